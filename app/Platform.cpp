@@ -1,0 +1,100 @@
+#include "app/Platform.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QVariant>
+#include <QWidget>
+
+#include <cstring>
+
+namespace {
+Platform desktopPlatform;
+Platform* current = &desktopPlatform;
+}  // namespace
+
+int Platform::messageBox(QWidget* owner, const QString& text, const QString& caption, int buttons, Icon icon) {
+  QMessageBox box(owner);
+  box.setWindowTitle(caption);
+  box.setText(text);
+  switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+  }
+  QMessageBox::StandardButtons set;
+  if (buttons & Ok) set |= QMessageBox::Ok;
+  if (buttons & Yes) set |= QMessageBox::Yes;
+  if (buttons & No) set |= QMessageBox::No;
+  if (buttons & Cancel) set |= QMessageBox::Cancel;
+  box.setStandardButtons(set);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Yes;
+    case QMessageBox::No: return No;
+    case QMessageBox::Cancel: return Cancel;
+    case QMessageBox::Ok: return Ok;
+    default: return (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
+  }
+}
+
+static QString runFileDialog(QWidget* owner, const QString& filter, const QString& defaultSuffix, bool save) {
+  QFileDialog dialog(owner);
+  dialog.setNameFilter(filter);
+  dialog.setDefaultSuffix(defaultSuffix);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  // Open does not require the file to exist: a typed name fails in loading.
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::AnyFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+QString Platform::getOpenFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) {
+  return runFileDialog(owner, filter, defaultSuffix, false);
+}
+
+QString Platform::getSaveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) {
+  return runFileDialog(owner, filter, defaultSuffix, true);
+}
+
+int Platform::execDialog(QDialog* dialog) { return dialog->exec(); }
+
+bool Platform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+bool Platform::requestHelp(int, HelpKind) {
+  // Virelo ships no help viewer; the manual is opened from the Help menu.
+  return false;
+}
+
+Platform& Platform::instance() { return *current; }
+
+void Platform::setInstance(Platform* platform) { current = platform ? platform : &desktopPlatform; }
+
+void setControlId(QWidget* widget, int id) { widget->setProperty("vireloControlId", id); }
+
+int controlId(const QWidget* widget) {
+  return widget ? widget->property("vireloControlId").toInt() : 0;
+}
+
+QString fromLatin1Record(const char* text) { return QString::fromLatin1(text); }
+
+void toLatin1Record(const QString& text, char* buffer, int capacity) {
+  if (!buffer || capacity <= 0) return;
+  std::memset(buffer, 0, static_cast<size_t>(capacity));
+  int n = 0;
+  for (QChar ch : text) {
+    if (n >= capacity - 1) break;
+    const char16_t u = ch.unicode();
+    if (ch.isLowSurrogate()) continue;  // the high half already became '?'
+    buffer[n++] = u <= 0xFF ? static_cast<char>(u) : '?';
+  }
+}
+
+QByteArray editTextBytes(const QString& text) {
+  QByteArray bytes;
+  bytes.reserve(text.size());
+  for (QChar ch : text) bytes.append(ch.unicode() <= 0xFF ? static_cast<char>(ch.unicode()) : '?');
+  return bytes;
+}

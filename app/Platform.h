@@ -1,0 +1,52 @@
+// The desktop services Virelo asks for: message boxes, file dialogs, running
+// a modal dialog, opening a file or link through the desktop, and help
+// requests. Everything goes through one replaceable object so that tests can
+// answer every question without a person.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QDialog;
+class QWidget;
+
+class Platform {
+ public:
+  enum class Icon { None, Information, Warning, Error, Question };
+  // Button set and answers.
+  enum Button { Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8 };
+  enum class HelpKind { Topic, Popup, Close };
+
+  virtual ~Platform() = default;
+
+  // Shows a modal message box; returns the button pressed (one of Button).
+  virtual int messageBox(QWidget* owner, const QString& text, const QString& caption, int buttons, Icon icon);
+  // "" when cancelled. filter like "Virelo Project (*.vrp)".
+  virtual QString getOpenFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix);
+  virtual QString getSaveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix);
+  // Runs a modal dialog; returns its result (QDialog::Accepted/Rejected).
+  virtual int execDialog(QDialog* dialog);
+  // The shell's "open" verb. Result not examined by callers.
+  virtual bool openUrl(const QUrl& url);
+  // Help request keyed by a control identifier. Returns false when no help
+  // could be shown.
+  virtual bool requestHelp(int contextId, HelpKind kind);
+
+  // The process-wide instance (a desktop Platform unless replaced).
+  static Platform& instance();
+  // Replaces the instance (not owned); null restores the desktop one.
+  static void setInstance(Platform* platform);
+};
+
+// Numeric control identifiers, used for help requests.
+void setControlId(QWidget* widget, int id);
+int controlId(const QWidget* widget);  // 0 when none
+
+// Records hold Latin-1 texts; the UI holds QStrings.
+QString fromLatin1Record(const char* text);
+// Writes `text` into a record buffer of `capacity` bytes (terminator
+// included): characters Latin-1 cannot hold become '?', the text is cut to
+// capacity-1 characters and the rest of the buffer is zero-filled.
+void toLatin1Record(const QString& text, char* buffer, int capacity);
+// Latin-1 bytes of an edit text, for virelo_ParseNumber.
+QByteArray editTextBytes(const QString& text);

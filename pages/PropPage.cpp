@@ -1,0 +1,40 @@
+#include "pages/PropPage.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+PropPage::PropPage(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+  setFocusPolicy(Qt::StrongFocus);
+  connect(qApp, &QApplication::focusChanged, this, &PropPage::onFocusChanged);
+}
+
+void PropPage::onFocusChanged(QWidget* old, QWidget* now) {
+  // The page loses the focus when it moves from one of our children to a
+  // widget outside the page.
+  if (old && old != this && isAncestorOf(old) && (!now || (now != this && !isAncestorOf(now))))
+    rememberedFocus_ = old;
+}
+
+void PropPage::restoreFocus() {
+  if (rememberedFocus_ && rememberedFocus_->isEnabled() && rememberedFocus_->isVisibleTo(this)) {
+    rememberedFocus_->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  if (QWidget* w = defaultFocusWidget()) w->setFocus(Qt::OtherFocusReason);
+}
+
+void PropPage::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  restoreFocus();
+}
+
+void PropPage::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->accept();  // a page is never closed by the keyboard
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}

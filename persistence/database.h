@@ -1,0 +1,39 @@
+// The generic contaminant database "generic.vrc", the search for it, engine
+// start-up and the creation of new projects.
+#pragma once
+
+#include "engine/records.h"
+
+constexpr const char* kDatabaseFileName = "generic.vrc";
+constexpr const char* kUserFolderName = "Virelo";
+
+// Full path of the database chosen at start-up, or empty.
+extern char genericDataPath[kPathCapacity];
+
+// Installs the report callbacks and searches the database. Returns 1.
+int virelo_Init();
+// Removes the report callbacks.
+void virelo_Exit();
+
+// Returns 1 and sets genericDataPath when a database was found, else 0.
+int virelo_w32_FindGenericData();
+// Fills buffer (kPathCapacity bytes) with the per-user data folder base
+// ($XDG_DATA_HOME, else $HOME/.local/share, else the executable's folder
+// after a warning); with a folder name appends "/name", creates it and
+// returns 1; without one returns 0.
+int w32_GetApplicationDataPath(char* buffer, const char* folderName);
+// Directory of the running executable, with its trailing "/".
+void virelo_GetModulePath(char* buffer);
+
+int virelo_LoadDefaultConts(Project* project);
+int virelo_LoadApplicationDefaultConts(Project* project);
+// Writes the per-user database atomically. Returns 1 only when every record
+// was written.
+int virelo_SaveDefaultConts(Project* project);
+Project* virelo_NewProject();
+
+// Loads a database file at `path` into the project (format text checked,
+// per-project inputs cleared). Reports under `module`. Returns 1 or 0.
+int virelo_LoadDatabaseFile(Project* project, const char* path, const char* module);
+// Writes a database file atomically at `path`. Returns 1 or 0.
+int virelo_SaveDatabaseFile(Project* project, const char* path, const char* module);
