@@ -171,6 +171,9 @@ void virelo_ClearContaminantValue(Contaminant* contaminant, int bit);
 int virelo_ApproximateDispersivity(double x, double* ax, double* ay, double* az);
 
 // Creation and release. Arrays and projects are malloc'ed zero-filled.
+// virelo_AllocateContaminants(0) returns a valid block with room for one
+// record (release it with free()); null always means failure (count < 0 or
+// no memory), reported under "virelo_AllocateContaminants".
 Contaminant* virelo_AllocateContaminants(long count);
 Project* virelo_AllocateProject();
 void virelo_FreeResults(Project* project);
