@@ -1,0 +1,166 @@
+// Input checks, problem texts and the edit-field number parser.
+#include "engine/validation.h"
+
+#include <locale.h>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "diagnostics/util.h"
+
+const ProblemMessage kProblemMessages[] = {
+    {10, "You didn't set a C0 (concentration at source) > 0.0  for the contaminant!"},
+    {20, "You need a CA  (accepted concentration at receptor) > 0.0 and <=C0 for the contaminant!"},
+    {30, "You have to set/select a lambda (decay constant) > 0.0 for the contaminant!"},
+    {510, "You have to set  x > 0.0 (distance source to receptor) for the aquifer!"},
+    {520, "You didn't set i (hydraulic gradient) for the aquifer!"},
+    {521, "i (aquifer: hydraulic gradient) must be > 0.0!"},
+    {530, "You didn't set Kf (coefficient of hydraulic conductivity) for the aquifer!"},
+    {531, "Kf (coefficient of hydraulic conductivity) should not be <= 0.0!"},
+    {540, "You have to set ne (effective porosity) for the aquifer!"},
+    {541, "Range of ne (effective porosity) is:  0.0 < ne <= 1.0 !"},
+    {560, "You have to set ax, ay, az (dispersivity) for the aquifer!"},
+    {570, "ax (dispersivity) has to be > 0.0 for the aquifer!"},
+    {580, "You have to set Sz and Sy (width and thickness of plume) for the aquifer!"},
+    {-1, "__end__"},
+};
+
+namespace {
+
+// "Greater than 0.0" in the problem texts means at least this much. A value
+// that is not a number compares false and so passes.
+constexpr double kMinimum = 1e-10;
+
+// One work buffer shared by the three checks; no check finds more than 7.
+constexpr int kWorkCapacity = 8;
+ProblemCode g_work[kWorkCapacity];
+int g_workCount = 0;
+
+void Add(ProblemCode code) {
+  if (g_workCount < kWorkCapacity) g_work[g_workCount++] = code;
+}
+
+bool Lacks(uint16_t mask, uint16_t bits) {
+  return (mask & bits) != bits;
+}
+
+int HandOut(ProblemCode** codes) {
+  const int count = g_workCount;
+  if (codes) {
+    auto* out = static_cast<ProblemCode*>(std::malloc(static_cast<size_t>(count) * sizeof(ProblemCode)));
+    if (out && count > 0) std::memcpy(out, g_work, static_cast<size_t>(count) * sizeof(ProblemCode));
+    *codes = out;
+  }
+  return count;
+}
+
+void CheckPlumeLengthAquifer(const Aquifer& a) {
+  if (Lacks(a.setMask, kAquiferX) || a.distanceX < kMinimum) Add(510);
+  if (Lacks(a.setMask, kAquiferI)) {
+    Add(520);
+  } else if (a.gradientI < kMinimum) {
+    Add(521);
+  }
+  if (Lacks(a.setMask, kAquiferKf)) {
+    Add(530);
+  } else if (a.conductivityKf < kMinimum) {
+    Add(531);
+  }
+  if (Lacks(a.setMask, kAquiferNe)) {
+    Add(540);
+  } else if (a.porosityNe < kMinimum || a.porosityNe > 1.0) {
+    Add(541);
+  }
+}
+
+}  // namespace
+
+int virelo_CheckContaminant(const Contaminant* contaminant, ProblemCode** codes) {
+  g_workCount = 0;
+  if (contaminant) {
+    const Contaminant& c = *contaminant;
+    if (Lacks(c.valueMask, kValueC0) || c.c0 < kMinimum) Add(10);
+    if (Lacks(c.valueMask, kValueCa) || c.ca < kMinimum || c.ca > c.c0) Add(20);
+    double lambda = 0.0;
+    virelo_GetLambda(&c, &lambda);
+    // A selected constant whose own bit is missing still counts when the
+    // stored value is usable; only an empty mask or no selection fails.
+    if (c.lambdaMask == 0 || c.lambdaSelected == 0 || lambda < kMinimum) Add(30);
+  } else {
+    Add(10);
+    Add(20);
+    Add(30);
+  }
+  return HandOut(codes);
+}
+
+int virelo_CheckAquiferPlumeLength(const Aquifer* aquifer, ProblemCode** codes) {
+  g_workCount = 0;
+  const Aquifer empty{};
+  CheckPlumeLengthAquifer(aquifer ? *aquifer : empty);
+  return HandOut(codes);
+}
+
+int virelo_CheckAquiferAF(const Aquifer* aquifer, ProblemCode** codes) {
+  g_workCount = 0;
+  const Aquifer empty{};
+  const Aquifer& a = aquifer ? *aquifer : empty;
+  CheckPlumeLengthAquifer(a);
+  if (Lacks(a.setMask, kAquiferAx | kAquiferAy | kAquiferAz)) Add(560);
+  // The value is tested even when unset, so an ax never entered gives both
+  // 560 and 570.
+  if (std::fabs(a.dispersivityAx) < kMinimum) Add(570);
+  if (Lacks(a.setMask, kAquiferSz | kAquiferSy)) Add(580);
+  return HandOut(codes);
+}
+
+int virelo_GetProblemText(ProblemCode code, char* text) {
+  if (!text) return 0;
+  for (const ProblemMessage* entry = kProblemMessages; entry->code != -1; ++entry) {
+    if (entry->code == code) {
+      CopyBounded(text, entry->text, sizeof entry->text);
+      return 1;
+    }
+  }
+  return 0;
+}
+
+namespace {
+
+// The decimal point is always ".", whatever locale the desktop has set.
+locale_t CLocale() {
+  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return locale;
+}
+
+bool IsNumberChar(char c) {
+  return (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 'E' || c == 'e';
+}
+
+}  // namespace
+
+int virelo_ParseNumber(char* text, double* value) {
+  double result = 0.0;
+  int ok = 0;
+  if (text) {
+    TrimString(text);
+    if (text[0] != '\0') {
+      ok = 1;
+      for (char* p = text; *p; ++p) {
+        if (*p == ',') *p = '.';
+        if (!IsNumberChar(*p)) {
+          ok = 0;
+          break;
+        }
+      }
+      if (ok) {
+        // The longest prefix that reads as a number; none gives 0.0.
+        const locale_t c = CLocale();
+        result = c ? strtod_l(text, nullptr, c) : std::strtod(text, nullptr);
+      }
+    }
+  }
+  if (value) *value = result;
+  return ok;
+}
