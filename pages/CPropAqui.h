@@ -2,7 +2,14 @@
 // and dispersivities of the project's aquifer.
 #pragma once
 
+#include <QString>
+
 #include "pages/PropPage.h"
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QTextEdit;
 
 class CPropAqui : public PropPage {
   Q_OBJECT
@@ -10,4 +17,52 @@ class CPropAqui : public PropPage {
   explicit CPropAqui(PageHost* host, QWidget* parent = nullptr);
   int ShowProject(Project* project) override;
   int ApplyToProject(Project* project) override;
+
+  // Every numeric edit accepts at most this many characters.
+  static constexpr int kEditLimit = 50;
+
+  // The redox condition of the first checked button (in value order), or -1.
+  int ReadRedoxButtons() const;
+  // Checks the button of `condition`; a value outside 0..6 checks none.
+  void SetRedoxButtons(int condition);
+  // Fills the preset list with the names of the project's contaminants that
+  // have a decay constant for the checked redox condition.
+  void ListDecayConstantContaminants();
+  // Writes x/10, x/100, x/1000 into ax, ay, az while "Approximate by x" is
+  // checked and x parses; the record changes only when the page is applied.
+  void ApproximateDispersivities();
+
+  // The preset list as built: each name followed by "\r\n".
+  const QString& decayConstantListText() const { return listText_; }
+
+  // False while the page writes into its own controls.
+  bool trackingChanges = true;
+
+ protected:
+  QWidget* defaultFocusWidget() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OnEditChanged();
+  void OnButtonClicked();
+  void OnApproximateClicked();
+  void ShowValue(QLineEdit* edit, bool present, double value, const char* format);
+  void ReadValue(QLineEdit* edit, int bit);
+
+  Project* project_ = nullptr;
+  QString listText_;
+
+  QLineEdit* xEdit_;
+  QLineEdit* kfEdit_;
+  QLineEdit* iEdit_;
+  QLineEdit* neEdit_;
+  QLineEdit* szEdit_;
+  QLineEdit* syEdit_;
+  QLineEdit* axEdit_;
+  QLineEdit* ayEdit_;
+  QLineEdit* azEdit_;
+  QCheckBox* approximateCheck_;
+  // Indexed by redox condition 0..6 (not the on-screen order).
+  QRadioButton* redoxButtons_[7];
+  QTextEdit* presetList_;
 };

@@ -1,0 +1,359 @@
+#include "pages/CPropAqui.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTextOption>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "app/Platform.h"
+#include "engine/records.h"
+#include "engine/validation.h"
+
+namespace {
+
+// Help identifiers of the page's controls.
+enum AquiferControlId {
+  kIdX = 1101,
+  kIdKf,
+  kIdI,
+  kIdNe,
+  kIdSz,
+  kIdSy,
+  kIdApproximate,
+  kIdAx,
+  kIdAy,
+  kIdAz,
+  kIdRedoxUnknown,
+  kIdRedoxAerobic,
+  kIdRedoxMixedPlumes,
+  kIdRedoxNitrate,
+  kIdRedoxSulfate,
+  kIdRedoxIron,
+  kIdRedoxMethane,
+  kIdPresetList,
+};
+
+// Redox conditions (the values stored in the record) of the buttons.
+enum RedoxValue { kUnknown = 0, kAerobic, kNitrate, kIron, kSulfate, kMixedPlumes, kMethane };
+
+// A number in its field's format. A value so large that the fixed format
+// would not fit the edit (which would cut it and so change the number on the
+// next apply) is shown in the shortest exact form instead.
+QString formatValue(double value, const char* format) {
+  QString text = QString::asprintf(format, value);
+  if (text.size() > CPropAqui::kEditLimit) text = QString::asprintf("%.17g", value);
+  return text;
+}
+
+class TrackingPause {
+ public:
+  explicit TrackingPause(bool& tracking) : tracking_(tracking), saved_(tracking) { tracking_ = false; }
+  ~TrackingPause() { tracking_ = saved_; }
+
+ private:
+  bool& tracking_;
+  bool saved_;
+};
+
+}  // namespace
+
+CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  auto makeEdit = [this](const char* name, int id) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(kEditLimit);
+    setControlId(edit, id);
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, &CPropAqui::OnEditChanged);
+    return edit;
+  };
+  xEdit_ = makeEdit("xEdit", kIdX);
+  kfEdit_ = makeEdit("kfEdit", kIdKf);
+  iEdit_ = makeEdit("iEdit", kIdI);
+  neEdit_ = makeEdit("neEdit", kIdNe);
+  szEdit_ = makeEdit("szEdit", kIdSz);
+  syEdit_ = makeEdit("syEdit", kIdSy);
+  axEdit_ = makeEdit("axEdit", kIdAx);
+  ayEdit_ = makeEdit("ayEdit", kIdAy);
+  azEdit_ = makeEdit("azEdit", kIdAz);
+
+  // A row of label, edit and unit in a grid; labels share the first column.
+  auto addRow = [](QGridLayout* grid, int row, const QString& text, QLineEdit* edit, const QString& unit) {
+    auto* label = new QLabel(text);
+    label->setBuddy(edit);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(new QLabel(unit), row, 2);
+  };
+  const int unitWidth = fontMetrics().horizontalAdvance("[m/d]") + 2;
+  const int leftLabelWidth = fontMetrics().horizontalAdvance("Effective porosity ( ne )  <= 1.0  :") + 6;
+  auto prepareGrid = [unitWidth](QGridLayout* grid, int labelWidth) {
+    grid->setColumnMinimumWidth(0, labelWidth);
+    grid->setColumnMinimumWidth(2, unitWidth);
+    grid->setColumnStretch(1, 1);
+    grid->setHorizontalSpacing(6);
+  };
+
+  // --- Left column.
+  auto* distanceGroup = new QGroupBox("Distance source - receptor");
+  auto* distanceGrid = new QGridLayout(distanceGroup);
+  prepareGrid(distanceGrid, leftLabelWidth);
+  addRow(distanceGrid, 0, "x:", xEdit_, "[m]");
+
+  auto* hydraulicGroup = new QGroupBox("Hydraulic parameters");
+  auto* hydraulicGrid = new QGridLayout(hydraulicGroup);
+  prepareGrid(hydraulicGrid, leftLabelWidth);
+  addRow(hydraulicGrid, 0, "Hydraulic conductivity ( Kf ) :", kfEdit_, "[m/d]");
+  addRow(hydraulicGrid, 1, "Hydraulic gradient ( i ) : ", iEdit_, "[ - ]");
+  addRow(hydraulicGrid, 2, "Effective porosity ( ne )  <= 1.0  :", neEdit_, "[ - ]");
+
+  auto* redoxGroup = new QGroupBox("Redox conditions");
+  auto* redoxLayout = new QHBoxLayout(redoxGroup);
+  auto* buttonColumn = new QVBoxLayout;
+  buttonColumn->setSpacing(2);
+  // On screen, mixed plumes come third and Fe sixth; the array is indexed by
+  // the stored value.
+  struct ButtonDef {
+    int value;
+    const char* text;
+    const char* name;
+    int id;
+  };
+  const ButtonDef buttons[] = {
+      {kUnknown, "&Unknown / variable", "redoxUnknown", kIdRedoxUnknown},
+      {kAerobic, "&Aerobic conditions", "redoxAerobic", kIdRedoxAerobic},
+      {kMixedPlumes, "Anaerobic &mixed plumes", "redoxMixedPlumes", kIdRedoxMixedPlumes},
+      {kNitrate, "Anaerobic &NO3", "redoxNitrate", kIdRedoxNitrate},
+      {kSulfate, "Anaerobic &SO4", "redoxSulfate", kIdRedoxSulfate},
+      {kIron, "Anaerobic &Fe", "redoxIron", kIdRedoxIron},
+      {kMethane, "Anaerobic &CH4", "redoxMethane", kIdRedoxMethane},
+  };
+  for (const ButtonDef& def : buttons) {
+    auto* button = new QRadioButton(def.text);
+    button->setObjectName(QLatin1String(def.name));
+    setControlId(button, def.id);
+    redoxButtons_[def.value] = button;
+    buttonColumn->addWidget(button);
+    connect(button, &QRadioButton::clicked, this, &CPropAqui::OnButtonClicked);
+  }
+  buttonColumn->addStretch(1);
+
+  auto* listColumn = new QVBoxLayout;
+  auto* listLabel = new QLabel("Generic decay constant available for following contaminants :");
+  listLabel->setAlignment(Qt::AlignCenter);
+  listLabel->setWordWrap(true);
+  presetList_ = new QTextEdit;
+  presetList_->setObjectName("presetList");
+  presetList_->setReadOnly(true);
+  presetList_->setAcceptRichText(false);
+  presetList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  presetList_->setTabChangesFocus(true);
+  QTextOption centred = presetList_->document()->defaultTextOption();
+  centred.setAlignment(Qt::AlignHCenter);
+  presetList_->document()->setDefaultTextOption(centred);
+  presetList_->installEventFilter(this);
+  setControlId(presetList_, kIdPresetList);
+  listLabel->setBuddy(presetList_);
+  listColumn->addWidget(listLabel);
+  listColumn->addWidget(presetList_, 1);
+
+  redoxLayout->addLayout(buttonColumn);
+  redoxLayout->addSpacing(6);
+  redoxLayout->addLayout(listColumn, 1);
+
+  auto* leftColumn = new QVBoxLayout;
+  leftColumn->addWidget(distanceGroup);
+  leftColumn->addWidget(hydraulicGroup);
+  leftColumn->addWidget(redoxGroup, 1);
+
+  // --- Right column: the inputs only the attenuation factor uses.
+  const int rightLabelWidth = fontMetrics().horizontalAdvance("Thickness ( Sy ) :") + 6;
+
+  auto* sourceGroup = new QGroupBox("Contaminant source");
+  auto* sourceGrid = new QGridLayout(sourceGroup);
+  prepareGrid(sourceGrid, rightLabelWidth);
+  addRow(sourceGrid, 0, "Width ( Sz ) :", szEdit_, "[m]");
+  addRow(sourceGrid, 1, "Thickness ( Sy ) :", syEdit_, "[m]");
+
+  approximateCheck_ = new QCheckBox("Approximate by &x");
+  approximateCheck_->setObjectName("approximateCheck");
+  setControlId(approximateCheck_, kIdApproximate);
+  connect(approximateCheck_, &QCheckBox::clicked, this, [this] {
+    OnButtonClicked();
+    OnApproximateClicked();
+  });
+
+  auto* dispersivityGroup = new QGroupBox("Dispersivity (3 Dimensions)");
+  auto* dispersivityGrid = new QGridLayout(dispersivityGroup);
+  prepareGrid(dispersivityGrid, rightLabelWidth);
+  dispersivityGrid->addWidget(approximateCheck_, 0, 0, 1, 3);
+  addRow(dispersivityGrid, 1, "ax :", axEdit_, "[m]");
+  addRow(dispersivityGrid, 2, "ay :", ayEdit_, "[m]");
+  addRow(dispersivityGrid, 3, "az :", azEdit_, "[m]");
+
+  auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
+  auto* afLayout = new QVBoxLayout(afGroup);
+  afLayout->addWidget(sourceGroup);
+  afLayout->addWidget(dispersivityGroup);
+  afLayout->addStretch(1);
+
+  auto* rightColumn = new QVBoxLayout;
+  rightColumn->addWidget(afGroup, 1);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(leftColumn, 3);
+  layout->addLayout(rightColumn, 2);
+
+  SetRedoxButtons(kUnknown);
+  pageModified = false;
+  trackingChanges = true;
+}
+
+QWidget* CPropAqui::defaultFocusWidget() {
+  return xEdit_;
+}
+
+bool CPropAqui::eventFilter(QObject* watched, QEvent* event) {
+  // Leaving any edit brings ax, ay and az up to date with x.
+  if (event->type() == QEvent::FocusOut && (qobject_cast<QLineEdit*>(watched) || watched == presetList_))
+    ApproximateDispersivities();
+  return PropPage::eventFilter(watched, event);
+}
+
+void CPropAqui::OnEditChanged() {
+  if (!trackingChanges) return;
+  pageModified = true;
+  // The contaminants page derives presets and markers from the aquifer.
+  if (host_) host_->MarkContaminantsPageModified();
+}
+
+void CPropAqui::OnButtonClicked() {
+  OnEditChanged();
+  ListDecayConstantContaminants();
+}
+
+void CPropAqui::OnApproximateClicked() {
+  const bool approximate = approximateCheck_->isChecked();
+  for (QLineEdit* edit : {axEdit_, ayEdit_, azEdit_}) edit->setEnabled(!approximate);
+  if (approximate) ApproximateDispersivities();
+}
+
+void CPropAqui::ApproximateDispersivities() {
+  if (!approximateCheck_->isChecked() || xEdit_->text().isEmpty()) return;
+  QByteArray text = editTextBytes(xEdit_->text());  // parsed in place: a copy
+  double x = 0.0;
+  if (!virelo_ParseNumber(text.data(), &x)) return;
+  double ax = 0.0, ay = 0.0, az = 0.0;
+  virelo_ApproximateDispersivity(x, &ax, &ay, &az);
+  TrackingPause pause(trackingChanges);
+  axEdit_->setText(formatValue(ax, "%.3f"));
+  ayEdit_->setText(formatValue(ay, "%.3f"));
+  azEdit_->setText(formatValue(az, "%.3f"));
+}
+
+int CPropAqui::ReadRedoxButtons() const {
+  for (int value = 0; value < kRedoxConditionCount; ++value)
+    if (redoxButtons_[value]->isChecked()) return value;
+  return -1;
+}
+
+void CPropAqui::SetRedoxButtons(int condition) {
+  // An exclusive radio button refuses to be unchecked by itself.
+  for (QRadioButton* button : redoxButtons_) {
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+  }
+  if (condition >= 0 && condition < kRedoxConditionCount) redoxButtons_[condition]->setChecked(true);
+  for (QRadioButton* button : redoxButtons_) button->setAutoExclusive(true);
+}
+
+void CPropAqui::ListDecayConstantContaminants() {
+  if (!project_) return;
+  const int condition = ReadRedoxButtons();
+  const uint16_t bit = condition >= 0 ? virelo_RedoxLambdaBit(condition) : 0;
+  listText_.clear();
+  if (bit && project_->contaminants) {
+    for (int i = 0; i < project_->contaminantCount; ++i) {
+      const Contaminant& contaminant = project_->contaminants[i];
+      if (!(contaminant.lambdaMask & bit)) continue;
+      listText_ += QString::fromLatin1(contaminant.name,
+                                       static_cast<qsizetype>(strnlen(contaminant.name, kNameCapacity)));
+      listText_ += QLatin1String("\r\n");
+    }
+  }
+  QString shown = listText_;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  TrackingPause pause(trackingChanges);
+  presetList_->setPlainText(shown);
+}
+
+void CPropAqui::ShowValue(QLineEdit* edit, bool present, double value, const char* format) {
+  edit->setText(present ? formatValue(value, format) : QString());
+}
+
+int CPropAqui::ShowProject(Project* project) {
+  project_ = project;
+  if (!project) return 0;
+  trackingChanges = false;
+  const Aquifer& aquifer = project->aquifer;
+  const uint16_t mask = aquifer.setMask;
+  ShowValue(xEdit_, mask & kAquiferX, aquifer.distanceX, "%.2f");
+  ShowValue(syEdit_, mask & kAquiferSy, aquifer.sourceThicknessSy, "%.2f");
+  ShowValue(szEdit_, mask & kAquiferSz, aquifer.sourceWidthSz, "%.2f");
+
+  const bool approximate = project->approximateDispersivity != 0;
+  approximateCheck_->setChecked(approximate);
+  for (QLineEdit* edit : {axEdit_, ayEdit_, azEdit_}) edit->setEnabled(!approximate);
+  // The stored values, not ones recomputed from x.
+  ShowValue(axEdit_, mask & kAquiferAx, aquifer.dispersivityAx, "%.2f");
+  ShowValue(ayEdit_, mask & kAquiferAy, aquifer.dispersivityAy, "%.2f");
+  ShowValue(azEdit_, mask & kAquiferAz, aquifer.dispersivityAz, "%.2f");
+
+  ShowValue(kfEdit_, mask & kAquiferKf, aquifer.conductivityKf, "%.9f");
+  ShowValue(iEdit_, mask & kAquiferI, aquifer.gradientI, "%.7f");
+  ShowValue(neEdit_, mask & kAquiferNe, aquifer.porosityNe, "%.3f");
+
+  SetRedoxButtons(aquifer.redoxCondition);
+  ListDecayConstantContaminants();
+  pageModified = false;
+  trackingChanges = true;
+  return 1;
+}
+
+void CPropAqui::ReadValue(QLineEdit* edit, int bit) {
+  QByteArray text = editTextBytes(edit->text());  // parsed in place: a copy
+  double value = 0.0;
+  if (virelo_ParseNumber(text.data(), &value)) {
+    virelo_SetAquiferValue(&project_->aquifer, bit, value);
+  } else {
+    // Not a number: the value stays absent and the edit shows so.
+    TrackingPause pause(trackingChanges);
+    edit->clear();
+  }
+}
+
+int CPropAqui::ApplyToProject(Project* project) {
+  project_ = project;
+  if (!project) return 0;
+  project->aquifer.setMask = 0;
+  ReadValue(xEdit_, kAquiferX);
+  ReadValue(syEdit_, kAquiferSy);
+  ReadValue(szEdit_, kAquiferSz);
+  ReadValue(axEdit_, kAquiferAx);
+  ReadValue(ayEdit_, kAquiferAy);
+  ReadValue(azEdit_, kAquiferAz);
+  project->approximateDispersivity = approximateCheck_->isChecked() ? 1 : 0;
+  ReadValue(kfEdit_, kAquiferKf);
+  ReadValue(iEdit_, kAquiferI);
+  ReadValue(neEdit_, kAquiferNe);
+  project->aquifer.redoxCondition = static_cast<int16_t>(ReadRedoxButtons());
+  return 1;
+}

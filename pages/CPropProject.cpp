@@ -1,0 +1,263 @@
+#include "pages/CPropProject.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QVBoxLayout>
+#include <cstdint>
+#include <cstring>
+#include <ctime>
+
+#include "app/Platform.h"
+#include "engine/records.h"
+
+namespace {
+
+// Help identifiers of the page's controls.
+enum ProjectControlId {
+  kIdTitle = 1001,
+  kIdDescription,
+  kIdAuthor,
+  kIdOrganisation,
+  kIdFilename,
+  kIdSize,
+  kIdCreated,
+  kIdModified,
+  kIdAccessed,
+  kIdVersion,
+};
+
+// A record text that may fill its whole buffer without a terminator.
+QString recordText(const char* text, int capacity) {
+  return QString::fromLatin1(text, static_cast<qsizetype>(strnlen(text, static_cast<size_t>(capacity))));
+}
+
+// The document's text with paragraph and line separators as '\n', but
+// otherwise untouched (no-break spaces are Latin-1 and stay as they are).
+QString plainDescription(const QPlainTextEdit* edit) {
+  QString text = edit->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+QString formatFileTime(const struct statx_timestamp& stamp) {
+  const time_t seconds = static_cast<time_t>(stamp.tv_sec);
+  struct tm local {};
+  if (!localtime_r(&seconds, &local)) return {};
+  return QString::asprintf("%02d.%02d.%4u, %d:%02d:%02d", local.tm_mday, local.tm_mon + 1,
+                           static_cast<unsigned>(local.tm_year + 1900), local.tm_hour, local.tm_min,
+                           local.tm_sec);
+}
+
+QLineEdit* readOnlyField(const char* name, int id) {
+  auto* field = new QLineEdit;
+  field->setObjectName(QLatin1String(name));
+  field->setReadOnly(true);
+  setControlId(field, id);
+  return field;
+}
+
+QLabel* rowLabel(const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text);
+  label->setBuddy(buddy);
+  return label;
+}
+
+}  // namespace
+
+CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  // --- "Project": the editable texts.
+  titleEdit_ = new QLineEdit;
+  titleEdit_->setObjectName("titleEdit");
+  titleEdit_->setMaxLength(kTitleLimit);
+  setControlId(titleEdit_, kIdTitle);
+
+  descriptionEdit_ = new QPlainTextEdit;
+  descriptionEdit_->setObjectName("descriptionEdit");
+  descriptionEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  descriptionEdit_->setTabChangesFocus(true);
+  descriptionEdit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setControlId(descriptionEdit_, kIdDescription);
+
+  authorEdit_ = new QLineEdit;
+  authorEdit_->setObjectName("authorEdit");
+  authorEdit_->setMaxLength(kAuthorLimit);
+  setControlId(authorEdit_, kIdAuthor);
+
+  organisationEdit_ = new QLineEdit;
+  organisationEdit_->setObjectName("organisationEdit");
+  organisationEdit_->setMaxLength(kOrganisationLimit);
+  setControlId(organisationEdit_, kIdOrganisation);
+
+  auto* projectGroup = new QGroupBox("Project");
+  auto* projectGrid = new QGridLayout(projectGroup);
+  projectGrid->setColumnStretch(1, 1);
+  projectGrid->addWidget(rowLabel("Title: ", titleEdit_), 0, 0);
+  projectGrid->addWidget(titleEdit_, 0, 1);
+  QLabel* descriptionLabel = rowLabel("Short description:", descriptionEdit_);
+  projectGrid->addWidget(descriptionLabel, 1, 0, Qt::AlignTop);
+  descriptionLabel->setContentsMargins(0, 3, 0, 0);
+  projectGrid->addWidget(descriptionEdit_, 1, 1);
+  projectGrid->addWidget(rowLabel("Author:", authorEdit_), 2, 0);
+  projectGrid->addWidget(authorEdit_, 2, 1);
+  projectGrid->addWidget(rowLabel("Organisation:", organisationEdit_), 3, 0);
+  projectGrid->addWidget(organisationEdit_, 3, 1);
+  projectGrid->setRowStretch(1, 1);
+
+  // --- "File information": read-only facts about the project file.
+  filenameField_ = new QPlainTextEdit;
+  filenameField_->setObjectName("filenameField");
+  filenameField_->setReadOnly(true);
+  filenameField_->setFrameShape(QFrame::NoFrame);
+  filenameField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  filenameField_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  filenameField_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  filenameField_->setBackgroundVisible(false);
+  filenameField_->viewport()->setAutoFillBackground(false);
+  filenameField_->document()->setDocumentMargin(2);
+  filenameField_->setFixedHeight(2 * fontMetrics().lineSpacing() + 8);
+  filenameField_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  filenameField_->setFocusPolicy(Qt::ClickFocus);
+  setControlId(filenameField_, kIdFilename);
+
+  sizeField_ = readOnlyField("sizeField", kIdSize);
+  createdField_ = readOnlyField("createdField", kIdCreated);
+  modifiedField_ = readOnlyField("modifiedField", kIdModified);
+  accessedField_ = readOnlyField("accessedField", kIdAccessed);
+  versionField_ = readOnlyField("versionField", kIdVersion);
+
+  auto* fileGroup = new QGroupBox("File information");
+  auto* fileGrid = new QGridLayout(fileGroup);
+  QLabel* filenameLabel = rowLabel("Filename:", filenameField_);
+  filenameLabel->setContentsMargins(0, 2, 0, 0);
+  fileGrid->addWidget(filenameLabel, 0, 0, Qt::AlignTop);
+  fileGrid->addWidget(filenameField_, 0, 1, 1, 4);
+  // Two columns: size and version on the left, the three times on the right.
+  fileGrid->addWidget(rowLabel("Size:", sizeField_), 1, 0);
+  fileGrid->addWidget(sizeField_, 1, 1);
+  fileGrid->addWidget(rowLabel("Version:", versionField_), 2, 0);
+  fileGrid->addWidget(versionField_, 2, 1);
+  fileGrid->addWidget(rowLabel("Created:", createdField_), 1, 3);
+  fileGrid->addWidget(createdField_, 1, 4);
+  fileGrid->addWidget(rowLabel("Modified:", modifiedField_), 2, 3);
+  fileGrid->addWidget(modifiedField_, 2, 4);
+  fileGrid->addWidget(rowLabel("Last access:", accessedField_), 3, 3);
+  fileGrid->addWidget(accessedField_, 3, 4);
+  fileGrid->setColumnStretch(1, 1);
+  fileGrid->setColumnStretch(4, 1);
+  fileGrid->setColumnMinimumWidth(2, 12);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(projectGroup, 1);
+  layout->addWidget(fileGroup);
+
+  // Both groups' label columns line up.
+  const int labelWidth = fontMetrics().horizontalAdvance("Short description:") + 4;
+  projectGrid->setColumnMinimumWidth(0, labelWidth);
+  fileGrid->setColumnMinimumWidth(0, labelWidth);
+
+  for (QLineEdit* edit : {titleEdit_, authorEdit_, organisationEdit_})
+    connect(edit, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
+  connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, [this] {
+    LimitDescription();
+    OnTextChanged();
+  });
+
+  pageModified = false;
+  trackingChanges = true;
+}
+
+QWidget* CPropProject::defaultFocusWidget() {
+  return titleEdit_;
+}
+
+void CPropProject::OnTextChanged() {
+  if (trackingChanges) pageModified = true;
+}
+
+// A multi-line edit has no length limit of its own: whatever was just typed
+// or pasted beyond the limit is taken out again before the cursor.
+void CPropProject::LimitDescription() {
+  if (limitingDescription_) return;
+  QTextDocument* document = descriptionEdit_->document();
+  const int excess = document->characterCount() - 1 - kDescriptionLimit;
+  if (excess <= 0) return;
+  limitingDescription_ = true;
+  QTextCursor cursor = descriptionEdit_->textCursor();
+  int end = cursor.position();
+  if (end < excess) end = document->characterCount() - 1;
+  cursor.setPosition(end - excess);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  descriptionEdit_->setTextCursor(cursor);
+  limitingDescription_ = false;
+}
+
+int CPropProject::ShowProject(Project* project) {
+  if (!project) return 1;
+  titleEdit_->setText(recordText(project->title, kTitleCapacity));
+  QString description = recordText(project->description, kDescriptionCapacity);
+  description.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  descriptionEdit_->setPlainText(description);
+  authorEdit_->setText(recordText(project->author, kAuthorCapacity));
+  organisationEdit_->setText(recordText(project->organisation, kOrganisationCapacity));
+  versionField_->setText(recordText(project->version, kVersionCapacity));
+
+  const QByteArray path(project->path, static_cast<qsizetype>(strnlen(project->path, kPathCapacity)));
+  if (!path.isEmpty()) {
+    // The path is the file system's bytes, not a Latin-1 text.
+    filenameField_->setPlainText(QFile::decodeName(path));
+    ShowFileInformation(path);
+  } else {
+    filenameField_->clear();
+    ClearFileInformation();
+  }
+  pageModified = false;
+  return 1;
+}
+
+int CPropProject::ApplyToProject(Project* project) {
+  if (!project) return 0;
+  toLatin1Record(titleEdit_->text().left(kTitleLimit), project->title, kTitleCapacity);
+  toLatin1Record(plainDescription(descriptionEdit_).left(kDescriptionLimit), project->description,
+                 kDescriptionCapacity);
+  toLatin1Record(authorEdit_->text().left(kAuthorLimit), project->author, kAuthorCapacity);
+  toLatin1Record(organisationEdit_->text().left(kOrganisationLimit), project->organisation,
+                 kOrganisationCapacity);
+  return 1;
+}
+
+void CPropProject::ClearFileInformation() {
+  sizeField_->clear();
+  createdField_->clear();
+  modifiedField_->clear();
+  accessedField_->clear();
+}
+
+void CPropProject::ShowFileInformation(const QByteArray& path) {
+  struct statx entry {};
+  if (statx(AT_FDCWD, path.constData(), 0, STATX_BASIC_STATS | STATX_BTIME, &entry) != 0) {
+    ClearFileInformation();
+    return;
+  }
+  sizeField_->setText(QString::asprintf("%u Bytes", static_cast<uint32_t>(entry.stx_size)));
+  // Not every file system records a creation time; the field then stays empty.
+  if (entry.stx_mask & STATX_BTIME)
+    createdField_->setText(formatFileTime(entry.stx_btime));
+  else
+    createdField_->clear();
+  modifiedField_->setText(formatFileTime(entry.stx_mtime));
+  accessedField_->setText(formatFileTime(entry.stx_atime));
+}
