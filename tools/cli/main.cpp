@@ -1,0 +1,8 @@
+// virelo-cli: see tools/cli/cli.h.
+#include <iostream>
+
+#include "tools/cli/cli.h"
+
+int main(int argc, char** argv) {
+  return RunCli(argc, argv, std::cout, std::cerr);
+}
