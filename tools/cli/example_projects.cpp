@@ -1,0 +1,156 @@
+#include "tools/cli/example_projects.h"
+
+#include <cstring>
+
+#include "diagnostics/report.h"
+#include "diagnostics/util.h"
+#include "persistence/database.h"
+#include "persistence/projectfile.h"
+
+namespace {
+
+constexpr const char* kModule = "WriteExampleProjects";
+
+Project* LoadDatabase(const char* databasePath) {
+  Project* project = virelo_AllocateProject();
+  if (!project) return nullptr;
+  if (!virelo_LoadDatabaseFile(project, databasePath, kModule)) {
+    virelo_FreeProject(project);
+    return nullptr;
+  }
+  CopyBounded(project->version, kFormatText, sizeof project->version);
+  return project;
+}
+
+void SetTexts(Project* project, const char* title, const char* description, const char* author,
+              const char* organisation) {
+  CopyBounded(project->title, title, sizeof project->title);
+  CopyBounded(project->description, description, sizeof project->description);
+  CopyBounded(project->author, author, sizeof project->author);
+  CopyBounded(project->organisation, organisation, sizeof project->organisation);
+}
+
+Contaminant* Find(Project* project, const char* name) {
+  for (int k = 0; k < project->contaminantCount; ++k) {
+    if (std::strcmp(project->contaminants[k].name, name) == 0) return &project->contaminants[k];
+  }
+  ReportError(ActiveReportCallbacks(), kModule, 0, "The database has no contaminant \"%s\"!", name);
+  return nullptr;
+}
+
+// lambdaUser <= 0 keeps the database's decay constant for the aquifer's
+// redox condition (which may be missing: the assessment then lists it as a
+// problem).
+bool Assess(Project* project, const char* name, int assess, double c0, double ca, double lambdaUser) {
+  Contaminant* c = Find(project, name);
+  if (!c) return false;
+  c->assess = assess;
+  virelo_SetContaminantValue(c, kValueC0, c0);
+  virelo_SetContaminantValue(c, kValueCa, ca);
+  if (lambdaUser > 0.0) {
+    virelo_SetLambda(c, kLambdaUser, lambdaUser);
+    c->lambdaSelected = kLambdaUser;
+  } else {
+    c->lambdaSelected = static_cast<int16_t>(virelo_RedoxLambdaBit(project->aquifer.redoxCondition));
+  }
+  return true;
+}
+
+void SetAquifer(Project* project, double x, double kf, double i, double ne, double sz, double sy) {
+  Aquifer* a = &project->aquifer;
+  virelo_SetAquiferValue(a, kAquiferX, x);
+  virelo_SetAquiferValue(a, kAquiferKf, kf);
+  virelo_SetAquiferValue(a, kAquiferI, i);
+  virelo_SetAquiferValue(a, kAquiferNe, ne);
+  virelo_SetAquiferValue(a, kAquiferSz, sz);
+  virelo_SetAquiferValue(a, kAquiferSy, sy);
+}
+
+void SetDispersivity(Project* project, double ax, double ay, double az) {
+  virelo_SetAquiferValue(&project->aquifer, kAquiferAx, ax);
+  virelo_SetAquiferValue(&project->aquifer, kAquiferAy, ay);
+  virelo_SetAquiferValue(&project->aquifer, kAquiferAz, az);
+}
+
+bool Save(Project* project, const char* folder, const char* fileName) {
+  const std::string path = std::string(folder) + "/" + fileName;
+  const bool saved = virelo_SaveProject(project, path.c_str()) == 1;
+  virelo_FreeProject(project);
+  return saved;
+}
+
+// The hand calculation of the manual: one contaminant, every value chosen
+// so that the results can be checked with a pocket calculator.
+bool WorkedExample(const char* databasePath, const char* folder) {
+  Project* project = LoadDatabase(databasePath);
+  if (!project) return false;
+  SetTexts(project, "Worked example",
+           "The hand calculation of the user manual: x = 100 m, Kf = 1 m/d, i = 0.01, ne = 0.25,\n"
+           "ax = 10 m, ay = 1 m, az = 0.1 m, Sz = 5 m, Sy = 10 m; benzene with C0 = 100, CA = 1\n"
+           "and a user-defined decay constant of 0.01 1/d.\n"
+           "Expected: plume length 18.42 m, attenuation factor about 279849.4.",
+           "Virelo developers", "Virelo");
+  SetAquifer(project, 100.0, 1.0, 0.01, 0.25, 5.0, 10.0);
+  SetDispersivity(project, 10.0, 1.0, 0.1);
+  project->aquifer.redoxCondition = 0;
+  if (!Assess(project, "Benzene", kAssessPlumeLength | kAssessAttenuationFactor, 100.0, 1.0, 0.01)) {
+    virelo_FreeProject(project);
+    return false;
+  }
+  return Save(project, folder, "worked-example.vrp");
+}
+
+// A plausible site: a former fuel depot next to a dry cleaner, with a
+// drinking-water well downstream.
+bool SiteExample(const char* databasePath, const char* folder) {
+  Project* project = LoadDatabase(databasePath);
+  if (!project) return false;
+  SetTexts(project, "Former fuel depot, Riverside industrial estate",
+           "Fuel depot (1962-1998) and a neighbouring dry cleaner. Sandy gravel aquifer,\n"
+           "groundwater sulfate-reducing below the source zone. Receptor: drinking-water\n"
+           "well 250 m downstream. Concentrations in ug/L from the 2024 monitoring round;\n"
+           "CA are the drinking-water limits. Dispersivities approximated from x.",
+           "A. Example", "Example Environmental Consultants");
+  // v = Kf i / ne = 5 * 0.004 / 0.2 = 0.1 m/d.
+  SetAquifer(project, 250.0, 5.0, 0.004, 0.2, 20.0, 4.0);
+  double ax = 0, ay = 0, az = 0;
+  virelo_ApproximateDispersivity(250.0, &ax, &ay, &az);
+  SetDispersivity(project, ax, ay, az);
+  project->approximateDispersivity = 1;
+  project->aquifer.redoxCondition = 4;  // ANAEROBIC-SO4
+  const int both = kAssessPlumeLength | kAssessAttenuationFactor;
+  const bool ok =
+      // Database decay constants for sulfate-reducing conditions.
+      Assess(project, "Benzene", both, 1200.0, 1.0, 0.0) &&
+      Assess(project, "Toluene", both, 3000.0, 700.0, 0.0) &&
+      // Site-specific decay constants from the monitoring record.
+      Assess(project, "MTBE", both, 800.0, 15.0, 0.0005) &&
+      Assess(project, "Naphthalene", both, 200.0, 2.0, 0.002) &&
+      Assess(project, "Trichloroethene (TCE)", kAssessAttenuationFactor, 1500.0, 5.0, 0.0004) &&
+      // No decay constant for this redox condition in the database and none
+      // entered: the assessment lists the missing input.
+      Assess(project, "Vinyl chloride", kAssessPlumeLength, 50.0, 0.5, 0.0);
+  if (!ok) {
+    virelo_FreeProject(project);
+    return false;
+  }
+  return Save(project, folder, "fuel-depot.vrp");
+}
+
+}  // namespace
+
+const std::vector<ExampleProject>& ExampleProjects() {
+  static const std::vector<ExampleProject> projects = {
+      {"worked-example.vrp", "the hand calculation of the manual (plume length 18.42 m, AF about 279849.4)"},
+      {"fuel-depot.vrp",
+       "a former fuel depot with six contaminants: green, yellow and red results and one "
+       "assessment with a missing decay constant"},
+  };
+  return projects;
+}
+
+int WriteExampleProjects(const char* databasePath, const char* folder) {
+  const bool worked = WorkedExample(databasePath, folder);
+  const bool site = SiteExample(databasePath, folder);
+  return worked && site ? 1 : 0;
+}
