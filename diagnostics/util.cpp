@@ -59,7 +59,7 @@ int resizeArray(void** array, size_t elementSize, long newCount) {
       return 1;
     }
   }
-  ReportError(nullptr, "resizeArray", 0, "Allocation failed!, newcount=%d", static_cast<int>(newCount));
+  ReportError(nullptr, "resizeArray", 0, "Allocation failed!, newcount=%ld", newCount);
   return 0;
 }
 

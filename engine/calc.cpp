@@ -53,6 +53,16 @@ void CalcAttenuationFactor(const Aquifer& a, const Contaminant& c, ContaminantRe
 
 }  // namespace
 
+void virelo_math_CalcPlumeLength(const Aquifer* aquifer, const Contaminant* contaminant,
+                                 ContaminantResult* result) {
+  if (aquifer && contaminant && result) CalcPlumeLength(*aquifer, *contaminant, *result);
+}
+
+void virelo_math_CalcAttenuationFactor(const Aquifer* aquifer, const Contaminant* contaminant,
+                                       ContaminantResult* result) {
+  if (aquifer && contaminant && result) CalcAttenuationFactor(*aquifer, *contaminant, *result);
+}
+
 int virelo_math_CalcAll(Project* project) {
   if (!project) return 0;
   const Aquifer& aquifer = project->aquifer;

@@ -8,6 +8,13 @@
 // 0 for a null project or when growing the result array failed.
 int virelo_math_CalcAll(Project* project);
 
+// The two calculations of one contaminant, without the input checks: they
+// fill the plume-length fields, or the attenuation-factor fields, of result.
+void virelo_math_CalcPlumeLength(const Aquifer* aquifer, const Contaminant* contaminant,
+                                 ContaminantResult* result);
+void virelo_math_CalcAttenuationFactor(const Aquifer* aquifer, const Contaminant* contaminant,
+                                       ContaminantResult* result);
+
 // Error function used by the attenuation factor: erf(z) for a finite z, 1.0
 // for a non-finite one.
 double SeriesErf(double z);

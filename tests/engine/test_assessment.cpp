@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "engine/assessment.h"
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+TEST(Assessment, RangeTable) {
+  EXPECT_STREQ(kAssessmentRanges[0].text, "0,3  < ... < 2,0");
+  EXPECT_STREQ(kAssessmentRanges[2].text, "0,1  < ... < 10,0");
+  EXPECT_EQ(kAssessmentRanges[1].range.lower, 0.5);
+  EXPECT_EQ(kAssessmentRanges[3].range.upper, 5.0);
+  EXPECT_STREQ(AssessmentClassName(AssessmentClass::Problems), "Problems");
+  EXPECT_STREQ(AssessmentClassName(AssessmentClass::Yellow), "Yellow");
+}
+
+TEST(Assessment, ClassesAtTheBounds) {
+  const AssessmentRange range = kAssessmentRanges[0].range;
+  EXPECT_EQ(ClassifyPlumeLength(0.3, range), AssessmentClass::Green);
+  EXPECT_EQ(ClassifyPlumeLength(0.3000001, range), AssessmentClass::Yellow);
+  EXPECT_EQ(ClassifyPlumeLength(2.0, range), AssessmentClass::Yellow);
+  EXPECT_EQ(ClassifyPlumeLength(2.0000001, range), AssessmentClass::Red);
+  EXPECT_EQ(ClassifyPlumeLength(kInf, range), AssessmentClass::Red);
+  EXPECT_EQ(ClassifyPlumeLength(std::nan(""), range), AssessmentClass::Red);
+
+  EXPECT_EQ(ClassifyAttenuationFactor(0.3, range), AssessmentClass::Green);
+  EXPECT_EQ(ClassifyAttenuationFactor(2.0, range), AssessmentClass::Yellow);
+  EXPECT_EQ(ClassifyAttenuationFactor(2.0000001, range), AssessmentClass::Red);
+  EXPECT_EQ(ClassifyAttenuationFactor(kInf, range), AssessmentClass::Green);
+  EXPECT_EQ(ClassifyAttenuationFactor(std::nan(""), range), AssessmentClass::Green);
+
+  ContaminantResult r{};
+  EXPECT_FALSE(HasPlumeLengthProblems(r));
+  r.plContaminantProblemCount = 1;  // the count decides, even without an array
+  EXPECT_TRUE(HasPlumeLengthProblems(r));
+  EXPECT_FALSE(HasAttenuationFactorProblems(r));
+  r.afAquiferProblemCount = 2;
+  EXPECT_TRUE(HasAttenuationFactorProblems(r));
+}
+
+TEST(Assessment, ValueFormats) {
+  EXPECT_EQ(FormatResultValue(kInf, "%.7f", "%.4E"), "infinite!");
+  EXPECT_EQ(FormatResultValue(std::nan(""), "%.7f", "%.4E"), "infinite!");
+  EXPECT_EQ(FormatResultValue(0.0, "%.7f", "%.4E"), "0.0000E+00");
+  EXPECT_EQ(FormatResultValue(123.456, "%.2f", "%.2E"), "123.46");
+  EXPECT_EQ(FormatResultValue(12345678.0, "%.2f", "%.2E"), "1.23E+07");
+  EXPECT_EQ(FormatResultValue(1e7, "%.2f", "%.2E"), "1.00E+07");
+  EXPECT_EQ(FormatResultValue(0.5, "%.7f", "%.4E"), "0.5000000");
+  EXPECT_EQ(FormatResultValue(1e-7, "%.7f", "%.4E"), "1.0000E-07");
+  EXPECT_EQ(FormatResultValue(-3e-7, "%.7f", "%.4E"), "-0.0000003");
+  EXPECT_EQ(FormatResultValue(9999999.0, "%.2f", "%.2E"), "9999999.00");
+  EXPECT_EQ(FormatResultValue(1.0, "%0120.1f", "%.2E").size(), 99u);
+}
+
+}  // namespace
