@@ -3,8 +3,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 
 struct Contaminant;
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
 
 class ContaminantEditorDialog : public QDialog {
   Q_OBJECT
@@ -17,4 +24,60 @@ class ContaminantEditorDialog : public QDialog {
   Contaminant* workingList = nullptr;
   int workingCount = 0;
   int currentIndex = -1;
+
+  // Help context number of the pop-up topic shown for every control.
+  static constexpr int kHelpTopic = 1000;
+  // Name given to every new record.
+  static constexpr const char* kUnnamedContaminant = "unnamed contaminant";
+
+ public slots:
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  // A decay-constant edit with the lambda bit it stands for.
+  struct LambdaEdit {
+    QLineEdit* edit;
+    int bit;
+  };
+
+  void buildControls();
+  void initialise();
+  void selectEntry(int row);
+  void fillNameList();
+  void storeCurrent();
+  void showCurrent();
+  void addContaminant();
+  void removeContaminant();
+  void onSelectionChanged();
+  void onEditLeft();
+  void showHelp(QObject* item, int contextType, int control);
+  int selectedRow() const;
+  int itemIndex(int row) const;
+
+  QIcon plusIcon_;
+  QIcon crossIcon_;
+  QListWidget* list_ = nullptr;
+  QPushButton* addButton_ = nullptr;
+  QPushButton* removeButton_ = nullptr;
+  QLineEdit* nameEdit_ = nullptr;
+  QComboBox* groupCombo_ = nullptr;
+  QLineEdit* plumeLengthEdit_ = nullptr;
+  QLineEdit* entriesEdit_ = nullptr;
+  // In the order the values are stored: aerobic, methane, iron, mixed
+  // plumes, nitrate, sulfate, unknown / variable.
+  LambdaEdit lambdaEdits_[7] = {};
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QMenu* contextMenu_ = nullptr;
+  QAction* addAction_ = nullptr;
+  QAction* removeAction_ = nullptr;
+  bool initialised_ = false;
+  bool ending_ = false;
 };
