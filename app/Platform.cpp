@@ -14,7 +14,8 @@ Platform desktopPlatform;
 Platform* current = &desktopPlatform;
 }  // namespace
 
-int Platform::messageBox(QWidget* owner, const QString& text, const QString& caption, int buttons, Icon icon) {
+int Platform::messageBox(QWidget* owner, const QString& text, const QString& caption, int buttons,
+                         Icon icon) {
   QMessageBox box(owner);
   box.setWindowTitle(caption);
   box.setText(text);
@@ -59,26 +60,38 @@ QString Platform::getSaveFileName(QWidget* owner, const QString& filter, const Q
   return runFileDialog(owner, filter, defaultSuffix, true);
 }
 
-int Platform::execDialog(QDialog* dialog) { return dialog->exec(); }
+int Platform::execDialog(QDialog* dialog) {
+  return dialog->exec();
+}
 
-bool Platform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool Platform::openUrl(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
+}
 
 bool Platform::requestHelp(int, HelpKind) {
   // Virelo ships no help viewer; the manual is opened from the Help menu.
   return false;
 }
 
-Platform& Platform::instance() { return *current; }
+Platform& Platform::instance() {
+  return *current;
+}
 
-void Platform::setInstance(Platform* platform) { current = platform ? platform : &desktopPlatform; }
+void Platform::setInstance(Platform* platform) {
+  current = platform ? platform : &desktopPlatform;
+}
 
-void setControlId(QWidget* widget, int id) { widget->setProperty("vireloControlId", id); }
+void setControlId(QWidget* widget, int id) {
+  widget->setProperty("vireloControlId", id);
+}
 
 int controlId(const QWidget* widget) {
   return widget ? widget->property("vireloControlId").toInt() : 0;
 }
 
-QString fromLatin1Record(const char* text) { return QString::fromLatin1(text); }
+QString fromLatin1Record(const char* text) {
+  return QString::fromLatin1(text);
+}
 
 void toLatin1Record(const QString& text, char* buffer, int capacity) {
   if (!buffer || capacity <= 0) return;
@@ -94,7 +107,9 @@ void toLatin1Record(const QString& text, char* buffer, int capacity) {
 
 QByteArray editTextBytes(const QString& text) {
   QByteArray bytes;
-  bytes.reserve(text.size());
+  // Always a buffer of its own: the parser writes into it, and an empty
+  // QByteArray's data() is a shared read-only "".
+  bytes.reserve(text.size() + 1);
   for (QChar ch : text) bytes.append(ch.unicode() <= 0xFF ? static_cast<char>(ch.unicode()) : '?');
   return bytes;
 }

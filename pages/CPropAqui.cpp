@@ -49,7 +49,10 @@ enum RedoxValue { kUnknown = 0, kAerobic, kNitrate, kIron, kSulfate, kMixedPlume
 // next apply) is shown in the shortest exact form instead.
 QString formatValue(double value, const char* format) {
   QString text = QString::asprintf(format, value);
-  if (text.size() > CPropAqui::kEditLimit) text = QString::asprintf("%.17g", value);
+  if (text.size() > CPropAqui::kEditLimit) {
+    text = QString::asprintf("%.17g", value);
+    text.remove(QLatin1Char('+'));  // the number parser takes no plus sign
+  }
   return text;
 }
 
