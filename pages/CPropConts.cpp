@@ -1,12 +1,507 @@
 #include "pages/CPropConts.h"
 
-CPropConts::CPropConts(PageHost* host, QWidget* parent) : PropPage(host, parent) {}
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <cstdio>
 
-int CPropConts::ShowProject(Project*) {
+#include "app/Platform.h"
+#include "engine/records.h"
+#include "engine/validation.h"
+#include "pages/ContaminantTreeModel.h"
+
+namespace {
+
+constexpr int kEditLimit = 50;
+constexpr int kTreeWidth = 220;
+
+// Help identifiers of the page's controls.
+enum ControlId {
+  kIdTree = 1201,
+  kIdAssessPlume = 1202,
+  kIdAssessAf = 1203,
+  kIdLiteratureGroup = 1204,
+  kIdEntries = 1205,
+  kIdLiterature = 1206,
+  kIdConcentrationGroup = 1207,
+  kIdC0 = 1208,
+  kIdCa = 1209,
+  kIdDecayGroup = 1210,
+  kIdPreset = 1211,
+  kIdPresetText = 1212,
+  kIdLambda = 1213,
+  kIdSelectLabel = 1214,
+};
+
+QString formatNumber(const char* format, double value) {
+  char buffer[512];  // "%.6f" of the largest double still fits
+  std::snprintf(buffer, sizeof buffer, format, value);
+  return QString::fromLatin1(buffer);
+}
+
+// Shows a number in an edit. The typing limit stays at 50 characters, but a
+// stored value whose display is longer is shown whole, so that reading the
+// field back never cuts the number.
+void setEditNumber(QLineEdit* edit, const QString& text) {
+  edit->setMaxLength(std::max<int>(kEditLimit, text.size()));
+  edit->setText(text);
+}
+
+void clearEdit(QLineEdit* edit) {
+  edit->setMaxLength(kEditLimit);
+  edit->clear();
+}
+
+// Parses an edit's text; an edit whose text is rejected is emptied.
+bool readEditNumber(QLineEdit* edit, double* value) {
+  QByteArray bytes = editTextBytes(edit->text());
+  if (virelo_ParseNumber(bytes.data(), value)) return true;
+  clearEdit(edit);
+  return false;
+}
+
+QLineEdit* makeEdit(const char* name, int id) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(QLatin1String(name));
+  edit->setMaxLength(kEditLimit);
+  setControlId(edit, id);
+  return edit;
+}
+
+}  // namespace
+
+CPropConts::CPropConts(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  buildControls();
+  ClearContaminantControls();
+}
+
+void CPropConts::buildControls() {
+  model_ = new ContaminantTreeModel(this);
+  tree_ = new QTreeView;
+  tree_->setObjectName(QStringLiteral("contaminantTree"));
+  setControlId(tree_, kIdTree);
+  tree_->setModel(model_);
+  tree_->setHeaderHidden(true);
+  tree_->setRootIsDecorated(true);
+  tree_->setUniformRowHeights(true);
+  tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tree_->setDragDropMode(QAbstractItemView::NoDragDrop);
+  tree_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  tree_->setIconSize(QSize(16, 16));
+  tree_->setFixedWidth(kTreeWidth);
+  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(tree_, &QWidget::customContextMenuRequested, this, &CPropConts::onTreeContextMenu);
+  connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &CPropConts::onSelectionChanged);
+
+  auto* selectLabel = new QLabel(QStringLiteral("Select contaminants:"));
+  setControlId(selectLabel, kIdSelectLabel);
+  auto* left = new QVBoxLayout;
+  left->setSpacing(4);
+  left->addWidget(selectLabel);
+  left->addWidget(tree_, 1);
+
+  assessPlumeCheck_ = new QCheckBox(QStringLiteral("Assess plume &length"));
+  assessPlumeCheck_->setObjectName(QStringLiteral("assessPlumeCheck"));
+  setControlId(assessPlumeCheck_, kIdAssessPlume);
+  assessAfCheck_ = new QCheckBox(QStringLiteral("Assess &attenuation factor"));
+  assessAfCheck_->setObjectName(QStringLiteral("assessAfCheck"));
+  setControlId(assessAfCheck_, kIdAssessAf);
+
+  // Literature plume length.
+  auto* literatureGroup =
+      new QGroupBox(QStringLiteral("75th percentile of observed plume lengths in the literature : "));
+  setControlId(literatureGroup, kIdLiteratureGroup);
+  entriesLabel_ = new QLabel;
+  entriesLabel_->setObjectName(QStringLiteral("entriesLabel"));
+  entriesLabel_->setAlignment(Qt::AlignCenter);
+  setControlId(entriesLabel_, kIdEntries);
+  literatureEdit_ = makeEdit("literatureEdit", kIdLiterature);
+  literatureEdit_->setReadOnly(true);
+  literatureEdit_->setAlignment(Qt::AlignCenter);
+  literatureEdit_->setFixedWidth(240);
+  auto* literatureRow = new QHBoxLayout;
+  literatureRow->addStretch(1);
+  literatureRow->addWidget(literatureEdit_);
+  literatureRow->addWidget(new QLabel(QStringLiteral("[m]")));
+  literatureRow->addStretch(1);
+  auto* literatureLayout = new QVBoxLayout(literatureGroup);
+  literatureLayout->addWidget(entriesLabel_);
+  literatureLayout->addLayout(literatureRow);
+
+  // Concentrations.
+  auto* concentrationGroup = new QGroupBox(QStringLiteral("Concentrations (same unit e.g. mg/l)"));
+  setControlId(concentrationGroup, kIdConcentrationGroup);
+  c0Edit_ = makeEdit("c0Edit", kIdC0);
+  caEdit_ = makeEdit("caEdit", kIdCa);
+  auto* concentrationLayout = new QGridLayout(concentrationGroup);
+  auto* c0Label = new QLabel(QStringLiteral("Concentration at source ( C0 ) :"));
+  auto* caLabel = new QLabel(QStringLiteral("Acceptable concentration at receptor ( CA ) :"));
+  c0Label->setBuddy(c0Edit_);
+  caLabel->setBuddy(caEdit_);
+  concentrationLayout->addWidget(c0Label, 0, 0);
+  concentrationLayout->addWidget(c0Edit_, 0, 1);
+  concentrationLayout->addWidget(caLabel, 1, 0);
+  concentrationLayout->addWidget(caEdit_, 1, 1);
+  concentrationLayout->setColumnStretch(1, 1);
+
+  // Decay constant.
+  auto* decayGroup = new QGroupBox(QStringLiteral("Decay constant ( lambda )"));
+  setControlId(decayGroup, kIdDecayGroup);
+  presetCheck_ = new QCheckBox(QStringLiteral("Use &preset :"));
+  presetCheck_->setObjectName(QStringLiteral("presetCheck"));
+  setControlId(presetCheck_, kIdPreset);
+  presetLabel_ = new QLabel;
+  presetLabel_->setObjectName(QStringLiteral("presetLabel"));
+  setControlId(presetLabel_, kIdPresetText);
+  lambdaEdit_ = makeEdit("lambdaEdit", kIdLambda);
+  auto* userLabel = new QLabel(QStringLiteral("User defined :"));
+  userLabel->setBuddy(lambdaEdit_);
+  auto* decayLayout = new QGridLayout(decayGroup);
+  decayLayout->addWidget(presetCheck_, 0, 0);
+  decayLayout->addWidget(presetLabel_, 0, 1, 1, 2);
+  decayLayout->addWidget(userLabel, 1, 0);
+  decayLayout->addWidget(lambdaEdit_, 1, 1);
+  decayLayout->addWidget(new QLabel(QStringLiteral("[1/d]")), 1, 2);
+  decayLayout->setColumnStretch(1, 1);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(assessPlumeCheck_);
+  right->addWidget(assessAfCheck_);
+  right->addSpacing(6);
+  right->addWidget(literatureGroup);
+  right->addWidget(concentrationGroup);
+  right->addWidget(decayGroup);
+  right->addStretch(1);
+
+  auto* page = new QHBoxLayout(this);
+  page->setContentsMargins(5, 5, 10, 20);
+  page->setSpacing(12);
+  page->addLayout(left);
+  page->addLayout(right, 1);
+
+  for (QCheckBox* box : {assessPlumeCheck_, assessAfCheck_, presetCheck_})
+    connect(box, &QCheckBox::clicked, this, [this] { commitAndRedisplay(true); });
+  for (QLineEdit* edit : {literatureEdit_, c0Edit_, caEdit_, lambdaEdit_}) {
+    connect(edit, &QLineEdit::textChanged, this, &CPropConts::onTextChanged);
+    edit->installEventFilter(this);
+  }
+}
+
+QWidget* CPropConts::defaultFocusWidget() {
+  return tree_;
+}
+
+bool CPropConts::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut &&
+      (watched == c0Edit_ || watched == caEdit_ || watched == lambdaEdit_ || watched == literatureEdit_))
+    commitAndRedisplay(false);
+  return PropPage::eventFilter(watched, event);
+}
+
+void CPropConts::onTextChanged() {
+  if (trackingChanges_) pageModified = true;
+}
+
+void CPropConts::commitAndRedisplay(bool markModified) {
+  // Disabling a focused edit while redisplaying moves the focus and would
+  // come back here.
+  static bool busy = false;
+  if (busy || !currentContaminant_) return;
+  busy = true;
+  if (markModified) pageModified = true;
+  ReadContaminant();
+  ShowContaminant();
+  busy = false;
+}
+
+int CPropConts::ShowProject(Project* project) {
+  project_ = project;
+  // The current contaminant must point into this project's list; the main
+  // window rebuilds the tree first when the list is replaced.
+  if (currentContaminant_ && (!project || currentIndex_ < 0 || currentIndex_ >= project->contaminantCount ||
+                              currentContaminant_ != project->contaminants + currentIndex_)) {
+    currentContaminant_ = nullptr;
+    currentIndex_ = -1;
+  }
+  ShowContaminant();
   pageModified = false;
   return 1;
 }
 
-int CPropConts::ApplyToProject(Project*) { return 1; }
+int CPropConts::ApplyToProject(Project* project) {
+  project_ = project;
+  if (currentContaminant_ && (!project || currentIndex_ < 0 || currentIndex_ >= project->contaminantCount ||
+                              currentContaminant_ != project->contaminants + currentIndex_)) {
+    currentContaminant_ = nullptr;
+    currentIndex_ = -1;
+  }
+  ReadContaminant();
+  RederivePresets();
+  return 1;
+}
 
-void CPropConts::RebuildContaminantTree(Project*) {}
+int CPropConts::markerFor(const Contaminant& c, int plumeAquiferProblems, int afAquiferProblems) const {
+  if ((c.assess & (kAssessPlumeLength | kAssessAttenuationFactor)) == 0) return 1;
+  const int contaminantProblems = virelo_CheckContaminant(&c, nullptr);
+  int p = 0;
+  int a = 0;
+  if (c.assess & kAssessPlumeLength) p = (contaminantProblems == 0 && plumeAquiferProblems == 0) ? 1 : 2;
+  if (c.assess & kAssessAttenuationFactor) a = (contaminantProblems == 0 && afAquiferProblems == 0) ? 1 : 2;
+  return 1 + 3 * p + a;
+}
+
+void CPropConts::RebuildContaminantTree(Project* project) {
+  rebuilding_ = true;
+  currentContaminant_ = nullptr;
+  currentIndex_ = -1;
+  currentItem_ = QPersistentModelIndex();
+  ClearContaminantControls();
+  tree_->selectionModel()->clear();
+  model_->rebuild(project);
+  if (project && project->contaminants) {
+    const int plumeAquifer = virelo_CheckAquiferPlumeLength(&project->aquifer, nullptr);
+    const int afAquifer = virelo_CheckAquiferAF(&project->aquifer, nullptr);
+    for (int i = 0; i < model_->contaminantCount(); ++i)
+      if (model_->indexForContaminant(i).isValid())
+        model_->setMarkerQuietly(i, markerFor(project->contaminants[i], plumeAquifer, afAquifer));
+    model_->markersChanged();
+  }
+  tree_->collapseAll();
+  rebuilding_ = false;
+  tree_->viewport()->update();
+  tree_->setFocus(Qt::OtherFocusReason);
+}
+
+void CPropConts::UpdateItemMarker(const QModelIndex& item, const Project* project) {
+  const int ci = model_->contaminantIndex(item);
+  if (ci < 0 || !project || !project->contaminants || ci >= project->contaminantCount) return;
+  const int plumeAquifer = virelo_CheckAquiferPlumeLength(&project->aquifer, nullptr);
+  const int afAquifer = virelo_CheckAquiferAF(&project->aquifer, nullptr);
+  model_->setMarker(ci, markerFor(project->contaminants[ci], plumeAquifer, afAquifer));
+}
+
+QModelIndex CPropConts::FindItemForContaminant(int contaminantIndex) const {
+  return model_->indexForContaminant(contaminantIndex);
+}
+
+void CPropConts::onSelectionChanged() {
+  if (rebuilding_) return;
+  ReadContaminant();
+  const QModelIndexList selected = tree_->selectionModel()->selectedIndexes();
+  currentItem_ = selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
+  currentContaminant_ = nullptr;
+  currentIndex_ = -1;
+  if (!project_) return;
+  const int ci = model_->contaminantIndex(currentItem_);
+  if (ci >= 0 && project_->contaminants && ci < project_->contaminantCount) {
+    currentContaminant_ = project_->contaminants + ci;
+    currentIndex_ = ci;
+    ShowContaminant();
+  } else {
+    ClearContaminantControls();
+  }
+}
+
+void CPropConts::setInputsEnabled(bool enabled) {
+  for (QWidget* w : std::initializer_list<QWidget*>{c0Edit_, caEdit_, lambdaEdit_, assessPlumeCheck_,
+                                                    assessAfCheck_, presetCheck_})
+    w->setEnabled(enabled);
+}
+
+void CPropConts::ShowContaminant() {
+  Contaminant* c = currentContaminant_;
+  if (!c) return;
+  const bool tracking = trackingChanges_;
+  trackingChanges_ = false;
+  setInputsEnabled(true);
+  assessPlumeCheck_->setChecked(c->assess & kAssessPlumeLength);
+  assessAfCheck_->setChecked(c->assess & kAssessAttenuationFactor);
+  if (c->valueMask & kValueC0)
+    setEditNumber(c0Edit_, formatNumber("%.6f", c->c0));
+  else
+    clearEdit(c0Edit_);
+  if (c->valueMask & kValueCa)
+    setEditNumber(caEdit_, formatNumber("%.6f", c->ca));
+  else
+    clearEdit(caEdit_);
+  ShowDecayConstant();
+  if (c->valueMask & kValueLiteraturePlumeLength) {
+    setEditNumber(literatureEdit_, formatNumber("%.2f", c->literaturePlumeLength));
+    entriesLabel_->setText(
+        (c->valueMask & kValueLiteratureEntries)
+            ? QString::asprintf("( by %d entries )", static_cast<int>(c->literatureEntries))
+            : QStringLiteral("( by ? entries )"));
+  } else {
+    setEditNumber(literatureEdit_, QStringLiteral("no literature plume length available"));
+    entriesLabel_->clear();
+  }
+  if (!assessPlumeCheck_->isChecked() && !assessAfCheck_->isChecked()) {
+    for (QWidget* w : std::initializer_list<QWidget*>{c0Edit_, caEdit_, lambdaEdit_, presetCheck_})
+      w->setEnabled(false);
+  }
+  trackingChanges_ = tracking;
+}
+
+void CPropConts::ShowDecayConstant() {
+  Contaminant* c = currentContaminant_;
+  if (!c) return;
+  const int redox = project_ ? project_->aquifer.redoxCondition : -1;
+  const uint16_t presetBit = virelo_RedoxLambdaBit(redox);
+  const uint16_t b = (presetBit != 0 && (c->lambdaMask & presetBit)) ? presetBit : 0;
+  if (b == 0) {
+    presetLabel_->setText(QStringLiteral("No preset data available!"));
+    presetCheck_->setChecked(false);
+    presetCheck_->setEnabled(false);
+    c->lambdaSelected = (c->lambdaMask & kLambdaUser) ? kLambdaUser : 0;
+    lambdaEdit_->setEnabled(true);
+  } else {
+    presetCheck_->setEnabled(true);
+    presetLabel_->setText(fromLatin1Record(virelo_RedoxText(redox)));
+    if (c->lambdaSelected == kLambdaUser) {
+      presetCheck_->setChecked(false);
+      lambdaEdit_->setEnabled(true);
+    } else {
+      presetCheck_->setChecked(true);
+      lambdaEdit_->setEnabled(false);
+      c->lambdaSelected = static_cast<int16_t>(b);
+    }
+  }
+  double lambda = 0.0;
+  if (virelo_GetLambda(c, &lambda))
+    setEditNumber(lambdaEdit_, formatNumber("%.6f", lambda));
+  else
+    clearEdit(lambdaEdit_);
+}
+
+void CPropConts::ReadContaminant() {
+  Contaminant* c = currentContaminant_;
+  if (!c) return;
+  const bool tracking = trackingChanges_;
+  trackingChanges_ = false;
+  c->assess = (assessPlumeCheck_->isChecked() ? kAssessPlumeLength : 0) |
+              (assessAfCheck_->isChecked() ? kAssessAttenuationFactor : 0);
+  double value = 0.0;
+  if (readEditNumber(c0Edit_, &value))
+    virelo_SetContaminantValue(c, kValueC0, value);
+  else
+    virelo_ClearContaminantValue(c, kValueC0);
+  if (readEditNumber(caEdit_, &value))
+    virelo_SetContaminantValue(c, kValueCa, value);
+  else
+    virelo_ClearContaminantValue(c, kValueCa);
+  ReadDecayConstant();
+  trackingChanges_ = tracking;
+}
+
+void CPropConts::ReadDecayConstant() {
+  Contaminant* c = currentContaminant_;
+  if (!c) return;
+  const bool tracking = trackingChanges_;
+  trackingChanges_ = false;
+  if (!presetCheck_->isChecked()) {
+    double value = 0.0;
+    if (readEditNumber(lambdaEdit_, &value)) {
+      virelo_SetLambda(c, kLambdaUser, value);
+      c->lambdaSelected = kLambdaUser;
+    } else {
+      c->lambdaSelected = 0;
+      virelo_ClearLambda(c, kLambdaUser);
+    }
+  } else {
+    c->lambdaSelected = 0;
+    const int redox = project_ ? project_->aquifer.redoxCondition : -1;
+    const uint16_t presetBit = virelo_RedoxLambdaBit(redox);
+    if (presetBit != 0 && (c->lambdaMask & presetBit)) c->lambdaSelected = static_cast<int16_t>(presetBit);
+  }
+  trackingChanges_ = tracking;
+  UpdateItemMarker(currentItem_, project_);
+}
+
+void CPropConts::RederivePresets() {
+  if (!project_ || !project_->contaminants) return;
+  const int redox = project_->aquifer.redoxCondition;
+  const bool known = redox >= 0 && redox < kRedoxConditionCount;
+  const uint16_t presetBit = virelo_RedoxLambdaBit(redox);
+  const int plumeAquifer = virelo_CheckAquiferPlumeLength(&project_->aquifer, nullptr);
+  const int afAquifer = virelo_CheckAquiferAF(&project_->aquifer, nullptr);
+  for (int i = 0; i < project_->contaminantCount; ++i) {
+    Contaminant& c = project_->contaminants[i];
+    if (c.lambdaSelected != kLambdaUser && known)
+      c.lambdaSelected = (c.lambdaMask & presetBit) ? static_cast<int16_t>(presetBit) : 0;
+    if (FindItemForContaminant(i).isValid())
+      model_->setMarkerQuietly(i, markerFor(c, plumeAquifer, afAquifer));
+  }
+  model_->markersChanged();
+  ShowContaminant();
+}
+
+void CPropConts::ClearContaminantControls() {
+  const bool tracking = trackingChanges_;
+  trackingChanges_ = false;
+  for (QLineEdit* edit : {c0Edit_, caEdit_, lambdaEdit_}) {
+    clearEdit(edit);
+    edit->setEnabled(false);
+  }
+  for (QCheckBox* box : {assessPlumeCheck_, assessAfCheck_, presetCheck_}) {
+    box->setChecked(false);
+    box->setEnabled(false);
+  }
+  clearEdit(literatureEdit_);
+  entriesLabel_->clear();
+  presetLabel_->clear();
+  trackingChanges_ = tracking;
+}
+
+void CPropConts::ExpandAll() {
+  for (int row = 0; row < model_->rowCount(); ++row) tree_->expand(model_->index(row, 0));
+}
+
+void CPropConts::CollapseAll() {
+  for (int row = 0; row < model_->rowCount(); ++row) tree_->collapse(model_->index(row, 0));
+}
+
+void CPropConts::ExpandCalculatedContaminants() {
+  if (!project_ || !project_->contaminants) return;
+  for (int row = 0; row < model_->rowCount(); ++row) {
+    const std::vector<int>& members = model_->groupMembers(row);
+    if (members.empty()) continue;
+    bool calculated = false;
+    for (int ci : members)
+      if (ci < project_->contaminantCount && project_->contaminants[ci].assess != 0) {
+        calculated = true;
+        break;
+      }
+    const QModelIndex group = model_->index(row, 0);
+    if (calculated)
+      tree_->expand(group);
+    else
+      tree_->collapse(group);
+  }
+}
+
+void CPropConts::onTreeContextMenu(const QPoint& pos) {
+  QMenu menu(this);
+  // Every choice counts as a click on the page: pending inputs are committed.
+  auto add = [&](const QString& text, void (CPropConts::*action)()) {
+    connect(menu.addAction(text), &QAction::triggered, this, [this, action] {
+      (this->*action)();
+      commitAndRedisplay(true);
+    });
+  };
+  add(QStringLiteral("e&xpand all"), &CPropConts::ExpandAll);
+  add(QStringLiteral("&collapse all"), &CPropConts::CollapseAll);
+  menu.addSeparator();
+  add(QStringLiteral("expand &calculated contaminants"), &CPropConts::ExpandCalculatedContaminants);
+  menu.exec(tree_->viewport()->mapToGlobal(pos));
+}

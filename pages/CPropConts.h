@@ -2,7 +2,18 @@
 // selected contaminant.
 #pragma once
 
+#include <QPersistentModelIndex>
+
 #include "pages/PropPage.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTreeView;
+class ContaminantTreeModel;
+struct Contaminant;
 
 class CPropConts : public PropPage {
   Q_OBJECT
@@ -12,4 +23,64 @@ class CPropConts : public PropPage {
   int ApplyToProject(Project* project) override;
   // Forgets the current contaminant and refills the tree from the project.
   void RebuildContaminantTree(Project* project);
+
+  // Refreshes the marker of a contaminant entry (group entries keep theirs).
+  void UpdateItemMarker(const QModelIndex& item, const Project* project);
+  // The entry showing a contaminant, or an invalid index.
+  QModelIndex FindItemForContaminant(int contaminantIndex) const;
+  // Shows the current contaminant's record in the inputs.
+  void ShowContaminant();
+  // Writes the inputs back into the current contaminant's record.
+  void ReadContaminant();
+  // Settles every contaminant's preset for the aquifer's redox condition and
+  // refreshes all markers.
+  void RederivePresets();
+  void ClearContaminantControls();
+
+  // Expands every group holding a contaminant with a requested assessment
+  // and collapses the others.
+  void ExpandCalculatedContaminants();
+  void ExpandAll();
+  void CollapseAll();
+
+  QTreeView* tree() const { return tree_; }
+  ContaminantTreeModel* treeModel() const { return model_; }
+  Contaminant* currentContaminant() const { return currentContaminant_; }
+  int currentContaminantIndex() const { return currentIndex_; }
+
+ protected:
+  QWidget* defaultFocusWidget() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void ShowDecayConstant();
+  void ReadDecayConstant();
+  void onSelectionChanged();
+  void onTextChanged();
+  // A click, a context-menu choice or an edit losing the focus: commits the
+  // inputs and shows them again in their formats.
+  void commitAndRedisplay(bool markModified);
+  void onTreeContextMenu(const QPoint& pos);
+  int markerFor(const Contaminant& c, int plumeAquiferProblems, int afAquiferProblems) const;
+  void setInputsEnabled(bool enabled);
+
+  Project* project_ = nullptr;
+  QPersistentModelIndex currentItem_;
+  Contaminant* currentContaminant_ = nullptr;
+  int currentIndex_ = -1;
+  bool trackingChanges_ = true;
+  bool rebuilding_ = false;
+
+  ContaminantTreeModel* model_ = nullptr;
+  QTreeView* tree_ = nullptr;
+  QCheckBox* assessPlumeCheck_ = nullptr;
+  QCheckBox* assessAfCheck_ = nullptr;
+  QLabel* entriesLabel_ = nullptr;
+  QLineEdit* literatureEdit_ = nullptr;
+  QLineEdit* c0Edit_ = nullptr;
+  QLineEdit* caEdit_ = nullptr;
+  QCheckBox* presetCheck_ = nullptr;
+  QLabel* presetLabel_ = nullptr;
+  QLineEdit* lambdaEdit_ = nullptr;
 };

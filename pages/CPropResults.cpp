@@ -1,10 +1,339 @@
 #include "pages/CPropResults.h"
 
-CPropResults::CPropResults(PageHost* host, QWidget* parent) : PropPage(host, parent) {}
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <vector>
 
-int CPropResults::ShowProject(Project*) {
+#include "app/Platform.h"
+#include "engine/calc.h"
+#include "engine/records.h"
+#include "engine/validation.h"
+#include "pages/ProblemsDialog.h"
+#include "pages/ResultListModel.h"
+#include "resources/result_pictures.h"
+
+namespace {
+
+constexpr int kLegendLight = 20;
+constexpr int kLegendGap = 3;
+
+// Help identifiers: 1300 + side * 10 + control.
+int controlIdOf(int side, int control) {
+  return 1300 + side * 10 + control;
+}
+enum SideControl {
+  kFrame = 1,
+  kRangeLabel,
+  kRangeCombo,
+  kList,
+  kLegendStrip,
+  kLegendRed,
+  kLegendYellow,
+  kLegendGreen
+};
+
+QString latin1(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+CPropResults::CPropResults(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  buildControls();
+  // Both drop-down lists start at the first range; each side's legend and
+  // range follow it.
+  for (QComboBox* combo : {plumeRangeCombo_, afRangeCombo_}) {
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(0);
+  }
+  ApplyRange(PlumeLengthSide);
+  ApplyRange(AttenuationFactorSide);
+  connect(plumeRangeCombo_, &QComboBox::currentIndexChanged, this, [this] { ApplyRange(PlumeLengthSide); });
+  connect(afRangeCombo_, &QComboBox::currentIndexChanged, this,
+          [this] { ApplyRange(AttenuationFactorSide); });
+}
+
+void CPropResults::buildControls() {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(8);
+  layout->addWidget(buildSide(PlumeLengthSide), 1);
+  layout->addWidget(buildSide(AttenuationFactorSide), 1);
+}
+
+QWidget* CPropResults::buildSide(int side) {
+  const bool plume = side == PlumeLengthSide;
+  auto* frame =
+      new QGroupBox(plume ? QStringLiteral("Plume length :") : QStringLiteral("Attenuation factor :"));
+  setControlId(frame, controlIdOf(side, kFrame));
+
+  auto* rangeLabel = new QLabel(QStringLiteral("Assessment range : "));
+  setControlId(rangeLabel, controlIdOf(side, kRangeLabel));
+  auto* combo = new QComboBox;
+  combo->setObjectName(plume ? QStringLiteral("plumeRangeCombo") : QStringLiteral("afRangeCombo"));
+  combo->setEditable(false);
+  for (const AssessmentRangeEntry& entry : kAssessmentRanges) combo->addItem(QString::fromLatin1(entry.text));
+  setControlId(combo, controlIdOf(side, kRangeCombo));
+  rangeLabel->setBuddy(combo);
+  auto* rangeRow = new QHBoxLayout;
+  rangeRow->addWidget(rangeLabel);
+  rangeRow->addWidget(combo, 1);
+
+  auto* model = new ResultListModel(plume ? QStringLiteral("d") : QStringLiteral("AF"),
+                                    plume ? QStringLiteral("d/x") : QStringLiteral("C/C0"), this);
+  auto* list = new QTreeView;
+  list->setObjectName(plume ? QStringLiteral("plumeList") : QStringLiteral("afList"));
+  list->setModel(model);
+  list->setRootIsDecorated(false);
+  list->setItemsExpandable(false);
+  list->setUniformRowHeights(true);
+  list->setSortingEnabled(false);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setIconSize(QSize(16, 16));
+  list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  list->header()->setSectionsClickable(false);
+  list->header()->setSectionsMovable(false);
+  list->header()->setStretchLastSection(false);
+  list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  list->header()->resizeSection(0, 100);
+  list->header()->resizeSection(1, 80);
+  list->header()->resizeSection(2, 80);
+  setControlId(list, controlIdOf(side, kList));
+  connect(list, &QWidget::customContextMenuRequested, this,
+          [this, side](const QPoint& pos) { onContextMenu(side, pos); });
+  connect(list, &QAbstractItemView::doubleClicked, this, [this, side] { onDoubleClick(side); });
+
+  // Legend: the strip of three lights, each with the rule of its class.
+  auto* strip = new QLabel;
+  strip->setPixmap(legendStrip(kLegendLight, kLegendGap));
+  strip->setFixedSize(kLegendLight, 3 * kLegendLight + 2 * kLegendGap);
+  setControlId(strip, controlIdOf(side, kLegendStrip));
+  auto* legend = new QGridLayout;
+  legend->setHorizontalSpacing(4);
+  legend->setVerticalSpacing(kLegendGap);
+  legend->addWidget(strip, 0, 0, 3, 1, Qt::AlignTop);
+  static const char* const kColour[3] = {"Red", "Yellow", "Green"};
+  for (int i = 0; i < 3; ++i) {
+    auto* field = new QLabel(QStringLiteral("---"));
+    field->setObjectName(QStringLiteral("%1Legend%2").arg(plume ? "plume" : "af", kColour[i]));
+    field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    field->setFixedHeight(kLegendLight);
+    field->setMinimumWidth(140);
+    setControlId(field, controlIdOf(side, kLegendRed + i));
+    legend_[side][i] = field;
+    legend->addWidget(field, i, 1);
+  }
+
+  // What the symbols of the legend stand for.
+  auto* symbols = new QGridLayout;
+  symbols->setHorizontalSpacing(2);
+  symbols->setVerticalSpacing(6);
+  const QString texts[4] = {
+      plume ? QStringLiteral("d - ") : QStringLiteral("C -"),
+      plume ? QStringLiteral("Plume extension") : QStringLiteral("Acceptable\nconcentration at\nsource"),
+      plume ? QStringLiteral("x -") : QStringLiteral("C0 -"),
+      plume ? QStringLiteral("Distance source\nreceptor") : QStringLiteral("Concentration at\nsource"),
+  };
+  for (int i = 0; i < 4; ++i) {
+    auto* label = new QLabel(texts[i]);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    symbols->addWidget(label, i / 2, i % 2);
+  }
+  symbols->setRowStretch(2, 1);
+
+  auto* legendRow = new QHBoxLayout;
+  legendRow->addLayout(legend);
+  legendRow->addSpacing(6);
+  legendRow->addLayout(symbols, 1);
+
+  auto* column = new QVBoxLayout(frame);
+  column->addLayout(rangeRow);
+  column->addWidget(list, 1);
+  column->addLayout(legendRow);
+
+  if (plume) {
+    plumeRangeCombo_ = combo;
+    plumeList_ = list;
+    plumeModel_ = model;
+  } else {
+    afRangeCombo_ = combo;
+    afList_ = list;
+    afModel_ = model;
+  }
+  return frame;
+}
+
+int CPropResults::ShowProject(Project* project) {
+  project_ = project;
   RefreshResults();
   return 1;
 }
 
-void CPropResults::RefreshResults() {}
+void CPropResults::showEvent(QShowEvent* event) {
+  RefreshResults();
+  PropPage::showEvent(event);
+}
+
+void CPropResults::RefreshResults() {
+  if (!plumeList_ || !afList_) return;
+  plumeModel_->clear();
+  afModel_->clear();
+  if (!project_) return;
+  if (host_) host_->CommitPageEdits();
+  virelo_FreeResults(project_);
+  virelo_math_CalcAll(project_);
+
+  std::vector<ResultListModel::Row> plumeRows;
+  std::vector<ResultListModel::Row> afRows;
+  const int count = project_->results ? project_->resultCount : 0;
+  plumeRows.reserve(count);
+  afRows.reserve(count);
+  for (int i = 0; i < count; ++i) {
+    const ContaminantResult& r = project_->results[i];
+    if (r.contaminantIndex < 0 || r.contaminantIndex >= project_->contaminantCount) continue;
+    const Contaminant& c = project_->contaminants[r.contaminantIndex];
+    const QString name = fromLatin1Record(c.name);
+    if (c.assess & kAssessPlumeLength) {
+      ResultListModel::Row row;
+      row.name = name;
+      row.resultIndex = i;
+      if (HasPlumeLengthProblems(r)) {
+        row.cls = AssessmentClass::Problems;
+      } else {
+        row.first = latin1(FormatResultValue(r.plumeLength, "%.2f", "%.2E"));
+        row.second = latin1(FormatResultValue(r.plumeLengthRatio, "%.7f", "%.4E"));
+        row.cls = ClassifyPlumeLength(r.plumeLengthRatio, plumeRange_);
+      }
+      plumeRows.push_back(std::move(row));
+    }
+    if (c.assess & kAssessAttenuationFactor) {
+      ResultListModel::Row row;
+      row.name = name;
+      row.resultIndex = i;
+      if (HasAttenuationFactorProblems(r)) {
+        row.cls = AssessmentClass::Problems;
+      } else {
+        row.first = latin1(FormatResultValue(r.attenuationFactor, "%.7f", "%.4E"));
+        row.second = latin1(FormatResultValue(r.sourceRatio, "%.7f", "%.4E"));
+        row.cls = ClassifyAttenuationFactor(r.sourceRatio, afRange_);
+      }
+      afRows.push_back(std::move(row));
+    }
+  }
+  plumeModel_->setRows(std::move(plumeRows));
+  afModel_->setRows(std::move(afRows));
+}
+
+void CPropResults::ApplyRange(int side) {
+  const bool plume = side == PlumeLengthSide;
+  QComboBox* combo = plume ? plumeRangeCombo_ : afRangeCombo_;
+  AssessmentRange& range = plume ? plumeRange_ : afRange_;
+  const int entry = combo->currentIndex();
+  if (entry >= 0 && entry < kAssessmentRangeCount) range = kAssessmentRanges[entry].range;
+  const double lower = range.lower;
+  const double upper = range.upper;
+  if (plume) {
+    legend_[side][0]->setText(QString::asprintf(" d > %.1f x", upper));
+    legend_[side][1]->setText(QString::asprintf(" %.1f x < d <= %.1f x", lower, upper));
+    legend_[side][2]->setText(QString::asprintf(" d <= %.1f x", lower));
+  } else {
+    legend_[side][0]->setText(QString::asprintf(" C > %.1f C0", upper));
+    legend_[side][1]->setText(QString::asprintf(" %.1f C0 < C <= %.1f C0", lower, upper));
+    legend_[side][2]->setText(QString::asprintf(" C <= %.1f C0", lower));
+  }
+  RefreshResults();
+}
+
+int CPropResults::markedRow(int side) const {
+  const QTreeView* view = list(side);
+  const QModelIndexList rows = view->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void CPropResults::onContextMenu(int side, const QPoint& pos) {
+  QTreeView* view = list(side);
+  // A right click on a row marks it.
+  const QModelIndex at = view->indexAt(pos);
+  if (at.isValid()) view->setCurrentIndex(at);
+  const int row = markedRow(side);
+  if (row < 0) return;
+  const int resultIndex = listModel(side)->row(row).resultIndex;
+
+  QMenu menu(this);
+  QIcon problemsIcon;
+  problemsIcon.addPixmap(problemsPicture(), QIcon::Normal);
+  problemsIcon.addPixmap(problemsPicture(), QIcon::Disabled);
+  QAction* item = menu.addAction(problemsIcon, QStringLiteral("Show &problems"));
+  if (project_ && project_->results && resultIndex >= 0 && resultIndex < project_->resultCount) {
+    const ContaminantResult& r = project_->results[resultIndex];
+    const bool problems =
+        side == PlumeLengthSide ? HasPlumeLengthProblems(r) : HasAttenuationFactorProblems(r);
+    const char* name = (r.contaminantIndex >= 0 && r.contaminantIndex < project_->contaminantCount)
+                           ? project_->contaminants[r.contaminantIndex].name
+                           : "";
+    char text[256];
+    std::snprintf(text, sizeof text, problems ? "\"%s\": show &problems" : "\"%s\": no &problems found",
+                  name);
+    item->setText(QString::fromLatin1(text));
+    item->setEnabled(problems);
+  }
+  connect(item, &QAction::triggered, this, [this, side] { onShowProblemsCommand(side); });
+  menu.exec(view->viewport()->mapToGlobal(pos));
+}
+
+void CPropResults::onShowProblemsCommand(int menuSide) {
+  // The list holding the keyboard focus decides; after a right click that
+  // is the list clicked.
+  int side = menuSide;
+  if (plumeList_->hasFocus())
+    side = PlumeLengthSide;
+  else if (afList_->hasFocus())
+    side = AttenuationFactorSide;
+  const int row = markedRow(side);
+  if (row < 0) return;
+  ShowProblems(listModel(side)->row(row).resultIndex, side);
+}
+
+void CPropResults::onDoubleClick(int side) {
+  const int row = markedRow(side);
+  if (row < 0) return;
+  ShowProblems(listModel(side)->row(row).resultIndex, side);
+}
+
+void CPropResults::ShowProblems(int resultIndex, int assessment) {
+  if (!project_ || !project_->results || resultIndex < 0 || resultIndex >= project_->resultCount) return;
+  const ContaminantResult& r = project_->results[resultIndex];
+  const bool plume = assessment == PlumeLengthSide;
+  const ProblemCode* aquiferProblems = plume ? r.plAquiferProblems : r.afAquiferProblems;
+  const ProblemCode* contaminantProblems = plume ? r.plContaminantProblems : r.afContaminantProblems;
+  const int aquiferCount = std::max<int>(0, plume ? r.plAquiferProblemCount : r.afAquiferProblemCount);
+  const int contaminantCount =
+      std::max<int>(0, plume ? r.plContaminantProblemCount : r.afContaminantProblemCount);
+  if (aquiferCount == 0 && contaminantCount == 0) return;
+  const char* name = (r.contaminantIndex >= 0 && r.contaminantIndex < project_->contaminantCount)
+                         ? project_->contaminants[r.contaminantIndex].name
+                         : "";
+
+  ProblemsDialog dialog(this);
+  dialog.AppendLine(plume ? "PLUME LENGTH ASSESSMENT: \"%s\"" : "ATTENUATION FACTOR ASSESSMENT: \"%s\"",
+                    name);
+  dialog.AppendLine("%d problem(s):", aquiferCount + contaminantCount);
+  dialog.AppendLine("%s", "");
+  char text[256];
+  for (int k = 1; aquiferProblems && k <= aquiferCount; ++k)
+    if (virelo_GetProblemText(aquiferProblems[k - 1], text)) dialog.AppendLine("%d. %s", k, text);
+  for (int j = 0; contaminantProblems && j < contaminantCount; ++j)
+    if (virelo_GetProblemText(contaminantProblems[j], text))
+      dialog.AppendLine("%d. %s", aquiferCount + 1 + j, text);
+  Platform::instance().execDialog(&dialog);
+}

@@ -2,12 +2,58 @@
 // classified against the chosen assessment ranges.
 #pragma once
 
+#include "engine/assessment.h"
 #include "pages/PropPage.h"
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTreeView;
+class ResultListModel;
 
 class CPropResults : public PropPage {
   Q_OBJECT
  public:
+  // The two assessments, also the sides of the page.
+  enum Side { PlumeLengthSide = 0, AttenuationFactorSide = 1 };
+
   explicit CPropResults(PageHost* host, QWidget* parent = nullptr);
   int ShowProject(Project* project) override;
+  // Commits pending page edits, recalculates every result and refills both
+  // lists.
   void RefreshResults();
+  // Takes the range of one side from its drop-down list, rewrites that
+  // side's legend and refreshes.
+  void ApplyRange(int side);
+  // Opens the problems dialog for one assessment of a result; nothing when
+  // the index is out of range or the assessment has no problems.
+  void ShowProblems(int resultIndex, int assessment);
+
+  AssessmentRange plumeRange() const { return plumeRange_; }
+  AssessmentRange afRange() const { return afRange_; }
+  QTreeView* list(int side) const { return side == PlumeLengthSide ? plumeList_ : afList_; }
+  ResultListModel* listModel(int side) const { return side == PlumeLengthSide ? plumeModel_ : afModel_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildControls();
+  QWidget* buildSide(int side);
+  // Row index of the list's marked (selected) row, or -1.
+  int markedRow(int side) const;
+  void onContextMenu(int side, const QPoint& pos);
+  void onShowProblemsCommand(int menuSide);
+  void onDoubleClick(int side);
+
+  Project* project_ = nullptr;
+  AssessmentRange plumeRange_{};
+  AssessmentRange afRange_{};
+  QComboBox* plumeRangeCombo_ = nullptr;
+  QComboBox* afRangeCombo_ = nullptr;
+  QTreeView* plumeList_ = nullptr;
+  QTreeView* afList_ = nullptr;
+  ResultListModel* plumeModel_ = nullptr;
+  ResultListModel* afModel_ = nullptr;
+  QLabel* legend_[2][3] = {};  // [side][red, yellow, green]
 };

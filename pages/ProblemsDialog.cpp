@@ -1,0 +1,52 @@
+#include "pages/ProblemsDialog.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdarg>
+#include <cstdio>
+
+ProblemsDialog::ProblemsDialog(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Problems"));
+  setObjectName(QStringLiteral("problemsDialog"));
+  textBox_ = new QPlainTextEdit;
+  textBox_->setObjectName(QStringLiteral("problemText"));
+  textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  textBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  okButton_ = new QPushButton(QStringLiteral("OK"));
+  okButton_->setDefault(true);
+  okButton_->setAutoDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(okButton_);
+  buttons->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(textBox_, 1);
+  layout->addLayout(buttons);
+  resize(440, 260);
+}
+
+void ProblemsDialog::AppendLine(const char* format, ...) {
+  char line[1024];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  problemText_.append(line);
+  problemText_.append("\r\n");
+  showText();
+}
+
+void ProblemsDialog::showEvent(QShowEvent* event) {
+  showText();  // whatever the user typed into the box last time is gone
+  QDialog::showEvent(event);
+}
+
+void ProblemsDialog::showText() {
+  // The text box keeps its lines apart by itself; CR LF would show the CR.
+  QString text = QString::fromLatin1(problemText_);
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  textBox_->setPlainText(text);
+}

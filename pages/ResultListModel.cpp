@@ -1,0 +1,43 @@
+#include "pages/ResultListModel.h"
+
+#include "resources/result_pictures.h"
+
+ResultListModel::ResultListModel(const QString& firstHeader, const QString& secondHeader, QObject* parent)
+    : QAbstractTableModel(parent), headers_{QStringLiteral("Contaminant"), firstHeader, secondHeader} {}
+
+void ResultListModel::setRows(std::vector<Row> rows) {
+  if (rows.empty() && rows_.empty()) return;
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int ResultListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ResultListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 3;
+}
+
+QVariant ResultListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+  const Row& r = rows_[index.row()];
+  switch (role) {
+    case Qt::DisplayRole: return index.column() == 0 ? r.name : index.column() == 1 ? r.first : r.second;
+    case Qt::DecorationRole:
+      if (index.column() == 0) return resultIcon(r.cls);
+      return {};
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case ResultIndexRole: return r.resultIndex;
+    case ClassRole: return static_cast<int>(r.cls);
+    default: return {};
+  }
+}
+
+QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section > 2) return {};
+  if (role == Qt::DisplayRole) return headers_[section];
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+  return {};
+}
