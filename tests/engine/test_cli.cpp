@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/records.h"
+#include "persistence/database.h"
+#include "persistence/projectfile.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/csv.h"
+#include "tools/cli/example_projects.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+  std::string engine;  // what the engine printed to C standard output
+};
+
+CliRun RunArgs(std::vector<std::string> args) {
+  args.insert(args.begin(), "virelo-cli");
+  std::ostringstream out, err;
+  testing::internal::CaptureStdout();
+  const int status = RunCli(args, out, err);
+  const std::string engine = testing::internal::GetCapturedStdout();
+  return {status, out.str(), err.str(), engine};
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+class CliTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("virelo-cli-test-" + std::to_string(::getpid()) + "-" +
+                                        testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  fs::path dir_;
+};
+
+const std::string kSource = VIRELO_SOURCE_DIR;
+const std::string kWorkedExample = kSource + "/examples/worked-example.vrp";
+const std::string kSiteExample = kSource + "/examples/fuel-depot.vrp";
+const std::string kHeader =
+    "group,name,literaturePlumeLength,literatureEntries,lambdaUnknown,lambdaAerobic,lambdaNitrate,lambdaIron,"
+    "lambdaSulfate,lambdaMixedPlumes,lambdaMethane,source\n";
+
+// The CSV rows of `assess --csv` as fields, header excluded.
+std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
+  const CsvTable table = ParseCsv(text);
+  EXPECT_TRUE(table.ok);
+  std::vector<std::vector<std::string>> rows;
+  for (size_t k = 1; k < table.records.size(); ++k) rows.push_back(table.records[k].fields);
+  return rows;
+}
+
+// ---------------------------------------------------------------------------
+// Command line
+
+TEST_F(CliTest, UsageErrorsExitTwoWithUsageOnStandardError) {
+  const std::vector<std::vector<std::string>> bad = {
+      {},
+      {"frobnicate"},
+      {"assess"},
+      {"assess", "a.vrp", "b.vrp"},
+      {"assess", "a.vrp", "--plume-range", "4"},
+      {"assess", "a.vrp", "--af-range"},
+      {"assess", "a.vrp", "--af-range=x"},
+      {"assess", "a.vrp", "--colour"},
+      {"db-export", "a.vrc", "--csv"},  // --csv belongs to assess
+      {"db-import", "only-one.csv"},
+  };
+  for (const auto& args : bad) {
+    const CliRun run = RunArgs(args);
+    EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
+    EXPECT_NE(run.err.find("Usage: virelo-cli"), std::string::npos) << testing::PrintToString(args);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(CliTest, HelpAndVersion) {
+  CliRun run = RunArgs({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, CliUsage());
+  EXPECT_NE(run.out.find("0,1  < ... < 10,0"), std::string::npos);
+  run = RunArgs({"assess", "x.vrp", "--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  run = RunArgs({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "virelo-cli 1.0.0.1\n");
+}
+
+TEST_F(CliTest, LoadFailuresPrintTheEngineReportAndExitOne) {
+  CliRun run = RunArgs({"assess", Path("missing.vrp")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(
+      run.engine.find("Error in Module virelo_LoadProject - UID=0 - ErrNo=0\nMessage:\nError opening: \""),
+      std::string::npos)
+      << run.engine;
+  EXPECT_EQ(run.out, "");
+
+  WriteFile(Path("other.vrp"), "VIRELO 2.0 and then some more bytes");
+  run = RunArgs({"assess", Path("other.vrp"), "--csv"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.engine.find("This is not a VIRELO 1.0 Projectfile!"), std::string::npos);
+  EXPECT_EQ(run.out, "");
+
+  run = RunArgs({"db-export", Path("missing.vrc")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.engine.find("Error opening generic data: "), std::string::npos);
+  EXPECT_EQ(run.out, "");
+}
+
+// ---------------------------------------------------------------------------
+// assess
+
+TEST_F(CliTest, WorkedExampleAsTable) {
+  const CliRun run = RunArgs({"assess", kWorkedExample});
+  ASSERT_EQ(run.status, 0) << run.err << run.engine;
+  EXPECT_EQ(run.engine, "");
+  EXPECT_NE(run.out.find("Project: Worked example\n"), std::string::npos);
+  EXPECT_NE(run.out.find("0,3  < ... < 2,0"), std::string::npos);
+  // d "%.2f", d/x "%.7f"; AF and C/C0 "%.7f", C/C0 in exponent form below 1e-7 only.
+  EXPECT_NE(run.out.find("Benzene      Green     18.42             0.1842068\n"), std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("Benzene      Green     279849.3986038    0.0003573\n"), std::string::npos)
+      << run.out;
+  EXPECT_LT(run.out.find("Plume length\n"), run.out.find("Attenuation factor\n"));
+}
+
+TEST_F(CliTest, WorkedExampleAsCsv) {
+  const CliRun run = RunArgs({"assess", kWorkedExample, "--csv"});
+  ASSERT_EQ(run.status, 0) << run.err << run.engine;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
+            "name,assessment,class,plumeLength,plumeLengthRatio,relativeConcentration,attenuationFactor,"
+            "receptorConcentration,acceptableSourceConcentration,sourceRatio,problems\n");
+  const auto rows = CsvRows(run.out);
+  ASSERT_EQ(rows.size(), 2u);
+  ASSERT_EQ(rows[0].size(), 11u);
+  EXPECT_EQ(rows[0][0], "Benzene");
+  EXPECT_EQ(rows[0][1], "PL");
+  EXPECT_EQ(rows[0][2], "Green");
+  EXPECT_NEAR(std::stod(rows[0][3]), 18.4207, 1e-4);
+  EXPECT_NEAR(std::stod(rows[0][4]), 0.184207, 1e-6);
+  for (int k = 5; k <= 10; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
+
+  EXPECT_EQ(rows[1][1], "AF");
+  EXPECT_EQ(rows[1][2], "Green");
+  EXPECT_EQ(rows[1][3], "");
+  EXPECT_EQ(rows[1][4], "");
+  EXPECT_NEAR(std::stod(rows[1][5]), 3.57335e-6, 1e-10);
+  EXPECT_NEAR(std::stod(rows[1][6]), 279849.4, 0.05);
+  EXPECT_NEAR(std::stod(rows[1][7]), 3.57335e-4, 1e-8);
+  EXPECT_NEAR(std::stod(rows[1][8]), 279849.4, 0.05);
+  EXPECT_NEAR(std::stod(rows[1][9]), 3.57335e-4, 1e-8);
+  // %.17g: the printed number is the computed double.
+  EXPECT_EQ(rows[1][6], "279849.39860383293");
+}
+
+TEST_F(CliTest, RangeOptionsChooseTheClassification) {
+  auto classes = [](const CliRun& run) {
+    std::vector<std::string> out;
+    for (const auto& row : CsvRows(run.out)) out.push_back(row[0] + " " + row[1] + " " + row[2]);
+    return out;
+  };
+  const std::vector<std::string> byDefault = classes(RunArgs({"assess", kSiteExample, "--csv"}));
+  const std::vector<std::string> expected = {
+      "Benzene PL Yellow",          "Toluene PL Green",      "MTBE PL Red",
+      "Vinyl chloride PL Problems", "Naphthalene PL Yellow", "Benzene AF Yellow",
+      "Toluene AF Green",           "MTBE AF Yellow",        "Trichloroethene (TCE) AF Red",
+      "Naphthalene AF Green"};
+  EXPECT_EQ(byDefault, expected);
+
+  // Range 2 (0.1 to 10): MTBE's plume (d/x 3.18) becomes yellow, naphthalene's
+  // C/C0 of 0.21 lies above 0.1; range 3 (0.2 to 5) keeps TCE (C/C0 10.02) red.
+  const auto wide = classes(RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2", "--af-range=2"}));
+  EXPECT_EQ(wide[2], "MTBE PL Yellow");
+  EXPECT_EQ(wide[9], "Naphthalene AF Yellow");
+  const auto third = classes(RunArgs({"assess", "--af-range", "3", kSiteExample, "--csv"}));
+  EXPECT_EQ(third[2], "MTBE PL Red");
+  EXPECT_EQ(third[8], "Trichloroethene (TCE) AF Red");
+  EXPECT_EQ(third[9], "Naphthalene AF Yellow");
+
+  const CliRun table = RunArgs({"assess", kSiteExample, "--plume-range", "1"});
+  EXPECT_NE(table.out.find("Plume length range 1 (0,5  < ... < 2,0): Green d <= 0.5 x"), std::string::npos);
+  EXPECT_NE(table.out.find("Attenuation factor range 0 (0,3  < ... < 2,0)"), std::string::npos);
+}
+
+TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
+  Project* project = virelo_LoadProject(kWorkedExample.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  project->aquifer.setMask &= ~(kAquiferSz | kAquiferSy);
+  for (int k = 0; k < project->contaminantCount; ++k) {
+    if (project->contaminants[k].assess) virelo_ClearContaminantValue(&project->contaminants[k], kValueC0);
+  }
+  const std::string path = Path("problems.vrp");
+  ASSERT_EQ(virelo_SaveProject(project, path.c_str()), 1);
+  virelo_FreeProject(project);
+
+  CliRun run = RunArgs({"assess", path, "--csv"});
+  ASSERT_EQ(run.status, 0);
+  const auto rows = CsvRows(run.out);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0],
+            (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "", "10 20"}));
+  EXPECT_EQ(rows[1],
+            (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "580 10 20"}));
+
+  run = RunArgs({"assess", path});
+  const size_t af = run.out.find("Attenuation factor\n");
+  ASSERT_NE(af, std::string::npos);
+  const std::string afPart = run.out.substr(af);
+  EXPECT_NE(afPart.find(
+                "Benzene      Problems\n"
+                "    problem 580: You have to set Sz and Sy (width and thickness of plume) for the aquifer!\n"
+                "    problem 10: You didn't set a C0 (concentration at source) > 0.0  for the contaminant!\n"
+                "    problem 20: You need a CA  (accepted concentration at receptor) > 0.0 and <=C0 for the "
+                "contaminant!\n"),
+            std::string::npos)
+      << afPart;
+}
+
+TEST_F(CliTest, NothingAssessed) {
+  Project* project = virelo_LoadProject(kWorkedExample.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  for (int k = 0; k < project->contaminantCount; ++k) project->contaminants[k].assess = 0;
+  const std::string path = Path("idle.vrp");
+  ASSERT_EQ(virelo_SaveProject(project, path.c_str()), 1);
+  virelo_FreeProject(project);
+
+  CliRun run = RunArgs({"assess", path, "--csv"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);  // the header alone
+  run = RunArgs({"assess", path});
+  EXPECT_NE(run.out.find("No contaminant is marked for assessment."), std::string::npos);
+}
+
+TEST_F(CliTest, TheBuiltProgramWritesUtf8Names) {
+  // A name with Latin-1 letters, through the real executable and its pipes.
+  WriteFile(Path("db.csv"), kHeader + "Other,\xC3\x84thylbenzol,,,0.01,,,,,,,\n");
+  const std::string command = std::string(VIRELO_CLI_PATH) + " db-import '" + Path("db.csv") + "' '" +
+                              Path("db.vrc") + "' && " + VIRELO_CLI_PATH + " db-export '" + Path("db.vrc") +
+                              "'";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  EXPECT_EQ(pclose(pipe), 0);
+  EXPECT_EQ(output, kHeader + "Other,\xC3\x84thylbenzol,,,0.01,,,,,,,\n");
+}
+
+// ---------------------------------------------------------------------------
+// db-import and db-export
+
+TEST_F(CliTest, ImportRefusesUnreadableRowsAndWritesNothing) {
+  const std::string longName(100, 'n');
+  WriteFile(Path("bad.csv"), kHeader +                                    // line 1
+                                 "BTEX,Benzene,,,0.001,,,,,,,fine\n"      // 2
+                                 "Metals,Lead,,,,,,,,,,unknown group\n"   // 3
+                                 "BTEX,Toluene,12x,,,,,,,,,bad number\n"  // 4
+                                 "BTEX," +
+                                 longName +
+                                 ",,,,,,,,,,too long\n"               // 5
+                                 "BTEX,Xylenes,,,,,\n"                // 6: missing columns
+                                 "\n"                                 // 7: blank, skipped
+                                 "BTEX,Euro\xE2\x82\xAC,,,,,,,,,,\n"  // 8: not Latin-1
+                                 "BTEX,Ethylbenzene,,2.5,,,,,,,,\n"   // 9: entries not whole
+                                 "PAH,\"Naphthalene,,,,,,,,,,\n");    // 10: open quote
+  const std::string out = Path("out.vrc");
+  WriteFile(out, "previous contents");
+  const CliRun run = RunArgs({"db-import", Path("bad.csv"), out});
+  EXPECT_EQ(run.status, 1);
+  for (const char* line :
+       {":3: unknown group \"Metals\"", ":4: literaturePlumeLength", ":5: the name has 100",
+        ":6: missing column", ":8: ", ":9: literatureEntries", ":10: unterminated quote"}) {
+    EXPECT_NE(run.err.find(line), std::string::npos) << line << "\n" << run.err;
+  }
+  EXPECT_EQ(run.err.find(":2:"), std::string::npos);
+  EXPECT_EQ(run.err.find(":7:"), std::string::npos);
+  EXPECT_EQ(ReadFile(out), "previous contents");
+
+  // A table whose header lacks a value column cannot be read at all.
+  WriteFile(Path("short.csv"), "group,name,literaturePlumeLength\nBTEX,Benzene,1\n");
+  const CliRun header = RunArgs({"db-import", Path("short.csv"), Path("new.vrc")});
+  EXPECT_EQ(header.status, 1);
+  EXPECT_NE(header.err.find(":1: missing column \"lambdaUnknown\""), std::string::npos) << header.err;
+  EXPECT_FALSE(fs::exists(Path("new.vrc")));
+}
+
+TEST_F(CliTest, EmptyCellsAreAbsentValuesAndColumnOrderIsFree) {
+  WriteFile(Path("db.csv"),
+            "name,group,lambdaSulfate,lambdaUnknown,lambdaAerobic,lambdaNitrate,lambdaIron,lambdaMixedPlumes,"
+            "lambdaMethane,literaturePlumeLength,literatureEntries\n"
+            "Benzene,BTEX,0.003,,,,,,,,\n"
+            "\"1,1-Dichloroethane\",Chlorinated Aliphatics,,,,,,,,830.6,24\n");
+  ASSERT_EQ(RunArgs({"db-import", Path("db.csv"), Path("db.vrc")}).status, 0);
+  Project* project = virelo_AllocateProject();
+  ASSERT_EQ(virelo_LoadDatabaseFile(project, Path("db.vrc").c_str(), "test"), 1);
+  ASSERT_EQ(project->contaminantCount, 2);
+  const Contaminant& benzene = project->contaminants[0];
+  EXPECT_STREQ(benzene.name, "Benzene");
+  EXPECT_EQ(benzene.group, 0);
+  EXPECT_EQ(benzene.lambdaMask, kLambdaSulfate);
+  EXPECT_EQ(benzene.lambdaSulfate, 0.003);
+  EXPECT_EQ(benzene.valueMask, 0);
+  const Contaminant& dca = project->contaminants[1];
+  EXPECT_STREQ(dca.name, "1,1-Dichloroethane");
+  EXPECT_EQ(dca.group, 2);
+  EXPECT_EQ(dca.lambdaMask, 0);
+  EXPECT_EQ(dca.valueMask, kValueLiteraturePlumeLength | kValueLiteratureEntries);
+  EXPECT_EQ(dca.literaturePlumeLength, 830.6);
+  EXPECT_EQ(dca.literatureEntries, 24);
+  virelo_FreeProject(project);
+}
+
+TEST_F(CliTest, ExportThenImportChangesNoValue) {
+  // Awkward values: shortest decimals that are not exact, extremes, negative
+  // numbers, quotes and commas and Latin-1 letters in names.
+  WriteFile(Path("db.csv"),
+            kHeader +
+                "Other,\"say \"\"x\"\", y\",0.1,7,0.3333333333333333,1e-300,-2.5,1.7976931348623157e308,"
+                "4.9406564584124654e-324,0.0018990000000000001,0,doc\n"
+                "Pesticides,\xC3\xA4\xC3\xB6\xC3\xBC,,-3,,,,,,,,\n");
+  ASSERT_EQ(RunArgs({"db-import", Path("db.csv"), Path("a.vrc")}).status, 0);
+  const CliRun exported = RunArgs({"db-export", Path("a.vrc")});
+  ASSERT_EQ(exported.status, 0);
+  EXPECT_EQ(exported.out.substr(0, kHeader.size()), kHeader);
+  WriteFile(Path("a.csv"), exported.out);
+  ASSERT_EQ(RunArgs({"db-import", Path("a.csv"), Path("b.vrc")}).status, 0);
+  EXPECT_EQ(ReadFile(Path("a.vrc")), ReadFile(Path("b.vrc")));
+  EXPECT_EQ(RunArgs({"db-export", Path("b.vrc")}).out, exported.out);
+}
+
+TEST_F(CliTest, BundledDatabaseHoldsTheValuesOfItsSource) {
+  // The literature table as read directly ...
+  std::vector<Contaminant> expected;
+  std::ostringstream err;
+  ASSERT_TRUE(
+      ReadDatabaseCsv(ReadFile(kSource + "/resources/generic-contaminants.csv"), "source", &expected, err))
+      << err.str();
+  ASSERT_GT(expected.size(), 10u);
+  // ... and the database the build made of it, exported and read back.
+  const CliRun run = RunArgs({"db-export", std::string(VIRELO_BINARY_DIR) + "/generic.vrc"});
+  ASSERT_EQ(run.status, 0) << run.engine;
+  std::vector<Contaminant> exported;
+  ASSERT_TRUE(ReadDatabaseCsv(run.out, "export", &exported, err)) << err.str();
+  ASSERT_EQ(exported.size(), expected.size());
+  for (size_t k = 0; k < expected.size(); ++k) {
+    const Contaminant& a = exported[k];
+    const Contaminant& b = expected[k];
+    EXPECT_STREQ(a.name, b.name);
+    EXPECT_EQ(a.group, b.group) << b.name;
+    EXPECT_EQ(a.valueMask, b.valueMask) << b.name;
+    EXPECT_EQ(a.literaturePlumeLength, b.literaturePlumeLength) << b.name;
+    EXPECT_EQ(a.literatureEntries, b.literatureEntries) << b.name;
+    EXPECT_EQ(a.lambdaMask, b.lambdaMask) << b.name;
+    for (int bit = kLambdaUnknown; bit <= kLambdaMixedPlumes; bit <<= 1) {
+      EXPECT_EQ(*virelo_LambdaField(const_cast<Contaminant*>(&a), bit),
+                *virelo_LambdaField(const_cast<Contaminant*>(&b), bit))
+          << b.name << " lambda bit " << bit;
+    }
+  }
+}
+
+TEST_F(CliTest, CommittedExamplesAreWhatTheGeneratorWrites) {
+  ASSERT_EQ(WriteExampleProjects((std::string(VIRELO_BINARY_DIR) + "/generic.vrc").c_str(), dir_.c_str()), 1);
+  for (const ExampleProject& example : ExampleProjects()) {
+    const std::string committed = ReadFile(kSource + "/examples/" + example.fileName);
+    ASSERT_FALSE(committed.empty()) << example.fileName;
+    EXPECT_TRUE(committed == ReadFile(dir_ / example.fileName))
+        << example.fileName
+        << " is out of date: build the target example_projects and copy its files to examples/";
+  }
+}
+
+}  // namespace
