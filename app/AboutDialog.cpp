@@ -1,0 +1,172 @@
+#include "app/AboutDialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "app/HyperLink.h"
+#include "resources/shell_pictures.h"
+
+namespace {
+constexpr const char* kAboutVersion = "1.0.1";
+constexpr const char* kAboutBuild = "20041214-1";
+
+QLabel* centredLines(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setAlignment(Qt::AlignHCenter);
+  return label;
+}
+
+HyperLink* textLink(const QString& url, QWidget* parent) {
+  auto* link = new HyperLink(parent);
+  link->setText(url);
+  link->setAlignment(Qt::AlignHCenter);
+  return link;
+}
+
+HyperLink* pictureLink(const QPixmap& picture, QWidget* parent) {
+  auto* link = new HyperLink(parent);
+  link->setPixmap(picture);
+  link->setAlignment(Qt::AlignHCenter);
+  return link;
+}
+}  // namespace
+
+QString AboutDialog::acknowledgement() {
+  return QStringLiteral(
+      "Virelo was conceived by the groundwater working group of a research institute for "
+      "environmental sciences as a screening aid for contaminated megasites. It was developed "
+      "within a publicly funded joint research project on the remediation of large groundwater "
+      "bodies polluted by many contaminants at once. Its two models, a plug-flow plume length "
+      "with first-order decay and a steady-state analytical centre-line solution with dispersion "
+      "and decay, give a first estimate of whether natural attenuation can protect a receptor. "
+      "The generic contaminant database gathers plume lengths and decay constants reported in "
+      "the published field literature. The theoretical groundwork was laid by a technical "
+      "guideline report on monitored natural attenuation at multiple-contaminated megasites.");
+}
+
+QString AboutDialog::versionText() {
+  return QStringLiteral("Version:\t\t%1\nBuild-No:\t%2")
+      .arg(QLatin1String(kAboutVersion), QLatin1String(kAboutBuild));
+}
+
+AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), splashTime(splashTimeMs) {
+  setWindowTitle(QStringLiteral("About Virelo 1.0"));
+  setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+  institutionLogoLink = pictureLink(shell_pictures::institutionLogo(), this);
+  institutionAddressLink = textLink(QStringLiteral(VIRELO_INSTITUTION_URL), this);
+  makerLogoLink = pictureLink(shell_pictures::makerLogo(), this);
+  makerAddressLink = textLink(QStringLiteral(VIRELO_MAKER_URL), this);
+  institutionLogoLink->setObjectName("institutionLogoLink");
+  institutionAddressLink->setObjectName("institutionAddressLink");
+  makerLogoLink->setObjectName("makerLogoLink");
+  makerAddressLink->setObjectName("makerAddressLink");
+  for (HyperLink* link : {institutionLogoLink, institutionAddressLink, makerLogoLink, makerAddressLink}) {
+    link->cursor = QCursor(Qt::PointingHandCursor);
+    link->applyCursor();
+  }
+  // The institution's pair leads to the institution; the maker's pair keeps
+  // the default target, the maker's address.
+  institutionLogoLink->target = QStringLiteral(VIRELO_INSTITUTION_URL);
+  institutionAddressLink->target = QStringLiteral(VIRELO_INSTITUTION_URL);
+
+  // Top row: logo, purpose and version, OK.
+  auto* logo = new QLabel(this);
+  logo->setPixmap(shell_pictures::programLogo());
+  logo->setObjectName("programLogo");
+  auto* frame = new QFrame(this);
+  frame->setFrameShape(QFrame::StyledPanel);
+  frame->setFrameShadow(QFrame::Sunken);
+  auto* purpose = new QLabel(
+      QStringLiteral("Decision support for applying Monitored Natural\nAttenuation at Megasites"), frame);
+  purpose->setObjectName("purposeLabel");
+  QFont bold = purpose->font();
+  bold.setBold(true);
+  purpose->setFont(bold);
+  versionField = new QLabel(QStringLiteral("Version:\t\t1.0\nBuild-No.:\txxxxxxx"), frame);
+  versionField->setObjectName("versionField");
+  auto* frameLayout = new QVBoxLayout(frame);
+  frameLayout->addWidget(purpose);
+  frameLayout->addWidget(versionField);
+  okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton->setObjectName("okButton");
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  auto* top = new QHBoxLayout;
+  top->addWidget(logo, 0, Qt::AlignTop);
+  top->addWidget(frame, 1);
+  top->addWidget(okButton, 0, Qt::AlignTop);
+
+  // Middle: the acknowledgement across the full width.
+  auto* general = new QGroupBox(QStringLiteral("General Informations"), this);
+  acknowledgementText = new QTextEdit(general);
+  acknowledgementText->setObjectName("acknowledgementText");
+  acknowledgementText->setReadOnly(true);
+  acknowledgementText->setFixedHeight(150);
+  auto* generalLayout = new QVBoxLayout(general);
+  generalLayout->addWidget(acknowledgementText);
+
+  // Bottom: who owns it, who made it.
+  auto* copyright = new QGroupBox(QStringLiteral("Copyright"), this);
+  auto* copyrightLayout = new QVBoxLayout(copyright);
+  copyrightLayout->addWidget(centredLines(QStringLiteral("Copyright (C) 2004 the Virelo research group\n"
+                                                         "Groundwater and Remediation Research\n"
+                                                         "All rights reserved."),
+                                          copyright));
+  copyrightLayout->addWidget(institutionAddressLink);
+  copyrightLayout->addWidget(institutionLogoLink);
+  auto* realisation = new QGroupBox(QStringLiteral("Realisation"), this);
+  auto* realisationLayout = new QVBoxLayout(realisation);
+  realisationLayout->addWidget(centredLines(QStringLiteral("Programming and design:\n"
+                                                           "the Virelo developers\n"
+                                                           "Virelo Software Workshop"),
+                                            realisation));
+  realisationLayout->addWidget(makerAddressLink);
+  realisationLayout->addWidget(makerLogoLink);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(copyright);
+  bottom->addWidget(realisation);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(general);
+  layout->addLayout(bottom);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  // Initialisation: the acknowledgement, centred, and the real version.
+  acknowledgementText->setPlainText(acknowledgement());
+  QTextCursor all(acknowledgementText->document());
+  all.select(QTextCursor::Document);
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  all.mergeBlockFormat(centred);
+  versionField->setText(versionText());
+  setMinimumWidth(520);
+
+  splashTimer_.setSingleShot(true);
+  // The end of the splash time closes the box exactly as OK does.
+  connect(&splashTimer_, &QTimer::timeout, this, &QDialog::accept);
+  applyCaption();
+}
+
+void AboutDialog::applyCaption() {
+  setWindowTitle(splashTime > 0 ? QStringLiteral("Virelo 1.0 Loading ...")
+                                : QStringLiteral("About Virelo 1.0"));
+}
+
+void AboutDialog::showEvent(QShowEvent* event) {
+  applyCaption();
+  if (splashTime > 0 && !splashTimer_.isActive()) splashTimer_.start(splashTime);
+  QDialog::showEvent(event);
+}
+
+void AboutDialog::done(int result) {
+  splashTimer_.stop();
+  QDialog::done(result);
+}
