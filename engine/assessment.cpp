@@ -29,9 +29,11 @@ AssessmentClass ClassifyPlumeLength(double plumeLengthRatio, AssessmentRange ran
 }
 
 AssessmentClass ClassifyAttenuationFactor(double sourceRatio, AssessmentRange range) {
-  // A non-finite ratio comes from an acceptable source concentration of zero:
-  // nothing of the source reaches the receptor.
-  if (sourceRatio <= range.lower || !std::isfinite(sourceRatio)) return AssessmentClass::Green;
+  // An infinite ratio comes from an acceptable source concentration of zero:
+  // nothing of the source reaches the receptor. An undefined ratio is no
+  // evidence of attenuation and lands on Red.
+  if (std::isnan(sourceRatio)) return AssessmentClass::Red;
+  if (sourceRatio <= range.lower || std::isinf(sourceRatio)) return AssessmentClass::Green;
   if (sourceRatio <= range.upper) return AssessmentClass::Yellow;
   return AssessmentClass::Red;
 }

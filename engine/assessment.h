@@ -23,7 +23,8 @@ const char* AssessmentClassName(AssessmentClass c);  // "Problems", "Red", ...
 
 // Plume length: Green if ratio <= lower, Yellow if <= upper, else Red (NaN, +inf Red).
 AssessmentClass ClassifyPlumeLength(double plumeLengthRatio, AssessmentRange range);
-// Attenuation factor: Green if ratio <= lower or not finite, Yellow if <= upper, else Red.
+// Attenuation factor: Green if ratio <= lower or infinite (nothing arrives),
+// Yellow if <= upper, else Red; an undefined (NaN) ratio is Red.
 AssessmentClass ClassifyAttenuationFactor(double sourceRatio, AssessmentRange range);
 
 // Problem state of one assessment of a result.

@@ -46,7 +46,15 @@ void CalcAttenuationFactor(const Aquifer& a, const Contaminant& c, ContaminantRe
   }
   r.relativeConcentration = relative;
   r.receptorConcentration = relative * c.c0;
-  r.attenuationFactor = std::fabs(relative) > kReciprocalThreshold ? 1.0 / relative : 0.0;
+  // A vanishing receptor concentration gives AF 0 (and so an infinite C0 to
+  // acceptable-source ratio: nothing arrives). An undefined one, from inputs
+  // such as a negative ax that the square root cannot take, stays undefined
+  // all the way through, so that it cannot pass for "nothing arrives".
+  if (std::isnan(relative)) {
+    r.attenuationFactor = relative;
+  } else {
+    r.attenuationFactor = std::fabs(relative) > kReciprocalThreshold ? 1.0 / relative : 0.0;
+  }
   r.acceptableSourceConcentration = c.ca * r.attenuationFactor;
   r.sourceRatio = c.c0 / r.acceptableSourceConcentration;
 }
@@ -66,7 +74,8 @@ void virelo_math_CalcAttenuationFactor(const Aquifer* aquifer, const Contaminant
 int virelo_math_CalcAll(Project* project) {
   if (!project) return 0;
   const Aquifer& aquifer = project->aquifer;
-  for (int k = 0; k < project->contaminantCount; ++k) {
+  const int count = project->contaminants ? project->contaminantCount : 0;
+  for (int k = 0; k < count; ++k) {
     const Contaminant& contaminant = project->contaminants[k];
     if (contaminant.assess == 0) continue;
     if (!resizeArray(&project->results, project->resultCount + 1L)) {

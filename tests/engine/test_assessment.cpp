@@ -32,7 +32,7 @@ TEST(Assessment, ClassesAtTheBounds) {
   EXPECT_EQ(ClassifyAttenuationFactor(2.0, range), AssessmentClass::Yellow);
   EXPECT_EQ(ClassifyAttenuationFactor(2.0000001, range), AssessmentClass::Red);
   EXPECT_EQ(ClassifyAttenuationFactor(kInf, range), AssessmentClass::Green);
-  EXPECT_EQ(ClassifyAttenuationFactor(std::nan(""), range), AssessmentClass::Green);
+  EXPECT_EQ(ClassifyAttenuationFactor(std::nan(""), range), AssessmentClass::Red);
 
   ContaminantResult r{};
   EXPECT_FALSE(HasPlumeLengthProblems(r));

@@ -78,6 +78,13 @@ TEST(Calculation, AttenuationFactorEdgeCases) {
   EXPECT_NEAR(r.relativeConcentration, 3.57335e-6 / 0.5204999, 1e-10);
 
   a = ExampleAquifer();
+  a.dispersivityAx = -5.0;  // passes the checks, but 1 + 4 ax lambda / v < 0
+  r = ContaminantResult{};
+  virelo_math_CalcAttenuationFactor(&a, &c, &r);
+  EXPECT_TRUE(std::isnan(r.attenuationFactor));
+  EXPECT_TRUE(std::isnan(r.sourceRatio));  // undefined, not "nothing arrives"
+
+  a = ExampleAquifer();
   a.gradientI = 1e-30;
   a.conductivityKf = 1e-12;
   r = ContaminantResult{};
