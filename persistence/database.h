@@ -24,6 +24,10 @@ int virelo_w32_FindGenericData();
 int w32_GetApplicationDataPath(char* buffer, const char* folderName);
 // Directory of the running executable, with its trailing "/".
 void virelo_GetModulePath(char* buffer);
+// Makes virelo_GetModulePath answer `directory` (a trailing "/" is added)
+// instead of the folder of /proc/self/exe; null or empty restores the real
+// folder. For tests and for installs whose data lives apart from the binary.
+void virelo_SetModulePathOverride(const char* directory);
 
 int virelo_LoadDefaultConts(Project* project);
 int virelo_LoadApplicationDefaultConts(Project* project);

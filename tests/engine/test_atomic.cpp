@@ -1,0 +1,123 @@
+// Replacing a file only when its new contents were written completely.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "persistence/atomicfile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class AtomicFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/virelo-atomic-XXXXXX";
+    dir = mkdtemp(pattern);
+    target = dir + "/target.vrp";
+    std::ofstream(target) << "old contents";
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    return names;
+  }
+
+  std::string dir, target;
+};
+
+TEST_F(AtomicFileTest, CommitReplacesTheTargetAndKeepsItsPermissions) {
+  chmod(target.c_str(), 0640);
+  std::string temporary;
+  FILE* file = AtomicFileOpen(target.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(fs::path(temporary).parent_path(), fs::path(dir));
+  fputs("new contents", file);
+  // Until the commit the old file is all anyone sees.
+  EXPECT_EQ(readAll(target), "old contents");
+  ASSERT_EQ(AtomicFileCommit(file, temporary, target.c_str()), 1);
+  EXPECT_EQ(readAll(target), "new contents");
+  EXPECT_EQ(entries(), std::vector<std::string>{"target.vrp"});
+  struct stat info {};
+  stat(target.c_str(), &info);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+  // A new file gets the usual permissions, not the temporary's private ones.
+  const std::string fresh = dir + "/fresh.vrp";
+  file = AtomicFileOpen(fresh.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);
+  ASSERT_EQ(AtomicFileCommit(file, temporary, fresh.c_str()), 1);
+  const mode_t mask = umask(0);
+  umask(mask);
+  stat(fresh.c_str(), &info);
+  EXPECT_EQ(info.st_mode & 0777, 0666u & ~mask);
+}
+
+TEST_F(AtomicFileTest, DiscardLeavesTheTargetAlone) {
+  std::string temporary;
+  FILE* file = AtomicFileOpen(target.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);
+  fputs("half a file", file);
+  AtomicFileDiscard(file, temporary);
+  EXPECT_EQ(readAll(target), "old contents");
+  EXPECT_EQ(entries(), std::vector<std::string>{"target.vrp"});
+}
+
+TEST_F(AtomicFileTest, WriteFailureIsNotACommit) {
+  std::string temporary;
+  FILE* file = AtomicFileOpen(target.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);
+  const std::string big(8000, 'x');
+  fputs(big.c_str(), file);
+
+  // A file size limit makes the disk refuse the bytes, as a full disk would.
+  struct rlimit old {};
+  getrlimit(RLIMIT_FSIZE, &old);
+  auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const int committed = AtomicFileCommit(file, temporary, target.c_str());
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, previous);
+
+  EXPECT_EQ(committed, 0);
+  EXPECT_EQ(readAll(target), "old contents");
+  EXPECT_EQ(entries(), std::vector<std::string>{"target.vrp"});
+}
+
+TEST_F(AtomicFileTest, ImpossibleTargetsAreRefused) {
+  std::string temporary = "stale";
+  EXPECT_EQ(AtomicFileOpen((dir + "/missing/x.vrp").c_str(), &temporary), nullptr);
+  EXPECT_EQ(temporary, "");
+  EXPECT_EQ(AtomicFileOpen((target + "/x.vrp").c_str(), &temporary), nullptr);
+  EXPECT_EQ(AtomicFileOpen((dir + "/").c_str(), &temporary), nullptr);
+  EXPECT_EQ(AtomicFileOpen(nullptr, &temporary), nullptr);
+
+  // A folder of the target's name survives a commit attempt.
+  const std::string folder = dir + "/folder";
+  fs::create_directory(folder);
+  FILE* file = AtomicFileOpen(folder.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(AtomicFileCommit(file, temporary, folder.c_str()), 0);
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_EQ(entries().size(), 2u);
+}
+
+}  // namespace
