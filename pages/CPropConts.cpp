@@ -359,6 +359,7 @@ void CPropConts::ShowDecayConstant() {
   const int redox = project_ ? project_->aquifer.redoxCondition : -1;
   const uint16_t presetBit = virelo_RedoxLambdaBit(redox);
   const uint16_t b = (presetBit != 0 && (c->lambdaMask & presetBit)) ? presetBit : 0;
+  const int16_t selectedBefore = c->lambdaSelected;
   if (b == 0) {
     presetLabel_->setText(QStringLiteral("No preset data available!"));
     presetCheck_->setChecked(false);
@@ -377,6 +378,9 @@ void CPropConts::ShowDecayConstant() {
       c->lambdaSelected = static_cast<int16_t>(b);
     }
   }
+  // Settling the selection can complete or break the inputs: the marker
+  // must not keep showing the state before.
+  if (c->lambdaSelected != selectedBefore) UpdateItemMarker(currentItem_, project_);
   double lambda = 0.0;
   if (virelo_GetLambda(c, &lambda))
     setEditNumber(lambdaEdit_, formatNumber("%.6f", lambda));
