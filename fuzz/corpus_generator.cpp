@@ -1,0 +1,61 @@
+// Writes the fuzzers' seed files with Virelo's own writers:
+//   virelo_fuzz_corpus <project folder> <database folder>
+#include <cstdio>
+#include <string>
+
+#include "diagnostics/util.h"
+#include "engine/records.h"
+#include "persistence/database.h"
+#include "persistence/projectfile.h"
+
+namespace {
+
+Project* sampleProject(int count) {
+  Project* p = virelo_AllocateProject();
+  CopyBounded(p->title, "Seed project", sizeof p->title);
+  CopyBounded(p->description, "Two lines\r\nof description", sizeof p->description);
+  CopyBounded(p->author, "Seed", sizeof p->author);
+  virelo_SetAquiferValue(&p->aquifer, kAquiferX, 250.0);
+  virelo_SetAquiferValue(&p->aquifer, kAquiferKf, 8.64);
+  virelo_SetAquiferValue(&p->aquifer, kAquiferNe, 0.25);
+  virelo_SetAquiferValue(&p->aquifer, kAquiferI, 0.003);
+  p->aquifer.redoxCondition = 1;
+  p->approximateDispersivity = 1;
+  p->contaminants = virelo_AllocateContaminants(count);
+  p->contaminantCount = static_cast<int16_t>(count);
+  for (int i = 0; i < count; ++i) {
+    Contaminant& c = p->contaminants[i];
+    c.group = i % 8;
+    std::snprintf(c.name, sizeof c.name, "Seed substance %d", i);
+    virelo_SetLambda(&c, kLambdaAerobic, 0.01 * (i + 1));
+    virelo_SetLambda(&c, kLambdaUser, 0.2);
+    c.lambdaSelected = kLambdaAerobic;
+    virelo_SetContaminantValue(&c, kValueLiteraturePlumeLength, 100.0 + i);
+    virelo_SetContaminantValue(&c, kValueC0, 10.0);
+    virelo_SetContaminantValue(&c, kValueCa, 0.01);
+    c.assess = kAssessPlumeLength | kAssessAttenuationFactor;
+  }
+  return p;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PROJECT_DIR DATABASE_DIR\n", argv[0]);
+    return 2;
+  }
+  const std::string projects = argv[1], databases = argv[2];
+  int failures = 0;
+  for (int count : {1, 3}) {
+    Project* p = sampleProject(count);
+    failures += !virelo_SaveProject(p, (projects + "/seed-" + std::to_string(count) + ".vrp").c_str());
+    failures +=
+        !virelo_SaveDatabaseFile(p, (databases + "/seed-" + std::to_string(count) + ".vrc").c_str(), "seed");
+    virelo_FreeProject(p);
+  }
+  Project* empty = virelo_AllocateProject();
+  failures += !virelo_SaveDatabaseFile(empty, (databases + "/seed-empty.vrc").c_str(), "seed");
+  virelo_FreeProject(empty);
+  return failures == 0 ? 0 : 1;
+}
