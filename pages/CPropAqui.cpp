@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSizePolicy>
 #include <QTextEdit>
 #include <QTextOption>
 #include <QVBoxLayout>
@@ -96,13 +97,20 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
     grid->addWidget(edit, row, 1);
     grid->addWidget(new QLabel(unit), row, 2);
   };
-  const int unitWidth = fontMetrics().horizontalAdvance("[m/d]") + 2;
-  const int leftLabelWidth = fontMetrics().horizontalAdvance("Effective porosity ( ne )  <= 1.0  :") + 6;
+  // The attenuation-factor group is as wide as its long title; the left
+  // column gets the rest, so its rows are kept tight.
+  const int unitWidth = fontMetrics().horizontalAdvance("[m/d]") + 1;
+  const int leftLabelWidth = fontMetrics().horizontalAdvance("Effective porosity ( ne )  <= 1.0  :") + 2;
+  // Room for about ten digits (a "%.9f" conductivity scrolls a little).
+  const int editWidth = fontMetrics().horizontalAdvance("0.0001000") + 8;
+  for (QLineEdit* edit : {xEdit_, kfEdit_, iEdit_, neEdit_, szEdit_, syEdit_, axEdit_, ayEdit_, azEdit_})
+    edit->setMinimumWidth(editWidth);
   auto prepareGrid = [unitWidth](QGridLayout* grid, int labelWidth) {
+    grid->setContentsMargins(6, 6, 6, 6);
     grid->setColumnMinimumWidth(0, labelWidth);
     grid->setColumnMinimumWidth(2, unitWidth);
     grid->setColumnStretch(1, 1);
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
   };
 
   // --- Left column.
@@ -120,6 +128,7 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
 
   auto* redoxGroup = new QGroupBox("Redox conditions");
   auto* redoxLayout = new QHBoxLayout(redoxGroup);
+  redoxLayout->setContentsMargins(6, 6, 6, 6);
   auto* buttonColumn = new QVBoxLayout;
   buttonColumn->setSpacing(2);
   // On screen, mixed plumes come third and Fe sixth; the array is indexed by
@@ -204,6 +213,7 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
 
   auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
   auto* afLayout = new QVBoxLayout(afGroup);
+  afLayout->setContentsMargins(6, 6, 6, 6);
   afLayout->addWidget(sourceGroup);
   afLayout->addWidget(dispersivityGroup);
   afLayout->addStretch(1);
@@ -211,9 +221,12 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   auto* rightColumn = new QVBoxLayout;
   rightColumn->addWidget(afGroup, 1);
 
+  afGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   auto* layout = new QHBoxLayout(this);
-  layout->addLayout(leftColumn, 3);
-  layout->addLayout(rightColumn, 2);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(6);
+  layout->addLayout(leftColumn, 1);
+  layout->addLayout(rightColumn, 0);
 
   SetRedoxButtons(kUnknown);
   pageModified = false;
@@ -300,6 +313,7 @@ void CPropAqui::ListDecayConstantContaminants() {
 
 void CPropAqui::ShowValue(QLineEdit* edit, bool present, double value, const char* format) {
   edit->setText(present ? formatValue(value, format) : QString());
+  edit->setCursorPosition(0);  // a long number shows its leading digits
 }
 
 int CPropAqui::ShowProject(Project* project) {

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -65,6 +66,10 @@ QLineEdit* readOnlyField(const char* name, int id) {
   auto* field = new QLineEdit;
   field->setObjectName(QLatin1String(name));
   field->setReadOnly(true);
+  // Shown on the window's colour, so it does not look like an input.
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  field->setPalette(palette);
   setControlId(field, id);
   return field;
 }
@@ -160,6 +165,8 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   fileGrid->setColumnMinimumWidth(2, 12);
 
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(6);
   layout->addWidget(projectGroup, 1);
   layout->addWidget(fileGroup);
 
