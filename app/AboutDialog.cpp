@@ -68,7 +68,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   makerLogoLink->setObjectName("makerLogoLink");
   makerAddressLink->setObjectName("makerAddressLink");
   for (HyperLink* link : {institutionLogoLink, institutionAddressLink, makerLogoLink, makerAddressLink}) {
-    link->cursor = QCursor(Qt::PointingHandCursor);
+    link->linkCursor = QCursor(Qt::PointingHandCursor);
     link->applyCursor();
   }
   // The institution's pair leads to the institution; the maker's pair keeps

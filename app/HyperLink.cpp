@@ -12,8 +12,8 @@ HyperLink::HyperLink(QWidget* parent) : QLabel(parent), target(QStringLiteral(VI
 }
 
 void HyperLink::applyCursor() {
-  if (cursor)
-    setCursor(*cursor);
+  if (linkCursor)
+    setCursor(*linkCursor);
   else
     unsetCursor();
 }

@@ -17,11 +17,11 @@ class HyperLink : public QLabel {
 
   QColor linkColour{0, 0, 255};
   // Cursor over the control; none means the default cursor.
-  std::optional<QCursor> cursor;
+  std::optional<QCursor> linkCursor;
   // Handed to the desktop's "open"; by default the maker's web address.
   QString target;
 
-  // Applies `cursor` (call after changing it).
+  // Applies `linkCursor` (call after changing it).
   void applyCursor();
 
  protected:
