@@ -1,0 +1,287 @@
+// The results page on its own: classification against the chosen ranges,
+// the number formats, the legends, the row menus and the problems dialog.
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTreeView>
+#include <cmath>
+#include <numbers>
+
+#include "engine/validation.h"
+#include "pages/CPropResults.h"
+#include "pages/ProblemsDialog.h"
+#include "pages/ResultListModel.h"
+#include "support/ContaminantProjects.h"
+#include "support/FakePageHost.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+// An aquifer in which the plume length of a contaminant with C0 = e CA and
+// lambda = 1 is exactly Kf, and the ratio d/x is Kf as well (x = 1, i = 1,
+// ne = 1).
+void unitAquifer(Project& project, double kf) {
+  Aquifer& a = project.aquifer;
+  virelo_SetAquiferValue(&a, kAquiferX, 1.0);
+  virelo_SetAquiferValue(&a, kAquiferI, 1.0);
+  virelo_SetAquiferValue(&a, kAquiferNe, 1.0);
+  virelo_SetAquiferValue(&a, kAquiferKf, kf);
+  a.redoxCondition = 1;
+}
+
+Contaminant& unitContaminant(Project& project, const char* name, int assess) {
+  Contaminant& c = addContaminant(project, 0, name);
+  completeInputs(c, std::numbers::e, 1.0, 1.0);
+  c.assess = assess;
+  return c;
+}
+
+QString problemText(ProblemCode code) {
+  char text[256] = "";
+  virelo_GetProblemText(code, text);
+  return QString::fromLatin1(text);
+}
+
+}  // namespace
+
+class TestResultsPage : public QObject {
+  Q_OBJECT
+
+ private:
+  FakePageHost host;
+  std::unique_ptr<FakePlatform> platform;
+  std::unique_ptr<CPropResults> page;
+
+  ResultListModel* rows(int side) { return page->listModel(side); }
+  QString cell(int side, int row, int column) { return rows(side)->index(row, column).data().toString(); }
+  AssessmentClass cls(int side, int row) { return rows(side)->row(row).cls; }
+  QString legend(const char* name) { return page->findChild<QLabel*>(name)->text(); }
+  QPoint rowCentre(int side, int row) {
+    QTreeView* list = page->list(side);
+    return list->visualRect(rows(side)->index(row, 0)).center();
+  }
+  // Right-clicks a row and answers its menu.
+  void rightClickRow(int side, int row, PopupMenuAnswer& answer) {
+    requestContextMenu(page->list(side)->viewport(), rowCentre(side, row));
+    QVERIFY(answer.opened);
+  }
+  // A person's double click: a click, then the second press.
+  void doubleClickRow(int side, int row) {
+    QTest::mouseClick(page->list(side)->viewport(), Qt::LeftButton, {}, rowCentre(side, row));
+    QTest::mouseDClick(page->list(side)->viewport(), Qt::LeftButton, {}, rowCentre(side, row));
+  }
+
+ private slots:
+  void init() {
+    host = FakePageHost();
+    platform = std::make_unique<FakePlatform>();
+    page = std::make_unique<CPropResults>(&host);
+    page->resize(680, 460);
+    page->show();
+    page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+  }
+  void cleanup() {
+    page.reset();
+    platform.reset();
+  }
+
+  void legendsFollowTheRanges() {
+    QCOMPARE(legend("plumeLegendRed"), QString(" d > 2.0 x"));
+    QCOMPARE(legend("plumeLegendYellow"), QString(" 0.3 x < d <= 2.0 x"));
+    QCOMPARE(legend("plumeLegendGreen"), QString(" d <= 0.3 x"));
+    QCOMPARE(legend("afLegendRed"), QString(" C > 2.0 C0"));
+
+    auto* combo = page->findChild<QComboBox*>("afRangeCombo");
+    QCOMPARE(combo->count(), 4);
+    QCOMPARE(combo->itemText(2), QString("0,1  < ... < 10,0"));
+    combo->setCurrentIndex(2);
+    QCOMPARE(legend("afLegendRed"), QString(" C > 10.0 C0"));
+    QCOMPARE(legend("afLegendYellow"), QString(" 0.1 C0 < C <= 10.0 C0"));
+    QCOMPARE(legend("afLegendGreen"), QString(" C <= 0.1 C0"));
+    QCOMPARE(page->afRange().upper, 10.0);
+    // The other side keeps its own range.
+    QCOMPARE(legend("plumeLegendRed"), QString(" d > 2.0 x"));
+    QCOMPARE(page->plumeRange().lower, 0.3);
+    QCOMPARE(page->list(0)->model()->headerData(1, Qt::Horizontal).toString(), QString("d"));
+    QCOMPARE(page->list(1)->model()->headerData(2, Qt::Horizontal).toString(), QString("C/C0"));
+  }
+
+  void classificationAtTheBounds_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("lower bound") << 0.3 << int(AssessmentClass::Green) << "0.3000000";
+    QTest::newRow("inside") << 0.5 << int(AssessmentClass::Yellow) << "0.5000000";
+    QTest::newRow("upper bound") << 2.0 << int(AssessmentClass::Yellow) << "2.0000000";
+    QTest::newRow("above") << 2.0000001 << int(AssessmentClass::Red) << "2.0000001";
+    QTest::newRow("tiny") << 1e-7 << int(AssessmentClass::Green) << "1.0000E-07";
+  }
+  void classificationAtTheBounds() {
+    QFETCH(double, ratio);
+    QFETCH(int, expected);
+    QFETCH(QString, shown);
+    ProjectPtr project = makeProject(1);
+    unitAquifer(*project, ratio);
+    unitContaminant(*project, "Benzene", kAssessPlumeLength);
+    page->ShowProject(project.get());
+    QCOMPARE(project->resultCount, int16_t(1));
+    QCOMPARE(project->results[0].plumeLengthRatio, ratio);  // the set-up is exact
+    QCOMPARE(rows(0)->size(), 1);
+    QCOMPARE(rows(1)->size(), 0);
+    QCOMPARE(int(cls(0, 0)), expected);
+    QCOMPARE(cell(0, 0, 0), QString("Benzene"));
+    QCOMPARE(cell(0, 0, 2), shown);
+  }
+
+  void valueFormats() {
+    ProjectPtr project = makeProject(1);
+    unitAquifer(*project, 123.456);
+    unitContaminant(*project, "Benzene", kAssessPlumeLength);
+    page->ShowProject(project.get());
+    QCOMPARE(cell(0, 0, 1), QString("123.46"));
+    QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Red));
+
+    project->aquifer.conductivityKf = 12345678.0;
+    page->RefreshResults();
+    QCOMPARE(cell(0, 0, 1), QString("1.23E+07"));
+    QCOMPARE(cell(0, 0, 2), QString("1.2346E+07"));
+  }
+
+  // Nothing reaches the receptor: AF 0, an infinite C/C0, and green.
+  void vanishingAttenuationFactor() {
+    ProjectPtr project = makeProject(1);
+    completeAquifer(*project, true);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferX, 1000.0);
+    Contaminant& c = addContaminant(*project, 0, "Benzene");
+    completeInputs(c, 10.0, 0.1, 100.0);
+    c.assess = kAssessAttenuationFactor;
+    page->ShowProject(project.get());
+    QCOMPARE(rows(0)->size(), 0);
+    QCOMPARE(rows(1)->size(), 1);
+    QCOMPARE(cell(1, 0, 1), QString("0.0000E+00"));
+    QCOMPARE(cell(1, 0, 2), QString("infinite!"));
+    QCOMPARE(int(cls(1, 0)), int(AssessmentClass::Green));
+  }
+
+  // Rows follow the results; the item data is the result's index, not the
+  // contaminant's; each refresh commits the other pages first.
+  void rowsAndRefreshes() {
+    ProjectPtr project = makeProject(4);
+    unitAquifer(*project, 1.0);
+    unitContaminant(*project, "Not assessed", 0);
+    unitContaminant(*project, "Both", kAssessPlumeLength | kAssessAttenuationFactor);
+    unitContaminant(*project, "AF only", kAssessAttenuationFactor);
+    unitContaminant(*project, "PL only", kAssessPlumeLength);
+    const int commitsBefore = host.commitCalls;
+    page->ShowProject(project.get());
+    QCOMPARE(host.commitCalls, commitsBefore + 1);
+    QCOMPARE(rows(0)->size(), 2);
+    QCOMPARE(cell(0, 0, 0), QString("Both"));
+    QCOMPARE(cell(0, 1, 0), QString("PL only"));
+    QCOMPARE(rows(0)->row(1).resultIndex, 2);
+    QCOMPARE(rows(1)->size(), 2);
+    QCOMPARE(cell(1, 1, 0), QString("AF only"));
+    QCOMPARE(rows(1)->row(1).resultIndex, 1);
+    // The aquifer lacks what the attenuation factor needs.
+    QCOMPARE(int(cls(1, 0)), int(AssessmentClass::Problems));
+    QCOMPARE(cell(1, 0, 1), QString());
+    QCOMPARE(cell(1, 0, 2), QString());
+
+    // Changing a range recomputes; so does showing the page again.
+    page->findChild<QComboBox*>("plumeRangeCombo")->setCurrentIndex(3);
+    QCOMPARE(host.commitCalls, commitsBefore + 2);
+    page->hide();
+    page->show();
+    QCOMPARE(host.commitCalls, commitsBefore + 3);
+    QCOMPARE(rows(0)->size(), 2);
+  }
+
+  // Two aquifer problems and one contaminant problem: three numbered lines,
+  // aquifer problems first; every line ends with CR LF.
+  void problemsDialogText() {
+    ProjectPtr project = makeProject(2);
+    unitAquifer(*project, 1.0);
+    project->aquifer.setMask &= ~(kAquiferX | kAquiferI);
+    Contaminant& tce = unitContaminant(*project, "TCE", kAssessPlumeLength);
+    tce.lambdaSelected = 0;
+    tce.lambdaMask = 0;
+    page->ShowProject(project.get());
+    QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Problems));
+
+    QString text;
+    QString shown;
+    platform->dialogHandler = [&](QDialog* dialog) {
+      auto* problems = qobject_cast<ProblemsDialog*>(dialog);
+      text = problems->problemText();
+      shown = problems->textBox()->toPlainText();
+      return int(QDialog::Accepted);
+    };
+    doubleClickRow(0, 0);
+    QCOMPARE(platform->dialogTitles, QStringList({"Problems"}));
+    const QString expected = "PLUME LENGTH ASSESSMENT: \"TCE\"\r\n3 problem(s):\r\n\r\n1. " +
+                             problemText(510) + "\r\n2. " + problemText(520) + "\r\n3. " + problemText(30) +
+                             "\r\n";
+    QCOMPARE(text, expected);
+    QCOMPARE(shown, QString(expected).replace("\r\n", "\n"));
+
+    // The attenuation-factor side counts its own problems.
+    tce.assess = kAssessAttenuationFactor;
+    page->RefreshResults();
+    page->ShowProblems(0, CPropResults::AttenuationFactorSide);
+    QVERIFY(text.startsWith("ATTENUATION FACTOR ASSESSMENT: \"TCE\"\r\n"));
+    QVERIFY(text.contains("\r\n1. " + problemText(510) + "\r\n"));
+
+    // Out of range opens nothing.
+    page->ShowProblems(5, 0);
+    page->ShowProblems(-1, 0);
+    QCOMPARE(platform->dialogTitles.size(), 2);
+  }
+
+  void rowsWithoutProblemsOpenNothing() {
+    ProjectPtr project = makeProject(2);
+    unitAquifer(*project, 1.0);
+    unitContaminant(*project, "Benzene", kAssessPlumeLength);
+    Contaminant& tce = unitContaminant(*project, "TCE", kAssessPlumeLength);
+    virelo_ClearContaminantValue(&tce, kValueC0);
+    page->ShowProject(project.get());
+    QCOMPARE(int(cls(0, 1)), int(AssessmentClass::Problems));
+
+    doubleClickRow(0, 0);
+    QVERIFY(platform->dialogTitles.isEmpty());
+
+    {
+      PopupMenuAnswer answer(QStringLiteral("\"Benzene\": no &problems found"));
+      rightClickRow(0, 0, answer);
+      QCOMPARE(answer.texts, QStringList({"\"Benzene\": no &problems found"}));
+      QCOMPARE(answer.enabled, QList<bool>({false}));
+    }
+    QVERIFY(platform->dialogTitles.isEmpty());
+    {
+      PopupMenuAnswer answer(QStringLiteral("\"TCE\": show &problems"));
+      rightClickRow(0, 1, answer);
+      QCOMPARE(answer.texts, QStringList({"\"TCE\": show &problems"}));
+      QCOMPARE(answer.enabled, QList<bool>({true}));
+    }
+    QCOMPARE(platform->dialogTitles, QStringList({"Problems"}));
+
+    // A click on empty space keeps the marked row; without one, no menu.
+    page->RefreshResults();
+    PopupMenuAnswer none;
+    requestContextMenu(page->list(0)->viewport(), QPoint(5, page->list(0)->viewport()->height() - 5));
+    QTest::qWait(30);
+    QVERIFY(!none.opened);
+  }
+
+  void noProjectLeavesTheListsEmpty() {
+    page->RefreshResults();
+    QCOMPARE(rows(0)->size(), 0);
+    QCOMPARE(host.commitCalls, 0);
+    page->findChild<QComboBox*>("plumeRangeCombo")->setCurrentIndex(1);
+    QCOMPARE(legend("plumeLegendGreen"), QString(" d <= 0.5 x"));
+  }
+};
+
+QTEST_MAIN(TestResultsPage)
+#include "tst_resultspage.moc"
