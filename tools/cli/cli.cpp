@@ -31,10 +31,12 @@ constexpr LambdaColumn kLambdaColumns[] = {
     {"lambdaMethane", kLambdaMethane},
 };
 
+// "%.17g", independent of the C locale: 17 significant digits read back as
+// the same double.
 std::string FormatDouble(double value) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.17g", value);
-  return buffer;
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+  return std::string(buffer, result.ptr);
 }
 
 // ---------------------------------------------------------------------------
