@@ -18,7 +18,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "FakePlatform.h"
+#include "support/FakePlatform.h"
 #include "engine/records.h"
 #include "pages/ContaminantEditorDialog.h"
 
