@@ -108,7 +108,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   acknowledgementText = new QTextEdit(general);
   acknowledgementText->setObjectName("acknowledgementText");
   acknowledgementText->setReadOnly(true);
-  acknowledgementText->setFixedHeight(150);
+  acknowledgementText->setFixedHeight(176);
   auto* generalLayout = new QVBoxLayout(general);
   generalLayout->addWidget(acknowledgementText);
 
@@ -147,7 +147,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   centred.setAlignment(Qt::AlignHCenter);
   all.mergeBlockFormat(centred);
   versionField->setText(versionText());
-  setMinimumWidth(520);
+  setMinimumWidth(560);
 
   splashTimer_.setSingleShot(true);
   // The end of the splash time closes the box exactly as OK does.

@@ -1,0 +1,326 @@
+// The File, Data and Help commands: the save question and its answers, failed
+// saves, the contaminant list commands and the manual.
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <cstring>
+
+#include "diagnostics/util.h"
+#include "pages/CPropConts.h"
+#include "pages/CPropProject.h"
+#include "pages/ContaminantEditorDialog.h"
+#include "shell_fixture.h"
+
+namespace {
+const QString kSavePrompt = QStringLiteral("Current project was modified. Save?");
+const QString kSaveError = QStringLiteral("Error saving project-file!\nCheck access-rights!");
+
+void typeTitle(MainDialog* window, const char* text) {
+  auto* title = child<QLineEdit>(window, "titleEdit");
+  title->setFocus();
+  title->selectAll();
+  QTest::keyClicks(title, text);
+}
+
+QByteArray contents(const QString& fileName) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList texts(const FakePlatform& platform) {
+  QStringList list;
+  for (const RecordedMessage& m : platform.messages) list << m.text;
+  return list;
+}
+
+QString loadedTitle(const QString& fileName) {
+  Project* project = virelo_LoadProject(QFile::encodeName(fileName).constData(), "rb");
+  if (!project) return QStringLiteral("<not loaded>");
+  const QString title = QString::fromLatin1(project->title);
+  virelo_FreeProject(project);
+  return title;
+}
+}  // namespace
+
+class TestCommands : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void exitAnswers();
+  void saveQuestionWithAPathSavesInPlace();
+  void saveOfEmptyListFailsAndKeepsOldFile();
+  void failedSaveAsThenSaveWritesChosenFile();
+  void ctrlSWhileTypingCommitsTitle();
+  void openAnsweredNoThenCancelled();
+  void saveGenericDataAsDefault();
+  void loadApplicationDefaults();
+  void editGenericData();
+  void manualOpensBesideProgram();
+};
+
+void TestCommands::exitAnswers() {
+  ShellSession session;
+  auto window = session.start();
+  typeTitle(window.get(), "Unsaved");
+  // Cancel: the window stays, the project unchanged.
+  session.platform.answers = {Platform::Cancel};
+  window->OnFileExit();
+  QVERIFY(window->isVisible());
+  QVERIFY(window->project);
+  QCOMPARE(session.platform.messages.size(), 1);
+  const RecordedMessage& question = session.platform.messages[0];
+  QCOMPARE(question.text, kSavePrompt);
+  QCOMPARE(question.caption, QStringLiteral("Virelo"));
+  QCOMPARE(question.buttons, Platform::Yes | Platform::No | Platform::Cancel);
+  QCOMPARE(question.icon, Platform::Icon::Warning);
+  QCOMPARE(window->project->modified, 1);
+  // Yes on a never-saved project: the save dialog, cancelled, keeps the window.
+  session.platform.answers = {Platform::Yes};
+  window->OnFileExit();
+  QCOMPARE(session.platform.saveDialogs, 1);
+  QVERIFY(window->isVisible());
+  QVERIFY(window->project);
+  // No: closes without writing anything.
+  session.platform.answers = {Platform::No};
+  window->OnFileExit();
+  QVERIFY(!window->isVisible());
+  QVERIFY(!window->project);
+  QCOMPARE(session.platform.saveDialogs, 1);
+  QCOMPARE(QDir(session.home.path()).entryList({"*.vrp"}).size(), 0);
+}
+
+void TestCommands::saveQuestionWithAPathSavesInPlace() {
+  ShellSession session;
+  auto window = session.start();
+  const QString file = session.path("kept.vrp");
+  session.platform.saveFileNames.push_back(file);
+  QCOMPARE(window->OnFileSaveAs(), 1);
+  typeTitle(window.get(), "Before new");
+  // New commits the pages before asking, then Yes saves to the known path.
+  session.platform.answers = {Platform::Yes};
+  window->OnFileNew();
+  QCOMPARE(texts(session.platform), QStringList({kSavePrompt}));
+  QCOMPARE(session.platform.saveDialogs, 1);
+  QCOMPARE(loadedTitle(file), QStringLiteral("Before new"));
+  QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
+  QCOMPARE(window->project->modified, 0);
+}
+
+void TestCommands::saveOfEmptyListFailsAndKeepsOldFile() {
+  ShellSession session(ShellSession::NoDatabase);
+  auto window = session.start();
+  QCOMPARE(window->project->contaminantCount, 0);
+  session.platform.messages.clear();
+  const QString file = session.path("old.vrp");
+  {
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("previous contents");
+  }
+  typeTitle(window.get(), "Empty list");
+  session.platform.saveFileNames.push_back(file);
+  QCOMPARE(window->OnFileSaveAs(), 0);
+  QCOMPARE(texts(session.platform), QStringList({kSaveError}));
+  QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Virelo-Error"));
+  QCOMPARE(session.platform.messages[0].icon, Platform::Icon::Error);
+  QCOMPARE(contents(file), QByteArray("previous contents"));
+  QCOMPARE(window->project->modified, 1);
+  // Save now aims at that path and fails the same way.
+  QCOMPARE(window->OnFileSave(), 0);
+  QCOMPARE(session.platform.messages.size(), 2);
+  QCOMPARE(contents(file), QByteArray("previous contents"));
+  QCOMPARE(window->project->modified, 1);
+  QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
+  // A failed save during the question aborts the Exit.
+  session.platform.answers = {Platform::Yes};
+  window->OnFileExit();
+  QVERIFY(window->isVisible());
+  QCOMPARE(texts(session.platform).last(), kSaveError);
+}
+
+void TestCommands::failedSaveAsThenSaveWritesChosenFile() {
+  ShellSession session;
+  auto window = session.start();
+  const QString folder = session.path("later");
+  const QString file = folder + "/chosen.vrp";
+  session.platform.saveFileNames.push_back(file);
+  QCOMPARE(window->OnFileSaveAs(), 0);  // the folder does not exist yet
+  QCOMPARE(texts(session.platform).last(), kSaveError);
+  QCOMPARE(QFile::decodeName(window->project->path), file);
+  QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
+  QVERIFY(QDir().mkpath(folder));
+  const int dialogs = session.platform.saveDialogs;
+  QCOMPARE(window->OnFileSave(), 1);
+  QCOMPARE(session.platform.saveDialogs, dialogs);
+  QVERIFY(QFile::exists(file));
+  QCOMPARE(window->project->modified, 0);
+  // Saving under the existing name keeps the caption.
+  QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
+}
+
+void TestCommands::ctrlSWhileTypingCommitsTitle() {
+  ShellSession session;
+  auto window = session.start();
+  const QString file = session.path("typed.vrp");
+  session.platform.saveFileNames.push_back(file);
+  QCOMPARE(window->OnFileSaveAs(), 1);
+  auto* title = child<QLineEdit>(window.get(), "titleEdit");
+  title->setFocus();
+  title->selectAll();
+  QTest::keyClicks(title, "Typed then saved");
+  QTest::keyClick(title, Qt::Key_S, Qt::ControlModifier);
+  QVERIFY(session.platform.messages.isEmpty());
+  QCOMPARE(loadedTitle(file), QStringLiteral("Typed then saved"));
+  QCOMPARE(window->windowTitle(), QStringLiteral("[typed.vrp] Virelo 1.0"));
+  QCOMPARE(window->project->modified, 0);
+  QVERIFY(!window->pageTabs->projectPage->pageModified);
+  QCOMPARE(QApplication::focusWidget(), title);
+}
+
+void TestCommands::openAnsweredNoThenCancelled() {
+  ShellSession session;
+  auto window = session.start();
+  typeTitle(window.get(), "Still here");
+  Project* before = window->project;
+  session.platform.answers = {Platform::No};
+  QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);  // the dialog is cancelled
+  QCOMPARE(session.platform.openDialogs, 1);
+  QCOMPARE(window->project, before);
+  QCOMPARE(window->project->modified, 1);
+  session.platform.answers = {Platform::Cancel};
+  window->OnFileExit();
+  QCOMPARE(texts(session.platform), QStringList({kSavePrompt, kSavePrompt}));
+  QVERIFY(window->isVisible());
+}
+
+void TestCommands::saveGenericDataAsDefault() {
+  const QString question =
+      QStringLiteral("This will change your currently used default-contaminants.\nAre you shure?");
+  {
+    // An empty list: not even the question.
+    ShellSession session(ShellSession::NoDatabase);
+    auto window = session.start();
+    session.platform.messages.clear();
+    window->saveGenericAction->trigger();
+    QVERIFY(session.platform.messages.isEmpty());
+  }
+  ShellSession session;
+  auto window = session.start();
+  const QString userFile = session.path("Virelo/generic.vrc");
+  QVERIFY(QFile::remove(userFile));
+  std::strcpy(window->project->contaminants[0].name, "Renamed entry");
+  session.platform.answers = {Platform::No};
+  window->saveGenericAction->trigger();
+  QCOMPARE(texts(session.platform), QStringList({question}));
+  QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Changing generic contaminant data"));
+  QCOMPARE(session.platform.messages[0].buttons, Platform::Yes | Platform::No);
+  QVERIFY(!QFile::exists(userFile));
+  session.platform.answers = {Platform::Yes};
+  window->saveGenericAction->trigger();
+  QCOMPARE(texts(session.platform), QStringList({question, question, "Contaminants saved!"}));
+  QCOMPARE(session.platform.messages[2].caption, QStringLiteral("Virelo"));
+  QCOMPARE(session.platform.messages[2].icon, Platform::Icon::None);
+  QVERIFY(QFile::exists(userFile));
+  QCOMPARE(window->project->modified, 0);
+  // A new project takes the saved list.
+  window->OnFileNew();
+  QCOMPARE(QString::fromLatin1(window->project->contaminants[0].name), QStringLiteral("Renamed entry"));
+}
+
+void TestCommands::loadApplicationDefaults() {
+  const QString question = QStringLiteral("Loading application default contaminants?");
+  {
+    // Nothing beside the program: the engine's warning, then ours.
+    ShellSession session;
+    auto window = session.start();
+    Contaminant* list = window->project->contaminants;
+    const int count = window->project->contaminantCount;
+    session.platform.answers = {Platform::Yes};
+    window->loadDefaultsAction->trigger();
+    QCOMPARE(session.platform.messages.size(), 3);
+    QCOMPARE(session.platform.messages[0].text, question);
+    QCOMPARE(session.platform.messages[0].caption, QStringLiteral("contaminant data"));
+    QCOMPARE(session.platform.messages[1].caption, QStringLiteral("Virelo-Warning"));
+    QVERIFY(session.platform.messages[1].text.startsWith("Error opening generic data: "));
+    QCOMPARE(session.platform.messages[2].text, QStringLiteral("Loading contaminant-data failed!"));
+    QCOMPARE(session.platform.messages[2].caption, QStringLiteral("Virelo-Error"));
+    QCOMPARE(window->project->contaminants, list);
+    QCOMPARE(window->project->contaminantCount, count);
+    QCOMPARE(window->project->modified, 0);
+  }
+  // With the installed database: the list is replaced and the project modified.
+  ShellSession session(ShellSession::NoDatabase, true);
+  auto window = session.start();
+  QVERIFY(window->project->contaminantCount > 0);
+  const QByteArray name(window->project->contaminants[0].name);
+  std::strcpy(window->project->contaminants[0].name, "Edited entry");
+  session.platform.messages.clear();
+  session.platform.answers = {Platform::No};
+  window->loadDefaultsAction->trigger();
+  QCOMPARE(QByteArray(window->project->contaminants[0].name), QByteArray("Edited entry"));
+  session.platform.answers = {Platform::Yes};
+  window->loadDefaultsAction->trigger();
+  QCOMPARE(texts(session.platform), QStringList({question, question, "Default contaminants loaded!"}));
+  QCOMPARE(QByteArray(window->project->contaminants[0].name), name);
+  QCOMPARE(window->project->modified, 1);
+}
+
+void TestCommands::editGenericData() {
+  ShellSession session;
+  auto window = session.start();
+  Project* project = window->project;
+  const int count = project->contaminantCount;
+  QVERIFY(count > 1);
+  Contaminant* original = project->contaminants;
+
+  // Cancel: nothing changes, even when the editor changed its copy.
+  session.platform.dialogHandler = [](QDialog* dialog) {
+    auto* editor = qobject_cast<ContaminantEditorDialog*>(dialog);
+    std::strcpy(editor->workingList[0].name, "Changed in the copy");
+    return int(QDialog::Rejected);
+  };
+  window->editGenericAction->trigger();
+  QCOMPARE(session.platform.dialogTitles.last(), QStringLiteral("Edit contaminant data"));
+  QCOMPARE(project->contaminants, original);
+  QCOMPARE(project->contaminantCount, count);
+  QVERIFY(std::strcmp(project->contaminants[0].name, "Changed in the copy") != 0);
+  QCOMPARE(project->modified, 0);
+
+  // OK without a change: same records, marked modified.
+  std::vector<Contaminant> before(original, original + count);
+  session.platform.dialogHandler = [&](QDialog* dialog) {
+    auto* editor = qobject_cast<ContaminantEditorDialog*>(dialog);
+    if (editor->workingCount != count || editor->workingList == original) return int(QDialog::Rejected);
+    return int(QDialog::Accepted);
+  };
+  window->editGenericAction->trigger();
+  QCOMPARE(project->contaminantCount, count);
+  QCOMPARE(std::memcmp(project->contaminants, before.data(), sizeof(Contaminant) * count), 0);
+  QCOMPARE(project->modified, 1);
+
+  // OK after the editor shrank the list: the project takes the new list.
+  session.platform.dialogHandler = [](QDialog* dialog) {
+    auto* editor = qobject_cast<ContaminantEditorDialog*>(dialog);
+    resizeArray(&editor->workingList, 1);
+    editor->workingCount = 1;
+    std::strcpy(editor->workingList[0].name, "Only one left");
+    return int(QDialog::Accepted);
+  };
+  window->ViewPage(2);
+  window->editGenericAction->trigger();
+  QCOMPARE(project->contaminantCount, 1);
+  QCOMPARE(QString::fromLatin1(project->contaminants[0].name), QStringLiteral("Only one left"));
+  window->ViewPage(3);  // the results follow the new list
+  QCOMPARE(window->project->resultCount <= 1, true);
+}
+
+void TestCommands::manualOpensBesideProgram() {
+  ShellSession session;
+  auto window = session.start();
+  window->manualAction->trigger();
+  QCOMPARE(session.platform.openedUrls.size(), 1);
+  QCOMPARE(session.platform.openedUrls[0], QUrl::fromLocalFile(session.program.path() + "/manual.pdf"));
+  QVERIFY(session.platform.messages.isEmpty());
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
