@@ -18,9 +18,9 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "support/FakePlatform.h"
 #include "engine/records.h"
 #include "pages/ContaminantEditorDialog.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -110,6 +110,18 @@ class EditorTest : public QObject {
       const QList<QListWidgetItem*> items = list()->selectedItems();
       return items.size() == 1 ? list()->row(items.first()) : -1;
     }
+    // The record at `row` is a fresh "unnamed contaminant", selected and shown.
+    void expectUnnamedShown(int row) {
+      const Contaminant& r = dialog.workingList[row];
+      QCOMPARE(QString(r.name), QString("unnamed contaminant"));
+      QVERIFY(r.group == 0 && r.assess == 0 && r.valueMask == 0 && r.lambdaMask == 0);
+      QCOMPARE(list()->item(row)->text(), QString("unnamed contaminant"));
+      QCOMPARE(selectedRow(), row);
+      QCOMPARE(dialog.currentIndex, row);
+      QCOMPARE(group()->currentText(), QString("BTEX"));
+      QCOMPARE(edit("nameEdit")->text(), QString("unnamed contaminant"));
+      for (const char* name : kNumberEdits) QVERIFY2(edit(name)->text().isEmpty(), name);
+    }
     ContaminantEditorDialog dialog;
   };
 
@@ -124,53 +136,28 @@ class EditorTest : public QObject {
     platform_ = nullptr;
   }
 
-  void opensOnEmptyListWithOneUnnamedRecord() {
-    Run run(nullptr, 0);
-    QVERIFY(run.open());
-    QCOMPARE(run.dialog.windowTitle(), QString("Edit contaminant data"));
-    QCOMPARE(run.dialog.workingCount, 1);
-    QVERIFY(run.dialog.workingList);
-    QCOMPARE(QString(run.dialog.workingList[0].name), QString("unnamed contaminant"));
-    QCOMPARE(run.list()->count(), 1);
-    QCOMPARE(run.selectedRow(), 0);
-    QCOMPARE(run.dialog.currentIndex, 0);
-    QCOMPARE(run.group()->currentText(), QString("BTEX"));
-    QCOMPARE(run.group()->count(), 8);
-    QCOMPARE(run.group()->itemText(7), QString("Other"));
-    for (const char* name : kNumberEdits) QVERIFY2(run.edit(name)->text().isEmpty(), name);
-    run.click("okButton");
-    QCOMPARE(run.dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(run.dialog.workingCount, 1);
-    QCOMPARE(run.dialog.workingList[0].lambdaMask, uint16_t(0));
-    QCOMPARE(run.dialog.workingList[0].valueMask, uint16_t(0));
-  }
+  void opensOnEmptyListAndAddsUnnamedRecords() {
+    Run empty(nullptr, 0);
+    QVERIFY(empty.open());
+    QCOMPARE(empty.dialog.windowTitle(), QString("Edit contaminant data"));
+    QCOMPARE(empty.dialog.workingCount, 1);
+    QCOMPARE(empty.list()->count(), 1);
+    empty.expectUnnamedShown(0);
+    QCOMPARE(empty.group()->count(), 8);
+    QCOMPARE(empty.group()->itemText(7), QString("Other"));
 
-  void addAppendsSelectedUnnamedRecord() {
     Run run(makeList({"Benzene", "Toluene"}), 2);
     run.dialog.workingList[0].group = 4;
     QVERIFY(run.open());
     QCOMPARE(run.group()->currentText(), QString("PAH"));
     run.type("aerobicEdit", "0.25");
     run.click("addButton");
-    // The record left by adding keeps what was typed.
-    QCOMPARE(run.dialog.workingList[0].lambdaAerobic, 0.25);
+    QCOMPARE(run.dialog.workingList[0].lambdaAerobic, 0.25);  // the record left keeps what was typed
     QCOMPARE(run.dialog.workingCount, 3);
-    const Contaminant& added = run.dialog.workingList[2];
-    QCOMPARE(QString(added.name), QString("unnamed contaminant"));
-    QCOMPARE(added.group, 0);
-    QCOMPARE(added.assess, 0);
-    QCOMPARE(added.valueMask, uint16_t(0));
-    QCOMPARE(added.lambdaMask, uint16_t(0));
-    QCOMPARE(run.list()->item(2)->text(), QString("unnamed contaminant"));
-    QCOMPARE(run.selectedRow(), 2);
-    QCOMPARE(run.dialog.currentIndex, 2);
-    QCOMPARE(run.group()->currentText(), QString("BTEX"));
-    QCOMPARE(run.edit("nameEdit")->text(), QString("unnamed contaminant"));
-    for (const char* name : kNumberEdits) QVERIFY2(run.edit(name)->text().isEmpty(), name);
+    run.expectUnnamedShown(2);
 
     // The pictures stand in for "&+" / "&-": their mnemonics still work.
     QVERIFY(!run.find<QPushButton>("addButton")->icon().isNull());
-    QVERIFY(!run.find<QPushButton>("removeButton")->icon().isNull());
     QTest::keyClick(&run.dialog, Qt::Key_Plus, Qt::AltModifier);
     QCOMPARE(run.dialog.workingCount, 4);
     QTest::keyClick(&run.dialog, Qt::Key_Minus, Qt::AltModifier);
@@ -505,6 +492,24 @@ class EditorTest : public QObject {
     QVERIFY2(output.contains("Help for Control: 1400, CType: 1, CID: 1400"), qPrintable(output));
     QCOMPARE(platform_->helpRequests.size(), 2);
     QCOMPARE(platform_->messages.size(), 1);
+
+    // F1 on an item of the list's menu names the item.
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      menu->setActiveAction(menu->actions().last());
+      QTest::keyClick(menu, Qt::Key_F1);
+    });
+    watcher.start(0);
+    {
+      StdoutCapture capture;
+      QContextMenuEvent request(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(list->viewport(), &request);
+      output = capture.text();
+    }
+    QVERIFY2(output.contains("Help for Control: 1402, CType: 2, CID: 1402"), qPrintable(output));
+    QCOMPARE(run.dialog.workingCount, 1);  // help only, no command
   }
 };
 
