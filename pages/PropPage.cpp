@@ -4,7 +4,10 @@
 #include <QKeyEvent>
 
 PropPage::PropPage(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
-  setFocusPolicy(Qt::StrongFocus);
+  // The page takes the focus when told to (its tab was selected) or clicked,
+  // and hands it on; it is no stop of its own in the Tab order, where it
+  // would send Tab back to the remembered control instead of onwards.
+  setFocusPolicy(Qt::ClickFocus);
   connect(qApp, &QApplication::focusChanged, this, &PropPage::onFocusChanged);
 }
 

@@ -1,9 +1,12 @@
 // The aquifer page on its own: values to and from the record in their
 // formats, the approximated dispersivities, the redox buttons with the preset
 // list, and the contaminants page being told of every change.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <cstring>
@@ -243,6 +246,31 @@ class TestAquiferPage : public QObject {
       click(target);  // also the button that is already checked
     QVERIFY(page->pageModified);
     QVERIFY(host.contaminantsMarked > 0);
+  }
+
+  void focusComesBackAndTabRunsThroughThePage() {
+    QTabWidget tabs;
+    auto* aquifer = new CPropAqui(&host);
+    tabs.addTab(aquifer, "Aquifer");
+    tabs.show();
+    tabs.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&tabs));
+    auto focusName = [] {
+      return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+    };
+    aquifer->setFocus();
+    QCOMPARE(focusName(), QString("xEdit"));
+    aquifer->findChild<QLineEdit*>("kfEdit")->setFocus();
+    tabs.tabBar()->setFocus();
+    aquifer->setFocus();  // as when its tab is selected again
+    QCOMPARE(focusName(), QString("kfEdit"));
+
+    // Tab leaves after the last control and comes back in at the first.
+    aquifer->findChild<QLineEdit*>("azEdit")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tabs.tabBar());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(focusName(), QString("xEdit"));
   }
 };
 
