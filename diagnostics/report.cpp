@@ -23,9 +23,9 @@ void CopyModule(char (&buffer)[kModuleBufferSize], const char* module) {
 
 // The composed block is written with fputs: a "%" that came in through a
 // message or a file name must never be read as a format again.
-void WriteBlock(const char* text, bool flush) {
+void WriteBlock(const char* text) {
   std::fputs(text, stdout);
-  if (flush) std::fflush(stdout);
+  std::fflush(stdout);
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ void ReportError(const ReportCallbacks* callbacks, const char* module, int32_t e
   char composed[kComposedBufferSize];
   std::snprintf(composed, sizeof composed, "Error in Module %s - UID=%x - ErrNo=%d\nMessage:\n%s\n\n",
                 moduleText, static_cast<unsigned>(uid), static_cast<int>(errNo), message);
-  WriteBlock(composed, true);
+  WriteBlock(composed);
 }
 
 void ReportWarning(const ReportCallbacks* callbacks, const char* module, const char* format, ...) {
@@ -72,7 +72,7 @@ void ReportWarning(const ReportCallbacks* callbacks, const char* module, const c
   char composed[kComposedBufferSize];
   std::snprintf(composed, sizeof composed, "WARNING[%s] - UID=%x\nMessage:\n%s\n\n", moduleText,
                 static_cast<unsigned>(uid), message);
-  WriteBlock(composed, true);
+  WriteBlock(composed);
 }
 
 void ReportDebug(const ReportCallbacks* callbacks, const char* module, const char* format, ...) {
@@ -93,8 +93,7 @@ void ReportDebug(const ReportCallbacks* callbacks, const char* module, const cha
   char composed[kComposedBufferSize];
   std::snprintf(composed, sizeof composed, "Debug [%s] - UID=%x\nMessage:\n%s\n\n", moduleText,
                 static_cast<unsigned>(uid), message);
-  // Debug blocks are progress chatter; they are not flushed on their own.
-  WriteBlock(composed, false);
+  WriteBlock(composed);
 }
 
 void SetInstalledReportHandlers(ReportErrorFn onError, ReportTextFn onWarning, ReportTextFn onDebug) {
