@@ -360,6 +360,10 @@ void CPropAqui::ReadValue(QLineEdit* edit, int bit) {
 int CPropAqui::ApplyToProject(Project* project) {
   project_ = project;
   if (!project) return 0;
+  // The pages may be applied while x still has the focus (a tab clicked with
+  // the mouse takes no focus), so the approximation that leaving x would
+  // have made is made here, before the dispersivities are read.
+  ApproximateDispersivities();
   project->aquifer.setMask = 0;
   ReadValue(xEdit_, kAquiferX);
   ReadValue(syEdit_, kAquiferSy);

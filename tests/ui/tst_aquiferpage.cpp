@@ -106,11 +106,19 @@ class TestAquiferPage : public QObject {
     QCOMPARE(text("azEdit"), QString("0.10"));
     for (const char* name : kDispersivities) QVERIFY(!edit(name)->isEnabled());
 
+    // Applied while x still has the focus, the dispersivities follow x all the same.
+    type("xEdit", "250");
+    page->ApplyToProject(project.get());
+    QCOMPARE(project->aquifer.dispersivityAx, 25.0);
+    QCOMPARE(project->aquifer.dispersivityAz, 0.25);
+
     // The page's own writes mark nothing.
+    page->ShowProject(project.get());
+    QCOMPARE(text("axEdit"), QString("25.00"));
     host.contaminantsMarked = 0;
     edit("xEdit")->setFocus();
     leave("xEdit");
-    QCOMPARE(text("axEdit"), QString("10.000"));
+    QCOMPARE(text("axEdit"), QString("25.000"));
     QVERIFY(!page->pageModified);
     QCOMPARE(host.contaminantsMarked, 0);
   }
