@@ -142,7 +142,7 @@ void ContaminantEditorDialog::buildControls() {
   list_->setObjectName(QStringLiteral("contaminantList"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setSortingEnabled(false);
-  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list_->setMinimumWidth(210);
   setControlId(list_, kIdList);
   auto* buttonRow = new QHBoxLayout;
