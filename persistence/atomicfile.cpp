@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -18,6 +19,20 @@ namespace {
 std::string folderOf(const std::string& path) {
   const size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// A target that is a symbolic link is saved through the link: the file it
+// points to is replaced and the link stays.
+std::string resolvedTarget(const char* target) {
+  struct stat link {};
+  if (lstat(target, &link) == 0 && S_ISLNK(link.st_mode)) {
+    if (char* real = realpath(target, nullptr)) {
+      std::string resolved(real);
+      free(real);
+      return resolved;
+    }
+  }
+  return target;
 }
 
 // The permissions a freshly created file would get: those of the file being
@@ -45,7 +60,7 @@ FILE* AtomicFileOpen(const char* target, std::string* temporaryPath) {
   if (temporaryPath) temporaryPath->clear();
   if (!target || !*target || !temporaryPath) return nullptr;
 
-  const std::string targetPath(target);
+  const std::string targetPath = resolvedTarget(target);
   const std::string folder = folderOf(targetPath);
   std::string name = targetPath.substr(folder.size());
   if (name.empty()) return nullptr;  // a folder is no file to replace
@@ -77,12 +92,13 @@ int AtomicFileCommit(FILE* file, const std::string& temporaryPath, const char* t
   bool ok = fflush(file) == 0 && ferror(file) == 0;
   ok = ok && fsync(fileno(file)) == 0;
   ok = (fclose(file) == 0) && ok;
-  ok = ok && target && rename(temporaryPath.c_str(), target) == 0;
+  const std::string targetPath = target ? resolvedTarget(target) : std::string();
+  ok = ok && !targetPath.empty() && rename(temporaryPath.c_str(), targetPath.c_str()) == 0;
   if (!ok) {
     unlink(temporaryPath.c_str());
     return 0;
   }
-  syncFolder(folderOf(target));
+  syncFolder(folderOf(targetPath));
   return 1;
 }
 

@@ -69,6 +69,18 @@ TEST_F(AtomicFileTest, CommitReplacesTheTargetAndKeepsItsPermissions) {
   EXPECT_EQ(info.st_mode & 0777, 0666u & ~mask);
 }
 
+TEST_F(AtomicFileTest, SymbolicLinkStaysALink) {
+  const std::string link = dir + "/link.vrp";
+  fs::create_symlink(target, link);
+  std::string temporary;
+  FILE* file = AtomicFileOpen(link.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);
+  fputs("through the link", file);
+  ASSERT_EQ(AtomicFileCommit(file, temporary, link.c_str()), 1);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(readAll(target), "through the link");
+}
+
 TEST_F(AtomicFileTest, DiscardLeavesTheTargetAlone) {
   std::string temporary;
   FILE* file = AtomicFileOpen(target.c_str(), &temporary);
