@@ -3,6 +3,7 @@
 #include "engine/calc.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "diagnostics/report.h"
@@ -75,10 +76,24 @@ int virelo_math_CalcAll(Project* project) {
   if (!project) return 0;
   const Aquifer& aquifer = project->aquifer;
   const int count = project->contaminants ? project->contaminantCount : 0;
+  // Room for every assessed contaminant at once, so that a large list does
+  // not move its results block once per record. Without that room the
+  // records are added one by one, and the first that fails ends the pass.
+  long capacity = project->resultCount;
+  long assessed = 0;
+  for (int k = 0; k < count; ++k) assessed += project->contaminants[k].assess != 0;
+  if (assessed > 0) {
+    void* block =
+        std::realloc(project->results, sizeof(ContaminantResult) * static_cast<size_t>(capacity + assessed));
+    if (block) {
+      project->results = static_cast<ContaminantResult*>(block);
+      capacity += assessed;
+    }
+  }
   for (int k = 0; k < count; ++k) {
     const Contaminant& contaminant = project->contaminants[k];
     if (contaminant.assess == 0) continue;
-    if (!resizeArray(&project->results, project->resultCount + 1L)) {
+    if (project->resultCount >= capacity && !resizeArray(&project->results, project->resultCount + 1L)) {
       ReportError(ActiveReportCallbacks(), "virelo_math_CalcAll", 0, "Error allocating results!");
       return 0;
     }
