@@ -3,6 +3,7 @@
 #include "engine/calc.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -93,7 +94,10 @@ int virelo_math_CalcAll(Project* project) {
   for (int k = 0; k < count; ++k) {
     const Contaminant& contaminant = project->contaminants[k];
     if (contaminant.assess == 0) continue;
-    if (project->resultCount >= capacity && !resizeArray(&project->results, project->resultCount + 1L)) {
+    // The count is 16-bit: a list already full of results cannot take more.
+    const bool full = project->resultCount == INT16_MAX;
+    if (full ||
+        (project->resultCount >= capacity && !resizeArray(&project->results, project->resultCount + 1L))) {
       ReportError(ActiveReportCallbacks(), "virelo_math_CalcAll", 0, "Error allocating results!");
       return 0;
     }
