@@ -39,10 +39,6 @@ enum SideControl {
   kLegendGreen
 };
 
-QString latin1(const std::string& s) {
-  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 }  // namespace
 
 CPropResults::CPropResults(PageHost* host, QWidget* parent) : PropPage(host, parent) {
@@ -86,8 +82,10 @@ QWidget* CPropResults::buildSide(int side) {
   rangeRow->addWidget(rangeLabel);
   rangeRow->addWidget(combo, 1);
 
-  auto* model = new ResultListModel(plume ? QStringLiteral("d") : QStringLiteral("AF"),
-                                    plume ? QStringLiteral("d/x") : QStringLiteral("C/C0"), this);
+  auto* model = plume ? new ResultListModel({QStringLiteral("d"), "%.2f", "%.2E"},
+                                            {QStringLiteral("d/x"), "%.7f", "%.4E"}, this)
+                      : new ResultListModel({QStringLiteral("AF"), "%.7f", "%.4E"},
+                                            {QStringLiteral("C/C0"), "%.7f", "%.4E"}, this);
   auto* list = new QTreeView;
   list->setObjectName(plume ? QStringLiteral("plumeList") : QStringLiteral("afList"));
   list->setModel(model);
@@ -210,8 +208,9 @@ void CPropResults::RefreshResults() {
       if (HasPlumeLengthProblems(r)) {
         row.cls = AssessmentClass::Problems;
       } else {
-        row.first = latin1(FormatResultValue(r.plumeLength, "%.2f", "%.2E"));
-        row.second = latin1(FormatResultValue(r.plumeLengthRatio, "%.7f", "%.4E"));
+        row.hasValues = true;
+        row.first = r.plumeLength;
+        row.second = r.plumeLengthRatio;
         row.cls = ClassifyPlumeLength(r.plumeLengthRatio, plumeRange_);
       }
       plumeRows.push_back(std::move(row));
@@ -223,8 +222,9 @@ void CPropResults::RefreshResults() {
       if (HasAttenuationFactorProblems(r)) {
         row.cls = AssessmentClass::Problems;
       } else {
-        row.first = latin1(FormatResultValue(r.attenuationFactor, "%.7f", "%.4E"));
-        row.second = latin1(FormatResultValue(r.sourceRatio, "%.7f", "%.4E"));
+        row.hasValues = true;
+        row.first = r.attenuationFactor;
+        row.second = r.sourceRatio;
         row.cls = ClassifyAttenuationFactor(r.sourceRatio, afRange_);
       }
       afRows.push_back(std::move(row));

@@ -2,8 +2,8 @@
 
 #include "resources/result_pictures.h"
 
-ResultListModel::ResultListModel(const QString& firstHeader, const QString& secondHeader, QObject* parent)
-    : QAbstractTableModel(parent), headers_{QStringLiteral("Contaminant"), firstHeader, secondHeader} {}
+ResultListModel::ResultListModel(Column first, Column second, QObject* parent)
+    : QAbstractTableModel(parent), columns_{std::move(first), std::move(second)} {}
 
 void ResultListModel::setRows(std::vector<Row> rows) {
   if (rows.empty() && rows_.empty()) return;
@@ -24,7 +24,14 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
   const Row& r = rows_[index.row()];
   switch (role) {
-    case Qt::DisplayRole: return index.column() == 0 ? r.name : index.column() == 1 ? r.first : r.second;
+    case Qt::DisplayRole: {
+      if (index.column() == 0) return r.name;
+      if (!r.hasValues) return QString();
+      const Column& column = columns_[index.column() - 1];
+      const std::string text = FormatResultValue(index.column() == 1 ? r.first : r.second, column.fixedFormat,
+                                                 column.exponentFormat);
+      return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
     case Qt::DecorationRole:
       if (index.column() == 0) return resultIcon(r.cls);
       return {};
@@ -37,7 +44,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section > 2) return {};
-  if (role == Qt::DisplayRole) return headers_[section];
+  if (role == Qt::DisplayRole)
+    return section == 0 ? QStringLiteral("Contaminant") : columns_[section - 1].header;
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
 }

@@ -1,6 +1,7 @@
 // One list of the results page: a contaminant name and two values per row,
 // with the row's assessment class as its icon and the index of its result
-// as its item data.
+// as its item data. Values are kept as numbers and formatted when a row is
+// drawn, so that long lists refill quickly.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -15,13 +16,20 @@ class ResultListModel : public QAbstractTableModel {
   enum Role { ResultIndexRole = Qt::UserRole, ClassRole };
   struct Row {
     QString name;
-    QString first;   // "d" or "AF"
-    QString second;  // "d/x" or "C/C0"
+    double first = 0.0;      // "d" or "AF"
+    double second = 0.0;     // "d/x" or "C/C0"
+    bool hasValues = false;  // false: both value columns stay empty
     AssessmentClass cls = AssessmentClass::Problems;
     int resultIndex = -1;
   };
 
-  ResultListModel(const QString& firstHeader, const QString& secondHeader, QObject* parent = nullptr);
+  // Column formats: fixed inside 1e-7 < |v| < 1e7, exponent outside.
+  struct Column {
+    QString header;
+    const char* fixedFormat;
+    const char* exponentFormat;
+  };
+  ResultListModel(Column first, Column second, QObject* parent = nullptr);
 
   void setRows(std::vector<Row> rows);
   void clear() { setRows({}); }
@@ -34,6 +42,6 @@ class ResultListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
  private:
-  QString headers_[3];
+  Column columns_[2];
   std::vector<Row> rows_;
 };
