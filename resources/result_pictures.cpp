@@ -2,30 +2,40 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
+#include <algorithm>
 #include <array>
 
 namespace {
 
-const QColor kLampOn[3] = {QColor(230, 30, 30), QColor(250, 200, 0), QColor(30, 200, 50)};
-const QColor kLampOff[3] = {QColor(90, 35, 35), QColor(95, 85, 30), QColor(35, 80, 40)};
+const QColor kLampOn[3] = {QColor(255, 40, 30), QColor(255, 210, 0), QColor(40, 220, 60)};
+const QColor kLampOff(70, 70, 74);
 
 // A traffic light filling `area`; lamp 0 (red, top), 1 (yellow) or 2 (green)
-// lit.
+// lit. The unlit lamps stay dark grey so that the lit one stands out even at
+// 16 x 16.
 void drawTrafficLight(QPainter& p, const QRectF& area, int lit) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   const double h = area.height();
-  const double w = h * 0.55;
-  const QRectF body(area.center().x() - w / 2, area.top() + 0.5, w, h - 1);
-  p.setPen(QPen(QColor(20, 20, 20), 1));
-  p.setBrush(QColor(55, 55, 60));
+  const double w = std::max(8.0, h * 0.56);
+  const QRectF body(area.center().x() - w / 2, area.top(), w, h);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(25, 25, 28));
   p.drawRoundedRect(body, w * 0.3, w * 0.3);
-  const double lamp = std::min(w - 3.0, (h - 4.0) / 3.0);
+  const double pitch = h / 3.0;
+  const double lamp = std::min(w - 2.0, pitch - 0.6);
   for (int i = 0; i < 3; ++i) {
-    const double cy = body.top() + 1.5 + lamp / 2 + i * ((body.height() - 3 - lamp) / 2);
-    const QRectF r(body.center().x() - lamp / 2, cy - lamp / 2, lamp, lamp);
-    p.setPen(Qt::NoPen);
-    p.setBrush(i == lit ? kLampOn[i] : kLampOff[i]);
+    const QPointF centre(body.center().x(), body.top() + pitch * (i + 0.5));
+    const QRectF r(centre.x() - lamp / 2, centre.y() - lamp / 2, lamp, lamp);
+    if (i == lit) {
+      QRadialGradient glow(centre, lamp / 2);
+      glow.setColorAt(0.0, kLampOn[i].lighter(150));
+      glow.setColorAt(1.0, kLampOn[i]);
+      p.setBrush(glow);
+    } else {
+      p.setBrush(kLampOff);
+    }
     p.drawEllipse(r);
   }
   p.restore();
