@@ -1,20 +1,24 @@
 // The results page on its own: classification against the chosen ranges,
 // the number formats, the legends, the row menus and the problems dialog.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeView>
 #include <cmath>
 #include <numbers>
 
+#include <QTabBar>
+
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
+#include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
-#include "support/FakePlatform.h"
 
 namespace {
 
@@ -272,6 +276,61 @@ class TestResultsPage : public QObject {
     requestContextMenu(page->list(0)->viewport(), QPoint(5, page->list(0)->viewport()->height() - 5));
     QTest::qWait(30);
     QVERIFY(!none.opened);
+  }
+
+  // In the whole window: a C0 typed on the contaminants page reaches the
+  // results as soon as the Results tab is clicked, without any apply.
+  void editedC0ReachesTheResultsThroughTheMainWindow() {
+    page.reset();
+    platform.reset();
+    ShellSession session;
+    auto window = session.start();
+    MainDialog* w = window.get();
+    completeAquifer(*w->project, true, 0);  // Benzene has a preset for this condition
+    w->RefreshPages();
+    auto clickTab = [w](int index) {
+      QTabBar* tabs = w->pageTabs->tabBar();
+      QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+      QCOMPARE(w->pageTabs->currentIndex(), index);
+    };
+    auto typeInto = [w](const char* name, const char* text) {
+      auto* edit = child<QLineEdit>(w, name);
+      edit->setFocus();
+      edit->selectAll();
+      QTest::keyClicks(edit, text);
+    };
+    clickTab(2);
+    auto* tree = child<QTreeView>(w, "contaminantTree");
+    const QModelIndexList found = tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, "Benzene",
+                                                       1, Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY(!found.isEmpty());
+    tree->scrollTo(found[0]);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(found[0]).center());
+    auto* assess = child<QCheckBox>(w, "assessPlumeCheck");
+    QTest::mouseClick(assess, Qt::LeftButton, {}, QPoint(6, assess->height() / 2));
+    QVERIFY(assess->isChecked());
+    typeInto("caEdit", "1");
+    typeInto("c0Edit", "100");
+    clickTab(3);
+    auto* list = child<QTreeView>(w, "plumeList");
+    QCOMPARE(list->model()->rowCount(), 1);
+    const QString before = list->model()->index(0, 1).data().toString();
+
+    clickTab(2);
+    typeInto("c0Edit", "1000");  // still in the field when the tab is clicked
+    clickTab(3);
+    QCOMPARE(w->project->resultCount, int16_t(1));
+    const ContaminantResult& r = w->project->results[0];
+    const Contaminant& benzene = w->project->contaminants[r.contaminantIndex];
+    QCOMPARE(benzene.c0, 1000.0);
+    double lambda = 0.0;
+    QVERIFY(virelo_GetLambda(&benzene, &lambda));
+    const Aquifer& a = w->project->aquifer;
+    QVERIFY(std::fabs(r.plumeLength - std::log(1000.0) / lambda * a.conductivityKf * a.gradientI /
+                                          a.porosityNe) < 1e-9 * r.plumeLength);
+    const QString after = list->model()->index(0, 1).data().toString();
+    QVERIFY(after != before);
+    QCOMPARE(after, QString::fromStdString(FormatResultValue(r.plumeLength, "%.2f", "%.2E")));
   }
 
   void noProjectLeavesTheListsEmpty() {
