@@ -216,13 +216,12 @@ void CPropConts::onTextChanged() {
 void CPropConts::commitAndRedisplay(bool markModified) {
   // Disabling a focused edit while redisplaying moves the focus and would
   // come back here.
-  static bool busy = false;
-  if (busy || !currentContaminant_) return;
-  busy = true;
+  if (committing_ || !currentContaminant_) return;
+  committing_ = true;
   if (markModified) pageModified = true;
   ReadContaminant();
   ShowContaminant();
-  busy = false;
+  committing_ = false;
 }
 
 int CPropConts::ShowProject(Project* project) {

@@ -71,6 +71,7 @@ class CPropConts : public PropPage {
   int currentIndex_ = -1;
   bool trackingChanges_ = true;
   bool rebuilding_ = false;
+  bool committing_ = false;
 
   ContaminantTreeModel* model_ = nullptr;
   QTreeView* tree_ = nullptr;

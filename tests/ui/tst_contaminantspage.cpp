@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTreeView>
 
@@ -367,6 +368,36 @@ class TestContaminantsPage : public QObject {
     QCOMPARE(page->currentContaminant(), nullptr);
     QVERIFY(inputsDisabledAndEmpty());
     QCOMPARE(project->contaminants[1002].assess, 0);
+  }
+
+  // Entering the page gives the focus back to the control that had it, or
+  // to the tree the first time.
+  void focusReturnsToTheRememberedControl() {
+    page.reset();
+    QWidget window;
+    auto* outside = new QLineEdit(&window);
+    page = std::make_unique<CPropConts>(&host, &window);
+    const auto owned = qScopeGuard([this] { (void)page.release(); });  // the window deletes it
+    page->setGeometry(0, 30, 680, 460);
+    window.resize(680, 500);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ProjectPtr project = makeProject(1);
+    Contaminant& c = addContaminant(*project, 0, "Benzene");
+    completeInputs(c);
+    c.assess = kAssessPlumeLength;
+    load(project.get());
+
+    outside->setFocus();
+    page->setFocus();
+    QVERIFY(tree()->hasFocus());
+    clickContaminant(0);
+    edit("caEdit")->setFocus();
+    outside->setFocus();
+    QVERIFY(!edit("caEdit")->hasFocus());
+    page->setFocus();
+    QVERIFY(edit("caEdit")->hasFocus());
   }
 
   void rebuildForgetsTheCurrentContaminant() {
