@@ -148,6 +148,7 @@ QWidget* CPropResults::buildSide(int side) {
     symbols->addWidget(label, i / 2, i % 2);
   }
   symbols->setRowStretch(2, 1);
+  symbols->setColumnStretch(1, 1);
 
   auto* legendRow = new QHBoxLayout;
   legendRow->addLayout(legend);
