@@ -279,7 +279,10 @@ void CPropConts::RebuildContaminantTree(Project* project) {
   tree_->collapseAll();
   rebuilding_ = false;
   tree_->viewport()->update();
-  tree_->setFocus(Qt::OtherFocusReason);
+  // A hidden page must not pull the focus away from the page on show; the
+  // tree takes it when the page is entered.
+  rememberedFocus_ = tree_;
+  if (isVisible()) tree_->setFocus(Qt::OtherFocusReason);
 }
 
 void CPropConts::UpdateItemMarker(const QModelIndex& item, const Project* project) {
