@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -203,7 +204,11 @@ QWidget* CPropConts::defaultFocusWidget() {
 }
 
 bool CPropConts::eventFilter(QObject* watched, QEvent* event) {
+  // Leaving an edit commits it. The whole window losing activation (another
+  // program, or the window closing after its project was released) is not
+  // leaving the edit: the text stays and is read by the next apply.
   if (event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
       (watched == c0Edit_ || watched == caEdit_ || watched == lambdaEdit_ || watched == literatureEdit_))
     commitAndRedisplay(false);
   return PropPage::eventFilter(watched, event);

@@ -11,6 +11,12 @@ PropPage::PropPage(PageHost* host, QWidget* parent) : QWidget(parent), host_(hos
   connect(qApp, &QApplication::focusChanged, this, &PropPage::onFocusChanged);
 }
 
+PropPage::~PropPage() {
+  // Destroying the children moves the focus; by then rememberedFocus_ is
+  // gone, so the page must stop listening first.
+  disconnect(qApp, &QApplication::focusChanged, this, &PropPage::onFocusChanged);
+}
+
 void PropPage::onFocusChanged(QWidget* old, QWidget* now) {
   // The page loses the focus when it moves from one of our children to a
   // widget outside the page.
@@ -37,7 +43,6 @@ void PropPage::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       event->accept();  // a page is never closed by the keyboard
       return;
-    default:
-      QWidget::keyPressEvent(event);
+    default: QWidget::keyPressEvent(event);
   }
 }

@@ -21,6 +21,7 @@ class PropPage : public QWidget {
   Q_OBJECT
  public:
   explicit PropPage(PageHost* host, QWidget* parent = nullptr);
+  ~PropPage() override;
 
   // Fills the page from the project and clears pageModified.
   virtual int ShowProject(Project* project) = 0;
