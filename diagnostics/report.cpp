@@ -54,46 +54,43 @@ void ReportError(const ReportCallbacks* callbacks, const char* module, int32_t e
   WriteBlock(composed);
 }
 
-void ReportWarning(const ReportCallbacks* callbacks, const char* module, const char* format, ...) {
+namespace {
+
+// Warnings and debug messages share everything but their slot and their
+// standard-output block; unlike errors, an absent format leaves the message
+// empty.
+void ReportText(const ReportCallbacks* callbacks, ReportTextFn ReportCallbacks::*slot,
+                const char* blockFormat, const char* module, const char* format, va_list args) {
   char moduleText[kModuleBufferSize];
   char message[kMessageBufferSize] = "";
   CopyModule(moduleText, module);
-  if (format) {
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(message, sizeof message, format, args);
-    va_end(args);
-  }
+  if (format) std::vsnprintf(message, sizeof message, format, args);
   const uint32_t uid = callbacks ? callbacks->uid : 0;
-  if (callbacks && callbacks->onWarning) {
-    callbacks->onWarning(message, moduleText, uid);
+  if (callbacks && callbacks->*slot) {
+    (callbacks->*slot)(message, moduleText, uid);
     return;
   }
   char composed[kComposedBufferSize];
-  std::snprintf(composed, sizeof composed, "WARNING[%s] - UID=%x\nMessage:\n%s\n\n", moduleText,
-                static_cast<unsigned>(uid), message);
+  std::snprintf(composed, sizeof composed, blockFormat, moduleText, static_cast<unsigned>(uid), message);
   WriteBlock(composed);
 }
 
+}  // namespace
+
+void ReportWarning(const ReportCallbacks* callbacks, const char* module, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  ReportText(callbacks, &ReportCallbacks::onWarning, "WARNING[%s] - UID=%x\nMessage:\n%s\n\n", module, format,
+             args);
+  va_end(args);
+}
+
 void ReportDebug(const ReportCallbacks* callbacks, const char* module, const char* format, ...) {
-  char moduleText[kModuleBufferSize];
-  char message[kMessageBufferSize] = "";
-  CopyModule(moduleText, module);
-  if (format) {
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(message, sizeof message, format, args);
-    va_end(args);
-  }
-  const uint32_t uid = callbacks ? callbacks->uid : 0;
-  if (callbacks && callbacks->onDebug) {
-    callbacks->onDebug(message, moduleText, uid);
-    return;
-  }
-  char composed[kComposedBufferSize];
-  std::snprintf(composed, sizeof composed, "Debug [%s] - UID=%x\nMessage:\n%s\n\n", moduleText,
-                static_cast<unsigned>(uid), message);
-  WriteBlock(composed);
+  va_list args;
+  va_start(args, format);
+  ReportText(callbacks, &ReportCallbacks::onDebug, "Debug [%s] - UID=%x\nMessage:\n%s\n\n", module, format,
+             args);
+  va_end(args);
 }
 
 void SetInstalledReportHandlers(ReportErrorFn onError, ReportTextFn onWarning, ReportTextFn onDebug) {
