@@ -39,15 +39,15 @@ HyperLink* pictureLink(const QPixmap& picture, QWidget* parent) {
 
 QString AboutDialog::acknowledgement() {
   return QStringLiteral(
-      "Virelo was conceived by the groundwater working group of a research institute for "
-      "environmental sciences as a screening aid for contaminated megasites. It was developed "
-      "within a publicly funded joint research project on the remediation of large groundwater "
-      "bodies polluted by many contaminants at once. Its two models, a plug-flow plume length "
-      "with first-order decay and a steady-state analytical centre-line solution with dispersion "
-      "and decay, give a first estimate of whether natural attenuation can protect a receptor. "
-      "The generic contaminant database gathers plume lengths and decay constants reported in "
-      "the published field literature. The theoretical groundwork was laid by a technical "
-      "guideline report on monitored natural attenuation at multiple-contaminated megasites.");
+      "Virelo helps consultants and authorities judge whether monitored natural attenuation can "
+      "protect a receptor downstream of a contaminant source. For every contaminant it checks the "
+      "inputs, then estimates the plume length from plug flow at the seepage velocity with "
+      "first-order decay, and the attenuation factor at the receptor from a steady-state "
+      "analytical centre-line solution with longitudinal dispersion, decay and the lateral and "
+      "vertical spreading of a rectangular source. Each result is classed green, yellow or red "
+      "against a chosen assessment range. The bundled contaminant database is deliberately "
+      "sparse: its plume lengths and decay constants come from published field surveys, "
+      "microcosm studies and regulatory guidance, each value with its source.");
 }
 
 QString AboutDialog::versionText() {
@@ -115,7 +115,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   // Bottom: who owns it, who made it.
   auto* copyright = new QGroupBox(QStringLiteral("Copyright"), this);
   auto* copyrightLayout = new QVBoxLayout(copyright);
-  copyrightLayout->addWidget(centredLines(QStringLiteral("Copyright (C) 2004 the Virelo research group\n"
+  copyrightLayout->addWidget(centredLines(QStringLiteral("Copyright (C) the Virelo developers\n"
                                                          "Groundwater and Remediation Research\n"
                                                          "All rights reserved."),
                                           copyright));
