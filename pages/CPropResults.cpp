@@ -1,6 +1,9 @@
 #include "pages/CPropResults.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -106,6 +109,7 @@ QWidget* CPropResults::buildSide(int side) {
   list->header()->resizeSection(0, 100);
   list->header()->resizeSection(1, 80);
   list->header()->resizeSection(2, 80);
+  list->viewport()->installEventFilter(this);
   setControlId(list, controlIdOf(side, kList));
   connect(list, &QWidget::customContextMenuRequested, this,
           [this, side](const QPoint& pos) { onContextMenu(side, pos); });
@@ -176,6 +180,23 @@ int CPropResults::ShowProject(Project* project) {
   project_ = project;
   RefreshResults();
   return 1;
+}
+
+bool CPropResults::eventFilter(QObject* watched, QEvent* event) {
+  // The columns start at 100, 80 and 80 pixels; where the list is wider the
+  // extra room goes to them too, so that names and values are not cut off.
+  if (event->type() == QEvent::Resize) {
+    for (QTreeView* list : {plumeList_, afList_}) {
+      if (!list || watched != list->viewport()) continue;
+      const int width = list->viewport()->width();
+      const int name = std::max(100, width * 34 / 100);
+      const int value = std::max(80, (width - name) / 2);
+      list->header()->resizeSection(0, name);
+      list->header()->resizeSection(1, value);
+      list->header()->resizeSection(2, std::max(80, width - name - value));
+    }
+  }
+  return PropPage::eventFilter(watched, event);
 }
 
 void CPropResults::showEvent(QShowEvent* event) {

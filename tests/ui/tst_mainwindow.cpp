@@ -35,7 +35,6 @@ class TestMainWindow : public QObject {
   void tabSwitchCommitsPendingEdits();
   void menusToolBarAndTooltips();
   void helpRequestsCarryControlIds();
-  void screenshots();
 };
 
 void TestMainWindow::startWithoutArgumentMakesNewProject() {
@@ -324,36 +323,6 @@ void TestMainWindow::helpRequestsCarryControlIds() {
   }
   // The window's end closes the help viewer.
   QCOMPARE(session.platform.helpRequests.last().kind, Platform::HelpKind::Close);
-}
-
-// Pictures of what a person sees, for review; written only when asked for
-// with VIRELO_SCREENSHOT_DIR.
-void TestMainWindow::screenshots() {
-  const QString dir = qEnvironmentVariable("VIRELO_SCREENSHOT_DIR");
-  if (dir.isEmpty()) QSKIP("VIRELO_SCREENSHOT_DIR not set");
-  QVERIFY(QDir().mkpath(dir));
-  ShellSession session;
-  auto window = session.start();
-  const char* names[] = {"main-project.png", "main-aquifer.png", "main-contaminants.png", "main-results.png"};
-  for (int i = 0; i < PageTabs::kPageCount; ++i) {
-    window->ViewPage(i);
-    QVERIFY(window->grab().save(dir + "/" + names[i]));
-  }
-  AboutDialog about(nullptr, 0);
-  about.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&about));
-  QVERIFY(about.grab().save(dir + "/about.png"));
-  AboutDialog splash(nullptr, 1200);
-  splash.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&splash));
-  QVERIFY(splash.grab().save(dir + "/splash.png"));
-  splash.accept();
-  // The save question as the desktop platform builds it.
-  QMessageBox box(QMessageBox::Warning, "Virelo", "Current project was modified. Save?",
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window.get());
-  box.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&box));
-  QVERIFY(box.grab().save(dir + "/save-prompt.png"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,103 @@
+// Takes the pictures of docs/screenshots/ from the real windows, headless:
+//   QT_QPA_PLATFORM=offscreen take_screenshots PROJECT.vrp OUTDIR
+// Every question a window would ask is answered without a person, and the
+// splash is grabbed instead of waited for.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+#include <QTreeView>
+#include <cstdio>
+
+#include "app/AboutDialog.h"
+#include "app/MainDialog.h"
+#include "app/PageTabs.h"
+#include "app/Platform.h"
+#include "app/ReportBoxes.h"
+#include "diagnostics/report.h"
+#include "engine/records.h"
+#include "pages/CPropConts.h"
+#include "pages/ContaminantEditorDialog.h"
+#include "persistence/database.h"
+
+namespace {
+
+bool save(QWidget* widget, const QString& file) {
+  QApplication::processEvents();
+  const bool ok = widget->grab().save(file);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
+  return ok;
+}
+
+class ScreenshotPlatform : public Platform {
+ public:
+  QString dir;
+  int execDialog(QDialog* dialog) override {
+    dialog->show();
+    if (qobject_cast<ContaminantEditorDialog*>(dialog)) save(dialog, dir + "/editor.png");
+    dialog->hide();
+    return QDialog::Rejected;
+  }
+  int messageBox(QWidget*, const QString&, const QString&, int buttons, Icon) override {
+    return (buttons & Cancel) ? Cancel : Ok;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: take_screenshots PROJECT.vrp OUTDIR\n");
+    return 2;
+  }
+  const QString dir = QString::fromLocal8Bit(argv[2]);
+  QDir().mkpath(dir);
+  ScreenshotPlatform platform;
+  platform.dir = dir;
+  Platform::setInstance(&platform);
+  SetInstalledReportHandlers(ShowErrorBox, ShowWarningBox, PrintDebugLine);
+  virelo_Init();
+
+  bool ok = true;
+  {
+    MainDialog window;
+    window.Initialise(QString::fromLocal8Bit(argv[1]));
+    window.show();
+    const char* names[] = {"main-project.png", "main-aquifer.png", "main-contaminants.png", "main-results.png"};
+    for (int i = 0; i < 4; ++i) {
+      window.ViewPage(i);
+      if (i == 2 && window.project && window.project->contaminantCount > 0) {
+        // Show the inputs of the first assessed contaminant, with its group open.
+        auto* page = window.pageTabs->contaminantsPage;
+        for (int k = 0; k < window.project->contaminantCount; ++k) {
+          if (!window.project->contaminants[k].assess) continue;
+          const QModelIndex item = page->FindItemForContaminant(k);
+          page->tree()->expandAll();
+          page->tree()->setCurrentIndex(item);
+          break;
+        }
+      }
+      ok &= save(&window, dir + "/" + names[i]);
+    }
+
+    AboutDialog about(&window, 0);
+    about.show();
+    ok &= save(&about, dir + "/about.png");
+    AboutDialog splash(&window, 1200);
+    splash.show();
+    ok &= save(&splash, dir + "/splash.png");
+    splash.accept();
+
+    QMessageBox prompt(QMessageBox::Warning, "Virelo", "Current project was modified. Save?",
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window);
+    prompt.show();
+    ok &= save(&prompt, dir + "/save-prompt.png");
+
+    window.OnDataEditGeneric();  // the platform grabs the editor
+  }
+  virelo_Exit();
+  Platform::setInstance(nullptr);
+  return ok ? 0 : 1;
+}
