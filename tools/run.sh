@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target virelo virelo-cli generic_database
+cmake --build build --target virelo virelo-cli generic_database manual
 exec ./build/virelo "$@"
