@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <locale.h>
+
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -44,6 +47,29 @@ TEST(Assessment, ValueFormats) {
   EXPECT_EQ(FormatResultValue(1e-7, "%.7f", "%.4E"), "1.0000E-07");
   EXPECT_EQ(FormatResultValue(-3e-7, "%.7f", "%.4E"), "-0.0000003");
   EXPECT_EQ(FormatResultValue(1.0, "%0120.1f", "%.2E").size(), 99u);
+}
+
+// A desktop whose locale writes a decimal comma still sees points in the
+// results. Runs only where such a locale is installed.
+TEST(Assessment, ValueFormatsIgnoreTheDesktopLocale) {
+  const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"};
+  std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  const char* chosen = nullptr;
+  for (const char* name : names) {
+    if (std::setlocale(LC_NUMERIC, name)) {
+      chosen = name;
+      break;
+    }
+  }
+  if (!chosen) GTEST_SKIP() << "no locale with a decimal comma installed";
+  char probe[16];
+  std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+  const std::string fixed = FormatResultValue(123.456, "%.2f", "%.2E");
+  const std::string exponent = FormatResultValue(12345678.0, "%.2f", "%.2E");
+  std::setlocale(LC_NUMERIC, before.c_str());
+  ASSERT_STREQ(probe, "1,5") << chosen;
+  EXPECT_EQ(fixed, "123.46");
+  EXPECT_EQ(exponent, "1.23E+07");
 }
 
 }  // namespace
