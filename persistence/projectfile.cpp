@@ -161,6 +161,7 @@ void virelo_DecodeContaminant(const unsigned char in[kContaminantRecordSize], Co
 }
 
 int virelo_SaveAquifer(Project* project) {
+  if (!project) return 0;
   const Aquifer& a = project->aquifer;
   unsigned char block[kAquiferBlockSize] = {};
   putDouble(block + 0, a.distanceX);
@@ -182,6 +183,7 @@ int virelo_SaveAquifer(Project* project) {
 }
 
 int virelo_LoadAquifer(Project* project) {
+  if (!project) return 0;
   unsigned char block[kAquiferBlockSize];
   if (!project->file || !readBytes(project->file, block, sizeof block)) {
     ReportError(ActiveReportCallbacks(), "virelo_LoadAquifer", 0, "Error reading Aquifer-data!");
@@ -203,6 +205,7 @@ int virelo_LoadAquifer(Project* project) {
 }
 
 int virelo_SaveContaminants(Project* project, FILE* file, int forDatabase) {
+  if (!project) return 0;
   file = resolveFile(project, file);
   if (!file) return 0;
   // Without its records the file could not be read back; the caller keeps
@@ -234,6 +237,7 @@ int virelo_SaveContaminants(Project* project, FILE* file, int forDatabase) {
 }
 
 int virelo_LoadContaminants(Project* project, FILE* file) {
+  if (!project) return 0;
   file = resolveFile(project, file);
   if (!file) return 0;
 
@@ -288,7 +292,9 @@ int virelo_SaveProject(Project* project, const char* path) {
     }
     if (path != project->path) CopyBounded(project->path, path, sizeof project->path);
   }
-  if (project->path[0] == '\0') return 0;
+  // Only a project that has never been saved may return silently; an empty
+  // path handed in is a file that cannot be created, and says so.
+  if (!path && project->path[0] == '\0') return 0;
 
   std::string temporary;
   project->file = AtomicFileOpen(project->path, &temporary);

@@ -405,6 +405,19 @@ TEST_F(ProjectFileTest, SaveWithoutAnyPathTouchesNothing) {
   EXPECT_EQ(p->modified, 1);
   EXPECT_TRUE(dir.entries().empty());
 
+  // An empty path handed in is no file: refused, and said so.
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(virelo_SaveProject(p, ""), 0);
+  fflush(stdout);
+  EXPECT_NE(testing::internal::GetCapturedStdout().find("Error creating: \"\""), std::string::npos);
+  EXPECT_EQ(p->modified, 1);
+
+  // Null projects are refused by every step.
+  EXPECT_EQ(virelo_SaveAquifer(nullptr), 0);
+  EXPECT_EQ(virelo_LoadAquifer(nullptr), 0);
+  EXPECT_EQ(virelo_SaveContaminants(nullptr, stdout, 0), 0);
+  EXPECT_EQ(virelo_LoadContaminants(nullptr, stdin), 0);
+
   // With its own path the project saves there.
   CopyBounded(p->path, dir.file("own.vrp").c_str(), sizeof p->path);
   EXPECT_EQ(virelo_SaveProject(p, nullptr), 1);
