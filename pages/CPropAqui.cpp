@@ -233,10 +233,6 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   trackingChanges = true;
 }
 
-QWidget* CPropAqui::defaultFocusWidget() {
-  return xEdit_;
-}
-
 bool CPropAqui::eventFilter(QObject* watched, QEvent* event) {
   // Leaving any edit brings ax, ay and az up to date with x.
   if (event->type() == QEvent::FocusOut && (qobject_cast<QLineEdit*>(watched) || watched == presetList_))

@@ -39,7 +39,6 @@ class CPropAqui : public PropPage {
   bool trackingChanges = true;
 
  protected:
-  QWidget* defaultFocusWidget() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -186,10 +186,6 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   trackingChanges = true;
 }
 
-QWidget* CPropProject::defaultFocusWidget() {
-  return titleEdit_;
-}
-
 void CPropProject::OnTextChanged() {
   if (trackingChanges) pageModified = true;
 }

@@ -24,9 +24,6 @@ class CPropProject : public PropPage {
   // Text changes set pageModified while this is true (always, once built).
   bool trackingChanges = false;
 
- protected:
-  QWidget* defaultFocusWidget() override;
-
  private:
   // Fills size and the three times from the file system entry of `path`
   // (bytes as the file system has them); empties them when there is none.

@@ -266,7 +266,10 @@ class TestAquiferPage : public QObject {
     auto focusName = [] {
       return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
     };
+    // Nothing remembered yet: the page keeps the focus, and Tab enters at x.
     aquifer->setFocus();
+    QCOMPARE(QApplication::focusWidget(), aquifer);
+    QTest::keyClick(aquifer, Qt::Key_Tab);
     QCOMPARE(focusName(), QString("xEdit"));
     aquifer->findChild<QLineEdit*>("kfEdit")->setFocus();
     tabs.tabBar()->setFocus();

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QLineEdit>
@@ -163,6 +164,31 @@ class TestProjectPage : public QObject {
     page->ShowProject(project.get());
     QCOMPARE(filename(), name);
     for (const char* field_name : kFileFields) QCOMPARE(field(field_name), QString());
+  }
+
+  // Entering the page hands the focus to the control that had it last; with
+  // none remembered the page keeps it (no control is entered unasked).
+  void focusGoesBackToTheRememberedControlOnly() {
+    page.reset();
+    QWidget window;
+    auto* outside = new QLineEdit(&window);
+    auto* projectPage = new CPropProject(&host, &window);
+    projectPage->setGeometry(0, 30, 600, 400);
+    window.resize(600, 440);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ProjectPtr project = newProject();
+    projectPage->ShowProject(project.get());
+
+    outside->setFocus();
+    projectPage->setFocus();
+    QCOMPARE(QApplication::focusWidget(), projectPage);
+    auto* author = projectPage->findChild<QLineEdit*>("authorEdit");
+    author->setFocus();
+    outside->setFocus();
+    projectPage->setFocus();
+    QCOMPARE(QApplication::focusWidget(), author);
   }
 };
 
