@@ -1,5 +1,6 @@
 // Virelo desktop program: decision support for monitored natural attenuation.
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Virelo"));
   QApplication::setApplicationVersion(QStringLiteral(VIRELO_VERSION));
+  // Qt takes the desktop's locale for the C library too; numbers in Virelo
+  // are always written with a point, whatever the desktop's convention.
+  std::setlocale(LC_NUMERIC, "C");
   // Qt has taken its own options out of argv; the rest names the project.
   VireloApp virelo;
   return virelo.Run(VireloApp::commandLineText(argc, argv));
