@@ -1,6 +1,7 @@
 #include "pages/CPropConts.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -502,17 +503,33 @@ void CPropConts::ExpandCalculatedContaminants() {
 }
 
 void CPropConts::onTreeContextMenu(const QPoint& pos) {
+  openTreeMenu(tree_->viewport()->mapToGlobal(pos));
+}
+
+void CPropConts::contextMenuEvent(QContextMenuEvent* event) {
+  // A request on the tree's frame is passed on to the page; it lies inside
+  // the tree's window all the same.
+  if (!tree_->geometry().contains(event->pos())) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  openTreeMenu(event->globalPos());
+}
+
+void CPropConts::openTreeMenu(const QPoint& globalPos) {
   QMenu menu(this);
-  // Every choice counts as a click on the page: pending inputs are committed.
+  // Every choice counts as a click on the page: pending inputs are committed
+  // before the choice is carried out.
   auto add = [&](const QString& text, void (CPropConts::*action)()) {
     connect(menu.addAction(text), &QAction::triggered, this, [this, action] {
-      (this->*action)();
       commitAndRedisplay(true);
+      (this->*action)();
     });
   };
   add(QStringLiteral("e&xpand all"), &CPropConts::ExpandAll);
   add(QStringLiteral("&collapse all"), &CPropConts::CollapseAll);
   menu.addSeparator();
   add(QStringLiteral("expand &calculated contaminants"), &CPropConts::ExpandCalculatedContaminants);
-  menu.exec(tree_->viewport()->mapToGlobal(pos));
+  menu.exec(globalPos);
 }

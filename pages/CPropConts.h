@@ -51,6 +51,7 @@ class CPropConts : public PropPage {
  protected:
   QWidget* defaultFocusWidget() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void buildControls();
@@ -62,6 +63,7 @@ class CPropConts : public PropPage {
   // inputs and shows them again in their formats.
   void commitAndRedisplay(bool markModified);
   void onTreeContextMenu(const QPoint& pos);
+  void openTreeMenu(const QPoint& globalPos);
   int markerFor(const Contaminant& c, int plumeAquiferProblems, int afAquiferProblems) const;
   void setInputsEnabled(bool enabled);
 

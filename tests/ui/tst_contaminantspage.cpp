@@ -331,6 +331,14 @@ class TestContaminantsPage : public QObject {
     }
     for (int row = 0; row < 8; ++row) QVERIFY(!tree()->isExpanded(model()->index(row, 0)));
 
+    // The tree's frame belongs to the tree: its corner opens the menu too.
+    {
+      PopupMenuAnswer answer(QStringLiteral("e&xpand all"));
+      requestContextMenu(tree(), QPoint(0, 0));
+      QVERIFY(answer.opened);
+    }
+    QVERIFY(tree()->isExpanded(model()->index(7, 0)));
+
     // Outside the tree no menu opens.
     PopupMenuAnswer outside;
     requestContextMenu(page.get(), QPoint(page->width() - 5, page->height() - 5));
