@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
@@ -51,6 +53,40 @@ QString plainDescription(const QPlainTextEdit* edit) {
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   text.replace(QChar::LineSeparator, QLatin1Char('\n'));
   return text;
+}
+
+// Records hold Latin-1 texts. A character they cannot hold is refused as it
+// is typed or pasted, rather than coming back as '?' once the project has been
+// applied and saved.
+bool isLatin1(QChar ch) {
+  return ch.unicode() <= 0xFF;
+}
+
+class Latin1Only : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    return std::all_of(input.cbegin(), input.cend(), isLatin1) ? Acceptable : Invalid;
+  }
+};
+
+// The multi-line edit has no validator: what was just typed or pasted outside
+// Latin-1 is taken out again (its line breaks are the document's own).
+void dropNonLatin1(QPlainTextEdit* edit) {
+  QTextDocument* document = edit->document();
+  const QString text = document->toRawText();  // one character per cursor position
+  QTextCursor cursor(document);
+  bool editing = false;
+  for (qsizetype i = text.size(); i-- > 0;) {
+    const QChar ch = text.at(i);
+    if (isLatin1(ch) || ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) continue;
+    if (!editing) cursor.beginEditBlock();
+    editing = true;
+    cursor.setPosition(static_cast<int>(i));
+    cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  }
+  if (editing) cursor.endEditBlock();
 }
 
 QString formatFileTime(const struct statx_timestamp& stamp) {
@@ -175,9 +211,12 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   projectGrid->setColumnMinimumWidth(0, labelWidth);
   fileGrid->setColumnMinimumWidth(0, labelWidth);
 
-  for (QLineEdit* edit : {titleEdit_, authorEdit_, organisationEdit_})
+  for (QLineEdit* edit : {titleEdit_, authorEdit_, organisationEdit_}) {
+    edit->setValidator(new Latin1Only(edit));
     connect(edit, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
+  }
   connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, [this] {
+    dropNonLatin1(descriptionEdit_);
     LimitDescription();
     OnTextChanged();
   });
