@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QShowEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <vector>
@@ -200,7 +201,10 @@ bool CPropResults::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CPropResults::showEvent(QShowEvent* event) {
-  RefreshResults();
+  // Only the page itself becoming visible (its tab selected) recomputes; the
+  // window coming back from the task bar shows the lists as they were, with
+  // the marked rows kept.
+  if (!event->spontaneous()) RefreshResults();
   PropPage::showEvent(event);
 }
 

@@ -200,6 +200,13 @@ class TestResultsPage : public QObject {
     page->show();
     QCOMPARE(host.commitCalls, commitsBefore + 3);
     QCOMPARE(rows(0)->size(), 2);
+
+    // A window restored from the task bar keeps its lists and marked row.
+    page->list(0)->setCurrentIndex(rows(0)->index(1, 0));
+    page->setWindowState(Qt::WindowMinimized);
+    page->setWindowState(Qt::WindowNoState);
+    QCOMPARE(host.commitCalls, commitsBefore + 3);
+    QCOMPARE(page->list(0)->selectionModel()->selectedRows().size(), 1);
   }
 
   // Two aquifer problems and one contaminant problem: three numbered lines,
