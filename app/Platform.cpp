@@ -1,5 +1,6 @@
 #include "app/Platform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -18,6 +19,9 @@ int Platform::messageBox(QWidget* owner, const QString& text, const QString& cap
                          Icon icon) {
   QMessageBox box(owner);
   box.setWindowTitle(caption);
+  // Messages carry file names, which may hold "<" or "&": shown as they are,
+  // never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(text);
   switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -32,7 +36,13 @@ int Platform::messageBox(QWidget* owner, const QString& text, const QString& cap
   if (buttons & No) set |= QMessageBox::No;
   if (buttons & Cancel) set |= QMessageBox::Cancel;
   box.setStandardButtons(set);
-  switch (box.exec()) {
+  // A box raised while a file loads (the engine's own reports) waits for the
+  // user, so it shows the arrow rather than the loader's wait cursor.
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int pressed = box.exec();
+  if (busy) QApplication::restoreOverrideCursor();
+  switch (pressed) {
     case QMessageBox::Yes: return Yes;
     case QMessageBox::No: return No;
     case QMessageBox::Cancel: return Cancel;

@@ -2,11 +2,14 @@
 // on the command line, captions, page switching by keys and tabs, the keys
 // that must not close the window, and context help.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWhatsThis>
@@ -35,6 +38,7 @@ class TestMainWindow : public QObject {
   void tabSwitchCommitsPendingEdits();
   void menusToolBarAndTooltips();
   void helpRequestsCarryControlIds();
+  void desktopMessageBoxShowsNamesAsTheyAre();
 };
 
 void TestMainWindow::startWithoutArgumentMakesNewProject() {
@@ -323,6 +327,47 @@ void TestMainWindow::helpRequestsCarryControlIds() {
   }
   // The window's end closes the help viewer.
   QCOMPARE(session.platform.helpRequests.last().kind, Platform::HelpKind::Close);
+}
+
+void TestMainWindow::desktopMessageBoxShowsNamesAsTheyAre() {
+  // The desktop's own box, as an engine report raised while a file loads
+  // (under the loader's wait cursor) shows it.
+  Platform desktop;
+  struct Seen {
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    Qt::TextFormat format = Qt::AutoText;
+    Qt::CursorShape cursor = Qt::BlankCursor;
+  } seen;
+  QTimer::singleShot(0, [&seen] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(top);
+      if (!box || !box->isVisible()) continue;
+      seen.caption = box->windowTitle();
+      seen.text = box->text();
+      seen.icon = box->icon();
+      seen.buttons = box->buttons().size();
+      if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) seen.format = label->textFormat();
+      if (QApplication::overrideCursor()) seen.cursor = QApplication::overrideCursor()->shape();
+      box->button(QMessageBox::Ok)->click();
+    }
+  });
+  const QString message = QStringLiteral("Error opening: \"/data/<b>site</b> &amp; more.vrp\"");
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const int answer = desktop.messageBox(nullptr, message, QStringLiteral("Virelo-Error"), Platform::Ok,
+                                        Platform::Icon::Error);
+  const Qt::CursorShape after = QApplication::overrideCursor()->shape();
+  QApplication::restoreOverrideCursor();
+  QCOMPARE(answer, int(Platform::Ok));
+  QCOMPARE(seen.caption, QStringLiteral("Virelo-Error"));
+  QCOMPARE(seen.text, message);
+  QCOMPARE(seen.icon, QMessageBox::Critical);
+  QCOMPARE(seen.buttons, 1);
+  // The file name is not read as markup, and the box waits with the arrow.
+  QCOMPARE(seen.format, Qt::PlainText);
+  QCOMPARE(seen.cursor, Qt::ArrowCursor);
+  QCOMPARE(after, Qt::WaitCursor);
 }
 
 QTEST_MAIN(TestMainWindow)
