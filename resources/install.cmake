@@ -38,7 +38,8 @@ if(VIRELO_BUILD_UI AND TARGET virelo)
   add_custom_target(virelo_icons ALL DEPENDS ${VIRELO_ICON_DIR}/hicolor/48x48/apps/virelo.png)
   install(DIRECTORY ${VIRELO_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
-  # The desktop entry names the program by its installed path.
+  # The desktop entry names the program by its installed path, quoted so that
+  # a prefix with blanks still launches it.
   install(CODE "
     set(bin_dir \"${CMAKE_INSTALL_BINDIR}\")
     if(NOT IS_ABSOLUTE \"\${bin_dir}\")
