@@ -1,7 +1,9 @@
 // The File, Data and Help commands: the save question and its answers, failed
 // saves, the contaminant list commands and the manual.
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <cstring>
 
 #include "diagnostics/util.h"
@@ -51,6 +53,7 @@ class TestCommands : public QObject {
   void failedSaveAsThenSaveWritesChosenFile();
   void ctrlSWhileTypingCommitsTitle();
   void openAnsweredNoThenCancelled();
+  void openAnsweredNoLeavesPendingEditsBehind();
   void saveGenericDataAsDefault();
   void loadApplicationDefaults();
   void editGenericData();
@@ -190,6 +193,51 @@ void TestCommands::openAnsweredNoThenCancelled() {
   window->OnFileExit();
   QCOMPARE(texts(session.platform), QStringList({kSavePrompt, kSavePrompt}));
   QVERIFY(window->isVisible());
+}
+
+void TestCommands::openAnsweredNoLeavesPendingEditsBehind() {
+  ShellSession session;
+  const QString file = session.path("other.vrp");
+  QVERIFY(writeProject(file, "Other"));
+  auto window = session.start();
+  // Edits left pending on each editing page belong to the project the user
+  // chose not to save; none of them may reach the opened one.
+  for (int page : {0, 1, 2}) {
+    window->ViewPage(page);
+    if (page == 0) typeTitle(window.get(), "Typed");
+    if (page == 1) {
+      auto* x = child<QLineEdit>(window.get(), "xEdit");
+      x->setFocus();
+      QTest::keyClicks(x, "999");
+    }
+    if (page == 2) {
+      auto* tree = child<QTreeView>(window.get(), "contaminantTree");
+      const QModelIndexList found = tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole,
+                                                         "Benzene", 1, Qt::MatchExactly | Qt::MatchRecursive);
+      QVERIFY(!found.isEmpty());
+      tree->scrollTo(found[0]);
+      QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(found[0]).center());
+      auto* assess = child<QCheckBox>(window.get(), "assessPlumeCheck");
+      QTest::mouseClick(assess, Qt::LeftButton, {}, QPoint(6, assess->height() / 2));
+      QVERIFY(assess->isChecked());
+      auto* c0 = child<QLineEdit>(window.get(), "c0Edit");
+      QVERIFY(c0->isEnabled());
+      c0->setFocus();
+      QTest::keyClicks(c0, "777");
+    }
+    session.platform.answers = {Platform::No};
+    session.platform.openFileNames.push_back(file);
+    window->OnFileOpen();
+    QCOMPARE(window->windowTitle(), QStringLiteral("[other.vrp] Virelo 1.0"));
+    QCOMPARE(QString::fromLatin1(window->project->title), QStringLiteral("Other"));
+    QCOMPARE(window->project->aquifer.setMask, uint16_t(0));
+    for (int i = 0; i < window->project->contaminantCount; ++i) {
+      QVERIFY(!(window->project->contaminants[i].valueMask & kValueC0));
+      QCOMPARE(window->project->contaminants[i].assess, 0);
+    }
+    QCOMPARE(window->project->modified, 0);
+    window->OnFileNew();
+  }
 }
 
 void TestCommands::saveGenericDataAsDefault() {
