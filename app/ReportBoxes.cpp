@@ -1,17 +1,30 @@
 #include "app/ReportBoxes.h"
 
+#include <QByteArray>
+#include <QFile>
+
 #include "app/Platform.h"
+
+namespace {
+// Engine reports name files by their file-system bytes, so they are read the
+// way file names are; bytes that are no file-system text stay single-byte.
+QString reportText(const char* message) {
+  const QByteArray bytes(message);
+  const QString text = QFile::decodeName(bytes);
+  return QFile::encodeName(text) == bytes ? text : fromLatin1Record(message);
+}
+}  // namespace
 
 // Module, error number and uid stay out of the box: the user reads the message
 // alone; the other fields only matter in the standard-output form.
 void ShowErrorBox(const char* message, const char* /*module*/, int32_t /*errNo*/, uint32_t /*uid*/) {
   if (!message) return;
-  Platform::instance().messageBox(nullptr, fromLatin1Record(message), QStringLiteral("Virelo-Error"),
-                                  Platform::Ok, Platform::Icon::Error);
+  Platform::instance().messageBox(nullptr, reportText(message), QStringLiteral("Virelo-Error"), Platform::Ok,
+                                  Platform::Icon::Error);
 }
 
 void ShowWarningBox(const char* message, const char* /*module*/, uint32_t /*uid*/) {
   if (!message) return;
-  Platform::instance().messageBox(nullptr, fromLatin1Record(message), QStringLiteral("Virelo-Warning"),
+  Platform::instance().messageBox(nullptr, reportText(message), QStringLiteral("Virelo-Warning"),
                                   Platform::Ok, Platform::Icon::Warning);
 }

@@ -128,6 +128,14 @@ void TestMainWindow::fileNamesWithQuotesAndForeignLetters() {
   QCOMPARE(QString::fromLatin1(window->project->title), QStringLiteral("Plain"));
   QVERIFY(session.platform.messages.isEmpty());
 
+  // A missing file in that folder: the error box names it as it is spelt.
+  session.platform.messages.clear();
+  const QString missing = folder + QStringLiteral("/fehlt-ß.vrp");
+  QCOMPARE(window->OpenProjectFile(missing), 0);
+  QCOMPARE(session.platform.messages.size(), 1);
+  QCOMPARE(session.platform.messages[0].text, QStringLiteral("Error opening: \"%1\"").arg(missing));
+  session.platform.messages.clear();
+
   // A name that is missing both as it stands and without its quotes fails and
   // keeps the current project.
   Project* before = window->project;
