@@ -389,7 +389,15 @@ void ContaminantEditorDialog::storeCurrent() {
 }
 
 void ContaminantEditorDialog::showCurrent() {
-  if (!workingList || currentIndex < 0 || currentIndex >= workingCount) return;
+  // With no record current (the list was emptied) the inputs keep their
+  // texts, but nothing typed there could be stored: they are locked until
+  // a record is current again.
+  const bool current = workingList && currentIndex >= 0 && currentIndex < workingCount;
+  for (QWidget* input : {static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(groupCombo_),
+                         static_cast<QWidget*>(plumeLengthEdit_), static_cast<QWidget*>(entriesEdit_)})
+    input->setEnabled(current);
+  for (const LambdaEdit& lambda : lambdaEdits_) lambda.edit->setEnabled(current);
+  if (!current) return;
   Contaminant& record = workingList[currentIndex];
   nameEdit_->setText(recordName(record));
   const int group = groupCombo_->findData(int(record.group));

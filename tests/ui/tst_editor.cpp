@@ -195,13 +195,17 @@ class EditorTest : public QObject {
     QCOMPARE(run.dialog.currentIndex, -1);
     QCOMPARE(run.list()->count(), 0);
     QCOMPARE(run.edit("nameEdit")->text(), QString("Benzene"));
-    run.type("nameEdit", "Nowhere");
-    run.leave();
+    // Nothing typed now could be stored anywhere: the inputs are locked.
+    for (const char* name : {"nameEdit", "plumeLengthEdit", "aerobicEdit", "unknownEdit"})
+      QVERIFY2(!run.edit(name)->isEnabled(), name);
+    QVERIFY(!run.group()->isEnabled());
     run.click("removeButton");  // nothing to remove
     QCOMPARE(run.dialog.workingCount, 0);
 
     run.click("addButton");  // starts a new list
     QCOMPARE(run.dialog.workingCount, 1);
+    QVERIFY(run.edit("nameEdit")->isEnabled() && run.edit("aerobicEdit")->isEnabled() &&
+            run.group()->isEnabled());
     QCOMPARE(QString(run.dialog.workingList[0].name), QString("unnamed contaminant"));
     run.click("removeButton");
     run.click("okButton");
