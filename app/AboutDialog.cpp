@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -162,6 +163,11 @@ void AboutDialog::applyCaption() {
 
 void AboutDialog::showEvent(QShowEvent* event) {
   applyCaption();
+  // The splash comes up before the main window is on screen, so there is no
+  // owner to centre on (it would land in the screen's corner): it takes the
+  // middle of the screen, where the main window will appear.
+  if (splashTime > 0 && !(parentWidget() && parentWidget()->isVisible()))
+    if (QScreen* onScreen = screen()) move(onScreen->availableGeometry().center() - rect().center());
   if (splashTime > 0 && !splashTimer_.isActive()) splashTimer_.start(splashTime);
   QDialog::showEvent(event);
 }

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -29,6 +30,7 @@ class TestAbout : public QObject {
  private slots:
   void textsAndLayout();
   void splashClosesByItselfAndOnOk();
+  void splashSitsInTheMiddleOfTheScreen();
   void plainBoxWaitsForTheUser();
   void linksLookLikeLinks();
   void linksOpenTheirTargets();
@@ -76,6 +78,19 @@ void TestAbout::splashClosesByItselfAndOnOk() {
     QVERIFY(!splash.isVisible());
     QCOMPARE(splash.result(), int(QDialog::Accepted));
   }
+}
+
+void TestAbout::splashSitsInTheMiddleOfTheScreen() {
+  // At start-up the owner exists but is not shown yet.
+  QWidget owner;
+  owner.resize(200, 100);
+  AboutDialog splash(&owner, 1200);
+  splash.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&splash));
+  // Within the width of a window frame of the middle.
+  const QPoint offCentre = splash.geometry().center() - splash.screen()->availableGeometry().center();
+  QVERIFY2(offCentre.manhattanLength() <= 10, qPrintable(QString::number(offCentre.manhattanLength())));
+  splash.accept();
 }
 
 void TestAbout::plainBoxWaitsForTheUser() {
