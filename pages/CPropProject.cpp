@@ -7,8 +7,11 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -70,24 +73,35 @@ class Latin1Only : public QValidator {
   }
 };
 
-// The multi-line edit has no validator: what was just typed or pasted outside
-// Latin-1 is taken out again (its line breaks are the document's own).
-void dropNonLatin1(QPlainTextEdit* edit) {
-  QTextDocument* document = edit->document();
-  const QString text = document->toRawText();  // one character per cursor position
-  QTextCursor cursor(document);
-  bool editing = false;
-  for (qsizetype i = text.size(); i-- > 0;) {
-    const QChar ch = text.at(i);
-    if (isLatin1(ch) || ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) continue;
-    if (!editing) cursor.beginEditBlock();
-    editing = true;
-    cursor.setPosition(static_cast<int>(i));
-    cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-  }
-  if (editing) cursor.endEditBlock();
+QString latin1Only(QString text) {
+  text.removeIf([](QChar ch) { return !isLatin1(ch); });
+  return text;
 }
+
+// The multi-line edit has no validator: what the user types or pastes is
+// stripped of characters outside Latin-1 before it reaches the document, so
+// undo and the length limit only ever see storable text.
+class DescriptionEdit : public QPlainTextEdit {
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const QString typed = latin1Only(event->text());
+    if (typed != event->text()) {
+      if (!typed.isEmpty()) insertPlainText(typed);
+      event->accept();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    const QString commit = latin1Only(event->commitString());
+    if (commit != event->commitString()) event->setCommitString(commit);
+    QPlainTextEdit::inputMethodEvent(event);
+  }
+  void insertFromMimeData(const QMimeData* source) override {
+    if (!source || !source->hasText()) return;
+    insertPlainText(latin1Only(source->text()));
+  }
+};
 
 QString formatFileTime(const struct statx_timestamp& stamp) {
   const time_t seconds = static_cast<time_t>(stamp.tv_sec);
@@ -125,7 +139,7 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   titleEdit_->setMaxLength(kTitleLimit);
   setControlId(titleEdit_, kIdTitle);
 
-  descriptionEdit_ = new QPlainTextEdit;
+  descriptionEdit_ = new DescriptionEdit;
   descriptionEdit_->setObjectName("descriptionEdit");
   descriptionEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   descriptionEdit_->setTabChangesFocus(true);
@@ -216,7 +230,6 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
     connect(edit, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
   }
   connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, [this] {
-    dropNonLatin1(descriptionEdit_);
     LimitDescription();
     OnTextChanged();
   });

@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -109,7 +111,8 @@ class TestProjectPage : public QObject {
     description()->clear();
     typeText(description(), QString::fromUtf8("Łódź"));
     QTest::keyClick(description(), Qt::Key_Return);
-    description()->insertPlainText(QString::fromUtf8("Zoë \U0001F30A €5"));
+    QApplication::clipboard()->setText(QString::fromUtf8("Zoë \U0001F30A €5"));
+    description()->paste();
     QCOMPARE(description()->toPlainText(), QString::fromUtf8("ód\nZoë  5"));
     QCOMPARE(description()->textCursor().position(), description()->toPlainText().size());
     QCOMPARE(page->ApplyToProject(project.get()), 1);
@@ -117,6 +120,16 @@ class TestProjectPage : public QObject {
                                                     "d "));
     QCOMPARE(QByteArray(project->description), QByteArray("\xF3"
                                                           "d\nZo\xEB  5"));
+
+    // Undo walks back through what was typed; the refused characters never return.
+    for (int step = 0; step < 20 && description()->document()->isUndoAvailable(); ++step) {
+      description()->undo();
+      const QString text = description()->toPlainText();
+      QVERIFY2(std::all_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() <= 0xFF; }),
+               qPrintable(text));
+    }
+    QVERIFY(!description()->document()->isUndoAvailable());
+    QCOMPARE(description()->toPlainText(), QString());
   }
 
   void fullDescriptionWithLineBreaksRoundTrips() {
