@@ -43,10 +43,9 @@ enum ControlId {
   kIdSelectLabel = 1214,
 };
 
+// Qt's printf writes numbers with a point whatever the desktop's locale.
 QString formatNumber(const char* format, double value) {
-  char buffer[512];  // "%.6f" of the largest double still fits
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return QString::fromLatin1(buffer);
+  return QString::asprintf(format, value);
 }
 
 // Shows a number in an edit. The typing limit stays at 50 characters, but a

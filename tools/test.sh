@@ -6,13 +6,21 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev \
-  clang libclang-rt-14-dev fonts-dejavu-core
+  clang libclang-rt-14-dev fonts-dejavu-core locales
 jobs=$(nproc)
+
+# A decimal-comma locale of our own, so the tests see that numbers keep their
+# point on such a desktop, whatever locales the machine has installed.
+mkdir -p build/locale
+[ -d build/locale/de_DE.UTF-8 ] || localedef -i de_DE -f UTF-8 build/locale/de_DE.UTF-8
+export LOCPATH="$PWD/build/locale"
 
 echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
+echo "== The same tests on a desktop that writes a decimal comma"
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== Engine tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIRELO_SANITIZE=ON \
