@@ -13,20 +13,21 @@ jobs=$(nproc)
 # point on such a desktop, whatever locales the machine has installed.
 mkdir -p build/locale
 [ -d build/locale/de_DE.UTF-8 ] || localedef -i de_DE -f UTF-8 build/locale/de_DE.UTF-8
-export LOCPATH="$PWD/build/locale"
+comma_locale=(env LOCPATH="$PWD/build/locale" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8)
 
 echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
 echo "== The same tests on a desktop that writes a decimal comma"
-LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
+"${comma_locale[@]}" QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== Engine tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIRELO_SANITIZE=ON \
   -DVIRELO_BUILD_UI=OFF -DVIRELO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs" --target engine_tests
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./build-sanitize/tests/engine_tests --gtest_brief=1
+LOCPATH="$PWD/build/locale" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ./build-sanitize/tests/engine_tests --gtest_brief=1
 
 echo "== Fuzzers, 60 seconds each"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIRELO_FUZZ=ON \
