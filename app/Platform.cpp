@@ -4,7 +4,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QValidator>
 #include <QVariant>
 #include <QWidget>
 
@@ -122,4 +124,38 @@ QByteArray editTextBytes(const QString& text) {
   bytes.reserve(text.size() + 1);
   for (QChar ch : text) bytes.append(ch.unicode() <= 0xFF ? static_cast<char>(ch.unicode()) : '?');
   return bytes;
+}
+
+QString latin1Storable(const QString& text) {
+  QString result;
+  result.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar ch = text.at(i);
+    if (ch.unicode() <= 0xFF) {
+      result.append(ch);
+    } else {
+      result.append(QLatin1Char('?'));
+      if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
+    }
+  }
+  return result;
+}
+
+namespace {
+class Latin1Replacing : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override {
+    const QString storable = latin1Storable(input);
+    if (storable != input) {
+      position = static_cast<int>(latin1Storable(input.left(position)).size());
+      input = storable;
+    }
+    return Acceptable;
+  }
+};
+}  // namespace
+
+void replaceNonLatin1WhileTyping(QLineEdit* edit) {
+  edit->setValidator(new Latin1Replacing(edit));
 }

@@ -48,5 +48,14 @@ QString fromLatin1Record(const char* text);
 // included): characters Latin-1 cannot hold become '?', the text is cut to
 // capacity-1 characters and the rest of the buffer is zero-filled.
 void toLatin1Record(const QString& text, char* buffer, int capacity);
+// The text as a record can hold it: every character Latin-1 cannot hold
+// (one per code point) becomes '?'.
+QString latin1Storable(const QString& text);
+// Attach to an edit whose text goes into a record: characters Latin-1 cannot
+// hold become '?' as they are typed or pasted, so the edit shows exactly
+// what will be stored.
+class QLineEdit;
+void replaceNonLatin1WhileTyping(QLineEdit* edit);
+
 // Latin-1 bytes of an edit text, for virelo_ParseNumber.
 QByteArray editTextBytes(const QString& text);

@@ -19,8 +19,6 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
-#include <QValidator>
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
@@ -58,33 +56,14 @@ QString plainDescription(const QPlainTextEdit* edit) {
   return text;
 }
 
-// Records hold Latin-1 texts. A character they cannot hold is refused as it
-// is typed or pasted, rather than coming back as '?' once the project has been
-// applied and saved.
-bool isLatin1(QChar ch) {
-  return ch.unicode() <= 0xFF;
-}
-
-class Latin1Only : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    return std::all_of(input.cbegin(), input.cend(), isLatin1) ? Acceptable : Invalid;
-  }
-};
-
-QString latin1Only(QString text) {
-  text.removeIf([](QChar ch) { return !isLatin1(ch); });
-  return text;
-}
-
-// The multi-line edit has no validator: what the user types or pastes is
-// stripped of characters outside Latin-1 before it reaches the document, so
+// Records hold Latin-1 texts. The multi-line edit has no validator: what the
+// user types or pastes has its characters outside Latin-1 replaced by '?'
+// before it reaches the document, so the edit shows what will be stored and
 // undo and the length limit only ever see storable text.
 class DescriptionEdit : public QPlainTextEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    const QString typed = latin1Only(event->text());
+    const QString typed = latin1Storable(event->text());
     if (typed != event->text()) {
       if (!typed.isEmpty()) insertPlainText(typed);
       event->accept();
@@ -93,13 +72,13 @@ class DescriptionEdit : public QPlainTextEdit {
     QPlainTextEdit::keyPressEvent(event);
   }
   void inputMethodEvent(QInputMethodEvent* event) override {
-    const QString commit = latin1Only(event->commitString());
+    const QString commit = latin1Storable(event->commitString());
     if (commit != event->commitString()) event->setCommitString(commit);
     QPlainTextEdit::inputMethodEvent(event);
   }
   void insertFromMimeData(const QMimeData* source) override {
     if (!source || !source->hasText()) return;
-    insertPlainText(latin1Only(source->text()));
+    insertPlainText(latin1Storable(source->text()));
   }
 };
 
@@ -226,7 +205,7 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   fileGrid->setColumnMinimumWidth(0, labelWidth);
 
   for (QLineEdit* edit : {titleEdit_, authorEdit_, organisationEdit_}) {
-    edit->setValidator(new Latin1Only(edit));
+    replaceNonLatin1WhileTyping(edit);
     connect(edit, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
   }
   connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, [this] {

@@ -79,19 +79,6 @@ class TypingLimit : public QValidator {
   qsizetype previous_ = 0;
 };
 
-// Contaminant names are Latin-1 in the records and the database file: a
-// character they cannot hold is refused as it is typed or pasted, rather
-// than turning into '?' when the name is stored.
-class Latin1Only : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    return std::all_of(input.cbegin(), input.cend(), [](QChar ch) { return ch.unicode() <= 0xFF; })
-               ? Acceptable
-               : Invalid;
-  }
-};
-
 // A list box in which one entry stays selected: the user can move the
 // selection but not clear it, as the shown record is always the selected one.
 class NameListBox : public QListWidget {
@@ -181,7 +168,8 @@ void ContaminantEditorDialog::buildControls() {
   nameEdit_ = new QLineEdit(generalFrame);
   nameEdit_->setObjectName(QStringLiteral("nameEdit"));
   nameEdit_->setMaxLength(kNameLimit);
-  nameEdit_->setValidator(new Latin1Only(nameEdit_));
+  // Names are Latin-1 in the records and the database file.
+  replaceNonLatin1WhileTyping(nameEdit_);
   setControlId(nameEdit_, kIdName);
   groupCombo_ = new QComboBox(generalFrame);
   groupCombo_->setObjectName(QStringLiteral("groupCombo"));
