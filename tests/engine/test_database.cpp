@@ -19,25 +19,11 @@
 #include "engine/records.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/file_bytes.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-using Bytes = std::vector<unsigned char>;
-
-Bytes readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A new file each time: truncating one that holds data makes the file
-// system flush it first, which is slow.
-void writeAll(const std::string& path, const Bytes& bytes) {
-  std::remove(path.c_str());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 // An environment variable set for one test and put back afterwards.
 class ScopedEnv {

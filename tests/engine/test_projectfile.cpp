@@ -22,10 +22,9 @@
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/file_bytes.h"
 
 namespace {
-
-using Bytes = std::vector<unsigned char>;
 
 class TempDir {
  public:
@@ -47,19 +46,6 @@ class TempDir {
  private:
   std::string path_;
 };
-
-Bytes readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A new file each time: truncating one that holds data makes the file
-// system flush it first, which is slow.
-void writeAll(const std::string& path, const Bytes& bytes) {
-  std::remove(path.c_str());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 uint16_t u16At(const Bytes& b, size_t at) {
   return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
