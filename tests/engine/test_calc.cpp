@@ -5,20 +5,11 @@
 #include <vector>
 
 #include "engine/calc.h"
+#include "tests/engine/worked_example.h"
 
 namespace {
 
-// The worked example: x 100 m, Kf 1 m/d, i 0.01, ne 0.25, ax 10, ay 1, az 0.1,
-// Sz 5, Sy 10; C0 100, CA 1, lambda 0.01 1/d.
-Aquifer ExampleAquifer() {
-  Aquifer a{};
-  const int bits[] = {kAquiferX,  kAquiferKf, kAquiferI,  kAquiferNe, kAquiferAx,
-                      kAquiferAy, kAquiferAz, kAquiferSz, kAquiferSy};
-  const double values[] = {100.0, 1.0, 0.01, 0.25, 10.0, 1.0, 0.1, 5.0, 10.0};
-  for (int k = 0; k < 9; ++k) virelo_SetAquiferValue(&a, bits[k], values[k]);
-  return a;
-}
-
+// The worked example's contaminant: C0 100, CA 1, lambda 0.01 1/d.
 Contaminant ExampleContaminant(int assess) {
   Contaminant c{};
   virelo_SetContaminantValue(&c, kValueC0, 100.0);
@@ -40,7 +31,7 @@ struct CalcAllTest : testing::Test {
   Project* project = virelo_AllocateProject();
   void TearDown() override { virelo_FreeProject(project); }
   void Fill(const std::vector<Contaminant>& list) {
-    project->aquifer = ExampleAquifer();
+    project->aquifer = WorkedExampleAquifer();
     project->contaminants = virelo_AllocateContaminants(static_cast<long>(list.size()));
     for (size_t k = 0; k < list.size(); ++k) project->contaminants[k] = list[k];
     project->contaminantCount = static_cast<int16_t>(list.size());
@@ -61,22 +52,22 @@ TEST(SeriesErf, AccurateForFiniteArgumentsOneOtherwise) {
 }
 
 TEST(Calculation, AttenuationFactorEdgeCases) {
-  Aquifer a = ExampleAquifer();
+  Aquifer a = WorkedExampleAquifer();
   a.sourceThicknessSy = 0.0;  // nothing leaves the source: AF 0, ratio +inf
   ContaminantResult r = Attenuation(a);
   EXPECT_EQ(r.attenuationFactor + r.acceptableSourceConcentration, 0.0);
   EXPECT_EQ(r.sourceRatio, std::numeric_limits<double>::infinity());
 
-  a = ExampleAquifer();
+  a = WorkedExampleAquifer();
   a.dispersivityAy = 0.0;  // no spreading in y: that factor is 1
   EXPECT_NEAR(Attenuation(a).relativeConcentration, 3.57335e-6 / 0.5204999, 1e-10);
 
-  a = ExampleAquifer();
+  a = WorkedExampleAquifer();
   a.gradientI = 1e-30;
   a.conductivityKf = 1e-12;  // v below 1e-40
   EXPECT_EQ(Attenuation(a).relativeConcentration, 0.0);
 
-  a = ExampleAquifer();
+  a = WorkedExampleAquifer();
   a.dispersivityAx = -5.0;  // passes the checks, but 1 + 4 ax lambda / v < 0
   r = Attenuation(a);
   EXPECT_TRUE(std::isnan(r.attenuationFactor));

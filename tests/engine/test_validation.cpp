@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/validation.h"
+#include "tests/engine/worked_example.h"
 
 namespace {
 
@@ -21,15 +22,6 @@ Codes Check(int (*check)(const Record*, ProblemCode**), const Record& record) {
   Codes out(codes, codes + count);
   std::free(codes);
   return out;
-}
-
-Aquifer CompleteAquifer() {
-  Aquifer a{};
-  const int bits[] = {kAquiferX,  kAquiferKf, kAquiferI,  kAquiferNe, kAquiferAx,
-                      kAquiferAy, kAquiferAz, kAquiferSz, kAquiferSy};
-  const double values[] = {100.0, 1.0, 0.01, 0.25, 10.0, 1.0, 0.1, 5.0, 10.0};
-  for (int k = 0; k < 9; ++k) virelo_SetAquiferValue(&a, bits[k], values[k]);
-  return a;
 }
 
 Contaminant CompleteContaminant() {
@@ -63,7 +55,7 @@ TEST(Checks, Contaminant) {
 TEST(Checks, Aquifer) {
   EXPECT_EQ(Check(virelo_CheckAquiferPlumeLength, Aquifer{}), (Codes{510, 520, 530, 540}));
   EXPECT_EQ(Check(virelo_CheckAquiferAF, Aquifer{}), (Codes{510, 520, 530, 540, 560, 570, 580}));
-  Aquifer a = CompleteAquifer();
+  Aquifer a = WorkedExampleAquifer();
   a.porosityNe = 1.0;
   EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{});
   a.porosityNe = 1.0000001;
@@ -72,7 +64,7 @@ TEST(Checks, Aquifer) {
   a.porosityNe = 0.0;
   EXPECT_EQ(Check(virelo_CheckAquiferPlumeLength, a), Codes{541});
 
-  a = CompleteAquifer();
+  a = WorkedExampleAquifer();
   a.gradientI = 0.0;
   a.conductivityKf = -1.0;
   a.distanceX = 1e-11;
@@ -80,14 +72,14 @@ TEST(Checks, Aquifer) {
   a.setMask &= ~(kAquiferI | kAquiferKf);
   EXPECT_EQ(Check(virelo_CheckAquiferPlumeLength, a), (Codes{510, 520, 530}));
 
-  a = CompleteAquifer();
+  a = WorkedExampleAquifer();
   a.dispersivityAx = -5.0;  // the magnitude counts
   a.dispersivityAy = 0.0;   // ay, az, Sz, Sy only need to be set
   a.sourceWidthSz = -1.0;
   EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{});
   a.setMask &= ~kAquiferAy;
   EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{560});
-  a = CompleteAquifer();
+  a = WorkedExampleAquifer();
   a.dispersivityAx = 0.0;
   a.setMask &= ~kAquiferSz;
   EXPECT_EQ(Check(virelo_CheckAquiferAF, a), (Codes{570, 580}));
