@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "app/HyperLink.h"
 
 #include <QMouseEvent>
 #include <QPalette>
 #include <QUrl>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 HyperLink::HyperLink(QWidget* parent) : QLabel(parent), target(QStringLiteral(VIRELO_MAKER_URL)) {
   setTextFormat(Qt::PlainText);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // A static text or picture that behaves as a web link: link texts are drawn
 // pure blue and underlined, the mouse shows the link cursor, and a click asks
 // the desktop to open the target.

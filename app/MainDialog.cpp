@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "app/MainDialog.h"
 
 #include <sys/stat.h>
@@ -20,7 +22,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/PageTabs.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "pages/CPropAqui.h"

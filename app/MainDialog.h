@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The main window: a fixed-size dialog with menu bar, tool bar and the page
 // tabs. It owns the one current project and runs the menu commands.
 #pragma once

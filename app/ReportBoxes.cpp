@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "app/ReportBoxes.h"
 
 #include <QByteArray>
 #include <QFile>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 namespace {
 // Engine reports name files by their file-system bytes, so they are read the

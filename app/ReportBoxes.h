@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The report handlers the desktop program installs: errors and warnings of
 // the engine become message boxes with no owner window.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The application object: starts the engine, runs the main window as the
 // process's only event loop and shuts the engine down again.
 #pragma once

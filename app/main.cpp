@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Virelo desktop program: decision support for monitored natural attenuation.
 #include <QApplication>
 #include <clocale>

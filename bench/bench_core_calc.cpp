@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Full results refresh of the largest project a list can hold: every one of
 // 32767 contaminants assessed both ways with complete inputs.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Saving and loading the largest project the file format can hold (32767
 // contaminants, about 7 MB). Run in Release; the counters give the file
 // size and the process's peak resident memory, to compare with it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Speed of the contaminants and results pages with the largest contaminant
 // list a project holds (32767): rebuilding the tree, applying the page after
 // an aquifer change, and a full results refresh (calculation and both lists),

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Start-up of the desktop program up to the visible main window, with the
 // bundled contaminant database and without the splash's waiting time.
 #include <benchmark/benchmark.h>
@@ -13,7 +15,7 @@
 #include <cstdio>
 
 #include "app/MainDialog.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
 #include "engine/records.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Error, warning and debug reporting for every layer of Virelo.
 //
 // The engine and persistence never show anything themselves: they report

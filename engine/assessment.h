@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Classification of results against assessment ranges, and the display format
 // of result values. Shared by the results page and virelo-cli.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Plume length (plug flow with first-order decay) and attenuation factor
 // (steady-state centre-line solution with dispersion and decay).
 #include "engine/calc.h"

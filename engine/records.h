@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The plain records every part of Virelo works on, and the small operations
 // that set or clear one value by its bit.
 //

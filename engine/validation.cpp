@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Input checks, problem texts and the edit-field number parser.
 #include "engine/validation.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Input checks with their problem codes and texts, and the one number parser
 // used by every edit field.
 #pragma once

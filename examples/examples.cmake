@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The example projects of examples/ are written by our own code from the
 # bundled database: `cmake --build <dir> --target example_projects` writes
 # them into <dir>/examples; copy them here when the database or the file

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Writes the fuzzers' seed files with Virelo's own writers:
 //   virelo_fuzz_corpus <project folder> <database folder>
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Feeds arbitrary bytes to the database loader, into a project that already
 // holds a list: a refused file must leave that list exactly as it was.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The fuzz input as a file: an anonymous in-memory file, opened by path
 // through /proc like any file the user picks. Reports are formatted as usual
 // but not printed, so the fuzzer's own output stays readable and fast.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Feeds arbitrary bytes to the project-file loader: every input must be
 // either loaded or refused with a report, without a crash or a leak.
 #include <cstddef>

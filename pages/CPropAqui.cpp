@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/CPropAqui.h"
 
 #include <QCheckBox>
@@ -14,7 +16,7 @@
 #include <QVBoxLayout>
 #include <cstring>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "engine/records.h"
 #include "engine/validation.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The "Aquifer" page: distance, hydraulic parameters, redox condition, source
 // and dispersivities of the project's aquifer.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The "Contaminants" page: the grouped contaminant tree and the inputs of the
 // selected contaminant.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/CPropProject.h"
 
 #include <fcntl.h>
@@ -23,7 +25,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "engine/records.h"
 
 namespace {

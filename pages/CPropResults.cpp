@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/CPropResults.h"
 
 #include <algorithm>
@@ -15,7 +17,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "engine/calc.h"
 #include "engine/records.h"
 #include "engine/validation.h"

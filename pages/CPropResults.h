@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The "Results" page: both assessments of every assessed contaminant,
 // classified against the chosen assessment ranges.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ContaminantEditorDialog.h"
 
 #include <QAction>
@@ -24,7 +26,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/records.h"

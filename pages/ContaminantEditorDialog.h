@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // "Edit contaminant data": the modal editor of the contaminant database held
 // in a working copy of the project's contaminant list.
 #pragma once

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ContaminantTreeModel.h"
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "engine/records.h"
 #include "resources/marker_pictures.h"
 

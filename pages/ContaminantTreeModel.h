@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The grouped contaminant tree of the contaminants page: one root entry per
 // contaminant group, with the contaminants of that group as its children.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The modal "Problems" dialog: the numbered problem texts of one assessment
 // of one contaminant, in a text box the user may scroll and copy from.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // One list of the results page: a contaminant name and two values per row,
 // with the row's assessment class as its icon and the index of its result
 // as its item data. Values are kept as numbers and formatted when a row is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Writing a file beside its target and renaming it over the target only once
 // every byte has reached the disk, so that a save that fails half-way never
 // leaves a truncated project or database behind.

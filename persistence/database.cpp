@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The generic contaminant database: where it is found, how it is loaded into
 // and saved from a project's contaminant list, engine start-up and new
 // projects.

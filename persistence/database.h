@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The generic contaminant database "generic.vrc", the search for it, engine
 // start-up and the creation of new projects.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The binary project file and the contaminant record it shares with the
 // database file. Every field is encoded on its own, little-endian, so the file
 // layout never depends on the compiler's struct layout or the host's byte

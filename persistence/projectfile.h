@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The binary project file (*.vrp) and the contaminant record format shared
 // with the database file.
 #pragma once

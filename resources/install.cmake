@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation of the desktop program: the program sits with virelo-cli, the
 # bundled database and the manual in one folder (it finds them beside its own
 # executable), bin/virelo links to it, and a desktop entry, icons and a MIME

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The user manual: docs/manual.md rendered into manual.pdf beside the
 # executables, where the Help menu looks for it, and installed with them.
 if(VIRELO_BUILD_UI)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The ten 16 x 16 pictures of the contaminant tree: picture 0 marks a group,
 // pictures 1 to 9 show the state of the plume-length (PL) and
 // attenuation-factor (AF) assessments of one contaminant.

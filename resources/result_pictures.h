@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Pictures of the results page: the row icons (warning sign and the three
 // traffic lights, indexed by AssessmentClass), the problems image of the
 // context menu and the legend's vertical strip of three lights.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Pictures of the desktop shell, all drawn at run time: the application icon,
 // the tool-bar strip and the three logos of the about box.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages given as arguments that are not installed yet.
 # Runs apt-get only when something is missing, so a second run does nothing.
 set -euo pipefail

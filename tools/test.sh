@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Virelo and runs every test: engine and UI tests (headless), the
 # engine tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and each fuzzer for 60 seconds on its seed corpus.
 # Run as root on Debian 12 (it installs what is missing with apt-get).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev \
+bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6-dev libgl-dev libgtest-dev libbenchmark-dev \
   clang libclang-rt-14-dev fonts-dejavu-core locales
 jobs=$(nproc)
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Renders the application icon into the freedesktop icon-theme layout
 // (<out>/hicolor/<n>x<n>/apps/virelo.png) at build time.
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The generic contaminant database: the search for it, new projects, loading
 // and saving the per-user copy.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Project file: byte layout, round trip, refusal of damaged files, and saves
 // that fail without harming the file already on disk.
 #include <dirent.h>

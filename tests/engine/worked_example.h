@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The aquifer of the worked example, complete for both assessments:
 // x 100 m, Kf 1 m/d, i 0.01, ne 0.25, ax 10, ay 1, az 0.1, Sz 5, Sy 10.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // A fresh desktop session for the shell's tests: its own per-user data folder
 // (with or without the generic database), an empty program folder, the
 // scripted platform, and the engine started as the program starts it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The about box and its links: texts, the splash behaviour, how the links
 // look and where they lead.
 #include <QGroupBox>

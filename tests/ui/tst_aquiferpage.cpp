@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The aquifer page on its own: values to and from the record in their
 // formats, the approximated dispersivities, the redox buttons with the preset
 // list, and the contaminants page being told of every change.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The File, Data and Help commands: the save question and its answers, failed
 // saves, the contaminant list commands and the manual.
 #include <QCheckBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The contaminants page on its own: the grouped tree with its markers, the
 // inputs of the selected contaminant, presets following the aquifer, the
 // tree's context menu, and lists longer than a thousand contaminants.

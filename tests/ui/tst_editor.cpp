@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The contaminant database editor driven like a user would: typing, leaving
 // fields, clicking, and ending with OK or Abbrechen.
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // A whole session as a new user has it: start, describe the aquifer, pick
 // contaminants and enter their concentrations, look at the results, save,
 // leave; then start again with the saved file and find everything back.

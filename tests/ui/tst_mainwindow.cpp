@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The main window as the user meets it: start-up with and without a project
 // on the command line, captions, page switching by keys and tabs, the keys
 // that must not close the window, and context help.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The project page on its own: texts to and from the record, the edit limits,
 // and the file information read from the file system.
 #include <fcntl.h>

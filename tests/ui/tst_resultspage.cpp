@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The results page on its own: classification against the chosen ranges,
 // the number formats, the legends, the row menus and the problems dialog.
 #include <QCheckBox>

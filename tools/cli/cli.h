@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // virelo-cli: assessments of a project file and the conversion of the
 // generic contaminant database to and from CSV, without the desktop program.
 //

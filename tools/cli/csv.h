@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Comma-separated tables as RFC 4180 writes them (quoted fields, doubled
 // quotes, commas and line breaks inside quotes), and the conversion between
 // the UTF-8 of such tables and the Latin-1 of Virelo's records.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The example projects shipped in examples/, made from a contaminant
 // database by our own persistence code so that they always match the file
 // format and the bundled database.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Writes the example projects of examples/ from a contaminant database.
 // Usage: make_example DATABASE.vrc FOLDER
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Renders the user manual (Markdown) into the PDF that the Help menu opens.
 // Usage: render_manual MANUAL.md OUT.pdf [VERSION]
 // "@VERSION@" in the text becomes VERSION. Runs headless (offscreen).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Takes the pictures of docs/screenshots/ from the real windows, headless:
 //   QT_QPA_PLATFORM=offscreen take_screenshots PROJECT.vrp OUTDIR
 // Every question a window would ask is answered without a person, and the
@@ -13,7 +15,7 @@
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
 #include "engine/records.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // Small project builders for the contaminants and results page tests: an
 // aquifer complete for one or both assessments, and contaminants with the
 // inputs a test needs.

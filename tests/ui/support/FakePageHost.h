@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // A PageHost that records what a page asks of the main window, so that a page
 // can be tested on its own.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // A Platform that answers every question from a script, for headless tests.
 #pragma once
 
@@ -9,7 +11,7 @@
 #include <deque>
 #include <functional>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 struct RecordedMessage {
   QString text;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
 // The desktop services Virelo asks for: message boxes, file dialogs, running
 // a modal dialog, opening a file or link through the desktop, and help
 // requests. Everything goes through one replaceable object so that tests can

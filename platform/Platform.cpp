@@ -1,4 +1,6 @@
-#include "app/Platform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli assess: the results of a project, as a table or as CSV.
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+
+#include "diagnostics/util.h"
+#include "engine/assessment.h"
+#include "engine/calc.h"
+#include "engine/validation.h"
+#include "persistence/projectfile.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/cli_common.h"
+#include "tools/cli/csv.h"
+
+namespace {
+
+// Display width of a UTF-8 text: one column per character.
+size_t Columns(const std::string& utf8) {
+  return static_cast<size_t>(std::count_if(
+      utf8.begin(), utf8.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+}
+
+std::string Pad(const std::string& text, size_t width) {
+  const size_t used = Columns(text);
+  return used >= width ? text : text + std::string(width - used, ' ');
+}
+
+std::string Printf(const char* format, double a, double b = 0.0) {
+  char buffer[128];
+  std::snprintf(buffer, sizeof buffer, format, a, b);
+  return buffer;
+}
+
+void WriteTableSection(const std::vector<AssessRow>& rows, bool plumeLength, size_t nameWidth,
+                       std::ostream& out) {
+  const char* valueHeader = plumeLength ? "d [m]" : "AF";
+  const char* ratioHeader = plumeLength ? "d/x" : "C/C0";
+  const size_t classWidth = 10, valueWidth = 18;
+  out << Pad("Contaminant", nameWidth) << "  " << Pad("Class", classWidth) << Pad(valueHeader, valueWidth)
+      << ratioHeader << "\n";
+  for (const AssessRow& row : rows) {
+    if (row.plumeLength != plumeLength) continue;
+    const ContaminantResult& r = *row.result;
+    std::string line = Pad(row.name, nameWidth) + "  " + Pad(AssessmentClassName(row.cls), classWidth);
+    if (row.cls != AssessmentClass::Problems) {
+      if (plumeLength) {
+        line += Pad(FormatResultValue(r.plumeLength, "%.2f", "%.2E"), valueWidth) +
+                FormatResultValue(r.plumeLengthRatio, "%.7f", "%.4E");
+      } else {
+        line += Pad(FormatResultValue(r.attenuationFactor, "%.7f", "%.4E"), valueWidth) +
+                FormatResultValue(r.sourceRatio, "%.7f", "%.4E");
+      }
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out << line << "\n";
+    for (ProblemCode code : row.problems) {
+      char text[256] = "";
+      out << "    problem " << code;
+      if (virelo_GetProblemText(code, text)) out << ": " << Latin1ToUtf8(text);
+      out << "\n";
+    }
+  }
+}
+
+void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int plumeIndex, int afIndex,
+                std::ostream& out) {
+  const AssessmentRange pl = kAssessmentRanges[plumeIndex].range;
+  const AssessmentRange af = kAssessmentRanges[afIndex].range;
+  out << "Project: " << Latin1ToUtf8(project.title) << "\n";
+  out << "Plume length range " << plumeIndex << " (" << kAssessmentRanges[plumeIndex].text
+      << "): " << Printf("Green d <= %.1f x, ", pl.lower)
+      << Printf("Yellow %.1f x < d <= %.1f x, ", pl.lower, pl.upper) << Printf("Red d > %.1f x", pl.upper)
+      << "\n";
+  out << "Attenuation factor range " << afIndex << " (" << kAssessmentRanges[afIndex].text
+      << "): " << Printf("Green C <= %.1f C0, ", af.lower)
+      << Printf("Yellow %.1f C0 < C <= %.1f C0, ", af.lower, af.upper) << Printf("Red C > %.1f C0", af.upper)
+      << "\n";
+  out << "(d plume extension, x distance source-receptor, AF attenuation factor,\n"
+         " C acceptable concentration at source = CA x AF, C0 concentration at source)\n";
+
+  if (rows.empty()) {
+    out << "\nNo contaminant is marked for assessment.\n";
+    return;
+  }
+  size_t nameWidth = Columns("Contaminant");
+  bool anyPlume = false, anyAf = false;
+  for (const AssessRow& row : rows) {
+    nameWidth = std::max(nameWidth, Columns(row.name));
+    (row.plumeLength ? anyPlume : anyAf) = true;
+  }
+  if (anyPlume) {
+    out << "\nPlume length\n";
+    WriteTableSection(rows, true, nameWidth, out);
+  }
+  if (anyAf) {
+    out << "\nAttenuation factor\n";
+    WriteTableSection(rows, false, nameWidth, out);
+  }
+}
+
+// A row carries the values of its own assessment only; the other
+// assessment's columns, and every value column of a row with problems, stay
+// empty, so that an empty cell never passes for a computed 0.
+void WriteCsv(const std::vector<AssessRow>& rows, std::ostream& out) {
+  out << CsvJoin(AssessCsvColumns()) << "\n";
+  for (const AssessRow& row : rows) {
+    const ContaminantResult& r = *row.result;
+    std::vector<std::string> fields = {row.name, row.plumeLength ? "PL" : "AF", AssessmentClassName(row.cls)};
+    fields.resize(AssessCsvColumns().size());
+    if (row.cls != AssessmentClass::Problems) {
+      if (row.plumeLength) {
+        fields[3] = FormatDouble(r.plumeLength);
+        fields[4] = FormatDouble(r.plumeLengthRatio);
+      } else {
+        fields[5] = FormatDouble(r.relativeConcentration);
+        fields[6] = FormatDouble(r.attenuationFactor);
+        fields[7] = FormatDouble(r.receptorConcentration);
+        fields[8] = FormatDouble(r.acceptableSourceConcentration);
+        fields[9] = FormatDouble(r.sourceRatio);
+      }
+    }
+    std::string codes;
+    for (ProblemCode code : row.problems) {
+      if (!codes.empty()) codes.push_back(' ');
+      codes += std::to_string(code);
+    }
+    fields[10] = codes;
+    out << CsvJoin(fields) << "\n";
+  }
+}
+
+}  // namespace
+
+std::string AssessUsage() {
+  return "  assess FILE.vrp [--plume-range N] [--af-range N] [--csv]\n"
+         "      Computes the plume length and attenuation factor of every contaminant\n"
+         "      marked for assessment in the project and classifies each result.\n" +
+         RangeOptionsUsage() + "      --csv writes one CSV row per assessment instead of a table.\n";
+}
+
+int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CliArguments parsed;
+  std::string error;
+  int plumeRange = 0, afRange = 0;
+  if (!ParseCliArguments(args, {{"--plume-range", true}, {"--af-range", true}, {"--csv", false}}, &parsed,
+                         &error) ||
+      !TakeRangeOptions(parsed, &plumeRange, &afRange, &error)) {
+    return UsageError(error, err);
+  }
+  if (parsed.files.size() != 1) return UsageError("assess takes one file name", err);
+  const std::string& path = parsed.files[0];
+  Project* project = virelo_LoadProject(path.c_str(), "rb");
+  if (!project) {
+    std::fflush(stdout);
+    err << "virelo-cli: cannot load the project \"" << path << "\"\n";
+    return kCliFailed;
+  }
+  virelo_FreeResults(project);
+  if (!virelo_math_CalcAll(project)) {
+    std::fflush(stdout);
+    err << "virelo-cli: the assessment of \"" << path << "\" could not be completed\n";
+    virelo_FreeProject(project);
+    return kCliFailed;
+  }
+  const std::vector<AssessRow> rows =
+      CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
+  if (parsed.has("--csv")) {
+    WriteCsv(rows, out);
+  } else {
+    WriteTable(*project, rows, plumeRange, afRange, out);
+  }
+  out.flush();
+  virelo_FreeProject(project);
+  return out ? kCliOk : kCliFailed;
+}
+
+const std::vector<std::string>& AssessCsvColumns() {
+  static const std::vector<std::string> columns = {"name",
+                                                   "assessment",
+                                                   "class",
+                                                   "plumeLength",
+                                                   "plumeLengthRatio",
+                                                   "relativeConcentration",
+                                                   "attenuationFactor",
+                                                   "receptorConcentration",
+                                                   "acceptableSourceConcentration",
+                                                   "sourceRatio",
+                                                   "problems"};
+  return columns;
+}

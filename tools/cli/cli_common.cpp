@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "tools/cli/cli_common.h"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "diagnostics/util.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/csv.h"
+
+bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<CliOption>& options,
+                       CliArguments* parsed, std::string* error) {
+  for (size_t k = 2; k < args.size(); ++k) {
+    const std::string& arg = args[k];
+    if (arg.size() < 2 || arg[0] != '-') {
+      parsed->files.push_back(arg);
+      continue;
+    }
+    const CliOption* match = nullptr;
+    std::string value;
+    bool inlineValue = false;
+    for (const CliOption& option : options) {
+      if (arg == option.name) {
+        match = &option;
+      } else if (option.takesValue && arg.rfind(option.name + "=", 0) == 0) {
+        match = &option;
+        value = arg.substr(option.name.size() + 1);
+        inlineValue = true;
+      }
+      if (match) break;
+    }
+    if (!match) {
+      *error = "unknown option \"" + arg + "\"";
+      return false;
+    }
+    if (!match->takesValue) {
+      parsed->flags.insert(match->name);
+      continue;
+    }
+    if (!inlineValue) {
+      if (k + 1 >= args.size()) {
+        *error = match->name + " needs a value";
+        return false;
+      }
+      value = args[++k];
+    }
+    parsed->values[match->name] = value;
+  }
+  return true;
+}
+
+int UsageError(const std::string& message, std::ostream& err) {
+  err << "virelo-cli: " << message << "\n\n" << CliUsage();
+  return kCliUsage;
+}
+
+namespace {
+
+bool ParseRangeIndex(const std::string& text, int* index) {
+  if (text.size() != 1 || text[0] < '0' || text[0] >= '0' + kAssessmentRangeCount) return false;
+  *index = text[0] - '0';
+  return true;
+}
+
+}  // namespace
+
+bool TakeRangeOptions(const CliArguments& parsed, int* plumeRange, int* afRange, std::string* error) {
+  *plumeRange = *afRange = 0;
+  for (const char* option : {"--plume-range", "--af-range"}) {
+    const auto found = parsed.values.find(option);
+    if (found == parsed.values.end()) continue;
+    int* index = std::string(option) == "--plume-range" ? plumeRange : afRange;
+    if (!ParseRangeIndex(found->second, index)) {
+      *error = std::string(option) + " takes 0 to " + std::to_string(kAssessmentRangeCount - 1) + ", not \"" +
+               found->second + "\"";
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string RangeOptionsUsage() {
+  std::string text = "      N chooses the assessment range (default 0):\n";
+  for (int k = 0; k < kAssessmentRangeCount; ++k) {
+    text += "        " + std::to_string(k) + "   " + kAssessmentRanges[k].text + "\n";
+  }
+  return text;
+}
+
+std::string FormatDouble(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+  return std::string(buffer, result.ptr);
+}
+
+bool ReadWholeFile(const std::string& path, std::string* text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  if (in.bad()) return false;
+  *text = buffer.str();
+  return true;
+}
+
+namespace {
+
+void AppendCodes(std::vector<ProblemCode>* codes, const ProblemCode* array, int count) {
+  // A check whose array could not be allocated still counts its problems;
+  // there are then no codes to list.
+  if (!array) return;
+  for (int k = 0; k < count; ++k) codes->push_back(array[k]);
+}
+
+}  // namespace
+
+std::vector<AssessRow> CollectRows(const Project& project, AssessmentRange plumeRange,
+                                   AssessmentRange afRange) {
+  std::vector<AssessRow> plume, af;
+  for (int k = 0; k < project.resultCount; ++k) {
+    const ContaminantResult& r = project.results[k];
+    if (r.contaminantIndex < 0 || r.contaminantIndex >= project.contaminantCount) continue;
+    const Contaminant& c = project.contaminants[r.contaminantIndex];
+    const std::string name = Latin1ToUtf8(c.name);
+    if (c.assess & kAssessPlumeLength) {
+      AssessRow row{name, true, AssessmentClass::Problems, &r, {}};
+      if (HasPlumeLengthProblems(r)) {
+        AppendCodes(&row.problems, r.plAquiferProblems, r.plAquiferProblemCount);
+        AppendCodes(&row.problems, r.plContaminantProblems, r.plContaminantProblemCount);
+      } else {
+        row.cls = ClassifyPlumeLength(r.plumeLengthRatio, plumeRange);
+      }
+      plume.push_back(std::move(row));
+    }
+    if (c.assess & kAssessAttenuationFactor) {
+      AssessRow row{name, false, AssessmentClass::Problems, &r, {}};
+      if (HasAttenuationFactorProblems(r)) {
+        AppendCodes(&row.problems, r.afAquiferProblems, r.afAquiferProblemCount);
+        AppendCodes(&row.problems, r.afContaminantProblems, r.afContaminantProblemCount);
+      } else {
+        row.cls = ClassifyAttenuationFactor(r.sourceRatio, afRange);
+      }
+      af.push_back(std::move(row));
+    }
+  }
+  plume.insert(plume.end(), std::make_move_iterator(af.begin()), std::make_move_iterator(af.end()));
+  return plume;
+}

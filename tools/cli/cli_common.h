@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The pieces that the commands of virelo-cli share: argument parsing, number
+// formatting, whole-file reading and the rows of an assessed project.
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/assessment.h"
+#include "engine/records.h"
+
+// One command: its name, its lines in the usage text, and what runs it with
+// the whole command line (args[0] the program, args[1] the command).
+struct CliCommand {
+  const char* name;
+  std::string (*usage)();
+  int (*run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+};
+
+// An option a command accepts: "--name" alone, or with a value given as
+// "--name=value" or "--name value".
+struct CliOption {
+  std::string name;
+  bool takesValue = false;
+};
+
+struct CliArguments {
+  std::vector<std::string> files;
+  std::map<std::string, std::string> values;  // options with a value
+  std::set<std::string> flags;                // options without one
+  bool has(const std::string& name) const { return flags.count(name) || values.count(name); }
+};
+
+// Parses args[2..] against `options`; anything else starting with '-' (but a
+// lone "-") is refused. Returns false with `error` set on a usage error.
+bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<CliOption>& options,
+                       CliArguments* parsed, std::string* error);
+
+// Prints a usage error and returns kCliUsage.
+int UsageError(const std::string& message, std::ostream& err);
+
+// Reads --plume-range and --af-range (0 when absent); false with `error` set
+// when a value is not a range number.
+bool TakeRangeOptions(const CliArguments& parsed, int* plumeRange, int* afRange, std::string* error);
+// The usage lines of the two range options.
+std::string RangeOptionsUsage();
+
+// "%.17g", independent of the C locale: 17 significant digits read back as
+// the same double.
+std::string FormatDouble(double value);
+
+// The whole file as bytes; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string* text);
+
+// One assessed result as the commands list it.
+struct AssessRow {
+  std::string name;  // UTF-8
+  bool plumeLength;  // else attenuation factor
+  AssessmentClass cls;
+  const ContaminantResult* result;
+  std::vector<ProblemCode> problems;  // aquifer codes first
+};
+
+// The rows of a computed project in result order, plume-length rows first.
+std::vector<AssessRow> CollectRows(const Project& project, AssessmentRange plumeRange,
+                                   AssessmentRange afRange);
