@@ -151,19 +151,8 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
   if (parsed.files.size() != 1) return UsageError("assess takes one file name", err);
   const std::string& path = parsed.files[0];
-  Project* project = virelo_LoadProject(path.c_str(), "rb");
-  if (!project) {
-    std::fflush(stdout);
-    err << "virelo-cli: cannot load the project \"" << path << "\"\n";
-    return kCliFailed;
-  }
-  virelo_FreeResults(project);
-  if (!virelo_math_CalcAll(project)) {
-    std::fflush(stdout);
-    err << "virelo-cli: the assessment of \"" << path << "\" could not be completed\n";
-    virelo_FreeProject(project);
-    return kCliFailed;
-  }
+  ProjectHandle project = LoadAssessedProject(path, err);
+  if (!project) return kCliFailed;
   const std::vector<AssessRow> rows =
       CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
   if (parsed.has("--csv")) {
@@ -172,7 +161,6 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
     WriteTable(*project, rows, plumeRange, afRange, out);
   }
   out.flush();
-  virelo_FreeProject(project);
   return out ? kCliOk : kCliFailed;
 }
 

@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "diagnostics/util.h"
+#include "engine/calc.h"
+#include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/csv.h"
 
@@ -148,4 +150,24 @@ std::vector<AssessRow> CollectRows(const Project& project, AssessmentRange plume
   }
   plume.insert(plume.end(), std::make_move_iterator(af.begin()), std::make_move_iterator(af.end()));
   return plume;
+}
+
+void ProjectDeleter::operator()(Project* project) const {
+  virelo_FreeProject(project);
+}
+
+ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err) {
+  ProjectHandle project(virelo_LoadProject(path.c_str(), "rb"));
+  if (!project) {
+    std::fflush(stdout);
+    err << "virelo-cli: cannot load the project \"" << path << "\"\n";
+    return nullptr;
+  }
+  virelo_FreeResults(project.get());
+  if (!virelo_math_CalcAll(project.get())) {
+    std::fflush(stdout);
+    err << "virelo-cli: the assessment of \"" << path << "\" could not be completed\n";
+    return nullptr;
+  }
+  return project;
 }

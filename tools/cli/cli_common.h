@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -68,3 +69,15 @@ struct AssessRow {
 // The rows of a computed project in result order, plume-length rows first.
 std::vector<AssessRow> CollectRows(const Project& project, AssessmentRange plumeRange,
                                    AssessmentRange afRange);
+
+// A project owned by a command; freed with the engine's own function.
+struct ProjectDeleter {
+  void operator()(Project* project) const;
+};
+using ProjectHandle = std::unique_ptr<Project, ProjectDeleter>;
+
+// Loads the project file at `path` and computes its results. On failure it
+// reports on `err` why the file could not be read and returns null; every
+// command that reads a project goes through here so that they all say it
+// the same way.
+ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err);
