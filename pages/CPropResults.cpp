@@ -91,7 +91,7 @@ QWidget* CPropResults::buildSide(int side) {
   auto* model = plume ? new ResultListModel({QStringLiteral("d"), "%.2f", "%.2E"},
                                             {QStringLiteral("d/x"), "%.7f", "%.4E"}, this)
                       : new ResultListModel({QStringLiteral("AF"), "%.7f", "%.4E"},
-                                            {QStringLiteral("C/C0"), "%.7f", "%.4E"}, this);
+                                            {QStringLiteral("C0/C"), "%.7f", "%.4E"}, this);
   auto* list = new QTreeView;
   list->setObjectName(plume ? QStringLiteral("plumeList") : QStringLiteral("afList"));
   list->setModel(model);
@@ -275,9 +275,11 @@ void CPropResults::ApplyRange(int side) {
     legend_[side][1]->setText(QString::asprintf(" %.1f x < d <= %.1f x", lower, upper));
     legend_[side][2]->setText(QString::asprintf(" d <= %.1f x", lower));
   } else {
-    legend_[side][0]->setText(QString::asprintf(" C > %.1f C0", upper));
-    legend_[side][1]->setText(QString::asprintf(" %.1f C0 < C <= %.1f C0", lower, upper));
-    legend_[side][2]->setText(QString::asprintf(" C <= %.1f C0", lower));
+    // The ratio classified is C0 / C: green when the source concentration is
+    // at most the lower bound times what the receptor can accept.
+    legend_[side][0]->setText(QString::asprintf(" C0 > %.1f C", upper));
+    legend_[side][1]->setText(QString::asprintf(" %.1f C < C0 <= %.1f C", lower, upper));
+    legend_[side][2]->setText(QString::asprintf(" C0 <= %.1f C", lower));
   }
   RefreshResults();
 }

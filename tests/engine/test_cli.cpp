@@ -148,12 +148,17 @@ TEST_F(CliTest, WorkedExampleAsTable) {
   EXPECT_EQ(run.engine, "");
   EXPECT_NE(run.out.find("Project: Worked example\n"), std::string::npos);
   EXPECT_NE(run.out.find("0,3  < ... < 2,0"), std::string::npos);
-  // d "%.2f", d/x "%.7f"; AF and C/C0 "%.7f", C/C0 in exponent form below 1e-7 only.
+  // d "%.2f", d/x "%.7f"; AF and C0/C "%.7f", C0/C in exponent form below 1e-7 only.
   EXPECT_NE(run.out.find("Benzene      Green     18.42             0.1842068\n"), std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("Benzene      Green     279849.3986038    0.0003573\n"), std::string::npos)
       << run.out;
   EXPECT_LT(run.out.find("Plume length\n"), run.out.find("Attenuation factor\n"));
+  // The legend states the rule the classification applies to C0 / C.
+  EXPECT_NE(run.out.find("Green C0 <= 0.3 C, Yellow 0.3 C < C0 <= 2.0 C, Red C0 > 2.0 C\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("AF                C0/C\n"), std::string::npos) << run.out;
 }
 
 TEST_F(CliTest, WorkedExampleAsCsv) {
@@ -200,7 +205,7 @@ TEST_F(CliTest, RangeOptionsChooseTheClassification) {
   EXPECT_EQ(byDefault, expected);
 
   // Range 2 (0.1 to 10): MTBE's plume (d/x 3.18) becomes yellow, naphthalene's
-  // C/C0 of 0.21 lies above 0.1; range 3 (0.2 to 5) keeps TCE (C/C0 10.02) red.
+  // C0/C of 0.21 lies above 0.1; range 3 (0.2 to 5) keeps TCE (C0/C 10.02) red.
   const auto wide = classes(RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2", "--af-range=2"}));
   EXPECT_EQ(wide[2], "MTBE PL Yellow");
   EXPECT_EQ(wide[9], "Naphthalene AF Yellow");

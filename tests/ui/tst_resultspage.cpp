@@ -97,21 +97,21 @@ class TestResultsPage : public QObject {
     QCOMPARE(legend("plumeLegendRed"), QString(" d > 2.0 x"));
     QCOMPARE(legend("plumeLegendYellow"), QString(" 0.3 x < d <= 2.0 x"));
     QCOMPARE(legend("plumeLegendGreen"), QString(" d <= 0.3 x"));
-    QCOMPARE(legend("afLegendRed"), QString(" C > 2.0 C0"));
+    QCOMPARE(legend("afLegendRed"), QString(" C0 > 2.0 C"));
 
     auto* combo = page->findChild<QComboBox*>("afRangeCombo");
     QCOMPARE(combo->count(), 4);
     QCOMPARE(combo->itemText(2), QString("0,1  < ... < 10,0"));
     combo->setCurrentIndex(2);
-    QCOMPARE(legend("afLegendRed"), QString(" C > 10.0 C0"));
-    QCOMPARE(legend("afLegendYellow"), QString(" 0.1 C0 < C <= 10.0 C0"));
-    QCOMPARE(legend("afLegendGreen"), QString(" C <= 0.1 C0"));
+    QCOMPARE(legend("afLegendRed"), QString(" C0 > 10.0 C"));
+    QCOMPARE(legend("afLegendYellow"), QString(" 0.1 C < C0 <= 10.0 C"));
+    QCOMPARE(legend("afLegendGreen"), QString(" C0 <= 0.1 C"));
     QCOMPARE(page->afRange().upper, 10.0);
     // The other side keeps its own range.
     QCOMPARE(legend("plumeLegendRed"), QString(" d > 2.0 x"));
     QCOMPARE(page->plumeRange().lower, 0.3);
     QCOMPARE(page->list(0)->model()->headerData(1, Qt::Horizontal).toString(), QString("d"));
-    QCOMPARE(page->list(1)->model()->headerData(2, Qt::Horizontal).toString(), QString("C/C0"));
+    QCOMPARE(page->list(1)->model()->headerData(2, Qt::Horizontal).toString(), QString("C0/C"));
   }
 
   void classificationAtTheBounds_data() {
@@ -155,7 +155,7 @@ class TestResultsPage : public QObject {
     QCOMPARE(cell(0, 0, 2), QString("1.2346E+07"));
   }
 
-  // Nothing reaches the receptor: AF 0, an infinite C/C0, and green.
+  // Nothing reaches the receptor: AF 0, an infinite C0/C, and green.
   void vanishingAttenuationFactor() {
     ProjectPtr project = makeProject(1);
     completeAquifer(*project, true);

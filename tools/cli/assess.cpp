@@ -36,7 +36,7 @@ std::string Printf(const char* format, double a, double b = 0.0) {
 void WriteTableSection(const std::vector<AssessRow>& rows, bool plumeLength, size_t nameWidth,
                        std::ostream& out) {
   const char* valueHeader = plumeLength ? "d [m]" : "AF";
-  const char* ratioHeader = plumeLength ? "d/x" : "C/C0";
+  const char* ratioHeader = plumeLength ? "d/x" : "C0/C";
   const size_t classWidth = 10, valueWidth = 18;
   out << Pad("Contaminant", nameWidth) << "  " << Pad("Class", classWidth) << Pad(valueHeader, valueWidth)
       << ratioHeader << "\n";
@@ -74,8 +74,8 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
       << Printf("Yellow %.1f x < d <= %.1f x, ", pl.lower, pl.upper) << Printf("Red d > %.1f x", pl.upper)
       << "\n";
   out << "Attenuation factor range " << afIndex << " (" << kAssessmentRanges[afIndex].text
-      << "): " << Printf("Green C <= %.1f C0, ", af.lower)
-      << Printf("Yellow %.1f C0 < C <= %.1f C0, ", af.lower, af.upper) << Printf("Red C > %.1f C0", af.upper)
+      << "): " << Printf("Green C0 <= %.1f C, ", af.lower)
+      << Printf("Yellow %.1f C < C0 <= %.1f C, ", af.lower, af.upper) << Printf("Red C0 > %.1f C", af.upper)
       << "\n";
   out << "(d plume extension, x distance source-receptor, AF attenuation factor,\n"
          " C acceptable concentration at source = CA x AF, C0 concentration at source)\n";
