@@ -14,6 +14,12 @@ std::string DbExportUsage();
 int RunDbExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string DbImportUsage();
 int RunDbImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ShowUsage();
+int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ProjectExportUsage();
+int RunProjectExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ProjectImportUsage();
+int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -21,6 +27,9 @@ const CliCommand kCommands[] = {
     {"assess", AssessUsage, RunAssess},
     {"db-export", DbExportUsage, RunDbExport},
     {"db-import", DbImportUsage, RunDbImport},
+    {"show", ShowUsage, RunShow},
+    {"project-export", ProjectExportUsage, RunProjectExport},
+    {"project-import", ProjectImportUsage, RunProjectImport},
 };
 
 }  // namespace
