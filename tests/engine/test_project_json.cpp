@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli show, project-export and project-import: the JSON form holds
+// the whole file, and a bad field is refused with its JSON path.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "diagnostics/report.h"
+#include "diagnostics/util.h"
+#include "persistence/projectfile.h"
+#include "tests/engine/file_bytes.h"
+#include "tools/cli/cli.h"
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+const std::string kSource = VIRELO_SOURCE_DIR;
+
+struct CliResult {
+  int status;
+  std::string out, err;
+};
+
+CliResult Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "virelo-cli");
+  std::ostringstream out, err;
+  testing::internal::CaptureStdout();  // engine reports
+  const int status = RunCli(args, out, err);
+  testing::internal::GetCapturedStdout();
+  return {status, out.str(), err.str()};
+}
+
+std::string Text(const Bytes& bytes) {
+  return std::string(bytes.begin(), bytes.end());
+}
+
+class ProjectJsonTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    RemoveReportCallbacks();
+    dir_ = fs::temp_directory_path() / ("virelo-json-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  // Exports `vrp`, imports the JSON again and returns the file written.
+  Bytes RoundTrip(const std::string& vrp) {
+    const CliResult exported = Cli({"project-export", vrp});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    writeAll(Path("site.json"), Bytes(exported.out.begin(), exported.out.end()));
+    fs::remove(Path("again.vrp"));
+    const CliResult imported = Cli({"project-import", Path("site.json"), Path("again.vrp")});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    return readAll(Path("again.vrp"));
+  }
+
+  fs::path dir_;
+};
+
+double FromBits(uint64_t bits) {
+  double d;
+  std::memcpy(&d, &bits, sizeof d);
+  return d;
+}
+
+TEST_F(ProjectJsonTest, ExportThenImportGivesTheSameFileByteForByte) {
+  for (const char* example : {"/examples/worked-example.vrp", "/examples/fuel-depot.vrp"}) {
+    const Bytes original = readAll(kSource + example);
+    ASSERT_GT(original.size(), static_cast<size_t>(kProjectHeaderSize)) << example;
+    EXPECT_TRUE(RoundTrip(kSource + example) == original) << example;
+  }
+
+  // Values no page would write but a file can hold: every double the JSON
+  // number syntax cannot carry, full masks, out-of-table codes, the extremes
+  // of every integer field, texts that fill their fields with Latin-1.
+  Project* p = virelo_AllocateProject();
+  std::memset(p->title, '\xFC', kTitleCapacity - 1);
+  CopyBounded(p->description, "Line one\r\n\"quoted\" \\ and\ttab", sizeof p->description);
+  CopyBounded(p->author, "S\xFC\x64 \xA9", sizeof p->author);
+  p->approximateDispersivity = -32768;
+  const double doubles[] = {-0.0,
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN(),
+                            FromBits(0xfff0000000000001u),  // a signalling NaN with its sign bit
+                            std::numeric_limits<double>::denorm_min(),
+                            DBL_MAX,
+                            0.1,
+                            1.0 / 3.0};
+  p->aquifer.distanceX = doubles[0];
+  p->aquifer.conductivityKf = doubles[1];
+  p->aquifer.porosityNe = doubles[2];
+  p->aquifer.gradientI = doubles[3];
+  p->aquifer.dispersivityAx = doubles[4];
+  p->aquifer.dispersivityAy = doubles[5];
+  p->aquifer.dispersivityAz = doubles[6];
+  p->aquifer.sourceWidthSz = doubles[7];
+  p->aquifer.sourceThicknessSy = doubles[8];
+  p->aquifer.setMask = 0xFFFF;
+  p->aquifer.redoxCondition = 9;
+  p->contaminants = virelo_AllocateContaminants(2);
+  p->contaminantCount = 2;
+  Contaminant& c = p->contaminants[0];
+  c.group = INT32_MIN;
+  std::memset(c.name, 'n', kNameCapacity - 1);
+  c.lambdaUser = 12345678.9;
+  c.lambdaMethane = 1e-300;
+  c.lambdaMask = 0xFFFF;
+  c.lambdaSelected = -1;
+  c.literatureEntries = 32767;
+  c.valueMask = 0x8001;
+  c.assess = INT32_MAX;
+  p->contaminants[1].c0 = doubles[4];
+  p->contaminants[1].literatureEntries = -32768;
+  ASSERT_EQ(virelo_SaveProject(p, Path("odd.vrp").c_str()), 1);
+  virelo_FreeProject(p);
+  const Bytes odd = readAll(Path("odd.vrp"));
+  EXPECT_TRUE(RoundTrip(Path("odd.vrp")) == odd);
+
+  // "-" reads the JSON form from standard input, for pipelines.
+  const std::string command = std::string(VIRELO_CLI_PATH) + " project-import - '" + Path("piped.vrp") +
+                              "' < '" + Path("site.json") + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_TRUE(readAll(Path("piped.vrp")) == odd);
+}
+
+TEST_F(ProjectJsonTest, BadFieldIsRefusedWithItsPath) {
+  const std::string good = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
+  const Json json = Json::parse(good);
+  struct Case {
+    std::string path;  // where the fault is, as the message must name it
+    std::string text;  // the JSON form with the fault
+  };
+  auto with = [&](const char* pointer, const Json& value) {
+    Json changed = json;
+    changed[Json::json_pointer(pointer)] = value;
+    return Case{pointer, changed.dump(1)};
+  };
+  auto without = [&](const char* parent, const char* key) {
+    Json changed = json;
+    changed[Json::json_pointer(parent)].erase(key);
+    return Case{std::string(parent) + "/" + key + ": missing", changed.dump()};
+  };
+  auto replaced = [&](const std::string& from, const std::string& to, const std::string& path) {
+    std::string text = good;
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return Case{path, text.replace(at, from.size(), to)};
+  };
+  const std::vector<Case> cases = {
+      with("/aquifer/conductivityKf", "fast"),
+      with("/aquifer/redoxCondition", 32768),
+      with("/contaminants/1/lambdaMask", 65536),
+      with("/contaminants/0/valueMask", -1),
+      with("/contaminants/2/assess", 1.5),
+      with("/contaminants/3/name", std::string(kNameCapacity, 'x')),
+      with("/title", "\xE2\x82\xAC"),  // the euro sign is not Latin-1
+      with("/author", std::string("a\0b", 3)),
+      with("/format", "VIRELO 2.0"),
+      with("/contaminants", Json::array()),
+      with("/contaminants/0/c0", "0x12"),
+      with("/aquifer/kf", 1.0),
+      without("/aquifer", "setMask"),
+      replaced("\"distanceX\": 100.0", "\"distanceX\": 1e400", "number overflow parsing '1e400'"),
+      replaced("\"setMask\"", "\"distanceX\": 1, \"setMask\"", "\"distanceX\" appears twice"),
+      replaced("\"aquifer\": {", "\"aquifer\": {,", "line 8"),
+  };
+  writeAll(Path("old.vrp"), readAll(kSource + "/examples/fuel-depot.vrp"));
+  for (const Case& bad : cases) {
+    writeAll(Path("bad.json"), Bytes(bad.text.begin(), bad.text.end()));
+    const CliResult run = Cli({"project-import", Path("bad.json"), Path("old.vrp")});
+    EXPECT_EQ(run.status, 1) << bad.path;
+    EXPECT_NE(run.err.find(bad.path), std::string::npos) << bad.path << "\n" << run.err;
+    EXPECT_TRUE(readAll(Path("old.vrp")) == readAll(kSource + "/examples/fuel-depot.vrp")) << bad.path;
+  }
+}
+
+TEST_F(ProjectJsonTest, ImportKeepsFilesThatAreNotProjects) {
+  const std::string json = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
+  writeAll(Path("site.json"), Bytes(json.begin(), json.end()));
+  writeAll(Path("table.csv"), Bytes{'a', ',', 'b', '\n'});
+  EXPECT_EQ(Cli({"project-import", Path("site.json"), Path("site.json")}).status, 1);
+  EXPECT_EQ(Text(readAll(Path("site.json"))), json);
+  const CliResult refused = Cli({"project-import", Path("site.json"), Path("table.csv")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("not a project file"), std::string::npos) << refused.err;
+  EXPECT_EQ(Text(readAll(Path("table.csv"))), "a,b\n");
+  EXPECT_EQ(Cli({"project-import", Path("site.json"), Path("table.csv"), "--force"}).status, 0);
+  EXPECT_TRUE(readAll(Path("table.csv")) == readAll(kSource + "/examples/worked-example.vrp"));
+}
+
+TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
+  const std::string site = kSource + "/examples/fuel-depot.vrp";
+  const CliResult text = Cli({"show", site});
+  ASSERT_EQ(text.status, 0) << text.err;
+  for (const char* line :
+       {"  Kf  hydraulic conductivity          5 m/d\n", "  ne  effective porosity              0.2\n",
+        "      redox condition                 ANAEROBIC-SO4 (sulfate-reducing)\n",
+        "      dispersivities                  approximated from x",
+        "  ay  dispersivity paired with Sy     2.5 m\n", "Contaminants with project inputs: 6 of ",
+        "    C0         800\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
+        "    lambda     0.003 1/d, preset for ANAEROBIC-SO4\n",
+        "  Vinyl chloride (Chlorinated Aliphatics)\n    assessed   plume length\n"}) {
+    EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
+  }
+
+  const CliResult json = Cli({"show", site, "--json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const Json shown = Json::parse(json.out);
+  EXPECT_EQ(shown["aquifer"]["Kf"], Json({{"value", 5.0}, {"unit", "m/d"}}));
+  EXPECT_EQ(shown["aquifer"]["redoxCondition"]["words"], "sulfate-reducing");
+  EXPECT_EQ(shown["aquifer"]["dispersivitiesApproximated"], true);
+  ASSERT_EQ(shown["contaminants"].size(), 6u);
+  EXPECT_EQ(
+      shown["contaminants"][0]["decayConstant"],
+      Json({{"value", 0.003}, {"unit", "1/d"}, {"origin", "preset"}, {"redoxCondition", "ANAEROBIC-SO4"}}));
+  EXPECT_EQ(shown["contaminants"][4]["decayConstant"]["value"], nullptr);  // vinyl chloride: no preset
+}
+
+}  // namespace
