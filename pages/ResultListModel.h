@@ -19,7 +19,7 @@ class ResultListModel : public QAbstractTableModel {
   struct Row {
     QString name;
     double first = 0.0;      // "d" or "AF"
-    double second = 0.0;     // "d/x" or "C/C0"
+    double second = 0.0;     // "d/x" or "C0/C"
     bool hasValues = false;  // false: both value columns stay empty
     AssessmentClass cls = AssessmentClass::Problems;
     int resultIndex = -1;
