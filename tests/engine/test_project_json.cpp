@@ -189,6 +189,41 @@ TEST_F(ProjectJsonTest, BadFieldIsRefusedWithItsPath) {
   }
 }
 
+// The file counts contaminants in 16 bits: 32767 are written and read back,
+// a 32768th is refused by the import, and a count field of -32768 by the
+// loader.
+TEST_F(ProjectJsonTest, ContaminantCountOf32767) {
+  Json json = Json::parse(Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out);
+  json["contaminants"] = Json::array();
+  for (int k = 0; k < 32768; ++k) json["contaminants"].push_back(nullptr);  // the count is checked first
+  const std::string text = json.dump();
+  writeAll(Path("many.json"), Bytes(text.begin(), text.end()));
+  const CliResult refused = Cli({"project-import", Path("many.json"), Path("many.vrp")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("/contaminants: more than 32767"), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(Path("many.vrp")));
+
+  Project* p = virelo_AllocateProject();
+  p->contaminants = virelo_AllocateContaminants(32767);
+  p->contaminantCount = 32767;
+  ASSERT_EQ(virelo_SaveProject(p, Path("many.vrp").c_str()), 1);
+  virelo_FreeProject(p);
+  Bytes file = readAll(Path("many.vrp"));
+  ASSERT_EQ(file.size(), static_cast<size_t>(kProjectHeaderSize + 32767 * kContaminantRecordSize));
+  p = virelo_LoadProject(Path("many.vrp").c_str(), "rb");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->contaminantCount, 32767);
+  virelo_FreeProject(p);
+
+  file[kProjectHeaderSize - 2] = 0x00;  // count 0x8000
+  file[kProjectHeaderSize - 1] = 0x80;
+  writeAll(Path("many.vrp"), file);
+  testing::internal::CaptureStdout();
+  p = virelo_LoadProject(Path("many.vrp").c_str(), "rb");
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(p, nullptr);
+}
+
 TEST_F(ProjectJsonTest, ImportKeepsFilesThatAreNotProjects) {
   const std::string json = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
   writeAll(Path("site.json"), Bytes(json.begin(), json.end()));
