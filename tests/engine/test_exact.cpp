@@ -158,6 +158,12 @@ TEST(ExactSolution, WorkedExampleAndResultFields) {
   EXPECT_EQ(ClassifyExactAttenuationFactor(p->results[1], range), AssessmentClass::Yellow);
   EXPECT_EQ(CompareExactWithScreening(p->results[1], range), ExactComparison::WorseClass);
 
+  ContaminantResult better{};  // yellow on screening, green when exact: no warning
+  better.exactComputed = 1;
+  better.relativeConcentration = better.sourceRatio = 0.35;
+  better.exactRelativeConcentration = better.exactSourceRatio = 0.1;
+  EXPECT_EQ(CompareExactWithScreening(better, range), ExactComparison::None);
+
   EXPECT_EQ(p->results[2].exactComputed, 0);
   EXPECT_EQ(ClassifyExactAttenuationFactor(p->results[2], range), AssessmentClass::Problems);
   EXPECT_EQ(CompareExactWithScreening(p->results[2], range), ExactComparison::None);
