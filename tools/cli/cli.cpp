@@ -20,6 +20,8 @@ std::string ProjectExportUsage();
 int RunProjectExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ProjectImportUsage();
 int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ProfileUsage();
+int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -30,6 +32,7 @@ const CliCommand kCommands[] = {
     {"show", ShowUsage, RunShow},
     {"project-export", ProjectExportUsage, RunProjectExport},
     {"project-import", ProjectImportUsage, RunProjectImport},
+    {"profile", ProfileUsage, RunProfile},
 };
 
 }  // namespace
@@ -45,8 +48,8 @@ std::string CliUsage() {
           "  --help      show this help and exit\n"
           "  --version   show the version and exit\n"
           "\n"
-          "Exit status: 0 success, 1 a file could not be read or written,\n"
-          "2 the command line could not be understood.\n";
+          "Exit status: 0 success, 1 a file could not be read or written or the\n"
+          "inputs of a profile have problems, 2 the command line could not be understood.\n";
   return text.str();
 }
 
