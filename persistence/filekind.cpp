@@ -25,14 +25,6 @@ bool fitsCount(FILE* file, long size, long headerSize) {
   return n >= 0 && size == headerSize + static_cast<long>(n) * kContaminantRecordSize;
 }
 
-const char* kindText(VireloFileKind kind) {
-  switch (kind) {
-    case VireloFileKind::Project: return "a project";
-    case VireloFileKind::Database: return "a contaminant database";
-    default: return "";
-  }
-}
-
 }  // namespace
 
 VireloFileKind virelo_FileKind(const char* path) {
@@ -60,13 +52,23 @@ VireloFileKind virelo_FileKind(const char* path) {
   return kind;
 }
 
+const char* virelo_FileKindText(VireloFileKind kind) {
+  switch (kind) {
+    case VireloFileKind::Project: return "a project";
+    case VireloFileKind::Database: return "a contaminant database";
+    case VireloFileKind::NotVirelo: return "not a Virelo file";
+    case VireloFileKind::Damaged:
+      return "a damaged Virelo file: its length does not match its contaminant count";
+    case VireloFileKind::Unreadable: break;
+  }
+  return "unreadable";
+}
+
 std::string virelo_WrongKindText(const char* path, const std::string& name, VireloFileKind wanted) {
   const VireloFileKind kind = virelo_FileKind(path);
   if (kind == wanted || kind == VireloFileKind::Unreadable) return "";
-  switch (kind) {
-    case VireloFileKind::NotVirelo: return name + " is not a Virelo file";
-    case VireloFileKind::Damaged:
-      return name + " is a damaged Virelo file: its length does not match its contaminant count";
-    default: return name + " is " + kindText(kind) + ", not " + kindText(wanted);
-  }
+  const std::string text = name + " is " + virelo_FileKindText(kind);
+  if (kind == VireloFileKind::Project || kind == VireloFileKind::Database)
+    return text + ", not " + virelo_FileKindText(wanted);
+  return text;
 }

@@ -17,6 +17,9 @@ enum class VireloFileKind {
 
 VireloFileKind virelo_FileKind(const char* path);
 
+// "a project", "a contaminant database", "not a Virelo file", ...
+const char* virelo_FileKindText(VireloFileKind kind);
+
 // "NAME is a contaminant database, not a project" when the file at `path` is
 // of another kind than `wanted`; "NAME is not a Virelo file" and "NAME is a
 // damaged Virelo file ..." likewise. Empty when the kind is `wanted` or the

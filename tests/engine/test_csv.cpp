@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/cli/csv.h"
+#include "persistence/csv.h"
 
 namespace {
 

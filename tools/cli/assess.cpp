@@ -9,10 +9,10 @@
 #include "engine/assessment.h"
 #include "engine/calc.h"
 #include "engine/validation.h"
+#include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/csv.h"
 
 namespace {
 
