@@ -454,12 +454,13 @@ TEST_F(CliTest, ExportNamesTheSourceOfEveryValue) {
   // contaminant of one's own has none.
   WriteFile(Path("edited.csv"), kHeader +
                                     "BTEX,Benzene,,,0.002,,,,0.003,,,\n"
-                                    "Other,Own,,,0.1,,,,,,,\n");
+                                    "Other,Own,,,0.1,,,,,,,\n"
+                                    "Compounds,MTBE,5,,0.0021,,,,,,,\n");
   ASSERT_EQ(RunArgs({"db-import", Path("edited.csv"), Path("edited.vrc")}).status, 0);
   run = RunArgs({"db-export", Path("edited.vrc")});
   virelo_SetModulePathOverride(nullptr);
   const auto rows = CsvRows(run.out);
-  ASSERT_EQ(rows.size(), 2u);
+  ASSERT_EQ(rows.size(), 3u);
   ASSERT_EQ(rows[0].size(), 12u);
   EXPECT_EQ(
       rows[0][11],
@@ -467,6 +468,12 @@ TEST_F(CliTest, ExportNamesTheSourceOfEveryValue) {
       "microcosms of sediment from a petroleum-contaminated aquifer, Hanahan SC (Chapelle, Bradley, Lovley "
       "and Vroblesky 1996, USGS publication 70018509)");
   EXPECT_EQ(rows[1][11], "lambdaUnknown: edited value, no source");
+  // A citation's own semicolon does not end its part.
+  EXPECT_EQ(
+      rows[2][11],
+      "Plume length: edited value, no source; lambdaUnknown: bulk field attenuation rate 0.0021 1/d (site A; "
+      "0.0048 1/d at site B, slower value taken), redox not stated (Natural attenuation of MTBE at two "
+      "petroleum-hydrocarbon spill sites, J. Hazard. Mater. 125 (2005) 10-16)");
 }
 
 TEST_F(CliTest, EmptyCellsAreAbsentValuesAndColumnOrderIsFree) {
