@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -22,7 +23,6 @@
 
 #include "app/AboutDialog.h"
 #include "app/PageTabs.h"
-#include "platform/Platform.h"
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "pages/CPropAqui.h"
@@ -31,7 +31,9 @@
 #include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
 #include "persistence/database.h"
+#include "persistence/filekind.h"
 #include "persistence/projectfile.h"
+#include "platform/Platform.h"
 #include "resources/shell_pictures.h"
 
 namespace {
@@ -289,6 +291,15 @@ int MainDialog::OpenProjectFile(const QString& pathText) {
     path = trimmedBytes(unquoted);
   }
 
+  // A database begins like a project; the loader would only say that the
+  // file is no project, so the user is told what it is instead.
+  if (virelo_FileKind(path.data()) == VireloFileKind::Database) {
+    const QString name = QFileInfo(QFile::decodeName(path.data())).fileName();
+    const std::string text = virelo_WrongKindText(path.data(), name.toStdString(), VireloFileKind::Project);
+    Platform::instance().messageBox(this, QString::fromStdString(text) + QStringLiteral("."),
+                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+    return 0;
+  }
   WaitCursor wait;
   Project* loaded = virelo_LoadProject(path.data(), "rb");
   if (!loaded) return 0;

@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "platform/Platform.h"
 #include "engine/records.h"
 #include "engine/validation.h"
 #include "pages/ContaminantTreeModel.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -43,6 +43,8 @@ enum ControlId {
   kIdPresetText = 1212,
   kIdLambda = 1213,
   kIdSelectLabel = 1214,
+  kIdLiteratureSource = 1215,
+  kIdPresetSource = 1216,
 };
 
 // Qt's printf writes numbers with a point whatever the desktop's locale.
@@ -71,6 +73,26 @@ bool readEditNumber(QLineEdit* edit, double* value) {
   return false;
 }
 
+// A line of small, selectable text that wraps: a citation can be long, and
+// a user may want to copy it.
+QLabel* makeSourceLabel(const char* name, int id) {
+  auto* label = new QLabel;
+  label->setObjectName(QLatin1String(name));
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont font = label->font();
+  font.setPointSizeF(font.pointSizeF() * 0.9);
+  label->setFont(font);
+  setControlId(label, id);
+  return label;
+}
+
+// An empty source line takes no room.
+void clearSource(QLabel* label) {
+  label->clear();
+  label->hide();
+}
+
 QLineEdit* makeEdit(const char* name, int id) {
   auto* edit = new QLineEdit;
   edit->setObjectName(QLatin1String(name));
@@ -82,6 +104,7 @@ QLineEdit* makeEdit(const char* name, int id) {
 }  // namespace
 
 CPropConts::CPropConts(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  LoadBundledLiteratureTable(&literature_);
   buildControls();
   ClearContaminantControls();
 }
@@ -141,6 +164,8 @@ void CPropConts::buildControls() {
   auto* literatureLayout = new QVBoxLayout(literatureGroup);
   literatureLayout->addWidget(entriesLabel_);
   literatureLayout->addLayout(literatureRow);
+  literatureSourceLabel_ = makeSourceLabel("literatureSourceLabel", kIdLiteratureSource);
+  literatureLayout->addWidget(literatureSourceLabel_);
 
   // Concentrations.
   auto* concentrationGroup = new QGroupBox(QStringLiteral("Concentrations (same unit e.g. mg/l)"));
@@ -170,13 +195,17 @@ void CPropConts::buildControls() {
   lambdaEdit_ = makeEdit("lambdaEdit", kIdLambda);
   auto* userLabel = new QLabel(QStringLiteral("User defined :"));
   userLabel->setBuddy(lambdaEdit_);
-  auto* decayLayout = new QGridLayout(decayGroup);
+  auto* decayColumn = new QVBoxLayout(decayGroup);
+  auto* decayLayout = new QGridLayout;
+  decayColumn->addLayout(decayLayout);
   decayLayout->addWidget(presetCheck_, 0, 0);
   decayLayout->addWidget(presetLabel_, 0, 1, 1, 2);
   decayLayout->addWidget(userLabel, 1, 0);
   decayLayout->addWidget(lambdaEdit_, 1, 1);
   decayLayout->addWidget(new QLabel(QStringLiteral("[1/d]")), 1, 2);
+  presetSourceLabel_ = makeSourceLabel("presetSourceLabel", kIdPresetSource);
   decayLayout->setColumnStretch(1, 1);
+  decayColumn->addWidget(presetSourceLabel_);
 
   auto* right = new QVBoxLayout;
   right->addWidget(assessPlumeCheck_);
@@ -345,6 +374,7 @@ void CPropConts::ShowContaminant() {
   else
     clearEdit(caEdit_);
   ShowDecayConstant();
+  ShowSource(literatureSourceLabel_, *c, 0);
   if (c->valueMask & kValueLiteraturePlumeLength) {
     setEditNumber(literatureEdit_, formatNumber("%.2f", c->literaturePlumeLength));
     entriesLabel_->setText(
@@ -390,11 +420,27 @@ void CPropConts::ShowDecayConstant() {
   // Settling the selection can complete or break the inputs: the marker
   // must not keep showing the state before.
   if (c->lambdaSelected != selectedBefore) UpdateItemMarker(currentItem_, project_);
+  if (presetCheck_->isChecked())
+    ShowSource(presetSourceLabel_, *c, b);
+  else
+    clearSource(presetSourceLabel_);
   double lambda = 0.0;
   if (virelo_GetLambda(c, &lambda))
     setEditNumber(lambdaEdit_, formatNumber("%.6f", lambda));
   else
     clearEdit(lambdaEdit_);
+}
+
+void CPropConts::ShowSource(QLabel* label, const Contaminant& c, uint16_t lambdaBit) {
+  const std::string source = ValueSource(literature_, c, lambdaBit);
+  label->setVisible(!source.empty());
+  if (source.empty())
+    label->clear();
+  else if (literature_.empty())
+    label->setText(QStringLiteral("Source: unknown, the literature table %1 is not installed")
+                       .arg(QLatin1String(kLiteratureTableFileName)));
+  else
+    label->setText(QStringLiteral("Source: ") + QString::fromLatin1(source.c_str()));
 }
 
 void CPropConts::ReadContaminant() {
@@ -473,6 +519,8 @@ void CPropConts::ClearContaminantControls() {
   clearEdit(literatureEdit_);
   entriesLabel_->clear();
   presetLabel_->clear();
+  clearSource(literatureSourceLabel_);
+  clearSource(presetSourceLabel_);
   trackingChanges_ = tracking;
 }
 

@@ -7,6 +7,7 @@
 #include <QPersistentModelIndex>
 
 #include "pages/PropPage.h"
+#include "persistence/databasecsv.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -58,6 +59,9 @@ class CPropConts : public PropPage {
  private:
   void buildControls();
   void ShowDecayConstant();
+  // "Source: ..." under a value taken from the database: the bundled
+  // literature table's source when it holds the same value.
+  void ShowSource(QLabel* label, const Contaminant& c, uint16_t lambdaBit);
   void ReadDecayConstant();
   void onSelectionChanged();
   void onTextChanged();
@@ -88,4 +92,9 @@ class CPropConts : public PropPage {
   QCheckBox* presetCheck_ = nullptr;
   QLabel* presetLabel_ = nullptr;
   QLineEdit* lambdaEdit_ = nullptr;
+  QLabel* literatureSourceLabel_ = nullptr;
+  QLabel* presetSourceLabel_ = nullptr;
+
+  // The literature table installed beside the database; empty when missing.
+  LiteratureTable literature_;
 };

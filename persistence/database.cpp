@@ -89,6 +89,22 @@ void clearProjectInputs(Project* project) {
   }
 }
 
+// Whether the file, positioned after its format text, holds more bytes than
+// the count that follows announces. Leaves the position where it was. A file
+// whose size is unknown (a pipe) is left to the loader.
+bool longerThanItsCount(FILE* file) {
+  struct stat info {};
+  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  const long start = ftell(file);
+  unsigned char count[2];
+  const bool read = fread(count, 1, sizeof count, file) == sizeof count;
+  fseek(file, start, SEEK_SET);
+  if (!read) return false;
+  const int16_t n = static_cast<int16_t>(count[0] | (count[1] << 8));
+  if (n < 0) return false;  // the loader refuses it as an impossible list
+  return info.st_size > start + 2 + static_cast<long>(n) * kContaminantRecordSize;
+}
+
 }  // namespace
 
 void virelo_SetModulePathOverride(const char* directory) {
@@ -182,6 +198,14 @@ int virelo_LoadDatabaseFile(Project* project, const char* path, const char* modu
   if (fread(header, 1, sizeof header, file) != sizeof header ||
       std::memcmp(header, kFormatText, kFormatTextLength) != 0) {
     ReportWarning(callbacks, module, "This is not a valid contaminant-file!");
+    fclose(file);
+    return 0;
+  }
+  // A database ends with its last record. A longer file is another kind of
+  // file that begins with the same text (a project): it is refused before
+  // the project's list is touched.
+  if (longerThanItsCount(file)) {
+    ReportError(callbacks, "virelo_LoadContaminants", 0, "Error reading contaminants from file!");
     fclose(file);
     return 0;
   }

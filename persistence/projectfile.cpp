@@ -368,6 +368,13 @@ Project* virelo_LoadProject(const char* path, const char* mode) {
   project->approximateDispersivity = static_cast<int16_t>(getU16(flag));
 
   if (!virelo_LoadContaminants(project, project->file)) return abandonLoad(project);
+  // A project ends with its last record. Anything behind it means the count
+  // was read from some other file that begins with the same text, such as a
+  // contaminant database; the program never writes such a file.
+  if (fgetc(project->file) != EOF) {
+    ReportError(ActiveReportCallbacks(), "virelo_LoadProject", 0, "This is not a VIRELO 1.0 Projectfile!");
+    return abandonLoad(project);
+  }
 
   fclose(project->file);
   project->file = nullptr;

@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "engine/records.h"
+#include "persistence/csv.h"
 #include "persistence/database.h"
+#include "persistence/filekind.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
-#include "tools/cli/csv.h"
 #include "tools/cli/example_projects.h"
 
 namespace fs = std::filesystem;
@@ -84,7 +85,7 @@ std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
 // ---------------------------------------------------------------------------
 // Command line
 
-TEST_F(CliTest, UsageErrorsExitTwoWithUsageOnStandardError) {
+TEST_F(CliTest, UsageErrorsExitTwoWithAHintOnStandardError) {
   const std::vector<std::vector<std::string>> bad = {
       {},
       {"frobnicate"},
@@ -105,7 +106,8 @@ TEST_F(CliTest, UsageErrorsExitTwoWithUsageOnStandardError) {
   for (const auto& args : bad) {
     const CliRun run = RunArgs(args);
     EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
-    EXPECT_NE(run.err.find("Usage: virelo-cli"), std::string::npos) << testing::PrintToString(args);
+    EXPECT_EQ(run.err.rfind("virelo-cli: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.substr(run.err.find('\n') + 1), "see virelo-cli --help\n") << run.err;
     EXPECT_EQ(run.out, "");
   }
 }
@@ -123,25 +125,51 @@ TEST_F(CliTest, HelpAndVersion) {
   EXPECT_EQ(run.out, "virelo-cli 1.0.0.1\n");
 }
 
-TEST_F(CliTest, LoadFailuresPrintTheEngineReportAndExitOne) {
-  CliRun run = RunArgs({"assess", Path("missing.vrp")});
+TEST_F(CliTest, LoadFailuresSayWhyOnStandardErrorAndExitOne) {
+  // One plain line first, then the engine's own report; nothing on either
+  // standard output, so a redirected table stays clean.
+  const std::string missing = Path("missing.vrp");
+  CliRun run = RunArgs({"assess", missing, "--csv"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(
-      run.engine.find("Error in Module virelo_LoadProject - UID=0 - ErrNo=0\nMessage:\nError opening: \""),
-      std::string::npos)
-      << run.engine;
-  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "virelo-cli: cannot read " + missing +
+                         ": No such file or directory\n"
+                         "Error in Module virelo_LoadProject - UID=0 - ErrNo=0\nMessage:\nError opening: \"" +
+                         missing + "\"\n\n");
+  EXPECT_EQ(run.out + run.engine, "");
 
   WriteFile(Path("other.vrp"), "VIRELO 2.0 and then some more bytes");
   run = RunArgs({"assess", Path("other.vrp"), "--csv"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.engine.find("This is not a VIRELO 1.0 Projectfile!"), std::string::npos);
-  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.rfind("virelo-cli: cannot read " + Path("other.vrp") + ": " + Path("other.vrp") +
+                              " is not a Virelo file\nError in Module virelo_LoadProject",
+                          0),
+            0u)
+      << run.err;
+  EXPECT_NE(run.err.find("This is not a VIRELO 1.0 Projectfile!"), std::string::npos);
+  EXPECT_EQ(run.out + run.engine, "");
+
+  // A database given as a project and a project given as a database.
+  fs::copy_file(std::string(VIRELO_BINARY_DIR) + "/generic.vrc", Path("generic.vrc"));
+  run = RunArgs({"assess", Path("generic.vrc")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "virelo-cli: cannot read " + Path("generic.vrc") + ": " +
+                                                       Path("generic.vrc") +
+                                                       " is a contaminant database, not a project");
+  EXPECT_EQ(run.out + run.engine, "");
+  run = RunArgs({"db-export", kWorkedExample});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "virelo-cli: cannot read " + kWorkedExample + ": " +
+                                                       kWorkedExample +
+                                                       " is a project, not a contaminant database");
+  EXPECT_EQ(run.out + run.engine, "");
 
   run = RunArgs({"db-export", Path("missing.vrc")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.engine.find("Error opening generic data: "), std::string::npos);
-  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(
+      run.err.rfind("virelo-cli: cannot read " + Path("missing.vrc") + ": No such file or directory\n", 0),
+      0u);
+  EXPECT_NE(run.err.find("Error opening generic data: "), std::string::npos);
+  EXPECT_EQ(run.out + run.engine, "");
 }
 
 // ---------------------------------------------------------------------------
@@ -314,7 +342,9 @@ TEST_F(CliTest, TheBuiltProgramWritesUtf8Names) {
   char buffer[4096];
   for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
   EXPECT_EQ(pclose(pipe), 0);
-  EXPECT_EQ(output, kHeader + "Other,\xC3\x84thylbenzol,,,0.01,,,,,,,\n");
+  // Beside the built program lies the bundled table, which does not know it.
+  EXPECT_EQ(output,
+            kHeader + "Other,\xC3\x84thylbenzol,,,0.01,,,,,,,\"lambdaUnknown: edited value, no source\"\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -328,24 +358,42 @@ TEST_F(CliTest, ImportRefusesUnreadableRowsAndWritesNothing) {
                                  "BTEX,Toluene,12x,,,,,,,,,bad number\n"  // 4
                                  "BTEX," +
                                  longName +
-                                 ",,,,,,,,,,too long\n"               // 5
-                                 "BTEX,Xylenes,,,,,\n"                // 6: missing columns
-                                 "\n"                                 // 7: blank, skipped
-                                 "BTEX,Euro\xE2\x82\xAC,,,,,,,,,,\n"  // 8: not Latin-1
-                                 "BTEX,Ethylbenzene,,2.5,,,,,,,,\n"   // 9: entries not whole
-                                 "PAH,\"Naphthalene,,,,,,,,,,\n");    // 10: open quote
+                                 ",,,,,,,,,,too long\n"                // 5
+                                 "BTEX,Xylenes,,,,,\n"                 // 6: missing columns
+                                 "\n"                                  // 7: blank, skipped
+                                 "BTEX,Euro\xE2\x82\xAC,,,,,,,,,,\n"   // 8: not Latin-1
+                                 "BTEX,Ethylbenzene,,2.5,,,,,,,,\n"    // 9: entries not whole
+                                 "BTEX,A,,,-0.5,,,,,,,\n"              // 10
+                                 "BTEX,B,,,,0,,,,,,\n"                 // 11
+                                 "BTEX,C,,,,,nan,,,,,\n"               // 12
+                                 "BTEX,D,,,,,,inf,,,,\n"               // 13
+                                 "BTEX,E,-1,,,,,,,,,\n"                // 14
+                                 "BTEX,F,,-3,,,,,,,,\n"                // 15
+                                 "BTEX, ,,,0.1,,,,,,,\n"               // 16
+                                 "BTEX,Benzene,,,0.002,,,,,,,\n"       // 17
+                                 "PAH,Benzene,,,,,,,,,,other group\n"  // 18
+                                 "PAH,\"Naphthalene,,,,,,,,,,\n");     // 19: open quote
+  // An existing database stays as it was.
   const std::string out = Path("out.vrc");
-  WriteFile(out, "previous contents");
+  fs::copy_file(std::string(VIRELO_BINARY_DIR) + "/generic.vrc", out);
+  const std::string before = ReadFile(out);
   const CliRun run = RunArgs({"db-import", Path("bad.csv"), out});
   EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(
+      run.err.substr(0, run.err.find('\n')),
+      "virelo-cli: cannot read " + Path("bad.csv") + ": some rows are not sound; nothing written to " + out);
   for (const char* line :
        {":3: unknown group \"Metals\"", ":4: literaturePlumeLength", ":5: the name has 100",
-        ":6: missing column", ":8: ", ":9: literatureEntries", ":10: unterminated quote"}) {
+        ":6: missing column", ":8: column 10: the character \"\xE2\x82\xAC\" (U+20AC) is outside Latin-1",
+        ":9: literatureEntries", ":10: lambdaUnknown: \"-0.5\" is not above 0",
+        ":11: lambdaAerobic: \"0\" is not above 0", ":12: lambdaNitrate: \"nan\" is not a number",
+        ":13: lambdaIron: \"inf\" is not a number", ":14: literaturePlumeLength: \"-1\" is below 0",
+        ":15: literatureEntries: \"-3\"", ":16: the name is empty",
+        ":17: \"Benzene\" appears twice in the group BTEX, on lines 2 and 17", ":19: unterminated quote"}) {
     EXPECT_NE(run.err.find(line), std::string::npos) << line << "\n" << run.err;
   }
-  EXPECT_EQ(run.err.find(":2:"), std::string::npos);
-  EXPECT_EQ(run.err.find(":7:"), std::string::npos);
-  EXPECT_EQ(ReadFile(out), "previous contents");
+  for (const char* line : {":2:", ":7:", ":18:"}) EXPECT_EQ(run.err.find(line), std::string::npos) << line;
+  EXPECT_EQ(ReadFile(out), before);
 
   // A table whose header lacks a value column cannot be read at all.
   WriteFile(Path("short.csv"), "group,name,literaturePlumeLength\nBTEX,Benzene,1\n");
@@ -353,6 +401,118 @@ TEST_F(CliTest, ImportRefusesUnreadableRowsAndWritesNothing) {
   EXPECT_EQ(header.status, 1);
   EXPECT_NE(header.err.find(":1: missing column \"lambdaUnknown\""), std::string::npos) << header.err;
   EXPECT_FALSE(fs::exists(Path("new.vrc")));
+}
+
+TEST_F(CliTest, ImportNeverReplacesItsInputOrAnotherKindOfFile) {
+  const std::string table = kHeader + "BTEX,Benzene,,,0.001,,,,,,,\n";
+  WriteFile(Path("in.csv"), table);
+  fs::create_directories(dir_ / "sub");
+  fs::create_hard_link(Path("in.csv"), Path("sub/link.csv"));
+  fs::copy_file(kWorkedExample, Path("site.vrp"));
+  WriteFile(Path("notes.csv"), "my notes\n");
+  auto refused = [&](const std::vector<std::string>& args, const std::string& path, const std::string& line) {
+    const std::string before = ReadFile(path);
+    const CliRun run = RunArgs(args);
+    EXPECT_EQ(run.status, 1) << testing::PrintToString(args);
+    EXPECT_EQ(run.err, line + "\n");
+    EXPECT_EQ(ReadFile(path), before) << path;
+  };
+  // The input itself, under its own name, another path and a hard link.
+  for (const std::string& same : {Path("in.csv"), Path("sub/../in.csv"), Path("sub/link.csv")})
+    refused({"db-import", Path("in.csv"), same, "--force"}, Path("in.csv"),
+            "virelo-cli: cannot write " + same + ": it is the table being read, " + Path("in.csv"));
+  // A project and any other file, unless --force says so.
+  refused({"db-import", Path("in.csv"), Path("site.vrp")}, Path("site.vrp"),
+          "virelo-cli: cannot write " + Path("site.vrp") + ": " + Path("site.vrp") +
+              " is a project, not a contaminant database; --force replaces it");
+  refused({"db-import", Path("in.csv"), Path("notes.csv")}, Path("notes.csv"),
+          "virelo-cli: cannot write " + Path("notes.csv") + ": " + Path("notes.csv") +
+              " exists and is not a contaminant database; --force replaces it");
+  ASSERT_EQ(RunArgs({"db-import", Path("in.csv"), Path("site.vrp"), "--force"}).status, 0);
+  EXPECT_EQ(virelo_FileKind(Path("site.vrp").c_str()), VireloFileKind::Database);
+  // A database is replaced without asking; given first, it is no table.
+  ASSERT_EQ(RunArgs({"db-import", Path("in.csv"), Path("site.vrp")}).status, 0);
+  refused({"db-import", Path("site.vrp"), Path("in.csv")}, Path("in.csv"),
+          "virelo-cli: cannot read " + Path("site.vrp") + ": " + Path("site.vrp") +
+              " is a contaminant database, not a CSV table (db-import reads FILE.csv and writes OUT.vrc)");
+}
+
+TEST_F(CliTest, ImportReadsWhatSpreadsheetsWrite) {
+  // The same table as a German spreadsheet writes it (byte-order mark,
+  // semicolons, decimal commas, CR LF) and in Windows-1252, comma separated.
+  WriteFile(Path("utf8.csv"), kHeader +
+                                  "Other,S\xC3\xBC"
+                                  "d,12.5,3,0.001899,,,,0.003,,,\"a, b\"\n");
+  std::string semicolons = "\xEF\xBB\xBF" + kHeader;
+  std::replace(semicolons.begin(), semicolons.end(), ',', ';');
+  semicolons.pop_back();
+  semicolons +=
+      "\r\nOther;S\xC3\xBC"
+      "d;12,5;3;0,001899;;;;0,003;;;\"a; b\"\r\n";
+  WriteFile(Path("semicolon.csv"), semicolons);
+  WriteFile(Path("cp1252.csv"), kHeader +
+                                    "Other,S\xFC"
+                                    "d,12.5,3,1.899e-3,,,,0.003,,,\"a, b\"\n");
+  ASSERT_EQ(RunArgs({"db-import", Path("utf8.csv"), Path("utf8.vrc")}).status, 0);
+  for (const char* name : {"semicolon", "cp1252"}) {
+    const CliRun run =
+        RunArgs({"db-import", Path(std::string(name) + ".csv"), Path(std::string(name) + ".vrc")});
+    EXPECT_EQ(run.status, 0) << name << "\n" << run.err;
+    EXPECT_EQ(ReadFile(Path(std::string(name) + ".vrc")), ReadFile(Path("utf8.vrc"))) << name;
+  }
+  // But the euro sign of Windows-1252 has no place in Latin-1.
+  WriteFile(Path("euro.csv"), kHeader +
+                                  "Other,S\xFC"
+                                  "d \x80,,,,,,,,,,\n");
+  const CliRun run = RunArgs({"db-import", Path("euro.csv"), Path("euro.vrc")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find(Path("euro.csv") +
+                         ":2: column 11: the character \"\xE2\x82\xAC\" (U+20AC) is outside Latin-1"),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(fs::exists(Path("euro.vrc")));
+}
+
+TEST_F(CliTest, ExportNamesTheSourceOfEveryValue) {
+  // The bundled table lies beside the build's generic.vrc, where the
+  // command line looks for it.
+  virelo_SetModulePathOverride(VIRELO_BINARY_DIR);
+  std::vector<Contaminant> bundled;
+  std::vector<std::string> sources;
+  std::ostringstream err;
+  ASSERT_TRUE(ReadDatabaseCsv(ReadFile(kSource + "/resources/generic-contaminants.csv"), "source", &bundled,
+                              err, &sources));
+  CliRun run = RunArgs({"db-export", std::string(VIRELO_BINARY_DIR) + "/generic.vrc"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::vector<Contaminant> exported;
+  std::vector<std::string> exportedSources;
+  ASSERT_TRUE(ReadDatabaseCsv(run.out, "export", &exported, err, &exportedSources));
+  EXPECT_EQ(exportedSources, sources);
+
+  // An edited decay constant loses its source, the other keeps it; a
+  // contaminant of one's own has none.
+  WriteFile(Path("edited.csv"), kHeader +
+                                    "BTEX,Benzene,,,0.002,,,,0.003,,,\n"
+                                    "Other,Own,,,0.1,,,,,,,\n"
+                                    "Compounds,MTBE,5,,0.0021,,,,,,,\n");
+  ASSERT_EQ(RunArgs({"db-import", Path("edited.csv"), Path("edited.vrc")}).status, 0);
+  run = RunArgs({"db-export", Path("edited.vrc")});
+  virelo_SetModulePathOverride(nullptr);
+  const auto rows = CsvRows(run.out);
+  ASSERT_EQ(rows.size(), 3u);
+  ASSERT_EQ(rows[0].size(), 12u);
+  EXPECT_EQ(
+      rows[0][11],
+      "lambdaUnknown: edited value, no source; lambdaSulfate: 0.003 1/d in sulfate-reducing laboratory "
+      "microcosms of sediment from a petroleum-contaminated aquifer, Hanahan SC (Chapelle, Bradley, Lovley "
+      "and Vroblesky 1996, USGS publication 70018509)");
+  EXPECT_EQ(rows[1][11], "lambdaUnknown: edited value, no source");
+  // A citation's own semicolon does not end its part.
+  EXPECT_EQ(
+      rows[2][11],
+      "Plume length: edited value, no source; lambdaUnknown: bulk field attenuation rate 0.0021 1/d (site A; "
+      "0.0048 1/d at site B, slower value taken), redox not stated (Natural attenuation of MTBE at two "
+      "petroleum-hydrocarbon spill sites, J. Hazard. Mater. 125 (2005) 10-16)");
 }
 
 TEST_F(CliTest, EmptyCellsAreAbsentValuesAndColumnOrderIsFree) {
@@ -382,13 +542,13 @@ TEST_F(CliTest, EmptyCellsAreAbsentValuesAndColumnOrderIsFree) {
 }
 
 TEST_F(CliTest, ExportThenImportChangesNoValue) {
-  // Awkward values: shortest decimals that are not exact, extremes, negative
-  // numbers, quotes and commas and Latin-1 letters in names.
+  // Awkward values: shortest decimals that are not exact, extremes, zero
+  // where it is allowed, quotes and commas and Latin-1 letters in names.
   WriteFile(Path("db.csv"),
             kHeader +
-                "Other,\"say \"\"x\"\", y\",0.1,7,0.3333333333333333,1e-300,-2.5,1.7976931348623157e308,"
-                "4.9406564584124654e-324,0.0018990000000000001,0,doc\n"
-                "Pesticides,\xC3\xA4\xC3\xB6\xC3\xBC,,-3,,,,,,,,\n");
+                "Other,\"say \"\"x\"\", y\",0.1,7,0.3333333333333333,1e-300,2.5,1.7976931348623157e308,"
+                "4.9406564584124654e-324,0.0018990000000000001,,doc\n"
+                "Pesticides,\xC3\xA4\xC3\xB6\xC3\xBC,0,0,,,,,,,,\n");
   ASSERT_EQ(RunArgs({"db-import", Path("db.csv"), Path("a.vrc")}).status, 0);
   const CliRun exported = RunArgs({"db-export", Path("a.vrc")});
   ASSERT_EQ(exported.status, 0);

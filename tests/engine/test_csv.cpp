@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/cli/csv.h"
+#include "persistence/csv.h"
 
 namespace {
 
@@ -79,6 +79,50 @@ TEST(Csv, Latin1AndUtf8) {
   EXPECT_FALSE(Utf8ToLatin1("\xC1\x81", &back));      // overlong "A"
   EXPECT_FALSE(Utf8ToLatin1("end\xC3", &back));       // cut sequence
   EXPECT_EQ(back, all);                               // unchanged after a refusal
+}
+
+TEST(Csv, SpreadsheetTextBecomesLatin1OrNamesWhatCannot) {
+  // The separator is the header's, not that of a quoted header cell.
+  EXPECT_EQ(DetectCsvSeparator("\xEF\xBB\xBF"
+                               "a;b;c\n1,5;2;3\n"),
+            ';');
+  EXPECT_EQ(DetectCsvSeparator("\n\"x;y;z\",b\n"), ',');
+  EXPECT_EQ(ParseCsv("a;\"b;c\"\n", ';').records[0].fields, (Fields{"a", "b;c"}));
+
+  std::string latin1;
+  std::vector<CsvCharacterError> errors;
+  EXPECT_TRUE(
+      DecodeSpreadsheetText("\xEF\xBB\xBF"
+                            "S\xC3\xBC"
+                            "d",
+                            &latin1, &errors));
+  EXPECT_EQ(latin1,
+            "S\xFC"
+            "d");
+  EXPECT_TRUE(
+      DecodeSpreadsheetText("S\xFC"
+                            "d \xB5g",
+                            &latin1, &errors));  // Windows-1252
+  EXPECT_EQ(latin1,
+            "S\xFC"
+            "d \xB5g");
+
+  // Columns count characters: the emoji is the third of its line.
+  EXPECT_FALSE(DecodeSpreadsheetText("ab\n\xC3\xA4x\xF0\x9F\x98\x80\n", &latin1, &errors));
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].line, 2);
+  EXPECT_EQ(errors[0].column, 3);
+  EXPECT_EQ(errors[0].message, "the character \"\xF0\x9F\x98\x80\" (U+1F600) is outside Latin-1");
+  EXPECT_EQ(latin1, "ab\n\xE4x?\n");
+  // Windows-1252 quotes and a byte it leaves undefined; a broken byte after
+  // a UTF-8 byte-order mark.
+  EXPECT_FALSE(DecodeSpreadsheetText("\x93x\x94\x81", &latin1, &errors));
+  ASSERT_EQ(errors.size(), 3u);
+  EXPECT_EQ(errors[1].message, "the character \"\xE2\x80\x9D\" (U+201D) is outside Latin-1");
+  EXPECT_EQ(errors[2].message, "byte 0x81 is no character in Windows-1252");
+  EXPECT_FALSE(DecodeSpreadsheetText("\xEF\xBB\xBFok\xFF", &latin1, &errors));
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].column, 3);
 }
 
 }  // namespace

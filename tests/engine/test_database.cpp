@@ -20,6 +20,7 @@
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "persistence/database.h"
+#include "persistence/filekind.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/file_bytes.h"
 
@@ -396,6 +397,50 @@ TEST_F(DatabaseTest, InitInstallsCallbacksAndSearches) {
   EXPECT_STREQ(genericDataPath, userDatabase().c_str());
   virelo_Exit();
   EXPECT_EQ(ActiveReportCallbacks(), nullptr);
+}
+
+TEST_F(DatabaseTest, ProjectsAndDatabasesAreToldApart) {
+  // Sizes on both sides of where one file's count, read by the other
+  // loader, points at its end. The titles of the first two projects are
+  // empty, so their bytes at the database's count read 0.
+  for (int count : {0, 1, 2, 13, 14, 15, 24}) {
+    const std::string database = root + "/db" + std::to_string(count) + ".vrc";
+    const std::string project = root + "/p" + std::to_string(count) + ".vrp";
+    writeDatabase(database, count);
+    Project* p = projectWith(count > 0 ? count : 1);
+    if (count > 1) CopyBounded(p->title, "\x17", sizeof p->title);
+    ASSERT_EQ(virelo_SaveProject(p, project.c_str()), 1);
+    virelo_FreeProject(p);
+
+    EXPECT_EQ(virelo_FileKind(database.c_str()), VireloFileKind::Database) << count;
+    EXPECT_EQ(virelo_FileKind(project.c_str()), VireloFileKind::Project) << count;
+    EXPECT_EQ(virelo_WrongKindText(database.c_str(), "generic.vrc", VireloFileKind::Project),
+              "generic.vrc is a contaminant database, not a project");
+    EXPECT_EQ(virelo_WrongKindText(project.c_str(), "site.vrp", VireloFileKind::Database),
+              "site.vrp is a project, not a contaminant database");
+    EXPECT_EQ(virelo_WrongKindText(project.c_str(), "site.vrp", VireloFileKind::Project), "");
+
+    capture([&] { EXPECT_EQ(virelo_LoadProject(database.c_str(), "rb"), nullptr) << count; });
+    Project* held = projectWith(5);
+    EXPECT_NE(capture([&] {
+                EXPECT_EQ(virelo_LoadDatabaseFile(held, project.c_str(), "test"), 0) << count;
+              }).find("Error reading contaminants from file!"),
+              std::string::npos);
+    EXPECT_EQ(held->contaminantCount, 5);
+    virelo_FreeProject(held);
+  }
+  // The bundled database of the build, which once opened as a blank project.
+  const std::string bundled = std::string(VIRELO_BINARY_DIR) + "/generic.vrc";
+  EXPECT_EQ(virelo_FileKind(bundled.c_str()), VireloFileKind::Database);
+  EXPECT_NE(capture([&] { EXPECT_EQ(virelo_LoadProject(bundled.c_str(), "rb"), nullptr); }), "");
+
+  writeAll(root + "/table.csv", Bytes{'g', 'r', 'o', 'u', 'p'});
+  EXPECT_EQ(virelo_WrongKindText((root + "/table.csv").c_str(), "table.csv", VireloFileKind::Project),
+            "table.csv is not a Virelo file");
+  writeAll(root + "/cut.vrc", Bytes{'V', 'I', 'R', 'E', 'L', 'O', ' ', '1', '.', '0', 1, 0});
+  EXPECT_EQ(virelo_FileKind((root + "/cut.vrc").c_str()), VireloFileKind::Damaged);
+  EXPECT_EQ(virelo_FileKind((root + "/missing.vrp").c_str()), VireloFileKind::Unreadable);
+  EXPECT_EQ(virelo_FileKind(root.c_str()), VireloFileKind::Unreadable);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "pages/CPropConts.h"
 #include "pages/ContaminantTreeModel.h"
+#include "persistence/database.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
 
@@ -302,6 +303,49 @@ class TestContaminantsPage : public QObject {
     QCOMPARE(aerobicOnly.lambdaSelected, int16_t(kLambdaAerobic));
     QCOMPARE(markerOf(2), 4);
     QCOMPARE(user.lambdaSelected, int16_t(kLambdaUser));
+  }
+
+  // Values of the bundled table name its source; any other value says it
+  // has none. The table lies beside the build's generic.vrc.
+  void presetsNameTheirSource() {
+    virelo_SetModulePathOverride(VIRELO_BINARY_DIR);
+    page = std::make_unique<CPropConts>(&host);
+    virelo_SetModulePathOverride(nullptr);
+    page->show();
+    ProjectPtr project = makeProject(2);
+    completeAquifer(*project, false, 1);
+    Contaminant& tce = addContaminant(*project, 2, "Trichloroethene (TCE)");
+    completeInputs(tce, 10.0, 0.1, 9.043e-05);
+    virelo_SetContaminantValue(&tce, kValueLiteraturePlumeLength, 762);
+    tce.assess = kAssessPlumeLength;
+    Contaminant& own = addContaminant(*project, 7, "Own substance");
+    completeInputs(own);
+    own.assess = kAssessPlumeLength;
+    load(project.get());
+    QLabel* literature = page->findChild<QLabel*>("literatureSourceLabel");
+    QLabel* preset = page->findChild<QLabel*>("presetSourceLabel");
+
+    clickContaminant(0);
+    QCOMPARE(literature->text(),
+             QString("Source: 75th percentile 2500 ft of 75 sites whose main contaminant is a "
+                     "chlorinated ethene (HGDB database, in Wypych (ed.) 2001, Handbook of "
+                     "Solvents, sect. 23.1, Table 23.1.10)"));
+    QCOMPARE(preset->text(),
+             QString("Source: aerobic degradation half-life 21 years, slower end of 13-21 years "
+                     "(Sorenson et al. 2000, Bioremediation Journal 4(4):337-357, INEEL TAN "
+                     "plume)"));
+    // A user-defined decay constant is no preset: no source line.
+    clickCheck("presetCheck");
+    QVERIFY(preset->isHidden());
+    clickCheck("presetCheck");
+    QVERIFY(preset->isVisible());
+
+    clickContaminant(1);
+    QCOMPARE(preset->text(), QString("Source: edited value, no source"));
+    QVERIFY(literature->isHidden());  // no literature plume length at all
+    tce.lambdaAerobic = 9.0e-05;
+    clickContaminant(0);
+    QCOMPARE(preset->text(), QString("Source: edited value, no source"));
   }
 
   void contextMenuOfTheTree() {

@@ -32,6 +32,7 @@ class TestMainWindow : public QObject {
   void startWithQuotedPathOpensIt();
   void startWithMissingFileReportsAndMakesNewProject();
   void startWithoutDatabaseWarnsAndStartsEmpty();
+  void startWithDatabaseSaysWhatItIs();
   void fileNamesWithQuotesAndForeignLetters();
   void commandLineJoinsArguments();
   void captionsFollowNewOpenAndSaveAs();
@@ -97,6 +98,18 @@ void TestMainWindow::startWithoutDatabaseWarnsAndStartsEmpty() {
   QCOMPARE(session.platform.messages[0].icon, Platform::Icon::Warning);
   QVERIFY(window->project);
   QCOMPARE(window->project->contaminantCount, 0);
+  QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
+}
+
+void TestMainWindow::startWithDatabaseSaysWhatItIs() {
+  ShellSession session;
+  const QString database = session.path("generic.vrc");
+  QVERIFY(QFile::copy(QStringLiteral(VIRELO_BINARY_DIR "/generic.vrc"), database));
+  auto window = session.start(database);
+  QCOMPARE(session.platform.messages.size(), 1);
+  QCOMPARE(session.platform.messages[0].text,
+           QStringLiteral("generic.vrc is a contaminant database, not a project."));
+  QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Virelo-Error"));
   QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
 }
 

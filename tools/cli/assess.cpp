@@ -10,10 +10,10 @@
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/validation.h"
+#include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/csv.h"
 
 namespace {
 

@@ -53,7 +53,9 @@ std::string CliUsage() {
   return text.str();
 }
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   for (size_t k = 1; k < args.size(); ++k) {
     if (args[k] == "--help" || args[k] == "-h") {
       out << CliUsage();
@@ -69,6 +71,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (args[1] == command.name) return command.run(args, out, err);
   }
   return UsageError("unknown command \"" + args[1] + "\"", err);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const EngineReportCapture capture;
+  const int status = RunCommandLine(args, out, err);
+  // A report no command has printed with its own line (a warning on the
+  // way to success) still reaches the user.
+  err << TakeEngineReports();
+  return status;
 }
 
 int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {

@@ -3,9 +3,9 @@
 // virelo-cli: assessments of a project file and the conversion of the
 // generic contaminant database to and from CSV, without the desktop program.
 //
-// Reports of the engine (a project or database that cannot be loaded or
-// written) go to C standard output as the engine prints them when no report
-// callbacks are installed; everything else goes to `out` and `err`.
+// Results go to `out`, every report to `err`: a file that cannot be read or
+// written is reported by one line "virelo-cli: cannot read FILE: reason",
+// followed by the engine's own report where it has one.
 #pragma once
 
 #include <iosfwd>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/records.h"
+#include "persistence/databasecsv.h"
 
 // Exit statuses.
 constexpr int kCliOk = 0;
@@ -23,19 +24,8 @@ constexpr int kCliUsage = 2;   // the command line could not be understood
 int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err);
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The usage text printed by --help and after a usage error.
+// The usage text printed by --help.
 std::string CliUsage();
 
-// The header of the database CSV, in column order.
-const std::vector<std::string>& DatabaseCsvColumns();
 // The header of `assess --csv`, in column order.
 const std::vector<std::string>& AssessCsvColumns();
-
-// Writes the contaminant list as database CSV (header and one row each).
-void WriteDatabaseCsv(const Contaminant* contaminants, int count, std::ostream& out);
-
-// Reads database CSV into contaminant records. Every refused row is written
-// to `err` as "<source>:<line>: <reason>"; returns false when any row was
-// refused (then `contaminants` is left empty).
-bool ReadDatabaseCsv(const std::string& text, const std::string& source,
-                     std::vector<Contaminant>* contaminants, std::ostream& err);

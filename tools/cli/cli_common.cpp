@@ -2,16 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "tools/cli/cli_common.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/calc.h"
+#include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
-#include "tools/cli/csv.h"
 
 bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<CliOption>& options,
                        CliArguments* parsed, std::string* error) {
@@ -55,8 +59,74 @@ bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<C
 }
 
 int UsageError(const std::string& message, std::ostream& err) {
-  err << "virelo-cli: " << message << "\n\n" << CliUsage();
+  err << "virelo-cli: " << message << "\nsee virelo-cli --help\n";
   return kCliUsage;
+}
+
+namespace {
+
+std::string g_engineReports;
+
+// The engine's own text blocks, as it prints them without callbacks.
+void KeepError(const char* message, const char* module, int32_t errNo, uint32_t uid) {
+  char block[1024];
+  std::snprintf(block, sizeof block, "Error in Module %s - UID=%x - ErrNo=%d\nMessage:\n%s\n\n", module,
+                static_cast<unsigned>(uid), static_cast<int>(errNo), message ? message : "");
+  g_engineReports += block;
+}
+void KeepWarning(const char* message, const char* module, uint32_t uid) {
+  char block[1024];
+  std::snprintf(block, sizeof block, "WARNING[%s] - UID=%x\nMessage:\n%s\n\n", module,
+                static_cast<unsigned>(uid), message ? message : "");
+  g_engineReports += block;
+}
+// The engine's progress lines are not for the user of a command line.
+void DropDebug(const char*, const char*, uint32_t) {}
+
+}  // namespace
+
+EngineReportCapture::EngineReportCapture() {
+  if (const ReportCallbacks* active = ActiveReportCallbacks()) {
+    hadRecord_ = true;
+    saved_ = *active;
+  }
+  g_engineReports.clear();
+  SetInstalledReportHandlers(KeepError, KeepWarning, DropDebug);
+  InstallReportCallbacks();
+}
+
+EngineReportCapture::~EngineReportCapture() {
+  // What a process embedding the command line had installed comes back.
+  if (hadRecord_) {
+    SetInstalledReportHandlers(saved_.onError, saved_.onWarning, saved_.onDebug);
+    InstallReportCallbacks();
+  } else {
+    RemoveReportCallbacks();
+  }
+  SetInstalledReportHandlers(nullptr, nullptr, PrintDebugLine);
+}
+
+std::string TakeEngineReports() {
+  std::string reports;
+  reports.swap(g_engineReports);
+  return reports;
+}
+
+int ReadFailure(const std::string& path, const std::string& reason, std::ostream& err) {
+  err << "virelo-cli: cannot read " << path << ": " << reason << "\n" << TakeEngineReports();
+  return kCliFailed;
+}
+
+int WriteFailure(const std::string& path, const std::string& reason, std::ostream& err) {
+  err << "virelo-cli: cannot write " << path << ": " << reason << "\n" << TakeEngineReports();
+  return kCliFailed;
+}
+
+std::string ReadFailureReason(const std::string& path, VireloFileKind wanted) {
+  const VireloFileKind kind = virelo_FileKind(path.c_str());
+  if (kind == VireloFileKind::Unreadable) return std::strerror(errno);
+  if (kind != wanted) return virelo_WrongKindText(path.c_str(), path, wanted);
+  return std::string("it is ") + virelo_FileKindText(kind) + " but could not be loaded";
 }
 
 namespace {
@@ -159,14 +229,13 @@ void ProjectDeleter::operator()(Project* project) const {
 ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err) {
   ProjectHandle project(virelo_LoadProject(path.c_str(), "rb"));
   if (!project) {
-    std::fflush(stdout);
-    err << "virelo-cli: cannot load the project \"" << path << "\"\n";
+    ReadFailure(path, ReadFailureReason(path, VireloFileKind::Project), err);
     return nullptr;
   }
   virelo_FreeResults(project.get());
   if (!virelo_math_CalcAll(project.get())) {
-    std::fflush(stdout);
-    err << "virelo-cli: the assessment of \"" << path << "\" could not be completed\n";
+    err << "virelo-cli: cannot assess " << path << ": the calculation could not be completed\n"
+        << TakeEngineReports();
     return nullptr;
   }
   return project;

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "diagnostics/report.h"
 #include "engine/assessment.h"
 #include "engine/records.h"
+#include "persistence/filekind.h"
 
 // One command: its name, its lines in the usage text, and what runs it with
 // the whole command line (args[0] the program, args[1] the command).
@@ -41,7 +43,34 @@ struct CliArguments {
 bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<CliOption>& options,
                        CliArguments* parsed, std::string* error);
 
-// Prints a usage error and returns kCliUsage.
+// While a command runs, the engine's errors and warnings are kept here rather
+// than printed to standard output (where they would end up inside a
+// redirected table). Returns them as the engine's text blocks and forgets
+// them.
+std::string TakeEngineReports();
+// Keeps the engine's reports (see above) from construction to destruction,
+// then restores the report callbacks that were installed before.
+class EngineReportCapture {
+ public:
+  EngineReportCapture();
+  ~EngineReportCapture();
+  EngineReportCapture(const EngineReportCapture&) = delete;
+  EngineReportCapture& operator=(const EngineReportCapture&) = delete;
+
+ private:
+  bool hadRecord_ = false;
+  ReportCallbacks saved_;
+};
+
+// Prints "virelo-cli: cannot read PATH: REASON" (or "cannot write"), then
+// the engine's reports, on `err`. Returns kCliFailed.
+int ReadFailure(const std::string& path, const std::string& reason, std::ostream& err);
+int WriteFailure(const std::string& path, const std::string& reason, std::ostream& err);
+// Why the file at `path` could not be loaded as `wanted`: the system's
+// reason when it cannot be opened, the kind of file it is when it is another.
+std::string ReadFailureReason(const std::string& path, VireloFileKind wanted);
+
+// Prints the message and a hint to --help; returns kCliUsage.
 int UsageError(const std::string& message, std::ostream& err);
 
 // Reads --plume-range and --af-range (0 when absent); false with `error` set
@@ -77,7 +106,8 @@ struct ProjectDeleter {
 using ProjectHandle = std::unique_ptr<Project, ProjectDeleter>;
 
 // Loads the project file at `path` and computes its results. On failure it
-// reports on `err` why the file could not be read and returns null; every
+// reports on `err` why the file could not be read (see ReadFailure) and
+// returns null; every
 // command that reads a project goes through here so that they all say it
 // the same way.
 ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err);

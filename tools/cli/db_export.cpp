@@ -11,7 +11,9 @@
 
 std::string DbExportUsage() {
   return "  db-export FILE.vrc\n"
-         "      Writes a contaminant database as CSV to standard output.\n";
+         "      Writes a contaminant database as CSV to standard output. The\n"
+         "      source column names the literature source of each value that\n"
+         "      the bundled table holds, and \"edited value, no source\" for others.\n";
 }
 
 int RunDbExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -23,12 +25,20 @@ int RunDbExport(const std::vector<std::string>& args, std::ostream& out, std::os
   Project* project = virelo_AllocateProject();
   if (!project) return kCliFailed;
   if (!virelo_LoadDatabaseFile(project, path.c_str(), "virelo-cli db-export")) {
-    std::fflush(stdout);
-    err << "virelo-cli: cannot load the database \"" << path << "\"\n";
     virelo_FreeProject(project);
-    return kCliFailed;
+    return ReadFailure(path, ReadFailureReason(path, VireloFileKind::Database), err);
   }
-  WriteDatabaseCsv(project->contaminants, project->contaminantCount, out);
+  // The source column says where each value comes from: the bundled
+  // literature table, or nowhere.
+  LiteratureTable table;
+  const bool haveTable = LoadBundledLiteratureTable(&table);
+  if (!haveTable) {
+    char folder[kPathCapacity];
+    virelo_GetModulePath(folder);
+    err << "virelo-cli: cannot read " << folder << kLiteratureTableFileName
+        << ": the literature table is missing or unsound; the source column stays empty\n";
+  }
+  WriteDatabaseCsv(project->contaminants, project->contaminantCount, out, haveTable ? &table : nullptr);
   out.flush();
   virelo_FreeProject(project);
   return out ? kCliOk : kCliFailed;

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Comma-separated tables as RFC 4180 writes them (quoted fields, doubled
+// quotes, commas and line breaks inside quotes), also with the semicolons of
+// spreadsheets set to a decimal comma, and the conversion between the
+// encodings of such tables and the Latin-1 of Virelo's records.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct CsvRecord {
+  int line = 0;  // physical line (1-based) on which the record starts
+  std::vector<std::string> fields;
+};
+
+struct CsvTable {
+  std::vector<CsvRecord> records;
+  // Set when the text could not be read to its end; `errorLine` is the line
+  // on which the unreadable record starts.
+  bool ok = true;
+  int errorLine = 0;
+  std::string error;
+};
+
+// Splits `text` into records of fields divided by `separator`. Line ends are
+// LF or CR LF; a final line end is optional. A byte-order mark at the start
+// is skipped. A quote inside an unquoted field, text after a closing quote,
+// and a quote left open at the end of the text stop the parse with an error;
+// the records read before it are kept.
+CsvTable ParseCsv(std::string_view text, char separator = ',');
+
+// The separator of a table: ';' when its first non-blank line holds more
+// semicolons than commas outside quotes, else ','.
+char DetectCsvSeparator(std::string_view text);
+
+// A character that Latin-1 cannot hold, or a byte that is no character.
+struct CsvCharacterError {
+  int line = 0;    // 1-based
+  int column = 0;  // 1-based, in characters
+  std::string message;
+};
+
+// Text as spreadsheets write it, to Latin-1: UTF-8 (with or without a
+// byte-order mark, which is dropped) when the bytes are valid UTF-8 or begin
+// with the mark; otherwise Windows-1252, whose letters above 0x9F are
+// Latin-1's. Returns false with every character that Latin-1 cannot hold
+// (named in UTF-8 with its code point) in `errors`.
+bool DecodeSpreadsheetText(std::string_view bytes, std::string* latin1,
+                           std::vector<CsvCharacterError>* errors);
+
+// One field, quoted when it holds a comma, a quote, CR or LF.
+std::string CsvQuote(std::string_view field);
+// Fields joined by commas, each quoted where needed, without line end.
+std::string CsvJoin(const std::vector<std::string>& fields);
+
+// Latin-1 bytes to UTF-8.
+std::string Latin1ToUtf8(std::string_view latin1);
+// UTF-8 to Latin-1. Returns false for malformed UTF-8 and for a character
+// above U+00FF, which Latin-1 cannot hold.
+bool Utf8ToLatin1(std::string_view utf8, std::string* latin1);
