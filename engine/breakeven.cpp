@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "engine/calc.h"
@@ -414,4 +415,15 @@ bool IsFragile(const BreakEven& entry) {
 bool IsFragile(const BreakEvenTable& table) {
   return std::any_of(table.inputs.begin(), table.inputs.end(),
                      [](const BreakEven& entry) { return IsFragile(entry); });
+}
+
+std::string FormatFactor(double factor) {
+  // Through the results' own formatter, so that the desktop's locale never
+  // turns the decimal point into a comma.
+  char fixed[16] = "%.1f";
+  if (factor > 0.0 && std::isfinite(factor)) {
+    const int digits = std::clamp(1 - static_cast<int>(std::floor(std::log10(factor))), 0, 9);
+    std::snprintf(fixed, sizeof fixed, "%%.%df", digits);
+  }
+  return FormatResultValue(factor, fixed, "%.1e");
 }

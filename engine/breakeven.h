@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/assessment.h"
@@ -72,3 +73,8 @@ std::optional<double> BetterFactor(const BreakEven& entry);
 double NearestFactor(const BreakEven& entry);
 bool IsFragile(const BreakEven& entry);       // NearestFactor <= kFragileFactor
 bool IsFragile(const BreakEvenTable& table);  // any input fragile
+
+// A factor with two significant digits, without an exponent inside
+// 1e-7 .. 1e7 ("0.31", "4.2", "61", "1234"), else "3.1e-08"; "infinite!" for
+// one that is not finite. The callers put the multiplication sign before it.
+std::string FormatFactor(double factor);
