@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -285,16 +286,10 @@ void RobustnessDialog::fillChart() {
   chart_->setTitle(QStringLiteral("Factor to the next class change (log scale)"));
   if (table_.inputs.empty()) return;
 
-  auto* worseSet =
-      new QBarSet(QStringLiteral("towards %1")
-                      .arg(AssessmentClassName(Neighbour(table_.cls, -1) == AssessmentClass::Problems
-                                                   ? table_.cls
-                                                   : Neighbour(table_.cls, -1))));
-  auto* betterSet =
-      new QBarSet(QStringLiteral("towards %1")
-                      .arg(AssessmentClassName(Neighbour(table_.cls, +1) == AssessmentClass::Problems
-                                                   ? table_.cls
-                                                   : Neighbour(table_.cls, +1))));
+  const AssessmentClass worse = Neighbour(table_.cls, -1);
+  const AssessmentClass better = Neighbour(table_.cls, +1);
+  auto* worseSet = new QBarSet(QStringLiteral("towards %1").arg(AssessmentClassName(worse)));
+  auto* betterSet = new QBarSet(QStringLiteral("towards %1").arg(AssessmentClassName(better)));
   worseSet->setColor(kWorseColour);
   betterSet->setColor(kBetterColour);
   worseSet->setBorderColor(kWorseColour.darker(130));
@@ -332,6 +327,12 @@ void RobustnessDialog::fillChart() {
   series->append(betterSet);
   series->setBarWidth(0.6);
   chart_->addSeries(series);
+  // Green has no better class and red no worse one: no legend entry for it.
+  for (QLegendMarker* marker : chart_->legend()->markers(series)) {
+    const bool none = (marker->label() == worseSet->label() && worse == AssessmentClass::Problems) ||
+                      (marker->label() == betterSet->label() && better == AssessmentClass::Problems);
+    marker->setVisible(!none);
+  }
 
   auto* inputs = new QBarCategoryAxis;
   inputs->append(categories);
