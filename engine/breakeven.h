@@ -48,7 +48,8 @@ enum class BreakEvenMethod { Best, Search };
 // The break-even values of one assessment of contaminant in aquifer, against
 // range. With approximateByX, varying x moves ax, ay and az with it (x/10,
 // x/100, x/1000) as "Approximate by x" does. Inputs with problems give a
-// table with class Problems and no inputs.
+// table with class Problems and no inputs. Like the input checks it runs,
+// not reentrant: call it from one thread at a time.
 BreakEvenTable BreakEvenValues(const Aquifer& aquifer, const Contaminant& contaminant, bool approximateByX,
                                bool plumeLength, AssessmentRange range,
                                BreakEvenMethod method = BreakEvenMethod::Best);
