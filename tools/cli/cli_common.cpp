@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "tools/cli/cli_common.h"
 
+#include <sys/stat.h>
+#include <cerrno>
+
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -169,6 +172,13 @@ std::string FormatDouble(double value) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string* text) {
+  // A folder opens as an empty stream; say what it is instead of reading
+  // nothing.
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    errno = EISDIR;
+    return false;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::ostringstream buffer;

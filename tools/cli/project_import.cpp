@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // virelo-cli project-import: a project file from its JSON form.
 #include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
 
 #include <cstdio>
 #include <iostream>
@@ -57,8 +59,8 @@ int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, st
   if (source == "-") {
     text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
   } else if (!ReadWholeFile(source, &text)) {
-    err << "virelo-cli: cannot read " << source << "\n";
-    return kCliFailed;
+    const int error = errno;
+    return ReadFailure(source, std::strerror(error), err);
   }
   if (source != "-" && SameFile(source, target)) {
     err << "virelo-cli: " << target << " is the JSON file being read; choose another output\n";
