@@ -29,6 +29,7 @@ constexpr int kTreeWidth = 220;
 
 // Help identifiers of the page's controls.
 enum ControlId {
+  kIdPage = 1200,
   kIdTree = 1201,
   kIdAssessPlume = 1202,
   kIdAssessAf = 1203,
@@ -82,6 +83,7 @@ QLineEdit* makeEdit(const char* name, int id) {
 }  // namespace
 
 CPropConts::CPropConts(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  setControlId(this, kIdPage);
   buildControls();
   ClearContaminantControls();
 }
