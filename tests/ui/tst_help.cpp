@@ -17,6 +17,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "app/PageTabs.h"
@@ -179,6 +181,26 @@ class HelpTest : public QObject {
 
     QVERIFY(desktop.requestHelp(0, Platform::HelpKind::Close));
     QVERIFY(!help::window());
+
+    // Asked from a modal dialog, the help window takes the user's clicks.
+    QDialog dialog;
+    QString reached;
+    QTimer::singleShot(0, &dialog, [&] {
+      desktop.requestHelp(kfId, Platform::HelpKind::Topic);
+      HelpWindow* help = help::window();
+      if (help && QTest::qWaitForWindowExposed(help)) {
+        QTreeWidget* contents = help->contents();
+        QTreeWidgetItem* first = contents->topLevelItem(1);
+        // Through the window system, which drops the clicks of blocked windows.
+        const QPoint at = contents->viewport()->mapTo(help, contents->visualItemRect(first).center());
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, at);
+        reached = help->currentSection();
+      }
+      dialog.reject();
+    });
+    dialog.exec();
+    QCOMPARE(reached, QStringLiteral("1. What Virelo is for"));
+    desktop.requestHelp(0, Platform::HelpKind::Close);
   }
 };
 
