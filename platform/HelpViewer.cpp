@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPointer>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -19,6 +20,7 @@
 #include "engine/records.h"
 #include "persistence/database.h"
 #include "platform/ManualHelp.h"
+#include "platform/Platform.h"
 
 const ManualHelp& ManualHelp::builtIn() {
   // The manual is compiled into the program, so help never depends on files
@@ -36,7 +38,16 @@ HelpWindow::HelpWindow(const ManualHelp& manual, QWidget* parent)
   setObjectName(QStringLiteral("helpWindow"));
   setWindowTitle(QStringLiteral("Virelo Help"));
   browser_->setObjectName(QStringLiteral("helpBrowser"));
-  browser_->setOpenExternalLinks(true);
+  // Links within the manual scroll; others go to the desktop like every link.
+  browser_->setOpenLinks(false);
+  connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    if (url.scheme().isEmpty() && url.path().isEmpty())
+      browser_->scrollToAnchor(url.fragment());
+    else
+      Platform::instance().openUrl(url);
+  });
+  auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(closeKey, &QShortcut::activated, this, &QWidget::close);
   manual.layOut(browser_->document());
   browser_->document()->setDocumentMargin(16);
 
