@@ -23,6 +23,7 @@
 
 #include "app/PageTabs.h"
 #include "pages/ContaminantEditorDialog.h"
+#include "pages/ProblemsDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/ManualHelp.h"
 #include "shell_fixture.h"
@@ -137,6 +138,14 @@ class HelpTest : public QObject {
     QCOMPARE(popup.kind, Platform::HelpKind::Popup);
     QCOMPARE(popup.contextId, controlId(kf));
     QCOMPARE(kf->mapFromGlobal(popup.at), QPoint(kf->width() / 2, kf->height()));
+
+    // The problems window: the list of problems and their remedies.
+    ProblemsDialog problems;
+    problems.show();
+    QVERIFY(QTest::qWaitForWindowActive(&problems));
+    QTest::keyClick(problems.focusWidget(), Qt::Key_F1);
+    QVERIFY2(askedSection().contains(QStringLiteral("Problems")), qPrintable(askedSection()));
+    problems.close();
 
     // The editor: F1 and its Help button; help that cannot be shown says so.
     ContaminantEditorDialog editor;
