@@ -22,6 +22,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/PageTabs.h"
+#include "platform/Platform.h"
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "pages/CPropAqui.h"
@@ -31,8 +32,6 @@
 #include "pages/ContaminantEditorDialog.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
-#include "platform/HelpViewer.h"
-#include "platform/Platform.h"
 #include "resources/shell_pictures.h"
 
 namespace {
@@ -487,7 +486,10 @@ void MainDialog::OnDataLoadApplicationDefaults() {
 }
 
 void MainDialog::OnHelpManual() {
-  Platform::instance().openUrl(QUrl::fromLocalFile(help::manualPdfPath()));
+  std::vector<char> folder(kPathCapacity, '\0');
+  virelo_GetModulePath(folder.data());
+  Platform::instance().openUrl(
+      QUrl::fromLocalFile(QFile::decodeName(folder.data()) + QStringLiteral("manual.pdf")));
 }
 
 void MainDialog::OnHelpAbout() {

@@ -83,9 +83,9 @@ QLineEdit* makeEdit(const char* name, int id) {
 }  // namespace
 
 CPropConts::CPropConts(PageHost* host, QWidget* parent) : PropPage(host, parent) {
-  setControlId(this, kIdPage);
   buildControls();
   ClearContaminantControls();
+  setControlId(this, kIdPage);
 }
 
 void CPropConts::buildControls() {

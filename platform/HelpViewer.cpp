@@ -15,10 +15,7 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QWhatsThis>
-#include <vector>
 
-#include "engine/records.h"
-#include "persistence/database.h"
 #include "platform/ManualHelp.h"
 #include "platform/Platform.h"
 
@@ -131,12 +128,6 @@ void closeWindow() {
 
 HelpWindow* window() {
   return openWindow;
-}
-
-QString manualPdfPath() {
-  std::vector<char> folder(kPathCapacity, '\0');
-  virelo_GetModulePath(folder.data());
-  return QFile::decodeName(folder.data()) + QStringLiteral("manual.pdf");
 }
 
 }  // namespace help

@@ -44,6 +44,4 @@ bool showPopup(int controlId, const QPoint& at);
 void closeWindow();
 // The open help window, or null.
 HelpWindow* window();
-// Where the installed PDF of the manual lies. The one place that knows it.
-QString manualPdfPath();
 }  // namespace help
