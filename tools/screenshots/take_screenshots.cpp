@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QTimer>
 #include <QTreeView>
 #include <cstdio>
@@ -108,9 +107,7 @@ int main(int argc, char** argv) {
     if (popup) {
       // The pop-up is a window of its own: drawn onto the page where it stands.
       QPixmap picture = window.grab();
-      QPainter painter(&picture);
-      painter.drawPixmap(window.mapFromGlobal(popup->pos()), popup->grab());
-      painter.end();
+      popup->render(&picture, window.mapFromGlobal(popup->pos()));
       const bool saved = picture.save(dir + "/whats-this.png");
       std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(dir + "/whats-this.png"));
       ok &= saved;
