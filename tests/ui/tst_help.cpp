@@ -50,14 +50,18 @@ QList<QWidget*> inputControls(QWidget* root) {
   return controls;
 }
 
-// The page or dialog section `root` belongs to, and every input control on
-// it without a text of that section.
+// Whether `heading` is `section` or one of its subsections ("7." holds "7.1").
+bool within(const QString& heading, const QString& section) {
+  return !section.isEmpty() && heading.startsWith(section.section(QLatin1Char(' '), 0, 0));
+}
+
+// Every input control on `root` without a text in `section`.
 QStringList controlsWithoutHelp(QWidget* root, const QString& section) {
   const ManualHelp& manual = ManualHelp::builtIn();
   QStringList missing;
   for (QWidget* control : inputControls(root)) {
     const int id = controlId(control);
-    if (!id || manual.text(id).isEmpty() || manual.section(id) != section)
+    if (!id || manual.text(id).isEmpty() || !within(manual.section(id), section))
       missing << QStringLiteral("%1 (%2, id %3)")
                      .arg(control->objectName(), control->metaObject()->className())
                      .arg(id);
@@ -121,7 +125,7 @@ class HelpTest : public QObject {
       window->ViewPage(i);
       const QString section = manual.section(controlId(window->pageTabs->page(i)));
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-      QCOMPARE(askedSection(), section);
+      QVERIFY2(within(askedSection(), section), qPrintable(askedSection()));
       // From the tab bar too: the current page's section.
       window->pageTabs->tabBar()->setFocus();
       QTest::keyClick(window->pageTabs->tabBar(), Qt::Key_F1);
