@@ -6,7 +6,6 @@
 #include <QCursor>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPointer>
 #include <QShortcut>
 #include <QSplitter>
@@ -62,8 +61,10 @@ HelpWindow::HelpWindow(const ManualHelp& manual, QWidget* parent)
       new QTreeWidgetItem(chapter, {block.text()});
     }
   }
-  connect(contents_, &QTreeWidget::itemClicked, this,
-          [this](QTreeWidgetItem* item) { showSection(item->text(0)); });
+  // Mouse or arrow keys: the section follows the contents' current item.
+  connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    if (item && item->text(0) != section_) showSection(item->text(0));
+  });
 
   auto* splitter = new QSplitter;
   splitter->addWidget(contents_);
