@@ -162,16 +162,33 @@ void MainDialog::buildMenus() {
   helpAction->setShortcut(QKeySequence(Qt::Key_F1));
   helpAction->setShortcutContext(Qt::WindowShortcut);
   connect(helpAction, &QAction::triggered, this, [this] {
-    const QWidget* w = QApplication::focusWidget();
-    int id = 0;
-    for (; w && !id; w = w->parentWidget()) {
-      id = controlId(w);
-      if (w == this) break;
-    }
+    // The control with the focus names its section of the manual; outside
+    // the pages (tab bar, tool bar) the current page does.
+    const QWidget* focus = QApplication::focusWidget();
+    int id = pageOf(focus) >= 0 ? helpControlId(focus, this) : 0;
+    if (!id && pageTabs->projectPage) id = controlId(pageTabs->page(pageTabs->currentIndex()));
+    if (!id) id = kIdMainWindow;
     Platform::instance().requestHelp(id, Platform::HelpKind::Topic);
   });
   addAction(helpAction);
   accelerators.append(helpAction);
+
+  // Shift+F1: the short text of the control with the focus, beside it; where
+  // there is none, What's-this mode lets the user point at a control.
+  whatsThisKeyAction = new QAction(this);
+  whatsThisKeyAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+  whatsThisKeyAction->setShortcutContext(Qt::WindowShortcut);
+  connect(whatsThisKeyAction, &QAction::triggered, this, [this] {
+    QWidget* focus = QApplication::focusWidget();
+    const int index = pageOf(focus);
+    const int id = index >= 0 ? helpControlId(focus, pageTabs->page(index)) : 0;
+    if (!id ||
+        !Platform::instance().requestHelp(id, Platform::HelpKind::Popup,
+                                          focus->mapToGlobal(QPoint(focus->width() / 2, focus->height()))))
+      QWhatsThis::enterWhatsThisMode();
+  });
+  addAction(whatsThisKeyAction);
+  accelerators.append(whatsThisKeyAction);
 }
 
 void MainDialog::buildToolBar() {
@@ -522,9 +539,8 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
   QWidget* page = pageTabs->page(index);
   const auto* help = static_cast<QHelpEvent*>(event);
   QWidget* child = page->childAt(page->mapFromGlobal(help->globalPos()));
-  int id = 0;
-  for (QWidget* w = child; w && w != page && !id; w = w->parentWidget()) id = controlId(w);
-  if (id) Platform::instance().requestHelp(id, Platform::HelpKind::Popup);
+  const int id = helpControlId(child, page);
+  if (id) Platform::instance().requestHelp(id, Platform::HelpKind::Popup, help->globalPos());
   // One click answers one question, as the desktop's context help does.
   QTimer::singleShot(0, this, [] { QWhatsThis::leaveWhatsThisMode(); });
   return true;

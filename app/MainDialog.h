@@ -86,6 +86,7 @@ class MainDialog : public QDialog, public PageHost {
   QAction* aboutAction;
   QAction* whatsThisAction;
   QAction* helpAction;
+  QAction* whatsThisKeyAction;
 
  public slots:
   void reject() override;

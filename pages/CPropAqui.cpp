@@ -24,6 +24,7 @@ namespace {
 
 // Help identifiers of the page's controls.
 enum AquiferControlId {
+  kIdPage = 1100,
   kIdX = 1101,
   kIdKf,
   kIdI,
@@ -72,6 +73,7 @@ class TrackingPause {
 }  // namespace
 
 CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  setControlId(this, kIdPage);
   auto makeEdit = [this](const char* name, int id) {
     auto* edit = new QLineEdit;
     edit->setObjectName(QLatin1String(name));

@@ -29,6 +29,7 @@ constexpr int kTreeWidth = 220;
 
 // Help identifiers of the page's controls.
 enum ControlId {
+  kIdPage = 1200,
   kIdTree = 1201,
   kIdAssessPlume = 1202,
   kIdAssessAf = 1203,
@@ -107,6 +108,7 @@ CPropConts::CPropConts(PageHost* host, QWidget* parent) : PropPage(host, parent)
   LoadBundledLiteratureTable(&literature_);
   buildControls();
   ClearContaminantControls();
+  setControlId(this, kIdPage);
 }
 
 void CPropConts::buildControls() {

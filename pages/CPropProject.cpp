@@ -32,6 +32,7 @@ namespace {
 
 // Help identifiers of the page's controls.
 enum ProjectControlId {
+  kIdPage = 1000,
   kIdTitle = 1001,
   kIdDescription,
   kIdAuthor,
@@ -114,6 +115,7 @@ QLabel* rowLabel(const QString& text, QWidget* buddy) {
 }  // namespace
 
 CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  setControlId(this, kIdPage);
   // --- "Project": the editable texts.
   titleEdit_ = new QLineEdit;
   titleEdit_->setObjectName("titleEdit");

@@ -32,7 +32,9 @@ namespace {
 constexpr int kLegendLight = 20;
 constexpr int kLegendGap = 3;
 
-// Help identifiers: 1300 + side * 10 + control.
+// Help identifiers: 1300 for the page, 1300 + side * 10 + control for its
+// controls.
+constexpr int kIdPage = 1300;
 int controlIdOf(int side, int control) {
   return 1300 + side * 10 + control;
 }
@@ -50,6 +52,7 @@ enum SideControl {
 }  // namespace
 
 CPropResults::CPropResults(PageHost* host, QWidget* parent) : PropPage(host, parent) {
+  setControlId(this, kIdPage);
   buildControls();
   // Both drop-down lists start at the first range; each side's legend and
   // range follow it.

@@ -26,11 +26,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/Platform.h"
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "engine/validation.h"
+#include "platform/Platform.h"
 #include "resources/editor_pictures.h"
 
 namespace {
@@ -53,6 +53,8 @@ enum ControlId {
   kIdUnknown = 1413,
   kIdOk = 1414,
   kIdCancel = 1415,
+  kIdDialog = 1416,
+  kIdHelp = 1417,
 };
 
 // Kinds of help context in the debug line: a control or a menu item.
@@ -118,6 +120,7 @@ QLineEdit* numberEdit(const char* objectName, int id, QWidget* parent) {
 
 ContaminantEditorDialog::ContaminantEditorDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit contaminant data"));
+  setControlId(this, kIdDialog);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::WindowContextHelpButtonHint);
   plusIcon_ = QIcon(editorPlusPicture());
@@ -159,6 +162,7 @@ void ContaminantEditorDialog::buildControls() {
   QList<QLabel*> labels;
   auto addRow = [&labels](QGridLayout* grid, int row, const char* text, QWidget* field) {
     auto* label = new QLabel(QString::fromLatin1(text), field->parentWidget());
+    label->setBuddy(field);  // help on the label is help on its field
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
     labels.append(label);
@@ -227,6 +231,11 @@ void ContaminantEditorDialog::buildControls() {
   okButton_->setDefault(true);
   setControlId(okButton_, kIdOk);
   setControlId(cancelButton_, kIdCancel);
+  // Opens the manual at the editor's section, as F1 does.
+  helpButton_ = new QPushButton(QStringLiteral("&Help"), this);
+  helpButton_->setObjectName(QStringLiteral("helpButton"));
+  helpButton_->setAutoDefault(false);
+  setControlId(helpButton_, kIdHelp);
 
   auto* right = new QVBoxLayout;
   right->addWidget(generalFrame);
@@ -237,6 +246,7 @@ void ContaminantEditorDialog::buildControls() {
   body->addWidget(listFrame, 1);
   body->addLayout(right);
   auto* bottom = new QHBoxLayout;
+  bottom->addWidget(helpButton_);
   bottom->addStretch();
   bottom->addWidget(okButton_);
   bottom->addWidget(cancelButton_);
@@ -247,9 +257,9 @@ void ContaminantEditorDialog::buildControls() {
 
   // Tab order follows the layout: list frame, then the right frames top to
   // bottom, then the buttons.
-  QWidget* order[] = {addButton_,   removeButton_, list_,     nameEdit_,    groupCombo_, plumeLengthEdit_,
-                      entriesEdit_, aerobic,       nitrate,   iron,         sulfate,     mixedPlumes,
-                      methane,      unknown,       okButton_, cancelButton_};
+  QWidget* order[] = {addButton_,   removeButton_, list_,     nameEdit_,     groupCombo_, plumeLengthEdit_,
+                      entriesEdit_, aerobic,       nitrate,   iron,          sulfate,     mixedPlumes,
+                      methane,      unknown,       okButton_, cancelButton_, helpButton_};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(this);
@@ -270,22 +280,28 @@ void ContaminantEditorDialog::buildControls() {
   connect(list_, &QListWidget::itemSelectionChanged, this, &ContaminantEditorDialog::onSelectionChanged);
   connect(okButton_, &QPushButton::clicked, this, &ContaminantEditorDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &ContaminantEditorDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [this] {
+    showHelp(helpButton_, kHelpContextControl, kIdDialog, Platform::HelpKind::Topic, QPoint());
+  });
 
   // The buttons show pictures, so their mnemonics "&+" and "&-" are shortcuts.
   auto* addKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Plus), this);
   auto* removeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Minus), this);
   connect(addKey, &QShortcut::activated, addButton_, &QPushButton::click);
   connect(removeKey, &QShortcut::activated, removeButton_, &QPushButton::click);
-  // F1 asks for help on the focused control; Shift+F1 enters What's-this mode.
+  // F1 opens the manual at the editor's section; Shift+F1 shows the short
+  // text of the focused control beside it.
   auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(helpKey, &QShortcut::activated, this, [this] {
-    QWidget* control = focusWidget();
-    while (control && control != this && controlId(control) == 0) control = control->parentWidget();
-    if (!control) control = this;
-    showHelp(control, kHelpContextControl, controlId(control));
+    QWidget* control = focusWidget() ? focusWidget() : this;
+    showHelp(control, kHelpContextControl, helpId(control), Platform::HelpKind::Topic, QPoint());
   });
   auto* whatsThisKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
-  connect(whatsThisKey, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
+  connect(whatsThisKey, &QShortcut::activated, this, [this] {
+    QWidget* control = focusWidget() ? focusWidget() : this;
+    showHelp(control, kHelpContextControl, helpId(control), Platform::HelpKind::Popup,
+             control->mapToGlobal(QPoint(control->width() / 2, control->height())));
+  });
 
   list_->setFocus(Qt::OtherFocusReason);
 }
@@ -479,8 +495,10 @@ bool ContaminantEditorDialog::eventFilter(QObject* watched, QEvent* event) {
              static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
     QAction* action = contextMenu_->activeAction();
     contextMenu_->hide();
+    const QPoint at = action ? contextMenu_->mapToGlobal(contextMenu_->actionGeometry(action).bottomLeft())
+                             : contextMenu_->pos();
     showHelp(action ? static_cast<QObject*>(action) : contextMenu_, kHelpContextMenuItem,
-             action ? action->data().toInt() : 0);
+             action ? action->data().toInt() : kIdList, Platform::HelpKind::Popup, at);
     return true;
   }
   return QDialog::eventFilter(watched, event);
@@ -495,9 +513,8 @@ bool ContaminantEditorDialog::event(QEvent* event) {
     case QEvent::WhatsThis: {
       const auto* help = static_cast<QHelpEvent*>(event);
       QWidget* control = childAt(mapFromGlobal(help->globalPos()));
-      while (control && control != this && controlId(control) == 0) control = control->parentWidget();
       if (!control) control = this;
-      showHelp(control, kHelpContextControl, controlId(control));
+      showHelp(control, kHelpContextControl, helpId(control), Platform::HelpKind::Popup, help->globalPos());
       event->accept();
       return true;
     }
@@ -522,13 +539,19 @@ void ContaminantEditorDialog::contextMenuEvent(QContextMenuEvent* event) {
     removeContaminant();
 }
 
-void ContaminantEditorDialog::showHelp(QObject* item, int contextType, int control) {
+int ContaminantEditorDialog::helpId(const QWidget* control) const {
+  const int id = helpControlId(control, this);
+  return id ? id : kIdDialog;
+}
+
+void ContaminantEditorDialog::showHelp(QObject* item, int contextType, int control, Platform::HelpKind kind,
+                                       const QPoint& at) {
   // The help context of a control is its identifier; the handle is the
   // item's address, which tells items apart within one run.
   const int handle = static_cast<int>(reinterpret_cast<quintptr>(item));
   ReportDebug(nullptr, "OnHelpInfo", "Help for Control: %d, CType: %d, CID: %d, Handle: %d", control,
               contextType, control, handle);
-  if (!Platform::instance().requestHelp(kHelpTopic, Platform::HelpKind::Popup))
+  if (!Platform::instance().requestHelp(control, kind, at))
     Platform::instance().messageBox(this, QStringLiteral("Failed to launch help."), QStringLiteral("Virelo"),
                                     Platform::Ok, Platform::Icon::Warning);
 }

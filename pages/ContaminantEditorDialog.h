@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QIcon>
 
+#include "platform/Platform.h"
+
 struct Contaminant;
 class QAction;
 class QComboBox;
@@ -27,8 +29,6 @@ class ContaminantEditorDialog : public QDialog {
   int workingCount = 0;
   int currentIndex = -1;
 
-  // Help context number of the pop-up topic shown for every control.
-  static constexpr int kHelpTopic = 1000;
   // Name given to every new record.
   static constexpr const char* kUnnamedContaminant = "unnamed contaminant";
 
@@ -59,7 +59,12 @@ class ContaminantEditorDialog : public QDialog {
   void removeContaminant();
   void onSelectionChanged();
   void onEditLeft();
-  void showHelp(QObject* item, int contextType, int control);
+  // The identifier help answers for `control` (the dialog's own when the
+  // control has none).
+  int helpId(const QWidget* control) const;
+  // Reports the request and asks the platform for help of `kind` on
+  // `control`; tells the user when no help could be shown.
+  void showHelp(QObject* item, int contextType, int control, Platform::HelpKind kind, const QPoint& at);
   int selectedRow() const;
   int itemIndex(int row) const;
 
@@ -77,6 +82,7 @@ class ContaminantEditorDialog : public QDialog {
   LambdaEdit lambdaEdits_[7] = {};
   QPushButton* okButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QAction* addAction_ = nullptr;
   QAction* removeAction_ = nullptr;

@@ -5,9 +5,17 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <cstdarg>
 #include <cstdio>
+
+#include "platform/Platform.h"
+
+namespace {
+// Help identifier of the dialog and its text.
+constexpr int kIdProblems = 1350;
+}  // namespace
 
 ProblemsDialog::ProblemsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Problems"));
@@ -28,6 +36,13 @@ ProblemsDialog::ProblemsDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(textBox_, 1);
   layout->addLayout(buttons);
   resize(440, 260);
+
+  // F1 opens the manual at the list of problems and their remedies.
+  setControlId(this, kIdProblems);
+  setControlId(textBox_, kIdProblems);
+  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(helpKey, &QShortcut::activated, this,
+          [] { Platform::instance().requestHelp(kIdProblems, Platform::HelpKind::Topic); });
 }
 
 void ProblemsDialog::AppendLine(const char* format, ...) {

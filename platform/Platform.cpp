@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "platform/Platform.h"
 
+#include "platform/HelpViewer.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QValidator>
@@ -82,8 +85,19 @@ bool Platform::openUrl(const QUrl& url) {
   return QDesktopServices::openUrl(url);
 }
 
-bool Platform::requestHelp(int, HelpKind) {
-  // Virelo ships no help viewer; the manual is opened from the Help menu.
+bool Platform::requestHelp(int contextId, HelpKind kind, const QPoint& at) {
+  helpPoint_ = at;
+  const bool shown = requestHelp(contextId, kind);
+  helpPoint_ = QPoint();
+  return shown;
+}
+
+bool Platform::requestHelp(int contextId, HelpKind kind) {
+  switch (kind) {
+    case HelpKind::Topic: return help::showTopic(contextId);
+    case HelpKind::Popup: return help::showPopup(contextId, helpPoint_);
+    case HelpKind::Close: help::closeWindow(); return true;
+  }
   return false;
 }
 
@@ -101,6 +115,15 @@ void setControlId(QWidget* widget, int id) {
 
 int controlId(const QWidget* widget) {
   return widget ? widget->property("vireloControlId").toInt() : 0;
+}
+
+int helpControlId(const QWidget* widget, const QWidget* stop) {
+  for (const QWidget* w = widget; w && w != stop; w = w->parentWidget()) {
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (label && label->buddy() && controlId(label->buddy())) return controlId(label->buddy());
+    if (controlId(w)) return controlId(w);
+  }
+  return 0;
 }
 
 QString fromLatin1Record(const char* text) {

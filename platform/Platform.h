@@ -6,6 +6,7 @@
 // answer every question without a person.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QUrl>
 
@@ -30,19 +31,35 @@ class Platform {
   virtual int execDialog(QDialog* dialog);
   // The shell's "open" verb. Result not examined by callers.
   virtual bool openUrl(const QUrl& url);
-  // Help request keyed by a control identifier. Returns false when no help
-  // could be shown.
+  // Help request keyed by a control identifier: Topic opens the manual at the
+  // section of the control, Popup shows the control's short text, Close
+  // closes the help window. Returns false when no help could be shown.
   virtual bool requestHelp(int contextId, HelpKind kind);
+  // The same, for a pop-up that stands at the screen point `at` (without one,
+  // at the mouse pointer).
+  bool requestHelp(int contextId, HelpKind kind, const QPoint& at);
 
   // The process-wide instance (a desktop Platform unless replaced).
   static Platform& instance();
   // Replaces the instance (not owned); null restores the desktop one.
   static void setInstance(Platform* platform);
+
+ protected:
+  // Where the pop-up of the current help request stands; null when the
+  // request named no point.
+  QPoint helpPoint() const { return helpPoint_; }
+
+ private:
+  QPoint helpPoint_;
 };
 
 // Numeric control identifiers, used for help requests.
 void setControlId(QWidget* widget, int id);
 int controlId(const QWidget* widget);  // 0 when none
+// The identifier help answers for `widget`: its own, for a label the one of
+// the control it names, else that of its nearest ancestor below `stop`
+// (`stop` itself excluded). 0 when none.
+int helpControlId(const QWidget* widget, const QWidget* stop);
 
 // Records hold Latin-1 texts; the UI holds QStrings.
 QString fromLatin1Record(const char* text);

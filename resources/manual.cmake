@@ -2,8 +2,15 @@
 # The user manual: docs/manual.md rendered into manual.pdf beside the
 # executables, where the Help menu looks for it, and installed with them.
 if(VIRELO_BUILD_UI)
-  add_executable(render_manual ${CMAKE_SOURCE_DIR}/tools/manual/render_manual.cpp)
+  add_executable(render_manual ${CMAKE_SOURCE_DIR}/tools/manual/render_manual.cpp
+    ${CMAKE_SOURCE_DIR}/platform/ManualHelp.cpp)
+  target_include_directories(render_manual PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(render_manual PRIVATE Qt6::Gui)
+  # The same Markdown is compiled into the program for the help window and the
+  # What's-this texts; the renderer refuses a manual whose help markers are
+  # faulty, so a broken help text stops the build.
+  qt_add_resources(virelo_ui manual_text PREFIX /manual BASE ${CMAKE_SOURCE_DIR}/docs
+    FILES ${CMAKE_SOURCE_DIR}/docs/manual.md)
   add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/manual.pdf
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen

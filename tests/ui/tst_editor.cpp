@@ -476,8 +476,8 @@ class EditorTest : public QObject {
                  "Handle: "),
              qPrintable(output));
     QCOMPARE(platform_->helpRequests.size(), 1);
-    QCOMPARE(platform_->helpRequests[0].contextId, 1000);
-    QVERIFY(platform_->helpRequests[0].kind == Platform::HelpKind::Popup);
+    QCOMPARE(platform_->helpRequests[0].contextId, 1403);
+    QVERIFY(platform_->helpRequests[0].kind == Platform::HelpKind::Topic);
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages[0].text, QString("Failed to launch help."));
     QCOMPARE(platform_->messages[0].caption, QString("Virelo"));
@@ -497,6 +497,7 @@ class EditorTest : public QObject {
     }
     QVERIFY2(output.contains("Help for Control: 1400, CType: 1, CID: 1400"), qPrintable(output));
     QCOMPARE(platform_->helpRequests.size(), 2);
+    QVERIFY(platform_->helpRequests[1].kind == Platform::HelpKind::Popup);
     QCOMPARE(platform_->messages.size(), 1);
 
     // F1 on an item of the list's menu names the item.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QTreeView>
@@ -15,7 +16,6 @@
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
-#include "platform/Platform.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
 #include "engine/records.h"
@@ -24,6 +24,8 @@
 #include "pages/ContaminantEditorDialog.h"
 #include "pages/RobustnessDialog.h"
 #include "persistence/database.h"
+#include "platform/HelpViewer.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -70,7 +72,8 @@ int main(int argc, char** argv) {
     MainDialog window;
     window.Initialise(QString::fromLocal8Bit(argv[1]));
     window.show();
-    const char* names[] = {"main-project.png", "main-aquifer.png", "main-contaminants.png", "main-results.png"};
+    const char* names[] = {"main-project.png", "main-aquifer.png", "main-contaminants.png",
+                           "main-results.png"};
     for (int i = 0; i < 4; ++i) {
       window.ViewPage(i);
       if (i == 2 && window.project && window.project->contaminantCount > 0) {
@@ -85,6 +88,36 @@ int main(int argc, char** argv) {
         }
       }
       ok &= save(&window, dir + "/" + names[i]);
+    }
+
+    // Help: F1 on the Aquifer page opens the manual at its section; Shift+F1
+    // on the conductivity shows its text beside the field.
+    window.ViewPage(1);
+    auto* kf = window.findChild<QLineEdit*>(QStringLiteral("kfEdit"));
+    kf->setFocus();
+    window.helpAction->trigger();
+    if (HelpWindow* help = help::window()) {
+      ok &= save(help, dir + "/help-window.png");
+      help->close();
+    }
+    QApplication::setActiveWindow(&window);
+    kf->setFocus();
+    window.whatsThisKeyAction->trigger();
+    QApplication::processEvents();
+    QWidget* popup = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->inherits("QWhatsThat") && w->isVisible()) popup = w;
+    if (popup) {
+      // The pop-up is a window of its own: drawn onto the page where it stands.
+      QPixmap picture = window.grab();
+      popup->render(&picture, window.mapFromGlobal(popup->pos()));
+      const bool saved = picture.save(dir + "/whats-this.png");
+      std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(dir + "/whats-this.png"));
+      ok &= saved;
+      popup->close();
+    } else {
+      std::printf("FAILED: no What's-this pop-up\n");
+      ok = false;
     }
 
     AboutDialog about(&window, 0);

@@ -23,6 +23,7 @@ struct RecordedMessage {
 struct RecordedHelp {
   int contextId;
   Platform::HelpKind kind;
+  QPoint at;
 };
 
 class FakePlatform : public Platform {
@@ -80,8 +81,9 @@ class FakePlatform : public Platform {
     openedUrls.append(url);
     return true;
   }
+  using Platform::requestHelp;
   bool requestHelp(int contextId, HelpKind kind) override {
-    helpRequests.append({contextId, kind});
+    helpRequests.append({contextId, kind, helpPoint()});
     return helpAvailable;
   }
 

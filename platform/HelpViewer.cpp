@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "platform/HelpViewer.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QWhatsThis>
+
+#include "platform/ManualHelp.h"
+#include "platform/Platform.h"
+
+const ManualHelp& ManualHelp::builtIn() {
+  // The manual is compiled into the program, so help never depends on files
+  // found at run time.
+  static const ManualHelp manual = [] {
+    QFile file(QStringLiteral(":/manual/manual.md"));
+    const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return ManualHelp(text, QStringLiteral(VIRELO_VERSION));
+  }();
+  return manual;
+}
+
+HelpWindow::HelpWindow(const ManualHelp& manual, QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser), contents_(new QTreeWidget) {
+  setObjectName(QStringLiteral("helpWindow"));
+  setWindowTitle(QStringLiteral("Virelo Help"));
+  browser_->setObjectName(QStringLiteral("helpBrowser"));
+  // Links within the manual scroll; others go to the desktop like every link.
+  browser_->setOpenLinks(false);
+  connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    if (url.scheme().isEmpty() && url.path().isEmpty())
+      browser_->scrollToAnchor(url.fragment());
+    else
+      Platform::instance().openUrl(url);
+  });
+  auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+  manual.layOut(browser_->document());
+  browser_->document()->setDocumentMargin(16);
+
+  // The contents: chapters with their sections, as the manual numbers them.
+  contents_->setObjectName(QStringLiteral("helpContents"));
+  contents_->setHeaderHidden(true);
+  contents_->setColumnCount(1);
+  QTreeWidgetItem* chapter = nullptr;
+  for (QTextBlock block = browser_->document()->begin(); block.isValid(); block = block.next()) {
+    const int level = block.blockFormat().headingLevel();
+    if (level < 1 || level > 2 || block.text().isEmpty()) continue;
+    if (level == 1 || !chapter) {
+      chapter = new QTreeWidgetItem(contents_, {block.text()});
+    } else {
+      new QTreeWidgetItem(chapter, {block.text()});
+    }
+  }
+  // Mouse or arrow keys: the section follows the contents' current item.
+  connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    if (item && item->text(0) != section_) showSection(item->text(0));
+  });
+
+  auto* splitter = new QSplitter;
+  splitter->addWidget(contents_);
+  splitter->addWidget(browser_);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({280, 620});
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitter);
+  resize(940, 660);
+}
+
+void HelpWindow::showSection(const QString& heading) {
+  section_ = heading;
+  const QList<QTreeWidgetItem*> found = contents_->findItems(heading, Qt::MatchExactly | Qt::MatchRecursive);
+  if (heading.isEmpty() || found.isEmpty()) {
+    contents_->setCurrentItem(nullptr);
+    browser_->moveCursor(QTextCursor::Start);
+    browser_->ensureCursorVisible();
+    return;
+  }
+  QTreeWidgetItem* item = found.first();
+  if (item->parent()) item->parent()->setExpanded(true);
+  contents_->setCurrentItem(item);
+  browser_->scrollToAnchor(heading);
+}
+
+namespace help {
+namespace {
+QPointer<HelpWindow> openWindow;
+}
+
+bool showTopic(int controlId) {
+  const ManualHelp& manual = ManualHelp::builtIn();
+  if (manual.isEmpty()) return false;
+  // A modal dialog blocks every window that is not its own, so the help
+  // window belongs to the dialog that asks.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (openWindow && openWindow->parentWidget() != owner) delete openWindow;
+  if (!openWindow) {
+    openWindow = new HelpWindow(manual, owner);
+    openWindow->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  openWindow->show();
+  openWindow->raise();
+  openWindow->activateWindow();
+  openWindow->showSection(manual.section(controlId));
+  return true;
+}
+
+bool showPopup(int controlId, const QPoint& at) {
+  const QString text = ManualHelp::builtIn().text(controlId);
+  if (text.isEmpty()) return false;
+  QWhatsThis::showText(at.isNull() ? QCursor::pos() : at, ManualHelp::toHtml(text),
+                       QApplication::activeWindow());
+  return true;
+}
+
+void closeWindow() {
+  delete openWindow;
+}
+
+HelpWindow* window() {
+  return openWindow;
+}
+
+}  // namespace help
