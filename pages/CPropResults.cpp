@@ -46,7 +46,8 @@ enum SideControl {
   kLegendStrip,
   kLegendRed,
   kLegendYellow,
-  kLegendGreen
+  kLegendGreen,
+  kRobustnessButton = 10
 };
 
 }  // namespace
@@ -95,6 +96,7 @@ QWidget* CPropResults::buildSide(int side) {
   robustness->setToolTip(QStringLiteral("How far each input is from changing the marked result's class"));
   robustness->setEnabled(false);
   robustnessButton_[side] = robustness;
+  setControlId(robustness, controlIdOf(side, kRobustnessButton));
   auto* rangeRow = new QHBoxLayout;
   rangeRow->addWidget(rangeLabel);
   rangeRow->addWidget(combo, 1);
