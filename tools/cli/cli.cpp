@@ -14,6 +14,8 @@ std::string DbExportUsage();
 int RunDbExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string DbImportUsage();
 int RunDbImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string PathsUsage();
+int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -21,6 +23,7 @@ const CliCommand kCommands[] = {
     {"assess", AssessUsage, RunAssess},
     {"db-export", DbExportUsage, RunDbExport},
     {"db-import", DbImportUsage, RunDbImport},
+    {"paths", PathsUsage, RunPaths},
 };
 
 }  // namespace
