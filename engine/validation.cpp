@@ -118,8 +118,8 @@ int virelo_CheckAquiferAF(const Aquifer* aquifer, ProblemCode** codes) {
   // A negative spread or source size makes the centre-line solution return
   // a meaningless, possibly negative concentration that would pass as green.
   // A value that is not a number is not negative and still ends up red.
-  if (a.dispersivityAx < 0.0 || a.dispersivityAy < 0.0 || a.dispersivityAz < 0.0 || a.sourceThicknessSy < 0.0 ||
-      a.sourceWidthSz < 0.0)
+  if (a.dispersivityAx < 0.0 || a.dispersivityAy < 0.0 || a.dispersivityAz < 0.0 ||
+      a.sourceThicknessSy < 0.0 || a.sourceWidthSz < 0.0)
     Add(590);
   return HandOut(codes);
 }

@@ -129,7 +129,8 @@ std::string searchDatabase(bool trace) {
   w32_GetApplicationDataPath(folder, kUserFolderName);
   std::vector<std::string> candidates;
   if (folder[0] != '\0') candidates.push_back(joinPath(folder, kDatabaseFileName));
-  for (std::string& candidate : installedCandidates(kDatabaseFileName)) candidates.push_back(std::move(candidate));
+  for (std::string& candidate : installedCandidates(kDatabaseFileName))
+    candidates.push_back(std::move(candidate));
   for (const std::string& candidate : candidates) {
     if (trace) ReportDebug(callbacks, "virelo_w32_FindGenericData", "Searching in \"%s\"", candidate.c_str());
     if (candidate.size() < static_cast<size_t>(kPathCapacity) && isReadableFile(candidate.c_str()))

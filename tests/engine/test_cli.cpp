@@ -256,7 +256,8 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   const auto negative = CsvRows(RunArgs({"assess", path, "--csv"}).out);
   ASSERT_EQ(negative.size(), 2u);
   EXPECT_NE(negative[0][2], "Problems");
-  EXPECT_EQ(negative[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590"}));
+  EXPECT_EQ(negative[1],
+            (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590"}));
 }
 
 TEST_F(CliTest, NothingAssessed) {

@@ -186,9 +186,8 @@ TEST_F(DatabaseTest, InstalledDataFolderIsFoundFromTheExecutable) {
   std::ostringstream cliOut, cliErr;
   out = capture([&] { EXPECT_EQ(RunCli({"virelo-cli", "paths"}, cliOut, cliErr), 0); });
   EXPECT_EQ(out, "");
-  EXPECT_EQ(cliOut.str(), "per-user data folder:  " + dataHome + "/Virelo\n" +
-                              "installed data folder: " + dataDir + "\n" +
-                              "start-up database:     " + userDatabase() + "\n" +
+  EXPECT_EQ(cliOut.str(), "per-user data folder:  " + dataHome + "/Virelo\n" + "installed data folder: " +
+                              dataDir + "\n" + "start-up database:     " + userDatabase() + "\n" +
                               "manual:                " + dataDir + "manual.pdf\n");
   EXPECT_EQ(genericDataPath, dataDir + "generic.vrc");
   EXPECT_EQ(RunCli({"virelo-cli", "paths", "x"}, cliOut, cliErr), 2);

@@ -83,8 +83,8 @@ TEST(Checks, Aquifer) {
   a.dispersivityAx = -5.0;
   EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{590});
   EXPECT_EQ(Check(virelo_CheckAquiferPlumeLength, a), Codes{});
-  for (double Aquifer::*field : {&Aquifer::dispersivityAy, &Aquifer::dispersivityAz, &Aquifer::sourceThicknessSy,
-                                 &Aquifer::sourceWidthSz}) {
+  for (double Aquifer::*field : {&Aquifer::dispersivityAy, &Aquifer::dispersivityAz,
+                                 &Aquifer::sourceThicknessSy, &Aquifer::sourceWidthSz}) {
     Aquifer b = WorkedExampleAquifer();
     b.*field = -1e-12;
     EXPECT_EQ(Check(virelo_CheckAquiferAF, b), Codes{590});

@@ -50,7 +50,8 @@ void TestAbout::textsAndLayout() {
   QCOMPARE(groups, QStringList({"General Informations", "Copyright", "Realisation"}));
   QString labels;
   for (QLabel* label : about.findChildren<QLabel*>()) labels += label->text() + '\n';
-  QVERIFY2(labels.contains("GPL-3.0-or-later") && !labels.contains("All rights reserved"), qPrintable(labels));
+  QVERIFY2(labels.contains("GPL-3.0-or-later") && !labels.contains("All rights reserved"),
+           qPrintable(labels));
   QVERIFY(about.okButton->isDefault());
   // The acknowledgement: one read-only, centred paragraph of about 700 characters.
   QVERIFY(about.acknowledgementText->isReadOnly());

@@ -191,9 +191,10 @@ class TestResultsPage : public QObject {
       return int(QDialog::Accepted);
     };
     page->ShowProblems(0, CPropResults::AttenuationFactorSide);
-    QVERIFY2(text.endsWith("1 problem(s):\r\n\r\n1. Dispersivities and source dimensions must not be negative for "
-                           "the aquifer!\r\n"),
-             qPrintable(text));
+    QVERIFY2(
+        text.endsWith("1 problem(s):\r\n\r\n1. Dispersivities and source dimensions must not be negative for "
+                      "the aquifer!\r\n"),
+        qPrintable(text));
   }
 
   // Rows follow the results; the item data is the result's index, not the
