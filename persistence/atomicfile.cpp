@@ -61,7 +61,9 @@ void takeOverAttributes(int fd, const struct stat* existing) {
         // Neither is ours to set: the file stays ours, as a fresh one would.
       }
     }
-    fchmod(fd, existing->st_mode & 07777);
+    // Read, write and execute bits only: a set-user-ID bit would turn a
+    // file the user saves into something else.
+    fchmod(fd, existing->st_mode & 0777);
     return;
   }
   const mode_t mask = umask(0);

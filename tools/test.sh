@@ -54,14 +54,14 @@ lintian --fail-on error --info "$deb"
 bash tools/install.sh
 appstreamcli validate --no-net /usr/share/metainfo/org.example.virelo.metainfo.xml
 installed_home=$(mktemp -d)
-XDG_DATA_HOME="$installed_home" virelo-cli paths | tee "$installed_home/paths"
+XDG_DATA_HOME="$installed_home" /usr/bin/virelo-cli paths | tee "$installed_home/paths"
 grep -qx "start-up database:     /usr/share/virelo/generic.vrc" "$installed_home/paths"
 grep -qx "manual:                /usr/share/virelo/manual.pdf" "$installed_home/paths"
-virelo-cli assess /usr/share/doc/virelo/examples/fuel-depot.vrp
+/usr/bin/virelo-cli assess /usr/share/doc/virelo/examples/fuel-depot.vrp
 rm -rf "$installed_home"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq virelo
-if command -v virelo-cli >/dev/null; then
-  echo "virelo-cli is still installed after the package was removed" >&2
+if [ -e /usr/bin/virelo-cli ] || [ -e /usr/share/virelo/generic.vrc ]; then
+  echo "Virelo's files are still installed after the package was removed" >&2
   exit 1
 fi
 
