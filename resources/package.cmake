@@ -11,13 +11,14 @@ set(VIRELO_VERSION ${PROJECT_VERSION})
 
 # Man pages, copyright and changelog carry the version and addresses; the
 # man pages and the changelog are compressed as Debian wants them
-# (gzip -9n: no name or time stamp, so the bytes do not change per build).
+# (gzip -9n: no name or time stamp, so the bytes do not change per build;
+# -k keeps the configured file for the next build).
 set(VIRELO_PACKAGE_FILES)
 foreach(page virelo.1 virelo-cli.1 changelog)
   configure_file(${VIRELO_DEBIAN_DIR}/${page} ${VIRELO_PACKAGE_STAGE}/${page} @ONLY)
   add_custom_command(
     OUTPUT ${VIRELO_PACKAGE_STAGE}/${page}.gz
-    COMMAND gzip -9nf ${page}
+    COMMAND gzip -9nkf ${page}
     WORKING_DIRECTORY ${VIRELO_PACKAGE_STAGE}
     DEPENDS ${VIRELO_PACKAGE_STAGE}/${page}
     COMMENT "Compressing ${page}")
