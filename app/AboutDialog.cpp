@@ -120,7 +120,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   auto* copyrightLayout = new QVBoxLayout(copyright);
   copyrightLayout->addWidget(centredLines(QStringLiteral("Copyright (C) the Virelo developers\n"
                                                          "Groundwater and Remediation Research\n"
-                                                         "All rights reserved."),
+                                                         "License: GPL-3.0-or-later"),
                                           copyright));
   copyrightLayout->addWidget(institutionAddressLink);
   copyrightLayout->addWidget(institutionLogoLink);

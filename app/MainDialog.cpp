@@ -497,10 +497,10 @@ void MainDialog::OnDataLoadApplicationDefaults() {
 }
 
 void MainDialog::OnHelpManual() {
-  std::vector<char> folder(kPathCapacity, '\0');
-  virelo_GetModulePath(folder.data());
-  Platform::instance().openUrl(
-      QUrl::fromLocalFile(QFile::decodeName(folder.data()) + QStringLiteral("manual.pdf")));
+  // Beside the program in the build tree, in the data folder once installed.
+  std::vector<char> path(kPathCapacity, '\0');
+  virelo_FindInstalledFile(kManualFileName, path.data());
+  Platform::instance().openUrl(QUrl::fromLocalFile(QFile::decodeName(path.data())));
 }
 
 void MainDialog::OnHelpAbout() {

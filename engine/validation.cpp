@@ -25,6 +25,7 @@ const ProblemMessage kProblemMessages[] = {
     {560, "You have to set ax, ay, az (dispersivity) for the aquifer!"},
     {570, "ax (dispersivity) has to be > 0.0 for the aquifer!"},
     {580, "You have to set Sz and Sy (width and thickness of plume) for the aquifer!"},
+    {590, "Dispersivities and source dimensions must not be negative for the aquifer!"},
     {-1, "__end__"},
 };
 
@@ -34,7 +35,7 @@ namespace {
 // that is not a number compares false and so passes.
 constexpr double kMinimum = 1e-10;
 
-// One work buffer shared by the three checks; no check finds more than 7.
+// One work buffer shared by the three checks; no check finds more than 8.
 constexpr int kWorkCapacity = 8;
 ProblemCode g_work[kWorkCapacity];
 int g_workCount = 0;
@@ -114,6 +115,12 @@ int virelo_CheckAquiferAF(const Aquifer* aquifer, ProblemCode** codes) {
   // 560 and 570.
   if (std::fabs(a.dispersivityAx) < kMinimum) Add(570);
   if (Lacks(a.setMask, kAquiferSz | kAquiferSy)) Add(580);
+  // A negative spread or source size makes the centre-line solution return
+  // a meaningless, possibly negative concentration that would pass as green.
+  // A value that is not a number is not negative and still ends up red.
+  if (a.dispersivityAx < 0.0 || a.dispersivityAy < 0.0 || a.dispersivityAz < 0.0 ||
+      a.sourceThicknessSy < 0.0 || a.sourceWidthSz < 0.0)
+    Add(590);
   return HandOut(codes);
 }
 

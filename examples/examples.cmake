@@ -10,3 +10,8 @@ add_custom_target(example_projects
   COMMAND make_example ${CMAKE_BINARY_DIR}/generic.vrc ${CMAKE_BINARY_DIR}/examples
   DEPENDS generic_database
   COMMENT "Writing the example projects into ${CMAKE_BINARY_DIR}/examples")
+
+# The committed examples are installed with the documentation.
+install(FILES ${CMAKE_SOURCE_DIR}/examples/README.md ${CMAKE_SOURCE_DIR}/examples/fuel-depot.vrp
+              ${CMAKE_SOURCE_DIR}/examples/worked-example.vrp
+        DESTINATION ${VIRELO_DOC_DIR}/examples)

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
@@ -79,6 +80,63 @@ std::string userDataBase() {
 std::string joinPath(std::string folder, const char* name) {
   if (!folder.empty() && !isSeparator(folder.back())) folder += '/';
   return folder + name;
+}
+
+// Removes "." and ".." lexically, so that the installed data folder reads
+// /usr/share/virelo rather than /usr/bin/../share/virelo.
+std::string lexicallyNormal(const std::string& path) {
+  std::vector<std::string> parts;
+  size_t begin = 0;
+  while (begin <= path.size()) {
+    size_t end = path.find('/', begin);
+    if (end == std::string::npos) end = path.size();
+    const std::string part = path.substr(begin, end - begin);
+    if (part == "..") {
+      if (!parts.empty() && parts.back() != "..") {
+        parts.pop_back();
+      } else if (path.empty() || path[0] != '/') {
+        parts.push_back(part);
+      }
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    begin = end + 1;
+  }
+  std::string result = !path.empty() && path[0] == '/' ? "/" : "";
+  for (size_t i = 0; i < parts.size(); ++i) result += (i ? "/" : "") + parts[i];
+  if (!parts.empty() && !path.empty() && path.back() == '/') result += '/';
+  return result;
+}
+
+// The places a file installed with the program may live, in search order:
+// beside the executable (a build tree, or an install that keeps everything
+// in one folder), then the installed data folder.
+std::vector<std::string> installedCandidates(const char* name) {
+  char modulePath[kPathCapacity];
+  virelo_GetModulePath(modulePath);
+  char dataPath[kPathCapacity];
+  virelo_GetInstalledDataPath(dataPath);
+  std::vector<std::string> candidates{std::string(modulePath) + name};
+  if (dataPath[0] != '\0') candidates.push_back(std::string(dataPath) + name);
+  return candidates;
+}
+
+// The start-up search: the per-user database, then the installed copies.
+// Each candidate is traced when `trace` is set. Empty when none is found.
+std::string searchDatabase(bool trace) {
+  const ReportCallbacks* callbacks = ActiveReportCallbacks();
+  char folder[kPathCapacity];
+  w32_GetApplicationDataPath(folder, kUserFolderName);
+  std::vector<std::string> candidates;
+  if (folder[0] != '\0') candidates.push_back(joinPath(folder, kDatabaseFileName));
+  for (std::string& candidate : installedCandidates(kDatabaseFileName))
+    candidates.push_back(std::move(candidate));
+  for (const std::string& candidate : candidates) {
+    if (trace) ReportDebug(callbacks, "virelo_w32_FindGenericData", "Searching in \"%s\"", candidate.c_str());
+    if (candidate.size() < static_cast<size_t>(kPathCapacity) && isReadableFile(candidate.c_str()))
+      return candidate;
+  }
+  return {};
 }
 
 void clearProjectInputs(Project* project) {
@@ -156,22 +214,33 @@ int w32_GetApplicationDataPath(char* buffer, const char* folderName) {
   return 1;
 }
 
-int virelo_w32_FindGenericData() {
-  const ReportCallbacks* callbacks = ActiveReportCallbacks();
-  char folder[kPathCapacity];
-  w32_GetApplicationDataPath(folder, kUserFolderName);
-
-  const std::string userCandidate = joinPath(folder, kDatabaseFileName);
-  ReportDebug(callbacks, "virelo_w32_FindGenericData", "Searching in \"%s\"", userCandidate.c_str());
-  if (folder[0] != '\0' && isReadableFile(userCandidate.c_str()) && storePath(genericDataPath, userCandidate))
-    return 1;
-
+void virelo_GetInstalledDataPath(char* buffer) {
+  if (!buffer) return;
+  buffer[0] = '\0';
   char modulePath[kPathCapacity];
   virelo_GetModulePath(modulePath);
-  const std::string installedCandidate = std::string(modulePath) + kDatabaseFileName;
-  ReportDebug(callbacks, "virelo_w32_FindGenericData", "Searching in \"%s\"", installedCandidate.c_str());
-  if (isReadableFile(installedCandidate.c_str()) && storePath(genericDataPath, installedCandidate)) return 1;
+  if (modulePath[0] == '\0') return;
+  storePath(buffer, lexicallyNormal(std::string(modulePath) + kInstalledDataFolder));
+}
 
+int virelo_FindInstalledFile(const char* name, char* buffer) {
+  if (!name || !buffer) return 0;
+  const std::vector<std::string> candidates = installedCandidates(name);
+  for (const std::string& candidate : candidates) {
+    if (isReadableFile(candidate.c_str()) && storePath(buffer, candidate)) return 1;
+  }
+  storePath(buffer, candidates.front());
+  return 0;
+}
+
+int virelo_LocateGenericData(char* buffer) {
+  if (!buffer) return 0;
+  return storePath(buffer, searchDatabase(false)) && buffer[0] != '\0';
+}
+
+int virelo_w32_FindGenericData() {
+  const std::string found = searchDatabase(true);
+  if (!found.empty() && storePath(genericDataPath, found)) return 1;
   std::memset(genericDataPath, 0, sizeof genericDataPath);
   return 0;
 }
@@ -189,7 +258,7 @@ void virelo_Exit() {
 int virelo_LoadDatabaseFile(Project* project, const char* path, const char* module) {
   const ReportCallbacks* callbacks = ActiveReportCallbacks();
   if (!project || !path) return 0;
-  FILE* file = fopen(path, "rb");
+  FILE* file = OpenRegularFile(path, "rb");
   if (!file) {
     ReportWarning(callbacks, module, "Error opening generic data: %s!", path);
     return 0;
@@ -265,8 +334,9 @@ int virelo_LoadApplicationDefaultConts(Project* project) {
   char modulePath[kPathCapacity];
   virelo_GetModulePath(modulePath);
   ReportDebug(ActiveReportCallbacks(), "", "Apppath: %s", modulePath);
-  const std::string path = std::string(modulePath) + kDatabaseFileName;
-  return virelo_LoadDatabaseFile(project, path.c_str(), "virelo_LoadApplicationDefaultConts");
+  char path[kPathCapacity];
+  virelo_FindInstalledFile(kDatabaseFileName, path);
+  return virelo_LoadDatabaseFile(project, path, "virelo_LoadApplicationDefaultConts");
 }
 
 int virelo_SaveDefaultConts(Project* project) {

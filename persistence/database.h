@@ -17,7 +17,9 @@ int virelo_Init();
 // Removes the report callbacks.
 void virelo_Exit();
 
-// Returns 1 and sets genericDataPath when a database was found, else 0.
+// The start-up search: the per-user database, then beside the executable,
+// then the installed data folder; each candidate is traced. Returns 1 and
+// sets genericDataPath when a database was found, else 0.
 int virelo_w32_FindGenericData();
 // Fills buffer (kPathCapacity bytes) with the per-user data folder base
 // ($XDG_DATA_HOME, else $HOME/.local/share, else the executable's folder
@@ -31,7 +33,25 @@ void virelo_GetModulePath(char* buffer);
 // folder. For tests and for installs whose data lives apart from the binary.
 void virelo_SetModulePathOverride(const char* directory);
 
+// Where an installation keeps its data, relative to the executable's folder.
+constexpr const char* kInstalledDataFolder = "../share/virelo/";
+constexpr const char* kManualFileName = "manual.pdf";
+
+// The installed data folder: the executable's folder joined with
+// kInstalledDataFolder, "." and ".." removed, with a trailing "/".
+void virelo_GetInstalledDataPath(char* buffer);
+// Looks for a file installed with the program: beside the executable (the
+// build tree), then in the installed data folder. Fills buffer (kPathCapacity
+// bytes) with the first that is a readable file and returns 1; when none is,
+// fills it with the path beside the executable and returns 0.
+int virelo_FindInstalledFile(const char* name, char* buffer);
+// The database start-up would choose now (per-user copy, then the installed
+// ones), without tracing and without changing genericDataPath. Returns 1 and
+// the path, or 0 and an empty buffer.
+int virelo_LocateGenericData(char* buffer);
+
 int virelo_LoadDefaultConts(Project* project);
+// Loads the installed copy (virelo_FindInstalledFile), never the per-user one.
 int virelo_LoadApplicationDefaultConts(Project* project);
 // Writes the per-user database atomically. Returns 1 only when every record
 // was written.

@@ -314,9 +314,11 @@ bool ReadDatabaseCsv(const std::string& bytes, const std::string& source,
 
 bool LoadBundledLiteratureTable(LiteratureTable* table) {
   table->clear();
-  char folder[kPathCapacity];
-  virelo_GetModulePath(folder);
-  std::ifstream in(std::string(folder) + kLiteratureTableFileName, std::ios::binary);
+  // The table lies beside the installed database: in the build tree beside
+  // the executable, once installed in the data folder.
+  char path[kPathCapacity];
+  virelo_FindInstalledFile(kLiteratureTableFileName, path);
+  std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::ostringstream bytes, refusals;
   bytes << in.rdbuf();

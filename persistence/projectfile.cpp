@@ -338,7 +338,7 @@ Project* virelo_LoadProject(const char* path, const char* mode) {
   Project* project = virelo_AllocateProject();
   if (!project) return nullptr;
 
-  project->file = fopen(path, mode ? mode : "rb");
+  project->file = OpenRegularFile(path, mode ? mode : "rb");
   if (!project->file) {
     ReportError(ActiveReportCallbacks(), "virelo_LoadProject", 0, "Error opening: \"%s\"", path);
     return abandonLoad(project);

@@ -1,29 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installation of the desktop program: the program sits with virelo-cli, the
-# bundled database and the manual in one folder (it finds them beside its own
-# executable), bin/virelo links to it, and a desktop entry, icons and a MIME
-# type for *.vrp put Virelo into the application menu and let a double click
-# on a project file open it.
+# Installation of the desktop program: the program in bin beside
+# virelo-cli, and a desktop entry, icons and a MIME type for *.vrp that put
+# Virelo into the application menu and let a double click on a project file
+# open it.
 if(VIRELO_BUILD_UI AND TARGET virelo)
-  set(VIRELO_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/virelo)
-  install(TARGETS virelo RUNTIME DESTINATION ${VIRELO_PROGRAM_DIR})
-
-  # bin/virelo -> the program, as a relative link so the tree can move.
-  install(CODE "
-    set(program_dir \"${VIRELO_PROGRAM_DIR}\")
-    set(bin_dir \"${CMAKE_INSTALL_BINDIR}\")
-    if(NOT IS_ABSOLUTE \"\${program_dir}\")
-      set(program_dir \"\${CMAKE_INSTALL_PREFIX}/\${program_dir}\")
-    endif()
-    if(NOT IS_ABSOLUTE \"\${bin_dir}\")
-      set(bin_dir \"\${CMAKE_INSTALL_PREFIX}/\${bin_dir}\")
-    endif()
-    file(RELATIVE_PATH target \"\${bin_dir}\" \"\${program_dir}/virelo\")
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${bin_dir}\")
-    file(REMOVE \"\$ENV{DESTDIR}\${bin_dir}/virelo\")
-    file(CREATE_LINK \"\${target}\" \"\$ENV{DESTDIR}\${bin_dir}/virelo\" SYMBOLIC)
-    message(STATUS \"Installing: \$ENV{DESTDIR}\${bin_dir}/virelo -> \${target}\")
-  ")
+  install(TARGETS virelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
   # The icon in the usual theme sizes, drawn by the program's own code.
   add_executable(render_icons ${CMAKE_SOURCE_DIR}/resources/icons/render_icons.cpp

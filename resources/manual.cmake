@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The user manual: docs/manual.md rendered into manual.pdf beside the
-# executables, where the Help menu looks for it, and installed with them.
+# executables, where the Help menu looks for it in the build tree, and
+# installed with the data, where it looks once installed.
 if(VIRELO_BUILD_UI)
   add_executable(render_manual ${CMAKE_SOURCE_DIR}/tools/manual/render_manual.cpp
     ${CMAKE_SOURCE_DIR}/platform/ManualHelp.cpp)
@@ -19,5 +20,5 @@ if(VIRELO_BUILD_UI)
     DEPENDS render_manual ${CMAKE_SOURCE_DIR}/docs/manual.md
     COMMENT "Rendering the user manual into manual.pdf")
   add_custom_target(manual ALL DEPENDS ${CMAKE_BINARY_DIR}/manual.pdf)
-  install(FILES ${CMAKE_BINARY_DIR}/manual.pdf DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/virelo)
+  install(FILES ${CMAKE_BINARY_DIR}/manual.pdf DESTINATION ${VIRELO_DATA_DIR})
 endif()

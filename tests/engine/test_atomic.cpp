@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -71,16 +72,54 @@ TEST_F(AtomicFileTest, CommitReplacesTheTargetAndKeepsItsPermissions) {
   EXPECT_EQ(info.st_mode & 0777, 0666u & ~mask);
 }
 
+// Through a relative link to a link, and through a link whose file does not
+// exist yet: the links stay, the file at the end is written.
 TEST_F(AtomicFileTest, SymbolicLinkStaysALink) {
-  const std::string link = dir + "/link.vrp";
-  fs::create_symlink(target, link);
-  std::string temporary;
-  FILE* file = AtomicFileOpen(link.c_str(), &temporary);
-  ASSERT_NE(file, nullptr);
-  fputs("through the link", file);
-  ASSERT_EQ(AtomicFileCommit(file, temporary, link.c_str()), 1);
-  EXPECT_TRUE(fs::is_symlink(link));
+  fs::create_directory(dir + "/sub");
+  const std::string inner = dir + "/sub/inner.vrp", link = dir + "/link.vrp";
+  fs::create_symlink("../target.vrp", inner);
+  fs::create_symlink("sub/inner.vrp", link);
+  const std::string dangling = dir + "/dangling.vrp";
+  fs::create_symlink("later.vrp", dangling);
+  for (const std::string& path : {link, dangling}) {
+    std::string temporary;
+    FILE* file = AtomicFileOpen(path.c_str(), &temporary);
+    ASSERT_NE(file, nullptr) << path;
+    fputs("through the link", file);
+    ASSERT_EQ(AtomicFileCommit(file, temporary, path.c_str()), 1);
+    EXPECT_TRUE(fs::is_symlink(path));
+  }
+  EXPECT_TRUE(fs::is_symlink(inner));
   EXPECT_EQ(readAll(target), "through the link");
+  EXPECT_EQ(readAll(dir + "/later.vrp"), "through the link");
+}
+
+// A read-only file is refused and left as it is. The mode bits decide, not
+// access(), which lets root write anything; the owner and group of a file
+// we may write are handed on (only root can test the owner).
+TEST_F(AtomicFileTest, ReadOnlyRefusedOwnerAndGroupKept) {
+  std::string temporary;
+  for (mode_t mode : {0444, 0400, 0000}) {
+    chmod(target.c_str(), mode);
+    EXPECT_EQ(AtomicFileOpen(target.c_str(), &temporary), nullptr) << std::oct << mode;
+    struct stat info {};
+    stat(target.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, mode);
+  }
+  EXPECT_EQ(readAll(target), "old contents");
+  EXPECT_EQ(entries(), std::vector<std::string>{"target.vrp"});
+
+  chmod(target.c_str(), 0664);
+  if (geteuid() != 0) GTEST_SKIP() << "owner and group can only be handed on by root";
+  ASSERT_EQ(chown(target.c_str(), 4321, 8765), 0);
+  FILE* file = AtomicFileOpen(target.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);  // root may write another's file with a write bit
+  ASSERT_EQ(AtomicFileCommit(file, temporary, target.c_str()), 1);
+  struct stat info {};
+  stat(target.c_str(), &info);
+  EXPECT_EQ(info.st_uid, 4321u);
+  EXPECT_EQ(info.st_gid, 8765u);
+  EXPECT_EQ(info.st_mode & 07777, 0664u);
 }
 
 TEST_F(AtomicFileTest, DiscardLeavesTheTargetAlone) {
@@ -124,14 +163,22 @@ TEST_F(AtomicFileTest, ImpossibleTargetsAreRefused) {
   EXPECT_EQ(AtomicFileOpen((dir + "/").c_str(), &temporary), nullptr);
   EXPECT_EQ(AtomicFileOpen(nullptr, &temporary), nullptr);
 
-  // A folder of the target's name survives a commit attempt.
+  // A folder of the target's name, directly or behind a link, is no file.
   const std::string folder = dir + "/folder";
   fs::create_directory(folder);
-  FILE* file = AtomicFileOpen(folder.c_str(), &temporary);
+  fs::create_symlink(folder, dir + "/to-folder");
+  EXPECT_EQ(AtomicFileOpen(folder.c_str(), &temporary), nullptr);
+  EXPECT_EQ(AtomicFileOpen((dir + "/to-folder").c_str(), &temporary), nullptr);
+  EXPECT_EQ(entries().size(), 3u);
+  // Nor is a link that leads back to itself.
+  fs::create_symlink("loop", dir + "/loop");
+  EXPECT_EQ(AtomicFileOpen((dir + "/loop").c_str(), &temporary), nullptr);
+
+  // Reading refuses a folder too.
+  EXPECT_EQ(OpenRegularFile(folder.c_str(), "rb"), nullptr);
+  FILE* file = OpenRegularFile(target.c_str(), "rb");
   ASSERT_NE(file, nullptr);
-  EXPECT_EQ(AtomicFileCommit(file, temporary, folder.c_str()), 0);
-  EXPECT_TRUE(fs::is_directory(folder));
-  EXPECT_EQ(entries().size(), 2u);
+  fclose(file);
 }
 
 }  // namespace

@@ -316,6 +316,18 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
                 "contaminant!\n"),
             std::string::npos)
       << afPart;
+
+  // A negative dispersivity: no verdict for the attenuation factor, only 590.
+  project = virelo_LoadProject(kWorkedExample.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  project->aquifer.dispersivityAz = -0.1;
+  ASSERT_EQ(virelo_SaveProject(project, path.c_str()), 1);
+  virelo_FreeProject(project);
+  const auto negative = CsvRows(RunArgs({"assess", path, "--csv"}).out);
+  ASSERT_EQ(negative.size(), 2u);
+  EXPECT_NE(negative[0][2], "Problems");
+  EXPECT_EQ(negative[1],
+            (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590", "", "", ""}));
 }
 
 TEST_F(CliTest, NothingAssessed) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@
 #include "persistence/filekind.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/file_bytes.h"
+#include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;
 
@@ -148,6 +150,48 @@ TEST_F(DatabaseTest, SearchPrefersThePerUserCopy) {
   fs::create_directory(installedDatabase());
   capture([] { EXPECT_EQ(virelo_w32_FindGenericData(), 0); });
   EXPECT_STREQ(genericDataPath, "");
+}
+
+// An installation keeps its data in <prefix>/share/virelo beside
+// <prefix>/bin: searched after the per-user copy and after the executable's
+// own folder (the build tree), for the database, its reset and the manual.
+TEST_F(DatabaseTest, InstalledDataFolderIsFoundFromTheExecutable) {
+  const std::string dataDir = root + "/share/virelo/";
+  char buffer[kPathCapacity];
+  virelo_GetInstalledDataPath(buffer);
+  EXPECT_EQ(std::string(buffer), dataDir);
+
+  writeDatabase(dataDir + "generic.vrc", 3);
+  std::string out = capture([] { EXPECT_EQ(virelo_w32_FindGenericData(), 1); });
+  EXPECT_STREQ(genericDataPath, (dataDir + "generic.vrc").c_str());
+  const std::string search = "virelo_w32_FindGenericData";
+  EXPECT_EQ(out, debugBlock(search, "Searching in \"" + userDatabase() + "\"") +
+                     debugBlock(search, "Searching in \"" + installedDatabase() + "\"") +
+                     debugBlock(search, "Searching in \"" + dataDir + "generic.vrc\""));
+  Project* p = projectWith(1);
+  capture([&] { EXPECT_EQ(virelo_LoadApplicationDefaultConts(p), 1); });
+  EXPECT_EQ(p->contaminantCount, 3);
+  virelo_FreeProject(p);
+
+  // The manual: beside the executable when it is there, else installed;
+  // when nowhere, the path beside the executable is what the Help menu names.
+  EXPECT_EQ(virelo_FindInstalledFile(kManualFileName, buffer), 0);
+  EXPECT_EQ(std::string(buffer), exeDir + "manual.pdf");
+  writeAll(dataDir + "manual.pdf", Bytes{'%'});
+  EXPECT_EQ(virelo_FindInstalledFile(kManualFileName, buffer), 1);
+  EXPECT_EQ(std::string(buffer), dataDir + "manual.pdf");
+
+  // virelo-cli paths tells what was found, without tracing the search; a
+  // per-user copy comes first.
+  writeDatabase(userDatabase(), 1);
+  std::ostringstream cliOut, cliErr;
+  out = capture([&] { EXPECT_EQ(RunCli({"virelo-cli", "paths"}, cliOut, cliErr), 0); });
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(cliOut.str(), "per-user data folder:  " + dataHome + "/Virelo\n" + "installed data folder: " +
+                              dataDir + "\n" + "start-up database:     " + userDatabase() + "\n" +
+                              "manual:                " + dataDir + "manual.pdf\n");
+  EXPECT_EQ(genericDataPath, dataDir + "generic.vrc");
+  EXPECT_EQ(RunCli({"virelo-cli", "paths", "x"}, cliOut, cliErr), 2);
 }
 
 TEST_F(DatabaseTest, PerUserFolderComesFromTheEnvironment) {

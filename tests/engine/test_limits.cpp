@@ -65,7 +65,7 @@ TEST(Limits, InputThresholdsOfOneTenBillionth) {
   const AquiferCase aquiferCases[] = {
       {"x", &Aquifer::distanceX, 1e-10, {510}},       {"i", &Aquifer::gradientI, 1e-10, {521}},
       {"Kf", &Aquifer::conductivityKf, 1e-10, {531}}, {"ne", &Aquifer::porosityNe, 1e-10, {541}},
-      {"ax", &Aquifer::dispersivityAx, 1e-10, {570}}, {"-ax", &Aquifer::dispersivityAx, -1e-10, {570}},
+      {"ax", &Aquifer::dispersivityAx, 1e-10, {570}},
   };
   for (const AquiferCase& c : aquiferCases) {
     Aquifer a = WorkedExampleAquifer();
@@ -74,8 +74,15 @@ TEST(Limits, InputThresholdsOfOneTenBillionth) {
     a.*c.field = c.atLimit > 0 ? Below(c.atLimit) : Above(c.atLimit);
     EXPECT_EQ(Check(virelo_CheckAquiferAF, a), c.below) << c.name;
   }
-  // ne has an upper limit too: 1.0 passes, the next double does not.
+  // ax is tested on its magnitude as well; any negative value is refused
+  // on its own, so a negative ax short of the limit gives both codes.
   Aquifer a = WorkedExampleAquifer();
+  a.dispersivityAx = -1e-10;
+  EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{590});
+  a.dispersivityAx = Above(-1e-10);
+  EXPECT_EQ(Check(virelo_CheckAquiferAF, a), (Codes{570, 590}));
+  // ne has an upper limit too: 1.0 passes, the next double does not.
+  a = WorkedExampleAquifer();
   a.porosityNe = Above(1.0);
   EXPECT_EQ(Check(virelo_CheckAquiferPlumeLength, a), Codes{541});
 

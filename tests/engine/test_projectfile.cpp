@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -465,9 +466,25 @@ TEST_F(ProjectFileTest, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(virelo_SaveProject(p, folderTarget.c_str()), 0);
   fflush(stdout);
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            errorBlock("virelo_SaveProject", "Error writing project!"));
+            errorBlock("virelo_SaveProject", "Error creating: \"" + folderTarget + "\""));
   EXPECT_TRUE(std::filesystem::is_directory(folderTarget));
+  // Nor does a folder open as a project.
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(virelo_LoadProject(folderTarget.c_str(), "rb"), nullptr);
+  fflush(stdout);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            errorBlock("virelo_LoadProject", "Error opening: \"" + folderTarget + "\""));
   std::filesystem::remove(folderTarget);
+
+  // A read-only project file is refused with the same message and stays.
+  chmod(path.c_str(), 0444);
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(virelo_SaveProject(p, path.c_str()), 0);
+  fflush(stdout);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            errorBlock("virelo_SaveProject", "Error creating: \"" + path + "\""));
+  expectUnharmed("read-only");
+  chmod(path.c_str(), 0644);
 
   // The folder named in the path is a file.
   testing::internal::CaptureStdout();

@@ -75,12 +75,22 @@ TEST(Checks, Aquifer) {
   EXPECT_EQ(Check(virelo_CheckAquiferPlumeLength, a), (Codes{510, 520, 530}));
 
   a = WorkedExampleAquifer();
-  a.dispersivityAx = -5.0;  // the magnitude counts
-  a.dispersivityAy = 0.0;   // ay, az, Sz, Sy only need to be set
-  a.sourceWidthSz = -1.0;
+  a.dispersivityAy = 0.0;  // ay, az, Sz, Sy need only be set and not negative
+  a.sourceWidthSz = std::nan("");
   EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{});
+  // A negative ax passes 570 (the test is on the magnitude) but not 590; so
+  // does each of the others, alone.
+  a.dispersivityAx = -5.0;
+  EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{590});
+  EXPECT_EQ(Check(virelo_CheckAquiferPlumeLength, a), Codes{});
+  for (double Aquifer::*field : {&Aquifer::dispersivityAy, &Aquifer::dispersivityAz,
+                                 &Aquifer::sourceThicknessSy, &Aquifer::sourceWidthSz}) {
+    Aquifer b = WorkedExampleAquifer();
+    b.*field = -1e-12;
+    EXPECT_EQ(Check(virelo_CheckAquiferAF, b), Codes{590});
+  }
   a.setMask &= ~kAquiferAy;
-  EXPECT_EQ(Check(virelo_CheckAquiferAF, a), Codes{560});
+  EXPECT_EQ(Check(virelo_CheckAquiferAF, a), (Codes{560, 590}));
   a = WorkedExampleAquifer();
   a.dispersivityAx = 0.0;
   a.setMask &= ~kAquiferSz;

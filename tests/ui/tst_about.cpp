@@ -48,6 +48,10 @@ void TestAbout::textsAndLayout() {
   QStringList groups;
   for (QGroupBox* box : about.findChildren<QGroupBox*>()) groups << box->title();
   QCOMPARE(groups, QStringList({"General Informations", "Copyright", "Realisation"}));
+  QString labels;
+  for (QLabel* label : about.findChildren<QLabel*>()) labels += label->text() + '\n';
+  QVERIFY2(labels.contains("GPL-3.0-or-later") && !labels.contains("All rights reserved"),
+           qPrintable(labels));
   QVERIFY(about.okButton->isDefault());
   // The acknowledgement: one read-only, centred paragraph of about 700 characters.
   QVERIFY(about.acknowledgementText->isReadOnly());

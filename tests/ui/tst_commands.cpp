@@ -12,6 +12,7 @@
 #include "pages/CPropConts.h"
 #include "pages/CPropProject.h"
 #include "pages/ContaminantEditorDialog.h"
+#include "pages/ContaminantTreeModel.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -356,9 +357,27 @@ void TestCommands::editGenericData() {
     return int(QDialog::Accepted);
   };
   window->ViewPage(2);
+  // With a C0 typed on the contaminants page for the last entry and not yet
+  // applied: the OK releases the list that entry lives in, so nothing may
+  // write into it afterwards (AddressSanitizer watches this in CI).
+  CPropConts* page = window->pageTabs->contaminantsPage;
+  const QModelIndex last = page->treeModel()->indexForContaminant(count - 1);
+  page->tree()->expand(last.parent());
+  page->tree()->scrollTo(last);
+  QTest::mouseClick(page->tree()->viewport(), Qt::LeftButton, {}, page->tree()->visualRect(last).center());
+  QCOMPARE(page->currentContaminantIndex(), count - 1);
+  auto* assess = page->findChild<QCheckBox*>("assessPlumeCheck");
+  QTest::mouseClick(assess, Qt::LeftButton, {}, QPoint(6, assess->height() / 2));
+  auto* c0 = page->findChild<QLineEdit*>("c0Edit");
+  c0->setFocus();
+  c0->selectAll();
+  QTest::keyClicks(c0, "7");
+  QVERIFY(page->pageModified);
   window->editGenericAction->trigger();
   QCOMPARE(project->contaminantCount, 1);
   QCOMPARE(QString::fromLatin1(project->contaminants[0].name), QStringLiteral("Only one left"));
+  QCOMPARE(project->contaminants[0].assess, 0);
+  QCOMPARE(page->currentContaminantIndex(), -1);
   window->ViewPage(3);  // the results follow the new list
   QCOMPARE(window->project->resultCount <= 1, true);
 }

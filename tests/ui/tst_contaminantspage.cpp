@@ -116,6 +116,12 @@ class TestContaminantsPage : public QObject {
     QCOMPARE(markerOf(0), 1);
     QCOMPARE(markerOf(1), 5);
     QCOMPARE(markerOf(2), 9);
+    // A negative source thickness stops the attenuation factor like a missing one.
+    virelo_SetAquiferValue(&project->aquifer, kAquiferSy, -2.0);
+    load(project.get());
+    QCOMPARE(markerOf(1), 6);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferSy, 2.0);
+    load(project.get());
     QVERIFY(!model()->indexForContaminant(3).isValid());
     QCOMPARE(model()->rowCount(model()->index(0, 0)), 2);
     QCOMPARE(model()->indexForContaminant(1).data().toString(), QString("Toluene"));

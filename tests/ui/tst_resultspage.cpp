@@ -176,6 +176,32 @@ class TestResultsPage : public QObject {
     QCOMPARE(int(cls(1, 0)), int(AssessmentClass::Green));
   }
 
+  // A negative source thickness once gave a negative concentration and
+  // green; now the row has no verdict and the dialog says why. The plume
+  // length does not need Sy and keeps its verdict.
+  void negativeSourceDimensionGivesNoVerdict() {
+    ProjectPtr project = makeProject(1);
+    completeAquifer(*project, true);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferSy, -10.0);
+    Contaminant& c = addContaminant(*project, 0, "Benzene");
+    completeInputs(c);
+    c.assess = kAssessPlumeLength | kAssessAttenuationFactor;
+    page->ShowProject(project.get());
+    QVERIFY(cls(0, 0) != AssessmentClass::Problems);
+    QCOMPARE(int(cls(1, 0)), int(AssessmentClass::Problems));
+    QCOMPARE(cell(1, 0, 1), QString());
+    QString text;
+    platform->dialogHandler = [&](QDialog* dialog) {
+      text = qobject_cast<ProblemsDialog*>(dialog)->problemText();
+      return int(QDialog::Accepted);
+    };
+    page->ShowProblems(0, CPropResults::AttenuationFactorSide);
+    QVERIFY2(
+        text.endsWith("1 problem(s):\r\n\r\n1. Dispersivities and source dimensions must not be negative for "
+                      "the aquifer!\r\n"),
+        qPrintable(text));
+  }
+
   // Rows follow the results; the item data is the result's index, not the
   // contaminant's; each refresh commits the other pages first.
   void rowsAndRefreshes() {

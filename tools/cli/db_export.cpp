@@ -33,9 +33,9 @@ int RunDbExport(const std::vector<std::string>& args, std::ostream& out, std::os
   LiteratureTable table;
   const bool haveTable = LoadBundledLiteratureTable(&table);
   if (!haveTable) {
-    char folder[kPathCapacity];
-    virelo_GetModulePath(folder);
-    err << "virelo-cli: cannot read " << folder << kLiteratureTableFileName
+    char path[kPathCapacity];
+    virelo_FindInstalledFile(kLiteratureTableFileName, path);
+    err << "virelo-cli: cannot read " << path
         << ": the literature table is missing or unsound; the source column stays empty\n";
   }
   WriteDatabaseCsv(project->contaminants, project->contaminantCount, out, haveTable ? &table : nullptr);
