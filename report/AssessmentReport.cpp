@@ -405,14 +405,13 @@ class ReportWriter {
     }
     add(
         QStringLiteral("<p>C0 and CA in the unit the user chose for both; decay constants in 1/d. "
-                       "PL: plume length assessed, AF: attenuation factor assessed.</p>"));
+                       "Below each name: PL, plume length assessed; AF, attenuation factor assessed.</p>"));
     add(tableStart());
     add(QStringLiteral(
-        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"17%\">Contaminant</th><th "
-        "align=\"left\" width=\"11%\">Assessed</th><th align=\"left\" width=\"13%\">C0</th><th "
-        "align=\"left\" width=\"12%\">CA</th><th align=\"left\" width=\"11%\">Decay constant "
-        "[1/d]</th><th align=\"left\" width=\"19%\">Decay constant from</th><th align=\"left\" "
-        "width=\"17%\">Literature plume length [m]</th></tr></thead>"));
+        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"21%\">Contaminant</th><th "
+        "align=\"left\" width=\"15%\">C0</th><th align=\"left\" width=\"15%\">CA</th><th align=\"left\" "
+        "width=\"12%\">Decay constant [1/d]</th><th align=\"left\" width=\"21%\">Decay constant "
+        "from</th><th align=\"left\" width=\"16%\">Literature plume length [m]</th></tr></thead>"));
     for (int k : assessed) {
       const Contaminant& c = project_.contaminants[k];
       QString what;
@@ -430,8 +429,9 @@ class ReportWriter {
         if (c.valueMask & kValueLiteratureEntries)
           literature += QString::asprintf(" (by %d entries)", static_cast<int>(c.literatureEntries));
       }
-      add(QStringLiteral("<tr><td>%1</td><td>%2</td><td class=\"n\">%3</td><td class=\"n\">%4</td><td "
-                         "class=\"n\">%5</td><td>%6</td><td>%7</td></tr>")
+      add(QStringLiteral(
+              "<tr><td>%1<br><span style=\"font-size: 7pt\">%2</span></td><td>%3</td><td>%4</td><td>"
+              "%5</td><td>%6</td><td>%7</td></tr>")
               .arg(record(c.name), what,
                    (c.valueMask & kValueC0) ? QString::asprintf("%.6f", c.c0) : notEntered,
                    (c.valueMask & kValueCa) ? QString::asprintf("%.6f", c.ca) : notEntered,
@@ -452,9 +452,10 @@ class ReportWriter {
     add(QStringLiteral("<p>Assessment range %1.</p>")
             .arg(rangeText(plume ? settings_.plumeRangeIndex : settings_.afRangeIndex, plume)));
     add(tableStart());
-    add(QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"34%\">Contaminant</th>"
-                       "<th align=\"left\" width=\"14%\">Class</th><th align=\"left\">%1</th><th "
-                       "align=\"left\">%2</th></tr></thead>")
+    add(QStringLiteral(
+            "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"38%\">Contaminant</th>"
+            "<th align=\"left\" width=\"14%\">Class</th><th align=\"left\" width=\"24%\">%1</th><th "
+            "align=\"left\" width=\"24%\">%2</th></tr></thead>")
             .arg(plume ? QStringLiteral("d [m]") : QStringLiteral("AF"),
                  plume ? QStringLiteral("d/x") : QStringLiteral("C0/C")));
     for (const ContaminantResult* r : list) {
@@ -474,7 +475,7 @@ class ReportWriter {
       } else {
         first = QStringLiteral("<i>see problems</i>");
       }
-      add(QStringLiteral("<tr><td>%1</td>%2<td class=\"n\">%3</td><td class=\"n\">%4</td></tr>")
+      add(QStringLiteral("<tr><td>%1</td>%2<td>%3</td><td>%4</td></tr>")
               .arg(record(contaminantOf(*r).name), classCell(cls), first, second));
     }
     add(QStringLiteral("</table>"));

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6-dev libgl-dev libgtest-dev libbenchmark-dev \
-  clang libclang-rt-14-dev fonts-dejavu-core locales
+  clang libclang-rt-14-dev fonts-dejavu-core locales poppler-utils
 jobs=$(nproc)
 
 # A decimal-comma locale of our own, so the tests see that numbers keep their
