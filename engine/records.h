@@ -119,6 +119,13 @@ struct ContaminantResult {
   int16_t plAquiferProblemCount;
   ProblemCode* afAquiferProblems;
   int16_t afAquiferProblemCount;
+  // The exact centre-line solution beside the screening values above, filled
+  // in by virelo_math_CalcExactAll (engine/exact.h) after the calculation;
+  // 0 and unset until then. Never written to a file.
+  int16_t exactComputed;
+  double exactRelativeConcentration;
+  double exactAttenuationFactor;
+  double exactSourceRatio;
 };
 
 struct Project {

@@ -1,0 +1,325 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Screening concentration at any point, and the exact centre-line solution of
+// the patch source by adaptive Gauss-Kronrod quadrature.
+#include "engine/exact.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <limits>
+#include <queue>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "diagnostics/report.h"
+#include "engine/calc.h"
+
+namespace {
+
+constexpr double kVelocityThreshold = 1e-40;
+constexpr double kReciprocalThreshold = 1e-30;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+double Velocity(const Aquifer& a) {
+  return a.gradientI * a.conductivityKf / a.porosityNe;
+}
+
+// The decay-and-dispersion factor of the screening formula, written as the
+// attenuation factor writes it so that both round alike.
+double ScreeningExponent(const Aquifer& a, double lambda, double v, double s) {
+  const double ax = a.dispersivityAx;
+  return (1.0 - std::sqrt(1.0 + (4.0 / v) * ax * lambda)) * (s / (2.0 * ax));
+}
+
+// 1/2 [erf((y+half)/d) - erf((y-half)/d)] for d = 2 sqrt(a s). Far from the
+// centre both erf values are close to 1, so the difference is taken of the
+// complementary functions there, where it keeps its digits.
+double SpreadFactor(double half, double dispersivity, double s, double y) {
+  const double d = std::sqrt(dispersivity * s * 4.0);
+  y = std::fabs(y);
+  if (!(d > 0.0) || !std::isfinite(d)) {
+    // No spreading: the source's width travels unchanged.
+    if (y < half) return 1.0;
+    return y == half ? 0.5 : 0.0;
+  }
+  const double upper = (y + half) / d, lower = (y - half) / d;
+  if (lower > 0.0) return 0.5 * (std::erfc(lower) - std::erfc(upper));
+  return 0.5 * (std::erf(upper) - std::erf(lower));
+}
+
+// ---- Exact centre-line solution --------------------------------------------
+//
+// With t = v tau / s, alpha = ax/s and k = lambda s / v the integral becomes
+//   C/C0 = 1/(2 sqrt(pi alpha)) Int_0^inf t^-3/2 exp(-k t - (1-t)^2/(4 alpha t))
+//          erf(by/sqrt t) erf(bz/sqrt t) dt,   by = Sy/(2 sqrt(ay s)), ...
+// The exponent is -(A t + B/t) + 2B with A = k + B, B = 1/(4 alpha). Taking
+// out its largest value E0 = 2B - 2 sqrt(AB) (the screening exponent) and
+// substituting u = sqrt(A t) - sqrt(B/t), r = sqrt t, maps the half-line onto
+// the whole line and the peak (t = sqrt(B/A), that is tau = s/v without
+// decay) onto u = 0:
+//   C/C0 = exp(E0) sqrt(B/pi) Int exp(-u^2) 2 erf(by/r) erf(bz/r) / (sqrt(A) r^2 + sqrt(B)) du.
+// The factor beside exp(-u^2) is smooth, bounded by 2/sqrt(B), and grows at
+// most like u^2 relative to its value at the peak, so |u| <= 12 holds all but
+// a fraction below 1e-55 of the integral, whatever the source size.
+struct ExactIntegrand {
+  double sqrtA, sqrtB, c;  // c = 4 sqrt(AB)
+  double by, bz;           // erf arguments times r; infinite when that factor is 1
+  bool spreadY, spreadZ;
+
+  double operator()(double u) const {
+    const double root = std::sqrt(u * u + c);
+    // u + root loses its digits for large negative u: use c / (root - u).
+    const double r = (u >= 0.0 ? u + root : c / (root - u)) / (2.0 * sqrtA);
+    double value = 2.0 * std::exp(-u * u) / (sqrtA * r * r + sqrtB);
+    if (spreadY) value *= std::erf(by / r);
+    if (spreadZ) value *= std::erf(bz / r);
+    return value;
+  }
+};
+
+// 15-point Kronrod rule with its embedded 7-point Gauss rule.
+constexpr double kXgk[8] = {0.991455371120812639206854697526329, 0.949107912342758524526189684047851,
+                            0.864864423359769072789712788640926, 0.741531185599394439863864773280788,
+                            0.586087235467691130294144845693013, 0.405845151377397166906606412076961,
+                            0.207784955007898467600689403773245, 0.000000000000000000000000000000000};
+constexpr double kWgk[8] = {0.022935322010529224963732008058970, 0.063092092629978553290700663189204,
+                            0.104790010322250183839876322541518, 0.140653259715525918745189590510238,
+                            0.169004726639267902826583426598550, 0.190350578064785409913256402421014,
+                            0.204432940075298892414161999234649, 0.209482141084727828012999174891714};
+constexpr double kWg[4] = {0.129484966168869693270611432679082, 0.279705391489276667901467771423780,
+                           0.381830050505118944950369775488975, 0.417959183673469387755102040816327};
+
+struct Segment {
+  double a, b, value, error;
+  bool operator<(const Segment& other) const { return error < other.error; }
+};
+
+template <class F>
+Segment Kronrod15(const F& f, double a, double b) {
+  const double centre = 0.5 * (a + b), half = 0.5 * (b - a);
+  const double fc = f(centre);
+  double kronrod = fc * kWgk[7], gauss = fc * kWg[3], absolute = std::fabs(kronrod);
+  double f1[7], f2[7];
+  for (int j = 0; j < 7; ++j) {
+    const double dx = half * kXgk[j];
+    f1[j] = f(centre - dx);
+    f2[j] = f(centre + dx);
+    kronrod += kWgk[j] * (f1[j] + f2[j]);
+    absolute += kWgk[j] * (std::fabs(f1[j]) + std::fabs(f2[j]));
+    if (j % 2 == 1) gauss += kWg[j / 2] * (f1[j] + f2[j]);
+  }
+  const double mean = 0.5 * kronrod;
+  double spread = kWgk[7] * std::fabs(fc - mean);
+  for (int j = 0; j < 7; ++j) spread += kWgk[j] * (std::fabs(f1[j] - mean) + std::fabs(f2[j] - mean));
+  // The error estimate of QUADPACK's qk15: pessimistic for smooth integrands,
+  // with a floor at what rounding alone leaves.
+  double error = std::fabs((kronrod - gauss) * half);
+  spread *= std::fabs(half);
+  if (spread != 0.0 && error != 0.0) error = spread * std::min(1.0, std::pow(200.0 * error / spread, 1.5));
+  const double absSum = absolute * std::fabs(half);
+  constexpr double eps = std::numeric_limits<double>::epsilon();
+  if (absSum > std::numeric_limits<double>::min() / (50.0 * eps))
+    error = std::max(50.0 * eps * absSum, error);
+  return {a, b, kronrod * half, error};
+}
+
+// Globally adaptive quadrature over the given breakpoints: the segment with
+// the largest error is halved until the estimated error is within the
+// relative tolerance.
+template <class F>
+double AdaptiveIntegral(const F& f, const double* breaks, int breakCount, double relTolerance,
+                        double absTolerance) {
+  std::priority_queue<Segment> segments;
+  double total = 0.0, error = 0.0;
+  for (int k = 0; k + 1 < breakCount; ++k) {
+    const Segment s = Kronrod15(f, breaks[k], breaks[k + 1]);
+    total += s.value;
+    error += s.error;
+    segments.push(s);
+  }
+  constexpr int kMaxSegments = 4000;
+  while (error > relTolerance * std::fabs(total) && error > absTolerance &&
+         static_cast<int>(segments.size()) < kMaxSegments) {
+    const Segment worst = segments.top();
+    segments.pop();
+    const double middle = 0.5 * (worst.a + worst.b);
+    const Segment left = Kronrod15(f, worst.a, middle), right = Kronrod15(f, middle, worst.b);
+    total += left.value + right.value - worst.value;
+    error += left.error + right.error - worst.error;
+    segments.push(left);
+    segments.push(right);
+  }
+  // Sum afresh, so that the running updates leave no rounding behind.
+  double sum = 0.0;
+  while (!segments.empty()) {
+    sum += segments.top().value;
+    segments.pop();
+  }
+  return sum;
+}
+
+// The erf argument times r (see above), or infinity when that factor is 1:
+// a dispersivity of 0 or an argument that is not a number, as in SeriesErf.
+double ErfScale(double half, double dispersivity, double s) {
+  const double b = half / (2.0 * std::sqrt(dispersivity * s));
+  return std::isfinite(b) ? b : std::numeric_limits<double>::infinity();
+}
+
+double ExactConcentration(const Aquifer& a, double lambda, double s) {
+  const double v = Velocity(a);
+  if (std::isnan(v) || std::isnan(lambda) || std::isnan(s)) return kNaN;
+  if (v < kVelocityThreshold) return 0.0;
+  if (s == 0.0) return 1.0;
+  const double ax = a.dispersivityAx;
+  if (!(s > 0.0) || !std::isfinite(s) || !(ax > 0.0) || !std::isfinite(ax)) return kNaN;
+
+  const double alpha = ax / s, k = lambda * s / v;
+  const double B = 1.0 / (4.0 * alpha), A = k + B;
+  if (!(A > 0.0) || !std::isfinite(A) || !(B > 0.0) || !std::isfinite(B)) return kNaN;
+  // E0 = (1 - sqrt(1 + 4 alpha k)) / (2 alpha), in a form without cancellation.
+  const double e0 = -2.0 * k / (1.0 + std::sqrt(1.0 + 4.0 * alpha * k));
+  const double scale = std::exp(e0);
+  if (scale == 0.0) return 0.0;
+
+  ExactIntegrand f{};
+  f.sqrtA = std::sqrt(A);
+  f.sqrtB = std::sqrt(B);
+  f.c = 4.0 * f.sqrtA * f.sqrtB;
+  f.by = ErfScale(a.sourceThicknessSy, a.dispersivityAy, s);
+  f.bz = ErfScale(a.sourceWidthSz, a.dispersivityAz, s);
+  f.spreadY = std::isfinite(f.by);
+  f.spreadZ = std::isfinite(f.bz);
+  // Breakpoints at the peak and at a few widths either side; beyond 12 the
+  // Gaussian leaves nothing a double can hold beside the peak's share.
+  static const double kBreaks[] = {-12.0, -6.0, -3.0, -1.5, 0.0, 1.5, 3.0, 6.0, 12.0};
+  constexpr double kInvSqrtPi = 0.564189583547756286948079451560772586;
+  const double factor = scale * f.sqrtB * kInvSqrtPi;
+  // Below 1e-300 in C/C0 nothing is worth a further step.
+  const double integral = AdaptiveIntegral(f, kBreaks, 9, 1e-12, 1e-300 / factor);
+  return factor * integral;
+}
+
+void FillExact(const Aquifer& a, const Contaminant& c, ContaminantResult& r) {
+  double lambda = 0.0;
+  virelo_GetLambda(&c, &lambda);
+  const double relative = ExactConcentration(a, lambda, a.distanceX);
+  r.exactRelativeConcentration = relative;
+  // The same rules as the screening attenuation factor: a vanishing
+  // concentration gives AF 0 and an infinite ratio, an undefined one stays
+  // undefined.
+  if (std::isnan(relative)) {
+    r.exactAttenuationFactor = relative;
+  } else {
+    r.exactAttenuationFactor = std::fabs(relative) > kReciprocalThreshold ? 1.0 / relative : 0.0;
+  }
+  r.exactSourceRatio = c.c0 / (c.ca * r.exactAttenuationFactor);
+  r.exactComputed = 1;
+}
+
+}  // namespace
+
+double virelo_math_ScreeningConcentration(const Aquifer* aquifer, double lambda, double s) {
+  if (!aquifer) return kNaN;
+  const Aquifer& a = *aquifer;
+  const double v = Velocity(a);
+  if (std::fabs(v) < kVelocityThreshold) return 0.0;
+  const double eY = SeriesErf(a.sourceThicknessSy / std::sqrt(a.dispersivityAy * s * 4.0));
+  const double eZ = SeriesErf(a.sourceWidthSz / std::sqrt(a.dispersivityAz * s * 4.0));
+  return std::exp(ScreeningExponent(a, lambda, v, s)) * eZ * eY;
+}
+
+double virelo_math_ScreeningConcentrationOffAxis(const Aquifer* aquifer, double lambda, double s, double y) {
+  if (!aquifer) return kNaN;
+  if (y == 0.0) return virelo_math_ScreeningConcentration(aquifer, lambda, s);
+  const Aquifer& a = *aquifer;
+  const double v = Velocity(a);
+  if (std::fabs(v) < kVelocityThreshold) return 0.0;
+  const double eY = SpreadFactor(a.sourceThicknessSy, a.dispersivityAy, s, y);
+  const double eZ = SeriesErf(a.sourceWidthSz / std::sqrt(a.dispersivityAz * s * 4.0));
+  return std::exp(ScreeningExponent(a, lambda, v, s)) * eZ * eY;
+}
+
+double virelo_math_ExactConcentration(const Aquifer* aquifer, double lambda, double s) {
+  return aquifer ? ExactConcentration(*aquifer, lambda, s) : kNaN;
+}
+
+void virelo_math_CalcExactAttenuationFactor(const Aquifer* aquifer, const Contaminant* contaminant,
+                                            ContaminantResult* result) {
+  if (aquifer && contaminant && result) FillExact(*aquifer, *contaminant, *result);
+}
+
+int virelo_math_CalcExactAll(Project* project, int threadCount) {
+  if (!project) return 0;
+  std::vector<int> jobs;
+  for (int k = 0; k < project->resultCount; ++k) {
+    ContaminantResult& r = project->results[k];
+    r.exactComputed = 0;
+    const int index = r.contaminantIndex;
+    if (index < 0 || index >= project->contaminantCount || !project->contaminants) continue;
+    if (!(project->contaminants[index].assess & kAssessAttenuationFactor)) continue;
+    if (HasAttenuationFactorProblems(r)) continue;
+    jobs.push_back(k);
+  }
+  const Aquifer aquifer = project->aquifer;
+  std::atomic<size_t> next{0};
+  constexpr size_t kBlock = 64;
+  auto work = [&]() {
+    for (;;) {
+      const size_t first = next.fetch_add(kBlock);
+      if (first >= jobs.size()) return;
+      const size_t last = std::min(jobs.size(), first + kBlock);
+      for (size_t j = first; j < last; ++j) {
+        ContaminantResult& r = project->results[jobs[j]];
+        FillExact(aquifer, project->contaminants[r.contaminantIndex], r);
+      }
+    }
+  };
+  size_t threads = threadCount > 0 ? static_cast<size_t>(threadCount) : std::thread::hardware_concurrency();
+  threads = std::clamp<size_t>(threads, 1, jobs.size() / kBlock + 1);
+  std::vector<std::thread> helpers;
+  for (size_t t = 1; t < threads; ++t) {
+    try {
+      helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;  // the threads already running, and this one, share the rest
+    }
+  }
+  work();
+  for (std::thread& helper : helpers) helper.join();
+  return 1;
+}
+
+int virelo_math_CentreLineProfile(const Aquifer* aquifer, double lambda, double to, int points, double* s,
+                                  double* screening, double* exact) {
+  if (!aquifer || points < 1 || !(to > 0.0) || !std::isfinite(to)) {
+    ReportError(ActiveReportCallbacks(), "virelo_math_CentreLineProfile", 0,
+                "A profile needs an aquifer, at least one point and a positive distance!");
+    return 0;
+  }
+  for (int k = 0; k < points; ++k) {
+    const double sk = to * (k + 1) / points;
+    if (s) s[k] = sk;
+    if (screening) screening[k] = virelo_math_ScreeningConcentration(aquifer, lambda, sk);
+    if (exact) exact[k] = ExactConcentration(*aquifer, lambda, sk);
+  }
+  return 1;
+}
+
+AssessmentClass ClassifyExactAttenuationFactor(const ContaminantResult& result, AssessmentRange range) {
+  if (!result.exactComputed || HasAttenuationFactorProblems(result)) return AssessmentClass::Problems;
+  return ClassifyAttenuationFactor(result.exactSourceRatio, range);
+}
+
+ExactComparison CompareExactWithScreening(const ContaminantResult& result, AssessmentRange range) {
+  const AssessmentClass exact = ClassifyExactAttenuationFactor(result, range);
+  if (exact == AssessmentClass::Problems) return ExactComparison::None;
+  const AssessmentClass screening = ClassifyAttenuationFactor(result.sourceRatio, range);
+  // Red < Yellow < Green: a smaller class is a worse verdict.
+  if (static_cast<int>(exact) < static_cast<int>(screening)) return ExactComparison::WorseClass;
+  const double a = std::fabs(result.relativeConcentration), b = std::fabs(result.exactRelativeConcentration);
+  if (std::isnan(a) || std::isnan(b)) return ExactComparison::None;
+  const double high = std::max(a, b), low = std::min(a, b);
+  return high > kExactDifferenceFactor * low ? ExactComparison::Differs : ExactComparison::None;
+}
