@@ -26,6 +26,7 @@
 #include "app/AboutDialog.h"
 #include "app/PageTabs.h"
 #include "diagnostics/util.h"
+#include "engine/exact.h"
 #include "engine/records.h"
 #include "pages/CPropAqui.h"
 #include "pages/CPropConts.h"
@@ -401,6 +402,7 @@ bool MainDialog::prepareReport(ReportSettings* settings) {
   // The results page commits every page's edits and recomputes, so the
   // report shows what the results page shows.
   results->ShowProject(project);
+  virelo_math_CalcExactAll(project, 0);
   foldPageFlags();
   *settings = ReportSettingsFor(
       *project, AssessmentRangeIndex(results->plumeRange().lower, results->plumeRange().upper),

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/calc.h"
+#include "engine/exact.h"
 
 namespace {
 
@@ -31,34 +31,37 @@ QFont chartFont(double pixelSize, bool bold = false) {
   return font;
 }
 
-double relativeConcentrationAt(const Aquifer& aquifer, const Contaminant& contaminant, double distance) {
-  Aquifer at = aquifer;
-  at.distanceX = distance;
-  ContaminantResult result{};
-  virelo_math_CalcAttenuationFactor(&at, &contaminant, &result);
-  return result.relativeConcentration;
-}
-
 }  // namespace
 
 QChart* BuildReportCentrelineChart(const Aquifer& aquifer, const Contaminant& contaminant) {
   const double x = aquifer.distanceX;
   if (!(x > 0) || !std::isfinite(x) || !(contaminant.c0 > 0)) return nullptr;
 
+  double lambda = 0.0;
+  virelo_GetLambda(&contaminant, &lambda);
+  constexpr int kPoints = kPointsToReceptor + kPointsBeyond;
+  const double right = x * kPoints / kPointsToReceptor;
+  double s[kPoints], screening[kPoints], exact[kPoints];
+  if (!virelo_math_CentreLineProfile(&aquifer, lambda, right, kPoints, s, screening, exact)) return nullptr;
+
   auto* line = new QLineSeries;
-  line->setName(QStringLiteral("C/C0 on the centre line"));
+  line->setName(QStringLiteral("screening C/C0"));
+  auto* exactLine = new QLineSeries;
+  exactLine->setName(QStringLiteral("exact C/C0"));
   double lowest = 1.0;
-  for (int k = 1; k <= kPointsToReceptor + kPointsBeyond; ++k) {
-    const double distance = x * k / kPointsToReceptor;
-    const double c = relativeConcentrationAt(aquifer, contaminant, distance);
-    if (!std::isfinite(c) || c < kSmallestShown) continue;
-    lowest = std::min(lowest, c);
-    line->append(distance, c);
+  for (int k = 0; k < kPoints; ++k) {
+    if (std::isfinite(screening[k]) && screening[k] >= kSmallestShown) {
+      lowest = std::min(lowest, screening[k]);
+      line->append(s[k], screening[k]);
+    }
+    if (std::isfinite(exact[k]) && exact[k] >= kSmallestShown) {
+      lowest = std::min(lowest, exact[k]);
+      exactLine->append(s[k], exact[k]);
+    }
   }
   const double acceptable = contaminant.ca / contaminant.c0;
   if (acceptable > kSmallestShown) lowest = std::min(lowest, acceptable);
   const double bottom = std::pow(10.0, std::floor(std::log10(lowest)));
-  const double right = x * (kPointsToReceptor + kPointsBeyond) / kPointsToReceptor;
 
   auto* chart = new QChart;
   chart->setTitle(QString::fromLatin1(contaminant.name));
@@ -74,6 +77,11 @@ QChart* BuildReportCentrelineChart(const Aquifer& aquifer, const Contaminant& co
   linePen.setWidthF(1.2);
   line->setPen(linePen);
   chart->addSeries(line);
+  QPen exactPen(QColor(0x2e, 0x8b, 0x57));
+  exactPen.setWidthF(1.2);
+  exactPen.setStyle(Qt::DashDotLine);
+  exactLine->setPen(exactPen);
+  chart->addSeries(exactLine);
 
   auto* limit = new QLineSeries;
   limit->setName(QStringLiteral("CA/C0 (acceptable at the receptor)"));
@@ -124,7 +132,7 @@ QChart* BuildReportCentrelineChart(const Aquifer& aquifer, const Contaminant& co
   }
   chart->addAxis(distanceAxis, Qt::AlignBottom);
   chart->addAxis(concentrationAxis, Qt::AlignLeft);
-  for (QLineSeries* series : {line, limit, receptor}) {
+  for (QLineSeries* series : {line, exactLine, limit, receptor}) {
     series->attachAxis(distanceAxis);
     series->attachAxis(concentrationAxis);
   }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The centre-line chart of one contaminant as the report draws it: the
-// screening model's C/C0 along the plume axis, the acceptable level CA/C0 and
-// the receptor at x. Drawn with the painter it is given, so on a PDF or a
+// screening and the exact C/C0 along the plume axis, the acceptable level
+// CA/C0 and the receptor at x. Drawn with the painter it is given, so on a PDF or a
 // printer it stays vector graphics.
 #pragma once
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 
+#include "engine/exact.h"
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
@@ -138,6 +139,19 @@ void TestReport::exportedReportSaysWhatTheScreenShows() {
   // Each row as on screen: name, class in words and both values in order.
   for (const QString& row : rows) QVERIFY2(text.contains(row), qPrintable(row));
   for (const QString& problem : problems) QVERIFY2(text.contains(problem), qPrintable(problem));
+  // The comparison with the exact solution: its value and the strong mark
+  // wherever the exact class is worse.
+  int worse = 0;
+  const AssessmentRange afRange = window->pageTabs->resultsPage->afRange();
+  for (int k = 0; k < window->project->resultCount; ++k) {
+    const ContaminantResult& r = window->project->results[k];
+    if (!r.exactComputed) continue;
+    const QString exact = QString::fromStdString(FormatResultValue(r.exactSourceRatio, "%.7f", "%.4E"));
+    QVERIFY2(text.contains(exact), qPrintable(exact));
+    if (CompareExactWithScreening(r, afRange) == ExactComparison::WorseClass) ++worse;
+  }
+  QVERIFY(worse > 0);
+  QCOMPARE(text.count(QStringLiteral("!! worse class")), worse);
   // Every page has its footer.
   const int pages = pageCount(text);
   QVERIFY(pages >= 3);

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 
+#include "engine/exact.h"
 #include "report/AssessmentReport.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -65,6 +66,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream&, std::ostream&
   // Loading marks the contaminant list as changed; the project is the file
   // as it stands.
   project->modified = 0;
+  virelo_math_CalcExactAll(project.get(), 0);
 
   const std::unique_ptr<QApplication> app = StartQt();
   const ReportSettings settings = ReportSettingsFor(*project, plumeRange, afRange);
