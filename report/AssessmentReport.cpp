@@ -783,8 +783,12 @@ ReportSettings ReportSettingsFor(const Project& project, int plumeRangeIndex, in
   return settings;
 }
 
-std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const ReportSettings& settings) {
+std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const ReportSettings& settings,
+                                                   const QSizeF& pageSize) {
   auto doc = std::make_unique<QTextDocument>();
+  // The page size comes first: a document laid out at another width would be
+  // laid out twice.
+  doc->setPageSize(pageSize);
   doc->documentLayout()->setPaintDevice(pointDevice());
   doc->setUseDesignMetrics(true);
   doc->setDocumentMargin(0);
@@ -807,13 +811,13 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
 
 int PaintReport(const Project& project, const ReportSettings& settings, QPagedPaintDevice* device) {
   if (!device) return 0;
-  std::unique_ptr<QTextDocument> doc = BuildReportDocument(project, settings);
   const double scaleX = device->logicalDpiX() / kPointsPerInch;
   const double scaleY = device->logicalDpiY() / kPointsPerInch;
   const QSizeF area(device->width() / scaleX, device->height() / scaleY);
   const double bodyHeight = area.height() - kFooterHeight;
   if (area.width() <= 0 || bodyHeight <= 0) return 0;
-  doc->setPageSize(QSizeF(area.width(), bodyHeight));
+  std::unique_ptr<QTextDocument> doc =
+      BuildReportDocument(project, settings, QSizeF(area.width(), bodyHeight));
   const int pages = doc->pageCount();
   const QString title = QString::fromLatin1(project.title);
 

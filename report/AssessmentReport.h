@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QSizeF>
 #include <QString>
 #include <memory>
 
@@ -38,10 +39,11 @@ int AssessmentRangeIndex(double lower, double upper);
 // Lowercase hex SHA-256 of a file's bytes; empty when it cannot be read.
 QString FileSha256(const QString& path);
 
-// The report as a document laid out on A4 pages of `bodyWidth` x
-// `bodyHeight` points (the footer's room excluded). The document's charts
-// refer into `project`, which must outlive it.
-std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const ReportSettings& settings);
+// The report as a document laid out on pages of `pageSize` points (the
+// footer's room excluded). The document's charts refer into `project`,
+// which must outlive it.
+std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const ReportSettings& settings,
+                                                   const QSizeF& pageSize);
 
 // Paints the report page by page onto `device` (a PDF writer or a printer),
 // each page with its footer. Returns the number of pages, 0 on failure.
