@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "engine/validation.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
+#include "pages/RobustnessDialog.h"
 #include "resources/result_pictures.h"
 
 namespace {
@@ -84,14 +86,29 @@ QWidget* CPropResults::buildSide(int side) {
   for (const AssessmentRangeEntry& entry : kAssessmentRanges) combo->addItem(QString::fromLatin1(entry.text));
   setControlId(combo, controlIdOf(side, kRangeCombo));
   rangeLabel->setBuddy(combo);
+  auto* robustness = new QPushButton(QStringLiteral("Ro&bustness..."));
+  robustness->setObjectName(plume ? QStringLiteral("plumeRobustnessButton")
+                                  : QStringLiteral("afRobustnessButton"));
+  robustness->setToolTip(QStringLiteral("How far each input is from changing the marked result's class"));
+  robustness->setEnabled(false);
+  robustnessButton_[side] = robustness;
   auto* rangeRow = new QHBoxLayout;
   rangeRow->addWidget(rangeLabel);
   rangeRow->addWidget(combo, 1);
+  rangeRow->addWidget(robustness);
 
   auto* model = plume ? new ResultListModel({QStringLiteral("d"), "%.2f", "%.2E"},
                                             {QStringLiteral("d/x"), "%.7f", "%.4E"}, this)
                       : new ResultListModel({QStringLiteral("AF"), "%.7f", "%.4E"},
                                             {QStringLiteral("C/C0"), "%.7f", "%.4E"}, this);
+  // The margin column asks for the break-even values of a row when it is
+  // drawn, against the side's range of that moment.
+  model->setBreakEvenSource([this, plume](int resultIndex) {
+    if (!project_ || !project_->results || resultIndex < 0 || resultIndex >= project_->resultCount)
+      return BreakEvenTable{};
+    return ResultBreakEvenValues(*project_, project_->results[resultIndex], plume,
+                                 plume ? plumeRange_ : afRange_);
+  });
   auto* list = new QTreeView;
   list->setObjectName(plume ? QStringLiteral("plumeList") : QStringLiteral("afList"));
   list->setModel(model);
@@ -117,6 +134,13 @@ QWidget* CPropResults::buildSide(int side) {
   connect(list, &QWidget::customContextMenuRequested, this,
           [this, side](const QPoint& pos) { onContextMenu(side, pos); });
   connect(list, &QAbstractItemView::doubleClicked, this, [this, side] { onDoubleClick(side); });
+  connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this, side] { updateRobustnessButton(side); });
+  connect(model, &QAbstractItemModel::modelReset, this, [this, side] { updateRobustnessButton(side); });
+  connect(robustness, &QPushButton::clicked, this, [this, side] {
+    const int row = markedRow(side);
+    if (row >= 0) ShowRobustness(listModel(side)->row(row).resultIndex, side);
+  });
 
   // Legend: the strip of three lights, each with the rule of its class.
   auto* strip = new QLabel;
@@ -191,12 +215,14 @@ bool CPropResults::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize) {
     for (QTreeView* list : {plumeList_, afList_}) {
       if (!list || watched != list->viewport()) continue;
-      const int width = list->viewport()->width();
-      const int name = std::max(100, width * 34 / 100);
-      const int value = std::max(80, (width - name) / 2);
+      const int margin = 64;
+      const int width = list->viewport()->width() - margin;
+      const int name = std::max(110, width * 31 / 100);
+      const int value = std::max(80, (width - name) * 55 / 100);
       list->header()->resizeSection(0, name);
       list->header()->resizeSection(1, value);
       list->header()->resizeSection(2, std::max(80, width - name - value));
+      list->header()->resizeSection(ResultListModel::kMarginColumn, margin);
     }
   }
   return PropPage::eventFilter(watched, event);
@@ -316,6 +342,10 @@ void CPropResults::onContextMenu(int side, const QPoint& pos) {
     item->setEnabled(problems);
   }
   connect(item, &QAction::triggered, this, [this, side] { onShowProblemsCommand(side); });
+  QAction* robustness = menu.addAction(QStringLiteral("&Robustness..."));
+  robustness->setEnabled(!hasProblems(resultIndex, side));
+  connect(robustness, &QAction::triggered, this,
+          [this, side, resultIndex] { ShowRobustness(resultIndex, side); });
   menu.exec(view->viewport()->mapToGlobal(pos));
 }
 
@@ -335,7 +365,37 @@ void CPropResults::onShowProblemsCommand(int menuSide) {
 void CPropResults::onDoubleClick(int side) {
   const int row = markedRow(side);
   if (row < 0) return;
-  ShowProblems(listModel(side)->row(row).resultIndex, side);
+  // A result with problems has nothing to weigh: its problems are shown.
+  const int resultIndex = listModel(side)->row(row).resultIndex;
+  if (hasProblems(resultIndex, side)) {
+    ShowProblems(resultIndex, side);
+  } else {
+    ShowRobustness(resultIndex, side);
+  }
+}
+
+bool CPropResults::hasProblems(int resultIndex, int side) const {
+  if (!project_ || !project_->results || resultIndex < 0 || resultIndex >= project_->resultCount) return true;
+  const ContaminantResult& r = project_->results[resultIndex];
+  return side == PlumeLengthSide ? HasPlumeLengthProblems(r) : HasAttenuationFactorProblems(r);
+}
+
+void CPropResults::updateRobustnessButton(int side) {
+  QPushButton* button = robustnessButton_[side];
+  if (!button || !list(side)) return;
+  const int row = markedRow(side);
+  button->setEnabled(row >= 0 && !hasProblems(listModel(side)->row(row).resultIndex, side));
+}
+
+void CPropResults::ShowRobustness(int resultIndex, int assessment) {
+  if (hasProblems(resultIndex, assessment)) return;
+  const bool plume = assessment == PlumeLengthSide;
+  QComboBox* combo = plume ? plumeRangeCombo_ : afRangeCombo_;
+  RobustnessDialog dialog(project_, resultIndex, plume, combo->currentIndex(), this);
+  // A range chosen in the view is the side's range from then on, so the
+  // list and its margins follow it; the view reads the new results after.
+  connect(&dialog, &RobustnessDialog::rangeChosen, combo, &QComboBox::setCurrentIndex);
+  Platform::instance().execDialog(&dialog);
 }
 
 void CPropResults::ShowProblems(int resultIndex, int assessment) {

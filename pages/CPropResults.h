@@ -10,6 +10,7 @@
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QTreeView;
 class ResultListModel;
 
@@ -30,11 +31,15 @@ class CPropResults : public PropPage {
   // Opens the problems dialog for one assessment of a result; nothing when
   // the index is out of range or the assessment has no problems.
   void ShowProblems(int resultIndex, int assessment);
+  // Opens the "Robustness" view of one assessment of a result; nothing when
+  // the index is out of range or the assessment has problems.
+  void ShowRobustness(int resultIndex, int assessment);
 
   AssessmentRange plumeRange() const { return plumeRange_; }
   AssessmentRange afRange() const { return afRange_; }
   QTreeView* list(int side) const { return side == PlumeLengthSide ? plumeList_ : afList_; }
   ResultListModel* listModel(int side) const { return side == PlumeLengthSide ? plumeModel_ : afModel_; }
+  QPushButton* robustnessButton(int side) const { return robustnessButton_[side]; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -48,6 +53,9 @@ class CPropResults : public PropPage {
   void onContextMenu(int side, const QPoint& pos);
   void onShowProblemsCommand(int menuSide);
   void onDoubleClick(int side);
+  // Enables a side's "Robustness" button for a marked row without problems.
+  void updateRobustnessButton(int side);
+  bool hasProblems(int resultIndex, int side) const;
 
   Project* project_ = nullptr;
   AssessmentRange plumeRange_{};
@@ -59,4 +67,5 @@ class CPropResults : public PropPage {
   ResultListModel* plumeModel_ = nullptr;
   ResultListModel* afModel_ = nullptr;
   QLabel* legend_[2][3] = {};  // [side][red, yellow, green]
+  QPushButton* robustnessButton_[2] = {};
 };

@@ -2,7 +2,43 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ResultListModel.h"
 
+#include <QPainterPath>
+#include <cmath>
+
+#include <QBrush>
+#include <QColor>
+#include <QPainter>
+#include <QPixmap>
+#include <limits>
+
 #include "resources/result_pictures.h"
+
+namespace {
+
+// The mark of a fragile verdict: an orange disc with a white tilde, unlike
+// the warning sign of a row with problems.
+const QIcon& fragileIcon() {
+  static const QIcon icon = [] {
+    QPixmap pixmap(kResultPictureSize, kResultPictureSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(170, 90, 0));
+    painter.setBrush(QColor(240, 150, 30));
+    painter.drawEllipse(QRectF(1.5, 1.5, kResultPictureSize - 3, kResultPictureSize - 3));
+    painter.setPen(QPen(Qt::white, 1.6));
+    QPainterPath tilde;
+    tilde.moveTo(4.5, 9);
+    tilde.cubicTo(6, 5.5, 8, 10.5, 11.5, 7);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(tilde);
+    painter.end();
+    return QIcon(pixmap);
+  }();
+  return icon;
+}
+
+}  // namespace
 
 ResultListModel::ResultListModel(Column first, Column second, QObject* parent)
     : QAbstractTableModel(parent), columns_{std::move(first), std::move(second)} {}
@@ -11,6 +47,7 @@ void ResultListModel::setRows(std::vector<Row> rows) {
   if (rows.empty() && rows_.empty()) return;
   beginResetModel();
   rows_ = std::move(rows);
+  margins_.assign(rows_.size(), std::nullopt);
   endResetModel();
 }
 
@@ -19,7 +56,32 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ResultListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : 3;
+  return parent.isValid() ? 0 : 4;
+}
+
+const ResultListModel::Margin& ResultListModel::margin(int row) const {
+  std::optional<Margin>& cached = margins_[static_cast<size_t>(row)];
+  if (!cached) {
+    cached = Margin{std::numeric_limits<double>::infinity(), QString()};
+    const Row& r = rows_[static_cast<size_t>(row)];
+    if (r.hasValues && breakEvenSource_) {
+      QStringList fragile;
+      for (const BreakEven& entry : breakEvenSource_(r.resultIndex).inputs) {
+        const double factor = NearestFactor(entry);
+        cached->factor = std::min(cached->factor, factor);
+        if (factor <= kFragileFactor)
+          fragile << QStringLiteral("%1 \u00d7%2")
+                         .arg(BreakEvenInputName(entry.input), QString::fromStdString(FormatFactor(factor)));
+      }
+      cached->nearest = fragile.join(QStringLiteral(", "));
+    }
+  }
+  return *cached;
+}
+
+bool ResultListModel::fragile(int row) const {
+  if (row < 0 || row >= static_cast<int>(rows_.size())) return false;
+  return margin(row).factor <= kFragileFactor;
 }
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
@@ -28,6 +90,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: {
       if (index.column() == 0) return r.name;
+      if (index.column() == kMarginColumn) {
+        if (!r.hasValues) return QString();
+        const double factor = margin(index.row()).factor;
+        return std::isfinite(factor) ? QStringLiteral("\u00d7") + QString::fromStdString(FormatFactor(factor))
+                                     : QStringLiteral("\u2014");
+      }
       if (!r.hasValues) return QString();
       const Column& column = columns_[index.column() - 1];
       const std::string text = FormatResultValue(index.column() == 1 ? r.first : r.second, column.fixedFormat,
@@ -36,7 +104,20 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::DecorationRole:
       if (index.column() == 0) return resultIcon(r.cls);
+      if (index.column() == kMarginColumn && r.hasValues && fragile(index.row())) return fragileIcon();
       return {};
+    case Qt::ToolTipRole:
+      if (index.column() != kMarginColumn || !r.hasValues) return {};
+      if (fragile(index.row()))
+        return QStringLiteral("Fragile: the class changes within a factor of 2 of %1.")
+            .arg(margin(index.row()).nearest);
+      return std::isfinite(margin(index.row()).factor)
+                 ? QStringLiteral("The smallest change of one input that changes the class.")
+                 : QStringLiteral("No single input changes the class.");
+    case Qt::ForegroundRole:
+      if (index.column() == kMarginColumn && fragile(index.row())) return QBrush(QColor(160, 64, 0));
+      return {};
+    case FragileRole: return fragile(index.row());
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case ResultIndexRole: return r.resultIndex;
     case ClassRole: return static_cast<int>(r.cls);
@@ -45,7 +126,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section > 2) return {};
+  if (orientation != Qt::Horizontal || section < 0 || section > kMarginColumn) return {};
+  if (role == Qt::DisplayRole && section == kMarginColumn) return QStringLiteral("Margin");
+  if (role == Qt::ToolTipRole && section == kMarginColumn)
+    return QStringLiteral(
+        "The smallest factor by which one input would change the class; "
+        "marked where it is within a factor of 2 (a fragile verdict)");
   if (role == Qt::DisplayRole)
     return section == 0 ? QStringLiteral("Contaminant") : columns_[section - 1].header;
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);

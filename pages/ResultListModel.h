@@ -8,14 +8,21 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "engine/assessment.h"
+#include "engine/breakeven.h"
 
 class ResultListModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  enum Role { ResultIndexRole = Qt::UserRole, ClassRole };
+  enum Role { ResultIndexRole = Qt::UserRole, ClassRole, FragileRole };
+  // The fourth column, "Margin": the smallest factor by which one input
+  // would change the row's class, marked where that is within a factor of
+  // 2 (a fragile verdict).
+  static constexpr int kMarginColumn = 3;
   struct Row {
     QString name;
     double first = 0.0;      // "d" or "AF"
@@ -34,6 +41,14 @@ class ResultListModel : public QAbstractTableModel {
   ResultListModel(Column first, Column second, QObject* parent = nullptr);
 
   void setRows(std::vector<Row> rows);
+  // Where the break-even values of a row's result come from. They are
+  // computed when a row is first drawn or asked for, and forgotten when the
+  // rows are set again.
+  void setBreakEvenSource(std::function<BreakEvenTable(int resultIndex)> source) {
+    breakEvenSource_ = std::move(source);
+  }
+  // Whether the verdict of a row is fragile (false for rows with problems).
+  bool fragile(int row) const;
   void clear() { setRows({}); }
   const Row& row(int r) const { return rows_[r]; }
   int size() const { return static_cast<int>(rows_.size()); }
@@ -44,6 +59,14 @@ class ResultListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
  private:
+  struct Margin {
+    double factor = 0.0;  // NearestFactor over the inputs; infinite: none
+    QString nearest;      // "Kf ×0.82, x ×1.2": the fragile inputs
+  };
+  const Margin& margin(int row) const;
+
   Column columns_[2];
   std::vector<Row> rows_;
+  std::function<BreakEvenTable(int resultIndex)> breakEvenSource_;
+  mutable std::vector<std::optional<Margin>> margins_;
 };

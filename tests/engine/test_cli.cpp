@@ -13,10 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/breakeven.h"
 #include "engine/records.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
+#include "tools/cli/cli_common.h"
 #include "tools/cli/csv.h"
 #include "tools/cli/example_projects.h"
 
@@ -434,6 +436,54 @@ TEST_F(CliTest, CommittedExamplesAreWhatTheGeneratorWrites) {
         << example.fileName
         << " is out of date: build the target example_projects and copy its files to examples/";
   }
+}
+
+// ---------------------------------------------------------------------------
+// breakeven
+
+// One row per result without problems and input, in the order of assess,
+// each number the engine's double; a table that shows the factors.
+TEST_F(CliTest, BreakevenListsTheEnginesValuesInResultOrder) {
+  const CliRun run = RunArgs({"breakeven", kSiteExample, "--csv"});
+  ASSERT_EQ(run.status, 0) << run.err << run.engine;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
+            "name,assessment,class,input,value,worseAt,betterAt\n");
+  std::vector<std::string> order;
+  for (const auto& row : CsvRows(run.out)) {
+    ASSERT_EQ(row.size(), 7u);
+    const std::string result = row[0] + " " + row[1] + " " + row[2];
+    if (order.empty() || order.back() != result) order.push_back(result);
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"Benzene PL Yellow", "Toluene PL Green", "MTBE PL Red",
+                                             "Naphthalene PL Yellow", "Benzene AF Yellow", "Toluene AF Green",
+                                             "MTBE AF Yellow", "Trichloroethene (TCE) AF Red",
+                                             "Naphthalene AF Green"}));
+  EXPECT_EQ(CsvRows(run.out).size(), 4 * 7 + 5 * 12u);
+
+  Project* project = virelo_LoadProject(kSiteExample.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  const Contaminant* benzene = project->contaminants;
+  while (std::strcmp(benzene->name, "Benzene") != 0) ++benzene;
+  const BreakEvenTable table = BreakEvenValues(
+      project->aquifer, *benzene, project->approximateDispersivity != 0, false, kAssessmentRanges[0].range);
+  virelo_FreeProject(project);
+  const auto rows = CsvRows(run.out);
+  ASSERT_EQ(rows[28][0] + rows[28][1] + rows[28][3], "BenzeneAFx");
+  for (size_t k = 0; k < table.inputs.size(); ++k) {
+    const BreakEven& e = table.inputs[k];
+    const auto& row = rows[28 + k];
+    EXPECT_EQ(row[3], BreakEvenInputName(e.input));
+    EXPECT_EQ(row[5], e.worseAt ? FormatDouble(*e.worseAt) : "") << row[3];
+    EXPECT_EQ(row[6], e.betterAt ? FormatDouble(*e.betterAt) : "") << row[3];
+  }
+  EXPECT_EQ(rows[7][6], "");  // Toluene's plume is green: nothing better
+
+  const CliRun text = RunArgs({"breakeven", kSiteExample, "--af-range", "2"});
+  EXPECT_NE(text.out.find("Vinyl chloride, plume length: Problems (no break-even values)"),
+            std::string::npos);
+  EXPECT_NE(text.out.find("  Kf      5             10.5782 (\u00d72.1)            1.58672 (\u00d70.32)\n"),
+            std::string::npos)
+      << text.out;
 }
 
 }  // namespace

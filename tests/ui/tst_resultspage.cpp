@@ -2,13 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The results page on its own: classification against the chosen ranges,
 // the number formats, the legends, the row menus and the problems dialog.
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeView>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -18,6 +22,7 @@
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
+#include "pages/RobustnessDialog.h"
 #include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
@@ -252,7 +257,9 @@ class TestResultsPage : public QObject {
     QCOMPARE(platform->dialogTitles.size(), 2);
   }
 
-  void rowsWithoutProblemsOpenNothing() {
+  // Rows without problems have no problems to show: a double click opens
+  // their robustness view instead, and the menu offers both.
+  void rowsWithoutProblemsOpenTheirRobustness() {
     ProjectPtr project = makeProject(2);
     unitAquifer(*project, 1.0);
     unitContaminant(*project, "Benzene", kAssessPlumeLength);
@@ -262,20 +269,21 @@ class TestResultsPage : public QObject {
     QCOMPARE(int(cls(0, 1)), int(AssessmentClass::Problems));
 
     doubleClickRow(0, 0);
-    QVERIFY(platform->dialogTitles.isEmpty());
+    QCOMPARE(platform->dialogTitles, QStringList({"Robustness"}));
+    platform->dialogTitles.clear();
 
     {
       PopupMenuAnswer answer(QStringLiteral("\"Benzene\": no &problems found"));
       rightClickRow(0, 0, answer);
-      QCOMPARE(answer.texts, QStringList({"\"Benzene\": no &problems found"}));
-      QCOMPARE(answer.enabled, QList<bool>({false}));
+      QCOMPARE(answer.texts, QStringList({"\"Benzene\": no &problems found", "&Robustness..."}));
+      QCOMPARE(answer.enabled, QList<bool>({false, true}));
     }
     QVERIFY(platform->dialogTitles.isEmpty());
     {
       PopupMenuAnswer answer(QStringLiteral("\"TCE\": show &problems"));
       rightClickRow(0, 1, answer);
-      QCOMPARE(answer.texts, QStringList({"\"TCE\": show &problems"}));
-      QCOMPARE(answer.enabled, QList<bool>({true}));
+      QCOMPARE(answer.texts, QStringList({"\"TCE\": show &problems", "&Robustness..."}));
+      QCOMPARE(answer.enabled, QList<bool>({true, false}));
     }
     QCOMPARE(platform->dialogTitles, QStringList({"Problems"}));
 
@@ -340,6 +348,68 @@ class TestResultsPage : public QObject {
     const QString after = list->model()->index(0, 1).data().toString();
     QVERIFY(after != before);
     QCOMPARE(after, QString::fromStdString(FormatResultValue(r.plumeLength, "%.2f", "%.2E")));
+  }
+
+  // d/x = Kf / lambda: "Firm" is green with every input a factor 3 or more
+  // from a class change, "Close" yellow with CA, x, Kf, i and lambda within a
+  // factor 2. The page marks the close one; its view lists the inputs
+  // nearest first and follows a range chosen in it, and so does the page.
+  void robustnessViewAndFragileMark() {
+    ProjectPtr project = makeProject(2);
+    unitAquifer(*project, 0.1);
+    unitContaminant(*project, "Firm", kAssessPlumeLength);
+    Contaminant& close = unitContaminant(*project, "Close", kAssessPlumeLength);
+    virelo_SetLambda(&close, kLambdaAerobic, 0.2);
+    page->ShowProject(project.get());
+    QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Green));
+    QCOMPARE(int(cls(0, 1)), int(AssessmentClass::Yellow));
+    QCOMPARE(cell(0, 0, ResultListModel::kMarginColumn), QString("\u00d73.0"));
+    QCOMPARE(cell(0, 1, ResultListModel::kMarginColumn), QString("\u00d71.5"));  // CA: e^0.4
+    QVERIFY(!rows(0)->fragile(0));
+    QVERIFY(rows(0)->fragile(1));
+    QVERIFY(!rows(0)->index(0, ResultListModel::kMarginColumn).data(Qt::DecorationRole).isValid());
+    QVERIFY(rows(0)->index(1, ResultListModel::kMarginColumn).data(Qt::DecorationRole).isValid());
+
+    QStringList headers, verdicts, greenAtNe;
+    QList<double> nearest;
+    int chartSeries = 0;
+    platform->dialogHandler = [&](QDialog* dialog) {
+      auto* view = qobject_cast<RobustnessDialog*>(dialog);
+      for (int round = 0; round < 2; ++round) {
+        verdicts << view->verdictLabel()->text();
+        QTableWidget* table = view->table();
+        headers << table->horizontalHeaderItem(2)->text() + "|" + table->horizontalHeaderItem(4)->text();
+        for (int row = 0; row < table->rowCount(); ++row) {
+          if (table->item(row, 0)->text() == "ne") greenAtNe << table->item(row, 4)->text();
+          if (round == 0) nearest << NearestFactor(view->breakEvens().inputs[size_t(row)]);
+        }
+        chartSeries = int(view->chart()->series().size());
+        view->findChild<QComboBox*>("robustnessRangeCombo")->setCurrentIndex(2);  // 0.1 .. 10
+      }
+      return int(QDialog::Rejected);
+    };
+    // The button acts on the marked row.
+    QVERIFY(!page->robustnessButton(0)->isEnabled());
+    page->list(0)->setCurrentIndex(rows(0)->index(1, 0));
+    QVERIFY(page->robustnessButton(0)->isEnabled());
+    QTest::mouseClick(page->robustnessButton(0), Qt::LeftButton);
+    QCOMPARE(platform->dialogTitles, QStringList({"Robustness"}));
+    QCOMPARE(nearest.size(), 7);
+    QVERIFY(std::is_sorted(nearest.begin(), nearest.end()));
+    QVERIFY(nearest.front() < 2.0);
+    QCOMPARE(headers, QStringList({"Red at|Green at", "Red at|Green at"}));
+    // ne would have to pass 1 to reach green.
+    QCOMPARE(greenAtNe, QStringList({"\u2014", "\u2014"}));
+    QVERIFY(verdicts[0].startsWith("Fragile: the class changes within a factor of 2 of "));
+    QVERIFY(verdicts[1].startsWith("Robust"));  // 0.1 and 10 are a factor 5 and 20 away
+    QCOMPARE(chartSeries, 1);
+    QCOMPARE(page->plumeRange().lower, 0.1);
+    QVERIFY(!rows(0)->fragile(1));
+
+    // A changed input reaches the marks with the next refresh.
+    project->aquifer.conductivityKf = 0.15;  // d/x 1.5 of at most 10: ×1.5 from green
+    page->RefreshResults();
+    QVERIFY(rows(0)->fragile(0));
   }
 
   void noProjectLeavesTheListsEmpty() {

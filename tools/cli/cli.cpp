@@ -10,6 +10,8 @@
 // Each command lives in a source file of its own.
 std::string AssessUsage();
 int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string BreakevenUsage();
+int RunBreakeven(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string DbExportUsage();
 int RunDbExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string DbImportUsage();
@@ -21,6 +23,7 @@ namespace {
 
 const CliCommand kCommands[] = {
     {"assess", AssessUsage, RunAssess},
+    {"breakeven", BreakevenUsage, RunBreakeven},
     {"db-export", DbExportUsage, RunDbExport},
     {"db-import", DbImportUsage, RunDbImport},
     {"profile", ProfileUsage, RunProfile},

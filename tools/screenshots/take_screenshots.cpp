@@ -20,7 +20,9 @@
 #include "diagnostics/report.h"
 #include "engine/records.h"
 #include "pages/CPropConts.h"
+#include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
+#include "pages/RobustnessDialog.h"
 #include "persistence/database.h"
 
 namespace {
@@ -38,6 +40,7 @@ class ScreenshotPlatform : public Platform {
   int execDialog(QDialog* dialog) override {
     dialog->show();
     if (qobject_cast<ContaminantEditorDialog*>(dialog)) save(dialog, dir + "/editor.png");
+    if (qobject_cast<RobustnessDialog*>(dialog)) save(dialog, dir + "/robustness.png");
     dialog->hide();
     return QDialog::Rejected;
   }
@@ -98,6 +101,18 @@ int main(int argc, char** argv) {
     ok &= save(&prompt, dir + "/save-prompt.png");
 
     window.OnDataEditGeneric();  // the platform grabs the editor
+
+    // The robustness view of the first result's attenuation factor without
+    // problems; the platform grabs it.
+    window.ViewPage(3);
+    for (int k = 0; window.project && k < window.project->resultCount; ++k) {
+      const ContaminantResult& r = window.project->results[k];
+      const Contaminant& c = window.project->contaminants[r.contaminantIndex];
+      if ((c.assess & kAssessAttenuationFactor) && !HasAttenuationFactorProblems(r)) {
+        window.pageTabs->resultsPage->ShowRobustness(k, CPropResults::AttenuationFactorSide);
+        break;
+      }
+    }
   }
   virelo_Exit();
   Platform::setInstance(nullptr);

@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "pages/RobustnessDialog.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalStackedBarSeries>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Platform.h"
+#include "resources/result_pictures.h"
+
+namespace {
+
+enum Column { kInput, kValue, kWorseAt, kWorseFactor, kBetterAt, kBetterFactor, kColumnCount };
+
+const QColor kFragileBackground(255, 224, 178);
+const QColor kWorseColour(214, 69, 65);
+const QColor kBetterColour(76, 160, 76);
+
+// What each input is, in the words of the aquifer and contaminant pages.
+QString InputDescription(BreakEvenInput input) {
+  switch (input) {
+    case BreakEvenInput::X: return QStringLiteral("distance source to receptor");
+    case BreakEvenInput::Kf: return QStringLiteral("hydraulic conductivity");
+    case BreakEvenInput::I: return QStringLiteral("hydraulic gradient");
+    case BreakEvenInput::Ne: return QStringLiteral("effective porosity");
+    case BreakEvenInput::Lambda: return QStringLiteral("decay constant");
+    case BreakEvenInput::Ax: return QStringLiteral("longitudinal dispersivity");
+    case BreakEvenInput::Ay: return QStringLiteral("transverse dispersivity");
+    case BreakEvenInput::Az: return QStringLiteral("vertical dispersivity");
+    case BreakEvenInput::Sy: return QStringLiteral("source thickness");
+    case BreakEvenInput::Sz: return QStringLiteral("source width");
+    case BreakEvenInput::C0: return QStringLiteral("concentration at source");
+    case BreakEvenInput::CA: return QStringLiteral("accepted concentration at receptor");
+  }
+  return {};
+}
+
+QString ValueText(double value) {
+  const std::string text = FormatResultValue(value, "%.6g", "%.6g");
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+AssessmentClass Neighbour(AssessmentClass c, int step) {
+  const int k = static_cast<int>(c) + step;
+  if (k < static_cast<int>(AssessmentClass::Red) || k > static_cast<int>(AssessmentClass::Green))
+    return AssessmentClass::Problems;
+  return static_cast<AssessmentClass>(k);
+}
+
+// The factor of the nearer break-even value, as it is (0.82, not 1.22).
+double NearerFactor(const BreakEven& e) {
+  const std::optional<double> worse = WorseFactor(e), better = BetterFactor(e);
+  if (worse && better) return std::fabs(std::log(*worse)) <= std::fabs(std::log(*better)) ? *worse : *better;
+  return worse ? *worse : better ? *better : std::nan("");
+}
+
+QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  item->setTextAlignment(alignment);
+  return item;
+}
+
+}  // namespace
+
+QString RobustnessDialog::factorText(double factor) {
+  return QStringLiteral("\u00d7") + QString::fromStdString(FormatFactor(factor));
+}
+
+RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool plumeLength, int rangeIndex,
+                                   QWidget* parent)
+    : QDialog(parent), project_(project), resultIndex_(resultIndex), plumeLength_(plumeLength) {
+  setWindowTitle(QStringLiteral("Robustness"));
+  setObjectName(QStringLiteral("robustnessDialog"));
+
+  heading_ = new QLabel;
+  heading_->setObjectName(QStringLiteral("robustnessHeading"));
+  QFont bold = heading_->font();
+  bold.setBold(true);
+  heading_->setFont(bold);
+  heading_->setTextFormat(Qt::PlainText);
+
+  auto* rangeLabel = new QLabel(QStringLiteral("Assessment &range : "));
+  rangeCombo_ = new QComboBox;
+  rangeCombo_->setObjectName(QStringLiteral("robustnessRangeCombo"));
+  for (const AssessmentRangeEntry& entry : kAssessmentRanges)
+    rangeCombo_->addItem(QString::fromLatin1(entry.text));
+  rangeCombo_->setCurrentIndex(std::clamp(rangeIndex, 0, kAssessmentRangeCount - 1));
+  rangeLabel->setBuddy(rangeCombo_);
+  connect(rangeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    emit rangeChosen(index);
+    Refresh();
+  });
+  icon_ = new QLabel;
+  icon_->setFixedSize(kResultPictureSize, kResultPictureSize);
+  auto* top = new QHBoxLayout;
+  top->addWidget(icon_);
+  top->addWidget(heading_, 1);
+  top->addWidget(rangeLabel);
+  top->addWidget(rangeCombo_);
+
+  verdict_ = new QLabel;
+  verdict_->setObjectName(QStringLiteral("robustnessVerdict"));
+  verdict_->setWordWrap(true);
+  verdict_->setTextFormat(Qt::PlainText);
+
+  tableWidget_ = new QTableWidget(0, kColumnCount);
+  tableWidget_->setObjectName(QStringLiteral("robustnessTable"));
+  tableWidget_->verticalHeader()->setVisible(false);
+  tableWidget_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tableWidget_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tableWidget_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tableWidget_->setWordWrap(false);
+  tableWidget_->horizontalHeader()->setStretchLastSection(false);
+  tableWidget_->verticalHeader()->setDefaultSectionSize(tableWidget_->fontMetrics().height() + 8);
+  tableWidget_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  tableWidget_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  chart_ = new QChart;
+  chart_->setBackgroundRoundness(0);
+  chart_->setMargins(QMargins(4, 4, 20, 4));  // room for the last factor label
+  chart_->legend()->setAlignment(Qt::AlignBottom);
+  chartView_ = new QChartView(chart_);
+  chartView_->setObjectName(QStringLiteral("robustnessChart"));
+  chartView_->setRenderHint(QPainter::Antialiasing);
+  chartView_->setMinimumWidth(300);
+
+  auto* splitter = new QSplitter(Qt::Horizontal);
+  splitter->addWidget(tableWidget_);
+  splitter->addWidget(chartView_);
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  splitter->setChildrenCollapsible(false);
+
+  auto* note = new QLabel(QStringLiteral(
+      "Each value is where the class changes while every other input stays as it is; the factor is that "
+      "value over the current one. \u2014 : no value the input checks accept reaches the bound. Inputs "
+      "within a factor of 2 are marked as fragile."));
+  note->setWordWrap(true);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(verdict_);
+  layout->addWidget(splitter, 1);
+  layout->addWidget(note);
+  layout->addWidget(buttons);
+  resize(1020, 500);
+  Refresh();
+}
+
+int RobustnessDialog::rangeIndex() const {
+  return rangeCombo_->currentIndex();
+}
+
+void RobustnessDialog::Refresh() {
+  table_ = BreakEvenTable{};
+  table_.plumeLength = plumeLength_;
+  const ContaminantResult* result = nullptr;
+  if (project_ && project_->results && resultIndex_ >= 0 && resultIndex_ < project_->resultCount)
+    result = &project_->results[resultIndex_];
+  const int range = std::clamp(rangeIndex(), 0, kAssessmentRangeCount - 1);
+  if (result)
+    table_ = ResultBreakEvenValues(*project_, *result, plumeLength_, kAssessmentRanges[range].range);
+  // Nearest class change first; inputs without one keep their order.
+  std::stable_sort(table_.inputs.begin(), table_.inputs.end(), [](const BreakEven& a, const BreakEven& b) {
+    return NearestFactor(a) < NearestFactor(b);
+  });
+
+  QString name;
+  if (result && result->contaminantIndex >= 0 && result->contaminantIndex < project_->contaminantCount)
+    name = fromLatin1Record(project_->contaminants[result->contaminantIndex].name);
+  const QString assessment =
+      plumeLength_ ? QStringLiteral("plume length") : QStringLiteral("attenuation factor");
+  QString heading = QStringLiteral("%1, %2: %3").arg(name, assessment, AssessmentClassName(table_.cls));
+  if (result && table_.cls != AssessmentClass::Problems) {
+    const double ratio = plumeLength_ ? result->plumeLengthRatio : result->sourceRatio;
+    heading += QStringLiteral("   (%1 = %2)")
+                   .arg(plumeLength_ ? QStringLiteral("d/x") : QStringLiteral("C/C0"), ValueText(ratio));
+  }
+  heading_->setText(heading);
+  icon_->setPixmap(resultPicture(table_.cls));
+
+  QStringList fragile;
+  for (const BreakEven& entry : table_.inputs)
+    if (IsFragile(entry))
+      fragile << QStringLiteral("%1 (%2)").arg(BreakEvenInputName(entry.input),
+                                               factorText(NearerFactor(entry)));
+  if (table_.cls == AssessmentClass::Problems) {
+    verdict_->setText(QStringLiteral("This assessment has problems: there are no break-even values."));
+  } else if (fragile.isEmpty()) {
+    verdict_->setText(QStringLiteral("Robust: no single input changes the class within a factor of 2."));
+  } else {
+    verdict_->setText(
+        QStringLiteral("Fragile: the class changes within a factor of 2 of %1.").arg(fragile.join(", ")));
+  }
+  verdict_->setStyleSheet(fragile.isEmpty() ? QString()
+                                            : QStringLiteral("color: #a04000; font-weight: bold;"));
+  fillTable();
+  fillChart();
+}
+
+void RobustnessDialog::fillTable() {
+  const AssessmentClass worse = Neighbour(table_.cls, -1);
+  const AssessmentClass better = Neighbour(table_.cls, +1);
+  const auto at = [](AssessmentClass c, const char* fallback) {
+    return c == AssessmentClass::Problems ? QString::fromLatin1(fallback)
+                                          : QStringLiteral("%1 at").arg(AssessmentClassName(c));
+  };
+  tableWidget_->setHorizontalHeaderLabels({QStringLiteral("Input"), QStringLiteral("Current value"),
+                                           at(worse, "Worse at"), QStringLiteral("Factor"),
+                                           at(better, "Better at"), QStringLiteral("Factor")});
+  tableWidget_->setRowCount(static_cast<int>(table_.inputs.size()));
+  const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+  for (int row = 0; row < static_cast<int>(table_.inputs.size()); ++row) {
+    const BreakEven& e = table_.inputs[static_cast<size_t>(row)];
+    const QString input = QString::fromLatin1(BreakEvenInputName(e.input));
+    auto* name = Item(input);
+    name->setToolTip(InputDescription(e.input));
+    tableWidget_->setItem(row, kInput, name);
+    tableWidget_->setItem(row, kValue, Item(ValueText(e.value), right));
+    const struct {
+      const std::optional<double>& at;
+      std::optional<double> factor;
+      AssessmentClass target;
+      int column;
+    } sides[2] = {{e.worseAt, WorseFactor(e), worse, kWorseAt},
+                  {e.betterAt, BetterFactor(e), better, kBetterAt}};
+    for (const auto& side : sides) {
+      auto* value = Item(side.at ? ValueText(*side.at) : QStringLiteral("\u2014"), right);
+      auto* factor = Item(side.factor ? factorText(*side.factor) : QString(), right);
+      if (!side.at) {
+        value->setToolTip(
+            side.target == AssessmentClass::Problems
+                ? QStringLiteral("There is no class beyond %1.").arg(AssessmentClassName(table_.cls))
+                : QStringLiteral("No value of %1 that the input checks accept reaches %2.")
+                      .arg(input, AssessmentClassName(side.target)));
+      } else {
+        value->setToolTip(QStringLiteral("With %1 = %2 the class becomes %3 (all other inputs as they are).")
+                              .arg(input, ValueText(*side.at), AssessmentClassName(side.target)));
+      }
+      tableWidget_->setItem(row, side.column, value);
+      tableWidget_->setItem(row, side.column + 1, factor);
+    }
+    if (IsFragile(e)) {
+      for (int column = 0; column < kColumnCount; ++column) {
+        QTableWidgetItem* item = tableWidget_->item(row, column);
+        item->setBackground(kFragileBackground);
+        QFont font = item->font();
+        font.setBold(column == kInput);
+        item->setFont(font);
+      }
+      name->setToolTip(InputDescription(e.input) +
+                       QStringLiteral(": fragile, the class changes within a factor of 2"));
+    }
+  }
+  tableWidget_->resizeColumnsToContents();
+  for (int column = 0; column < kColumnCount; ++column)
+    tableWidget_->setColumnWidth(column, tableWidget_->columnWidth(column) + 12);
+}
+
+void RobustnessDialog::fillChart() {
+  chart_->removeAllSeries();
+  for (QAbstractAxis* axis : chart_->axes()) {
+    chart_->removeAxis(axis);
+    delete axis;
+  }
+  chart_->setTitle(QStringLiteral("Factor to the next class change (log scale)"));
+  if (table_.inputs.empty()) return;
+
+  auto* worseSet =
+      new QBarSet(QStringLiteral("towards %1")
+                      .arg(AssessmentClassName(Neighbour(table_.cls, -1) == AssessmentClass::Problems
+                                                   ? table_.cls
+                                                   : Neighbour(table_.cls, -1))));
+  auto* betterSet =
+      new QBarSet(QStringLiteral("towards %1")
+                      .arg(AssessmentClassName(Neighbour(table_.cls, +1) == AssessmentClass::Problems
+                                                   ? table_.cls
+                                                   : Neighbour(table_.cls, +1))));
+  worseSet->setColor(kWorseColour);
+  betterSet->setColor(kBetterColour);
+  worseSet->setBorderColor(kWorseColour.darker(130));
+  betterSet->setBorderColor(kBetterColour.darker(130));
+
+  // The axis reaches one decade past the farthest bar, at least one and at
+  // most four decades; a bar beyond that ends at the edge.
+  double reach = 0.0;
+  const auto decades = [](const std::optional<double>& factor) {
+    return factor && *factor > 0.0 && std::isfinite(*factor) ? std::log10(*factor) : 0.0;
+  };
+  for (const BreakEven& e : table_.inputs)
+    reach = std::max({reach, std::fabs(decades(WorseFactor(e))), std::fabs(decades(BetterFactor(e)))});
+  const int limit = std::clamp(static_cast<int>(std::ceil(reach + 0.05)), 1, 4);
+  // A horizontal bar chart draws its first category at the bottom: the
+  // inputs go in from the last row of the table up, so that the nearest
+  // class change is at the top in both.
+  QStringList categories;
+  const double band = std::log10(kFragileFactor);
+  for (auto it = table_.inputs.rbegin(); it != table_.inputs.rend(); ++it) {
+    const BreakEven& e = *it;
+    categories << QString::fromLatin1(BreakEvenInputName(e.input));
+    const double worse = decades(WorseFactor(e)), better = decades(BetterFactor(e));
+    *worseSet << std::clamp(worse, -double(limit), double(limit));
+    *betterSet << std::clamp(better, -double(limit), double(limit));
+    // A bar inside the fragile band is drawn darker.
+    const int index = static_cast<int>(categories.size()) - 1;
+    if (WorseFactor(e) && std::fabs(worse) <= band) worseSet->selectBar(index);
+    if (BetterFactor(e) && std::fabs(better) <= band) betterSet->selectBar(index);
+  }
+  worseSet->setSelectedColor(kWorseColour.darker(150));
+  betterSet->setSelectedColor(kBetterColour.darker(150));
+  auto* series = new QHorizontalStackedBarSeries;
+  series->append(worseSet);
+  series->append(betterSet);
+  series->setBarWidth(0.6);
+  chart_->addSeries(series);
+
+  auto* inputs = new QBarCategoryAxis;
+  inputs->append(categories);
+  // The names are short; a layout made before the view has its size would
+  // otherwise leave them cut to "..." for good.
+  inputs->setTruncateLabels(false);
+  chart_->addAxis(inputs, Qt::AlignLeft);
+  series->attachAxis(inputs);
+
+  // Decades labelled as factors.
+  auto* factors = new QCategoryAxis;
+  factors->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  factors->setRange(-limit, limit);
+  // A label sits at the end of its category: the first one needs a sliver
+  // of a category before it.
+  factors->setStartValue(-limit - 1e-9);
+  for (int k = -limit; k <= limit; ++k)
+    factors->append(QStringLiteral("\u00d7") + QString::number(std::pow(10.0, k), 'g', 6), k);
+  factors->setGridLineColor(QColor(200, 200, 200));
+  factors->setTruncateLabels(false);
+  chart_->addAxis(factors, Qt::AlignBottom);
+  series->attachAxis(factors);
+}
