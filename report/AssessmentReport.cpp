@@ -4,16 +4,17 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
-#include <QChart>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "engine/assessment.h"
+#include "engine/breakeven.h"
 #include "engine/exact.h"
 #include "engine/validation.h"
 #include "persistence/atomicfile.h"
@@ -223,12 +225,12 @@ class ChartObject : public QObject, public QTextObjectInterface {
     // page being painted; it belongs to the next page, and the chart's own
     // painting would not keep to this page's clip.
     if (painter->hasClipping() && !painter->clipBoundingRect().contains(rect.adjusted(1, 1, -1, -1))) return;
-    std::unique_ptr<QChart> chart(BuildReportCentrelineChart(project_.aquifer, project_.contaminants[index]));
-    PaintReportChart(chart.get(), painter, rect);
+    charts_.paint(project_.aquifer, project_.contaminants[index], painter, rect);
   }
 
  private:
   const Project& project_;
+  ReportChartPainter charts_;
 };
 
 class ReportWriter {
@@ -524,6 +526,71 @@ class ReportWriter {
     if (!any) add(QStringLiteral("<p>None: every assessment has complete inputs.</p>"));
     heading(3, QStringLiteral("4.4 Comparison with the exact solution"));
     exactComparison();
+    heading(3, QStringLiteral("4.5 Robustness"));
+    robustness();
+  }
+
+  // For each result, how far each input would have to move, all others as
+  // they are, before the class changes: the break-even values, as the
+  // results page's robustness view lists them.
+  void robustness() {
+    add(QStringLiteral(
+            "<p>For each result and each input: its value, the value at which the class would become "
+            "worse and the one at which it would become better, with the factor to each (all other "
+            "inputs as they are). An input whose nearer break-even value lies within a factor %1 of its "
+            "value makes the verdict fragile; such lines are shaded and marked <b>fragile</b>. A dash: no "
+            "value the input checks accept reaches that class.</p>")
+            .arg(kFragileFactor));
+    bool any = false;
+    for (bool plume : {true, false}) {
+      const AssessmentRange range = plume ? plumeRange_ : afRange_;
+      for (const ContaminantResult* r : resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor)) {
+        const BreakEvenTable table = ResultBreakEvenValues(project_, *r, plume, range);
+        if (table.cls == AssessmentClass::Problems) continue;
+        any = true;
+        robustnessTable(*r, plume, table);
+      }
+    }
+    if (!any) add(QStringLiteral("<p><i>No result without problems.</i></p>"));
+  }
+
+  static QString breakEvenValue(const std::optional<double>& at, const std::optional<double>& factor) {
+    if (!at) return QStringLiteral("-");
+    QString text = QString::fromStdString(FormatResultValue(*at, "%.6g", "%.6g"));
+    if (factor) text += QStringLiteral(" (&#215;%1)").arg(QString::fromStdString(FormatFactor(*factor)));
+    return text;
+  }
+
+  // One line per input, its columns set by tab stops (placeRobustnessColumns):
+  // a report may hold thousands of these lines, and lines lay out far faster
+  // than table cells.
+  void robustnessTable(const ContaminantResult& r, bool plume, const BreakEvenTable& table) {
+    const auto neighbour = [&table](int step) {
+      const int k = static_cast<int>(table.cls) + step;
+      return k < static_cast<int>(AssessmentClass::Red) || k > static_cast<int>(AssessmentClass::Green)
+                 ? QString()
+                 : QLatin1String(AssessmentClassName(static_cast<AssessmentClass>(k)));
+    };
+    const QString worse = neighbour(-1), better = neighbour(+1);
+    add(QStringLiteral("<p style=\"margin-top: 6px\"><b>%1</b>, %2: %3, %4</p>")
+            .arg(record(contaminantOf(r).name),
+                 plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor"),
+                 QLatin1String(AssessmentClassName(table.cls)),
+                 IsFragile(table) ? QStringLiteral("<b>fragile</b>") : QStringLiteral("robust")));
+    add(QStringLiteral("<p style=\"white-space: pre; margin-top: 0; margin-bottom: 0; background-color: "
+                       "#e8e8e8\"><b>Input&#9;Value&#9;%1&#9;%2</b></p>")
+            .arg(worse.isEmpty() ? QStringLiteral("Worse at") : worse + QStringLiteral(" at"),
+                 better.isEmpty() ? QStringLiteral("Better at") : better + QStringLiteral(" at")));
+    for (const BreakEven& e : table.inputs) {
+      const bool fragile = IsFragile(e);
+      add(QStringLiteral("<p style=\"white-space: pre; margin-top: 0; margin-bottom: "
+                         "0%1\">%2&#9;%3&#9;%4&#9;%5&#9;%6</p>")
+              .arg(fragile ? QStringLiteral("; background-color: #ffe0b2") : QString(),
+                   esc(QString::fromLatin1(BreakEvenInputName(e.input))),
+                   QString::fromStdString(FormatResultValue(e.value, "%.6g", "%.6g")),
+                   breakEvenValue(e.worseAt, WorseFactor(e)), breakEvenValue(e.betterAt, BetterFactor(e)),
+                   fragile ? QStringLiteral("<b>fragile</b>") : QString()));
+    }
   }
 
   // The screening attenuation factor beside the exact centre-line solution
@@ -731,6 +798,27 @@ void placeCharts(QTextDocument* doc) {
   }
 }
 
+// Sets the columns of the robustness lines: tab stops at fixed shares of
+// the text width.
+void placeRobustnessColumns(QTextDocument* doc) {
+  // The text layout scales tab positions from the screen's resolution to
+  // the document's paint device (points here), as it does for pixel sizes.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 100.0;
+  const double width = (doc->pageSize().width() - 2 * doc->documentMargin()) * screenDpi / kPointsPerInch;
+  QList<QTextOption::Tab> tabs;
+  for (double share : {0.13, 0.33, 0.60, 0.88})
+    tabs.append(QTextOption::Tab(width * share, QTextOption::LeftTab));
+  QTextCursor cursor(doc);
+  for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+    if (!block.text().contains(QLatin1Char('\t'))) continue;
+    QTextBlockFormat format = block.blockFormat();
+    format.setTabPositions(tabs);
+    cursor.setPosition(block.position());
+    cursor.setBlockFormat(format);
+  }
+}
+
 // A paint device whose units are points, so the layout does not depend on
 // the screen or printer it ends up on.
 QPaintDevice* pointDevice() {
@@ -786,10 +874,11 @@ ReportSettings ReportSettingsFor(const Project& project, int plumeRangeIndex, in
 std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const ReportSettings& settings,
                                                    const QSizeF& pageSize) {
   auto doc = std::make_unique<QTextDocument>();
-  // The page size comes first: a document laid out at another width would be
-  // laid out twice.
+  // Page size and paint device come first: a document laid out at another
+  // width or resolution would be laid out twice.
   doc->setPageSize(pageSize);
   doc->documentLayout()->setPaintDevice(pointDevice());
+  doc->documentLayout()->registerHandler(kChartObject, new ChartObject(project, doc.get()));
   doc->setUseDesignMetrics(true);
   doc->setDocumentMargin(0);
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -800,12 +889,19 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
                      "h2 { font-size: 12pt; margin-top: 14px; margin-bottom: 4px; } "
                      "h3 { font-size: 10pt; margin-top: 10px; margin-bottom: 3px; } "
                      "p { margin-top: 3px; margin-bottom: 3px; } "
-                     "th { font-weight: bold; } "
-                     "td.n { white-space: nowrap; }"));
-  doc->documentLayout()->registerHandler(kChartObject, new ChartObject(project, doc.get()));
+                     "th { font-weight: bold; }"));
+  // A number or a name is not broken inside while its cell has room for it.
+  QTextOption option = doc->defaultTextOption();
+  option.setWrapMode(QTextOption::WordWrap);
+  doc->setDefaultTextOption(option);
   ReportWriter writer(project, settings);
   doc->setHtml(writer.html());
+  // One edit for both, so that the document is laid out again only once.
+  QTextCursor edit(doc.get());
+  edit.beginEditBlock();
   placeCharts(doc.get());
+  placeRobustnessColumns(doc.get());
+  edit.endEditBlock();
   return doc;
 }
 

@@ -151,6 +151,21 @@ void TestReport::exportedReportSaysWhatTheScreenShows() {
     if (CompareExactWithScreening(r, afRange) == ExactComparison::WorseClass) ++worse;
   }
   QVERIFY(worse > 0);
+  // Each result without problems has its robustness table, headed by its
+  // class as on screen.
+  CPropResults* page = window->pageTabs->resultsPage;
+  for (int side : {CPropResults::PlumeLengthSide, CPropResults::AttenuationFactorSide}) {
+    const ResultListModel* model = page->listModel(side);
+    for (int r = 0; r < model->rowCount(); ++r) {
+      if (!model->row(r).hasValues) continue;
+      const QString heading =
+          QStringLiteral("%1, %2: %3,")
+              .arg(model->row(r).name,
+                   side == CPropResults::PlumeLengthSide ? "plume length" : "attenuation factor",
+                   AssessmentClassName(model->row(r).cls));
+      QVERIFY2(text.contains(heading), qPrintable(heading));
+    }
+  }
   QCOMPARE(text.count(QStringLiteral("!! worse class")), worse);
   // Every page has its footer.
   const int pages = pageCount(text);
