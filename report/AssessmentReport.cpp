@@ -392,9 +392,8 @@ class ReportWriter {
     const int redox = redoxOfPreset(c.lambdaSelected);
     if (redox < 0) return QStringLiteral("<i>none chosen</i>");
     if (!usesPreset(c))
-      return QStringLiteral("<i>none: no database preset for %1</i>")
-          .arg(QLatin1String(redoxShortWords(redox)));
-    return QStringLiteral("database preset, %1").arg(QLatin1String(redoxShortWords(redox)));
+      return QStringLiteral("<i>no preset for %1</i>").arg(QLatin1String(redoxShortWords(redox)));
+    return QStringLiteral("preset, %1").arg(QLatin1String(redoxShortWords(redox)));
   }
 
   void contaminants() {
@@ -408,13 +407,17 @@ class ReportWriter {
     }
     add(
         QStringLiteral("<p>C0 and CA in the unit the user chose for both; decay constants in 1/d. "
-                       "Below each name: PL, plume length assessed; AF, attenuation factor assessed.</p>"));
+                       "Assessed: PL the plume length, AF the attenuation factor. Decay constant from: "
+                       "the database preset for a redox condition, or user-defined. The literature plume "
+                       "length is the 75th percentile of observed plumes, with the number of literature "
+                       "entries in brackets.</p>"));
     add(tableStart());
     add(QStringLiteral(
-        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"21%\">Contaminant</th><th "
-        "align=\"left\" width=\"15%\">C0</th><th align=\"left\" width=\"15%\">CA</th><th align=\"left\" "
-        "width=\"12%\">Decay constant [1/d]</th><th align=\"left\" width=\"21%\">Decay constant "
-        "from</th><th align=\"left\" width=\"16%\">Literature plume length [m]</th></tr></thead>"));
+        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"19%\">Contaminant</th><th "
+        "align=\"left\" width=\"8%\">Assessed</th><th align=\"left\" width=\"12%\">C0</th><th "
+        "align=\"left\" width=\"12%\">CA</th><th align=\"left\" width=\"10%\">Decay constant "
+        "[1/d]</th><th align=\"left\" width=\"24%\">Decay constant from</th><th align=\"left\" "
+        "width=\"15%\">Literature plume length [m]</th></tr></thead>"));
     for (int k : assessed) {
       const Contaminant& c = project_.contaminants[k];
       QString what;
@@ -430,11 +433,10 @@ class ReportWriter {
       if (c.valueMask & kValueLiteraturePlumeLength) {
         literature = QString::asprintf("%.2f", c.literaturePlumeLength);
         if (c.valueMask & kValueLiteratureEntries)
-          literature += QString::asprintf(" (by %d entries)", static_cast<int>(c.literatureEntries));
+          literature += QString::asprintf(" (%d)", static_cast<int>(c.literatureEntries));
       }
       add(QStringLiteral(
-              "<tr><td>%1<br><span style=\"font-size: 7pt\">%2</span></td><td>%3</td><td>%4</td><td>"
-              "%5</td><td>%6</td><td>%7</td></tr>")
+              "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
               .arg(record(c.name), what,
                    (c.valueMask & kValueC0) ? QString::asprintf("%.6f", c.c0) : notEntered,
                    (c.valueMask & kValueCa) ? QString::asprintf("%.6f", c.ca) : notEntered,
@@ -627,11 +629,10 @@ class ReportWriter {
       QString mark = QStringLiteral("<td>-</td>");
       switch (CompareExactWithScreening(*r, afRange_)) {
         case ExactComparison::WorseClass:
-          mark = QStringLiteral("<td bgcolor=\"#f3b6b0\"><b>!! worse class</b></td>");
+          mark = QStringLiteral("<td bgcolor=\"#f3b6b0\"><b>!! worse</b></td>");
           break;
         case ExactComparison::Differs:
-          mark = QStringLiteral("<td bgcolor=\"#fbe3c4\"><b>!</b> differs &gt; %1&#215;</td>")
-                     .arg(kExactDifferenceFactor);
+          mark = QStringLiteral("<td bgcolor=\"#fbe3c4\"><b>!</b> differs</td>");
           break;
         case ExactComparison::None: break;
       }

@@ -166,7 +166,7 @@ void TestReport::exportedReportSaysWhatTheScreenShows() {
       QVERIFY2(text.contains(heading), qPrintable(heading));
     }
   }
-  QCOMPARE(text.count(QStringLiteral("!! worse class")), worse);
+  QCOMPARE(text.count(QStringLiteral("!! worse")), worse);
   // Every page has its footer.
   const int pages = pageCount(text);
   QVERIFY(pages >= 3);
