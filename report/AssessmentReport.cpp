@@ -903,6 +903,10 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   placeCharts(doc.get());
   placeRobustnessColumns(doc.get());
   edit.endEditBlock();
+  // The layout redoes only the edited stretch and leaves what follows it
+  // as it was before the edit, unmeasured where the edit moved it; laying
+  // out the whole report again makes every page count.
+  doc->markContentsDirty(0, doc->characterCount());
   return doc;
 }
 
