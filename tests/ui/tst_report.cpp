@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <cerrno>
+#include <cstring>
 
 #include "engine/exact.h"
 #include "engine/validation.h"
@@ -203,7 +205,7 @@ void TestReport::unsavedEditsGoIntoTheReportMarkedNotSaved() {
   window->OnFileExportReport();
   QCOMPARE(session.platform.messages.size(), 1);
   QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Virelo-Error"));
-  QVERIFY(session.platform.messages[0].text.contains(QStringLiteral("No such file or directory")));
+  QVERIFY(session.platform.messages[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
 }
 
 void TestReport::printAndPreviewPaintTheSameReport() {
