@@ -525,7 +525,9 @@ class ReportWriter {
         problemList(*r, plume);
       }
     }
-    if (!any) add(QStringLiteral("<p>None: every assessment has complete inputs.</p>"));
+    if (!any)
+      add(project_.resultCount > 0 ? QStringLiteral("<p>None: every assessment has complete inputs.</p>")
+                                   : QStringLiteral("<p>None: nothing is assessed.</p>"));
     heading(3, QStringLiteral("4.4 Comparison with the exact solution"));
     exactComparison();
     heading(3, QStringLiteral("4.5 Robustness"));
@@ -536,6 +538,10 @@ class ReportWriter {
   // they are, before the class changes: the break-even values, as the
   // results page's robustness view lists them.
   void robustness() {
+    if (!anyResultWithoutProblems()) {
+      add(QStringLiteral("<p><i>No result without problems.</i></p>"));
+      return;
+    }
     add(QStringLiteral(
             "<p>For each result and each input: its value, the value at which the class would become "
             "worse and the one at which it would become better, with the factor to each (all other "
@@ -543,17 +549,21 @@ class ReportWriter {
             "value makes the verdict fragile; such lines are shaded and marked <b>fragile</b>. A dash: no "
             "value the input checks accept reaches that class.</p>")
             .arg(kFragileFactor));
-    bool any = false;
     for (bool plume : {true, false}) {
       const AssessmentRange range = plume ? plumeRange_ : afRange_;
       for (const ContaminantResult* r : resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor)) {
         const BreakEvenTable table = ResultBreakEvenValues(project_, *r, plume, range);
-        if (table.cls == AssessmentClass::Problems) continue;
-        any = true;
-        robustnessTable(*r, plume, table);
+        if (table.cls != AssessmentClass::Problems) robustnessTable(*r, plume, table);
       }
     }
-    if (!any) add(QStringLiteral("<p><i>No result without problems.</i></p>"));
+  }
+
+  bool anyResultWithoutProblems() const {
+    for (const ContaminantResult* r : resultsWith(kAssessPlumeLength))
+      if (!HasPlumeLengthProblems(*r)) return true;
+    for (const ContaminantResult* r : resultsWith(kAssessAttenuationFactor))
+      if (!HasAttenuationFactorProblems(*r)) return true;
+    return false;
   }
 
   static QString breakEvenValue(const std::optional<double>& at, const std::optional<double>& factor) {
@@ -765,10 +775,12 @@ class ReportWriter {
       add(QStringLiteral("<li><b>%1</b>: %2</li>").arg(esc(name), text));
     }
     add(QStringLiteral("</ul>"));
-    if (!any)
+    if (!any && project_.resultCount > 0)
       add(
           QStringLiteral("<p>No database value is used: every decay constant in use is "
                          "user-defined and no literature plume length is known.</p>"));
+    else if (!any)
+      add(QStringLiteral("<p>No database value is used: no contaminant is assessed.</p>"));
   }
 
   const Project& project_;
