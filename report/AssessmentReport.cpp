@@ -964,6 +964,15 @@ void PrepareReportPrinter(QPrinter* printer) {
 
 bool WriteReportPdf(const Project& project, const ReportSettings& settings, const QString& path,
                     QString* error) {
+  // A report replaces an earlier report, never anything else: a mistyped
+  // name must not turn the project file behind the report into a PDF.
+  QFile existing(path);
+  if (existing.exists() && existing.size() > 0 &&
+      (!existing.open(QIODevice::ReadOnly) || existing.read(5) != "%PDF-")) {
+    if (error) *error = QStringLiteral("the file exists and is not a PDF; it is left as it is");
+    return false;
+  }
+  existing.close();
   QByteArray bytes;
   {
     QBuffer buffer(&bytes);

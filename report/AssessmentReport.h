@@ -54,6 +54,7 @@ void PrepareReportPrinter(QPrinter* printer);
 
 // Writes the report as a PDF at `path`, through a temporary file in the same
 // folder renamed over the target, so a failed export never leaves a
-// truncated file. Returns false with `error` set (in words) on failure.
+// truncated file. An existing file is replaced only when it is a PDF.
+// Returns false with `error` set (in words) on failure.
 bool WriteReportPdf(const Project& project, const ReportSettings& settings, const QString& path,
                     QString* error);

@@ -266,6 +266,15 @@ void TestReport::cliWritesTheReportHeadlessAndFailsClearly() {
   QVERIFY(kept.open(QIODevice::ReadOnly));
   QCOMPARE(kept.readAll(), written);
 
+  // A mistyped output name never turns a project into a report.
+  const QString project = folder.filePath(QStringLiteral("site.vrp"));
+  QVERIFY(QFile::copy(worked, project));
+  run = runCli({QStringLiteral("report"), project, QStringLiteral("-o"), project});
+  QCOMPARE(run.exitCode, 1);
+  QVERIFY2(run.standardError.contains(QStringLiteral("is not a PDF")), qPrintable(run.standardError));
+  QCOMPARE(sha256(project), sha256(worked));
+  QVERIFY(QFile::remove(project));
+
   // A PDF that cannot be written.
   run = runCli({QStringLiteral("report"), kExample, QStringLiteral("-o"),
                 folder.filePath(QStringLiteral("no-such-folder/report.pdf"))});
