@@ -264,11 +264,10 @@ class ReportWriter {
   void row(const QString& label, const QString& value) {
     add(QStringLiteral("<tr><td width=\"28%\"><b>%1</b></td><td>%2</td></tr>").arg(label, value));
   }
-  static QString tableStart(bool header = true) {
+  static QString tableStart() {
     return QStringLiteral(
-               "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2.5\" "
-               "style=\"border-color: #9a9a9a; border-style: solid; border-collapse: collapse\">") +
-           (header ? QString() : QString());
+        "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2.5\" "
+        "style=\"border-color: #9a9a9a; border-style: solid; border-collapse: collapse\">");
   }
 
   std::vector<const ContaminantResult*> resultsWith(int assessBit) const {
