@@ -657,9 +657,8 @@ class ReportWriter {
     heading(2, QStringLiteral("5 Centre-line charts"), true);
     add(QStringLiteral(
         "<p>The concentration on the plume axis relative to the source (C/C0, logarithmic), "
-        "from the source to a quarter beyond the receptor: the screening model (solid) and the "
-        "exact solution (dash-dotted); the dashed line is CA/C0, the dotted line the receptor "
-        "at x.</p>"));
+        "from the source to a quarter beyond the receptor: the screening model (solid) and the exact "
+        "solution (dashed), with the acceptable level CA/C0 (dash-dotted) and the receptor at x.</p>"));
     bool any = false;
     for (const ContaminantResult* r : resultsWith(kAssessAttenuationFactor)) {
       const Contaminant& c = contaminantOf(*r);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QLegend>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
@@ -55,12 +56,13 @@ double tickStep(double right) {
 struct ReportChartPainter::Parts {
   QGraphicsScene scene;
   QChart* chart = new QChart;  // owned by the scene
+  // The colours and line styles of the plume view's chart, so that paper
+  // and screen read alike.
   QLineSeries* screening =
-      line(QStringLiteral("screening C/C0"), QColor(0x1f, 0x4e, 0x9a), Qt::SolidLine, 1.2);
-  QLineSeries* exact = line(QStringLiteral("exact C/C0"), QColor(0x2e, 0x8b, 0x57), Qt::DashDotLine, 1.2);
-  QLineSeries* limit =
-      line(QStringLiteral("CA/C0 (acceptable at the receptor)"), QColor(0xb0, 0x20, 0x20), Qt::DashLine, 0.9);
-  QLineSeries* receptor = line(QStringLiteral("receptor at x"), QColor(0x40, 0x40, 0x40), Qt::DotLine, 0.9);
+      line(QStringLiteral("Screening model"), QColor(0x1f, 0x5f, 0xa8), Qt::SolidLine, 1.3);
+  QLineSeries* exact = line(QStringLiteral("Exact solution"), QColor(0xd9, 0x5f, 0x0e), Qt::DashLine, 1.3);
+  QLineSeries* limit = line(QStringLiteral("CA/C0"), QColor(0xc0, 0x1c, 0x28), Qt::DashDotLine, 0.9);
+  QLineSeries* receptor = line(QStringLiteral("Receptor"), QColor(0x44, 0x44, 0x44), Qt::DashLine, 0.9);
   QValueAxis* distance = new QValueAxis;
   QLogValueAxis* concentration = new QLogValueAxis;
 };
@@ -75,9 +77,10 @@ ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
   chart->setTitleFont(chartFont(9, true));
   chart->legend()->setFont(chartFont(7));
   chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) chart->addSeries(series);
 
-  p.distance->setTitleText(QStringLiteral("Distance from the source [m]"));
+  p.distance->setTitleText(QStringLiteral("Distance from the source s [m]"));
   p.distance->setLabelFormat(QStringLiteral("%.4g"));
   p.distance->setTickType(QValueAxis::TicksDynamic);
   p.distance->setTickAnchor(0);
@@ -128,7 +131,10 @@ bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contam
   const double bottom = std::pow(10.0, std::floor(std::log10(lowest)));
 
   Parts& p = *parts_;
-  p.chart->setTitle(QString::fromLatin1(contaminant.name));
+  p.chart->setTitle(
+      QStringLiteral("%1: concentration on the centre line").arg(QString::fromLatin1(contaminant.name)));
+  p.limit->setName(QStringLiteral("CA/C0 = %1").arg(acceptable, 0, 'g', 3));
+  p.receptor->setName(QStringLiteral("Receptor, x = %1 m").arg(x, 0, 'g', 4));
   p.screening->replace(screeningPoints);
   p.exact->replace(exactPoints);
   p.limit->replace(acceptable > kSmallestShown ? QList<QPointF>{{0, acceptable}, {right, acceptable}}
