@@ -11,6 +11,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -24,6 +27,7 @@
 #include "app/AboutDialog.h"
 #include "app/PageTabs.h"
 #include "diagnostics/util.h"
+#include "engine/exact.h"
 #include "engine/records.h"
 #include "pages/CPropAqui.h"
 #include "pages/CPropConts.h"
@@ -34,6 +38,7 @@
 #include "persistence/filekind.h"
 #include "persistence/projectfile.h"
 #include "platform/Platform.h"
+#include "report/AssessmentReport.h"
 #include "resources/shell_pictures.h"
 
 namespace {
@@ -129,6 +134,10 @@ void MainDialog::buildMenus() {
   saveAction = add(file, QStringLiteral("&Save\tCtrl+S"), &MainDialog::OnFileSave,
                    {QKeySequence(Qt::CTRL | Qt::Key_S)});
   saveAsAction = add(file, QStringLiteral("Save &as ..."), &MainDialog::OnFileSaveAs);
+  file->addSeparator();
+  exportReportAction = add(file, QStringLiteral("&Export report..."), &MainDialog::OnFileExportReport);
+  printAction = add(file, QStringLiteral("&Print..."), &MainDialog::OnFilePrint);
+  printPreviewAction = add(file, QStringLiteral("Print pre&view..."), &MainDialog::OnFilePrintPreview);
   file->addSeparator();
   exitAction = add(file, QStringLiteral("E&xit"), &MainDialog::OnFileExit);
 
@@ -413,6 +422,68 @@ void MainDialog::OnFileExit() {
     virelo_FreeProject(project);
     project = nullptr;
   }
+}
+
+bool MainDialog::prepareReport(ReportSettings* settings) {
+  if (!project || !pageTabs->resultsPage) return false;
+  CPropResults* results = pageTabs->resultsPage;
+  // The results page commits every page's edits and recomputes, so the
+  // report shows what the results page shows.
+  results->ShowProject(project);
+  virelo_math_CalcExactAll(project, 0);
+  foldPageFlags();
+  *settings = ReportSettingsFor(
+      *project, AssessmentRangeIndex(results->plumeRange().lower, results->plumeRange().upper),
+      AssessmentRangeIndex(results->afRange().lower, results->afRange().upper));
+  return true;
+}
+
+void MainDialog::OnFileExportReport() {
+  if (!project) return;
+  const QString name = Platform::instance().getSaveFileName(this, QStringLiteral("PDF document (*.pdf)"),
+                                                            QStringLiteral("pdf"));
+  if (name.isEmpty()) return;
+  ReportSettings settings;
+  if (!prepareReport(&settings)) return;
+  QString reason;
+  bool written = false;
+  {
+    WaitCursor wait;
+    written = WriteReportPdf(*project, settings, name, &reason);
+  }
+  if (!written)
+    Platform::instance().messageBox(this,
+                                    QStringLiteral("Error writing the report \"%1\":\n%2").arg(name, reason),
+                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+}
+
+void MainDialog::OnFilePrint() {
+  ReportSettings settings;
+  if (!prepareReport(&settings)) return;
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareReportPrinter(&printer);
+  QPrintDialog dialog(&printer, this);
+  if (Platform::instance().execDialog(&dialog) != QDialog::Accepted) return;
+  bool printed = false;
+  {
+    WaitCursor wait;
+    printed = PaintReport(*project, settings, &printer) > 0;
+  }
+  if (!printed)
+    Platform::instance().messageBox(this, QStringLiteral("Error printing the report!"),
+                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+}
+
+void MainDialog::OnFilePrintPreview() {
+  ReportSettings settings;
+  if (!prepareReport(&settings)) return;
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareReportPrinter(&printer);
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setWindowTitle(QStringLiteral("Print preview - Virelo"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this, &settings](QPrinter* target) { PaintReport(*project, settings, target); });
+  Platform::instance().execDialog(&preview);
 }
 
 void MainDialog::reject() {

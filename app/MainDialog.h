@@ -15,6 +15,7 @@ class PageTabs;
 class QMenuBar;
 class QToolBar;
 struct Project;
+struct ReportSettings;
 
 // Help identifiers of the main window's own controls.
 enum MainControlId {
@@ -52,6 +53,11 @@ class MainDialog : public QDialog, public PageHost {
   int OnFileSave();
   int OnFileSaveAs();
   void OnFileExit();
+  // The assessment report of the current project: as a PDF, on a printer,
+  // or in the print preview. Each commits the pages' edits first.
+  void OnFileExportReport();
+  void OnFilePrint();
+  void OnFilePrintPreview();
   void OnDataEditGeneric();
   void OnDataSaveGenericAsDefault();
   void OnDataLoadApplicationDefaults();
@@ -78,6 +84,9 @@ class MainDialog : public QDialog, public PageHost {
   QAction* saveAction;
   QAction* saveAsAction;
   QAction* exitAction;
+  QAction* exportReportAction;
+  QAction* printAction;
+  QAction* printPreviewAction;
   QAction* viewActions[4];
   QAction* editGenericAction;
   QAction* saveGenericAction;
@@ -101,6 +110,9 @@ class MainDialog : public QDialog, public PageHost {
   void foldPageFlags();
   void showSaveError();
   void replaceContaminantList();
+  // Commits the pages' edits and recomputes the results as the results page
+  // shows them; false without a project.
+  bool prepareReport(ReportSettings* settings);
   int pageOf(const QWidget* widget) const;
   bool closing_ = false;
 };

@@ -279,7 +279,8 @@ void TestMainWindow::menusToolBarAndTooltips() {
     menus << menuAction->text() + ": " + items.join(" | ");
   }
   QCOMPARE(menus, QStringList({
-                      "&File: &New\tCtrl+N | &Open ...\tCtrl+O | &Save\tCtrl+S | Save &as ... | - | E&xit",
+                      "&File: &New\tCtrl+N | &Open ...\tCtrl+O | &Save\tCtrl+S | Save &as ... | - | "
+                      "&Export report... | &Print... | Print pre&view... | - | E&xit",
                       "&View: &Project settings\tCtrl+1 | &Aquifer settings\tCtrl+2 | "
                       "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
                       "&Data: &Edit generic contaminant data | &Save generic data as default | - | "

@@ -41,7 +41,17 @@ const CliCommand kCommands[] = {
     {"paths", PathsUsage, RunPaths},
 };
 
+// Commands that only some builds have, added by main() before the first run.
+std::vector<CliCommand>& addedCommands() {
+  static std::vector<CliCommand> commands;
+  return commands;
+}
+
 }  // namespace
+
+void AddCliCommand(const CliCommand& command) {
+  addedCommands().push_back(command);
+}
 
 std::string CliUsage() {
   std::ostringstream text;
@@ -49,6 +59,7 @@ std::string CliUsage() {
           "\n"
           "Commands:\n";
   for (const CliCommand& command : kCommands) text << command.usage();
+  for (const CliCommand& command : addedCommands()) text << command.usage();
   text << "\n"
           "Options:\n"
           "  --help      show this help and exit\n"
@@ -74,6 +85,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (args.size() < 2) return UsageError("no command given", err);
   for (const CliCommand& command : kCommands) {
+    if (args[1] == command.name) return command.run(args, out, err);
+  }
+  for (const CliCommand& command : addedCommands()) {
     if (args[1] == command.name) return command.run(args, out, err);
   }
   return UsageError("unknown command \"" + args[1] + "\"", err);

@@ -24,6 +24,10 @@ struct CliCommand {
   int (*run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 };
 
+// Adds a command that only some builds have (the report needs Qt, which the
+// other commands do without); main() calls it before RunCli.
+void AddCliCommand(const CliCommand& command);
+
 // An option a command accepts: "--name" alone, or with a value given as
 // "--name=value" or "--name value".
 struct CliOption {

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "report/ReportChart.h"
+
+#include <QChart>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QPen>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/exact.h"
+
+namespace {
+
+// Points along the centre line, up to a quarter beyond the receptor.
+constexpr int kPointsToReceptor = 40;
+constexpr int kPointsBeyond = 10;
+constexpr int kPoints = kPointsToReceptor + kPointsBeyond;
+// Below this C/C0 nothing of interest is left to draw on a log scale.
+constexpr double kSmallestShown = 1e-15;
+
+QFont chartFont(double pixelSize, bool bold = false) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
+  font.setBold(bold);
+  return font;
+}
+
+QLineSeries* line(const QString& name, const QColor& colour, Qt::PenStyle style, double width) {
+  auto* series = new QLineSeries;
+  series->setName(name);
+  QPen pen(colour);
+  pen.setWidthF(width);
+  pen.setStyle(style);
+  series->setPen(pen);
+  return series;
+}
+
+// Round steps for the distance axis: 1, 2 or 5 times a power of ten.
+double tickStep(double right) {
+  const double magnitude = std::pow(10.0, std::floor(std::log10(right / 5)));
+  for (double factor : {1.0, 2.0, 5.0})
+    if (right / (factor * magnitude) <= 7) return factor * magnitude;
+  return 10 * magnitude;
+}
+
+}  // namespace
+
+struct ReportChartPainter::Parts {
+  QGraphicsScene scene;
+  QChart* chart = new QChart;  // owned by the scene
+  // The colours and line styles of the plume view's chart, so that paper
+  // and screen read alike.
+  QLineSeries* screening =
+      line(QStringLiteral("Screening model"), QColor(0x1f, 0x5f, 0xa8), Qt::SolidLine, 1.3);
+  QLineSeries* exact = line(QStringLiteral("Exact solution"), QColor(0xd9, 0x5f, 0x0e), Qt::DashLine, 1.3);
+  QLineSeries* limit = line(QStringLiteral("CA/C0"), QColor(0xc0, 0x1c, 0x28), Qt::DashDotLine, 0.9);
+  QLineSeries* receptor = line(QStringLiteral("Receptor"), QColor(0x44, 0x44, 0x44), Qt::DashLine, 0.9);
+  QValueAxis* distance = new QValueAxis;
+  QLogValueAxis* concentration = new QLogValueAxis;
+};
+
+ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
+  Parts& p = *parts_;
+  QChart* chart = p.chart;
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(2, 2, 2, 2));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setTitleFont(chartFont(9, true));
+  chart->legend()->setFont(chartFont(7));
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+  for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) chart->addSeries(series);
+
+  p.distance->setTitleText(QStringLiteral("Distance from the source s [m]"));
+  p.distance->setLabelFormat(QStringLiteral("%.4g"));
+  p.distance->setTickType(QValueAxis::TicksDynamic);
+  p.distance->setTickAnchor(0);
+  p.concentration->setTitleText(QStringLiteral("C/C0"));
+  p.concentration->setBase(10);
+  p.concentration->setLabelFormat(QStringLiteral("%.0e"));
+  p.concentration->setMinorTickCount(0);
+  for (QAbstractAxis* axis :
+       {static_cast<QAbstractAxis*>(p.distance), static_cast<QAbstractAxis*>(p.concentration)}) {
+    axis->setLabelsFont(chartFont(7));
+    axis->setTitleFont(chartFont(7.5));
+  }
+  chart->addAxis(p.distance, Qt::AlignBottom);
+  chart->addAxis(p.concentration, Qt::AlignLeft);
+  for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) {
+    series->attachAxis(p.distance);
+    series->attachAxis(p.concentration);
+  }
+  p.scene.addItem(chart);
+}
+
+ReportChartPainter::~ReportChartPainter() = default;
+
+bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contaminant, QPainter* painter,
+                               const QRectF& target) {
+  const double x = aquifer.distanceX;
+  if (!painter || !(x > 0) || !std::isfinite(x) || !(contaminant.c0 > 0)) return false;
+  double lambda = 0.0;
+  virelo_GetLambda(&contaminant, &lambda);
+  const double right = x * kPoints / kPointsToReceptor;
+  double s[kPoints], screening[kPoints], exact[kPoints];
+  if (!virelo_math_CentreLineProfile(&aquifer, lambda, right, kPoints, s, screening, exact)) return false;
+
+  QList<QPointF> screeningPoints, exactPoints;
+  double lowest = 1.0;
+  for (int k = 0; k < kPoints; ++k) {
+    if (std::isfinite(screening[k]) && screening[k] >= kSmallestShown) {
+      lowest = std::min(lowest, screening[k]);
+      screeningPoints.append(QPointF(s[k], screening[k]));
+    }
+    if (std::isfinite(exact[k]) && exact[k] >= kSmallestShown) {
+      lowest = std::min(lowest, exact[k]);
+      exactPoints.append(QPointF(s[k], exact[k]));
+    }
+  }
+  const double acceptable = contaminant.ca / contaminant.c0;
+  if (acceptable > kSmallestShown) lowest = std::min(lowest, acceptable);
+  const double bottom = std::pow(10.0, std::floor(std::log10(lowest)));
+
+  Parts& p = *parts_;
+  p.chart->setTitle(
+      QStringLiteral("%1: concentration on the centre line").arg(QString::fromLatin1(contaminant.name)));
+  p.limit->setName(QStringLiteral("CA/C0 = %1").arg(acceptable, 0, 'g', 3));
+  p.receptor->setName(QStringLiteral("Receptor, x = %1 m").arg(x, 0, 'g', 4));
+  p.screening->replace(screeningPoints);
+  p.exact->replace(exactPoints);
+  p.limit->replace(acceptable > kSmallestShown ? QList<QPointF>{{0, acceptable}, {right, acceptable}}
+                                               : QList<QPointF>{});
+  p.receptor->replace(QList<QPointF>{{x, bottom}, {x, 1.0}});
+  p.distance->setRange(0, right);
+  p.distance->setTickInterval(tickStep(right));
+  p.concentration->setRange(bottom, 1.0);
+
+  p.chart->setGeometry(QRectF(QPointF(0, 0), target.size()));
+  // The chart lays itself out on posted events; a report has no event loop
+  // in between, so the layout is made now.
+  p.chart->layout()->activate();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  p.scene.render(painter, target, QRectF(QPointF(0, 0), target.size()));
+  return true;
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The centre-line chart of one contaminant as the report draws it: the
+// screening and the exact C/C0 along the plume axis, the acceptable level
+// CA/C0 and the receptor at x. Drawn with the painter it is given, so on a
+// PDF or a printer it stays vector graphics.
+#pragma once
+
+#include <QRectF>
+#include <memory>
+
+#include "engine/records.h"
+
+class QPainter;
+
+// Draws the charts of a report one after another with one chart object,
+// whose lines and axes are refilled for each contaminant: a report of
+// hundreds of contaminants would otherwise spend most of its time building
+// charts.
+class ReportChartPainter {
+ public:
+  ReportChartPainter();
+  ~ReportChartPainter();
+  ReportChartPainter(const ReportChartPainter&) = delete;
+  ReportChartPainter& operator=(const ReportChartPainter&) = delete;
+
+  // Paints the chart of `contaminant` in `aquifer` into `target` (in the
+  // painter's coordinates, which the report lays out in points). Returns
+  // false, painting nothing, when there is no line to draw.
+  bool paint(const Aquifer& aquifer, const Contaminant& contaminant, QPainter* painter, const QRectF& target);
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};

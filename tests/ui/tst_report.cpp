@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The assessment report, read back from the PDF as text: it says what the
+// results page shows, names the file it comes from (or says it has none),
+// lists problems in words, and is written headless by virelo-cli.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <cerrno>
+#include <cstring>
+
+#include "engine/exact.h"
+#include "engine/validation.h"
+#include "pages/CPropResults.h"
+#include "pages/ResultListModel.h"
+#include "shell_fixture.h"
+
+namespace {
+
+const QString kExample = QStringLiteral(VIRELO_SOURCE_DIR "/examples/fuel-depot.vrp");
+
+// The PDF's text with its white space collapsed; ligatures the fonts use
+// become their letters again.
+QString pdfText(const QString& pdf) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, "-"});
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
+  QString text = QString::fromUtf8(process.readAllStandardOutput());
+  text.replace(QChar(0xFB00), QLatin1String("ff"));
+  text.replace(QChar(0xFB01), QLatin1String("fi"));
+  text.replace(QChar(0xFB02), QLatin1String("fl"));
+  return text.simplified();
+}
+
+QString sha256(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
+}
+
+// Every row of the results page as its cells read on screen, joined by
+// blanks: the name, the class in words, both values.
+QStringList screenRows(MainDialog* window) {
+  QStringList rows;
+  CPropResults* page = window->pageTabs->resultsPage;
+  for (int side : {CPropResults::PlumeLengthSide, CPropResults::AttenuationFactorSide}) {
+    const ResultListModel* model = page->listModel(side);
+    for (int r = 0; r < model->rowCount(); ++r) {
+      QStringList cells = {model->data(model->index(r, 0)).toString(),
+                           QLatin1String(AssessmentClassName(model->row(r).cls))};
+      if (model->row(r).hasValues)
+        cells << model->data(model->index(r, 1)).toString() << model->data(model->index(r, 2)).toString();
+      rows << cells.join(QLatin1Char(' '));
+    }
+  }
+  return rows;
+}
+
+// The texts of every problem of the project's results.
+QStringList problemTexts(const Project& project) {
+  QStringList texts;
+  auto add = [&texts](const ProblemCode* codes, int count) {
+    char text[256];
+    for (int k = 0; codes && k < count; ++k)
+      if (virelo_GetProblemText(codes[k], text)) texts << QString::fromLatin1(text);
+  };
+  for (int k = 0; k < project.resultCount; ++k) {
+    const ContaminantResult& r = project.results[k];
+    add(r.plAquiferProblems, r.plAquiferProblemCount);
+    add(r.plContaminantProblems, r.plContaminantProblemCount);
+    add(r.afAquiferProblems, r.afAquiferProblemCount);
+    add(r.afContaminantProblems, r.afContaminantProblemCount);
+  }
+  return texts;
+}
+
+int pageCount(const QString& text) {
+  const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Page 1 of (\\d+)")).match(text);
+  return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+struct CliRun {
+  int exitCode = -1;
+  QString standardError;
+};
+
+// virelo-cli as a user runs it, without a display.
+CliRun runCli(const QStringList& arguments) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(VIRELO_BINARY_DIR "/virelo-cli"), arguments);
+  process.waitForFinished(120000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+}  // namespace
+
+class TestReport : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void exportedReportSaysWhatTheScreenShows();
+  void unsavedEditsGoIntoTheReportMarkedNotSaved();
+  void printAndPreviewPaintTheSameReport();
+  void cliWritesTheReportHeadlessAndFailsClearly();
+};
+
+void TestReport::exportedReportSaysWhatTheScreenShows() {
+  ShellSession session;
+  const QString project = session.path(QStringLiteral("depot.vrp"));
+  QVERIFY(QFile::copy(kExample, project));
+  auto window = session.start(project);
+  window->ViewPage(3);
+  const QStringList rows = screenRows(window.get());
+  QVERIFY(rows.size() >= 8);
+  const QStringList problems = problemTexts(*window->project);
+  QVERIFY(!problems.isEmpty());  // the example's vinyl chloride has no decay constant
+
+  session.platform.saveFileNames = {session.path(QStringLiteral("depot-report"))};
+  window->OnFileExportReport();
+  QVERIFY(session.platform.messages.isEmpty());
+  const QString text = pdfText(session.path(QStringLiteral("depot-report.pdf")));
+  QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
+
+  QVERIFY(text.contains(QString::fromLatin1(window->project->title)));
+  QVERIFY(text.contains(QStringLiteral("depot.vrp")));
+  QVERIFY(text.contains(sha256(project)));
+  QVERIFY(!text.contains(QStringLiteral("not saved")));
+  QVERIFY(text.contains(QStringLiteral("Virelo " VIRELO_VERSION)));
+  // Each row as on screen: name, class in words and both values in order.
+  for (const QString& row : rows) QVERIFY2(text.contains(row), qPrintable(row));
+  for (const QString& problem : problems) QVERIFY2(text.contains(problem), qPrintable(problem));
+  // The comparison with the exact solution: its value and the strong mark
+  // wherever the exact class is worse.
+  int worse = 0;
+  const AssessmentRange afRange = window->pageTabs->resultsPage->afRange();
+  for (int k = 0; k < window->project->resultCount; ++k) {
+    const ContaminantResult& r = window->project->results[k];
+    if (!r.exactComputed) continue;
+    const QString exact = QString::fromStdString(FormatResultValue(r.exactSourceRatio, "%.7f", "%.4E"));
+    QVERIFY2(text.contains(exact), qPrintable(exact));
+    if (CompareExactWithScreening(r, afRange) == ExactComparison::WorseClass) ++worse;
+  }
+  QVERIFY(worse > 0);
+  // Each result without problems has its robustness table, headed by its
+  // class as on screen.
+  CPropResults* page = window->pageTabs->resultsPage;
+  for (int side : {CPropResults::PlumeLengthSide, CPropResults::AttenuationFactorSide}) {
+    const ResultListModel* model = page->listModel(side);
+    for (int r = 0; r < model->rowCount(); ++r) {
+      if (!model->row(r).hasValues) continue;
+      const QString heading =
+          QStringLiteral("%1, %2: %3,")
+              .arg(model->row(r).name,
+                   side == CPropResults::PlumeLengthSide ? "plume length" : "attenuation factor",
+                   AssessmentClassName(model->row(r).cls));
+      QVERIFY2(text.contains(heading), qPrintable(heading));
+    }
+  }
+  QCOMPARE(text.count(QStringLiteral("!! worse")), worse);
+  // Every page has its footer.
+  const int pages = pageCount(text);
+  QVERIFY(pages >= 3);
+  for (int page = 1; page <= pages; ++page)
+    QVERIFY(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)));
+  QCOMPARE(text.count(QString::fromLatin1(window->project->title)), pages + 2);
+  // The export went through a temporary file that is gone.
+  QCOMPARE(QDir(session.home.path()).entryList({QStringLiteral(".*tmp*")}, QDir::Files | QDir::Hidden).size(),
+           0);
+}
+
+void TestReport::unsavedEditsGoIntoTheReportMarkedNotSaved() {
+  ShellSession session;
+  const QString project = session.path(QStringLiteral("depot.vrp"));
+  QVERIFY(QFile::copy(kExample, project));
+  auto window = session.start(project);
+  // A title typed and not yet applied: the report takes it, and says the
+  // project as it stands has no file.
+  auto* title = child<QLineEdit>(window.get(), "titleEdit");
+  title->setFocus();
+  title->selectAll();
+  QTest::keyClicks(title, "Depot after the 2025 round");
+  session.platform.saveFileNames = {session.path(QStringLiteral("draft.pdf"))};
+  window->OnFileExportReport();
+  const QString text = pdfText(session.path(QStringLiteral("draft.pdf")));
+  QVERIFY(text.contains(QStringLiteral("Depot after the 2025 round")));
+  QVERIFY(text.contains(QStringLiteral("Project file not saved SHA-256 of the file not saved")));
+  QVERIFY(text.contains(QStringLiteral("Note: this report was made from a project that is not saved")));
+  QVERIFY(!text.contains(sha256(project)));
+  QCOMPARE(window->project->modified, 1);
+
+  // A report that cannot be written says so, and why.
+  session.platform.saveFileNames = {session.path(QStringLiteral("no-such-folder/draft.pdf"))};
+  window->OnFileExportReport();
+  QCOMPARE(session.platform.messages.size(), 1);
+  QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Virelo-Error"));
+  QVERIFY(session.platform.messages[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
+}
+
+void TestReport::printAndPreviewPaintTheSameReport() {
+  ShellSession session;
+  auto window = session.start(kExample);
+  const QString printed = session.path(QStringLiteral("printed.pdf"));
+  int previewPages = 0;
+  session.platform.dialogHandler = [&](QDialog* dialog) {
+    if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+      print->printer()->setOutputFormat(QPrinter::PdfFormat);
+      print->printer()->setOutputFileName(printed);
+      return int(QDialog::Accepted);
+    }
+    if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
+      preview->updatePreview();
+      previewPages = preview->pageCount();
+    }
+    return int(QDialog::Rejected);
+  };
+  const int before = session.platform.dialogTitles.size();
+  window->OnFilePrint();
+  window->OnFilePrintPreview();
+  QCOMPARE(session.platform.dialogTitles.size(), before + 2);
+  const QString text = pdfText(printed);
+  QVERIFY(text.contains(QString::fromLatin1(window->project->title)));
+  QVERIFY(pageCount(text) >= 3);
+  QCOMPARE(previewPages, pageCount(text));
+}
+
+void TestReport::cliWritesTheReportHeadlessAndFailsClearly() {
+  QTemporaryDir folder;
+  const QString out = folder.filePath(QStringLiteral("report.pdf"));
+  const QString worked = QStringLiteral(VIRELO_SOURCE_DIR "/examples/worked-example.vrp");
+  CliRun run = runCli({QStringLiteral("report"), worked, QStringLiteral("-o"), out,
+                       QStringLiteral("--plume-range"), QStringLiteral("2"), QStringLiteral("--af-range=3")});
+  QCOMPARE(run.exitCode, 0);
+  QCOMPARE(run.standardError, QString());
+  const QString text = pdfText(out);
+  QVERIFY(text.contains(sha256(worked)));
+  QVERIFY(text.contains(QStringLiteral("green d <= 0.1 x, yellow 0.1 x < d <= 10.0 x")));
+  // The methods, to the report's last words.
+  for (const char* words : {"Steady state", "No sorption", "Domenico, P. A. (1987)",
+                            "No database value is used: every decay constant in use is user-defined"})
+    QVERIFY2(text.contains(QLatin1String(words)), words);
+  QVERIFY(text.contains(QStringLiteral("green C0 <= 0.2 C, yellow 0.2 C < C0 <= 5.0 C")));
+  const QByteArray written = [&out] {
+    QFile file(out);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }();
+
+  // A project that cannot be read leaves the earlier report as it was.
+  run = runCli(
+      {QStringLiteral("report"), folder.filePath(QStringLiteral("missing.vrp")), QStringLiteral("-o"), out});
+  QCOMPARE(run.exitCode, 1);
+  QVERIFY2(run.standardError.contains(QStringLiteral("cannot read ")) &&
+               run.standardError.contains(QStringLiteral("missing.vrp: No such file or directory")),
+           qPrintable(run.standardError));
+  QFile kept(out);
+  QVERIFY(kept.open(QIODevice::ReadOnly));
+  QCOMPARE(kept.readAll(), written);
+
+  // A mistyped output name never turns a project into a report.
+  const QString project = folder.filePath(QStringLiteral("site.vrp"));
+  QVERIFY(QFile::copy(worked, project));
+  run = runCli({QStringLiteral("report"), project, QStringLiteral("-o"), project});
+  QCOMPARE(run.exitCode, 1);
+  QVERIFY2(run.standardError.contains(QStringLiteral("is not a PDF")), qPrintable(run.standardError));
+  QCOMPARE(sha256(project), sha256(worked));
+  QVERIFY(QFile::remove(project));
+
+  // A PDF that cannot be written.
+  run = runCli({QStringLiteral("report"), kExample, QStringLiteral("-o"),
+                folder.filePath(QStringLiteral("no-such-folder/report.pdf"))});
+  QCOMPARE(run.exitCode, 1);
+  QVERIFY2(run.standardError.contains(QStringLiteral("virelo-cli: cannot write ")),
+           qPrintable(run.standardError));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
