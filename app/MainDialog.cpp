@@ -101,10 +101,7 @@ MainDialog::MainDialog(QWidget* parent) : QDialog(parent), pageTabs(new PageTabs
 
 MainDialog::~MainDialog() {
   qApp->removeEventFilter(this);
-  if (project) {
-    virelo_FreeProject(project);
-    project = nullptr;
-  }
+  releaseProject();
   Platform::instance().requestHelp(0, Platform::HelpKind::Close);
 }
 
@@ -418,10 +415,16 @@ void MainDialog::OnFileExit() {
   // The window goes first: focus changes while it closes may still reach
   // the pages, and they must find the project alive.
   QDialog::done(QDialog::Accepted);
-  if (project) {
-    virelo_FreeProject(project);
-    project = nullptr;
-  }
+  releaseProject();
+}
+
+void MainDialog::releaseProject() {
+  if (!project) return;
+  // The results lists compute their margins from the project whenever a row
+  // is drawn, even while the window goes; they let go of it first.
+  if (pageTabs && pageTabs->resultsPage) pageTabs->resultsPage->ShowProject(nullptr);
+  virelo_FreeProject(project);
+  project = nullptr;
 }
 
 bool MainDialog::prepareReport(ReportSettings* settings) {

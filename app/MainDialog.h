@@ -110,6 +110,8 @@ class MainDialog : public QDialog, public PageHost {
   void foldPageFlags();
   void showSaveError();
   void replaceContaminantList();
+  // Frees the project once the pages that read it lazily have let go.
+  void releaseProject();
   // Commits the pages' edits and recomputes the results as the results page
   // shows them; false without a project.
   bool prepareReport(ReportSettings* settings);
