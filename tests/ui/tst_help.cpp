@@ -3,6 +3,8 @@
 // Help that answers: every control of the pages and of the database editor
 // has its text in the manual, F1 asks for the section of the page or dialog,
 // and the desktop shows the manual and the pop-ups.
+#include <memory>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -152,7 +154,10 @@ class HelpTest : public QObject {
     problems.close();
 
     // The editor: F1 and its Help button; help that cannot be shown says so.
+    // The working list it makes on showing belongs to its caller, this test.
     ContaminantEditorDialog editor;
+    const std::unique_ptr<Contaminant*, void (*)(Contaminant**)> ownList(
+        &editor.workingList, [](Contaminant** list) { std::free(*list); });
     editor.show();
     QVERIFY(QTest::qWaitForWindowActive(&editor));
     const QString section = manual.section(controlId(&editor));
