@@ -15,11 +15,11 @@
 #include <cstdio>
 
 #include "app/MainDialog.h"
-#include "platform/Platform.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
 #include "engine/records.h"
 #include "persistence/database.h"
+#include "platform/Platform.h"
 
 namespace {
 // Answers every question at once; the splash is skipped, boxes are counted.

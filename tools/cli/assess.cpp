@@ -152,12 +152,9 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   CliArguments parsed;
   std::string error;
   int plumeRange = 0, afRange = 0;
-  if (!ParseCliArguments(args, {{"--plume-range", true}, {"--af-range", true}, {"--csv", false}}, &parsed,
-                         &error) ||
-      !TakeRangeOptions(parsed, &plumeRange, &afRange, &error)) {
+  if (!ParseRangedProjectArguments(args, "assess", &parsed, &plumeRange, &afRange, &error)) {
     return UsageError(error, err);
   }
-  if (parsed.files.size() != 1) return UsageError("assess takes one file name", err);
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadAssessedProject(path, err);
   if (!project) return kCliFailed;

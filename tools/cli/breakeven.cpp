@@ -97,12 +97,9 @@ int RunBreakeven(const std::vector<std::string>& args, std::ostream& out, std::o
   CliArguments parsed;
   std::string error;
   int plumeRange = 0, afRange = 0;
-  if (!ParseCliArguments(args, {{"--plume-range", true}, {"--af-range", true}, {"--csv", false}}, &parsed,
-                         &error) ||
-      !TakeRangeOptions(parsed, &plumeRange, &afRange, &error)) {
+  if (!ParseRangedProjectArguments(args, "breakeven", &parsed, &plumeRange, &afRange, &error)) {
     return UsageError(error, err);
   }
-  if (parsed.files.size() != 1) return UsageError("breakeven takes one file name", err);
   ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
   if (!project) return kCliFailed;
   const std::vector<AssessRow> rows =

@@ -157,6 +157,20 @@ bool TakeRangeOptions(const CliArguments& parsed, int* plumeRange, int* afRange,
   return true;
 }
 
+bool ParseRangedProjectArguments(const std::vector<std::string>& args, const std::string& command,
+                                 CliArguments* parsed, int* plumeRange, int* afRange, std::string* error) {
+  if (!ParseCliArguments(args, {{"--plume-range", true}, {"--af-range", true}, {"--csv", false}}, parsed,
+                         error) ||
+      !TakeRangeOptions(*parsed, plumeRange, afRange, error)) {
+    return false;
+  }
+  if (parsed->files.size() != 1) {
+    *error = command + " takes one file name";
+    return false;
+  }
+  return true;
+}
+
 std::string RangeOptionsUsage() {
   std::string text = "      N chooses the assessment range (default 0):\n";
   for (int k = 0; k < kAssessmentRangeCount; ++k) {

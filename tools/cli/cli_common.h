@@ -80,6 +80,11 @@ int UsageError(const std::string& message, std::ostream& err);
 // Reads --plume-range and --af-range (0 when absent); false with `error` set
 // when a value is not a range number.
 bool TakeRangeOptions(const CliArguments& parsed, int* plumeRange, int* afRange, std::string* error);
+// The arguments of a command that reads one project under the two ranges:
+// FILE.vrp [--plume-range N] [--af-range N] [--csv]. False with `error` set
+// on a usage error.
+bool ParseRangedProjectArguments(const std::vector<std::string>& args, const std::string& command,
+                                 CliArguments* parsed, int* plumeRange, int* afRange, std::string* error);
 // The usage lines of the two range options.
 std::string RangeOptionsUsage();
 
