@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "pages/PlanView.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "pages/PlumeProfile.h"
+
+namespace {
+
+// Ticks at 1, 2 or 5 times a power of ten, at most about `count` of them.
+std::vector<double> niceTicks(double lo, double hi, int count) {
+  std::vector<double> ticks;
+  if (!(hi > lo) || count < 1) return ticks;
+  const double rough = (hi - lo) / count;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+  double step = magnitude;
+  for (double m : {1.0, 2.0, 5.0, 10.0})
+    if (m * magnitude >= rough) {
+      step = m * magnitude;
+      break;
+    }
+  for (double t = std::ceil(lo / step) * step; t <= hi + step * 1e-9; t += step)
+    ticks.push_back(std::fabs(t) < step * 1e-9 ? 0.0 : t);
+  return ticks;
+}
+
+QString tickText(double v) {
+  return QString::number(v, 'g', 6);
+}
+
+// Pale where little arrives, dark red where the plume is strong.
+constexpr std::array<QRgb, 6> kScale = {0xfff7dc, 0xfde38a, 0xf9a94a, 0xe0602e, 0xae2335, 0x5a0f3c};
+
+}  // namespace
+
+QColor PlanViewPicture::colourOf(double value) const {
+  if (!(value >= lower_)) return Qt::white;
+  const double t = std::clamp(std::log10(value / lower_) / -std::log10(lower_), 0.0, 1.0);
+  const double at = t * (kScale.size() - 1);
+  const size_t i = std::min(static_cast<size_t>(at), kScale.size() - 2);
+  const double f = at - static_cast<double>(i);
+  const QColor a(kScale[i]);
+  const QColor b(kScale[i + 1]);
+  return QColor::fromRgbF(static_cast<float>(a.redF() + f * (b.redF() - a.redF())),
+                          static_cast<float>(a.greenF() + f * (b.greenF() - a.greenF())),
+                          static_cast<float>(a.blueF() + f * (b.blueF() - a.blueF())));
+}
+
+void PlanViewPicture::clear() {
+  values_.clear();
+  contour_.clear();
+  field_ = QImage();
+  title_.clear();
+}
+
+void PlanViewPicture::setProfile(const PlumeProfile& profile, double lower) {
+  title_ = QStringLiteral("%1: screening plume in plan at the water table (z = 0)").arg(profile.name);
+  sMax_ = profile.sMax > 0.0 ? profile.sMax : 1.0;
+  yMax_ = profile.yMax > 0.0 ? profile.yMax : 1.0;
+  x_ = profile.x;
+  caRatio_ = profile.caRatio;
+  sourceHalfWidth_ = profile.sourceHalfWidth;
+  lower_ = (lower > 0.0 && lower < 1.0) ? lower : 1e-6;
+  values_.assign(static_cast<size_t>(kColumns) * kRows, 0.0);
+  field_ = QImage(kColumns, kRows, QImage::Format_RGB32);
+  // The plume is symmetric about the centre line: sample one half and mirror.
+  for (int column = 0; column < kColumns; ++column) {
+    const double s = sAt(column);
+    for (int row = 0; row <= kRows / 2; ++row) {
+      const double v = profile.plan ? profile.plan(s, yAt(row)) : 0.0;
+      const QRgb colour = colourOf(v).rgb();
+      for (int r : {row, kRows - 1 - row}) {
+        values_[static_cast<size_t>(r) * kColumns + column] = v;
+        field_.setPixel(column, r, colour);
+      }
+    }
+  }
+  traceContour();
+}
+
+void PlanViewPicture::traceContour() {
+  // Marching squares between the sample points, interpolated in the
+  // logarithm of the concentration, where the plume's edge is smooth.
+  contour_.clear();
+  if (!(caRatio_ > 0.0)) return;
+  const double level = std::log10(caRatio_);
+  auto logAt = [this](int c, int r) {
+    const double v = valueAt(c, r);
+    return v > 0.0 ? std::log10(v) : -400.0;
+  };
+  auto pointOn = [&](int c0, int r0, int c1, int r1) {
+    const double a = logAt(c0, r0);
+    const double b = logAt(c1, r1);
+    const double f = (a == b) ? 0.5 : std::clamp((level - a) / (b - a), 0.0, 1.0);
+    return QPointF(sAt(c0) + f * (sAt(c1) - sAt(c0)), yAt(r0) + f * (yAt(r1) - yAt(r0)));
+  };
+  for (int r = 0; r + 1 < kRows; ++r) {
+    for (int c = 0; c + 1 < kColumns; ++c) {
+      // Corners in order around the cell; an edge is crossed where its ends
+      // lie on different sides of the level.
+      const int corner[4][2] = {{c, r}, {c + 1, r}, {c + 1, r + 1}, {c, r + 1}};
+      QPointF crossing[4];
+      int count = 0;
+      for (int e = 0; e < 4; ++e) {
+        const auto& p = corner[e];
+        const auto& q = corner[(e + 1) % 4];
+        if ((logAt(p[0], p[1]) >= level) != (logAt(q[0], q[1]) >= level))
+          crossing[count++] = pointOn(p[0], p[1], q[0], q[1]);
+      }
+      if (count == 2) {
+        contour_.emplace_back(crossing[0], crossing[1]);
+      } else if (count == 4) {
+        // A saddle: the mean of the corners decides which pairs belong together.
+        const double mean = (logAt(c, r) + logAt(c + 1, r) + logAt(c + 1, r + 1) + logAt(c, r + 1)) / 4.0;
+        const bool firstInside = logAt(c, r) >= level;
+        if ((mean >= level) == firstInside) {
+          contour_.emplace_back(crossing[0], crossing[1]);
+          contour_.emplace_back(crossing[2], crossing[3]);
+        } else {
+          contour_.emplace_back(crossing[0], crossing[3]);
+          contour_.emplace_back(crossing[1], crossing[2]);
+        }
+      }
+    }
+  }
+}
+
+void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.fillRect(target, Qt::white);
+  painter.setClipRect(target);
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const double line = metrics.height();
+  const QColor ink(0x30, 0x30, 0x30);
+  painter.setPen(ink);
+
+  if (isEmpty()) {
+    painter.drawText(target, Qt::AlignCenter, QStringLiteral("No plume to show"));
+    painter.restore();
+    return;
+  }
+
+  QFont titleFont = painter.font();
+  titleFont.setBold(true);
+  const std::vector<double> yTicks = niceTicks(-yMax_, yMax_, 4);
+  double yLabelWidth = 0.0;
+  for (double t : yTicks) yLabelWidth = std::max(yLabelWidth, metrics.horizontalAdvance(tickText(t)));
+  const double legendWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Receptor ")),
+                                      metrics.horizontalAdvance(QStringLiteral("0.0001"))) +
+                             line * 2.6;
+  const QRectF plot(target.left() + line * 1.4 + yLabelWidth + 6, target.top() + line * 1.8,
+                    target.width() - (line * 1.4 + yLabelWidth + 6) - legendWidth - line,
+                    target.height() - line * 1.8 - line * 2.8);
+  if (plot.width() < 20 || plot.height() < 20) {
+    painter.restore();
+    return;
+  }
+
+  painter.save();
+  painter.setFont(titleFont);
+  painter.drawText(QRectF(target.left(), target.top(), target.width(), line * 1.6), Qt::AlignCenter, title_);
+  painter.restore();
+
+  // Maps (s, y) to the plot: s grows to the right, y upwards.
+  auto toPlot = [&](double s, double y) {
+    return QPointF(plot.left() + s / sMax_ * plot.width(),
+                   plot.center().y() - y / yMax_ * plot.height() / 2.0);
+  };
+
+  painter.drawImage(plot, field_);
+
+  // The source: a bar across its width at s = 0.
+  if (sourceHalfWidth_ > 0.0) {
+    painter.setPen(QPen(QColor(0x55, 0x55, 0x55), 5.0, Qt::SolidLine, Qt::FlatCap));
+    const double half = std::min(sourceHalfWidth_, yMax_);
+    painter.drawLine(toPlot(0.0, half) + QPointF(2.5, 0), toPlot(0.0, -half) + QPointF(2.5, 0));
+  }
+
+  // The contour C = CA.
+  QPainterPath contour;
+  for (const QLineF& segment : contour_) {
+    contour.moveTo(toPlot(segment.x1(), segment.y1()));
+    contour.lineTo(toPlot(segment.x2(), segment.y2()));
+  }
+  painter.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap));
+  painter.drawPath(contour);
+
+  // The receptor on the centre line.
+  const QPointF receptor = toPlot(x_, 0.0);
+  const bool receptorShown = x_ >= 0.0 && x_ <= sMax_;
+  auto drawReceptor = [&painter](QPointF at, double size) {
+    QPolygonF mark;
+    mark << at + QPointF(0, -size) << at + QPointF(size, 0) << at + QPointF(0, size)
+         << at + QPointF(-size, 0);
+    painter.setPen(QPen(Qt::black, 1.4));
+    painter.setBrush(QColor(0x1f, 0x5f, 0xa8));
+    painter.drawPolygon(mark);
+    painter.setBrush(Qt::NoBrush);
+  };
+  if (receptorShown) {
+    drawReceptor(receptor, line * 0.45);
+    painter.setPen(ink);
+    const QString label = QStringLiteral("Receptor");
+    const double w = metrics.horizontalAdvance(label);
+    QRectF box(receptor.x() - w / 2 - 3, receptor.y() - line * 1.7, w + 6, line);
+    box.moveLeft(std::clamp(box.left(), plot.left() + 1, plot.right() - box.width() - 1));
+    painter.fillRect(box, QColor(255, 255, 255, 200));
+    painter.drawText(box, Qt::AlignCenter, label);
+  }
+
+  // Frame and axes.
+  painter.setPen(QPen(ink, 1.0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(plot);
+  for (double t : niceTicks(0.0, sMax_, std::max(2, static_cast<int>(plot.width() / (line * 5))))) {
+    const QPointF at = toPlot(t, -yMax_);
+    painter.drawLine(at, at + QPointF(0, 4));
+    const QString text = tickText(t);
+    const double w = metrics.horizontalAdvance(text);
+    painter.drawText(QRectF(at.x() - w / 2 - 2, at.y() + 5, w + 4, line), Qt::AlignCenter, text);
+  }
+  for (double t : yTicks) {
+    const QPointF at = toPlot(0.0, t);
+    painter.drawLine(at, at - QPointF(4, 0));
+    painter.drawText(QRectF(at.x() - 6 - yLabelWidth, at.y() - line / 2, yLabelWidth, line),
+                     Qt::AlignRight | Qt::AlignVCenter, tickText(t));
+  }
+  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.4, plot.width(), line), Qt::AlignCenter,
+                   QStringLiteral("Distance from the source s [m]"));
+  painter.save();
+  painter.translate(target.left() + line * 0.2, plot.center().y());
+  painter.rotate(-90);
+  painter.drawText(QRectF(-target.height() / 2, 0, target.height(), line), Qt::AlignCenter,
+                   QStringLiteral("Lateral distance y [m]"));
+  painter.restore();
+
+  // Legend: the colour scale by decades, then the contour and the receptor.
+  const double barLeft = plot.right() + line;
+  const double decades = -std::log10(lower_);
+  const double barTop = plot.top() + line * 1.2;
+  const double barHeight = std::max(line * 3, plot.height() - line * 4.6);
+  painter.drawText(QRectF(barLeft, plot.top(), legendWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("C/C0"));
+  const int steps = 64;
+  for (int i = 0; i < steps; ++i) {
+    const double t = (i + 0.5) / steps;
+    painter.fillRect(
+        QRectF(barLeft, barTop + barHeight * (1.0 - (i + 1.0) / steps), line * 0.9, barHeight / steps + 0.5),
+        colourOf(lower_ * std::pow(10.0, t * decades)));
+  }
+  painter.setPen(QPen(ink, 1.0));
+  painter.drawRect(QRectF(barLeft, barTop, line * 0.9, barHeight));
+  const int labelEvery = std::max(1, static_cast<int>(std::ceil((decades + 1) * line / barHeight)));
+  for (int k = 0; k <= static_cast<int>(std::lround(decades)); k += labelEvery) {
+    const double y = barTop + barHeight * (1.0 - k / decades);
+    painter.drawLine(QPointF(barLeft + line * 0.9, y), QPointF(barLeft + line * 0.9 + 3, y));
+    painter.drawText(QRectF(barLeft + line * 0.9 + 5, y - line / 2, legendWidth, line),
+                     Qt::AlignLeft | Qt::AlignVCenter, tickText(lower_ * std::pow(10.0, k)));
+  }
+  const double entryTop = barTop + barHeight + line * 0.6;
+  painter.setPen(QPen(Qt::black, 1.8));
+  painter.drawLine(QPointF(barLeft, entryTop + line / 2), QPointF(barLeft + line * 1.2, entryTop + line / 2));
+  painter.setPen(ink);
+  painter.drawText(QRectF(barLeft + line * 1.5, entryTop, legendWidth, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("C = CA"));
+  drawReceptor(QPointF(barLeft + line * 0.6, entryTop + line * 1.5), line * 0.4);
+  painter.setPen(ink);
+  painter.drawText(QRectF(barLeft + line * 1.5, entryTop + line, legendWidth, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Receptor"));
+  painter.restore();
+}
+
+PlanViewWidget::PlanViewWidget(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlanViewWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  picture_.paint(painter, rect());
+}

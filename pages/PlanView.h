@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The screening plume seen from above: C/C0 over the distance s from the
+// source and the lateral distance y at the water table (z = 0), coloured on a
+// logarithmic scale, with the contour C = CA, the source and the receptor.
+// The picture is sampled once per contaminant and then painted into any
+// rectangle of any painter (widget, image, SVG).
+#pragma once
+
+#include <QImage>
+#include <QLineF>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QPainter;
+struct PlumeProfile;
+
+class PlanViewPicture {
+ public:
+  static constexpr int kColumns = 240;
+  static constexpr int kRows = 101;  // odd: the middle row is the centre line
+
+  // Samples `profile.plan` over (0, sMax] x [-yMax, yMax]; the colour scale
+  // runs from `lower` (a power of ten below 1) to 1.
+  void setProfile(const PlumeProfile& profile, double lower);
+  void clear();
+  bool isEmpty() const { return field_.isNull(); }
+
+  void paint(QPainter& painter, const QRectF& target) const;
+
+  // What was sampled, for those who check the picture.
+  const QImage& field() const { return field_; }
+  const std::vector<QLineF>& contour() const { return contour_; }  // in (s, y)
+  double valueAt(int column, int row) const { return values_[static_cast<size_t>(row) * kColumns + column]; }
+  double sAt(int column) const { return sMax_ * (column + 0.5) / kColumns; }
+  double yAt(int row) const { return yMax_ * (1.0 - 2.0 * (row + 0.5) / kRows); }
+  // Colour of a value on the scale; white below it.
+  QColor colourOf(double value) const;
+
+ private:
+  void traceContour();
+
+  QString title_;
+  double sMax_ = 1.0;
+  double yMax_ = 1.0;
+  double x_ = 0.0;
+  double caRatio_ = 0.0;
+  double sourceHalfWidth_ = 0.0;
+  double lower_ = 1e-6;
+  std::vector<double> values_;
+  QImage field_;
+  std::vector<QLineF> contour_;
+};
+
+// The picture in a widget.
+class PlanViewWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PlanViewWidget(QWidget* parent = nullptr);
+  PlanViewPicture& picture() { return picture_; }
+  QSize sizeHint() const override { return {760, 300}; }
+  QSize minimumSizeHint() const override { return {360, 180}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  PlanViewPicture picture_;
+};
