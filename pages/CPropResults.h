@@ -10,6 +10,7 @@
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QTreeView;
 class ResultListModel;
 
@@ -30,6 +31,9 @@ class CPropResults : public PropPage {
   // Opens the problems dialog for one assessment of a result; nothing when
   // the index is out of range or the assessment has no problems.
   void ShowProblems(int resultIndex, int assessment);
+  // Opens the plume view at a result (or at the first that has an
+  // attenuation factor without problems); nothing when no result has one.
+  void ShowPlume(int resultIndex);
 
   AssessmentRange plumeRange() const { return plumeRange_; }
   AssessmentRange afRange() const { return afRange_; }
@@ -59,4 +63,5 @@ class CPropResults : public PropPage {
   ResultListModel* plumeModel_ = nullptr;
   ResultListModel* afModel_ = nullptr;
   QLabel* legend_[2][3] = {};  // [side][red, yellow, green]
+  QPushButton* plumeButton_ = nullptr;
 };

@@ -36,6 +36,10 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::DecorationRole:
       if (index.column() == 0) return resultIcon(r.cls);
+      if (index.column() == 2 && r.hasValues && exactMarkColumn_) return exactMarkIcon(r.exactMark);
+      return {};
+    case Qt::ToolTipRole:
+      if (!r.exactTip.isEmpty()) return r.exactTip;
       return {};
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case ResultIndexRole: return r.resultIndex;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/assessment.h"
+#include "resources/exact_marks.h"
 
 class ResultListModel : public QAbstractTableModel {
   Q_OBJECT
@@ -23,6 +24,10 @@ class ResultListModel : public QAbstractTableModel {
     bool hasValues = false;  // false: both value columns stay empty
     AssessmentClass cls = AssessmentClass::Problems;
     int resultIndex = -1;
+    // Where the exact solution disagrees: a mark beside the "C/C0" value and
+    // a tooltip over the row with both values.
+    ExactMark exactMark = ExactMark::None;
+    QString exactTip;
   };
 
   // Column formats: fixed inside 1e-7 < |v| < 1e7, exponent outside.
@@ -34,6 +39,9 @@ class ResultListModel : public QAbstractTableModel {
   ResultListModel(Column first, Column second, QObject* parent = nullptr);
 
   void setRows(std::vector<Row> rows);
+  // Keeps room for the exact-solution mark before every "C/C0" value, so
+  // that marked and unmarked values stay aligned.
+  void setExactMarkColumn(bool on) { exactMarkColumn_ = on; }
   void clear() { setRows({}); }
   const Row& row(int r) const { return rows_[r]; }
   int size() const { return static_cast<int>(rows_.size()); }
@@ -46,4 +54,5 @@ class ResultListModel : public QAbstractTableModel {
  private:
   Column columns_[2];
   std::vector<Row> rows_;
+  bool exactMarkColumn_ = false;
 };
