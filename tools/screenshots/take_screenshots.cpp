@@ -5,9 +5,11 @@
 // Every question a window would ask is answered without a person, and the
 // splash is grabbed instead of waited for.
 #include <QApplication>
+#include <QChart>
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QTreeView>
 #include <cstdio>
@@ -20,7 +22,9 @@
 #include "diagnostics/report.h"
 #include "engine/records.h"
 #include "pages/CPropConts.h"
+#include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
+#include "pages/PlumeView.h"
 #include "persistence/database.h"
 
 namespace {
@@ -38,6 +42,18 @@ class ScreenshotPlatform : public Platform {
   int execDialog(QDialog* dialog) override {
     dialog->show();
     if (qobject_cast<ContaminantEditorDialog*>(dialog)) save(dialog, dir + "/editor.png");
+    if (auto* view = qobject_cast<PlumeView*>(dialog)) {
+      // With the mouse resting on the chart just past the receptor.
+      QApplication::processEvents();
+      QChartView* chart = view->chartView();
+      QChart* c = chart->chart();
+      const QPointF at = c->mapToPosition(QPointF(view->profile().x * 1.1, 1e-3), c->series().first());
+      const QPoint pos = chart->mapFromScene(c->mapToScene(at));
+      QMouseEvent move(QEvent::MouseMove, pos, chart->viewport()->mapToGlobal(pos), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(chart->viewport(), &move);
+      save(dialog, dir + "/plume-view.png");
+    }
     dialog->hide();
     return QDialog::Rejected;
   }
@@ -83,6 +99,8 @@ int main(int argc, char** argv) {
       }
       ok &= save(&window, dir + "/" + names[i]);
     }
+    // The plume view of the first contaminant with an attenuation factor.
+    window.pageTabs->resultsPage->ShowPlume(-1);
 
     AboutDialog about(&window, 0);
     about.show();
