@@ -267,15 +267,15 @@ class TestResultsPage : public QObject {
     {
       PopupMenuAnswer answer(QStringLiteral("\"Benzene\": no &problems found"));
       rightClickRow(0, 0, answer);
-      QCOMPARE(answer.texts, QStringList({"\"Benzene\": no &problems found"}));
-      QCOMPARE(answer.enabled, QList<bool>({false}));
+      QCOMPARE(answer.texts.first(), QString("\"Benzene\": no &problems found"));
+      QCOMPARE(answer.enabled.first(), false);
     }
     QVERIFY(platform->dialogTitles.isEmpty());
     {
       PopupMenuAnswer answer(QStringLiteral("\"TCE\": show &problems"));
       rightClickRow(0, 1, answer);
-      QCOMPARE(answer.texts, QStringList({"\"TCE\": show &problems"}));
-      QCOMPARE(answer.enabled, QList<bool>({true}));
+      QCOMPARE(answer.texts.first(), QString("\"TCE\": show &problems"));
+      QCOMPARE(answer.enabled.first(), true);
     }
     QCOMPARE(platform->dialogTitles, QStringList({"Problems"}));
 
