@@ -318,6 +318,7 @@ ExactComparison CompareExactWithScreening(const ContaminantResult& result, Asses
   const AssessmentClass screening = ClassifyAttenuationFactor(result.sourceRatio, range);
   // Red < Yellow < Green: a smaller class is a worse verdict.
   if (static_cast<int>(exact) < static_cast<int>(screening)) return ExactComparison::WorseClass;
+  if (exact != screening) return ExactComparison::None;  // a better exact class needs no warning
   const double a = std::fabs(result.relativeConcentration), b = std::fabs(result.exactRelativeConcentration);
   if (std::isnan(a) || std::isnan(b)) return ExactComparison::None;
   const double high = std::max(a, b), low = std::min(a, b);

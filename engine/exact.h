@@ -63,7 +63,7 @@ AssessmentClass ClassifyExactAttenuationFactor(const ContaminantResult& result, 
 
 // How the exact solution compares with the screening result of one row.
 enum class ExactComparison {
-  None = 0,        // no exact value, or the two agree within a factor 1.5
+  None = 0,        // no exact value, a better exact class, or the same class within a factor 1.5
   Differs = 1,     // same class, concentrations differ by more than a factor 1.5
   WorseClass = 2,  // the exact class is worse than the screening class
 };

@@ -96,6 +96,11 @@ TEST_F(CliTest, UsageErrorsExitTwoWithUsageOnStandardError) {
       {"assess", "a.vrp", "--colour"},
       {"db-export", "a.vrc", "--csv"},  // --csv belongs to assess
       {"db-import", "only-one.csv"},
+      {"profile", kWorkedExample},
+      {"profile", kWorkedExample, "--contaminant", "benzene"},  // names match exactly
+      {"profile", kWorkedExample, "--contaminant", "Benzene", "--points", "0"},
+      {"profile", kWorkedExample, "--contaminant", "Benzene", "--points", "2x"},
+      {"profile", kWorkedExample, "--contaminant", "Benzene", "--to", "0"},
   };
   for (const auto& args : bad) {
     const CliRun run = RunArgs(args);
@@ -161,16 +166,17 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   ASSERT_EQ(run.status, 0) << run.err << run.engine;
   EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
             "name,assessment,class,plumeLength,plumeLengthRatio,relativeConcentration,attenuationFactor,"
-            "receptorConcentration,acceptableSourceConcentration,sourceRatio,problems\n");
+            "receptorConcentration,acceptableSourceConcentration,sourceRatio,problems,"
+            "exactRelativeConcentration,exactSourceRatio,exactClass\n");
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
-  ASSERT_EQ(rows[0].size(), 11u);
+  ASSERT_EQ(rows[0].size(), 14u);
   EXPECT_EQ(rows[0][0], "Benzene");
   EXPECT_EQ(rows[0][1], "PL");
   EXPECT_EQ(rows[0][2], "Green");
   EXPECT_NEAR(std::stod(rows[0][3]), 18.4207, 1e-4);
   EXPECT_NEAR(std::stod(rows[0][4]), 0.184207, 1e-6);
-  for (int k = 5; k <= 10; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
+  for (int k = 5; k <= 13; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
 
   EXPECT_EQ(rows[1][1], "AF");
   EXPECT_EQ(rows[1][2], "Green");
@@ -183,6 +189,34 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_NEAR(std::stod(rows[1][9]), 3.57335e-4, 1e-8);
   // %.17g: the printed number is the computed double.
   EXPECT_EQ(rows[1][6], "279849.39860383293");
+  EXPECT_NEAR(std::stod(rows[1][11]), 7.2036515e-6, 1e-12);
+  EXPECT_NEAR(std::stod(rows[1][12]), 7.2036515e-4, 1e-10);
+  EXPECT_EQ(rows[1][13], "Green");
+}
+
+TEST_F(CliTest, ProfileAlongTheCentreLine) {
+  const auto assessed = CsvRows(RunArgs({"assess", kWorkedExample, "--csv"}).out);
+  CliRun run =
+      RunArgs({"profile", kWorkedExample, "--contaminant", "Benzene", "--points", "4", "--to=200", "--csv"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "s,screening,exact\n");
+  const auto rows = CsvRows(run.out);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0][0], "50");
+  // At the receptor both curves print the assessment's own values.
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"100", assessed[1][5], assessed[1][11]}));
+
+  run = RunArgs({"profile", kWorkedExample, "--contaminant", "Benzene", "--csv"});
+  const auto byDefault = CsvRows(run.out);
+  ASSERT_EQ(byDefault.size(), 200u);  // 200 points up to twice x
+  EXPECT_EQ(byDefault.back()[0], "200");
+  run = RunArgs({"profile", kWorkedExample, "--contaminant", "Benzene"});
+  EXPECT_NE(run.out.find("exact/screening"), std::string::npos) << run.out;
+
+  run = RunArgs({"profile", kSiteExample, "--contaminant", "Vinyl chloride"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("problem 30: You have to set/select a lambda"), std::string::npos) << run.err;
 }
 
 TEST_F(CliTest, RangeOptionsChooseTheClassification) {
@@ -229,10 +263,10 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   ASSERT_EQ(run.status, 0);
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0],
-            (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "", "10 20"}));
-  EXPECT_EQ(rows[1],
-            (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "580 10 20"}));
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "",
+                                               "10 20", "", "", ""}));
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "",
+                                               "580 10 20", "", "", ""}));
 
   run = RunArgs({"assess", path});
   const size_t af = run.out.find("Attenuation factor\n");

@@ -8,6 +8,7 @@
 #include "diagnostics/util.h"
 #include "engine/assessment.h"
 #include "engine/calc.h"
+#include "engine/exact.h"
 #include "engine/validation.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
@@ -102,8 +103,10 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
 
 // A row carries the values of its own assessment only; the other
 // assessment's columns, and every value column of a row with problems, stay
-// empty, so that an empty cell never passes for a computed 0.
-void WriteCsv(const std::vector<AssessRow>& rows, std::ostream& out) {
+// empty, so that an empty cell never passes for a computed 0. The exact
+// solution's columns come last, so that scripts reading the earlier columns
+// by position keep working.
+void WriteCsv(const std::vector<AssessRow>& rows, AssessmentRange afRange, std::ostream& out) {
   out << CsvJoin(AssessCsvColumns()) << "\n";
   for (const AssessRow& row : rows) {
     const ContaminantResult& r = *row.result;
@@ -119,6 +122,11 @@ void WriteCsv(const std::vector<AssessRow>& rows, std::ostream& out) {
         fields[7] = FormatDouble(r.receptorConcentration);
         fields[8] = FormatDouble(r.acceptableSourceConcentration);
         fields[9] = FormatDouble(r.sourceRatio);
+        if (r.exactComputed) {
+          fields[11] = FormatDouble(r.exactRelativeConcentration);
+          fields[12] = FormatDouble(r.exactSourceRatio);
+          fields[13] = AssessmentClassName(ClassifyExactAttenuationFactor(r, afRange));
+        }
       }
     }
     std::string codes;
@@ -156,7 +164,8 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   const std::vector<AssessRow> rows =
       CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
   if (parsed.has("--csv")) {
-    WriteCsv(rows, out);
+    virelo_math_CalcExactAll(project.get(), 0);
+    WriteCsv(rows, kAssessmentRanges[afRange].range, out);
   } else {
     WriteTable(*project, rows, plumeRange, afRange, out);
   }
@@ -175,6 +184,9 @@ const std::vector<std::string>& AssessCsvColumns() {
                                                    "receptorConcentration",
                                                    "acceptableSourceConcentration",
                                                    "sourceRatio",
-                                                   "problems"};
+                                                   "problems",
+                                                   "exactRelativeConcentration",
+                                                   "exactSourceRatio",
+                                                   "exactClass"};
   return columns;
 }

@@ -14,6 +14,8 @@ std::string DbExportUsage();
 int RunDbExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string DbImportUsage();
 int RunDbImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ProfileUsage();
+int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -21,6 +23,7 @@ const CliCommand kCommands[] = {
     {"assess", AssessUsage, RunAssess},
     {"db-export", DbExportUsage, RunDbExport},
     {"db-import", DbImportUsage, RunDbImport},
+    {"profile", ProfileUsage, RunProfile},
 };
 
 }  // namespace
@@ -36,8 +39,8 @@ std::string CliUsage() {
           "  --help      show this help and exit\n"
           "  --version   show the version and exit\n"
           "\n"
-          "Exit status: 0 success, 1 a file could not be read or written,\n"
-          "2 the command line could not be understood.\n";
+          "Exit status: 0 success, 1 a file could not be read or written or the\n"
+          "inputs of a profile have problems, 2 the command line could not be understood.\n";
   return text.str();
 }
 
