@@ -91,10 +91,9 @@ void PlanViewPicture::traceContour() {
   contour_.clear();
   if (!(caRatio_ > 0.0)) return;
   const double level = std::log10(caRatio_);
-  auto logAt = [this](int c, int r) {
-    const double v = valueAt(c, r);
-    return v > 0.0 ? std::log10(v) : -400.0;
-  };
+  std::vector<double> logs(values_.size());
+  for (size_t i = 0; i < values_.size(); ++i) logs[i] = values_[i] > 0.0 ? std::log10(values_[i]) : -400.0;
+  auto logAt = [&logs](int c, int r) { return logs[static_cast<size_t>(r) * kColumns + c]; };
   auto pointOn = [&](int c0, int r0, int c1, int r1) {
     const double a = logAt(c0, r0);
     const double b = logAt(c1, r1);
@@ -283,7 +282,22 @@ PlanViewWidget::PlanViewWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PlanViewWidget::pictureChanged() {
+  cache_ = QPixmap();
+  update();
+}
+
 void PlanViewWidget::paintEvent(QPaintEvent*) {
+  // Painted once per picture and size; uncovering or repainting the window
+  // then only copies the pixels.
+  const qreal ratio = devicePixelRatioF();
+  if (cache_.isNull() || cache_.size() != size() * ratio) {
+    cache_ = QPixmap(size() * ratio);
+    cache_.setDevicePixelRatio(ratio);
+    QPainter painter(&cache_);
+    painter.setFont(font());
+    picture_.paint(painter, QRectF(QPointF(0, 0), QSizeF(size())));
+  }
   QPainter painter(this);
-  picture_.paint(painter, rect());
+  painter.drawPixmap(0, 0, cache_);
 }

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QLineF>
+#include <QPixmap>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -61,6 +62,8 @@ class PlanViewWidget : public QWidget {
  public:
   explicit PlanViewWidget(QWidget* parent = nullptr);
   PlanViewPicture& picture() { return picture_; }
+  // Call after changing the picture: repaints it.
+  void pictureChanged();
   QSize sizeHint() const override { return {760, 300}; }
   QSize minimumSizeHint() const override { return {360, 180}; }
 
@@ -69,4 +72,5 @@ class PlanViewWidget : public QWidget {
 
  private:
   PlanViewPicture picture_;
+  QPixmap cache_;
 };

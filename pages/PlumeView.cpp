@@ -236,7 +236,7 @@ bool PlumeView::showResult(int resultIndex) {
   }
   chartView_->showProfile(profile_);
   planView_->picture().setProfile(profile_, CentrelineAxisRange(profile_).lower);
-  planView_->update();
+  planView_->pictureChanged();
 
   // The results page fills the exact values; a result without them gets
   // them here, in a copy.
