@@ -92,7 +92,7 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   acceptable->append(profile.sMax, shown(profile.caRatio));
 
   auto* receptor =
-      addLine(chart, centreline::kReceptor, QStringLiteral("Receptor x = %1 m").arg(shortNumber(profile.x)),
+      addLine(chart, centreline::kReceptor, QStringLiteral("Receptor, x = %1 m").arg(shortNumber(profile.x)),
               seriesPen(QColor(0x44, 0x44, 0x44), 1.5, Qt::DashLine));
   receptor->append(profile.x, range.lower);
   receptor->append(profile.x, range.upper);
@@ -102,7 +102,7 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
     const bool onChart = d <= profile.sMax;
     auto* plug =
         addLine(chart, centreline::kPlugFlow,
-                QStringLiteral("Plug-flow plume length d = %1 m%2")
+                QStringLiteral("Plug-flow length, d = %1 m%2")
                     .arg(shortNumber(d), onChart ? QString() : QStringLiteral(" (beyond the chart)")),
                 seriesPen(QColor(0x2e, 0x8b, 0x3e), 1.8, Qt::DotLine));
     if (onChart) {
@@ -115,15 +115,26 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   sAxis->setTitleText(QStringLiteral("Distance from the source s [m]"));
   sAxis->setRange(0.0, profile.sMax);
   sAxis->setLabelFormat(QStringLiteral("%g"));
-  sAxis->applyNiceNumbers();
+  // Ticks at round distances from the source, about six of them.
+  const double rough = profile.sMax / 6.0;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+  double step = 10.0 * magnitude;
+  for (double m : {1.0, 2.0, 2.5, 5.0})
+    if (m * magnitude >= rough) {
+      step = m * magnitude;
+      break;
+    }
+  sAxis->setTickType(QValueAxis::TicksDynamic);
+  sAxis->setTickAnchor(0.0);
+  sAxis->setTickInterval(step);
   auto* cAxis = new QLogValueAxis;
-  cAxis->setTitleText(QStringLiteral("C/C0 on the centre line (y = 0, z = 0)"));
+  cAxis->setTitleText(QStringLiteral("C/C0"));
   const double decades = std::log10(range.upper / range.lower);
   // About a dozen labels at most; wider spans label every second or third decade.
   cAxis->setBase(std::pow(10.0, std::max(1.0, std::ceil(decades / 12.0))));
   cAxis->setRange(range.lower, range.upper);
   cAxis->setLabelFormat(QStringLiteral("%g"));
-  cAxis->setMinorTickCount(decades <= 12.0 ? -1 : 0);
+  cAxis->setMinorTickCount(decades <= 6.0 ? -1 : 0);
   chart->addAxis(sAxis, Qt::AlignBottom);
   chart->addAxis(cAxis, Qt::AlignLeft);
   for (QAbstractSeries* series : chart->series()) {

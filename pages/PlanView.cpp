@@ -259,7 +259,8 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   painter.setPen(QPen(ink, 1.0));
   painter.drawRect(QRectF(barLeft, barTop, line * 0.9, barHeight));
   const int labelEvery = std::max(1, static_cast<int>(std::ceil((decades + 1) * line / barHeight)));
-  for (int k = 0; k <= static_cast<int>(std::lround(decades)); k += labelEvery) {
+  // Labelled from the top, so that 1 is always among the labels.
+  for (int k = static_cast<int>(std::lround(decades)); k >= 0; k -= labelEvery) {
     const double y = barTop + barHeight * (1.0 - k / decades);
     painter.drawLine(QPointF(barLeft + line * 0.9, y), QPointF(barLeft + line * 0.9 + 3, y));
     painter.drawText(QRectF(barLeft + line * 0.9 + 5, y - line / 2, legendWidth, line),

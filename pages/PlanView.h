@@ -65,7 +65,7 @@ class PlanViewWidget : public QWidget {
   // Call after changing the picture: repaints it.
   void pictureChanged();
   QSize sizeHint() const override { return {760, 300}; }
-  QSize minimumSizeHint() const override { return {360, 180}; }
+  QSize minimumSizeHint() const override { return {360, 150}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

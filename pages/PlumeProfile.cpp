@@ -45,7 +45,12 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
   const bool plugFlow = (c.assess & kAssessPlumeLength) && !HasPlumeLengthProblems(*r);
   p.plugFlowLength = plugFlow ? r->plumeLength : std::numeric_limits<double>::quiet_NaN();
   p.sMax = 2.0 * p.x;
-  if (plugFlow && r->plumeLength > p.sMax && r->plumeLength <= 10.0 * p.x) p.sMax = 1.15 * r->plumeLength;
+  if (plugFlow && r->plumeLength > p.sMax && r->plumeLength <= 10.0 * p.x) {
+    // Past the plume's end, to a round distance the axes can end on.
+    const double past = 1.1 * r->plumeLength;
+    const double step = std::pow(10.0, std::floor(std::log10(past))) / 4.0;
+    p.sMax = std::ceil(past / step) * step;
+  }
 
   p.s.resize(points);
   p.screening.resize(points);

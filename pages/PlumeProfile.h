@@ -36,8 +36,8 @@ struct PlumeProfile {
 
 // The profile of one result at `points` evenly spaced distances
 // s_k = sMax * k / points (k = 1..points). sMax is twice the receptor
-// distance, stretched to show the plug-flow plume length when it lies
-// within ten receptor distances. False when the result has no
+// distance, stretched to a round distance past the plug-flow plume length
+// when that lies within ten receptor distances. False when the result has no
 // attenuation factor to show (not assessed, or its inputs have problems).
 bool BuildPlumeProfile(const Project& project, int resultIndex, int points, PlumeProfile* profile);
 

@@ -49,7 +49,7 @@ QString metres(double v) {
 CentrelineChartView::CentrelineChartView(QWidget* parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
   setMouseTracking(true);
-  setMinimumSize(360, 240);
+  setMinimumSize(360, 200);
 }
 
 void CentrelineChartView::showProfile(const PlumeProfile& profile) {

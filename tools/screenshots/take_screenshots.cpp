@@ -20,6 +20,7 @@
 #include "platform/Platform.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
+#include "engine/exact.h"
 #include "engine/records.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
@@ -99,8 +100,15 @@ int main(int argc, char** argv) {
       }
       ok &= save(&window, dir + "/" + names[i]);
     }
-    // The plume view of the first contaminant with an attenuation factor.
-    window.pageTabs->resultsPage->ShowPlume(-1);
+    // The plume view of the first contaminant whose exact solution changes
+    // the class, or else of the first with an attenuation factor.
+    CPropResults* results = window.pageTabs->resultsPage;
+    int shown = -1;
+    for (int i = 0; window.project && i < window.project->resultCount && shown < 0; ++i)
+      if (CompareExactWithScreening(window.project->results[i], results->afRange()) ==
+          ExactComparison::WorseClass)
+        shown = i;
+    results->ShowPlume(shown);
 
     AboutDialog about(&window, 0);
     about.show();
