@@ -64,7 +64,8 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
 
   p.sourceHalfWidth = std::max(0.0, a.sourceThicknessSy);
   const double spread = 4.0 * std::sqrt(std::max(0.0, a.dispersivityAy) * p.sMax);
-  p.yMax = p.sourceHalfWidth + spread;
+  // Some room beside an unspread source too, so that its edges show.
+  p.yMax = std::max(p.sourceHalfWidth + spread, 1.25 * p.sourceHalfWidth);
   if (!(p.yMax > 0.0)) p.yMax = std::max(1.0, 0.05 * p.sMax);
   p.plan = [a, lambda](double s, double y) {
     return virelo_math_ScreeningConcentrationOffAxis(&a, lambda, s, y);
