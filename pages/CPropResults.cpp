@@ -47,7 +47,8 @@ enum SideControl {
   kLegendStrip,
   kLegendRed,
   kLegendYellow,
-  kLegendGreen
+  kLegendGreen,
+  kPlumeButton
 };
 
 QString formatRatio(double v) {
@@ -123,6 +124,7 @@ QWidget* CPropResults::buildSide(int side) {
     plumeButton_->setObjectName(QStringLiteral("plumeViewButton"));
     plumeButton_->setToolTip(QStringLiteral("Centre line and plan view of the selected contaminant's plume"));
     plumeButton_->setEnabled(false);
+    setControlId(plumeButton_, controlIdOf(side, kPlumeButton));
     connect(plumeButton_, &QPushButton::clicked, this, [this] {
       const int row = markedRow(AttenuationFactorSide);
       ShowPlume(row >= 0 ? afModel_->row(row).resultIndex : -1);

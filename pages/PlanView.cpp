@@ -3,9 +3,11 @@
 #include "pages/PlanView.h"
 
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -159,6 +161,7 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   const QRectF plot(target.left() + line * 1.4 + yLabelWidth + 6, target.top() + line * 1.8,
                     target.width() - (line * 1.4 + yLabelWidth + 6) - legendWidth - line,
                     target.height() - line * 1.8 - line * 2.8);
+  plot_ = plot;
   if (plot.width() < 20 || plot.height() < 20) {
     painter.restore();
     return;
@@ -279,8 +282,36 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   painter.restore();
 }
 
+bool PlanViewPicture::sampleAt(QPointF point, double* s, double* y, double* value) const {
+  if (isEmpty() || !plot_.contains(point)) return false;
+  const int column =
+      std::clamp(static_cast<int>((point.x() - plot_.left()) / plot_.width() * kColumns), 0, kColumns - 1);
+  const int row =
+      std::clamp(static_cast<int>((point.y() - plot_.top()) / plot_.height() * kRows), 0, kRows - 1);
+  *s = sAt(column);
+  *y = yAt(row);
+  *value = valueAt(column, row);
+  return true;
+}
+
 PlanViewWidget::PlanViewWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+}
+
+void PlanViewWidget::mouseMoveEvent(QMouseEvent* event) {
+  double s = 0.0;
+  double y = 0.0;
+  double value = 0.0;
+  if (picture_.sampleAt(event->position(), &s, &y, &value))
+    QToolTip::showText(
+        event->globalPosition().toPoint(),
+        QStringLiteral("s = %1 m, y = %2 m: C/C0 = %3")
+            .arg(QString::number(s, 'g', 4), QString::number(y, 'g', 3), QString::number(value, 'E', 2)),
+        this);
+  else
+    QToolTip::hideText();
+  QWidget::mouseMoveEvent(event);
 }
 
 void PlanViewWidget::pictureChanged() {

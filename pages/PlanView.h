@@ -40,6 +40,9 @@ class PlanViewPicture {
   double yAt(int row) const { return yMax_ * (1.0 - 2.0 * (row + 0.5) / kRows); }
   // Colour of a value on the scale; white below it.
   QColor colourOf(double value) const;
+  // The sample under a point of the last painted rectangle: its s, y and
+  // C/C0. False outside the plot.
+  bool sampleAt(QPointF point, double* s, double* y, double* value) const;
 
  private:
   void traceContour();
@@ -54,6 +57,7 @@ class PlanViewPicture {
   std::vector<double> values_;
   QImage field_;
   std::vector<QLineF> contour_;
+  mutable QRectF plot_;  // where the last paint put the samples
 };
 
 // The picture in a widget.
@@ -69,6 +73,7 @@ class PlanViewWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   PlanViewPicture picture_;
