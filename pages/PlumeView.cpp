@@ -131,7 +131,8 @@ void CentrelineChartView::hover(const QPointF& at) {
   // Beside the cursor, on whichever side has room, inside the plot.
   double left = inChart.x() + 14;
   if (left + box.width() > plot.right()) left = inChart.x() - 14 - box.width();
-  const double boxTop = std::clamp(inChart.y() - box.height() - 10, top + 2, bottom - box.height() - 2);
+  const double boxTop =
+      std::max(top + 2, std::min(inChart.y() - box.height() - 10, bottom - box.height() - 2));
   callout_->setRect(box);
   callout_->setPos(std::max(plot.left() + 2, left), boxTop);
   callout_->show();
