@@ -40,19 +40,29 @@ QString tickText(double v) {
 // Pale where little arrives, dark red where the plume is strong.
 constexpr std::array<QRgb, 6> kScale = {0xfff7dc, 0xfde38a, 0xf9a94a, 0xe0602e, 0xae2335, 0x5a0f3c};
 
+// The scale in 256 steps, interpolated once.
+const std::array<QRgb, 256>& scaleTable() {
+  static const std::array<QRgb, 256> table = [] {
+    std::array<QRgb, 256> t{};
+    for (size_t k = 0; k < t.size(); ++k) {
+      const double at = static_cast<double>(k) / (t.size() - 1) * (kScale.size() - 1);
+      const size_t i = std::min(static_cast<size_t>(at), kScale.size() - 2);
+      const double f = at - static_cast<double>(i);
+      auto mix = [f](int a, int b) { return static_cast<int>(std::lround(a + f * (b - a))); };
+      t[k] = qRgb(mix(qRed(kScale[i]), qRed(kScale[i + 1])), mix(qGreen(kScale[i]), qGreen(kScale[i + 1])),
+                  mix(qBlue(kScale[i]), qBlue(kScale[i + 1])));
+    }
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
 QColor PlanViewPicture::colourOf(double value) const {
   if (!(value >= lower_)) return Qt::white;
   const double t = std::clamp(std::log10(value / lower_) / -std::log10(lower_), 0.0, 1.0);
-  const double at = t * (kScale.size() - 1);
-  const size_t i = std::min(static_cast<size_t>(at), kScale.size() - 2);
-  const double f = at - static_cast<double>(i);
-  const QColor a(kScale[i]);
-  const QColor b(kScale[i + 1]);
-  return QColor::fromRgbF(static_cast<float>(a.redF() + f * (b.redF() - a.redF())),
-                          static_cast<float>(a.greenF() + f * (b.greenF() - a.greenF())),
-                          static_cast<float>(a.blueF() + f * (b.blueF() - a.blueF())));
+  return QColor(scaleTable()[static_cast<size_t>(std::lround(t * 255.0))]);
 }
 
 void PlanViewPicture::clear() {
