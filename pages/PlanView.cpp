@@ -165,12 +165,15 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   const std::vector<double> yTicks = niceTicks(-yMax_, yMax_, 4);
   double yLabelWidth = 0.0;
   for (double t : yTicks) yLabelWidth = std::max(yLabelWidth, metrics.horizontalAdvance(tickText(t)));
-  const double legendWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Receptor ")),
-                                      metrics.horizontalAdvance(QStringLiteral("0.0001"))) +
-                             line * 2.6;
-  const QRectF plot(target.left() + line * 1.4 + yLabelWidth + 6, target.top() + line * 1.8,
-                    target.width() - (line * 1.4 + yLabelWidth + 6) - legendWidth - line,
-                    target.height() - line * 1.8 - line * 2.8);
+  const double legendWidth = legendRoom(metrics) - line;
+  const double leftRoom = line * 1.4 + yLabelWidth + 6;
+  QRectF plot(target.left() + leftRoom, target.top() + line * 1.8,
+              target.width() - leftRoom - legendWidth - line, target.height() - line * 1.8 - line * 2.8);
+  if (spanLeft_ >= leftRoom && spanRight_ <= target.width() - legendWidth - line &&
+      spanRight_ - spanLeft_ > 40) {
+    plot.setLeft(target.left() + spanLeft_);
+    plot.setRight(target.left() + spanRight_);
+  }
   plot_ = plot;
   if (plot.width() < 20 || plot.height() < 20) {
     painter.restore();
@@ -290,6 +293,23 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   painter.drawText(QRectF(barLeft + line * 1.5, entryTop + line, legendWidth, line),
                    Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Receptor"));
   painter.restore();
+}
+
+double PlanViewPicture::legendRoom(const QFontMetricsF& metrics) {
+  return std::max(metrics.horizontalAdvance(QStringLiteral("Receptor ")),
+                  metrics.horizontalAdvance(QStringLiteral("0.0001"))) +
+         metrics.height() * 3.6;
+}
+
+void PlanViewPicture::setPlotSpan(double left, double right) {
+  spanLeft_ = left;
+  spanRight_ = right;
+}
+
+void PlanViewWidget::setPlotSpan(double left, double right) {
+  if (picture_.plotSpan() == std::pair(left, right)) return;
+  picture_.setPlotSpan(left, right);
+  pictureChanged();
 }
 
 bool PlanViewPicture::sampleAt(QPointF point, double* s, double* y, double* value) const {

@@ -14,8 +14,11 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <limits>
+#include <utility>
 #include <vector>
 
+class QFontMetricsF;
 class QPainter;
 struct PlumeProfile;
 
@@ -31,6 +34,13 @@ class PlanViewPicture {
   bool isEmpty() const { return field_.isNull(); }
 
   void paint(QPainter& painter, const QRectF& target) const;
+  // Puts the plot between `left` and `right` (from the target's left edge)
+  // when they leave room for the axis labels and the legend, so that the
+  // plan lines up with a chart above it; not numbers: automatic.
+  void setPlotSpan(double left, double right);
+  std::pair<double, double> plotSpan() const { return {spanLeft_, spanRight_}; }
+  // Room the legend needs right of the plot, in the painter's font.
+  static double legendRoom(const QFontMetricsF& metrics);
 
   // What was sampled, for those who check the picture.
   const QImage& field() const { return field_; }
@@ -58,6 +68,8 @@ class PlanViewPicture {
   QImage field_;
   std::vector<QLineF> contour_;
   mutable QRectF plot_;  // where the last paint put the samples
+  double spanLeft_ = std::numeric_limits<double>::quiet_NaN();
+  double spanRight_ = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The picture in a widget.
@@ -68,6 +80,8 @@ class PlanViewWidget : public QWidget {
   PlanViewPicture& picture() { return picture_; }
   // Call after changing the picture: repaints it.
   void pictureChanged();
+  // As PlanViewPicture::setPlotSpan, in this widget's coordinates.
+  void setPlotSpan(double left, double right);
   QSize sizeHint() const override { return {760, 300}; }
   QSize minimumSizeHint() const override { return {360, 150}; }
 

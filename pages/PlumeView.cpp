@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
@@ -236,6 +237,16 @@ bool PlumeView::showResult(int resultIndex) {
     contaminants_->setCurrentIndex(static_cast<int>(at - results_.begin()));
   }
   chartView_->showProfile(profile_);
+  // The plan's distances line up with the chart's: the chart leaves room
+  // on its right for the plan's legend, and the plan follows the chart's
+  // plot whenever that moves.
+  QChart* chart = chartView_->chart();
+  const QMarginsF margins = chart->margins();
+  chart->setMargins(QMargins(static_cast<int>(margins.left()), static_cast<int>(margins.top()),
+                             static_cast<int>(PlanViewPicture::legendRoom(QFontMetricsF(planView_->font()))),
+                             static_cast<int>(margins.bottom())));
+  connect(chart, &QChart::plotAreaChanged, this, &PlumeView::alignPlan);
+  alignPlan();
   planView_->picture().setProfile(profile_, CentrelineAxisRange(profile_).lower);
   planView_->pictureChanged();
 
@@ -259,6 +270,19 @@ bool PlumeView::showResult(int resultIndex) {
                 .arg(QString::fromLatin1(AssessmentClassName(exactClass)));
   summary_->setText(text);
   return true;
+}
+
+void PlumeView::alignPlan() {
+  QChart* chart = chartView_->chart();
+  const QRectF plot = chart->plotArea();
+  if (!plot.isValid()) return;
+  auto toPlan = [this, chart](QPointF at) {
+    // The chart view keeps its scene the size of its viewport, at the
+    // origin; mapping through the view would catch it mid-resize.
+    const QPoint inView = chart->mapToScene(at).toPoint();
+    return planView_->mapFrom(this, chartView_->viewport()->mapTo(this, inView)).x();
+  };
+  planView_->setPlotSpan(toPlan(plot.topLeft()), toPlan(plot.topRight()));
 }
 
 bool PlumeView::writePicture(const QString& fileName, bool svg, QSize size,

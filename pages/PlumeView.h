@@ -82,6 +82,7 @@ class PlumeView : public QDialog {
 
  private:
   void exportAs(bool chart, bool svg);
+  void alignPlan();
   bool writePicture(const QString& fileName, bool svg, QSize size,
                     const std::function<void(QPainter&, QRectF)>& draw);
 
