@@ -71,9 +71,9 @@ void markExactDifference(const ContaminantResult& r, AssessmentRange range, Resu
   const double low = std::min(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
   const double high = std::max(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
   if (low > 0.0)
-    row.exactTip += QStringLiteral("\nThe exact concentration at the receptor is %1 times %2.")
-                        .arg(QString::number(higher ? high / low : low / high, 'g', 2),
-                             QStringLiteral("the screening value"));
+    row.exactTip +=
+        QStringLiteral("\nThe exact concentration at the receptor is %1 times the screening value.")
+            .arg(QString::number(higher ? high / low : low / high, 'g', 2));
   row.exactTip += QStringLiteral("\nThe verdict is that of the screening model.");
 }
 
