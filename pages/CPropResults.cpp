@@ -3,6 +3,7 @@
 #include "pages/CPropResults.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QComboBox>
 #include <QEvent>
@@ -20,8 +21,11 @@
 
 #include "platform/Platform.h"
 #include "engine/calc.h"
+#include "engine/exact.h"
 #include "engine/records.h"
 #include "engine/validation.h"
+#include "pages/PlumeProfile.h"
+#include "pages/PlumeView.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
 #include "pages/RobustnessDialog.h"
@@ -47,8 +51,35 @@ enum SideControl {
   kLegendRed,
   kLegendYellow,
   kLegendGreen,
+  kPlumeButton,
   kRobustnessButton = 10
 };
+
+QString formatRatio(double v) {
+  return QString::fromStdString(FormatResultValue(v, "%.7f", "%.4E"));
+}
+
+// Where the exact centre-line solution disagrees with a row's screening
+// result, the row says so; the screening class stays the row's verdict.
+void markExactDifference(const ContaminantResult& r, AssessmentRange range, ResultListModel::Row& row) {
+  const ExactComparison comparison = CompareExactWithScreening(r, range);
+  if (comparison == ExactComparison::None) return;
+  const bool higher = r.exactRelativeConcentration > r.relativeConcentration;
+  row.exactMark = comparison == ExactComparison::WorseClass ? ExactMark::WorseClass
+                  : higher                                  ? ExactMark::HigherExact
+                                                            : ExactMark::LowerExact;
+  row.exactTip = QStringLiteral("Screening model: %1, C/C0 = %2\nExact solution: %3, C/C0 = %4")
+                     .arg(QString::fromLatin1(AssessmentClassName(row.cls)), formatRatio(r.sourceRatio),
+                          QString::fromLatin1(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),
+                          formatRatio(r.exactSourceRatio));
+  const double low = std::min(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
+  const double high = std::max(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
+  if (low > 0.0)
+    row.exactTip +=
+        QStringLiteral("\nThe exact concentration at the receptor is %1 times the screening value.")
+            .arg(QString::number(higher ? high / low : low / high, 'g', 2));
+  row.exactTip += QStringLiteral("\nThe verdict is that of the screening model.");
+}
 
 }  // namespace
 
@@ -101,6 +132,18 @@ QWidget* CPropResults::buildSide(int side) {
   rangeRow->addWidget(rangeLabel);
   rangeRow->addWidget(combo, 1);
   rangeRow->addWidget(robustness);
+  if (!plume) {
+    plumeButton_ = new QPushButton(QStringLiteral("Pl&ume..."));
+    plumeButton_->setObjectName(QStringLiteral("plumeViewButton"));
+    plumeButton_->setToolTip(QStringLiteral("Centre line and plan view of the selected contaminant's plume"));
+    plumeButton_->setEnabled(false);
+    setControlId(plumeButton_, controlIdOf(side, kPlumeButton));
+    connect(plumeButton_, &QPushButton::clicked, this, [this] {
+      const int row = markedRow(AttenuationFactorSide);
+      ShowPlume(row >= 0 ? afModel_->row(row).resultIndex : -1);
+    });
+    rangeRow->addWidget(plumeButton_);
+  }
 
   auto* model = plume ? new ResultListModel({QStringLiteral("d"), "%.2f", "%.2E"},
                                             {QStringLiteral("d/x"), "%.7f", "%.4E"}, this)
@@ -204,6 +247,7 @@ QWidget* CPropResults::buildSide(int side) {
     afRangeCombo_ = combo;
     afList_ = list;
     afModel_ = model;
+    afModel_->setExactMarkColumn(true);
   }
   return frame;
 }
@@ -249,6 +293,7 @@ void CPropResults::RefreshResults() {
   if (host_) host_->CommitPageEdits();
   virelo_FreeResults(project_);
   virelo_math_CalcAll(project_);
+  virelo_math_CalcExactAll(project_, 0);
 
   std::vector<ResultListModel::Row> plumeRows;
   std::vector<ResultListModel::Row> afRows;
@@ -285,10 +330,14 @@ void CPropResults::RefreshResults() {
         row.first = r.attenuationFactor;
         row.second = r.sourceRatio;
         row.cls = ClassifyAttenuationFactor(r.sourceRatio, afRange_);
+        markExactDifference(r, afRange_, row);
       }
       afRows.push_back(std::move(row));
     }
   }
+  if (plumeButton_)
+    plumeButton_->setEnabled(std::any_of(afRows.begin(), afRows.end(),
+                                         [](const ResultListModel::Row& row) { return row.hasValues; }));
   plumeModel_->setRows(std::move(plumeRows));
   afModel_->setRows(std::move(afRows));
 }
@@ -353,6 +402,9 @@ void CPropResults::onContextMenu(int side, const QPoint& pos) {
   robustness->setEnabled(!hasProblems(resultIndex, side));
   connect(robustness, &QAction::triggered, this,
           [this, side, resultIndex] { ShowRobustness(resultIndex, side); });
+  QAction* plumeItem = menu.addAction(QStringLiteral("Show p&lume..."));
+  plumeItem->setEnabled(project_ && HasPlumeProfile(*project_, resultIndex));
+  connect(plumeItem, &QAction::triggered, this, [this, resultIndex] { ShowPlume(resultIndex); });
   menu.exec(view->viewport()->mapToGlobal(pos));
 }
 
@@ -431,4 +483,13 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
     if (virelo_GetProblemText(contaminantProblems[j], text))
       dialog.AppendLine("%d. %s", aquiferCount + 1 + j, text);
   Platform::instance().execDialog(&dialog);
+}
+
+void CPropResults::ShowPlume(int resultIndex) {
+  if (!project_ || !project_->results) return;
+  bool any = false;
+  for (int i = 0; i < project_->resultCount && !any; ++i) any = HasPlumeProfile(*project_, i);
+  if (!any) return;
+  PlumeView view(project_, afRange_, resultIndex, this);
+  Platform::instance().execDialog(&view);
 }

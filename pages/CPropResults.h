@@ -34,6 +34,9 @@ class CPropResults : public PropPage {
   // Opens the "Robustness" view of one assessment of a result; nothing when
   // the index is out of range or the assessment has problems.
   void ShowRobustness(int resultIndex, int assessment);
+  // Opens the plume view at a result (or at the first that has an
+  // attenuation factor without problems); nothing when no result has one.
+  void ShowPlume(int resultIndex);
 
   AssessmentRange plumeRange() const { return plumeRange_; }
   AssessmentRange afRange() const { return afRange_; }
@@ -68,4 +71,5 @@ class CPropResults : public PropPage {
   ResultListModel* afModel_ = nullptr;
   QLabel* legend_[2][3] = {};  // [side][red, yellow, green]
   QPushButton* robustnessButton_[2] = {};
+  QPushButton* plumeButton_ = nullptr;
 };

@@ -105,9 +105,11 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
       if (index.column() == 0) return resultIcon(r.cls);
       if (index.column() == kMarginColumn && r.hasValues && fragile(index.row())) return fragileIcon();
+      if (index.column() == 2 && r.hasValues && exactMarkColumn_) return exactMarkIcon(r.exactMark);
       return {};
     case Qt::ToolTipRole:
-      if (index.column() != kMarginColumn || !r.hasValues) return {};
+      if (index.column() != kMarginColumn) return r.exactTip.isEmpty() ? QVariant() : QVariant(r.exactTip);
+      if (!r.hasValues) return {};
       if (fragile(index.row()))
         return QStringLiteral("Fragile: the class changes within a factor of 2 of %1.")
             .arg(margin(index.row()).nearest);

@@ -14,6 +14,7 @@
 
 #include "engine/assessment.h"
 #include "engine/breakeven.h"
+#include "resources/exact_marks.h"
 
 class ResultListModel : public QAbstractTableModel {
   Q_OBJECT
@@ -30,6 +31,10 @@ class ResultListModel : public QAbstractTableModel {
     bool hasValues = false;  // false: both value columns stay empty
     AssessmentClass cls = AssessmentClass::Problems;
     int resultIndex = -1;
+    // Where the exact solution disagrees: a mark beside the "C/C0" value and
+    // a tooltip over the row with both values.
+    ExactMark exactMark = ExactMark::None;
+    QString exactTip;
   };
 
   // Column formats: fixed inside 1e-7 < |v| < 1e7, exponent outside.
@@ -49,6 +54,9 @@ class ResultListModel : public QAbstractTableModel {
   }
   // Whether the verdict of a row is fragile (false for rows with problems).
   bool fragile(int row) const;
+  // Keeps room for the exact-solution mark before every "C0/C" value, so
+  // that marked and unmarked values stay aligned.
+  void setExactMarkColumn(bool on) { exactMarkColumn_ = on; }
   void clear() { setRows({}); }
   const Row& row(int r) const { return rows_[r]; }
   int size() const { return static_cast<int>(rows_.size()); }
@@ -69,4 +77,5 @@ class ResultListModel : public QAbstractTableModel {
   std::vector<Row> rows_;
   std::function<BreakEvenTable(int resultIndex)> breakEvenSource_;
   mutable std::vector<std::optional<Margin>> margins_;
+  bool exactMarkColumn_ = false;
 };

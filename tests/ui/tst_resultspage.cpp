@@ -304,15 +304,16 @@ class TestResultsPage : public QObject {
     {
       PopupMenuAnswer answer(QStringLiteral("\"Benzene\": no &problems found"));
       rightClickRow(0, 0, answer);
-      QCOMPARE(answer.texts, QStringList({"\"Benzene\": no &problems found", "&Robustness..."}));
-      QCOMPARE(answer.enabled, QList<bool>({false, true}));
+      QCOMPARE(answer.texts,
+               QStringList({"\"Benzene\": no &problems found", "&Robustness...", "Show p&lume..."}));
+      QCOMPARE(answer.enabled, QList<bool>({false, true, false}));
     }
     QVERIFY(platform->dialogTitles.isEmpty());
     {
       PopupMenuAnswer answer(QStringLiteral("\"TCE\": show &problems"));
       rightClickRow(0, 1, answer);
-      QCOMPARE(answer.texts, QStringList({"\"TCE\": show &problems", "&Robustness..."}));
-      QCOMPARE(answer.enabled, QList<bool>({true, false}));
+      QCOMPARE(answer.texts, QStringList({"\"TCE\": show &problems", "&Robustness...", "Show p&lume..."}));
+      QCOMPARE(answer.enabled, QList<bool>({true, false, false}));
     }
     QCOMPARE(platform->dialogTitles, QStringList({"Problems"}));
 

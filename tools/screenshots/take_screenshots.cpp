@@ -5,10 +5,12 @@
 // Every question a window would ask is answered without a person, and the
 // splash is grabbed instead of waited for.
 #include <QApplication>
+#include <QChart>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QTreeView>
 #include <cstdio>
@@ -18,11 +20,13 @@
 #include "app/PageTabs.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
+#include "engine/exact.h"
 #include "engine/records.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
 #include "pages/RobustnessDialog.h"
+#include "pages/PlumeView.h"
 #include "persistence/database.h"
 #include "platform/HelpViewer.h"
 #include "platform/Platform.h"
@@ -43,6 +47,18 @@ class ScreenshotPlatform : public Platform {
     dialog->show();
     if (qobject_cast<ContaminantEditorDialog*>(dialog)) save(dialog, dir + "/editor.png");
     if (qobject_cast<RobustnessDialog*>(dialog)) save(dialog, dir + "/robustness.png");
+    if (auto* view = qobject_cast<PlumeView*>(dialog)) {
+      // With the mouse resting on the chart just past the receptor.
+      QApplication::processEvents();
+      QChartView* chart = view->chartView();
+      QChart* c = chart->chart();
+      const QPointF at = c->mapToPosition(QPointF(view->profile().x * 1.1, 1e-3), c->series().first());
+      const QPoint pos = chart->mapFromScene(c->mapToScene(at));
+      QMouseEvent move(QEvent::MouseMove, pos, chart->viewport()->mapToGlobal(pos), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(chart->viewport(), &move);
+      save(dialog, dir + "/plume-view.png");
+    }
     dialog->hide();
     return QDialog::Rejected;
   }
@@ -89,6 +105,15 @@ int main(int argc, char** argv) {
       }
       ok &= save(&window, dir + "/" + names[i]);
     }
+    // The plume view of the first contaminant whose exact solution changes
+    // the class, or else of the first with an attenuation factor.
+    CPropResults* results = window.pageTabs->resultsPage;
+    int shown = -1;
+    for (int i = 0; window.project && i < window.project->resultCount && shown < 0; ++i)
+      if (CompareExactWithScreening(window.project->results[i], results->afRange()) ==
+          ExactComparison::WorseClass)
+        shown = i;
+    results->ShowPlume(shown);
 
     // Help: F1 on the Aquifer page opens the manual at its section; Shift+F1
     // on the conductivity shows its text beside the field.

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "pages/PlumeProfile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "engine/assessment.h"
+#include "engine/exact.h"
+#include "engine/records.h"
+#include "platform/Platform.h"
+
+namespace {
+
+const ContaminantResult* viewableResult(const Project& project, int resultIndex) {
+  if (!project.results || resultIndex < 0 || resultIndex >= project.resultCount) return nullptr;
+  const ContaminantResult& r = project.results[resultIndex];
+  if (!project.contaminants || r.contaminantIndex < 0 || r.contaminantIndex >= project.contaminantCount)
+    return nullptr;
+  const Contaminant& c = project.contaminants[r.contaminantIndex];
+  if (!(c.assess & kAssessAttenuationFactor) || HasAttenuationFactorProblems(r)) return nullptr;
+  return &r;
+}
+
+}  // namespace
+
+bool HasPlumeProfile(const Project& project, int resultIndex) {
+  return viewableResult(project, resultIndex) != nullptr;
+}
+
+bool BuildPlumeProfile(const Project& project, int resultIndex, int points, PlumeProfile* profile) {
+  const ContaminantResult* r = viewableResult(project, resultIndex);
+  if (!r || !profile || points < 1) return false;
+  const Contaminant& c = project.contaminants[r->contaminantIndex];
+  const Aquifer a = project.aquifer;
+  double lambda = 0.0;
+  virelo_GetLambda(&c, &lambda);
+
+  PlumeProfile& p = *profile;
+  p.name = fromLatin1Record(c.name);
+  p.resultIndex = resultIndex;
+  p.x = a.distanceX;
+  p.caRatio = c.ca / c.c0;
+  const bool plugFlow = (c.assess & kAssessPlumeLength) && !HasPlumeLengthProblems(*r);
+  p.plugFlowLength = plugFlow ? r->plumeLength : std::numeric_limits<double>::quiet_NaN();
+  p.sMax = 2.0 * p.x;
+  if (plugFlow && r->plumeLength > p.sMax && r->plumeLength <= 10.0 * p.x) {
+    // Past the plume's end, to a round distance the axes can end on.
+    const double past = 1.1 * r->plumeLength;
+    const double step = std::pow(10.0, std::floor(std::log10(past))) / 4.0;
+    p.sMax = std::ceil(past / step) * step;
+  }
+
+  p.s.resize(points);
+  p.screening.resize(points);
+  p.exact.resize(points);
+  if (!virelo_math_CentreLineProfile(&a, lambda, p.sMax, points, p.s.data(), p.screening.data(),
+                                     p.exact.data()))
+    return false;
+  p.screeningAtX = r->relativeConcentration;
+  p.exactAtX =
+      r->exactComputed ? r->exactRelativeConcentration : virelo_math_ExactConcentration(&a, lambda, p.x);
+
+  p.sourceHalfWidth = std::max(0.0, a.sourceThicknessSy);
+  const double spread = 4.0 * std::sqrt(std::max(0.0, a.dispersivityAy) * p.sMax);
+  // Some room beside an unspread source too, so that its edges show.
+  p.yMax = std::max(p.sourceHalfWidth + spread, 1.25 * p.sourceHalfWidth);
+  if (!(p.yMax > 0.0)) p.yMax = std::max(1.0, 0.05 * p.sMax);
+  p.plan = [a, lambda](double s, double y) {
+    return virelo_math_ScreeningConcentrationOffAxis(&a, lambda, s, y);
+  };
+  return true;
+}
