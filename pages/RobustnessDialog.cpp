@@ -194,7 +194,7 @@ void RobustnessDialog::Refresh() {
   if (result && table_.cls != AssessmentClass::Problems) {
     const double ratio = plumeLength_ ? result->plumeLengthRatio : result->sourceRatio;
     heading += QStringLiteral("   (%1 = %2)")
-                   .arg(plumeLength_ ? QStringLiteral("d/x") : QStringLiteral("C/C0"), ValueText(ratio));
+                   .arg(plumeLength_ ? QStringLiteral("d/x") : QStringLiteral("C0/C"), ValueText(ratio));
   }
   heading_->setText(heading);
   icon_->setPixmap(resultPicture(table_.cls));
