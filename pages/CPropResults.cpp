@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "platform/Platform.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/records.h"
@@ -29,6 +28,7 @@
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
 #include "pages/RobustnessDialog.h"
+#include "platform/Platform.h"
 #include "resources/result_pictures.h"
 
 namespace {
@@ -68,10 +68,14 @@ void markExactDifference(const ContaminantResult& r, AssessmentRange range, Resu
   row.exactMark = comparison == ExactComparison::WorseClass ? ExactMark::WorseClass
                   : higher                                  ? ExactMark::HigherExact
                                                             : ExactMark::LowerExact;
-  row.exactTip = QStringLiteral("Screening model: %1, C/C0 = %2\nExact solution: %3, C/C0 = %4")
-                     .arg(QString::fromLatin1(AssessmentClassName(row.cls)), formatRatio(r.sourceRatio),
-                          QString::fromLatin1(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),
-                          formatRatio(r.exactSourceRatio));
+  // C/C0 is the concentration reaching the receptor, C0/C the ratio that is
+  // classified, as in the list's column.
+  row.exactTip =
+      QStringLiteral("Screening model: %1, C/C0 = %2 (C0/C = %3)\nExact solution: %4, C/C0 = %5 (C0/C = %6)")
+          .arg(QString::fromLatin1(AssessmentClassName(row.cls)), formatRatio(r.relativeConcentration),
+               formatRatio(r.sourceRatio),
+               QString::fromLatin1(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),
+               formatRatio(r.exactRelativeConcentration), formatRatio(r.exactSourceRatio));
   const double low = std::min(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
   const double high = std::max(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
   if (low > 0.0)
