@@ -68,10 +68,12 @@ void markExactDifference(const ContaminantResult& r, AssessmentRange range, Resu
   row.exactMark = comparison == ExactComparison::WorseClass ? ExactMark::WorseClass
                   : higher                                  ? ExactMark::HigherExact
                                                             : ExactMark::LowerExact;
-  // C/C0 is the concentration reaching the receptor, C0/C the ratio that is
-  // classified, as in the list's column.
+  // C(x)/C0 is the concentration reaching the receptor, C0/C the ratio
+  // that is classified (C the acceptable source concentration), as in the
+  // list's column.
   row.exactTip =
-      QStringLiteral("Screening model: %1, C/C0 = %2 (C0/C = %3)\nExact solution: %4, C/C0 = %5 (C0/C = %6)")
+      QStringLiteral(
+          "Screening model: %1, C(x)/C0 = %2 (C0/C = %3)\nExact solution: %4, C(x)/C0 = %5 (C0/C = %6)")
           .arg(QString::fromLatin1(AssessmentClassName(row.cls)), formatRatio(r.relativeConcentration),
                formatRatio(r.sourceRatio),
                QString::fromLatin1(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),

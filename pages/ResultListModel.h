@@ -31,7 +31,7 @@ class ResultListModel : public QAbstractTableModel {
     bool hasValues = false;  // false: both value columns stay empty
     AssessmentClass cls = AssessmentClass::Problems;
     int resultIndex = -1;
-    // Where the exact solution disagrees: a mark beside the "C/C0" value and
+    // Where the exact solution disagrees: a mark beside the "C0/C" value and
     // a tooltip over the row with both values.
     ExactMark exactMark = ExactMark::None;
     QString exactTip;

@@ -40,6 +40,18 @@ std::string resolvedTarget(const char* target) {
   return {};
 }
 
+// The process's umask, read once before main() runs: reading it means
+// setting it, and doing that at every save would hand any file another
+// thread creates meanwhile a umask of 0.
+const mode_t kProcessUmask = [] {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return mask;
+}();
+mode_t ProcessUmask() {
+  return kProcessUmask;
+}
+
 // Whether the file we would replace may be written. access() lets root
 // write anything, so a file whose mode bits forbid writing to us (or, for
 // root, to everyone) counts as read-only as well: it was marked so on
@@ -66,9 +78,7 @@ void takeOverAttributes(int fd, const struct stat* existing) {
     fchmod(fd, existing->st_mode & 0777);
     return;
   }
-  const mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
+  fchmod(fd, 0666 & ~ProcessUmask());
 }
 
 // Makes the rename itself durable. Best effort: a folder that cannot be

@@ -497,10 +497,10 @@ class ReportWriter {
     const int contaminantCount =
         std::max<int>(0, plume ? r.plContaminantProblemCount : r.afContaminantProblemCount);
     if (aquiferCount + contaminantCount == 0) return;
+    // One arg() call, so that a "%1" in a contaminant's name stays text.
     add(QStringLiteral("<p><b>%1 of %2</b>: %3 problem(s)</p><ol>")
             .arg(plume ? QStringLiteral("Plume length") : QStringLiteral("Attenuation factor"),
-                 record(contaminantOf(r).name))
-            .arg(aquiferCount + contaminantCount));
+                 record(contaminantOf(r).name), QString::number(aquiferCount + contaminantCount)));
     char text[256];
     for (int k = 0; aquifer && k < aquiferCount; ++k)
       if (virelo_GetProblemText(aquifer[k], text)) add(QStringLiteral("<li>%1</li>").arg(record(text)));
@@ -696,9 +696,9 @@ class ReportWriter {
         "&#183; erf( Sz / (2 &#8730;(az x)) ) &#183; erf( Sy / (2 &#8730;(ay x)) )</p>"
         "<p align=\"center\">AF = C0 / C(x) &nbsp;&nbsp;&nbsp; C = CA &#183; AF</p>"
         "<p>AF is the attenuation factor, C the highest source concentration that keeps the receptor at "
-        "CA. The attenuation factor is classified by C0/C. The error function is summed from its "
-        "Maclaurin series to a term below 1e-20 (at most 500 terms; a series that does not converge "
-        "counts as 1). A receptor concentration of 1e-30 or less gives AF = 0 and C0/C infinite, which "
+        "CA. The attenuation factor is classified by C0/C. The error function is the C library's erf; an "
+        "infinite or undefined argument (a dispersivity of 0) counts as erf = 1. A receptor concentration of "
+        "1e-30 or less gives AF = 0 and C0/C infinite, which "
         "counts as green: nothing of the source reaches the receptor.</p>"
         "<p>For comparison (section 4.4 and the charts) the exact steady-state centre-line "
         "concentration of the same continuous patch source with longitudinal dispersion and "

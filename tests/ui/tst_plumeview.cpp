@@ -83,10 +83,10 @@ class TestPlumeView : public QObject {
     QCOMPARE(int(rows->row(0).exactMark), int(ExactMark::WorseClass));
     const QString tip = rows->index(0, 1).data(Qt::ToolTipRole).toString();
     const auto shown = [](double v) { return QString::fromStdString(FormatResultValue(v, "%.7f", "%.4E")); };
-    QVERIFY2(tip.contains("Screening model: Green, C/C0 = " + shown(r.relativeConcentration) +
+    QVERIFY2(tip.contains("Screening model: Green, C(x)/C0 = " + shown(r.relativeConcentration) +
                           " (C0/C = 0.2500000)"),
              qPrintable(tip));
-    QVERIFY2(tip.contains("Exact solution: Yellow, C/C0 = " + shown(r.exactRelativeConcentration) +
+    QVERIFY2(tip.contains("Exact solution: Yellow, C(x)/C0 = " + shown(r.exactRelativeConcentration) +
                           " (C0/C = " + shown(r.exactSourceRatio) + ")"),
              qPrintable(tip));
     QVERIFY(!rows->index(0, 2).data(Qt::DecorationRole).value<QIcon>().isNull());

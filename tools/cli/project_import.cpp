@@ -33,7 +33,7 @@ bool LooksLikeProject(const std::string& path) {
     return false;
   const int count = static_cast<int16_t>(static_cast<unsigned char>(bytes[kProjectHeaderSize - 2]) |
                                          (static_cast<unsigned char>(bytes[kProjectHeaderSize - 1]) << 8));
-  return count > 0 &&
+  return count >= 0 &&
          bytes.size() == static_cast<size_t>(kProjectHeaderSize + count * kContaminantRecordSize);
 }
 

@@ -223,7 +223,9 @@ void WriteJson(const Project& p, const std::string& path, std::ostream& out) {
     item["decayConstant"] = lambda;
     list.push_back(std::move(item));
   }
-  out << json.dump(2) << "\n";
+  // A file name is the file system's bytes, not always UTF-8; anything JSON
+  // cannot hold is written as U+FFFD instead of stopping the program.
+  out << json.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
 }  // namespace
