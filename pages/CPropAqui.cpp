@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 #include <cstring>
 
-#include "platform/Platform.h"
 #include "engine/records.h"
 #include "engine/validation.h"
+#include "platform/Platform.h"
 
 namespace {
 

@@ -25,8 +25,8 @@
 #include <cstring>
 #include <ctime>
 
-#include "platform/Platform.h"
 #include "engine/records.h"
+#include "platform/Platform.h"
 
 namespace {
 

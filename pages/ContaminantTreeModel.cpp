@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ContaminantTreeModel.h"
 
-#include "platform/Platform.h"
 #include "engine/records.h"
+#include "platform/Platform.h"
 #include "resources/marker_pictures.h"
 
 namespace {

@@ -36,6 +36,9 @@
 
 namespace {
 
+// Help identifier of the window: F1 opens its section of the manual.
+constexpr int kIdPlumeView = 1370;
+
 QString concentration(double v) {
   if (!std::isfinite(v)) return QStringLiteral("infinite!");
   return QString::number(v, 'E', 2);
@@ -144,6 +147,7 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
     : QDialog(parent), project_(project), range_(range) {
   setWindowTitle(QStringLiteral("Plume view"));
   setSizeGripEnabled(true);
+  AnswerF1WithManual(this, kIdPlumeView);
 
   contaminants_ = new QComboBox;
   contaminants_->setObjectName(QStringLiteral("plumeContaminant"));

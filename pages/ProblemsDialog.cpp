@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <cstdarg>
 #include <cstdio>
@@ -38,11 +37,8 @@ ProblemsDialog::ProblemsDialog(QWidget* parent) : QDialog(parent) {
   resize(440, 260);
 
   // F1 opens the manual at the list of problems and their remedies.
-  setControlId(this, kIdProblems);
+  AnswerF1WithManual(this, kIdProblems);
   setControlId(textBox_, kIdProblems);
-  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(helpKey, &QShortcut::activated, this,
-          [] { Platform::instance().requestHelp(kIdProblems, Platform::HelpKind::Topic); });
 }
 
 void ProblemsDialog::AppendLine(const char* format, ...) {

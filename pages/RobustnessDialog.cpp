@@ -26,6 +26,9 @@
 
 namespace {
 
+// Help identifier of the window: F1 opens its section of the manual.
+constexpr int kIdRobustness = 1360;
+
 enum Column { kInput, kValue, kWorseAt, kWorseFactor, kBetterAt, kBetterFactor, kColumnCount };
 
 const QColor kFragileBackground(255, 224, 178);
@@ -88,6 +91,7 @@ RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool
     : QDialog(parent), project_(project), resultIndex_(resultIndex), plumeLength_(plumeLength) {
   setWindowTitle(QStringLiteral("Robustness"));
   setObjectName(QStringLiteral("robustnessDialog"));
+  AnswerF1WithManual(this, kIdRobustness);
 
   heading_ = new QLabel;
   heading_->setObjectName(QStringLiteral("robustnessHeading"));

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QValidator>
 #include <QVariant>
 #include <QWidget>
@@ -111,6 +112,13 @@ void Platform::setInstance(Platform* platform) {
 
 void setControlId(QWidget* widget, int id) {
   widget->setProperty("vireloControlId", id);
+}
+
+void AnswerF1WithManual(QWidget* dialog, int id) {
+  setControlId(dialog, id);
+  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+  QObject::connect(helpKey, &QShortcut::activated, dialog,
+                   [id] { Platform::instance().requestHelp(id, Platform::HelpKind::Topic); });
 }
 
 int controlId(const QWidget* widget) {

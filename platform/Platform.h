@@ -56,6 +56,9 @@ class Platform {
 // Numeric control identifiers, used for help requests.
 void setControlId(QWidget* widget, int id);
 int controlId(const QWidget* widget);  // 0 when none
+// Gives a dialog the identifier `id` and makes F1 inside it open the manual
+// at the section that holds `id`'s text.
+void AnswerF1WithManual(QWidget* dialog, int id);
 // The identifier help answers for `widget`: its own, for a label the one of
 // the control it names, else that of its nearest ancestor below `stop`
 // (`stop` itself excluded). 0 when none.

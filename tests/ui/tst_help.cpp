@@ -25,7 +25,9 @@
 
 #include "app/PageTabs.h"
 #include "pages/ContaminantEditorDialog.h"
+#include "pages/PlumeView.h"
 #include "pages/ProblemsDialog.h"
+#include "pages/RobustnessDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/ManualHelp.h"
 #include "shell_fixture.h"
@@ -145,13 +147,21 @@ class HelpTest : public QObject {
     QCOMPARE(popup.contextId, controlId(kf));
     QCOMPARE(kf->mapFromGlobal(popup.at), QPoint(kf->width() / 2, kf->height()));
 
-    // The problems window: the list of problems and their remedies.
-    ProblemsDialog problems;
-    problems.show();
-    QVERIFY(QTest::qWaitForWindowActive(&problems));
-    QTest::keyClick(problems.focusWidget(), Qt::Key_F1);
-    QVERIFY2(askedSection().contains(QStringLiteral("Problems")), qPrintable(askedSection()));
-    problems.close();
+    // The windows opened from the results page: each its own section.
+    QVERIFY(window->OpenProjectFile(QStringLiteral(VIRELO_SOURCE_DIR "/examples/fuel-depot.vrp")));
+    window->ViewPage(PageTabs::kPageCount - 1);
+    const std::pair<std::unique_ptr<QDialog>, const char*> windows[] = {
+        {std::make_unique<ProblemsDialog>(), "Problems"},
+        {std::make_unique<RobustnessDialog>(window->project, 0, true, 0), "Robustness"},
+        {std::make_unique<PlumeView>(window->project, kAssessmentRanges[0].range, -1), "plume view"},
+    };
+    for (const auto& [dialog, heading] : windows) {
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+      QVERIFY2(askedSection().contains(QLatin1String(heading)), qPrintable(askedSection()));
+      dialog->close();
+    }
 
     // The editor: F1 and its Help button; help that cannot be shown says so.
     // The working list it makes on showing belongs to its caller, this test.
