@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev \
-  fonts-dejavu-core dpkg-dev file
+  fonts-dejavu-core nlohmann-json3-dev dpkg-dev file
 build=build-package
 # Debian's own compiler and linker flags, with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
