@@ -15,6 +15,8 @@
 #include <QTreeView>
 #include <cstdio>
 
+#include "analysis/PlumeView.h"
+#include "analysis/RobustnessDialog.h"
 #include "app/AboutDialog.h"
 #include "app/DataCommands.h"
 #include "app/FileCommands.h"
@@ -28,8 +30,6 @@
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
-#include "pages/PlumeView.h"
-#include "pages/RobustnessDialog.h"
 #include "persistence/database.h"
 #include "platform/HelpViewer.h"
 #include "platform/Platform.h"
