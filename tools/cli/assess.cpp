@@ -9,6 +9,7 @@
 #include "engine/assessment.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
+#include "engine/plausibility.h"
 #include "engine/validation.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
@@ -158,6 +159,10 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadAssessedProject(path, err);
   if (!project) return kCliFailed;
+  // Words that may stop a slip (a Kf typed in m/s); they change no verdict
+  // and stay out of the table and the CSV.
+  for (const PlausibilityWarning& warning : virelo_CheckPlausibility(project->aquifer))
+    err << "virelo-cli: warning: " << path << ": " << warning.text << "\n";
   const std::vector<AssessRow> rows =
       CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
   if (parsed.has("--csv")) {
