@@ -19,6 +19,7 @@
 #include <QTabBar>
 
 #include "analysis/RobustnessDialog.h"
+#include "engine/exact.h"
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
@@ -46,6 +47,22 @@ Contaminant& unitContaminant(Project& project, const char* name, int assess) {
   completeInputs(c, std::numbers::e, 1.0, 1.0);
   c.assess = assess;
   return c;
+}
+
+// `count` contaminants with sources and decay rates that vary enough for
+// some rows' exact solutions to differ from the screening values and some
+// not; every third one is assessed for the plume length only.
+ProjectPtr longList(int count) {
+  ProjectPtr project = makeProject(count);
+  completeAquifer(*project, true);
+  for (int i = 0; i < count; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "C%d", i);
+    Contaminant& c = addContaminant(*project, i % 8, name);
+    completeInputs(c, 10.0 + i % 17, 0.1, 0.001 * (1 + i % 50));
+    c.assess = i % 3 == 2 ? kAssessPlumeLength : kAssessPlumeLength | kAssessAttenuationFactor;
+  }
+  return project;
 }
 
 QString problemText(ProblemCode code) {
@@ -440,6 +457,71 @@ class TestResultsPage : public QObject {
     project->aquifer.conductivityKf = 0.15;  // d/x 1.5 of at most 10: ×1.5 from green
     page->RefreshResults();
     QVERIFY(rows(0)->fragile(0));
+  }
+
+  // A long list works out the exact solution only for the rows drawn; a row
+  // scrolled to or read later gets it then, from its own result (every
+  // third contaminant is on the plume-length side only, so row and result
+  // numbers part), and marks as the whole-project calculation of the report
+  // would mark it.
+  void exactSolutionFollowsTheRowsDrawn() {
+    ProjectPtr project = longList(600);
+    page->ShowProject(project.get());
+    QTest::qWait(20);  // the lists draw
+    const auto computed = [&] {
+      int n = 0;
+      for (int i = 0; i < project->resultCount; ++i) n += project->results[i].exactComputed != 0;
+      return n;
+    };
+    const int drawn = computed();
+    QVERIFY2(drawn > 0 && drawn < 100, qPrintable(QString::number(drawn)));
+    ResultListModel* af = rows(CPropResults::AttenuationFactorSide);
+    QCOMPARE(af->size(), 400);
+    // Reading a row fills it in; the row before it (result last - 1) waits.
+    const int last = af->row(af->size() - 1).resultIndex;
+    QVERIFY(project->results[last].exactComputed);
+    QVERIFY(!project->results[last - 1].exactComputed);
+    page->list(CPropResults::AttenuationFactorSide)->scrollToBottom();
+    QTest::qWait(20);
+    QVERIFY(project->results[last - 1].exactComputed);
+
+    std::vector<ExactMark> marks;
+    for (int row = 0; row < af->size(); ++row) marks.push_back(af->row(row).exactMark);
+    virelo_math_CalcExactAll(project.get(), 1);
+    int marked = 0;
+    for (int row = 0; row < af->size(); ++row) {
+      const ContaminantResult& r = project->results[af->row(row).resultIndex];
+      const bool expected = CompareExactWithScreening(r, page->afRange()) != ExactComparison::None;
+      QCOMPARE(marks[size_t(row)] != ExactMark::None, expected);
+      marked += expected;
+    }
+    QVERIFY2(marked > 0 && marked < af->size(), qPrintable(QString::number(marked)));
+  }
+
+  // The main window hands the page the next project and frees the old one
+  // while most rows still wait for their exact solution; drawing and reading
+  // them afterwards touches only the new project (an AddressSanitizer build
+  // turns any read of the old one into a failure).
+  void switchingProjectsWhileRowsWait() {
+    ProjectPtr first = longList(900);
+    page->ShowProject(first.get());
+    QTest::qWait(20);
+    ProjectPtr second = longList(30);
+    page->ShowProject(second.get());
+    first.reset();
+    QTreeView* list = page->list(CPropResults::AttenuationFactorSide);
+    list->scrollToBottom();
+    QTest::qWait(20);
+    ResultListModel* af = rows(CPropResults::AttenuationFactorSide);
+    QCOMPARE(af->size(), 20);
+    for (int row = 0; row < af->size(); ++row) {
+      af->index(row, 1).data(Qt::ToolTipRole);
+      QVERIFY(second->results[af->row(row).resultIndex].exactComputed);
+    }
+    page->ShowProject(nullptr);
+    second.reset();
+    QTest::qWait(20);
+    QCOMPARE(af->size(), 0);
   }
 
   void noProjectLeavesTheListsEmpty() {
