@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The results page on its own: classification against the chosen ranges,
 // the number formats, the legends, the row menus and the problems dialog.
+#include <QAbstractBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
@@ -522,6 +524,73 @@ class TestResultsPage : public QObject {
     second.reset();
     QTest::qWait(20);
     QCOMPARE(af->size(), 0);
+  }
+
+  // The fragile marks at the edge of the factor 2, on the page and in the
+  // Robustness window: with C0 = e^2 CA and lambda = 1, d/x = 2 Kf, so Kf
+  // (and x, i, ne, lambda with it) is a factor `factor` from the bound the
+  // row names, while CA and C0 stay more than a factor e away. The ranges
+  // differ so that a window using another range than the page's marks the
+  // wrong rows.
+  void fragileMarksAtTheFactorBound_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<bool>("towardsUpper");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("just inside, upper bound 2.0") << 0 << true << 1.998;
+    QTest::newRow("just outside, upper bound 2.0") << 0 << true << 2.002;
+    QTest::newRow("just inside, lower bound 0.2") << 3 << false << 1.998;
+    QTest::newRow("just outside, lower bound 0.2") << 3 << false << 2.002;
+  }
+  void fragileMarksAtTheFactorBound() {
+    QFETCH(int, range);
+    QFETCH(bool, towardsUpper);
+    QFETCH(double, factor);
+    const AssessmentRange bounds = kAssessmentRanges[range].range;
+    const double ratio = towardsUpper ? bounds.upper / factor : bounds.lower * factor;
+    ProjectPtr project = makeProject(1);
+    unitAquifer(*project, ratio / 2.0);
+    Contaminant& c = unitContaminant(*project, "Edge", kAssessPlumeLength);
+    virelo_SetContaminantValue(&c, kValueC0, std::exp(2.0));
+    page->findChild<QComboBox*>("plumeRangeCombo")->setCurrentIndex(range);
+    page->ShowProject(project.get());
+    QCOMPARE(project->results[0].plumeLengthRatio, ratio);  // the set-up is exact
+    const bool fragile = factor < kFragileFactor;
+    QCOMPARE(rows(0)->fragile(0), fragile);
+
+    QString verdict;
+    QStringList marked, darkBars;
+    bool otherBarDark = true;
+    platform->dialogHandler = [&](QDialog* dialog) {
+      auto* view = qobject_cast<RobustnessDialog*>(dialog);
+      verdict = view->verdictLabel()->text();
+      // The bars go in from the last table row up; worse first, better second.
+      auto* series = static_cast<QAbstractBarSeries*>(view->chart()->series().at(0));
+      const QBarSet* near = series->barSets().at(towardsUpper ? 0 : 1);
+      const QBarSet* far = series->barSets().at(towardsUpper ? 1 : 0);
+      QTableWidget* table = view->table();
+      for (int row = 0; row < table->rowCount(); ++row) {
+        const QString input = table->item(row, 0)->text();
+        if (table->item(row, 0)->background() != QBrush()) marked << input;
+        if (near->isBarSelected(table->rowCount() - 1 - row)) darkBars << input;
+      }
+      otherBarDark = !far->selectedBars().isEmpty();
+      return int(QDialog::Rejected);
+    };
+    page->ShowRobustness(0, CPropResults::PlumeLengthSide);
+    QCOMPARE(platform->dialogTitles, QStringList({"Robustness"}));
+    QCOMPARE(verdict.startsWith("Fragile: "), fragile);
+    QCOMPARE(verdict.startsWith("Robust: "), !fragile);
+    // d/x goes with Kf, i and 1/x, 1/ne, 1/lambda alike; ne = 1 cannot grow
+    // towards the lower bound.
+    QStringList expected;
+    if (fragile)
+      expected = towardsUpper ? QStringList({"Kf", "i", "lambda", "ne", "x"})
+                              : QStringList({"Kf", "i", "lambda", "x"});
+    marked.sort();
+    QCOMPARE(marked, expected);
+    darkBars.sort();
+    QCOMPARE(darkBars, marked);
+    QVERIFY(!otherBarDark);
   }
 
   void noProjectLeavesTheListsEmpty() {
