@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Distance and time fits of a contaminant's site data, with the reasons a
+// fit gives no decay constant.
+#include "engine/sitefit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <set>
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+std::string Number(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.4g", value);
+  return buffer;
+}
+
+// Every sample of the contaminant at a known well with a readable date, in
+// ug/L; a sample in a unit that is no concentration is left out.
+std::vector<SitePoint> ContaminantPoints(const SiteData& site, const std::string& contaminant) {
+  std::map<std::string, const SiteWell*> wells;
+  for (const SiteWell& well : site.wells) wells.emplace(well.name, &well);
+  std::vector<SitePoint> points;
+  for (const SiteSample& sample : site.samples) {
+    if (sample.analyte != contaminant) continue;
+    const auto well = wells.find(sample.well);
+    long day = 0;
+    double value = 0.0;
+    if (well == wells.end() || !ParseSiteDate(sample.date, &day) ||
+        !ConvertSiteValue(sample.value, sample.unit, kUnitUgL, &value) || sample.unit == kUnitMv)
+      continue;
+    points.push_back({sample.well, sample.date, well->second->s, double(day), value, sample.nonDetect});
+  }
+  return points;
+}
+
+bool InFit(const SiteData& site, const std::string& well) {
+  const SiteWell* w = site.FindWell(well);
+  return w && w->inFit;
+}
+
+bool Usable(const SitePoint& p) { return !p.nonDetect && p.value > 0.0 && std::isfinite(p.value); }
+
+}  // namespace
+
+std::vector<std::string> SiteContaminants(const SiteData& site) {
+  std::vector<std::string> names;
+  std::set<std::string> seen;
+  for (const SiteSample& sample : site.samples)
+    if (!IsSiteIndicator(sample.analyte) && seen.insert(sample.analyte).second) names.push_back(sample.analyte);
+  return names;
+}
+
+std::string DefaultFitDate(const SiteData& site, const std::string& contaminant) {
+  std::map<std::string, int> detected;  // ordered by date: ISO dates sort as text
+  std::string latest;
+  for (const SitePoint& p : ContaminantPoints(site, contaminant)) {
+    if (p.date > latest) latest = p.date;
+    if (Usable(p) && InFit(site, p.well)) ++detected[p.date];
+  }
+  for (auto it = detected.rbegin(); it != detected.rend(); ++it)
+    if (it->second >= 3) return it->first;
+  return latest;
+}
+
+double BuscheckAlcantarLambda(double slope, double velocity, double ax) {
+  const double root = 1.0 + 2.0 * ax * -slope;
+  return velocity / (4.0 * ax) * (root * root - 1.0);
+}
+
+DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, const SiteFitOptions& options) {
+  DistanceFit fit;
+  fit.contaminant = contaminant;
+  fit.levelPercent = options.levelPercent;
+  fit.date = options.date.empty() ? DefaultFitDate(site, contaminant) : options.date;
+  fit.bulkK = fit.lambda = fit.lambdaLow = fit.lambdaHigh = fit.halfLife = kNaN;
+  const std::vector<SitePoint> all = ContaminantPoints(site, contaminant);
+
+  std::vector<double> s, lnC;
+  for (const SitePoint& p : all) {
+    if (p.date != fit.date || !InFit(site, p.well)) continue;
+    if (!Usable(p)) {
+      fit.nonDetects.push_back(p);
+      continue;
+    }
+    fit.points.push_back(p);
+    s.push_back(p.s);
+    lnC.push_back(std::log(p.value));
+  }
+  fit.line = FitLine(s, lnC, options.levelPercent / 100.0);
+  const std::string level = std::to_string(options.levelPercent) + " %";
+  auto& warn = fit.warnings;
+
+  if (fit.points.size() < 3 || !fit.line.ok) {
+    warn.push_back("Fewer than three detected values at different distances on " +
+                   (fit.date.empty() ? std::string("any date") : fit.date) +
+                   " at wells in the fit: no decay constant.");
+  } else if (fit.line.slope >= 0.0) {
+    warn.push_back("The concentration does not fall with distance (slope " + Number(fit.line.slope) +
+                   " 1/m): no attenuation shown.");
+  } else if (!(fit.line.slopeHigh < 0.0)) {
+    warn.push_back("The slope's " + level + " interval (" + Number(fit.line.slopeLow) + " to " +
+                   Number(fit.line.slopeHigh) + " 1/m) contains 0: no attenuation shown.");
+  }
+
+  std::set<std::string> checked;
+  for (const SitePoint& p : fit.points) {
+    if (!checked.insert(p.well).second) continue;
+    const SiteWell* well = site.FindWell(p.well);
+    if (std::isfinite(options.sourceHalfWidth) && std::fabs(well->y) > options.sourceHalfWidth)
+      warn.push_back("Well " + well->name + " lies " + Number(std::fabs(well->y)) +
+                     " m off the centre line, more than the source half-width Sy = " +
+                     Number(options.sourceHalfWidth) + " m.");
+    if (std::isfinite(options.receptorDistance) && well->s > options.receptorDistance)
+      warn.push_back("Well " + well->name + " lies beyond the receptor (s = " + Number(well->s) +
+                     " m, x = " + Number(options.receptorDistance) + " m).");
+    std::vector<SitePoint> series;
+    for (const SitePoint& q : all)
+      if (q.well == p.well && Usable(q)) series.push_back(q);
+    std::stable_sort(series.begin(), series.end(),
+                     [](const SitePoint& a, const SitePoint& b) { return a.day < b.day; });
+    std::vector<double> values;
+    for (const SitePoint& q : series) values.push_back(q.value);
+    const MannKendallResult mk = MannKendall(values);
+    if (mk.trend == TrendClass::kIncreasing || mk.trend == TrendClass::kProbablyIncreasing)
+      warn.push_back("Concentrations at well " + well->name + " are " + TrendClassText(mk.trend) +
+                     " (Mann-Kendall): the plume may not be at steady state, which the distance method needs.");
+  }
+
+  const bool flow = std::isfinite(options.velocity) && options.velocity > 0.0;
+  const bool ax = std::isfinite(options.dispersivityAx) && options.dispersivityAx > 0.0;
+  if (fit.line.ok && flow) fit.bulkK = -fit.line.slope * options.velocity;
+  if (!flow || !ax)
+    warn.push_back("No decay constant without the flow velocity v and the dispersivity ax of the aquifer.");
+  if (!warn.empty()) return fit;
+
+  fit.hasLambda = true;
+  const double v = options.velocity, a = options.dispersivityAx;
+  fit.lambda = BuscheckAlcantarLambda(fit.line.slope, v, a);
+  // lambda grows as the slope falls, so the interval's ends swap.
+  fit.lambdaLow = BuscheckAlcantarLambda(fit.line.slopeHigh, v, a);
+  fit.lambdaHigh = BuscheckAlcantarLambda(fit.line.slopeLow, v, a);
+  fit.halfLife = std::log(2.0) / fit.lambda;
+  return fit;
+}
+
+std::vector<TimeFit> FitTimes(const SiteData& site, const std::string& contaminant,
+                              const SiteFitOptions& options) {
+  std::vector<SitePoint> all = ContaminantPoints(site, contaminant);
+  std::stable_sort(all.begin(), all.end(), [](const SitePoint& a, const SitePoint& b) { return a.day < b.day; });
+  double ca = kNaN;
+  if (std::isfinite(options.ca) && options.ca > 0.0 && options.caUnit != kUnitMv)
+    ConvertSiteValue(options.ca, options.caUnit, kUnitUgL, &ca);
+
+  std::vector<TimeFit> fits;
+  for (const SiteWell& well : site.wells) {
+    TimeFit fit;
+    fit.well = well.name;
+    fit.contaminant = contaminant;
+    for (const SitePoint& p : all) {
+      if (p.well != well.name) continue;
+      (Usable(p) ? fit.points : fit.nonDetects).push_back(p);
+    }
+    if (fit.points.empty() && fit.nonDetects.empty()) continue;
+    std::vector<double> t, lnC, values;
+    for (const SitePoint& p : fit.points) {
+      t.push_back(p.day - fit.points.front().day);
+      lnC.push_back(std::log(p.value));
+      values.push_back(p.value);
+    }
+    fit.line = FitLine(t, lnC, options.levelPercent / 100.0);
+    fit.mannKendall = MannKendall(values);
+    fit.kPoint = fit.line.ok ? -fit.line.slope : kNaN;
+    fit.kPointLow = -fit.line.slopeHigh;
+    fit.kPointHigh = -fit.line.slopeLow;
+    fit.halfLife = fit.kPoint > 0.0 ? std::log(2.0) / fit.kPoint : kNaN;
+    fit.daysToCa = kNaN;
+    if (fit.line.ok && std::isfinite(ca)) {
+      const double lastT = t.back();
+      const double lnNow = fit.line.intercept + fit.line.slope * lastT;
+      if (lnNow <= std::log(ca)) {
+        fit.daysToCa = 0.0;
+      } else if (fit.line.slope < 0.0) {
+        fit.daysToCa = (std::log(ca) - fit.line.intercept) / fit.line.slope - lastT;
+      }
+      if (std::isfinite(fit.daysToCa) && fit.daysToCa < 1e7)
+        fit.caDate = SiteDateText(static_cast<long>(fit.points.back().day + std::ceil(fit.daysToCa)));
+    }
+    fits.push_back(std::move(fit));
+  }
+  return fits;
+}
