@@ -45,14 +45,17 @@ int ClassifyRedox(const RedoxIndicators& in, std::string* rule) {
   if (o2 == Level::kUnknown) return Unknown(rule, "oxygen missing");
   if (o2 == Level::kAbove) {
     if (fe == Level::kUnknown || mn == Level::kUnknown) return Unknown(rule, "oxic; iron(II) missing");
-    if (reducedMetals) return Unknown(rule, "oxygen with dissolved iron or manganese: mixed oxic-anoxic water");
+    if (reducedMetals)
+      return Unknown(rule, "oxygen with dissolved iron or manganese: mixed oxic-anoxic water");
     return Class(rule, kRedoxAerobic, "oxygen >= 0.5 mg/L, no reduced iron or manganese");
   }
   if (no3 == Level::kUnknown) return Unknown(rule, "anoxic; nitrate missing");
   if (no3 == Level::kAbove) {
-    if (fe == Level::kUnknown || mn == Level::kUnknown) return Unknown(rule, "nitrate-reducing; iron(II) missing");
+    if (fe == Level::kUnknown || mn == Level::kUnknown)
+      return Unknown(rule, "nitrate-reducing; iron(II) missing");
     if (reducedMetals)
-      return Class(rule, kRedoxMixedPlumes, "nitrate >= 0.5 mg/L N with iron or manganese: mixed anaerobic processes");
+      return Class(rule, kRedoxMixedPlumes,
+                   "nitrate >= 0.5 mg/L N with iron or manganese: mixed anaerobic processes");
     return Class(rule, kRedoxNitrate, "oxygen < 0.5, nitrate >= 0.5 mg/L N");
   }
   if (fe == Level::kUnknown) return Unknown(rule, "anoxic, no nitrate; iron(II) missing");
@@ -62,7 +65,8 @@ int ClassifyRedox(const RedoxIndicators& in, std::string* rule) {
   }
   const Level so4 = Compare(in.sulfate, kRedoxSulfate);
   if (so4 == Level::kUnknown) return Unknown(rule, "iron-reducing or below; sulfate missing");
-  if (so4 == Level::kBelow) return Class(rule, kRedoxMethane, "iron(II) >= 0.1, sulfate < 0.5 mg/L: methanogenic");
+  if (so4 == Level::kBelow)
+    return Class(rule, kRedoxMethane, "iron(II) >= 0.1, sulfate < 0.5 mg/L: methanogenic");
   // Iron and sulfate both: the iron/sulfide ratio tells which reduction
   // dominates. A non-detect sulfide bounds the ratio from below only.
   if (!in.sulfide.present) return Unknown(rule, "iron(II) and sulfate; sulfide missing");
@@ -72,7 +76,8 @@ int ClassifyRedox(const RedoxIndicators& in, std::string* rule) {
     return Unknown(rule, "iron(II) and sulfate; sulfide not detected, ratio open");
   }
   const double ratio = in.iron.value / in.sulfide.value;
-  if (ratio >= kRedoxIronSulfideIron) return Class(rule, kRedoxIronIndex, "iron(II)/sulfide >= 10: iron-reducing");
+  if (ratio >= kRedoxIronSulfideIron)
+    return Class(rule, kRedoxIronIndex, "iron(II)/sulfide >= 10: iron-reducing");
   if (ratio <= kRedoxIronSulfideSulfate)
     return Class(rule, kRedoxSulfateIndex, "iron(II)/sulfide <= 0.3: sulfate-reducing");
   return Class(rule, kRedoxMixedPlumes, "iron(II)/sulfide between 0.3 and 10: iron and sulfate reduction");
@@ -89,13 +94,20 @@ std::vector<RedoxReading> ReadRedox(const SiteData& site) {
     if (!ConvertSiteValue(sample.value, sample.unit, kUnitMgL, &mgL) || sample.unit == kUnitMv) continue;
     const Indicator value{true, mgL, sample.nonDetect};
     const std::string& a = sample.analyte;
-    if (a == kIndicatorOxygen) in.oxygen = value;
-    else if (a == kIndicatorNitrateN) in.nitrateN = value;
-    else if (a == kIndicatorNitrate) nitrateAsNo3[sample.well][sample.date] = {true, mgL * kNitrateToN, sample.nonDetect};
-    else if (a == kIndicatorManganese) in.manganese = value;
-    else if (a == kIndicatorIron) in.iron = value;
-    else if (a == kIndicatorSulfate) in.sulfate = value;
-    else if (a == kIndicatorSulfide) in.sulfide = value;
+    if (a == kIndicatorOxygen)
+      in.oxygen = value;
+    else if (a == kIndicatorNitrateN)
+      in.nitrateN = value;
+    else if (a == kIndicatorNitrate)
+      nitrateAsNo3[sample.well][sample.date] = {true, mgL * kNitrateToN, sample.nonDetect};
+    else if (a == kIndicatorManganese)
+      in.manganese = value;
+    else if (a == kIndicatorIron)
+      in.iron = value;
+    else if (a == kIndicatorSulfate)
+      in.sulfate = value;
+    else if (a == kIndicatorSulfide)
+      in.sulfide = value;
   }
   // Nitrate as NO3 serves where the laboratory gave no nitrate as N.
   for (auto& [well, dates] : nitrateAsNo3)
@@ -133,8 +145,10 @@ int SuggestRedox(const SiteData& site, const std::vector<RedoxReading>& readings
   std::set<int> anaerobic;
   bool aerobic = false;
   for (const auto& [well, r] : chosen) {
-    if (r->condition == kRedoxAerobic) aerobic = true;
-    else if (r->condition != kRedoxUnknown) anaerobic.insert(r->condition);
+    if (r->condition == kRedoxAerobic)
+      aerobic = true;
+    else if (r->condition != kRedoxUnknown)
+      anaerobic.insert(r->condition);
   }
   auto say = [&](int condition, const std::string& why) {
     if (reason) *reason = why;
@@ -145,8 +159,9 @@ int SuggestRedox(const SiteData& site, const std::vector<RedoxReading>& readings
   // An anaerobic core decides over aerobic fringe wells: its slower decay is
   // the cautious choice.
   if (anaerobic.size() == 1)
-    return say(*anaerobic.begin(), std::string("the anaerobic wells agree on ") +
-                                       kRedoxConditions[*anaerobic.begin()].text);
+    return say(*anaerobic.begin(),
+               std::string("the anaerobic wells agree on ") + kRedoxConditions[*anaerobic.begin()].text);
   if (aerobic) return say(kRedoxAerobic, "every classified well is aerobic");
-  return say(kRedoxUnknown, chosen.empty() ? "no well has indicators" : "no well's indicators decide a condition");
+  return say(kRedoxUnknown,
+             chosen.empty() ? "no well has indicators" : "no well's indicators decide a condition");
 }

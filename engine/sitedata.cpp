@@ -59,7 +59,9 @@ long DaysFromCivil(long y, unsigned m, unsigned d) {
   return era * 146097 + static_cast<long>(doe) - 719468;
 }
 
-bool LeapYear(long y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool LeapYear(long y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 }  // namespace
 
 bool ParseSiteDate(std::string_view text, long* day) {

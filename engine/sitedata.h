@@ -13,18 +13,18 @@
 
 struct SiteWell {
   std::string name;
-  double s = 0.0;  // distance from the source along the centre line [m]
-  double y = 0.0;  // lateral offset from the centre line [m]
+  double s = 0.0;     // distance from the source along the centre line [m]
+  double y = 0.0;     // lateral offset from the centre line [m]
   bool inFit = true;  // used in the concentration-distance fit
   bool operator==(const SiteWell&) const = default;
 };
 
 struct SiteSample {
   std::string well;
-  std::string date;  // YYYY-MM-DD
+  std::string date;     // YYYY-MM-DD
   std::string analyte;  // a contaminant's name or one of kSiteIndicators
-  double value = 0.0;  // the detection limit when nonDetect
-  std::string unit;  // one of the canonical unit texts below
+  double value = 0.0;   // the detection limit when nonDetect
+  std::string unit;     // one of the canonical unit texts below
   bool nonDetect = false;
   bool operator==(const SiteSample&) const = default;
 };
@@ -51,7 +51,7 @@ bool ConvertSiteValue(double value, std::string_view from, std::string_view to, 
 
 // The groundwater indicators, named as the laboratory tables must name them.
 constexpr const char* kIndicatorOxygen = "Oxygen";
-constexpr const char* kIndicatorNitrate = "Nitrate";  // as NO3
+constexpr const char* kIndicatorNitrate = "Nitrate";     // as NO3
 constexpr const char* kIndicatorNitrateN = "Nitrate-N";  // as N
 constexpr const char* kIndicatorManganese = "Manganese";
 constexpr const char* kIndicatorIron = "Iron(II)";
@@ -62,9 +62,9 @@ constexpr const char* kIndicatorOrp = "ORP";
 constexpr const char* kIndicatorDoc = "DOC";
 constexpr const char* kIndicatorChloride = "Chloride";
 constexpr const char* kSiteIndicators[] = {
-    kIndicatorOxygen,  kIndicatorNitrate, kIndicatorNitrateN, kIndicatorManganese,
-    kIndicatorIron,    kIndicatorSulfate, kIndicatorSulfide,  kIndicatorMethane,
-    kIndicatorOrp,     kIndicatorDoc,     kIndicatorChloride,
+    kIndicatorOxygen, kIndicatorNitrate, kIndicatorNitrateN, kIndicatorManganese,
+    kIndicatorIron,   kIndicatorSulfate, kIndicatorSulfide,  kIndicatorMethane,
+    kIndicatorOrp,    kIndicatorDoc,     kIndicatorChloride,
 };
 bool IsSiteIndicator(std::string_view analyte);
 

@@ -44,7 +44,9 @@ bool InFit(const SiteData& site, const std::string& well) {
   return w && w->inFit;
 }
 
-bool Usable(const SitePoint& p) { return !p.nonDetect && p.value > 0.0 && std::isfinite(p.value); }
+bool Usable(const SitePoint& p) {
+  return !p.nonDetect && p.value > 0.0 && std::isfinite(p.value);
+}
 
 }  // namespace
 
@@ -52,7 +54,8 @@ std::vector<std::string> SiteContaminants(const SiteData& site) {
   std::vector<std::string> names;
   std::set<std::string> seen;
   for (const SiteSample& sample : site.samples)
-    if (!IsSiteIndicator(sample.analyte) && seen.insert(sample.analyte).second) names.push_back(sample.analyte);
+    if (!IsSiteIndicator(sample.analyte) && seen.insert(sample.analyte).second)
+      names.push_back(sample.analyte);
   return names;
 }
 
@@ -128,8 +131,9 @@ DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, co
     for (const SitePoint& q : series) values.push_back(q.value);
     const MannKendallResult mk = MannKendall(values);
     if (mk.trend == TrendClass::kIncreasing || mk.trend == TrendClass::kProbablyIncreasing)
-      warn.push_back("Concentrations at well " + well->name + " are " + TrendClassText(mk.trend) +
-                     " (Mann-Kendall): the plume may not be at steady state, which the distance method needs.");
+      warn.push_back(
+          "Concentrations at well " + well->name + " are " + TrendClassText(mk.trend) +
+          " (Mann-Kendall): the plume may not be at steady state, which the distance method needs.");
   }
 
   const bool flow = std::isfinite(options.velocity) && options.velocity > 0.0;
@@ -152,7 +156,8 @@ DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, co
 std::vector<TimeFit> FitTimes(const SiteData& site, const std::string& contaminant,
                               const SiteFitOptions& options) {
   std::vector<SitePoint> all = ContaminantPoints(site, contaminant);
-  std::stable_sort(all.begin(), all.end(), [](const SitePoint& a, const SitePoint& b) { return a.day < b.day; });
+  std::stable_sort(all.begin(), all.end(),
+                   [](const SitePoint& a, const SitePoint& b) { return a.day < b.day; });
   double ca = kNaN;
   if (std::isfinite(options.ca) && options.ca > 0.0 && options.caUnit != kUnitMv)
     ConvertSiteValue(options.ca, options.caUnit, kUnitUgL, &ca);

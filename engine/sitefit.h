@@ -22,12 +22,12 @@
 // set; a check that needs a missing value is left out.
 struct SiteFitOptions {
   int levelPercent = 90;  // 80, 90 or 95
-  std::string date;  // the distance fit's date; empty: the default date
-  double velocity = std::numeric_limits<double>::quiet_NaN();  // v [m/d]
-  double dispersivityAx = std::numeric_limits<double>::quiet_NaN();  // ax [m]
-  double sourceHalfWidth = std::numeric_limits<double>::quiet_NaN();  // Sy [m]
+  std::string date;       // the distance fit's date; empty: the default date
+  double velocity = std::numeric_limits<double>::quiet_NaN();          // v [m/d]
+  double dispersivityAx = std::numeric_limits<double>::quiet_NaN();    // ax [m]
+  double sourceHalfWidth = std::numeric_limits<double>::quiet_NaN();   // Sy [m]
   double receptorDistance = std::numeric_limits<double>::quiet_NaN();  // x [m]
-  double ca = std::numeric_limits<double>::quiet_NaN();  // acceptable concentration, in caUnit
+  double ca = std::numeric_limits<double>::quiet_NaN();                // acceptable concentration, in caUnit
   std::string caUnit = kUnitUgL;
 };
 
@@ -45,13 +45,13 @@ struct DistanceFit {
   std::string contaminant;
   std::string date;
   int levelPercent = 90;
-  std::vector<SitePoint> points;  // the detected values in the fit
-  std::vector<SitePoint> nonDetects;  // left out, listed
-  LineFit line;  // ln C [ug/L] on s [m]
-  double bulkK = 0.0;  // [1/d], NaN without v
-  bool hasLambda = false;  // false: the warnings say why
+  std::vector<SitePoint> points;                           // the detected values in the fit
+  std::vector<SitePoint> nonDetects;                       // left out, listed
+  LineFit line;                                            // ln C [ug/L] on s [m]
+  double bulkK = 0.0;                                      // [1/d], NaN without v
+  bool hasLambda = false;                                  // false: the warnings say why
   double lambda = 0.0, lambdaLow = 0.0, lambdaHigh = 0.0;  // [1/d]
-  double halfLife = 0.0;  // ln 2 / lambda [d]
+  double halfLife = 0.0;                                   // ln 2 / lambda [d]
   std::vector<std::string> warnings;
 };
 
@@ -68,9 +68,9 @@ struct TimeFit {
   std::string contaminant;
   std::vector<SitePoint> points;  // detected, in time order
   std::vector<SitePoint> nonDetects;
-  LineFit line;  // ln C [ug/L] on days since the first sample
+  LineFit line;                                            // ln C [ug/L] on days since the first sample
   double kPoint = 0.0, kPointLow = 0.0, kPointHigh = 0.0;  // [1/d], NaN below three points
-  double halfLife = 0.0;  // ln 2 / kPoint [d]; NaN unless kPoint > 0
+  double halfLife = 0.0;                                   // ln 2 / kPoint [d]; NaN unless kPoint > 0
   // When the trend line reaches CA: days after the last sample (0 when it
   // is below already, NaN when never or without CA) and that date.
   double daysToCa = 0.0;

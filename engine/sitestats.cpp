@@ -50,8 +50,8 @@ double RegularizedIncompleteBeta(double a, double b, double x, double y) {
   if (!(a > 0.0 && b > 0.0) || !(x >= 0.0 && y >= 0.0)) return kNaN;
   if (x == 0.0) return 0.0;
   if (y == 0.0) return 1.0;
-  const double logFront = std::lgamma(a + b) - std::lgamma(a) - std::lgamma(b) + a * std::log(x) +
-                          b * std::log(y);
+  const double logFront =
+      std::lgamma(a + b) - std::lgamma(a) - std::lgamma(b) + a * std::log(x) + b * std::log(y);
   const double front = std::exp(logFront);
   if (x < (a + 1.0) / (a + b + 2.0)) return front * BetaContinuedFraction(a, b, x) / a;
   return 1.0 - front * BetaContinuedFraction(b, a, y) / b;
@@ -75,12 +75,14 @@ double ComputeQuantile(int dof, double level) {
     hi *= 2.0;
     if (hi > 1e300) return kNaN;
   }
-  const double logNorm =
-      std::lgamma((nu + 1.0) / 2.0) - std::lgamma(nu / 2.0) - 0.5 * std::log(nu * M_PI);
+  const double logNorm = std::lgamma((nu + 1.0) / 2.0) - std::lgamma(nu / 2.0) - 0.5 * std::log(nu * M_PI);
   double t = 0.5 * (lo + hi);
   for (int k = 0; k < 200; ++k) {
     const double f = TwoSidedTail(nu, t) - tail;
-    if (f > 0.0) lo = t; else hi = t;
+    if (f > 0.0)
+      lo = t;
+    else
+      hi = t;
     const double density = std::exp(logNorm - (nu + 1.0) / 2.0 * std::log1p(t * t / nu));
     double next = t + f / (2.0 * density);
     if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
@@ -199,9 +201,12 @@ MannKendallResult MannKendall(const std::vector<double>& values) {
   bool ties = false;
   for (int i = 0; i < r.n; ++i)
     for (int j = i + 1; j < r.n; ++j) {
-      if (values[j] > values[i]) ++r.s;
-      else if (values[j] < values[i]) --r.s;
-      else ties = true;
+      if (values[j] > values[i])
+        ++r.s;
+      else if (values[j] < values[i])
+        --r.s;
+      else
+        ties = true;
     }
   double mean = 0.0;
   for (double v : values) mean += v;

@@ -22,9 +22,9 @@ struct LineFit {
   int n = 0;
   double slope = 0.0;
   double intercept = 0.0;
-  double slopeSe = 0.0;  // NaN for fewer than three points
-  double r2 = 0.0;  // NaN when y does not vary
-  double t = 0.0;  // the t factor of the interval
+  double slopeSe = 0.0;   // NaN for fewer than three points
+  double r2 = 0.0;        // NaN when y does not vary
+  double t = 0.0;         // the t factor of the interval
   double slopeLow = 0.0;  // the slope's two-sided interval at the level asked
   double slopeHigh = 0.0;
   bool ok = false;  // two points or more with x not all equal
@@ -32,18 +32,25 @@ struct LineFit {
 LineFit FitLine(const std::vector<double>& x, const std::vector<double>& y, double level);
 
 // The trend classes, in the words monitoring reports use.
-enum class TrendClass { kNone, kIncreasing, kProbablyIncreasing, kNoTrend, kStable, kProbablyDecreasing,
-                        kDecreasing };
+enum class TrendClass {
+  kNone,
+  kIncreasing,
+  kProbablyIncreasing,
+  kNoTrend,
+  kStable,
+  kProbablyDecreasing,
+  kDecreasing
+};
 // "Increasing", ...; "" for kNone (too few samples for a test).
 const char* TrendClassText(TrendClass trend);
 
 struct MannKendallResult {
   int n = 0;
   long s = 0;
-  double variance = 0.0;  // of S under no trend, corrected for ties
+  double variance = 0.0;    // of S under no trend, corrected for ties
   double confidence = 0.0;  // in a trend in the direction of S, one-sided, 0..1; NaN when n < 4
-  double cov = 0.0;  // coefficient of variation (sample standard deviation / mean)
-  bool exact = false;  // confidence from the exact distribution of S
+  double cov = 0.0;         // coefficient of variation (sample standard deviation / mean)
+  bool exact = false;       // confidence from the exact distribution of S
   TrendClass trend = TrendClass::kNone;
 };
 // The test on values in time order. Four values at least; below that only

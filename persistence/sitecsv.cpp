@@ -26,7 +26,9 @@ std::string Lower(std::string text) {
   return text;
 }
 
-std::string Quoted(const std::string& latin1) { return "\"" + Latin1ToUtf8(latin1) + "\""; }
+std::string Quoted(const std::string& latin1) {
+  return "\"" + Latin1ToUtf8(latin1) + "\"";
+}
 
 // "%.17g" whatever the C locale: the number read back is the same.
 std::string FormatNumber(double value) {
@@ -64,7 +66,9 @@ double InUg(const SiteSample& s) {
   return value;
 }
 
-std::string FlagText(bool flag) { return flag ? "true" : "false"; }
+std::string FlagText(bool flag) {
+  return flag ? "true" : "false";
+}
 
 }  // namespace
 
@@ -87,7 +91,8 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
   std::string text;
   std::vector<CsvCharacterError> characters;
   DecodeSpreadsheetText(bytes, &text, &characters);
-  for (const CsvCharacterError& e : characters) refuse(e.line, "column " + std::to_string(e.column) + ": " + e.message);
+  for (const CsvCharacterError& e : characters)
+    refuse(e.line, "column " + std::to_string(e.column) + ": " + e.message);
   const char separator = DetectCsvSeparator(text);
   const CsvTable table = ParseCsv(text, separator);
   if (!table.ok) refuse(table.errorLine, table.error);
@@ -113,14 +118,16 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       samples ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
               : std::vector<std::string>{"well", "s"};
   if (!samples && !index.count("s")) {
-    refuse(header.line, "not a site table: a laboratory table has the columns well,date,analyte,value,unit,"
-                        "nonDetect, a wells table well,s,y,inFit");
+    refuse(header.line,
+           "not a site table: a laboratory table has the columns well,date,analyte,value,unit,"
+           "nonDetect, a wells table well,s,y,inFit");
     return false;
   }
   for (const std::string& name : required)
     if (!index.count(Lower(name))) refuse(header.line, "missing column \"" + name + "\"");
   for (const auto& [name, k] : index) {
-    const bool ok = std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == name; });
+    const bool ok =
+        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == name; });
     if (!ok) refuse(header.line, "unknown column " + Quoted(Trim(header.fields[k])));
   }
   if (refused) return false;
@@ -135,7 +142,9 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       continue;
     }
     auto has = [&](const char* column) { return index.count(Lower(column)) > 0; };
-    auto cell = [&](const char* column) { return has(column) ? record.fields[index.at(Lower(column))] : std::string(); };
+    auto cell = [&](const char* column) {
+      return has(column) ? record.fields[index.at(Lower(column))] : std::string();
+    };
     bool ok = true;
     auto bad = [&](const char* column, const std::string& reason) {
       refuse(record.line, std::string(column) + ": " + reason);
@@ -147,10 +156,12 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
     if (!samples) {
       SiteWell w;
       w.name = well;
-      if (!ParseNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s)) bad("s", Quoted(cell("s")) + " is not a number");
+      if (!ParseNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s))
+        bad("s", Quoted(cell("s")) + " is not a number");
       if (!Trim(cell("y")).empty() && (!ParseNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
         bad("y", Quoted(cell("y")) + " is not a number");
-      if (!ParseFlag(cell("inFit"), true, &w.inFit)) bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
+      if (!ParseFlag(cell("inFit"), true, &w.inFit))
+        bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
       if (ok) {
         read.wells.push_back(w);
         read.wellOrigins.push_back({source, record.line});
@@ -246,7 +257,8 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
   for (size_t k = 0; k < rows.samples.size(); ++k) {
     const SiteSample& s = rows.samples[k];
     if (!wellAt.count(s.well)) {
-      refuse(rows.sampleOrigins[k], "well: " + Quoted(s.well) + " is no known well (add it with a wells table)");
+      refuse(rows.sampleOrigins[k],
+             "well: " + Quoted(s.well) + " is no known well (add it with a wells table)");
       continue;
     }
     const Key key{s.well, s.date, s.analyte};

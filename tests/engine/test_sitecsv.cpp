@@ -64,12 +64,14 @@ TEST(SiteCsv, BadRowsAreRefusedByRowAndFieldAndNothingIsAdded) {
       {"MW1,2024-05-12,Benzene,3,mV,", "lab.csv:3: unit:"},
       {"MW9,2024-05-12,Benzene,3,ug/L,", "lab.csv:3: well: \"MW9\" is no known well"},
       {"MW1,2024-05-12,Benzene,3,ug/L,maybe", "lab.csv:3: nonDetect:"},
-      {"MW1,2024-05-12,Benzene,0.011,mg/L,", "lab.csv:3: value: \"Benzene\" at \"MW1\" on 2024-05-12 has another "
-                                             "value than on lab.csv:2"},
+      {"MW1,2024-05-12,Benzene,0.011,mg/L,",
+       "lab.csv:3: value: \"Benzene\" at \"MW1\" on 2024-05-12 has another "
+       "value than on lab.csv:2"},
   };
   for (const Case& c : cases) {
-    const std::string lab = std::string("well,date,analyte,value,unit,nonDetect\nMW1,2024-05-12,Benzene,10,ug/L,\n") +
-                            c.row + "\n";
+    const std::string lab =
+        std::string("well,date,analyte,value,unit,nonDetect\nMW1,2024-05-12,Benzene,10,ug/L,\n") + c.row +
+        "\n";
     std::string errors;
     const SiteData site = Read(kWells, lab, &errors);
     EXPECT_EQ(errors.rfind(c.message, 0), 0u) << c.row << " -> " << errors;
@@ -86,7 +88,8 @@ TEST(SiteCsv, BadRowsAreRefusedByRowAndFieldAndNothingIsAdded) {
   SiteData project = twice;
   SiteCsvRows rows;
   std::ostringstream err;
-  ASSERT_TRUE(ReadSiteCsv("well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,11,ug/L\n", "new.csv", &rows, err));
+  ASSERT_TRUE(
+      ReadSiteCsv("well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,11,ug/L\n", "new.csv", &rows, err));
   SiteData merged = project;
   EXPECT_FALSE(MergeSiteRows(project, rows, false, &merged, err));
   EXPECT_NE(err.str().find("new.csv:2: value:"), std::string::npos);

@@ -112,11 +112,20 @@ TEST(SiteDistanceFit, EachDoubtGivesAWordedWarningInsteadOfLambda) {
     const char* words;
   } cases[] = {
       {"two points", [](SiteData* s, SiteFitOptions*) { s->samples.resize(2); }, "Fewer than three"},
-      {"rising", [](SiteData* s, SiteFitOptions*) { s->samples[4].value = 5000; s->samples[3].value = 3000; },
+      {"rising",
+       [](SiteData* s, SiteFitOptions*) {
+         s->samples[4].value = 5000;
+         s->samples[3].value = 3000;
+       },
        "does not fall"},
       {"interval reaches 0",
-       [](SiteData* s, SiteFitOptions*) { s->samples[2].value = 20; s->samples[4].value = 900; }, "contains 0"},
-      {"off the centre line", [](SiteData* s, SiteFitOptions*) { s->wells[2].y = -10.5; }, "off the centre line"},
+       [](SiteData* s, SiteFitOptions*) {
+         s->samples[2].value = 20;
+         s->samples[4].value = 900;
+       },
+       "contains 0"},
+      {"off the centre line", [](SiteData* s, SiteFitOptions*) { s->wells[2].y = -10.5; },
+       "off the centre line"},
       {"beyond the receptor", [](SiteData*, SiteFitOptions* o) { o->receptorDistance = 70; },
        "beyond the receptor"},
       {"no ax", [](SiteData*, SiteFitOptions* o) { o->dispersivityAx = NAN; }, "dispersivity ax"},
