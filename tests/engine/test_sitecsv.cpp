@@ -30,14 +30,15 @@ TEST(SiteCsv, SpreadsheetDialectsNonDetectsAndRoundTrip) {
       "MW2;2024-05-12;Benzene;<0,5;ug/L;\r\n"
       "MW2;2024-05-12;Iron(II);2,5;mg/L;no\r\n"
       "MW3;2024-05-12;ORP;-120;mV;0\r\n"
-      "MW3;2024-05-12;Toluene;3;ug/L;ND\r\n";
+      "MW3;2024-05-12;Toluene;3;ug/L;ND\r\n"
+      "MW3;2000-02-29;Toluene;3;ug/L;ND\r\n";
   std::string errors;
   const SiteData site = Read(kWells, lab, &errors);
   EXPECT_EQ(errors, "");
   ASSERT_EQ(site.wells.size(), 3u);
   EXPECT_EQ(site.wells[1], (SiteWell{"MW2", 25.5, -3.0, true}));
   EXPECT_FALSE(site.wells[2].inFit);
-  ASSERT_EQ(site.samples.size(), 5u);
+  ASSERT_EQ(site.samples.size(), 6u);
   EXPECT_EQ(site.samples[0], (SiteSample{"MW1", "2024-05-12", "Benzene", 1200.5, "ug/L", false}));
   EXPECT_EQ(site.samples[1], (SiteSample{"MW2", "2024-05-12", "Benzene", 0.5, "ug/L", true}));
   EXPECT_DOUBLE_EQ(site.samples[3].value, -120.0);
@@ -58,6 +59,7 @@ TEST(SiteCsv, BadRowsAreRefusedByRowAndFieldAndNothingIsAdded) {
       {"MW1,2024-05-12,Benzene,3,ppb,", "lab.csv:3: unit: unknown unit \"ppb\""},
       {"MW1,2023-02-29,Benzene,3,ug/L,", "lab.csv:3: date: \"2023-02-29\" is not a date"},
       {"MW1,12.05.2024,Benzene,3,ug/L,", "lab.csv:3: date:"},
+      {"MW1,1900-02-29,Benzene,3,ug/L,", "lab.csv:3: date:"},
       {"MW1,2024-05-12,Benzene,-3,ug/L,", "lab.csv:3: value: \"-3\" is negative"},
       {"MW1,2024-05-12,Benzene,inf,ug/L,", "lab.csv:3: value: \"inf\" is not a finite number"},
       {"MW1,2024-05-12,Benzene,nan,ug/L,", "lab.csv:3: value:"},
