@@ -111,6 +111,13 @@ DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, co
                    Number(fit.line.slopeHigh) + " 1/m) contains 0: no attenuation shown.");
   }
 
+  // Each fit well's series in time order, for its trend.
+  std::vector<const SitePoint*> sorted;
+  for (const SitePoint& p : all) sorted.push_back(&p);
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const SitePoint* a, const SitePoint* b) { return a->day < b->day; });
+  std::map<std::string, std::vector<const SitePoint*>> byDay;
+  for (const SitePoint* p : sorted) byDay[p->well].push_back(p);
   std::set<std::string> checked;
   for (const SitePoint& p : fit.points) {
     if (!checked.insert(p.well).second) continue;
@@ -122,13 +129,9 @@ DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, co
     if (std::isfinite(options.receptorDistance) && well->s > options.receptorDistance)
       warn.push_back("Well " + well->name + " lies beyond the receptor (s = " + Number(well->s) +
                      " m, x = " + Number(options.receptorDistance) + " m).");
-    std::vector<SitePoint> series;
-    for (const SitePoint& q : all)
-      if (q.well == p.well && Usable(q)) series.push_back(q);
-    std::stable_sort(series.begin(), series.end(),
-                     [](const SitePoint& a, const SitePoint& b) { return a.day < b.day; });
     std::vector<double> values;
-    for (const SitePoint& q : series) values.push_back(q.value);
+    for (const SitePoint* q : byDay[p.well])
+      if (Usable(*q)) values.push_back(q->value);
     const MannKendallResult mk = MannKendall(values);
     if (mk.trend == TrendClass::kIncreasing || mk.trend == TrendClass::kProbablyIncreasing)
       warn.push_back(
@@ -162,15 +165,16 @@ std::vector<TimeFit> FitTimes(const SiteData& site, const std::string& contamina
   if (std::isfinite(options.ca) && options.ca > 0.0 && options.caUnit != kUnitMv)
     ConvertSiteValue(options.ca, options.caUnit, kUnitUgL, &ca);
 
+  std::map<std::string, std::vector<const SitePoint*>> byWell;
+  for (const SitePoint& p : all) byWell[p.well].push_back(&p);
   std::vector<TimeFit> fits;
   for (const SiteWell& well : site.wells) {
     TimeFit fit;
     fit.well = well.name;
     fit.contaminant = contaminant;
-    for (const SitePoint& p : all) {
-      if (p.well != well.name) continue;
-      (Usable(p) ? fit.points : fit.nonDetects).push_back(p);
-    }
+    const auto found = byWell.find(well.name);
+    if (found == byWell.end()) continue;
+    for (const SitePoint* p : found->second) (Usable(*p) ? fit.points : fit.nonDetects).push_back(*p);
     if (fit.points.empty() && fit.nonDetects.empty()) continue;
     std::vector<double> t, lnC, values;
     for (const SitePoint& p : fit.points) {
