@@ -9,10 +9,12 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr long kNoDay = std::numeric_limits<long>::min();
 
 std::string Number(double value) {
   char buffer[64];
@@ -20,27 +22,53 @@ std::string Number(double value) {
   return buffer;
 }
 
-// Every sample of the contaminant at a known well with a readable date, in
-// ug/L; a sample in a unit that is no concentration is left out.
-std::vector<SitePoint> ContaminantPoints(const SiteData& site, const std::string& contaminant) {
-  std::map<std::string, const SiteWell*> wells;
+// Every sample of the wanted analytes (all that are no indicator when
+// `only` is null) at a known well with a readable date, in ug/L, in one pass
+// over the samples; a sample in a unit that is no concentration is left out.
+std::vector<ContaminantSeries> Gather(const SiteData& site, const std::string* only) {
+  std::unordered_map<std::string, const SiteWell*> wells;
   for (const SiteWell& well : site.wells) wells.emplace(well.name, &well);
-  std::vector<SitePoint> points;
-  for (const SiteSample& sample : site.samples) {
-    if (sample.analyte != contaminant) continue;
-    const auto well = wells.find(sample.well);
-    long day = 0;
-    double value = 0.0;
-    if (well == wells.end() || !ParseSiteDate(sample.date, &day) ||
-        !ConvertSiteValue(sample.value, sample.unit, kUnitUgL, &value) || sample.unit == kUnitMv)
-      continue;
-    points.push_back({sample.well, sample.date, well->second->s, double(day), value, sample.nonDetect});
+  std::unordered_map<std::string, long> days;  // a site has few sampling dates
+  std::unordered_map<std::string, size_t> index;
+  std::vector<ContaminantSeries> series;
+  if (only) {
+    series.push_back({*only, {}});
+    index.emplace(*only, 0);
   }
-  return points;
+  for (const SiteSample& sample : site.samples) {
+    auto at = index.find(sample.analyte);
+    if (at == index.end()) {
+      if (only || IsSiteIndicator(sample.analyte)) continue;
+      at = index.emplace(sample.analyte, series.size()).first;
+      series.push_back({sample.analyte, {}});
+    }
+    const auto well = wells.find(sample.well);
+    auto date = days.find(sample.date);
+    if (date == days.end()) {
+      long parsed = 0;
+      date = days.emplace(sample.date, ParseSiteDate(sample.date, &parsed) ? parsed : kNoDay).first;
+    }
+    double value = 0.0;
+    if (well == wells.end() || date->second == kNoDay || sample.unit == kUnitMv ||
+        !ConvertSiteValue(sample.value, sample.unit, kUnitUgL, &value))
+      continue;
+    series[at->second].points.push_back(
+        {sample.well, sample.date, well->second->s, double(date->second), value, sample.nonDetect});
+  }
+  return series;
 }
 
-bool InFit(const SiteData& site, const std::string& well) {
-  const SiteWell* w = site.FindWell(well);
+// The wells by name, looked up once per point.
+using WellIndex = std::unordered_map<std::string, const SiteWell*>;
+WellIndex IndexWells(const SiteData& site) {
+  WellIndex index;
+  for (const SiteWell& well : site.wells) index.emplace(well.name, &well);
+  return index;
+}
+
+bool InFit(const WellIndex& wells, const std::string& well) {
+  const auto found = wells.find(well);
+  const SiteWell* w = found == wells.end() ? nullptr : found->second;
   return w && w->inFit;
 }
 
@@ -59,16 +87,32 @@ std::vector<std::string> SiteContaminants(const SiteData& site) {
   return names;
 }
 
-std::string DefaultFitDate(const SiteData& site, const std::string& contaminant) {
+namespace {
+
+std::string DefaultDateOf(const WellIndex& wells, const std::vector<SitePoint>& points) {
   std::map<std::string, int> detected;  // ordered by date: ISO dates sort as text
   std::string latest;
-  for (const SitePoint& p : ContaminantPoints(site, contaminant)) {
+  for (const SitePoint& p : points) {
     if (p.date > latest) latest = p.date;
-    if (Usable(p) && InFit(site, p.well)) ++detected[p.date];
+    if (Usable(p) && InFit(wells, p.well)) ++detected[p.date];
   }
   for (auto it = detected.rbegin(); it != detected.rend(); ++it)
     if (it->second >= 3) return it->first;
   return latest;
+}
+
+}  // namespace
+
+std::vector<ContaminantSeries> GatherSeries(const SiteData& site) {
+  return Gather(site, nullptr);
+}
+
+ContaminantSeries GatherSeries(const SiteData& site, const std::string& contaminant) {
+  return std::move(Gather(site, &contaminant).front());
+}
+
+std::string DefaultFitDate(const SiteData& site, const std::string& contaminant) {
+  return DefaultDateOf(IndexWells(site), GatherSeries(site, contaminant).points);
 }
 
 double BuscheckAlcantarLambda(double slope, double velocity, double ax) {
@@ -77,16 +121,22 @@ double BuscheckAlcantarLambda(double slope, double velocity, double ax) {
 }
 
 DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, const SiteFitOptions& options) {
+  return FitDistance(site, GatherSeries(site, contaminant), options);
+}
+
+DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
+                        const SiteFitOptions& options) {
   DistanceFit fit;
-  fit.contaminant = contaminant;
+  fit.contaminant = series.contaminant;
   fit.levelPercent = options.levelPercent;
-  fit.date = options.date.empty() ? DefaultFitDate(site, contaminant) : options.date;
+  const std::vector<SitePoint>& all = series.points;
+  const WellIndex wells = IndexWells(site);
+  fit.date = options.date.empty() ? DefaultDateOf(wells, all) : options.date;
   fit.bulkK = fit.lambda = fit.lambdaLow = fit.lambdaHigh = fit.halfLife = kNaN;
-  const std::vector<SitePoint> all = ContaminantPoints(site, contaminant);
 
   std::vector<double> s, lnC;
   for (const SitePoint& p : all) {
-    if (p.date != fit.date || !InFit(site, p.well)) continue;
+    if (p.date != fit.date || !InFit(wells, p.well)) continue;
     if (!Usable(p)) {
       fit.nonDetects.push_back(p);
       continue;
@@ -121,7 +171,7 @@ DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, co
   std::set<std::string> checked;
   for (const SitePoint& p : fit.points) {
     if (!checked.insert(p.well).second) continue;
-    const SiteWell* well = site.FindWell(p.well);
+    const SiteWell* well = wells.at(p.well);
     if (std::isfinite(options.sourceHalfWidth) && std::fabs(well->y) > options.sourceHalfWidth)
       warn.push_back("Well " + well->name + " lies " + Number(std::fabs(well->y)) +
                      " m off the centre line, more than the source half-width Sy = " +
@@ -158,15 +208,22 @@ DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, co
 
 std::vector<TimeFit> FitTimes(const SiteData& site, const std::string& contaminant,
                               const SiteFitOptions& options) {
-  std::vector<SitePoint> all = ContaminantPoints(site, contaminant);
-  std::stable_sort(all.begin(), all.end(),
-                   [](const SitePoint& a, const SitePoint& b) { return a.day < b.day; });
+  return FitTimes(site, GatherSeries(site, contaminant), options);
+}
+
+std::vector<TimeFit> FitTimes(const SiteData& site, const ContaminantSeries& series,
+                              const SiteFitOptions& options) {
+  const std::string& contaminant = series.contaminant;
   double ca = kNaN;
   if (std::isfinite(options.ca) && options.ca > 0.0 && options.caUnit != kUnitMv)
     ConvertSiteValue(options.ca, options.caUnit, kUnitUgL, &ca);
 
-  std::map<std::string, std::vector<const SitePoint*>> byWell;
-  for (const SitePoint& p : all) byWell[p.well].push_back(&p);
+  // Each well's samples in time order (samples of one day in table order).
+  std::unordered_map<std::string, std::vector<const SitePoint*>> byWell;
+  for (const SitePoint& p : series.points) byWell[p.well].push_back(&p);
+  for (auto& [name, points] : byWell)
+    std::stable_sort(points.begin(), points.end(),
+                     [](const SitePoint* a, const SitePoint* b) { return a->day < b->day; });
   std::vector<TimeFit> fits;
   for (const SiteWell& well : site.wells) {
     TimeFit fit;

@@ -55,6 +55,17 @@ struct DistanceFit {
   std::vector<std::string> warnings;
 };
 
+// The samples of one contaminant as the fits read them: at known wells,
+// with readable dates, in ug/L. Gathering is a pass over every sample;
+// whoever fits many contaminants gathers them all in one pass.
+struct ContaminantSeries {
+  std::string contaminant;
+  std::vector<SitePoint> points;  // in the order of the samples
+};
+// Every analyte that is no indicator, in the order first met.
+std::vector<ContaminantSeries> GatherSeries(const SiteData& site);
+ContaminantSeries GatherSeries(const SiteData& site, const std::string& contaminant);
+
 // The default date: the latest with at least three detected values of the
 // contaminant at wells in the fit; else the latest date with any value of
 // it; empty when there is none.
@@ -62,6 +73,7 @@ std::string DefaultFitDate(const SiteData& site, const std::string& contaminant)
 // lambda of Buscheck and Alcantar from a slope m [1/m].
 double BuscheckAlcantarLambda(double slope, double velocity, double ax);
 DistanceFit FitDistance(const SiteData& site, const std::string& contaminant, const SiteFitOptions& options);
+DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series, const SiteFitOptions& options);
 
 struct TimeFit {
   std::string well;
@@ -79,6 +91,8 @@ struct TimeFit {
 };
 // One fit per well that has values of the contaminant, in the order of the wells.
 std::vector<TimeFit> FitTimes(const SiteData& site, const std::string& contaminant,
+                              const SiteFitOptions& options);
+std::vector<TimeFit> FitTimes(const SiteData& site, const ContaminantSeries& series,
                               const SiteFitOptions& options);
 
 // The contaminants the site data hold samples of (analytes that are no

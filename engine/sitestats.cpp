@@ -3,6 +3,7 @@
 // Student's t, least-squares lines and the Mann-Kendall test.
 #include "engine/sitestats.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -218,9 +219,17 @@ MannKendallResult MannKendall(const std::vector<double>& values) {
   // Variance with the correction for each group of t equal values.
   const double n = r.n;
   double correction = 0.0;
-  std::map<double, int> groups;
-  for (double v : values) ++groups[v];
-  for (const auto& [value, t] : groups) correction += double(t) * (t - 1) * (2.0 * t + 5);
+  if (ties) {
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    for (size_t k = 0; k < sorted.size();) {
+      size_t end = k;
+      while (end < sorted.size() && sorted[end] == sorted[k]) ++end;
+      const double t = double(end - k);
+      correction += t * (t - 1) * (2.0 * t + 5);
+      k = end;
+    }
+  }
   r.variance = (n * (n - 1) * (2 * n + 5) - correction) / 18.0;
   if (r.n < 4) return r;
 
