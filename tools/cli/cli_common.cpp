@@ -16,8 +16,10 @@
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/calc.h"
+#include "engine/extras.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
+#include "persistence/settingsblock.h"
 #include "tools/cli/cli.h"
 
 bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<CliOption>& options,
@@ -255,6 +257,13 @@ ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err) {
   if (!project) {
     ReadFailure(path, ReadFailureReason(path, VireloFileKind::Project), err);
     return nullptr;
+  }
+  // A project whose settings were lost still opens; the user is told, since
+  // the results then use the defaults instead.
+  const ProjectExtras& extras = virelo_ExtrasOf(*project);
+  if (extras.settingsUnreadable) {
+    TakeEngineReports();
+    err << "virelo-cli: " << path << ": " << SettingsUnreadableMessage(extras.settingsProblem) << "\n";
   }
   virelo_FreeResults(project.get());
   if (!virelo_math_CalcAll(project.get())) {
