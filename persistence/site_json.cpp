@@ -178,8 +178,10 @@ bool ReadSampleTable(const ExtrasJson& table, const std::string& path, SiteData*
   const char* c = rows.data();
   const char* end = c + rows.size();
   std::unordered_set<uint64_t> seen;
+  seen.reserve(rows.size() / 12);
+  site->samples.reserve(rows.size() / 12);
+  const std::string at = path + "/rows";
   for (size_t row = 0; c < end; ++row) {
-    const std::string at = path + "/rows";
     size_t index[5] = {0, 0, 0, 0, 0};
     const size_t limit[5] = {site->wells.size(), dates.size(), analytes.size(), 3, 2};
     for (int f = 0; f < 5; ++f) {
