@@ -145,12 +145,18 @@ bool SiteExample(const char* databasePath, const char* folder) {
 
 }  // namespace
 
+// In a file of its own: the example with monitoring data.
+bool PetrolStationExample(const char* databasePath, const char* folder);
+
 const std::vector<ExampleProject>& ExampleProjects() {
   static const std::vector<ExampleProject> projects = {
       {"worked-example.vrp", "the hand calculation of the manual (plume length 18.42 m, AF about 279849.4)"},
       {"fuel-depot.vrp",
        "a former fuel depot with six contaminants: green, yellow and red results and one "
        "assessment with a missing decay constant"},
+      {"petrol-station.vrp",
+       "a former petrol station with six monitoring wells and eight sampling rounds of BTEX, MTBE and "
+       "redox indicators, for the Site data window"},
   };
   return projects;
 }
@@ -158,5 +164,6 @@ const std::vector<ExampleProject>& ExampleProjects() {
 int WriteExampleProjects(const char* databasePath, const char* folder) {
   const bool worked = WorkedExample(databasePath, folder);
   const bool site = SiteExample(databasePath, folder);
-  return worked && site ? 1 : 0;
+  const bool petrol = PetrolStationExample(databasePath, folder);
+  return worked && site && petrol ? 1 : 0;
 }
