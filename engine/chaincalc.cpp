@@ -369,3 +369,33 @@ std::vector<ChainReceptorRow> ChainAtReceptor(const Project& project, const Reso
   }
   return rows;
 }
+
+std::vector<ChainWarning> ChainWarnings(const Project& project, const std::vector<DecayChain>& chains,
+                                        AssessmentRange range) {
+  std::vector<ChainWarning> warnings;
+  for (size_t k = 0; k < chains.size(); ++k) {
+    ResolvedChain chain;
+    if (!ResolveChain(project, chains[k], &chain).empty()) continue;
+    const std::vector<ChainReceptorRow> rows = ChainAtReceptor(project, chain, range);
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const ChainReceptorRow& row = rows[i];
+      if (row.endProduct) continue;
+      // Red < Yellow < Green; Problems alone is no verdict to compare with.
+      const bool concern =
+          row.screeningClass == AssessmentClass::Red || row.screeningClass == AssessmentClass::Yellow;
+      const bool worse = row.singleClass == AssessmentClass::Problems ||
+                         static_cast<int>(row.screeningClass) < static_cast<int>(row.singleClass);
+      if (!concern || !worse) continue;
+      ChainWarning w;
+      w.contaminantIndex = chain.contaminantIndex[i];
+      w.chain = static_cast<int>(k);
+      w.screening = row.screening;
+      w.exact = row.exact;
+      w.chainClass = row.screeningClass;
+      w.exactClass = row.exactClass;
+      w.singleClass = row.singleClass;
+      warnings.push_back(w);
+    }
+  }
+  return warnings;
+}

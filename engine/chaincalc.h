@@ -83,3 +83,18 @@ struct ChainReceptorRow {
 // Every species at the receptor distance x of the project, classified.
 std::vector<ChainReceptorRow> ChainAtReceptor(const Project& project, const ResolvedChain& chain,
                                               AssessmentRange range);
+
+// A contaminant whose class in a decay chain is worse than its class alone:
+// Yellow or Red in the chain where alone it is better, or where alone it
+// cannot be assessed at all (a daughter without a source concentration).
+struct ChainWarning {
+  int contaminantIndex = -1;
+  int chain = 0;  // index into the chain list
+  double screening = 0.0, exact = 0.0;
+  AssessmentClass chainClass = AssessmentClass::Problems;  // under the screening formula
+  AssessmentClass exactClass = AssessmentClass::Problems;
+  AssessmentClass singleClass = AssessmentClass::Problems;
+};
+// Every such contaminant of every chain without problems, in chain order.
+std::vector<ChainWarning> ChainWarnings(const Project& project, const std::vector<DecayChain>& chains,
+                                        AssessmentRange range);

@@ -215,6 +215,19 @@ TEST(DecayChain, ClassesAtTheReceptor) {
   EXPECT_GT(rows[1].screening, 10.0);
   EXPECT_TRUE(rows[2].endProduct);
   EXPECT_EQ(rows[2].screeningClass, AssessmentClass::Problems);
+
+  // Only VC is worse in the chain than alone; TCE is Green both ways, and a
+  // chain with problems warns of nothing.
+  const std::vector<DecayChain> chains = {chain, DecayChain{{"TCE", "Benzene"}, {0.5}}};
+  const std::vector<ChainWarning> warnings = ChainWarnings(p, chains, r);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].contaminantIndex, 1);
+  EXPECT_EQ(warnings[0].chainClass, AssessmentClass::Red);
+  EXPECT_EQ(warnings[0].singleClass, AssessmentClass::Problems);
+  // Once VC has a source of its own that alone is already Red, the chain
+  // adds no warning.
+  virelo_SetContaminantValue(&list[1], kValueC0, 100.0);
+  EXPECT_TRUE(ChainWarnings(p, chains, r).empty());
 }
 
 TEST(DecayChain, ProblemsAndDefaultYields) {
