@@ -164,7 +164,8 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
     QByteArray text = item->text().toLatin1();
     double value = NAN;
     if (!virelo_ParseNumber(text.data(), &value)) value = NAN;
-    setYield(item->row(), value);
+    QMetaObject::invokeMethod(
+        this, [this, row = item->row(), value] { setYield(row, value); }, Qt::QueuedConnection);
   });
 
   resize(1100, 780);
@@ -357,8 +358,12 @@ void ChainWindow::fillEditor() {
       const int found = box->findText(QString::fromLatin1(name.c_str()));
       if (found < 0) box->insertItem(0, QString::fromLatin1(name.c_str()));
       box->setCurrentIndex(std::max(found, 0));
+      // Applied after the signal returns: the edit rebuilds the table, and
+      // with it this box.
       connect(box, &QComboBox::currentTextChanged, this, [this, row](const QString& text) {
-        if (!filling_) setSpecies(row, text);
+        if (!filling_)
+          QMetaObject::invokeMethod(
+              this, [this, row, text] { setSpecies(row, text); }, Qt::QueuedConnection);
       });
       editor_->setCellWidget(row, kSpeciesColumn, box);
     }

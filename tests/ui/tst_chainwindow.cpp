@@ -84,6 +84,7 @@ class TestChainWindow : public QObject {
 
     // A yield typed with a decimal comma, as a German desktop writes it.
     window.editor()->item(2, 1)->setText("0,55");
+    QCoreApplication::processEvents();
     QCOMPARE(chains[0].yields[1], 0.55);
     // Removing TCE joins PCE to cis-DCE: that yield starts from the molar
     // masses, the one below (cis-DCE to VC) keeps the user's value.
@@ -95,6 +96,7 @@ class TestChainWindow : public QObject {
 
     // A yield that is no number leaves the chain unusable, and says why.
     window.editor()->item(1, 1)->setText("abc");
+    QCoreApplication::processEvents();
     QVERIFY(std::isnan(chains[0].yields[0]));
     QVERIFY(window.problemLabel()->isVisibleTo(&window));
     QVERIFY(window.problemLabel()->text().contains("yield"));
@@ -109,9 +111,18 @@ class TestChainWindow : public QObject {
     QCOMPARE(chains[0].species.size(), size_t{3});
     QCOMPARE(chains[0].yields.size(), size_t{2});
 
+    // Choosing another contaminant in a row, as a user does: the yields on
+    // either side start again from the molar masses.
+    auto* box = qobject_cast<QComboBox*>(window.editor()->cellWidget(1, 0));
+    QVERIFY(box);
+    box->setCurrentText("Trichloroethene (TCE)");
+    QCoreApplication::processEvents();
+    QCOMPARE(chains[0].species[1], std::string("Trichloroethene (TCE)"));
+    QVERIFY(std::fabs(chains[0].yields[0] - 131.38 / 165.822) < 1e-15);
+    QVERIFY(std::fabs(chains[0].yields[1] - 62.496 / 131.38) < 1e-15);
     window.moveSpecies(2, -1);
     QCOMPARE(chains[0].species[1], std::string("Vinyl chloride"));
-    QVERIFY(std::fabs(chains[0].yields[1] - 96.938 / 62.496) < 1e-15);
+    QVERIFY(std::fabs(chains[0].yields[1] - 131.38 / 62.496) < 1e-15);
     window.deleteChain();
     QVERIFY(chains.empty());
     QCOMPARE(window.currentChain(), -1);
