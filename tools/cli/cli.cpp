@@ -26,6 +26,8 @@ std::string ProfileUsage();
 int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ChainUsage();
+int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -38,6 +40,7 @@ const CliCommand kCommands[] = {
     {"project-export", ProjectExportUsage, RunProjectExport},
     {"project-import", ProjectImportUsage, RunProjectImport},
     {"profile", ProfileUsage, RunProfile},
+    {"chain", ChainUsage, RunChain},
     {"paths", PathsUsage, RunPaths},
 };
 
