@@ -89,9 +89,12 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   EXPECT_EQ(table[4][6], "Green");
   // The end product: concentrations, but no CA and no classes.
   EXPECT_EQ(table[5], (std::vector<std::string>{"Ethene", "", table[5][2], "", table[5][4], "", ""}));
-  // Another range gives other classes for the same concentrations.
-  const CliResult wide = Cli({"chain", kSolvent, "--receptor", "--af-range", "2", "--csv"});
-  EXPECT_EQ(Rows(wide.out)[4][2], table[4][2]);
+  // Another range gives other classes for the same concentrations: TCE at
+  // 0.37 of its CA is Yellow in 0.3..2 and Green in 0.5..2.
+  EXPECT_EQ(table[2][3], "Yellow");
+  const auto narrow = Rows(Cli({"chain", kSolvent, "--receptor", "--af-range", "1", "--csv"}).out);
+  EXPECT_EQ(narrow[2][3], "Green");
+  EXPECT_EQ(narrow[2][2], table[2][2]);
 }
 
 TEST(ChainCli, ProblemsAndUsage) {

@@ -34,6 +34,9 @@ TEST(ChainJson, RoundTripAndRefusals) {
   EXPECT_EQ(chains[0].yields[0], 0.79);
   EXPECT_TRUE(std::isnan(chains[0].yields[1]));
   EXPECT_EQ(chains[1].yields, std::vector<double>{1.5});
+  // Reading again replaces the chains rather than adding to them.
+  ASSERT_TRUE(ExtrasFromPayload(payload, read, &reason)) << reason;
+  EXPECT_EQ(virelo_ExtrasOf(*read).chains.size(), 2u);
 
   const struct {
     const char* payload;
