@@ -141,22 +141,26 @@ void ParallelFor(size_t count, int threads, Fn fn) {
   for (std::thread& helper : helpers) helper.join();
 }
 
-// Ranks 1..n of the values, ties sharing their mean rank.
-std::vector<double> Ranks(const std::vector<double>& values, std::vector<size_t>* order = nullptr) {
+// Ranks 1..n of the values, ties sharing their mean rank; with `sorted`,
+// also the values in ascending order. Sorting (value, index) pairs keeps
+// the order the same on every run and the sort close to its memory.
+std::vector<double> Ranks(const std::vector<double>& values, std::vector<double>* sorted = nullptr) {
   const size_t n = values.size();
-  std::vector<size_t> index(n);
-  std::iota(index.begin(), index.end(), size_t{0});
-  std::sort(index.begin(), index.end(),
-            [&](size_t p, size_t q) { return values[p] < values[q] || (values[p] == values[q] && p < q); });
+  std::vector<std::pair<double, uint32_t>> order(n);
+  for (size_t k = 0; k < n; ++k) order[k] = {values[k], static_cast<uint32_t>(k)};
+  std::sort(order.begin(), order.end());
   std::vector<double> rank(n);
   for (size_t first = 0; first < n;) {
     size_t last = first + 1;
-    while (last < n && values[index[last]] == values[index[first]]) ++last;
+    while (last < n && order[last].first == order[first].first) ++last;
     const double mean = 0.5 * static_cast<double>(first + last + 1);
-    for (size_t j = first; j < last; ++j) rank[index[j]] = mean;
+    for (size_t j = first; j < last; ++j) rank[order[j].second] = mean;
     first = last;
   }
-  if (order) *order = std::move(index);
+  if (sorted) {
+    sorted->resize(n);
+    for (size_t k = 0; k < n; ++k) (*sorted)[k] = order[k].first;
+  }
   return rank;
 }
 
@@ -187,6 +191,20 @@ double Percentile(const std::vector<double>& sorted, double p) {
   if (share == 0.0 || a == b) return a;
   if (!std::isfinite(a) || !std::isfinite(b)) return share < 0.5 ? a : b;
   return a + share * (b - a);
+}
+
+// The same on values in any order, which it reorders: the two order
+// statistics around the level, found in linear time.
+double PercentileUnsorted(std::vector<double>& values, double p) {
+  if (values.empty()) return 0.0;
+  const double at = p * static_cast<double>(values.size() - 1);
+  const size_t low = static_cast<size_t>(std::floor(at));
+  auto lowAt = values.begin() + static_cast<long>(low);
+  std::nth_element(values.begin(), lowAt, values.end());
+  const double a = *lowAt;
+  const double b = low + 1 < values.size() ? *std::min_element(lowAt + 1, values.end()) : a;
+  const std::vector<double> pair = {a, b};
+  return Percentile(pair, at - static_cast<double>(low));
 }
 
 // The ratio as an ordered quantity: an undefined ratio is the worst, and an
@@ -518,51 +536,51 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintySpec& spe
     });
     if (cancelled) break;
 
-    // The statistics, one row per job.
-    std::vector<std::pair<size_t, size_t>> rowJobs;  // (batch slot, row of the contaminant)
-    for (size_t b = 0; b < batchCount; ++b)
-      for (size_t r = 0; r < values[b].size(); ++r) rowJobs.emplace_back(b, r);
-    ParallelFor(rowJobs.size(), options.threads, [&](size_t job) {
-      const auto [b, r] = rowJobs[job];
+    // The statistics, one contaminant per job: the ranks of its own draws
+    // serve all its rows.
+    ParallelFor(batchCount, options.threads, [&](size_t b) {
       const int index = contaminants[batchStart + b];
-      UncertaintyRow& row = run.rows[rowsOf[static_cast<size_t>(index)][r]];
-      RowValues& v = values[b][r];
-      row.samples = spec.samples;
-      size_t counts[4] = {0, 0, 0, 0}, exceeds = 0;
-      for (size_t k = 0; k < n; ++k) {
-        ++counts[v.cls[k] & 3];
-        exceeds += v.exceeds[k];
-      }
-      const double total = static_cast<double>(n);
-      row.pGreen = static_cast<double>(counts[static_cast<int>(AssessmentClass::Green)]) / total;
-      row.pYellow = static_cast<double>(counts[static_cast<int>(AssessmentClass::Yellow)]) / total;
-      row.pRed = static_cast<double>(counts[static_cast<int>(AssessmentClass::Red)]) / total;
-      row.pExceed = static_cast<double>(exceeds) / total;
-
-      std::vector<size_t> order;
-      const std::vector<double> ratioRanks = Ranks(v.key, &order);
-      std::vector<double> sorted(n);
-      for (size_t k = 0; k < n; ++k) sorted[k] = v.key[order[k]];
-      const double levels[3] = {0.05, 0.5, 0.95};
-      for (int p = 0; p < 3; ++p) row.ratio[p] = Percentile(sorted, levels[p]);
-      if (options.keepRatios) row.sortedRatios = sorted;
-      std::sort(v.concentration.begin(), v.concentration.end());
-      for (int p = 0; p < 3; ++p) row.concentration[p] = Percentile(v.concentration, levels[p]);
-
-      for (size_t j = 0; j < aquiferDraws.size(); ++j) {
-        if (row.plumeLength && !EntersPlumeLength(aquiferDraws[j].input)) continue;
-        row.ranking.push_back({aquiferDraws[j].input, Correlation(aquiferRanks[j], ratioRanks)});
-      }
       const std::vector<Draw>& own = contaminantDraws[static_cast<size_t>(index)];
+      std::vector<std::vector<double>> ownRanks(own.size());
       for (size_t j = 0; j < own.size(); ++j) {
         const std::vector<double> column(drawn[b].begin() + static_cast<long>(j * n),
                                          drawn[b].begin() + static_cast<long>((j + 1) * n));
-        row.ranking.push_back({own[j].input, Correlation(Ranks(column), ratioRanks)});
+        ownRanks[j] = Ranks(column);
       }
-      std::stable_sort(row.ranking.begin(), row.ranking.end(),
-                       [](const InputInfluence& p, const InputInfluence& q) {
-                         return std::fabs(p.rankCorrelation) > std::fabs(q.rankCorrelation);
-                       });
+      const std::vector<size_t>& rows = rowsOf[static_cast<size_t>(index)];
+      for (size_t r = 0; r < rows.size(); ++r) {
+        UncertaintyRow& row = run.rows[rows[r]];
+        RowValues& v = values[b][r];
+        row.samples = spec.samples;
+        size_t counts[4] = {0, 0, 0, 0}, exceeds = 0;
+        for (size_t k = 0; k < n; ++k) {
+          ++counts[v.cls[k] & 3];
+          exceeds += v.exceeds[k];
+        }
+        const double all = static_cast<double>(n);
+        row.pGreen = static_cast<double>(counts[static_cast<int>(AssessmentClass::Green)]) / all;
+        row.pYellow = static_cast<double>(counts[static_cast<int>(AssessmentClass::Yellow)]) / all;
+        row.pRed = static_cast<double>(counts[static_cast<int>(AssessmentClass::Red)]) / all;
+        row.pExceed = static_cast<double>(exceeds) / all;
+
+        std::vector<double> sorted;
+        const std::vector<double> ratioRanks = Ranks(v.key, &sorted);
+        const double levels[3] = {0.05, 0.5, 0.95};
+        for (int p = 0; p < 3; ++p) row.ratio[p] = Percentile(sorted, levels[p]);
+        if (options.keepRatios) row.sortedRatios = std::move(sorted);
+        for (int p = 0; p < 3; ++p) row.concentration[p] = PercentileUnsorted(v.concentration, levels[p]);
+
+        for (size_t j = 0; j < aquiferDraws.size(); ++j) {
+          if (row.plumeLength && !EntersPlumeLength(aquiferDraws[j].input)) continue;
+          row.ranking.push_back({aquiferDraws[j].input, Correlation(aquiferRanks[j], ratioRanks)});
+        }
+        for (size_t j = 0; j < own.size(); ++j)
+          row.ranking.push_back({own[j].input, Correlation(ownRanks[j], ratioRanks)});
+        std::stable_sort(row.ranking.begin(), row.ranking.end(),
+                         [](const InputInfluence& p, const InputInfluence& q) {
+                           return std::fabs(p.rankCorrelation) > std::fabs(q.rankCorrelation);
+                         });
+      }
     });
   }
   if (cancelled) {
