@@ -164,9 +164,10 @@ TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
   spec.inputs = {Dist(UncertainInput::X, DistributionKind::Uniform, {60, 140}),
                  Dist(UncertainInput::Kf, DistributionKind::LogUniform, {0.3, 3}),
                  Dist(UncertainInput::Ne, DistributionKind::Normal, {0.25, 0.05, 0.1, 0.4}),
-                 Dist(UncertainInput::Width, DistributionKind::Triangular, {10, 20, 40}),
+                 Dist(UncertainInput::Width, DistributionKind::Triangular, {2, 6, 12}),
                  Dist(UncertainInput::Lambda, DistributionKind::LogNormal, {0.001, 3}, "Toluene"),
-                 Dist(UncertainInput::C0, DistributionKind::Uniform, {50, 150}, "Benzene")};
+                 Dist(UncertainInput::C0, DistributionKind::Uniform, {50, 150}, "Benzene"),
+                 Dist(UncertainInput::C0, DistributionKind::Uniform, {5, 50}, "Toluene")};
   UncertaintyOptions options;
   options.verdictBasis = UncertaintyModel::Worse;
   options.threads = 1;
@@ -196,53 +197,73 @@ TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
   // The plume length sees only its own inputs; the attenuation factor all.
   EXPECT_EQ(one.rows[0].ranking.size(), 4u);  // x, Kf, ne, C0
   EXPECT_EQ(one.rows[1].ranking.size(), 5u);  // and the width
+  EXPECT_EQ(one.rows[3].ranking.size(), 5u);  // x, Kf, ne, lambda, C0
+  // Each input pushes the ratio its own way: Kf, C0 and the width up, ne and
+  // lambda down.
+  for (const UncertaintyRow& row : one.rows) {
+    for (const InputInfluence& influence : row.ranking) {
+      const UncertainInput in = influence.input;
+      if (in == UncertainInput::X) continue;  // the dispersivities move with it
+      const bool up = in == UncertainInput::Kf || in == UncertainInput::C0 || in == UncertainInput::Width;
+      EXPECT_GT(up ? influence.rankCorrelation : -influence.rankCorrelation, 0.05) << UncertainInputName(in);
+    }
+  }
   // The worse of two models is never better than the screening model.
   for (size_t r : {1u, 4u}) EXPECT_LE(one.rows[r + 1].pGreen, one.rows[r].pGreen);
 }
 
 // Without any spread every draw is the project itself: each row has its
-// single verdict with probability 1 and the single ratio as every percentile.
+// single verdict with probability 1 and the single ratio as every
+// percentile. On a 2 m by 1 m source the exact solution is a class worse
+// than the screening formula for the first two contaminants; the fourth
+// decays so fast that nothing arrives (an infinite source ratio, counted
+// as ratio 0).
 TEST(Uncertainty, FixedInputsReproduceTheSingleVerdict) {
-  TestProject project({{"Green", 100, 1, 0.01, kBoth},
-                       {"Yellow", 10, 1, 0.001, kBoth},
-                       {"Red", 100, 1, 0.0005, kBoth},
+  TestProject project({{"A", 1000, 1, 0.002, kBoth},
+                       {"B", 1000, 1, 0.001, kBoth},
+                       {"C", 100, 1, 0.0005, kBoth},
+                       {"Vanishing", 100, 1, 50, kBoth},
                        {"Unassessed", 100, 1, 0.01, 0}});
+  project.p->aquifer.sourceThicknessSy = 1;
+  project.p->aquifer.sourceWidthSz = 1;
   virelo_math_CalcAll(project.p);
   virelo_math_CalcExactAll(project.p, 1);
   UncertaintySpec spec;
   spec.samples = 50;
   spec.inputs = {Dist(UncertainInput::Kf, DistributionKind::Fixed, {}),
-                 Dist(UncertainInput::Lambda, DistributionKind::Fixed, {}, "Red")};
+                 Dist(UncertainInput::Lambda, DistributionKind::Fixed, {}, "C")};
   for (UncertaintyModel basis : {UncertaintyModel::Exact, UncertaintyModel::Worse}) {
     UncertaintyOptions options;
     options.verdictBasis = basis;
     const UncertaintyRun run = RunUncertainty(*project.p, spec, options);
-    ASSERT_EQ(run.rows.size(), 9u);
-    int reds = 0;
+    ASSERT_EQ(run.rows.size(), 12u);
+    int seen[4] = {0, 0, 0, 0}, worseThanScreening = 0;
     for (const UncertaintyRow& row : run.rows) {
       const ContaminantResult& single = project.p->results[row.contaminantIndex];
-      AssessmentClass cls;
-      double ratio;
+      const AssessmentClass screening = ClassifyAttenuationFactor(single.sourceRatio, kRange);
+      AssessmentClass cls = screening;
+      double ratio = single.sourceRatio;
       if (row.plumeLength) {
         cls = ClassifyPlumeLength(single.plumeLengthRatio, kRange), ratio = single.plumeLengthRatio;
-      } else if (row.model == UncertaintyModel::Screening) {
-        cls = ClassifyAttenuationFactor(single.sourceRatio, kRange), ratio = single.sourceRatio;
-      } else {
+      } else if (row.model != UncertaintyModel::Screening) {
         const AssessmentClass exact = ClassifyExactAttenuationFactor(single, kRange);
-        const AssessmentClass screening = ClassifyAttenuationFactor(single.sourceRatio, kRange);
         cls = basis == UncertaintyModel::Exact ? exact : std::min(exact, screening);
         ratio = basis == UncertaintyModel::Exact ? single.exactSourceRatio
                                                  : std::max(single.exactSourceRatio, single.sourceRatio);
+        worseThanScreening += cls < screening;
+        EXPECT_EQ(row.model, basis);
       }
+      if (!row.plumeLength && std::isinf(ratio)) ratio = 0.0;
       EXPECT_EQ(row.pGreen, cls == AssessmentClass::Green ? 1.0 : 0.0);
       EXPECT_EQ(row.pYellow, cls == AssessmentClass::Yellow ? 1.0 : 0.0);
       EXPECT_EQ(row.pRed, cls == AssessmentClass::Red ? 1.0 : 0.0);
       EXPECT_EQ(row.LargestStandardError(), 0.0);
-      reds += cls == AssessmentClass::Red;
+      ++seen[static_cast<int>(cls)];
       for (int p = 0; p < 3; ++p) EXPECT_DOUBLE_EQ(row.ratio[p], ratio);
       EXPECT_EQ(row.pExceed, ratio > 1.0 ? 1.0 : 0.0);
     }
-    EXPECT_GE(reds, 3);
+    EXPECT_EQ(worseThanScreening, 2);
+    EXPECT_GT(seen[1] * seen[2] * seen[3], 0);
   }
 }
 
@@ -284,7 +305,8 @@ TEST(Uncertainty, DistributionsThatCanDrawRefusedValuesAreProblems) {
     InputDistribution d;
     const char* words;  // empty: no problem
   } cases[] = {
-      {Dist(I::Ne, K::Normal, {0.3, 0.1}), "ne: the normal distribution can draw values from -0.521 to 1.121"},
+      {Dist(I::Ne, K::Normal, {0.3, 0.1}),
+       "ne: the normal distribution can draw values from -0.521 to 1.121"},
       {Dist(I::Ne, K::Normal, {0.3, 0.1, 0.05, 1.0}), ""},
       {Dist(I::Ne, K::Uniform, {0.2, 1.2}), "but ne must be greater than 0 and at most 1"},
       {Dist(I::Kf, K::LogNormal, {1, 2}), ""},
@@ -344,6 +366,15 @@ TEST(Uncertainty, CancelStopsAndCheckedProblemsStay) {
   EXPECT_EQ(run.rows[2].problems, std::vector<ProblemCode>{30});
   EXPECT_EQ(run.rows[2].samples, 0);
   EXPECT_EQ(run.rows[3].pGreen + run.rows[3].pRed, 0.0);
+
+  // An undefined concentration (ax not a number passes the checks) is no
+  // evidence that anything attenuates: Red, and above CA.
+  project.p->aquifer.dispersivityAx = NAN;
+  const UncertaintyRun undefined = RunUncertainty(*project.p, spec, {});
+  ASSERT_EQ(undefined.rows.size(), 4u);
+  EXPECT_EQ(undefined.rows[1].pRed, 1.0);
+  EXPECT_EQ(undefined.rows[1].pExceed, 1.0);
+  EXPECT_EQ(undefined.rows[1].ratio[0], INFINITY);
 }
 
 }  // namespace
