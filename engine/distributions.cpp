@@ -51,7 +51,6 @@ double LowerNormalQuantile(double p) {
   return x;
 }
 
-
 }  // namespace
 
 uint64_t SplitMix64Mix(uint64_t z) {
@@ -187,4 +186,12 @@ double Sampler::Quantile(double u) const {
     }
   }
   return std::numeric_limits<double>::quiet_NaN();
+}
+
+bool LogNormalFromInterval(double low, double high, double confidence, double* median, double* geometricSd) {
+  if (!(low > 0.0 && low < high && std::isfinite(high) && confidence > 0.0 && confidence < 1.0)) return false;
+  const double z = NormalQuantile(0.5 + 0.5 * confidence);
+  *median = std::sqrt(low) * std::sqrt(high);
+  *geometricSd = std::exp(std::log(high / low) / (2.0 * z));
+  return true;
 }

@@ -66,3 +66,10 @@ class Sampler {
   bool truncated_ = false, upper_ = false;
   double truncatedHigh_ = 0.0;  // the truncation's max; its min is in c_
 };
+
+// The lognormal whose central `confidence` interval (0.9 for a 90 %
+// interval) is [low, high]: median sqrt(low high) and geometric sd
+// (high/low)^(1 / (2 z)), z the normal quantile of (1 + confidence) / 2.
+// Offered for a decay constant the site's wells give with an interval.
+// False when 0 < low < high and 0 < confidence < 1 do not hold.
+bool LogNormalFromInterval(double low, double high, double confidence, double* median, double* geometricSd);

@@ -88,6 +88,19 @@ TEST(Uncertainty, TransformsMatchHighPrecisionQuantiles) {
   EXPECT_LE(QuantileOf(K::LogNormal, {1, 2, 100, 1000}, 1.0 - kUniformLowest), 1000.0);
 }
 
+// A site's 90 % interval of lambda, 0.001 to 0.01 1/d, becomes the
+// lognormal whose 5th and 95th percentiles are those two values.
+TEST(Uncertainty, LogNormalMatchesAnInterval) {
+  double median = 0.0, gsd = 0.0;
+  ASSERT_TRUE(LogNormalFromInterval(0.001, 0.01, 0.9, &median, &gsd));
+  EXPECT_NEAR(median, std::sqrt(1e-5), 1e-15);
+  EXPECT_NEAR(QuantileOf(DistributionKind::LogNormal, {median, gsd}, 0.05), 0.001, 1e-15);
+  EXPECT_NEAR(QuantileOf(DistributionKind::LogNormal, {median, gsd}, 0.95), 0.01, 1e-14);
+  EXPECT_FALSE(LogNormalFromInterval(0.01, 0.001, 0.9, &median, &gsd));
+  EXPECT_FALSE(LogNormalFromInterval(0.0, 0.001, 0.9, &median, &gsd));
+  EXPECT_FALSE(LogNormalFromInterval(0.001, 0.01, 1.0, &median, &gsd));
+}
+
 // A uniform number in (0, 1), never 0 or 1, and a sequence that depends on
 // the seed and the stream.
 TEST(Uncertainty, GeneratorIsOpenAndSeeded) {
