@@ -72,8 +72,10 @@ struct UncertaintyRow {
 };
 
 struct UncertaintyRun {
-  std::vector<std::string> problems;  // in words; when any, nothing was drawn
-  bool cancelled = false;             // rows are then empty
+  // In words (a contaminant named as its record holds it, Latin-1); when
+  // there are any, nothing was drawn.
+  std::vector<std::string> problems;
+  bool cancelled = false;  // rows are then empty
   int samples = 0;
   std::vector<UncertaintyRow> rows;  // in contaminant order: PL, AF, AF under the basis
 };
