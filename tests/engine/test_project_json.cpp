@@ -247,8 +247,8 @@ TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
         "      redox condition                 ANAEROBIC-SO4 (sulfate-reducing)\n",
         "      dispersivities                  approximated from x",
         "  ay  dispersivity paired with Sy     2.5 m\n", "Contaminants with project inputs: 6 of ",
-        "    C0         800\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
-        "    lambda     0.003 1/d, preset for ANAEROBIC-SO4\n",
+        "    C0         700\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
+        "    lambda     0.008 1/d, preset for ANAEROBIC-SO4\n",
         "  Vinyl chloride (Chlorinated Aliphatics)\n    assessed   plume length\n"}) {
     EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
   }
@@ -262,7 +262,7 @@ TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
   ASSERT_EQ(shown["contaminants"].size(), 6u);
   EXPECT_EQ(
       shown["contaminants"][0]["decayConstant"],
-      Json({{"value", 0.003}, {"unit", "1/d"}, {"origin", "preset"}, {"redoxCondition", "ANAEROBIC-SO4"}}));
+      Json({{"value", 0.008}, {"unit", "1/d"}, {"origin", "preset"}, {"redoxCondition", "ANAEROBIC-SO4"}}));
   EXPECT_EQ(shown["contaminants"][4]["decayConstant"]["value"], nullptr);  // vinyl chloride: no preset
 }
 
