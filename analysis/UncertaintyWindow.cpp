@@ -28,6 +28,16 @@ namespace {
 
 // Help identifier of the window: F1 opens its section of the manual.
 constexpr int kIdUncertainty = 1380;
+// What's-this texts of its parts.
+enum ControlId {
+  kIdDistributions = 1381,
+  kIdSamples,
+  kIdSeed,
+  kIdRun,
+  kIdResults,
+  kIdHistogram,
+  kIdRanking,
+};
 constexpr int kParameterCount = 4;
 
 enum DistributionColumn {
@@ -271,6 +281,19 @@ UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintySpec* sp
   resultLayout->addWidget(results_, 2);
   resultLayout->addWidget(rowHeading_);
   resultLayout->addLayout(detail, 3);
+
+  for (const auto& [widget, id] : {std::pair<QWidget*, int>{distributions_, kIdDistributions},
+                                   {add, kIdDistributions},
+                                   {remove, kIdDistributions},
+                                   {samples_, kIdSamples},
+                                   {seed_, kIdSeed},
+                                   {runButton_, kIdRun},
+                                   {cancelButton_, kIdRun},
+                                   {progress_, kIdRun},
+                                   {results_, kIdResults},
+                                   {histogram_, kIdHistogram},
+                                   {ranking_, kIdRanking}})
+    setControlId(widget, id);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(buttons, &QDialogButtonBox::rejected, this, &UncertaintyWindow::reject);

@@ -15,6 +15,8 @@
 #include "../engine/worked_example.h"
 #include "analysis/RatioHistogram.h"
 #include "analysis/UncertaintyWindow.h"
+#include "platform/ManualHelp.h"
+#include "platform/Platform.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePlatform.h"
 
@@ -43,6 +45,7 @@ class TestUncertaintyWindow : public QObject {
  private slots:
   void editorRunTableAndHistogram();
   void cancelLeavesNoResults();
+  void everyPartHasItsHelpText();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -132,6 +135,27 @@ void TestUncertaintyWindow::cancelLeavesNoResults() {
   QCOMPARE(window.resultsTable()->rowCount(), 0);
   QVERIFY(window.runButton()->isEnabled());
   QCOMPARE(window.progressBar()->value(), 0);
+}
+
+// F1 opens the window's section of the manual; each part has a What's-this
+// text in that section.
+void TestUncertaintyWindow::everyPartHasItsHelpText() {
+  FakePlatform platform;
+  ProjectPtr project = siteProject();
+  UncertaintySpec spec;
+  UncertaintyWindow window(project.get(), &spec, UncertaintyOptions{});
+  const ManualHelp& manual = ManualHelp::builtIn();
+  const QString section = manual.section(controlId(&window));
+  QVERIFY2(section.contains(QStringLiteral("Uncertainty")), qPrintable(section));
+  int parts = 0;
+  for (QWidget* part : window.findChildren<QWidget*>()) {
+    const int id = controlId(part);
+    if (!id) continue;
+    ++parts;
+    QVERIFY2(!manual.text(id).isEmpty(), qPrintable(part->objectName()));
+    QCOMPARE(manual.section(id), section);
+  }
+  QVERIFY(parts >= 8);
 }
 
 QTEST_MAIN(TestUncertaintyWindow)
