@@ -11,9 +11,11 @@
 
 #include "engine/records.h"
 #include "engine/settings.h"
+#include "engine/uncertainty.h"
 
 struct ProjectExtras {
   ProjectSettings settings;
+  UncertaintySpec uncertainty;
 
   // Not saved: set when the project was loaded from a file whose settings
   // block could not be read. The project part was opened with the defaults

@@ -23,6 +23,7 @@
 #include "engine/calc.h"
 #include "engine/distributions.h"
 #include "engine/exact.h"
+#include "engine/extras.h"
 #include "engine/validation.h"
 
 namespace {
@@ -240,6 +241,26 @@ void DispersivitiesFollowingX(double x, double* ax, double* ay, double* az) {
     double parsed = 0.0;
     if (std::from_chars(text, written.ptr, parsed).ec == std::errc()) *value = parsed;
   }
+}
+
+UncertaintyModel UncertaintyModelOf(VerdictBasis basis) {
+  switch (basis) {
+    case VerdictBasis::Exact: return UncertaintyModel::Exact;
+    case VerdictBasis::Worse: return UncertaintyModel::Worse;
+    case VerdictBasis::Screening: break;
+  }
+  return UncertaintyModel::Screening;
+}
+
+UncertaintyOptions UncertaintyOptionsOf(const Project& project) {
+  const ProjectSettings& settings = virelo_SettingsOf(project);
+  UncertaintyOptions options;
+  if (IsAssessmentRangeIndex(settings.plumeRange))
+    options.plumeLengthRange = kAssessmentRanges[settings.plumeRange].range;
+  if (IsAssessmentRangeIndex(settings.afRange))
+    options.attenuationRange = kAssessmentRanges[settings.afRange].range;
+  options.verdictBasis = UncertaintyModelOf(settings.verdictBasis);
+  return options;
 }
 
 double UncertaintyRow::StandardError(double p) const {

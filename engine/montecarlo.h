@@ -16,6 +16,7 @@
 
 #include "engine/assessment.h"
 #include "engine/records.h"
+#include "engine/settings.h"
 #include "engine/uncertainty.h"
 
 // The model behind an attenuation-factor verdict: the screening formula, the
@@ -92,6 +93,11 @@ std::vector<std::string> CheckUncertaintySpec(const Project& project, const Unce
 // on the calling thread; the draws run on worker threads.
 UncertaintyRun RunUncertainty(const Project& project, const UncertaintySpec& spec,
                               const UncertaintyOptions& options);
+
+// The model of a verdict basis, and the options a project's saved settings
+// give: its assessment ranges and its verdict basis.
+UncertaintyModel UncertaintyModelOf(VerdictBasis basis);
+UncertaintyOptions UncertaintyOptionsOf(const Project& project);
 
 // The dispersivities "Approximate by x" gives for x, as the Aquifer page
 // stores them.

@@ -8,10 +8,12 @@
 
 // Each capability's codec lives in persistence/<capability>_json.cpp.
 const ExtrasSection& SettingsJsonSection();
+const ExtrasSection& UncertaintyJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
       &SettingsJsonSection(),
+      &UncertaintyJsonSection(),
   };
   return sections;
 }

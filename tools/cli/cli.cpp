@@ -24,6 +24,8 @@ std::string ProjectImportUsage();
 int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ProfileUsage();
 int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string UncertaintyUsage();
+int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -38,6 +40,7 @@ const CliCommand kCommands[] = {
     {"project-export", ProjectExportUsage, RunProjectExport},
     {"project-import", ProjectImportUsage, RunProjectImport},
     {"profile", ProfileUsage, RunProfile},
+    {"uncertainty", UncertaintyUsage, RunUncertaintyCommand},
     {"paths", PathsUsage, RunPaths},
 };
 
