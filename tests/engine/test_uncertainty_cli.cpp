@@ -151,14 +151,16 @@ TEST(UncertaintyJson, RefusesWhatItCannotHold) {
 // assess's ratio, row by row.
 TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
   const std::string plain = SaveWith(UncertaintySpec{}, "plain.vrp");
-  const CliResult run = Cli({"uncertainty", plain, "--csv", "--samples", "20"});
+  // The wide ranges (0.1 .. 10) part Red from exceeding CA (a ratio above 1).
+  const CliResult run =
+      Cli({"uncertainty", plain, "--csv", "--samples", "20", "--plume-range", "2", "--af-range", "2"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
             "name,assessment,pGreen,pYellow,pRed,pExceed,p05,p50,p95,se");
   const auto rows = Rows(run.out);
-  const auto assessed = Rows(Cli({"assess", plain, "--csv"}).out);
+  const auto assessed = Rows(Cli({"assess", plain, "--csv", "--plume-range", "2", "--af-range", "2"}).out);
   ASSERT_EQ(rows.size(), assessed.size());
-  int compared = 0;
+  int compared = 0, exceedingButNotRed = 0;
   for (size_t k = 0; k < rows.size(); ++k) {
     const auto &u = rows[k], &a = assessed[k];
     ASSERT_EQ(u[0], a[0]);
@@ -171,10 +173,14 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
     EXPECT_EQ(u[3], a[2] == "Yellow" ? "1" : "0") << u[0];
     EXPECT_EQ(u[4], a[2] == "Red" ? "1" : "0") << u[0];
     EXPECT_EQ(u[7], a[1] == "PL" ? a[4] : a[9]) << u[0];
+    const bool exceeds = std::stod(u[7]) > 1.0;
+    EXPECT_EQ(u[5], exceeds ? "1" : "0") << u[0];
+    exceedingButNotRed += exceeds && a[2] != "Red";
     EXPECT_EQ(u[9], "0");
     ++compared;
   }
   EXPECT_GE(compared, 8);
+  EXPECT_GE(exceedingButNotRed, 1);
 
   const std::string site = SaveWith(SiteSpec(), "site.vrp");
   const CliResult first = Cli({"uncertainty", site, "--csv"});
