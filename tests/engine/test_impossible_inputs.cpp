@@ -325,6 +325,19 @@ CliRun Cli(std::vector<std::string> args) {
   return {status, out.str(), err.str()};
 }
 
+// The line of `text` that starts with `start`, without its line end.
+std::string Line(const std::string& text, const std::string& start) {
+  const size_t at = text.find("\n" + start);
+  if (at == std::string::npos) return "";
+  return text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+}
+
+// The number of columns of `assess --csv`: a row with problems has no class
+// under any basis, only its codes.
+size_t Columns() {
+  return AssessCsvColumns().size();
+}
+
 class ImpossibleInputsCli : public testing::Test {
  protected:
   void SetUp() override {
@@ -348,12 +361,14 @@ TEST_F(ImpossibleInputsCli, AssessGivesProblemsAndWarnsOnStandardError) {
   p->aquifer.sourceWidthSz = 0.0;
   CliRun run = Cli({"assess", Save(*p, "flat.vrp"), "--csv"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("\nBenzene,AF,Problems,,,,,,,,600,,,\n"), std::string::npos) << run.out;
+  EXPECT_EQ(Line(run.out, "Benzene,AF,"),
+            "Benzene,AF,Problems,,,,,,,,600" + std::string(Columns() - 11, ','));
 
   p = Worked();
   p->aquifer.distanceX = kInf;
   run = Cli({"assess", Save(*p, "far.vrp"), "--csv"});
-  EXPECT_NE(run.out.find("Benzene,PL,Problems,,,,,,,,610,,,\n"), std::string::npos) << run.out;
+  EXPECT_EQ(Line(run.out, "Benzene,PL,"),
+            "Benzene,PL,Problems,,,,,,,,610" + std::string(Columns() - 11, ','));
 
   p = Worked();
   p->aquifer.conductivityKf = 2e-4;
