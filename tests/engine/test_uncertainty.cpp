@@ -380,13 +380,14 @@ TEST(Uncertainty, CancelStopsAndCheckedProblemsStay) {
   EXPECT_EQ(run.rows[2].samples, 0);
   EXPECT_EQ(run.rows[3].pGreen + run.rows[3].pRed, 0.0);
 
-  // An undefined input is refused by the checks before any draw: the row
-  // lists the problem and counts no class at all, least of all Green.
+  // An undefined input (ax not a number) is no evidence that anything
+  // attenuates: the checks refuse it (610), so the row has no verdict.
   project.p->aquifer.dispersivityAx = NAN;
   const UncertaintyRun undefined = RunUncertainty(*project.p, spec, {});
   ASSERT_EQ(undefined.rows.size(), 4u);
   EXPECT_TRUE(undefined.rows[1].HasProblems());
   EXPECT_EQ(undefined.rows[1].samples, 0);
+  EXPECT_EQ(undefined.rows[1].problems, std::vector<ProblemCode>{610});
   EXPECT_EQ(undefined.rows[1].pGreen, 0.0);
 }
 
