@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/breakeven.h"
+#include "engine/extras.h"
 #include "engine/records.h"
 #include "persistence/csv.h"
 #include "persistence/database.h"
@@ -203,16 +204,17 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
             "name,assessment,class,plumeLength,plumeLengthRatio,relativeConcentration,attenuationFactor,"
             "receptorConcentration,acceptableSourceConcentration,sourceRatio,problems,"
-            "exactRelativeConcentration,exactSourceRatio,exactClass\n");
+            "exactRelativeConcentration,exactSourceRatio,exactClass,"
+            "receptorConcentrationExact,targetConcentration,verdictBasis,verdict\n");
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
-  ASSERT_EQ(rows[0].size(), 14u);
+  ASSERT_EQ(rows[0].size(), 18u);
   EXPECT_EQ(rows[0][0], "Benzene");
   EXPECT_EQ(rows[0][1], "PL");
   EXPECT_EQ(rows[0][2], "Green");
   EXPECT_NEAR(std::stod(rows[0][3]), 18.4207, 1e-4);
   EXPECT_NEAR(std::stod(rows[0][4]), 0.184207, 1e-6);
-  for (int k = 5; k <= 13; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
+  for (int k = 5; k <= 17; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
 
   EXPECT_EQ(rows[1][1], "AF");
   EXPECT_EQ(rows[1][2], "Green");
@@ -228,6 +230,69 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_NEAR(std::stod(rows[1][11]), 7.2036515e-6, 1e-12);
   EXPECT_NEAR(std::stod(rows[1][12]), 7.2036515e-4, 1e-10);
   EXPECT_EQ(rows[1][13], "Green");
+  // C0 = 100 at the source: the exact solution predicts 7.2e-4 at the
+  // receptor; without saved settings the verdict is the screening one.
+  EXPECT_NEAR(std::stod(rows[1][14]), 7.2036515e-4, 1e-10);
+  EXPECT_EQ(rows[1][15], rows[1][8]);
+  EXPECT_EQ(rows[1][16], "screening");
+  EXPECT_EQ(rows[1][17], "Green");
+}
+
+// A project's saved ranges and verdict basis are used unless an option says
+// otherwise; the verdict columns follow the basis.
+TEST_F(CliTest, SavedSettingsChooseRangesAndVerdict) {
+  auto saveWith = [&](const std::string& name, VerdictBasis basis) {
+    Project* project = virelo_LoadProject(kSiteExample.c_str(), "rb");
+    EXPECT_NE(project, nullptr);
+    ProjectSettings& settings = virelo_Extras(project).settings;
+    settings.plumeRange = 2;
+    settings.afRange = 3;
+    settings.verdictBasis = basis;
+    EXPECT_EQ(virelo_SaveProject(project, Path(name).c_str()), 1);
+    virelo_FreeProject(project);
+    return Path(name);
+  };
+  const std::string exact = saveWith("exact.vrp", VerdictBasis::Exact);
+  const std::string worse = saveWith("worse.vrp", VerdictBasis::Worse);
+  auto leading = [](const std::string& csv) {  // the columns that do not depend on the basis
+    std::vector<std::vector<std::string>> rows = CsvRows(csv);
+    for (auto& row : rows) row.resize(15);
+    return rows;
+  };
+  const std::string explicitRanges =
+      RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2", "--af-range", "3"}).out;
+  EXPECT_EQ(leading(RunArgs({"assess", exact, "--csv"}).out), leading(explicitRanges));
+  EXPECT_EQ(leading(RunArgs({"assess", exact, "--csv", "--af-range", "0"}).out),
+            leading(RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2"}).out));
+  EXPECT_EQ(RunArgs({"breakeven", worse, "--csv"}).out,
+            RunArgs({"breakeven", kSiteExample, "--csv", "--plume-range=2", "--af-range=3"}).out);
+  EXPECT_NE(RunArgs({"assess", worse}).out.find("Attenuation factor range 3"), std::string::npos);
+
+  auto rank = [](const std::string& cls) { return cls == "Red" ? 1 : cls == "Yellow" ? 2 : 3; };
+  int verdicts = 0;
+  for (const std::string& file : {exact, worse}) {
+    const bool isExact = file == exact;
+    for (const auto& row : CsvRows(RunArgs({"assess", file, "--csv"}).out)) {
+      if (row[13].empty()) {  // no exact value: no verdict columns
+        for (int k = 14; k <= 17; ++k) EXPECT_EQ(row[k], "") << row[0] << " " << k;
+        continue;
+      }
+      ++verdicts;
+      const double relative = std::stod(row[5]), exactRelative = std::stod(row[11]);
+      const double target = std::stod(row[8]), c0 = std::stod(row[7]) / relative;
+      const double exactTarget = target * relative / exactRelative;  // CA / exact C/C0
+      EXPECT_NEAR(std::stod(row[14]), c0 * exactRelative, 1e-12 * c0 * exactRelative) << row[0];
+      EXPECT_EQ(row[16], isExact ? "exact" : "worse");
+      if (isExact) {
+        EXPECT_EQ(row[17], row[13]) << row[0];
+        EXPECT_NEAR(std::stod(row[15]), exactTarget, 1e-12 * exactTarget) << row[0];
+      } else {
+        EXPECT_EQ(row[17], rank(row[2]) < rank(row[13]) ? row[2] : row[13]) << row[0];
+        EXPECT_NEAR(std::stod(row[15]), std::min(target, exactTarget), 1e-12 * target) << row[0];
+      }
+    }
+  }
+  EXPECT_GE(verdicts, 8);  // four attenuation-factor rows with values, in each file
 }
 
 TEST_F(CliTest, ProfileAlongTheCentreLine) {
@@ -301,9 +366,9 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "",
-                                               "10 20", "", "", ""}));
+                                               "10 20", "", "", "", "", "", "", ""}));
   EXPECT_EQ(rows[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "",
-                                               "580 10 20", "", "", ""}));
+                                               "580 10 20", "", "", "", "", "", "", ""}));
 
   run = RunArgs({"assess", path});
   const size_t af = run.out.find("Attenuation factor\n");
@@ -327,8 +392,8 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   const auto negative = CsvRows(RunArgs({"assess", path, "--csv"}).out);
   ASSERT_EQ(negative.size(), 2u);
   EXPECT_NE(negative[0][2], "Problems");
-  EXPECT_EQ(negative[1],
-            (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590", "", "", ""}));
+  EXPECT_EQ(negative[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "",
+                                                   "590", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(CliTest, NothingAssessed) {
