@@ -44,7 +44,7 @@ enum AquiferControlId {
   kIdRedoxIron,
   kIdRedoxMethane,
   kIdPresetList,
-  kIdSiteDataButton = 1500,  // opens the Site data window, whose text it shares
+  kIdSiteDataButton,
 };
 
 // Redox conditions (the values stored in the record) of the buttons.
