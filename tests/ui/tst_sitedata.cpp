@@ -12,13 +12,16 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <cstring>
 
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteDecayView.h"
 #include "analysis/SiteTrendsView.h"
+#include "engine/calc.h"
 #include "engine/extras.h"
 #include "persistence/projectfile.h"
+#include "report/AssessmentReport.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -119,6 +122,25 @@ class TestSiteData : public QObject {
     QVERIFY(window.ImportTable("well,date,analyte,value,unit\nMW1,2024-03-12,Benzene,<1,ug/L\n", "t.csv"));
     QCOMPARE(virelo_ExtrasOf(*project).site.samples.back().nonDetect, true);
     QCOMPARE(samples->rowCount(), static_cast<int>(edited.samples.size()) + 1);
+  }
+
+  void reportHasTheSectionOnlyWithSiteData() {
+    Owned project = Example();
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    // Benzene's source text goes into the section when its lambda came from the wells.
+    {
+      FakePlatform platform;
+      SiteDataWindow window(project.get());
+      QVERIFY(window.decayView()->UseAsDecayConstant());
+    }
+    const QString text = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY(text.contains("Monitoring wells"));
+    QVERIFY(text.contains("Benzene: decay constant from the wells"));
+    QVERIFY(text.contains("Suggested redox condition: ANAEROBIC-FE"));
+    QVERIFY(text.contains(QString::fromUtf8("Benzene: \u03bb = 0.003098 1/d, site wells MW1\u2013MW5")));
+    virelo_Extras(project.get()).site = SiteData{};
+    const QString without = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY(!without.contains("Monitoring wells"));
   }
 
   void screenshots() {
