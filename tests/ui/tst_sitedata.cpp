@@ -15,10 +15,13 @@
 #include <QTextDocument>
 #include <cstring>
 
+#include "analysis/PlumeView.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteDecayView.h"
 #include "analysis/SiteTrendsView.h"
+#include "engine/assessment.h"
 #include "engine/calc.h"
+#include "engine/exact.h"
 #include "engine/extras.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
@@ -133,13 +136,15 @@ class TestSiteData : public QObject {
       SiteDataWindow window(project.get());
       QVERIFY(window.decayView()->UseAsDecayConstant());
     }
-    const QString text = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    const QString text =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
     QVERIFY(text.contains("Monitoring wells"));
     QVERIFY(text.contains("Benzene: decay constant from the wells"));
     QVERIFY(text.contains("Suggested redox condition: ANAEROBIC-FE"));
     QVERIFY(text.contains(QString::fromUtf8("Benzene: \u03bb = 0.003098 1/d, site wells MW1\u2013MW5")));
     virelo_Extras(project.get()).site = SiteData{};
-    const QString without = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    const QString without =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
     QVERIFY(!without.contains("Monitoring wells"));
   }
 
@@ -156,6 +161,19 @@ class TestSiteData : public QObject {
       window.tabs()->setCurrentIndex(tab);
       QTest::qWait(50);
       QVERIFY(window.grab().save(QString::fromLocal8Bit(folder) + "/" + names[tab]));
+    }
+    // The plume view of benzene with the wells' measurements.
+    QVERIFY(window.decayView()->UseAsDecayConstant());
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    virelo_math_CalcExactAll(project.get(), 1);
+    for (int k = 0; k < project->resultCount; ++k) {
+      if (std::strcmp(project->contaminants[project->results[k].contaminantIndex].name, "Benzene") != 0)
+        continue;
+      PlumeView view(project.get(), kAssessmentRanges[0].range, k);
+      view.resize(1000, 860);
+      view.show();
+      QTest::qWait(50);
+      QVERIFY(view.grab().save(QString::fromLocal8Bit(folder) + "/site-plume.png"));
     }
   }
 };
