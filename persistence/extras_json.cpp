@@ -9,11 +9,13 @@
 // Each capability's codec lives in persistence/<capability>_json.cpp.
 const ExtrasSection& SettingsJsonSection();
 const ExtrasSection& SiteJsonSection();
+const ExtrasSection& ChainJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
       &SettingsJsonSection(),
       &SiteJsonSection(),
+      &ChainJsonSection(),
   };
   return sections;
 }

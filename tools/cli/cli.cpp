@@ -36,6 +36,8 @@ std::string RedoxUsage();
 int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ChainUsage();
+int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -53,6 +55,7 @@ const CliCommand kCommands[] = {
     {"decay", DecayUsage, RunDecay},
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
+    {"chain", ChainUsage, RunChain},
     {"paths", PathsUsage, RunPaths},
 };
 
