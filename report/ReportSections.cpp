@@ -8,6 +8,7 @@ const std::vector<ReportSection> kReportSections = {
     {"title", WriteTitleSection},     {"inputs", WriteInputsSection},
     {"results", WriteResultsSection}, {"problems", WriteProblemsSection},
     {"exact", WriteExactSection},     {"robustness", WriteRobustnessSection},
-    {"charts", WriteChartsSection},   {"methods", WriteMethodsSection},
+    {"charts", WriteChartsSection},   {"site", WriteSiteDataSection},
+    {"methods", WriteMethodsSection},
     {"sources", WriteSourcesSection},
 };
