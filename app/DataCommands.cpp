@@ -19,6 +19,7 @@ namespace {
 const DataMenuEntry kDataMenu[] = {
     {"editGeneric", "&Edit generic contaminant data", "", &EditGenericData},
     {"saveGeneric", "&Save generic data as default", "", &SaveGenericDataAsDefault},
+    {"decayChain", "&Decay chain...", "", &OpenDecayChain},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
 };

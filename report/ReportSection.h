@@ -95,5 +95,6 @@ void WriteProblemsSection(ReportContext&);
 void WriteExactSection(ReportContext&);
 void WriteRobustnessSection(ReportContext&);
 void WriteChartsSection(ReportContext&);
+void WriteChainSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);
 void WriteSourcesSection(ReportContext&);

@@ -8,6 +8,6 @@ const std::vector<ReportSection> kReportSections = {
     {"title", WriteTitleSection},     {"inputs", WriteInputsSection},
     {"results", WriteResultsSection}, {"problems", WriteProblemsSection},
     {"exact", WriteExactSection},     {"robustness", WriteRobustnessSection},
-    {"charts", WriteChartsSection},   {"methods", WriteMethodsSection},
-    {"sources", WriteSourcesSection},
+    {"charts", WriteChartsSection},   {"chain", WriteChainSection},
+    {"methods", WriteMethodsSection}, {"sources", WriteSourcesSection},
 };
