@@ -32,7 +32,8 @@ void MarkChainWarnings(const Project& project, AssessmentRange range,
     QStringList names;
     for (const std::string& name : chains[worst->chain].species) names << fromLatin1Record(name.c_str());
     const QString chainClass = QString::fromLatin1(AssessmentClassName(worst->chainClass));
-    row.name += QStringLiteral(" (chain: %1)").arg(chainClass);
+    // In front of the name, where a narrow column does not cut it off.
+    row.name = QStringLiteral("[chain: %1] ").arg(chainClass) + row.name;
     QString tip =
         QStringLiteral(
             "In the decay chain %1: %2, C(x) = %3 at the receptor (exact solution: %4, C(x) = %5)\n"
