@@ -153,7 +153,7 @@ QWidget* CPropResults::buildSide(int side) {
       ShowPlume(row >= 0 ? afModel_->row(row).resultIndex : -1);
     });
     rangeRow->addWidget(plumeButton_);
-    auto* chain = new QPushButton(QStringLiteral("C&hain..."));
+    auto* chain = new QPushButton(QStringLiteral("&Chain..."));
     chain->setObjectName(QStringLiteral("chainButton"));
     chain->setToolTip(QStringLiteral("The project's decay chains: parents and the daughters they form"));
     setControlId(chain, kIdChainWindow);
