@@ -227,14 +227,14 @@ void FillExact(const Aquifer& a, const Contaminant& c, ContaminantResult& r) {
   const double relative = ExactConcentration(a, lambda, a.distanceX);
   r.exactRelativeConcentration = relative;
   // The same rules as the screening attenuation factor: a vanishing
-  // concentration gives AF 0 and an infinite ratio, an undefined one stays
-  // undefined.
+  // concentration gives AF 0, an undefined one stays undefined, and the
+  // ratio is taken so that it cannot overflow into "nothing arrives".
   if (std::isnan(relative)) {
     r.exactAttenuationFactor = relative;
   } else {
     r.exactAttenuationFactor = std::fabs(relative) > kReciprocalThreshold ? 1.0 / relative : 0.0;
   }
-  r.exactSourceRatio = c.c0 / (c.ca * r.exactAttenuationFactor);
+  r.exactSourceRatio = virelo_math_SourceRatio(c.c0, c.ca, relative);
   r.exactComputed = 1;
 }
 

@@ -184,12 +184,18 @@ bool SolventExample(const char* databasePath, const char* folder) {
 
 }  // namespace
 
+// In a file of its own: the example with monitoring data.
+bool PetrolStationExample(const char* databasePath, const char* folder);
+
 const std::vector<ExampleProject>& ExampleProjects() {
   static const std::vector<ExampleProject> projects = {
       {"worked-example.vrp", "the hand calculation of the manual (plume length 18.42 m, AF about 279849.4)"},
       {"fuel-depot.vrp",
        "a former fuel depot with six contaminants: green, yellow and red results and one "
        "assessment with a missing decay constant"},
+      {"petrol-station.vrp",
+       "a former petrol station with six monitoring wells and eight sampling rounds of BTEX, MTBE and "
+       "redox indicators, for the Site data window"},
       {"dry-cleaner.vrp",
        "a chlorinated-solvent plume with its decay chain PCE, TCE, cis-DCE, vinyl chloride and ethene"},
   };
@@ -199,6 +205,7 @@ const std::vector<ExampleProject>& ExampleProjects() {
 int WriteExampleProjects(const char* databasePath, const char* folder) {
   const bool worked = WorkedExample(databasePath, folder);
   const bool site = SiteExample(databasePath, folder);
+  const bool petrol = PetrolStationExample(databasePath, folder);
   const bool solvent = SolventExample(databasePath, folder);
-  return worked && site && solvent ? 1 : 0;
+  return worked && site && petrol && solvent ? 1 : 0;
 }
