@@ -34,7 +34,7 @@ void MarkChainWarnings(const Project& project, AssessmentRange range,
     const QString chainClass = QString::fromLatin1(AssessmentClassName(worst->chainClass));
     // In front of the name, where a narrow column does not cut it off.
     row.name = QStringLiteral("[chain: %1] ").arg(chainClass) + row.name;
-    QString tip =
+    const QString tip =
         QStringLiteral(
             "In the decay chain %1: %2, C(x) = %3 at the receptor (exact solution: %4, C(x) = %5)\n"
             "Assessed alone: %6\nThe row's verdict is that of the contaminant alone; Data > Decay "
@@ -42,6 +42,6 @@ void MarkChainWarnings(const Project& project, AssessmentRange range,
             .arg(names.join(QStringLiteral(" \u2192 ")), chainClass, Concentration(worst->screening),
                  QString::fromLatin1(AssessmentClassName(worst->exactClass)), Concentration(worst->exact),
                  QString::fromLatin1(AssessmentClassName(worst->singleClass)));
-    row.exactTip = row.exactTip.isEmpty() ? tip : tip + QStringLiteral("\n\n") + row.exactTip;
+    row.chainTip = tip;
   }
 }
