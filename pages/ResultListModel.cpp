@@ -97,9 +97,10 @@ bool ResultListModel::fragile(int row) const {
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
-  // Only the tooltips and the mark beside "C0/C" need the exact solution.
-  const bool needsExact = (role == Qt::ToolTipRole && index.column() != kMarginColumn) ||
-                          (role == Qt::DecorationRole && index.column() == 2);
+  // The tooltips, the marks and the class are what may depend on the exact
+  // solution; the values and names never do.
+  const bool needsExact = role == ClassRole || ((role == Qt::ToolTipRole || role == Qt::DecorationRole) &&
+                                                index.column() != kMarginColumn);
   const Row& r = needsExact ? withExact(index.row()) : rows_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole: {

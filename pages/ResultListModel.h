@@ -59,7 +59,9 @@ class ResultListModel : public QAbstractTableModel {
   }
   // Where the exact-solution mark of a row comes from: called at most once
   // per row with values, when it is first drawn or read, until the rows are
-  // set again. It fills the row's exactMark and exactTip.
+  // set again. It fills the row's exactMark and exactTip, and may set its
+  // class where the verdict rests on the exact solution: the class icon, the
+  // class role and row() all wait for it.
   void setExactSource(std::function<void(Row& row)> source) { exactSource_ = std::move(source); }
   // Whether the exact source has been asked about a row (for tests and
   // benchmarks that check the work stays with the rows drawn).

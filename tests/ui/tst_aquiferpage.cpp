@@ -15,7 +15,6 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/dispersivity.h"
 #include "engine/records.h"
 #include "pages/CPropAqui.h"
 #include "support/FakePageHost.h"
@@ -125,26 +124,6 @@ class TestAquiferPage : public QObject {
     QCOMPARE(text("axEdit"), QString("25.000"));
     QVERIFY(!page->pageModified);
     QCOMPARE(host.contaminantsMarked, 0);
-  }
-
-  // The values applied are those of the one function every other place
-  // uses, also where the toolkit and the C library round an exact half
-  // differently (0.0625).
-  void approximatedValuesAreTheEnginesValues() {
-    ProjectPtr project = newProject();
-    page->ShowProject(project.get());
-    clickApproximate();
-    for (double x : {62.5, 6.25, 0.625, 1.2345, 3.14159, 0.0015, 123456.789}) {
-      type("xEdit", QString::number(x, 'g', 17));
-      leave("xEdit");
-      page->ApplyToProject(project.get());
-      double ax = 0, ay = 0, az = 0;
-      virelo_DispersivitiesFromX(x, &ax, &ay, &az);
-      QCOMPARE(project->aquifer.dispersivityAx, ax);
-      QCOMPARE(project->aquifer.dispersivityAy, ay);
-      QCOMPARE(project->aquifer.dispersivityAz, az);
-    }
-    QCOMPARE(text("azEdit"), QString("123.457"));
   }
 
   // A project whose stored dispersivities do not follow its x although
