@@ -19,7 +19,8 @@ namespace {
 const DataMenuEntry kDataMenu[] = {
     {"editGeneric", "&Edit generic contaminant data", "", &EditGenericData},
     {"saveGeneric", "&Save generic data as default", "", &SaveGenericDataAsDefault},
-    {"siteData", "Site &data...", "", &OpenSiteData},
+    {"siteData", "Si&te data...", "", &OpenSiteData},
+    {"decayChain", "&Decay chain...", "", &OpenDecayChain},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
 };

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "analysis/ChainWindow.h"
 #include "analysis/PlumeProfile.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
@@ -26,6 +27,7 @@
 #include "engine/exact.h"
 #include "engine/records.h"
 #include "engine/validation.h"
+#include "pages/ChainMarks.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
 #include "platform/Platform.h"
@@ -39,6 +41,8 @@ constexpr int kLegendGap = 3;
 // Help identifiers: 1300 for the page, 1300 + side * 10 + control for its
 // controls.
 constexpr int kIdPage = 1300;
+// The decay-chain button answers help with the window it opens.
+constexpr int kIdChainWindow = 1385;
 int controlIdOf(int side, int control) {
   return 1300 + side * 10 + control;
 }
@@ -149,6 +153,14 @@ QWidget* CPropResults::buildSide(int side) {
       ShowPlume(row >= 0 ? afModel_->row(row).resultIndex : -1);
     });
     rangeRow->addWidget(plumeButton_);
+    auto* chain = new QPushButton(QStringLiteral("&Chain..."));
+    chain->setObjectName(QStringLiteral("chainButton"));
+    chain->setToolTip(QStringLiteral("The project's decay chains: parents and the daughters they form"));
+    setControlId(chain, kIdChainWindow);
+    connect(chain, &QPushButton::clicked, this, [this] {
+      if (project_ && RunChainWindow(project_, afRange_, this)) RefreshResults();
+    });
+    rangeRow->addWidget(chain);
   }
 
   auto* model = plume ? new ResultListModel({QStringLiteral("d"), "%.2f", "%.2E"},
@@ -361,6 +373,7 @@ void CPropResults::RefreshResults() {
   if (plumeButton_)
     plumeButton_->setEnabled(std::any_of(afRows.begin(), afRows.end(),
                                          [](const ResultListModel::Row& row) { return row.hasValues; }));
+  MarkChainWarnings(*project_, afRange_, afRows);
   plumeModel_->setRows(std::move(plumeRows));
   afModel_->setRows(std::move(afRows));
 }

@@ -123,7 +123,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       if (index.column() == 2 && r.hasValues && exactMarkColumn_) return exactMarkIcon(r.exactMark);
       return {};
     case Qt::ToolTipRole:
-      if (index.column() != kMarginColumn) return r.exactTip.isEmpty() ? QVariant() : QVariant(r.exactTip);
+      if (index.column() != kMarginColumn) {
+        const QString tip = r.chainTip.isEmpty() || r.exactTip.isEmpty()
+                                ? r.chainTip + r.exactTip
+                                : r.chainTip + QStringLiteral("\n\n") + r.exactTip;
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+      }
       if (!r.hasValues) return {};
       if (fragile(index.row()))
         return QStringLiteral("Fragile: the class changes within a factor of 2 of %1.")

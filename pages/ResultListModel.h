@@ -37,6 +37,9 @@ class ResultListModel : public QAbstractTableModel {
     // the first time the row is drawn or read.
     ExactMark exactMark = ExactMark::None;
     QString exactTip;
+    // Where the contaminant fares worse in a decay chain: its part of the
+    // tooltip, before the exact solution's.
+    QString chainTip;
   };
 
   // Column formats: fixed inside 1e-7 < |v| < 1e7, exponent outside.

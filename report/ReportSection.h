@@ -96,5 +96,6 @@ void WriteExactSection(ReportContext&);
 void WriteRobustnessSection(ReportContext&);
 void WriteChartsSection(ReportContext&);
 void WriteSiteDataSection(ReportContext&);
+void WriteChainSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);
 void WriteSourcesSection(ReportContext&);

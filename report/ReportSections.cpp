@@ -9,6 +9,6 @@ const std::vector<ReportSection> kReportSections = {
     {"results", WriteResultsSection}, {"problems", WriteProblemsSection},
     {"exact", WriteExactSection},     {"robustness", WriteRobustnessSection},
     {"charts", WriteChartsSection},   {"site", WriteSiteDataSection},
-    {"methods", WriteMethodsSection},
-    {"sources", WriteSourcesSection},
+    {"chain", WriteChainSection},
+    {"methods", WriteMethodsSection}, {"sources", WriteSourcesSection},
 };

@@ -15,6 +15,7 @@
 #include <QTreeView>
 #include <cstdio>
 
+#include "analysis/ChainWindow.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
 #include "app/AboutDialog.h"
@@ -26,6 +27,7 @@
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
 #include "engine/exact.h"
+#include "engine/extras.h"
 #include "engine/records.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
@@ -50,6 +52,7 @@ class ScreenshotPlatform : public Platform {
     dialog->show();
     if (qobject_cast<ContaminantEditorDialog*>(dialog)) save(dialog, dir + "/editor.png");
     if (qobject_cast<RobustnessDialog*>(dialog)) save(dialog, dir + "/robustness.png");
+    if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
     if (auto* view = qobject_cast<PlumeView*>(dialog)) {
       // With the mouse resting on the chart just past the receptor.
       QApplication::processEvents();
@@ -164,6 +167,14 @@ int main(int argc, char** argv) {
     ok &= save(&prompt, dir + "/save-prompt.png");
 
     EditGenericData(window);  // the platform grabs the editor
+
+    // A project with a decay chain: the results page with its marks, and the
+    // chain's window (grabbed by the platform).
+    if (window.project && !virelo_ExtrasOf(*window.project).chains.empty()) {
+      window.ViewPage(3);
+      ok &= save(&window, dir + "/main-results-chain.png");
+      OpenDecayChain(window);
+    }
 
     // The robustness view of the first result's attenuation factor without
     // problems; the platform grabs it.
