@@ -20,7 +20,7 @@ ReportContext::ReportContext(const Project& project, const ReportSettings& setti
       plumeRange_(kAssessmentRanges[settings.plumeRangeIndex].range),
       afRange_(kAssessmentRanges[settings.afRangeIndex].range) {}
 
-void ReportContext::heading(int level, const QString& title, const char* key, bool newPage) {
+void ReportContext::heading(int level, const QString& title, const char* key) {
   QString number;
   if (level == 2) {
     number = QString::number(++section_);
@@ -29,9 +29,7 @@ void ReportContext::heading(int level, const QString& title, const char* key, bo
     number = QStringLiteral("%1.%2").arg(section_).arg(++part_);
   }
   if (key) numbers_[QLatin1String(key)] = number;
-  add(QStringLiteral("<h%1%2>%3 %4</h%1>")
-          .arg(level)
-          .arg(newPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString(), number, title));
+  add(QStringLiteral("<h%1>%2 %3</h%1>").arg(level).arg(number, title));
 }
 
 QString ReportContext::ref(const char* key) {

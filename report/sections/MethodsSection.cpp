@@ -5,7 +5,7 @@
 #include "report/ReportSection.h"
 
 void WriteMethodsSection(ReportContext& report) {
-  report.heading(2, QStringLiteral("Methods"), "methods", true);
+  report.heading(2, QStringLiteral("Methods"), "methods");
   report.heading(3, QStringLiteral("Plume length"));
   report.add(QStringLiteral(
       "<p>Plug flow at the seepage velocity with first-order decay: the plume ends where the "

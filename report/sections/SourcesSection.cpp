@@ -52,6 +52,15 @@ const char* lambdaColumn(int bit) {
   return "";
 }
 
+// The literature table names each decay constant by its column; the reader
+// knows the redox condition, named as the aquifer page names it.
+QString inWords(QString source) {
+  for (int k = 0; k < kRedoxConditionCount; ++k)
+    source.replace(QLatin1String(lambdaColumn(kRedoxConditions[k].lambdaBit)) + QLatin1Char(':'),
+                   QStringLiteral("Decay constant, %1:").arg(QLatin1String(redoxShortWords(k))));
+  return source;
+}
+
 bool sameValue(const QString& cell, double value) {
   bool ok = false;
   const double bundled = cell.toDouble(&ok);
@@ -93,7 +102,7 @@ void WriteSourcesSection(ReportContext& report) {
           differ << QStringLiteral("the literature plume length");
       }
       const auto source = cells.find(QStringLiteral("source"));
-      text = source == cells.end() ? QString() : esc(source->second);
+      text = source == cells.end() ? QString() : esc(inWords(source->second));
       if (!differ.isEmpty())
         text += QStringLiteral(
                     " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
