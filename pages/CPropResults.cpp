@@ -19,15 +19,15 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "analysis/PlumeProfile.h"
+#include "analysis/PlumeView.h"
+#include "analysis/RobustnessDialog.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/records.h"
 #include "engine/validation.h"
-#include "pages/PlumeProfile.h"
-#include "pages/PlumeView.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
-#include "pages/RobustnessDialog.h"
 #include "platform/Platform.h"
 #include "resources/result_pictures.h"
 

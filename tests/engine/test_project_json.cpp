@@ -224,6 +224,73 @@ TEST_F(ProjectJsonTest, ContaminantCountOf32767) {
   EXPECT_EQ(p, nullptr);
 }
 
+// The settings ride along as top-level keys (and a source per contaminant),
+// written only where they differ from the defaults; a bad one is refused
+// with its path like any other field.
+TEST_F(ProjectJsonTest, SettingsTravelAsTopLevelKeysAndComeBackUnchanged) {
+  const Json plain = Json::parse(Cli({"project-export", kSource + "/examples/fuel-depot.vrp"}).out);
+  Json withSettings;
+  for (const auto& item : plain.items()) {
+    withSettings[item.key()] = item.value();
+    if (item.key() == "approximateDispersivity") {
+      withSettings["concentrationUnit"] = "mg/L";
+      withSettings["ranges"] = {{"plumeLength", 0}, {"attenuationFactor", 2}};
+      withSettings["verdictBasis"] = "exact";
+    }
+  }
+  withSettings["contaminants"][1]["lambdaSource"] = "Site study 2021, \u00a7 4.2\nsecond line";
+  const std::string text = withSettings.dump(2) + "\n";
+  writeAll(Path("set.json"), Bytes(text.begin(), text.end()));
+  ASSERT_EQ(Cli({"project-import", Path("set.json"), Path("set.vrp")}).status, 0);
+  const CliResult exported = Cli({"project-export", Path("set.vrp")});
+  EXPECT_EQ(exported.out, text);
+  EXPECT_TRUE(RoundTrip(Path("set.vrp")) == readAll(Path("set.vrp")));
+  // The project part is the file without settings.
+  const Bytes original = readAll(kSource + "/examples/fuel-depot.vrp");
+  const Bytes withBlock = readAll(Path("set.vrp"));
+  ASSERT_GT(withBlock.size(), original.size());
+  EXPECT_TRUE(Bytes(withBlock.begin(), withBlock.begin() + static_cast<long>(original.size())) == original);
+
+  // Default values given explicitly mean the same as none.
+  Json explicitDefaults = plain;
+  explicitDefaults["verdictBasis"] = "screening";
+  explicitDefaults["ranges"] = {{"plumeLength", 0}};
+  explicitDefaults["concentrationUnit"] = "\u00b5g/L";
+  explicitDefaults["contaminants"][0]["lambdaSource"] = "";
+  const std::string defaults = explicitDefaults.dump();
+  writeAll(Path("defaults.json"), Bytes(defaults.begin(), defaults.end()));
+  ASSERT_EQ(Cli({"project-import", Path("defaults.json"), Path("defaults.vrp")}).status, 0);
+  EXPECT_TRUE(readAll(Path("defaults.vrp")) == original);
+
+  auto refused = [&](const char* pointer, const Json& value, const std::string& message) {
+    Json changed = withSettings;
+    changed[Json::json_pointer(pointer)] = value;
+    const std::string bad = changed.dump();
+    writeAll(Path("bad.json"), Bytes(bad.begin(), bad.end()));
+    const CliResult run = Cli({"project-import", Path("bad.json"), Path("bad.vrp")});
+    EXPECT_EQ(run.status, 1) << pointer;
+    EXPECT_NE(run.err.find(message), std::string::npos) << pointer << "\n" << run.err;
+    EXPECT_FALSE(fs::exists(Path("bad.vrp"))) << pointer;
+  };
+  refused("/ranges/plumeLength", 4, "/ranges/plumeLength: expected a whole number from 0 to 3");
+  refused("/ranges/attenuationFactor", -1, "/ranges/attenuationFactor: expected a whole number");
+  refused("/ranges/attenuationFactor", 1.0, "/ranges/attenuationFactor: expected a whole number");
+  refused("/ranges/colour", 1, "/ranges/colour: unknown field");
+  refused("/verdictBasis", "Exact", "/verdictBasis: expected \"screening\", \"exact\" or \"worse\"");
+  refused("/concentrationUnit", std::string(25, 'g'), "/concentrationUnit: longer than 24 characters");
+  refused("/concentrationUnit", "mg\tL", "/concentrationUnit: holds a control character");
+  refused("/contaminants/2/lambdaSource", 1, "/contaminants/2/lambdaSource: expected a string");
+  refused("/contaminants/2/lambdaSorce", "x", "/contaminants/2/lambdaSorce: unknown field");
+  // Two contaminants of one name cannot keep two different sources.
+  Json twins = withSettings;
+  twins["contaminants"][2]["name"] = twins["contaminants"][1]["name"];
+  twins["contaminants"][2]["lambdaSource"] = "another study";
+  const std::string twinsText = twins.dump();
+  writeAll(Path("bad.json"), Bytes(twinsText.begin(), twinsText.end()));
+  const CliResult twinRun = Cli({"project-import", Path("bad.json"), Path("bad.vrp")});
+  EXPECT_NE(twinRun.err.find("/contaminants/2/lambdaSource: differs"), std::string::npos) << twinRun.err;
+}
+
 TEST_F(ProjectJsonTest, ImportKeepsFilesThatAreNotProjects) {
   const std::string json = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
   writeAll(Path("site.json"), Bytes(json.begin(), json.end()));
@@ -247,8 +314,8 @@ TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
         "      redox condition                 ANAEROBIC-SO4 (sulfate-reducing)\n",
         "      dispersivities                  approximated from x",
         "  ay  dispersivity paired with Sy     2.5 m\n", "Contaminants with project inputs: 6 of ",
-        "    C0         800\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
-        "    lambda     0.003 1/d, preset for ANAEROBIC-SO4\n",
+        "    C0         700\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
+        "    lambda     0.008 1/d, preset for ANAEROBIC-SO4\n",
         "  Vinyl chloride (Chlorinated Aliphatics)\n    assessed   plume length\n"}) {
     EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
   }
@@ -262,7 +329,7 @@ TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
   ASSERT_EQ(shown["contaminants"].size(), 6u);
   EXPECT_EQ(
       shown["contaminants"][0]["decayConstant"],
-      Json({{"value", 0.003}, {"unit", "1/d"}, {"origin", "preset"}, {"redoxCondition", "ANAEROBIC-SO4"}}));
+      Json({{"value", 0.008}, {"unit", "1/d"}, {"origin", "preset"}, {"redoxCondition", "ANAEROBIC-SO4"}}));
   EXPECT_EQ(shown["contaminants"][4]["decayConstant"]["value"], nullptr);  // vinyl chloride: no preset
 }
 

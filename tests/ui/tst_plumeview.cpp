@@ -19,11 +19,11 @@
 #include <cmath>
 
 #include "../engine/worked_example.h"
+#include "analysis/PlanView.h"
+#include "analysis/PlumeView.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "pages/CPropResults.h"
-#include "pages/PlanView.h"
-#include "pages/PlumeView.h"
 #include "pages/ResultListModel.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"

@@ -167,7 +167,7 @@ void TestReport::exportedReportSaysWhatTheScreenShows() {
   QVERIFY(!problems.isEmpty());  // the example's vinyl chloride has no decay constant
 
   session.platform.saveFileNames = {session.path(QStringLiteral("depot-report"))};
-  window->OnFileExportReport();
+  window->fileCommands->OnFileExportReport();
   QVERIFY(session.platform.messages.isEmpty());
   const QString text = pdfText(session.path(QStringLiteral("depot-report.pdf")));
   QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
@@ -231,7 +231,7 @@ void TestReport::unsavedEditsGoIntoTheReportMarkedNotSaved() {
   title->selectAll();
   QTest::keyClicks(title, "Depot after the 2025 round");
   session.platform.saveFileNames = {session.path(QStringLiteral("draft.pdf"))};
-  window->OnFileExportReport();
+  window->fileCommands->OnFileExportReport();
   const QString text = pdfText(session.path(QStringLiteral("draft.pdf")));
   QVERIFY(text.contains(QStringLiteral("Depot after the 2025 round")));
   QVERIFY(text.contains(QStringLiteral("Project file not saved SHA-256 of the file not saved")));
@@ -241,7 +241,7 @@ void TestReport::unsavedEditsGoIntoTheReportMarkedNotSaved() {
 
   // A report that cannot be written says so, and why.
   session.platform.saveFileNames = {session.path(QStringLiteral("no-such-folder/draft.pdf"))};
-  window->OnFileExportReport();
+  window->fileCommands->OnFileExportReport();
   QCOMPARE(session.platform.messages.size(), 1);
   QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Virelo-Error"));
   QVERIFY(session.platform.messages[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
@@ -265,8 +265,8 @@ void TestReport::printAndPreviewPaintTheSameReport() {
     return int(QDialog::Rejected);
   };
   const int before = session.platform.dialogTitles.size();
-  window->OnFilePrint();
-  window->OnFilePrintPreview();
+  window->fileCommands->OnFilePrint();
+  window->fileCommands->OnFilePrintPreview();
   QCOMPARE(session.platform.dialogTitles.size(), before + 2);
   const QString text = pdfText(printed);
   QVERIFY(text.contains(QString::fromLatin1(window->project->title)));

@@ -18,11 +18,11 @@
 
 #include <QTabBar>
 
+#include "analysis/RobustnessDialog.h"
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
-#include "pages/RobustnessDialog.h"
 #include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"

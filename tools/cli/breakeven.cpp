@@ -102,6 +102,7 @@ int RunBreakeven(const std::vector<std::string>& args, std::ostream& out, std::o
   }
   ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
   if (!project) return kCliFailed;
+  UseSavedRanges(parsed, *project, &plumeRange, &afRange);
   const std::vector<AssessRow> rows =
       CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
   if (parsed.has("--csv")) {

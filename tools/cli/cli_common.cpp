@@ -16,8 +16,10 @@
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/calc.h"
+#include "engine/extras.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
+#include "persistence/settingsblock.h"
 #include "tools/cli/cli.h"
 
 bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<CliOption>& options,
@@ -157,6 +159,15 @@ bool TakeRangeOptions(const CliArguments& parsed, int* plumeRange, int* afRange,
   return true;
 }
 
+void UseSavedRanges(const CliArguments& parsed, const Project& project, int* plumeRange, int* afRange) {
+  // The ranges saved with the project are the ones its report was made
+  // with; an option given on the command line still wins.
+  const ProjectSettings& settings = virelo_SettingsOf(project);
+  if (!parsed.has("--plume-range") && IsAssessmentRangeIndex(settings.plumeRange))
+    *plumeRange = settings.plumeRange;
+  if (!parsed.has("--af-range") && IsAssessmentRangeIndex(settings.afRange)) *afRange = settings.afRange;
+}
+
 bool ParseRangedProjectArguments(const std::vector<std::string>& args, const std::string& command,
                                  CliArguments* parsed, int* plumeRange, int* afRange, std::string* error) {
   if (!ParseCliArguments(args, {{"--plume-range", true}, {"--af-range", true}, {"--csv", false}}, parsed,
@@ -172,7 +183,9 @@ bool ParseRangedProjectArguments(const std::vector<std::string>& args, const std
 }
 
 std::string RangeOptionsUsage() {
-  std::string text = "      N chooses the assessment range (default 0):\n";
+  std::string text =
+      "      N chooses the assessment range (default: the one saved with the project,\n"
+      "      else 0):\n";
   for (int k = 0; k < kAssessmentRangeCount; ++k) {
     text += "        " + std::to_string(k) + "   " + kAssessmentRanges[k].text + "\n";
   }
@@ -255,6 +268,13 @@ ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err) {
   if (!project) {
     ReadFailure(path, ReadFailureReason(path, VireloFileKind::Project), err);
     return nullptr;
+  }
+  // A project whose settings were lost still opens; the user is told, since
+  // the results then use the defaults instead.
+  const ProjectExtras& extras = virelo_ExtrasOf(*project);
+  if (extras.settingsUnreadable) {
+    TakeEngineReports();
+    err << "virelo-cli: " << path << ": " << SettingsUnreadableMessage(extras.settingsProblem) << "\n";
   }
   virelo_FreeResults(project.get());
   if (!virelo_math_CalcAll(project.get())) {

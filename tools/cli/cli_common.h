@@ -80,6 +80,9 @@ int UsageError(const std::string& message, std::ostream& err);
 // Reads --plume-range and --af-range (0 when absent); false with `error` set
 // when a value is not a range number.
 bool TakeRangeOptions(const CliArguments& parsed, int* plumeRange, int* afRange, std::string* error);
+// Where --plume-range or --af-range was not given, the range saved with the
+// project.
+void UseSavedRanges(const CliArguments& parsed, const Project& project, int* plumeRange, int* afRange);
 // The arguments of a command that reads one project under the two ranges:
 // FILE.vrp [--plume-range N] [--af-range N] [--csv]. False with `error` set
 // on a usage error.

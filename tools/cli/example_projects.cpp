@@ -58,14 +58,17 @@ bool Assess(Project* project, const char* name, int assess, double c0, double ca
   return true;
 }
 
-void SetAquifer(Project* project, double x, double kf, double i, double ne, double sz, double sy) {
+// The source as a site describes it: its width across the flow and its
+// thickness below the water table. The model keeps half the width in Sy and
+// the thickness in Sz.
+void SetAquifer(Project* project, double x, double kf, double i, double ne, double width, double thickness) {
   Aquifer* a = &project->aquifer;
   virelo_SetAquiferValue(a, kAquiferX, x);
   virelo_SetAquiferValue(a, kAquiferKf, kf);
   virelo_SetAquiferValue(a, kAquiferI, i);
   virelo_SetAquiferValue(a, kAquiferNe, ne);
-  virelo_SetAquiferValue(a, kAquiferSz, sz);
-  virelo_SetAquiferValue(a, kAquiferSy, sy);
+  virelo_SetAquiferValue(a, kAquiferSy, width / 2.0);
+  virelo_SetAquiferValue(a, kAquiferSz, thickness);
 }
 
 void SetDispersivity(Project* project, double ax, double ay, double az) {
@@ -88,11 +91,12 @@ bool WorkedExample(const char* databasePath, const char* folder) {
   if (!project) return false;
   SetTexts(project, "Worked example",
            "The hand calculation of the user manual: x = 100 m, Kf = 1 m/d, i = 0.01, ne = 0.25,\n"
-           "ax = 10 m, ay = 1 m, az = 0.1 m, Sz = 5 m, Sy = 10 m; benzene with C0 = 100, CA = 1\n"
+           "ax = 10 m, ay = 1 m, az = 0.1 m, a source 20 m wide (Sy = 10 m) and 5 m thick (Sz = 5 m);\n"
+           "benzene with C0 = 100, CA = 1 "
            "and a user-defined decay constant of 0.01 1/d.\n"
            "Expected: plume length 18.42 m, attenuation factor about 279849.4.",
            "Virelo developers", "Virelo");
-  SetAquifer(project, 100.0, 1.0, 0.01, 0.25, 5.0, 10.0);
+  SetAquifer(project, 100.0, 1.0, 0.01, 0.25, 20.0, 5.0);
   SetDispersivity(project, 10.0, 1.0, 0.1);
   project->aquifer.redoxCondition = 0;
   if (!Assess(project, "Benzene", kAssessPlumeLength | kAssessAttenuationFactor, 100.0, 1.0, 0.01)) {
@@ -113,7 +117,7 @@ bool SiteExample(const char* databasePath, const char* folder) {
            "well 250 m downstream. Concentrations in ug/L from the 2024 monitoring round;\n"
            "CA are the drinking-water limits. Dispersivities approximated from x.",
            "A. Example", "Example Environmental Consultants");
-  // v = Kf i / ne = 5 * 0.004 / 0.2 = 0.1 m/d.
+  // v = Kf i / ne = 5 * 0.004 / 0.2 = 0.1 m/d; a source 20 m wide and 4 m thick.
   SetAquifer(project, 250.0, 5.0, 0.004, 0.2, 20.0, 4.0);
   double ax = 0, ay = 0, az = 0;
   virelo_ApproximateDispersivity(250.0, &ax, &ay, &az);
@@ -126,8 +130,8 @@ bool SiteExample(const char* databasePath, const char* folder) {
       Assess(project, "Benzene", both, 1200.0, 1.0, 0.0) &&
       Assess(project, "Toluene", both, 3000.0, 700.0, 0.0) &&
       // Site-specific decay constants from the monitoring record.
-      Assess(project, "MTBE", both, 800.0, 15.0, 0.0005) &&
-      Assess(project, "Naphthalene", both, 200.0, 2.0, 0.002) &&
+      Assess(project, "MTBE", both, 700.0, 15.0, 0.0005) &&
+      Assess(project, "Naphthalene", both, 250.0, 2.0, 0.002) &&
       Assess(project, "Trichloroethene (TCE)", kAssessAttenuationFactor, 1500.0, 5.0, 0.0004) &&
       // No decay constant for this redox condition in the database and none
       // entered: the assessment lists the missing input.

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "persistence/filekind.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -23,18 +24,10 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_ino == second.st_ino;
 }
 
-// A project file as the program writes it: the format text, and exactly the
-// length its contaminant count implies (a database file begins with the same
-// text but is laid out differently).
+// A project file as the program writes it (a database file begins with the
+// same text but is laid out differently).
 bool LooksLikeProject(const std::string& path) {
-  std::string bytes;
-  if (!ReadWholeFile(path, &bytes) || bytes.size() < static_cast<size_t>(kProjectHeaderSize) ||
-      bytes.compare(0, kFormatTextLength, kFormatText) != 0)
-    return false;
-  const int count = static_cast<int16_t>(static_cast<unsigned char>(bytes[kProjectHeaderSize - 2]) |
-                                         (static_cast<unsigned char>(bytes[kProjectHeaderSize - 1]) << 8));
-  return count >= 0 &&
-         bytes.size() == static_cast<size_t>(kProjectHeaderSize + count * kContaminantRecordSize);
+  return virelo_FileKind(path.c_str()) == VireloFileKind::Project;
 }
 
 }  // namespace
