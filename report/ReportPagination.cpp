@@ -209,7 +209,9 @@ class Pager {
     const Item& item = list[index];
     const QTextBlock& block = item.block;
     const QTextLayout* text = block.layout();
-    if (!text) return -1;
+    // An empty paragraph draws nothing (the layout tucks the one after a
+    // table into the table's corner).
+    if (!text || block.length() <= 1) return -1;
     for (int k = 0; k < text->lineCount(); ++k) {
       const Span here = line(block, k);
       const bool hangs = !onOnePage(here) && !startsPage(here.top);

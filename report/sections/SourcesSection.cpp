@@ -4,6 +4,7 @@
 // source the bundled database records for it, or a note that the project's
 // value is not the bundled one and so has no recorded source.
 #include <QFile>
+#include <QRegularExpression>
 #include <cmath>
 #include <map>
 
@@ -55,9 +56,12 @@ const char* lambdaColumn(int bit) {
 // The literature table names each decay constant by its column; the reader
 // knows the redox condition, named as the aquifer page names it.
 QString inWords(QString source) {
-  for (int k = 0; k < kRedoxConditionCount; ++k)
-    source.replace(QLatin1String(lambdaColumn(kRedoxConditions[k].lambdaBit)) + QLatin1Char(':'),
-                   QStringLiteral("Decay constant, %1:").arg(QLatin1String(redoxShortWords(k))));
+  for (int k = 0; k < kRedoxConditionCount; ++k) {
+    const QLatin1String column(lambdaColumn(kRedoxConditions[k].lambdaBit));
+    const QLatin1String words(redoxShortWords(k));
+    source.replace(column + QLatin1Char(':'), QStringLiteral("Decay constant, %1:").arg(words));
+    source.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(column)), words);
+  }
   return source;
 }
 

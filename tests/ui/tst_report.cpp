@@ -15,7 +15,11 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <cmath>
 
 #include "engine/breakeven.h"
@@ -139,6 +143,19 @@ QString exactRow(const char* name, const ContaminantResult& r, AssessmentRange r
            QLatin1String(marks[static_cast<int>(CompareExactWithScreening(r, range))]));
 }
 
+// The non-empty lines of one page of a PDF, footer included.
+QStringList pageLines(const QString& pdf, int page) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                 QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(60000)) return {};
+  QStringList lines;
+  for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')))
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+  return lines;
+}
+
 }  // namespace
 
 class TestReport : public QObject {
@@ -153,6 +170,8 @@ class TestReport : public QObject {
   void marksFollowTheAttenuationFactorRangeToItsBounds();
   void fragileMarkFollowsTheFactorToItsBound();
   void sourcesNameTheLiteratureOrSayTheValueDiffers();
+  void pagesKeepHeadingsRowsAndResultsTogether();
+  void pdfTextHoldsEachLineOnceWithNumbersOnTheAxes();
 };
 
 void TestReport::exportedReportSaysWhatTheScreenShows() {
@@ -482,6 +501,123 @@ void TestReport::sourcesNameTheLiteratureOrSayTheValueDiffers() {
       entry.contains(QStringLiteral("Note: the decay constant in this project differ(s) from the bundled "
                                     "database; no source is recorded for the value used.")),
       qPrintable(entry));
+}
+
+void TestReport::pagesKeepHeadingsRowsAndResultsTogether() {
+  // The fuel depot laid out on pages of many heights about A4's, so that
+  // every kind of part meets a page's foot somewhere.
+  ProjectPtr project(virelo_LoadProject(kExample.toLocal8Bit().constData(), "rb"));
+  QVERIFY(project);
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  QVERIFY(virelo_math_CalcExactAll(project.get(), 1));
+  const ReportSettings settings = ReportSettingsFor(*project, 0, 0);
+  int headings = 0, rows = 0;
+  for (double height = 560; height <= 800; height += 27) {
+    const auto doc = BuildReportDocument(*project, settings, QSizeF(515, height));
+    const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    const auto page = [height](double y) { return int(std::floor(y / height)); };
+    const auto lineSpan = [](const QTextBlock& b, int k) {
+      const QTextLine line = b.layout()->lineAt(k);
+      const double top = b.layout()->position().y() + line.y();
+      return std::pair{top, top + line.height()};
+    };
+    std::vector<double> fill(doc->pageCount() + 1, 0.0);  // lowest text on each page
+    const auto mark = [&](double top, double bottom) {
+      const int p = page(top);
+      fill[p] = std::max(fill[p], bottom - p * height);
+    };
+    const auto rowSpan = [&](QTextTable* table, int r) {
+      double top = 1e300, bottom = -1e300;
+      for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        for (QTextBlock b = doc->findBlock(cell.firstPosition());
+             b.isValid() && b.position() <= cell.lastPosition(); b = b.next()) {
+          top = std::min(top, layout->blockBoundingRect(b).top());
+          bottom = std::max(bottom, layout->blockBoundingRect(b).bottom());
+        }
+      }
+      return std::pair{top, bottom};
+    };
+    bool headingOpen = false;  // a heading waits for what it heads
+    double headingTop = 0;
+    for (auto it = doc->rootFrame()->begin(); !it.atEnd(); ++it) {
+      double firstBottom = 0;
+      if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+        for (int r = 0; r < table->rows(); ++r) {
+          const auto [top, bottom] = rowSpan(table, r);
+          QVERIFY2(
+              page(top) == page(bottom - 0.01),
+              qPrintable(QStringLiteral("row %1 of a table split at page height %2").arg(r).arg(height)));
+          mark(top, bottom);
+          ++rows;
+          if (r == std::min(table->format().headerRowCount(), table->rows() - 1)) firstBottom = bottom;
+        }
+      } else {
+        const QTextBlock block = it.currentBlock();
+        if (!block.layout() || block.layout()->lineCount() == 0 || block.length() <= 1) continue;
+        const int last = block.layout()->lineCount() - 1;
+        // A paragraph ends on the page it starts on: none of its lines is
+        // drawn on two pages.
+        QVERIFY2(page(lineSpan(block, 0).first) == page(lineSpan(block, last).second - 0.01),
+                 qPrintable(block.text().left(60) + QStringLiteral(" at page height %1").arg(height)));
+        mark(lineSpan(block, 0).first, lineSpan(block, last).second);
+        firstBottom = lineSpan(block, 0).second;
+        if (block.blockFormat().headingLevel() > 0) {
+          if (!headingOpen) headingTop = lineSpan(block, 0).first;
+          headingOpen = true;
+          ++headings;
+          continue;
+        }
+      }
+      if (headingOpen)
+        QVERIFY2(
+            page(headingTop) == page(firstBottom - 0.01),
+            qPrintable(QStringLiteral("a heading alone at a page's foot at page height %1").arg(height)));
+      headingOpen = false;
+    }
+    // Every page but the last is well filled: what moves on whole (a
+    // chart, a result's lines) is far shorter than a page.
+    for (int p = 0; p + 1 < doc->pageCount(); ++p)
+      QVERIFY2(fill[p] >= 0.45 * height, qPrintable(QStringLiteral("page %1 of %2 filled to %3 of %4")
+                                                        .arg(p + 1)
+                                                        .arg(doc->pageCount())
+                                                        .arg(fill[p])
+                                                        .arg(height)));
+  }
+  QVERIFY(headings > 100 && rows > 100);
+}
+
+void TestReport::pdfTextHoldsEachLineOnceWithNumbersOnTheAxes() {
+  QTemporaryDir folder;
+  const QString out = folder.filePath(QStringLiteral("report.pdf"));
+  QCOMPARE(runCli({QStringLiteral("report"), kExample, QStringLiteral("-o"), out}).exitCode, 0);
+  const QString text = pdfText(out);
+  const int pages = pageCount(text);
+  QVERIFY(pages >= 4);
+  // What ends one page does not begin the next: the text layer holds no
+  // line that the page's clip hides.
+  for (int p = 1; p < pages; ++p) {
+    QStringList end = pageLines(out, p);
+    end = end.mid(0, end.size() - 2);  // the footer's title and page number
+    const QStringList next = pageLines(out, p + 1);
+    QVERIFY(!end.isEmpty() && !next.isEmpty());
+    for (const QString& line : end.mid(std::max<qsizetype>(0, end.size() - 3)))
+      QVERIFY2(!next.mid(0, 3).contains(line),
+               qPrintable(QStringLiteral("page %1 and %2: %3").arg(p).arg(p + 1).arg(line)));
+  }
+  // Decades on the concentration axis as numbers, the exponent only where
+  // the zeros would have to be counted.
+  const QString charts = between(text, QStringLiteral("5 Centre-line charts"), QStringLiteral("6 Methods"));
+  QVERIFY(charts.contains(QStringLiteral(" 0.001 ")));
+  QVERIFY(charts.contains(QStringLiteral(" 1e-05 ")));
+  QVERIFY(!charts.contains(QStringLiteral("1e-03")));
+  QVERIFY(!text.contains(QStringLiteral("e+0")));
+  // The sources name redox conditions as the aquifer page does, never by
+  // the literature table's column names.
+  const QString sources = text.mid(text.indexOf(QStringLiteral("Sources of the database values used")));
+  QVERIFY(sources.contains(QStringLiteral("Decay constant, anaerobic SO4:")));
+  QVERIFY(sources.contains(QStringLiteral("Decay constant, unknown / variable:")));
+  QVERIFY2(!sources.contains(QStringLiteral("lambda")), qPrintable(sources));
 }
 
 QTEST_MAIN(TestReport)
