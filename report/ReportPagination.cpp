@@ -30,22 +30,21 @@ class Pager {
 
   int run() {
     if (pageHeight_ <= 0) return 0;
+    list_ = items();
     int moved = 0;
-    int from = 0;
+    size_t from = 0;
     // Each move shifts all that follows; the layout is redone from there and
-    // the search goes on from the place moved. A bound on the rounds keeps
-    // a rule that cannot be met from looping.
+    // the search goes on from the part moved. A bound on the rounds keeps a
+    // rule that cannot be met from looping.
     for (int round = 0; round < 100000; ++round) {
-      const int at = firstFault(from);
+      const int at = firstFault(&from);
       if (at < 0) break;
       ++moved;
-      from = at;
       doc_->markContentsDirty(at, doc_->characterCount() - at);
     }
     return moved;
   }
 
- private:
   int page(double y) const { return static_cast<int>(std::floor(y / pageHeight_)); }
   // A stretch is on one page when its bottom edge is on the page of its top;
   // a bottom exactly on a page's edge still belongs to that page.
@@ -205,9 +204,11 @@ class Pager {
   // last line above a page's top again (hidden under the clip, but in the
   // PDF's text): a paragraph whose every line stands on one page, and ends
   // on it, leaves neither. Returns the position changed, or -1.
-  int fitLines(const std::vector<Item>& list, size_t index) {
-    const Item& item = list[index];
-    const QTextBlock& block = item.block;
+  int fitLines(size_t* index) {
+    const std::vector<Item>& list = list_;
+    const Item item = list[*index];
+    const QTextBlock block = item.block;
+    size_t first = *index;
     const QTextLayout* text = block.layout();
     // An empty paragraph draws nothing (the layout tucks the one after a
     // table into the table's corner).
@@ -222,9 +223,10 @@ class Pager {
       if (k == 0 || (block.textList() && lines(block).bottom - lines(block).top < pageHeight_)) {
         if (startsPage(lines(block).top)) return -1;
         // The headings above it go along.
-        size_t first = index;
         while (first > 0 && isHeading(list[first - 1])) --first;
-        return breakBefore(list[first]) ? positionOf(list[first]) : -1;
+        if (!breakBefore(list[first])) return -1;
+        *index = first;
+        return positionOf(list[first]);
       }
       QTextCursor cursor(doc_);
       cursor.setPosition(block.position() + text->lineAt(k).textStart());
@@ -232,18 +234,20 @@ class Pager {
       format.setTopMargin(0);
       if (hangs) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
       cursor.insertBlock(format, cursor.charFormat());
+      list_.insert(list_.begin() + static_cast<std::ptrdiff_t>(*index) + 1, Item{block.next(), nullptr});
       return block.position();
     }
     return -1;
   }
 
-  // Finds the first place at or after `from` that breaks a rule, moves it
-  // to the next page and returns its position; -1 when there is none.
-  int firstFault(int from) {
-    const std::vector<Item> list = items();
-    for (size_t i = 0; i < list.size(); ++i) {
-      const Item& item = list[i];
-      if (endOf(item) < from) continue;
+  // Finds the first part from list_[*from] on that breaks a rule, moves it
+  // to the next page and returns its position, with *from set to its
+  // index; -1 when there is none.
+  int firstFault(size_t* from) {
+    const std::vector<Item>& list = list_;
+    for (size_t i = *from; i < list.size(); ++i) {
+      const Item item = list[i];
+      *from = i;
       if (isHeading(item)) {
         size_t next = i;
         const Span span = headedSpan(list, i, &next);
@@ -267,13 +271,14 @@ class Pager {
         }
         continue;
       }
-      const int at = fitLines(list, i);
+      const int at = fitLines(from);
       if (at >= 0) return at;
     }
     return -1;
   }
 
   QTextDocument* doc_;
+  std::vector<Item> list_;  // the document's top-level parts, in order
   QAbstractTextDocumentLayout* layout_;
   double pageHeight_;
 };
