@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include <QRegularExpression>
 
+#include "engine/extras.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -80,6 +81,10 @@ QString ReportContext::rangeText(bool plume) const {
   return QStringLiteral("%1 (green C0 &lt;= %2 C, yellow %3 C &lt; C0 &lt;= %4 C, red C0 &gt; %4 C)")
       .arg(entry, QString::asprintf("%.1f", range.lower), QString::asprintf("%.1f", range.lower),
            QString::asprintf("%.1f", range.upper));
+}
+
+QString ReportContext::unit() const {
+  return esc(QString::fromStdString(virelo_SettingsOf(project_).concentrationUnit));
 }
 
 QString esc(const QString& text) {

@@ -48,6 +48,9 @@ class ReportContext {
   }
   // The assessment range with the class rule it stands for.
   QString rangeText(bool plume) const;
+  // The project's concentration unit, escaped, as every concentration of
+  // the report carries it.
+  QString unit() const;
 
  private:
   const Project& project_;
@@ -92,6 +95,7 @@ void WriteTitleSection(ReportContext&);
 void WriteInputsSection(ReportContext&);
 void WriteResultsSection(ReportContext&);
 void WriteProblemsSection(ReportContext&);
+void WritePlausibilitySection(ReportContext&);
 void WriteExactSection(ReportContext&);
 void WriteRobustnessSection(ReportContext&);
 void WriteChartsSection(ReportContext&);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <map>
 
+#include "engine/extras.h"
 #include "persistence/csv.h"
 #include "report/ReportSection.h"
 
@@ -71,6 +72,28 @@ bool sameValue(const QString& cell, double value) {
   return ok && std::fabs(bundled - value) <= 1e-12 * std::max(1.0, std::fabs(value));
 }
 
+// Where each user-defined decay constant in use comes from, as the user
+// recorded it with the project.
+void userDefinedSources(ReportContext& report) {
+  const Project& project = report.project();
+  const ProjectSettings& settings = virelo_SettingsOf(project);
+  QString items;
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    const Contaminant& c = project.contaminants[k];
+    double lambda = 0.0;
+    if (!c.assess || c.lambdaSelected != kLambdaUser || !(c.lambdaMask & kLambdaUser) ||
+        !virelo_GetLambda(&c, &lambda))
+      continue;
+    const std::string source = LambdaSourceOf(settings, c.name);
+    items += QStringLiteral("<li><b>%1</b>: user-defined decay constant %2 1/d; %3</li>")
+                 .arg(record(c.name), QString::asprintf("%.6f", lambda),
+                      source.empty() ? QStringLiteral("<i>no source recorded</i>")
+                                     : QStringLiteral("source: ") + esc(QString::fromStdString(source)));
+  }
+  if (!items.isEmpty())
+    report.add(QStringLiteral("<p>User-defined decay constants:</p><ul>%1</ul>").arg(items));
+}
+
 }  // namespace
 
 void WriteSourcesSection(ReportContext& report) {
@@ -122,4 +145,5 @@ void WriteSourcesSection(ReportContext& report) {
                        "user-defined and no literature plume length is known.</p>"));
   else if (!any)
     report.add(QStringLiteral("<p>No database value is used: no contaminant is assessed.</p>"));
+  userDefinedSources(report);
 }
