@@ -136,8 +136,10 @@ class Pager {
 
   // Pads the row above `row` down past the page's foot, so that the layout
   // starts `row` on the next page, as it does with a row that has no room
-  // at all.
-  void pushRow(QTextTable* table, int row, const Span& above) {
+  // at all. False when that row was padded before: the layout did not move
+  // the row then, and padding again would loop.
+  bool pushRow(QTextTable* table, int row, const Span& above) {
+    if (table->cellAt(row - 1, 0).format().hasProperty(QTextFormat::TableCellBottomPadding)) return false;
     const double foot = (page(above.top) + 1) * pageHeight_;
     const double padding = table->format().cellPadding();
     for (int c = 0; c < table->columns(); ++c) {
@@ -149,6 +151,7 @@ class Pager {
       format.setBottomPadding(bottom + (foot - above.bottom) + 1.0);
       cell.setFormat(format);
     }
+    return true;
   }
 
   // The first table row after the header rows, or the whole table's top.
@@ -266,8 +269,8 @@ class Pager {
             if (!startsPage(rowSpan(item.table, 0).top) && breakBefore(item)) return positionOf(item);
             continue;
           }
-          pushRow(item.table, r, rowSpan(item.table, r - 1));
-          return item.table->cellAt(r - 1, 0).firstPosition();
+          if (pushRow(item.table, r, rowSpan(item.table, r - 1)))
+            return item.table->cellAt(r - 1, 0).firstPosition();
         }
         continue;
       }
