@@ -3,12 +3,20 @@
 // The settings a project keeps on the desktop: the concentration unit of the
 // Project page, and settings that could not be read, which a save must not
 // replace unasked.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <cmath>
 
+#include "engine/calc.h"
+#include "engine/exact.h"
 #include "engine/extras.h"
+#include "pages/CPropResults.h"
+#include "pages/ResultListModel.h"
 #include "shell_fixture.h"
+#include "support/ContaminantProjects.h"
+#include "support/FakePageHost.h"
 
 namespace {
 
@@ -55,6 +63,16 @@ std::string savedUnit(const QString& fileName) {
   return unit;
 }
 
+// C(x)/C0 of both models for the sample aquifer (the same for every
+// contaminant of one decay constant).
+void bothModels(Project& project, double* screening, double* exact) {
+  virelo_math_CalcAll(&project);
+  virelo_math_CalcExactAll(&project, 1);
+  *screening = project.results[0].relativeConcentration;
+  *exact = project.results[0].exactRelativeConcentration;
+  virelo_FreeResults(&project);
+}
+
 }  // namespace
 
 class TestSettings : public QObject {
@@ -63,6 +81,7 @@ class TestSettings : public QObject {
  private slots:
   void unitOfTheProjectPageIsSavedAndShown();
   void unreadableSettingsAreReplacedOnlyWhenAllowed();
+  void resultsPageShowsTheVerdictInConcentrations();
 };
 
 void TestSettings::unitOfTheProjectPageIsSavedAndShown() {
@@ -124,6 +143,81 @@ void TestSettings::unreadableSettingsAreReplacedOnlyWhenAllowed() {
   // Once written anew, a save asks no more.
   QCOMPARE(window->fileCommands->OnFileSave(), 1);
   QCOMPARE(countMessages(session.platform, kReplaceQuestion), 0);
+}
+
+void TestSettings::resultsPageShowsTheVerdictInConcentrations() {
+  FakePlatform platform;
+  FakePageHost host;
+  CPropResults page(&host);
+  page.resize(900, 400);
+  page.show();
+
+  // Two contaminants of one decay constant: "Straddle" with C0 between the
+  // two models' reach, so that one predicts less than CA at the receptor and
+  // the other more; "Below" with both under CA, green on screening (C0/C
+  // 0.27) and yellow when exact, since the exact solution predicts more here.
+  ProjectPtr project = makeProject(2);
+  completeAquifer(*project, true);
+  Contaminant& straddle = addContaminant(*project, 0, "Straddle");
+  Contaminant& below = addContaminant(*project, 0, "Below");
+  for (Contaminant* c : {&straddle, &below}) {
+    completeInputs(*c, 1.0, 1.0, 0.001);
+    c->assess = kAssessAttenuationFactor;
+  }
+  double screening = 0.0, exact = 0.0;
+  bothModels(*project, &screening, &exact);
+  QVERIFY2(exact > 1.15 * screening, qPrintable(QStringLiteral("screening %1, exact %2").arg(screening).arg(exact)));
+  virelo_SetContaminantValue(&straddle, kValueC0, 1.0 / std::sqrt(screening * exact));
+  virelo_SetContaminantValue(&below, kValueC0, 0.27 / screening);
+  virelo_Extras(project.get()).settings.concentrationUnit = "mg/L";
+  page.ShowProject(project.get());
+  ResultListModel* rows = page.listModel(CPropResults::AttenuationFactorSide);
+  auto number = [&](int row, int column) { return rows->index(row, column).data().toString().toDouble(); };
+
+  QCOMPARE(rows->headerData(ResultListModel::kReceptorColumn, Qt::Horizontal).toString(),
+           QStringLiteral("C(x) [mg/L]"));
+  QCOMPARE(rows->headerData(ResultListModel::kTargetColumn, Qt::Horizontal).toString(),
+           QStringLiteral("Target C [mg/L]"));
+  // Receptor concentrations C0 C(x)/C0 of both models, target CA AF = 1/(C/C0).
+  QVERIFY(std::fabs(number(0, ResultListModel::kReceptorColumn) - std::sqrt(screening / exact)) < 1e-5);
+  QVERIFY(std::fabs(number(0, ResultListModel::kReceptorExactColumn) - std::sqrt(exact / screening)) < 1e-5);
+  QVERIFY(std::fabs(number(1, ResultListModel::kTargetColumn) / (1.0 / screening) - 1.0) < 1e-5);
+  // Both rows are the same class on screening, the first straddles CA.
+  QVERIFY(rows->row(0).straddles);
+  QVERIFY(!rows->row(1).straddles);
+  QVERIFY(!rows->index(0, ResultListModel::kReceptorExactColumn).data(Qt::DecorationRole).isNull());
+  const QString tip = rows->index(0, ResultListModel::kReceptorExactColumn).data(Qt::ToolTipRole).toString();
+  QVERIFY2(tip.startsWith("Straddles CA: the screening model predicts ") && tip.contains("CA is 1 mg/L"),
+           qPrintable(tip));
+  QCOMPARE(int(rows->row(1).cls), int(AssessmentClass::Green));
+  QCOMPARE(project->modified, 0);
+
+  // The worse of the two: the second row turns yellow, its target is the
+  // exact one, and the project keeps the choice.
+  page.findChild<QComboBox*>("verdictBasisCombo")->setCurrentIndex(int(VerdictBasis::Worse));
+  QCOMPARE(virelo_SettingsOf(*project).verdictBasis, VerdictBasis::Worse);
+  QCOMPARE(project->modified, 1);
+  QCOMPARE(rows->index(1, 0).data(ResultListModel::ClassRole).toInt(), int(AssessmentClass::Yellow));
+  QVERIFY(std::fabs(number(1, ResultListModel::kTargetColumn) / (1.0 / exact) - 1.0) < 1e-5);
+  QVERIFY(rows->index(1, 0).data(Qt::ToolTipRole).toString().contains("The verdict is that of the worse"));
+  page.findChild<QComboBox*>("afRangeCombo")->setCurrentIndex(2);
+  QCOMPARE(virelo_SettingsOf(*project).afRange, 2);
+  QCOMPARE(virelo_SettingsOf(*project).plumeRange, 0);
+
+  // Another project shows its own saved choices, and showing them is no change.
+  ProjectPtr other = makeProject(1);
+  completeAquifer(*other, true);
+  completeInputs(addContaminant(*other, 0, "Other"), 1.0, 1.0, 0.001);
+  other->contaminants[0].assess = kAssessAttenuationFactor;
+  virelo_Extras(other.get()).settings.verdictBasis = VerdictBasis::Exact;
+  virelo_Extras(other.get()).settings.plumeRange = 3;
+  page.ShowProject(other.get());
+  QCOMPARE(page.findChild<QComboBox*>("verdictBasisCombo")->currentIndex(), int(VerdictBasis::Exact));
+  QCOMPARE(page.findChild<QComboBox*>("plumeRangeCombo")->currentIndex(), 3);
+  QCOMPARE(page.findChild<QComboBox*>("afRangeCombo")->currentIndex(), 0);
+  QCOMPARE(page.plumeRange().lower, 0.2);
+  QCOMPARE(other->modified, 0);
+  page.ShowProject(nullptr);
 }
 
 QTEST_MAIN(TestSettings)
