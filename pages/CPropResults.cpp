@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <vector>
@@ -57,6 +58,32 @@ enum SideControl {
   kPlumeButton,
   kRobustnessButton = 10
 };
+
+// The columns start at 100, 80 and 80 pixels; where the list is wider the
+// extra room goes to them too, so that names and values are not cut off.
+void fitColumns(QTreeView* list) {
+  const int margin = 64;
+  const int width = list->viewport()->width() - margin;
+  QHeaderView* header = list->header();
+  if (list->model()->columnCount() > ResultListModel::kMarginColumn + 1) {
+    // The concentration columns share the room with AF and C0/C; the exact
+    // concentration leaves room for its mark.
+    static const int kWidths[] = {100, 84, 84, 64, 80, 104, 90};  // by column, at the least
+    int least = 0;
+    for (int w : kWidths) least += w;
+    const int extra = std::max(0, list->viewport()->width() - least);
+    for (int column = 0; column < 7; ++column)
+      header->resizeSection(column,
+                            kWidths[column] + (column == ResultListModel::kMarginColumn ? 0 : extra / 6));
+    return;
+  }
+  const int name = std::max(110, width * 31 / 100);
+  const int value = std::max(80, (width - name) * 55 / 100);
+  header->resizeSection(0, name);
+  header->resizeSection(1, value);
+  header->resizeSection(2, std::max(80, width - name - value));
+  header->resizeSection(ResultListModel::kMarginColumn, margin);
+}
 
 QString formatRatio(double v) {
   return QString::fromStdString(FormatResultValue(v, "%.7f", "%.4E"));
@@ -298,6 +325,10 @@ QWidget* CPropResults::buildSide(int side) {
     afList_ = list;
     afModel_ = model;
     afModel_->setExactMarkColumn(true);
+    // Room for the name, AF, C0/C, the margin and the three concentrations
+    // without scrolling: the main window takes the size its pages ask for.
+    list->setMinimumWidth(606 + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   }
   return frame;
 }
@@ -338,31 +369,9 @@ void CPropResults::ApplyVerdictBasis() {
 }
 
 bool CPropResults::eventFilter(QObject* watched, QEvent* event) {
-  // The columns start at 100, 80 and 80 pixels; where the list is wider the
-  // extra room goes to them too, so that names and values are not cut off.
   if (event->type() == QEvent::Resize) {
-    for (QTreeView* list : {plumeList_, afList_}) {
-      if (!list || watched != list->viewport()) continue;
-      const int margin = 64;
-      const int width = list->viewport()->width() - margin;
-      if (list->model()->columnCount() > ResultListModel::kMarginColumn + 1) {
-        // The concentration columns share the room with AF and C0/C.
-        const int name = std::max(100, width * 20 / 100);
-        const int value = std::max(76, (width - name) / 5);
-        list->header()->resizeSection(0, name);
-        for (int column : {1, 2, int(ResultListModel::kReceptorColumn),
-                           int(ResultListModel::kReceptorExactColumn), int(ResultListModel::kTargetColumn)})
-          list->header()->resizeSection(column, value);
-        list->header()->resizeSection(ResultListModel::kMarginColumn, margin);
-        continue;
-      }
-      const int name = std::max(110, width * 31 / 100);
-      const int value = std::max(80, (width - name) * 55 / 100);
-      list->header()->resizeSection(0, name);
-      list->header()->resizeSection(1, value);
-      list->header()->resizeSection(2, std::max(80, width - name - value));
-      list->header()->resizeSection(ResultListModel::kMarginColumn, margin);
-    }
+    for (QTreeView* list : {plumeList_, afList_})
+      if (list && watched == list->viewport()) fitColumns(list);
   }
   return PropPage::eventFilter(watched, event);
 }
@@ -380,7 +389,9 @@ void CPropResults::RefreshResults() {
   plumeModel_->clear();
   afModel_->clear();
   if (!project_) return;
+  const int columns = afModel_->columnCount();
   afModel_->setConcentrationColumns(concentrationUnit());
+  if (afModel_->columnCount() != columns) fitColumns(afList_);
   afModel_->setClassNeedsExact(verdictBasis_ != VerdictBasis::Screening);
   if (host_) host_->CommitPageEdits();
   virelo_FreeResults(project_);

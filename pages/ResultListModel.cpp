@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <limits>
 
+#include "engine/verdict.h"
 #include "resources/result_pictures.h"
 #include "resources/straddle_mark.h"
 
@@ -133,7 +134,7 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
         const double value = index.column() == kReceptorColumn        ? r.receptor
                              : index.column() == kReceptorExactColumn ? r.receptorExact
                                                                       : r.target;
-        const std::string text = FormatResultValue(value, "%.6g", "%.4E");
+        const std::string text = FormatConcentration(value);
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
       }
       const Column& column = columns_[index.column() - 1];

@@ -7,7 +7,7 @@
 namespace {
 
 QString concentration(double v, const QString& unit) {
-  return QStringLiteral("%1 %2").arg(QString::fromStdString(FormatResultValue(v, "%.6g", "%.4E")), unit);
+  return QStringLiteral("%1 %2").arg(QString::fromStdString(FormatConcentration(v)), unit);
 }
 
 }  // namespace
