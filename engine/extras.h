@@ -8,12 +8,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "engine/chain.h"
 #include "engine/records.h"
 #include "engine/settings.h"
+#include "engine/sitedata.h"
 
 struct ProjectExtras {
   ProjectSettings settings;
+  SiteData site;
+  std::vector<DecayChain> chains;
 
   // Not saved: set when the project was loaded from a file whose settings
   // block could not be read. The project part was opened with the defaults

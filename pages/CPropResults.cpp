@@ -600,6 +600,7 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
   for (int j = 0; contaminantProblems && j < contaminantCount; ++j)
     if (virelo_GetProblemText(contaminantProblems[j], text))
       dialog.AppendLine("%d. %s", aquiferCount + 1 + j, text);
+  dialog.AppendPlausibilityWarnings(project_->aquifer, plume);
   Platform::instance().execDialog(&dialog);
 }
 

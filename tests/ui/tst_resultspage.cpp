@@ -225,6 +225,41 @@ class TestResultsPage : public QObject {
         qPrintable(text));
   }
 
+  // A source of no thickness gave c = 0 and green; now it is problem 600.
+  // The dialog also lists, under their own heading, the plausibility
+  // warnings that concern the side: a Kf typed in m/s on both, ax beyond x
+  // on the attenuation factor only.
+  void zeroSourceAndPlausibilityWarningsInTheDialog() {
+    ProjectPtr project = makeProject(1);
+    completeAquifer(*project, true);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferSz, 0.0);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferAx, 150.0);
+    Contaminant& c = addContaminant(*project, 0, "Benzene");
+    completeInputs(c);
+    c.assess = kAssessPlumeLength | kAssessAttenuationFactor;
+    page->ShowProject(project.get());
+    QCOMPARE(int(cls(1, 0)), int(AssessmentClass::Problems));
+    QString text;
+    platform->dialogHandler = [&](QDialog* dialog) {
+      text = qobject_cast<ProblemsDialog*>(dialog)->problemText();
+      return int(QDialog::Accepted);
+    };
+    page->ShowProblems(0, CPropResults::AttenuationFactorSide);
+    QVERIFY2(text.endsWith(
+                 "1. " + problemText(600) +
+                 "\r\n\r\nPLAUSIBILITY WARNINGS (they do not change the verdict):\r\n"
+                 "1. ax = 150 m is greater than the distance x = 100 m; field values lie far below x\r\n"),
+             qPrintable(text));
+
+    project->aquifer.conductivityKf = 2e-4;
+    project->contaminants[0].valueMask &= ~kValueCa;  // a problem on the plume-length side too
+    page->RefreshResults();
+    page->ShowProblems(0, CPropResults::PlumeLengthSide);
+    QVERIFY2(text.contains("PLAUSIBILITY WARNINGS (they do not change the verdict):\r\n1. Kf = 0.0002 m/d"),
+             qPrintable(text));
+    QVERIFY2(!text.contains("ax = 150 m"), qPrintable(text));
+  }
+
   // Rows follow the results; the item data is the result's index, not the
   // contaminant's; each refresh commits the other pages first.
   void rowsAndRefreshes() {
@@ -289,7 +324,8 @@ class TestResultsPage : public QObject {
     QCOMPARE(platform->dialogTitles, QStringList({"Problems"}));
     const QString expected = "PLUME LENGTH ASSESSMENT: \"TCE\"\r\n3 problem(s):\r\n\r\n1. " +
                              problemText(510) + "\r\n2. " + problemText(520) + "\r\n3. " + problemText(30) +
-                             "\r\n";
+                             "\r\n\r\nPLAUSIBILITY WARNINGS (they do not change the verdict):\r\n"
+                             "1. ne = 1 is above 0.5, more than the total porosity of sand and gravel\r\n";
     QCOMPARE(text, expected);
     QCOMPARE(shown, QString(expected).replace("\r\n", "\n"));
 
