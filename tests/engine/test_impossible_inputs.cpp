@@ -348,12 +348,12 @@ TEST_F(ImpossibleInputsCli, AssessGivesProblemsAndWarnsOnStandardError) {
   p->aquifer.sourceWidthSz = 0.0;
   CliRun run = Cli({"assess", Save(*p, "flat.vrp"), "--csv"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("\nBenzene,AF,Problems,,,,,,,,600,,,\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\nBenzene,AF,Problems,,,,,,,,600,,,,,,,\n"), std::string::npos) << run.out;
 
   p = Worked();
   p->aquifer.distanceX = kInf;
   run = Cli({"assess", Save(*p, "far.vrp"), "--csv"});
-  EXPECT_NE(run.out.find("Benzene,PL,Problems,,,,,,,,610,,,\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Benzene,PL,Problems,,,,,,,,610,,,,,,,\n"), std::string::npos) << run.out;
 
   p = Worked();
   p->aquifer.conductivityKf = 2e-4;
