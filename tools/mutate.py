@@ -262,16 +262,33 @@ def main():
     recover_stale(args.files)
     mutants = []
     if args.rerun:
-        wanted = set()
+        # Found again by what they change, not by line number: the sources
+        # may have moved since the log was written.
+        wanted = {}  # (file, op, before, after) -> logged line numbers
         with open(args.rerun, encoding="utf-8") as f:
             for row in f:
-                parts = row.split("\t")
+                parts = row.rstrip("\n").split("\t")
                 if parts[0] in args.rerun_status.split(","):
-                    wanted.add(parts[1])
-        files = sorted({w.rsplit(":", 2)[0] for w in wanted})
+                    path, line = parts[2].rsplit(":", 1)
+                    wanted.setdefault((path, parts[3], parts[4], parts[5]), []).append(int(line))
+        files = sorted({key[0] for key in wanted})
         recover_stale(files)
         for path in files:
-            mutants += [m for m in all_mutants(path, None) if m["id"] in wanted]
+            candidates = {}
+            for m in all_mutants(path, None):
+                candidates.setdefault((path, m["op"], m["before"].strip(), m["after"].strip()), []).append(m)
+            for key, lines in wanted.items():
+                if key[0] != path:
+                    continue
+                found = candidates.get(key, [])
+                for line in lines:
+                    if not found:
+                        print("no longer in the source:\t" + "\t".join(key), file=sys.stderr)
+                        continue
+                    # Of identical lines, the one nearest to where it was.
+                    best = min(found, key=lambda m: abs(m["line"] - line))
+                    found.remove(best)
+                    mutants.append(best)
     for path in args.files:
         mutants += all_mutants(path, lines_range)
     if args.sample and len(mutants) > args.sample:

@@ -169,4 +169,31 @@ TEST(Csv, ZeroByteIsRefused) {
   EXPECT_EQ(latin1, "a,b\nBen?zene,1\n");
 }
 
+// After a byte-order mark, every malformed sequence is named (overlong
+// forms, surrogates, beyond U+10FFFF) rather than decoded into some other
+// character, and the byte after a bad one is read as itself. Windows-1252
+// leaves five bytes undefined.
+TEST(Csv, MalformedUtf8AndUndefinedWindows1252) {
+  std::string latin1;
+  std::vector<CsvCharacterError> errors;
+  for (const char* bad : {"\xC1\x81", "\xE0\x80\x81", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+    EXPECT_FALSE(DecodeSpreadsheetText(std::string("\xEF\xBB\xBFx") + bad, &latin1, &errors)) << bad;
+    ASSERT_FALSE(errors.empty()) << bad;
+    EXPECT_EQ(errors[0].column, 2) << bad;
+    EXPECT_NE(errors[0].message.find("is not UTF-8"), std::string::npos) << errors[0].message;
+  }
+  EXPECT_FALSE(
+      DecodeSpreadsheetText("\xEF\xBB\xBF"
+                            "a\xFF"
+                            "bc",
+                            &latin1, &errors));
+  EXPECT_EQ(latin1, "a?bc");
+  for (const char* undefined : {"\x81", "\x8D", "\x8F", "\x90", "\x9D"}) {
+    EXPECT_FALSE(DecodeSpreadsheetText(std::string("x") + undefined, &latin1, &errors)) << undefined;
+    EXPECT_EQ(latin1, "x?");
+  }
+  EXPECT_FALSE(DecodeSpreadsheetText("\x8A\x9A\x9F", &latin1, &errors));  // all outside Latin-1
+  EXPECT_EQ(errors.size(), 3u);
+}
+
 }  // namespace
