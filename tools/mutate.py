@@ -31,7 +31,9 @@ preferably without the UI: -DVIRELO_BUILD_UI=OFF):
       --rerun-status survived,nobuild also those that did not build)
   tools/mutate.py --list persistence/csv.cpp      (only lists the faults)
 Options: --target (default engine_tests), --tests (ctest -R regex, default
-all), --lines A-B (only those lines), --timeout (seconds per test run).
+all), --lines A-B (only those lines), --timeout (seconds per test run),
+--from N (resume at the Nth fault). Run one at a time per build folder: two
+runs in one tree would build each other's faults.
 The log has one tab-separated line per fault:
   status  id  file:line  operator  original-line  mutated-line
 and the run ends with the share killed among the faults that compiled.
@@ -255,6 +257,8 @@ def main():
     parser.add_argument("--rerun", help="a log: try again the faults that survived there")
     parser.add_argument("--rerun-status", default="survived",
                         help="which faults of --rerun to try again (comma-separated statuses)")
+    parser.add_argument("--from", dest="start", type=int, default=1,
+                        help="start at this fault of the list (to resume a run that stopped)")
     parser.add_argument("--list", action="store_true")
     args = parser.parse_args()
 
@@ -295,6 +299,7 @@ def main():
         # Spread over the files in proportion to their faults, reproducibly.
         mutants = sorted(random.Random(args.seed).sample(mutants, args.sample),
                          key=lambda m: (m["file"], m["line"]))
+    mutants = mutants[args.start - 1:]
     if args.list:
         for m in mutants:
             print(f"{m['id']}\t{m['op']}\t{m['after'].strip()}")
