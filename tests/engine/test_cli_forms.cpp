@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -19,6 +21,7 @@
 #include "persistence/csv.h"
 #include "persistence/database.h"
 #include "tools/cli/cli.h"
+#include "tools/cli/project_json.h"
 
 namespace fs = std::filesystem;
 
@@ -277,6 +280,60 @@ TEST_F(CliLimits, RowsAndEntryCounts) {
   EXPECT_EQ(Import(Table(2) + std::string("BTEX,Ben\0zene,1,,0.1,,,,,,\n", 27), &output), 1);
   EXPECT_NE(output.find("zero bytes"), std::string::npos) << output;
   EXPECT_FALSE(fs::exists(Path("out.vrc")));
+}
+
+// The JSON reader of project-import: every text fills its field to the last
+// byte before the terminator and one more is refused; so is a literature
+// count beyond 16 bits. A text that overran its field would run into the
+// next one.
+TEST(JsonLimits, TextsAndCountsFillTheirFields) {
+  Project* source = virelo_AllocateProject();
+  source->contaminants = virelo_AllocateContaminants(1);
+  source->contaminantCount = 1;
+  const std::string json = ProjectToJson(*source);
+  virelo_FreeProject(source);
+  const struct {
+    const char* key;
+    int capacity;
+    size_t offset;
+  } texts[] = {{"\"title\": \"", kTitleCapacity, offsetof(Project, title)},
+               {"\"description\": \"", kDescriptionCapacity, offsetof(Project, description)},
+               {"\"author\": \"", kAuthorCapacity, offsetof(Project, author)},
+               {"\"organisation\": \"", kOrganisationCapacity, offsetof(Project, organisation)},
+               {"\"name\": \"", kNameCapacity, 0}};
+  for (const auto& text : texts) {
+    for (int length : {text.capacity - 1, text.capacity}) {
+      std::string changed = json;
+      const size_t at = changed.find(text.key);
+      ASSERT_NE(at, std::string::npos) << text.key;
+      changed.insert(at + std::strlen(text.key), std::string(length, 'x'));
+      Project* p = virelo_AllocateProject();
+      std::string error;
+      const bool read = ProjectFromJson(changed, p, &error);
+      EXPECT_EQ(read, length < text.capacity) << text.key << length << error;
+      if (read) {
+        const char* field =
+            text.offset ? reinterpret_cast<const char*>(p) + text.offset : p->contaminants[0].name;
+        EXPECT_EQ(std::string(field), std::string(length, 'x')) << text.key;
+        EXPECT_EQ(std::string(p->author).find('x') == std::string::npos,
+                  std::string(text.key) != "\"author\": \"")
+            << text.key;
+      }
+      virelo_FreeProject(p);
+    }
+  }
+  for (int entries : {32767, 32768}) {
+    std::string changed = json;
+    const std::string key = "\"literatureEntries\": 0";
+    changed.replace(changed.find(key), key.size(), "\"literatureEntries\": " + std::to_string(entries));
+    Project* p = virelo_AllocateProject();
+    std::string error;
+    EXPECT_EQ(ProjectFromJson(changed, p, &error), entries == 32767) << error;
+    if (entries == 32768) {
+      EXPECT_EQ(error, "/contaminants/0/literatureEntries: expected a whole number from -32768 to 32767");
+    }
+    virelo_FreeProject(p);
+  }
 }
 
 }  // namespace
