@@ -212,9 +212,20 @@ TEST(CliForms, ProfileTableAndCsvAgree) {
   const Rows csv = CsvBody(RunCommand(csvArgs));
   ASSERT_EQ(csv.size(), 7u);
   size_t next = 0;
+  std::vector<size_t> columns;  // where the header's cells begin
   for (const std::string& line : table) {
     const std::vector<std::string> cells = Cells(line);
-    if (cells.size() != 4 || cells[0] == "s [m]") continue;
+    if (cells.size() != 4) continue;
+    size_t from = 0;
+    for (size_t k = 0; k < cells.size(); ++k) {
+      from = line.find(cells[k], from);
+      if (cells[0] == "s [m]") {
+        columns.push_back(from);
+      } else {
+        EXPECT_EQ(from, columns.at(k)) << line;  // each value under its heading
+      }
+    }
+    if (cells[0] == "s [m]") continue;
     ASSERT_LT(next, csv.size());
     const auto& c = csv[next++];
     EXPECT_TRUE(Shows(cells[0], c[0])) << line;
@@ -225,6 +236,10 @@ TEST(CliForms, ProfileTableAndCsvAgree) {
     EXPECT_EQ(cells[3], ratio) << line;
   }
   EXPECT_EQ(next, csv.size());
+
+  // One point is a profile too: the receptor's own value.
+  csvArgs[5] = "1";
+  EXPECT_EQ(CsvBody(RunCommand(csvArgs)).size(), 1u);
 }
 
 // db-import's limits: a database holds 1 to 32767 contaminants, a count of
