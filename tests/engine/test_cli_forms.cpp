@@ -307,6 +307,7 @@ TEST(JsonLimits, TextsAndCountsFillTheirFields) {
   source->contaminantCount = 1;
   const std::string json = ProjectToJson(*source);
   virelo_FreeProject(source);
+  EXPECT_EQ(json.substr(0, 14), "{\n  \"format\": ");  // the two-space indent the manual shows
   const struct {
     const char* key;
     int capacity;
