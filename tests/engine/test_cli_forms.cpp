@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -61,6 +62,12 @@ std::vector<std::string> Cells(const std::string& line) {
   for (std::sregex_token_iterator it(line.begin(), line.end(), gap, -1), end; it != end; ++it)
     if (!it->str().empty()) cells.push_back(*it);
   return cells;
+}
+
+size_t CharacterColumn(const std::string& utf8, size_t bytes) {
+  return static_cast<size_t>(
+      std::count_if(utf8.begin(), utf8.begin() + static_cast<long>(bytes),
+                    [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
 }
 
 // Whether a table cell is the CSV's number as the table prints it: the
@@ -147,6 +154,7 @@ TEST(CliForms, BreakevenTableAndCsvAgree) {
       args.push_back("--csv");
       const Rows csv = CsvBody(RunCommand(args));
       size_t next = 0;  // the CSV row of the table's next input line
+      std::vector<size_t> headings;
       std::string result;
       bool fragileShown = false;
       double nearest = INFINITY;  // over the result's inputs, from the CSV
@@ -166,9 +174,22 @@ TEST(CliForms, BreakevenTableAndCsvAgree) {
           if (m[4] == " (no break-even values)") result.clear();
           continue;
         }
-        if (line.rfind("  ", 0) != 0 || line.rfind("  Input", 0) == 0) continue;
+        if (line.rfind("  ", 0) != 0) continue;
         const std::vector<std::string> cells = Cells(line);
         ASSERT_EQ(cells.size(), 4u) << line;
+        // Each cell under its heading, counted in characters (the factor's
+        // multiplication sign takes two bytes).
+        std::vector<size_t> starts;
+        for (size_t k = 0, from = 0; k < cells.size(); ++k) {
+          from = line.find(cells[k], from);
+          starts.push_back(CharacterColumn(line, from));
+          from += cells[k].size();
+        }
+        if (cells[0] == "Input") {
+          headings = starts;
+          continue;
+        }
+        EXPECT_EQ(starts, headings) << line;
         ASSERT_LT(next, csv.size()) << line;
         const auto& c = csv[next++];
         EXPECT_EQ(c[0] + " " + c[1] + " " + c[2], result);
@@ -224,6 +245,7 @@ TEST(CliForms, ProfileTableAndCsvAgree) {
       } else {
         EXPECT_EQ(from, columns.at(k)) << line;  // each value under its heading
       }
+      from += cells[k].size();
     }
     if (cells[0] == "s [m]") continue;
     ASSERT_LT(next, csv.size());
