@@ -227,6 +227,27 @@ TEST(BreakEven, PresentWhereverTheClassCanChange) {
   EXPECT_GT(present, 1000);
 }
 
+// A project's result has break-even values only for an assessment it is
+// marked for and that has no problems; each of the two conditions alone
+// empties the table.
+TEST(BreakEven, ResultsOnlyForAssessedSoundResults) {
+  Project project{};
+  Contaminant c = MakeContaminant(100, 1, 0.01);
+  c.assess = kAssessPlumeLength;
+  project.contaminants = &c;
+  project.contaminantCount = 1;
+  project.aquifer = WorkedExampleAquifer();
+  ContaminantResult r{};
+  r.contaminantIndex = 0;
+  EXPECT_EQ(ResultBreakEvenValues(project, r, true, kRange).inputs.size(), 7u);
+  EXPECT_TRUE(ResultBreakEvenValues(project, r, false, kRange).inputs.empty());  // not marked
+  r.plContaminantProblemCount = 1;
+  EXPECT_TRUE(ResultBreakEvenValues(project, r, true, kRange).inputs.empty());
+  r.plContaminantProblemCount = 0;
+  r.contaminantIndex = 1;
+  EXPECT_TRUE(ResultBreakEvenValues(project, r, true, kRange).inputs.empty());
+}
+
 TEST(BreakEven, NoAnswerBeyondTheValidRange) {
   // Red plume length at ne 0.999: ne would have to exceed 1 to reach Yellow.
   Aquifer a = WorkedExampleAquifer();

@@ -143,7 +143,8 @@ TEST(Csv, CarriageReturns) {
   ASSERT_EQ(t.records.size(), 2u);
   EXPECT_EQ(t.records[0].fields, (Fields{"a\rb", "c"}));
   EXPECT_EQ(t.records[1].line, 2);
-  EXPECT_EQ(CsvQuote("a\rb"), "\"a\rb\"");  // written so that it reads back
+  EXPECT_EQ(ParseCsv("a\rb").records.at(0).fields, (Fields{"a\rb"}));  // not the end: a byte follows
+  EXPECT_EQ(CsvQuote("a\rb"), "\"a\rb\"");                             // written so that it reads back
 }
 
 // The header alone decides, by the separators outside quotes; a tie and an
