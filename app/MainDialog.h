@@ -1,21 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The main window: a fixed-size dialog with menu bar, tool bar and the page
-// tabs. It owns the one current project and runs the menu commands.
+// tabs. It owns the one current project; the menus' commands live in units
+// of their own (FileCommands, DataCommands, HelpCommands).
 #pragma once
 
 #include <QAction>
 #include <QDialog>
 #include <QIcon>
 #include <QList>
+#include <functional>
 
 #include "pages/PropPage.h"
 
+class DataCommands;
+class FileCommands;
+class HelpCommands;
 class PageTabs;
+class QMenu;
 class QMenuBar;
 class QToolBar;
 struct Project;
-struct ReportSettings;
 
 // Help identifiers of the main window's own controls.
 enum MainControlId {
@@ -45,25 +50,6 @@ class MainDialog : public QDialog, public PageHost {
   int OpenProjectFile(const QString& pathText);
   void StartNewProject();
 
-  // Commands.
-  // True to go on, false when the asking command must stop.
-  bool SaveIfModified(bool forNew);
-  void OnFileNew();
-  void OnFileOpen();
-  int OnFileSave();
-  int OnFileSaveAs();
-  void OnFileExit();
-  // The assessment report of the current project: as a PDF, on a printer,
-  // or in the print preview. Each commits the pages' edits first.
-  void OnFileExportReport();
-  void OnFilePrint();
-  void OnFilePrintPreview();
-  void OnDataEditGeneric();
-  void OnDataSaveGenericAsDefault();
-  void OnDataLoadApplicationDefaults();
-  void OnHelpManual();
-  void OnHelpAbout();
-  void OnHelpWhatsThis();
   // View items: switches to tab `index` unless it is already selected.
   void ViewPage(int index);
 
@@ -78,24 +64,28 @@ class MainDialog : public QDialog, public PageHost {
   QToolBar* toolBar = nullptr;
   QMenuBar* menuBar = nullptr;
 
-  // Actions by command, for tests and the tool bar.
-  QAction* newAction;
-  QAction* openAction;
-  QAction* saveAction;
-  QAction* saveAsAction;
-  QAction* exitAction;
-  QAction* exportReportAction;
-  QAction* printAction;
-  QAction* printPreviewAction;
   QAction* viewActions[4];
-  QAction* editGenericAction;
-  QAction* saveGenericAction;
-  QAction* loadDefaultsAction;
-  QAction* manualAction;
-  QAction* aboutAction;
-  QAction* whatsThisAction;
-  QAction* helpAction;
-  QAction* whatsThisKeyAction;
+
+  // The menus' commands, one unit per menu.
+  FileCommands* fileCommands = nullptr;
+  DataCommands* dataCommands = nullptr;
+  HelpCommands* helpCommands = nullptr;
+
+  // Adds the command `text` to `menu`; `keys` become accelerators of the
+  // whole window. The menu units build their menus with it.
+  QAction* addCommand(QMenu* menu, const QString& text, std::function<void()> handler,
+                      QList<QKeySequence> keys = {});
+  // Marks the project modified when a page holds edits not yet applied.
+  void foldPageFlags();
+  // Frees the project once the pages that read it lazily have let go.
+  void releaseProject();
+  // After the contaminant list was replaced: drops the results that index
+  // into the old list and shows the new one on every page.
+  void ReplaceContaminantList();
+  // The page (0..3) that holds `widget`, or -1.
+  int pageOf(const QWidget* widget) const;
+  // Set once Exit has begun, so the close box does not ask again.
+  bool closing = false;
 
  public slots:
   void reject() override;
@@ -107,14 +97,4 @@ class MainDialog : public QDialog, public PageHost {
  private:
   void buildMenus();
   void buildToolBar();
-  void foldPageFlags();
-  void showSaveError();
-  void replaceContaminantList();
-  // Frees the project once the pages that read it lazily have let go.
-  void releaseProject();
-  // Commits the pages' edits and recomputes the results as the results page
-  // shows them; false without a project.
-  bool prepareReport(ReportSettings* settings);
-  int pageOf(const QWidget* widget) const;
-  bool closing_ = false;
 };

@@ -13,10 +13,10 @@
 #include <cstring>
 #include <memory>
 
+#include "analysis/PlumeView.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/records.h"
-#include "pages/PlumeView.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "diagnostics/report.h"
+#include "engine/extras.h"
 
 const ContaminantGroup kContaminantGroups[] = {
     {0, "BTEX"},
@@ -197,5 +198,6 @@ void virelo_FreeProject(Project* project) {
     project->file = nullptr;
   }
   virelo_FreeResults(project);
+  virelo_FreeExtras(project);
   std::free(project);
 }

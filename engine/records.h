@@ -128,6 +128,8 @@ struct ContaminantResult {
   double exactSourceRatio;
 };
 
+struct ProjectExtras;  // engine/extras.h
+
 struct Project {
   FILE* file;  // open only during one load or save
   char title[kTitleCapacity];
@@ -143,6 +145,9 @@ struct Project {
   int16_t resultCount;
   int16_t approximateDispersivity;
   int16_t modified;
+  // Settings and later capabilities' data beyond the fields above; owned,
+  // null meaning every one at its default (engine/extras.h).
+  ProjectExtras* extras;
 };
 
 // ContaminantGroup table: codes 0..7, ended by {-1, "__end__"}.

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // Writes the fuzzers' seed files with Virelo's own writers:
-//   virelo_fuzz_corpus <project folder> <database folder>
+//   virelo_fuzz_corpus <project folder> <database folder> [<settings block folder>]
 #include <cstdio>
 #include <string>
 
 #include "diagnostics/util.h"
+#include "engine/extras.h"
 #include "engine/records.h"
 #include "persistence/database.h"
+#include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
+#include "persistence/settingsblock.h"
 
 namespace {
 
@@ -40,11 +43,28 @@ Project* sampleProject(int count) {
   return p;
 }
 
+// Every setting away from its default, so each codec path has a seed.
+void chooseSettings(Project* p) {
+  ProjectSettings& s = virelo_Extras(p).settings;
+  s.concentrationUnit = "mg/m\xC2\xB3";
+  s.verdictBasis = VerdictBasis::Worse;
+  s.plumeRange = 2;
+  s.afRange = 3;
+  SetLambdaSource(&s, p->contaminants[0].name, "Seed study,\nline two");
+}
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROJECT_DIR DATABASE_DIR\n", argv[0]);
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: %s PROJECT_DIR DATABASE_DIR [SETTINGS_DIR]\n", argv[0]);
     return 2;
   }
   const std::string projects = argv[1], databases = argv[2];
@@ -59,5 +79,19 @@ int main(int argc, char** argv) {
   Project* empty = virelo_AllocateProject();
   failures += !virelo_SaveDatabaseFile(empty, (databases + "/seed-empty.vrc").c_str(), "seed");
   virelo_FreeProject(empty);
+
+  // A project with a settings block, and the block alone in both forms the
+  // settings fuzzer reads: raw (first byte even) and as a payload (odd).
+  Project* withSettings = sampleProject(3);
+  chooseSettings(withSettings);
+  failures += !virelo_SaveProject(withSettings, (projects + "/seed-settings.vrp").c_str());
+  if (argc == 4) {
+    const std::string settings = argv[3];
+    failures +=
+        !writeFile(settings + "/seed-block.bin", std::string(1, '\0') + EncodeSettingsBlock(*withSettings));
+    failures += !writeFile(settings + "/seed-payload.bin", "\x01" + ExtrasToPayload(*withSettings));
+    failures += !writeFile(settings + "/seed-none.bin", std::string(1, '\0'));
+  }
+  virelo_FreeProject(withSettings);
   return failures == 0 ? 0 : 1;
 }

@@ -97,11 +97,32 @@ std::vector<std::string> SourceParts(const std::string& source) {
   return parts;
 }
 
-// The part of `source` labelled `label`, without its label; the whole text
-// when no part carries that label.
-std::string SourcePart(const std::string& source, const std::string& label) {
+// Whether `part` lists `value` under `label` in the tabulated form
+// "lambdaSulfate 0.008", as a source that gives several values at once does.
+bool ListsValue(const std::string& part, const std::string& label, double value) {
+  const std::string key = label + " ";
+  for (size_t at = part.find(key); at != std::string::npos; at = part.find(key, at + 1)) {
+    // from_chars, not strtod: a desktop that writes a decimal comma must not
+    // change how the literature table reads.
+    const char* number = part.data() + at + key.size();
+    double listed = 0.0;
+    const auto [end, error] = std::from_chars(number, part.data() + part.size(), listed);
+    if (error == std::errc() && end != number && listed == value) return true;
+  }
+  return false;
+}
+
+// The source of `value` under `label`: the part that tabulates exactly this
+// value, else the part labelled `label` (without its label), else the whole
+// text. The tabulated form comes first because a row may keep an older,
+// labelled source for a value that a newer table has replaced; naming that
+// one would credit the new value to a source that never gave it.
+std::string SourcePart(const std::string& source, const std::string& label, double value) {
+  const std::vector<std::string> parts = SourceParts(source);
+  for (const std::string& part : parts)
+    if (ListsValue(part, label, value)) return part;
   const std::string prefix = label + ": ";
-  for (const std::string& part : SourceParts(source))
+  for (const std::string& part : parts)
     if (part.compare(0, prefix.size(), prefix) == 0) return part.substr(prefix.size());
   return source;
 }
@@ -337,7 +358,7 @@ std::string ValueSource(const LiteratureTable& table, const Contaminant& c, uint
   std::string label = kPlumeLengthLabel;
   for (const LambdaColumn& column : kLambdaColumns)
     if (column.bit == lambdaBit) label = column.name;
-  return SourcePart(row->source, label);
+  return SourcePart(row->source, label, value);
 }
 
 std::string RowSource(const LiteratureTable& table, const Contaminant& c) {

@@ -4,25 +4,35 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "engine/records.h"
 #include "persistence/projectfile.h"
+#include "persistence/settingsblock.h"
 
 namespace {
 
 constexpr long kDatabaseHeaderSize = kFormatTextLength + 2;
 
-// Whether `size` is exactly a header of `headerSize` bytes, ending in the
-// contaminant count, followed by that many records.
-bool fitsCount(FILE* file, long size, long headerSize) {
+// Whether `size` is a header of `headerSize` bytes, ending in the contaminant
+// count, followed by that many records and, where `block` allows, a settings
+// block (recognised by its tag; whether its contents can be read is the
+// loader's to find out).
+bool fitsCount(FILE* file, long size, long headerSize, bool block) {
   if (size < headerSize || fseek(file, headerSize - 2, SEEK_SET) != 0) return false;
   unsigned char count[2];
   if (fread(count, 1, sizeof count, file) != sizeof count) return false;
   const int16_t n = static_cast<int16_t>(count[0] | (count[1] << 8));
-  return n >= 0 && size == headerSize + static_cast<long>(n) * kContaminantRecordSize;
+  if (n < 0) return false;
+  const long end = headerSize + static_cast<long>(n) * kContaminantRecordSize;
+  if (size == end) return true;
+  if (!block || size < end || fseek(file, end, SEEK_SET) != 0) return false;
+  unsigned char tag[kSettingsTagSize];
+  const size_t got = fread(tag, 1, sizeof tag, file);
+  return got == std::min(sizeof tag, static_cast<size_t>(size - end)) && IsSettingsBlockStart(tag, got);
 }
 
 }  // namespace
@@ -44,9 +54,9 @@ VireloFileKind virelo_FileKind(const char* path) {
   if (fread(header, 1, sizeof header, file) != sizeof header ||
       std::memcmp(header, kFormatText, kFormatTextLength) != 0)
     kind = VireloFileKind::NotVirelo;
-  else if (fitsCount(file, size, kProjectHeaderSize))
+  else if (fitsCount(file, size, kProjectHeaderSize, true))
     kind = VireloFileKind::Project;
-  else if (fitsCount(file, size, kDatabaseHeaderSize))
+  else if (fitsCount(file, size, kDatabaseHeaderSize, false))
     kind = VireloFileKind::Database;
   fclose(file);
   return kind;

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // Which kind of file a path holds. A project and a contaminant database begin
 // with the same format text; only the length behind their counts tells them
-// apart (1879 + 216 n bytes against 12 + 216 n, never equal).
+// apart (1879 + 216 n bytes against 12 + 216 n, never equal). A project may
+// end in a settings block, which begins with a tag of its own.
 #pragma once
 
 #include <string>

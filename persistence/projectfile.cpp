@@ -15,7 +15,9 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
+#include "engine/extras.h"
 #include "persistence/atomicfile.h"
+#include "persistence/settingsblock.h"
 
 namespace {
 
@@ -322,6 +324,10 @@ int virelo_SaveProject(Project* project, const char* path) {
       !writeI16(file, project->approximateDispersivity))
     return fail("Error writing project!");
   if (!virelo_SaveContaminants(project, file, 0)) return fail(nullptr);
+  // The settings follow the last record, and only when there are any, so
+  // that a project without them is the same file as ever.
+  const std::string block = EncodeSettingsBlock(*project);
+  if (!block.empty() && !writeBytes(file, block.data(), block.size())) return fail("Error writing project!");
 
   // Only now does the new file take the old one's place.
   project->file = nullptr;
@@ -330,8 +336,30 @@ int virelo_SaveProject(Project* project, const char* path) {
     return 0;
   }
   project->modified = 0;
+  // The settings written now replace any that could not be read.
+  if (project->extras) {
+    project->extras->settingsUnreadable = false;
+    project->extras->settingsProblem.clear();
+  }
   return 1;
 }
+
+namespace {
+
+// Everything behind the last record, up to a little more than the largest
+// settings block, so that an oversized one is still seen as too long.
+std::string readRest(FILE* file) {
+  std::string rest;
+  char chunk[4096];
+  const size_t limit = kSettingsHeaderSize + kSettingsMaxPayload + 1;
+  size_t got;
+  while (rest.size() < limit &&
+         (got = fread(chunk, 1, std::min(sizeof chunk, limit - rest.size()), file)) > 0)
+    rest.append(chunk, got);
+  return rest;
+}
+
+}  // namespace
 
 Project* virelo_LoadProject(const char* path, const char* mode) {
   if (!path) return nullptr;
@@ -368,12 +396,27 @@ Project* virelo_LoadProject(const char* path, const char* mode) {
   project->approximateDispersivity = static_cast<int16_t>(getU16(flag));
 
   if (!virelo_LoadContaminants(project, project->file)) return abandonLoad(project);
-  // A project ends with its last record. Anything behind it means the count
-  // was read from some other file that begins with the same text, such as a
-  // contaminant database; the program never writes such a file.
-  if (fgetc(project->file) != EOF) {
-    ReportError(ActiveReportCallbacks(), "virelo_LoadProject", 0, "This is not a VIRELO 1.0 Projectfile!");
-    return abandonLoad(project);
+  // A project ends with its last record or with a settings block behind it.
+  // Anything else there means the count was read from some other file that
+  // begins with the same text, such as a contaminant database; the program
+  // never writes such a file.
+  const std::string rest = readRest(project->file);
+  if (!rest.empty()) {
+    if (!IsSettingsBlockStart(reinterpret_cast<const unsigned char*>(rest.data()), rest.size())) {
+      ReportError(ActiveReportCallbacks(), "virelo_LoadProject", 0, "This is not a VIRELO 1.0 Projectfile!");
+      return abandonLoad(project);
+    }
+    // The project part is sound: it opens, and the user learns that its
+    // settings are lost, before a save could overwrite them unasked.
+    std::string reason;
+    if (!DecodeSettingsBlock(rest, project, &reason)) {
+      virelo_FreeExtras(project);
+      ProjectExtras& extras = virelo_Extras(project);
+      extras.settingsUnreadable = true;
+      extras.settingsProblem = reason;
+      ReportWarning(ActiveReportCallbacks(), "virelo_LoadProject", "%s",
+                    SettingsUnreadableMessage(reason).c_str());
+    }
   }
 
   fclose(project->file);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/breakeven.h"
+#include "engine/extras.h"
 #include "engine/records.h"
 #include "persistence/csv.h"
 #include "persistence/database.h"
@@ -203,16 +204,17 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
             "name,assessment,class,plumeLength,plumeLengthRatio,relativeConcentration,attenuationFactor,"
             "receptorConcentration,acceptableSourceConcentration,sourceRatio,problems,"
-            "exactRelativeConcentration,exactSourceRatio,exactClass\n");
+            "exactRelativeConcentration,exactSourceRatio,exactClass,"
+            "receptorConcentrationExact,targetConcentration,verdictBasis,verdict\n");
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
-  ASSERT_EQ(rows[0].size(), 14u);
+  ASSERT_EQ(rows[0].size(), 18u);
   EXPECT_EQ(rows[0][0], "Benzene");
   EXPECT_EQ(rows[0][1], "PL");
   EXPECT_EQ(rows[0][2], "Green");
   EXPECT_NEAR(std::stod(rows[0][3]), 18.4207, 1e-4);
   EXPECT_NEAR(std::stod(rows[0][4]), 0.184207, 1e-6);
-  for (int k = 5; k <= 13; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
+  for (int k = 5; k <= 17; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
 
   EXPECT_EQ(rows[1][1], "AF");
   EXPECT_EQ(rows[1][2], "Green");
@@ -228,6 +230,69 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_NEAR(std::stod(rows[1][11]), 7.2036515e-6, 1e-12);
   EXPECT_NEAR(std::stod(rows[1][12]), 7.2036515e-4, 1e-10);
   EXPECT_EQ(rows[1][13], "Green");
+  // C0 = 100 at the source: the exact solution predicts 7.2e-4 at the
+  // receptor; without saved settings the verdict is the screening one.
+  EXPECT_NEAR(std::stod(rows[1][14]), 7.2036515e-4, 1e-10);
+  EXPECT_EQ(rows[1][15], rows[1][8]);
+  EXPECT_EQ(rows[1][16], "screening");
+  EXPECT_EQ(rows[1][17], "Green");
+}
+
+// A project's saved ranges and verdict basis are used unless an option says
+// otherwise; the verdict columns follow the basis.
+TEST_F(CliTest, SavedSettingsChooseRangesAndVerdict) {
+  auto saveWith = [&](const std::string& name, VerdictBasis basis) {
+    Project* project = virelo_LoadProject(kSiteExample.c_str(), "rb");
+    EXPECT_NE(project, nullptr);
+    ProjectSettings& settings = virelo_Extras(project).settings;
+    settings.plumeRange = 2;
+    settings.afRange = 3;
+    settings.verdictBasis = basis;
+    EXPECT_EQ(virelo_SaveProject(project, Path(name).c_str()), 1);
+    virelo_FreeProject(project);
+    return Path(name);
+  };
+  const std::string exact = saveWith("exact.vrp", VerdictBasis::Exact);
+  const std::string worse = saveWith("worse.vrp", VerdictBasis::Worse);
+  auto leading = [](const std::string& csv) {  // the columns that do not depend on the basis
+    std::vector<std::vector<std::string>> rows = CsvRows(csv);
+    for (auto& row : rows) row.resize(15);
+    return rows;
+  };
+  const std::string explicitRanges =
+      RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2", "--af-range", "3"}).out;
+  EXPECT_EQ(leading(RunArgs({"assess", exact, "--csv"}).out), leading(explicitRanges));
+  EXPECT_EQ(leading(RunArgs({"assess", exact, "--csv", "--af-range", "0"}).out),
+            leading(RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2"}).out));
+  EXPECT_EQ(RunArgs({"breakeven", worse, "--csv"}).out,
+            RunArgs({"breakeven", kSiteExample, "--csv", "--plume-range=2", "--af-range=3"}).out);
+  EXPECT_NE(RunArgs({"assess", worse}).out.find("Attenuation factor range 3"), std::string::npos);
+
+  auto rank = [](const std::string& cls) { return cls == "Red" ? 1 : cls == "Yellow" ? 2 : 3; };
+  int verdicts = 0;
+  for (const std::string& file : {exact, worse}) {
+    const bool isExact = file == exact;
+    for (const auto& row : CsvRows(RunArgs({"assess", file, "--csv"}).out)) {
+      if (row[13].empty()) {  // no exact value: no verdict columns
+        for (int k = 14; k <= 17; ++k) EXPECT_EQ(row[k], "") << row[0] << " " << k;
+        continue;
+      }
+      ++verdicts;
+      const double relative = std::stod(row[5]), exactRelative = std::stod(row[11]);
+      const double target = std::stod(row[8]), c0 = std::stod(row[7]) / relative;
+      const double exactTarget = target * relative / exactRelative;  // CA / exact C/C0
+      EXPECT_NEAR(std::stod(row[14]), c0 * exactRelative, 1e-12 * c0 * exactRelative) << row[0];
+      EXPECT_EQ(row[16], isExact ? "exact" : "worse");
+      if (isExact) {
+        EXPECT_EQ(row[17], row[13]) << row[0];
+        EXPECT_NEAR(std::stod(row[15]), exactTarget, 1e-12 * exactTarget) << row[0];
+      } else {
+        EXPECT_EQ(row[17], rank(row[2]) < rank(row[13]) ? row[2] : row[13]) << row[0];
+        EXPECT_NEAR(std::stod(row[15]), std::min(target, exactTarget), 1e-12 * target) << row[0];
+      }
+    }
+  }
+  EXPECT_GE(verdicts, 8);  // four attenuation-factor rows with values, in each file
 }
 
 TEST_F(CliTest, ProfileAlongTheCentreLine) {
@@ -264,13 +329,14 @@ TEST_F(CliTest, RangeOptionsChooseTheClassification) {
   const std::vector<std::string> byDefault = classes(RunArgs({"assess", kSiteExample, "--csv"}));
   const std::vector<std::string> expected = {
       "Benzene PL Yellow",          "Toluene PL Green",      "MTBE PL Red",
-      "Vinyl chloride PL Problems", "Naphthalene PL Yellow", "Benzene AF Yellow",
+      "Vinyl chloride PL Problems", "Naphthalene PL Yellow", "Benzene AF Green",
       "Toluene AF Green",           "MTBE AF Yellow",        "Trichloroethene (TCE) AF Red",
       "Naphthalene AF Green"};
   EXPECT_EQ(byDefault, expected);
 
-  // Range 2 (0.1 to 10): MTBE's plume (d/x 3.18) becomes yellow, naphthalene's
-  // C0/C of 0.21 lies above 0.1; range 3 (0.2 to 5) keeps TCE (C0/C 10.02) red.
+  // Range 2 (0.1 to 10): MTBE's plume (d/x 3.07) becomes yellow, naphthalene's
+  // C0/C of 0.2002 lies above 0.1; range 3 (0.2 to 5) keeps TCE (C0/C 7.47) red
+  // and turns naphthalene, just above 0.2, yellow.
   const auto wide = classes(RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2", "--af-range=2"}));
   EXPECT_EQ(wide[2], "MTBE PL Yellow");
   EXPECT_EQ(wide[9], "Naphthalene AF Yellow");
@@ -300,9 +366,9 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "",
-                                               "10 20", "", "", ""}));
+                                               "10 20", "", "", "", "", "", "", ""}));
   EXPECT_EQ(rows[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "",
-                                               "580 10 20", "", "", ""}));
+                                               "580 10 20", "", "", "", "", "", "", ""}));
 
   run = RunArgs({"assess", path});
   const size_t af = run.out.find("Attenuation factor\n");
@@ -326,8 +392,8 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   const auto negative = CsvRows(RunArgs({"assess", path, "--csv"}).out);
   ASSERT_EQ(negative.size(), 2u);
   EXPECT_NE(negative[0][2], "Problems");
-  EXPECT_EQ(negative[1],
-            (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590", "", "", ""}));
+  EXPECT_EQ(negative[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "",
+                                                   "590", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(CliTest, NothingAssessed) {
@@ -505,9 +571,11 @@ TEST_F(CliTest, ExportNamesTheSourceOfEveryValue) {
   EXPECT_EQ(exportedSources, sources);
 
   // An edited decay constant loses its source, the other keeps it; a
-  // contaminant of one's own has none.
+  // contaminant of one's own has none. Benzene's sulfate value comes from a
+  // table that replaced an older, labelled single-site value: the table is
+  // named, not the source that gave another number.
   WriteFile(Path("edited.csv"), kHeader +
-                                    "BTEX,Benzene,,,0.002,,,,0.003,,,\n"
+                                    "BTEX,Benzene,,,0.002,,,,0.008,,,\n"
                                     "Other,Own,,,0.1,,,,,,,\n"
                                     "Compounds,MTBE,5,,0.0021,,,,,,,\n");
   ASSERT_EQ(RunArgs({"db-import", Path("edited.csv"), Path("edited.vrc")}).status, 0);
@@ -518,9 +586,10 @@ TEST_F(CliTest, ExportNamesTheSourceOfEveryValue) {
   ASSERT_EQ(rows[0].size(), 12u);
   EXPECT_EQ(
       rows[0][11],
-      "lambdaUnknown: edited value, no source; lambdaSulfate: 0.003 1/d in sulfate-reducing laboratory "
-      "microcosms of sediment from a petroleum-contaminated aquifer, Hanahan SC (Chapelle, Bradley, Lovley "
-      "and Vroblesky 1996, USGS publication 70018509)");
+      "lambdaUnknown: edited value, no source; lambdaSulfate: Suarez and Rifai 1999 (Bioremediation Journal "
+      "3(4):337-362), as tabulated, indicative, from laboratory and field data, in SKB Cahier 'Natuurlijke "
+      "Afbraak: Het is niet niks!' (van Ras, Roosma, Volkers, SKB Gouda 2007), section 2.4, Tabel 4 (k in "
+      "1/d): lambdaAerobic 0.335, lambdaNitrate 0.008, lambdaIron 0.009, lambdaSulfate 0.008");
   EXPECT_EQ(rows[1][11], "lambdaUnknown: edited value, no source");
   // A citation's own semicolon does not end its part.
   EXPECT_EQ(
@@ -633,7 +702,7 @@ TEST_F(CliTest, BreakevenListsTheEnginesValuesInResultOrder) {
     if (order.empty() || order.back() != result) order.push_back(result);
   }
   EXPECT_EQ(order, (std::vector<std::string>{"Benzene PL Yellow", "Toluene PL Green", "MTBE PL Red",
-                                             "Naphthalene PL Yellow", "Benzene AF Yellow", "Toluene AF Green",
+                                             "Naphthalene PL Yellow", "Benzene AF Green", "Toluene AF Green",
                                              "MTBE AF Yellow", "Trichloroethene (TCE) AF Red",
                                              "Naphthalene AF Green"}));
   EXPECT_EQ(CsvRows(run.out).size(), 4 * 7 + 5 * 12u);
@@ -659,7 +728,7 @@ TEST_F(CliTest, BreakevenListsTheEnginesValuesInResultOrder) {
   const CliRun text = RunArgs({"breakeven", kSiteExample, "--af-range", "2"});
   EXPECT_NE(text.out.find("Vinyl chloride, plume length: Problems (no break-even values)"),
             std::string::npos);
-  EXPECT_NE(text.out.find("  Kf      5             10.5782 (\u00d72.1)            1.58672 (\u00d70.32)\n"),
+  EXPECT_NE(text.out.find("  Kf      5             10.3556 (\u00d72.1)              1.55334 (\u00d70.31)\n"),
             std::string::npos)
       << text.out;
 }

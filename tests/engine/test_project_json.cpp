@@ -84,19 +84,20 @@ TEST_F(ProjectJsonTest, ExportThenImportGivesTheSameFileByteForByte) {
     EXPECT_TRUE(RoundTrip(kSource + example) == original) << example;
   }
 
-  // Values no page would write but a file can hold: every double the JSON
-  // number syntax cannot carry, full masks, out-of-table codes, the extremes
-  // of every integer field, texts that fill their fields with Latin-1.
+  // Values no page would write but a file can hold: the extremes of the
+  // finite doubles, full masks, out-of-table codes, the extremes of every
+  // integer field, texts that fill their fields with Latin-1. (Infinite and
+  // undefined values are refused on import; see below.)
   Project* p = virelo_AllocateProject();
   std::memset(p->title, '\xFC', kTitleCapacity - 1);
   CopyBounded(p->description, "Line one\r\n\"quoted\" \\ and\ttab", sizeof p->description);
   CopyBounded(p->author, "S\xFC\x64 \xA9", sizeof p->author);
   p->approximateDispersivity = -32768;
   const double doubles[] = {-0.0,
-                            std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::quiet_NaN(),
-                            FromBits(0xfff0000000000001u),  // a signalling NaN with its sign bit
+                            -DBL_MAX,
+                            -std::numeric_limits<double>::denorm_min(),
+                            DBL_MIN,
+                            FromBits(0x800fffffffffffffu),
                             std::numeric_limits<double>::denorm_min(),
                             DBL_MAX,
                             0.1,
@@ -224,6 +225,182 @@ TEST_F(ProjectJsonTest, ContaminantCountOf32767) {
   EXPECT_EQ(p, nullptr);
 }
 
+// The settings ride along as top-level keys (and a source per contaminant),
+// written only where they differ from the defaults; a bad one is refused
+// with its path like any other field.
+TEST_F(ProjectJsonTest, SettingsTravelAsTopLevelKeysAndComeBackUnchanged) {
+  const Json plain = Json::parse(Cli({"project-export", kSource + "/examples/fuel-depot.vrp"}).out);
+  Json withSettings;
+  for (const auto& item : plain.items()) {
+    withSettings[item.key()] = item.value();
+    if (item.key() == "approximateDispersivity") {
+      withSettings["concentrationUnit"] = "mg/L";
+      withSettings["ranges"] = {{"plumeLength", 0}, {"attenuationFactor", 2}};
+      withSettings["verdictBasis"] = "exact";
+    }
+  }
+  withSettings["contaminants"][1]["lambdaSource"] = "Site study 2021, \u00a7 4.2\nsecond line";
+  const std::string text = withSettings.dump(2) + "\n";
+  writeAll(Path("set.json"), Bytes(text.begin(), text.end()));
+  ASSERT_EQ(Cli({"project-import", Path("set.json"), Path("set.vrp")}).status, 0);
+  const CliResult exported = Cli({"project-export", Path("set.vrp")});
+  EXPECT_EQ(exported.out, text);
+  EXPECT_TRUE(RoundTrip(Path("set.vrp")) == readAll(Path("set.vrp")));
+  // The project part is the file without settings.
+  const Bytes original = readAll(kSource + "/examples/fuel-depot.vrp");
+  const Bytes withBlock = readAll(Path("set.vrp"));
+  ASSERT_GT(withBlock.size(), original.size());
+  EXPECT_TRUE(Bytes(withBlock.begin(), withBlock.begin() + static_cast<long>(original.size())) == original);
+
+  // Default values given explicitly mean the same as none.
+  Json explicitDefaults = plain;
+  explicitDefaults["verdictBasis"] = "screening";
+  explicitDefaults["ranges"] = {{"plumeLength", 0}};
+  explicitDefaults["concentrationUnit"] = "\u00b5g/L";
+  explicitDefaults["contaminants"][0]["lambdaSource"] = "";
+  const std::string defaults = explicitDefaults.dump();
+  writeAll(Path("defaults.json"), Bytes(defaults.begin(), defaults.end()));
+  ASSERT_EQ(Cli({"project-import", Path("defaults.json"), Path("defaults.vrp")}).status, 0);
+  EXPECT_TRUE(readAll(Path("defaults.vrp")) == original);
+
+  auto refused = [&](const char* pointer, const Json& value, const std::string& message) {
+    Json changed = withSettings;
+    changed[Json::json_pointer(pointer)] = value;
+    const std::string bad = changed.dump();
+    writeAll(Path("bad.json"), Bytes(bad.begin(), bad.end()));
+    const CliResult run = Cli({"project-import", Path("bad.json"), Path("bad.vrp")});
+    EXPECT_EQ(run.status, 1) << pointer;
+    EXPECT_NE(run.err.find(message), std::string::npos) << pointer << "\n" << run.err;
+    EXPECT_FALSE(fs::exists(Path("bad.vrp"))) << pointer;
+  };
+  refused("/ranges/plumeLength", 4, "/ranges/plumeLength: expected a whole number from 0 to 3");
+  refused("/ranges/attenuationFactor", -1, "/ranges/attenuationFactor: expected a whole number");
+  refused("/ranges/attenuationFactor", 1.0, "/ranges/attenuationFactor: expected a whole number");
+  refused("/ranges/colour", 1, "/ranges/colour: unknown field");
+  refused("/verdictBasis", "Exact", "/verdictBasis: expected \"screening\", \"exact\" or \"worse\"");
+  refused("/concentrationUnit", std::string(25, 'g'), "/concentrationUnit: longer than 24 characters");
+  refused("/concentrationUnit", "mg\tL", "/concentrationUnit: holds a control character");
+  refused("/contaminants/2/lambdaSource", 1, "/contaminants/2/lambdaSource: expected a string");
+  refused("/contaminants/2/lambdaSorce", "x", "/contaminants/2/lambdaSorce: unknown field");
+  // Two contaminants of one name cannot keep two different sources.
+  Json twins = withSettings;
+  twins["contaminants"][2]["name"] = twins["contaminants"][1]["name"];
+  twins["contaminants"][2]["lambdaSource"] = "another study";
+  const std::string twinsText = twins.dump();
+  writeAll(Path("bad.json"), Bytes(twinsText.begin(), twinsText.end()));
+  const CliResult twinRun = Cli({"project-import", Path("bad.json"), Path("bad.vrp")});
+  EXPECT_NE(twinRun.err.find("/contaminants/2/lambdaSource: differs"), std::string::npos) << twinRun.err;
+}
+
+// No input may be infinite or undefined, whichever way the JSON spells it:
+// each is refused with its path and the target stays as it was. A file that
+// holds such a value is still exported as it is.
+TEST_F(ProjectJsonTest, ImportRefusesInfiniteAndUndefinedValues) {
+  const std::string good = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
+  const Json json = Json::parse(good);
+  std::vector<std::pair<std::string, std::string>> cases;  // path, text
+  for (const char* path : {"/aquifer/distanceX", "/aquifer/sourceThicknessSy", "/contaminants/0/c0",
+                           "/contaminants/0/lambdaUser"}) {
+    for (const Json& value : {Json("inf"), Json("-inf"), Json("nan"), Json("0x7ff0000000000000")}) {
+      Json changed = json;
+      changed[Json::json_pointer(path)] = value;
+      cases.emplace_back(path, changed.dump(1));
+    }
+  }
+  std::string overflow = good;
+  overflow.replace(overflow.find("\"ca\": 1.0"), 10, "\"ca\": 1e400");
+  cases.emplace_back("number overflow parsing '1e400'", overflow);
+
+  writeAll(Path("old.vrp"), readAll(kSource + "/examples/fuel-depot.vrp"));
+  for (const auto& [path, text] : cases) {
+    writeAll(Path("bad.json"), Bytes(text.begin(), text.end()));
+    const CliResult run = Cli({"project-import", Path("bad.json"), Path("old.vrp"), "--force"});
+    EXPECT_EQ(run.status, 1) << path;
+    EXPECT_NE(run.err.find(path), std::string::npos) << path << "\n" << run.err;
+    EXPECT_TRUE(readAll(Path("old.vrp")) == readAll(kSource + "/examples/fuel-depot.vrp")) << path;
+  }
+
+  Project* p = virelo_LoadProject((kSource + "/examples/worked-example.vrp").c_str(), "rb");
+  ASSERT_NE(p, nullptr);
+  p->aquifer.distanceX = std::numeric_limits<double>::infinity();
+  ASSERT_EQ(virelo_SaveProject(p, Path("inf.vrp").c_str()), 1);
+  virelo_FreeProject(p);
+  const CliResult exported = Cli({"project-export", Path("inf.vrp")});
+  EXPECT_NE(exported.out.find("\"distanceX\": \"inf\""), std::string::npos);
+}
+
+// With "Approximate by x" set, a JSON form whose x moved on without its
+// dispersivities is written with the ones x gives, and the user is told.
+// A binary file with stale values is assessed with current ones and stays
+// unchanged.
+TEST_F(ProjectJsonTest, StaleDispersivitiesAreBroughtUpToDate) {
+  Json json = Json::parse(Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out);
+  json["approximateDispersivity"] = 1;
+  json["aquifer"]["distanceX"] = 200.0;  // ax 10, ay 1, az 0.1 stay from x = 100
+  const std::string text = json.dump(2);
+  writeAll(Path("stale.json"), Bytes(text.begin(), text.end()));
+  const CliResult run = Cli({"project-import", Path("stale.json"), Path("site.vrp")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("follow x = 200 m: ax = 20 m (stored: 10 m), ay = 2 m (stored: 1 m), "
+                         "az = 0.2 m (stored: 0.1 m); the project is written"),
+            std::string::npos)
+      << run.err;
+  Project* p = virelo_LoadProject(Path("site.vrp").c_str(), "rb");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->aquifer.dispersivityAx, 20.0);
+  EXPECT_EQ(p->aquifer.dispersivityAy, 2.0);
+  EXPECT_EQ(p->aquifer.dispersivityAz, 0.2);
+
+  // The same values stale in a binary file: assessed as the page would show
+  // them, with a note, and the file left alone.
+  p->aquifer.dispersivityAx = 5.0;
+  ASSERT_EQ(virelo_SaveProject(p, Path("stale.vrp").c_str()), 1);
+  virelo_FreeProject(p);
+  const Bytes before = readAll(Path("stale.vrp"));
+  const CliResult assessed = Cli({"assess", Path("stale.vrp"), "--csv"});
+  const CliResult current = Cli({"assess", Path("site.vrp"), "--csv"});
+  ASSERT_EQ(assessed.status, 0);
+  EXPECT_EQ(assessed.out, current.out);
+  EXPECT_NE(assessed.err.find("ax = 20 m (stored: 5 m), ay = 2 m (stored: 2 m), az = 0.2 m (stored: 0.2 m) "
+                              "(the file is unchanged)"),
+            std::string::npos)
+      << assessed.err;
+  EXPECT_TRUE(readAll(Path("stale.vrp")) == before);
+
+  // Without "Approximate by x" the entered values are the user's own.
+  json["approximateDispersivity"] = 0;
+  const std::string own = json.dump(2);
+  writeAll(Path("own.json"), Bytes(own.begin(), own.end()));
+  const CliResult kept = Cli({"project-import", Path("own.json"), Path("own.vrp")});
+  ASSERT_EQ(kept.status, 0) << kept.err;
+  EXPECT_EQ(kept.err, "");
+  p = virelo_LoadProject(Path("own.vrp").c_str(), "rb");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->aquifer.dispersivityAx, 10.0);
+  virelo_FreeProject(p);
+}
+
+// Another project under the target's name is kept unless --force is given;
+// the same project may be written again.
+TEST_F(ProjectJsonTest, ImportKeepsADifferentProjectWithoutForce) {
+  const std::string json = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
+  writeAll(Path("site.json"), Bytes(json.begin(), json.end()));
+  const Bytes depot = readAll(kSource + "/examples/fuel-depot.vrp");
+  writeAll(Path("depot.vrp"), depot);
+  const CliResult refused = Cli({"project-import", Path("site.json"), Path("depot.vrp")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("exists and holds a different project; use --force"), std::string::npos)
+      << refused.err;
+  EXPECT_TRUE(readAll(Path("depot.vrp")) == depot);
+
+  EXPECT_EQ(Cli({"project-import", Path("site.json"), Path("depot.vrp"), "--force"}).status, 0);
+  const Bytes worked = readAll(kSource + "/examples/worked-example.vrp");
+  EXPECT_TRUE(readAll(Path("depot.vrp")) == worked);
+  const CliResult again = Cli({"project-import", Path("site.json"), Path("depot.vrp")});
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_TRUE(readAll(Path("depot.vrp")) == worked);
+}
+
 TEST_F(ProjectJsonTest, ImportKeepsFilesThatAreNotProjects) {
   const std::string json = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
   writeAll(Path("site.json"), Bytes(json.begin(), json.end()));
@@ -246,9 +423,12 @@ TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
        {"  Kf  hydraulic conductivity          5 m/d\n", "  ne  effective porosity              0.2\n",
         "      redox condition                 ANAEROBIC-SO4 (sulfate-reducing)\n",
         "      dispersivities                  approximated from x",
-        "  ay  dispersivity paired with Sy     2.5 m\n", "Contaminants with project inputs: 6 of ",
-        "    C0         800\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
-        "    lambda     0.003 1/d, preset for ANAEROBIC-SO4\n",
+        "  ay  dispersivity across, horizontal 2.5 m\n",
+        "  Sz  thickness below water table     4 m\n  Sy  half the width across the flow  10 m\n"
+        "  W   source width across the flow    20 m (2 Sy)\n",
+        "Contaminants with project inputs: 6 of ",
+        "    C0         700\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
+        "    lambda     0.008 1/d, preset for ANAEROBIC-SO4\n",
         "  Vinyl chloride (Chlorinated Aliphatics)\n    assessed   plume length\n"}) {
     EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
   }
@@ -262,7 +442,7 @@ TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
   ASSERT_EQ(shown["contaminants"].size(), 6u);
   EXPECT_EQ(
       shown["contaminants"][0]["decayConstant"],
-      Json({{"value", 0.003}, {"unit", "1/d"}, {"origin", "preset"}, {"redoxCondition", "ANAEROBIC-SO4"}}));
+      Json({{"value", 0.008}, {"unit", "1/d"}, {"origin", "preset"}, {"redoxCondition", "ANAEROBIC-SO4"}}));
   EXPECT_EQ(shown["contaminants"][4]["decayConstant"]["value"], nullptr);  // vinyl chloride: no preset
 }
 

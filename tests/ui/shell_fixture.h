@@ -12,6 +12,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/DataCommands.h"
+#include "app/FileCommands.h"
+#include "app/HelpCommands.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
 #include "app/ReportBoxes.h"

@@ -69,7 +69,7 @@ void TestCommands::exitAnswers() {
   typeTitle(window.get(), "Unsaved");
   // Cancel: the window stays, the project unchanged.
   session.platform.answers = {Platform::Cancel};
-  window->OnFileExit();
+  window->fileCommands->OnFileExit();
   QVERIFY(window->isVisible());
   QVERIFY(window->project);
   QCOMPARE(session.platform.messages.size(), 1);
@@ -81,13 +81,13 @@ void TestCommands::exitAnswers() {
   QCOMPARE(window->project->modified, 1);
   // Yes on a never-saved project: the save dialog, cancelled, keeps the window.
   session.platform.answers = {Platform::Yes};
-  window->OnFileExit();
+  window->fileCommands->OnFileExit();
   QCOMPARE(session.platform.saveDialogs, 1);
   QVERIFY(window->isVisible());
   QVERIFY(window->project);
   // No: closes without writing anything.
   session.platform.answers = {Platform::No};
-  window->OnFileExit();
+  window->fileCommands->OnFileExit();
   QVERIFY(!window->isVisible());
   QVERIFY(!window->project);
   QCOMPARE(session.platform.saveDialogs, 1);
@@ -99,11 +99,11 @@ void TestCommands::saveQuestionWithAPathSavesInPlace() {
   auto window = session.start();
   const QString file = session.path("kept.vrp");
   session.platform.saveFileNames.push_back(file);
-  QCOMPARE(window->OnFileSaveAs(), 1);
+  QCOMPARE(window->fileCommands->OnFileSaveAs(), 1);
   typeTitle(window.get(), "Before new");
   // New commits the pages before asking, then Yes saves to the known path.
   session.platform.answers = {Platform::Yes};
-  window->OnFileNew();
+  window->fileCommands->OnFileNew();
   QCOMPARE(texts(session.platform), QStringList({kSavePrompt}));
   QCOMPARE(session.platform.saveDialogs, 1);
   QCOMPARE(loadedTitle(file), QStringLiteral("Before new"));
@@ -124,21 +124,21 @@ void TestCommands::saveOfEmptyListFailsAndKeepsOldFile() {
   }
   typeTitle(window.get(), "Empty list");
   session.platform.saveFileNames.push_back(file);
-  QCOMPARE(window->OnFileSaveAs(), 0);
+  QCOMPARE(window->fileCommands->OnFileSaveAs(), 0);
   QCOMPARE(texts(session.platform), QStringList({kSaveError}));
   QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Virelo-Error"));
   QCOMPARE(session.platform.messages[0].icon, Platform::Icon::Error);
   QCOMPARE(contents(file), QByteArray("previous contents"));
   QCOMPARE(window->project->modified, 1);
   // Save now aims at that path and fails the same way.
-  QCOMPARE(window->OnFileSave(), 0);
+  QCOMPARE(window->fileCommands->OnFileSave(), 0);
   QCOMPARE(session.platform.messages.size(), 2);
   QCOMPARE(contents(file), QByteArray("previous contents"));
   QCOMPARE(window->project->modified, 1);
   QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
   // A failed save during the question aborts the Exit.
   session.platform.answers = {Platform::Yes};
-  window->OnFileExit();
+  window->fileCommands->OnFileExit();
   QVERIFY(window->isVisible());
   QCOMPARE(texts(session.platform).last(), kSaveError);
 }
@@ -149,13 +149,13 @@ void TestCommands::failedSaveAsThenSaveWritesChosenFile() {
   const QString folder = session.path("later");
   const QString file = folder + "/chosen.vrp";
   session.platform.saveFileNames.push_back(file);
-  QCOMPARE(window->OnFileSaveAs(), 0);  // the folder does not exist yet
+  QCOMPARE(window->fileCommands->OnFileSaveAs(), 0);  // the folder does not exist yet
   QCOMPARE(texts(session.platform).last(), kSaveError);
   QCOMPARE(QFile::decodeName(window->project->path), file);
   QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
   QVERIFY(QDir().mkpath(folder));
   const int dialogs = session.platform.saveDialogs;
-  QCOMPARE(window->OnFileSave(), 1);
+  QCOMPARE(window->fileCommands->OnFileSave(), 1);
   QCOMPARE(session.platform.saveDialogs, dialogs);
   QVERIFY(QFile::exists(file));
   QCOMPARE(window->project->modified, 0);
@@ -168,7 +168,7 @@ void TestCommands::ctrlSWhileTypingCommitsTitle() {
   auto window = session.start();
   const QString file = session.path("typed.vrp");
   session.platform.saveFileNames.push_back(file);
-  QCOMPARE(window->OnFileSaveAs(), 1);
+  QCOMPARE(window->fileCommands->OnFileSaveAs(), 1);
   auto* title = child<QLineEdit>(window.get(), "titleEdit");
   title->setFocus();
   title->selectAll();
@@ -193,7 +193,7 @@ void TestCommands::openAnsweredNoThenCancelled() {
   QCOMPARE(window->project, before);
   QCOMPARE(window->project->modified, 1);
   session.platform.answers = {Platform::Cancel};
-  window->OnFileExit();
+  window->fileCommands->OnFileExit();
   QCOMPARE(texts(session.platform), QStringList({kSavePrompt, kSavePrompt}));
   QVERIFY(window->isVisible());
 }
@@ -230,7 +230,7 @@ void TestCommands::openAnsweredNoLeavesPendingEditsBehind() {
     }
     session.platform.answers = {Platform::No};
     session.platform.openFileNames.push_back(file);
-    window->OnFileOpen();
+    window->fileCommands->OnFileOpen();
     QCOMPARE(window->windowTitle(), QStringLiteral("[other.vrp] Virelo 1.0"));
     QCOMPARE(QString::fromLatin1(window->project->title), QStringLiteral("Other"));
     QCOMPARE(window->project->aquifer.setMask, uint16_t(0));
@@ -239,7 +239,7 @@ void TestCommands::openAnsweredNoLeavesPendingEditsBehind() {
       QCOMPARE(window->project->contaminants[i].assess, 0);
     }
     QCOMPARE(window->project->modified, 0);
-    window->OnFileNew();
+    window->fileCommands->OnFileNew();
   }
 }
 
@@ -251,7 +251,7 @@ void TestCommands::saveGenericDataAsDefault() {
     ShellSession session(ShellSession::NoDatabase);
     auto window = session.start();
     session.platform.messages.clear();
-    window->saveGenericAction->trigger();
+    window->dataCommands->action("saveGeneric")->trigger();
     QVERIFY(session.platform.messages.isEmpty());
   }
   ShellSession session;
@@ -260,20 +260,20 @@ void TestCommands::saveGenericDataAsDefault() {
   QVERIFY(QFile::remove(userFile));
   std::strcpy(window->project->contaminants[0].name, "Renamed entry");
   session.platform.answers = {Platform::No};
-  window->saveGenericAction->trigger();
+  window->dataCommands->action("saveGeneric")->trigger();
   QCOMPARE(texts(session.platform), QStringList({question}));
   QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Changing generic contaminant data"));
   QCOMPARE(session.platform.messages[0].buttons, Platform::Yes | Platform::No);
   QVERIFY(!QFile::exists(userFile));
   session.platform.answers = {Platform::Yes};
-  window->saveGenericAction->trigger();
+  window->dataCommands->action("saveGeneric")->trigger();
   QCOMPARE(texts(session.platform), QStringList({question, question, "Contaminants saved!"}));
   QCOMPARE(session.platform.messages[2].caption, QStringLiteral("Virelo"));
   QCOMPARE(session.platform.messages[2].icon, Platform::Icon::None);
   QVERIFY(QFile::exists(userFile));
   QCOMPARE(window->project->modified, 0);
   // A new project takes the saved list.
-  window->OnFileNew();
+  window->fileCommands->OnFileNew();
   QCOMPARE(QString::fromLatin1(window->project->contaminants[0].name), QStringLiteral("Renamed entry"));
 }
 
@@ -286,7 +286,7 @@ void TestCommands::loadApplicationDefaults() {
     Contaminant* list = window->project->contaminants;
     const int count = window->project->contaminantCount;
     session.platform.answers = {Platform::Yes};
-    window->loadDefaultsAction->trigger();
+    window->dataCommands->action("loadDefaults")->trigger();
     QCOMPARE(session.platform.messages.size(), 3);
     QCOMPARE(session.platform.messages[0].text, question);
     QCOMPARE(session.platform.messages[0].caption, QStringLiteral("contaminant data"));
@@ -306,10 +306,10 @@ void TestCommands::loadApplicationDefaults() {
   std::strcpy(window->project->contaminants[0].name, "Edited entry");
   session.platform.messages.clear();
   session.platform.answers = {Platform::No};
-  window->loadDefaultsAction->trigger();
+  window->dataCommands->action("loadDefaults")->trigger();
   QCOMPARE(QByteArray(window->project->contaminants[0].name), QByteArray("Edited entry"));
   session.platform.answers = {Platform::Yes};
-  window->loadDefaultsAction->trigger();
+  window->dataCommands->action("loadDefaults")->trigger();
   QCOMPARE(texts(session.platform), QStringList({question, question, "Default contaminants loaded!"}));
   QCOMPARE(QByteArray(window->project->contaminants[0].name), name);
   QCOMPARE(window->project->modified, 1);
@@ -329,7 +329,7 @@ void TestCommands::editGenericData() {
     std::strcpy(editor->workingList[0].name, "Changed in the copy");
     return int(QDialog::Rejected);
   };
-  window->editGenericAction->trigger();
+  window->dataCommands->action("editGeneric")->trigger();
   QCOMPARE(session.platform.dialogTitles.last(), QStringLiteral("Edit contaminant data"));
   QCOMPARE(project->contaminants, original);
   QCOMPARE(project->contaminantCount, count);
@@ -343,7 +343,7 @@ void TestCommands::editGenericData() {
     if (editor->workingCount != count || editor->workingList == original) return int(QDialog::Rejected);
     return int(QDialog::Accepted);
   };
-  window->editGenericAction->trigger();
+  window->dataCommands->action("editGeneric")->trigger();
   QCOMPARE(project->contaminantCount, count);
   QCOMPARE(std::memcmp(project->contaminants, before.data(), sizeof(Contaminant) * count), 0);
   QCOMPARE(project->modified, 1);
@@ -373,7 +373,7 @@ void TestCommands::editGenericData() {
   c0->selectAll();
   QTest::keyClicks(c0, "7");
   QVERIFY(page->pageModified);
-  window->editGenericAction->trigger();
+  window->dataCommands->action("editGeneric")->trigger();
   QCOMPARE(project->contaminantCount, 1);
   QCOMPARE(QString::fromLatin1(project->contaminants[0].name), QStringLiteral("Only one left"));
   QCOMPARE(project->contaminants[0].assess, 0);
@@ -385,7 +385,7 @@ void TestCommands::editGenericData() {
 void TestCommands::manualOpensBesideProgram() {
   ShellSession session;
   auto window = session.start();
-  window->manualAction->trigger();
+  window->helpCommands->manualAction->trigger();
   QCOMPARE(session.platform.openedUrls.size(), 1);
   QCOMPARE(session.platform.openedUrls[0], QUrl::fromLocalFile(session.program.path() + "/manual.pdf"));
   QVERIFY(session.platform.messages.isEmpty());

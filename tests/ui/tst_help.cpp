@@ -23,11 +23,11 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "analysis/PlumeView.h"
+#include "analysis/RobustnessDialog.h"
 #include "app/PageTabs.h"
 #include "pages/ContaminantEditorDialog.h"
-#include "pages/PlumeView.h"
 #include "pages/ProblemsDialog.h"
-#include "pages/RobustnessDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/ManualHelp.h"
 #include "shell_fixture.h"

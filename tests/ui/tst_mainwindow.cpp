@@ -134,7 +134,7 @@ void TestMainWindow::fileNamesWithQuotesAndForeignLetters() {
   QVERIFY(QDir().mkpath(folder));
   const QString foreign = folder + QStringLiteral("/Messstellen-Ä.vrp");
   session.platform.saveFileNames.push_back(foreign);
-  QCOMPARE(window->OnFileSaveAs(), 1);
+  QCOMPARE(window->fileCommands->OnFileSaveAs(), 1);
   QVERIFY(QFile::exists(foreign));
   QCOMPARE(window->windowTitle(), QStringLiteral("[Messstellen-Ä.vrp] Virelo 1.0"));
   QCOMPARE(QFile::decodeName(window->project->path), foreign);
@@ -174,23 +174,23 @@ void TestMainWindow::captionsFollowNewOpenAndSaveAs() {
   auto window = session.start();
   // Save as with a name typed without extension: the dialog adds "vrp".
   session.platform.saveFileNames.push_back(session.path("first"));
-  QCOMPARE(window->OnFileSaveAs(), 1);
+  QCOMPARE(window->fileCommands->OnFileSaveAs(), 1);
   QCOMPARE(window->windowTitle(), QStringLiteral("[first.vrp] Virelo 1.0"));
   // Editing the title and saving under the same name keeps the caption.
   auto* title = child<QLineEdit>(window.get(), "titleEdit");
   title->setFocus();
   title->selectAll();
   QTest::keyClicks(title, "Renamed");
-  QCOMPARE(window->OnFileSave(), 1);
+  QCOMPARE(window->fileCommands->OnFileSave(), 1);
   QCOMPARE(window->windowTitle(), QStringLiteral("[first.vrp] Virelo 1.0"));
   QCOMPARE(QString::fromLatin1(window->project->title), QStringLiteral("Renamed"));
   // New shows the new project's title.
-  window->OnFileNew();
+  window->fileCommands->OnFileNew();
   QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
   // Open shows base name and extension, even of a name without a dot.
   QVERIFY(QFile::copy(session.path("first.vrp"), session.path("noext")));
   session.platform.openFileNames.push_back(session.path("noext"));
-  window->OnFileOpen();
+  window->fileCommands->OnFileOpen();
   QCOMPARE(window->windowTitle(), QStringLiteral("[noext.] Virelo 1.0"));
   QCOMPARE(MainDialog::fileCaption("/a.b/c/site.tar.gz"), QStringLiteral("[site.tar.gz] Virelo 1.0"));
 }
@@ -264,7 +264,7 @@ void TestMainWindow::tabSwitchCommitsPendingEdits() {
   // The caption keeps the new project's title.
   QCOMPARE(window->windowTitle(), QStringLiteral("[NewProject] Virelo 1.0"));
   session.platform.answers = {Platform::Cancel};
-  window->OnFileExit();
+  window->fileCommands->OnFileExit();
   QCOMPARE(session.platform.messages.size(), 1);
   QVERIFY(window->isVisible());
 }
@@ -306,7 +306,8 @@ void TestMainWindow::menusToolBarAndTooltips() {
   QCOMPARE(tips, QStringList({"Project=Project settings ... Ctrl+1", "Aquifer=Aquifer settings ... Ctrl+2",
                               "Contaminants=Contaminant settings ... Ctrl+3", "Results=Results ... Ctrl+4"}));
   // The About button opens the plain about box.
-  auto* aboutButton = qobject_cast<QToolButton*>(window->toolBar->widgetForAction(window->aboutAction));
+  auto* aboutButton =
+      qobject_cast<QToolButton*>(window->toolBar->widgetForAction(window->helpCommands->aboutAction));
   QVERIFY(aboutButton);
   QTest::mouseClick(aboutButton, Qt::LeftButton);
   QCOMPARE(session.platform.dialogTitles.last(), QStringLiteral("About Virelo 1.0"));
@@ -326,7 +327,7 @@ void TestMainWindow::helpRequestsCarryControlIds() {
     QCOMPARE(session.platform.helpRequests[0].kind, Platform::HelpKind::Topic);
 
     // What's this, then a click on the title edit: a pop-up for its id.
-    window->whatsThisAction->trigger();
+    window->helpCommands->whatsThisAction->trigger();
     QVERIFY(QWhatsThis::inWhatsThisMode());
     QTest::mouseClick(title, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(session.platform.helpRequests.size(), 2);
@@ -344,7 +345,7 @@ void TestMainWindow::helpRequestsCarryControlIds() {
           break;
         }
     QVERIFY(empty.x() >= 0);
-    window->whatsThisAction->trigger();
+    window->helpCommands->whatsThisAction->trigger();
     QTest::mouseClick(page, Qt::LeftButton, {}, empty);
     QCOMPARE(session.platform.helpRequests.size(), 2);
     if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();

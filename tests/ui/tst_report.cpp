@@ -15,11 +15,19 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QTextDocument>
+#include <cmath>
+
+#include "engine/breakeven.h"
+#include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
+#include "persistence/projectfile.h"
+#include "report/AssessmentReport.h"
 #include "shell_fixture.h"
+#include "support/ContaminantProjects.h"
 
 namespace {
 
@@ -104,6 +112,33 @@ CliRun runCli(const QStringList& arguments) {
           QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
+// The report as the document holds it, white space collapsed: what the
+// sections wrote, without a PDF in between.
+QString documentText(const Project& project, int plumeRange, int afRange) {
+  const ReportSettings settings = ReportSettingsFor(project, plumeRange, afRange);
+  return BuildReportDocument(project, settings, QSizeF(515, 760))->toPlainText().simplified();
+}
+
+// The stretch of `text` from `from` up to `to` (or its end).
+QString between(const QString& text, const QString& from, const QString& to) {
+  const qsizetype start = text.indexOf(from);
+  if (start < 0) return {};
+  const qsizetype end = text.indexOf(to, start + from.size());
+  return text.mid(start, end < 0 ? -1 : end - start);
+}
+
+// A comparison row as the report writes it: name, screening C0/C and class,
+// exact C0/C and class, mark.
+QString exactRow(const char* name, const ContaminantResult& r, AssessmentRange range) {
+  const char* marks[] = {"-", "! differs", "!! worse"};
+  return QStringLiteral("%1 %2 %3 %4 %5 %6")
+      .arg(QLatin1String(name), QString::fromStdString(FormatResultValue(r.sourceRatio, "%.7f", "%.4E")),
+           QLatin1String(AssessmentClassName(ClassifyAttenuationFactor(r.sourceRatio, range))),
+           QString::fromStdString(FormatResultValue(r.exactSourceRatio, "%.7f", "%.4E")),
+           QLatin1String(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),
+           QLatin1String(marks[static_cast<int>(CompareExactWithScreening(r, range))]));
+}
+
 }  // namespace
 
 class TestReport : public QObject {
@@ -114,6 +149,10 @@ class TestReport : public QObject {
   void unsavedEditsGoIntoTheReportMarkedNotSaved();
   void printAndPreviewPaintTheSameReport();
   void cliWritesTheReportHeadlessAndFailsClearly();
+  void headlessReportComparesEveryAttenuationFactorWithTheExactSolution();
+  void marksFollowTheAttenuationFactorRangeToItsBounds();
+  void fragileMarkFollowsTheFactorToItsBound();
+  void sourcesNameTheLiteratureOrSayTheValueDiffers();
 };
 
 void TestReport::exportedReportSaysWhatTheScreenShows() {
@@ -128,7 +167,7 @@ void TestReport::exportedReportSaysWhatTheScreenShows() {
   QVERIFY(!problems.isEmpty());  // the example's vinyl chloride has no decay constant
 
   session.platform.saveFileNames = {session.path(QStringLiteral("depot-report"))};
-  window->OnFileExportReport();
+  window->fileCommands->OnFileExportReport();
   QVERIFY(session.platform.messages.isEmpty());
   const QString text = pdfText(session.path(QStringLiteral("depot-report.pdf")));
   QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
@@ -192,7 +231,7 @@ void TestReport::unsavedEditsGoIntoTheReportMarkedNotSaved() {
   title->selectAll();
   QTest::keyClicks(title, "Depot after the 2025 round");
   session.platform.saveFileNames = {session.path(QStringLiteral("draft.pdf"))};
-  window->OnFileExportReport();
+  window->fileCommands->OnFileExportReport();
   const QString text = pdfText(session.path(QStringLiteral("draft.pdf")));
   QVERIFY(text.contains(QStringLiteral("Depot after the 2025 round")));
   QVERIFY(text.contains(QStringLiteral("Project file not saved SHA-256 of the file not saved")));
@@ -202,7 +241,7 @@ void TestReport::unsavedEditsGoIntoTheReportMarkedNotSaved() {
 
   // A report that cannot be written says so, and why.
   session.platform.saveFileNames = {session.path(QStringLiteral("no-such-folder/draft.pdf"))};
-  window->OnFileExportReport();
+  window->fileCommands->OnFileExportReport();
   QCOMPARE(session.platform.messages.size(), 1);
   QCOMPARE(session.platform.messages[0].caption, QStringLiteral("Virelo-Error"));
   QVERIFY(session.platform.messages[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
@@ -226,8 +265,8 @@ void TestReport::printAndPreviewPaintTheSameReport() {
     return int(QDialog::Rejected);
   };
   const int before = session.platform.dialogTitles.size();
-  window->OnFilePrint();
-  window->OnFilePrintPreview();
+  window->fileCommands->OnFilePrint();
+  window->fileCommands->OnFilePrintPreview();
   QCOMPARE(session.platform.dialogTitles.size(), before + 2);
   const QString text = pdfText(printed);
   QVERIFY(text.contains(QString::fromLatin1(window->project->title)));
@@ -283,6 +322,166 @@ void TestReport::cliWritesTheReportHeadlessAndFailsClearly() {
   QVERIFY2(run.standardError.contains(QStringLiteral("virelo-cli: cannot write ")),
            qPrintable(run.standardError));
   QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestReport::headlessReportComparesEveryAttenuationFactorWithTheExactSolution() {
+  // The two ranges differ, so that a section judging by the plume-length
+  // range shows other classes and marks.
+  const int plumeRange = 2, afRange = 0;
+  ProjectPtr project(virelo_LoadProject(kExample.toLocal8Bit().constData(), "rb"));
+  QVERIFY(project);
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  QVERIFY(virelo_math_CalcExactAll(project.get(), 1));
+  const AssessmentRange range = kAssessmentRanges[afRange].range;
+
+  QTemporaryDir folder;
+  const QString out = folder.filePath(QStringLiteral("report.pdf"));
+  const CliRun run = runCli({QStringLiteral("report"), kExample, QStringLiteral("-o"), out,
+                             QStringLiteral("--plume-range=%1").arg(plumeRange),
+                             QStringLiteral("--af-range=%1").arg(afRange)});
+  QCOMPARE(run.exitCode, 0);
+  const QString section = between(pdfText(out), QStringLiteral("4.4 Comparison with the exact solution"),
+                                  QStringLiteral("4.5 Robustness"));
+  QVERIFY2(section.contains(QStringLiteral("numerical integration (section 6.2)")), qPrintable(section));
+  int rows = 0, marked = 0;
+  for (int k = 0; k < project->resultCount; ++k) {
+    const ContaminantResult& r = project->results[k];
+    if (!(project->contaminants[r.contaminantIndex].assess & kAssessAttenuationFactor) ||
+        HasAttenuationFactorProblems(r))
+      continue;
+    QVERIFY(r.exactComputed);
+    const QString row = exactRow(project->contaminants[r.contaminantIndex].name, r, range);
+    QVERIFY2(section.contains(row), qPrintable(row + QStringLiteral("\n") + section));
+    ++rows;
+    if (CompareExactWithScreening(r, range) != ExactComparison::None) ++marked;
+  }
+  // The example has results to compare, some of them marked, and the
+  // headless report computed every exact value.
+  QVERIFY(rows >= 3);
+  QVERIFY(marked >= 1);
+  QVERIFY(!section.contains(QStringLiteral("not computed")));
+}
+
+void TestReport::marksFollowTheAttenuationFactorRangeToItsBounds() {
+  // Rows whose exact values sit just inside or just outside the bounds of
+  // the attenuation-factor range 0.3 .. 2.0; under the plume-length range
+  // 0.2 .. 5.0 of the same report each would be marked otherwise.
+  struct Case {
+    const char* name;
+    double screening, exact;         // C0/C
+    double relative, exactRelative;  // C/C0 at the receptor
+    const char* row;
+  };
+  const Case cases[] = {
+      {"AtUpperBound", 1.0, 2.0, 0.25, 0.25, "AtUpperBound 1.0000000 Yellow 2.0000000 Yellow -"},
+      {"AboveUpperBound", 1.0, 2.000001, 0.25, 0.25,
+       "AboveUpperBound 1.0000000 Yellow 2.0000010 Red !! worse"},
+      {"AtLowerBound", 0.3, 0.3, 0.25, 0.25, "AtLowerBound 0.3000000 Green 0.3000000 Green -"},
+      {"AboveLowerBound", 0.3, 0.300001, 0.25, 0.25,
+       "AboveLowerBound 0.3000000 Green 0.3000010 Yellow !! worse"},
+      // Concentrations a factor 1.5 apart, then just more (1.5 * 0.25 is exact).
+      {"AtFactor", 1.0, 1.5, 0.25, 0.375, "AtFactor 1.0000000 Yellow 1.5000000 Yellow -"},
+      {"BeyondFactor", 1.0, 1.5, 0.25, 0.3750001, "BeyondFactor 1.0000000 Yellow 1.5000000 Yellow ! differs"},
+      {"BeyondFactorBelow", 1.0, 0.8, 0.375, 0.2499999,
+       "BeyondFactorBelow 1.0000000 Yellow 0.8000000 Yellow ! differs"},
+      // A better exact class needs no warning, however far apart.
+      {"BetterExact", 2.5, 0.25, 0.1, 0.9, "BetterExact 2.5000000 Red 0.2500000 Green -"},
+  };
+  constexpr int kCount = sizeof cases / sizeof cases[0];
+  ProjectPtr project = makeProject(kCount + 2);
+  completeAquifer(*project, true);
+  for (const Case& c : cases) {
+    Contaminant& contaminant = addContaminant(*project, 1, c.name);
+    completeInputs(contaminant);
+    contaminant.assess = kAssessAttenuationFactor;
+  }
+  Contaminant& skipped = addContaminant(*project, 1, "NotComputed");
+  completeInputs(skipped);
+  skipped.assess = kAssessAttenuationFactor;
+  // Without CA the attenuation factor has problems: no comparison, no chart.
+  Contaminant& incomplete = addContaminant(*project, 1, "WithoutCA");
+  completeInputs(incomplete);
+  virelo_ClearContaminantValue(&incomplete, kValueCa);
+  incomplete.assess = kAssessAttenuationFactor;
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  QCOMPARE(project->resultCount, kCount + 2);
+  for (int k = 0; k < kCount; ++k) {
+    ContaminantResult& r = project->results[k];
+    QCOMPARE(r.contaminantIndex, k);
+    r.sourceRatio = cases[k].screening;
+    r.exactSourceRatio = cases[k].exact;
+    r.relativeConcentration = cases[k].relative;
+    r.exactRelativeConcentration = cases[k].exactRelative;
+    r.exactComputed = 1;
+  }
+  project->results[kCount].exactComputed = 0;
+
+  const QString text = documentText(*project, 3, 0);
+  const QString section = between(text, QStringLiteral("4.4 Comparison with the exact solution"),
+                                  QStringLiteral("4.5 Robustness"));
+  QVERIFY(!section.contains(QStringLiteral("WithoutCA")));
+  QVERIFY(text.contains(QStringLiteral(
+      "WithoutCA: no chart, the inputs of the attenuation factor have problems (section 4.3).")));
+  for (const Case& c : cases) QVERIFY2(section.contains(QLatin1String(c.row)), qPrintable(c.row + section));
+  QVERIFY2(section.contains(QStringLiteral("NotComputed %1 Green not computed")
+                                .arg(QString::fromStdString(FormatResultValue(
+                                    project->results[kCount].sourceRatio, "%.7f", "%.4E")))),
+           qPrintable(section));
+}
+
+void TestReport::fragileMarkFollowsTheFactorToItsBound() {
+  // One plume length whose ratio d/x lies a factor 1.98 below the upper
+  // bound of the range 0.3 .. 2.0, one a factor 2.02 below it: Kf, i, ne
+  // and the decay constant each reach the bound by that factor, every other
+  // input and the lower bound lie further off. The nearer one is fragile.
+  ProjectPtr project = makeProject(2);
+  completeAquifer(*project, false);
+  const Aquifer& a = project->aquifer;
+  const double v = a.conductivityKf * a.gradientI / a.porosityNe;
+  for (auto [name, factor] : {std::pair{"Near", 1.98}, std::pair{"Far", 2.02}}) {
+    Contaminant& c = addContaminant(*project, 1, name);
+    const double ratio = 2.0 / factor;
+    completeInputs(c, 100.0, 1.0, std::log(100.0) * v / (ratio * a.distanceX));
+    c.assess = kAssessPlumeLength;
+  }
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  // The attenuation-factor range is another, so that judging the plume
+  // length by it moves the bound.
+  const QString text = documentText(*project, 0, 2);
+  const QString section =
+      between(text, QStringLiteral("4.5 Robustness"), QStringLiteral("Centre-line charts"));
+  QVERIFY2(section.contains(QStringLiteral("Near, plume length: Yellow, fragile")), qPrintable(section));
+  QVERIFY2(section.contains(QStringLiteral("Far, plume length: Yellow, robust")), qPrintable(section));
+  // The lines of the inputs that reach the bound by the factor carry the
+  // mark (x, Kf, i, ne, the decay constant), C0 and CA do not; the robust
+  // table has none.
+  const QString far = between(section, QStringLiteral("Far, plume length"), QStringLiteral("5 Centre"));
+  QVERIFY(!far.contains(QStringLiteral("fragile")));
+  const QString near = between(section, QStringLiteral("Near, plume length"), QStringLiteral("Far, plume"));
+  QCOMPARE(near.count(QStringLiteral("fragile")), 1 + 5);
+}
+
+void TestReport::sourcesNameTheLiteratureOrSayTheValueDiffers() {
+  ProjectPtr project(virelo_LoadProject(kExample.toLocal8Bit().constData(), "rb"));
+  QVERIFY(project);
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  const auto benzene = [&project] {
+    return between(documentText(*project, 0, 0), QStringLiteral("Benzene: "), QStringLiteral("Toluene: "));
+  };
+  // The example uses the bundled sulfate-reducing decay constant of
+  // benzene: the entry quotes the literature table's source of it.
+  QString entry = benzene();
+  QVERIFY2(entry.contains(QStringLiteral("Hanahan SC")), qPrintable(entry));
+  QVERIFY2(!entry.contains(QStringLiteral("differ")), qPrintable(entry));
+  Contaminant& c = project->contaminants[0];
+  QCOMPARE(QLatin1String(c.name), QLatin1String("Benzene"));
+  QCOMPARE(c.lambdaSelected, kLambdaSulfate);
+  virelo_SetLambda(&c, kLambdaSulfate, 0.0031);
+  entry = benzene();
+  QVERIFY2(
+      entry.contains(QStringLiteral("Note: the decay constant in this project differ(s) from the bundled "
+                                    "database; no source is recorded for the value used.")),
+      qPrintable(entry));
 }
 
 QTEST_MAIN(TestReport)

@@ -9,7 +9,10 @@
 #include "engine/assessment.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
+#include "engine/extras.h"
+#include "engine/plausibility.h"
 #include "engine/validation.h"
+#include "engine/verdict.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
@@ -105,8 +108,11 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
 // assessment's columns, and every value column of a row with problems, stay
 // empty, so that an empty cell never passes for a computed 0. The exact
 // solution's columns come last, so that scripts reading the earlier columns
-// by position keep working.
-void WriteCsv(const std::vector<AssessRow>& rows, AssessmentRange afRange, std::ostream& out) {
+// by position keep working; the verdict under the project's basis comes after
+// them, beside `class`, which stays the screening class.
+void WriteCsv(const Project& project, const std::vector<AssessRow>& rows, AssessmentRange afRange,
+              std::ostream& out) {
+  const VerdictBasis basis = virelo_SettingsOf(project).verdictBasis;
   out << CsvJoin(AssessCsvColumns()) << "\n";
   for (const AssessRow& row : rows) {
     const ContaminantResult& r = *row.result;
@@ -126,6 +132,11 @@ void WriteCsv(const std::vector<AssessRow>& rows, AssessmentRange afRange, std::
           fields[11] = FormatDouble(r.exactRelativeConcentration);
           fields[12] = FormatDouble(r.exactSourceRatio);
           fields[13] = AssessmentClassName(ClassifyExactAttenuationFactor(r, afRange));
+          const Contaminant& c = project.contaminants[r.contaminantIndex];
+          fields[14] = FormatDouble(ReceptorConcentrationsOf(c, r).exact);
+          fields[15] = FormatDouble(TargetConcentration(c, r, basis));
+          fields[16] = VerdictBasisKey(basis);
+          fields[17] = AssessmentClassName(VerdictClass(r, afRange, basis));
         }
       }
     }
@@ -158,11 +169,16 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadAssessedProject(path, err);
   if (!project) return kCliFailed;
+  UseSavedRanges(parsed, *project, &plumeRange, &afRange);
+  // Words that may stop a slip (a Kf typed in m/s); they change no verdict
+  // and stay out of the table and the CSV.
+  for (const PlausibilityWarning& warning : virelo_CheckPlausibility(project->aquifer))
+    err << "virelo-cli: warning: " << path << ": " << warning.text << "\n";
   const std::vector<AssessRow> rows =
       CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
   if (parsed.has("--csv")) {
     virelo_math_CalcExactAll(project.get(), 0);
-    WriteCsv(rows, kAssessmentRanges[afRange].range, out);
+    WriteCsv(*project, rows, kAssessmentRanges[afRange].range, out);
   } else {
     WriteTable(*project, rows, plumeRange, afRange, out);
   }
@@ -184,6 +200,10 @@ const std::vector<std::string>& AssessCsvColumns() {
                                                    "problems",
                                                    "exactRelativeConcentration",
                                                    "exactSourceRatio",
-                                                   "exactClass"};
+                                                   "exactClass",
+                                                   "receptorConcentrationExact",
+                                                   "targetConcentration",
+                                                   "verdictBasis",
+                                                   "verdict"};
   return columns;
 }

@@ -16,8 +16,11 @@
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/calc.h"
+#include "engine/extras.h"
+#include "engine/dispersivity.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
+#include "persistence/settingsblock.h"
 #include "tools/cli/cli.h"
 
 bool ParseCliArguments(const std::vector<std::string>& args, const std::vector<CliOption>& options,
@@ -157,6 +160,15 @@ bool TakeRangeOptions(const CliArguments& parsed, int* plumeRange, int* afRange,
   return true;
 }
 
+void UseSavedRanges(const CliArguments& parsed, const Project& project, int* plumeRange, int* afRange) {
+  // The ranges saved with the project are the ones its report was made
+  // with; an option given on the command line still wins.
+  const ProjectSettings& settings = virelo_SettingsOf(project);
+  if (!parsed.has("--plume-range") && IsAssessmentRangeIndex(settings.plumeRange))
+    *plumeRange = settings.plumeRange;
+  if (!parsed.has("--af-range") && IsAssessmentRangeIndex(settings.afRange)) *afRange = settings.afRange;
+}
+
 bool ParseRangedProjectArguments(const std::vector<std::string>& args, const std::string& command,
                                  CliArguments* parsed, int* plumeRange, int* afRange, std::string* error) {
   if (!ParseCliArguments(args, {{"--plume-range", true}, {"--af-range", true}, {"--csv", false}}, parsed,
@@ -172,7 +184,9 @@ bool ParseRangedProjectArguments(const std::vector<std::string>& args, const std
 }
 
 std::string RangeOptionsUsage() {
-  std::string text = "      N chooses the assessment range (default 0):\n";
+  std::string text =
+      "      N chooses the assessment range (default: the one saved with the project,\n"
+      "      else 0):\n";
   for (int k = 0; k < kAssessmentRangeCount; ++k) {
     text += "        " + std::to_string(k) + "   " + kAssessmentRanges[k].text + "\n";
   }
@@ -250,12 +264,46 @@ void ProjectDeleter::operator()(Project* project) const {
   virelo_FreeProject(project);
 }
 
-ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err) {
+std::string FormatNumber(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+bool RefreshDispersivities(Project* project, const std::string& source, const std::string& consequence,
+                           std::ostream& err) {
+  const Aquifer before = project->aquifer;
+  if (!virelo_RefreshApproximatedDispersivities(project)) return false;
+  const Aquifer& a = project->aquifer;
+  auto value = [&](const char* name, uint16_t bit, double now, double stored) {
+    return std::string(name) + " = " + FormatNumber(now) +
+           " m (stored: " + ((before.setMask & bit) ? FormatNumber(stored) + " m" : std::string("not set")) +
+           ")";
+  };
+  err << "virelo-cli: note: " << source
+      << ": \"Approximate by x\" is set, so the dispersivities follow x = " << FormatNumber(a.distanceX)
+      << " m: " << value("ax", kAquiferAx, a.dispersivityAx, before.dispersivityAx) << ", "
+      << value("ay", kAquiferAy, a.dispersivityAy, before.dispersivityAy) << ", "
+      << value("az", kAquiferAz, a.dispersivityAz, before.dispersivityAz) << consequence << "\n";
+  return true;
+}
+
+ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err, bool refreshDispersivities) {
   ProjectHandle project(virelo_LoadProject(path.c_str(), "rb"));
   if (!project) {
     ReadFailure(path, ReadFailureReason(path, VireloFileKind::Project), err);
     return nullptr;
   }
+  // A project whose settings were lost still opens; the user is told, since
+  // the results then use the defaults instead.
+  const ProjectExtras& extras = virelo_ExtrasOf(*project);
+  if (extras.settingsUnreadable) {
+    TakeEngineReports();
+    err << "virelo-cli: " << path << ": " << SettingsUnreadableMessage(extras.settingsProblem) << "\n";
+  }
+  // The results, the inputs shown and the report must rest on the same
+  // dispersivities as the Aquifer page would show for this file.
+  if (refreshDispersivities) RefreshDispersivities(project.get(), path, " (the file is unchanged)", err);
   virelo_FreeResults(project.get());
   if (!virelo_math_CalcAll(project.get())) {
     err << "virelo-cli: cannot assess " << path << ": the calculation could not be completed\n"

@@ -6,6 +6,8 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
+#include "engine/chain.h"
+#include "engine/extras.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 
@@ -58,14 +60,17 @@ bool Assess(Project* project, const char* name, int assess, double c0, double ca
   return true;
 }
 
-void SetAquifer(Project* project, double x, double kf, double i, double ne, double sz, double sy) {
+// The source as a site describes it: its width across the flow and its
+// thickness below the water table. The model keeps half the width in Sy and
+// the thickness in Sz.
+void SetAquifer(Project* project, double x, double kf, double i, double ne, double width, double thickness) {
   Aquifer* a = &project->aquifer;
   virelo_SetAquiferValue(a, kAquiferX, x);
   virelo_SetAquiferValue(a, kAquiferKf, kf);
   virelo_SetAquiferValue(a, kAquiferI, i);
   virelo_SetAquiferValue(a, kAquiferNe, ne);
-  virelo_SetAquiferValue(a, kAquiferSz, sz);
-  virelo_SetAquiferValue(a, kAquiferSy, sy);
+  virelo_SetAquiferValue(a, kAquiferSy, width / 2.0);
+  virelo_SetAquiferValue(a, kAquiferSz, thickness);
 }
 
 void SetDispersivity(Project* project, double ax, double ay, double az) {
@@ -88,11 +93,12 @@ bool WorkedExample(const char* databasePath, const char* folder) {
   if (!project) return false;
   SetTexts(project, "Worked example",
            "The hand calculation of the user manual: x = 100 m, Kf = 1 m/d, i = 0.01, ne = 0.25,\n"
-           "ax = 10 m, ay = 1 m, az = 0.1 m, Sz = 5 m, Sy = 10 m; benzene with C0 = 100, CA = 1\n"
+           "ax = 10 m, ay = 1 m, az = 0.1 m, a source 20 m wide (Sy = 10 m) and 5 m thick (Sz = 5 m);\n"
+           "benzene with C0 = 100, CA = 1 "
            "and a user-defined decay constant of 0.01 1/d.\n"
            "Expected: plume length 18.42 m, attenuation factor about 279849.4.",
            "Virelo developers", "Virelo");
-  SetAquifer(project, 100.0, 1.0, 0.01, 0.25, 5.0, 10.0);
+  SetAquifer(project, 100.0, 1.0, 0.01, 0.25, 20.0, 5.0);
   SetDispersivity(project, 10.0, 1.0, 0.1);
   project->aquifer.redoxCondition = 0;
   if (!Assess(project, "Benzene", kAssessPlumeLength | kAssessAttenuationFactor, 100.0, 1.0, 0.01)) {
@@ -113,7 +119,7 @@ bool SiteExample(const char* databasePath, const char* folder) {
            "well 250 m downstream. Concentrations in ug/L from the 2024 monitoring round;\n"
            "CA are the drinking-water limits. Dispersivities approximated from x.",
            "A. Example", "Example Environmental Consultants");
-  // v = Kf i / ne = 5 * 0.004 / 0.2 = 0.1 m/d.
+  // v = Kf i / ne = 5 * 0.004 / 0.2 = 0.1 m/d; a source 20 m wide and 4 m thick.
   SetAquifer(project, 250.0, 5.0, 0.004, 0.2, 20.0, 4.0);
   double ax = 0, ay = 0, az = 0;
   virelo_ApproximateDispersivity(250.0, &ax, &ay, &az);
@@ -126,8 +132,8 @@ bool SiteExample(const char* databasePath, const char* folder) {
       Assess(project, "Benzene", both, 1200.0, 1.0, 0.0) &&
       Assess(project, "Toluene", both, 3000.0, 700.0, 0.0) &&
       // Site-specific decay constants from the monitoring record.
-      Assess(project, "MTBE", both, 800.0, 15.0, 0.0005) &&
-      Assess(project, "Naphthalene", both, 200.0, 2.0, 0.002) &&
+      Assess(project, "MTBE", both, 700.0, 15.0, 0.0005) &&
+      Assess(project, "Naphthalene", both, 250.0, 2.0, 0.002) &&
       Assess(project, "Trichloroethene (TCE)", kAssessAttenuationFactor, 1500.0, 5.0, 0.0004) &&
       // No decay constant for this redox condition in the database and none
       // entered: the assessment lists the missing input.
@@ -139,7 +145,47 @@ bool SiteExample(const char* databasePath, const char* folder) {
   return Save(project, folder, "fuel-depot.vrp");
 }
 
+// A dry cleaner's chlorinated-solvent plume with its decay chain: PCE
+// attenuates well, but vinyl chloride forms all the way to the well.
+bool SolventExample(const char* databasePath, const char* folder) {
+  Project* project = LoadDatabase(databasePath);
+  if (!project) return false;
+  SetTexts(project, "Former dry cleaner, Mill Lane",
+           "Dry cleaner (1958-2004) with PCE losses from the machine room. Silty sand aquifer,\n"
+           "methanogenic below the source zone, where PCE is dechlorinated to TCE, cis-DCE, vinyl\n"
+           "chloride and ethene. Receptor: domestic well 200 m downstream. Concentrations in ug/L\n"
+           "from the 2024 monitoring round; CA are the drinking-water limits. Dispersivities\n"
+           "approximated from x. Data > Decay chain shows the chain.",
+           "A. Example", "Example Environmental Consultants");
+  // v = Kf i / ne = 5 * 0.003 / 0.25 = 0.06 m/d; a source 30 m wide and 5 m thick.
+  SetAquifer(project, 200.0, 5.0, 0.003, 0.25, 30.0, 5.0);
+  double ax = 0, ay = 0, az = 0;
+  virelo_ApproximateDispersivity(200.0, &ax, &ay, &az);
+  SetDispersivity(project, ax, ay, az);
+  project->approximateDispersivity = 1;
+  project->aquifer.redoxCondition = 6;  // ANAEROBIC-CH4
+  const int af = kAssessAttenuationFactor;
+  // The database's decay constants for methanogenic conditions.
+  const bool ok = Assess(project, "Tetrachloroethene (PCE)", af, 8000.0, 10.0, 0.0) &&
+                  Assess(project, "Trichloroethene (TCE)", af, 1500.0, 10.0, 0.0) &&
+                  Assess(project, "cis-1,2-Dichloroethene", af, 900.0, 50.0, 0.0) &&
+                  Assess(project, "Vinyl chloride", af, 20.0, 0.5, 0.0);
+  if (!ok) {
+    virelo_FreeProject(project);
+    return false;
+  }
+  DecayChain chain;
+  chain.species = {"Tetrachloroethene (PCE)", "Trichloroethene (TCE)", "cis-1,2-Dichloroethene",
+                   "Vinyl chloride", kChainEndProduct};
+  chain.yields = DefaultChainYields(chain.species);
+  virelo_Extras(project).chains.push_back(chain);
+  return Save(project, folder, "dry-cleaner.vrp");
+}
+
 }  // namespace
+
+// In a file of its own: the example with monitoring data.
+bool PetrolStationExample(const char* databasePath, const char* folder);
 
 const std::vector<ExampleProject>& ExampleProjects() {
   static const std::vector<ExampleProject> projects = {
@@ -147,6 +193,11 @@ const std::vector<ExampleProject>& ExampleProjects() {
       {"fuel-depot.vrp",
        "a former fuel depot with six contaminants: green, yellow and red results and one "
        "assessment with a missing decay constant"},
+      {"petrol-station.vrp",
+       "a former petrol station with six monitoring wells and eight sampling rounds of BTEX, MTBE and "
+       "redox indicators, for the Site data window"},
+      {"dry-cleaner.vrp",
+       "a chlorinated-solvent plume with its decay chain PCE, TCE, cis-DCE, vinyl chloride and ethene"},
   };
   return projects;
 }
@@ -154,5 +205,7 @@ const std::vector<ExampleProject>& ExampleProjects() {
 int WriteExampleProjects(const char* databasePath, const char* folder) {
   const bool worked = WorkedExample(databasePath, folder);
   const bool site = SiteExample(databasePath, folder);
-  return worked && site ? 1 : 0;
+  const bool petrol = PetrolStationExample(databasePath, folder);
+  const bool solvent = SolventExample(databasePath, folder);
+  return worked && site && petrol && solvent ? 1 : 0;
 }

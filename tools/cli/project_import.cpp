@@ -2,13 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // virelo-cli project-import: a project file from its JSON form.
 #include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include <cstdio>
 #include <iostream>
 #include <iterator>
 
+#include "persistence/filekind.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -23,18 +28,26 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_ino == second.st_ino;
 }
 
-// A project file as the program writes it: the format text, and exactly the
-// length its contaminant count implies (a database file begins with the same
-// text but is laid out differently).
+// A project file as the program writes it (a database file begins with the
+// same text but is laid out differently).
 bool LooksLikeProject(const std::string& path) {
-  std::string bytes;
-  if (!ReadWholeFile(path, &bytes) || bytes.size() < static_cast<size_t>(kProjectHeaderSize) ||
-      bytes.compare(0, kFormatTextLength, kFormatText) != 0)
-    return false;
-  const int count = static_cast<int16_t>(static_cast<unsigned char>(bytes[kProjectHeaderSize - 2]) |
-                                         (static_cast<unsigned char>(bytes[kProjectHeaderSize - 1]) << 8));
-  return count >= 0 &&
-         bytes.size() == static_cast<size_t>(kProjectHeaderSize + count * kContaminantRecordSize);
+  return virelo_FileKind(path.c_str()) == VireloFileKind::Project;
+}
+
+// Whether `project`, saved, would give exactly the bytes of the file at
+// `path`. The project is saved once to a scratch file for the comparison.
+bool WouldWriteSame(Project* project, const std::string& path, bool* same) {
+  std::string scratch = (std::filesystem::temp_directory_path() / "virelo-import-XXXXXX").string();
+  const int handle = mkstemp(scratch.data());
+  if (handle < 0) return false;
+  close(handle);
+  std::string written, existing;
+  const bool saved = virelo_SaveProject(project, scratch.c_str()) == 1 && ReadWholeFile(scratch, &written);
+  std::remove(scratch.c_str());
+  project->path[0] = '\0';
+  if (!saved || !ReadWholeFile(path, &existing)) return false;
+  *same = written == existing;
+  return true;
 }
 
 }  // namespace
@@ -42,8 +55,8 @@ bool LooksLikeProject(const std::string& path) {
 std::string ProjectImportUsage() {
   return "  project-import FILE.json OUT.vrp [--force]\n"
          "      Writes the project described by FILE.json (\"-\" reads standard input)\n"
-         "      to OUT.vrp. An existing OUT.vrp that is not a project file is kept\n"
-         "      unless --force is given.\n";
+         "      to OUT.vrp. An existing OUT.vrp that holds anything else (another\n"
+         "      project, or no project at all) is kept unless --force is given.\n";
 }
 
 int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -77,6 +90,21 @@ int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, st
   if (!ProjectFromJson(text, project.get(), &error)) {
     err << "virelo-cli: " << source << ": " << error << "\n";
     return kCliFailed;
+  }
+  RefreshDispersivities(project.get(), source, "; the project is written with the values derived from x",
+                        err);
+  // Another project under the same name is somebody's work: it is replaced
+  // only when asked to, as db-import does with a file of another kind.
+  bool same = false;
+  if (!parsed.has("--force") && stat(target.c_str(), &existing) == 0) {
+    if (!WouldWriteSame(project.get(), target, &same)) {
+      err << "virelo-cli: cannot compare " << target << " with the imported project\n" << TakeEngineReports();
+      return kCliFailed;
+    }
+    if (!same) {
+      err << "virelo-cli: " << target << " exists and holds a different project; use --force to replace it\n";
+      return kCliFailed;
+    }
   }
   // The engine's own save: written beside the target and renamed over it.
   if (!virelo_SaveProject(project.get(), target.c_str())) {

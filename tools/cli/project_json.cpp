@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "diagnostics/util.h"
+#include "engine/extras.h"
+#include "persistence/extras_json.h"
 #include "tools/cli/csv.h"
 
 namespace {
@@ -143,10 +145,12 @@ class Reader {
     return false;
   }
 
-  // An object holding exactly `keys`.
-  bool Object(const Json& value, const std::string& path, const std::vector<std::string>& keys) {
+  // An object holding exactly `keys`, and any of `optional`.
+  bool Object(const Json& value, const std::string& path, const std::vector<std::string>& keys,
+              const std::vector<std::string>& optional = {}) {
     if (!value.is_object()) return Fail(path, "expected an object");
-    const std::set<std::string> known(keys.begin(), keys.end());
+    std::set<std::string> known(keys.begin(), keys.end());
+    known.insert(optional.begin(), optional.end());
     for (const auto& item : value.items()) {
       if (!known.count(item.key())) return Fail(path + PointerStep(item.key()), "unknown field");
     }
@@ -218,8 +222,8 @@ std::vector<std::string> KeysOf(const Field (&fields)[N]) {
 // Reads the fields of one record (Aquifer or Contaminant) from `object`.
 template <size_t N>
 bool ReadRecord(Reader& reader, const Json& object, const std::string& path, const Field (&fields)[N],
-                void* record) {
-  if (!reader.Object(object, path, KeysOf(fields))) return false;
+                void* record, const std::vector<std::string>& optional = {}) {
+  if (!reader.Object(object, path, KeysOf(fields), optional)) return false;
   for (const Field& field : fields) {
     const Json& value = object.at(field.key);
     const std::string at = path + PointerStep(field.key);
@@ -229,6 +233,11 @@ bool ReadRecord(Reader& reader, const Json& object, const std::string& path, con
       case Kind::Double: {
         double number = 0.0;
         ok = reader.Double(value, at, &number);
+        // The export writes what a file holds, but no input may be infinite
+        // or undefined: an infinite x once made every plume "green".
+        if (ok && !std::isfinite(number))
+          ok =
+              reader.Fail(at, value.dump() + " is not a finite number; every value of a project must be one");
         std::memcpy(target, &number, sizeof number);
         break;
       }
@@ -305,11 +314,16 @@ std::string ProjectToJson(const Project& project) {
   json["format"] = kJsonFormat;
   for (const ProjectText& text : kProjectTexts) json[text.key] = Latin1Text(text.in(project), text.stored);
   json["approximateDispersivity"] = project.approximateDispersivity;
+  // The project's settings, each only where it differs from its default.
+  ExtrasToJson(project, &json);
 
   json["aquifer"] = WriteRecord(kAquiferFields, &project.aquifer);
   Json& list = json["contaminants"] = Json::array();
-  for (int k = 0; k < project.contaminantCount; ++k)
-    list.push_back(WriteRecord(kContaminantFields, &project.contaminants[k]));
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    Json object = WriteRecord(kContaminantFields, &project.contaminants[k]);
+    ExtrasContaminantToJson(project, k, &object);
+    list.push_back(std::move(object));
+  }
   return json.dump(2) + "\n";
 }
 
@@ -320,7 +334,7 @@ bool ProjectFromJson(const std::string& text, Project* project, std::string* err
   Reader reader;
   std::vector<std::string> keys = {"format", "approximateDispersivity", "aquifer", "contaminants"};
   for (const ProjectText& field : kProjectTexts) keys.emplace_back(field.key);
-  bool ok = reader.Object(json, "", keys);
+  bool ok = reader.Object(json, "", keys, ExtrasTopLevelKeys());
   if (ok && json.at("format") != kJsonFormat)
     ok = reader.Fail("/format", std::string("expected \"") + kJsonFormat + "\"");
   for (const ProjectText& field : kProjectTexts) {
@@ -344,7 +358,7 @@ bool ProjectFromJson(const std::string& text, Project* project, std::string* err
   std::vector<Contaminant> contaminants(list.size(), Contaminant{});
   for (size_t k = 0; k < list.size(); ++k) {
     if (!ReadRecord(reader, list[k], "/contaminants/" + std::to_string(k), kContaminantFields,
-                    &contaminants[k]))
+                    &contaminants[k], ExtrasContaminantKeys()))
       return *error = reader.error, false;
   }
   Contaminant* array = virelo_AllocateContaminants(static_cast<long>(contaminants.size()));
@@ -353,5 +367,19 @@ bool ProjectFromJson(const std::string& text, Project* project, std::string* err
   free(project->contaminants);
   project->contaminants = array;
   project->contaminantCount = static_cast<int16_t>(contaminants.size());
+
+  // The settings come last: a contaminant's keys belong to its name.
+  JsonFault fault;
+  bool extrasOk = ExtrasFromJson(json, project, &fault);
+  for (size_t k = 0; extrasOk && k < list.size(); ++k)
+    extrasOk = ExtrasContaminantFromJson(list[k], "/contaminants/" + std::to_string(k), static_cast<int>(k),
+                                         project, &fault);
+  if (!extrasOk) {
+    free(project->contaminants);
+    project->contaminants = nullptr;
+    project->contaminantCount = 0;
+    virelo_FreeExtras(project);
+    return *error = fault.text, false;
+  }
   return true;
 }

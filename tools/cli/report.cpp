@@ -63,6 +63,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream&, std::ostream&
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadAssessedProject(path, err);
   if (!project) return kCliFailed;
+  UseSavedRanges(parsed, *project, &plumeRange, &afRange);
   // Loading marks the contaminant list as changed; the project is the file
   // as it stands.
   project->modified = 0;

@@ -15,7 +15,12 @@
 #include <QTreeView>
 #include <cstdio>
 
+#include "analysis/PlumeView.h"
+#include "analysis/RobustnessDialog.h"
 #include "app/AboutDialog.h"
+#include "app/DataCommands.h"
+#include "app/FileCommands.h"
+#include "app/HelpCommands.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
 #include "app/ReportBoxes.h"
@@ -25,8 +30,6 @@
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
-#include "pages/RobustnessDialog.h"
-#include "pages/PlumeView.h"
 #include "persistence/database.h"
 #include "platform/HelpViewer.h"
 #include "platform/Platform.h"
@@ -108,6 +111,8 @@ int main(int argc, char** argv) {
     // The plume view of the first contaminant whose exact solution changes
     // the class, or else of the first with an attenuation factor.
     CPropResults* results = window.pageTabs->resultsPage;
+    // The page works out exact solutions only for the rows it draws.
+    if (window.project) virelo_math_CalcExactAll(window.project, 0);
     int shown = -1;
     for (int i = 0; window.project && i < window.project->resultCount && shown < 0; ++i)
       if (CompareExactWithScreening(window.project->results[i], results->afRange()) ==
@@ -120,14 +125,14 @@ int main(int argc, char** argv) {
     window.ViewPage(1);
     auto* kf = window.findChild<QLineEdit*>(QStringLiteral("kfEdit"));
     kf->setFocus();
-    window.helpAction->trigger();
+    window.helpCommands->helpAction->trigger();
     if (HelpWindow* help = help::window()) {
       ok &= save(help, dir + "/help-window.png");
       help->close();
     }
     QApplication::setActiveWindow(&window);
     kf->setFocus();
-    window.whatsThisKeyAction->trigger();
+    window.helpCommands->whatsThisKeyAction->trigger();
     QApplication::processEvents();
     QWidget* popup = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -158,7 +163,7 @@ int main(int argc, char** argv) {
     prompt.show();
     ok &= save(&prompt, dir + "/save-prompt.png");
 
-    window.OnDataEditGeneric();  // the platform grabs the editor
+    EditGenericData(window);  // the platform grabs the editor
 
     // The robustness view of the first result's attenuation factor without
     // problems; the platform grabs it.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-#include "pages/RobustnessDialog.h"
+#include "analysis/RobustnessDialog.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

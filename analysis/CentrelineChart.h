@@ -9,7 +9,7 @@
 
 #include <QRectF>
 
-#include "pages/PlumeProfile.h"
+#include "analysis/PlumeProfile.h"
 
 class QPainter;
 class QChart;

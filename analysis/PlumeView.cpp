@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-#include "pages/PlumeView.h"
+#include "analysis/PlumeView.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -28,10 +28,10 @@
 #include <cmath>
 #include <memory>
 
+#include "analysis/CentrelineChart.h"
+#include "analysis/PlanView.h"
 #include "engine/exact.h"
 #include "engine/records.h"
-#include "pages/CentrelineChart.h"
-#include "pages/PlanView.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-#include "pages/CentrelineChart.h"
+#include "analysis/CentrelineChart.h"
 
 #include <QChart>
 #include <QGraphicsScene>

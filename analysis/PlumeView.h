@@ -11,8 +11,8 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/PlumeProfile.h"
 #include "engine/assessment.h"
-#include "pages/PlumeProfile.h"
 
 class PlanViewWidget;
 class QComboBox;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-#include "pages/PlanView.h"
+#include "analysis/PlanView.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -12,7 +12,7 @@
 #include <array>
 #include <cmath>
 
-#include "pages/PlumeProfile.h"
+#include "analysis/PlumeProfile.h"
 
 namespace {
 

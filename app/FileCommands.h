@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The File menu: new, open, save, save as, the report (PDF, printer,
+// preview) and exit. The commands act on the window's current project.
+#pragma once
+
+#include <QObject>
+
+class MainDialog;
+class QAction;
+class QMenu;
+struct ReportSettings;
+
+class FileCommands : public QObject {
+ public:
+  // Fills `menu` with the File commands of `window`.
+  FileCommands(MainDialog& window, QMenu* menu);
+
+  // Asks whether to save a modified project. True to go on, false when the
+  // asking command must stop.
+  bool SaveIfModified(bool forNew);
+  void OnFileNew();
+  void OnFileOpen();
+  int OnFileSave();
+  int OnFileSaveAs();
+  void OnFileExit();
+  // The assessment report of the current project: as a PDF, on a printer,
+  // or in the print preview. Each commits the pages' edits first.
+  void OnFileExportReport();
+  void OnFilePrint();
+  void OnFilePrintPreview();
+
+  QAction* newAction;
+  QAction* openAction;
+  QAction* saveAction;
+  QAction* saveAsAction;
+  QAction* exportReportAction;
+  QAction* printAction;
+  QAction* printPreviewAction;
+  QAction* exitAction;
+
+ private:
+  void showSaveError();
+  // Commits the pages' edits and recomputes the results as the results page
+  // shows them; false without a project.
+  bool prepareReport(ReportSettings* settings);
+  MainDialog& window_;
+};

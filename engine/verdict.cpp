@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "engine/verdict.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "engine/exact.h"
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+bool HasExact(const ContaminantResult& result) {
+  return result.exactComputed && !HasAttenuationFactorProblems(result);
+}
+
+// Red < Yellow < Green: the smaller class is the worse verdict.
+AssessmentClass Worse(AssessmentClass a, AssessmentClass b) {
+  return static_cast<int>(a) < static_cast<int>(b) ? a : b;
+}
+
+}  // namespace
+
+ReceptorConcentrations ReceptorConcentrationsOf(const Contaminant& contaminant,
+                                                const ContaminantResult& result) {
+  ReceptorConcentrations r{contaminant.c0 * result.relativeConcentration, kNaN, HasExact(result)};
+  if (r.hasExact) r.exact = contaminant.c0 * result.exactRelativeConcentration;
+  return r;
+}
+
+double TargetConcentration(const Contaminant& contaminant, const ContaminantResult& result,
+                           VerdictBasis basis) {
+  const double screening = contaminant.ca * result.attenuationFactor;
+  if (basis == VerdictBasis::Screening) return screening;
+  if (!HasExact(result)) return kNaN;
+  const double exact = contaminant.ca * result.exactAttenuationFactor;
+  if (basis == VerdictBasis::Exact) return exact;
+  // std::min would hand back whichever argument is not NaN when the first is.
+  if (std::isnan(screening) || std::isnan(exact)) return kNaN;
+  return std::min(screening, exact);
+}
+
+AssessmentClass VerdictClass(const ContaminantResult& result, AssessmentRange range, VerdictBasis basis) {
+  if (HasAttenuationFactorProblems(result)) return AssessmentClass::Problems;
+  const AssessmentClass screening = ClassifyAttenuationFactor(result.sourceRatio, range);
+  if (basis == VerdictBasis::Screening) return screening;
+  const AssessmentClass exact = ClassifyExactAttenuationFactor(result, range);
+  if (basis == VerdictBasis::Exact || exact == AssessmentClass::Problems) return exact;
+  return Worse(screening, exact);
+}
+
+bool StraddlesAcceptable(const Contaminant& contaminant, const ContaminantResult& result) {
+  const ReceptorConcentrations r = ReceptorConcentrationsOf(contaminant, result);
+  if (!r.hasExact || std::isnan(r.screening) || std::isnan(r.exact) || std::isnan(contaminant.ca))
+    return false;
+  return (r.screening > contaminant.ca) != (r.exact > contaminant.ca);
+}

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include <QRegularExpression>
+
+#include "report/ReportSection.h"
+
+namespace {
+
+// A reference waits in the text between these two characters (of Unicode's
+// private use area, which no record or report text holds) until the report
+// is complete.
+constexpr QChar kRefOpen(0xE000);
+constexpr QChar kRefClose(0xE001);
+
+}  // namespace
+
+ReportContext::ReportContext(const Project& project, const ReportSettings& settings)
+    : project_(project),
+      settings_(settings),
+      plumeRange_(kAssessmentRanges[settings.plumeRangeIndex].range),
+      afRange_(kAssessmentRanges[settings.afRangeIndex].range) {}
+
+void ReportContext::heading(int level, const QString& title, const char* key, bool newPage) {
+  QString number;
+  if (level == 2) {
+    number = QString::number(++section_);
+    part_ = 0;
+  } else {
+    number = QStringLiteral("%1.%2").arg(section_).arg(++part_);
+  }
+  if (key) numbers_[QLatin1String(key)] = number;
+  add(QStringLiteral("<h%1%2>%3 %4</h%1>")
+          .arg(level)
+          .arg(newPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString(), number, title));
+}
+
+QString ReportContext::ref(const char* key) {
+  return kRefOpen + QLatin1String(key) + kRefClose;
+}
+
+void ReportContext::row(const QString& label, const QString& value) {
+  add(QStringLiteral("<tr><td width=\"28%\"><b>%1</b></td><td>%2</td></tr>").arg(label, value));
+}
+
+QString ReportContext::finish() {
+  QString done;
+  done.reserve(html_.size());
+  qsizetype from = 0;
+  for (;;) {
+    const qsizetype open = html_.indexOf(kRefOpen, from);
+    const qsizetype close = open < 0 ? -1 : html_.indexOf(kRefClose, open);
+    if (close < 0) break;
+    done += QStringView(html_).mid(from, open - from);
+    const auto found = numbers_.find(html_.mid(open + 1, close - open - 1));
+    // A reference to a section the report does not hold says so rather
+    // than pointing at a wrong number.
+    done += found != numbers_.end() ? found->second : QStringLiteral("?");
+    from = close + 1;
+  }
+  done += QStringView(html_).mid(from);
+  return done;
+}
+
+std::vector<const ContaminantResult*> ReportContext::resultsWith(int assessBit) const {
+  std::vector<const ContaminantResult*> list;
+  for (int k = 0; project_.results && k < project_.resultCount; ++k) {
+    const ContaminantResult& r = project_.results[k];
+    if (r.contaminantIndex < 0 || r.contaminantIndex >= project_.contaminantCount) continue;
+    if (project_.contaminants[r.contaminantIndex].assess & assessBit) list.push_back(&r);
+  }
+  return list;
+}
+
+QString ReportContext::rangeText(bool plume) const {
+  const int index = plume ? settings_.plumeRangeIndex : settings_.afRangeIndex;
+  const AssessmentRange range = kAssessmentRanges[index].range;
+  const QString entry = esc(QString::fromLatin1(kAssessmentRanges[index].text));
+  if (plume)
+    return QStringLiteral("%1 (green d &lt;= %2 x, yellow %3 x &lt; d &lt;= %4 x, red d &gt; %4 x)")
+        .arg(entry, QString::asprintf("%.1f", range.lower), QString::asprintf("%.1f", range.lower),
+             QString::asprintf("%.1f", range.upper));
+  return QStringLiteral("%1 (green C0 &lt;= %2 C, yellow %3 C &lt; C0 &lt;= %4 C, red C0 &gt; %4 C)")
+      .arg(entry, QString::asprintf("%.1f", range.lower), QString::asprintf("%.1f", range.lower),
+           QString::asprintf("%.1f", range.upper));
+}
+
+QString esc(const QString& text) {
+  return text.toHtmlEscaped();
+}
+
+QString record(const char* text) {
+  return esc(QString::fromLatin1(text));
+}
+
+QString resultValue(double value, const char* fixedFormat, const char* exponentFormat) {
+  return QString::fromStdString(FormatResultValue(value, fixedFormat, exponentFormat));
+}
+
+QString tableStart() {
+  return QStringLiteral(
+      "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2.5\" "
+      "style=\"border-color: #9a9a9a; border-style: solid; border-collapse: collapse\">");
+}
+
+QString classCell(AssessmentClass cls) {
+  const char* colour = "#ffffff";
+  switch (cls) {
+    case AssessmentClass::Green: colour = "#9fdc8f"; break;
+    case AssessmentClass::Yellow: colour = "#f6e27a"; break;
+    case AssessmentClass::Red: colour = "#f08c84"; break;
+    case AssessmentClass::Problems: colour = "#d8d8d8"; break;
+  }
+  return QStringLiteral("<td bgcolor=\"%1\"><b>%2</b></td>")
+      .arg(QLatin1String(colour), QLatin1String(AssessmentClassName(cls)));
+}
+
+const char* redoxShortWords(int condition) {
+  static const char* const kWords[kRedoxConditionCount] = {
+      "unknown / variable",     "aerobic",       "anaerobic NO3", "anaerobic Fe", "anaerobic SO4",
+      "anaerobic mixed plumes", "anaerobic CH4",
+  };
+  return condition >= 0 && condition < kRedoxConditionCount ? kWords[condition] : "not chosen";
+}
+
+int redoxOfPreset(int bit) {
+  for (int k = 0; k < kRedoxConditionCount; ++k)
+    if (kRedoxConditions[k].lambdaBit == bit) return k;
+  return -1;
+}
+
+bool usesPreset(const Contaminant& c) {
+  return c.lambdaSelected != 0 && c.lambdaSelected != kLambdaUser && redoxOfPreset(c.lambdaSelected) >= 0 &&
+         (c.lambdaMask & c.lambdaSelected);
+}

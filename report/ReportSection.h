@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The assessment report as a sequence of sections. Each section is a
+// function that writes its part of the report's HTML through a
+// ReportContext; the sequence (ReportSections.cpp) puts them in order. A
+// new capability adds its section in a file of its own under
+// report/sections/ and one line in the sequence.
+#pragma once
+
+#include <QString>
+#include <map>
+#include <vector>
+
+#include "engine/assessment.h"
+#include "engine/records.h"
+#include "report/AssessmentReport.h"
+
+// What every section reads (the project and the report's settings) and the
+// HTML they write, with the pieces several sections share.
+class ReportContext {
+ public:
+  ReportContext(const Project& project, const ReportSettings& settings);
+
+  const Project& project() const { return project_; }
+  const ReportSettings& settings() const { return settings_; }
+  AssessmentRange plumeRange() const { return plumeRange_; }
+  AssessmentRange afRange() const { return afRange_; }
+  AssessmentRange range(bool plume) const { return plume ? plumeRange_ : afRange_; }
+
+  void add(const QString& html) { html_ += html; }
+  // A numbered heading: level 2 counts the sections, level 3 their parts
+  // ("4.3 Problems"). `key`, when given, lets other sections refer to it.
+  void heading(int level, const QString& title, const char* key = nullptr, bool newPage = false);
+  // The number of the heading `key` as other text cites it ("4.3"). The
+  // heading may come later in the report: the number is filled in when the
+  // report is complete.
+  QString ref(const char* key);
+  // A label/value row of a two-column table.
+  void row(const QString& label, const QString& value);
+
+  // The report's HTML, with every reference resolved.
+  QString finish();
+
+  // The results whose contaminant is assessed for `assessBit`, in order.
+  std::vector<const ContaminantResult*> resultsWith(int assessBit) const;
+  const Contaminant& contaminantOf(const ContaminantResult& r) const {
+    return project_.contaminants[r.contaminantIndex];
+  }
+  // The assessment range with the class rule it stands for.
+  QString rangeText(bool plume) const;
+
+ private:
+  const Project& project_;
+  const ReportSettings& settings_;
+  AssessmentRange plumeRange_;
+  AssessmentRange afRange_;
+  QString html_;
+  int section_ = 0;
+  int part_ = 0;
+  std::map<QString, QString> numbers_;
+};
+
+// --- Pieces of text several sections use.
+
+QString esc(const QString& text);
+// A Latin-1 text of a record, escaped.
+QString record(const char* text);
+QString resultValue(double value, const char* fixedFormat, const char* exponentFormat);
+QString tableStart();
+QString classCell(AssessmentClass cls);
+// The redox condition as the aquifer page's buttons name it.
+const char* redoxShortWords(int condition);
+// The redox condition whose preset a lambda bit is, or -1.
+int redoxOfPreset(int bit);
+// True when the decay constant in use is a preset the database holds.
+bool usesPreset(const Contaminant& c);
+
+// The image name by which the charts section places the chart of the
+// contaminant with this index; the document turns it into a chart object.
+inline constexpr char kReportChartMark[] = "virelo-chart:";
+
+// --- The sections, in the order of kReportSections.
+
+using ReportSectionWriter = void (*)(ReportContext&);
+struct ReportSection {
+  const char* name;
+  ReportSectionWriter write;
+};
+extern const std::vector<ReportSection> kReportSections;
+
+void WriteTitleSection(ReportContext&);
+void WriteInputsSection(ReportContext&);
+void WriteResultsSection(ReportContext&);
+void WriteProblemsSection(ReportContext&);
+void WriteExactSection(ReportContext&);
+void WriteRobustnessSection(ReportContext&);
+void WriteChartsSection(ReportContext&);
+void WriteMethodsSection(ReportContext&);
+void WriteSourcesSection(ReportContext&);

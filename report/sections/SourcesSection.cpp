@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Where each database value the project uses comes from: the literature
+// source the bundled database records for it, or a note that the project's
+// value is not the bundled one and so has no recorded source.
+#include <QFile>
+#include <cmath>
+#include <map>
+
+#include "persistence/csv.h"
+#include "report/ReportSection.h"
+
+namespace {
+
+using DatabaseRow = std::map<QString, QString>;
+
+// The bundled database's literature table by contaminant name (read once,
+// with the same reader that imports such tables).
+const std::map<QString, DatabaseRow>& bundledDatabase() {
+  static const std::map<QString, DatabaseRow> rows = [] {
+    std::map<QString, DatabaseRow> table;
+    QFile file(QStringLiteral(":/virelo/generic-contaminants.csv"));
+    if (!file.open(QIODevice::ReadOnly)) return table;
+    const QByteArray bytes = file.readAll();
+    const CsvTable csv = ParseCsv(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (csv.records.empty()) return table;
+    const std::vector<std::string>& header = csv.records.front().fields;
+    for (size_t r = 1; r < csv.records.size(); ++r) {
+      const std::vector<std::string>& fields = csv.records[r].fields;
+      DatabaseRow row;
+      for (size_t c = 0; c < header.size() && c < fields.size(); ++c)
+        row[QString::fromStdString(header[c])] = QString::fromStdString(fields[c]);
+      const QString name = row[QStringLiteral("name")];
+      if (!name.isEmpty()) table[name] = row;
+    }
+    return table;
+  }();
+  return rows;
+}
+
+// Column of the bundled database's table that holds a preset's value.
+const char* lambdaColumn(int bit) {
+  switch (bit) {
+    case kLambdaUnknown: return "lambdaUnknown";
+    case kLambdaAerobic: return "lambdaAerobic";
+    case kLambdaNitrate: return "lambdaNitrate";
+    case kLambdaSulfate: return "lambdaSulfate";
+    case kLambdaIron: return "lambdaIron";
+    case kLambdaMethane: return "lambdaMethane";
+    case kLambdaMixedPlumes: return "lambdaMixedPlumes";
+  }
+  return "";
+}
+
+bool sameValue(const QString& cell, double value) {
+  bool ok = false;
+  const double bundled = cell.toDouble(&ok);
+  return ok && std::fabs(bundled - value) <= 1e-12 * std::max(1.0, std::fabs(value));
+}
+
+}  // namespace
+
+void WriteSourcesSection(ReportContext& report) {
+  const Project& project = report.project();
+  report.heading(3, QStringLiteral("Sources of the database values used"), "sources");
+  const auto& bundled = bundledDatabase();
+  bool any = false;
+  report.add(QStringLiteral("<ul>"));
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    const Contaminant& c = project.contaminants[k];
+    if (!c.assess) continue;
+    const bool preset = usesPreset(c);
+    const bool literature = c.valueMask & kValueLiteraturePlumeLength;
+    if (!preset && !literature) continue;
+    any = true;
+    const QString name = QString::fromLatin1(c.name);
+    const auto found = bundled.find(name);
+    QString text;
+    if (found == bundled.end()) {
+      text = QStringLiteral("not in the bundled database; no source is recorded for its values.");
+    } else {
+      const DatabaseRow& cells = found->second;
+      QStringList differ;
+      double lambda = 0.0;
+      if (preset && virelo_GetLambda(&c, &lambda)) {
+        const auto cell = cells.find(QLatin1String(lambdaColumn(c.lambdaSelected)));
+        if (cell == cells.end() || !sameValue(cell->second, lambda))
+          differ << QStringLiteral("the decay constant");
+      }
+      if (literature) {
+        const auto cell = cells.find(QStringLiteral("literaturePlumeLength"));
+        if (cell == cells.end() || !sameValue(cell->second, c.literaturePlumeLength))
+          differ << QStringLiteral("the literature plume length");
+      }
+      const auto source = cells.find(QStringLiteral("source"));
+      text = source == cells.end() ? QString() : esc(source->second);
+      if (!differ.isEmpty())
+        text += QStringLiteral(
+                    " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
+                    "no source is recorded for the value used.")
+                    .arg(differ.join(QStringLiteral(" and ")));
+    }
+    report.add(QStringLiteral("<li><b>%1</b>: %2</li>").arg(esc(name), text));
+  }
+  report.add(QStringLiteral("</ul>"));
+  if (!any && project.resultCount > 0)
+    report.add(
+        QStringLiteral("<p>No database value is used: every decay constant in use is "
+                       "user-defined and no literature plume length is known.</p>"));
+  else if (!any)
+    report.add(QStringLiteral("<p>No database value is used: no contaminant is assessed.</p>"));
+}

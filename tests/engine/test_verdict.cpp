@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The verdict in concentrations: receptor concentrations of both models, the
+// remedial target, the class under each verdict basis, and the mark for rows
+// whose two models fall on opposite sides of CA.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "engine/verdict.h"
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const AssessmentRange kRange0 = {0.3, 2.0};
+
+Contaminant WithConcentrations(double c0, double ca) {
+  Contaminant c{};
+  c.c0 = c0;
+  c.ca = ca;
+  return c;
+}
+
+// A result as the calculation leaves it: the screening and exact relative
+// concentrations, with AF = 1/(C/C0), C = CA AF and C0/C derived.
+ContaminantResult Result(const Contaminant& c, double screening, double exact) {
+  ContaminantResult r{};
+  r.relativeConcentration = screening;
+  r.attenuationFactor = 1.0 / screening;
+  r.receptorConcentration = c.c0 * screening;
+  r.acceptableSourceConcentration = c.ca * r.attenuationFactor;
+  r.sourceRatio = c.c0 / r.acceptableSourceConcentration;
+  r.exactComputed = 1;
+  r.exactRelativeConcentration = exact;
+  r.exactAttenuationFactor = 1.0 / exact;
+  r.exactSourceRatio = c.c0 / (c.ca * r.exactAttenuationFactor);
+  return r;
+}
+
+TEST(Verdict, ConcentrationsAndTargetOfBothModels) {
+  // C0 = 500, CA = 10: the screening model predicts 500 * 0.0196 = 9.8 at the
+  // receptor (C0/C 0.98), the exact solution 500 * 0.0232 = 11.6 (1.16).
+  const Contaminant c = WithConcentrations(500.0, 10.0);
+  const ContaminantResult r = Result(c, 0.0196, 0.0232);
+  const ReceptorConcentrations at = ReceptorConcentrationsOf(c, r);
+  EXPECT_TRUE(at.hasExact);
+  EXPECT_DOUBLE_EQ(at.screening, 9.8);
+  EXPECT_DOUBLE_EQ(at.exact, 11.6);
+  // C = CA AF: 10 / 0.0196 = 510.2 by screening, 10 / 0.0232 = 431.0 exact;
+  // the worse of the two is the stricter, lower target.
+  EXPECT_DOUBLE_EQ(TargetConcentration(c, r, VerdictBasis::Screening), 10.0 / 0.0196);
+  EXPECT_DOUBLE_EQ(TargetConcentration(c, r, VerdictBasis::Exact), 10.0 / 0.0232);
+  EXPECT_DOUBLE_EQ(TargetConcentration(c, r, VerdictBasis::Worse), 10.0 / 0.0232);
+  const ContaminantResult swapped = Result(c, 0.0232, 0.0196);
+  EXPECT_DOUBLE_EQ(TargetConcentration(c, swapped, VerdictBasis::Worse), 10.0 / 0.0232);
+
+  // Both Yellow in range 0, yet the exact prediction exceeds CA: marked, in
+  // both orders; rows on one side of CA, or exactly at it, are not.
+  EXPECT_TRUE(StraddlesAcceptable(c, r));
+  EXPECT_TRUE(StraddlesAcceptable(c, swapped));
+  EXPECT_FALSE(StraddlesAcceptable(c, Result(c, 0.018, 0.019)));
+  EXPECT_FALSE(StraddlesAcceptable(c, Result(c, 0.021, 0.03)));
+  EXPECT_FALSE(StraddlesAcceptable(c, Result(c, 0.02, 0.019)));     // screening exactly at CA
+  EXPECT_TRUE(StraddlesAcceptable(c, Result(c, 0.02, 0.0200001)));  // exact just above it
+}
+
+TEST(Verdict, ClassUnderEachBasis) {
+  const Contaminant c = WithConcentrations(1.0, 1.0);
+  // Screening Green (C0/C 0.2), exact Yellow (0.5): the basis decides.
+  ContaminantResult r = Result(c, 0.2, 0.5);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Screening), AssessmentClass::Green);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Exact), AssessmentClass::Yellow);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Worse), AssessmentClass::Yellow);
+  // The other way round the worse is still the worse.
+  r = Result(c, 3.0, 0.2);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Screening), AssessmentClass::Red);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Exact), AssessmentClass::Green);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Worse), AssessmentClass::Red);
+
+  // Without an exact value an exact or worse verdict cannot be given; the
+  // screening Green must not stand in for it.
+  r = Result(c, 0.2, 0.5);
+  r.exactComputed = 0;
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Screening), AssessmentClass::Green);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Exact), AssessmentClass::Problems);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Worse), AssessmentClass::Problems);
+  EXPECT_TRUE(std::isnan(TargetConcentration(c, r, VerdictBasis::Worse)));
+  EXPECT_FALSE(ReceptorConcentrationsOf(c, r).hasExact);
+  EXPECT_FALSE(StraddlesAcceptable(c, Result(c, 0.2, 0.5)));
+  // A row with problems has no verdict under any basis.
+  r = Result(c, 0.2, 0.5);
+  r.afAquiferProblemCount = 1;
+  for (VerdictBasis basis : {VerdictBasis::Screening, VerdictBasis::Exact, VerdictBasis::Worse})
+    EXPECT_EQ(VerdictClass(r, kRange0, basis), AssessmentClass::Problems);
+  EXPECT_FALSE(ReceptorConcentrationsOf(c, r).hasExact);
+}
+
+TEST(Verdict, UndefinedValuesNeverGiveGreen) {
+  const Contaminant c = WithConcentrations(1.0, 1.0);
+  // An undefined exact concentration beside a Green screening one.
+  ContaminantResult r = Result(c, 0.1, kNaN);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Exact), AssessmentClass::Red);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Worse), AssessmentClass::Red);
+  EXPECT_TRUE(std::isnan(TargetConcentration(c, r, VerdictBasis::Worse)));
+  EXPECT_FALSE(StraddlesAcceptable(c, r));
+  // And the other way round.
+  r = Result(c, kNaN, 0.1);
+  EXPECT_EQ(VerdictClass(r, kRange0, VerdictBasis::Worse), AssessmentClass::Red);
+  EXPECT_TRUE(std::isnan(TargetConcentration(c, r, VerdictBasis::Worse)));
+  // An undefined CA marks nothing.
+  EXPECT_FALSE(StraddlesAcceptable(WithConcentrations(1.0, kNaN), Result(c, 0.5, 2.0)));
+  // A receptor concentration beyond every double is still above CA.
+  const Contaminant huge = WithConcentrations(1e308, 1.0);
+  EXPECT_TRUE(StraddlesAcceptable(huge, Result(huge, 10.0, 1e-320)));
+  EXPECT_EQ(ReceptorConcentrationsOf(huge, Result(huge, 10.0, 0.5)).screening, kInf);
+}
+
+}  // namespace
