@@ -14,11 +14,13 @@
 #include "engine/records.h"
 #include "engine/settings.h"
 #include "engine/sitedata.h"
+#include "engine/uncertainty.h"
 
 struct ProjectExtras {
   ProjectSettings settings;
   SiteData site;
   std::vector<DecayChain> chains;
+  UncertaintySpec uncertainty;
 
   // Not saved: set when the project was loaded from a file whose settings
   // block could not be read. The project part was opened with the defaults

@@ -10,12 +10,14 @@
 const ExtrasSection& SettingsJsonSection();
 const ExtrasSection& SiteJsonSection();
 const ExtrasSection& ChainJsonSection();
+const ExtrasSection& UncertaintyJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
       &SettingsJsonSection(),
       &SiteJsonSection(),
       &ChainJsonSection(),
+      &UncertaintyJsonSection(),
   };
   return sections;
 }

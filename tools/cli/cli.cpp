@@ -34,6 +34,8 @@ std::string TrendUsage();
 int RunTrend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string RedoxUsage();
 int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string UncertaintyUsage();
+int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
@@ -56,6 +58,7 @@ const CliCommand kCommands[] = {
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
     {"chain", ChainUsage, RunChain},
+    {"uncertainty", UncertaintyUsage, RunUncertaintyCommand},
     {"paths", PathsUsage, RunPaths},
 };
 

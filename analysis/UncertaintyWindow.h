@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The "Uncertainty" window: the project's input distributions in an editor,
+// a Monte Carlo run on a worker thread with progress and Cancel, and per
+// result the class probabilities, a histogram of the ratio on a log axis
+// coloured by class, and the inputs ranked by their influence.
+//
+// The distributions belong to the project and are edited in place; the
+// results of a run are not kept with the project.
+#pragma once
+
+#include <QDialog>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "engine/montecarlo.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class RatioHistogram;
+
+class UncertaintyWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // Edits *spec, the distributions of project, and runs them with options
+  // (the project's ranges and verdict basis). Both must outlive the window.
+  UncertaintyWindow(const Project* project, UncertaintySpec* spec, UncertaintyOptions options,
+                    QWidget* parent = nullptr);
+  ~UncertaintyWindow() override;
+
+  // Starts a run of the current distributions (nothing while one runs or
+  // while they have problems).
+  void Run();
+  // Asks a run to stop; its results are dropped.
+  void CancelRun();
+  bool running() const { return worker_.joinable(); }
+  // The last run that completed, or null.
+  std::shared_ptr<const UncertaintyRun> lastRun() const { return lastRun_; }
+
+  // Adds one row to the editor (for a lognormal offered from site data).
+  void AddDistribution(const InputDistribution& distribution);
+  // The problems of the current distributions, in words.
+  const std::vector<std::string>& problems() const { return problems_; }
+
+  QTableWidget* distributionsTable() const { return distributions_; }
+  QTableWidget* resultsTable() const { return results_; }
+  QTableWidget* rankingTable() const { return ranking_; }
+  RatioHistogram* histogram() const { return histogram_; }
+  QPushButton* runButton() const { return runButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
+  QProgressBar* progressBar() const { return progress_; }
+  QLabel* problemsLabel() const { return problemsLabel_; }
+
+ signals:
+  // A run completed; its results are in lastRun().
+  void runFinished();
+  // The distributions, the number of samples or the seed changed.
+  void specChanged();
+
+ protected:
+  void reject() override;
+
+ private:
+  void addRow(const InputDistribution& distribution);
+  void rowChanged(int row);
+  void readSpec();
+  void finish(std::shared_ptr<UncertaintyRun> run);
+  void fillResults();
+  void showRow(int row);
+  void setRunning(bool running);
+
+  const Project* project_;
+  UncertaintySpec* spec_;
+  UncertaintyOptions options_;
+  std::vector<std::string> problems_;
+  std::vector<std::string> formProblems_;
+  std::shared_ptr<const UncertaintyRun> lastRun_;
+  std::thread worker_;
+  std::shared_ptr<std::atomic<bool>> cancel_;
+  bool filling_ = false;
+
+  QTableWidget* distributions_ = nullptr;
+  QSpinBox* samples_ = nullptr;
+  QLineEdit* seed_ = nullptr;
+  QLabel* problemsLabel_ = nullptr;
+  QPushButton* runButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QTableWidget* results_ = nullptr;
+  QTableWidget* ranking_ = nullptr;
+  QLabel* rowHeading_ = nullptr;
+  RatioHistogram* histogram_ = nullptr;
+};

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The project's input distributions in its file and its JSON form, and the
+// uncertainty command.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/extras.h"
+#include "persistence/extras_json.h"
+#include "persistence/projectfile.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/csv.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kSiteExample = std::string(VIRELO_SOURCE_DIR) + "/examples/fuel-depot.vrp";
+
+struct CliResult {
+  int status;
+  std::string out, err;
+};
+
+CliResult Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "virelo-cli");
+  std::ostringstream out, err;
+  testing::internal::CaptureStdout();
+  const int status = RunCli(args, out, err);
+  testing::internal::GetCapturedStdout();
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::vector<std::string>> Rows(const std::string& csv) {
+  const CsvTable table = ParseCsv(csv);
+  EXPECT_TRUE(table.ok);
+  std::vector<std::vector<std::string>> rows;
+  for (size_t k = 1; k < table.records.size(); ++k) rows.push_back(table.records[k].fields);
+  return rows;
+}
+
+class UncertaintyFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("virelo-uncertainty-test-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  // The site example with `spec`, one contaminant renamed to a Latin-1 name.
+  std::string SaveWith(const UncertaintySpec& spec, const std::string& name) {
+    Project* project = virelo_LoadProject(kSiteExample.c_str(), "rb");
+    EXPECT_NE(project, nullptr);
+    std::strcpy(project->contaminants[0].name, "Benzol \xC4");
+    virelo_Extras(project).uncertainty = spec;
+    EXPECT_EQ(virelo_SaveProject(project, Path(name).c_str()), 1);
+    virelo_FreeProject(project);
+    return Path(name);
+  }
+  fs::path dir_;
+};
+
+UncertaintySpec SiteSpec() {
+  UncertaintySpec spec;
+  spec.samples = 3000;
+  spec.seed = 18446744073709551615ULL;  // the largest seed survives both forms
+  spec.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {5, 2}},
+                 {UncertainInput::Ne, "", DistributionKind::Normal, {0.2, 0.04, 0.1, 0.35}},
+                 {UncertainInput::Width, "", DistributionKind::Uniform, {15, 25}},
+                 {UncertainInput::Lambda, "Benzol \xC4", DistributionKind::LogNormal, {0.008, 2.5}},
+                 {UncertainInput::C0, "MTBE", DistributionKind::Fixed, {}}};
+  return spec;
+}
+
+// The distributions come back from the project file and through
+// project-export and project-import unchanged, names in their encodings.
+TEST_F(UncertaintyFileTest, DistributionsSurviveTheFileAndTheJsonForm) {
+  const std::string file = SaveWith(SiteSpec(), "site.vrp");
+  Project* loaded = virelo_LoadProject(file.c_str(), "rb");
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(virelo_ExtrasOf(*loaded).uncertainty, SiteSpec());
+  virelo_FreeProject(loaded);
+
+  const CliResult exported = Cli({"project-export", file});
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  EXPECT_NE(
+      exported.out.find("\"uncertainty\": {\n    \"samples\": 3000,\n    \"seed\": 18446744073709551615,"),
+      std::string::npos)
+      << exported.out.substr(exported.out.find("uncertainty"), 300);
+  EXPECT_NE(
+      exported.out.find("{\n        \"input\": \"Kf\",\n        \"contaminant\": null,\n        \"kind\": "
+                        "\"lognormal\",\n        \"params\": [\n          5.0,\n          2.0\n        ]"),
+      std::string::npos);
+  EXPECT_NE(exported.out.find("\"contaminant\": \"Benzol \xC3\x84\""), std::string::npos);
+  std::ofstream(Path("site.json")) << exported.out;
+  ASSERT_EQ(Cli({"project-import", Path("site.json"), Path("again.vrp")}).status, 0);
+  EXPECT_EQ(Cli({"project-export", Path("again.vrp")}).out, exported.out);
+
+  // Without distributions nothing is kept: the file is the one without them.
+  SaveWith(UncertaintySpec{}, "plain.vrp");
+  Project* plain = virelo_LoadProject(Path("plain.vrp").c_str(), "rb");
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(plain->extras, nullptr);
+  virelo_FreeProject(plain);
+}
+
+// What the form cannot hold is refused with the place it stands.
+TEST(UncertaintyJson, RefusesWhatItCannotHold) {
+  const std::string kf = R"("input": "Kf", "contaminant": null, "kind": "lognormal")";
+  const struct {
+    std::string section;
+    const char* where;
+  } cases[] = {
+      {R"({"samples": 0})", "/uncertainty/samples"},
+      {R"({"samples": 1000001})", "/uncertainty/samples"},
+      {R"({"seed": -1})", "/uncertainty/seed"},
+      {R"({"samples": 10, "mean": 1})", "/uncertainty/mean"},
+      {R"({"inputs": {}})", "/uncertainty/inputs"},
+      {R"({"inputs": [{"input": "K", "contaminant": null, "kind": "fixed", "params": []}]})",
+       "/uncertainty/inputs/0/input"},
+      {R"({"inputs": [{"input": "Kf", "contaminant": "MTBE", "kind": "fixed", "params": []}]})",
+       "/uncertainty/inputs/0/contaminant"},
+      {R"({"inputs": [{"input": "CA", "contaminant": null, "kind": "fixed", "params": []}]})",
+       "/uncertainty/inputs/0/contaminant"},
+      {R"({"inputs": [{"input": "Kf", "contaminant": null, "kind": "weibull", "params": []}]})",
+       "/uncertainty/inputs/0/kind"},
+      {"{\"inputs\": [{" + kf + R"(, "params": [1, "2"]}]})", "/uncertainty/inputs/0/params/1"},
+      {"{\"inputs\": [{" + kf + R"(, "params": [1, 2, 3, 4, 5]}]})", "/uncertainty/inputs/0/params"},
+      {"{\"inputs\": [{" + kf + "}]}", "/uncertainty/inputs/0/params"},
+  };
+  for (const auto& c : cases) {
+    Project* project = virelo_AllocateProject();
+    std::string reason;
+    EXPECT_FALSE(ExtrasFromPayload("{\"uncertainty\": " + c.section + "}", project, &reason)) << c.section;
+    EXPECT_EQ(reason.rfind(std::string(c.where) + ":", 0), 0u) << reason;
+    EXPECT_TRUE(virelo_ExtrasOf(*project).uncertainty.IsDefault()) << c.section;
+    virelo_FreeProject(project);
+  }
+}
+
+// Without any distribution every sample is the project: the command's class
+// probabilities are 1 for the class assess gives, and its median ratio is
+// assess's ratio, row by row.
+TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
+  const std::string plain = SaveWith(UncertaintySpec{}, "plain.vrp");
+  // The wide ranges (0.1 .. 10) part Red from exceeding CA (a ratio above 1).
+  const CliResult run =
+      Cli({"uncertainty", plain, "--csv", "--samples", "20", "--plume-range", "2", "--af-range", "2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+            "name,assessment,pGreen,pYellow,pRed,pExceed,p05,p50,p95,se");
+  const auto rows = Rows(run.out);
+  const auto assessed = Rows(Cli({"assess", plain, "--csv", "--plume-range", "2", "--af-range", "2"}).out);
+  ASSERT_EQ(rows.size(), assessed.size());
+  int compared = 0, exceedingButNotRed = 0;
+  for (size_t k = 0; k < rows.size(); ++k) {
+    const auto &u = rows[k], &a = assessed[k];
+    ASSERT_EQ(u[0], a[0]);
+    ASSERT_EQ(u[1], a[1]);
+    if (a[2] == "Problems") {
+      EXPECT_EQ(u[2], "");
+      continue;
+    }
+    EXPECT_EQ(u[2], a[2] == "Green" ? "1" : "0") << u[0];
+    EXPECT_EQ(u[3], a[2] == "Yellow" ? "1" : "0") << u[0];
+    EXPECT_EQ(u[4], a[2] == "Red" ? "1" : "0") << u[0];
+    EXPECT_EQ(u[7], a[1] == "PL" ? a[4] : a[9]) << u[0];
+    const bool exceeds = std::stod(u[7]) > 1.0;
+    EXPECT_EQ(u[5], exceeds ? "1" : "0") << u[0];
+    exceedingButNotRed += exceeds && a[2] != "Red";
+    EXPECT_EQ(u[9], "0");
+    ++compared;
+  }
+  EXPECT_GE(compared, 8);
+  EXPECT_GE(exceedingButNotRed, 1);
+
+  const std::string site = SaveWith(SiteSpec(), "site.vrp");
+  const CliResult first = Cli({"uncertainty", site, "--csv"});
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(Cli({"uncertainty", site, "--csv"}).out, first.out);
+  EXPECT_NE(Cli({"uncertainty", site, "--csv", "--seed", "7"}).out, first.out);
+  EXPECT_EQ(Cli({"uncertainty", site, "--csv", "--seed", "18446744073709551615"}).out, first.out);
+  const auto spread = Rows(first.out);
+  EXPECT_NE(spread[0][2], "1");  // Benzol: uncertain enough to leave its class now and then
+  EXPECT_NE(Cli({"uncertainty", site}).out.find("lambda of Benzol \xC3\x84: lognormal 0.008, 2.5"),
+            std::string::npos);
+
+  EXPECT_EQ(Cli({"uncertainty", site, "--samples", "0"}).status, kCliUsage);
+  EXPECT_EQ(Cli({"uncertainty", site, "--seed", "-3"}).status, kCliUsage);
+  UncertaintySpec refused = SiteSpec();
+  refused.inputs[1].params = {0.2, 0.1};  // an untruncated porosity
+  const CliResult problems = Cli({"uncertainty", SaveWith(refused, "refused.vrp"), "--csv"});
+  EXPECT_EQ(problems.status, kCliFailed);
+  EXPECT_EQ(problems.out, "");
+  EXPECT_NE(problems.err.find("  ne: the normal distribution can draw values from"), std::string::npos)
+      << problems.err;
+}
+
+}  // namespace

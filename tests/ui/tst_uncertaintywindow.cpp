@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The Uncertainty window: distributions typed into the editor reach the
+// project, a run on the worker fills the table, histogram and ranking, and
+// Cancel leaves no results behind.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include "../engine/worked_example.h"
+#include "analysis/RatioHistogram.h"
+#include "analysis/UncertaintyWindow.h"
+#include "platform/ManualHelp.h"
+#include "platform/Platform.h"
+#include "support/ContaminantProjects.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+ProjectPtr siteProject() {
+  ProjectPtr project = makeProject(2);
+  project->aquifer = WorkedExampleAquifer();
+  Contaminant& benzene = addContaminant(*project, 0, "Benzene");
+  completeInputs(benzene, 100.0, 1.0, 0.002);
+  benzene.lambdaSelected = kLambdaAerobic;
+  benzene.assess = kAssessPlumeLength | kAssessAttenuationFactor;
+  Contaminant& broken = addContaminant(*project, 0, "TCE");
+  broken.assess = kAssessAttenuationFactor;  // no C0, CA or decay constant
+  return project;
+}
+
+QLineEdit* parameter(UncertaintyWindow& window, int row, int k) {
+  return qobject_cast<QLineEdit*>(window.distributionsTable()->cellWidget(row, 3 + k));
+}
+
+}  // namespace
+
+class TestUncertaintyWindow : public QObject {
+  Q_OBJECT
+ private slots:
+  void editorRunTableAndHistogram();
+  void cancelLeavesNoResults();
+  void everyPartHasItsHelpText();
+};
+
+void TestUncertaintyWindow::editorRunTableAndHistogram() {
+  FakePlatform platform;
+  ProjectPtr project = siteProject();
+  UncertaintySpec spec;
+  spec.samples = 4000;
+  spec.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}}};
+  UncertaintyWindow window(project.get(), &spec, UncertaintyOptions{});
+  int changes = 0;
+  connect(&window, &UncertaintyWindow::specChanged, [&] { ++changes; });
+  QCOMPARE(window.distributionsTable()->rowCount(), 1);
+  QCOMPARE(parameter(window, 0, 1)->text(), QStringLiteral("2"));
+
+  // A decay constant for Benzene, typed with a decimal comma.
+  window.AddDistribution({UncertainInput::Lambda, "Benzene", DistributionKind::LogUniform, {}});
+  QVERIFY(!window.runButton()->isEnabled());  // no parameters yet
+  QTest::keyClicks(parameter(window, 1, 0), QStringLiteral("0,0005"));
+  QTest::keyClicks(parameter(window, 1, 1), QStringLiteral("0.005"));
+  QVERIFY2(window.problems().empty(), window.problems().front().c_str());
+  QCOMPARE(spec.inputs.size(), size_t{2});
+  QCOMPARE(spec.inputs[1].contaminant, std::string("Benzene"));
+  QCOMPARE(spec.inputs[1].params, (std::vector<double>{0.0005, 0.005}));
+  QVERIFY(changes > 0);
+
+  // An untruncated normal porosity can draw refused values: Run waits.
+  auto* input = qobject_cast<QComboBox*>(window.distributionsTable()->cellWidget(0, 0));
+  input->setCurrentIndex(static_cast<int>(UncertainInput::Ne));
+  auto* kind = qobject_cast<QComboBox*>(window.distributionsTable()->cellWidget(0, 2));
+  kind->setCurrentIndex(static_cast<int>(DistributionKind::Normal));
+  parameter(window, 0, 0)->setText(QStringLiteral("0.25"));
+  parameter(window, 0, 1)->setText(QStringLiteral("0.1"));
+  QVERIFY(!window.runButton()->isEnabled());
+  QVERIFY(window.problemsLabel()->text().startsWith(QStringLiteral("ne: the normal distribution")));
+  parameter(window, 0, 2)->setText(QStringLiteral("0.05"));
+  parameter(window, 0, 3)->setText(QStringLiteral("0.5"));
+  QVERIFY(window.runButton()->isEnabled());
+  QCOMPARE(spec.inputs[0].params, (std::vector<double>{0.25, 0.1, 0.05, 0.5}));
+
+  QTest::mouseClick(window.runButton(), Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, 20000);
+  QVERIFY(!window.running());
+  const UncertaintyRun& run = *window.lastRun();
+  QCOMPARE(window.resultsTable()->rowCount(), 3);  // Benzene PL and AF, TCE AF
+  QCOMPARE(window.resultsTable()->item(0, 2)->text(), QString::number(run.rows[0].pGreen, 'f', 3));
+  QCOMPARE(window.resultsTable()->item(1, 4)->text(), QString::number(run.rows[1].pRed, 'f', 3));
+  QCOMPARE(window.resultsTable()->item(2, 2)->text(), QStringLiteral("problems"));
+
+  // The first row is shown: every sample in a bar or counted apart, and
+  // its three inputs ranked (x does not vary).
+  const RatioHistogram::Bins bins = RatioHistogram::Count(window.histogram()->data(), 40);
+  int drawn = bins.nothingArrives + bins.undefined, green = 0;
+  for (size_t k = 0; k < bins.green.size(); ++k) {
+    drawn += bins.green[k] + bins.yellow[k] + bins.red[k];
+    green += bins.green[k];
+  }
+  QCOMPARE(drawn, 4000);
+  QCOMPARE(green / 4000.0, run.rows[0].pGreen);
+  QCOMPARE(window.rankingTable()->rowCount(), 2);
+  QVERIFY(window.rankingTable()->item(0, 0)->text().startsWith(QStringLiteral("lambda")));
+  window.resultsTable()->setCurrentCell(1, 0);
+  QVERIFY(!window.histogram()->data().plumeLength);
+
+  window.resize(1000, 820);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  window.grab().save(QStringLiteral(VIRELO_BINARY_DIR "/uncertainty-window.png"));
+}
+
+void TestUncertaintyWindow::cancelLeavesNoResults() {
+  FakePlatform platform;
+  ProjectPtr project = siteProject();
+  UncertaintySpec spec;
+  spec.samples = kMaxUncertaintySamples;
+  spec.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}}};
+  UncertaintyOptions options;
+  options.verdictBasis = UncertaintyModel::Exact;  // slow enough to catch running
+  UncertaintyWindow window(project.get(), &spec, options);
+  QTest::mouseClick(window.runButton(), Qt::LeftButton);
+  QVERIFY(window.running());
+  QVERIFY(window.cancelButton()->isEnabled());
+  QVERIFY(!window.runButton()->isEnabled());
+  QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
+  QVERIFY(!window.running());
+  QTest::qWait(50);  // a finished run's queued message must not bring results back
+  QVERIFY(window.lastRun() == nullptr);
+  QCOMPARE(window.resultsTable()->rowCount(), 0);
+  QVERIFY(window.runButton()->isEnabled());
+  QCOMPARE(window.progressBar()->value(), 0);
+}
+
+// F1 opens the window's section of the manual; each part has a What's-this
+// text in that section.
+void TestUncertaintyWindow::everyPartHasItsHelpText() {
+  FakePlatform platform;
+  ProjectPtr project = siteProject();
+  UncertaintySpec spec;
+  UncertaintyWindow window(project.get(), &spec, UncertaintyOptions{});
+  const ManualHelp& manual = ManualHelp::builtIn();
+  const QString section = manual.section(controlId(&window));
+  QVERIFY2(section.contains(QStringLiteral("Uncertainty")), qPrintable(section));
+  int parts = 0;
+  for (QWidget* part : window.findChildren<QWidget*>()) {
+    const int id = controlId(part);
+    if (!id) continue;
+    ++parts;
+    QVERIFY2(!manual.text(id).isEmpty(), qPrintable(part->objectName()));
+    QCOMPARE(manual.section(id), section);
+  }
+  QVERIFY(parts >= 8);
+}
+
+QTEST_MAIN(TestUncertaintyWindow)
+#include "tst_uncertaintywindow.moc"
