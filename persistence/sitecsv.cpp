@@ -126,8 +126,11 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
   for (const std::string& name : required)
     if (!index.count(Lower(name))) refuse(header.line, "missing column \"" + name + "\"");
   for (const auto& [name, k] : index) {
+    // A structured binding cannot be captured by clang before 16 (the fuzz
+    // builds), so the lambda gets a plain reference.
+    const std::string& lowered = name;
     const bool ok =
-        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == name; });
+        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == lowered; });
     if (!ok) refuse(header.line, "unknown column " + Quoted(Trim(header.fields[k])));
   }
   if (refused) return false;
