@@ -10,8 +10,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <vector>
 
 namespace {
@@ -23,7 +25,26 @@ std::string folderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// A target that is a symbolic link is saved through the link: the file it
+// The last part of a path: the file name.
+std::string nameOf(const std::string& path) {
+  return path.substr(folderOf(path).size());
+}
+
+// The folder, opened for the *at() calls: a target may use all 4095 bytes
+// a path can have, and the path of its temporary beside it would not fit,
+// so the temporary is only ever named relative to its folder.
+int openFolder(const std::string& folder) {
+  return open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+void removeTemporary(const std::string& temporaryPath) {
+  const int folder = openFolder(folderOf(temporaryPath));
+  if (folder < 0) return;
+  unlinkat(folder, nameOf(temporaryPath).c_str(), 0);
+  close(folder);
+}
+
+// A symbolic link is saved through the link: the file it
 // finally points to (which need not exist yet) is replaced and the link
 // stays. Empty for a chain of links that never ends.
 std::string resolvedTarget(const char* target) {
@@ -81,13 +102,25 @@ void takeOverAttributes(int fd, const struct stat* existing) {
   fchmod(fd, 0666 & ~ProcessUmask());
 }
 
-// Makes the rename itself durable. Best effort: a folder that cannot be
-// opened or synced does not make an otherwise complete save fail.
-void syncFolder(const std::string& folder) {
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
+// Creates ".<name>.tmp-<6 random characters>" in `folder`, the name cut so
+// that the whole stays within the 255 bytes a file name may have.
+int createTemporary(int folder, const std::string& name, std::string* temporaryName) {
+  constexpr size_t kMaxName = 255, kDecoration = 1 + 5 + 6;  // ".", ".tmp-", suffix
+  static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::random_device seed;
+  std::mt19937 random(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string candidate(1, '.');
+    candidate.append(name, 0, kMaxName - kDecoration);
+    candidate += ".tmp-";
+    for (int k = 0; k < 6; ++k) candidate += kLetters[random() % (sizeof kLetters - 1)];
+    const int fd = openat(folder, candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 || errno != EEXIST) {
+      *temporaryName = candidate;
+      return fd;
+    }
+  }
+  return -1;
 }
 
 }  // namespace
@@ -101,6 +134,12 @@ FILE* AtomicFileOpen(const char* target, std::string* temporaryPath) {
   const std::string folder = folderOf(targetPath);
   std::string name = targetPath.substr(folder.size());
   if (name.empty()) return nullptr;  // a folder is no file to replace
+  // A longer path or name could still be made relative to its folder, but
+  // never be opened again by its path.
+  if (targetPath.size() >= PATH_MAX || name.size() > NAME_MAX) {
+    errno = ENAMETOOLONG;
+    return nullptr;
+  }
 
   // Only a regular file we may write is replaced: a folder, a device or a
   // read-only file stays as it is.
@@ -110,44 +149,58 @@ FILE* AtomicFileOpen(const char* target, std::string* temporaryPath) {
 
   // Hidden and recognisable, in the same folder so the rename stays on one
   // file system.
-  std::string pattern = folder + "." + name + ".tmp-XXXXXX";
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  const int fd = mkostemp(buffer.data(), O_CLOEXEC);
-  if (fd < 0) return nullptr;
+  const int folderFd = openFolder(folder);
+  if (folderFd < 0) return nullptr;
+  std::string temporaryName;
+  const int fd = createTemporary(folderFd, name, &temporaryName);
+  if (fd < 0) {
+    close(folderFd);
+    return nullptr;
+  }
   takeOverAttributes(fd, exists ? &existing : nullptr);
 
   FILE* file = fdopen(fd, "wb");
   if (!file) {
     close(fd);
-    unlink(buffer.data());
+    unlinkat(folderFd, temporaryName.c_str(), 0);
+    close(folderFd);
     return nullptr;
   }
-  temporaryPath->assign(buffer.data());
+  close(folderFd);
+  *temporaryPath = folder + temporaryName;
   return file;
 }
 
 int AtomicFileCommit(FILE* file, const std::string& temporaryPath, const char* target) {
   if (!file) {
-    if (!temporaryPath.empty()) unlink(temporaryPath.c_str());
+    if (!temporaryPath.empty()) removeTemporary(temporaryPath);
     return 0;
   }
   bool ok = fflush(file) == 0 && ferror(file) == 0;
   ok = ok && fsync(fileno(file)) == 0;
   ok = (fclose(file) == 0) && ok;
   const std::string targetPath = target ? resolvedTarget(target) : std::string();
-  ok = ok && !targetPath.empty() && rename(temporaryPath.c_str(), targetPath.c_str()) == 0;
+  // The temporary was made in the target's folder; a target that has moved
+  // to another folder since is not replaced.
+  ok = ok && !targetPath.empty() && folderOf(targetPath) == folderOf(temporaryPath);
+  const int folder = ok ? openFolder(folderOf(targetPath)) : -1;
+  ok = ok && folder >= 0 &&
+       renameat(folder, nameOf(temporaryPath).c_str(), folder, nameOf(targetPath).c_str()) == 0;
   if (!ok) {
-    unlink(temporaryPath.c_str());
+    if (folder >= 0) close(folder);
+    removeTemporary(temporaryPath);
     return 0;
   }
-  syncFolder(folderOf(targetPath));
+  // Makes the rename itself durable. Best effort: a folder that cannot be
+  // synced does not make an otherwise complete save fail.
+  fsync(folder);
+  close(folder);
   return 1;
 }
 
 void AtomicFileDiscard(FILE* file, const std::string& temporaryPath) {
   if (file) fclose(file);
-  if (!temporaryPath.empty()) unlink(temporaryPath.c_str());
+  if (!temporaryPath.empty()) removeTemporary(temporaryPath);
 }
 
 FILE* OpenRegularFile(const char* path, const char* mode) {

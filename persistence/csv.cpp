@@ -277,6 +277,12 @@ bool DecodeSpreadsheetText(std::string_view bytes, std::string* latin1,
         continue;
       }
     }
+    if (codePoint == 0) {
+      // A record's texts end at a zero byte: the rest of a name would vanish.
+      found.push_back({line, column, "a zero byte is no character"});
+      out.push_back('?');
+      continue;
+    }
     if (codePoint > 0xFF) {
       found.push_back({line, column, OutsideLatin1(codePoint)});
       out.push_back('?');

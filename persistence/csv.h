@@ -46,7 +46,7 @@ struct CsvCharacterError {
 // byte-order mark, which is dropped) when the bytes are valid UTF-8 or begin
 // with the mark; otherwise Windows-1252, whose letters above 0x9F are
 // Latin-1's. Returns false with every character that Latin-1 cannot hold
-// (named in UTF-8 with its code point) in `errors`.
+// (named in UTF-8 with its code point) and every zero byte in `errors`.
 bool DecodeSpreadsheetText(std::string_view bytes, std::string* latin1,
                            std::vector<CsvCharacterError>* errors);
 

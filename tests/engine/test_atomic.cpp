@@ -122,6 +122,94 @@ TEST_F(AtomicFileTest, ReadOnlyRefusedOwnerAndGroupKept) {
   EXPECT_EQ(info.st_mode & 07777, 0664u);
 }
 
+// Which write bit makes a file writable: for our own file the owner's
+// alone; for another's any of the three (root writes it through the group's
+// or others' bit, as access() says). Set-user-ID, set-group-ID and sticky
+// bits are never carried to the new file: a saved project must not become
+// something that runs with its owner's rights.
+TEST_F(AtomicFileTest, WriteBitsDecideAndSpecialBitsAreDropped) {
+  std::string temporary;
+  const auto opens = [&](mode_t mode) {
+    chmod(target.c_str(), mode);
+    FILE* file = AtomicFileOpen(target.c_str(), &temporary);
+    AtomicFileDiscard(file, temporary);
+    return file != nullptr;
+  };
+  EXPECT_TRUE(opens(0600));
+  EXPECT_TRUE(opens(0200));
+  EXPECT_FALSE(opens(0466));  // ours, and only the group and others may write
+  EXPECT_FALSE(opens(0577));
+
+  for (mode_t mode : {04755, 02775, 01644, 07666}) {
+    chmod(target.c_str(), mode);
+    FILE* file = AtomicFileOpen(target.c_str(), &temporary);
+    ASSERT_NE(file, nullptr) << std::oct << mode;
+    ASSERT_EQ(AtomicFileCommit(file, temporary, target.c_str()), 1);
+    struct stat info {};
+    stat(target.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, mode & 0777) << std::oct << mode;
+  }
+
+  if (geteuid() != 0) GTEST_SKIP() << "only root can hand a file to another owner";
+  ASSERT_EQ(chown(target.c_str(), 4321, 8765), 0);
+  EXPECT_TRUE(opens(0460));
+  EXPECT_TRUE(opens(0406));
+  EXPECT_TRUE(opens(0200));
+  EXPECT_FALSE(opens(0444));
+}
+
+// An absolute link target is taken as it stands, not below the link's
+// folder: the file it names is replaced in its own folder.
+TEST_F(AtomicFileTest, AbsoluteLinkTarget) {
+  fs::create_directory(dir + "/data");
+  fs::create_directory(dir + "/links");
+  const std::string real = dir + "/data/real.vrp", link = dir + "/links/link.vrp";
+  std::ofstream(real) << "old";
+  fs::create_symlink(real, link);
+  std::string temporary;
+  FILE* file = AtomicFileOpen(link.c_str(), &temporary);
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(fs::path(temporary).parent_path(), fs::path(dir + "/data"));
+  fputs("through an absolute link", file);
+  ASSERT_EQ(AtomicFileCommit(file, temporary, link.c_str()), 1);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::read_symlink(link), fs::path(real));
+  EXPECT_EQ(readAll(real), "through an absolute link");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/links"), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/data"), fs::directory_iterator()), 1);
+}
+
+// A path fills 4096 bytes with its terminator, a file name 255 bytes: a
+// target of exactly those lengths is saved (its temporary must fit as
+// well), one byte more is refused.
+TEST_F(AtomicFileTest, LongestPathAndNameAreSaved) {
+  const std::string longName = dir + "/" + std::string(255, 'n');
+  std::string deep = dir;
+  while (deep.size() + 1 + 200 < 4095 - 10) {
+    deep += "/" + std::string(200, 'd');
+    ASSERT_TRUE(fs::create_directory(deep));
+  }
+  const std::string longest = deep + "/" + std::string(4095 - deep.size() - 1, 'f');
+  ASSERT_EQ(longest.size(), 4095u);
+  for (const std::string& path : {longName, longest}) {
+    std::string temporary;
+    FILE* file = AtomicFileOpen(path.c_str(), &temporary);
+    ASSERT_NE(file, nullptr) << path.size();
+    fputs("long", file);
+    ASSERT_EQ(AtomicFileCommit(file, temporary, path.c_str()), 1) << path.size();
+    FILE* back = OpenRegularFile(path.c_str(), "rb");
+    ASSERT_NE(back, nullptr);
+    char text[8] = "";
+    EXPECT_EQ(fread(text, 1, sizeof text, back), 4u);
+    fclose(back);
+    EXPECT_STREQ(text, "long");
+  }
+  std::string temporary;
+  EXPECT_EQ(AtomicFileOpen((longest + "x").c_str(), &temporary), nullptr);
+  EXPECT_EQ(AtomicFileOpen((longName + "x").c_str(), &temporary), nullptr);
+  EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator()), 1);
+}
+
 TEST_F(AtomicFileTest, DiscardLeavesTheTargetAlone) {
   std::string temporary;
   FILE* file = AtomicFileOpen(target.c_str(), &temporary);

@@ -10,6 +10,7 @@
 
 #include "engine/breakeven.h"
 #include "engine/calc.h"
+#include "engine/validation.h"
 #include "tests/engine/worked_example.h"
 
 namespace {
@@ -42,11 +43,9 @@ std::vector<Scenario> Scenarios() {
           {false, MakeContaminant(100, 1, 0.001), AssessmentClass::Red}};
 }
 
-// The class the results page shows with one input changed, written out here
-// independently of the engine's own bookkeeping.
-AssessmentClass ClassWith(Aquifer a, Contaminant c, bool approximate, bool plumeLength, BreakEvenInput input,
-                          double value) {
-  const std::string name = BreakEvenInputName(input);
+// One input changed, written out here independently of the engine's own
+// bookkeeping.
+void Change(Aquifer& a, Contaminant& c, bool approximate, BreakEvenInput input, double value) {
   double* fields[] = {&a.distanceX,
                       &a.conductivityKf,
                       &a.gradientI,
@@ -71,6 +70,12 @@ AssessmentClass ClassWith(Aquifer a, Contaminant c, bool approximate, bool plume
       *field = std::strtod(text, nullptr);
     }
   }
+}
+
+// The class the results page shows with one input changed.
+AssessmentClass ClassWith(Aquifer a, Contaminant c, bool approximate, bool plumeLength, BreakEvenInput input,
+                          double value) {
+  Change(a, c, approximate, input, value);
   ContaminantResult r{};
   if (plumeLength) {
     virelo_math_CalcPlumeLength(&a, &c, &r);
@@ -186,6 +191,72 @@ TEST(BreakEven, TheClassChangesExactlyAtTheValue) {
   EXPECT_GT(
       std::fabs(*Entry(alone, BreakEvenInput::X).worseAt / *Entry(moved, BreakEvenInput::X).worseAt - 1),
       1e-3);
+}
+
+// A value is never missing where the class can change. Every input is
+// scanned over the whole range the input checks accept (a log grid from
+// 1e-10 to 1e12, and the ends 0, 1, C0 and CA): wherever the scan meets a
+// worse (better) class, the worse (better) break-even value must exist, lie
+// on that side of the current value and be no farther from it.
+TEST(BreakEven, PresentWhereverTheClassCanChange) {
+  std::vector<Scenario> scenarios = Scenarios();
+  // A Green plume far from its bound and a Red attenuation factor whose
+  // Yellow lies close by: small and large factors alike.
+  scenarios.push_back({true, MakeContaminant(1e4, 1e-3, 1.0), AssessmentClass::Green});
+  scenarios.push_back({false, MakeContaminant(60, 1, 0.001), AssessmentClass::Red});
+  int present = 0;
+  for (bool approximate : {false, true}) {
+    for (const Scenario& s : scenarios) {
+      const Aquifer a = WorkedExampleAquifer();
+      const Contaminant& c = s.contaminant;
+      const BreakEvenTable t = BreakEvenValues(a, c, approximate, s.plumeLength, kRange);
+      ASSERT_EQ(t.cls, s.cls);
+      std::vector<double> grid = {0.0, 1.0, c.c0, c.ca};
+      for (double v = 1e-10; v < 1e12; v *= std::pow(10.0, 1.0 / 8)) grid.push_back(v);
+      for (const BreakEven& e : t.inputs) {
+        const char* name = BreakEvenInputName(e.input);
+        for (double v : grid) {
+          Aquifer changedA = a;
+          Contaminant changedC = c;
+          Change(changedA, changedC, approximate, e.input, v);
+          const int problems = virelo_CheckContaminant(&changedC, nullptr) +
+                               (s.plumeLength ? virelo_CheckAquiferPlumeLength(&changedA, nullptr)
+                                              : virelo_CheckAquiferAF(&changedA, nullptr));
+          if (problems != 0) continue;
+          const AssessmentClass cls = ClassWith(a, c, approximate, s.plumeLength, e.input, v);
+          if (cls == s.cls) continue;
+          const std::optional<double>& at = cls < s.cls ? e.worseAt : e.betterAt;
+          ASSERT_TRUE(at.has_value()) << name << " at " << v << (cls < s.cls ? " worse" : " better")
+                                      << (approximate ? " approximated" : "") << " class " << int(s.cls);
+          EXPECT_EQ(v > e.value, *at > e.value) << name << " at " << v;
+          EXPECT_LE(std::fabs(*at - e.value), std::fabs(v - e.value)) << name << " at " << v;
+          ++present;
+        }
+      }
+    }
+  }
+  EXPECT_GT(present, 1000);
+}
+
+// A project's result has break-even values only for an assessment it is
+// marked for and that has no problems; each of the two conditions alone
+// empties the table.
+TEST(BreakEven, ResultsOnlyForAssessedSoundResults) {
+  Project project{};
+  Contaminant c = MakeContaminant(100, 1, 0.01);
+  c.assess = kAssessPlumeLength;
+  project.contaminants = &c;
+  project.contaminantCount = 1;
+  project.aquifer = WorkedExampleAquifer();
+  ContaminantResult r{};
+  r.contaminantIndex = 0;
+  EXPECT_EQ(ResultBreakEvenValues(project, r, true, kRange).inputs.size(), 7u);
+  EXPECT_TRUE(ResultBreakEvenValues(project, r, false, kRange).inputs.empty());  // not marked
+  r.plContaminantProblemCount = 1;
+  EXPECT_TRUE(ResultBreakEvenValues(project, r, true, kRange).inputs.empty());
+  r.plContaminantProblemCount = 0;
+  r.contaminantIndex = 1;
+  EXPECT_TRUE(ResultBreakEvenValues(project, r, true, kRange).inputs.empty());
 }
 
 TEST(BreakEven, NoAnswerBeyondTheValidRange) {

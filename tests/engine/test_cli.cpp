@@ -732,7 +732,7 @@ TEST_F(CliTest, BreakevenListsTheEnginesValuesInResultOrder) {
   const CliRun text = RunArgs({"breakeven", kSiteExample, "--af-range", "2"});
   EXPECT_NE(text.out.find("Vinyl chloride, plume length: Problems (no break-even values)"),
             std::string::npos);
-  EXPECT_NE(text.out.find("  Kf      5             10.3556 (\u00d72.1)            1.55334 (\u00d70.31)\n"),
+  EXPECT_NE(text.out.find("  Kf      5             10.3556 (\u00d72.1)              1.55334 (\u00d70.31)\n"),
             std::string::npos)
       << text.out;
 }

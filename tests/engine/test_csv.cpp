@@ -125,4 +125,76 @@ TEST(Csv, SpreadsheetTextBecomesLatin1OrNamesWhatCannot) {
   EXPECT_EQ(errors[0].column, 3);
 }
 
+// A carriage return is data inside quotes, and outside them unless a line
+// feed follows it or the text ends with it: a lone one neither splits a
+// record nor may an ending one stay behind in the last field.
+TEST(Csv, CarriageReturns) {
+  CsvTable t = ParseCsv("a,\"x\ry\"\r\nb,\"\r\"\r\n\"q\"\r\nlast,cut\r");
+  ASSERT_TRUE(t.ok);
+  ASSERT_EQ(t.records.size(), 4u);
+  EXPECT_EQ(t.records[0].fields, (Fields{"a", "x\ry"}));
+  EXPECT_EQ(t.records[1].fields, (Fields{"b", "\r"}));
+  EXPECT_EQ(t.records[2].fields, (Fields{"q"}));
+  EXPECT_EQ(t.records[3].fields, (Fields{"last", "cut"}));
+  EXPECT_EQ(t.records[3].line, 4);
+
+  t = ParseCsv("a\rb,c\nd,e");
+  ASSERT_TRUE(t.ok);
+  ASSERT_EQ(t.records.size(), 2u);
+  EXPECT_EQ(t.records[0].fields, (Fields{"a\rb", "c"}));
+  EXPECT_EQ(t.records[1].line, 2);
+  EXPECT_EQ(ParseCsv("a\rb").records.at(0).fields, (Fields{"a\rb"}));  // not the end: a byte follows
+  EXPECT_EQ(CsvQuote("a\rb"), "\"a\rb\"");                             // written so that it reads back
+}
+
+// The header alone decides, by the separators outside quotes; a tie and an
+// empty text are comma tables.
+TEST(Csv, SeparatorDetection) {
+  EXPECT_EQ(DetectCsvSeparator("a;b,c\n1;2;3;4\n"), ',');
+  EXPECT_EQ(DetectCsvSeparator("a;b;c,d\n"), ';');
+  EXPECT_EQ(DetectCsvSeparator("a,b,c\n1;2;3;4;5;6\n"), ',');
+  EXPECT_EQ(DetectCsvSeparator("\r\n  \n\"a,b,c\";d;e\r\n"), ';');
+  EXPECT_EQ(DetectCsvSeparator("group;name"), ';');
+  EXPECT_EQ(DetectCsvSeparator(""), ',');
+}
+
+// A zero byte would end a name in its record, silently cutting off the rest:
+// it is named with its place like any byte that is no character.
+TEST(Csv, ZeroByteIsRefused) {
+  std::string latin1;
+  std::vector<CsvCharacterError> errors;
+  EXPECT_FALSE(DecodeSpreadsheetText(std::string("a,b\nBen\0zene,1\n", 15), &latin1, &errors));
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].line, 2);
+  EXPECT_EQ(errors[0].column, 4);
+  EXPECT_EQ(latin1, "a,b\nBen?zene,1\n");
+}
+
+// After a byte-order mark, every malformed sequence is named (overlong
+// forms, surrogates, beyond U+10FFFF) rather than decoded into some other
+// character, and the byte after a bad one is read as itself. Windows-1252
+// leaves five bytes undefined.
+TEST(Csv, MalformedUtf8AndUndefinedWindows1252) {
+  std::string latin1;
+  std::vector<CsvCharacterError> errors;
+  for (const char* bad : {"\xC1\x81", "\xE0\x80\x81", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+    EXPECT_FALSE(DecodeSpreadsheetText(std::string("\xEF\xBB\xBFx") + bad, &latin1, &errors)) << bad;
+    ASSERT_FALSE(errors.empty()) << bad;
+    EXPECT_EQ(errors[0].column, 2) << bad;
+    EXPECT_NE(errors[0].message.find("is not UTF-8"), std::string::npos) << errors[0].message;
+  }
+  EXPECT_FALSE(
+      DecodeSpreadsheetText("\xEF\xBB\xBF"
+                            "a\xFF"
+                            "bc",
+                            &latin1, &errors));
+  EXPECT_EQ(latin1, "a?bc");
+  for (const char* undefined : {"\x81", "\x8D", "\x8F", "\x90", "\x9D"}) {
+    EXPECT_FALSE(DecodeSpreadsheetText(std::string("x") + undefined, &latin1, &errors)) << undefined;
+    EXPECT_EQ(latin1, "x?");
+  }
+  EXPECT_FALSE(DecodeSpreadsheetText("\x8A\x9A\x9F", &latin1, &errors));  // all outside Latin-1
+  EXPECT_EQ(errors.size(), 3u);
+}
+
 }  // namespace

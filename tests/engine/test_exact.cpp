@@ -124,6 +124,16 @@ TEST(ScreeningConcentration, CentreLineAndPlanView) {
   EXPECT_EQ(virelo_math_ScreeningConcentrationOffAxis(&unspread, 0.01, 100.0, 9.0), centre);
   EXPECT_EQ(virelo_math_ScreeningConcentrationOffAxis(&unspread, 0.01, 100.0, 10.0), centre / 2.0);
   EXPECT_EQ(virelo_math_ScreeningConcentrationOffAxis(&unspread, 0.01, 100.0, 11.0), 0.0);
+
+  // Beside the source the y-factor is a difference of two small values,
+  // taken of erfc. Its share of the centre value, from mpmath (dps 40):
+  //   d = 20; 0.5*(erfc((y-10)/d) - erfc((y+10)/d)) / erf(10/d)
+  const double centreValue = virelo_math_ScreeningConcentration(&a, 0.01, 100.0);
+  EXPECT_NEAR(virelo_math_ScreeningConcentrationOffAxis(&a, 0.01, 100.0, 30.0) / centreValue,
+              0.14661047828723654175, 1e-14);
+  EXPECT_NEAR(virelo_math_ScreeningConcentrationOffAxis(&a, 0.01, 100.0, -200.0) / centreValue /
+                  3.6207640378858845743e-41,
+              1.0, 1e-12);
 }
 
 TEST(ExactSolution, WorkedExampleAndResultFields) {

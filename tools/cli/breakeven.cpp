@@ -17,6 +17,10 @@ const char* AssessmentName(bool plumeLength) {
   return plumeLength ? "plume length" : "attenuation factor";
 }
 
+// The widest "Worse at" cell, "-1.23457e+06 (×0.00000012)", has 26
+// characters; two blanks more keep it apart from the "Better at" column.
+constexpr size_t kWorseAtWidth = 28;
+
 std::string Pad(const std::string& text, size_t width) {
   // Columns count characters, not the bytes of a UTF-8 text.
   const size_t used = static_cast<size_t>(std::count_if(
@@ -58,10 +62,10 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
     }
     if (IsFragile(table)) out << ", fragile: an input within a factor 2 of a class change";
     out << "\n";
-    out << "  " << Pad("Input", 8) << Pad("Value", 14) << Pad("Worse at", 26) << "Better at\n";
+    out << "  " << Pad("Input", 8) << Pad("Value", 14) << Pad("Worse at", kWorseAtWidth) << "Better at\n";
     for (const BreakEven& entry : table.inputs) {
       std::string line = "  " + Pad(BreakEvenInputName(entry.input), 8) + Pad(Value(entry.value), 14) +
-                         Pad(AtWithFactor(entry.worseAt, WorseFactor(entry)), 26) +
+                         Pad(AtWithFactor(entry.worseAt, WorseFactor(entry)), kWorseAtWidth) +
                          AtWithFactor(entry.betterAt, BetterFactor(entry));
       out << line << "\n";
     }
