@@ -94,6 +94,7 @@ void WriteResultsSection(ReportContext&);
 void WriteProblemsSection(ReportContext&);
 void WriteExactSection(ReportContext&);
 void WriteRobustnessSection(ReportContext&);
+void WriteUncertaintySection(ReportContext&);
 void WriteChartsSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);
 void WriteSourcesSection(ReportContext&);

@@ -8,6 +8,7 @@ const std::vector<ReportSection> kReportSections = {
     {"title", WriteTitleSection},     {"inputs", WriteInputsSection},
     {"results", WriteResultsSection}, {"problems", WriteProblemsSection},
     {"exact", WriteExactSection},     {"robustness", WriteRobustnessSection},
+    {"uncertainty", WriteUncertaintySection},
     {"charts", WriteChartsSection},   {"methods", WriteMethodsSection},
     {"sources", WriteSourcesSection},
 };
