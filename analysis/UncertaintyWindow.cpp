@@ -19,8 +19,10 @@
 #include <QVBoxLayout>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "analysis/RatioHistogram.h"
+#include "engine/extras.h"
 #include "engine/validation.h"
 #include "platform/Platform.h"
 
@@ -148,10 +150,40 @@ struct Snapshot {
     project.contaminants = contaminants.data();
     project.results = nullptr;
     project.resultCount = 0;
+    project.extras = nullptr;  // the run is given its distributions and options
   }
 };
 
 }  // namespace
+
+bool UncertaintyRecord::Holds(const Project& project, const UncertaintyOptions& options) const {
+  const UncertaintySpec& now = virelo_ExtrasOf(project).uncertainty;
+  const auto sameRange = [](AssessmentRange a, AssessmentRange b) {
+    return a.lower == b.lower && a.upper == b.upper;
+  };
+  // Byte for byte: a difference anywhere, even one that does not matter,
+  // only hides the probabilities until the next run.
+  return run && now == spec && project.approximateDispersivity == approximateDispersivity &&
+         std::memcmp(&project.aquifer, &aquifer, sizeof aquifer) == 0 && project.contaminants &&
+         project.contaminantCount == static_cast<int>(contaminants.size()) &&
+         std::memcmp(project.contaminants, contaminants.data(), sizeof(Contaminant) * contaminants.size()) ==
+             0 &&
+         sameRange(options.plumeLengthRange, plumeLengthRange) &&
+         sameRange(options.attenuationRange, attenuationRange) && options.verdictBasis == verdictBasis;
+}
+
+QString UncertaintyRecord::Probabilities(int contaminantIndex, bool plumeLength) const {
+  if (!run) return {};
+  const UncertaintyRow* found = nullptr;
+  for (const UncertaintyRow& row : run->rows) {
+    if (row.contaminantIndex != contaminantIndex || row.plumeLength != plumeLength) continue;
+    // The attenuation factor's verdict basis row comes after its screening row.
+    found = &row;
+  }
+  if (!found || found->HasProblems()) return {};
+  return QStringLiteral("G %1 \u00b7 Y %2 \u00b7 R %3")
+      .arg(Share(found->pGreen), Share(found->pYellow), Share(found->pRed));
+}
 
 UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintySpec* spec,
                                      UncertaintyOptions options, QWidget* parent)
@@ -445,6 +477,14 @@ void UncertaintyWindow::Run() {
   readSpec();
   if (running() || !problems_.empty()) return;
   auto snapshot = std::make_shared<Snapshot>(*project_);
+  pending_ = std::make_shared<UncertaintyRecord>();
+  pending_->aquifer = project_->aquifer;
+  pending_->approximateDispersivity = project_->approximateDispersivity;
+  pending_->contaminants = snapshot->contaminants;
+  pending_->spec = *spec_;
+  pending_->plumeLengthRange = options_.plumeLengthRange;
+  pending_->attenuationRange = options_.attenuationRange;
+  pending_->verdictBasis = options_.verdictBasis;
   auto cancel = std::make_shared<std::atomic<bool>>(false);
   cancel_ = cancel;
   UncertaintyOptions options = options_;
@@ -490,6 +530,10 @@ void UncertaintyWindow::finish(std::shared_ptr<UncertaintyRun> run) {
   }
   progress_->setValue(1000);
   lastRun_ = std::move(run);
+  if (pending_) {
+    pending_->run = lastRun_;
+    lastRecord_ = std::move(pending_);
+  }
   fillResults();
   emit runFinished();
 }

@@ -21,6 +21,8 @@ const DataMenuEntry kDataMenu[] = {
     {"saveGeneric", "&Save generic data as default", "", &SaveGenericDataAsDefault},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
 };
 }  // namespace
 

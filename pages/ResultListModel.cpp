@@ -55,8 +55,14 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
+void ResultListModel::setProbabilitySource(std::function<QString(int resultIndex)> source) {
+  beginResetModel();
+  probabilitySource_ = std::move(source);
+  endResetModel();
+}
+
 int ResultListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : 4;
+  return parent.isValid() ? 0 : probabilitySource_ ? 5 : 4;
 }
 
 const ResultListModel::Margin& ResultListModel::margin(int row) const {
@@ -90,6 +96,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: {
       if (index.column() == 0) return r.name;
+      if (index.column() == kProbabilityColumn)
+        return r.hasValues && probabilitySource_ ? probabilitySource_(r.resultIndex) : QString();
       if (index.column() == kMarginColumn) {
         if (!r.hasValues) return QString();
         const double factor = margin(index.row()).factor;
@@ -128,7 +136,10 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section > kMarginColumn) return {};
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  if (role == Qt::DisplayRole && section == kProbabilityColumn) return QStringLiteral("P(G / Y / R)");
+  if (role == Qt::ToolTipRole && section == kProbabilityColumn)
+    return QStringLiteral("The probability of each class from the last uncertainty run");
   if (role == Qt::DisplayRole && section == kMarginColumn) return QStringLiteral("Margin");
   if (role == Qt::ToolTipRole && section == kMarginColumn)
     return QStringLiteral(

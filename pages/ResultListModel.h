@@ -24,6 +24,9 @@ class ResultListModel : public QAbstractTableModel {
   // would change the row's class, marked where that is within a factor of
   // 2 (a fragile verdict).
   static constexpr int kMarginColumn = 3;
+  // The fifth column, "P(G / Y / R)", once an uncertainty run exists: the
+  // probability of each class of a row's result.
+  static constexpr int kProbabilityColumn = 4;
   struct Row {
     QString name;
     double first = 0.0;      // "d" or "AF"
@@ -52,6 +55,10 @@ class ResultListModel : public QAbstractTableModel {
   void setBreakEvenSource(std::function<BreakEvenTable(int resultIndex)> source) {
     breakEvenSource_ = std::move(source);
   }
+  // Where the probabilities come from (text by result index); null hides
+  // the column.
+  void setProbabilitySource(std::function<QString(int resultIndex)> source);
+  bool hasProbabilityColumn() const { return static_cast<bool>(probabilitySource_); }
   // Whether the verdict of a row is fragile (false for rows with problems).
   bool fragile(int row) const;
   // Keeps room for the exact-solution mark before every "C0/C" value, so
@@ -76,6 +83,7 @@ class ResultListModel : public QAbstractTableModel {
   Column columns_[2];
   std::vector<Row> rows_;
   std::function<BreakEvenTable(int resultIndex)> breakEvenSource_;
+  std::function<QString(int resultIndex)> probabilitySource_;
   mutable std::vector<std::optional<Margin>> margins_;
   bool exactMarkColumn_ = false;
 };

@@ -15,9 +15,13 @@
 #include "../engine/worked_example.h"
 #include "analysis/RatioHistogram.h"
 #include "analysis/UncertaintyWindow.h"
+#include "engine/extras.h"
+#include "pages/CPropResults.h"
+#include "pages/ResultListModel.h"
 #include "platform/ManualHelp.h"
 #include "platform/Platform.h"
 #include "support/ContaminantProjects.h"
+#include "support/FakePageHost.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -46,6 +50,7 @@ class TestUncertaintyWindow : public QObject {
   void editorRunTableAndHistogram();
   void cancelLeavesNoResults();
   void everyPartHasItsHelpText();
+  void resultsPageShowsTheProbabilitiesWhileTheyHold();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -156,6 +161,54 @@ void TestUncertaintyWindow::everyPartHasItsHelpText() {
     QCOMPARE(manual.section(id), section);
   }
   QVERIFY(parts >= 8);
+}
+
+// The results page opens the window; after a run both lists show the class
+// probabilities of their rows until an input changes. Editing the
+// distributions marks the project modified.
+void TestUncertaintyWindow::resultsPageShowsTheProbabilitiesWhileTheyHold() {
+  FakePlatform platform;
+  FakePageHost host;
+  ProjectPtr project = siteProject();
+  auto page = std::make_unique<CPropResults>(&host);
+  page->ShowProject(project.get());
+  std::shared_ptr<const UncertaintyRun> run;
+  platform.dialogHandler = [&](QDialog* dialog) {
+    auto* window = qobject_cast<UncertaintyWindow*>(dialog);
+    if (!window) return int(QDialog::Rejected);
+    window->AddDistribution({UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}});
+    QTest::mouseClick(window->runButton(), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return window->lastRun() != nullptr; }, 20000)) return int(QDialog::Rejected);
+    run = window->lastRun();
+    return int(QDialog::Rejected);
+  };
+  QVERIFY(!page->listModel(0)->hasProbabilityColumn());
+  QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("uncertaintyButton")), Qt::LeftButton);
+  QVERIFY(run);
+  QCOMPARE(project->modified, int16_t(1));
+  QCOMPARE(virelo_ExtrasOf(*project).uncertainty.inputs.size(), size_t{1});
+  for (int side : {0, 1}) {
+    ResultListModel* model = page->listModel(side);
+    QVERIFY(model->hasProbabilityColumn());
+    QCOMPARE(model->columnCount(), 5);
+    const UncertaintyRow& row = run->rows[static_cast<size_t>(side)];  // Benzene PL, then AF
+    QCOMPARE(model->data(model->index(0, ResultListModel::kProbabilityColumn)).toString(),
+             QStringLiteral("G %1 \u00b7 Y %2 \u00b7 R %3")
+                 .arg(row.pGreen, 0, 'f', 3)
+                 .arg(row.pYellow, 0, 'f', 3)
+                 .arg(row.pRed, 0, 'f', 3));
+  }
+  // The TCE row has problems: no probabilities.
+  QCOMPARE(
+      page->listModel(1)->data(page->listModel(1)->index(1, ResultListModel::kProbabilityColumn)).toString(),
+      QString());
+  page->RefreshResults();
+  QVERIFY(page->listModel(0)->hasProbabilityColumn());
+  project->aquifer.gradientI *= 2;
+  page->RefreshResults();
+  QVERIFY(!page->listModel(0)->hasProbabilityColumn());
+  QVERIFY(!page->listModel(1)->hasProbabilityColumn());
+  page->ShowProject(nullptr);
 }
 
 QTEST_MAIN(TestUncertaintyWindow)
