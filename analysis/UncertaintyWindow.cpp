@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -409,7 +410,15 @@ void UncertaintyWindow::rowChanged(int row) {
   auto* contaminant = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kContaminantColumn));
   auto* kind = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kKindColumn));
   if (!input || !contaminant || !kind) return;
-  contaminant->setEnabled(IsContaminantInput(static_cast<UncertainInput>(input->currentData().toInt())));
+  // Only lambda, C0 and CA name a contaminant; the others show none.
+  const bool perContaminant = IsContaminantInput(static_cast<UncertainInput>(input->currentData().toInt()));
+  contaminant->setEnabled(perContaminant);
+  {
+    const QSignalBlocker quiet(contaminant);
+    if (!perContaminant) contaminant->setCurrentIndex(-1);
+    if (perContaminant && contaminant->currentIndex() < 0 && contaminant->count() > 0)
+      contaminant->setCurrentIndex(0);
+  }
   if (QTableWidgetItem* meaning = distributions_->item(row, kMeaningColumn))
     meaning->setText(Meaning(static_cast<DistributionKind>(kind->currentData().toInt())));
   if (!filling_) readSpec();
