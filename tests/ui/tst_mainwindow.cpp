@@ -284,7 +284,7 @@ void TestMainWindow::menusToolBarAndTooltips() {
                       "&View: &Project settings\tCtrl+1 | &Aquifer settings\tCtrl+2 | "
                       "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
                       "&Data: &Edit generic contaminant data | &Save generic data as default | - | "
-                      "Load &application defaults",
+                      "Load &application defaults | - | &Uncertainty...",
                       "&Help: &Manual (requires Adobe Acrobat Reader) | - | &About Virelo",
                   }));
   QStringList tools;

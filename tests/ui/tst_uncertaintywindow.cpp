@@ -15,11 +15,14 @@
 #include "../engine/worked_example.h"
 #include "analysis/RatioHistogram.h"
 #include "analysis/UncertaintyWindow.h"
+#include "app/DataCommands.h"
+#include "app/MainDialog.h"
 #include "engine/extras.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
 #include "platform/ManualHelp.h"
 #include "platform/Platform.h"
+#include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
 #include "support/FakePlatform.h"
@@ -51,6 +54,7 @@ class TestUncertaintyWindow : public QObject {
   void cancelLeavesNoResults();
   void everyPartHasItsHelpText();
   void resultsPageShowsTheProbabilitiesWhileTheyHold();
+  void dataMenuOpensTheWindowOnTheProject();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -209,6 +213,25 @@ void TestUncertaintyWindow::resultsPageShowsTheProbabilitiesWhileTheyHold() {
   QVERIFY(!page->listModel(0)->hasProbabilityColumn());
   QVERIFY(!page->listModel(1)->hasProbabilityColumn());
   page->ShowProject(nullptr);
+}
+
+void TestUncertaintyWindow::dataMenuOpensTheWindowOnTheProject() {
+  ShellSession session;
+  auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/fuel-depot.vrp"));
+  int opened = 0;
+  session.platform.dialogHandler = [&](QDialog* dialog) {
+    auto* uncertainty = qobject_cast<UncertaintyWindow*>(dialog);
+    if (uncertainty) {
+      ++opened;
+      // The editor lists the project's assessed contaminants.
+      uncertainty->AddDistribution({UncertainInput::CA, "", DistributionKind::Fixed, {}});
+      auto* names = qobject_cast<QComboBox*>(uncertainty->distributionsTable()->cellWidget(0, 1));
+      if (!names || names->count() != 6 || names->itemText(0) != QStringLiteral("Benzene")) opened = -100;
+    }
+    return int(QDialog::Rejected);
+  };
+  window->dataCommands->action("uncertainty")->trigger();
+  QCOMPARE(opened, 1);
 }
 
 QTEST_MAIN(TestUncertaintyWindow)
