@@ -55,6 +55,7 @@ class TestUncertaintyWindow : public QObject {
   void everyPartHasItsHelpText();
   void resultsPageShowsTheProbabilitiesWhileTheyHold();
   void dataMenuOpensTheWindowOnTheProject();
+  void histogramClassesAsTheResultsPage();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -174,6 +175,9 @@ void TestUncertaintyWindow::resultsPageShowsTheProbabilitiesWhileTheyHold() {
   FakePlatform platform;
   FakePageHost host;
   ProjectPtr project = siteProject();
+  // Under the exact solution as verdict basis the attenuation factor's
+  // column shows that basis.
+  virelo_Extras(project.get()).settings.verdictBasis = VerdictBasis::Exact;
   auto page = std::make_unique<CPropResults>(&host);
   page->ShowProject(project.get());
   std::shared_ptr<const UncertaintyRun> run;
@@ -195,7 +199,8 @@ void TestUncertaintyWindow::resultsPageShowsTheProbabilitiesWhileTheyHold() {
     ResultListModel* model = page->listModel(side);
     QVERIFY(model->hasProbabilityColumn());
     QCOMPARE(model->columnCount(), 5);
-    const UncertaintyRow& row = run->rows[static_cast<size_t>(side)];  // Benzene PL, then AF
+    const UncertaintyRow& row = run->rows[side == 0 ? 0 : 2];  // Benzene PL, AF, AF exact
+    QCOMPARE(row.model, side == 0 ? UncertaintyModel::Screening : UncertaintyModel::Exact);
     QCOMPARE(model->data(model->index(0, ResultListModel::kProbabilityColumn)).toString(),
              QStringLiteral("G %1 \u00b7 Y %2 \u00b7 R %3")
                  .arg(row.pGreen, 0, 'f', 3)
@@ -232,6 +237,26 @@ void TestUncertaintyWindow::dataMenuOpensTheWindowOnTheProject() {
   };
   window->dataCommands->action("uncertainty")->trigger();
   QCOMPARE(opened, 1);
+}
+
+// A ratio on a bound belongs to the better class, as on the results page;
+// nothing arriving and undefined ratios are counted apart.
+void TestUncertaintyWindow::histogramClassesAsTheResultsPage() {
+  RatioHistogramData data;
+  data.sortedRatios = {0.0, 0.3, 1.0, 2.0, 2.0000001, INFINITY};
+  data.range = {0.3, 2.0};
+  const RatioHistogram::Bins bins = RatioHistogram::Count(data, 40);
+  int counts[3] = {0, 0, 0};
+  for (size_t k = 0; k < bins.green.size(); ++k) {
+    counts[0] += bins.green[k];
+    counts[1] += bins.yellow[k];
+    counts[2] += bins.red[k];
+  }
+  QCOMPARE(counts[0], 1);
+  QCOMPARE(counts[1], 2);
+  QCOMPARE(counts[2], 1);
+  QCOMPARE(bins.nothingArrives, 1);
+  QCOMPARE(bins.undefined, 1);
 }
 
 QTEST_MAIN(TestUncertaintyWindow)
