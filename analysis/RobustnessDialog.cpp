@@ -44,10 +44,12 @@ QString InputDescription(BreakEvenInput input) {
     case BreakEvenInput::Ne: return QStringLiteral("effective porosity");
     case BreakEvenInput::Lambda: return QStringLiteral("decay constant");
     case BreakEvenInput::Ax: return QStringLiteral("longitudinal dispersivity");
-    case BreakEvenInput::Ay: return QStringLiteral("transverse dispersivity");
+    case BreakEvenInput::Ay: return QStringLiteral("horizontal transverse dispersivity");
     case BreakEvenInput::Az: return QStringLiteral("vertical dispersivity");
-    case BreakEvenInput::Sy: return QStringLiteral("source thickness");
-    case BreakEvenInput::Sz: return QStringLiteral("source width");
+    // What the model does with them: Sy is half the width across the flow
+    // (the Aquifer page shows 2 Sy), Sz the thickness below the water table.
+    case BreakEvenInput::Sy: return QStringLiteral("half the source width across the flow");
+    case BreakEvenInput::Sz: return QStringLiteral("source thickness below the water table");
     case BreakEvenInput::C0: return QStringLiteral("concentration at source");
     case BreakEvenInput::CA: return QStringLiteral("accepted concentration at receptor");
   }

@@ -30,10 +30,10 @@
 namespace {
 
 // Help identifier of the window: F1 opens its section of the manual.
-constexpr int kIdUncertainty = 1380;
+constexpr int kIdUncertainty = 1600;
 // What's-this texts of its parts.
 enum ControlId {
-  kIdDistributions = 1381,
+  kIdDistributions = 1601,
   kIdSamples,
   kIdSeed,
   kIdRun,

@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "engine/calc.h"
+#include "engine/dispersivity.h"
 #include "engine/validation.h"
 
 namespace {
@@ -75,7 +76,7 @@ void Set(Aquifer& a, Contaminant& c, bool approximateByX, BreakEvenInput input, 
     case BreakEvenInput::X:
       a.distanceX = value;
       if (approximateByX)
-        virelo_ApproximateDispersivity(value, &a.dispersivityAx, &a.dispersivityAy, &a.dispersivityAz);
+        virelo_DispersivitiesFromX(value, &a.dispersivityAx, &a.dispersivityAy, &a.dispersivityAz);
       break;
     case BreakEvenInput::Kf: a.conductivityKf = value; break;
     case BreakEvenInput::I: a.gradientI = value; break;

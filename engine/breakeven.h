@@ -46,8 +46,8 @@ struct BreakEvenTable {
 enum class BreakEvenMethod { Best, Search };
 
 // The break-even values of one assessment of contaminant in aquifer, against
-// range. With approximateByX, varying x moves ax, ay and az with it (x/10,
-// x/100, x/1000) as "Approximate by x" does. Inputs with problems give a
+// range. With approximateByX, varying x moves ax, ay and az with it
+// (virelo_DispersivitiesFromX) as "Approximate by x" does. Inputs with problems give a
 // table with class Problems and no inputs. Like the input checks it runs,
 // not reentrant: call it from one thread at a time.
 BreakEvenTable BreakEvenValues(const Aquifer& aquifer, const Contaminant& contaminant, bool approximateByX,

@@ -4,10 +4,12 @@
 // (steady-state centre-line solution with dispersion and decay).
 #include "engine/calc.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
@@ -27,11 +29,18 @@ namespace {
 constexpr double kVelocityThreshold = 1e-40;
 constexpr double kReciprocalThreshold = 1e-30;
 
+// ln(C0 / CA), also where the quotient itself overflows (C0 = 1e305 with
+// CA = 1e-10 is a plume some hundred half-lives long, not an infinite one).
+double LogConcentrationRatio(double c0, double ca) {
+  const double quotient = c0 / ca;
+  return std::isfinite(quotient) ? std::log(quotient) : std::log(c0) - std::log(ca);
+}
+
 void CalcPlumeLength(const Aquifer& a, const Contaminant& c, ContaminantResult& r) {
   double lambda = 0.0;
   virelo_GetLambda(&c, &lambda);
   const double v = (a.gradientI / a.porosityNe) * a.conductivityKf;
-  r.plumeLength = std::log(c.c0 / c.ca) * (1.0 / lambda) * v;
+  r.plumeLength = LogConcentrationRatio(c.c0, c.ca) * (1.0 / lambda) * v;
   r.plumeLengthRatio = r.plumeLength / a.distanceX;
 }
 
@@ -60,10 +69,29 @@ void CalcAttenuationFactor(const Aquifer& a, const Contaminant& c, ContaminantRe
     r.attenuationFactor = std::fabs(relative) > kReciprocalThreshold ? 1.0 / relative : 0.0;
   }
   r.acceptableSourceConcentration = c.ca * r.attenuationFactor;
-  r.sourceRatio = c.c0 / r.acceptableSourceConcentration;
+  r.sourceRatio = virelo_math_SourceRatio(c.c0, c.ca, relative);
 }
 
 }  // namespace
+
+double virelo_math_SourceRatio(double c0, double ca, double relativeConcentration) {
+  const double c = relativeConcentration;
+  if (std::isnan(c) || c < 0.0) return std::numeric_limits<double>::quiet_NaN();
+  if (c == 0.0) return std::numeric_limits<double>::infinity();
+  // The quotient as the results have always shown it, wherever it is
+  // representable all the way through.
+  if (c > kReciprocalThreshold) {
+    const double acceptable = ca * (1.0 / c);
+    const double ratio = c0 / acceptable;
+    if (acceptable > 0.0 && std::isfinite(acceptable) && std::isfinite(ratio)) return ratio;
+  }
+  // A receptor concentration below 1e-30 of C0 still counts when C0 is that
+  // many times CA; and C0 / CA or CA * AF may overflow. Only a ratio beyond
+  // the double range remains, and it is certainly red.
+  if (!(c0 > 0.0 && ca > 0.0)) return c0 * c / ca;
+  const double logRatio = std::log(c0) - std::log(ca) + std::log(c);
+  return logRatio >= std::log(DBL_MAX) ? DBL_MAX : std::exp(logRatio);
+}
 
 void virelo_math_CalcPlumeLength(const Aquifer* aquifer, const Contaminant* contaminant,
                                  ContaminantResult* result) {

@@ -63,10 +63,16 @@ double SpreadFactor(double half, double dispersivity, double s, double y) {
 // The factor beside exp(-u^2) is smooth, bounded by 2/sqrt(B), and grows at
 // most like u^2 relative to its value at the peak, so |u| <= 12 holds all but
 // a fraction below 1e-55 of the integral, whatever the source size.
+//
+// A decay chain needs the derivatives in k as well: the n-th Taylor
+// coefficient in k is the same integral with the extra factor (-t)^n/n!
+// (power = n), where t = r^2.
 struct ExactIntegrand {
   double sqrtA, sqrtB, c;  // c = 4 sqrt(AB)
   double by, bz;           // erf arguments times r; infinite when that factor is 1
   bool spreadY, spreadZ;
+  int power;            // 0 for the concentration itself
+  double invFactorial;  // 1/power!
 
   double operator()(double u) const {
     const double root = std::sqrt(u * u + c);
@@ -75,6 +81,7 @@ struct ExactIntegrand {
     double value = 2.0 * std::exp(-u * u) / (sqrtA * r * r + sqrtB);
     if (spreadY) value *= std::erf(by / r);
     if (spreadZ) value *= std::erf(bz / r);
+    if (power > 0) value *= std::pow(-r * r, power) * invFactorial;
     return value;
   }
 };
@@ -167,35 +174,48 @@ double ErfScale(double half, double dispersivity, double s) {
   return std::isfinite(b) ? b : std::numeric_limits<double>::infinity();
 }
 
-double ExactConcentration(const Aquifer& a, double lambda, double s) {
+// Sets up the integral for one point. Returns false with the final value in
+// *early when no integral is needed (undefined inputs, no flow, the source
+// itself, or a value that underflows).
+bool PrepareExact(const Aquifer& a, double lambda, double s, ExactIntegrand* f, double* factor,
+                  double* early) {
   const double v = Velocity(a);
-  if (std::isnan(v) || std::isnan(lambda) || std::isnan(s)) return kNaN;
-  if (v < kVelocityThreshold) return 0.0;
-  if (s == 0.0) return 1.0;
+  if (std::isnan(v) || std::isnan(lambda) || std::isnan(s)) return *early = kNaN, false;
+  if (v < kVelocityThreshold) return *early = 0.0, false;
+  if (s == 0.0) return *early = 1.0, false;
   const double ax = a.dispersivityAx;
-  if (!(s > 0.0) || !std::isfinite(s) || !(ax > 0.0) || !std::isfinite(ax)) return kNaN;
+  if (!(s > 0.0) || !std::isfinite(s) || !(ax > 0.0) || !std::isfinite(ax)) return *early = kNaN, false;
 
   const double alpha = ax / s, k = lambda * s / v;
   const double B = 1.0 / (4.0 * alpha), A = k + B;
-  if (!(A > 0.0) || !std::isfinite(A) || !(B > 0.0) || !std::isfinite(B)) return kNaN;
+  if (!(A > 0.0) || !std::isfinite(A) || !(B > 0.0) || !std::isfinite(B)) return *early = kNaN, false;
   // E0 = (1 - sqrt(1 + 4 alpha k)) / (2 alpha), in a form without cancellation.
   const double e0 = -2.0 * k / (1.0 + std::sqrt(1.0 + 4.0 * alpha * k));
   const double scale = std::exp(e0);
-  if (scale == 0.0) return 0.0;
+  if (scale == 0.0) return *early = 0.0, false;
 
-  ExactIntegrand f{};
-  f.sqrtA = std::sqrt(A);
-  f.sqrtB = std::sqrt(B);
-  f.c = 4.0 * f.sqrtA * f.sqrtB;
-  f.by = ErfScale(a.sourceThicknessSy, a.dispersivityAy, s);
-  f.bz = ErfScale(a.sourceWidthSz, a.dispersivityAz, s);
-  f.spreadY = std::isfinite(f.by);
-  f.spreadZ = std::isfinite(f.bz);
-  // Breakpoints at the peak and at a few widths either side; beyond 12 the
-  // Gaussian leaves nothing a double can hold beside the peak's share.
-  static const double kBreaks[] = {-12.0, -6.0, -3.0, -1.5, 0.0, 1.5, 3.0, 6.0, 12.0};
+  *f = ExactIntegrand{};
+  f->sqrtA = std::sqrt(A);
+  f->sqrtB = std::sqrt(B);
+  f->c = 4.0 * f->sqrtA * f->sqrtB;
+  f->by = ErfScale(a.sourceThicknessSy, a.dispersivityAy, s);
+  f->bz = ErfScale(a.sourceWidthSz, a.dispersivityAz, s);
+  f->spreadY = std::isfinite(f->by);
+  f->spreadZ = std::isfinite(f->bz);
+  f->invFactorial = 1.0;
   constexpr double kInvSqrtPi = 0.564189583547756286948079451560772586;
-  const double factor = scale * f.sqrtB * kInvSqrtPi;
+  *factor = scale * f->sqrtB * kInvSqrtPi;
+  return true;
+}
+
+// Breakpoints at the peak and at a few widths either side; beyond 12 the
+// Gaussian leaves nothing a double can hold beside the peak's share.
+const double kBreaks[] = {-12.0, -6.0, -3.0, -1.5, 0.0, 1.5, 3.0, 6.0, 12.0};
+
+double ExactConcentration(const Aquifer& a, double lambda, double s) {
+  ExactIntegrand f;
+  double factor = 0.0, early = 0.0;
+  if (!PrepareExact(a, lambda, s, &f, &factor, &early)) return early;
   // Below 1e-300 in C/C0 nothing is worth a further step.
   const double integral = AdaptiveIntegral(f, kBreaks, 9, 1e-12, 1e-300 / factor);
   return factor * integral;
@@ -207,14 +227,14 @@ void FillExact(const Aquifer& a, const Contaminant& c, ContaminantResult& r) {
   const double relative = ExactConcentration(a, lambda, a.distanceX);
   r.exactRelativeConcentration = relative;
   // The same rules as the screening attenuation factor: a vanishing
-  // concentration gives AF 0 and an infinite ratio, an undefined one stays
-  // undefined.
+  // concentration gives AF 0, an undefined one stays undefined, and the
+  // ratio is taken so that it cannot overflow into "nothing arrives".
   if (std::isnan(relative)) {
     r.exactAttenuationFactor = relative;
   } else {
     r.exactAttenuationFactor = std::fabs(relative) > kReciprocalThreshold ? 1.0 / relative : 0.0;
   }
-  r.exactSourceRatio = c.c0 / (c.ca * r.exactAttenuationFactor);
+  r.exactSourceRatio = virelo_math_SourceRatio(c.c0, c.ca, relative);
   r.exactComputed = 1;
 }
 
@@ -303,6 +323,28 @@ int virelo_math_CentreLineProfile(const Aquifer* aquifer, double lambda, double 
     if (s) s[k] = sk;
     if (screening) screening[k] = virelo_math_ScreeningConcentration(aquifer, lambda, sk);
     if (exact) exact[k] = ExactConcentration(*aquifer, lambda, sk);
+  }
+  return 1;
+}
+
+int virelo_math_ExactConcentrationSeries(const Aquifer* aquifer, double lambda, double s, int order,
+                                         double* coeff) {
+  if (!aquifer || !coeff || order < 0) return 0;
+  ExactIntegrand f;
+  double factor = 0.0, early = 0.0;
+  if (!PrepareExact(*aquifer, lambda, s, &f, &factor, &early)) {
+    // At the source, or with nothing arriving, the value does not vary with
+    // the rate (an undefined value stays undefined throughout).
+    coeff[0] = early;
+    for (int n = 1; n <= order; ++n) coeff[n] = std::isnan(early) ? early : 0.0;
+    return 1;
+  }
+  for (int n = 0; n <= order; ++n) {
+    f.power = n;
+    if (n > 0) f.invFactorial /= n;
+    // Each coefficient gets its own adaptive pass: the factor t^n moves the
+    // weight of the integrand away from the peak as n grows.
+    coeff[n] = factor * AdaptiveIntegral(f, kBreaks, 9, 1e-12, 1e-300 / factor);
   }
   return 1;
 }

@@ -35,6 +35,15 @@ double virelo_math_ScreeningConcentrationOffAxis(const Aquifer* aquifer, double 
 // negative s, ax <= 0 or an undefined input gives NaN.
 double virelo_math_ExactConcentration(const Aquifer* aquifer, double lambda, double s);
 
+// Taylor coefficients of the exact centre-line concentration at s in the
+// scaled decay rate kappa = lambda s / v, around lambda: coeff[n] is
+// (1/n!) d^n(C/C0)/d kappa^n for n = 0 .. order, coeff[0] being
+// virelo_math_ExactConcentration. Decay chains use them where two species
+// decay at nearly the same rate. Returns 1, or 0 for a null argument or a
+// negative order.
+int virelo_math_ExactConcentrationSeries(const Aquifer* aquifer, double lambda, double s, int order,
+                                         double* coeff);
+
 // Fills the exact fields of one attenuation-factor result (exactComputed = 1,
 // exactRelativeConcentration, exactAttenuationFactor, exactSourceRatio) from
 // the exact concentration at x, with the same rules for the attenuation

@@ -8,13 +8,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "engine/chain.h"
 #include "engine/records.h"
 #include "engine/settings.h"
+#include "engine/sitedata.h"
 #include "engine/uncertainty.h"
 
 struct ProjectExtras {
   ProjectSettings settings;
+  SiteData site;
+  std::vector<DecayChain> chains;
   UncertaintySpec uncertainty;
 
   // Not saved: set when the project was loaded from a file whose settings

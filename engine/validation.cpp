@@ -25,7 +25,10 @@ const ProblemMessage kProblemMessages[] = {
     {560, "You have to set ax, ay, az (dispersivity) for the aquifer!"},
     {570, "ax (dispersivity) has to be > 0.0 for the aquifer!"},
     {580, "You have to set Sz and Sy (width and thickness of plume) for the aquifer!"},
+    {40, "C0, CA and lambda (decay constant) must be finite numbers for the contaminant!"},
     {590, "Dispersivities and source dimensions must not be negative for the aquifer!"},
+    {600, "Source width and thickness must be greater than 0 for the aquifer!"},
+    {610, "x, Kf, i, ne, dispersivities and source dimensions must be finite numbers for the aquifer!"},
     {-1, "__end__"},
 };
 
@@ -35,8 +38,8 @@ namespace {
 // that is not a number compares false and so passes.
 constexpr double kMinimum = 1e-10;
 
-// One work buffer shared by the three checks; no check finds more than 8.
-constexpr int kWorkCapacity = 8;
+// One work buffer shared by the three checks; no check finds more than 11.
+constexpr int kWorkCapacity = 12;
 ProblemCode g_work[kWorkCapacity];
 int g_workCount = 0;
 
@@ -57,6 +60,27 @@ int HandOut(ProblemCode** codes) {
   }
   return count;
 }
+
+// An infinite or undefined value slips through every "< 1e-10" test above
+// (an infinite x even makes the plume-length ratio 0, that is green), so a
+// value that is entered must also be finite. Values not entered are already
+// reported as missing.
+bool AnyNonFinite(const Aquifer& a, uint16_t bits) {
+  struct Value {
+    uint16_t bit;
+    double value;
+  };
+  const Value values[] = {
+      {kAquiferX, a.distanceX},       {kAquiferKf, a.conductivityKf}, {kAquiferNe, a.porosityNe},
+      {kAquiferI, a.gradientI},       {kAquiferAx, a.dispersivityAx}, {kAquiferAy, a.dispersivityAy},
+      {kAquiferAz, a.dispersivityAz}, {kAquiferSz, a.sourceWidthSz},  {kAquiferSy, a.sourceThicknessSy},
+  };
+  for (const Value& v : values)
+    if ((bits & v.bit) && (a.setMask & v.bit) && !std::isfinite(v.value)) return true;
+  return false;
+}
+
+constexpr uint16_t kPlumeLengthInputs = kAquiferX | kAquiferKf | kAquiferNe | kAquiferI;
 
 void CheckPlumeLengthAquifer(const Aquifer& a) {
   if (Lacks(a.setMask, kAquiferX) || a.distanceX < kMinimum) Add(510);
@@ -90,6 +114,9 @@ int virelo_CheckContaminant(const Contaminant* contaminant, ProblemCode** codes)
     // A selected constant whose own bit is missing still counts when the
     // stored value is usable; only an empty mask or no selection fails.
     if (c.lambdaMask == 0 || c.lambdaSelected == 0 || lambda < kMinimum) Add(30);
+    if (((c.valueMask & kValueC0) && !std::isfinite(c.c0)) ||
+        ((c.valueMask & kValueCa) && !std::isfinite(c.ca)) || !std::isfinite(lambda))
+      Add(40);
   } else {
     Add(10);
     Add(20);
@@ -101,7 +128,9 @@ int virelo_CheckContaminant(const Contaminant* contaminant, ProblemCode** codes)
 int virelo_CheckAquiferPlumeLength(const Aquifer* aquifer, ProblemCode** codes) {
   g_workCount = 0;
   const Aquifer empty{};
-  CheckPlumeLengthAquifer(aquifer ? *aquifer : empty);
+  const Aquifer& a = aquifer ? *aquifer : empty;
+  CheckPlumeLengthAquifer(a);
+  if (AnyNonFinite(a, kPlumeLengthInputs)) Add(610);
   return HandOut(codes);
 }
 
@@ -117,10 +146,17 @@ int virelo_CheckAquiferAF(const Aquifer* aquifer, ProblemCode** codes) {
   if (Lacks(a.setMask, kAquiferSz | kAquiferSy)) Add(580);
   // A negative spread or source size makes the centre-line solution return
   // a meaningless, possibly negative concentration that would pass as green.
-  // A value that is not a number is not negative and still ends up red.
   if (a.dispersivityAx < 0.0 || a.dispersivityAy < 0.0 || a.dispersivityAz < 0.0 ||
       a.sourceThicknessSy < 0.0 || a.sourceWidthSz < 0.0)
     Add(590);
+  // A source of no width or no thickness lets nothing reach the receptor in
+  // the model, so every verdict would be green; it is an entry slip, not a
+  // site without a source. (A negative one is 590's.)
+  const auto vanishing = [](double size) { return size >= 0.0 && size < kMinimum; };
+  if (((a.setMask & kAquiferSy) && vanishing(a.sourceThicknessSy)) ||
+      ((a.setMask & kAquiferSz) && vanishing(a.sourceWidthSz)))
+    Add(600);
+  if (AnyNonFinite(a, 0xFFFF)) Add(610);
   return HandOut(codes);
 }
 
@@ -156,17 +192,27 @@ int virelo_ParseNumber(char* text, double* value) {
     TrimString(text);
     if (text[0] != '\0') {
       ok = 1;
+      int separators = 0;
       for (char* p = text; *p; ++p) {
         if (*p == ',') *p = '.';
+        separators += *p == '.';
         if (!IsNumberChar(*p)) {
           ok = 0;
           break;
         }
       }
+      // "1.234,5" or "1,2,3" is a thousands separator or a slip; read as the
+      // longest number at its start it would silently become 1.234.
+      if (separators > 1) ok = 0;
       if (ok) {
         // The longest prefix that reads as a number; none gives 0.0.
         const locale_t c = CLocale();
         result = c ? strtod_l(text, nullptr, c) : std::strtod(text, nullptr);
+        // "1E400" overflows to infinity, which no input may hold.
+        if (!std::isfinite(result)) {
+          result = 0.0;
+          ok = 0;
+        }
       }
     }
   }

@@ -13,5 +13,6 @@ add_custom_target(example_projects
 
 # The committed examples are installed with the documentation.
 install(FILES ${CMAKE_SOURCE_DIR}/examples/README.md ${CMAKE_SOURCE_DIR}/examples/fuel-depot.vrp
-              ${CMAKE_SOURCE_DIR}/examples/worked-example.vrp
+              ${CMAKE_SOURCE_DIR}/examples/worked-example.vrp ${CMAKE_SOURCE_DIR}/examples/petrol-station.vrp
+              ${CMAKE_SOURCE_DIR}/examples/dry-cleaner.vrp
         DESTINATION ${VIRELO_DOC_DIR}/examples)

@@ -11,11 +11,15 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSizePolicy>
+#include <QStyle>
 #include <QTextEdit>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
+#include "engine/dispersivity.h"
+#include "engine/plausibility.h"
 #include "engine/records.h"
 #include "engine/validation.h"
 #include "platform/Platform.h"
@@ -87,32 +91,59 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   kfEdit_ = makeEdit("kfEdit", kIdKf);
   iEdit_ = makeEdit("iEdit", kIdI);
   neEdit_ = makeEdit("neEdit", kIdNe);
-  szEdit_ = makeEdit("szEdit", kIdSz);
-  syEdit_ = makeEdit("syEdit", kIdSy);
+  widthEdit_ = makeEdit("widthEdit", kIdSy);
+  thicknessEdit_ = makeEdit("thicknessEdit", kIdSz);
   axEdit_ = makeEdit("axEdit", kIdAx);
   ayEdit_ = makeEdit("ayEdit", kIdAy);
   azEdit_ = makeEdit("azEdit", kIdAz);
 
-  // A row of label, edit and unit in a grid; labels share the first column.
-  auto addRow = [](QGridLayout* grid, int row, const QString& text, QLineEdit* edit, const QString& unit) {
+  // A row of label, edit, unit and (hidden until needed) a warning sign in a
+  // grid; labels share the first column.
+  const QPixmap sign = style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(14, 14);
+  const int signWidth = 16;
+  auto addRow = [this, sign](QGridLayout* grid, int row, const QString& text, QLineEdit* edit,
+                             const QString& unit, int bit = 0) {
     auto* label = new QLabel(text);
     label->setBuddy(edit);
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(new QLabel(unit), row, 2);
+    if (bit) {
+      auto* warning = new QLabel;
+      warning->setPixmap(sign);
+      warning->setObjectName(edit->objectName() + QLatin1String("Warning"));
+      warning->hide();
+      grid->addWidget(warning, row, 3);
+      warningSigns_[bit] = warning;
+    }
   };
+  // The warnings in words, below their fields; they take the width the
+  // fields give them and wrap within it.
+  auto warningText = [](const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #9a5b00;"));
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->hide();
+    return label;
+  };
+  hydraulicWarnings_ = warningText("hydraulicWarnings");
+  dispersivityWarnings_ = warningText("dispersivityWarnings");
   // The attenuation-factor group is as wide as its long title; the left
   // column gets the rest, so its rows are kept tight.
   const int unitWidth = fontMetrics().horizontalAdvance("[m/d]") + 1;
   const int leftLabelWidth = fontMetrics().horizontalAdvance("Effective porosity ( ne )  <= 1.0  :") + 2;
   // Room for about ten digits (a "%.9f" conductivity scrolls a little).
   const int editWidth = fontMetrics().horizontalAdvance("0.0001000") + 8;
-  for (QLineEdit* edit : {xEdit_, kfEdit_, iEdit_, neEdit_, szEdit_, syEdit_, axEdit_, ayEdit_, azEdit_})
+  for (QLineEdit* edit :
+       {xEdit_, kfEdit_, iEdit_, neEdit_, widthEdit_, thicknessEdit_, axEdit_, ayEdit_, azEdit_})
     edit->setMinimumWidth(editWidth);
-  auto prepareGrid = [unitWidth](QGridLayout* grid, int labelWidth) {
+  auto prepareGrid = [unitWidth, signWidth](QGridLayout* grid, int labelWidth) {
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setColumnMinimumWidth(0, labelWidth);
     grid->setColumnMinimumWidth(2, unitWidth);
+    grid->setColumnMinimumWidth(3, signWidth);
     grid->setColumnStretch(1, 1);
     grid->setHorizontalSpacing(4);
   };
@@ -121,14 +152,15 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   auto* distanceGroup = new QGroupBox("Distance source - receptor");
   auto* distanceGrid = new QGridLayout(distanceGroup);
   prepareGrid(distanceGrid, leftLabelWidth);
-  addRow(distanceGrid, 0, "x:", xEdit_, "[m]");
+  addRow(distanceGrid, 0, "x:", xEdit_, "[m]", kAquiferX);
 
   auto* hydraulicGroup = new QGroupBox("Hydraulic parameters");
   auto* hydraulicGrid = new QGridLayout(hydraulicGroup);
   prepareGrid(hydraulicGrid, leftLabelWidth);
-  addRow(hydraulicGrid, 0, "Hydraulic conductivity ( Kf ) :", kfEdit_, "[m/d]");
-  addRow(hydraulicGrid, 1, "Hydraulic gradient ( i ) : ", iEdit_, "[ - ]");
-  addRow(hydraulicGrid, 2, "Effective porosity ( ne )  <= 1.0  :", neEdit_, "[ - ]");
+  addRow(hydraulicGrid, 0, "Hydraulic conductivity ( Kf ) :", kfEdit_, "[m/d]", kAquiferKf);
+  addRow(hydraulicGrid, 1, "Hydraulic gradient ( i ) : ", iEdit_, "[ - ]", kAquiferI);
+  addRow(hydraulicGrid, 2, "Effective porosity ( ne )  <= 1.0  :", neEdit_, "[ - ]", kAquiferNe);
+  hydraulicGrid->addWidget(hydraulicWarnings_, 3, 0, 1, 4);
 
   auto* redoxGroup = new QGroupBox("Redox conditions");
   auto* redoxLayout = new QHBoxLayout(redoxGroup);
@@ -191,13 +223,19 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   leftColumn->addWidget(redoxGroup, 1);
 
   // --- Right column: the inputs only the attenuation factor uses.
-  const int rightLabelWidth = fontMetrics().horizontalAdvance("Thickness ( Sy ) :") + 6;
+  int rightLabelWidth = 0;
+  for (const char* line : {"Width across the flow", "water table ( Sz ) :", "ay (across, horizontal) :"})
+    rightLabelWidth = std::max(rightLabelWidth, fontMetrics().horizontalAdvance(QLatin1String(line)) + 6);
 
+  // The model reads Sy as half the source's width across the flow (paired
+  // with the horizontal dispersivity ay) and Sz as its thickness below the
+  // water table (paired with the vertical az). The page asks for what a
+  // site report gives, the full width, and stores half of it.
   auto* sourceGroup = new QGroupBox("Contaminant source");
   auto* sourceGrid = new QGridLayout(sourceGroup);
   prepareGrid(sourceGrid, rightLabelWidth);
-  addRow(sourceGrid, 0, "Width ( Sz ) :", szEdit_, "[m]");
-  addRow(sourceGrid, 1, "Thickness ( Sy ) :", syEdit_, "[m]");
+  addRow(sourceGrid, 0, "Width across the flow\n( W = 2 Sy ) :", widthEdit_, "[m]");
+  addRow(sourceGrid, 1, "Thickness below the\nwater table ( Sz ) :", thicknessEdit_, "[m]");
 
   approximateCheck_ = new QCheckBox("Approximate by &x");
   approximateCheck_->setObjectName("approximateCheck");
@@ -211,9 +249,10 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   auto* dispersivityGrid = new QGridLayout(dispersivityGroup);
   prepareGrid(dispersivityGrid, rightLabelWidth);
   dispersivityGrid->addWidget(approximateCheck_, 0, 0, 1, 3);
-  addRow(dispersivityGrid, 1, "ax :", axEdit_, "[m]");
-  addRow(dispersivityGrid, 2, "ay :", ayEdit_, "[m]");
-  addRow(dispersivityGrid, 3, "az :", azEdit_, "[m]");
+  addRow(dispersivityGrid, 1, "ax (along the flow) :", axEdit_, "[m]", kAquiferAx);
+  addRow(dispersivityGrid, 2, "ay (across, horizontal) :", ayEdit_, "[m]", kAquiferAy);
+  addRow(dispersivityGrid, 3, "az (vertical) :", azEdit_, "[m]", kAquiferAz);
+  dispersivityGrid->addWidget(dispersivityWarnings_, 4, 0, 1, 4);
 
   auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
   auto* afLayout = new QVBoxLayout(afGroup);
@@ -245,6 +284,7 @@ bool CPropAqui::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CPropAqui::OnEditChanged() {
+  UpdatePlausibility();
   if (!trackingChanges) return;
   pageModified = true;
   // The contaminants page derives presets and markers from the aquifer.
@@ -268,7 +308,7 @@ void CPropAqui::ApproximateDispersivities() {
   double x = 0.0;
   if (!virelo_ParseNumber(text.data(), &x)) return;
   double ax = 0.0, ay = 0.0, az = 0.0;
-  virelo_ApproximateDispersivity(x, &ax, &ay, &az);
+  virelo_DispersivitiesFromX(x, &ax, &ay, &az);
   TrackingPause pause(trackingChanges);
   axEdit_->setText(formatValue(ax, "%.3f"));
   ayEdit_->setText(formatValue(ay, "%.3f"));
@@ -311,20 +351,25 @@ void CPropAqui::ListDecayConstantContaminants() {
   presetList_->setPlainText(shown);
 }
 
-void CPropAqui::ShowValue(QLineEdit* edit, bool present, double value, const char* format) {
-  edit->setText(present ? formatValue(value, format) : QString());
+void CPropAqui::ShowValue(QLineEdit* edit, bool present, double value, const char* format, double scale) {
+  edit->setText(present ? formatValue(value * scale, format) : QString());
   edit->setCursorPosition(0);  // a long number shows its leading digits
 }
 
 int CPropAqui::ShowProject(Project* project) {
   project_ = project;
   if (!project) return 0;
+  // A project that comes with "Approximate by x" set but dispersivities of
+  // another x (written by another program, or edited as JSON) is brought up
+  // to date here, where it is first shown, so that no result rests on
+  // values the page would never show; the project is then modified.
+  virelo_RefreshApproximatedDispersivities(project);
   trackingChanges = false;
   const Aquifer& aquifer = project->aquifer;
   const uint16_t mask = aquifer.setMask;
   ShowValue(xEdit_, mask & kAquiferX, aquifer.distanceX, "%.2f");
-  ShowValue(syEdit_, mask & kAquiferSy, aquifer.sourceThicknessSy, "%.2f");
-  ShowValue(szEdit_, mask & kAquiferSz, aquifer.sourceWidthSz, "%.2f");
+  ShowValue(widthEdit_, mask & kAquiferSy, aquifer.sourceThicknessSy, "%.2f", 2.0);
+  ShowValue(thicknessEdit_, mask & kAquiferSz, aquifer.sourceWidthSz, "%.2f");
 
   const bool approximate = project->approximateDispersivity != 0;
   approximateCheck_->setChecked(approximate);
@@ -340,16 +385,17 @@ int CPropAqui::ShowProject(Project* project) {
 
   SetRedoxButtons(aquifer.redoxCondition);
   ListDecayConstantContaminants();
+  UpdatePlausibility();
   pageModified = false;
   trackingChanges = true;
   return 1;
 }
 
-void CPropAqui::ReadValue(QLineEdit* edit, int bit) {
+void CPropAqui::ReadValue(QLineEdit* edit, int bit, double scale) {
   QByteArray text = editTextBytes(edit->text());  // parsed in place: a copy
   double value = 0.0;
   if (virelo_ParseNumber(text.data(), &value)) {
-    virelo_SetAquiferValue(&project_->aquifer, bit, value);
+    virelo_SetAquiferValue(&project_->aquifer, bit, value / scale);
   } else {
     // Not a number: the value stays absent and the edit shows so.
     TrackingPause pause(trackingChanges);
@@ -366,8 +412,8 @@ int CPropAqui::ApplyToProject(Project* project) {
   ApproximateDispersivities();
   project->aquifer.setMask = 0;
   ReadValue(xEdit_, kAquiferX);
-  ReadValue(syEdit_, kAquiferSy);
-  ReadValue(szEdit_, kAquiferSz);
+  ReadValue(widthEdit_, kAquiferSy, 2.0);
+  ReadValue(thicknessEdit_, kAquiferSz);
   ReadValue(axEdit_, kAquiferAx);
   ReadValue(ayEdit_, kAquiferAy);
   ReadValue(azEdit_, kAquiferAz);
@@ -377,4 +423,43 @@ int CPropAqui::ApplyToProject(Project* project) {
   ReadValue(neEdit_, kAquiferNe);
   project->aquifer.redoxCondition = static_cast<int16_t>(ReadRedoxButtons());
   return 1;
+}
+
+void CPropAqui::UpdatePlausibility() {
+  // The values as they stand in the edits, before any apply.
+  Aquifer shown{};
+  const struct {
+    QLineEdit* edit;
+    int bit;
+  } fields[] = {{xEdit_, kAquiferX},   {kfEdit_, kAquiferKf}, {iEdit_, kAquiferI},  {neEdit_, kAquiferNe},
+                {axEdit_, kAquiferAx}, {ayEdit_, kAquiferAy}, {azEdit_, kAquiferAz}};
+  for (const auto& field : fields) {
+    QByteArray text = editTextBytes(field.edit->text());
+    double value = 0.0;
+    if (virelo_ParseNumber(text.data(), &value)) virelo_SetAquiferValue(&shown, field.bit, value);
+  }
+  std::map<int, QStringList> bySign;
+  QStringList hydraulic, dispersivity;
+  for (const PlausibilityWarning& warning : virelo_CheckPlausibility(shown)) {
+    const QString text = QString::fromStdString(warning.text);
+    (warning.attenuationFactorOnly ? dispersivity : hydraulic) << text;
+    for (const auto& [bit, sign] : warningSigns_)
+      if (warning.fields & bit) bySign[bit] << text;
+  }
+  for (const auto& [bit, sign] : warningSigns_) {
+    const auto found = bySign.find(bit);
+    sign->setVisible(found != bySign.end());
+    sign->setToolTip(found != bySign.end() ? found->second.join(QLatin1Char('\n')) : QString());
+  }
+  hydraulicWarnings_->setText(hydraulic.join(QLatin1Char('\n')));
+  hydraulicWarnings_->setVisible(!hydraulic.isEmpty());
+  dispersivityWarnings_->setText(dispersivity.join(QLatin1Char('\n')));
+  dispersivityWarnings_->setVisible(!dispersivity.isEmpty());
+}
+
+QString CPropAqui::plausibilityText() const {
+  QStringList lines;
+  for (const QLabel* label : {hydraulicWarnings_, dispersivityWarnings_})
+    if (!label->text().isEmpty()) lines << label->text();
+  return lines.join(QLatin1Char('\n'));
 }

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The "Aquifer" page: distance, hydraulic parameters, redox condition, source
-// and dispersivities of the project's aquifer.
+// and dispersivities of the project's aquifer. The source is asked for as a
+// site describes it: its full width across the flow (the model's Sy is half
+// of it) and its thickness below the water table (the model's Sz).
 #pragma once
 
 #include <QString>
+#include <map>
 
 #include "pages/PropPage.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTextEdit;
@@ -30,9 +34,16 @@ class CPropAqui : public PropPage {
   // Fills the preset list with the names of the project's contaminants that
   // have a decay constant for the checked redox condition.
   void ListDecayConstantContaminants();
-  // Writes x/10, x/100, x/1000 into ax, ay, az while "Approximate by x" is
-  // checked and x parses; the record changes only when the page is applied.
+  // Writes x/10, x/100, x/1000 (virelo_DispersivitiesFromX) into ax, ay, az
+  // while "Approximate by x" is checked and x parses; the record changes
+  // only when the page is applied.
   void ApproximateDispersivities();
+  // Shows the plausibility warnings of the values in the edits beside their
+  // fields; they change nothing in the record.
+  void UpdatePlausibility();
+
+  // The warnings shown now, one per line, in the order of the page.
+  QString plausibilityText() const;
 
   // The preset list as built: each name followed by "\r\n".
   const QString& decayConstantListText() const { return listText_; }
@@ -47,8 +58,9 @@ class CPropAqui : public PropPage {
   void OnEditChanged();
   void OnButtonClicked();
   void OnApproximateClicked();
-  void ShowValue(QLineEdit* edit, bool present, double value, const char* format);
-  void ReadValue(QLineEdit* edit, int bit);
+  // `scale` turns the stored value into the one shown (the width W = 2 Sy).
+  void ShowValue(QLineEdit* edit, bool present, double value, const char* format, double scale = 1.0);
+  void ReadValue(QLineEdit* edit, int bit, double scale = 1.0);
 
   Project* project_ = nullptr;
   QString listText_;
@@ -57,8 +69,8 @@ class CPropAqui : public PropPage {
   QLineEdit* kfEdit_;
   QLineEdit* iEdit_;
   QLineEdit* neEdit_;
-  QLineEdit* szEdit_;
-  QLineEdit* syEdit_;
+  QLineEdit* widthEdit_;      // W, stored as Sy = W / 2
+  QLineEdit* thicknessEdit_;  // stored as Sz
   QLineEdit* axEdit_;
   QLineEdit* ayEdit_;
   QLineEdit* azEdit_;
@@ -66,4 +78,9 @@ class CPropAqui : public PropPage {
   // Indexed by redox condition 0..6 (not the on-screen order).
   QRadioButton* redoxButtons_[7];
   QTextEdit* presetList_;
+  // A warning sign beside each field that a plausibility warning names, and
+  // the warnings in words below the hydraulic and the dispersivity fields.
+  std::map<int, QLabel*> warningSigns_;  // by AquiferBit
+  QLabel* hydraulicWarnings_;
+  QLabel* dispersivityWarnings_;
 };

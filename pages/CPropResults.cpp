@@ -173,6 +173,23 @@ QWidget* CPropResults::buildSide(int side) {
     return ResultBreakEvenValues(*project_, project_->results[resultIndex], plume,
                                  plume ? plumeRange_ : afRange_);
   });
+  if (!plume) {
+    // The exact solution of a row, when the row is first drawn or read. It
+    // goes into the project's result, where the plume view and the report
+    // find it; a refresh starts the results afresh.
+    model->setExactSource([this](ResultListModel::Row& row) {
+      if (!project_ || !project_->results || row.resultIndex < 0 || row.resultIndex >= project_->resultCount)
+        return;
+      ContaminantResult& r = project_->results[row.resultIndex];
+      if (r.contaminantIndex < 0 || r.contaminantIndex >= project_->contaminantCount ||
+          HasAttenuationFactorProblems(r))
+        return;
+      if (!r.exactComputed)
+        virelo_math_CalcExactAttenuationFactor(&project_->aquifer,
+                                               &project_->contaminants[r.contaminantIndex], &r);
+      markExactDifference(r, afRange_, row);
+    });
+  }
   auto* list = new QTreeView;
   list->setObjectName(plume ? QStringLiteral("plumeList") : QStringLiteral("afList"));
   list->setModel(model);
@@ -308,8 +325,9 @@ void CPropResults::RefreshResults() {
   if (!project_) return;
   if (host_) host_->CommitPageEdits();
   virelo_FreeResults(project_);
+  // The exact solution is worked out row by row as rows are drawn (see the
+  // exact source in buildSide): all of it at once held up long lists.
   virelo_math_CalcAll(project_);
-  virelo_math_CalcExactAll(project_, 0);
 
   std::vector<ResultListModel::Row> plumeRows;
   std::vector<ResultListModel::Row> afRows;
@@ -346,7 +364,6 @@ void CPropResults::RefreshResults() {
         row.first = r.attenuationFactor;
         row.second = r.sourceRatio;
         row.cls = ClassifyAttenuationFactor(r.sourceRatio, afRange_);
-        markExactDifference(r, afRange_, row);
       }
       afRows.push_back(std::move(row));
     }
@@ -499,6 +516,7 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
   for (int j = 0; contaminantProblems && j < contaminantCount; ++j)
     if (virelo_GetProblemText(contaminantProblems[j], text))
       dialog.AppendLine("%d. %s", aquiferCount + 1 + j, text);
+  dialog.AppendPlausibilityWarnings(project_->aquifer, plume);
   Platform::instance().execDialog(&dialog);
 }
 

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <QValidator>
 #include <QWhatsThis>
@@ -211,13 +212,13 @@ void ContaminantEditorDialog::buildControls() {
   addRow(lambdaGrid, 5, "anaerobic methan (CH4):", methane);
   addRow(lambdaGrid, 6, "unknown / variable :", unknown);
   // The order in which StoreCurrent writes them.
-  lambdaEdits_[0] = {aerobic, kLambdaAerobic};
-  lambdaEdits_[1] = {methane, kLambdaMethane};
-  lambdaEdits_[2] = {iron, kLambdaIron};
-  lambdaEdits_[3] = {mixedPlumes, kLambdaMixedPlumes};
-  lambdaEdits_[4] = {nitrate, kLambdaNitrate};
-  lambdaEdits_[5] = {sulfate, kLambdaSulfate};
-  lambdaEdits_[6] = {unknown, kLambdaUnknown};
+  lambdaEdits_[0] = {aerobic, kLambdaAerobic, "aerobic"};
+  lambdaEdits_[1] = {methane, kLambdaMethane, "anaerobic methan (CH4)"};
+  lambdaEdits_[2] = {iron, kLambdaIron, "anaerobic iron (Fe)"};
+  lambdaEdits_[3] = {mixedPlumes, kLambdaMixedPlumes, "anaerobic mixed plumes"};
+  lambdaEdits_[4] = {nitrate, kLambdaNitrate, "anerobic nitrate (NO3)"};
+  lambdaEdits_[5] = {sulfate, kLambdaSulfate, "anaerobic sulfate (SO4)"};
+  lambdaEdits_[6] = {unknown, kLambdaUnknown, "unknown / variable"};
 
   // The three frames on the right share one label column width.
   int labelWidth = 0;
@@ -365,9 +366,10 @@ void ContaminantEditorDialog::fillNameList() {
   }
 }
 
-void ContaminantEditorDialog::storeCurrent() {
-  if (!workingList || currentIndex < 0 || currentIndex >= workingCount) return;
+bool ContaminantEditorDialog::storeCurrent() {
+  if (!workingList || currentIndex < 0 || currentIndex >= workingCount) return true;
   Contaminant& record = workingList[currentIndex];
+  Contaminant before = record;
   record.lambdaMask = 0;  // rebuilt below from the edits; clears the user-defined bit too
   record.group = groupCombo_->currentData().toInt();
 
@@ -386,12 +388,31 @@ void ContaminantEditorDialog::storeCurrent() {
     virelo_SetContaminantValue(&record, kValueLiteraturePlumeLength, value);
   else
     virelo_ClearContaminantValue(&record, kValueLiteraturePlumeLength);
+  // A negative decay constant would grow the contaminant on its way; saved
+  // as a default, it would also make the database fail its own import.
+  QStringList refused;
   for (const LambdaEdit& lambda : lambdaEdits_) {
-    if (parseEdit(lambda.edit, &value))
+    if (parseEdit(lambda.edit, &value) && value < 0.0) {
+      refused << QStringLiteral("%1: %2").arg(QLatin1String(lambda.name), lambda.edit->text().trimmed());
+      if (before.lambdaMask & lambda.bit)
+        virelo_SetLambda(&record, lambda.bit, *virelo_LambdaField(&before, lambda.bit));
+      else
+        virelo_ClearLambda(&record, lambda.bit);
+    } else if (parseEdit(lambda.edit, &value)) {
       virelo_SetLambda(&record, lambda.bit, value);
-    else
+    } else {
       virelo_ClearLambda(&record, lambda.bit);
+    }
   }
+  if (refused.isEmpty()) return true;
+  // The edits show the record again before the message takes the focus, so
+  // that leaving an edit for the message stores nothing twice.
+  showCurrent();
+  Platform::instance().messageBox(this,
+                                  QStringLiteral("A decay constant must not be negative; kept as it was:\n") +
+                                      refused.join(QLatin1Char('\n')),
+                                  QStringLiteral("Virelo"), Platform::Ok, Platform::Icon::Warning);
+  return false;
 }
 
 void ContaminantEditorDialog::showCurrent() {
@@ -472,7 +493,9 @@ void ContaminantEditorDialog::onEditLeft() {
 }
 
 void ContaminantEditorDialog::accept() {
-  storeCurrent();
+  // A refused value keeps the dialog open, so that the user sees the value
+  // that stays before the list is taken over.
+  if (!storeCurrent()) return;
   ending_ = true;
   QDialog::accept();
 }

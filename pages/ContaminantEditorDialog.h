@@ -47,13 +47,16 @@ class ContaminantEditorDialog : public QDialog {
   struct LambdaEdit {
     QLineEdit* edit;
     int bit;
+    const char* name;  // the condition as its label names it
   };
 
   void buildControls();
   void initialise();
   void selectEntry(int row);
   void fillNameList();
-  void storeCurrent();
+  // Returns false when a value was refused (a negative decay constant): the
+  // record keeps what it held, the user is told, and the edits show it.
+  bool storeCurrent();
   void showCurrent();
   void addContaminant();
   void removeContaminant();

@@ -9,6 +9,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "engine/plausibility.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -50,6 +51,19 @@ void ProblemsDialog::AppendLine(const char* format, ...) {
   problemText_.append(line);
   problemText_.append("\r\n");
   showText();
+}
+
+int ProblemsDialog::AppendPlausibilityWarnings(const Aquifer& aquifer, bool plumeLength) {
+  int count = 0;
+  for (const PlausibilityWarning& warning : virelo_CheckPlausibility(aquifer)) {
+    if (plumeLength && warning.attenuationFactorOnly) continue;
+    if (count == 0) {
+      AppendLine("%s", "");
+      AppendLine("%s", "PLAUSIBILITY WARNINGS (they do not change the verdict):");
+    }
+    AppendLine("%d. %s", ++count, warning.text.c_str());
+  }
+  return count;
 }
 
 void ProblemsDialog::showEvent(QShowEvent* event) {

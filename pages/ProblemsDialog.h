@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDialog>
 
+struct Aquifer;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -22,6 +23,11 @@ class ProblemsDialog : public QDialog {
       __attribute__((format(printf, 2, 3)))
 #endif
       ;
+
+  // Appends, under a heading of their own, the plausibility warnings on the
+  // aquifer that concern the assessment (the dispersivity warnings only the
+  // attenuation factor); nothing when there are none. Returns their number.
+  int AppendPlausibilityWarnings(const Aquifer& aquifer, bool plumeLength);
 
   // The whole problem text, every line ended by CR LF.
   QString problemText() const {

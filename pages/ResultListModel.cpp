@@ -48,6 +48,7 @@ void ResultListModel::setRows(std::vector<Row> rows) {
   beginResetModel();
   rows_ = std::move(rows);
   margins_.assign(rows_.size(), std::nullopt);
+  exactKnown_.assign(rows_.size(), false);
   endResetModel();
 }
 
@@ -85,6 +86,16 @@ const ResultListModel::Margin& ResultListModel::margin(int row) const {
   return *cached;
 }
 
+const ResultListModel::Row& ResultListModel::withExact(int row) const {
+  Row& r = rows_[static_cast<size_t>(row)];
+  if (!exactKnown_[static_cast<size_t>(row)]) {
+    // Set first: a source that reads the row again must not come back here.
+    exactKnown_[static_cast<size_t>(row)] = true;
+    if (r.hasValues && exactSource_) exactSource_(r);
+  }
+  return r;
+}
+
 bool ResultListModel::fragile(int row) const {
   if (row < 0 || row >= static_cast<int>(rows_.size())) return false;
   return margin(row).factor <= kFragileFactor;
@@ -92,7 +103,10 @@ bool ResultListModel::fragile(int row) const {
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
-  const Row& r = rows_[index.row()];
+  // Only the tooltips and the mark beside "C0/C" need the exact solution.
+  const bool needsExact = (role == Qt::ToolTipRole && index.column() != kMarginColumn) ||
+                          (role == Qt::DecorationRole && index.column() == 2);
+  const Row& r = needsExact ? withExact(index.row()) : rows_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole: {
       if (index.column() == 0) return r.name;

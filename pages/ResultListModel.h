@@ -3,7 +3,8 @@
 // One list of the results page: a contaminant name and two values per row,
 // with the row's assessment class as its icon and the index of its result
 // as its item data. Values are kept as numbers and formatted when a row is
-// drawn, so that long lists refill quickly.
+// drawn, and the exact-solution mark and the margin of a row are worked out
+// only when the row is drawn or asked for, so that long lists refill quickly.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -35,7 +36,8 @@ class ResultListModel : public QAbstractTableModel {
     AssessmentClass cls = AssessmentClass::Problems;
     int resultIndex = -1;
     // Where the exact solution disagrees: a mark beside the "C0/C" value and
-    // a tooltip over the row with both values.
+    // a tooltip over the row with both values. Filled by the exact source
+    // the first time the row is drawn or read.
     ExactMark exactMark = ExactMark::None;
     QString exactTip;
   };
@@ -59,13 +61,23 @@ class ResultListModel : public QAbstractTableModel {
   // the column.
   void setProbabilitySource(std::function<QString(int resultIndex)> source);
   bool hasProbabilityColumn() const { return static_cast<bool>(probabilitySource_); }
+  // Where the exact-solution mark of a row comes from: called at most once
+  // per row with values, when it is first drawn or read, until the rows are
+  // set again. It fills the row's exactMark and exactTip.
+  void setExactSource(std::function<void(Row& row)> source) { exactSource_ = std::move(source); }
+  // Whether the exact source has been asked about a row (for tests and
+  // benchmarks that check the work stays with the rows drawn).
+  bool exactKnown(int row) const { return row >= 0 && row < size() && exactKnown_[static_cast<size_t>(row)]; }
   // Whether the verdict of a row is fragile (false for rows with problems).
   bool fragile(int row) const;
   // Keeps room for the exact-solution mark before every "C0/C" value, so
   // that marked and unmarked values stay aligned.
   void setExactMarkColumn(bool on) { exactMarkColumn_ = on; }
   void clear() { setRows({}); }
-  const Row& row(int r) const { return rows_[r]; }
+  const Row& row(int r) const {
+    withExact(r);
+    return rows_[static_cast<size_t>(r)];
+  }
   int size() const { return static_cast<int>(rows_.size()); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -79,9 +91,15 @@ class ResultListModel : public QAbstractTableModel {
     QString nearest;      // "Kf ×0.82, x ×1.2": the fragile inputs
   };
   const Margin& margin(int row) const;
+  // The row with its exact-solution mark filled in.
+  const Row& withExact(int row) const;
 
   Column columns_[2];
-  std::vector<Row> rows_;
+  // Mutable for the marks filled in lazily; nothing else changes a row
+  // between two setRows calls.
+  mutable std::vector<Row> rows_;
+  mutable std::vector<bool> exactKnown_;
+  std::function<void(Row& row)> exactSource_;
   std::function<BreakEvenTable(int resultIndex)> breakEvenSource_;
   std::function<QString(int resultIndex)> probabilitySource_;
   mutable std::vector<std::optional<Margin>> margins_;

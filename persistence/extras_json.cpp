@@ -8,11 +8,15 @@
 
 // Each capability's codec lives in persistence/<capability>_json.cpp.
 const ExtrasSection& SettingsJsonSection();
+const ExtrasSection& SiteJsonSection();
+const ExtrasSection& ChainJsonSection();
 const ExtrasSection& UncertaintyJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
       &SettingsJsonSection(),
+      &SiteJsonSection(),
+      &ChainJsonSection(),
       &UncertaintyJsonSection(),
   };
   return sections;
@@ -110,7 +114,8 @@ std::vector<std::string> ExtrasContaminantKeys() {
 
 std::string ExtrasToPayload(const Project& project) {
   ExtrasJson payload = ExtrasJson::object();
-  ExtrasToJson(project, &payload);
+  for (const ExtrasSection* section : ExtrasSections())
+    (section->toPayload ? section->toPayload : section->toJson)(project, &payload);
   // One entry per name: two contaminants of one name share their texts.
   ExtrasJson contaminants = ExtrasJson::object();
   for (int k = 0; k < project.contaminantCount; ++k) {

@@ -41,6 +41,9 @@ struct ExtrasSection {
   void (*contaminantToJson)(const Project& project, const char* name, ExtrasJson* object);
   bool (*contaminantFromJson)(const ExtrasJson& object, const std::string& path, const char* name,
                               Project* project, JsonFault* fault);
+  // What the settings block's payload holds instead of toJson's keys, when
+  // the section keeps a denser form there (fromJson reads both); null: toJson.
+  void (*toPayload)(const Project& project, ExtrasJson* object) = nullptr;
 };
 const std::vector<const ExtrasSection*>& ExtrasSections();
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -58,8 +60,17 @@ AssessmentClass ClassWith(Aquifer a, Contaminant c, bool approximate, bool plume
                       &c.c0,
                       &c.ca};
   *fields[static_cast<int>(input)] = value;
-  if (input == BreakEvenInput::X && approximate)
-    virelo_ApproximateDispersivity(value, &a.dispersivityAx, &a.dispersivityAy, &a.dispersivityAz);
+  if (input == BreakEvenInput::X && approximate) {
+    // As the Aquifer page stores them: x/10, x/100, x/1000 to three decimals.
+    double* dispersivities[] = {&a.dispersivityAx, &a.dispersivityAy, &a.dispersivityAz};
+    double d = value;
+    for (double* field : dispersivities) {
+      d /= 10.0;
+      char text[64];
+      std::snprintf(text, sizeof text, "%.3f", d);
+      *field = std::strtod(text, nullptr);
+    }
+  }
   ContaminantResult r{};
   if (plumeLength) {
     virelo_math_CalcPlumeLength(&a, &c, &r);

@@ -453,7 +453,9 @@ TEST_F(CliTest, ImportRefusesUnreadableRowsAndWritesNothing) {
                                  "BTEX, ,,,0.1,,,,,,,\n"               // 16
                                  "BTEX,Benzene,,,0.002,,,,,,,\n"       // 17
                                  "PAH,Benzene,,,,,,,,,,other group\n"  // 18
-                                 "PAH,\"Naphthalene,,,,,,,,,,\n");     // 19: open quote
+                                 "PAH,Anthracene,1e400,,,,,,,,,\n"     // 19: beyond a double
+                                 "PAH,Pyrene,,,,-0.002,,,,,,\n"        // 20: a negative decay constant
+                                 "PAH,\"Naphthalene,,,,,,,,,,\n");     // 21: open quote
   // An existing database stays as it was.
   const std::string out = Path("out.vrc");
   fs::copy_file(std::string(VIRELO_BINARY_DIR) + "/generic.vrc", out);
@@ -470,7 +472,9 @@ TEST_F(CliTest, ImportRefusesUnreadableRowsAndWritesNothing) {
         ":11: lambdaAerobic: \"0\" is not above 0", ":12: lambdaNitrate: \"nan\" is not a number",
         ":13: lambdaIron: \"inf\" is not a number", ":14: literaturePlumeLength: \"-1\" is below 0",
         ":15: literatureEntries: \"-3\"", ":16: the name is empty",
-        ":17: \"Benzene\" appears twice in the group BTEX, on lines 2 and 17", ":19: unterminated quote"}) {
+        ":17: \"Benzene\" appears twice in the group BTEX, on lines 2 and 17", ":21: unterminated quote",
+        ":19: literaturePlumeLength: \"1e400\" is not a number",
+        ":20: lambdaAerobic: \"-0.002\" is not above 0"}) {
     EXPECT_NE(run.err.find(line), std::string::npos) << line << "\n" << run.err;
   }
   for (const char* line : {":2:", ":7:", ":18:"}) EXPECT_EQ(run.err.find(line), std::string::npos) << line;

@@ -154,7 +154,8 @@ TEST(Limits, ReciprocalThreshold) {
   ASSERT_GT(over.relativeConcentration, 1e-30);
   ASSERT_LT(over.relativeConcentration, 1.0000001e-30);  // the two straddle the limit closely
   EXPECT_EQ(under.attenuationFactor, 0.0);
-  EXPECT_EQ(under.sourceRatio, kInf);
+  // The ratio still counts what arrives: C0 c / CA, not "nothing arrives".
+  EXPECT_NEAR(under.sourceRatio / (100.0 * under.relativeConcentration), 1.0, 1e-12);
   EXPECT_EQ(over.attenuationFactor, 1.0 / over.relativeConcentration);
 }
 

@@ -84,19 +84,20 @@ TEST_F(ProjectJsonTest, ExportThenImportGivesTheSameFileByteForByte) {
     EXPECT_TRUE(RoundTrip(kSource + example) == original) << example;
   }
 
-  // Values no page would write but a file can hold: every double the JSON
-  // number syntax cannot carry, full masks, out-of-table codes, the extremes
-  // of every integer field, texts that fill their fields with Latin-1.
+  // Values no page would write but a file can hold: the extremes of the
+  // finite doubles, full masks, out-of-table codes, the extremes of every
+  // integer field, texts that fill their fields with Latin-1. (Infinite and
+  // undefined values are refused on import; see below.)
   Project* p = virelo_AllocateProject();
   std::memset(p->title, '\xFC', kTitleCapacity - 1);
   CopyBounded(p->description, "Line one\r\n\"quoted\" \\ and\ttab", sizeof p->description);
   CopyBounded(p->author, "S\xFC\x64 \xA9", sizeof p->author);
   p->approximateDispersivity = -32768;
   const double doubles[] = {-0.0,
-                            std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::quiet_NaN(),
-                            FromBits(0xfff0000000000001u),  // a signalling NaN with its sign bit
+                            -DBL_MAX,
+                            -std::numeric_limits<double>::denorm_min(),
+                            DBL_MIN,
+                            FromBits(0x800fffffffffffffu),
                             std::numeric_limits<double>::denorm_min(),
                             DBL_MAX,
                             0.1,
@@ -173,6 +174,11 @@ TEST_F(ProjectJsonTest, BadFieldIsRefusedWithItsPath) {
       with("/format", "VIRELO 2.0"),
       with("/contaminants", Json::array()),
       with("/contaminants/0/c0", "0x12"),
+      // No input may be infinite or undefined, however the JSON spells it.
+      with("/aquifer/distanceX", "inf"),
+      with("/aquifer/sourceThicknessSy", "-inf"),
+      with("/contaminants/0/c0", "nan"),
+      with("/contaminants/0/lambdaUser", "0x7ff0000000000000"),
       with("/aquifer/kf", 1.0),
       without("/aquifer", "setMask"),
       replaced("\"distanceX\": 100.0", "\"distanceX\": 1e400", "number overflow parsing '1e400'"),
@@ -222,6 +228,66 @@ TEST_F(ProjectJsonTest, ContaminantCountOf32767) {
   p = virelo_LoadProject(Path("many.vrp").c_str(), "rb");
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(p, nullptr);
+}
+
+// With "Approximate by x" set, a JSON form whose x moved on without its
+// dispersivities is written with the ones x gives, and the user is told.
+// A binary file with stale values is assessed with current ones and stays
+// unchanged.
+TEST_F(ProjectJsonTest, StaleDispersivitiesAreBroughtUpToDate) {
+  Json json = Json::parse(Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out);
+  json["approximateDispersivity"] = 1;
+  json["aquifer"]["distanceX"] = 200.0;  // ax 10, ay 1, az 0.1 stay from x = 100
+  const std::string text = json.dump(2);
+  writeAll(Path("stale.json"), Bytes(text.begin(), text.end()));
+  const CliResult run = Cli({"project-import", Path("stale.json"), Path("site.vrp")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("follow x = 200 m: ax = 20 m (stored: 10 m), ay = 2 m (stored: 1 m), "
+                         "az = 0.2 m (stored: 0.1 m); the project is written"),
+            std::string::npos)
+      << run.err;
+  Project* p = virelo_LoadProject(Path("site.vrp").c_str(), "rb");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->aquifer.dispersivityAx, 20.0);
+  EXPECT_EQ(p->aquifer.dispersivityAy, 2.0);
+  EXPECT_EQ(p->aquifer.dispersivityAz, 0.2);
+
+  // The same values stale in a binary file: assessed as the page would show
+  // them, with a note, and the file left alone.
+  p->aquifer.dispersivityAx = 5.0;
+  ASSERT_EQ(virelo_SaveProject(p, Path("stale.vrp").c_str()), 1);
+  virelo_FreeProject(p);
+  const Bytes before = readAll(Path("stale.vrp"));
+  const CliResult assessed = Cli({"assess", Path("stale.vrp"), "--csv"});
+  const CliResult current = Cli({"assess", Path("site.vrp"), "--csv"});
+  ASSERT_EQ(assessed.status, 0);
+  EXPECT_EQ(assessed.out, current.out);
+  EXPECT_NE(assessed.err.find("ax = 20 m (stored: 5 m), ay = 2 m (stored: 2 m), az = 0.2 m (stored: 0.2 m) "
+                              "(the file is unchanged)"),
+            std::string::npos)
+      << assessed.err;
+  EXPECT_TRUE(readAll(Path("stale.vrp")) == before);
+}
+
+// Another project under the target's name is kept unless --force is given;
+// the same project may be written again.
+TEST_F(ProjectJsonTest, ImportKeepsADifferentProjectWithoutForce) {
+  const std::string json = Cli({"project-export", kSource + "/examples/worked-example.vrp"}).out;
+  writeAll(Path("site.json"), Bytes(json.begin(), json.end()));
+  const Bytes depot = readAll(kSource + "/examples/fuel-depot.vrp");
+  writeAll(Path("depot.vrp"), depot);
+  const CliResult refused = Cli({"project-import", Path("site.json"), Path("depot.vrp")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("exists and holds a different project; use --force"), std::string::npos)
+      << refused.err;
+  EXPECT_TRUE(readAll(Path("depot.vrp")) == depot);
+
+  EXPECT_EQ(Cli({"project-import", Path("site.json"), Path("depot.vrp"), "--force"}).status, 0);
+  const Bytes worked = readAll(kSource + "/examples/worked-example.vrp");
+  EXPECT_TRUE(readAll(Path("depot.vrp")) == worked);
+  const CliResult again = Cli({"project-import", Path("site.json"), Path("depot.vrp")});
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_TRUE(readAll(Path("depot.vrp")) == worked);
 }
 
 // The settings ride along as top-level keys (and a source per contaminant),
@@ -313,7 +379,10 @@ TEST_F(ProjectJsonTest, ShowListsEveryInputWithItsUnitAndOrigin) {
        {"  Kf  hydraulic conductivity          5 m/d\n", "  ne  effective porosity              0.2\n",
         "      redox condition                 ANAEROBIC-SO4 (sulfate-reducing)\n",
         "      dispersivities                  approximated from x",
-        "  ay  dispersivity paired with Sy     2.5 m\n", "Contaminants with project inputs: 6 of ",
+        "  ay  dispersivity across, horizontal 2.5 m\n",
+        "  Sz  thickness below water table     4 m\n  Sy  half the width across the flow  10 m\n"
+        "  W   source width across the flow    20 m (2 Sy)\n",
+        "Contaminants with project inputs: 6 of ",
         "    C0         700\n    CA         15\n    lambda     0.0005 1/d, user-defined\n",
         "    lambda     0.008 1/d, preset for ANAEROBIC-SO4\n",
         "  Vinyl chloride (Chlorinated Aliphatics)\n    assessed   plume length\n"}) {

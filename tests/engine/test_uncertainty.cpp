@@ -380,14 +380,15 @@ TEST(Uncertainty, CancelStopsAndCheckedProblemsStay) {
   EXPECT_EQ(run.rows[2].samples, 0);
   EXPECT_EQ(run.rows[3].pGreen + run.rows[3].pRed, 0.0);
 
-  // An undefined concentration (ax not a number passes the checks) is no
-  // evidence that anything attenuates: Red, and above CA.
+  // An undefined input (ax not a number) is no evidence that anything
+  // attenuates: the checks refuse it (610), so the row has no verdict.
   project.p->aquifer.dispersivityAx = NAN;
   const UncertaintyRun undefined = RunUncertainty(*project.p, spec, {});
   ASSERT_EQ(undefined.rows.size(), 4u);
-  EXPECT_EQ(undefined.rows[1].pRed, 1.0);
-  EXPECT_EQ(undefined.rows[1].pExceed, 1.0);
-  EXPECT_EQ(undefined.rows[1].ratio[0], INFINITY);
+  EXPECT_TRUE(undefined.rows[1].HasProblems());
+  EXPECT_EQ(undefined.rows[1].samples, 0);
+  EXPECT_EQ(undefined.rows[1].problems, std::vector<ProblemCode>{610});
+  EXPECT_EQ(undefined.rows[1].pGreen, 0.0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // list, and the contaminants page being told of every change.
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
@@ -125,6 +126,78 @@ class TestAquiferPage : public QObject {
     QCOMPARE(host.contaminantsMarked, 0);
   }
 
+  // A project whose stored dispersivities do not follow its x although
+  // "Approximate by x" is set is brought up to date when shown.
+  void staleDispersivitiesAreBroughtUpToDateWhenShown() {
+    ProjectPtr project = newProject();
+    project->approximateDispersivity = 1;
+    virelo_SetAquiferValue(&project->aquifer, kAquiferX, 200);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferAx, 10);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferAy, 1);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferAz, 0.1);
+    project->modified = 0;
+    page->ShowProject(project.get());
+    QCOMPARE(project->aquifer.dispersivityAx, 20.0);
+    QCOMPARE(project->aquifer.dispersivityAz, 0.2);
+    QCOMPARE(text("axEdit"), QString("20.00"));
+    QCOMPARE(project->modified, int16_t(1));
+    project->modified = 0;
+    page->ShowProject(project.get());  // current now: nothing to do
+    QCOMPARE(project->modified, int16_t(0));
+  }
+
+  // Text that is not one number, and a number beyond a double, count as
+  // missing and show so, like any other text that is no number.
+  void ambiguousOrOverflowingTextCountsAsMissing() {
+    ProjectPtr project = newProject();
+    page->ShowProject(project.get());
+    type("xEdit", "1.234,5");
+    type("kfEdit", "1E400");
+    type("iEdit", "1,2,3");
+    type("neEdit", "0,25");
+    page->ApplyToProject(project.get());
+    QCOMPARE(project->aquifer.setMask, uint16_t(kAquiferNe));
+    QCOMPARE(text("xEdit"), QString());
+    QCOMPARE(text("kfEdit"), QString());
+    QCOMPARE(text("iEdit"), QString());
+    QCOMPARE(project->aquifer.porosityNe, 0.25);
+  }
+
+  // Warnings show beside their fields as the user types, and go again; they
+  // never change what is applied.
+  void plausibilityWarningsShowAtTheirFields() {
+    ProjectPtr project = newProject();
+    page->ShowProject(project.get());
+    auto sign = [this](const char* name) { return page->findChild<QLabel*>(name); };
+    auto words = [this](const char* name) { return page->findChild<QLabel*>(name); };
+    QVERIFY(sign("kfEditWarning")->isHidden());
+    type("kfEdit", "2e-4");
+    QVERIFY(!sign("kfEditWarning")->isHidden());
+    QVERIFY(sign("iEditWarning")->isHidden());
+    QVERIFY(words("hydraulicWarnings")->text().contains("entered in m/s? 1e-4 m/s = 8.64 m/d"));
+    QVERIFY(sign("kfEditWarning")->toolTip().contains("Kf = 0.0002 m/d is below 0.001 m/d"));
+    type("iEdit", "0.5");
+    type("neEdit", "0.25");                             // v = 0.0004 m/d: no velocity warning
+    QCOMPARE(page->plausibilityText().count('\n'), 1);  // Kf and i
+    type("kfEdit", "8.64");                             // v = 17 m/d: a warning on all three
+    QVERIFY(!sign("kfEditWarning")->isHidden());
+    QVERIFY(!sign("neEditWarning")->isHidden());
+    QVERIFY(page->plausibilityText().contains("v = Kf * i / ne = 17.28 m/d is above 10 m/d"));
+    type("iEdit", "0.005");
+    QVERIFY(sign("kfEditWarning")->isHidden());
+    QVERIFY(words("hydraulicWarnings")->isHidden());
+
+    type("xEdit", "50");
+    type("axEdit", "80");
+    QVERIFY(!sign("axEditWarning")->isHidden());
+    QVERIFY(!sign("xEditWarning")->isHidden());
+    QVERIFY(
+        words("dispersivityWarnings")->text().contains("ax = 80 m is greater than the distance x = 50 m"));
+    page->ApplyToProject(project.get());
+    QCOMPARE(project->aquifer.dispersivityAx, 80.0);
+    QCOMPARE(project->aquifer.conductivityKf, 8.64);
+  }
+
   void dispersivitiesKeepTheirTextsWithoutAUsableX() {
     ProjectPtr project = newProject();
     project->approximateDispersivity = 1;
@@ -157,8 +230,8 @@ class TestAquiferPage : public QObject {
     type("kfEdit", "8.64e-2");
     type("iEdit", "0.0015");
     type("neEdit", "0.25");
-    type("szEdit", "12.345");
-    type("syEdit", "3");
+    type("thicknessEdit", "12.345");
+    type("widthEdit", "6");  // the full width; the model holds half of it
     type("ayEdit", "2.5");
     type("azEdit", "0.25");
     page->ApplyToProject(project.get());
@@ -167,6 +240,8 @@ class TestAquiferPage : public QObject {
     QCOMPARE(a.distanceX, 2.5);
     QCOMPARE(a.conductivityKf, 0.0864);
     QCOMPARE(a.dispersivityAx, 1e60);
+    QCOMPARE(a.sourceThicknessSy, 3.0);
+    QCOMPARE(a.sourceWidthSz, 12.345);
     QCOMPARE(text("xEdit"), QString(" 2,5 "));  // as typed until shown again
 
     page->ShowProject(project.get());
@@ -174,8 +249,8 @@ class TestAquiferPage : public QObject {
     QCOMPARE(text("kfEdit"), QString("0.086400000"));
     QCOMPARE(text("iEdit"), QString("0.0015000"));
     QCOMPARE(text("neEdit"), QString("0.250"));
-    QCOMPARE(text("szEdit"), QString("12.35"));
-    QCOMPARE(text("syEdit"), QString("3.00"));
+    QCOMPARE(text("thicknessEdit"), QString("12.35"));
+    QCOMPARE(text("widthEdit"), QString("6.00"));
     QCOMPARE(text("ayEdit"), QString("2.50"));
     QVERIFY(text("axEdit").size() <= CPropAqui::kEditLimit);
   }
@@ -239,8 +314,8 @@ class TestAquiferPage : public QObject {
 
   void everyEditMarksTheContaminantsPage_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"xEdit", "kfEdit", "iEdit", "neEdit", "szEdit", "syEdit", "axEdit", "ayEdit",
-                             "azEdit", "approximateCheck", "redoxMixedPlumes", "redoxUnknown"})
+    for (const char* name : {"xEdit", "kfEdit", "iEdit", "neEdit", "widthEdit", "thicknessEdit", "axEdit",
+                             "ayEdit", "azEdit", "approximateCheck", "redoxMixedPlumes", "redoxUnknown"})
       QTest::newRow(name) << QString(name);
   }
   void everyEditMarksTheContaminantsPage() {

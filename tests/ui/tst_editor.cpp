@@ -272,6 +272,40 @@ class EditorTest : public QObject {
     QCOMPARE(r.lambdaMask, uint16_t(0xFE & ~kLambdaIron));
   }
 
+  // A negative decay constant is refused with the field named and the old
+  // value kept; OK does not end the dialog on it. A value beyond a double
+  // counts as no number, like any text that is none.
+  void negativeOrOverflowingDecayConstantsAreRefused() {
+    Run run(makeList({"Benzene"}), 1);
+    Contaminant& r = run.dialog.workingList[0];
+    virelo_SetLambda(&r, kLambdaAerobic, 0.003);
+    QVERIFY(run.open());
+    run.type("aerobicEdit", "-0.002");
+    run.leave();
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages[0].text,
+             QString("A decay constant must not be negative; kept as it was:\naerobic: -0.002"));
+    QCOMPARE(r.lambdaAerobic, 0.003);
+    QVERIFY(r.lambdaMask & kLambdaAerobic);
+    QCOMPARE(run.edit("aerobicEdit")->text(), QString("0.0030000"));
+
+    run.type("nitrateEdit", "-1e-3");                          // never set before: stays absent
+    QTest::keyClick(run.edit("nitrateEdit"), Qt::Key_Return);  // OK, the default button
+    QCOMPARE(platform_->messages.size(), 2);
+    QVERIFY(platform_->messages[1].text.endsWith("anerobic nitrate (NO3): -1e-3"));
+    QVERIFY(run.dialog.isVisible());
+    QVERIFY(!(r.lambdaMask & kLambdaNitrate));
+    QCOMPARE(run.edit("nitrateEdit")->text(), QString());
+
+    run.type("ironEdit", "1E400");
+    run.leave();
+    QVERIFY(!(r.lambdaMask & kLambdaIron));
+    QCOMPARE(run.edit("ironEdit")->text(), QString());
+    run.click("okButton");
+    QVERIFY(!run.dialog.isVisible());
+    QCOMPARE(platform_->messages.size(), 2);
+  }
+
   void typingIsLimitedButLongValuesSurvive() {
     Run run(makeList({"Benzene"}), 1);
     Contaminant& r = run.dialog.workingList[0];

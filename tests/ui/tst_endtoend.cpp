@@ -70,8 +70,8 @@ struct Inputs {
   QStringList afResults;
 };
 
-const char* const kAquiferEdits[] = {"xEdit",  "kfEdit", "iEdit",  "neEdit", "szEdit",
-                                     "syEdit", "axEdit", "ayEdit", "azEdit"};
+const char* const kAquiferEdits[] = {"xEdit",         "kfEdit", "iEdit",  "neEdit", "widthEdit",
+                                     "thicknessEdit", "axEdit", "ayEdit", "azEdit"};
 
 Inputs readBack(MainDialog* window, const QStringList& names) {
   Inputs in;
@@ -115,8 +115,8 @@ void TestEndToEnd::assessSaveAndReopen() {
     typeInto(w, "kfEdit", "8,64");  // a comma works as the decimal separator
     typeInto(w, "iEdit", "0.002");
     typeInto(w, "neEdit", "0.2");
-    typeInto(w, "szEdit", "40");
-    typeInto(w, "syEdit", "5");
+    typeInto(w, "widthEdit", "10");  // a source 10 m wide and 40 m thick
+    typeInto(w, "thicknessEdit", "40");
     clickIndicator(child<QCheckBox>(w, "approximateCheck"));
     clickIndicator(child<QRadioButton>(w, "redoxSulfate"));
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The results page on its own: classification against the chosen ranges,
 // the number formats, the legends, the row menus and the problems dialog.
+#include <QAbstractBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QTabBar>
 
 #include "analysis/RobustnessDialog.h"
+#include "engine/exact.h"
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
@@ -46,6 +49,22 @@ Contaminant& unitContaminant(Project& project, const char* name, int assess) {
   completeInputs(c, std::numbers::e, 1.0, 1.0);
   c.assess = assess;
   return c;
+}
+
+// `count` contaminants with sources and decay rates that vary enough for
+// some rows' exact solutions to differ from the screening values and some
+// not; every third one is assessed for the plume length only.
+ProjectPtr longList(int count) {
+  ProjectPtr project = makeProject(count);
+  completeAquifer(*project, true);
+  for (int i = 0; i < count; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "C%d", i);
+    Contaminant& c = addContaminant(*project, i % 8, name);
+    completeInputs(c, 10.0 + i % 17, 0.1, 0.001 * (1 + i % 50));
+    c.assess = i % 3 == 2 ? kAssessPlumeLength : kAssessPlumeLength | kAssessAttenuationFactor;
+  }
+  return project;
 }
 
 QString problemText(ProblemCode code) {
@@ -205,6 +224,41 @@ class TestResultsPage : public QObject {
         qPrintable(text));
   }
 
+  // A source of no thickness gave c = 0 and green; now it is problem 600.
+  // The dialog also lists, under their own heading, the plausibility
+  // warnings that concern the side: a Kf typed in m/s on both, ax beyond x
+  // on the attenuation factor only.
+  void zeroSourceAndPlausibilityWarningsInTheDialog() {
+    ProjectPtr project = makeProject(1);
+    completeAquifer(*project, true);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferSz, 0.0);
+    virelo_SetAquiferValue(&project->aquifer, kAquiferAx, 150.0);
+    Contaminant& c = addContaminant(*project, 0, "Benzene");
+    completeInputs(c);
+    c.assess = kAssessPlumeLength | kAssessAttenuationFactor;
+    page->ShowProject(project.get());
+    QCOMPARE(int(cls(1, 0)), int(AssessmentClass::Problems));
+    QString text;
+    platform->dialogHandler = [&](QDialog* dialog) {
+      text = qobject_cast<ProblemsDialog*>(dialog)->problemText();
+      return int(QDialog::Accepted);
+    };
+    page->ShowProblems(0, CPropResults::AttenuationFactorSide);
+    QVERIFY2(text.endsWith(
+                 "1. " + problemText(600) +
+                 "\r\n\r\nPLAUSIBILITY WARNINGS (they do not change the verdict):\r\n"
+                 "1. ax = 150 m is greater than the distance x = 100 m; field values lie far below x\r\n"),
+             qPrintable(text));
+
+    project->aquifer.conductivityKf = 2e-4;
+    project->contaminants[0].valueMask &= ~kValueCa;  // a problem on the plume-length side too
+    page->RefreshResults();
+    page->ShowProblems(0, CPropResults::PlumeLengthSide);
+    QVERIFY2(text.contains("PLAUSIBILITY WARNINGS (they do not change the verdict):\r\n1. Kf = 0.0002 m/d"),
+             qPrintable(text));
+    QVERIFY2(!text.contains("ax = 150 m"), qPrintable(text));
+  }
+
   // Rows follow the results; the item data is the result's index, not the
   // contaminant's; each refresh commits the other pages first.
   void rowsAndRefreshes() {
@@ -269,7 +323,8 @@ class TestResultsPage : public QObject {
     QCOMPARE(platform->dialogTitles, QStringList({"Problems"}));
     const QString expected = "PLUME LENGTH ASSESSMENT: \"TCE\"\r\n3 problem(s):\r\n\r\n1. " +
                              problemText(510) + "\r\n2. " + problemText(520) + "\r\n3. " + problemText(30) +
-                             "\r\n";
+                             "\r\n\r\nPLAUSIBILITY WARNINGS (they do not change the verdict):\r\n"
+                             "1. ne = 1 is above 0.5, more than the total porosity of sand and gravel\r\n";
     QCOMPARE(text, expected);
     QCOMPARE(shown, QString(expected).replace("\r\n", "\n"));
 
@@ -440,6 +495,149 @@ class TestResultsPage : public QObject {
     project->aquifer.conductivityKf = 0.15;  // d/x 1.5 of at most 10: ×1.5 from green
     page->RefreshResults();
     QVERIFY(rows(0)->fragile(0));
+  }
+
+  // A long list works out the exact solution only for the rows drawn; a row
+  // scrolled to or read later gets it then, from its own result (every
+  // third contaminant is on the plume-length side only, so row and result
+  // numbers part), and marks as the whole-project calculation of the report
+  // would mark it.
+  void exactSolutionFollowsTheRowsDrawn() {
+    ProjectPtr project = longList(600);
+    page->ShowProject(project.get());
+    QTest::qWait(20);  // the lists draw
+    const auto computed = [&] {
+      int n = 0;
+      for (int i = 0; i < project->resultCount; ++i) n += project->results[i].exactComputed != 0;
+      return n;
+    };
+    const int drawn = computed();
+    QVERIFY2(drawn > 0 && drawn < 100, qPrintable(QString::number(drawn)));
+    ResultListModel* af = rows(CPropResults::AttenuationFactorSide);
+    QCOMPARE(af->size(), 400);
+    // Reading a row fills it in; the row before it (result last - 1) waits.
+    const int last = af->row(af->size() - 1).resultIndex;
+    QVERIFY(project->results[last].exactComputed);
+    QVERIFY(!project->results[last - 1].exactComputed);
+    page->list(CPropResults::AttenuationFactorSide)->scrollToBottom();
+    QTest::qWait(20);
+    QVERIFY(project->results[last - 1].exactComputed);
+
+    // What a person sees of a row not yet drawn: the mark beside "C0/C"
+    // (even rows) or the row's tooltip (odd rows), asked for first.
+    std::vector<bool> shown;
+    for (int row = 0; row < af->size(); ++row) {
+      if (af->exactKnown(row)) {
+        shown.push_back(af->row(row).exactMark != ExactMark::None);
+      } else if (row % 2 == 0) {
+        const QIcon icon = af->index(row, 2).data(Qt::DecorationRole).value<QIcon>();
+        shown.push_back(icon.cacheKey() != exactMarkIcon(ExactMark::None).cacheKey());
+      } else {
+        shown.push_back(!af->index(row, 1).data(Qt::ToolTipRole).toString().isEmpty());
+      }
+    }
+    virelo_math_CalcExactAll(project.get(), 1);
+    int marked = 0;
+    for (int row = 0; row < af->size(); ++row) {
+      const ContaminantResult& r = project->results[af->row(row).resultIndex];
+      const bool expected = CompareExactWithScreening(r, page->afRange()) != ExactComparison::None;
+      QCOMPARE(shown[size_t(row)], expected);
+      marked += expected;
+    }
+    QVERIFY2(marked > 0 && marked < af->size(), qPrintable(QString::number(marked)));
+  }
+
+  // The main window hands the page the next project and frees the old one
+  // while most rows still wait for their exact solution; drawing and reading
+  // them afterwards touches only the new project (an AddressSanitizer build
+  // turns any read of the old one into a failure).
+  void switchingProjectsWhileRowsWait() {
+    ProjectPtr first = longList(900);
+    page->ShowProject(first.get());
+    QTest::qWait(20);
+    ProjectPtr second = longList(30);
+    page->ShowProject(second.get());
+    first.reset();
+    QTreeView* list = page->list(CPropResults::AttenuationFactorSide);
+    list->scrollToBottom();
+    QTest::qWait(20);
+    ResultListModel* af = rows(CPropResults::AttenuationFactorSide);
+    QCOMPARE(af->size(), 20);
+    for (int row = 0; row < af->size(); ++row) {
+      af->index(row, 1).data(Qt::ToolTipRole);
+      QVERIFY(second->results[af->row(row).resultIndex].exactComputed);
+    }
+    page->ShowProject(nullptr);
+    second.reset();
+    QTest::qWait(20);
+    QCOMPARE(af->size(), 0);
+  }
+
+  // The fragile marks at the edge of the factor 2, on the page and in the
+  // Robustness window: with C0 = e^2 CA and lambda = 1, d/x = 2 Kf, so Kf
+  // (and x, i, ne, lambda with it) is a factor `factor` from the bound the
+  // row names, while CA and C0 stay more than a factor e away. The ranges
+  // differ so that a window using another range than the page's marks the
+  // wrong rows.
+  void fragileMarksAtTheFactorBound_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<bool>("towardsUpper");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("just inside, upper bound 2.0") << 0 << true << 1.998;
+    QTest::newRow("just outside, upper bound 2.0") << 0 << true << 2.002;
+    QTest::newRow("just inside, lower bound 0.2") << 3 << false << 1.998;
+    QTest::newRow("just outside, lower bound 0.2") << 3 << false << 2.002;
+  }
+  void fragileMarksAtTheFactorBound() {
+    QFETCH(int, range);
+    QFETCH(bool, towardsUpper);
+    QFETCH(double, factor);
+    const AssessmentRange bounds = kAssessmentRanges[range].range;
+    const double ratio = towardsUpper ? bounds.upper / factor : bounds.lower * factor;
+    ProjectPtr project = makeProject(1);
+    unitAquifer(*project, ratio / 2.0);
+    Contaminant& c = unitContaminant(*project, "Edge", kAssessPlumeLength);
+    virelo_SetContaminantValue(&c, kValueC0, std::exp(2.0));
+    page->findChild<QComboBox*>("plumeRangeCombo")->setCurrentIndex(range);
+    page->ShowProject(project.get());
+    QCOMPARE(project->results[0].plumeLengthRatio, ratio);  // the set-up is exact
+    const bool fragile = factor < kFragileFactor;
+    QCOMPARE(rows(0)->fragile(0), fragile);
+
+    QString verdict;
+    QStringList marked, darkBars;
+    bool otherBarDark = true;
+    platform->dialogHandler = [&](QDialog* dialog) {
+      auto* view = qobject_cast<RobustnessDialog*>(dialog);
+      verdict = view->verdictLabel()->text();
+      // The bars go in from the last table row up; worse first, better second.
+      auto* series = static_cast<QAbstractBarSeries*>(view->chart()->series().at(0));
+      const QBarSet* near = series->barSets().at(towardsUpper ? 0 : 1);
+      const QBarSet* far = series->barSets().at(towardsUpper ? 1 : 0);
+      QTableWidget* table = view->table();
+      for (int row = 0; row < table->rowCount(); ++row) {
+        const QString input = table->item(row, 0)->text();
+        if (table->item(row, 0)->background() != QBrush()) marked << input;
+        if (near->isBarSelected(table->rowCount() - 1 - row)) darkBars << input;
+      }
+      otherBarDark = !far->selectedBars().isEmpty();
+      return int(QDialog::Rejected);
+    };
+    page->ShowRobustness(0, CPropResults::PlumeLengthSide);
+    QCOMPARE(platform->dialogTitles, QStringList({"Robustness"}));
+    QCOMPARE(verdict.startsWith("Fragile: "), fragile);
+    QCOMPARE(verdict.startsWith("Robust: "), !fragile);
+    // d/x goes with Kf, i and 1/x, 1/ne, 1/lambda alike; ne = 1 cannot grow
+    // towards the lower bound.
+    QStringList expected;
+    if (fragile)
+      expected = towardsUpper ? QStringList({"Kf", "i", "lambda", "ne", "x"})
+                              : QStringList({"Kf", "i", "lambda", "x"});
+    marked.sort();
+    QCOMPARE(marked, expected);
+    darkBars.sort();
+    QCOMPARE(darkBars, marked);
+    QVERIFY(!otherBarDark);
   }
 
   void noProjectLeavesTheListsEmpty() {

@@ -10,6 +10,7 @@
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/plausibility.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
 #include "persistence/csv.h"
@@ -169,6 +170,10 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   ProjectHandle project = LoadAssessedProject(path, err);
   if (!project) return kCliFailed;
   UseSavedRanges(parsed, *project, &plumeRange, &afRange);
+  // Words that may stop a slip (a Kf typed in m/s); they change no verdict
+  // and stay out of the table and the CSV.
+  for (const PlausibilityWarning& warning : virelo_CheckPlausibility(project->aquifer))
+    err << "virelo-cli: warning: " << path << ": " << warning.text << "\n";
   const std::vector<AssessRow> rows =
       CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
   if (parsed.has("--csv")) {

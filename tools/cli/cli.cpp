@@ -24,10 +24,22 @@ std::string ProjectImportUsage();
 int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ProfileUsage();
 int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string SiteImportUsage();
+int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string SiteExportUsage();
+int RunSiteExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string DecayUsage();
+int RunDecay(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string TrendUsage();
+int RunTrend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string RedoxUsage();
+int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string UncertaintyUsage();
 int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ChainUsage();
+int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -40,6 +52,12 @@ const CliCommand kCommands[] = {
     {"project-export", ProjectExportUsage, RunProjectExport},
     {"project-import", ProjectImportUsage, RunProjectImport},
     {"profile", ProfileUsage, RunProfile},
+    {"site-import", SiteImportUsage, RunSiteImport},
+    {"site-export", SiteExportUsage, RunSiteExport},
+    {"decay", DecayUsage, RunDecay},
+    {"trend", TrendUsage, RunTrend},
+    {"redox", RedoxUsage, RunRedox},
+    {"chain", ChainUsage, RunChain},
     {"uncertainty", UncertaintyUsage, RunUncertaintyCommand},
     {"paths", PathsUsage, RunPaths},
 };

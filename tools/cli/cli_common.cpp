@@ -16,6 +16,7 @@
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/calc.h"
+#include "engine/dispersivity.h"
 #include "engine/extras.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
@@ -263,7 +264,31 @@ void ProjectDeleter::operator()(Project* project) const {
   virelo_FreeProject(project);
 }
 
-ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err) {
+std::string FormatNumber(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+bool RefreshDispersivities(Project* project, const std::string& source, const std::string& consequence,
+                           std::ostream& err) {
+  const Aquifer before = project->aquifer;
+  if (!virelo_RefreshApproximatedDispersivities(project)) return false;
+  const Aquifer& a = project->aquifer;
+  auto value = [&](const char* name, uint16_t bit, double now, double stored) {
+    return std::string(name) + " = " + FormatNumber(now) +
+           " m (stored: " + ((before.setMask & bit) ? FormatNumber(stored) + " m" : std::string("not set")) +
+           ")";
+  };
+  err << "virelo-cli: note: " << source
+      << ": \"Approximate by x\" is set, so the dispersivities follow x = " << FormatNumber(a.distanceX)
+      << " m: " << value("ax", kAquiferAx, a.dispersivityAx, before.dispersivityAx) << ", "
+      << value("ay", kAquiferAy, a.dispersivityAy, before.dispersivityAy) << ", "
+      << value("az", kAquiferAz, a.dispersivityAz, before.dispersivityAz) << consequence << "\n";
+  return true;
+}
+
+ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err, bool refreshDispersivities) {
   ProjectHandle project(virelo_LoadProject(path.c_str(), "rb"));
   if (!project) {
     ReadFailure(path, ReadFailureReason(path, VireloFileKind::Project), err);
@@ -276,6 +301,9 @@ ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err) {
     TakeEngineReports();
     err << "virelo-cli: " << path << ": " << SettingsUnreadableMessage(extras.settingsProblem) << "\n";
   }
+  // The results, the inputs shown and the report must rest on the same
+  // dispersivities as the Aquifer page would show for this file.
+  if (refreshDispersivities) RefreshDispersivities(project.get(), path, " (the file is unchanged)", err);
   virelo_FreeResults(project.get());
   if (!virelo_math_CalcAll(project.get())) {
     err << "virelo-cli: cannot assess " << path << ": the calculation could not be completed\n"

@@ -95,6 +95,10 @@ std::string RangeOptionsUsage();
 // the same double.
 std::string FormatDouble(double value);
 
+// The shortest text that reads back as the same double ("0.1", "1e-05"),
+// independent of the C locale; for messages.
+std::string FormatNumber(double value);
+
 // The whole file as bytes; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string* text);
 
@@ -122,4 +126,17 @@ using ProjectHandle = std::unique_ptr<Project, ProjectDeleter>;
 // returns null; every
 // command that reads a project goes through here so that they all say it
 // the same way.
-ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err);
+//
+// With "Approximate by x" set, ax, ay and az are taken from x as the Aquifer
+// page would take them, and a note on `err` names any stored value that was
+// stale; `refreshDispersivities` false keeps the values as stored (for an
+// export of the file as it is).
+ProjectHandle LoadAssessedProject(const std::string& path, std::ostream& err,
+                                  bool refreshDispersivities = true);
+
+// Brings the dispersivities of a project with "Approximate by x" set up to
+// date (virelo_RefreshApproximatedDispersivities); when they were stale,
+// says so on `err` under `source`, with the old and the new values, followed
+// by `consequence`. Returns whether they were stale.
+bool RefreshDispersivities(Project* project, const std::string& source, const std::string& consequence,
+                           std::ostream& err);

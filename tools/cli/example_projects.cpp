@@ -6,6 +6,8 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
+#include "engine/chain.h"
+#include "engine/extras.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 
@@ -143,7 +145,47 @@ bool SiteExample(const char* databasePath, const char* folder) {
   return Save(project, folder, "fuel-depot.vrp");
 }
 
+// A dry cleaner's chlorinated-solvent plume with its decay chain: PCE
+// attenuates well, but vinyl chloride forms all the way to the well.
+bool SolventExample(const char* databasePath, const char* folder) {
+  Project* project = LoadDatabase(databasePath);
+  if (!project) return false;
+  SetTexts(project, "Former dry cleaner, Mill Lane",
+           "Dry cleaner (1958-2004) with PCE losses from the machine room. Silty sand aquifer,\n"
+           "methanogenic below the source zone, where PCE is dechlorinated to TCE, cis-DCE, vinyl\n"
+           "chloride and ethene. Receptor: domestic well 200 m downstream. Concentrations in ug/L\n"
+           "from the 2024 monitoring round; CA are the drinking-water limits. Dispersivities\n"
+           "approximated from x. Data > Decay chain shows the chain.",
+           "A. Example", "Example Environmental Consultants");
+  // v = Kf i / ne = 5 * 0.003 / 0.25 = 0.06 m/d; a source 30 m wide and 5 m thick.
+  SetAquifer(project, 200.0, 5.0, 0.003, 0.25, 30.0, 5.0);
+  double ax = 0, ay = 0, az = 0;
+  virelo_ApproximateDispersivity(200.0, &ax, &ay, &az);
+  SetDispersivity(project, ax, ay, az);
+  project->approximateDispersivity = 1;
+  project->aquifer.redoxCondition = 6;  // ANAEROBIC-CH4
+  const int af = kAssessAttenuationFactor;
+  // The database's decay constants for methanogenic conditions.
+  const bool ok = Assess(project, "Tetrachloroethene (PCE)", af, 8000.0, 10.0, 0.0) &&
+                  Assess(project, "Trichloroethene (TCE)", af, 1500.0, 10.0, 0.0) &&
+                  Assess(project, "cis-1,2-Dichloroethene", af, 900.0, 50.0, 0.0) &&
+                  Assess(project, "Vinyl chloride", af, 20.0, 0.5, 0.0);
+  if (!ok) {
+    virelo_FreeProject(project);
+    return false;
+  }
+  DecayChain chain;
+  chain.species = {"Tetrachloroethene (PCE)", "Trichloroethene (TCE)", "cis-1,2-Dichloroethene",
+                   "Vinyl chloride", kChainEndProduct};
+  chain.yields = DefaultChainYields(chain.species);
+  virelo_Extras(project).chains.push_back(chain);
+  return Save(project, folder, "dry-cleaner.vrp");
+}
+
 }  // namespace
+
+// In a file of its own: the example with monitoring data.
+bool PetrolStationExample(const char* databasePath, const char* folder);
 
 const std::vector<ExampleProject>& ExampleProjects() {
   static const std::vector<ExampleProject> projects = {
@@ -151,6 +193,11 @@ const std::vector<ExampleProject>& ExampleProjects() {
       {"fuel-depot.vrp",
        "a former fuel depot with six contaminants: green, yellow and red results and one "
        "assessment with a missing decay constant"},
+      {"petrol-station.vrp",
+       "a former petrol station with six monitoring wells and eight sampling rounds of BTEX, MTBE and "
+       "redox indicators, for the Site data window"},
+      {"dry-cleaner.vrp",
+       "a chlorinated-solvent plume with its decay chain PCE, TCE, cis-DCE, vinyl chloride and ethene"},
   };
   return projects;
 }
@@ -158,5 +205,7 @@ const std::vector<ExampleProject>& ExampleProjects() {
 int WriteExampleProjects(const char* databasePath, const char* folder) {
   const bool worked = WorkedExample(databasePath, folder);
   const bool site = SiteExample(databasePath, folder);
-  return worked && site ? 1 : 0;
+  const bool petrol = PetrolStationExample(databasePath, folder);
+  const bool solvent = SolventExample(databasePath, folder);
+  return worked && site && petrol && solvent ? 1 : 0;
 }

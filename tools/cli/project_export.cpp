@@ -18,7 +18,9 @@ int RunProjectExport(const std::vector<std::string>& args, std::ostream& out, st
   std::string error;
   if (!ParseCliArguments(args, {}, &parsed, &error)) return UsageError(error, err);
   if (parsed.files.size() != 1) return UsageError("project-export takes one file name", err);
-  ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
+  // The file as it is, also where its dispersivities are stale: the import
+  // brings them up to date and says so.
+  ProjectHandle project = LoadAssessedProject(parsed.files[0], err, false);
   if (!project) return kCliFailed;
   out << ProjectToJson(*project);
   out.flush();

@@ -2,8 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // virelo-cli project-import: a project file from its JSON form.
 #include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include <cstdio>
 #include <iostream>
@@ -30,13 +34,29 @@ bool LooksLikeProject(const std::string& path) {
   return virelo_FileKind(path.c_str()) == VireloFileKind::Project;
 }
 
+// Whether `project`, saved, would give exactly the bytes of the file at
+// `path`. The project is saved once to a scratch file for the comparison.
+bool WouldWriteSame(Project* project, const std::string& path, bool* same) {
+  std::string scratch = (std::filesystem::temp_directory_path() / "virelo-import-XXXXXX").string();
+  const int handle = mkstemp(scratch.data());
+  if (handle < 0) return false;
+  close(handle);
+  std::string written, existing;
+  const bool saved = virelo_SaveProject(project, scratch.c_str()) == 1 && ReadWholeFile(scratch, &written);
+  std::remove(scratch.c_str());
+  project->path[0] = '\0';
+  if (!saved || !ReadWholeFile(path, &existing)) return false;
+  *same = written == existing;
+  return true;
+}
+
 }  // namespace
 
 std::string ProjectImportUsage() {
   return "  project-import FILE.json OUT.vrp [--force]\n"
          "      Writes the project described by FILE.json (\"-\" reads standard input)\n"
-         "      to OUT.vrp. An existing OUT.vrp that is not a project file is kept\n"
-         "      unless --force is given.\n";
+         "      to OUT.vrp. An existing OUT.vrp that holds anything else (another\n"
+         "      project, or no project at all) is kept unless --force is given.\n";
 }
 
 int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -70,6 +90,21 @@ int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, st
   if (!ProjectFromJson(text, project.get(), &error)) {
     err << "virelo-cli: " << source << ": " << error << "\n";
     return kCliFailed;
+  }
+  RefreshDispersivities(project.get(), source, "; the project is written with the values derived from x",
+                        err);
+  // Another project under the same name is somebody's work: it is replaced
+  // only when asked to, as db-import does with a file of another kind.
+  bool same = false;
+  if (!parsed.has("--force") && stat(target.c_str(), &existing) == 0) {
+    if (!WouldWriteSame(project.get(), target, &same)) {
+      err << "virelo-cli: cannot compare " << target << " with the imported project\n" << TakeEngineReports();
+      return kCliFailed;
+    }
+    if (!same) {
+      err << "virelo-cli: " << target << " exists and holds a different project; use --force to replace it\n";
+      return kCliFailed;
+    }
   }
   // The engine's own save: written beside the target and renamed over it.
   if (!virelo_SaveProject(project.get(), target.c_str())) {

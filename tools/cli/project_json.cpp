@@ -233,6 +233,11 @@ bool ReadRecord(Reader& reader, const Json& object, const std::string& path, con
       case Kind::Double: {
         double number = 0.0;
         ok = reader.Double(value, at, &number);
+        // The export writes what a file holds, but no input may be infinite
+        // or undefined: an infinite x once made every plume "green".
+        if (ok && !std::isfinite(number))
+          ok =
+              reader.Fail(at, value.dump() + " is not a finite number; every value of a project must be one");
         std::memcpy(target, &number, sizeof number);
         break;
       }

@@ -37,11 +37,13 @@ const AquiferInput kAquiferInputs[] = {
     {"Kf", "hydraulic conductivity", "m/d", &Aquifer::conductivityKf, kAquiferKf},
     {"i", "hydraulic gradient", "", &Aquifer::gradientI, kAquiferI},
     {"ne", "effective porosity", "", &Aquifer::porosityNe, kAquiferNe},
-    {"ax", "dispersivity in flow direction", "m", &Aquifer::dispersivityAx, kAquiferAx},
-    {"ay", "dispersivity paired with Sy", "m", &Aquifer::dispersivityAy, kAquiferAy},
-    {"az", "dispersivity paired with Sz", "m", &Aquifer::dispersivityAz, kAquiferAz},
-    {"Sz", "source width", "m", &Aquifer::sourceWidthSz, kAquiferSz},
-    {"Sy", "source thickness", "m", &Aquifer::sourceThicknessSy, kAquiferSy},
+    // What each value is in the model: ay spreads Sy across the flow, az
+    // spreads Sz downwards, and Sy is half the source's width.
+    {"ax", "longitudinal dispersivity", "m", &Aquifer::dispersivityAx, kAquiferAx},
+    {"ay", "dispersivity across, horizontal", "m", &Aquifer::dispersivityAy, kAquiferAy},
+    {"az", "dispersivity across, vertical", "m", &Aquifer::dispersivityAz, kAquiferAz},
+    {"Sz", "thickness below water table", "m", &Aquifer::sourceWidthSz, kAquiferSz},
+    {"Sy", "half the width across the flow", "m", &Aquifer::sourceThicknessSy, kAquiferSy},
 };
 
 // The shortest text that reads back as the same double, independent of the
@@ -156,6 +158,9 @@ void WriteText(const Project& p, const std::string& path, std::ostream& out) {
   for (const AquiferInput& input : kAquiferInputs) {
     out << "  " << Label(input.symbol, input.meaning)
         << ((a.setMask & input.bit) ? WithUnit(a.*input.member, input.unit) : std::string("not set")) << "\n";
+    if (input.bit == kAquiferSy && (a.setMask & kAquiferSy))
+      out << "  " << Label("W", "source width across the flow") << WithUnit(2.0 * a.sourceThicknessSy, "m")
+          << " (2 Sy)\n";
     if (input.bit == kAquiferNe) {
       out << "  " << Label("", "redox condition") << RedoxInWords(a.redoxCondition) << "\n"
           << "  " << Label("", "dispersivities")

@@ -122,6 +122,8 @@ int main(int argc, char** argv) {
     // The plume view of the first contaminant whose exact solution changes
     // the class, or else of the first with an attenuation factor.
     CPropResults* results = window.pageTabs->resultsPage;
+    // The page works out exact solutions only for the rows it draws.
+    if (window.project) virelo_math_CalcExactAll(window.project, 0);
     int shown = -1;
     for (int i = 0; window.project && i < window.project->resultCount && shown < 0; ++i)
       if (CompareExactWithScreening(window.project->results[i], results->afRange()) ==

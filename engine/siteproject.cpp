@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "engine/siteproject.h"
+
+#include <cstring>
+
+#include "engine/extras.h"
+
+SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& contaminant, int levelPercent) {
+  SiteFitOptions o;
+  o.levelPercent = levelPercent;
+  const Aquifer& a = project.aquifer;
+  auto set = [&](uint16_t bits) { return (a.setMask & bits) == bits; };
+  // The velocity the models use, v = Kf i / ne.
+  if (set(kAquiferKf | kAquiferI | kAquiferNe) && a.porosityNe > 0.0)
+    o.velocity = a.gradientI * a.conductivityKf / a.porosityNe;
+  if (set(kAquiferAx)) o.dispersivityAx = a.dispersivityAx;
+  // The model's Sy is the source's half-width across the flow.
+  if (set(kAquiferSy)) o.sourceHalfWidth = a.sourceThicknessSy;
+  if (set(kAquiferX)) o.receptorDistance = a.distanceX;
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    const Contaminant& c = project.contaminants[k];
+    if (contaminant != std::string(c.name, strnlen(c.name, sizeof c.name))) continue;
+    // The project's unit is free text; a CA in a unit the site tables do not
+    // know gives no time to reach it rather than a wrong one.
+    const char* unit = ParseSiteUnit(virelo_SettingsOf(project).concentrationUnit);
+    if ((c.valueMask & kValueCa) && unit && std::string(unit) != kUnitMv) {
+      o.ca = c.ca;
+      o.caUnit = unit;
+    }
+    break;
+  }
+  return o;
+}

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// JSON codec of a project's decay chains (engine/chain.h):
+//   "chains": [{"species": ["name", ...], "yields": [y2, y3, ...]}, ...]
+// Names are the contaminants' names (or the end product's) in UTF-8; the
+// chain holds them as the contaminant records do. Whether a name belongs to
+// the project is the calculation's question, not the file's: a chain naming
+// a contaminant that was later renamed still loads and is reported there.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/chain.h"
+#include "engine/extras.h"
+#include "persistence/csv.h"
+#include "persistence/extras_json.h"
+
+namespace {
+
+constexpr const char* kChainsKey = "chains";
+constexpr const char* kSpeciesKey = "species";
+constexpr const char* kYieldsKey = "yields";
+// Room for the contaminants and the end product.
+constexpr size_t kMaxEntries = kChainMaxSpecies + 1;
+// More chains than contaminants a list can hold make no sense; the bound
+// keeps a damaged file from filling the memory.
+constexpr size_t kMaxChains = 1000;
+
+bool IsDefault(const Project& project) {
+  return virelo_ExtrasOf(project).chains.empty();
+}
+
+void ToJson(const Project& project, ExtrasJson* object) {
+  const std::vector<DecayChain>& chains = virelo_ExtrasOf(project).chains;
+  if (chains.empty()) return;
+  ExtrasJson list = ExtrasJson::array();
+  for (const DecayChain& chain : chains) {
+    ExtrasJson species = ExtrasJson::array();
+    for (const std::string& name : chain.species) species.push_back(Latin1ToUtf8(name.c_str()));
+    ExtrasJson yields = ExtrasJson::array();
+    // A yield not yet given (NaN) cannot be written as a JSON number; null
+    // keeps its place, and reads back as not given.
+    for (double y : chain.yields) yields.push_back(std::isfinite(y) ? ExtrasJson(y) : ExtrasJson(nullptr));
+    ExtrasJson entry = ExtrasJson::object();
+    entry[kSpeciesKey] = species;
+    entry[kYieldsKey] = yields;
+    list.push_back(entry);
+  }
+  (*object)[kChainsKey] = list;
+}
+
+bool ReadChain(const ExtrasJson& value, const std::string& path, DecayChain* chain, JsonFault* fault) {
+  if (!value.is_object()) return fault->Fail(path, "expected an object");
+  for (const auto& item : value.items()) {
+    if (item.key() != kSpeciesKey && item.key() != kYieldsKey)
+      return fault->Fail(path + JsonPointerStep(item.key()), "unknown field");
+  }
+  const std::string speciesPath = path + JsonPointerStep(kSpeciesKey);
+  if (!value.contains(kSpeciesKey) || !value.at(kSpeciesKey).is_array())
+    return fault->Fail(speciesPath, "expected an array of names");
+  const ExtrasJson& species = value.at(kSpeciesKey);
+  if (species.size() > kMaxEntries)
+    return fault->Fail(speciesPath, "more than " + std::to_string(kMaxEntries) + " names");
+  for (size_t k = 0; k < species.size(); ++k) {
+    const std::string at = speciesPath + "/" + std::to_string(k);
+    std::string name;
+    if (!species[k].is_string() || !Utf8ToLatin1(species[k].get<std::string>(), &name) || name.empty() ||
+        name.size() >= kNameCapacity || name.find('\0') != std::string::npos)
+      return fault->Fail(at, "not a contaminant name");
+    chain->species.push_back(name);
+  }
+  const std::string yieldsPath = path + JsonPointerStep(kYieldsKey);
+  if (!value.contains(kYieldsKey) || !value.at(kYieldsKey).is_array())
+    return fault->Fail(yieldsPath, "expected an array of numbers");
+  const ExtrasJson& yields = value.at(kYieldsKey);
+  if (yields.size() != (species.empty() ? 0 : species.size() - 1))
+    return fault->Fail(yieldsPath, "expected one yield per daughter (" +
+                                       std::to_string(species.empty() ? 0 : species.size() - 1) + ")");
+  for (size_t k = 0; k < yields.size(); ++k) {
+    if (yields[k].is_null()) {
+      chain->yields.push_back(std::nan(""));
+    } else if (yields[k].is_number() && std::isfinite(yields[k].get<double>()) &&
+               yields[k].get<double>() > 0.0) {
+      chain->yields.push_back(yields[k].get<double>());
+    } else {
+      return fault->Fail(yieldsPath + "/" + std::to_string(k), "expected a number above 0");
+    }
+  }
+  return true;
+}
+
+bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
+  if (!object.contains(kChainsKey)) return true;
+  const ExtrasJson& list = object.at(kChainsKey);
+  const std::string path = JsonPointerStep(kChainsKey);
+  if (!list.is_array()) return fault->Fail(path, "expected an array");
+  if (list.size() > kMaxChains)
+    return fault->Fail(path, "more than " + std::to_string(kMaxChains) + " chains");
+  std::vector<DecayChain> read;
+  for (size_t k = 0; k < list.size(); ++k) {
+    DecayChain chain;
+    if (!ReadChain(list[k], path + "/" + std::to_string(k), &chain, fault)) return false;
+    read.push_back(std::move(chain));
+  }
+  // Nothing is changed until every chain has been read.
+  virelo_Extras(project).chains = std::move(read);
+  return true;
+}
+
+}  // namespace
+
+const ExtrasSection& ChainJsonSection() {
+  static const ExtrasSection section = {
+      "chains", {kChainsKey}, {}, IsDefault, ToJson, FromJson, nullptr, nullptr,
+  };
+  return section;
+}

@@ -1,0 +1,301 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Reading and writing the site tables.
+#include "persistence/sitecsv.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <ostream>
+#include <set>
+#include <tuple>
+
+#include "persistence/csv.h"
+
+namespace {
+
+std::string Trim(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string Quoted(const std::string& latin1) {
+  return "\"" + Latin1ToUtf8(latin1) + "\"";
+}
+
+// "%.17g" whatever the C locale: the number read back is the same.
+std::string FormatNumber(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+  return std::string(buffer, result.ptr);
+}
+
+// A number cell; in a semicolon table a decimal comma stands for the point.
+bool ParseNumber(std::string text, char separator, double* value) {
+  text = Trim(text);
+  if (separator == ';') std::replace(text.begin(), text.end(), ',', '.');
+  if (!text.empty() && text[0] == '+') text.erase(0, 1);
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, *value);
+  return ec == std::errc() && ptr == end && !text.empty();
+}
+
+// Yes/no cells as spreadsheets and laboratories write them; empty is `empty`.
+bool ParseFlag(const std::string& cell, bool empty, bool* flag) {
+  const std::string text = Lower(Trim(cell));
+  if (text.empty()) return *flag = empty, true;
+  for (const char* yes : {"1", "true", "yes", "y", "x", "nd", "<"})
+    if (text == yes) return *flag = true, true;
+  for (const char* no : {"0", "false", "no", "n"})
+    if (text == no) return *flag = false, true;
+  return false;
+}
+
+// A sample's value in ug/L (ORP as it is), to compare values given in
+// different units.
+double InUg(const SiteSample& s) {
+  double value = s.value;
+  ConvertSiteValue(s.value, s.unit, kUnitUgL, &value);
+  return value;
+}
+
+std::string FlagText(bool flag) {
+  return flag ? "true" : "false";
+}
+
+}  // namespace
+
+const std::vector<std::string>& SiteWellsCsvColumns() {
+  static const std::vector<std::string> columns = {"well", "s", "y", "inFit"};
+  return columns;
+}
+
+const std::vector<std::string>& SiteSamplesCsvColumns() {
+  static const std::vector<std::string> columns = {"well", "date", "analyte", "value", "unit", "nonDetect"};
+  return columns;
+}
+
+bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRows* rows, std::ostream& err) {
+  int refused = 0;
+  auto refuse = [&](int line, const std::string& reason) {
+    err << source << ":" << line << ": " << reason << "\n";
+    ++refused;
+  };
+  std::string text;
+  std::vector<CsvCharacterError> characters;
+  DecodeSpreadsheetText(bytes, &text, &characters);
+  for (const CsvCharacterError& e : characters)
+    refuse(e.line, "column " + std::to_string(e.column) + ": " + e.message);
+  const char separator = DetectCsvSeparator(text);
+  const CsvTable table = ParseCsv(text, separator);
+  if (!table.ok) refuse(table.errorLine, table.error);
+  auto blank = [](const CsvRecord& r) { return r.fields.size() == 1 && Trim(r.fields[0]).empty(); };
+  size_t next = 0;
+  while (next < table.records.size() && blank(table.records[next])) ++next;
+  if (next == table.records.size()) {
+    if (table.ok) refuse(1, "no header row");
+    return false;
+  }
+
+  // The header tells the kind of table; column names are matched without
+  // regard to case, in any order.
+  const CsvRecord& header = table.records[next++];
+  std::map<std::string, size_t> index;
+  for (size_t k = 0; k < header.fields.size(); ++k) {
+    if (!index.emplace(Lower(Trim(header.fields[k])), k).second)
+      refuse(header.line, "column " + Quoted(Trim(header.fields[k])) + " appears twice");
+  }
+  const bool samples = index.count("date") && index.count("analyte");
+  const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsCsvColumns();
+  const std::vector<std::string> required =
+      samples ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
+              : std::vector<std::string>{"well", "s"};
+  if (!samples && !index.count("s")) {
+    refuse(header.line,
+           "not a site table: a laboratory table has the columns well,date,analyte,value,unit,"
+           "nonDetect, a wells table well,s,y,inFit");
+    return false;
+  }
+  for (const std::string& name : required)
+    if (!index.count(Lower(name))) refuse(header.line, "missing column \"" + name + "\"");
+  for (const auto& [name, k] : index) {
+    const bool ok =
+        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == name; });
+    if (!ok) refuse(header.line, "unknown column " + Quoted(Trim(header.fields[k])));
+  }
+  if (refused) return false;
+
+  SiteCsvRows read;
+  for (; next < table.records.size(); ++next) {
+    const CsvRecord& record = table.records[next];
+    if (blank(record)) continue;
+    if (record.fields.size() != header.fields.size()) {
+      refuse(record.line, std::to_string(record.fields.size()) + " fields for " +
+                              std::to_string(header.fields.size()) + " columns");
+      continue;
+    }
+    auto has = [&](const char* column) { return index.count(Lower(column)) > 0; };
+    auto cell = [&](const char* column) {
+      return has(column) ? record.fields[index.at(Lower(column))] : std::string();
+    };
+    bool ok = true;
+    auto bad = [&](const char* column, const std::string& reason) {
+      refuse(record.line, std::string(column) + ": " + reason);
+      ok = false;
+    };
+    const std::string well = Trim(cell("well"));
+    if (well.empty()) bad("well", "the well's name is empty");
+
+    if (!samples) {
+      SiteWell w;
+      w.name = well;
+      if (!ParseNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s))
+        bad("s", Quoted(cell("s")) + " is not a number");
+      if (!Trim(cell("y")).empty() && (!ParseNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
+        bad("y", Quoted(cell("y")) + " is not a number");
+      if (!ParseFlag(cell("inFit"), true, &w.inFit))
+        bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
+      if (ok) {
+        read.wells.push_back(w);
+        read.wellOrigins.push_back({source, record.line});
+      }
+      continue;
+    }
+
+    SiteSample sample;
+    sample.well = well;
+    sample.date = Trim(cell("date"));
+    long day = 0;
+    if (!ParseSiteDate(sample.date, &day)) bad("date", Quoted(sample.date) + " is not a date (YYYY-MM-DD)");
+    sample.analyte = Trim(cell("analyte"));
+    if (sample.analyte.empty()) bad("analyte", "the analyte is empty");
+    const std::string unitText = Trim(cell("unit"));
+    const char* unit = ParseSiteUnit(unitText);
+    if (!unit) {
+      bad("unit", "unknown unit " + Quoted(unitText) + " (ug/L, mg/L or mV)");
+    } else {
+      sample.unit = unit;
+      const bool orp = sample.analyte == kIndicatorOrp;
+      if (orp != (sample.unit == kUnitMv))
+        bad("unit", orp ? "ORP is given in mV" : Quoted(unitText) + " is no concentration unit");
+    }
+    std::string valueText = Trim(cell("value"));
+    bool lessThan = false;
+    if (!valueText.empty() && valueText[0] == '<') {
+      lessThan = true;
+      valueText = Trim(valueText.substr(1));
+    }
+    if (!ParseNumber(valueText, separator, &sample.value) || !std::isfinite(sample.value)) {
+      bad("value", Quoted(cell("value")) + " is not a finite number");
+    } else if (sample.value < 0.0 && sample.analyte != kIndicatorOrp) {
+      // ORP alone may be negative: a reducing water's potential is.
+      bad("value", Quoted(cell("value")) + " is negative");
+    }
+    if (!ParseFlag(cell("nonDetect"), false, &sample.nonDetect))
+      bad("nonDetect", Quoted(cell("nonDetect")) + " is neither yes nor no");
+    sample.nonDetect = sample.nonDetect || lessThan;
+    if (ok) {
+      read.samples.push_back(sample);
+      read.sampleOrigins.push_back({source, record.line});
+    }
+  }
+  if (refused) return false;
+  auto append = [](auto& to, const auto& from) { to.insert(to.end(), from.begin(), from.end()); };
+  append(rows->wells, read.wells);
+  append(rows->wellOrigins, read.wellOrigins);
+  append(rows->samples, read.samples);
+  append(rows->sampleOrigins, read.sampleOrigins);
+  return true;
+}
+
+bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, SiteData* merged,
+                   std::ostream& err) {
+  SiteData result = replace ? SiteData{} : site;
+  int refused = 0;
+  auto refuse = [&](const SiteCsvRows::Origin& at, const std::string& reason) {
+    err << at.source << ":" << at.line << ": " << reason << "\n";
+    ++refused;
+  };
+
+  std::map<std::string, size_t> wellAt;
+  for (size_t k = 0; k < result.wells.size(); ++k) wellAt.emplace(result.wells[k].name, k);
+  std::map<std::string, size_t> rowOfWell;
+  for (size_t k = 0; k < rows.wells.size(); ++k) {
+    const SiteWell& w = rows.wells[k];
+    const auto [first, isNew] = rowOfWell.emplace(w.name, k);
+    if (!isNew && !(rows.wells[first->second] == w)) {
+      const SiteCsvRows::Origin& o = rows.wellOrigins[first->second];
+      refuse(rows.wellOrigins[k], "well: " + Quoted(w.name) + " is given other values on " + o.source + ":" +
+                                      std::to_string(o.line));
+      continue;
+    }
+    const auto at = wellAt.find(w.name);
+    if (at == wellAt.end()) {
+      wellAt.emplace(w.name, result.wells.size());
+      result.wells.push_back(w);
+    } else {
+      result.wells[at->second] = w;
+    }
+  }
+
+  // One value per well, date and analyte; the same value again is the same
+  // sample, read twice.
+  using Key = std::tuple<std::string, std::string, std::string>;
+  std::map<Key, size_t> sampleAt;
+  for (size_t k = 0; k < result.samples.size(); ++k) {
+    const SiteSample& s = result.samples[k];
+    sampleAt.emplace(Key{s.well, s.date, s.analyte}, k);
+  }
+  std::map<Key, size_t> rowOfSample;
+  for (size_t k = 0; k < rows.samples.size(); ++k) {
+    const SiteSample& s = rows.samples[k];
+    if (!wellAt.count(s.well)) {
+      refuse(rows.sampleOrigins[k],
+             "well: " + Quoted(s.well) + " is no known well (add it with a wells table)");
+      continue;
+    }
+    const Key key{s.well, s.date, s.analyte};
+    const auto at = sampleAt.find(key);
+    if (at == sampleAt.end()) {
+      sampleAt.emplace(key, result.samples.size());
+      rowOfSample.emplace(key, k);
+      result.samples.push_back(s);
+      continue;
+    }
+    const SiteSample& held = result.samples[at->second];
+    const bool same = held.nonDetect == s.nonDetect && (held.unit == kUnitMv) == (s.unit == kUnitMv) &&
+                      std::fabs(InUg(held) - InUg(s)) <= 1e-12 * std::fabs(InUg(s));
+    if (same) continue;
+    const auto earlier = rowOfSample.find(key);
+    const std::string where = earlier != rowOfSample.end()
+                                  ? " than on " + rows.sampleOrigins[earlier->second].source + ":" +
+                                        std::to_string(rows.sampleOrigins[earlier->second].line)
+                                  : " than the project holds";
+    refuse(rows.sampleOrigins[k], "value: " + Quoted(s.analyte) + " at " + Quoted(s.well) + " on " + s.date +
+                                      " has another value" + where);
+  }
+  if (refused) return false;
+  *merged = std::move(result);
+  return true;
+}
+
+void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {
+  out << CsvJoin(SiteWellsCsvColumns()) << "\n";
+  for (const SiteWell& w : site.wells)
+    out << CsvJoin({Latin1ToUtf8(w.name), FormatNumber(w.s), FormatNumber(w.y), FlagText(w.inFit)}) << "\n";
+}
+
+void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out) {
+  out << CsvJoin(SiteSamplesCsvColumns()) << "\n";
+  for (const SiteSample& s : site.samples)
+    out << CsvJoin({Latin1ToUtf8(s.well), s.date, Latin1ToUtf8(s.analyte), FormatNumber(s.value), s.unit,
+                    FlagText(s.nonDetect)})
+        << "\n";
+}

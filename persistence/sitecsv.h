@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The site data as spreadsheet tables: a laboratory table in long form,
+// one sample per row (well,date,analyte,value,unit,nonDetect), and a wells
+// table (well,s,y,inFit), each recognised by its header. Tables are read as
+// the database CSV is (comma or semicolon with decimal comma, UTF-8 or
+// Windows-1252) and written in UTF-8.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/sitedata.h"
+
+// The headers written, in column order.
+const std::vector<std::string>& SiteWellsCsvColumns();
+const std::vector<std::string>& SiteSamplesCsvColumns();
+
+// Rows read from tables, with where each came from for the messages.
+struct SiteCsvRows {
+  struct Origin {
+    std::string source;
+    int line = 0;
+  };
+  std::vector<SiteWell> wells;
+  std::vector<Origin> wellOrigins;
+  std::vector<SiteSample> samples;
+  std::vector<Origin> sampleOrigins;
+};
+
+// Reads one table into `rows` (appending). Every unsound row is written to
+// `err` as "<source>:<line>: <field>: <reason>"; returns false when any was,
+// and then adds nothing.
+bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRows* rows, std::ostream& err);
+
+// The site data after adding `rows` to `site` (or replacing it with them):
+// a well named again takes the new values; a sample repeated with the same
+// value is kept once. Refuses, naming row and field, a sample of a well
+// neither holds, a second value for one well, date and analyte, and a well
+// given twice with different values among the rows. False, with `merged`
+// untouched, when anything was refused.
+bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, SiteData* merged,
+                   std::ostream& err);
+
+void WriteSiteWellsCsv(const SiteData& site, std::ostream& out);
+void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out);

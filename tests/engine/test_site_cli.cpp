@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/extras.h"
+#include "persistence/projectfile.h"
+#include "tools/cli/cli.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliResult {
+  int status;
+  std::string out, err;
+};
+
+CliResult Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "virelo-cli");
+  std::ostringstream out, err;
+  testing::internal::CaptureStdout();
+  const int status = RunCli(args, out, err);
+  testing::internal::GetCapturedStdout();
+  return {status, out.str(), err.str()};
+}
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+const char* kWells = "well,s,y,inFit\nMW1,0,0,yes\nMW2,20,0,yes\nMW3,40,0,yes\nMW4,60,0,yes\nMW5,80,0,yes\n";
+// The textbook line on 2024-05-12, a non-detect at MW5 on an earlier date,
+// and indicators of an iron-reducing well.
+const char* kLab =
+    "well;date;analyte;value;unit;nonDetect\n"
+    "MW1;2024-05-12;Benzene;1000;ug/L;\nMW2;2024-05-12;Benzene;420;ug/L;\nMW3;2024-05-12;Benzene;0,2;mg/L;\n"
+    "MW4;2024-05-12;Benzene;75;ug/L;\nMW5;2024-05-12;Benzene;40;\xB5g/L;\nMW5;2023-05-12;Benzene;<1;ug/L;\n"
+    "MW1;2024-05-12;Oxygen;0,2;mg/L;\nMW1;2024-05-12;Nitrate-N;0,1;mg/L;\nMW1;2024-05-12;Iron(II);3;mg/L;\n"
+    "MW1;2024-05-12;Sulfate;20;mg/L;\nMW1;2024-05-12;Sulfide;0,1;mg/L;\n";
+
+class SiteCli : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("virelo-site-cli-" + std::to_string(::getpid()) + "-" +
+                                        testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    // The worked example's aquifer: v = 0.04 m/d, ax = 10 m, Sy = 10 m, x = 100 m.
+    fs::copy_file(std::string(VIRELO_SOURCE_DIR) + "/examples/worked-example.vrp", Path("p.vrp"));
+    std::ofstream(Path("wells.csv"), std::ios::binary) << kWells;
+    std::ofstream(Path("lab.csv"), std::ios::binary) << kLab;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
+  // The laboratory table may come before the wells it names.
+  const CliResult import = Cli({"site-import", Path("p.vrp"), Path("lab.csv"), Path("wells.csv")});
+  ASSERT_EQ(import.status, kCliOk) << import.err;
+
+  const CliResult decay = Cli({"decay", Path("p.vrp"), "--contaminant", "Benzene", "--csv"});
+  ASSERT_EQ(decay.status, kCliOk) << decay.err;
+  std::istringstream lines(decay.out);
+  std::string header, row;
+  std::getline(lines, header);
+  std::getline(lines, row);
+  EXPECT_EQ(header, "contaminant,date,n,slope,slopeLow,slopeHigh,bulkK,lambda,lambdaLow,lambdaHigh,halfLife,r2,warnings");
+  // Slope and interval as mpmath gives them (see the engine's tests); lambda
+  // = 0.04/40 ((1 + 20 * 0.0408025912373875)^2 - 1) = 0.00229804423016963 (mpmath).
+  EXPECT_EQ(row.rfind("Benzene,2024-05-12,5,-0.0408025912373875", 0), 0u) << row;
+  EXPECT_NE(row.find(",-0.04400770171286"), std::string::npos) << row;
+  EXPECT_NE(row.find(",0.0022980442301696"), std::string::npos) << row;
+  EXPECT_EQ(row.back(), ',');  // no warnings
+
+  const CliResult trend = Cli({"trend", Path("p.vrp"), "--csv", "--level", "95"});
+  ASSERT_EQ(trend.status, kCliOk) << trend.err;
+  EXPECT_EQ(trend.out.substr(0, trend.out.find('\n')),
+            "well,contaminant,n,kPoint,kPointLow,kPointHigh,halfLife,mannKendallS,confidence,cov,trend");
+  EXPECT_NE(trend.out.find("\nMW5,Benzene,1,"), std::string::npos);  // the non-detect is not counted
+
+  const CliResult redox = Cli({"redox", Path("p.vrp")});
+  ASSERT_EQ(redox.status, kCliOk) << redox.err;
+  EXPECT_NE(redox.out.find("MW1  2024-05-12  ANAEROBIC-FE"), std::string::npos) << redox.out;
+  EXPECT_EQ(redox.out.substr(redox.out.rfind("Suggested")), "Suggested redox condition: ANAEROBIC-FE\n");
+  EXPECT_EQ(Cli({"redox", Path("p.vrp"), "--csv"}).out, "well,date,class\nMW1,2024-05-12,ANAEROBIC-FE\n");
+
+  // The tables come back as they went in, in the project's units.
+  const CliResult wells = Cli({"site-export", Path("p.vrp"), "--wells"});
+  EXPECT_EQ(wells.out, "well,s,y,inFit\nMW1,0,0,true\nMW2,20,0,true\nMW3,40,0,true\nMW4,60,0,true\nMW5,80,0,true\n");
+  const CliResult samples = Cli({"site-export", Path("p.vrp"), "--samples"});
+  EXPECT_NE(samples.out.find("\nMW3,2024-05-12,Benzene,0.20000000000000001,mg/L,false\n"), std::string::npos)
+      << samples.out;
+  EXPECT_NE(samples.out.find("\nMW5,2023-05-12,Benzene,1,ug/L,true\n"), std::string::npos);
+}
+
+TEST_F(SiteCli, RefusalsExitCodesAndAnUnchangedProject) {
+  const std::string before = Read(Path("p.vrp"));
+  std::ofstream(Path("bad.csv"), std::ios::binary)
+      << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,3,ppb\nMW2,2024-13-01,Benzene,3,ug/L\n";
+  const CliResult bad = Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("bad.csv")});
+  EXPECT_EQ(bad.status, kCliFailed);
+  EXPECT_NE(bad.err.find("bad.csv:2: unit: unknown unit \"ppb\""), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("bad.csv:3: date:"), std::string::npos) << bad.err;
+  EXPECT_EQ(Read(Path("p.vrp")), before);
+
+  ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("lab.csv")}).status, kCliOk);
+  for (const std::vector<std::string>& usage :
+       {std::vector<std::string>{"decay", Path("p.vrp")},
+        {"decay", Path("p.vrp"), "--contaminant", "Benzene", "--level", "85"},
+        {"decay", Path("p.vrp"), "--contaminant", "Benzene", "--date", "12.05.2024"},
+        {"site-export", Path("p.vrp")},
+        {"site-export", Path("p.vrp"), "--wells", "--samples"},
+        {"site-import", Path("p.vrp")}})
+    EXPECT_EQ(Cli(usage).status, kCliUsage) << usage[0] << " " << usage.back();
+
+  // A date with too few points, and a contaminant without samples: no
+  // lambda, exit 1, the reason on standard error.
+  const CliResult early = Cli({"decay", Path("p.vrp"), "--contaminant", "Benzene", "--date", "2023-05-12", "--csv"});
+  EXPECT_EQ(early.status, kCliFailed);
+  EXPECT_NE(early.err.find("Fewer than three"), std::string::npos) << early.err;
+  EXPECT_EQ(Cli({"decay", Path("p.vrp"), "--contaminant", "Toluene"}).status, kCliFailed);
+  EXPECT_EQ(Cli({"trend", Path("p.vrp"), "--contaminant", "Toluene"}).status, kCliFailed);
+
+  // --replace drops what was there; without it a conflicting value is refused.
+  std::ofstream(Path("other.csv"), std::ios::binary) << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,999,ug/L\n";
+  EXPECT_EQ(Cli({"site-import", Path("p.vrp"), Path("other.csv")}).status, kCliFailed);
+  EXPECT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("other.csv"), "--replace"}).status, kCliOk);
+  EXPECT_EQ(Cli({"site-export", Path("p.vrp"), "--samples"}).out,
+            "well,date,analyte,value,unit,nonDetect\nMW1,2024-05-12,Benzene,999,ug/L,false\n");
+}
+
+TEST_F(SiteCli, JsonCarriesTheSiteDataAndTheFileKeepsThemExactly) {
+  ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("lab.csv")}).status, kCliOk);
+  const CliResult exported = Cli({"project-export", Path("p.vrp")});
+  ASSERT_EQ(exported.status, kCliOk);
+  EXPECT_NE(exported.out.find("\"site\": {"), std::string::npos);
+  EXPECT_NE(exported.out.find("\"nonDetect\": true"), std::string::npos);
+  std::ofstream(Path("p.json"), std::ios::binary) << exported.out;
+  ASSERT_EQ(Cli({"project-import", Path("p.json"), Path("q.vrp")}).status, kCliOk);
+  EXPECT_EQ(Cli({"project-export", Path("q.vrp")}).out, exported.out);
+  EXPECT_EQ(Read(Path("q.vrp")), Read(Path("p.vrp")));
+
+  // Loaded from the file, every sample is what was imported.
+  Project* loaded = virelo_LoadProject(Path("p.vrp").c_str(), "rb");
+  ASSERT_NE(loaded, nullptr);
+  const SiteData& site = virelo_ExtrasOf(*loaded).site;
+  ASSERT_EQ(site.samples.size(), 11u);
+  EXPECT_EQ(site.samples[2], (SiteSample{"MW3", "2024-05-12", "Benzene", 0.2, "mg/L", false}));
+  EXPECT_EQ(site.samples[5], (SiteSample{"MW5", "2023-05-12", "Benzene", 1.0, "ug/L", true}));
+  virelo_FreeProject(loaded);
+
+  // JSON that breaks the rules of the tables is refused by the same rules.
+  struct Case {
+    const char* from;
+    const char* to;
+  } cases[] = {{"\"well\": \"MW2\"", "\"well\": \"MW9\""},
+               {"\"date\": \"2024-05-12\"", "\"date\": \"2024-02-30\""},
+               {"\"unit\": \"mg/L\"", "\"unit\": \"ppm\""},
+               {"\"value\": 1000.0", "\"value\": -1000.0"},
+               {"\"inFit\": true", "\"inFit\": 1"}};
+  for (const Case& c : cases) {
+    std::string json = exported.out;
+    const size_t at = json.find(c.from);
+    ASSERT_NE(at, std::string::npos) << c.from;
+    json.replace(at, std::string(c.from).size(), c.to);
+    std::ofstream(Path("bad.json"), std::ios::binary) << json;
+    const CliResult refused = Cli({"project-import", Path("bad.json"), Path("r.vrp")});
+    EXPECT_EQ(refused.status, kCliFailed) << c.to;
+    EXPECT_NE(refused.err.find("/site/"), std::string::npos) << refused.err;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli redox: the redox condition each well's indicators suggest, and
+// the one suggested for the aquifer.
+#include <ostream>
+
+#include "engine/extras.h"
+#include "engine/redox.h"
+#include "persistence/csv.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/site_common.h"
+
+std::string RedoxUsage() {
+  return "  redox FILE.vrp [--csv]\n"
+         "      The redox condition of each well and sampling date with indicators,\n"
+         "      by the thresholds of the USGS redox framework, and the condition\n"
+         "      suggested for the aquifer.\n";
+}
+
+int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CliArguments parsed;
+  std::string error;
+  if (!ParseCliArguments(args, {{"--csv", false}}, &parsed, &error)) return UsageError(error, err);
+  if (parsed.files.size() != 1) return UsageError("redox takes one project file", err);
+  ProjectHandle project = LoadSiteProject(parsed.files[0], err);
+  if (!project) return kCliFailed;
+  const SiteData& site = virelo_ExtrasOf(*project).site;
+  const std::vector<RedoxReading> readings = ReadRedox(site);
+  if (readings.empty()) {
+    err << "virelo-cli: " << parsed.files[0] << " holds no indicators at its wells\n";
+    return kCliFailed;
+  }
+  if (parsed.has("--csv")) {
+    out << "well,date,class\n";
+    for (const RedoxReading& r : readings)
+      out << CsvJoin({Latin1ToUtf8(r.well), r.date, kRedoxConditions[r.condition].text}) << "\n";
+  } else {
+    for (const RedoxReading& r : readings)
+      out << Latin1ToUtf8(r.well) << "  " << r.date << "  " << kRedoxConditions[r.condition].text << "  ("
+          << r.rule << ")\n";
+    std::string reason;
+    const int suggested = SuggestRedox(site, readings, &reason);
+    out << "Suggested redox condition: " << kRedoxConditions[suggested].text << "\n";
+  }
+  out.flush();
+  return out ? kCliOk : kCliFailed;
+}
