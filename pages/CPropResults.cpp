@@ -42,7 +42,7 @@ constexpr int kLegendGap = 3;
 // controls.
 constexpr int kIdPage = 1300;
 // The "Uncertainty..." button answers with the window's own text.
-constexpr int kIdUncertaintyButton = 1380;
+constexpr int kIdUncertaintyButton = 1600;
 int controlIdOf(int side, int control) {
   return 1300 + side * 10 + control;
 }
