@@ -9,6 +9,7 @@
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -109,6 +110,25 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
       plug->append(d, range.lower);
       plug->append(d, range.upper);
     }
+  }
+
+  // The wells' measurements: filled where detected, open at the detection
+  // limit where not.
+  for (bool nonDetect : {false, true}) {
+    QList<QPointF> points;
+    for (const PlumeProfile::FieldPoint& f : profile.field)
+      if (f.nonDetect == nonDetect && f.s <= profile.sMax) points.append({f.s, shown(f.ratio)});
+    if (points.isEmpty()) continue;
+    auto* wells = new QScatterSeries;
+    wells->setObjectName(QLatin1String(nonDetect ? centreline::kFieldNonDetect : centreline::kFieldDetected));
+    wells->setName(nonDetect ? QStringLiteral("Not detected (limit)")
+                             : QStringLiteral("Measured C/C0, %1").arg(profile.fieldDate));
+    wells->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    wells->setMarkerSize(9.0);
+    wells->setPen(QPen(QColor(0x11, 0x11, 0x11), 1.4));
+    wells->setBrush(nonDetect ? QBrush(Qt::white) : QBrush(QColor(0x11, 0x11, 0x11)));
+    wells->replace(points);
+    chart->addSeries(wells);
   }
 
   auto* sAxis = new QValueAxis;

@@ -21,6 +21,8 @@ inline constexpr const char* kExact = "exact";
 inline constexpr const char* kAcceptable = "acceptable";
 inline constexpr const char* kReceptor = "receptor";
 inline constexpr const char* kPlugFlow = "plugFlow";
+inline constexpr const char* kFieldDetected = "fieldDetected";
+inline constexpr const char* kFieldNonDetect = "fieldNonDetect";
 }  // namespace centreline
 
 // Bounds of the concentration axis: whole decades from below the smaller of

@@ -19,6 +19,7 @@
 
 #include "analysis/ChainChart.h"
 #include "engine/chaincalc.h"
+#include "engine/extras.h"
 #include "engine/validation.h"
 #include "platform/Platform.h"
 
@@ -59,6 +60,18 @@ const Contaminant* Find(const Project& project, const std::string& name) {
 }
 
 }  // namespace
+
+bool RunChainWindow(Project* project, AssessmentRange range, QWidget* parent) {
+  if (!project) return false;
+  const int16_t modified = project->modified;
+  project->modified = 0;
+  ChainWindow window(project, &virelo_Extras(project).chains, range,
+                     QString::fromStdString(virelo_SettingsOf(*project).concentrationUnit), parent);
+  Platform::instance().execDialog(&window);
+  const bool changed = project->modified != 0;
+  project->modified = static_cast<int16_t>(modified || changed);
+  return changed;
+}
 
 ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, AssessmentRange range,
                          const QString& unit, QWidget* parent)

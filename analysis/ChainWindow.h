@@ -20,6 +20,11 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+// Opens the window modally (through the Platform) over the project's own
+// chains, with the project's concentration unit; true when the chains were
+// changed.
+bool RunChainWindow(Project* project, AssessmentRange range, QWidget* parent);
+
 class ChainWindow : public QDialog {
   Q_OBJECT
  public:

@@ -68,6 +68,7 @@ QColor PlanViewPicture::colourOf(double value) const {
 void PlanViewPicture::clear() {
   values_.clear();
   contour_.clear();
+  wells_.clear();
   field_ = QImage();
   title_.clear();
 }
@@ -79,6 +80,7 @@ void PlanViewPicture::setProfile(const PlumeProfile& profile, double lower) {
   x_ = profile.x;
   caRatio_ = profile.caRatio;
   sourceHalfWidth_ = profile.sourceHalfWidth;
+  wells_ = profile.field;
   lower_ = (lower > 0.0 && lower < 1.0) ? lower : 1e-6;
   values_.assign(static_cast<size_t>(kColumns) * kRows, 0.0);
   field_ = QImage(kColumns, kRows, QImage::Format_RGB32);
@@ -208,6 +210,18 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   }
   painter.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap));
   painter.drawPath(contour);
+
+  // The monitoring wells with their measurements: filled where detected.
+  for (const PlumeProfile::FieldPoint& w : wells_) {
+    if (w.s > sMax_ || std::fabs(w.y) > yMax_) continue;
+    const QPointF at = toPlot(w.s, w.y);
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(w.nonDetect ? QBrush(Qt::white) : QBrush(Qt::black));
+    painter.drawEllipse(at, line * 0.22, line * 0.22);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(ink);
+    painter.drawText(at + QPointF(line * 0.3, -line * 0.25), w.well);
+  }
 
   // The receptor on the centre line.
   const QPointF receptor = toPlot(x_, 0.0);

@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/PlumeProfile.h"
+
 class QFontMetricsF;
 class QPainter;
 struct PlumeProfile;
@@ -65,6 +67,7 @@ class PlanViewPicture {
   double sourceHalfWidth_ = 0.0;
   double lower_ = 1e-6;
   std::vector<double> values_;
+  std::vector<PlumeProfile::FieldPoint> wells_;  // the site's wells with their measurements
   QImage field_;
   std::vector<QLineF> contour_;
   mutable QRectF plot_;  // where the last paint put the samples

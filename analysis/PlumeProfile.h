@@ -32,6 +32,16 @@ struct PlumeProfile {
   double sourceHalfWidth = 0.0;
   // Screening C(s, y, 0)/C0, for the plan view.
   std::function<double(double s, double y)> plan;
+  // The site's measurements of the contaminant as C/C0 (with the project's
+  // C0 and unit) at its wells downstream of the source, on the date a
+  // decay-constant fit would take; empty without site data.
+  struct FieldPoint {
+    QString well;
+    double s = 0.0, y = 0.0, ratio = 0.0;
+    bool nonDetect = false;
+  };
+  std::vector<FieldPoint> field;
+  QString fieldDate;
 };
 
 // The profile of one result at `points` evenly spaced distances

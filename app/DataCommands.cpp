@@ -19,10 +19,11 @@ namespace {
 const DataMenuEntry kDataMenu[] = {
     {"editGeneric", "&Edit generic contaminant data", "", &EditGenericData},
     {"saveGeneric", "&Save generic data as default", "", &SaveGenericDataAsDefault},
+    {"siteData", "Si&te data...", "", &OpenSiteData},
+    {"decayChain", "&Decay chain...", "", &OpenDecayChain},
+    {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
 };
 }  // namespace
 

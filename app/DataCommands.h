@@ -27,6 +27,8 @@ void EditGenericData(MainDialog& window);
 void SaveGenericDataAsDefault(MainDialog& window);
 void LoadApplicationDefaults(MainDialog& window);
 void ShowUncertainty(MainDialog& window);
+void OpenSiteData(MainDialog& window);
+void OpenDecayChain(MainDialog& window);
 
 class DataCommands : public QObject {
  public:

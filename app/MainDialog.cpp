@@ -167,6 +167,7 @@ void MainDialog::Initialise(const QString& commandLine) {
     Platform::instance().execDialog(&splash);
   }
   pageTabs->CreatePages();
+  connect(pageTabs->aquiferPage, &CPropAqui::siteDataRequested, this, [this] { OpenSiteData(*this); });
   const QString tabTips[PageTabs::kPageCount] = {
       QStringLiteral("Project settings ... Ctrl+1"), QStringLiteral("Aquifer settings ... Ctrl+2"),
       QStringLiteral("Contaminant settings ... Ctrl+3"), QStringLiteral("Results ... Ctrl+4")};

@@ -121,7 +121,7 @@ std::vector<RedoxReading> ReadRedox(const SiteData& site) {
     const auto found = byWell.find(well);
     if (found == byWell.end()) return;
     for (const auto& [date, in] : found->second) {
-      RedoxReading r{well, date, kRedoxUnknown, ""};
+      RedoxReading r{well, date, kRedoxUnknown, "", in};
       r.condition = ClassifyRedox(in, &r.rule);
       readings.push_back(r);
     }

@@ -57,6 +57,7 @@ struct RedoxReading {
   std::string date;
   int condition = kRedoxUnknown;
   std::string rule;
+  RedoxIndicators indicators;  // [mg/L], as the rules read them
 };
 // One reading per well and sampling date that has any indicator, ordered by
 // well (as listed) and date.

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSizePolicy>
 #include <QStyle>
@@ -47,6 +48,7 @@ enum AquiferControlId {
   kIdRedoxIron,
   kIdRedoxMethane,
   kIdPresetList,
+  kIdSiteDataButton,
 };
 
 // Redox conditions (the values stored in the record) of the buttons.
@@ -193,6 +195,12 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
     connect(button, &QRadioButton::clicked, this, &CPropAqui::OnButtonClicked);
   }
   buttonColumn->addStretch(1);
+  // The site's own indicators suggest a condition in the Site data window.
+  auto* siteButton = new QPushButton(QStringLiteral("Si&te data..."));
+  siteButton->setObjectName(QStringLiteral("aquiferSiteData"));
+  setControlId(siteButton, kIdSiteDataButton);
+  connect(siteButton, &QPushButton::clicked, this, &CPropAqui::siteDataRequested);
+  buttonColumn->addWidget(siteButton);
 
   auto* listColumn = new QVBoxLayout;
   auto* listLabel = new QLabel("Generic decay constant available for following contaminants :");

@@ -51,6 +51,11 @@ class CPropAqui : public PropPage {
   // False while the page writes into its own controls.
   bool trackingChanges = true;
 
+ signals:
+  // The user asked for the Site data window (its button beside the redox
+  // conditions).
+  void siteDataRequested();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

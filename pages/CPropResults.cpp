@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "analysis/ChainWindow.h"
 #include "analysis/PlumeProfile.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
@@ -28,6 +29,7 @@
 #include "engine/extras.h"
 #include "engine/records.h"
 #include "engine/validation.h"
+#include "pages/ChainMarks.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
 #include "platform/Platform.h"
@@ -43,6 +45,8 @@ constexpr int kLegendGap = 3;
 constexpr int kIdPage = 1300;
 // The "Uncertainty..." button answers with the window's own text.
 constexpr int kIdUncertaintyButton = 1600;
+// The decay-chain button answers help with the window it opens.
+constexpr int kIdChainWindow = 1385;
 int controlIdOf(int side, int control) {
   return 1300 + side * 10 + control;
 }
@@ -159,6 +163,14 @@ QWidget* CPropResults::buildSide(int side) {
     setControlId(uncertaintyButton_, kIdUncertaintyButton);
     connect(uncertaintyButton_, &QPushButton::clicked, this, &CPropResults::ShowUncertainty);
     rangeRow->addWidget(uncertaintyButton_);
+    auto* chain = new QPushButton(QStringLiteral("&Chain..."));
+    chain->setObjectName(QStringLiteral("chainButton"));
+    chain->setToolTip(QStringLiteral("The project's decay chains: parents and the daughters they form"));
+    setControlId(chain, kIdChainWindow);
+    connect(chain, &QPushButton::clicked, this, [this] {
+      if (project_ && RunChainWindow(project_, afRange_, this)) RefreshResults();
+    });
+    rangeRow->addWidget(chain);
   }
 
   auto* model = plume ? new ResultListModel({QStringLiteral("d"), "%.2f", "%.2E"},
@@ -371,6 +383,7 @@ void CPropResults::RefreshResults() {
   if (plumeButton_)
     plumeButton_->setEnabled(std::any_of(afRows.begin(), afRows.end(),
                                          [](const ResultListModel::Row& row) { return row.hasValues; }));
+  MarkChainWarnings(*project_, afRange_, afRows);
   plumeModel_->setRows(std::move(plumeRows));
   afModel_->setRows(std::move(afRows));
   updateProbabilities();

@@ -103,9 +103,10 @@ bool ResultListModel::fragile(int row) const {
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
-  // Only the tooltips and the mark beside "C0/C" need the exact solution.
-  const bool needsExact = (role == Qt::ToolTipRole && index.column() != kMarginColumn) ||
-                          (role == Qt::DecorationRole && index.column() == 2);
+  // The tooltips, the marks and the class are what may depend on the exact
+  // solution; the values and names never do.
+  const bool needsExact = role == ClassRole || ((role == Qt::ToolTipRole || role == Qt::DecorationRole) &&
+                                                index.column() != kMarginColumn);
   const Row& r = needsExact ? withExact(index.row()) : rows_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole: {
@@ -130,7 +131,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       if (index.column() == 2 && r.hasValues && exactMarkColumn_) return exactMarkIcon(r.exactMark);
       return {};
     case Qt::ToolTipRole:
-      if (index.column() != kMarginColumn) return r.exactTip.isEmpty() ? QVariant() : QVariant(r.exactTip);
+      if (index.column() != kMarginColumn) {
+        const QString tip = r.chainTip.isEmpty() || r.exactTip.isEmpty()
+                                ? r.chainTip + r.exactTip
+                                : r.chainTip + QStringLiteral("\n\n") + r.exactTip;
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+      }
       if (!r.hasValues) return {};
       if (fragile(index.row()))
         return QStringLiteral("Fragile: the class changes within a factor of 2 of %1.")

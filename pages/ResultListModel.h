@@ -40,6 +40,9 @@ class ResultListModel : public QAbstractTableModel {
     // the first time the row is drawn or read.
     ExactMark exactMark = ExactMark::None;
     QString exactTip;
+    // Where the contaminant fares worse in a decay chain: its part of the
+    // tooltip, before the exact solution's.
+    QString chainTip;
   };
 
   // Column formats: fixed inside 1e-7 < |v| < 1e7, exponent outside.
@@ -63,7 +66,9 @@ class ResultListModel : public QAbstractTableModel {
   bool hasProbabilityColumn() const { return static_cast<bool>(probabilitySource_); }
   // Where the exact-solution mark of a row comes from: called at most once
   // per row with values, when it is first drawn or read, until the rows are
-  // set again. It fills the row's exactMark and exactTip.
+  // set again. It fills the row's exactMark and exactTip, and may set its
+  // class where the verdict rests on the exact solution: the class icon, the
+  // class role and row() all wait for it.
   void setExactSource(std::function<void(Row& row)> source) { exactSource_ = std::move(source); }
   // Whether the exact source has been asked about a row (for tests and
   // benchmarks that check the work stays with the rows drawn).

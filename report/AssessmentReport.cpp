@@ -24,6 +24,7 @@
 
 #include "persistence/atomicfile.h"
 #include "report/ReportChart.h"
+#include "report/ReportPagination.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -178,6 +179,7 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
       QStringLiteral("h1 { font-size: 16pt; margin-bottom: 6px; } "
                      "h2 { font-size: 12pt; margin-top: 14px; margin-bottom: 4px; } "
                      "h3 { font-size: 10pt; margin-top: 10px; margin-bottom: 3px; } "
+                     "h4 { font-size: 8.5pt; font-weight: normal; margin-top: 6px; margin-bottom: 3px; } "
                      "p { margin-top: 3px; margin-bottom: 3px; } "
                      "th { font-weight: bold; }"));
   // A number or a name is not broken inside while its cell has room for it.
@@ -199,6 +201,7 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   // as it was before the edit, unmeasured where the edit moved it; laying
   // out the whole report again makes every page count.
   doc->markContentsDirty(0, doc->characterCount());
+  KeepReportPartsTogether(doc.get());
   return doc;
 }
 
@@ -226,7 +229,12 @@ int PaintReport(const Project& project, const ReportSettings& settings, QPagedPa
     painter.translate(0, -body.top());
     painter.setClipRect(body);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = body;
+    // The layout puts a line that does not fit at the very top of the next
+    // page, exactly on this page's edge, and draws every line its clip
+    // touches: the painter's clip would hide such a line, but its text would
+    // still go into the PDF, found twice by search and copy. Half a point
+    // inside the edges keeps each line to the page it stands on.
+    context.clip = body.adjusted(0, 0.5, 0, -0.5);
     context.palette.setColor(QPalette::Text, Qt::black);
     doc->documentLayout()->draw(&painter, context);
     painter.restore();

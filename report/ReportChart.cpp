@@ -86,7 +86,9 @@ ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
   p.distance->setTickAnchor(0);
   p.concentration->setTitleText(QStringLiteral("C/C0"));
   p.concentration->setBase(10);
-  p.concentration->setLabelFormat(QStringLiteral("%.0e"));
+  // Decades as a reader writes them: 1, 0.1, 0.001, and the exponent form
+  // only from 1e-05 on, where the zeros would have to be counted.
+  p.concentration->setLabelFormat(QStringLiteral("%g"));
   p.concentration->setMinorTickCount(0);
   for (QAbstractAxis* axis :
        {static_cast<QAbstractAxis*>(p.distance), static_cast<QAbstractAxis*>(p.concentration)}) {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include <QRegularExpression>
 
+#include "engine/extras.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -20,7 +21,7 @@ ReportContext::ReportContext(const Project& project, const ReportSettings& setti
       plumeRange_(kAssessmentRanges[settings.plumeRangeIndex].range),
       afRange_(kAssessmentRanges[settings.afRangeIndex].range) {}
 
-void ReportContext::heading(int level, const QString& title, const char* key, bool newPage) {
+void ReportContext::heading(int level, const QString& title, const char* key) {
   QString number;
   if (level == 2) {
     number = QString::number(++section_);
@@ -29,9 +30,7 @@ void ReportContext::heading(int level, const QString& title, const char* key, bo
     number = QStringLiteral("%1.%2").arg(section_).arg(++part_);
   }
   if (key) numbers_[QLatin1String(key)] = number;
-  add(QStringLiteral("<h%1%2>%3 %4</h%1>")
-          .arg(level)
-          .arg(newPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString(), number, title));
+  add(QStringLiteral("<h%1>%2 %3</h%1>").arg(level).arg(number, title));
 }
 
 QString ReportContext::ref(const char* key) {
@@ -82,6 +81,10 @@ QString ReportContext::rangeText(bool plume) const {
   return QStringLiteral("%1 (green C0 &lt;= %2 C, yellow %3 C &lt; C0 &lt;= %4 C, red C0 &gt; %4 C)")
       .arg(entry, QString::asprintf("%.1f", range.lower), QString::asprintf("%.1f", range.lower),
            QString::asprintf("%.1f", range.upper));
+}
+
+QString ReportContext::unit() const {
+  return esc(QString::fromStdString(virelo_SettingsOf(project_).concentrationUnit));
 }
 
 QString esc(const QString& text) {

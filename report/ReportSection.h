@@ -30,7 +30,7 @@ class ReportContext {
   void add(const QString& html) { html_ += html; }
   // A numbered heading: level 2 counts the sections, level 3 their parts
   // ("4.3 Problems"). `key`, when given, lets other sections refer to it.
-  void heading(int level, const QString& title, const char* key = nullptr, bool newPage = false);
+  void heading(int level, const QString& title, const char* key = nullptr);
   // The number of the heading `key` as other text cites it ("4.3"). The
   // heading may come later in the report: the number is filled in when the
   // report is complete.
@@ -48,6 +48,9 @@ class ReportContext {
   }
   // The assessment range with the class rule it stands for.
   QString rangeText(bool plume) const;
+  // The project's concentration unit, escaped, as every concentration of
+  // the report carries it.
+  QString unit() const;
 
  private:
   const Project& project_;
@@ -92,9 +95,12 @@ void WriteTitleSection(ReportContext&);
 void WriteInputsSection(ReportContext&);
 void WriteResultsSection(ReportContext&);
 void WriteProblemsSection(ReportContext&);
+void WritePlausibilitySection(ReportContext&);
 void WriteExactSection(ReportContext&);
 void WriteRobustnessSection(ReportContext&);
 void WriteUncertaintySection(ReportContext&);
 void WriteChartsSection(ReportContext&);
+void WriteSiteDataSection(ReportContext&);
+void WriteChainSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);
 void WriteSourcesSection(ReportContext&);

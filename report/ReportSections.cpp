@@ -4,11 +4,21 @@
 // here shifts the numbers of those after it, and their references with them.
 #include "report/ReportSection.h"
 
+// One line per section, so that a new one is one line here.
+// clang-format off
 const std::vector<ReportSection> kReportSections = {
-    {"title", WriteTitleSection},     {"inputs", WriteInputsSection},
-    {"results", WriteResultsSection}, {"problems", WriteProblemsSection},
-    {"exact", WriteExactSection},     {"robustness", WriteRobustnessSection},
+    {"title", WriteTitleSection},
+    {"inputs", WriteInputsSection},
+    {"results", WriteResultsSection},
+    {"problems", WriteProblemsSection},
+    {"plausibility", WritePlausibilitySection},
+    {"exact", WriteExactSection},
+    {"robustness", WriteRobustnessSection},
     {"uncertainty", WriteUncertaintySection},
-    {"charts", WriteChartsSection},   {"methods", WriteMethodsSection},
+    {"charts", WriteChartsSection},
+    {"site", WriteSiteDataSection},
+    {"chain", WriteChainSection},
+    {"methods", WriteMethodsSection},
     {"sources", WriteSourcesSection},
 };
+// clang-format on

@@ -5,7 +5,7 @@
 #include "report/ReportSection.h"
 
 void WriteChartsSection(ReportContext& report) {
-  report.heading(2, QStringLiteral("Centre-line charts"), "charts", true);
+  report.heading(2, QStringLiteral("Centre-line charts"), "charts");
   report.add(QStringLiteral(
       "<p>The concentration on the plume axis relative to the source (C/C0, logarithmic), "
       "from the source to a quarter beyond the receptor: the screening model (solid) and the exact "

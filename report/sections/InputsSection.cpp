@@ -4,6 +4,7 @@
 // contaminants assessed.
 #include <cmath>
 
+#include "engine/dispersivity.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -77,11 +78,14 @@ void aquifer(ReportContext& report) {
       {"Hydraulic conductivity", "Kf", kAquiferKf, a.conductivityKf, "%.9f", "m/d"},
       {"Hydraulic gradient", "i", kAquiferI, a.gradientI, "%.7f", "-"},
       {"Effective porosity", "ne", kAquiferNe, a.porosityNe, "%.3f", "-"},
-      {"Source width", "Sz", kAquiferSz, a.sourceWidthSz, "%.2f", "m"},
-      {"Source thickness", "Sy", kAquiferSy, a.sourceThicknessSy, "%.2f", "m"},
-      {"Longitudinal dispersivity", "ax", kAquiferAx, a.dispersivityAx, "%.2f", "m"},
-      {"Transverse dispersivity (with Sy)", "ay", kAquiferAy, a.dispersivityAy, "%.2f", "m"},
-      {"Vertical dispersivity (with Sz)", "az", kAquiferAz, a.dispersivityAz, "%.2f", "m"},
+      // The model reads Sy as half the width across the flow: the report
+      // gives the width a site report gives.
+      {"Source width across the flow", "W = 2 Sy", kAquiferSy, 2.0 * a.sourceThicknessSy, "%.2f", "m"},
+      {"Source thickness below the water table", "Sz", kAquiferSz, a.sourceWidthSz, "%.2f", "m"},
+      {"Longitudinal dispersivity", "ax", kAquiferAx, a.dispersivityAx, "%.3f", "m"},
+      {"Horizontal transverse dispersivity (across the flow)", "ay", kAquiferAy, a.dispersivityAy, "%.3f",
+       "m"},
+      {"Vertical dispersivity (over the thickness)", "az", kAquiferAz, a.dispersivityAz, "%.3f", "m"},
   };
   for (const Line& line : lines) {
     const QString value =
@@ -91,11 +95,27 @@ void aquifer(ReportContext& report) {
             .arg(QLatin1String(line.label), QLatin1String(line.symbol), value, QLatin1String(line.unit)));
   }
   report.add(QStringLiteral("</table>"));
-  report.add(QStringLiteral("<p>Dispersivities: %1.<br>Redox condition: %2.</p>")
-                 .arg(report.project().approximateDispersivity
-                          ? QStringLiteral("approximated from x (ax = x/10, ay = ax/10, az = ay/10)")
-                          : QStringLiteral("entered by the user, not approximated from x"),
-                      QLatin1String(redoxWords(a.redoxCondition))));
+  report.add(
+      QStringLiteral("<p>Dispersivities: %1.<br>Redox condition: %2.</p>")
+          .arg(report.project().approximateDispersivity
+                   ? QStringLiteral("approximated from x (ax = x/10, ay = ax/10, az = ay/10, each to three "
+                                    "decimals)")
+                   : QStringLiteral("entered by the user, not approximated from x"),
+               QLatin1String(redoxWords(a.redoxCondition))));
+  // The results rest on the stored values; say so loudly should they not
+  // be the ones x gives.
+  if (report.project().approximateDispersivity && (a.setMask & kAquiferX) && std::isfinite(a.distanceX) &&
+      a.distanceX > 0) {
+    double ax = 0, ay = 0, az = 0;
+    virelo_DispersivitiesFromX(a.distanceX, &ax, &ay, &az);
+    if (ax != a.dispersivityAx || ay != a.dispersivityAy || az != a.dispersivityAz)
+      report.add(
+          QStringLiteral(
+              "<p><font color=\"#b00000\"><b>Note:</b> the dispersivities used differ from those x gives (ax "
+              "= "
+              "%1, ay = %2, az = %3 m); open and save the project to bring them up to date.</font></p>")
+              .arg(fieldValue(ax, "%.3f"), fieldValue(ay, "%.3f"), fieldValue(az, "%.3f")));
+  }
 }
 
 void contaminants(ReportContext& report) {
@@ -108,18 +128,20 @@ void contaminants(ReportContext& report) {
     return;
   }
   report.add(
-      QStringLiteral("<p>C0 and CA in the unit the user chose for both; decay constants in 1/d. "
+      QStringLiteral("<p>C0 and CA in %1; decay constants in 1/d. "
                      "Assessed: PL the plume length, AF the attenuation factor. Decay constant from: "
                      "the database preset for a redox condition, or user-defined. The literature plume "
                      "length is the 75th percentile of observed plumes, with the number of literature "
-                     "entries in brackets.</p>"));
+                     "entries in brackets.</p>")
+          .arg(report.unit()));
   report.add(tableStart());
-  report.add(
-      QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"19%\">Contaminant</th><th "
-                     "align=\"left\" width=\"8%\">Assessed</th><th align=\"left\" width=\"12%\">C0</th><th "
-                     "align=\"left\" width=\"12%\">CA</th><th align=\"left\" width=\"10%\">Decay constant "
-                     "[1/d]</th><th align=\"left\" width=\"24%\">Decay constant from</th><th align=\"left\" "
-                     "width=\"15%\">Literature plume length [m]</th></tr></thead>"));
+  report.add(QStringLiteral(
+                 "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"19%\">Contaminant</th><th "
+                 "align=\"left\" width=\"8%\">Assessed</th><th align=\"left\" width=\"12%\">C0 [%1]</th><th "
+                 "align=\"left\" width=\"12%\">CA [%1]</th><th align=\"left\" width=\"10%\">Decay constant "
+                 "[1/d]</th><th align=\"left\" width=\"24%\">Decay constant from</th><th align=\"left\" "
+                 "width=\"15%\">Literature plume length [m]</th></tr></thead>")
+                 .arg(report.unit()));
   for (int k : assessed) {
     const Contaminant& c = report.project().contaminants[k];
     QString what;

@@ -5,7 +5,7 @@
 #include "report/ReportSection.h"
 
 void WriteMethodsSection(ReportContext& report) {
-  report.heading(2, QStringLiteral("Methods"), "methods", true);
+  report.heading(2, QStringLiteral("Methods"), "methods");
   report.heading(3, QStringLiteral("Plume length"));
   report.add(QStringLiteral(
       "<p>Plug flow at the seepage velocity with first-order decay: the plume ends where the "
@@ -17,7 +17,8 @@ void WriteMethodsSection(ReportContext& report) {
   report.heading(3, QStringLiteral("Attenuation factor"), "methods-af");
   report.add(QStringLiteral(
       "<p>Steady-state analytical solution for the centre line of a plume from a rectangular "
-      "source (width Sz, thickness Sy) with longitudinal dispersion and first-order decay "
+      "source (width W = 2 Sy across the flow, thickness Sz below the water table) with longitudinal "
+      "dispersion and first-order decay "
       "(Domenico 1987), at the receptor distance x:</p>"
       "<p align=\"center\">C(x)/C0 = exp[ (x / (2 ax)) &#183; (1 &#8722; &#8730;(1 + 4 &#955; ax / v)) ] "
       "&#183; erf( Sz / (2 &#8730;(az x)) ) &#183; erf( Sy / (2 &#8730;(ay x)) )</p>"

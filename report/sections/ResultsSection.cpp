@@ -2,10 +2,27 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The results as the results page shows them: the class and both values of
 // each assessed contaminant, for the plume length and the attenuation factor.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/extras.h"
 #include "engine/validation.h"
+#include "engine/verdict.h"
 #include "report/ReportSection.h"
 
 namespace {
+
+// A concentration to six significant digits, written out in full from
+// 1e-4 to below 1e9 (the range of field data and limits), in the exponent
+// form only beyond.
+QString concentration(double value) {
+  if (std::isnan(value)) return QStringLiteral("-");
+  const double magnitude = std::fabs(value);
+  if (!std::isfinite(value) || magnitude == 0.0 || magnitude < 1e-4 || magnitude >= 1e9)
+    return resultValue(value, "%.4E", "%.4E");
+  const int decimals = std::clamp(5 - static_cast<int>(std::floor(std::log10(magnitude))), 0, 9);
+  return QString::number(value, 'f', decimals);
+}
 
 void resultTable(ReportContext& report, bool plume) {
   const std::vector<const ContaminantResult*> list =
@@ -16,40 +33,61 @@ void resultTable(ReportContext& report, bool plume) {
     return;
   }
   const AssessmentRange range = report.range(plume);
+  const VerdictBasis basis = virelo_SettingsOf(report.project()).verdictBasis;
+  // The verdict has a column of its own where another model than the
+  // screening formula decides it.
+  const bool verdictColumn = !plume && basis != VerdictBasis::Screening;
   report.add(QStringLiteral("<p>Assessment range %1.</p>").arg(report.rangeText(plume)));
   report.add(tableStart());
-  report.add(
-      QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"38%\">Contaminant</th>"
-                     "<th align=\"left\" width=\"14%\">Class</th><th align=\"left\" width=\"24%\">%1</th><th "
-                     "align=\"left\" width=\"24%\">%2</th></tr></thead>")
-          .arg(plume ? QStringLiteral("d [m]") : QStringLiteral("AF"),
-               plume ? QStringLiteral("d/x") : QStringLiteral("C0/C")));
+  if (plume) {
+    report.add(QStringLiteral(
+        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"38%\">Contaminant</th>"
+        "<th align=\"left\" width=\"14%\">Class</th><th align=\"left\" width=\"24%\">d [m]</th><th "
+        "align=\"left\" width=\"24%\">d/x</th></tr></thead>"));
+  } else {
+    report.add(
+        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"22%\">Contaminant</th>"
+                       "<th align=\"left\" width=\"8%\">Class</th><th align=\"left\" width=\"15%\">AF</th>"
+                       "<th align=\"left\" width=\"12%\">C0/C</th><th align=\"left\" width=\"13%\">Receptor, "
+                       "screening [%1]</th><th align=\"left\" width=\"13%\">Receptor, exact [%1]</th><th "
+                       "align=\"left\" width=\"17%\">Target C = CA &#183; AF [%1]</th>%2</tr></thead>")
+            .arg(report.unit(),
+                 verdictColumn ? QStringLiteral("<th align=\"left\">Verdict</th>") : QString()));
+  }
   for (const ContaminantResult* r : list) {
+    const Contaminant& c = report.contaminantOf(*r);
     const bool problems = plume ? HasPlumeLengthProblems(*r) : HasAttenuationFactorProblems(*r);
     AssessmentClass cls = AssessmentClass::Problems;
-    QString first, second;
-    if (!problems) {
-      if (plume) {
-        cls = ClassifyPlumeLength(r->plumeLengthRatio, range);
-        first = resultValue(r->plumeLength, "%.2f", "%.2E");
-        second = resultValue(r->plumeLengthRatio, "%.7f", "%.4E");
-      } else {
-        cls = ClassifyAttenuationFactor(r->sourceRatio, range);
-        first = resultValue(r->attenuationFactor, "%.7f", "%.4E");
-        second = resultValue(r->sourceRatio, "%.7f", "%.4E");
-      }
+    QString cells;
+    if (problems) {
+      cells = QStringLiteral("<td colspan=\"%1\"><i>see problems</i></td>").arg(plume ? 2 : 5);
+    } else if (plume) {
+      cls = ClassifyPlumeLength(r->plumeLengthRatio, range);
+      cells = QStringLiteral("<td>%1</td><td>%2</td>")
+                  .arg(resultValue(r->plumeLength, "%.2f", "%.2E"),
+                       resultValue(r->plumeLengthRatio, "%.7f", "%.4E"));
     } else {
-      first = QStringLiteral("<i>see problems</i>");
+      cls = ClassifyAttenuationFactor(r->sourceRatio, range);
+      const ReceptorConcentrations receptor = ReceptorConcentrationsOf(c, *r);
+      cells = QStringLiteral("<td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>")
+                  .arg(resultValue(r->attenuationFactor, "%.7f", "%.4E"),
+                       resultValue(r->sourceRatio, "%.7f", "%.4E"), concentration(receptor.screening),
+                       receptor.hasExact ? concentration(receptor.exact) : QStringLiteral("-"),
+                       concentration(TargetConcentration(c, *r, basis)));
     }
-    report.add(QStringLiteral("<tr><td>%1</td>%2<td>%3</td><td>%4</td></tr>")
-                   .arg(record(report.contaminantOf(*r).name), classCell(cls), first, second));
+    if (verdictColumn) cells += classCell(VerdictClass(*r, range, basis));
+    report.add(QStringLiteral("<tr><td>%1</td>%2%3</tr>").arg(record(c.name), classCell(cls), cells));
   }
   report.add(QStringLiteral("</table>"));
-  report.add(plume ? QStringLiteral("<p style=\"font-size: 8pt\">d: plume extension; x: distance source - "
-                                    "receptor.</p>")
-                   : QStringLiteral("<p style=\"font-size: 8pt\">AF: attenuation factor C0/C(x); C0: "
-                                    "concentration at the source; C: acceptable concentration at the source "
-                                    "(CA &#215; AF).</p>"));
+  report.add(
+      plume ? QStringLiteral("<p style=\"font-size: 8pt\">d: plume extension; x: distance source - "
+                             "receptor.</p>")
+            : QStringLiteral("<p style=\"font-size: 8pt\">AF: attenuation factor C0/C(x); C0: "
+                             "concentration at the source; C: acceptable concentration at the source "
+                             "(CA &#215; AF). Receptor: the concentration each model predicts at x. "
+                             "Target: the source concentration that just meets CA at the receptor, under "
+                             "the verdict basis (%1).</p>")
+                  .arg(QLatin1String(VerdictBasisText(basis))));
 }
 
 }  // namespace

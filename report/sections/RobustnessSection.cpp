@@ -35,7 +35,8 @@ void robustnessTable(ReportContext& report, const ContaminantResult& r, bool plu
                : QLatin1String(AssessmentClassName(static_cast<AssessmentClass>(k)));
   };
   const QString worse = neighbour(-1), better = neighbour(+1);
-  report.add(QStringLiteral("<p style=\"margin-top: 6px\"><b>%1</b>, %2: %3, %4</p>")
+  // A heading of its own (h4), so that the page keeps it with its lines.
+  report.add(QStringLiteral("<h4><b>%1</b>, %2: %3, %4</h4>")
                  .arg(record(report.contaminantOf(r).name),
                       plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor"),
                       QLatin1String(AssessmentClassName(table.cls)),

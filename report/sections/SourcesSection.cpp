@@ -4,9 +4,11 @@
 // source the bundled database records for it, or a note that the project's
 // value is not the bundled one and so has no recorded source.
 #include <QFile>
+#include <QRegularExpression>
 #include <cmath>
 #include <map>
 
+#include "engine/extras.h"
 #include "persistence/csv.h"
 #include "report/ReportSection.h"
 
@@ -52,10 +54,44 @@ const char* lambdaColumn(int bit) {
   return "";
 }
 
+// The literature table names each decay constant by its column; the reader
+// knows the redox condition, named as the aquifer page names it.
+QString inWords(QString source) {
+  for (int k = 0; k < kRedoxConditionCount; ++k) {
+    const QLatin1String column(lambdaColumn(kRedoxConditions[k].lambdaBit));
+    const QLatin1String words(redoxShortWords(k));
+    source.replace(column + QLatin1Char(':'), QStringLiteral("Decay constant, %1:").arg(words));
+    source.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(column)), words);
+  }
+  return source;
+}
+
 bool sameValue(const QString& cell, double value) {
   bool ok = false;
   const double bundled = cell.toDouble(&ok);
   return ok && std::fabs(bundled - value) <= 1e-12 * std::max(1.0, std::fabs(value));
+}
+
+// Where each user-defined decay constant in use comes from, as the user
+// recorded it with the project.
+void userDefinedSources(ReportContext& report) {
+  const Project& project = report.project();
+  const ProjectSettings& settings = virelo_SettingsOf(project);
+  QString items;
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    const Contaminant& c = project.contaminants[k];
+    double lambda = 0.0;
+    if (!c.assess || c.lambdaSelected != kLambdaUser || !(c.lambdaMask & kLambdaUser) ||
+        !virelo_GetLambda(&c, &lambda))
+      continue;
+    const std::string source = LambdaSourceOf(settings, c.name);
+    items += QStringLiteral("<li><b>%1</b>: user-defined decay constant %2 1/d; %3</li>")
+                 .arg(record(c.name), QString::asprintf("%.6f", lambda),
+                      source.empty() ? QStringLiteral("<i>no source recorded</i>")
+                                     : QStringLiteral("source: ") + esc(QString::fromStdString(source)));
+  }
+  if (!items.isEmpty())
+    report.add(QStringLiteral("<p>User-defined decay constants:</p><ul>%1</ul>").arg(items));
 }
 
 }  // namespace
@@ -93,7 +129,7 @@ void WriteSourcesSection(ReportContext& report) {
           differ << QStringLiteral("the literature plume length");
       }
       const auto source = cells.find(QStringLiteral("source"));
-      text = source == cells.end() ? QString() : esc(source->second);
+      text = source == cells.end() ? QString() : esc(inWords(source->second));
       if (!differ.isEmpty())
         text += QStringLiteral(
                     " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
@@ -109,4 +145,5 @@ void WriteSourcesSection(ReportContext& report) {
                        "user-defined and no literature plume length is known.</p>"));
   else if (!any)
     report.add(QStringLiteral("<p>No database value is used: no contaminant is assessed.</p>"));
+  userDefinedSources(report);
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "engine/extras.h"
 #include "report/ReportSection.h"
 
 void WriteTitleSection(ReportContext& report) {
@@ -34,6 +35,10 @@ void WriteTitleSection(ReportContext& report) {
   report.row(QStringLiteral("Program"), QStringLiteral("Virelo %1").arg(QLatin1String(VIRELO_VERSION)));
   report.row(QStringLiteral("Plume-length range"), report.rangeText(true));
   report.row(QStringLiteral("Attenuation-factor range"), report.rangeText(false));
+  report.row(QStringLiteral("Verdict basis"),
+             QStringLiteral("%1 (decides the class of each attenuation factor)")
+                 .arg(QLatin1String(VerdictBasisText(virelo_SettingsOf(project).verdictBasis))));
+  report.row(QStringLiteral("Concentration unit"), report.unit());
   report.add(QStringLiteral("</table>"));
   if (sha.isEmpty()) {
     report.add(QStringLiteral(

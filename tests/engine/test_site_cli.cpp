@@ -82,6 +82,11 @@ TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
   EXPECT_EQ(row.rfind("Benzene,2024-05-12,5,-0.0408025912373875", 0), 0u) << row;
   EXPECT_NE(row.find(",-0.04400770171286"), std::string::npos) << row;
   EXPECT_NE(row.find(",0.0022980442301696"), std::string::npos) << row;
+  // Its interval, the slope's ends mapped (mpmath): the shallower end gives the lower lambda.
+  const size_t low = row.find(",0.00206932745433323"), high = row.find(",0.00253497919253405");
+  EXPECT_NE(low, std::string::npos) << row;
+  EXPECT_NE(high, std::string::npos) << row;
+  EXPECT_LT(low, high) << row;
   EXPECT_EQ(row.back(), ',');  // no warnings
 
   const CliResult trend = Cli({"trend", Path("p.vrp"), "--csv", "--level", "95"});

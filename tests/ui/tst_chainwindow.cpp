@@ -13,8 +13,16 @@
 #include <QTest>
 #include <cmath>
 
+#include <QTextDocument>
+
 #include "analysis/ChainWindow.h"
+#include "engine/extras.h"
+#include "pages/CPropResults.h"
+#include "pages/ResultListModel.h"
+#include "persistence/projectfile.h"
+#include "report/AssessmentReport.h"
 #include "support/ContaminantProjects.h"
+#include "support/FakePageHost.h"
 
 namespace {
 
@@ -126,6 +134,49 @@ class TestChainWindow : public QObject {
     window.deleteChain();
     QVERIFY(chains.empty());
     QCOMPARE(window.currentChain(), -1);
+  }
+
+  // The dry-cleaner example: every contaminant is green alone, but vinyl
+  // chloride formed along the plume arrives above its CA. Its row says so
+  // without changing its own verdict; the report has the chain's section.
+  void resultsPageMarksAndReportSection() {
+    ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp", "rb"));
+    QVERIFY(project);
+    FakePageHost host;
+    CPropResults page(&host);
+    page.ShowProject(project.get());
+    ResultListModel* rows = page.listModel(CPropResults::AttenuationFactorSide);
+    QCOMPARE(rows->size(), 4);
+    int marked = 0;
+    for (int i = 0; i < rows->size(); ++i) {
+      const QString name = rows->data(rows->index(i, 0), Qt::DisplayRole).toString();
+      QCOMPARE(rows->data(rows->index(i, 0), ResultListModel::ClassRole).toInt(),
+               static_cast<int>(AssessmentClass::Green));
+      if (!name.startsWith("[chain: ")) continue;
+      ++marked;
+      if (name.endsWith("Vinyl chloride")) {
+        QCOMPARE(name, QString("[chain: Red] Vinyl chloride"));
+        const QString tip = rows->data(rows->index(i, 1), Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains("Assessed alone: Green") && tip.contains("exact solution: Red"),
+                 qPrintable(tip));
+      }
+    }
+    QCOMPARE(marked, 3);  // TCE and cis-DCE are yellow in the chain
+
+    const QString report = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 760))
+                               ->toPlainText()
+                               .simplified();
+    QVERIFY(report.contains("Decay chain Daughters formed along the plume"));
+    QVERIFY2(report.contains("Vinyl chloride 0.5 23.87 Red 41.14 Red Green"), qPrintable(report));
+
+    // Without the chain the marks and the section are gone.
+    virelo_Extras(project.get()).chains.clear();
+    page.RefreshResults();
+    for (int i = 0; i < rows->size(); ++i)
+      QVERIFY(!rows->data(rows->index(i, 0), Qt::DisplayRole).toString().contains("chain"));
+    QVERIFY(!BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 760))
+                 ->toPlainText()
+                 .contains("Daughters formed along the plume"));
   }
 };
 

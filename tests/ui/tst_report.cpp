@@ -15,12 +15,17 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <cmath>
 
 #include "engine/breakeven.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
+#include "engine/extras.h"
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
@@ -139,6 +144,35 @@ QString exactRow(const char* name, const ContaminantResult& r, AssessmentRange r
            QLatin1String(marks[static_cast<int>(CompareExactWithScreening(r, range))]));
 }
 
+// The PDF's text line by line as laid out on the page, white space within
+// each line collapsed: a table row reads as one line.
+QString pdfLayoutText(const QString& pdf) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, "-"});
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
+  QString text = QString::fromUtf8(process.readAllStandardOutput());
+  text.replace(QChar(0xFB00), QLatin1String("ff"));
+  text.replace(QChar(0xFB01), QLatin1String("fi"));
+  text.replace(QChar(0xFB02), QLatin1String("fl"));
+  QStringList lines;
+  for (const QString& line : text.split(QLatin1Char('\n'))) lines << line.simplified();
+  return lines.join(QLatin1Char('\n'));
+}
+
+// The non-empty lines of one page of a PDF, footer included.
+QStringList pageLines(const QString& pdf, int page) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                 QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(60000)) return {};
+  QStringList lines;
+  for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')))
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+  return lines;
+}
+
 }  // namespace
 
 class TestReport : public QObject {
@@ -153,6 +187,9 @@ class TestReport : public QObject {
   void marksFollowTheAttenuationFactorRangeToItsBounds();
   void fragileMarkFollowsTheFactorToItsBound();
   void sourcesNameTheLiteratureOrSayTheValueDiffers();
+  void pagesKeepHeadingsRowsAndResultsTogether();
+  void pdfTextHoldsEachLineOnceWithNumbersOnTheAxes();
+  void concentrationsUnitBasisWarningsAndSourcesAsChosen();
 };
 
 void TestReport::exportedReportSaysWhatTheScreenShows() {
@@ -177,8 +214,10 @@ void TestReport::exportedReportSaysWhatTheScreenShows() {
   QVERIFY(text.contains(sha256(project)));
   QVERIFY(!text.contains(QStringLiteral("not saved")));
   QVERIFY(text.contains(QStringLiteral("Virelo " VIRELO_VERSION)));
-  // Each row as on screen: name, class in words and both values in order.
-  for (const QString& row : rows) QVERIFY2(text.contains(row), qPrintable(row));
+  // Each row as on screen: name, class in words and both values in order,
+  // on one line of the page.
+  const QString lines = pdfLayoutText(session.path(QStringLiteral("depot-report.pdf")));
+  for (const QString& row : rows) QVERIFY2(lines.contains(row), qPrintable(row));
   for (const QString& problem : problems) QVERIFY2(text.contains(problem), qPrintable(problem));
   // The comparison with the exact solution: its value and the strong mark
   // wherever the exact class is worse.
@@ -340,8 +379,9 @@ void TestReport::headlessReportComparesEveryAttenuationFactorWithTheExactSolutio
                              QStringLiteral("--plume-range=%1").arg(plumeRange),
                              QStringLiteral("--af-range=%1").arg(afRange)});
   QCOMPARE(run.exitCode, 0);
-  const QString section = between(pdfText(out), QStringLiteral("4.4 Comparison with the exact solution"),
-                                  QStringLiteral("4.5 Robustness"));
+  const QString section =
+      between(pdfLayoutText(out), QStringLiteral("4.5 Comparison with the exact solution"),
+              QStringLiteral("4.6 Robustness"));
   QVERIFY2(section.contains(QStringLiteral("numerical integration (section 6.2)")), qPrintable(section));
   int rows = 0, marked = 0;
   for (int k = 0; k < project->resultCount; ++k) {
@@ -417,8 +457,8 @@ void TestReport::marksFollowTheAttenuationFactorRangeToItsBounds() {
   project->results[kCount].exactComputed = 0;
 
   const QString text = documentText(*project, 3, 0);
-  const QString section = between(text, QStringLiteral("4.4 Comparison with the exact solution"),
-                                  QStringLiteral("4.5 Robustness"));
+  const QString section = between(text, QStringLiteral("4.5 Comparison with the exact solution"),
+                                  QStringLiteral("4.6 Robustness"));
   QVERIFY(!section.contains(QStringLiteral("WithoutCA")));
   QVERIFY(text.contains(QStringLiteral(
       "WithoutCA: no chart, the inputs of the attenuation factor have problems (section 4.3).")));
@@ -449,7 +489,7 @@ void TestReport::fragileMarkFollowsTheFactorToItsBound() {
   // length by it moves the bound.
   const QString text = documentText(*project, 0, 2);
   const QString section =
-      between(text, QStringLiteral("4.5 Robustness"), QStringLiteral("Centre-line charts"));
+      between(text, QStringLiteral("4.6 Robustness"), QStringLiteral("Centre-line charts"));
   QVERIFY2(section.contains(QStringLiteral("Near, plume length: Yellow, fragile")), qPrintable(section));
   QVERIFY2(section.contains(QStringLiteral("Far, plume length: Yellow, robust")), qPrintable(section));
   // The lines of the inputs that reach the bound by the factor carry the
@@ -482,6 +522,193 @@ void TestReport::sourcesNameTheLiteratureOrSayTheValueDiffers() {
       entry.contains(QStringLiteral("Note: the decay constant in this project differ(s) from the bundled "
                                     "database; no source is recorded for the value used.")),
       qPrintable(entry));
+}
+
+void TestReport::pagesKeepHeadingsRowsAndResultsTogether() {
+  // The fuel depot laid out on pages of many heights about A4's, so that
+  // every kind of part meets a page's foot somewhere.
+  ProjectPtr project(virelo_LoadProject(kExample.toLocal8Bit().constData(), "rb"));
+  QVERIFY(project);
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  QVERIFY(virelo_math_CalcExactAll(project.get(), 1));
+  const ReportSettings settings = ReportSettingsFor(*project, 0, 0);
+  int headings = 0, rows = 0;
+  for (double height = 560; height <= 800; height += 27) {
+    const auto doc = BuildReportDocument(*project, settings, QSizeF(515, height));
+    const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    const auto page = [height](double y) { return int(std::floor(y / height)); };
+    const auto lineSpan = [](const QTextBlock& b, int k) {
+      const QTextLine line = b.layout()->lineAt(k);
+      const double top = b.layout()->position().y() + line.y();
+      return std::pair{top, top + line.height()};
+    };
+    std::vector<double> fill(doc->pageCount() + 1, 0.0);  // lowest text on each page
+    const auto mark = [&](double top, double bottom) {
+      const int p = page(top);
+      fill[p] = std::max(fill[p], bottom - p * height);
+    };
+    const auto rowSpan = [&](QTextTable* table, int r) {
+      double top = 1e300, bottom = -1e300;
+      for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        for (QTextBlock b = doc->findBlock(cell.firstPosition());
+             b.isValid() && b.position() <= cell.lastPosition(); b = b.next()) {
+          top = std::min(top, layout->blockBoundingRect(b).top());
+          bottom = std::max(bottom, layout->blockBoundingRect(b).bottom());
+        }
+      }
+      return std::pair{top, bottom};
+    };
+    bool headingOpen = false;  // a heading waits for what it heads
+    double headingTop = 0;
+    for (auto it = doc->rootFrame()->begin(); !it.atEnd(); ++it) {
+      double firstBottom = 0;
+      if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+        for (int r = 0; r < table->rows(); ++r) {
+          const auto [top, bottom] = rowSpan(table, r);
+          QVERIFY2(
+              page(top) == page(bottom - 0.01),
+              qPrintable(QStringLiteral("row %1 of a table split at page height %2").arg(r).arg(height)));
+          mark(top, bottom);
+          ++rows;
+          if (r == std::min(table->format().headerRowCount(), table->rows() - 1)) firstBottom = bottom;
+        }
+      } else {
+        const QTextBlock block = it.currentBlock();
+        if (!block.layout() || block.layout()->lineCount() == 0 || block.length() <= 1) continue;
+        const int last = block.layout()->lineCount() - 1;
+        // A paragraph ends on the page it starts on: none of its lines is
+        // drawn on two pages.
+        QVERIFY2(page(lineSpan(block, 0).first) == page(lineSpan(block, last).second - 0.01),
+                 qPrintable(block.text().left(60) + QStringLiteral(" at page height %1").arg(height)));
+        mark(lineSpan(block, 0).first, lineSpan(block, last).second);
+        firstBottom = lineSpan(block, 0).second;
+        if (block.blockFormat().headingLevel() > 0) {
+          if (!headingOpen) headingTop = lineSpan(block, 0).first;
+          headingOpen = true;
+          ++headings;
+          continue;
+        }
+      }
+      if (headingOpen)
+        QVERIFY2(
+            page(headingTop) == page(firstBottom - 0.01),
+            qPrintable(QStringLiteral("a heading alone at a page's foot at page height %1").arg(height)));
+      headingOpen = false;
+    }
+    // Every page but the last is well filled: what moves on whole (a
+    // chart, a result's lines) is far shorter than a page.
+    for (int p = 0; p + 1 < doc->pageCount(); ++p)
+      QVERIFY2(fill[p] >= 0.45 * height, qPrintable(QStringLiteral("page %1 of %2 filled to %3 of %4")
+                                                        .arg(p + 1)
+                                                        .arg(doc->pageCount())
+                                                        .arg(fill[p])
+                                                        .arg(height)));
+  }
+  QVERIFY(headings > 100 && rows > 100);
+}
+
+void TestReport::pdfTextHoldsEachLineOnceWithNumbersOnTheAxes() {
+  QTemporaryDir folder;
+  const QString out = folder.filePath(QStringLiteral("report.pdf"));
+  QCOMPARE(runCli({QStringLiteral("report"), kExample, QStringLiteral("-o"), out}).exitCode, 0);
+  const QString text = pdfText(out);
+  const int pages = pageCount(text);
+  QVERIFY(pages >= 4);
+  // What ends one page does not begin the next: the text layer holds no
+  // line that the page's clip hides.
+  for (int p = 1; p < pages; ++p) {
+    QStringList end = pageLines(out, p);
+    end = end.mid(0, end.size() - 2);  // the footer's title and page number
+    const QStringList next = pageLines(out, p + 1);
+    QVERIFY(!end.isEmpty() && !next.isEmpty());
+    for (const QString& line : end.mid(std::max<qsizetype>(0, end.size() - 3)))
+      QVERIFY2(!next.mid(0, 3).contains(line),
+               qPrintable(QStringLiteral("page %1 and %2: %3").arg(p).arg(p + 1).arg(line)));
+  }
+  // Decades on the concentration axis as numbers, the exponent only where
+  // the zeros would have to be counted.
+  const QString charts = between(text, QStringLiteral("5 Centre-line charts"), QStringLiteral("6 Methods"));
+  QVERIFY(charts.contains(QStringLiteral(" 0.001 ")));
+  QVERIFY(charts.contains(QStringLiteral(" 1e-05 ")));
+  QVERIFY(!charts.contains(QStringLiteral("1e-03")));
+  QVERIFY(!charts.contains(QStringLiteral("e+")));
+  // The sources name redox conditions as the aquifer page does, never by
+  // the literature table's column names.
+  const QString sources = text.mid(text.indexOf(QStringLiteral("Sources of the database values used")));
+  QVERIFY(sources.contains(QStringLiteral("Decay constant, anaerobic SO4:")));
+  QVERIFY(sources.contains(QStringLiteral("Decay constant, unknown / variable:")));
+  QVERIFY2(!sources.contains(QStringLiteral("lambda")), qPrintable(sources));
+}
+
+void TestReport::concentrationsUnitBasisWarningsAndSourcesAsChosen() {
+  ProjectPtr project = makeProject(3);
+  completeAquifer(*project, true);  // W = 2 Sy = 4 m, Sz = 10 m
+  // A conductivity typed in m/s into the m/d field, and approximated
+  // dispersivities of which az is stale (x = 100 m gives 0.1 m).
+  virelo_SetAquiferValue(&project->aquifer, kAquiferKf, 2e-4);
+  project->approximateDispersivity = 1;
+  virelo_SetAquiferValue(&project->aquifer, kAquiferAz, 0.2);
+  Contaminant& alpha = addContaminant(*project, 1, "Alpha");
+  completeInputs(alpha, 10.0, 0.1);
+  alpha.assess = kAssessAttenuationFactor;
+  for (const char* name : {"Beta", "Gamma"}) {
+    Contaminant& c = addContaminant(*project, 1, name);
+    completeInputs(c, 10.0, 0.1);
+    virelo_SetLambda(&c, kLambdaUser, 0.02);
+    c.lambdaSelected = kLambdaUser;
+    c.assess = kAssessPlumeLength;
+  }
+  ProjectSettings& settings = virelo_Extras(project.get()).settings;
+  settings.concentrationUnit = "mg/L";
+  settings.verdictBasis = VerdictBasis::Worse;
+  SetLambdaSource(&settings, "Beta", "half-life of 3 years at the site (2019 report)");
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  // Alpha's results set by hand: C/C0 0.25 by the screening formula and 0.5
+  // exactly, so the receptor sees 2.5 and 5 mg/L, and the worse target is
+  // CA * exact AF = 0.1 * 2 = 0.2 mg/L (screening: 0.1 * 4 = 0.4).
+  ContaminantResult& r = project->results[0];
+  QCOMPARE(r.contaminantIndex, 0);
+  r.relativeConcentration = 0.25;
+  r.attenuationFactor = 4.0;
+  r.sourceRatio = 25.0;
+  r.exactComputed = 1;
+  r.exactRelativeConcentration = 0.5;
+  r.exactAttenuationFactor = 2.0;
+  r.exactSourceRatio = 50.0;
+  const QString text = documentText(*project, 0, 0);
+
+  QVERIFY(text.contains(
+      QStringLiteral("Verdict basis worse of the two (decides the class of each attenuation factor) "
+                     "Concentration unit mg/L")));
+  QVERIFY(text.contains(QStringLiteral("Source width across the flow W = 2 Sy 4.00 m")));
+  QVERIFY(text.contains(QStringLiteral("Source thickness below the water table Sz 10.00 m")));
+  QVERIFY2(text.contains(
+               QStringLiteral("the dispersivities used differ from those x gives (ax = 10.000, ay = 1.000, "
+                              "az = 0.100 m)")),
+           qPrintable(text));
+  QVERIFY(text.contains(QStringLiteral("C0 [mg/L] CA [mg/L]")));
+  QVERIFY(text.contains(
+      QStringLiteral("Receptor, screening [mg/L] Receptor, exact [mg/L] Target C = CA \u00b7 AF "
+                     "[mg/L] Verdict")));
+  QVERIFY2(text.contains(QStringLiteral("Alpha Red 4.0000000 25.0000000 2.50000 5.00000 0.200000 Red")),
+           qPrintable(text));
+  const QString warnings =
+      between(text, QStringLiteral("4.4 Plausibility warnings"), QStringLiteral("4.5 Comparison"));
+  QVERIFY2(warnings.contains(QStringLiteral("m/s")), qPrintable(warnings));
+  QVERIFY2(
+      text.contains(QStringLiteral("Beta: user-defined decay constant 0.020000 1/d; source: half-life of 3 "
+                                   "years at the site (2019 report)")),
+      qPrintable(text));
+  QVERIFY(
+      text.contains(QStringLiteral("Gamma: user-defined decay constant 0.020000 1/d; no source recorded")));
+
+  // With the dispersivities x gives, and Kf in m/d, neither note is made.
+  virelo_SetAquiferValue(&project->aquifer, kAquiferAz, 0.1);
+  virelo_SetAquiferValue(&project->aquifer, kAquiferKf, 8.64);
+  const QString plain = documentText(*project, 0, 0);
+  QVERIFY(!plain.contains(QStringLiteral("dispersivities used differ")));
+  QVERIFY(plain.contains(QStringLiteral("4.4 Plausibility warnings None")));
 }
 
 QTEST_MAIN(TestReport)

@@ -16,6 +16,7 @@
 #include <QTreeView>
 #include <cstdio>
 
+#include "analysis/ChainWindow.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
 #include "analysis/UncertaintyWindow.h"
@@ -61,6 +62,7 @@ class ScreenshotPlatform : public Platform {
       if (window->resultsTable()->rowCount() > 1) window->resultsTable()->setCurrentCell(1, 0);
       save(dialog, dir + "/uncertainty.png");
     }
+    if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
     if (auto* view = qobject_cast<PlumeView*>(dialog)) {
       // With the mouse resting on the chart just past the receptor.
       QApplication::processEvents();
@@ -175,6 +177,14 @@ int main(int argc, char** argv) {
     ok &= save(&prompt, dir + "/save-prompt.png");
 
     EditGenericData(window);  // the platform grabs the editor
+
+    // A project with a decay chain: the results page with its marks, and the
+    // chain's window (grabbed by the platform).
+    if (window.project && !virelo_ExtrasOf(*window.project).chains.empty()) {
+      window.ViewPage(3);
+      ok &= save(&window, dir + "/main-results-chain.png");
+      OpenDecayChain(window);
+    }
 
     // The robustness view of the first result's attenuation factor without
     // problems; the platform grabs it.

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The "Site data" window: the project's monitoring wells and samples, the
+// decay constant they give each contaminant, the trend at each well and the
+// redox condition the indicators suggest. Edits go into the project's site
+// data at once; the decay constant and the redox condition reach the
+// contaminant and the aquifer only when the user applies them.
+#pragma once
+
+#include <QDialog>
+
+#include "engine/records.h"
+
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+class SiteDecayView;
+class SiteTrendsView;
+
+// Help identifiers of the window's controls (texts in the manual).
+enum SiteControlId {
+  kIdSiteWindow = 1500,
+  kIdSiteWells = 1501,
+  kIdSiteSamples = 1502,
+  kIdSiteImport = 1503,
+  kIdSiteExport = 1504,
+  kIdSitePaste = 1505,
+  kIdSiteDecayChart = 1510,
+  kIdSiteDecayOptions = 1511,
+  kIdSiteDecayNumbers = 1512,
+  kIdSiteUseLambda = 1513,
+  kIdSiteTrendChart = 1520,
+  kIdSiteTrendTable = 1521,
+  kIdSiteRedoxTable = 1522,
+  kIdSiteApplyRedox = 1523,
+};
+
+class SiteDataWindow : public QDialog {
+  Q_OBJECT
+ public:
+  SiteDataWindow(Project* project, QWidget* parent = nullptr);
+
+  // Shows the project's site data again (after an import or an edit).
+  void Refresh();
+  // Reads a table (laboratory or wells CSV) into the site data, adding to
+  // it; false, with the refusals in the status line, when any row is bad.
+  bool ImportTable(const QByteArray& bytes, const QString& source);
+
+  QTabWidget* tabs() const { return tabs_; }
+  QTableWidget* wellsTable() const { return wells_; }
+  QTableWidget* samplesTable() const { return samples_; }
+  QLabel* statusLabel() const { return status_; }
+  SiteDecayView* decayView() const { return decay_; }
+  SiteTrendsView* trendsView() const { return trends_; }
+
+ signals:
+  // A contaminant's decay constant or the aquifer's redox condition changed.
+  void projectChanged();
+
+ private:
+  QWidget* buildTablesTab();
+  void fillTables();
+  void onCellChanged();
+  void onImport();
+  void onExport(bool wells);
+  void onPaste();
+
+  Project* project_;
+  QTabWidget* tabs_ = nullptr;
+  QTableWidget* wells_ = nullptr;
+  QTableWidget* samples_ = nullptr;
+  QLabel* status_ = nullptr;
+  SiteDecayView* decay_ = nullptr;
+  SiteTrendsView* trends_ = nullptr;
+  bool filling_ = false;
+};

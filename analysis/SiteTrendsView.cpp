@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "analysis/SiteTrendsView.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "analysis/SiteCharts.h"
+#include "analysis/SiteDataWindow.h"
+#include "engine/extras.h"
+#include "engine/redox.h"
+#include "engine/siteproject.h"
+#include "platform/Platform.h"
+
+namespace {
+
+QString Num(double value, int digits = 3) {
+  return std::isfinite(value) ? QString::number(value, 'g', digits) : QString();
+}
+
+QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
+  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
+  table->setObjectName(QString::fromLatin1(name));
+  table->setHorizontalHeaderLabels(headers);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& cells) {
+  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+}
+
+}  // namespace
+
+SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(parent), project_(project) {
+  contaminant_ = new QComboBox;
+  contaminant_->setObjectName(QStringLiteral("siteTrendContaminant"));
+  well_ = new QComboBox;
+  well_->setObjectName(QStringLiteral("siteTrendWell"));
+  connect(contaminant_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!filling_) fillTrends();
+  });
+  connect(well_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!filling_) showWell();
+  });
+  chartView_ = new QChartView;
+  chartView_->setObjectName(QStringLiteral("siteTrendChart"));
+  chartView_->setRenderHint(QPainter::Antialiasing);
+  chartView_->setMinimumSize(380, 260);
+  setControlId(chartView_, kIdSiteTrendChart);
+
+  trendTable_ = ReadOnlyTable({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
+                               QStringLiteral("Half-life [d]"), QStringLiteral("S"),
+                               QStringLiteral("Confidence"), QStringLiteral("COV"), QStringLiteral("Trend")},
+                              "siteTrendTable");
+  setControlId(trendTable_, kIdSiteTrendTable);
+  connect(trendTable_, &QTableWidget::cellClicked, this, [this](int row) { well_->setCurrentIndex(row); });
+  redoxTable_ = ReadOnlyTable(
+      {QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("O2"), QStringLiteral("NO3-N"),
+       QStringLiteral("Mn"), QStringLiteral("Fe(II)"), QStringLiteral("SO4"), QStringLiteral("H2S"),
+       QStringLiteral("Redox class"), QStringLiteral("Why")},
+      "siteRedoxTable");
+  setControlId(redoxTable_, kIdSiteRedoxTable);
+  suggestion_ = new QLabel;
+  suggestion_->setObjectName(QStringLiteral("siteRedoxSuggestion"));
+  suggestion_->setWordWrap(true);
+  apply_ = new QPushButton(QStringLiteral("A&pply to aquifer"));
+  apply_->setObjectName(QStringLiteral("siteApplyRedox"));
+  setControlId(apply_, kIdSiteApplyRedox);
+  connect(apply_, &QPushButton::clicked, this, [this] { ApplyRedox(); });
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("C&ontaminant:"), contaminant_);
+  form->addRow(QStringLiteral("&Well:"), well_);
+  auto* top = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addLayout(form);
+  left->addWidget(trendTable_, 1);
+  top->addLayout(left, 1);
+  top->addWidget(chartView_, 1);
+  auto* topBox = new QWidget;
+  topBox->setLayout(top);
+
+  auto* bottom = new QVBoxLayout;
+  bottom->addWidget(new QLabel(
+      QStringLiteral("Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)")));
+  bottom->addWidget(redoxTable_, 1);
+  auto* suggestionRow = new QHBoxLayout;
+  suggestionRow->addWidget(suggestion_, 1);
+  suggestionRow->addWidget(apply_);
+  bottom->addLayout(suggestionRow);
+  auto* bottomBox = new QWidget;
+  bottomBox->setLayout(bottom);
+
+  auto* splitter = new QSplitter(Qt::Vertical);
+  splitter->addWidget(topBox);
+  splitter->addWidget(bottomBox);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(splitter);
+}
+
+void SiteTrendsView::Refresh() {
+  filling_ = true;
+  const QString current = contaminant_->currentText();
+  contaminant_->clear();
+  const SiteData& site = virelo_ExtrasOf(*project_).site;
+  for (const ContaminantSeries& s : GatherSeries(site))
+    contaminant_->addItem(QString::fromLatin1(s.contaminant.c_str()));
+  const int again = contaminant_->findText(current);
+  if (again >= 0) contaminant_->setCurrentIndex(again);
+  filling_ = false;
+  fillTrends();
+
+  const std::vector<RedoxReading> readings = ReadRedox(site);
+  redoxTable_->setRowCount(static_cast<int>(readings.size()));
+  for (int row = 0; row < redoxTable_->rowCount(); ++row) {
+    const RedoxReading& r = readings[static_cast<size_t>(row)];
+    // Indicators in mg/L; "<" marks a detection limit, "-" a missing value.
+    auto shown = [](const Indicator& i) {
+      if (!i.present) return QStringLiteral("-");
+      return (i.nonDetect ? QStringLiteral("<") : QString()) + QString::number(i.value, 'g', 3);
+    };
+    const RedoxIndicators& in = r.indicators;
+    SetRow(redoxTable_, row,
+           {QString::fromLatin1(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
+            shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
+            QString::fromLatin1(kRedoxConditions[r.condition].text), QString::fromLatin1(r.rule.c_str())});
+  }
+  redoxTable_->resizeColumnsToContents();
+  std::string reason;
+  suggested_ = SuggestRedox(site, readings, &reason);
+  suggestion_->setText(QStringLiteral("Suggested redox condition: <b>%1</b> (%2). The aquifer has %3.")
+                           .arg(QString::fromLatin1(kRedoxConditions[suggested_].text),
+                                QString::fromLatin1(reason.c_str()),
+                                QString::fromLatin1(virelo_RedoxText(project_->aquifer.redoxCondition)
+                                                        ? virelo_RedoxText(project_->aquifer.redoxCondition)
+                                                        : "none")));
+  apply_->setEnabled(!readings.empty() && suggested_ != project_->aquifer.redoxCondition);
+}
+
+void SiteTrendsView::fillTrends() {
+  const std::string name = contaminant_->currentText().toLatin1().toStdString();
+  const std::vector<TimeFit> fits =
+      FitTimes(virelo_ExtrasOf(*project_).site, name, SiteFitOptionsFor(*project_, name, 90));
+  filling_ = true;
+  const QString well = well_->currentText();
+  well_->clear();
+  trendTable_->setRowCount(static_cast<int>(fits.size()));
+  for (int row = 0; row < trendTable_->rowCount(); ++row) {
+    const TimeFit& f = fits[static_cast<size_t>(row)];
+    const MannKendallResult& mk = f.mannKendall;
+    well_->addItem(QString::fromLatin1(f.well.c_str()));
+    SetRow(trendTable_, row,
+           {QString::fromLatin1(f.well.c_str()), QString::number(f.points.size()), Num(f.kPoint),
+            Num(f.halfLife), mk.n >= 4 ? QString::number(mk.s) : QString(),
+            std::isfinite(mk.confidence) ? Num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
+            Num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
+  }
+  trendTable_->resizeColumnsToContents();
+  const int again = well_->findText(well);
+  if (again >= 0) well_->setCurrentIndex(again);
+  filling_ = false;
+  showWell();
+}
+
+void SiteTrendsView::showWell() {
+  const std::string name = contaminant_->currentText().toLatin1().toStdString();
+  const std::string well = well_->currentText().toLatin1().toStdString();
+  QChart* chart = nullptr;
+  for (const TimeFit& f :
+       FitTimes(virelo_ExtrasOf(*project_).site, name, SiteFitOptionsFor(*project_, name, 90)))
+    if (f.well == well) {
+      chart = BuildSiteTrendChart(f);
+      if (f.mannKendall.trend != TrendClass::kNone)
+        chart->setTitle(chart->title() + QStringLiteral(": ") +
+                        QString::fromLatin1(TrendClassText(f.mannKendall.trend)));
+    }
+  QChart* old = chartView_->chart();
+  chartView_->setChart(chart ? chart : new QChart);
+  delete old;
+}
+
+bool SiteTrendsView::ApplyRedox() {
+  if (redoxTable_->rowCount() == 0) return false;
+  project_->aquifer.redoxCondition = static_cast<int16_t>(suggested_);
+  project_->modified = 1;
+  emit projectChanged();
+  Refresh();
+  return true;
+}

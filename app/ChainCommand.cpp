@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Data > Decay chain...: the project's decay chains in their window.
+#include "analysis/ChainWindow.h"
+#include "app/DataCommands.h"
+#include "app/MainDialog.h"
+#include "engine/extras.h"
+
+void OpenDecayChain(MainDialog& window) {
+  Project* project = window.project;
+  if (!project) return;
+  // The window reads the contaminants' values: pending edits of a page
+  // belong in them first.
+  window.CommitPageEdits();
+  const int range = virelo_SettingsOf(*project).afRange;
+  const AssessmentRange chosen = range >= 0 && range < kAssessmentRangeCount ? kAssessmentRanges[range].range
+                                                                             : kAssessmentRanges[0].range;
+  // Changed chains change the marks of the results page.
+  if (RunChainWindow(project, chosen, &window)) window.RefreshPages();
+}

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Page breaks as a reader expects them in the report: a heading stays with
+// what it heads, a table row is never cut in two, and a block of input
+// lines under a result (the robustness lines) stays on one page. The text
+// layout knows none of these rules; this pass moves what breaks them to the
+// next page after the document has been laid out.
+#pragma once
+
+class QTextDocument;
+
+// Adjusts the page breaks of a laid-out document with a page size.
+// Returns the number of places moved to a new page.
+int KeepReportPartsTogether(QTextDocument* doc);

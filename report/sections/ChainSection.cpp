@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The project's decay chains: each chain with its yields, the chart of every
+// species along the centre line and the table at the receptor. A project
+// without a chain gets no section.
+#include <QBuffer>
+#include <QChart>
+#include <QFont>
+#include <QImage>
+#include <QLegend>
+#include <QPainter>
+#include <cmath>
+#include <memory>
+
+#include "analysis/CentrelineChart.h"
+#include "analysis/ChainChart.h"
+#include "engine/chaincalc.h"
+#include "engine/extras.h"
+#include "report/ReportSection.h"
+
+namespace {
+
+// The chart as a picture in the document: a PNG at print resolution.
+QString ChartImage(const ChainCurves& curves) {
+  std::unique_ptr<QChart> chart(BuildChainChart(curves));
+  // Laid out a little wider than the page shows it, with a smaller legend,
+  // so that the species' names stay whole; drawn at 2.2 times that for print.
+  QFont legend = chart->legend()->font();
+  legend.setPointSizeF(legend.pointSizeF() * 0.85);
+  chart->legend()->setFont(legend);
+  QImage image(1892, 946, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(2.2, 2.2);
+    RenderChart(chart.get(), &painter, QRectF(0, 0, 860, 430));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return QStringLiteral("<p align=\"center\"><img width=\"640\" src=\"data:image/png;base64,%1\"></p>")
+      .arg(QString::fromLatin1(bytes.toBase64()));
+}
+
+QString Number(double v) {
+  return resultValue(v, "%.4g", "%.3E");
+}
+
+}  // namespace
+
+void WriteChainSection(ReportContext& report) {
+  const Project& project = report.project();
+  const std::vector<DecayChain>& chains = virelo_ExtrasOf(project).chains;
+  if (chains.empty()) return;
+  report.heading(2, QStringLiteral("Decay chain"), "chain");
+  const AssessmentRange range = report.afRange();
+  report.add(
+      QStringLiteral(
+          "<p>Daughters formed along the plume as their parents decay, after Sun, Petersen, Clement and "
+          "Skeen (1999): one first-order rate per species along the whole path, a serial chain, steady "
+          "state, decay in the dissolved phase and no retardation. Each species is classified by its "
+          "concentration C(x) at the receptor against its own CA: green where C(x) &lt;= %1 CA, yellow "
+          "up to %2 CA, red above (never green above CA). \"Alone\" is its class on the results page, "
+          "from its own source concentration only.</p>")
+          .arg(range.lower)
+          .arg(range.upper));
+  for (size_t k = 0; k < chains.size(); ++k) {
+    const DecayChain& chain = chains[k];
+    if (chains.size() > 1) report.heading(3, QStringLiteral("Chain %1").arg(k + 1));
+    report.add(tableStart());
+    report.add(
+        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"52%\">Species</th>"
+                       "<th align=\"left\" width=\"48%\">Yield (mass per mass of the species above)</th>"
+                       "</tr></thead>"));
+    for (size_t i = 0; i < chain.species.size(); ++i) {
+      const QString yield = i == 0 ? QStringLiteral("parent")
+                            : i - 1 < chain.yields.size() && std::isfinite(chain.yields[i - 1])
+                                ? QString::number(chain.yields[i - 1], 'g', 6)
+                                : QStringLiteral("not given");
+      report.add(
+          QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(record(chain.species[i].c_str()), yield));
+    }
+    report.add(QStringLiteral("</table>"));
+    ResolvedChain resolved;
+    const std::vector<std::string> problems = ResolveChain(project, chain, &resolved);
+    if (!problems.empty()) {
+      report.add(QStringLiteral("<p><i>The chain cannot be computed:</i></p><ul>"));
+      for (const std::string& text : problems)
+        report.add(QStringLiteral("<li>%1</li>").arg(record(text.c_str())));
+      report.add(QStringLiteral("</ul>"));
+      continue;
+    }
+    report.add(ChartImage(BuildChainCurves(
+        project, resolved, QString::fromStdString(virelo_SettingsOf(project).concentrationUnit))));
+    report.add(tableStart());
+    report.add(QStringLiteral(
+        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"25%\">Species</th><th align=\"left\" "
+        "width=\"10%\">CA</th><th align=\"left\" width=\"13%\">Screening</th><th align=\"left\" "
+        "width=\"11%\">Class</th><th align=\"left\" width=\"13%\">Exact</th><th align=\"left\" "
+        "width=\"14%\">Exact class</th><th align=\"left\" width=\"14%\">Alone</th></tr></thead>"));
+    for (const ChainReceptorRow& row : ChainAtReceptor(project, resolved, report.afRange())) {
+      if (row.endProduct) {
+        report.add(QStringLiteral("<tr><td>%1 (end product)</td><td>-</td><td>%2</td><td>-</td><td>%3</td>"
+                                  "<td>-</td><td>-</td></tr>")
+                       .arg(record(row.name.c_str()), Number(row.screening), Number(row.exact)));
+        continue;
+      }
+      report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td>%4<td>%5</td>%6%7</tr>")
+                     .arg(record(row.name.c_str()), Number(row.ca), Number(row.screening),
+                          classCell(row.screeningClass), Number(row.exact), classCell(row.exactClass),
+                          classCell(row.singleClass)));
+    }
+    report.add(QStringLiteral("</table>"));
+  }
+}

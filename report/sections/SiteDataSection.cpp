@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The site's own monitoring data: the wells, each contaminant's
+// concentration-distance fit with its chart and warnings, the trend at each
+// well, the redox classes of the indicators, and the source of every decay
+// constant taken from them. A project without site data has no such section.
+#include <QBuffer>
+#include <QChart>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <cstring>
+
+#include "analysis/CentrelineChart.h"
+#include "analysis/SiteCharts.h"
+#include "engine/extras.h"
+#include "engine/redox.h"
+#include "engine/siteproject.h"
+#include "report/ReportSection.h"
+
+namespace {
+
+QString num(double value, int digits = 4) {
+  return std::isfinite(value) ? QString::number(value, 'g', digits) : QStringLiteral("-");
+}
+
+QString latin1(const std::string& text) {
+  return esc(QString::fromLatin1(text.c_str()));
+}
+
+QString headerRow(const QStringList& cells) {
+  QString html = QStringLiteral("<tr>");
+  for (const QString& c : cells) html += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(c);
+  return html + QStringLiteral("</tr>");
+}
+
+QString bodyRow(const QStringList& cells) {
+  QString html = QStringLiteral("<tr>");
+  for (const QString& c : cells) html += QStringLiteral("<td>%1</td>").arg(c);
+  return html + QStringLiteral("</tr>");
+}
+
+// The chart as a picture in the page: a PNG the document reads from the
+// image's own address.
+QString chartImage(QChart* chart) {
+  constexpr int kWidth = 900, kHeight = 420;
+  QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    RenderChart(chart, &painter, QRectF(0, 0, kWidth, kHeight));
+  }
+  delete chart;
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return QStringLiteral("<p align=\"center\"><img width=\"600\" src=\"data:image/png;base64,%1\"></p>")
+      .arg(QString::fromLatin1(png.toBase64()));
+}
+
+}  // namespace
+
+void WriteSiteDataSection(ReportContext& report) {
+  const Project& project = report.project();
+  const SiteData& site = virelo_ExtrasOf(project).site;
+  if (site.empty()) return;
+  report.heading(2, QStringLiteral("Site data"), "site", true);
+  report.add(QStringLiteral(
+      "<p>The site's own monitoring wells and samples. A concentration-distance fit along the centre line "
+      "gives the bulk attenuation rate k = &#8722;m&#183;v and, corrected for dispersion after Buscheck and "
+      "Alcantar (1995), the biodegradation rate &#955; = v/(4&#183;ax)&#183;([1 + "
+      "2&#183;ax&#183;(&#8722;m)]&#178; "
+      "&#8722; 1), with its 90 % interval from Student's t. Non-detects are left out of every fit and "
+      "trend.</p>"));
+
+  report.heading(3, QStringLiteral("Monitoring wells"));
+  QString wells = tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("s [m]"),
+                                            QStringLiteral("y [m]"), QStringLiteral("In fit")});
+  for (const SiteWell& w : site.wells)
+    wells += bodyRow(
+        {latin1(w.name), num(w.s, 6), num(w.y, 6), w.inFit ? QStringLiteral("yes") : QStringLiteral("no")});
+  report.add(wells + QStringLiteral("</table><p>%1 samples.</p>").arg(site.samples.size()));
+
+  const std::vector<ContaminantSeries> all = GatherSeries(site);
+  for (const ContaminantSeries& series : all) {
+    const SiteFitOptions options = SiteFitOptionsFor(project, series.contaminant, 90);
+    const DistanceFit fit = FitDistance(site, series, options);
+    report.heading(3, QStringLiteral("%1: decay constant from the wells").arg(latin1(series.contaminant)));
+    QString numbers = tableStart();
+    auto row = [&](const QString& label, const QString& value) { numbers += bodyRow({label, value}); };
+    row(QStringLiteral("Date, wells in the fit"),
+        QStringLiteral("%1, %2").arg(QString::fromLatin1(fit.date.c_str())).arg(fit.points.size()));
+    if (fit.line.ok)
+      row(QStringLiteral("Slope m [1/m], 90 % interval"),
+          QStringLiteral("%1 (%2 to %3), R&#178; %4")
+              .arg(num(fit.line.slope), num(fit.line.slopeLow), num(fit.line.slopeHigh), num(fit.line.r2)));
+    if (std::isfinite(fit.bulkK)) row(QStringLiteral("Bulk rate k [1/d]"), num(fit.bulkK));
+    if (fit.hasLambda)
+      row(QStringLiteral("&#955; [1/d], 90 % interval"),
+          QStringLiteral("<b>%1</b> (%2 to %3), half-life %4 d")
+              .arg(num(fit.lambda), num(fit.lambdaLow), num(fit.lambdaHigh), num(fit.halfLife)));
+    report.add(numbers + QStringLiteral("</table>"));
+    for (const std::string& w : fit.warnings) report.add(QStringLiteral("<p><i>%1</i></p>").arg(latin1(w)));
+    if (!fit.nonDetects.empty()) {
+      QStringList names;
+      for (const SitePoint& p : fit.nonDetects) names << latin1(p.well);
+      report.add(QStringLiteral("<p>Not detected, left out: %1.</p>").arg(names.join(QStringLiteral(", "))));
+    }
+    if (!fit.points.empty()) report.add(chartImage(BuildSiteDecayChart(fit)));
+
+    QString trends = tableStart() +
+                     headerRow({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
+                                QStringLiteral("S"), QStringLiteral("Confidence"), QStringLiteral("COV"),
+                                QStringLiteral("Trend")});
+    for (const TimeFit& t : FitTimes(site, series, options)) {
+      const MannKendallResult& mk = t.mannKendall;
+      trends += bodyRow(
+          {latin1(t.well), QString::number(t.points.size()), num(t.kPoint, 3),
+           mk.n >= 4 ? QString::number(mk.s) : QString(),
+           std::isfinite(mk.confidence) ? num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
+           num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
+    }
+    report.add(
+        QStringLiteral("<p>Trends at the wells (Mann&#8211;Kendall, classes after Aziz et al. 2003):</p>") +
+        trends + QStringLiteral("</table>"));
+  }
+
+  const std::vector<RedoxReading> readings = ReadRedox(site);
+  if (!readings.empty()) {
+    report.heading(3, QStringLiteral("Redox condition from the indicators"));
+    QString table = tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"),
+                                              QStringLiteral("Class"), QStringLiteral("Rule")});
+    for (const RedoxReading& r : readings)
+      table += bodyRow({latin1(r.well), QString::fromLatin1(r.date.c_str()),
+                        QString::fromLatin1(kRedoxConditions[r.condition].text), latin1(r.rule)});
+    std::string reason;
+    const int suggested = SuggestRedox(site, readings, &reason);
+    report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "
+                                      "assessed as %3.</p>")
+                           .arg(QString::fromLatin1(kRedoxConditions[suggested].text), latin1(reason),
+                                QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
+                                                        ? virelo_RedoxText(project.aquifer.redoxCondition)
+                                                        : "-")));
+  }
+
+  // Where each decay constant taken from the wells comes from.
+  QStringList sources;
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    const Contaminant& c = project.contaminants[k];
+    const std::string source = LambdaSourceOf(virelo_SettingsOf(project), c.name);
+    if (source.rfind("site wells", 0) != 0) continue;
+    sources << QStringLiteral("%1: &#955; = %2 1/d, %3")
+                   .arg(record(c.name), num(c.lambdaUser), esc(QString::fromStdString(source)));
+  }
+  if (!sources.isEmpty())
+    report.add(QStringLiteral("<p>Decay constants taken from the site data:<br>%1</p>")
+                   .arg(sources.join(QStringLiteral("<br>"))));
+}
