@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -13,6 +14,7 @@
 #include "app/PageTabs.h"
 #include "app/WaitCursor.h"
 #include "engine/exact.h"
+#include "engine/extras.h"
 #include "engine/records.h"
 #include "pages/CPropResults.h"
 #include "persistence/projectfile.h"
@@ -48,6 +50,24 @@ void FileCommands::showSaveError() {
                                   QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
 }
 
+bool FileCommands::mayReplaceUnreadableSettings(const QByteArray& target) {
+  const Project* project = window_.project;
+  const ProjectExtras& extras = virelo_ExtrasOf(*project);
+  if (!extras.settingsUnreadable) return true;
+  // Another file leaves the damaged settings where they are.
+  const QFileInfo own(QFile::decodeName(project->path));
+  const QFileInfo other(QFile::decodeName(target));
+  if (!own.exists() || !other.exists() || own.canonicalFilePath() != other.canonicalFilePath()) return true;
+  const int answer = Platform::instance().messageBox(
+      &window_,
+      QStringLiteral("The settings saved with this project could not be read when it was opened (%1).\n\n"
+                     "Saving replaces them with the settings the project has now (concentration unit, "
+                     "verdict basis, assessment ranges, decay-constant sources). Save anyway?")
+          .arg(QString::fromStdString(extras.settingsProblem)),
+      QStringLiteral("Virelo"), Platform::Yes | Platform::No, Platform::Icon::Warning);
+  return answer == Platform::Yes;
+}
+
 bool FileCommands::SaveIfModified(bool forNew) {
   Project* project = window_.project;
   if (!project) return true;
@@ -61,6 +81,7 @@ bool FileCommands::SaveIfModified(bool forNew) {
   if (answer != Platform::Yes) return false;
   if (project->path[0] != '\0') {
     window_.CommitPageEdits();
+    if (!mayReplaceUnreadableSettings(QByteArray(project->path))) return false;
     if (!virelo_SaveProject(project, nullptr)) {
       showSaveError();
       return false;
@@ -89,6 +110,7 @@ int FileCommands::OnFileSave() {
   if (!project) return 0;
   if (project->path[0] == '\0') return OnFileSaveAs();
   window_.CommitPageEdits();
+  if (!mayReplaceUnreadableSettings(QByteArray(project->path))) return 0;
   if (!virelo_SaveProject(project, nullptr)) {
     showSaveError();
     return 0;
@@ -105,6 +127,7 @@ int FileCommands::OnFileSaveAs() {
   if (name.isEmpty()) return 0;
   const QByteArray path = QFile::encodeName(name);
   window_.CommitPageEdits();
+  if (!mayReplaceUnreadableSettings(path)) return 0;
   // A path the project record cannot hold whole would be written under a
   // cut name; refuse it like any other failed save.
   if (path.size() >= kPathCapacity || !virelo_SaveProject(project, path.constData())) {

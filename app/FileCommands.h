@@ -41,6 +41,10 @@ class FileCommands : public QObject {
 
  private:
   void showSaveError();
+  // A project whose saved settings could not be read must not lose them
+  // unasked: before its own file is written over, the user says whether the
+  // current settings take their place. True to go on with the save.
+  bool mayReplaceUnreadableSettings(const QByteArray& target);
   // Commits the pages' edits and recomputes the results as the results page
   // shows them; false without a project.
   bool prepareReport(ReportSettings* settings);

@@ -57,3 +57,15 @@ bool StraddlesAcceptable(const Contaminant& contaminant, const ContaminantResult
     return false;
   return (r.screening > contaminant.ca) != (r.exact > contaminant.ca);
 }
+
+std::string FormatConcentration(double value) {
+  if (value == 0.0) return "0";
+  const double magnitude = std::fabs(value);
+  if (std::isfinite(value) && magnitude >= 1e-3 && magnitude < 1e6) {
+    // Four significant digits: as many decimals as the leading digit leaves.
+    const int decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(magnitude))), 0, 6);
+    const std::string format = "%." + std::to_string(decimals) + "f";
+    return FormatResultValue(value, format.c_str(), format.c_str());
+  }
+  return FormatResultValue(value, "%.3E", "%.3E");
+}

@@ -10,6 +10,8 @@
 // An undefined value never passes for attenuation: it is classed Red.
 #pragma once
 
+#include <string>
+
 #include "engine/assessment.h"
 #include "engine/records.h"
 #include "engine/settings.h"
@@ -41,3 +43,9 @@ AssessmentClass VerdictClass(const ContaminantResult& result, AssessmentRange ra
 // say. False without an exact value, with problems, or with an undefined
 // concentration.
 bool StraddlesAcceptable(const Contaminant& contaminant, const ContaminantResult& result);
+
+// A concentration as the results page and the report show it: four
+// significant digits, in fixed notation from 0.001 to below 1e6 (19.74,
+// 0.01001, 353884), else with an exponent (1.303E+19); "0" for zero and
+// "infinite!" for what is not a number. Always with a decimal point.
+std::string FormatConcentration(double value);

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "engine/extras.h"
 #include "engine/records.h"
 #include "engine/validation.h"
 #include "pages/ContaminantTreeModel.h"
@@ -183,6 +184,11 @@ void CPropConts::buildControls() {
   concentrationLayout->addWidget(c0Edit_, 0, 1);
   concentrationLayout->addWidget(caLabel, 1, 0);
   concentrationLayout->addWidget(caEdit_, 1, 1);
+  for (int k = 0; k < 2; ++k) {
+    unitLabels_[k] = new QLabel;
+    unitLabels_[k]->setObjectName(k == 0 ? QStringLiteral("c0UnitLabel") : QStringLiteral("caUnitLabel"));
+    concentrationLayout->addWidget(unitLabels_[k], k, 2);
+  }
   concentrationLayout->setColumnStretch(1, 1);
 
   // Decay constant.
@@ -262,8 +268,23 @@ void CPropConts::commitAndRedisplay(bool markModified) {
   committing_ = false;
 }
 
+void CPropConts::showEvent(QShowEvent* event) {
+  // The unit may have changed on the Project page since the last look.
+  ShowUnit();
+  PropPage::showEvent(event);
+}
+
+void CPropConts::ShowUnit() {
+  const QString unit =
+      project_
+          ? QStringLiteral("[%1]").arg(QString::fromStdString(virelo_SettingsOf(*project_).concentrationUnit))
+          : QString();
+  for (QLabel* label : unitLabels_) label->setText(unit);
+}
+
 int CPropConts::ShowProject(Project* project) {
   project_ = project;
+  ShowUnit();
   // The current contaminant must point into this project's list; the main
   // window rebuilds the tree first when the list is replaced.
   if (currentContaminant_ && (!project || currentIndex_ < 0 || currentIndex_ >= project->contaminantCount ||

@@ -52,12 +52,15 @@ class CPropConts : public PropPage {
   int currentContaminantIndex() const { return currentIndex_; }
 
  protected:
+  // Shows the project's concentration unit beside C0 and CA.
+  void showEvent(QShowEvent* event) override;
   QWidget* defaultFocusWidget() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void buildControls();
+  void ShowUnit();
   void ShowDecayConstant();
   // "Source: ..." under a value taken from the database: the bundled
   // literature table's source when it holds the same value.
@@ -89,6 +92,7 @@ class CPropConts : public PropPage {
   QLineEdit* literatureEdit_ = nullptr;
   QLineEdit* c0Edit_ = nullptr;
   QLineEdit* caEdit_ = nullptr;
+  QLabel* unitLabels_[2] = {};  // beside C0 and CA
   QCheckBox* presetCheck_ = nullptr;
   QLabel* presetLabel_ = nullptr;
   QLineEdit* lambdaEdit_ = nullptr;

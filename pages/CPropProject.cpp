@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,6 +27,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "engine/extras.h"
 #include "engine/records.h"
 #include "platform/Platform.h"
 
@@ -43,6 +46,7 @@ enum ProjectControlId {
   kIdModified,
   kIdAccessed,
   kIdVersion,
+  kIdUnit,
 };
 
 // A record text that may fill its whole buffer without a terminator.
@@ -139,6 +143,14 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   organisationEdit_->setMaxLength(kOrganisationLimit);
   setControlId(organisationEdit_, kIdOrganisation);
 
+  // The unit is the project's own, not a record text: any character will do.
+  unitEdit_ = new QLineEdit;
+  unitEdit_->setObjectName("unitEdit");
+  unitEdit_->setMaxLength(kUnitLimit);
+  unitEdit_->setPlaceholderText(QString::fromUtf8(kDefaultConcentrationUnit));
+  unitEdit_->setToolTip("The unit of C0, CA and every concentration Virelo shows");
+  setControlId(unitEdit_, kIdUnit);
+
   auto* projectGroup = new QGroupBox("Project");
   auto* projectGrid = new QGridLayout(projectGroup);
   projectGrid->setColumnStretch(1, 1);
@@ -152,6 +164,12 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   projectGrid->addWidget(authorEdit_, 2, 1);
   projectGrid->addWidget(rowLabel("Organisation:", organisationEdit_), 3, 0);
   projectGrid->addWidget(organisationEdit_, 3, 1);
+  projectGrid->addWidget(rowLabel("Concentration unit:", unitEdit_), 4, 0);
+  auto* unitRow = new QHBoxLayout;
+  unitRow->addWidget(unitEdit_);
+  unitRow->addStretch(2);
+  unitEdit_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("mg/kg dry weight")));
+  projectGrid->addLayout(unitRow, 4, 1);
   projectGrid->setRowStretch(1, 1);
 
   // --- "File information": read-only facts about the project file.
@@ -212,6 +230,7 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
     replaceNonLatin1WhileTyping(edit);
     connect(edit, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
   }
+  connect(unitEdit_, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
   connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, [this] {
     LimitDescription();
     OnTextChanged();
@@ -252,6 +271,7 @@ int CPropProject::ShowProject(Project* project) {
   authorEdit_->setText(recordText(project->author, kAuthorCapacity));
   organisationEdit_->setText(recordText(project->organisation, kOrganisationCapacity));
   versionField_->setText(recordText(project->version, kVersionCapacity));
+  unitEdit_->setText(QString::fromStdString(virelo_SettingsOf(*project).concentrationUnit));
 
   const QByteArray path(project->path, static_cast<qsizetype>(strnlen(project->path, kPathCapacity)));
   if (!path.isEmpty()) {
@@ -274,6 +294,13 @@ int CPropProject::ApplyToProject(Project* project) {
   toLatin1Record(authorEdit_->text().left(kAuthorLimit), project->author, kAuthorCapacity);
   toLatin1Record(organisationEdit_->text().left(kOrganisationLimit), project->organisation,
                  kOrganisationCapacity);
+  // An emptied field means the default unit: a concentration is never shown
+  // without one.
+  QString unit = unitEdit_->text().trimmed().left(kUnitLimit);
+  unit.remove(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")));
+  const std::string utf8 = unit.isEmpty() ? std::string(kDefaultConcentrationUnit) : unit.toStdString();
+  if (utf8 != virelo_SettingsOf(*project).concentrationUnit)
+    virelo_Extras(project).settings.concentrationUnit = utf8;
   return 1;
 }
 

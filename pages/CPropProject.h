@@ -22,6 +22,7 @@ class CPropProject : public PropPage {
   static constexpr int kDescriptionLimit = 1023;
   static constexpr int kAuthorLimit = 254;
   static constexpr int kOrganisationLimit = 254;
+  static constexpr int kUnitLimit = 24;
 
   // Text changes set pageModified while this is true (always, once built).
   bool trackingChanges = false;
@@ -38,6 +39,7 @@ class CPropProject : public PropPage {
   QPlainTextEdit* descriptionEdit_;  // "descriptionEdit"
   QLineEdit* authorEdit_;
   QLineEdit* organisationEdit_;
+  QLineEdit* unitEdit_;            // "unitEdit": the unit of every concentration
   QPlainTextEdit* filenameField_;  // read-only, frameless, wraps long paths
   QLineEdit* sizeField_;
   QLineEdit* createdField_;

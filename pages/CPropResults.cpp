@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <vector>
@@ -32,6 +33,7 @@
 #include "pages/ChainMarks.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
+#include "pages/ResultVerdict.h"
 #include "platform/Platform.h"
 #include "resources/result_pictures.h"
 
@@ -47,6 +49,7 @@ constexpr int kIdPage = 1300;
 constexpr int kIdUncertaintyButton = 1600;
 // The decay-chain button answers help with the window it opens.
 constexpr int kIdChainWindow = 1385;
+constexpr int kIdVerdictBasis = 1330;
 int controlIdOf(int side, int control) {
   return 1300 + side * 10 + control;
 }
@@ -63,13 +66,40 @@ enum SideControl {
   kRobustnessButton = 10
 };
 
+// The columns start at 100, 80 and 80 pixels; where the list is wider the
+// extra room goes to them too, so that names and values are not cut off.
+void fitColumns(QTreeView* list) {
+  const int margin = 64;
+  const int width = list->viewport()->width() - margin;
+  QHeaderView* header = list->header();
+  if (list->model()->columnCount() > ResultListModel::kMarginColumn + 1) {
+    // The concentration columns share the room with AF and C0/C; the exact
+    // concentration leaves room for its mark.
+    static const int kWidths[] = {100, 84, 84, 64, 80, 104, 90};  // by column, at the least
+    int least = 0;
+    for (int w : kWidths) least += w;
+    const int extra = std::max(0, list->viewport()->width() - least);
+    for (int column = 0; column < 7; ++column)
+      header->resizeSection(column,
+                            kWidths[column] + (column == ResultListModel::kMarginColumn ? 0 : extra / 6));
+    return;
+  }
+  const int name = std::max(110, width * 31 / 100);
+  const int value = std::max(80, (width - name) * 55 / 100);
+  header->resizeSection(0, name);
+  header->resizeSection(1, value);
+  header->resizeSection(2, std::max(80, width - name - value));
+  header->resizeSection(ResultListModel::kMarginColumn, margin);
+}
+
 QString formatRatio(double v) {
   return QString::fromStdString(FormatResultValue(v, "%.7f", "%.4E"));
 }
 
 // Where the exact centre-line solution disagrees with a row's screening
 // result, the row says so; the screening class stays the row's verdict.
-void markExactDifference(const ContaminantResult& r, AssessmentRange range, ResultListModel::Row& row) {
+void markExactDifference(const ContaminantResult& r, AssessmentRange range, VerdictBasis basis,
+                         ResultListModel::Row& row) {
   const ExactComparison comparison = CompareExactWithScreening(r, range);
   if (comparison == ExactComparison::None) return;
   const bool higher = r.exactRelativeConcentration > r.relativeConcentration;
@@ -92,7 +122,8 @@ void markExactDifference(const ContaminantResult& r, AssessmentRange range, Resu
     row.exactTip +=
         QStringLiteral("\nThe exact concentration at the receptor is %1 times the screening value.")
             .arg(QString::number(higher ? high / low : low / high, 'g', 2));
-  row.exactTip += QStringLiteral("\nThe verdict is that of the screening model.");
+  row.exactTip +=
+      QStringLiteral("\nThe verdict is that of the %1.").arg(QString::fromLatin1(VerdictBasisText(basis)));
 }
 
 }  // namespace
@@ -114,11 +145,31 @@ CPropResults::CPropResults(PageHost* host, QWidget* parent) : PropPage(host, par
 }
 
 void CPropResults::buildControls() {
-  auto* layout = new QHBoxLayout(this);
+  // Above both lists: which model's prediction decides the verdict.
+  auto* basisLabel = new QLabel(QStringLiteral("&Verdict basis : "));
+  verdictBasisCombo_ = new QComboBox;
+  verdictBasisCombo_->setObjectName(QStringLiteral("verdictBasisCombo"));
+  for (int k = 0; k < kVerdictBasisCount; ++k)
+    verdictBasisCombo_->addItem(VerdictBasisEntry(static_cast<VerdictBasis>(k)));
+  verdictBasisCombo_->setToolTip(
+      QStringLiteral("Which model's receptor concentration decides the class of the attenuation factor"));
+  basisLabel->setBuddy(verdictBasisCombo_);
+  setControlId(verdictBasisCombo_, kIdVerdictBasis);
+  auto* basisRow = new QHBoxLayout;
+  basisRow->addWidget(basisLabel);
+  basisRow->addWidget(verdictBasisCombo_);
+  basisRow->addStretch(1);
+
+  auto* sides = new QHBoxLayout;
+  sides->setSpacing(8);
+  sides->addWidget(buildSide(PlumeLengthSide), 2);
+  sides->addWidget(buildSide(AttenuationFactorSide), 3);
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
-  layout->setSpacing(8);
-  layout->addWidget(buildSide(PlumeLengthSide), 1);
-  layout->addWidget(buildSide(AttenuationFactorSide), 1);
+  layout->setSpacing(4);
+  layout->addLayout(basisRow);
+  layout->addLayout(sides, 1);
+  connect(verdictBasisCombo_, &QComboBox::currentIndexChanged, this, [this] { ApplyVerdictBasis(); });
 }
 
 QWidget* CPropResults::buildSide(int side) {
@@ -199,7 +250,9 @@ QWidget* CPropResults::buildSide(int side) {
       if (!r.exactComputed)
         virelo_math_CalcExactAttenuationFactor(&project_->aquifer,
                                                &project_->contaminants[r.contaminantIndex], &r);
-      markExactDifference(r, afRange_, row);
+      markExactDifference(r, afRange_, verdictBasis_, row);
+      FillVerdict(project_->contaminants[r.contaminantIndex], r, afRange_, verdictBasis_, concentrationUnit(),
+                  &row);
     });
   }
   auto* list = new QTreeView;
@@ -293,31 +346,53 @@ QWidget* CPropResults::buildSide(int side) {
     afList_ = list;
     afModel_ = model;
     afModel_->setExactMarkColumn(true);
+    // Room for the name, AF, C0/C, the margin and the three concentrations
+    // without scrolling: the main window takes the size its pages ask for.
+    list->setMinimumWidth(606 + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   }
   return frame;
 }
 
 int CPropResults::ShowProject(Project* project) {
   project_ = project;
+  showSavedSettings();
   RefreshResults();
   return 1;
 }
 
+void CPropResults::showSavedSettings() {
+  if (!project_) return;
+  const ProjectSettings& saved = virelo_SettingsOf(*project_);
+  // Showing what the project holds changes nothing in it.
+  const QSignalBlocker plume(plumeRangeCombo_), af(afRangeCombo_), basis(verdictBasisCombo_);
+  if (IsAssessmentRangeIndex(saved.plumeRange)) plumeRangeCombo_->setCurrentIndex(saved.plumeRange);
+  if (IsAssessmentRangeIndex(saved.afRange)) afRangeCombo_->setCurrentIndex(saved.afRange);
+  verdictBasisCombo_->setCurrentIndex(static_cast<int>(saved.verdictBasis));
+  verdictBasis_ = saved.verdictBasis;
+  takeRange(PlumeLengthSide);
+  takeRange(AttenuationFactorSide);
+}
+
+QString CPropResults::concentrationUnit() const {
+  return project_ ? QString::fromStdString(virelo_SettingsOf(*project_).concentrationUnit) : QString();
+}
+
+void CPropResults::ApplyVerdictBasis() {
+  const int entry = verdictBasisCombo_->currentIndex();
+  if (entry < 0 || entry >= kVerdictBasisCount) return;
+  verdictBasis_ = static_cast<VerdictBasis>(entry);
+  if (project_ && virelo_SettingsOf(*project_).verdictBasis != verdictBasis_) {
+    virelo_Extras(project_).settings.verdictBasis = verdictBasis_;
+    project_->modified = 1;
+  }
+  RefreshResults();
+}
+
 bool CPropResults::eventFilter(QObject* watched, QEvent* event) {
-  // The columns start at 100, 80 and 80 pixels; where the list is wider the
-  // extra room goes to them too, so that names and values are not cut off.
   if (event->type() == QEvent::Resize) {
-    for (QTreeView* list : {plumeList_, afList_}) {
-      if (!list || watched != list->viewport()) continue;
-      const int margin = 64;
-      const int width = list->viewport()->width() - margin;
-      const int name = std::max(110, width * 31 / 100);
-      const int value = std::max(80, (width - name) * 55 / 100);
-      list->header()->resizeSection(0, name);
-      list->header()->resizeSection(1, value);
-      list->header()->resizeSection(2, std::max(80, width - name - value));
-      list->header()->resizeSection(ResultListModel::kMarginColumn, margin);
-    }
+    for (QTreeView* list : {plumeList_, afList_})
+      if (list && watched == list->viewport()) fitColumns(list);
   }
   return PropPage::eventFilter(watched, event);
 }
@@ -335,6 +410,10 @@ void CPropResults::RefreshResults() {
   plumeModel_->clear();
   afModel_->clear();
   if (!project_) return;
+  const int columns = afModel_->columnCount();
+  afModel_->setConcentrationColumns(concentrationUnit());
+  if (afModel_->columnCount() != columns) fitColumns(afList_);
+  afModel_->setClassNeedsExact(verdictBasis_ != VerdictBasis::Screening);
   if (host_) host_->CommitPageEdits();
   virelo_FreeResults(project_);
   // The exact solution is worked out row by row as rows are drawn (see the
@@ -376,6 +455,7 @@ void CPropResults::RefreshResults() {
         row.first = r.attenuationFactor;
         row.second = r.sourceRatio;
         row.cls = ClassifyAttenuationFactor(r.sourceRatio, afRange_);
+        FillScreeningConcentrations(c, r, verdictBasis_, &row);
       }
       afRows.push_back(std::move(row));
     }
@@ -390,6 +470,21 @@ void CPropResults::RefreshResults() {
 }
 
 void CPropResults::ApplyRange(int side) {
+  takeRange(side);
+  // The range chosen is the project's: its report and virelo-cli use it too.
+  const int entry = (side == PlumeLengthSide ? plumeRangeCombo_ : afRangeCombo_)->currentIndex();
+  if (project_ && IsAssessmentRangeIndex(entry)) {
+    const ProjectSettings& saved = virelo_SettingsOf(*project_);
+    if ((side == PlumeLengthSide ? saved.plumeRange : saved.afRange) != entry) {
+      ProjectSettings& settings = virelo_Extras(project_).settings;
+      (side == PlumeLengthSide ? settings.plumeRange : settings.afRange) = entry;
+      project_->modified = 1;
+    }
+  }
+  RefreshResults();
+}
+
+void CPropResults::takeRange(int side) {
   const bool plume = side == PlumeLengthSide;
   QComboBox* combo = plume ? plumeRangeCombo_ : afRangeCombo_;
   AssessmentRange& range = plume ? plumeRange_ : afRange_;
@@ -408,7 +503,6 @@ void CPropResults::ApplyRange(int side) {
     legend_[side][1]->setText(QString::asprintf(" %.1f C < C0 <= %.1f C", lower, upper));
     legend_[side][2]->setText(QString::asprintf(" C0 <= %.1f C", lower));
   }
-  RefreshResults();
 }
 
 int CPropResults::markedRow(int side) const {

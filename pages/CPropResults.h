@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/assessment.h"
+#include "engine/settings.h"
 #include "pages/PropPage.h"
 
 class QComboBox;
@@ -45,7 +46,12 @@ class CPropResults : public PropPage {
   // those it was drawn from.
   void ShowUncertainty();
 
+  // Takes the verdict basis from its selector into the project and
+  // refreshes.
+  void ApplyVerdictBasis();
+
   AssessmentRange plumeRange() const { return plumeRange_; }
+  VerdictBasis verdictBasis() const { return verdictBasis_; }
   AssessmentRange afRange() const { return afRange_; }
   QTreeView* list(int side) const { return side == PlumeLengthSide ? plumeList_ : afList_; }
   ResultListModel* listModel(int side) const { return side == PlumeLengthSide ? plumeModel_ : afModel_; }
@@ -57,6 +63,11 @@ class CPropResults : public PropPage {
 
  private:
   void buildControls();
+  // Range and legend of one side from its drop-down list, without a refresh.
+  void takeRange(int side);
+  // The ranges and the basis saved with the project into the selectors.
+  void showSavedSettings();
+  QString concentrationUnit() const;
   QWidget* buildSide(int side);
   // Row index of the list's marked (selected) row, or -1.
   int markedRow(int side) const;
@@ -70,6 +81,8 @@ class CPropResults : public PropPage {
   Project* project_ = nullptr;
   AssessmentRange plumeRange_{};
   AssessmentRange afRange_{};
+  VerdictBasis verdictBasis_ = VerdictBasis::Screening;
+  QComboBox* verdictBasisCombo_ = nullptr;
   QComboBox* plumeRangeCombo_ = nullptr;
   QComboBox* afRangeCombo_ = nullptr;
   QTreeView* plumeList_ = nullptr;

@@ -11,7 +11,9 @@
 #include <QPixmap>
 #include <limits>
 
+#include "engine/verdict.h"
 #include "resources/result_pictures.h"
+#include "resources/straddle_mark.h"
 
 namespace {
 
@@ -56,6 +58,10 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
+int ResultListModel::probabilityColumn() const {
+  return concentrationColumns_ ? kTargetColumn + 1 : kMarginColumn + 1;
+}
+
 void ResultListModel::setProbabilitySource(std::function<QString(int resultIndex)> source) {
   beginResetModel();
   probabilitySource_ = std::move(source);
@@ -63,7 +69,21 @@ void ResultListModel::setProbabilitySource(std::function<QString(int resultIndex
 }
 
 int ResultListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : probabilitySource_ ? 5 : 4;
+  if (parent.isValid()) return 0;
+  return probabilityColumn() + (probabilitySource_ ? 1 : 0);
+}
+
+void ResultListModel::setConcentrationColumns(const QString& unit) {
+  if (concentrationColumns_ && unit == unit_) return;
+  if (!concentrationColumns_) {
+    beginInsertColumns({}, kReceptorColumn, kTargetColumn);
+    concentrationColumns_ = true;
+    unit_ = unit;
+    endInsertColumns();
+    return;
+  }
+  unit_ = unit;
+  emit headerDataChanged(Qt::Horizontal, kReceptorColumn, kTargetColumn);
 }
 
 const ResultListModel::Margin& ResultListModel::margin(int row) const {
@@ -103,15 +123,18 @@ bool ResultListModel::fragile(int row) const {
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
-  // The tooltips, the marks and the class are what may depend on the exact
-  // solution; the values and names never do.
-  const bool needsExact = role == ClassRole || ((role == Qt::ToolTipRole || role == Qt::DecorationRole) &&
-                                                index.column() != kMarginColumn);
+  // Only the tooltips, the mark beside "C0/C", the exact concentrations and
+  // (under a basis that needs it) the class need the exact solution.
+  const bool needsExact =
+      (role == Qt::ToolTipRole && index.column() != kMarginColumn) ||
+      (role == Qt::DecorationRole && index.column() == 2) || index.column() == kReceptorExactColumn ||
+      index.column() == kTargetColumn ||
+      (classNeedsExact_ && ((role == Qt::DecorationRole && index.column() == 0) || role == ClassRole));
   const Row& r = needsExact ? withExact(index.row()) : rows_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole: {
       if (index.column() == 0) return r.name;
-      if (index.column() == kProbabilityColumn)
+      if (index.column() == probabilityColumn())
         return r.hasValues && probabilitySource_ ? probabilitySource_(r.resultIndex) : QString();
       if (index.column() == kMarginColumn) {
         if (!r.hasValues) return QString();
@@ -120,6 +143,13 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
                                      : QStringLiteral("\u2014");
       }
       if (!r.hasValues) return QString();
+      if (index.column() >= kReceptorColumn) {
+        const double value = index.column() == kReceptorColumn        ? r.receptor
+                             : index.column() == kReceptorExactColumn ? r.receptorExact
+                                                                      : r.target;
+        const std::string text = FormatConcentration(value);
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+      }
       const Column& column = columns_[index.column() - 1];
       const std::string text = FormatResultValue(index.column() == 1 ? r.first : r.second, column.fixedFormat,
                                                  column.exponentFormat);
@@ -129,12 +159,16 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       if (index.column() == 0) return resultIcon(r.cls);
       if (index.column() == kMarginColumn && r.hasValues && fragile(index.row())) return fragileIcon();
       if (index.column() == 2 && r.hasValues && exactMarkColumn_) return exactMarkIcon(r.exactMark);
+      if (index.column() == kReceptorExactColumn && r.hasValues) return straddleMarkIcon(r.straddles);
       return {};
     case Qt::ToolTipRole:
       if (index.column() != kMarginColumn) {
-        const QString tip = r.chainTip.isEmpty() || r.exactTip.isEmpty()
-                                ? r.chainTip + r.exactTip
-                                : r.chainTip + QStringLiteral("\n\n") + r.exactTip;
+        QString tip =
+            r.straddles && index.column() >= kReceptorColumn
+                ? (r.exactTip.isEmpty() ? r.straddleTip : r.straddleTip + QStringLiteral("\n\n") + r.exactTip)
+                : r.exactTip;
+        if (!r.chainTip.isEmpty())
+          tip = tip.isEmpty() ? r.chainTip : r.chainTip + QStringLiteral("\n\n") + tip;
         return tip.isEmpty() ? QVariant() : QVariant(tip);
       }
       if (!r.hasValues) return {};
@@ -157,9 +191,22 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-  if (role == Qt::DisplayRole && section == kProbabilityColumn) return QStringLiteral("P(G / Y / R)");
-  if (role == Qt::ToolTipRole && section == kProbabilityColumn)
+  if (role == Qt::DisplayRole && section == probabilityColumn()) return QStringLiteral("P(G / Y / R)");
+  if (role == Qt::ToolTipRole && section == probabilityColumn())
     return QStringLiteral("The probability of each class from the last uncertainty run");
+  if (section >= kReceptorColumn) {
+    static const char* const kHeaders[] = {"C(x) [%1]", "C(x) exact [%1]", "Target C [%1]"};
+    static const char* const kTips[] = {
+        "Concentration the screening model predicts at the receptor: C0 \u00b7 C(x)/C0",
+        "Concentration the exact solution predicts at the receptor; marked where the two models fall on "
+        "opposite sides of CA",
+        "Remedial target: the source concentration C = CA \u00b7 AF at which the receptor just meets CA, "
+        "under the verdict basis"};
+    if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[section - kReceptorColumn]).arg(unit_);
+    if (role == Qt::ToolTipRole) return QString::fromUtf8(kTips[section - kReceptorColumn]);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+  }
   if (role == Qt::DisplayRole && section == kMarginColumn) return QStringLiteral("Margin");
   if (role == Qt::ToolTipRole && section == kMarginColumn)
     return QStringLiteral(

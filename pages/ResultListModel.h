@@ -10,6 +10,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -25,9 +26,10 @@ class ResultListModel : public QAbstractTableModel {
   // would change the row's class, marked where that is within a factor of
   // 2 (a fragile verdict).
   static constexpr int kMarginColumn = 3;
-  // The fifth column, "P(G / Y / R)", once an uncertainty run exists: the
-  // probability of each class of a row's result.
-  static constexpr int kProbabilityColumn = 4;
+  // The last column, "P(G / Y / R)", once an uncertainty run exists: the
+  // probability of each class of a row's result. It follows the
+  // concentration columns where the list has them.
+  int probabilityColumn() const;
   struct Row {
     QString name;
     double first = 0.0;      // "d" or "AF"
@@ -43,7 +45,18 @@ class ResultListModel : public QAbstractTableModel {
     // Where the contaminant fares worse in a decay chain: its part of the
     // tooltip, before the exact solution's.
     QString chainTip;
+    // Attenuation-factor rows: the concentration each model predicts at the
+    // receptor and the remedial target under the verdict basis (NaN until
+    // known), and the mark of a row whose two models fall on opposite sides
+    // of CA. The exact ones come with the exact source.
+    double receptor = std::numeric_limits<double>::quiet_NaN();
+    double receptorExact = std::numeric_limits<double>::quiet_NaN();
+    double target = std::numeric_limits<double>::quiet_NaN();
+    bool straddles = false;
+    QString straddleTip;
   };
+  // The concentration columns after "Margin" (attenuation-factor list only).
+  enum ConcentrationColumn { kReceptorColumn = 4, kReceptorExactColumn, kTargetColumn };
 
   // Column formats: fixed inside 1e-7 < |v| < 1e7, exponent outside.
   struct Column {
@@ -78,6 +91,12 @@ class ResultListModel : public QAbstractTableModel {
   // Keeps room for the exact-solution mark before every "C0/C" value, so
   // that marked and unmarked values stay aligned.
   void setExactMarkColumn(bool on) { exactMarkColumn_ = on; }
+  // Shows the concentration columns, headed with `unit`.
+  void setConcentrationColumns(const QString& unit);
+  // Whether a row's class is known only with its exact solution (a verdict
+  // basis other than the screening model): its light is then drawn from
+  // the row with the exact source applied.
+  void setClassNeedsExact(bool on) { classNeedsExact_ = on; }
   void clear() { setRows({}); }
   const Row& row(int r) const {
     withExact(r);
@@ -109,4 +128,7 @@ class ResultListModel : public QAbstractTableModel {
   std::function<QString(int resultIndex)> probabilitySource_;
   mutable std::vector<std::optional<Margin>> margins_;
   bool exactMarkColumn_ = false;
+  bool concentrationColumns_ = false;
+  bool classNeedsExact_ = false;
+  QString unit_;
 };

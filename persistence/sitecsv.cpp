@@ -126,8 +126,10 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
   for (const std::string& name : required)
     if (!index.count(Lower(name))) refuse(header.line, "missing column \"" + name + "\"");
   for (const auto& [name, k] : index) {
+    // Named apart: clang before 16 cannot capture a structured binding.
+    const std::string& column = name;
     const bool ok =
-        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == name; });
+        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == column; });
     if (!ok) refuse(header.line, "unknown column " + Quoted(Trim(header.fields[k])));
   }
   if (refused) return false;

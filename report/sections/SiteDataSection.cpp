@@ -66,7 +66,7 @@ void WriteSiteDataSection(ReportContext& report) {
   const Project& project = report.project();
   const SiteData& site = virelo_ExtrasOf(project).site;
   if (site.empty()) return;
-  report.heading(2, QStringLiteral("Site data"), "site", true);
+  report.heading(2, QStringLiteral("Site data"), "site");
   report.add(QStringLiteral(
       "<p>The site's own monitoring wells and samples. A concentration-distance fit along the centre line "
       "gives the bulk attenuation rate k = &#8722;m&#183;v and, corrected for dispersion after Buscheck and "

@@ -150,6 +150,31 @@ TEST_F(SettingsBlockTest, BlockOnlyWhenNeededAndBehindTheUnchangedProject) {
   // Saved again unchanged, the file is the same.
   EXPECT_TRUE(Saved(loaded, "again.vrp") == withBlock);
   virelo_FreeProject(loaded);
+
+  // Each setting on its own is enough to be saved, and comes back.
+  const std::vector<void (*)(ProjectSettings*)> alone = {
+      [](ProjectSettings* s) { s->concentrationUnit = "ng/L"; },
+      [](ProjectSettings* s) { s->verdictBasis = VerdictBasis::Exact; },
+      [](ProjectSettings* s) { s->plumeRange = 1; },
+      [](ProjectSettings* s) { s->afRange = 2; },
+      [](ProjectSettings* s) { SetLambdaSource(s, "MTBE", "x"); },
+  };
+  for (size_t k = 0; k < alone.size(); ++k) {
+    Project* one = SampleProject();
+    alone[k](&virelo_Extras(one).settings);
+    const ProjectSettings chosen = virelo_SettingsOf(*one);
+    const Bytes bytes = Saved(one, "one.vrp");
+    virelo_FreeProject(one);
+    EXPECT_GT(bytes.size(), plain.size()) << k;
+    ASSERT_EQ(Load(bytes, &one), "") << k;
+    const ProjectSettings& back = virelo_SettingsOf(*one);
+    EXPECT_EQ(back.concentrationUnit, chosen.concentrationUnit) << k;
+    EXPECT_EQ(back.verdictBasis, chosen.verdictBasis) << k;
+    EXPECT_EQ(back.plumeRange, chosen.plumeRange) << k;
+    EXPECT_EQ(back.afRange, chosen.afRange) << k;
+    EXPECT_EQ(back.lambdaSources, chosen.lambdaSources) << k;
+    virelo_FreeProject(one);
+  }
 }
 
 TEST_F(SettingsBlockTest, DamagedBlockCostsTheSettingsNotTheProject) {
@@ -187,6 +212,7 @@ TEST_F(SettingsBlockTest, DamagedBlockCostsTheSettingsNotTheProject) {
       {"cut in the payload", cut(good.size() - 1), "the file ends inside it"},
       {"one byte too many", longer, "1 unexpected bytes follow it"},
       {"later format", behindProject(BlockWith("{}", 2)), "later version of Virelo (settings format 2)"},
+      {"format 0", behindProject(BlockWith("{}", 0)), "its format number 0 is unknown"},
       {"not JSON", behindProject(BlockWith("{\"verdictBasis\":")), "not valid JSON"},
       {"bad field", behindProject(BlockWith(R"({"verdictBasis":"best"})")), "/verdictBasis: expected"},
       {"bad range", behindProject(BlockWith(R"({"ranges":{"plumeLength":4}})")), "/ranges/plumeLength"},

@@ -117,4 +117,19 @@ TEST(Verdict, UndefinedValuesNeverGiveGreen) {
   EXPECT_EQ(ReceptorConcentrationsOf(huge, Result(huge, 10.0, 0.5)).screening, kInf);
 }
 
+TEST(Verdict, ConcentrationsShowFourSignificantDigits) {
+  EXPECT_EQ(FormatConcentration(19.7424), "19.74");
+  EXPECT_EQ(FormatConcentration(0.0100129), "0.01001");
+  EXPECT_EQ(FormatConcentration(0.001), "0.001000");
+  EXPECT_EQ(FormatConcentration(353883.83), "353884");
+  EXPECT_EQ(FormatConcentration(-2.5), "-2.500");
+  EXPECT_EQ(FormatConcentration(999999.0), "999999");
+  EXPECT_EQ(FormatConcentration(1e6), "1.000E+06");
+  EXPECT_EQ(FormatConcentration(0.00099949), "9.995E-04");
+  EXPECT_EQ(FormatConcentration(1.3033752e19), "1.303E+19");
+  EXPECT_EQ(FormatConcentration(0.0), "0");
+  EXPECT_EQ(FormatConcentration(kNaN), "infinite!");
+  EXPECT_EQ(FormatConcentration(kInf), "infinite!");
+}
+
 }  // namespace

@@ -198,19 +198,20 @@ void TestUncertaintyWindow::resultsPageShowsTheProbabilitiesWhileTheyHold() {
   for (int side : {0, 1}) {
     ResultListModel* model = page->listModel(side);
     QVERIFY(model->hasProbabilityColumn());
-    QCOMPARE(model->columnCount(), 5);
+    QCOMPARE(model->columnCount(), model->probabilityColumn() + 1);
     const UncertaintyRow& row = run->rows[side == 0 ? 0 : 2];  // Benzene PL, AF, AF exact
     QCOMPARE(row.model, side == 0 ? UncertaintyModel::Screening : UncertaintyModel::Exact);
-    QCOMPARE(model->data(model->index(0, ResultListModel::kProbabilityColumn)).toString(),
+    QCOMPARE(model->data(model->index(0, model->probabilityColumn())).toString(),
              QStringLiteral("G %1 \u00b7 Y %2 \u00b7 R %3")
                  .arg(row.pGreen, 0, 'f', 3)
                  .arg(row.pYellow, 0, 'f', 3)
                  .arg(row.pRed, 0, 'f', 3));
   }
   // The TCE row has problems: no probabilities.
-  QCOMPARE(
-      page->listModel(1)->data(page->listModel(1)->index(1, ResultListModel::kProbabilityColumn)).toString(),
-      QString());
+  QCOMPARE(page->listModel(1)
+               ->data(page->listModel(1)->index(1, page->listModel(1)->probabilityColumn()))
+               .toString(),
+           QString());
   page->RefreshResults();
   QVERIFY(page->listModel(0)->hasProbabilityColumn());
   project->aquifer.gradientI *= 2;

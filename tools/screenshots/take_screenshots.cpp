@@ -34,6 +34,7 @@
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
+#include "pages/ResultListModel.h"
 #include "persistence/database.h"
 #include "platform/HelpViewer.h"
 #include "platform/Platform.h"
@@ -121,9 +122,19 @@ int main(int argc, char** argv) {
       }
       ok &= save(&window, dir + "/" + names[i]);
     }
+    // The attenuation-factor list with the first row whose two models fall
+    // on opposite sides of CA marked.
+    CPropResults* results = window.pageTabs->resultsPage;
+    QTreeView* afList = results->list(CPropResults::AttenuationFactorSide);
+    ResultListModel* afRows = results->listModel(CPropResults::AttenuationFactorSide);
+    for (int k = 0; k < afRows->size(); ++k) {
+      if (!afRows->row(k).straddles) continue;
+      afList->setCurrentIndex(afRows->index(k, 0));
+      ok &= save(afList->parentWidget(), dir + "/results-straddle.png");
+      break;
+    }
     // The plume view of the first contaminant whose exact solution changes
     // the class, or else of the first with an attenuation factor.
-    CPropResults* results = window.pageTabs->resultsPage;
     // The page works out exact solutions only for the rows it draws.
     if (window.project) virelo_math_CalcExactAll(window.project, 0);
     int shown = -1;
