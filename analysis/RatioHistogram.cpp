@@ -108,11 +108,18 @@ void RatioHistogram::Paint(QPainter& painter, const QRectF& area, const RatioHis
   painter.setPen(QPen(Qt::black, 1));
   painter.drawLine(plot.bottomLeft(), plot.bottomRight());
   painter.drawLine(plot.bottomLeft(), plot.topLeft());
-  for (int decade = static_cast<int>(std::ceil(bins.firstEdge)); decade <= std::floor(lastEdge); ++decade) {
+  // Every decade gets a tick; labels only as many as fit side by side.
+  const int firstDecade = static_cast<int>(std::ceil(bins.firstEdge));
+  const double decadeWidth = plot.width() / (lastEdge - bins.firstEdge);
+  const int labelEvery =
+      std::max(1, static_cast<int>(std::ceil(metrics.horizontalAdvance(QStringLiteral("1e-300")) /
+                                             std::max(decadeWidth, 1.0))));
+  for (int decade = firstDecade; decade <= std::floor(lastEdge); ++decade) {
     const double x = xOf(decade);
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
+    if ((decade - firstDecade) % labelEvery != 0) continue;
     const QString label = Number(std::pow(10.0, decade));
-    painter.drawText(QRectF(x - 40, plot.bottom() + 4, 80, line), Qt::AlignHCenter | Qt::AlignTop, label);
+    painter.drawText(QRectF(x - 60, plot.bottom() + 4, 120, line), Qt::AlignHCenter | Qt::AlignTop, label);
   }
   painter.drawText(QRectF(area.left(), plot.top() - line / 2, plot.left() - area.left() - 4, line),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(most));
@@ -123,11 +130,15 @@ void RatioHistogram::Paint(QPainter& painter, const QRectF& area, const RatioHis
 
   // The class bounds, dashed, with their values.
   painter.setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
+  // The lower bound's value stands left of its line, the upper's right, so
+  // that close bounds keep their labels apart.
   for (double bound : {data.range.lower, data.range.upper}) {
     const double x = xOf(std::log10(bound));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    painter.drawText(QRectF(x - 40, area.top() + 2, 80, line), Qt::AlignHCenter | Qt::AlignTop,
-                     Number(bound));
+    const bool lower = bound == data.range.lower;
+    const QRectF label =
+        lower ? QRectF(x - 83, area.top() + 2, 80, line) : QRectF(x + 3, area.top() + 2, 80, line);
+    painter.drawText(label, (lower ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop, Number(bound));
   }
   painter.setPen(Qt::black);
   QStringList apart;

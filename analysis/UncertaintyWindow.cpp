@@ -13,14 +13,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "analysis/RatioHistogram.h"
+#include "engine/extras.h"
 #include "engine/validation.h"
 #include "platform/Platform.h"
 
@@ -148,10 +151,40 @@ struct Snapshot {
     project.contaminants = contaminants.data();
     project.results = nullptr;
     project.resultCount = 0;
+    project.extras = nullptr;  // the run is given its distributions and options
   }
 };
 
 }  // namespace
+
+bool UncertaintyRecord::Holds(const Project& project, const UncertaintyOptions& options) const {
+  const UncertaintySpec& now = virelo_ExtrasOf(project).uncertainty;
+  const auto sameRange = [](AssessmentRange a, AssessmentRange b) {
+    return a.lower == b.lower && a.upper == b.upper;
+  };
+  // Byte for byte: a difference anywhere, even one that does not matter,
+  // only hides the probabilities until the next run.
+  return run && now == spec && project.approximateDispersivity == approximateDispersivity &&
+         std::memcmp(&project.aquifer, &aquifer, sizeof aquifer) == 0 && project.contaminants &&
+         project.contaminantCount == static_cast<int>(contaminants.size()) &&
+         std::memcmp(project.contaminants, contaminants.data(), sizeof(Contaminant) * contaminants.size()) ==
+             0 &&
+         sameRange(options.plumeLengthRange, plumeLengthRange) &&
+         sameRange(options.attenuationRange, attenuationRange) && options.verdictBasis == verdictBasis;
+}
+
+QString UncertaintyRecord::Probabilities(int contaminantIndex, bool plumeLength) const {
+  if (!run) return {};
+  const UncertaintyRow* found = nullptr;
+  for (const UncertaintyRow& row : run->rows) {
+    if (row.contaminantIndex != contaminantIndex || row.plumeLength != plumeLength) continue;
+    // The attenuation factor's verdict basis row comes after its screening row.
+    found = &row;
+  }
+  if (!found || found->HasProblems()) return {};
+  return QStringLiteral("G %1 \u00b7 Y %2 \u00b7 R %3")
+      .arg(Share(found->pGreen), Share(found->pYellow), Share(found->pRed));
+}
 
 UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintySpec* spec,
                                      UncertaintyOptions options, QWidget* parent)
@@ -377,7 +410,15 @@ void UncertaintyWindow::rowChanged(int row) {
   auto* contaminant = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kContaminantColumn));
   auto* kind = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kKindColumn));
   if (!input || !contaminant || !kind) return;
-  contaminant->setEnabled(IsContaminantInput(static_cast<UncertainInput>(input->currentData().toInt())));
+  // Only lambda, C0 and CA name a contaminant; the others show none.
+  const bool perContaminant = IsContaminantInput(static_cast<UncertainInput>(input->currentData().toInt()));
+  contaminant->setEnabled(perContaminant);
+  {
+    const QSignalBlocker quiet(contaminant);
+    if (!perContaminant) contaminant->setCurrentIndex(-1);
+    if (perContaminant && contaminant->currentIndex() < 0 && contaminant->count() > 0)
+      contaminant->setCurrentIndex(0);
+  }
   if (QTableWidgetItem* meaning = distributions_->item(row, kMeaningColumn))
     meaning->setText(Meaning(static_cast<DistributionKind>(kind->currentData().toInt())));
   if (!filling_) readSpec();
@@ -445,6 +486,14 @@ void UncertaintyWindow::Run() {
   readSpec();
   if (running() || !problems_.empty()) return;
   auto snapshot = std::make_shared<Snapshot>(*project_);
+  pending_ = std::make_shared<UncertaintyRecord>();
+  pending_->aquifer = project_->aquifer;
+  pending_->approximateDispersivity = project_->approximateDispersivity;
+  pending_->contaminants = snapshot->contaminants;
+  pending_->spec = *spec_;
+  pending_->plumeLengthRange = options_.plumeLengthRange;
+  pending_->attenuationRange = options_.attenuationRange;
+  pending_->verdictBasis = options_.verdictBasis;
   auto cancel = std::make_shared<std::atomic<bool>>(false);
   cancel_ = cancel;
   UncertaintyOptions options = options_;
@@ -490,6 +539,10 @@ void UncertaintyWindow::finish(std::shared_ptr<UncertaintyRun> run) {
   }
   progress_->setValue(1000);
   lastRun_ = std::move(run);
+  if (pending_) {
+    pending_->run = lastRun_;
+    lastRecord_ = std::move(pending_);
+  }
   fillResults();
   emit runFinished();
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -24,6 +25,25 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class RatioHistogram;
+
+// A finished run with the inputs it was drawn from, so that a page showing
+// its probabilities can tell when they no longer belong to the project.
+struct UncertaintyRecord {
+  std::shared_ptr<const UncertaintyRun> run;
+  Aquifer aquifer{};
+  int16_t approximateDispersivity = 0;
+  std::vector<Contaminant> contaminants;
+  UncertaintySpec spec;
+  AssessmentRange plumeLengthRange{}, attenuationRange{};
+  UncertaintyModel verdictBasis = UncertaintyModel::Screening;
+
+  // Whether the project's inputs, distributions, ranges and verdict basis
+  // are still those of the run.
+  bool Holds(const Project& project, const UncertaintyOptions& options) const;
+  // "G 0.83 · Y 0.15 · R 0.02" for one assessment of a contaminant (under
+  // the verdict basis for an attenuation factor); empty when it has none.
+  QString Probabilities(int contaminantIndex, bool plumeLength) const;
+};
 
 class UncertaintyWindow : public QDialog {
   Q_OBJECT
@@ -42,6 +62,8 @@ class UncertaintyWindow : public QDialog {
   bool running() const { return worker_.joinable(); }
   // The last run that completed, or null.
   std::shared_ptr<const UncertaintyRun> lastRun() const { return lastRun_; }
+  // The same with the inputs it was drawn from.
+  std::shared_ptr<const UncertaintyRecord> lastRecord() const { return lastRecord_; }
 
   // Adds one row to the editor (for a lognormal offered from site data).
   void AddDistribution(const InputDistribution& distribution);
@@ -81,6 +103,8 @@ class UncertaintyWindow : public QDialog {
   std::vector<std::string> problems_;
   std::vector<std::string> formProblems_;
   std::shared_ptr<const UncertaintyRun> lastRun_;
+  std::shared_ptr<const UncertaintyRecord> lastRecord_;
+  std::shared_ptr<UncertaintyRecord> pending_;
   std::thread worker_;
   std::shared_ptr<std::atomic<bool>> cancel_;
   bool filling_ = false;

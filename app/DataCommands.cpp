@@ -21,6 +21,7 @@ const DataMenuEntry kDataMenu[] = {
     {"saveGeneric", "&Save generic data as default", "", &SaveGenericDataAsDefault},
     {"siteData", "Si&te data...", "", &OpenSiteData},
     {"decayChain", "&Decay chain...", "", &OpenDecayChain},
+    {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
 };

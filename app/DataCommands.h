@@ -26,6 +26,7 @@ struct DataMenuEntry {
 void EditGenericData(MainDialog& window);
 void SaveGenericDataAsDefault(MainDialog& window);
 void LoadApplicationDefaults(MainDialog& window);
+void ShowUncertainty(MainDialog& window);
 void OpenSiteData(MainDialog& window);
 void OpenDecayChain(MainDialog& window);
 

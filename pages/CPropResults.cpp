@@ -24,6 +24,7 @@
 #include "analysis/PlumeProfile.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
+#include "analysis/UncertaintyWindow.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
@@ -44,6 +45,8 @@ constexpr int kLegendGap = 3;
 // Help identifiers: 1300 for the page, 1300 + side * 10 + control for its
 // controls.
 constexpr int kIdPage = 1300;
+// The "Uncertainty..." button answers with the window's own text.
+constexpr int kIdUncertaintyButton = 1600;
 // The decay-chain button answers help with the window it opens.
 constexpr int kIdChainWindow = 1385;
 constexpr int kIdVerdictBasis = 1330;
@@ -205,6 +208,12 @@ QWidget* CPropResults::buildSide(int side) {
       ShowPlume(row >= 0 ? afModel_->row(row).resultIndex : -1);
     });
     rangeRow->addWidget(plumeButton_);
+    uncertaintyButton_ = new QPushButton(QStringLiteral("Uncer&tainty..."));
+    uncertaintyButton_->setObjectName(QStringLiteral("uncertaintyButton"));
+    uncertaintyButton_->setToolTip(QStringLiteral("The probability of each class from ranges of the inputs"));
+    setControlId(uncertaintyButton_, kIdUncertaintyButton);
+    connect(uncertaintyButton_, &QPushButton::clicked, this, &CPropResults::ShowUncertainty);
+    rangeRow->addWidget(uncertaintyButton_);
     auto* chain = new QPushButton(QStringLiteral("&Chain..."));
     chain->setObjectName(QStringLiteral("chainButton"));
     chain->setToolTip(QStringLiteral("The project's decay chains: parents and the daughters they form"));
@@ -457,6 +466,7 @@ void CPropResults::RefreshResults() {
   MarkChainWarnings(*project_, afRange_, afRows);
   plumeModel_->setRows(std::move(plumeRows));
   afModel_->setRows(std::move(afRows));
+  updateProbabilities();
 }
 
 void CPropResults::ApplyRange(int side) {
@@ -624,4 +634,42 @@ void CPropResults::ShowPlume(int resultIndex) {
   if (!any) return;
   PlumeView view(project_, afRange_, resultIndex, this);
   Platform::instance().execDialog(&view);
+}
+
+void CPropResults::ShowUncertainty() {
+  if (!project_) return;
+  if (host_) host_->CommitPageEdits();
+  UncertaintyOptions options = UncertaintyOptionsOf(*project_);
+  options.plumeLengthRange = plumeRange_;
+  options.attenuationRange = afRange_;
+  UncertaintySpec& spec = virelo_Extras(project_).uncertainty;
+  UncertaintyWindow window(project_, &spec, options, this);
+  // The distributions are the project's: editing them is a change to save.
+  connect(&window, &UncertaintyWindow::specChanged, this, [this] { project_->modified = 1; });
+  connect(&window, &UncertaintyWindow::runFinished, this, [this, &window] {
+    uncertainty_ = window.lastRecord();
+    updateProbabilities();
+  });
+  Platform::instance().execDialog(&window);
+  updateProbabilities();
+}
+
+void CPropResults::updateProbabilities() {
+  UncertaintyOptions options = project_ ? UncertaintyOptionsOf(*project_) : UncertaintyOptions{};
+  options.plumeLengthRange = plumeRange_;
+  options.attenuationRange = afRange_;
+  if (uncertainty_ && (!project_ || !uncertainty_->Holds(*project_, options))) uncertainty_.reset();
+  for (const bool plume : {true, false}) {
+    ResultListModel* model = plume ? plumeModel_ : afModel_;
+    if (!model) continue;
+    if (!uncertainty_) {
+      if (model->hasProbabilityColumn()) model->setProbabilitySource(nullptr);
+      continue;
+    }
+    const std::shared_ptr<const UncertaintyRecord> record = uncertainty_;
+    model->setProbabilitySource([this, record, plume](int resultIndex) {
+      if (!project_ || resultIndex < 0 || resultIndex >= project_->resultCount) return QString();
+      return record->Probabilities(project_->results[resultIndex].contaminantIndex, plume);
+    });
+  }
 }

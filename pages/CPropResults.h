@@ -4,6 +4,8 @@
 // classified against the chosen assessment ranges.
 #pragma once
 
+#include <memory>
+
 #include "engine/assessment.h"
 #include "engine/settings.h"
 #include "pages/PropPage.h"
@@ -14,6 +16,7 @@ class QMenu;
 class QPushButton;
 class QTreeView;
 class ResultListModel;
+struct UncertaintyRecord;
 
 class CPropResults : public PropPage {
   Q_OBJECT
@@ -38,6 +41,10 @@ class CPropResults : public PropPage {
   // Opens the plume view at a result (or at the first that has an
   // attenuation factor without problems); nothing when no result has one.
   void ShowPlume(int resultIndex);
+  // Opens the "Uncertainty" window on the project's distributions. After a
+  // run both lists show its class probabilities while the inputs stay
+  // those it was drawn from.
+  void ShowUncertainty();
 
   // Takes the verdict basis from its selector into the project and
   // refreshes.
@@ -85,4 +92,8 @@ class CPropResults : public PropPage {
   QLabel* legend_[2][3] = {};  // [side][red, yellow, green]
   QPushButton* robustnessButton_[2] = {};
   QPushButton* plumeButton_ = nullptr;
+  QPushButton* uncertaintyButton_ = nullptr;
+  std::shared_ptr<const UncertaintyRecord> uncertainty_;
+  // Shows or hides the probability column as the last run still holds.
+  void updateProbabilities();
 };

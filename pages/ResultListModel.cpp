@@ -58,8 +58,19 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
+int ResultListModel::probabilityColumn() const {
+  return concentrationColumns_ ? kTargetColumn + 1 : kMarginColumn + 1;
+}
+
+void ResultListModel::setProbabilitySource(std::function<QString(int resultIndex)> source) {
+  beginResetModel();
+  probabilitySource_ = std::move(source);
+  endResetModel();
+}
+
 int ResultListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : concentrationColumns_ ? kTargetColumn + 1 : kMarginColumn + 1;
+  if (parent.isValid()) return 0;
+  return probabilityColumn() + (probabilitySource_ ? 1 : 0);
 }
 
 void ResultListModel::setConcentrationColumns(const QString& unit) {
@@ -123,6 +134,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: {
       if (index.column() == 0) return r.name;
+      if (index.column() == probabilityColumn())
+        return r.hasValues && probabilitySource_ ? probabilitySource_(r.resultIndex) : QString();
       if (index.column() == kMarginColumn) {
         if (!r.hasValues) return QString();
         const double factor = margin(index.row()).factor;
@@ -178,6 +191,9 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  if (role == Qt::DisplayRole && section == probabilityColumn()) return QStringLiteral("P(G / Y / R)");
+  if (role == Qt::ToolTipRole && section == probabilityColumn())
+    return QStringLiteral("The probability of each class from the last uncertainty run");
   if (section >= kReceptorColumn) {
     static const char* const kHeaders[] = {"C(x) [%1]", "C(x) exact [%1]", "Target C [%1]"};
     static const char* const kTips[] = {

@@ -26,6 +26,10 @@ class ResultListModel : public QAbstractTableModel {
   // would change the row's class, marked where that is within a factor of
   // 2 (a fragile verdict).
   static constexpr int kMarginColumn = 3;
+  // The last column, "P(G / Y / R)", once an uncertainty run exists: the
+  // probability of each class of a row's result. It follows the
+  // concentration columns where the list has them.
+  int probabilityColumn() const;
   struct Row {
     QString name;
     double first = 0.0;      // "d" or "AF"
@@ -69,6 +73,10 @@ class ResultListModel : public QAbstractTableModel {
   void setBreakEvenSource(std::function<BreakEvenTable(int resultIndex)> source) {
     breakEvenSource_ = std::move(source);
   }
+  // Where the probabilities come from (text by result index); null hides
+  // the column.
+  void setProbabilitySource(std::function<QString(int resultIndex)> source);
+  bool hasProbabilityColumn() const { return static_cast<bool>(probabilitySource_); }
   // Where the exact-solution mark of a row comes from: called at most once
   // per row with values, when it is first drawn or read, until the rows are
   // set again. It fills the row's exactMark and exactTip, and may set its
@@ -117,6 +125,7 @@ class ResultListModel : public QAbstractTableModel {
   mutable std::vector<bool> exactKnown_;
   std::function<void(Row& row)> exactSource_;
   std::function<BreakEvenTable(int resultIndex)> breakEvenSource_;
+  std::function<QString(int resultIndex)> probabilitySource_;
   mutable std::vector<std::optional<Margin>> margins_;
   bool exactMarkColumn_ = false;
   bool concentrationColumns_ = false;

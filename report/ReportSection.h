@@ -98,6 +98,7 @@ void WriteProblemsSection(ReportContext&);
 void WritePlausibilitySection(ReportContext&);
 void WriteExactSection(ReportContext&);
 void WriteRobustnessSection(ReportContext&);
+void WriteUncertaintySection(ReportContext&);
 void WriteChartsSection(ReportContext&);
 void WriteSiteDataSection(ReportContext&);
 void WriteChainSection(ReportContext&);

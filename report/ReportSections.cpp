@@ -14,6 +14,7 @@ const std::vector<ReportSection> kReportSections = {
     {"plausibility", WritePlausibilitySection},
     {"exact", WriteExactSection},
     {"robustness", WriteRobustnessSection},
+    {"uncertainty", WriteUncertaintySection},
     {"charts", WriteChartsSection},
     {"site", WriteSiteDataSection},
     {"chain", WriteChainSection},

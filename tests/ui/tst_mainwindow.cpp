@@ -285,7 +285,8 @@ void TestMainWindow::menusToolBarAndTooltips() {
           "&Export report... | &Print... | Print pre&view... | - | E&xit",
           "&View: &Project settings\tCtrl+1 | &Aquifer settings\tCtrl+2 | "
           "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
-          "&Data: &Edit generic contaminant data | &Save generic data as default | Si&te data... | &Decay chain... | - | "
+          "&Data: &Edit generic contaminant data | &Save generic data as default | Si&te data... | &Decay chain... | "
+          "&Uncertainty... | - | "
           "Load &application defaults",
           "&Help: &Manual (requires Adobe Acrobat Reader) | - | &About Virelo",
       }));

@@ -15,9 +15,16 @@
 #include "../engine/worked_example.h"
 #include "analysis/RatioHistogram.h"
 #include "analysis/UncertaintyWindow.h"
+#include "app/DataCommands.h"
+#include "app/MainDialog.h"
+#include "engine/extras.h"
+#include "pages/CPropResults.h"
+#include "pages/ResultListModel.h"
 #include "platform/ManualHelp.h"
 #include "platform/Platform.h"
+#include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
+#include "support/FakePageHost.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -46,6 +53,9 @@ class TestUncertaintyWindow : public QObject {
   void editorRunTableAndHistogram();
   void cancelLeavesNoResults();
   void everyPartHasItsHelpText();
+  void resultsPageShowsTheProbabilitiesWhileTheyHold();
+  void dataMenuOpensTheWindowOnTheProject();
+  void histogramClassesAsTheResultsPage();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -156,6 +166,98 @@ void TestUncertaintyWindow::everyPartHasItsHelpText() {
     QCOMPARE(manual.section(id), section);
   }
   QVERIFY(parts >= 8);
+}
+
+// The results page opens the window; after a run both lists show the class
+// probabilities of their rows until an input changes. Editing the
+// distributions marks the project modified.
+void TestUncertaintyWindow::resultsPageShowsTheProbabilitiesWhileTheyHold() {
+  FakePlatform platform;
+  FakePageHost host;
+  ProjectPtr project = siteProject();
+  // Under the exact solution as verdict basis the attenuation factor's
+  // column shows that basis.
+  virelo_Extras(project.get()).settings.verdictBasis = VerdictBasis::Exact;
+  auto page = std::make_unique<CPropResults>(&host);
+  page->ShowProject(project.get());
+  std::shared_ptr<const UncertaintyRun> run;
+  platform.dialogHandler = [&](QDialog* dialog) {
+    auto* window = qobject_cast<UncertaintyWindow*>(dialog);
+    if (!window) return int(QDialog::Rejected);
+    window->AddDistribution({UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}});
+    QTest::mouseClick(window->runButton(), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return window->lastRun() != nullptr; }, 20000)) return int(QDialog::Rejected);
+    run = window->lastRun();
+    return int(QDialog::Rejected);
+  };
+  QVERIFY(!page->listModel(0)->hasProbabilityColumn());
+  QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("uncertaintyButton")), Qt::LeftButton);
+  QVERIFY(run);
+  QCOMPARE(project->modified, int16_t(1));
+  QCOMPARE(virelo_ExtrasOf(*project).uncertainty.inputs.size(), size_t{1});
+  for (int side : {0, 1}) {
+    ResultListModel* model = page->listModel(side);
+    QVERIFY(model->hasProbabilityColumn());
+    QCOMPARE(model->columnCount(), model->probabilityColumn() + 1);
+    const UncertaintyRow& row = run->rows[side == 0 ? 0 : 2];  // Benzene PL, AF, AF exact
+    QCOMPARE(row.model, side == 0 ? UncertaintyModel::Screening : UncertaintyModel::Exact);
+    QCOMPARE(model->data(model->index(0, model->probabilityColumn())).toString(),
+             QStringLiteral("G %1 \u00b7 Y %2 \u00b7 R %3")
+                 .arg(row.pGreen, 0, 'f', 3)
+                 .arg(row.pYellow, 0, 'f', 3)
+                 .arg(row.pRed, 0, 'f', 3));
+  }
+  // The TCE row has problems: no probabilities.
+  QCOMPARE(page->listModel(1)
+               ->data(page->listModel(1)->index(1, page->listModel(1)->probabilityColumn()))
+               .toString(),
+           QString());
+  page->RefreshResults();
+  QVERIFY(page->listModel(0)->hasProbabilityColumn());
+  project->aquifer.gradientI *= 2;
+  page->RefreshResults();
+  QVERIFY(!page->listModel(0)->hasProbabilityColumn());
+  QVERIFY(!page->listModel(1)->hasProbabilityColumn());
+  page->ShowProject(nullptr);
+}
+
+void TestUncertaintyWindow::dataMenuOpensTheWindowOnTheProject() {
+  ShellSession session;
+  auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/fuel-depot.vrp"));
+  int opened = 0;
+  session.platform.dialogHandler = [&](QDialog* dialog) {
+    auto* uncertainty = qobject_cast<UncertaintyWindow*>(dialog);
+    if (uncertainty) {
+      ++opened;
+      // The editor lists the project's assessed contaminants.
+      uncertainty->AddDistribution({UncertainInput::CA, "", DistributionKind::Fixed, {}});
+      auto* names = qobject_cast<QComboBox*>(uncertainty->distributionsTable()->cellWidget(0, 1));
+      if (!names || names->count() != 6 || names->itemText(0) != QStringLiteral("Benzene")) opened = -100;
+    }
+    return int(QDialog::Rejected);
+  };
+  window->dataCommands->action("uncertainty")->trigger();
+  QCOMPARE(opened, 1);
+}
+
+// A ratio on a bound belongs to the better class, as on the results page;
+// nothing arriving and undefined ratios are counted apart.
+void TestUncertaintyWindow::histogramClassesAsTheResultsPage() {
+  RatioHistogramData data;
+  data.sortedRatios = {0.0, 0.3, 1.0, 2.0, 2.0000001, INFINITY};
+  data.range = {0.3, 2.0};
+  const RatioHistogram::Bins bins = RatioHistogram::Count(data, 40);
+  int counts[3] = {0, 0, 0};
+  for (size_t k = 0; k < bins.green.size(); ++k) {
+    counts[0] += bins.green[k];
+    counts[1] += bins.yellow[k];
+    counts[2] += bins.red[k];
+  }
+  QCOMPARE(counts[0], 1);
+  QCOMPARE(counts[1], 2);
+  QCOMPARE(counts[2], 1);
+  QCOMPARE(bins.nothingArrives, 1);
+  QCOMPARE(bins.undefined, 1);
 }
 
 QTEST_MAIN(TestUncertaintyWindow)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "analysis/ChainWindow.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
+#include "analysis/UncertaintyWindow.h"
 #include "app/AboutDialog.h"
 #include "app/DataCommands.h"
 #include "app/FileCommands.h"
@@ -53,6 +55,14 @@ class ScreenshotPlatform : public Platform {
     dialog->show();
     if (qobject_cast<ContaminantEditorDialog*>(dialog)) save(dialog, dir + "/editor.png");
     if (qobject_cast<RobustnessDialog*>(dialog)) save(dialog, dir + "/robustness.png");
+    if (auto* window = qobject_cast<UncertaintyWindow*>(dialog)) {
+      // After a run, with the attenuation factor of the first contaminant marked.
+      window->Run();
+      while (window->running()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+      QApplication::processEvents();
+      if (window->resultsTable()->rowCount() > 1) window->resultsTable()->setCurrentCell(1, 0);
+      save(dialog, dir + "/uncertainty.png");
+    }
     if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
     if (auto* view = qobject_cast<PlumeView*>(dialog)) {
       // With the mouse resting on the chart just past the receptor.
@@ -197,6 +207,22 @@ int main(int argc, char** argv) {
         window.pageTabs->resultsPage->ShowRobustness(k, CPropResults::AttenuationFactorSide);
         break;
       }
+    }
+
+    // The Uncertainty window on ranges a consultant might defend for the
+    // site; the platform runs it and grabs it.
+    if (window.project && window.project->contaminantCount > 0) {
+      UncertaintySpec& spec = virelo_Extras(window.project).uncertainty;
+      spec.samples = 10000;
+      spec.inputs = {
+          {UncertainInput::Kf, "", DistributionKind::LogNormal, {window.project->aquifer.conductivityKf, 2}},
+          {UncertainInput::I, "", DistributionKind::Triangular, {0.003, 0.004, 0.006}},
+          {UncertainInput::Ne, "", DistributionKind::Normal, {0.2, 0.04, 0.1, 0.35}},
+          {UncertainInput::Lambda,
+           window.project->contaminants[0].name,
+           DistributionKind::LogNormal,
+           {0.008, 2.5}}};
+      window.pageTabs->resultsPage->ShowUncertainty();
     }
   }
   virelo_Exit();

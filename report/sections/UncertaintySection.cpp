@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The probability of each class under the project's input distributions:
+// the distributions, the probabilities of every result and the histograms
+// of their ratios. A project without distributions has no such section, so
+// its report reads as before. The run is made afresh, with the project's
+// seed, so the report repeats the numbers of the Uncertainty window.
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+#include "analysis/RatioHistogram.h"
+#include "engine/extras.h"
+#include "engine/montecarlo.h"
+#include "report/ReportSection.h"
+
+namespace {
+
+// Histograms beyond this many rows would fill pages without telling more.
+constexpr int kMostHistograms = 24;
+
+QString Share(double p) {
+  return QString::number(p, 'f', 3);
+}
+
+QString Value(double v) {
+  return resultValue(v, "%.3g", "%.3g");
+}
+
+// "PL", "AF", "AF exact", "AF worse": short enough for the table.
+QString AssessmentKey(const UncertaintyRow& row) {
+  if (row.plumeLength) return QStringLiteral("PL");
+  switch (row.model) {
+    case UncertaintyModel::Exact: return QStringLiteral("AF exact");
+    case UncertaintyModel::Worse: return QStringLiteral("AF worse");
+    default: return QStringLiteral("AF");
+  }
+}
+
+QString AssessmentText(const UncertaintyRow& row) {
+  if (row.plumeLength) return QStringLiteral("plume length");
+  switch (row.model) {
+    case UncertaintyModel::Exact: return QStringLiteral("attenuation factor, exact solution");
+    case UncertaintyModel::Worse: return QStringLiteral("attenuation factor, worse of the two models");
+    default: return QStringLiteral("attenuation factor");
+  }
+}
+
+QString Parameters(const InputDistribution& d) {
+  QStringList values;
+  for (double v : d.params) values << Value(v);
+  return values.join(QStringLiteral(", "));
+}
+
+// The histogram as a PNG inside the page's HTML.
+QString HistogramImage(const UncertaintyRow& row, AssessmentRange range) {
+  RatioHistogramData data;
+  data.sortedRatios = row.sortedRatios;
+  data.range = range;
+  data.plumeLength = row.plumeLength;
+  QImage image(QSize(900, 340), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(20);
+    painter.setFont(font);
+    RatioHistogram::Paint(painter, QRectF(image.rect()), data);
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return QStringLiteral("<img width=\"450\" height=\"170\" src=\"data:image/png;base64,%1\">")
+      .arg(QString::fromLatin1(png.toBase64()));
+}
+
+}  // namespace
+
+void WriteUncertaintySection(ReportContext& report) {
+  const Project& project = report.project();
+  const UncertaintySpec& spec = virelo_ExtrasOf(project).uncertainty;
+  const bool anyDrawn = std::any_of(spec.inputs.begin(), spec.inputs.end(), [](const InputDistribution& d) {
+    return d.kind != DistributionKind::Fixed;
+  });
+  if (!anyDrawn) return;
+  report.heading(3, QStringLiteral("Uncertainty"), "uncertainty");
+  report.add(
+      QStringLiteral("<p>Every input below is drawn from its distribution, all at once and independently "
+                     "of each other, in %1 samples (plain Monte Carlo, seed %2); every other input keeps "
+                     "its value. Each probability is the share of the samples in that class, &#177; its "
+                     "binomial standard error (the largest of the four is given). PL: plume length, AF: "
+                     "attenuation factor; "
+                     "the ratio is d/x or C0/C.</p>")
+          .arg(spec.samples)
+          .arg(spec.seed));
+  report.add(tableStart() +
+             QStringLiteral("<tr><th>Input</th><th>Distribution</th><th>Parameters</th></tr>"));
+  for (const InputDistribution& d : spec.inputs) {
+    const std::string label = UncertainInputLabel(d);
+    report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                   .arg(esc(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))),
+                        QLatin1String(DistributionKindName(d.kind)), Parameters(d)));
+  }
+  report.add(QStringLiteral("</table>"));
+
+  UncertaintyOptions options;
+  options.plumeLengthRange = report.plumeRange();
+  options.attenuationRange = report.afRange();
+  options.verdictBasis = UncertaintyModelOf(virelo_SettingsOf(project).verdictBasis);
+  options.keepRatios = true;
+  const UncertaintyRun run = RunUncertainty(project, spec, options);
+  if (!run.problems.empty()) {
+    report.add(QStringLiteral("<p><b>No run: the distributions have problems.</b></p><ul>"));
+    for (const std::string& problem : run.problems)
+      report.add(QStringLiteral("<li>%1</li>")
+                     .arg(esc(QString::fromLatin1(problem.data(), static_cast<qsizetype>(problem.size())))));
+    report.add(QStringLiteral("</ul>"));
+    return;
+  }
+  report.add(tableStart() + QStringLiteral("<tr><th>Contaminant</th><th>Assessment</th><th>P(Green)</th>"
+                                           "<th>P(Yellow)</th><th>P(Red)</th><th>P(C &gt; CA)</th>"
+                                           "<th>&#177;&#160;se</th><th>Ratio 5 / 50 / 95&#160;%</th></tr>"));
+  for (const UncertaintyRow& row : run.rows) {
+    const QString name = record(project.contaminants[row.contaminantIndex].name);
+    if (row.HasProblems()) {
+      report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td colspan=\"6\">problems (see %3)</td></tr>")
+                     .arg(name, AssessmentKey(row), report.ref("problems")));
+      continue;
+    }
+    report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
+                              "<td>%7</td><td>%8 / %9 / %10</td></tr>")
+                   .arg(name, AssessmentKey(row), Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
+                        Share(row.pExceed), Share(row.LargestStandardError()), Value(row.ratio[0]),
+                        Value(row.ratio[1]))
+                   .arg(Value(row.ratio[2])));
+  }
+  report.add(QStringLiteral("</table>"));
+
+  int drawn = 0;
+  for (const UncertaintyRow& row : run.rows) {
+    if (row.HasProblems()) continue;
+    if (drawn++ == kMostHistograms) {
+      report.add(
+          QStringLiteral("<p><i>Histograms of the first %1 results only.</i></p>").arg(kMostHistograms));
+      break;
+    }
+    QString influences;
+    for (const InputInfluence& influence : row.ranking)
+      influences += QStringLiteral("%1 %2; ").arg(QLatin1String(UncertainInputName(influence.input)),
+                                                  QString::number(influence.rankCorrelation, 'f', 2));
+    report.add(QStringLiteral("<p style=\"margin-top: 6px\"><b>%1</b>, %2: Green %3, Yellow %4, Red %5. "
+                              "Rank correlation with the ratio: %6</p><p>%7</p>")
+                   .arg(record(project.contaminants[row.contaminantIndex].name), AssessmentText(row),
+                        Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
+                        influences.isEmpty() ? QStringLiteral("none") : influences.chopped(2),
+                        HistogramImage(row, report.range(row.plumeLength))));
+  }
+}
