@@ -12,26 +12,13 @@
 #include "engine/chaincalc.h"
 #include "engine/extras.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/cli_run.h"
 #include "tools/cli/cli.h"
 
 namespace {
 
 const std::string kSource = VIRELO_SOURCE_DIR;
 const std::string kSolvent = kSource + "/examples/dry-cleaner.vrp";
-
-struct CliResult {
-  int status;
-  std::string out, err;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  args.insert(args.begin(), "virelo-cli");
-  std::ostringstream out, err;
-  testing::internal::CaptureStdout();
-  const int status = RunCli(args, out, err);
-  testing::internal::GetCapturedStdout();
-  return {status, out.str(), err.str()};
-}
 
 std::vector<std::vector<std::string>> Rows(const std::string& text) {
   std::vector<std::vector<std::string>> rows;

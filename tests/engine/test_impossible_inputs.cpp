@@ -25,6 +25,7 @@
 #include "engine/plausibility.h"
 #include "engine/validation.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/cli_run.h"
 #include "tests/engine/worked_example.h"
 #include "tools/cli/cli.h"
 
@@ -262,20 +263,6 @@ TEST(Plausibility, EachThresholdOnBothSides) {
 // ---------------------------------------------------------------------------
 // The same traps through virelo-cli.
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  args.insert(args.begin(), "virelo-cli");
-  std::ostringstream out, err;
-  testing::internal::CaptureStdout();
-  const int status = RunCli(args, out, err);
-  testing::internal::GetCapturedStdout();
-  return {status, out.str(), err.str()};
-}
-
 class ImpossibleInputsCli : public testing::Test {
  protected:
   void SetUp() override {
@@ -296,7 +283,7 @@ class ImpossibleInputsCli : public testing::Test {
 TEST_F(ImpossibleInputsCli, AssessGivesProblemsAndWarnsOnStandardError) {
   ProjectPtr p = Worked();
   p->aquifer.sourceWidthSz = 0.0;
-  CliRun run = Cli({"assess", Save(*p, "flat.vrp"), "--csv"});
+  CliResult run = Cli({"assess", Save(*p, "flat.vrp"), "--csv"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\nBenzene,AF,Problems,,,,,,,,600,"), std::string::npos) << run.out;
 

@@ -11,25 +11,12 @@
 
 #include "engine/extras.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/cli_run.h"
 #include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliResult {
-  int status;
-  std::string out, err;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  args.insert(args.begin(), "virelo-cli");
-  std::ostringstream out, err;
-  testing::internal::CaptureStdout();
-  const int status = RunCli(args, out, err);
-  testing::internal::GetCapturedStdout();
-  return {status, out.str(), err.str()};
-}
 
 std::string Read(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -76,7 +63,9 @@ TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
   std::string header, row;
   std::getline(lines, header);
   std::getline(lines, row);
-  EXPECT_EQ(header, "contaminant,date,n,slope,slopeLow,slopeHigh,bulkK,lambda,lambdaLow,lambdaHigh,halfLife,r2,warnings");
+  EXPECT_EQ(
+      header,
+      "contaminant,date,n,slope,slopeLow,slopeHigh,bulkK,lambda,lambdaLow,lambdaHigh,halfLife,r2,warnings");
   // Slope and interval as mpmath gives them (see the engine's tests); lambda
   // = 0.04/40 ((1 + 20 * 0.0408025912373875)^2 - 1) = 0.00229804423016963 (mpmath).
   EXPECT_EQ(row.rfind("Benzene,2024-05-12,5,-0.0408025912373875", 0), 0u) << row;
@@ -103,7 +92,8 @@ TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
 
   // The tables come back as they went in, in the project's units.
   const CliResult wells = Cli({"site-export", Path("p.vrp"), "--wells"});
-  EXPECT_EQ(wells.out, "well,s,y,inFit\nMW1,0,0,true\nMW2,20,0,true\nMW3,40,0,true\nMW4,60,0,true\nMW5,80,0,true\n");
+  EXPECT_EQ(wells.out,
+            "well,s,y,inFit\nMW1,0,0,true\nMW2,20,0,true\nMW3,40,0,true\nMW4,60,0,true\nMW5,80,0,true\n");
   const CliResult samples = Cli({"site-export", Path("p.vrp"), "--samples"});
   EXPECT_NE(samples.out.find("\nMW3,2024-05-12,Benzene,0.20000000000000001,mg/L,false\n"), std::string::npos)
       << samples.out;
@@ -132,16 +122,19 @@ TEST_F(SiteCli, RefusalsExitCodesAndAnUnchangedProject) {
 
   // A date with too few points, and a contaminant without samples: no
   // lambda, exit 1, the reason on standard error.
-  const CliResult early = Cli({"decay", Path("p.vrp"), "--contaminant", "Benzene", "--date", "2023-05-12", "--csv"});
+  const CliResult early =
+      Cli({"decay", Path("p.vrp"), "--contaminant", "Benzene", "--date", "2023-05-12", "--csv"});
   EXPECT_EQ(early.status, kCliFailed);
   EXPECT_NE(early.err.find("Fewer than three"), std::string::npos) << early.err;
   EXPECT_EQ(Cli({"decay", Path("p.vrp"), "--contaminant", "Toluene"}).status, kCliFailed);
   EXPECT_EQ(Cli({"trend", Path("p.vrp"), "--contaminant", "Toluene"}).status, kCliFailed);
 
   // --replace drops what was there; without it a conflicting value is refused.
-  std::ofstream(Path("other.csv"), std::ios::binary) << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,999,ug/L\n";
+  std::ofstream(Path("other.csv"), std::ios::binary)
+      << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,999,ug/L\n";
   EXPECT_EQ(Cli({"site-import", Path("p.vrp"), Path("other.csv")}).status, kCliFailed);
-  EXPECT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("other.csv"), "--replace"}).status, kCliOk);
+  EXPECT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("other.csv"), "--replace"}).status,
+            kCliOk);
   EXPECT_EQ(Cli({"site-export", Path("p.vrp"), "--samples"}).out,
             "well,date,analyte,value,unit,nonDetect\nMW1,2024-05-12,Benzene,999,ug/L,false\n");
 }

@@ -15,6 +15,7 @@
 #include "engine/extras.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/cli_run.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/csv.h"
 
@@ -23,20 +24,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kSiteExample = std::string(VIRELO_SOURCE_DIR) + "/examples/fuel-depot.vrp";
-
-struct CliResult {
-  int status;
-  std::string out, err;
-};
-
-CliResult Cli(std::vector<std::string> args) {
-  args.insert(args.begin(), "virelo-cli");
-  std::ostringstream out, err;
-  testing::internal::CaptureStdout();
-  const int status = RunCli(args, out, err);
-  testing::internal::GetCapturedStdout();
-  return {status, out.str(), err.str()};
-}
 
 std::vector<std::vector<std::string>> Rows(const std::string& csv) {
   const CsvTable table = ParseCsv(csv);
