@@ -24,6 +24,7 @@
 
 #include "analysis/RatioHistogram.h"
 #include "engine/extras.h"
+#include "engine/siteproject.h"
 #include "engine/validation.h"
 #include "platform/Platform.h"
 
@@ -355,6 +356,9 @@ void UncertaintyWindow::reject() {
 
 void UncertaintyWindow::AddDistribution(const InputDistribution& distribution) {
   addRow(distribution);
+  // A lambda added without parameters gets the site's, as if chosen.
+  if (distribution.input == UncertainInput::Lambda && distribution.params.empty())
+    offerSiteLambda(distributions_->rowCount() - 1);
   distributions_->setCurrentCell(distributions_->rowCount() - 1, kInputColumn);
   readSpec();
 }
@@ -399,13 +403,13 @@ void UncertaintyWindow::addRow(const InputDistribution& d) {
     connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] {
       for (int r = 0; r < distributions_->rowCount(); ++r)
         for (int c : {kInputColumn, kContaminantColumn, kKindColumn})
-          if (distributions_->cellWidget(r, c) == combo) rowChanged(r);
+          if (distributions_->cellWidget(r, c) == combo) rowChanged(r, c != kKindColumn);
     });
   }
   rowChanged(row);
 }
 
-void UncertaintyWindow::rowChanged(int row) {
+void UncertaintyWindow::rowChanged(int row, bool offer) {
   auto* input = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kInputColumn));
   auto* contaminant = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kContaminantColumn));
   auto* kind = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kKindColumn));
@@ -419,9 +423,44 @@ void UncertaintyWindow::rowChanged(int row) {
     if (perContaminant && contaminant->currentIndex() < 0 && contaminant->count() > 0)
       contaminant->setCurrentIndex(0);
   }
-  if (QTableWidgetItem* meaning = distributions_->item(row, kMeaningColumn))
+  // Any edit makes the row the user's own: a note that its values came from
+  // the site goes, and comes back only when the site fills the row again.
+  if (QTableWidgetItem* meaning = distributions_->item(row, kMeaningColumn)) {
     meaning->setText(Meaning(static_cast<DistributionKind>(kind->currentData().toInt())));
+    meaning->setToolTip(QString());
+  }
+  if (offer && !filling_) offerSiteLambda(row);
   if (!filling_) readSpec();
+}
+
+void UncertaintyWindow::offerSiteLambda(int row) {
+  auto* input = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kInputColumn));
+  auto* contaminant = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kContaminantColumn));
+  auto* kind = qobject_cast<QComboBox*>(distributions_->cellWidget(row, kKindColumn));
+  if (!input || !contaminant || !kind) return;
+  if (static_cast<UncertainInput>(input->currentData().toInt()) != UncertainInput::Lambda) return;
+  SiteLambdaLogNormal site;
+  if (!SiteLambdaLogNormalFor(*project_, contaminant->currentText().toLatin1().toStdString(), &site)) return;
+  const double params[] = {site.median, site.geometricSd};
+  {
+    const QSignalBlocker quiet(kind);
+    kind->setCurrentIndex(static_cast<int>(DistributionKind::LogNormal));
+  }
+  for (int k = 0; k < kParameterCount; ++k) {
+    auto* edit = qobject_cast<QLineEdit*>(distributions_->cellWidget(row, kFirstParameter + k));
+    if (!edit) continue;
+    const QSignalBlocker quiet(edit);
+    edit->setText(k < 2 ? Number(params[k]) : QString());
+    edit->setCursorPosition(0);  // the leading digits, not the last, in a narrow column
+  }
+  if (QTableWidgetItem* meaning = distributions_->item(row, kMeaningColumn)) {
+    const QString note = QStringLiteral("from the site's wells, %1 % interval %2–%3 1/d")
+                             .arg(site.levelPercent)
+                             .arg(QString::number(site.low, 'g', 2), QString::number(site.high, 'g', 2));
+    meaning->setText(note + QStringLiteral("; ") + Meaning(DistributionKind::LogNormal));
+    meaning->setToolTip(note);
+  }
+  readSpec();
 }
 
 void UncertaintyWindow::readSpec() {

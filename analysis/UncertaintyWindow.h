@@ -90,7 +90,10 @@ class UncertaintyWindow : public QDialog {
 
  private:
   void addRow(const InputDistribution& distribution);
-  void rowChanged(int row);
+  // offer: the input or contaminant was just chosen, so a lambda the site's
+  // wells give with an interval fills the row.
+  void rowChanged(int row, bool offer = false);
+  void offerSiteLambda(int row);
   void readSpec();
   void finish(std::shared_ptr<UncertaintyRun> run);
   void fillResults();

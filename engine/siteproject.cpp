@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "engine/distributions.h"
 #include "engine/extras.h"
 
 SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& contaminant, int levelPercent) {
@@ -31,4 +32,22 @@ SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& cont
     break;
   }
   return o;
+}
+
+bool SiteLambdaLogNormalFor(const Project& project, const std::string& contaminant,
+                            SiteLambdaLogNormal* out) {
+  constexpr int kLevel = 90;
+  const SiteData& site = virelo_ExtrasOf(project).site;
+  const DistanceFit fit = FitDistance(site, contaminant, SiteFitOptionsFor(project, contaminant, kLevel));
+  if (!fit.hasLambda || !fit.warnings.empty()) return false;
+  SiteLambdaLogNormal offer;
+  offer.low = fit.lambdaLow;
+  offer.high = fit.lambdaHigh;
+  offer.levelPercent = fit.levelPercent;
+  // A lower end at or below zero has no lognormal; LogNormalFromInterval says so.
+  if (!LogNormalFromInterval(offer.low, offer.high, offer.levelPercent / 100.0, &offer.median,
+                             &offer.geometricSd))
+    return false;
+  *out = offer;
+  return true;
 }

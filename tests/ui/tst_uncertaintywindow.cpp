@@ -4,6 +4,7 @@
 // project, a run on the worker fills the table, histogram and ranking, and
 // Cancel leaves no results behind.
 #include <QComboBox>
+#include <cmath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -18,10 +19,12 @@
 #include "app/DataCommands.h"
 #include "app/MainDialog.h"
 #include "engine/extras.h"
+#include "engine/siteproject.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
 #include "platform/ManualHelp.h"
 #include "platform/Platform.h"
+#include "persistence/projectfile.h"
 #include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
@@ -56,6 +59,7 @@ class TestUncertaintyWindow : public QObject {
   void resultsPageShowsTheProbabilitiesWhileTheyHold();
   void dataMenuOpensTheWindowOnTheProject();
   void histogramClassesAsTheResultsPage();
+  void lambdaFromTheSiteFillsALogNormal();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -258,6 +262,41 @@ void TestUncertaintyWindow::histogramClassesAsTheResultsPage() {
   QCOMPARE(counts[2], 1);
   QCOMPARE(bins.nothingArrives, 1);
   QCOMPARE(bins.undefined, 1);
+}
+
+void TestUncertaintyWindow::lambdaFromTheSiteFillsALogNormal() {
+  FakePlatform platform;
+  ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
+  QVERIFY(project);
+  SiteLambdaLogNormal site;
+  QVERIFY(SiteLambdaLogNormalFor(*project, "Benzene", &site));
+  UncertaintySpec spec;
+  UncertaintyWindow window(project.get(), &spec, UncertaintyOptions{});
+  QTableWidget* table = window.distributionsTable();
+  auto combo = [&](int column) { return qobject_cast<QComboBox*>(table->cellWidget(0, column)); };
+
+  // The plain Add gives a Kf row; choosing lambda, then Benzene, fills it
+  // with the site's lognormal whichever contaminant came first.
+  window.findChild<QPushButton*>(QStringLiteral("uncertaintyAdd"))->click();
+  combo(0)->setCurrentIndex(static_cast<int>(UncertainInput::Lambda));
+  combo(1)->setCurrentText(QStringLiteral("Benzene"));
+  QCOMPARE(spec.inputs.size(), size_t{1});
+  QCOMPARE(spec.inputs[0].contaminant, std::string("Benzene"));
+  QCOMPARE(spec.inputs[0].kind, DistributionKind::LogNormal);
+  QCOMPARE(spec.inputs[0].params.size(), size_t{2});
+  // The shown figures carry ten digits: the median to that, not more.
+  QVERIFY(std::abs(spec.inputs[0].params[0] / site.median - 1.0) < 1e-9);
+  QVERIFY(std::abs(spec.inputs[0].params[1] / site.geometricSd - 1.0) < 1e-9);
+  QVERIFY(parameter(window, 0, 2)->text().isEmpty());
+  QVERIFY2(window.problems().empty(), window.problems().front().c_str());
+  const QString note = table->item(0, 7)->text();
+  QVERIFY2(note.contains(QStringLiteral("from the site's wells, 90 % interval 0.0027\u20130.0035 1/d")),
+           qPrintable(note));
+
+  // Typing over the offer keeps the typed value and drops the note.
+  parameter(window, 0, 1)->setText(QStringLiteral("1.5"));
+  QCOMPARE(spec.inputs[0].params[1], 1.5);
+  QVERIFY(!table->item(0, 7)->text().contains(QStringLiteral("site")));
 }
 
 QTEST_MAIN(TestUncertaintyWindow)
