@@ -170,6 +170,10 @@ bool SiteDecayView::UseAsDecayConstant() {
     virelo_SetLambda(&c, kLambdaUser, fit_.lambda);
     c.lambdaSelected = kLambdaUser;
     SetLambdaSource(&virelo_Extras(project_).settings, c.name, SiteLambdaSource(fit_).toStdString());
+    // The interval goes with it, so that the results can say how far the
+    // verdict holds across it.
+    virelo_Extras(project_).settings.lambdaIntervals[c.name] = {fit_.lambda, fit_.lambdaLow, fit_.lambdaHigh,
+                                                                fit_.levelPercent};
     project_->modified = 1;
     warnings_->setText(QStringLiteral("\u03bb = %1 1/d is now the user-defined decay constant of %2.")
                            .arg(Num(fit_.lambda), QString::fromLatin1(c.name)));

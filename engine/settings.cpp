@@ -60,6 +60,7 @@ bool SettingsAreDefault(const Project& project) {
     return false;
   for (int k = 0; k < project.contaminantCount; ++k) {
     if (!LambdaSourceOf(s, project.contaminants[k].name).empty()) return false;
+    if (s.lambdaIntervals.count(project.contaminants[k].name)) return false;
   }
   return true;
 }

@@ -34,6 +34,18 @@ bool VerdictBasisFromKey(const std::string& key, VerdictBasis* basis);
 // "screening model", "exact solution", "worse of the two": for people.
 const char* VerdictBasisText(VerdictBasis basis);
 
+// The interval of a decay constant fitted to the site's wells, kept beside
+// the user lambda it was taken as. It speaks for the contaminant only while
+// that user lambda is selected and still equals `lambda`: a later hand edit
+// ends the claim without anyone having to remember to drop it.
+struct SiteLambdaInterval {
+  double lambda = 0.0;  // [1/d], the fit's lambda as taken
+  double low = 0.0;     // [1/d], the interval's ends
+  double high = 0.0;
+  int level = 90;  // percent
+  bool operator==(const SiteLambdaInterval&) const = default;
+};
+
 struct ProjectSettings {
   std::string concentrationUnit = kDefaultConcentrationUnit;  // UTF-8, free text
   VerdictBasis verdictBasis = VerdictBasis::Screening;
@@ -46,6 +58,9 @@ struct ProjectSettings {
   // reordered or edited list keeps each text with its substance. An empty
   // text is no entry.
   std::map<std::string, std::string> lambdaSources;  // name -> UTF-8 text
+  // The site fit's interval of each decay constant taken from the wells, by
+  // name as above.
+  std::map<std::string, SiteLambdaInterval> lambdaIntervals;
 };
 
 // The source text of a contaminant name, empty when none.

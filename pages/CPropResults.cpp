@@ -31,6 +31,7 @@
 #include "engine/records.h"
 #include "engine/validation.h"
 #include "pages/ChainMarks.h"
+#include "pages/LambdaIntervalMarks.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"
 #include "pages/ResultVerdict.h"
@@ -464,6 +465,8 @@ void CPropResults::RefreshResults() {
     plumeButton_->setEnabled(std::any_of(afRows.begin(), afRows.end(),
                                          [](const ResultListModel::Row& row) { return row.hasValues; }));
   MarkChainWarnings(*project_, afRange_, afRows);
+  MarkLambdaIntervals(*project_, true, plumeRange_, plumeRows);
+  MarkLambdaIntervals(*project_, false, afRange_, afRows);
   plumeModel_->setRows(std::move(plumeRows));
   afModel_->setRows(std::move(afRows));
   updateProbabilities();

@@ -169,6 +169,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
                 : r.exactTip;
         if (!r.chainTip.isEmpty())
           tip = tip.isEmpty() ? r.chainTip : r.chainTip + QStringLiteral("\n\n") + tip;
+        if (!r.lambdaTip.isEmpty())
+          tip = tip.isEmpty() ? r.lambdaTip : r.lambdaTip + QStringLiteral("\n\n") + tip;
         return tip.isEmpty() ? QVariant() : QVariant(tip);
       }
       if (!r.hasValues) return {};

@@ -45,6 +45,9 @@ class ResultListModel : public QAbstractTableModel {
     // Where the contaminant fares worse in a decay chain: its part of the
     // tooltip, before the exact solution's.
     QString chainTip;
+    // Where the decay constant came from the site's wells: the classes at the
+    // ends of its interval, first in the tooltip.
+    QString lambdaTip;
     // Attenuation-factor rows: the concentration each model predicts at the
     // receptor and the remedial target under the verdict basis (NaN until
     // known), and the mark of a row whose two models fall on opposite sides

@@ -4,8 +4,10 @@
 //   "concentrationUnit": text
 //   "ranges": {"plumeLength": 0..3, "attenuationFactor": 0..3}
 //   "verdictBasis": "screening" | "exact" | "worse"
-// and, in each contaminant's object, "lambdaSource": text.
+// and, in each contaminant's object, "lambdaSource": text and
+//   "lambdaInterval": {"lambda": x, "low": x, "high": x, "level": 80 | 90 | 95}.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -22,6 +24,7 @@ constexpr const char* kPlumeKey = "plumeLength";
 constexpr const char* kAfKey = "attenuationFactor";
 constexpr const char* kBasisKey = "verdictBasis";
 constexpr const char* kSourceKey = "lambdaSource";
+constexpr const char* kIntervalKey = "lambdaInterval";
 
 // Characters of a UTF-8 text (the parser has already checked its encoding).
 size_t Characters(const std::string& utf8) {
@@ -56,6 +59,39 @@ bool ReadRangeIndex(const ExtrasJson& ranges, const char* key, const std::string
                                         value.get<int64_t>(), -1, kAssessmentRangeCount))))
     return fault->Fail(at, "expected a whole number from 0 to " + std::to_string(kAssessmentRangeCount - 1));
   *out = static_cast<int>(value.get<int64_t>());
+  return true;
+}
+
+// A site fit's interval: positive finite values, low <= lambda <= high, and
+// one of the levels the fit offers. Anything else would print a claim the
+// fit never made.
+bool ReadInterval(const ExtrasJson& value, const std::string& path, SiteLambdaInterval* out,
+                  JsonFault* fault) {
+  if (!value.is_object()) return fault->Fail(path, "expected an object");
+  static const char* const kNumbers[] = {"lambda", "low", "high"};
+  for (const auto& item : value.items()) {
+    if (item.key() != "level" && std::find_if(std::begin(kNumbers), std::end(kNumbers), [&](const char* k) {
+                                   return item.key() == k;
+                                 }) == std::end(kNumbers))
+      return fault->Fail(path + JsonPointerStep(item.key()), "unknown field");
+  }
+  double numbers[3];
+  for (int k = 0; k < 3; ++k) {
+    const std::string at = path + JsonPointerStep(kNumbers[k]);
+    if (!value.contains(kNumbers[k])) return fault->Fail(at, "missing");
+    const ExtrasJson& number = value.at(kNumbers[k]);
+    if (!number.is_number() || !std::isfinite(number.get<double>()) || number.get<double>() <= 0.0)
+      return fault->Fail(at, "expected a positive number");
+    numbers[k] = number.get<double>();
+  }
+  if (!(numbers[1] <= numbers[0] && numbers[0] <= numbers[2]))
+    return fault->Fail(path, "expected low <= lambda <= high");
+  const std::string at = path + JsonPointerStep("level");
+  if (!value.contains("level")) return fault->Fail(at, "missing");
+  const ExtrasJson& level = value.at("level");
+  const int64_t percent = level.is_number_integer() ? level.get<int64_t>() : 0;
+  if (percent != 80 && percent != 90 && percent != 95) return fault->Fail(at, "expected 80, 90 or 95");
+  *out = {numbers[0], numbers[1], numbers[2], static_cast<int>(percent)};
   return true;
 }
 
@@ -107,10 +143,27 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
 void ContaminantToJson(const Project& project, const char* name, ExtrasJson* object) {
   const std::string source = LambdaSourceOf(virelo_SettingsOf(project), name);
   if (!source.empty()) (*object)[kSourceKey] = source;
+  const ProjectSettings& settings = virelo_SettingsOf(project);
+  const auto interval = settings.lambdaIntervals.find(name ? name : "");
+  if (interval != settings.lambdaIntervals.end()) {
+    const SiteLambdaInterval& i = interval->second;
+    (*object)[kIntervalKey] = {{"lambda", i.lambda}, {"low", i.low}, {"high", i.high}, {"level", i.level}};
+  }
 }
 
 bool ContaminantFromJson(const ExtrasJson& object, const std::string& path, const char* name,
                          Project* project, JsonFault* fault) {
+  if (object.contains(kIntervalKey)) {
+    const std::string at = path + JsonPointerStep(kIntervalKey);
+    SiteLambdaInterval interval;
+    if (!ReadInterval(object.at(kIntervalKey), at, &interval, fault)) return false;
+    // Kept by name, as the source texts are.
+    const auto& held = virelo_SettingsOf(*project).lambdaIntervals;
+    const auto found = held.find(name ? name : "");
+    if (found != held.end() && !(found->second == interval))
+      return fault->Fail(at, "differs from the interval of another contaminant of the same name");
+    if (name) virelo_Extras(project).settings.lambdaIntervals[name] = interval;
+  }
   if (!object.contains(kSourceKey)) return true;
   std::string source;
   if (!ReadText(object.at(kSourceKey), path + JsonPointerStep(kSourceKey), kLambdaSourceMaxCharacters, true,
@@ -132,7 +185,7 @@ const ExtrasSection& SettingsJsonSection() {
   static const ExtrasSection section = {
       "settings",
       {kUnitKey, kRangesKey, kBasisKey},
-      {kSourceKey},
+      {kSourceKey, kIntervalKey},
       IsDefault,
       ToJson,
       FromJson,

@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QStringList>
+
 #include "engine/extras.h"
+#include "engine/lambdainterval.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
 #include "report/ReportSection.h"
@@ -54,6 +57,9 @@ void resultTable(ReportContext& report, bool plume) {
             .arg(report.unit(),
                  verdictColumn ? QStringLiteral("<th align=\"left\">Verdict</th>") : QString()));
   }
+  // Verdicts resting on a decay constant from the site's wells, with the
+  // classes at the ends of its interval, printed under the table.
+  QStringList intervals;
   for (const ContaminantResult* r : list) {
     const Contaminant& c = report.contaminantOf(*r);
     const bool problems = plume ? HasPlumeLengthProblems(*r) : HasAttenuationFactorProblems(*r);
@@ -76,9 +82,18 @@ void resultTable(ReportContext& report, bool plume) {
                        concentration(TargetConcentration(c, *r, basis)));
     }
     if (verdictColumn) cells += classCell(VerdictClass(*r, range, basis));
+    if (!problems) {
+      const std::string sentence = LambdaIntervalSentenceOf(report.project(), c, plume, range);
+      if (!sentence.empty())
+        intervals << QStringLiteral("%1: %2").arg(record(c.name),
+                                                  QString::fromStdString(sentence).toHtmlEscaped());
+    }
     report.add(QStringLiteral("<tr><td>%1</td>%2%3</tr>").arg(record(c.name), classCell(cls), cells));
   }
   report.add(QStringLiteral("</table>"));
+  if (!intervals.isEmpty())
+    report.add(QStringLiteral("<p>Decay constant from the site's wells:<br>%1</p>")
+                   .arg(intervals.join(QStringLiteral("<br>"))));
   report.add(
       plume ? QStringLiteral("<p style=\"font-size: 8pt\">d: plume extension; x: distance source - "
                              "receptor.</p>")

@@ -305,6 +305,8 @@ TEST_F(ProjectJsonTest, SettingsTravelAsTopLevelKeysAndComeBackUnchanged) {
     }
   }
   withSettings["contaminants"][1]["lambdaSource"] = "Site study 2021, \u00a7 4.2\nsecond line";
+  withSettings["contaminants"][1]["lambdaInterval"] = {
+      {"lambda", 0.003}, {"low", 0.00125}, {"high", 0.0625}, {"level", 90}};
   const std::string text = withSettings.dump(2) + "\n";
   writeAll(Path("set.json"), Bytes(text.begin(), text.end()));
   ASSERT_EQ(Cli({"project-import", Path("set.json"), Path("set.vrp")}).status, 0);
@@ -347,6 +349,12 @@ TEST_F(ProjectJsonTest, SettingsTravelAsTopLevelKeysAndComeBackUnchanged) {
   refused("/concentrationUnit", "mg\tL", "/concentrationUnit: holds a control character");
   refused("/contaminants/2/lambdaSource", 1, "/contaminants/2/lambdaSource: expected a string");
   refused("/contaminants/2/lambdaSorce", "x", "/contaminants/2/lambdaSorce: unknown field");
+  refused("/contaminants/1/lambdaInterval/level", 85,
+          "/contaminants/1/lambdaInterval/level: expected 80, 90 or 95");
+  refused("/contaminants/1/lambdaInterval/low", 0.01,
+          "/contaminants/1/lambdaInterval: expected low <= lambda");
+  refused("/contaminants/1/lambdaInterval/high", "0.1",
+          "/contaminants/1/lambdaInterval/high: expected a positive");
   // Two contaminants of one name cannot keep two different sources.
   Json twins = withSettings;
   twins["contaminants"][2]["name"] = twins["contaminants"][1]["name"];

@@ -169,6 +169,28 @@ class TestResultsPage : public QObject {
     QCOMPARE(cell(0, 0, 2), shown);
   }
 
+  // A decay constant taken from the site's wells shows the classes at its
+  // interval's ends beside the verdict, and stops once lambda is edited.
+  void siteLambdaIntervalBesideTheVerdict() {
+    ProjectPtr project = makeProject(1);
+    unitAquifer(*project, 1.0);  // d/x = 1 at lambda 1: Yellow
+    Contaminant& c = unitContaminant(*project, "Benzene", kAssessPlumeLength);
+    virelo_SetLambda(&c, kLambdaUser, 1.0);
+    c.lambdaSelected = kLambdaUser;
+    virelo_Extras(project.get()).settings.lambdaIntervals["Benzene"] = {1.0, 0.1, 10.0, 90};
+    page->ShowProject(project.get());
+    QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Yellow));
+    QCOMPARE(cell(0, 0, 0), QString::fromUtf8("Benzene [\u03bb: Green to Red]"));
+    QCOMPARE(
+        rows(0)->index(0, 0).data(Qt::ToolTipRole).toString(),
+        QString::fromUtf8(
+            "Decay constant from the site's wells: Yellow; Green to Red over the 90 % interval of \u03bb"));
+    page->ShowProject(nullptr);
+    virelo_SetLambda(&c, kLambdaUser, 1.5);
+    page->ShowProject(project.get());
+    QCOMPARE(cell(0, 0, 0), QString("Benzene"));
+  }
+
   void valueFormats() {
     ProjectPtr project = makeProject(1);
     unitAquifer(*project, 123.456);

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "pages/LambdaIntervalMarks.h"
+
+#include "engine/lambdainterval.h"
+
+void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange range,
+                         std::vector<ResultListModel::Row>& rows) {
+  for (ResultListModel::Row& row : rows) {
+    // A row with problems has no class for the interval to qualify.
+    if (!row.hasValues || row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
+    const int index = project.results[row.resultIndex].contaminantIndex;
+    if (index < 0 || index >= project.contaminantCount) continue;
+    const Contaminant& c = project.contaminants[index];
+    const SiteLambdaInterval* interval = ActiveLambdaInterval(project, c);
+    if (!interval) continue;
+    const LambdaIntervalClasses classes =
+        ClassesOverLambdaInterval(project.aquifer, c, *interval, plume, range);
+    const QString sentence = QString::fromStdString(LambdaIntervalSentence(classes, interval->level));
+    // The part after the verdict is what the row's own class column lacks.
+    row.name += QStringLiteral(" [\u03bb: %1]")
+                    .arg(sentence.section(QStringLiteral("; "), 1).section(QStringLiteral(" over"), 0, 0));
+    row.lambdaTip = QStringLiteral("Decay constant from the site's wells: %1").arg(sentence);
+  }
+}
