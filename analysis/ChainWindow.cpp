@@ -414,7 +414,9 @@ void ChainWindow::refresh() {
     problems_->setText(c ? lines.join(QLatin1Char('\n'))
                          : QStringLiteral("The project has no decay chain yet."));
     problems_->setVisible(true);
+    QChart* old = chartView_->chart();
     chartView_->setChart(new QChart);
+    delete old;  // setChart leaves the old chart to the caller
     return;
   }
   problems_->setVisible(false);
@@ -440,5 +442,7 @@ void ChainWindow::refresh() {
   }
   receptor_->resizeColumnsToContents();
   receptor_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  QChart* old = chartView_->chart();
   chartView_->setChart(BuildChainChart(BuildChainCurves(*project_, resolved, unit_, kPoints)));
+  delete old;  // setChart leaves the old chart to the caller
 }

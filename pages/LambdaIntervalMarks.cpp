@@ -17,9 +17,11 @@ void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange ran
     const LambdaIntervalClasses classes =
         ClassesOverLambdaInterval(project.aquifer, c, *interval, plume, range);
     const QString sentence = QString::fromStdString(LambdaIntervalSentence(classes, interval->level));
-    // The part after the verdict is what the row's own class column lacks.
-    row.name += QStringLiteral(" [\u03bb: %1]")
-                    .arg(sentence.section(QStringLiteral("; "), 1).section(QStringLiteral(" over"), 0, 0));
+    // The part after the verdict is what the row's own class column lacks;
+    // in front of the name, where a narrow column does not cut it off.
+    row.name = QStringLiteral("[\u03bb: %1] ")
+                   .arg(sentence.section(QStringLiteral("; "), 1).section(QStringLiteral(" over"), 0, 0)) +
+               row.name;
     row.lambdaTip = QStringLiteral("Decay constant from the site's wells: %1").arg(sentence);
   }
 }

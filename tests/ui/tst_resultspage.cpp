@@ -180,7 +180,7 @@ class TestResultsPage : public QObject {
     virelo_Extras(project.get()).settings.lambdaIntervals["Benzene"] = {1.0, 0.1, 10.0, 90};
     page->ShowProject(project.get());
     QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Yellow));
-    QCOMPARE(cell(0, 0, 0), QString::fromUtf8("Benzene [\u03bb: Green to Red]"));
+    QCOMPARE(cell(0, 0, 0), QString::fromUtf8("[\u03bb: Green to Red] Benzene"));
     QCOMPARE(
         rows(0)->index(0, 0).data(Qt::ToolTipRole).toString(),
         QString::fromUtf8(
