@@ -2,10 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/LambdaIntervalMarks.h"
 
+#include "engine/extras.h"
 #include "engine/lambdainterval.h"
 
 void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange range,
                          std::vector<ResultListModel::Row>& rows) {
+  // Most projects keep no interval: a refresh of a long list must not look
+  // each of its rows up in an empty table.
+  if (virelo_SettingsOf(project).lambdaIntervals.empty()) return;
   for (ResultListModel::Row& row : rows) {
     // A row with problems has no class for the interval to qualify.
     if (!row.hasValues || row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
