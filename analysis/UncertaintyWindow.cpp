@@ -159,13 +159,13 @@ struct Snapshot {
 }  // namespace
 
 bool UncertaintyRecord::Holds(const Project& project, const UncertaintyOptions& options) const {
-  const UncertaintySpec& now = virelo_ExtrasOf(project).uncertainty;
+  const UncertaintyPlan& now = virelo_ExtrasOf(project).uncertainty;
   const auto sameRange = [](AssessmentRange a, AssessmentRange b) {
     return a.lower == b.lower && a.upper == b.upper;
   };
   // Byte for byte: a difference anywhere, even one that does not matter,
   // only hides the probabilities until the next run.
-  return run && now == spec && project.approximateDispersivity == approximateDispersivity &&
+  return run && now == plan && project.approximateDispersivity == approximateDispersivity &&
          std::memcmp(&project.aquifer, &aquifer, sizeof aquifer) == 0 && project.contaminants &&
          project.contaminantCount == static_cast<int>(contaminants.size()) &&
          std::memcmp(project.contaminants, contaminants.data(), sizeof(Contaminant) * contaminants.size()) ==
@@ -187,9 +187,9 @@ QString UncertaintyRecord::Probabilities(int contaminantIndex, bool plumeLength)
       .arg(Share(found->pGreen), Share(found->pYellow), Share(found->pRed));
 }
 
-UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintySpec* spec,
+UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintyPlan* plan,
                                      UncertaintyOptions options, QWidget* parent)
-    : QDialog(parent), project_(project), spec_(spec), options_(std::move(options)) {
+    : QDialog(parent), project_(project), plan_(plan), options_(std::move(options)) {
   setWindowTitle(QStringLiteral("Uncertainty"));
   setObjectName(QStringLiteral("uncertaintyWindow"));
   AnswerF1WithManual(this, kIdUncertainty);
@@ -220,14 +220,14 @@ UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintySpec* sp
     const int row = distributions_->currentRow();
     if (row < 0) return;
     distributions_->removeRow(row);
-    readSpec();
+    readPlan();
   });
   samples_ = new QSpinBox;
   samples_->setObjectName(QStringLiteral("uncertaintySamples"));
   samples_->setRange(1, kMaxUncertaintySamples);
   samples_->setSingleStep(1000);
-  samples_->setValue(spec_->samples);
-  seed_ = new QLineEdit(QString::number(spec_->seed));
+  samples_->setValue(plan_->samples);
+  seed_ = new QLineEdit(QString::number(plan_->seed));
   seed_->setObjectName(QStringLiteral("uncertaintySeed"));
   seed_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,20}")), seed_));
@@ -236,8 +236,8 @@ UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintySpec* sp
   samplesLabel->setBuddy(samples_);
   auto* seedLabel = new QLabel(QStringLiteral("S&eed :"));
   seedLabel->setBuddy(seed_);
-  connect(samples_, &QSpinBox::valueChanged, this, [this] { readSpec(); });
-  connect(seed_, &QLineEdit::textChanged, this, [this] { readSpec(); });
+  connect(samples_, &QSpinBox::valueChanged, this, [this] { readPlan(); });
+  connect(seed_, &QLineEdit::textChanged, this, [this] { readPlan(); });
   auto* editRow = new QHBoxLayout;
   editRow->addWidget(add);
   editRow->addWidget(remove);
@@ -339,9 +339,9 @@ UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintySpec* sp
   resize(1000, 820);
 
   filling_ = true;
-  for (const InputDistribution& d : spec_->inputs) addRow(d);
+  for (const InputDistribution& d : plan_->inputs) addRow(d);
   filling_ = false;
-  readSpec();
+  readPlan();
 }
 
 UncertaintyWindow::~UncertaintyWindow() {
@@ -360,7 +360,7 @@ void UncertaintyWindow::AddDistribution(const InputDistribution& distribution) {
   if (distribution.input == UncertainInput::Lambda && distribution.params.empty())
     offerSiteLambda(distributions_->rowCount() - 1);
   distributions_->setCurrentCell(distributions_->rowCount() - 1, kInputColumn);
-  readSpec();
+  readPlan();
 }
 
 void UncertaintyWindow::addRow(const InputDistribution& d) {
@@ -430,7 +430,7 @@ void UncertaintyWindow::rowChanged(int row, bool offer) {
     meaning->setToolTip(QString());
   }
   if (offer && !filling_) offerSiteLambda(row);
-  if (!filling_) readSpec();
+  if (!filling_) readPlan();
 }
 
 void UncertaintyWindow::offerSiteLambda(int row) {
@@ -460,11 +460,11 @@ void UncertaintyWindow::offerSiteLambda(int row) {
     meaning->setText(note + QStringLiteral("; ") + Meaning(DistributionKind::LogNormal));
     meaning->setToolTip(note);
   }
-  readSpec();
+  readPlan();
 }
 
-void UncertaintyWindow::readSpec() {
-  UncertaintySpec read;
+void UncertaintyWindow::readPlan() {
+  UncertaintyPlan read;
   formProblems_.clear();
   read.samples = samples_->value();
   uint64_t seed = 0;
@@ -472,7 +472,7 @@ void UncertaintyWindow::readSpec() {
   const auto parsed = std::from_chars(seedText.data(), seedText.data() + seedText.size(), seed);
   if (seedText.isEmpty() || parsed.ec != std::errc() || parsed.ptr != seedText.data() + seedText.size()) {
     formProblems_.push_back("The seed must be a whole number from 0 to 18446744073709551615.");
-    seed = spec_->seed;
+    seed = plan_->seed;
   }
   read.seed = seed;
   for (int row = 0; row < distributions_->rowCount(); ++row) {
@@ -507,7 +507,7 @@ void UncertaintyWindow::readSpec() {
     read.inputs.push_back(std::move(d));
   }
   problems_ = formProblems_;
-  const std::vector<std::string> checked = CheckUncertaintySpec(*project_, read);
+  const std::vector<std::string> checked = CheckUncertaintyPlan(*project_, read);
   problems_.insert(problems_.end(), checked.begin(), checked.end());
   QStringList lines;
   for (const std::string& problem : problems_)
@@ -515,21 +515,21 @@ void UncertaintyWindow::readSpec() {
   problemsLabel_->setText(lines.join(QLatin1Char('\n')));
   problemsLabel_->setVisible(!lines.isEmpty());
   runButton_->setEnabled(problems_.empty() && !running());
-  if (!(read == *spec_)) {
-    *spec_ = std::move(read);
-    emit specChanged();
+  if (!(read == *plan_)) {
+    *plan_ = std::move(read);
+    emit planChanged();
   }
 }
 
 void UncertaintyWindow::Run() {
-  readSpec();
+  readPlan();
   if (running() || !problems_.empty()) return;
   auto snapshot = std::make_shared<Snapshot>(*project_);
   pending_ = std::make_shared<UncertaintyRecord>();
   pending_->aquifer = project_->aquifer;
   pending_->approximateDispersivity = project_->approximateDispersivity;
   pending_->contaminants = snapshot->contaminants;
-  pending_->spec = *spec_;
+  pending_->plan = *plan_;
   pending_->plumeLengthRange = options_.plumeLengthRange;
   pending_->attenuationRange = options_.attenuationRange;
   pending_->verdictBasis = options_.verdictBasis;
@@ -546,11 +546,11 @@ void UncertaintyWindow::Run() {
         Qt::QueuedConnection);
     return !*cancel;
   };
-  const UncertaintySpec spec = *spec_;
+  const UncertaintyPlan plan = *plan_;
   setRunning(true);
   progress_->setValue(0);
-  worker_ = std::thread([self, snapshot, spec, options]() {
-    auto run = std::make_shared<UncertaintyRun>(RunUncertainty(snapshot->project, spec, options));
+  worker_ = std::thread([self, snapshot, plan, options]() {
+    auto run = std::make_shared<UncertaintyRun>(RunUncertainty(snapshot->project, plan, options));
     QMetaObject::invokeMethod(
         self.data(),
         [self, run] {

@@ -33,7 +33,7 @@ struct UncertaintyRecord {
   Aquifer aquifer{};
   int16_t approximateDispersivity = 0;
   std::vector<Contaminant> contaminants;
-  UncertaintySpec spec;
+  UncertaintyPlan plan;
   AssessmentRange plumeLengthRange{}, attenuationRange{};
   UncertaintyModel verdictBasis = UncertaintyModel::Screening;
 
@@ -48,9 +48,9 @@ struct UncertaintyRecord {
 class UncertaintyWindow : public QDialog {
   Q_OBJECT
  public:
-  // Edits *spec, the distributions of project, and runs them with options
+  // Edits *plan, the distributions of project, and runs them with options
   // (the project's ranges and verdict basis). Both must outlive the window.
-  UncertaintyWindow(const Project* project, UncertaintySpec* spec, UncertaintyOptions options,
+  UncertaintyWindow(const Project* project, UncertaintyPlan* plan, UncertaintyOptions options,
                     QWidget* parent = nullptr);
   ~UncertaintyWindow() override;
 
@@ -83,7 +83,7 @@ class UncertaintyWindow : public QDialog {
   // A run completed; its results are in lastRun().
   void runFinished();
   // The distributions, the number of samples or the seed changed.
-  void specChanged();
+  void planChanged();
 
  protected:
   void reject() override;
@@ -94,14 +94,14 @@ class UncertaintyWindow : public QDialog {
   // wells give with an interval fills the row.
   void rowChanged(int row, bool offer = false);
   void offerSiteLambda(int row);
-  void readSpec();
+  void readPlan();
   void finish(std::shared_ptr<UncertaintyRun> run);
   void fillResults();
   void showRow(int row);
   void setRunning(bool running);
 
   const Project* project_;
-  UncertaintySpec* spec_;
+  UncertaintyPlan* plan_;
   UncertaintyOptions options_;
   std::vector<std::string> problems_;
   std::vector<std::string> formProblems_;

@@ -32,12 +32,12 @@ Project* MakeProject(int count) {
   return project;
 }
 
-UncertaintySpec MakeSpec(const Project& project, int samples) {
+UncertaintyPlan MakePlan(const Project& project, int samples) {
   using I = UncertainInput;
   using K = DistributionKind;
-  UncertaintySpec spec;
-  spec.samples = samples;
-  spec.inputs = {{I::X, "", K::Uniform, {80, 120}},
+  UncertaintyPlan plan;
+  plan.samples = samples;
+  plan.inputs = {{I::X, "", K::Uniform, {80, 120}},
                  {I::Kf, "", K::LogNormal, {1, 3}},
                  {I::I, "", K::Triangular, {0.005, 0.01, 0.02}},
                  {I::Ne, "", K::Normal, {0.25, 0.05, 0.1, 0.4}},
@@ -48,23 +48,23 @@ UncertaintySpec MakeSpec(const Project& project, int samples) {
                  {I::Thickness, "", K::Uniform, {3, 8}}};
   for (int k = 0; k < project.contaminantCount; ++k) {
     const Contaminant& c = project.contaminants[k];
-    spec.inputs.push_back({I::Lambda, c.name, K::LogNormal, {c.lambdaAerobic, 3}});
-    spec.inputs.push_back({I::C0, c.name, K::LogUniform, {c.c0, 2 * c.c0}});
+    plan.inputs.push_back({I::Lambda, c.name, K::LogNormal, {c.lambdaAerobic, 3}});
+    plan.inputs.push_back({I::C0, c.name, K::LogUniform, {c.c0, 2 * c.c0}});
   }
-  return spec;
+  return plan;
 }
 
 // Arguments: contaminants, samples, the verdict basis (0 screening, 1
 // exact), threads (0: the machine's hardware threads).
 void BM_Uncertainty(benchmark::State& state) {
   Project* project = MakeProject(static_cast<int>(state.range(0)));
-  const UncertaintySpec spec = MakeSpec(*project, static_cast<int>(state.range(1)));
+  const UncertaintyPlan plan = MakePlan(*project, static_cast<int>(state.range(1)));
   UncertaintyOptions options;
   options.verdictBasis = state.range(2) ? UncertaintyModel::Exact : UncertaintyModel::Screening;
   options.threads = static_cast<int>(state.range(3));
   size_t rows = 0;
   for (auto _ : state) {
-    const UncertaintyRun run = RunUncertainty(*project, spec, options);
+    const UncertaintyRun run = RunUncertainty(*project, plan, options);
     if (!run.problems.empty()) state.SkipWithError(run.problems.front().c_str());
     rows = run.rows.size();
     benchmark::DoNotOptimize(rows);

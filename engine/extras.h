@@ -20,7 +20,7 @@ struct ProjectExtras {
   ProjectSettings settings;
   SiteData site;
   std::vector<DecayChain> chains;
-  UncertaintySpec uncertainty;
+  UncertaintyPlan uncertainty;
 
   // Not saved: set when the project was loaded from a file whose settings
   // block could not be read. The project part was opened with the defaults

@@ -273,14 +273,14 @@ double UncertaintyRow::LargestStandardError() const {
   return se;
 }
 
-std::vector<std::string> CheckUncertaintySpec(const Project& project, const UncertaintySpec& spec) {
+std::vector<std::string> CheckUncertaintyPlan(const Project& project, const UncertaintyPlan& plan) {
   std::vector<std::string> problems;
-  if (spec.samples < 1 || spec.samples > kMaxUncertaintySamples)
+  if (plan.samples < 1 || plan.samples > kMaxUncertaintySamples)
     problems.push_back("The number of samples must lie between 1 and " +
                        std::to_string(kMaxUncertaintySamples) + ".");
   const bool followX = project.approximateDispersivity != 0;
-  for (size_t n = 0; n < spec.inputs.size(); ++n) {
-    const InputDistribution& d = spec.inputs[n];
+  for (size_t n = 0; n < plan.inputs.size(); ++n) {
+    const InputDistribution& d = plan.inputs[n];
     const std::string label = UncertainInputLabel(d);
     const bool perContaminant = IsContaminantInput(d.input);
     if (perContaminant && d.contaminant.empty()) {
@@ -297,7 +297,7 @@ std::vector<std::string> CheckUncertaintySpec(const Project& project, const Unce
       continue;
     }
     const bool twice = std::any_of(
-        spec.inputs.begin(), spec.inputs.begin() + static_cast<long>(n),
+        plan.inputs.begin(), plan.inputs.begin() + static_cast<long>(n),
         [&](const InputDistribution& e) { return e.input == d.input && e.contaminant == d.contaminant; });
     if (twice) {
       problems.push_back(label + " has more than one distribution.");
@@ -341,7 +341,7 @@ std::vector<std::string> CheckUncertaintySpec(const Project& project, const Unce
       if (!Assessed(project, k)) continue;
       double largestCa = c.ca, smallestC0 = c.c0;
       bool drawn = false;
-      for (const InputDistribution& d : spec.inputs) {
+      for (const InputDistribution& d : plan.inputs) {
         if (d.contaminant != c.name || (d.input != UncertainInput::C0 && d.input != UncertainInput::CA))
           continue;
         std::string why;
@@ -360,22 +360,22 @@ std::vector<std::string> CheckUncertaintySpec(const Project& project, const Unce
   return problems;
 }
 
-UncertaintyRun RunUncertainty(const Project& project, const UncertaintySpec& spec,
+UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& plan,
                               const UncertaintyOptions& options) {
   UncertaintyRun run;
-  run.problems = CheckUncertaintySpec(project, spec);
+  run.problems = CheckUncertaintyPlan(project, plan);
   if (!run.problems.empty()) return run;
-  const size_t n = static_cast<size_t>(spec.samples);
-  run.samples = spec.samples;
+  const size_t n = static_cast<size_t>(plan.samples);
+  run.samples = plan.samples;
 
   // The draws: the aquifer's shared by all contaminants (one site), each
   // contaminant's own.
   std::vector<Draw> aquiferDraws;
   std::vector<std::vector<Draw>> contaminantDraws(
       static_cast<size_t>(std::max<int>(project.contaminantCount, 0)));
-  for (const InputDistribution& d : spec.inputs) {
+  for (const InputDistribution& d : plan.inputs) {
     Draw draw{d.input, Sampler::Make(d.kind, d.params, nullptr),
-              StreamStart(spec.seed, InputStream(d.input, d.contaminant))};
+              StreamStart(plan.seed, InputStream(d.input, d.contaminant))};
     if (draw.sampler.IsFixed()) continue;
     if (IsContaminantInput(d.input)) {
       const int index = FindContaminant(project, d.contaminant);
@@ -419,7 +419,7 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintySpec& spe
   };
 
   // The rows, and the input checks on the first draw: every draw lies in
-  // what the checks accept (CheckUncertaintySpec), so one check stands for
+  // what the checks accept (CheckUncertaintyPlan), so one check stands for
   // all. The checks are not reentrant, so they run here.
   const bool withBasis = options.verdictBasis != UncertaintyModel::Screening;
   std::vector<int> contaminants;
@@ -572,7 +572,7 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintySpec& spe
       for (size_t r = 0; r < rows.size(); ++r) {
         UncertaintyRow& row = run.rows[rows[r]];
         RowValues& v = values[b][r];
-        row.samples = spec.samples;
+        row.samples = plan.samples;
         size_t counts[4] = {0, 0, 0, 0}, exceeds = 0;
         for (size_t k = 0; k < n; ++k) {
           ++counts[v.cls[k] & 3];

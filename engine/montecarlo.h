@@ -86,12 +86,12 @@ struct UncertaintyRun {
 // input given twice, a distribution that can draw a value the input checks
 // refuse (including a CA above C0), and a dispersivity that "Approximate by
 // x" derives from x.
-std::vector<std::string> CheckUncertaintySpec(const Project& project, const UncertaintySpec& spec);
+std::vector<std::string> CheckUncertaintyPlan(const Project& project, const UncertaintyPlan& plan);
 
-// Runs the spec on every assessed contaminant of the project. The results do
+// Runs the plan on every assessed contaminant of the project. The results do
 // not depend on options.threads. Runs the input checks once per contaminant
 // on the calling thread; the draws run on worker threads.
-UncertaintyRun RunUncertainty(const Project& project, const UncertaintySpec& spec,
+UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& plan,
                               const UncertaintyOptions& options);
 
 // The model of a verdict basis, and the options a project's saved settings

@@ -53,14 +53,14 @@ constexpr int kDefaultUncertaintySamples = 1000;
 constexpr uint64_t kDefaultUncertaintySeed = 1;
 constexpr int kMaxUncertaintySamples = 1000000;
 
-struct UncertaintySpec {
+struct UncertaintyPlan {
   int samples = kDefaultUncertaintySamples;
   uint64_t seed = kDefaultUncertaintySeed;
   std::vector<InputDistribution> inputs;
 
-  bool operator==(const UncertaintySpec&) const = default;
-  // Nothing to keep: a project with this spec is written as before.
-  bool IsDefault() const { return *this == UncertaintySpec{}; }
+  bool operator==(const UncertaintyPlan&) const = default;
+  // Nothing to keep: a project with this plan is written as before.
+  bool IsDefault() const { return *this == UncertaintyPlan{}; }
 };
 
 // "Kf", "source width", "lambda of Benzene" (the name as stored): how a

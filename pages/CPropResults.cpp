@@ -645,10 +645,10 @@ void CPropResults::ShowUncertainty() {
   UncertaintyOptions options = UncertaintyOptionsOf(*project_);
   options.plumeLengthRange = plumeRange_;
   options.attenuationRange = afRange_;
-  UncertaintySpec& spec = virelo_Extras(project_).uncertainty;
-  UncertaintyWindow window(project_, &spec, options, this);
+  UncertaintyPlan& plan = virelo_Extras(project_).uncertainty;
+  UncertaintyWindow window(project_, &plan, options, this);
   // The distributions are the project's: editing them is a change to save.
-  connect(&window, &UncertaintyWindow::specChanged, this, [this] { project_->modified = 1; });
+  connect(&window, &UncertaintyWindow::planChanged, this, [this] { project_->modified = 1; });
   connect(&window, &UncertaintyWindow::runFinished, this, [this, &window] {
     uncertainty_ = window.lastRecord();
     updateProbabilities();

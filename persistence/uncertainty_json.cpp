@@ -30,10 +30,10 @@ bool IsDefault(const Project& project) {
 }
 
 void ToJson(const Project& project, ExtrasJson* object) {
-  const UncertaintySpec& spec = virelo_ExtrasOf(project).uncertainty;
-  if (spec.IsDefault()) return;
+  const UncertaintyPlan& plan = virelo_ExtrasOf(project).uncertainty;
+  if (plan.IsDefault()) return;
   ExtrasJson inputs = ExtrasJson::array();
-  for (const InputDistribution& d : spec.inputs) {
+  for (const InputDistribution& d : plan.inputs) {
     ExtrasJson entry = ExtrasJson::object();
     entry["input"] = UncertainInputName(d.input);
     entry["contaminant"] =
@@ -43,8 +43,8 @@ void ToJson(const Project& project, ExtrasJson* object) {
     inputs.push_back(entry);
   }
   ExtrasJson section = ExtrasJson::object();
-  section["samples"] = spec.samples;
-  section["seed"] = spec.seed;
+  section["samples"] = plan.samples;
+  section["seed"] = plan.seed;
   section["inputs"] = inputs;
   (*object)[kKey] = section;
 }
@@ -110,7 +110,7 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
   const std::string path = JsonPointerStep(kKey);
   if (!section.is_object()) return fault->Fail(path, "expected an object");
   if (!OnlyKeys(section, path, {"samples", "seed", "inputs"}, fault)) return false;
-  UncertaintySpec spec;
+  UncertaintyPlan plan;
   if (section.contains("samples")) {
     const ExtrasJson& samples = section.at("samples");
     const int64_t n = samples.is_number_integer() ? samples.get<int64_t>() : 0;
@@ -119,13 +119,13 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
     if (n < 1 || n > kMaxUncertaintySamples)
       return fault->Fail(path + "/samples",
                          "expected a whole number from 1 to " + std::to_string(kMaxUncertaintySamples));
-    spec.samples = static_cast<int>(n);
+    plan.samples = static_cast<int>(n);
   }
   if (section.contains("seed")) {
     const ExtrasJson& seed = section.at("seed");
     if (!seed.is_number_unsigned() && !(seed.is_number_integer() && seed.get<int64_t>() >= 0))
       return fault->Fail(path + "/seed", "expected a whole number from 0 to 18446744073709551615");
-    spec.seed = seed.get<uint64_t>();
+    plan.seed = seed.get<uint64_t>();
   }
   if (section.contains("inputs")) {
     const ExtrasJson& inputs = section.at("inputs");
@@ -133,11 +133,11 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
     for (size_t k = 0; k < inputs.size(); ++k) {
       InputDistribution d;
       if (!ReadDistribution(inputs[k], path + "/inputs/" + std::to_string(k), &d, fault)) return false;
-      spec.inputs.push_back(std::move(d));
+      plan.inputs.push_back(std::move(d));
     }
   }
   // Nothing is changed until the whole section has been read.
-  if (!spec.IsDefault() || project->extras) virelo_Extras(project).uncertainty = std::move(spec);
+  if (!plan.IsDefault() || project->extras) virelo_Extras(project).uncertainty = std::move(plan);
   return true;
 }
 

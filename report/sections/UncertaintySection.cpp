@@ -80,8 +80,8 @@ QString HistogramImage(const UncertaintyRow& row, AssessmentRange range) {
 
 void WriteUncertaintySection(ReportContext& report) {
   const Project& project = report.project();
-  const UncertaintySpec& spec = virelo_ExtrasOf(project).uncertainty;
-  const bool anyDrawn = std::any_of(spec.inputs.begin(), spec.inputs.end(), [](const InputDistribution& d) {
+  const UncertaintyPlan& plan = virelo_ExtrasOf(project).uncertainty;
+  const bool anyDrawn = std::any_of(plan.inputs.begin(), plan.inputs.end(), [](const InputDistribution& d) {
     return d.kind != DistributionKind::Fixed;
   });
   if (!anyDrawn) return;
@@ -93,11 +93,11 @@ void WriteUncertaintySection(ReportContext& report) {
                      "binomial standard error (the largest of the four is given). PL: plume length, AF: "
                      "attenuation factor; "
                      "the ratio is d/x or C0/C.</p>")
-          .arg(spec.samples)
-          .arg(spec.seed));
+          .arg(plan.samples)
+          .arg(plan.seed));
   report.add(tableStart() +
              QStringLiteral("<tr><th>Input</th><th>Distribution</th><th>Parameters</th></tr>"));
-  for (const InputDistribution& d : spec.inputs) {
+  for (const InputDistribution& d : plan.inputs) {
     const std::string label = UncertainInputLabel(d);
     report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                    .arg(esc(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))),
@@ -110,7 +110,7 @@ void WriteUncertaintySection(ReportContext& report) {
   options.attenuationRange = report.afRange();
   options.verdictBasis = UncertaintyModelOf(virelo_SettingsOf(project).verdictBasis);
   options.keepRatios = true;
-  const UncertaintyRun run = RunUncertainty(project, spec, options);
+  const UncertaintyRun run = RunUncertainty(project, plan, options);
   if (!run.problems.empty()) {
     report.add(QStringLiteral("<p><b>No run: the distributions have problems.</b></p><ul>"));
     for (const std::string& problem : run.problems)

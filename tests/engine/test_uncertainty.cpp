@@ -132,12 +132,12 @@ TEST(Uncertainty, GeneratorIsOpenAndSeeded) {
 TEST(Uncertainty, PlugFlowProbabilitiesAgreeWithQuadrature) {
   TestProject project({{"Benzene", 100, 1, 0.01, kAssessPlumeLength}});
   const double gsd = std::exp(std::log(10.0) / (2 * 1.645));
-  UncertaintySpec spec;
-  spec.samples = 20000;
-  spec.seed = 7;
-  spec.inputs = {Dist(UncertainInput::Kf, DistributionKind::LogNormal, {1.0, gsd}),
+  UncertaintyPlan plan;
+  plan.samples = 20000;
+  plan.seed = 7;
+  plan.inputs = {Dist(UncertainInput::Kf, DistributionKind::LogNormal, {1.0, gsd}),
                  Dist(UncertainInput::Lambda, DistributionKind::LogNormal, {0.01, gsd}, "Benzene")};
-  const UncertaintyRun run = RunUncertainty(*project.p, spec, {});
+  const UncertaintyRun run = RunUncertainty(*project.p, plan, {});
   ASSERT_TRUE(run.problems.empty());
   ASSERT_EQ(run.rows.size(), 1u);
   const UncertaintyRow& row = run.rows[0];
@@ -171,10 +171,10 @@ TEST(Uncertainty, PlugFlowProbabilitiesAgreeWithQuadrature) {
 TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
   TestProject project({{"Benzene", 100, 1, 0.01, kBoth}, {"Toluene", 10, 1, 0.001, kBoth}});
   project.p->approximateDispersivity = 1;
-  UncertaintySpec spec;
-  spec.samples = 2500;  // more than one block of work
-  spec.seed = 42;
-  spec.inputs = {Dist(UncertainInput::X, DistributionKind::Uniform, {60, 140}),
+  UncertaintyPlan plan;
+  plan.samples = 2500;  // more than one block of work
+  plan.seed = 42;
+  plan.inputs = {Dist(UncertainInput::X, DistributionKind::Uniform, {60, 140}),
                  Dist(UncertainInput::Kf, DistributionKind::LogUniform, {0.3, 3}),
                  Dist(UncertainInput::Ne, DistributionKind::Normal, {0.25, 0.05, 0.1, 0.4}),
                  Dist(UncertainInput::Width, DistributionKind::Triangular, {2, 6, 12}),
@@ -184,11 +184,11 @@ TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
   UncertaintyOptions options;
   options.verdictBasis = UncertaintyModel::Worse;
   options.threads = 1;
-  const UncertaintyRun one = RunUncertainty(*project.p, spec, options);
+  const UncertaintyRun one = RunUncertainty(*project.p, plan, options);
   options.threads = 2;
-  const UncertaintyRun two = RunUncertainty(*project.p, spec, options);
-  spec.seed = 43;
-  const UncertaintyRun other = RunUncertainty(*project.p, spec, options);
+  const UncertaintyRun two = RunUncertainty(*project.p, plan, options);
+  plan.seed = 43;
+  const UncertaintyRun other = RunUncertainty(*project.p, plan, options);
   ASSERT_TRUE(one.problems.empty()) << one.problems.front();
   ASSERT_EQ(one.rows.size(), 6u);  // PL, AF, AF worse per contaminant
   ASSERT_EQ(two.rows.size(), one.rows.size());
@@ -241,14 +241,14 @@ TEST(Uncertainty, FixedInputsReproduceTheSingleVerdict) {
   project.p->aquifer.sourceWidthSz = 1;
   virelo_math_CalcAll(project.p);
   virelo_math_CalcExactAll(project.p, 1);
-  UncertaintySpec spec;
-  spec.samples = 50;
-  spec.inputs = {Dist(UncertainInput::Kf, DistributionKind::Fixed, {}),
+  UncertaintyPlan plan;
+  plan.samples = 50;
+  plan.inputs = {Dist(UncertainInput::Kf, DistributionKind::Fixed, {}),
                  Dist(UncertainInput::Lambda, DistributionKind::Fixed, {}, "C")};
   for (UncertaintyModel basis : {UncertaintyModel::Exact, UncertaintyModel::Worse}) {
     UncertaintyOptions options;
     options.verdictBasis = basis;
-    const UncertaintyRun run = RunUncertainty(*project.p, spec, options);
+    const UncertaintyRun run = RunUncertainty(*project.p, plan, options);
     ASSERT_EQ(run.rows.size(), 12u);
     int seen[4] = {0, 0, 0, 0}, worseThanScreening = 0;
     for (const UncertaintyRow& row : run.rows) {
@@ -289,12 +289,12 @@ TEST(Uncertainty, DrawnValuesReachTheModelAsThePagesStoreThem) {
   project.p->aquifer.dispersivityAx = 50;  // stale: the draws must replace it
   project.p->aquifer.sourceThicknessSy = 3;
   project.p->aquifer.sourceWidthSz = 3;
-  UncertaintySpec spec;
-  spec.samples = 20;
-  spec.inputs = {Dist(UncertainInput::X, DistributionKind::Uniform, {100, 100 + 1e-9}),
+  UncertaintyPlan plan;
+  plan.samples = 20;
+  plan.inputs = {Dist(UncertainInput::X, DistributionKind::Uniform, {100, 100 + 1e-9}),
                  Dist(UncertainInput::Width, DistributionKind::Uniform, {20, 20 + 1e-9}),
                  Dist(UncertainInput::Thickness, DistributionKind::Uniform, {5, 5 + 1e-9})};
-  const UncertaintyRun run = RunUncertainty(*project.p, spec, {});
+  const UncertaintyRun run = RunUncertainty(*project.p, plan, {});
   ASSERT_EQ(run.rows.size(), 1u);
   // The worked example's source ratio, 3.57335e-4 (by hand from its values).
   EXPECT_NEAR(run.rows[0].ratio[1] / 3.57335e-4, 1.0, 1e-5);
@@ -336,23 +336,23 @@ TEST(Uncertainty, DistributionsThatCanDrawRefusedValuesAreProblems) {
       {Dist(I::Lambda, K::LogNormal, {1e308, 10}, "Toluene"), "too large"},
   };
   for (const auto& c : cases) {
-    UncertaintySpec spec;
-    spec.inputs = {c.d};
-    const std::vector<std::string> problems = CheckUncertaintySpec(*project.p, spec);
+    UncertaintyPlan plan;
+    plan.inputs = {c.d};
+    const std::vector<std::string> problems = CheckUncertaintyPlan(*project.p, plan);
     if (*c.words == '\0') {
       EXPECT_TRUE(problems.empty()) << problems.front();
     } else {
       ASSERT_EQ(problems.size(), 1u) << c.words;
       EXPECT_NE(problems[0].find(c.words), std::string::npos) << problems[0];
-      EXPECT_FALSE(RunUncertainty(*project.p, spec, {}).problems.empty());
+      EXPECT_FALSE(RunUncertainty(*project.p, plan, {}).problems.empty());
     }
   }
   // C0 drawn below a fixed CA; a dispersivity that x moves; an input twice.
-  UncertaintySpec spec;
-  spec.inputs = {Dist(I::C0, K::Uniform, {0.5, 20}, "Benzene"), Dist(I::Ax, K::Uniform, {1, 5}),
+  UncertaintyPlan plan;
+  plan.inputs = {Dist(I::C0, K::Uniform, {0.5, 20}, "Benzene"), Dist(I::Ax, K::Uniform, {1, 5}),
                  Dist(I::Kf, K::Fixed, {}), Dist(I::Kf, K::Fixed, {})};
   project.p->approximateDispersivity = 1;
-  const std::vector<std::string> problems = CheckUncertaintySpec(*project.p, spec);
+  const std::vector<std::string> problems = CheckUncertaintyPlan(*project.p, plan);
   ASSERT_EQ(problems.size(), 3u);
   EXPECT_NE(problems[0].find("Approximate by x"), std::string::npos);
   EXPECT_NE(problems[1].find("more than one"), std::string::npos);
@@ -363,17 +363,17 @@ TEST(Uncertainty, DistributionsThatCanDrawRefusedValuesAreProblems) {
 // own problems stay with their rows.
 TEST(Uncertainty, CancelStopsAndCheckedProblemsStay) {
   TestProject project({{"Benzene", 100, 1, 0.01, kBoth}, {"NoLambda", 100, 1, 0.0, kBoth}});
-  UncertaintySpec spec;
-  spec.samples = 10000;
-  spec.inputs = {Dist(UncertainInput::Kf, DistributionKind::LogNormal, {1, 2})};
+  UncertaintyPlan plan;
+  plan.samples = 10000;
+  plan.inputs = {Dist(UncertainInput::Kf, DistributionKind::LogNormal, {1, 2})};
   int calls = 0;
   UncertaintyOptions options;
   options.progress = [&](double) { return ++calls < 2; };
-  const UncertaintyRun cancelled = RunUncertainty(*project.p, spec, options);
+  const UncertaintyRun cancelled = RunUncertainty(*project.p, plan, options);
   EXPECT_TRUE(cancelled.cancelled);
   EXPECT_TRUE(cancelled.rows.empty());
 
-  const UncertaintyRun run = RunUncertainty(*project.p, spec, {});
+  const UncertaintyRun run = RunUncertainty(*project.p, plan, {});
   ASSERT_EQ(run.rows.size(), 4u);
   EXPECT_FALSE(run.rows[0].HasProblems());
   EXPECT_EQ(run.rows[2].problems, std::vector<ProblemCode>{30});
@@ -383,7 +383,7 @@ TEST(Uncertainty, CancelStopsAndCheckedProblemsStay) {
   // An undefined input (ax not a number) is no evidence that anything
   // attenuates: the checks refuse it (610), so the row has no verdict.
   project.p->aquifer.dispersivityAx = NAN;
-  const UncertaintyRun undefined = RunUncertainty(*project.p, spec, {});
+  const UncertaintyRun undefined = RunUncertainty(*project.p, plan, {});
   ASSERT_EQ(undefined.rows.size(), 4u);
   EXPECT_TRUE(undefined.rows[1].HasProblems());
   EXPECT_EQ(undefined.rows[1].samples, 0);

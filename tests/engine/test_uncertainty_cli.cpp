@@ -42,12 +42,12 @@ class UncertaintyFileTest : public testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
-  // The site example with `spec`, one contaminant renamed to a Latin-1 name.
-  std::string SaveWith(const UncertaintySpec& spec, const std::string& name) {
+  // The site example with `plan`, one contaminant renamed to a Latin-1 name.
+  std::string SaveWith(const UncertaintyPlan& plan, const std::string& name) {
     Project* project = virelo_LoadProject(kSiteExample.c_str(), "rb");
     EXPECT_NE(project, nullptr);
     std::strcpy(project->contaminants[0].name, "Benzol \xC4");
-    virelo_Extras(project).uncertainty = spec;
+    virelo_Extras(project).uncertainty = plan;
     EXPECT_EQ(virelo_SaveProject(project, Path(name).c_str()), 1);
     virelo_FreeProject(project);
     return Path(name);
@@ -55,25 +55,25 @@ class UncertaintyFileTest : public testing::Test {
   fs::path dir_;
 };
 
-UncertaintySpec SiteSpec() {
-  UncertaintySpec spec;
-  spec.samples = 3000;
-  spec.seed = 18446744073709551615ULL;  // the largest seed survives both forms
-  spec.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {5, 2}},
+UncertaintyPlan SitePlan() {
+  UncertaintyPlan plan;
+  plan.samples = 3000;
+  plan.seed = 18446744073709551615ULL;  // the largest seed survives both forms
+  plan.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {5, 2}},
                  {UncertainInput::Ne, "", DistributionKind::Normal, {0.2, 0.04, 0.1, 0.35}},
                  {UncertainInput::Width, "", DistributionKind::Uniform, {15, 25}},
                  {UncertainInput::Lambda, "Benzol \xC4", DistributionKind::LogNormal, {0.008, 2.5}},
                  {UncertainInput::C0, "MTBE", DistributionKind::Fixed, {}}};
-  return spec;
+  return plan;
 }
 
 // The distributions come back from the project file and through
 // project-export and project-import unchanged, names in their encodings.
 TEST_F(UncertaintyFileTest, DistributionsSurviveTheFileAndTheJsonForm) {
-  const std::string file = SaveWith(SiteSpec(), "site.vrp");
+  const std::string file = SaveWith(SitePlan(), "site.vrp");
   Project* loaded = virelo_LoadProject(file.c_str(), "rb");
   ASSERT_NE(loaded, nullptr);
-  EXPECT_EQ(virelo_ExtrasOf(*loaded).uncertainty, SiteSpec());
+  EXPECT_EQ(virelo_ExtrasOf(*loaded).uncertainty, SitePlan());
   virelo_FreeProject(loaded);
 
   const CliResult exported = Cli({"project-export", file});
@@ -92,7 +92,7 @@ TEST_F(UncertaintyFileTest, DistributionsSurviveTheFileAndTheJsonForm) {
   EXPECT_EQ(Cli({"project-export", Path("again.vrp")}).out, exported.out);
 
   // Without distributions nothing is kept: the file is the one without them.
-  SaveWith(UncertaintySpec{}, "plain.vrp");
+  SaveWith(UncertaintyPlan{}, "plain.vrp");
   Project* plain = virelo_LoadProject(Path("plain.vrp").c_str(), "rb");
   ASSERT_NE(plain, nullptr);
   EXPECT_EQ(plain->extras, nullptr);
@@ -137,7 +137,7 @@ TEST(UncertaintyJson, RefusesWhatItCannotHold) {
 // probabilities are 1 for the class assess gives, and its median ratio is
 // assess's ratio, row by row.
 TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
-  const std::string plain = SaveWith(UncertaintySpec{}, "plain.vrp");
+  const std::string plain = SaveWith(UncertaintyPlan{}, "plain.vrp");
   // The wide ranges (0.1 .. 10) part Red from exceeding CA (a ratio above 1).
   const CliResult run =
       Cli({"uncertainty", plain, "--csv", "--samples", "20", "--plume-range", "2", "--af-range", "2"});
@@ -169,7 +169,7 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
   EXPECT_GE(compared, 8);
   EXPECT_GE(exceedingButNotRed, 1);
 
-  const std::string site = SaveWith(SiteSpec(), "site.vrp");
+  const std::string site = SaveWith(SitePlan(), "site.vrp");
   const CliResult first = Cli({"uncertainty", site, "--csv"});
   ASSERT_EQ(first.status, 0) << first.err;
   EXPECT_EQ(Cli({"uncertainty", site, "--csv"}).out, first.out);
@@ -182,7 +182,7 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
 
   EXPECT_EQ(Cli({"uncertainty", site, "--samples", "0"}).status, kCliUsage);
   EXPECT_EQ(Cli({"uncertainty", site, "--seed", "-3"}).status, kCliUsage);
-  UncertaintySpec refused = SiteSpec();
+  UncertaintyPlan refused = SitePlan();
   refused.inputs[1].params = {0.2, 0.1};  // an untruncated porosity
   const CliResult problems = Cli({"uncertainty", SaveWith(refused, "refused.vrp"), "--csv"});
   EXPECT_EQ(problems.status, kCliFailed);

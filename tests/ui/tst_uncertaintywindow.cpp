@@ -4,7 +4,6 @@
 // project, a run on the worker fills the table, histogram and ranking, and
 // Cancel leaves no results behind.
 #include <QComboBox>
-#include <cmath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -12,6 +11,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <cmath>
 
 #include "../engine/worked_example.h"
 #include "analysis/RatioHistogram.h"
@@ -22,9 +22,9 @@
 #include "engine/siteproject.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
+#include "persistence/projectfile.h"
 #include "platform/ManualHelp.h"
 #include "platform/Platform.h"
-#include "persistence/projectfile.h"
 #include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
@@ -65,12 +65,12 @@ class TestUncertaintyWindow : public QObject {
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
   FakePlatform platform;
   ProjectPtr project = siteProject();
-  UncertaintySpec spec;
-  spec.samples = 4000;
-  spec.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}}};
-  UncertaintyWindow window(project.get(), &spec, UncertaintyOptions{});
+  UncertaintyPlan plan;
+  plan.samples = 4000;
+  plan.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}}};
+  UncertaintyWindow window(project.get(), &plan, UncertaintyOptions{});
   int changes = 0;
-  connect(&window, &UncertaintyWindow::specChanged, [&] { ++changes; });
+  connect(&window, &UncertaintyWindow::planChanged, [&] { ++changes; });
   QCOMPARE(window.distributionsTable()->rowCount(), 1);
   QCOMPARE(parameter(window, 0, 1)->text(), QStringLiteral("2"));
 
@@ -80,9 +80,9 @@ void TestUncertaintyWindow::editorRunTableAndHistogram() {
   QTest::keyClicks(parameter(window, 1, 0), QStringLiteral("0,0005"));
   QTest::keyClicks(parameter(window, 1, 1), QStringLiteral("0.005"));
   QVERIFY2(window.problems().empty(), window.problems().front().c_str());
-  QCOMPARE(spec.inputs.size(), size_t{2});
-  QCOMPARE(spec.inputs[1].contaminant, std::string("Benzene"));
-  QCOMPARE(spec.inputs[1].params, (std::vector<double>{0.0005, 0.005}));
+  QCOMPARE(plan.inputs.size(), size_t{2});
+  QCOMPARE(plan.inputs[1].contaminant, std::string("Benzene"));
+  QCOMPARE(plan.inputs[1].params, (std::vector<double>{0.0005, 0.005}));
   QVERIFY(changes > 0);
 
   // An untruncated normal porosity can draw refused values: Run waits.
@@ -97,7 +97,7 @@ void TestUncertaintyWindow::editorRunTableAndHistogram() {
   parameter(window, 0, 2)->setText(QStringLiteral("0.05"));
   parameter(window, 0, 3)->setText(QStringLiteral("0.5"));
   QVERIFY(window.runButton()->isEnabled());
-  QCOMPARE(spec.inputs[0].params, (std::vector<double>{0.25, 0.1, 0.05, 0.5}));
+  QCOMPARE(plan.inputs[0].params, (std::vector<double>{0.25, 0.1, 0.05, 0.5}));
 
   QTest::mouseClick(window.runButton(), Qt::LeftButton);
   QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, 20000);
@@ -132,12 +132,12 @@ void TestUncertaintyWindow::editorRunTableAndHistogram() {
 void TestUncertaintyWindow::cancelLeavesNoResults() {
   FakePlatform platform;
   ProjectPtr project = siteProject();
-  UncertaintySpec spec;
-  spec.samples = kMaxUncertaintySamples;
-  spec.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}}};
+  UncertaintyPlan plan;
+  plan.samples = kMaxUncertaintySamples;
+  plan.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}}};
   UncertaintyOptions options;
   options.verdictBasis = UncertaintyModel::Exact;  // slow enough to catch running
-  UncertaintyWindow window(project.get(), &spec, options);
+  UncertaintyWindow window(project.get(), &plan, options);
   QTest::mouseClick(window.runButton(), Qt::LeftButton);
   QVERIFY(window.running());
   QVERIFY(window.cancelButton()->isEnabled());
@@ -156,8 +156,8 @@ void TestUncertaintyWindow::cancelLeavesNoResults() {
 void TestUncertaintyWindow::everyPartHasItsHelpText() {
   FakePlatform platform;
   ProjectPtr project = siteProject();
-  UncertaintySpec spec;
-  UncertaintyWindow window(project.get(), &spec, UncertaintyOptions{});
+  UncertaintyPlan plan;
+  UncertaintyWindow window(project.get(), &plan, UncertaintyOptions{});
   const ManualHelp& manual = ManualHelp::builtIn();
   const QString section = manual.section(controlId(&window));
   QVERIFY2(section.contains(QStringLiteral("Uncertainty")), qPrintable(section));
@@ -270,8 +270,8 @@ void TestUncertaintyWindow::lambdaFromTheSiteFillsALogNormal() {
   QVERIFY(project);
   SiteLambdaLogNormal site;
   QVERIFY(SiteLambdaLogNormalFor(*project, "Benzene", &site));
-  UncertaintySpec spec;
-  UncertaintyWindow window(project.get(), &spec, UncertaintyOptions{});
+  UncertaintyPlan plan;
+  UncertaintyWindow window(project.get(), &plan, UncertaintyOptions{});
   QTableWidget* table = window.distributionsTable();
   auto combo = [&](int column) { return qobject_cast<QComboBox*>(table->cellWidget(0, column)); };
 
@@ -280,13 +280,13 @@ void TestUncertaintyWindow::lambdaFromTheSiteFillsALogNormal() {
   window.findChild<QPushButton*>(QStringLiteral("uncertaintyAdd"))->click();
   combo(0)->setCurrentIndex(static_cast<int>(UncertainInput::Lambda));
   combo(1)->setCurrentText(QStringLiteral("Benzene"));
-  QCOMPARE(spec.inputs.size(), size_t{1});
-  QCOMPARE(spec.inputs[0].contaminant, std::string("Benzene"));
-  QCOMPARE(spec.inputs[0].kind, DistributionKind::LogNormal);
-  QCOMPARE(spec.inputs[0].params.size(), size_t{2});
+  QCOMPARE(plan.inputs.size(), size_t{1});
+  QCOMPARE(plan.inputs[0].contaminant, std::string("Benzene"));
+  QCOMPARE(plan.inputs[0].kind, DistributionKind::LogNormal);
+  QCOMPARE(plan.inputs[0].params.size(), size_t{2});
   // The shown figures carry ten digits: the median to that, not more.
-  QVERIFY(std::abs(spec.inputs[0].params[0] / site.median - 1.0) < 1e-9);
-  QVERIFY(std::abs(spec.inputs[0].params[1] / site.geometricSd - 1.0) < 1e-9);
+  QVERIFY(std::abs(plan.inputs[0].params[0] / site.median - 1.0) < 1e-9);
+  QVERIFY(std::abs(plan.inputs[0].params[1] / site.geometricSd - 1.0) < 1e-9);
   QVERIFY(parameter(window, 0, 2)->text().isEmpty());
   QVERIFY2(window.problems().empty(), window.problems().front().c_str());
   const QString note = table->item(0, 7)->text();
@@ -295,7 +295,7 @@ void TestUncertaintyWindow::lambdaFromTheSiteFillsALogNormal() {
 
   // Typing over the offer keeps the typed value and drops the note.
   parameter(window, 0, 1)->setText(QStringLiteral("1.5"));
-  QCOMPARE(spec.inputs[0].params[1], 1.5);
+  QCOMPARE(plan.inputs[0].params[1], 1.5);
   QVERIFY(!table->item(0, 7)->text().contains(QStringLiteral("site")));
 }
 

@@ -58,14 +58,14 @@ void WriteCsv(const Project& project, const UncertaintyRun& run, std::ostream& o
   }
 }
 
-void WriteTable(const Project& project, const UncertaintySpec& spec, const UncertaintyRun& run,
+void WriteTable(const Project& project, const UncertaintyPlan& plan, const UncertaintyRun& run,
                 int plumeIndex, int afIndex, std::ostream& out) {
   out << "Project: " << Latin1ToUtf8(project.title) << "\n";
-  out << run.samples << " samples (Monte Carlo), seed " << spec.seed << "; plume length range " << plumeIndex
+  out << run.samples << " samples (Monte Carlo), seed " << plan.seed << "; plume length range " << plumeIndex
       << " (" << kAssessmentRanges[plumeIndex].text << "), attenuation factor range " << afIndex << " ("
       << kAssessmentRanges[afIndex].text << ")\n";
-  if (spec.inputs.empty()) out << "No input has a distribution: every sample is the project itself.\n";
-  for (const InputDistribution& d : spec.inputs) {
+  if (plan.inputs.empty()) out << "No input has a distribution: every sample is the project itself.\n";
+  for (const InputDistribution& d : plan.inputs) {
     out << "  " << Latin1ToUtf8(UncertainInputLabel(d)) << ": " << DistributionKindName(d.kind);
     for (size_t k = 0; k < d.params.size(); ++k) out << (k ? ", " : " ") << Value(d.params[k]);
     out << "\n";
@@ -113,24 +113,24 @@ int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& ou
   if (parsed.files.size() != 1) return UsageError("uncertainty needs one project file", err);
   ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
   if (!project) return kCliFailed;
-  UncertaintySpec spec = virelo_ExtrasOf(*project).uncertainty;
+  UncertaintyPlan plan = virelo_ExtrasOf(*project).uncertainty;
   uint64_t number = 0;
   if (parsed.values.count("--samples")) {
     if (!ReadWhole(parsed.values.at("--samples"), kMaxUncertaintySamples, &number) || number < 1)
       return UsageError("--samples needs a whole number from 1 to " + std::to_string(kMaxUncertaintySamples),
                         err);
-    spec.samples = static_cast<int>(number);
+    plan.samples = static_cast<int>(number);
   }
   if (parsed.values.count("--seed")) {
     if (!ReadWhole(parsed.values.at("--seed"), UINT64_MAX, &number))
       return UsageError("--seed needs a whole number from 0 to 18446744073709551615", err);
-    spec.seed = number;
+    plan.seed = number;
   }
   UseSavedRanges(parsed, *project, &plumeRange, &afRange);
   UncertaintyOptions run = UncertaintyOptionsOf(*project);
   run.plumeLengthRange = kAssessmentRanges[plumeRange].range;
   run.attenuationRange = kAssessmentRanges[afRange].range;
-  UncertaintyRun result = RunUncertainty(*project, spec, run);
+  UncertaintyRun result = RunUncertainty(*project, plan, run);
   if (!result.problems.empty()) {
     err << "virelo-cli: the input distributions of " << parsed.files[0] << " have problems:\n";
     for (const std::string& problem : result.problems) err << "  " << Latin1ToUtf8(problem) << "\n";
@@ -143,7 +143,7 @@ int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& ou
   if (parsed.has("--csv")) {
     WriteCsv(*project, result, out);
   } else {
-    WriteTable(*project, spec, result, plumeRange, afRange, out);
+    WriteTable(*project, plan, result, plumeRange, afRange, out);
   }
   out.flush();
   return out ? kCliOk : kCliFailed;

@@ -212,9 +212,9 @@ int main(int argc, char** argv) {
     // The Uncertainty window on ranges a consultant might defend for the
     // site; the platform runs it and grabs it.
     if (window.project && window.project->contaminantCount > 0) {
-      UncertaintySpec& spec = virelo_Extras(window.project).uncertainty;
-      spec.samples = 10000;
-      spec.inputs = {
+      UncertaintyPlan& plan = virelo_Extras(window.project).uncertainty;
+      plan.samples = 10000;
+      plan.inputs = {
           {UncertainInput::Kf, "", DistributionKind::LogNormal, {window.project->aquifer.conductivityKf, 2}},
           {UncertainInput::I, "", DistributionKind::Triangular, {0.003, 0.004, 0.006}},
           {UncertainInput::Ne, "", DistributionKind::Normal, {0.2, 0.04, 0.1, 0.35}},
