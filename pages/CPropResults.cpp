@@ -76,7 +76,11 @@ enum SideControl {
 // start, since the window keeps one size.
 std::vector<int> leastWidths(const QTreeView* list, bool plume, const QString& unit) {
   const QFontMetrics values = list->fontMetrics();
-  const QFontMetrics headers = list->header()->fontMetrics();
+  // Headers measured bold, as the header view measures them: a highlighted
+  // section is drawn bold.
+  QFont bold = list->header()->font();
+  bold.setBold(true);
+  const QFontMetrics headers(bold);
   const int text = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1) + 6;
   const int header = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list) + 8;
   const int icon = list->iconSize().width() + 4;
