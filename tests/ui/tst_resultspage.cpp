@@ -785,6 +785,41 @@ class TestResultsPage : public QObject {
     checkLightsAreTheVerdicts(*project);
   }
 
+  // The petrol station: the wells' own decline puts benzene above CA at the
+  // receptor, and the model lies beneath a well. Benzene's lights follow the
+  // wells in both lists, and both marks say why.
+  void petrolStationLightsFollowTheWells() {
+    ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
+    QVERIFY(project);
+    page->ShowProject(project.get());
+    for (int side : {0, 1}) {
+      ResultListModel* model = rows(side);
+      const int benzene = rowNamed(side, "Benzene");
+      QVERIFY(benzene >= 0);
+      const int light = model->index(benzene, 0).data(ResultListModel::ClassRole).toInt();
+      QVERIFY(light != int(AssessmentClass::Green));
+      const QModelIndex marks = model->index(benzene, model->marksColumn());
+      const QStringList badges = marks.data(ResultListModel::BadgesRole).toStringList();
+      QVERIFY2(badges.contains("wells") && badges.contains("under"), qPrintable(badges.join(',')));
+      const QStringList tips = marks.data(ResultListModel::BadgeTipsRole).toStringList();
+      const QString wells = tips.at(badges.indexOf("wells"));
+      QVERIFY2(
+          wells.startsWith("The site's wells, distance fit of ") && wells.contains("C(x) = exp(a + m x) = "),
+          qPrintable(wells));
+      // The wells' class is the light's, or the light is worse still.
+      const int wellsClass =
+          marks.data(ResultListModel::BadgeClassesRole).toList().at(2 * badges.indexOf("wells")).toInt();
+      QVERIFY(light <= wellsClass);
+      QVERIFY2(tips.at(badges.indexOf("under")).startsWith("The model underpredicts the wells: MW"),
+               qPrintable(tips.at(badges.indexOf("under"))));
+      const QString rowTip = model->index(benzene, 0).data(Qt::ToolTipRole).toString();
+      QVERIFY2(rowTip.contains("the site's wells made it worse"), qPrintable(rowTip));
+    }
+    checkLightsAreTheVerdicts(*project);
+    nextBasis();
+    checkLightsAreTheVerdicts(*project);
+  }
+
   // The fuel depot has neither chains nor site data: under every basis each
   // light is the class under that basis, as before, and no row has a
   // verdict sentence or a chain or wells mark.
