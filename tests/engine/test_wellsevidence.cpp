@@ -108,6 +108,36 @@ TEST(WellsEvidence, ExtrapolatesTheDistanceFitToTheReceptor) {
   EXPECT_NEAR(e.wells[3].factor, 188 / 150.0576539, 1e-9);
 }
 
+TEST(WellsEvidence, MtbeOutrunsTheModelsAndIsYellowByTheWells) {
+  // MTBE on the same round: 781, 562, 335, 254, 191 ug/L; C0 900, CA 15,
+  // lambda 0.0021 1/d; references as above (mpmath).
+  Loaded petrol("petrol-station.vrp");
+  ASSERT_NE(petrol.project, nullptr);
+  const int mtbe = 4;
+  const WellsEvidence e = WellsEvidenceOf(*petrol.project, mtbe, kRange03, VerdictBasis::Worse);
+  ASSERT_TRUE(e.hasClass);
+  EXPECT_NEAR(e.slope, -0.011990478624843686, 1e-14);
+  EXPECT_NEAR(e.concentration, 19.717287366601414, 1e-11 * 19.7);
+  EXPECT_NEAR(e.concentrationLow, 8.5084596941365754, 1e-10 * 8.5);
+  EXPECT_NEAR(e.concentrationHigh, 45.692338575106998, 1e-10 * 45.7);
+  // Ratios to CA 0.567, 1.31 and 3.05: above CA is never Green.
+  EXPECT_EQ(e.clsAtLow, AssessmentClass::Yellow);
+  EXPECT_EQ(e.cls, AssessmentClass::Yellow);
+  EXPECT_EQ(e.clsAtHigh, AssessmentClass::Red);
+  ExpectWells(e, {{"MW1", 0, 0, 781, 900, 900},
+                  {"MW2", 25, 1.5, 562, 358.6404401, 430.9748625},
+                  {"MW3", 50, -2, 335, 135.2739276, 184.8856479},
+                  {"MW4", 80, 3, 254, 48.81520089, 69.37329477},
+                  {"MW5", 120, -1, 191, 14.90449424, 21.70392715}});
+  // Beyond twice the larger model at MW4 (3.66) and MW5 (8.80), not at MW3
+  // (1.81; 2.48 against the screening value alone).
+  std::vector<bool> marked;
+  for (const WellComparison& w : e.wells) marked.push_back(w.underpredicted);
+  EXPECT_EQ(marked, (std::vector<bool>{false, false, false, true, true}));
+  EXPECT_NEAR(e.wells[3].factor, 254 / 69.37329477, 1e-8);
+  EXPECT_TRUE(e.underpredicts);
+}
+
 TEST(WellsEvidence, MarksTheWellsTheModelUnderpredictsUnderTheBasis) {
   Loaded petrol("petrol-station.vrp");
   ASSERT_NE(petrol.project, nullptr);
