@@ -27,6 +27,7 @@
 #include "engine/extras.h"
 #include "engine/siteproject.h"
 #include "engine/validation.h"
+#include "platform/NumberField.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -394,8 +395,10 @@ void UncertaintyWindow::addRow(const InputDistribution& d) {
   distributions_->setCellWidget(row, kContaminantColumn, contaminant);
   distributions_->setCellWidget(row, kKindColumn, kind);
   for (int k = 0; k < kParameterCount; ++k) {
-    auto* edit = new QLineEdit(
-        k < static_cast<int>(d.params.size()) ? Number(d.params[static_cast<size_t>(k)]) : QString());
+    auto* edit = new QLineEdit;
+    // Shown with ten digits; kept whole until the user edits it.
+    if (k < static_cast<int>(d.params.size()))
+      ShowFieldNumber(edit, Number(d.params[static_cast<size_t>(k)]), d.params[static_cast<size_t>(k)]);
     edit->setFrame(false);
     replaceNonLatin1WhileTyping(edit);
     distributions_->setCellWidget(row, kFirstParameter + k, edit);
@@ -457,7 +460,10 @@ void UncertaintyWindow::offerSiteLambda(int row) {
     auto* edit = qobject_cast<QLineEdit*>(distributions_->cellWidget(row, kFirstParameter + k));
     if (!edit) continue;
     const QSignalBlocker quiet(edit);
-    edit->setText(k < 2 ? Number(params[k]) : QString());
+    if (k < 2)
+      ShowFieldNumber(edit, Number(params[k]), params[k]);
+    else
+      ShowFieldText(edit);
     edit->setCursorPosition(0);  // the leading digits, not the last, in a narrow column
   }
   if (QTableWidgetItem* meaning = distributions_->item(row, kMeaningColumn)) {
@@ -503,7 +509,8 @@ void UncertaintyWindow::readPlan() {
       }
       QByteArray bytes = editTextBytes(text);
       double value = 0.0;
-      if (ended || !virelo_ParseNumber(bytes.data(), &value) || !std::isfinite(value)) {
+      const bool number = UneditedFieldNumber(edit, &value) || virelo_ParseNumber(bytes.data(), &value);
+      if (ended || !number || !std::isfinite(value)) {
         formProblems_.push_back("Row " + std::to_string(row + 1) + ": parameter " + std::to_string(k + 1) +
                                 (ended ? " follows an empty one." : " is not a number."));
         ended = true;
