@@ -210,7 +210,7 @@ void CPropResults::buildControls() {
   basisRow->addStretch(1);
 
   // One list above the other, each as wide as the page: the
-  // attenuation-factor list has up to ten columns to show in full.
+  // attenuation-factor list has up to nine columns to show in full.
   auto* sides = new QVBoxLayout;
   sides->setSpacing(4);
   sides->addWidget(buildSide(PlumeLengthSide), 1);
