@@ -49,14 +49,24 @@ struct RateSolution {
   double s, travelTime;  // travelTime = s / v
 
   double Value(double k) const {
-    return model == ChainModel::Screening ? virelo_math_ScreeningConcentration(aquifer, k, s)
-                                          : virelo_math_ExactConcentration(aquifer, k, s);
+    switch (model) {
+      case ChainModel::Screening: return virelo_math_ScreeningConcentration(aquifer, k, s);
+      case ChainModel::Exact: return virelo_math_ExactConcentration(aquifer, k, s);
+      case ChainModel::PlugFlow: break;
+    }
+    return std::exp(-k * travelTime);
   }
 
   // coeff[n] = (1/n!) d^n G / dz^n at z = k s / v, n = 0 .. order.
   void Series(double k, int order, double* coeff) const {
     if (model == ChainModel::Exact) {
       virelo_math_ExactConcentrationSeries(aquifer, k, s, order, coeff);
+      return;
+    }
+    if (model == ChainModel::PlugFlow) {
+      // exp(-z) about z: exp(-z) (-1)^n / n!.
+      coeff[0] = std::exp(-k * travelTime);
+      for (int n = 1; n <= order; ++n) coeff[n] = -coeff[n - 1] / n;
       return;
     }
     // Screening: G = E exp(phi(z)), phi = (1 - sqrt(1 + 4 alpha z)) / (2 alpha),
@@ -107,7 +117,9 @@ class DividedDifferences {
     value_.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) value_[i] = g.Value(rates[i]);
 
-    const double radius = std::min(1.0, g.s / (4.0 * g.aquifer->dispersivityAx));
+    // exp(-z) has no branch point: only its own scale bounds the plug flow's.
+    const double radius =
+        g.model == ChainModel::PlugFlow ? 1.0 : std::min(1.0, g.s / (4.0 * g.aquifer->dispersivityAx));
     const double gap = 0.1 * radius;
     std::vector<int> order(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) order[i] = i;
@@ -203,6 +215,22 @@ AssessmentClass SingleSpeciesClass(const Aquifer& aquifer, const Contaminant& co
 }  // namespace
 
 std::vector<std::string> ResolveChain(const Project& project, const DecayChain& chain, ResolvedChain* out) {
+  ResolvedChain r;
+  std::vector<std::string> problems = ResolveChainSpecies(project, chain, &r);
+  ProblemCode* codes = nullptr;
+  const int aquiferProblems = virelo_CheckAquiferAF(&project.aquifer, &codes);
+  for (int k = 0; k < aquiferProblems && codes; ++k) {
+    char text[256] = "";
+    if (virelo_GetProblemText(codes[k], text)) problems.push_back(std::string("Aquifer: ") + text);
+  }
+  if (aquiferProblems > 0 && !codes) problems.push_back("Aquifer: the aquifer data have problems.");
+  std::free(codes);
+  if (problems.empty() && out) *out = std::move(r);
+  return problems;
+}
+
+std::vector<std::string> ResolveChainSpecies(const Project& project, const DecayChain& chain,
+                                             ResolvedChain* out) {
   std::vector<std::string> problems;
   ResolvedChain r;
   const int n = static_cast<int>(chain.species.size());
@@ -270,14 +298,6 @@ std::vector<std::string> ResolveChain(const Project& project, const DecayChain& 
   }
   if (contaminants > 0 && std::all_of(r.c0.begin(), r.c0.end(), [](double c) { return c == 0.0; }))
     problems.push_back("No species of the chain has a source concentration C0 above 0.");
-  ProblemCode* codes = nullptr;
-  const int aquiferProblems = virelo_CheckAquiferAF(&project.aquifer, &codes);
-  for (int k = 0; k < aquiferProblems && codes; ++k) {
-    char text[256] = "";
-    if (virelo_GetProblemText(codes[k], text)) problems.push_back(std::string("Aquifer: ") + text);
-  }
-  if (aquiferProblems > 0 && !codes) problems.push_back("Aquifer: the aquifer data have problems.");
-  std::free(codes);
   if (problems.empty() && out) *out = std::move(r);
   return problems;
 }

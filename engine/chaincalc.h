@@ -28,7 +28,10 @@
 #include "engine/chain.h"
 #include "engine/records.h"
 
-enum class ChainModel { Screening = 0, Exact = 1 };
+// PlugFlow is the Bateman solution along the travel time s / v, without
+// dispersion: the plume-length model's kernel exp(-k s / v) in the same
+// transformation.
+enum class ChainModel { Screening = 0, Exact = 1, PlugFlow = 2 };
 
 // A chain with the project's values attached.
 struct ResolvedChain {
@@ -47,6 +50,10 @@ struct ResolvedChain {
 // problems, one sentence each; when there are none, *out holds the chain.
 // The aquifer must pass the attenuation-factor checks.
 std::vector<std::string> ResolveChain(const Project& project, const DecayChain& chain, ResolvedChain* out);
+// The same checks of the species, yields and source concentrations, without
+// the aquifer's: plug flow along a chain needs only the flow velocity.
+std::vector<std::string> ResolveChainSpecies(const Project& project, const DecayChain& chain,
+                                             ResolvedChain* out);
 
 // Every species' concentration at distance s >= 0 on the centre line under
 // one model, into out[0 .. size - 1]. s = 0 gives the source values.

@@ -53,9 +53,9 @@ struct ChainLink {
 // chains), in chain order.
 std::vector<ChainLink> ChainLinksOf(const Project& project, int contaminantIndex);
 
-// The chain's source concentrations, rates and CAs taken anew from a list of
-// contaminant records (a Monte Carlo draw of the project's contaminants).
-void RefreshChainValues(const Contaminant* contaminants, int count, ResolvedChain* chain);
+// The chain's source concentration, rate and CA of one species taken anew
+// from its contaminant record (a Monte Carlo draw of it).
+void RefreshChainSpecies(const Contaminant& contaminant, int species, ResolvedChain* chain);
 
 // Plug flow along a chain: the farthest s at which species `species` stays at
 // or above its CA, C_i(s) by the Bateman solution along the travel time s/v.
@@ -88,12 +88,14 @@ struct ModelAssessment {
   AssessmentClass cls = AssessmentClass::Problems;
   unsigned reasons = 0;  // kReasonExact, kReasonChain
 };
-// `contaminants` holds every record the chains refer to (the project's list,
-// or a draw of it), `index` the assessed one; `links` its chain links with
-// values refreshed from the same records.
-ModelAssessment AssessModels(const Aquifer& aquifer, const Contaminant* contaminants, int count, int index,
-                             bool plumeLength, const std::vector<ChainLink>& links,
-                             const VerdictOptions& options);
+// `links` are the contaminant's chain links, their values refreshed from the
+// same draw as `contaminant`. `computed`, where given, is the contaminant's
+// result of this very calculation (its screening values, and its exact ones
+// where the basis needs them), so that the verdict shows the numbers the
+// results show; else everything is computed here.
+ModelAssessment AssessModels(const Aquifer& aquifer, const Contaminant& contaminant, bool plumeLength,
+                             const std::vector<ChainLink>& links, const VerdictOptions& options,
+                             const ContaminantResult* computed = nullptr);
 
 // The verdict of one row of the results, with its evidence.
 struct RowVerdict {

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -21,7 +20,9 @@
 #include <thread>
 
 #include "engine/calc.h"
+#include "engine/dispersivity.h"
 #include "engine/distributions.h"
+#include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/validation.h"
@@ -34,8 +35,6 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // batch of contaminants may hold at once.
 constexpr int kBlock = 2048;
 constexpr long kBatchValues = 1L << 21;
-// The page shows (and so stores) the dispersivities with three decimals.
-constexpr int kEditLimit = 50;
 
 struct Draw {
   UncertainInput input;
@@ -231,16 +230,16 @@ struct RowPlan {
 }  // namespace
 
 void DispersivitiesFollowingX(double x, double* ax, double* ay, double* az) {
-  virelo_ApproximateDispersivity(x, ax, ay, az);
-  // The page puts each value into its field with three decimals and reads
-  // it back from there; a value too long for the field is kept whole.
-  for (double* value : {ax, ay, az}) {
-    char text[400];
-    const auto written = std::to_chars(text, text + sizeof text, *value, std::chars_format::fixed, 3);
-    if (written.ec != std::errc() || written.ptr - text > kEditLimit) continue;
-    double parsed = 0.0;
-    if (std::from_chars(text, written.ptr, parsed).ec == std::errc()) *value = parsed;
+  virelo_DispersivitiesFromX(x, ax, ay, az);
+}
+
+static VerdictBasis BasisOf(UncertaintyModel model) {
+  switch (model) {
+    case UncertaintyModel::Exact: return VerdictBasis::Exact;
+    case UncertaintyModel::Worse: return VerdictBasis::Worse;
+    case UncertaintyModel::Screening: break;
   }
+  return VerdictBasis::Screening;
 }
 
 UncertaintyModel UncertaintyModelOf(VerdictBasis basis) {
@@ -378,8 +377,10 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& pla
               StreamStart(plan.seed, InputStream(d.input, d.contaminant))};
     if (draw.sampler.IsFixed()) continue;
     if (IsContaminantInput(d.input)) {
+      // Every contaminant's own: a species of a chain passes its draws on to
+      // its daughters even where it is not assessed itself.
       const int index = FindContaminant(project, d.contaminant);
-      if (Assessed(project, index)) contaminantDraws[static_cast<size_t>(index)].push_back(draw);
+      if (index >= 0) contaminantDraws[static_cast<size_t>(index)].push_back(draw);
     } else {
       aquiferDraws.push_back(draw);
     }
@@ -456,6 +457,12 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& pla
     if (evaluate) contaminants.push_back(index);
   }
 
+  // The chains each evaluated contaminant stands in; their values are
+  // refreshed from every draw.
+  std::vector<std::vector<ChainLink>> links(static_cast<size_t>(std::max<int>(project.contaminantCount, 0)));
+  if (!virelo_ExtrasOf(project).chains.empty())
+    for (int index : contaminants) links[static_cast<size_t>(index)] = ChainLinksOf(project, index);
+
   // Which rows belong to which contaminant.
   std::vector<std::vector<size_t>> rowsOf(static_cast<size_t>(std::max<int>(project.contaminantCount, 0)));
   for (size_t r = 0; r < run.rows.size(); ++r)
@@ -498,49 +505,33 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& pla
         const Aquifer a = sampleAquifer(k);
         const Contaminant c = sampleContaminant(index, k, here.data());
         for (size_t j = 0; j < draws; ++j) drawn[b][j * n + k] = here[j];
-        ContaminantResult screening{};
-        bool afDone = false, exactDone = false;
+        // The chains the contaminant stands in, with every species as drawn.
+        std::vector<ChainLink> drawnLinks = links[static_cast<size_t>(index)];
+        for (ChainLink& link : drawnLinks) {
+          for (int i = 0; i < link.chain.size(); ++i) {
+            const int other = link.chain.contaminantIndex[static_cast<size_t>(i)];
+            if (other < 0) continue;
+            RefreshChainSpecies(other == index ? c : sampleContaminant(other, k, nullptr), i, &link.chain);
+          }
+        }
+        ContaminantResult af{};
+        bool afDone = false;
         for (size_t r = 0; r < rows.size(); ++r) {
           const UncertaintyRow& row = run.rows[rows[r]];
-          double key, concentration;
-          AssessmentClass cls;
-          if (row.plumeLength) {
-            ContaminantResult pl{};
-            virelo_math_CalcPlumeLength(&a, &c, &pl);
-            double lambda = 0.0;
-            virelo_GetLambda(&c, &lambda);
-            const double v = a.gradientI * a.conductivityKf / a.porosityNe;
-            concentration = c.c0 * std::exp(-lambda * a.distanceX / v);
-            key = OrderKey(pl.plumeLengthRatio, true);
-            cls = ClassifyPlumeLength(pl.plumeLengthRatio, options.plumeLengthRange);
-          } else {
-            if (!afDone) virelo_math_CalcAttenuationFactor(&a, &c, &screening), afDone = true;
-            if (row.model != UncertaintyModel::Screening && !exactDone)
-              virelo_math_CalcExactAttenuationFactor(&a, &c, &screening), exactDone = true;
-            const double screeningKey = OrderKey(screening.sourceRatio, false);
-            const AssessmentClass screeningClass =
-                ClassifyAttenuationFactor(screening.sourceRatio, options.attenuationRange);
-            const double exactKey = OrderKey(screening.exactSourceRatio, false);
-            const AssessmentClass exactClass =
-                ClassifyAttenuationFactor(screening.exactSourceRatio, options.attenuationRange);
-            const double exactConcentration = screening.exactRelativeConcentration * c.c0;
-            switch (row.model) {
-              case UncertaintyModel::Screening:
-                key = screeningKey, cls = screeningClass, concentration = screening.receptorConcentration;
-                break;
-              case UncertaintyModel::Exact:
-                key = exactKey, cls = exactClass, concentration = exactConcentration;
-                break;
-              case UncertaintyModel::Worse:
-              default:
-                key = std::max(screeningKey, exactKey);
-                cls = std::min(screeningClass, exactClass);
-                concentration = std::isnan(exactConcentration) || std::isnan(screening.receptorConcentration)
-                                    ? std::numeric_limits<double>::quiet_NaN()
-                                    : std::max(exactConcentration, screening.receptorConcentration);
-                break;
-            }
+          VerdictOptions verdict{options.plumeLengthRange, options.attenuationRange, BasisOf(row.model)};
+          ContaminantResult* computed = nullptr;
+          if (!row.plumeLength) {
+            // One calculation serves the screening row and the row under the
+            // basis; the exact solution is added when a row first needs it.
+            if (!afDone) virelo_math_CalcAttenuationFactor(&a, &c, &af), afDone = true;
+            if (verdict.basis != VerdictBasis::Screening && !af.exactComputed)
+              virelo_math_CalcExactAttenuationFactor(&a, &c, &af);
+            computed = &af;
           }
+          const ModelAssessment m = AssessModels(a, c, row.plumeLength, drawnLinks, verdict, computed);
+          const double key = OrderKey(m.ratio, row.plumeLength);
+          const double concentration = m.concentration;
+          const AssessmentClass cls = m.cls;
           RowValues& out = values[b][r];
           out.key[k] = key;
           out.concentration[k] = std::isnan(concentration) ? kInf : concentration;

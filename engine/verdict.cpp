@@ -21,6 +21,14 @@ AssessmentClass Worse(AssessmentClass a, AssessmentClass b) {
   return static_cast<int>(a) < static_cast<int>(b) ? a : b;
 }
 
+// CA * AF; where the receptor sees less than 1e-30 of C0 the attenuation
+// factor is stored as 0 ("nothing arrives"), yet any source up to CA / (C/C0)
+// still meets CA, and that is the target to give, not "remove it all".
+double Target(double ca, double attenuationFactor, double relative) {
+  if (attenuationFactor != 0.0 || !(relative >= 0.0)) return ca * attenuationFactor;
+  return relative > 0.0 ? ca / relative : std::numeric_limits<double>::infinity();
+}
+
 }  // namespace
 
 ReceptorConcentrations ReceptorConcentrationsOf(const Contaminant& contaminant,
@@ -32,10 +40,11 @@ ReceptorConcentrations ReceptorConcentrationsOf(const Contaminant& contaminant,
 
 double TargetConcentration(const Contaminant& contaminant, const ContaminantResult& result,
                            VerdictBasis basis) {
-  const double screening = contaminant.ca * result.attenuationFactor;
+  const double screening = Target(contaminant.ca, result.attenuationFactor, result.relativeConcentration);
   if (basis == VerdictBasis::Screening) return screening;
   if (!HasExact(result)) return kNaN;
-  const double exact = contaminant.ca * result.exactAttenuationFactor;
+  const double exact =
+      Target(contaminant.ca, result.exactAttenuationFactor, result.exactRelativeConcentration);
   if (basis == VerdictBasis::Exact) return exact;
   // std::min would hand back whichever argument is not NaN when the first is.
   if (std::isnan(screening) || std::isnan(exact)) return kNaN;

@@ -306,6 +306,9 @@ TEST(Uncertainty, DrawnValuesReachTheModelAsThePagesStoreThem) {
   EXPECT_EQ(az, 0.123);
   DispersivitiesFollowingX(0.4, &ax, &ay, &az);
   EXPECT_EQ(az, 0.0);
+  // An exact half rounds away from zero, as on the page: 12.3125 -> 12.313.
+  DispersivitiesFollowingX(123.125, &ax, &ay, &az);
+  EXPECT_EQ(ax, 12.313);
 }
 
 // Each refusal, named in words before any draw; and distributions that only

@@ -5,9 +5,12 @@
 // whose two models fall on opposite sides of CA.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "engine/calc.h"
+#include "engine/exact.h"
 #include "engine/verdict.h"
 
 namespace {
@@ -130,6 +133,40 @@ TEST(Verdict, ConcentrationsShowFourSignificantDigits) {
   EXPECT_EQ(FormatConcentration(0.0), "0");
   EXPECT_EQ(FormatConcentration(kNaN), "infinite!");
   EXPECT_EQ(FormatConcentration(kInf), "infinite!");
+}
+
+TEST(Verdict, TargetBeyondTheAttenuationFactorsRange) {
+  // Below 1e-30 of C0 at the receptor the calculation stores AF = 0; the
+  // target is still CA / (C/C0), the largest source that meets CA, under
+  // every basis, taken from the real calculation of a strongly decaying case.
+  Aquifer a{};
+  a.distanceX = 500.0;
+  a.conductivityKf = 1.0;
+  a.gradientI = 0.01;
+  a.porosityNe = 0.25;
+  a.dispersivityAx = 50.0;
+  a.dispersivityAy = 5.0;
+  a.dispersivityAz = 0.5;
+  a.sourceThicknessSy = 10.0;
+  a.sourceWidthSz = 5.0;
+  Contaminant c = WithConcentrations(1e6, 1.0);
+  virelo_SetLambda(&c, kLambdaUser, 0.5);
+  c.lambdaSelected = kLambdaUser;
+  ContaminantResult r{};
+  virelo_math_CalcAttenuationFactor(&a, &c, &r);
+  virelo_math_CalcExactAttenuationFactor(&a, &c, &r);
+  ASSERT_GT(r.relativeConcentration, 0.0);
+  ASSERT_LT(r.relativeConcentration, 1e-30);
+  ASSERT_EQ(r.attenuationFactor, 0.0);
+  EXPECT_DOUBLE_EQ(TargetConcentration(c, r, VerdictBasis::Screening), 1.0 / r.relativeConcentration);
+  EXPECT_DOUBLE_EQ(TargetConcentration(c, r, VerdictBasis::Exact), 1.0 / r.exactRelativeConcentration);
+  EXPECT_DOUBLE_EQ(TargetConcentration(c, r, VerdictBasis::Worse),
+                   std::min(1.0 / r.relativeConcentration, 1.0 / r.exactRelativeConcentration));
+  // Nothing at all arrives: every source meets CA.
+  ContaminantResult none = Result(c, 0.5, 0.5);
+  none.relativeConcentration = 0.0;
+  none.attenuationFactor = 0.0;
+  EXPECT_EQ(TargetConcentration(c, none, VerdictBasis::Screening), kInf);
 }
 
 }  // namespace
