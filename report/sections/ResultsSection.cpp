@@ -36,7 +36,7 @@ QString verdictCell(ReportContext& report, const RowVerdict& verdict) {
     why << QStringLiteral("%1: see %2")
                .arg(QString::fromStdString(VerdictReasonWords(reason)), report.evidenceRef(verdict, reason));
   }
-  return classCell(verdict.verdict, why.join(QStringLiteral(", ")));
+  return classCell(verdict.verdict, why.join(QStringLiteral("<br>")));
 }
 
 void resultTable(ReportContext& report, bool plume) {
@@ -59,7 +59,12 @@ void resultTable(ReportContext& report, bool plume) {
   // screening formula, or other evidence, decides it.
   const bool verdictColumn = evidence || (!plume && basis != VerdictBasis::Screening);
   report.add(QStringLiteral("<p>Assessment range %1.</p>").arg(report.rangeText(plume)));
-  report.add(tableStart());
+  // The attenuation factor's values and the verdict with its reasons share
+  // one row: a point smaller, every number stays whole in its cell.
+  QString table = tableStart();
+  if (evidence && !plume)
+    table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
+  report.add(table);
   if (plume && verdictColumn) {
     report.add(QStringLiteral(
         "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"30%\">Contaminant</th>"
@@ -72,12 +77,12 @@ void resultTable(ReportContext& report, bool plume) {
         "align=\"left\" width=\"24%\">d/x</th></tr></thead>"));
   } else if (evidence) {
     report.add(
-        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"17%\">Contaminant</th>"
-                       "<th align=\"left\" width=\"8%\">Class</th><th align=\"left\" width=\"12%\">AF</th>"
-                       "<th align=\"left\" width=\"11%\">C0/C</th><th align=\"left\" width=\"11%\">Receptor, "
-                       "screening [%1]</th><th align=\"left\" width=\"11%\">Receptor, exact [%1]</th><th "
-                       "align=\"left\" width=\"14%\">Target C = CA &#183; AF [%1]</th><th align=\"left\" "
-                       "width=\"16%\">Verdict</th></tr></thead>")
+        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"18%\">Contaminant</th>"
+                       "<th align=\"left\" width=\"8%\">Class</th><th align=\"left\" width=\"17%\">AF</th>"
+                       "<th align=\"left\" width=\"11%\">C0/C</th><th align=\"left\" width=\"12%\">Receptor, "
+                       "screening [%1]</th><th align=\"left\" width=\"12%\">Receptor, exact [%1]</th><th "
+                       "align=\"left\" width=\"11%\">Target C = CA &#183; AF [%1]</th><th align=\"left\" "
+                       "width=\"11%\">Verdict</th></tr></thead>")
             .arg(report.unit()));
   } else {
     report.add(

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The report's verdicts read as a reviewer reads them: each results row
+// gives the verdict with the inputs that made it worse and the number of the
+// section holding their evidence, that section is there and holds it, and a
+// project without chains or site data reads as it always did.
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+#include <set>
+
+#include "engine/calc.h"
+#include "engine/evidence.h"
+#include "engine/exact.h"
+#include "engine/extras.h"
+#include "engine/sitedata.h"
+#include "engine/validation.h"
+#include "engine/verdict.h"
+#include "engine/wellsevidence.h"
+#include "persistence/projectfile.h"
+#include "report/AssessmentReport.h"
+#include "support/ContaminantProjects.h"
+
+namespace {
+
+ProjectPtr loadExample(const char* file) {
+  ProjectPtr project(
+      virelo_LoadProject((QStringLiteral(VIRELO_SOURCE_DIR "/examples/") + file).toLocal8Bit(), "rb"));
+  if (project && virelo_math_CalcAll(project.get())) virelo_math_CalcExactAll(project.get(), 1);
+  return project;
+}
+
+// The report as the document holds it, white space collapsed.
+QString documentText(const Project& project, int plumeRange, int afRange) {
+  return BuildReportDocument(project, ReportSettingsFor(project, plumeRange, afRange), QSizeF(515, 760))
+      ->toPlainText()
+      .simplified();
+}
+
+QString between(const QString& text, const QString& from, const QString& to) {
+  const qsizetype start = text.indexOf(from);
+  if (start < 0) return {};
+  const qsizetype end = text.indexOf(to, start + from.size());
+  return text.mid(start, end < 0 ? -1 : end - start);
+}
+
+// The number of the heading whose title is `title` ("9" or "9.2"), "" when
+// the report has none.
+QString headingNumber(const QString& text, const QString& title) {
+  const QRegularExpressionMatch match =
+      QRegularExpression(
+          QStringLiteral("(?:^| )(\\d+(?:\\.\\d+)?) %1(?: |$)").arg(QRegularExpression::escape(title)))
+          .match(text);
+  return match.hasMatch() ? match.captured(1) : QString();
+}
+
+int indexOf(const Project& project, const char* name) {
+  for (int k = 0; k < project.contaminantCount; ++k)
+    if (std::strcmp(project.contaminants[k].name, name) == 0) return k;
+  return -1;
+}
+
+const ContaminantResult* resultOf(const Project& project, const char* name) {
+  for (int k = 0; k < project.resultCount; ++k)
+    if (std::strcmp(project.contaminants[project.results[k].contaminantIndex].name, name) == 0)
+      return &project.results[k];
+  return nullptr;
+}
+
+QString concentration(double value) {
+  return QString::fromStdString(FormatConcentration(value));
+}
+
+}  // namespace
+
+class TestReportVerdict : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void chainVerdictsNameTheChainSectionUnderTheReportsRange();
+  void aSecondChainIsCitedByItsOwnPart();
+  void projectWithoutChainsOrSiteDataReadsAsBefore();
+};
+
+void TestReportVerdict::chainVerdictsNameTheChainSectionUnderTheReportsRange() {
+  ProjectPtr project = loadExample("dry-cleaner.vrp");
+  QVERIFY(project);
+  QCOMPARE(virelo_SettingsOf(*project).afRange, 0);
+  const QString text = documentText(*project, 0, 0);
+  const QString chain = headingNumber(text, QStringLiteral("Decay chain"));
+  QVERIFY2(!chain.isEmpty(), qPrintable(text));
+  const QString results =
+      between(text, QStringLiteral("Attenuation factor Assessment range"), QStringLiteral("Problems"));
+  // Alone vinyl chloride is green; formed along the chain it arrives at
+  // 23.87 ug/L against a CA of 0.5.
+  QVERIFY2(results.contains(QStringLiteral("Vinyl chloride Green 2820.7748577 0.0141805 0.00709025 0.0148877 "
+                                           "1410.39 Red chain: see %1")
+                                .arg(chain)),
+           qPrintable(results));
+  QVERIFY(
+      results.contains(QStringLiteral("0.0531769 0.531769 1.11658 28207.7 Yellow chain: see %1").arg(chain)));
+  // The parent is the chain's source: its chain class is its own.
+  QVERIFY(
+      results.contains(QStringLiteral("(PCE) Green 6544407.9635025 0.0001222 0.00122242 0.00368100 65444080 "
+                                      "Green Trichloroethene")));
+  QVERIFY(results.contains(QStringLiteral("Verdict: the worst of the class under the verdict basis")));
+  QVERIFY(!text.contains(QStringLiteral("Model against the wells")));
+
+  // The report's own range decides, not the one saved with the project:
+  // TCE's ratio in the chain, 3.74/10, is green between 0.5 and 2.0.
+  const QString narrow =
+      between(documentText(*project, 0, 1), QStringLiteral("Attenuation factor Assessment range"),
+              QStringLiteral("Problems"));
+  QVERIFY2(narrow.contains(QStringLiteral("0.0531769 0.531769 1.11658 28207.7 Green cis-1,2-")),
+           qPrintable(narrow));
+  QVERIFY(narrow.contains(QStringLiteral("1410.39 Red chain: see %1").arg(chain)));
+}
+
+void TestReportVerdict::aSecondChainIsCitedByItsOwnPart() {
+  ProjectPtr project = loadExample("dry-cleaner.vrp");
+  QVERIFY(project);
+  // A first chain of TCE and cis-DCE alone, with a yield that makes more of
+  // the daughter than the full chain does: the row cites the chain that
+  // gave its class, by its own part of the chain section.
+  std::vector<DecayChain>& chains = virelo_Extras(project.get()).chains;
+  chains.insert(chains.begin(), DecayChain{{"Trichloroethene (TCE)", "cis-1,2-Dichloroethene"}, {3.0}});
+  const int dce = indexOf(*project, "cis-1,2-Dichloroethene");
+  QVERIFY(dce >= 0);
+  const ContaminantResult* r = resultOf(*project, "cis-1,2-Dichloroethene");
+  QVERIFY(r);
+  const RowVerdict verdict = VerdictOfResult(*project, *r, false, VerdictOptionsOf(*project));
+  QVERIFY(verdict.reasons & kReasonChain);
+  QVERIFY(verdict.models.chainIndex == 0 || verdict.models.chainIndex == 1);
+
+  const QString text = documentText(*project, 0, 0);
+  const QString part = headingNumber(text, QStringLiteral("Chain %1").arg(verdict.models.chainIndex + 1));
+  QVERIFY2(part.contains(QLatin1Char('.')), qPrintable(text));
+  const QString results =
+      between(text, QStringLiteral("Attenuation factor Assessment range"), QStringLiteral("Problems"));
+  const QString row = between(results, QStringLiteral("Dichloroethene Green"), QStringLiteral("Vinyl"));
+  QVERIFY2(
+      row.contains(
+          QStringLiteral("%1 chain: see %2").arg(QLatin1String(AssessmentClassName(verdict.verdict)), part)),
+      qPrintable(row));
+  QVERIFY(!results.contains(QStringLiteral("see ?")));
+}
+
+void TestReportVerdict::projectWithoutChainsOrSiteDataReadsAsBefore() {
+  ProjectPtr project = loadExample("fuel-depot.vrp");
+  QVERIFY(project);
+  const QString text = documentText(*project, 0, 0);
+  QVERIFY(!text.contains(QStringLiteral("Model against the wells")));
+  const QString results = between(text, QStringLiteral("4 Results"), QStringLiteral("4.3 Problems"));
+  QVERIFY(!results.contains(QStringLiteral("Verdict")));
+  QVERIFY(!results.contains(QRegularExpression(QStringLiteral("see \\d"))));
+  // The plume-length rows as they always were: name, class, d, d/x.
+  const ContaminantResult* benzene = resultOf(*project, "Benzene");
+  QVERIFY(benzene);
+  QVERIFY2(
+      results.contains(
+          QStringLiteral("Benzene %1 %2 %3")
+              .arg(QLatin1String(AssessmentClassName(
+                  ClassifyPlumeLength(benzene->plumeLengthRatio, kAssessmentRanges[0].range))))
+              .arg(QString::fromStdString(FormatResultValue(benzene->plumeLength, "%.2f", "%.2E")),
+                   QString::fromStdString(FormatResultValue(benzene->plumeLengthRatio, "%.7f", "%.4E")))),
+      qPrintable(results));
+
+  // Under the exact basis the verdict column is the class under the basis,
+  // naphthalene's exact Yellow, with no reasons beside it.
+  virelo_Extras(project.get()).settings.verdictBasis = VerdictBasis::Exact;
+  const QString exact = between(documentText(*project, 0, 0), QStringLiteral("4.2 Attenuation factor"),
+                                QStringLiteral("4.3 Problems"));
+  const QString naphthalene =
+      between(exact, QStringLiteral("Naphthalene"), QStringLiteral("AF: attenuation"));
+  QVERIFY2(naphthalene.startsWith(
+               QStringLiteral("Naphthalene Green 624.5166619 0.2001548 0.400310 0.744107 671.946 "
+                              "Yellow")),
+           qPrintable(naphthalene));
+  QVERIFY(!exact.contains(QRegularExpression(QStringLiteral("see \\d"))));
+  QVERIFY(!exact.contains(QStringLiteral("Verdict: the worst")));
+}
+
+QTEST_MAIN(TestReportVerdict)
+#include "tst_reportverdict.moc"
