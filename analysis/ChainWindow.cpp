@@ -21,6 +21,7 @@
 #include "engine/chaincalc.h"
 #include "engine/extras.h"
 #include "engine/validation.h"
+#include "platform/NumberField.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -174,8 +175,10 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
   });
   connect(editor_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (filling_ || item->column() != kYieldColumn || item->row() < 1) return;
-    QByteArray text = item->text().toLatin1();
+    // A cell left as it was shown keeps the yield whole, not its six digits.
     double value = NAN;
+    if (UneditedCellNumber(item, &value)) return;
+    QByteArray text = item->text().toLatin1();
     if (!virelo_ParseNumber(text.data(), &value)) value = NAN;
     QMetaObject::invokeMethod(
         this, [this, row = item->row(), value] { setYield(row, value); }, Qt::QueuedConnection);
@@ -381,10 +384,9 @@ void ChainWindow::fillEditor() {
       editor_->setCellWidget(row, kSpeciesColumn, box);
     }
     const double yield = row > 0 && row - 1 < static_cast<int>(c->yields.size()) ? c->yields[row - 1] : NAN;
-    editor_->setItem(row, kYieldColumn,
-                     row == 0
-                         ? Cell(QStringLiteral("parent"))
-                         : Cell(std::isfinite(yield) ? QString::number(yield, 'g', 6) : QString(), true));
+    QTableWidgetItem* yieldCell = Cell(row == 0 ? QStringLiteral("parent") : QString(), row > 0);
+    if (row > 0 && std::isfinite(yield)) ShowCellNumber(yieldCell, QString::number(yield, 'g', 6), yield);
+    editor_->setItem(row, kYieldColumn, yieldCell);
     double lambda = NAN;
     if (contaminant && !virelo_GetLambda(contaminant, &lambda)) lambda = NAN;
     editor_->setItem(row, kRateColumn, Cell(contaminant ? Number(lambda) : QStringLiteral("0")));

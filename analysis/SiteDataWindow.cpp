@@ -20,6 +20,7 @@
 #include "engine/extras.h"
 #include "persistence/csv.h"
 #include "persistence/sitecsv.h"
+#include "platform/NumberField.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -36,6 +37,25 @@ QTableWidgetItem* Cell(const QString& text) {
   return new QTableWidgetItem(text);
 }
 
+// A number shown with ten digits that keeps every digit of the stored one:
+// a cell the user leaves alone goes back into the project unrounded when
+// another cell is edited. `prefix` stands before the number ("<").
+QTableWidgetItem* NumberCell(double value, const QString& prefix = QString()) {
+  auto* item = new QTableWidgetItem;
+  ShowCellNumber(item, prefix + Number(value), value);
+  return item;
+}
+
+// The text of a cell for the tables' CSV: an unedited number cell in the
+// shortest form that reads back as the stored number, whatever it shows.
+QString CellText(const QTableWidgetItem* item) {
+  double value = 0.0;
+  if (!UneditedCellNumber(item, &value)) return item->text();
+  const QString text = item->text();
+  const QString prefix = text.startsWith(QLatin1Char('<')) ? QStringLiteral("<") : QString();
+  return prefix + QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
 // A table's cells as CSV text with the header of its kind, so that edits
 // pass through exactly the checks of an imported table.
 std::string TableCsv(const QTableWidget* table, const std::vector<std::string>& columns) {
@@ -45,7 +65,7 @@ std::string TableCsv(const QTableWidget* table, const std::vector<std::string>& 
     bool empty = true;
     for (int column = 0; column < table->columnCount(); ++column) {
       const QTableWidgetItem* item = table->item(row, column);
-      QString value = item ? item->text() : QString();
+      QString value = item ? CellText(item) : QString();
       // Every item may be checked; only the "In fit" cells hold a check state.
       if (item && item->data(Qt::CheckStateRole).isValid())
         value = item->checkState() == Qt::Checked ? QStringLiteral("yes") : QStringLiteral("no");
@@ -194,8 +214,8 @@ void SiteDataWindow::fillTables() {
   for (int row = 0; row < wells_->rowCount(); ++row) {
     const SiteWell& w = site.wells[static_cast<size_t>(row)];
     wells_->setItem(row, 0, Cell(FromLatin1(w.name)));
-    wells_->setItem(row, 1, Cell(Number(w.s)));
-    wells_->setItem(row, 2, Cell(Number(w.y)));
+    wells_->setItem(row, 1, NumberCell(w.s));
+    wells_->setItem(row, 2, NumberCell(w.y));
     auto* fit = Cell(QString());
     fit->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     fit->setCheckState(w.inFit ? Qt::Checked : Qt::Unchecked);
@@ -207,7 +227,7 @@ void SiteDataWindow::fillTables() {
     samples_->setItem(row, 0, Cell(FromLatin1(s.well)));
     samples_->setItem(row, 1, Cell(QString::fromLatin1(s.date.c_str())));
     samples_->setItem(row, 2, Cell(FromLatin1(s.analyte)));
-    samples_->setItem(row, 3, Cell((s.nonDetect ? QStringLiteral("<") : QString()) + Number(s.value)));
+    samples_->setItem(row, 3, NumberCell(s.value, s.nonDetect ? QStringLiteral("<") : QString()));
     samples_->setItem(row, 4, Cell(QString::fromLatin1(s.unit.c_str())));
     samples_->setItem(row, 5, Cell(s.nonDetect ? QStringLiteral("yes") : QString()));
   }

@@ -22,8 +22,10 @@ class SiteDecayView : public QWidget {
 
   void Refresh();
   // Sets the fit's lambda as the contaminant's user decay constant, selects
-  // it and records its source. False when the fit gives none or the
-  // project has no contaminant of that name.
+  // it and records its source. For a daughter in one of the project's
+  // chains it first asks, since the fit gives an apparent rate. False when
+  // the fit gives none, the project has no contaminant of that name or the
+  // user declines.
   bool UseAsDecayConstant();
 
   const DistanceFit& fit() const { return fit_; }

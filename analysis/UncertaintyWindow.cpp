@@ -23,9 +23,11 @@
 #include <cstring>
 
 #include "analysis/RatioHistogram.h"
+#include "engine/evidence.h"
 #include "engine/extras.h"
 #include "engine/siteproject.h"
 #include "engine/validation.h"
+#include "platform/NumberField.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -146,13 +148,17 @@ QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignR
 struct Snapshot {
   Project project{};
   std::vector<Contaminant> contaminants;
+  // The decay chains: a species of a chain is drawn through its chain. The
+  // run is given its distributions and options itself.
+  ProjectExtras extras;
   explicit Snapshot(const Project& from) : project(from) {
     contaminants.assign(from.contaminants, from.contaminants + std::max<int>(from.contaminantCount, 0));
     project.file = nullptr;
     project.contaminants = contaminants.data();
     project.results = nullptr;
     project.resultCount = 0;
-    project.extras = nullptr;  // the run is given its distributions and options
+    extras.chains = virelo_ExtrasOf(from).chains;
+    project.extras = &extras;
   }
 };
 
@@ -166,6 +172,7 @@ bool UncertaintyRecord::Holds(const Project& project, const UncertaintyOptions& 
   // Byte for byte: a difference anywhere, even one that does not matter,
   // only hides the probabilities until the next run.
   return run && now == plan && project.approximateDispersivity == approximateDispersivity &&
+         virelo_ExtrasOf(project).chains == chains &&
          std::memcmp(&project.aquifer, &aquifer, sizeof aquifer) == 0 && project.contaminants &&
          project.contaminantCount == static_cast<int>(contaminants.size()) &&
          std::memcmp(project.contaminants, contaminants.data(), sizeof(Contaminant) * contaminants.size()) ==
@@ -371,7 +378,8 @@ void UncertaintyWindow::addRow(const InputDistribution& d) {
   input->setCurrentIndex(static_cast<int>(d.input));
   auto* contaminant = new QComboBox;
   for (int k = 0; project_->contaminants && k < project_->contaminantCount; ++k) {
-    if (project_->contaminants[k].assess)
+    // A chain's species reach its assessed daughters, assessed or not.
+    if (project_->contaminants[k].assess || IsChainSpecies(*project_, k))
       contaminant->addItem(fromLatin1Record(project_->contaminants[k].name));
   }
   // A name the list no longer has stays visible, so that the check can say so.
@@ -387,8 +395,10 @@ void UncertaintyWindow::addRow(const InputDistribution& d) {
   distributions_->setCellWidget(row, kContaminantColumn, contaminant);
   distributions_->setCellWidget(row, kKindColumn, kind);
   for (int k = 0; k < kParameterCount; ++k) {
-    auto* edit = new QLineEdit(
-        k < static_cast<int>(d.params.size()) ? Number(d.params[static_cast<size_t>(k)]) : QString());
+    auto* edit = new QLineEdit;
+    // Shown with ten digits; kept whole until the user edits it.
+    if (k < static_cast<int>(d.params.size()))
+      ShowFieldNumber(edit, Number(d.params[static_cast<size_t>(k)]), d.params[static_cast<size_t>(k)]);
     edit->setFrame(false);
     replaceNonLatin1WhileTyping(edit);
     distributions_->setCellWidget(row, kFirstParameter + k, edit);
@@ -450,7 +460,10 @@ void UncertaintyWindow::offerSiteLambda(int row) {
     auto* edit = qobject_cast<QLineEdit*>(distributions_->cellWidget(row, kFirstParameter + k));
     if (!edit) continue;
     const QSignalBlocker quiet(edit);
-    edit->setText(k < 2 ? Number(params[k]) : QString());
+    if (k < 2)
+      ShowFieldNumber(edit, Number(params[k]), params[k]);
+    else
+      ShowFieldText(edit);
     edit->setCursorPosition(0);  // the leading digits, not the last, in a narrow column
   }
   if (QTableWidgetItem* meaning = distributions_->item(row, kMeaningColumn)) {
@@ -496,7 +509,8 @@ void UncertaintyWindow::readPlan() {
       }
       QByteArray bytes = editTextBytes(text);
       double value = 0.0;
-      if (ended || !virelo_ParseNumber(bytes.data(), &value) || !std::isfinite(value)) {
+      const bool number = UneditedFieldNumber(edit, &value) || virelo_ParseNumber(bytes.data(), &value);
+      if (ended || !number || !std::isfinite(value)) {
         formProblems_.push_back("Row " + std::to_string(row + 1) + ": parameter " + std::to_string(k + 1) +
                                 (ended ? " follows an empty one." : " is not a number."));
         ended = true;
@@ -529,6 +543,7 @@ void UncertaintyWindow::Run() {
   pending_->aquifer = project_->aquifer;
   pending_->approximateDispersivity = project_->approximateDispersivity;
   pending_->contaminants = snapshot->contaminants;
+  pending_->chains = snapshot->extras.chains;
   pending_->plan = *plan_;
   pending_->plumeLengthRange = options_.plumeLengthRange;
   pending_->attenuationRange = options_.attenuationRange;
@@ -651,7 +666,10 @@ void UncertaintyWindow::showRow(int r) {
   ranking_->setRowCount(static_cast<int>(row.ranking.size()));
   for (int k = 0; k < static_cast<int>(row.ranking.size()); ++k) {
     const InputInfluence& influence = row.ranking[static_cast<size_t>(k)];
-    QTableWidgetItem* name = Item(InputText(influence.input), Qt::AlignLeft | Qt::AlignVCenter);
+    QString text = InputText(influence.input);
+    if (!influence.otherSpecies.empty())
+      text += QStringLiteral(" of ") + QString::fromLatin1(influence.otherSpecies.c_str());
+    QTableWidgetItem* name = Item(text, Qt::AlignLeft | Qt::AlignVCenter);
     name->setToolTip(name->text());
     ranking_->setItem(k, 0, name);
     ranking_->setItem(k, 1, Item(QString::number(influence.rankCorrelation, 'f', 2)));

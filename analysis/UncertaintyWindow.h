@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/chain.h"
 #include "engine/montecarlo.h"
 
 class QLabel;
@@ -33,6 +34,7 @@ struct UncertaintyRecord {
   Aquifer aquifer{};
   int16_t approximateDispersivity = 0;
   std::vector<Contaminant> contaminants;
+  std::vector<DecayChain> chains;  // a chain species' probabilities come from its chain
   UncertaintyPlan plan;
   AssessmentRange plumeLengthRange{}, attenuationRange{};
   UncertaintyModel verdictBasis = UncertaintyModel::Screening;

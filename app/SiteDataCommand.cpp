@@ -13,6 +13,9 @@ void OpenSiteData(MainDialog& window) {
   // The fits read the aquifer as the pages show it.
   window.CommitPageEdits();
   SiteDataWindow site(window.project, &window);
+  // The pages follow each change at once (the tree's markers among them),
+  // not only when the window closes.
+  QObject::connect(&site, &SiteDataWindow::projectChanged, &window, [&window] { window.RefreshPages(); });
   Platform::instance().execDialog(&site);
   // A decay constant or redox condition applied in the window shows on the
   // pages, and the results are computed again from it.

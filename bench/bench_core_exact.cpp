@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The exact centre-line solution: filling it in for the largest project a
-// list can hold, and one centre-line profile as a chart draws it.
+// list can hold, one centre-line profile as a chart draws it, and the exact
+// value beside the centre line at a site's wells.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -43,5 +44,19 @@ void BM_CentreLineProfile200(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CentreLineProfile200)->Unit(benchmark::kMillisecond);
+
+// 200 wells across the plume at the receptor distance, from the centre line
+// to ten source half-widths beside it, where the values become tiny.
+void BM_OffAxisAcrossThePlume200(benchmark::State& state) {
+  Aquifer a{};
+  SetWorkedExampleAquifer(a);
+  for (auto _ : state) {
+    double sum = 0.0;
+    for (int k = 0; k < 200; ++k)
+      sum += virelo_math_ExactConcentrationOffAxis(&a, 0.01, a.distanceX, a.sourceThicknessSy * k / 20.0);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_OffAxisAcrossThePlume200)->Unit(benchmark::kMillisecond);
 
 }  // namespace

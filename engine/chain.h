@@ -21,6 +21,7 @@ struct DecayChain {
   // One mass yield per daughter (species.size() - 1 entries): the mass of
   // daughter i formed per mass of species i - 1 that decays, MW_i / MW_i-1.
   std::vector<double> yields;
+  bool operator==(const DecayChain&) const = default;
 };
 
 // Molar mass in g/mol of a species this program recognises by name (the

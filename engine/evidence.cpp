@@ -132,6 +132,16 @@ std::vector<ChainLink> ChainLinksOf(const Project& project, int contaminantIndex
   return links;
 }
 
+bool IsChainSpecies(const Project& project, int contaminantIndex) {
+  if (!project.contaminants || contaminantIndex < 0 || contaminantIndex >= project.contaminantCount)
+    return false;
+  const char* name = project.contaminants[contaminantIndex].name;
+  const std::string own(name, strnlen(name, kNameCapacity));
+  for (const DecayChain& chain : virelo_ExtrasOf(project).chains)
+    if (std::find(chain.species.begin(), chain.species.end(), own) != chain.species.end()) return true;
+  return false;
+}
+
 void RefreshChainSpecies(const Contaminant& c, int species, ResolvedChain* chain) {
   const size_t i = static_cast<size_t>(species);
   double lambda = 0.0;

@@ -53,6 +53,10 @@ struct ChainLink {
 // chains), in chain order.
 std::vector<ChainLink> ChainLinksOf(const Project& project, int contaminantIndex);
 
+// Whether a contaminant is named in any of the project's chains: its inputs
+// reach the chain's other species.
+bool IsChainSpecies(const Project& project, int contaminantIndex);
+
 // The chain's source concentration, rate and CA of one species taken anew
 // from its contaminant record (a Monte Carlo draw of it).
 void RefreshChainSpecies(const Contaminant& contaminant, int species, ResolvedChain* chain);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <queue>
 #include <system_error>
@@ -221,6 +222,92 @@ double ExactConcentration(const Aquifer& a, double lambda, double s) {
   return factor * integral;
 }
 
+// ---- Beside the centre line ------------------------------------------------
+//
+// Off the centre line the width factor erf(by/r) becomes the spread factor
+// 1/2 [erf(yu/r) - erf(yl/r)], yu = (|y| + Sy)/(2 sqrt(ay s)) and
+// yl = (|y| - Sy)/(2 sqrt(ay s)). Beyond the source's edge (yl > 0) it is the
+// difference of two erfc values, which keeps its digits however small it gets;
+// there it falls like exp(-yl^2/r^2), moving the weight of the integrand out
+// to larger r (later arrival) and away from the centre line's breakpoints.
+struct OffAxisIntegrand {
+  ExactIntegrand base;  // with the width factor left out
+  double upper, lower;  // yu, yl
+
+  double operator()(double u) const {
+    const double root = std::sqrt(u * u + base.c);
+    const double r = (u >= 0.0 ? u + root : base.c / (root - u)) / (2.0 * base.sqrtA);
+    const double spread = lower > 0.0 ? 0.5 * (std::erfc(lower / r) - std::erfc(upper / r))
+                                      : 0.5 * (std::erf(upper / r) - std::erf(lower / r));
+    return base(u) * spread;
+  }
+};
+
+// Where exp(-u^2 - yl^2/r^2), the integrand's leading behaviour beyond the
+// edge, peaks: the root of u = yl^2 / (r^2 sqrt(u^2 + c)), whose left side
+// grows and right side falls with u.
+double OffAxisPeak(const ExactIntegrand& f, double lower) {
+  const double z = lower * lower;
+  auto excess = [&](double u) {
+    const double root = std::sqrt(u * u + f.c);
+    const double r = (u + root) / (2.0 * f.sqrtA);
+    return u - z / (r * r * root);
+  };
+  double lo = 0.0, hi = 1.0;
+  while (excess(hi) < 0.0 && hi < 1e6) lo = hi, hi *= 2.0;
+  for (int k = 0; k < 60 && hi - lo > 1e-3; ++k) {
+    const double middle = 0.5 * (lo + hi);
+    (excess(middle) < 0.0 ? lo : hi) = middle;
+  }
+  return 0.5 * (lo + hi);
+}
+
+double ExactOffAxis(const Aquifer& a, double lambda, double s, double y) {
+  const double half = a.sourceThicknessSy;
+  if (std::isnan(y)) return kNaN;
+  y = std::fabs(y);
+  ExactIntegrand f;
+  double factor = 0.0, early = 0.0;
+  if (!PrepareExact(a, lambda, s, &f, &factor, &early)) {
+    // At the source plane the width is the source's own.
+    if (early == 1.0 && s == 0.0) return y < half ? 1.0 : (y == half ? 0.5 : 0.0);
+    return early;
+  }
+  if (!f.spreadY) {
+    // No spreading across the flow (ay = 0): the source's width travels
+    // unchanged, and the centre line's integral serves with a constant factor.
+    const double width = y < half ? 1.0 : (y == half ? 0.5 : 0.0);
+    if (width == 0.0) return width;
+    return width * factor * AdaptiveIntegral(f, kBreaks, 9, 1e-12, 1e-300 / factor);
+  }
+  const double d = 2.0 * std::sqrt(a.dispersivityAy * s);
+  OffAxisIntegrand g{f, (y + half) / d, (y - half) / d};
+  g.base.spreadY = false;
+  if (std::isnan(g.upper) || std::isnan(g.lower)) return kNaN;
+  if (std::isinf(g.lower)) return 0.0;  // infinitely far beside the plume
+
+  // Beyond the edge the peak moves to larger u; breakpoints around it, and an
+  // upper end far enough past it that exp(-u^2) leaves nothing behind.
+  std::vector<double> breaks(std::begin(kBreaks), std::end(kBreaks));
+  if (g.lower > 0.0) {
+    const double peak = OffAxisPeak(f, g.lower);
+    const double end = std::max(12.0, 12.0 + 1.5 * peak);
+    for (double offset : {-2.0, -1.0, -0.5, 0.0, 0.5, 1.0, 2.0, 4.0}) breaks.push_back(peak + offset);
+    breaks.push_back(end);
+    std::sort(breaks.begin(), breaks.end());
+    std::vector<double> kept;
+    for (double b : breaks) {
+      if (b > end) break;
+      if (kept.empty() || b - kept.back() >= 0.25) kept.push_back(b);
+    }
+    kept.back() = end;
+    breaks.swap(kept);
+  }
+  const double integral =
+      AdaptiveIntegral(g, breaks.data(), static_cast<int>(breaks.size()), 1e-12, 1e-300 / factor);
+  return factor * integral;
+}
+
 void FillExact(const Aquifer& a, const Contaminant& c, ContaminantResult& r) {
   double lambda = 0.0;
   virelo_GetLambda(&c, &lambda);
@@ -263,6 +350,12 @@ double virelo_math_ScreeningConcentrationOffAxis(const Aquifer* aquifer, double 
 
 double virelo_math_ExactConcentration(const Aquifer* aquifer, double lambda, double s) {
   return aquifer ? ExactConcentration(*aquifer, lambda, s) : kNaN;
+}
+
+double virelo_math_ExactConcentrationOffAxis(const Aquifer* aquifer, double lambda, double s, double y) {
+  if (!aquifer) return kNaN;
+  if (y == 0.0) return ExactConcentration(*aquifer, lambda, s);
+  return ExactOffAxis(*aquifer, lambda, s, y);
 }
 
 void virelo_math_CalcExactAttenuationFactor(const Aquifer* aquifer, const Contaminant* contaminant,

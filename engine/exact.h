@@ -35,6 +35,16 @@ double virelo_math_ScreeningConcentrationOffAxis(const Aquifer* aquifer, double 
 // negative s, ax <= 0 or an undefined input gives NaN.
 double virelo_math_ExactConcentration(const Aquifer* aquifer, double lambda, double s);
 
+// Exact steady-state concentration C(s, y, 0)/C0 beside the centre line, of
+// the same source: the width factor of the integrand becomes
+// 1/2 [erf((y+Sy)/(2 sqrt(ay v tau))) - erf((y-Sy)/(2 sqrt(ay v tau)))], as
+// the screening value beside the centre line has it. At y = 0 it is
+// virelo_math_ExactConcentration; with ay = 0 the source's width is carried
+// along unspread; at s = 0 it is the source plane (1 within Sy, 1/2 at its
+// edge, 0 beyond). Same accuracy as the centre line, also far beside the
+// plume where the value is tiny.
+double virelo_math_ExactConcentrationOffAxis(const Aquifer* aquifer, double lambda, double s, double y);
+
 // Taylor coefficients of the exact centre-line concentration at s in the
 // scaled decay rate kappa = lambda s / v, around lambda: coeff[n] is
 // (1/n!) d^n(C/C0)/d kappa^n for n = 0 .. order, coeff[0] being

@@ -559,6 +559,22 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& pla
                                          drawn[b].begin() + static_cast<long>((j + 1) * n));
         ownRanks[j] = Ranks(column);
       }
+      // The draws of the other species of its chains, which reach it too.
+      std::vector<std::pair<int, std::vector<std::vector<double>>>> speciesRanks;
+      for (const ChainLink& link : links[static_cast<size_t>(index)]) {
+        for (int other : link.chain.contaminantIndex) {
+          const bool seen = std::any_of(speciesRanks.begin(), speciesRanks.end(),
+                                        [&](const auto& entry) { return entry.first == other; });
+          if (other < 0 || other == index || seen) continue;
+          std::vector<std::vector<double>> ranks;
+          for (const Draw& draw : contaminantDraws[static_cast<size_t>(other)]) {
+            std::vector<double> column(n);
+            for (size_t k = 0; k < n; ++k) column[k] = draw.sampler.Quantile(UniformAt(draw.start, k));
+            ranks.push_back(Ranks(column));
+          }
+          speciesRanks.emplace_back(other, std::move(ranks));
+        }
+      }
       const std::vector<size_t>& rows = rowsOf[static_cast<size_t>(index)];
       for (size_t r = 0; r < rows.size(); ++r) {
         UncertaintyRow& row = run.rows[rows[r]];
@@ -584,10 +600,14 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& pla
 
         for (size_t j = 0; j < aquiferDraws.size(); ++j) {
           if (row.plumeLength && !EntersPlumeLength(aquiferDraws[j].input)) continue;
-          row.ranking.push_back({aquiferDraws[j].input, Correlation(aquiferRanks[j], ratioRanks)});
+          row.ranking.push_back({aquiferDraws[j].input, Correlation(aquiferRanks[j], ratioRanks), {}});
         }
         for (size_t j = 0; j < own.size(); ++j)
-          row.ranking.push_back({own[j].input, Correlation(ownRanks[j], ratioRanks)});
+          row.ranking.push_back({own[j].input, Correlation(ownRanks[j], ratioRanks), {}});
+        for (const auto& [other, ranks] : speciesRanks)
+          for (size_t j = 0; j < ranks.size(); ++j)
+            row.ranking.push_back({contaminantDraws[static_cast<size_t>(other)][j].input,
+                                   Correlation(ranks[j], ratioRanks), project.contaminants[other].name});
         std::stable_sort(row.ranking.begin(), row.ranking.end(),
                          [](const InputInfluence& p, const InputInfluence& q) {
                            return std::fabs(p.rankCorrelation) > std::fabs(q.rankCorrelation);

@@ -40,6 +40,10 @@ struct UncertaintyOptions {
 struct InputInfluence {
   UncertainInput input;
   double rankCorrelation;  // Spearman's rho of the drawn values with the ratio
+  // For lambda, C0 or CA of another species of the row's decay chain, that
+  // species' name as its record holds it (Latin-1); empty for the row's own
+  // inputs and the aquifer's.
+  std::string otherSpecies;
 };
 
 // One assessment of one contaminant under one model.

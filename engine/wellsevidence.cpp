@@ -1,8 +1,161 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// Placeholder until the wells' evidence lands: no site data give a class.
+// The site's own wells as evidence for a contaminant's verdict: the distance
+// fit extrapolated to the receptor, and the models at each well beside what
+// was measured there.
 #include "engine/wellsevidence.h"
 
-WellsEvidence WellsEvidenceOf(const Project&, int, AssessmentRange, VerdictBasis) {
-  return {};
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <set>
+
+#include "engine/chaincalc.h"
+#include "engine/exact.h"
+#include "engine/extras.h"
+#include "engine/sitedata.h"
+#include "engine/sitefit.h"
+#include "engine/siteproject.h"
+#include "engine/validation.h"
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+bool HoldsSamplesOf(const SiteData& site, const std::string& name) {
+  return std::any_of(site.samples.begin(), site.samples.end(),
+                     [&](const SiteSample& sample) { return sample.analyte == name; });
+}
+
+// The selected lambda, where the models can take it at a well: the aquifer
+// passes the attenuation factor's checks, and C0 and the rate are usable.
+bool ModelInputs(const Project& project, const Contaminant& c, double* lambda) {
+  if (virelo_CheckAquiferAF(&project.aquifer, nullptr) != 0) return false;
+  if (!(c.valueMask & kValueC0) || !(c.c0 > 0.0) || !std::isfinite(c.c0)) return false;
+  return virelo_GetLambda(&c, lambda) && *lambda >= 0.0 && std::isfinite(*lambda);
+}
+
+// measured / model under the basis; the worse basis divides by the larger
+// model value, the one that comes nearer the wells.
+double Factor(double measured, double screening, double exact, VerdictBasis basis) {
+  switch (basis) {
+    case VerdictBasis::Screening: return measured / screening;
+    case VerdictBasis::Exact: return measured / exact;
+    case VerdictBasis::Worse:
+      if (std::isnan(screening) || std::isnan(exact)) return kNaN;
+      return measured / std::max(screening, exact);
+  }
+  return kNaN;
+}
+
+// The fit's line extrapolated to the receptor, and its class there.
+void Extrapolate(const Project& project, const Contaminant& c, const DistanceFit& fit, const char* unit,
+                 AssessmentRange afRange, WellsEvidence* e) {
+  const Aquifer& a = project.aquifer;
+  if (!(a.setMask & kAquiferX) || !std::isfinite(a.distanceX)) return;
+  const double x = a.distanceX;
+  // The ends of the slope's interval turn the line about the fit's centroid,
+  // where the line is best known.
+  double meanS = 0.0, meanLn = 0.0;
+  for (const SitePoint& p : fit.points) {
+    meanS += p.s;
+    meanLn += std::log(p.value);
+  }
+  meanS /= static_cast<double>(fit.points.size());
+  meanLn /= static_cast<double>(fit.points.size());
+  auto at = [&](double lnUgL, double* out) {
+    // C(x) in ug/L, then in the project's unit.
+    return ConvertSiteValue(std::exp(lnUgL), kUnitUgL, unit, out);
+  };
+  double centre = kNaN, low = kNaN, high = kNaN;
+  if (!at(fit.line.intercept + fit.line.slope * x, &centre) ||
+      !at(meanLn + fit.line.slopeLow * (x - meanS), &low) ||
+      !at(meanLn + fit.line.slopeHigh * (x - meanS), &high) || !std::isfinite(centre))
+    return;
+  const double ca = (c.valueMask & kValueCa) ? c.ca : kNaN;
+  const AssessmentClass cls = ClassifyChainConcentration(centre, ca, afRange);
+  if (cls == AssessmentClass::Problems) return;
+  e->concentration = centre;
+  e->concentrationLow = low;
+  e->concentrationHigh = high;
+  e->cls = cls;
+  e->clsAtLow = ClassifyChainConcentration(low, ca, afRange);
+  e->clsAtHigh = ClassifyChainConcentration(high, ca, afRange);
+  e->hasClass = true;
+}
+
+// Every well with a detected value on the fit's date, in the order of the
+// site's wells, with the models there.
+void CompareWells(const Project& project, const Contaminant& c, const SiteData& site,
+                  const ContaminantSeries& series, const std::string& date, const char* unit,
+                  VerdictBasis basis, WellsEvidence* e) {
+  double lambda = 0.0;
+  const bool models = ModelInputs(project, c, &lambda);
+  std::set<std::string> seen;
+  for (const SiteWell& well : site.wells) {
+    if (!seen.insert(well.name).second) continue;  // the first of a name is the one the fits use
+    // Two samples of a well on one day both enter the fit; the comparison
+    // takes the higher, the one a model beneath it would fail first.
+    double measured = -1.0;
+    for (const SitePoint& p : series.points) {
+      if (p.well != well.name || p.date != date || p.nonDetect) continue;
+      if (p.value > 0.0 && std::isfinite(p.value)) measured = std::max(measured, p.value);
+    }
+    if (measured < 0.0) continue;
+    WellComparison w;
+    w.well = well.name;
+    w.s = well.s;
+    w.y = well.y;
+    w.inFit = well.inFit;
+    if (!unit || !ConvertSiteValue(measured, kUnitUgL, unit, &w.measured)) w.measured = kNaN;
+    // The models hold downstream of the source only.
+    if (models && well.s >= 0.0 && std::isfinite(well.s) && std::isfinite(well.y)) {
+      const Aquifer& a = project.aquifer;
+      w.screening = c.c0 * virelo_math_ScreeningConcentrationOffAxis(&a, lambda, well.s, well.y);
+      w.exact = c.c0 * virelo_math_ExactConcentrationOffAxis(&a, lambda, well.s, well.y);
+    } else {
+      w.screening = w.exact = kNaN;
+    }
+    w.factor = Factor(w.measured, w.screening, w.exact, basis);
+    // A model of 0 beneath a measured value is the worst underprediction.
+    w.underpredicted = w.inFit && w.factor > kUnderpredictionFactor;
+    e->underpredicts = e->underpredicts || w.underpredicted;
+    e->wells.push_back(std::move(w));
+  }
+}
+
+}  // namespace
+
+WellsEvidence WellsEvidenceOf(const Project& project, int contaminantIndex, AssessmentRange afRange,
+                              VerdictBasis basis) {
+  WellsEvidence e;
+  if (!project.contaminants || contaminantIndex < 0 || contaminantIndex >= project.contaminantCount) return e;
+  const Contaminant& c = project.contaminants[contaminantIndex];
+  // Records and site tables both hold Latin-1 names.
+  const std::string name(c.name, strnlen(c.name, sizeof c.name));
+  const SiteData& site = virelo_ExtrasOf(project).site;
+  if (name.empty() || !HoldsSamplesOf(site, name)) return e;
+
+  // The fit the Site data window shows first: its default date and level.
+  const ContaminantSeries series = GatherSeries(site, name);
+  const DistanceFit fit = FitDistance(site, series, SiteFitOptionsFor(project, name, kWellsLevelPercent));
+  e.hasFit = true;
+  e.warnings = fit.warnings;
+  e.date = fit.date;
+  e.levelPercent = fit.levelPercent;
+  e.slope = fit.line.slope;
+  e.slopeLow = fit.line.slopeLow;
+  e.slopeHigh = fit.line.slopeHigh;
+
+  // The project's unit is free text; only a concentration the site tables
+  // know can be set against the wells.
+  const char* unit = ParseSiteUnit(virelo_SettingsOf(project).concentrationUnit);
+  if (unit && std::string(unit) == kUnitMv) unit = nullptr;
+  if (!unit)
+    e.warnings.push_back(
+        "The project's concentration unit is neither ug/L nor mg/L: the wells' concentrations cannot be "
+        "compared with CA.");
+  if (e.warnings.empty()) Extrapolate(project, c, fit, unit, afRange, &e);
+  CompareWells(project, c, site, series, fit.date, unit, basis, &e);
+  return e;
 }

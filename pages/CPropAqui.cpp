@@ -23,6 +23,7 @@
 #include "engine/plausibility.h"
 #include "engine/records.h"
 #include "engine/validation.h"
+#include "platform/NumberField.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -312,15 +313,21 @@ void CPropAqui::OnApproximateClicked() {
 
 void CPropAqui::ApproximateDispersivities() {
   if (!approximateCheck_->isChecked() || xEdit_->text().isEmpty()) return;
-  QByteArray text = editTextBytes(xEdit_->text());  // parsed in place: a copy
   double x = 0.0;
-  if (!virelo_ParseNumber(text.data(), &x)) return;
+  if (!ReadNumber(xEdit_, &x)) return;
   double ax = 0.0, ay = 0.0, az = 0.0;
   virelo_DispersivitiesFromX(x, &ax, &ay, &az);
   TrackingPause pause(trackingChanges);
-  axEdit_->setText(formatValue(ax, "%.3f"));
-  ayEdit_->setText(formatValue(ay, "%.3f"));
-  azEdit_->setText(formatValue(az, "%.3f"));
+  // Each field keeps the value derived, not its three decimals.
+  ShowFieldNumber(axEdit_, formatValue(ax, "%.3f"), ax);
+  ShowFieldNumber(ayEdit_, formatValue(ay, "%.3f"), ay);
+  ShowFieldNumber(azEdit_, formatValue(az, "%.3f"), az);
+}
+
+bool CPropAqui::ReadNumber(const QLineEdit* edit, double* value) {
+  if (UneditedFieldNumber(edit, value)) return true;
+  QByteArray text = editTextBytes(edit->text());  // parsed in place: a copy
+  return virelo_ParseNumber(text.data(), value) != 0;
 }
 
 int CPropAqui::ReadRedoxButtons() const {
@@ -360,7 +367,10 @@ void CPropAqui::ListDecayConstantContaminants() {
 }
 
 void CPropAqui::ShowValue(QLineEdit* edit, bool present, double value, const char* format, double scale) {
-  edit->setText(present ? formatValue(value * scale, format) : QString());
+  if (present)
+    ShowFieldNumber(edit, formatValue(value * scale, format), value * scale);
+  else
+    ShowFieldText(edit);
   edit->setCursorPosition(0);  // a long number shows its leading digits
 }
 
@@ -400,9 +410,8 @@ int CPropAqui::ShowProject(Project* project) {
 }
 
 void CPropAqui::ReadValue(QLineEdit* edit, int bit, double scale) {
-  QByteArray text = editTextBytes(edit->text());  // parsed in place: a copy
   double value = 0.0;
-  if (virelo_ParseNumber(text.data(), &value)) {
+  if (ReadNumber(edit, &value)) {
     virelo_SetAquiferValue(&project_->aquifer, bit, value / scale);
   } else {
     // Not a number: the value stays absent and the edit shows so.
@@ -442,9 +451,8 @@ void CPropAqui::UpdatePlausibility() {
   } fields[] = {{xEdit_, kAquiferX},   {kfEdit_, kAquiferKf}, {iEdit_, kAquiferI},  {neEdit_, kAquiferNe},
                 {axEdit_, kAquiferAx}, {ayEdit_, kAquiferAy}, {azEdit_, kAquiferAz}};
   for (const auto& field : fields) {
-    QByteArray text = editTextBytes(field.edit->text());
     double value = 0.0;
-    if (virelo_ParseNumber(text.data(), &value)) virelo_SetAquiferValue(&shown, field.bit, value);
+    if (ReadNumber(field.edit, &value)) virelo_SetAquiferValue(&shown, field.bit, value);
   }
   std::map<int, QStringList> bySign;
   QStringList hydraulic, dispersivity;

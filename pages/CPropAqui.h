@@ -66,6 +66,9 @@ class CPropAqui : public PropPage {
   // `scale` turns the stored value into the one shown (the width W = 2 Sy).
   void ShowValue(QLineEdit* edit, bool present, double value, const char* format, double scale = 1.0);
   void ReadValue(QLineEdit* edit, int bit, double scale = 1.0);
+  // The number of an edit: the one it shows while the user has not edited
+  // it, else its text parsed.
+  static bool ReadNumber(const QLineEdit* edit, double* value);
 
   Project* project_ = nullptr;
   QString listText_;

@@ -21,6 +21,8 @@
 #include "engine/records.h"
 #include "engine/validation.h"
 #include "pages/ContaminantTreeModel.h"
+#include "pages/LambdaOrigin.h"
+#include "platform/NumberField.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -49,26 +51,38 @@ enum ControlId {
   kIdPresetSource = 1216,
 };
 
+// Lines the origin of a user lambda keeps free under the field, whether it
+// has one or not: switching contaminants must not move the fields.
+constexpr int kLambdaOriginLines = 3;
+
 // Qt's printf writes numbers with a point whatever the desktop's locale.
 QString formatNumber(const char* format, double value) {
   return QString::asprintf(format, value);
 }
 
-// Shows a number in an edit. The typing limit stays at 50 characters, but a
-// stored value whose display is longer is shown whole, so that reading the
-// field back never cuts the number.
-void setEditNumber(QLineEdit* edit, const QString& text) {
+// Shows a stored number in an edit. The typing limit stays at 50
+// characters, but a display that is longer is shown whole, so that an edit
+// of it starts from the whole number.
+void setEditNumber(QLineEdit* edit, const QString& text, double value) {
   edit->setMaxLength(std::max<int>(kEditLimit, text.size()));
-  edit->setText(text);
+  ShowFieldNumber(edit, text, value);
+}
+
+// A text that is no number (a note), or none.
+void setEditText(QLineEdit* edit, const QString& text) {
+  edit->setMaxLength(std::max<int>(kEditLimit, text.size()));
+  ShowFieldText(edit, text);
 }
 
 void clearEdit(QLineEdit* edit) {
   edit->setMaxLength(kEditLimit);
-  edit->clear();
+  ShowFieldText(edit);
 }
 
-// Parses an edit's text; an edit whose text is rejected is emptied.
+// The number of an edit: the one it shows while the user has not edited it,
+// else its text parsed; an edit whose text is rejected is emptied.
 bool readEditNumber(QLineEdit* edit, double* value) {
+  if (UneditedFieldNumber(edit, value)) return true;
   QByteArray bytes = editTextBytes(edit->text());
   if (virelo_ParseNumber(bytes.data(), value)) return true;
   clearEdit(edit);
@@ -213,7 +227,21 @@ void CPropConts::buildControls() {
   decayLayout->addWidget(new QLabel(QStringLiteral("[1/d]")), 1, 2);
   presetSourceLabel_ = makeSourceLabel("presetSourceLabel", kIdPresetSource);
   decayLayout->setColumnStretch(1, 1);
-  decayColumn->addWidget(presetSourceLabel_);
+  // A preset's source and a user lambda's origin never show together; they
+  // share one place, which keeps the origin's lines even while it is hidden.
+  // Help on it is help on the field it speaks of.
+  lambdaSourceLabel_ = makeSourceLabel("lambdaSourceLabel", kIdLambda);
+  lambdaSourceLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lambdaSourceLabel_->setMinimumHeight(kLambdaOriginLines * lambdaSourceLabel_->fontMetrics().lineSpacing());
+  QSizePolicy keepRoom = lambdaSourceLabel_->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  lambdaSourceLabel_->setSizePolicy(keepRoom);
+  lambdaSourceLabel_->hide();
+  auto* sourcePlace = new QGridLayout;
+  sourcePlace->setContentsMargins(0, 0, 0, 0);
+  sourcePlace->addWidget(presetSourceLabel_, 0, 0, Qt::AlignTop);
+  sourcePlace->addWidget(lambdaSourceLabel_, 0, 0, Qt::AlignTop);
+  decayColumn->addLayout(sourcePlace);
 
   auto* right = new QVBoxLayout;
   right->addWidget(assessPlumeCheck_);
@@ -285,6 +313,9 @@ void CPropConts::ShowUnit() {
 int CPropConts::ShowProject(Project* project) {
   project_ = project;
   ShowUnit();
+  // Another window (the Site data window's decay constant, a file) may have
+  // changed any contaminant since the page last looked.
+  RefreshMarkers();
   // The current contaminant must point into this project's list; the main
   // window rebuilds the tree first when the list is replaced.
   if (currentContaminant_ && (!project || currentIndex_ < 0 || currentIndex_ >= project->contaminantCount ||
@@ -344,6 +375,17 @@ void CPropConts::RebuildContaminantTree(Project* project) {
   if (isVisible()) tree_->setFocus(Qt::OtherFocusReason);
 }
 
+void CPropConts::RefreshMarkers() {
+  if (!project_ || !project_->contaminants) return;
+  const int plumeAquifer = virelo_CheckAquiferPlumeLength(&project_->aquifer, nullptr);
+  const int afAquifer = virelo_CheckAquiferAF(&project_->aquifer, nullptr);
+  const int count = std::min<int>(project_->contaminantCount, model_->contaminantCount());
+  for (int i = 0; i < count; ++i)
+    if (FindItemForContaminant(i).isValid())
+      model_->setMarkerQuietly(i, markerFor(project_->contaminants[i], plumeAquifer, afAquifer));
+  model_->markersChanged();
+}
+
 void CPropConts::UpdateItemMarker(const QModelIndex& item, const Project* project) {
   const int ci = model_->contaminantIndex(item);
   if (ci < 0 || !project || !project->contaminants || ci >= project->contaminantCount) return;
@@ -389,23 +431,23 @@ void CPropConts::ShowContaminant() {
   assessPlumeCheck_->setChecked(c->assess & kAssessPlumeLength);
   assessAfCheck_->setChecked(c->assess & kAssessAttenuationFactor);
   if (c->valueMask & kValueC0)
-    setEditNumber(c0Edit_, formatNumber("%.6f", c->c0));
+    setEditNumber(c0Edit_, formatNumber("%.6f", c->c0), c->c0);
   else
     clearEdit(c0Edit_);
   if (c->valueMask & kValueCa)
-    setEditNumber(caEdit_, formatNumber("%.6f", c->ca));
+    setEditNumber(caEdit_, formatNumber("%.6f", c->ca), c->ca);
   else
     clearEdit(caEdit_);
   ShowDecayConstant();
   ShowSource(literatureSourceLabel_, *c, 0);
   if (c->valueMask & kValueLiteraturePlumeLength) {
-    setEditNumber(literatureEdit_, formatNumber("%.2f", c->literaturePlumeLength));
+    setEditNumber(literatureEdit_, formatNumber("%.2f", c->literaturePlumeLength), c->literaturePlumeLength);
     entriesLabel_->setText(
         (c->valueMask & kValueLiteratureEntries)
             ? QString::asprintf("( by %d entries )", static_cast<int>(c->literatureEntries))
             : QStringLiteral("( by ? entries )"));
   } else {
-    setEditNumber(literatureEdit_, QStringLiteral("no literature plume length available"));
+    setEditText(literatureEdit_, QStringLiteral("no literature plume length available"));
     entriesLabel_->clear();
   }
   if (!assessPlumeCheck_->isChecked() && !assessAfCheck_->isChecked()) {
@@ -447,11 +489,21 @@ void CPropConts::ShowDecayConstant() {
     ShowSource(presetSourceLabel_, *c, b);
   else
     clearSource(presetSourceLabel_);
+  ShowLambdaOrigin();
   double lambda = 0.0;
   if (virelo_GetLambda(c, &lambda))
-    setEditNumber(lambdaEdit_, formatNumber("%.6f", lambda));
+    setEditNumber(lambdaEdit_, formatNumber("%.6f", lambda), lambda);
   else
     clearEdit(lambdaEdit_);
+}
+
+void CPropConts::ShowLambdaOrigin() {
+  const QString text = currentContaminant_ && project_ && !presetCheck_->isChecked()
+                           ? LambdaOriginText(*project_, *currentContaminant_)
+                           : QString();
+  lambdaSourceLabel_->setText(text);
+  lambdaSourceLabel_->setToolTip(text);
+  lambdaSourceLabel_->setVisible(!text.isEmpty());
 }
 
 void CPropConts::ShowSource(QLabel* label, const Contaminant& c, uint16_t lambdaBit) {
@@ -544,6 +596,9 @@ void CPropConts::ClearContaminantControls() {
   presetLabel_->clear();
   clearSource(literatureSourceLabel_);
   clearSource(presetSourceLabel_);
+  // hide() keeps its room.
+  lambdaSourceLabel_->clear();
+  lambdaSourceLabel_->hide();
   trackingChanges_ = tracking;
 }
 

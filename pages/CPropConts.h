@@ -27,6 +27,8 @@ class CPropConts : public PropPage {
   // Forgets the current contaminant and refills the tree from the project.
   void RebuildContaminantTree(Project* project);
 
+  // Refreshes every contaminant's marker from the project.
+  void RefreshMarkers();
   // Refreshes the marker of a contaminant entry (group entries keep theirs).
   void UpdateItemMarker(const QModelIndex& item, const Project* project);
   // The entry showing a contaminant, or an invalid index.
@@ -65,6 +67,9 @@ class CPropConts : public PropPage {
   // "Source: ..." under a value taken from the database: the bundled
   // literature table's source when it holds the same value.
   void ShowSource(QLabel* label, const Contaminant& c, uint16_t lambdaBit);
+  // The origin of a selected user lambda under its field: source, and the
+  // interval while the value is the one taken from the wells.
+  void ShowLambdaOrigin();
   void ReadDecayConstant();
   void onSelectionChanged();
   void onTextChanged();
@@ -98,6 +103,7 @@ class CPropConts : public PropPage {
   QLineEdit* lambdaEdit_ = nullptr;
   QLabel* literatureSourceLabel_ = nullptr;
   QLabel* presetSourceLabel_ = nullptr;
+  QLabel* lambdaSourceLabel_ = nullptr;
 
   // The literature table installed beside the database; empty when missing.
   LiteratureTable literature_;

@@ -31,6 +31,7 @@
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "engine/validation.h"
+#include "platform/NumberField.h"
 #include "platform/Platform.h"
 #include "resources/editor_pictures.h"
 
@@ -104,7 +105,10 @@ QString recordName(const Contaminant& record) {
   return QString::fromLatin1(record.name, static_cast<qsizetype>(strnlen(record.name, kNameCapacity)));
 }
 
+// The number of an edit: the one it shows while the user has not edited it,
+// else its text parsed.
 bool parseEdit(const QLineEdit* edit, double* value) {
+  if (UneditedFieldNumber(edit, value)) return true;
   QByteArray text = editTextBytes(edit->text());  // parsed on a copy: the edit keeps what was typed
   return virelo_ParseNumber(text.data(), value) == 1;
 }
@@ -429,15 +433,21 @@ void ContaminantEditorDialog::showCurrent() {
   nameEdit_->setText(recordName(record));
   const int group = groupCombo_->findData(int(record.group));
   if (group >= 0) groupCombo_->setCurrentIndex(group);
-  entriesEdit_->setText(
-      (record.valueMask & kValueLiteratureEntries) ? QString::number(record.literatureEntries) : QString());
-  plumeLengthEdit_->setText((record.valueMask & kValueLiteraturePlumeLength)
-                                ? QString::asprintf("%.2f", record.literaturePlumeLength)
-                                : QString());
+  if (record.valueMask & kValueLiteratureEntries)
+    ShowFieldNumber(entriesEdit_, QString::number(record.literatureEntries), record.literatureEntries);
+  else
+    ShowFieldText(entriesEdit_);
+  if (record.valueMask & kValueLiteraturePlumeLength)
+    ShowFieldNumber(plumeLengthEdit_, QString::asprintf("%.2f", record.literaturePlumeLength),
+                    record.literaturePlumeLength);
+  else
+    ShowFieldText(plumeLengthEdit_);
   for (const LambdaEdit& lambda : lambdaEdits_) {
     const double* field = virelo_LambdaField(&record, lambda.bit);
-    lambda.edit->setText((record.lambdaMask & lambda.bit) && field ? QString::asprintf("%.7f", *field)
-                                                                   : QString());
+    if ((record.lambdaMask & lambda.bit) && field)
+      ShowFieldNumber(lambda.edit, QString::asprintf("%.7f", *field), *field);
+    else
+      ShowFieldText(lambda.edit);
   }
 }
 

@@ -148,8 +148,12 @@ void WriteUncertaintySection(ReportContext& report) {
     }
     QString influences;
     for (const InputInfluence& influence : row.ranking)
-      influences += QStringLiteral("%1 %2; ").arg(QLatin1String(UncertainInputName(influence.input)),
-                                                  QString::number(influence.rankCorrelation, 'f', 2));
+      influences += QStringLiteral("%1%2 %3; ")
+                        .arg(QLatin1String(UncertainInputName(influence.input)),
+                             influence.otherSpecies.empty()
+                                 ? QString()
+                                 : QStringLiteral(" of ") + record(influence.otherSpecies.c_str()),
+                             QString::number(influence.rankCorrelation, 'f', 2));
     report.add(QStringLiteral("<p style=\"margin-top: 6px\"><b>%1</b>, %2: Green %3, Yellow %4, Red %5. "
                               "Rank correlation with the ratio: %6</p><p>%7</p>")
                    .arg(record(project.contaminants[row.contaminantIndex].name), AssessmentText(row),

@@ -97,6 +97,12 @@ TEST(UncertaintyChain, ADaughtersSharesFollowItsChainAsAQuadratureDoes) {
       EXPECT_NEAR(row.pExceed, exceed, 4.0 * std::sqrt(exceed * (1 - exceed) / plan.samples) + 1e-12);
     }
     sawRed = sawRed || row.pRed > 0.05;
+    // The parent's decay constant drives the daughter's spread, and is
+    // named with its species.
+    ASSERT_EQ(row.ranking.size(), 1u);
+    EXPECT_EQ(row.ranking[0].input, UncertainInput::Lambda);
+    EXPECT_EQ(row.ranking[0].otherSpecies, "A");
+    EXPECT_GT(std::fabs(row.ranking[0].rankCorrelation), 0.3);
   }
   EXPECT_TRUE(sawRed);
 }

@@ -325,7 +325,9 @@ class EditorTest : public QObject {
     QCOMPARE(std::strlen(typed.dialog.workingList[0].name), size_t(99));
   }
 
-  void valuesPassThroughDisplayFormats() {
+  // A record shown and left alone keeps every digit, whatever its fields'
+  // formats hold; only a field the user edits takes its text.
+  void valuesKeepTheirDigitsThroughDisplayFormats() {
     Run run(makeList({"Benzene", "Toluene"}), 2);
     for (int i = 0; i < 2; ++i) {
       Contaminant& r = run.dialog.workingList[i];
@@ -336,12 +338,13 @@ class EditorTest : public QObject {
       r.valueMask = kValueLiteraturePlumeLength;
     }
     QVERIFY(run.open());
+    QCOMPARE(run.edit("nitrateEdit")->text(), QString("0.0000000"));
     run.click("okButton");
     const Contaminant& shown = run.dialog.workingList[0];
-    QCOMPARE(shown.lambdaAerobic, 0.0001235);
-    QCOMPARE(shown.lambdaNitrate, 0.0);
+    QCOMPARE(shown.lambdaAerobic, 0.00012345678);
+    QCOMPARE(shown.lambdaNitrate, 0.00000004);
     QVERIFY(shown.lambdaMask & kLambdaNitrate);
-    QCOMPARE(shown.literaturePlumeLength, 123.46);
+    QCOMPARE(shown.literaturePlumeLength, 123.456);
     const Contaminant& neverShown = run.dialog.workingList[1];
     QCOMPARE(neverShown.lambdaAerobic, 0.00012345678);
     QCOMPARE(neverShown.literaturePlumeLength, 123.456);

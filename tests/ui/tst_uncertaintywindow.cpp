@@ -60,6 +60,7 @@ class TestUncertaintyWindow : public QObject {
   void dataMenuOpensTheWindowOnTheProject();
   void histogramClassesAsTheResultsPage();
   void lambdaFromTheSiteFillsALogNormal();
+  void aChainsParentIsDrawnForItsDaughter();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -300,4 +301,39 @@ void TestUncertaintyWindow::lambdaFromTheSiteFillsALogNormal() {
 }
 
 QTEST_MAIN(TestUncertaintyWindow)
+
+// A parent that is not assessed itself still reaches its daughter: it is
+// offered in the editor, drawn, and ranked by name.
+void TestUncertaintyWindow::aChainsParentIsDrawnForItsDaughter() {
+  FakePlatform platform;
+  ProjectPtr project = makeProject(2);
+  project->aquifer = WorkedExampleAquifer();
+  Contaminant& parent = addContaminant(*project, 0, "A");
+  completeInputs(parent, 100.0, 1.0, 0.002);
+  parent.assess = 0;
+  Contaminant& daughter = addContaminant(*project, 0, "B");
+  completeInputs(daughter, 1.0, 0.5, 0.001);
+  daughter.assess = kAssessAttenuationFactor;
+  virelo_Extras(project.get()).chains.push_back({{"A", "B"}, {0.8}});
+  UncertaintyPlan plan;
+  plan.samples = 2000;
+  UncertaintyWindow window(project.get(), &plan, UncertaintyOptions{});
+  window.AddDistribution({UncertainInput::Lambda, "A", DistributionKind::LogUniform, {}});
+  auto* species = qobject_cast<QComboBox*>(window.distributionsTable()->cellWidget(0, 1));
+  QVERIFY(species);
+  QVERIFY(species->findText(QStringLiteral("A")) >= 0);
+  QVERIFY(species->findText(QStringLiteral("B")) >= 0);
+  QCOMPARE(species->currentText(), QStringLiteral("A"));
+  QTest::keyClicks(parameter(window, 0, 0), QStringLiteral("0.0002"));
+  QTest::keyClicks(parameter(window, 0, 1), QStringLiteral("0.02"));
+  QVERIFY2(window.problems().empty(), window.problems().front().c_str());
+  QTest::mouseClick(window.runButton(), Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, 20000);
+  const UncertaintyRun& run = *window.lastRun();
+  QCOMPARE(run.rows.size(), size_t{1});  // B's attenuation factor
+  QVERIFY(run.rows[0].pGreen < 0.95);    // alone B is Green at every draw
+  QCOMPARE(window.rankingTable()->rowCount(), 1);
+  QCOMPARE(window.rankingTable()->item(0, 0)->text().endsWith(QStringLiteral(" of A")), true);
+}
+
 #include "tst_uncertaintywindow.moc"

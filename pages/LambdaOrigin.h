@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Where a user-defined decay constant comes from, as the Contaminants page
+// shows it under the field: the source recorded with the project and, while
+// the value is still the one fitted to the site's wells, the fit's interval.
+#pragma once
+
+#include <QString>
+
+struct Contaminant;
+struct Project;
+
+// The lines for the contaminant's selected user lambda; empty when a preset
+// is selected or nothing is recorded for it. A recorded interval whose
+// lambda is no longer the one selected says so instead of giving it.
+QString LambdaOriginText(const Project& project, const Contaminant& contaminant);
