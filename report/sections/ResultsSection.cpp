@@ -77,12 +77,12 @@ void resultTable(ReportContext& report, bool plume) {
         "align=\"left\" width=\"24%\">d/x</th></tr></thead>"));
   } else if (evidence) {
     report.add(
-        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"18%\">Contaminant</th>"
-                       "<th align=\"left\" width=\"8%\">Class</th><th align=\"left\" width=\"17%\">AF</th>"
+        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"16%\">Contaminant</th>"
+                       "<th align=\"left\" width=\"8%\">Class</th><th align=\"left\" width=\"16%\">AF</th>"
                        "<th align=\"left\" width=\"11%\">C0/C</th><th align=\"left\" width=\"12%\">Receptor, "
                        "screening [%1]</th><th align=\"left\" width=\"12%\">Receptor, exact [%1]</th><th "
-                       "align=\"left\" width=\"11%\">Target C = CA &#183; AF [%1]</th><th align=\"left\" "
-                       "width=\"11%\">Verdict</th></tr></thead>")
+                       "align=\"left\" width=\"13%\">Target C = CA &#183; AF [%1]</th><th align=\"left\" "
+                       "width=\"12%\">Verdict</th></tr></thead>")
             .arg(report.unit()));
   } else {
     report.add(

@@ -70,22 +70,24 @@ void comparison(ReportContext& report, const WellsEvidence& wells) {
     return;
   }
   const QString unit = report.unit();
-  report.add(tableStart());
+  // A point smaller, so that the mark stays on one line beside the numbers.
+  QString table = tableStart();
+  table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
+  report.add(table);
   report.add(
       QStringLiteral(
-          "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"11%\">Well</th><th align=\"left\" "
-          "width=\"8%\">s [m]</th><th align=\"left\" width=\"8%\">y [m]</th><th align=\"left\" "
-          "width=\"13%\">Measured [%1]</th><th align=\"left\" width=\"13%\">Screening [%1]</th><th "
-          "align=\"left\" width=\"13%\">Exact [%1]</th><th align=\"left\" width=\"12%\">Measured / "
-          "model</th><th align=\"left\" width=\"22%\">Mark</th></tr></thead>")
+          "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"9%\">Well</th><th align=\"left\" "
+          "width=\"7%\">s [m]</th><th align=\"left\" width=\"7%\">y [m]</th><th align=\"left\" "
+          "width=\"11%\">Measured<br>[%1]</th><th align=\"left\" width=\"11%\">Screening<br>[%1]</th><th "
+          "align=\"left\" width=\"11%\">Exact<br>[%1]</th><th align=\"left\" width=\"10%\">Measured / "
+          "model</th><th align=\"left\" width=\"34%\">Mark</th></tr></thead>")
           .arg(unit));
   for (const WellComparison& w : wells.wells) {
     const QString name = esc(QString::fromLatin1(w.well.c_str())) +
                          (w.inFit ? QString() : QStringLiteral(" <i>(not in the fit)</i>"));
     const QString mark =
-        w.underpredicted
-            ? QStringLiteral("<td bgcolor=\"#f3b6b0\"><b>the model underpredicts the wells</b></td>")
-            : QStringLiteral("<td>-</td>");
+        w.underpredicted ? QStringLiteral("<td bgcolor=\"#f3b6b0\">the model underpredicts the wells</td>")
+                         : QStringLiteral("<td>-</td>");
     report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
                               "<td>%7</td>%8</tr>")
                    .arg(name, number(w.s, 6), number(w.y, 6), concentration(w.measured),
@@ -115,8 +117,8 @@ void WriteWellsSection(ReportContext& report) {
           "class enters the verdict of every row of the contaminant. A fit with warnings gives no class. "
           "Beside each well with a detected value on the fit's date stand the concentrations the screening "
           "formula and the exact solution predict at its distance s along the flow and y across it, and the "
-          "measured value over the model under the verdict basis (%5). Where a well in the fit holds more "
-          "than %6 times the model, the model underpredicts the site.</p>")
+          "measured value over the model under the verdict basis (%5). A well in the fit that holds more "
+          "than %6 times the model is marked: there the model underpredicts the wells.</p>")
           .arg(report.ref("site"))
           .arg(kWellsLevelPercent)
           .arg(range.lower)

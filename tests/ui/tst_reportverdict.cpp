@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <set>
 
 #include "engine/calc.h"
@@ -16,6 +17,7 @@
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/sitedata.h"
+#include "engine/siteproject.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
 #include "engine/wellsevidence.h"
@@ -43,6 +45,16 @@ QString between(const QString& text, const QString& from, const QString& to) {
   const qsizetype start = text.indexOf(from);
   if (start < 0) return {};
   const qsizetype end = text.indexOf(to, start + from.size());
+  return text.mid(start, end < 0 ? -1 : end - start);
+}
+
+// The stretch of `text` from `from` up to the heading numbered `next` (a
+// number followed by a capitalised title), or its end.
+QString upToHeading(const QString& text, const QString& from, const QString& next) {
+  const qsizetype start = text.indexOf(from);
+  if (start < 0) return {};
+  const QRegularExpression heading(QStringLiteral(" %1 [A-Z]").arg(QRegularExpression::escape(next)));
+  const qsizetype end = text.indexOf(heading, start + from.size());
   return text.mid(start, end < 0 ? -1 : end - start);
 }
 
@@ -79,10 +91,142 @@ class TestReportVerdict : public QObject {
   Q_OBJECT
 
  private slots:
+  void wellsSectionListsEveryDetectedWellAndMarksTheUnderprediction();
+  void aFitWithWarningsGivesItsWarningsAndNoWellsReason();
   void chainVerdictsNameTheChainSectionUnderTheReportsRange();
   void aSecondChainIsCitedByItsOwnPart();
   void projectWithoutChainsOrSiteDataReadsAsBefore();
 };
+
+void TestReportVerdict::wellsSectionListsEveryDetectedWellAndMarksTheUnderprediction() {
+  ProjectPtr project = loadExample("petrol-station.vrp");
+  QVERIFY(project);
+  // Benzene with the decay constant of its own wells, as "Use as decay
+  // constant" sets it: the model then falls faster than the wells do.
+  const int benzene = indexOf(*project, "Benzene");
+  QVERIFY(benzene >= 0);
+  const SiteData& site = virelo_ExtrasOf(*project).site;
+  const DistanceFit fit =
+      FitDistance(site, GatherSeries(site, "Benzene"), SiteFitOptionsFor(*project, "Benzene", 90));
+  QVERIFY(fit.hasLambda);
+  virelo_SetLambda(&project->contaminants[benzene], kLambdaUser, fit.lambda);
+  project->contaminants[benzene].lambdaSelected = kLambdaUser;
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  virelo_math_CalcExactAll(project.get(), 1);
+  const QString text = documentText(*project, 0, 0);
+
+  // Right after the site data, with a part per contaminant.
+  const QString siteNumber = headingNumber(text, QStringLiteral("Site data"));
+  const QString wellsNumber = headingNumber(text, QStringLiteral("Model against the wells"));
+  QVERIFY2(!siteNumber.isEmpty(), qPrintable(text));
+  QCOMPARE(wellsNumber, QString::number(siteNumber.toInt() + 1));
+  const QString section = upToHeading(text, wellsNumber + QStringLiteral(" Model against the wells"),
+                                      QString::number(wellsNumber.toInt() + 1));
+  QCOMPARE(headingNumber(section, QStringLiteral("Benzene")), wellsNumber + QStringLiteral(".1"));
+  const QString part =
+      upToHeading(section, wellsNumber + QStringLiteral(".1 Benzene"), wellsNumber + QStringLiteral(".2"));
+
+  // The fit's date is the latest with three detected values at wells in
+  // the fit; every well detected on it has its row, and no other well.
+  std::map<std::string, int> detected;
+  for (const SiteSample& s : site.samples) {
+    const SiteWell* w = site.FindWell(s.well);
+    if (s.analyte == "Benzene" && !s.nonDetect && w && w->inFit) ++detected[s.date];
+  }
+  std::string date;
+  for (const auto& [day, count] : detected)
+    if (count >= 3) date = day;
+  QVERIFY2(part.contains(QStringLiteral("Distance fit of %1 (90 %").arg(QString::fromStdString(date))),
+           qPrintable(part));
+  int rows = 0, marked = 0;
+  std::set<std::string> listed;
+  for (const SiteSample& s : site.samples) {
+    if (s.analyte != "Benzene" || s.date != date) continue;
+    const SiteWell* w = site.FindWell(s.well);
+    QVERIFY(w);
+    const QString start = QStringLiteral("%1 %2 %3 %4 ")
+                              .arg(QString::fromStdString(s.well), QString::number(w->s, 'g', 6),
+                                   QString::number(w->y, 'g', 6), concentration(s.value));
+    if (s.nonDetect) {
+      QVERIFY2(!part.contains(QString::fromStdString(s.well) + QLatin1Char(' ')), qPrintable(part));
+      continue;
+    }
+    const qsizetype at = part.indexOf(start);
+    QVERIFY2(at >= 0, qPrintable(start + QStringLiteral("\n") + part));
+    ++rows;
+    // Screening, exact, measured / model and the mark, as printed: the mark
+    // stands where the measured value is more than twice the screening model
+    // (the project's basis).
+    const QStringList cells = part.mid(at + start.size()).split(QLatin1Char(' '));
+    QVERIFY(cells.size() >= 4);
+    const double screening = cells[0].toDouble();
+    const bool underpredicted = w->inFit && s.value > 2.0 * screening;
+    QVERIFY2(std::fabs(cells[2].toDouble() - s.value / screening) <= 0.002 * s.value / screening,
+             qPrintable(cells.join(QLatin1Char(' '))));
+    QCOMPARE(cells[3] == QStringLiteral("the"), underpredicted);
+    if (underpredicted) ++marked;
+    listed.insert(s.well);
+  }
+  QVERIFY(rows >= 5);
+  QVERIFY2(marked >= 1, qPrintable(part));
+  QCOMPARE(part.count(QStringLiteral("the model underpredicts the wells")), marked);
+
+  // The wells' estimate at the receptor, with its class and those at the
+  // ends of the slope's interval.
+  const WellsEvidence wells =
+      WellsEvidenceOf(*project, benzene, kAssessmentRanges[0].range, VerdictBasis::Screening);
+  QVERIFY(wells.hasClass);
+  QVERIFY2(
+      part.contains(
+          QStringLiteral("C(x) = %1 \u00b5g/L against CA = 1.000 \u00b5g/L, %2; with the slope at "
+                         "the ends of its interval %3 \u00b5g/L (%4) and %5 \u00b5g/L (%6)")
+              .arg(concentration(wells.concentration), QLatin1String(AssessmentClassName(wells.cls)),
+                   concentration(wells.concentrationLow), QLatin1String(AssessmentClassName(wells.clsAtLow)),
+                   concentration(wells.concentrationHigh),
+                   QLatin1String(AssessmentClassName(wells.clsAtHigh)))),
+      qPrintable(part));
+
+  // MTBE's wells reach the receptor above what its model lets through: its
+  // verdict follows them and cites its part of the section.
+  const QString mtbe = headingNumber(section, QStringLiteral("MTBE"));
+  QVERIFY(!mtbe.isEmpty());
+  const ContaminantResult* r = resultOf(*project, "MTBE");
+  QVERIFY(r);
+  const RowVerdict verdict = VerdictOfResult(*project, *r, false, VerdictOptionsOf(*project));
+  QVERIFY(verdict.reasons & kReasonWells);
+  const QString results =
+      between(text, QStringLiteral("Attenuation factor Assessment range"), QStringLiteral("Problems"));
+  const QString row = between(results, QStringLiteral("MTBE "), QStringLiteral("Verdict: "));
+  QVERIFY2(
+      row.endsWith(
+          QStringLiteral("%1 wells: see %2 ").arg(QLatin1String(AssessmentClassName(verdict.verdict)), mtbe)),
+      qPrintable(row));
+}
+
+void TestReportVerdict::aFitWithWarningsGivesItsWarningsAndNoWellsReason() {
+  ProjectPtr project = loadExample("petrol-station.vrp");
+  QVERIFY(project);
+  // A receptor at 100 m puts MW5 (120 m) beyond it: the fits warn, and the
+  // wells give no class.
+  virelo_SetAquiferValue(&project->aquifer, kAquiferX, 100.0);
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  virelo_math_CalcExactAll(project.get(), 1);
+  const int mtbe = indexOf(*project, "MTBE");
+  const WellsEvidence wells =
+      WellsEvidenceOf(*project, mtbe, kAssessmentRanges[0].range, VerdictBasis::Screening);
+  QVERIFY(wells.hasFit);
+  QVERIFY(!wells.hasClass);
+  QVERIFY(!wells.warnings.empty());
+  const QString text = documentText(*project, 0, 0);
+  const QString number = headingNumber(text, QStringLiteral("Model against the wells"));
+  const QString part =
+      upToHeading(text, QStringLiteral(" MTBE Distance fit"), QString::number(number.toInt() + 1));
+  QVERIFY2(part.contains(QStringLiteral("The wells give no class: ") +
+                         QString::fromLatin1(wells.warnings.front().c_str())),
+           qPrintable(part));
+  QVERIFY(!part.contains(QStringLiteral("Extrapolated to the receptor")));
+  QVERIFY(!text.contains(QStringLiteral("wells: see")));
+}
 
 void TestReportVerdict::chainVerdictsNameTheChainSectionUnderTheReportsRange() {
   ProjectPtr project = loadExample("dry-cleaner.vrp");
