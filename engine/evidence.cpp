@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 #include "engine/calc.h"
 #include "engine/exact.h"
@@ -296,8 +297,12 @@ ModelAssessment AssessModels(const Aquifer& aquifer, const Contaminant& contamin
   return m;
 }
 
-RowVerdict VerdictOfResult(const Project& project, const ContaminantResult& result, bool plumeLength,
-                           const VerdictOptions& options) {
+namespace {
+
+// The verdict of one row; `wells` the contaminant's wells' evidence, fitted
+// once for both of its rows.
+RowVerdict VerdictWithWells(const Project& project, const ContaminantResult& result, bool plumeLength,
+                            const VerdictOptions& options, const WellsEvidence* wells) {
   RowVerdict v;
   v.contaminantIndex = result.contaminantIndex;
   v.plumeLength = plumeLength;
@@ -306,14 +311,14 @@ RowVerdict VerdictOfResult(const Project& project, const ContaminantResult& resu
       result.contaminantIndex >= project.contaminantCount)
     return v;
   const Contaminant& c = project.contaminants[result.contaminantIndex];
-  const ProjectExtras& extras = virelo_ExtrasOf(project);
-  const std::vector<ChainLink> links =
-      extras.chains.empty() ? std::vector<ChainLink>{} : ChainLinksOf(project, result.contaminantIndex);
+  const std::vector<ChainLink> links = virelo_ExtrasOf(project).chains.empty()
+                                           ? std::vector<ChainLink>{}
+                                           : ChainLinksOf(project, result.contaminantIndex);
   v.models = AssessModels(project.aquifer, c, plumeLength, links, options, &result);
   v.verdict = v.models.cls;
   v.reasons = v.models.reasons;
-  if (!extras.site.samples.empty()) {
-    v.wells = WellsEvidenceOf(project, result.contaminantIndex, options.afRange, options.basis);
+  if (wells) {
+    v.wells = *wells;
     if (v.wells.hasClass) {
       v.verdict = WorseOf(v.verdict, v.wells.cls);
       if (IsWorse(v.wells.cls, v.models.screeningClass)) v.reasons |= kReasonWells;
@@ -322,14 +327,34 @@ RowVerdict VerdictOfResult(const Project& project, const ContaminantResult& resu
   return v;
 }
 
+// The wells' evidence of a result's contaminant, or none without site data.
+std::optional<WellsEvidence> WellsOf(const Project& project, const ContaminantResult& result,
+                                     const VerdictOptions& options) {
+  if (virelo_ExtrasOf(project).site.samples.empty() || result.contaminantIndex < 0 ||
+      result.contaminantIndex >= project.contaminantCount)
+    return std::nullopt;
+  return WellsEvidenceOf(project, result.contaminantIndex, options.afRange, options.basis);
+}
+
+}  // namespace
+
+RowVerdict VerdictOfResult(const Project& project, const ContaminantResult& result, bool plumeLength,
+                           const VerdictOptions& options) {
+  const std::optional<WellsEvidence> wells = WellsOf(project, result, options);
+  return VerdictWithWells(project, result, plumeLength, options, wells ? &*wells : nullptr);
+}
+
 std::vector<RowVerdict> ProjectVerdicts(const Project& project, const VerdictOptions& options) {
   std::vector<RowVerdict> verdicts;
   for (int k = 0; project.results && k < project.resultCount; ++k) {
     const ContaminantResult& r = project.results[k];
     if (r.contaminantIndex < 0 || r.contaminantIndex >= project.contaminantCount) continue;
     const int32_t assess = project.contaminants[r.contaminantIndex].assess;
-    if (assess & kAssessPlumeLength) verdicts.push_back(VerdictOfResult(project, r, true, options));
-    if (assess & kAssessAttenuationFactor) verdicts.push_back(VerdictOfResult(project, r, false, options));
+    const std::optional<WellsEvidence> wells = WellsOf(project, r, options);
+    const WellsEvidence* w = wells ? &*wells : nullptr;
+    if (assess & kAssessPlumeLength) verdicts.push_back(VerdictWithWells(project, r, true, options, w));
+    if (assess & kAssessAttenuationFactor)
+      verdicts.push_back(VerdictWithWells(project, r, false, options, w));
   }
   return verdicts;
 }

@@ -30,11 +30,12 @@
 #include "engine/extras.h"
 #include "engine/records.h"
 #include "engine/validation.h"
-#include "pages/ChainMarks.h"
 #include "pages/LambdaIntervalMarks.h"
 #include "pages/ProblemsDialog.h"
+#include "pages/ResultBadgeDelegate.h"
 #include "pages/ResultListModel.h"
 #include "pages/ResultVerdict.h"
+#include "pages/VerdictMarks.h"
 #include "platform/Platform.h"
 #include "resources/result_pictures.h"
 
@@ -67,30 +68,77 @@ enum SideControl {
   kRobustnessButton = 10
 };
 
-// The columns start at 100, 80 and 80 pixels; where the list is wider the
-// extra room goes to them too, so that names and values are not cut off.
-void fitColumns(QTreeView* list) {
-  const int margin = 64;
-  const int width = list->viewport()->width() - margin;
+// The least width of each column of a list, whether or not the list shows
+// it yet: its header, or the widest text its values take, whichever is
+// wider. Values are sized for fixed notation up to 1e7, the widest their
+// formats give; names for the longest of the common database; the marks for
+// four badges; the probabilities of an uncertainty run count from the
+// start, since the window keeps one size.
+std::vector<int> leastWidths(const QTreeView* list, bool plume, const QString& unit) {
+  const QFontMetrics values = list->fontMetrics();
+  // Headers measured bold, as the header view measures them: a highlighted
+  // section is drawn bold.
+  QFont bold = list->header()->font();
+  bold.setBold(true);
+  const QFontMetrics headers(bold);
+  const int text = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1) + 6;
+  const int header = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list) + 8;
+  const int icon = list->iconSize().width() + 4;
+  auto column = [&](const QString& title, const QString& widest, int extra = 0) {
+    return std::max(headers.horizontalAdvance(title) + header,
+                    values.horizontalAdvance(widest) + text + extra);
+  };
+  const QString ratio = QStringLiteral("9999999.9999999");
+  std::vector<int> widths = {
+      column(QStringLiteral("Contaminant"), QStringLiteral("Tetrachloroethene (PCE)"), icon),
+      column(plume ? QStringLiteral("d") : QStringLiteral("AF"),
+             plume ? QStringLiteral("9999999.99") : ratio),
+      column(plume ? QStringLiteral("d/x") : QStringLiteral("C0/C"), ratio, plume ? 0 : icon),
+      column(QStringLiteral("Margin"), QStringLiteral("\u00d71000"), icon)};
+  if (!plume)
+    for (const char* title : {"C(x) [%1]", "C(x) exact [%1]", "Target C [%1]"})
+      widths.push_back(column(QString::fromLatin1(title).arg(unit), QStringLiteral("9.999E-05")));
+  widths.push_back(
+      std::max(headers.horizontalAdvance(QStringLiteral("Marks")) + header,
+               ResultBadgeDelegate::pillsWidth(values, {QStringLiteral("chain"), QStringLiteral("wells"),
+                                                        QStringLiteral("under"), QStringLiteral("\u03bb")})));
+  widths.push_back(
+      column(QStringLiteral("P(G / Y / R)"), QStringLiteral("G 0.000 \u00b7 Y 0.000 \u00b7 R 0.000")));
+  return widths;
+}
+
+// Every column at least its least width. The room left over goes to the
+// names, up to a few more characters than the least, and then to the marks,
+// so that values stay beside their names and the badges have room to spare.
+void fitColumns(QTreeView* list, bool plume, const QString& unit) {
+  const std::vector<int> least = leastWidths(list, plume, unit);
+  const auto* model = static_cast<const ResultListModel*>(list->model());
+  const int count = model->columnCount();
+  int used = 0;
+  // The marks and the probabilities are the last two of `least`, wherever
+  // the list shows them.
+  auto leastOf = [&](int column) {
+    if (column == model->marksColumn()) return least[least.size() - 2];
+    if (column == model->probabilityColumn()) return least.back();
+    return least[static_cast<size_t>(column)];
+  };
+  for (int column = 0; column < count; ++column) used += leastOf(column);
+  const int extra = std::max(0, list->viewport()->width() - used);
+  const int toNames = std::min(extra, least[0] / 2);
   QHeaderView* header = list->header();
-  if (list->model()->columnCount() > ResultListModel::kMarginColumn + 1) {
-    // The concentration columns share the room with AF and C0/C; the exact
-    // concentration leaves room for its mark.
-    static const int kWidths[] = {100, 84, 84, 64, 80, 104, 90};  // by column, at the least
-    int least = 0;
-    for (int w : kWidths) least += w;
-    const int extra = std::max(0, list->viewport()->width() - least);
-    for (int column = 0; column < 7; ++column)
-      header->resizeSection(column,
-                            kWidths[column] + (column == ResultListModel::kMarginColumn ? 0 : extra / 6));
-    return;
+  for (int column = 0; column < count; ++column) {
+    int width = leastOf(column);
+    if (column == 0) width += toNames;
+    if (column == model->marksColumn()) width += extra - toNames;
+    header->resizeSection(column, width);
   }
-  const int name = std::max(110, width * 31 / 100);
-  const int value = std::max(80, (width - name) * 55 / 100);
-  header->resizeSection(0, name);
-  header->resizeSection(1, value);
-  header->resizeSection(2, std::max(80, width - name - value));
-  header->resizeSection(ResultListModel::kMarginColumn, margin);
+}
+
+// Room for every column a list can show, without scrolling.
+int listWidth(const QTreeView* list, bool plume, const QString& unit) {
+  int width = 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+  for (int w : leastWidths(list, plume, unit)) width += w;
+  return width;
 }
 
 QString formatRatio(double v) {
@@ -161,10 +209,12 @@ void CPropResults::buildControls() {
   basisRow->addWidget(verdictBasisCombo_);
   basisRow->addStretch(1);
 
-  auto* sides = new QHBoxLayout;
-  sides->setSpacing(8);
-  sides->addWidget(buildSide(PlumeLengthSide), 2);
-  sides->addWidget(buildSide(AttenuationFactorSide), 3);
+  // One list above the other, each as wide as the page: the
+  // attenuation-factor list has up to nine columns to show in full.
+  auto* sides = new QVBoxLayout;
+  sides->setSpacing(4);
+  sides->addWidget(buildSide(PlumeLengthSide), 1);
+  sides->addWidget(buildSide(AttenuationFactorSide), 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(4);
@@ -196,7 +246,7 @@ QWidget* CPropResults::buildSide(int side) {
   setControlId(robustness, controlIdOf(side, kRobustnessButton));
   auto* rangeRow = new QHBoxLayout;
   rangeRow->addWidget(rangeLabel);
-  rangeRow->addWidget(combo, 1);
+  rangeRow->addWidget(combo);
   rangeRow->addWidget(robustness);
   if (!plume) {
     plumeButton_ = new QPushButton(QStringLiteral("Pl&ume..."));
@@ -224,6 +274,7 @@ QWidget* CPropResults::buildSide(int side) {
     });
     rangeRow->addWidget(chain);
   }
+  rangeRow->addStretch(1);
 
   auto* model = plume ? new ResultListModel({QStringLiteral("d"), "%.2f", "%.2E"},
                                             {QStringLiteral("d/x"), "%.7f", "%.4E"}, this)
@@ -273,9 +324,7 @@ QWidget* CPropResults::buildSide(int side) {
   list->header()->setSectionsMovable(false);
   list->header()->setStretchLastSection(false);
   list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  list->header()->resizeSection(0, 100);
-  list->header()->resizeSection(1, 80);
-  list->header()->resizeSection(2, 80);
+  list->setItemDelegate(new ResultBadgeDelegate(list));
   list->viewport()->installEventFilter(this);
   setControlId(list, controlIdOf(side, kList));
   connect(list, &QWidget::customContextMenuRequested, this,
@@ -289,17 +338,17 @@ QWidget* CPropResults::buildSide(int side) {
     if (row >= 0) ShowRobustness(listModel(side)->row(row).resultIndex, side);
   });
 
-  // Legend: the strip of three lights, each with the rule of its class.
-  auto* strip = new QLabel;
-  strip->setPixmap(legendStrip(kLegendLight, kLegendGap));
-  strip->setFixedSize(kLegendLight, 3 * kLegendLight + 2 * kLegendGap);
-  setControlId(strip, controlIdOf(side, kLegendStrip));
-  auto* legend = new QGridLayout;
-  legend->setHorizontalSpacing(4);
-  legend->setVerticalSpacing(kLegendGap);
-  legend->addWidget(strip, 0, 0, 3, 1, Qt::AlignTop);
+  // Legend, in one line below the list: the three lights, each with the
+  // rule of its class, then what the symbols stand for.
+  auto* legend = new QHBoxLayout;
+  legend->setSpacing(4);
+  const QPixmap strip = legendStrip(kLegendLight, kLegendGap);
   static const char* const kColour[3] = {"Red", "Yellow", "Green"};
   for (int i = 0; i < 3; ++i) {
+    auto* light = new QLabel;
+    light->setPixmap(strip.copy(0, i * (kLegendLight + kLegendGap), kLegendLight, kLegendLight));
+    light->setFixedSize(kLegendLight, kLegendLight);
+    setControlId(light, controlIdOf(side, kLegendStrip));
     auto* field = new QLabel(QStringLiteral("---"));
     field->setObjectName(QStringLiteral("%1Legend%2").arg(plume ? "plume" : "af", kColour[i]));
     field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -307,36 +356,28 @@ QWidget* CPropResults::buildSide(int side) {
     field->setMinimumWidth(140);
     setControlId(field, controlIdOf(side, kLegendRed + i));
     legend_[side][i] = field;
-    legend->addWidget(field, i, 1);
+    legend->addWidget(light);
+    legend->addWidget(field);
+    legend->addSpacing(6);
   }
-
   // What the symbols of the legend stand for.
-  auto* symbols = new QGridLayout;
-  symbols->setHorizontalSpacing(2);
-  symbols->setVerticalSpacing(6);
   const QString texts[4] = {
       plume ? QStringLiteral("d - ") : QStringLiteral("C -"),
-      plume ? QStringLiteral("Plume extension") : QStringLiteral("Acceptable\nconcentration at\nsource"),
+      plume ? QStringLiteral("Plume extension") : QStringLiteral("Acceptable concentration at source"),
       plume ? QStringLiteral("x -") : QStringLiteral("C0 -"),
-      plume ? QStringLiteral("Distance source\nreceptor") : QStringLiteral("Concentration at\nsource"),
+      plume ? QStringLiteral("Distance source receptor") : QStringLiteral("Concentration at source"),
   };
   for (int i = 0; i < 4; ++i) {
-    auto* label = new QLabel(texts[i]);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    symbols->addWidget(label, i / 2, i % 2);
+    if (i == 2) legend->addSpacing(8);
+    legend->addWidget(new QLabel(texts[i]));
   }
-  symbols->setRowStretch(2, 1);
-  symbols->setColumnStretch(1, 1);
-
-  auto* legendRow = new QHBoxLayout;
-  legendRow->addLayout(legend);
-  legendRow->addSpacing(6);
-  legendRow->addLayout(symbols, 1);
+  legend->addStretch(1);
 
   auto* column = new QVBoxLayout(frame);
+  column->setSpacing(4);
   column->addLayout(rangeRow);
   column->addWidget(list, 1);
-  column->addLayout(legendRow);
+  column->addLayout(legend);
 
   if (plume) {
     plumeRangeCombo_ = combo;
@@ -347,12 +388,23 @@ QWidget* CPropResults::buildSide(int side) {
     afList_ = list;
     afModel_ = model;
     afModel_->setExactMarkColumn(true);
-    // Room for the name, AF, C0/C, the margin and the three concentrations
-    // without scrolling: the main window takes the size its pages ask for.
-    list->setMinimumWidth(606 + 2 * list->frameWidth() +
-                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   }
+  // Room for every column without scrolling: the main window takes the size
+  // its pages ask for.
+  list->setMinimumWidth(listWidth(list, plume, QStringLiteral("\u00b5g/L")));
   return frame;
+}
+
+QSize CPropResults::sizeHint() const {
+  // Each list asks for the rows of a common project, seven, rather than a
+  // scroll area's default height, so that the window fits a small screen.
+  QSize hint = PropPage::sizeHint();
+  for (const QTreeView* list : {plumeList_, afList_}) {
+    const int rows = list->header()->sizeHint().height() + 7 * (list->fontMetrics().height() + 4) +
+                     2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    hint.rheight() -= std::max(0, list->sizeHint().height() - rows);
+  }
+  return hint;
 }
 
 int CPropResults::ShowProject(Project* project) {
@@ -393,7 +445,7 @@ void CPropResults::ApplyVerdictBasis() {
 bool CPropResults::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize) {
     for (QTreeView* list : {plumeList_, afList_})
-      if (list && watched == list->viewport()) fitColumns(list);
+      if (list && watched == list->viewport()) fitColumns(list, list == plumeList_, concentrationUnit());
   }
   return PropPage::eventFilter(watched, event);
 }
@@ -413,7 +465,7 @@ void CPropResults::RefreshResults() {
   if (!project_) return;
   const int columns = afModel_->columnCount();
   afModel_->setConcentrationColumns(concentrationUnit());
-  if (afModel_->columnCount() != columns) fitColumns(afList_);
+  if (afModel_->columnCount() != columns) fitColumns(afList_, false, concentrationUnit());
   afModel_->setClassNeedsExact(verdictBasis_ != VerdictBasis::Screening);
   if (host_) host_->CommitPageEdits();
   virelo_FreeResults(project_);
@@ -442,6 +494,7 @@ void CPropResults::RefreshResults() {
         row.first = r.plumeLength;
         row.second = r.plumeLengthRatio;
         row.cls = ClassifyPlumeLength(r.plumeLengthRatio, plumeRange_);
+        row.screeningClass = row.cls;
       }
       plumeRows.push_back(std::move(row));
     }
@@ -456,6 +509,7 @@ void CPropResults::RefreshResults() {
         row.first = r.attenuationFactor;
         row.second = r.sourceRatio;
         row.cls = ClassifyAttenuationFactor(r.sourceRatio, afRange_);
+        row.screeningClass = row.cls;
         FillScreeningConcentrations(c, r, verdictBasis_, &row);
       }
       afRows.push_back(std::move(row));
@@ -464,7 +518,11 @@ void CPropResults::RefreshResults() {
   if (plumeButton_)
     plumeButton_->setEnabled(std::any_of(afRows.begin(), afRows.end(),
                                          [](const ResultListModel::Row& row) { return row.hasValues; }));
-  MarkChainWarnings(*project_, afRange_, afRows);
+  // The verdicts of the rows with chain or wells evidence; the others keep
+  // the class under the basis.
+  const VerdictOptions options{plumeRange_, afRange_, verdictBasis_};
+  MarkVerdicts(*project_, true, options, concentrationUnit(), plumeRows);
+  MarkVerdicts(*project_, false, options, concentrationUnit(), afRows);
   MarkLambdaIntervals(*project_, true, plumeRange_, plumeRows);
   MarkLambdaIntervals(*project_, false, afRange_, afRows);
   plumeModel_->setRows(std::move(plumeRows));
@@ -675,4 +733,7 @@ void CPropResults::updateProbabilities() {
       return record->Probabilities(project_->results[resultIndex].contaminantIndex, plume);
     });
   }
+  // The column came or went: the names take the room it leaves.
+  for (QTreeView* list : {plumeList_, afList_})
+    if (list) fitColumns(list, list == plumeList_, concentrationUnit());
 }

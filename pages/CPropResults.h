@@ -26,6 +26,7 @@ class CPropResults : public PropPage {
 
   explicit CPropResults(PageHost* host, QWidget* parent = nullptr);
   int ShowProject(Project* project) override;
+  QSize sizeHint() const override;
   // Commits pending page edits, recalculates every result and refills both
   // lists.
   void RefreshResults();

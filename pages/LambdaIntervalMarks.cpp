@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/LambdaIntervalMarks.h"
 
+#include <utility>
+
 #include "engine/extras.h"
 #include "engine/lambdainterval.h"
 
@@ -21,11 +23,11 @@ void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange ran
     const LambdaIntervalClasses classes =
         ClassesOverLambdaInterval(project.aquifer, c, *interval, plume, range);
     const QString sentence = QString::fromStdString(LambdaIntervalSentence(classes, interval->level));
-    // The part after the verdict is what the row's own class column lacks;
-    // in front of the name, where a narrow column does not cut it off.
-    row.name = QStringLiteral("[\u03bb: %1] ")
-                   .arg(sentence.section(QStringLiteral("; "), 1).section(QStringLiteral(" over"), 0, 0)) +
-               row.name;
-    row.lambdaTip = QStringLiteral("Decay constant from the site's wells: %1").arg(sentence);
+    // A badge painted in the classes at the interval's ends, better first.
+    AssessmentClass better = classes.atLow, worse = classes.atHigh;
+    if (better < worse) std::swap(better, worse);
+    row.badges.push_back({QStringLiteral("\u03bb"),
+                          QStringLiteral("Decay constant from the site's wells: %1").arg(sentence), better,
+                          worse});
   }
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// Marks the results rows whose decay constant came from the site's wells with
-// the classes at the ends of the fit's interval of lambda.
+// Gives the results rows whose decay constant came from the site's wells a
+// badge with the classes at the ends of the fit's interval of lambda.
 #pragma once
 
 #include <vector>

@@ -13,7 +13,6 @@
 
 #include "engine/verdict.h"
 #include "resources/result_pictures.h"
-#include "resources/straddle_mark.h"
 
 namespace {
 
@@ -58,8 +57,12 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int ResultListModel::probabilityColumn() const {
+int ResultListModel::marksColumn() const {
   return concentrationColumns_ ? kTargetColumn + 1 : kMarginColumn + 1;
+}
+
+int ResultListModel::probabilityColumn() const {
+  return marksColumn() + 1;
 }
 
 void ResultListModel::setProbabilitySource(std::function<QString(int resultIndex)> source) {
@@ -121,19 +124,44 @@ bool ResultListModel::fragile(int row) const {
   return margin(row).factor <= kFragileFactor;
 }
 
+std::vector<ResultListModel::Badge> ResultListModel::badges(int row) const {
+  if (row < 0 || row >= size()) return {};
+  const Row& r = withExact(row);
+  std::vector<Badge> all = r.badges;
+  if (r.straddles) all.push_back({QStringLiteral("\u00b1CA"), r.straddleTip});
+  return all;
+}
+
+QString ResultListModel::rowTip(const Row& r) const {
+  QStringList parts;
+  if (!r.verdictTip.isEmpty()) parts << r.verdictTip;
+  for (const Badge& badge : r.badges) parts << badge.tip;
+  if (r.straddles) parts << r.straddleTip;
+  if (!r.exactTip.isEmpty()) parts << r.exactTip;
+  return parts.join(QStringLiteral("\n\n"));
+}
+
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
-  // Only the tooltips, the mark beside "C0/C", the exact concentrations and
-  // (under a basis that needs it) the class need the exact solution.
+  // Only the tooltips, the mark beside "C0/C", the exact concentrations, the
+  // straddle badge and (under a basis that needs it) the class need the
+  // exact solution.
+  const bool marks = index.column() == marksColumn();
   const bool needsExact =
       (role == Qt::ToolTipRole && index.column() != kMarginColumn) ||
-      (role == Qt::DecorationRole && index.column() == 2) || index.column() == kReceptorExactColumn ||
-      index.column() == kTargetColumn ||
+      (role == Qt::DecorationRole && index.column() == 2) ||
+      (concentrationColumns_ && (index.column() == kReceptorExactColumn || index.column() == kTargetColumn ||
+                                 (marks && role != Qt::TextAlignmentRole))) ||
       (classNeedsExact_ && ((role == Qt::DecorationRole && index.column() == 0) || role == ClassRole));
   const Row& r = needsExact ? withExact(index.row()) : rows_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole: {
       if (index.column() == 0) return r.name;
+      if (marks) {
+        QStringList texts;
+        for (const Badge& badge : badges(index.row())) texts << badge.text;
+        return texts.join(QLatin1Char(' '));
+      }
       if (index.column() == probabilityColumn())
         return r.hasValues && probabilitySource_ ? probabilitySource_(r.resultIndex) : QString();
       if (index.column() == kMarginColumn) {
@@ -159,18 +187,15 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       if (index.column() == 0) return resultIcon(r.cls);
       if (index.column() == kMarginColumn && r.hasValues && fragile(index.row())) return fragileIcon();
       if (index.column() == 2 && r.hasValues && exactMarkColumn_) return exactMarkIcon(r.exactMark);
-      if (index.column() == kReceptorExactColumn && r.hasValues) return straddleMarkIcon(r.straddles);
       return {};
     case Qt::ToolTipRole:
+      if (marks) {
+        QStringList tips;
+        for (const Badge& badge : badges(index.row())) tips << badge.tip;
+        return tips.isEmpty() ? QVariant() : QVariant(tips.join(QStringLiteral("\n\n")));
+      }
       if (index.column() != kMarginColumn) {
-        QString tip =
-            r.straddles && index.column() >= kReceptorColumn
-                ? (r.exactTip.isEmpty() ? r.straddleTip : r.straddleTip + QStringLiteral("\n\n") + r.exactTip)
-                : r.exactTip;
-        if (!r.chainTip.isEmpty())
-          tip = tip.isEmpty() ? r.chainTip : r.chainTip + QStringLiteral("\n\n") + tip;
-        if (!r.lambdaTip.isEmpty())
-          tip = tip.isEmpty() ? r.lambdaTip : r.lambdaTip + QStringLiteral("\n\n") + tip;
+        const QString tip = rowTip(r);
         return tip.isEmpty() ? QVariant() : QVariant(tip);
       }
       if (!r.hasValues) return {};
@@ -187,6 +212,21 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case ResultIndexRole: return r.resultIndex;
     case ClassRole: return static_cast<int>(r.cls);
+    case BadgesRole:
+    case BadgeTipsRole:
+    case BadgeClassesRole: {
+      if (!marks) return {};
+      QStringList texts, tips;
+      QVariantList classes;
+      for (const Badge& badge : badges(index.row())) {
+        texts << badge.text;
+        tips << badge.tip;
+        classes << static_cast<int>(badge.cls) << static_cast<int>(badge.secondCls);
+      }
+      if (role == BadgesRole) return texts;
+      if (role == BadgeTipsRole) return tips;
+      return classes;
+    }
     default: return {};
   }
 }
@@ -194,9 +234,15 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   if (role == Qt::DisplayRole && section == probabilityColumn()) return QStringLiteral("P(G / Y / R)");
+  if (role == Qt::DisplayRole && section == marksColumn()) return QStringLiteral("Marks");
+  if (role == Qt::ToolTipRole && section == marksColumn())
+    return QStringLiteral(
+        "What else bears on the verdict: its decay chain (chain), the site's wells (wells), a model "
+        "beneath the wells (under), a decay constant from the wells (\u03bb), models on both sides of CA "
+        "(\u00b1CA). Rest the mouse on a mark to read it.");
   if (role == Qt::ToolTipRole && section == probabilityColumn())
     return QStringLiteral("The probability of each class from the last uncertainty run");
-  if (section >= kReceptorColumn) {
+  if (section >= kReceptorColumn && section <= kTargetColumn) {
     static const char* const kHeaders[] = {"C(x) [%1]", "C(x) exact [%1]", "Target C [%1]"};
     static const char* const kTips[] = {
         "Concentration the screening model predicts at the receptor: C0 \u00b7 C(x)/C0",

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // One list of the results page: a contaminant name and two values per row,
-// with the row's assessment class as its icon and the index of its result
-// as its item data. Values are kept as numbers and formatted when a row is
+// with the row's verdict as its traffic light and the index of its result as
+// its item data. Values are kept as numbers and formatted when a row is
 // drawn, and the exact-solution mark and the margin of a row are worked out
 // only when the row is drawn or asked for, so that long lists refill quickly.
+// Whatever else bears on the verdict (its decay chain, the site's wells, a
+// decay constant from the wells, models on both sides of CA) stands in a
+// column of small badges, each with its sentence as tooltip.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -21,33 +24,64 @@
 class ResultListModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  enum Role { ResultIndexRole = Qt::UserRole, ClassRole, FragileRole };
+  // ClassRole: the verdict, which the traffic light shows. BadgesRole,
+  // BadgeTipsRole and BadgeClassesRole: the badges of a row's marks column
+  // (texts, sentences, and the classes they are painted in as ints, two
+  // per badge, Problems for none).
+  enum Role {
+    ResultIndexRole = Qt::UserRole,
+    ClassRole,
+    FragileRole,
+    BadgesRole,
+    BadgeTipsRole,
+    BadgeClassesRole
+  };
   // The fourth column, "Margin": the smallest factor by which one input
   // would change the row's class, marked where that is within a factor of
   // 2 (a fragile verdict).
   static constexpr int kMarginColumn = 3;
+  // The column of badges, "Marks": after the concentration columns where
+  // the list has them, else after "Margin".
+  int marksColumn() const;
   // The last column, "P(G / Y / R)", once an uncertainty run exists: the
-  // probability of each class of a row's result. It follows the
-  // concentration columns where the list has them.
+  // probability of each class of a row's result. It follows the marks.
   int probabilityColumn() const;
+  // A mark beside the verdict: a short text in a pill painted in the
+  // class it gives (two classes: split in two; none: grey), and the whole
+  // sentence for its tooltip.
+  struct Badge {
+    QString text;
+    QString tip;
+    AssessmentClass cls = AssessmentClass::Problems;
+    AssessmentClass secondCls = AssessmentClass::Problems;
+  };
   struct Row {
     QString name;
     double first = 0.0;      // "d" or "AF"
     double second = 0.0;     // "d/x" or "C0/C"
     bool hasValues = false;  // false: both value columns stay empty
+    // The verdict: the traffic light. Without chain or wells evidence, the
+    // class under the verdict basis (the plume-length class).
     AssessmentClass cls = AssessmentClass::Problems;
+    // The screening class (the plume-length class), what the verdict is
+    // measured against.
+    AssessmentClass screeningClass = AssessmentClass::Problems;
+    // Set where the verdict with its chain and wells evidence was given when
+    // the rows were made: the exact source leaves `cls` as it is.
+    bool verdictKnown = false;
+    unsigned reasons = 0;  // VerdictReason bits: what made the verdict worse
+    // The verdict in words, first in the row's tooltip, where it is not the
+    // screening class.
+    QString verdictTip;
+    // The chain, wells, underprediction and lambda-interval marks, in that
+    // order; the straddle mark follows them once the exact solution is known.
+    std::vector<Badge> badges;
     int resultIndex = -1;
     // Where the exact solution disagrees: a mark beside the "C0/C" value and
     // a tooltip over the row with both values. Filled by the exact source
     // the first time the row is drawn or read.
     ExactMark exactMark = ExactMark::None;
     QString exactTip;
-    // Where the contaminant fares worse in a decay chain: its part of the
-    // tooltip, before the exact solution's.
-    QString chainTip;
-    // Where the decay constant came from the site's wells: the classes at the
-    // ends of its interval, first in the tooltip.
-    QString lambdaTip;
     // Attenuation-factor rows: the concentration each model predicts at the
     // receptor and the remedial target under the verdict basis (NaN until
     // known), and the mark of a row whose two models fall on opposite sides
@@ -91,6 +125,9 @@ class ResultListModel : public QAbstractTableModel {
   bool exactKnown(int row) const { return row >= 0 && row < size() && exactKnown_[static_cast<size_t>(row)]; }
   // Whether the verdict of a row is fragile (false for rows with problems).
   bool fragile(int row) const;
+  // The badges of a row: its own and, once its exact solution is there, the
+  // straddle mark.
+  std::vector<Badge> badges(int row) const;
   // Keeps room for the exact-solution mark before every "C0/C" value, so
   // that marked and unmarked values stay aligned.
   void setExactMarkColumn(bool on) { exactMarkColumn_ = on; }
@@ -118,6 +155,8 @@ class ResultListModel : public QAbstractTableModel {
     QString nearest;      // "Kf ×0.82, x ×1.2": the fragile inputs
   };
   const Margin& margin(int row) const;
+  // The row's whole story for its tooltip.
+  QString rowTip(const Row& r) const;
   // The row with its exact-solution mark filled in.
   const Row& withExact(int row) const;
 

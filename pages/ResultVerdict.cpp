@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ResultVerdict.h"
 
+#include "engine/evidence.h"
 #include "engine/verdict.h"
+#include "pages/VerdictMarks.h"
 
 namespace {
 
@@ -26,7 +28,13 @@ void FillVerdict(const Contaminant& contaminant, const ContaminantResult& result
   row->target = TargetConcentration(contaminant, result, basis);
   // The light follows the basis; without an exact value an exact verdict
   // cannot be given, and the row says so rather than keep a screening Green.
-  if (basis != VerdictBasis::Screening) row->cls = VerdictClass(result, range, basis);
+  // A verdict given with the chain and the wells already holds the basis.
+  if (basis != VerdictBasis::Screening && !row->verdictKnown) {
+    row->cls = VerdictClass(result, range, basis);
+    const bool worse = row->cls != AssessmentClass::Problems && row->cls < row->screeningClass;
+    row->reasons = worse ? kReasonExact : 0u;
+    row->verdictTip = VerdictSentence(row->cls, row->screeningClass, row->reasons, false, basis);
+  }
   row->straddles = StraddlesAcceptable(contaminant, result);
   if (row->straddles)
     row->straddleTip = QStringLiteral(

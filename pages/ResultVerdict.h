@@ -19,8 +19,9 @@ void FillScreeningConcentrations(const Contaminant& contaminant, const Contamina
                                  VerdictBasis basis, ResultListModel::Row* row);
 
 // The rest, once the row's exact solution is there: the exact receptor
-// concentration, the target and the class under the basis, and the straddle
-// mark with its tooltip (concentrations in `unit`).
+// concentration, the target and, unless the row's verdict is known already,
+// the class under the basis with its reason, and the straddle mark with its
+// tooltip (concentrations in `unit`).
 void FillVerdict(const Contaminant& contaminant, const ContaminantResult& result, AssessmentRange range,
                  VerdictBasis basis, const QString& unit, ResultListModel::Row* row);
 

@@ -186,16 +186,20 @@ TEST_F(CliTest, WorkedExampleAsTable) {
   EXPECT_NE(run.out.find("Project: Worked example\n"), std::string::npos);
   EXPECT_NE(run.out.find("0,3  < ... < 2,0"), std::string::npos);
   // d "%.2f", d/x "%.7f"; AF and C0/C "%.7f", C0/C in exponent form below 1e-7 only.
-  EXPECT_NE(run.out.find("Benzene      Green     18.42             0.1842068\n"), std::string::npos)
+  // The verdict follows; nothing made it worse than the class, so no "Why".
+  EXPECT_NE(run.out.find("Benzene      Green     18.42             0.1842068         Green\n"),
+            std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find("Benzene      Green     279849.3986038    0.0003573\n"), std::string::npos)
+  EXPECT_NE(run.out.find("Benzene      Green     279849.3986038    0.0003573         Green\n"),
+            std::string::npos)
       << run.out;
   EXPECT_LT(run.out.find("Plume length\n"), run.out.find("Attenuation factor\n"));
   // The legend states the rule the classification applies to C0 / C.
   EXPECT_NE(run.out.find("Green C0 <= 0.3 C, Yellow 0.3 C < C0 <= 2.0 C, Red C0 > 2.0 C\n"),
             std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find("AF                C0/C\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("AF                C0/C              Verdict   Why\n"), std::string::npos)
+      << run.out;
 }
 
 TEST_F(CliTest, WorkedExampleAsCsv) {
@@ -205,16 +209,19 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
             "name,assessment,class,plumeLength,plumeLengthRatio,relativeConcentration,attenuationFactor,"
             "receptorConcentration,acceptableSourceConcentration,sourceRatio,problems,"
             "exactRelativeConcentration,exactSourceRatio,exactClass,"
-            "receptorConcentrationExact,targetConcentration,verdictBasis,verdict\n");
+            "receptorConcentrationExact,targetConcentration,verdictBasis,verdict,"
+            "chainClass,chainValue,wellsClass,wellsConcentration,reasons\n");
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
-  ASSERT_EQ(rows[0].size(), 18u);
+  ASSERT_EQ(rows[0].size(), 23u);
   EXPECT_EQ(rows[0][0], "Benzene");
   EXPECT_EQ(rows[0][1], "PL");
   EXPECT_EQ(rows[0][2], "Green");
   EXPECT_NEAR(std::stod(rows[0][3]), 18.4207, 1e-4);
   EXPECT_NEAR(std::stod(rows[0][4]), 0.184207, 1e-6);
-  for (int k = 5; k <= 17; ++k) EXPECT_EQ(rows[0][k], "") << k;  // the other assessment's columns
+  for (int k = 5; k <= 16; ++k) EXPECT_EQ(rows[0][k], "") << k;   // the other assessment's columns
+  EXPECT_EQ(rows[0][17], "Green");                                // the verdict, without a basis
+  for (int k = 18; k <= 22; ++k) EXPECT_EQ(rows[0][k], "") << k;  // no chain, no wells, no reason
 
   EXPECT_EQ(rows[1][1], "AF");
   EXPECT_EQ(rows[1][2], "Green");
@@ -236,6 +243,7 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_EQ(rows[1][15], rows[1][8]);
   EXPECT_EQ(rows[1][16], "screening");
   EXPECT_EQ(rows[1][17], "Green");
+  for (int k = 18; k <= 22; ++k) EXPECT_EQ(rows[1][k], "") << k;
 }
 
 // A project's saved ranges and verdict basis are used unless an option says
@@ -273,8 +281,9 @@ TEST_F(CliTest, SavedSettingsChooseRangesAndVerdict) {
   for (const std::string& file : {exact, worse}) {
     const bool isExact = file == exact;
     for (const auto& row : CsvRows(RunArgs({"assess", file, "--csv"}).out)) {
-      if (row[13].empty()) {  // no exact value: no verdict columns
-        for (int k = 14; k <= 17; ++k) EXPECT_EQ(row[k], "") << row[0] << " " << k;
+      if (row[13].empty()) {  // no exact value: no verdict columns but a PL row's verdict
+        for (int k = 14; k <= 16; ++k) EXPECT_EQ(row[k], "") << row[0] << " " << k;
+        EXPECT_EQ(row[17], row[1] == "PL" && row[2] != "Problems" ? row[2] : "") << row[0];
         continue;
       }
       ++verdicts;
@@ -365,10 +374,13 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   ASSERT_EQ(run.status, 0);
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0], (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "",
-                                               "10 20", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(rows[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "",
-                                               "580 10 20", "", "", "", "", "", "", ""}));
+  // No verdict and no evidence: every column but the problems is empty.
+  EXPECT_EQ(rows[0],
+            (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "", "10 20", "",
+                                      "",        "",   "",         "", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"Benzene", "AF", "Problems",  "", "", "", "", "",
+                                               "",        "",   "580 10 20", "", "", "", "", "",
+                                               "",        "",   "",          "", "", "", ""}));
 
   run = RunArgs({"assess", path});
   const size_t af = run.out.find("Attenuation factor\n");
@@ -392,8 +404,9 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   const auto negative = CsvRows(RunArgs({"assess", path, "--csv"}).out);
   ASSERT_EQ(negative.size(), 2u);
   EXPECT_NE(negative[0][2], "Problems");
-  EXPECT_EQ(negative[1], (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "",
-                                                   "590", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(negative[1],
+            (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590", "",
+                                      "",        "",   "",         "", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(CliTest, NothingAssessed) {

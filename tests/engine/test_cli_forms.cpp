@@ -94,8 +94,12 @@ const std::vector<std::string> kProjects = {kSource + "/examples/worked-example.
 const std::vector<std::vector<std::string>> kRanges = {{}, {"--plume-range", "2", "--af-range", "1"}};
 
 TEST(CliForms, AssessTableAndCsvAgree) {
-  int compared = 0;
-  for (const std::string& project : kProjects) {
+  int compared = 0, reasoned = 0;
+  std::vector<std::string> projects = kProjects;
+  // With a decay chain and with wells: the verdict and why.
+  projects.push_back(kSource + "/examples/dry-cleaner.vrp");
+  projects.push_back(kSource + "/examples/petrol-station.vrp");
+  for (const std::string& project : projects) {
     for (const auto& range : kRanges) {
       std::vector<std::string> args = {"assess", project};
       args.insert(args.end(), range.begin(), range.end());
@@ -132,15 +136,31 @@ TEST(CliForms, AssessTableAndCsvAgree) {
           EXPECT_EQ(t.size(), 3u);
           continue;
         }
-        ASSERT_EQ(t.size(), 5u) << c[0];
-        // d and d/x; AF and C0/C.
+        ASSERT_GE(t.size(), 6u) << c[0];
+        ASSERT_LE(t.size(), 7u) << c[0];
+        // d and d/x; AF and C0/C; the verdict.
         EXPECT_TRUE(Shows(t[3], c[1] == "PL" ? c[3] : c[6])) << t[3] << " " << c[0];
         EXPECT_TRUE(Shows(t[4], c[1] == "PL" ? c[4] : c[9])) << t[4] << " " << c[0];
+        EXPECT_EQ(t[5], c[17]) << c[0];
+        // Why: "chain Red, wells Yellow", the reasons' words with their classes.
+        std::string words;
+        if (t.size() == 7) {
+          ++reasoned;
+          std::istringstream why(t[6]);
+          for (std::string word, cls; why >> word >> cls;) {
+            if (!cls.empty() && cls.back() == ',') cls.pop_back();
+            words += (words.empty() ? "" : " ") + word;
+            if (word == "chain") EXPECT_EQ(cls, c[18]) << c[0];
+            if (word == "wells") EXPECT_EQ(cls, c[20]) << c[0];
+          }
+        }
+        EXPECT_EQ(words, c[22]) << c[0];
         ++compared;
       }
     }
   }
   EXPECT_GE(compared, 20);
+  EXPECT_GE(reasoned, 4);  // three species of the chain and MTBE's wells
 }
 
 TEST(CliForms, BreakevenTableAndCsvAgree) {

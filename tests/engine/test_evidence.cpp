@@ -219,6 +219,53 @@ TEST(OneVerdict, TheDryCleanersVinylChlorideFollowsItsChain) {
   }
 }
 
+// A petrol station whose wells lie above the model: benzene's own decline,
+// ln C = ln 11.8 - 0.01 (s - 80) (11.8 ug/L at the 80 m well), reaches the
+// receptor at 300 m with 11.8 exp(-2.2) = 1.3074 ug/L, above CA 1, while the
+// model of a 30 ug/L source arrives far below it.
+TEST(OneVerdict, ThePetrolStationsBenzeneFollowsItsWells) {
+  Loaded site(kSource + "/examples/petrol-station.vrp");
+  ASSERT_NE(site.project, nullptr);
+  const int benzene = site.Index("Benzene");
+  ASSERT_GE(benzene, 0);
+  virelo_SetContaminantValue(&site.project->contaminants[benzene], kValueC0, 30.0);
+  SiteData& data = virelo_Extras(site.project).site;
+  const struct {
+    const char* well;
+    double s;
+  } wells[] = {{"MW1", 0}, {"MW2", 25}, {"MW3", 50}, {"MW4", 80}, {"MW5", 120}};
+  for (const auto& w : wells) {
+    const double value = 11.8 * std::exp(-0.01 * (w.s - 80.0));
+    data.samples.push_back({w.well, "2024-03-12", "Benzene", value, "ug/L", false});
+  }
+  virelo_FreeResults(site.project);
+  virelo_math_CalcAll(site.project);
+  virelo_math_CalcExactAll(site.project, 1);
+  const std::vector<RowVerdict> rows = ProjectVerdicts(*site.project, VerdictOptionsOf(*site.project));
+  for (bool plumeLength : {false, true}) {
+    const RowVerdict* row = Find(rows, benzene, plumeLength);
+    ASSERT_NE(row, nullptr);
+    ASSERT_TRUE(row->wells.hasClass);
+    EXPECT_EQ(row->wells.date, "2024-03-12");
+    EXPECT_NEAR(row->wells.concentration, 11.8 * std::exp(-2.2), 1e-9);
+    EXPECT_EQ(row->wells.cls, AssessmentClass::Yellow);
+    EXPECT_EQ(row->verdict, AssessmentClass::Yellow);
+    if (!plumeLength) {
+      EXPECT_EQ(row->models.screeningClass, AssessmentClass::Green);
+      EXPECT_EQ(VerdictReasonWords(row->reasons), "wells");
+    } else {
+      // The plug-flow plume, 143 m of 300, is Yellow by itself: the wells
+      // agree and make it no worse.
+      EXPECT_EQ(row->models.screeningClass, AssessmentClass::Yellow);
+      EXPECT_EQ(row->reasons, 0u);
+    }
+    // Every well with a value on that date is compared; the far ones lie
+    // well above the model.
+    ASSERT_EQ(row->wells.wells.size(), 5u);
+    EXPECT_TRUE(row->wells.underpredicts);
+  }
+}
+
 TEST(OneVerdict, AProjectWithoutChainsOrWellsKeepsTheModelsVerdict) {
   Loaded depot(kSource + "/examples/fuel-depot.vrp");
   ASSERT_NE(depot.project, nullptr);

@@ -18,15 +18,25 @@
 #include <cmath>
 #include <numbers>
 
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QMap>
+#include <QScrollBar>
 #include <QTabBar>
+#include <QToolTip>
 
 #include "analysis/RobustnessDialog.h"
+#include "analysis/UncertaintyWindow.h"
+#include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/validation.h"
+#include "engine/verdict.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
+#include "pages/ResultBadgeDelegate.h"
 #include "pages/ResultListModel.h"
+#include "resources/result_pictures.h"
 #include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
@@ -88,6 +98,42 @@ class TestResultsPage : public QObject {
   QString cell(int side, int row, int column) { return rows(side)->index(row, column).data().toString(); }
   AssessmentClass cls(int side, int row) { return rows(side)->row(row).cls; }
   QString legend(const char* name) { return page->findChild<QLabel*>(name)->text(); }
+  int rowNamed(int side, const QString& name) {
+    for (int r = 0; r < rows(side)->size(); ++r)
+      if (cell(side, r, 0) == name) return r;
+    return -1;
+  }
+  // The lights of both lists as drawn, by "name PL" / "name AF".
+  QMap<QString, int> lights() {
+    QMap<QString, int> shown;
+    for (int side : {0, 1})
+      for (int r = 0; r < rows(side)->size(); ++r)
+        shown[cell(side, r, 0) + (side == 0 ? " PL" : " AF")] =
+            rows(side)->index(r, 0).data(ResultListModel::ClassRole).toInt();
+    return shown;
+  }
+  // Chooses the next verdict basis in its drop-down list, as a user does
+  // with the keyboard.
+  void nextBasis() {
+    auto* combo = page->findChild<QComboBox*>("verdictBasisCombo");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+  }
+  // Every row's light is the engine's verdict of its result under the
+  // page's ranges and basis, and its name the contaminant's name alone.
+  void checkLightsAreTheVerdicts(const Project& project) {
+    const QMap<QString, int> shown = lights();
+    const VerdictOptions options{page->plumeRange(), page->afRange(), page->verdictBasis()};
+    for (int side : {0, 1}) {
+      for (int r = 0; r < rows(side)->size(); ++r) {
+        const ContaminantResult& result = project.results[rows(side)->row(r).resultIndex];
+        const QString name = QString::fromLatin1(project.contaminants[result.contaminantIndex].name);
+        QCOMPARE(cell(side, r, 0), name);
+        const RowVerdict v = VerdictOfResult(project, result, side == 0, options);
+        QCOMPARE(shown.value(name + (side == 0 ? " PL" : " AF")), int(v.verdict));
+      }
+    }
+  }
   QPoint rowCentre(int side, int row) {
     QTreeView* list = page->list(side);
     return list->visualRect(rows(side)->index(row, 0)).center();
@@ -180,15 +226,22 @@ class TestResultsPage : public QObject {
     virelo_Extras(project.get()).settings.lambdaIntervals["Benzene"] = {1.0, 0.1, 10.0, 90};
     page->ShowProject(project.get());
     QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Yellow));
-    QCOMPARE(cell(0, 0, 0), QString::fromUtf8("[\u03bb: Green to Red] Benzene"));
-    QCOMPARE(
-        rows(0)->index(0, 0).data(Qt::ToolTipRole).toString(),
-        QString::fromUtf8(
-            "Decay constant from the site's wells: Yellow; Green to Red over the 90 % interval of \u03bb"));
+    QCOMPARE(cell(0, 0, 0), QString("Benzene"));
+    const int marks = rows(0)->marksColumn();
+    QCOMPARE(rows(0)->index(0, marks).data(ResultListModel::BadgesRole).toStringList(),
+             QStringList({QString::fromUtf8("\u03bb")}));
+    // Painted in the classes at the interval's ends, better first.
+    QCOMPARE(rows(0)->index(0, marks).data(ResultListModel::BadgeClassesRole).toList(),
+             QVariantList({int(AssessmentClass::Green), int(AssessmentClass::Red)}));
+    const QString sentence = QString::fromUtf8(
+        "Decay constant from the site's wells: Yellow; Green to Red over the 90 % interval of \u03bb");
+    QCOMPARE(rows(0)->index(0, marks).data(Qt::ToolTipRole).toString(), sentence);
+    QCOMPARE(rows(0)->index(0, 0).data(Qt::ToolTipRole).toString(), sentence);
     page->ShowProject(nullptr);
     virelo_SetLambda(&c, kLambdaUser, 1.5);
     page->ShowProject(project.get());
     QCOMPARE(cell(0, 0, 0), QString("Benzene"));
+    QCOMPARE(cell(0, 0, marks), QString());
   }
 
   void valueFormats() {
@@ -556,7 +609,8 @@ class TestResultsPage : public QObject {
         const QIcon icon = af->index(row, 2).data(Qt::DecorationRole).value<QIcon>();
         shown.push_back(icon.cacheKey() != exactMarkIcon(ExactMark::None).cacheKey());
       } else {
-        shown.push_back(!af->index(row, 1).data(Qt::ToolTipRole).toString().isEmpty());
+        // The tooltip may also tell of models on both sides of CA.
+        shown.push_back(af->index(row, 1).data(Qt::ToolTipRole).toString().contains("\nExact solution: "));
       }
     }
     virelo_math_CalcExactAll(project.get(), 1);
@@ -661,6 +715,222 @@ class TestResultsPage : public QObject {
     darkBars.sort();
     QCOMPARE(darkBars, marked);
     QVERIFY(!otherBarDark);
+  }
+
+  // The dry cleaner: vinyl chloride alone is Green, its chain brings it
+  // above CA at the receptor. The light is Red under every basis, the name
+  // stays the name, and the chain's badge says which chain and why.
+  void dryCleanerLightFollowsTheChain() {
+    ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp", "rb"));
+    QVERIFY(project);
+    page->ShowProject(project.get());
+    ResultListModel* af = rows(CPropResults::AttenuationFactorSide);
+    const int vc = rowNamed(1, "Vinyl chloride");
+    QVERIFY(vc >= 0);
+    QCOMPARE(int(af->row(vc).screeningClass), int(AssessmentClass::Green));
+    QCOMPARE(af->index(vc, 0).data(ResultListModel::ClassRole).toInt(), int(AssessmentClass::Red));
+    QCOMPARE(af->index(vc, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey(),
+             resultIcon(AssessmentClass::Red).cacheKey());
+
+    const int marks = af->marksColumn();
+    QCOMPARE(af->headerData(marks, Qt::Horizontal).toString(), QString("Marks"));
+    const QStringList badges = af->index(vc, marks).data(ResultListModel::BadgesRole).toStringList();
+    QVERIFY2(badges.contains("chain"), qPrintable(badges.join(',')));
+    const QString chainTip =
+        af->index(vc, marks).data(ResultListModel::BadgeTipsRole).toStringList().at(badges.indexOf("chain"));
+    QVERIFY2(
+        chainTip.startsWith(QString::fromUtf8("Decay chain Tetrachloroethene (PCE) \u2192 Trichloroethene "
+                                              "(TCE) \u2192 cis-1,2-Dichloroethene \u2192 Vinyl chloride "
+                                              "\u2192 Ethene: Red. C(x) = ")),
+        qPrintable(chainTip));
+    QVERIFY2(chainTip.contains("at the receptor by the screening model, CA = 0.5000"), qPrintable(chainTip));
+    // The row's tooltip tells the whole story, verdict first.
+    const QString rowTip = af->index(vc, 1).data(Qt::ToolTipRole).toString();
+    QVERIFY2(rowTip.startsWith(
+                 "Verdict: Red. The screening model alone gives Green; the decay chain made it worse.\n\n" +
+                 chainTip),
+             qPrintable(rowTip));
+
+    // Resting the mouse on the pill shows its own sentence.
+    QTreeView* list = page->list(CPropResults::AttenuationFactorSide);
+    list->scrollTo(af->index(vc, marks));
+    const QRect cellRect = list->visualRect(af->index(vc, marks));
+    const std::vector<QRect> pills = ResultBadgeDelegate::pillRects(cellRect, list->fontMetrics(), badges);
+    const QPoint at = pills.at(size_t(badges.indexOf("chain"))).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), chainTip);
+    QToolTip::hideText();
+
+    // Under each basis, chosen in its list, every light is its row's verdict.
+    checkLightsAreTheVerdicts(*project);
+    for (int basis = 1; basis < kVerdictBasisCount; ++basis) {
+      nextBasis();
+      QCOMPARE(int(page->verdictBasis()), basis);
+      QCOMPARE(af->index(vc, 0).data(ResultListModel::ClassRole).toInt(), int(AssessmentClass::Red));
+      checkLightsAreTheVerdicts(*project);
+      const QString tip = af->index(vc, marks).data(Qt::ToolTipRole).toString();
+      QVERIFY2(tip.contains(basis == 1 ? "by the exact solution" : "by the worse of the two models"),
+               qPrintable(tip));
+    }
+
+    // Without the chain, the lights are the classes again, without marks.
+    virelo_Extras(project.get()).chains.clear();
+    page->RefreshResults();
+    QCOMPARE(
+        af->index(vc, 0).data(ResultListModel::ClassRole).toInt(),
+        int(VerdictClass(project->results[af->row(vc).resultIndex], page->afRange(), page->verdictBasis())));
+    for (int r = 0; r < af->size(); ++r)
+      QVERIFY(!af->index(r, marks).data(ResultListModel::BadgesRole).toStringList().contains("chain"));
+    checkLightsAreTheVerdicts(*project);
+  }
+
+  // The petrol station: MTBE's wells decline more slowly than the model, so
+  // that their fit puts it above CA at the receptor and two wells hold more
+  // than twice the model. MTBE's lights follow the wells in both lists (the
+  // attenuation factor alone is Green), and both marks say why; the other
+  // contaminants' wells mark them without changing a light.
+  void petrolStationLightsFollowTheWells() {
+    ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
+    QVERIFY(project);
+    page->ShowProject(project.get());
+    for (int side : {0, 1}) {
+      ResultListModel* model = rows(side);
+      const int mtbe = rowNamed(side, "MTBE");
+      QVERIFY(mtbe >= 0);
+      QCOMPARE(model->index(mtbe, 0).data(ResultListModel::ClassRole).toInt(), int(AssessmentClass::Yellow));
+      const QModelIndex marks = model->index(mtbe, model->marksColumn());
+      const QStringList badges = marks.data(ResultListModel::BadgesRole).toStringList();
+      QVERIFY2(badges.contains("wells") && badges.contains("under"), qPrintable(badges.join(',')));
+      const QStringList tips = marks.data(ResultListModel::BadgeTipsRole).toStringList();
+      const QString wells = tips.at(badges.indexOf("wells"));
+      QVERIFY2(
+          wells.startsWith("The site's wells, distance fit of 2023-12-12 (slope -0.012 per m): "
+                           "extrapolated to the receptor, C(x) = exp(a + m x) = 19.72 \u00b5g/L against "
+                           "CA = 15.00 \u00b5g/L: Yellow; Yellow to Red over the slope's 90 % interval."),
+          qPrintable(wells));
+      QCOMPARE(marks.data(ResultListModel::BadgeClassesRole).toList().at(2 * badges.indexOf("wells")).toInt(),
+               int(AssessmentClass::Yellow));
+      const QString under = tips.at(badges.indexOf("under"));
+      // Under the screening basis MW3 too: 335 against 135.3 (2.48).
+      QVERIFY2(under.startsWith(
+                   "The model underpredicts the wells: MW3 (s = 50.00 m, y = -2.00 m): measured "
+                   "335.0 \u00b5g/L, screening model 135.3 \u00b5g/L, exact solution 184.9 \u00b5g/L, "
+                   "2.5 times the model; MW4 (s = 80.00 m, y = 3.00 m): measured 254.0 \u00b5g/L, "
+                   "screening model 48.82 \u00b5g/L"),
+               qPrintable(under));
+      QVERIFY2(under.contains("; MW5 (s = 120.00 m") && under.endsWith("than 2 times the screening model."),
+               qPrintable(under));
+      const int benzene = rowNamed(side, "Benzene");
+      QVERIFY(model->index(benzene, model->marksColumn())
+                  .data(ResultListModel::BadgesRole)
+                  .toStringList()
+                  .contains("wells"));
+    }
+    ResultListModel* af = rows(CPropResults::AttenuationFactorSide);
+    const int mtbe = rowNamed(1, "MTBE");
+    QCOMPARE(int(af->row(mtbe).screeningClass), int(AssessmentClass::Green));
+    QVERIFY2(
+        af->index(mtbe, 0)
+            .data(Qt::ToolTipRole)
+            .toString()
+            .startsWith(
+                "Verdict: Yellow. The screening model alone gives Green; the site's wells made it worse."),
+        qPrintable(af->index(mtbe, 0).data(Qt::ToolTipRole).toString()));
+    QVERIFY(rows(0)->index(rowNamed(0, "MTBE"), 0).data(Qt::ToolTipRole).toString().isEmpty() ||
+            !rows(0)->index(rowNamed(0, "MTBE"), 0).data(Qt::ToolTipRole).toString().startsWith("Verdict: "));
+    checkLightsAreTheVerdicts(*project);
+    for (int basis = 1; basis < kVerdictBasisCount; ++basis) {
+      nextBasis();
+      checkLightsAreTheVerdicts(*project);
+    }
+  }
+
+  // The fuel depot has neither chains nor site data: under every basis each
+  // light is the class under that basis, as before, and no row has a
+  // verdict sentence or a chain or wells mark.
+  void fuelDepotLightsAreTheClassesUnderTheBasis() {
+    ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/fuel-depot.vrp", "rb"));
+    QVERIFY(project);
+    page->ShowProject(project.get());
+    for (int basis = 0; basis < kVerdictBasisCount; ++basis) {
+      if (basis > 0) nextBasis();
+      QCOMPARE(int(page->verdictBasis()), basis);
+      const QMap<QString, int> shown = lights();
+      for (int side : {0, 1}) {
+        ResultListModel* model = rows(side);
+        QVERIFY(model->size() > 0);
+        for (int r = 0; r < model->size(); ++r) {
+          const ContaminantResult& result = project->results[model->row(r).resultIndex];
+          const QString name = QString::fromLatin1(project->contaminants[result.contaminantIndex].name);
+          QCOMPARE(cell(side, r, 0), name);
+          const bool problems =
+              side == 0 ? HasPlumeLengthProblems(result) : HasAttenuationFactorProblems(result);
+          const AssessmentClass expected =
+              problems    ? AssessmentClass::Problems
+              : side == 0 ? ClassifyPlumeLength(result.plumeLengthRatio, page->plumeRange())
+                          : VerdictClass(result, page->afRange(), page->verdictBasis());
+          QCOMPARE(shown.value(name + (side == 0 ? " PL" : " AF")), int(expected));
+          const QStringList badges =
+              model->index(r, model->marksColumn()).data(ResultListModel::BadgesRole).toStringList();
+          QVERIFY(!badges.contains("chain") && !badges.contains("wells") && !badges.contains("under"));
+          const QString tip = model->index(r, 1).data(Qt::ToolTipRole).toString();
+          // Only the exact solution can make a verdict worse here.
+          QCOMPARE(tip.startsWith("Verdict: "), int(expected) < int(model->row(r).screeningClass));
+          if (tip.startsWith("Verdict: ")) QVERIFY2(tip.contains("the exact solution"), qPrintable(tip));
+        }
+      }
+    }
+  }
+
+  // At the window's own size (it cannot be resized) every column of both
+  // lists shows its header and its values in full, the probabilities of an
+  // uncertainty run too, without scrolling sideways.
+  void everyColumnReadableAtTheWindowSize() {
+    page.reset();
+    platform.reset();
+    ShellSession session;
+    auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp"));
+    MainDialog* w = window.get();
+    QTabBar* tabs = w->pageTabs->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    CPropResults* results = w->pageTabs->resultsPage;
+    bool ran = false;
+    session.platform.dialogHandler = [&](QDialog* dialog) {
+      auto* uncertainty = qobject_cast<UncertaintyWindow*>(dialog);
+      if (!uncertainty) return int(QDialog::Rejected);
+      uncertainty->AddDistribution({UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}});
+      QTest::mouseClick(uncertainty->runButton(), Qt::LeftButton);
+      ran = QTest::qWaitFor([&] { return uncertainty->lastRun() != nullptr; }, 20000);
+      return int(QDialog::Rejected);
+    };
+    QTest::mouseClick(child<QPushButton>(w, "uncertaintyButton"), Qt::LeftButton);
+    QVERIFY(ran);
+    QTest::qWait(20);
+    for (int side : {0, 1}) {
+      QTreeView* list = results->list(side);
+      ResultListModel* model = results->listModel(side);
+      QVERIFY(model->hasProbabilityColumn());
+      QVERIFY(model->size() > 0);
+      QHeaderView* header = list->header();
+      int total = 0;
+      for (int c = 0; c < model->columnCount(); ++c) {
+        const int width = header->sectionSize(c);
+        total += width;
+        const QString title = model->headerData(c, Qt::Horizontal).toString();
+        QVERIFY2(header->sectionSizeHint(c) <= width, qPrintable(QStringLiteral("%1: header needs %2, has %3")
+                                                                     .arg(title)
+                                                                     .arg(header->sectionSizeHint(c))
+                                                                     .arg(width)));
+        const int content = static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(c);
+        QVERIFY2(
+            content <= width,
+            qPrintable(QStringLiteral("%1: values need %2, have %3").arg(title).arg(content).arg(width)));
+      }
+      QVERIFY2(total <= list->viewport()->width(),
+               qPrintable(QStringLiteral("%1 of %2").arg(total).arg(list->viewport()->width())));
+      QVERIFY(!list->horizontalScrollBar()->isVisible());
+    }
   }
 
   void noProjectLeavesTheListsEmpty() {

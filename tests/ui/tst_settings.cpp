@@ -188,10 +188,15 @@ void TestSettings::resultsPageShowsTheVerdictInConcentrations() {
   // Both rows are the same class on screening, the first straddles CA.
   QVERIFY(rows->row(0).straddles);
   QVERIFY(!rows->row(1).straddles);
-  QVERIFY(!rows->index(0, ResultListModel::kReceptorExactColumn).data(Qt::DecorationRole).isNull());
-  const QString tip = rows->index(0, ResultListModel::kReceptorExactColumn).data(Qt::ToolTipRole).toString();
+  // The straddle mark is a badge in the marks column.
+  const QModelIndex marks0 = rows->index(0, rows->marksColumn());
+  QCOMPARE(marks0.data(ResultListModel::BadgesRole).toStringList(), QStringList({"\u00b1CA"}));
+  QVERIFY(rows->index(1, rows->marksColumn()).data(ResultListModel::BadgesRole).toStringList().isEmpty());
+  const QString tip = marks0.data(Qt::ToolTipRole).toString();
   QVERIFY2(tip.startsWith("Straddles CA: the screening model predicts ") && tip.contains("CA is 1.000 mg/L"),
            qPrintable(tip));
+  QVERIFY(
+      rows->index(0, ResultListModel::kReceptorExactColumn).data(Qt::ToolTipRole).toString().contains(tip));
   QCOMPARE(int(rows->row(1).cls), int(AssessmentClass::Green));
   QCOMPARE(project->modified, 0);
 
@@ -203,6 +208,12 @@ void TestSettings::resultsPageShowsTheVerdictInConcentrations() {
   QCOMPARE(rows->index(1, 0).data(ResultListModel::ClassRole).toInt(), int(AssessmentClass::Yellow));
   QVERIFY(near(number(1, ResultListModel::kTargetColumn), 1.0 / exact));
   QVERIFY(rows->index(1, 0).data(Qt::ToolTipRole).toString().contains("The verdict is that of the worse"));
+  QVERIFY(rows->index(1, 0)
+              .data(Qt::ToolTipRole)
+              .toString()
+              .startsWith("Verdict: Yellow. The screening model alone gives Green; the exact solution (the "
+                          "worse of the two) made it "
+                          "worse."));
   page.findChild<QComboBox*>("afRangeCombo")->setCurrentIndex(2);
   QCOMPARE(virelo_SettingsOf(*project).afRange, 2);
   QCOMPARE(virelo_SettingsOf(*project).plumeRange, 0);

@@ -8,6 +8,7 @@
 #include "diagnostics/util.h"
 #include "engine/assessment.h"
 #include "engine/calc.h"
+#include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/plausibility.h"
@@ -37,25 +38,41 @@ std::string Printf(const char* format, double a, double b = 0.0) {
   return buffer;
 }
 
-void WriteTableSection(const std::vector<AssessRow>& rows, bool plumeLength, size_t nameWidth,
-                       std::ostream& out) {
+// Why a verdict is worse than the screening class: each input that made it
+// so, with the class it gave ("exact Yellow, chain Red").
+std::string WhyText(const RowVerdict& verdict) {
+  std::string text;
+  auto add = [&text](const char* word, AssessmentClass cls) {
+    if (!text.empty()) text += ", ";
+    text += std::string(word) + " " + AssessmentClassName(cls);
+  };
+  if (verdict.reasons & kReasonExact) add("exact", verdict.models.basisClass);
+  if (verdict.reasons & kReasonChain) add("chain", verdict.models.chainClass);
+  if (verdict.reasons & kReasonWells) add("wells", verdict.wells.cls);
+  return text;
+}
+
+void WriteTableSection(const std::vector<AssessRow>& rows, const std::vector<RowVerdict>& verdicts,
+                       bool plumeLength, size_t nameWidth, std::ostream& out) {
   const char* valueHeader = plumeLength ? "d [m]" : "AF";
   const char* ratioHeader = plumeLength ? "d/x" : "C0/C";
   const size_t classWidth = 10, valueWidth = 18;
   out << Pad("Contaminant", nameWidth) << "  " << Pad("Class", classWidth) << Pad(valueHeader, valueWidth)
-      << ratioHeader << "\n";
-  for (const AssessRow& row : rows) {
+      << Pad(ratioHeader, valueWidth) << Pad("Verdict", classWidth) << "Why\n";
+  for (size_t k = 0; k < rows.size(); ++k) {
+    const AssessRow& row = rows[k];
     if (row.plumeLength != plumeLength) continue;
     const ContaminantResult& r = *row.result;
     std::string line = Pad(row.name, nameWidth) + "  " + Pad(AssessmentClassName(row.cls), classWidth);
     if (row.cls != AssessmentClass::Problems) {
       if (plumeLength) {
         line += Pad(FormatResultValue(r.plumeLength, "%.2f", "%.2E"), valueWidth) +
-                FormatResultValue(r.plumeLengthRatio, "%.7f", "%.4E");
+                Pad(FormatResultValue(r.plumeLengthRatio, "%.7f", "%.4E"), valueWidth);
       } else {
         line += Pad(FormatResultValue(r.attenuationFactor, "%.7f", "%.4E"), valueWidth) +
-                FormatResultValue(r.sourceRatio, "%.7f", "%.4E");
+                Pad(FormatResultValue(r.sourceRatio, "%.7f", "%.4E"), valueWidth);
       }
+      line += Pad(AssessmentClassName(verdicts[k].verdict), classWidth) + WhyText(verdicts[k]);
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out << line << "\n";
@@ -68,8 +85,8 @@ void WriteTableSection(const std::vector<AssessRow>& rows, bool plumeLength, siz
   }
 }
 
-void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int plumeIndex, int afIndex,
-                std::ostream& out) {
+void WriteTable(const Project& project, const std::vector<AssessRow>& rows,
+                const std::vector<RowVerdict>& verdicts, int plumeIndex, int afIndex, std::ostream& out) {
   const AssessmentRange pl = kAssessmentRanges[plumeIndex].range;
   const AssessmentRange af = kAssessmentRanges[afIndex].range;
   out << "Project: " << Latin1ToUtf8(project.title) << "\n";
@@ -82,7 +99,11 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
       << Printf("Yellow %.1f C < C0 <= %.1f C, ", af.lower, af.upper) << Printf("Red C0 > %.1f C", af.upper)
       << "\n";
   out << "(d plume extension, x distance source-receptor, AF attenuation factor,\n"
-         " C acceptable concentration at source = CA x AF, C0 concentration at source)\n";
+         " C acceptable concentration at source = CA x AF, C0 concentration at source;\n"
+         " Verdict the worst of the class under the verdict basis ("
+      << VerdictBasisKey(virelo_SettingsOf(project).verdictBasis)
+      << "), the decay\n"
+         " chain and the site's wells, Why what made it worse than the class)\n";
 
   if (rows.empty()) {
     out << "\nNo contaminant is marked for assessment.\n";
@@ -96,11 +117,11 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
   }
   if (anyPlume) {
     out << "\nPlume length\n";
-    WriteTableSection(rows, true, nameWidth, out);
+    WriteTableSection(rows, verdicts, true, nameWidth, out);
   }
   if (anyAf) {
     out << "\nAttenuation factor\n";
-    WriteTableSection(rows, false, nameWidth, out);
+    WriteTableSection(rows, verdicts, false, nameWidth, out);
   }
 }
 
@@ -109,19 +130,25 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
 // empty, so that an empty cell never passes for a computed 0. The exact
 // solution's columns come last, so that scripts reading the earlier columns
 // by position keep working; the verdict under the project's basis comes after
-// them, beside `class`, which stays the screening class.
-void WriteCsv(const Project& project, const std::vector<AssessRow>& rows, AssessmentRange afRange,
-              std::ostream& out) {
+// them, beside `class`, which stays the screening class. The evidence of the
+// verdict (chain, wells, the reasons) follows the verdict, for the same
+// reason.
+void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
+              const std::vector<RowVerdict>& verdicts, AssessmentRange afRange, std::ostream& out) {
   const VerdictBasis basis = virelo_SettingsOf(project).verdictBasis;
   out << CsvJoin(AssessCsvColumns()) << "\n";
-  for (const AssessRow& row : rows) {
+  for (size_t k = 0; k < rows.size(); ++k) {
+    const AssessRow& row = rows[k];
     const ContaminantResult& r = *row.result;
     std::vector<std::string> fields = {row.name, row.plumeLength ? "PL" : "AF", AssessmentClassName(row.cls)};
     fields.resize(AssessCsvColumns().size());
     if (row.cls != AssessmentClass::Problems) {
+      const RowVerdict& verdict = verdicts[k];
       if (row.plumeLength) {
         fields[3] = FormatDouble(r.plumeLength);
         fields[4] = FormatDouble(r.plumeLengthRatio);
+        // Plug flow has one model: a verdict without a basis.
+        fields[17] = AssessmentClassName(verdict.verdict);
       } else {
         fields[5] = FormatDouble(r.relativeConcentration);
         fields[6] = FormatDouble(r.attenuationFactor);
@@ -136,9 +163,18 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows, Assess
           fields[14] = FormatDouble(ReceptorConcentrationsOf(c, r).exact);
           fields[15] = FormatDouble(TargetConcentration(c, r, basis));
           fields[16] = VerdictBasisKey(basis);
-          fields[17] = AssessmentClassName(VerdictClass(r, afRange, basis));
+          fields[17] = AssessmentClassName(verdict.verdict);
         }
       }
+      if (verdict.models.inChain) {
+        fields[18] = AssessmentClassName(verdict.models.chainClass);
+        fields[19] = FormatDouble(verdict.models.chainValue);
+      }
+      if (verdict.wells.hasClass) {
+        fields[20] = AssessmentClassName(verdict.wells.cls);
+        fields[21] = FormatDouble(verdict.wells.concentration);
+      }
+      fields[22] = VerdictReasonWords(verdict.reasons);
     }
     std::string codes;
     for (ProblemCode code : row.problems) {
@@ -150,13 +186,31 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows, Assess
   }
 }
 
+// The verdict of every row without problems, in row order; the project must
+// be calculated, and the exact solution with it where the basis needs it.
+std::vector<RowVerdict> VerdictsOf(const Project& project, const std::vector<AssessRow>& rows,
+                                   AssessmentRange plumeRange, AssessmentRange afRange) {
+  VerdictOptions options = VerdictOptionsOf(project);
+  options.plumeRange = plumeRange;
+  options.afRange = afRange;
+  std::vector<RowVerdict> verdicts(rows.size());
+  for (size_t k = 0; k < rows.size(); ++k)
+    if (rows[k].cls != AssessmentClass::Problems)
+      verdicts[k] = VerdictOfResult(project, *rows[k].result, rows[k].plumeLength, options);
+  return verdicts;
+}
+
 }  // namespace
 
 std::string AssessUsage() {
   return "  assess FILE.vrp [--plume-range N] [--af-range N] [--csv]\n"
          "      Computes the plume length and attenuation factor of every contaminant\n"
          "      marked for assessment in the project and classifies each result.\n" +
-         RangeOptionsUsage() + "      --csv writes one CSV row per assessment instead of a table.\n";
+         RangeOptionsUsage() +
+         "      The verdict of a row is the worst of its class under the project's\n"
+         "      verdict basis, its decay chain and the site's wells; both forms name\n"
+         "      what made it worse.\n"
+         "      --csv writes one CSV row per assessment instead of a table.\n";
 }
 
 int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -174,13 +228,18 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   // and stay out of the table and the CSV.
   for (const PlausibilityWarning& warning : virelo_CheckPlausibility(project->aquifer))
     err << "virelo-cli: warning: " << path << ": " << warning.text << "\n";
-  const std::vector<AssessRow> rows =
-      CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
-  if (parsed.has("--csv")) {
+  const AssessmentRange pl = kAssessmentRanges[plumeRange].range, af = kAssessmentRanges[afRange].range;
+  const std::vector<AssessRow> rows = CollectRows(*project, pl, af);
+  // The CSV gives the exact solution's values whatever the basis; the table
+  // needs them only where the verdict rests on them.
+  const bool csv = parsed.has("--csv");
+  if (csv || virelo_SettingsOf(*project).verdictBasis != VerdictBasis::Screening)
     virelo_math_CalcExactAll(project.get(), 0);
-    WriteCsv(*project, rows, kAssessmentRanges[afRange].range, out);
+  const std::vector<RowVerdict> verdicts = VerdictsOf(*project, rows, pl, af);
+  if (csv) {
+    WriteCsv(*project, rows, verdicts, af, out);
   } else {
-    WriteTable(*project, rows, plumeRange, afRange, out);
+    WriteTable(*project, rows, verdicts, plumeRange, afRange, out);
   }
   out.flush();
   return out ? kCliOk : kCliFailed;
@@ -204,6 +263,11 @@ const std::vector<std::string>& AssessCsvColumns() {
                                                    "receptorConcentrationExact",
                                                    "targetConcentration",
                                                    "verdictBasis",
-                                                   "verdict"};
+                                                   "verdict",
+                                                   "chainClass",
+                                                   "chainValue",
+                                                   "wellsClass",
+                                                   "wellsConcentration",
+                                                   "reasons"};
   return columns;
 }

@@ -223,6 +223,8 @@ int main(int argc, char** argv) {
            DistributionKind::LogNormal,
            {0.008, 2.5}}};
       window.pageTabs->resultsPage->ShowUncertainty();
+      // The lists with the run's probabilities beside every other column.
+      ok &= save(&window, dir + "/main-results-uncertainty.png");
     }
   }
   virelo_Exit();

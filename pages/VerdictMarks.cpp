@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "pages/VerdictMarks.h"
+
+#include <QStringList>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <unordered_set>
+
+#include "engine/exact.h"
+#include "engine/extras.h"
+#include "engine/sitedata.h"
+#include "engine/validation.h"
+#include "engine/verdict.h"
+#include "platform/Platform.h"
+
+namespace {
+
+QString className(AssessmentClass c) {
+  return QString::fromLatin1(AssessmentClassName(c));
+}
+
+QString concentration(double v, const QString& unit) {
+  return QStringLiteral("%1 %2").arg(QString::fromStdString(FormatConcentration(v)), unit);
+}
+
+QString metres(double v) {
+  return QString::fromStdString(FormatResultValue(v, "%.2f", "%.2E")) + QStringLiteral(" m");
+}
+
+// "by the screening model", as the basis reads a concentration.
+QString byBasis(VerdictBasis basis) {
+  switch (basis) {
+    case VerdictBasis::Screening: return QStringLiteral("by the screening model");
+    case VerdictBasis::Exact: return QStringLiteral("by the exact solution");
+    case VerdictBasis::Worse: return QStringLiteral("by the worse of the two models");
+  }
+  return {};
+}
+
+// The names of every contaminant that may have chain or wells evidence: the
+// species of the project's chains and the site's analytes. A row of any
+// other contaminant has none, and is not asked.
+std::unordered_set<std::string> namesWithEvidence(const Project& project) {
+  std::unordered_set<std::string> names;
+  const ProjectExtras& extras = virelo_ExtrasOf(project);
+  for (const DecayChain& chain : extras.chains) names.insert(chain.species.begin(), chain.species.end());
+  for (const SiteSample& sample : extras.site.samples)
+    if (!IsSiteIndicator(sample.analyte)) names.insert(sample.analyte);
+  return names;
+}
+
+ResultListModel::Badge chainBadge(const Project& project, const RowVerdict& v, const QString& unit,
+                                  VerdictBasis basis) {
+  const ModelAssessment& m = v.models;
+  const std::vector<DecayChain>& chains = virelo_ExtrasOf(project).chains;
+  QStringList names;
+  if (m.chainIndex >= 0 && m.chainIndex < static_cast<int>(chains.size()))
+    for (const std::string& name : chains[static_cast<size_t>(m.chainIndex)].species)
+      names << fromLatin1Record(name.c_str());
+  const Contaminant& c = project.contaminants[v.contaminantIndex];
+  QString tip = QStringLiteral("Decay chain %1: %2. ")
+                    .arg(names.join(QStringLiteral(" \u2192 ")), className(m.chainClass));
+  if (!v.plumeLength) {
+    tip += QStringLiteral("C(x) = %1 at the receptor %2, CA = %3.")
+               .arg(concentration(m.chainValue, unit), byBasis(basis), concentration(c.ca, unit));
+  } else if (std::isinf(m.chainValue)) {
+    tip += QStringLiteral("Plug flow along the chain never brings it below CA = %1.")
+               .arg(concentration(c.ca, unit));
+  } else if (m.chainValue == 0.0) {
+    tip += QStringLiteral("Plug flow along the chain never brings it up to CA = %1.")
+               .arg(concentration(c.ca, unit));
+  } else {
+    tip += QStringLiteral(
+               "Plug flow along the chain keeps it at or above CA = %1 up to %2 from the source, "
+               "%3 times the distance x.")
+               .arg(concentration(c.ca, unit), metres(m.chainValue),
+                    QString::number(m.chainValue / project.aquifer.distanceX, 'g', 3));
+  }
+  tip += QStringLiteral("\nData > Decay chain shows the chain.");
+  return {QStringLiteral("chain"), tip, m.chainClass};
+}
+
+ResultListModel::Badge wellsBadge(const Project& project, const RowVerdict& v, const QString& unit) {
+  const WellsEvidence& w = v.wells;
+  if (!w.hasClass) {
+    QStringList warnings;
+    for (const std::string& warning : w.warnings) warnings << QString::fromStdString(warning);
+    return {QStringLiteral("wells"),
+            QStringLiteral("The site's wells give no class: %1").arg(warnings.join(QStringLiteral("; ")))};
+  }
+  const Contaminant& c = project.contaminants[v.contaminantIndex];
+  // The better end's class first, as for the interval of lambda.
+  AssessmentClass better = w.clsAtLow, worse = w.clsAtHigh;
+  if (better < worse) std::swap(better, worse);
+  const QString ends = better == worse ? QStringLiteral("%1 over the slope's whole %2 % interval")
+                                             .arg(className(better))
+                                             .arg(w.levelPercent)
+                                       : QStringLiteral("%1 to %2 over the slope's %3 % interval")
+                                             .arg(className(better), className(worse))
+                                             .arg(w.levelPercent);
+  const QString tip =
+      QStringLiteral(
+          "The site's wells, distance fit of %1 (slope %2 per m): extrapolated to the receptor, "
+          "C(x) = exp(a + m x) = %3 against CA = %4: %5; %6.")
+          .arg(QString::fromStdString(w.date), QString::number(w.slope, 'g', 3),
+               concentration(w.concentration, unit), concentration(c.ca, unit), className(w.cls), ends);
+  return {QStringLiteral("wells"), tip, w.cls};
+}
+
+ResultListModel::Badge underBadge(const RowVerdict& v, const QString& unit, VerdictBasis basis) {
+  QStringList wells;
+  for (const WellComparison& well : v.wells.wells) {
+    if (!well.underpredicted) continue;
+    wells << QStringLiteral(
+                 "%1 (s = %2, y = %3): measured %4, screening model %5, exact solution %6, "
+                 "%7 times the model")
+                 .arg(fromLatin1Record(well.well.c_str()), metres(well.s), metres(well.y),
+                      concentration(well.measured, unit), concentration(well.screening, unit),
+                      concentration(well.exact, unit), QString::number(well.factor, 'g', 2));
+  }
+  return {QStringLiteral("under"),
+          QStringLiteral("The model underpredicts the wells: %1.\nMarked where a well in the fit holds more "
+                         "than %2 times the %3.")
+              .arg(wells.join(QStringLiteral("; ")), QString::number(kUnderpredictionFactor),
+                   QString::fromLatin1(VerdictBasisText(basis)))};
+}
+
+}  // namespace
+
+QString VerdictSentence(AssessmentClass verdict, AssessmentClass screeningClass, unsigned reasons, bool plume,
+                        VerdictBasis basis) {
+  if (reasons == 0 || verdict == screeningClass) return {};
+  QStringList inputs;
+  if (reasons & kReasonExact)
+    inputs << (basis == VerdictBasis::Worse ? QStringLiteral("the exact solution (the worse of the two)")
+                                            : QStringLiteral("the exact solution"));
+  if (reasons & kReasonChain) inputs << QStringLiteral("the decay chain");
+  if (reasons & kReasonWells) inputs << QStringLiteral("the site's wells");
+  QString made = inputs.takeLast();
+  if (!inputs.isEmpty()) made = inputs.join(QStringLiteral(", ")) + QStringLiteral(" and ") + made;
+  return QStringLiteral("Verdict: %1. %2 alone gives %3; %4 made it worse.")
+      .arg(className(verdict),
+           plume ? QStringLiteral("The plume length") : QStringLiteral("The screening model"),
+           className(screeningClass), made);
+}
+
+void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, const QString& unit,
+                  std::vector<ResultListModel::Row>& rows) {
+  const ProjectExtras& extras = virelo_ExtrasOf(project);
+  if (extras.chains.empty() && extras.site.samples.empty()) return;
+  const std::unordered_set<std::string> names = namesWithEvidence(project);
+  for (ResultListModel::Row& row : rows) {
+    if (!row.hasValues || row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
+    ContaminantResult& r = project.results[row.resultIndex];
+    if (r.contaminantIndex < 0 || r.contaminantIndex >= project.contaminantCount) continue;
+    const Contaminant& c = project.contaminants[r.contaminantIndex];
+    if (!names.count(std::string(c.name, strnlen(c.name, sizeof c.name)))) continue;
+    if (!plume && options.basis != VerdictBasis::Screening && !r.exactComputed &&
+        !HasAttenuationFactorProblems(r))
+      virelo_math_CalcExactAttenuationFactor(&project.aquifer, &c, &r);
+    const RowVerdict v = VerdictOfResult(project, r, plume, options);
+    if (v.verdict == AssessmentClass::Problems) continue;
+    row.cls = v.verdict;
+    row.screeningClass = v.models.screeningClass;
+    row.reasons = v.reasons;
+    row.verdictKnown = true;
+    row.verdictTip = VerdictSentence(v.verdict, v.models.screeningClass, v.reasons, plume, options.basis);
+    if (v.models.inChain) row.badges.push_back(chainBadge(project, v, unit, options.basis));
+    if (v.wells.hasFit) row.badges.push_back(wellsBadge(project, v, unit));
+    if (v.wells.underpredicts) row.badges.push_back(underBadge(v, unit, options.basis));
+  }
+}
