@@ -27,10 +27,18 @@
 
 namespace {
 
+// The results afresh, as the program computes them before a report.
+bool recalculate(Project* project) {
+  virelo_FreeResults(project);
+  if (!virelo_math_CalcAll(project)) return false;
+  virelo_math_CalcExactAll(project, 1);
+  return true;
+}
+
 ProjectPtr loadExample(const char* file) {
   ProjectPtr project(
       virelo_LoadProject((QStringLiteral(VIRELO_SOURCE_DIR "/examples/") + file).toLocal8Bit(), "rb"));
-  if (project && virelo_math_CalcAll(project.get())) virelo_math_CalcExactAll(project.get(), 1);
+  if (project && !recalculate(project.get())) project.reset();
   return project;
 }
 
@@ -111,8 +119,7 @@ void TestReportVerdict::wellsSectionListsEveryDetectedWellAndMarksTheUnderpredic
   QVERIFY(fit.hasLambda);
   virelo_SetLambda(&project->contaminants[benzene], kLambdaUser, fit.lambda);
   project->contaminants[benzene].lambdaSelected = kLambdaUser;
-  QVERIFY(virelo_math_CalcAll(project.get()));
-  virelo_math_CalcExactAll(project.get(), 1);
+  QVERIFY(recalculate(project.get()));
   const QString text = documentText(*project, 0, 0);
 
   // Right after the site data, with a part per contaminant.
@@ -153,6 +160,7 @@ void TestReportVerdict::wellsSectionListsEveryDetectedWellAndMarksTheUnderpredic
     }
     const qsizetype at = part.indexOf(start);
     QVERIFY2(at >= 0, qPrintable(start + QStringLiteral("\n") + part));
+    QCOMPARE(part.count(start), 1);
     ++rows;
     // Screening, exact, measured / model and the mark, as printed: the mark
     // stands where the measured value is more than twice the screening model
@@ -209,8 +217,7 @@ void TestReportVerdict::aFitWithWarningsGivesItsWarningsAndNoWellsReason() {
   // A receptor at 100 m puts MW5 (120 m) beyond it: the fits warn, and the
   // wells give no class.
   virelo_SetAquiferValue(&project->aquifer, kAquiferX, 100.0);
-  QVERIFY(virelo_math_CalcAll(project.get()));
-  virelo_math_CalcExactAll(project.get(), 1);
+  QVERIFY(recalculate(project.get()));
   const int mtbe = indexOf(*project, "MTBE");
   const WellsEvidence wells =
       WellsEvidenceOf(*project, mtbe, kAssessmentRanges[0].range, VerdictBasis::Screening);
@@ -260,6 +267,33 @@ void TestReportVerdict::chainVerdictsNameTheChainSectionUnderTheReportsRange() {
   QVERIFY2(narrow.contains(QStringLiteral("0.0531769 0.531769 1.11658 28207.7 Green cis-1,2-")),
            qPrintable(narrow));
   QVERIFY(narrow.contains(QStringLiteral("1410.39 Red chain: see %1").arg(chain)));
+
+  // Assessed for their plume lengths too, the species get the plume length
+  // along the chain in the chain section, beside their own.
+  for (int k = 0; k < project->contaminantCount; ++k)
+    if (project->contaminants[k].assess) project->contaminants[k].assess |= kAssessPlumeLength;
+  QVERIFY(recalculate(project.get()));
+  const QString plume = between(documentText(*project, 0, 0), QStringLiteral("Plume length along the chain"),
+                                QStringLiteral("Methods"));
+  const double x = project->aquifer.distanceX;
+  int rows = 0;
+  for (int k = 0; k < project->resultCount; ++k) {
+    const ContaminantResult& r = project->results[k];
+    const RowVerdict v = VerdictOfResult(*project, r, true, VerdictOptionsOf(*project));
+    QVERIFY(v.models.inChain);
+    const QString row =
+        QStringLiteral("%1 %2 %3 %4 %5")
+            .arg(QLatin1String(project->contaminants[r.contaminantIndex].name),
+                 QString::fromStdString(FormatResultValue(v.models.chainValue, "%.2f", "%.2E")),
+                 QString::fromStdString(FormatResultValue(v.models.chainValue / x, "%.7f", "%.4E")),
+                 QLatin1String(AssessmentClassName(v.models.chainClass)),
+                 QString::fromStdString(FormatResultValue(r.plumeLength, "%.2f", "%.2E")));
+    QVERIFY2(plume.contains(row), qPrintable(row + QStringLiteral("\n") + plume));
+    ++rows;
+  }
+  QCOMPARE(rows, 4);
+  // The parent's plume length along its chain is its own.
+  QVERIFY(plume.contains(QRegularExpression(QStringLiteral("\\(PCE\\) (\\S+) \\S+ \\S+ \\1 "))));
 }
 
 void TestReportVerdict::aSecondChainIsCitedByItsOwnPart() {
