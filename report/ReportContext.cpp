@@ -60,6 +60,46 @@ QString ReportContext::finish() {
   return done;
 }
 
+VerdictOptions ReportContext::verdictOptions() const {
+  VerdictOptions options;
+  options.plumeRange = plumeRange_;
+  options.afRange = afRange_;
+  options.basis = virelo_SettingsOf(project_).verdictBasis;
+  return options;
+}
+
+const RowVerdict& ReportContext::verdict(const ContaminantResult& result, bool plume) {
+  const auto key = std::make_pair(&result, plume);
+  auto found = verdicts_.find(key);
+  if (found == verdicts_.end())
+    found = verdicts_.emplace(key, VerdictOfResult(project_, result, plume, verdictOptions())).first;
+  return found->second;
+}
+
+const WellsEvidence& ReportContext::wells(int contaminantIndex) {
+  auto found = wells_.find(contaminantIndex);
+  if (found == wells_.end())
+    found = wells_
+                .emplace(contaminantIndex,
+                         WellsEvidenceOf(project_, contaminantIndex, afRange_, verdictOptions().basis))
+                .first;
+  return found->second;
+}
+
+QString ReportContext::evidenceRef(const RowVerdict& verdict, unsigned reason) {
+  if (!(verdict.reasons & reason)) return {};
+  switch (reason) {
+    case kReasonExact: return ref("exact");
+    case kReasonChain:
+      // A single chain has no part of its own: the section is its place.
+      return virelo_ExtrasOf(project_).chains.size() > 1
+                 ? ref(chainKey(verdict.models.chainIndex).constData())
+                 : ref("chain");
+    case kReasonWells: return ref(wellsKey(verdict.contaminantIndex).constData());
+    default: return {};
+  }
+}
+
 std::vector<const ContaminantResult*> ReportContext::resultsWith(int assessBit) const {
   std::vector<const ContaminantResult*> list;
   for (int k = 0; project_.results && k < project_.resultCount; ++k) {
@@ -87,6 +127,14 @@ QString ReportContext::unit() const {
   return esc(QString::fromStdString(virelo_SettingsOf(project_).concentrationUnit));
 }
 
+QByteArray chainKey(int chainIndex) {
+  return "chain-" + QByteArray::number(chainIndex);
+}
+
+QByteArray wellsKey(int contaminantIndex) {
+  return "wells-" + QByteArray::number(contaminantIndex);
+}
+
 QString esc(const QString& text) {
   return text.toHtmlEscaped();
 }
@@ -106,6 +154,10 @@ QString tableStart() {
 }
 
 QString classCell(AssessmentClass cls) {
+  return classCell(cls, QString());
+}
+
+QString classCell(AssessmentClass cls, const QString& note) {
   const char* colour = "#ffffff";
   switch (cls) {
     case AssessmentClass::Green: colour = "#9fdc8f"; break;
@@ -113,8 +165,10 @@ QString classCell(AssessmentClass cls) {
     case AssessmentClass::Red: colour = "#f08c84"; break;
     case AssessmentClass::Problems: colour = "#d8d8d8"; break;
   }
-  return QStringLiteral("<td bgcolor=\"%1\"><b>%2</b></td>")
-      .arg(QLatin1String(colour), QLatin1String(AssessmentClassName(cls)));
+  return QStringLiteral("<td bgcolor=\"%1\"><b>%2</b>%3</td>")
+      .arg(QLatin1String(colour), QLatin1String(AssessmentClassName(cls)),
+           note.isEmpty() ? QString()
+                          : QStringLiteral("<br><span style=\"font-size: 7pt\">%1</span>").arg(note));
 }
 
 const char* redoxShortWords(int condition) {

@@ -7,11 +7,13 @@
 // report/sections/ and one line in the sequence.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <map>
 #include <vector>
 
 #include "engine/assessment.h"
+#include "engine/evidence.h"
 #include "engine/records.h"
 #include "report/AssessmentReport.h"
 
@@ -41,6 +43,17 @@ class ReportContext {
   // The report's HTML, with every reference resolved.
   QString finish();
 
+  // The verdict of a result's row (the worst of the models, the chain and
+  // the wells) under the report's ranges and the project's basis, made once
+  // for every section that reads it.
+  const RowVerdict& verdict(const ContaminantResult& result, bool plume);
+  // The wells' evidence of a contaminant of the project, made once.
+  const WellsEvidence& wells(int contaminantIndex);
+  VerdictOptions verdictOptions() const;
+  // Where the evidence behind a reason stands: the number of the section
+  // (resolved when the report is complete), "" for no such reason.
+  QString evidenceRef(const RowVerdict& verdict, unsigned reason);
+
   // The results whose contaminant is assessed for `assessBit`, in order.
   std::vector<const ContaminantResult*> resultsWith(int assessBit) const;
   const Contaminant& contaminantOf(const ContaminantResult& r) const {
@@ -61,6 +74,8 @@ class ReportContext {
   int section_ = 0;
   int part_ = 0;
   std::map<QString, QString> numbers_;
+  std::map<std::pair<const ContaminantResult*, bool>, RowVerdict> verdicts_;
+  std::map<int, WellsEvidence> wells_;
 };
 
 // --- Pieces of text several sections use.
@@ -71,12 +86,20 @@ QString record(const char* text);
 QString resultValue(double value, const char* fixedFormat, const char* exponentFormat);
 QString tableStart();
 QString classCell(AssessmentClass cls);
+// The same with a note in small type under the class.
+QString classCell(AssessmentClass cls, const QString& note);
 // The redox condition as the aquifer page's buttons name it.
 const char* redoxShortWords(int condition);
 // The redox condition whose preset a lambda bit is, or -1.
 int redoxOfPreset(int bit);
 // True when the decay constant in use is a preset the database holds.
 bool usesPreset(const Contaminant& c);
+
+// The keys by which a chain (by its index in the project's list) and a
+// contaminant's wells evidence (by the contaminant's index) refer to their
+// sections.
+QByteArray chainKey(int chainIndex);
+QByteArray wellsKey(int contaminantIndex);
 
 // The image name by which the charts section places the chart of the
 // contaminant with this index; the document turns it into a chart object.
@@ -101,6 +124,7 @@ void WriteRobustnessSection(ReportContext&);
 void WriteUncertaintySection(ReportContext&);
 void WriteChartsSection(ReportContext&);
 void WriteSiteDataSection(ReportContext&);
+void WriteWellsSection(ReportContext&);
 void WriteChainSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);
 void WriteSourcesSection(ReportContext&);

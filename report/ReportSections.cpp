@@ -17,6 +17,7 @@ const std::vector<ReportSection> kReportSections = {
     {"uncertainty", WriteUncertaintySection},
     {"charts", WriteChartsSection},
     {"site", WriteSiteDataSection},
+    {"wells", WriteWellsSection},
     {"chain", WriteChainSection},
     {"methods", WriteMethodsSection},
     {"sources", WriteSourcesSection},

@@ -48,6 +48,32 @@ QString Number(double v) {
   return resultValue(v, "%.4g", "%.3E");
 }
 
+// The plume length of each species assessed for it, by plug flow along the
+// chain: the evidence of a plume-length verdict the chain made worse.
+void chainPlumeLengths(ReportContext& report, int chainIndex) {
+  QString rows;
+  for (const ContaminantResult* r : report.resultsWith(kAssessPlumeLength)) {
+    const RowVerdict& v = report.verdict(*r, true);
+    if (!v.models.inChain || v.models.chainIndex != chainIndex) continue;
+    const double x = report.project().aquifer.distanceX;
+    rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td>%4<td>%5</td></tr>")
+                .arg(record(report.contaminantOf(*r).name), resultValue(v.models.chainValue, "%.2f", "%.2E"),
+                     resultValue(v.models.chainValue / x, "%.7f", "%.4E"), classCell(v.models.chainClass),
+                     resultValue(r->plumeLength, "%.2f", "%.2E"));
+  }
+  if (rows.isEmpty()) return;
+  report.add(QStringLiteral(
+      "<p>Plume length along the chain: plug flow, each species by the Bateman solution along the travel "
+      "time s/v; d is the farthest s at which the species stays at or above its CA, d/x is classed with "
+      "the plume-length range. For the parent it is its own plume length.</p>"));
+  report.add(tableStart());
+  report.add(QStringLiteral(
+      "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"34%\">Species</th><th align=\"left\" "
+      "width=\"17%\">d [m]</th><th align=\"left\" width=\"17%\">d/x</th><th align=\"left\" "
+      "width=\"14%\">Class</th><th align=\"left\" width=\"18%\">Alone: d [m]</th></tr></thead>"));
+  report.add(rows + QStringLiteral("</table>"));
+}
+
 }  // namespace
 
 void WriteChainSection(ReportContext& report) {
@@ -62,13 +88,14 @@ void WriteChainSection(ReportContext& report) {
           "Skeen (1999): one first-order rate per species along the whole path, a serial chain, steady "
           "state, decay in the dissolved phase and no retardation. Each species is classified by its "
           "concentration C(x) at the receptor against its own CA: green where C(x) &lt;= %1 CA, yellow "
-          "up to %2 CA, red above (never green above CA). \"Alone\" is its class on the results page, "
-          "from its own source concentration only.</p>")
+          "up to %2 CA, red above (never green above CA). \"Alone\" is its class from its own source "
+          "concentration only, the class column of the results; the chain's class enters the verdict.</p>")
           .arg(range.lower)
           .arg(range.upper));
   for (size_t k = 0; k < chains.size(); ++k) {
     const DecayChain& chain = chains[k];
-    if (chains.size() > 1) report.heading(3, QStringLiteral("Chain %1").arg(k + 1));
+    if (chains.size() > 1)
+      report.heading(3, QStringLiteral("Chain %1").arg(k + 1), chainKey(static_cast<int>(k)).constData());
     report.add(tableStart());
     report.add(
         QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"52%\">Species</th>"
@@ -113,5 +140,6 @@ void WriteChainSection(ReportContext& report) {
                           classCell(row.singleClass)));
     }
     report.add(QStringLiteral("</table>"));
+    chainPlumeLengths(report, static_cast<int>(k));
   }
 }

@@ -27,6 +27,18 @@ QString concentration(double value) {
   return QString::number(value, 'f', decimals);
 }
 
+// The verdict with the inputs that made it worse than the screening class,
+// each with the section that holds its evidence ("chain: see 9").
+QString verdictCell(ReportContext& report, const RowVerdict& verdict) {
+  QStringList why;
+  for (unsigned reason : {kReasonExact, kReasonChain, kReasonWells}) {
+    if (!(verdict.reasons & reason)) continue;
+    why << QStringLiteral("%1: see %2")
+               .arg(QString::fromStdString(VerdictReasonWords(reason)), report.evidenceRef(verdict, reason));
+  }
+  return classCell(verdict.verdict, why.join(QStringLiteral("<br>")));
+}
+
 void resultTable(ReportContext& report, bool plume) {
   const std::vector<const ContaminantResult*> list =
       report.resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor);
@@ -37,16 +49,41 @@ void resultTable(ReportContext& report, bool plume) {
   }
   const AssessmentRange range = report.range(plume);
   const VerdictBasis basis = virelo_SettingsOf(report.project()).verdictBasis;
+  // Where a decay chain or the site's wells speak for a row, the verdict
+  // is theirs too, and the table says so for every row.
+  const bool evidence = std::any_of(list.begin(), list.end(), [&](const ContaminantResult* r) {
+    const RowVerdict& v = report.verdict(*r, plume);
+    return v.models.inChain || v.wells.hasFit;
+  });
   // The verdict has a column of its own where another model than the
-  // screening formula decides it.
-  const bool verdictColumn = !plume && basis != VerdictBasis::Screening;
+  // screening formula, or other evidence, decides it.
+  const bool verdictColumn = evidence || (!plume && basis != VerdictBasis::Screening);
   report.add(QStringLiteral("<p>Assessment range %1.</p>").arg(report.rangeText(plume)));
-  report.add(tableStart());
-  if (plume) {
+  // The attenuation factor's values and the verdict with its reasons share
+  // one row: a point smaller, every number stays whole in its cell.
+  QString table = tableStart();
+  if (evidence && !plume)
+    table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
+  report.add(table);
+  if (plume && verdictColumn) {
+    report.add(QStringLiteral(
+        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"30%\">Contaminant</th>"
+        "<th align=\"left\" width=\"12%\">Class</th><th align=\"left\" width=\"18%\">d [m]</th><th "
+        "align=\"left\" width=\"18%\">d/x</th><th align=\"left\" width=\"22%\">Verdict</th></tr></thead>"));
+  } else if (plume) {
     report.add(QStringLiteral(
         "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"38%\">Contaminant</th>"
         "<th align=\"left\" width=\"14%\">Class</th><th align=\"left\" width=\"24%\">d [m]</th><th "
         "align=\"left\" width=\"24%\">d/x</th></tr></thead>"));
+  } else if (evidence) {
+    report.add(
+        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"16%\">Contaminant</th>"
+                       "<th align=\"left\" width=\"8%\">Class</th><th align=\"left\" width=\"16%\">AF</th>"
+                       "<th align=\"left\" width=\"11%\">C0/C</th><th align=\"left\" width=\"12%\">Receptor, "
+                       "screening [%1]</th><th align=\"left\" width=\"12%\">Receptor, exact [%1]</th><th "
+                       "align=\"left\" width=\"13%\">Target C = CA &#183; AF [%1]</th><th align=\"left\" "
+                       "width=\"12%\">Verdict</th></tr></thead>")
+            .arg(report.unit()));
   } else {
     report.add(
         QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"22%\">Contaminant</th>"
@@ -81,7 +118,11 @@ void resultTable(ReportContext& report, bool plume) {
                        receptor.hasExact ? concentration(receptor.exact) : QStringLiteral("-"),
                        concentration(TargetConcentration(c, *r, basis)));
     }
-    if (verdictColumn) cells += classCell(VerdictClass(*r, range, basis));
+    if (evidence)
+      cells +=
+          problems ? classCell(AssessmentClass::Problems) : verdictCell(report, report.verdict(*r, plume));
+    else if (verdictColumn)
+      cells += classCell(VerdictClass(*r, range, basis));
     if (!problems) {
       const std::string sentence = LambdaIntervalSentenceOf(report.project(), c, plume, range);
       if (!sentence.empty())
@@ -94,6 +135,12 @@ void resultTable(ReportContext& report, bool plume) {
   if (!intervals.isEmpty())
     report.add(QStringLiteral("<p>Decay constant from the site's wells:<br>%1</p>")
                    .arg(intervals.join(QStringLiteral("<br>"))));
+  if (evidence)
+    report.add(QStringLiteral(
+        "<p style=\"font-size: 8pt\">Verdict: the worst of the class under the verdict basis, the class the "
+        "contaminant's decay chain gives it and the class of the site's wells; beside it the inputs that "
+        "made it worse than the screening class (exact, chain, wells), each with the section that holds "
+        "its evidence.</p>"));
   report.add(
       plume ? QStringLiteral("<p style=\"font-size: 8pt\">d: plume extension; x: distance source - "
                              "receptor.</p>")

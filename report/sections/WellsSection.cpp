@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The model against the site's own wells: for each assessed contaminant
+// with a distance fit, the fit extrapolated to the receptor with its class
+// (the wells' part of the verdict), and beside every well with a detected
+// value on the fit's date what the screening formula and the exact solution
+// predict there. A well in the fit that holds more than twice the model is
+// marked: the model then underpredicts the site. A project whose wells say
+// nothing of an assessed contaminant has no such section.
+#include <QStringList>
+#include <cmath>
+#include <set>
+
+#include "engine/extras.h"
+#include "engine/verdict.h"
+#include "engine/wellsevidence.h"
+#include "report/ReportSection.h"
+
+namespace {
+
+QString concentration(double value) {
+  return std::isnan(value) ? QStringLiteral("-") : esc(QString::fromStdString(FormatConcentration(value)));
+}
+
+QString number(double value, int digits = 4) {
+  return std::isfinite(value) ? QString::number(value, 'g', digits) : QStringLiteral("-");
+}
+
+QString className(AssessmentClass cls) {
+  return QLatin1String(AssessmentClassName(cls));
+}
+
+// The assessed contaminants in the order of the results, each once.
+std::vector<int> assessedContaminants(const ReportContext& report) {
+  std::vector<int> list;
+  std::set<int> seen;
+  for (const ContaminantResult* r : report.resultsWith(kAssessPlumeLength | kAssessAttenuationFactor))
+    if (seen.insert(r->contaminantIndex).second) list.push_back(r->contaminantIndex);
+  return list;
+}
+
+void extrapolation(ReportContext& report, const Contaminant& c, const WellsEvidence& wells) {
+  const QString unit = report.unit();
+  report.add(
+      QStringLiteral("<p>Distance fit of %1 (%2 %, the wells in the fit): slope m = %3 1/m (%4 to %5).")
+          .arg(esc(QString::fromStdString(wells.date)))
+          .arg(wells.levelPercent)
+          .arg(number(wells.slope), number(wells.slopeLow), number(wells.slopeHigh)));
+  if (!wells.hasClass) {
+    // Without a class the wells do not enter the verdict; their warnings
+    // say why, so that nobody reads the missing class as a Green.
+    report.add(QStringLiteral(" The wells give no class:</p><ul>"));
+    for (const std::string& w : wells.warnings)
+      report.add(QStringLiteral("<li><i>%1</i></li>").arg(esc(QString::fromLatin1(w.c_str()))));
+    if (wells.warnings.empty()) report.add(QStringLiteral("<li><i>the fit gives no concentration</i></li>"));
+    report.add(QStringLiteral("</ul>"));
+    return;
+  }
+  report.add(
+      QStringLiteral(" Extrapolated to the receptor: C(x) = %1 %2 against CA = %3 %2, <b>%4</b>; with the "
+                     "slope at the ends of its interval %5 %2 (%6) and %7 %2 (%8).</p>")
+          .arg(concentration(wells.concentration), unit, concentration(c.ca), className(wells.cls),
+               concentration(wells.concentrationLow), className(wells.clsAtLow),
+               concentration(wells.concentrationHigh), className(wells.clsAtHigh)));
+}
+
+void comparison(ReportContext& report, const WellsEvidence& wells) {
+  if (wells.wells.empty()) {
+    report.add(QStringLiteral("<p><i>No well has a detected value on the fit's date.</i></p>"));
+    return;
+  }
+  const QString unit = report.unit();
+  // A point smaller, so that the mark stays on one line beside the numbers.
+  QString table = tableStart();
+  table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
+  report.add(table);
+  report.add(
+      QStringLiteral(
+          "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"9%\">Well</th><th align=\"left\" "
+          "width=\"7%\">s [m]</th><th align=\"left\" width=\"7%\">y [m]</th><th align=\"left\" "
+          "width=\"11%\">Measured<br>[%1]</th><th align=\"left\" width=\"11%\">Screening<br>[%1]</th><th "
+          "align=\"left\" width=\"11%\">Exact<br>[%1]</th><th align=\"left\" width=\"10%\">Measured / "
+          "model</th><th align=\"left\" width=\"34%\">Mark</th></tr></thead>")
+          .arg(unit));
+  for (const WellComparison& w : wells.wells) {
+    const QString name = esc(QString::fromLatin1(w.well.c_str())) +
+                         (w.inFit ? QString() : QStringLiteral(" <i>(not in the fit)</i>"));
+    const QString mark =
+        w.underpredicted ? QStringLiteral("<td bgcolor=\"#f3b6b0\">the model underpredicts the wells</td>")
+                         : QStringLiteral("<td>-</td>");
+    report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
+                              "<td>%7</td>%8</tr>")
+                   .arg(name, number(w.s, 6), number(w.y, 6), concentration(w.measured),
+                        concentration(w.screening), concentration(w.exact), number(w.factor, 3), mark));
+  }
+  report.add(QStringLiteral("</table>"));
+}
+
+}  // namespace
+
+void WriteWellsSection(ReportContext& report) {
+  const Project& project = report.project();
+  std::vector<int> withWells;
+  for (int index : assessedContaminants(report))
+    if (report.wells(index).hasFit) withWells.push_back(index);
+  if (withWells.empty()) return;
+  const VerdictBasis basis = virelo_SettingsOf(project).verdictBasis;
+  const AssessmentRange range = report.afRange();
+  report.heading(2, QStringLiteral("Model against the wells"), "wells");
+  report.add(
+      QStringLiteral(
+          "<p>The concentration-distance fit of the site data (section %1, at its default date, the latest "
+          "with at least three detected values in the fit, and %2 %) extrapolated to the receptor, C(x) = "
+          "exp(a + m&#183;x), is the site's own estimate "
+          "of the receptor's concentration. It is classed as a species of a decay chain is: C(x)/CA against "
+          "the attenuation-factor range, green where C(x) &lt;= %3 CA, yellow up to %4 CA, red above; this "
+          "class enters the verdict of every row of the contaminant. A fit with warnings gives no class. "
+          "Beside each well with a detected value on the fit's date stand the concentrations the screening "
+          "formula and the exact solution predict at its distance s along the flow and y across it, and the "
+          "measured value over the model under the verdict basis (%5). A well in the fit that holds more "
+          "than %6 times the model is marked: there the model underpredicts the wells.</p>")
+          .arg(report.ref("site"))
+          .arg(kWellsLevelPercent)
+          .arg(range.lower)
+          .arg(range.upper)
+          .arg(QLatin1String(VerdictBasisText(basis)))
+          .arg(kUnderpredictionFactor));
+  for (int index : withWells) {
+    const Contaminant& c = project.contaminants[index];
+    const WellsEvidence& wells = report.wells(index);
+    report.heading(3, record(c.name), wellsKey(index).constData());
+    extrapolation(report, c, wells);
+    comparison(report, wells);
+  }
+}
