@@ -325,7 +325,7 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
   QWidget* page = pageTabs->page(index);
   const auto* help = static_cast<QHelpEvent*>(event);
   QWidget* child = page->childAt(page->mapFromGlobal(help->globalPos()));
-  const int id = helpControlId(child, page);
+  const int id = helpControlIdAt(child, help->globalPos(), page);
   if (id) Platform::instance().requestHelp(id, Platform::HelpKind::Popup, help->globalPos());
   // One click answers one question, as the desktop's context help does.
   QTimer::singleShot(0, this, [] { QWhatsThis::leaveWhatsThisMode(); });

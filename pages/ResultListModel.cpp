@@ -235,6 +235,8 @@ QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, i
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   if (role == Qt::DisplayRole && section == probabilityColumn()) return QStringLiteral("P(G / Y / R)");
   if (role == Qt::DisplayRole && section == marksColumn()) return QStringLiteral("Marks");
+  // The marks have a help text of their own (What's this on the column).
+  if (role == Qt::WhatsThisRole && section == marksColumn()) return kMarksHelpId;
   if (role == Qt::ToolTipRole && section == marksColumn())
     return QStringLiteral(
         "What else bears on the verdict: its decay chain (chain), the site's wells (wells), a model "

@@ -43,6 +43,8 @@ class ResultListModel : public QAbstractTableModel {
   // The column of badges, "Marks": after the concentration columns where
   // the list has them, else after "Margin".
   int marksColumn() const;
+  // The What's-this help of the marks column (the manual's "Marks" paragraph).
+  static constexpr int kMarksHelpId = 1331;
   // The last column, "P(G / Y / R)", once an uncertainty run exists: the
   // probability of each class of a row's result. It follows the marks.
   int probabilityColumn() const;

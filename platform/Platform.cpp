@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "platform/Platform.h"
 
+#include <QAbstractItemView>
+#include <QHeaderView>
+
 #include "platform/HelpViewer.h"
 
 #include <QApplication>
@@ -132,6 +135,21 @@ int helpControlId(const QWidget* widget, const QWidget* stop) {
     if (controlId(w)) return controlId(w);
   }
   return 0;
+}
+
+int helpControlIdAt(const QWidget* widget, const QPoint& globalPos, const QWidget* stop) {
+  for (const QWidget* w = widget; w && w != stop; w = w->parentWidget()) {
+    const auto* view = qobject_cast<const QAbstractItemView*>(w);
+    if (!view || !view->model()) continue;
+    const QPoint at = view->viewport()->mapFromGlobal(globalPos);
+    const auto* header = qobject_cast<const QHeaderView*>(view);
+    const int column = header ? header->logicalIndexAt(at) : view->indexAt(at).column();
+    if (column < 0) break;
+    const QVariant id = view->model()->headerData(column, Qt::Horizontal, Qt::WhatsThisRole);
+    if (id.typeId() == QMetaType::Int && id.toInt() > 0) return id.toInt();
+    break;
+  }
+  return helpControlId(widget, stop);
 }
 
 QString fromLatin1Record(const char* text) {

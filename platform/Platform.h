@@ -63,6 +63,10 @@ void AnswerF1WithManual(QWidget* dialog, int id);
 // the control it names, else that of its nearest ancestor below `stop`
 // (`stop` itself excluded). 0 when none.
 int helpControlId(const QWidget* widget, const QWidget* stop);
+// The same for a point of a widget: over a column of an item view (or its
+// header) whose model gives an int help identifier as the column header's
+// Qt::WhatsThisRole, that identifier, so that a column can have its own help.
+int helpControlIdAt(const QWidget* widget, const QPoint& globalPos, const QWidget* stop);
 
 // Records hold Latin-1 texts; the UI holds QStrings.
 QString fromLatin1Record(const char* text);

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeView>
+#include <QWhatsThis>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -27,6 +28,7 @@
 
 #include "analysis/RobustnessDialog.h"
 #include "analysis/UncertaintyWindow.h"
+#include "app/HelpCommands.h"
 #include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
@@ -36,6 +38,7 @@
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultBadgeDelegate.h"
 #include "pages/ResultListModel.h"
+#include "platform/ManualHelp.h"
 #include "resources/result_pictures.h"
 #include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
@@ -930,6 +933,49 @@ class TestResultsPage : public QObject {
       QVERIFY2(total <= list->viewport()->width(),
                qPrintable(QStringLiteral("%1 of %2").arg(total).arg(list->viewport()->width())));
       QVERIFY(!list->horizontalScrollBar()->isVisible());
+    }
+  }
+
+  // What's this on the marks column (its header or a row's marks) gives the
+  // marks' own help; elsewhere in the list, the list's.
+  void marksColumnHasItsOwnWhatsThis() {
+    page.reset();
+    platform.reset();
+    ShellSession session;
+    auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp"));
+    MainDialog* w = window.get();
+    QTabBar* tabs = w->pageTabs->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    QTreeView* list = w->pageTabs->resultsPage->list(1);
+    ResultListModel* model = w->pageTabs->resultsPage->listModel(1);
+    QVERIFY(model->size() > 0);
+    const int marks = model->marksColumn();
+    const QRect cell = list->visualRect(model->index(0, marks));
+    QVERIFY(cell.isValid());
+    const QHeaderView* header = list->header();
+    const QPoint onHeader(header->sectionViewportPosition(marks) + 5, header->height() / 2);
+    const QPoint onName = list->visualRect(model->index(0, 0)).center();
+    struct Click {
+      QWidget* where;
+      QPoint at;
+      bool marks;
+    } clicks[] = {{header->viewport(), onHeader, true},
+                  {list->viewport(), cell.center(), true},
+                  {list->viewport(), onName, false}};
+    for (const Click& click : clicks) {
+      const qsizetype before = session.platform.helpRequests.size();
+      w->helpCommands->whatsThisAction->trigger();
+      QVERIFY(QWhatsThis::inWhatsThisMode());
+      QTest::mouseClick(click.where, Qt::LeftButton, {}, click.at);
+      QCOMPARE(session.platform.helpRequests.size(), before + 1);
+      const int id = session.platform.helpRequests.last().contextId;
+      if (click.marks) {
+        QCOMPARE(id, ResultListModel::kMarksHelpId);
+      } else {
+        QVERIFY(id != 0 && id != ResultListModel::kMarksHelpId);
+      }
+      QVERIFY(!ManualHelp::builtIn().text(ResultListModel::kMarksHelpId).isEmpty());
+      if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
     }
   }
 

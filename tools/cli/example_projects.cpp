@@ -164,12 +164,13 @@ bool SolventExample(const char* databasePath, const char* folder) {
   SetDispersivity(project, ax, ay, az);
   project->approximateDispersivity = 1;
   project->aquifer.redoxCondition = 6;  // ANAEROBIC-CH4
-  const int af = kAssessAttenuationFactor;
+  // Both assessments, so that the chain shows in the plume lengths too.
+  const int both = kAssessPlumeLength | kAssessAttenuationFactor;
   // The database's decay constants for methanogenic conditions.
-  const bool ok = Assess(project, "Tetrachloroethene (PCE)", af, 8000.0, 10.0, 0.0) &&
-                  Assess(project, "Trichloroethene (TCE)", af, 1500.0, 10.0, 0.0) &&
-                  Assess(project, "cis-1,2-Dichloroethene", af, 900.0, 50.0, 0.0) &&
-                  Assess(project, "Vinyl chloride", af, 20.0, 0.5, 0.0);
+  const bool ok = Assess(project, "Tetrachloroethene (PCE)", both, 8000.0, 10.0, 0.0) &&
+                  Assess(project, "Trichloroethene (TCE)", both, 1500.0, 10.0, 0.0) &&
+                  Assess(project, "cis-1,2-Dichloroethene", both, 900.0, 50.0, 0.0) &&
+                  Assess(project, "Vinyl chloride", both, 20.0, 0.5, 0.0);
   if (!ok) {
     virelo_FreeProject(project);
     return false;
