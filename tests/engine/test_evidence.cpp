@@ -148,6 +148,13 @@ TEST(PlugFlowChain, EdgesOfThePlume) {
   EXPECT_EQ(ChainPlumeLength(a, Chain({100, 0}, {0.0, 0.01}, {1, 0.8}, {0.5, 0.001}), 1), 0.0);
   // A daughter with its own source above CA starts its plume at the source.
   EXPECT_GT(ChainPlumeLength(a, Chain({0.1, 50}, {0.01, 0.01}, {1, 0.8}, {0.5, 5}), 1), 0.0);
+  // A fast daughter with a source of its own falls below CA within a tenth
+  // of a day, while its slow parent sets the scale of the search: the
+  // crossing must not fall between grid points. mpmath (mp.dps = 40), C(t) =
+  // 100 exp(-50 t) + 0.8 0.001 10 / (50 - 0.001) (exp(-0.001 t) - exp(-50 t)),
+  // findroot of C(t) = 1, times v = 0.4.
+  EXPECT_NEAR(ChainPlumeLength(a, Chain({10, 100}, {0.001, 50}, {1, 0.8}, {0.5, 1}), 1), 0.036842628697741812,
+              1e-12);
   Aquifer still = a;
   still.gradientI = 0.0;
   EXPECT_EQ(ChainPlumeLength(still, Chain({100, 0}, {0.01, 0.01}, {1, 0.8}, {0.5, 5}), 1), 0.0);
@@ -302,6 +309,27 @@ TEST(OneVerdict, AProjectWithoutChainsOrWellsKeepsTheModelsVerdict) {
   }
   // Naphthalene: Green by the screening formula, Yellow by the exact solution.
   EXPECT_TRUE(sawExactReason);
+}
+
+TEST(OneVerdict, IndexesOutsideTheProjectGiveNoVerdict) {
+  Loaded dry(kSource + "/examples/dry-cleaner.vrp");
+  ASSERT_NE(dry.project, nullptr);
+  const int count = dry.project->contaminantCount;
+  EXPECT_FALSE(IsChainSpecies(*dry.project, -1));
+  EXPECT_FALSE(IsChainSpecies(*dry.project, count));
+  EXPECT_TRUE(IsChainSpecies(*dry.project, dry.Index("Vinyl chloride")));
+  // A result that names no contaminant of the project is passed over.
+  ASSERT_GT(dry.project->resultCount, 0);
+  const size_t before = ProjectVerdicts(*dry.project, VerdictOptionsOf(*dry.project)).size();
+  const int16_t saved = dry.project->results[0].contaminantIndex;
+  for (int16_t bad : {static_cast<int16_t>(-1), static_cast<int16_t>(count)}) {
+    dry.project->results[0].contaminantIndex = bad;
+    EXPECT_EQ(ProjectVerdicts(*dry.project, VerdictOptionsOf(*dry.project)).size(), before - 2) << bad;
+    const RowVerdict v =
+        VerdictOfResult(*dry.project, dry.project->results[0], false, VerdictOptionsOf(*dry.project));
+    EXPECT_EQ(v.verdict, AssessmentClass::Problems);
+  }
+  dry.project->results[0].contaminantIndex = saved;
 }
 
 TEST(OneVerdict, ReasonWords) {
