@@ -37,6 +37,17 @@ const SiteLambdaInterval* ActiveLambdaInterval(const Project& project, const Con
   return &found->second;
 }
 
+const SiteLambdaInterval* SupersededLambdaInterval(const Project& project, const Contaminant& contaminant) {
+  const ProjectSettings& settings = virelo_SettingsOf(project);
+  const auto found = settings.lambdaIntervals.find(
+      std::string(contaminant.name, strnlen(contaminant.name, sizeof contaminant.name)));
+  if (found == settings.lambdaIntervals.end()) return nullptr;
+  // Only the user λ was taken from the wells: a preset in use is no claim of theirs.
+  if (!(contaminant.lambdaMask & kLambdaUser) || contaminant.lambdaUser == found->second.lambda)
+    return nullptr;
+  return &found->second;
+}
+
 LambdaIntervalClasses ClassesOverLambdaInterval(const Aquifer& aquifer, const Contaminant& contaminant,
                                                 const SiteLambdaInterval& interval, bool plume,
                                                 AssessmentRange range) {

@@ -17,6 +17,11 @@
 // recorded lambda. Null otherwise.
 const SiteLambdaInterval* ActiveLambdaInterval(const Project& project, const Contaminant& contaminant);
 
+// The wells' λ as recorded for the contaminant when its user λ was taken
+// from them and has been changed since (the source text then no longer speaks
+// for the value in use); null otherwise, also where no interval was recorded.
+const SiteLambdaInterval* SupersededLambdaInterval(const Project& project, const Contaminant& contaminant);
+
 struct LambdaIntervalClasses {
   AssessmentClass current = AssessmentClass::Problems;  // under the lambda taken
   AssessmentClass atLow = AssessmentClass::Problems;    // lambda = low

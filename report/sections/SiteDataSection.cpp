@@ -14,6 +14,7 @@
 #include "analysis/CentrelineChart.h"
 #include "analysis/SiteCharts.h"
 #include "engine/extras.h"
+#include "engine/lambdainterval.h"
 #include "engine/redox.h"
 #include "engine/siteproject.h"
 #include "report/ReportSection.h"
@@ -151,6 +152,15 @@ void WriteSiteDataSection(ReportContext& report) {
     const Contaminant& c = project.contaminants[k];
     const std::string source = LambdaSourceOf(virelo_SettingsOf(project), c.name);
     if (source.rfind("site wells", 0) != 0) continue;
+    // A value typed over the wells' one is no longer theirs.
+    if (const SiteLambdaInterval* wells = SupersededLambdaInterval(project, c)) {
+      sources << QStringLiteral(
+                     "%1: the wells gave &#955; = %2 1/d (%3), but the value in use, %4 1/d, "
+                     "was entered by hand since")
+                     .arg(record(c.name), num(wells->lambda), esc(QString::fromStdString(source)),
+                          num(c.lambdaUser));
+      continue;
+    }
     sources << QStringLiteral("%1: &#955; = %2 1/d, %3")
                    .arg(record(c.name), num(c.lambdaUser), esc(QString::fromStdString(source)));
   }

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "engine/extras.h"
+#include "engine/lambdainterval.h"
 #include "persistence/csv.h"
 #include "report/ReportSection.h"
 
@@ -85,10 +86,14 @@ void userDefinedSources(ReportContext& report) {
         !virelo_GetLambda(&c, &lambda))
       continue;
     const std::string source = LambdaSourceOf(settings, c.name);
+    QString credit = source.empty() ? QStringLiteral("<i>no source recorded</i>")
+                                    : QStringLiteral("source: ") + esc(QString::fromStdString(source));
+    // The recorded source told where an earlier value came from.
+    if (const SiteLambdaInterval* wells = SupersededLambdaInterval(project, c))
+      credit = QStringLiteral("entered by hand; the recorded source (%1) gave %2 1/d")
+                   .arg(esc(QString::fromStdString(source)), QString::asprintf("%.6f", wells->lambda));
     items += QStringLiteral("<li><b>%1</b>: user-defined decay constant %2 1/d; %3</li>")
-                 .arg(record(c.name), QString::asprintf("%.6f", lambda),
-                      source.empty() ? QStringLiteral("<i>no source recorded</i>")
-                                     : QStringLiteral("source: ") + esc(QString::fromStdString(source)));
+                 .arg(record(c.name), QString::asprintf("%.6f", lambda), credit);
   }
   if (!items.isEmpty())
     report.add(QStringLiteral("<p>User-defined decay constants:</p><ul>%1</ul>").arg(items));

@@ -42,6 +42,31 @@ AssessmentClass Direct(Contaminant c, double lambda, bool plume) {
   return cls;
 }
 
+TEST(LambdaInterval, AHandEditSupersedesTheWellsValue) {
+  Project* project = virelo_AllocateProject();
+  project->contaminants = virelo_AllocateContaminants(1);
+  project->contaminantCount = 1;
+  Contaminant& c = project->contaminants[0];
+  std::strcpy(c.name, "Benzene");
+  virelo_SetLambda(&c, kLambdaUser, 0.0031);
+  virelo_SetLambda(&c, kLambdaAerobic, 0.1);
+  c.lambdaSelected = kLambdaUser;
+  // Nothing recorded: nothing superseded.
+  EXPECT_EQ(SupersededLambdaInterval(*project, c), nullptr);
+  virelo_Extras(project).settings.lambdaIntervals["Benzene"] = {0.0031, 0.0027, 0.0035, 90};
+  EXPECT_EQ(SupersededLambdaInterval(*project, c), nullptr);
+  EXPECT_NE(ActiveLambdaInterval(*project, c), nullptr);
+  // Selecting a preset leaves the user value the wells' own.
+  c.lambdaSelected = kLambdaAerobic;
+  EXPECT_EQ(SupersededLambdaInterval(*project, c), nullptr);
+  c.lambdaSelected = kLambdaUser;
+  virelo_SetLambda(&c, kLambdaUser, 0.0040);
+  ASSERT_NE(SupersededLambdaInterval(*project, c), nullptr);
+  EXPECT_EQ(SupersededLambdaInterval(*project, c)->lambda, 0.0031);
+  EXPECT_EQ(ActiveLambdaInterval(*project, c), nullptr);
+  virelo_FreeProject(project);
+}
+
 }  // namespace
 
 // On the worked-example aquifer lambda 0.01 / 0.002 / 0.0005 1/d gives a

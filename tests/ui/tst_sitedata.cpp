@@ -149,6 +149,16 @@ class TestSiteData : public QObject {
             "Benzene: (Green|Yellow|Red); (Green|Yellow|Red)( to (Green|Yellow|Red))? over the (whole )?90 % "
             "interval of \u03bb"))),
         qPrintable(text));
+    // A value typed over the wells' one is credited to the hand, not the wells.
+    Contaminant* benzene = Find(project.get(), "Benzene");
+    QVERIFY(benzene);
+    virelo_SetLambda(benzene, kLambdaUser, 0.005);
+    const QString typed =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY(!typed.contains(QString::fromUtf8("Benzene: \u03bb = 0.005 1/d, site wells")));
+    QVERIFY2(typed.contains(QString::fromUtf8("Benzene: the wells gave \u03bb = 0.003098 1/d")),
+             qPrintable(typed));
+    QVERIFY(typed.contains("entered by hand; the recorded source (site wells"));
     virelo_Extras(project.get()).site = SiteData{};
     const QString without =
         BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
