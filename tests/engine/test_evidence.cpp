@@ -155,6 +155,13 @@ TEST(PlugFlowChain, EdgesOfThePlume) {
   // findroot of C(t) = 1, times v = 0.4.
   EXPECT_NEAR(ChainPlumeLength(a, Chain({10, 100}, {0.001, 50}, {1, 0.8}, {0.5, 1}), 1), 0.036842628697741812,
               1e-12);
+  // A granddaughter formed and gone within a fifth of a day by two fast
+  // species, while a slow parent with a small source sets the scale of the
+  // search: a peak of 28.7 against CA 1 that a grid in whole days misses.
+  // Same script, C_2(t) above, last crossing by a scan in steps of 1e-4 d and
+  // bisection, times v = 0.4.
+  EXPECT_NEAR(ChainPlumeLength(a, Chain({1, 100, 0}, {0.001, 50, 40}, {1, 0.8, 0.7}, {0.5, 1, 1}), 2),
+              0.055725342460305606, 1e-12);
   Aquifer still = a;
   still.gradientI = 0.0;
   EXPECT_EQ(ChainPlumeLength(still, Chain({100, 0}, {0.01, 0.01}, {1, 0.8}, {0.5, 5}), 1), 0.0);
