@@ -3,12 +3,11 @@
 // Input checks, problem texts and the edit-field number parser.
 #include "engine/validation.h"
 
-#include <locale.h>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
+#include "diagnostics/text.h"
 #include "diagnostics/util.h"
 
 const ProblemMessage kProblemMessages[] = {
@@ -176,12 +175,6 @@ int virelo_GetProblemText(ProblemCode code, char* text) {
 
 namespace {
 
-// The decimal point is always ".", whatever locale the desktop has set.
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
-}
-
 bool IsNumberChar(char c) {
   return (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 'E' || c == 'e';
 }
@@ -208,9 +201,9 @@ int virelo_ParseNumber(char* text, double* value) {
       // longest number at its start it would silently become 1.234.
       if (separators > 1) ok = 0;
       if (ok) {
-        // The longest prefix that reads as a number; none gives 0.0.
-        const locale_t c = CLocale();
-        result = c ? strtod_l(text, nullptr, c) : std::strtod(text, nullptr);
+        // The longest prefix that reads as a number; none gives 0.0. The
+        // decimal point is always ".", whatever locale the desktop has set.
+        result = ParseCNumber(text);
         // "1E400" overflows to infinity, which no input may hold.
         if (!std::isfinite(result)) {
           result = 0.0;
