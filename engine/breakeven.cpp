@@ -201,9 +201,9 @@ double Distance(double ratio, const Target& t) {
 
 // Refines a bracket on the log scale: `better` is on the better side,
 // `worse` is not, both positive, with the ratios there known from the
-// bracketing. Regula falsi with the Illinois
-// modification, falling back to halving whenever an end has no usable
-// distance or the bracket does not shrink fast enough.
+// bracketing. Regula falsi with the Illinois modification, falling back to
+// halving whenever an end has no usable distance or the bracket does not
+// shrink fast enough.
 double Refine(const Case& k, Trials& trials, const Target& t, double better, double worse, double betterRatio,
               double worseRatio) {
   double ub = std::log(better), uw = std::log(worse);
