@@ -43,6 +43,7 @@ struct Case {
   bool approximateByX;
   bool plumeLength;
   AssessmentRange range;
+  double ratio = 0.0;  // of the inputs as they are, once they pass the checks
 };
 
 double Lambda(const Contaminant& c) {
@@ -268,7 +269,11 @@ std::optional<double> Search(const Case& k, BreakEvenInput input, Trials& trials
   // Towards the worse class the ratio must grow.
   const bool up = Raises(input) == t.towardsWorse;
   const bool startBetter = t.towardsWorse;
-  double insideRatio = trials.RatioAt(start), outsideRatio = 0.0;
+  // An input set to its own value changes nothing, so the ratio there is
+  // the case's own; but x under "Approximate by x" derives the
+  // dispersivities anew, which may differ from the ones stored.
+  const bool derives = input == BreakEvenInput::X && k.approximateByX;
+  double insideRatio = derives ? trials.RatioAt(start) : k.ratio, outsideRatio = 0.0;
   if (OnBetterSide(k, t, insideRatio) != startBetter) return std::nullopt;
 
   double inside = start, outside = 0.0;
@@ -347,11 +352,12 @@ std::optional<double> Solve(const Case& k, BreakEvenInput input, const Target& t
   return value;
 }
 
-BreakEvenTable Compute(const Case& k, BreakEvenMethod method) {
+BreakEvenTable Compute(Case k, BreakEvenMethod method) {
   BreakEvenTable table;
   table.plumeLength = k.plumeLength;
   if (ProblemCount(k.aquifer, k.contaminant, k.plumeLength) != 0) return table;
-  table.cls = Classify(k, Ratio(k.aquifer, k.contaminant, k.plumeLength));
+  k.ratio = Ratio(k.aquifer, k.contaminant, k.plumeLength);
+  table.cls = Classify(k, k.ratio);
 
   std::optional<Target> worse, better;
   switch (table.cls) {
