@@ -28,6 +28,11 @@ void ReportWarning(const ReportCallbacks* callbacks, const char* module, const c
 void ReportDebug(const ReportCallbacks* callbacks, const char* module, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
+// The process-wide record and its handlers are set up once at start-up and
+// released at exit, while no other thread runs; the reporters themselves may
+// be called from any thread, and the handler decides whether it can show a
+// report from there.
+//
 // The handlers that InstallReportCallbacks puts into the process-wide record.
 // The desktop shell sets its message-box handlers here before virelo_Init; by
 // default errors and warnings have no handler (standard output) and debug

@@ -3,10 +3,9 @@
 // Traffic-light classification of results and the display format of values.
 #include "engine/assessment.h"
 
-#include <locale.h>
-
 #include <cmath>
-#include <cstdio>
+
+#include "diagnostics/text.h"
 
 const AssessmentRangeEntry kAssessmentRanges[kAssessmentRangeCount] = {
     {"0,3  < ... < 2,0", {0.3, 2.0}},
@@ -42,18 +41,6 @@ AssessmentClass ClassifyAttenuationFactor(double sourceRatio, AssessmentRange ra
   return AssessmentClass::Red;
 }
 
-namespace {
-
-// Results are shown with a decimal point whatever locale the desktop runs in:
-// the toolkit adopts the user's locale at start-up, which would otherwise
-// turn 123.46 into 123,46 on a German desktop.
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
-}
-
-}  // namespace
-
 bool HasPlumeLengthProblems(const ContaminantResult& r) {
   return r.plAquiferProblemCount != 0 || r.plContaminantProblemCount != 0;
 }
@@ -67,14 +54,9 @@ std::string FormatResultValue(double v, const char* fixedFormat, const char* exp
   const double magnitude = std::fabs(v);
   const char* format = (magnitude > 1e-7 && magnitude < 1e7) ? fixedFormat : exponentFormat;
   char buffer[100] = "";
-  if (format) {
-    const locale_t c = CLocale();
-    const locale_t previous = c ? uselocale(c) : static_cast<locale_t>(nullptr);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    std::snprintf(buffer, sizeof buffer, format, v);
-#pragma GCC diagnostic pop
-    if (previous) uselocale(previous);
-  }
+  // Results are shown with a decimal point whatever locale the desktop runs
+  // in: the toolkit adopts the user's locale at start-up, which would
+  // otherwise turn 123.46 into 123,46 on a German desktop.
+  if (format) FormatCNumber(buffer, sizeof buffer, format, v);
   return buffer;
 }

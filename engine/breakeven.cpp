@@ -43,6 +43,7 @@ struct Case {
   bool approximateByX;
   bool plumeLength;
   AssessmentRange range;
+  double ratio = 0.0;  // of the inputs as they are, once they pass the checks
 };
 
 double Lambda(const Contaminant& c) {
@@ -104,12 +105,29 @@ double Ratio(const Aquifer& a, const Contaminant& c, bool plumeLength) {
   return r.sourceRatio;
 }
 
-double RatioAt(const Case& k, BreakEvenInput input, double value) {
-  Aquifer a = k.aquifer;
-  Contaminant c = k.contaminant;
-  Set(a, c, k.approximateByX, input, value);
-  return Ratio(a, c, k.plumeLength);
-}
+// The ratios of one search, each with one input changed. The inputs are
+// copied once per search; a trial overwrites only the values that its input
+// sets (x with its dispersivities under "Approximate by x"), so every trial
+// sees the case as it is but for that input.
+class Trials {
+ public:
+  Trials(const Case& k, BreakEvenInput input)
+      : input_(input),
+        approximateByX_(k.approximateByX),
+        plumeLength_(k.plumeLength),
+        a_(k.aquifer),
+        c_(k.contaminant) {}
+  double RatioAt(double value) {
+    Set(a_, c_, approximateByX_, input_, value);
+    return Ratio(a_, c_, plumeLength_);
+  }
+
+ private:
+  BreakEvenInput input_;
+  bool approximateByX_, plumeLength_;
+  Aquifer a_;
+  Contaminant c_;
+};
 
 AssessmentClass Classify(const Case& k, double ratio) {
   return k.plumeLength ? ClassifyPlumeLength(ratio, k.range) : ClassifyAttenuationFactor(ratio, k.range);
@@ -165,7 +183,12 @@ struct Target {
   double bound;
   AssessmentClass better;
   bool towardsWorse;  // starting on the better side
+  double logBound;    // log(bound), taken once per search
 };
+
+Target MakeTarget(double bound, AssessmentClass better, bool towardsWorse) {
+  return Target{bound, better, towardsWorse, std::log(bound)};
+}
 
 bool OnBetterSide(const Case& k, const Target& t, double ratio) {
   return Classify(k, ratio) >= t.better;
@@ -173,18 +196,20 @@ bool OnBetterSide(const Case& k, const Target& t, double ratio) {
 
 // The signed distance of a ratio from the bound on the log scale, used only
 // to aim the next trial; the side is always decided by the class.
-double Distance(double ratio, double bound) {
-  return std::log(ratio) - std::log(bound);
+double Distance(double ratio, const Target& t) {
+  return std::log(ratio) - t.logBound;
 }
 
 // Refines a bracket on the log scale: `better` is on the better side,
-// `worse` is not, both positive. Regula falsi with the Illinois
-// modification, falling back to halving whenever an end has no usable
-// distance or the bracket does not shrink fast enough.
-double Refine(const Case& k, BreakEvenInput input, const Target& t, double better, double worse) {
+// `worse` is not, both positive, with the ratios there known from the
+// bracketing. Regula falsi with the Illinois modification, falling back to
+// halving whenever an end has no usable distance or the bracket does not
+// shrink fast enough.
+double Refine(const Case& k, Trials& trials, const Target& t, double better, double worse, double betterRatio,
+              double worseRatio) {
   double ub = std::log(better), uw = std::log(worse);
-  double fb = Distance(RatioAt(k, input, better), t.bound);
-  double fw = Distance(RatioAt(k, input, worse), t.bound);
+  double fb = Distance(betterRatio, t);
+  double fw = Distance(worseRatio, t);
   int lastSide = 0;
   double widthBefore = std::fabs(uw - ub);
   for (int iteration = 0; iteration < 400; ++iteration) {
@@ -201,8 +226,8 @@ double Refine(const Case& k, BreakEvenInput input, const Target& t, double bette
     if (!(u <= hi)) u = hi;
     const double p = std::exp(u);
     if (p == better || p == worse) break;  // adjacent doubles: nothing left between them
-    const double ratio = RatioAt(k, input, p);
-    const double f = Distance(ratio, t.bound);
+    const double ratio = trials.RatioAt(p);
+    const double f = Distance(ratio, t);
     if (OnBetterSide(k, t, ratio)) {
       ub = u;
       better = p;
@@ -221,12 +246,12 @@ double Refine(const Case& k, BreakEvenInput input, const Target& t, double bette
 }
 
 // Halving on the linear scale, for a bracket with an end at 0.
-double RefineLinear(const Case& k, BreakEvenInput input, const Target& t, double better, double worse) {
+double RefineLinear(const Case& k, Trials& trials, const Target& t, double better, double worse) {
   for (int iteration = 0; iteration < 2200; ++iteration) {
     if (std::fabs(worse - better) <= kTolerance * std::max(better, worse)) break;
     const double p = 0.5 * (better + worse);
     if (p == better || p == worse) break;
-    if (OnBetterSide(k, t, RatioAt(k, input, p))) {
+    if (OnBetterSide(k, t, trials.RatioAt(p))) {
       better = p;
     } else {
       worse = p;
@@ -237,14 +262,19 @@ double RefineLinear(const Case& k, BreakEvenInput input, const Target& t, double
 
 // Brackets the flip on a log scale, from the current value outwards in the
 // direction that crosses the bound, then refines it.
-std::optional<double> Search(const Case& k, BreakEvenInput input, const Target& t) {
+std::optional<double> Search(const Case& k, BreakEvenInput input, Trials& trials, const Target& t) {
   double lo = 0.0, hi = 0.0;
   Limits(k, input, &lo, &hi);
   const double start = Get(k, input);
   // Towards the worse class the ratio must grow.
   const bool up = Raises(input) == t.towardsWorse;
   const bool startBetter = t.towardsWorse;
-  if (OnBetterSide(k, t, RatioAt(k, input, start)) != startBetter) return std::nullopt;
+  // An input set to its own value changes nothing, so the ratio there is
+  // the case's own; but x under "Approximate by x" derives the
+  // dispersivities anew, which may differ from the ones stored.
+  const bool derives = input == BreakEvenInput::X && k.approximateByX;
+  double insideRatio = derives ? trials.RatioAt(start) : k.ratio, outsideRatio = 0.0;
+  if (OnBetterSide(k, t, insideRatio) != startBetter) return std::nullopt;
 
   double inside = start, outside = 0.0;
   bool found = false;
@@ -259,21 +289,25 @@ std::optional<double> Search(const Case& k, BreakEvenInput input, const Target& 
       trial = inside / step;
       if (!(trial > lo) || trial < 1e-300) trial = lo, last = true;
     }
-    if (OnBetterSide(k, t, RatioAt(k, input, trial)) != startBetter) {
+    const double ratio = trials.RatioAt(trial);
+    if (OnBetterSide(k, t, ratio) != startBetter) {
       outside = trial;
+      outsideRatio = ratio;
       found = true;
     } else if (last) {
       return std::nullopt;
     } else {
       inside = trial;
+      insideRatio = ratio;
       step = std::min(step * step, 1e20);
     }
   }
   if (!found) return std::nullopt;
   const double better = startBetter ? inside : outside;
   const double worse = startBetter ? outside : inside;
-  if (better == 0.0 || worse == 0.0) return RefineLinear(k, input, t, better, worse);
-  return Refine(k, input, t, better, worse);
+  if (better == 0.0 || worse == 0.0) return RefineLinear(k, trials, t, better, worse);
+  return startBetter ? Refine(k, trials, t, inside, outside, insideRatio, outsideRatio)
+                     : Refine(k, trials, t, outside, inside, outsideRatio, insideRatio);
 }
 
 // The plume-length ratio is log(C0/CA) / lambda * (i/ne) * Kf / x: each
@@ -298,6 +332,7 @@ double ClosedForm(const Case& k, BreakEvenInput input, double bound) {
 }
 
 std::optional<double> Solve(const Case& k, BreakEvenInput input, const Target& t, BreakEvenMethod method) {
+  Trials trials(k, input);
   std::optional<double> value;
   if (k.plumeLength && method == BreakEvenMethod::Best) {
     const double p = ClosedForm(k, input, t.bound);
@@ -307,30 +342,31 @@ std::optional<double> Solve(const Case& k, BreakEvenInput input, const Target& t
       double lo = 0.0, hi = 0.0;
       Limits(k, input, &lo, &hi);
       if (p < lo || p > hi) return std::nullopt;
-      if (OnBetterSide(k, t, RatioAt(k, input, p))) value = p;
+      if (OnBetterSide(k, t, trials.RatioAt(p))) value = p;
     } else if (!std::isnan(p)) {
       return std::nullopt;  // the bound lies at 0 or beyond every finite value
     }
   }
-  if (!value) value = Search(k, input, t);
+  if (!value) value = Search(k, input, trials, t);
   if (value && !Accepted(k, input, *value)) return std::nullopt;
   return value;
 }
 
-BreakEvenTable Compute(const Case& k, BreakEvenMethod method) {
+BreakEvenTable Compute(Case k, BreakEvenMethod method) {
   BreakEvenTable table;
   table.plumeLength = k.plumeLength;
   if (ProblemCount(k.aquifer, k.contaminant, k.plumeLength) != 0) return table;
-  table.cls = Classify(k, Ratio(k.aquifer, k.contaminant, k.plumeLength));
+  k.ratio = Ratio(k.aquifer, k.contaminant, k.plumeLength);
+  table.cls = Classify(k, k.ratio);
 
   std::optional<Target> worse, better;
   switch (table.cls) {
-    case AssessmentClass::Green: worse = Target{k.range.lower, AssessmentClass::Green, true}; break;
+    case AssessmentClass::Green: worse = MakeTarget(k.range.lower, AssessmentClass::Green, true); break;
     case AssessmentClass::Yellow:
-      worse = Target{k.range.upper, AssessmentClass::Yellow, true};
-      better = Target{k.range.lower, AssessmentClass::Green, false};
+      worse = MakeTarget(k.range.upper, AssessmentClass::Yellow, true);
+      better = MakeTarget(k.range.lower, AssessmentClass::Green, false);
       break;
-    case AssessmentClass::Red: better = Target{k.range.upper, AssessmentClass::Yellow, false}; break;
+    case AssessmentClass::Red: better = MakeTarget(k.range.upper, AssessmentClass::Yellow, false); break;
     case AssessmentClass::Problems: return table;
   }
   const BreakEvenInput* first =

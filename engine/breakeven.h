@@ -48,8 +48,8 @@ enum class BreakEvenMethod { Best, Search };
 // The break-even values of one assessment of contaminant in aquifer, against
 // range. With approximateByX, varying x moves ax, ay and az with it
 // (virelo_DispersivitiesFromX) as "Approximate by x" does. Inputs with problems give a
-// table with class Problems and no inputs. Like the input checks it runs,
-// not reentrant: call it from one thread at a time.
+// table with class Problems and no inputs. Safe to call from several threads
+// at once.
 BreakEvenTable BreakEvenValues(const Aquifer& aquifer, const Contaminant& contaminant, bool approximateByX,
                                bool plumeLength, AssessmentRange range,
                                BreakEvenMethod method = BreakEvenMethod::Best);

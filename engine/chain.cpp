@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+#include "diagnostics/text.h"
+
 namespace {
 
 struct KnownSpecies {
@@ -44,12 +46,6 @@ std::string Lower(std::string text) {
   return text;
 }
 
-std::string Trim(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // Drops an isomer prefix such as "cis-", "trans-1,2-", "1,1-" or "cis-1,2-".
 std::string WithoutIsomer(std::string name) {
   for (const char* prefix : {"cis-", "trans-"}) {
@@ -62,7 +58,7 @@ std::string WithoutIsomer(std::string name) {
 }
 
 double Lookup(const std::string& candidate) {
-  const std::string key = WithoutIsomer(Trim(candidate));
+  const std::string key = WithoutIsomer(TrimBlanks(candidate));
   for (const KnownSpecies& known : kKnown) {
     if (key == known.name) return known.molarMass;
   }

@@ -2,20 +2,35 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "engine/dispersivity.h"
 
-#include <locale.h>
-
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+
+#include "diagnostics/text.h"
 
 namespace {
 
 // The page's fields hold at most this many characters.
 constexpr int kFieldLimit = 50;
 
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
+// The rounding below without its text, wherever the text could not tell
+// otherwise: N, the whole number nearest to 1000 * value, gives the text
+// "N/1000" that the page shows, and N / 1000.0 is the double nearest to that
+// text, as reading it back gives (a division is rounded correctly). Returns
+// false for a value within a rounding error of an exact half, and for one
+// too large for N to be exact; the text settles those. The break-even
+// search rounds at every trial of x, where the text took most of its time.
+bool NearestThousandth(double value, double* rounded) {
+  const double product = value * 1000.0;
+  if (!(std::fabs(product) < 0x1p52)) return false;
+  // 1000 * value is product + error exactly.
+  const double error = std::fma(value, 1000.0, -product);
+  const double whole = std::floor(product);
+  // Exact but for a product in (-1, 0), where it is off by at most 2^-53.
+  const double aboveHalf = (product - whole) - 0.5;
+  if (!(std::fabs(aboveHalf) > std::fabs(error) + 0x1p-50)) return false;
+  const double nearest = aboveHalf > 0.0 ? whole + 1.0 : whole;
+  // "-0.000" reads back as -0.0.
+  *rounded = std::copysign(nearest / 1000.0, value);
+  return true;
 }
 
 // The value the page stores after showing `value` with three decimals. The
@@ -23,11 +38,10 @@ locale_t CLocale() {
 // as 0.063) where the C library rounds it to even, so exact halves are
 // settled here; every other value is rounded alike by both.
 double ThreeDecimals(double value) {
-  const locale_t c = CLocale();
-  const locale_t previous = c ? uselocale(c) : static_cast<locale_t>(nullptr);
+  double rounded = 0.0;
+  if (NearestThousandth(value, &rounded)) return rounded;
   char text[400];
-  const int length = std::snprintf(text, sizeof text, "%.3f", value);
-  if (previous) uselocale(previous);
+  const int length = FormatCNumber(text, sizeof text, "%.3f", value);
   if (length < 0 || length > kFieldLimit) return value;
 
   // An exact half: 2000 * value is an odd whole number, with no rounding in
@@ -38,7 +52,7 @@ double ThreeDecimals(double value) {
     const double thousandths = (std::fabs(doubled) + 1.0) / 2.0;
     return std::copysign(thousandths / 1000.0, value);
   }
-  return c ? strtod_l(text, nullptr, c) : std::strtod(text, nullptr);
+  return ParseCNumber(text);
 }
 
 }  // namespace

@@ -2,20 +2,16 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "engine/plausibility.h"
 
-#include <locale.h>
-
 #include <cmath>
-#include <cstdio>
+
+#include "diagnostics/text.h"
 
 namespace {
 
 // "%g" with a decimal point whatever locale the desktop has set.
 std::string Number(double value) {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  const locale_t previous = c ? uselocale(c) : static_cast<locale_t>(nullptr);
   char text[64];
-  std::snprintf(text, sizeof text, "%g", value);
-  if (previous) uselocale(previous);
+  FormatCNumber(text, sizeof text, "%g", value);
   return text;
 }
 

@@ -3,12 +3,11 @@
 // Input checks, problem texts and the edit-field number parser.
 #include "engine/validation.h"
 
-#include <locale.h>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
+#include "diagnostics/text.h"
 #include "diagnostics/util.h"
 
 const ProblemMessage kProblemMessages[] = {
@@ -38,27 +37,30 @@ namespace {
 // that is not a number compares false and so passes.
 constexpr double kMinimum = 1e-10;
 
-// One work buffer shared by the three checks; no check finds more than 11.
-constexpr int kWorkCapacity = 12;
-ProblemCode g_work[kWorkCapacity];
-int g_workCount = 0;
+// The problems one check has found so far; each call has its own, so that
+// the checks may run on several threads at once. No check finds more than 11.
+struct Findings {
+  static constexpr int kCapacity = 12;
+  ProblemCode codes[kCapacity];
+  int count = 0;
 
-void Add(ProblemCode code) {
-  if (g_workCount < kWorkCapacity) g_work[g_workCount++] = code;
-}
+  void Add(ProblemCode code) {
+    if (count < kCapacity) codes[count++] = code;
+  }
+
+  // The count, and with a non-null `out` a malloc'ed copy of the codes.
+  int HandOut(ProblemCode** out) const {
+    if (out) {
+      auto* copy = static_cast<ProblemCode*>(std::malloc(static_cast<size_t>(count) * sizeof(ProblemCode)));
+      if (copy && count > 0) std::memcpy(copy, codes, static_cast<size_t>(count) * sizeof(ProblemCode));
+      *out = copy;
+    }
+    return count;
+  }
+};
 
 bool Lacks(uint16_t mask, uint16_t bits) {
   return (mask & bits) != bits;
-}
-
-int HandOut(ProblemCode** codes) {
-  const int count = g_workCount;
-  if (codes) {
-    auto* out = static_cast<ProblemCode*>(std::malloc(static_cast<size_t>(count) * sizeof(ProblemCode)));
-    if (out && count > 0) std::memcpy(out, g_work, static_cast<size_t>(count) * sizeof(ProblemCode));
-    *codes = out;
-  }
-  return count;
 }
 
 // An infinite or undefined value slips through every "< 1e-10" test above
@@ -82,82 +84,82 @@ bool AnyNonFinite(const Aquifer& a, uint16_t bits) {
 
 constexpr uint16_t kPlumeLengthInputs = kAquiferX | kAquiferKf | kAquiferNe | kAquiferI;
 
-void CheckPlumeLengthAquifer(const Aquifer& a) {
-  if (Lacks(a.setMask, kAquiferX) || a.distanceX < kMinimum) Add(510);
+void CheckPlumeLengthAquifer(const Aquifer& a, Findings& found) {
+  if (Lacks(a.setMask, kAquiferX) || a.distanceX < kMinimum) found.Add(510);
   if (Lacks(a.setMask, kAquiferI)) {
-    Add(520);
+    found.Add(520);
   } else if (a.gradientI < kMinimum) {
-    Add(521);
+    found.Add(521);
   }
   if (Lacks(a.setMask, kAquiferKf)) {
-    Add(530);
+    found.Add(530);
   } else if (a.conductivityKf < kMinimum) {
-    Add(531);
+    found.Add(531);
   }
   if (Lacks(a.setMask, kAquiferNe)) {
-    Add(540);
+    found.Add(540);
   } else if (a.porosityNe < kMinimum || a.porosityNe > 1.0) {
-    Add(541);
+    found.Add(541);
   }
 }
 
 }  // namespace
 
 int virelo_CheckContaminant(const Contaminant* contaminant, ProblemCode** codes) {
-  g_workCount = 0;
+  Findings found;
   if (contaminant) {
     const Contaminant& c = *contaminant;
-    if (Lacks(c.valueMask, kValueC0) || c.c0 < kMinimum) Add(10);
-    if (Lacks(c.valueMask, kValueCa) || c.ca < kMinimum || c.ca > c.c0) Add(20);
+    if (Lacks(c.valueMask, kValueC0) || c.c0 < kMinimum) found.Add(10);
+    if (Lacks(c.valueMask, kValueCa) || c.ca < kMinimum || c.ca > c.c0) found.Add(20);
     double lambda = 0.0;
     virelo_GetLambda(&c, &lambda);
     // A selected constant whose own bit is missing still counts when the
     // stored value is usable; only an empty mask or no selection fails.
-    if (c.lambdaMask == 0 || c.lambdaSelected == 0 || lambda < kMinimum) Add(30);
+    if (c.lambdaMask == 0 || c.lambdaSelected == 0 || lambda < kMinimum) found.Add(30);
     if (((c.valueMask & kValueC0) && !std::isfinite(c.c0)) ||
         ((c.valueMask & kValueCa) && !std::isfinite(c.ca)) || !std::isfinite(lambda))
-      Add(40);
+      found.Add(40);
   } else {
-    Add(10);
-    Add(20);
-    Add(30);
+    found.Add(10);
+    found.Add(20);
+    found.Add(30);
   }
-  return HandOut(codes);
+  return found.HandOut(codes);
 }
 
 int virelo_CheckAquiferPlumeLength(const Aquifer* aquifer, ProblemCode** codes) {
-  g_workCount = 0;
+  Findings found;
   const Aquifer empty{};
   const Aquifer& a = aquifer ? *aquifer : empty;
-  CheckPlumeLengthAquifer(a);
-  if (AnyNonFinite(a, kPlumeLengthInputs)) Add(610);
-  return HandOut(codes);
+  CheckPlumeLengthAquifer(a, found);
+  if (AnyNonFinite(a, kPlumeLengthInputs)) found.Add(610);
+  return found.HandOut(codes);
 }
 
 int virelo_CheckAquiferAF(const Aquifer* aquifer, ProblemCode** codes) {
-  g_workCount = 0;
+  Findings found;
   const Aquifer empty{};
   const Aquifer& a = aquifer ? *aquifer : empty;
-  CheckPlumeLengthAquifer(a);
-  if (Lacks(a.setMask, kAquiferAx | kAquiferAy | kAquiferAz)) Add(560);
+  CheckPlumeLengthAquifer(a, found);
+  if (Lacks(a.setMask, kAquiferAx | kAquiferAy | kAquiferAz)) found.Add(560);
   // The value is tested even when unset, so an ax never entered gives both
   // 560 and 570.
-  if (std::fabs(a.dispersivityAx) < kMinimum) Add(570);
-  if (Lacks(a.setMask, kAquiferSz | kAquiferSy)) Add(580);
+  if (std::fabs(a.dispersivityAx) < kMinimum) found.Add(570);
+  if (Lacks(a.setMask, kAquiferSz | kAquiferSy)) found.Add(580);
   // A negative spread or source size makes the centre-line solution return
   // a meaningless, possibly negative concentration that would pass as green.
   if (a.dispersivityAx < 0.0 || a.dispersivityAy < 0.0 || a.dispersivityAz < 0.0 ||
       a.sourceThicknessSy < 0.0 || a.sourceWidthSz < 0.0)
-    Add(590);
+    found.Add(590);
   // A source of no width or no thickness lets nothing reach the receptor in
   // the model, so every verdict would be green; it is an entry slip, not a
   // site without a source. (A negative one is 590's.)
   const auto vanishing = [](double size) { return size >= 0.0 && size < kMinimum; };
   if (((a.setMask & kAquiferSy) && vanishing(a.sourceThicknessSy)) ||
       ((a.setMask & kAquiferSz) && vanishing(a.sourceWidthSz)))
-    Add(600);
-  if (AnyNonFinite(a, 0xFFFF)) Add(610);
-  return HandOut(codes);
+    found.Add(600);
+  if (AnyNonFinite(a, 0xFFFF)) found.Add(610);
+  return found.HandOut(codes);
 }
 
 int virelo_GetProblemText(ProblemCode code, char* text) {
@@ -172,12 +174,6 @@ int virelo_GetProblemText(ProblemCode code, char* text) {
 }
 
 namespace {
-
-// The decimal point is always ".", whatever locale the desktop has set.
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
-}
 
 bool IsNumberChar(char c) {
   return (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 'E' || c == 'e';
@@ -205,9 +201,9 @@ int virelo_ParseNumber(char* text, double* value) {
       // longest number at its start it would silently become 1.234.
       if (separators > 1) ok = 0;
       if (ok) {
-        // The longest prefix that reads as a number; none gives 0.0.
-        const locale_t c = CLocale();
-        result = c ? strtod_l(text, nullptr, c) : std::strtod(text, nullptr);
+        // The longest prefix that reads as a number; none gives 0.0. The
+        // decimal point is always ".", whatever locale the desktop has set.
+        result = ParseCNumber(text);
         // "1E400" overflows to infinity, which no input may hold.
         if (!std::isfinite(result)) {
           result = 0.0;

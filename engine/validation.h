@@ -15,7 +15,8 @@ extern const ProblemMessage kProblemMessages[];
 
 // Each check returns the number of problems. With a non-null `codes`, a new
 // malloc'ed array of exactly that many codes (zero length allowed) is handed
-// to the caller; null if that allocation fails. Not reentrant.
+// to the caller; null if that allocation fails. Safe to call from several
+// threads at once.
 int virelo_CheckContaminant(const Contaminant* contaminant, ProblemCode** codes);
 int virelo_CheckAquiferPlumeLength(const Aquifer* aquifer, ProblemCode** codes);
 int virelo_CheckAquiferAF(const Aquifer* aquifer, ProblemCode** codes);

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "engine/records.h"
-#include "tools/cli/project_json.h"
+#include "persistence/project_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "diagnostics/text.h"
+
 namespace {
 
 enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
@@ -294,4 +296,24 @@ bool DecodeSpreadsheetText(std::string_view bytes, std::string* latin1,
   if (errors) *errors = found;
   *latin1 = std::move(out);
   return found.empty();
+}
+
+CsvTablePrologue ReadCsvTablePrologue(
+    std::string_view bytes, const std::function<void(int line, const std::string& reason)>& refuse) {
+  CsvTablePrologue prologue;
+  std::string text;
+  std::vector<CsvCharacterError> characters;
+  DecodeSpreadsheetText(bytes, &text, &characters);
+  for (const CsvCharacterError& e : characters)
+    refuse(e.line, "column " + std::to_string(e.column) + ": " + e.message);
+  prologue.characterErrors = static_cast<int>(characters.size());
+  prologue.separator = DetectCsvSeparator(text);
+  prologue.table = ParseCsv(text, prologue.separator);
+  const std::vector<CsvRecord>& records = prologue.table.records;
+  while (prologue.header < records.size() && IsBlankCsvRecord(records[prologue.header])) ++prologue.header;
+  return prologue;
+}
+
+bool IsBlankCsvRecord(const CsvRecord& record) {
+  return record.fields.size() == 1 && TrimBlanks(record.fields[0]).empty();
 }

@@ -6,6 +6,7 @@
 // encodings of such tables and the Latin-1 of Virelo's records.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,24 @@ struct CsvCharacterError {
 // (named in UTF-8 with its code point) and every zero byte in `errors`.
 bool DecodeSpreadsheetText(std::string_view bytes, std::string* latin1,
                            std::vector<CsvCharacterError>* errors);
+
+// The start that every reader of a spreadsheet table shares: the bytes
+// decoded to Latin-1 (DecodeSpreadsheetText), each character that Latin-1
+// cannot hold handed to `refuse` as "column N: <message>" on its line, the
+// separator detected, the records parsed, and blank records before the
+// header skipped. Whether the parse reached the end (table.ok) is left to
+// the reader, which words it where its messages want it.
+struct CsvTablePrologue {
+  char separator = ',';
+  CsvTable table;
+  size_t header = 0;        // the header record's index; records.size() when there is none
+  int characterErrors = 0;  // how many characters were refused
+};
+CsvTablePrologue ReadCsvTablePrologue(std::string_view bytes,
+                                      const std::function<void(int line, const std::string& reason)>& refuse);
+
+// A record that is one field of nothing but spaces and tabs: a blank line.
+bool IsBlankCsvRecord(const CsvRecord& record);
 
 // One field, quoted when it holds a comma, a quote, CR or LF.
 std::string CsvQuote(std::string_view field);

@@ -9,7 +9,9 @@
 constexpr const char* kDatabaseFileName = "generic.vrc";
 constexpr const char* kUserFolderName = "Virelo";
 
-// Full path of the database chosen at start-up, or empty.
+// Full path of the database chosen at start-up, or empty. Like the module
+// path override below, set before any other thread runs and only read after.
+// Every other function here may be called from any thread.
 extern char genericDataPath[kPathCapacity];
 
 // Installs the report callbacks and searches the database. Returns 1.

@@ -13,6 +13,7 @@
 #include <map>
 #include <sstream>
 
+#include "diagnostics/text.h"
 #include "diagnostics/util.h"
 #include "persistence/csv.h"
 #include "persistence/database.h"
@@ -33,20 +34,6 @@ constexpr LambdaColumn kLambdaColumns[] = {
 // How the literature table labels the part of a source that belongs to the
 // literature plume length.
 constexpr const char* kPlumeLengthLabel = "Plume length";
-
-std::string TrimBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-// "%.17g", independent of the C locale: the double read back is the same.
-std::string FormatNumber(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-  return std::string(buffer, result.ptr);
-}
 
 // A number cell; with a semicolon table, a decimal comma stands for the point.
 bool ParseDoubleCell(const std::string& cell, char separator, double* value) {
@@ -186,11 +173,12 @@ void WriteDatabaseCsv(const Contaminant* contaminants, int count, std::ostream& 
     std::vector<std::string> fields;
     fields.push_back(group ? std::string(group) : std::to_string(c.group));
     fields.push_back(Latin1ToUtf8(std::string(c.name, strnlen(c.name, sizeof c.name))));
-    fields.push_back((c.valueMask & kValueLiteraturePlumeLength) ? FormatNumber(c.literaturePlumeLength)
+    fields.push_back((c.valueMask & kValueLiteraturePlumeLength) ? RoundTripNumber(c.literaturePlumeLength)
                                                                  : "");
     fields.push_back((c.valueMask & kValueLiteratureEntries) ? std::to_string(c.literatureEntries) : "");
     for (const LambdaColumn& column : kLambdaColumns) {
-      fields.push_back((c.lambdaMask & column.bit) ? FormatNumber(*virelo_LambdaField(&c, column.bit)) : "");
+      fields.push_back((c.lambdaMask & column.bit) ? RoundTripNumber(*virelo_LambdaField(&c, column.bit))
+                                                   : "");
     }
     fields.push_back(table ? Latin1ToUtf8(RowSource(*table, c)) : "");
     out << CsvJoin(fields) << "\n";
@@ -209,17 +197,10 @@ bool ReadDatabaseCsv(const std::string& bytes, const std::string& source,
   };
 
   // Everything below works on Latin-1, the text of the records.
-  std::string text;
-  std::vector<CsvCharacterError> characters;
-  DecodeSpreadsheetText(bytes, &text, &characters);
-  for (const CsvCharacterError& e : characters)
-    refuse(e.line, "column " + std::to_string(e.column) + ": " + e.message);
-  const char separator = DetectCsvSeparator(text);
-  const CsvTable table = ParseCsv(text, separator);
-  auto blank = [](const CsvRecord& r) { return r.fields.size() == 1 && TrimBlanks(r.fields[0]).empty(); };
-
-  size_t next = 0;
-  while (next < table.records.size() && blank(table.records[next])) ++next;
+  const CsvTablePrologue prologue = ReadCsvTablePrologue(bytes, refuse);
+  const char separator = prologue.separator;
+  const CsvTable& table = prologue.table;
+  size_t next = prologue.header;
   if (next == table.records.size()) {
     if (table.ok)
       refuse(1, "no header row");
@@ -244,14 +225,14 @@ bool ReadDatabaseCsv(const std::string& bytes, const std::string& source,
   for (const std::string& name : DatabaseCsvColumns()) {
     if (name != "source" && !index.count(name)) refuse(header.line, "missing column \"" + name + "\"");
   }
-  if (refused > static_cast<int>(characters.size())) return false;
+  if (refused > prologue.characterErrors) return false;
 
   std::vector<Contaminant> rows;
   std::vector<std::string> rowSources;
   std::map<std::pair<int, std::string>, int> firstLine;  // (group, name) -> line
   for (; next < table.records.size(); ++next) {
     const CsvRecord& record = table.records[next];
-    if (blank(record)) continue;
+    if (IsBlankCsvRecord(record)) continue;
     if (record.fields.size() < header.fields.size()) {
       refuse(record.line, "missing column: " + std::to_string(record.fields.size()) + " of " +
                               std::to_string(header.fields.size()) + " fields");

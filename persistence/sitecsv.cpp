@@ -11,15 +11,10 @@
 #include <set>
 #include <tuple>
 
+#include "diagnostics/text.h"
 #include "persistence/csv.h"
 
 namespace {
-
-std::string Trim(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -30,16 +25,9 @@ std::string Quoted(const std::string& latin1) {
   return "\"" + Latin1ToUtf8(latin1) + "\"";
 }
 
-// "%.17g" whatever the C locale: the number read back is the same.
-std::string FormatNumber(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-  return std::string(buffer, result.ptr);
-}
-
 // A number cell; in a semicolon table a decimal comma stands for the point.
 bool ParseNumber(std::string text, char separator, double* value) {
-  text = Trim(text);
+  text = TrimBlanks(text);
   if (separator == ';') std::replace(text.begin(), text.end(), ',', '.');
   if (!text.empty() && text[0] == '+') text.erase(0, 1);
   const char* end = text.data() + text.size();
@@ -49,7 +37,7 @@ bool ParseNumber(std::string text, char separator, double* value) {
 
 // Yes/no cells as spreadsheets and laboratories write them; empty is `empty`.
 bool ParseFlag(const std::string& cell, bool empty, bool* flag) {
-  const std::string text = Lower(Trim(cell));
+  const std::string text = Lower(TrimBlanks(cell));
   if (text.empty()) return *flag = empty, true;
   for (const char* yes : {"1", "true", "yes", "y", "x", "nd", "<"})
     if (text == yes) return *flag = true, true;
@@ -88,17 +76,11 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
     err << source << ":" << line << ": " << reason << "\n";
     ++refused;
   };
-  std::string text;
-  std::vector<CsvCharacterError> characters;
-  DecodeSpreadsheetText(bytes, &text, &characters);
-  for (const CsvCharacterError& e : characters)
-    refuse(e.line, "column " + std::to_string(e.column) + ": " + e.message);
-  const char separator = DetectCsvSeparator(text);
-  const CsvTable table = ParseCsv(text, separator);
+  const CsvTablePrologue prologue = ReadCsvTablePrologue(bytes, refuse);
+  const char separator = prologue.separator;
+  const CsvTable& table = prologue.table;
   if (!table.ok) refuse(table.errorLine, table.error);
-  auto blank = [](const CsvRecord& r) { return r.fields.size() == 1 && Trim(r.fields[0]).empty(); };
-  size_t next = 0;
-  while (next < table.records.size() && blank(table.records[next])) ++next;
+  size_t next = prologue.header;
   if (next == table.records.size()) {
     if (table.ok) refuse(1, "no header row");
     return false;
@@ -109,8 +91,8 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
   const CsvRecord& header = table.records[next++];
   std::map<std::string, size_t> index;
   for (size_t k = 0; k < header.fields.size(); ++k) {
-    if (!index.emplace(Lower(Trim(header.fields[k])), k).second)
-      refuse(header.line, "column " + Quoted(Trim(header.fields[k])) + " appears twice");
+    if (!index.emplace(Lower(TrimBlanks(header.fields[k])), k).second)
+      refuse(header.line, "column " + Quoted(TrimBlanks(header.fields[k])) + " appears twice");
   }
   const bool samples = index.count("date") && index.count("analyte");
   const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsCsvColumns();
@@ -130,14 +112,14 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
     const std::string& column = name;
     const bool ok =
         std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == column; });
-    if (!ok) refuse(header.line, "unknown column " + Quoted(Trim(header.fields[k])));
+    if (!ok) refuse(header.line, "unknown column " + Quoted(TrimBlanks(header.fields[k])));
   }
   if (refused) return false;
 
   SiteCsvRows read;
   for (; next < table.records.size(); ++next) {
     const CsvRecord& record = table.records[next];
-    if (blank(record)) continue;
+    if (IsBlankCsvRecord(record)) continue;
     if (record.fields.size() != header.fields.size()) {
       refuse(record.line, std::to_string(record.fields.size()) + " fields for " +
                               std::to_string(header.fields.size()) + " columns");
@@ -152,7 +134,7 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       refuse(record.line, std::string(column) + ": " + reason);
       ok = false;
     };
-    const std::string well = Trim(cell("well"));
+    const std::string well = TrimBlanks(cell("well"));
     if (well.empty()) bad("well", "the well's name is empty");
 
     if (!samples) {
@@ -160,7 +142,7 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       w.name = well;
       if (!ParseNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s))
         bad("s", Quoted(cell("s")) + " is not a number");
-      if (!Trim(cell("y")).empty() && (!ParseNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
+      if (!TrimBlanks(cell("y")).empty() && (!ParseNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
         bad("y", Quoted(cell("y")) + " is not a number");
       if (!ParseFlag(cell("inFit"), true, &w.inFit))
         bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
@@ -173,12 +155,12 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
 
     SiteSample sample;
     sample.well = well;
-    sample.date = Trim(cell("date"));
+    sample.date = TrimBlanks(cell("date"));
     long day = 0;
     if (!ParseSiteDate(sample.date, &day)) bad("date", Quoted(sample.date) + " is not a date (YYYY-MM-DD)");
-    sample.analyte = Trim(cell("analyte"));
+    sample.analyte = TrimBlanks(cell("analyte"));
     if (sample.analyte.empty()) bad("analyte", "the analyte is empty");
-    const std::string unitText = Trim(cell("unit"));
+    const std::string unitText = TrimBlanks(cell("unit"));
     const char* unit = ParseSiteUnit(unitText);
     if (!unit) {
       bad("unit", "unknown unit " + Quoted(unitText) + " (ug/L, mg/L or mV)");
@@ -188,11 +170,11 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       if (orp != (sample.unit == kUnitMv))
         bad("unit", orp ? "ORP is given in mV" : Quoted(unitText) + " is no concentration unit");
     }
-    std::string valueText = Trim(cell("value"));
+    std::string valueText = TrimBlanks(cell("value"));
     bool lessThan = false;
     if (!valueText.empty() && valueText[0] == '<') {
       lessThan = true;
-      valueText = Trim(valueText.substr(1));
+      valueText = TrimBlanks(valueText.substr(1));
     }
     if (!ParseNumber(valueText, separator, &sample.value) || !std::isfinite(sample.value)) {
       bad("value", Quoted(cell("value")) + " is not a finite number");
@@ -291,13 +273,14 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
 void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {
   out << CsvJoin(SiteWellsCsvColumns()) << "\n";
   for (const SiteWell& w : site.wells)
-    out << CsvJoin({Latin1ToUtf8(w.name), FormatNumber(w.s), FormatNumber(w.y), FlagText(w.inFit)}) << "\n";
+    out << CsvJoin({Latin1ToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y), FlagText(w.inFit)})
+        << "\n";
 }
 
 void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out) {
   out << CsvJoin(SiteSamplesCsvColumns()) << "\n";
   for (const SiteSample& s : site.samples)
-    out << CsvJoin({Latin1ToUtf8(s.well), s.date, Latin1ToUtf8(s.analyte), FormatNumber(s.value), s.unit,
+    out << CsvJoin({Latin1ToUtf8(s.well), s.date, Latin1ToUtf8(s.analyte), RoundTripNumber(s.value), s.unit,
                     FlagText(s.nonDetect)})
         << "\n";
 }

@@ -22,7 +22,6 @@
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/csv.h"
 #include "tools/cli/example_projects.h"
 
 namespace fs = std::filesystem;

@@ -21,8 +21,8 @@
 #include "engine/records.h"
 #include "persistence/csv.h"
 #include "persistence/database.h"
+#include "persistence/project_json.h"
 #include "tools/cli/cli.h"
-#include "tools/cli/project_json.h"
 
 namespace fs = std::filesystem;
 

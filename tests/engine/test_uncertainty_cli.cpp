@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "engine/extras.h"
+#include "persistence/csv.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/cli_run.h"
 #include "tools/cli/cli.h"
-#include "tools/cli/csv.h"
 
 namespace fs = std::filesystem;
 

@@ -7,9 +7,9 @@
 #include <iostream>
 
 #include "engine/breakeven.h"
+#include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/csv.h"
 
 namespace {
 

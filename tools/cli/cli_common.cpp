@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "diagnostics/report.h"
+#include "diagnostics/text.h"
 #include "diagnostics/util.h"
 #include "engine/calc.h"
 #include "engine/dispersivity.h"
@@ -194,9 +195,7 @@ std::string RangeOptionsUsage() {
 }
 
 std::string FormatDouble(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-  return std::string(buffer, result.ptr);
+  return RoundTripNumber(value);
 }
 
 bool ReadWholeFile(const std::string& path, std::string* text) {

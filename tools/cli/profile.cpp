@@ -12,9 +12,9 @@
 #include "diagnostics/util.h"
 #include "engine/exact.h"
 #include "engine/validation.h"
+#include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/csv.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // virelo-cli project-export: a project file in its JSON form.
 #include <iostream>
 
+#include "persistence/project_json.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/project_json.h"
 
 std::string ProjectExportUsage() {
   return "  project-export FILE.vrp\n"

@@ -14,10 +14,10 @@
 #include <iterator>
 
 #include "persistence/filekind.h"
+#include "persistence/project_json.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/project_json.h"
 
 namespace {
 

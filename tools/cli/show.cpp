@@ -10,9 +10,9 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
+#include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/csv.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "engine/extras.h"
 #include "engine/montecarlo.h"
+#include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
-#include "tools/cli/csv.h"
 
 namespace {
 

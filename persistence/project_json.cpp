@@ -5,7 +5,7 @@
 // present, no unknown key, every value in the range of its field in the
 // file) because a mistyped key that was silently ignored would put a
 // different project behind a verdict than the one its author wrote.
-#include "tools/cli/project_json.h"
+#include "persistence/project_json.h"
 
 #include <cmath>
 #include <cstddef>
@@ -19,8 +19,8 @@
 
 #include "diagnostics/util.h"
 #include "engine/extras.h"
+#include "persistence/csv.h"
 #include "persistence/extras_json.h"
-#include "tools/cli/csv.h"
 
 namespace {
 

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The layers' include rules, read from the sources themselves: the core
+// (diagnostics, engine, persistence) builds without Qt and knows nothing of
+// the windows above it, and no window includes the application or the
+// report, which open windows and print them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Include {
+  std::string file;  // relative to the source folder
+  int line;
+  std::string target;  // as written between the quotes or brackets
+};
+
+// Every #include of the .h and .cpp files under folder (recursively).
+std::vector<Include> IncludesOf(const std::string& folder, size_t* files) {
+  static const std::regex kInclude(R"(^\s*#\s*include\s*[<"]([^>"]+)[>"])");
+  std::vector<Include> found;
+  const fs::path root = fs::path(VIRELO_SOURCE_DIR);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / folder)) {
+    const std::string extension = entry.path().extension().string();
+    if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp")) continue;
+    ++*files;
+    std::ifstream in(entry.path());
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+      std::smatch match;
+      if (std::regex_search(text, match, kInclude))
+        found.push_back({fs::relative(entry.path(), root).string(), line, match[1].str()});
+    }
+  }
+  return found;
+}
+
+// A Qt header: <QString>, <QtCore/qglobal.h>, <qstring.h>.
+bool IsQt(const std::string& target) {
+  static const std::regex kQt(R"(^(Qt[A-Za-z]*(/.*)?|Q[A-Z][A-Za-z]*(\.h)?|q[a-z0-9_]+\.h)$)");
+  return std::regex_match(target, kQt);
+}
+
+bool IsUnder(const std::string& target, const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders)
+    if (target.rfind(folder + "/", 0) == 0) return true;
+  return false;
+}
+
+// The folders each layer must not include.
+const std::map<std::string, std::vector<std::string>> kForbidden = {
+    {"diagnostics", {"engine", "persistence", "platform", "pages", "analysis", "app", "report", "tools"}},
+    {"engine", {"persistence", "platform", "pages", "analysis", "app", "report", "tools"}},
+    {"persistence", {"platform", "pages", "analysis", "app", "report", "tools"}},
+    {"platform", {"pages", "analysis", "app", "report", "tools"}},
+    {"analysis", {"app", "report", "tools"}},
+    {"pages", {"app", "report", "tools"}},
+};
+
+TEST(Layers, CoreIncludesNoQt) {
+  for (const std::string folder : {"diagnostics", "engine", "persistence"}) {
+    size_t files = 0;
+    for (const Include& include : IncludesOf(folder, &files))
+      EXPECT_FALSE(IsQt(include.target))
+          << include.file << ":" << include.line << " includes <" << include.target << ">";
+    // A wrong source folder would find nothing and pass.
+    EXPECT_GE(files, 5u) << folder;
+  }
+}
+
+TEST(Layers, IncludesPointDownwards) {
+  for (const auto& [folder, forbidden] : kForbidden) {
+    size_t files = 0;
+    const std::vector<Include> includes = IncludesOf(folder, &files);
+    EXPECT_GE(files, 4u) << folder;
+    for (const Include& include : includes)
+      EXPECT_FALSE(IsUnder(include.target, forbidden))
+          << include.file << ":" << include.line << " includes \"" << include.target << "\"";
+  }
+}
+
+// The rule is read from the text as written: a Qt header by any of its
+// spellings, and a folder only at the start of the path.
+TEST(Layers, RecognisesQtHeadersAndFolders) {
+  for (const char* qt : {"QString", "QtCore/qglobal.h", "QWidget.h", "qstring.h", "QtWidgets"})
+    EXPECT_TRUE(IsQt(qt)) << qt;
+  for (const char* other : {"cstdio", "string", "engine/records.h", "nlohmann/json.hpp", "queue", "locale.h"})
+    EXPECT_FALSE(IsQt(other)) << other;
+  EXPECT_TRUE(IsUnder("app/Commands.h", {"app", "report"}));
+  EXPECT_FALSE(IsUnder("pages/approximation.h", {"app"}));
+  EXPECT_FALSE(IsUnder("engine/report.h", {"report"}));
+}
+
+}  // namespace
