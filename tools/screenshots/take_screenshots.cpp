@@ -8,9 +8,11 @@
 #include <QChart>
 #include <QDialog>
 #include <QDir>
+#include <QAbstractTableModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -60,7 +62,8 @@ class ScreenshotPlatform : public Platform {
       window->Run();
       while (window->running()) QApplication::processEvents(QEventLoop::AllEvents, 50);
       QApplication::processEvents();
-      if (window->resultsTable()->rowCount() > 1) window->resultsTable()->setCurrentCell(1, 0);
+      if (window->resultsModel()->rowCount() > 1)
+        window->resultsTable()->setCurrentIndex(window->resultsModel()->index(1, 0));
       save(dialog, dir + "/uncertainty.png");
     }
     if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
