@@ -432,14 +432,15 @@ void TestFieldOrigin::siteTablesKeepTheirDigits() {
   SiteDataWindow window(project.get());
   QVERIFY(activate(&window));
   const SiteData before = site;
-  QTableWidget* wells = window.wellsTable();
-  QTableWidget* samples = window.samplesTable();
+  QTableView* wells = window.wellsTable();
+  QTableView* samples = window.samplesTable();
   clickIntoCellAndOut(wells, 1, 1, 0, 0);
   clickIntoCellAndOut(wells, 1, 2, 0, 0);
   clickIntoCellAndOut(samples, 0, 3, 1, 0);
   QVERIFY(virelo_ExtrasOf(*project).site == before);
-  // A sound edit elsewhere reads both tables again.
-  wells->item(5, 3)->setCheckState(Qt::Checked);
+  // A sound edit elsewhere, a well's "In fit" ticked with the space bar.
+  clickCell(wells, 5, 3);
+  QTest::keyClick(wells, Qt::Key_Space);
   const SiteData& after = virelo_ExtrasOf(*project).site;
   QCOMPARE(after.wells.size(), before.wells.size());
   QVERIFY(after.wells[5].inFit);
@@ -450,8 +451,12 @@ void TestFieldOrigin::siteTablesKeepTheirDigits() {
   QCOMPARE(after.samples.size(), before.samples.size());
   for (size_t k = 0; k < before.samples.size(); ++k)
     VERIFY_SAME(after.samples[k].value, before.samples[k].value, QStringLiteral("sample %1").arg(k));
-  // A typed distance goes in.
-  wells->item(1, 1)->setText("26");
+  // The same text typed again is the number it shows, kept whole; a typed
+  // distance goes in.
+  QVERIFY(typeIntoCell(samples, 0, 3, "2400.123457"));
+  VERIFY_SAME(virelo_ExtrasOf(*project).site.samples[0].value, before.samples[0].value,
+              QStringLiteral("the value typed as shown"));
+  QVERIFY(typeIntoCell(wells, 1, 1, "26"));
   QCOMPARE(virelo_ExtrasOf(*project).site.wells[1].s, 26.0);
   VERIFY_SAME(virelo_ExtrasOf(*project).site.wells[1].y, before.wells[1].y,
               QStringLiteral("y beside a typed s"));
