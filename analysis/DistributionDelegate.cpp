@@ -98,3 +98,11 @@ void DistributionDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
   style->drawComplexControl(QStyle::CC_ComboBox, &box, painter, widget);
   style->drawControl(QStyle::CE_ComboBoxLabel, &box, painter, widget);
 }
+
+void DistributionDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+  TypedTextDelegate::initStyleOption(option, index);
+  // A number too long for its narrow column shows its leading digits, as a
+  // field does, rather than an ellipsis.
+  if (index.column() >= Column::kFirstParameter && index.column() < Column::kMeaning)
+    option->textElideMode = Qt::ElideNone;
+}

@@ -106,6 +106,7 @@ QWidget* UncertaintyWindow::buildEditor() {
   distributions_->setSelectionMode(QAbstractItemView::SingleSelection);
   distributions_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                   QAbstractItemView::AnyKeyPressed);
+  distributions_->setWordWrap(false);
   distributions_->horizontalHeader()->setStretchLastSection(true);
   for (int k = 0; k < DistributionTableModel::kParameterCount; ++k)
     distributions_->setColumnWidth(DistributionTableModel::kFirstParameter + k, 70);
