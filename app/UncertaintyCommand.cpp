@@ -21,11 +21,15 @@ void ShowUncertainty(MainDialog& window) {
   UncertaintyWindow uncertainty(project, &virelo_Extras(project).uncertainty, UncertaintyOptionsOf(*project),
                                 &window);
   // The distributions are the project's: editing them is a change to save.
-  QObject::connect(&uncertainty, &UncertaintyWindow::planChanged, &window,
-                   [project] { project->modified = 1; });
+  bool planChanged = false;
+  QObject::connect(&uncertainty, &UncertaintyWindow::planChanged, &window, [project, &planChanged] {
+    project->modified = 1;
+    planChanged = true;
+  });
   QObject::connect(&uncertainty, &UncertaintyWindow::runFinished, results,
                    [results, &uncertainty] { results->SetUncertaintyRecord(uncertainty.lastRecord()); });
   Platform::instance().execDialog(&uncertainty);
-  // Probabilities whose inputs the window changed go from the page.
-  window.RefreshPages();
+  // Probabilities of distributions the window changed go from the page; a
+  // run alone leaves the page's rows and their marks as they are.
+  if (planChanged) window.RefreshPages();
 }
