@@ -4,11 +4,11 @@
 //   QT_QPA_PLATFORM=offscreen take_screenshots PROJECT.vrp OUTDIR
 // Every question a window would ask is answered without a person, and the
 // splash is grabbed instead of waited for.
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QChart>
 #include <QDialog>
 #include <QDir>
-#include <QAbstractTableModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
