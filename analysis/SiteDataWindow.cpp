@@ -11,77 +11,26 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <sstream>
 
 #include "analysis/SiteDecayView.h"
+#include "analysis/SiteTableModel.h"
 #include "analysis/SiteTrendsView.h"
 #include "engine/extras.h"
-#include "persistence/csv.h"
 #include "persistence/sitecsv.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 
 namespace {
 
-QString FromLatin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Number(double value) {
-  return QString::number(value, 'g', 10);
-}
-
-QTableWidgetItem* Cell(const QString& text) {
-  return new QTableWidgetItem(text);
-}
-
-// A number shown with ten digits that keeps every digit of the stored one:
-// a cell the user leaves alone goes back into the project unrounded when
-// another cell is edited. `prefix` stands before the number ("<").
-QTableWidgetItem* NumberCell(double value, const QString& prefix = QString()) {
-  auto* item = new QTableWidgetItem;
-  ShowCellNumber(item, prefix + Number(value), value);
-  return item;
-}
-
-// The text of a cell for the tables' CSV: an unedited number cell in the
-// shortest form that reads back as the stored number, whatever it shows.
-QString CellText(const QTableWidgetItem* item) {
-  double value = 0.0;
-  if (!UneditedCellNumber(item, &value)) return item->text();
-  const QString text = item->text();
-  const QString prefix = text.startsWith(QLatin1Char('<')) ? QStringLiteral("<") : QString();
-  return prefix + QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-// A table's cells as CSV text with the header of its kind, so that edits
-// pass through exactly the checks of an imported table.
-std::string TableCsv(const QTableWidget* table, const std::vector<std::string>& columns) {
-  std::string text = CsvJoin(columns) + "\n";
-  for (int row = 0; row < table->rowCount(); ++row) {
-    std::vector<std::string> fields;
-    bool empty = true;
-    for (int column = 0; column < table->columnCount(); ++column) {
-      const QTableWidgetItem* item = table->item(row, column);
-      QString value = item ? CellText(item) : QString();
-      // Every item may be checked; only the "In fit" cells hold a check state.
-      if (item && item->data(Qt::CheckStateRole).isValid())
-        value = item->checkState() == Qt::Checked ? QStringLiteral("yes") : QStringLiteral("no");
-      else
-        empty = empty && value.trimmed().isEmpty();
-      fields.push_back(value.toUtf8().toStdString());
-    }
-    if (!empty) text += CsvJoin(fields) + "\n";
-  }
-  return text;
-}
-
-QTableWidget* MakeTable(const QStringList& headers, const char* name) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
+QTableView* MakeTable(SiteTableModel* model, const char* name) {
+  auto* table = new QTableView;
   table->setObjectName(QString::fromLatin1(name));
-  table->setHorizontalHeaderLabels(headers);
+  table->setModel(model);
+  // Only a typed text goes back: a number visited keeps every digit.
+  table->setItemDelegate(new TypedTextDelegate(table));
   table->horizontalHeader()->setStretchLastSection(true);
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   return table;
@@ -119,16 +68,17 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
 
 QWidget* SiteDataWindow::buildTablesTab() {
   auto* page = new QWidget;
-  wells_ = MakeTable(
-      {QStringLiteral("Well"), QStringLiteral("s [m]"), QStringLiteral("y [m]"), QStringLiteral("In fit")},
-      "siteWellsTable");
-  samples_ = MakeTable({QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("Analyte"),
-                        QStringLiteral("Value"), QStringLiteral("Unit"), QStringLiteral("Non-detect")},
-                       "siteSamplesTable");
+  status_ = new QLabel;
+  wellsModel_ = new SiteTableModel(project_, SiteTableModel::Wells, this);
+  samplesModel_ = new SiteTableModel(project_, SiteTableModel::Samples, this);
+  wells_ = MakeTable(wellsModel_, "siteWellsTable");
+  samples_ = MakeTable(samplesModel_, "siteSamplesTable");
   setControlId(wells_, kIdSiteWells);
   setControlId(samples_, kIdSiteSamples);
-  connect(wells_, &QTableWidget::cellChanged, this, [this] { onCellChanged(); });
-  connect(samples_, &QTableWidget::cellChanged, this, [this] { onCellChanged(); });
+  for (SiteTableModel* model : {wellsModel_, samplesModel_}) {
+    connect(model, &SiteTableModel::siteChanged, this, &SiteDataWindow::onSiteChanged);
+    connect(model, &SiteTableModel::statusChanged, status_, &QLabel::setText);
+  }
 
   auto* wellsBox = new QWidget;
   auto* wellsLayout = new QVBoxLayout(wellsBox);
@@ -138,16 +88,10 @@ QWidget* SiteDataWindow::buildTablesTab() {
   auto* addWell = new QPushButton(QStringLiteral("Add &well"));
   addWell->setObjectName(QStringLiteral("siteAddWell"));
   connect(addWell, &QPushButton::clicked, this, [this] {
-    filling_ = true;
-    const int row = wells_->rowCount();
-    wells_->insertRow(row);
-    for (int column = 0; column < 3; ++column) wells_->setItem(row, column, Cell(QString()));
-    auto* fit = Cell(QString());
-    fit->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-    fit->setCheckState(Qt::Checked);
-    wells_->setItem(row, 3, fit);
-    filling_ = false;
-    wells_->editItem(wells_->item(row, 0));
+    wellsModel_->AddRow();
+    const QModelIndex name = wellsModel_->index(wellsModel_->rowCount() - 1, 0);
+    wells_->setCurrentIndex(name);
+    wells_->edit(name);
   });
   wellsLayout->addWidget(addWell);
 
@@ -159,9 +103,8 @@ QWidget* SiteDataWindow::buildTablesTab() {
   auto* addSample = new QPushButton(QStringLiteral("Add &sample"));
   addSample->setObjectName(QStringLiteral("siteAddSample"));
   connect(addSample, &QPushButton::clicked, this, [this] {
-    filling_ = true;
-    samples_->insertRow(samples_->rowCount());
-    filling_ = false;
+    samplesModel_->AddRow();
+    samples_->scrollToBottom();
   });
   samplesLayout->addWidget(addSample);
 
@@ -186,7 +129,6 @@ QWidget* SiteDataWindow::buildTablesTab() {
   connect(exportWells, &QPushButton::clicked, this, [this] { onExport(true); });
   connect(exportSamples, &QPushButton::clicked, this, [this] { onExport(false); });
 
-  status_ = new QLabel;
   status_->setObjectName(QStringLiteral("siteStatus"));
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -208,54 +150,14 @@ void SiteDataWindow::Refresh() {
 }
 
 void SiteDataWindow::fillTables() {
-  filling_ = true;
-  const SiteData& site = virelo_ExtrasOf(*project_).site;
-  wells_->setRowCount(static_cast<int>(site.wells.size()));
-  for (int row = 0; row < wells_->rowCount(); ++row) {
-    const SiteWell& w = site.wells[static_cast<size_t>(row)];
-    wells_->setItem(row, 0, Cell(FromLatin1(w.name)));
-    wells_->setItem(row, 1, NumberCell(w.s));
-    wells_->setItem(row, 2, NumberCell(w.y));
-    auto* fit = Cell(QString());
-    fit->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-    fit->setCheckState(w.inFit ? Qt::Checked : Qt::Unchecked);
-    wells_->setItem(row, 3, fit);
-  }
-  samples_->setRowCount(static_cast<int>(site.samples.size()));
-  for (int row = 0; row < samples_->rowCount(); ++row) {
-    const SiteSample& s = site.samples[static_cast<size_t>(row)];
-    samples_->setItem(row, 0, Cell(FromLatin1(s.well)));
-    samples_->setItem(row, 1, Cell(QString::fromLatin1(s.date.c_str())));
-    samples_->setItem(row, 2, Cell(FromLatin1(s.analyte)));
-    samples_->setItem(row, 3, NumberCell(s.value, s.nonDetect ? QStringLiteral("<") : QString()));
-    samples_->setItem(row, 4, Cell(QString::fromLatin1(s.unit.c_str())));
-    samples_->setItem(row, 5, Cell(s.nonDetect ? QStringLiteral("yes") : QString()));
-  }
+  wellsModel_->Reset();
+  samplesModel_->Reset();
   wells_->resizeColumnsToContents();
   samples_->resizeColumnsToContents();
-  filling_ = false;
 }
 
-// Every edit re-reads both tables through the import's checks; the project
-// takes them only when every row is sound, so a half-typed row never
-// reaches a fit.
-void SiteDataWindow::onCellChanged() {
-  if (filling_) return;
-  SiteCsvRows rows;
-  std::ostringstream err;
-  SiteData edited;
-  const bool ok = ReadSiteCsv(TableCsv(wells_, SiteWellsCsvColumns()), "wells", &rows, err) &&
-                  ReadSiteCsv(TableCsv(samples_, SiteSamplesCsvColumns()), "samples", &rows, err) &&
-                  MergeSiteRows(SiteData{}, rows, true, &edited, err);
-  if (!ok) {
-    status_->setText(QStringLiteral("Not taken yet: ") + QString::fromUtf8(err.str()).trimmed());
-    return;
-  }
-  SiteData& site = virelo_Extras(project_).site;
-  if (site == edited) return;
-  site = std::move(edited);
-  project_->modified = 1;
-  status_->setText(QStringLiteral("%1 wells, %2 samples.").arg(site.wells.size()).arg(site.samples.size()));
+// Each table takes a sound edit into the site data at once; the fits follow.
+void SiteDataWindow::onSiteChanged() {
   decay_->Refresh();
   trends_->Refresh();
 }

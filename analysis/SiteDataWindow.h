@@ -13,8 +13,9 @@
 
 class QLabel;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class SiteDecayView;
+class SiteTableModel;
 class SiteTrendsView;
 
 // Help identifiers of the window's controls (texts in the manual).
@@ -47,8 +48,10 @@ class SiteDataWindow : public QDialog {
   bool ImportTable(const QByteArray& bytes, const QString& source);
 
   QTabWidget* tabs() const { return tabs_; }
-  QTableWidget* wellsTable() const { return wells_; }
-  QTableWidget* samplesTable() const { return samples_; }
+  QTableView* wellsTable() const { return wells_; }
+  QTableView* samplesTable() const { return samples_; }
+  SiteTableModel* wellsModel() const { return wellsModel_; }
+  SiteTableModel* samplesModel() const { return samplesModel_; }
   QLabel* statusLabel() const { return status_; }
   SiteDecayView* decayView() const { return decay_; }
   SiteTrendsView* trendsView() const { return trends_; }
@@ -60,17 +63,18 @@ class SiteDataWindow : public QDialog {
  private:
   QWidget* buildTablesTab();
   void fillTables();
-  void onCellChanged();
+  void onSiteChanged();
   void onImport();
   void onExport(bool wells);
   void onPaste();
 
   Project* project_;
   QTabWidget* tabs_ = nullptr;
-  QTableWidget* wells_ = nullptr;
-  QTableWidget* samples_ = nullptr;
+  SiteTableModel* wellsModel_ = nullptr;
+  SiteTableModel* samplesModel_ = nullptr;
+  QTableView* wells_ = nullptr;
+  QTableView* samples_ = nullptr;
   QLabel* status_ = nullptr;
   SiteDecayView* decay_ = nullptr;
   SiteTrendsView* trends_ = nullptr;
-  bool filling_ = false;
 };

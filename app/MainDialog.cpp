@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/AboutDialog.h"
+#include "app/AnalysisCommands.h"
 #include "app/DataCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
@@ -168,6 +169,7 @@ void MainDialog::Initialise(const QString& commandLine) {
   }
   pageTabs->CreatePages();
   connect(pageTabs->aquiferPage, &CPropAqui::siteDataRequested, this, [this] { OpenSiteData(*this); });
+  ConnectResultsPageCommands(*this);
   const QString tabTips[PageTabs::kPageCount] = {
       QStringLiteral("Project settings ... Ctrl+1"), QStringLiteral("Aquifer settings ... Ctrl+2"),
       QStringLiteral("Contaminant settings ... Ctrl+3"), QStringLiteral("Results ... Ctrl+4")};

@@ -25,11 +25,11 @@
 #include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/montecarlo_stats.h"
 #include "engine/validation.h"
 
 namespace {
 
-constexpr double kMinimum = 1e-10;  // "greater than 0" in the input checks
 constexpr double kInf = std::numeric_limits<double>::infinity();
 // Samples per evaluation job, and how many (contaminant, sample) values a
 // batch of contaminants may hold at once.
@@ -41,41 +41,6 @@ struct Draw {
   Sampler sampler;
   uint64_t start;
 };
-
-std::string Number(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4g", v);
-  return text;
-}
-
-int FindContaminant(const Project& project, const std::string& name) {
-  if (!project.contaminants) return -1;
-  for (int k = 0; k < project.contaminantCount; ++k)
-    if (name == project.contaminants[k].name) return k;
-  return -1;
-}
-
-bool Assessed(const Project& project, int index) {
-  return index >= 0 && project.contaminants[index].assess != 0;
-}
-
-// The values the input checks accept, as an interval and in words.
-struct Accepted {
-  double low, high;
-  const char* words;
-};
-Accepted AcceptedValues(UncertainInput input) {
-  switch (input) {
-    case UncertainInput::Ne: return {kMinimum, 1.0, "greater than 0 and at most 1"};
-    case UncertainInput::Ay:
-    case UncertainInput::Az: return {0.0, kInf, "0 or more"};
-    default: return {kMinimum, kInf, "greater than 0"};
-  }
-}
-
-bool IsDispersivity(UncertainInput input) {
-  return input == UncertainInput::Ax || input == UncertainInput::Ay || input == UncertainInput::Az;
-}
 
 bool EntersPlumeLength(UncertainInput input) {
   switch (input) {
@@ -141,72 +106,6 @@ void ParallelFor(size_t count, int threads, Fn fn) {
   for (std::thread& helper : helpers) helper.join();
 }
 
-// Ranks 1..n of the values, ties sharing their mean rank; with `sorted`,
-// also the values in ascending order. Sorting (value, index) pairs keeps
-// the order the same on every run and the sort close to its memory.
-std::vector<double> Ranks(const std::vector<double>& values, std::vector<double>* sorted = nullptr) {
-  const size_t n = values.size();
-  std::vector<std::pair<double, uint32_t>> order(n);
-  for (size_t k = 0; k < n; ++k) order[k] = {values[k], static_cast<uint32_t>(k)};
-  std::sort(order.begin(), order.end());
-  std::vector<double> rank(n);
-  for (size_t first = 0; first < n;) {
-    size_t last = first + 1;
-    while (last < n && order[last].first == order[first].first) ++last;
-    const double mean = 0.5 * static_cast<double>(first + last + 1);
-    for (size_t j = first; j < last; ++j) rank[order[j].second] = mean;
-    first = last;
-  }
-  if (sorted) {
-    sorted->resize(n);
-    for (size_t k = 0; k < n; ++k) (*sorted)[k] = order[k].first;
-  }
-  return rank;
-}
-
-double Correlation(const std::vector<double>& x, const std::vector<double>& y) {
-  const size_t n = x.size();
-  if (n < 2) return 0.0;
-  const double mean = 0.5 * static_cast<double>(n + 1);  // of ranks 1..n, ties or not
-  double sxy = 0.0, sxx = 0.0, syy = 0.0;
-  for (size_t k = 0; k < n; ++k) {
-    const double dx = x[k] - mean, dy = y[k] - mean;
-    sxy += dx * dy;
-    sxx += dx * dx;
-    syy += dy * dy;
-  }
-  if (!(sxx > 0.0) || !(syy > 0.0)) return 0.0;  // a constant: no influence to see
-  return sxy / std::sqrt(sxx * syy);
-}
-
-// Linear between the order statistics (p (n - 1) from the smallest); where
-// one neighbour is infinite, the nearer one.
-double Percentile(const std::vector<double>& sorted, double p) {
-  if (sorted.empty()) return 0.0;
-  const double at = p * static_cast<double>(sorted.size() - 1);
-  const size_t low = static_cast<size_t>(std::floor(at));
-  const size_t high = std::min(low + 1, sorted.size() - 1);
-  const double share = at - static_cast<double>(low);
-  const double a = sorted[low], b = sorted[high];
-  if (share == 0.0 || a == b) return a;
-  if (!std::isfinite(a) || !std::isfinite(b)) return share < 0.5 ? a : b;
-  return a + share * (b - a);
-}
-
-// The same on values in any order, which it reorders: the two order
-// statistics around the level, found in linear time.
-double PercentileUnsorted(std::vector<double>& values, double p) {
-  if (values.empty()) return 0.0;
-  const double at = p * static_cast<double>(values.size() - 1);
-  const size_t low = static_cast<size_t>(std::floor(at));
-  auto lowAt = values.begin() + static_cast<long>(low);
-  std::nth_element(values.begin(), lowAt, values.end());
-  const double a = *lowAt;
-  const double b = low + 1 < values.size() ? *std::min_element(lowAt + 1, values.end()) : a;
-  const std::vector<double> pair = {a, b};
-  return Percentile(pair, at - static_cast<double>(low));
-}
-
 // The ratio as an ordered quantity: an undefined ratio is the worst, and an
 // attenuation factor's infinite ratio (nothing arrives) the best, 0.
 double OrderKey(double ratio, bool plumeLength) {
@@ -221,13 +120,14 @@ struct RowValues {
   std::vector<uint8_t> cls, exceeds;
 };
 
-struct RowPlan {
-  int contaminant;  // index into the project
-  int batchSlot;    // the contaminant's slot in its batch
-  size_t rowIndex;  // into run.rows
-};
-
 }  // namespace
+
+int UncertaintyContaminantIndex(const Project& project, const std::string& name) {
+  if (!project.contaminants) return -1;
+  for (int k = 0; k < project.contaminantCount; ++k)
+    if (name == project.contaminants[k].name) return k;
+  return -1;
+}
 
 void DispersivitiesFollowingX(double x, double* ax, double* ay, double* az) {
   virelo_DispersivitiesFromX(x, ax, ay, az);
@@ -272,106 +172,51 @@ double UncertaintyRow::LargestStandardError() const {
   return se;
 }
 
-std::vector<std::string> CheckUncertaintyPlan(const Project& project, const UncertaintyPlan& plan) {
-  std::vector<std::string> problems;
-  if (plan.samples < 1 || plan.samples > kMaxUncertaintySamples)
-    problems.push_back("The number of samples must lie between 1 and " +
-                       std::to_string(kMaxUncertaintySamples) + ".");
-  const bool followX = project.approximateDispersivity != 0;
-  for (size_t n = 0; n < plan.inputs.size(); ++n) {
-    const InputDistribution& d = plan.inputs[n];
-    const std::string label = UncertainInputLabel(d);
-    const bool perContaminant = IsContaminantInput(d.input);
-    if (perContaminant && d.contaminant.empty()) {
-      problems.push_back(label + ": name the contaminant it belongs to.");
-      continue;
-    }
-    if (!perContaminant && !d.contaminant.empty()) {
-      problems.push_back(label + ": only lambda, C0 and CA belong to a contaminant.");
-      continue;
-    }
-    const int index = perContaminant ? FindContaminant(project, d.contaminant) : -1;
-    if (perContaminant && index < 0) {
-      problems.push_back(label + ": the project has no contaminant of that name.");
-      continue;
-    }
-    const bool twice = std::any_of(
-        plan.inputs.begin(), plan.inputs.begin() + static_cast<long>(n),
-        [&](const InputDistribution& e) { return e.input == d.input && e.contaminant == d.contaminant; });
-    if (twice) {
-      problems.push_back(label + " has more than one distribution.");
-      continue;
-    }
-    std::string why;
-    const Sampler sampler = Sampler::Make(d.kind, d.params, &why);
-    if (!why.empty()) {
-      problems.push_back(label + ": " + why + ".");
-      continue;
-    }
-    if (sampler.IsFixed()) continue;
-    if (followX && IsDispersivity(d.input)) {
-      problems.push_back(
-          label +
-          ": \"Approximate by x\" derives the dispersivities from x, so this distribution would be "
-          "ignored. Give x a distribution instead, or switch the approximation off.");
-      continue;
-    }
-    if (d.input == UncertainInput::Lambda &&
-        !virelo_LambdaField(&project.contaminants[index], project.contaminants[index].lambdaSelected)) {
-      problems.push_back(label + ": the contaminant has no decay constant selected that this could replace.");
-      continue;
-    }
-    const double low = sampler.Lowest(), high = sampler.Highest();
-    const Accepted accepted = AcceptedValues(d.input);
-    if (!std::isfinite(low) || !std::isfinite(high)) {
-      problems.push_back(label + ": the " + DistributionKindName(d.kind) +
-                         " distribution can draw values too large to compute with. Narrow or truncate it.");
-    } else if (low < accepted.low || high > accepted.high) {
-      problems.push_back(label + ": the " + DistributionKindName(d.kind) +
-                         " distribution can draw values from " + Number(low) + " to " + Number(high) +
-                         ", but " + label + " must be " + accepted.words + ". Narrow or truncate it.");
-    }
-  }
-  // CA must not exceed C0 in any draw: compare the largest CA with the
-  // smallest C0 that can meet in one sample.
-  if (project.contaminants) {
-    for (int k = 0; k < project.contaminantCount; ++k) {
-      const Contaminant& c = project.contaminants[k];
-      if (!Assessed(project, k)) continue;
-      double largestCa = c.ca, smallestC0 = c.c0;
-      bool drawn = false;
-      for (const InputDistribution& d : plan.inputs) {
-        if (d.contaminant != c.name || (d.input != UncertainInput::C0 && d.input != UncertainInput::CA))
-          continue;
-        std::string why;
-        const Sampler s = Sampler::Make(d.kind, d.params, &why);
-        if (!why.empty() || s.IsFixed()) continue;
-        drawn = true;
-        if (d.input == UncertainInput::CA) largestCa = s.Highest();
-        if (d.input == UncertainInput::C0) smallestC0 = s.Lowest();
-      }
-      if (drawn && largestCa > smallestC0)
-        problems.push_back(std::string("CA of ") + c.name + ": a draw can give CA up to " +
-                           Number(largestCa) + " with C0 as low as " + Number(smallestC0) +
-                           ", but CA must not exceed C0. Narrow or truncate the two.");
-    }
-  }
-  return problems;
-}
+namespace {
 
-UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& plan,
-                              const UncertaintyOptions& options) {
-  UncertaintyRun run;
-  run.problems = CheckUncertaintyPlan(project, plan);
-  if (!run.problems.empty()) return run;
-  const size_t n = static_cast<size_t>(plan.samples);
-  run.samples = plan.samples;
+// The draws of a run: the aquifer's, shared by all contaminants (one site)
+// and drawn up front with their ranks, and each contaminant's own, drawn
+// again wherever a sample needs them (a value depends on the seed, the
+// input and the sample alone).
+struct RunDraws {
+  explicit RunDraws(const Project& of) : project(of) {}
+  const Project& project;
+  int samples = 0;
+  size_t n = 0;
+  std::vector<Draw> aquifer;
+  std::vector<std::vector<Draw>> contaminant;  // by contaminant index
+  bool followX = false;                        // "Approximate by x" with x drawn
+  std::vector<std::vector<double>> aquiferValues, aquiferRanks;
 
-  // The draws: the aquifer's shared by all contaminants (one site), each
-  // contaminant's own.
-  std::vector<Draw> aquiferDraws;
-  std::vector<std::vector<Draw>> contaminantDraws(
-      static_cast<size_t>(std::max<int>(project.contaminantCount, 0)));
+  Aquifer SampleAquifer(size_t k) const {
+    Aquifer a = project.aquifer;
+    for (size_t j = 0; j < aquifer.size(); ++j) SetAquifer(a, aquifer[j].input, aquiferValues[j][k]);
+    if (followX) {
+      DispersivitiesFollowingX(a.distanceX, &a.dispersivityAx, &a.dispersivityAy, &a.dispersivityAz);
+      a.setMask = static_cast<uint16_t>(a.setMask | kAquiferAx | kAquiferAy | kAquiferAz);
+    }
+    return a;
+  }
+  // With `drawn`, the contaminant's drawn values too, in the order of its draws.
+  Contaminant SampleContaminant(int index, size_t k, double* drawn) const {
+    Contaminant c = project.contaminants[index];
+    const std::vector<Draw>& draws = contaminant[static_cast<size_t>(index)];
+    for (size_t j = 0; j < draws.size(); ++j) {
+      const double v = draws[j].sampler.Quantile(UniformAt(draws[j].start, k));
+      SetContaminant(c, draws[j].input, v);
+      if (drawn) drawn[j] = v;
+    }
+    return c;
+  }
+};
+
+// Drawing: the plan's distributions as draws, and the aquifer's values of
+// every sample with their ranks.
+RunDraws DrawInputs(const Project& project, const UncertaintyPlan& plan, int threads) {
+  RunDraws draws(project);
+  draws.samples = plan.samples;
+  draws.n = static_cast<size_t>(plan.samples);
+  draws.contaminant.resize(static_cast<size_t>(std::max<int>(project.contaminantCount, 0)));
   for (const InputDistribution& d : plan.inputs) {
     Draw draw{d.input, Sampler::Make(d.kind, d.params, nullptr),
               StreamStart(plan.seed, InputStream(d.input, d.contaminant))};
@@ -379,56 +224,47 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& pla
     if (IsContaminantInput(d.input)) {
       // Every contaminant's own: a species of a chain passes its draws on to
       // its daughters even where it is not assessed itself.
-      const int index = FindContaminant(project, d.contaminant);
-      if (index >= 0) contaminantDraws[static_cast<size_t>(index)].push_back(draw);
+      const int index = UncertaintyContaminantIndex(project, d.contaminant);
+      if (index >= 0) draws.contaminant[static_cast<size_t>(index)].push_back(draw);
     } else {
-      aquiferDraws.push_back(draw);
+      draws.aquifer.push_back(draw);
     }
   }
-  const bool followX = project.approximateDispersivity != 0 &&
-                       std::any_of(aquiferDraws.begin(), aquiferDraws.end(),
-                                   [](const Draw& d) { return d.input == UncertainInput::X; });
-
-  std::vector<std::vector<double>> aquiferValues(aquiferDraws.size(), std::vector<double>(n));
-  ParallelFor(aquiferDraws.size(), options.threads, [&](size_t j) {
+  draws.followX = project.approximateDispersivity != 0 &&
+                  std::any_of(draws.aquifer.begin(), draws.aquifer.end(),
+                              [](const Draw& d) { return d.input == UncertainInput::X; });
+  const size_t n = draws.n;
+  draws.aquiferValues.assign(draws.aquifer.size(), std::vector<double>(n));
+  ParallelFor(draws.aquifer.size(), threads, [&](size_t j) {
     for (size_t k = 0; k < n; ++k)
-      aquiferValues[j][k] = aquiferDraws[j].sampler.Quantile(UniformAt(aquiferDraws[j].start, k));
+      draws.aquiferValues[j][k] = draws.aquifer[j].sampler.Quantile(UniformAt(draws.aquifer[j].start, k));
   });
-  std::vector<std::vector<double>> aquiferRanks(aquiferDraws.size());
-  ParallelFor(aquiferDraws.size(), options.threads,
-              [&](size_t j) { aquiferRanks[j] = Ranks(aquiferValues[j]); });
+  draws.aquiferRanks.resize(draws.aquifer.size());
+  ParallelFor(draws.aquifer.size(), threads,
+              [&](size_t j) { draws.aquiferRanks[j] = MonteCarloRanks(draws.aquiferValues[j]); });
+  return draws;
+}
 
-  auto sampleAquifer = [&](size_t k) {
-    Aquifer a = project.aquifer;
-    for (size_t j = 0; j < aquiferDraws.size(); ++j)
-      SetAquifer(a, aquiferDraws[j].input, aquiferValues[j][k]);
-    if (followX) {
-      DispersivitiesFollowingX(a.distanceX, &a.dispersivityAx, &a.dispersivityAy, &a.dispersivityAz);
-      a.setMask = static_cast<uint16_t>(a.setMask | kAquiferAx | kAquiferAy | kAquiferAz);
-    }
-    return a;
-  };
-  auto sampleContaminant = [&](int index, size_t k, double* drawn) {
-    Contaminant c = project.contaminants[index];
-    const std::vector<Draw>& draws = contaminantDraws[static_cast<size_t>(index)];
-    for (size_t j = 0; j < draws.size(); ++j) {
-      const double v = draws[j].sampler.Quantile(UniformAt(draws[j].start, k));
-      SetContaminant(c, draws[j].input, v);
-      if (drawn) drawn[j] = v;
-    }
-    return c;
-  };
+// Which contaminants a run evaluates, the chains each stands in, and which
+// rows of the run are each one's.
+struct RunLayout {
+  std::vector<int> contaminants;              // in project order
+  std::vector<std::vector<ChainLink>> links;  // by contaminant index
+  std::vector<std::vector<size_t>> rowsOf;    // by contaminant index, into run.rows
+};
 
-  // The rows, and the input checks on the first draw: every draw lies in
-  // what the checks accept (CheckUncertaintyPlan), so one check stands for
-  // all. The checks are not reentrant, so they run here.
+// The rows, and the input checks on the first draw: every draw lies in
+// what the checks accept (CheckUncertaintyPlan), so one check stands for
+// all. The checks are not reentrant, so they run here.
+RunLayout AddRows(const RunDraws& draws, const UncertaintyOptions& options, UncertaintyRun* run) {
+  const Project& project = draws.project;
+  RunLayout layout;
   const bool withBasis = options.verdictBasis != UncertaintyModel::Screening;
-  std::vector<int> contaminants;
-  const Aquifer firstAquifer = sampleAquifer(0);
+  const Aquifer firstAquifer = draws.SampleAquifer(0);
   for (int index = 0; project.contaminants && index < project.contaminantCount; ++index) {
     const Contaminant& base = project.contaminants[index];
     if (!(base.assess & (kAssessPlumeLength | kAssessAttenuationFactor))) continue;
-    const Contaminant first = sampleContaminant(index, 0, nullptr);
+    const Contaminant first = draws.SampleContaminant(index, 0, nullptr);
     bool evaluate = false;
     auto addRow = [&](bool plumeLength, UncertaintyModel model) {
       UncertaintyRow row;
@@ -447,175 +283,249 @@ UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& pla
       // A count whose codes could not be handed out still blocks the row.
       if (row.problems.empty() && aquiferCount + contaminantCount > 0) row.problems.push_back(0);
       evaluate = evaluate || row.problems.empty();
-      run.rows.push_back(std::move(row));
+      run->rows.push_back(std::move(row));
     };
     if (base.assess & kAssessPlumeLength) addRow(true, UncertaintyModel::Screening);
     if (base.assess & kAssessAttenuationFactor) {
       addRow(false, UncertaintyModel::Screening);
       if (withBasis) addRow(false, options.verdictBasis);
     }
-    if (evaluate) contaminants.push_back(index);
+    if (evaluate) layout.contaminants.push_back(index);
   }
 
   // The chains each evaluated contaminant stands in; their values are
   // refreshed from every draw.
-  std::vector<std::vector<ChainLink>> links(static_cast<size_t>(std::max<int>(project.contaminantCount, 0)));
+  const size_t count = static_cast<size_t>(std::max<int>(project.contaminantCount, 0));
+  layout.links.resize(count);
   if (!virelo_ExtrasOf(project).chains.empty())
-    for (int index : contaminants) links[static_cast<size_t>(index)] = ChainLinksOf(project, index);
+    for (int index : layout.contaminants)
+      layout.links[static_cast<size_t>(index)] = ChainLinksOf(project, index);
+  layout.rowsOf.resize(count);
+  for (size_t r = 0; r < run->rows.size(); ++r)
+    if (!run->rows[r].HasProblems())
+      layout.rowsOf[static_cast<size_t>(run->rows[r].contaminantIndex)].push_back(r);
+  return layout;
+}
 
-  // Which rows belong to which contaminant.
-  std::vector<std::vector<size_t>> rowsOf(static_cast<size_t>(std::max<int>(project.contaminantCount, 0)));
-  for (size_t r = 0; r < run.rows.size(); ++r)
-    if (!run.rows[r].HasProblems()) rowsOf[static_cast<size_t>(run.rows[r].contaminantIndex)].push_back(r);
+// The share of the samples evaluated, handed to the options' callback one
+// call at a time from whichever thread finished a block; its false cancels.
+class RunProgress {
+ public:
+  RunProgress(const std::function<bool(double)>& report, size_t total) : report_(report), total_(total) {}
+  void Add(size_t samples) {
+    const size_t now = done_.fetch_add(samples) + samples;
+    if (!report_) return;
+    std::lock_guard<std::mutex> lock(lock_);
+    if (!cancelled_ && !report_(static_cast<double>(now) / static_cast<double>(total_))) cancelled_ = true;
+  }
+  bool cancelled() const { return cancelled_; }
 
-  std::mutex progressLock;
-  std::atomic<bool> cancelled{false};
-  std::atomic<size_t> done{0};
-  const size_t total = contaminants.size() * n;
+ private:
+  const std::function<bool(double)>& report_;
+  const size_t total_;
+  std::mutex lock_;
+  std::atomic<bool> cancelled_{false};
+  std::atomic<size_t> done_{0};
+};
+
+// A batch of the evaluated contaminants with its values over all samples:
+// per contaminant its drawn values (draw by draw) and per row its values.
+struct Batch {
+  size_t start = 0, count = 0;  // into RunLayout::contaminants
+  std::vector<std::vector<double>> drawn;
+  std::vector<std::vector<RowValues>> values;
+};
+
+Batch MakeBatch(const RunDraws& draws, const RunLayout& layout, size_t start, size_t end) {
+  Batch batch;
+  batch.start = start;
+  batch.count = end - start;
+  batch.drawn.resize(batch.count);
+  batch.values.resize(batch.count);
+  const size_t n = draws.n;
+  for (size_t b = 0; b < batch.count; ++b) {
+    const int index = layout.contaminants[start + b];
+    batch.drawn[b].assign(draws.contaminant[static_cast<size_t>(index)].size() * n, 0.0);
+    batch.values[b].resize(layout.rowsOf[static_cast<size_t>(index)].size());
+    for (RowValues& v : batch.values[b]) {
+      v.key.assign(n, 0.0);
+      v.concentration.assign(n, 0.0);
+      v.cls.assign(n, 0);
+      v.exceeds.assign(n, 0);
+    }
+  }
+  return batch;
+}
+
+// Evaluating: every sample of every contaminant of the batch through the
+// models of its rows, in blocks of samples on the worker threads.
+void EvaluateBatch(const RunDraws& draws, const RunLayout& layout, const UncertaintyRun& run,
+                   const UncertaintyOptions& options, Batch* batch, RunProgress* progress) {
+  const size_t n = draws.n;
   const size_t blocks = (n + kBlock - 1) / kBlock;
-  const size_t batchSize = std::max<size_t>(1, static_cast<size_t>(kBatchValues) / n);
-
-  for (size_t batchStart = 0; batchStart < contaminants.size() && !cancelled; batchStart += batchSize) {
-    const size_t batchEnd = std::min(contaminants.size(), batchStart + batchSize);
-    const size_t batchCount = batchEnd - batchStart;
-    // Per contaminant of the batch: its drawn values, and per row its values.
-    std::vector<std::vector<double>> drawn(batchCount);
-    std::vector<std::vector<RowValues>> values(batchCount);
-    for (size_t b = 0; b < batchCount; ++b) {
-      const int index = contaminants[batchStart + b];
-      drawn[b].assign(contaminantDraws[static_cast<size_t>(index)].size() * n, 0.0);
-      values[b].resize(rowsOf[static_cast<size_t>(index)].size());
-      for (RowValues& v : values[b]) {
-        v.key.assign(n, 0.0);
-        v.concentration.assign(n, 0.0);
-        v.cls.assign(n, 0);
-        v.exceeds.assign(n, 0);
+  ParallelFor(batch->count * blocks, options.threads, [&](size_t job) {
+    if (progress->cancelled()) return;
+    const size_t b = job / blocks;
+    const int index = layout.contaminants[batch->start + b];
+    const std::vector<size_t>& rows = layout.rowsOf[static_cast<size_t>(index)];
+    const size_t drawCount = draws.contaminant[static_cast<size_t>(index)].size();
+    const size_t first = (job % blocks) * kBlock, last = std::min(n, first + kBlock);
+    std::vector<double> here(drawCount);
+    for (size_t k = first; k < last; ++k) {
+      const Aquifer a = draws.SampleAquifer(k);
+      const Contaminant c = draws.SampleContaminant(index, k, here.data());
+      for (size_t j = 0; j < drawCount; ++j) batch->drawn[b][j * n + k] = here[j];
+      // The chains the contaminant stands in, with every species as drawn.
+      std::vector<ChainLink> drawnLinks = layout.links[static_cast<size_t>(index)];
+      for (ChainLink& link : drawnLinks) {
+        for (int i = 0; i < link.chain.size(); ++i) {
+          const int other = link.chain.contaminantIndex[static_cast<size_t>(i)];
+          if (other < 0) continue;
+          RefreshChainSpecies(other == index ? c : draws.SampleContaminant(other, k, nullptr), i,
+                              &link.chain);
+        }
+      }
+      ContaminantResult af{};
+      bool afDone = false;
+      for (size_t r = 0; r < rows.size(); ++r) {
+        const UncertaintyRow& row = run.rows[rows[r]];
+        VerdictOptions verdict{options.plumeLengthRange, options.attenuationRange, BasisOf(row.model)};
+        ContaminantResult* computed = nullptr;
+        if (!row.plumeLength) {
+          // One calculation serves the screening row and the row under the
+          // basis; the exact solution is added when a row first needs it.
+          if (!afDone) virelo_math_CalcAttenuationFactor(&a, &c, &af), afDone = true;
+          if (verdict.basis != VerdictBasis::Screening && !af.exactComputed)
+            virelo_math_CalcExactAttenuationFactor(&a, &c, &af);
+          computed = &af;
+        }
+        const ModelAssessment m = AssessModels(a, c, row.plumeLength, drawnLinks, verdict, computed);
+        const double key = OrderKey(m.ratio, row.plumeLength);
+        const double concentration = m.concentration;
+        const AssessmentClass cls = m.cls;
+        RowValues& out = batch->values[b][r];
+        out.key[k] = key;
+        out.concentration[k] = std::isnan(concentration) ? kInf : concentration;
+        out.cls[k] = static_cast<uint8_t>(cls);
+        out.exceeds[k] = !(concentration <= c.ca);
       }
     }
+    progress->Add(last - first);
+  });
+}
 
-    ParallelFor(batchCount * blocks, options.threads, [&](size_t job) {
-      if (cancelled) return;
-      const size_t b = job / blocks;
-      const int index = contaminants[batchStart + b];
-      const std::vector<size_t>& rows = rowsOf[static_cast<size_t>(index)];
-      const size_t draws = contaminantDraws[static_cast<size_t>(index)].size();
-      const size_t first = (job % blocks) * kBlock, last = std::min(n, first + kBlock);
-      std::vector<double> here(draws);
-      for (size_t k = first; k < last; ++k) {
-        const Aquifer a = sampleAquifer(k);
-        const Contaminant c = sampleContaminant(index, k, here.data());
-        for (size_t j = 0; j < draws; ++j) drawn[b][j * n + k] = here[j];
-        // The chains the contaminant stands in, with every species as drawn.
-        std::vector<ChainLink> drawnLinks = links[static_cast<size_t>(index)];
-        for (ChainLink& link : drawnLinks) {
-          for (int i = 0; i < link.chain.size(); ++i) {
-            const int other = link.chain.contaminantIndex[static_cast<size_t>(i)];
-            if (other < 0) continue;
-            RefreshChainSpecies(other == index ? c : sampleContaminant(other, k, nullptr), i, &link.chain);
-          }
-        }
-        ContaminantResult af{};
-        bool afDone = false;
-        for (size_t r = 0; r < rows.size(); ++r) {
-          const UncertaintyRow& row = run.rows[rows[r]];
-          VerdictOptions verdict{options.plumeLengthRange, options.attenuationRange, BasisOf(row.model)};
-          ContaminantResult* computed = nullptr;
-          if (!row.plumeLength) {
-            // One calculation serves the screening row and the row under the
-            // basis; the exact solution is added when a row first needs it.
-            if (!afDone) virelo_math_CalcAttenuationFactor(&a, &c, &af), afDone = true;
-            if (verdict.basis != VerdictBasis::Screening && !af.exactComputed)
-              virelo_math_CalcExactAttenuationFactor(&a, &c, &af);
-            computed = &af;
-          }
-          const ModelAssessment m = AssessModels(a, c, row.plumeLength, drawnLinks, verdict, computed);
-          const double key = OrderKey(m.ratio, row.plumeLength);
-          const double concentration = m.concentration;
-          const AssessmentClass cls = m.cls;
-          RowValues& out = values[b][r];
-          out.key[k] = key;
-          out.concentration[k] = std::isnan(concentration) ? kInf : concentration;
-          out.cls[k] = static_cast<uint8_t>(cls);
-          out.exceeds[k] = !(concentration <= c.ca);
-        }
-      }
-      const size_t now = done.fetch_add(last - first) + (last - first);
-      if (options.progress) {
-        std::lock_guard<std::mutex> lock(progressLock);
-        if (!cancelled && !options.progress(static_cast<double>(now) / static_cast<double>(total)))
-          cancelled = true;
-      }
-    });
-    if (cancelled) break;
+// The ranks of the drawn values of one contaminant's own draws, from the
+// batch, and of the other species of its chains, which reach it too.
+struct InputRanks {
+  std::vector<std::vector<double>> own;
+  std::vector<std::pair<int, std::vector<std::vector<double>>>> species;
+};
 
-    // The statistics, one contaminant per job: the ranks of its own draws
-    // serve all its rows.
-    ParallelFor(batchCount, options.threads, [&](size_t b) {
-      const int index = contaminants[batchStart + b];
-      const std::vector<Draw>& own = contaminantDraws[static_cast<size_t>(index)];
-      std::vector<std::vector<double>> ownRanks(own.size());
-      for (size_t j = 0; j < own.size(); ++j) {
-        const std::vector<double> column(drawn[b].begin() + static_cast<long>(j * n),
-                                         drawn[b].begin() + static_cast<long>((j + 1) * n));
-        ownRanks[j] = Ranks(column);
-      }
-      // The draws of the other species of its chains, which reach it too.
-      std::vector<std::pair<int, std::vector<std::vector<double>>>> speciesRanks;
-      for (const ChainLink& link : links[static_cast<size_t>(index)]) {
-        for (int other : link.chain.contaminantIndex) {
-          const bool seen = std::any_of(speciesRanks.begin(), speciesRanks.end(),
-                                        [&](const auto& entry) { return entry.first == other; });
-          if (other < 0 || other == index || seen) continue;
-          std::vector<std::vector<double>> ranks;
-          for (const Draw& draw : contaminantDraws[static_cast<size_t>(other)]) {
-            std::vector<double> column(n);
-            for (size_t k = 0; k < n; ++k) column[k] = draw.sampler.Quantile(UniformAt(draw.start, k));
-            ranks.push_back(Ranks(column));
-          }
-          speciesRanks.emplace_back(other, std::move(ranks));
-        }
-      }
-      const std::vector<size_t>& rows = rowsOf[static_cast<size_t>(index)];
-      for (size_t r = 0; r < rows.size(); ++r) {
-        UncertaintyRow& row = run.rows[rows[r]];
-        RowValues& v = values[b][r];
-        row.samples = plan.samples;
-        size_t counts[4] = {0, 0, 0, 0}, exceeds = 0;
-        for (size_t k = 0; k < n; ++k) {
-          ++counts[v.cls[k] & 3];
-          exceeds += v.exceeds[k];
-        }
-        const double all = static_cast<double>(n);
-        row.pGreen = static_cast<double>(counts[static_cast<int>(AssessmentClass::Green)]) / all;
-        row.pYellow = static_cast<double>(counts[static_cast<int>(AssessmentClass::Yellow)]) / all;
-        row.pRed = static_cast<double>(counts[static_cast<int>(AssessmentClass::Red)]) / all;
-        row.pExceed = static_cast<double>(exceeds) / all;
-
-        std::vector<double> sorted;
-        const std::vector<double> ratioRanks = Ranks(v.key, &sorted);
-        const double levels[3] = {0.05, 0.5, 0.95};
-        for (int p = 0; p < 3; ++p) row.ratio[p] = Percentile(sorted, levels[p]);
-        if (options.keepRatios) row.sortedRatios = std::move(sorted);
-        for (int p = 0; p < 3; ++p) row.concentration[p] = PercentileUnsorted(v.concentration, levels[p]);
-
-        for (size_t j = 0; j < aquiferDraws.size(); ++j) {
-          if (row.plumeLength && !EntersPlumeLength(aquiferDraws[j].input)) continue;
-          row.ranking.push_back({aquiferDraws[j].input, Correlation(aquiferRanks[j], ratioRanks), {}});
-        }
-        for (size_t j = 0; j < own.size(); ++j)
-          row.ranking.push_back({own[j].input, Correlation(ownRanks[j], ratioRanks), {}});
-        for (const auto& [other, ranks] : speciesRanks)
-          for (size_t j = 0; j < ranks.size(); ++j)
-            row.ranking.push_back({contaminantDraws[static_cast<size_t>(other)][j].input,
-                                   Correlation(ranks[j], ratioRanks), project.contaminants[other].name});
-        std::stable_sort(row.ranking.begin(), row.ranking.end(),
-                         [](const InputInfluence& p, const InputInfluence& q) {
-                           return std::fabs(p.rankCorrelation) > std::fabs(q.rankCorrelation);
-                         });
-      }
-    });
+InputRanks RanksOfInputs(const RunDraws& draws, const RunLayout& layout, int index,
+                         const std::vector<double>& drawn) {
+  const size_t n = draws.n;
+  InputRanks ranks;
+  const std::vector<Draw>& own = draws.contaminant[static_cast<size_t>(index)];
+  ranks.own.resize(own.size());
+  for (size_t j = 0; j < own.size(); ++j) {
+    const std::vector<double> column(drawn.begin() + static_cast<long>(j * n),
+                                     drawn.begin() + static_cast<long>((j + 1) * n));
+    ranks.own[j] = MonteCarloRanks(column);
   }
-  if (cancelled) {
+  for (const ChainLink& link : layout.links[static_cast<size_t>(index)]) {
+    for (int other : link.chain.contaminantIndex) {
+      const bool seen = std::any_of(ranks.species.begin(), ranks.species.end(),
+                                    [&](const auto& entry) { return entry.first == other; });
+      if (other < 0 || other == index || seen) continue;
+      std::vector<std::vector<double>> otherRanks;
+      for (const Draw& draw : draws.contaminant[static_cast<size_t>(other)]) {
+        std::vector<double> column(n);
+        for (size_t k = 0; k < n; ++k) column[k] = draw.sampler.Quantile(UniformAt(draw.start, k));
+        otherRanks.push_back(MonteCarloRanks(column));
+      }
+      ranks.species.emplace_back(other, std::move(otherRanks));
+    }
+  }
+  return ranks;
+}
+
+// One row's shares, percentiles and the influence of each of its inputs.
+void SummariseRow(const RunDraws& draws, const UncertaintyOptions& options, int index,
+                  const InputRanks& inputs, RowValues& v, UncertaintyRow* row) {
+  const size_t n = draws.n;
+  row->samples = draws.samples;
+  size_t counts[4] = {0, 0, 0, 0}, exceeds = 0;
+  for (size_t k = 0; k < n; ++k) {
+    ++counts[v.cls[k] & 3];
+    exceeds += v.exceeds[k];
+  }
+  const double all = static_cast<double>(n);
+  row->pGreen = static_cast<double>(counts[static_cast<int>(AssessmentClass::Green)]) / all;
+  row->pYellow = static_cast<double>(counts[static_cast<int>(AssessmentClass::Yellow)]) / all;
+  row->pRed = static_cast<double>(counts[static_cast<int>(AssessmentClass::Red)]) / all;
+  row->pExceed = static_cast<double>(exceeds) / all;
+
+  std::vector<double> sorted;
+  const std::vector<double> ratioRanks = MonteCarloRanks(v.key, &sorted);
+  const double levels[3] = {0.05, 0.5, 0.95};
+  for (int p = 0; p < 3; ++p) row->ratio[p] = MonteCarloPercentile(sorted, levels[p]);
+  if (options.keepRatios) row->sortedRatios = std::move(sorted);
+  for (int p = 0; p < 3; ++p)
+    row->concentration[p] = MonteCarloPercentileUnsorted(v.concentration, levels[p]);
+
+  for (size_t j = 0; j < draws.aquifer.size(); ++j) {
+    if (row->plumeLength && !EntersPlumeLength(draws.aquifer[j].input)) continue;
+    row->ranking.push_back(
+        {draws.aquifer[j].input, MonteCarloRankCorrelation(draws.aquiferRanks[j], ratioRanks), {}});
+  }
+  const std::vector<Draw>& own = draws.contaminant[static_cast<size_t>(index)];
+  for (size_t j = 0; j < own.size(); ++j)
+    row->ranking.push_back({own[j].input, MonteCarloRankCorrelation(inputs.own[j], ratioRanks), {}});
+  for (const auto& [other, ranks] : inputs.species)
+    for (size_t j = 0; j < ranks.size(); ++j)
+      row->ranking.push_back({draws.contaminant[static_cast<size_t>(other)][j].input,
+                              MonteCarloRankCorrelation(ranks[j], ratioRanks),
+                              draws.project.contaminants[other].name});
+  std::stable_sort(row->ranking.begin(), row->ranking.end(),
+                   [](const InputInfluence& p, const InputInfluence& q) {
+                     return std::fabs(p.rankCorrelation) > std::fabs(q.rankCorrelation);
+                   });
+}
+
+// Summarising: the statistics of the batch's rows, one contaminant per job,
+// the ranks of its inputs serving all its rows.
+void SummariseBatch(const RunDraws& draws, const RunLayout& layout, const UncertaintyOptions& options,
+                    Batch* batch, UncertaintyRun* run) {
+  ParallelFor(batch->count, options.threads, [&](size_t b) {
+    const int index = layout.contaminants[batch->start + b];
+    const InputRanks inputs = RanksOfInputs(draws, layout, index, batch->drawn[b]);
+    const std::vector<size_t>& rows = layout.rowsOf[static_cast<size_t>(index)];
+    for (size_t r = 0; r < rows.size(); ++r)
+      SummariseRow(draws, options, index, inputs, batch->values[b][r], &run->rows[rows[r]]);
+  });
+}
+
+}  // namespace
+
+UncertaintyRun RunUncertainty(const Project& project, const UncertaintyPlan& plan,
+                              const UncertaintyOptions& options) {
+  UncertaintyRun run;
+  run.problems = CheckUncertaintyPlan(project, plan);
+  if (!run.problems.empty()) return run;
+  run.samples = plan.samples;
+  const RunDraws draws = DrawInputs(project, plan, options.threads);
+  const RunLayout layout = AddRows(draws, options, &run);
+  // Contaminants are evaluated in batches so that the values held at once
+  // stay bounded however many there are.
+  RunProgress progress(options.progress, layout.contaminants.size() * draws.n);
+  const size_t batchSize = std::max<size_t>(1, static_cast<size_t>(kBatchValues) / draws.n);
+  for (size_t start = 0; start < layout.contaminants.size(); start += batchSize) {
+    Batch batch = MakeBatch(draws, layout, start, std::min(layout.contaminants.size(), start + batchSize));
+    EvaluateBatch(draws, layout, run, options, &batch, &progress);
+    if (progress.cancelled()) break;
+    SummariseBatch(draws, layout, options, &batch, &run);
+  }
+  if (progress.cancelled()) {
     run.cancelled = true;
     run.rows.clear();
   }

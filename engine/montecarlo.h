@@ -92,6 +92,10 @@ struct UncertaintyRun {
 // x" derives from x.
 std::vector<std::string> CheckUncertaintyPlan(const Project& project, const UncertaintyPlan& plan);
 
+// The index of the contaminant whose record is named `name` (Latin-1), as a
+// distribution names the contaminant it belongs to; -1 when there is none.
+int UncertaintyContaminantIndex(const Project& project, const std::string& name);
+
 // Runs the plan on every assessed contaminant of the project. The results do
 // not depend on options.threads. Runs the input checks once per contaminant
 // on the calling thread; the draws run on worker threads.

@@ -20,11 +20,8 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "analysis/ChainWindow.h"
 #include "analysis/PlumeProfile.h"
-#include "analysis/PlumeView.h"
-#include "analysis/RobustnessDialog.h"
-#include "analysis/UncertaintyWindow.h"
+#include "analysis/UncertaintyRecord.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
@@ -270,7 +267,7 @@ QWidget* CPropResults::buildSide(int side) {
     chain->setToolTip(QStringLiteral("The project's decay chains: parents and the daughters they form"));
     setControlId(chain, kIdChainWindow);
     connect(chain, &QPushButton::clicked, this, [this] {
-      if (project_ && RunChainWindow(project_, afRange_, this)) RefreshResults();
+      if (project_) emit chainRequested();
     });
     rangeRow->addWidget(chain);
   }
@@ -650,13 +647,7 @@ void CPropResults::updateRobustnessButton(int side) {
 
 void CPropResults::ShowRobustness(int resultIndex, int assessment) {
   if (hasProblems(resultIndex, assessment)) return;
-  const bool plume = assessment == PlumeLengthSide;
-  QComboBox* combo = plume ? plumeRangeCombo_ : afRangeCombo_;
-  RobustnessDialog dialog(project_, resultIndex, plume, combo->currentIndex(), this);
-  // A range chosen in the view is the side's range from then on, so the
-  // list and its margins follow it; the view reads the new results after.
-  connect(&dialog, &RobustnessDialog::rangeChosen, combo, &QComboBox::setCurrentIndex);
-  Platform::instance().execDialog(&dialog);
+  emit robustnessRequested(resultIndex, assessment);
 }
 
 void CPropResults::ShowProblems(int resultIndex, int assessment) {
@@ -693,25 +684,15 @@ void CPropResults::ShowPlume(int resultIndex) {
   bool any = false;
   for (int i = 0; i < project_->resultCount && !any; ++i) any = HasPlumeProfile(*project_, i);
   if (!any) return;
-  PlumeView view(project_, afRange_, resultIndex, this);
-  Platform::instance().execDialog(&view);
+  emit plumeRequested(resultIndex);
 }
 
 void CPropResults::ShowUncertainty() {
-  if (!project_) return;
-  if (host_) host_->CommitPageEdits();
-  UncertaintyOptions options = UncertaintyOptionsOf(*project_);
-  options.plumeLengthRange = plumeRange_;
-  options.attenuationRange = afRange_;
-  UncertaintyPlan& plan = virelo_Extras(project_).uncertainty;
-  UncertaintyWindow window(project_, &plan, options, this);
-  // The distributions are the project's: editing them is a change to save.
-  connect(&window, &UncertaintyWindow::planChanged, this, [this] { project_->modified = 1; });
-  connect(&window, &UncertaintyWindow::runFinished, this, [this, &window] {
-    uncertainty_ = window.lastRecord();
-    updateProbabilities();
-  });
-  Platform::instance().execDialog(&window);
+  if (project_) emit uncertaintyRequested();
+}
+
+void CPropResults::SetUncertaintyRecord(std::shared_ptr<const UncertaintyRecord> record) {
+  uncertainty_ = std::move(record);
   updateProbabilities();
 }
 

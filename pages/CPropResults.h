@@ -36,16 +36,17 @@ class CPropResults : public PropPage {
   // Opens the problems dialog for one assessment of a result; nothing when
   // the index is out of range or the assessment has no problems.
   void ShowProblems(int resultIndex, int assessment);
-  // Opens the "Robustness" view of one assessment of a result; nothing when
-  // the index is out of range or the assessment has problems.
+  // Asks for the "Robustness" view of one assessment of a result; nothing
+  // when the index is out of range or the assessment has problems.
   void ShowRobustness(int resultIndex, int assessment);
-  // Opens the plume view at a result (or at the first that has an
+  // Asks for the plume view at a result (or at the first that has an
   // attenuation factor without problems); nothing when no result has one.
   void ShowPlume(int resultIndex);
-  // Opens the "Uncertainty" window on the project's distributions. After a
-  // run both lists show its class probabilities while the inputs stay
-  // those it was drawn from.
+  // Asks for the "Uncertainty" window on the project's distributions.
   void ShowUncertainty();
+  // The record of the last uncertainty run: both lists show its class
+  // probabilities while the inputs stay those it was drawn from.
+  void SetUncertaintyRecord(std::shared_ptr<const UncertaintyRecord> record);
 
   // Takes the verdict basis from its selector into the project and
   // refreshes.
@@ -57,6 +58,15 @@ class CPropResults : public PropPage {
   QTreeView* list(int side) const { return side == PlumeLengthSide ? plumeList_ : afList_; }
   ResultListModel* listModel(int side) const { return side == PlumeLengthSide ? plumeModel_ : afModel_; }
   QPushButton* robustnessButton(int side) const { return robustnessButton_[side]; }
+
+ signals:
+  // The windows the page offers. The main window opens each through its
+  // command, as from the menu, so that every way to a window refreshes the
+  // pages alike.
+  void uncertaintyRequested();
+  void chainRequested();
+  void plumeRequested(int resultIndex);
+  void robustnessRequested(int resultIndex, int side);
 
  protected:
   void showEvent(QShowEvent* event) override;

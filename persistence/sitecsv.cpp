@@ -253,10 +253,7 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
       result.samples.push_back(s);
       continue;
     }
-    const SiteSample& held = result.samples[at->second];
-    const bool same = held.nonDetect == s.nonDetect && (held.unit == kUnitMv) == (s.unit == kUnitMv) &&
-                      std::fabs(InUg(held) - InUg(s)) <= 1e-12 * std::fabs(InUg(s));
-    if (same) continue;
+    if (SameSiteSampleValue(result.samples[at->second], s)) continue;
     const auto earlier = rowOfSample.find(key);
     const std::string where = earlier != rowOfSample.end()
                                   ? " than on " + rows.sampleOrigins[earlier->second].source + ":" +
@@ -268,6 +265,11 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
   if (refused) return false;
   *merged = std::move(result);
   return true;
+}
+
+bool SameSiteSampleValue(const SiteSample& a, const SiteSample& b) {
+  return a.nonDetect == b.nonDetect && (a.unit == kUnitMv) == (b.unit == kUnitMv) &&
+         std::fabs(InUg(a) - InUg(b)) <= 1e-12 * std::fabs(InUg(b));
 }
 
 void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {

@@ -43,5 +43,10 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
 bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, SiteData* merged,
                    std::ostream& err);
 
+// Whether two samples of one well, date and analyte give the same value, so
+// that the second is the first read again: the same non-detect flag and,
+// converted to one unit, values within rounding of each other.
+bool SameSiteSampleValue(const SiteSample& a, const SiteSample& b);
+
 void WriteSiteWellsCsv(const SiteData& site, std::ostream& out);
 void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out);

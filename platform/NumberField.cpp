@@ -59,3 +59,12 @@ bool UneditedCellNumber(const QTableWidgetItem* item, double* value) {
   *value = number.toDouble();
   return true;
 }
+
+void TypedTextDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                     const QModelIndex& index) const {
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    if (edit->isModified()) model->setData(index, edit->text());
+    return;
+  }
+  QStyledItemDelegate::setModelData(editor, model, index);
+}

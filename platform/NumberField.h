@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <QStyledItemDelegate>
 
 class QLineEdit;
 class QTableWidgetItem;
@@ -27,3 +28,13 @@ bool UneditedFieldNumber(const QLineEdit* edit, double* value);
 // while it still holds the text it was filled with.
 void ShowCellNumber(QTableWidgetItem* item, const QString& text, double value);
 bool UneditedCellNumber(const QTableWidgetItem* item, double* value);
+
+// The same for a table over a model: a cell's line editor writes its text
+// back only when the user edited it, so that opening a cell and leaving it
+// stores nothing from its display. The model keeps the number a cell shows.
+class TypedTextDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+};

@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The File, Data and Help commands: the save question and its answers, failed
-// saves, the contaminant list commands and the manual.
+// saves, the contaminant list commands and the manual; the analysis windows
+// opened alike from the menu and the results page.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <cstring>
 
+#include "analysis/PlumeView.h"
+#include "analysis/RobustnessDialog.h"
 #include "diagnostics/util.h"
+#include "engine/extras.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropProject.h"
+#include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
 #include "pages/ContaminantTreeModel.h"
+#include "pages/ResultListModel.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -61,6 +68,7 @@ class TestCommands : public QObject {
   void loadApplicationDefaults();
   void editGenericData();
   void manualOpensBesideProgram();
+  void analysisWindowsOpenThroughTheirCommands();
 };
 
 void TestCommands::exitAnswers() {
@@ -389,6 +397,69 @@ void TestCommands::manualOpensBesideProgram() {
   QCOMPARE(session.platform.openedUrls.size(), 1);
   QCOMPARE(session.platform.openedUrls[0], QUrl::fromLocalFile(session.program.path() + "/manual.pdf"));
   QVERIFY(session.platform.messages.isEmpty());
+}
+
+// The results page's buttons open the windows the menu opens, through the
+// same commands: each window sees the C0 typed on the contaminants page and
+// not yet applied, and the project's saved ranges.
+void TestCommands::analysisWindowsOpenThroughTheirCommands() {
+  ShellSession session;
+  auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp"));
+  Project* project = window->project;
+  QVERIFY(project && project->contaminantCount > 0);
+  virelo_Extras(project).settings.afRange = 2;  // 0.1 to 10
+  window->RefreshPages();
+
+  // A C0 typed for PCE, still in its field.
+  int pce = 0;
+  while (pce < project->contaminantCount &&
+         std::strcmp(project->contaminants[pce].name, "Tetrachloroethene (PCE)") != 0)
+    ++pce;
+  QVERIFY(pce < project->contaminantCount);
+  window->ViewPage(2);
+  CPropConts* contaminants = window->pageTabs->contaminantsPage;
+  const QModelIndex first = contaminants->treeModel()->indexForContaminant(pce);
+  contaminants->tree()->expand(first.parent());
+  contaminants->tree()->scrollTo(first);
+  QTest::mouseClick(contaminants->tree()->viewport(), Qt::LeftButton, {},
+                    contaminants->tree()->visualRect(first).center());
+  auto* c0 = contaminants->findChild<QLineEdit*>("c0Edit");
+  c0->setFocus();
+  c0->selectAll();
+  QTest::keyClicks(c0, "1234");
+  QVERIFY(contaminants->pageModified);
+
+  QStringList seen;
+  session.platform.dialogHandler = [&](QDialog* dialog) {
+    seen << QStringLiteral("%1 %2").arg(dialog->windowTitle()).arg(project->contaminants[pce].c0);
+    if (auto* robustness = qobject_cast<RobustnessDialog*>(dialog))
+      seen << QStringLiteral("range %1").arg(robustness->rangeIndex());
+    if (auto* plume = qobject_cast<PlumeView*>(dialog))
+      seen << QStringLiteral("shows %1").arg(plume->currentResult());
+    return int(QDialog::Rejected);
+  };
+  window->dataCommands->action("decayChain")->trigger();
+  QCOMPARE(seen, QStringList({"Decay chain 1234"}));
+  QVERIFY(!contaminants->pageModified);
+
+  // From the results page, each button through its command.
+  window->ViewPage(3);
+  CPropResults* results = window->pageTabs->resultsPage;
+  seen.clear();
+  QTest::mouseClick(results->findChild<QPushButton*>("chainButton"), Qt::LeftButton);
+  QTest::mouseClick(results->findChild<QPushButton*>("uncertaintyButton"), Qt::LeftButton);
+  QTreeView* afList = results->list(CPropResults::AttenuationFactorSide);
+  int row = -1;
+  for (int k = 0; k < results->listModel(CPropResults::AttenuationFactorSide)->size() && row < 0; ++k)
+    if (results->listModel(CPropResults::AttenuationFactorSide)->row(k).hasValues) row = k;
+  QVERIFY(row >= 0);
+  const QModelIndex marked = afList->model()->index(row, 0);
+  QTest::mouseClick(afList->viewport(), Qt::LeftButton, {}, afList->visualRect(marked).center());
+  QTest::mouseClick(results->robustnessButton(CPropResults::AttenuationFactorSide), Qt::LeftButton);
+  QTest::mouseClick(results->findChild<QPushButton*>("plumeViewButton"), Qt::LeftButton);
+  const int resultIndex = results->listModel(CPropResults::AttenuationFactorSide)->row(row).resultIndex;
+  QCOMPARE(seen, QStringList({"Decay chain 1234", "Uncertainty 1234", "Robustness 1234", "range 2",
+                              "Plume view 1234", QStringLiteral("shows %1").arg(resultIndex)}));
 }
 
 QTEST_MAIN(TestCommands)

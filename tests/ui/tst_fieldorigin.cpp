@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeView>
@@ -25,6 +26,7 @@
 #include <map>
 
 #include "analysis/ChainWindow.h"
+#include "analysis/DistributionTableModel.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteDecayView.h"
 #include "analysis/UncertaintyWindow.h"
@@ -40,6 +42,7 @@
 #include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
+#include "support/TableDriving.h"
 
 namespace {
 
@@ -66,16 +69,14 @@ bool activate(QWidget* w) {
   return QTest::qWaitForWindowActive(w);
 }
 
-// Clicks a cell and opens its editor with F2; the click on another cell
-// then closes it, which commits its text.
-void clickIntoCellAndOut(QTableWidget* table, int row, int column, int elsewhereRow, int elsewhereColumn) {
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                    table->visualItemRect(table->item(row, column)).center());
-  QTest::keyClick(table, Qt::Key_F2);
-  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-  QVERIFY2(editor && table->isAncestorOf(editor), "the cell opened no editor");
-  const QRect other = table->visualItemRect(table->item(elsewhereRow, elsewhereColumn));
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, other.center());
+// Clicks a cell and opens its editor with F2 where the click opened none;
+// the click on another cell then closes it, which commits its text.
+void clickIntoCellAndOut(QAbstractItemView* table, int row, int column, int elsewhereRow,
+                         int elsewhereColumn) {
+  clickCell(table, row, column);
+  if (!openLineEditor(table)) QTest::keyClick(table, Qt::Key_F2);
+  QVERIFY2(openLineEditor(table), "the cell opened no editor");
+  clickCell(table, elsewhereRow, elsewhereColumn);
   QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));  // the editor closed
   QCoreApplication::processEvents();                                // queued edits, if any
 }
@@ -391,15 +392,18 @@ void TestFieldOrigin::uncertaintyParametersKeepTheirDigits() {
   const UncertaintyPlan before = plan;
   UncertaintyWindow window(project.get(), &plan, UncertaintyOptions{});
   QVERIFY(activate(&window));
-  QTableWidget* table = window.distributionsTable();
+  QTableView* table = window.distributionsTable();
   for (int row = 0; row < 2; ++row) {
     for (int k = 0; k < static_cast<int>(before.inputs[row].params.size()); ++k) {
-      auto* edit = qobject_cast<QLineEdit*>(table->cellWidget(row, 3 + k));
-      clickInto(edit);
-      QVERIFY(edit->hasFocus());
+      // Into the cell's editor and out by Tab, which opens the next one.
+      clickCell(table, row, DistributionTableModel::kFirstParameter + k);
+      QLineEdit* edit = openLineEditor(table);
+      QVERIFY2(edit && edit->hasFocus(), qPrintable(QStringLiteral("row %1 parameter %2").arg(row).arg(k)));
       QTest::keyClick(edit, Qt::Key_Tab);
     }
   }
+  // And by a click elsewhere.
+  clickIntoCellAndOut(table, 1, DistributionTableModel::kFirstParameter, 0, DistributionTableModel::kMeaning);
   // Any change reads the whole editor again.
   auto* samples = window.findChild<QSpinBox*>("uncertaintySamples");
   samples->setFocus();
@@ -412,10 +416,7 @@ void TestFieldOrigin::uncertaintyParametersKeepTheirDigits() {
       VERIFY_SAME(plan.inputs[row].params[k], before.inputs[row].params[k],
                   QStringLiteral("row %1 parameter %2").arg(row).arg(k));
   // A typed parameter goes in.
-  auto* mode = qobject_cast<QLineEdit*>(table->cellWidget(1, 4));
-  clickInto(mode);
-  mode->selectAll();
-  QTest::keyClicks(mode, "0.002");
+  QVERIFY(typeIntoCell(table, 1, DistributionTableModel::kFirstParameter + 1, "0.002"));
   QCOMPARE(plan.inputs[1].params[1], 0.002);
   VERIFY_SAME(plan.inputs[1].params[0], kManyDigits, QStringLiteral("beside a typed parameter"));
 }
@@ -431,14 +432,15 @@ void TestFieldOrigin::siteTablesKeepTheirDigits() {
   SiteDataWindow window(project.get());
   QVERIFY(activate(&window));
   const SiteData before = site;
-  QTableWidget* wells = window.wellsTable();
-  QTableWidget* samples = window.samplesTable();
+  QTableView* wells = window.wellsTable();
+  QTableView* samples = window.samplesTable();
   clickIntoCellAndOut(wells, 1, 1, 0, 0);
   clickIntoCellAndOut(wells, 1, 2, 0, 0);
   clickIntoCellAndOut(samples, 0, 3, 1, 0);
   QVERIFY(virelo_ExtrasOf(*project).site == before);
-  // A sound edit elsewhere reads both tables again.
-  wells->item(5, 3)->setCheckState(Qt::Checked);
+  // A sound edit elsewhere, a well's "In fit" ticked with the space bar.
+  clickCell(wells, 5, 3);
+  QTest::keyClick(wells, Qt::Key_Space);
   const SiteData& after = virelo_ExtrasOf(*project).site;
   QCOMPARE(after.wells.size(), before.wells.size());
   QVERIFY(after.wells[5].inFit);
@@ -449,8 +451,12 @@ void TestFieldOrigin::siteTablesKeepTheirDigits() {
   QCOMPARE(after.samples.size(), before.samples.size());
   for (size_t k = 0; k < before.samples.size(); ++k)
     VERIFY_SAME(after.samples[k].value, before.samples[k].value, QStringLiteral("sample %1").arg(k));
-  // A typed distance goes in.
-  wells->item(1, 1)->setText("26");
+  // The same text typed again is the number it shows, kept whole; a typed
+  // distance goes in.
+  QVERIFY(typeIntoCell(samples, 0, 3, "2400.123457"));
+  VERIFY_SAME(virelo_ExtrasOf(*project).site.samples[0].value, before.samples[0].value,
+              QStringLiteral("the value typed as shown"));
+  QVERIFY(typeIntoCell(wells, 1, 1, "26"));
   QCOMPARE(virelo_ExtrasOf(*project).site.wells[1].s, 26.0);
   VERIFY_SAME(virelo_ExtrasOf(*project).site.wells[1].y, before.wells[1].y,
               QStringLiteral("y beside a typed s"));

@@ -21,10 +21,12 @@
 #include "../engine/worked_example.h"
 #include "analysis/PlanView.h"
 #include "analysis/PlumeView.h"
+#include "app/PageTabs.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
+#include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
 #include "support/FakePlatform.h"
@@ -108,45 +110,55 @@ class TestPlumeView : public QObject {
     QVERIFY(rows->index(0, 0).data(Qt::ToolTipRole).isNull());
   }
 
-  // The view opens at the row asked for from the row menu and the button,
-  // and offers only contaminants with an attenuation factor to show.
+  // The view opens, through the main window's command, at the row asked for
+  // from the row menu and the button, and offers only contaminants with an
+  // attenuation factor to show.
   void opensFromTheResultsPage() {
-    ProjectPtr project = workedExampleProject();
-    CPropResults page(&host);
-    page.resize(680, 460);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    page.ShowProject(project.get());
-    QStringList names;
-    int shown = -1;
-    platform.dialogHandler = [&](QDialog* dialog) {
-      auto* view = qobject_cast<PlumeView*>(dialog);
-      if (!view) return int(QDialog::Rejected);
-      names.clear();
-      for (int i = 0; i < view->contaminantBox()->count(); ++i) names << view->contaminantBox()->itemText(i);
-      shown = view->currentResult();
-      return int(QDialog::Accepted);
-    };
-    QTreeView* list = page.list(CPropResults::AttenuationFactorSide);
-    ResultListModel* rows = page.listModel(CPropResults::AttenuationFactorSide);
+    // The session's platform goes with it; this test's comes back.
+    struct Restore {
+      FakePlatform& platform;
+      ~Restore() { Platform::setInstance(&platform); }
+    } restore{platform};
     {
-      PopupMenuAnswer answer(QStringLiteral("Show p&lume..."));
-      requestContextMenu(list->viewport(), list->visualRect(rows->index(2, 0)).center());
-      QVERIFY(answer.opened);
-      QCOMPARE(answer.enabled.last(), true);
+      ShellSession session;
+      auto shell = session.start();
+      shell->SetCurrentProject(workedExampleProject().release(), QStringLiteral("worked example"));
+      shell->ViewPage(PageTabs::kPageCount - 1);
+      session.platform.dialogTitles.clear();  // the splash
+      CPropResults& page = *shell->pageTabs->resultsPage;
+      QStringList names;
+      int shown = -1;
+      session.platform.dialogHandler = [&](QDialog* dialog) {
+        auto* view = qobject_cast<PlumeView*>(dialog);
+        if (!view) return int(QDialog::Rejected);
+        names.clear();
+        for (int i = 0; i < view->contaminantBox()->count(); ++i)
+          names << view->contaminantBox()->itemText(i);
+        shown = view->currentResult();
+        return int(QDialog::Accepted);
+      };
+      QTreeView* list = page.list(CPropResults::AttenuationFactorSide);
+      ResultListModel* rows = page.listModel(CPropResults::AttenuationFactorSide);
+      {
+        PopupMenuAnswer answer(QStringLiteral("Show p&lume..."));
+        requestContextMenu(list->viewport(), list->visualRect(rows->index(2, 0)).center());
+        QVERIFY(answer.opened);
+        QCOMPARE(answer.enabled.last(), true);
+      }
+      QCOMPARE(shown, 2);
+      QCOMPARE(names, QStringList({"Benzene", "MTBE"}));
+      {
+        PopupMenuAnswer answer(QStringLiteral("Show p&lume..."));
+        requestContextMenu(list->viewport(), list->visualRect(rows->index(1, 0)).center());
+        QCOMPARE(answer.enabled.last(), false);  // TCE has problems
+      }
+      shown = -1;
+      auto* button = page.findChild<QPushButton*>("plumeViewButton");
+      QVERIFY(button->isEnabled());
+      QTest::mouseClick(button, Qt::LeftButton);  // the marked row has problems: the first that can be shown
+      QCOMPARE(shown, 0);
+      QCOMPARE(session.platform.dialogTitles.size(), 2);
     }
-    QCOMPARE(shown, 2);
-    QCOMPARE(names, QStringList({"Benzene", "MTBE"}));
-    {
-      PopupMenuAnswer answer(QStringLiteral("Show p&lume..."));
-      requestContextMenu(list->viewport(), list->visualRect(rows->index(1, 0)).center());
-      QCOMPARE(answer.enabled.last(), false);  // TCE has problems
-    }
-    shown = -1;
-    auto* button = page.findChild<QPushButton*>("plumeViewButton");
-    QVERIFY(button->isEnabled());
-    button->click();  // the marked row has problems: the first that can be shown
-    QCOMPARE(shown, 0);
   }
 
   // The chart carries both curves with the results' values at the receptor,

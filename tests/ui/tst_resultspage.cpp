@@ -29,6 +29,7 @@
 #include "analysis/RobustnessDialog.h"
 #include "analysis/UncertaintyWindow.h"
 #include "app/HelpCommands.h"
+#include "app/PageTabs.h"
 #include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
@@ -94,8 +95,28 @@ class TestResultsPage : public QObject {
 
  private:
   FakePageHost host;
-  std::unique_ptr<FakePlatform> platform;
-  std::unique_ptr<CPropResults> page;
+  std::unique_ptr<FakePlatform> ownPlatform;
+  std::unique_ptr<CPropResults> ownPage;
+  std::unique_ptr<ShellSession> session;
+  std::unique_ptr<MainDialog> shell;
+  FakePlatform* platform = nullptr;
+  CPropResults* page = nullptr;
+
+  // The page inside a main window showing `project`, which the test goes on
+  // owning: the windows the page asks for open through the main window's
+  // commands, as in the program.
+  void useShell(Project* project) {
+    ownPage->ShowProject(nullptr);
+    ownPage.reset();
+    ownPlatform.reset();
+    session = std::make_unique<ShellSession>();
+    shell = session->start();
+    shell->SetCurrentProject(project, QStringLiteral("test"));
+    shell->ViewPage(PageTabs::kPageCount - 1);
+    page = shell->pageTabs->resultsPage;
+    platform = &session->platform;
+    platform->dialogTitles.clear();  // the splash
+  }
 
   ResultListModel* rows(int side) { return page->listModel(side); }
   QString cell(int side, int row, int column) { return rows(side)->index(row, column).data().toString(); }
@@ -155,19 +176,26 @@ class TestResultsPage : public QObject {
  private slots:
   void init() {
     host = FakePageHost();
-    platform = std::make_unique<FakePlatform>();
-    page = std::make_unique<CPropResults>(&host);
+    ownPlatform = std::make_unique<FakePlatform>();
+    platform = ownPlatform.get();
+    ownPage = std::make_unique<CPropResults>(&host);
+    page = ownPage.get();
     page->resize(680, 460);
     page->show();
     page->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    QVERIFY(QTest::qWaitForWindowActive(page));
   }
   void cleanup() {
     // Each test's project is freed by now; the page lets go of it before it
     // closes, as the main window has it do, since closing redraws the rows.
     if (page) page->ShowProject(nullptr);
-    page.reset();
-    platform.reset();
+    if (shell) shell->project = nullptr;  // the test's own, freed already
+    shell.reset();
+    session.reset();
+    ownPage.reset();
+    page = nullptr;
+    ownPlatform.reset();
+    platform = nullptr;
   }
 
   void legendsFollowTheRanges() {
@@ -428,7 +456,7 @@ class TestResultsPage : public QObject {
     unitContaminant(*project, "Benzene", kAssessPlumeLength);
     Contaminant& tce = unitContaminant(*project, "TCE", kAssessPlumeLength);
     virelo_ClearContaminantValue(&tce, kValueC0);
-    page->ShowProject(project.get());
+    useShell(project.get());  // the view opens through its command
     QCOMPARE(int(cls(0, 1)), int(AssessmentClass::Problems));
 
     doubleClickRow(0, 0);
@@ -462,8 +490,10 @@ class TestResultsPage : public QObject {
   // In the whole window: a C0 typed on the contaminants page reaches the
   // results as soon as the Results tab is clicked, without any apply.
   void editedC0ReachesTheResultsThroughTheMainWindow() {
-    page.reset();
-    platform.reset();
+    ownPage.reset();
+    page = nullptr;
+    ownPlatform.reset();
+    platform = nullptr;
     ShellSession session;
     auto window = session.start();
     MainDialog* w = window.get();
@@ -524,7 +554,7 @@ class TestResultsPage : public QObject {
     unitContaminant(*project, "Firm", kAssessPlumeLength);
     Contaminant& close = unitContaminant(*project, "Close", kAssessPlumeLength);
     virelo_SetLambda(&close, kLambdaAerobic, 0.2);
-    page->ShowProject(project.get());
+    useShell(project.get());  // the view opens through its command
     QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Green));
     QCOMPARE(int(cls(0, 1)), int(AssessmentClass::Yellow));
     QCOMPARE(cell(0, 0, ResultListModel::kMarginColumn), QString("\u00d73.0"));
@@ -679,7 +709,7 @@ class TestResultsPage : public QObject {
     Contaminant& c = unitContaminant(*project, "Edge", kAssessPlumeLength);
     virelo_SetContaminantValue(&c, kValueC0, std::exp(2.0));
     virelo_Extras(project.get()).settings.plumeRange = range;  // the page shows the project's range
-    page->ShowProject(project.get());
+    useShell(project.get());  // the view opens through its command, with the saved range
     QCOMPARE(project->results[0].plumeLengthRatio, ratio);  // the set-up is exact
     const bool fragile = factor < kFragileFactor;
     QCOMPARE(rows(0)->fragile(0), fragile);

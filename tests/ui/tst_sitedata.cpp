@@ -7,10 +7,12 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -19,6 +21,7 @@
 #include "analysis/PlumeView.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteDecayView.h"
+#include "analysis/SiteTableModel.h"
 #include "analysis/SiteTrendsView.h"
 #include "engine/assessment.h"
 #include "engine/calc.h"
@@ -27,6 +30,7 @@
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
 #include "support/FakePlatform.h"
+#include "support/TableDriving.h"
 
 namespace {
 
@@ -37,6 +41,10 @@ using Owned = std::unique_ptr<Project, ProjectFree>;
 
 Owned Example() {
   return Owned(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
+}
+
+QString text(QTableView* table, int row, int column) {
+  return table->model()->index(row, column).data().toString();
 }
 
 Contaminant* Find(Project* p, const char* name) {
@@ -58,7 +66,7 @@ class TestSiteData : public QObject {
     QVERIFY(benzene);
     const int16_t selectedBefore = benzene->lambdaSelected;
     SiteDataWindow window(project.get());
-    QCOMPARE(window.wellsTable()->rowCount(), 6);
+    QCOMPARE(window.wellsModel()->rowCount(), 6);
     SiteDecayView* decay = window.decayView();
     QCOMPARE(decay->contaminantCombo()->currentText(), QString("Benzene"));
     QCOMPARE(decay->dateCombo()->currentText(), QString("2023-12-12"));
@@ -108,16 +116,24 @@ class TestSiteData : public QObject {
     FakePlatform platform;
     Owned project = Example();
     SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
     const SiteData before = virelo_ExtrasOf(*project).site;
-    QTableWidget* samples = window.samplesTable();
-    samples->item(0, 4)->setText("ppm");  // an unknown unit
+    QTableView* samples = window.samplesTable();
+    QVERIFY(typeIntoCell(samples, 0, 4, "ppm"));  // an unknown unit
     QVERIFY2(window.statusLabel()->text().startsWith("Not taken yet"),
              qPrintable(window.statusLabel()->text()));
-    QVERIFY(window.statusLabel()->text().contains("unit"));
+    QVERIFY(window.statusLabel()->text().contains("samples:2: unit"));
     QVERIFY(virelo_ExtrasOf(*project).site == before);
-    samples->item(0, 4)->setText("mg/L");  // sound: 2400 mg/L
+    // The row shows what was typed, marked with the reason.
+    QCOMPARE(text(samples, 0, 4), QString("ppm"));
+    QVERIFY(samples->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains("unknown unit"));
+    QVERIFY(samples->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+    QVERIFY(!samples->model()->index(1, 0).data(Qt::BackgroundRole).isValid());
+    QVERIFY(typeIntoCell(samples, 0, 4, "mg/L"));  // sound: 2400 mg/L
     QCOMPARE(virelo_ExtrasOf(*project).site.samples[0].unit, std::string("mg/L"));
     QCOMPARE(project->modified, int16_t(1));
+    QVERIFY(!samples->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+    QVERIFY(window.statusLabel()->text().startsWith(QString("%1 wells, ").arg(before.wells.size())));
 
     const SiteData edited = virelo_ExtrasOf(*project).site;
     QVERIFY(!window.ImportTable("well,date,analyte,value,unit\nMW9,2024-01-01,Benzene,3,ug/L\n", "t.csv"));
@@ -125,7 +141,77 @@ class TestSiteData : public QObject {
     QVERIFY(virelo_ExtrasOf(*project).site == edited);
     QVERIFY(window.ImportTable("well,date,analyte,value,unit\nMW1,2024-03-12,Benzene,<1,ug/L\n", "t.csv"));
     QCOMPARE(virelo_ExtrasOf(*project).site.samples.back().nonDetect, true);
-    QCOMPARE(samples->rowCount(), static_cast<int>(edited.samples.size()) + 1);
+    QCOMPARE(samples->model()->rowCount(), static_cast<int>(edited.samples.size()) + 1);
+  }
+
+  // A row typed in cell by cell reaches the site data only once it is
+  // sound; the rules between rows hold as for an imported table.
+  void rowsTypedInJoinWhenSound() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    const SiteData& site = virelo_ExtrasOf(*project).site;
+    const size_t samplesBefore = site.samples.size(), wellsBefore = site.wells.size();
+    QTableView* samples = window.samplesTable();
+    QTest::mouseClick(window.findChild<QPushButton*>("siteAddSample"), Qt::LeftButton);
+    const int row = samples->model()->rowCount() - 1;
+    QCOMPARE(row, static_cast<int>(samplesBefore));
+    for (const auto& [column, typed] : {std::pair{0, "MW9"}, {1, "2024-05-02"}, {2, "Benzene"}, {3, "12.5"}})
+      QVERIFY(typeIntoCell(samples, row, column, typed));
+    QCOMPARE(site.samples.size(), samplesBefore);  // no unit yet
+    QVERIFY(typeIntoCell(samples, row, 4, "ug/L"));
+    QCOMPARE(site.samples.size(), samplesBefore);  // MW9 is no well of the site
+    QVERIFY2(window.statusLabel()->text().contains(
+                 QString("samples:%1: well: \"MW9\" is no known well").arg(row + 2)),
+             qPrintable(window.statusLabel()->text()));
+    QVERIFY(typeIntoCell(samples, row, 0, "MW2"));
+    QCOMPARE(site.samples.size(), samplesBefore + 1);
+    QCOMPARE(site.samples.back().well, std::string("MW2"));
+    QCOMPARE(site.samples.back().value, 12.5);
+    QCOMPARE(samples->model()->rowCount(), static_cast<int>(samplesBefore + 1));
+
+    // A second value for one well, date and analyte is refused; the same
+    // value again is the same sample, kept once.
+    const SiteSample first = site.samples[0];
+    QVERIFY(typeIntoCell(samples, row, 1, QString::fromStdString(first.date)));
+    QVERIFY(typeIntoCell(samples, row, 0, QString::fromStdString(first.well)));
+    QCOMPARE(site.samples.back().well, std::string("MW2"));  // still the last sound text
+    QVERIFY2(window.statusLabel()->text().contains("has another value than on samples:2"),
+             qPrintable(window.statusLabel()->text()));
+    QVERIFY(typeIntoCell(samples, row, 3, QString::number(first.value, 'g', 17)));
+    QCOMPARE(site.samples.size(), samplesBefore);
+    QCOMPARE(samples->model()->rowCount(), static_cast<int>(samplesBefore));
+    QVERIFY(site.samples[0] == first);
+
+    // A well its samples name may not be renamed or emptied; a new well may.
+    QTableView* wells = window.wellsTable();
+    QVERIFY(typeIntoCell(wells, 0, 0, "MW1a"));
+    QVERIFY2(window.statusLabel()->text().contains("well: \"MW1\" is no known well"),
+             qPrintable(window.statusLabel()->text()));
+    QCOMPARE(site.wells[0].name, std::string("MW1"));
+    QVERIFY(typeIntoCell(wells, 0, 0, "MW1"));
+    QTest::mouseClick(window.findChild<QPushButton*>("siteAddWell"), Qt::LeftButton);
+    QLineEdit* name = openLineEditor(wells);  // the new well's name is open for typing
+    QVERIFY(name);
+    QTest::keyClicks(name, "MW7");
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(site.wells.size(), wellsBefore);  // no distance yet
+    QVERIFY(typeIntoCell(wells, static_cast<int>(wellsBefore), 1, "150.5"));
+    QCOMPARE(site.wells.size(), wellsBefore + 1);
+    QCOMPARE(site.wells.back().s, 150.5);
+    QVERIFY(site.wells.back().inFit);
+    // Emptied, a row without samples leaves the site data.
+    for (int column = 0; column < 3; ++column)
+      QVERIFY(typeIntoCell(wells, static_cast<int>(wellsBefore), column, ""));
+    QCOMPARE(site.wells.size(), wellsBefore);
+    QCOMPARE(wells->model()->rowCount(), static_cast<int>(wellsBefore));
+    // Refresh forgets what was not taken.
+    QVERIFY(typeIntoCell(samples, 3, 3, "-1"));
+    QCOMPARE(window.samplesModel()->pendingRows(), 1);
+    window.Refresh();
+    QCOMPARE(window.samplesModel()->pendingRows(), 0);
+    QCOMPARE(text(samples, 3, 3), QString::number(site.samples[3].value, 'g', 10));
   }
 
   void reportHasTheSectionOnlyWithSiteData() {

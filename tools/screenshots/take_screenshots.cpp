@@ -4,6 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen take_screenshots PROJECT.vrp OUTDIR
 // Every question a window would ask is answered without a person, and the
 // splash is grabbed instead of waited for.
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QChart>
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -60,7 +62,8 @@ class ScreenshotPlatform : public Platform {
       window->Run();
       while (window->running()) QApplication::processEvents(QEventLoop::AllEvents, 50);
       QApplication::processEvents();
-      if (window->resultsTable()->rowCount() > 1) window->resultsTable()->setCurrentCell(1, 0);
+      if (window->resultsModel()->rowCount() > 1)
+        window->resultsTable()->setCurrentIndex(window->resultsModel()->index(1, 0));
       save(dialog, dir + "/uncertainty.png");
     }
     if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
