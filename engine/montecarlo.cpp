@@ -255,7 +255,7 @@ struct RunLayout {
 
 // The rows, and the input checks on the first draw: every draw lies in
 // what the checks accept (CheckUncertaintyPlan), so one check stands for
-// all. The checks are not reentrant, so they run here.
+// all.
 RunLayout AddRows(const RunDraws& draws, const UncertaintyOptions& options, UncertaintyRun* run) {
   const Project& project = draws.project;
   RunLayout layout;

@@ -920,8 +920,11 @@ class TestResultsPage : public QObject {
   // lists shows its header and its values in full, the probabilities of an
   // uncertainty run too, without scrolling sideways.
   void everyColumnReadableAtTheWindowSize() {
-    page.reset();
-    platform.reset();
+    // The program's own window and platform stand in for the fixture's.
+    ownPage.reset();
+    page = nullptr;
+    ownPlatform.reset();
+    platform = nullptr;
     ShellSession session;
     auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp"));
     MainDialog* w = window.get();
@@ -969,8 +972,11 @@ class TestResultsPage : public QObject {
   // What's this on the marks column (its header or a row's marks) gives the
   // marks' own help; elsewhere in the list, the list's.
   void marksColumnHasItsOwnWhatsThis() {
-    page.reset();
-    platform.reset();
+    // The program's own window and platform stand in for the fixture's.
+    ownPage.reset();
+    page = nullptr;
+    ownPlatform.reset();
+    platform = nullptr;
     ShellSession session;
     auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp"));
     MainDialog* w = window.get();
