@@ -84,6 +84,48 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   EXPECT_EQ(narrow[2][2], table[2][2]);
 }
 
+// Without --af-range the receptor is classed with the attenuation-factor
+// range saved with the project: neither the default range nor the saved
+// plume-length range. TCE at 0.37 of its CA is Green in 0.5 .. 2.0 (saved
+// for the factor) and Yellow in 0.3 .. 2.0 (the default) and in 0.2 .. 5.0
+// (saved for the plume length).
+TEST(ChainCli, ReceptorIsClassedWithTheSavedFactorRange) {
+  Project* project = virelo_LoadProject(kSolvent.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  virelo_Extras(project).settings.plumeRange = 3;
+  virelo_Extras(project).settings.afRange = 1;
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("chain-ranges-" + std::to_string(::getpid()) + ".vrp"))
+          .string();
+  ASSERT_EQ(virelo_SaveProject(project, path.c_str()), 1);
+  virelo_FreeProject(project);
+  const CliResult saved = Cli({"chain", path, "--receptor", "--csv"});
+  const CliResult byDefault = Cli({"chain", path, "--receptor", "--csv", "--af-range", "0"});
+  const CliResult byPlumeRange = Cli({"chain", path, "--receptor", "--csv", "--af-range", "3"});
+  const CliResult table = Cli({"chain", path, "--receptor"});
+  std::filesystem::remove(path);
+  ASSERT_EQ(saved.status, 0) << saved.err;
+  const auto rows = Rows(saved.out);
+  ASSERT_EQ(rows.size(), 6u);
+  ASSERT_EQ(rows[2].size(), 7u);
+  EXPECT_EQ(rows[2][0], "Trichloroethene (TCE)");
+  EXPECT_EQ(rows[2][3], "Green");
+  for (const CliResult* other : {&byDefault, &byPlumeRange}) {
+    const auto otherRows = Rows(other->out);
+    ASSERT_EQ(otherRows.size(), 6u);
+    ASSERT_EQ(otherRows[2].size(), 7u);
+    EXPECT_EQ(otherRows[2][3], "Yellow");
+  }
+  // The aligned table says the same.
+  const size_t line = table.out.find("\nTrichloroethene (TCE) ");
+  ASSERT_NE(line, std::string::npos) << table.out;
+  const std::string tce = table.out.substr(line + 1, table.out.find('\n', line + 1) - line - 1);
+  std::istringstream words(tce.substr(tce.find(')') + 1));
+  std::string ca, screening, screeningClass;
+  words >> ca >> screening >> screeningClass;
+  EXPECT_EQ(screeningClass, "Green") << tce;
+}
+
 TEST(ChainCli, ProblemsAndUsage) {
   const CliResult none = Cli({"chain", kSource + "/examples/worked-example.vrp", "--csv"});
   EXPECT_EQ(none.status, 1);
