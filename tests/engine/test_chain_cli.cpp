@@ -56,6 +56,7 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   ChainConcentrations(example.project->aquifer, example.chain, ChainModel::Screening, 225.0, c);
   ChainConcentrations(example.project->aquifer, example.chain, ChainModel::Exact, 225.0, e);
   const auto& vc = rows[1 + 3 * 4 + 2];
+  ASSERT_EQ(vc.size(), 4u);
   EXPECT_EQ(vc[0], "Vinyl chloride");
   EXPECT_EQ(std::stod(vc[1]), 225.0);
   EXPECT_EQ(std::stod(vc[2]), c[3]);
@@ -65,6 +66,7 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   ASSERT_EQ(receptor.status, 0) << receptor.err;
   const auto table = Rows(receptor.out);
   ASSERT_EQ(table.size(), 6u);
+  for (size_t row : {2u, 4u, 5u}) ASSERT_EQ(table[row].size(), 7u) << row;
   EXPECT_EQ(table[0], (std::vector<std::string>{"species", "ca", "screening", "screeningClass", "exact",
                                                 "exactClass", "singleClass"}));
   // VC forms along the path and reaches the well above its CA, although
@@ -80,6 +82,8 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   // 0.37 of its CA is Yellow in 0.3..2 and Green in 0.5..2.
   EXPECT_EQ(table[2][3], "Yellow");
   const auto narrow = Rows(Cli({"chain", kSolvent, "--receptor", "--af-range", "1", "--csv"}).out);
+  ASSERT_EQ(narrow.size(), 6u);
+  ASSERT_EQ(narrow[2].size(), 7u);
   EXPECT_EQ(narrow[2][3], "Green");
   EXPECT_EQ(narrow[2][2], table[2][2]);
 }

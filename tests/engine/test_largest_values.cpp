@@ -131,7 +131,7 @@ TEST_F(LargestValues, FileAndJsonFormKeepEveryExtraAtItsLimit) {
 
   Project* loaded = virelo_LoadProject(Path("largest.vrp").c_str(), "rb");
   ASSERT_NE(loaded, nullptr);
-  ExpectLargestExtras(*loaded);
+  ASSERT_NO_FATAL_FAILURE(ExpectLargestExtras(*loaded));
   ASSERT_EQ(virelo_SaveProject(loaded, Path("again.vrp").c_str()), 1);
   virelo_FreeProject(loaded);
   EXPECT_TRUE(readAll(Path("again.vrp")) == readAll(Path("largest.vrp")));
@@ -145,7 +145,7 @@ TEST_F(LargestValues, FileAndJsonFormKeepEveryExtraAtItsLimit) {
   EXPECT_TRUE(readAll(Path("imported.vrp")) == readAll(Path("largest.vrp")));
   Project* fromJson = virelo_LoadProject(Path("imported.vrp").c_str(), "rb");
   ASSERT_NE(fromJson, nullptr);
-  ExpectLargestExtras(*fromJson);
+  ASSERT_NO_FATAL_FAILURE(ExpectLargestExtras(*fromJson));
   virelo_FreeProject(fromJson);
 
   // The five contaminants of the chain and its end product at the receptor.

@@ -25,11 +25,18 @@ namespace {
 
 const std::string kSiteExample = std::string(VIRELO_SOURCE_DIR) + "/examples/fuel-depot.vrp";
 
+// The CSV's rows, header excluded, each made as wide as the header: a short
+// row fails the test here instead of a column being read past its end.
 std::vector<std::vector<std::string>> Rows(const std::string& csv) {
   const CsvTable table = ParseCsv(csv);
   EXPECT_TRUE(table.ok);
+  const size_t columns = table.records.empty() ? 0 : table.records[0].fields.size();
   std::vector<std::vector<std::string>> rows;
-  for (size_t k = 1; k < table.records.size(); ++k) rows.push_back(table.records[k].fields);
+  for (size_t k = 1; k < table.records.size(); ++k) {
+    rows.push_back(table.records[k].fields);
+    EXPECT_EQ(rows.back().size(), columns) << "row " << k;
+    rows.back().resize(columns);
+  }
   return rows;
 }
 
@@ -154,6 +161,8 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
   int compared = 0, exceedingButNotRed = 0;
   for (size_t k = 0; k < rows.size(); ++k) {
     const auto &u = rows[k], &a = assessed[k];
+    ASSERT_EQ(u.size(), 10u);
+    ASSERT_EQ(a.size(), 18u);
     ASSERT_EQ(u[0], a[0]);
     ASSERT_EQ(u[1], a[1]);
     if (a[2] == "Problems") {
@@ -180,6 +189,8 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
   EXPECT_NE(Cli({"uncertainty", site, "--csv", "--seed", "7"}).out, first.out);
   EXPECT_EQ(Cli({"uncertainty", site, "--csv", "--seed", "18446744073709551615"}).out, first.out);
   const auto spread = Rows(first.out);
+  ASSERT_FALSE(spread.empty());
+  ASSERT_EQ(spread[0].size(), 10u);
   EXPECT_NE(spread[0][2], "1");  // Benzol: uncertain enough to leave its class now and then
   EXPECT_NE(Cli({"uncertainty", site}).out.find("lambda of Benzol \xC3\x84: lognormal 0.008, 2.5"),
             std::string::npos);
@@ -206,7 +217,8 @@ TEST_F(UncertaintyFileTest, RowsAreClassedWithTheSavedRangeOfTheirAssessment) {
     std::vector<std::string> out;
     for (const auto& row : rows) {
       EXPECT_GE(row.size(), 5u);
-      if (row.size() < 5) return out;
+      if (row.size() < 5)
+        return std::vector<std::string>{"a row of " + std::to_string(row.size()) + " fields"};
       if (!fromUncertainty) {
         out.push_back(row[0] + " " + row[1] + " " + row[2]);
       } else if (row[2].empty()) {

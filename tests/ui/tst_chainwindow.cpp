@@ -109,6 +109,7 @@ class TestChainWindow : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.currentChain(), -1);
     QVERIFY(window.problemLabel()->text().contains("no decay chain"));
+    QVERIFY(button(&window, "&Remove"));
     QVERIFY(!button(&window, "&Remove")->isEnabled());
     QVERIFY(click(&window, "&New chain"));
     QCOMPARE(chains.size(), size_t{1});
@@ -207,6 +208,7 @@ class TestChainWindow : public QObject {
     QVERIFY(chains.empty());
     QCOMPARE(window.currentChain(), -1);
     QCOMPARE(editor->rowCount(), 0);
+    QVERIFY(button(&window, "&Up"));
     QVERIFY(!button(&window, "&Up")->isEnabled());
   }
 

@@ -186,9 +186,13 @@ class TestPlumeView : public QObject {
         if (s->objectName() == name) return qobject_cast<QLineSeries*>(s);
       return static_cast<QLineSeries*>(nullptr);
     };
+    for (const char* name : {"screening", "exact", "acceptable", "receptor", "plugFlow"})
+      QVERIFY2(series(name) && series(name)->count() > 0, name);
+    QVERIFY(!view.chartView()->chart()->axes(Qt::Vertical).isEmpty());
     QVERIFY(qobject_cast<QLogValueAxis*>(view.chartView()->chart()->axes(Qt::Vertical).first()));
     // 200 points up to twice x: point 100 sits on the receptor.
     QCOMPARE(series("screening")->count(), PlumeView::kPoints);
+    QCOMPARE(series("exact")->count(), PlumeView::kPoints);
     const QPointF atX = series("screening")->at(99);
     QCOMPARE(atX.x(), 100.0);
     QCOMPARE(atX.y(), r.relativeConcentration);
