@@ -198,7 +198,10 @@ TEST_F(SiteCli, JsonCarriesTheSiteDataAndTheFileKeepsThemExactly) {
                {"\"date\": \"2024-05-12\"", "\"date\": \"2024-02-30\""},
                {"\"unit\": \"mg/L\"", "\"unit\": \"ppm\""},
                {"\"value\": 1000.0", "\"value\": -1000.0"},
-               {"\"inFit\": true", "\"inFit\": 1"}};
+               {"\"inFit\": true", "\"inFit\": 1"},
+               // Keys a well or a sample does not know, beside complete ones.
+               {"\"inFit\": true", "\"inFit\": true, \"depth\": 3"},
+               {"\"nonDetect\": true", "\"nonDetect\": true, \"lab\": \"A\""}};
   for (const Case& c : cases) {
     std::string json = exported.out;
     const size_t at = json.find(c.from);

@@ -133,6 +133,8 @@ TEST(UncertaintyJson, RefusesWhatItCannotHold) {
       {"{\"inputs\": [{" + kf + R"(, "params": [1, "2"]}]})", "/uncertainty/inputs/0/params/1"},
       {"{\"inputs\": [{" + kf + R"(, "params": [1, 2, 3, 4, 5]}]})", "/uncertainty/inputs/0/params"},
       {"{\"inputs\": [{" + kf + "}]}", "/uncertainty/inputs/0/params"},
+      // A key the entry does not know, beside complete ones.
+      {"{\"inputs\": [{" + kf + R"(, "params": [1, 2], "unit": "m/d"}]})", "/uncertainty/inputs/0/unit"},
   };
   for (const auto& c : cases) {
     Project* project = virelo_AllocateProject();
