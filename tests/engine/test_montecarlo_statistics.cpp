@@ -95,10 +95,10 @@ TEST(MonteCarloStatistics, PercentilesSitBetweenTheRightOrderStatistics) {
 
 // A decay constant so large that the exact solution's integral is
 // undefined (its rate times the distance overflows), while the screening
-// formula lets nothing arrive. Under the exact basis every draw is then
-// undefined: Red, exceeding CA, and the worst ratio and concentration at
-// every percentile; the screening row of the same draws is Green with
-// nothing arriving.
+// formula lets nothing arrive. Under the exact basis, and under the worse
+// of the two models, every draw is then undefined: Red, exceeding CA, and
+// the worst ratio and concentration at every percentile; the screening row
+// of the same draws is Green with nothing arriving.
 TEST(MonteCarloStatistics, UndefinedConcentrationsCountAsTheWorst) {
   Project* project = OneContaminant(100, 1, 1e307);
   const ModelAssessment single =
@@ -107,25 +107,27 @@ TEST(MonteCarloStatistics, UndefinedConcentrationsCountAsTheWorst) {
   UncertaintyPlan plan;
   plan.samples = 40;
   plan.inputs = {{UncertainInput::C0, "Benzene", DistributionKind::Uniform, {50, 150}}};
-  UncertaintyOptions options;
-  options.verdictBasis = UncertaintyModel::Exact;
-  const UncertaintyRun run = RunUncertainty(*project, plan, options);
-  ASSERT_TRUE(run.problems.empty());
-  ASSERT_EQ(run.rows.size(), 3u);  // PL, AF, AF exact
-  const UncertaintyRow& screening = run.rows[1];
-  const UncertaintyRow& exact = run.rows[2];
-  ASSERT_EQ(exact.model, UncertaintyModel::Exact);
-  EXPECT_EQ(exact.pRed, 1.0);
-  EXPECT_EQ(exact.pExceed, 1.0);
-  for (int p = 0; p < 3; ++p) {
-    EXPECT_EQ(exact.ratio[p], kInf) << p;
-    EXPECT_EQ(exact.concentration[p], kInf) << p;
-  }
-  EXPECT_EQ(screening.pGreen, 1.0);
-  EXPECT_EQ(screening.pExceed, 0.0);
-  for (int p = 0; p < 3; ++p) {
-    EXPECT_EQ(screening.ratio[p], 0.0) << p;
-    EXPECT_EQ(screening.concentration[p], 0.0) << p;
+  for (UncertaintyModel basis : {UncertaintyModel::Exact, UncertaintyModel::Worse}) {
+    UncertaintyOptions options;
+    options.verdictBasis = basis;
+    const UncertaintyRun run = RunUncertainty(*project, plan, options);
+    ASSERT_TRUE(run.problems.empty());
+    ASSERT_EQ(run.rows.size(), 3u);  // PL, AF, AF under the basis
+    const UncertaintyRow& screening = run.rows[1];
+    const UncertaintyRow& undefined = run.rows[2];
+    ASSERT_EQ(undefined.model, basis);
+    EXPECT_EQ(undefined.pRed, 1.0);
+    EXPECT_EQ(undefined.pExceed, 1.0);
+    for (int p = 0; p < 3; ++p) {
+      EXPECT_EQ(undefined.ratio[p], kInf) << p;
+      EXPECT_EQ(undefined.concentration[p], kInf) << p;
+    }
+    EXPECT_EQ(screening.pGreen, 1.0);
+    EXPECT_EQ(screening.pExceed, 0.0);
+    for (int p = 0; p < 3; ++p) {
+      EXPECT_EQ(screening.ratio[p], 0.0) << p;
+      EXPECT_EQ(screening.concentration[p], 0.0) << p;
+    }
   }
   virelo_FreeProject(project);
 }
