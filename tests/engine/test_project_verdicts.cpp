@@ -13,6 +13,7 @@
 #include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/wellsevidence.h"
 #include "persistence/projectfile.h"
 
 namespace {
@@ -86,6 +87,30 @@ TEST(ProjectVerdicts, EveryAssessmentInResultOrderWithTheWellsOnTheirSide) {
     EXPECT_EQ(row.reasons & kReasonWells, 0u);
     if (row.contaminantIndex == mtbe && !row.plumeLength) EXPECT_EQ(row.verdict, AssessmentClass::Green);
   }
+}
+
+// A result that names no contaminant of the list (a list shortened under
+// it) gives no verdict and no wells, and is read no further.
+TEST(ProjectVerdicts, AResultOfNoContaminantHasNoVerdict) {
+  Calculated petrol("petrol-station.vrp");
+  ASSERT_NE(petrol.project, nullptr);
+  ASSERT_GT(petrol.project->resultCount, 0);
+  const VerdictOptions options = VerdictOptionsOf(*petrol.project);
+  ContaminantResult stray = petrol.project->results[0];
+  for (int index : {-1, static_cast<int>(petrol.project->contaminantCount), 32767}) {
+    stray.contaminantIndex = index;
+    for (bool plumeLength : {true, false}) {
+      const RowVerdict v = VerdictOfResult(*petrol.project, stray, plumeLength, options);
+      EXPECT_EQ(v.verdict, AssessmentClass::Problems) << index;
+      EXPECT_FALSE(v.wells.hasFit) << index;
+    }
+    const WellsEvidence wells = WellsEvidenceOf(*petrol.project, index, options.afRange, options.basis);
+    EXPECT_FALSE(wells.hasFit) << index;
+    EXPECT_FALSE(wells.hasClass) << index;
+  }
+  const size_t all = ProjectVerdicts(*petrol.project, options).size();
+  petrol.project->results[0].contaminantIndex = petrol.project->contaminantCount;
+  EXPECT_EQ(ProjectVerdicts(*petrol.project, options).size(), all - 2);  // its two rows are left out
 }
 
 }  // namespace
