@@ -164,15 +164,24 @@ bool ReadSampleTable(const ExtrasJson& table, const std::string& path, SiteData*
   const ExtrasJson& d = table["dates"];
   const ExtrasJson& a = table["analytes"];
   if (!d.is_array() || !a.is_array() || !table["rows"].is_string()) return fault->Fail(path, "malformed");
+  // Each date and analyte is listed once: the rows' repeats are found by
+  // their indexes, and a second index of one date would let two values of
+  // one well, date and analyte in, which no later save could read back.
+  std::set<std::string> listed;
   for (size_t k = 0; k < d.size(); ++k) {
     long day = 0;
+    const std::string at = path + "/dates/" + std::to_string(k);
     if (!d[k].is_string() || !ParseSiteDate(d[k].get_ref<const std::string&>(), &day))
-      return fault->Fail(path + "/dates/" + std::to_string(k), "expected a date YYYY-MM-DD");
+      return fault->Fail(at, "expected a date YYYY-MM-DD");
     dates.push_back(d[k].get<std::string>());
+    if (!listed.insert(dates.back()).second) return fault->Fail(at, "listed twice");
   }
+  listed.clear();
   for (size_t k = 0; k < a.size(); ++k) {
+    const std::string at = path + "/analytes/" + std::to_string(k);
     analytes.emplace_back();
-    if (!ReadName(a[k], path + "/analytes/" + std::to_string(k), &analytes.back(), fault)) return false;
+    if (!ReadName(a[k], at, &analytes.back(), fault)) return false;
+    if (!listed.insert(analytes.back()).second) return fault->Fail(at, "listed twice");
   }
   const std::string& rows = table["rows"].get_ref<const std::string&>();
   const char* c = rows.data();

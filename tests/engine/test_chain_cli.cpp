@@ -56,6 +56,7 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   ChainConcentrations(example.project->aquifer, example.chain, ChainModel::Screening, 225.0, c);
   ChainConcentrations(example.project->aquifer, example.chain, ChainModel::Exact, 225.0, e);
   const auto& vc = rows[1 + 3 * 4 + 2];
+  ASSERT_EQ(vc.size(), 4u);
   EXPECT_EQ(vc[0], "Vinyl chloride");
   EXPECT_EQ(std::stod(vc[1]), 225.0);
   EXPECT_EQ(std::stod(vc[2]), c[3]);
@@ -65,6 +66,7 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   ASSERT_EQ(receptor.status, 0) << receptor.err;
   const auto table = Rows(receptor.out);
   ASSERT_EQ(table.size(), 6u);
+  for (size_t row : {2u, 4u, 5u}) ASSERT_EQ(table[row].size(), 7u) << row;
   EXPECT_EQ(table[0], (std::vector<std::string>{"species", "ca", "screening", "screeningClass", "exact",
                                                 "exactClass", "singleClass"}));
   // VC forms along the path and reaches the well above its CA, although
@@ -80,8 +82,52 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   // 0.37 of its CA is Yellow in 0.3..2 and Green in 0.5..2.
   EXPECT_EQ(table[2][3], "Yellow");
   const auto narrow = Rows(Cli({"chain", kSolvent, "--receptor", "--af-range", "1", "--csv"}).out);
+  ASSERT_EQ(narrow.size(), 6u);
+  ASSERT_EQ(narrow[2].size(), 7u);
   EXPECT_EQ(narrow[2][3], "Green");
   EXPECT_EQ(narrow[2][2], table[2][2]);
+}
+
+// Without --af-range the receptor is classed with the attenuation-factor
+// range saved with the project: neither the default range nor the saved
+// plume-length range. TCE at 0.37 of its CA is Green in 0.5 .. 2.0 (saved
+// for the factor) and Yellow in 0.3 .. 2.0 (the default) and in 0.2 .. 5.0
+// (saved for the plume length).
+TEST(ChainCli, ReceptorIsClassedWithTheSavedFactorRange) {
+  Project* project = virelo_LoadProject(kSolvent.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  virelo_Extras(project).settings.plumeRange = 3;
+  virelo_Extras(project).settings.afRange = 1;
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("chain-ranges-" + std::to_string(::getpid()) + ".vrp"))
+          .string();
+  ASSERT_EQ(virelo_SaveProject(project, path.c_str()), 1);
+  virelo_FreeProject(project);
+  const CliResult saved = Cli({"chain", path, "--receptor", "--csv"});
+  const CliResult byDefault = Cli({"chain", path, "--receptor", "--csv", "--af-range", "0"});
+  const CliResult byPlumeRange = Cli({"chain", path, "--receptor", "--csv", "--af-range", "3"});
+  const CliResult table = Cli({"chain", path, "--receptor"});
+  std::filesystem::remove(path);
+  ASSERT_EQ(saved.status, 0) << saved.err;
+  const auto rows = Rows(saved.out);
+  ASSERT_EQ(rows.size(), 6u);
+  ASSERT_EQ(rows[2].size(), 7u);
+  EXPECT_EQ(rows[2][0], "Trichloroethene (TCE)");
+  EXPECT_EQ(rows[2][3], "Green");
+  for (const CliResult* other : {&byDefault, &byPlumeRange}) {
+    const auto otherRows = Rows(other->out);
+    ASSERT_EQ(otherRows.size(), 6u);
+    ASSERT_EQ(otherRows[2].size(), 7u);
+    EXPECT_EQ(otherRows[2][3], "Yellow");
+  }
+  // The aligned table says the same.
+  const size_t line = table.out.find("\nTrichloroethene (TCE) ");
+  ASSERT_NE(line, std::string::npos) << table.out;
+  const std::string tce = table.out.substr(line + 1, table.out.find('\n', line + 1) - line - 1);
+  std::istringstream words(tce.substr(tce.find(')') + 1));
+  std::string ca, screening, screeningClass;
+  words >> ca >> screening >> screeningClass;
+  EXPECT_EQ(screeningClass, "Green") << tce;
 }
 
 TEST(ChainCli, ProblemsAndUsage) {

@@ -30,6 +30,7 @@ TEST(ChainJson, RoundTripAndRefusals) {
   ASSERT_TRUE(ExtrasFromPayload(payload, read, &reason)) << reason;
   const std::vector<DecayChain>& chains = virelo_ExtrasOf(*read).chains;
   ASSERT_EQ(chains.size(), 2u);
+  ASSERT_EQ(chains[0].yields.size(), 2u);
   EXPECT_EQ(chains[0].species, virelo_ExtrasOf(*project).chains[0].species);
   EXPECT_EQ(chains[0].yields[0], 0.79);
   EXPECT_TRUE(std::isnan(chains[0].yields[1]));

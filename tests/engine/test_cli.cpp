@@ -76,12 +76,19 @@ const std::string kHeader =
     "group,name,literaturePlumeLength,literatureEntries,lambdaUnknown,lambdaAerobic,lambdaNitrate,lambdaIron,"
     "lambdaSulfate,lambdaMixedPlumes,lambdaMethane,source\n";
 
-// The CSV rows of `assess --csv` as fields, header excluded.
+// The CSV rows of `assess --csv` as fields, header excluded. Every row is
+// made as wide as the header, so that a short row fails the test here
+// instead of a column being read past its end.
 std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
   const CsvTable table = ParseCsv(text);
   EXPECT_TRUE(table.ok);
+  const size_t columns = table.records.empty() ? 0 : table.records[0].fields.size();
   std::vector<std::vector<std::string>> rows;
-  for (size_t k = 1; k < table.records.size(); ++k) rows.push_back(table.records[k].fields);
+  for (size_t k = 1; k < table.records.size(); ++k) {
+    rows.push_back(table.records[k].fields);
+    EXPECT_EQ(rows.back().size(), columns) << "row " << k;
+    rows.back().resize(columns);
+  }
   return rows;
 }
 
@@ -311,13 +318,16 @@ TEST_F(CliTest, ProfileAlongTheCentreLine) {
   EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "s,screening,exact\n");
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 4u);
+  ASSERT_EQ(assessed.size(), 2u);
+  ASSERT_EQ(assessed[1].size(), 18u);
   EXPECT_EQ(rows[0][0], "50");
   // At the receptor both curves print the assessment's own values.
   EXPECT_EQ(rows[1], (std::vector<std::string>{"100", assessed[1][5], assessed[1][11]}));
 
   run = RunArgs({"profile", kWorkedExample, "--contaminant", "Benzene", "--csv"});
   const auto byDefault = CsvRows(run.out);
-  ASSERT_EQ(byDefault.size(), 200u);  // 200 points up to twice x
+  ASSERT_EQ(byDefault.size(), 200u);
+  ASSERT_FALSE(byDefault.back().empty());  // 200 points up to twice x
   EXPECT_EQ(byDefault.back()[0], "200");
   run = RunArgs({"profile", kWorkedExample, "--contaminant", "Benzene"});
   EXPECT_NE(run.out.find("exact/screening"), std::string::npos) << run.out;
@@ -346,9 +356,11 @@ TEST_F(CliTest, RangeOptionsChooseTheClassification) {
   // C0/C of 0.2002 lies above 0.1; range 3 (0.2 to 5) keeps TCE (C0/C 7.47) red
   // and turns naphthalene, just above 0.2, yellow.
   const auto wide = classes(RunArgs({"assess", kSiteExample, "--csv", "--plume-range", "2", "--af-range=2"}));
+  ASSERT_EQ(wide.size(), expected.size());
   EXPECT_EQ(wide[2], "MTBE PL Yellow");
   EXPECT_EQ(wide[9], "Naphthalene AF Yellow");
   const auto third = classes(RunArgs({"assess", "--af-range", "3", kSiteExample, "--csv"}));
+  ASSERT_EQ(third.size(), expected.size());
   EXPECT_EQ(third[2], "MTBE PL Red");
   EXPECT_EQ(third[8], "Trichloroethene (TCE) AF Red");
   EXPECT_EQ(third[9], "Naphthalene AF Yellow");
@@ -731,6 +743,9 @@ TEST_F(CliTest, BreakevenListsTheEnginesValuesInResultOrder) {
       project->aquifer, *benzene, project->approximateDispersivity != 0, false, kAssessmentRanges[0].range);
   virelo_FreeProject(project);
   const auto rows = CsvRows(run.out);
+  ASSERT_EQ(rows.size(), 4 * 7 + 5 * 12u);
+  ASSERT_GE(rows[28].size(), 7u);
+  ASSERT_LE(28 + table.inputs.size(), rows.size());
   ASSERT_EQ(rows[28][0] + rows[28][1] + rows[28][3], "BenzeneAFx");
   for (size_t k = 0; k < table.inputs.size(); ++k) {
     const BreakEven& e = table.inputs[k];

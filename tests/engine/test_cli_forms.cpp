@@ -40,11 +40,18 @@ std::string RunCommand(std::vector<std::string> args, int* status = nullptr) {
   return out.str() + err.str();
 }
 
+// The CSV's rows, header excluded, each made as wide as the header: a short
+// row fails the test here instead of a column being read past its end.
 Rows CsvBody(const std::string& text) {
   const CsvTable table = ParseCsv(text);
   EXPECT_TRUE(table.ok);
+  const size_t columns = table.records.empty() ? 0 : table.records[0].fields.size();
   Rows rows;
-  for (size_t k = 1; k < table.records.size(); ++k) rows.push_back(table.records[k].fields);
+  for (size_t k = 1; k < table.records.size(); ++k) {
+    rows.push_back(table.records[k].fields);
+    EXPECT_EQ(rows.back().size(), columns) << "row " << k;
+    rows.back().resize(columns);
+  }
   return rows;
 }
 
@@ -116,6 +123,7 @@ TEST(CliForms, AssessTableAndCsvAgree) {
         } else if (section.empty() || line.empty() || line.rfind("Contaminant", 0) == 0) {
           continue;
         } else if (line.rfind("    problem ", 0) == 0) {
+          ASSERT_FALSE(problems.empty()) << line;  // a problem line belongs to the row above it
           problems.back() += (problems.back().empty() ? "" : " ") + line.substr(12, line.find(':') - 12);
         } else {
           rows.push_back(Cells(line));
@@ -128,6 +136,7 @@ TEST(CliForms, AssessTableAndCsvAgree) {
         const auto& t = rows[k];
         const auto& c = csv[k];
         ASSERT_GE(t.size(), 3u);
+        ASSERT_EQ(c.size(), 18u);
         EXPECT_EQ(t[0], c[0]);
         EXPECT_EQ(t[1], c[1]);
         EXPECT_EQ(t[2], c[2]) << c[0];
@@ -212,6 +221,7 @@ TEST(CliForms, BreakevenTableAndCsvAgree) {
         EXPECT_EQ(starts, headings) << line;
         ASSERT_LT(next, csv.size()) << line;
         const auto& c = csv[next++];
+        ASSERT_GE(c.size(), 7u) << line;
         EXPECT_EQ(c[0] + " " + c[1] + " " + c[2], result);
         EXPECT_EQ(cells[0], c[3]);
         char value[32];
@@ -270,6 +280,7 @@ TEST(CliForms, ProfileTableAndCsvAgree) {
     if (cells[0] == "s [m]") continue;
     ASSERT_LT(next, csv.size());
     const auto& c = csv[next++];
+    ASSERT_EQ(c.size(), 3u) << line;
     EXPECT_TRUE(Shows(cells[0], c[0])) << line;
     EXPECT_TRUE(Shows(cells[1], c[1])) << line;
     EXPECT_TRUE(Shows(cells[2], c[2])) << line;

@@ -87,7 +87,7 @@ TEST(Csv, SpreadsheetTextBecomesLatin1OrNamesWhatCannot) {
                                "a;b;c\n1,5;2;3\n"),
             ';');
   EXPECT_EQ(DetectCsvSeparator("\n\"x;y;z\",b\n"), ',');
-  EXPECT_EQ(ParseCsv("a;\"b;c\"\n", ';').records[0].fields, (Fields{"a", "b;c"}));
+  EXPECT_EQ(ParseCsv("a;\"b;c\"\n", ';').records.at(0).fields, (Fields{"a", "b;c"}));
 
   std::string latin1;
   std::vector<CsvCharacterError> errors;

@@ -328,12 +328,16 @@ TEST(Limits, ResultCountOf32767) {
 
 // A path is held in 4096 bytes with its terminator: 4095 bytes are kept
 // whole, a longer path is refused rather than cut into another file's name.
+// The names differ from their first byte after the "/" and each ends in a
+// byte of its own, so that a path cut one byte short, or a 4096-byte path cut
+// to 4095, can never pass for the name kept.
 TEST(Limits, PathsOf4096Bytes) {
   RemoveReportCallbacks();
   Project* p = virelo_AllocateProject();
-  const std::string fits = "/" + std::string(kPathCapacity - 2, 'p');
-  const std::string tooLong = fits + "q";
+  const std::string fits = "/" + std::string(kPathCapacity - 3, 'p') + "z";
+  const std::string tooLong = "/" + std::string(kPathCapacity - 2, 'q') + "y";
   ASSERT_EQ(fits.size(), 4095u);
+  ASSERT_EQ(tooLong.size(), 4096u);
   testing::internal::CaptureStdout();
   EXPECT_EQ(virelo_SaveProject(p, fits.c_str()), 0);  // no such folder; the name is taken
   const std::string keptName = p->path;
@@ -341,26 +345,26 @@ TEST(Limits, PathsOf4096Bytes) {
   const std::string afterRefusal = p->path;
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(keptName, fits);
-  EXPECT_EQ(afterRefusal, fits);  // the longer name never replaced it
+  EXPECT_EQ(afterRefusal, fits);  // the longer name never replaced it, whole or cut
   virelo_FreeProject(p);
 
   // The program folder: "/" is added to the override, so 4094 characters fit.
   char folder[kPathCapacity];
-  virelo_SetModulePathOverride(std::string(kPathCapacity - 2, 'm').c_str());
+  virelo_SetModulePathOverride((std::string(kPathCapacity - 3, 'm') + "n").c_str());
   virelo_GetModulePath(folder);
-  EXPECT_EQ(std::strlen(folder), 4095u);
-  virelo_SetModulePathOverride(std::string(kPathCapacity - 1, 'm').c_str());
+  EXPECT_EQ(std::string(folder), std::string(kPathCapacity - 3, 'm') + "n/");
+  virelo_SetModulePathOverride((std::string(kPathCapacity - 2, 'm') + "n").c_str());
   virelo_GetModulePath(folder);
   EXPECT_STREQ(folder, "");
   virelo_SetModulePathOverride(nullptr);
 
-  // Splitting a path reads at most 4095 bytes of it.
+  // Splitting a path reads at most 4095 bytes of it: the name of the longest
+  // path whole, that of a longer one no further than its 4095th byte.
   char name[kPathCapacity];
   SplitPath(fits.c_str(), nullptr, name, nullptr);
-  EXPECT_EQ(std::strlen(name), 4094u);
+  EXPECT_EQ(std::string(name), fits.substr(1));
   SplitPath(tooLong.c_str(), nullptr, name, nullptr);
-  EXPECT_EQ(std::strlen(name), 4094u);
-  EXPECT_EQ(name[4093], 'p');
+  EXPECT_EQ(std::string(name), tooLong.substr(1, 4094));
 }
 
 }  // namespace

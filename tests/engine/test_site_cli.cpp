@@ -139,6 +139,37 @@ TEST_F(SiteCli, RefusalsExitCodesAndAnUnchangedProject) {
             "well,date,analyte,value,unit,nonDetect\nMW1,2024-05-12,Benzene,999,ug/L,false\n");
 }
 
+// A bad table among several is not forgotten because good ones follow it,
+// whichever place it has; a bad row is named once, and nothing is written.
+TEST_F(SiteCli, ABadTableIsNotForgottenWhenGoodOnesFollow) {
+  const std::string before = Read(Path("p.vrp"));
+  std::ofstream(Path("bad.csv"), std::ios::binary)
+      << "well,date,analyte,value,unit\nMW1,2024-05-12,Toluene,3,ppb\n";
+  std::ofstream(Path("badwells.csv"), std::ios::binary) << "well,s\nMW7,far\n";
+  const std::vector<std::vector<std::string>> orders = {
+      {Path("bad.csv"), Path("wells.csv"), Path("lab.csv")},
+      {Path("wells.csv"), Path("bad.csv"), Path("lab.csv")},
+      {Path("badwells.csv"), Path("wells.csv"), Path("lab.csv")},
+      {Path("wells.csv"), Path("lab.csv"), Path("badwells.csv")},
+  };
+  for (const auto& tables : orders) {
+    std::vector<std::string> args = {"site-import", Path("p.vrp")};
+    args.insert(args.end(), tables.begin(), tables.end());
+    const CliResult run = Cli(args);
+    EXPECT_EQ(run.status, kCliFailed) << tables[0];
+    const bool wells = tables[0] == Path("badwells.csv") || tables[2] == Path("badwells.csv");
+    const std::string named = wells ? "badwells.csv:2: s:" : "bad.csv:2: unit:";
+    const size_t at = run.err.find(named);
+    EXPECT_NE(at, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(named, at + 1), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("is left unchanged"), std::string::npos) << run.err;
+    EXPECT_EQ(Read(Path("p.vrp")), before);
+  }
+  // The good tables alone are taken.
+  ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("lab.csv")}).status, kCliOk);
+  EXPECT_NE(Read(Path("p.vrp")), before);
+}
+
 TEST_F(SiteCli, JsonCarriesTheSiteDataAndTheFileKeepsThemExactly) {
   ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("lab.csv")}).status, kCliOk);
   const CliResult exported = Cli({"project-export", Path("p.vrp")});
@@ -167,7 +198,10 @@ TEST_F(SiteCli, JsonCarriesTheSiteDataAndTheFileKeepsThemExactly) {
                {"\"date\": \"2024-05-12\"", "\"date\": \"2024-02-30\""},
                {"\"unit\": \"mg/L\"", "\"unit\": \"ppm\""},
                {"\"value\": 1000.0", "\"value\": -1000.0"},
-               {"\"inFit\": true", "\"inFit\": 1"}};
+               {"\"inFit\": true", "\"inFit\": 1"},
+               // Keys a well or a sample does not know, beside complete ones.
+               {"\"inFit\": true", "\"inFit\": true, \"depth\": 3"},
+               {"\"nonDetect\": true", "\"nonDetect\": true, \"lab\": \"A\""}};
   for (const Case& c : cases) {
     std::string json = exported.out;
     const size_t at = json.find(c.from);

@@ -98,7 +98,8 @@ TEST(SiteCsv, BadRowsAreRefusedByRowAndFieldAndNothingIsAdded) {
   EXPECT_EQ(merged, twice);
   EXPECT_FALSE(MergeSiteRows(project, rows, true, &merged, err));  // no wells left for MW1
   ASSERT_TRUE(ReadSiteCsv(kWells, "wells.csv", &rows, err));
-  EXPECT_TRUE(MergeSiteRows(project, rows, true, &merged, err));
+  ASSERT_TRUE(MergeSiteRows(project, rows, true, &merged, err));
+  ASSERT_FALSE(merged.samples.empty());
   EXPECT_EQ(merged.samples[0].value, 11.0);
 
   // A table that is neither kind, and a header without the unit.

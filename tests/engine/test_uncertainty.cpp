@@ -192,6 +192,7 @@ TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
   ASSERT_TRUE(one.problems.empty()) << one.problems.front();
   ASSERT_EQ(one.rows.size(), 6u);  // PL, AF, AF worse per contaminant
   ASSERT_EQ(two.rows.size(), one.rows.size());
+  ASSERT_EQ(other.rows.size(), one.rows.size());
   for (size_t r = 0; r < one.rows.size(); ++r) {
     const UncertaintyRow &a = one.rows[r], &b = two.rows[r];
     EXPECT_EQ(a.pGreen, b.pGreen);

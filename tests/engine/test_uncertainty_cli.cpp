@@ -25,11 +25,18 @@ namespace {
 
 const std::string kSiteExample = std::string(VIRELO_SOURCE_DIR) + "/examples/fuel-depot.vrp";
 
+// The CSV's rows, header excluded, each made as wide as the header: a short
+// row fails the test here instead of a column being read past its end.
 std::vector<std::vector<std::string>> Rows(const std::string& csv) {
   const CsvTable table = ParseCsv(csv);
   EXPECT_TRUE(table.ok);
+  const size_t columns = table.records.empty() ? 0 : table.records[0].fields.size();
   std::vector<std::vector<std::string>> rows;
-  for (size_t k = 1; k < table.records.size(); ++k) rows.push_back(table.records[k].fields);
+  for (size_t k = 1; k < table.records.size(); ++k) {
+    rows.push_back(table.records[k].fields);
+    EXPECT_EQ(rows.back().size(), columns) << "row " << k;
+    rows.back().resize(columns);
+  }
   return rows;
 }
 
@@ -42,12 +49,16 @@ class UncertaintyFileTest : public testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
-  // The site example with `plan`, one contaminant renamed to a Latin-1 name.
-  std::string SaveWith(const UncertaintyPlan& plan, const std::string& name) {
+  // The site example with `plan`, one contaminant renamed to a Latin-1 name,
+  // and the assessment ranges given.
+  std::string SaveWith(const UncertaintyPlan& plan, const std::string& name, int plumeRange = 0,
+                       int afRange = 0) {
     Project* project = virelo_LoadProject(kSiteExample.c_str(), "rb");
     EXPECT_NE(project, nullptr);
     std::strcpy(project->contaminants[0].name, "Benzol \xC4");
     virelo_Extras(project).uncertainty = plan;
+    virelo_Extras(project).settings.plumeRange = plumeRange;
+    virelo_Extras(project).settings.afRange = afRange;
     EXPECT_EQ(virelo_SaveProject(project, Path(name).c_str()), 1);
     virelo_FreeProject(project);
     return Path(name);
@@ -122,6 +133,8 @@ TEST(UncertaintyJson, RefusesWhatItCannotHold) {
       {"{\"inputs\": [{" + kf + R"(, "params": [1, "2"]}]})", "/uncertainty/inputs/0/params/1"},
       {"{\"inputs\": [{" + kf + R"(, "params": [1, 2, 3, 4, 5]}]})", "/uncertainty/inputs/0/params"},
       {"{\"inputs\": [{" + kf + "}]}", "/uncertainty/inputs/0/params"},
+      // A key the entry does not know, beside complete ones.
+      {"{\"inputs\": [{" + kf + R"(, "params": [1, 2], "unit": "m/d"}]})", "/uncertainty/inputs/0/unit"},
   };
   for (const auto& c : cases) {
     Project* project = virelo_AllocateProject();
@@ -150,6 +163,8 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
   int compared = 0, exceedingButNotRed = 0;
   for (size_t k = 0; k < rows.size(); ++k) {
     const auto &u = rows[k], &a = assessed[k];
+    ASSERT_EQ(u.size(), 10u);
+    ASSERT_EQ(a.size(), 18u);
     ASSERT_EQ(u[0], a[0]);
     ASSERT_EQ(u[1], a[1]);
     if (a[2] == "Problems") {
@@ -176,6 +191,8 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
   EXPECT_NE(Cli({"uncertainty", site, "--csv", "--seed", "7"}).out, first.out);
   EXPECT_EQ(Cli({"uncertainty", site, "--csv", "--seed", "18446744073709551615"}).out, first.out);
   const auto spread = Rows(first.out);
+  ASSERT_FALSE(spread.empty());
+  ASSERT_EQ(spread[0].size(), 10u);
   EXPECT_NE(spread[0][2], "1");  // Benzol: uncertain enough to leave its class now and then
   EXPECT_NE(Cli({"uncertainty", site}).out.find("lambda of Benzol \xC3\x84: lognormal 0.008, 2.5"),
             std::string::npos);
@@ -189,6 +206,59 @@ TEST_F(UncertaintyFileTest, CommandAgreesWithAssessAndRepeatsItself) {
   EXPECT_EQ(problems.out, "");
   EXPECT_NE(problems.err.find("  ne: the normal distribution can draw values from"), std::string::npos)
       << problems.err;
+}
+
+// Without range options the command classes each row with the range saved
+// for its assessment: the plume lengths with the plume-length range, the
+// factors with the attenuation-factor range, never with the defaults. The
+// saved ranges (1 and 2) are chosen so that both the defaults and the two
+// swapped give other classes.
+TEST_F(UncertaintyFileTest, RowsAreClassedWithTheSavedRangeOfTheirAssessment) {
+  const std::string saved = SaveWith(UncertaintyPlan{}, "ranges.vrp", 1, 2);
+  auto classes = [](const std::vector<std::vector<std::string>>& rows, bool fromUncertainty) {
+    std::vector<std::string> out;
+    for (const auto& row : rows) {
+      EXPECT_GE(row.size(), 5u);
+      if (row.size() < 5)
+        return std::vector<std::string>{"a row of " + std::to_string(row.size()) + " fields"};
+      if (!fromUncertainty) {
+        out.push_back(row[0] + " " + row[1] + " " + row[2]);
+      } else if (row[2].empty()) {
+        out.push_back(row[0] + " " + row[1] + " Problems");
+      } else {
+        out.push_back(row[0] + " " + row[1] + " " +
+                      (row[2] == "1"   ? "Green"
+                       : row[3] == "1" ? "Yellow"
+                       : row[4] == "1" ? "Red"
+                                       : "?"));
+      }
+    }
+    return out;
+  };
+  const CliResult run = Cli({"uncertainty", saved, "--csv", "--samples", "10"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto drawn = classes(Rows(run.out), true);
+  auto assessed = [&](const char* plume, const char* af) {
+    return classes(Rows(Cli({"assess", saved, "--csv", "--plume-range", plume, "--af-range", af}).out),
+                   false);
+  };
+  EXPECT_EQ(drawn, assessed("1", "2"));
+  EXPECT_NE(drawn, assessed("0", "0"));
+  EXPECT_NE(drawn, assessed("2", "1"));
+  EXPECT_NE(drawn, assessed("1", "0"));  // the factors alone would show it
+  EXPECT_NE(drawn, assessed("0", "2"));  // and the plume lengths alone
+  // An option still wins over the saved range.
+  const auto given = classes(
+      Rows(Cli({"uncertainty", saved, "--csv", "--samples", "10", "--plume-range", "0", "--af-range", "0"})
+               .out),
+      true);
+  EXPECT_EQ(given, assessed("0", "0"));
+  // The table names the ranges it used.
+  const CliResult table = Cli({"uncertainty", saved, "--samples", "10"});
+  EXPECT_NE(table.out.find(
+                "plume length range 1 (0,5  < ... < 2,0), attenuation factor range 2 (0,1  < ... < 10,0)"),
+            std::string::npos)
+      << table.out;
 }
 
 }  // namespace

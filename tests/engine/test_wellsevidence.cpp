@@ -95,11 +95,11 @@ TEST(WellsEvidence, ExtrapolatesTheDistanceFitToTheReceptor) {
 
   // Every well with a detected value on the fit's date, with that date's
   // value (MW4 had 161 in June), in the order of the site's wells.
-  ExpectWells(e, {{"MW1", 0, 0, 1760, 2400, 2400},
-                  {"MW2", 25, 1.5, 772, 999.8157456, 1193.81306},
-                  {"MW3", 50, -2, 455, 394.2455445, 532.5574466},
-                  {"MW4", 80, 3, 188, 150.0576539, 210.0308567},
-                  {"MW5", 120, -1, 45.2, 49.1912076, 70.3354046}});
+  ASSERT_NO_FATAL_FAILURE(ExpectWells(e, {{"MW1", 0, 0, 1760, 2400, 2400},
+                                          {"MW2", 25, 1.5, 772, 999.8157456, 1193.81306},
+                                          {"MW3", 50, -2, 455, 394.2455445, 532.5574466},
+                                          {"MW4", 80, 3, 188, 150.0576539, 210.0308567},
+                                          {"MW5", 120, -1, 45.2, 49.1912076, 70.3354046}}));
   for (const WellComparison& w : e.wells) {
     EXPECT_TRUE(w.inFit) << w.well;
     EXPECT_FALSE(w.underpredicted) << w.well;
@@ -124,11 +124,11 @@ TEST(WellsEvidence, MtbeOutrunsTheModelsAndIsYellowByTheWells) {
   EXPECT_EQ(e.clsAtLow, AssessmentClass::Yellow);
   EXPECT_EQ(e.cls, AssessmentClass::Yellow);
   EXPECT_EQ(e.clsAtHigh, AssessmentClass::Red);
-  ExpectWells(e, {{"MW1", 0, 0, 781, 900, 900},
-                  {"MW2", 25, 1.5, 562, 358.6404401, 430.9748625},
-                  {"MW3", 50, -2, 335, 135.2739276, 184.8856479},
-                  {"MW4", 80, 3, 254, 48.81520089, 69.37329477},
-                  {"MW5", 120, -1, 191, 14.90449424, 21.70392715}});
+  ASSERT_NO_FATAL_FAILURE(ExpectWells(e, {{"MW1", 0, 0, 781, 900, 900},
+                                          {"MW2", 25, 1.5, 562, 358.6404401, 430.9748625},
+                                          {"MW3", 50, -2, 335, 135.2739276, 184.8856479},
+                                          {"MW4", 80, 3, 254, 48.81520089, 69.37329477},
+                                          {"MW5", 120, -1, 191, 14.90449424, 21.70392715}}));
   // Beyond twice the larger model at MW4 (3.66) and MW5 (8.80), not at MW3
   // (1.81; 2.48 against the screening value alone).
   std::vector<bool> marked;
@@ -159,17 +159,19 @@ TEST(WellsEvidence, MarksTheWellsTheModelUnderpredictsUnderTheBasis) {
   };
   const WellsEvidence screening =
       WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
-  ExpectWells(screening, want);
+  ASSERT_NO_FATAL_FAILURE(ExpectWells(screening, want));
   // MW3: 455 against 170 screening (2.67) but 254 exact (1.79).
   EXPECT_EQ(marked(screening), (std::vector<std::string>{"MW3", "MW4", "MW5"}));
   EXPECT_TRUE(screening.underpredicts);
   EXPECT_NEAR(screening.wells[2].factor, 455 / 170.2825841, 1e-8);
   const WellsEvidence exact = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Exact);
   EXPECT_EQ(marked(exact), (std::vector<std::string>{"MW4", "MW5"}));
+  ASSERT_EQ(exact.wells.size(), 5u);
   EXPECT_NEAR(exact.wells[2].factor, 455 / 253.6838952, 1e-8);
   // The worse basis divides by the larger model value, here the exact one.
   const WellsEvidence worse = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Worse);
   EXPECT_EQ(marked(worse), (std::vector<std::string>{"MW4", "MW5"}));
+  ASSERT_EQ(worse.wells.size(), 5u);
   EXPECT_NEAR(worse.wells[3].factor, 188 / 62.32921339, 1e-8);
   EXPECT_EQ(worse.cls, screening.cls);  // the wells' class knows no model
 
@@ -198,6 +200,7 @@ TEST(WellsEvidence, MarksTheWellsTheModelUnderpredictsUnderTheBasis) {
   aquifer.setMask = static_cast<uint16_t>(aquifer.setMask | kAquiferAz);
   virelo_ClearContaminantValue(&benzene, kValueC0);
   const WellsEvidence noC0 = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  ASSERT_EQ(noC0.wells.size(), 5u);
   EXPECT_TRUE(std::isnan(noC0.wells[3].screening));
   EXPECT_FALSE(noC0.underpredicts);
 }

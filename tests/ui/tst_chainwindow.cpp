@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// The decay-chain window: what it proposes, how edits reach the project's
-// chains, and what the table at the receptor says about a daughter that has
-// no source of its own.
+// The decay-chain window, driven as a user drives it (buttons clicked,
+// yields typed into their cells, species chosen with the keys): what it
+// proposes, how edits reach the project's chains, which range classes the
+// receptor, and what the table at the receptor and the results page say
+// about a daughter that has no source of its own.
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <cmath>
-
 #include <QTextDocument>
+#include <cmath>
 
 #include "analysis/ChainWindow.h"
 #include "engine/extras.h"
@@ -21,6 +24,7 @@
 #include "pages/ResultListModel.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
+#include "shell_fixture.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
 
@@ -46,6 +50,51 @@ QString cell(QTableWidget* table, int row, int column) {
   return table->item(row, column) ? table->item(row, column)->text() : QString();
 }
 
+QPushButton* button(QWidget* root, const QString& text) {
+  for (QPushButton* b : root->findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
+
+// A click on the button of that text, as a user gives it.
+bool click(QWidget* root, const QString& text) {
+  QPushButton* b = button(root, text);
+  if (!b || !b->isEnabled()) return false;
+  QTest::mouseClick(b, Qt::LeftButton);
+  QCoreApplication::processEvents();
+  return true;
+}
+
+// A click on a cell that takes no text: it makes the cell's row the current one.
+void selectRow(QTableWidget* table, int row) {
+  const QRect cellRect = table->visualRect(table->model()->index(row, 2));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellRect.center());
+}
+
+// Types `text` into a cell as a user does: a click on it, F2, the text over
+// the old one, Return.
+bool typeIntoCell(QTableWidget* table, int row, int column, const QString& text) {
+  const QRect cellRect = table->visualRect(table->model()->index(row, column));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellRect.center());
+  QTest::keyClick(table, Qt::Key_F2);
+  QLineEdit* editor = nullptr;
+  for (QLineEdit* e : table->viewport()->findChildren<QLineEdit*>())
+    if (e->isVisible()) editor = e;
+  if (!editor) return false;
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  // The delegate commits after the key, and the window applies the yield
+  // after the commit: both wait for the event loop.
+  for (int turn = 0; turn < 3; ++turn) QCoreApplication::processEvents();
+  return true;
+}
+
+// The species box of an editor row.
+QComboBox* speciesBox(ChainWindow& window, int row) {
+  return qobject_cast<QComboBox*>(window.editor()->cellWidget(row, 0));
+}
+
 }  // namespace
 
 class TestChainWindow : public QObject {
@@ -56,9 +105,13 @@ class TestChainWindow : public QObject {
     ProjectPtr project = solventProject();
     std::vector<DecayChain> chains;
     ChainWindow window(project.get(), &chains, AssessmentRange{0.3, 2.0}, QStringLiteral("ug/L"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.currentChain(), -1);
     QVERIFY(window.problemLabel()->text().contains("no decay chain"));
-    window.newChain();
+    QVERIFY(button(&window, "&Remove"));
+    QVERIFY(!button(&window, "&Remove")->isEnabled());
+    QVERIFY(click(&window, "&New chain"));
     QCOMPARE(chains.size(), size_t{1});
     const std::vector<std::string> expected = {"Tetrachloroethene (PCE)", "Trichloroethene (TCE)",
                                                "cis-1,2-Dichloroethene", "Vinyl chloride", "Ethene"};
@@ -87,53 +140,136 @@ class TestChainWindow : public QObject {
         {{"Tetrachloroethene (PCE)", "Trichloroethene (TCE)", "cis-1,2-Dichloroethene", "Vinyl chloride"},
          {0.7, 0.6, 0.5}}};
     ChainWindow window(project.get(), &chains, AssessmentRange{0.3, 2.0}, QString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.currentChain(), 0);
     QVERIFY(!project->modified);
+    QTableWidget* editor = window.editor();
+    QCOMPARE(editor->rowCount(), 4);
 
     // A yield typed with a decimal comma, as a German desktop writes it.
-    window.editor()->item(2, 1)->setText("0,55");
-    QCoreApplication::processEvents();
+    QVERIFY(typeIntoCell(editor, 2, 1, "0,55"));
+    QCOMPARE(chains[0].yields.size(), size_t{3});
     QCOMPARE(chains[0].yields[1], 0.55);
+    QCOMPARE(cell(editor, 2, 1), QString("0.55"));
     // Removing TCE joins PCE to cis-DCE: that yield starts from the molar
     // masses, the one below (cis-DCE to VC) keeps the user's value.
-    window.removeSpecies(1);
+    selectRow(editor, 1);
+    QVERIFY(click(&window, "&Remove"));
     QCOMPARE(chains[0].species.size(), size_t{3});
+    QCOMPARE(editor->rowCount(), 3);
+    QCOMPARE(chains[0].yields.size(), size_t{2});
     QVERIFY(std::fabs(chains[0].yields[0] - 96.938 / 165.822) < 1e-15);
     QCOMPARE(chains[0].yields[1], 0.5);
     QVERIFY(project->modified);
 
     // A yield that is no number leaves the chain unusable, and says why.
-    window.editor()->item(1, 1)->setText("abc");
-    QCoreApplication::processEvents();
+    QVERIFY(typeIntoCell(editor, 1, 1, "abc"));
+    QCOMPARE(chains[0].yields.size(), size_t{2});
     QVERIFY(std::isnan(chains[0].yields[0]));
     QVERIFY(window.problemLabel()->isVisibleTo(&window));
     QVERIFY(window.problemLabel()->text().contains("yield"));
     QCOMPARE(window.receptorTable()->rowCount(), 0);
-    window.restoreDefaultYields();
+    QVERIFY(click(&window, "Default &yields"));
     QVERIFY(!window.problemLabel()->isVisibleTo(&window));
+    QCOMPARE(window.receptorTable()->rowCount(), 3);
 
-    window.setEndProduct(true);
+    // The end product, ticked and unticked with the space bar.
+    QTest::keyClick(window.endProductBox(), Qt::Key_Space);
     QCOMPARE(chains[0].species.back(), std::string("Ethene"));
     QCOMPARE(chains[0].yields.size(), chains[0].species.size() - 1);
-    window.setEndProduct(false);
+    QCOMPARE(editor->rowCount(), 4);
+    QCOMPARE(cell(window.receptorTable(), 3, 0), QString("Ethene"));
+    QTest::keyClick(window.endProductBox(), Qt::Key_Space);
     QCOMPARE(chains[0].species.size(), size_t{3});
     QCOMPARE(chains[0].yields.size(), size_t{2});
 
-    // Choosing another contaminant in a row, as a user does: the yields on
-    // either side start again from the molar masses.
-    auto* box = qobject_cast<QComboBox*>(window.editor()->cellWidget(1, 0));
+    // Choosing another contaminant in a row, as a user does with the arrow
+    // keys on its box: the yields on either side start again from the molar
+    // masses. The box lists the project's contaminants in their order, and
+    // TCE stands above cis-DCE.
+    QComboBox* box = speciesBox(window, 1);
     QVERIFY(box);
-    box->setCurrentText("Trichloroethene (TCE)");
-    QCoreApplication::processEvents();
+    QCOMPARE(box->currentText(), QString("cis-1,2-Dichloroethene"));
+    QTest::keyClick(box, Qt::Key_Up);
+    for (int turn = 0; turn < 3; ++turn) QCoreApplication::processEvents();
     QCOMPARE(chains[0].species[1], std::string("Trichloroethene (TCE)"));
     QVERIFY(std::fabs(chains[0].yields[0] - 131.38 / 165.822) < 1e-15);
     QVERIFY(std::fabs(chains[0].yields[1] - 62.496 / 131.38) < 1e-15);
-    window.moveSpecies(2, -1);
+    QVERIFY(speciesBox(window, 1));
+    QCOMPARE(speciesBox(window, 1)->currentText(), QString("Trichloroethene (TCE)"));
+    // Vinyl chloride one up.
+    selectRow(editor, 2);
+    QVERIFY(click(&window, "&Up"));
     QCOMPARE(chains[0].species[1], std::string("Vinyl chloride"));
     QVERIFY(std::fabs(chains[0].yields[1] - 131.38 / 62.496) < 1e-15);
-    window.deleteChain();
+    QCOMPARE(cell(window.receptorTable(), 1, 0), QString("Vinyl chloride"));
+    QVERIFY(click(&window, "&Delete chain"));
     QVERIFY(chains.empty());
     QCOMPARE(window.currentChain(), -1);
+    QCOMPARE(editor->rowCount(), 0);
+    QVERIFY(button(&window, "&Up"));
+    QVERIFY(!button(&window, "&Up")->isEnabled());
+  }
+
+  // Data > Decay chain classes the receptor with the attenuation-factor
+  // range saved with the project, not the default and not the plume-length
+  // range: TCE arrives at 0.37 of its CA, Green in 0.5 .. 2.0 (saved for the
+  // factor) and Yellow in 0.3 .. 2.0 and 0.2 .. 5.0.
+  void menuOpensTheWindowWithTheSavedFactorRange() {
+    ShellSession session;
+    const QString file = session.path("ranges.vrp");
+    {
+      ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp", "rb"));
+      QVERIFY(project);
+      virelo_Extras(project.get()).settings.plumeRange = 3;
+      virelo_Extras(project.get()).settings.afRange = 1;
+      QCOMPARE(virelo_SaveProject(project.get(), QFile::encodeName(file).constData()), 1);
+    }
+    auto window = session.start(file);
+    QString tceClass, tceAlone;
+    int rows = -1;
+    session.platform.dialogHandler = [&](QDialog* dialog) {
+      auto* chainWindow = qobject_cast<ChainWindow*>(dialog);
+      if (!chainWindow) return int(QDialog::Rejected);
+      QTableWidget* table = chainWindow->receptorTable();
+      rows = table->rowCount();
+      for (int row = 0; row < table->rowCount(); ++row) {
+        if (cell(table, row, 0) != "Trichloroethene (TCE)") continue;
+        tceClass = cell(table, row, 3);
+        tceAlone = cell(table, row, 6);
+      }
+      return int(QDialog::Rejected);
+    };
+    window->dataCommands->action("decayChain")->trigger();
+    QCOMPARE(rows, 5);
+    QCOMPARE(tceClass, QString("Green"));
+    QCOMPARE(tceAlone, QString("Green"));
+  }
+
+  // A daughter that cannot be assessed alone (no C0: its row has problems)
+  // but arrives above its CA in the chain keeps its row's mark: the chain's
+  // class is the only verdict it has.
+  void rowWithProblemsKeepsItsChainMark() {
+    ProjectPtr project = solventProject();
+    for (int i = 1; i < 5; ++i) project->contaminants[i].assess = kAssessAttenuationFactor;
+    virelo_Extras(project.get()).chains = {
+        {{"Tetrachloroethene (PCE)", "Trichloroethene (TCE)", "cis-1,2-Dichloroethene", "Vinyl chloride"},
+         DefaultChainYields({"Tetrachloroethene (PCE)", "Trichloroethene (TCE)", "cis-1,2-Dichloroethene",
+                             "Vinyl chloride"})}};
+    FakePageHost host;
+    CPropResults page(&host);
+    page.ShowProject(project.get());
+    ResultListModel* rows = page.listModel(CPropResults::AttenuationFactorSide);
+    QCOMPARE(rows->size(), 4);
+    const int vc = 3;
+    QCOMPARE(rows->data(rows->index(vc, 0), ResultListModel::ClassRole).toInt(),
+             static_cast<int>(AssessmentClass::Problems));
+    QCOMPARE(rows->data(rows->index(vc, 0), Qt::DisplayRole).toString(),
+             QString("[chain: Red] Vinyl chloride"));
+    const QString tip = rows->data(rows->index(vc, 1), Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains("Assessed alone: Problems"), qPrintable(tip));
+    page.ShowProject(nullptr);
   }
 
   // The dry-cleaner example: every contaminant is green alone, but vinyl

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The exact solution on the results page and in the plume view: the marks of
 // rows where it disagrees with the screening verdict, and the view's chart,
-// plan, hover values and exports.
+// plan, hover values and exports, chosen and clicked as a user does.
 #include <QAction>
 #include <QChart>
 #include <QComboBox>
@@ -53,6 +53,27 @@ ProjectPtr workedExampleProject() {
   return project;
 }
 
+// Moves a combo box to `index` with the arrow keys, as a keyboard user does.
+void chooseWithKeys(QComboBox* box, int index) {
+  for (int presses = 0; presses < box->count() && box->currentIndex() != index; ++presses)
+    QTest::keyClick(box, box->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+}
+
+QPushButton* buttonWithText(QWidget* root, const QString& text) {
+  for (QPushButton* b : root->findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
+
+// Clicks an export button and picks `item` from its menu.
+bool exportWith(QWidget* view, const QString& button, const QString& item) {
+  QPushButton* b = buttonWithText(view, button);
+  if (!b) return false;
+  PopupMenuAnswer answer(item);
+  QTest::mouseClick(b, Qt::LeftButton);
+  return answer.opened;
+}
+
 QPoint chartPoint(CentrelineChartView* view, QPointF value) {
   QChart* chart = view->chart();
   const QPointF inChart = chart->mapToPosition(value, chart->series().first());
@@ -98,7 +119,7 @@ class TestPlumeView : public QObject {
     QVERIFY(rows->index(1, 0).data(Qt::ToolTipRole).isNull());
 
     // In 0.1 to 10.0 both are yellow: only the factor of about 2 is marked.
-    page.findChild<QComboBox*>("afRangeCombo")->setCurrentIndex(2);
+    chooseWithKeys(page.findChild<QComboBox*>("afRangeCombo"), 2);
     QCOMPARE(int(rows->row(0).cls), int(AssessmentClass::Yellow));
     QCOMPARE(int(rows->row(0).exactMark), int(ExactMark::HigherExact));
     QVERIFY(rows->index(0, 0).data(Qt::ToolTipRole).toString().contains("Exact solution: Yellow"));
@@ -176,9 +197,13 @@ class TestPlumeView : public QObject {
         if (s->objectName() == name) return qobject_cast<QLineSeries*>(s);
       return static_cast<QLineSeries*>(nullptr);
     };
+    for (const char* name : {"screening", "exact", "acceptable", "receptor", "plugFlow"})
+      QVERIFY2(series(name) && series(name)->count() > 0, name);
+    QVERIFY(!view.chartView()->chart()->axes(Qt::Vertical).isEmpty());
     QVERIFY(qobject_cast<QLogValueAxis*>(view.chartView()->chart()->axes(Qt::Vertical).first()));
     // 200 points up to twice x: point 100 sits on the receptor.
     QCOMPARE(series("screening")->count(), PlumeView::kPoints);
+    QCOMPARE(series("exact")->count(), PlumeView::kPoints);
     const QPointF atX = series("screening")->at(99);
     QCOMPARE(atX.x(), 100.0);
     QCOMPARE(atX.y(), r.relativeConcentration);
@@ -218,7 +243,8 @@ class TestPlumeView : public QObject {
     QCOMPARE(plan.field().pixel(2, 0), QColor(Qt::white).rgb());
 
     // Another contaminant: an attenuation factor only, so no plug-flow line.
-    view.contaminantBox()->setCurrentIndex(1);
+    QCOMPARE(view.contaminantBox()->count(), 2);
+    chooseWithKeys(view.contaminantBox(), 1);
     QCOMPARE(view.profile().name, QString("MTBE"));
     QVERIFY(!series("plugFlow"));
   }
@@ -232,17 +258,25 @@ class TestPlumeView : public QObject {
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QTemporaryDir dir;
-    const char* actions[] = {"exportChartPng", "exportChartSvg", "exportPlanPng", "exportPlanSvg"};
-    for (const char* name : actions) {
-      platform.saveFileNames.push_back(dir.filePath(name));
-      view.findChild<QAction*>(name)->trigger();
+    const struct {
+      const char* button;
+      const char* item;
+      const char* file;
+    } exports[] = {{"Export c&hart", "As &PNG image...", "chart"},
+                   {"Export c&hart", "As &SVG drawing...", "chart"},
+                   {"Export p&lan view", "As &PNG image...", "plan"},
+                   {"Export p&lan view", "As &SVG drawing...", "plan"}};
+    for (const auto& e : exports) {
+      platform.saveFileNames.push_back(dir.filePath(e.file));
+      QVERIFY2(exportWith(&view, e.button, e.item), e.item);
     }
-    for (const char* name : {"exportChartPng", "exportPlanPng"}) {
+    QVERIFY(platform.saveFileNames.empty());
+    for (const char* name : {"chart", "plan"}) {
       const QImage image(dir.filePath(name) + ".png");
       QVERIFY2(!image.isNull(), name);
       QVERIFY(image.width() >= 2 * 300);
     }
-    for (const char* name : {"exportChartSvg", "exportPlanSvg"}) {
+    for (const char* name : {"chart", "plan"}) {
       QFile svg(dir.filePath(name) + ".svg");
       QVERIFY2(svg.open(QIODevice::ReadOnly), name);
       const QByteArray text = svg.readAll();
@@ -252,7 +286,8 @@ class TestPlumeView : public QObject {
     QVERIFY(platform.messages.isEmpty());
 
     const QString blocked = dir.filePath("missing/plume.png");
-    QVERIFY(!view.exportPlan(blocked, false));
+    platform.saveFileNames.push_back(blocked);
+    QVERIFY(exportWith(&view, "Export p&lan view", "As &PNG image..."));
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().caption, QString("Virelo-Error"));
     QVERIFY(!QFile::exists(blocked));

@@ -190,6 +190,7 @@ class TestReport : public QObject {
   void pagesKeepHeadingsRowsAndResultsTogether();
   void pdfTextHoldsEachLineOnceWithNumbersOnTheAxes();
   void concentrationsUnitBasisWarningsAndSourcesAsChosen();
+  void chainAndUncertaintySectionsClassWithTheSavedFactorRange();
 };
 
 void TestReport::exportedReportSaysWhatTheScreenShows() {
@@ -709,6 +710,62 @@ void TestReport::concentrationsUnitBasisWarningsAndSourcesAsChosen() {
   const QString plain = documentText(*project, 0, 0);
   QVERIFY(!plain.contains(QStringLiteral("dispersivities used differ")));
   QVERIFY(plain.contains(QStringLiteral("4.4 Plausibility warnings None")));
+}
+
+// The dry cleaner with saved ranges that differ from each other and from
+// the defaults: 0.2 .. 5.0 for the plume length, 0.5 .. 2.0 for the factor.
+// TCE arrives in the chain at 0.37 of its CA: Green in the factor's range,
+// Yellow in the plume length's and in the default. The chain section and
+// the uncertainty section (whose rows follow the chain) must both say Green,
+// in the document and in the report the command line writes without options.
+void TestReport::chainAndUncertaintySectionsClassWithTheSavedFactorRange() {
+  ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp", "rb"));
+  QVERIFY(project);
+  virelo_Extras(project.get()).settings.plumeRange = 3;
+  virelo_Extras(project.get()).settings.afRange = 1;
+  // One input drawn, so narrowly that every sample keeps the project's classes.
+  Contaminant* pce = nullptr;
+  for (int k = 0; k < project->contaminantCount; ++k)
+    if (QLatin1String(project->contaminants[k].name) == QLatin1String("Tetrachloroethene (PCE)"))
+      pce = &project->contaminants[k];
+  QVERIFY(pce);
+  virelo_Extras(project.get()).uncertainty.samples = 50;
+  virelo_Extras(project.get()).uncertainty.inputs = {
+      {UncertainInput::C0, pce->name, DistributionKind::Uniform, {pce->c0, pce->c0 * (1 + 1e-9)}}};
+  QVERIFY(virelo_math_CalcAll(project.get()));
+
+  const QString chainGreen = QStringLiteral("Trichloroethene (TCE) 10 3.74 Green 7.853 Yellow Green");
+  const QString chainYellow = QStringLiteral("Trichloroethene (TCE) 10 3.74 Yellow 7.853 Yellow Green");
+  const QString drawnGreen = QStringLiteral("Trichloroethene (TCE) AF 1.000 0.000 0.000");
+  const QString drawnYellow = QStringLiteral("Trichloroethene (TCE) AF 0.000 1.000 0.000");
+  const QString saved = documentText(*project, 3, 1);
+  const QString chainSection =
+      between(saved, QStringLiteral("Daughters formed along the plume"), QStringLiteral("Methods"));
+  const QString uncertaintySection =
+      between(saved, QStringLiteral("Uncertainty Every input below"), QStringLiteral("Centre-line charts"));
+  QVERIFY2(chainSection.contains(chainGreen), qPrintable(chainSection));
+  QVERIFY2(uncertaintySection.contains(drawnGreen), qPrintable(uncertaintySection));
+  // The ranges swapped: the same sections say Yellow, so they do read the
+  // factor's range.
+  const QString swapped = documentText(*project, 1, 3);
+  QVERIFY(swapped.contains(chainYellow));
+  QVERIFY(swapped.contains(drawnYellow));
+
+  // The command line's report without range options: the saved ranges.
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("ranges.vrp"));
+  QCOMPARE(virelo_SaveProject(project.get(), QFile::encodeName(file).constData()), 1);
+  const QString out = folder.filePath(QStringLiteral("ranges.pdf"));
+  const CliRun run = runCli({QStringLiteral("report"), file, QStringLiteral("-o"), out});
+  QCOMPARE(run.exitCode, 0);
+  const QString pdf = pdfLayoutText(out);
+  QVERIFY2(pdf.contains(chainGreen),
+           qPrintable(between(pdf, QStringLiteral("Species CA"), QStringLiteral("Ethene"))));
+  // A narrow column may wrap the name in the PDF.
+  const QRegularExpression drawnRow(
+      QStringLiteral("Trichloroethene (\\(TCE\\) )?AF 1\\.000 0\\.000 0\\.000"));
+  QVERIFY2(pdf.contains(drawnRow),
+           qPrintable(between(pdf, QStringLiteral("Uncertainty"), QStringLiteral("Rank"))));
 }
 
 QTEST_MAIN(TestReport)

@@ -273,6 +273,19 @@ class TestResultsPage : public QObject {
     page->ShowProject(project.get());
     QCOMPARE(cell(0, 0, 0), QString("Benzene"));
     QCOMPARE(cell(0, 0, marks), QString());
+
+    // A row with problems (CA above C0) has no class for the interval to
+    // qualify: no mark, and no tooltip of one, though lambda is the fit's.
+    page->ShowProject(nullptr);
+    virelo_SetLambda(&c, kLambdaUser, 1.0);
+    virelo_SetContaminantValue(&c, kValueCa, 10.0);
+    page->ShowProject(project.get());
+    QCOMPARE(rows(0)->size(), 1);
+    QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Problems));
+    QCOMPARE(cell(0, 0, 0), QString("Benzene"));
+    QVERIFY(!rows(0)->index(0, 0).data(Qt::ToolTipRole).toString().contains("site's wells"));
+    QCOMPARE(cell(0, 0, marks), QString());
+    page->ShowProject(nullptr);
   }
 
   void valueFormats() {

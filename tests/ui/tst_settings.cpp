@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// The settings a project keeps on the desktop: the concentration unit of the
-// Project page, and settings that could not be read, which a save must not
-// replace unasked.
+// The settings a project keeps on the desktop, typed, chosen and saved with
+// the keys as a user does: the concentration unit of the Project page (to
+// its 24 characters, more bytes than that), the results page's verdict
+// basis and ranges, and settings that could not be read, which a save must
+// not replace unasked.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +51,30 @@ QByteArray damagedProject(const QString& fileName) {
   return bytes;
 }
 
+// Types `text` key by key; letters beyond ASCII come as the key events a
+// keyboard layout with them sends (QTest::keyClicks takes ASCII only).
+void typeText(QWidget* widget, const QString& text) {
+  for (QChar ch : text) {
+    if (ch.unicode() < 0x80) {
+      QTest::keyClick(widget, ch.toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
+    }
+  }
+}
+
+// Moves a combo box to `index` with the arrow keys.
+void chooseWithKeys(QComboBox* box, int index) {
+  for (int presses = 0; presses < box->count() && box->currentIndex() != index; ++presses)
+    QTest::keyClick(box, box->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+}
+
+// Ctrl+O, the file dialog answered with `file`.
+void openWithKeys(ShellSession& session, MainDialog* window, const QString& file) {
+  session.platform.openFileNames.push_back(file);
+  QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+}
+
 int countMessages(const FakePlatform& platform, const QString& start) {
   int count = 0;
   for (const RecordedMessage& m : platform.messages) count += m.text.startsWith(start);
@@ -89,21 +115,40 @@ void TestSettings::unitOfTheProjectPageIsSavedAndShown() {
   auto window = session.start();
   auto* unit = child<QLineEdit>(window.get(), "unitEdit");
   QCOMPARE(unit->text(), QStringLiteral("\u00b5g/L"));
-  unit->setText(QStringLiteral("mg/m\u00b3"));
+  // The longest unit the field takes, 24 characters but 28 bytes in UTF-8,
+  // typed over the old one; a 25th character is not taken.
+  const QString longest = QStringLiteral("\u00b5g/m\u00b3 Bodenluft, S\u00fcd-\u00d6st");
+  QCOMPARE(longest.size(), 24);
+  QTest::keyClick(unit, Qt::Key_A, Qt::ControlModifier);
+  typeText(unit, longest + QStringLiteral("x"));
+  QCOMPARE(unit->text(), longest);
   // The Contaminants page shows it beside C0 and CA once it is looked at.
-  window->pageTabs->SelectPage(2);
-  QCOMPARE(child<QLabel>(window.get(), "c0UnitLabel")->text(), QStringLiteral("[mg/m\u00b3]"));
-  QCOMPARE(child<QLabel>(window.get(), "caUnitLabel")->text(), QStringLiteral("[mg/m\u00b3]"));
+  QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
+  QCOMPARE(window->pageTabs->currentIndex(), 2);
+  QCOMPARE(child<QLabel>(window.get(), "c0UnitLabel")->text(), "[" + longest + "]");
+  QCOMPARE(child<QLabel>(window.get(), "caUnitLabel")->text(), "[" + longest + "]");
   QCOMPARE(window->project->modified, 1);
 
   const QString file = session.path("unit.vrp");
   session.platform.saveFileNames.push_back(file);
-  QCOMPARE(window->fileCommands->OnFileSaveAs(), 1);
-  QCOMPARE(savedUnit(file), std::string("mg/m\xC2\xB3"));
+  window->fileCommands->saveAsAction->trigger();
+  QCOMPARE(savedUnit(file), longest.toStdString());
+  // Opened again, the file gives the unit back whole: it was not cut or
+  // refused for its bytes.
+  QCOMPARE(window->project->modified, 0);
+  openWithKeys(session, window.get(), file);
+  QCOMPARE(QString::fromLocal8Bit(window->project->path), file);
+  QVERIFY(!virelo_ExtrasOf(*window->project).settingsUnreadable);
+  QCOMPARE(countMessages(session.platform, kUnreadable), 0);
+  QCOMPARE(child<QLabel>(window.get(), "c0UnitLabel")->text(), "[" + longest + "]");
+  QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+  QCOMPARE(unit->text(), longest);
+
   // An emptied field is the default unit again, and the file has no block.
-  window->pageTabs->SelectPage(0);
-  unit->clear();
-  QCOMPARE(window->fileCommands->OnFileSave(), 1);
+  QTest::keyClick(unit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(unit, Qt::Key_Backspace);
+  QCOMPARE(unit->text(), QString());
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
   QCOMPARE(savedUnit(file), std::string(kDefaultConcentrationUnit));
   QCOMPARE(contents(file).size(), 1879 + 216 * window->project->contaminantCount);
 }
@@ -114,35 +159,39 @@ void TestSettings::unreadableSettingsAreReplacedOnlyWhenAllowed() {
   const QByteArray damaged = damagedProject(file);
   auto window = session.start();
   session.platform.messages.clear();
-  QCOMPARE(window->OpenProjectFile(file), 1);
+  openWithKeys(session, window.get(), file);
+  QCOMPARE(QString::fromLocal8Bit(window->project->path), file);
   QCOMPARE(countMessages(session.platform, kUnreadable), 1);
   QVERIFY(session.platform.messages[0].text.endsWith(QStringLiteral("The project itself was opened.")));
-  QVERIFY(window->project);
 
   // No: nothing is written, and the unreadable settings stay in the file.
   session.platform.answers = {Platform::No};
-  QCOMPARE(window->fileCommands->OnFileSave(), 0);
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
   QCOMPARE(countMessages(session.platform, kReplaceQuestion), 1);
   QCOMPARE(contents(file), damaged);
   // Saving under another name leaves them where they are, without a question.
   const QString other = session.path("other.vrp");
   session.platform.saveFileNames.push_back(other);
-  QCOMPARE(window->fileCommands->OnFileSaveAs(), 1);
+  window->fileCommands->saveAsAction->trigger();
+  QVERIFY(QFile::exists(other));
   QCOMPARE(countMessages(session.platform, kReplaceQuestion), 1);
   QCOMPARE(contents(file), damaged);
 
   // Open it again; Yes replaces the settings with the project's own.
-  QCOMPARE(window->OpenProjectFile(file), 1);
+  openWithKeys(session, window.get(), file);
+  QCOMPARE(QString::fromLocal8Bit(window->project->path), file);
   session.platform.answers = {Platform::Yes};
-  QCOMPARE(window->fileCommands->OnFileSave(), 1);
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
   QCOMPARE(countMessages(session.platform, kReplaceQuestion), 2);
   QVERIFY(contents(file) != damaged);
   session.platform.messages.clear();
   QCOMPARE(savedUnit(file), std::string(kDefaultConcentrationUnit));
   QCOMPARE(countMessages(session.platform, kUnreadable), 0);
   // Once written anew, a save asks no more.
-  QCOMPARE(window->fileCommands->OnFileSave(), 1);
+  const QByteArray written = contents(file);
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
   QCOMPARE(countMessages(session.platform, kReplaceQuestion), 0);
+  QCOMPARE(contents(file), written);
 }
 
 void TestSettings::resultsPageShowsTheVerdictInConcentrations() {
@@ -202,7 +251,7 @@ void TestSettings::resultsPageShowsTheVerdictInConcentrations() {
 
   // The worse of the two: the second row turns yellow, its target is the
   // exact one, and the project keeps the choice.
-  page.findChild<QComboBox*>("verdictBasisCombo")->setCurrentIndex(int(VerdictBasis::Worse));
+  chooseWithKeys(page.findChild<QComboBox*>("verdictBasisCombo"), int(VerdictBasis::Worse));
   QCOMPARE(virelo_SettingsOf(*project).verdictBasis, VerdictBasis::Worse);
   QCOMPARE(project->modified, 1);
   QCOMPARE(rows->index(1, 0).data(ResultListModel::ClassRole).toInt(), int(AssessmentClass::Yellow));
@@ -214,7 +263,7 @@ void TestSettings::resultsPageShowsTheVerdictInConcentrations() {
               .startsWith("Verdict: Yellow. The screening model alone gives Green; the exact solution (the "
                           "worse of the two) made it "
                           "worse."));
-  page.findChild<QComboBox*>("afRangeCombo")->setCurrentIndex(2);
+  chooseWithKeys(page.findChild<QComboBox*>("afRangeCombo"), 2);
   QCOMPARE(virelo_SettingsOf(*project).afRange, 2);
   QCOMPARE(virelo_SettingsOf(*project).plumeRange, 0);
 
