@@ -190,6 +190,7 @@ class TestReport : public QObject {
   void pagesKeepHeadingsRowsAndResultsTogether();
   void pdfTextHoldsEachLineOnceWithNumbersOnTheAxes();
   void concentrationsUnitBasisWarningsAndSourcesAsChosen();
+  void numbersStayWholeOnTheirLines();
 };
 
 void TestReport::exportedReportSaysWhatTheScreenShows() {
@@ -709,6 +710,45 @@ void TestReport::concentrationsUnitBasisWarningsAndSourcesAsChosen() {
   const QString plain = documentText(*project, 0, 0);
   QVERIFY(!plain.contains(QStringLiteral("dispersivities used differ")));
   QVERIFY(plain.contains(QStringLiteral("4.4 Plausibility warnings None")));
+}
+
+// A number the layout wraps inside its cell reads as two in the PDF's text:
+// "0." on one line and "000817880" on the next, or "1.5" and "E-05". The
+// examples' reports hold every kind of table the report writes.
+void TestReport::numbersStayWholeOnTheirLines() {
+  QTemporaryDir folder;
+  // A line that ends in an integer part and its point, or in a number whose
+  // exponent or decimals go on below.
+  const QRegularExpression endsInPoint(QStringLiteral("(^|[^0-9.])[-+(]?\\d+\\.$"));
+  const QRegularExpression endsInDigit(QStringLiteral("\\d$"));
+  const QRegularExpression goesOn(QStringLiteral("^([.,]\\d|[eE][-+]?\\d)"));
+  const QRegularExpression startsWithDigit(QStringLiteral("^\\d"));
+  for (const char* name : {"dry-cleaner", "petrol-station"}) {
+    const QString pdf = folder.filePath(QLatin1String(name) + QStringLiteral(".pdf"));
+    const CliRun run = runCli({QStringLiteral("report"),
+                               QStringLiteral(VIRELO_SOURCE_DIR "/examples/%1.vrp").arg(QLatin1String(name)),
+                               QStringLiteral("-o"), pdf});
+    QCOMPARE(run.exitCode, 0);
+    int pages = 0;
+    int lines = 0;
+    for (int page = 1;; ++page) {
+      const QStringList text = pageLines(pdf, page);
+      if (text.isEmpty()) break;
+      ++pages;
+      lines += static_cast<int>(text.size());
+      for (qsizetype k = 0; k + 1 < text.size(); ++k) {
+        const QString& here = text[k];
+        const QString& next = text[k + 1];
+        const bool broken = (endsInPoint.match(here).hasMatch() && startsWithDigit.match(next).hasMatch()) ||
+                            (endsInDigit.match(here).hasMatch() && goesOn.match(next).hasMatch());
+        QVERIFY2(!broken, qPrintable(QStringLiteral("%1, page %2: \"%3\" / \"%4\"")
+                                         .arg(QLatin1String(name))
+                                         .arg(page)
+                                         .arg(here, next)));
+      }
+    }
+    QVERIFY2(pages >= 4 && lines > 300, name);
+  }
 }
 
 QTEST_MAIN(TestReport)
