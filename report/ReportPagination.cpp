@@ -13,6 +13,9 @@
 
 namespace {
 
+// A table with fewer rows than this, header included, is never split.
+constexpr int kShortTableRows = 10;
+
 // A top-level part of the document: a paragraph or a table.
 struct Item {
   QTextBlock block;
@@ -261,6 +264,20 @@ class Pager {
         continue;
       }
       if (item.table) {
+        // A short table is read as one piece: it moves whole, with the
+        // headings (and a note under them) that lead into it.
+        if (item.table->rows() < kShortTableRows) {
+          const Span whole{rowSpan(item.table, 0).top, rowSpan(item.table, item.table->rows() - 1).bottom};
+          if (!onOnePage(whole) && whole.bottom - whole.top < pageHeight_ && !startsPage(whole.top)) {
+            size_t first = i;
+            if (first > 1 && isNote(list[first - 1]) && isHeading(list[first - 2])) --first;
+            while (first > 0 && isHeading(list[first - 1])) --first;
+            if (breakBefore(list[first])) {
+              *from = first;
+              return positionOf(list[first]);
+            }
+          }
+        }
         const int header = std::max(0, item.table->format().headerRowCount());
         for (int r = header; r < item.table->rows(); ++r) {
           const Span row = rowSpan(item.table, r);

@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // Page breaks as a reader expects them in the report: a heading stays with
 // what it heads, a table row is never cut in two, and a block of input
-// lines under a result (the robustness lines) stays on one page. The text
-// layout knows none of these rules; this pass moves what breaks them to the
-// next page after the document has been laid out.
+// lines under a result (the robustness lines) stays on one page, as does a
+// table of fewer than ten rows. The text layout knows none of these rules;
+// this pass moves what breaks them to the next page after the document has
+// been laid out.
 #pragma once
 
 class QTextDocument;

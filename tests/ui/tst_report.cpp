@@ -191,6 +191,7 @@ class TestReport : public QObject {
   void pdfTextHoldsEachLineOnceWithNumbersOnTheAxes();
   void concentrationsUnitBasisWarningsAndSourcesAsChosen();
   void chainAndUncertaintySectionsClassWithTheSavedFactorRange();
+  void examplesKeepNumbersAndShortTablesWhole();
 };
 
 void TestReport::exportedReportSaysWhatTheScreenShows() {
@@ -533,7 +534,7 @@ void TestReport::pagesKeepHeadingsRowsAndResultsTogether() {
   QVERIFY(virelo_math_CalcAll(project.get()));
   QVERIFY(virelo_math_CalcExactAll(project.get(), 1));
   const ReportSettings settings = ReportSettingsFor(*project, 0, 0);
-  int headings = 0, rows = 0;
+  int headings = 0, rows = 0, shortTables = 0;
   for (double height = 560; height <= 800; height += 27) {
     const auto doc = BuildReportDocument(*project, settings, QSizeF(515, height));
     const QAbstractTextDocumentLayout* layout = doc->documentLayout();
@@ -574,6 +575,15 @@ void TestReport::pagesKeepHeadingsRowsAndResultsTogether() {
           ++rows;
           if (r == std::min(table->format().headerRowCount(), table->rows() - 1)) firstBottom = bottom;
         }
+        // A table of fewer than ten rows, header included, is on one page.
+        if (table->rows() < 10) {
+          const double top = rowSpan(table, 0).first, bottom = rowSpan(table, table->rows() - 1).second;
+          QVERIFY2(page(top) == page(bottom - 0.01),
+                   qPrintable(QStringLiteral("a table of %1 rows split at page height %2")
+                                  .arg(table->rows())
+                                  .arg(height)));
+          ++shortTables;
+        }
       } else {
         const QTextBlock block = it.currentBlock();
         if (!block.layout() || block.layout()->lineCount() == 0 || block.length() <= 1) continue;
@@ -606,7 +616,7 @@ void TestReport::pagesKeepHeadingsRowsAndResultsTogether() {
                                                         .arg(fill[p])
                                                         .arg(height)));
   }
-  QVERIFY(headings > 100 && rows > 100);
+  QVERIFY2(headings > 100 && rows > 100 && shortTables >= 45, qPrintable(QString::number(shortTables)));
 }
 
 void TestReport::pdfTextHoldsEachLineOnceWithNumbersOnTheAxes() {
@@ -766,6 +776,59 @@ void TestReport::chainAndUncertaintySectionsClassWithTheSavedFactorRange() {
       QStringLiteral("Trichloroethene (\\(TCE\\) )?AF 1\\.000 0\\.000 0\\.000"));
   QVERIFY2(pdf.contains(drawnRow),
            qPrintable(between(pdf, QStringLiteral("Uncertainty"), QStringLiteral("Rank"))));
+}
+
+// A number the layout wraps inside its cell reads as two in the PDF's text:
+// "0." on one line and "000817880" on the next, or "1.5" and "E-05". The
+// examples' reports hold every kind of table the report writes.
+void TestReport::examplesKeepNumbersAndShortTablesWhole() {
+  QTemporaryDir folder;
+  // A line that ends in an integer part and its point, or in a number whose
+  // exponent or decimals go on below.
+  const QRegularExpression endsInPoint(QStringLiteral("(^|[^0-9.])[-+(]?\\d+\\.$"));
+  const QRegularExpression endsInDigit(QStringLiteral("\\d$"));
+  const QRegularExpression goesOn(QStringLiteral("^([.,]\\d|[eE][-+]?\\d)"));
+  const QRegularExpression startsWithDigit(QStringLiteral("^\\d"));
+  for (const char* name : {"dry-cleaner", "petrol-station"}) {
+    const QString pdf = folder.filePath(QLatin1String(name) + QStringLiteral(".pdf"));
+    const CliRun run = runCli({QStringLiteral("report"),
+                               QStringLiteral(VIRELO_SOURCE_DIR "/examples/%1.vrp").arg(QLatin1String(name)),
+                               QStringLiteral("-o"), pdf});
+    QCOMPARE(run.exitCode, 0);
+    int pages = 0;
+    int lines = 0;
+    for (int page = 1;; ++page) {
+      const QStringList text = pageLines(pdf, page);
+      if (text.isEmpty()) break;
+      ++pages;
+      lines += static_cast<int>(text.size());
+      for (qsizetype k = 0; k + 1 < text.size(); ++k) {
+        const QString& here = text[k];
+        const QString& next = text[k + 1];
+        const bool broken = (endsInPoint.match(here).hasMatch() && startsWithDigit.match(next).hasMatch()) ||
+                            (endsInDigit.match(here).hasMatch() && goesOn.match(next).hasMatch());
+        QVERIFY2(!broken, qPrintable(QStringLiteral("%1, page %2: \"%3\" / \"%4\"")
+                                         .arg(QLatin1String(name))
+                                         .arg(page)
+                                         .arg(here, next)));
+      }
+    }
+    QVERIFY2(pages >= 4 && lines > 300, name);
+    if (QLatin1String(name) == QLatin1String("dry-cleaner")) {
+      // The chain's results, a table of six rows, stand on one page.
+      int chainPages = 0;
+      for (int page = 1; page <= pages; ++page) {
+        const QStringList text = pageLines(pdf, page);
+        const bool opens =
+            text.contains(QStringLiteral("Exact class")) && text.contains(QStringLiteral("Alone"));
+        if (opens) {
+          ++chainPages;
+          QVERIFY(text.contains(QStringLiteral("Ethene (end product)")));
+        }
+      }
+      QCOMPARE(chainPages, 1);
+    }
+  }
 }
 
 QTEST_MAIN(TestReport)
