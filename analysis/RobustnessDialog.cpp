@@ -183,9 +183,8 @@ void RobustnessDialog::Refresh() {
   const ContaminantResult* result = nullptr;
   if (project_ && project_->results && resultIndex_ >= 0 && resultIndex_ < project_->resultCount)
     result = &project_->results[resultIndex_];
-  const int range = std::clamp(rangeIndex(), 0, kAssessmentRangeCount - 1);
   if (result)
-    table_ = ResultBreakEvenValues(*project_, *result, plumeLength_, kAssessmentRanges[range].range);
+    table_ = ResultBreakEvenValues(*project_, *result, plumeLength_, AssessmentRangeOf(rangeIndex()));
   // Nearest class change first; inputs without one keep their order.
   std::stable_sort(table_.inputs.begin(), table_.inputs.end(), [](const BreakEven& a, const BreakEven& b) {
     return NearestFactor(a) < NearestFactor(b);

@@ -12,9 +12,7 @@ void OpenDecayChain(MainDialog& window) {
   // The window reads the contaminants' values: pending edits of a page
   // belong in them first.
   window.CommitPageEdits();
-  const int range = virelo_SettingsOf(*project).afRange;
-  const AssessmentRange chosen = range >= 0 && range < kAssessmentRangeCount ? kAssessmentRanges[range].range
-                                                                             : kAssessmentRanges[0].range;
+  const AssessmentRange chosen = AssessmentRangeOf(virelo_SettingsOf(*project).afRange);
   // Changed chains change the marks of the results page.
   if (RunChainWindow(project, chosen, &window)) window.RefreshPages();
 }

@@ -14,6 +14,11 @@ const AssessmentRangeEntry kAssessmentRanges[kAssessmentRangeCount] = {
     {"0,2  < ... < 5,0", {0.2, 5.0}},
 };
 
+AssessmentRange AssessmentRangeOf(int index) {
+  return index >= 0 && index < kAssessmentRangeCount ? kAssessmentRanges[index].range
+                                                     : kAssessmentRanges[0].range;
+}
+
 const char* AssessmentClassName(AssessmentClass c) {
   switch (c) {
     case AssessmentClass::Problems: return "Problems";

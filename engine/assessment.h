@@ -19,6 +19,9 @@ struct AssessmentRangeEntry {
   AssessmentRange range;
 };
 extern const AssessmentRangeEntry kAssessmentRanges[kAssessmentRangeCount];
+// The range of entry `index`; an index outside the table (a damaged or
+// foreign settings block) gets the first entry, the program's default.
+AssessmentRange AssessmentRangeOf(int index);
 
 enum class AssessmentClass { Problems = 0, Red = 1, Yellow = 2, Green = 3 };
 const char* AssessmentClassName(AssessmentClass c);  // "Problems", "Red", ...

@@ -95,9 +95,8 @@ double LastCrossing(F f, double target, double holds, double fails) {
 VerdictOptions VerdictOptionsOf(const Project& project) {
   const ProjectSettings& settings = virelo_SettingsOf(project);
   VerdictOptions options;
-  if (IsAssessmentRangeIndex(settings.plumeRange))
-    options.plumeRange = kAssessmentRanges[settings.plumeRange].range;
-  if (IsAssessmentRangeIndex(settings.afRange)) options.afRange = kAssessmentRanges[settings.afRange].range;
+  options.plumeRange = AssessmentRangeOf(settings.plumeRange);
+  options.afRange = AssessmentRangeOf(settings.afRange);
   options.basis = settings.verdictBasis;
   return options;
 }

@@ -18,8 +18,8 @@ constexpr QChar kRefClose(0xE001);
 ReportContext::ReportContext(const Project& project, const ReportSettings& settings)
     : project_(project),
       settings_(settings),
-      plumeRange_(kAssessmentRanges[settings.plumeRangeIndex].range),
-      afRange_(kAssessmentRanges[settings.afRangeIndex].range) {}
+      plumeRange_(AssessmentRangeOf(settings.plumeRangeIndex)),
+      afRange_(AssessmentRangeOf(settings.afRangeIndex)) {}
 
 void ReportContext::heading(int level, const QString& title, const char* key) {
   QString number;
@@ -112,7 +112,7 @@ std::vector<const ContaminantResult*> ReportContext::resultsWith(int assessBit) 
 
 QString ReportContext::rangeText(bool plume) const {
   const int index = plume ? settings_.plumeRangeIndex : settings_.afRangeIndex;
-  const AssessmentRange range = kAssessmentRanges[index].range;
+  const AssessmentRange range = AssessmentRangeOf(index);
   const QString entry = esc(QString::fromLatin1(kAssessmentRanges[index].text));
   if (plume)
     return QStringLiteral("%1 (green d &lt;= %2 x, yellow %3 x &lt; d &lt;= %4 x, red d &gt; %4 x)")

@@ -39,6 +39,23 @@ TEST(Assessment, ClassesAtTheBounds) {
   EXPECT_TRUE(HasAttenuationFactorProblems(r));
 }
 
+// Every caller that turns a saved index into bounds goes through this one
+// lookup: each entry must give its own bounds, and an index a damaged file
+// could carry must fall back to the default entry rather than read past the
+// table.
+TEST(Assessment, RangeOfAnIndex) {
+  const double bounds[kAssessmentRangeCount][2] = {{0.3, 2.0}, {0.5, 2.0}, {0.1, 10.0}, {0.2, 5.0}};
+  for (int k = 0; k < kAssessmentRangeCount; ++k) {
+    EXPECT_EQ(AssessmentRangeOf(k).lower, bounds[k][0]) << k;
+    EXPECT_EQ(AssessmentRangeOf(k).upper, bounds[k][1]) << k;
+  }
+  for (int bad : {-1, kAssessmentRangeCount, kAssessmentRangeCount + 1, std::numeric_limits<int>::min(),
+                  std::numeric_limits<int>::max()}) {
+    EXPECT_EQ(AssessmentRangeOf(bad).lower, 0.3) << bad;
+    EXPECT_EQ(AssessmentRangeOf(bad).upper, 2.0) << bad;
+  }
+}
+
 TEST(Assessment, ValueFormats) {
   EXPECT_EQ(FormatResultValue(kInf, "%.7f", "%.4E"), "infinite!");
   EXPECT_EQ(FormatResultValue(std::nan(""), "%.7f", "%.4E"), "infinite!");

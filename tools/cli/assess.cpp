@@ -87,8 +87,8 @@ void WriteTableSection(const std::vector<AssessRow>& rows, const std::vector<Row
 
 void WriteTable(const Project& project, const std::vector<AssessRow>& rows,
                 const std::vector<RowVerdict>& verdicts, int plumeIndex, int afIndex, std::ostream& out) {
-  const AssessmentRange pl = kAssessmentRanges[plumeIndex].range;
-  const AssessmentRange af = kAssessmentRanges[afIndex].range;
+  const AssessmentRange pl = AssessmentRangeOf(plumeIndex);
+  const AssessmentRange af = AssessmentRangeOf(afIndex);
   out << "Project: " << Latin1ToUtf8(project.title) << "\n";
   out << "Plume length range " << plumeIndex << " (" << kAssessmentRanges[plumeIndex].text
       << "): " << Printf("Green d <= %.1f x, ", pl.lower)
@@ -228,7 +228,7 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   // and stay out of the table and the CSV.
   for (const PlausibilityWarning& warning : virelo_CheckPlausibility(project->aquifer))
     err << "virelo-cli: warning: " << path << ": " << warning.text << "\n";
-  const AssessmentRange pl = kAssessmentRanges[plumeRange].range, af = kAssessmentRanges[afRange].range;
+  const AssessmentRange pl = AssessmentRangeOf(plumeRange), af = AssessmentRangeOf(afRange);
   const std::vector<AssessRow> rows = CollectRows(*project, pl, af);
   // The CSV gives the exact solution's values whatever the basis; the table
   // needs them only where the verdict rests on them.

@@ -54,7 +54,7 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
   for (const AssessRow& row : rows) {
     out << "\n"
         << row.name << ", " << AssessmentName(row.plumeLength) << ": " << AssessmentClassName(row.cls);
-    const AssessmentRange range = kAssessmentRanges[row.plumeLength ? plumeIndex : afIndex].range;
+    const AssessmentRange range = AssessmentRangeOf(row.plumeLength ? plumeIndex : afIndex);
     const BreakEvenTable table = ResultBreakEvenValues(project, *row.result, row.plumeLength, range);
     if (table.cls == AssessmentClass::Problems) {
       out << " (no break-even values)\n";
@@ -76,7 +76,7 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows, int pl
               std::ostream& out) {
   out << "name,assessment,class,input,value,worseAt,betterAt\n";
   for (const AssessRow& row : rows) {
-    const AssessmentRange range = kAssessmentRanges[row.plumeLength ? plumeIndex : afIndex].range;
+    const AssessmentRange range = AssessmentRangeOf(row.plumeLength ? plumeIndex : afIndex);
     const BreakEvenTable table = ResultBreakEvenValues(project, *row.result, row.plumeLength, range);
     for (const BreakEven& entry : table.inputs) {
       out << CsvJoin({row.name, row.plumeLength ? "PL" : "AF", AssessmentClassName(table.cls),
@@ -108,7 +108,7 @@ int RunBreakeven(const std::vector<std::string>& args, std::ostream& out, std::o
   if (!project) return kCliFailed;
   UseSavedRanges(parsed, *project, &plumeRange, &afRange);
   const std::vector<AssessRow> rows =
-      CollectRows(*project, kAssessmentRanges[plumeRange].range, kAssessmentRanges[afRange].range);
+      CollectRows(*project, AssessmentRangeOf(plumeRange), AssessmentRangeOf(afRange));
   if (parsed.has("--csv")) {
     WriteCsv(*project, rows, plumeRange, afRange, out);
   } else {

@@ -128,7 +128,7 @@ int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::vector<std::vector<std::string>> rows;
   if (receptor) {
     rows.push_back({"species", "ca", "screening", "screeningClass", "exact", "exactClass", "singleClass"});
-    for (const ChainReceptorRow& row : ChainAtReceptor(*project, chain, kAssessmentRanges[afIndex].range)) {
+    for (const ChainReceptorRow& row : ChainAtReceptor(*project, chain, AssessmentRangeOf(afIndex))) {
       rows.push_back({Latin1ToUtf8(row.name), row.endProduct ? "" : FormatDouble(row.ca),
                       FormatDouble(row.screening), ClassText(row, row.screeningClass),
                       FormatDouble(row.exact), ClassText(row, row.exactClass),

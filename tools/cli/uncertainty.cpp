@@ -128,8 +128,8 @@ int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& ou
   }
   UseSavedRanges(parsed, *project, &plumeRange, &afRange);
   UncertaintyOptions run = UncertaintyOptionsOf(*project);
-  run.plumeLengthRange = kAssessmentRanges[plumeRange].range;
-  run.attenuationRange = kAssessmentRanges[afRange].range;
+  run.plumeLengthRange = AssessmentRangeOf(plumeRange);
+  run.attenuationRange = AssessmentRangeOf(afRange);
   UncertaintyRun result = RunUncertainty(*project, plan, run);
   if (!result.problems.empty()) {
     err << "virelo-cli: the input distributions of " << parsed.files[0] << " have problems:\n";
