@@ -8,6 +8,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "engine/chaincalc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/sitedata.h"
@@ -146,10 +147,46 @@ QString VerdictSentence(AssessmentClass verdict, AssessmentClass screeningClass,
            className(screeningClass), made);
 }
 
+namespace {
+
+// A daughter that cannot be assessed alone (its row has problems, say no C0)
+// yet arrives above its CA in a chain: the chain's class is the only verdict
+// it has, so its row keeps the chain's pill.
+void MarkChainsOfRowsWithProblems(const Project& project, const VerdictOptions& options, const QString& unit,
+                                  std::vector<ResultListModel::Row>& rows) {
+  const std::vector<DecayChain>& chains = virelo_ExtrasOf(project).chains;
+  if (chains.empty()) return;
+  std::vector<ChainWarning> warnings;
+  bool computed = false;
+  for (ResultListModel::Row& row : rows) {
+    if (row.hasValues || row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
+    if (!computed) warnings = ChainWarnings(project, chains, options.afRange), computed = true;
+    const int contaminant = project.results[row.resultIndex].contaminantIndex;
+    const ChainWarning* worst = nullptr;
+    for (const ChainWarning& w : warnings)
+      if (w.contaminantIndex == contaminant && (!worst || w.chainClass < worst->chainClass)) worst = &w;
+    if (!worst) continue;
+    QStringList names;
+    for (const std::string& name : chains[static_cast<size_t>(worst->chain)].species)
+      names << fromLatin1Record(name.c_str());
+    const QString tip =
+        QStringLiteral(
+            "In the decay chain %1: %2, C(x) = %3 at the receptor (exact solution: %4, C(x) = %5).\n"
+            "Assessed alone: %6. Data > Decay chain shows the chain.")
+            .arg(names.join(QStringLiteral(" \u2192 ")), className(worst->chainClass),
+                 concentration(worst->screening, unit), className(worst->exactClass),
+                 concentration(worst->exact, unit), className(worst->singleClass));
+    row.badges.push_back({QStringLiteral("chain"), tip, worst->chainClass});
+  }
+}
+
+}  // namespace
+
 void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, const QString& unit,
                   std::vector<ResultListModel::Row>& rows) {
   const ProjectExtras& extras = virelo_ExtrasOf(project);
   if (extras.chains.empty() && extras.site.samples.empty()) return;
+  if (!plume) MarkChainsOfRowsWithProblems(project, options, unit, rows);
   const std::unordered_set<std::string> names = namesWithEvidence(project);
   for (ResultListModel::Row& row : rows) {
     if (!row.hasValues || row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;

@@ -265,9 +265,12 @@ class TestChainWindow : public QObject {
     const int vc = 3;
     QCOMPARE(rows->data(rows->index(vc, 0), ResultListModel::ClassRole).toInt(),
              static_cast<int>(AssessmentClass::Problems));
-    QCOMPARE(rows->data(rows->index(vc, 0), Qt::DisplayRole).toString(),
-             QString("[chain: Red] Vinyl chloride"));
-    const QString tip = rows->data(rows->index(vc, 1), Qt::ToolTipRole).toString();
+    QCOMPARE(rows->data(rows->index(vc, 0), Qt::DisplayRole).toString(), QString("Vinyl chloride"));
+    const QModelIndex marks = rows->index(vc, rows->marksColumn());
+    QCOMPARE(marks.data(ResultListModel::BadgesRole).toStringList(), QStringList({"chain"}));
+    QCOMPARE(marks.data(ResultListModel::BadgeClassesRole).toList().value(0).toInt(),
+             static_cast<int>(AssessmentClass::Red));
+    const QString tip = marks.data(Qt::ToolTipRole).toString();
     QVERIFY2(tip.contains("Assessed alone: Problems"), qPrintable(tip));
     page.ShowProject(nullptr);
   }
