@@ -121,21 +121,6 @@ std::string Latin1Text(const char* text, size_t capacity) {
   return Latin1ToUtf8(std::string_view(text, strnlen(text, capacity)));
 }
 
-// One step of a JSON pointer, escaped as RFC 6901 asks.
-std::string PointerStep(const std::string& key) {
-  std::string step = "/";
-  for (char ch : key) {
-    if (ch == '~') {
-      step += "~0";
-    } else if (ch == '/') {
-      step += "~1";
-    } else {
-      step += ch;
-    }
-  }
-  return step;
-}
-
 class Reader {
  public:
   std::string error;
@@ -152,10 +137,10 @@ class Reader {
     std::set<std::string> known(keys.begin(), keys.end());
     known.insert(optional.begin(), optional.end());
     for (const auto& item : value.items()) {
-      if (!known.count(item.key())) return Fail(path + PointerStep(item.key()), "unknown field");
+      if (!known.count(item.key())) return Fail(path + JsonPointerStep(item.key()), "unknown field");
     }
     for (const std::string& key : keys) {
-      if (!value.contains(key)) return Fail(path + PointerStep(key), "missing");
+      if (!value.contains(key)) return Fail(path + JsonPointerStep(key), "missing");
     }
     return true;
   }
@@ -226,7 +211,7 @@ bool ReadRecord(Reader& reader, const Json& object, const std::string& path, con
   if (!reader.Object(object, path, KeysOf(fields), optional)) return false;
   for (const Field& field : fields) {
     const Json& value = object.at(field.key);
-    const std::string at = path + PointerStep(field.key);
+    const std::string at = path + JsonPointerStep(field.key);
     char* target = static_cast<char*>(record) + field.offset;
     bool ok = false;
     switch (field.kind) {
@@ -338,7 +323,7 @@ bool ProjectFromJson(const std::string& text, Project* project, std::string* err
   if (ok && json.at("format") != kJsonFormat)
     ok = reader.Fail("/format", std::string("expected \"") + kJsonFormat + "\"");
   for (const ProjectText& field : kProjectTexts) {
-    ok = ok && reader.Text(json.at(field.key), PointerStep(field.key), field.stored, field.in(*project));
+    ok = ok && reader.Text(json.at(field.key), JsonPointerStep(field.key), field.stored, field.in(*project));
   }
   ok = ok &&
        ReadInteger<int16_t>(reader, json.at("approximateDispersivity"), "/approximateDispersivity",
