@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/ChainChart.h"
+#include "platform/Platform.h"
 
 #include <QChart>
 #include <QLegend>
@@ -43,7 +44,7 @@ ChainCurves BuildChainCurves(const Project& project, const ResolvedChain& chain,
                              int points) {
   ChainCurves c;
   const size_t n = static_cast<size_t>(chain.size());
-  for (size_t i = 0; i < n; ++i) c.names.push_back(QString::fromLatin1(chain.names[i].c_str()));
+  for (size_t i = 0; i < n; ++i) c.names.push_back(fromRecordText(chain.names[i].c_str()));
   c.ca = chain.ca;
   c.x = project.aquifer.distanceX;
   c.sMax = 2.0 * c.x;

@@ -196,7 +196,7 @@ DecayChain* ChainWindow::chain() {
 QStringList ChainWindow::contaminantNames() const {
   QStringList names;
   for (int k = 0; k < project_->contaminantCount; ++k)
-    names << QString::fromLatin1(project_->contaminants[k].name);
+    names << fromRecordText(project_->contaminants[k].name);
   return names;
 }
 
@@ -205,7 +205,7 @@ void ChainWindow::fillChainBox() {
   chainBox_->clear();
   for (size_t k = 0; k < chains_->size(); ++k) {
     QStringList names;
-    for (const std::string& name : (*chains_)[k].species) names << QString::fromLatin1(name.c_str());
+    for (const std::string& name : (*chains_)[k].species) names << fromRecordText(name.c_str());
     chainBox_->addItem(QStringLiteral("%1: %2").arg(k + 1).arg(names.join(QStringLiteral(" \u2192 "))));
   }
   if (chains_->empty()) chainBox_->addItem(QStringLiteral("(no chain: choose New chain)"));
@@ -310,7 +310,7 @@ void ChainWindow::moveSpecies(int row, int by) {
 void ChainWindow::setSpecies(int row, const QString& name) {
   DecayChain* c = chain();
   if (!c || row < 0 || row >= static_cast<int>(c->species.size())) return;
-  c->species[row] = name.toLatin1().toStdString();
+  c->species[row] = recordBytes(name);
   if (row > 0) c->yields[row - 1] = DefaultChainYield(c->species[row - 1], c->species[row]);
   if (row + 1 < static_cast<int>(c->species.size()))
     c->yields[row] = DefaultChainYield(c->species[row], c->species[row + 1]);
@@ -371,8 +371,8 @@ void ChainWindow::fillEditor() {
     } else {
       auto* box = new QComboBox;
       box->addItems(names);
-      const int found = box->findText(QString::fromLatin1(name.c_str()));
-      if (found < 0) box->insertItem(0, QString::fromLatin1(name.c_str()));
+      const int found = box->findText(fromRecordText(name.c_str()));
+      if (found < 0) box->insertItem(0, fromRecordText(name.c_str()));
       box->setCurrentIndex(std::max(found, 0));
       // Applied after the signal returns: the edit rebuilds the table, and
       // with it this box.
@@ -428,7 +428,7 @@ void ChainWindow::refresh() {
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     const ChainReceptorRow& row = rows[i];
     receptor_->insertRow(i);
-    auto* name = Cell(QString::fromLatin1(row.name.c_str()));
+    auto* name = Cell(fromRecordText(row.name.c_str()));
     name->setForeground(ChainSpeciesColour(i));
     receptor_->setItem(i, 0, name);
     receptor_->setItem(i, 1, Cell(row.endProduct ? QStringLiteral("-") : Number(row.ca)));

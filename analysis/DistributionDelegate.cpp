@@ -28,7 +28,7 @@ QWidget* DistributionDelegate::createEditor(QWidget* parent, const QStyleOptionV
   if (!IsChoiceColumn(column)) {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
-    replaceNonLatin1WhileTyping(edit);
+    replaceUnstorableWhileTyping(edit);
     connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
     return edit;
   }

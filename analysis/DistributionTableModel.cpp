@@ -160,7 +160,7 @@ QStringList DistributionTableModel::ContaminantChoices(int row) const {
   for (int k = 0; project_->contaminants && k < project_->contaminantCount; ++k) {
     // A chain's species reach its assessed daughters, assessed or not.
     if (project_->contaminants[k].assess || IsChainSpecies(*project_, k))
-      names << fromLatin1Record(project_->contaminants[k].name);
+      names << fromRecordText(project_->contaminants[k].name);
   }
   // A name the list no longer has stays visible, so that the check can say so.
   if (row >= 0 && row < rowCount()) {
@@ -173,7 +173,7 @@ QStringList DistributionTableModel::ContaminantChoices(int row) const {
 void DistributionTableModel::fillFromSite(Row& row) {
   if (row.input != UncertainInput::Lambda) return;
   SiteLambdaLogNormal site;
-  if (!SiteLambdaLogNormalFor(*project_, row.contaminant.toLatin1().toStdString(), &site)) return;
+  if (!SiteLambdaLogNormalFor(*project_, recordBytes(row.contaminant), &site)) return;
   row.kind = DistributionKind::LogNormal;
   const double params[] = {site.median, site.geometricSd};
   for (int k = 0; k < kParameterCount; ++k) {
@@ -195,7 +195,7 @@ std::vector<InputDistribution> DistributionTableModel::Distributions(
     const Row& row = rows_[r];
     InputDistribution d;
     d.input = row.input;
-    if (IsContaminantInput(d.input)) d.contaminant = row.contaminant.toLatin1().toStdString();
+    if (IsContaminantInput(d.input)) d.contaminant = recordBytes(row.contaminant);
     d.kind = row.kind;
     bool ended = false;
     for (int k = 0; k < kParameterCount; ++k) {

@@ -41,7 +41,7 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
   virelo_GetLambda(&c, &lambda);
 
   PlumeProfile& p = *profile;
-  p.name = fromLatin1Record(c.name);
+  p.name = fromRecordText(c.name);
   p.resultIndex = resultIndex;
   p.x = a.distanceX;
   p.caRatio = c.ca / c.c0;

@@ -156,7 +156,7 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
     if (!HasPlumeProfile(*project_, i)) continue;
     results_.push_back(i);
     contaminants_->addItem(
-        fromLatin1Record(project_->contaminants[project_->results[i].contaminantIndex].name));
+        fromRecordText(project_->contaminants[project_->results[i].contaminantIndex].name));
   }
   auto* label = new QLabel(QStringLiteral("&Contaminant:"));
   label->setBuddy(contaminants_);

@@ -192,7 +192,7 @@ void RobustnessDialog::Refresh() {
 
   QString name;
   if (result && result->contaminantIndex >= 0 && result->contaminantIndex < project_->contaminantCount)
-    name = fromLatin1Record(project_->contaminants[result->contaminantIndex].name);
+    name = fromRecordText(project_->contaminants[result->contaminantIndex].name);
   const QString assessment =
       plumeLength_ ? QStringLiteral("plume length") : QStringLiteral("attenuation factor");
   QString heading = QStringLiteral("%1, %2: %3").arg(name, assessment, AssessmentClassName(table_.cls));

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Platform.h"
+
 namespace {
 
 const QColor kPoints(0x1f, 0x5f, 0xa8);
@@ -58,6 +60,14 @@ QChart* NewChart(const QString& title) {
   return chart;
 }
 
+// 1, 2 or 5 times a power of ten, the nearest at or above `rough`.
+double NiceStep(double rough) {
+  const double decade = std::pow(10.0, std::floor(std::log10(rough)));
+  for (double m : {1.0, 2.0, 5.0})
+    if (m * decade >= rough) return m * decade;
+  return 10.0 * decade;
+}
+
 QString Short(double value) {
   return QString::number(value, 'g', 2);
 }
@@ -67,7 +77,7 @@ QString Short(double value) {
 QChart* BuildSiteDecayChart(const DistanceFit& fit) {
   QChart* chart =
       NewChart(QStringLiteral("%1 on %2")
-                   .arg(QString::fromLatin1(fit.contaminant.c_str()), QString::fromLatin1(fit.date.c_str())));
+                   .arg(fromRecordText(fit.contaminant.c_str()), QString::fromLatin1(fit.date.c_str())));
   auto* detected = Markers(QStringLiteral("Detected"), false);
   auto* below = Markers(QStringLiteral("Not detected (limit)"), true);
   double low = INFINITY, high = 0.0, sMin = INFINITY, sMax = -INFINITY;
@@ -113,12 +123,24 @@ QChart* BuildSiteDecayChart(const DistanceFit& fit) {
       chart->legend()->markers(chart->series().last()).first()->setVisible(false);
     }
   }
+  // The axis starts at the nearest well in the fit, not at a round number
+  // before it: wells far from the source would otherwise crowd into a
+  // corner. Ticks stay on round distances.
+  double nearest = sMin;
+  if (!fit.points.empty()) {
+    nearest = INFINITY;
+    for (const SitePoint& p : fit.points) nearest = std::min(nearest, p.s);
+  }
   auto* sAxis = new QValueAxis;
   sAxis->setTitleText(QStringLiteral("Distance from the source s [m]"));
   sAxis->setLabelFormat(QStringLiteral("%g"));
-  const double pad = 0.05 * (sMax - sMin);
-  sAxis->setRange(sMin - pad, sMax + pad);
-  sAxis->applyNiceNumbers();
+  const double span = std::max(sMax - nearest, 1.0);
+  const double pad = 0.03 * span;  // room for the nearest marker
+  sAxis->setRange(nearest - pad, sMax + pad);
+  const double step = NiceStep(span / 5.0);
+  sAxis->setTickType(QValueAxis::TicksDynamic);
+  sAxis->setTickInterval(step);
+  sAxis->setTickAnchor(std::ceil((nearest - pad) / step) * step);
   QLogValueAxis* cAxis = ConcentrationAxis(low, high);
   chart->addAxis(sAxis, Qt::AlignBottom);
   chart->addAxis(cAxis, Qt::AlignLeft);
@@ -132,7 +154,7 @@ QChart* BuildSiteDecayChart(const DistanceFit& fit) {
 QChart* BuildSiteTrendChart(const TimeFit& fit) {
   QChart* chart =
       NewChart(QStringLiteral("%1 at %2")
-                   .arg(QString::fromLatin1(fit.contaminant.c_str()), QString::fromLatin1(fit.well.c_str())));
+                   .arg(fromRecordText(fit.contaminant.c_str()), fromRecordText(fit.well.c_str())));
   auto ms = [](double day) { return static_cast<double>(day) * 86400000.0; };
   auto* detected = Markers(QStringLiteral("Detected"), false);
   auto* below = Markers(QStringLiteral("Not detected (limit)"), true);
@@ -186,11 +208,11 @@ QString SiteLambdaSource(const DistanceFit& fit) {
   std::sort(points.begin(), points.end(), [](const SitePoint* a, const SitePoint* b) { return a->s < b->s; });
   QString wells;
   if (points.size() > 3) {
-    wells = QString::fromLatin1(points.front()->well.c_str()) + QChar(0x2013) +
-            QString::fromLatin1(points.back()->well.c_str());
+    wells = fromRecordText(points.front()->well.c_str()) + QChar(0x2013) +
+            fromRecordText(points.back()->well.c_str());
   } else {
     QStringList names;
-    for (const SitePoint* p : points) names << QString::fromLatin1(p->well.c_str());
+    for (const SitePoint* p : points) names << fromRecordText(p->well.c_str());
     wells = names.join(QStringLiteral(", "));
   }
   return QStringLiteral("site wells %1, %2, Buscheck%3Alcantar, %4 % interval %5%3%6 1/d")

@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -24,6 +26,10 @@
 #include "platform/Platform.h"
 
 namespace {
+
+// The status box's height in lines: the longest import summary fits, a
+// list of refused rows scrolls.
+constexpr int kStatusLines = 6;
 
 QTableView* MakeTable(SiteTableModel* model, const char* name) {
   auto* table = new QTableView;
@@ -62,7 +68,8 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
   layout->addLayout(buttons);
-  resize(980, 680);
+  // The default size, on a smaller screen the screen's.
+  resize(QSize(980, 680).boundedTo(screen()->availableGeometry().size()));
   Refresh();
 }
 
@@ -139,7 +146,18 @@ QWidget* SiteDataWindow::buildTablesTab() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(splitter, 1);
   layout->addLayout(buttons);
-  layout->addWidget(status_);
+  // An import can be refused for hundreds of rows: the reasons scroll in a
+  // box of a few lines, so the window keeps its size and never grows past
+  // the screen.
+  auto* statusBox = new QScrollArea;
+  statusBox->setObjectName(QStringLiteral("siteStatusBox"));
+  statusBox->setWidget(status_);
+  statusBox->setWidgetResizable(true);
+  statusBox->setFrameShape(QFrame::NoFrame);
+  statusBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  statusBox->setMaximumHeight(kStatusLines * status_->fontMetrics().lineSpacing() + 8);
+  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(statusBox);
   return page;
 }
 

@@ -105,7 +105,7 @@ void SiteDecayView::Refresh() {
   const QString current = contaminant_->currentText();
   contaminant_->clear();
   for (const ContaminantSeries& s : GatherSeries(virelo_ExtrasOf(*project_).site))
-    contaminant_->addItem(QString::fromLatin1(s.contaminant.c_str()));
+    contaminant_->addItem(fromRecordText(s.contaminant.c_str()));
   const int again = contaminant_->findText(current);
   if (again >= 0) contaminant_->setCurrentIndex(again);
   filling_ = false;
@@ -117,7 +117,7 @@ void SiteDecayView::fillDates() {
   filling_ = true;
   date_->clear();
   const SiteData& site = virelo_ExtrasOf(*project_).site;
-  const std::string name = contaminant_->currentText().toLatin1().toStdString();
+  const std::string name = recordBytes(contaminant_->currentText());
   std::set<std::string> dates;
   for (const SiteSample& s : site.samples)
     if (s.analyte == name) dates.insert(s.date);
@@ -128,7 +128,7 @@ void SiteDecayView::fillDates() {
 }
 
 void SiteDecayView::refit() {
-  const std::string name = contaminant_->currentText().toLatin1().toStdString();
+  const std::string name = recordBytes(contaminant_->currentText());
   SiteFitOptions options = SiteFitOptionsFor(*project_, name, level_->currentData().toInt());
   options.date = date_->currentText().toStdString();
   fit_ = FitDistance(virelo_ExtrasOf(*project_).site, name, options);
@@ -161,7 +161,7 @@ void SiteDecayView::refit() {
   if (!fit_.nonDetects.empty()) {
     QStringList names;
     for (const SitePoint& p : fit_.nonDetects)
-      names << QStringLiteral("%1 (&lt;%2)").arg(QString::fromLatin1(p.well.c_str()), Num(p.value));
+      names << QStringLiteral("%1 (&lt;%2)").arg(fromRecordText(p.well.c_str()), Num(p.value));
     text += QStringLiteral("<p>Not detected, left out: %1</p>").arg(names.join(QStringLiteral(", ")));
   }
   numbers_->setText(text);
@@ -183,7 +183,7 @@ bool SiteDecayView::UseAsDecayConstant() {
     if (const DecayChain* chain = ChainWithDaughter(*project_, fit_.contaminant)) {
       QStringList species;
       for (const std::string& name : chain->species) species << QString::fromLatin1(name.c_str());
-      const QString name = QString::fromLatin1(c.name);
+      const QString name = fromRecordText(c.name);
       const QString question =
           QStringLiteral(
               "%1 is a daughter product in the decay chain %2.\n\nAlong the wells its "
@@ -207,7 +207,7 @@ bool SiteDecayView::UseAsDecayConstant() {
                                                                 fit_.levelPercent};
     project_->modified = 1;
     warnings_->setText(QStringLiteral("\u03bb = %1 1/d is now the user-defined decay constant of %2.")
-                           .arg(Num(fit_.lambda), QString::fromLatin1(c.name)));
+                           .arg(Num(fit_.lambda), fromRecordText(c.name)));
     emit projectChanged();
     return true;
   }

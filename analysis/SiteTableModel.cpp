@@ -28,8 +28,8 @@ enum SampleColumn {
 // The tint of a row not taken.
 const QColor kPendingTint(250, 226, 222);
 
-QString FromLatin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+QString FromRecord(const std::string& text) {
+  return QString::fromStdString(RecordTextToUtf8(text));
 }
 
 // Ten digits shown; the shortest text that reads back as the number kept.
@@ -50,7 +50,7 @@ QString Line(SiteTableModel::Kind kind, int row) {
 }
 
 QString Quoted(const std::string& latin1) {
-  return QLatin1Char('"') + FromLatin1(latin1) + QLatin1Char('"');
+  return QLatin1Char('"') + FromRecord(latin1) + QLatin1Char('"');
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ SiteTableModel::Cell SiteTableModel::recordCell(int record, int column) const {
   if (kind_ == Wells) {
     const SiteWell& w = data.wells[static_cast<size_t>(record)];
     switch (column) {
-      case kWellName: return {FromLatin1(w.name), FromLatin1(w.name)};
+      case kWellName: return {FromRecord(w.name), FromRecord(w.name)};
       case kWellS: return {Whole(w.s), Shown(w.s)};
       case kWellY: return {Whole(w.y), Shown(w.y)};
       default: return {w.inFit ? QStringLiteral("yes") : QStringLiteral("no"), QString()};
@@ -108,9 +108,9 @@ SiteTableModel::Cell SiteTableModel::recordCell(int record, int column) const {
   }
   const SiteSample& s = data.samples[static_cast<size_t>(record)];
   switch (column) {
-    case kSampleWell: return {FromLatin1(s.well), FromLatin1(s.well)};
+    case kSampleWell: return {FromRecord(s.well), FromRecord(s.well)};
     case kSampleDate: return {QString::fromLatin1(s.date.c_str()), QString::fromLatin1(s.date.c_str())};
-    case kSampleAnalyte: return {FromLatin1(s.analyte), FromLatin1(s.analyte)};
+    case kSampleAnalyte: return {FromRecord(s.analyte), FromRecord(s.analyte)};
     case kSampleValue: {
       const QString prefix = s.nonDetect ? QStringLiteral("<") : QString();
       return {prefix + Whole(s.value), prefix + Shown(s.value)};

@@ -59,7 +59,7 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   chartView_ = new QChartView;
   chartView_->setObjectName(QStringLiteral("siteTrendChart"));
   chartView_->setRenderHint(QPainter::Antialiasing);
-  chartView_->setMinimumSize(380, 260);
+  chartView_->setMinimumSize(300, 260);
   setControlId(chartView_, kIdSiteTrendChart);
 
   trendTable_ = ReadOnlyTable({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
@@ -89,8 +89,10 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   auto* left = new QVBoxLayout;
   left->addLayout(form);
   left->addWidget(trendTable_, 1);
-  top->addLayout(left, 1);
-  top->addWidget(chartView_, 1);
+  // The trend table takes the larger share: at the window's default size
+  // all its columns show without scrolling sideways.
+  top->addLayout(left, 3);
+  top->addWidget(chartView_, 2);
   auto* topBox = new QWidget;
   topBox->setLayout(top);
 
@@ -120,7 +122,7 @@ void SiteTrendsView::Refresh() {
   contaminant_->clear();
   const SiteData& site = virelo_ExtrasOf(*project_).site;
   for (const ContaminantSeries& s : GatherSeries(site))
-    contaminant_->addItem(QString::fromLatin1(s.contaminant.c_str()));
+    contaminant_->addItem(fromRecordText(s.contaminant.c_str()));
   const int again = contaminant_->findText(current);
   if (again >= 0) contaminant_->setCurrentIndex(again);
   filling_ = false;
@@ -137,7 +139,7 @@ void SiteTrendsView::Refresh() {
     };
     const RedoxIndicators& in = r.indicators;
     SetRow(redoxTable_, row,
-           {QString::fromLatin1(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
+           {fromRecordText(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
             shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
             QString::fromLatin1(kRedoxConditions[r.condition].text), QString::fromLatin1(r.rule.c_str())});
   }
@@ -154,7 +156,7 @@ void SiteTrendsView::Refresh() {
 }
 
 void SiteTrendsView::fillTrends() {
-  const std::string name = contaminant_->currentText().toLatin1().toStdString();
+  const std::string name = recordBytes(contaminant_->currentText());
   const std::vector<TimeFit> fits =
       FitTimes(virelo_ExtrasOf(*project_).site, name, SiteFitOptionsFor(*project_, name, 90));
   filling_ = true;
@@ -164,10 +166,10 @@ void SiteTrendsView::fillTrends() {
   for (int row = 0; row < trendTable_->rowCount(); ++row) {
     const TimeFit& f = fits[static_cast<size_t>(row)];
     const MannKendallResult& mk = f.mannKendall;
-    well_->addItem(QString::fromLatin1(f.well.c_str()));
+    well_->addItem(fromRecordText(f.well.c_str()));
     SetRow(trendTable_, row,
-           {QString::fromLatin1(f.well.c_str()), QString::number(f.points.size()), Num(f.kPoint),
-            Num(f.halfLife), mk.n >= 4 ? QString::number(mk.s) : QString(),
+           {fromRecordText(f.well.c_str()), QString::number(f.points.size()), Num(f.kPoint), Num(f.halfLife),
+            mk.n >= 4 ? QString::number(mk.s) : QString(),
             std::isfinite(mk.confidence) ? Num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
             Num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
   }
@@ -179,8 +181,8 @@ void SiteTrendsView::fillTrends() {
 }
 
 void SiteTrendsView::showWell() {
-  const std::string name = contaminant_->currentText().toLatin1().toStdString();
-  const std::string well = well_->currentText().toLatin1().toStdString();
+  const std::string name = recordBytes(contaminant_->currentText());
+  const std::string well = recordBytes(well_->currentText());
   QChart* chart = nullptr;
   for (const TimeFit& f :
        FitTimes(virelo_ExtrasOf(*project_).site, name, SiteFitOptionsFor(*project_, name, 90)))

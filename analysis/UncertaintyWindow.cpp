@@ -279,7 +279,7 @@ void UncertaintyWindow::ended(RunController::Outcome outcome) {
   }
   QStringList names;
   for (int k = 0; project_->contaminants && k < project_->contaminantCount; ++k)
-    names << fromLatin1Record(project_->contaminants[k].name);
+    names << fromRecordText(project_->contaminants[k].name);
   results_->Show(lastRun_, names, options_);
   emit runFinished();
 }

@@ -220,7 +220,7 @@ void MainDialog::StartNewProject() {
   // Without a record (memory) the old project stays current; the engine has
   // reported why.
   if (!fresh) return;
-  SetCurrentProject(fresh, QStringLiteral("[%1] %2").arg(fromLatin1Record(fresh->title), kProgramCaption));
+  SetCurrentProject(fresh, QStringLiteral("[%1] %2").arg(fromRecordText(fresh->title), kProgramCaption));
   project->modified = 0;
 }
 

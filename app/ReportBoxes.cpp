@@ -13,7 +13,7 @@ namespace {
 QString reportText(const char* message) {
   const QByteArray bytes(message);
   const QString text = QFile::decodeName(bytes);
-  return QFile::encodeName(text) == bytes ? text : fromLatin1Record(message);
+  return QFile::encodeName(text) == bytes ? text : fromRecordText(message);
 }
 }  // namespace
 

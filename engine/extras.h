@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/chain.h"
+#include "engine/fulltexts.h"
 #include "engine/records.h"
 #include "engine/settings.h"
 #include "engine/sitedata.h"
@@ -21,6 +22,7 @@ struct ProjectExtras {
   SiteData site;
   std::vector<DecayChain> chains;
   UncertaintyPlan uncertainty;
+  FullTexts texts;
 
   // Not saved: set when the project was loaded from a file whose settings
   // block could not be read. The project part was opened with the defaults

@@ -22,6 +22,7 @@
 #include "engine/dispersivity.h"
 #include "engine/plausibility.h"
 #include "engine/records.h"
+#include "engine/recordtext.h"
 #include "engine/validation.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
@@ -355,8 +356,8 @@ void CPropAqui::ListDecayConstantContaminants() {
     for (int i = 0; i < project_->contaminantCount; ++i) {
       const Contaminant& contaminant = project_->contaminants[i];
       if (!(contaminant.lambdaMask & bit)) continue;
-      listText_ += QString::fromLatin1(contaminant.name,
-                                       static_cast<qsizetype>(strnlen(contaminant.name, kNameCapacity)));
+      listText_ += QString::fromStdString(
+          RecordTextToUtf8(std::string_view(contaminant.name, strnlen(contaminant.name, kNameCapacity))));
       listText_ += QLatin1String("\r\n");
     }
   }

@@ -396,7 +396,7 @@ void CPropConts::ShowDecayConstant() {
     lambdaEdit_->setEnabled(true);
   } else {
     presetCheck_->setEnabled(true);
-    presetLabel_->setText(fromLatin1Record(virelo_RedoxText(redox)));
+    presetLabel_->setText(fromRecordText(virelo_RedoxText(redox)));
     if (c->lambdaSelected == kLambdaUser) {
       presetCheck_->setChecked(false);
       lambdaEdit_->setEnabled(true);

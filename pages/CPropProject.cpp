@@ -10,11 +10,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -28,7 +25,9 @@
 #include <ctime>
 
 #include "engine/extras.h"
+#include "engine/fulltexts.h"
 #include "engine/records.h"
+#include "engine/recordtext.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -51,43 +50,22 @@ enum ProjectControlId {
 
 // A record text that may fill its whole buffer without a terminator.
 QString recordText(const char* text, int capacity) {
-  return QString::fromLatin1(text, static_cast<qsizetype>(strnlen(text, static_cast<size_t>(capacity))));
+  return QString::fromStdString(
+      RecordTextToUtf8(std::string_view(text, strnlen(text, static_cast<size_t>(capacity)))));
+}
+
+QString projectText(const Project& project, ProjectTextField field) {
+  return QString::fromStdString(ProjectTextUtf8(project, field));
 }
 
 // The document's text with paragraph and line separators as '\n', but
-// otherwise untouched (no-break spaces are Latin-1 and stay as they are).
+// otherwise untouched (no-break spaces stay as they are).
 QString plainDescription(const QPlainTextEdit* edit) {
   QString text = edit->document()->toRawText();
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   text.replace(QChar::LineSeparator, QLatin1Char('\n'));
   return text;
 }
-
-// Records hold Latin-1 texts. The multi-line edit has no validator: what the
-// user types or pastes has its characters outside Latin-1 replaced by '?'
-// before it reaches the document, so the edit shows what will be stored and
-// undo and the length limit only ever see storable text.
-class DescriptionEdit : public QPlainTextEdit {
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    const QString typed = latin1Storable(event->text());
-    if (typed != event->text()) {
-      if (!typed.isEmpty()) insertPlainText(typed);
-      event->accept();
-      return;
-    }
-    QPlainTextEdit::keyPressEvent(event);
-  }
-  void inputMethodEvent(QInputMethodEvent* event) override {
-    const QString commit = latin1Storable(event->commitString());
-    if (commit != event->commitString()) event->setCommitString(commit);
-    QPlainTextEdit::inputMethodEvent(event);
-  }
-  void insertFromMimeData(const QMimeData* source) override {
-    if (!source || !source->hasText()) return;
-    insertPlainText(latin1Storable(source->text()));
-  }
-};
 
 QString formatFileTime(const struct statx_timestamp& stamp) {
   const time_t seconds = static_cast<time_t>(stamp.tv_sec);
@@ -126,7 +104,7 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   titleEdit_->setMaxLength(kTitleLimit);
   setControlId(titleEdit_, kIdTitle);
 
-  descriptionEdit_ = new DescriptionEdit;
+  descriptionEdit_ = new QPlainTextEdit;
   descriptionEdit_->setObjectName("descriptionEdit");
   descriptionEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   descriptionEdit_->setTabChangesFocus(true);
@@ -170,6 +148,14 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   unitRow->addStretch(2);
   unitEdit_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("mg/kg dry weight")));
   projectGrid->addLayout(unitRow, 4, 1);
+  // Said while typing, not after saving: the user sees which characters the
+  // project file's single-byte fields keep in another form.
+  storedFormNote_ = new QLabel;
+  storedFormNote_->setObjectName("storedFormNote");
+  storedFormNote_->setWordWrap(true);
+  storedFormNote_->setTextFormat(Qt::PlainText);
+  storedFormNote_->hide();
+  projectGrid->addWidget(storedFormNote_, 5, 1);
   projectGrid->setRowStretch(1, 1);
 
   // --- "File information": read-only facts about the project file.
@@ -227,13 +213,14 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   fileGrid->setColumnMinimumWidth(0, labelWidth);
 
   for (QLineEdit* edit : {titleEdit_, authorEdit_, organisationEdit_}) {
-    replaceNonLatin1WhileTyping(edit);
     connect(edit, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
+    connect(edit, &QLineEdit::textChanged, this, &CPropProject::ShowStoredForms);
   }
   connect(unitEdit_, &QLineEdit::textChanged, this, &CPropProject::OnTextChanged);
   connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, [this] {
     LimitDescription();
     OnTextChanged();
+    ShowStoredForms();
   });
 
   pageModified = false;
@@ -242,6 +229,26 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
 
 void CPropProject::OnTextChanged() {
   if (trackingChanges) pageModified = true;
+}
+
+void CPropProject::ShowStoredForms() {
+  std::vector<RecordTextReplacement> replaced;
+  for (const QString& text : {titleEdit_->text(), plainDescription(descriptionEdit_), authorEdit_->text(),
+                              organisationEdit_->text()}) {
+    std::vector<RecordTextReplacement> more;
+    ClosestRecordText(text.toStdString(), &more);
+    for (RecordTextReplacement& r : more) {
+      bool listed = false;
+      for (const RecordTextReplacement& seen : replaced) listed = listed || seen.character == r.character;
+      if (!listed) replaced.push_back(std::move(r));
+    }
+  }
+  storedFormNote_->setVisible(!replaced.empty());
+  if (replaced.empty()) return storedFormNote_->clear();
+  storedFormNote_->setText(
+      QStringLiteral(
+          "The project file's single-byte fields keep %1; the full texts are kept in its settings.")
+          .arg(QString::fromStdString(DescribeReplacements(replaced))));
 }
 
 // A multi-line edit has no length limit of its own: whatever was just typed
@@ -264,12 +271,12 @@ void CPropProject::LimitDescription() {
 
 int CPropProject::ShowProject(Project* project) {
   if (!project) return 1;
-  titleEdit_->setText(recordText(project->title, kTitleCapacity));
-  QString description = recordText(project->description, kDescriptionCapacity);
+  titleEdit_->setText(projectText(*project, ProjectTextField::kTitle));
+  QString description = projectText(*project, ProjectTextField::kDescription);
   description.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   descriptionEdit_->setPlainText(description);
-  authorEdit_->setText(recordText(project->author, kAuthorCapacity));
-  organisationEdit_->setText(recordText(project->organisation, kOrganisationCapacity));
+  authorEdit_->setText(projectText(*project, ProjectTextField::kAuthor));
+  organisationEdit_->setText(projectText(*project, ProjectTextField::kOrganisation));
   versionField_->setText(recordText(project->version, kVersionCapacity));
   unitEdit_->setText(QString::fromStdString(virelo_SettingsOf(*project).concentrationUnit));
 
@@ -288,12 +295,13 @@ int CPropProject::ShowProject(Project* project) {
 
 int CPropProject::ApplyToProject(Project* project) {
   if (!project) return 0;
-  toLatin1Record(titleEdit_->text().left(kTitleLimit), project->title, kTitleCapacity);
-  toLatin1Record(plainDescription(descriptionEdit_).left(kDescriptionLimit), project->description,
-                 kDescriptionCapacity);
-  toLatin1Record(authorEdit_->text().left(kAuthorLimit), project->author, kAuthorCapacity);
-  toLatin1Record(organisationEdit_->text().left(kOrganisationLimit), project->organisation,
-                 kOrganisationCapacity);
+  SetProjectTextUtf8(project, ProjectTextField::kTitle, titleEdit_->text().left(kTitleLimit).toStdString());
+  SetProjectTextUtf8(project, ProjectTextField::kDescription,
+                     plainDescription(descriptionEdit_).left(kDescriptionLimit).toStdString());
+  SetProjectTextUtf8(project, ProjectTextField::kAuthor,
+                     authorEdit_->text().left(kAuthorLimit).toStdString());
+  SetProjectTextUtf8(project, ProjectTextField::kOrganisation,
+                     organisationEdit_->text().left(kOrganisationLimit).toStdString());
   // An emptied field means the default unit: a concentration is never shown
   // without one.
   QString unit = unitEdit_->text().trimmed().left(kUnitLimit);

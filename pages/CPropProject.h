@@ -9,6 +9,7 @@
 
 class QLineEdit;
 class QPlainTextEdit;
+class QLabel;
 
 class CPropProject : public PropPage {
   Q_OBJECT
@@ -33,12 +34,14 @@ class CPropProject : public PropPage {
   void ShowFileInformation(const QByteArray& path);
   void ClearFileInformation();
   void OnTextChanged();
+  void ShowStoredForms();
   void LimitDescription();
 
   QLineEdit* titleEdit_;
   QPlainTextEdit* descriptionEdit_;  // "descriptionEdit"
   QLineEdit* authorEdit_;
   QLineEdit* organisationEdit_;
+  QLabel* storedFormNote_;         // which characters the file's single-byte fields keep in another form
   QLineEdit* unitEdit_;            // "unitEdit": the unit of every concentration
   QPlainTextEdit* filenameField_;  // read-only, frameless, wraps long paths
   QLineEdit* sizeField_;

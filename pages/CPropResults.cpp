@@ -113,7 +113,7 @@ void CPropResults::RefreshResults() {
     const ContaminantResult& r = project_->results[i];
     if (r.contaminantIndex < 0 || r.contaminantIndex >= project_->contaminantCount) continue;
     const Contaminant& c = project_->contaminants[r.contaminantIndex];
-    const QString name = fromLatin1Record(c.name);
+    const QString name = contaminantName(*project_, r.contaminantIndex);
     if (c.assess & kAssessPlumeLength) {
       ResultListModel::Row row;
       row.name = name;

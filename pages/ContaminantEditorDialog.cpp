@@ -30,6 +30,7 @@
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "engine/records.h"
+#include "engine/recordtext.h"
 #include "engine/validation.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
@@ -102,7 +103,8 @@ class NameListBox : public QListWidget {
 };
 
 QString recordName(const Contaminant& record) {
-  return QString::fromLatin1(record.name, static_cast<qsizetype>(strnlen(record.name, kNameCapacity)));
+  return QString::fromStdString(
+      RecordTextToUtf8(std::string_view(record.name, strnlen(record.name, kNameCapacity))));
 }
 
 // The number of an edit: the one it shows while the user has not edited it,
@@ -180,7 +182,7 @@ void ContaminantEditorDialog::buildControls() {
   nameEdit_->setObjectName(QStringLiteral("nameEdit"));
   nameEdit_->setMaxLength(kNameLimit);
   // Names are Latin-1 in the records and the database file.
-  replaceNonLatin1WhileTyping(nameEdit_);
+  replaceUnstorableWhileTyping(nameEdit_);
   setControlId(nameEdit_, kIdName);
   groupCombo_ = new QComboBox(generalFrame);
   groupCombo_->setObjectName(QStringLiteral("groupCombo"));
@@ -378,7 +380,7 @@ bool ContaminantEditorDialog::storeCurrent() {
   record.group = groupCombo_->currentData().toInt();
 
   char name[kNameCapacity];
-  toLatin1Record(nameEdit_->text(), name, kNameCapacity);
+  toRecordText(nameEdit_->text(), name, kNameCapacity);
   const bool renamed = std::strncmp(name, record.name, kNameCapacity) != 0;
   CopyBounded(record.name, name, kNameCapacity);
   if (renamed) fillNameList();  // the list shows the new name at once, same entry selected

@@ -22,7 +22,7 @@ void ContaminantTreeModel::rebuild(const Project* project) {
   for (int row = 0; kContaminantGroups[row].code >= 0; ++row) {
     Group g;
     g.code = kContaminantGroups[row].code;
-    g.text = QStringLiteral("[%1]").arg(fromLatin1Record(kContaminantGroups[row].name));
+    g.text = QStringLiteral("[%1]").arg(fromRecordText(kContaminantGroups[row].name));
     groups_.push_back(std::move(g));
   }
   const int count = project && project->contaminants ? std::max<int>(0, project->contaminantCount) : 0;
@@ -35,7 +35,7 @@ void ContaminantTreeModel::rebuild(const Project* project) {
       if (groups_[row].code != c.group) continue;
       position_[i] = {static_cast<int>(row), static_cast<int>(groups_[row].members.size())};
       groups_[row].members.push_back(i);
-      names_[i] = fromLatin1Record(c.name);
+      names_[i] = contaminantName(*project, i);
       break;
     }
   }

@@ -59,7 +59,7 @@ ResultListModel::Badge chainBadge(const Project& project, const RowVerdict& v, c
   QStringList names;
   if (m.chainIndex >= 0 && m.chainIndex < static_cast<int>(chains.size()))
     for (const std::string& name : chains[static_cast<size_t>(m.chainIndex)].species)
-      names << fromLatin1Record(name.c_str());
+      names << fromRecordText(name.c_str());
   const Contaminant& c = project.contaminants[v.contaminantIndex];
   QString tip = QStringLiteral("Decay chain %1: %2. ")
                     .arg(names.join(QStringLiteral(" \u2192 ")), className(m.chainClass));
@@ -117,7 +117,7 @@ ResultListModel::Badge underBadge(const RowVerdict& v, const QString& unit, Verd
     wells << QStringLiteral(
                  "%1 (s = %2, y = %3): measured %4, screening model %5, exact solution %6, "
                  "%7 times the model")
-                 .arg(fromLatin1Record(well.well.c_str()), metres(well.s), metres(well.y),
+                 .arg(fromRecordText(well.well.c_str()), metres(well.s), metres(well.y),
                       concentration(well.measured, unit), concentration(well.screening, unit),
                       concentration(well.exact, unit), QString::number(well.factor, 'g', 2));
   }
@@ -168,7 +168,7 @@ void MarkChainsOfRowsWithProblems(const Project& project, const VerdictOptions& 
     if (!worst) continue;
     QStringList names;
     for (const std::string& name : chains[static_cast<size_t>(worst->chain)].species)
-      names << fromLatin1Record(name.c_str());
+      names << fromRecordText(name.c_str());
     const QString tip =
         QStringLiteral(
             "In the decay chain %1: %2, C(x) = %3 at the receptor (exact solution: %4, C(x) = %5).\n"

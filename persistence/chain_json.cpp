@@ -36,7 +36,7 @@ void ToJson(const Project& project, ExtrasJson* object) {
   ExtrasJson list = ExtrasJson::array();
   for (const DecayChain& chain : chains) {
     ExtrasJson species = ExtrasJson::array();
-    for (const std::string& name : chain.species) species.push_back(Latin1ToUtf8(name.c_str()));
+    for (const std::string& name : chain.species) species.push_back(RecordTextToUtf8(name.c_str()));
     ExtrasJson yields = ExtrasJson::array();
     // A yield not yet given (NaN) cannot be written as a JSON number; null
     // keeps its place, and reads back as not given.
@@ -64,7 +64,7 @@ bool ReadChain(const ExtrasJson& value, const std::string& path, DecayChain* cha
   for (size_t k = 0; k < species.size(); ++k) {
     const std::string at = speciesPath + "/" + std::to_string(k);
     std::string name;
-    if (!species[k].is_string() || !Utf8ToLatin1(species[k].get<std::string>(), &name) || name.empty() ||
+    if (!species[k].is_string() || !Utf8ToRecordText(species[k].get<std::string>(), &name) || name.empty() ||
         name.size() >= kNameCapacity || name.find('\0') != std::string::npos)
       return fault->Fail(at, "not a contaminant name");
     chain->species.push_back(name);

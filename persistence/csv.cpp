@@ -117,41 +117,6 @@ std::string CsvJoin(const std::vector<std::string>& fields) {
   return line;
 }
 
-std::string Latin1ToUtf8(std::string_view latin1) {
-  std::string utf8;
-  utf8.reserve(latin1.size());
-  for (unsigned char ch : latin1) {
-    if (ch < 0x80) {
-      utf8.push_back(static_cast<char>(ch));
-    } else {
-      utf8.push_back(static_cast<char>(0xC0 | (ch >> 6)));
-      utf8.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-    }
-  }
-  return utf8;
-}
-
-bool Utf8ToLatin1(std::string_view utf8, std::string* latin1) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (size_t k = 0; k < utf8.size(); ++k) {
-    const unsigned char ch = static_cast<unsigned char>(utf8[k]);
-    if (ch < 0x80) {
-      out.push_back(static_cast<char>(ch));
-      continue;
-    }
-    // Only two-byte sequences with lead bytes C2 and C3 map into Latin-1;
-    // C0 and C1 would be overlong encodings, longer sequences lie above U+07FF.
-    if ((ch != 0xC2 && ch != 0xC3) || k + 1 >= utf8.size()) return false;
-    const unsigned char next = static_cast<unsigned char>(utf8[k + 1]);
-    if ((next & 0xC0) != 0x80) return false;
-    out.push_back(static_cast<char>(((ch & 0x1F) << 6) | (next & 0x3F)));
-    ++k;
-  }
-  if (latin1) *latin1 = std::move(out);
-  return true;
-}
-
 char DetectCsvSeparator(std::string_view text) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   int commas = 0, semicolons = 0;

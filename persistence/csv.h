@@ -3,13 +3,16 @@
 // Comma-separated tables as RFC 4180 writes them (quoted fields, doubled
 // quotes, commas and line breaks inside quotes), also with the semicolons of
 // spreadsheets set to a decimal comma, and the conversion between the
-// encodings of such tables and the Latin-1 of Virelo's records.
+// encodings of such tables and the single-byte texts of Virelo's records
+// (of which imported fields use the Latin-1 letters).
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "engine/recordtext.h"  // the records' texts, which readers and writers convert
 
 struct CsvRecord {
   int line = 0;  // physical line (1-based) on which the record starts
@@ -73,9 +76,3 @@ bool IsBlankCsvRecord(const CsvRecord& record);
 std::string CsvQuote(std::string_view field);
 // Fields joined by commas, each quoted where needed, without line end.
 std::string CsvJoin(const std::vector<std::string>& fields);
-
-// Latin-1 bytes to UTF-8.
-std::string Latin1ToUtf8(std::string_view latin1);
-// UTF-8 to Latin-1. Returns false for malformed UTF-8 and for a character
-// above U+00FF, which Latin-1 cannot hold.
-bool Utf8ToLatin1(std::string_view utf8, std::string* latin1);

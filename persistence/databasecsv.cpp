@@ -54,7 +54,7 @@ bool ParseIntCell(const std::string& cell, int* value) {
 // A Latin-1 text in double quotes, as messages show it (UTF-8).
 std::string Quoted(const std::string& latin1) {
   std::string text(1, '"');
-  text += Latin1ToUtf8(latin1);
+  text += RecordTextToUtf8(latin1);
   text += '"';
   return text;
 }
@@ -172,7 +172,7 @@ void WriteDatabaseCsv(const Contaminant* contaminants, int count, std::ostream& 
     const char* group = virelo_GroupName(c.group);
     std::vector<std::string> fields;
     fields.push_back(group ? std::string(group) : std::to_string(c.group));
-    fields.push_back(Latin1ToUtf8(std::string(c.name, strnlen(c.name, sizeof c.name))));
+    fields.push_back(RecordTextToUtf8(std::string(c.name, strnlen(c.name, sizeof c.name))));
     fields.push_back((c.valueMask & kValueLiteraturePlumeLength) ? RoundTripNumber(c.literaturePlumeLength)
                                                                  : "");
     fields.push_back((c.valueMask & kValueLiteratureEntries) ? std::to_string(c.literatureEntries) : "");
@@ -180,7 +180,7 @@ void WriteDatabaseCsv(const Contaminant* contaminants, int count, std::ostream& 
       fields.push_back((c.lambdaMask & column.bit) ? RoundTripNumber(*virelo_LambdaField(&c, column.bit))
                                                    : "");
     }
-    fields.push_back(table ? Latin1ToUtf8(RowSource(*table, c)) : "");
+    fields.push_back(table ? RecordTextToUtf8(RowSource(*table, c)) : "");
     out << CsvJoin(fields) << "\n";
   }
 }

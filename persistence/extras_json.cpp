@@ -11,13 +11,12 @@ const ExtrasSection& SettingsJsonSection();
 const ExtrasSection& SiteJsonSection();
 const ExtrasSection& ChainJsonSection();
 const ExtrasSection& UncertaintyJsonSection();
+const ExtrasSection& FullTextsJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
-      &SettingsJsonSection(),
-      &SiteJsonSection(),
-      &ChainJsonSection(),
-      &UncertaintyJsonSection(),
+      &SettingsJsonSection(),    &SiteJsonSection(),      &ChainJsonSection(),
+      &UncertaintyJsonSection(), &FullTextsJsonSection(),
   };
   return sections;
 }
@@ -27,7 +26,7 @@ namespace {
 constexpr const char* kPayloadContaminants = "contaminants";
 
 std::string Latin1Name(const char* name) {
-  return Latin1ToUtf8(name);
+  return RecordTextToUtf8(name);
 }
 
 // Every key of `object` must be one of `known`.
@@ -152,7 +151,7 @@ bool ExtrasFromPayload(const std::string& payload, Project* project, std::string
     for (auto item = contaminants.begin(); ok && item != contaminants.end(); ++item) {
       const std::string at = path + JsonPointerStep(item.key());
       std::string name;
-      if (!Utf8ToLatin1(item.key(), &name) || name.empty() || name.size() >= kNameCapacity ||
+      if (!Utf8ToRecordText(item.key(), &name) || name.empty() || name.size() >= kNameCapacity ||
           name.find('\0') != std::string::npos) {
         ok = fault.Fail(at, "not a contaminant name");
       } else if (!item.value().is_object()) {

@@ -19,6 +19,7 @@
 
 #include "diagnostics/util.h"
 #include "engine/extras.h"
+#include "engine/fulltexts.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 
@@ -117,8 +118,8 @@ Json DoubleToJson(double value) {
   return text;
 }
 
-std::string Latin1Text(const char* text, size_t capacity) {
-  return Latin1ToUtf8(std::string_view(text, strnlen(text, capacity)));
+std::string RecordText(const char* text, size_t capacity) {
+  return RecordTextToUtf8(std::string_view(text, strnlen(text, capacity)));
 }
 
 class Reader {
@@ -174,15 +175,15 @@ class Reader {
     return true;
   }
 
-  // A text of at most `stored` Latin-1 characters, copied into `field`.
+  // A text whose single-byte form has at most `stored` bytes, that form
+  // copied into `field`. A character the record cannot hold is taken in
+  // its closest form here; the caller keeps the full form beside it.
   bool Text(const Json& value, const std::string& path, size_t stored, char* field) {
     if (!value.is_string()) return Fail(path, "expected a string");
-    std::string latin1;
-    if (!Utf8ToLatin1(value.get<std::string>(), &latin1))
-      return Fail(path, "holds a character that Latin-1 cannot hold");
-    if (latin1.find('\0') != std::string::npos) return Fail(path, "holds a zero character");
-    if (latin1.size() > stored) return Fail(path, "longer than " + std::to_string(stored) + " characters");
-    CopyBounded(field, latin1.c_str(), stored + 1);
+    const std::string bytes = ClosestRecordText(value.get<std::string>(), nullptr);
+    if (bytes.find('\0') != std::string::npos) return Fail(path, "holds a zero character");
+    if (bytes.size() > stored) return Fail(path, "longer than " + std::to_string(stored) + " characters");
+    CopyBounded(field, bytes.c_str(), stored + 1);
     return true;
   }
 };
@@ -253,7 +254,7 @@ Json WriteRecord(const Field (&fields)[N], const void* record) {
       case Kind::U16: object[field.key] = Load<uint16_t>(at); break;
       case Kind::I16: object[field.key] = Load<int16_t>(at); break;
       case Kind::I32: object[field.key] = Load<int32_t>(at); break;
-      case Kind::Name: object[field.key] = Latin1Text(at, kStoredName); break;
+      case Kind::Name: object[field.key] = RecordText(at, kStoredName); break;
     }
   }
   return object;
@@ -297,7 +298,8 @@ bool ParseWithoutDuplicates(const std::string& text, Json* json, std::string* er
 std::string ProjectToJson(const Project& project) {
   Json json;
   json["format"] = kJsonFormat;
-  for (const ProjectText& text : kProjectTexts) json[text.key] = Latin1Text(text.in(project), text.stored);
+  for (ProjectTextField field : kProjectTextFields)
+    json[ProjectTextKey(field)] = ProjectTextUtf8(project, field);
   json["approximateDispersivity"] = project.approximateDispersivity;
   // The project's settings, each only where it differs from its default.
   ExtrasToJson(project, &json);
@@ -306,6 +308,7 @@ std::string ProjectToJson(const Project& project) {
   Json& list = json["contaminants"] = Json::array();
   for (int k = 0; k < project.contaminantCount; ++k) {
     Json object = WriteRecord(kContaminantFields, &project.contaminants[k]);
+    object["name"] = ContaminantNameUtf8(project, k);
     ExtrasContaminantToJson(project, k, &object);
     list.push_back(std::move(object));
   }
@@ -352,6 +355,12 @@ bool ProjectFromJson(const std::string& text, Project* project, std::string* err
   free(project->contaminants);
   project->contaminants = array;
   project->contaminantCount = static_cast<int16_t>(contaminants.size());
+
+  // The texts as written, where the records hold only their closest form.
+  for (ProjectTextField field : kProjectTextFields)
+    SetProjectTextUtf8(project, field, json.at(ProjectTextKey(field)).get<std::string>());
+  for (size_t k = 0; k < list.size(); ++k)
+    SetContaminantNameUtf8(project, static_cast<int>(k), list[k].at("name").get<std::string>());
 
   // The settings come last: a contaminant's keys belong to its name.
   JsonFault fault;

@@ -39,7 +39,7 @@ bool IsDefault(const Project& project) {
 ExtrasJson WellsJson(const SiteData& site) {
   ExtrasJson wells = ExtrasJson::array();
   for (const SiteWell& w : site.wells)
-    wells.push_back({{"name", Latin1ToUtf8(w.name)}, {"s", w.s}, {"y", w.y}, {"inFit", w.inFit}});
+    wells.push_back({{"name", RecordTextToUtf8(w.name)}, {"s", w.s}, {"y", w.y}, {"inFit", w.inFit}});
   return wells;
 }
 
@@ -48,9 +48,9 @@ void ToJson(const Project& project, ExtrasJson* object) {
   if (site.empty()) return;
   ExtrasJson samples = ExtrasJson::array();
   for (const SiteSample& s : site.samples)
-    samples.push_back({{"well", Latin1ToUtf8(s.well)},
+    samples.push_back({{"well", RecordTextToUtf8(s.well)},
                        {"date", s.date},
-                       {"analyte", Latin1ToUtf8(s.analyte)},
+                       {"analyte", RecordTextToUtf8(s.analyte)},
                        {"value", s.value},
                        {"unit", s.unit},
                        {"nonDetect", s.nonDetect}});
@@ -70,7 +70,7 @@ void ToPayload(const Project& project, ExtrasJson* object) {
     const auto d = dateIndex.emplace(s.date, dateIndex.size());
     if (d.second) dates.push_back(s.date);
     const auto a = analyteIndex.emplace(s.analyte, analyteIndex.size());
-    if (a.second) analytes.push_back(Latin1ToUtf8(s.analyte));
+    if (a.second) analytes.push_back(RecordTextToUtf8(s.analyte));
     const auto w = wellIndex.find(s.well);
     rows += std::to_string(w == wellIndex.end() ? site.wells.size() : w->second);
     rows += ',';
@@ -91,7 +91,7 @@ void ToPayload(const Project& project, ExtrasJson* object) {
 // A text field: UTF-8 to the records' Latin-1, not empty.
 bool ReadName(const ExtrasJson& value, const std::string& path, std::string* latin1, JsonFault* fault) {
   if (!value.is_string()) return fault->Fail(path, "expected a string");
-  if (!Utf8ToLatin1(value.get_ref<const std::string&>(), latin1))
+  if (!Utf8ToRecordText(value.get_ref<const std::string&>(), latin1))
     return fault->Fail(path, "holds a character Virelo's texts cannot hold");
   if (latin1->empty()) return fault->Fail(path, "is empty");
   for (unsigned char ch : *latin1)

@@ -22,7 +22,7 @@ std::string Lower(std::string text) {
 }
 
 std::string Quoted(const std::string& latin1) {
-  return "\"" + Latin1ToUtf8(latin1) + "\"";
+  return "\"" + RecordTextToUtf8(latin1) + "\"";
 }
 
 // A number cell; in a semicolon table a decimal comma stands for the point.
@@ -275,14 +275,14 @@ bool SameSiteSampleValue(const SiteSample& a, const SiteSample& b) {
 void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {
   out << CsvJoin(SiteWellsCsvColumns()) << "\n";
   for (const SiteWell& w : site.wells)
-    out << CsvJoin({Latin1ToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y), FlagText(w.inFit)})
+    out << CsvJoin({RecordTextToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y), FlagText(w.inFit)})
         << "\n";
 }
 
 void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out) {
   out << CsvJoin(SiteSamplesCsvColumns()) << "\n";
   for (const SiteSample& s : site.samples)
-    out << CsvJoin({Latin1ToUtf8(s.well), s.date, Latin1ToUtf8(s.analyte), RoundTripNumber(s.value), s.unit,
-                    FlagText(s.nonDetect)})
+    out << CsvJoin({RecordTextToUtf8(s.well), s.date, RecordTextToUtf8(s.analyte), RoundTripNumber(s.value),
+                    s.unit, FlagText(s.nonDetect)})
         << "\n";
 }

@@ -37,7 +37,7 @@ void ToJson(const Project& project, ExtrasJson* object) {
     ExtrasJson entry = ExtrasJson::object();
     entry["input"] = UncertainInputName(d.input);
     entry["contaminant"] =
-        IsContaminantInput(d.input) ? ExtrasJson(Latin1ToUtf8(d.contaminant)) : ExtrasJson();
+        IsContaminantInput(d.input) ? ExtrasJson(RecordTextToUtf8(d.contaminant)) : ExtrasJson();
     entry["kind"] = DistributionKindName(d.kind);
     entry["params"] = d.params;
     inputs.push_back(entry);
@@ -77,7 +77,7 @@ bool ReadDistribution(const ExtrasJson& entry, const std::string& path, InputDis
   const std::string contaminantPath = path + "/contaminant";
   if (IsContaminantInput(d->input)) {
     if (!contaminant.is_string()) return fault->Fail(contaminantPath, "expected the contaminant's name");
-    if (!Utf8ToLatin1(contaminant.get<std::string>(), &d->contaminant) || d->contaminant.empty() ||
+    if (!Utf8ToRecordText(contaminant.get<std::string>(), &d->contaminant) || d->contaminant.empty() ||
         d->contaminant.size() >= kNameCapacity || d->contaminant.find('\0') != std::string::npos)
       return fault->Fail(contaminantPath, "not a contaminant name");
   } else if (!contaminant.is_null()) {

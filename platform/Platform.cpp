@@ -19,7 +19,11 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
+
+#include "engine/fulltexts.h"
+#include "engine/recordtext.h"
 
 namespace {
 Platform desktopPlatform;
@@ -152,20 +156,15 @@ int helpControlIdAt(const QWidget* widget, const QPoint& globalPos, const QWidge
   return helpControlId(widget, stop);
 }
 
-QString fromLatin1Record(const char* text) {
-  return QString::fromLatin1(text);
+QString fromRecordText(const char* text) {
+  return QString::fromStdString(RecordTextToUtf8(text));
 }
 
-void toLatin1Record(const QString& text, char* buffer, int capacity) {
+void toRecordText(const QString& text, char* buffer, int capacity) {
   if (!buffer || capacity <= 0) return;
   std::memset(buffer, 0, static_cast<size_t>(capacity));
-  int n = 0;
-  for (QChar ch : text) {
-    if (n >= capacity - 1) break;
-    const char16_t u = ch.unicode();
-    if (ch.isLowSurrogate()) continue;  // the high half already became '?'
-    buffer[n++] = u <= 0xFF ? static_cast<char>(u) : '?';
-  }
+  const std::string bytes = ClosestRecordText(text.toStdString(), nullptr);
+  std::memcpy(buffer, bytes.data(), std::min(bytes.size(), static_cast<size_t>(capacity - 1)));
 }
 
 QByteArray editTextBytes(const QString& text) {
@@ -177,29 +176,26 @@ QByteArray editTextBytes(const QString& text) {
   return bytes;
 }
 
-QString latin1Storable(const QString& text) {
-  QString result;
-  result.reserve(text.size());
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar ch = text.at(i);
-    if (ch.unicode() <= 0xFF) {
-      result.append(ch);
-    } else {
-      result.append(QLatin1Char('?'));
-      if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
-    }
-  }
-  return result;
+QString contaminantName(const Project& project, int index) {
+  return QString::fromStdString(ContaminantNameUtf8(project, index));
+}
+
+std::string recordBytes(const QString& text) {
+  return ClosestRecordText(text.toStdString(), nullptr);
+}
+
+QString recordStorable(const QString& text) {
+  return QString::fromStdString(RecordTextToUtf8(ClosestRecordText(text.toStdString(), nullptr)));
 }
 
 namespace {
-class Latin1Replacing : public QValidator {
+class UnstorableReplacing : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int& position) const override {
-    const QString storable = latin1Storable(input);
+    const QString storable = recordStorable(input);
     if (storable != input) {
-      position = static_cast<int>(latin1Storable(input.left(position)).size());
+      position = static_cast<int>(recordStorable(input.left(position)).size());
       input = storable;
     }
     return Acceptable;
@@ -207,6 +203,6 @@ class Latin1Replacing : public QValidator {
 };
 }  // namespace
 
-void replaceNonLatin1WhileTyping(QLineEdit* edit) {
-  edit->setValidator(new Latin1Replacing(edit));
+void replaceUnstorableWhileTyping(QLineEdit* edit) {
+  edit->setValidator(new UnstorableReplacing(edit));
 }

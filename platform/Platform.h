@@ -9,9 +9,11 @@
 #include <QPoint>
 #include <QString>
 #include <QUrl>
+#include <string>
 
 class QDialog;
 class QWidget;
+struct Project;
 
 class Platform {
  public:
@@ -68,20 +70,23 @@ int helpControlId(const QWidget* widget, const QWidget* stop);
 // Qt::WhatsThisRole, that identifier, so that a column can have its own help.
 int helpControlIdAt(const QWidget* widget, const QPoint& globalPos, const QWidget* stop);
 
-// Records hold Latin-1 texts; the UI holds QStrings.
-QString fromLatin1Record(const char* text);
-// Writes `text` into a record buffer of `capacity` bytes (terminator
-// included): characters Latin-1 cannot hold become '?', the text is cut to
-// capacity-1 characters and the rest of the buffer is zero-filled.
-void toLatin1Record(const QString& text, char* buffer, int capacity);
-// The text as a record can hold it: every character Latin-1 cannot hold
-// (one per code point) becomes '?'.
-QString latin1Storable(const QString& text);
-// Attach to an edit whose text goes into a record: characters Latin-1 cannot
-// hold become '?' as they are typed or pasted, so the edit shows exactly
-// what will be stored.
+// Records hold single-byte texts (engine/recordtext.h); the UI holds QStrings.
+QString fromRecordText(const char* text);
+// Writes the closest single-byte form of `text` into a record buffer of
+// `capacity` bytes (terminator included), cut to capacity-1 bytes, the rest
+// of the buffer zero-filled.
+void toRecordText(const QString& text, char* buffer, int capacity);
+// The text as a record can hold it: its closest single-byte form.
+QString recordStorable(const QString& text);
+// A contaminant's name as the user wrote it (engine/fulltexts.h).
+QString contaminantName(const Project& project, int index);
+// The same as the record's bytes, to look a name up in the records.
+std::string recordBytes(const QString& text);
+// Attach to an edit whose text goes into a record and nowhere else: each
+// character a record cannot hold becomes its closest single-byte form as it
+// is typed or pasted, so the edit shows exactly what will be stored.
 class QLineEdit;
-void replaceNonLatin1WhileTyping(QLineEdit* edit);
+void replaceUnstorableWhileTyping(QLineEdit* edit);
 
 // Latin-1 bytes of an edit text, for virelo_ParseNumber.
 QByteArray editTextBytes(const QString& text);

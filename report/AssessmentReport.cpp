@@ -215,7 +215,7 @@ int PaintReport(const Project& project, const ReportSettings& settings, QPagedPa
   std::unique_ptr<QTextDocument> doc =
       BuildReportDocument(project, settings, QSizeF(area.width(), bodyHeight));
   const int pages = doc->pageCount();
-  const QString title = QString::fromLatin1(project.title);
+  const QString title = QString::fromStdString(ProjectTextUtf8(project, ProjectTextField::kTitle));
 
   QPainter painter;
   if (!painter.begin(device)) return 0;
@@ -269,7 +269,8 @@ bool WriteReportPdf(const Project& project, const ReportSettings& settings, cons
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins, QPageLayout::Millimeter));
     writer.setResolution(300);
-    writer.setTitle(QStringLiteral("%1 - assessment report").arg(QString::fromLatin1(project.title)));
+    writer.setTitle(QStringLiteral("%1 - assessment report")
+                        .arg(QString::fromStdString(ProjectTextUtf8(project, ProjectTextField::kTitle))));
     writer.setCreator(QStringLiteral("Virelo %1").arg(QLatin1String(VIRELO_VERSION)));
     if (!PaintReport(project, settings, &writer)) {
       if (error) *error = QStringLiteral("the report could not be laid out");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "report/ReportChart.h"
+#include "engine/recordtext.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -133,8 +134,8 @@ bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contam
   const double bottom = std::pow(10.0, std::floor(std::log10(lowest)));
 
   Parts& p = *parts_;
-  p.chart->setTitle(
-      QStringLiteral("%1: concentration on the centre line").arg(QString::fromLatin1(contaminant.name)));
+  p.chart->setTitle(QStringLiteral("%1: concentration on the centre line")
+                        .arg(QString::fromStdString(RecordTextToUtf8(contaminant.name))));
   p.limit->setName(QStringLiteral("CA/C0 = %1").arg(acceptable, 0, 'g', 3));
   p.receptor->setName(QStringLiteral("Receptor, x = %1 m").arg(x, 0, 'g', 4));
   p.screening->replace(screeningPoints);

@@ -140,7 +140,15 @@ QString esc(const QString& text) {
 }
 
 QString record(const char* text) {
-  return esc(QString::fromLatin1(text));
+  return esc(QString::fromStdString(RecordTextToUtf8(text)));
+}
+
+QString contaminantName(const Project& project, const char* name) {
+  return esc(QString::fromStdString(ContaminantNameUtf8(project, name)));
+}
+
+QString projectText(const Project& project, ProjectTextField field) {
+  return esc(QString::fromStdString(ProjectTextUtf8(project, field)));
 }
 
 QString resultValue(double value, const char* fixedFormat, const char* exponentFormat) {

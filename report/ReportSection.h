@@ -14,6 +14,7 @@
 
 #include "engine/assessment.h"
 #include "engine/evidence.h"
+#include "engine/fulltexts.h"
 #include "engine/records.h"
 #include "report/AssessmentReport.h"
 
@@ -81,8 +82,12 @@ class ReportContext {
 // --- Pieces of text several sections use.
 
 QString esc(const QString& text);
-// A Latin-1 text of a record, escaped.
+// A single-byte text of a record, escaped.
 QString record(const char* text);
+// One of the project's texts as the user wrote it, escaped.
+QString projectText(const Project& project, ProjectTextField field);
+// A contaminant's name as the user wrote it, escaped.
+QString contaminantName(const Project& project, const char* name);
 QString resultValue(double value, const char* fixedFormat, const char* exponentFormat);
 QString tableStart();
 QString classCell(AssessmentClass cls);

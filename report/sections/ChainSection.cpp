@@ -57,7 +57,8 @@ void chainPlumeLengths(ReportContext& report, int chainIndex) {
     if (!v.models.inChain || v.models.chainIndex != chainIndex) continue;
     const double x = report.project().aquifer.distanceX;
     rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td>%4<td>%5</td></tr>")
-                .arg(record(report.contaminantOf(*r).name), resultValue(v.models.chainValue, "%.2f", "%.2E"),
+                .arg(contaminantName(report.project(), report.contaminantOf(*r).name),
+                     resultValue(v.models.chainValue, "%.2f", "%.2E"),
                      resultValue(v.models.chainValue / x, "%.7f", "%.4E"), classCell(v.models.chainClass),
                      resultValue(r->plumeLength, "%.2f", "%.2E"));
   }

@@ -16,7 +16,7 @@ void WriteChartsSection(ReportContext& report) {
     if (HasAttenuationFactorProblems(*r)) {
       report.add(QStringLiteral("<p><b>%1</b>: <i>no chart, the inputs of the attenuation factor have "
                                 "problems (section %2).</i></p>")
-                     .arg(record(c.name), report.ref("problems")));
+                     .arg(contaminantName(report.project(), c.name), report.ref("problems")));
       continue;
     }
     any = true;

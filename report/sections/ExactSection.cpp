@@ -35,8 +35,8 @@ void WriteExactSection(ReportContext& report) {
     const AssessmentClass screening = ClassifyAttenuationFactor(r->sourceRatio, range);
     if (!r->exactComputed) {
       report.add(QStringLiteral("<tr><td>%1</td><td>%2</td>%3<td colspan=\"3\"><i>not computed</i></td></tr>")
-                     .arg(record(report.contaminantOf(*r).name), resultValue(r->sourceRatio, "%.7f", "%.4E"),
-                          classCell(screening)));
+                     .arg(contaminantName(report.project(), report.contaminantOf(*r).name),
+                          resultValue(r->sourceRatio, "%.7f", "%.4E"), classCell(screening)));
       continue;
     }
     QString mark = QStringLiteral("<td>-</td>");
@@ -50,8 +50,9 @@ void WriteExactSection(ReportContext& report) {
       case ExactComparison::None: break;
     }
     report.add(QStringLiteral("<tr><td>%1</td><td>%2</td>%3<td>%4</td>%5%6</tr>")
-                   .arg(record(report.contaminantOf(*r).name), resultValue(r->sourceRatio, "%.7f", "%.4E"),
-                        classCell(screening), resultValue(r->exactSourceRatio, "%.7f", "%.4E"),
+                   .arg(contaminantName(report.project(), report.contaminantOf(*r).name),
+                        resultValue(r->sourceRatio, "%.7f", "%.4E"), classCell(screening),
+                        resultValue(r->exactSourceRatio, "%.7f", "%.4E"),
                         classCell(ClassifyExactAttenuationFactor(*r, range)), mark));
   }
   report.add(QStringLiteral("</table>"));

@@ -46,7 +46,8 @@ QString decayOrigin(const Contaminant& c) {
 
 void description(ReportContext& report) {
   report.heading(2, QStringLiteral("Description"));
-  const QString text = QString::fromLatin1(report.project().description).trimmed();
+  const QString text =
+      QString::fromStdString(ProjectTextUtf8(report.project(), ProjectTextField::kDescription)).trimmed();
   if (text.isEmpty()) {
     report.add(QStringLiteral("<p><i>No description.</i></p>"));
     return;
@@ -161,7 +162,7 @@ void contaminants(ReportContext& report) {
     }
     report.add(QStringLiteral(
                    "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
-                   .arg(record(c.name), what,
+                   .arg(contaminantName(report.project(), c.name), what,
                         (c.valueMask & kValueC0) ? QString::asprintf("%.6f", c.c0) : notEntered,
                         (c.valueMask & kValueCa) ? QString::asprintf("%.6f", c.ca) : notEntered,
                         hasLambda ? QString::asprintf("%.6f", lambda) : notEntered, decayOrigin(c),

@@ -17,7 +17,7 @@ void problemList(ReportContext& report, const ContaminantResult& r, bool plume) 
   // One arg() call, so that a "%1" in a contaminant's name stays text.
   report.add(QStringLiteral("<p><b>%1 of %2</b>: %3 problem(s)</p><ol>")
                  .arg(plume ? QStringLiteral("Plume length") : QStringLiteral("Attenuation factor"),
-                      record(report.contaminantOf(r).name),
+                      contaminantName(report.project(), report.contaminantOf(r).name),
                       QString::number(aquiferCount + contaminantCount)));
   char text[256];
   for (int k = 0; aquifer && k < aquiferCount; ++k)

@@ -126,10 +126,11 @@ void resultTable(ReportContext& report, bool plume) {
     if (!problems) {
       const std::string sentence = LambdaIntervalSentenceOf(report.project(), c, plume, range);
       if (!sentence.empty())
-        intervals << QStringLiteral("%1: %2").arg(record(c.name),
+        intervals << QStringLiteral("%1: %2").arg(contaminantName(report.project(), c.name),
                                                   QString::fromStdString(sentence).toHtmlEscaped());
     }
-    report.add(QStringLiteral("<tr><td>%1</td>%2%3</tr>").arg(record(c.name), classCell(cls), cells));
+    report.add(QStringLiteral("<tr><td>%1</td>%2%3</tr>")
+                   .arg(contaminantName(report.project(), c.name), classCell(cls), cells));
   }
   report.add(QStringLiteral("</table>"));
   if (!intervals.isEmpty())

@@ -37,7 +37,7 @@ void robustnessTable(ReportContext& report, const ContaminantResult& r, bool plu
   const QString worse = neighbour(-1), better = neighbour(+1);
   // A heading of its own (h4), so that the page keeps it with its lines.
   report.add(QStringLiteral("<h4><b>%1</b>, %2: %3, %4</h4>")
-                 .arg(record(report.contaminantOf(r).name),
+                 .arg(contaminantName(report.project(), report.contaminantOf(r).name),
                       plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor"),
                       QLatin1String(AssessmentClassName(table.cls)),
                       IsFragile(table) ? QStringLiteral("<b>fragile</b>") : QStringLiteral("robust")));

@@ -26,7 +26,7 @@ QString num(double value, int digits = 4) {
 }
 
 QString latin1(const std::string& text) {
-  return esc(QString::fromLatin1(text.c_str()));
+  return record(text.c_str());
 }
 
 QString headerRow(const QStringList& cells) {
@@ -157,12 +157,13 @@ void WriteSiteDataSection(ReportContext& report) {
       sources << QStringLiteral(
                      "%1: the wells gave &#955; = %2 1/d (%3), but the value in use, %4 1/d, "
                      "was entered by hand since")
-                     .arg(record(c.name), num(wells->lambda), esc(QString::fromStdString(source)),
-                          num(c.lambdaUser));
+                     .arg(contaminantName(report.project(), c.name), num(wells->lambda),
+                          esc(QString::fromStdString(source)), num(c.lambdaUser));
       continue;
     }
     sources << QStringLiteral("%1: &#955; = %2 1/d, %3")
-                   .arg(record(c.name), num(c.lambdaUser), esc(QString::fromStdString(source)));
+                   .arg(contaminantName(report.project(), c.name), num(c.lambdaUser),
+                        esc(QString::fromStdString(source)));
   }
   if (!sources.isEmpty())
     report.add(QStringLiteral("<p>Decay constants taken from the site data:<br>%1</p>")

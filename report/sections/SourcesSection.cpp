@@ -10,6 +10,7 @@
 
 #include "engine/extras.h"
 #include "engine/lambdainterval.h"
+#include "engine/recordtext.h"
 #include "persistence/csv.h"
 #include "report/ReportSection.h"
 
@@ -93,7 +94,7 @@ void userDefinedSources(ReportContext& report) {
       credit = QStringLiteral("entered by hand; the recorded source (%1) gave %2 1/d")
                    .arg(esc(QString::fromStdString(source)), QString::asprintf("%.6f", wells->lambda));
     items += QStringLiteral("<li><b>%1</b>: user-defined decay constant %2 1/d; %3</li>")
-                 .arg(record(c.name), QString::asprintf("%.6f", lambda), credit);
+                 .arg(contaminantName(report.project(), c.name), QString::asprintf("%.6f", lambda), credit);
   }
   if (!items.isEmpty())
     report.add(QStringLiteral("<p>User-defined decay constants:</p><ul>%1</ul>").arg(items));
@@ -114,7 +115,7 @@ void WriteSourcesSection(ReportContext& report) {
     const bool literature = c.valueMask & kValueLiteraturePlumeLength;
     if (!preset && !literature) continue;
     any = true;
-    const QString name = QString::fromLatin1(c.name);
+    const QString name = QString::fromStdString(RecordTextToUtf8(c.name));
     const auto found = bundled.find(name);
     QString text;
     if (found == bundled.end()) {

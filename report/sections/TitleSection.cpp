@@ -14,11 +14,11 @@ void WriteTitleSection(ReportContext& report) {
   report.add(
       QStringLiteral("<p style=\"font-size: 8pt; color: #555555\">Monitored natural attenuation - "
                      "assessment report</p>"));
-  report.add(QStringLiteral("<h1>%1</h1>").arg(record(project.title)));
+  report.add(QStringLiteral("<h1>%1</h1>").arg(projectText(project, ProjectTextField::kTitle)));
   report.add(tableStart());
-  report.row(QStringLiteral("Project title"), record(project.title));
-  report.row(QStringLiteral("Author"), record(project.author));
-  report.row(QStringLiteral("Organisation"), record(project.organisation));
+  report.row(QStringLiteral("Project title"), projectText(project, ProjectTextField::kTitle));
+  report.row(QStringLiteral("Author"), projectText(project, ProjectTextField::kAuthor));
+  report.row(QStringLiteral("Organisation"), projectText(project, ProjectTextField::kOrganisation));
   report.row(QStringLiteral("Report date"), esc(settings.date.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
   const QString notSaved = QStringLiteral("<font color=\"#b00000\"><b>not saved</b></font>");
   QString sha;

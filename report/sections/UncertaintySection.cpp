@@ -123,7 +123,7 @@ void WriteUncertaintySection(ReportContext& report) {
                                            "<th>P(Yellow)</th><th>P(Red)</th><th>P(C &gt; CA)</th>"
                                            "<th>&#177;&#160;se</th><th>Ratio 5 / 50 / 95&#160;%</th></tr>"));
   for (const UncertaintyRow& row : run.rows) {
-    const QString name = record(project.contaminants[row.contaminantIndex].name);
+    const QString name = contaminantName(report.project(), project.contaminants[row.contaminantIndex].name);
     if (row.HasProblems()) {
       report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td colspan=\"6\">problems (see %3)</td></tr>")
                      .arg(name, AssessmentKey(row), report.ref("problems")));
@@ -156,8 +156,8 @@ void WriteUncertaintySection(ReportContext& report) {
                              QString::number(influence.rankCorrelation, 'f', 2));
     report.add(QStringLiteral("<p style=\"margin-top: 6px\"><b>%1</b>, %2: Green %3, Yellow %4, Red %5. "
                               "Rank correlation with the ratio: %6</p><p>%7</p>")
-                   .arg(record(project.contaminants[row.contaminantIndex].name), AssessmentText(row),
-                        Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
+                   .arg(contaminantName(report.project(), project.contaminants[row.contaminantIndex].name),
+                        AssessmentText(row), Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
                         influences.isEmpty() ? QStringLiteral("none") : influences.chopped(2),
                         HistogramImage(row, report.range(row.plumeLength))));
   }

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "engine/extras.h"
+#include "engine/recordtext.h"
 #include "engine/verdict.h"
 #include "engine/wellsevidence.h"
 #include "report/ReportSection.h"
@@ -51,7 +52,8 @@ void extrapolation(ReportContext& report, const Contaminant& c, const WellsEvide
     // say why, so that nobody reads the missing class as a Green.
     report.add(QStringLiteral(" The wells give no class:</p><ul>"));
     for (const std::string& w : wells.warnings)
-      report.add(QStringLiteral("<li><i>%1</i></li>").arg(esc(QString::fromLatin1(w.c_str()))));
+      report.add(
+          QStringLiteral("<li><i>%1</i></li>").arg(esc(QString::fromStdString(RecordTextToUtf8(w.c_str())))));
     if (wells.warnings.empty()) report.add(QStringLiteral("<li><i>the fit gives no concentration</i></li>"));
     report.add(QStringLiteral("</ul>"));
     return;
@@ -83,7 +85,7 @@ void comparison(ReportContext& report, const WellsEvidence& wells) {
           "model</th><th align=\"left\" width=\"34%\">Mark</th></tr></thead>")
           .arg(unit));
   for (const WellComparison& w : wells.wells) {
-    const QString name = esc(QString::fromLatin1(w.well.c_str())) +
+    const QString name = esc(QString::fromStdString(RecordTextToUtf8(w.well.c_str()))) +
                          (w.inFit ? QString() : QStringLiteral(" <i>(not in the fit)</i>"));
     const QString mark =
         w.underpredicted ? QStringLiteral("<td bgcolor=\"#f3b6b0\">the model underpredicts the wells</td>")
@@ -128,7 +130,7 @@ void WriteWellsSection(ReportContext& report) {
   for (int index : withWells) {
     const Contaminant& c = project.contaminants[index];
     const WellsEvidence& wells = report.wells(index);
-    report.heading(3, record(c.name), wellsKey(index).constData());
+    report.heading(3, contaminantName(report.project(), c.name), wellsKey(index).constData());
     extrapolation(report, c, wells);
     comparison(report, wells);
   }

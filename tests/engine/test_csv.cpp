@@ -66,21 +66,6 @@ TEST(Csv, WrittenFieldsReadBackUnchanged) {
   EXPECT_EQ(t.records[1].fields, fields);
 }
 
-TEST(Csv, Latin1AndUtf8) {
-  std::string all;
-  for (int ch = 1; ch < 256; ++ch) all.push_back(static_cast<char>(ch));
-  std::string back;
-  ASSERT_TRUE(Utf8ToLatin1(Latin1ToUtf8(all), &back));
-  EXPECT_EQ(back, all);
-
-  EXPECT_EQ(Latin1ToUtf8("\xC4thylbenzol"), "\xC3\x84thylbenzol");
-  EXPECT_FALSE(Utf8ToLatin1("\xE2\x82\xAC", &back));  // the euro sign is not Latin-1
-  EXPECT_FALSE(Utf8ToLatin1("\xC4thyl", &back));      // Latin-1 bytes are not UTF-8
-  EXPECT_FALSE(Utf8ToLatin1("\xC1\x81", &back));      // overlong "A"
-  EXPECT_FALSE(Utf8ToLatin1("end\xC3", &back));       // cut sequence
-  EXPECT_EQ(back, all);                               // unchanged after a refusal
-}
-
 TEST(Csv, SpreadsheetTextBecomesLatin1OrNamesWhatCannot) {
   // The separator is the header's, not that of a quoted header cell.
   EXPECT_EQ(DetectCsvSeparator("\xEF\xBB\xBF"

@@ -156,7 +156,7 @@ TEST_F(LargestValues, FileAndJsonFormKeepEveryExtraAtItsLimit) {
   ASSERT_EQ(table.records.size(), 7u) << receptor.out;
   for (size_t k = 1; k < 6; ++k) {
     ASSERT_EQ(table.records[k].fields.size(), 7u);
-    EXPECT_EQ(table.records[k].fields[0], Latin1ToUtf8(kNames[k - 1]));
+    EXPECT_EQ(table.records[k].fields[0], RecordTextToUtf8(kNames[k - 1]));
     EXPECT_NE(table.records[k].fields[3], "") << k;
   }
   ASSERT_EQ(table.records[6].fields.size(), 7u);

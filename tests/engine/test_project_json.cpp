@@ -169,7 +169,7 @@ TEST_F(ProjectJsonTest, BadFieldIsRefusedWithItsPath) {
       with("/contaminants/0/valueMask", -1),
       with("/contaminants/2/assess", 1.5),
       with("/contaminants/3/name", std::string(kNameCapacity, 'x')),
-      with("/title", "\xE2\x82\xAC"),  // the euro sign is not Latin-1
+      with("/title", std::string(250, 'x') + "\xCE\xB1\xCE\xB1"),  // too long in its single-byte form
       with("/author", std::string("a\0b", 3)),
       with("/format", "VIRELO 2.0"),
       with("/contaminants", Json::array()),

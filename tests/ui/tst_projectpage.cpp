@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 
 #include "engine/records.h"
 #include "pages/CPropProject.h"
+#include "persistence/extras_json.h"
 #include "support/FakePageHost.h"
 
 namespace {
@@ -84,54 +86,62 @@ class TestProjectPage : public QObject {
     QCOMPARE(field("titleEdit"), QString("NewProject"));
   }
 
-  void textsGoIntoTheRecordWithinLimitsAndAsLatin1() {
+  void textsGoIntoTheRecordWithinLimitsAndAsWindows1252() {
     ProjectPtr project = newProject();
     page->ShowProject(project.get());
     QTest::keyClicks(edit("titleEdit"), QString(300, 'T'));
-    typeText(edit("authorEdit"), QString::fromUtf8("Zoë €uro"));
+    typeText(edit("authorEdit"), QString::fromUtf8("Zoë €uro – Müller"));
     edit("organisationEdit")->setText(QString::fromUtf8("Ana \U0001F30A Lee"));  // two UTF-16 units
     QCOMPARE(page->ApplyToProject(project.get()), 1);
     QCOMPARE(QByteArray(project->title), "NewProject" + QByteArray(244, 'T'));
-    QCOMPARE(QByteArray(project->author), QByteArray("Zo\xEB ?uro"));  // the euro sign became '?'
+    QCOMPARE(QByteArray(project->author), QByteArray("Zo\xEB \x80uro \x96 M\xFCller"));
     QCOMPARE(QByteArray(project->organisation), QByteArray("Ana ? Lee"));
     QCOMPARE(QByteArray(project->version), QByteArray("VIRELO 1.0"));  // not the page's to write
     page->ShowProject(project.get());
-    QCOMPARE(field("authorEdit"), QString::fromUtf8("Zoë ?uro"));
+    QCOMPARE(field("authorEdit"), QString::fromUtf8("Zoë €uro – Müller"));
+    QCOMPARE(field("organisationEdit"), QString::fromUtf8("Ana \U0001F30A Lee"));  // the full form
   }
 
-  // What the record cannot hold becomes '?' as it is typed or pasted, so the
-  // edit shows what will be stored and nothing changes on saving.
-  void charactersOutsideLatin1BecomeQuestionMarksAsTyped() {
+  // The edits keep what the user types; a note under them says, as it is
+  // typed, what the project file's single-byte fields keep instead.
+  void charactersBeyondTheFileFieldsAreKeptAndNamed() {
     ProjectPtr project = newProject();
     page->ShowProject(project.get());
+    auto* note = page->findChild<QLabel*>("storedFormNote");
+    QVERIFY(note);
+    QVERIFY(note->isHidden());
     edit("titleEdit")->clear();
-    typeText(edit("titleEdit"), QString::fromUtf8("Łódź €"));
-    QCOMPARE(field("titleEdit"), QString::fromUtf8("?ód? ?"));
-    edit("organisationEdit")->insert(QString::fromUtf8("Kraków 🌊 Łódź"));  // a paste
-    QCOMPARE(field("organisationEdit"), QString::fromUtf8("Kraków ? ?ód?"));
+    typeText(edit("titleEdit"), QString::fromUtf8("Łódź – €"));  // en dash and euro fit
+    QCOMPARE(field("titleEdit"), QString::fromUtf8("Łódź – €"));
+    QVERIFY(note->isVisible());
+    QVERIFY2(note->text().contains(QString::fromUtf8("\"Ł\" as \"L\", \"ź\" as \"z\"")),
+             qPrintable(note->text()));
+    QVERIFY(!note->text().contains(QString::fromUtf8("–")));
 
     description()->clear();
-    typeText(description(), QString::fromUtf8("Łódź"));
+    typeText(description(), QString::fromUtf8("α-HCH"));
     QTest::keyClick(description(), Qt::Key_Return);
     QApplication::clipboard()->setText(QString::fromUtf8("Zoë 🌊 €5"));
     description()->paste();
-    QCOMPARE(description()->toPlainText(), QString::fromUtf8("?ód?\nZoë ? ?5"));
-    QCOMPARE(description()->textCursor().position(), description()->toPlainText().size());
+    QCOMPARE(description()->toPlainText(), QString::fromUtf8("α-HCH\nZoë 🌊 €5"));
+    QVERIFY(note->text().contains(QString::fromUtf8("\"α\" as \"alpha\"")));
+    QVERIFY(note->text().contains(QString::fromUtf8("\"🌊\" as \"?\"")));
     QCOMPARE(page->ApplyToProject(project.get()), 1);
-    QCOMPARE(QByteArray(project->title), QByteArray("?\xF3"
-                                                    "d? ?"));
-    QCOMPARE(QByteArray(project->description), QByteArray("?\xF3"
-                                                          "d?\nZo\xEB ? ?5"));
-    page->ShowProject(project.get());
-    QCOMPARE(field("titleEdit"), QString::fromUtf8("?ód? ?"));
+    QCOMPARE(QByteArray(project->title), QByteArray("L\xF3"
+                                                    "dz \x96 \x80"));
+    QCOMPARE(QByteArray(project->description), QByteArray("alpha-HCH\nZo\xEB ? \x80"
+                                                          "5"));
 
-    // Undo walks back through what was typed; no unstorable character returns.
-    for (int step = 0; step < 20 && description()->document()->isUndoAvailable(); ++step) {
-      description()->undo();
-      const QString text = description()->toPlainText();
-      QVERIFY2(std::all_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() <= 0xFF; }),
-               qPrintable(text));
-    }
+    // Shown again from the project, the full forms return.
+    page->ShowProject(project.get());
+    QCOMPARE(field("titleEdit"), QString::fromUtf8("Łódź – €"));
+    QCOMPARE(description()->toPlainText(), QString::fromUtf8("α-HCH\nZoë 🌊 €5"));
+    // Back to texts that fit: the note goes, and so do the full forms.
+    edit("titleEdit")->setText("Plain");
+    description()->setPlainText("Plain");
+    QVERIFY(note->isHidden());
+    QCOMPARE(page->ApplyToProject(project.get()), 1);
+    QVERIFY(ExtrasAreDefault(*project));
   }
 
   void fullDescriptionWithLineBreaksRoundTrips() {

@@ -11,6 +11,7 @@
 #include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/fulltexts.h"
 #include "engine/plausibility.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
@@ -79,7 +80,7 @@ void WriteTableSection(const std::vector<AssessRow>& rows, const std::vector<Row
     for (ProblemCode code : row.problems) {
       char text[256] = "";
       out << "    problem " << code;
-      if (virelo_GetProblemText(code, text)) out << ": " << Latin1ToUtf8(text);
+      if (virelo_GetProblemText(code, text)) out << ": " << RecordTextToUtf8(text);
       out << "\n";
     }
   }
@@ -89,7 +90,7 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows,
                 const std::vector<RowVerdict>& verdicts, int plumeIndex, int afIndex, std::ostream& out) {
   const AssessmentRange pl = AssessmentRangeOf(plumeIndex);
   const AssessmentRange af = AssessmentRangeOf(afIndex);
-  out << "Project: " << Latin1ToUtf8(project.title) << "\n";
+  out << "Project: " << ProjectTextUtf8(project, ProjectTextField::kTitle) << "\n";
   out << "Plume length range " << plumeIndex << " (" << kAssessmentRanges[plumeIndex].text
       << "): " << Printf("Green d <= %.1f x, ", pl.lower)
       << Printf("Yellow %.1f x < d <= %.1f x, ", pl.lower, pl.upper) << Printf("Red d > %.1f x", pl.upper)

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "engine/breakeven.h"
+#include "engine/fulltexts.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -42,7 +43,7 @@ std::string AtWithFactor(const std::optional<double>& at, const std::optional<do
 
 void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int plumeIndex, int afIndex,
                 std::ostream& out) {
-  out << "Project: " << Latin1ToUtf8(project.title) << "\n";
+  out << "Project: " << ProjectTextUtf8(project, ProjectTextField::kTitle) << "\n";
   out << "Plume length range " << plumeIndex << " (" << kAssessmentRanges[plumeIndex].text
       << "), attenuation factor range " << afIndex << " (" << kAssessmentRanges[afIndex].text << ")\n";
   out << "Each value is where the class changes while every other input stays as it is, with its\n"

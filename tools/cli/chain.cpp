@@ -119,7 +119,7 @@ int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const std::vector<std::string> problems = ResolveChain(*project, chains[chainNumber - 1], &chain);
   if (!problems.empty()) {
     err << "virelo-cli: decay chain " << chainNumber << " cannot be computed:\n";
-    for (const std::string& text : problems) err << "    " << Latin1ToUtf8(text) << "\n";
+    for (const std::string& text : problems) err << "    " << RecordTextToUtf8(text) << "\n";
     return kCliFailed;
   }
   if (!parsed.values.count("--af-range")) afIndex = virelo_SettingsOf(*project).afRange;
@@ -129,7 +129,7 @@ int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (receptor) {
     rows.push_back({"species", "ca", "screening", "screeningClass", "exact", "exactClass", "singleClass"});
     for (const ChainReceptorRow& row : ChainAtReceptor(*project, chain, AssessmentRangeOf(afIndex))) {
-      rows.push_back({Latin1ToUtf8(row.name), row.endProduct ? "" : FormatDouble(row.ca),
+      rows.push_back({RecordTextToUtf8(row.name), row.endProduct ? "" : FormatDouble(row.ca),
                       FormatDouble(row.screening), ClassText(row, row.screeningClass),
                       FormatDouble(row.exact), ClassText(row, row.exactClass),
                       ClassText(row, row.singleClass)});
@@ -144,7 +144,7 @@ int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostre
     rows.push_back({"species", "s", "screening", "exact"});
     for (size_t i = 0; i < species; ++i) {
       for (size_t k = 0; k < n; ++k) {
-        rows.push_back({Latin1ToUtf8(chain.names[i]), FormatDouble(s[k]),
+        rows.push_back({RecordTextToUtf8(chain.names[i]), FormatDouble(s[k]),
                         FormatDouble(screening[k * species + i]), FormatDouble(exact[k * species + i])});
       }
     }

@@ -233,7 +233,7 @@ std::vector<AssessRow> CollectRows(const Project& project, AssessmentRange plume
     const ContaminantResult& r = project.results[k];
     if (r.contaminantIndex < 0 || r.contaminantIndex >= project.contaminantCount) continue;
     const Contaminant& c = project.contaminants[r.contaminantIndex];
-    const std::string name = Latin1ToUtf8(c.name);
+    const std::string name = RecordTextToUtf8(c.name);
     if (c.assess & kAssessPlumeLength) {
       AssessRow row{name, true, AssessmentClass::Problems, &r, {}};
       if (HasPlumeLengthProblems(r)) {

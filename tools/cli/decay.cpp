@@ -48,7 +48,7 @@ int RunDecay(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (parsed.files.size() != 1) return UsageError("decay takes one project file", err);
   if (!parsed.values.count("--contaminant")) return UsageError("decay needs --contaminant NAME", err);
   std::string name;
-  if (!Utf8ToLatin1(parsed.values.at("--contaminant"), &name))
+  if (!Utf8ToRecordText(parsed.values.at("--contaminant"), &name))
     return UsageError("the contaminant's name is not text Virelo can hold", err);
   long day = 0;
   if (parsed.values.count("--date") && !ParseSiteDate(parsed.values.at("--date"), &day))
@@ -63,14 +63,14 @@ int RunDecay(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const LineFit& l = fit.line;
   if (parsed.has("--csv")) {
     out << CsvJoin(DecayCsvColumns()) << "\n";
-    out << CsvJoin({Latin1ToUtf8(name), fit.date, std::to_string(fit.points.size()),
+    out << CsvJoin({RecordTextToUtf8(name), fit.date, std::to_string(fit.points.size()),
                     SiteCsvNumber(l.ok ? l.slope : NAN), SiteCsvNumber(l.slopeLow),
                     SiteCsvNumber(l.slopeHigh), SiteCsvNumber(fit.bulkK), SiteCsvNumber(fit.lambda),
                     SiteCsvNumber(fit.lambdaLow), SiteCsvNumber(fit.lambdaHigh), SiteCsvNumber(fit.halfLife),
                     SiteCsvNumber(l.r2), Joined(fit.warnings)})
         << "\n";
   } else {
-    out << Latin1ToUtf8(name) << " on " << (fit.date.empty() ? "no date" : fit.date) << ", "
+    out << RecordTextToUtf8(name) << " on " << (fit.date.empty() ? "no date" : fit.date) << ", "
         << fit.points.size() << " wells, " << level << " % interval\n";
     if (l.ok) out << "  slope        " << SiteCsvNumber(l.slope) << " 1/m\n";
     if (l.ok && fit.points.size() >= 3)
@@ -83,11 +83,11 @@ int RunDecay(const std::vector<std::string>& args, std::ostream& out, std::ostre
           << " to " << SiteCsvNumber(fit.lambdaHigh) << ")\n"
           << "  half-life    " << SiteCsvNumber(fit.halfLife) << " d\n";
     for (const SitePoint& p : fit.nonDetects)
-      out << "  not detected " << Latin1ToUtf8(p.well) << " (< " << SiteCsvNumber(p.value) << " ug/L)\n";
+      out << "  not detected " << RecordTextToUtf8(p.well) << " (< " << SiteCsvNumber(p.value) << " ug/L)\n";
   }
   out.flush();
   if (!fit.hasLambda) {
-    for (const std::string& w : fit.warnings) err << "virelo-cli: " << Latin1ToUtf8(w) << "\n";
+    for (const std::string& w : fit.warnings) err << "virelo-cli: " << RecordTextToUtf8(w) << "\n";
     return kCliFailed;
   }
   return out ? kCliOk : kCliFailed;

@@ -52,7 +52,7 @@ std::vector<std::string> AttenuationProblems(const Aquifer& aquifer, const Conta
   for (ProblemCode code : codes) {
     char text[256] = "";
     if (code != 0 && virelo_GetProblemText(code, text)) {
-      texts.push_back("problem " + std::to_string(code) + ": " + Latin1ToUtf8(text));
+      texts.push_back("problem " + std::to_string(code) + ": " + RecordTextToUtf8(text));
     } else {
       texts.push_back(code != 0 ? "problem " + std::to_string(code) : "the inputs have problems");
     }
@@ -130,7 +130,8 @@ int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!project) return kCliFailed;
   const Contaminant* contaminant = nullptr;
   for (int k = 0; k < project->contaminantCount && !contaminant; ++k) {
-    if (Latin1ToUtf8(project->contaminants[k].name) == name->second) contaminant = &project->contaminants[k];
+    if (RecordTextToUtf8(project->contaminants[k].name) == name->second)
+      contaminant = &project->contaminants[k];
   }
   if (!contaminant) {
     return UsageError("the project has no contaminant named \"" + name->second + "\"", err);

@@ -13,6 +13,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "engine/fulltexts.h"
 #include "persistence/filekind.h"
 #include "persistence/project_json.h"
 #include "persistence/projectfile.h"
@@ -112,5 +113,8 @@ int RunProjectImport(const std::vector<std::string>& args, std::ostream& out, st
     err << "virelo-cli: cannot write " << target << "\n";
     return kCliFailed;
   }
+  // Older readers see only the single-byte fields: the user learns what
+  // they hold where a text did not fit them.
+  for (const std::string& note : StoredFormNotes(*project)) err << "virelo-cli: note: " << note << "\n";
   return kCliOk;
 }

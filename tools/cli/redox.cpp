@@ -33,10 +33,10 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (parsed.has("--csv")) {
     out << "well,date,class\n";
     for (const RedoxReading& r : readings)
-      out << CsvJoin({Latin1ToUtf8(r.well), r.date, kRedoxConditions[r.condition].text}) << "\n";
+      out << CsvJoin({RecordTextToUtf8(r.well), r.date, kRedoxConditions[r.condition].text}) << "\n";
   } else {
     for (const RedoxReading& r : readings)
-      out << Latin1ToUtf8(r.well) << "  " << r.date << "  " << kRedoxConditions[r.condition].text << "  ("
+      out << RecordTextToUtf8(r.well) << "  " << r.date << "  " << kRedoxConditions[r.condition].text << "  ("
           << r.rule << ")\n";
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);

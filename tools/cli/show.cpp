@@ -10,6 +10,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
+#include "engine/fulltexts.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -135,13 +136,13 @@ std::string GroupName(int32_t group) {
 }
 
 void WriteText(const Project& p, const std::string& path, std::ostream& out) {
-  out << "Project:        " << Latin1ToUtf8(p.title) << "\n"
+  out << "Project:        " << ProjectTextUtf8(p, ProjectTextField::kTitle) << "\n"
       << "File:           " << path << "\n"
-      << "Author:         " << Latin1ToUtf8(p.author) << "\n"
-      << "Organisation:   " << Latin1ToUtf8(p.organisation) << "\n";
+      << "Author:         " << ProjectTextUtf8(p, ProjectTextField::kAuthor) << "\n"
+      << "Organisation:   " << ProjectTextUtf8(p, ProjectTextField::kOrganisation) << "\n";
   if (p.description[0]) {
     out << "Description:\n";
-    std::string text = Latin1ToUtf8(p.description);
+    std::string text = ProjectTextUtf8(p, ProjectTextField::kDescription);
     size_t start = 0;
     while (start <= text.size()) {
       const size_t end = text.find('\n', start);
@@ -178,7 +179,7 @@ void WriteText(const Project& p, const std::string& path, std::ostream& out) {
     const Contaminant& c = p.contaminants[k];
     if (!HasInputs(c)) continue;
     const DecayConstant d = DecayConstantOf(c);
-    out << "  " << Latin1ToUtf8(c.name) << " (" << GroupName(c.group) << ")\n"
+    out << "  " << ContaminantNameUtf8(p, c.name) << " (" << GroupName(c.group) << ")\n"
         << "    assessed   " << AssessedText(c.assess) << "\n"
         << "    C0         " << ((c.valueMask & kValueC0) ? Number(c.c0) : "not set") << "\n"
         << "    CA         " << ((c.valueMask & kValueCa) ? Number(c.ca) : "not set") << "\n"
@@ -195,10 +196,10 @@ void WriteText(const Project& p, const std::string& path, std::ostream& out) {
 void WriteJson(const Project& p, const std::string& path, std::ostream& out) {
   Json json;
   json["file"] = path;
-  json["title"] = Latin1ToUtf8(p.title);
-  json["description"] = Latin1ToUtf8(p.description);
-  json["author"] = Latin1ToUtf8(p.author);
-  json["organisation"] = Latin1ToUtf8(p.organisation);
+  json["title"] = ProjectTextUtf8(p, ProjectTextField::kTitle);
+  json["description"] = ProjectTextUtf8(p, ProjectTextField::kDescription);
+  json["author"] = ProjectTextUtf8(p, ProjectTextField::kAuthor);
+  json["organisation"] = ProjectTextUtf8(p, ProjectTextField::kOrganisation);
   const Aquifer& a = p.aquifer;
   Json& aquifer = json["aquifer"];
   for (const AquiferInput& input : kAquiferInputs)
@@ -215,7 +216,7 @@ void WriteJson(const Project& p, const std::string& path, std::ostream& out) {
     if (!HasInputs(c)) continue;
     const DecayConstant d = DecayConstantOf(c);
     Json item;
-    item["name"] = Latin1ToUtf8(c.name);
+    item["name"] = ContaminantNameUtf8(p, c.name);
     item["group"] = GroupName(c.group);
     item["plumeLength"] = (c.assess & kAssessPlumeLength) != 0;
     item["attenuationFactor"] = (c.assess & kAssessAttenuationFactor) != 0;

@@ -37,7 +37,7 @@ int RunTrend(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::vector<std::string> names;
   if (parsed.values.count("--contaminant")) {
     std::string name;
-    if (!Utf8ToLatin1(parsed.values.at("--contaminant"), &name))
+    if (!Utf8ToRecordText(parsed.values.at("--contaminant"), &name))
       return UsageError("the contaminant's name is not text Virelo can hold", err);
     names.push_back(name);
   }
@@ -52,8 +52,8 @@ int RunTrend(const std::vector<std::string>& args, std::ostream& out, std::ostre
   for (const std::string& name : names) {
     for (const TimeFit& f : FitTimes(site, name, SiteFitOptionsFor(*project, name, level))) {
       const MannKendallResult& mk = f.mannKendall;
-      const std::vector<std::string> fields = {Latin1ToUtf8(f.well),
-                                               Latin1ToUtf8(name),
+      const std::vector<std::string> fields = {RecordTextToUtf8(f.well),
+                                               RecordTextToUtf8(name),
                                                std::to_string(f.points.size()),
                                                SiteCsvNumber(f.kPoint),
                                                SiteCsvNumber(f.kPointLow),

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "engine/extras.h"
+#include "engine/fulltexts.h"
 #include "engine/montecarlo.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
@@ -45,7 +46,7 @@ std::string Pad(const std::string& text, size_t width) {
 void WriteCsv(const Project& project, const UncertaintyRun& run, std::ostream& out) {
   out << "name,assessment,pGreen,pYellow,pRed,pExceed,p05,p50,p95,se\n";
   for (const UncertaintyRow& row : run.rows) {
-    const std::string name = Latin1ToUtf8(project.contaminants[row.contaminantIndex].name);
+    const std::string name = RecordTextToUtf8(project.contaminants[row.contaminantIndex].name);
     if (row.HasProblems()) {
       out << CsvJoin({name, AssessmentKey(row), "", "", "", "", "", "", "", ""}) << "\n";
       continue;
@@ -60,13 +61,13 @@ void WriteCsv(const Project& project, const UncertaintyRun& run, std::ostream& o
 
 void WriteTable(const Project& project, const UncertaintyPlan& plan, const UncertaintyRun& run,
                 int plumeIndex, int afIndex, std::ostream& out) {
-  out << "Project: " << Latin1ToUtf8(project.title) << "\n";
+  out << "Project: " << ProjectTextUtf8(project, ProjectTextField::kTitle) << "\n";
   out << run.samples << " samples (Monte Carlo), seed " << plan.seed << "; plume length range " << plumeIndex
       << " (" << kAssessmentRanges[plumeIndex].text << "), attenuation factor range " << afIndex << " ("
       << kAssessmentRanges[afIndex].text << ")\n";
   if (plan.inputs.empty()) out << "No input has a distribution: every sample is the project itself.\n";
   for (const InputDistribution& d : plan.inputs) {
-    out << "  " << Latin1ToUtf8(UncertainInputLabel(d)) << ": " << DistributionKindName(d.kind);
+    out << "  " << RecordTextToUtf8(UncertainInputLabel(d)) << ": " << DistributionKindName(d.kind);
     for (size_t k = 0; k < d.params.size(); ++k) out << (k ? ", " : " ") << Value(d.params[k]);
     out << "\n";
   }
@@ -78,8 +79,8 @@ void WriteTable(const Project& project, const UncertaintyPlan& plan, const Uncer
   out << Pad("Name", 24) << Pad("Assessment", 11) << Pad("Green", 8) << Pad("Yellow", 8) << Pad("Red", 8)
       << Pad("C>CA", 8) << Pad("+-se", 8) << Pad("p05", 11) << Pad("p50", 11) << "p95\n";
   for (const UncertaintyRow& row : run.rows) {
-    std::string line =
-        Pad(Latin1ToUtf8(project.contaminants[row.contaminantIndex].name), 24) + Pad(AssessmentKey(row), 11);
+    std::string line = Pad(RecordTextToUtf8(project.contaminants[row.contaminantIndex].name), 24) +
+                       Pad(AssessmentKey(row), 11);
     if (row.HasProblems()) {
       out << line << "problems: the project's own inputs are incomplete\n";
       continue;
@@ -133,7 +134,7 @@ int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& ou
   UncertaintyRun result = RunUncertainty(*project, plan, run);
   if (!result.problems.empty()) {
     err << "virelo-cli: the input distributions of " << parsed.files[0] << " have problems:\n";
-    for (const std::string& problem : result.problems) err << "  " << Latin1ToUtf8(problem) << "\n";
+    for (const std::string& problem : result.problems) err << "  " << RecordTextToUtf8(problem) << "\n";
     return kCliFailed;
   }
   // In the order of assess: every plume length first, then the attenuation
