@@ -250,35 +250,6 @@ class TestSiteData : public QObject {
         BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
     QVERIFY(!without.contains("Monitoring wells"));
   }
-
-  void screenshots() {
-    const QByteArray folder = qgetenv("VIRELO_SCREENSHOT_DIR");
-    if (folder.isEmpty()) QSKIP("VIRELO_SCREENSHOT_DIR not set");
-    FakePlatform platform;
-    Owned project = Example();
-    SiteDataWindow window(project.get());
-    window.resize(1100, 720);
-    window.show();
-    const char* names[] = {"site-tables.png", "site-decay.png", "site-trends.png"};
-    for (int tab = 0; tab < 3; ++tab) {
-      window.tabs()->setCurrentIndex(tab);
-      QTest::qWait(50);
-      QVERIFY(window.grab().save(QString::fromLocal8Bit(folder) + "/" + names[tab]));
-    }
-    // The plume view of benzene with the wells' measurements.
-    QVERIFY(window.decayView()->UseAsDecayConstant());
-    QVERIFY(virelo_math_CalcAll(project.get()));
-    virelo_math_CalcExactAll(project.get(), 1);
-    for (int k = 0; k < project->resultCount; ++k) {
-      if (std::strcmp(project->contaminants[project->results[k].contaminantIndex].name, "Benzene") != 0)
-        continue;
-      PlumeView view(project.get(), kAssessmentRanges[0].range, k);
-      view.resize(1000, 860);
-      view.show();
-      QTest::qWait(50);
-      QVERIFY(view.grab().save(QString::fromLocal8Bit(folder) + "/site-plume.png"));
-    }
-  }
 };
 
 QTEST_MAIN(TestSiteData)
