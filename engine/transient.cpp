@@ -240,7 +240,8 @@ int TransientBreakthrough(const TransientInputs& in, double until, int points, d
                           double* exact) {
   if (points < 1 || !(until > 0.0) || !std::isfinite(until)) return 0;
   for (int k = 0; k < points; ++k) {
-    const double tk = until * (k + 1) / points;
+    // The last point is `until` itself, as the caller asked for it.
+    const double tk = k + 1 == points ? until : until * (k + 1) / points;
     if (t) t[k] = tk;
     if (screening) screening[k] = TransientScreening(in, tk);
     if (exact) exact[k] = ExactAt(in, tk);
@@ -253,7 +254,7 @@ int TransientProfile(const TransientInputs& in, double t, double to, int points,
   if (points < 1 || !(to > 0.0) || !std::isfinite(to)) return 0;
   TransientInputs at = in;
   for (int k = 0; k < points; ++k) {
-    at.x = to * (k + 1) / points;
+    at.x = k + 1 == points ? to : to * (k + 1) / points;
     if (s) s[k] = at.x;
     if (screening) screening[k] = TransientScreening(at, t);
     if (exact) exact[k] = ExactAt(at, t);

@@ -80,7 +80,8 @@ double TransientScreening(const TransientInputs& in, double t);
 // 0 there. ax <= 0, a negative x or an undefined input gives NaN.
 double TransientExact(const TransientInputs& in, double t);
 
-// The breakthrough curve at the receptor: t[k] = until (k + 1) / points, with
+// The breakthrough curve at the receptor: t[k] = until (k + 1) / points (the
+// last exactly until), with
 // both models there (screening NaN where it gives no value). Any array may be
 // null. Returns 1, or 0 for points < 1 or an until that is not a positive
 // finite number.

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "engine/timing.h"
+#include "engine/timing_table.h"
 #include "engine/transient.h"
 
 namespace {
@@ -153,6 +154,67 @@ TEST(TransientTiming, FastFadingSourceHasOnlyExactTimes) {
   ASSERT_TRUE(r.peakTimeExact && r.exceedExact && r.belowAgainExact);
   EXPECT_NEAR(TransientExact(in, *r.belowAgainExact) * 1e8 / 1e-3, 1.0, 1e-8);
   EXPECT_NEAR(*r.sourceTimeToTarget, std::log(1e8) / 0.05, 1e-9);
+}
+
+TEST(TimingTable, KeepsEachContaminantsOwnInputsInItsRow) {
+  // Rows must not mix up whose inputs they were computed from: each row
+  // equals the single computation of its own input.
+  std::vector<TimingInput> inputs(3);
+  inputs[0] = {"benzene", WorkedExample(), 100.0, 1e-4, 1.0};
+  inputs[1] = {"toluene", HighDispersivity(), 50.0, 1e-3, 2.0};
+  inputs[1].inputs.R = 2.5;
+  inputs[2] = {"MTBE", WorkedExample(), 10.0, 1e-5, 0.5};
+  inputs[2].inputs.ks = 0.003;
+  const std::vector<TimingRow> rows = ComputeTimingRows(inputs);
+  ASSERT_EQ(rows.size(), 3u);
+  for (size_t k = 0; k < rows.size(); ++k) {
+    const TransientTimes single =
+        TransientTiming(inputs[k].inputs, inputs[k].c0, inputs[k].ca, inputs[k].target);
+    EXPECT_EQ(rows[k].name, inputs[k].name);
+    EXPECT_EQ(rows[k].retardation, inputs[k].inputs.R);
+    EXPECT_EQ(rows[k].sourceDecay, inputs[k].inputs.ks);
+    EXPECT_EQ(rows[k].times.t50Exact, single.t50Exact);
+    EXPECT_EQ(rows[k].times.exceedExact, single.exceedExact);
+    EXPECT_EQ(rows[k].times.peakTimeExact, single.peakTimeExact);
+    EXPECT_EQ(rows[k].times.sourceTimeToTarget, single.sourceTimeToTarget);
+  }
+  EXPECT_EQ(rows[1].times.frontTime, 2500.0 * 2.5);
+  EXPECT_TRUE(rows[2].times.sourceTimeToTarget);
+  // Cancelling after the first row returns that row only.
+  int calls = 0;
+  const auto cancelled = ComputeTimingRows(inputs, [&](int done, int total) {
+    ++calls;
+    EXPECT_EQ(total, 3);
+    return done < 1;
+  });
+  EXPECT_EQ(cancelled.size(), 1u);
+  EXPECT_EQ(calls, 1);
+}
+
+TEST(TimingTable, DefaultSpanShowsTheWholeBreakthrough) {
+  // Constant source: the exact curve is within 1 % of its end at the last
+  // point; a fading source has fallen well below its peak by then.
+  for (double R : {1.0, 6.0}) {
+    TransientInputs in = HighDispersivity();
+    in.R = R;
+    const double until = DefaultBreakthroughUntil(in);
+    const std::vector<BreakthroughPoint> curve = ComputeBreakthrough(in, until, 200);
+    ASSERT_EQ(curve.size(), 200u);
+    EXPECT_EQ(curve.back().t, until);
+    EXPECT_GT(curve.back().exact, 0.99 * TransientExact(in, kInf));
+    EXPECT_GT(curve.back().screening, 0.95 * TransientScreening(in, kInf));
+  }
+  TransientInputs fading = WorkedExample();
+  fading.ks = 0.05;
+  const std::vector<BreakthroughPoint> curve =
+      ComputeBreakthrough(fading, DefaultBreakthroughUntil(fading), 100);
+  double peak = 0.0;
+  for (const BreakthroughPoint& p : curve) {
+    peak = std::max(peak, p.exact);
+    EXPECT_TRUE(std::isnan(p.screening));  // beyond the screening form
+  }
+  EXPECT_LT(curve.back().exact, 1e-3 * peak);
+  EXPECT_TRUE(ComputeBreakthrough(fading, -1.0, 10).empty());
 }
 
 }  // namespace
