@@ -70,6 +70,9 @@ TEST(TransientExact, MatchesHighPrecisionReferenceInTheHardRegimes) {
       {"source fades faster than the plume", 10, 1, 0.1, 0.01, 1, kD, 0.05, 3000, 2.0009257973206861e-16},
       {"source fades faster, late", 10, 1, 0.1, 0.01, 1, kD, 0.05, 10000, 1.8055005866941752e-50},
       {"source fades slower than the plume", 10, 1, 0.1, 0.01, 1, kD, 0.002, 5000, 1.5332920319553398e-9},
+      {"source fading where both forms meet", 10, 1, 0.1, 0.01, 1, kD, 0.011, 5000, 7.1296767081575338e-24},
+      {"huge dispersivity, fading source", 1000, 100, 10, 0.01, 1, kD, 0.011, 300, 0.0033369666870435375},
+      {"huge dispersivity, fast fading", 1000, 100, 10, 0.01, 1, kD, 0.2, 50, 0.0029575360528062091},
       {"no transverse spreading", 10, 0, 0, 0.01, 1, kD, 0, 2000, 9.3219995249638275e-6},
   };
   for (const Reference& r : cases) {
