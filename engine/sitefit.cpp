@@ -18,7 +18,7 @@ constexpr long kNoDay = std::numeric_limits<long>::min();
 
 std::string Number(double value) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.4g", value);
+  std::snprintf(buffer, sizeof buffer, "%.4g", value + 0.0);
   return buffer;
 }
 
@@ -149,7 +149,9 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
   const std::string level = std::to_string(options.levelPercent) + " %";
   auto& warn = fit.warnings;
 
-  if (fit.points.size() < 3 || !fit.line.ok) {
+  // Three wells at two distances make a line through two points, whatever
+  // the count says: the warning's words are the rule.
+  if (std::set<double>(s.begin(), s.end()).size() < 3 || !fit.line.ok) {
     warn.push_back("Fewer than three detected values at different distances on " +
                    (fit.date.empty() ? std::string("any date") : fit.date) +
                    " at wells in the fit: no decay constant.");
@@ -191,7 +193,7 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
 
   const bool flow = std::isfinite(options.velocity) && options.velocity > 0.0;
   const bool ax = std::isfinite(options.dispersivityAx) && options.dispersivityAx > 0.0;
-  if (fit.line.ok && flow) fit.bulkK = -fit.line.slope * options.velocity;
+  if (fit.line.ok && flow) fit.bulkK = (0.0 - fit.line.slope) * options.velocity;
   if (!flow || !ax)
     warn.push_back("No decay constant without the flow velocity v and the dispersivity ax of the aquifer.");
   if (!warn.empty()) return fit;
@@ -241,9 +243,10 @@ std::vector<TimeFit> FitTimes(const SiteData& site, const ContaminantSeries& ser
     }
     fit.line = FitLine(t, lnC, options.levelPercent / 100.0);
     fit.mannKendall = MannKendall(values);
-    fit.kPoint = fit.line.ok ? -fit.line.slope : kNaN;
-    fit.kPointLow = -fit.line.slopeHigh;
-    fit.kPointHigh = -fit.line.slopeLow;
+    // 0 - m, not -m: a level series has a rate of 0, never "-0".
+    fit.kPoint = fit.line.ok ? 0.0 - fit.line.slope : kNaN;
+    fit.kPointLow = 0.0 - fit.line.slopeHigh;
+    fit.kPointHigh = 0.0 - fit.line.slopeLow;
     fit.halfLife = fit.kPoint > 0.0 ? std::log(2.0) / fit.kPoint : kNaN;
     fit.daysToCa = kNaN;
     if (fit.line.ok && std::isfinite(ca)) {
