@@ -11,6 +11,8 @@
 #include <set>
 #include <unordered_map>
 
+#include "engine/decimalform.h"
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -70,6 +72,15 @@ bool InFit(const WellIndex& wells, const std::string& well) {
   const auto found = wells.find(well);
   const SiteWell* w = found == wells.end() ? nullptr : found->second;
   return w && w->inFit;
+}
+
+// Values that are one number as entered (17.3 ug/L beside 0.0173 mg/L) give
+// a level line, not one tilted by the conversion's last bit.
+void LevelIfEqual(const std::vector<SitePoint>& points, std::vector<double>* lnC) {
+  if (points.empty()) return;
+  for (const SitePoint& p : points)
+    if (DecimalForm(p.value) != DecimalForm(points.front().value)) return;
+  for (double& y : *lnC) y = lnC->front();
 }
 
 bool Usable(const SitePoint& p) {
@@ -145,6 +156,7 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
     s.push_back(p.s);
     lnC.push_back(std::log(p.value));
   }
+  LevelIfEqual(fit.points, &lnC);
   fit.line = FitLine(s, lnC, options.levelPercent / 100.0);
   const std::string level = std::to_string(options.levelPercent) + " %";
   auto& warn = fit.warnings;
@@ -241,6 +253,7 @@ std::vector<TimeFit> FitTimes(const SiteData& site, const ContaminantSeries& ser
       lnC.push_back(std::log(p.value));
       values.push_back(p.value);
     }
+    LevelIfEqual(fit.points, &lnC);
     fit.line = FitLine(t, lnC, options.levelPercent / 100.0);
     fit.mannKendall = MannKendall(values);
     // 0 - m, not -m: a level series has a rate of 0, never "-0".

@@ -187,6 +187,18 @@ TEST_F(SiteCli, UseDecaySetsTheFitsLambdaOrRefusesNamingTheWarnings) {
   EXPECT_GT(interval.high, 0.00253497919253405);
 }
 
+// A well whose concentration stays level has a point rate of 0, printed so.
+TEST_F(SiteCli, ALevelSeriesPrintsRateZero) {
+  std::ofstream(Path("level.csv"), std::ios::binary)
+      << "well,date,analyte,value,unit\nMW1,2020-01-01,Benzene,17.3,ug/L\nMW1,2020-06-01,Benzene,17.3,ug/L\n"
+         "MW1,2021-01-01,Benzene,0.0173,mg/L\nMW1,2021-06-01,Benzene,17.3,ug/L\n";
+  ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("level.csv")}).status, kCliOk);
+  const CliResult trend = Cli({"trend", Path("p.vrp"), "--csv"});
+  ASSERT_EQ(trend.status, kCliOk) << trend.err;
+  EXPECT_NE(trend.out.find("\nMW1,Benzene,4,0,"), std::string::npos) << trend.out;
+  EXPECT_EQ(trend.out.find("-0,"), std::string::npos) << trend.out;
+}
+
 // A bad table among several is not forgotten because good ones follow it,
 // whichever place it has; a bad row is named once, and nothing is written.
 TEST_F(SiteCli, ABadTableIsNotForgottenWhenGoodOnesFollow) {
