@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const SiteSample& s : rows.samples) {
     long day = 0;
     const bool orp = s.analyte == kIndicatorOrp;
-    if (!ParseSiteDate(s.date, &day) || !ParseSiteUnit(s.unit) || ParseSiteUnit(s.unit) != s.unit.c_str() ||
+    if (!ParseSiteDate(s.date, &day) || !ParseSiteUnit(s.unit) || ParseSiteUnit(s.unit) != s.unit ||
         !std::isfinite(s.value) || (s.value < 0.0 && !orp) || orp != (s.unit == kUnitMv) || s.well.empty() ||
         s.analyte.empty())
       __builtin_trap();
