@@ -107,10 +107,10 @@ TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
 TEST_F(SiteCli, RefusalsExitCodesAndAnUnchangedProject) {
   const std::string before = Read(Path("p.vrp"));
   std::ofstream(Path("bad.csv"), std::ios::binary)
-      << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,3,ppb\nMW2,2024-13-01,Benzene,3,ug/L\n";
+      << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,3,ppt\nMW2,2024-13-01,Benzene,3,ug/L\n";
   const CliResult bad = Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("bad.csv")});
   EXPECT_EQ(bad.status, kCliFailed);
-  EXPECT_NE(bad.err.find("bad.csv:2: unit: unknown unit \"ppb\""), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("bad.csv:2: unit: unknown unit \"ppt\""), std::string::npos) << bad.err;
   EXPECT_NE(bad.err.find("bad.csv:3: date:"), std::string::npos) << bad.err;
   EXPECT_EQ(Read(Path("p.vrp")), before);
 
@@ -204,7 +204,7 @@ TEST_F(SiteCli, ALevelSeriesPrintsRateZero) {
 TEST_F(SiteCli, ABadTableIsNotForgottenWhenGoodOnesFollow) {
   const std::string before = Read(Path("p.vrp"));
   std::ofstream(Path("bad.csv"), std::ios::binary)
-      << "well,date,analyte,value,unit\nMW1,2024-05-12,Toluene,3,ppb\n";
+      << "well,date,analyte,value,unit\nMW1,2024-05-12,Toluene,3,ppt\n";
   std::ofstream(Path("badwells.csv"), std::ios::binary) << "well,s\nMW7,far\n";
   const std::vector<std::vector<std::string>> orders = {
       {Path("bad.csv"), Path("wells.csv"), Path("lab.csv")},

@@ -137,13 +137,13 @@ class TestSiteData : public QObject {
     QVERIFY(showActive(window));
     const SiteData before = virelo_ExtrasOf(*project).site;
     QTableView* samples = window.samplesTable();
-    QVERIFY(typeIntoCell(samples, 0, 4, "ppm"));  // an unknown unit
+    QVERIFY(typeIntoCell(samples, 0, 4, "ppt"));  // an unknown unit
     QVERIFY2(window.statusLabel()->text().startsWith("Not taken yet"),
              qPrintable(window.statusLabel()->text()));
     QVERIFY(window.statusLabel()->text().contains("samples:2: unit"));
     QVERIFY(virelo_ExtrasOf(*project).site == before);
     // The row shows what was typed, marked with the reason.
-    QCOMPARE(text(samples, 0, 4), QString("ppm"));
+    QCOMPARE(text(samples, 0, 4), QString("ppt"));
     QVERIFY(samples->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains("unknown unit"));
     QVERIFY(samples->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
     QVERIFY(!samples->model()->index(1, 0).data(Qt::BackgroundRole).isValid());
