@@ -138,7 +138,7 @@ void TransportDialog::build() {
   layout->addWidget(fromDatabase, 0, Qt::AlignLeft);
   layout->addWidget(problemText_);
   layout->addWidget(buttons_);
-  resize(900, 480);
+  resize(1040, 520);
 
   connect(bulkDensity_, &QLineEdit::textChanged, this, &TransportDialog::refresh);
   connect(organicCarbon_, &QLineEdit::textChanged, this, &TransportDialog::refresh);
@@ -188,6 +188,10 @@ void TransportDialog::fill() {
   }
   table_->resizeColumnsToContents();
   table_->setColumnWidth(kKocSource, 220);
+  // The derived columns are filled after this: room for their longest texts.
+  table_->setColumnWidth(kRetardation, fontMetrics().horizontalAdvance(QStringLiteral("1 (no Koc)")) + 16);
+  table_->setColumnWidth(kSourceRate,
+                         fontMetrics().horizontalAdvance(QStringLiteral("ks = 1.234e-05 1/d")) + 16);
   filling_ = false;
 }
 
