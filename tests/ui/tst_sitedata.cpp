@@ -232,6 +232,64 @@ class TestSiteData : public QObject {
     QCOMPARE(text(samples, 3, 3), QString::number(site.samples[3].value, 'g', 10));
   }
 
+  // A figure shows ten digits and is edited in full; a well typed in again
+  // with its own values is the same well, kept once, and with other values
+  // is refused; a new row emptied before it was ever taken stays as a draft.
+  void figuresDuplicateWellsAndEmptiedNewRows() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    const SiteData& site = virelo_ExtrasOf(*project).site;
+    QTableView* samples = window.samplesTable();
+
+    QVERIFY(typeIntoCell(samples, 0, 3, "1234.567891"));
+    QCOMPARE(site.samples[0].value, 1234.567891);
+    QCOMPARE(text(samples, 0, 3), QString("1234.567891"));
+    QVERIFY(typeIntoCell(samples, 0, 3, "0.123456789012345"));
+    QCOMPARE(site.samples[0].value, 0.123456789012345);
+    QCOMPARE(text(samples, 0, 3), QString("0.123456789"));
+    // Enter on the text as shown is a visit: the number behind it stays whole.
+    QVERIFY(typeIntoCell(samples, 0, 3, "0.123456789"));
+    QCOMPARE(site.samples[0].value, 0.123456789012345);
+
+    QTableView* wells = window.wellsTable();
+    int known = 0;  // a well in the fit, as a new row starts
+    while (known < static_cast<int>(site.wells.size()) && !site.wells[static_cast<size_t>(known)].inFit)
+      ++known;
+    QVERIFY(known < static_cast<int>(site.wells.size()));
+    const SiteWell held = site.wells[static_cast<size_t>(known)];
+    const size_t wellsBefore = site.wells.size();
+    const int row = static_cast<int>(wellsBefore);
+    QTest::mouseClick(window.findChild<QPushButton*>("siteAddWell"), Qt::LeftButton);
+    QLineEdit* name = openLineEditor(wells);
+    QVERIFY(name);
+    QTest::keyClicks(name, QString::fromStdString(held.name));
+    QTest::keyClick(name, Qt::Key_Return);
+    QVERIFY(typeIntoCell(wells, row, 2, QString::number(held.y, 'g', 17)));
+    QVERIFY(typeIntoCell(wells, row, 1, QString::number(held.s + 1.0, 'g', 17)));
+    QCOMPARE(site.wells.size(), wellsBefore);
+    QCOMPARE(wells->model()->rowCount(), row + 1);
+    QVERIFY2(
+        window.statusLabel()->text().contains(QString("is given other values on wells:%1").arg(known + 2)),
+        qPrintable(window.statusLabel()->text()));
+    QVERIFY(typeIntoCell(wells, row, 1, QString::number(held.s, 'g', 17)));
+    QTRY_COMPARE(wells->model()->rowCount(), row);
+    QCOMPARE(site.wells.size(), wellsBefore);
+    QVERIFY(site.wells[static_cast<size_t>(known)] == held);
+
+    const size_t samplesBefore = site.samples.size();
+    QTest::mouseClick(window.findChild<QPushButton*>("siteAddSample"), Qt::LeftButton);
+    const int added = static_cast<int>(samplesBefore);
+    QVERIFY(typeIntoCell(samples, added, 0, "MW2"));
+    QVERIFY(typeIntoCell(samples, added, 0, ""));
+    QTest::qWait(20);  // a removal would come from the event loop
+    QCOMPARE(samples->model()->rowCount(), added + 1);
+    QCOMPARE(site.samples.size(), samplesBefore);
+    QVERIFY(typeIntoCell(samples, added, 0, "MW2"));
+    QCOMPARE(text(samples, added, 0), QString("MW2"));
+  }
+
   // The button and use-decay write one and the same file, on the default
   // fit and on a level and date the user picks.
   void useDecayCommandWritesWhatTheButtonWrites() {
