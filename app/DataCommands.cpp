@@ -22,6 +22,7 @@ const DataMenuEntry kDataMenu[] = {
     {"siteData", "Si&te data...", "", &OpenSiteData},
     {"decayChain", "&Decay chain...", "", &OpenDecayChain},
     {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
+    {"transport", "S&orption and source...", "", &OpenTransportInputs},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
 };

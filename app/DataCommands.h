@@ -29,6 +29,7 @@ void LoadApplicationDefaults(MainDialog& window);
 void ShowUncertainty(MainDialog& window);
 void OpenSiteData(MainDialog& window);
 void OpenDecayChain(MainDialog& window);
+void OpenTransportInputs(MainDialog& window);
 
 class DataCommands : public QObject {
  public:

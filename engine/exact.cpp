@@ -16,6 +16,7 @@
 #include "diagnostics/report.h"
 #include "engine/calc.h"
 #include "engine/quadrature.h"
+#include "engine/transport.h"
 
 namespace {
 
@@ -306,7 +307,7 @@ int virelo_math_CalcExactAll(Project* project, int threadCount) {
       const size_t last = std::min(jobs.size(), first + kBlock);
       for (size_t j = first; j < last; ++j) {
         ContaminantResult& r = project->results[jobs[j]];
-        FillExact(aquifer, project->contaminants[r.contaminantIndex], r);
+        FillExact(aquifer, virelo_SteadyContaminant(*project, project->contaminants[r.contaminantIndex]), r);
       }
     }
   };

@@ -14,6 +14,7 @@
 #include "engine/records.h"
 #include "engine/settings.h"
 #include "engine/sitedata.h"
+#include "engine/transport.h"
 #include "engine/uncertainty.h"
 
 struct ProjectExtras {
@@ -21,6 +22,7 @@ struct ProjectExtras {
   SiteData site;
   std::vector<DecayChain> chains;
   UncertaintyPlan uncertainty;
+  TransportInputs transport;
 
   // Not saved: set when the project was loaded from a file whose settings
   // block could not be read. The project part was opened with the defaults

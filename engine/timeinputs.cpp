@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "diagnostics/text.h"
+
 #include "engine/assessment.h"
 #include "engine/calc.h"
 #include "engine/evidence.h"
 #include "engine/exact.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
 
@@ -37,24 +40,51 @@ TimeInputs TimeInputsOf(const Project& project, int contaminantIndex) {
   out.timing.name = contaminant.name;
 
   out.usable = !HasProblems(aquifer, contaminant);
+  if (!out.usable) out.problem = "its attenuation factor cannot be computed";
+  const TransportInputs& transport = TransportOf(project);
+  if (!virelo_CheckSorption(transport.aquifer).empty() ||
+      !virelo_CheckContaminantTransport(ContaminantTransportOf(transport, contaminant.name)).empty()) {
+    out.usable = false;
+    out.problem = "the sorption or source inputs have problems";
+  }
+  const SourceDecay source = virelo_SourceDecayOf(project, contaminant);
+  if (out.usable && !source.problem.empty()) {
+    out.usable = false;
+    out.problem = source.problem;
+  }
+
+  // The target is the steady verdict's: under decay of both phases it is
+  // computed at lambda * R, as the assessment computes it.
+  const Contaminant steady = virelo_SteadyContaminant(project, contaminant);
   ContaminantResult r{};
   r.contaminantIndex = static_cast<int16_t>(contaminantIndex);
-  if (out.usable) virelo_math_CalcAttenuationFactor(&aquifer, &contaminant, &r);
+  if (out.usable) virelo_math_CalcAttenuationFactor(&aquifer, &steady, &r);
   const VerdictBasis basis = VerdictOptionsOf(project).basis;
   if (out.usable && basis != VerdictBasis::Screening)
-    virelo_math_CalcExactAttenuationFactor(&aquifer, &contaminant, &r);
+    virelo_math_CalcExactAttenuationFactor(&aquifer, &steady, &r);
 
+  // The transient model applies the convention to the dissolved phase's
+  // own rate itself.
   double lambda = 0.0;
   virelo_GetLambda(&contaminant, &lambda);
-  const double R = 1.0;
-  const DecayOf decayOf = DecayOf::Dissolved;
-  const double ks = 0.0;
-  out.retardationBasis = "R = 1: no sorption";
-  out.sourceBasis = "constant source";
-  out.timing.inputs = TransientInputsFrom(aquifer, lambda, R, decayOf, ks);
+  const Retardation retardation = virelo_RetardationOf(project, contaminant.name);
+  const DecayOf decayOf = transport.aquifer.decayOf;
+  const double ks = source.problem.empty() ? source.ks : 0.0;
+  out.retardationBasis = RetardationText(retardation);
+  switch (source.kind) {
+    case SourceDecayKind::Constant: out.sourceBasis = "constant source"; break;
+    case SourceDecayKind::Rate:
+      out.sourceBasis = "source decaying at ks = " + RoundTripNumber(ks) + " 1/d";
+      break;
+    case SourceDecayKind::Mass:
+      out.sourceBasis = "source decaying by mass balance: ks = Q C0 / M0 = " + RoundTripNumber(ks) +
+                        " 1/d, Q = " + RoundTripNumber(source.flow) + " m3/d";
+      break;
+  }
+  out.timing.inputs = TransientInputsFrom(aquifer, lambda, retardation.value, decayOf, ks);
   out.timing.c0 = contaminant.c0;
   out.timing.ca = contaminant.ca;
-  out.timing.target = out.usable ? TargetConcentration(contaminant, r, basis) : NAN;
+  out.timing.target = out.usable ? TargetConcentration(steady, r, basis) : NAN;
   return out;
 }
 

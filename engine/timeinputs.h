@@ -16,6 +16,7 @@ struct TimeInputs {
   // False where the contaminant's attenuation factor cannot be computed
   // (problems with the aquifer or the contaminant): no time is defined then.
   bool usable = false;
+  std::string problem;  // why not, for the user
   // The name as the project record keeps it (Latin-1), the transient inputs,
   // C0, CA and the target.
   TimingInput timing;

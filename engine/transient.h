@@ -20,9 +20,8 @@
 // no state between calls.
 #pragma once
 
+#include "engine/decayof.h"
 #include "engine/records.h"
-
-enum class DecayOf { Dissolved = 0, DissolvedAndSorbed = 1 };
 
 struct TransientInputs {
   double x = 0.0;          // distance from the source [m]

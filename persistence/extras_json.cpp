@@ -11,6 +11,7 @@ const ExtrasSection& SettingsJsonSection();
 const ExtrasSection& SiteJsonSection();
 const ExtrasSection& ChainJsonSection();
 const ExtrasSection& UncertaintyJsonSection();
+const ExtrasSection& TransportJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
@@ -18,6 +19,7 @@ const std::vector<const ExtrasSection*>& ExtrasSections() {
       &SiteJsonSection(),
       &ChainJsonSection(),
       &UncertaintyJsonSection(),
+      &TransportJsonSection(),
   };
   return sections;
 }

@@ -22,6 +22,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "engine/transport.h"
 #include "persistence/atomicfile.h"
 #include "report/ReportChart.h"
 #include "report/ReportPagination.h"
@@ -60,7 +61,9 @@ class ChartObject : public QObject, public QTextObjectInterface {
     // page being painted; it belongs to the next page, and the chart's own
     // painting would not keep to this page's clip.
     if (painter->hasClipping() && !painter->clipBoundingRect().contains(rect.adjusted(1, 1, -1, -1))) return;
-    charts_.paint(project_.aquifer, project_.contaminants[index], painter, rect);
+    // Drawn with the decay constant the steady results were computed with.
+    charts_.paint(project_.aquifer, virelo_SteadyContaminant(project_, project_.contaminants[index]), painter,
+                  rect);
   }
 
  private:

@@ -88,8 +88,7 @@ int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std
   }
   const TimeInputs inputs = TimeInputsOf(*project, index);
   if (!inputs.usable) {
-    err << "virelo-cli: the attenuation factor of \"" << name->second
-        << "\" cannot be computed; see `virelo-cli assess`\n";
+    err << "virelo-cli: no times for \"" << name->second << "\": " << inputs.problem << "\n";
     return kCliFailed;
   }
   const TransientInputs& in = inputs.timing.inputs;

@@ -19,20 +19,11 @@ const char* const kColumns[] = {"name",        "retardation",       "frontTime",
 
 std::vector<std::string> Fields(const TimingRow& row) {
   const TransientTimes& t = row.times;
-  return {Latin1ToUtf8(row.name),
-          FormatDouble(row.retardation),
-          FormatDouble(t.frontTime),
-          TimeField(t.t50Screening),
-          TimeField(t.t50Exact),
-          TimeField(t.t95Screening),
-          TimeField(t.t95Exact),
-          TimeField(t.exceedScreening),
-          TimeField(t.exceedExact),
-          TimeField(t.belowAgainExact),
-          ValueField(t.peakExact),
-          TimeField(t.peakTimeExact),
-          FormatDouble(row.sourceDecay),
-          TimeField(t.sourceTimeToTarget)};
+  return {Latin1ToUtf8(row.name),        FormatDouble(row.retardation),  FormatDouble(t.frontTime),
+          TimeField(t.t50Screening),     TimeField(t.t50Exact),          TimeField(t.t95Screening),
+          TimeField(t.t95Exact),         TimeField(t.exceedScreening),   TimeField(t.exceedExact),
+          TimeField(t.belowAgainExact),  ValueField(t.peakExact),        TimeField(t.peakTimeExact),
+          FormatDouble(row.sourceDecay), TimeField(t.sourceTimeToTarget)};
 }
 
 }  // namespace
@@ -61,8 +52,7 @@ int RunTiming(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (in.usable) {
       inputs.push_back(std::move(in.timing));
     } else {
-      err << "virelo-cli: \"" << Latin1ToUtf8(in.timing.name)
-          << "\" is left out: its attenuation factor cannot be computed\n";
+      err << "virelo-cli: \"" << Latin1ToUtf8(in.timing.name) << "\" is left out: " << in.problem << "\n";
     }
   }
   const std::vector<TimingRow> rows = ComputeTimingRows(inputs);
