@@ -18,6 +18,7 @@
 #include "engine/verdict.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/cli_run.h"
+#include "tools/cli/cli_common.h"
 
 namespace {
 
@@ -75,13 +76,15 @@ TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
     ASSERT_EQ(row.size(), 14u) << k;
     EXPECT_EQ(row[0], example.project->contaminants[indices[k]].name);
     EXPECT_DOUBLE_EQ(Number(row[2]), t.frontTime);
-    EXPECT_DOUBLE_EQ(Number(row[4]), t.t50Exact.value_or(NAN));
-    EXPECT_DOUBLE_EQ(Number(row[5]), t.t95Screening.value_or(NAN));
-    // A constant source's peak is its steady value, which it never reaches.
+    // Each time in its own column, empty exactly where it does not occur.
+    const std::optional<double> times[] = {t.t50Screening,    t.t50Exact,    t.t95Screening,   t.t95Exact,
+                                           t.exceedScreening, t.exceedExact, t.belowAgainExact};
+    for (int c = 0; c < 7; ++c)
+      EXPECT_EQ(row[3 + c], times[c] ? FormatDouble(*times[c]) : "") << k << " " << c;
     EXPECT_NEAR(Number(row[10]), t.peakExact, 1e-15 * t.peakExact);
-    // A constant source never falls back below CA and has no time to target.
-    EXPECT_EQ(row[9], "");
-    EXPECT_EQ(row[13], "");
+    EXPECT_EQ(Number(row[1]), in.timing.inputs.R);
+    EXPECT_EQ(Number(row[12]), in.timing.inputs.ks);
+    EXPECT_EQ(row[13], t.sourceTimeToTarget ? FormatDouble(*t.sourceTimeToTarget) : "");
   }
 }
 
