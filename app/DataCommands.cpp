@@ -23,6 +23,7 @@ const DataMenuEntry kDataMenu[] = {
     {"decayChain", "&Decay chain...", "", &OpenDecayChain},
     {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
     {"transport", "S&orption and source...", "", &OpenTransportInputs},
+    {"time", "T&ime...", "", &OpenTime},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
 };

@@ -30,6 +30,7 @@ void ShowUncertainty(MainDialog& window);
 void OpenSiteData(MainDialog& window);
 void OpenDecayChain(MainDialog& window);
 void OpenTransportInputs(MainDialog& window);
+void OpenTime(MainDialog& window);
 
 class DataCommands : public QObject {
  public:

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// Which phase first-order decay acts on, shared by the project's transport
-// inputs (engine/transport.h) and the transient solutions
-// (engine/transient.h), so that the choice the user saves is the one the
-// curves compute with.
+// Which phases first-order decay acts on. With sorption, decay of the
+// dissolved phase only leaves the steady state unchanged (sorption merely
+// delays the plume); decay of the sorbed phase too multiplies the effective
+// decay rate by R.
 #pragma once
 
 enum class DecayOf {

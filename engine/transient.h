@@ -23,7 +23,6 @@
 #include "engine/decayof.h"
 #include "engine/records.h"
 
-
 struct TransientInputs {
   double x = 0.0;          // distance from the source [m]
   double v = 0.0;          // seepage velocity Kf i / ne [m/d]

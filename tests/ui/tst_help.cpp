@@ -25,6 +25,7 @@
 
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
+#include "analysis/TimeWindow.h"
 #include "analysis/TransportDialog.h"
 #include "app/PageTabs.h"
 #include "pages/ContaminantEditorDialog.h"
@@ -122,6 +123,12 @@ class HelpTest : public QObject {
     QVERIFY2(transportSection.contains(QStringLiteral("Sorption")), qPrintable(transportSection));
     QVERIFY(inputControls(&transport).size() >= 5);
     QCOMPARE(controlsWithoutHelp(&transport, transportSection), QStringList());
+    // The Time window: its chooser, table and buttons.
+    TimeWindow time(*window->project);
+    const QString timeSection = manual.section(controlId(&time));
+    QVERIFY2(timeSection.contains(QStringLiteral("Time")), qPrintable(timeSection));
+    QVERIFY(inputControls(&time).size() >= 4);
+    QCOMPARE(controlsWithoutHelp(&time, timeSection), QStringList());
   }
 
   void f1AsksForTheSectionShiftF1ForTheControl() {

@@ -40,6 +40,10 @@ std::string UncertaintyUsage();
 int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string BreakthroughUsage();
+int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string TimingUsage();
+int RunTiming(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
 int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -61,6 +65,8 @@ const CliCommand kCommands[] = {
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
     {"chain", ChainUsage, RunChain},
+    {"breakthrough", BreakthroughUsage, RunBreakthrough},
+    {"timing", TimingUsage, RunTiming},
     {"uncertainty", UncertaintyUsage, RunUncertaintyCommand},
     {"paths", PathsUsage, RunPaths},
 };

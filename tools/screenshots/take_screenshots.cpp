@@ -24,6 +24,7 @@
 #include "analysis/RobustnessDialog.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteDecayView.h"
+#include "analysis/TimeWindow.h"
 #include "analysis/UncertaintyWindow.h"
 #include "app/AboutDialog.h"
 #include "app/DataCommands.h"
@@ -36,6 +37,7 @@
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/records.h"
+#include "engine/transport.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
 #include "pages/ContaminantEditorDialog.h"
@@ -72,6 +74,14 @@ class ScreenshotPlatform : public Platform {
       save(dialog, dir + "/uncertainty.png");
     }
     if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
+    if (auto* time = qobject_cast<TimeWindow*>(dialog)) {
+      // Once every row and curve is in, the centre line a third of the way.
+      time->resize(1100, 760);
+      while (time->controller()->running()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+      QApplication::processEvents();
+      time->timeSlider()->setValue(TimeWindow::kSliderSteps / 3);
+      save(dialog, dir + "/time.png");
+    }
     if (auto* site = qobject_cast<SiteDataWindow*>(dialog)) {
       // Each tab at the size the pictures of the manual show, then the
       // decay constant of the contaminant the decay tab opens with applied,
@@ -217,6 +227,10 @@ int main(int argc, char** argv) {
       ok &= save(&window, dir + "/main-results-chain.png");
       OpenDecayChain(window);
     }
+
+    // A project with sorption or a shrinking source: the Time window
+    // (grabbed by the platform).
+    if (window.project && !TransportIsDefault(*window.project)) OpenTime(window);
 
     // The robustness view of the first result's attenuation factor without
     // problems; the platform grabs it.
