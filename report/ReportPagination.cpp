@@ -235,7 +235,14 @@ class Pager {
         return positionOf(list[first]);
       }
       QTextCursor cursor(doc_);
-      cursor.setPosition(block.position() + text->lineAt(k).textStart());
+      const int split = block.position() + text->lineAt(k).textStart();
+      // A line break (<br>) that ends the line above becomes the paragraph's
+      // end: left in place, it would open an empty line of its own at the
+      // foot, and that line would be split off again and again.
+      const bool afterBreak =
+          split > block.position() && doc_->characterAt(split - 1) == QChar::LineSeparator;
+      cursor.setPosition(afterBreak ? split - 1 : split);
+      if (afterBreak) cursor.setPosition(split, QTextCursor::KeepAnchor);
       QTextBlockFormat format = block.blockFormat();
       format.setTopMargin(0);
       if (hangs) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
