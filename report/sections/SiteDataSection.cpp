@@ -18,6 +18,7 @@
 #include "engine/redox.h"
 #include "engine/siteproject.h"
 #include "report/ReportSection.h"
+#include "report/sections/SiteTrends.h"
 
 namespace {
 
@@ -110,23 +111,8 @@ void WriteSiteDataSection(ReportContext& report) {
       report.add(QStringLiteral("<p>Not detected, left out: %1.</p>").arg(names.join(QStringLiteral(", "))));
     }
     if (!fit.points.empty()) report.add(chartImage(BuildSiteDecayChart(fit)));
-
-    QString trends = tableStart() +
-                     headerRow({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
-                                QStringLiteral("S"), QStringLiteral("Confidence"), QStringLiteral("COV"),
-                                QStringLiteral("Trend")});
-    for (const TimeFit& t : FitTimes(site, series, options)) {
-      const MannKendallResult& mk = t.mannKendall;
-      trends += bodyRow(
-          {latin1(t.well), QString::number(t.points.size()), num(t.kPoint, 3),
-           mk.n >= 4 ? QString::number(mk.s) : QString(),
-           std::isfinite(mk.confidence) ? num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
-           num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
-    }
-    report.add(
-        QStringLiteral("<p>Trends at the wells (Mann&#8211;Kendall, classes after Aziz et al. 2003):</p>") +
-        trends + QStringLiteral("</table>"));
   }
+  WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
   if (!readings.empty()) {

@@ -13,12 +13,16 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/sitefit.h"
+#include "engine/siteproject.h"
+#include "engine/sitestats.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
 #include "support/ContaminantProjects.h"
@@ -146,6 +150,47 @@ QString pdfText(const QString& pdf) {
   return text.simplified();
 }
 
+// The non-empty lines of one page of a PDF.
+QStringList pageLines(const QString& pdf, int page) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                 QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(60000)) return {};
+  QStringList lines;
+  for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')))
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+  return lines;
+}
+
+// The text of a table cell, white space collapsed.
+QString cellText(QTextTable* table, int row, int column) {
+  const QTextTableCell cell = table->cellAt(row, column);
+  if (!cell.isValid()) return QStringLiteral("(no cell %1, %2)").arg(row).arg(column);
+  QTextCursor cursor(table->document());
+  cursor.setPosition(cell.firstPosition());
+  cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+  return cursor.selectedText().simplified();
+}
+
+// The top-level tables of a document, in order.
+std::vector<QTextTable*> tables(const QTextDocument& doc) {
+  std::vector<QTextTable*> list;
+  for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it)
+    if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) list.push_back(table);
+  return list;
+}
+
+// The first table after the paragraph that starts with `text`.
+QTextTable* tableAfter(const QTextDocument& doc, const QString& text) {
+  bool seen = false;
+  for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+    if (it.currentBlock().isValid() && it.currentBlock().text().startsWith(text)) seen = true;
+    if (auto* table = qobject_cast<QTextTable*>(it.currentFrame()); table && seen) return table;
+  }
+  return nullptr;
+}
+
 int pdfPages(const QString& text) {
   const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Page 1 of (\\d+)")).match(text);
   return match.hasMatch() ? match.captured(1).toInt() : 0;
@@ -170,6 +215,8 @@ class TestReportLayout : public QObject {
 
  private slots:
   void pagesLoseNothingOfAnySection();
+  void histogramsStandThreeToARowUnderTheirOwnTitles();
+  void trendsAreTabledOncePerSetOfWells();
 };
 
 // The page breaks move parts, never drop or reorder them: the paginated
@@ -221,10 +268,106 @@ void TestReportLayout::pagesLoseNothingOfAnySection() {
       QTextCursor cursor(endless.get());
       cursor.setPosition(cell.firstPosition());
       cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
-      firstCells << cursor.selectedText().simplified();
+      // A grid of charts reads cell by cell across the page in the PDF's
+      // text; the document's own check above covers it.
+      if (!cursor.selectedText().contains(QChar::ObjectReplacementCharacter))
+        firstCells << cursor.selectedText().simplified();
     }
   missing = missingInOrder(text, firstCells);
   QVERIFY2(missing.isEmpty(), qPrintable(missing));
+}
+
+// Each histogram is titled with the contaminant and assessment whose
+// shares it repeats from the table of probabilities, three to a row.
+void TestReportLayout::histogramsStandThreeToARowUnderTheirOwnTitles() {
+  ProjectPtr project = solventSiteProject();
+  QVERIFY(project);
+  const auto doc = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 760));
+  QTextTable* probabilities = nullptr;
+  for (QTextTable* table : tables(*doc))
+    if (!probabilities && table->columns() >= 5 && cellText(table, 0, 2) == QLatin1String("P(Green)"))
+      probabilities = table;
+  QVERIFY(probabilities);
+  QCOMPARE(probabilities->rows(), 1 + 8);
+  // Contaminant, assessment and P(Green), P(Yellow), P(Red) of each result.
+  QStringList expected;
+  const auto longName = [](const QString& key) {
+    return key == QLatin1String("PL") ? QStringLiteral("plume length") : QStringLiteral("attenuation factor");
+  };
+  int found = 0;
+  for (QTextTable* table : tables(*doc)) {
+    if (table == probabilities) {
+      found = 1;
+      continue;
+    }
+    if (!found || table->rows() != 1) continue;
+    if (!cellText(table, 0, 0).contains(QStringLiteral("Rank correlation"))) continue;
+    QCOMPARE(table->columns(), 3);
+    for (int c = 0; c < 3; ++c) {
+      const QString cell = cellText(table, 0, c);
+      if (cell.isEmpty()) continue;
+      expected << cell;
+    }
+  }
+  QCOMPARE(expected.size(), 8);
+  for (int r = 1; r < probabilities->rows(); ++r) {
+    const QString title =
+        QStringLiteral("%1, %2").arg(cellText(probabilities, r, 0), longName(cellText(probabilities, r, 1)));
+    const QString shares =
+        QStringLiteral("Green %1, Yellow %2, Red %3.")
+            .arg(cellText(probabilities, r, 2), cellText(probabilities, r, 3), cellText(probabilities, r, 4));
+    QVERIFY2(expected[r - 1].startsWith(title), qPrintable(expected[r - 1] + " / " + title));
+    QVERIFY2(expected[r - 1].contains(shares), qPrintable(expected[r - 1] + " / " + shares));
+  }
+}
+
+// Contaminants measured at the same wells share one table that names them;
+// one measured at fewer wells has its own. Every row holds the trend of
+// the contaminant it names at the well it names.
+void TestReportLayout::trendsAreTabledOncePerSetOfWells() {
+  ProjectPtr project = solventSiteProject();
+  QVERIFY(project);
+  const QString all = QStringLiteral(
+      "Trends of Tetrachloroethene (PCE), Trichloroethene (TCE), cis-1,2-Dichloroethene and Vinyl chloride "
+      "at the "
+      "wells");
+  {
+    const auto doc = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 1e7));
+    const QString text = doc->toPlainText();
+    QCOMPARE(text.count(QStringLiteral("at the wells (Mann")), 1);
+    QVERIFY(text.contains(all));
+    QTextTable* trends = tableAfter(*doc, QStringLiteral("Trends of "));
+    QVERIFY(trends);
+    QCOMPARE(trends->rows(), 1 + 5 * 4);
+  }
+  // Vinyl chloride no longer measured at the farthest well.
+  SiteData& site = virelo_Extras(project.get()).site;
+  std::erase_if(site.samples,
+                [](const SiteSample& s) { return s.analyte == kSolvents[3] && s.well == "MW5"; });
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  const auto doc = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 1e7));
+  const QString text = doc->toPlainText();
+  QVERIFY(!text.contains(all));
+  QVERIFY(text.contains(QStringLiteral(
+      "Trends of Tetrachloroethene (PCE), Trichloroethene (TCE) and cis-1,2-Dichloroethene at the wells")));
+  QVERIFY(text.contains(QStringLiteral("Trends of Vinyl chloride at the wells")));
+  QTextTable* three = tableAfter(*doc, QStringLiteral("Trends of Tetrachloroethene"));
+  QTextTable* one = tableAfter(*doc, QStringLiteral("Trends of Vinyl chloride"));
+  QVERIFY(three && one && three != one);
+  QCOMPARE(three->rows(), 1 + 5 * 3);
+  QCOMPARE(one->rows(), 1 + 4);
+  for (QTextTable* table : {three, one})
+    for (int r = 1; r < table->rows(); ++r) {
+      const std::string well = cellText(table, r, 0).toStdString();
+      const std::string name = cellText(table, r, 1).toStdString();
+      const std::vector<TimeFit> fits = FitTimes(site, name, SiteFitOptionsFor(*project, name, 90));
+      const auto fit =
+          std::find_if(fits.begin(), fits.end(), [&](const TimeFit& t) { return t.well == well; });
+      QVERIFY2(fit != fits.end(), (well + " " + name).c_str());
+      QCOMPARE(cellText(table, r, 2), QString::number(fit->points.size()));
+      QCOMPARE(cellText(table, r, 7), QString::fromLatin1(TrendClassText(fit->mannKendall.trend)));
+      QCOMPARE(cellText(table, r, 4), QString::number(fit->mannKendall.s));
+    }
 }
 
 QTEST_MAIN(TestReportLayout)
