@@ -44,18 +44,19 @@ class Pager {
     size_t from = 0;
     // Each move shifts all that follows, but the rules only look a little
     // way ahead of the part they check: the layout is redone for a stretch
-    // of a few pages from the part moved, and again further on when the
-    // search reaches what was not laid out since. So the document is laid
-    // out about once in all, however many parts move. A bound on the
-    // rounds keeps a rule that cannot be met from looping.
+    // of about a page from the part moved, and again further on when the
+    // search reaches what was not laid out since. So the text is measured
+    // about once in all, however many parts move. A bound on the rounds
+    // keeps a rule that cannot be met from looping.
     for (int round = 0; round < 100000; ++round) {
       const int at = firstFault(&from);
       if (at < 0) break;
       ++moved;
       relayout(at, from);
     }
-    // What follows the last stretch laid out still stands where it stood
-    // before the moves above it.
+    // The layout moves what follows a stretch along without measuring it
+    // again: a paragraph or table row that the move carried across a page's
+    // foot would keep the break it had before.
     if (laidTo_ < doc_->characterCount()) {
       doc_->markContentsDirty(laidTo_, doc_->characterCount() - laidTo_);
       laidTo_ = doc_->characterCount();
@@ -64,7 +65,7 @@ class Pager {
   }
 
   // Lays out the document again from position `at` (in list_[index]) for
-  // a stretch of about kStretchPages pages, measured on the heights the
+  // the parts the rules read with it and about kStretchPages pages more, measured on the heights the
   // parts had before; laidTo_ is where the fresh layout ends.
   void relayout(int at, size_t index) {
     const double top = layout_->blockBoundingRect(doc_->findBlock(at)).top();
@@ -82,8 +83,8 @@ class Pager {
   void ensureLaidOut(size_t index) {
     const size_t ahead = std::min(list_.size() - 1, index + kLookAhead);
     if (endOf(list_[ahead]) <= laidTo_) return;
-    // From where the fresh layout ends: what stands behind it was not
-    // moved down with the parts moved above it.
+    // From where the fresh layout ends: what stands behind it was moved
+    // along, not measured again.
     relayout(laidTo_, index);
   }
 

@@ -43,7 +43,7 @@ QString bodyRow(const QStringList& cells) {
 }
 
 // The chart as a picture in the page: a PNG the document reads from the
-// image's own address.
+// image's own address, drawn large and shown within the text's width.
 QString chartImage(QChart* chart) {
   constexpr int kWidth = 900, kHeight = 420;
   QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
@@ -58,7 +58,7 @@ QString chartImage(QChart* chart) {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  return QStringLiteral("<p align=\"center\"><img width=\"600\" src=\"data:image/png;base64,%1\"></p>")
+  return QStringLiteral("<p align=\"center\"><img width=\"460\" src=\"data:image/png;base64,%1\"></p>")
       .arg(QString::fromLatin1(png.toBase64()));
 }
 
