@@ -291,9 +291,10 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
   QVERIFY2(WriteReportPdf(*project, settings, pdf, &error), qPrintable(error));
   const QString text = pdfText(pdf);
   const int pages = pdfPages(text);
-  QVERIFY2(pages >= 4 && pages <= 13, qPrintable(QString::number(pages)));
-  // Thirteen pages today, from fourteen: the site data, the model against
-  // the wells and the robustness lines still take six between them.
+  QVERIFY2(pages >= 4 && pages <= 12, qPrintable(QString::number(pages)));
+  // Twelve pages today, from fourteen, the last of them not half full: the
+  // robustness lines, the model against the wells and the centre-line
+  // charts still take nearly four between them.
   QEXPECT_FAIL("", "the dry cleaner's report is still longer than eight pages", Continue);
   QVERIFY2(pages <= 8, qPrintable(QString::number(pages)));
   for (const char* section :
