@@ -19,6 +19,7 @@
 #include "engine/siteproject.h"
 #include "engine/solventscore.h"
 #include "report/ReportSection.h"
+#include "report/sections/SiteTrends.h"
 
 namespace {
 
@@ -43,9 +44,10 @@ QString bodyRow(const QStringList& cells) {
 }
 
 // The chart as a picture in the page: a PNG the document reads from the
-// image's own address.
-QString chartImage(QChart* chart) {
-  constexpr int kWidth = 900, kHeight = 420;
+// image's own address, drawn at twice the size it is shown at, so that its
+// lettering stays legible beside the fit's numbers.
+QString chartImage(QChart* chart, int width) {
+  constexpr int kWidth = 640, kHeight = 320;
   QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::white);
   {
@@ -58,7 +60,8 @@ QString chartImage(QChart* chart) {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  return QStringLiteral("<p align=\"center\"><img width=\"600\" src=\"data:image/png;base64,%1\"></p>")
+  return QStringLiteral("<img width=\"%1\" src=\"data:image/png;base64,%2\">")
+      .arg(width)
       .arg(QString::fromLatin1(png.toBase64()));
 }
 
@@ -90,8 +93,12 @@ void WriteSiteDataSection(ReportContext& report) {
     const SiteFitOptions options = SiteFitOptionsFor(project, series.contaminant, 90);
     const DistanceFit fit = FitDistance(site, series, options);
     report.heading(3, QStringLiteral("%1: decay constant from the wells").arg(latin1(series.contaminant)));
-    QString numbers = tableStart();
-    auto row = [&](const QString& label, const QString& value) { numbers += bodyRow({label, value}); };
+    // The fit's numbers beside its chart, one row per contaminant, so that
+    // several contaminants share a page; without a chart, the numbers alone.
+    QStringList lines;
+    auto row = [&](const QString& label, const QString& value) {
+      lines << QStringLiteral("%1: %2").arg(label, value);
+    };
     row(QStringLiteral("Date, wells in the fit"),
         QStringLiteral("%1, %2").arg(QString::fromLatin1(fit.date.c_str())).arg(fit.points.size()));
     if (fit.line.ok)
@@ -103,31 +110,23 @@ void WriteSiteDataSection(ReportContext& report) {
       row(QStringLiteral("&#955; [1/d], 90 % interval"),
           QStringLiteral("<b>%1</b> (%2 to %3), half-life %4 d")
               .arg(num(fit.lambda), num(fit.lambdaLow), num(fit.lambdaHigh), num(fit.halfLife)));
-    report.add(numbers + QStringLiteral("</table>"));
-    for (const std::string& w : fit.warnings) report.add(QStringLiteral("<p><i>%1</i></p>").arg(latin1(w)));
+    for (const std::string& w : fit.warnings) lines << QStringLiteral("<i>%1</i>").arg(latin1(w));
     if (!fit.nonDetects.empty()) {
       QStringList names;
       for (const SitePoint& p : fit.nonDetects) names << latin1(p.well);
-      report.add(QStringLiteral("<p>Not detected, left out: %1.</p>").arg(names.join(QStringLiteral(", "))));
+      lines << QStringLiteral("Not detected, left out: %1.").arg(names.join(QStringLiteral(", ")));
     }
-    if (!fit.points.empty()) report.add(chartImage(BuildSiteDecayChart(fit)));
-
-    QString trends = tableStart() +
-                     headerRow({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
-                                QStringLiteral("S"), QStringLiteral("Confidence"), QStringLiteral("COV"),
-                                QStringLiteral("Trend")});
-    for (const TimeFit& t : FitTimes(site, series, options)) {
-      const MannKendallResult& mk = t.mannKendall;
-      trends += bodyRow(
-          {latin1(t.well), QString::number(t.points.size()), num(t.kPoint, 3),
-           mk.n >= 4 ? QString::number(mk.s) : QString(),
-           std::isfinite(mk.confidence) ? num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
-           num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
+    QString numbers;
+    for (const QString& line : lines) numbers += QStringLiteral("<p>%1</p>").arg(line);
+    if (fit.points.empty()) {
+      report.add(numbers);
+      continue;
     }
-    report.add(
-        QStringLiteral("<p>Trends at the wells (Mann&#8211;Kendall, classes after Aziz et al. 2003):</p>") +
-        trends + QStringLiteral("</table>"));
+    report.add(QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td "
+                              "width=\"56%\">%1</td><td width=\"44%\">%2</td></tr></table>")
+                   .arg(chartImage(BuildSiteDecayChart(fit), 285), numbers));
   }
+  WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
   if (!readings.empty()) {
