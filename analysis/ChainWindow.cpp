@@ -412,7 +412,7 @@ void ChainWindow::refresh() {
   if (c) problems = ResolveChain(*project_, *c, &resolved);
   if (!c || !problems.empty()) {
     QStringList lines;
-    for (const std::string& text : problems) lines << QString::fromLatin1(text.c_str());
+    for (const std::string& text : problems) lines << fromRecordText(text.c_str());
     problems_->setText(c ? lines.join(QLatin1Char('\n'))
                          : QStringLiteral("The project has no decay chain yet."));
     problems_->setVisible(true);

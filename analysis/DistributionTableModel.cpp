@@ -18,10 +18,6 @@ QString Number(double v) {
   return QString::number(v, 'g', 10);
 }
 
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 DistributionTableModel::DistributionTableModel(const Project* project, QObject* parent)
@@ -131,7 +127,7 @@ void DistributionTableModel::AddRow(const InputDistribution& d, bool offerSite) 
   Row row;
   row.input = d.input;
   row.kind = d.kind;
-  row.contaminant = Latin1(d.contaminant);
+  row.contaminant = fromRecordText(d.contaminant.c_str());
   if (IsContaminantInput(row.input) && row.contaminant.isEmpty()) {
     const QStringList names = ContaminantChoices(-1);
     if (!names.isEmpty()) row.contaminant = names.front();

@@ -12,6 +12,7 @@
 #include "engine/extras.h"
 #include "engine/records.h"
 #include "engine/sitefit.h"
+#include "engine/transport.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -37,8 +38,10 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
   if (!r || !profile || points < 1) return false;
   const Contaminant& c = project.contaminants[r->contaminantIndex];
   const Aquifer a = project.aquifer;
+  // The decay constant the steady results were computed with.
+  const Contaminant steady = virelo_SteadyContaminant(project, c);
   double lambda = 0.0;
-  virelo_GetLambda(&c, &lambda);
+  virelo_GetLambda(&steady, &lambda);
 
   PlumeProfile& p = *profile;
   p.name = fromRecordText(c.name);
@@ -90,7 +93,7 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
           !ConvertSiteValue(sample.value, sample.unit, unit, &value) || !(value > 0.0))
         continue;
       p.field.push_back(
-          {QString::fromLatin1(well->name.c_str()), well->s, well->y, value / c.c0, sample.nonDetect});
+          {fromRecordText(well->name.c_str()), well->s, well->y, value / c.c0, sample.nonDetect});
     }
   }
   return true;

@@ -11,7 +11,9 @@
 
 #include "engine/records.h"
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 class SiteDecayView;
@@ -34,6 +36,8 @@ enum SiteControlId {
   kIdSiteTrendTable = 1521,
   kIdSiteRedoxTable = 1522,
   kIdSiteApplyRedox = 1523,
+  kIdSiteMapNames = 1506,
+  kIdSiteDateOrder = 1507,
 };
 
 class SiteDataWindow : public QDialog {
@@ -55,6 +59,10 @@ class SiteDataWindow : public QDialog {
   QLabel* statusLabel() const { return status_; }
   SiteDecayView* decayView() const { return decay_; }
   SiteTrendsView* trendsView() const { return trends_; }
+  // How slashed dates of an import are read: refused, day first, month first.
+  QComboBox* dateOrderBox() const { return dateOrder_; }
+  // Opens the offer to name the analytes no name matches; enabled while any.
+  QPushButton* mapNamesButton() const { return mapNames_; }
 
  signals:
   // A contaminant's decay constant or the aquifer's redox condition changed.
@@ -67,6 +75,8 @@ class SiteDataWindow : public QDialog {
   void onImport();
   void onExport(bool wells);
   void onPaste();
+  void onMapNames();
+  void updateMapNames();
 
   Project* project_;
   QTabWidget* tabs_ = nullptr;
@@ -77,4 +87,6 @@ class SiteDataWindow : public QDialog {
   QLabel* status_ = nullptr;
   SiteDecayView* decay_ = nullptr;
   SiteTrendsView* trends_ = nullptr;
+  QComboBox* dateOrder_ = nullptr;
+  QPushButton* mapNames_ = nullptr;
 };

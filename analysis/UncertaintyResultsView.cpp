@@ -14,6 +14,7 @@
 
 #include "analysis/RatioHistogram.h"
 #include "analysis/UncertaintyTexts.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -197,7 +198,7 @@ void UncertaintyResultsView::showRow(int r) {
     const InputInfluence& influence = row.ranking[static_cast<size_t>(k)];
     QString text = UncertainInputText(influence.input);
     if (!influence.otherSpecies.empty())
-      text += QStringLiteral(" of ") + QString::fromLatin1(influence.otherSpecies.c_str());
+      text += QStringLiteral(" of ") + fromRecordText(influence.otherSpecies.c_str());
     QTableWidgetItem* input = Item(text, Qt::AlignLeft | Qt::AlignVCenter);
     input->setToolTip(input->text());
     ranking_->setItem(k, 0, input);

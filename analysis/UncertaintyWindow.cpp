@@ -224,8 +224,7 @@ void UncertaintyWindow::readPlan() {
   problems.insert(problems.end(), checked.begin(), checked.end());
   problems_ = std::move(problems);
   QStringList lines;
-  for (const std::string& problem : problems_)
-    lines << QString::fromLatin1(problem.data(), static_cast<qsizetype>(problem.size()));
+  for (const std::string& problem : problems_) lines << fromRecordText(problem.c_str());
   problemsLabel_->setText(lines.join(QLatin1Char('\n')));
   problemsLabel_->setVisible(!lines.isEmpty());
   runButton_->setEnabled(problems_.empty() && !running());

@@ -22,6 +22,8 @@ const DataMenuEntry kDataMenu[] = {
     {"siteData", "Si&te data...", "", &OpenSiteData},
     {"decayChain", "&Decay chain...", "", &OpenDecayChain},
     {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
+    {"transport", "S&orption and source...", "", &OpenTransportInputs},
+    {"time", "T&ime...", "", &OpenTime},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
 };

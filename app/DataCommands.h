@@ -29,6 +29,8 @@ void LoadApplicationDefaults(MainDialog& window);
 void ShowUncertainty(MainDialog& window);
 void OpenSiteData(MainDialog& window);
 void OpenDecayChain(MainDialog& window);
+void OpenTransportInputs(MainDialog& window);
+void OpenTime(MainDialog& window);
 
 class DataCommands : public QObject {
  public:

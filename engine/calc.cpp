@@ -13,6 +13,7 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 
 double SeriesErf(double z) {
@@ -122,7 +123,9 @@ int virelo_math_CalcAll(Project* project) {
     }
   }
   for (int k = 0; k < count; ++k) {
-    const Contaminant& contaminant = project->contaminants[k];
+    // Under "decay of dissolved and sorbed phase" the steady state decays at
+    // lambda * R; otherwise this is the record itself.
+    const Contaminant contaminant = virelo_SteadyContaminant(*project, project->contaminants[k]);
     if (contaminant.assess == 0) continue;
     // The count is 16-bit: a list already full of results cannot take more.
     const bool full = project->resultCount == INT16_MAX;

@@ -10,18 +10,22 @@
 #include <string>
 #include <vector>
 
+#include "engine/analytenames.h"
 #include "engine/chain.h"
 #include "engine/fulltexts.h"
 #include "engine/records.h"
 #include "engine/settings.h"
 #include "engine/sitedata.h"
+#include "engine/transport.h"
 #include "engine/uncertainty.h"
 
 struct ProjectExtras {
   ProjectSettings settings;
   SiteData site;
+  AnalyteAliases analyteAliases;  // saved with the site data
   std::vector<DecayChain> chains;
   UncertaintyPlan uncertainty;
+  TransportInputs transport;
   FullTexts texts;
 
   // Not saved: set when the project was loaded from a file whose settings

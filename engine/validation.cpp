@@ -28,6 +28,11 @@ const ProblemMessage kProblemMessages[] = {
     {590, "Dispersivities and source dimensions must not be negative for the aquifer!"},
     {600, "Source width and thickness must be greater than 0 for the aquifer!"},
     {610, "x, Kf, i, ne, dispersivities and source dimensions must be finite numbers for the aquifer!"},
+    {50, "Koc (organic-carbon partition coefficient) must be a finite number >= 0.0 for the contaminant!"},
+    {60, "ks (decay rate of the source) must be a finite number >= 0.0 for the contaminant!"},
+    {70, "M0 (dissolvable mass of the source) must be a finite number > 0.0 for the contaminant!"},
+    {650, "rho_b (bulk density) must be a finite number > 0.0 for the aquifer!"},
+    {660, "foc (fraction of organic carbon) must be a finite number >= 0.0 and < 1.0 for the aquifer!"},
     {-1, "__end__"},
 };
 

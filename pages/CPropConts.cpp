@@ -439,7 +439,7 @@ void CPropConts::ShowSource(QLabel* label, const Contaminant& c, uint16_t lambda
     label->setText(QStringLiteral("Source: unknown, the literature table %1 is not installed")
                        .arg(QLatin1String(kLiteratureTableFileName)));
   else
-    label->setText(QStringLiteral("Source: ") + QString::fromLatin1(source.c_str()));
+    label->setText(QStringLiteral("Source: ") + fromRecordText(source.c_str()));
 }
 
 void CPropConts::ReadContaminant() {

@@ -28,6 +28,7 @@
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/records.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 #include "pages/LambdaIntervalMarks.h"
 #include "pages/ProblemsDialog.h"
@@ -226,9 +227,11 @@ QWidget* CPropResults::buildSide(int side) {
       if (r.contaminantIndex < 0 || r.contaminantIndex >= project_->contaminantCount ||
           HasAttenuationFactorProblems(r))
         return;
-      if (!r.exactComputed)
-        virelo_math_CalcExactAttenuationFactor(&project_->aquifer,
-                                               &project_->contaminants[r.contaminantIndex], &r);
+      if (!r.exactComputed) {
+        const Contaminant steady =
+            virelo_SteadyContaminant(*project_, project_->contaminants[r.contaminantIndex]);
+        virelo_math_CalcExactAttenuationFactor(&project_->aquifer, &steady, &r);
+      }
       markExactDifference(r, afRange_, verdictBasis_, row);
       FillVerdict(project_->contaminants[r.contaminantIndex], r, afRange_, verdictBasis_, concentrationUnit(),
                   &row);

@@ -12,6 +12,7 @@
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/sitedata.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
 #include "platform/Platform.h"
@@ -195,8 +196,10 @@ void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, c
     const Contaminant& c = project.contaminants[r.contaminantIndex];
     if (!names.count(std::string(c.name, strnlen(c.name, sizeof c.name)))) continue;
     if (!plume && options.basis != VerdictBasis::Screening && !r.exactComputed &&
-        !HasAttenuationFactorProblems(r))
-      virelo_math_CalcExactAttenuationFactor(&project.aquifer, &c, &r);
+        !HasAttenuationFactorProblems(r)) {
+      const Contaminant steady = virelo_SteadyContaminant(project, c);
+      virelo_math_CalcExactAttenuationFactor(&project.aquifer, &steady, &r);
+    }
     const RowVerdict v = VerdictOfResult(project, r, plume, options);
     if (v.verdict == AssessmentClass::Problems) continue;
     row.cls = v.verdict;

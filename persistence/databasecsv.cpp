@@ -187,7 +187,7 @@ void WriteDatabaseCsv(const Contaminant* contaminants, int count, std::ostream& 
 
 bool ReadDatabaseCsv(const std::string& bytes, const std::string& source,
                      std::vector<Contaminant>* contaminants, std::ostream& err,
-                     std::vector<std::string>* sources) {
+                     std::vector<std::string>* sources, std::vector<LiteratureSorption>* sorption) {
   contaminants->clear();
   if (sources) sources->clear();
   int refused = 0;
@@ -216,7 +216,8 @@ bool ReadDatabaseCsv(const std::string& bytes, const std::string& source,
   for (size_t k = 0; k < header.fields.size(); ++k) {
     const std::string name = TrimBlanks(header.fields[k]);
     const auto& known = DatabaseCsvColumns();
-    if (std::find(known.begin(), known.end(), name) == known.end()) {
+    const bool sorptionColumn = name == kKocColumn || name == kKocSourceColumn;
+    if (!sorptionColumn && std::find(known.begin(), known.end(), name) == known.end()) {
       refuse(header.line, "unknown column " + Quoted(name));
     } else if (!index.emplace(name, k).second) {
       refuse(header.line, "column \"" + name + "\" appears twice");
@@ -229,6 +230,7 @@ bool ReadDatabaseCsv(const std::string& bytes, const std::string& source,
 
   std::vector<Contaminant> rows;
   std::vector<std::string> rowSources;
+  std::vector<LiteratureSorption> rowSorption;
   std::map<std::pair<int, std::string>, int> firstLine;  // (group, name) -> line
   for (; next < table.records.size(); ++next) {
     const CsvRecord& record = table.records[next];
@@ -302,15 +304,20 @@ bool ReadDatabaseCsv(const std::string& bytes, const std::string& source,
     for (const LambdaColumn& column : kLambdaColumns) {
       if (number(column.name, false, &value)) virelo_SetLambda(&c, column.bit, value);
     }
+    LiteratureSorption sorbs;
+    if (index.count(kKocColumn) && number(kKocColumn, true, &value)) sorbs.koc = value;
+    if (index.count(kKocSourceColumn)) sorbs.source = TrimBlanks(cell(kKocSourceColumn));
     if (ok) {
       rows.push_back(c);
       rowSources.push_back(index.count("source") ? cell("source") : "");
+      rowSorption.push_back(sorbs);
     }
   }
   if (!table.ok) refuse(table.errorLine, table.error);
   if (refused) return false;
   *contaminants = std::move(rows);
   if (sources) *sources = std::move(rowSources);
+  if (sorption) *sorption = std::move(rowSorption);
   return true;
 }
 
@@ -326,8 +333,10 @@ bool LoadBundledLiteratureTable(LiteratureTable* table) {
   bytes << in.rdbuf();
   std::vector<Contaminant> values;
   std::vector<std::string> sources;
-  if (!ReadDatabaseCsv(bytes.str(), kLiteratureTableFileName, &values, refusals, &sources)) return false;
-  for (size_t k = 0; k < values.size(); ++k) table->push_back({values[k], sources[k]});
+  std::vector<LiteratureSorption> sorption;
+  if (!ReadDatabaseCsv(bytes.str(), kLiteratureTableFileName, &values, refusals, &sources, &sorption))
+    return false;
+  for (size_t k = 0; k < values.size(); ++k) table->push_back({values[k], sources[k], sorption[k]});
   return true;
 }
 
@@ -355,4 +364,10 @@ std::string RowSource(const LiteratureTable& table, const Contaminant& c) {
   add(kPlumeLengthLabel, 0);
   for (const LambdaColumn& column : kLambdaColumns) add(column.name, column.bit);
   return text;
+}
+
+const LiteratureSorption* LiteratureKoc(const LiteratureTable& table, const char* name) {
+  for (const LiteratureRow& row : table)
+    if (name && std::strcmp(row.values.name, name) == 0 && row.sorption.koc) return &row.sorption;
+  return nullptr;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,20 @@ constexpr const char* kNoSourceText = "edited value, no source";
 // The header of the database CSV, in column order.
 const std::vector<std::string>& DatabaseCsvColumns();
 
+// The literature table's sorption columns: "koc" [L/kg] and "kocSource".
+// They are not part of the database (its records hold no Koc): a database
+// CSV may have them or not, and db-import reads past them.
+constexpr const char* kKocColumn = "koc";
+constexpr const char* kKocSourceColumn = "kocSource";
+struct LiteratureSorption {
+  std::optional<double> koc;  // [L/kg]
+  std::string source;         // Latin-1, as in the table
+};
+
 struct LiteratureRow {
   Contaminant values;
   std::string source;  // Latin-1, as in the table's "source" column
+  LiteratureSorption sorption;
 };
 using LiteratureTable = std::vector<LiteratureRow>;
 
@@ -39,7 +51,8 @@ void WriteDatabaseCsv(const Contaminant* contaminants, int count, std::ostream& 
 // returned).
 bool ReadDatabaseCsv(const std::string& text, const std::string& source,
                      std::vector<Contaminant>* contaminants, std::ostream& err,
-                     std::vector<std::string>* sources = nullptr);
+                     std::vector<std::string>* sources = nullptr,
+                     std::vector<LiteratureSorption>* sorption = nullptr);
 
 // Reads the bundled literature table from the folder of the installed
 // database (the executable's folder). False when it is missing or unsound.
@@ -53,3 +66,6 @@ std::string ValueSource(const LiteratureTable& table, const Contaminant& c, uint
 // The source column for a whole row: the table's own text when every value
 // matches its row; otherwise one "column: source" part per value.
 std::string RowSource(const LiteratureTable& table, const Contaminant& c);
+// The Koc of a contaminant name (Latin-1) in the table with its source, or
+// null when the table has none for it.
+const LiteratureSorption* LiteratureKoc(const LiteratureTable& table, const char* name);

@@ -11,12 +11,13 @@ const ExtrasSection& SettingsJsonSection();
 const ExtrasSection& SiteJsonSection();
 const ExtrasSection& ChainJsonSection();
 const ExtrasSection& UncertaintyJsonSection();
+const ExtrasSection& TransportJsonSection();
 const ExtrasSection& FullTextsJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
       &SettingsJsonSection(),    &SiteJsonSection(),      &ChainJsonSection(),
-      &UncertaintyJsonSection(), &FullTextsJsonSection(),
+      &UncertaintyJsonSection(), &TransportJsonSection(), &FullTextsJsonSection(),
   };
   return sections;
 }
@@ -25,7 +26,7 @@ namespace {
 
 constexpr const char* kPayloadContaminants = "contaminants";
 
-std::string Latin1Name(const char* name) {
+std::string RecordName(const char* name) {
   return RecordTextToUtf8(name);
 }
 
@@ -120,7 +121,7 @@ std::string ExtrasToPayload(const Project& project) {
   for (int k = 0; k < project.contaminantCount; ++k) {
     ExtrasJson entry = ExtrasJson::object();
     ExtrasContaminantToJson(project, k, &entry);
-    if (!entry.empty()) contaminants[Latin1Name(project.contaminants[k].name)] = entry;
+    if (!entry.empty()) contaminants[RecordName(project.contaminants[k].name)] = entry;
   }
   if (!contaminants.empty()) payload[kPayloadContaminants] = contaminants;
   // Texts are valid UTF-8 when they come in; replacing rather than throwing

@@ -18,6 +18,7 @@
 
 #include "engine/extras.h"
 #include "engine/sitedata.h"
+#include "persistence/analytealiases_json.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 
@@ -33,7 +34,7 @@ int UnitIndex(const std::string& unit) {
 }
 
 bool IsDefault(const Project& project) {
-  return virelo_ExtrasOf(project).site.empty();
+  return virelo_ExtrasOf(project).site.empty() && virelo_ExtrasOf(project).analyteAliases.empty();
 }
 
 ExtrasJson WellsJson(const SiteData& site) {
@@ -45,7 +46,7 @@ ExtrasJson WellsJson(const SiteData& site) {
 
 void ToJson(const Project& project, ExtrasJson* object) {
   const SiteData& site = virelo_ExtrasOf(project).site;
-  if (site.empty()) return;
+  if (IsDefault(project)) return;
   ExtrasJson samples = ExtrasJson::array();
   for (const SiteSample& s : site.samples)
     samples.push_back({{"well", RecordTextToUtf8(s.well)},
@@ -55,11 +56,12 @@ void ToJson(const Project& project, ExtrasJson* object) {
                        {"unit", s.unit},
                        {"nonDetect", s.nonDetect}});
   (*object)[kSiteKey] = {{"wells", WellsJson(site)}, {"samples", samples}};
+  AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
 }
 
 void ToPayload(const Project& project, ExtrasJson* object) {
   const SiteData& site = virelo_ExtrasOf(project).site;
-  if (site.empty()) return;
+  if (IsDefault(project)) return;
   std::map<std::string, size_t> wellIndex, dateIndex, analyteIndex;
   ExtrasJson dates = ExtrasJson::array(), analytes = ExtrasJson::array();
   for (size_t k = 0; k < site.wells.size(); ++k) wellIndex.emplace(site.wells[k].name, k);
@@ -86,6 +88,7 @@ void ToPayload(const Project& project, ExtrasJson* object) {
   }
   (*object)[kSiteKey] = {{"wells", WellsJson(site)},
                          {"sampleTable", {{"dates", dates}, {"analytes", analytes}, {"rows", rows}}}};
+  AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
 }
 
 // A text field: UTF-8 to the records' Latin-1, not empty.
@@ -216,11 +219,16 @@ bool ReadSampleTable(const ExtrasJson& table, const std::string& path, SiteData*
 
 bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
   SiteData site;
+  AnalyteAliases aliases;
   if (object.contains(kSiteKey)) {
     const ExtrasJson& json = object[kSiteKey];
     const std::string path = JsonPointerStep(kSiteKey);
     const bool dense = json.is_object() && json.contains("sampleTable");
-    if (!OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples"}, fault)) return false;
+    const bool aliased = json.is_object() && json.contains(kSiteAliasesKey);
+    if (aliased ? !OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples", kSiteAliasesKey}, fault)
+                : !OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples"}, fault))
+      return false;
+    if (!AnalyteAliasesFromJson(json, path, &aliases, fault)) return false;
     const ExtrasJson& wells = json["wells"];
     if (!wells.is_array()) return fault->Fail(path + "/wells", "expected an array");
     std::set<std::string> names;
@@ -241,7 +249,10 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
               : !ReadSamples(json["samples"], path + "/samples", &site, fault))
       return false;
   }
-  if (!site.empty() || project->extras) virelo_Extras(project).site = std::move(site);
+  if (!site.empty() || !aliases.empty() || project->extras) {
+    virelo_Extras(project).site = std::move(site);
+    virelo_Extras(project).analyteAliases = std::move(aliases);
+  }
   return true;
 }
 

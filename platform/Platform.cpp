@@ -180,6 +180,10 @@ QString contaminantName(const Project& project, int index) {
   return QString::fromStdString(ContaminantNameUtf8(project, index));
 }
 
+QString contaminantNameOf(const Project& project, const std::string& recordName) {
+  return QString::fromStdString(ContaminantNameUtf8(project, recordName.c_str()));
+}
+
 std::string recordBytes(const QString& text) {
   return ClosestRecordText(text.toStdString(), nullptr);
 }

@@ -80,6 +80,8 @@ void toRecordText(const QString& text, char* buffer, int capacity);
 QString recordStorable(const QString& text);
 // A contaminant's name as the user wrote it (engine/fulltexts.h).
 QString contaminantName(const Project& project, int index);
+// The same by the name the record holds.
+QString contaminantNameOf(const Project& project, const std::string& recordName);
 // The same as the record's bytes, to look a name up in the records.
 std::string recordBytes(const QString& text);
 // Attach to an edit whose text goes into a record and nowhere else: each

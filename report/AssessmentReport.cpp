@@ -22,6 +22,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "engine/transport.h"
 #include "persistence/atomicfile.h"
 #include "report/ReportChart.h"
 #include "report/ReportPagination.h"
@@ -60,7 +61,9 @@ class ChartObject : public QObject, public QTextObjectInterface {
     // page being painted; it belongs to the next page, and the chart's own
     // painting would not keep to this page's clip.
     if (painter->hasClipping() && !painter->clipBoundingRect().contains(rect.adjusted(1, 1, -1, -1))) return;
-    charts_.paint(project_.aquifer, project_.contaminants[index], painter, rect);
+    // Drawn with the decay constant the steady results were computed with.
+    charts_.paint(project_.aquifer, virelo_SteadyContaminant(project_, project_.contaminants[index]), painter,
+                  rect);
   }
 
  private:
@@ -165,11 +168,10 @@ ReportSettings ReportSettingsFor(const Project& project, int plumeRangeIndex, in
 std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const ReportSettings& settings,
                                                    const QSizeF& pageSize) {
   auto doc = std::make_unique<QTextDocument>();
-  // Page size and paint device come first: a document laid out at another
-  // width or resolution would be laid out twice.
+  // The page size comes first: a document laid out at another width would
+  // be laid out twice. The layout itself is made only when the content is
+  // complete, charts placed, so that it lays the report out once.
   doc->setPageSize(pageSize);
-  doc->documentLayout()->setPaintDevice(pointDevice());
-  doc->documentLayout()->registerHandler(kChartObject, new ChartObject(project, doc.get()));
   doc->setUseDesignMetrics(true);
   doc->setDocumentMargin(0);
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -191,15 +193,10 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   for (const ReportSection& section : kReportSections) section.write(report);
   report.add(QStringLiteral("</body></html>"));
   doc->setHtml(report.finish());
-  // One edit for both, so that the document is laid out again only once.
-  QTextCursor edit(doc.get());
-  edit.beginEditBlock();
   placeCharts(doc.get());
   placeRobustnessColumns(doc.get());
-  edit.endEditBlock();
-  // The layout redoes only the edited stretch and leaves what follows it
-  // as it was before the edit, unmeasured where the edit moved it; laying
-  // out the whole report again makes every page count.
+  doc->documentLayout()->setPaintDevice(pointDevice());
+  doc->documentLayout()->registerHandler(kChartObject, new ChartObject(project, doc.get()));
   doc->markContentsDirty(0, doc->characterCount());
   KeepReportPartsTogether(doc.get());
   return doc;

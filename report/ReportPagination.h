@@ -5,7 +5,9 @@
 // lines under a result (the robustness lines) stays on one page, as does a
 // table of fewer than ten rows. The text layout knows none of these rules;
 // this pass moves what breaks them to the next page after the document has
-// been laid out.
+// been laid out, in one sweep from the top: after each move only a stretch
+// of about a page is laid out afresh, so a long report costs about one
+// layout more, not one per move.
 #pragma once
 
 class QTextDocument;

@@ -131,5 +131,6 @@ void WriteChartsSection(ReportContext&);
 void WriteSiteDataSection(ReportContext&);
 void WriteWellsSection(ReportContext&);
 void WriteChainSection(ReportContext&);
+void WriteTimeSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);
 void WriteSourcesSection(ReportContext&);

@@ -19,6 +19,7 @@ const std::vector<ReportSection> kReportSections = {
     {"site", WriteSiteDataSection},
     {"wells", WriteWellsSection},
     {"chain", WriteChainSection},
+    {"time", WriteTimeSection},
     {"methods", WriteMethodsSection},
     {"sources", WriteSourcesSection},
 };

@@ -41,13 +41,13 @@ void robustnessTable(ReportContext& report, const ContaminantResult& r, bool plu
                       plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor"),
                       QLatin1String(AssessmentClassName(table.cls)),
                       IsFragile(table) ? QStringLiteral("<b>fragile</b>") : QStringLiteral("robust")));
-  report.add(QStringLiteral("<p style=\"white-space: pre; margin-top: 0; margin-bottom: 0; background-color: "
+  report.add(QStringLiteral("<p style=\"white-space: pre; font-size: 7.5pt; margin-top: 0; margin-bottom: 0; background-color: "
                             "#e8e8e8\"><b>Input&#9;Value&#9;%1&#9;%2</b></p>")
                  .arg(worse.isEmpty() ? QStringLiteral("Worse at") : worse + QStringLiteral(" at"),
                       better.isEmpty() ? QStringLiteral("Better at") : better + QStringLiteral(" at")));
   for (const BreakEven& e : table.inputs) {
     const bool fragile = IsFragile(e);
-    report.add(QStringLiteral("<p style=\"white-space: pre; margin-top: 0; margin-bottom: "
+    report.add(QStringLiteral("<p style=\"white-space: pre; font-size: 7.5pt; margin-top: 0; margin-bottom: "
                               "0%1\">%2&#9;%3&#9;%4&#9;%5&#9;%6</p>")
                    .arg(fragile ? QStringLiteral("; background-color: #ffe0b2") : QString(),
                         esc(QString::fromLatin1(BreakEvenInputName(e.input))),

@@ -17,15 +17,17 @@
 #include "engine/lambdainterval.h"
 #include "engine/redox.h"
 #include "engine/siteproject.h"
+#include "engine/solventscore.h"
 #include "report/ReportSection.h"
+#include "report/sections/SiteTrends.h"
 
 namespace {
 
 QString num(double value, int digits = 4) {
-  return std::isfinite(value) ? QString::number(value, 'g', digits) : QStringLiteral("-");
+  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QStringLiteral("-");
 }
 
-QString latin1(const std::string& text) {
+QString recordText(const std::string& text) {
   return record(text.c_str());
 }
 
@@ -42,9 +44,10 @@ QString bodyRow(const QStringList& cells) {
 }
 
 // The chart as a picture in the page: a PNG the document reads from the
-// image's own address.
-QString chartImage(QChart* chart) {
-  constexpr int kWidth = 900, kHeight = 420;
+// image's own address, drawn at twice the size it is shown at, so that its
+// lettering stays legible beside the fit's numbers.
+QString chartImage(QChart* chart, int width) {
+  constexpr int kWidth = 640, kHeight = 320;
   QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::white);
   {
@@ -57,7 +60,8 @@ QString chartImage(QChart* chart) {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  return QStringLiteral("<p align=\"center\"><img width=\"600\" src=\"data:image/png;base64,%1\"></p>")
+  return QStringLiteral("<img width=\"%1\" src=\"data:image/png;base64,%2\">")
+      .arg(width)
       .arg(QString::fromLatin1(png.toBase64()));
 }
 
@@ -80,17 +84,22 @@ void WriteSiteDataSection(ReportContext& report) {
   QString wells = tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("s [m]"),
                                             QStringLiteral("y [m]"), QStringLiteral("In fit")});
   for (const SiteWell& w : site.wells)
-    wells += bodyRow(
-        {latin1(w.name), num(w.s, 6), num(w.y, 6), w.inFit ? QStringLiteral("yes") : QStringLiteral("no")});
+    wells += bodyRow({recordText(w.name), num(w.s, 6), num(w.y, 6),
+                      w.inFit ? QStringLiteral("yes") : QStringLiteral("no")});
   report.add(wells + QStringLiteral("</table><p>%1 samples.</p>").arg(site.samples.size()));
 
   const std::vector<ContaminantSeries> all = GatherSeries(site);
   for (const ContaminantSeries& series : all) {
     const SiteFitOptions options = SiteFitOptionsFor(project, series.contaminant, 90);
     const DistanceFit fit = FitDistance(site, series, options);
-    report.heading(3, QStringLiteral("%1: decay constant from the wells").arg(latin1(series.contaminant)));
-    QString numbers = tableStart();
-    auto row = [&](const QString& label, const QString& value) { numbers += bodyRow({label, value}); };
+    report.heading(3,
+                   QStringLiteral("%1: decay constant from the wells").arg(recordText(series.contaminant)));
+    // The fit's numbers beside its chart, one row per contaminant, so that
+    // several contaminants share a page; without a chart, the numbers alone.
+    QStringList lines;
+    auto row = [&](const QString& label, const QString& value) {
+      lines << QStringLiteral("%1: %2").arg(label, value);
+    };
     row(QStringLiteral("Date, wells in the fit"),
         QStringLiteral("%1, %2").arg(QString::fromLatin1(fit.date.c_str())).arg(fit.points.size()));
     if (fit.line.ok)
@@ -102,48 +111,61 @@ void WriteSiteDataSection(ReportContext& report) {
       row(QStringLiteral("&#955; [1/d], 90 % interval"),
           QStringLiteral("<b>%1</b> (%2 to %3), half-life %4 d")
               .arg(num(fit.lambda), num(fit.lambdaLow), num(fit.lambdaHigh), num(fit.halfLife)));
-    report.add(numbers + QStringLiteral("</table>"));
-    for (const std::string& w : fit.warnings) report.add(QStringLiteral("<p><i>%1</i></p>").arg(latin1(w)));
+    for (const std::string& w : fit.warnings) lines << QStringLiteral("<i>%1</i>").arg(recordText(w));
     if (!fit.nonDetects.empty()) {
       QStringList names;
-      for (const SitePoint& p : fit.nonDetects) names << latin1(p.well);
-      report.add(QStringLiteral("<p>Not detected, left out: %1.</p>").arg(names.join(QStringLiteral(", "))));
+      for (const SitePoint& p : fit.nonDetects) names << recordText(p.well);
+      lines << QStringLiteral("Not detected, left out: %1.").arg(names.join(QStringLiteral(", ")));
     }
-    if (!fit.points.empty()) report.add(chartImage(BuildSiteDecayChart(fit)));
-
-    QString trends = tableStart() +
-                     headerRow({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
-                                QStringLiteral("S"), QStringLiteral("Confidence"), QStringLiteral("COV"),
-                                QStringLiteral("Trend")});
-    for (const TimeFit& t : FitTimes(site, series, options)) {
-      const MannKendallResult& mk = t.mannKendall;
-      trends += bodyRow(
-          {latin1(t.well), QString::number(t.points.size()), num(t.kPoint, 3),
-           mk.n >= 4 ? QString::number(mk.s) : QString(),
-           std::isfinite(mk.confidence) ? num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
-           num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
+    QString numbers;
+    for (const QString& line : lines) numbers += QStringLiteral("<p>%1</p>").arg(line);
+    if (fit.points.empty()) {
+      report.add(numbers);
+      continue;
     }
-    report.add(
-        QStringLiteral("<p>Trends at the wells (Mann&#8211;Kendall, classes after Aziz et al. 2003):</p>") +
-        trends + QStringLiteral("</table>"));
+    report.add(QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td "
+                              "width=\"56%\">%1</td><td width=\"44%\">%2</td></tr></table>")
+                   .arg(chartImage(BuildSiteDecayChart(fit), 285), numbers));
   }
+  WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
   if (!readings.empty()) {
     report.heading(3, QStringLiteral("Redox condition from the indicators"));
-    QString table = tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"),
-                                              QStringLiteral("Class"), QStringLiteral("Rule")});
-    for (const RedoxReading& r : readings)
-      table += bodyRow({latin1(r.well), QString::fromLatin1(r.date.c_str()),
-                        QString::fromLatin1(kRedoxConditions[r.condition].text), latin1(r.rule)});
+    QString table =
+        tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("Class"),
+                                  QStringLiteral("Rule"), QStringLiteral("Rests on"),
+                                  QStringLiteral("Missing"), QStringLiteral("Solvent score")});
+    for (const RedoxReading& r : readings) {
+      const SolventScore score = ScoreSolvent(r.indicators);
+      const QString scoreCell = score.scored
+                                    ? QStringLiteral("%1, %2 (%3)")
+                                          .arg(score.total)
+                                          .arg(QString::fromStdString(SolventReadingWord(score.total)),
+                                               esc(QString::fromStdString(SolventPointsText(score))))
+                                    : QStringLiteral("-");
+      table +=
+          bodyRow({recordText(r.well), QString::fromLatin1(r.date.c_str()),
+                   QString::fromLatin1(kRedoxConditions[r.condition].text), recordText(r.rule),
+                   esc(QString::fromStdString(r.basis)), esc(QString::fromStdString(r.missing)), scoreCell});
+    }
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);
     report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "
                                       "assessed as %3.</p>")
-                           .arg(QString::fromLatin1(kRedoxConditions[suggested].text), latin1(reason),
+                           .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
                                 QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
                                                         ? virelo_RedoxText(project.aquifer.redoxCondition)
                                                         : "-")));
+    report.add(QStringLiteral(
+        "<p>The solvent score is the screening for reductive dechlorination of chlorinated solvents "
+        "(Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: "
+        "O2 below 0.5 mg/L 3 points, above 5 mg/L &#8722;3; nitrate below 1 mg/L (read as NO3) 2; "
+        "iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; "
+        "ORP below 50 mV 1, below &#8722;100 mV 2; DOC above 20 mg/L 2 (on the table's TOC row). A total of "
+        "5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. The table's "
+        "other rows (pH, temperature, carbon dioxide, alkalinity, chloride, hydrogen, volatile fatty acids, "
+        "BTEX, ethene and ethane, daughter products) are not scored, so the total can only be too low.</p>"));
   }
 
   // Where each decay constant taken from the wells comes from.

@@ -11,6 +11,7 @@
 #include "engine/extras.h"
 #include "engine/lambdainterval.h"
 #include "engine/recordtext.h"
+#include "engine/transport.h"
 #include "persistence/csv.h"
 #include "report/ReportSection.h"
 
@@ -100,6 +101,35 @@ void userDefinedSources(ReportContext& report) {
     report.add(QStringLiteral("<p>User-defined decay constants:</p><ul>%1</ul>").arg(items));
 }
 
+// Where each Koc in use comes from: the text the user recorded with it, or
+// the bundled table's source when the value is the table's.
+void sorptionSources(ReportContext& report) {
+  const Project& project = report.project();
+  const TransportInputs& transport = TransportOf(project);
+  const auto& bundled = bundledDatabase();
+  QString items;
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    const Contaminant& c = project.contaminants[k];
+    const ContaminantTransport& t = ContaminantTransportOf(transport, c.name);
+    if (!c.assess || !t.koc) continue;
+    QString credit = t.kocSource.empty() ? QString() : esc(QString::fromStdString(t.kocSource));
+    if (credit.isEmpty()) {
+      const auto found = bundled.find(QString::fromStdString(RecordTextToUtf8(c.name)));
+      if (found != bundled.end()) {
+        const auto koc = found->second.find(QStringLiteral("koc"));
+        const auto source = found->second.find(QStringLiteral("kocSource"));
+        if (koc != found->second.end() && sameValue(koc->second, *t.koc) && source != found->second.end())
+          credit = esc(source->second) + QStringLiteral(" (bundled database)");
+      }
+    }
+    if (credit.isEmpty()) credit = QStringLiteral("<i>no source recorded</i>");
+    items += QStringLiteral("<li><b>%1</b>: Koc %2 L/kg; %3</li>")
+                 .arg(record(c.name), QString::number(*t.koc, 'g', 6), credit);
+  }
+  if (!items.isEmpty())
+    report.add(QStringLiteral("<p>Organic-carbon partition coefficients:</p><ul>%1</ul>").arg(items));
+}
+
 }  // namespace
 
 void WriteSourcesSection(ReportContext& report) {
@@ -152,4 +182,5 @@ void WriteSourcesSection(ReportContext& report) {
   else if (!any)
     report.add(QStringLiteral("<p>No database value is used: no contaminant is assessed.</p>"));
   userDefinedSources(report);
+  sorptionSources(report);
 }

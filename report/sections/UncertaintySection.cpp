@@ -53,18 +53,23 @@ QString Parameters(const InputDistribution& d) {
   return values.join(QStringLiteral(", "));
 }
 
-// The histogram as a PNG inside the page's HTML.
+// The histograms stand side by side, this many to a row, all drawn alike,
+// so that the results compare at a glance and eight take half a page.
+constexpr int kHistogramsPerRow = 3;
+
+// A histogram as a PNG inside the page's HTML, drawn large and shown small
+// so that its lines and labels stay sharp on paper.
 QString HistogramImage(const UncertaintyRow& row, AssessmentRange range) {
   RatioHistogramData data;
   data.sortedRatios = row.sortedRatios;
   data.range = range;
   data.plumeLength = row.plumeLength;
-  QImage image(QSize(900, 340), QImage::Format_RGB32);
+  QImage image(QSize(600, 330), QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     QFont font = painter.font();
-    font.setPixelSize(20);
+    font.setPixelSize(21);
     painter.setFont(font);
     RatioHistogram::Paint(painter, QRectF(image.rect()), data);
   }
@@ -72,8 +77,28 @@ QString HistogramImage(const UncertaintyRow& row, AssessmentRange range) {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  return QStringLiteral("<img width=\"450\" height=\"170\" src=\"data:image/png;base64,%1\">")
+  return QStringLiteral("<img width=\"160\" height=\"88\" src=\"data:image/png;base64,%1\">")
       .arg(QString::fromLatin1(png.toBase64()));
+}
+
+// One histogram of the grid: the contaminant and assessment it belongs to,
+// the chart, the shares of the classes and the inputs that move the ratio.
+QString HistogramCell(const Project& project, const UncertaintyRow& row, AssessmentRange range) {
+  QString influences;
+  for (const InputInfluence& influence : row.ranking)
+    influences +=
+        QStringLiteral("%1%2 %3; ")
+            .arg(QLatin1String(UncertainInputName(influence.input)),
+                 influence.otherSpecies.empty()
+                     ? QString()
+                     : QStringLiteral(" of ") + contaminantName(project, influence.otherSpecies.c_str()),
+                 QString::number(influence.rankCorrelation, 'f', 2));
+  return QStringLiteral(
+             "<td width=\"33%\" valign=\"top\"><p><b>%1</b>, %2</p><p>%3</p>"
+             "<p style=\"font-size: 7pt\">Green %4, Yellow %5, Red %6. Rank correlation: %7</p></td>")
+      .arg(contaminantName(project, project.contaminants[row.contaminantIndex].name), AssessmentText(row),
+           HistogramImage(row, range), Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
+           influences.isEmpty() ? QStringLiteral("none") : influences.chopped(2));
 }
 
 }  // namespace
@@ -100,8 +125,7 @@ void WriteUncertaintySection(ReportContext& report) {
   for (const InputDistribution& d : plan.inputs) {
     const std::string label = UncertainInputLabel(d);
     report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                   .arg(esc(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()))),
-                        QLatin1String(DistributionKindName(d.kind)), Parameters(d)));
+                   .arg(record(label.c_str()), QLatin1String(DistributionKindName(d.kind)), Parameters(d)));
   }
   report.add(QStringLiteral("</table>"));
 
@@ -114,8 +138,7 @@ void WriteUncertaintySection(ReportContext& report) {
   if (!run.problems.empty()) {
     report.add(QStringLiteral("<p><b>No run: the distributions have problems.</b></p><ul>"));
     for (const std::string& problem : run.problems)
-      report.add(QStringLiteral("<li>%1</li>")
-                     .arg(esc(QString::fromLatin1(problem.data(), static_cast<qsizetype>(problem.size())))));
+      report.add(QStringLiteral("<li>%1</li>").arg(record(problem.c_str())));
     report.add(QStringLiteral("</ul>"));
     return;
   }
@@ -138,27 +161,30 @@ void WriteUncertaintySection(ReportContext& report) {
   }
   report.add(QStringLiteral("</table>"));
 
-  int drawn = 0;
+  // Each row of the grid is a table of its own, so that a page break falls
+  // between rows of histograms and never through one.
+  QStringList cells;
+  bool cut = false;
   for (const UncertaintyRow& row : run.rows) {
     if (row.HasProblems()) continue;
-    if (drawn++ == kMostHistograms) {
-      report.add(
-          QStringLiteral("<p><i>Histograms of the first %1 results only.</i></p>").arg(kMostHistograms));
+    if (cells.size() == kMostHistograms) {
+      cut = true;
       break;
     }
-    QString influences;
-    for (const InputInfluence& influence : row.ranking)
-      influences += QStringLiteral("%1%2 %3; ")
-                        .arg(QLatin1String(UncertainInputName(influence.input)),
-                             influence.otherSpecies.empty()
-                                 ? QString()
-                                 : QStringLiteral(" of ") + record(influence.otherSpecies.c_str()),
-                             QString::number(influence.rankCorrelation, 'f', 2));
-    report.add(QStringLiteral("<p style=\"margin-top: 6px\"><b>%1</b>, %2: Green %3, Yellow %4, Red %5. "
-                              "Rank correlation with the ratio: %6</p><p>%7</p>")
-                   .arg(contaminantName(report.project(), project.contaminants[row.contaminantIndex].name),
-                        AssessmentText(row), Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
-                        influences.isEmpty() ? QStringLiteral("none") : influences.chopped(2),
-                        HistogramImage(row, report.range(row.plumeLength))));
+    cells << HistogramCell(project, row, report.range(row.plumeLength));
   }
+  if (cells.isEmpty()) return;
+  report.add(
+      QStringLiteral("<p>The ratios of the samples, each bar split by class (Green, Yellow, Red from "
+                     "the bottom), with the class bounds dashed; under each the shares of the classes "
+                     "and the rank correlation of each drawn input with the ratio.</p>"));
+  for (qsizetype first = 0; first < cells.size(); first += kHistogramsPerRow) {
+    QString grid =
+        QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
+    for (qsizetype k = first; k < first + kHistogramsPerRow; ++k)
+      grid += k < cells.size() ? cells[k] : QStringLiteral("<td width=\"33%\"></td>");
+    report.add(grid + QStringLiteral("</tr></table>"));
+  }
+  if (cut)
+    report.add(QStringLiteral("<p><i>Histograms of the first %1 results only.</i></p>").arg(kMostHistograms));
 }

@@ -25,6 +25,8 @@
 
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
+#include "analysis/TimeWindow.h"
+#include "analysis/TransportDialog.h"
 #include "app/PageTabs.h"
 #include "pages/ContaminantEditorDialog.h"
 #include "pages/ProblemsDialog.h"
@@ -115,6 +117,18 @@ class HelpTest : public QObject {
     QVERIFY2(section.contains(QStringLiteral("database")), qPrintable(section));
     QVERIFY(inputControls(&editor).size() >= 16);
     QCOMPARE(controlsWithoutHelp(&editor, section), QStringList());
+    // The sorption dialog, with a row and its source list per contaminant.
+    TransportDialog transport(*window->project);
+    const QString transportSection = manual.section(controlId(&transport));
+    QVERIFY2(transportSection.contains(QStringLiteral("Sorption")), qPrintable(transportSection));
+    QVERIFY(inputControls(&transport).size() >= 5);
+    QCOMPARE(controlsWithoutHelp(&transport, transportSection), QStringList());
+    // The Time window: its chooser, table and buttons.
+    TimeWindow time(*window->project);
+    const QString timeSection = manual.section(controlId(&time));
+    QVERIFY2(timeSection.contains(QStringLiteral("Time")), qPrintable(timeSection));
+    QVERIFY(inputControls(&time).size() >= 4);
+    QCOMPARE(controlsWithoutHelp(&time, timeSection), QStringList());
   }
 
   void f1AsksForTheSectionShiftF1ForTheControl() {

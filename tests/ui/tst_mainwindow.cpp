@@ -286,7 +286,7 @@ void TestMainWindow::menusToolBarAndTooltips() {
           "&View: &Project settings\tCtrl+1 | &Aquifer settings\tCtrl+2 | "
           "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
           "&Data: &Edit generic contaminant data | &Save generic data as default | Si&te data... | &Decay chain... | "
-          "&Uncertainty... | - | "
+          "&Uncertainty... | S&orption and source... | - | "
           "Load &application defaults",
           "&Help: &Manual (requires Adobe Acrobat Reader) | - | &About Virelo",
       }));

@@ -26,6 +26,7 @@
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
@@ -524,6 +525,26 @@ void TestReport::sourcesNameTheLiteratureOrSayTheValueDiffers() {
       entry.contains(QStringLiteral("Note: the decay constant in this project differ(s) from the bundled "
                                     "database; no source is recorded for the value used.")),
       qPrintable(entry));
+
+  // A Koc names the source recorded with it; without one, the bundled
+  // table's where the value is the table's, and nothing where it is not.
+  const auto koc = [&project] {
+    const QString text = documentText(*project, 0, 0);
+    return between(text, QStringLiteral("Organic-carbon partition coefficients:"), QStringLiteral("Toluene"));
+  };
+  ContaminantTransport sorbs;
+  sorbs.koc = 61.7;
+  SetContaminantTransport(&virelo_Extras(project.get()).transport, "Benzene", sorbs);
+  entry = koc();
+  QVERIFY2(entry.contains(QStringLiteral("Benzene: Koc 61.7 L/kg; US EPA 1996, Soil Screening Guidance")) &&
+               entry.contains(QStringLiteral("(bundled database)")),
+           qPrintable(entry));
+  sorbs.koc = 70.0;
+  SetContaminantTransport(&virelo_Extras(project.get()).transport, "Benzene", sorbs);
+  QVERIFY2(koc().contains(QStringLiteral("Koc 70 L/kg; no source recorded")), qPrintable(koc()));
+  sorbs.kocSource = "Site batch test 2024";
+  SetContaminantTransport(&virelo_Extras(project.get()).transport, "Benzene", sorbs);
+  QVERIFY2(koc().contains(QStringLiteral("Koc 70 L/kg; Site batch test 2024")), qPrintable(koc()));
 }
 
 void TestReport::pagesKeepHeadingsRowsAndResultsTogether() {

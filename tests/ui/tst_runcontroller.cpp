@@ -161,6 +161,29 @@ class TestRunController : public QObject {
     QCOMPARE(finished, 0);
   }
 
+  // Cancel with nothing running, as closing a window does, changes nothing:
+  // before any run, and after one has delivered.
+  void cancelWhenIdleIsNoEvent() {
+    int project = 4;
+    Job job{&project};
+    RunController controller;
+    QSignalSpy finished(&controller, &RunController::finished);
+    QSignalSpy progress(&controller, &RunController::progressChanged);
+    controller.Cancel();
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(progress.count(), 0);
+    job.go = true;
+    QVERIFY(controller.Start(job.make()));
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(outcomeOf(finished), Outcome::Delivered);
+    const int reports = progress.count();
+    controller.Cancel();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(progress.count(), reports);
+    QCOMPARE(controller.progress(), 1.0);
+    QCOMPARE(job.deliveries, 1);
+  }
+
   void workThatThrowsFails() {
     RunController controller;
     QSignalSpy finished(&controller, &RunController::finished);

@@ -4,6 +4,7 @@
 // project, a run on the worker fills the table, histogram and ranking, and
 // Cancel, or a change to the inputs while it draws, leaves no results
 // behind.
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,7 @@ class TestUncertaintyWindow : public QObject {
   void aChainsParentIsDrawnForItsDaughter();
   void aRunIsDroppedWhenTheSamplesChangeMeanwhile();
   void aRecordComparesEveryFieldAndNoPadding();
+  void probabilitiesOnlyForADrawnRowWithoutProblems();
 };
 
 void TestUncertaintyWindow::editorRunTableAndHistogram() {
@@ -97,6 +99,9 @@ void TestUncertaintyWindow::editorRunTableAndHistogram() {
   plan.samples = 4000;
   plan.inputs = {{UncertainInput::Kf, "", DistributionKind::LogNormal, {1.0, 2.0}}};
   UncertaintyWindow window(project.get(), &plan, UncertaintyOptions{});
+  // The table's views rely on the model's signals naming real cells.
+  QAbstractItemModelTester tester(window.distributionsModel(),
+                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
   QVERIFY(showActive(window));
   int changes = 0;
   connect(&window, &UncertaintyWindow::planChanged, [&] { ++changes; });
@@ -176,6 +181,12 @@ void TestUncertaintyWindow::editorRunTableAndHistogram() {
   clickCell(window.resultsTable(), 2, 0);
   QVERIFY(window.rowHeading()->text().contains(QStringLiteral("the project's own inputs have problems")));
   QCOMPARE(window.rankingTable()->rowCount(), 0);
+  // Closed after its run, the window has nothing to stop: the results stay.
+  QTest::keyClick(&window, Qt::Key_Escape);
+  QVERIFY(!window.isVisible());
+  QVERIFY(window.lastRun() != nullptr);
+  QCOMPARE(window.progressBar()->value(), 1000);
+  QCOMPARE(window.resultsModel()->rowCount(), 3);
 }
 
 void TestUncertaintyWindow::cancelLeavesNoResults() {
@@ -357,6 +368,18 @@ void TestUncertaintyWindow::lambdaFromTheSiteFillsALogNormal() {
   QCOMPARE(plan.inputs[0].params[1], 1.5);
   QVERIFY(!cell(window, 0, DistributionTableModel::kMeaning).contains(QStringLiteral("site")));
   QCOMPARE(plan.inputs[0].params[0], site.median);  // its neighbour keeps the site's number
+  // Choosing the same contaminant again, as a visit to its list does, keeps
+  // what was typed; another kind is taken, the last of the list too.
+  QVERIFY(chooseInCell(table, 0, DistributionTableModel::kContaminant, QStringLiteral("Benzene")));
+  QCOMPARE(plan.inputs[0].params[1], 1.5);
+  QVERIFY(!cell(window, 0, DistributionTableModel::kMeaning).contains(QStringLiteral("site")));
+  QVERIFY(chooseInCell(table, 0, DistributionTableModel::kKind, QStringLiteral("log-uniform")));
+  QCOMPARE(plan.inputs[0].kind, DistributionKind::LogUniform);
+  QVERIFY(chooseInCell(table, 0, DistributionTableModel::kKind, QStringLiteral("lognormal")));
+  QCOMPARE(plan.inputs[0].kind, DistributionKind::LogNormal);
+  QCOMPARE(cell(window, 0, DistributionTableModel::kMeaning),
+           QStringLiteral("median, geometric sd [, min, max]"));
+  QCOMPARE(plan.inputs[0].params, (std::vector<double>{site.median, 1.5}));
   // Choosing the input again offers the site's values again.
   QVERIFY(
       chooseInCell(table, 0, DistributionTableModel::kInput, QStringLiteral("C0, concentration at source")));
@@ -370,6 +393,10 @@ void TestUncertaintyWindow::lambdaFromTheSiteFillsALogNormal() {
   QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("uncertaintyRemove")), Qt::LeftButton);
   QCOMPARE(window.distributionsModel()->rowCount(), 0);
   QVERIFY(plan.inputs.empty());
+  // Closed without a run, it has nothing to stop.
+  QTest::keyClick(&window, Qt::Key_Escape);
+  QVERIFY(!window.isVisible());
+  QVERIFY(window.lastRun() == nullptr);
 }
 
 // A run reads a copy of the inputs; when they are no longer the project's by
@@ -478,6 +505,32 @@ void TestUncertaintyWindow::aRecordComparesEveryFieldAndNoPadding() {
   UncertaintyOptions wider;
   wider.attenuationRange = kAssessmentRanges[2].range;
   QVERIFY(!record.Matches(*project, plan, wider));
+}
+
+// The results page shows a row's probabilities only where the run drew it
+// without problems: shares of a row that was never drawn would pass for a
+// verdict.
+void TestUncertaintyWindow::probabilitiesOnlyForADrawnRowWithoutProblems() {
+  UncertaintyRecord record;
+  QCOMPARE(record.Probabilities(0, true), QString());  // no run yet
+  auto run = std::make_shared<UncertaintyRun>();
+  UncertaintyRow drawn;
+  drawn.contaminantIndex = 0;
+  drawn.plumeLength = true;
+  drawn.pGreen = 0.25;
+  drawn.pYellow = 0.5;
+  drawn.pRed = 0.25;
+  UncertaintyRow refused;
+  refused.contaminantIndex = 1;
+  refused.plumeLength = false;
+  refused.pGreen = 1.0;
+  refused.problems = {ProblemCode{}};
+  run->rows = {drawn, refused};
+  record.run = run;
+  QCOMPARE(record.Probabilities(0, true), QStringLiteral("G 0.250 \u00b7 Y 0.500 \u00b7 R 0.250"));
+  QCOMPARE(record.Probabilities(0, false), QString());  // not assessed
+  QCOMPARE(record.Probabilities(1, false), QString());
+  QCOMPARE(record.Probabilities(2, true), QString());
 }
 
 QTEST_MAIN(TestUncertaintyWindow)

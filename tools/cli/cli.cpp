@@ -30,6 +30,8 @@ std::string SiteExportUsage();
 int RunSiteExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string DecayUsage();
 int RunDecay(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string UseDecayUsage();
+int RunUseDecay(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string TrendUsage();
 int RunTrend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string RedoxUsage();
@@ -38,6 +40,10 @@ std::string UncertaintyUsage();
 int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string BreakthroughUsage();
+int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string TimingUsage();
+int RunTiming(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
 int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -55,9 +61,12 @@ const CliCommand kCommands[] = {
     {"site-import", SiteImportUsage, RunSiteImport},
     {"site-export", SiteExportUsage, RunSiteExport},
     {"decay", DecayUsage, RunDecay},
+    {"use-decay", UseDecayUsage, RunUseDecay},
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
     {"chain", ChainUsage, RunChain},
+    {"breakthrough", BreakthroughUsage, RunBreakthrough},
+    {"timing", TimingUsage, RunTiming},
     {"uncertainty", UncertaintyUsage, RunUncertaintyCommand},
     {"paths", PathsUsage, RunPaths},
 };

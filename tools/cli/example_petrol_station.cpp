@@ -11,6 +11,7 @@
 
 #include "diagnostics/util.h"
 #include "engine/extras.h"
+#include "engine/transport.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 
@@ -118,6 +119,22 @@ bool PetrolStationExample(const char* databasePath, const char* folder) {
       virelo_SetContaminantValue(&x, kValueCa, ca[k]);
       x.lambdaSelected = static_cast<int16_t>(virelo_RedoxLambdaBit(a->redoxCondition));
     }
+  }
+
+  // A sand with a little organic carbon; the measured Koc of the BTEX (US
+  // EPA 1996, as the bundled literature table gives them). MTBE has none
+  // there and so moves with the water. The tanks are gone, the source is
+  // left constant: the wells show how it behaves.
+  TransportInputs& transport = virelo_Extras(project).transport;
+  transport.aquifer = {1.7, 0.001, DecayOf::Dissolved};
+  const double koc[] = {61.7, 140.0, 204.0, 241.0};
+  for (int k = 0; k < 4; ++k) {
+    ContaminantTransport t;
+    t.koc = koc[k];
+    t.kocSource =
+        "US EPA 1996, Soil Screening Guidance: Technical Background Document (EPA/540/R-95/128), Appendix K, "
+        "Table K-1, measured Koc (geometric mean)";
+    SetContaminantTransport(&transport, kSubstances[k].name, t);
   }
 
   SiteData& site = virelo_Extras(project).site;

@@ -8,6 +8,7 @@
 #include "diagnostics/util.h"
 #include "engine/chain.h"
 #include "engine/extras.h"
+#include "engine/transport.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 
@@ -77,6 +78,27 @@ void SetDispersivity(Project* project, double ax, double ay, double az) {
   virelo_SetAquiferValue(&project->aquifer, kAquiferAx, ax);
   virelo_SetAquiferValue(&project->aquifer, kAquiferAy, ay);
   virelo_SetAquiferValue(&project->aquifer, kAquiferAz, az);
+}
+
+// The measured Koc of the bundled literature table, with its source.
+constexpr const char* kKocSource =
+    "US EPA 1996, Soil Screening Guidance: Technical Background Document (EPA/540/R-95/128), Appendix K, "
+    "Table K-1, measured Koc (geometric mean)";
+
+void SetSorption(Project* project, double bulkDensity, double organicCarbon) {
+  virelo_Extras(project).transport.aquifer = {bulkDensity, organicCarbon, DecayOf::Dissolved};
+}
+
+void SetKoc(Project* project, const char* name, double koc, SourceDecayKind decay = SourceDecayKind::Constant,
+            double decayValue = 0.0) {
+  TransportInputs& t = virelo_Extras(project).transport;
+  ContaminantTransport c = ContaminantTransportOf(t, name);
+  c.koc = koc;
+  c.kocSource = kKocSource;
+  c.sourceDecay = decay;
+  if (decay == SourceDecayKind::Rate) c.rate = decayValue;
+  if (decay == SourceDecayKind::Mass) c.mass = decayValue;
+  SetContaminantTransport(&t, name, c);
 }
 
 bool Save(Project* project, const char* folder, const char* fileName) {
@@ -180,6 +202,11 @@ bool SolventExample(const char* databasePath, const char* folder) {
                    "Vinyl chloride", kChainEndProduct};
   chain.yields = DefaultChainYields(chain.species);
   virelo_Extras(project).chains.push_back(chain);
+  // Silty sand with some organic carbon, and a PCE source of about 300 kg
+  // that the groundwater dissolves away: ks = Kf i W H C0 / M0.
+  SetSorption(project, 1.7, 0.002);
+  SetKoc(project, "Tetrachloroethene (PCE)", 265.0, SourceDecayKind::Mass, 300.0);
+  SetKoc(project, "Trichloroethene (TCE)", 94.3);
   return Save(project, folder, "dry-cleaner.vrp");
 }
 

@@ -11,6 +11,7 @@
 
 #include "diagnostics/util.h"
 #include "engine/exact.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
@@ -145,7 +146,8 @@ int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   if (!toGiven) to = 2.0 * aquifer.distanceX;
   double lambda = 0.0;
-  virelo_GetLambda(contaminant, &lambda);
+  const Contaminant steady = virelo_SteadyContaminant(*project, *contaminant);
+  virelo_GetLambda(&steady, &lambda);
   const size_t n = static_cast<size_t>(points);
   std::vector<double> s(n), screening(n), exact(n);
   if (!virelo_math_CentreLineProfile(&aquifer, lambda, to, static_cast<int>(points), s.data(),

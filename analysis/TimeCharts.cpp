@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "analysis/TimeCharts.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPen>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A logarithmic axis cannot show 0: points before anything arrives are left
+// out rather than drawn at an invented floor.
+void Append(QLineSeries* series, double x, double c) {
+  if (std::isfinite(c) && c > 0.0) series->append(x, c);
+}
+
+QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca, const QString& unit,
+              const QString& xTitle, const QString& title) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  auto* screening = new QLineSeries;
+  screening->setObjectName(QString::fromLatin1(timechart::kScreening));
+  screening->setName(QStringLiteral("Screening form"));
+  screening->setPen(QPen(QColor(0x1f, 0x77, 0xb4), 2));
+  auto* exact = new QLineSeries;
+  exact->setObjectName(QString::fromLatin1(timechart::kExact));
+  exact->setName(QStringLiteral("Exact solution"));
+  exact->setPen(QPen(QColor(0xff, 0x7f, 0x0e), 2, Qt::DashLine));
+  double lowest = ca > 0.0 ? ca : 1.0, highest = ca > 0.0 ? ca : 1.0;
+  double last = 1.0;
+  for (const BreakthroughPoint& p : points) {
+    Append(screening, p.t, c0 * p.screening);
+    Append(exact, p.t, c0 * p.exact);
+    last = std::max(last, p.t);
+  }
+  for (const QLineSeries* series : {screening, exact}) {
+    for (const QPointF& q : series->points()) {
+      lowest = std::min(lowest, q.y());
+      highest = std::max(highest, q.y());
+    }
+  }
+  auto* acceptable = new QLineSeries;
+  acceptable->setObjectName(QString::fromLatin1(timechart::kAcceptable));
+  acceptable->setName(QStringLiteral("CA"));
+  acceptable->setPen(QPen(QColor(0xd6, 0x27, 0x28), 1.5, Qt::DashDotLine));
+  if (ca > 0.0 && std::isfinite(ca)) {
+    acceptable->append(0.0, ca);
+    acceptable->append(last, ca);
+  }
+  auto* xAxis = new QValueAxis;
+  xAxis->setTitleText(xTitle);
+  xAxis->setLabelFormat(QStringLiteral("%g"));
+  xAxis->setRange(0.0, last);
+  auto* cAxis = new QLogValueAxis;
+  cAxis->setTitleText(unit.isEmpty() ? QStringLiteral("Concentration")
+                                     : QStringLiteral("Concentration [%1]").arg(unit));
+  cAxis->setLabelFormat(QStringLiteral("%g"));
+  // Whole decades, at most eight below the highest value, so that a curve
+  // that begins at nothing does not squash the part that matters.
+  const double upper = std::pow(10.0, std::ceil(std::log10(highest)));
+  const double lower = std::max(std::pow(10.0, std::floor(std::log10(lowest))), upper * 1e-8);
+  cAxis->setRange(lower, upper > lower ? upper : lower * 10.0);
+  chart->addAxis(xAxis, Qt::AlignBottom);
+  chart->addAxis(cAxis, Qt::AlignLeft);
+  for (QLineSeries* series : {screening, exact, acceptable}) {
+    chart->addSeries(series);
+    series->attachAxis(xAxis);
+    series->attachAxis(cAxis);
+  }
+  return chart;
+}
+
+}  // namespace
+
+QChart* BuildBreakthroughChart(const std::vector<BreakthroughPoint>& curve, double c0, double ca,
+                               const QString& unit) {
+  return Build(curve, c0, ca, unit, QStringLiteral("Time since the source appeared [d]"),
+               QStringLiteral("At the receptor"));
+}
+
+QChart* BuildTimeProfileChart(const std::vector<BreakthroughPoint>& line, double c0, double ca,
+                              const QString& unit, double atTime) {
+  return Build(line, c0, ca, unit, QStringLiteral("Distance from the source [m]"),
+               QStringLiteral("Centre line after %1 d").arg(atTime, 0, 'g', 4));
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The charts of the time capability, built without a view so that the Time
+// window and the printed report draw the same ones: the breakthrough curve
+// at the receptor and the centre line at one time, both models, in the
+// project's concentration unit on a logarithmic axis, with CA.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "engine/timing_table.h"
+
+class QChart;
+
+namespace timechart {
+inline constexpr const char* kScreening = "screening";
+inline constexpr const char* kExact = "exact";
+inline constexpr const char* kAcceptable = "acceptable";
+}  // namespace timechart
+
+// C = C0 * C/C0 over time at the receptor; `ca` drawn as a line.
+QChart* BuildBreakthroughChart(const std::vector<BreakthroughPoint>& curve, double c0, double ca,
+                               const QString& unit);
+
+// C over the distance s at one time; points as BreakthroughPoint with t the
+// distance.
+QChart* BuildTimeProfileChart(const std::vector<BreakthroughPoint>& line, double c0, double ca,
+                              const QString& unit, double atTime);

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "analysis/TimeWindow.h"
+
+#include <QAbstractButton>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "analysis/TimeCharts.h"
+#include "analysis/TimingTableModel.h"
+#include "engine/extras.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr int kIdTimeWindow = 1800;
+constexpr int kIdTimeContaminant = 1801;
+constexpr int kIdTimeSlider = 1802;
+constexpr int kIdTimeTable = 1803;
+
+QChartView* NewChartView() {
+  auto* view = new QChartView;
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setMinimumSize(420, 260);
+  return view;
+}
+
+}  // namespace
+
+void RunTimeWindow(const Project& project, QWidget* parent) {
+  TimeWindow window(project, parent);
+  Platform::instance().execDialog(&window);
+}
+
+TimeWindow::TimeWindow(const Project& project, QWidget* parent)
+    : QDialog(parent), unit_(QString::fromStdString(virelo_SettingsOf(project).concentrationUnit)) {
+  setWindowTitle(QStringLiteral("Time"));
+  setControlId(this, kIdTimeWindow);
+  AnswerF1WithManual(this, kIdTimeWindow);
+  for (int k : TimeContaminantsOf(project)) {
+    TimeInputs in = TimeInputsOf(project, k);
+    if (in.usable) inputs_list_.push_back(std::move(in));
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  top->addWidget(new QLabel(QStringLiteral("Contaminant:")));
+  contaminants_ = new QComboBox;
+  setControlId(contaminants_, kIdTimeContaminant);
+  for (const TimeInputs& in : inputs_list_)
+    contaminants_->addItem(contaminantNameOf(project, in.timing.name));
+  top->addWidget(contaminants_, 1);
+  layout->addLayout(top);
+  inputs_ = new QLabel;
+  inputs_->setWordWrap(true);
+  inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(inputs_);
+
+  auto* charts = new QHBoxLayout;
+  breakthrough_ = NewChartView();
+  profile_ = NewChartView();
+  charts->addWidget(breakthrough_);
+  charts->addWidget(profile_);
+  layout->addLayout(charts, 1);
+  auto* sliderRow = new QHBoxLayout;
+  sliderRow->addWidget(new QLabel(QStringLiteral("Time:")));
+  slider_ = new QSlider(Qt::Horizontal);
+  slider_->setRange(1, kSliderSteps);
+  slider_->setValue(kSliderSteps / 2);
+  setControlId(slider_, kIdTimeSlider);
+  sliderRow->addWidget(slider_, 1);
+  sliderLabel_ = new QLabel;
+  sliderLabel_->setMinimumWidth(90);
+  sliderRow->addWidget(sliderLabel_);
+  layout->addLayout(sliderRow);
+
+  model_ = new TimingTableModel(this);
+  model_->setProject(&project);
+  table_ = new QTableView;
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  setControlId(table_, kIdTimeTable);
+  layout->addWidget(table_, 1);
+
+  auto* bottom = new QHBoxLayout;
+  status_ = new QLabel;
+  status_->setWordWrap(true);
+  bottom->addWidget(status_, 1);
+  progress_ = new QProgressBar;
+  progress_->setRange(0, 1000);
+  bottom->addWidget(progress_);
+  run_ = new QPushButton(QStringLiteral("Run"));
+  cancel_ = new QPushButton(QStringLiteral("Cancel"));
+  bottom->addWidget(run_);
+  bottom->addWidget(cancel_);
+  auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
+  for (QWidget* button : {static_cast<QWidget*>(run_), static_cast<QWidget*>(cancel_)})
+    setControlId(button, kIdTimeWindow);
+  for (QAbstractButton* button : close->buttons()) setControlId(button, kIdTimeWindow);
+  bottom->addWidget(close);
+  layout->addLayout(bottom);
+
+  controller_ = new RunController(this);
+  connect(controller_, &RunController::progressChanged, this,
+          [this](double share) { progress_->setValue(static_cast<int>(share * 1000.0)); });
+  connect(controller_, &RunController::runningChanged, this, [this](bool running) {
+    run_->setEnabled(!running);
+    cancel_->setEnabled(running);
+    progress_->setVisible(running);
+  });
+  connect(controller_, &RunController::finished, this, [this](RunController::Outcome outcome) {
+    if (outcome == RunController::Outcome::Cancelled)
+      status_->setText(QStringLiteral("Cancelled: press Run to compute the times again."));
+    else if (outcome == RunController::Outcome::Failed)
+      status_->setText(QStringLiteral("The times could not be computed (out of memory)."));
+  });
+  connect(run_, &QPushButton::clicked, this, &TimeWindow::run);
+  connect(cancel_, &QPushButton::clicked, controller_, &RunController::Cancel);
+  connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(contaminants_, &QComboBox::currentIndexChanged, this, &TimeWindow::showContaminant);
+  connect(slider_, &QSlider::valueChanged, this, &TimeWindow::drawProfile);
+  cancel_->setEnabled(false);
+  progress_->setVisible(false);
+  if (inputs_list_.empty()) {
+    status_->setText(
+        QStringLiteral("No contaminant is assessed by the attenuation factor without problems: there is "
+                       "no receptor concentration to follow over time."));
+    run_->setEnabled(false);
+  }
+  showContaminant(contaminants_->currentIndex());
+  run();
+}
+
+void TimeWindow::run() {
+  if (inputs_list_.empty() || controller_->running()) return;
+  auto snapshot = std::make_shared<std::vector<TimeInputs>>(inputs_list_);
+  RunController::Job<std::vector<TimeInputs>, Result> job;
+  job.input = snapshot;
+  job.work = [](const std::vector<TimeInputs>& all, const RunProgress& progress) {
+    Result result;
+    std::vector<TimingInput> inputs;
+    for (const TimeInputs& in : all) inputs.push_back(in.timing);
+    // Half the share for the table, half for the curves.
+    const double total = static_cast<double>(all.size());
+    result.rows = ComputeTimingRows(inputs, [&](int done, int) { return progress(0.5 * done / total); });
+    for (size_t k = 0; k < all.size() && result.rows.size() == all.size(); ++k) {
+      const double until = DefaultBreakthroughUntil(all[k].timing.inputs);
+      result.until.push_back(until);
+      result.curves.push_back(ComputeBreakthrough(all[k].timing.inputs, until, kPoints));
+      if (!progress(0.5 + 0.5 * (k + 1) / total)) break;
+    }
+    return result;
+  };
+  job.deliver = [this](const std::shared_ptr<const std::vector<TimeInputs>>&, Result&& result) {
+    if (result.curves.size() != inputs_list_.size()) return;
+    result_ = std::move(result);
+    haveResult_ = true;
+    model_->setRows(result_.rows);
+    status_->clear();
+    showContaminant(contaminants_->currentIndex());
+  };
+  status_->setText(QStringLiteral("Computing the times of %1 contaminants...").arg(inputs_list_.size()));
+  controller_->Start(std::move(job));
+}
+
+double TimeWindow::profileTime() const {
+  const int choice = contaminants_->currentIndex();
+  if (!haveResult_ || choice < 0 || static_cast<size_t>(choice) >= result_.until.size()) return 0.0;
+  return result_.until[static_cast<size_t>(choice)] * slider_->value() / kSliderSteps;
+}
+
+void TimeWindow::showContaminant(int choice) {
+  if (choice < 0 || static_cast<size_t>(choice) >= inputs_list_.size()) {
+    inputs_->clear();
+    return;
+  }
+  const TimeInputs& in = inputs_list_[static_cast<size_t>(choice)];
+  QString text = QStringLiteral("%1; %2; %3.")
+                     .arg(QString::fromStdString(in.retardationBasis),
+                          QString::fromLatin1(DecayOfName(in.timing.inputs.decayOf)),
+                          QString::fromStdString(in.sourceBasis));
+  if (in.timing.inputs.decayOf == DecayOf::DissolvedAndSorbed)
+    text += QStringLiteral(" The steady values decay at lambda R and so differ from those without sorption.");
+  if (const char* reason = TransientScreeningReason(in.timing.inputs))
+    text += QStringLiteral("\nNo screening values: ") + QString::fromLatin1(reason);
+  inputs_->setText(text);
+  if (!haveResult_) return;
+  const size_t k = static_cast<size_t>(choice);
+  QChart* old = breakthrough_->chart();
+  breakthrough_->setChart(BuildBreakthroughChart(result_.curves[k], in.timing.c0, in.timing.ca, unit_));
+  delete old;
+  table_->selectRow(choice);
+  drawProfile();
+}
+
+void TimeWindow::drawProfile() {
+  const int choice = contaminants_->currentIndex();
+  const double t = profileTime();
+  if (!(t > 0.0)) return;
+  sliderLabel_->setText(QStringLiteral("%1 d").arg(t, 0, 'f', 0));
+  const TimeInputs& in = inputs_list_[static_cast<size_t>(choice)];
+  const double to = 2.0 * in.timing.inputs.x;
+  std::vector<double> s(kPoints), screening(kPoints), exact(kPoints);
+  TransientProfile(in.timing.inputs, t, to, kPoints, s.data(), screening.data(), exact.data());
+  std::vector<BreakthroughPoint> line;
+  for (int j = 0; j < kPoints; ++j) line.push_back({s[j], screening[j], exact[j]});
+  QChart* old = profile_->chart();
+  profile_->setChart(BuildTimeProfileChart(line, in.timing.c0, in.timing.ca, unit_, t));
+  delete old;
+}

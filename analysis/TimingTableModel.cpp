@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "analysis/TimingTableModel.h"
+
+#include <cmath>
+#include <optional>
+
+#include "platform/Platform.h"
+
+namespace {
+
+const char* const kTitles[] = {"Contaminant",         "R",
+                               "Front [d]",           "t50 screening [d]",
+                               "t50 exact [d]",       "t95 screening [d]",
+                               "t95 exact [d]",       "Above CA, screening [d]",
+                               "Above CA, exact [d]", "Below CA again, exact [d]",
+                               "Peak C/C0, exact",    "Peak time, exact [d]",
+                               "Source ks [1/d]",     "Source at target [d]"};
+constexpr int kColumns = sizeof kTitles / sizeof kTitles[0];
+
+QString Time(const std::optional<double>& t) {
+  return t ? QString::number(*t, 'f', 0) : QStringLiteral("-");
+}
+
+QString Value(double v) {
+  return std::isfinite(v) ? QString::number(v, 'g', 4) : QStringLiteral("-");
+}
+
+}  // namespace
+
+void TimingTableModel::setRows(std::vector<TimingRow> rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int TimingTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int TimingTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumns;
+}
+
+int TimingTableModel::ColumnCount() {
+  return kColumns;
+}
+
+QString TimingTableModel::ColumnTitle(int column) {
+  return column >= 0 && column < kColumns ? QString::fromLatin1(kTitles[column]) : QString();
+}
+
+QString TimingTableModel::CellText(const TimingRow& row, int column, const Project* project) {
+  const TransientTimes& t = row.times;
+  switch (column) {
+    case 0: return project ? contaminantNameOf(*project, row.name) : fromRecordText(row.name.c_str());
+    case 1: return Value(row.retardation);
+    case 2: return QString::number(t.frontTime, 'f', 0);
+    case 3: return Time(t.t50Screening);
+    case 4: return Time(t.t50Exact);
+    case 5: return Time(t.t95Screening);
+    case 6: return Time(t.t95Exact);
+    case 7: return Time(t.exceedScreening);
+    case 8: return Time(t.exceedExact);
+    case 9: return Time(t.belowAgainExact);
+    case 10: return Value(t.peakExact);
+    case 11: return Time(t.peakTimeExact);
+    case 12: return row.sourceDecay > 0.0 ? Value(row.sourceDecay) : QStringLiteral("constant");
+    case 13: return Time(t.sourceTimeToTarget);
+  }
+  return {};
+}
+
+QVariant TimingTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const TimingRow& row = rows_[static_cast<size_t>(index.row())];
+  if (role == Qt::DisplayRole) return CellText(row, index.column(), project_);
+  if (role == Qt::ToolTipRole && row.times.screeningReason && index.column() >= 3 && index.column() <= 7)
+    return QString::fromLatin1(row.times.screeningReason);
+  if (role == Qt::TextAlignmentRole && index.column() > 0)
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  return {};
+}
+
+QVariant TimingTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Horizontal) return ColumnTitle(section);
+  return section + 1;
+}

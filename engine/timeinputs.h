@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The time inputs of one contaminant of a project: what the `breakthrough`
+// and `timing` commands, the Time window and the report's Time section all
+// read, so that the three never disagree about R, the decay convention, the
+// source's decay or its remedial target.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/records.h"
+#include "engine/timing_table.h"
+
+struct TimeInputs {
+  // False where the contaminant's attenuation factor cannot be computed
+  // (problems with the aquifer or the contaminant): no time is defined then.
+  bool usable = false;
+  std::string problem;  // why not, for the user
+  // The name as the project record keeps it (Latin-1), the transient inputs,
+  // C0, CA and the target.
+  TimingInput timing;
+  // Where R and the source's decay come from, for the user.
+  std::string retardationBasis;
+  std::string sourceBasis;
+};
+
+// The inputs of contaminant `contaminantIndex` of the project. The target is
+// CA * AF under the project's verdict basis, computed afresh from the inputs
+// (stored results are not needed).
+TimeInputs TimeInputsOf(const Project& project, int contaminantIndex);
+
+// The contaminants the time capability covers, in project order: those
+// assessed by the attenuation factor, the only assessment that has a
+// receptor concentration to follow over time.
+std::vector<int> TimeContaminantsOf(const Project& project);
+
+// The decay convention as the window and the report name it.
+const char* DecayOfName(DecayOf decayOf);

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// Time: when the plume reaches the receptor and a shrinking source its
+// target, with one breakthrough chart per contaminant. Only for a project
+// that keeps sorption or source inputs: without them every contaminant
+// moves with the water from a constant source, the steady report says all
+// there is, and its length stays as it was.
+#include <QBuffer>
+#include <QChart>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "analysis/CentrelineChart.h"
+#include "analysis/TimeCharts.h"
+#include "analysis/TimingTableModel.h"
+#include "engine/extras.h"
+#include "engine/timeinputs.h"
+#include "engine/transport.h"
+#include "report/ReportSection.h"
+
+namespace {
+
+constexpr int kPoints = 200;
+
+// Small enough that several charts share a page.
+QString ChartImage(QChart* owned) {
+  std::unique_ptr<QChart> chart(owned);
+  QImage image(1320, 660, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(2.2, 2.2);
+    RenderChart(chart.get(), &painter, QRectF(0, 0, 600, 300));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return QStringLiteral("<p align=\"center\"><img width=\"420\" src=\"data:image/png;base64,%1\"></p>")
+      .arg(QString::fromLatin1(bytes.toBase64()));
+}
+
+}  // namespace
+
+void WriteTimeSection(ReportContext& report) {
+  const Project& project = report.project();
+  if (TransportIsDefault(project)) return;
+  std::vector<TimeInputs> all;
+  std::vector<TimingInput> inputs;
+  for (int k : TimeContaminantsOf(project)) {
+    TimeInputs in = TimeInputsOf(project, k);
+    if (!in.usable) continue;
+    inputs.push_back(in.timing);
+    all.push_back(std::move(in));
+  }
+  if (all.empty()) return;
+  report.heading(2, QStringLiteral("Time"), "time");
+  report.add(QStringLiteral(
+      "<p>The concentration at the receptor over time on the plume's centre line, under the transient "
+      "screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with "
+      "retardation R = 1 + &rho;<sub>b</sub> Koc foc / n<sub>e</sub> and a constant or first-order "
+      "decaying source. Times are in days since the source appeared; \"-\" where a time does not occur. "
+      "The steady verdict above does not depend on them.</p>"));
+  const std::vector<TimingRow> rows = ComputeTimingRows(inputs);
+  report.add(tableStart());
+  QString head = QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\">");
+  for (int c = 0; c < TimingTableModel::ColumnCount(); ++c)
+    head +=
+        QStringLiteral("<th align=\"left\">%1</th>").arg(TimingTableModel::ColumnTitle(c).toHtmlEscaped());
+  report.add(head + QStringLiteral("</tr></thead>"));
+  for (const TimingRow& row : rows) {
+    QString line = QStringLiteral("<tr>");
+    for (int c = 0; c < TimingTableModel::ColumnCount(); ++c)
+      line += QStringLiteral("<td>%1</td>").arg(TimingTableModel::CellText(row, c, &project).toHtmlEscaped());
+    report.add(line + QStringLiteral("</tr>"));
+  }
+  report.add(QStringLiteral("</table>"));
+  const QString unit = QString::fromStdString(virelo_SettingsOf(project).concentrationUnit);
+  for (const TimeInputs& in : all) {
+    const TransientInputs& t = in.timing.inputs;
+    report.heading(3, contaminantName(project, in.timing.name.c_str()));
+    QString text =
+        QStringLiteral("%1; %2; %3.")
+            .arg(QString::fromStdString(in.retardationBasis), QString::fromLatin1(DecayOfName(t.decayOf)),
+                 QString::fromStdString(in.sourceBasis))
+            .toHtmlEscaped();
+    if (const char* reason = TransientScreeningReason(t))
+      text += QStringLiteral(" No screening values: %1").arg(QString::fromLatin1(reason).toHtmlEscaped());
+    report.add(QStringLiteral("<p>%1</p>").arg(text));
+    report.add(ChartImage(BuildBreakthroughChart(ComputeBreakthrough(t, DefaultBreakthroughUntil(t), kPoints),
+                                                 in.timing.c0, in.timing.ca, unit)));
+  }
+}

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli breakthrough and timing: that each row and curve belongs to the
+// contaminant it names, with the project's aquifer, and that the source's
+// target follows the verdict basis.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/calc.h"
+#include "engine/exact.h"
+#include "engine/extras.h"
+#include "engine/timeinputs.h"
+#include "engine/transient.h"
+#include "engine/verdict.h"
+#include "persistence/projectfile.h"
+#include "tests/engine/cli_run.h"
+#include "tools/cli/cli_common.h"
+
+namespace {
+
+const std::string kExample = std::string(VIRELO_SOURCE_DIR) + "/examples/dry-cleaner.vrp";
+
+std::vector<std::vector<std::string>> Rows(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> fields;
+    bool quoted = false;
+    std::string cell;
+    for (char c : line) {
+      if (c == '"') {
+        quoted = !quoted;
+      } else if (c == ',' && !quoted) {
+        fields.push_back(cell);
+        cell.clear();
+      } else {
+        cell += c;
+      }
+    }
+    fields.push_back(cell);
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+struct Loaded {
+  Project* project = virelo_LoadProject(kExample.c_str(), "rb");
+  ~Loaded() { virelo_FreeProject(project); }
+};
+
+double Number(const std::string& field) {
+  return field.empty() ? NAN : std::stod(field);
+}
+
+TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
+  Loaded example;
+  ASSERT_NE(example.project, nullptr);
+  const std::vector<int> indices = TimeContaminantsOf(*example.project);
+  ASSERT_GE(indices.size(), 2u);
+
+  const CliResult run = Cli({"timing", kExample, "--csv"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto rows = Rows(run.out);
+  ASSERT_EQ(rows.size(), indices.size() + 1);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+            "name,retardation,frontTime,t50Screening,t50Exact,t95Screening,t95Exact,exceedScreening,"
+            "exceedExact,belowAgainExact,peakExact,peakTimeExact,sourceDecay,sourceTimeToTarget");
+  for (size_t k = 0; k < indices.size(); ++k) {
+    const TimeInputs in = TimeInputsOf(*example.project, indices[k]);
+    const TransientTimes t = TransientTiming(in.timing.inputs, in.timing.c0, in.timing.ca, in.timing.target);
+    const auto& row = rows[k + 1];
+    ASSERT_EQ(row.size(), 14u) << k;
+    EXPECT_EQ(row[0], example.project->contaminants[indices[k]].name);
+    EXPECT_DOUBLE_EQ(Number(row[2]), t.frontTime);
+    // Each time in its own column, empty exactly where it does not occur.
+    const std::optional<double> times[] = {t.t50Screening,    t.t50Exact,    t.t95Screening,   t.t95Exact,
+                                           t.exceedScreening, t.exceedExact, t.belowAgainExact};
+    for (int c = 0; c < 7; ++c)
+      EXPECT_EQ(row[3 + c], times[c] ? FormatDouble(*times[c]) : "") << k << " " << c;
+    EXPECT_NEAR(Number(row[10]), t.peakExact, 1e-15 * t.peakExact);
+    EXPECT_EQ(Number(row[1]), in.timing.inputs.R);
+    EXPECT_EQ(Number(row[12]), in.timing.inputs.ks);
+    EXPECT_EQ(row[13], t.sourceTimeToTarget ? FormatDouble(*t.sourceTimeToTarget) : "");
+  }
+}
+
+TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
+  Loaded example;
+  ASSERT_NE(example.project, nullptr);
+  const std::vector<int> indices = TimeContaminantsOf(*example.project);
+  ASSERT_GE(indices.size(), 2u);
+  const int last = indices.back();  // not the first, so a wrong pick shows
+  const std::string name = example.project->contaminants[last].name;
+  const TimeInputs in = TimeInputsOf(*example.project, last);
+  ASSERT_TRUE(in.usable);
+
+  const CliResult run =
+      Cli({"breakthrough", kExample, "--contaminant", name, "--until", "9000", "--points", "3", "--csv"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto rows = Rows(run.out);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "t,screening,exact");
+  EXPECT_EQ(rows[3][0], "9000");
+  for (int k = 1; k <= 3; ++k) {
+    const double t = 3000.0 * k;
+    EXPECT_DOUBLE_EQ(Number(rows[k][0]), t);
+    EXPECT_DOUBLE_EQ(Number(rows[k][1]), TransientScreening(in.timing.inputs, t));
+    EXPECT_DOUBLE_EQ(Number(rows[k][2]), TransientExact(in.timing.inputs, t));
+  }
+  // Long after arrival the curve is the steady exact value of the project's
+  // own aquifer and decay rate.
+  const CliResult late =
+      Cli({"breakthrough", kExample, "--contaminant", name, "--until", "1e7", "--points", "1", "--csv"});
+  ASSERT_EQ(late.status, 0) << late.err;
+  ContaminantResult r{};
+  virelo_math_CalcExactAttenuationFactor(&example.project->aquifer, &example.project->contaminants[last], &r);
+  EXPECT_NEAR(Number(Rows(late.out)[1][2]), r.exactRelativeConcentration,
+              1e-9 * r.exactRelativeConcentration);
+}
+
+TEST(TimeCli, SourceTargetFollowsTheVerdictBasis) {
+  Loaded example;
+  ASSERT_NE(example.project, nullptr);
+  const int k = TimeContaminantsOf(*example.project).front();
+  const Contaminant& c = example.project->contaminants[k];
+  ContaminantResult r{};
+  virelo_math_CalcAttenuationFactor(&example.project->aquifer, &c, &r);
+  virelo_math_CalcExactAttenuationFactor(&example.project->aquifer, &c, &r);
+  ASSERT_NE(TargetConcentration(c, r, VerdictBasis::Screening),
+            TargetConcentration(c, r, VerdictBasis::Exact));
+  for (VerdictBasis basis : {VerdictBasis::Screening, VerdictBasis::Exact, VerdictBasis::Worse}) {
+    virelo_Extras(example.project).settings.verdictBasis = basis;
+    const TimeInputs in = TimeInputsOf(*example.project, k);
+    EXPECT_DOUBLE_EQ(in.timing.target, TargetConcentration(c, r, basis)) << VerdictBasisKey(basis);
+    EXPECT_EQ(in.timing.c0, c.c0);
+    EXPECT_EQ(in.timing.ca, c.ca);
+  }
+}
+
+TEST(TimeCli, RefusesWhatItCannotAnswer) {
+  EXPECT_NE(Cli({"breakthrough", kExample, "--contaminant", "Nothing such"}).status, 0);
+  EXPECT_NE(Cli({"breakthrough", kExample}).status, 0);
+  Loaded example;
+  const std::string name = example.project->contaminants[TimeContaminantsOf(*example.project)[0]].name;
+  for (const char* until : {"0", "-5", "inf", "12x"}) {
+    const CliResult run = Cli({"breakthrough", kExample, "--contaminant", name, "--until", until});
+    EXPECT_NE(run.status, 0) << until;
+    EXPECT_NE(run.err.find("--until"), std::string::npos) << until;
+  }
+  EXPECT_NE(Cli({"timing", kExample, "--points", "3"}).status, 0);
+  EXPECT_NE(Cli({"timing"}).status, 0);
+}
+
+}  // namespace

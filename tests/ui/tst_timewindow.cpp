@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The Time window driven as a user drives it (a contaminant chosen with the
+// keys, the slider moved, Cancel and Run pressed): that the table, the
+// charts and the inputs line show the chosen contaminant's own sorption,
+// source and curves, and that the report's Time section appears only for a
+// project that keeps such inputs.
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableView>
+#include <QTest>
+#include <QTextDocument>
+#include <cmath>
+
+#include "analysis/TimeCharts.h"
+#include "analysis/TimeWindow.h"
+#include "analysis/TimingTableModel.h"
+#include "engine/calc.h"
+#include "engine/extras.h"
+#include "engine/timeinputs.h"
+#include "engine/transport.h"
+#include "persistence/projectfile.h"
+#include "report/AssessmentReport.h"
+
+namespace {
+
+struct Loaded {
+  Project* project;
+  explicit Loaded(const char* name)
+      : project(virelo_LoadProject((std::string(VIRELO_SOURCE_DIR) + "/examples/" + name).c_str(), "rb")) {
+    if (project) virelo_math_CalcAll(project);
+  }
+  ~Loaded() { virelo_FreeProject(project); }
+};
+
+QLineSeries* series(QChartView* view, const char* name) {
+  if (!view->chart()) return nullptr;
+  for (QAbstractSeries* s : view->chart()->series())
+    if (s->objectName() == QLatin1String(name)) return qobject_cast<QLineSeries*>(s);
+  return nullptr;
+}
+
+QString reportText(const Project& project) {
+  return BuildReportDocument(project, ReportSettingsFor(project, 0, 0), QSizeF(515, 760))->toPlainText();
+}
+
+}  // namespace
+
+class TestTimeWindow : public QObject {
+  Q_OBJECT
+ private slots:
+  void tableAndChartsFollowTheChosenContaminant() {
+    Loaded example("dry-cleaner.vrp");
+    QVERIFY(example.project);
+    const Project& project = *example.project;
+    std::vector<TimeInputs> expected;
+    for (int k : TimeContaminantsOf(project))
+      if (TimeInputsOf(project, k).usable) expected.push_back(TimeInputsOf(project, k));
+    QVERIFY(expected.size() >= 2);
+
+    TimeWindow window(project);
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    QCOMPARE(window.model()->rowCount(), static_cast<int>(expected.size()));
+    QCOMPARE(window.contaminantBox()->count(), static_cast<int>(expected.size()));
+
+    // Each row is that contaminant's own, with the R of its own Koc.
+    for (size_t k = 0; k < expected.size(); ++k) {
+      const TimingRow row = ComputeTimingRows({expected[k].timing}).front();
+      for (int c = 0; c < TimingTableModel::ColumnCount(); ++c)
+        QCOMPARE(window.model()->index(static_cast<int>(k), c).data().toString(),
+                 TimingTableModel::CellText(row, c));
+      const Retardation r = virelo_RetardationOf(project, expected[k].timing.name.c_str());
+      QCOMPARE(row.retardation, r.value);
+    }
+
+    // The user picks the second contaminant with the keys.
+    window.contaminantBox()->setFocus();
+    QTest::keyClick(window.contaminantBox(), Qt::Key_Down);
+    QCOMPARE(window.contaminantBox()->currentIndex(), 1);
+    const TimeInputs& second = expected[1];
+    QVERIFY2(window.inputsLabel()->text().contains(QString::fromStdString(second.retardationBasis)),
+             qPrintable(window.inputsLabel()->text()));
+    QVERIFY(window.inputsLabel()->text().contains(QString::fromStdString(second.sourceBasis)));
+    QLineSeries* exact = series(window.breakthroughView(), timechart::kExact);
+    QVERIFY(exact && exact->count() > 0);
+    const QPointF last = exact->points().back();
+    QVERIFY(std::fabs(last.y() / (second.timing.c0 * TransientExact(second.timing.inputs, last.x())) - 1.0) <
+            1e-9);
+    QLineSeries* ca = series(window.breakthroughView(), timechart::kAcceptable);
+    QVERIFY(ca && ca->count() == 2);
+    QCOMPARE(ca->at(0).y(), second.timing.ca);
+
+    // Moving the slider redraws the centre line at the new time.
+    window.timeSlider()->setFocus();
+    QTest::keyClick(window.timeSlider(), Qt::Key_End);
+    const double t = window.profileTime();
+    QVERIFY(t > 0.0);
+    QVERIFY(window.profileView()->chart()->title().contains(QString::number(t, 'g', 4)));
+    QLineSeries* line = series(window.profileView(), timechart::kExact);
+    QVERIFY(line && line->count() > 0);
+    const QPointF p = line->points().front();
+    double s = 0, screening = 0, e = 0;
+    TransientProfile(second.timing.inputs, t, p.x(), 1, &s, &screening, &e);
+    QVERIFY(std::fabs(p.y() / (second.timing.c0 * e) - 1.0) < 1e-9);
+    QTest::keyClick(window.timeSlider(), Qt::Key_Home);
+    QVERIFY(window.profileTime() < t);
+  }
+
+  void cancelAndRunAgain() {
+    Loaded example("dry-cleaner.vrp");
+    QVERIFY(example.project);
+    TimeWindow window(*example.project);
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    const int rows = window.model()->rowCount();
+    QVERIFY(rows > 0);
+    QVERIFY(!window.cancelButton()->isEnabled());
+    QTest::mouseClick(window.runButton(), Qt::LeftButton);
+    QVERIFY(window.cancelButton()->isEnabled());
+    QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
+    QTRY_VERIFY(!window.controller()->running());
+    QVERIFY(window.runButton()->isEnabled());
+    // A cancelled run leaves the last table as it was; Run gives it again.
+    QCOMPARE(window.model()->rowCount(), rows);
+    QTest::mouseClick(window.runButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    QCOMPARE(window.model()->rowCount(), rows);
+  }
+
+  void reportShowsTimeOnlyWithTransportInputs() {
+    Loaded example("dry-cleaner.vrp");
+    QVERIFY(example.project);
+    QVERIFY(!TransportIsDefault(*example.project));
+    const QString with = reportText(*example.project);
+    QVERIFY(with.contains("Times are in days since the source appeared"));
+    virelo_Extras(example.project).transport = TransportInputs{};
+    QVERIFY(TransportIsDefault(*example.project));
+    QVERIFY(!reportText(*example.project).contains("Times are in days since the source appeared"));
+  }
+};
+
+QTEST_MAIN(TestTimeWindow)
+#include "tst_timewindow.moc"

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli breakthrough: C/C0 at the receptor over time, under the
+// transient screening form and the exact solution, for one contaminant.
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+
+#include "diagnostics/util.h"
+#include "engine/fulltexts.h"
+#include "engine/timeinputs.h"
+#include "persistence/csv.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/cli_common.h"
+#include "tools/cli/time_common.h"
+
+namespace {
+
+constexpr int kDefaultPoints = 200;
+// Enough for any chart or script, few enough that a mistyped count cannot
+// exhaust the memory.
+constexpr long kMaxPoints = 1000000;
+
+template <typename T>
+bool ParseWhole(const std::string& text, T* value) {
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, *value);
+  return result.ec == std::errc() && result.ptr == end && !text.empty();
+}
+
+std::string Printf(const char* format, double value) {
+  if (std::isnan(value)) return "-";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  return buffer;
+}
+
+}  // namespace
+
+std::string BreakthroughUsage() {
+  return "  breakthrough FILE.vrp --contaminant NAME [--until DAYS] [--points N] [--csv]\n"
+         "      C/C0 at the receptor over time under the transient screening form\n"
+         "      and the exact solution, at N times (default 200) t = DAYS k/N,\n"
+         "      k = 1..N (default: long enough to show the whole breakthrough).\n"
+         "      --csv writes the columns t,screening,exact; a field is empty where\n"
+         "      the model gives no value.\n";
+}
+
+int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CliArguments parsed;
+  std::string error;
+  if (!ParseCliArguments(args,
+                         {{"--contaminant", true}, {"--until", true}, {"--points", true}, {"--csv", false}},
+                         &parsed, &error)) {
+    return UsageError(error, err);
+  }
+  if (parsed.files.size() != 1) return UsageError("breakthrough takes one file name", err);
+  const auto name = parsed.values.find("--contaminant");
+  if (name == parsed.values.end()) return UsageError("breakthrough needs --contaminant NAME", err);
+  long points = kDefaultPoints;
+  if (parsed.values.count("--points")) {
+    const std::string& text = parsed.values.at("--points");
+    if (!ParseWhole(text, &points) || points < 1 || points > kMaxPoints) {
+      return UsageError(
+          "--points takes a whole number from 1 to " + std::to_string(kMaxPoints) + ", not \"" + text + "\"",
+          err);
+    }
+  }
+  double until = 0.0;
+  const bool untilGiven = parsed.values.count("--until") != 0;
+  if (untilGiven) {
+    const std::string& text = parsed.values.at("--until");
+    if (!ParseWhole(text, &until) || !(until > 0.0) || !std::isfinite(until)) {
+      return UsageError("--until takes a time in days greater than 0, not \"" + text + "\"", err);
+    }
+  }
+
+  ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
+  if (!project) return kCliFailed;
+  int index = -1;
+  for (int k : TimeContaminantsOf(*project)) {
+    if (index < 0 && (ContaminantNameUtf8(*project, k) == name->second ||
+                      RecordTextToUtf8(project->contaminants[k].name) == name->second))
+      index = k;
+  }
+  if (index < 0) {
+    return UsageError(
+        "the project has no contaminant named \"" + name->second + "\" assessed by the attenuation factor",
+        err);
+  }
+  const TimeInputs inputs = TimeInputsOf(*project, index);
+  if (!inputs.usable) {
+    err << "virelo-cli: no times for \"" << name->second << "\": " << inputs.problem << "\n";
+    return kCliFailed;
+  }
+  const TransientInputs& in = inputs.timing.inputs;
+  if (!untilGiven) until = DefaultBreakthroughUntil(in);
+  const std::vector<BreakthroughPoint> curve = ComputeBreakthrough(in, until, static_cast<int>(points));
+  if (curve.empty()) {
+    err << "virelo-cli: no breakthrough curve for \"" << name->second << "\"\n";
+    return kCliFailed;
+  }
+  if (parsed.has("--csv")) {
+    out << "t,screening,exact\n";
+    for (const BreakthroughPoint& p : curve) {
+      out << CsvJoin({FormatDouble(p.t), ValueField(p.screening), ValueField(p.exact)}) << "\n";
+    }
+  } else {
+    out << "Contaminant: " << name->second << "\n";
+    out << "Receptor at x = " << Printf("%.2f", in.x) << " m, " << inputs.retardationBasis << ", "
+        << inputs.sourceBasis << "\n";
+    if (const char* reason = TransientScreeningReason(in)) out << reason << "\n";
+    out << "C/C0 at the receptor: screening form and exact solution\n\n";
+    out << "t [d]         screening     exact\n";
+    for (const BreakthroughPoint& p : curve) {
+      std::string line = Printf("%.2f", p.t);
+      line.resize(std::max<size_t>(line.size() + 1, 14), ' ');
+      std::string s = Printf("%.4E", p.screening);
+      s.resize(std::max<size_t>(s.size() + 1, 14), ' ');
+      out << line << s << Printf("%.4E", p.exact) << "\n";
+    }
+  }
+  out.flush();
+  return out ? kCliOk : kCliFailed;
+}
