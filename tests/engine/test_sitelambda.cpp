@@ -71,11 +71,12 @@ TEST(SiteLambda, SourceTextNamesFewWellsAndWritesSmallEndsAsPrintfDoes) {
   DistanceFit fit;
   fit.date = "2024-01-10";
   fit.levelPercent = 90;
-  fit.points = {{"B\xE4", "", 30}, {"MW1", "", 0}, {"MW2", "", 10}};  // a Latin-1 name
+  // A Latin-1 letter and a Windows-1252 en dash in the names of the wells.
+  fit.points = {{"B\xE4", "", 30}, {"MW1", "", 0}, {"MW\x96North", "", 10}};
   fit.lambdaLow = 2.7e-05;
   fit.lambdaHigh = 0.00351;
   EXPECT_EQ(SiteLambdaSourceText(fit),
-            "site wells MW1, MW2, B\xC3\xA4, 2024-01-10, Buscheck\xE2\x80\x93"
+            "site wells MW1, MW\xE2\x80\x93North, B\xC3\xA4, 2024-01-10, Buscheck\xE2\x80\x93"
             "Alcantar, 90 % interval 2.7e-05\xE2\x80\x93"
             "0.0035 1/d");
 }

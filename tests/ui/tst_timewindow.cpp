@@ -22,6 +22,7 @@
 #include "analysis/TimingTableModel.h"
 #include "engine/calc.h"
 #include "engine/extras.h"
+#include "engine/fulltexts.h"
 #include "engine/timeinputs.h"
 #include "engine/transport.h"
 #include "persistence/projectfile.h"
@@ -131,6 +132,40 @@ class TestTimeWindow : public QObject {
     QTest::mouseClick(window.runButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
     QCOMPARE(window.model()->rowCount(), rows);
+  }
+
+  // A name with an en dash, a euro sign and a Greek letter shows as the
+  // user wrote it in the chooser, the table and the report, while the
+  // sorption inputs stay found by the name the record holds.
+  void namesShowAsTheUserWroteThem() {
+    Loaded example("dry-cleaner.vrp");
+    QVERIFY(example.project);
+    Project* project = example.project;
+    int index = -1;
+    for (int k : TimeContaminantsOf(*project))
+      if (index < 0 && TimeInputsOf(*project, k).usable) index = k;
+    QVERIFY(index >= 0);
+    const QString full = QStringLiteral("Tetra\u2013chlor \u20ac\u03b1");
+    TransportInputs& transport = virelo_Extras(project).transport;
+    const auto old = transport.contaminants.find(project->contaminants[index].name);
+    const ContaminantTransport sorption =
+        old != transport.contaminants.end() ? old->second : ContaminantTransport{};
+    if (old != transport.contaminants.end()) transport.contaminants.erase(old);
+    SetContaminantNameUtf8(project, index, full.toStdString());
+    QCOMPARE(QByteArray(project->contaminants[index].name), QByteArray("Tetra\x96"
+                                                                       "chlor \x80"
+                                                                       "alpha"));
+    transport.contaminants[project->contaminants[index].name] = sorption;
+    QVERIFY(TimeInputsOf(*project, index).usable);
+
+    TimeWindow window(*project);
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    QCOMPARE(window.contaminantBox()->findText(full), 0);
+    QCOMPARE(window.model()->index(0, 0).data().toString(), full);
+    const QString report = reportText(*project);
+    QVERIFY(report.contains(full));
+    QVERIFY(!report.contains(QStringLiteral("Tetra\u0096")));
   }
 
   void reportShowsTimeOnlyWithTransportInputs() {
