@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "diagnostics/text.h"
+#include "engine/sitemap.h"
 #include "persistence/csv.h"
 
 namespace {
@@ -65,6 +66,11 @@ const std::vector<std::string>& SiteWellsCsvColumns() {
   return columns;
 }
 
+const std::vector<std::string>& SiteWellsMapCsvColumns() {
+  static const std::vector<std::string> columns = {"well", "s", "y", "inFit", "easting", "northing"};
+  return columns;
+}
+
 const std::vector<std::string>& SiteSamplesCsvColumns() {
   static const std::vector<std::string> columns = {"well", "date", "analyte", "value", "unit", "nonDetect"};
   return columns;
@@ -95,11 +101,15 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       refuse(header.line, "column " + Quoted(TrimBlanks(header.fields[k])) + " appears twice");
   }
   const bool samples = index.count("date") && index.count("analyte");
-  const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsCsvColumns();
+  const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsMapCsvColumns();
+  // A wells table places its wells by s (and y) or on the map by easting and
+  // northing; a table may hold both kinds of row.
+  const bool mapColumns = !samples && (index.count("easting") || index.count("northing"));
   const std::vector<std::string> required =
-      samples ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
-              : std::vector<std::string>{"well", "s"};
-  if (!samples && !index.count("s")) {
+      samples      ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
+      : mapColumns ? std::vector<std::string>{"well", "easting", "northing"}
+                   : std::vector<std::string>{"well", "s"};
+  if (!samples && !index.count("s") && !mapColumns) {
     refuse(header.line,
            "not a site table: a laboratory table has the columns well,date,analyte,value,unit,"
            "nonDetect, a wells table well,s,y,inFit");
@@ -140,9 +150,19 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
     if (!samples) {
       SiteWell w;
       w.name = well;
-      if (!ParseNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s))
+      const bool hasE = !TrimBlanks(cell("easting")).empty(), hasN = !TrimBlanks(cell("northing")).empty();
+      if (hasE || hasN) {
+        // s and y follow from the site's map once the rows are merged.
+        w.mapped = true;
+        if (!ParseNumber(cell("easting"), separator, &w.easting) || !std::isfinite(w.easting))
+          bad("easting", Quoted(cell("easting")) + " is not a number");
+        if (!ParseNumber(cell("northing"), separator, &w.northing) || !std::isfinite(w.northing))
+          bad("northing", Quoted(cell("northing")) + " is not a number");
+      } else if (!ParseNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s)) {
         bad("s", Quoted(cell("s")) + " is not a number");
-      if (!TrimBlanks(cell("y")).empty() && (!ParseNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
+      }
+      if (!w.mapped && !TrimBlanks(cell("y")).empty() &&
+          (!ParseNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
         bad("y", Quoted(cell("y")) + " is not a number");
       if (!ParseFlag(cell("inFit"), true, &w.inFit))
         bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
@@ -163,12 +183,13 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
     const std::string unitText = TrimBlanks(cell("unit"));
     const char* unit = ParseSiteUnit(unitText);
     if (!unit) {
-      bad("unit", "unknown unit " + Quoted(unitText) + " (ug/L, mg/L or mV)");
+      bad("unit", "unknown unit " + Quoted(unitText) + " (ug/L, mg/L, mV or m)");
     } else {
       sample.unit = unit;
-      const bool orp = sample.analyte == kIndicatorOrp;
-      if (orp != (sample.unit == kUnitMv))
-        bad("unit", orp ? "ORP is given in mV" : Quoted(unitText) + " is no concentration unit");
+      const char* fixed = FixedSiteUnit(sample.analyte);
+      if (fixed ? sample.unit != fixed : !IsSiteConcentrationUnit(sample.unit))
+        bad("unit", fixed ? sample.analyte + " is given in " + fixed
+                          : Quoted(unitText) + " is no concentration unit");
     }
     std::string valueText = TrimBlanks(cell("value"));
     bool lessThan = false;
@@ -178,8 +199,9 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
     }
     if (!ParseNumber(valueText, separator, &sample.value) || !std::isfinite(sample.value)) {
       bad("value", Quoted(cell("value")) + " is not a finite number");
-    } else if (sample.value < 0.0 && sample.analyte != kIndicatorOrp) {
-      // ORP alone may be negative: a reducing water's potential is.
+    } else if (sample.value < 0.0 && !FixedSiteUnit(sample.analyte)) {
+      // ORP and heads may be negative: a reducing water's potential is, and
+      // a head below its datum.
       bad("value", Quoted(cell("value")) + " is negative");
     }
     if (!ParseFlag(cell("nonDetect"), false, &sample.nonDetect))
@@ -202,6 +224,7 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
 bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, SiteData* merged,
                    std::ostream& err) {
   SiteData result = replace ? SiteData{} : site;
+  result.map = site.map;  // the map is the site's, not the tables'
   int refused = 0;
   auto refuse = [&](const SiteCsvRows::Origin& at, const std::string& reason) {
     err << at.source << ":" << at.line << ": " << reason << "\n";
@@ -228,6 +251,14 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
       result.wells[at->second] = w;
     }
   }
+
+  // Wells surveyed on the map take their s and y from it.
+  const auto mappedRow =
+      std::find_if(rows.wells.begin(), rows.wells.end(), [](const SiteWell& w) { return w.mapped; });
+  if (!DeriveWellOffsets(&result) && mappedRow != rows.wells.end())
+    refuse(rows.wellOrigins[static_cast<size_t>(mappedRow - rows.wells.begin())],
+           "easting: a well in map coordinates needs the site's source point and flow azimuth to give its s "
+           "and y");
 
   // One value per well, date and analyte; the same value again is the same
   // sample, read twice.
@@ -273,10 +304,21 @@ bool SameSiteSampleValue(const SiteSample& a, const SiteSample& b) {
 }
 
 void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {
-  out << CsvJoin(SiteWellsCsvColumns()) << "\n";
-  for (const SiteWell& w : site.wells)
-    out << CsvJoin({Latin1ToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y), FlagText(w.inFit)})
-        << "\n";
+  // Map coordinates only when a well has them: the table of a site without
+  // stays as it always was. A mapped well's s and y are written for people;
+  // reading it back derives them again from its easting and northing.
+  const bool map =
+      std::any_of(site.wells.begin(), site.wells.end(), [](const SiteWell& w) { return w.mapped; });
+  out << CsvJoin(map ? SiteWellsMapCsvColumns() : SiteWellsCsvColumns()) << "\n";
+  for (const SiteWell& w : site.wells) {
+    std::vector<std::string> fields = {Latin1ToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y),
+                                       FlagText(w.inFit)};
+    if (map) {
+      fields.push_back(w.mapped ? RoundTripNumber(w.easting) : "");
+      fields.push_back(w.mapped ? RoundTripNumber(w.northing) : "");
+    }
+    out << CsvJoin(fields) << "\n";
+  }
 }
 
 void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out) {

@@ -38,6 +38,8 @@ std::string UncertaintyUsage();
 int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string PathsUsage();
 int RunPaths(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string FlowUsage();
+int RunFlow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
 int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -57,6 +59,7 @@ const CliCommand kCommands[] = {
     {"decay", DecayUsage, RunDecay},
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
+    {"flow", FlowUsage, RunFlow},
     {"chain", ChainUsage, RunChain},
     {"uncertainty", UncertaintyUsage, RunUncertaintyCommand},
     {"paths", PathsUsage, RunPaths},

@@ -11,21 +11,32 @@
 #include "persistence/sitecsv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"
+#include "tools/cli/sitemap_options.h"
 
 std::string SiteImportUsage() {
-  return "  site-import FILE.vrp TABLE.csv... [--replace]\n"
+  return "  site-import FILE.vrp TABLE.csv... [--replace] [--source E,N] [--flow-azimuth DEG]\n"
          "      Adds the tables' wells and samples to the project's site data (with\n"
          "      --replace, they replace them) and saves the project in place. Each\n"
          "      table is a laboratory table (well,date,analyte,value,unit,nonDetect)\n"
          "      or a wells table (well,s,y,inFit), known by its header. A bad row\n"
-         "      is named with its field, and then nothing is written.\n";
+         "      is named with its field, and then nothing is written. Wells may be\n"
+         "      given by easting,northing [m] instead of s,y: --source sets the\n"
+         "      source point and --flow-azimuth the flow direction (degrees clockwise\n"
+         "      from north), from which s and y follow (y positive to the left\n"
+         "      looking downstream).\n";
 }
 
 int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CliArguments parsed;
   std::string error;
-  if (!ParseCliArguments(args, {{"--replace", false}}, &parsed, &error)) return UsageError(error, err);
-  if (parsed.files.size() < 2)
+  if (!ParseCliArguments(args, {{"--replace", false}, {"--source", true}, {"--flow-azimuth", true}}, &parsed,
+                         &error))
+    return UsageError(error, err);
+  SiteMap map;
+  const bool newMap = parsed.has("--source") || parsed.has("--flow-azimuth");
+  if (!TakeSiteMapOptions(parsed, &map, &error)) return UsageError(error, err);
+  // The map alone may be given: the wells on it are placed again.
+  if (parsed.files.size() < (newMap ? 1u : 2u))
     return UsageError("site-import takes a project file and one or more tables", err);
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadSiteProject(path, err);
@@ -46,8 +57,9 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
     }
     ok = ReadSiteCsv(bytes, parsed.files[k], &rows, err) && ok;
   }
-  SiteData merged;
-  if (!ok || !MergeSiteRows(virelo_ExtrasOf(*project).site, rows, parsed.has("--replace"), &merged, err)) {
+  SiteData merged, held = virelo_ExtrasOf(*project).site;
+  if (newMap) held.map = MergedSiteMap(held.map, map);
+  if (!ok || !MergeSiteRows(held, rows, parsed.has("--replace"), &merged, err)) {
     err << "virelo-cli: " << path << " is left unchanged\n";
     return kCliFailed;
   }
