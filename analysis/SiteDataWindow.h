@@ -15,6 +15,7 @@ class QLabel;
 class QTabWidget;
 class QTableView;
 class SiteDecayView;
+class SiteFlowView;
 class SiteTableModel;
 class SiteTrendsView;
 
@@ -34,6 +35,11 @@ enum SiteControlId {
   kIdSiteTrendTable = 1521,
   kIdSiteRedoxTable = 1522,
   kIdSiteApplyRedox = 1523,
+  kIdSiteFlowPlan = 1530,
+  kIdSiteMapFields = 1531,
+  kIdSiteFlowNumbers = 1532,
+  kIdSiteApplyGradient = 1533,
+  kIdSiteUseAzimuth = 1534,
 };
 
 class SiteDataWindow : public QDialog {
@@ -55,9 +61,11 @@ class SiteDataWindow : public QDialog {
   QLabel* statusLabel() const { return status_; }
   SiteDecayView* decayView() const { return decay_; }
   SiteTrendsView* trendsView() const { return trends_; }
+  SiteFlowView* flowView() const { return flow_; }
 
  signals:
-  // A contaminant's decay constant or the aquifer's redox condition changed.
+  // A contaminant's decay constant, the aquifer's redox condition or its
+  // gradient changed.
   void projectChanged();
 
  private:
@@ -77,4 +85,5 @@ class SiteDataWindow : public QDialog {
   QLabel* status_ = nullptr;
   SiteDecayView* decay_ = nullptr;
   SiteTrendsView* trends_ = nullptr;
+  SiteFlowView* flow_ = nullptr;
 };
