@@ -38,6 +38,13 @@ bool FieldNumber(const QLineEdit* edit, double* value, bool* empty) {
   return ok && std::isfinite(*value);
 }
 
+// A residual in millimetres of a metre, signed; one that rounds to zero is
+// shown without a sign, not as "-0.000".
+QString Residual(double metres) {
+  const double mm = std::round(metres * 1000.0);
+  return mm == 0.0 ? QStringLiteral("0.000") : QString::asprintf("%+.3f", mm / 1000.0);
+}
+
 const SiteData& SiteOf(const Project& project) {
   return virelo_ExtrasOf(project).site;
 }
@@ -198,7 +205,7 @@ void SiteFlowView::showFit() {
   QStringList residuals;
   for (size_t k = 0; k < points.size(); ++k)
     residuals << QStringLiteral("%1 %2").arg(QString::fromLatin1(points[k].well.c_str()),
-                                             QString::asprintf("%+.3f", fit.residuals[k]));
+                                             Residual(fit.residuals[k]));
   text += QStringLiteral("<br>Residuals [m]: ") + residuals.join(QStringLiteral(", "));
   if (const int unplaced = HeadsWithoutCoordinates(site, date))
     text +=

@@ -114,6 +114,10 @@ class TestSiteFlow : public QObject {
              qPrintable(flow->numbersLabel()->text()));
     QVERIFY(flow->numbersLabel()->text().contains(QString::fromUtf8("azimuth <b>37\u00b0</b>")));
     QVERIFY(flow->originLabel()->text().isEmpty());
+    // The heads lie on the plane: every residual reads 0, none "-0".
+    QVERIFY2(flow->numbersLabel()->text().contains("MW2 0.000") &&
+                 !flow->numbersLabel()->text().contains("-0.000"),
+             qPrintable(flow->numbersLabel()->text()));
 
     // Apply to aquifer: i and its origin, nothing else.
     QSignalSpy changed(&window, &SiteDataWindow::projectChanged);
@@ -210,6 +214,26 @@ class TestSiteFlow : public QObject {
     QVERIFY(virelo_ExtrasOf(*project).site.map.empty());
     QVERIFY(!flow->applyGradientButton()->isEnabled());
     QVERIFY(flow->numbersLabel()->text().contains("No date has heads"));
+  }
+
+  void screenshots() {
+    const QByteArray folder = qgetenv("VIRELO_SCREENSHOT_DIR");
+    if (folder.isEmpty()) QSKIP("VIRELO_SCREENSHOT_DIR not set");
+    FakePlatform platform;
+    Owned project = Example();
+    SiteMap& map = virelo_Extras(project.get()).site.map;
+    map.hasSource = map.hasAzimuth = true;
+    map.sourceEasting = 512030.0;
+    map.sourceNorthing = 5702110.0;
+    map.flowAzimuth = 45.0;
+    SiteDataWindow window(project.get());
+    QVERIFY(window.ImportTable(kSurvey, "survey.csv"));
+    QVERIFY(window.ImportTable(kHeads, "heads.csv"));
+    window.resize(1100, 720);
+    window.show();
+    window.tabs()->setCurrentWidget(window.flowView());
+    QTest::qWait(50);
+    QVERIFY(window.grab().save(QString::fromLocal8Bit(folder) + "/site-flow.png"));
   }
 };
 
