@@ -267,3 +267,30 @@ TEST_F(FlowCli, ImportOnTheMapThenFlowGivesThePlane) {
   EXPECT_EQ(Cli({"site-import", Path("p.vrp"), "--source", "512030"}).status, kCliUsage);
   EXPECT_EQ(Cli({"site-import", Path("p.vrp"), "--flow-azimuth", "east"}).status, kCliUsage);
 }
+
+// The same wells given on the map or by s and y give the same decay constant:
+// the map's s is the distance the fit reads.
+TEST_F(FlowCli, ASurveyOnTheMapFitsAsItsDistancesDo) {
+  const char* lab =
+      "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,1000,ug/L\nMW2,2024-05-12,Benzene,420,ug/L\n"
+      "MW3,2024-05-12,Benzene,200,ug/L\nMW4,2024-05-12,Benzene,75,ug/L\nMW5,2024-05-12,Benzene,40,ug/L\n";
+  std::ofstream(Path("lab.csv"), std::ios::binary) << lab;
+  std::ofstream(Path("along.csv"), std::ios::binary)
+      << "well,s,y,inFit\nMW1,0,0,yes\nMW2,20,0,yes\nMW3,40,0,yes\nMW4,60,0,yes\nMW5,80,0,yes\n";
+  // Flow due east from MW1: easting minus the source's is s.
+  std::ofstream(Path("map.csv"), std::ios::binary)
+      << "well,easting,northing\nMW1,512000,5702000\nMW2,512020,5702000\nMW3,512040,5702000\n"
+         "MW4,512060,5702000\nMW5,512080,5702000\n";
+  fs::copy_file(Path("p.vrp"), Path("q.vrp"));
+  ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("lab.csv"), Path("along.csv")}).status, kCliOk);
+  const CliResult mapped = Cli({"site-import", Path("q.vrp"), Path("lab.csv"), Path("map.csv"), "--source",
+                                "512000,5702000", "--flow-azimuth", "90"});
+  ASSERT_EQ(mapped.status, kCliOk) << mapped.err;
+  const CliResult a = Cli({"decay", Path("p.vrp"), "--contaminant", "Benzene", "--csv"});
+  const CliResult b = Cli({"decay", Path("q.vrp"), "--contaminant", "Benzene", "--csv"});
+  ASSERT_EQ(a.status, kCliOk) << a.err;
+  EXPECT_EQ(a.out, b.out);
+  // Turned round, the same wells lie upstream of the source and give no fit.
+  ASSERT_EQ(Cli({"site-import", Path("q.vrp"), "--flow-azimuth", "270"}).status, kCliOk);
+  EXPECT_NE(Cli({"decay", Path("q.vrp"), "--contaminant", "Benzene", "--csv"}).out, a.out);
+}
