@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/sitelambda.h"
+
 namespace {
 
 const QColor kPoints(0x1f, 0x5f, 0xa8);
@@ -181,20 +183,5 @@ QChart* BuildSiteTrendChart(const TimeFit& fit) {
 }
 
 QString SiteLambdaSource(const DistanceFit& fit) {
-  std::vector<const SitePoint*> points;
-  for (const SitePoint& p : fit.points) points.push_back(&p);
-  std::sort(points.begin(), points.end(), [](const SitePoint* a, const SitePoint* b) { return a->s < b->s; });
-  QString wells;
-  if (points.size() > 3) {
-    wells = QString::fromLatin1(points.front()->well.c_str()) + QChar(0x2013) +
-            QString::fromLatin1(points.back()->well.c_str());
-  } else {
-    QStringList names;
-    for (const SitePoint* p : points) names << QString::fromLatin1(p->well.c_str());
-    wells = names.join(QStringLiteral(", "));
-  }
-  return QStringLiteral("site wells %1, %2, Buscheck%3Alcantar, %4 % interval %5%3%6 1/d")
-      .arg(wells, QString::fromLatin1(fit.date.c_str()), QString(QChar(0x2013)))
-      .arg(fit.levelPercent)
-      .arg(Short(fit.lambdaLow), Short(fit.lambdaHigh));
+  return QString::fromStdString(SiteLambdaSourceText(fit));
 }

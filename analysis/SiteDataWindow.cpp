@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,11 +16,13 @@
 #include <QVBoxLayout>
 #include <sstream>
 
+#include "analysis/AnalyteMappingDialog.h"
 #include "analysis/SiteDecayView.h"
 #include "analysis/SiteFlowView.h"
 #include "analysis/SiteTableModel.h"
 #include "analysis/SiteTrendsView.h"
 #include "engine/extras.h"
+#include "persistence/analytenames.h"
 #include "persistence/sitecsv.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
@@ -138,13 +141,25 @@ QWidget* SiteDataWindow::buildTablesTab() {
   connect(exportWells, &QPushButton::clicked, this, [this] { onExport(true); });
   connect(exportSamples, &QPushButton::clicked, this, [this] { onExport(false); });
 
+  mapNames_ = new QPushButton(QStringLiteral("Map &names..."));
+  mapNames_->setObjectName(QStringLiteral("siteMapNames"));
+  setControlId(mapNames_, kIdSiteMapNames);
+  connect(mapNames_, &QPushButton::clicked, this, &SiteDataWindow::onMapNames);
+  dateOrder_ = new QComboBox;
+  dateOrder_->setObjectName(QStringLiteral("siteDateOrder"));
+  dateOrder_->addItems({QStringLiteral("Slashed dates refused"), QStringLiteral("Slashed dates day/month"),
+                        QStringLiteral("Slashed dates month/day")});
+  setControlId(dateOrder_, kIdSiteDateOrder);
+
   status_->setObjectName(QStringLiteral("siteStatus"));
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {import, paste, exportWells, exportSamples}) buttons->addWidget(b);
+  buttons->addWidget(dateOrder_);
   buttons->addStretch();
+  buttons->addWidget(mapNames_);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(splitter, 1);
   layout->addLayout(buttons);
@@ -154,6 +169,7 @@ QWidget* SiteDataWindow::buildTablesTab() {
 
 void SiteDataWindow::Refresh() {
   fillTables();
+  updateMapNames();
   decay_->Refresh();
   trends_->Refresh();
   flow_->Refresh();
@@ -168,6 +184,7 @@ void SiteDataWindow::fillTables() {
 
 // Each table takes a sound edit into the site data at once; the fits follow.
 void SiteDataWindow::onSiteChanged() {
+  updateMapNames();
   decay_->Refresh();
   trends_->Refresh();
   flow_->Refresh();
@@ -178,7 +195,15 @@ bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source)
   std::ostringstream err;
   SiteData merged;
   const std::string name = source.toUtf8().toStdString();
-  if (!ReadSiteCsv(bytes.toStdString(), name, &rows, err) ||
+  const AnalyteResolver resolver = ProjectAnalyteResolver(*project_);
+  std::vector<std::string> notes;
+  SiteCsvOptions options;
+  options.names = &resolver;
+  options.notes = &notes;
+  options.slashed = dateOrder_->currentIndex() == 1   ? SlashedDates::kDayMonth
+                    : dateOrder_->currentIndex() == 2 ? SlashedDates::kMonthDay
+                                                      : SlashedDates::kRefused;
+  if (!ReadSiteCsv(bytes.toStdString(), name, &rows, err, options) ||
       !MergeSiteRows(virelo_ExtrasOf(*project_).site, rows, false, &merged, err)) {
     status_->setText(QStringLiteral("Nothing imported:\n") + QString::fromUtf8(err.str()).trimmed());
     return false;
@@ -186,10 +211,23 @@ bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source)
   virelo_Extras(project_).site = std::move(merged);
   project_->modified = 1;
   Refresh();
-  status_->setText(QStringLiteral("Imported %1 wells and %2 samples from %3.")
+  QString status = QStringLiteral("Imported %1 wells and %2 samples from %3.")
                        .arg(rows.wells.size())
                        .arg(rows.samples.size())
-                       .arg(source));
+                       .arg(source);
+  for (const std::string& note : notes) status += QStringLiteral("\nNote: ") + QString::fromUtf8(note);
+  std::vector<std::string> analytes;
+  for (const SiteSample& s : rows.samples) analytes.push_back(s.analyte);
+  const auto unknown = UnknownAnalytes(analytes, resolver);
+  if (!unknown.empty()) {
+    // One line per name, not per sample; the button offers to name them.
+    status += QStringLiteral(
+        "\nNo contaminant or indicator has these names (kept as written; "
+        "\"Map names\" names them):");
+    for (const auto& [analyte, count] : unknown)
+      status += QStringLiteral("\n  \"%1\": %2 samples").arg(QString::fromLatin1(analyte.c_str())).arg(count);
+  }
+  status_->setText(status);
   return true;
 }
 
@@ -235,4 +273,26 @@ void SiteDataWindow::onPaste() {
   }
   if (text.contains(QLatin1Char('\t'))) text.replace(QLatin1Char('\t'), QLatin1Char(';'));
   ImportTable(text.toUtf8(), QStringLiteral("pasted table"));
+}
+
+void SiteDataWindow::updateMapNames() {
+  std::vector<std::string> analytes;
+  for (const SiteSample& s : virelo_ExtrasOf(*project_).site.samples) analytes.push_back(s.analyte);
+  const size_t unknown = UnknownAnalytes(analytes, ProjectAnalyteResolver(*project_)).size();
+  mapNames_->setEnabled(unknown > 0);
+  mapNames_->setText(unknown > 0 ? QStringLiteral("Map %1 unknown &names...").arg(unknown)
+                                 : QStringLiteral("Map &names..."));
+}
+
+// Window-modal but not blocking, so that the window's own refresh follows the
+// mapping at once.
+void SiteDataWindow::onMapNames() {
+  auto* dialog = new AnalyteMappingDialog(project_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &AnalyteMappingDialog::siteChanged, this, [this] {
+    Refresh();
+    status_->setText(QStringLiteral("Saved the names as the project's aliases."));
+    emit projectChanged();
+  });
+  dialog->open();
 }

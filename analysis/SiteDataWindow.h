@@ -11,7 +11,9 @@
 
 #include "engine/records.h"
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 class SiteDecayView;
@@ -35,6 +37,8 @@ enum SiteControlId {
   kIdSiteTrendTable = 1521,
   kIdSiteRedoxTable = 1522,
   kIdSiteApplyRedox = 1523,
+  kIdSiteMapNames = 1506,
+  kIdSiteDateOrder = 1507,
   kIdSiteFlowPlan = 1530,
   kIdSiteMapFields = 1531,
   kIdSiteFlowNumbers = 1532,
@@ -62,6 +66,10 @@ class SiteDataWindow : public QDialog {
   SiteDecayView* decayView() const { return decay_; }
   SiteTrendsView* trendsView() const { return trends_; }
   SiteFlowView* flowView() const { return flow_; }
+  // How slashed dates of an import are read: refused, day first, month first.
+  QComboBox* dateOrderBox() const { return dateOrder_; }
+  // Opens the offer to name the analytes no name matches; enabled while any.
+  QPushButton* mapNamesButton() const { return mapNames_; }
 
  signals:
   // A contaminant's decay constant, the aquifer's redox condition or its
@@ -75,6 +83,8 @@ class SiteDataWindow : public QDialog {
   void onImport();
   void onExport(bool wells);
   void onPaste();
+  void onMapNames();
+  void updateMapNames();
 
   Project* project_;
   QTabWidget* tabs_ = nullptr;
@@ -86,4 +96,6 @@ class SiteDataWindow : public QDialog {
   SiteDecayView* decay_ = nullptr;
   SiteTrendsView* trends_ = nullptr;
   SiteFlowView* flow_ = nullptr;
+  QComboBox* dateOrder_ = nullptr;
+  QPushButton* mapNames_ = nullptr;
 };

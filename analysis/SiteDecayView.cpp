@@ -16,23 +16,16 @@
 
 #include "analysis/SiteCharts.h"
 #include "analysis/SiteDataWindow.h"
+#include "engine/chain.h"
 #include "engine/extras.h"
+#include "engine/sitelambda.h"
 #include "engine/siteproject.h"
 #include "platform/Platform.h"
 
 namespace {
 
 QString Num(double value) {
-  return std::isfinite(value) ? QString::number(value, 'g', 4) : QStringLiteral("-");
-}
-
-// The first of the project's chains in which `name` is formed from a parent,
-// or null when it is a daughter in none.
-const DecayChain* ChainWithDaughter(const Project& project, const std::string& name) {
-  for (const DecayChain& chain : virelo_ExtrasOf(project).chains)
-    for (size_t k = 1; k < chain.species.size(); ++k)
-      if (chain.species[k] == name) return &chain;
-  return nullptr;
+  return std::isfinite(value) ? QString::number(value + 0.0, 'g', 4) : QStringLiteral("-");
 }
 
 }  // namespace
@@ -173,45 +166,44 @@ void SiteDecayView::refit() {
 
 bool SiteDecayView::UseAsDecayConstant() {
   if (!fit_.hasLambda) return false;
-  for (int k = 0; k < project_->contaminantCount; ++k) {
-    Contaminant& c = project_->contaminants[k];
-    if (fit_.contaminant != std::string(c.name, strnlen(c.name, sizeof c.name))) continue;
-    // A daughter's concentrations fall by its decay less what its parent
-    // forms along the way: the fit gives a net, apparent rate. The user
-    // decides with that said, and the source keeps saying it.
-    QString source = SiteLambdaSource(fit_);
-    if (const DecayChain* chain = ChainWithDaughter(*project_, fit_.contaminant)) {
-      QStringList species;
-      for (const std::string& name : chain->species) species << QString::fromLatin1(name.c_str());
-      const QString name = QString::fromLatin1(c.name);
-      const QString question =
-          QStringLiteral(
-              "%1 is a daughter product in the decay chain %2.\n\nAlong the wells its "
-              "concentration falls by its own decay less what its parent forms, so the fitted "
-              "\u03bb = %3 1/d is an apparent rate (formation minus decay), not the decay "
-              "constant of %1. The decay chain adds the formation again.\n\nUse it as the "
-              "decay constant of %1 all the same?")
-              .arg(name, species.join(QStringLiteral(" \u2192 ")), Num(fit_.lambda));
-      if (Platform::instance().messageBox(this, question, QStringLiteral("Virelo"),
-                                          Platform::Ok | Platform::Cancel,
-                                          Platform::Icon::Question) != Platform::Ok)
-        return false;
-      source += QStringLiteral("; apparent rate of a daughter product (formation minus decay)");
-    }
-    virelo_SetLambda(&c, kLambdaUser, fit_.lambda);
-    c.lambdaSelected = kLambdaUser;
-    SetLambdaSource(&virelo_Extras(project_).settings, c.name, source.toStdString());
-    // The interval goes with it, so that the results can say how far the
-    // verdict holds across it.
-    virelo_Extras(project_).settings.lambdaIntervals[c.name] = {fit_.lambda, fit_.lambdaLow, fit_.lambdaHigh,
-                                                                fit_.levelPercent};
-    project_->modified = 1;
+  // A daughter's concentrations fall by its decay less what its parent
+  // forms along the way: the fit gives a net, apparent rate. The user
+  // decides with that said, and the source keeps saying it.
+  if (const DecayChain* chain = ChainWithDaughter(*project_, fit_.contaminant);
+      chain && UseSiteLambdaWouldApply()) {
+    QStringList species;
+    for (const std::string& name : chain->species) species << QString::fromLatin1(name.c_str());
+    const QString name = QString::fromLatin1(fit_.contaminant.c_str());
+    const QString question =
+        QStringLiteral(
+            "%1 is a daughter product in the decay chain %2.\n\nAlong the wells its "
+            "concentration falls by its own decay less what its parent forms, so the fitted "
+            "\u03bb = %3 1/d is an apparent rate (formation minus decay), not the decay "
+            "constant of %1. The decay chain adds the formation again.\n\nUse it as the "
+            "decay constant of %1 all the same?")
+            .arg(name, species.join(QStringLiteral(" \u2192 ")), Num(fit_.lambda));
+    if (Platform::instance().messageBox(this, question, QStringLiteral("Virelo"),
+                                        Platform::Ok | Platform::Cancel,
+                                        Platform::Icon::Question) != Platform::Ok)
+      return false;
+  }
+  if (const Contaminant* c = UseSiteLambda(project_, fit_)) {
     warnings_->setText(QStringLiteral("\u03bb = %1 1/d is now the user-defined decay constant of %2.")
-                           .arg(Num(fit_.lambda), QString::fromLatin1(c.name)));
+                           .arg(Num(fit_.lambda), QString::fromLatin1(c->name)));
     emit projectChanged();
     return true;
   }
   warnings_->setText(QStringLiteral("The project has no contaminant called %1.")
                          .arg(QString::fromLatin1(fit_.contaminant.c_str())));
+  return false;
+}
+
+// Whether the project has the fit's contaminant, so that a question about
+// it is worth asking.
+bool SiteDecayView::UseSiteLambdaWouldApply() const {
+  for (int k = 0; k < project_->contaminantCount; ++k) {
+    const Contaminant& c = project_->contaminants[k];
+    if (fit_.contaminant == std::string(c.name, strnlen(c.name, sizeof c.name))) return true;
+  }
   return false;
 }

@@ -43,6 +43,7 @@ class SiteDecayView : public QWidget {
  private:
   void fillDates();
   void refit();
+  bool UseSiteLambdaWouldApply() const;
 
   Project* project_;
   DistanceFit fit_;

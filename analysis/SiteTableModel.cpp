@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "engine/extras.h"
+#include "persistence/analytenames.h"
 #include "persistence/csv.h"
 #include "persistence/sitecsv.h"
 
@@ -205,7 +206,11 @@ bool SiteTableModel::check(int row, const std::vector<Cell>& cells, SiteCsvRows*
   const std::string table = CsvJoin(columns) + "\n" + CsvJoin(fields) + "\n";
   std::ostringstream err;
   const std::string source = Source(kind_).toStdString();
-  if (!ReadSiteCsv(table, source, parsed, err)) {
+  // A row typed in reads names as an import does, the project's aliases too.
+  const AnalyteResolver names = ProjectAnalyteResolver(*project_);
+  SiteCsvOptions options;
+  options.names = &names;
+  if (!ReadSiteCsv(table, source, parsed, err, options)) {
     *reason = QString::fromUtf8(err.str()).trimmed();
     reason->replace(QRegularExpression(QStringLiteral("^") + Source(kind_) + QStringLiteral(":\\d+:"),
                                        QRegularExpression::MultilineOption),

@@ -20,12 +20,13 @@
 #include "engine/extras.h"
 #include "engine/redox.h"
 #include "engine/siteproject.h"
+#include "engine/solventscore.h"
 #include "platform/Platform.h"
 
 namespace {
 
 QString Num(double value, int digits = 3) {
-  return std::isfinite(value) ? QString::number(value, 'g', digits) : QString();
+  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QString();
 }
 
 QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
@@ -38,6 +39,9 @@ QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
   table->horizontalHeader()->setStretchLastSection(true);
   return table;
 }
+
+// The redox table's column of the chlorinated-solvent screening score.
+constexpr int kSolventColumn = 12;
 
 void SetRow(QTableWidget* table, int row, const QStringList& cells) {
   for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
@@ -71,7 +75,8 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   redoxTable_ = ReadOnlyTable(
       {QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("O2"), QStringLiteral("NO3-N"),
        QStringLiteral("Mn"), QStringLiteral("Fe(II)"), QStringLiteral("SO4"), QStringLiteral("H2S"),
-       QStringLiteral("Redox class"), QStringLiteral("Why")},
+       QStringLiteral("CH4"), QStringLiteral("Redox class"), QStringLiteral("Rests on"),
+       QStringLiteral("Missing"), QStringLiteral("Solvent score"), QStringLiteral("Why")},
       "siteRedoxTable");
   setControlId(redoxTable_, kIdSiteRedoxTable);
   suggestion_ = new QLabel;
@@ -136,10 +141,22 @@ void SiteTrendsView::Refresh() {
       return (i.nonDetect ? QStringLiteral("<") : QString()) + QString::number(i.value, 'g', 3);
     };
     const RedoxIndicators& in = r.indicators;
+    const SolventScore score = ScoreSolvent(in);
     SetRow(redoxTable_, row,
            {QString::fromLatin1(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
             shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
-            QString::fromLatin1(kRedoxConditions[r.condition].text), QString::fromLatin1(r.rule.c_str())});
+            shown(in.methane), QString::fromLatin1(kRedoxConditions[r.condition].text),
+            QString::fromStdString(r.basis), QString::fromStdString(r.missing),
+            score.scored ? QStringLiteral("%1 (%2)").arg(score.total).arg(SolventReadingWord(score.total))
+                         : QString(),
+            QString::fromLatin1(r.rule.c_str())});
+    if (score.scored)
+      redoxTable_->item(row, kSolventColumn)
+          ->setToolTip(QStringLiteral("%1\nPoints: %2\nNot measured: %3")
+                           .arg(QString::fromStdString(SolventReadingText(score.total)),
+                                QString::fromStdString(SolventPointsText(score)),
+                                score.missing.empty() ? QStringLiteral("-")
+                                                      : QString::fromStdString(SolventMissingText(score))));
   }
   redoxTable_->resizeColumnsToContents();
   std::string reason;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/analytenames.h"
 #include "engine/chain.h"
 #include "engine/records.h"
 #include "engine/settings.h"
@@ -19,6 +20,7 @@
 struct ProjectExtras {
   ProjectSettings settings;
   SiteData site;
+  AnalyteAliases analyteAliases;  // saved with the site data
   std::vector<DecayChain> chains;
   UncertaintyPlan uncertainty;
 

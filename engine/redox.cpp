@@ -7,33 +7,44 @@
 #include <map>
 #include <set>
 
+#include "engine/decimalform.h"
 #include "engine/records.h"
 
 namespace {
 
 enum class Level { kUnknown, kBelow, kAbove };
 
-// Whether an indicator reaches a threshold. A non-detect is below it only
-// when its detection limit is; a limit above the threshold tells nothing.
+// Whether an indicator reaches a threshold, on the decimal form of its value
+// (a nitrate converted from NO3 or a value converted from ug/L keeps the
+// class its entry says). A non-detect is below the threshold only when its
+// detection limit is; a limit above the threshold tells nothing.
 Level Compare(const Indicator& indicator, double threshold) {
   if (!indicator.present) return Level::kUnknown;
-  if (indicator.nonDetect) return indicator.value <= threshold ? Level::kBelow : Level::kUnknown;
-  return indicator.value >= threshold ? Level::kAbove : Level::kBelow;
+  const double value = DecimalForm(indicator.value);
+  if (indicator.nonDetect) return value <= threshold ? Level::kBelow : Level::kUnknown;
+  return value >= threshold ? Level::kAbove : Level::kBelow;
 }
 
-int Unknown(std::string* rule, const std::string& why) {
-  if (rule) *rule = why;
-  return kRedoxUnknown;
+RedoxClass Unknown(const std::string& why, const std::string& basis = "") {
+  return {kRedoxUnknown, why, basis, ""};
 }
 
-int Class(std::string* rule, int condition, const std::string& why) {
-  if (rule) *rule = why;
-  return condition;
+RedoxClass Class(int condition, const std::string& why, const std::string& basis) {
+  return {condition, why, basis, ""};
 }
 
-}  // namespace
+// The framework's indicators the sample lacks.
+std::string Missing(const RedoxIndicators& in) {
+  std::string missing;
+  const std::pair<const Indicator*, const char*> named[] = {
+      {&in.oxygen, "O2"},   {&in.nitrateN, "NO3-N"}, {&in.manganese, "Mn"}, {&in.iron, "Fe(II)"},
+      {&in.sulfate, "SO4"}, {&in.sulfide, "H2S"},    {&in.methane, "CH4"}};
+  for (const auto& [indicator, name] : named)
+    if (!indicator->present) missing += (missing.empty() ? "" : ";") + std::string(name);
+  return missing;
+}
 
-int ClassifyRedox(const RedoxIndicators& in, std::string* rule) {
+RedoxClass Decide(const RedoxIndicators& in) {
   const Level o2 = Compare(in.oxygen, kRedoxOxygen);
   const Level no3 = Compare(in.nitrateN, kRedoxNitrateN);
   const Level fe = Compare(in.iron, kRedoxIron);
@@ -41,46 +52,78 @@ int ClassifyRedox(const RedoxIndicators& in, std::string* rule) {
   // class of its own for it: missing, it does not block a step.
   const Level mn = in.manganese.present ? Compare(in.manganese, kRedoxManganese) : Level::kBelow;
   const bool reducedMetals = fe == Level::kAbove || mn == Level::kAbove;
+  const std::string metals = fe == Level::kAbove ? "Fe(II)" : "Mn";
 
-  if (o2 == Level::kUnknown) return Unknown(rule, "oxygen missing");
+  if (o2 == Level::kUnknown) return Unknown("oxygen missing");
   if (o2 == Level::kAbove) {
-    if (fe == Level::kUnknown || mn == Level::kUnknown) return Unknown(rule, "oxic; iron(II) missing");
+    if (fe == Level::kUnknown || mn == Level::kUnknown) return Unknown("oxic; iron(II) missing", "O2");
     if (reducedMetals)
-      return Unknown(rule, "oxygen with dissolved iron or manganese: mixed oxic-anoxic water");
-    return Class(rule, kRedoxAerobic, "oxygen >= 0.5 mg/L, no reduced iron or manganese");
+      return Unknown("oxygen with dissolved iron or manganese: mixed oxic-anoxic water", "O2;" + metals);
+    return Class(kRedoxAerobic, "oxygen >= 0.5 mg/L, no reduced iron or manganese", "O2");
   }
-  if (no3 == Level::kUnknown) return Unknown(rule, "anoxic; nitrate missing");
+  if (no3 == Level::kUnknown) return Unknown("anoxic; nitrate missing", "O2");
   if (no3 == Level::kAbove) {
     if (fe == Level::kUnknown || mn == Level::kUnknown)
-      return Unknown(rule, "nitrate-reducing; iron(II) missing");
+      return Unknown("nitrate-reducing; iron(II) missing", "NO3-N");
     if (reducedMetals)
-      return Class(rule, kRedoxMixedPlumes,
-                   "nitrate >= 0.5 mg/L N with iron or manganese: mixed anaerobic processes");
-    return Class(rule, kRedoxNitrate, "oxygen < 0.5, nitrate >= 0.5 mg/L N");
-  }
-  if (fe == Level::kUnknown) return Unknown(rule, "anoxic, no nitrate; iron(II) missing");
-  if (fe == Level::kBelow) {
-    if (mn == Level::kAbove) return Unknown(rule, "manganese-reducing: no condition of its own");
-    return Unknown(rule, "suboxic: no electron acceptor shows");
+      return Class(kRedoxMixedPlumes,
+                   "nitrate >= 0.5 mg/L N with iron or manganese: mixed anaerobic processes",
+                   "NO3-N;" + metals);
+    return Class(kRedoxNitrate, "oxygen < 0.5, nitrate >= 0.5 mg/L N", "NO3-N");
   }
   const Level so4 = Compare(in.sulfate, kRedoxSulfate);
-  if (so4 == Level::kUnknown) return Unknown(rule, "iron-reducing or below; sulfate missing");
-  if (so4 == Level::kBelow)
-    return Class(rule, kRedoxMethane, "iron(II) >= 0.1, sulfate < 0.5 mg/L: methanogenic");
-  // Iron and sulfate both: the iron/sulfide ratio tells which reduction
-  // dominates. A non-detect sulfide bounds the ratio from below only.
-  if (!in.sulfide.present) return Unknown(rule, "iron(II) and sulfate; sulfide missing");
-  if (in.sulfide.nonDetect || in.sulfide.value <= 0.0) {
-    if (in.sulfide.value > 0.0 && in.iron.value / in.sulfide.value >= kRedoxIronSulfideIron)
-      return Class(rule, kRedoxIronIndex, "iron(II)/sulfide >= 10 (sulfide not detected)");
-    return Unknown(rule, "iron(II) and sulfate; sulfide not detected, ratio open");
+  // Methane where sulfate is used up shows methanogenesis whatever the
+  // iron says: the last electron acceptor is reached.
+  const bool methanogenic = so4 == Level::kBelow && Compare(in.methane, kRedoxMethaneGas) == Level::kAbove;
+  if (fe != Level::kAbove && methanogenic)
+    return Class(kRedoxMethane, "sulfate < 0.5 mg/L with methane >= 0.5 mg/L: methanogenic", "SO4;CH4");
+  if (fe == Level::kUnknown) return Unknown("anoxic, no nitrate; iron(II) missing", "O2;NO3-N");
+  if (fe == Level::kBelow) {
+    if (mn == Level::kAbove) return Unknown("manganese-reducing: no condition of its own", "Mn");
+    return Unknown("suboxic: no electron acceptor shows", "O2;NO3-N;Fe(II)");
   }
-  const double ratio = in.iron.value / in.sulfide.value;
+  if (so4 == Level::kUnknown) return Unknown("iron-reducing or below; sulfate missing", "Fe(II)");
+  if (so4 == Level::kBelow)
+    return Class(kRedoxMethane, "iron(II) >= 0.1, sulfate < 0.5 mg/L: methanogenic",
+                 methanogenic ? "Fe(II);SO4;CH4" : "Fe(II);SO4");
+  // Iron and sulfate both: the iron/sulfide ratio tells which reduction
+  // dominates. Without it the framework names the pair of processes,
+  // iron and/or sulfate reduction, which is our mixed condition.
+  const std::string pair = "Fe(II);SO4";
+  if (!in.sulfide.present)
+    return Class(
+        kRedoxMixedPlumes,
+        "iron(II) >= 0.1 and sulfate >= 0.5 mg/L, sulfide not measured: iron and/or sulfate reduction", pair);
+  // A non-detect sulfide bounds the ratio from below only.
+  if (in.sulfide.nonDetect || in.sulfide.value <= 0.0) {
+    if (in.sulfide.value > 0.0 && DecimalForm(in.iron.value / in.sulfide.value) >= kRedoxIronSulfideIron)
+      return Class(kRedoxIronIndex, "iron(II)/sulfide >= 10 (sulfide not detected)", "Fe(II)/H2S");
+    return Class(kRedoxMixedPlumes,
+                 "iron(II) and sulfate; sulfide not detected, ratio open: iron and/or sulfate reduction",
+                 pair);
+  }
+  // The ratio's decimal form decides: 0.7 / 0.07 is 10, iron-reducing.
+  const double ratio = DecimalForm(in.iron.value / in.sulfide.value);
   if (ratio >= kRedoxIronSulfideIron)
-    return Class(rule, kRedoxIronIndex, "iron(II)/sulfide >= 10: iron-reducing");
+    return Class(kRedoxIronIndex, "iron(II)/sulfide >= 10: iron-reducing", "Fe(II)/H2S");
   if (ratio <= kRedoxIronSulfideSulfate)
-    return Class(rule, kRedoxSulfateIndex, "iron(II)/sulfide <= 0.3: sulfate-reducing");
-  return Class(rule, kRedoxMixedPlumes, "iron(II)/sulfide between 0.3 and 10: iron and sulfate reduction");
+    return Class(kRedoxSulfateIndex, "iron(II)/sulfide <= 0.3: sulfate-reducing", "Fe(II)/H2S");
+  return Class(kRedoxMixedPlumes, "iron(II)/sulfide between 0.3 and 10: iron and sulfate reduction",
+               "Fe(II)/H2S");
+}
+
+}  // namespace
+
+RedoxClass ClassifyRedoxWithBasis(const RedoxIndicators& in) {
+  RedoxClass c = Decide(in);
+  c.missing = Missing(in);
+  return c;
+}
+
+int ClassifyRedox(const RedoxIndicators& in, std::string* rule) {
+  const RedoxClass c = Decide(in);
+  if (rule) *rule = c.rule;
+  return c.condition;
 }
 
 std::vector<RedoxReading> ReadRedox(const SiteData& site) {
@@ -90,10 +133,14 @@ std::vector<RedoxReading> ReadRedox(const SiteData& site) {
   for (const SiteSample& sample : site.samples) {
     if (!IsSiteIndicator(sample.analyte)) continue;
     RedoxIndicators& in = byWell[sample.well][sample.date];
+    const std::string& a = sample.analyte;
+    if (a == kIndicatorOrp) {
+      if (sample.unit == kUnitMv) in.orp = {true, sample.value, sample.nonDetect};
+      continue;
+    }
     double mgL = 0.0;
     if (!ConvertSiteValue(sample.value, sample.unit, kUnitMgL, &mgL) || sample.unit == kUnitMv) continue;
     const Indicator value{true, mgL, sample.nonDetect};
-    const std::string& a = sample.analyte;
     if (a == kIndicatorOxygen)
       in.oxygen = value;
     else if (a == kIndicatorNitrateN)
@@ -108,6 +155,10 @@ std::vector<RedoxReading> ReadRedox(const SiteData& site) {
       in.sulfate = value;
     else if (a == kIndicatorSulfide)
       in.sulfide = value;
+    else if (a == kIndicatorMethane)
+      in.methane = value;
+    else if (a == kIndicatorDoc)
+      in.doc = value;
   }
   // Nitrate as NO3 serves where the laboratory gave no nitrate as N.
   for (auto& [well, dates] : nitrateAsNo3)
@@ -121,9 +172,8 @@ std::vector<RedoxReading> ReadRedox(const SiteData& site) {
     const auto found = byWell.find(well);
     if (found == byWell.end()) return;
     for (const auto& [date, in] : found->second) {
-      RedoxReading r{well, date, kRedoxUnknown, "", in};
-      r.condition = ClassifyRedox(in, &r.rule);
-      readings.push_back(r);
+      const RedoxClass c = ClassifyRedoxWithBasis(in);
+      readings.push_back({well, date, c.condition, c.rule, in, c.basis, c.missing});
     }
   };
   for (const SiteWell& well : site.wells) add(well.name);

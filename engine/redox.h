@@ -22,6 +22,10 @@ constexpr double kRedoxSulfate = 0.5;
 // dominates, at or below the second sulfate reduction; between, both.
 constexpr double kRedoxIronSulfideIron = 10.0;
 constexpr double kRedoxIronSulfideSulfate = 0.3;
+// Methane that shows methanogenesis where sulfate is used up: the level at
+// which the chlorinated-solvent protocol counts methane as present
+// (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3).
+constexpr double kRedoxMethaneGas = 0.5;
 // Nitrate as NO3 to nitrate as N: 14.0067 / 62.0049.
 constexpr double kNitrateToN = 14.0067 / 62.0049;
 
@@ -46,10 +50,22 @@ struct Indicator {
 
 struct RedoxIndicators {
   Indicator oxygen, nitrateN, manganese, iron, sulfate, sulfide;
+  Indicator methane;
+  Indicator orp;  // [mV]
+  Indicator doc;
 };
 
 // The condition of one set of indicators by the first rule that matches,
-// and that rule in words.
+// that rule in words, the indicators it rests on and the framework's
+// indicators the sample lacks (short names as the Site data window heads
+// its columns, "O2;NO3-N;Mn;Fe(II);SO4;H2S;CH4", joined by ";").
+struct RedoxClass {
+  int condition = kRedoxUnknown;
+  std::string rule;
+  std::string basis;
+  std::string missing;
+};
+RedoxClass ClassifyRedoxWithBasis(const RedoxIndicators& indicators);
 int ClassifyRedox(const RedoxIndicators& indicators, std::string* rule);
 
 struct RedoxReading {
@@ -57,7 +73,8 @@ struct RedoxReading {
   std::string date;
   int condition = kRedoxUnknown;
   std::string rule;
-  RedoxIndicators indicators;  // [mg/L], as the rules read them
+  RedoxIndicators indicators;  // [mg/L] (ORP [mV]), as the rules read them
+  std::string basis, missing;  // as RedoxClass
 };
 // One reading per well and sampling date that has any indicator, ordered by
 // well (as listed) and date.

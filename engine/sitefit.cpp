@@ -11,6 +11,8 @@
 #include <set>
 #include <unordered_map>
 
+#include "engine/decimalform.h"
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -18,7 +20,7 @@ constexpr long kNoDay = std::numeric_limits<long>::min();
 
 std::string Number(double value) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.4g", value);
+  std::snprintf(buffer, sizeof buffer, "%.4g", value + 0.0);
   return buffer;
 }
 
@@ -70,6 +72,15 @@ bool InFit(const WellIndex& wells, const std::string& well) {
   const auto found = wells.find(well);
   const SiteWell* w = found == wells.end() ? nullptr : found->second;
   return w && w->inFit;
+}
+
+// Values that are one number as entered (17.3 ug/L beside 0.0173 mg/L) give
+// a level line, not one tilted by the conversion's last bit.
+void LevelIfEqual(const std::vector<SitePoint>& points, std::vector<double>* lnC) {
+  if (points.empty()) return;
+  for (const SitePoint& p : points)
+    if (DecimalForm(p.value) != DecimalForm(points.front().value)) return;
+  for (double& y : *lnC) y = lnC->front();
 }
 
 bool Usable(const SitePoint& p) {
@@ -145,11 +156,14 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
     s.push_back(p.s);
     lnC.push_back(std::log(p.value));
   }
+  LevelIfEqual(fit.points, &lnC);
   fit.line = FitLine(s, lnC, options.levelPercent / 100.0);
   const std::string level = std::to_string(options.levelPercent) + " %";
   auto& warn = fit.warnings;
 
-  if (fit.points.size() < 3 || !fit.line.ok) {
+  // Three wells at two distances make a line through two points, whatever
+  // the count says: the warning's words are the rule.
+  if (std::set<double>(s.begin(), s.end()).size() < 3 || !fit.line.ok) {
     warn.push_back("Fewer than three detected values at different distances on " +
                    (fit.date.empty() ? std::string("any date") : fit.date) +
                    " at wells in the fit: no decay constant.");
@@ -191,7 +205,7 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
 
   const bool flow = std::isfinite(options.velocity) && options.velocity > 0.0;
   const bool ax = std::isfinite(options.dispersivityAx) && options.dispersivityAx > 0.0;
-  if (fit.line.ok && flow) fit.bulkK = -fit.line.slope * options.velocity;
+  if (fit.line.ok && flow) fit.bulkK = (0.0 - fit.line.slope) * options.velocity;
   if (!flow || !ax)
     warn.push_back("No decay constant without the flow velocity v and the dispersivity ax of the aquifer.");
   if (!warn.empty()) return fit;
@@ -239,11 +253,13 @@ std::vector<TimeFit> FitTimes(const SiteData& site, const ContaminantSeries& ser
       lnC.push_back(std::log(p.value));
       values.push_back(p.value);
     }
+    LevelIfEqual(fit.points, &lnC);
     fit.line = FitLine(t, lnC, options.levelPercent / 100.0);
     fit.mannKendall = MannKendall(values);
-    fit.kPoint = fit.line.ok ? -fit.line.slope : kNaN;
-    fit.kPointLow = -fit.line.slopeHigh;
-    fit.kPointHigh = -fit.line.slopeLow;
+    // 0 - m, not -m: a level series has a rate of 0, never "-0".
+    fit.kPoint = fit.line.ok ? 0.0 - fit.line.slope : kNaN;
+    fit.kPointLow = 0.0 - fit.line.slopeHigh;
+    fit.kPointHigh = 0.0 - fit.line.slopeLow;
     fit.halfLife = fit.kPoint > 0.0 ? std::log(2.0) / fit.kPoint : kNaN;
     fit.daysToCa = kNaN;
     if (fit.line.ok && std::isfinite(ca)) {

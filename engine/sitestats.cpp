@@ -10,6 +10,8 @@
 #include <map>
 #include <utility>
 
+#include "engine/decimalform.h"
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -126,7 +128,9 @@ LineFit FitLine(const std::vector<double>& x, const std::vector<double>& y, doub
   }
   if (!(sxx > 0.0)) return fit;
   fit.ok = true;
-  fit.slope = sxy / sxx;
+  // Equal values give a level line, not one tilted by the rounding of their mean.
+  const bool flat = std::all_of(y.begin(), y.end(), [&](double v) { return v == y[0]; });
+  fit.slope = flat ? 0.0 : sxy / sxx;
   fit.intercept = my - fit.slope * mx;
   double sse = 0.0;
   for (int k = 0; k < fit.n; ++k) {
@@ -156,8 +160,11 @@ const char* TrendClassText(TrendClass trend) {
   return "";
 }
 
-TrendClass ClassifyTrend(long s, double confidence, double cov) {
-  if (std::isnan(confidence)) return TrendClass::kNone;
+TrendClass ClassifyTrend(long s, double rawConfidence, double rawCov) {
+  if (std::isnan(rawConfidence)) return TrendClass::kNone;
+  // A COV of values typed as [7, 1.4, 1.4, 1.4] is 1, not the 0.9999999999999998
+  // the sums give: the class follows the decimal result.
+  const double confidence = DecimalForm(rawConfidence), cov = DecimalForm(rawCov);
   if (s > 0) {
     if (confidence > 0.95) return TrendClass::kIncreasing;
     if (confidence >= 0.90) return TrendClass::kProbablyIncreasing;
@@ -199,12 +206,16 @@ MannKendallResult MannKendall(const std::vector<double>& values) {
   MannKendallResult r;
   r.n = static_cast<int>(values.size());
   r.confidence = kNaN;
+  // Ranks on the values' decimal forms: 0.1234 mg/L converted to ug/L is
+  // 123.39999999999999, and must still tie with a 123.4 ug/L entered as such.
+  std::vector<double> decimal(values.size());
+  std::transform(values.begin(), values.end(), decimal.begin(), DecimalForm);
   bool ties = false;
   for (int i = 0; i < r.n; ++i)
     for (int j = i + 1; j < r.n; ++j) {
-      if (values[j] > values[i])
+      if (decimal[j] > decimal[i])
         ++r.s;
-      else if (values[j] < values[i])
+      else if (decimal[j] < decimal[i])
         --r.s;
       else
         ties = true;
@@ -220,7 +231,7 @@ MannKendallResult MannKendall(const std::vector<double>& values) {
   const double n = r.n;
   double correction = 0.0;
   if (ties) {
-    std::vector<double> sorted = values;
+    std::vector<double> sorted = decimal;
     std::sort(sorted.begin(), sorted.end());
     for (size_t k = 0; k < sorted.size();) {
       size_t end = k;

@@ -18,6 +18,7 @@
 
 #include "engine/extras.h"
 #include "engine/sitedata.h"
+#include "persistence/analytealiases_json.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 #include "persistence/sitemap_json.h"
@@ -35,7 +36,7 @@ int UnitIndex(const std::string& unit) {
 }
 
 bool IsDefault(const Project& project) {
-  return virelo_ExtrasOf(project).site.empty();
+  return virelo_ExtrasOf(project).site.empty() && virelo_ExtrasOf(project).analyteAliases.empty();
 }
 
 ExtrasJson WellsJson(const SiteData& site) {
@@ -49,7 +50,7 @@ ExtrasJson WellsJson(const SiteData& site) {
 
 void ToJson(const Project& project, ExtrasJson* object) {
   const SiteData& site = virelo_ExtrasOf(project).site;
-  if (site.empty()) return;
+  if (IsDefault(project)) return;
   ExtrasJson samples = ExtrasJson::array();
   for (const SiteSample& s : site.samples)
     samples.push_back({{"well", Latin1ToUtf8(s.well)},
@@ -60,11 +61,12 @@ void ToJson(const Project& project, ExtrasJson* object) {
                        {"nonDetect", s.nonDetect}});
   (*object)[kSiteKey] = {{"wells", WellsJson(site)}, {"samples", samples}};
   SiteMapToJson(site.map, &(*object)[kSiteKey]);
+  AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
 }
 
 void ToPayload(const Project& project, ExtrasJson* object) {
   const SiteData& site = virelo_ExtrasOf(project).site;
-  if (site.empty()) return;
+  if (IsDefault(project)) return;
   std::map<std::string, size_t> wellIndex, dateIndex, analyteIndex;
   ExtrasJson dates = ExtrasJson::array(), analytes = ExtrasJson::array();
   for (size_t k = 0; k < site.wells.size(); ++k) wellIndex.emplace(site.wells[k].name, k);
@@ -92,6 +94,7 @@ void ToPayload(const Project& project, ExtrasJson* object) {
   (*object)[kSiteKey] = {{"wells", WellsJson(site)},
                          {"sampleTable", {{"dates", dates}, {"analytes", analytes}, {"rows", rows}}}};
   SiteMapToJson(site.map, &(*object)[kSiteKey]);
+  AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
 }
 
 // A text field: UTF-8 to the records' Latin-1, not empty.
@@ -226,13 +229,18 @@ bool ReadSampleTable(const ExtrasJson& table, const std::string& path, SiteData*
 
 bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
   SiteData site;
+  AnalyteAliases aliases;
   if (object.contains(kSiteKey)) {
     const ExtrasJson& json = object[kSiteKey];
     const std::string path = JsonPointerStep(kSiteKey);
     const bool dense = json.is_object() && json.contains("sampleTable");
-    if (!OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples"}, fault, SiteMapKeys()) ||
+    // The map's keys and the analyte aliases are both optional members.
+    std::vector<std::string> optional = SiteMapKeys();
+    optional.push_back(kSiteAliasesKey);
+    if (!OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples"}, fault, optional) ||
         !SiteMapFromJson(json, path, &site.map, fault))
       return false;
+    if (!AnalyteAliasesFromJson(json, path, &aliases, fault)) return false;
     const ExtrasJson& wells = json["wells"];
     if (!wells.is_array()) return fault->Fail(path + "/wells", "expected an array");
     std::set<std::string> names;
@@ -258,7 +266,10 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
               : !ReadSamples(json["samples"], path + "/samples", &site, fault))
       return false;
   }
-  if (!site.empty() || project->extras) virelo_Extras(project).site = std::move(site);
+  if (!site.empty() || !aliases.empty() || project->extras) {
+    virelo_Extras(project).site = std::move(site);
+    virelo_Extras(project).analyteAliases = std::move(aliases);
+  }
   return true;
 }
 

@@ -12,8 +12,11 @@
 #include <tuple>
 
 #include "diagnostics/text.h"
+#include "engine/labunits.h"
 #include "engine/sitemap.h"
 #include "persistence/csv.h"
+#include "persistence/labsample.h"
+#include "persistence/widetable.h"
 
 namespace {
 
@@ -23,28 +26,7 @@ std::string Lower(std::string text) {
 }
 
 std::string Quoted(const std::string& latin1) {
-  return "\"" + Latin1ToUtf8(latin1) + "\"";
-}
-
-// A number cell; in a semicolon table a decimal comma stands for the point.
-bool ParseNumber(std::string text, char separator, double* value) {
-  text = TrimBlanks(text);
-  if (separator == ';') std::replace(text.begin(), text.end(), ',', '.');
-  if (!text.empty() && text[0] == '+') text.erase(0, 1);
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, *value);
-  return ec == std::errc() && ptr == end && !text.empty();
-}
-
-// Yes/no cells as spreadsheets and laboratories write them; empty is `empty`.
-bool ParseFlag(const std::string& cell, bool empty, bool* flag) {
-  const std::string text = Lower(TrimBlanks(cell));
-  if (text.empty()) return *flag = empty, true;
-  for (const char* yes : {"1", "true", "yes", "y", "x", "nd", "<"})
-    if (text == yes) return *flag = true, true;
-  for (const char* no : {"0", "false", "no", "n"})
-    if (text == no) return *flag = false, true;
-  return false;
+  return QuotedSiteText(latin1);
 }
 
 // A sample's value in ug/L (ORP as it is), to compare values given in
@@ -76,7 +58,10 @@ const std::vector<std::string>& SiteSamplesCsvColumns() {
   return columns;
 }
 
-bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRows* rows, std::ostream& err) {
+bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows* rows, std::ostream& err,
+                 const SiteCsvOptions& options) {
+  std::string bytes = text;
+  ReplaceGreekMu(&bytes);
   int refused = 0;
   auto refuse = [&](int line, const std::string& reason) {
     err << source << ":" << line << ": " << reason << "\n";
@@ -101,6 +86,8 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       refuse(header.line, "column " + Quoted(TrimBlanks(header.fields[k])) + " appears twice");
   }
   const bool samples = index.count("date") && index.count("analyte");
+  if (!samples && index.count("well") && index.count("date"))
+    return !refused && ReadWideSiteTable(table, next - 1, separator, source, options, rows, err);
   const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsMapCsvColumns();
   // A wells table places its wells by s (and y) or on the map by easting and
   // northing; a table may hold both kinds of row.
@@ -127,6 +114,7 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
   if (refused) return false;
 
   SiteCsvRows read;
+  std::set<std::string> notes;
   for (; next < table.records.size(); ++next) {
     const CsvRecord& record = table.records[next];
     if (IsBlankCsvRecord(record)) continue;
@@ -144,27 +132,25 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
       refuse(record.line, std::string(column) + ": " + reason);
       ok = false;
     };
-    const std::string well = TrimBlanks(cell("well"));
-    if (well.empty()) bad("well", "the well's name is empty");
-
     if (!samples) {
       SiteWell w;
-      w.name = well;
+      w.name = TrimBlanks(cell("well"));
+      if (w.name.empty()) bad("well", "the well's name is empty");
       const bool hasE = !TrimBlanks(cell("easting")).empty(), hasN = !TrimBlanks(cell("northing")).empty();
       if (hasE || hasN) {
         // s and y follow from the site's map once the rows are merged.
         w.mapped = true;
-        if (!ParseNumber(cell("easting"), separator, &w.easting) || !std::isfinite(w.easting))
+        if (!ParseSiteNumber(cell("easting"), separator, &w.easting) || !std::isfinite(w.easting))
           bad("easting", Quoted(cell("easting")) + " is not a number");
-        if (!ParseNumber(cell("northing"), separator, &w.northing) || !std::isfinite(w.northing))
+        if (!ParseSiteNumber(cell("northing"), separator, &w.northing) || !std::isfinite(w.northing))
           bad("northing", Quoted(cell("northing")) + " is not a number");
-      } else if (!ParseNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s)) {
+      } else if (!ParseSiteNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s)) {
         bad("s", Quoted(cell("s")) + " is not a number");
       }
       if (!w.mapped && !TrimBlanks(cell("y")).empty() &&
-          (!ParseNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
+          (!ParseSiteNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
         bad("y", Quoted(cell("y")) + " is not a number");
-      if (!ParseFlag(cell("inFit"), true, &w.inFit))
+      if (!ParseSiteFlag(cell("inFit"), true, &w.inFit))
         bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
       if (ok) {
         read.wells.push_back(w);
@@ -174,45 +160,17 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
     }
 
     SiteSample sample;
-    sample.well = well;
-    sample.date = TrimBlanks(cell("date"));
-    long day = 0;
-    if (!ParseSiteDate(sample.date, &day)) bad("date", Quoted(sample.date) + " is not a date (YYYY-MM-DD)");
-    sample.analyte = TrimBlanks(cell("analyte"));
-    if (sample.analyte.empty()) bad("analyte", "the analyte is empty");
-    const std::string unitText = TrimBlanks(cell("unit"));
-    const char* unit = ParseSiteUnit(unitText);
-    if (!unit) {
-      bad("unit", "unknown unit " + Quoted(unitText) + " (ug/L, mg/L, mV or m)");
-    } else {
-      sample.unit = unit;
-      const char* fixed = FixedSiteUnit(sample.analyte);
-      if (fixed ? sample.unit != fixed : !IsSiteConcentrationUnit(sample.unit))
-        bad("unit", fixed ? sample.analyte + " is given in " + fixed
-                          : Quoted(unitText) + " is no concentration unit");
-    }
-    std::string valueText = TrimBlanks(cell("value"));
-    bool lessThan = false;
-    if (!valueText.empty() && valueText[0] == '<') {
-      lessThan = true;
-      valueText = TrimBlanks(valueText.substr(1));
-    }
-    if (!ParseNumber(valueText, separator, &sample.value) || !std::isfinite(sample.value)) {
-      bad("value", Quoted(cell("value")) + " is not a finite number");
-    } else if (sample.value < 0.0 && !FixedSiteUnit(sample.analyte)) {
-      // ORP and heads may be negative: a reducing water's potential is, and
-      // a head below its datum.
-      bad("value", Quoted(cell("value")) + " is negative");
-    }
-    if (!ParseFlag(cell("nonDetect"), false, &sample.nonDetect))
-      bad("nonDetect", Quoted(cell("nonDetect")) + " is neither yes nor no");
-    sample.nonDetect = sample.nonDetect || lessThan;
+    const LabSampleCells cells = {cell("well"),  cell("date"), cell("analyte"),
+                                  cell("value"), cell("unit"), cell("nonDetect")};
+    ok = ReadLabSample(cells, separator, options, &sample, &notes, bad) && ok;
     if (ok) {
       read.samples.push_back(sample);
       read.sampleOrigins.push_back({source, record.line});
     }
   }
   if (refused) return false;
+  if (options.notes)
+    for (const std::string& note : notes) options.notes->push_back(source + ": " + note);
   auto append = [](auto& to, const auto& from) { to.insert(to.end(), from.begin(), from.end()); };
   append(rows->wells, read.wells);
   append(rows->wellOrigins, read.wellOrigins);
@@ -269,11 +227,16 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
     sampleAt.emplace(Key{s.well, s.date, s.analyte}, k);
   }
   std::map<Key, size_t> rowOfSample;
+  // Samples of wells no table gives: one error naming every such well, not
+  // one per sample, which would bury the rest under hundreds of lines.
+  std::vector<std::string> unknownWells;
+  std::map<std::string, size_t> unknownAt;
+  size_t firstUnknown = 0, unknownSamples = 0;
   for (size_t k = 0; k < rows.samples.size(); ++k) {
     const SiteSample& s = rows.samples[k];
     if (!wellAt.count(s.well)) {
-      refuse(rows.sampleOrigins[k],
-             "well: " + Quoted(s.well) + " is no known well (add it with a wells table)");
+      if (unknownSamples++ == 0) firstUnknown = k;
+      if (unknownAt.emplace(s.well, unknownWells.size()).second) unknownWells.push_back(s.well);
       continue;
     }
     const Key key{s.well, s.date, s.analyte};
@@ -292,6 +255,16 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
                                   : " than the project holds";
     refuse(rows.sampleOrigins[k], "value: " + Quoted(s.analyte) + " at " + Quoted(s.well) + " on " + s.date +
                                       " has another value" + where);
+  }
+  if (!unknownWells.empty()) {
+    std::string names;
+    for (size_t k = 0; k < unknownWells.size(); ++k)
+      names += (k == 0 ? "" : k + 1 == unknownWells.size() ? " and " : ", ") + Quoted(unknownWells[k]);
+    const bool one = unknownWells.size() == 1;
+    refuse(rows.sampleOrigins[firstUnknown],
+           "well: " + names + (one ? " is no known well (add it" : " are no known wells (add them") +
+               " with a wells table); " + std::to_string(unknownSamples) +
+               (unknownSamples == 1 ? " sample names " : " samples name ") + (one ? "it" : "them"));
   }
   if (refused) return false;
   *merged = std::move(result);

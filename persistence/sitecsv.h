@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/sitedata.h"
+#include "persistence/labsample.h"
 
 // The headers written, in column order.
 const std::vector<std::string>& SiteWellsCsvColumns();
@@ -33,10 +34,12 @@ struct SiteCsvRows {
   std::vector<Origin> sampleOrigins;
 };
 
-// Reads one table into `rows` (appending). Every unsound row is written to
-// `err` as "<source>:<line>: <field>: <reason>"; returns false when any was,
-// and then adds nothing.
-bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRows* rows, std::ostream& err);
+// Reads one table into `rows` (appending): a long laboratory table, a wide
+// one (well,date and a column per analyte) or a wells table. Every unsound
+// row is written to `err` as "<source>:<line>: <field>: <reason>"; returns
+// false when any was, and then adds nothing.
+bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRows* rows, std::ostream& err,
+                 const SiteCsvOptions& options = {});
 
 // The site data after adding `rows` to `site` (or replacing it with them):
 // a well named again takes the new values; a sample repeated with the same

@@ -17,12 +17,13 @@
 #include "engine/lambdainterval.h"
 #include "engine/redox.h"
 #include "engine/siteproject.h"
+#include "engine/solventscore.h"
 #include "report/ReportSection.h"
 
 namespace {
 
 QString num(double value, int digits = 4) {
-  return std::isfinite(value) ? QString::number(value, 'g', digits) : QStringLiteral("-");
+  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QStringLiteral("-");
 }
 
 QString latin1(const std::string& text) {
@@ -131,11 +132,23 @@ void WriteSiteDataSection(ReportContext& report) {
   const std::vector<RedoxReading> readings = ReadRedox(site);
   if (!readings.empty()) {
     report.heading(3, QStringLiteral("Redox condition from the indicators"));
-    QString table = tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"),
-                                              QStringLiteral("Class"), QStringLiteral("Rule")});
-    for (const RedoxReading& r : readings)
-      table += bodyRow({latin1(r.well), QString::fromLatin1(r.date.c_str()),
-                        QString::fromLatin1(kRedoxConditions[r.condition].text), latin1(r.rule)});
+    QString table =
+        tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("Class"),
+                                  QStringLiteral("Rule"), QStringLiteral("Rests on"),
+                                  QStringLiteral("Missing"), QStringLiteral("Solvent score")});
+    for (const RedoxReading& r : readings) {
+      const SolventScore score = ScoreSolvent(r.indicators);
+      const QString scoreCell = score.scored
+                                    ? QStringLiteral("%1, %2 (%3)")
+                                          .arg(score.total)
+                                          .arg(QString::fromStdString(SolventReadingWord(score.total)),
+                                               esc(QString::fromStdString(SolventPointsText(score))))
+                                    : QStringLiteral("-");
+      table +=
+          bodyRow({latin1(r.well), QString::fromLatin1(r.date.c_str()),
+                   QString::fromLatin1(kRedoxConditions[r.condition].text), latin1(r.rule),
+                   esc(QString::fromStdString(r.basis)), esc(QString::fromStdString(r.missing)), scoreCell});
+    }
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);
     report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "
@@ -144,6 +157,15 @@ void WriteSiteDataSection(ReportContext& report) {
                                 QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
                                                         ? virelo_RedoxText(project.aquifer.redoxCondition)
                                                         : "-")));
+    report.add(QStringLiteral(
+        "<p>The solvent score is the screening for reductive dechlorination of chlorinated solvents "
+        "(Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: "
+        "O2 below 0.5 mg/L 3 points, above 5 mg/L &#8722;3; nitrate below 1 mg/L (read as NO3) 2; "
+        "iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; "
+        "ORP below 50 mV 1, below &#8722;100 mV 2; DOC above 20 mg/L 2 (on the table's TOC row). A total of "
+        "5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. The table's "
+        "other rows (pH, temperature, carbon dioxide, alkalinity, chloride, hydrogen, volatile fatty acids, "
+        "BTEX, ethene and ethane, daughter products) are not scored, so the total can only be too low.</p>"));
   }
 
   // Where each decay constant taken from the wells comes from.

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "engine/records.h"
@@ -39,7 +41,6 @@ TEST(Redox, MissingOrUndecidingIndicatorsLeaveTheStepUnknown) {
   EXPECT_STREQ(Text(Make(0.2, -1, 0.02, 40)), "UNKOWN / VARIABLE");
   EXPECT_STREQ(Text(Make(0.2, 0.1, -1, 40)), "UNKOWN / VARIABLE");
   EXPECT_STREQ(Text(Make(0.2, 0.1, 3.0, -1)), "UNKOWN / VARIABLE");
-  EXPECT_STREQ(Text(Make(0.2, 0.1, 3.0, 20)), "UNKOWN / VARIABLE");  // sulfide needed
   // An oxygen non-detect below 0.5 is anoxic; one with a limit of 1 tells nothing.
   RedoxIndicators in = Make(0.1, 2.0, 0.05, 40);
   in.oxygen.nonDetect = true;
@@ -50,6 +51,64 @@ TEST(Redox, MissingOrUndecidingIndicatorsLeaveTheStepUnknown) {
   in = Make(0.2, 0.1, 3.0, 20, 0.01);
   in.sulfide.nonDetect = true;
   EXPECT_STREQ(Text(in), "ANAEROBIC-FE");
+  // ... at 1 mg/L only at least 3: iron and/or sulfate reduction, as without sulfide.
+  in.sulfide.value = 1.0;
+  EXPECT_STREQ(Text(in), "ANAEROBIC-MIXED-PLUMES");
+}
+
+TEST(Redox, WithoutSulfideTheUsualIndicatorsStillDecide) {
+  // Iron and sulfate above their thresholds: the framework's iron and/or
+  // sulfate reduction, our mixed condition.
+  RedoxClass c = ClassifyRedoxWithBasis(Make(0.2, 0.1, 3.0, 20));
+  EXPECT_EQ(c.condition, kRedoxMixedPlumes);
+  EXPECT_EQ(c.basis, "Fe(II);SO4");
+  EXPECT_EQ(c.missing, "Mn;H2S;CH4");
+  EXPECT_NE(c.rule.find("sulfide not measured"), std::string::npos) << c.rule;
+
+  // Methane where sulfate is used up: methanogenic, even with the iron
+  // missing or below its threshold ...
+  RedoxIndicators in = Make(0.2, 0.1, -1, 0.3);
+  in.methane = {true, 2.0, false};
+  c = ClassifyRedoxWithBasis(in);
+  EXPECT_EQ(c.condition, kRedoxMethane);
+  EXPECT_EQ(c.basis, "SO4;CH4");
+  EXPECT_EQ(c.missing, "Mn;Fe(II);H2S");
+  in.iron = {true, 0.05, false};
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxMethane);
+  // ... but not with sulfate left, nor with methane at or below 0.5 mg/L
+  // (a non-detect says nothing above its limit).
+  in.sulfate.value = 20;
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxUnknown);
+  in.sulfate.value = 0.3;
+  in.methane = {true, 0.4, false};
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxUnknown);
+  in.methane = {true, 0.6, true};
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxUnknown);
+  // Nor in oxic or nitrate-reducing water.
+  in = Make(0.2, 2.0, 0.05, 0.3);
+  in.methane = {true, 2.0, false};
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxNitrate);
+  // With iron, methane joins the basis of the framework's own methanogenic step.
+  in = Make(0.2, 0.1, 3.0, 0.3);
+  in.methane = {true, 2.0, false};
+  EXPECT_EQ(ClassifyRedoxWithBasis(in).basis, "Fe(II);SO4;CH4");
+}
+
+TEST(Redox, RatioThresholdsFollowTheDecimalForms) {
+  // 0.7 / 0.07 evaluates to 9.999999999999998; it is 10, iron-reducing.
+  // Every two-decimal sulfide with ten times its iron lands on 10.
+  char sulfide[16], iron[16];
+  for (int k = 1; k <= 299; ++k) {
+    std::snprintf(sulfide, sizeof sulfide, "%d.%02d", k / 100, k % 100);
+    std::snprintf(iron, sizeof iron, "%d.%d", k / 10, k % 10);
+    const RedoxIndicators in = Make(0.2, 0.1, std::strtod(iron, nullptr), 20, std::strtod(sulfide, nullptr));
+    EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxIronIndex) << iron << " / " << sulfide;
+  }
+  // 0.03 / 0.1 is 0.3, sulfate-reducing; a hair above is mixed.
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.3, 20, 1.0), nullptr), kRedoxSulfateIndex);
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.21, 20, 0.7), nullptr), kRedoxSulfateIndex);
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.211, 20, 0.7), nullptr), kRedoxMixedPlumes);
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.699, 20, 0.07), nullptr), kRedoxMixedPlumes);
 }
 
 TEST(Redox, SiteReadingsConvertUnitsAndSuggestForThePlume) {

@@ -13,6 +13,7 @@
 #include "persistence/projectfile.h"
 #include "tests/engine/cli_run.h"
 #include "tools/cli/cli.h"
+#include "tools/cli/cli_common.h"
 
 namespace fs = std::filesystem;
 
@@ -88,7 +89,10 @@ TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
   ASSERT_EQ(redox.status, kCliOk) << redox.err;
   EXPECT_NE(redox.out.find("MW1  2024-05-12  ANAEROBIC-FE"), std::string::npos) << redox.out;
   EXPECT_EQ(redox.out.substr(redox.out.rfind("Suggested")), "Suggested redox condition: ANAEROBIC-FE\n");
-  EXPECT_EQ(Cli({"redox", Path("p.vrp"), "--csv"}).out, "well,date,class\nMW1,2024-05-12,ANAEROBIC-FE\n");
+  // O2 3 + NO3 (0.1 N is 0.44 NO3) 2 + Fe(II) 3 = 8; sulfate at 20 is not below 20.
+  EXPECT_EQ(Cli({"redox", Path("p.vrp"), "--csv"}).out,
+            "well,date,class,basis,missing,solventScore,solventReading\n"
+            "MW1,2024-05-12,ANAEROBIC-FE,Fe(II)/H2S,Mn;CH4,8,limited\n");
 
   // The tables come back as they went in, in the project's units.
   const CliResult wells = Cli({"site-export", Path("p.vrp"), "--wells"});
@@ -103,10 +107,10 @@ TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
 TEST_F(SiteCli, RefusalsExitCodesAndAnUnchangedProject) {
   const std::string before = Read(Path("p.vrp"));
   std::ofstream(Path("bad.csv"), std::ios::binary)
-      << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,3,ppb\nMW2,2024-13-01,Benzene,3,ug/L\n";
+      << "well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,3,ppt\nMW2,2024-13-01,Benzene,3,ug/L\n";
   const CliResult bad = Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("bad.csv")});
   EXPECT_EQ(bad.status, kCliFailed);
-  EXPECT_NE(bad.err.find("bad.csv:2: unit: unknown unit \"ppb\""), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("bad.csv:2: unit: unknown unit \"ppt\""), std::string::npos) << bad.err;
   EXPECT_NE(bad.err.find("bad.csv:3: date:"), std::string::npos) << bad.err;
   EXPECT_EQ(Read(Path("p.vrp")), before);
 
@@ -139,12 +143,68 @@ TEST_F(SiteCli, RefusalsExitCodesAndAnUnchangedProject) {
             "well,date,analyte,value,unit,nonDetect\nMW1,2024-05-12,Benzene,999,ug/L,false\n");
 }
 
+// use-decay takes the fit decay gives, and writes lambda, its source and its
+// interval; a fit with warnings or a contaminant the project lacks leaves
+// the file as it was.
+TEST_F(SiteCli, UseDecaySetsTheFitsLambdaOrRefusesNamingTheWarnings) {
+  ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("lab.csv")}).status, kCliOk);
+  std::string before = Read(Path("p.vrp"));
+  const CliResult early =
+      Cli({"use-decay", Path("p.vrp"), "--contaminant", "Benzene", "--date", "2023-05-12"});
+  EXPECT_EQ(early.status, kCliFailed);
+  EXPECT_NE(early.err.find("Fewer than three detected values at different distances on 2023-05-12"),
+            std::string::npos)
+      << early.err;
+  EXPECT_EQ(Read(Path("p.vrp")), before);
+  EXPECT_EQ(Cli({"use-decay", Path("p.vrp"), "--contaminant", "Toluene"}).status, kCliFailed);
+  EXPECT_EQ(Cli({"use-decay", Path("p.vrp"), "--contaminant", "Benzene", "--level", "85"}).status, kCliUsage);
+  EXPECT_EQ(Cli({"use-decay", Path("p.vrp")}).status, kCliUsage);
+  EXPECT_EQ(Read(Path("p.vrp")), before);
+
+  const CliResult used = Cli({"use-decay", Path("p.vrp"), "--contaminant", "Benzene", "--level", "95"});
+  ASSERT_EQ(used.status, kCliOk) << used.err;
+  ProjectHandle project(virelo_LoadProject(Path("p.vrp").c_str(), "rb"));
+  ASSERT_TRUE(project);
+  const Contaminant* benzene = nullptr;
+  for (int k = 0; k < project->contaminantCount; ++k)
+    if (std::string(project->contaminants[k].name) == "Benzene") benzene = &project->contaminants[k];
+  ASSERT_TRUE(benzene);
+  EXPECT_EQ(benzene->lambdaSelected, kLambdaUser);
+  // The value decay prints (mpmath, see above), and its 95 % interval.
+  EXPECT_NEAR(benzene->lambdaUser, 0.00229804423016963, 1e-15);
+  const ProjectSettings& settings = virelo_SettingsOf(*project);
+  EXPECT_EQ(LambdaSourceOf(settings, "Benzene")
+                .rfind("site wells MW1\xE2\x80\x93MW5, 2024-05-12, Buscheck\xE2\x80\x93"
+                       "Alcantar, 95 % interval ",
+                       0),
+            0u)
+      << LambdaSourceOf(settings, "Benzene");
+  ASSERT_EQ(settings.lambdaIntervals.count("Benzene"), 1u);
+  const SiteLambdaInterval& interval = settings.lambdaIntervals.at("Benzene");
+  EXPECT_EQ(interval.level, 95);
+  EXPECT_EQ(interval.lambda, benzene->lambdaUser);
+  EXPECT_LT(interval.low, 0.00206932745433323);  // wider than the 90 % interval
+  EXPECT_GT(interval.high, 0.00253497919253405);
+}
+
+// A well whose concentration stays level has a point rate of 0, printed so.
+TEST_F(SiteCli, ALevelSeriesPrintsRateZero) {
+  std::ofstream(Path("level.csv"), std::ios::binary)
+      << "well,date,analyte,value,unit\nMW1,2020-01-01,Benzene,17.3,ug/L\nMW1,2020-06-01,Benzene,17.3,ug/L\n"
+         "MW1,2021-01-01,Benzene,0.0173,mg/L\nMW1,2021-06-01,Benzene,17.3,ug/L\n";
+  ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("wells.csv"), Path("level.csv")}).status, kCliOk);
+  const CliResult trend = Cli({"trend", Path("p.vrp"), "--csv"});
+  ASSERT_EQ(trend.status, kCliOk) << trend.err;
+  EXPECT_NE(trend.out.find("\nMW1,Benzene,4,0,"), std::string::npos) << trend.out;
+  EXPECT_EQ(trend.out.find("-0,"), std::string::npos) << trend.out;
+}
+
 // A bad table among several is not forgotten because good ones follow it,
 // whichever place it has; a bad row is named once, and nothing is written.
 TEST_F(SiteCli, ABadTableIsNotForgottenWhenGoodOnesFollow) {
   const std::string before = Read(Path("p.vrp"));
   std::ofstream(Path("bad.csv"), std::ios::binary)
-      << "well,date,analyte,value,unit\nMW1,2024-05-12,Toluene,3,ppb\n";
+      << "well,date,analyte,value,unit\nMW1,2024-05-12,Toluene,3,ppt\n";
   std::ofstream(Path("badwells.csv"), std::ios::binary) << "well,s\nMW7,far\n";
   const std::vector<std::vector<std::string>> orders = {
       {Path("bad.csv"), Path("wells.csv"), Path("lab.csv")},

@@ -56,9 +56,9 @@ TEST(SiteCsv, BadRowsAreRefusedByRowAndFieldAndNothingIsAdded) {
     const char* row;
     const char* message;
   } cases[] = {
-      {"MW1,2024-05-12,Benzene,3,ppb,", "lab.csv:3: unit: unknown unit \"ppb\""},
+      {"MW1,2024-05-12,Benzene,3,ppt,", "lab.csv:3: unit: unknown unit \"ppt\""},
       {"MW1,2023-02-29,Benzene,3,ug/L,", "lab.csv:3: date: \"2023-02-29\" is not a date"},
-      {"MW1,12.05.2024,Benzene,3,ug/L,", "lab.csv:3: date:"},
+      {"MW1,12.05.24,Benzene,3,ug/L,", "lab.csv:3: date:"},
       {"MW1,1900-02-29,Benzene,3,ug/L,", "lab.csv:3: date:"},
       {"MW1,2024-05-12,Benzene,-3,ug/L,", "lab.csv:3: value: \"-3\" is negative"},
       {"MW1,2024-05-12,Benzene,inf,ug/L,", "lab.csv:3: value: \"inf\" is not a finite number"},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,69 @@ TEST(MannKendall, TiesByHandExactTailsAndTheDecisionMatrix) {
   EXPECT_EQ(ClassifyTrend(0, 0.4, 0.5), TrendClass::kStable);
   EXPECT_EQ(ClassifyTrend(-5, 0.90, 3.0), TrendClass::kProbablyDecreasing);
   EXPECT_EQ(ClassifyTrend(-5, 0.96, 3.0), TrendClass::kDecreasing);
+}
+
+}  // namespace
+
+namespace {
+
+// Values as a table's text gives them, read the way the importer reads them.
+double Typed(const char* text) {
+  return std::strtod(text, nullptr);
+}
+
+TEST(SiteBoundaries, ClassesFollowTheDecimalFormsOfTheEnteredValues) {
+  // A COV of exactly 1: mean 2.8, sample sd 2.8. The sums give 0.9999999999999998
+  // and the class "Stable"; a COV of 1 is "No Trend".
+  const MannKendallResult cov = MannKendall({Typed("7"), Typed("1.4"), Typed("1.4"), Typed("1.4")});
+  EXPECT_EQ(cov.s, -3);
+  EXPECT_EQ(cov.trend, TrendClass::kNoTrend);
+  EXPECT_EQ(MannKendall({7, 1.4, 1.4, 1.5}).trend, TrendClass::kStable);  // COV 0.98
+
+  // Through the site data: 0.1234 mg/L and 123.4 ug/L at one well are a tie
+  // once both are in ug/L (0.1234 * 1000 = 123.39999999999999).
+  SiteData site = Wells({0});
+  Add(&site, "MW1", "2020-01-01", 200);
+  Add(&site, "MW1", "2020-04-01", 150);
+  Add(&site, "MW1", "2020-07-01", Typed("0.1234"), kUnitMgL);
+  Add(&site, "MW1", "2020-10-01", Typed("123.4"));
+  Add(&site, "MW1", "2021-01-01", 100);
+  const std::vector<TimeFit> fits = FitTimes(site, "Benzene", SiteFitOptions{});
+  ASSERT_EQ(fits.size(), 1u);
+  EXPECT_EQ(fits[0].mannKendall.s, -9);
+  EXPECT_FALSE(fits[0].mannKendall.exact);  // a tie: the normal approximation
+  EXPECT_NEAR(fits[0].mannKendall.variance, (5 * 4 * 15 - 2 * 1 * 9) / 18.0, 1e-12);
+}
+
+TEST(SiteBoundaries, LevelSeriesHaveRateZeroNotMinusZero) {
+  SiteData site = Wells({0});
+  for (const char* date : {"2020-01-01", "2020-06-01", "2021-01-01", "2021-06-01"})
+    Add(&site, "MW1", date, 17.3);
+  const std::vector<TimeFit> fits = FitTimes(site, "Benzene", SiteFitOptions{});
+  ASSERT_EQ(fits.size(), 1u);
+  EXPECT_EQ(fits[0].line.slope, 0.0);
+  EXPECT_FALSE(std::signbit(fits[0].kPoint));
+  EXPECT_FALSE(std::signbit(fits[0].kPointLow));
+  EXPECT_FALSE(std::signbit(fits[0].kPointHigh));
+}
+
+TEST(SiteBoundaries, ALambdaNeedsThreeDifferentDistances) {
+  // Three detected values, but MW2 and MW3 stand at the same 20 m.
+  SiteData site = Wells({0, 20, 20});
+  Add(&site, "MW1", "2024-05-12", 1000);
+  Add(&site, "MW2", "2024-05-12", 300);
+  Add(&site, "MW3", "2024-05-12", 310);
+  const DistanceFit fit = FitDistance(site, "Benzene", Flow());
+  EXPECT_FALSE(fit.hasLambda);
+  ASSERT_FALSE(fit.warnings.empty());
+  EXPECT_EQ(fit.warnings[0],
+            "Fewer than three detected values at different distances on 2024-05-12 at wells in the fit: no "
+            "decay constant.");
+  // A third distance gives it.
+  site.wells[2].s = 40;
+  site.samples[2].value = 95;
+  const DistanceFit three = FitDistance(site, "Benzene", Flow());
+  EXPECT_TRUE(three.hasLambda) << (three.warnings.empty() ? "" : three.warnings[0]);
 }
 
 }  // namespace

@@ -133,7 +133,6 @@ class TestFieldOrigin : public QObject {
   void lambdaOriginLineKeepsTheFieldsInPlace();
   void treeMarkerFollowsUseAsDecayConstant();
   void daughterRateIsCalledApparentBeforeItIsTaken();
-  void screenshot();
 };
 
 void TestFieldOrigin::aquiferFieldsKeepTheirDigits() {
@@ -634,40 +633,6 @@ void TestFieldOrigin::daughterRateIsCalledApparentBeforeItIsTaken() {
   QVERIFY(decay->UseAsDecayConstant());
   QCOMPARE(platform.messages.size(), 2);
   QVERIFY(!LambdaSourceOf(virelo_SettingsOf(*project), pce->name).ends_with("(formation minus decay)"));
-}
-
-void TestFieldOrigin::screenshot() {
-  const QByteArray folder = qgetenv("VIRELO_SCREENSHOT_DIR");
-  if (folder.isEmpty()) QSKIP("VIRELO_SCREENSHOT_DIR not set");
-  // Benzene at the petrol station, and a daughter (TCE) at the dry cleaner.
-  const struct {
-    const char* example;
-    const char* contaminant;
-    const char* file;
-  } shots[] = {{"petrol-station.vrp", "Benzene", "contaminants-lambda-origin.png"},
-               {"dry-cleaner.vrp", "Trichloroethene (TCE)", "contaminants-lambda-daughter.png"}};
-  for (const auto& shot : shots) {
-    ShellSession session;
-    auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/") + shot.example);
-    if (virelo_ExtrasOf(*window->project).site.wells.empty()) addSolventWells(window->project);
-    session.platform.dialogHandler = [&](QDialog* dialog) {
-      if (auto* site = qobject_cast<SiteDataWindow*>(dialog)) {
-        site->decayView()->contaminantCombo()->setCurrentText(shot.contaminant);
-        site->decayView()->UseAsDecayConstant();
-      }
-      return int(QDialog::Accepted);
-    };
-    window->dataCommands->action("siteData")->trigger();
-    CPropConts* page = window->pageTabs->contaminantsPage;
-    const int index =
-        static_cast<int>(Find(window->project, shot.contaminant) - window->project->contaminants);
-    window->pageTabs->setCurrentIndex(2);
-    const QModelIndex entry = page->treeModel()->indexForContaminant(index);
-    page->tree()->expand(entry.parent());
-    page->tree()->setCurrentIndex(entry);
-    QTest::qWait(50);
-    QVERIFY(window->grab().save(QString::fromLocal8Bit(folder) + "/" + shot.file));
-  }
 }
 
 QTEST_MAIN(TestFieldOrigin)

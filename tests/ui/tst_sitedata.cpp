@@ -4,16 +4,21 @@
 // sound edits, the decay constant reaches the contaminant with its source
 // only through its button, and the redox suggestion reaches the aquifer only
 // through its own.
+#include <QApplication>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <cstring>
@@ -45,6 +50,19 @@ Owned Example() {
 
 QString text(QTableView* table, int row, int column) {
   return table->model()->index(row, column).data().toString();
+}
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// virelo-cli as a script runs it.
+int RunCli(const QStringList& arguments) {
+  QProcess process;
+  process.start(QStringLiteral(VIRELO_BINARY_DIR "/virelo-cli"), arguments);
+  if (!process.waitForFinished(120000)) return -1;
+  return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 Contaminant* Find(Project* p, const char* name) {
@@ -119,13 +137,13 @@ class TestSiteData : public QObject {
     QVERIFY(showActive(window));
     const SiteData before = virelo_ExtrasOf(*project).site;
     QTableView* samples = window.samplesTable();
-    QVERIFY(typeIntoCell(samples, 0, 4, "ppm"));  // an unknown unit
+    QVERIFY(typeIntoCell(samples, 0, 4, "ppt"));  // an unknown unit
     QVERIFY2(window.statusLabel()->text().startsWith("Not taken yet"),
              qPrintable(window.statusLabel()->text()));
     QVERIFY(window.statusLabel()->text().contains("samples:2: unit"));
     QVERIFY(virelo_ExtrasOf(*project).site == before);
     // The row shows what was typed, marked with the reason.
-    QCOMPARE(text(samples, 0, 4), QString("ppm"));
+    QCOMPARE(text(samples, 0, 4), QString("ppt"));
     QVERIFY(samples->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains("unknown unit"));
     QVERIFY(samples->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
     QVERIFY(!samples->model()->index(1, 0).data(Qt::BackgroundRole).isValid());
@@ -214,6 +232,96 @@ class TestSiteData : public QObject {
     QCOMPARE(text(samples, 3, 3), QString::number(site.samples[3].value, 'g', 10));
   }
 
+  // The button and use-decay write one and the same file, on the default
+  // fit and on a level and date the user picks.
+  void useDecayCommandWritesWhatTheButtonWrites() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const struct {
+      int levelIndex;
+      QStringList options;
+    } cases[] = {{1, {}}, {2, {"--level", "95", "--date", "2023-12-12"}}};
+    for (const auto& c : cases) {
+      const QString byWindow = dir.filePath("window.vrp"), byCli = dir.filePath("cli.vrp");
+      QFile::remove(byWindow);
+      QFile::remove(byCli);
+      QVERIFY(QFile::copy(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", byCli));
+      {
+        FakePlatform platform;
+        Owned project = Example();
+        SiteDataWindow window(project.get());
+        window.tabs()->setCurrentIndex(1);
+        QVERIFY(showActive(window));
+        SiteDecayView* decay = window.decayView();
+        decay->levelCombo()->setCurrentIndex(c.levelIndex);
+        QTest::mouseClick(decay->useButton(), Qt::LeftButton);
+        QCOMPARE(project->aquifer.redoxCondition, int16_t(0));
+        QVERIFY(virelo_SaveProject(project.get(), byWindow.toLocal8Bit().constData()));
+      }
+      QCOMPARE(RunCli(QStringList{"use-decay", byCli, "--contaminant", "Benzene"} + c.options), 0);
+      const QByteArray window = Bytes(byWindow), cli = Bytes(byCli);
+      QVERIFY(!window.isEmpty());
+      QVERIFY2(window == cli, qPrintable(c.options.join(' ')));
+      QVERIFY(cli != Bytes(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp"));
+    }
+  }
+
+  // A dry cleaner's laboratory table, pasted as a user copies it from a
+  // spreadsheet: O2, nitrate, iron(II), sulfate and methane, no sulfide.
+  void redoxTableShowsMethaneTheBasisAndTheSolventScore() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    QApplication::clipboard()->setText(
+        "well\tdate\tanalyte\tvalue\tunit\n"
+        "MW1\t2024-03-05\tOxygen\t0,3\tmg/L\nMW1\t2024-03-05\tNitrate\t0,8\tmg/L\n"
+        "MW1\t2024-03-05\tIron(II)\t2,5\tmg/L\nMW1\t2024-03-05\tSulfate\t35\tmg/L\n"
+        "MW1\t2024-03-05\tMethane\t2\tmg/L\n"
+        "MW2\t2024-03-05\tOxygen\t0,2\tmg/L\nMW2\t2024-03-05\tNitrate-N\t0,1\tmg/L\n"
+        "MW2\t2024-03-05\tIron(II)\t50\tug/L\nMW2\t2024-03-05\tSulfate\t0,2\tmg/L\n"
+        "MW2\t2024-03-05\tMethane\t3500\tug/L\n");
+    QPushButton* paste = window.findChild<QPushButton*>("sitePaste");
+    QVERIFY(paste);
+    QTest::mouseClick(paste, Qt::LeftButton);
+    QVERIFY2(window.statusLabel()->text().startsWith("Imported"), qPrintable(window.statusLabel()->text()));
+
+    QTableWidget* redox = window.trendsView()->findChild<QTableWidget*>("siteRedoxTable");
+    QVERIFY(redox);
+    auto column = [&](const QString& header) {
+      for (int c = 0; c < redox->columnCount(); ++c)
+        if (redox->horizontalHeaderItem(c)->text() == header) return c;
+      return -1;
+    };
+    auto row = [&](const QString& well, const QString& date) {
+      for (int r = 0; r < redox->rowCount(); ++r)
+        if (redox->item(r, 0)->text() == well && redox->item(r, 1)->text() == date) return r;
+      return -1;
+    };
+    const int mw1 = row("MW1", "2024-03-05"), mw2 = row("MW2", "2024-03-05");
+    QVERIFY(mw1 >= 0 && mw2 >= 0);
+    QCOMPARE(redox->item(mw2, column("CH4"))->text(), QString("3.5"));
+    QCOMPARE(redox->item(mw1, column("H2S"))->text(), QString("-"));
+    QCOMPARE(redox->item(mw1, column("Redox class"))->text(), QString("ANAEROBIC-MIXED-PLUMES"));
+    QCOMPARE(redox->item(mw1, column("Rests on"))->text(), QString("Fe(II);SO4"));
+    QCOMPARE(redox->item(mw1, column("Missing"))->text(), QString("Mn;H2S"));
+    QCOMPARE(redox->item(mw2, column("Redox class"))->text(), QString("ANAEROBIC-CH4"));
+    QCOMPARE(redox->item(mw2, column("Rests on"))->text(), QString("SO4;CH4"));
+    // MW1: O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3 = 11; MW2: O2 3, NO3 2, Fe(II) 0, SO4 2, CH4 3 = 10.
+    QTableWidgetItem* score = redox->item(mw1, column("Solvent score"));
+    QCOMPARE(score->text(), QString("11 (limited)"));
+    QVERIFY2(score->toolTip().contains("O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3"), qPrintable(score->toolTip()));
+    QVERIFY2(score->toolTip().contains("Not measured: H2S;ORP;DOC"), qPrintable(score->toolTip()));
+    QCOMPARE(redox->item(mw2, column("Solvent score"))->text(), QString("10 (limited)"));
+
+    // The report's site section carries the same.
+    const QString text =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY(text.contains("Rests on"));
+    QVERIFY2(text.contains("11, limited (O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3)"), qPrintable(text));
+    QVERIFY(text.contains("Table 2.3"));
+  }
+
   void reportHasTheSectionOnlyWithSiteData() {
     Owned project = Example();
     QVERIFY(virelo_math_CalcAll(project.get()));
@@ -249,35 +357,6 @@ class TestSiteData : public QObject {
     const QString without =
         BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
     QVERIFY(!without.contains("Monitoring wells"));
-  }
-
-  void screenshots() {
-    const QByteArray folder = qgetenv("VIRELO_SCREENSHOT_DIR");
-    if (folder.isEmpty()) QSKIP("VIRELO_SCREENSHOT_DIR not set");
-    FakePlatform platform;
-    Owned project = Example();
-    SiteDataWindow window(project.get());
-    window.resize(1100, 720);
-    window.show();
-    const char* names[] = {"site-tables.png", "site-decay.png", "site-trends.png"};
-    for (int tab = 0; tab < 3; ++tab) {
-      window.tabs()->setCurrentIndex(tab);
-      QTest::qWait(50);
-      QVERIFY(window.grab().save(QString::fromLocal8Bit(folder) + "/" + names[tab]));
-    }
-    // The plume view of benzene with the wells' measurements.
-    QVERIFY(window.decayView()->UseAsDecayConstant());
-    QVERIFY(virelo_math_CalcAll(project.get()));
-    virelo_math_CalcExactAll(project.get(), 1);
-    for (int k = 0; k < project->resultCount; ++k) {
-      if (std::strcmp(project->contaminants[project->results[k].contaminantIndex].name, "Benzene") != 0)
-        continue;
-      PlumeView view(project.get(), kAssessmentRanges[0].range, k);
-      view.resize(1000, 860);
-      view.show();
-      QTest::qWait(50);
-      QVERIFY(view.grab().save(QString::fromLocal8Bit(folder) + "/site-plume.png"));
-    }
   }
 };
 

@@ -30,6 +30,8 @@ std::string SiteExportUsage();
 int RunSiteExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string DecayUsage();
 int RunDecay(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string UseDecayUsage();
+int RunUseDecay(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string TrendUsage();
 int RunTrend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string RedoxUsage();
@@ -57,6 +59,7 @@ const CliCommand kCommands[] = {
     {"site-import", SiteImportUsage, RunSiteImport},
     {"site-export", SiteExportUsage, RunSiteExport},
     {"decay", DecayUsage, RunDecay},
+    {"use-decay", UseDecayUsage, RunUseDecay},
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
     {"flow", FlowUsage, RunFlow},

@@ -6,6 +6,7 @@
 
 #include "engine/extras.h"
 #include "engine/redox.h"
+#include "engine/solventscore.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"
@@ -14,7 +15,9 @@ std::string RedoxUsage() {
   return "  redox FILE.vrp [--csv]\n"
          "      The redox condition of each well and sampling date with indicators,\n"
          "      by the thresholds of the USGS redox framework, and the condition\n"
-         "      suggested for the aquifer.\n";
+         "      suggested for the aquifer. Each class names the indicators it rests\n"
+         "      on and those missing; beside it stands the chlorinated-solvent\n"
+         "      screening score (Wiedemeier et al. 1998) and its reading.\n";
 }
 
 int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -31,13 +34,25 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return kCliFailed;
   }
   if (parsed.has("--csv")) {
-    out << "well,date,class\n";
-    for (const RedoxReading& r : readings)
-      out << CsvJoin({Latin1ToUtf8(r.well), r.date, kRedoxConditions[r.condition].text}) << "\n";
+    out << "well,date,class,basis,missing,solventScore,solventReading\n";
+    for (const RedoxReading& r : readings) {
+      const SolventScore score = ScoreSolvent(r.indicators);
+      out << CsvJoin({Latin1ToUtf8(r.well), r.date, kRedoxConditions[r.condition].text, r.basis, r.missing,
+                      score.scored ? std::to_string(score.total) : "",
+                      score.scored ? SolventReadingWord(score.total) : ""})
+          << "\n";
+    }
   } else {
-    for (const RedoxReading& r : readings)
+    for (const RedoxReading& r : readings) {
       out << Latin1ToUtf8(r.well) << "  " << r.date << "  " << kRedoxConditions[r.condition].text << "  ("
           << r.rule << ")\n";
+      if (!r.basis.empty()) out << "    rests on " << r.basis << "\n";
+      if (!r.missing.empty()) out << "    missing " << r.missing << "\n";
+      const SolventScore score = ScoreSolvent(r.indicators);
+      if (score.scored)
+        out << "    solvent score " << score.total << ", " << SolventReadingText(score.total) << " ("
+            << SolventPointsText(score) << ")\n";
+    }
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);
     out << "Suggested redox condition: " << kRedoxConditions[suggested].text << "\n";

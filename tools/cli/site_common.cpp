@@ -26,5 +26,5 @@ bool TakeLevelOption(const CliArguments& parsed, int* level, std::string* error)
 }
 
 std::string SiteCsvNumber(double value) {
-  return std::isfinite(value) ? FormatDouble(value) : "";
+  return std::isfinite(value) ? FormatDouble(value + 0.0) : "";  // never "-0"
 }

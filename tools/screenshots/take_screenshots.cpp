@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QChart>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
@@ -21,6 +22,8 @@
 #include "analysis/ChainWindow.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
+#include "analysis/SiteDataWindow.h"
+#include "analysis/SiteDecayView.h"
 #include "analysis/UncertaintyWindow.h"
 #include "app/AboutDialog.h"
 #include "app/DataCommands.h"
@@ -53,6 +56,8 @@ bool save(QWidget* widget, const QString& file) {
 class ScreenshotPlatform : public Platform {
  public:
   QString dir;
+  QString plumeFile = QStringLiteral("plume-view.png");
+  QString siteContaminant;  // whose decay constant the Site data window applied
   int execDialog(QDialog* dialog) override {
     dialog->show();
     if (qobject_cast<ContaminantEditorDialog*>(dialog)) save(dialog, dir + "/editor.png");
@@ -67,6 +72,19 @@ class ScreenshotPlatform : public Platform {
       save(dialog, dir + "/uncertainty.png");
     }
     if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
+    if (auto* site = qobject_cast<SiteDataWindow*>(dialog)) {
+      // Each tab at the size the pictures of the manual show, then the
+      // decay constant of the contaminant the decay tab opens with applied,
+      // so that the plume view after it carries the wells' measurements.
+      site->resize(1100, 720);
+      const char* names[] = {"site-tables.png", "site-decay.png", "site-trends.png"};
+      for (int tab = 0; tab < 3; ++tab) {
+        site->tabs()->setCurrentIndex(tab);
+        save(dialog, dir + "/" + names[tab]);
+      }
+      if (site->decayView()->UseAsDecayConstant())
+        siteContaminant = site->decayView()->contaminantCombo()->currentText();
+    }
     if (auto* view = qobject_cast<PlumeView*>(dialog)) {
       // With the mouse resting on the chart just past the receptor.
       QApplication::processEvents();
@@ -77,7 +95,7 @@ class ScreenshotPlatform : public Platform {
       QMouseEvent move(QEvent::MouseMove, pos, chart->viewport()->mapToGlobal(pos), Qt::NoButton,
                        Qt::NoButton, Qt::NoModifier);
       QApplication::sendEvent(chart->viewport(), &move);
-      save(dialog, dir + "/plume-view.png");
+      save(dialog, dir + "/" + plumeFile);
     }
     dialog->hide();
     return QDialog::Rejected;
@@ -228,6 +246,22 @@ int main(int argc, char** argv) {
       window.pageTabs->resultsPage->ShowUncertainty();
       // The lists with the run's probabilities beside every other column.
       ok &= save(&window, dir + "/main-results-uncertainty.png");
+    }
+
+    // A project with site data: the Site data window's tabs (the platform
+    // grabs them) and the plume view of the first contaminant with a decay
+    // constant from the wells, the wells drawn on it.
+    if (window.project && !virelo_ExtrasOf(*window.project).site.wells.empty()) {
+      OpenSiteData(window);
+      window.ViewPage(3);
+      platform.plumeFile = QStringLiteral("site-plume.png");
+      for (int k = 0; k < window.project->resultCount; ++k) {
+        const Contaminant& c = window.project->contaminants[window.project->results[k].contaminantIndex];
+        if (QString::fromLatin1(c.name) != platform.siteContaminant || !(c.assess & kAssessAttenuationFactor))
+          continue;
+        window.pageTabs->resultsPage->ShowPlume(k);
+        break;
+      }
     }
   }
   virelo_Exit();

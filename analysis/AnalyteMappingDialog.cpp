@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "analysis/AnalyteMappingDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <sstream>
+
+#include "engine/extras.h"
+#include "persistence/analytenames.h"
+
+namespace {
+
+QString FromLatin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::vector<std::pair<std::string, int>> Unknown(const Project& project, const AnalyteResolver& resolver) {
+  std::vector<std::string> analytes;
+  for (const SiteSample& s : virelo_ExtrasOf(project).site.samples) analytes.push_back(s.analyte);
+  return UnknownAnalytes(analytes, resolver);
+}
+
+}  // namespace
+
+AnalyteMappingDialog::AnalyteMappingDialog(Project* project, QWidget* parent)
+    : QDialog(parent), project_(project) {
+  setWindowTitle(QStringLiteral("Map analyte names"));
+  setObjectName(QStringLiteral("analyteMappingDialog"));
+  const AnalyteResolver resolver = ProjectAnalyteResolver(*project_);
+  const auto unknown = Unknown(*project_, resolver);
+  const std::vector<std::string> targets = resolver.Targets();
+
+  auto* intro = new QLabel(QStringLiteral(
+      "No contaminant or indicator has these names, so the fits and the redox rules cannot use their "
+      "samples. Choose what each one is; the project keeps the choice as an alias for later imports."));
+  intro->setWordWrap(true);
+  table_ = new QTableWidget(static_cast<int>(unknown.size()), 3);
+  table_->setObjectName(QStringLiteral("analyteMappingTable"));
+  table_->setHorizontalHeaderLabels(
+      {QStringLiteral("Name in the data"), QStringLiteral("Samples"), QStringLiteral("Is")});
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  for (int row = 0; row < static_cast<int>(unknown.size()); ++row) {
+    auto* name = new QTableWidgetItem(FromLatin1(unknown[static_cast<size_t>(row)].first));
+    name->setFlags(name->flags() & ~Qt::ItemIsEditable);
+    auto* count = new QTableWidgetItem(QString::number(unknown[static_cast<size_t>(row)].second));
+    count->setFlags(count->flags() & ~Qt::ItemIsEditable);
+    table_->setItem(row, 0, name);
+    table_->setItem(row, 1, count);
+    auto* combo = new QComboBox;
+    combo->addItem(QStringLiteral("(keep as written)"));
+    for (const std::string& target : targets) combo->addItem(FromLatin1(target));
+    table_->setCellWidget(row, 2, combo);
+  }
+  table_->resizeColumnsToContents();
+  problem_ = new QLabel;
+  problem_->setObjectName(QStringLiteral("analyteMappingProblem"));
+  problem_->setWordWrap(true);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Save as aliases"));
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("analyteMappingSave"));
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    if (Apply()) accept();
+  });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(intro);
+  layout->addWidget(table_, 1);
+  layout->addWidget(problem_);
+  layout->addWidget(buttons);
+  resize(620, 360);
+}
+
+QComboBox* AnalyteMappingDialog::choice(int row) const {
+  return qobject_cast<QComboBox*>(table_->cellWidget(row, 2));
+}
+
+bool AnalyteMappingDialog::Apply() {
+  SiteData site = virelo_ExtrasOf(*project_).site;
+  AnalyteAliases aliases = virelo_ExtrasOf(*project_).analyteAliases;
+  std::ostringstream err;
+  bool any = false;
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    QComboBox* combo = choice(row);
+    if (!combo || combo->currentIndex() <= 0) continue;
+    const QByteArray name = table_->item(row, 0)->text().toLatin1();
+    const QByteArray analyte = combo->currentText().toLatin1();
+    aliases.Set(name.toStdString(), analyte.toStdString());
+    if (RenameSiteAnalyte(&site, name.toStdString(), analyte.toStdString(), err) < 0) continue;
+    any = true;
+  }
+  if (!err.str().empty()) {
+    problem_->setText(QStringLiteral("Nothing saved: ") + QString::fromUtf8(err.str()).trimmed());
+    return false;
+  }
+  if (!any) return true;
+  ProjectExtras& extras = virelo_Extras(project_);
+  extras.site = std::move(site);
+  extras.analyteAliases = std::move(aliases);
+  project_->modified = 1;
+  emit siteChanged();
+  return true;
+}

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "engine/sitelambda.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "engine/extras.h"
+
+namespace {
+
+// Well names are Latin-1; the source text is UTF-8.
+std::string Utf8(const std::string& latin1) {
+  std::string text;
+  for (unsigned char c : latin1) {
+    if (c < 0x80) {
+      text += static_cast<char>(c);
+    } else {
+      text += static_cast<char>(0xC0 | (c >> 6));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
+}
+
+// Two significant digits, as "%.2g" prints them, whatever the locale.
+std::string Short(double value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 2).ptr;
+  std::string text(buffer, end);
+  // to_chars writes e-5 where printf writes e-05.
+  const size_t e = text.find('e');
+  if (e != std::string::npos && text.size() - e == 3) text.insert(e + 2, "0");
+  return text;
+}
+
+constexpr const char* kEnDash = "\xE2\x80\x93";
+
+}  // namespace
+
+std::string SiteLambdaSourceText(const DistanceFit& fit) {
+  std::vector<const SitePoint*> points;
+  for (const SitePoint& p : fit.points) points.push_back(&p);
+  std::sort(points.begin(), points.end(), [](const SitePoint* a, const SitePoint* b) { return a->s < b->s; });
+  std::string wells;
+  if (points.size() > 3) {
+    wells = Utf8(points.front()->well) + kEnDash + Utf8(points.back()->well);
+  } else {
+    for (const SitePoint* p : points) wells += (wells.empty() ? "" : ", ") + Utf8(p->well);
+  }
+  return "site wells " + wells + ", " + Utf8(fit.date) + ", Buscheck" + kEnDash + "Alcantar, " +
+         std::to_string(fit.levelPercent) + " % interval " + Short(fit.lambdaLow) + kEnDash +
+         Short(fit.lambdaHigh) + " 1/d";
+}
+
+const DecayChain* ChainWithDaughter(const Project& project, const std::string& name) {
+  for (const DecayChain& chain : virelo_ExtrasOf(project).chains)
+    for (size_t k = 1; k < chain.species.size(); ++k)
+      if (chain.species[k] == name) return &chain;
+  return nullptr;
+}
+
+Contaminant* UseSiteLambda(Project* project, const DistanceFit& fit) {
+  if (!fit.hasLambda) return nullptr;
+  for (int k = 0; k < project->contaminantCount; ++k) {
+    Contaminant& c = project->contaminants[k];
+    if (fit.contaminant != std::string(c.name, strnlen(c.name, sizeof c.name))) continue;
+    std::string source = SiteLambdaSourceText(fit);
+    // The source keeps saying that a daughter's rate is an apparent one.
+    if (ChainWithDaughter(*project, fit.contaminant))
+      source += "; apparent rate of a daughter product (formation minus decay)";
+    virelo_SetLambda(&c, kLambdaUser, fit.lambda);
+    c.lambdaSelected = kLambdaUser;
+    SetLambdaSource(&virelo_Extras(project).settings, c.name, source);
+    // The interval goes with it, so that the results can say how far the
+    // verdict holds across it.
+    virelo_Extras(project).settings.lambdaIntervals[c.name] = {fit.lambda, fit.lambdaLow, fit.lambdaHigh,
+                                                               fit.levelPercent};
+    project->modified = 1;
+    return &c;
+  }
+  return nullptr;
+}

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "persistence/labsample.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "diagnostics/text.h"
+#include "engine/labunits.h"
+#include "persistence/analytenames.h"
+#include "persistence/csv.h"
+
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+const AnalyteResolver& BundledAnalyteResolver() {
+  static const AnalyteResolver resolver = {&BundledAnalyteNames(), nullptr, {}};
+  return resolver;
+}
+
+bool ParseSiteNumber(std::string text, char separator, double* value) {
+  text = TrimBlanks(text);
+  if (separator == ';') std::replace(text.begin(), text.end(), ',', '.');
+  if (!text.empty() && text[0] == '+') text.erase(0, 1);
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, *value);
+  return ec == std::errc() && ptr == end && !text.empty();
+}
+
+bool ParseSiteFlag(const std::string& cell, bool empty, bool* flag) {
+  const std::string text = Lower(TrimBlanks(cell));
+  if (text.empty()) return *flag = empty, true;
+  for (const char* yes : {"1", "true", "yes", "y", "x", "nd", "<"})
+    if (text == yes) return *flag = true, true;
+  for (const char* no : {"0", "false", "no", "n"})
+    if (text == no) return *flag = false, true;
+  return false;
+}
+
+std::string QuotedSiteText(const std::string& latin1) {
+  return "\"" + Latin1ToUtf8(latin1) + "\"";
+}
+
+bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOptions& options,
+                   SiteSample* sample, std::set<std::string>* notes,
+                   const std::function<void(const char* field, const std::string& reason)>& bad) {
+  bool ok = true;
+  auto refuse = [&](const char* field, const std::string& reason) {
+    bad(field, reason);
+    ok = false;
+  };
+  const AnalyteResolver& names = options.names ? *options.names : BundledAnalyteResolver();
+  sample->well = TrimBlanks(cells.well);
+  if (sample->well.empty()) refuse("well", "the well's name is empty");
+  const std::string date = TrimBlanks(cells.date);
+  switch (ReadLabDate(date, options.slashed, &sample->date)) {
+    case LabDateResult::kRead: break;
+    case LabDateResult::kAmbiguous:
+      refuse("date", QuotedSiteText(date) +
+                         " may be day/month or month/day: give the order of slashed dates (dmy or mdy)");
+      break;
+    case LabDateResult::kNotADate:
+      refuse("date", QuotedSiteText(date) + " is not a date (YYYY-MM-DD)");
+      break;
+  }
+  sample->analyte = names.Resolve(cells.analyte);
+  if (sample->analyte.empty()) refuse("analyte", "the analyte is empty");
+  const std::string unitText = TrimBlanks(cells.unit);
+  LabUnit unit;
+  if (!ReadLabUnit(unitText, &unit)) {
+    refuse("unit", "unknown unit " + QuotedSiteText(unitText) + " (ug/L, mg/L, mV or m)");
+  } else {
+    sample->unit = unit.unit;
+    // ORP has its mV and heads their m; every other analyte is a concentration.
+    const char* fixed = FixedSiteUnit(sample->analyte);
+    if (fixed ? sample->unit != fixed : !IsSiteConcentrationUnit(sample->unit))
+      refuse("unit", fixed ? sample->analyte + " is given in " + fixed
+                           : QuotedSiteText(unitText) + " is no concentration unit");
+    else if (unit.note && notes)
+      notes->insert(unit.note);
+  }
+  std::string valueText = TrimBlanks(cells.value);
+  bool lessThan = false;
+  if (!valueText.empty() && valueText[0] == '<') {
+    lessThan = true;
+    valueText = TrimBlanks(valueText.substr(1));
+  }
+  if (!ParseSiteNumber(valueText, separator, &sample->value) || !std::isfinite(sample->value)) {
+    refuse("value", QuotedSiteText(cells.value) + " is not a finite number");
+  } else if (sample->value < 0.0 && !FixedSiteUnit(sample->analyte)) {
+    // ORP and heads may be negative: a reducing water's potential is, and
+    // a head below its datum.
+    refuse("value", QuotedSiteText(cells.value) + " is negative");
+  } else {
+    // Stored in the unit's canonical form: ng/L as ug/L, divided so that a
+    // whole number of ng/L gives the nearest double to its ug/L value.
+    sample->value /= unit.divisor;
+  }
+  if (!ParseSiteFlag(cells.nonDetect, false, &sample->nonDetect))
+    refuse("nonDetect", QuotedSiteText(cells.nonDetect) + " is neither yes nor no");
+  sample->nonDetect = sample->nonDetect || lessThan;
+  return ok;
+}

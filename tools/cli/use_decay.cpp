@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli use-decay: a contaminant's decay constant from the site's wells
+// made its user-defined one, as the Site data window's "Use as decay
+// constant" does, so that a script need not edit the project by hand.
+#include <ostream>
+
+#include "engine/chain.h"
+#include "engine/extras.h"
+#include "engine/sitelambda.h"
+#include "persistence/csv.h"
+#include "persistence/projectfile.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/site_common.h"
+
+std::string UseDecayUsage() {
+  return "  use-decay FILE.vrp --contaminant NAME [--date YYYY-MM-DD] [--level 80|90|95]\n"
+         "      Makes the lambda of NAME from the site's wells (as decay gives it) the\n"
+         "      contaminant's user-defined decay constant, with its source and its\n"
+         "      interval, and saves the project in place. A fit with warnings is\n"
+         "      refused, naming them, and nothing is written.\n";
+}
+
+int RunUseDecay(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CliArguments parsed;
+  std::string error;
+  int level = 90;
+  if (!ParseCliArguments(args, {{"--contaminant", true}, {"--date", true}, {"--level", true}}, &parsed,
+                         &error) ||
+      !TakeLevelOption(parsed, &level, &error))
+    return UsageError(error, err);
+  if (parsed.files.size() != 1) return UsageError("use-decay takes one project file", err);
+  if (!parsed.values.count("--contaminant")) return UsageError("use-decay needs --contaminant NAME", err);
+  std::string name;
+  if (!Utf8ToLatin1(parsed.values.at("--contaminant"), &name))
+    return UsageError("the contaminant's name is not text Virelo can hold", err);
+  long day = 0;
+  if (parsed.values.count("--date") && !ParseSiteDate(parsed.values.at("--date"), &day))
+    return UsageError("--date takes a date YYYY-MM-DD", err);
+
+  const std::string& path = parsed.files[0];
+  ProjectHandle project = LoadSiteProject(path, err);
+  if (!project) return kCliFailed;
+  if (virelo_ExtrasOf(*project).settingsUnreadable) {
+    err << "virelo-cli: " << path << ": its settings block cannot be read ("
+        << virelo_ExtrasOf(*project).settingsProblem << "); saving would lose it\n";
+    return kCliFailed;
+  }
+  SiteFitOptions options = SiteFitOptionsFor(*project, name, level);
+  if (parsed.values.count("--date")) options.date = parsed.values.at("--date");
+  const DistanceFit fit = FitDistance(virelo_ExtrasOf(*project).site, name, options);
+  if (!fit.hasLambda || !fit.warnings.empty()) {
+    for (const std::string& w : fit.warnings) err << "virelo-cli: " << Latin1ToUtf8(w) << "\n";
+    err << "virelo-cli: the fit of " << Latin1ToUtf8(name) << " gives no decay constant to use; " << path
+        << " is left unchanged\n";
+    return kCliFailed;
+  }
+  const Contaminant* c = UseSiteLambda(project.get(), fit);
+  if (!c) {
+    err << "virelo-cli: " << path << " has no contaminant called " << Latin1ToUtf8(name) << "\n";
+    return kCliFailed;
+  }
+  if (!virelo_SaveProject(project.get(), path.c_str())) return WriteFailure(path, "the save failed", err);
+  out << Latin1ToUtf8(name) << ": lambda = " << SiteCsvNumber(fit.lambda) << " 1/d (" << fit.levelPercent
+      << " % interval " << SiteCsvNumber(fit.lambdaLow) << " to " << SiteCsvNumber(fit.lambdaHigh)
+      << "), now its user-defined decay constant\n";
+  if (ChainWithDaughter(*project, name))
+    out << "  " << Latin1ToUtf8(name)
+        << " is a daughter product in a decay chain: this is an apparent rate (formation minus decay)\n";
+  return kCliOk;
+}
