@@ -45,7 +45,10 @@ bool ParseSiteFlag(const std::string& cell, bool empty, bool* flag) {
 }
 
 std::string QuotedSiteText(const std::string& latin1) {
-  return "\"" + Latin1ToUtf8(latin1) + "\"";
+  std::string quoted(1, '"');
+  quoted += Latin1ToUtf8(latin1);
+  quoted += '"';
+  return quoted;
 }
 
 bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOptions& options,
