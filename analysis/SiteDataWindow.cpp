@@ -20,6 +20,7 @@
 
 #include "analysis/AnalyteMappingDialog.h"
 #include "analysis/SiteDecayView.h"
+#include "analysis/SiteFlowView.h"
 #include "analysis/SiteTableModel.h"
 #include "analysis/SiteTrendsView.h"
 #include "engine/extras.h"
@@ -62,6 +63,14 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
   tabs_->addTab(trends_, QStringLiteral("&Trends and redox"));
   connect(decay_, &SiteDecayView::projectChanged, this, &SiteDataWindow::projectChanged);
   connect(trends_, &SiteTrendsView::projectChanged, this, &SiteDataWindow::projectChanged);
+  flow_ = new SiteFlowView(project_);
+  tabs_->addTab(flow_, QStringLiteral("&Flow field"));
+  connect(flow_, &SiteFlowView::projectChanged, this, &SiteDataWindow::projectChanged);
+  // New s and y move the wells in the tables and the fits.
+  connect(flow_, &SiteFlowView::siteChanged, this, [this] {
+    fillTables();
+    onSiteChanged();
+  });
 
   auto* close = new QPushButton(QStringLiteral("Close"));
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -181,6 +190,7 @@ void SiteDataWindow::Refresh() {
   updateMapNames();
   decay_->Refresh();
   trends_->Refresh();
+  flow_->Refresh();
 }
 
 void SiteDataWindow::fillTables() {
@@ -195,6 +205,7 @@ void SiteDataWindow::onSiteChanged() {
   updateMapNames();
   decay_->Refresh();
   trends_->Refresh();
+  flow_->Refresh();
 }
 
 bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source) {

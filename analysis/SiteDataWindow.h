@@ -17,6 +17,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class SiteDecayView;
+class SiteFlowView;
 class SiteTableModel;
 class SiteTrendsView;
 
@@ -38,6 +39,11 @@ enum SiteControlId {
   kIdSiteApplyRedox = 1523,
   kIdSiteMapNames = 1506,
   kIdSiteDateOrder = 1507,
+  kIdSiteFlowPlan = 1530,
+  kIdSiteMapFields = 1531,
+  kIdSiteFlowNumbers = 1532,
+  kIdSiteApplyGradient = 1533,
+  kIdSiteUseAzimuth = 1534,
 };
 
 class SiteDataWindow : public QDialog {
@@ -59,13 +65,15 @@ class SiteDataWindow : public QDialog {
   QLabel* statusLabel() const { return status_; }
   SiteDecayView* decayView() const { return decay_; }
   SiteTrendsView* trendsView() const { return trends_; }
+  SiteFlowView* flowView() const { return flow_; }
   // How slashed dates of an import are read: refused, day first, month first.
   QComboBox* dateOrderBox() const { return dateOrder_; }
   // Opens the offer to name the analytes no name matches; enabled while any.
   QPushButton* mapNamesButton() const { return mapNames_; }
 
  signals:
-  // A contaminant's decay constant or the aquifer's redox condition changed.
+  // A contaminant's decay constant, the aquifer's redox condition or its
+  // gradient changed.
   void projectChanged();
 
  private:
@@ -87,6 +95,7 @@ class SiteDataWindow : public QDialog {
   QLabel* status_ = nullptr;
   SiteDecayView* decay_ = nullptr;
   SiteTrendsView* trends_ = nullptr;
+  SiteFlowView* flow_ = nullptr;
   QComboBox* dateOrder_ = nullptr;
   QPushButton* mapNames_ = nullptr;
 };

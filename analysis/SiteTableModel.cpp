@@ -59,6 +59,20 @@ QString Quoted(const std::string& latin1) {
 SiteTableModel::SiteTableModel(Project* project, Kind kind, QObject* parent)
     : QAbstractTableModel(parent), project_(project), kind_(kind) {}
 
+namespace {
+// A well surveyed on the map keeps its place there through an edit of its
+// name or "In fit"; typing its s or y takes it off the map, to be placed by
+// those from then on.
+SiteWell KeepMapPlace(const SiteWell& held, SiteWell edited) {
+  if (held.mapped && edited.s == held.s && edited.y == held.y) {
+    edited.mapped = true;
+    edited.easting = held.easting;
+    edited.northing = held.northing;
+  }
+  return edited;
+}
+}  // namespace
+
 SiteData& SiteTableModel::site() const {
   return virelo_Extras(project_).site;
 }
@@ -280,7 +294,8 @@ void SiteTableModel::take(int row, std::vector<Cell> cells) {
   } else if (row < records) {
     SiteData& data = site();
     if (kind_ == Wells)
-      data.wells[static_cast<size_t>(row)] = parsed.wells.front();
+      data.wells[static_cast<size_t>(row)] =
+          KeepMapPlace(data.wells[static_cast<size_t>(row)], parsed.wells.front());
     else
       data.samples[static_cast<size_t>(row)] = parsed.samples.front();
     pending_.erase(row);

@@ -55,6 +55,8 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
   xAxis->setTitleText(xTitle);
   xAxis->setLabelFormat(QStringLiteral("%g"));
   xAxis->setRange(0.0, last);
+  // Round ticks (20000, 40000 d), as a reader counts days.
+  xAxis->applyNiceNumbers();
   auto* cAxis = new QLogValueAxis;
   cAxis->setTitleText(unit.isEmpty() ? QStringLiteral("Concentration")
                                      : QStringLiteral("Concentration [%1]").arg(unit));
@@ -85,5 +87,5 @@ QChart* BuildBreakthroughChart(const std::vector<BreakthroughPoint>& curve, doub
 QChart* BuildTimeProfileChart(const std::vector<BreakthroughPoint>& line, double c0, double ca,
                               const QString& unit, double atTime) {
   return Build(line, c0, ca, unit, QStringLiteral("Distance from the source [m]"),
-               QStringLiteral("Centre line after %1 d").arg(atTime, 0, 'g', 4));
+               QStringLiteral("Centre line after %1 d").arg(atTime, 0, 'f', atTime < 10.0 ? 1 : 0));
 }

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// Units as laboratories print them. The project stores only ug/L, mg/L and
-// mV; other spellings and ng/L are read into those on import, so that every
-// file and every older Virelo reads the stored samples alike.
+// Units as laboratories print them. The project stores only ug/L, mg/L, mV
+// and m (heads); other spellings and ng/L are read into those on import, so
+// that every file reads the stored samples alike.
 #pragma once
 
 #include <string_view>
 
 struct LabUnit {
-  const char* unit = nullptr;  // kUnitUgL, kUnitMgL or kUnitMv
+  const char* unit = nullptr;  // kUnitUgL, kUnitMgL, kUnitMv or kUnitM
   double divisor = 1.0;        // the value as printed, divided by this, is in `unit`
   const char* note = nullptr;  // why the reading needs saying, or null
 };
@@ -16,7 +16,7 @@ struct LabUnit {
 // Reads a unit ignoring case and blanks around it, with l or L for litre and
 // u, the micro sign or the Greek mu for micro (Latin-1; the Greek mu arrives
 // as the micro sign, see LabTextForLatin1). False when it is none of ug/L,
-// mg/L, ng/L, mV, ppb and ppm.
+// mg/L, ng/L, mV, m, ppb and ppm.
 bool ReadLabUnit(std::string_view latin1, LabUnit* out);
 
 // UTF-8 bytes with the Greek small mu (U+03BC), which many labs print for

@@ -40,7 +40,10 @@ std::string Missing(const RedoxIndicators& in) {
       {&in.oxygen, "O2"},   {&in.nitrateN, "NO3-N"}, {&in.manganese, "Mn"}, {&in.iron, "Fe(II)"},
       {&in.sulfate, "SO4"}, {&in.sulfide, "H2S"},    {&in.methane, "CH4"}};
   for (const auto& [indicator, name] : named)
-    if (!indicator->present) missing += (missing.empty() ? "" : ";") + std::string(name);
+    if (!indicator->present) {
+      if (!missing.empty()) missing += ';';
+      missing += name;
+    }
   return missing;
 }
 

@@ -17,6 +17,7 @@ const char* ParseSiteUnit(std::string_view text) {
   if (text == "\xC2\xB5g/L" || text == "\xB5g/L") return kUnitUgL;
   if (text == "mg/L") return kUnitMgL;
   if (text == "mV") return kUnitMv;
+  if (text == "m") return kUnitM;
   return nullptr;
 }
 
@@ -30,7 +31,7 @@ double MicrogramsPer(std::string_view unit) {
 }  // namespace
 
 bool ConvertSiteValue(double value, std::string_view from, std::string_view to, double* converted) {
-  if (from == kUnitMv || to == kUnitMv) {
+  if (from == kUnitMv || to == kUnitMv || from == kUnitM || to == kUnitM) {
     if (from != to) return false;
     *converted = value;
     return true;
@@ -39,6 +40,16 @@ bool ConvertSiteValue(double value, std::string_view from, std::string_view to, 
   if (f == 0.0 || t == 0.0) return false;
   *converted = f == t ? value : value * f / t;
   return true;
+}
+
+bool IsSiteConcentrationUnit(std::string_view unit) {
+  return unit == kUnitUgL || unit == kUnitMgL;
+}
+
+const char* FixedSiteUnit(std::string_view analyte) {
+  if (analyte == kIndicatorOrp) return kUnitMv;
+  if (analyte == kIndicatorHead) return kUnitM;
+  return nullptr;
 }
 
 bool IsSiteIndicator(std::string_view analyte) {

@@ -11,11 +11,16 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/sitemap.h"
+
 struct SiteWell {
   std::string name;
   double s = 0.0;     // distance from the source along the centre line [m]
   double y = 0.0;     // lateral offset from the centre line [m]
   bool inFit = true;  // used in the concentration-distance fit
+  // Surveyed in map coordinates: s and y then follow from the site's map.
+  bool mapped = false;
+  double easting = 0.0, northing = 0.0;  // [m]
   bool operator==(const SiteWell&) const = default;
 };
 
@@ -32,7 +37,8 @@ struct SiteSample {
 struct SiteData {
   std::vector<SiteWell> wells;
   std::vector<SiteSample> samples;
-  bool empty() const { return wells.empty() && samples.empty(); }
+  SiteMap map;
+  bool empty() const { return wells.empty() && samples.empty() && map.empty(); }
   bool operator==(const SiteData&) const = default;
   const SiteWell* FindWell(std::string_view name) const;
 };
@@ -42,12 +48,18 @@ struct SiteData {
 constexpr const char* kUnitUgL = "ug/L";
 constexpr const char* kUnitMgL = "mg/L";
 constexpr const char* kUnitMv = "mV";
+constexpr const char* kUnitM = "m";  // groundwater heads
 
 // The canonical text of a unit as a table writes it, or null when unknown.
 const char* ParseSiteUnit(std::string_view text);
 // Converts a concentration between ug/L and mg/L; false when either unit is
-// not a concentration. ORP's mV converts only to itself.
+// not a concentration. ORP's mV and a head's m convert only to themselves.
 bool ConvertSiteValue(double value, std::string_view from, std::string_view to, double* converted);
+// Whether a canonical unit is one of a concentration (ug/L, mg/L).
+bool IsSiteConcentrationUnit(std::string_view unit);
+// The one unit an analyte is measured in (mV for ORP, m for a head), or
+// null for the concentrations.
+const char* FixedSiteUnit(std::string_view analyte);
 
 // The groundwater indicators, named as the laboratory tables must name them.
 constexpr const char* kIndicatorOxygen = "Oxygen";
@@ -61,10 +73,11 @@ constexpr const char* kIndicatorMethane = "Methane";
 constexpr const char* kIndicatorOrp = "ORP";
 constexpr const char* kIndicatorDoc = "DOC";
 constexpr const char* kIndicatorChloride = "Chloride";
+constexpr const char* kIndicatorHead = "Head";  // groundwater head [m]
 constexpr const char* kSiteIndicators[] = {
     kIndicatorOxygen, kIndicatorNitrate, kIndicatorNitrateN, kIndicatorManganese,
     kIndicatorIron,   kIndicatorSulfate, kIndicatorSulfide,  kIndicatorMethane,
-    kIndicatorOrp,    kIndicatorDoc,     kIndicatorChloride,
+    kIndicatorOrp,    kIndicatorDoc,     kIndicatorChloride, kIndicatorHead,
 };
 bool IsSiteIndicator(std::string_view analyte);
 

@@ -25,7 +25,7 @@ std::string Short(double value) {
   std::string text(buffer, end);
   // to_chars writes e-5 where printf writes e-05.
   const size_t e = text.find('e');
-  if (e != std::string::npos && text.size() - e == 3) text.insert(e + 2, "0");
+  if (e != std::string::npos && text.size() - e == 3) text.insert(e + 2, 1, '0');
   return text;
 }
 

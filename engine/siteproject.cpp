@@ -25,7 +25,7 @@ SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& cont
     // The project's unit is free text; a CA in a unit the site tables do not
     // know gives no time to reach it rather than a wrong one.
     const char* unit = ParseSiteUnit(virelo_SettingsOf(project).concentrationUnit);
-    if ((c.valueMask & kValueCa) && unit && std::string(unit) != kUnitMv) {
+    if ((c.valueMask & kValueCa) && unit && IsSiteConcentrationUnit(unit)) {
       o.ca = c.ca;
       o.caUnit = unit;
     }

@@ -71,14 +71,19 @@ TimeInputs TimeInputsOf(const Project& project, int contaminantIndex) {
   const DecayOf decayOf = transport.aquifer.decayOf;
   const double ks = source.problem.empty() ? source.ks : 0.0;
   out.retardationBasis = RetardationText(retardation);
+  // Four significant digits: a sentence for the reader, not a value to
+  // compute with (the timing rows carry ks in full).
+  auto shown = [](double value) {
+    char text[32];
+    FormatCNumber(text, sizeof text, "%.4g", value);
+    return std::string(text);
+  };
   switch (source.kind) {
     case SourceDecayKind::Constant: out.sourceBasis = "constant source"; break;
-    case SourceDecayKind::Rate:
-      out.sourceBasis = "source decaying at ks = " + RoundTripNumber(ks) + " 1/d";
-      break;
+    case SourceDecayKind::Rate: out.sourceBasis = "source decaying at ks = " + shown(ks) + " 1/d"; break;
     case SourceDecayKind::Mass:
-      out.sourceBasis = "source decaying by mass balance: ks = Q C0 / M0 = " + RoundTripNumber(ks) +
-                        " 1/d, Q = " + RoundTripNumber(source.flow) + " m3/d";
+      out.sourceBasis = "source decaying by mass balance: ks = Q C0 / M0 = " + shown(ks) +
+                        " 1/d, Q = " + shown(source.flow) + " m3/d";
       break;
   }
   out.timing.inputs = TransientInputsFrom(aquifer, lambda, retardation.value, decayOf, ks);

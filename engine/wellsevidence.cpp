@@ -150,7 +150,7 @@ WellsEvidence WellsEvidenceOf(const Project& project, int contaminantIndex, Asse
   // The project's unit is free text; only a concentration the site tables
   // know can be set against the wells.
   const char* unit = ParseSiteUnit(virelo_SettingsOf(project).concentrationUnit);
-  if (unit && std::string(unit) == kUnitMv) unit = nullptr;
+  if (unit && !IsSiteConcentrationUnit(unit)) unit = nullptr;
   if (!unit)
     e.warnings.push_back(
         "The project's concentration unit is neither ug/L nor mg/L: the wells' concentrations cannot be "

@@ -45,7 +45,10 @@ bool ParseSiteFlag(const std::string& cell, bool empty, bool* flag) {
 }
 
 std::string QuotedSiteText(const std::string& latin1) {
-  return "\"" + RecordTextToUtf8(latin1) + "\"";
+  std::string quoted(1, '"');
+  quoted += RecordTextToUtf8(latin1);
+  quoted += '"';
+  return quoted;
 }
 
 bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOptions& options,
@@ -75,12 +78,14 @@ bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOpt
   const std::string unitText = TrimBlanks(cells.unit);
   LabUnit unit;
   if (!ReadLabUnit(unitText, &unit)) {
-    refuse("unit", "unknown unit " + QuotedSiteText(unitText) + " (ug/L, mg/L or mV)");
+    refuse("unit", "unknown unit " + QuotedSiteText(unitText) + " (ug/L, mg/L, mV or m)");
   } else {
     sample->unit = unit.unit;
-    const bool orp = sample->analyte == kIndicatorOrp;
-    if (orp != (sample->unit == kUnitMv))
-      refuse("unit", orp ? "ORP is given in mV" : QuotedSiteText(unitText) + " is no concentration unit");
+    // ORP has its mV and heads their m; every other analyte is a concentration.
+    const char* fixed = FixedSiteUnit(sample->analyte);
+    if (fixed ? sample->unit != fixed : !IsSiteConcentrationUnit(sample->unit))
+      refuse("unit", fixed ? sample->analyte + " is given in " + fixed
+                           : QuotedSiteText(unitText) + " is no concentration unit");
     else if (unit.note && notes)
       notes->insert(unit.note);
   }
@@ -92,8 +97,9 @@ bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOpt
   }
   if (!ParseSiteNumber(valueText, separator, &sample->value) || !std::isfinite(sample->value)) {
     refuse("value", QuotedSiteText(cells.value) + " is not a finite number");
-  } else if (sample->value < 0.0 && sample->analyte != kIndicatorOrp) {
-    // ORP alone may be negative: a reducing water's potential is.
+  } else if (sample->value < 0.0 && !FixedSiteUnit(sample->analyte)) {
+    // ORP and heads may be negative: a reducing water's potential is, and
+    // a head below its datum.
     refuse("value", QuotedSiteText(cells.value) + " is negative");
   } else {
     // Stored in the unit's canonical form: ng/L as ug/L, divided so that a

@@ -6,7 +6,7 @@
 // The project file's settings block holds the samples in a denser form,
 //   "site": {"wells": [...], "sampleTable": {"dates": [..], "analytes": [..], "rows": "w,d,a,u,n,value;..."}}
 // with each row's well, date, analyte and unit as indexes into the wells,
-// the two lists and the units ug/L, mg/L, mV: a site's hundred thousand
+// the two lists and the units ug/L, mg/L, mV, m: a site's hundred thousand
 // samples then load and save in a few milliseconds instead of a second.
 #include <charconv>
 #include <cmath>
@@ -21,14 +21,16 @@
 #include "persistence/analytealiases_json.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
+#include "persistence/sitemap_json.h"
 
 namespace {
 
 constexpr const char* kSiteKey = "site";
-constexpr const char* kUnits[] = {kUnitUgL, kUnitMgL, kUnitMv};
+constexpr const char* kUnits[] = {kUnitUgL, kUnitMgL, kUnitMv, kUnitM};
+constexpr size_t kUnitCount = sizeof kUnits / sizeof kUnits[0];
 
 int UnitIndex(const std::string& unit) {
-  for (int k = 0; k < 3; ++k)
+  for (int k = 0; k < int(kUnitCount); ++k)
     if (unit == kUnits[k]) return k;
   return 0;
 }
@@ -39,8 +41,10 @@ bool IsDefault(const Project& project) {
 
 ExtrasJson WellsJson(const SiteData& site) {
   ExtrasJson wells = ExtrasJson::array();
-  for (const SiteWell& w : site.wells)
+  for (const SiteWell& w : site.wells) {
     wells.push_back({{"name", RecordTextToUtf8(w.name)}, {"s", w.s}, {"y", w.y}, {"inFit", w.inFit}});
+    SiteWellMapToJson(w, &wells.back());
+  }
   return wells;
 }
 
@@ -56,6 +60,7 @@ void ToJson(const Project& project, ExtrasJson* object) {
                        {"unit", s.unit},
                        {"nonDetect", s.nonDetect}});
   (*object)[kSiteKey] = {{"wells", WellsJson(site)}, {"samples", samples}};
+  SiteMapToJson(site.map, &(*object)[kSiteKey]);
   AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
 }
 
@@ -88,6 +93,7 @@ void ToPayload(const Project& project, ExtrasJson* object) {
   }
   (*object)[kSiteKey] = {{"wells", WellsJson(site)},
                          {"sampleTable", {{"dates", dates}, {"analytes", analytes}, {"rows", rows}}}};
+  SiteMapToJson(site.map, &(*object)[kSiteKey]);
   AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
 }
 
@@ -109,12 +115,14 @@ bool ReadNumber(const ExtrasJson& value, const std::string& path, double* out, J
   return true;
 }
 
+// `optional` keys may be present; every one of `keys` must be.
 bool OnlyKeys(const ExtrasJson& object, const std::string& path, std::initializer_list<const char*> keys,
-              JsonFault* fault) {
+              JsonFault* fault, const std::vector<std::string>& optional = {}) {
   if (!object.is_object()) return fault->Fail(path, "expected an object");
   for (const auto& item : object.items()) {
     bool known = false;
     for (const char* key : keys) known = known || item.key() == key;
+    for (const std::string& key : optional) known = known || item.key() == key;
     if (!known) return fault->Fail(path + JsonPointerStep(item.key()), "unknown field");
   }
   for (const char* key : keys)
@@ -124,9 +132,11 @@ bool OnlyKeys(const ExtrasJson& object, const std::string& path, std::initialize
 
 // What every sample must be, in either form.
 bool CheckSample(const SiteSample& s, const std::string& path, JsonFault* fault) {
-  if (s.value < 0.0 && s.analyte != kIndicatorOrp) return fault->Fail(path + "/value", "is negative");
-  if ((s.analyte == kIndicatorOrp) != (s.unit == kUnitMv))
-    return fault->Fail(path + "/unit", s.unit == kUnitMv ? "mV is for ORP only" : "ORP is given in mV");
+  const char* fixed = FixedSiteUnit(s.analyte);
+  if (s.value < 0.0 && !fixed) return fault->Fail(path + "/value", "is negative");
+  if (fixed && s.unit != fixed) return fault->Fail(path + "/unit", s.analyte + " is given in " + fixed);
+  if (!fixed && !IsSiteConcentrationUnit(s.unit))
+    return fault->Fail(path + "/unit", s.unit == kUnitMv ? "mV is for ORP only" : "m is for heads only");
   return true;
 }
 
@@ -149,7 +159,7 @@ bool ReadSamples(const ExtrasJson& list, const std::string& path, SiteData* site
     if (!ReadNumber(item["value"], at + "/value", &s.value, fault)) return false;
     const char* unit =
         item["unit"].is_string() ? ParseSiteUnit(item["unit"].get_ref<const std::string&>()) : nullptr;
-    if (!unit) return fault->Fail(at + "/unit", "expected ug/L, mg/L or mV");
+    if (!unit) return fault->Fail(at + "/unit", "expected ug/L, mg/L, mV or m");
     s.unit = unit;
     if (!item["nonDetect"].is_boolean()) return fault->Fail(at + "/nonDetect", "expected true or false");
     s.nonDetect = item["nonDetect"].get<bool>();
@@ -195,7 +205,7 @@ bool ReadSampleTable(const ExtrasJson& table, const std::string& path, SiteData*
   const std::string at = path + "/rows";
   for (size_t row = 0; c < end; ++row) {
     size_t index[5] = {0, 0, 0, 0, 0};
-    const size_t limit[5] = {site->wells.size(), dates.size(), analytes.size(), 3, 2};
+    const size_t limit[5] = {site->wells.size(), dates.size(), analytes.size(), kUnitCount, 2};
     for (int f = 0; f < 5; ++f) {
       const auto r = std::from_chars(c, end, index[f]);
       if (r.ec != std::errc() || r.ptr == end || *r.ptr != ',' || index[f] >= limit[f])
@@ -224,9 +234,11 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
     const ExtrasJson& json = object[kSiteKey];
     const std::string path = JsonPointerStep(kSiteKey);
     const bool dense = json.is_object() && json.contains("sampleTable");
-    const bool aliased = json.is_object() && json.contains(kSiteAliasesKey);
-    if (aliased ? !OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples", kSiteAliasesKey}, fault)
-                : !OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples"}, fault))
+    // The map's keys and the analyte aliases are both optional members.
+    std::vector<std::string> optional = SiteMapKeys();
+    optional.push_back(kSiteAliasesKey);
+    if (!OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples"}, fault, optional) ||
+        !SiteMapFromJson(json, path, &site.map, fault))
       return false;
     if (!AnalyteAliasesFromJson(json, path, &aliases, fault)) return false;
     const ExtrasJson& wells = json["wells"];
@@ -235,8 +247,10 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
     for (size_t k = 0; k < wells.size(); ++k) {
       const std::string at = path + "/wells/" + std::to_string(k);
       const ExtrasJson& item = wells[k];
-      if (!OnlyKeys(item, at, {"name", "s", "y", "inFit"}, fault)) return false;
       SiteWell w;
+      if (!OnlyKeys(item, at, {"name", "s", "y", "inFit"}, fault, SiteWellMapKeys()) ||
+          !SiteWellMapFromJson(item, at, &w, fault))
+        return false;
       if (!ReadName(item["name"], at + "/name", &w.name, fault) ||
           !ReadNumber(item["s"], at + "/s", &w.s, fault) || !ReadNumber(item["y"], at + "/y", &w.y, fault))
         return false;
@@ -245,6 +259,9 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
       if (!names.insert(w.name).second) return fault->Fail(at + "/name", "a second well of this name");
       site.wells.push_back(std::move(w));
     }
+    // Wells on the map stand where the map puts them, whatever s and y say.
+    if (!DeriveWellOffsets(&site))
+      return fault->Fail(path, "wells in map coordinates need \"source\" and \"flowAzimuth\"");
     if (dense ? !ReadSampleTable(json["sampleTable"], path + "/sampleTable", &site, fault)
               : !ReadSamples(json["samples"], path + "/samples", &site, fault))
       return false;

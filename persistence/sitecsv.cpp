@@ -13,6 +13,7 @@
 
 #include "diagnostics/text.h"
 #include "engine/labunits.h"
+#include "engine/sitemap.h"
 #include "persistence/csv.h"
 #include "persistence/labsample.h"
 #include "persistence/widetable.h"
@@ -44,6 +45,11 @@ std::string FlagText(bool flag) {
 
 const std::vector<std::string>& SiteWellsCsvColumns() {
   static const std::vector<std::string> columns = {"well", "s", "y", "inFit"};
+  return columns;
+}
+
+const std::vector<std::string>& SiteWellsMapCsvColumns() {
+  static const std::vector<std::string> columns = {"well", "s", "y", "inFit", "easting", "northing"};
   return columns;
 }
 
@@ -82,11 +88,15 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
   const bool samples = index.count("date") && index.count("analyte");
   if (!samples && index.count("well") && index.count("date"))
     return !refused && ReadWideSiteTable(table, next - 1, separator, source, options, rows, err);
-  const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsCsvColumns();
+  const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsMapCsvColumns();
+  // A wells table places its wells by s (and y) or on the map by easting and
+  // northing; a table may hold both kinds of row.
+  const bool mapColumns = !samples && (index.count("easting") || index.count("northing"));
   const std::vector<std::string> required =
-      samples ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
-              : std::vector<std::string>{"well", "s"};
-  if (!samples && !index.count("s")) {
+      samples      ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
+      : mapColumns ? std::vector<std::string>{"well", "easting", "northing"}
+                   : std::vector<std::string>{"well", "s"};
+  if (!samples && !index.count("s") && !mapColumns) {
     refuse(header.line,
            "not a site table: a laboratory table has the columns well,date,analyte,value,unit,"
            "nonDetect, a wells table well,s,y,inFit");
@@ -126,9 +136,18 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
       SiteWell w;
       w.name = TrimBlanks(cell("well"));
       if (w.name.empty()) bad("well", "the well's name is empty");
-      if (!ParseSiteNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s))
+      const bool hasE = !TrimBlanks(cell("easting")).empty(), hasN = !TrimBlanks(cell("northing")).empty();
+      if (hasE || hasN) {
+        // s and y follow from the site's map once the rows are merged.
+        w.mapped = true;
+        if (!ParseSiteNumber(cell("easting"), separator, &w.easting) || !std::isfinite(w.easting))
+          bad("easting", Quoted(cell("easting")) + " is not a number");
+        if (!ParseSiteNumber(cell("northing"), separator, &w.northing) || !std::isfinite(w.northing))
+          bad("northing", Quoted(cell("northing")) + " is not a number");
+      } else if (!ParseSiteNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s)) {
         bad("s", Quoted(cell("s")) + " is not a number");
-      if (!TrimBlanks(cell("y")).empty() &&
+      }
+      if (!w.mapped && !TrimBlanks(cell("y")).empty() &&
           (!ParseSiteNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
         bad("y", Quoted(cell("y")) + " is not a number");
       if (!ParseSiteFlag(cell("inFit"), true, &w.inFit))
@@ -163,6 +182,7 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
 bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, SiteData* merged,
                    std::ostream& err) {
   SiteData result = replace ? SiteData{} : site;
+  result.map = site.map;  // the map is the site's, not the tables'
   int refused = 0;
   auto refuse = [&](const SiteCsvRows::Origin& at, const std::string& reason) {
     err << at.source << ":" << at.line << ": " << reason << "\n";
@@ -189,6 +209,14 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
       result.wells[at->second] = w;
     }
   }
+
+  // Wells surveyed on the map take their s and y from it.
+  const auto mappedRow =
+      std::find_if(rows.wells.begin(), rows.wells.end(), [](const SiteWell& w) { return w.mapped; });
+  if (!DeriveWellOffsets(&result) && mappedRow != rows.wells.end())
+    refuse(rows.wellOrigins[static_cast<size_t>(mappedRow - rows.wells.begin())],
+           "easting: a well in map coordinates needs the site's source point and flow azimuth to give its s "
+           "and y");
 
   // One value per well, date and analyte; the same value again is the same
   // sample, read twice.
@@ -249,10 +277,21 @@ bool SameSiteSampleValue(const SiteSample& a, const SiteSample& b) {
 }
 
 void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {
-  out << CsvJoin(SiteWellsCsvColumns()) << "\n";
-  for (const SiteWell& w : site.wells)
-    out << CsvJoin({RecordTextToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y), FlagText(w.inFit)})
-        << "\n";
+  // Map coordinates only when a well has them: the table of a site without
+  // stays as it always was. A mapped well's s and y are written for people;
+  // reading it back derives them again from its easting and northing.
+  const bool map =
+      std::any_of(site.wells.begin(), site.wells.end(), [](const SiteWell& w) { return w.mapped; });
+  out << CsvJoin(map ? SiteWellsMapCsvColumns() : SiteWellsCsvColumns()) << "\n";
+  for (const SiteWell& w : site.wells) {
+    std::vector<std::string> fields = {RecordTextToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y),
+                                       FlagText(w.inFit)};
+    if (map) {
+      fields.push_back(w.mapped ? RoundTripNumber(w.easting) : "");
+      fields.push_back(w.mapped ? RoundTripNumber(w.northing) : "");
+    }
+    out << CsvJoin(fields) << "\n";
+  }
 }
 
 void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out) {

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The site data as spreadsheet tables: a laboratory table in long form,
 // one sample per row (well,date,analyte,value,unit,nonDetect), and a wells
-// table (well,s,y,inFit), each recognised by its header. Tables are read as
+// table (well,s,y,inFit, or well,easting,northing,inFit), each recognised by
+// its header. Tables are read as
 // the database CSV is (comma or semicolon with decimal comma, UTF-8 or
 // Windows-1252) and written in UTF-8.
 #pragma once
@@ -17,6 +18,9 @@
 // The headers written, in column order.
 const std::vector<std::string>& SiteWellsCsvColumns();
 const std::vector<std::string>& SiteSamplesCsvColumns();
+// A wells table may place wells on the map instead (easting,northing [m]);
+// their s and y then follow from the site's source point and flow azimuth.
+const std::vector<std::string>& SiteWellsMapCsvColumns();
 
 // Rows read from tables, with where each came from for the messages.
 struct SiteCsvRows {
@@ -41,7 +45,8 @@ bool ReadSiteCsv(const std::string& bytes, const std::string& source, SiteCsvRow
 // a well named again takes the new values; a sample repeated with the same
 // value is kept once. Refuses, naming row and field, a sample of a well
 // neither holds, a second value for one well, date and analyte, and a well
-// given twice with different values among the rows. False, with `merged`
+// given twice with different values among the rows, and wells in map
+// coordinates when the site's map does not place wells. False, with `merged`
 // untouched, when anything was refused.
 bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, SiteData* merged,
                    std::ostream& err);

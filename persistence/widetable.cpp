@@ -101,7 +101,7 @@ bool ReadWideSiteTable(const CsvTable& table, size_t header, char separator, con
                             "the header)");
     else if (!ReadLabUnit(column.unit, &unit))
       refuse(head.line, "column " + column.label + ": unknown unit " + QuotedSiteText(column.unit) +
-                            " (ug/L, mg/L or mV)");
+                            " (ug/L, mg/L, mV or m)");
   }
   if (refused) return false;
 

@@ -129,6 +129,7 @@ void WriteRobustnessSection(ReportContext&);
 void WriteUncertaintySection(ReportContext&);
 void WriteChartsSection(ReportContext&);
 void WriteSiteDataSection(ReportContext&);
+void WriteFlowFieldSection(ReportContext&);
 void WriteWellsSection(ReportContext&);
 void WriteChainSection(ReportContext&);
 void WriteTimeSection(ReportContext&);

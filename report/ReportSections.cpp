@@ -17,6 +17,7 @@ const std::vector<ReportSection> kReportSections = {
     {"uncertainty", WriteUncertaintySection},
     {"charts", WriteChartsSection},
     {"site", WriteSiteDataSection},
+    {"flowfield", WriteFlowFieldSection},
     {"wells", WriteWellsSection},
     {"chain", WriteChainSection},
     {"time", WriteTimeSection},

@@ -4,18 +4,26 @@
 // wide form, and the project's own aliases from the table to the file.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "engine/extras.h"
 #include "engine/labdates.h"
 #include "engine/labunits.h"
 #include "persistence/analytenames.h"
 #include "persistence/databasecsv.h"
+#include "persistence/projectfile.h"
 #include "persistence/sitecsv.h"
 #include "persistence/widetable.h"
+#include "tests/engine/cli_run.h"
+#include "tools/cli/cli_common.h"
 
 namespace {
 
@@ -255,6 +263,125 @@ TEST(WideTable, LabExportEqualsTheLongFormImport) {
   WriteSiteWellsCsv(wide, wells);
   WriteSiteSamplesCsv(wide, samples);
   EXPECT_EQ(Import({{"w.csv", wells.str()}, {"s.csv", samples.str()}}), wide);
+}
+
+// The survey of the same wells: on the map (source at MW1, flow due east,
+// so easting gives s and northing y, MW3 10 m left of the centre line) and
+// their heads of the sampling day in a wide table, below the datum. The
+// plane through them falls 0.004 per m to the east and 0.003 to the north:
+// i = 0.005, flow toward azimuth atan2(0.004, 0.003) = 53.130102354155979
+// degrees (mpmath).
+void AddSurvey(LabExport* data) {
+  auto replaceWells = [](std::vector<std::pair<std::string, std::string>>* tables, const char* wells) {
+    for (auto& [name, text] : *tables)
+      if (name == "wells.csv") text = wells;
+  };
+  replaceWells(&data->wide,
+               "well,easting,northing,inFit\nMW1,512000,5702000,yes\nMW2,512020,5702000,yes\n"
+               "MW3,512040,5702010,yes\n");
+  data->wide.push_back({"heads.csv",
+                        "well;date;Head [m]\nMW1;12.05.2024;-0,5\nMW2;12.05.2024;-0,58\n"
+                        "MW3;12.05.2024;-0,69\n"});
+  replaceWells(&data->longForm, "well,s,y,inFit\nMW1,0,0,yes\nMW2,20,0,yes\nMW3,40,10,yes\n");
+  data->longForm.push_back({"heads.csv",
+                            "well,date,analyte,value,unit\nMW1,2024-05-12,Head,-0.5,m\n"
+                            "MW2,2024-05-12,Head,-0.58,m\nMW3,2024-05-12,Head,-0.69,m\n"});
+}
+
+// Both forms through site-import into a project: the survey and the wide
+// lab table in one command give the site the long form gives, and `flow`
+// finds the plane in the heads the wide table carried.
+TEST(WideTable, SurveyAndLabExportInOneImportEqualTheLongFormAndGiveThePlane) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("virelo-labtables-" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  LabExport data = DryCleanerExport();
+  AddSurvey(&data);
+  auto import = [&](const std::string& project,
+                    const std::vector<std::pair<std::string, std::string>>& tables,
+                    std::vector<std::string> options) {
+    const std::string path = (dir / project).string();
+    fs::copy_file(std::string(VIRELO_SOURCE_DIR) + "/examples/worked-example.vrp", path);
+    std::vector<std::string> args = {"site-import", path};
+    for (const auto& [name, text] : tables) {
+      const std::string table = (dir / (project + "-" + name)).string();
+      std::ofstream(table, std::ios::binary) << text;
+      args.push_back(table);
+    }
+    args.insert(args.end(), options.begin(), options.end());
+    const CliResult result = Cli(args);
+    EXPECT_EQ(result.status, kCliOk) << result.err;
+    return path;
+  };
+  const std::string wide =
+      import("wide.vrp", data.wide, {"--source", "512000,5702000", "--flow-azimuth", "90"});
+  const std::string longForm = import("long.vrp", data.longForm, {});
+
+  ProjectHandle a(virelo_LoadProject(wide.c_str(), "rb")), b(virelo_LoadProject(longForm.c_str(), "rb"));
+  ASSERT_TRUE(a && b);
+  const SiteData& onMap = virelo_ExtrasOf(*a).site;
+  const SiteData& along = virelo_ExtrasOf(*b).site;
+  EXPECT_EQ(onMap.samples.size(), 19u);
+  EXPECT_EQ(Samples(onMap), Samples(along));
+  ASSERT_EQ(onMap.wells.size(), along.wells.size());
+  for (size_t k = 0; k < along.wells.size(); ++k) {
+    EXPECT_EQ(onMap.wells[k].name, along.wells[k].name);
+    EXPECT_NEAR(onMap.wells[k].s, along.wells[k].s, 1e-9) << along.wells[k].name;
+    EXPECT_NEAR(onMap.wells[k].y, along.wells[k].y, 1e-9) << along.wells[k].name;
+    EXPECT_EQ(onMap.wells[k].inFit, along.wells[k].inFit);
+  }
+
+  const CliResult flow = Cli({"flow", wide, "--csv"});
+  ASSERT_EQ(flow.status, kCliOk) << flow.err;
+  std::istringstream lines(flow.out);
+  std::string header, row;
+  std::getline(lines, header);
+  std::getline(lines, row);
+  EXPECT_EQ(header, "date,n,gradient,azimuth,rmsResidual");
+  std::vector<std::string> cells;
+  std::istringstream fields(row);
+  for (std::string cell; std::getline(fields, cell, ',');) cells.push_back(cell);
+  ASSERT_EQ(cells.size(), 5u) << flow.out;
+  EXPECT_EQ(cells[0], "2024-05-12");
+  EXPECT_EQ(cells[1], "3");
+  EXPECT_NEAR(std::stod(cells[2]), 0.005, 1e-12);
+  EXPECT_NEAR(std::stod(cells[3]), 53.130102354155979, 1e-8);
+  EXPECT_LT(std::stod(cells[4]), 1e-9);
+  // The long form has no map, so no head plane.
+  EXPECT_NE(Cli({"flow", longForm, "--csv"}).status, kCliOk);
+  fs::remove_all(dir);
+}
+
+// Heads keep their metre in either form, and only heads take it.
+TEST(WideTable, HeadsInMetresOnlyAndMayBeNegative) {
+  LabUnit unit;
+  ASSERT_TRUE(ReadLabUnit(" M ", &unit));
+  EXPECT_STREQ(unit.unit, kUnitM);
+  struct Case {
+    const char* table;
+    const char* message;  // the start of the refusal, or null: read
+  } cases[] = {
+      {"well,date,Head [m]\nMW1,2024-05-12,-1.5\n", nullptr},
+      {"well,date,analyte,value,unit\nMW1,2024-05-12,Wasserstand,-1.5,m\n", nullptr},
+      {"well,date,Head [mg/L]\nMW1,2024-05-12,1\n", "lab.csv:2: \"Head [mg/L]\": Head is given in m"},
+      {"well,date,Benzol [m]\nMW1,2024-05-12,1\n", "lab.csv:2: \"Benzol [m]\": \"m\" is no concentration"},
+      {"well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,1,m\n", "lab.csv:2: unit: \"m\" is no conc"},
+      {"well,date,analyte,value,unit\nMW1,2024-05-12,Benzene,-1,ug/L\n", "lab.csv:2: value: \"-1\" is neg"},
+  };
+  for (const Case& c : cases) {
+    std::string errors;
+    const SiteData site = Import({{"wells.csv", kWells}, {"lab.csv", c.table}}, &errors);
+    if (!c.message) {
+      ASSERT_EQ(site.samples.size(), 1u) << c.table << errors;
+      EXPECT_EQ(site.samples[0].analyte, "Head");
+      EXPECT_EQ(site.samples[0].unit, "m");
+      EXPECT_EQ(site.samples[0].value, -1.5);
+    } else {
+      EXPECT_EQ(errors.rfind(c.message, 0), 0u) << c.table << " -> " << errors;
+      EXPECT_TRUE(site.empty()) << c.table;
+    }
+  }
 }
 
 TEST(WideTable, UnitsFromNameOrUnitRowAndItsRefusals) {

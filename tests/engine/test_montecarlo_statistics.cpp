@@ -16,6 +16,7 @@
 #include "engine/distributions.h"
 #include "engine/evidence.h"
 #include "engine/montecarlo.h"
+#include "engine/montecarlo_stats.h"
 #include "tests/engine/worked_example.h"
 
 namespace {
@@ -236,3 +237,20 @@ TEST(MonteCarloStatistics, RankingCarriesSignsAndComesStrongestFirst) {
 }
 
 }  // namespace
+
+// Tied values share the mean of the ranks they occupy, so that a ranking
+// over inputs drawn from a discrete or clipped distribution stays unbiased;
+// a percentile beside an infinite draw takes the nearer order statistic.
+TEST(MonteCarloStatistics, TiesShareTheirMeanRankAndInfiniteNeighboursAreNotBlended) {
+  std::vector<double> sorted;
+  const std::vector<double> ranks = MonteCarloRanks({3.0, 1.0, 3.0, 2.0, 3.0}, &sorted);
+  EXPECT_EQ(ranks, (std::vector<double>{4.0, 1.0, 4.0, 2.0, 4.0}));
+  EXPECT_EQ(sorted, (std::vector<double>{1.0, 2.0, 3.0, 3.0, 3.0}));
+  EXPECT_EQ(MonteCarloRanks({5.0, 5.0}), (std::vector<double>{1.5, 1.5}));
+
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::vector<double> values = {1.0, 2.0, inf};
+  EXPECT_EQ(MonteCarloPercentile(values, 0.7), 2.0);   // at 1.4: nearer to 2
+  EXPECT_EQ(MonteCarloPercentile(values, 0.8), inf);   // at 1.6: nearer to inf
+  EXPECT_EQ(MonteCarloPercentile(values, 0.25), 1.5);  // finite neighbours blend
+}

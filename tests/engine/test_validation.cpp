@@ -108,6 +108,33 @@ TEST(Checks, ProblemTexts) {
   EXPECT_EQ(virelo_GetProblemText(10, nullptr), 0);
 }
 
+// Every code a check raises reaches the user as a sentence: an empty record
+// raises the "not set" codes of every field, a record of impossible values
+// the range codes.
+TEST(Checks, EveryRaisedCodeHasItsText) {
+  Codes raised;
+  const Aquifer unset{};
+  Aquifer impossible{};
+  for (int bit : {kAquiferX, kAquiferKf, kAquiferI, kAquiferNe, kAquiferAx, kAquiferAy, kAquiferAz,
+                  kAquiferSz, kAquiferSy})
+    virelo_SetAquiferValue(&impossible, bit, -1.0);
+  for (const Aquifer& a : {unset, impossible}) {
+    for (int code : Check(virelo_CheckAquiferPlumeLength, a)) raised.push_back(code);
+    for (int code : Check(virelo_CheckAquiferAF, a)) raised.push_back(code);
+  }
+  Contaminant negative{};
+  virelo_SetContaminantValue(&negative, kValueC0, -1.0);
+  virelo_SetContaminantValue(&negative, kValueCa, -1.0);
+  for (const Contaminant& c : {Contaminant{}, negative})
+    for (int code : Check(virelo_CheckContaminant, c)) raised.push_back(code);
+  ASSERT_GE(raised.size(), 8u);
+  for (int code : raised) {
+    char text[256] = "";
+    EXPECT_EQ(virelo_GetProblemText(code, text), 1) << code;
+    EXPECT_GT(std::strlen(text), 10u) << code;
+  }
+}
+
 TEST(ParseNumber, Rules) {
   struct {
     const char* text;

@@ -44,6 +44,8 @@ std::string BreakthroughUsage();
 int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string TimingUsage();
 int RunTiming(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string FlowUsage();
+int RunFlow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
 int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -64,6 +66,7 @@ const CliCommand kCommands[] = {
     {"use-decay", UseDecayUsage, RunUseDecay},
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
+    {"flow", FlowUsage, RunFlow},
     {"chain", ChainUsage, RunChain},
     {"breakthrough", BreakthroughUsage, RunBreakthrough},
     {"timing", TimingUsage, RunTiming},

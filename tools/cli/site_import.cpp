@@ -14,6 +14,7 @@
 #include "persistence/sitecsv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"
+#include "tools/cli/sitemap_options.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void ReportUnknownAnalytes(const SiteCsvRows& rows, const AnalyteResolver& resol
 
 std::string SiteImportUsage() {
   return "  site-import FILE.vrp TABLE.csv... [--replace] [--map \"NAME=ANALYTE\"]...\n"
-         "              [--date-order dmy|mdy]\n"
+         "              [--date-order dmy|mdy] [--source E,N] [--flow-azimuth DEG]\n"
          "      Adds the tables' wells and samples to the project's site data (with\n"
          "      --replace, they replace them) and saves the project in place. Each\n"
          "      table is a laboratory table (well,date,analyte,value,unit,nonDetect),\n"
@@ -67,7 +68,11 @@ std::string SiteImportUsage() {
          "      header; all are read before any is merged. A bad row is named with\n"
          "      its field, and then nothing is written. --map saves a laboratory's\n"
          "      name for a contaminant or indicator as the project's alias;\n"
-         "      --date-order says how to read slashed dates.\n";
+         "      --date-order says how to read slashed dates. Wells may be given by\n"
+         "      easting,northing [m] instead of s,y: --source sets the source point\n"
+         "      and --flow-azimuth the flow direction (degrees clockwise from north),\n"
+         "      from which s and y follow (y positive to the left looking\n"
+         "      downstream). Given without tables, they place the wells again.\n";
 }
 
 int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -83,7 +88,9 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
   }
   CliArguments parsed;
   std::string error;
-  if (!ParseCliArguments(rest, {{"--replace", false}, {"--date-order", true}}, &parsed, &error))
+  if (!ParseCliArguments(
+          rest, {{"--replace", false}, {"--date-order", true}, {"--source", true}, {"--flow-azimuth", true}},
+          &parsed, &error))
     return UsageError(error, err);
   SiteCsvOptions options;
   if (parsed.values.count("--date-order")) {
@@ -91,7 +98,11 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
     if (order != "dmy" && order != "mdy") return UsageError("--date-order takes dmy or mdy", err);
     options.slashed = order == "dmy" ? SlashedDates::kDayMonth : SlashedDates::kMonthDay;
   }
-  if (parsed.files.size() < 2)
+  SiteMap map;
+  const bool newMap = parsed.has("--source") || parsed.has("--flow-azimuth");
+  if (!TakeSiteMapOptions(parsed, &map, &error)) return UsageError(error, err);
+  // The map alone may be given: the wells on it are placed again.
+  if (parsed.files.size() < (newMap ? 1u : 2u))
     return UsageError("site-import takes a project file and one or more tables", err);
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadSiteProject(path, err);
@@ -124,8 +135,9 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
     }
     ok = ReadSiteCsv(bytes, parsed.files[k], &rows, err, options) && ok;
   }
-  SiteData merged;
-  if (!ok || !MergeSiteRows(virelo_ExtrasOf(*project).site, rows, parsed.has("--replace"), &merged, err)) {
+  SiteData merged, held = virelo_ExtrasOf(*project).site;
+  if (newMap) held.map = MergedSiteMap(held.map, map);
+  if (!ok || !MergeSiteRows(held, rows, parsed.has("--replace"), &merged, err)) {
     err << "virelo-cli: " << path << " is left unchanged\n";
     return kCliFailed;
   }

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "analysis/SiteFlowView.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "analysis/SiteDataWindow.h"
+#include "analysis/SiteMapPlan.h"
+#include "engine/extras.h"
+#include "engine/flowfield.h"
+#include "platform/NumberField.h"
+#include "platform/Platform.h"
+
+namespace {
+
+QString Number(double value, int digits) {
+  return QString::number(value, 'g', digits);
+}
+
+// A field's number: the one it was filled with while not edited, else its
+// text (a decimal comma read as a point). Empty is `*empty`.
+bool FieldNumber(const QLineEdit* edit, double* value, bool* empty) {
+  *empty = false;
+  if (UneditedFieldNumber(edit, value)) return true;
+  QString text = edit->text().trimmed();
+  if (text.isEmpty()) return *empty = true, true;
+  text.replace(QLatin1Char(','), QLatin1Char('.'));
+  bool ok = false;
+  *value = text.toDouble(&ok);
+  return ok && std::isfinite(*value);
+}
+
+// A residual in millimetres of a metre, signed; one that rounds to zero is
+// shown without a sign, not as "-0.000".
+QString Residual(double metres) {
+  const double mm = std::round(metres * 1000.0);
+  return mm == 0.0 ? QStringLiteral("0.000") : QString::asprintf("%+.3f", mm / 1000.0);
+}
+
+const SiteData& SiteOf(const Project& project) {
+  return virelo_ExtrasOf(project).site;
+}
+
+}  // namespace
+
+QStringList FlowOriginLines(const Project& project) {
+  const SiteMap& map = SiteOf(project).map;
+  QStringList lines;
+  const bool hasI = (project.aquifer.setMask & kAquiferI) != 0;
+  if (hasI && OriginHolds(map.gradientOrigin, project.aquifer.gradientI)) {
+    lines << QStringLiteral("Hydraulic gradient i = %1 from the %2.")
+                 .arg(Number(project.aquifer.gradientI, 6), QString::fromStdString(map.gradientOrigin.text));
+  } else if (!map.gradientOrigin.empty()) {
+    lines << QStringLiteral(
+                 "Hydraulic gradient: changed since i = %1 was taken from the heads; the heads no longer "
+                 "speak for it.")
+                 .arg(Number(map.gradientOrigin.value, 6));
+  }
+  if (map.hasAzimuth && OriginHolds(map.azimuthOrigin, map.flowAzimuth)) {
+    lines << QStringLiteral("Flow azimuth %1\u00b0 from the %2.")
+                 .arg(Number(map.flowAzimuth, 6), QString::fromStdString(map.azimuthOrigin.text));
+  } else if (!map.azimuthOrigin.empty()) {
+    lines << QStringLiteral("Flow azimuth: changed since %1\u00b0 was taken from the heads.")
+                 .arg(Number(map.azimuthOrigin.value, 6));
+  }
+  return lines;
+}
+
+SiteFlowView::SiteFlowView(Project* project, QWidget* parent) : QWidget(parent), project_(project) {
+  plan_ = new SiteMapPlan;
+  setControlId(plan_, kIdSiteFlowPlan);
+
+  sourceE_ = new QLineEdit;
+  sourceN_ = new QLineEdit;
+  azimuth_ = new QLineEdit;
+  sourceE_->setObjectName(QStringLiteral("siteSourceEasting"));
+  sourceN_->setObjectName(QStringLiteral("siteSourceNorthing"));
+  azimuth_->setObjectName(QStringLiteral("siteFlowAzimuth"));
+  place_ = new QPushButton(QStringLiteral("&Place wells"));
+  place_->setObjectName(QStringLiteral("sitePlaceWells"));
+  auto* mapBox = new QGroupBox(QStringLiteral("Site on the map"));
+  setControlId(mapBox, kIdSiteMapFields);
+  for (QWidget* w : {static_cast<QWidget*>(sourceE_), static_cast<QWidget*>(sourceN_),
+                     static_cast<QWidget*>(azimuth_), static_cast<QWidget*>(place_)})
+    setControlId(w, kIdSiteMapFields);
+  auto* form = new QFormLayout(mapBox);
+  form->addRow(QStringLiteral("Source easting [m]"), sourceE_);
+  form->addRow(QStringLiteral("Source northing [m]"), sourceN_);
+  form->addRow(QStringLiteral("Flow azimuth [\u00b0 from north]"), azimuth_);
+  form->addRow(QString(), place_);
+  connect(place_, &QPushButton::clicked, this, [this] { ApplyMap(); });
+
+  date_ = new QComboBox;
+  date_->setObjectName(QStringLiteral("siteHeadsDate"));
+  numbers_ = new QLabel;
+  numbers_->setObjectName(QStringLiteral("siteFlowNumbers"));
+  numbers_->setWordWrap(true);
+  numbers_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  setControlId(date_, kIdSiteFlowNumbers);
+  setControlId(numbers_, kIdSiteFlowNumbers);
+  applyGradient_ = new QPushButton(QStringLiteral("Apply to a&quifer"));
+  applyGradient_->setObjectName(QStringLiteral("siteApplyGradient"));
+  setControlId(applyGradient_, kIdSiteApplyGradient);
+  useAzimuth_ = new QPushButton(QStringLiteral("Use as &flow direction"));
+  useAzimuth_->setObjectName(QStringLiteral("siteUseAzimuth"));
+  setControlId(useAzimuth_, kIdSiteUseAzimuth);
+  connect(applyGradient_, &QPushButton::clicked, this, [this] { ApplyGradient(); });
+  connect(useAzimuth_, &QPushButton::clicked, this, [this] { UseAzimuth(); });
+  connect(date_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!filling_) showFit();
+  });
+
+  auto* headsBox = new QGroupBox(QStringLiteral("Flow field from the heads"));
+  auto* heads = new QVBoxLayout(headsBox);
+  auto* dateRow = new QHBoxLayout;
+  dateRow->addWidget(new QLabel(QStringLiteral("Date")));
+  dateRow->addWidget(date_, 1);
+  heads->addLayout(dateRow);
+  heads->addWidget(numbers_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(applyGradient_);
+  buttons->addWidget(useAzimuth_);
+  buttons->addStretch();
+  heads->addLayout(buttons);
+  heads->addStretch();
+
+  origin_ = new QLabel;
+  origin_->setObjectName(QStringLiteral("siteFlowOrigin"));
+  origin_->setWordWrap(true);
+  status_ = new QLabel;
+  status_->setObjectName(QStringLiteral("siteFlowStatus"));
+  status_->setWordWrap(true);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(mapBox);
+  side->addWidget(headsBox, 1);
+  side->addWidget(origin_);
+  side->addWidget(status_);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(plan_, 3);
+  layout->addLayout(side, 2);
+}
+
+void SiteFlowView::Refresh() {
+  const SiteMap& map = SiteOf(*project_).map;
+  if (map.hasSource) {
+    ShowFieldNumber(sourceE_, Number(map.sourceEasting, 12), map.sourceEasting);
+    ShowFieldNumber(sourceN_, Number(map.sourceNorthing, 12), map.sourceNorthing);
+  } else {
+    ShowFieldText(sourceE_);
+    ShowFieldText(sourceN_);
+  }
+  if (map.hasAzimuth)
+    ShowFieldNumber(azimuth_, Number(map.flowAzimuth, 10), map.flowAzimuth);
+  else
+    ShowFieldText(azimuth_);
+
+  filling_ = true;
+  const QString shown = date_->currentText();
+  date_->clear();
+  for (const std::string& d : FlowFieldDates(SiteOf(*project_)))
+    date_->addItem(QString::fromLatin1(d.c_str()));
+  // The date shown stays; the latest first otherwise.
+  const int keep = date_->findText(shown);
+  date_->setCurrentIndex(keep >= 0 ? keep : date_->count() - 1);
+  filling_ = false;
+  showFit();
+}
+
+void SiteFlowView::showFit() {
+  const SiteData& site = SiteOf(*project_);
+  const QStringList origins = FlowOriginLines(*project_);
+  origin_->setText(origins.join(QLatin1Char('\n')));
+  applyGradient_->setEnabled(false);
+  useAzimuth_->setEnabled(false);
+  if (date_->count() == 0) {
+    numbers_->setText(QStringLiteral(
+        "No date has heads at three or more wells with map coordinates. Heads are samples of the analyte "
+        "Head in m; the wells need easting and northing."));
+    plan_->SetSite(site, nullptr);
+    return;
+  }
+  const std::string date = date_->currentText().toStdString();
+  FlowFieldFit fit;
+  std::string why;
+  if (!FitFlowField(HeadsOn(site, date), &fit, &why)) {
+    numbers_->setText(QString::fromStdString(why));
+    plan_->SetSite(site, nullptr);
+    return;
+  }
+  QString text = QStringLiteral(
+                     "%1 wells: gradient i = <b>%2</b>, flow azimuth <b>%3\u00b0</b> (steepest "
+                     "descent, clockwise from north), rms residual %4 m.")
+                     .arg(fit.n)
+                     .arg(Number(fit.gradient, 4), Number(fit.azimuth, 4), Number(fit.rmsResidual, 3));
+  const std::vector<HeadPoint> points = HeadsOn(site, date);
+  QStringList residuals;
+  for (size_t k = 0; k < points.size(); ++k)
+    residuals << QStringLiteral("%1 %2").arg(fromRecordText(points[k].well.c_str()),
+                                             Residual(fit.residuals[k]));
+  text += QStringLiteral("<br>Residuals [m]: ") + residuals.join(QStringLiteral(", "));
+  if (const int unplaced = HeadsWithoutCoordinates(site, date))
+    text +=
+        QStringLiteral("<br>%1 well(s) with a head on this date have no map coordinates and are left out.")
+            .arg(unplaced);
+  numbers_->setText(text);
+  plan_->SetSite(site, &fit);
+  const bool hasI = (project_->aquifer.setMask & kAquiferI) != 0;
+  applyGradient_->setEnabled(!hasI || project_->aquifer.gradientI != fit.gradient ||
+                             !OriginHolds(site.map.gradientOrigin, fit.gradient));
+  useAzimuth_->setEnabled(!site.map.hasAzimuth || site.map.flowAzimuth != fit.azimuth ||
+                          !OriginHolds(site.map.azimuthOrigin, fit.azimuth));
+}
+
+QString SiteFlowView::originText(const QString& date, int n, double rms) const {
+  return QStringLiteral("heads of %1 at %2 wells (least-squares plane, rms residual %3 m)")
+      .arg(date)
+      .arg(n)
+      .arg(Number(rms, 3));
+}
+
+bool SiteFlowView::ApplyMap() {
+  double e = 0, n = 0, a = 0;
+  bool noE = false, noN = false, noA = false;
+  if (!FieldNumber(sourceE_, &e, &noE) || !FieldNumber(sourceN_, &n, &noN) || noE != noN) {
+    status_->setText(QStringLiteral("The source point needs both easting and northing in metres."));
+    return false;
+  }
+  if (!FieldNumber(azimuth_, &a, &noA) || (!noA && !NormalizeAzimuth(a, &a))) {
+    status_->setText(QStringLiteral("The flow azimuth is given in degrees clockwise from north."));
+    return false;
+  }
+  SiteData site = SiteOf(*project_);
+  site.map.hasSource = !noE;
+  site.map.sourceEasting = noE ? 0.0 : e;
+  site.map.sourceNorthing = noE ? 0.0 : n;
+  site.map.hasAzimuth = !noA;
+  site.map.flowAzimuth = noA ? 0.0 : a;
+  if (!DeriveWellOffsets(&site)) {
+    status_->setText(QStringLiteral(
+        "Wells in map coordinates need both the source point and the flow azimuth to give their s and y."));
+    return false;
+  }
+  if (site == SiteOf(*project_)) return true;
+  virelo_Extras(project_).site = std::move(site);
+  project_->modified = 1;
+  status_->setText(QStringLiteral("The wells on the map have their s and y from the new map."));
+  emit siteChanged();
+  Refresh();
+  return true;
+}
+
+bool SiteFlowView::ApplyGradient() {
+  FlowFieldFit fit;
+  std::string why;
+  const std::string date = date_->currentText().toStdString();
+  if (date.empty() || !FitFlowField(HeadsOn(SiteOf(*project_), date), &fit, &why)) return false;
+  project_->aquifer.gradientI = fit.gradient;
+  project_->aquifer.setMask |= kAquiferI;
+  virelo_Extras(project_).site.map.gradientOrigin = {
+      fit.gradient, originText(date_->currentText(), fit.n, fit.rmsResidual).toStdString()};
+  project_->modified = 1;
+  emit projectChanged();
+  Refresh();
+  return true;
+}
+
+bool SiteFlowView::UseAzimuth() {
+  FlowFieldFit fit;
+  std::string why;
+  const std::string date = date_->currentText().toStdString();
+  if (date.empty() || !FitFlowField(HeadsOn(SiteOf(*project_), date), &fit, &why)) return false;
+  SiteData site = SiteOf(*project_);
+  site.map.hasAzimuth = true;
+  site.map.flowAzimuth = fit.azimuth;
+  site.map.azimuthOrigin = {fit.azimuth,
+                            originText(date_->currentText(), fit.n, fit.rmsResidual).toStdString()};
+  // Without a source point the wells keep their s and y until one is given.
+  DeriveWellOffsets(&site);
+  virelo_Extras(project_).site = std::move(site);
+  project_->modified = 1;
+  emit siteChanged();
+  Refresh();
+  return true;
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The site on the map and the flow field from the wells' heads: the source
+// point and flow azimuth the wells' s and y are measured by, the plane
+// through the heads of each date, and where the aquifer's gradient and the
+// flow azimuth come from when they were taken from the heads. A project
+// without map or heads has no such section.
+#include <cmath>
+
+#include "analysis/SiteFlowView.h"
+#include "engine/extras.h"
+#include "engine/flowfield.h"
+#include "report/ReportSection.h"
+
+namespace {
+
+QString num(double value, int digits) {
+  return std::isfinite(value) ? QString::number(value, 'g', digits) : QStringLiteral("-");
+}
+
+}  // namespace
+
+void WriteFlowFieldSection(ReportContext& report) {
+  const Project& project = report.project();
+  const SiteData& site = virelo_ExtrasOf(project).site;
+  const std::vector<std::string> dates = FlowFieldDates(site);
+  if (site.map.empty() && dates.empty()) return;
+  report.heading(3, QStringLiteral("Flow field"), "flowfield");
+  QString text;
+  if (site.map.hasSource)
+    text += QStringLiteral("Source point: easting %1 m, northing %2 m. ")
+                .arg(num(site.map.sourceEasting, 12), num(site.map.sourceNorthing, 12));
+  if (site.map.hasAzimuth)
+    text += QStringLiteral("Flow azimuth: %1&#176; clockwise from north. ").arg(num(site.map.flowAzimuth, 6));
+  if (SiteMapPlacesWells(site.map))
+    text += QStringLiteral(
+        "Wells surveyed in map coordinates take s along the flow from the source and y across it, positive "
+        "to the left looking downstream.");
+  if (!text.isEmpty()) report.add(QStringLiteral("<p>%1</p>").arg(text));
+
+  if (!dates.empty()) {
+    QString table =
+        tableStart() + QStringLiteral(
+                           "<tr><th bgcolor=\"#e8e8e8\">Date</th><th bgcolor=\"#e8e8e8\">Wells</th>"
+                           "<th bgcolor=\"#e8e8e8\">Gradient i</th><th bgcolor=\"#e8e8e8\">Flow "
+                           "azimuth [&#176;]</th><th bgcolor=\"#e8e8e8\">rms residual [m]</th></tr>");
+    QStringList refused;
+    for (const std::string& date : dates) {
+      FlowFieldFit fit;
+      std::string why;
+      const QString d = QString::fromLatin1(date.c_str());
+      if (!FitFlowField(HeadsOn(site, date), &fit, &why)) {
+        refused << QStringLiteral("%1: %2").arg(d, esc(QString::fromStdString(why)));
+        continue;
+      }
+      table += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
+                   .arg(d)
+                   .arg(fit.n)
+                   .arg(num(fit.gradient, 4), num(fit.azimuth, 4), num(fit.rmsResidual, 3));
+    }
+    report.add(QStringLiteral("<p>The least-squares plane through the groundwater heads of each date gives "
+                              "the hydraulic gradient and the flow azimuth (the direction of steepest "
+                              "descent).</p>") +
+               table + QStringLiteral("</table>"));
+    if (!refused.isEmpty()) report.add(QStringLiteral("<p>%1</p>").arg(refused.join(QStringLiteral("<br>"))));
+  }
+  const QStringList origins = FlowOriginLines(project);
+  if (!origins.isEmpty()) {
+    QStringList lines;
+    for (const QString& line : origins) lines << esc(line);
+    report.add(QStringLiteral("<p>%1</p>").arg(lines.join(QStringLiteral("<br>"))));
+  }
+}

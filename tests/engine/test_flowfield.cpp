@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "engine/flowfield.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Six wells of a survey in UTM metres, irregularly placed over 160 x 190 m.
+const double kWellsEN[6][2] = {{512030.0, 5702110.0},  {512085.5, 5702160.25}, {512140.0, 5702095.5},
+                               {512060.75, 5702230.0}, {512190.0, 5702185.0},  {512115.25, 5702040.0}};
+
+// Heads on the plane falling at gradient i towards `azimuth` degrees.
+std::vector<HeadPoint> Plane(double i, double azimuth, double level = 50.0) {
+  const double t = azimuth * std::numbers::pi / 180.0;
+  std::vector<HeadPoint> points;
+  for (int k = 0; k < 6; ++k) {
+    const double e = kWellsEN[k][0], n = kWellsEN[k][1];
+    points.push_back({"MW" + std::to_string(k + 1), e, n,
+                      level - i * (std::sin(t) * (e - 512000.0) + std::cos(t) * (n - 5702000.0))});
+  }
+  return points;
+}
+
+double AngleApart(double a, double b) {
+  const double d = std::fabs(a - b);
+  return std::min(d, 360.0 - d);
+}
+
+}  // namespace
+
+TEST(FlowField, AnInclinedPlaneGivesItsGradientAndAzimuthInEveryQuadrant) {
+  for (double azimuth : {0.0, 37.0, 90.0, 135.5, 180.0, 231.25, 270.0, 359.999}) {
+    for (double i : {0.0005, 0.004, 0.03}) {
+      FlowFieldFit fit;
+      std::string why;
+      ASSERT_TRUE(FitFlowField(Plane(i, azimuth), &fit, &why)) << why;
+      EXPECT_EQ(fit.n, 6);
+      EXPECT_NEAR(fit.gradient, i, 1e-9 * i) << azimuth;
+      EXPECT_LT(AngleApart(fit.azimuth, azimuth), 1e-9) << azimuth << " " << i;
+      EXPECT_GE(fit.azimuth, 0.0);
+      EXPECT_LT(fit.azimuth, 360.0);
+      EXPECT_LT(fit.rmsResidual, 1e-12);
+    }
+  }
+}
+
+TEST(FlowField, NoisyHeadsGiveTheLeastSquaresPlane) {
+  // The plane i = 0.004 towards 37 deg through 50 m at (512000, 5702000),
+  // plus 12, -7, 3, -15, 9, -2 mm, rounded to the micrometre.
+  const double heads[6] = {49.588383, 49.275254, 49.360905, 49.104014, 48.96063, 49.592782};
+  std::vector<HeadPoint> points;
+  for (int k = 0; k < 6; ++k) points.push_back({"W", kWellsEN[k][0], kWellsEN[k][1], heads[k]});
+  FlowFieldFit fit;
+  std::string why;
+  ASSERT_TRUE(FitFlowField(points, &fit, &why)) << why;
+  // An independent fit: mpmath at 50 digits, normal equations of h = a + bE + cN
+  // on the uncentred coordinates.
+  EXPECT_NEAR(fit.gradient, 0.0040210436906361549, 1e-12);
+  EXPECT_NEAR(fit.azimuth, 36.026515517217556, 1e-9);
+  EXPECT_NEAR(fit.rmsResidual, 0.0081754704179252021, 1e-12);
+  ASSERT_EQ(fit.residuals.size(), 6u);
+  double sum = 0.0;
+  for (double r : fit.residuals) sum += r;
+  EXPECT_NEAR(sum, 0.0, 1e-12);  // a plane with an intercept leaves no mean residual
+}
+
+TEST(FlowField, RefusesWhatFixesNoPlaneWithASentence) {
+  FlowFieldFit fit;
+  std::string why;
+  std::vector<HeadPoint> two = Plane(0.004, 37.0);
+  two.resize(2);
+  EXPECT_FALSE(FitFlowField(two, &fit, &why));
+  EXPECT_NE(why.find("three or more"), std::string::npos) << why;
+
+  // Four wells in a row along a survey line, however the heads fall.
+  std::vector<HeadPoint> row;
+  for (int k = 0; k < 4; ++k) row.push_back({"W", 512000.0 + 30.0 * k, 5702000.0 + 40.0 * k, 50.0 - 0.1 * k});
+  why.clear();
+  EXPECT_FALSE(FitFlowField(row, &fit, &why));
+  EXPECT_NE(why.find("one line"), std::string::npos) << why;
+
+  // Three at one spot.
+  std::vector<HeadPoint> spot(3, HeadPoint{"W", 512000.0, 5702000.0, 50.0});
+  why.clear();
+  EXPECT_FALSE(FitFlowField(spot, &fit, &why));
+  EXPECT_NE(why.find("one line"), std::string::npos) << why;
+
+  why.clear();
+  EXPECT_FALSE(FitFlowField(Plane(0.0, 0.0, 48.25), &fit, &why));
+  EXPECT_NE(why.find("level"), std::string::npos) << why;
+}
+
+TEST(FlowField, TakesTheHeadsOfOneDateAtWellsOnTheMap) {
+  SiteData site;
+  for (int k = 0; k < 4; ++k) {
+    SiteWell w;
+    w.name = "MW" + std::to_string(k + 1);
+    w.mapped = k < 3;  // MW4 has only s and y
+    w.easting = kWellsEN[k][0];
+    w.northing = kWellsEN[k][1];
+    site.wells.push_back(w);
+  }
+  const std::vector<HeadPoint> plane = Plane(0.004, 37.0);
+  for (int k = 0; k < 4; ++k) {
+    site.samples.push_back({site.wells[k].name, "2024-05-12", kIndicatorHead, plane[k].head, kUnitM, false});
+    site.samples.push_back(
+        {site.wells[k].name, "2023-11-02", kIndicatorHead, plane[k].head + 0.3, kUnitM, false});
+  }
+  // A second date with only two heads on the map, and a concentration.
+  site.samples.push_back({"MW1", "2022-01-10", kIndicatorHead, 50.0, kUnitM, false});
+  site.samples.push_back({"MW2", "2022-01-10", kIndicatorHead, 49.0, kUnitM, false});
+  site.samples.push_back({"MW3", "2022-01-10", "Benzene", 12.0, kUnitUgL, false});
+
+  EXPECT_EQ(FlowFieldDates(site), (std::vector<std::string>{"2023-11-02", "2024-05-12"}));
+  const std::vector<HeadPoint> heads = HeadsOn(site, "2024-05-12");
+  ASSERT_EQ(heads.size(), 3u);
+  EXPECT_EQ(heads[2].well, "MW3");
+  EXPECT_EQ(heads[2].easting, kWellsEN[2][0]);
+  EXPECT_EQ(heads[2].head, plane[2].head);
+  EXPECT_EQ(HeadsWithoutCoordinates(site, "2024-05-12"), 1);
+  FlowFieldFit fit;
+  std::string why;
+  ASSERT_TRUE(FitFlowField(heads, &fit, &why)) << why;
+  EXPECT_NEAR(fit.gradient, 0.004, 1e-12);
+  EXPECT_NEAR(fit.azimuth, 37.0, 1e-9);
+}

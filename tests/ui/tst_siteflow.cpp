@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The Flow field part of the Site data window, driven as a user does: the
+// map placed by typing, a survey on the map imported, the heads' plane
+// shown, and its gradient and azimuth reaching the aquifer and the map only
+// through their buttons, each with its origin in the window, the report and
+// the saved project.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <cmath>
+
+#include "analysis/SiteDataWindow.h"
+#include "analysis/SiteFlowView.h"
+#include "analysis/SiteMapPlan.h"
+#include "analysis/SiteTableModel.h"
+#include "engine/calc.h"
+#include "engine/extras.h"
+#include "persistence/projectfile.h"
+#include "platform/ManualHelp.h"
+#include "platform/Platform.h"
+#include "report/AssessmentReport.h"
+#include "support/FakePlatform.h"
+#include "support/TableDriving.h"
+
+namespace {
+
+struct ProjectFree {
+  void operator()(Project* p) const { virelo_FreeProject(p); }
+};
+using Owned = std::unique_ptr<Project, ProjectFree>;
+
+Owned Example() {
+  return Owned(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
+}
+
+// Four of the example's wells surveyed in UTM metres, and their heads on
+// 2024-05-12 on the plane i = 0.004 falling towards 37 degrees (the values
+// of the flow field's engine tests).
+const char* kSurvey =
+    "well;easting;northing;inFit\n"
+    "MW1;512030;5702110;yes\nMW2;512085,5;5702160,25;yes\nMW3;512140;5702095,5;yes\nMW4;512060,75;5702230;"
+    "yes\n";
+const char* kHeads =
+    "well,date,analyte,value,unit,nonDetect\n"
+    "MW1,2024-05-12,Head,49.576382572800945,m,\nMW2,2024-05-12,Head,49.282253900141685,m,\n"
+    "MW3,2024-05-12,Head,49.357904822196787,m,\nMW4,2024-05-12,Head,49.119014280130543,m,\n";
+
+const SiteWell& Well(const Project& p, const char* name) {
+  return *virelo_ExtrasOf(p).site.FindWell(name);
+}
+
+void TypeInto(QLineEdit* field, const QString& text) {
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClicks(field, text);
+}
+
+}  // namespace
+
+class TestSiteFlow : public QObject {
+  Q_OBJECT
+ private slots:
+  void mapHeadsAndTheirButtons() {
+    FakePlatform platform;
+    Owned project = Example();
+    QVERIFY(project);
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    SiteFlowView* flow = window.flowView();
+    QVERIFY(flow);
+
+    // A survey on the map needs the map first; nothing is taken without it.
+    const SiteData before = virelo_ExtrasOf(*project).site;
+    QVERIFY(!window.ImportTable(kSurvey, "survey.csv"));
+    QVERIFY2(window.statusLabel()->text().contains("survey.csv:2: easting:"),
+             qPrintable(window.statusLabel()->text()));
+    QVERIFY(virelo_ExtrasOf(*project).site == before);
+
+    window.tabs()->setCurrentWidget(flow);
+    TypeInto(flow->sourceEastingField(), "512030");
+    TypeInto(flow->sourceNorthingField(), "5702110");
+    TypeInto(flow->azimuthField(), "90");
+    QTest::mouseClick(flow->placeButton(), Qt::LeftButton);
+    const SiteMap& map = virelo_ExtrasOf(*project).site.map;
+    QVERIFY(map.hasSource && map.hasAzimuth);
+    QCOMPARE(map.sourceNorthing, 5702110.0);
+    QCOMPARE(map.flowAzimuth, 90.0);
+    QCOMPARE(Well(*project, "MW1").s, before.wells[0].s);  // wells off the map keep s and y
+
+    QVERIFY(window.ImportTable(kSurvey, "survey.csv"));
+    QVERIFY(window.ImportTable(kHeads, "heads.csv"));
+    // Eastward flow from MW1: MW2 is 55.5 m down and 50.25 m to the left (north).
+    QCOMPARE(Well(*project, "MW2").s, 55.5);
+    QCOMPARE(Well(*project, "MW2").y, 50.25);
+    const int mw2 = 1;
+    QCOMPARE(window.wellsTable()->model()->index(mw2, 1).data().toString(), QString("55.5"));
+    QCOMPARE(flow->plan()->wellCount(), 4);
+    QVERIFY(flow->plan()->showsFittedArrow());
+    // North is up on the plan, east to the right.
+    QVERIFY(flow->plan()->ToWidget(512060.75, 5702230).y() < flow->plan()->ToWidget(512030, 5702110).y());
+    QVERIFY(flow->plan()->ToWidget(512140, 5702095.5).x() > flow->plan()->ToWidget(512030, 5702110).x());
+
+    QCOMPARE(flow->dateCombo()->currentText(), QString("2024-05-12"));
+    QVERIFY2(flow->numbersLabel()->text().contains("gradient i = <b>0.004</b>"),
+             qPrintable(flow->numbersLabel()->text()));
+    QVERIFY(flow->numbersLabel()->text().contains(QString::fromUtf8("azimuth <b>37\u00b0</b>")));
+    QVERIFY(flow->originLabel()->text().isEmpty());
+    // The heads lie on the plane: every residual reads 0, none "-0".
+    QVERIFY2(flow->numbersLabel()->text().contains("MW2 0.000") &&
+                 !flow->numbersLabel()->text().contains("-0.000"),
+             qPrintable(flow->numbersLabel()->text()));
+
+    // Apply to aquifer: i and its origin, nothing else.
+    QSignalSpy changed(&window, &SiteDataWindow::projectChanged);
+    const double iBefore = project->aquifer.gradientI;
+    QVERIFY(std::fabs(iBefore - 0.004) > 1e-6);
+    QTest::mouseClick(flow->applyGradientButton(), Qt::LeftButton);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(std::fabs(project->aquifer.gradientI - 0.004) < 1e-12);
+    QVERIFY(project->aquifer.setMask & kAquiferI);
+    QCOMPARE(map.flowAzimuth, 90.0);
+    QVERIFY2(flow->originLabel()->text().contains("from the heads of 2024-05-12 at 4 wells"),
+             qPrintable(flow->originLabel()->text()));
+    QVERIFY(!flow->applyGradientButton()->isEnabled());
+
+    // Use as flow direction: the azimuth, and every well on the map moves.
+    QTest::mouseClick(flow->useAzimuthButton(), Qt::LeftButton);
+    QVERIFY(std::fabs(map.flowAzimuth - 37.0) < 1e-9);
+    double s = 0, y = 0;
+    MapToFlowAxes(map, 512085.5, 5702160.25, &s, &y);
+    QCOMPARE(Well(*project, "MW2").s, s);
+    QCOMPARE(Well(*project, "MW2").y, y);
+    QVERIFY(std::fabs(s - (55.5 * std::sin(37 * M_PI / 180) + 50.25 * std::cos(37 * M_PI / 180))) < 1e-9);
+    QCOMPARE(window.wellsModel()->index(mw2, 1).data(Qt::EditRole).toString(), QString::number(s, 'g', 10));
+    QCOMPARE(Well(*project, "MW5").s, before.wells[4].s);
+    QVERIFY(flow->originLabel()->text().contains(QString::fromUtf8("Flow azimuth 37\u00b0 from the heads")));
+    QCOMPARE(flow->azimuthField()->text().left(2), QString("37"));
+
+    // Ticking a surveyed well out of the fit keeps it on the map.
+    QVERIFY(
+        window.wellsModel()->setData(window.wellsModel()->index(mw2, 3), Qt::Unchecked, Qt::CheckStateRole));
+    QVERIFY(!Well(*project, "MW2").inFit);
+    QVERIFY(Well(*project, "MW2").mapped);
+    QCOMPARE(Well(*project, "MW2").s, s);
+
+    // The report names both origins; saved and read again, so does the project.
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    const QString report =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY(report.contains("Flow field"));
+    QVERIFY2(report.contains("Hydraulic gradient i = 0.004 from the heads of 2024-05-12"),
+             qPrintable(report));
+    QTemporaryDir dir;
+    const QByteArray path = (dir.path() + "/flow.vrp").toLocal8Bit();
+    QVERIFY(virelo_SaveProject(project.get(), path.constData()));
+    Owned read(virelo_LoadProject(path.constData(), "rb"));
+    QVERIFY(read);
+    QVERIFY(virelo_ExtrasOf(*read).site == virelo_ExtrasOf(*project).site);
+    QCOMPARE(read->aquifer.gradientI, project->aquifer.gradientI);
+
+    // A hand-typed azimuth ends the heads' claim on it.
+    TypeInto(flow->azimuthField(), "40");
+    QTest::mouseClick(flow->placeButton(), Qt::LeftButton);
+    QCOMPARE(map.flowAzimuth, 40.0);
+    QVERIFY2(flow->originLabel()->text().contains("Flow azimuth: changed since"),
+             qPrintable(flow->originLabel()->text()));
+    QVERIFY(flow->useAzimuthButton()->isEnabled());
+  }
+
+  // F1 and Shift+F1 find each control's paragraph of the manual by its id.
+  void controlsHaveTheirParagraphs() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    SiteFlowView* flow = window.flowView();
+    const ManualHelp& manual = ManualHelp::builtIn();
+    QVERIFY(!manual.isEmpty());
+    const std::pair<QWidget*, const char*> controls[] = {
+        {flow->plan(), "dashed arrow"},
+        {flow->azimuthField(), "positive to the left looking downstream"},
+        {flow->numbersLabel(), "steepest descent"},
+        {flow->applyGradientButton(), "Apply to aquifer"},
+        {flow->useAzimuthButton(), "Use as flow direction"},
+    };
+    for (const auto& [widget, words] : controls)
+      QVERIFY2(manual.text(controlId(widget)).contains(QLatin1String(words)), words);
+    QVERIFY(manual.section(controlId(flow->applyGradientButton())).contains("Site data"));
+  }
+
+  void fieldsRefuseWhatIsNoPlaceOnTheMap() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    SiteFlowView* flow = window.flowView();
+    window.tabs()->setCurrentWidget(flow);
+    TypeInto(flow->sourceEastingField(), "512030");
+    QTest::mouseClick(flow->placeButton(), Qt::LeftButton);
+    QVERIFY(flow->statusLabel()->text().contains("both easting and northing"));
+    QVERIFY(virelo_ExtrasOf(*project).site.map.empty());
+    TypeInto(flow->sourceNorthingField(), "5702110");
+    TypeInto(flow->azimuthField(), "north-east");
+    QTest::mouseClick(flow->placeButton(), Qt::LeftButton);
+    QVERIFY(flow->statusLabel()->text().contains("degrees clockwise from north"));
+    QVERIFY(virelo_ExtrasOf(*project).site.map.empty());
+    QVERIFY(!flow->applyGradientButton()->isEnabled());
+    QVERIFY(flow->numbersLabel()->text().contains("No date has heads"));
+  }
+
+  void screenshots() {
+    const QByteArray folder = qgetenv("VIRELO_SCREENSHOT_DIR");
+    if (folder.isEmpty()) QSKIP("VIRELO_SCREENSHOT_DIR not set");
+    FakePlatform platform;
+    Owned project = Example();
+    SiteMap& map = virelo_Extras(project.get()).site.map;
+    map.hasSource = map.hasAzimuth = true;
+    map.sourceEasting = 512030.0;
+    map.sourceNorthing = 5702110.0;
+    map.flowAzimuth = 45.0;
+    SiteDataWindow window(project.get());
+    QVERIFY(window.ImportTable(kSurvey, "survey.csv"));
+    QVERIFY(window.ImportTable(kHeads, "heads.csv"));
+    window.resize(1100, 720);
+    window.show();
+    window.tabs()->setCurrentWidget(window.flowView());
+    QTest::qWait(50);
+    QVERIFY(window.grab().save(QString::fromLocal8Bit(folder) + "/site-flow.png"));
+  }
+};
+
+QTEST_MAIN(TestSiteFlow)
+#include "tst_siteflow.moc"

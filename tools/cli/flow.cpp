@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli flow: the hydraulic gradient and flow azimuth from the wells'
+// groundwater heads, one least-squares plane per sampling date.
+#include <ostream>
+
+#include "engine/extras.h"
+#include "engine/flowfield.h"
+#include "persistence/csv.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/site_common.h"
+
+const std::vector<std::string>& FlowCsvColumns() {
+  static const std::vector<std::string> columns = {"date", "n", "gradient", "azimuth", "rmsResidual"};
+  return columns;
+}
+
+std::string FlowUsage() {
+  return "  flow FILE.vrp [--date YYYY-MM-DD] [--csv]\n"
+         "      The hydraulic gradient i and the flow azimuth (degrees clockwise from\n"
+         "      north, the direction of steepest descent) of the plane fitted by least\n"
+         "      squares to the groundwater heads (analyte Head, unit m) at the wells\n"
+         "      with map coordinates, with the root mean square of its residuals [m]:\n"
+         "      one row for each date with three or more heads, or for the date given.\n";
+}
+
+int RunFlow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CliArguments parsed;
+  std::string error;
+  if (!ParseCliArguments(args, {{"--date", true}, {"--csv", false}}, &parsed, &error))
+    return UsageError(error, err);
+  if (parsed.files.size() != 1) return UsageError("flow takes one project file", err);
+  long day = 0;
+  if (parsed.values.count("--date") && !ParseSiteDate(parsed.values.at("--date"), &day))
+    return UsageError("--date takes a date YYYY-MM-DD", err);
+  const std::string& path = parsed.files[0];
+  ProjectHandle project = LoadSiteProject(path, err);
+  if (!project) return kCliFailed;
+  const SiteData& site = virelo_ExtrasOf(*project).site;
+
+  std::vector<std::string> dates = parsed.values.count("--date")
+                                       ? std::vector<std::string>{parsed.values.at("--date")}
+                                       : FlowFieldDates(site);
+  if (dates.empty()) {
+    err << "virelo-cli: " << path
+        << " holds no date with heads at three or more wells in map coordinates (analyte Head, unit m; "
+           "wells with easting,northing)\n";
+    return kCliFailed;
+  }
+  const bool csv = parsed.has("--csv");
+  if (csv) out << CsvJoin(FlowCsvColumns()) << "\n";
+  int failed = 0;
+  for (const std::string& date : dates) {
+    FlowFieldFit fit;
+    std::string why;
+    if (!FitFlowField(HeadsOn(site, date), &fit, &why)) {
+      err << "virelo-cli: " << path << ": " << date << ": " << why;
+      if (const int unplaced = HeadsWithoutCoordinates(site, date))
+        err << " " << unplaced << " well(s) with a head have no map coordinates.";
+      err << "\n";
+      ++failed;
+      continue;
+    }
+    if (csv) {
+      out << CsvJoin({date, std::to_string(fit.n), SiteCsvNumber(fit.gradient), SiteCsvNumber(fit.azimuth),
+                      SiteCsvNumber(fit.rmsResidual)})
+          << "\n";
+    } else {
+      out << date << ": " << fit.n << " wells, gradient i = " << SiteCsvNumber(fit.gradient)
+          << ", flow azimuth " << SiteCsvNumber(fit.azimuth) << " deg, rms residual "
+          << SiteCsvNumber(fit.rmsResidual) << " m\n";
+    }
+  }
+  out.flush();
+  if (!out) return kCliFailed;
+  return failed ? kCliFailed : kCliOk;
+}
