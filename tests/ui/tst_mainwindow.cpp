@@ -278,18 +278,17 @@ void TestMainWindow::menusToolBarAndTooltips() {
     for (QAction* item : menuAction->menu()->actions()) items << (item->isSeparator() ? "-" : item->text());
     menus << menuAction->text() + ": " + items.join(" | ");
   }
-  QCOMPARE(
-      menus,
-      QStringList({
-          "&File: &New\tCtrl+N | &Open ...\tCtrl+O | &Save\tCtrl+S | Save &as ... | - | "
-          "&Export report... | &Print... | Print pre&view... | - | E&xit",
-          "&View: &Project settings\tCtrl+1 | &Aquifer settings\tCtrl+2 | "
-          "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
-          "&Data: &Edit generic contaminant data | &Save generic data as default | Si&te data... | &Decay chain... | "
-          "&Uncertainty... | S&orption and source... | - | "
-          "Load &application defaults",
-          "&Help: &Manual (requires Adobe Acrobat Reader) | - | &About Virelo",
-      }));
+  QCOMPARE(menus, QStringList({
+                      "&File: &New\tCtrl+N | &Open ...\tCtrl+O | &Save\tCtrl+S | Save &as ... | - | "
+                      "&Export report... | &Print... | Print pre&view... | - | E&xit",
+                      "&View: &Project settings\tCtrl+1 | &Aquifer settings\tCtrl+2 | "
+                      "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
+                      "&Data: &Edit generic contaminant data | &Save generic data as default | Si&te data... "
+                      "| &Decay chain... | "
+                      "&Uncertainty... | S&orption and source... | T&ime... | - | "
+                      "Load &application defaults",
+                      "&Help: &Manual (requires Adobe Acrobat Reader) | - | &About Virelo",
+                  }));
   QStringList tools;
   for (QAction* action : window->toolBar->actions()) {
     if (action->isSeparator()) {
