@@ -11,8 +11,10 @@
 #include <QPainter>
 #include <memory>
 
+#include <utility>
 #include "analysis/CentrelineChart.h"
 #include "analysis/TimeCharts.h"
+
 #include "analysis/TimingTableModel.h"
 #include "engine/extras.h"
 #include "engine/timeinputs.h"
@@ -64,19 +66,28 @@ void WriteTimeSection(ReportContext& report) {
       "decaying source. Times are in days since the source appeared; \"-\" where a time does not occur. "
       "The steady verdict above does not depend on them.</p>"));
   const std::vector<TimingRow> rows = ComputeTimingRows(inputs);
-  report.add(tableStart());
-  QString head = QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\">");
-  for (int c = 0; c < TimingTableModel::ColumnCount(); ++c)
-    head +=
-        QStringLiteral("<th align=\"left\">%1</th>").arg(TimingTableModel::ColumnTitle(c).toHtmlEscaped());
-  report.add(head + QStringLiteral("</tr></thead>"));
-  for (const TimingRow& row : rows) {
-    QString line = QStringLiteral("<tr>");
-    for (int c = 0; c < TimingTableModel::ColumnCount(); ++c)
-      line += QStringLiteral("<td>%1</td>").arg(TimingTableModel::CellText(row, c, &project).toHtmlEscaped());
-    report.add(line + QStringLiteral("</tr>"));
+  // Two tables of the name and at most seven times each: fourteen columns
+  // on one page's width would break the numbers inside themselves.
+  const int splitAt = 7;
+  for (const auto& [first, last] :
+       {std::pair{1, splitAt}, std::pair{splitAt, TimingTableModel::ColumnCount()}}) {
+    report.add(tableStart());
+    QString head = QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\">%1</th>")
+                       .arg(TimingTableModel::ColumnTitle(0).toHtmlEscaped());
+    for (int c = first; c < last; ++c)
+      head +=
+          QStringLiteral("<th align=\"left\">%1</th>").arg(TimingTableModel::ColumnTitle(c).toHtmlEscaped());
+    report.add(head + QStringLiteral("</tr></thead>"));
+    for (const TimingRow& row : rows) {
+      QString line =
+          QStringLiteral("<tr><td>%1</td>").arg(TimingTableModel::CellText(row, 0, &project).toHtmlEscaped());
+      for (int c = first; c < last; ++c)
+        line +=
+            QStringLiteral("<td>%1</td>").arg(TimingTableModel::CellText(row, c, &project).toHtmlEscaped());
+      report.add(line + QStringLiteral("</tr>"));
+    }
+    report.add(QStringLiteral("</table>"));
   }
-  report.add(QStringLiteral("</table>"));
   const QString unit = QString::fromStdString(virelo_SettingsOf(project).concentrationUnit);
   for (const TimeInputs& in : all) {
     const TransientInputs& t = in.timing.inputs;
