@@ -266,16 +266,20 @@ void TestReport::unsavedEditsGoIntoTheReportMarkedNotSaved() {
   const QString project = session.path(QStringLiteral("depot.vrp"));
   QVERIFY(QFile::copy(kExample, project));
   auto window = session.start(project);
-  // A title typed and not yet applied: the report takes it, and says the
-  // project as it stands has no file.
+  // A title typed and not yet applied: the report takes it, en dash and
+  // all, and says the project as it stands has no file.
   auto* title = child<QLineEdit>(window.get(), "titleEdit");
   title->setFocus();
   title->selectAll();
-  QTest::keyClicks(title, "Depot after the 2025 round");
+  QTest::keyClicks(title, "Depot ");
+  // The en dash as a keyboard gives it: one key event with its text
+  // (keyClicks takes Latin-1 keys only).
+  QTest::sendKeyEvent(QTest::Click, title, Qt::Key_unknown, QString(QChar(0x2013)), Qt::NoModifier);
+  QTest::keyClicks(title, " after the 2025 round");
   session.platform.saveFileNames = {session.path(QStringLiteral("draft.pdf"))};
   window->fileCommands->OnFileExportReport();
   const QString text = pdfText(session.path(QStringLiteral("draft.pdf")));
-  QVERIFY(text.contains(QStringLiteral("Depot after the 2025 round")));
+  QVERIFY2(text.contains(QString::fromUtf8("Depot – after the 2025 round")), qPrintable(text.left(400)));
   QVERIFY(text.contains(QStringLiteral("Project file not saved SHA-256 of the file not saved")));
   QVERIFY(text.contains(QStringLiteral("Note: this report was made from a project that is not saved")));
   QVERIFY(!text.contains(sha256(project)));
