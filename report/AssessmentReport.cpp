@@ -49,8 +49,9 @@ class ChartObject : public QObject, public QTextObjectInterface {
   ChartObject(const Project& project, QObject* parent) : QObject(parent), project_(project) {}
 
   QSizeF intrinsicSize(QTextDocument* doc, int, const QTextFormat&) override {
-    const double width = doc->pageSize().width() - 2 * doc->documentMargin();
-    return {width, width * 0.46};
+    // Two to a line, with room for the blank between them.
+    const double width = (doc->pageSize().width() - 2 * doc->documentMargin() - 8) / 2;
+    return {width, width * 0.72};
   }
 
   void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,

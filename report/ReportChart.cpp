@@ -76,9 +76,7 @@ ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
   chart->setMargins(QMargins(2, 2, 2, 2));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->setTitleFont(chartFont(9, true));
-  chart->legend()->setFont(chartFont(7));
-  chart->legend()->setAlignment(Qt::AlignBottom);
-  chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+  chart->legend()->hide();
   for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) chart->addSeries(series);
 
   p.distance->setTitleText(QStringLiteral("Distance from the source s [m]"));
@@ -134,10 +132,11 @@ bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contam
   const double bottom = std::pow(10.0, std::floor(std::log10(lowest)));
 
   Parts& p = *parts_;
-  p.chart->setTitle(QStringLiteral("%1: concentration on the centre line")
-                        .arg(QString::fromStdString(RecordTextToUtf8(contaminant.name))));
-  p.limit->setName(QStringLiteral("CA/C0 = %1").arg(acceptable, 0, 'g', 3));
-  p.receptor->setName(QStringLiteral("Receptor, x = %1 m").arg(x, 0, 'g', 4));
+  // Half a page wide, two to a line: the section's text names the lines,
+  // the title the contaminant and its acceptable level.
+  p.chart->setTitle(QStringLiteral("%1, CA/C0 = %2")
+                        .arg(QString::fromStdString(RecordTextToUtf8(contaminant.name)))
+                        .arg(acceptable, 0, 'g', 3));
   p.screening->replace(screeningPoints);
   p.exact->replace(exactPoints);
   p.limit->replace(acceptable > kSmallestShown ? QList<QPointF>{{0, acceptable}, {right, acceptable}}
@@ -146,6 +145,8 @@ bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contam
   p.distance->setRange(0, right);
   p.distance->setTickInterval(tickStep(right));
   p.concentration->setRange(bottom, 1.0);
+  // Every second decade where a label for each would crowd the axis.
+  p.concentration->setBase(-std::log10(bottom) > 6 ? 100 : 10);
 
   p.chart->setGeometry(QRectF(QPointF(0, 0), target.size()));
   // The chart lays itself out on posted events; a report has no event loop
