@@ -22,6 +22,10 @@ ReportContext::ReportContext(const Project& project, const ReportSettings& setti
       afRange_(AssessmentRangeOf(settings.afRangeIndex)) {}
 
 void ReportContext::heading(int level, const QString& title, const char* key) {
+  add(headingHtml(level, title, key));
+}
+
+QString ReportContext::headingHtml(int level, const QString& title, const char* key) {
   QString number;
   if (level == 2) {
     number = QString::number(++section_);
@@ -30,7 +34,7 @@ void ReportContext::heading(int level, const QString& title, const char* key) {
     number = QStringLiteral("%1.%2").arg(section_).arg(++part_);
   }
   if (key) numbers_[QLatin1String(key)] = number;
-  add(QStringLiteral("<h%1>%2 %3</h%1>").arg(level).arg(number, title));
+  return QStringLiteral("<h%1>%2 %3</h%1>").arg(level).arg(number, title);
 }
 
 QString ReportContext::ref(const char* key) {

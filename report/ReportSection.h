@@ -34,6 +34,9 @@ class ReportContext {
   // A numbered heading: level 2 counts the sections, level 3 their parts
   // ("4.3 Problems"). `key`, when given, lets other sections refer to it.
   void heading(int level, const QString& title, const char* key = nullptr);
+  // The same heading as HTML, numbered in turn, for a section that places
+  // it itself (in a cell beside another).
+  QString headingHtml(int level, const QString& title, const char* key = nullptr);
   // The number of the heading `key` as other text cites it ("4.3"). The
   // heading may come later in the report: the number is filled in when the
   // report is complete.

@@ -31,9 +31,12 @@ QString recordText(const std::string& text) {
   return record(text.c_str());
 }
 
-QString headerRow(const QStringList& cells) {
+QString headerRow(const QStringList& cells, const QList<int>& widths = {}) {
   QString html = QStringLiteral("<tr>");
-  for (const QString& c : cells) html += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(c);
+  for (qsizetype k = 0; k < cells.size(); ++k)
+    html +=
+        QStringLiteral("<th bgcolor=\"#e8e8e8\"%1>%2</th>")
+            .arg(k < widths.size() ? QStringLiteral(" width=\"%1%\"").arg(widths[k]) : QString(), cells[k]);
   return html + QStringLiteral("</tr>");
 }
 
@@ -89,13 +92,14 @@ void WriteSiteDataSection(ReportContext& report) {
   report.add(wells + QStringLiteral("</table><p>%1 samples.</p>").arg(site.samples.size()));
 
   const std::vector<ContaminantSeries> all = GatherSeries(site);
+  // Two fits to a row of the page, each its heading, its chart and its
+  // numbers, so that a site's contaminants share half a page.
+  QStringList cells;
   for (const ContaminantSeries& series : all) {
     const SiteFitOptions options = SiteFitOptionsFor(project, series.contaminant, 90);
     const DistanceFit fit = FitDistance(site, series, options);
-    report.heading(3,
-                   QStringLiteral("%1: decay constant from the wells").arg(recordText(series.contaminant)));
-    // The fit's numbers beside its chart, one row per contaminant, so that
-    // several contaminants share a page; without a chart, the numbers alone.
+    QString cell = report.headingHtml(
+        3, QStringLiteral("%1: decay constant from the wells").arg(recordText(series.contaminant)));
     QStringList lines;
     auto row = [&](const QString& label, const QString& value) {
       lines << QStringLiteral("%1: %2").arg(label, value);
@@ -117,16 +121,16 @@ void WriteSiteDataSection(ReportContext& report) {
       for (const SitePoint& p : fit.nonDetects) names << recordText(p.well);
       lines << QStringLiteral("Not detected, left out: %1.").arg(names.join(QStringLiteral(", ")));
     }
-    QString numbers;
-    for (const QString& line : lines) numbers += QStringLiteral("<p>%1</p>").arg(line);
-    if (fit.points.empty()) {
-      report.add(numbers);
-      continue;
-    }
-    report.add(QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td "
-                              "width=\"56%\">%1</td><td width=\"44%\">%2</td></tr></table>")
-                   .arg(chartImage(BuildSiteDecayChart(fit), 285), numbers));
+    if (!fit.points.empty())
+      cell += QStringLiteral("<p>%1</p>").arg(chartImage(BuildSiteDecayChart(fit), 250));
+    for (const QString& line : lines) cell += QStringLiteral("<p>%1</p>").arg(line);
+    cells << cell;
   }
+  for (qsizetype k = 0; k < cells.size(); k += 2)
+    report.add(
+        QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td width=\"50%\" "
+                       "valign=\"top\">%1</td><td width=\"50%\" valign=\"top\">%2</td></tr></table>")
+            .arg(cells[k], k + 1 < cells.size() ? cells[k + 1] : QString()));
   WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
@@ -135,7 +139,9 @@ void WriteSiteDataSection(ReportContext& report) {
     QString table =
         tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("Class"),
                                   QStringLiteral("Rule"), QStringLiteral("Rests on"),
-                                  QStringLiteral("Missing"), QStringLiteral("Solvent score")});
+                                  QStringLiteral("Missing"), QStringLiteral("Solvent score")},
+                                 // The rule's words take the room, so that a row is a few lines.
+                                 {6, 11, 15, 32, 10, 8, 18});
     for (const RedoxReading& r : readings) {
       const SolventScore score = ScoreSolvent(r.indicators);
       const QString scoreCell = score.scored

@@ -663,11 +663,13 @@ void TestReport::pdfTextHoldsEachLineOnceWithNumbersOnTheAxes() {
                qPrintable(QStringLiteral("page %1 and %2: %3").arg(p).arg(p + 1).arg(line)));
   }
   // Decades on the concentration axis as numbers, the exponent only where
-  // the zeros would have to be counted.
+  // the zeros would have to be counted; a long axis labels every second.
   const QString charts = between(text, QStringLiteral("5 Centre-line charts"), QStringLiteral("6 Methods"));
   QVERIFY(charts.contains(QStringLiteral(" 0.001 ")));
-  QVERIFY(charts.contains(QStringLiteral(" 1e-05 ")));
+  QVERIFY(charts.contains(QStringLiteral(" 0.0001 ")));
+  QVERIFY(charts.contains(QStringLiteral(" 1e-06 ")));
   QVERIFY(!charts.contains(QStringLiteral("1e-03")));
+  QVERIFY(!charts.contains(QStringLiteral("1e-04")));
   QVERIFY(!charts.contains(QStringLiteral("e+")));
   // The sources name redox conditions as the aquifer page does, never by
   // the literature table's column names.
