@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -93,24 +94,54 @@ void placeCharts(QTextDocument* doc) {
   }
 }
 
-// Sets the columns of the robustness lines: tab stops at fixed shares of
-// the text width.
+// Sets the columns of the robustness lines. The lines of one block (a
+// contaminant's, between headings) share tab stops set from the widest text
+// of each column, measured in bold, so that no value runs past the next
+// stop and shifts the rest of its line; the room left over is shared out
+// evenly, so that the columns spread over the width as a table's would.
 void placeRobustnessColumns(QTextDocument* doc) {
   // The text layout scales tab positions from the screen's resolution to
-  // the document's paint device (points here), as it does for pixel sizes.
+  // the document's paint device (points here), as it does for pixel sizes;
+  // the font metrics below measure at the screen's resolution too.
   const QScreen* screen = QGuiApplication::primaryScreen();
   const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 100.0;
   const double width = (doc->pageSize().width() - 2 * doc->documentMargin()) * screenDpi / kPointsPerInch;
-  QList<QTextOption::Tab> tabs;
-  for (double share : {0.13, 0.33, 0.60, 0.88})
-    tabs.append(QTextOption::Tab(width * share, QTextOption::LeftTab));
+  const double gap = 6.0 * screenDpi / kPointsPerInch;
   QTextCursor cursor(doc);
-  for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-    if (!block.text().contains(QLatin1Char('\t'))) continue;
-    QTextBlockFormat format = block.blockFormat();
-    format.setTabPositions(tabs);
-    cursor.setPosition(block.position());
-    cursor.setBlockFormat(format);
+  for (QTextBlock block = doc->begin(); block.isValid();) {
+    if (!block.text().contains(QLatin1Char('\t'))) {
+      block = block.next();
+      continue;
+    }
+    std::vector<QTextBlock> lines;
+    std::vector<double> widest;
+    for (; block.isValid() && block.text().contains(QLatin1Char('\t')); block = block.next()) {
+      lines.push_back(block);
+      const QTextCharFormat format =
+          block.begin() != block.end() ? block.begin().fragment().charFormat() : block.charFormat();
+      QFont font = format.font().resolve(doc->defaultFont());
+      font.setBold(true);
+      const QFontMetricsF metrics(font);
+      const QStringList cells = block.text().split(QLatin1Char('\t'));
+      if (widest.size() < static_cast<size_t>(cells.size())) widest.resize(cells.size(), 0.0);
+      for (qsizetype k = 0; k < cells.size(); ++k)
+        widest[k] = std::max(widest[k], metrics.horizontalAdvance(cells[k]));
+    }
+    double used = 0;
+    for (double w : widest) used += w + gap;
+    const double spare = widest.size() > 1 ? std::max(0.0, width - used) / (widest.size() - 1) : 0.0;
+    QList<QTextOption::Tab> tabs;
+    double at = 0;
+    for (size_t k = 0; k + 1 < widest.size(); ++k) {
+      at += widest[k] + gap + spare;
+      tabs.append(QTextOption::Tab(at, QTextOption::LeftTab));
+    }
+    for (const QTextBlock& line : lines) {
+      QTextBlockFormat format = line.blockFormat();
+      format.setTabPositions(tabs);
+      cursor.setPosition(line.position());
+      cursor.setBlockFormat(format);
+    }
   }
 }
 

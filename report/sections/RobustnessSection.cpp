@@ -23,11 +23,13 @@ QString breakEvenValue(const std::optional<double>& at, const std::optional<doub
   return text;
 }
 
-// One line per input, its columns set by tab stops (the document sets them):
-// a report may hold thousands of these lines, and lines lay out far faster
-// than table cells.
-void robustnessTable(ReportContext& report, const ContaminantResult& r, bool plume,
-                     const BreakEvenTable& table) {
+QString sideName(bool plume) {
+  return plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor");
+}
+
+// The words over a side's two columns: the classes a step worse and a step
+// better, with the side's short name where both sides share the lines.
+QStringList sideColumns(const BreakEvenTable& table, const QString& prefix) {
   const auto neighbour = [&table](int step) {
     const int k = static_cast<int>(table.cls) + step;
     return k < static_cast<int>(AssessmentClass::Red) || k > static_cast<int>(AssessmentClass::Green)
@@ -35,26 +37,69 @@ void robustnessTable(ReportContext& report, const ContaminantResult& r, bool plu
                : QLatin1String(AssessmentClassName(static_cast<AssessmentClass>(k)));
   };
   const QString worse = neighbour(-1), better = neighbour(+1);
+  return {prefix + (worse.isEmpty() ? QStringLiteral("Worse at") : worse + QStringLiteral(" at")),
+          prefix + (better.isEmpty() ? QStringLiteral("Better at") : better + QStringLiteral(" at"))};
+}
+
+const BreakEven* entryFor(const BreakEvenTable* table, BreakEvenInput input) {
+  if (!table) return nullptr;
+  for (const BreakEven& e : table->inputs)
+    if (e.input == input) return &e;
+  return nullptr;
+}
+
+// A contaminant's robustness as one block: a line per input, its columns set
+// by tab stops (the document sets them), with the plume length's and the
+// attenuation factor's break-even values side by side where both are
+// assessed. A report may hold thousands of these lines, and lines lay out far
+// faster than table cells.
+void robustnessBlock(ReportContext& report, const ContaminantResult& r, const BreakEvenTable* plume,
+                     const BreakEvenTable* factor) {
+  const bool both = plume && factor;
+  QStringList verdicts;
+  for (const BreakEvenTable* table : {plume, factor})
+    if (table)
+      verdicts << QStringLiteral("%1: %2, %3")
+                      .arg(sideName(table == plume), QLatin1String(AssessmentClassName(table->cls)),
+                           IsFragile(*table) ? QStringLiteral("<b>fragile</b>") : QStringLiteral("robust"));
   // A heading of its own (h4), so that the page keeps it with its lines.
-  report.add(QStringLiteral("<h4><b>%1</b>, %2: %3, %4</h4>")
+  report.add(QStringLiteral("<h4><b>%1</b>, %2</h4>")
                  .arg(contaminantName(report.project(), report.contaminantOf(r).name),
-                      plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor"),
-                      QLatin1String(AssessmentClassName(table.cls)),
-                      IsFragile(table) ? QStringLiteral("<b>fragile</b>") : QStringLiteral("robust")));
-  report.add(QStringLiteral("<p style=\"white-space: pre; font-size: 7.5pt; margin-top: 0; margin-bottom: 0; background-color: "
-                            "#e8e8e8\"><b>Input&#9;Value&#9;%1&#9;%2</b></p>")
-                 .arg(worse.isEmpty() ? QStringLiteral("Worse at") : worse + QStringLiteral(" at"),
-                      better.isEmpty() ? QStringLiteral("Better at") : better + QStringLiteral(" at")));
-  for (const BreakEven& e : table.inputs) {
-    const bool fragile = IsFragile(e);
-    report.add(QStringLiteral("<p style=\"white-space: pre; font-size: 7.5pt; margin-top: 0; margin-bottom: "
-                              "0%1\">%2&#9;%3&#9;%4&#9;%5&#9;%6</p>")
-                   .arg(fragile ? QStringLiteral("; background-color: #ffe0b2") : QString(),
-                        esc(QString::fromLatin1(BreakEvenInputName(e.input))),
-                        QString::fromStdString(FormatResultValue(e.value, "%.6g", "%.6g")),
-                        breakEvenValue(e.worseAt, WorseFactor(e)),
-                        breakEvenValue(e.betterAt, BetterFactor(e)),
-                        fragile ? QStringLiteral("<b>fragile</b>") : QString()));
+                      verdicts.join(QStringLiteral("; "))));
+  QStringList head{QStringLiteral("Input"), QStringLiteral("Value")};
+  if (plume) head << sideColumns(*plume, both ? QStringLiteral("PL ") : QString());
+  if (factor) head << sideColumns(*factor, both ? QStringLiteral("AF ") : QString());
+  const QString style = QStringLiteral("white-space: pre; font-size: %1pt; margin-top: 0; margin-bottom: 0")
+                            .arg(both ? QStringLiteral("7") : QStringLiteral("7.5"));
+  report.add(QStringLiteral("<p style=\"%1; background-color: #e8e8e8\"><b>%2</b></p>")
+                 .arg(style, head.join(QLatin1Char('\t'))));
+  for (int k = 0; k <= static_cast<int>(BreakEvenInput::CA); ++k) {
+    const auto input = static_cast<BreakEvenInput>(k);
+    const BreakEven* pl = entryFor(plume, input);
+    const BreakEven* af = entryFor(factor, input);
+    if (!pl && !af) continue;
+    QStringList cells{esc(QString::fromLatin1(BreakEvenInputName(input))),
+                      QString::fromStdString(FormatResultValue((pl ? pl : af)->value, "%.6g", "%.6g"))};
+    bool fragile = false;
+    for (auto [table, e] : {std::pair{plume, pl}, std::pair{factor, af}}) {
+      if (!table) continue;
+      if (!e) {
+        // The plume length does not depend on the dispersivities or the
+        // source's size.
+        cells << QStringLiteral("not used") << QString();
+        continue;
+      }
+      // Where both sides share the line, the side that makes it fragile is
+      // set in bold.
+      const QString bold = both && IsFragile(*e) ? QStringLiteral("<b>%1</b>") : QStringLiteral("%1");
+      cells << bold.arg(breakEvenValue(e->worseAt, WorseFactor(*e)))
+            << bold.arg(breakEvenValue(e->betterAt, BetterFactor(*e)));
+      fragile = fragile || IsFragile(*e);
+    }
+    cells << (fragile ? QStringLiteral("<b>fragile</b>") : QString());
+    report.add(QStringLiteral("<p style=\"%1%2\">%3</p>")
+                   .arg(style, fragile ? QStringLiteral("; background-color: #ffe0b2") : QString(),
+                        cells.join(QLatin1Char('\t'))));
   }
 }
 
@@ -68,18 +113,23 @@ void WriteRobustnessSection(ReportContext& report) {
   }
   report.add(
       QStringLiteral(
-          "<p>For each result and each input: its value, the value at which the class would become "
-          "worse and the one at which it would become better, with the factor to each (all other "
-          "inputs as they are). An input whose nearer break-even value lies within a factor %1 of its "
-          "value makes the verdict fragile; such lines are shaded and marked <b>fragile</b>. A dash: no "
-          "value the input checks accept reaches that class.</p>")
+          "<p>For each contaminant and each input: its value and, for the plume length (PL) and the "
+          "attenuation factor (AF) each, the value at which the class would become worse and the one at "
+          "which it would become better, with the factor to each (all other inputs as they are). An input "
+          "whose nearer break-even value lies within a factor %1 of its value makes the verdict fragile; "
+          "such lines are shaded and marked <b>fragile</b>, the value that makes them so in bold where "
+          "both assessments share the line. A dash: no value the input checks accept reaches that class; "
+          "\"not used\": the plume length does not depend on the input.</p>")
           .arg(kFragileFactor));
-  for (bool plume : {true, false}) {
-    const AssessmentRange range = report.range(plume);
-    for (const ContaminantResult* r :
-         report.resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor)) {
-      const BreakEvenTable table = ResultBreakEvenValues(report.project(), *r, plume, range);
-      if (table.cls != AssessmentClass::Problems) robustnessTable(report, *r, plume, table);
+  for (const ContaminantResult* r : report.resultsWith(kAssessPlumeLength | kAssessAttenuationFactor)) {
+    const int assess = report.contaminantOf(*r).assess;
+    std::optional<BreakEvenTable> tables[2];
+    for (bool plume : {true, false}) {
+      if (!(assess & (plume ? kAssessPlumeLength : kAssessAttenuationFactor))) continue;
+      BreakEvenTable table = ResultBreakEvenValues(report.project(), *r, plume, report.range(plume));
+      if (table.cls != AssessmentClass::Problems) tables[plume ? 0 : 1] = std::move(table);
     }
+    if (tables[0] || tables[1])
+      robustnessBlock(report, *r, tables[0] ? &*tables[0] : nullptr, tables[1] ? &*tables[1] : nullptr);
   }
 }

@@ -218,6 +218,7 @@ class TestReportLayout : public QObject {
   void dryCleanerWithWellsAndDistributionsFitsEightPages();
   void histogramsStandThreeToARowUnderTheirOwnTitles();
   void trendsAreTabledOncePerSetOfWells();
+  void robustnessSharesALinePerInputWithAlignedColumns();
 };
 
 // The page breaks move parts, never drop or reorder them: the paginated
@@ -298,6 +299,7 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
   const QString pdf = folder.filePath(QStringLiteral("dry-cleaner.pdf"));
   QString error;
   QVERIFY2(WriteReportPdf(*project, settings, pdf, &error), qPrintable(error));
+  QFile::copy(pdf, "/tmp/dc.pdf");
   const QString text = pdfText(pdf);
   const int pages = pdfPages(text);
   QVERIFY2(pages >= 4 && pages <= 11, qPrintable(QString::number(pages)));
@@ -451,3 +453,62 @@ void TestReportLayout::trendsAreTabledOncePerSetOfWells() {
 
 QTEST_MAIN(TestReportLayout)
 #include "tst_reportlayout.moc"
+
+// A contaminant's plume length and attenuation factor share its robustness
+// lines, input by input, with the plume length's "not used" where it does
+// not depend on the input; and every column of a block starts at one place
+// on every line, however long a value, so that no value pushes the rest of
+// its line into the next column.
+void TestReportLayout::robustnessSharesALinePerInputWithAlignedColumns() {
+  ProjectPtr project = solventSiteProject();
+  QVERIFY(project);
+  const ReportSettings settings = ReportSettingsFor(*project, 0, 0);
+  const auto doc = BuildReportDocument(*project, settings, QSizeF(482, 1e7));
+  QStringList heads;
+  int blocks = 0, lines = 0;
+  std::vector<std::vector<double>> starts;  // of the block's lines, per cell
+  QStringList misaligned;
+  // The header has no mark column; every other cell starts where the
+  // header's does.
+  const auto closeBlock = [&] {
+    if (starts.empty()) return;
+    ++blocks;
+    for (const std::vector<double>& line : starts)
+      for (size_t k = 0; k < std::min(line.size(), starts.front().size()); ++k)
+        if (line[k] != starts.front()[k])
+          misaligned << QStringLiteral("block %1 cell %2").arg(blocks).arg(k + 1);
+    starts.clear();
+  };
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    const QString text = b.text();
+    if (!text.contains(QLatin1Char('\t'))) {
+      closeBlock();
+      if (b.blockFormat().headingLevel() == 4) heads << text;
+      continue;
+    }
+    ++lines;
+    QTextLayout* layout = b.layout();
+    QVERIFY(layout && layout->lineCount() == 1);
+    std::vector<double> line;
+    for (qsizetype k = text.indexOf(QLatin1Char('\t')); k >= 0; k = text.indexOf(QLatin1Char('\t'), k + 1))
+      line.push_back(layout->lineAt(0).cursorToX(static_cast<int>(k + 1)));
+    starts.push_back(line);
+  }
+  closeBlock();
+  QVERIFY2(misaligned.isEmpty(), qPrintable(misaligned.join(QStringLiteral(", "))));
+  // Four contaminants, each with both assessments: four blocks of a header
+  // and twelve inputs.
+  QCOMPARE(blocks, 4);
+  QCOMPARE(lines, 4 * 13);
+  QCOMPARE(heads.size(), 4);
+  for (const QString& head : heads)
+    QVERIFY2(head.contains(QRegularExpression(QStringLiteral(
+                 "^.+, plume length: (Green|Yellow|Red), (robust|fragile); attenuation factor: "
+                 "(Green|Yellow|Red), (robust|fragile)$"))),
+             qPrintable(head));
+  const QString plain = doc->toPlainText();
+  QVERIFY(plain.contains(QStringLiteral("Input\tValue\tPL ")));
+  QVERIFY(plain.contains(QStringLiteral("\tAF ")));
+  QCOMPARE(plain.count(QRegularExpression(QStringLiteral("\\n(ax|ay|az|Sy|Sz)\t[^\t]+\tnot used\t\t"))),
+           4 * 5);
+}
