@@ -90,29 +90,38 @@ void WriteChainSection(ReportContext& report) {
           "state, decay in the dissolved phase and no retardation. Each species is classified by its "
           "concentration C(x) at the receptor against its own CA: green where C(x) &lt;= %1 CA, yellow "
           "up to %2 CA, red above (never green above CA). \"Alone\" is its class from its own source "
-          "concentration only, the class column of the results; the chain's class enters the verdict.</p>")
+          "concentration only, the class column of the results; the chain's class enters the verdict. Yield: "
+          "the mass of a "
+          "species formed per mass of the species above it that decays.</p>")
           .arg(range.lower)
           .arg(range.upper));
   for (size_t k = 0; k < chains.size(); ++k) {
     const DecayChain& chain = chains[k];
     if (chains.size() > 1)
       report.heading(3, QStringLiteral("Chain %1").arg(k + 1), chainKey(static_cast<int>(k)).constData());
-    report.add(tableStart());
-    report.add(
-        QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"52%\">Species</th>"
-                       "<th align=\"left\" width=\"48%\">Yield (mass per mass of the species above)</th>"
-                       "</tr></thead>"));
-    for (size_t i = 0; i < chain.species.size(); ++i) {
-      const QString yield = i == 0 ? QStringLiteral("parent")
-                            : i - 1 < chain.yields.size() && std::isfinite(chain.yields[i - 1])
-                                ? QString::number(chain.yields[i - 1], 'g', 6)
-                                : QStringLiteral("not given");
-      report.add(
-          QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(record(chain.species[i].c_str()), yield));
-    }
-    report.add(QStringLiteral("</table>"));
+    const auto yield = [&chain](size_t i) {
+      return i == 0 ? QStringLiteral("parent")
+             : i - 1 < chain.yields.size() && std::isfinite(chain.yields[i - 1])
+                 ? QString::number(chain.yields[i - 1], 'g', 6)
+                 : QStringLiteral("not given");
+    };
     ResolvedChain resolved;
     const std::vector<std::string> problems = ResolveChain(project, chain, &resolved);
+    const std::vector<ChainReceptorRow> rows = problems.empty()
+                                                   ? ChainAtReceptor(project, resolved, report.afRange())
+                                                   : std::vector<ChainReceptorRow>{};
+    if (rows.size() != chain.species.size()) {
+      // The yields alone, where the chain gives no row per species.
+      report.add(tableStart());
+      report.add(
+          QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"52%\">Species</th>"
+                         "<th align=\"left\" width=\"48%\">Yield (mass per mass of the species above)</th>"
+                         "</tr></thead>"));
+      for (size_t i = 0; i < chain.species.size(); ++i)
+        report.add(QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                       .arg(record(chain.species[i].c_str()), yield(i)));
+      report.add(QStringLiteral("</table>"));
+    }
     if (!problems.empty()) {
       report.add(QStringLiteral("<p><i>The chain cannot be computed:</i></p><ul>"));
       for (const std::string& text : problems)
@@ -122,21 +131,30 @@ void WriteChainSection(ReportContext& report) {
     }
     report.add(ChartImage(BuildChainCurves(
         project, resolved, QString::fromStdString(virelo_SettingsOf(project).concentrationUnit))));
+    // Each species with its yield (mass per mass of the species above) and
+    // its classes at the receptor, in one table.
+    const bool withYields = rows.size() == chain.species.size();
     report.add(tableStart());
-    report.add(QStringLiteral(
-        "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"25%\">Species</th><th align=\"left\" "
-        "width=\"10%\">CA</th><th align=\"left\" width=\"13%\">Screening</th><th align=\"left\" "
-        "width=\"11%\">Class</th><th align=\"left\" width=\"13%\">Exact</th><th align=\"left\" "
-        "width=\"14%\">Exact class</th><th align=\"left\" width=\"14%\">Alone</th></tr></thead>"));
-    for (const ChainReceptorRow& row : ChainAtReceptor(project, resolved, report.afRange())) {
+    report.add(
+        QStringLiteral(
+            "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"%1%\">Species</th>%2<th "
+            "align=\"left\" width=\"9%\">CA</th><th align=\"left\" width=\"12%\">Screening</th><th "
+            "align=\"left\" width=\"10%\">Class</th><th align=\"left\" width=\"10%\">Exact</th><th "
+            "align=\"left\" width=\"15%\">Exact class</th><th align=\"left\" width=\"10%\">Alone</th>"
+            "</tr></thead>")
+            .arg(withYields ? 24 : 34)
+            .arg(withYields ? QStringLiteral("<th align=\"left\" width=\"10%\">Yield</th>") : QString()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const ChainReceptorRow& row = rows[i];
+      const QString yieldCell = withYields ? QStringLiteral("<td>%1</td>").arg(yield(i)) : QString();
       if (row.endProduct) {
-        report.add(QStringLiteral("<tr><td>%1 (end product)</td><td>-</td><td>%2</td><td>-</td><td>%3</td>"
+        report.add(QStringLiteral("<tr><td>%1 (end product)</td>%2<td>-</td><td>%3</td><td>-</td><td>%4</td>"
                                   "<td>-</td><td>-</td></tr>")
-                       .arg(record(row.name.c_str()), Number(row.screening), Number(row.exact)));
+                       .arg(record(row.name.c_str()), yieldCell, Number(row.screening), Number(row.exact)));
         continue;
       }
-      report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td>%4<td>%5</td>%6%7</tr>")
-                     .arg(record(row.name.c_str()), Number(row.ca), Number(row.screening),
+      report.add(QStringLiteral("<tr><td>%1</td>%2<td>%3</td><td>%4</td>%5<td>%6</td>%7%8</tr>")
+                     .arg(record(row.name.c_str()), yieldCell, Number(row.ca), Number(row.screening),
                           classCell(row.screeningClass), Number(row.exact), classCell(row.exactClass),
                           classCell(row.singleClass)));
     }

@@ -3,6 +3,7 @@
 #include "report/sections/SiteTrends.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/siteproject.h"
@@ -51,28 +52,43 @@ void WriteSiteTrends(ReportContext& report, const SiteData& site, const std::vec
   }
   if (groups.empty()) return;
   report.heading(3, QStringLiteral("Trends at the wells"));
+  // A row per well and a column per contaminant, four at most to a table:
+  // each cell the trend in words over its numbers, so that a set of wells
+  // takes a line or three per well, not one per well and contaminant.
+  constexpr qsizetype kPerTable = 4;
   for (const TrendGroup& group : groups) {
-    QString table = tableStart() + QStringLiteral("<tr>");
-    for (const char* title : {"Well", "Contaminant", "n", "k point [1/d]", "S", "Confidence", "COV", "Trend"})
-      table += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(QLatin1String(title));
-    table += QStringLiteral("</tr>");
-    // Well by well, each contaminant's trend beside the others'.
-    for (size_t w = 0; w < group.wells.size(); ++w)
-      for (qsizetype c = 0; c < group.names.size(); ++c) {
-        const TimeFit& t = group.fits[static_cast<size_t>(c)][w];
-        const MannKendallResult& mk = t.mannKendall;
-        table += QStringLiteral(
-                     "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
-                     "<td>%7</td><td>%8</td></tr>")
-                     .arg(recordText(t.well), group.names[c], QString::number(t.points.size()),
-                          num(t.kPoint, 3), mk.n >= 4 ? QString::number(mk.s) : QString(),
-                          std::isfinite(mk.confidence) ? num(100.0 * mk.confidence, 4) + QStringLiteral(" %")
-                                                       : QString(),
-                          num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend)));
+    for (qsizetype first = 0; first < group.names.size(); first += kPerTable) {
+      const qsizetype last = std::min(first + kPerTable, group.names.size());
+      QString table = tableStart() + QStringLiteral("<tr><th bgcolor=\"#e8e8e8\" width=\"8%\">Well</th>");
+      for (qsizetype c = first; c < last; ++c)
+        table += QStringLiteral("<th bgcolor=\"#e8e8e8\" width=\"%1%\">%2</th>")
+                     .arg(92 / (last - first))
+                     .arg(group.names[c]);
+      table += QStringLiteral("</tr>");
+      for (size_t w = 0; w < group.wells.size(); ++w) {
+        table += QStringLiteral("<tr><td>%1</td>").arg(recordText(group.wells[w]));
+        for (qsizetype c = first; c < last; ++c) {
+          const TimeFit& t = group.fits[static_cast<size_t>(c)][w];
+          const MannKendallResult& mk = t.mannKendall;
+          QStringList numbers{QStringLiteral("n %1").arg(t.points.size())};
+          if (mk.n >= 4) numbers << QStringLiteral("S %1").arg(mk.s);
+          if (std::isfinite(mk.confidence)) numbers << num(100.0 * mk.confidence, 4) + QStringLiteral(" %");
+          numbers << QStringLiteral("COV %1").arg(num(mk.cov, 2))
+                  << QStringLiteral("k point %1").arg(num(t.kPoint, 3));
+          table +=
+              QStringLiteral("<td><b>%1</b><br><span style=\"font-size: 7.5pt\">%2</span></td>")
+                  .arg(QString::fromLatin1(TrendClassText(mk.trend)), numbers.join(QStringLiteral(", ")));
+        }
+        table += QStringLiteral("</tr>");
       }
-    report.add(QStringLiteral("<p>Trends of %1 at the wells (Mann&#8211;Kendall, classes after Aziz et al. "
-                              "2003):</p>")
-                   .arg(listed(group.names)) +
-               table + QStringLiteral("</table>"));
+      if (first == 0)
+        report.add(
+            QStringLiteral("<p>Trends of %1 at the wells (Mann&#8211;Kendall, classes after Aziz et al. "
+                           "2003; S the Mann&#8211;Kendall statistic with its confidence, COV the "
+                           "coefficient of variation, k point the rate of the concentration over "
+                           "time [1/d]):</p>")
+                .arg(listed(group.names)));
+      report.add(table + QStringLiteral("</table>"));
+    }
   }
 }
