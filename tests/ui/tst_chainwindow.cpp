@@ -310,7 +310,7 @@ class TestChainWindow : public QObject {
                                ->toPlainText()
                                .simplified();
     QVERIFY(report.contains("Decay chain Daughters formed along the plume"));
-    QVERIFY2(report.contains("Vinyl chloride 0.5 23.87 Red 41.14 Red Green"), qPrintable(report));
+    QVERIFY2(report.contains("Vinyl chloride 0.644701 0.5 23.87 Red 41.14 Red Green"), qPrintable(report));
 
     // Without the chain the marks and the section are gone.
     virelo_Extras(project.get()).chains.clear();

@@ -772,8 +772,8 @@ void TestReport::chainAndUncertaintySectionsClassWithTheSavedFactorRange() {
       {UncertainInput::C0, pce->name, DistributionKind::Uniform, {pce->c0, pce->c0 * (1 + 1e-9)}}};
   QVERIFY(virelo_math_CalcAll(project.get()));
 
-  const QString chainGreen = QStringLiteral("Trichloroethene (TCE) 10 3.74 Green 7.853 Yellow Green");
-  const QString chainYellow = QStringLiteral("Trichloroethene (TCE) 10 3.74 Yellow 7.853 Yellow Green");
+  const QString chainGreen = QStringLiteral("Trichloroethene (TCE) 0.792295 10 3.74 Green 7.853 Yellow Green");
+  const QString chainYellow = QStringLiteral("Trichloroethene (TCE) 0.792295 10 3.74 Yellow 7.853 Yellow Green");
   const QString drawnGreen = QStringLiteral("Trichloroethene (TCE) AF 1.000 0.000 0.000");
   const QString drawnYellow = QStringLiteral("Trichloroethene (TCE) AF 0.000 1.000 0.000");
   const QString saved = documentText(*project, 3, 1);
