@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <cstdio>
 #include <memory>
 
@@ -63,5 +64,17 @@ void BM_ReportPdf(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReportPdf)->Arg(200)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// The document alone, laid out and paginated on A4, without painting: the
+// part of the report's time that the sections and the page breaks take.
+void BM_ReportLayout(benchmark::State& state) {
+  auto project = assessedProject(static_cast<int>(state.range(0)));
+  const ReportSettings settings = ReportSettingsFor(*project, 0, 0);
+  for (auto _ : state) {
+    auto doc = BuildReportDocument(*project, settings, QSizeF(481.9, 746.0));
+    benchmark::DoNotOptimize(doc->pageCount());
+  }
+}
+BENCHMARK(BM_ReportLayout)->Arg(200)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 }  // namespace
