@@ -500,6 +500,8 @@ void TestReport::fragileMarkFollowsTheFactorToItsBound() {
       between(text, QStringLiteral("4.6 Robustness"), QStringLiteral("Centre-line charts"));
   QVERIFY2(section.contains(QStringLiteral("Near, plume length: Yellow, fragile")), qPrintable(section));
   QVERIFY2(section.contains(QStringLiteral("Far, plume length: Yellow, robust")), qPrintable(section));
+  // Only the plume length is assessed: no attenuation factor beside it.
+  QVERIFY2(!section.contains(QStringLiteral("attenuation factor:")), qPrintable(section));
   // The lines of the inputs that reach the bound by the factor carry the
   // mark (x, Kf, i, ne, the decay constant), C0 and CA do not; the robust
   // table has none.
@@ -772,8 +774,10 @@ void TestReport::chainAndUncertaintySectionsClassWithTheSavedFactorRange() {
       {UncertainInput::C0, pce->name, DistributionKind::Uniform, {pce->c0, pce->c0 * (1 + 1e-9)}}};
   QVERIFY(virelo_math_CalcAll(project.get()));
 
-  const QString chainGreen = QStringLiteral("Trichloroethene (TCE) 0.792295 10 3.74 Green 7.853 Yellow Green");
-  const QString chainYellow = QStringLiteral("Trichloroethene (TCE) 0.792295 10 3.74 Yellow 7.853 Yellow Green");
+  const QString chainGreen =
+      QStringLiteral("Trichloroethene (TCE) 0.792295 10 3.74 Green 7.853 Yellow Green");
+  const QString chainYellow =
+      QStringLiteral("Trichloroethene (TCE) 0.792295 10 3.74 Yellow 7.853 Yellow Green");
   const QString drawnGreen = QStringLiteral("Trichloroethene (TCE) AF 1.000 0.000 0.000");
   const QString drawnYellow = QStringLiteral("Trichloroethene (TCE) AF 0.000 1.000 0.000");
   const QString saved = documentText(*project, 3, 1);

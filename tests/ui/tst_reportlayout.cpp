@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/breakeven.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
@@ -220,6 +221,7 @@ class TestReportLayout : public QObject {
   void trendsAreTabledOncePerSetOfWells();
   void robustnessSharesALinePerInputWithAlignedColumns();
   void chainYieldsStandBesideTheClassesOrAloneWhenTheChainFails();
+  void robustnessLinesAreTheEnginesUnderEachSidesRange();
 };
 
 // The page breaks move parts, never drop or reorder them: the paginated
@@ -345,6 +347,13 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
       if (!onPage.contains(first)) continue;
       ++found;
       QCOMPARE(onPage.count(each), 4);
+      // Tetrachloroethene's axis spans nine decades and labels every
+      // second; the others, four to six, label each.
+      if (each.startsWith(QLatin1Char(','))) {
+        QVERIFY2(onPage.contains(QStringLiteral(" 1e-08 ")) && !onPage.contains(QStringLiteral(" 1e-07 ")),
+                 qPrintable(onPage));
+        QVERIFY(onPage.contains(QStringLiteral(" 0.1 ")));
+      }
     }
     QCOMPARE(found, 1);
   }
@@ -460,7 +469,17 @@ void TestReportLayout::trendsAreTabledOncePerSetOfWells() {
         QVERIFY2(
             cell.contains(QStringLiteral("n %1, S %2, ").arg(fit->points.size()).arg(fit->mannKendall.s)),
             qPrintable(cell));
+        QVERIFY2(cell.endsWith(QStringLiteral("k point %1").arg(fit->kPoint, 0, 'g', 3)), qPrintable(cell));
       }
+  // Without vinyl chloride at all: three decay fits, the third alone in its
+  // row.
+  std::erase_if(site.samples, [](const SiteSample& s) { return s.analyte == kSolvents[3]; });
+  QVERIFY(virelo_math_CalcAll(project.get()));
+  const QStringList fits =
+      headings(*BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 1e7)))
+          .filter(QStringLiteral(": decay constant from the wells"));
+  QCOMPARE(fits.size(), 3);
+  QVERIFY(fits.last().endsWith(QStringLiteral("cis-1,2-Dichloroethene: decay constant from the wells")));
 }
 
 // A contaminant's plume length and attenuation factor share its robustness
@@ -551,6 +570,69 @@ void TestReportLayout::chainYieldsStandBesideTheClassesOrAloneWhenTheChainFails(
   QCOMPARE(cellText(yieldsOnly, 0, 1), QStringLiteral("Yield (mass per mass of the species above)"));
   QCOMPARE(cellText(yieldsOnly, 3, 0), QStringLiteral("Unobtainium"));
   QCOMPARE(cellText(yieldsOnly, 3, 1), QString::number(yields[1], 'g', 6));
+}
+
+// Each robustness line says what the break-even search gives for its input
+// under its own side's range: the plume length's under the plume-length
+// range, the attenuation factor's under the factor's (here another one), the
+// heading the classes and fragility of both, and in bold exactly the values
+// that make the line fragile.
+void TestReportLayout::robustnessLinesAreTheEnginesUnderEachSidesRange() {
+  ProjectPtr project = solventSiteProject();
+  QVERIFY(project);
+  const ReportSettings settings = ReportSettingsFor(*project, 0, 2);
+  const AssessmentRange ranges[2] = {AssessmentRangeOf(0), AssessmentRangeOf(2)};
+  const auto doc = BuildReportDocument(*project, settings, QSizeF(482, 1e7));
+  const auto word = [](const BreakEvenTable& t) {
+    return QStringLiteral("%1, %2").arg(QLatin1String(AssessmentClassName(t.cls)),
+                                        IsFragile(t) ? QStringLiteral("fragile") : QStringLiteral("robust"));
+  };
+  const auto shown = [](const std::optional<double>& at) {
+    return at ? QString::fromStdString(FormatResultValue(*at, "%.6g", "%.6g")) : QStringLiteral("-");
+  };
+  int checked = 0;
+  for (int k = 0; k < project->resultCount; ++k) {
+    const ContaminantResult& r = project->results[k];
+    const QString name = QString::fromLatin1(project->contaminants[r.contaminantIndex].name);
+    const BreakEvenTable pl = ResultBreakEvenValues(*project, r, true, ranges[0]);
+    const BreakEvenTable af = ResultBreakEvenValues(*project, r, false, ranges[1]);
+    const QString heading =
+        QStringLiteral("%1, plume length: %2; attenuation factor: %3").arg(name, word(pl), word(af));
+    QTextBlock b = doc->begin();
+    while (b.isValid() && b.text() != heading) b = b.next();
+    QVERIFY2(b.isValid(), qPrintable(heading));
+    b = b.next().next();  // past the column heads
+    for (const BreakEven& e : af.inputs) {
+      QVERIFY(b.isValid());
+      const QStringList cells = b.text().split(QLatin1Char('\t'));
+      QCOMPARE(cells.size(), 7);
+      QCOMPARE(cells[0], QLatin1String(BreakEvenInputName(e.input)));
+      QVERIFY2(cells[4].startsWith(shown(e.worseAt)) && cells[5].startsWith(shown(e.betterAt)),
+               qPrintable(b.text()));
+      const auto side = std::find_if(pl.inputs.begin(), pl.inputs.end(),
+                                     [&e](const BreakEven& p) { return p.input == e.input; });
+      if (side == pl.inputs.end()) {
+        QCOMPARE(cells[2], QStringLiteral("not used"));
+      } else {
+        QVERIFY2(cells[2].startsWith(shown(side->worseAt)) && cells[3].startsWith(shown(side->betterAt)),
+                 qPrintable(b.text()));
+      }
+      const bool fragile = IsFragile(e) || (side != pl.inputs.end() && IsFragile(*side));
+      QCOMPARE(cells[6], fragile ? QStringLiteral("fragile") : QString());
+      // Bold: the value cells of the fragile side(s), and the mark.
+      for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QString text = it.fragment().text();
+        const bool bold = it.fragment().charFormat().fontWeight() >= QFont::Bold;
+        if (text.contains(cells[4]) && !cells[4].isEmpty() && cells[4] != QStringLiteral("-"))
+          QCOMPARE(bold, IsFragile(e));
+        if (side != pl.inputs.end() && text.contains(cells[2]) && cells[2] != QStringLiteral("-"))
+          QCOMPARE(bold, IsFragile(*side));
+      }
+      b = b.next();
+      ++checked;
+    }
+  }
+  QCOMPARE(checked, 4 * 12);
 }
 
 QTEST_MAIN(TestReportLayout)
