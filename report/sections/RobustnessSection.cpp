@@ -23,6 +23,10 @@ QString breakEvenValue(const std::optional<double>& at, const std::optional<doub
   return text;
 }
 
+// Each cell ends in a blank before its tab: a digit right before a tab
+// loses part of its last glyph in the PDF (a "0" reads as "[").
+const QString kCellEnd = QStringLiteral(" \t");
+
 QString sideName(bool plume) {
   return plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor");
 }
@@ -72,7 +76,7 @@ void robustnessBlock(ReportContext& report, const ContaminantResult& r, const Br
   const QString style = QStringLiteral("white-space: pre; font-size: %1pt; margin-top: 0; margin-bottom: 0")
                             .arg(both ? QStringLiteral("7") : QStringLiteral("7.5"));
   report.add(QStringLiteral("<p style=\"%1; background-color: #e8e8e8\"><b>%2</b></p>")
-                 .arg(style, head.join(QLatin1Char('\t'))));
+                 .arg(style, head.join(kCellEnd)));
   for (int k = 0; k <= static_cast<int>(BreakEvenInput::CA); ++k) {
     const auto input = static_cast<BreakEvenInput>(k);
     const BreakEven* pl = entryFor(plume, input);
@@ -99,7 +103,7 @@ void robustnessBlock(ReportContext& report, const ContaminantResult& r, const Br
     cells << (fragile ? QStringLiteral("<b>fragile</b>") : QString());
     report.add(QStringLiteral("<p style=\"%1%2\">%3</p>")
                    .arg(style, fragile ? QStringLiteral("; background-color: #ffe0b2") : QString(),
-                        cells.join(QLatin1Char('\t'))));
+                        cells.join(kCellEnd)));
   }
 }
 
