@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// For each result, how far each input would have to move, all others as
-// they are, before the class changes: the break-even values, as the
-// Robustness window lists them.
+// For each contaminant's results, how far each input would have to move,
+// all others as they are, before the class changes: the break-even values,
+// as the Robustness window lists them, its plume length and attenuation
+// factor side by side.
 #include "engine/breakeven.h"
 #include "report/ReportSection.h"
 
