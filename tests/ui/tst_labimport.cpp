@@ -18,17 +18,9 @@
 #include "engine/extras.h"
 #include "persistence/projectfile.h"
 #include "support/FakePlatform.h"
+#include "support/SiteExample.h"
 
 namespace {
-
-struct ProjectFree {
-  void operator()(Project* p) const { virelo_FreeProject(p); }
-};
-using Owned = std::unique_ptr<Project, ProjectFree>;
-
-Owned Example() {
-  return Owned(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
-}
 
 const SiteSample* Find(const Project& project, const char* well, const char* date, const char* analyte) {
   for (const SiteSample& s : virelo_ExtrasOf(project).site.samples)

@@ -35,18 +35,10 @@
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
 #include "support/FakePlatform.h"
+#include "support/SiteExample.h"
 #include "support/TableDriving.h"
 
 namespace {
-
-struct ProjectFree {
-  void operator()(Project* p) const { virelo_FreeProject(p); }
-};
-using Owned = std::unique_ptr<Project, ProjectFree>;
-
-Owned Example() {
-  return Owned(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
-}
 
 QString text(QTableView* table, int row, int column) {
   return table->model()->index(row, column).data().toString();

@@ -28,18 +28,10 @@
 #include "platform/Platform.h"
 #include "report/AssessmentReport.h"
 #include "support/FakePlatform.h"
+#include "support/SiteExample.h"
 #include "support/TableDriving.h"
 
 namespace {
-
-struct ProjectFree {
-  void operator()(Project* p) const { virelo_FreeProject(p); }
-};
-using Owned = std::unique_ptr<Project, ProjectFree>;
-
-Owned Example() {
-  return Owned(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
-}
 
 // Four of the example's wells surveyed in UTM metres, and their heads on
 // 2024-05-12 on the plane i = 0.004 falling towards 37 degrees (the values

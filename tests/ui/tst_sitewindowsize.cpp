@@ -25,18 +25,10 @@
 #include "engine/sitedata.h"
 #include "persistence/projectfile.h"
 #include "support/FakePlatform.h"
+#include "support/SiteExample.h"
 #include "support/TableDriving.h"
 
 namespace {
-
-struct ProjectFree {
-  void operator()(Project* p) const { virelo_FreeProject(p); }
-};
-using Owned = std::unique_ptr<Project, ProjectFree>;
-
-Owned Example() {
-  return Owned(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
-}
 
 // The horizontal value axis of the chart a view shows.
 QValueAxis* DistanceAxis(QChartView* view) {
