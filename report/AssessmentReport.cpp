@@ -22,6 +22,7 @@
 #include <QTextObjectInterface>
 #include <cerrno>
 #include <cstring>
+#include <map>
 
 #include "engine/transport.h"
 #include "persistence/atomicfile.h"
@@ -107,6 +108,7 @@ void placeRobustnessColumns(QTextDocument* doc) {
   const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 100.0;
   const double width = (doc->pageSize().width() - 2 * doc->documentMargin()) * screenDpi / kPointsPerInch;
   const double gap = 6.0 * screenDpi / kPointsPerInch;
+  std::map<QString, QFontMetricsF> metricsOf;
   QTextCursor cursor(doc);
   for (QTextBlock block = doc->begin(); block.isValid();) {
     if (!block.text().contains(QLatin1Char('\t'))) {
@@ -121,7 +123,10 @@ void placeRobustnessColumns(QTextDocument* doc) {
           block.begin() != block.end() ? block.begin().fragment().charFormat() : block.charFormat();
       QFont font = format.font().resolve(doc->defaultFont());
       font.setBold(true);
-      const QFontMetricsF metrics(font);
+      // Two or three fonts serve thousands of lines: their metrics are made once.
+      auto found = metricsOf.find(font.key());
+      if (found == metricsOf.end()) found = metricsOf.emplace(font.key(), QFontMetricsF(font)).first;
+      const QFontMetricsF& metrics = found->second;
       const QStringList cells = block.text().split(QLatin1Char('\t'));
       if (widest.size() < static_cast<size_t>(cells.size())) widest.resize(cells.size(), 0.0);
       for (qsizetype k = 0; k < cells.size(); ++k)
