@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // virelo-cli breakthrough: C/C0 at the receptor over time, under the
 // transient screening form and the exact solution, for one contaminant.
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -13,21 +12,10 @@
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
+#include "tools/cli/curve_options.h"
 #include "tools/cli/time_common.h"
 
 namespace {
-
-constexpr int kDefaultPoints = 200;
-// Enough for any chart or script, few enough that a mistyped count cannot
-// exhaust the memory.
-constexpr long kMaxPoints = 1000000;
-
-template <typename T>
-bool ParseWhole(const std::string& text, T* value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, *value);
-  return result.ec == std::errc() && result.ptr == end && !text.empty();
-}
 
 std::string Printf(const char* format, double value) {
   if (std::isnan(value)) return "-";
@@ -58,23 +46,12 @@ int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std
   if (parsed.files.size() != 1) return UsageError("breakthrough takes one file name", err);
   const auto name = parsed.values.find("--contaminant");
   if (name == parsed.values.end()) return UsageError("breakthrough needs --contaminant NAME", err);
-  long points = kDefaultPoints;
-  if (parsed.values.count("--points")) {
-    const std::string& text = parsed.values.at("--points");
-    if (!ParseWhole(text, &points) || points < 1 || points > kMaxPoints) {
-      return UsageError(
-          "--points takes a whole number from 1 to " + std::to_string(kMaxPoints) + ", not \"" + text + "\"",
-          err);
-    }
-  }
+  long points = 0;
   double until = 0.0;
-  const bool untilGiven = parsed.values.count("--until") != 0;
-  if (untilGiven) {
-    const std::string& text = parsed.values.at("--until");
-    if (!ParseWhole(text, &until) || !(until > 0.0) || !std::isfinite(until)) {
-      return UsageError("--until takes a time in days greater than 0, not \"" + text + "\"", err);
-    }
-  }
+  bool untilGiven = false;
+  if (!CurvePointsOption(parsed, &points, &error) ||
+      !PositiveOption(parsed, "--until", "a time in days", &until, &untilGiven, &error))
+    return UsageError(error, err);
 
   ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
   if (!project) return kCliFailed;

@@ -3,7 +3,6 @@
 // virelo-cli chain: every species of a project's decay chain along the
 // centre line, or at the receptor with its classes, under the screening
 // formula and the exact solution.
-#include <charconv>
 #include <cmath>
 #include <iostream>
 #include <vector>
@@ -13,19 +12,9 @@
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
+#include "tools/cli/curve_options.h"
 
 namespace {
-
-constexpr int kDefaultPoints = 200;
-// As for profile: more than any chart needs, few enough to fit the memory.
-constexpr int kMaxPoints = 1000000;
-
-template <class T>
-bool ParseWhole(const std::string& text, T* value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, *value);
-  return result.ec == std::errc() && result.ptr == end && !text.empty();
-}
 
 std::string ClassText(const ChainReceptorRow& row, AssessmentClass c) {
   return row.endProduct ? std::string() : AssessmentClassName(c);
@@ -79,24 +68,15 @@ int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (parsed.files.size() != 1) return UsageError("chain takes one file name", err);
   long chainNumber = 1;
   if (parsed.values.count("--chain") &&
-      (!ParseWhole(parsed.values.at("--chain"), &chainNumber) || chainNumber < 1))
+      (!ParseWholeNumber(parsed.values.at("--chain"), &chainNumber) || chainNumber < 1))
     return UsageError("--chain takes a chain number from 1, not \"" + parsed.values.at("--chain") + "\"",
                       err);
-  long points = kDefaultPoints;
-  if (parsed.values.count("--points")) {
-    const std::string& text = parsed.values.at("--points");
-    if (!ParseWhole(text, &points) || points < 1 || points > kMaxPoints)
-      return UsageError(
-          "--points takes a whole number from 1 to " + std::to_string(kMaxPoints) + ", not \"" + text + "\"",
-          err);
-  }
+  long points = 0;
   double to = 0.0;
-  const bool toGiven = parsed.values.count("--to") != 0;
-  if (toGiven) {
-    const std::string& text = parsed.values.at("--to");
-    if (!ParseWhole(text, &to) || !(to > 0.0) || !std::isfinite(to))
-      return UsageError("--to takes a distance in metres greater than 0, not \"" + text + "\"", err);
-  }
+  bool toGiven = false;
+  if (!CurvePointsOption(parsed, &points, &error) ||
+      !PositiveOption(parsed, "--to", "a distance in metres", &to, &toGiven, &error))
+    return UsageError(error, err);
   const bool receptor = parsed.has("--receptor");
   if (receptor && (parsed.values.count("--points") || toGiven))
     return UsageError("--receptor takes neither --points nor --to", err);

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // virelo-cli profile: the screening and the exact C/C0 of one contaminant
 // along the centre line, from the source to beyond the receptor.
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,26 +15,9 @@
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
+#include "tools/cli/curve_options.h"
 
 namespace {
-
-constexpr int kDefaultPoints = 200;
-// Far more points than any chart or script needs, and few enough that the
-// arrays of a mistyped count cannot exhaust the memory.
-constexpr int kMaxPoints = 1000000;
-
-// The whole text must be the number: "12x" or "" is refused.
-bool ParseWhole(const std::string& text, long* value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, *value);
-  return result.ec == std::errc() && result.ptr == end && !text.empty();
-}
-
-bool ParseWhole(const std::string& text, double* value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, *value);
-  return result.ec == std::errc() && result.ptr == end && !text.empty();
-}
 
 // The problem texts of the attenuation-factor inputs of one contaminant,
 // found by the same checks as the assessment; empty when there are none.
@@ -109,23 +91,12 @@ int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (parsed.files.size() != 1) return UsageError("profile takes one file name", err);
   const auto name = parsed.values.find("--contaminant");
   if (name == parsed.values.end()) return UsageError("profile needs --contaminant NAME", err);
-  long points = kDefaultPoints;
-  if (parsed.values.count("--points")) {
-    const std::string& text = parsed.values.at("--points");
-    if (!ParseWhole(text, &points) || points < 1 || points > kMaxPoints) {
-      return UsageError(
-          "--points takes a whole number from 1 to " + std::to_string(kMaxPoints) + ", not \"" + text + "\"",
-          err);
-    }
-  }
+  long points = 0;
   double to = 0.0;
-  const bool toGiven = parsed.values.count("--to") != 0;
-  if (toGiven) {
-    const std::string& text = parsed.values.at("--to");
-    if (!ParseWhole(text, &to) || !(to > 0.0) || !std::isfinite(to)) {
-      return UsageError("--to takes a distance in metres greater than 0, not \"" + text + "\"", err);
-    }
-  }
+  bool toGiven = false;
+  if (!CurvePointsOption(parsed, &points, &error) ||
+      !PositiveOption(parsed, "--to", "a distance in metres", &to, &toGiven, &error))
+    return UsageError(error, err);
 
   ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
   if (!project) return kCliFailed;
