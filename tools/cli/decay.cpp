@@ -45,14 +45,8 @@ int RunDecay(const std::vector<std::string>& args, std::ostream& out, std::ostre
                          &parsed, &error) ||
       !TakeLevelOption(parsed, &level, &error))
     return UsageError(error, err);
-  if (parsed.files.size() != 1) return UsageError("decay takes one project file", err);
-  if (!parsed.values.count("--contaminant")) return UsageError("decay needs --contaminant NAME", err);
   std::string name;
-  if (!Utf8ToRecordText(parsed.values.at("--contaminant"), &name))
-    return UsageError("the contaminant's name is not text Virelo can hold", err);
-  long day = 0;
-  if (parsed.values.count("--date") && !ParseSiteDate(parsed.values.at("--date"), &day))
-    return UsageError("--date takes a date YYYY-MM-DD", err);
+  if (!TakeFitTarget(parsed, "decay", &name, &error)) return UsageError(error, err);
 
   ProjectHandle project = LoadSiteProject(parsed.files[0], err);
   if (!project) return kCliFailed;

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "engine/extras.h"
+#include "engine/recordtext.h"
 #include "persistence/projectfile.h"
 
 ProjectHandle LoadSiteProject(const std::string& path, std::ostream& err) {
@@ -23,6 +24,20 @@ bool TakeLevelOption(const CliArguments& parsed, int* level, std::string* error)
     if (found->second == std::to_string(allowed)) return *level = allowed, true;
   *error = "--level takes 80, 90 or 95, not \"" + found->second + "\"";
   return false;
+}
+
+bool TakeFitTarget(const CliArguments& parsed, const std::string& command, std::string* name,
+                   std::string* error) {
+  if (parsed.files.size() != 1) return *error = command + " takes one project file", false;
+  const auto contaminant = parsed.values.find("--contaminant");
+  if (contaminant == parsed.values.end()) return *error = command + " needs --contaminant NAME", false;
+  if (!Utf8ToRecordText(contaminant->second, name))
+    return *error = "the contaminant's name is not text Virelo can hold", false;
+  long day = 0;
+  const auto date = parsed.values.find("--date");
+  if (date != parsed.values.end() && !ParseSiteDate(date->second, &day))
+    return *error = "--date takes a date YYYY-MM-DD", false;
+  return true;
 }
 
 std::string SiteCsvNumber(double value) {

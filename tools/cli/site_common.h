@@ -17,5 +17,11 @@ ProjectHandle LoadSiteProject(const std::string& path, std::ostream& err);
 // --level: 80, 90 (the default) or 95. False with `error` set otherwise.
 bool TakeLevelOption(const CliArguments& parsed, int* level, std::string* error);
 
+// What a fit of one contaminant needs, as decay and use-decay read it: one
+// project file, --contaminant NAME (returned as the record's text) and a
+// well-formed --date where one is given. False with `error` set otherwise.
+bool TakeFitTarget(const CliArguments& parsed, const std::string& command, std::string* name,
+                   std::string* error);
+
 // A number of a CSV row: 17 significant digits, empty when undefined.
 std::string SiteCsvNumber(double value);

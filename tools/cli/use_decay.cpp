@@ -29,14 +29,8 @@ int RunUseDecay(const std::vector<std::string>& args, std::ostream& out, std::os
                          &error) ||
       !TakeLevelOption(parsed, &level, &error))
     return UsageError(error, err);
-  if (parsed.files.size() != 1) return UsageError("use-decay takes one project file", err);
-  if (!parsed.values.count("--contaminant")) return UsageError("use-decay needs --contaminant NAME", err);
   std::string name;
-  if (!Utf8ToRecordText(parsed.values.at("--contaminant"), &name))
-    return UsageError("the contaminant's name is not text Virelo can hold", err);
-  long day = 0;
-  if (parsed.values.count("--date") && !ParseSiteDate(parsed.values.at("--date"), &day))
-    return UsageError("--date takes a date YYYY-MM-DD", err);
+  if (!TakeFitTarget(parsed, "use-decay", &name, &error)) return UsageError(error, err);
 
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadSiteProject(path, err);
