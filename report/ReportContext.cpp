@@ -45,6 +45,13 @@ void ReportContext::row(const QString& label, const QString& value) {
   add(QStringLiteral("<tr><td width=\"28%\"><b>%1</b></td><td>%2</td></tr>").arg(label, value));
 }
 
+void ReportContext::addTwoToARow(const QStringList& parts) {
+  for (qsizetype k = 0; k < parts.size(); k += 2)
+    add(QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td width=\"50%\" "
+                       "valign=\"top\">%1</td><td width=\"50%\" valign=\"top\">%2</td></tr></table>")
+            .arg(parts[k], k + 1 < parts.size() ? parts[k + 1] : QString()));
+}
+
 QString ReportContext::finish() {
   QString done;
   done.reserve(html_.size());

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <vector>
 
@@ -43,6 +44,9 @@ class ReportContext {
   QString ref(const char* key);
   // A label/value row of a two-column table.
   void row(const QString& label, const QString& value);
+  // Parts (each its heading and what follows it) two to a row of the page,
+  // each row a table of its own so that a page break falls between rows.
+  void addTwoToARow(const QStringList& parts);
 
   // The report's HTML, with every reference resolved.
   QString finish();

@@ -28,6 +28,8 @@ QString breakEvenValue(const std::optional<double>& at, const std::optional<doub
 // loses part of its last glyph in the PDF (a "0" reads as "[").
 const QString kCellEnd = QStringLiteral(" \t");
 
+const QString kNoOtherClass = QStringLiteral("No value the input checks accept changes a class");
+
 QString sideName(bool plume) {
   return plume ? QStringLiteral("plume length") : QStringLiteral("attenuation factor");
 }
@@ -44,6 +46,12 @@ QStringList sideColumns(const BreakEvenTable& table, const QString& prefix) {
   const QString worse = neighbour(-1), better = neighbour(+1);
   return {prefix + (worse.isEmpty() ? QStringLiteral("Worse at") : worse + QStringLiteral(" at")),
           prefix + (better.isEmpty() ? QStringLiteral("Better at") : better + QStringLiteral(" at"))};
+}
+
+// An input of one side whose every value the input checks accept leaves
+// the class as it is; an input the side does not use counts as one.
+bool reachesNoOtherClass(const BreakEven* e) {
+  return !e || (!e->worseAt && !e->betterAt);
 }
 
 const BreakEven* entryFor(const BreakEvenTable* table, BreakEvenInput input) {
@@ -78,13 +86,18 @@ void robustnessBlock(ReportContext& report, const ContaminantResult& r, const Br
                             .arg(both ? QStringLiteral("7") : QStringLiteral("7.5"));
   report.add(QStringLiteral("<p style=\"%1; background-color: #e8e8e8\"><b>%2</b></p>")
                  .arg(style, head.join(kCellEnd)));
+  QStringList unmoved;
   for (int k = 0; k <= static_cast<int>(BreakEvenInput::CA); ++k) {
     const auto input = static_cast<BreakEvenInput>(k);
     const BreakEven* pl = entryFor(plume, input);
     const BreakEven* af = entryFor(factor, input);
     if (!pl && !af) continue;
-    QStringList cells{esc(QString::fromLatin1(BreakEvenInputName(input))),
-                      QString::fromStdString(FormatResultValue((pl ? pl : af)->value, "%.6g", "%.6g"))};
+    const QString value = QString::fromStdString(FormatResultValue((pl ? pl : af)->value, "%.6g", "%.6g"));
+    if (reachesNoOtherClass(pl) && reachesNoOtherClass(af)) {
+      unmoved << QStringLiteral("%1 %2").arg(esc(QString::fromLatin1(BreakEvenInputName(input))), value);
+      continue;
+    }
+    QStringList cells{esc(QString::fromLatin1(BreakEvenInputName(input))), value};
     bool fragile = false;
     for (auto [table, e] : {std::pair{plume, pl}, std::pair{factor, af}}) {
       if (!table) continue;
@@ -106,6 +119,11 @@ void robustnessBlock(ReportContext& report, const ContaminantResult& r, const Br
                    .arg(style, fragile ? QStringLiteral("; background-color: #ffe0b2") : QString(),
                         cells.join(kCellEnd)));
   }
+  // Inputs that move no class share one line after the others (it has no
+  // tab, so the columns above are set without it).
+  if (!unmoved.isEmpty())
+    report.add(QStringLiteral("<p style=\"%1\">%2: %3</p>")
+                   .arg(style, kNoOtherClass, unmoved.join(QStringLiteral(", "))));
 }
 
 }  // namespace
@@ -124,7 +142,8 @@ void WriteRobustnessSection(ReportContext& report) {
           "whose nearer break-even value lies within a factor %1 of its value makes the verdict fragile; "
           "such lines are shaded and marked <b>fragile</b>, the value that makes them so in bold where "
           "both assessments share the line. A dash: no value the input checks accept reaches that class; "
-          "\"not used\": the plume length does not depend on the input.</p>")
+          "\"not used\": the plume length does not depend on the input. Inputs that would show only "
+          "dashes and \"not used\" share the block's last line.</p>")
           .arg(kFragileFactor));
   for (const ContaminantResult* r : report.resultsWith(kAssessPlumeLength | kAssessAttenuationFactor)) {
     const int assess = report.contaminantOf(*r).assess;

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -126,11 +127,7 @@ void WriteSiteDataSection(ReportContext& report) {
     for (const QString& line : lines) cell += QStringLiteral("<p>%1</p>").arg(line);
     cells << cell;
   }
-  for (qsizetype k = 0; k < cells.size(); k += 2)
-    report.add(
-        QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td width=\"50%\" "
-                       "valign=\"top\">%1</td><td width=\"50%\" valign=\"top\">%2</td></tr></table>")
-            .arg(cells[k], k + 1 < cells.size() ? cells[k + 1] : QString()));
+  report.addTwoToARow(cells);
   WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
@@ -141,7 +138,11 @@ void WriteSiteDataSection(ReportContext& report) {
                                   QStringLiteral("Rule"), QStringLiteral("Rests on"),
                                   QStringLiteral("Missing"), QStringLiteral("Solvent score")},
                                  // The rule's words take the room, so that a row is a few lines.
-                                 {6, 11, 15, 32, 10, 8, 18});
+                                 {10, 10, 14, 30, 10, 8, 18});
+    // Wells whose readings of one date say the same share a row, so that a
+    // site of uniform chemistry is one row and not one per well; rows stand
+    // in the order of their first well.
+    std::vector<QStringList> rows;
     for (const RedoxReading& r : readings) {
       const SolventScore score = ScoreSolvent(r.indicators);
       const QString scoreCell = score.scored
@@ -150,11 +151,21 @@ void WriteSiteDataSection(ReportContext& report) {
                                           .arg(QString::fromStdString(SolventReadingWord(score.total)),
                                                esc(QString::fromStdString(SolventPointsText(score))))
                                     : QStringLiteral("-");
-      table +=
-          bodyRow({recordText(r.well), QString::fromLatin1(r.date.c_str()),
-                   QString::fromLatin1(kRedoxConditions[r.condition].text), recordText(r.rule),
-                   esc(QString::fromStdString(r.basis)), esc(QString::fromStdString(r.missing)), scoreCell});
+      const QStringList cells = {recordText(r.well),
+                                 QString::fromLatin1(r.date.c_str()),
+                                 QString::fromLatin1(kRedoxConditions[r.condition].text),
+                                 recordText(r.rule),
+                                 esc(QString::fromStdString(r.basis)),
+                                 esc(QString::fromStdString(r.missing)),
+                                 scoreCell};
+      const auto same = std::find_if(rows.begin(), rows.end(),
+                                     [&](const QStringList& row) { return row.mid(1) == cells.mid(1); });
+      if (same == rows.end())
+        rows.push_back(cells);
+      else
+        (*same)[0] += QStringLiteral(", ") + cells[0];
     }
+    for (const QStringList& cells : rows) table += bodyRow(cells);
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);
     report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "

@@ -54,8 +54,8 @@ QString Parameters(const InputDistribution& d) {
 }
 
 // The histograms stand side by side, this many to a row, all drawn alike,
-// so that the results compare at a glance and eight take half a page.
-constexpr int kHistogramsPerRow = 3;
+// so that the results compare at a glance and eight take two rows.
+constexpr int kHistogramsPerRow = 4;
 
 // A histogram as a PNG inside the page's HTML, drawn large and shown small
 // so that its lines and labels stay sharp on paper.
@@ -64,12 +64,12 @@ QString HistogramImage(const UncertaintyRow& row, AssessmentRange range) {
   data.sortedRatios = row.sortedRatios;
   data.range = range;
   data.plumeLength = row.plumeLength;
-  QImage image(QSize(600, 330), QImage::Format_RGB32);
+  QImage image(QSize(480, 264), QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     QFont font = painter.font();
-    font.setPixelSize(21);
+    font.setPixelSize(20);
     painter.setFont(font);
     RatioHistogram::Paint(painter, QRectF(image.rect()), data);
   }
@@ -77,7 +77,7 @@ QString HistogramImage(const UncertaintyRow& row, AssessmentRange range) {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  return QStringLiteral("<img width=\"160\" height=\"88\" src=\"data:image/png;base64,%1\">")
+  return QStringLiteral("<img width=\"120\" height=\"66\" src=\"data:image/png;base64,%1\">")
       .arg(QString::fromLatin1(png.toBase64()));
 }
 
@@ -94,7 +94,7 @@ QString HistogramCell(const Project& project, const UncertaintyRow& row, Assessm
                      : QStringLiteral(" of ") + contaminantName(project, influence.otherSpecies.c_str()),
                  QString::number(influence.rankCorrelation, 'f', 2));
   return QStringLiteral(
-             "<td width=\"33%\" valign=\"top\"><p><b>%1</b>, %2</p><p>%3</p>"
+             "<td width=\"25%\" valign=\"top\"><p><b>%1</b>, %2</p><p>%3</p>"
              "<p style=\"font-size: 7pt\">Green %4, Yellow %5, Red %6. Rank correlation: %7</p></td>")
       .arg(contaminantName(project, project.contaminants[row.contaminantIndex].name), AssessmentText(row),
            HistogramImage(row, range), Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
@@ -182,7 +182,7 @@ void WriteUncertaintySection(ReportContext& report) {
     QString grid =
         QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     for (qsizetype k = first; k < first + kHistogramsPerRow; ++k)
-      grid += k < cells.size() ? cells[k] : QStringLiteral("<td width=\"33%\"></td>");
+      grid += k < cells.size() ? cells[k] : QStringLiteral("<td width=\"25%\"></td>");
     report.add(grid + QStringLiteral("</tr></table>"));
   }
   if (cut)

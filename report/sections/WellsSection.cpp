@@ -27,6 +27,13 @@ QString number(double value, int digits = 4) {
   return std::isfinite(value) ? QString::number(value, 'g', digits) : QStringLiteral("-");
 }
 
+// Measured over model with three digits, as a whole number from 1000 on
+// (6691 rather than 6.69e+03), so that it keeps to its narrow column.
+QString factor(double value) {
+  if (std::isfinite(value) && value >= 1000.0 && value < 1e7) return QString::number(value, 'f', 0);
+  return number(value, 3);
+}
+
 QString className(AssessmentClass cls) {
   return QLatin1String(AssessmentClassName(cls));
 }
@@ -40,62 +47,59 @@ std::vector<int> assessedContaminants(const ReportContext& report) {
   return list;
 }
 
-void extrapolation(ReportContext& report, const Contaminant& c, const WellsEvidence& wells) {
+QString extrapolation(const ReportContext& report, const Contaminant& c, const WellsEvidence& wells) {
   const QString unit = report.unit();
-  report.add(
+  QString html =
       QStringLiteral("<p>Distance fit of %1 (%2 %, the wells in the fit): slope m = %3 1/m (%4 to %5).")
           .arg(esc(QString::fromStdString(wells.date)))
           .arg(wells.levelPercent)
-          .arg(number(wells.slope), number(wells.slopeLow), number(wells.slopeHigh)));
+          .arg(number(wells.slope), number(wells.slopeLow), number(wells.slopeHigh));
   if (!wells.hasClass) {
     // Without a class the wells do not enter the verdict; their warnings
     // say why, so that nobody reads the missing class as a Green.
-    report.add(QStringLiteral(" The wells give no class:</p><ul>"));
+    html += QStringLiteral(" The wells give no class:</p><ul>");
     for (const std::string& w : wells.warnings)
-      report.add(
-          QStringLiteral("<li><i>%1</i></li>").arg(esc(QString::fromStdString(RecordTextToUtf8(w.c_str())))));
-    if (wells.warnings.empty()) report.add(QStringLiteral("<li><i>the fit gives no concentration</i></li>"));
-    report.add(QStringLiteral("</ul>"));
-    return;
+      html +=
+          QStringLiteral("<li><i>%1</i></li>").arg(esc(QString::fromStdString(RecordTextToUtf8(w.c_str()))));
+    if (wells.warnings.empty()) html += QStringLiteral("<li><i>the fit gives no concentration</i></li>");
+    return html + QStringLiteral("</ul>");
   }
-  report.add(
-      QStringLiteral(" Extrapolated to the receptor: C(x) = %1 %2 against CA = %3 %2, <b>%4</b>; with the "
-                     "slope at the ends of its interval %5 %2 (%6) and %7 %2 (%8).</p>")
-          .arg(concentration(wells.concentration), unit, concentration(c.ca), className(wells.cls),
-               concentration(wells.concentrationLow), className(wells.clsAtLow),
-               concentration(wells.concentrationHigh), className(wells.clsAtHigh)));
+  return html + QStringLiteral(
+                    " Extrapolated to the receptor: C(x) = %1 %2 against CA = %3 %2, <b>%4</b>; with the "
+                    "slope at the ends of its interval %5 %2 (%6) and %7 %2 (%8).</p>")
+                    .arg(concentration(wells.concentration), unit, concentration(c.ca), className(wells.cls),
+                         concentration(wells.concentrationLow), className(wells.clsAtLow),
+                         concentration(wells.concentrationHigh), className(wells.clsAtHigh));
 }
 
-void comparison(ReportContext& report, const WellsEvidence& wells) {
-  if (wells.wells.empty()) {
-    report.add(QStringLiteral("<p><i>No well has a detected value on the fit's date.</i></p>"));
-    return;
-  }
+QString comparison(const ReportContext& report, const WellsEvidence& wells) {
+  if (wells.wells.empty())
+    return QStringLiteral("<p><i>No well has a detected value on the fit's date.</i></p>");
   const QString unit = report.unit();
-  // A point smaller, so that the mark stays on one line beside the numbers.
+  // A point smaller, so that a row stays on one line in half the page.
   QString table = tableStart();
-  table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
-  report.add(table);
-  report.add(
-      QStringLiteral(
-          "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"9%\">Well</th><th align=\"left\" "
-          "width=\"7%\">s [m]</th><th align=\"left\" width=\"7%\">y [m]</th><th align=\"left\" "
-          "width=\"11%\">Measured<br>[%1]</th><th align=\"left\" width=\"11%\">Screening<br>[%1]</th><th "
-          "align=\"left\" width=\"11%\">Exact<br>[%1]</th><th align=\"left\" width=\"10%\">Measured / "
-          "model</th><th align=\"left\" width=\"34%\">Mark</th></tr></thead>")
-          .arg(unit));
+  table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7pt; "));
+  // Widths that hold a concentration such as 0.03307 and "6.69e+03 under"
+  // on one line.
+  table += QStringLiteral(
+               "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"9%\">Well</th><th align=\"left\" "
+               "width=\"7%\">s [m]</th><th align=\"left\" width=\"5%\">y [m]</th><th align=\"left\" "
+               "width=\"15%\">Measured [%1]</th><th align=\"left\" width=\"16%\">Screening [%1]</th><th "
+               "align=\"left\" width=\"16%\">Exact [%1]</th><th align=\"left\" width=\"32%\">Measured / "
+               "model</th></tr></thead>")
+               .arg(unit);
   for (const WellComparison& w : wells.wells) {
     const QString name = esc(QString::fromStdString(RecordTextToUtf8(w.well.c_str()))) +
                          (w.inFit ? QString() : QStringLiteral(" <i>(not in the fit)</i>"));
-    const QString mark =
-        w.underpredicted ? QStringLiteral("<td bgcolor=\"#f3b6b0\">the model underpredicts the wells</td>")
-                         : QStringLiteral("<td>-</td>");
-    report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
-                              "<td>%7</td>%8</tr>")
-                   .arg(name, number(w.s, 6), number(w.y, 6), concentration(w.measured),
-                        concentration(w.screening), concentration(w.exact), number(w.factor, 3), mark));
+    // The mark is a word as well as a colour, so that it survives a print
+    // in grey and a copy of the text.
+    const QString ratio = w.underpredicted ? QStringLiteral("<td bgcolor=\"#f3b6b0\">%1 under</td>")
+                                           : QStringLiteral("<td>%1</td>");
+    table += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>%7</tr>")
+                 .arg(name, number(w.s, 6), number(w.y, 6), concentration(w.measured),
+                      concentration(w.screening), concentration(w.exact), ratio.arg(factor(w.factor)));
   }
-  report.add(QStringLiteral("</table>"));
+  return table + QStringLiteral("</table>");
 }
 
 }  // namespace
@@ -120,18 +124,21 @@ void WriteWellsSection(ReportContext& report) {
           "Beside each well with a detected value on the fit's date stand the concentrations the screening "
           "formula and the exact solution predict at its distance s along the flow and y across it, and the "
           "measured value over the model under the verdict basis (%5). A well in the fit that holds more "
-          "than %6 times the model is marked: there the model underpredicts the wells.</p>")
+          "than %6 times the model is marked \"under\": there the model underpredicts the wells.</p>")
           .arg(report.ref("site"))
           .arg(kWellsLevelPercent)
           .arg(range.lower)
           .arg(range.upper)
           .arg(QLatin1String(VerdictBasisText(basis)))
           .arg(kUnderpredictionFactor));
+  // Two contaminants to a row of the page, each its heading, its estimate
+  // at the receptor and its wells.
+  QStringList cells;
   for (int index : withWells) {
     const Contaminant& c = project.contaminants[index];
     const WellsEvidence& wells = report.wells(index);
-    report.heading(3, contaminantName(report.project(), c.name), wellsKey(index).constData());
-    extrapolation(report, c, wells);
-    comparison(report, wells);
+    cells << report.headingHtml(3, contaminantName(report.project(), c.name), wellsKey(index).constData()) +
+                 extrapolation(report, c, wells) + comparison(report, wells);
   }
+  report.addTwoToARow(cells);
 }
