@@ -35,7 +35,7 @@ namespace {
 // The document is laid out in points: one unit is 1/72 inch on paper.
 constexpr double kPointsPerInch = 72.0;
 constexpr double kFooterHeight = 26.0;
-const QMarginsF kPageMargins(20, 15, 20, 12);  // mm: left, top, right, bottom
+const QMarginsF kPageMargins(16, 14, 16, 12);  // mm: left, top, right, bottom
 
 constexpr int kChartObject = QTextFormat::UserObject + 1;
 constexpr int kChartContaminant = QTextFormat::UserProperty + 1;
@@ -53,7 +53,7 @@ class ChartObject : public QObject, public QTextObjectInterface {
   QSizeF intrinsicSize(QTextDocument* doc, int, const QTextFormat&) override {
     // Two to a line, with room for the blank between them.
     const double width = (doc->pageSize().width() - 2 * doc->documentMargin() - 8) / 2;
-    return {width, width * 0.72};
+    return {width, width * 0.6};
   }
 
   void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
@@ -212,7 +212,7 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   doc->setUseDesignMetrics(true);
   doc->setDocumentMargin(0);
   QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPointSizeF(8.5);
+  font.setPointSizeF(8);
   doc->setDefaultFont(font);
   doc->setDefaultStyleSheet(
       QStringLiteral("h1 { font-size: 16pt; margin-bottom: 6px; } "

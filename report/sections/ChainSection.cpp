@@ -28,13 +28,13 @@ QString ChartImage(const ChainCurves& curves) {
   QFont legend = chart->legend()->font();
   legend.setPointSizeF(legend.pointSizeF() * 0.85);
   chart->legend()->setFont(legend);
-  QImage image(1892, 748, QImage::Format_RGB32);
+  QImage image(1892, 616, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(2.2, 2.2);
-    RenderChart(chart.get(), &painter, QRectF(0, 0, 860, 340));
+    RenderChart(chart.get(), &painter, QRectF(0, 0, 860, 280));
   }
   QByteArray bytes;
   QBuffer buffer(&bytes);

@@ -51,7 +51,7 @@ QString bodyRow(const QStringList& cells) {
 // image's own address, drawn at twice the size it is shown at, so that its
 // lettering stays legible beside the fit's numbers.
 QString chartImage(QChart* chart, int width) {
-  constexpr int kWidth = 640, kHeight = 320;
+  constexpr int kWidth = 640, kHeight = 260;
   QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::white);
   {
@@ -85,11 +85,20 @@ void WriteSiteDataSection(ReportContext& report) {
       "trend.</p>"));
 
   report.heading(3, QStringLiteral("Monitoring wells"));
-  QString wells = tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("s [m]"),
-                                            QStringLiteral("y [m]"), QStringLiteral("In fit")});
-  for (const SiteWell& w : site.wells)
-    wells += bodyRow({recordText(w.name), num(w.s, 6), num(w.y, 6),
-                      w.inFit ? QStringLiteral("yes") : QStringLiteral("no")});
+  // Two wells to a row: four short columns need no more than half the page.
+  const QStringList head = {QStringLiteral("Well"), QStringLiteral("s [m]"), QStringLiteral("y [m]"),
+                            QStringLiteral("In fit")};
+  QString wells = tableStart() + headerRow(site.wells.size() > 1 ? head + head : head);
+  for (size_t k = 0; k < site.wells.size(); k += 2) {
+    QStringList cells;
+    for (size_t w = k; w < std::min(k + 2, site.wells.size()); ++w) {
+      const SiteWell& well = site.wells[w];
+      cells << recordText(well.name) << num(well.s, 6) << num(well.y, 6)
+            << (well.inFit ? QStringLiteral("yes") : QStringLiteral("no"));
+    }
+    if (site.wells.size() > 1 && cells.size() < 8) cells << QString() << QString() << QString() << QString();
+    wells += bodyRow(cells);
+  }
   report.add(wells + QStringLiteral("</table><p>%1 samples.</p>").arg(site.samples.size()));
 
   const std::vector<ContaminantSeries> all = GatherSeries(site);

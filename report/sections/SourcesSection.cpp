@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "engine/extras.h"
@@ -130,6 +131,117 @@ void sorptionSources(ReportContext& report) {
     report.add(QStringLiteral("<p>Organic-carbon partition coefficients:</p><ul>%1</ul>").arg(items));
 }
 
+// A contaminant's entry: its name, the parts of its source (split at the
+// semicolons between them) and a note of values that differ.
+struct SourceEntry {
+  QString name;
+  QString head;  // the citation its first part opens with, when others share it
+  QStringList parts;
+  QString note;
+};
+
+// The source's parts, split at "; " outside brackets.
+QStringList sourceParts(const QString& source) {
+  QStringList parts;
+  int depth = 0;
+  qsizetype from = 0;
+  for (qsizetype k = 0; k < source.size(); ++k) {
+    const QChar c = source[k];
+    if (c == QLatin1Char('(')) ++depth;
+    if (c == QLatin1Char(')') && depth > 0) --depth;
+    if (depth == 0 && c == QLatin1Char(';') && k + 1 < source.size() && source[k + 1] == QLatin1Char(' ')) {
+      parts << source.mid(from, k - from);
+      from = k + 2;
+    }
+  }
+  parts << source.mid(from);
+  return parts;
+}
+
+// The citation a part opens with: the text up to its last ": " outside
+// brackets ("Suarez and Rifai 1999 (...), Tabel 5 (k in 1/d)"), when it is
+// long enough to be worth writing once.
+QString citationOf(const QString& part) {
+  int depth = 0;
+  qsizetype colon = -1;
+  for (qsizetype k = 0; k + 1 < part.size(); ++k) {
+    if (part[k] == QLatin1Char('(')) ++depth;
+    if (part[k] == QLatin1Char(')') && depth > 0) --depth;
+    if (depth == 0 && part[k] == QLatin1Char(':') && part[k + 1] == QLatin1Char(' ')) colon = k;
+  }
+  return colon >= 40 ? part.left(colon) : QString();
+}
+
+// Contaminants from one literature table share its long citation and
+// often whole parts (the plume length of their group): each such text is
+// written once, naming the contaminants it serves, and each contaminant's
+// own entry keeps what is its alone.
+void writeSourceEntries(ReportContext& report, std::vector<SourceEntry> entries) {
+  std::map<QString, int> uses;
+  for (SourceEntry& e : entries) {
+    if (!e.parts.isEmpty()) {
+      const QString head = citationOf(e.parts.front());
+      if (!head.isEmpty()) ++uses[QStringLiteral("head:") + head];
+    }
+    for (const QString& part : e.parts) ++uses[QStringLiteral("part:") + part];
+  }
+  // Shared texts by the names that share them, in the order first met.
+  std::vector<std::pair<QStringList, QStringList>> shared;
+  auto share = [&shared](const QString& text, const QStringList& names) {
+    for (auto& [who, texts] : shared)
+      if (who == names) {
+        if (!texts.contains(text)) texts << text;
+        return;
+      }
+    shared.push_back({names, {text}});
+  };
+  auto namesOf = [&entries](const std::function<bool(const SourceEntry&)>& has) {
+    QStringList names;
+    for (const SourceEntry& e : entries)
+      if (has(e)) names << QStringLiteral("<b>%1</b>").arg(e.name);
+    return names;
+  };
+  for (SourceEntry& e : entries) {
+    if (e.parts.isEmpty()) continue;
+    const QString head = citationOf(e.parts.front());
+    if (!head.isEmpty() && uses[QStringLiteral("head:") + head] > 1) {
+      share(head + QStringLiteral(", each contaminant's values in its entry below"),
+            namesOf([&head](const SourceEntry& o) {
+              return !o.parts.isEmpty() && citationOf(o.parts.front()) == head;
+            }));
+      e.head = head;
+    }
+  }
+  // Who shares a part is read from the parts as they were, before any
+  // entry gives up its shared ones.
+  const std::vector<SourceEntry> whole = entries;
+  auto sharing = [&whole](const QString& part) {
+    QStringList names;
+    for (const SourceEntry& o : whole)
+      if (o.parts.contains(part)) names << QStringLiteral("<b>%1</b>").arg(o.name);
+    return names;
+  };
+  for (SourceEntry& e : entries) {
+    QStringList own;
+    for (qsizetype k = 0; k < e.parts.size(); ++k) {
+      const QString& part = e.parts[k];
+      if (uses[QStringLiteral("part:") + part] > 1) {
+        share(part, sharing(part));
+        continue;
+      }
+      own << (k == 0 && !e.head.isEmpty() ? part.mid(e.head.size() + 2) : part);
+    }
+    e.parts = own;
+  }
+  for (const auto& [names, texts] : shared)
+    report.add(QStringLiteral("<li>%1: %2</li>")
+                   .arg(names.join(QStringLiteral(", ")), texts.join(QStringLiteral("; "))));
+  for (const SourceEntry& e : entries) {
+    const QString text = (e.parts.join(QStringLiteral("; ")) + e.note).trimmed();
+    if (!text.isEmpty()) report.add(QStringLiteral("<li><b>%1</b>: %2</li>").arg(e.name, text));
+  }
+}
+
 }  // namespace
 
 void WriteSourcesSection(ReportContext& report) {
@@ -137,7 +249,7 @@ void WriteSourcesSection(ReportContext& report) {
   report.heading(3, QStringLiteral("Sources of the database values used"), "sources");
   const auto& bundled = bundledDatabase();
   bool any = false;
-  report.add(QStringLiteral("<ul>"));
+  std::vector<SourceEntry> entries;
   for (int k = 0; k < project.contaminantCount; ++k) {
     const Contaminant& c = project.contaminants[k];
     if (!c.assess) continue;
@@ -147,9 +259,9 @@ void WriteSourcesSection(ReportContext& report) {
     any = true;
     const QString name = QString::fromStdString(RecordTextToUtf8(c.name));
     const auto found = bundled.find(name);
-    QString text;
+    SourceEntry entry{esc(name), {}, {}, {}};
     if (found == bundled.end()) {
-      text = QStringLiteral("not in the bundled database; no source is recorded for its values.");
+      entry.note = QStringLiteral("not in the bundled database; no source is recorded for its values.");
     } else {
       const DatabaseRow& cells = found->second;
       QStringList differ;
@@ -165,16 +277,21 @@ void WriteSourcesSection(ReportContext& report) {
           differ << QStringLiteral("the literature plume length");
       }
       const auto source = cells.find(QStringLiteral("source"));
-      text = source == cells.end() ? QString() : esc(inWords(source->second));
+      if (source != cells.end() && !source->second.isEmpty())
+        entry.parts = sourceParts(esc(inWords(source->second)));
       if (!differ.isEmpty())
-        text += QStringLiteral(
-                    " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
-                    "no source is recorded for the value used.")
-                    .arg(differ.join(QStringLiteral(" and ")));
+        entry.note = QStringLiteral(
+                         " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
+                         "no source is recorded for the value used.")
+                         .arg(differ.join(QStringLiteral(" and ")));
     }
-    report.add(QStringLiteral("<li><b>%1</b>: %2</li>").arg(esc(name), text));
+    entries.push_back(std::move(entry));
   }
-  report.add(QStringLiteral("</ul>"));
+  if (any) {
+    report.add(QStringLiteral("<ul>"));
+    writeSourceEntries(report, std::move(entries));
+    report.add(QStringLiteral("</ul>"));
+  }
   if (!any && project.resultCount > 0)
     report.add(
         QStringLiteral("<p>No database value is used: every decay constant in use is "

@@ -142,9 +142,17 @@ void WriteUncertaintySection(ReportContext& report) {
     report.add(QStringLiteral("</ul>"));
     return;
   }
-  report.add(tableStart() + QStringLiteral("<tr><th>Contaminant</th><th>Assessment</th><th>P(Green)</th>"
-                                           "<th>P(Yellow)</th><th>P(Red)</th><th>P(C &gt; CA)</th>"
-                                           "<th>&#177;&#160;se</th><th>Ratio 5 / 50 / 95&#160;%</th></tr>"));
+  // A point smaller, with widths that hold a contaminant's name and its
+  // three ratios on one line each (a header word's width is the least its
+  // column gets), so that a row is a line.
+  QString table = tableStart();
+  table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
+  report.add(table +
+             QStringLiteral("<thead><tr><th width=\"22%\">Contaminant</th><th width=\"10%\">Assessment</th>"
+                            "<th width=\"9%\">P(Green)</th><th width=\"9%\">P(Yellow)</th>"
+                            "<th width=\"7%\">P(Red)</th><th width=\"7%\">P(C &gt; CA)</th>"
+                            "<th width=\"6%\">&#177;&#160;se</th><th width=\"30%\">Ratio 5 / 50 / "
+                            "95&#160;%</th></tr></thead>"));
   for (const UncertaintyRow& row : run.rows) {
     const QString name = contaminantName(report.project(), project.contaminants[row.contaminantIndex].name);
     if (row.HasProblems()) {
