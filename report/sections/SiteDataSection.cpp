@@ -86,6 +86,7 @@ void WriteSiteDataSection(ReportContext& report) {
 
   report.heading(3, QStringLiteral("Monitoring wells"));
   // Two wells to a row: four short columns need no more than half the page.
+  // The document fills a short last row with empty cells.
   const QStringList head = {QStringLiteral("Well"), QStringLiteral("s [m]"), QStringLiteral("y [m]"),
                             QStringLiteral("In fit")};
   QString wells = tableStart() + headerRow(site.wells.size() > 1 ? head + head : head);
@@ -96,7 +97,6 @@ void WriteSiteDataSection(ReportContext& report) {
       cells << recordText(well.name) << num(well.s, 6) << num(well.y, 6)
             << (well.inFit ? QStringLiteral("yes") : QStringLiteral("no"));
     }
-    if (site.wells.size() > 1 && cells.size() < 8) cells << QString() << QString() << QString() << QString();
     wells += bodyRow(cells);
   }
   report.add(wells + QStringLiteral("</table><p>%1 samples.</p>").arg(site.samples.size()));

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/assessment.h"
 #include "engine/breakeven.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
@@ -26,6 +27,8 @@
 #include "engine/sitefit.h"
 #include "engine/siteproject.h"
 #include "engine/sitestats.h"
+#include "engine/verdict.h"
+#include "engine/wellsevidence.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
 #include "support/ContaminantProjects.h"
@@ -214,6 +217,7 @@ class TestReportLayout : public QObject {
   void robustnessLinesAreTheEnginesUnderEachSidesRange();
   void wellsAndRedoxReadingsShareRowsAsTheirDataAllow();
   void sourcesWriteASharedCitationOnceAndKeepEachOwnPart();
+  void wellsTablesHoldTheEnginesRatiosAndMarks();
 };
 
 // The page breaks move parts, never drop or reorder them: the paginated
@@ -697,6 +701,19 @@ void TestReportLayout::wellsAndRedoxReadingsShareRowsAsTheirDataAllow() {
     QCOMPARE(redox->rows(), 1 + 1);
     QCOMPARE(cellText(redox, 1, 0), QStringLiteral("MW1, MW2, MW3, MW4, MW5"));
   }
+  // An odd number of wells leaves the second half of the last row empty.
+  {
+    ProjectPtr five = solventSiteProject();
+    QVERIFY(five);
+    virelo_Extras(five.get()).site.wells.pop_back();  // MW6, upstream
+    const auto doc = BuildReportDocument(*five, settings, QSizeF(482, 1e7));
+    QTextTable* wells = tableAfter(*doc, headingEndingIn(*doc, QStringLiteral("Monitoring wells")));
+    QVERIFY(wells);
+    QCOMPARE(wells->columns(), 8);
+    QCOMPARE(wells->rows(), 1 + 3);
+    QCOMPARE(cellText(wells, 3, 0), QStringLiteral("MW5"));
+    for (int c = 4; c < 8; ++c) QCOMPARE(cellText(wells, 3, c), QString());
+  }
   // MW3 with oxygen: aerobic there, so it leaves the shared row, which
   // keeps the others; the rows stand in the order of their first well.
   SiteData& site = virelo_Extras(project.get()).site;
@@ -764,6 +781,60 @@ void TestReportLayout::sourcesWriteASharedCitationOnceAndKeepEachOwnPart() {
                               "dechlorination proceeds Note: the decay constant in this project "
                               "differ(s)")),
            qPrintable(sources));
+}
+
+// Every table of a frame and of the tables in its cells, in order.
+void allTables(QTextFrame* frame, std::vector<QTextTable*>* list) {
+  for (QTextFrame* child : frame->childFrames()) {
+    if (auto* table = qobject_cast<QTextTable*>(child)) list->push_back(table);
+    allTables(child, list);
+  }
+}
+
+// The wells against the model stand two contaminants to a row; each
+// well's ratio is the engine's measured over model, with three digits
+// (a whole number from 1000 on, as PCE's farthest well has it), and
+// "under" beside it exactly where the engine finds the model too low.
+void TestReportLayout::wellsTablesHoldTheEnginesRatiosAndMarks() {
+  ProjectPtr project = solventSiteProject();
+  QVERIFY(project);
+  const auto doc = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(482, 1e7));
+  std::vector<QTextTable*> list;
+  allTables(doc->rootFrame(), &list);
+  int checked = 0, whole = 0;
+  for (int a = 0; a < 4; ++a) {
+    const Contaminant* c = Find(project.get(), kSolvents[a]);
+    QVERIFY(c);
+    const WellsEvidence wells = WellsEvidenceOf(*project, static_cast<int>(c - project->contaminants),
+                                                AssessmentRangeOf(0), VerdictBasis::Screening);
+    QVERIFY(wells.hasClass);
+    // The contaminant's table: the one whose rows hold its measured values.
+    QTextTable* table = nullptr;
+    for (QTextTable* t : list)
+      if (t->columns() == 7 && t->rows() == 1 + static_cast<int>(wells.wells.size()) &&
+          cellText(t, 1, 3) == QString::fromStdString(FormatConcentration(wells.wells[0].measured)))
+        table = t;
+    QVERIFY2(table, kSolvents[a]);
+    QCOMPARE(cellText(table, 0, 6), QStringLiteral("Measured / model"));
+    for (size_t k = 0; k < wells.wells.size(); ++k) {
+      const WellComparison& w = wells.wells[k];
+      const int row = 1 + static_cast<int>(k);
+      QCOMPARE(cellText(table, row, 0), QString::fromStdString(w.well));
+      const QString ratio = cellText(table, row, 6);
+      const QString number = ratio.section(QLatin1Char(' '), 0, 0);
+      QVERIFY2(std::fabs(number.toDouble() / w.factor - 1.0) < 0.005, qPrintable(ratio));
+      if (w.factor >= 1000.0) {
+        QVERIFY2(!number.contains(QLatin1Char('e')) && !number.contains(QLatin1Char('.')), qPrintable(ratio));
+        ++whole;
+      } else {
+        QCOMPARE(number, QString::number(w.factor, 'g', 3));
+      }
+      QCOMPARE(ratio.endsWith(QStringLiteral(" under")), w.underpredicted);
+      ++checked;
+    }
+  }
+  QCOMPARE(checked, 4 * 5);
+  QVERIFY(whole >= 1);
 }
 
 QTEST_MAIN(TestReportLayout)
