@@ -169,7 +169,7 @@ QString citationOf(const QString& part) {
     if (part[k] == QLatin1Char(')') && depth > 0) --depth;
     if (depth == 0 && part[k] == QLatin1Char(':') && part[k + 1] == QLatin1Char(' ')) colon = k;
   }
-  return colon >= 40 ? part.left(colon) : QString();
+  return colon >= 60 ? part.left(colon) : QString();
 }
 
 // Contaminants from one literature table share its long citation and
@@ -277,13 +277,15 @@ void WriteSourcesSection(ReportContext& report) {
           differ << QStringLiteral("the literature plume length");
       }
       const auto source = cells.find(QStringLiteral("source"));
-      if (source != cells.end() && !source->second.isEmpty())
+      if (source != cells.end() && !source->second.trimmed().isEmpty())
         entry.parts = sourceParts(esc(inWords(source->second)));
+      else
+        entry.note = QStringLiteral("the bundled database records no source for its values.");
       if (!differ.isEmpty())
-        entry.note = QStringLiteral(
-                         " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
-                         "no source is recorded for the value used.")
-                         .arg(differ.join(QStringLiteral(" and ")));
+        entry.note += QStringLiteral(
+                          " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
+                          "no source is recorded for the value used.")
+                          .arg(differ.join(QStringLiteral(" and ")));
     }
     entries.push_back(std::move(entry));
   }
