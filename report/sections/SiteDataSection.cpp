@@ -48,15 +48,17 @@ QString bodyRow(const QStringList& cells) {
 }
 
 // The chart as a picture in the page: a PNG the document reads from the
-// image's own address, drawn at twice the size it is shown at, so that its
-// lettering stays legible beside the fit's numbers.
+// image's own address. The chart is laid out at 520 by 212 and drawn at
+// twice that, so that at half the page's width its lettering is about
+// 5 pt and stays legible beside the fit's numbers.
 QString chartImage(QChart* chart, int width) {
-  constexpr int kWidth = 640, kHeight = 260;
-  QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  constexpr int kWidth = 520, kHeight = 212, kScale = 2;
+  QImage image(kWidth * kScale, kHeight * kScale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kScale, kScale);
     RenderChart(chart, &painter, QRectF(0, 0, kWidth, kHeight));
   }
   delete chart;
