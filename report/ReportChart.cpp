@@ -24,6 +24,7 @@ namespace {
 constexpr int kPointsToReceptor = 40;
 constexpr int kPointsBeyond = 10;
 constexpr int kPoints = kPointsToReceptor + kPointsBeyond;
+constexpr int kExactPoints = kPoints / 2;
 // Below this C/C0 nothing of interest is left to draw on a log scale.
 constexpr double kSmallestShown = 1e-15;
 
@@ -105,28 +106,39 @@ ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
 
 ReportChartPainter::~ReportChartPainter() = default;
 
+CentreLineChartPoints CentreLineChartPointsOf(const Aquifer& aquifer, double lambda) {
+  CentreLineChartPoints points;
+  const double x = aquifer.distanceX;
+  if (!(x > 0) || !std::isfinite(x)) return points;
+  points.right = x * kPoints / kPointsToReceptor;
+  // The exact solution at every second point: each is an integral, they
+  // are most of a long report's time, and on a log axis its line is as
+  // smooth as the screening model's.
+  double s[kPoints], screening[kPoints], sExact[kExactPoints], exact[kExactPoints];
+  if (!virelo_math_CentreLineProfile(&aquifer, lambda, points.right, kPoints, s, screening, nullptr) ||
+      !virelo_math_CentreLineProfile(&aquifer, lambda, points.right, kExactPoints, sExact, nullptr, exact))
+    return {};
+  for (int k = 0; k < kPoints; ++k)
+    if (std::isfinite(screening[k]) && screening[k] >= kSmallestShown)
+      points.screening.append(QPointF(s[k], screening[k]));
+  for (int k = 0; k < kExactPoints; ++k)
+    if (std::isfinite(exact[k]) && exact[k] >= kSmallestShown)
+      points.exact.append(QPointF(sExact[k], exact[k]));
+  return points;
+}
+
 bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contaminant, QPainter* painter,
                                const QRectF& target) {
   const double x = aquifer.distanceX;
   if (!painter || !(x > 0) || !std::isfinite(x) || !(contaminant.c0 > 0)) return false;
   double lambda = 0.0;
   virelo_GetLambda(&contaminant, &lambda);
-  const double right = x * kPoints / kPointsToReceptor;
-  double s[kPoints], screening[kPoints], exact[kPoints];
-  if (!virelo_math_CentreLineProfile(&aquifer, lambda, right, kPoints, s, screening, exact)) return false;
-
-  QList<QPointF> screeningPoints, exactPoints;
+  const CentreLineChartPoints points = CentreLineChartPointsOf(aquifer, lambda);
+  if (!(points.right > 0)) return false;
+  const double right = points.right;
   double lowest = 1.0;
-  for (int k = 0; k < kPoints; ++k) {
-    if (std::isfinite(screening[k]) && screening[k] >= kSmallestShown) {
-      lowest = std::min(lowest, screening[k]);
-      screeningPoints.append(QPointF(s[k], screening[k]));
-    }
-    if (std::isfinite(exact[k]) && exact[k] >= kSmallestShown) {
-      lowest = std::min(lowest, exact[k]);
-      exactPoints.append(QPointF(s[k], exact[k]));
-    }
-  }
+  for (const QList<QPointF>* line : {&points.screening, &points.exact})
+    for (const QPointF& point : *line) lowest = std::min(lowest, point.y());
   const double acceptable = contaminant.ca / contaminant.c0;
   if (acceptable > kSmallestShown) lowest = std::min(lowest, acceptable);
   const double bottom = std::pow(10.0, std::floor(std::log10(lowest)));
@@ -137,8 +149,8 @@ bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contam
   p.chart->setTitle(QStringLiteral("%1, CA/C0 = %2")
                         .arg(QString::fromStdString(RecordTextToUtf8(contaminant.name)))
                         .arg(acceptable, 0, 'g', 3));
-  p.screening->replace(screeningPoints);
-  p.exact->replace(exactPoints);
+  p.screening->replace(points.screening);
+  p.exact->replace(points.exact);
   p.limit->replace(acceptable > kSmallestShown ? QList<QPointF>{{0, acceptable}, {right, acceptable}}
                                                : QList<QPointF>{});
   p.receptor->replace(QList<QPointF>{{x, bottom}, {x, 1.0}});

@@ -6,12 +6,24 @@
 // PDF or a printer it stays vector graphics.
 #pragma once
 
+#include <QList>
+#include <QPointF>
 #include <QRectF>
 #include <memory>
 
 #include "engine/records.h"
 
 class QPainter;
+
+// The lines of a centre-line chart: C/C0 of the screening model and of the
+// exact solution at their points along the axis, up to `right`, a quarter
+// beyond the receptor; values too small to show are left out. Empty, with
+// `right` 0, without a receptor distance.
+struct CentreLineChartPoints {
+  QList<QPointF> screening, exact;
+  double right = 0.0;
+};
+CentreLineChartPoints CentreLineChartPointsOf(const Aquifer& aquifer, double lambda);
 
 // Draws the charts of a report one after another with one chart object,
 // whose lines and axes are refilled for each contaminant: a report of

@@ -31,6 +31,7 @@
 #include "engine/wellsevidence.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
+#include "report/ReportChart.h"
 #include "support/ContaminantProjects.h"
 #include "support/PdfLines.h"
 
@@ -218,6 +219,7 @@ class TestReportLayout : public QObject {
   void wellsAndRedoxReadingsShareRowsAsTheirDataAllow();
   void sourcesWriteASharedCitationOnceAndKeepEachOwnPart();
   void wellsTablesHoldTheEnginesRatiosAndMarks();
+  void centreLineChartsDrawEachModelAtItsOwnDistances();
 };
 
 // The page breaks move parts, never drop or reorder them: the paginated
@@ -835,6 +837,55 @@ void TestReportLayout::wellsTablesHoldTheEnginesRatiosAndMarks() {
   }
   QCOMPARE(checked, 4 * 5);
   QVERIFY(whole >= 1);
+}
+
+// A centre-line chart draws the screening model at fifty points and the
+// exact solution at every second of them, each value the engine's at the
+// distance it is drawn at, up to a quarter beyond the receptor; what is too
+// small for the axis is left out. Also with dispersivities far from the
+// usual and a decay strong enough to empty the far end.
+void TestReportLayout::centreLineChartsDrawEachModelAtItsOwnDistances() {
+  ProjectPtr project = solventSiteProject();
+  QVERIFY(project);
+  const Contaminant* pce = Find(project.get(), kSolvents[0]);
+  QVERIFY(pce);
+  double lambda = 0.0;
+  QVERIFY(virelo_GetLambda(pce, &lambda));
+  struct Case {
+    const char* name;
+    double ax, decay;  // longitudinal dispersivity [m], factor on the decay constant
+  };
+  for (const Case& c : {Case{"as entered", 20.0, 1.0}, Case{"tiny dispersivity", 0.01, 1.0},
+                        Case{"huge dispersivity", 400.0, 1.0}, Case{"strong decay", 20.0, 200.0}}) {
+    Aquifer aquifer = project->aquifer;
+    virelo_SetAquiferValue(&aquifer, kAquiferAx, c.ax);
+    const double x = aquifer.distanceX;
+    const CentreLineChartPoints points = CentreLineChartPointsOf(aquifer, lambda * c.decay);
+    QCOMPARE(points.right, 1.25 * x);
+    QVERIFY2(!points.screening.isEmpty() && !points.exact.isEmpty(), c.name);
+    for (const QPointF& p : points.screening) {
+      QCOMPARE(p.y(), virelo_math_ScreeningConcentration(&aquifer, lambda * c.decay, p.x()));
+      QVERIFY(p.y() >= 1e-15);
+    }
+    for (const QPointF& p : points.exact) {
+      const double engine = virelo_math_ExactConcentration(&aquifer, lambda * c.decay, p.x());
+      QVERIFY2(std::fabs(p.y() / engine - 1.0) < 1e-12, c.name);
+      QVERIFY(p.y() >= 1e-15);
+      // On the screening model's grid, every second point of it.
+      const double step = points.right / 50.0;
+      const double index = p.x() / step;
+      QVERIFY2(std::fabs(index - std::round(index)) < 1e-9 && static_cast<int>(std::round(index)) % 2 == 0,
+               qPrintable(QStringLiteral("%1: s = %2").arg(QLatin1String(c.name)).arg(p.x())));
+    }
+    // The solvent as entered reaches the chart's end above the axis's
+    // floor; a strong decay does not.
+    if (c.ax == 20.0 && c.decay == 1.0) {
+      QCOMPARE(points.screening.size(), 50);
+      QCOMPARE(points.exact.size(), 25);
+      QCOMPARE(points.exact.back().x(), points.right);
+    }
+    if (c.decay > 1.0) QVERIFY2(points.screening.size() < 50 && points.exact.size() < 25, c.name);
+  }
 }
 
 QTEST_MAIN(TestReportLayout)
