@@ -454,13 +454,23 @@ bool IsFragile(const BreakEvenTable& table) {
                      [](const BreakEven& entry) { return IsFragile(entry); });
 }
 
+namespace {
+// `significant` digits in fixed notation through the results' own formatter,
+// so that the desktop's locale never turns the decimal point into a comma.
+std::string FormatSignificant(double factor, int significant) {
+  static constexpr const char* kFixed[] = {"%.0f", "%.1f", "%.2f", "%.3f", "%.4f", "%.5f",
+                                           "%.6f", "%.7f", "%.8f", "%.9f", "%.10f"};
+  int digits = significant - 1;
+  if (factor > 0.0 && std::isfinite(factor))
+    digits = std::clamp(significant - 1 - static_cast<int>(std::floor(std::log10(factor))), 0, 10);
+  return FormatResultValue(factor, kFixed[digits], significant > 2 ? "%.2e" : "%.1e");
+}
+}  // namespace
+
 std::string FormatFactor(double factor) {
-  // Through the results' own formatter, so that the desktop's locale never
-  // turns the decimal point into a comma.
-  char fixed[16] = "%.1f";
-  if (factor > 0.0 && std::isfinite(factor)) {
-    const int digits = std::clamp(1 - static_cast<int>(std::floor(std::log10(factor))), 0, 9);
-    std::snprintf(fixed, sizeof fixed, "%%.%df", digits);
-  }
-  return FormatResultValue(factor, fixed, "%.1e");
+  return FormatSignificant(factor, 2);
+}
+
+std::string FormatMarginFactor(double factor) {
+  return FormatSignificant(factor, 3);
 }

@@ -79,3 +79,7 @@ bool IsFragile(const BreakEvenTable& table);  // any input fragile
 // 1e-7 .. 1e7 ("0.31", "4.2", "61", "1234"), else "3.1e-08"; "infinite!" for
 // one that is not finite. The callers put the multiplication sign before it.
 std::string FormatFactor(double factor);
+// The Results page's margin (a NearestFactor, at least 1) with three
+// significant digits ("1.05", "12.3", "250"), so that a verdict 5 % from its
+// boundary does not read as one on it; same rules as FormatFactor otherwise.
+std::string FormatMarginFactor(double factor);

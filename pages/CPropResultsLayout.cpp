@@ -85,12 +85,14 @@ void markExactDifference(const ContaminantResult& r, AssessmentRange range, Verd
                                                             : ExactMark::LowerExact;
   // C(x)/C0 is the concentration reaching the receptor, C0/C the ratio
   // that is classified (C the acceptable source concentration), as in the
-  // list's column.
+  // list's column. Each model's line names that model's own class: the
+  // row's light is the verdict, which chain or wells evidence may have made
+  // worse than either.
   row.exactTip =
       QStringLiteral(
           "Screening model: %1, C(x)/C0 = %2 (C0/C = %3)\nExact solution: %4, C(x)/C0 = %5 (C0/C = %6)")
-          .arg(QString::fromLatin1(AssessmentClassName(row.cls)), formatRatio(r.relativeConcentration),
-               formatRatio(r.sourceRatio),
+          .arg(QString::fromLatin1(AssessmentClassName(ClassifyAttenuationFactor(r.sourceRatio, range))),
+               formatRatio(r.relativeConcentration), formatRatio(r.sourceRatio),
                QString::fromLatin1(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),
                formatRatio(r.exactRelativeConcentration), formatRatio(r.exactSourceRatio));
   const double low = std::min(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));

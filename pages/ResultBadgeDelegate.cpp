@@ -36,6 +36,14 @@ QColor textOn(AssessmentClass c) {
 
 }  // namespace
 
+// Deep orange: apart from the lights' red and yellow, and far from the grey
+// of a badge that has nothing to say.
+QColor ResultBadgeDelegate::warningColour() {
+  return QColor(230, 110, 20);
+}
+
+namespace {}  // namespace
+
 std::vector<QRect> ResultBadgeDelegate::pillRects(const QRect& rect, const QFontMetrics& metrics,
                                                   const QStringList& texts) {
   std::vector<QRect> rects;
@@ -71,6 +79,7 @@ void ResultBadgeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
 
   const QVariantList classes = index.data(ResultListModel::BadgeClassesRole).toList();
+  const QVariantList warnings = index.data(ResultListModel::BadgeWarningsRole).toList();
   QFont font = option.font;
   const QFontMetrics metrics(font);
   const std::vector<QRect> rects = pillRects(option.rect, metrics, texts);
@@ -83,6 +92,14 @@ void ResultBadgeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const auto second = static_cast<AssessmentClass>(classes.value(2 * k + 1).toInt());
     QPainterPath shape;
     shape.addRoundedRect(pill, pill.height() / 2, pill.height() / 2);
+    if (warnings.value(k).toBool()) {
+      painter->setPen(QPen(warningColour().darker(140), 1.0));
+      painter->setBrush(warningColour());
+      painter->drawPath(shape);
+      painter->setPen(Qt::white);
+      painter->drawText(pill, Qt::AlignCenter, texts[k]);
+      continue;
+    }
     painter->setPen(Qt::NoPen);
     painter->setBrush(fillOf(first));
     painter->drawPath(shape);

@@ -6,6 +6,7 @@
 // own sentence. Every other cell is drawn as usual.
 #pragma once
 
+#include <QColor>
 #include <QStyledItemDelegate>
 #include <vector>
 
@@ -24,4 +25,6 @@ class ResultBadgeDelegate : public QStyledItemDelegate {
                                       const QStringList& texts);
   // The width the pills of `texts` take, with the cell's margins.
   static int pillsWidth(const QFontMetrics& metrics, const QStringList& texts);
+  // The fill of a warning badge (BadgeWarningsRole), such as "under".
+  static QColor warningColour();
 };

@@ -101,7 +101,8 @@ const ResultListModel::Margin& ResultListModel::margin(int row) const {
         cached->factor = std::min(cached->factor, factor);
         if (factor <= kFragileFactor)
           fragile << QStringLiteral("%1 \u00d7%2")
-                         .arg(BreakEvenInputName(entry.input), QString::fromStdString(FormatFactor(factor)));
+                         .arg(BreakEvenInputName(entry.input),
+                              QString::fromStdString(FormatMarginFactor(factor)));
       }
       cached->nearest = fragile.join(QStringLiteral(", "));
     }
@@ -167,8 +168,9 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       if (index.column() == kMarginColumn) {
         if (!r.hasValues) return QString();
         const double factor = margin(index.row()).factor;
-        return std::isfinite(factor) ? QStringLiteral("\u00d7") + QString::fromStdString(FormatFactor(factor))
-                                     : QStringLiteral("\u2014");
+        return std::isfinite(factor)
+                   ? QStringLiteral("\u00d7") + QString::fromStdString(FormatMarginFactor(factor))
+                   : QStringLiteral("\u2014");
       }
       if (!r.hasValues) return QString();
       if (index.column() >= kReceptorColumn) {
@@ -214,17 +216,20 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     case ClassRole: return static_cast<int>(r.cls);
     case BadgesRole:
     case BadgeTipsRole:
-    case BadgeClassesRole: {
+    case BadgeClassesRole:
+    case BadgeWarningsRole: {
       if (!marks) return {};
       QStringList texts, tips;
-      QVariantList classes;
+      QVariantList classes, warnings;
       for (const Badge& badge : badges(index.row())) {
         texts << badge.text;
         tips << badge.tip;
         classes << static_cast<int>(badge.cls) << static_cast<int>(badge.secondCls);
+        warnings << badge.warning;
       }
       if (role == BadgesRole) return texts;
       if (role == BadgeTipsRole) return tips;
+      if (role == BadgeWarningsRole) return warnings;
       return classes;
     }
     default: return {};

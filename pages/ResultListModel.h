@@ -27,14 +27,16 @@ class ResultListModel : public QAbstractTableModel {
   // ClassRole: the verdict, which the traffic light shows. BadgesRole,
   // BadgeTipsRole and BadgeClassesRole: the badges of a row's marks column
   // (texts, sentences, and the classes they are painted in as ints, two
-  // per badge, Problems for none).
+  // per badge, Problems for none). BadgeWarningsRole: per badge, whether it
+  // is a warning (painted in the warning colour, not in a class).
   enum Role {
     ResultIndexRole = Qt::UserRole,
     ClassRole,
     FragileRole,
     BadgesRole,
     BadgeTipsRole,
-    BadgeClassesRole
+    BadgeClassesRole,
+    BadgeWarningsRole
   };
   // The fourth column, "Margin": the smallest factor by which one input
   // would change the row's class, marked where that is within a factor of
@@ -50,12 +52,14 @@ class ResultListModel : public QAbstractTableModel {
   int probabilityColumn() const;
   // A mark beside the verdict: a short text in a pill painted in the
   // class it gives (two classes: split in two; none: grey), and the whole
-  // sentence for its tooltip.
+  // sentence for its tooltip. A warning gives no class of its own but must
+  // not read as "no evidence": it is painted in the warning colour.
   struct Badge {
     QString text;
     QString tip;
     AssessmentClass cls = AssessmentClass::Problems;
     AssessmentClass secondCls = AssessmentClass::Problems;
+    bool warning = false;
   };
   struct Row {
     QString name;

@@ -122,11 +122,16 @@ ResultListModel::Badge underBadge(const RowVerdict& v, const QString& unit, Verd
                       concentration(well.measured, unit), concentration(well.screening, unit),
                       concentration(well.exact, unit), QString::number(well.factor, 'g', 2));
   }
-  return {QStringLiteral("under"),
-          QStringLiteral("The model underpredicts the wells: %1.\nMarked where a well in the fit holds more "
-                         "than %2 times the %3.")
-              .arg(wells.join(QStringLiteral("; ")), QString::number(kUnderpredictionFactor),
-                   QString::fromLatin1(VerdictBasisText(basis)))};
+  ResultListModel::Badge badge{
+      QStringLiteral("under"),
+      QStringLiteral("The model underpredicts the wells: %1.\nMarked where a well in the fit holds more "
+                     "than %2 times the %3.")
+          .arg(wells.join(QStringLiteral("; ")), QString::number(kUnderpredictionFactor),
+               QString::fromLatin1(VerdictBasisText(basis)))};
+  // The strongest warning the page gives: the models the verdict rests on
+  // read low against the site itself.
+  badge.warning = true;
+  return badge;
 }
 
 }  // namespace

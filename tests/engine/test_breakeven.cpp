@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -291,6 +292,24 @@ TEST(BreakEven, FactorsAndFragility) {
   e.value = 0.0;  // a source thickness of 0 has no factor
   EXPECT_FALSE(BetterFactor(e));
   EXPECT_TRUE(std::isinf(NearestFactor(e)));
+}
+
+// The CLI and the report keep two significant digits; the Results page's
+// margin has three, so that a class 5 % from its boundary is not shown as
+// sitting on it.
+TEST(BreakEven, FactorTextsKeepTheirDigits) {
+  EXPECT_EQ(FormatFactor(0.31), "0.31");
+  EXPECT_EQ(FormatFactor(4.2), "4.2");
+  EXPECT_EQ(FormatFactor(61.0), "61");
+  EXPECT_EQ(FormatFactor(1234.0), "1234");
+  EXPECT_EQ(FormatMarginFactor(1.05), "1.05");
+  EXPECT_EQ(FormatMarginFactor(1.0), "1.00");
+  EXPECT_NE(FormatMarginFactor(1.049), FormatMarginFactor(1.0));
+  EXPECT_EQ(FormatMarginFactor(9.996), "10.00");  // rounds up across the decade, as printf does
+  EXPECT_EQ(FormatMarginFactor(12.34), "12.3");
+  EXPECT_EQ(FormatMarginFactor(250.0), "250");
+  EXPECT_EQ(FormatMarginFactor(3.1e-8), "3.10e-08");
+  EXPECT_EQ(FormatMarginFactor(std::numeric_limits<double>::infinity()), "infinite!");
 }
 
 }  // namespace

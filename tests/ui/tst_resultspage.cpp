@@ -21,8 +21,11 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QToolTip>
 
@@ -155,8 +158,43 @@ class TestResultsPage : public QObject {
         QCOMPARE(cell(side, r, 0), name);
         const RowVerdict v = VerdictOfResult(project, result, side == 0, options);
         QCOMPARE(shown.value(name + (side == 0 ? " PL" : " AF")), int(v.verdict));
+        // The tooltip's "Screening model:" line names the screening class,
+        // whatever the verdict made of it.
+        const QString tip = rows(side)->index(r, 1).data(Qt::ToolTipRole).toString();
+        const qsizetype at = tip.indexOf(QStringLiteral("Screening model: "));
+        if (side == 1 && at >= 0) {
+          const QString screening = QString::fromLatin1(
+              AssessmentClassName(ClassifyAttenuationFactor(result.sourceRatio, page->afRange())));
+          QVERIFY2(tip.mid(at).startsWith(QStringLiteral("Screening model: ") + screening + QLatin1Char(',')),
+                   qPrintable(name + ": " + tip));
+        }
       }
     }
+  }
+  // Paints a row's marks cell as the list does and reads the fill of the
+  // "under" pill: the warning colour, where a badge without a class would be
+  // grey.
+  void checkUnderPillIsPaintedAsAWarning(ResultListModel* model, int row) {
+    const QModelIndex marks = model->index(row, model->marksColumn());
+    const QStringList texts = marks.data(ResultListModel::BadgesRole).toStringList();
+    QImage image(600, 24, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QStyleOptionViewItem option;
+    option.rect = image.rect();
+    option.font = QApplication::font();
+    ResultBadgeDelegate delegate;
+    {
+      QPainter painter(&image);
+      delegate.paint(&painter, option, marks);
+    }
+    const std::vector<QRect> rects =
+        ResultBadgeDelegate::pillRects(option.rect, QFontMetrics(option.font), texts);
+    const auto fillAt = [&](const QString& text) {
+      const QRect pill = rects.at(static_cast<size_t>(texts.indexOf(text)));
+      return image.pixelColor(pill.left() + 3, pill.center().y());
+    };
+    QCOMPARE(fillAt("under"), ResultBadgeDelegate::warningColour());
+    QVERIFY(fillAt("wells") != ResultBadgeDelegate::warningColour());
   }
   QPoint rowCentre(int side, int row) {
     QTreeView* list = page->list(side);
@@ -570,8 +608,8 @@ class TestResultsPage : public QObject {
     useShell(project.get());  // the view opens through its command
     QCOMPARE(int(cls(0, 0)), int(AssessmentClass::Green));
     QCOMPARE(int(cls(0, 1)), int(AssessmentClass::Yellow));
-    QCOMPARE(cell(0, 0, ResultListModel::kMarginColumn), QString("\u00d73.0"));
-    QCOMPARE(cell(0, 1, ResultListModel::kMarginColumn), QString("\u00d71.5"));  // CA: e^0.4
+    QCOMPARE(cell(0, 0, ResultListModel::kMarginColumn), QString("\u00d73.00"));
+    QCOMPARE(cell(0, 1, ResultListModel::kMarginColumn), QString("\u00d71.49"));  // CA: e^0.4
     QVERIFY(!rows(0)->fragile(0));
     QVERIFY(rows(0)->fragile(1));
     QVERIFY(!rows(0)->index(0, ResultListModel::kMarginColumn).data(Qt::DecorationRole).isValid());
@@ -867,6 +905,12 @@ class TestResultsPage : public QObject {
                qPrintable(under));
       QVERIFY2(under.contains("; MW5 (s = 120.00 m") && under.endsWith("than 2 times the screening model."),
                qPrintable(under));
+      // "under" is a warning, painted as one; "wells" is a class, not a warning.
+      const QVariantList warnings = marks.data(ResultListModel::BadgeWarningsRole).toList();
+      QCOMPARE(warnings.size(), badges.size());
+      QVERIFY(warnings.at(badges.indexOf("under")).toBool());
+      QVERIFY(!warnings.at(badges.indexOf("wells")).toBool());
+      checkUnderPillIsPaintedAsAWarning(model, mtbe);
       const int benzene = rowNamed(side, "Benzene");
       QVERIFY(model->index(benzene, model->marksColumn())
                   .data(ResultListModel::BadgesRole)
