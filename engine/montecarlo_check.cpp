@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "diagnostics/text.h"
 #include "engine/distributions.h"
 #include "engine/montecarlo.h"
 #include "engine/records.h"
@@ -19,7 +20,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 std::string Number(double v) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.4g", v);
+  FormatCNumber(text, sizeof text, "%.4g", v);
   return text;
 }
 

@@ -11,6 +11,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "diagnostics/text.h"
 #include "engine/decimalform.h"
 
 namespace {
@@ -20,7 +21,7 @@ constexpr long kNoDay = std::numeric_limits<long>::min();
 
 std::string Number(double value) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.4g", value + 0.0);
+  FormatCNumber(buffer, sizeof buffer, "%.4g", value + 0.0);
   return buffer;
 }
 

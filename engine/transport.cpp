@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "diagnostics/text.h"
 #include "engine/extras.h"
 #include "engine/settings.h"
 
@@ -88,7 +89,7 @@ std::vector<ProblemCode> virelo_CheckContaminantTransport(const ContaminantTrans
 namespace {
 std::string Number(double value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
+  FormatCNumber(text, sizeof text, "%g", value);
   return text;
 }
 }  // namespace
