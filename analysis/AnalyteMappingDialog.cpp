@@ -13,6 +13,7 @@
 
 #include "engine/extras.h"
 #include "persistence/analytenames.h"
+#include "persistence/sitecsv.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -11,8 +11,6 @@
 #include "engine/extras.h"
 #include "engine/records.h"
 #include "persistence/csv.h"
-#include "persistence/labsample.h"
-#include "persistence/sitecsv.h"
 
 // The bundled table's text, generated from resources/analyte-names.csv.
 extern const char kBundledAnalyteNamesCsv[];
@@ -63,36 +61,4 @@ AnalyteResolver ProjectAnalyteResolver(const Project& project) {
   for (int k = 0; k < project.contaminantCount; ++k)
     resolver.projectNames.push_back(project.contaminants[k].name);
   return resolver;
-}
-
-int RenameSiteAnalyte(SiteData* site, const std::string& name, const std::string& analyte,
-                      std::ostream& err) {
-  const std::string key = AnalyteNameKey(name);
-  using Key = std::tuple<std::string, std::string, std::string>;
-  std::map<Key, const SiteSample*> held;
-  for (const SiteSample& s : site->samples)
-    if (AnalyteNameKey(s.analyte) != key) held.emplace(Key{s.well, s.date, s.analyte}, &s);
-  std::vector<SiteSample> renamed;
-  renamed.reserve(site->samples.size());
-  int count = 0, refused = 0;
-  for (const SiteSample& s : site->samples) {
-    if (AnalyteNameKey(s.analyte) != key) {
-      renamed.push_back(s);
-      continue;
-    }
-    SiteSample moved = s;
-    moved.analyte = analyte;
-    ++count;
-    const auto [where, isNew] = held.emplace(Key{moved.well, moved.date, moved.analyte}, &s);
-    if (isNew) {
-      renamed.push_back(std::move(moved));
-    } else if (!SameSiteSampleValue(*where->second, s)) {
-      err << "value: " << QuotedSiteText(s.analyte) << " at " << QuotedSiteText(s.well) << " on " << s.date
-          << " would be a second value of " << QuotedSiteText(analyte) << "\n";
-      ++refused;
-    }
-  }
-  if (refused) return -1;
-  site->samples = std::move(renamed);
-  return count;
 }

@@ -23,10 +23,3 @@ const AnalyteNameTable& BundledAnalyteNames();
 struct Project;
 struct ProjectExtras;
 AnalyteResolver ProjectAnalyteResolver(const Project& project);
-
-// Gives every sample named `name` (matched as names are) the analyte
-// `analyte`, as a new alias does for the samples already held. A sample that
-// would then be a second value of one well, date and analyte is refused,
-// named in `err`, and `site` stays as it was; the same value twice is kept
-// once. Returns how many samples were renamed, or -1 when refused.
-int RenameSiteAnalyte(SiteData* site, const std::string& name, const std::string& analyte, std::ostream& err);

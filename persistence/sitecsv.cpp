@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "diagnostics/text.h"
+#include "engine/analytenames.h"
 #include "engine/labunits.h"
 #include "engine/sitemap.h"
 #include "persistence/csv.h"
@@ -300,4 +301,36 @@ void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out) {
     out << CsvJoin({RecordTextToUtf8(s.well), s.date, RecordTextToUtf8(s.analyte), RoundTripNumber(s.value),
                     s.unit, FlagText(s.nonDetect)})
         << "\n";
+}
+
+int RenameSiteAnalyte(SiteData* site, const std::string& name, const std::string& analyte,
+                      std::ostream& err) {
+  const std::string key = AnalyteNameKey(name);
+  using Key = std::tuple<std::string, std::string, std::string>;
+  std::map<Key, const SiteSample*> held;
+  for (const SiteSample& s : site->samples)
+    if (AnalyteNameKey(s.analyte) != key) held.emplace(Key{s.well, s.date, s.analyte}, &s);
+  std::vector<SiteSample> renamed;
+  renamed.reserve(site->samples.size());
+  int count = 0, refused = 0;
+  for (const SiteSample& s : site->samples) {
+    if (AnalyteNameKey(s.analyte) != key) {
+      renamed.push_back(s);
+      continue;
+    }
+    SiteSample moved = s;
+    moved.analyte = analyte;
+    ++count;
+    const auto [where, isNew] = held.emplace(Key{moved.well, moved.date, moved.analyte}, &s);
+    if (isNew) {
+      renamed.push_back(std::move(moved));
+    } else if (!SameSiteSampleValue(*where->second, s)) {
+      err << "value: " << QuotedSiteText(s.analyte) << " at " << QuotedSiteText(s.well) << " on " << s.date
+          << " would be a second value of " << QuotedSiteText(analyte) << "\n";
+      ++refused;
+    }
+  }
+  if (refused) return -1;
+  site->samples = std::move(renamed);
+  return count;
 }

@@ -14,6 +14,7 @@
 
 #include "engine/sitedata.h"
 #include "persistence/labsample.h"
+#include "persistence/siterows.h"
 
 // The headers written, in column order.
 const std::vector<std::string>& SiteWellsCsvColumns();
@@ -21,18 +22,6 @@ const std::vector<std::string>& SiteSamplesCsvColumns();
 // A wells table may place wells on the map instead (easting,northing [m]);
 // their s and y then follow from the site's source point and flow azimuth.
 const std::vector<std::string>& SiteWellsMapCsvColumns();
-
-// Rows read from tables, with where each came from for the messages.
-struct SiteCsvRows {
-  struct Origin {
-    std::string source;
-    int line = 0;
-  };
-  std::vector<SiteWell> wells;
-  std::vector<Origin> wellOrigins;
-  std::vector<SiteSample> samples;
-  std::vector<Origin> sampleOrigins;
-};
 
 // Reads one table into `rows` (appending): a long laboratory table, a wide
 // one (well,date and a column per analyte) or a wells table. Every unsound
@@ -55,6 +44,13 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
 // that the second is the first read again: the same non-detect flag and,
 // converted to one unit, values within rounding of each other.
 bool SameSiteSampleValue(const SiteSample& a, const SiteSample& b);
+
+// Gives every sample named `name` (matched as names are) the analyte
+// `analyte`, as a new alias does for the samples already held. A sample that
+// would then be a second value of one well, date and analyte is refused,
+// named in `err`, and `site` stays as it was; the same value twice is kept
+// once. Returns how many samples were renamed, or -1 when refused.
+int RenameSiteAnalyte(SiteData* site, const std::string& name, const std::string& analyte, std::ostream& err);
 
 void WriteSiteWellsCsv(const SiteData& site, std::ostream& out);
 void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out);

@@ -11,7 +11,8 @@
 #include <string>
 
 #include "persistence/csv.h"
-#include "persistence/sitecsv.h"
+#include "persistence/labsample.h"
+#include "persistence/siterows.h"
 
 // Whether a header of lower-case column names is a wide table's: a well and
 // a date column but no analyte column.
