@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -16,6 +17,7 @@
 #include "engine/extras.h"
 #include "engine/omittedevidence.h"
 #include "engine/projectunit.h"
+#include "engine/siteproject.h"
 #include "engine/transport.h"
 #include "engine/validation.h"
 #include "engine/wellsevidence.h"
@@ -105,6 +107,31 @@ TEST(ConcentrationUnit, ReadsEverySpellingAsTheLabImportDoes) {
     EXPECT_FALSE(SampleValueIn(v, kUnitUgL, none, &out));
     EXPECT_FALSE(SampleValueIn(v, kUnitMv, ug, &out));
   }
+}
+
+// The site fits' CA (the Site data window's time to reach it) in the
+// samples' ug/L: as entered in ug/L and mg/L, scaled from ng/L, none where
+// the unit does not relate to the samples.
+TEST(ConcentrationUnit, SiteFitsTakeCaInTheProjectsUnit) {
+  Project* project = virelo_LoadProject(kPetrolStation.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  const double ca = project->contaminants[0].ca;  // benzene, 1 ug/L as the example holds it
+  std::string& unit = virelo_Extras(project).settings.concentrationUnit;
+  struct Case {
+    std::string unit;
+    double inUgL;
+  };
+  for (const Case& c : {Case{"ug/l", ca}, Case{"\xCE\xBCg/L", ca}, Case{"MG/L", ca * 1000.0},
+                        Case{"ng/l", ca / 1000.0}, Case{"g/m\xC2\xB3", ca * 1000.0}}) {
+    unit = c.unit;
+    const SiteFitOptions o = SiteFitOptionsFor(*project, "Benzene", 90);
+    double back = 0.0;
+    ASSERT_TRUE(ConvertSiteValue(o.ca, o.caUnit, kUnitUgL, &back)) << c.unit;
+    EXPECT_DOUBLE_EQ(back, c.inUgL) << c.unit;
+  }
+  unit = kMicromolesPerLitre;
+  EXPECT_TRUE(std::isnan(SiteFitOptionsFor(*project, "Benzene", 90).ca));
+  virelo_FreeProject(project);
 }
 
 class ProjectUnit : public testing::Test {
