@@ -284,6 +284,18 @@ TEST_F(ProjectUnit, MicromolesLeaveTheWellsOutWithProblemReasonAndWarning) {
   EXPECT_EQ(rows["MTBE AF"][kVerdict], "Green");
   EXPECT_EQ(rows["MTBE AF"][kReasons], "wells not compared (unit)");
 
+  // Only contaminants marked for an assessment are named, whichever.
+  Project* project = virelo_LoadProject(kPetrolStation.c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  virelo_Extras(project).settings.concentrationUnit = kMicromolesPerLitre;
+  project->contaminants[0].assess = 0;                         // benzene
+  project->contaminants[4].assess = kAssessAttenuationFactor;  // MTBE
+  const std::vector<OmittedEvidence> omitted =
+      OmittedEvidenceOf(*project, kAssessmentRanges[0].range, VerdictBasis::Screening);
+  virelo_FreeProject(project);
+  ASSERT_EQ(omitted.size(), 1u);
+  EXPECT_EQ(OmittedContaminantsText(omitted[0]), "Wells not compared: Toluene, Ethylbenzene, Xylenes, MTBE.");
+
   // The table says it under "Why", and the warning stands on standard
   // error, not in the table.
   const CliResult table = Cli({"assess", WithUnit(kMicromolesPerLitre)});
@@ -315,6 +327,7 @@ TEST_F(ProjectUnit, EveryReasonForLeavingTheWellsOutReachesAssess) {
     for (const OmittedEvidence& o : omitted)
       if (o.code == entry.code) found = &o;
     ASSERT_NE(found, nullptr);
+    EXPECT_EQ(omitted.size(), 1u);  // this reason alone
     EXPECT_EQ(found->reason, entry.bit);
     EXPECT_EQ(found->contaminants.size(), std::size(kPetrolStationSampled));
 
@@ -331,6 +344,28 @@ TEST_F(ProjectUnit, EveryReasonForLeavingTheWellsOutReachesAssess) {
       EXPECT_NE(row[kReasons].find(entry.words), std::string::npos) << key << ": " << row[kReasons];
     }
   }
+  // All reasons at once: each is named, in the order of the table, both in
+  // the engine's list and in every row's reasons.
+  const std::string path = SavedCopy("all.vrp", [](Project* p) {
+    for (const WellsOmissionEntry& entry : kWellsOmissions) LeaveWellsOut(p, entry.bit);
+  });
+  Project* all = virelo_LoadProject(path.c_str(), "rb");
+  ASSERT_NE(all, nullptr);
+  const std::vector<OmittedEvidence> omitted =
+      OmittedEvidenceOf(*all, kAssessmentRanges[0].range, VerdictBasis::Screening);
+  virelo_FreeProject(all);
+  ASSERT_EQ(omitted.size(), std::size(kWellsOmissions));
+  std::string words;
+  for (size_t k = 0; k < omitted.size(); ++k) {
+    EXPECT_EQ(omitted[k].code, kWellsOmissions[k].code);
+    EXPECT_EQ(omitted[k].contaminants.size(), std::size(kPetrolStationSampled));
+    words += std::string(k ? ", " : "wells not compared (") + kWellsOmissions[k].words;
+  }
+  const CliResult run = Cli({"assess", path, "--csv"});
+  ASSERT_EQ(run.status, 0);
+  for (const WellsOmissionEntry& entry : kWellsOmissions)
+    EXPECT_NE(run.err.find("problem " + std::to_string(entry.code) + ":"), std::string::npos) << run.err;
+  for (auto& [key, row] : ByRow(run.out)) EXPECT_EQ(row[kReasons], words + ")") << key;
   EXPECT_EQ(WellsOmissionWords(kWellsUnit | kWellsFitWarnings), "wells not compared (unit, fit warnings)");
   EXPECT_EQ(WellsOmissionWords(0), "");
 }

@@ -25,12 +25,14 @@ inline bool LeaveWellsOut(Project* petrol, unsigned reason) {
   switch (reason) {
     case kWellsUnit: virelo_Extras(petrol).settings.concentrationUnit = kMicromolesPerLitre; return true;
     case kWellsTooFew:
-      // Two wells in the fit: a line through two distances is no fit.
+      // Two wells in the fit, the source's and the farthest: a line through
+      // two distances is no fit.
       for (SiteWell& well : virelo_Extras(petrol).site.wells)
-        well.inFit = well.name == "MW1" || well.name == "MW2";
+        well.inFit = well.name == "MW1" || well.name == "MW5";
       return true;
     case kWellsFitWarnings:
-      // A receptor at 100 m puts MW5 (120 m) beyond it.
+      // A receptor at 100 m puts MW5 (120 m) beyond it, whichever other
+      // wells are in the fit.
       virelo_SetAquiferValue(&petrol->aquifer, kAquiferX, 100.0);
       return true;
   }
