@@ -10,6 +10,7 @@
 #include "engine/assessment.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/projectunit.h"
 #include "engine/records.h"
 #include "engine/sitefit.h"
 #include "engine/transport.h"
@@ -81,16 +82,16 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
   // where the samples' units convert to the project's.
   p.field.clear();
   const SiteData& site = virelo_ExtrasOf(project).site;
-  const char* unit = ParseSiteUnit(virelo_SettingsOf(project).concentrationUnit);
+  const ConcentrationUnit unit = ProjectConcentrationUnit(project);
   const std::string name(c.name, strnlen(c.name, sizeof c.name));
-  if (!site.samples.empty() && unit && c.c0 > 0.0) {
+  if (!site.samples.empty() && unit.known && c.c0 > 0.0) {
     const std::string date = DefaultFitDate(site, name);
     p.fieldDate = QString::fromLatin1(date.c_str());
     for (const SiteSample& sample : site.samples) {
       const SiteWell* well = site.FindWell(sample.well);
       double value = 0.0;
       if (sample.analyte != name || sample.date != date || !well || well->s < 0.0 ||
-          !ConvertSiteValue(sample.value, sample.unit, unit, &value) || !(value > 0.0))
+          !SampleValueIn(sample.value, sample.unit, unit, &value) || !(value > 0.0))
         continue;
       p.field.push_back(
           {fromRecordText(well->name.c_str()), well->s, well->y, value / c.c0, sample.nonDetect});

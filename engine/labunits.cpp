@@ -6,16 +6,23 @@
 
 #include "engine/sitedata.h"
 
-bool ReadLabUnit(std::string_view latin1, LabUnit* out) {
+std::string FoldLabUnitText(std::string_view latin1) {
   std::string text;
   for (unsigned char c : latin1) {
     if (c == ' ' || c == '\t') continue;
     if (c == 0xB5) {
       text += 'u';
+    } else if (c == 0xB3) {
+      text += '3';
     } else {
       text += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     }
   }
+  return text;
+}
+
+bool ReadLabUnit(std::string_view latin1, LabUnit* out) {
+  const std::string text = FoldLabUnitText(latin1);
   // ppb and ppm are mass fractions; in water (1 kg per litre) they are
   // ug/L and mg/L, which is how every lab that prints them means them.
   static const struct {

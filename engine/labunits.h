@@ -5,6 +5,7 @@
 // that every file reads the stored samples alike.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 struct LabUnit {
@@ -18,6 +19,9 @@ struct LabUnit {
 // as the micro sign, see LabTextForLatin1). False when it is none of ug/L,
 // mg/L, ng/L, mV, m, ppb and ppm.
 bool ReadLabUnit(std::string_view latin1, LabUnit* out);
+// The text ReadLabUnit matches: blanks dropped, ASCII letters in lower
+// case, the micro sign as u and the superscript three as 3 (Latin-1).
+std::string FoldLabUnitText(std::string_view latin1);
 
 // UTF-8 bytes with the Greek small mu (U+03BC), which many labs print for
 // micro, replaced by the micro sign (U+00B5), which Latin-1 holds; other

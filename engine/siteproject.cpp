@@ -6,6 +6,7 @@
 
 #include "engine/distributions.h"
 #include "engine/extras.h"
+#include "engine/projectunit.h"
 
 SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& contaminant, int levelPercent) {
   SiteFitOptions o;
@@ -22,12 +23,18 @@ SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& cont
   for (int k = 0; k < project.contaminantCount; ++k) {
     const Contaminant& c = project.contaminants[k];
     if (contaminant != std::string(c.name, strnlen(c.name, sizeof c.name))) continue;
-    // The project's unit is free text; a CA in a unit the site tables do not
-    // know gives no time to reach it rather than a wrong one.
-    const char* unit = ParseSiteUnit(virelo_SettingsOf(project).concentrationUnit);
-    if ((c.valueMask & kValueCa) && unit && IsSiteConcentrationUnit(unit)) {
-      o.ca = c.ca;
-      o.caUnit = unit;
+    // The project's unit is free text; a CA in a unit Virelo cannot relate
+    // to the samples gives no time to reach it rather than a wrong one. The
+    // site tables' own units keep CA as entered; any other is taken to ug/L.
+    const ConcentrationUnit unit = ProjectConcentrationUnit(project);
+    if ((c.valueMask & kValueCa) && unit.known) {
+      if (unit.divisor == 1.0 && (unit.micrograms == 1.0 || unit.micrograms == 1000.0)) {
+        o.ca = c.ca;
+        o.caUnit = unit.micrograms == 1.0 ? kUnitUgL : kUnitMgL;
+      } else {
+        ToMicrogramsPerLitre(c.ca, unit, &o.ca);
+        o.caUnit = kUnitUgL;
+      }
     }
     break;
   }

@@ -9,6 +9,7 @@
 
 #include "diagnostics/text.h"
 #include "engine/extras.h"
+#include "engine/projectunit.h"
 #include "engine/settings.h"
 
 const char* DecayOfKey(DecayOf decayOf) {
@@ -165,23 +166,7 @@ Contaminant virelo_SteadyContaminant(const Project& project, const Contaminant& 
 }
 
 double KilogramsPerCubicMetre(const std::string& unitText) {
-  // Blanks around the unit are the user's, not part of it.
-  const size_t first = unitText.find_first_not_of(" \t");
-  if (first == std::string::npos) return 0.0;
-  const std::string unit = unitText.substr(first, unitText.find_last_not_of(" \t") - first + 1);
-  // 1 mg/L = 1 g/m3 = 1e-3 kg/m3.
-  struct Entry {
-    const char* text;
-    double kgPerM3;
-  };
-  static constexpr Entry kUnits[] = {
-      {"ug/L", 1e-6},  {"\xC2\xB5g/L", 1e-6},  {"\xB5g/L", 1e-6}, {"mg/L", 1e-3},
-      {"ng/L", 1e-9},  {"g/L", 1.0},           {"g/m3", 1e-3},    {"g/m\xC2\xB3", 1e-3},
-      {"mg/m3", 1e-6}, {"mg/m\xC2\xB3", 1e-6}, {"kg/m3", 1.0},    {"kg/m\xC2\xB3", 1.0},
-  };
-  for (const Entry& e : kUnits)
-    if (unit == e.text) return e.kgPerM3;
-  return 0.0;
+  return ReadConcentrationUnit(unitText).kgPerCubicMetre;
 }
 
 SourceDecay virelo_SourceDecay(const ContaminantTransport& transport, const Aquifer& a, const Contaminant& c,

@@ -130,9 +130,9 @@ double virelo_SteadyDecayFactor(const Project& project, const char* name);
 // Under the default convention the copy is the record itself, bit for bit.
 Contaminant virelo_SteadyContaminant(const Project& project, const Contaminant& contaminant);
 
-// kg/m3 in one unit of the project's concentration unit (UTF-8 or Latin-1
-// text, as ug/L, "µg/L", mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3); 0 when the
-// text is not one of those.
+// kg/m3 in one unit of the project's concentration unit, read as
+// ReadConcentrationUnit reads it (engine/projectunit.h); 0 when it is not a
+// mass per volume Virelo knows.
 double KilogramsPerCubicMetre(const std::string& unit);
 
 // The source's decay rate ks [1/d], or why there is none.

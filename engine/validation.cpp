@@ -33,6 +33,15 @@ const ProblemMessage kProblemMessages[] = {
     {70, "M0 (dissolvable mass of the source) must be a finite number > 0.0 for the contaminant!"},
     {650, "rho_b (bulk density) must be a finite number > 0.0 for the aquifer!"},
     {660, "foc (fraction of organic carbon) must be a finite number >= 0.0 and < 1.0 for the aquifer!"},
+    // The wells left out of a verdict (engine/wellsevidence.h): said beside
+    // the verdict, which stands without them.
+    {800,
+     "The project's concentration unit is not one Virelo relates to the samples' units (ng/L, ug/L, mg/L): "
+     "the wells were not compared with CA!"},
+    {810,
+     "Fewer than three wells hold detected values at different distances: the wells were not compared "
+     "with CA!"},
+    {820, "The wells' distance fit has warnings: the wells were not compared with CA!"},
     {-1, "__end__"},
 };
 

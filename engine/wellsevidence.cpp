@@ -13,6 +13,7 @@
 #include "engine/chaincalc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/projectunit.h"
 #include "engine/sitedata.h"
 #include "engine/sitefit.h"
 #include "engine/siteproject.h"
@@ -49,8 +50,8 @@ double Factor(double measured, double screening, double exact, VerdictBasis basi
 }
 
 // The fit's line extrapolated to the receptor, and its class there.
-void Extrapolate(const Project& project, const Contaminant& c, const DistanceFit& fit, const char* unit,
-                 AssessmentRange afRange, WellsEvidence* e) {
+void Extrapolate(const Project& project, const Contaminant& c, const DistanceFit& fit,
+                 const ConcentrationUnit& unit, AssessmentRange afRange, WellsEvidence* e) {
   const Aquifer& a = project.aquifer;
   if (!(a.setMask & kAquiferX) || !std::isfinite(a.distanceX)) return;
   const double x = a.distanceX;
@@ -65,7 +66,7 @@ void Extrapolate(const Project& project, const Contaminant& c, const DistanceFit
   meanLn /= static_cast<double>(fit.points.size());
   auto at = [&](double lnUgL, double* out) {
     // C(x) in ug/L, then in the project's unit.
-    return ConvertSiteValue(std::exp(lnUgL), kUnitUgL, unit, out);
+    return FromMicrogramsPerLitre(std::exp(lnUgL), unit, out);
   };
   double centre = kNaN, low = kNaN, high = kNaN;
   if (!at(fit.line.intercept + fit.line.slope * x, &centre) ||
@@ -87,7 +88,7 @@ void Extrapolate(const Project& project, const Contaminant& c, const DistanceFit
 // Every well with a detected value on the fit's date, in the order of the
 // site's wells, with the models there.
 void CompareWells(const Project& project, const Contaminant& c, const SiteData& site,
-                  const ContaminantSeries& series, const std::string& date, const char* unit,
+                  const ContaminantSeries& series, const std::string& date, const ConcentrationUnit& unit,
                   VerdictBasis basis, WellsEvidence* e) {
   double lambda = 0.0;
   const bool models = ModelInputs(project, c, &lambda);
@@ -107,7 +108,7 @@ void CompareWells(const Project& project, const Contaminant& c, const SiteData& 
     w.s = well.s;
     w.y = well.y;
     w.inFit = well.inFit;
-    if (!unit || !ConvertSiteValue(measured, kUnitUgL, unit, &w.measured)) w.measured = kNaN;
+    if (!FromMicrogramsPerLitre(measured, unit, &w.measured)) w.measured = kNaN;
     // The models hold downstream of the source only.
     if (models && well.s >= 0.0 && std::isfinite(well.s) && std::isfinite(well.y)) {
       const Aquifer& a = project.aquifer;
@@ -124,7 +125,30 @@ void CompareWells(const Project& project, const Contaminant& c, const SiteData& 
   }
 }
 
+// Why a fit gives no class: too few wells where the fit has no line through
+// three distances, its other warnings otherwise.
+unsigned OmissionsOf(const DistanceFit& fit) {
+  if (fit.warnings.empty()) return 0;
+  std::set<double> distances;
+  for (const SitePoint& p : fit.points) distances.insert(p.s);
+  const bool tooFew = distances.size() < 3 || !fit.line.ok;
+  // The first warning says so where there are too few; any after it are
+  // warnings of their own.
+  const size_t others = fit.warnings.size() - (tooFew ? 1u : 0u);
+  return (tooFew ? kWellsTooFew : 0u) | (others > 0 ? kWellsFitWarnings : 0u);
+}
+
 }  // namespace
+
+std::string WellsOmissionWords(unsigned omitted) {
+  std::string words;
+  for (const WellsOmissionEntry& entry : kWellsOmissions) {
+    if (!(omitted & entry.bit)) continue;
+    words += words.empty() ? "wells not compared (" : ", ";
+    words += entry.words;
+  }
+  return words.empty() ? words : words + ")";
+}
 
 WellsEvidence WellsEvidenceOf(const Project& project, int contaminantIndex, AssessmentRange afRange,
                               VerdictBasis basis) {
@@ -147,14 +171,17 @@ WellsEvidence WellsEvidenceOf(const Project& project, int contaminantIndex, Asse
   e.slopeLow = fit.line.slopeLow;
   e.slopeHigh = fit.line.slopeHigh;
 
-  // The project's unit is free text; only a concentration the site tables
-  // know can be set against the wells.
-  const char* unit = ParseSiteUnit(virelo_SettingsOf(project).concentrationUnit);
-  if (unit && !IsSiteConcentrationUnit(unit)) unit = nullptr;
-  if (!unit)
-    e.warnings.push_back(
-        "The project's concentration unit is neither ug/L nor mg/L: the wells' concentrations cannot be "
-        "compared with CA.");
+  // The project's unit is free text; only a concentration Virelo relates to
+  // the samples' units can be set against the wells.
+  const ConcentrationUnit unit = ProjectConcentrationUnit(project);
+  e.omitted = OmissionsOf(fit);
+  if (!unit.known) {
+    e.omitted |= kWellsUnit;
+    e.warnings.push_back("The project's concentration unit \"" +
+                         virelo_SettingsOf(project).concentrationUnit +
+                         "\" is not one Virelo relates to the samples' units (ng/L, ug/L, mg/L): the wells' "
+                         "concentrations cannot be compared with CA.");
+  }
   if (e.warnings.empty()) Extrapolate(project, c, fit, unit, afRange, &e);
   CompareWells(project, c, site, series, fit.date, unit, basis, &e);
   return e;

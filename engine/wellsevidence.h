@@ -32,16 +32,40 @@ struct WellComparison {
   std::string well;
   double s = 0.0, y = 0.0;  // [m]
   bool inFit = true;
-  double measured = 0.0;  // in the project's concentration unit
+  double measured = 0.0;                // in the project's concentration unit
   double screening = 0.0, exact = 0.0;  // the models at (s, y), same unit; NaN where not defined
   // measured / model under the basis (the worse of both: the larger model value)
   double factor = std::numeric_limits<double>::quiet_NaN();
   bool underpredicted = false;  // in the fit and factor > kUnderpredictionFactor
 };
 
+// Why the wells' evidence of a contaminant is left out of its verdict. A
+// verdict without it may be better than the site allows, so every face that
+// shows a verdict names the reason beside it, with the problem code of
+// kWellsOmissions (texts in kProblemMessages). The rows keep their class:
+// this is evidence left out, not an input the models lack.
+enum WellsOmission : unsigned {
+  kWellsUnit = 1,         // the project's unit does not relate to the samples' units
+  kWellsTooFew = 2,       // fewer than three detected values at different distances
+  kWellsFitWarnings = 4,  // the distance fit has (other) warnings
+};
+struct WellsOmissionEntry {
+  unsigned bit;
+  ProblemCode code;
+  const char* words;  // "unit", as in "wells not compared (unit)"
+};
+inline constexpr WellsOmissionEntry kWellsOmissions[] = {
+    {kWellsUnit, 800, "unit"},
+    {kWellsTooFew, 810, "too few wells"},
+    {kWellsFitWarnings, 820, "fit warnings"},
+};
+// "wells not compared (unit, fit warnings)"; empty for none.
+std::string WellsOmissionWords(unsigned omitted);
+
 struct WellsEvidence {
-  bool hasFit = false;    // the site data hold a distance fit of the contaminant
-  bool hasClass = false;  // ... without warnings, in a known unit: the wells give a class
+  bool hasFit = false;                // the site data hold a distance fit of the contaminant
+  bool hasClass = false;              // ... without warnings, in a known unit: the wells give a class
+  unsigned omitted = 0;               // WellsOmission bits: why a fit gives no class
   std::vector<std::string> warnings;  // the fit's warnings (why there is no class)
   std::string date;
   int levelPercent = kWellsLevelPercent;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStringList>
 #include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -158,7 +160,36 @@ void CPropResults::RefreshResults() {
   MarkLambdaIntervals(*project_, false, afRange_, afRows);
   plumeModel_->setRows(std::move(plumeRows));
   afModel_->setRows(std::move(afRows));
+  omitted_ = OmittedEvidenceOf(*project_, afRange_, verdictBasis_);
+  showOmittedEvidence();
   updateProbabilities();
+}
+
+void CPropResults::showOmittedEvidence() {
+  if (!omittedLabel_) return;
+  QStringList lines;
+  char text[256];
+  for (const OmittedEvidence& entry : omitted_)
+    if (virelo_GetProblemText(entry.code, text))
+      lines << QStringLiteral("Problem %1: %2 %3")
+                   .arg(QString::number(entry.code), fromRecordText(text),
+                        fromRecordText(OmittedContaminantsText(entry).c_str()));
+  omittedLabel_->setText(lines.join(QLatin1Char('\n')));
+  omittedLabel_->setVisible(!lines.isEmpty());
+}
+
+std::vector<ProblemCode> CPropResults::omittedCodes(int resultIndex) const {
+  std::vector<ProblemCode> codes;
+  if (!project_ || !project_->results || resultIndex < 0 || resultIndex >= project_->resultCount)
+    return codes;
+  const int k = project_->results[resultIndex].contaminantIndex;
+  if (k < 0 || k >= project_->contaminantCount) return codes;
+  const Contaminant& c = project_->contaminants[k];
+  const std::string name(c.name, strnlen(c.name, sizeof c.name));
+  for (const OmittedEvidence& entry : omitted_)
+    if (std::find(entry.contaminants.begin(), entry.contaminants.end(), name) != entry.contaminants.end())
+      codes.push_back(entry.code);
+  return codes;
 }
 
 void CPropResults::ApplyRange(int side) {
@@ -220,7 +251,8 @@ void CPropResults::onContextMenu(int side, const QPoint& pos) {
   if (project_ && project_->results && resultIndex >= 0 && resultIndex < project_->resultCount) {
     const ContaminantResult& r = project_->results[resultIndex];
     const bool problems =
-        side == PlumeLengthSide ? HasPlumeLengthProblems(r) : HasAttenuationFactorProblems(r);
+        (side == PlumeLengthSide ? HasPlumeLengthProblems(r) : HasAttenuationFactorProblems(r)) ||
+        !omittedCodes(resultIndex).empty();
     const char* name = (r.contaminantIndex >= 0 && r.contaminantIndex < project_->contaminantCount)
                            ? project_->contaminants[r.contaminantIndex].name
                            : "";
@@ -293,7 +325,8 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
   const int aquiferCount = std::max<int>(0, plume ? r.plAquiferProblemCount : r.afAquiferProblemCount);
   const int contaminantCount =
       std::max<int>(0, plume ? r.plContaminantProblemCount : r.afContaminantProblemCount);
-  if (aquiferCount == 0 && contaminantCount == 0) return;
+  const std::vector<ProblemCode> omitted = omittedCodes(resultIndex);
+  if (aquiferCount == 0 && contaminantCount == 0 && omitted.empty()) return;
   const char* name = (r.contaminantIndex >= 0 && r.contaminantIndex < project_->contaminantCount)
                          ? project_->contaminants[r.contaminantIndex].name
                          : "";
@@ -301,7 +334,7 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
   ProblemsDialog dialog(this);
   dialog.AppendLine(plume ? "PLUME LENGTH ASSESSMENT: \"%s\"" : "ATTENUATION FACTOR ASSESSMENT: \"%s\"",
                     name);
-  dialog.AppendLine("%d problem(s):", aquiferCount + contaminantCount);
+  dialog.AppendLine("%d problem(s):", aquiferCount + contaminantCount + static_cast<int>(omitted.size()));
   dialog.AppendLine("%s", "");
   char text[256];
   for (int k = 1; aquiferProblems && k <= aquiferCount; ++k)
@@ -309,6 +342,11 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
   for (int j = 0; contaminantProblems && j < contaminantCount; ++j)
     if (virelo_GetProblemText(contaminantProblems[j], text))
       dialog.AppendLine("%d. %s", aquiferCount + 1 + j, text);
+  // Evidence left out: the verdict stands without it, but must be read so.
+  for (size_t j = 0; j < omitted.size(); ++j)
+    if (virelo_GetProblemText(omitted[j], text))
+      dialog.AppendLine("%d. Problem %d (the verdict stands without the wells): %s",
+                        aquiferCount + contaminantCount + 1 + static_cast<int>(j), omitted[j], text);
   dialog.AppendPlausibilityWarnings(project_->aquifer, plume);
   Platform::instance().execDialog(&dialog);
 }

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "engine/assessment.h"
+#include "engine/omittedevidence.h"
 #include "engine/settings.h"
 #include "pages/PropPage.h"
 
@@ -33,8 +35,9 @@ class CPropResults : public PropPage {
   // Takes the range of one side from its drop-down list, rewrites that
   // side's legend and refreshes.
   void ApplyRange(int side);
-  // Opens the problems dialog for one assessment of a result; nothing when
-  // the index is out of range or the assessment has no problems.
+  // Opens the problems dialog for one assessment of a result: its problems
+  // and the evidence its verdict leaves out; nothing when the index is out
+  // of range or there is neither.
   void ShowProblems(int resultIndex, int assessment);
   // Asks for the "Robustness" view of one assessment of a result; nothing
   // when the index is out of range or the assessment has problems.
@@ -88,6 +91,10 @@ class CPropResults : public PropPage {
   // Enables a side's "Robustness" button for a marked row without problems.
   void updateRobustnessButton(int side);
   bool hasProblems(int resultIndex, int side) const;
+  // The evidence left out of the verdicts of a result's contaminant, and
+  // the page's line that lists it for every contaminant.
+  std::vector<ProblemCode> omittedCodes(int resultIndex) const;
+  void showOmittedEvidence();
 
   Project* project_ = nullptr;
   AssessmentRange plumeRange_{};
@@ -104,6 +111,8 @@ class CPropResults : public PropPage {
   QPushButton* robustnessButton_[2] = {};
   QPushButton* plumeButton_ = nullptr;
   QPushButton* uncertaintyButton_ = nullptr;
+  QLabel* omittedLabel_ = nullptr;
+  std::vector<OmittedEvidence> omitted_;
   std::shared_ptr<const UncertaintyRecord> uncertainty_;
   // Shows or hides the probability column as the last run still holds.
   void updateProbabilities();

@@ -150,6 +150,13 @@ void CPropResults::buildControls() {
   layout->setSpacing(4);
   layout->addLayout(basisRow);
   layout->addLayout(sides, 1);
+  // The evidence the verdicts leave out, in words where the verdicts stand.
+  omittedLabel_ = new QLabel;
+  omittedLabel_->setObjectName(QStringLiteral("omittedEvidenceLabel"));
+  omittedLabel_->setWordWrap(true);
+  omittedLabel_->setTextFormat(Qt::PlainText);
+  omittedLabel_->setVisible(false);
+  layout->addWidget(omittedLabel_);
   connect(verdictBasisCombo_, &QComboBox::currentIndexChanged, this, [this] { ApplyVerdictBasis(); });
 }
 

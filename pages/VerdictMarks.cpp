@@ -89,7 +89,10 @@ ResultListModel::Badge wellsBadge(const Project& project, const RowVerdict& v, c
   if (!w.hasClass) {
     QStringList warnings;
     for (const std::string& warning : w.warnings) warnings << QString::fromStdString(warning);
-    return {QStringLiteral("wells"),
+    // Why the wells were left out stands in the badge itself, beside the
+    // verdict it might have changed; the tooltip gives the fit's words.
+    const QString words = QString::fromStdString(WellsOmissionWords(w.omitted));
+    return {words.isEmpty() ? QStringLiteral("wells") : words,
             QStringLiteral("The site's wells give no class: %1").arg(warnings.join(QStringLiteral("; ")))};
   }
   const Contaminant& c = project.contaminants[v.contaminantIndex];

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The problems that keep a result from a verdict, in words, per contaminant
 // and assessment.
+#include "engine/extras.h"
+#include "engine/omittedevidence.h"
 #include "engine/validation.h"
 #include "report/ReportSection.h"
 
@@ -28,6 +30,28 @@ void problemList(ReportContext& report, const ContaminantResult& r, bool plume) 
   report.add(QStringLiteral("</ol>"));
 }
 
+// The evidence the verdicts leave out: each reason's problem with the
+// contaminants it concerns. The verdicts stand; the list says what they
+// could not take in.
+bool omittedEvidence(ReportContext& report) {
+  const ProjectSettings& settings = virelo_SettingsOf(report.project());
+  const std::vector<OmittedEvidence> omitted =
+      OmittedEvidenceOf(report.project(), report.range(false), settings.verdictBasis);
+  if (omitted.empty()) return false;
+  report.add(
+      QStringLiteral("<p><b>Evidence left out of the verdicts</b>: the verdicts stand without "
+                     "it.</p><ol>"));
+  char text[256];
+  for (const OmittedEvidence& entry : omitted) {
+    if (!virelo_GetProblemText(entry.code, text)) continue;
+    report.add(
+        QStringLiteral("<li>Problem %1: %2 %3</li>")
+            .arg(QString::number(entry.code), record(text), record(OmittedContaminantsText(entry).c_str())));
+  }
+  report.add(QStringLiteral("</ol>"));
+  return true;
+}
+
 }  // namespace
 
 void WriteProblemsSection(ReportContext& report) {
@@ -41,6 +65,7 @@ void WriteProblemsSection(ReportContext& report) {
       problemList(report, *r, plume);
     }
   }
+  any = omittedEvidence(report) || any;
   if (!any)
     report.add(report.project().resultCount > 0
                    ? QStringLiteral("<p>None: every assessment has complete inputs.</p>")

@@ -36,6 +36,9 @@ QString verdictCell(ReportContext& report, const RowVerdict& verdict) {
     why << QStringLiteral("%1: see %2")
                .arg(QString::fromStdString(VerdictReasonWords(reason)), report.evidenceRef(verdict, reason));
   }
+  // The wells left out stand beside the verdict they might have changed.
+  if (verdict.wells.omitted)
+    why << QString::fromStdString(WellsOmissionWords(verdict.wells.omitted)).toHtmlEscaped();
   return classCell(verdict.verdict, why.join(QStringLiteral("<br>")));
 }
 

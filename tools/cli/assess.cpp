@@ -12,6 +12,7 @@
 #include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/fulltexts.h"
+#include "engine/omittedevidence.h"
 #include "engine/plausibility.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
@@ -50,7 +51,31 @@ std::string WhyText(const RowVerdict& verdict) {
   if (verdict.reasons & kReasonExact) add("exact", verdict.models.basisClass);
   if (verdict.reasons & kReasonChain) add("chain", verdict.models.chainClass);
   if (verdict.reasons & kReasonWells) add("wells", verdict.wells.cls);
+  // Evidence left out is said beside the verdict it might have changed.
+  if (verdict.wells.omitted) text += (text.empty() ? "" : ", ") + WellsOmissionWords(verdict.wells.omitted);
   return text;
+}
+
+// The reasons' words, and after a semicolon the wells left out: "wells;
+// wells not compared (unit)" never arises, "exact; wells not compared
+// (fit warnings)" may.
+std::string ReasonsField(const RowVerdict& verdict) {
+  std::string field = VerdictReasonWords(verdict.reasons);
+  if (verdict.wells.omitted) field += (field.empty() ? "" : "; ") + WellsOmissionWords(verdict.wells.omitted);
+  return field;
+}
+
+// The evidence the verdicts leave out, as warnings: they change no verdict
+// and no exit status, but whoever reads the verdicts must know.
+void WarnOmittedEvidence(const Project& project, const std::string& path, AssessmentRange afRange,
+                         std::ostream& err) {
+  for (const OmittedEvidence& omitted :
+       OmittedEvidenceOf(project, afRange, virelo_SettingsOf(project).verdictBasis)) {
+    char text[256] = "";
+    virelo_GetProblemText(omitted.code, text);
+    err << "virelo-cli: warning: " << path << ": problem " << omitted.code << ": " << RecordTextToUtf8(text)
+        << " " << RecordTextToUtf8(OmittedContaminantsText(omitted).c_str()) << "\n";
+  }
 }
 
 void WriteTableSection(const std::vector<AssessRow>& rows, const std::vector<RowVerdict>& verdicts,
@@ -175,7 +200,7 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
         fields[20] = AssessmentClassName(verdict.wells.cls);
         fields[21] = FormatDouble(verdict.wells.concentration);
       }
-      fields[22] = VerdictReasonWords(verdict.reasons);
+      fields[22] = ReasonsField(verdict);
     }
     std::string codes;
     for (ProblemCode code : row.problems) {
@@ -230,6 +255,7 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   for (const PlausibilityWarning& warning : virelo_CheckPlausibility(project->aquifer))
     err << "virelo-cli: warning: " << path << ": " << warning.text << "\n";
   const AssessmentRange pl = AssessmentRangeOf(plumeRange), af = AssessmentRangeOf(afRange);
+  WarnOmittedEvidence(*project, path, af, err);
   const std::vector<AssessRow> rows = CollectRows(*project, pl, af);
   // The CSV gives the exact solution's values whatever the basis; the table
   // needs them only where the verdict rests on them.
