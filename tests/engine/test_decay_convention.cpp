@@ -14,14 +14,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/calc.h"
 #include "engine/chaincalc.h"
 #include "engine/evidence.h"
+#include "engine/exact.h"
 #include "engine/extras.h"
 #include "engine/lambdainterval.h"
 #include "engine/records.h"
 #include "engine/sitefit.h"
 #include "engine/siteproject.h"
 #include "engine/transport.h"
+#include "engine/wellsevidence.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/cli_run.h"
@@ -320,4 +323,45 @@ TEST_F(DecayConvention, UseDecayTakesTheFittedRateOverR) {
   const SiteLambdaInterval* interval = ActiveLambdaInterval(*project, benzene);
   ASSERT_NE(interval, nullptr);
   EXPECT_NEAR(interval->low, fit.lambdaLow / r, 1e-15);
+}
+
+// The wells' comparison and the lambda interval read the lambda the
+// results decay at: after use-decay the model at each well is that of
+// lambda R, and the interval's class at the lambda taken is the class the
+// results give, not that of the typed lambda alone.
+TEST_F(DecayConvention, WellsAndTheLambdaIntervalSeeLambdaR) {
+  const std::string path = SavedCopy(kPetrolStation, "wells.vrp", [](Project* p) {
+    SetSorbed(p, DecayOf::DissolvedAndSorbed, {{"Benzene", kBenzeneKoc}});
+  });
+  ASSERT_EQ(Cli({"use-decay", path, "--contaminant", "Benzene"}).status, 0);
+  ProjectHandle project(virelo_LoadProject(path.c_str(), "rb"));
+  ASSERT_TRUE(project);
+  const int index = IndexOf(*project, "Benzene");
+  ASSERT_GE(index, 0);
+  const Contaminant& benzene = project->contaminants[index];
+  const Aquifer& a = project->aquifer;
+  const double r = virelo_RetardationOf(*project, "Benzene").value;
+  const VerdictOptions options = VerdictOptionsOf(*project);
+
+  const WellsEvidence wells = WellsEvidenceOf(*project, index, options.afRange, VerdictBasis::Screening);
+  ASSERT_GE(wells.wells.size(), 3u);
+  for (const WellComparison& w : wells.wells) {
+    SCOPED_TRACE(w.well);
+    const double model =
+        benzene.c0 * virelo_math_ScreeningConcentrationOffAxis(&a, benzene.lambdaUser * r, w.s, w.y);
+    EXPECT_DOUBLE_EQ(w.screening, model);
+  }
+
+  virelo_FreeResults(project.get());
+  ASSERT_EQ(virelo_math_CalcAll(project.get()), 1);
+  const SiteLambdaInterval* interval = ActiveLambdaInterval(*project, benzene);
+  ASSERT_NE(interval, nullptr);
+  const ContaminantResult* result = nullptr;
+  for (int k = 0; k < project->resultCount; ++k)
+    if (project->results[k].contaminantIndex == index) result = &project->results[k];
+  ASSERT_NE(result, nullptr);
+  const AssessmentClass shown = ClassifyPlumeLength(result->plumeLengthRatio, options.plumeRange);
+  // The typed lambda alone gives another class, so that the check has teeth.
+  ASSERT_NE(ClassesOverLambdaInterval(a, benzene, *interval, true, options.plumeRange).current, shown);
+  EXPECT_EQ(ClassesOverLambdaInterval(*project, benzene, *interval, true, options.plumeRange).current, shown);
 }
