@@ -140,6 +140,18 @@ TEST_F(DecayConvention, FuelDepotBenzeneIsGreenOnEveryFaceAndBreaksEvenInTypedLa
   const double logRatio = std::log(benzene.c0 / benzene.ca), lambda = LambdaOf(benzene);
   const AssessmentRange range = VerdictOptionsOf(*project).plumeRange;
 
+  // The verdict's model concentration at the receptor is the plug flow's of
+  // lambda R, as its class is.
+  ASSERT_EQ(virelo_math_CalcAll(project.get()), 1);
+  for (int k = 0; k < project->resultCount; ++k) {
+    if (project->results[k].contaminantIndex != index) continue;
+    const RowVerdict verdict =
+        VerdictOfResult(*project, project->results[k], true, VerdictOptionsOf(*project));
+    EXPECT_EQ(verdict.models.cls, AssessmentClass::Green);
+    EXPECT_NEAR(verdict.models.concentration, benzene.c0 * std::exp(-lambda * r * a.distanceX / Velocity(a)),
+                1e-12 * benzene.c0);
+  }
+
   const auto assessed = Keyed(Cli({"assess", sorbed, "--csv"}).out);
   ASSERT_TRUE(assessed.count("Benzene PL"));
   EXPECT_EQ(assessed.at("Benzene PL").at("class"), "Green");
