@@ -5,8 +5,10 @@
 // plume length in the Robustness window and the report as on the results
 // page, and the Uncertainty window's record of a run keeps the transport
 // inputs it was drawn under.
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QtTest>
@@ -14,6 +16,7 @@
 #include <cstring>
 
 #include "analysis/RobustnessDialog.h"
+#include "analysis/SiteDecayView.h"
 #include "analysis/UncertaintyRecord.h"
 #include "engine/breakeven.h"
 #include "engine/calc.h"
@@ -24,6 +27,7 @@
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
 #include "support/ContaminantProjects.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -56,6 +60,7 @@ class TestDecayConvention : public QObject {
   void robustnessWindowBreaksEvenInTheTypedLambda();
   void reportGivesBenzeneItsGreenPlumeLength();
   void uncertaintyRecordKeepsAndComparesTheTransportInputs();
+  void useAsDecayConstantTakesTheFittedRateOverR();
 };
 
 // The window a user opens from the results page: Green, its worse column
@@ -134,6 +139,38 @@ void TestDecayConvention::uncertaintyRecordKeepsAndComparesTheTransportInputs() 
   QCOMPARE(TransportOf(snapshot.project) == TransportOf(*project), true);
   QCOMPARE(virelo_SteadyDecayFactor(snapshot.project, "Benzene"),
            virelo_SteadyDecayFactor(*project, "Benzene"));
+}
+
+// The Site data window's button under sorbed decay: the wells measure
+// lambda R, the constant taken is lambda_fit / R, and the window says so.
+void TestDecayConvention::useAsDecayConstantTakesTheFittedRateOverR() {
+  FakePlatform platform;
+  ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp", "rb"));
+  QVERIFY(project);
+  TransportInputs& t = virelo_Extras(project.get()).transport;
+  t.aquifer = {1.8, 0.01, DecayOf::DissolvedAndSorbed};
+  ContaminantTransport koc;
+  koc.koc = 60.0;
+  SetContaminantTransport(&t, "Benzene", koc);
+  SiteDecayView view(project.get());
+  view.Refresh();
+  view.contaminantCombo()->setCurrentIndex(view.contaminantCombo()->findText(QStringLiteral("Benzene")));
+  QCOMPARE(QString::fromStdString(view.fit().contaminant), QStringLiteral("Benzene"));
+  QVERIFY(view.fit().hasLambda);
+  QVERIFY(view.useButton()->isEnabled());
+  QTest::mouseClick(view.useButton(), Qt::LeftButton);
+  const double r = virelo_RetardationOf(*project, "Benzene").value;
+  QVERIFY(r > 2.0);
+  const Contaminant* benzene = nullptr;
+  for (int k = 0; k < project->contaminantCount; ++k)
+    if (std::strcmp(project->contaminants[k].name, "Benzene") == 0) benzene = &project->contaminants[k];
+  QVERIFY(benzene);
+  QCOMPARE(benzene->lambdaSelected, int16_t(kLambdaUser));
+  QVERIFY(std::fabs(benzene->lambdaUser - view.fit().lambda / r) <= 1e-15);
+  QVERIFY2(view.warningsLabel()->text().contains(QStringLiteral("\u03bb\u00b7R with R = ")),
+           qPrintable(view.warningsLabel()->text()));
+  QVERIFY(QString::fromStdString(LambdaSourceOf(virelo_SettingsOf(*project), "Benzene"))
+              .contains(QStringLiteral("\u03bb = \u03bb_fit / R, R = ")));
 }
 
 QTEST_MAIN(TestDecayConvention)
