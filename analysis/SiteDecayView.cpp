@@ -187,9 +187,17 @@ bool SiteDecayView::UseAsDecayConstant() {
                                         Platform::Icon::Question) != Platform::Ok)
       return false;
   }
+  const SiteLambdaTaken taken = SiteLambdaFor(*project_, fit_);
   if (const Contaminant* c = UseSiteLambda(project_, fit_)) {
-    warnings_->setText(QStringLiteral("\u03bb = %1 1/d is now the user-defined decay constant of %2.")
-                           .arg(Num(fit_.lambda), contaminantNameOf(*project_, c->name)));
+    QString text = QStringLiteral("\u03bb = %1 1/d is now the user-defined decay constant of %2.")
+                       .arg(Num(taken.lambda), contaminantNameOf(*project_, c->name));
+    // The wells measure the effective rate; say how the constant came from it.
+    if (taken.factor != 1.0)
+      text += QStringLiteral(
+                  " The wells' rate %1 1/d is \u03bb\u00b7R with R = %2 (decay of dissolved and "
+                  "sorbed phase).")
+                  .arg(Num(fit_.lambda), Num(taken.factor));
+    warnings_->setText(text);
     emit projectChanged();
     return true;
   }

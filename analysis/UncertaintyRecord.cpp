@@ -54,6 +54,7 @@ UncertaintyRecord UncertaintyRecord::Of(const Project& project, const Uncertaint
     record.contaminants.assign(project.contaminants,
                                project.contaminants + std::max<int>(project.contaminantCount, 0));
   record.chains = virelo_ExtrasOf(project).chains;
+  record.transport = TransportOf(project);
   record.plan = plan;
   record.plumeLengthRange = options.plumeLengthRange;
   record.attenuationRange = options.attenuationRange;
@@ -64,7 +65,8 @@ UncertaintyRecord UncertaintyRecord::Of(const Project& project, const Uncertaint
 bool UncertaintyRecord::Matches(const Project& project, const UncertaintyPlan& now,
                                 const UncertaintyOptions& options) const {
   if (!(now == plan) || project.approximateDispersivity != approximateDispersivity ||
-      !(virelo_ExtrasOf(project).chains == chains) || !SameAquifer(project.aquifer, aquifer))
+      !(virelo_ExtrasOf(project).chains == chains) || !(TransportOf(project) == transport) ||
+      !SameAquifer(project.aquifer, aquifer))
     return false;
   if (std::max<int>(project.contaminantCount, 0) != static_cast<int>(contaminants.size())) return false;
   if (!contaminants.empty() && !project.contaminants) return false;
@@ -100,5 +102,6 @@ UncertaintySnapshot::UncertaintySnapshot(const Project& from, const UncertaintyP
   project.results = nullptr;
   project.resultCount = 0;
   extras.chains = record.chains;
+  extras.transport = record.transport;
   project.extras = &extras;
 }

@@ -20,6 +20,9 @@ struct UncertaintyRecord {
   int16_t approximateDispersivity = 0;
   std::vector<Contaminant> contaminants;
   std::vector<DecayChain> chains;  // a chain species' probabilities come from its chain
+  // Sorption and the decay convention: under decay of the sorbed phase too
+  // every draw decays at lambda R.
+  TransportInputs transport;
   UncertaintyPlan plan;
   AssessmentRange plumeLengthRange{}, attenuationRange{};
   UncertaintyModel verdictBasis = UncertaintyModel::Screening;
@@ -28,7 +31,7 @@ struct UncertaintyRecord {
   static UncertaintyRecord Of(const Project& project, const UncertaintyPlan& plan,
                               const UncertaintyOptions& options);
 
-  // Whether the project's inputs, `plan`, the ranges and the verdict basis
+  // Whether the project's inputs (transport inputs included), `plan`, the ranges and the verdict basis
   // are still those recorded.
   bool Matches(const Project& project, const UncertaintyPlan& plan, const UncertaintyOptions& options) const;
   // Whether there is a run and the project with its own plan matches it.
@@ -46,8 +49,8 @@ bool SameAquifer(const Aquifer& a, const Aquifer& b);
 bool SameContaminant(const Contaminant& a, const Contaminant& b);
 
 // What a run reads, copied when it starts: the record's inputs, a project
-// made of them (the contaminants and the decay chains; no results, no
-// file) and the options of the run.
+// made of them (the contaminants, the decay chains and the transport
+// inputs; no results, no file) and the options of the run.
 struct UncertaintySnapshot {
   UncertaintySnapshot(const Project& from, const UncertaintyPlan& plan, const UncertaintyOptions& options);
   // The project points into the snapshot itself.

@@ -43,6 +43,9 @@ struct Case {
   bool approximateByX;
   bool plumeLength;
   AssessmentRange range;
+  // The decay convention every trial is computed under; null for the
+  // default one, under which the inputs are computed as they are.
+  const TransportInputs* transport = nullptr;
   double ratio = 0.0;  // of the inputs as they are, once they pass the checks
 };
 
@@ -95,7 +98,14 @@ void Set(Aquifer& a, Contaminant& c, bool approximateByX, BreakEvenInput input, 
   }
 }
 
-double Ratio(const Aquifer& a, const Contaminant& c, bool plumeLength) {
+// The factor the steady models multiply lambda by, for the trial's aquifer
+// (R follows ne).
+double DecayFactor(const TransportInputs* transport, const Aquifer& a, const Contaminant& c) {
+  return transport ? SteadyDecayFactorWith(*transport, a, c.name) : 1.0;
+}
+
+double Ratio(const Aquifer& a, const Contaminant& typed, bool plumeLength, const TransportInputs* transport) {
+  const Contaminant c = transport ? SteadyContaminantWith(*transport, a, typed) : typed;
   ContaminantResult r{};
   if (plumeLength) {
     virelo_math_CalcPlumeLength(&a, &c, &r);
@@ -115,16 +125,18 @@ class Trials {
       : input_(input),
         approximateByX_(k.approximateByX),
         plumeLength_(k.plumeLength),
+        transport_(k.transport),
         a_(k.aquifer),
         c_(k.contaminant) {}
   double RatioAt(double value) {
     Set(a_, c_, approximateByX_, input_, value);
-    return Ratio(a_, c_, plumeLength_);
+    return Ratio(a_, c_, plumeLength_, transport_);
   }
 
  private:
   BreakEvenInput input_;
   bool approximateByX_, plumeLength_;
+  const TransportInputs* transport_;
   Aquifer a_;
   Contaminant c_;
 };
@@ -310,12 +322,16 @@ std::optional<double> Search(const Case& k, BreakEvenInput input, Trials& trials
                      : Refine(k, trials, t, outside, inside, outsideRatio, insideRatio);
 }
 
-// The plume-length ratio is log(C0/CA) / lambda * (i/ne) * Kf / x: each
-// input solves for a given ratio in closed form.
+// The plume-length ratio is log(C0/CA) / (lambda f) * (i/ne) * Kf / x, f
+// the decay convention's factor (R or 1): each input solves for a given
+// ratio in closed form. Under R, ne enters R as well; its value is left to
+// the search.
 double ClosedForm(const Case& k, BreakEvenInput input, double bound) {
   const Aquifer& a = k.aquifer;
   const Contaminant& c = k.contaminant;
-  const double lambda = Lambda(c);
+  const double factor = DecayFactor(k.transport, a, c);
+  // The typed lambda is the value to report; the models see lambda * factor.
+  const double lambda = Lambda(c) * factor;
   const double v = (a.gradientI / a.porosityNe) * a.conductivityKf;
   const double logRatio = std::log(c.c0 / c.ca);
   const double x = a.distanceX;
@@ -323,8 +339,10 @@ double ClosedForm(const Case& k, BreakEvenInput input, double bound) {
     case BreakEvenInput::X: return logRatio * v / (lambda * bound);
     case BreakEvenInput::Kf: return bound * x * lambda * a.porosityNe / (logRatio * a.gradientI);
     case BreakEvenInput::I: return bound * x * lambda * a.porosityNe / (logRatio * a.conductivityKf);
-    case BreakEvenInput::Ne: return logRatio * a.gradientI * a.conductivityKf / (lambda * bound * x);
-    case BreakEvenInput::Lambda: return logRatio * v / (bound * x);
+    case BreakEvenInput::Ne:
+      if (factor != 1.0) return std::numeric_limits<double>::quiet_NaN();
+      return logRatio * a.gradientI * a.conductivityKf / (lambda * bound * x);
+    case BreakEvenInput::Lambda: return logRatio * v / (bound * x) / factor;
     case BreakEvenInput::C0: return c.ca * std::exp(bound * x * lambda / v);
     case BreakEvenInput::CA: return c.c0 * std::exp(-bound * x * lambda / v);
     default: return std::numeric_limits<double>::quiet_NaN();
@@ -356,7 +374,7 @@ BreakEvenTable Compute(Case k, BreakEvenMethod method) {
   BreakEvenTable table;
   table.plumeLength = k.plumeLength;
   if (ProblemCount(k.aquifer, k.contaminant, k.plumeLength) != 0) return table;
-  k.ratio = Ratio(k.aquifer, k.contaminant, k.plumeLength);
+  k.ratio = Ratio(k.aquifer, k.contaminant, k.plumeLength, k.transport);
   table.cls = Classify(k, k.ratio);
 
   std::optional<Target> worse, better;
@@ -408,8 +426,9 @@ const char* BreakEvenInputName(BreakEvenInput input) {
 }
 
 BreakEvenTable BreakEvenValues(const Aquifer& aquifer, const Contaminant& contaminant, bool approximateByX,
-                               bool plumeLength, AssessmentRange range, BreakEvenMethod method) {
-  const Case k{aquifer, contaminant, approximateByX, plumeLength, range};
+                               bool plumeLength, AssessmentRange range, BreakEvenMethod method,
+                               const TransportInputs* transport) {
+  const Case k{aquifer, contaminant, approximateByX, plumeLength, range, transport};
   return Compute(k, method);
 }
 
@@ -425,7 +444,7 @@ BreakEvenTable ResultBreakEvenValues(const Project& project, const ContaminantRe
   const bool problems = plumeLength ? HasPlumeLengthProblems(result) : HasAttenuationFactorProblems(result);
   if (!(contaminant.assess & bit) || problems) return table;
   return BreakEvenValues(project.aquifer, contaminant, project.approximateDispersivity != 0, plumeLength,
-                         range);
+                         range, BreakEvenMethod::Best, &TransportOf(project));
 }
 
 std::optional<double> WorseFactor(const BreakEven& entry) {

@@ -11,6 +11,7 @@
 
 #include "engine/assessment.h"
 #include "engine/records.h"
+#include "engine/transport.h"
 
 // The inputs, in the order in which they are listed. The plume length uses
 // x, Kf, i, ne, lambda, C0, CA; the attenuation factor uses all twelve.
@@ -50,12 +51,19 @@ enum class BreakEvenMethod { Best, Search };
 // (virelo_DispersivitiesFromX) as "Approximate by x" does. Inputs with problems give a
 // table with class Problems and no inputs. Safe to call from several threads
 // at once.
+//
+// With `transport`, the ratio of every trial is computed under its decay
+// convention (engine/transport.h): under "decay of dissolved and sorbed
+// phase" with lambda * R, R taken anew from each trial's ne. The values are
+// still those of the inputs as typed: the break-even lambda is the lambda
+// whose lambda * R reaches the bound.
 BreakEvenTable BreakEvenValues(const Aquifer& aquifer, const Contaminant& contaminant, bool approximateByX,
                                bool plumeLength, AssessmentRange range,
-                               BreakEvenMethod method = BreakEvenMethod::Best);
+                               BreakEvenMethod method = BreakEvenMethod::Best,
+                               const TransportInputs* transport = nullptr);
 
 // The same for one result of a project: its contaminant, the project's
-// aquifer and approximation. Class Problems and no inputs when the result
+// aquifer, approximation and decay convention. Class Problems and no inputs when the result
 // has problems in that assessment, is not assessed that way or refers to no
 // contaminant.
 BreakEvenTable ResultBreakEvenValues(const Project& project, const ContaminantResult& result,

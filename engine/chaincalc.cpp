@@ -13,6 +13,7 @@
 #include "diagnostics/report.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 
 namespace {
@@ -259,8 +260,12 @@ std::vector<std::string> ResolveChainSpecies(const Project& project, const Decay
       continue;
     }
     ++contaminants;
+    // The rate the steady chain decays at: lambda R under "decay of dissolved
+    // and sorbed phase", where the sorbed mass decays and forms the daughter
+    // as well.
+    const Contaminant steady = virelo_SteadyContaminant(project, *c);
     double lambda = 0.0;
-    if (!virelo_GetLambda(c, &lambda)) {
+    if (!virelo_GetLambda(&steady, &lambda)) {
       problems.push_back(Quoted(name) + " has no decay constant selected.");
     } else if (!(lambda >= 0.0) || !std::isfinite(lambda)) {
       problems.push_back("The decay constant of " + Quoted(name) + " must be a number of at least 0.");
@@ -382,8 +387,9 @@ std::vector<ChainReceptorRow> ChainAtReceptor(const Project& project, const Reso
     if (!row.endProduct) {
       row.screeningClass = ClassifyChainConcentration(row.screening, row.ca, range);
       row.exactClass = ClassifyChainConcentration(row.exact, row.ca, range);
-      row.singleClass =
-          SingleSpeciesClass(project.aquifer, project.contaminants[chain.contaminantIndex[i]], range);
+      row.singleClass = SingleSpeciesClass(
+          project.aquifer, virelo_SteadyContaminant(project, project.contaminants[chain.contaminantIndex[i]]),
+          range);
     }
     rows.push_back(row);
   }

@@ -17,8 +17,11 @@
 // divided differences are taken from Taylor coefficients there, and every term
 // of the sum is positive.
 //
-// Decay acts on the dissolved phase and nothing is retarded, as in the
-// single-species model. Concentrations are in the project's unit.
+// The chain is steady, as the single-species model is: retardation drops
+// out, and under the project's decay convention (engine/transport.h) each
+// species decays at lambda, or at lambda R under "decay of dissolved and
+// sorbed phase", where the sorbed mass decays and forms its daughter too.
+// Concentrations are in the project's unit.
 #pragma once
 
 #include <string>
@@ -37,7 +40,7 @@ enum class ChainModel { Screening = 0, Exact = 1, PlugFlow = 2 };
 struct ResolvedChain {
   std::vector<std::string> names;
   std::vector<int> contaminantIndex;  // -1 for the end product
-  std::vector<double> rate;           // k_i in 1/d (0 for the end product)
+  std::vector<double> rate;           // k_i in 1/d: lambda, or lambda R (0 for the end product)
   std::vector<double> c0;             // source concentration, 0 where unset
   std::vector<double> ca;             // acceptable concentration, NaN for the end product
   std::vector<double> yield;          // yield[0] = 1, yield[i] from species i - 1

@@ -13,6 +13,7 @@
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/transport.h"
 
 namespace {
 
@@ -309,7 +310,8 @@ RowVerdict VerdictWithWells(const Project& project, const ContaminantResult& res
   if (problems || !project.contaminants || result.contaminantIndex < 0 ||
       result.contaminantIndex >= project.contaminantCount)
     return v;
-  const Contaminant& c = project.contaminants[result.contaminantIndex];
+  // The models of the row see the decay the results were computed with.
+  const Contaminant c = virelo_SteadyContaminant(project, project.contaminants[result.contaminantIndex]);
   const std::vector<ChainLink> links = virelo_ExtrasOf(project).chains.empty()
                                            ? std::vector<ChainLink>{}
                                            : ChainLinksOf(project, result.contaminantIndex);

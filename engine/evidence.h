@@ -58,7 +58,9 @@ std::vector<ChainLink> ChainLinksOf(const Project& project, int contaminantIndex
 bool IsChainSpecies(const Project& project, int contaminantIndex);
 
 // The chain's source concentration, rate and CA of one species taken anew
-// from its contaminant record (a Monte Carlo draw of it).
+// from its contaminant record (a Monte Carlo draw of it), given as the
+// steady models see it (SteadyContaminantWith), so that the rate is lambda R
+// under "decay of dissolved and sorbed phase".
 void RefreshChainSpecies(const Contaminant& contaminant, int species, ResolvedChain* chain);
 
 // Plug flow along a chain: the farthest s at which species `species` stays at
@@ -71,7 +73,10 @@ double ChainPlumeLength(const Aquifer& aquifer, const ResolvedChain& chain, int 
 // One assessment of one contaminant by the models, as every verdict and
 // every Monte Carlo draw computes it: the single-species class under the
 // basis, and where the contaminant stands in chains, the chain class. The
-// contaminant and aquifer must pass the assessment's input checks.
+// contaminant and aquifer must pass the assessment's input checks; the
+// contaminant is the one the steady models compute with
+// (SteadyContaminantWith), its decay constants under the project's decay
+// convention.
 struct ModelAssessment {
   AssessmentClass screeningClass = AssessmentClass::Problems;  // PL: the only model
   AssessmentClass basisClass = AssessmentClass::Problems;      // under the basis

@@ -7,13 +7,17 @@
 
 #include "engine/calc.h"
 #include "engine/extras.h"
+#include "engine/transport.h"
 
 namespace {
 
-AssessmentClass ClassWith(const Aquifer& aquifer, Contaminant contaminant, double lambda, bool plume,
-                          AssessmentRange range) {
-  contaminant.lambdaUser = lambda;
-  contaminant.lambdaSelected = kLambdaUser;
+AssessmentClass ClassWith(const Aquifer& aquifer, const TransportInputs& transport, Contaminant typed,
+                          double lambda, bool plume, AssessmentRange range) {
+  typed.lambdaUser = lambda;
+  typed.lambdaSelected = kLambdaUser;
+  // The interval holds typed values of lambda; the models see each under
+  // the project's decay convention, as the results do.
+  const Contaminant contaminant = SteadyContaminantWith(transport, aquifer, typed);
   ContaminantResult result{};
   if (plume) {
     virelo_math_CalcPlumeLength(&aquifer, &contaminant, &result);
@@ -48,14 +52,29 @@ const SiteLambdaInterval* SupersededLambdaInterval(const Project& project, const
   return &found->second;
 }
 
+namespace {
+
+LambdaIntervalClasses ClassesOver(const Aquifer& a, const TransportInputs& t, const Contaminant& contaminant,
+                                  const SiteLambdaInterval& interval, bool plume, AssessmentRange range) {
+  LambdaIntervalClasses classes;
+  classes.current = ClassWith(a, t, contaminant, interval.lambda, plume, range);
+  classes.atLow = ClassWith(a, t, contaminant, interval.low, plume, range);
+  classes.atHigh = ClassWith(a, t, contaminant, interval.high, plume, range);
+  return classes;
+}
+
+}  // namespace
+
+LambdaIntervalClasses ClassesOverLambdaInterval(const Project& project, const Contaminant& contaminant,
+                                                const SiteLambdaInterval& interval, bool plume,
+                                                AssessmentRange range) {
+  return ClassesOver(project.aquifer, TransportOf(project), contaminant, interval, plume, range);
+}
+
 LambdaIntervalClasses ClassesOverLambdaInterval(const Aquifer& aquifer, const Contaminant& contaminant,
                                                 const SiteLambdaInterval& interval, bool plume,
                                                 AssessmentRange range) {
-  LambdaIntervalClasses classes;
-  classes.current = ClassWith(aquifer, contaminant, interval.lambda, plume, range);
-  classes.atLow = ClassWith(aquifer, contaminant, interval.low, plume, range);
-  classes.atHigh = ClassWith(aquifer, contaminant, interval.high, plume, range);
-  return classes;
+  return ClassesOver(aquifer, TransportInputs{}, contaminant, interval, plume, range);
 }
 
 std::string LambdaIntervalSentence(const LambdaIntervalClasses& classes, int level) {
@@ -75,6 +94,6 @@ std::string LambdaIntervalSentenceOf(const Project& project, const Contaminant& 
                                      AssessmentRange range) {
   const SiteLambdaInterval* interval = ActiveLambdaInterval(project, contaminant);
   if (!interval) return {};
-  return LambdaIntervalSentence(
-      ClassesOverLambdaInterval(project.aquifer, contaminant, *interval, plume, range), interval->level);
+  return LambdaIntervalSentence(ClassesOverLambdaInterval(project, contaminant, *interval, plume, range),
+                                interval->level);
 }

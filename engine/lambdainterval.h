@@ -28,10 +28,16 @@ struct LambdaIntervalClasses {
   AssessmentClass atHigh = AssessmentClass::Problems;   // lambda = high
 };
 
-// The classes of one contaminant, recomputed as the calculation does with
-// only the user lambda replaced: the plume length (plume true) or the
-// attenuation factor. The attenuation factor is classed by the screening
-// formula, as the results list's class column is.
+// The classes of one contaminant of the project, recomputed as the
+// calculation does with only the user lambda replaced (under the project's
+// decay convention): the plume length (plume true) or the attenuation
+// factor. The attenuation factor is classed by the screening formula, as
+// the results list's class column is.
+LambdaIntervalClasses ClassesOverLambdaInterval(const Project& project, const Contaminant& contaminant,
+                                                const SiteLambdaInterval& interval, bool plume,
+                                                AssessmentRange range);
+// The same in an aquifer of its own, under the default convention (lambda
+// as typed).
 LambdaIntervalClasses ClassesOverLambdaInterval(const Aquifer& aquifer, const Contaminant& contaminant,
                                                 const SiteLambdaInterval& interval, bool plume,
                                                 AssessmentRange range);

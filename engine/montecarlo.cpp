@@ -197,6 +197,13 @@ struct RunDraws {
     }
     return a;
   }
+  // The contaminant as the steady models of sample k see it: its drawn
+  // values under the project's decay convention, R taken from the sample's
+  // own aquifer `a` (a drawn ne moves it). With `drawn`, the contaminant's
+  // drawn values as typed, in the order of its draws.
+  Contaminant SteadyContaminant(int index, size_t k, const Aquifer& a, double* drawn) const {
+    return SteadyContaminantWith(TransportOf(project), a, SampleContaminant(index, k, drawn));
+  }
   // With `drawn`, the contaminant's drawn values too, in the order of its draws.
   Contaminant SampleContaminant(int index, size_t k, double* drawn) const {
     Contaminant c = project.contaminants[index];
@@ -373,7 +380,7 @@ void EvaluateBatch(const RunDraws& draws, const RunLayout& layout, const Uncerta
     std::vector<double> here(drawCount);
     for (size_t k = first; k < last; ++k) {
       const Aquifer a = draws.SampleAquifer(k);
-      const Contaminant c = draws.SampleContaminant(index, k, here.data());
+      const Contaminant c = draws.SteadyContaminant(index, k, a, here.data());
       for (size_t j = 0; j < drawCount; ++j) batch->drawn[b][j * n + k] = here[j];
       // The chains the contaminant stands in, with every species as drawn.
       std::vector<ChainLink> drawnLinks = layout.links[static_cast<size_t>(index)];
@@ -381,7 +388,7 @@ void EvaluateBatch(const RunDraws& draws, const RunLayout& layout, const Uncerta
         for (int i = 0; i < link.chain.size(); ++i) {
           const int other = link.chain.contaminantIndex[static_cast<size_t>(i)];
           if (other < 0) continue;
-          RefreshChainSpecies(other == index ? c : draws.SampleContaminant(other, k, nullptr), i,
+          RefreshChainSpecies(other == index ? c : draws.SteadyContaminant(other, k, a, nullptr), i,
                               &link.chain);
         }
       }

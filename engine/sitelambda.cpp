@@ -8,8 +8,10 @@
 #include <cstring>
 #include <vector>
 
+#include "diagnostics/text.h"
 #include "engine/extras.h"
 #include "engine/recordtext.h"
+#include "engine/transport.h"
 
 namespace {
 
@@ -55,21 +57,41 @@ const DecayChain* ChainWithDaughter(const Project& project, const std::string& n
   return nullptr;
 }
 
+SiteLambdaTaken SiteLambdaFor(const Project& project, const DistanceFit& fit) {
+  SiteLambdaTaken taken;
+  // Site names are Latin-1 as the records' are; the transport inputs are
+  // keyed by the record's name.
+  const std::string name = fit.contaminant.substr(0, kNameCapacity - 1);
+  taken.factor = virelo_SteadyDecayFactor(project, name.c_str());
+  taken.lambda = fit.lambda / taken.factor;
+  taken.low = fit.lambdaLow / taken.factor;
+  taken.high = fit.lambdaHigh / taken.factor;
+  return taken;
+}
+
+std::string SiteLambdaConventionText(const SiteLambdaTaken& taken) {
+  if (taken.factor == 1.0) return {};
+  char r[32];
+  FormatCNumber(r, sizeof r, "%.4g", taken.factor);
+  return std::string("; \xCE\xBB = \xCE\xBB_fit / R, R = ") + r + " (decay of dissolved and sorbed phase)";
+}
+
 Contaminant* UseSiteLambda(Project* project, const DistanceFit& fit) {
   if (!fit.hasLambda) return nullptr;
   for (int k = 0; k < project->contaminantCount; ++k) {
     Contaminant& c = project->contaminants[k];
     if (fit.contaminant != std::string(c.name, strnlen(c.name, sizeof c.name))) continue;
-    std::string source = SiteLambdaSourceText(fit);
+    const SiteLambdaTaken taken = SiteLambdaFor(*project, fit);
+    std::string source = SiteLambdaSourceText(fit) + SiteLambdaConventionText(taken);
     // The source keeps saying that a daughter's rate is an apparent one.
     if (ChainWithDaughter(*project, fit.contaminant))
       source += "; apparent rate of a daughter product (formation minus decay)";
-    virelo_SetLambda(&c, kLambdaUser, fit.lambda);
+    virelo_SetLambda(&c, kLambdaUser, taken.lambda);
     c.lambdaSelected = kLambdaUser;
     SetLambdaSource(&virelo_Extras(project).settings, c.name, source);
     // The interval goes with it, so that the results can say how far the
     // verdict holds across it.
-    virelo_Extras(project).settings.lambdaIntervals[c.name] = {fit.lambda, fit.lambdaLow, fit.lambdaHigh,
+    virelo_Extras(project).settings.lambdaIntervals[c.name] = {taken.lambda, taken.low, taken.high,
                                                                fit.levelPercent};
     project->modified = 1;
     return &c;

@@ -21,7 +21,24 @@ std::string SiteLambdaSourceText(const DistanceFit& fit);
 // a daughter's fit gives an apparent rate, formation minus decay.
 const DecayChain* ChainWithDaughter(const Project& project, const std::string& name);
 
-// Makes the fit's lambda the user-defined decay constant of the project's
+// The decay constant a fit gives the project's contaminant, as the user
+// types it. The distance fit measures the effective rate of the steady
+// equation; under "decay of dissolved and sorbed phase" that is lambda R, so
+// the constant taken is lambda_fit / R (R from the contaminant's Koc and
+// the aquifer), and the steady model then declines along the wells at the
+// fitted slope. Under the default convention factor is 1 and the values are
+// the fit's own.
+struct SiteLambdaTaken {
+  double factor = 1.0;                         // R, or 1
+  double lambda = 0.0, low = 0.0, high = 0.0;  // [1/d], the fit's divided by factor
+};
+SiteLambdaTaken SiteLambdaFor(const Project& project, const DistanceFit& fit);
+// What the recorded source adds under that convention (UTF-8), empty
+// under the default one: "; λ = λ_fit / R, R = 2.08 (decay of dissolved and
+// sorbed phase)".
+std::string SiteLambdaConventionText(const SiteLambdaTaken& taken);
+
+// Makes the fit's lambda (SiteLambdaFor) the user-defined decay constant of the project's
 // contaminant of that name, selects it, records its source (saying so for
 // a daughter's apparent rate) and its interval, and marks the project
 // modified. Returns the contaminant, or null when the fit gives no lambda or

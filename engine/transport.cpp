@@ -144,25 +144,33 @@ std::string RetardationText(const Retardation& r) {
   return "";
 }
 
-double virelo_SteadyDecayFactor(const Project& project, const char* name) {
-  const TransportInputs& t = TransportOf(project);
+double SteadyDecayFactorWith(const TransportInputs& t, const Aquifer& aquifer, const char* name) {
   if (t.aquifer.decayOf != DecayOf::DissolvedAndSorbed) return 1.0;
-  const Retardation r = virelo_Retardation(t.aquifer, ContaminantTransportOf(t, name), project.aquifer);
+  const Retardation r = virelo_Retardation(t.aquifer, ContaminantTransportOf(t, name), aquifer);
   // An R that overflowed is left to the input checks: lambda * inf would
   // read as "nothing arrives", which is the one answer never to give by
   // accident.
   return std::isfinite(r.value) ? r.value : 1.0;
 }
 
-Contaminant virelo_SteadyContaminant(const Project& project, const Contaminant& contaminant) {
+Contaminant SteadyContaminantWith(const TransportInputs& t, const Aquifer& aquifer,
+                                  const Contaminant& contaminant) {
   Contaminant steady = contaminant;
-  const double factor = virelo_SteadyDecayFactor(project, contaminant.name);
+  const double factor = SteadyDecayFactorWith(t, aquifer, contaminant.name);
   if (factor == 1.0) return steady;
   for (double* lambda :
        {&steady.lambdaUnknown, &steady.lambdaAerobic, &steady.lambdaNitrate, &steady.lambdaSulfate,
         &steady.lambdaIron, &steady.lambdaMethane, &steady.lambdaMixedPlumes, &steady.lambdaUser})
     *lambda *= factor;
   return steady;
+}
+
+double virelo_SteadyDecayFactor(const Project& project, const char* name) {
+  return SteadyDecayFactorWith(TransportOf(project), project.aquifer, name);
+}
+
+Contaminant virelo_SteadyContaminant(const Project& project, const Contaminant& contaminant) {
+  return SteadyContaminantWith(TransportOf(project), project.aquifer, contaminant);
 }
 
 double KilogramsPerCubicMetre(const std::string& unitText) {

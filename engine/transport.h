@@ -129,6 +129,12 @@ double virelo_SteadyDecayFactor(const Project& project, const char* name);
 // factor: what the steady plume length and attenuation factor compute with.
 // Under the default convention the copy is the record itself, bit for bit.
 Contaminant virelo_SteadyContaminant(const Project& project, const Contaminant& contaminant);
+// The same for a contaminant and an aquifer that are not the project's own
+// (a Monte Carlo draw, a break-even trial): R follows the ne of `aquifer`.
+// Every steady computation applies the convention through this one place.
+double SteadyDecayFactorWith(const TransportInputs& inputs, const Aquifer& aquifer, const char* name);
+Contaminant SteadyContaminantWith(const TransportInputs& inputs, const Aquifer& aquifer,
+                                  const Contaminant& contaminant);
 
 // kg/m3 in one unit of the project's concentration unit, read as
 // ReadConcentrationUnit reads it (engine/projectunit.h); 0 when it is not a

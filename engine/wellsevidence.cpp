@@ -17,6 +17,7 @@
 #include "engine/sitedata.h"
 #include "engine/sitefit.h"
 #include "engine/siteproject.h"
+#include "engine/transport.h"
 #include "engine/validation.h"
 
 namespace {
@@ -154,7 +155,9 @@ WellsEvidence WellsEvidenceOf(const Project& project, int contaminantIndex, Asse
                               VerdictBasis basis) {
   WellsEvidence e;
   if (!project.contaminants || contaminantIndex < 0 || contaminantIndex >= project.contaminantCount) return e;
-  const Contaminant& c = project.contaminants[contaminantIndex];
+  // The models at the wells decay as the verdict's do, under the project's
+  // decay convention.
+  const Contaminant c = virelo_SteadyContaminant(project, project.contaminants[contaminantIndex]);
   // Records and site tables both hold Latin-1 names.
   const std::string name(c.name, strnlen(c.name, sizeof c.name));
   const SiteData& site = virelo_ExtrasOf(project).site;

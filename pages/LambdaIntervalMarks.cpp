@@ -20,8 +20,7 @@ void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange ran
     const Contaminant& c = project.contaminants[index];
     const SiteLambdaInterval* interval = ActiveLambdaInterval(project, c);
     if (!interval) continue;
-    const LambdaIntervalClasses classes =
-        ClassesOverLambdaInterval(project.aquifer, c, *interval, plume, range);
+    const LambdaIntervalClasses classes = ClassesOverLambdaInterval(project, c, *interval, plume, range);
     const QString sentence = QString::fromStdString(LambdaIntervalSentence(classes, interval->level));
     // A badge painted in the classes at the interval's ends, better first.
     AssessmentClass better = classes.atLow, worse = classes.atHigh;

@@ -17,8 +17,9 @@ std::string UseDecayUsage() {
   return "  use-decay FILE.vrp --contaminant NAME [--date YYYY-MM-DD] [--level 80|90|95]\n"
          "      Makes the lambda of NAME from the site's wells (as decay gives it) the\n"
          "      contaminant's user-defined decay constant, with its source and its\n"
-         "      interval, and saves the project in place. A fit with warnings is\n"
-         "      refused, naming them, and nothing is written.\n";
+         "      interval, and saves the project in place. Under decay of dissolved and\n"
+         "      sorbed phase the wells' rate is lambda * R, and lambda_fit / R is taken.\n"
+         "      A fit with warnings is refused, naming them, and nothing is written.\n";
 }
 
 int RunUseDecay(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -49,15 +50,22 @@ int RunUseDecay(const std::vector<std::string>& args, std::ostream& out, std::os
         << " is left unchanged\n";
     return kCliFailed;
   }
+  const SiteLambdaTaken taken = SiteLambdaFor(*project, fit);
   const Contaminant* c = UseSiteLambda(project.get(), fit);
   if (!c) {
     err << "virelo-cli: " << path << " has no contaminant called " << RecordTextToUtf8(name) << "\n";
     return kCliFailed;
   }
   if (!virelo_SaveProject(project.get(), path.c_str())) return WriteFailure(path, "the save failed", err);
-  out << RecordTextToUtf8(name) << ": lambda = " << SiteCsvNumber(fit.lambda) << " 1/d (" << fit.levelPercent
-      << " % interval " << SiteCsvNumber(fit.lambdaLow) << " to " << SiteCsvNumber(fit.lambdaHigh)
+  out << RecordTextToUtf8(name) << ": lambda = " << SiteCsvNumber(taken.lambda) << " 1/d ("
+      << fit.levelPercent << " % interval " << SiteCsvNumber(taken.low) << " to " << SiteCsvNumber(taken.high)
       << "), now its user-defined decay constant\n";
+  // Under decay of the sorbed phase too the wells measure lambda R.
+  if (taken.factor != 1.0)
+    out << "  the wells' rate " << SiteCsvNumber(fit.lambda)
+        << " 1/d is lambda * R with R = " << SiteCsvNumber(taken.factor)
+        << " (decay of dissolved and sorbed phase): lambda = " << SiteCsvNumber(fit.lambda) << " / "
+        << SiteCsvNumber(taken.factor) << "\n";
   if (ChainWithDaughter(*project, name))
     out << "  " << RecordTextToUtf8(name)
         << " is a daughter product in a decay chain: this is an apparent rate (formation minus decay)\n";
