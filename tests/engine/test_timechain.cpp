@@ -282,4 +282,42 @@ TEST(TransientChain, DryCleanerWithConstantSourcesReachesTheSteadyChain) {
   virelo_FreeProject(project);
 }
 
+// Vinyl chloride in two chains: it follows the one that gives it the higher
+// steady receptor concentration, whichever comes first in the list, and its
+// line names that chain.
+TEST(TransientChain, ADaughterOfTwoChainsFollowsTheWorse) {
+  Project* project =
+      virelo_LoadProject((std::string(VIRELO_SOURCE_DIR) + "/examples/dry-cleaner.vrp").c_str(), "rb");
+  ASSERT_NE(project, nullptr);
+  std::vector<DecayChain>& chains = virelo_Extras(project).chains;
+  ASSERT_EQ(chains.size(), 1u);
+  const DecayChain full = chains[0];
+  const DecayChain shortChain{{"cis-1,2-Dichloroethene", "Vinyl chloride"}, {full.yields[2]}};
+  int vc = -1;
+  for (int k = 0; k < project->contaminantCount; ++k)
+    if (std::string(project->contaminants[k].name) == "Vinyl chloride") vc = k;
+  ASSERT_GE(vc, 0);
+  for (bool shortFirst : {false, true}) {
+    chains =
+        shortFirst ? std::vector<DecayChain>{shortChain, full} : std::vector<DecayChain>{full, shortChain};
+    const TimeInputs in = TimeInputsOf(*project, vc);
+    ASSERT_TRUE(in.timing.chain) << shortFirst;
+    EXPECT_EQ(in.timing.chain->size(), 4) << shortFirst;
+    EXPECT_EQ(in.timing.species, 3) << shortFirst;
+    EXPECT_NE(in.chainBasis.find("Tetrachloroethene (PCE) > "), std::string::npos) << in.chainBasis;
+    // The short chain alone gives less at the receptor.
+    TransientChain alone = *in.timing.chain;
+    for (int j = 0; j < 2; ++j) alone.c0[j] = 0.0;
+    const double x = alone.inputs.x;
+    EXPECT_LT(TransientChainExact(alone, 3, x, kInf), TransientChainExact(*in.timing.chain, 3, x, kInf));
+  }
+  // With only the short chain, that one is followed.
+  chains = {shortChain};
+  const TimeInputs in = TimeInputsOf(*project, vc);
+  ASSERT_TRUE(in.timing.chain);
+  EXPECT_EQ(in.timing.chain->size(), 2);
+  EXPECT_EQ(in.timing.species, 1);
+  virelo_FreeProject(project);
+}
+
 }  // namespace
