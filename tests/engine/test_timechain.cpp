@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "engine/chaincalc.h"
 #include "engine/extras.h"
 #include "engine/timeinputs.h"
+#include "engine/timing_table.h"
 #include "engine/transientchain.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/cli_run.h"
@@ -318,6 +320,39 @@ TEST(TransientChain, ADaughterOfTwoChainsFollowsTheWorse) {
   EXPECT_EQ(in.timing.chain->size(), 2);
   EXPECT_EQ(in.timing.species, 1);
   virelo_FreeProject(project);
+}
+
+// A fading parent feeding a daughter that also has a constant source of its
+// own: the daughter rises, passes the peak the parent's source gives it,
+// and settles at what its own source keeps, above CA here. t50 and t95 are
+// not given; the first time above CA is where the curve reaches CA.
+TEST(TransientChain, MixedSourcesSettleAtWhatTheConstantOnesKeep) {
+  for (double ownSource : {0.05, 3.0}) {
+    auto chain =
+        std::make_shared<TransientChain>(Column({0.002, 0.001, 0.0005}, {10, ownSource, 0}, {0.0005, 0, 0}));
+    ASSERT_EQ(TransientChainFeed(*chain, 1), ChainFeed::Mixed);
+    ASSERT_EQ(TransientChainFeed(*chain, 0), ChainFeed::Fading);
+    const double steady = TransientChainExact(*chain, 1, 100.0, kInf);
+    TimingInput input;
+    input.name = "TCE";
+    input.inputs = chain->inputs;
+    input.ca = 0.5 * steady;
+    input.chain = chain;
+    input.species = 1;
+    const TimingRow row = ComputeTimingRows({input}).front();
+    ASSERT_TRUE(row.chain);
+    const TransientTimes& t = row.times;
+    EXPECT_FALSE(t.t50Exact || t.t95Exact || t.t50Screening || t.t95Screening) << ownSource;
+    ASSERT_GE(t.peakExact, steady * (1.0 - 1e-12)) << ownSource;
+    // The parent's hump rises above what the daughter's own source keeps,
+    // even where that source is the larger: the peak has its time.
+    ASSERT_TRUE(t.peakTimeExact) << ownSource;
+    EXPECT_GT(t.peakExact, steady * (1.0 + 1e-6)) << ownSource;
+    EXPECT_NEAR(TransientChainExact(*chain, 1, 100.0, *t.peakTimeExact), t.peakExact, 1e-9 * t.peakExact);
+    ASSERT_TRUE(t.exceedExact) << ownSource;
+    EXPECT_NEAR(TransientChainExact(*chain, 1, 100.0, *t.exceedExact), input.ca, 1e-6 * input.ca);
+    EXPECT_FALSE(t.belowAgainExact) << "it settles above CA";
+  }
 }
 
 }  // namespace
