@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -266,8 +265,7 @@ TEST(TransientChain, DryCleanerWithConstantSourcesReachesTheSteadyChain) {
     EXPECT_EQ((*row)[8].empty(), !(exact > ca)) << name;
     exceeding += exact > ca ? 1 : 0;
     EXPECT_NEAR(std::stod((*row)[15]), exact, 1e-6 * exact) << name;
-    char until[64];
-    std::snprintf(until, sizeof until, "%.17g", 100.0 * std::stod((*row)[2]));
+    const std::string until = FormatDouble(100.0 * std::stod((*row)[2]));
     const CliResult curve =
         Cli({"breakthrough", file, "--contaminant", name, "--until", until, "--points", "1", "--csv"});
     ASSERT_EQ(curve.status, 0) << curve.err;
