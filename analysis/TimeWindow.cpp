@@ -156,9 +156,9 @@ void TimeWindow::run() {
     const double total = static_cast<double>(all.size());
     result.rows = ComputeTimingRows(inputs, [&](int done, int) { return progress(0.5 * done / total); });
     for (size_t k = 0; k < all.size() && result.rows.size() == all.size(); ++k) {
-      const double until = DefaultBreakthroughUntil(all[k].timing.inputs);
+      const double until = DefaultBreakthroughUntil(all[k].timing);
       result.until.push_back(until);
-      result.curves.push_back(ComputeBreakthrough(all[k].timing.inputs, until, kPoints));
+      result.curves.push_back(ComputeBreakthrough(all[k].timing, until, kPoints));
       if (!progress(0.5 + 0.5 * (k + 1) / total)) break;
     }
     return result;
@@ -193,13 +193,18 @@ void TimeWindow::showContaminant(int choice) {
                           QString::fromStdString(in.sourceBasis));
   if (in.timing.inputs.decayOf == DecayOf::DissolvedAndSorbed)
     text += QStringLiteral(" The steady values decay at lambda R and so differ from those without sorption.");
-  if (const char* reason = TransientScreeningReason(in.timing.inputs))
+  if (!in.chainBasis.empty())
+    text += QStringLiteral("\nDecay chain: %1; in %2.")
+                .arg(QString::fromStdString(in.chainBasis),
+                     unit_.isEmpty() ? QStringLiteral("the project's unit") : unit_);
+  if (const char* reason = CurveScreeningReason(in.timing))
     text += QStringLiteral("\nNo screening values: ") + QString::fromLatin1(reason);
   inputs_->setText(text);
   if (!haveResult_) return;
   const size_t k = static_cast<size_t>(choice);
   QChart* old = breakthrough_->chart();
-  breakthrough_->setChart(BuildBreakthroughChart(result_.curves[k], in.timing.c0, in.timing.ca, unit_));
+  breakthrough_->setChart(
+      BuildBreakthroughChart(result_.curves[k], CurveScale(in.timing), in.timing.ca, unit_));
   delete old;
   table_->selectRow(choice);
   drawProfile();
@@ -212,11 +217,8 @@ void TimeWindow::drawProfile() {
   sliderLabel_->setText(QStringLiteral("%1 d").arg(t, 0, 'f', 0));
   const TimeInputs& in = inputs_list_[static_cast<size_t>(choice)];
   const double to = 2.0 * in.timing.inputs.x;
-  std::vector<double> s(kPoints), screening(kPoints), exact(kPoints);
-  TransientProfile(in.timing.inputs, t, to, kPoints, s.data(), screening.data(), exact.data());
-  std::vector<BreakthroughPoint> line;
-  for (int j = 0; j < kPoints; ++j) line.push_back({s[j], screening[j], exact[j]});
+  const std::vector<BreakthroughPoint> line = ComputeProfile(in.timing, t, to, kPoints);
   QChart* old = profile_->chart();
-  profile_->setChart(BuildTimeProfileChart(line, in.timing.c0, in.timing.ca, unit_, t));
+  profile_->setChart(BuildTimeProfileChart(line, CurveScale(in.timing), in.timing.ca, unit_, t));
   delete old;
 }

@@ -9,13 +9,20 @@
 
 namespace {
 
-const char* const kTitles[] = {"Contaminant",         "R",
-                               "Front [d]",           "t50 screening [d]",
-                               "t50 exact [d]",       "t95 screening [d]",
-                               "t95 exact [d]",       "Above CA, screening [d]",
-                               "Above CA, exact [d]", "Below CA again, exact [d]",
-                               "Peak C/C0, exact",    "Peak time, exact [d]",
-                               "Source ks [1/d]",     "Source at target [d]"};
+const char* const kTitles[] = {"Contaminant",
+                               "R",
+                               "Front [d]",
+                               "t50 screening [d]",
+                               "t50 exact [d]",
+                               "t95 screening [d]",
+                               "t95 exact [d]",
+                               "Above CA, screening [d]",
+                               "Above CA, exact [d]",
+                               "Below CA again, exact [d]",
+                               "Peak C/C0 (chain: C), exact",
+                               "Peak time, exact [d]",
+                               "Source ks [1/d]",
+                               "Source at target [d]"};
 constexpr int kColumns = sizeof kTitles / sizeof kTitles[0];
 
 QString Time(const std::optional<double>& t) {
@@ -63,7 +70,8 @@ QString TimingTableModel::CellText(const TimingRow& row, int column, const Proje
     case 7: return Time(t.exceedScreening);
     case 8: return Time(t.exceedExact);
     case 9: return Time(t.belowAgainExact);
-    case 10: return Value(t.peakExact);
+    // A daughter formed in the plume has no C0 to divide by.
+    case 10: return row.chain ? QStringLiteral("C = %1").arg(Value(t.peakExact)) : Value(t.peakExact);
     case 11: return Time(t.peakTimeExact);
     case 12: return row.sourceDecay > 0.0 ? Value(row.sourceDecay) : QStringLiteral("constant");
     case 13: return Time(t.sourceTimeToTarget);
@@ -77,6 +85,8 @@ QVariant TimingTableModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::DisplayRole) return CellText(row, index.column(), project_);
   if (role == Qt::ToolTipRole && row.times.screeningReason && index.column() >= 3 && index.column() <= 7)
     return QString::fromLatin1(row.times.screeningReason);
+  if (role == Qt::ToolTipRole && row.chain)
+    return QStringLiteral("Followed through its decay chain: concentrations in the project's unit.");
   if (role == Qt::TextAlignmentRole && index.column() > 0)
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   return {};

@@ -42,8 +42,10 @@ TimeInputs TimeInputsOf(const Project& project, int contaminantIndex) {
   out.usable = !HasProblems(aquifer, contaminant);
   if (!out.usable) out.problem = "its attenuation factor cannot be computed";
   const TransportInputs& transport = TransportOf(project);
-  if (!virelo_CheckSorption(transport.aquifer).empty() ||
-      !virelo_CheckContaminantTransport(ContaminantTransportOf(transport, contaminant.name)).empty()) {
+  const bool transportUsable =
+      virelo_CheckSorption(transport.aquifer).empty() &&
+      virelo_CheckContaminantTransport(ContaminantTransportOf(transport, contaminant.name)).empty();
+  if (!transportUsable) {
     out.usable = false;
     out.problem = "the sorption or source inputs have problems";
   }
@@ -90,6 +92,13 @@ TimeInputs TimeInputsOf(const Project& project, int contaminantIndex) {
   out.timing.c0 = contaminant.c0;
   out.timing.ca = contaminant.ca;
   out.timing.target = out.usable ? TargetConcentration(steady, r, basis) : NAN;
+  // A daughter formed in the plume needs no usable inputs of its own: its
+  // chain carries it (the chain's checks include the aquifer's).
+  if (transportUsable) AttachTimeChain(project, contaminantIndex, &out);
+  if (out.timing.chain && !out.usable) {
+    out.usable = true;
+    out.problem.clear();
+  }
   return out;
 }
 

@@ -23,12 +23,24 @@ struct TimeInputs {
   // Where R and the source's decay come from, for the user.
   std::string retardationBasis;
   std::string sourceBasis;
+  // A daughter of a decay chain: which chain it follows and with which R,
+  // or why it cannot follow its chain (then it is followed alone). Empty
+  // for a contaminant that is no daughter.
+  std::string chainBasis;
 };
 
 // The inputs of contaminant `contaminantIndex` of the project. The target is
 // CA * AF under the project's verdict basis, computed afresh from the inputs
 // (stored results are not needed).
 TimeInputs TimeInputsOf(const Project& project, int contaminantIndex);
+
+// Attaches the decay chain a daughter follows (see TimingInput): of the
+// chains it stands in, the one that gives it the highest steady receptor
+// concentration, as the verdict cites the worst. The chain shares the
+// smallest of its species' retardation factors, the earliest arrival.
+// Leaves a parent, a contaminant in no chain and one whose chains have
+// problems alone, saying why in chainBasis.
+void AttachTimeChain(const Project& project, int contaminantIndex, TimeInputs* out);
 
 // The contaminants the time capability covers, in project order: those
 // assessed by the attenuation factor, the only assessment that has a

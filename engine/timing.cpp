@@ -115,13 +115,14 @@ struct Scan {
 // steps a decade from tStart until well past the peak, then the peak refined
 // by golden-section search and the two crossings by Brent's method.
 template <class C>
-Scan ScanRiseAndFall(const C& c, double tStart, double level) {
+Scan ScanRiseAndFall(const C& c, double tStart, double level,
+                     double tEnd = std::numeric_limits<double>::infinity()) {
   Scan scan;
   const double q = std::pow(10.0, 0.1);
   std::vector<std::pair<double, double>> grid;
   size_t top = 0;
   const bool useLevel = level > 0.0 && std::isfinite(level);
-  for (double t = tStart; grid.size() < 700; t *= q) {
+  for (double t = tStart; grid.size() < 700 && (grid.empty() || t <= tEnd); t *= q) {
     const double value = c(t);
     if (std::isnan(value)) return scan.peak = kNaN, scan;
     grid.emplace_back(t, value);
@@ -252,6 +253,62 @@ TransientTimes TransientTiming(const TransientInputs& in, double c0, double ca, 
     r.peakScreening = kNaN;
   } else {
     const Scan s = ScanRiseAndFall(screening, start, level);
+    r.peakScreening = s.peak;
+    r.peakTimeScreening = s.peakTime;
+    r.exceedScreening = s.exceed;
+    r.belowAgainScreening = s.below;
+  }
+  return r;
+}
+
+TransientTimes CurveTiming(const ReceptorCurves& curves, double ca) {
+  TransientTimes r;
+  r.frontTime = curves.frontTime;
+  r.screeningReason = curves.screeningReason;
+  if (!curves.fades) {
+    r.peakScreening = curves.screening(kInf);
+    r.peakExact = curves.exact(kInf);
+    // The exact receptor of constant sources only rises (every term of the
+    // chain is an integral of a positive kernel up to t), so the first
+    // crossing searched from the front is the only one.
+    auto times = [&](const std::function<double(double)>& c, double steady, std::optional<double>* t50,
+                     std::optional<double>* t95, std::optional<double>* exceed) {
+      if (!(steady > 0.0) || !std::isfinite(steady)) return;
+      *t50 = RisingCrossing(c, 0.5 * steady, r.frontTime);
+      *t95 = RisingCrossing(c, 0.95 * steady, r.frontTime);
+      if (ca > 0.0 && steady > ca) *exceed = RisingCrossing(c, ca, r.frontTime);
+    };
+    if (!r.screeningReason)
+      times(curves.screening, r.peakScreening, &r.t50Screening, &r.t95Screening, &r.exceedScreening);
+    times(curves.exact, r.peakExact, &r.t50Exact, &r.t95Exact, &r.exceedExact);
+    return r;
+  }
+  const double start = curves.scanStart;
+  if (!(start > 0.0) || !std::isfinite(start)) {
+    r.peakExact = curves.exact(r.frontTime);
+    r.peakScreening = r.screeningReason ? kNaN : curves.screening(r.frontTime);
+    return r;
+  }
+  const double end = curves.settles ? curves.scanEnd : kInf;
+  // A receptor that settles higher than its earlier peak has the steady
+  // value as its peak, approached without a time, as for constant sources.
+  auto settle = [&](const std::function<double(double)>& c, Scan* scan) {
+    if (!curves.settles) return;
+    const double steady = c(kInf);
+    if (steady >= scan->peak) scan->peak = steady, scan->peakTime.reset(), scan->below.reset();
+    if (!scan->exceed && ca > 0.0 && steady > ca) scan->exceed = RisingCrossing(c, ca, r.frontTime);
+  };
+  Scan e = ScanRiseAndFall(curves.exact, start, ca, end);
+  settle(curves.exact, &e);
+  r.peakExact = e.peak;
+  r.peakTimeExact = e.peakTime;
+  r.exceedExact = e.exceed;
+  r.belowAgainExact = e.below;
+  if (r.screeningReason) {
+    r.peakScreening = kNaN;
+  } else {
+    Scan s = ScanRiseAndFall(curves.screening, start, ca, end);
+    settle(curves.screening, &s);
     r.peakScreening = s.peak;
     r.peakTimeScreening = s.peakTime;
     r.exceedScreening = s.exceed;

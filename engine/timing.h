@@ -6,6 +6,7 @@
 // 0 or infinity: 0 means "at once" (a source already at its target).
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "engine/transient.h"
@@ -55,3 +56,28 @@ std::optional<double> ScreeningFractionTime(const TransientInputs& in, double fr
 
 // The same for the exact solution, by root finding in log t.
 std::optional<double> ExactFractionTime(const TransientInputs& in, double fraction);
+
+// A receptor given by its two curves in one concentration unit: a decay
+// chain's species, which has no source concentration of its own to divide
+// by. The screening curve is NaN where the form gives no value.
+struct ReceptorCurves {
+  std::function<double(double)> screening, exact;
+  double frontTime = 0.0;
+  // True where a source that feeds the receptor fades: it rises to a peak
+  // and falls away, to nothing or (settles) to the steady value of its
+  // constant sources. Else it approaches that steady value from below.
+  bool fades = false;
+  bool settles = false;
+  // Where the scan of a fading receptor begins and ends [d]: by the end the
+  // fading sources are gone.
+  double scanStart = 0.0, scanEnd = 0.0;
+  const char* screeningReason = nullptr;
+};
+
+// The times of such a receptor against the acceptable concentration `ca` in
+// the curves' unit: arrival, 50 % and 95 % of the steady value (constant
+// sources only), first above and back below ca, peak (in the curves' unit;
+// the steady value, without a time, where the receptor settles higher than
+// any earlier peak). The
+// plug-flow full-length and the source's own target time are left empty.
+TransientTimes CurveTiming(const ReceptorCurves& curves, double ca);

@@ -6,11 +6,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/timing.h"
 #include "engine/transient.h"
+#include "engine/transientchain.h"
 
 struct TimingInput {
   std::string name;
@@ -18,12 +20,31 @@ struct TimingInput {
   double c0 = 0.0;      // source concentration
   double ca = 0.0;      // acceptable concentration at the receptor (same unit)
   double target = 0.0;  // remedial target of the source, CA * AF of the verdict basis
+  // A daughter of a decay chain follows its chain: species `species` of
+  // `chain`, in the project's concentration unit. Null for a contaminant
+  // followed alone (its curves are C/C0).
+  std::shared_ptr<const TransientChain> chain = nullptr;
+  int species = -1;
 };
+
+// The factor that turns a curve of the input into the project's
+// concentration unit: C0 for a contaminant alone, 1 for a chain species.
+double CurveScale(const TimingInput& input);
+
+// The input's receptor at distance x and time t under each model: C/C0 alone,
+// a concentration along a chain; screening NaN where the form gives none.
+double CurveScreening(const TimingInput& input, double x, double t);
+double CurveExact(const TimingInput& input, double x, double t);
+// Null where the screening form gives values, else why not.
+const char* CurveScreeningReason(const TimingInput& input);
 
 struct TimingRow {
   std::string name;
   double retardation = 1.0;
   double sourceDecay = 0.0;  // ks [1/d]; 0 for a constant source
+  // Followed through its decay chain: the peaks are concentrations in the
+  // project's unit, not C/C0.
+  bool chain = false;
   TransientTimes times;
 };
 
@@ -45,7 +66,13 @@ struct BreakthroughPoint {
 // the exact one); a fading source adds five of its e-folding times past the
 // arrival, so that the fall is seen too.
 double DefaultBreakthroughUntil(const TransientInputs& in);
+// The same for an input, a chain species taking the latest of its species'.
+double DefaultBreakthroughUntil(const TimingInput& input);
 
 // `points` times until `until` (until (k + 1) / points), both models; empty
 // for points < 1 or an until that is not a positive finite number.
 std::vector<BreakthroughPoint> ComputeBreakthrough(const TransientInputs& in, double until, int points);
+// The same for an input, in the unit of its curves (see CurveScale).
+std::vector<BreakthroughPoint> ComputeBreakthrough(const TimingInput& input, double until, int points);
+// The centre line at time t, s = to (k + 1) / points, in the t of each point.
+std::vector<BreakthroughPoint> ComputeProfile(const TimingInput& input, double t, double to, int points);

@@ -64,6 +64,7 @@ void WriteTimeSection(ReportContext& report) {
       "screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with "
       "retardation R = 1 + &rho;<sub>b</sub> Koc foc / n<sub>e</sub> and a constant or first-order "
       "decaying source. Times are in days since the source appeared; \"-\" where a time does not occur. "
+      "A daughter of a decay chain is followed through its chain, in the project's concentration unit. "
       "The steady verdict above does not depend on them.</p>"));
   const std::vector<TimingRow> rows = ComputeTimingRows(inputs);
   // Two tables of the name and at most seven times each: fourteen columns
@@ -97,10 +98,13 @@ void WriteTimeSection(ReportContext& report) {
             .arg(QString::fromStdString(in.retardationBasis), QString::fromLatin1(DecayOfName(t.decayOf)),
                  QString::fromStdString(in.sourceBasis))
             .toHtmlEscaped();
-    if (const char* reason = TransientScreeningReason(t))
+    if (!in.chainBasis.empty())
+      text += QStringLiteral(" Decay chain: %1.").arg(QString::fromStdString(in.chainBasis).toHtmlEscaped());
+    if (const char* reason = CurveScreeningReason(in.timing))
       text += QStringLiteral(" No screening values: %1").arg(QString::fromLatin1(reason).toHtmlEscaped());
     report.add(QStringLiteral("<p>%1</p>").arg(text));
-    report.add(ChartImage(BuildBreakthroughChart(ComputeBreakthrough(t, DefaultBreakthroughUntil(t), kPoints),
-                                                 in.timing.c0, in.timing.ca, unit)));
+    report.add(ChartImage(
+        BuildBreakthroughChart(ComputeBreakthrough(in.timing, DefaultBreakthroughUntil(in.timing), kPoints),
+                               CurveScale(in.timing), in.timing.ca, unit)));
   }
 }

@@ -68,12 +68,23 @@ TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
   ASSERT_EQ(rows.size(), indices.size() + 1);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
             "name,retardation,frontTime,t50Screening,t50Exact,t95Screening,t95Exact,exceedScreening,"
-            "exceedExact,belowAgainExact,peakExact,peakTimeExact,sourceDecay,sourceTimeToTarget");
+            "exceedExact,belowAgainExact,peakExact,peakTimeExact,sourceDecay,sourceTimeToTarget,chain,"
+            "peakExactConcentration,note");
+  int chains = 0;
   for (size_t k = 0; k < indices.size(); ++k) {
     const TimeInputs in = TimeInputsOf(*example.project, indices[k]);
-    const TransientTimes t = TransientTiming(in.timing.inputs, in.timing.c0, in.timing.ca, in.timing.target);
+    // A daughter is followed through its chain, any other contaminant alone.
+    const TransientTimes t = ComputeTimingRows({in.timing}).front().times;
+    if (!in.timing.chain) {
+      EXPECT_EQ(t.exceedExact,
+                TransientTiming(in.timing.inputs, in.timing.c0, in.timing.ca, in.timing.target).exceedExact);
+    }
     const auto& row = rows[k + 1];
-    ASSERT_EQ(row.size(), 14u) << k;
+    ASSERT_EQ(row.size(), 17u) << k;
+    chains += in.timing.chain ? 1 : 0;
+    EXPECT_EQ(row[14].empty(), !in.timing.chain) << k;
+    const double peak = in.timing.chain ? t.peakExact : in.timing.c0 * t.peakExact;
+    EXPECT_NEAR(Number(row[15]), peak, 1e-15 * peak) << k;
     EXPECT_EQ(row[0], example.project->contaminants[indices[k]].name);
     EXPECT_DOUBLE_EQ(Number(row[2]), t.frontTime);
     // Each time in its own column, empty exactly where it does not occur.
@@ -81,11 +92,16 @@ TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
                                            t.exceedScreening, t.exceedExact, t.belowAgainExact};
     for (int c = 0; c < 7; ++c)
       EXPECT_EQ(row[3 + c], times[c] ? FormatDouble(*times[c]) : "") << k << " " << c;
-    EXPECT_NEAR(Number(row[10]), t.peakExact, 1e-15 * t.peakExact);
+    if (in.timing.chain) {
+      EXPECT_EQ(row[10], "") << "a chain species has no C/C0";
+    } else {
+      EXPECT_NEAR(Number(row[10]), t.peakExact, 1e-15 * t.peakExact);
+    }
     EXPECT_EQ(Number(row[1]), in.timing.inputs.R);
     EXPECT_EQ(Number(row[12]), in.timing.inputs.ks);
     EXPECT_EQ(row[13], t.sourceTimeToTarget ? FormatDouble(*t.sourceTimeToTarget) : "");
   }
+  EXPECT_GE(chains, 2) << "the dry cleaner's daughters follow their chain";
 }
 
 TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
@@ -98,8 +114,13 @@ TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
   const TimeInputs in = TimeInputsOf(*example.project, last);
   ASSERT_TRUE(in.usable);
 
+  // The first contaminant is followed alone, in C/C0.
+  const int first = indices.front();
+  const TimeInputs alone = TimeInputsOf(*example.project, first);
+  ASSERT_FALSE(alone.timing.chain);
   const CliResult run =
-      Cli({"breakthrough", kExample, "--contaminant", name, "--until", "9000", "--points", "3", "--csv"});
+      Cli({"breakthrough", kExample, "--contaminant", example.project->contaminants[first].name, "--until",
+           "9000", "--points", "3", "--csv"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto rows = Rows(run.out);
   ASSERT_EQ(rows.size(), 4u);
@@ -108,18 +129,44 @@ TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
   for (int k = 1; k <= 3; ++k) {
     const double t = 3000.0 * k;
     EXPECT_DOUBLE_EQ(Number(rows[k][0]), t);
-    EXPECT_DOUBLE_EQ(Number(rows[k][1]), TransientScreening(in.timing.inputs, t));
-    EXPECT_DOUBLE_EQ(Number(rows[k][2]), TransientExact(in.timing.inputs, t));
+    EXPECT_DOUBLE_EQ(Number(rows[k][1]), TransientScreening(alone.timing.inputs, t));
+    EXPECT_DOUBLE_EQ(Number(rows[k][2]), TransientExact(alone.timing.inputs, t));
   }
-  // Long after arrival the curve is the steady exact value of the project's
-  // own aquifer and decay rate.
+  // Long after arrival the curve is that of the project's own aquifer and
+  // decay rate: PCE's source fades by mass balance, so it has fallen far
+  // below the steady exact value of a constant source.
+  ASSERT_GT(alone.timing.inputs.ks, 0.0);
   const CliResult late =
-      Cli({"breakthrough", kExample, "--contaminant", name, "--until", "1e7", "--points", "1", "--csv"});
+      Cli({"breakthrough", kExample, "--contaminant", example.project->contaminants[first].name, "--until",
+           "1e7", "--points", "1", "--csv"});
   ASSERT_EQ(late.status, 0) << late.err;
   ContaminantResult r{};
-  virelo_math_CalcExactAttenuationFactor(&example.project->aquifer, &example.project->contaminants[last], &r);
-  EXPECT_NEAR(Number(Rows(late.out)[1][2]), r.exactRelativeConcentration,
+  virelo_math_CalcExactAttenuationFactor(&example.project->aquifer, &example.project->contaminants[first],
+                                         &r);
+  const double lateExact = Number(Rows(late.out)[1][2]);
+  EXPECT_DOUBLE_EQ(lateExact, TransientExact(alone.timing.inputs, 1e7));
+  EXPECT_LT(lateExact, 1e-6 * r.exactRelativeConcentration);
+  EXPECT_EQ(TransientExact(alone.timing.inputs, INFINITY), 0.0);
+  TransientInputs constant = alone.timing.inputs;
+  constant.ks = 0.0;
+  EXPECT_NEAR(TransientExact(constant, 1e7), r.exactRelativeConcentration,
               1e-9 * r.exactRelativeConcentration);
+
+  // The last is a daughter: its curve is its chain's, in concentrations.
+  ASSERT_TRUE(in.timing.chain);
+  const CliResult chain =
+      Cli({"breakthrough", kExample, "--contaminant", name, "--until", "9000", "--points", "3", "--csv"});
+  ASSERT_EQ(chain.status, 0) << chain.err;
+  const auto chainRows = Rows(chain.out);
+  ASSERT_EQ(chainRows.size(), 4u);
+  EXPECT_EQ(chainRows[0], (std::vector<std::string>{"t", "screeningConcentration", "exactConcentration"}));
+  const double x = example.project->aquifer.distanceX;
+  for (int k = 1; k <= 3; ++k) {
+    EXPECT_DOUBLE_EQ(Number(chainRows[k][1]),
+                     TransientChainScreening(*in.timing.chain, in.timing.species, x, 3000.0 * k));
+    EXPECT_DOUBLE_EQ(Number(chainRows[k][2]),
+                     TransientChainExact(*in.timing.chain, in.timing.species, x, 3000.0 * k));
+  }
 }
 
 TEST(TimeCli, SourceTargetFollowsTheVerdictBasis) {

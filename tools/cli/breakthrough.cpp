@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "diagnostics/util.h"
+#include "engine/extras.h"
 #include "engine/fulltexts.h"
 #include "engine/timeinputs.h"
 #include "persistence/csv.h"
@@ -32,7 +33,9 @@ std::string BreakthroughUsage() {
          "      and the exact solution, at N times (default 200) t = DAYS k/N,\n"
          "      k = 1..N (default: long enough to show the whole breakthrough).\n"
          "      --csv writes the columns t,screening,exact; a field is empty where\n"
-         "      the model gives no value.\n";
+         "      the model gives no value. A daughter of a decay chain is followed\n"
+         "      through its chain, in the project's concentration unit (columns\n"
+         "      t,screeningConcentration,exactConcentration).\n";
 }
 
 int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -71,24 +74,29 @@ int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std
     err << "virelo-cli: no times for \"" << name->second << "\": " << inputs.problem << "\n";
     return kCliFailed;
   }
-  const TransientInputs& in = inputs.timing.inputs;
-  if (!untilGiven) until = DefaultBreakthroughUntil(in);
-  const std::vector<BreakthroughPoint> curve = ComputeBreakthrough(in, until, static_cast<int>(points));
+  const TimingInput& timing = inputs.timing;
+  const bool chain = timing.chain != nullptr;
+  if (!untilGiven) until = DefaultBreakthroughUntil(timing);
+  const std::vector<BreakthroughPoint> curve = ComputeBreakthrough(timing, until, static_cast<int>(points));
   if (curve.empty()) {
     err << "virelo-cli: no breakthrough curve for \"" << name->second << "\"\n";
     return kCliFailed;
   }
   if (parsed.has("--csv")) {
-    out << "t,screening,exact\n";
+    // A chain species' curve is a concentration, and its columns say so.
+    out << (chain ? "t,screeningConcentration,exactConcentration\n" : "t,screening,exact\n");
     for (const BreakthroughPoint& p : curve) {
       out << CsvJoin({FormatDouble(p.t), ValueField(p.screening), ValueField(p.exact)}) << "\n";
     }
   } else {
+    const std::string unit = virelo_SettingsOf(*project).concentrationUnit;
     out << "Contaminant: " << name->second << "\n";
-    out << "Receptor at x = " << Printf("%.2f", in.x) << " m, " << inputs.retardationBasis << ", "
+    out << "Receptor at x = " << Printf("%.2f", timing.inputs.x) << " m, " << inputs.retardationBasis << ", "
         << inputs.sourceBasis << "\n";
-    if (const char* reason = TransientScreeningReason(in)) out << reason << "\n";
-    out << "C/C0 at the receptor: screening form and exact solution\n\n";
+    if (!inputs.chainBasis.empty()) out << "Decay chain: " << inputs.chainBasis << "\n";
+    if (const char* reason = CurveScreeningReason(timing)) out << reason << "\n";
+    out << (chain ? "C [" + unit + "] at the receptor: screening form and exact solution\n\n"
+                  : std::string("C/C0 at the receptor: screening form and exact solution\n\n"));
     out << "t [d]         screening     exact\n";
     for (const BreakthroughPoint& p : curve) {
       std::string line = Printf("%.2f", p.t);
