@@ -5,7 +5,8 @@
 // to the receptor, C(x) = exp(a + m x), classed against CA under the
 // attenuation-factor range; and the model against the wells, the screening
 // and exact concentrations at each well with a detected value on the fit's
-// date beside what was measured there.
+// date beside what was measured there. A species of a decay chain is held
+// against its chain's concentrations there, the model its verdict rests on.
 //
 // The fit's slope is the concentration-versus-distance rate of the rate
 // constant guidance (Newell et al. 2002, EPA/540/S-02/500); extrapolated, it
@@ -32,7 +33,7 @@ struct WellComparison {
   std::string well;
   double s = 0.0, y = 0.0;  // [m]
   bool inFit = true;
-  double measured = 0.0;  // in the project's concentration unit
+  double measured = 0.0;                // in the project's concentration unit
   double screening = 0.0, exact = 0.0;  // the models at (s, y), same unit; NaN where not defined
   // measured / model under the basis (the worse of both: the larger model value)
   double factor = std::numeric_limits<double>::quiet_NaN();
@@ -40,8 +41,8 @@ struct WellComparison {
 };
 
 struct WellsEvidence {
-  bool hasFit = false;    // the site data hold a distance fit of the contaminant
-  bool hasClass = false;  // ... without warnings, in a known unit: the wells give a class
+  bool hasFit = false;                // the site data hold a distance fit of the contaminant
+  bool hasClass = false;              // ... without warnings, in a known unit: the wells give a class
   std::vector<std::string> warnings;  // the fit's warnings (why there is no class)
   std::string date;
   int levelPercent = kWellsLevelPercent;
@@ -56,6 +57,11 @@ struct WellsEvidence {
   AssessmentClass clsAtHigh = AssessmentClass::Problems;  // slope at its upper end
   std::vector<WellComparison> wells;
   bool underpredicts = false;  // any well underpredicted
+  // The chain whose concentrations at the wells the comparison holds (into
+  // the project's chain list), as the verdict judges a chain species: of its
+  // chains, the one highest at the receptor under the basis. -1: the
+  // contaminant's own single-species model.
+  int chainIndex = -1;
 };
 
 // The wells' evidence of one contaminant of the project (by index). Empty
