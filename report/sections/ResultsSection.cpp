@@ -11,6 +11,7 @@
 #include "engine/lambdainterval.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
+#include "engine/verdicttarget.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -37,6 +38,17 @@ QString verdictCell(ReportContext& report, const RowVerdict& verdict) {
                .arg(QString::fromStdString(VerdictReasonWords(reason)), report.evidenceRef(verdict, reason));
   }
   return classCell(verdict.verdict, why.join(QStringLiteral("<br>")));
+}
+
+// The remedial target of the row's verdict, named where it is not the
+// models' own ("4.2 from the wells").
+QString targetCell(ReportContext& report, const Contaminant& c, const ContaminantResult& r, bool plume,
+                   VerdictBasis basis) {
+  const VerdictTarget target = TargetOfVerdict(c, r, report.verdict(r, plume), basis);
+  if (target.origin == TargetOrigin::None) return concentration(TargetConcentration(c, r, basis));
+  if (target.origin == TargetOrigin::Models) return concentration(target.value);
+  return QStringLiteral("%1 %2").arg(concentration(target.value),
+                                     QString::fromLatin1(TargetOriginWords(target.origin)));
 }
 
 void resultTable(ReportContext& report, bool plume) {
@@ -100,9 +112,17 @@ void resultTable(ReportContext& report, bool plume) {
   for (const ContaminantResult* r : list) {
     const Contaminant& c = report.contaminantOf(*r);
     const bool problems = plume ? HasPlumeLengthProblems(*r) : HasAttenuationFactorProblems(*r);
+    // A chain species whose own inputs allow no single-species model is
+    // judged by its chain: its problems hold for that model only.
+    const bool chainAlone =
+        problems && evidence && report.verdict(*r, plume).verdict != AssessmentClass::Problems;
     AssessmentClass cls = AssessmentClass::Problems;
     QString cells;
-    if (problems) {
+    if (chainAlone) {
+      cells = QStringLiteral("<td colspan=\"%1\"><i>single-species model: see problems</i></td>")
+                  .arg(plume ? 2 : 4);
+      if (!plume) cells += QStringLiteral("<td>%1</td>").arg(targetCell(report, c, *r, plume, basis));
+    } else if (problems) {
       cells = QStringLiteral("<td colspan=\"%1\"><i>see problems</i></td>").arg(plume ? 2 : 5);
     } else if (plume) {
       cls = ClassifyPlumeLength(r->plumeLengthRatio, range);
@@ -116,11 +136,11 @@ void resultTable(ReportContext& report, bool plume) {
                   .arg(resultValue(r->attenuationFactor, "%.7f", "%.4E"),
                        resultValue(r->sourceRatio, "%.7f", "%.4E"), concentration(receptor.screening),
                        receptor.hasExact ? concentration(receptor.exact) : QStringLiteral("-"),
-                       concentration(TargetConcentration(c, *r, basis)));
+                       targetCell(report, c, *r, plume, basis));
     }
     if (evidence)
-      cells +=
-          problems ? classCell(AssessmentClass::Problems) : verdictCell(report, report.verdict(*r, plume));
+      cells += problems && !chainAlone ? classCell(AssessmentClass::Problems)
+                                       : verdictCell(report, report.verdict(*r, plume));
     else if (verdictColumn)
       cells += classCell(VerdictClass(*r, range, basis));
     if (!problems) {
