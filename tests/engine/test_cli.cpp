@@ -389,10 +389,10 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   // No verdict and no evidence: every column but the problems is empty.
   EXPECT_EQ(rows[0],
             (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "", "10 20", "",
-                                      "",        "",   "",         "", "", "", "", "", "", "", ""}));
+                                      "",        "",   "",         "", "", "", "", "", "", "", "",      ""}));
   EXPECT_EQ(rows[1], (std::vector<std::string>{"Benzene", "AF", "Problems",  "", "", "", "", "",
                                                "",        "",   "580 10 20", "", "", "", "", "",
-                                               "",        "",   "",          "", "", "", ""}));
+                                               "",        "",   "",          "", "", "", "", ""}));
 
   run = RunArgs({"assess", path});
   const size_t af = run.out.find("Attenuation factor\n");
@@ -418,7 +418,7 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   EXPECT_NE(negative[0][2], "Problems");
   EXPECT_EQ(negative[1],
             (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590", "",
-                                      "",        "",   "",         "", "", "", "", "", "", "", ""}));
+                                      "",        "",   "",         "", "", "", "", "", "", "", "",    ""}));
 }
 
 TEST_F(CliTest, NothingAssessed) {
