@@ -67,6 +67,19 @@ void SetSelectedLambda(Contaminant& c, double value) {
   *virelo_LambdaField(&c, c.lambdaSelected) = value;
 }
 
+void AddWells(Project* project, const char* analyte, const std::vector<std::array<double, 3>>& wells) {
+  SiteData& site = virelo_Extras(project).site;
+  int n = static_cast<int>(site.wells.size());
+  for (const auto& [s, y, value] : wells) {
+    SiteWell well;
+    well.name = "W" + std::to_string(++n);
+    well.s = s;
+    well.y = y;
+    site.wells.push_back(well);
+    site.samples.push_back({well.name, "2024-05-02", analyte, value, "ug/L", false});
+  }
+}
+
 // Vinyl chloride with a C0 below its CA, without one, or without decay has
 // problems alone; its chain still carries PCE's mass to the receptor, far
 // above its CA, and that is its verdict under every basis.
@@ -186,6 +199,16 @@ TEST(DaughterVerdict, OneContaminantInTwoChainsCitesTheWorseChain) {
     EXPECT_EQ(target.origin, TargetOrigin::Chain);
     EXPECT_EQ(target.chainIndex, static_cast<int>(full));
     EXPECT_DOUBLE_EQ(target.value, dry.Vc().c0 * dry.Vc().ca / inFull);
+    // The wells are held against the same chain.
+    AddWells(dry.project, "Vinyl chloride", {{20.0, 0.0, 200.0}, {90.0, 1.0, 80.0}, {150.0, 0.0, 30.0}});
+    const RowVerdict withWells = VerdictOfResult(*dry.project, *dry.ResultOf(vc), false, options);
+    EXPECT_EQ(withWells.wells.chainIndex, static_cast<int>(full));
+    ResolvedChain chain;
+    ASSERT_TRUE(ResolveChain(*dry.project, chains[full], &chain).empty());
+    std::vector<double> at(chain.names.size());
+    ChainConcentrationsAt(dry.project->aquifer, chain, ChainModel::Screening, 90.0, 1.0, at.data());
+    ASSERT_EQ(withWells.wells.wells.size(), 3u);
+    EXPECT_DOUBLE_EQ(withWells.wells.wells[1].screening, at[3]);
   }
 }
 
@@ -279,19 +302,6 @@ TEST(ChainOffAxis, TheSeriesBesideTheCentreLineHoldsWhereRatesCoincide) {
 }
 
 // ---- The wells against the chain -------------------------------------------
-
-void AddWells(Project* project, const char* analyte, const std::vector<std::array<double, 3>>& wells) {
-  SiteData& site = virelo_Extras(project).site;
-  int n = static_cast<int>(site.wells.size());
-  for (const auto& [s, y, value] : wells) {
-    SiteWell well;
-    well.name = "W" + std::to_string(++n);
-    well.s = s;
-    well.y = y;
-    site.wells.push_back(well);
-    site.samples.push_back({well.name, "2024-05-02", analyte, value, "ug/L", false});
-  }
-}
 
 // The dry cleaner with a row of wells: vinyl chloride is held against its
 // chain at each well's (s, y), and the factor is measured over the chain
