@@ -275,7 +275,7 @@ TEST(ChainOffAxis, SpeciesBesideTheCentreLineFollowTheSingleSpeciesSolutions) {
 
 // Where two rates are close the daughter comes from the Taylor series in
 // the rate; beside the centre line that series is the off-axis integral's.
-// Its first coefficients against the values and a central difference in the
+// Its first coefficients against the values and central differences in the
 // scaled rate z = k s / v (step 1e-3: truncation ~1e-7, the integrals'
 // tolerance 1e-12 over the step ~1e-9), and the equal-rate daughter against
 // two rates 1e-6 apart (first order in the gap).
@@ -294,6 +294,14 @@ TEST(ChainOffAxis, TheSeriesBesideTheCentreLineHoldsWhereRatesCoincide) {
                          (2.0 * h);
     EXPECT_NEAR(coeff[1], slope, 1e-6 * std::fabs(slope));
     EXPECT_LT(coeff[1], 0.0);  // faster decay, less arrives
+    // The second coefficient, half the second derivative, from a wider step
+    // (1e-2: truncation ~1e-5, quadrature noise ~1e-8 over its square).
+    const double w = 1e-2, dw = w * v / s;
+    const double curvature = (virelo_math_ExactConcentrationOffAxis(&a, k + dw, s, y) -
+                              2.0 * virelo_math_ExactConcentrationOffAxis(&a, k, s, y) +
+                              virelo_math_ExactConcentrationOffAxis(&a, k - dw, s, y)) /
+                             (2.0 * w * w);
+    EXPECT_NEAR(coeff[2], curvature, 1e-4 * std::fabs(curvature));
     double equal[2], apart[2];
     ChainConcentrationsAt(a, TwoSpecies(k, k, 0.8), ChainModel::Exact, s, y, equal);
     ChainConcentrationsAt(a, TwoSpecies(k, k * (1 + 1e-6), 0.8), ChainModel::Exact, s, y, apart);
