@@ -13,6 +13,7 @@
 #include "diagnostics/report.h"
 #include "engine/calc.h"
 #include "engine/exact.h"
+#include "engine/exactseries.h"
 #include "engine/transport.h"
 #include "engine/validation.h"
 
@@ -44,15 +45,23 @@ const Contaminant* FindContaminant(const Project& project, const std::string& na
 // Rates are scaled to z = k s / v (the decay over the mean travel time), so
 // that Taylor coefficients and spacings of rates are of order 1 whatever the
 // units and distances.
+//
+// Beside the centre line (y != 0) each transformed species a_i spreads
+// across the flow as a single species of rate k_i does: the screening
+// formula's transverse factor does not depend on the rate, while the exact
+// solution's does, through the arrival times, and takes its own series.
 struct RateSolution {
   const Aquifer* aquifer;
   ChainModel model;
   double s, travelTime;  // travelTime = s / v
+  double y = 0.0;        // distance from the centre line
 
   double Value(double k) const {
     switch (model) {
-      case ChainModel::Screening: return virelo_math_ScreeningConcentration(aquifer, k, s);
-      case ChainModel::Exact: return virelo_math_ExactConcentration(aquifer, k, s);
+      case ChainModel::Screening:
+        return y == 0.0 ? virelo_math_ScreeningConcentration(aquifer, k, s)
+                        : virelo_math_ScreeningConcentrationOffAxis(aquifer, k, s, y);
+      case ChainModel::Exact: return virelo_math_ExactConcentrationOffAxis(aquifer, k, s, y);
       case ChainModel::PlugFlow: break;
     }
     return std::exp(-k * travelTime);
@@ -61,7 +70,7 @@ struct RateSolution {
   // coeff[n] = (1/n!) d^n G / dz^n at z = k s / v, n = 0 .. order.
   void Series(double k, int order, double* coeff) const {
     if (model == ChainModel::Exact) {
-      virelo_math_ExactConcentrationSeries(aquifer, k, s, order, coeff);
+      virelo_math_ExactConcentrationSeriesOffAxis(aquifer, k, s, y, order, coeff);
       return;
     }
     if (model == ChainModel::PlugFlow) {
@@ -73,7 +82,8 @@ struct RateSolution {
     // Screening: G = E exp(phi(z)), phi = (1 - sqrt(1 + 4 alpha z)) / (2 alpha),
     // alpha = ax / s, E the two erf factors (independent of the rate).
     const Aquifer& a = *aquifer;
-    const double eY = SeriesErf(a.sourceThicknessSy / std::sqrt(a.dispersivityAy * s * 4.0));
+    const double eY = y == 0.0 ? SeriesErf(a.sourceThicknessSy / std::sqrt(a.dispersivityAy * s * 4.0))
+                               : virelo_math_ScreeningTransverseFactor(aquifer, s, y);
     const double eZ = SeriesErf(a.sourceWidthSz / std::sqrt(a.dispersivityAz * s * 4.0));
     const double alpha = a.dispersivityAx / s, z = k * travelTime;
     const double w = 1.0 + 4.0 * alpha * z, root = std::sqrt(w);
@@ -309,13 +319,18 @@ std::vector<std::string> ResolveChainSpecies(const Project& project, const Decay
 
 void ChainConcentrations(const Aquifer& aquifer, const ResolvedChain& chain, ChainModel model, double s,
                          double* out) {
+  ChainConcentrationsAt(aquifer, chain, model, s, 0.0, out);
+}
+
+void ChainConcentrationsAt(const Aquifer& aquifer, const ResolvedChain& chain, ChainModel model, double s,
+                           double y, double* out) {
   const int n = chain.size();
   const double v = aquifer.gradientI * aquifer.conductivityKf / aquifer.porosityNe;
-  if (s == 0.0) {
+  if (s == 0.0 && y == 0.0) {
     for (int i = 0; i < n; ++i) out[i] = chain.c0[i];
     return;
   }
-  if (!(s > 0.0) || !std::isfinite(s) || std::isnan(v)) {
+  if (!(s > 0.0) || !std::isfinite(s) || std::isnan(v) || !std::isfinite(y)) {
     for (int i = 0; i < n; ++i) out[i] = kNaN;
     return;
   }
@@ -324,7 +339,8 @@ void ChainConcentrations(const Aquifer& aquifer, const ResolvedChain& chain, Cha
     for (int i = 0; i < n; ++i) out[i] = 0.0;
     return;
   }
-  const RateSolution g{&aquifer, model, s, s / v};
+  // Plug flow carries no spreading across the flow: it has the centre line only.
+  const RateSolution g{&aquifer, model, s, s / v, model == ChainModel::PlugFlow ? 0.0 : y};
   const DividedDifferences dd(g, chain.rate);
   for (int i = 0; i < n; ++i) {
     double sum = 0.0;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// Concentrations of every species of a decay chain along the centre line,
-// under the screening formula and the exact patch-source solution.
+// Concentrations of every species of a decay chain along and beside the
+// centre line, under the screening formula and the exact patch-source
+// solution.
 //
 // Each species i decays at its own first-order rate k_i, and species i - 1
 // forms it at y_i k_i-1 C_i-1 (y_i the mass yield). After Sun, Petersen,
@@ -62,6 +63,11 @@ std::vector<std::string> ResolveChainSpecies(const Project& project, const Decay
 // one model, into out[0 .. size - 1]. s = 0 gives the source values.
 void ChainConcentrations(const Aquifer& aquifer, const ResolvedChain& chain, ChainModel model, double s,
                          double* out);
+// The same at distance y beside the centre line (s > 0; plug flow ignores
+// y), each species spreading across the flow as the single-species model of
+// its rate does. y = 0 gives ChainConcentrations to the last bit.
+void ChainConcentrationsAt(const Aquifer& aquifer, const ResolvedChain& chain, ChainModel model, double s,
+                           double y, double* out);
 
 // The centre line in `points` steps s[k] = to (k + 1) / points, with the
 // screening and exact concentrations of species i at point k in

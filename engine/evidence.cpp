@@ -212,6 +212,61 @@ double ChainPlumeLength(const Aquifer& aquifer, const ResolvedChain& chain, int 
   return LastCrossing(f, ca, holds, fails) * v;
 }
 
+namespace {
+
+// The chain classes of a contaminant's links, folded into *m: the worst
+// chain (the higher value where equal) and, where it is worse, the class of
+// the assessment. `single` is the contaminant's own result, or null where
+// its own inputs allow none and the chain alone gives the class.
+void AddChainLinks(const Aquifer& aquifer, bool plumeLength, const std::vector<ChainLink>& links,
+                   const VerdictOptions& options, const ContaminantResult* single, ModelAssessment* m) {
+  for (const ChainLink& link : links) {
+    AssessmentClass cls;
+    double value, ratio, concentration;
+    const double ca = link.chain.ca[static_cast<size_t>(link.species)];
+    if (plumeLength) {
+      // The parent's plume is the single species' own, to the last bit.
+      const bool own = link.species == 0 && single;
+      value = own ? single->plumeLength : ChainPlumeLength(aquifer, link.chain, link.species);
+      ratio = own ? single->plumeLengthRatio : value / aquifer.distanceX;
+      cls = ClassifyPlumeLength(ratio, options.plumeRange);
+      std::vector<double> c(static_cast<size_t>(link.chain.size()));
+      ChainConcentrations(aquifer, link.chain, ChainModel::PlugFlow, aquifer.distanceX, c.data());
+      concentration = c[static_cast<size_t>(link.species)];
+    } else {
+      const size_t n = static_cast<size_t>(link.chain.size());
+      std::vector<double> screening(n), exact(n, kNaN);
+      ChainConcentrations(aquifer, link.chain, ChainModel::Screening, aquifer.distanceX, screening.data());
+      if (NeedsExact(options.basis))
+        ChainConcentrations(aquifer, link.chain, ChainModel::Exact, aquifer.distanceX, exact.data());
+      const size_t i = static_cast<size_t>(link.species);
+      value = concentration = UnderBasis(screening[i], exact[i], options.basis);
+      ratio = value / ca;
+      cls = ClassifyChainConcentration(value, ca, options.afRange);
+    }
+    if (cls == AssessmentClass::Problems) continue;
+    const bool first = !m->inChain;
+    m->inChain = true;
+    if (first || IsWorse(cls, m->chainClass) || (cls == m->chainClass && value > m->chainValue)) {
+      m->chainClass = cls;
+      m->chainValue = value;
+      m->chainIndex = link.chainIndex;
+    }
+    if (m->cls == AssessmentClass::Problems || IsWorse(cls, m->cls)) {
+      m->cls = cls;
+      m->ratio = ratio;
+      m->concentration = concentration;
+    } else if (cls == m->cls) {
+      m->ratio = WorseRatio(m->ratio, ratio, plumeLength);
+      m->concentration = LargerOf(m->concentration, concentration);
+    }
+  }
+  // Without a class of its own, the chain is what gives the verdict.
+  if (m->inChain && (!single || IsWorse(m->chainClass, m->screeningClass))) m->reasons |= kReasonChain;
+}
+
+}  // namespace
+
 ModelAssessment AssessModels(const Aquifer& aquifer, const Contaminant& contaminant, bool plumeLength,
                              const std::vector<ChainLink>& links, const VerdictOptions& options,
                              const ContaminantResult* computed) {
@@ -252,48 +307,15 @@ ModelAssessment AssessModels(const Aquifer& aquifer, const Contaminant& contamin
   }
   m.cls = m.basisClass;
   if (IsWorse(m.basisClass, m.screeningClass)) m.reasons |= kReasonExact;
+  AddChainLinks(aquifer, plumeLength, links, options, &r, &m);
+  return m;
+}
 
-  for (const ChainLink& link : links) {
-    AssessmentClass cls;
-    double value, ratio, concentration;
-    const double ca = link.chain.ca[static_cast<size_t>(link.species)];
-    if (plumeLength) {
-      // The parent's plume is the single species' own, to the last bit.
-      value = link.species == 0 ? r.plumeLength : ChainPlumeLength(aquifer, link.chain, link.species);
-      ratio = link.species == 0 ? r.plumeLengthRatio : value / aquifer.distanceX;
-      cls = ClassifyPlumeLength(ratio, options.plumeRange);
-      std::vector<double> c(static_cast<size_t>(link.chain.size()));
-      ChainConcentrations(aquifer, link.chain, ChainModel::PlugFlow, aquifer.distanceX, c.data());
-      concentration = c[static_cast<size_t>(link.species)];
-    } else {
-      const size_t n = static_cast<size_t>(link.chain.size());
-      std::vector<double> screening(n), exact(n, kNaN);
-      ChainConcentrations(aquifer, link.chain, ChainModel::Screening, aquifer.distanceX, screening.data());
-      if (NeedsExact(options.basis))
-        ChainConcentrations(aquifer, link.chain, ChainModel::Exact, aquifer.distanceX, exact.data());
-      const size_t i = static_cast<size_t>(link.species);
-      value = concentration = UnderBasis(screening[i], exact[i], options.basis);
-      ratio = value / ca;
-      cls = ClassifyChainConcentration(value, ca, options.afRange);
-    }
-    if (cls == AssessmentClass::Problems) continue;
-    const bool first = !m.inChain;
-    m.inChain = true;
-    if (first || IsWorse(cls, m.chainClass) || (cls == m.chainClass && value > m.chainValue)) {
-      m.chainClass = cls;
-      m.chainValue = value;
-      m.chainIndex = link.chainIndex;
-    }
-    if (IsWorse(cls, m.cls)) {
-      m.cls = cls;
-      m.ratio = ratio;
-      m.concentration = concentration;
-    } else if (cls == m.cls) {
-      m.ratio = WorseRatio(m.ratio, ratio, plumeLength);
-      m.concentration = LargerOf(m.concentration, concentration);
-    }
-  }
-  if (m.inChain && IsWorse(m.chainClass, m.screeningClass)) m.reasons |= kReasonChain;
+ModelAssessment AssessChainAlone(const Aquifer& aquifer, bool plumeLength,
+                                 const std::vector<ChainLink>& links, const VerdictOptions& options) {
+  ModelAssessment m;
+  m.singleSpecies = false;
+  AddChainLinks(aquifer, plumeLength, links, options, nullptr, &m);
   return m;
 }
 
@@ -306,23 +328,43 @@ RowVerdict VerdictWithWells(const Project& project, const ContaminantResult& res
   RowVerdict v;
   v.contaminantIndex = result.contaminantIndex;
   v.plumeLength = plumeLength;
-  const bool problems = plumeLength ? HasPlumeLengthProblems(result) : HasAttenuationFactorProblems(result);
-  if (problems || !project.contaminants || result.contaminantIndex < 0 ||
+  if (!project.contaminants || result.contaminantIndex < 0 ||
       result.contaminantIndex >= project.contaminantCount)
     return v;
-  // The models of the row see the decay the results were computed with.
-  const Contaminant c = virelo_SteadyContaminant(project, project.contaminants[result.contaminantIndex]);
+  const bool aquiferProblems =
+      plumeLength ? result.plAquiferProblemCount != 0 : result.afAquiferProblemCount != 0;
+  const bool ownProblems =
+      plumeLength ? result.plContaminantProblemCount != 0 : result.afContaminantProblemCount != 0;
+  if (aquiferProblems) return v;
   const std::vector<ChainLink> links = virelo_ExtrasOf(project).chains.empty()
                                            ? std::vector<ChainLink>{}
                                            : ChainLinksOf(project, result.contaminantIndex);
-  v.models = AssessModels(project.aquifer, c, plumeLength, links, options, &result);
+  if (ownProblems) {
+    // A daughter formed in the plume may have no source of its own, a C0
+    // below its CA, or no decay: the single-species model has nothing to
+    // say of it, yet its chain does. Its own problems stay with the
+    // single-species row.
+    if (links.empty()) return v;
+    v.models = AssessChainAlone(project.aquifer, plumeLength, links, options);
+    if (!v.models.inChain) {
+      v.models = ModelAssessment{};
+      return v;
+    }
+  } else {
+    // The models of the row see the decay the results were computed with.
+    const Contaminant c = virelo_SteadyContaminant(project, project.contaminants[result.contaminantIndex]);
+    v.models = AssessModels(project.aquifer, c, plumeLength, links, options, &result);
+  }
   v.verdict = v.models.cls;
   v.reasons = v.models.reasons;
   if (wells) {
     v.wells = *wells;
     if (v.wells.hasClass) {
       v.verdict = WorseOf(v.verdict, v.wells.cls);
-      if (IsWorse(v.wells.cls, v.models.screeningClass)) v.reasons |= kReasonWells;
+      // A row its chains alone judge has no screening class: the wells
+      // are named where they are worse than the chains.
+      const AssessmentClass measure = v.models.singleSpecies ? v.models.screeningClass : v.models.cls;
+      if (IsWorse(v.wells.cls, measure)) v.reasons |= kReasonWells;
     }
   }
   return v;

@@ -96,6 +96,11 @@ struct ModelAssessment {
   // of whichever was worse (both the larger where equal).
   AssessmentClass cls = AssessmentClass::Problems;
   unsigned reasons = 0;  // kReasonExact, kReasonChain
+  // False where the contaminant's own inputs allow no single-species model
+  // (a daughter formed in the plume: no C0, C0 below CA, or no decay): the
+  // screening and basis classes stay Problems, its chains alone give the
+  // class, and kReasonChain names them.
+  bool singleSpecies = true;
 };
 // `links` are the contaminant's chain links, their values refreshed from the
 // same draw as `contaminant`. `computed`, where given, is the contaminant's
@@ -105,6 +110,12 @@ struct ModelAssessment {
 ModelAssessment AssessModels(const Aquifer& aquifer, const Contaminant& contaminant, bool plumeLength,
                              const std::vector<ChainLink>& links, const VerdictOptions& options,
                              const ContaminantResult* computed = nullptr);
+
+// The class a contaminant's chains alone give it, for a contaminant whose own
+// inputs allow no single-species model (singleSpecies false). inChain is
+// false where no link gives a class.
+ModelAssessment AssessChainAlone(const Aquifer& aquifer, bool plumeLength,
+                                 const std::vector<ChainLink>& links, const VerdictOptions& options);
 
 // The verdict of one row of the results, with its evidence.
 struct RowVerdict {
@@ -119,7 +130,9 @@ struct RowVerdict {
 };
 // The verdicts of every result of a calculated project (virelo_math_CalcAll,
 // and virelo_math_CalcExactAll where the basis needs it), in result order.
-// Rows with problems keep the verdict Problems and no evidence.
+// Rows with problems keep the verdict Problems and no evidence, but for a
+// chain species whose only problems are its own inputs: its chains give it
+// their verdict (models.singleSpecies false).
 std::vector<RowVerdict> ProjectVerdicts(const Project& project, const VerdictOptions& options);
 // The verdict of one result of the project.
 RowVerdict VerdictOfResult(const Project& project, const ContaminantResult& result, bool plumeLength,

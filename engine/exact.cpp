@@ -15,6 +15,7 @@
 
 #include "diagnostics/report.h"
 #include "engine/calc.h"
+#include "engine/exactseries.h"
 #include "engine/quadrature.h"
 #include "engine/transport.h"
 
@@ -184,7 +185,11 @@ double OffAxisPeak(const ExactIntegrand& f, double lower) {
   return 0.5 * (lo + hi);
 }
 
-double ExactOffAxis(const Aquifer& a, double lambda, double s, double y) {
+// The off-axis integral with the extra factor (-t)^power / power! of the
+// Taylor coefficients in the scaled rate; power 0 is the concentration. At
+// the source, or where nothing arrives, the value does not vary with the
+// rate: only power 0 has one.
+double ExactOffAxis(const Aquifer& a, double lambda, double s, double y, int power = 0) {
   const double half = a.sourceThicknessSy;
   if (std::isnan(y)) return kNaN;
   y = std::fabs(y);
@@ -192,9 +197,11 @@ double ExactOffAxis(const Aquifer& a, double lambda, double s, double y) {
   double factor = 0.0, early = 0.0;
   if (!PrepareExact(a, lambda, s, &f, &factor, &early)) {
     // At the source plane the width is the source's own.
-    if (early == 1.0 && s == 0.0) return y < half ? 1.0 : (y == half ? 0.5 : 0.0);
-    return early;
+    if (early == 1.0 && s == 0.0) early = y < half ? 1.0 : (y == half ? 0.5 : 0.0);
+    return power == 0 || std::isnan(early) ? early : 0.0;
   }
+  f.power = power;
+  for (int n = 2; n <= power; ++n) f.invFactorial /= n;
   if (!f.spreadY) {
     // No spreading across the flow (ay = 0): the source's width travels
     // unchanged, and the centre line's integral serves with a constant factor.
@@ -340,6 +347,19 @@ int virelo_math_CentreLineProfile(const Aquifer* aquifer, double lambda, double 
     if (exact) exact[k] = ExactConcentration(*aquifer, lambda, sk);
   }
   return 1;
+}
+
+int virelo_math_ExactConcentrationSeriesOffAxis(const Aquifer* aquifer, double lambda, double s, double y,
+                                                int order, double* coeff) {
+  if (!aquifer || !coeff || order < 0) return 0;
+  if (y == 0.0) return virelo_math_ExactConcentrationSeries(aquifer, lambda, s, order, coeff);
+  for (int n = 0; n <= order; ++n) coeff[n] = ExactOffAxis(*aquifer, lambda, s, y, n);
+  return 1;
+}
+
+double virelo_math_ScreeningTransverseFactor(const Aquifer* aquifer, double s, double y) {
+  if (!aquifer) return kNaN;
+  return SpreadFactor(aquifer->sourceThicknessSy, aquifer->dispersivityAy, s, y);
 }
 
 int virelo_math_ExactConcentrationSeries(const Aquifer* aquifer, double lambda, double s, int order,

@@ -14,6 +14,7 @@
 #include "engine/transport.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
+#include "engine/verdicttarget.h"
 
 namespace {
 
@@ -91,7 +92,14 @@ TimeInputs TimeInputsOf(const Project& project, int contaminantIndex) {
   out.timing.inputs = TransientInputsFrom(aquifer, lambda, retardation.value, decayOf, ks);
   out.timing.c0 = contaminant.c0;
   out.timing.ca = contaminant.ca;
-  out.timing.target = out.usable ? TargetConcentration(steady, r, basis) : NAN;
+  // The target of the row's verdict: where the wells or a chain make it
+  // worse than the models, theirs, as the results show it. A daughter its
+  // chain alone carries has no source of its own to bring to a target.
+  out.timing.target = NAN;
+  if (out.usable) {
+    const RowVerdict verdict = VerdictOfResult(project, r, false, VerdictOptionsOf(project));
+    out.timing.target = TargetOfVerdict(steady, r, verdict, basis).value;
+  }
   // A daughter formed in the plume needs no usable inputs of its own: its
   // chain carries it (the chain's checks include the aquifer's).
   if (transportUsable) AttachTimeChain(project, contaminantIndex, &out);

@@ -30,8 +30,9 @@ struct TimeInputs {
 };
 
 // The inputs of contaminant `contaminantIndex` of the project. The target is
-// CA * AF under the project's verdict basis, computed afresh from the inputs
-// (stored results are not needed).
+// that of the row's verdict (TargetOfVerdict: the models' CA * AF under the
+// project's verdict basis, or the wells' or a chain's where they decide),
+// computed afresh from the inputs (stored results are not needed).
 TimeInputs TimeInputsOf(const Project& project, int contaminantIndex);
 
 // Attaches the decay chain a daughter follows (see TimingInput): of the

@@ -86,13 +86,62 @@ void Extrapolate(const Project& project, const Contaminant& c, const DistanceFit
   e->hasClass = true;
 }
 
+// The value of a chain species under the basis.
+double UnderBasis(double screening, double exact, VerdictBasis basis) {
+  switch (basis) {
+    case VerdictBasis::Screening: return screening;
+    case VerdictBasis::Exact: return exact;
+    case VerdictBasis::Worse: break;
+  }
+  if (std::isnan(screening) || std::isnan(exact)) return kNaN;
+  return std::max(screening, exact);
+}
+
+// The chain a chain species is held against the wells with: of the chains
+// that can be computed, the one whose concentration at the receptor under
+// the basis is highest, which is the chain the verdict cites. False where
+// the contaminant stands in no such chain.
+bool ChainAtWells(const Project& project, int contaminantIndex, VerdictBasis basis, ResolvedChain* chain,
+                  int* species, int* chainIndex) {
+  const std::vector<DecayChain>& chains = virelo_ExtrasOf(project).chains;
+  double highest = -1.0;
+  for (size_t k = 0; k < chains.size(); ++k) {
+    ResolvedChain resolved;
+    if (!ResolveChain(project, chains[k], &resolved).empty()) continue;
+    const auto at =
+        std::find(resolved.contaminantIndex.begin(), resolved.contaminantIndex.end(), contaminantIndex);
+    if (at == resolved.contaminantIndex.end()) continue;
+    const size_t i = static_cast<size_t>(at - resolved.contaminantIndex.begin());
+    std::vector<double> screening(resolved.names.size()), exact(resolved.names.size(), kNaN);
+    const double x = project.aquifer.distanceX;
+    ChainConcentrations(project.aquifer, resolved, ChainModel::Screening, x, screening.data());
+    if (basis != VerdictBasis::Screening)
+      ChainConcentrations(project.aquifer, resolved, ChainModel::Exact, x, exact.data());
+    const double value = UnderBasis(screening[i], exact[i], basis);
+    if (*chainIndex >= 0 && !(value > highest)) continue;
+    highest = value;
+    *chain = std::move(resolved);
+    *species = static_cast<int>(i);
+    *chainIndex = static_cast<int>(k);
+  }
+  return *chainIndex >= 0;
+}
+
 // Every well with a detected value on the fit's date, in the order of the
-// site's wells, with the models there.
-void CompareWells(const Project& project, const Contaminant& c, const SiteData& site,
+// site's wells, with the models there: the contaminant's chain where it
+// stands in one (the verdict judges it by the chain), else its own model.
+void CompareWells(const Project& project, int contaminantIndex, const SiteData& site,
                   const ContaminantSeries& series, const std::string& date, const ConcentrationUnit& unit,
                   VerdictBasis basis, WellsEvidence* e) {
+  // The models at the wells decay as the verdict's do, under the project's
+  // decay convention (a chain's rates take it from ResolveChain).
+  const Contaminant c = virelo_SteadyContaminant(project, project.contaminants[contaminantIndex]);
   double lambda = 0.0;
-  const bool models = ModelInputs(project, c, &lambda);
+  ResolvedChain chain;
+  int species = -1;
+  const bool inChain = ChainAtWells(project, contaminantIndex, basis, &chain, &species, &e->chainIndex);
+  const bool models = inChain || ModelInputs(project, c, &lambda);
+  std::vector<double> screening(chain.names.size()), exact(chain.names.size());
   std::set<std::string> seen;
   for (const SiteWell& well : site.wells) {
     if (!seen.insert(well.name).second) continue;  // the first of a name is the one the fits use
@@ -113,8 +162,15 @@ void CompareWells(const Project& project, const Contaminant& c, const SiteData& 
     // The models hold downstream of the source only.
     if (models && well.s >= 0.0 && std::isfinite(well.s) && std::isfinite(well.y)) {
       const Aquifer& a = project.aquifer;
-      w.screening = c.c0 * virelo_math_ScreeningConcentrationOffAxis(&a, lambda, well.s, well.y);
-      w.exact = c.c0 * virelo_math_ExactConcentrationOffAxis(&a, lambda, well.s, well.y);
+      if (inChain) {
+        ChainConcentrationsAt(a, chain, ChainModel::Screening, well.s, well.y, screening.data());
+        ChainConcentrationsAt(a, chain, ChainModel::Exact, well.s, well.y, exact.data());
+        w.screening = screening[static_cast<size_t>(species)];
+        w.exact = exact[static_cast<size_t>(species)];
+      } else {
+        w.screening = c.c0 * virelo_math_ScreeningConcentrationOffAxis(&a, lambda, well.s, well.y);
+        w.exact = c.c0 * virelo_math_ExactConcentrationOffAxis(&a, lambda, well.s, well.y);
+      }
     } else {
       w.screening = w.exact = kNaN;
     }
@@ -186,6 +242,6 @@ WellsEvidence WellsEvidenceOf(const Project& project, int contaminantIndex, Asse
                          "concentrations cannot be compared with CA.");
   }
   if (e.warnings.empty()) Extrapolate(project, c, fit, unit, afRange, &e);
-  CompareWells(project, c, site, series, fit.date, unit, basis, &e);
+  CompareWells(project, contaminantIndex, site, series, fit.date, unit, basis, &e);
   return e;
 }

@@ -5,7 +5,8 @@
 // to the receptor, C(x) = exp(a + m x), classed against CA under the
 // attenuation-factor range; and the model against the wells, the screening
 // and exact concentrations at each well with a detected value on the fit's
-// date beside what was measured there.
+// date beside what was measured there. A species of a decay chain is held
+// against its chain's concentrations there, the model its verdict rests on.
 //
 // The fit's slope is the concentration-versus-distance rate of the rate
 // constant guidance (Newell et al. 2002, EPA/540/S-02/500); extrapolated, it
@@ -80,6 +81,11 @@ struct WellsEvidence {
   AssessmentClass clsAtHigh = AssessmentClass::Problems;  // slope at its upper end
   std::vector<WellComparison> wells;
   bool underpredicts = false;  // any well underpredicted
+  // The chain whose concentrations at the wells the comparison holds (into
+  // the project's chain list), as the verdict judges a chain species: of its
+  // chains, the one highest at the receptor under the basis. -1: the
+  // contaminant's own single-species model.
+  int chainIndex = -1;
 };
 
 // The wells' evidence of one contaminant of the project (by index). Empty

@@ -172,7 +172,11 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
                    ? QStringLiteral("\u00d7") + QString::fromStdString(FormatMarginFactor(factor))
                    : QStringLiteral("\u2014");
       }
-      if (!r.hasValues) return QString();
+      // A row its decay chain alone judges has no values of its own, but a
+      // target from the chain.
+      if (!r.hasValues &&
+          !(index.column() == kTargetColumn && concentrationColumns_ && !std::isnan(r.target)))
+        return QString();
       if (index.column() >= kReceptorColumn) {
         const double value = index.column() == kReceptorColumn        ? r.receptor
                              : index.column() == kReceptorExactColumn ? r.receptorExact

@@ -25,7 +25,8 @@ void FillVerdict(const Contaminant& contaminant, const ContaminantResult& result
   const ReceptorConcentrations at = ReceptorConcentrationsOf(contaminant, result);
   row->receptor = at.screening;
   row->receptorExact = at.exact;
-  row->target = TargetConcentration(contaminant, result, basis);
+  // A verdict given with the chain and the wells brought its own target.
+  if (!row->verdictKnown) row->target = TargetConcentration(contaminant, result, basis);
   // The light follows the basis; without an exact value an exact verdict
   // cannot be given, and the row says so rather than keep a screening Green.
   // A verdict given with the chain and the wells already holds the basis.

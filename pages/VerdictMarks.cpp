@@ -15,6 +15,7 @@
 #include "engine/transport.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
+#include "engine/verdicttarget.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -158,35 +159,23 @@ QString VerdictSentence(AssessmentClass verdict, AssessmentClass screeningClass,
 
 namespace {
 
-// A daughter that cannot be assessed alone (its row has problems, say no C0)
-// yet arrives above its CA in a chain: the chain's class is the only verdict
-// it has, so its row keeps the chain's pill.
-void MarkChainsOfRowsWithProblems(const Project& project, const VerdictOptions& options, const QString& unit,
-                                  std::vector<ResultListModel::Row>& rows) {
-  const std::vector<DecayChain>& chains = virelo_ExtrasOf(project).chains;
-  if (chains.empty()) return;
-  std::vector<ChainWarning> warnings;
-  bool computed = false;
-  for (ResultListModel::Row& row : rows) {
-    if (row.hasValues || row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
-    if (!computed) warnings = ChainWarnings(project, chains, options.afRange), computed = true;
-    const int contaminant = project.results[row.resultIndex].contaminantIndex;
-    const ChainWarning* worst = nullptr;
-    for (const ChainWarning& w : warnings)
-      if (w.contaminantIndex == contaminant && (!worst || w.chainClass < worst->chainClass)) worst = &w;
-    if (!worst) continue;
-    QStringList names;
-    for (const std::string& name : chains[static_cast<size_t>(worst->chain)].species)
-      names << fromRecordText(name.c_str());
-    const QString tip =
-        QStringLiteral(
-            "In the decay chain %1: %2, C(x) = %3 at the receptor (exact solution: %4, C(x) = %5).\n"
-            "Assessed alone: %6. Data > Decay chain shows the chain.")
-            .arg(names.join(QStringLiteral(" \u2192 ")), className(worst->chainClass),
-                 concentration(worst->screening, unit), className(worst->exactClass),
-                 concentration(worst->exact, unit), className(worst->singleClass));
-    row.badges.push_back({QStringLiteral("chain"), tip, worst->chainClass});
-  }
+// The remedial target of an attenuation-factor row, with a sentence where it
+// is not the models' own.
+void MarkTarget(const Project& project, const ContaminantResult& r, const RowVerdict& v,
+                const VerdictOptions& options, const QString& unit, ResultListModel::Row& row) {
+  const Contaminant steady = virelo_SteadyContaminant(project, project.contaminants[r.contaminantIndex]);
+  const VerdictTarget target = TargetOfVerdict(steady, r, v, options.basis);
+  if (target.origin == TargetOrigin::None) return;
+  row.target = target.value;
+  if (target.origin == TargetOrigin::Models) return;
+  const QString sentence =
+      target.origin == TargetOrigin::Wells
+          ? QStringLiteral("Target %1 from the wells: C0 \u00b7 CA / C(x) of the wells' line.")
+          : QStringLiteral(
+                "Target %1 from the chain: C0 \u00b7 CA / C(x) of the chain, its sources scaled "
+                "alike.");
+  row.verdictTip += (row.verdictTip.isEmpty() ? QString() : QStringLiteral("\n")) +
+                    sentence.arg(concentration(target.value, unit));
 }
 
 }  // namespace
@@ -195,10 +184,9 @@ void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, c
                   std::vector<ResultListModel::Row>& rows) {
   const ProjectExtras& extras = virelo_ExtrasOf(project);
   if (extras.chains.empty() && extras.site.samples.empty()) return;
-  if (!plume) MarkChainsOfRowsWithProblems(project, options, unit, rows);
   const std::unordered_set<std::string> names = namesWithEvidence(project);
   for (ResultListModel::Row& row : rows) {
-    if (!row.hasValues || row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
+    if (row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
     ContaminantResult& r = project.results[row.resultIndex];
     if (r.contaminantIndex < 0 || r.contaminantIndex >= project.contaminantCount) continue;
     const Contaminant& c = project.contaminants[r.contaminantIndex];
@@ -215,6 +203,13 @@ void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, c
     row.reasons = v.reasons;
     row.verdictKnown = true;
     row.verdictTip = VerdictSentence(v.verdict, v.models.screeningClass, v.reasons, plume, options.basis);
+    if (!v.models.singleSpecies)
+      row.verdictTip =
+          QStringLiteral(
+              "Verdict: %1, by its decay chain. Its own inputs allow no single-species model: their "
+              "problems hold for that model only (right-click: Show problems).")
+              .arg(className(v.verdict));
+    if (!plume) MarkTarget(project, r, v, options, unit, row);
     if (v.models.inChain) row.badges.push_back(chainBadge(project, v, unit, options.basis));
     if (v.wells.hasFit) row.badges.push_back(wellsBadge(project, v, unit));
     if (v.wells.underpredicts) row.badges.push_back(underBadge(v, unit, options.basis));

@@ -17,10 +17,15 @@ void problemList(ReportContext& report, const ContaminantResult& r, bool plume) 
       std::max<int>(0, plume ? r.plContaminantProblemCount : r.afContaminantProblemCount);
   if (aquiferCount + contaminantCount == 0) return;
   // One arg() call, so that a "%1" in a contaminant's name stays text.
-  report.add(QStringLiteral("<p><b>%1 of %2</b>: %3 problem(s)</p><ol>")
+  report.add(QStringLiteral("<p><b>%1 of %2</b>: %3 problem(s)</p>")
                  .arg(plume ? QStringLiteral("Plume length") : QStringLiteral("Attenuation factor"),
                       contaminantName(report.project(), report.contaminantOf(r).name),
                       QString::number(aquiferCount + contaminantCount)));
+  if (report.verdict(r, plume).verdict != AssessmentClass::Problems)
+    report.add(
+        QStringLiteral("<p>These hold for its single-species model only: its decay chain gives "
+                       "the verdict.</p>"));
+  report.add(QStringLiteral("<ol>"));
   char text[256];
   for (int k = 0; aquifer && k < aquiferCount; ++k)
     if (virelo_GetProblemText(aquifer[k], text)) report.add(QStringLiteral("<li>%1</li>").arg(record(text)));

@@ -11,6 +11,7 @@
 #include "engine/lambdainterval.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
+#include "engine/verdicttarget.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -40,6 +41,52 @@ QString verdictCell(ReportContext& report, const RowVerdict& verdict) {
   if (verdict.wells.omitted)
     why << QString::fromStdString(WellsOmissionWords(verdict.wells.omitted)).toHtmlEscaped();
   return classCell(verdict.verdict, why.join(QStringLiteral("<br>")));
+}
+
+// The remedial target of the row's verdict, named where it is not the
+// models' own ("4.2 from the wells").
+QString targetCell(ReportContext& report, const Contaminant& c, const ContaminantResult& r, bool plume,
+                   VerdictBasis basis) {
+  const VerdictTarget target = TargetOfVerdict(c, r, report.verdict(r, plume), basis);
+  if (target.origin == TargetOrigin::None) return concentration(TargetConcentration(c, r, basis));
+  if (target.origin == TargetOrigin::Models) return concentration(target.value);
+  return QStringLiteral("%1 %2").arg(concentration(target.value),
+                                     QString::fromLatin1(TargetOriginWords(target.origin)));
+}
+
+// The value cells of one row and its class (Problems for a row with
+// problems). A chain species whose own inputs allow no single-species model
+// is judged by its chain (`chainAlone`): its problems hold for that model
+// only, and its target is the chain's.
+QString valueCells(ReportContext& report, const ContaminantResult& row, bool plume, bool chainAlone,
+                   AssessmentClass* cls) {
+  const ContaminantResult* r = &row;
+  const Contaminant& c = report.contaminantOf(row);
+  const AssessmentRange range = report.range(plume);
+  const VerdictBasis basis = virelo_SettingsOf(report.project()).verdictBasis;
+  const bool problems = plume ? HasPlumeLengthProblems(row) : HasAttenuationFactorProblems(row);
+  QString cells;
+  if (chainAlone) {
+    cells = QStringLiteral("<td colspan=\"%1\"><i>single-species model: see problems</i></td>")
+                .arg(plume ? 2 : 4);
+    if (!plume) cells += QStringLiteral("<td>%1</td>").arg(targetCell(report, c, *r, plume, basis));
+  } else if (problems) {
+    cells = QStringLiteral("<td colspan=\"%1\"><i>see problems</i></td>").arg(plume ? 2 : 5);
+  } else if (plume) {
+    *cls = ClassifyPlumeLength(r->plumeLengthRatio, range);
+    cells = QStringLiteral("<td>%1</td><td>%2</td>")
+                .arg(resultValue(r->plumeLength, "%.2f", "%.2E"),
+                     resultValue(r->plumeLengthRatio, "%.7f", "%.4E"));
+  } else {
+    *cls = ClassifyAttenuationFactor(r->sourceRatio, range);
+    const ReceptorConcentrations receptor = ReceptorConcentrationsOf(c, *r);
+    cells = QStringLiteral("<td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>")
+                .arg(resultValue(r->attenuationFactor, "%.7f", "%.4E"),
+                     resultValue(r->sourceRatio, "%.7f", "%.4E"), concentration(receptor.screening),
+                     receptor.hasExact ? concentration(receptor.exact) : QStringLiteral("-"),
+                     targetCell(report, c, *r, plume, basis));
+  }
+  return cells;
 }
 
 void resultTable(ReportContext& report, bool plume) {
@@ -103,27 +150,13 @@ void resultTable(ReportContext& report, bool plume) {
   for (const ContaminantResult* r : list) {
     const Contaminant& c = report.contaminantOf(*r);
     const bool problems = plume ? HasPlumeLengthProblems(*r) : HasAttenuationFactorProblems(*r);
+    const bool chainAlone =
+        problems && evidence && report.verdict(*r, plume).verdict != AssessmentClass::Problems;
     AssessmentClass cls = AssessmentClass::Problems;
-    QString cells;
-    if (problems) {
-      cells = QStringLiteral("<td colspan=\"%1\"><i>see problems</i></td>").arg(plume ? 2 : 5);
-    } else if (plume) {
-      cls = ClassifyPlumeLength(r->plumeLengthRatio, range);
-      cells = QStringLiteral("<td>%1</td><td>%2</td>")
-                  .arg(resultValue(r->plumeLength, "%.2f", "%.2E"),
-                       resultValue(r->plumeLengthRatio, "%.7f", "%.4E"));
-    } else {
-      cls = ClassifyAttenuationFactor(r->sourceRatio, range);
-      const ReceptorConcentrations receptor = ReceptorConcentrationsOf(c, *r);
-      cells = QStringLiteral("<td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>")
-                  .arg(resultValue(r->attenuationFactor, "%.7f", "%.4E"),
-                       resultValue(r->sourceRatio, "%.7f", "%.4E"), concentration(receptor.screening),
-                       receptor.hasExact ? concentration(receptor.exact) : QStringLiteral("-"),
-                       concentration(TargetConcentration(c, *r, basis)));
-    }
+    QString cells = valueCells(report, *r, plume, chainAlone, &cls);
     if (evidence)
-      cells +=
-          problems ? classCell(AssessmentClass::Problems) : verdictCell(report, report.verdict(*r, plume));
+      cells += problems && !chainAlone ? classCell(AssessmentClass::Problems)
+                                       : verdictCell(report, report.verdict(*r, plume));
     else if (verdictColumn)
       cells += classCell(VerdictClass(*r, range, basis));
     if (!problems) {

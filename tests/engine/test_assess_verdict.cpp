@@ -29,10 +29,10 @@ const std::string kFuelDepot = kSource + "/examples/fuel-depot.vrp";
 const std::string kDryCleaner = kSource + "/examples/dry-cleaner.vrp";
 const std::string kPetrolStation = kSource + "/examples/petrol-station.vrp";
 
-const char* const kNewColumns = ",chainClass,chainValue,wellsClass,wellsConcentration,reasons";
-constexpr size_t kOldColumnCount = 18, kColumnCount = 23;
-constexpr size_t kVerdict = 17, kChainClass = 18, kChainValue = 19, kWellsClass = 20,
-                 kWellsConcentration = 21, kReasons = 22;
+const char* const kNewColumns = ",chainClass,chainValue,wellsClass,wellsConcentration,reasons,targetOrigin";
+constexpr size_t kOldColumnCount = 18, kColumnCount = 24;
+constexpr size_t kTarget = 15, kVerdict = 17, kChainClass = 18, kChainValue = 19, kWellsClass = 20,
+                 kWellsConcentration = 21, kReasons = 22, kTargetOrigin = 23;
 
 // `assess --csv` of examples/fuel-depot.vrp as the command printed it before
 // verdicts took in chains and wells: with its saved settings (screening
@@ -195,7 +195,7 @@ TEST_F(AssessVerdict, ProjectWithoutChainsOrWellsPrintsEveryOldValue) {
     ASSERT_EQ(run.status, 0) << run.err;
     const auto before = Records(c.before), after = Records(run.out);
     ASSERT_EQ(after.size(), before.size());
-    // The header gains exactly the five columns.
+    // The header gains exactly the six columns.
     EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
               std::string(kFuelDepotHeader).insert(std::string(kFuelDepotHeader).size() - 1, kNewColumns));
     int exactReasons = 0;
@@ -215,6 +215,8 @@ TEST_F(AssessVerdict, ProjectWithoutChainsOrWellsPrintsEveryOldValue) {
         EXPECT_EQ(now[16], "");  // plug flow has no basis
       }
       for (size_t f = kChainClass; f < kReasons; ++f) EXPECT_EQ(now[f], "") << "column " << f;
+      // Without chains or wells the target is the models' own.
+      EXPECT_EQ(now[kTargetOrigin], now[1] == "AF" ? "from the models" : "");
       const bool worse = now[2] != "Problems" && Rank(now[kVerdict]) < Rank(now[2]);
       EXPECT_EQ(now[kReasons], worse ? "exact" : "");
       exactReasons += worse;
@@ -340,6 +342,67 @@ TEST_F(AssessVerdict, DecayChainMakesVinylChlorideWorseWithItsReason) {
   EXPECT_NE(text.find("  Green  "), std::string::npos) << text;
   EXPECT_NE(text.find("Red       chain Red"), std::string::npos) << text;
   EXPECT_NE(table.out.find("Why\n"), std::string::npos) << table.out;
+}
+
+// Vinyl chloride with a C0 below its CA, without one, or without decay has
+// problems alone, yet its chain brings PCE's mass to the receptor: the row
+// keeps its problems, marked as the single-species model's, and takes the
+// chain's Red verdict with the chain's value and target.
+TEST_F(AssessVerdict, ADaughterFormedInThePlumeTakesItsChainsVerdict) {
+  const struct {
+    const char* label;
+    void (*change)(Contaminant&);
+    const char* problems;
+  } cases[] = {
+      {"c0", [](Contaminant& c) { virelo_SetContaminantValue(&c, kValueC0, 0.3); }, "20"},
+      {"unset", [](Contaminant& c) { virelo_ClearContaminantValue(&c, kValueC0); }, "10 20"},
+      {"lambda", [](Contaminant& c) { *virelo_LambdaField(&c, c.lambdaSelected) = 0.0; }, "30"},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.label);
+    const std::string path = SavedCopy(kDryCleaner, std::string(test.label) + ".vrp", [&](Project* p) {
+      for (int k = 0; k < p->contaminantCount; ++k)
+        if (std::string(p->contaminants[k].name) == "Vinyl chloride") test.change(p->contaminants[k]);
+    });
+    const CliResult run = Cli({"assess", path, "--csv"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto rows = ByRow(run.out);
+    ASSERT_TRUE(rows.count("Vinyl chloride AF")) << run.out;
+    const std::vector<std::string>& vc = rows["Vinyl chloride AF"];
+    ASSERT_EQ(vc.size(), kColumnCount);
+    EXPECT_EQ(vc[2], "Problems");
+    EXPECT_EQ(vc[10], test.problems);
+    for (size_t f = 5; f <= 9; ++f) EXPECT_EQ(vc[f], "") << f;  // no single-species values
+    EXPECT_EQ(vc[kVerdict], "Red");
+    EXPECT_EQ(vc[kChainClass], "Red");
+    EXPECT_EQ(vc[kReasons], "chain");
+    EXPECT_EQ(vc[kTargetOrigin], "from the chain");
+
+    // The chain's value is `chain --receptor`'s.
+    const CliResult receptor = Cli({"chain", path, "--receptor", "--csv"});
+    ASSERT_EQ(receptor.status, 0) << receptor.err;
+    const auto chainRows = Records(receptor.out);
+    const auto& header = chainRows.at(0);
+    const size_t screening = std::find(header.begin(), header.end(), "screening") - header.begin();
+    ASSERT_LT(screening, header.size());
+    for (const auto& row : chainRows)
+      if (row[0] == "Vinyl chloride") EXPECT_EQ(vc[kChainValue], row[screening]);
+    const double c0 = std::string(test.label) == "c0" ? 0.3 : std::string(test.label) == "unset" ? 0.0 : -1.0;
+    if (c0 >= 0.0) EXPECT_NEAR(std::stod(vc[kTarget]), c0 * 0.5 / std::stod(vc[kChainValue]), 1e-12);
+
+    // The table gives the verdict beside the problems, and says whose they are.
+    const CliResult table = Cli({"assess", path});
+    ASSERT_EQ(table.status, 0) << table.err;
+    const size_t section = table.out.find("Attenuation factor\n");
+    const size_t line = table.out.find("\nVinyl chloride ", section);
+    ASSERT_NE(line, std::string::npos) << table.out;
+    const std::string text = table.out.substr(line + 1, table.out.find('\n', line + 1) - line - 1);
+    EXPECT_NE(text.find("Problems"), std::string::npos) << text;
+    EXPECT_NE(text.find("Red       chain Red"), std::string::npos) << text;
+    EXPECT_NE(table.out.find("(single-species model only; the verdict is its chain's)", line),
+              std::string::npos)
+        << table.out;
+  }
 }
 
 // MTBE at the petrol station: the wells' own decline, extrapolated to the

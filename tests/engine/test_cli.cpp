@@ -216,10 +216,10 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
             "receptorConcentration,acceptableSourceConcentration,sourceRatio,problems,"
             "exactRelativeConcentration,exactSourceRatio,exactClass,"
             "receptorConcentrationExact,targetConcentration,verdictBasis,verdict,"
-            "chainClass,chainValue,wellsClass,wellsConcentration,reasons\n");
+            "chainClass,chainValue,wellsClass,wellsConcentration,reasons,targetOrigin\n");
   const auto rows = CsvRows(run.out);
   ASSERT_EQ(rows.size(), 2u);
-  ASSERT_EQ(rows[0].size(), 23u);
+  ASSERT_EQ(rows[0].size(), 24u);
   EXPECT_EQ(rows[0][0], "Benzene");
   EXPECT_EQ(rows[0][1], "PL");
   EXPECT_EQ(rows[0][2], "Green");
@@ -227,7 +227,7 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_NEAR(std::stod(rows[0][4]), 0.184207, 1e-6);
   for (int k = 5; k <= 16; ++k) EXPECT_EQ(rows[0][k], "") << k;   // the other assessment's columns
   EXPECT_EQ(rows[0][17], "Green");                                // the verdict, without a basis
-  for (int k = 18; k <= 22; ++k) EXPECT_EQ(rows[0][k], "") << k;  // no chain, no wells, no reason
+  for (int k = 18; k <= 23; ++k) EXPECT_EQ(rows[0][k], "") << k;  // no chain, wells, reason or target
 
   EXPECT_EQ(rows[1][1], "AF");
   EXPECT_EQ(rows[1][2], "Green");
@@ -250,6 +250,7 @@ TEST_F(CliTest, WorkedExampleAsCsv) {
   EXPECT_EQ(rows[1][16], "screening");
   EXPECT_EQ(rows[1][17], "Green");
   for (int k = 18; k <= 22; ++k) EXPECT_EQ(rows[1][k], "") << k;
+  EXPECT_EQ(rows[1][23], "from the models");
 }
 
 // A project's saved ranges and verdict basis are used unless an option says
@@ -388,10 +389,10 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   // No verdict and no evidence: every column but the problems is empty.
   EXPECT_EQ(rows[0],
             (std::vector<std::string>{"Benzene", "PL", "Problems", "", "", "", "", "", "", "", "10 20", "",
-                                      "",        "",   "",         "", "", "", "", "", "", "", ""}));
+                                      "",        "",   "",         "", "", "", "", "", "", "", "",      ""}));
   EXPECT_EQ(rows[1], (std::vector<std::string>{"Benzene", "AF", "Problems",  "", "", "", "", "",
                                                "",        "",   "580 10 20", "", "", "", "", "",
-                                               "",        "",   "",          "", "", "", ""}));
+                                               "",        "",   "",          "", "", "", "", ""}));
 
   run = RunArgs({"assess", path});
   const size_t af = run.out.find("Attenuation factor\n");
@@ -417,7 +418,7 @@ TEST_F(CliTest, ProblemsListAquiferCodesFirst) {
   EXPECT_NE(negative[0][2], "Problems");
   EXPECT_EQ(negative[1],
             (std::vector<std::string>{"Benzene", "AF", "Problems", "", "", "", "", "", "", "", "590", "",
-                                      "",        "",   "",         "", "", "", "", "", "", "", ""}));
+                                      "",        "",   "",         "", "", "", "", "", "", "", "",    ""}));
 }
 
 TEST_F(CliTest, NothingAssessed) {

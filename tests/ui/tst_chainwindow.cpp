@@ -248,8 +248,8 @@ class TestChainWindow : public QObject {
   }
 
   // A daughter that cannot be assessed alone (no C0: its row has problems)
-  // but arrives above its CA in the chain keeps its row's mark: the chain's
-  // class is the only verdict it has.
+  // but arrives above its CA in the chain keeps its row's mark, and takes
+  // the chain's class as its verdict: the only verdict it has.
   void rowWithProblemsKeepsItsChainMark() {
     ProjectPtr project = solventProject();
     for (int i = 1; i < 5; ++i) project->contaminants[i].assess = kAssessAttenuationFactor;
@@ -263,15 +263,22 @@ class TestChainWindow : public QObject {
     ResultListModel* rows = page.listModel(CPropResults::AttenuationFactorSide);
     QCOMPARE(rows->size(), 4);
     const int vc = 3;
+    // Without a model of its own, its chain gives it its light.
     QCOMPARE(rows->data(rows->index(vc, 0), ResultListModel::ClassRole).toInt(),
-             static_cast<int>(AssessmentClass::Problems));
+             static_cast<int>(AssessmentClass::Red));
     QCOMPARE(rows->data(rows->index(vc, 0), Qt::DisplayRole).toString(), QString("Vinyl chloride"));
     const QModelIndex marks = rows->index(vc, rows->marksColumn());
     QCOMPARE(marks.data(ResultListModel::BadgesRole).toStringList(), QStringList({"chain"}));
     QCOMPARE(marks.data(ResultListModel::BadgeClassesRole).toList().value(0).toInt(),
              static_cast<int>(AssessmentClass::Red));
     const QString tip = marks.data(Qt::ToolTipRole).toString();
-    QVERIFY2(tip.contains("Assessed alone: Problems"), qPrintable(tip));
+    QVERIFY2(tip.startsWith("Decay chain Tetrachloroethene (PCE)") && tip.contains(": Red. C(x) = "),
+             qPrintable(tip));
+    const QString rowTip = rows->index(vc, 0).data(Qt::ToolTipRole).toString();
+    QVERIFY2(
+        rowTip.startsWith("Verdict: Red, by its decay chain. Its own inputs allow no single-species model: "
+                          "their problems hold for that model only"),
+        qPrintable(rowTip));
     page.ShowProject(nullptr);
   }
 

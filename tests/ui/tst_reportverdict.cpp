@@ -5,6 +5,7 @@
 // section holding their evidence, that section is there and holds it, and a
 // project without chains or site data reads as it always did.
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
 #include <cmath>
@@ -24,6 +25,7 @@
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
 #include "support/ContaminantProjects.h"
+#include "support/PdfLines.h"
 
 namespace {
 
@@ -103,6 +105,8 @@ class TestReportVerdict : public QObject {
   void aFitWithWarningsGivesItsWarningsAndNoWellsReason();
   void chainVerdictsNameTheChainSectionUnderTheReportsRange();
   void aSecondChainIsCitedByItsOwnPart();
+  void aDaughterWithoutAModelOfItsOwnIsRedByItsChain_data();
+  void aDaughterWithoutAModelOfItsOwnIsRedByItsChain();
   void projectWithoutChainsOrSiteDataReadsAsBefore();
 };
 
@@ -246,12 +250,14 @@ void TestReportVerdict::chainVerdictsNameTheChainSectionUnderTheReportsRange() {
       between(text, QStringLiteral("Attenuation factor Assessment range"), QStringLiteral("Problems"));
   // Alone vinyl chloride is green; formed along the chain it arrives at
   // 23.87 ug/L against a CA of 0.5.
+  // The chain decides, so the target is the chain's: the species' source
+  // with every source of the chain scaled alike, C0 CA / C_chain(x).
   QVERIFY2(results.contains(QStringLiteral("Vinyl chloride Green 2820.7748577 0.0141805 0.00709025 0.0148877 "
-                                           "1410.39 Red chain: see %1")
+                                           "0.419001 from the chain Red chain: see %1")
                                 .arg(chain)),
            qPrintable(results));
-  QVERIFY(
-      results.contains(QStringLiteral("0.0531769 0.531769 1.11658 28207.7 Yellow chain: see %1").arg(chain)));
+  QVERIFY(results.contains(
+      QStringLiteral("0.0531769 0.531769 1.11658 4010.24 from the chain Yellow chain: see %1").arg(chain)));
   // The parent is the chain's source: its chain class is its own.
   QVERIFY(
       results.contains(QStringLiteral("(PCE) Green 6544407.9635025 0.0001222 0.00122242 0.00368100 65444080 "
@@ -264,9 +270,10 @@ void TestReportVerdict::chainVerdictsNameTheChainSectionUnderTheReportsRange() {
   const QString narrow =
       between(documentText(*project, 0, 1), QStringLiteral("Attenuation factor Assessment range"),
               QStringLiteral("Problems"));
-  QVERIFY2(narrow.contains(QStringLiteral("0.0531769 0.531769 1.11658 28207.7 Green cis-1,2-")),
-           qPrintable(narrow));
-  QVERIFY(narrow.contains(QStringLiteral("1410.39 Red chain: see %1").arg(chain)));
+  QVERIFY2(
+      narrow.contains(QStringLiteral("0.0531769 0.531769 1.11658 4010.24 from the chain Green cis-1,2-")),
+      qPrintable(narrow));
+  QVERIFY(narrow.contains(QStringLiteral("0.419001 from the chain Red chain: see %1").arg(chain)));
 
   // Assessed for their plume lengths too, the species get the plume length
   // along the chain in the chain section, beside their own.
@@ -323,6 +330,70 @@ void TestReportVerdict::aSecondChainIsCitedByItsOwnPart() {
           QStringLiteral("%1 chain: see %2").arg(QLatin1String(AssessmentClassName(verdict.verdict)), part)),
       qPrintable(row));
   QVERIFY(!results.contains(QStringLiteral("see ?")));
+}
+
+void TestReportVerdict::aDaughterWithoutAModelOfItsOwnIsRedByItsChain_data() {
+  QTest::addColumn<int>("change");
+  QTest::newRow("C0 0.3 below CA") << 0;
+  QTest::newRow("C0 unset") << 1;
+  QTest::newRow("lambda 0") << 2;
+}
+
+// Vinyl chloride whose own inputs allow no single-species model: the printed
+// report's results row is Red by the chain, with the chain's target, and its
+// problems are said to hold for the single-species model only.
+void TestReportVerdict::aDaughterWithoutAModelOfItsOwnIsRedByItsChain() {
+  QFETCH(int, change);
+  ProjectPtr project = loadExample("dry-cleaner.vrp");
+  QVERIFY(project);
+  const int vc = indexOf(*project, "Vinyl chloride");
+  Contaminant& c = project->contaminants[vc];
+  if (change == 0) virelo_SetContaminantValue(&c, kValueC0, 0.3);
+  if (change == 1) virelo_ClearContaminantValue(&c, kValueC0);
+  if (change == 2) *virelo_LambdaField(&c, c.lambdaSelected) = 0.0;
+  QVERIFY(recalculate(project.get()));
+  const ContaminantResult* r = resultOf(*project, "Vinyl chloride");
+  QVERIFY(r && HasAttenuationFactorProblems(*r));
+  const RowVerdict verdict = VerdictOfResult(*project, *r, false, VerdictOptionsOf(*project));
+  QCOMPARE(verdict.verdict, AssessmentClass::Red);
+
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("daughter.pdf"));
+  QString error;
+  QVERIFY2(WriteReportPdf(*project, ReportSettingsFor(*project, 0, 0), pdf, &error), qPrintable(error));
+  QString text;
+  for (int page = 1;; ++page) {
+    const QStringList lines = pageLines(pdf, page);
+    if (lines.isEmpty()) break;
+    text += lines.join(QLatin1Char(' ')) + QLatin1Char(' ');
+  }
+  text = text.simplified();
+  const QString results = between(text, QStringLiteral("Attenuation factor Assessment range"),
+                                  QStringLiteral("Verdict: the worst"));
+  const QString row =
+      between(results, QStringLiteral("Vinyl chloride"), QStringLiteral("Verdict: the worst"));
+  // Its share of the chain's sources scaled alike: C0 CA / C_chain(x), 0
+  // without a source of its own.
+  QVERIFY2(row.contains(QStringLiteral("single-species model: see problems")), qPrintable(results));
+  const QString target = change == 1 ? QStringLiteral("0.0000E+00")
+                                     : QString::number(c.c0 * c.ca / verdict.models.chainValue, 'g', 6);
+  // The printed table's cells come out of pdftotext in their own order: the
+  // row's words are checked there, their sequence in the document's text.
+  for (const QString& words : {target, QStringLiteral("Red"), QStringLiteral("from the chain")})
+    QVERIFY2(row.contains(words), qPrintable(row + QStringLiteral(" / ") + words));
+  const QString chain = headingNumber(documentText(*project, 0, 0), QStringLiteral("Decay chain"));
+  QVERIFY2(
+      documentText(*project, 0, 0)
+          .contains(QStringLiteral("Vinyl chloride Problems single-species model: see problems %1 from the "
+                                   "chain Red chain: see %2")
+                        .arg(target, chain)),
+      qPrintable(target));
+  const qsizetype problems = text.indexOf(QStringLiteral("Attenuation factor of Vinyl chloride"));
+  QVERIFY2(problems >= 0, qPrintable(text));
+  QVERIFY2(text.mid(problems, 300)
+               .contains(QStringLiteral(
+                   "These hold for its single-species model only: its decay chain gives the verdict.")),
+           qPrintable(text.mid(problems, 300)));
 }
 
 void TestReportVerdict::projectWithoutChainsOrSiteDataReadsAsBefore() {

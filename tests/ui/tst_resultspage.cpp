@@ -38,6 +38,7 @@
 #include "engine/extras.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
+#include "engine/verdicttarget.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultBadgeDelegate.h"
@@ -830,10 +831,14 @@ class TestResultsPage : public QObject {
     QVERIFY2(chainTip.contains("at the receptor by the screening model, CA = 0.5000"), qPrintable(chainTip));
     // The row's tooltip tells the whole story, verdict first.
     const QString rowTip = af->index(vc, 1).data(Qt::ToolTipRole).toString();
-    QVERIFY2(rowTip.startsWith(
-                 "Verdict: Red. The screening model alone gives Green; the decay chain made it worse.\n\n" +
-                 chainTip),
-             qPrintable(rowTip));
+    // The chain decides, so the target is the chain's, and the tooltip says so.
+    QVERIFY2(
+        rowTip.startsWith(
+            "Verdict: Red. The screening model alone gives Green; the decay chain made it worse.\n"
+            "Target " +
+            cell(1, vc, ResultListModel::kTargetColumn) + QString::fromUtf8(" \u00b5g/L from the chain: ")),
+        qPrintable(rowTip));
+    QVERIFY2(rowTip.contains("alike.\n\n" + chainTip), qPrintable(rowTip));
 
     // Resting the mouse on the pill shows its own sentence.
     QTreeView* list = page->list(CPropResults::AttenuationFactorSide);
@@ -867,6 +872,54 @@ class TestResultsPage : public QObject {
     for (int r = 0; r < af->size(); ++r)
       QVERIFY(!af->index(r, marks).data(ResultListModel::BadgesRole).toStringList().contains("chain"));
     checkLightsAreTheVerdicts(*project);
+  }
+
+  void daughterWithoutAModelOfItsOwnTakesTheChainsLight_data() {
+    QTest::addColumn<int>("change");
+    QTest::newRow("C0 0.3 below CA") << 0;
+    QTest::newRow("C0 unset") << 1;
+    QTest::newRow("lambda 0") << 2;
+  }
+
+  // Vinyl chloride whose own inputs allow no single-species model: its row
+  // keeps no values of its own, but its light is its chain's Red, its target
+  // the chain's, and its tooltip says whose its problems are.
+  void daughterWithoutAModelOfItsOwnTakesTheChainsLight() {
+    QFETCH(int, change);
+    ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp", "rb"));
+    QVERIFY(project);
+    int index = -1;
+    for (int k = 0; k < project->contaminantCount; ++k)
+      if (QString::fromLatin1(project->contaminants[k].name) == "Vinyl chloride") index = k;
+    Contaminant& c = project->contaminants[index];
+    if (change == 0) virelo_SetContaminantValue(&c, kValueC0, 0.3);
+    if (change == 1) virelo_ClearContaminantValue(&c, kValueC0);
+    if (change == 2) *virelo_LambdaField(&c, c.lambdaSelected) = 0.0;
+    page->ShowProject(project.get());
+    ResultListModel* af = rows(CPropResults::AttenuationFactorSide);
+    const int vc = rowNamed(1, "Vinyl chloride");
+    QVERIFY(vc >= 0);
+    QVERIFY(!af->row(vc).hasValues);
+    QCOMPARE(af->index(vc, 0).data(ResultListModel::ClassRole).toInt(), int(AssessmentClass::Red));
+    QCOMPARE(af->index(vc, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey(),
+             resultIcon(AssessmentClass::Red).cacheKey());
+    QCOMPARE(cell(1, vc, 1), QString());
+    const ContaminantResult& r = project->results[af->row(vc).resultIndex];
+    const RowVerdict v = VerdictOfResult(*project, r, false, VerdictOptionsOf(*project));
+    const VerdictTarget target = TargetOfVerdict(c, r, v, page->verdictBasis());
+    QCOMPARE(target.origin, TargetOrigin::Chain);
+    QCOMPARE(cell(1, vc, ResultListModel::kTargetColumn),
+             QString::fromStdString(FormatConcentration(target.value)));
+    const QString tip = af->index(vc, 1).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.startsWith("Verdict: Red, by its decay chain. Its own inputs allow no single-species model"),
+             qPrintable(tip));
+    QVERIFY2(tip.contains("from the chain"), qPrintable(tip));
+    const QStringList badges =
+        af->index(vc, af->marksColumn()).data(ResultListModel::BadgesRole).toStringList();
+    QCOMPARE(badges.count("chain"), 1);
+    checkLightsAreTheVerdicts(*project);
+    // Its problems are still there to be shown.
+    QVERIFY(HasAttenuationFactorProblems(r));
   }
 
   // The petrol station: MTBE's wells decline more slowly than the model, so
@@ -930,9 +983,24 @@ class TestResultsPage : public QObject {
     QVERIFY(rows(0)->index(rowNamed(0, "MTBE"), 0).data(Qt::ToolTipRole).toString().isEmpty() ||
             !rows(0)->index(rowNamed(0, "MTBE"), 0).data(Qt::ToolTipRole).toString().startsWith("Verdict: "));
     checkLightsAreTheVerdicts(*project);
+    // The wells decide, so the target is theirs, C0 CA / C_wells(x), under
+    // every basis: the one `assess --csv` and the Time table give.
+    auto checkTarget = [&]() {
+      const ContaminantResult& r = project->results[af->row(mtbe).resultIndex];
+      const Contaminant& c = project->contaminants[r.contaminantIndex];
+      const RowVerdict v =
+          VerdictOfResult(*project, r, false, {page->plumeRange(), page->afRange(), page->verdictBasis()});
+      QVERIFY(v.wells.hasClass);
+      QCOMPARE(cell(1, mtbe, ResultListModel::kTargetColumn),
+               QString::fromStdString(FormatConcentration(c.c0 * c.ca / v.wells.concentration)));
+      QVERIFY2(af->index(mtbe, 0).data(Qt::ToolTipRole).toString().contains("from the wells"),
+               qPrintable(af->index(mtbe, 0).data(Qt::ToolTipRole).toString()));
+    };
+    checkTarget();
     for (int basis = 1; basis < kVerdictBasisCount; ++basis) {
       nextBasis();
       checkLightsAreTheVerdicts(*project);
+      checkTarget();
     }
   }
 

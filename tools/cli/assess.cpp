@@ -16,6 +16,7 @@
 #include "engine/plausibility.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
+#include "engine/verdicttarget.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"
@@ -99,12 +100,18 @@ void WriteTableSection(const std::vector<AssessRow>& rows, const std::vector<Row
                 Pad(FormatResultValue(r.sourceRatio, "%.7f", "%.4E"), valueWidth);
       }
       line += Pad(AssessmentClassName(verdicts[k].verdict), classWidth) + WhyText(verdicts[k]);
+    } else if (verdicts[k].verdict != AssessmentClass::Problems) {
+      // Judged by its chains alone: no values of its own, the chain's verdict.
+      line += Pad("", 2 * valueWidth) + Pad(AssessmentClassName(verdicts[k].verdict), classWidth) +
+              WhyText(verdicts[k]);
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out << line << "\n";
+    const bool chainAlone = !verdicts[k].models.singleSpecies;
     for (ProblemCode code : row.problems) {
       char text[256] = "";
       out << "    problem " << code;
+      if (chainAlone) out << " (single-species model only; the verdict is its chain's)";
       if (virelo_GetProblemText(code, text)) out << ": " << RecordTextToUtf8(text);
       out << "\n";
     }
@@ -168,8 +175,9 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
     const ContaminantResult& r = *row.result;
     std::vector<std::string> fields = {row.name, row.plumeLength ? "PL" : "AF", AssessmentClassName(row.cls)};
     fields.resize(AssessCsvColumns().size());
+    const RowVerdict& verdict = verdicts[k];
+    const Contaminant& c = project.contaminants[r.contaminantIndex];
     if (row.cls != AssessmentClass::Problems) {
-      const RowVerdict& verdict = verdicts[k];
       if (row.plumeLength) {
         fields[3] = FormatDouble(r.plumeLength);
         fields[4] = FormatDouble(r.plumeLengthRatio);
@@ -185,12 +193,21 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
           fields[11] = FormatDouble(r.exactRelativeConcentration);
           fields[12] = FormatDouble(r.exactSourceRatio);
           fields[13] = AssessmentClassName(ClassifyExactAttenuationFactor(r, afRange));
-          const Contaminant& c = project.contaminants[r.contaminantIndex];
           fields[14] = FormatDouble(ReceptorConcentrationsOf(c, r).exact);
-          fields[15] = FormatDouble(TargetConcentration(c, r, basis));
           fields[16] = VerdictBasisKey(basis);
           fields[17] = AssessmentClassName(verdict.verdict);
         }
+      }
+    } else if (verdict.verdict != AssessmentClass::Problems) {
+      // Judged by its chains alone: the single-species columns stay empty.
+      if (!row.plumeLength) fields[16] = VerdictBasisKey(basis);
+      fields[17] = AssessmentClassName(verdict.verdict);
+    }
+    if (row.cls != AssessmentClass::Problems || verdict.verdict != AssessmentClass::Problems) {
+      const VerdictTarget target = TargetOfVerdict(c, r, verdict, basis);
+      if (target.origin != TargetOrigin::None) {
+        fields[15] = FormatDouble(target.value);
+        fields[23] = TargetOriginWords(target.origin);
       }
       if (verdict.models.inChain) {
         fields[18] = AssessmentClassName(verdict.models.chainClass);
@@ -212,8 +229,9 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
   }
 }
 
-// The verdict of every row without problems, in row order; the project must
-// be calculated, and the exact solution with it where the basis needs it.
+// The verdict of every row, in row order (Problems for a row with problems
+// but that of a chain species judged by its chains); the project must be
+// calculated, and the exact solution with it where the basis needs it.
 std::vector<RowVerdict> VerdictsOf(const Project& project, const std::vector<AssessRow>& rows,
                                    AssessmentRange plumeRange, AssessmentRange afRange) {
   VerdictOptions options = VerdictOptionsOf(project);
@@ -221,8 +239,7 @@ std::vector<RowVerdict> VerdictsOf(const Project& project, const std::vector<Ass
   options.afRange = afRange;
   std::vector<RowVerdict> verdicts(rows.size());
   for (size_t k = 0; k < rows.size(); ++k)
-    if (rows[k].cls != AssessmentClass::Problems)
-      verdicts[k] = VerdictOfResult(project, *rows[k].result, rows[k].plumeLength, options);
+    verdicts[k] = VerdictOfResult(project, *rows[k].result, rows[k].plumeLength, options);
   return verdicts;
 }
 
@@ -295,6 +312,7 @@ const std::vector<std::string>& AssessCsvColumns() {
                                                    "chainValue",
                                                    "wellsClass",
                                                    "wellsConcentration",
-                                                   "reasons"};
+                                                   "reasons",
+                                                   "targetOrigin"};
   return columns;
 }
