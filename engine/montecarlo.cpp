@@ -16,6 +16,7 @@
 #include <limits>
 #include <mutex>
 #include <numeric>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -27,6 +28,7 @@
 #include "engine/extras.h"
 #include "engine/montecarlo_stats.h"
 #include "engine/validation.h"
+#include "engine/wellsevidence.h"
 
 namespace {
 
@@ -258,7 +260,20 @@ struct RunLayout {
   std::vector<int> contaminants;              // in project order
   std::vector<std::vector<ChainLink>> links;  // by contaminant index
   std::vector<std::vector<size_t>> rowsOf;    // by contaminant index, into run.rows
+  // The site's wells, by contaminant index, where they give a class: the
+  // measured line does not move with a draw, its receptor and CA do.
+  std::vector<std::optional<WellsEvidence>> wells;
 };
+
+// The class a draw's wells give: the fitted line extrapolated to the drawn
+// receptor, against the drawn CA; Problems where the wells give none.
+AssessmentClass WellsClassOfDraw(const std::optional<WellsEvidence>& wells, double projectX,
+                                 const Aquifer& drawn, const Contaminant& c, AssessmentRange range,
+                                 double* concentration) {
+  if (!wells || !wells->hasClass) return AssessmentClass::Problems;
+  *concentration = wells->concentration * std::exp(wells->slope * (drawn.distanceX - projectX));
+  return ClassifyChainConcentration(*concentration, c.ca, range);
+}
 
 // The rows, and the input checks on the first draw: every draw lies in
 // what the checks accept (CheckUncertaintyPlan), so one check stands for
@@ -307,6 +322,13 @@ RunLayout AddRows(const RunDraws& draws, const UncertaintyOptions& options, Unce
   if (!virelo_ExtrasOf(project).chains.empty())
     for (int index : layout.contaminants)
       layout.links[static_cast<size_t>(index)] = ChainLinksOf(project, index);
+  // The verdict takes in the wells; a run without distributions gives
+  // the verdict's class with probability 1.
+  layout.wells.resize(count);
+  if (!virelo_ExtrasOf(project).site.samples.empty())
+    for (int index : layout.contaminants)
+      layout.wells[static_cast<size_t>(index)] =
+          WellsEvidenceOf(project, index, options.attenuationRange, BasisOf(options.verdictBasis));
   layout.rowsOf.resize(count);
   for (size_t r = 0; r < run->rows.size(); ++r)
     if (!run->rows[r].HasProblems())
@@ -408,8 +430,15 @@ void EvaluateBatch(const RunDraws& draws, const RunLayout& layout, const Uncerta
         }
         const ModelAssessment m = AssessModels(a, c, row.plumeLength, drawnLinks, verdict, computed);
         const double key = OrderKey(m.ratio, row.plumeLength);
-        const double concentration = m.concentration;
-        const AssessmentClass cls = m.cls;
+        double concentration = m.concentration, wellsConcentration = 0.0;
+        AssessmentClass cls = m.cls;
+        const AssessmentClass wellsClass =
+            WellsClassOfDraw(layout.wells[static_cast<size_t>(index)], draws.project.aquifer.distanceX, a, c,
+                             options.attenuationRange, &wellsConcentration);
+        if (wellsClass != AssessmentClass::Problems && static_cast<int>(wellsClass) < static_cast<int>(cls)) {
+          cls = wellsClass;
+          if (!row.plumeLength) concentration = std::max(concentration, wellsConcentration);
+        }
         RowValues& out = batch->values[b][r];
         out.key[k] = key;
         out.concentration[k] = std::isnan(concentration) ? kInf : concentration;
