@@ -38,7 +38,6 @@ const std::map<std::string, int> kKnownLong = {
     {"persistence/databasecsv.cpp", 132},
     {"pages/CPropProject.cpp", 129},
     {"persistence/sitecsv.cpp", 118},
-    {"report/sections/ResultsSection.cpp", 112},
     {"analysis/ChainWindow.cpp", 111},
     {"analysis/CentrelineChart.cpp", 108},
 };
