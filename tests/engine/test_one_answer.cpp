@@ -18,8 +18,10 @@
 #include "engine/evidence.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/montecarlo.h"
 #include "engine/records.h"
 #include "engine/transport.h"
+#include "engine/uncertainty.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/cli_run.h"
@@ -158,6 +160,51 @@ TEST_F(OneAnswer, EveryCommandGivesTheVerdictsClass) {
   for (const CaseVariant& v : variants) {
     Check(v);
     if (HasFatalFailure()) return;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A draw's receptor is the drawn x: the wells' line is extrapolated to it,
+// not to the project's. Every contaminant of the petrol station drawn at a
+// fixed x' takes exactly the verdict the project has when x' is typed.
+TEST(OneAnswerDraws, WellsFollowTheDrawnReceptor) {
+  const std::string example = std::string(VIRELO_SOURCE_DIR) + "/examples/petrol-station.vrp";
+  for (double x : {150.0, 450.0, 600.0}) {
+    SCOPED_TRACE(x);
+    Project* project = virelo_LoadProject(example.c_str(), "rb");
+    ASSERT_NE(project, nullptr);
+    UncertaintyPlan plan;
+    plan.samples = 8;
+    // A range a micrometre wide: every draw is x to the class.
+    plan.inputs.push_back({UncertainInput::X, "", DistributionKind::Uniform, {x, x + 1e-6}});
+    UncertaintyOptions options = UncertaintyOptionsOf(*project);
+    options.threads = 1;
+    const UncertaintyRun run = RunUncertainty(*project, plan, options);
+    ASSERT_TRUE(run.problems.empty()) << run.problems.front();
+    // The same project with x typed.
+    virelo_SetAquiferValue(&project->aquifer, kAquiferX, x);
+    virelo_math_CalcAll(project);
+    virelo_math_CalcExactAll(project, 1);
+    const std::vector<RowVerdict> verdicts = ProjectVerdicts(*project, VerdictOptionsOf(*project));
+    int wellsDecided = 0;
+    for (const UncertaintyRow& row : run.rows) {
+      if (row.HasProblems() || row.model != UncertaintyModel::Screening) continue;
+      for (const RowVerdict& v : verdicts) {
+        if (v.contaminantIndex != row.contaminantIndex || v.plumeLength != row.plumeLength) continue;
+        const double p = v.verdict == AssessmentClass::Green    ? row.pGreen
+                         : v.verdict == AssessmentClass::Yellow ? row.pYellow
+                                                                : row.pRed;
+        EXPECT_EQ(p, 1.0) << project->contaminants[v.contaminantIndex].name
+                          << (v.plumeLength ? " PL" : " AF");
+        if (v.reasons & kReasonWells) ++wellsDecided;
+      }
+    }
+    // MTBE's wells decide at 150 m; at 450 m and beyond they fall below CA.
+    if (x == 150.0) EXPECT_GT(wellsDecided, 0);
+    virelo_FreeProject(project);
   }
 }
 
