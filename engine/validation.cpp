@@ -42,6 +42,10 @@ const ProblemMessage kProblemMessages[] = {
      "Fewer than three wells hold detected values at different distances: the wells were not compared "
      "with CA!"},
     {820, "The wells' distance fit has warnings: the wells were not compared with CA!"},
+    // A decay chain left out of the verdicts (engine/omittedevidence.h).
+    {830,
+     "A decay chain of the project has problems (Data > Decay chain names them): its species were judged "
+     "without it!"},
     {-1, "__end__"},
 };
 

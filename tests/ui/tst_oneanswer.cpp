@@ -7,10 +7,12 @@
 // screening class, the report's results tables give the same verdicts, and
 // the Decay chain window classes each species as the verdict's chain does.
 #include <QHeaderView>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QtTest>
+#include <cstring>
 #include <map>
 
 #include "analysis/ChainWindow.h"
@@ -144,6 +146,35 @@ class TestOneAnswer : public QObject {
   }
 
  private slots:
+  // A chain the verdicts cannot use (cis-DCE without CA) is named on the
+  // Results page and in the report, with every species judged without it.
+  void aChainLeftOutIsNamedOnThePageAndInTheReport() {
+    ProjectPtr project(virelo_LoadProject(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp", "rb"));
+    QVERIFY(project);
+    for (int k = 0; k < project->contaminantCount; ++k)
+      if (std::strncmp(project->contaminants[k].name, "cis-1,2", 7) == 0)
+        project->contaminants[k].valueMask &= ~kValueCa;
+    virelo_FreeResults(project.get());
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    const QString expected = QStringLiteral(
+        "Problem 830: A decay chain of the project has problems (Data > Decay chain names them): its species "
+        "were judged without it! Judged without their decay chain: Tetrachloroethene (PCE), Trichloroethene "
+        "(TCE), cis-1,2-Dichloroethene, Vinyl chloride.");
+    CPropResults page(&host);
+    page.ShowProject(project.get());
+    auto* label = page.findChild<QLabel*>(QStringLiteral("omittedEvidenceLabel"));
+    QVERIFY(label);
+    QVERIFY2(label->text().contains(expected), qPrintable(label->text()));
+    QVERIFY(!label->isHidden());
+    const ProjectSettings& settings = virelo_SettingsOf(*project);
+    const QString text =
+        BuildReportDocument(*project, ReportSettingsFor(*project, settings.plumeRange, settings.afRange),
+                            QSizeF(515, 760))
+            ->toPlainText()
+            .simplified();
+    QVERIFY2(text.contains(expected), qPrintable(text));
+  }
+
   void everyFaceGivesTheVerdictsClass() {
     const std::vector<CaseVariant> variants = CaseVariants(VIRELO_SOURCE_DIR, false);
     QCOMPARE(variants.size(), size_t(36));
