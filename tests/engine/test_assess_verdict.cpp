@@ -18,7 +18,8 @@
 #include "engine/records.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
 
 namespace fs = std::filesystem;
 
@@ -121,30 +122,8 @@ int Rank(const std::string& cls) {
   return cls == "Red" ? 1 : cls == "Yellow" ? 2 : cls == "Green" ? 3 : 0;
 }
 
-class AssessVerdict : public testing::Test {
+class AssessVerdict : public ProjectFilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-assess-verdict-" + std::to_string(::getpid()) + "-" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // A copy of an example, changed by `change` before it is saved.
-  template <typename Change>
-  std::string SavedCopy(const std::string& example, const std::string& name, Change change) {
-    Project* project = virelo_LoadProject(example.c_str(), "rb");
-    EXPECT_NE(project, nullptr);
-    if (!project) return {};
-    change(project);
-    const std::string path = (dir_ / name).string();
-    EXPECT_EQ(virelo_SaveProject(project, path.c_str()), 1);
-    virelo_FreeProject(project);
-    return path;
-  }
-
-  fs::path dir_;
 };
 
 // The rows of `assess --csv` keyed by "name assessment".

@@ -12,7 +12,7 @@
 #include "engine/breakeven.h"
 #include "engine/calc.h"
 #include "engine/validation.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

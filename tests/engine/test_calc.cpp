@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/calc.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

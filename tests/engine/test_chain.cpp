@@ -10,7 +10,7 @@
 #include "engine/chain.h"
 #include "engine/chaincalc.h"
 #include "engine/exact.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

@@ -12,7 +12,8 @@
 #include "engine/chaincalc.h"
 #include "engine/extras.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/projects.h"
 #include "tools/cli/cli.h"
 
 namespace {
@@ -33,18 +34,12 @@ std::vector<std::vector<std::string>> Rows(const std::string& text) {
   return rows;
 }
 
-struct Loaded {
-  Project* project;
-  ResolvedChain chain;
-  ~Loaded() { virelo_FreeProject(project); }
-};
-
 TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
-  Loaded example{virelo_LoadProject(kSolvent.c_str(), "rb"), {}};
-  ASSERT_NE(example.project, nullptr);
-  ASSERT_EQ(virelo_ExtrasOf(*example.project).chains.size(), 1u);
-  ASSERT_TRUE(
-      ResolveChain(*example.project, virelo_ExtrasOf(*example.project).chains[0], &example.chain).empty());
+  ProjectHandle example = LoadProjectFile(kSolvent);
+  ResolvedChain chain;
+  ASSERT_NE(example.get(), nullptr);
+  ASSERT_EQ(virelo_ExtrasOf(*example).chains.size(), 1u);
+  ASSERT_TRUE(ResolveChain(*example, virelo_ExtrasOf(*example).chains[0], &chain).empty());
 
   const CliResult line = Cli({"chain", kSolvent, "--points", "4", "--to", "300", "--csv"});
   ASSERT_EQ(line.status, 0) << line.err;
@@ -53,8 +48,8 @@ TEST(ChainCli, CentreLineAndReceptorAreTheEnginesValues) {
   EXPECT_EQ(rows[0], (std::vector<std::string>{"species", "s", "screening", "exact"}));
   // Species by species, each at s = 75, 150, 225, 300, read back exactly.
   double c[5], e[5];
-  ChainConcentrations(example.project->aquifer, example.chain, ChainModel::Screening, 225.0, c);
-  ChainConcentrations(example.project->aquifer, example.chain, ChainModel::Exact, 225.0, e);
+  ChainConcentrations(example->aquifer, chain, ChainModel::Screening, 225.0, c);
+  ChainConcentrations(example->aquifer, chain, ChainModel::Exact, 225.0, e);
   const auto& vc = rows[1 + 3 * 4 + 2];
   ASSERT_EQ(vc.size(), 4u);
   EXPECT_EQ(vc[0], "Vinyl chloride");

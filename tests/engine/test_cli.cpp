@@ -20,6 +20,7 @@
 #include "persistence/database.h"
 #include "persistence/filekind.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/support/project_files.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
 #include "tools/cli/example_projects.h"
@@ -55,18 +56,8 @@ void WriteFile(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-class CliTest : public testing::Test {
+class CliTest : public ProjectFilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-cli-test-" + std::to_string(::getpid()) + "-" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-  fs::path dir_;
 };
 
 const std::string kSource = VIRELO_SOURCE_DIR;

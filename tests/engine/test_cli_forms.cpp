@@ -22,6 +22,7 @@
 #include "persistence/csv.h"
 #include "persistence/database.h"
 #include "persistence/project_json.h"
+#include "tests/engine/support/project_files.h"
 #include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;
@@ -298,14 +299,8 @@ TEST(CliForms, ProfileTableAndCsvAgree) {
 // db-import's limits: a database holds 1 to 32767 contaminants, a count of
 // literature entries fits 16 bits, and a zero byte is refused before any
 // row is read. Nothing is written when a limit is passed.
-class CliLimits : public testing::Test {
+class CliLimits : public ProjectFilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-cli-limits-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   static std::string Table(int rows, const std::string& entries = "3") {
     std::string text =
         "group,name,literaturePlumeLength,literatureEntries,lambdaUnknown,lambdaAerobic,"
@@ -321,7 +316,6 @@ class CliLimits : public testing::Test {
     *output = RunCommand({"db-import", Path("in.csv"), Path("out.vrc")}, &status);
     return status;
   }
-  fs::path dir_;
 };
 
 TEST_F(CliLimits, RowsAndEntryCounts) {

@@ -23,7 +23,7 @@
 #include "persistence/database.h"
 #include "persistence/filekind.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/file_bytes.h"
+#include "tests/engine/support/file_bytes.h"
 #include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;

@@ -22,6 +22,7 @@
 #include "engine/verdict.h"
 #include "engine/verdicttarget.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/support/chain_aquifer.h"
 
 namespace {
 
@@ -213,21 +214,6 @@ TEST(DaughterVerdict, OneContaminantInTwoChainsCitesTheWorseChain) {
 }
 
 // ---- Beside the centre line --------------------------------------------------
-
-Aquifer ChainAquifer() {
-  Aquifer a{};
-  a.conductivityKf = 10.0;
-  a.gradientI = 0.01;
-  a.porosityNe = 0.25;
-  a.dispersivityAx = 20.0;
-  a.dispersivityAy = 2.0;
-  a.dispersivityAz = 0.2;
-  a.sourceThicknessSy = 10.0;
-  a.sourceWidthSz = 5.0;
-  a.distanceX = 200.0;
-  a.setMask = 0xffff;
-  return a;
-}
 
 ResolvedChain TwoSpecies(double k0, double k1, double yield) {
   ResolvedChain r;

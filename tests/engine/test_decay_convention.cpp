@@ -27,7 +27,8 @@
 #include "engine/wellsevidence.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
 #include "tools/cli/cli_common.h"
 
 namespace fs = std::filesystem;
@@ -90,35 +91,14 @@ void SetSorbed(Project* p, DecayOf decayOf, const std::map<std::string, double>&
   }
 }
 
-class DecayConvention : public testing::Test {
+class DecayConvention : public ProjectFilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-decayconv-" + std::to_string(::getpid()) + "-" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  template <typename Change>
-  std::string SavedCopy(const std::string& example, const std::string& name, Change change) {
-    ProjectHandle project(virelo_LoadProject(example.c_str(), "rb"));
-    EXPECT_TRUE(project);
-    if (!project) return {};
-    change(project.get());
-    const std::string path = (dir_ / name).string();
-    EXPECT_EQ(virelo_SaveProject(project.get(), path.c_str()), 1);
-    return path;
-  }
-
   std::string FuelDepot(DecayOf decayOf) {
     return SavedCopy(kFuelDepot, decayOf == DecayOf::Dissolved ? "dissolved.vrp" : "sorbed.vrp",
                      [&](Project* p) {
                        SetSorbed(p, decayOf, {{"Benzene", kBenzeneKoc}});
                      });
   }
-
-  fs::path dir_;
 };
 
 }  // namespace

@@ -18,26 +18,10 @@
 #include "engine/extras.h"
 #include "engine/verdict.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/support/chain_aquifer.h"
+#include "tests/engine/support/projects.h"
 
 namespace {
-
-const std::string kSource = VIRELO_SOURCE_DIR;
-
-// v = i Kf / ne = 0.4 m/d, x = 200 m.
-Aquifer PlugAquifer() {
-  Aquifer a{};
-  a.conductivityKf = 10.0;
-  a.gradientI = 0.01;
-  a.porosityNe = 0.25;
-  a.dispersivityAx = 20.0;
-  a.dispersivityAy = 2.0;
-  a.dispersivityAz = 0.2;
-  a.sourceThicknessSy = 10.0;
-  a.sourceWidthSz = 5.0;
-  a.distanceX = 200.0;
-  a.setMask = 0xffff;
-  return a;
-}
 
 ResolvedChain Chain(const std::vector<double>& c0, const std::vector<double>& k, const std::vector<double>& y,
                     const std::vector<double>& ca) {
@@ -102,7 +86,7 @@ const std::vector<PlugCase>& PlugCases() {
 }
 
 TEST(PlugFlowChain, ConcentrationsAndPlumeLengthsMatchTheBatemanSolution) {
-  const Aquifer a = PlugAquifer();
+  const Aquifer a = ChainAquifer();
   for (const PlugCase& c : PlugCases()) {
     const ResolvedChain chain = Chain(c.c0, c.k, c.y, c.ca);
     std::vector<double> at(c.k.size());
@@ -121,7 +105,7 @@ TEST(PlugFlowChain, ConcentrationsAndPlumeLengthsMatchTheBatemanSolution) {
 }
 
 TEST(PlugFlowChain, TheParentsPlumeIsTheSingleSpeciesOne) {
-  const Aquifer a = PlugAquifer();
+  const Aquifer a = ChainAquifer();
   for (double c0 : {1.0, 100.0, 1e6}) {
     for (double k : {1e-6, 0.004, 3.0}) {
       const ResolvedChain chain = Chain({c0, 0}, {k, 0.001}, {1, 0.8}, {0.5, 1});
@@ -138,7 +122,7 @@ TEST(PlugFlowChain, TheParentsPlumeIsTheSingleSpeciesOne) {
 }
 
 TEST(PlugFlowChain, EdgesOfThePlume) {
-  const Aquifer a = PlugAquifer();
+  const Aquifer a = ChainAquifer();
   // A daughter that never reaches its CA has no plume; one that does not
   // decay keeps what reaches CA for ever.
   EXPECT_EQ(ChainPlumeLength(a, Chain({1, 0}, {0.01, 0.01}, {1, 0.8}, {0.5, 5}), 1), 0.0);
@@ -167,22 +151,6 @@ TEST(PlugFlowChain, EdgesOfThePlume) {
   EXPECT_EQ(ChainPlumeLength(still, Chain({100, 0}, {0.01, 0.01}, {1, 0.8}, {0.5, 5}), 1), 0.0);
 }
 
-struct Loaded {
-  Project* project = nullptr;
-  explicit Loaded(const std::string& path) : project(virelo_LoadProject(path.c_str(), "rb")) {
-    if (project) {
-      virelo_math_CalcAll(project);
-      virelo_math_CalcExactAll(project, 1);
-    }
-  }
-  ~Loaded() { virelo_FreeProject(project); }
-  int Index(const char* name) const {
-    for (int k = 0; k < project->contaminantCount; ++k)
-      if (std::strcmp(project->contaminants[k].name, name) == 0) return k;
-    return -1;
-  }
-};
-
 const RowVerdict* Find(const std::vector<RowVerdict>& rows, int index, bool plumeLength) {
   for (const RowVerdict& r : rows)
     if (r.contaminantIndex == index && r.plumeLength == plumeLength) return &r;
@@ -190,14 +158,14 @@ const RowVerdict* Find(const std::vector<RowVerdict>& rows, int index, bool plum
 }
 
 TEST(OneVerdict, TheDryCleanersVinylChlorideFollowsItsChain) {
-  Loaded dry(kSource + "/examples/dry-cleaner.vrp");
-  ASSERT_NE(dry.project, nullptr);
-  const int vc = dry.Index("Vinyl chloride");
+  ProjectHandle dry = CalculatedExample("dry-cleaner.vrp");
+  ASSERT_NE(dry.get(), nullptr);
+  const int vc = ContaminantIndex(*dry, "Vinyl chloride");
   ASSERT_GE(vc, 0);
   for (VerdictBasis basis : {VerdictBasis::Screening, VerdictBasis::Exact, VerdictBasis::Worse}) {
-    VerdictOptions options = VerdictOptionsOf(*dry.project);
+    VerdictOptions options = VerdictOptionsOf(*dry);
     options.basis = basis;
-    const std::vector<RowVerdict> rows = ProjectVerdicts(*dry.project, options);
+    const std::vector<RowVerdict> rows = ProjectVerdicts(*dry, options);
     const RowVerdict* af = Find(rows, vc, false);
     ASSERT_NE(af, nullptr);
     // Alone it passes; in its chain it arrives far above its CA.
@@ -208,12 +176,10 @@ TEST(OneVerdict, TheDryCleanersVinylChlorideFollowsItsChain) {
     EXPECT_TRUE(af->reasons & kReasonChain);
     // The chain's value under the basis is the Decay chain window's.
     ResolvedChain chain;
-    ASSERT_TRUE(ResolveChain(*dry.project, virelo_ExtrasOf(*dry.project).chains[0], &chain).empty());
+    ASSERT_TRUE(ResolveChain(*dry, virelo_ExtrasOf(*dry).chains[0], &chain).empty());
     std::vector<double> s(static_cast<size_t>(chain.size())), e(s.size());
-    ChainConcentrations(dry.project->aquifer, chain, ChainModel::Screening, dry.project->aquifer.distanceX,
-                        s.data());
-    ChainConcentrations(dry.project->aquifer, chain, ChainModel::Exact, dry.project->aquifer.distanceX,
-                        e.data());
+    ChainConcentrations(dry->aquifer, chain, ChainModel::Screening, dry->aquifer.distanceX, s.data());
+    ChainConcentrations(dry->aquifer, chain, ChainModel::Exact, dry->aquifer.distanceX, e.data());
     int species = -1;
     for (int i = 0; i < chain.size(); ++i)
       if (chain.contaminantIndex[static_cast<size_t>(i)] == vc) species = i;
@@ -226,7 +192,7 @@ TEST(OneVerdict, TheDryCleanersVinylChlorideFollowsItsChain) {
     const RowVerdict* pl = Find(rows, vc, true);
     if (pl) {
       // The chain keeps vinyl chloride above its CA far beyond x.
-      EXPECT_GT(pl->models.chainValue, dry.project->aquifer.distanceX);
+      EXPECT_GT(pl->models.chainValue, dry->aquifer.distanceX);
       EXPECT_EQ(pl->verdict, pl->models.chainClass);
       EXPECT_LE(static_cast<int>(pl->verdict), static_cast<int>(pl->models.screeningClass));
     }
@@ -238,12 +204,12 @@ TEST(OneVerdict, TheDryCleanersVinylChlorideFollowsItsChain) {
 // receptor at 300 m with 11.8 exp(-2.2) = 1.3074 ug/L, above CA 1, while the
 // model of a 30 ug/L source arrives far below it.
 TEST(OneVerdict, ThePetrolStationsBenzeneFollowsItsWells) {
-  Loaded site(kSource + "/examples/petrol-station.vrp");
-  ASSERT_NE(site.project, nullptr);
-  const int benzene = site.Index("Benzene");
+  ProjectHandle site = CalculatedExample("petrol-station.vrp");
+  ASSERT_NE(site.get(), nullptr);
+  const int benzene = ContaminantIndex(*site, "Benzene");
   ASSERT_GE(benzene, 0);
-  virelo_SetContaminantValue(&site.project->contaminants[benzene], kValueC0, 30.0);
-  SiteData& data = virelo_Extras(site.project).site;
+  virelo_SetContaminantValue(&site->contaminants[benzene], kValueC0, 30.0);
+  SiteData& data = virelo_Extras(site.get()).site;
   const struct {
     const char* well;
     double s;
@@ -252,10 +218,10 @@ TEST(OneVerdict, ThePetrolStationsBenzeneFollowsItsWells) {
     const double value = 11.8 * std::exp(-0.01 * (w.s - 80.0));
     data.samples.push_back({w.well, "2024-03-12", "Benzene", value, "ug/L", false});
   }
-  virelo_FreeResults(site.project);
-  virelo_math_CalcAll(site.project);
-  virelo_math_CalcExactAll(site.project, 1);
-  const std::vector<RowVerdict> rows = ProjectVerdicts(*site.project, VerdictOptionsOf(*site.project));
+  virelo_FreeResults(site.get());
+  virelo_math_CalcAll(site.get());
+  virelo_math_CalcExactAll(site.get(), 1);
+  const std::vector<RowVerdict> rows = ProjectVerdicts(*site, VerdictOptionsOf(*site));
   for (bool plumeLength : {false, true}) {
     const RowVerdict* row = Find(rows, benzene, plumeLength);
     ASSERT_NE(row, nullptr);
@@ -281,21 +247,20 @@ TEST(OneVerdict, ThePetrolStationsBenzeneFollowsItsWells) {
 }
 
 TEST(OneVerdict, AProjectWithoutChainsOrWellsKeepsTheModelsVerdict) {
-  Loaded depot(kSource + "/examples/fuel-depot.vrp");
-  ASSERT_NE(depot.project, nullptr);
-  ASSERT_TRUE(virelo_ExtrasOf(*depot.project).chains.empty());
+  ProjectHandle depot = CalculatedExample("fuel-depot.vrp");
+  ASSERT_NE(depot.get(), nullptr);
+  ASSERT_TRUE(virelo_ExtrasOf(*depot).chains.empty());
   bool sawExactReason = false;
   for (int plume = 0; plume < kAssessmentRangeCount; ++plume) {
     for (int af = 0; af < kAssessmentRangeCount; ++af) {
       for (VerdictBasis basis : {VerdictBasis::Screening, VerdictBasis::Exact, VerdictBasis::Worse}) {
         const VerdictOptions options{kAssessmentRanges[plume].range, kAssessmentRanges[af].range, basis};
-        const std::vector<RowVerdict> rows = ProjectVerdicts(*depot.project, options);
+        const std::vector<RowVerdict> rows = ProjectVerdicts(*depot, options);
         ASSERT_FALSE(rows.empty());
         for (const RowVerdict& row : rows) {
           const ContaminantResult* r = nullptr;
-          for (int k = 0; k < depot.project->resultCount; ++k)
-            if (depot.project->results[k].contaminantIndex == row.contaminantIndex)
-              r = &depot.project->results[k];
+          for (int k = 0; k < depot->resultCount; ++k)
+            if (depot->results[k].contaminantIndex == row.contaminantIndex) r = &depot->results[k];
           ASSERT_NE(r, nullptr);
           const bool problems =
               row.plumeLength ? HasPlumeLengthProblems(*r) : HasAttenuationFactorProblems(*r);
@@ -319,24 +284,23 @@ TEST(OneVerdict, AProjectWithoutChainsOrWellsKeepsTheModelsVerdict) {
 }
 
 TEST(OneVerdict, IndexesOutsideTheProjectGiveNoVerdict) {
-  Loaded dry(kSource + "/examples/dry-cleaner.vrp");
-  ASSERT_NE(dry.project, nullptr);
-  const int count = dry.project->contaminantCount;
-  EXPECT_FALSE(IsChainSpecies(*dry.project, -1));
-  EXPECT_FALSE(IsChainSpecies(*dry.project, count));
-  EXPECT_TRUE(IsChainSpecies(*dry.project, dry.Index("Vinyl chloride")));
+  ProjectHandle dry = CalculatedExample("dry-cleaner.vrp");
+  ASSERT_NE(dry.get(), nullptr);
+  const int count = dry->contaminantCount;
+  EXPECT_FALSE(IsChainSpecies(*dry, -1));
+  EXPECT_FALSE(IsChainSpecies(*dry, count));
+  EXPECT_TRUE(IsChainSpecies(*dry, ContaminantIndex(*dry, "Vinyl chloride")));
   // A result that names no contaminant of the project is passed over.
-  ASSERT_GT(dry.project->resultCount, 0);
-  const size_t before = ProjectVerdicts(*dry.project, VerdictOptionsOf(*dry.project)).size();
-  const int16_t saved = dry.project->results[0].contaminantIndex;
+  ASSERT_GT(dry->resultCount, 0);
+  const size_t before = ProjectVerdicts(*dry, VerdictOptionsOf(*dry)).size();
+  const int16_t saved = dry->results[0].contaminantIndex;
   for (int16_t bad : {static_cast<int16_t>(-1), static_cast<int16_t>(count)}) {
-    dry.project->results[0].contaminantIndex = bad;
-    EXPECT_EQ(ProjectVerdicts(*dry.project, VerdictOptionsOf(*dry.project)).size(), before - 2) << bad;
-    const RowVerdict v =
-        VerdictOfResult(*dry.project, dry.project->results[0], false, VerdictOptionsOf(*dry.project));
+    dry->results[0].contaminantIndex = bad;
+    EXPECT_EQ(ProjectVerdicts(*dry, VerdictOptionsOf(*dry)).size(), before - 2) << bad;
+    const RowVerdict v = VerdictOfResult(*dry, dry->results[0], false, VerdictOptionsOf(*dry));
     EXPECT_EQ(v.verdict, AssessmentClass::Problems);
   }
-  dry.project->results[0].contaminantIndex = saved;
+  dry->results[0].contaminantIndex = saved;
 }
 
 TEST(OneVerdict, ReasonWords) {
@@ -346,13 +310,13 @@ TEST(OneVerdict, ReasonWords) {
 }
 
 TEST(OneVerdict, TheSavedRangesAndBasisAreTheProjects) {
-  Loaded depot(kSource + "/examples/fuel-depot.vrp");
-  ASSERT_NE(depot.project, nullptr);
-  ProjectSettings& settings = virelo_Extras(depot.project).settings;
+  ProjectHandle depot = CalculatedExample("fuel-depot.vrp");
+  ASSERT_NE(depot.get(), nullptr);
+  ProjectSettings& settings = virelo_Extras(depot.get()).settings;
   settings.plumeRange = 2;
   settings.afRange = 3;
   settings.verdictBasis = VerdictBasis::Worse;
-  const VerdictOptions options = VerdictOptionsOf(*depot.project);
+  const VerdictOptions options = VerdictOptionsOf(*depot);
   EXPECT_EQ(options.plumeRange.lower, kAssessmentRanges[2].range.lower);
   EXPECT_EQ(options.plumeRange.upper, kAssessmentRanges[2].range.upper);
   EXPECT_EQ(options.afRange.lower, kAssessmentRanges[3].range.lower);

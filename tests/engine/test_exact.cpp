@@ -7,7 +7,7 @@
 
 #include "engine/calc.h"
 #include "engine/exact.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

@@ -25,8 +25,9 @@
 #include "engine/plausibility.h"
 #include "engine/validation.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
+#include "tests/engine/support/worked_example.h"
 #include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;
@@ -37,26 +38,11 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::nan("");
 const AssessmentRange kRange = kAssessmentRanges[0].range;  // 0.3 .. 2.0
 
-struct ProjectFree {
-  void operator()(Project* p) const { virelo_FreeProject(p); }
-};
-using ProjectPtr = std::unique_ptr<Project, ProjectFree>;
-
 // The worked example (section "Worked example" of the manual) with one
 // contaminant assessed both ways.
-ProjectPtr Worked(double c0 = 100.0, double ca = 1.0, double lambda = 0.01) {
-  ProjectPtr p(virelo_AllocateProject());
-  p->aquifer = WorkedExampleAquifer();
-  p->contaminants = virelo_AllocateContaminants(1);
-  p->contaminantCount = 1;
-  Contaminant& c = p->contaminants[0];
-  std::snprintf(c.name, sizeof c.name, "Benzene");
-  virelo_SetContaminantValue(&c, kValueC0, c0);
-  virelo_SetContaminantValue(&c, kValueCa, ca);
-  virelo_SetLambda(&c, kLambdaUser, lambda);
-  c.lambdaSelected = kLambdaUser;
-  c.assess = kAssessPlumeLength | kAssessAttenuationFactor;
-  return p;
+ProjectHandle Worked(double c0 = 100.0, double ca = 1.0, double lambda = 0.01) {
+  return ProjectOf(WorkedExampleAquifer(),
+                   {{"Benzene", c0, ca, lambda, kAssessPlumeLength | kAssessAttenuationFactor}});
 }
 
 struct Verdicts {
@@ -82,7 +68,7 @@ Verdicts Assess(Project& p) {
 // which does not use the source, keeps its own.
 TEST(ImpossibleInputs, ZeroSourceSizeGivesNoVerdict) {
   for (double Aquifer::*size : {&Aquifer::sourceThicknessSy, &Aquifer::sourceWidthSz}) {
-    ProjectPtr p = Worked();
+    ProjectHandle p = Worked();
     p->aquifer.*size = 0.0;
     Verdicts v = Assess(*p);
     EXPECT_EQ(v.af, AssessmentClass::Problems);
@@ -110,7 +96,7 @@ TEST(ImpossibleInputs, InfiniteOrUndefinedInputsGiveNoVerdict) {
       &Aquifer::dispersivityAz, &Aquifer::sourceWidthSz,  &Aquifer::sourceThicknessSy};
   for (double bad : {kInf, -kInf, kNaN}) {
     for (int k = 0; k < 9 + 3; ++k) {
-      ProjectPtr p = Worked();
+      ProjectHandle p = Worked();
       Contaminant& c = p->contaminants[0];
       if (k < 9)
         p->aquifer.*inputs[k] = bad;
@@ -124,7 +110,7 @@ TEST(ImpossibleInputs, InfiniteOrUndefinedInputsGiveNoVerdict) {
     }
   }
   // A value that is not entered is reported as missing, not as infinite.
-  ProjectPtr p = Worked();
+  ProjectHandle p = Worked();
   p->aquifer.distanceX = kInf;
   p->aquifer.setMask &= ~kAquiferX;
   EXPECT_EQ(Assess(*p).afCodes, std::vector<int>{510});
@@ -136,7 +122,7 @@ TEST(ImpossibleInputs, InfiniteOrUndefinedInputsGiveNoVerdict) {
 // = 3.57335054135901e-6, and the ratio C0*c/CA.
 TEST(ImpossibleInputs, OverflowingRatiosAreNeverGreen) {
   {  // The receptor gets 3.6e299; the ratio 3.6e309 is beyond a double.
-    ProjectPtr p = Worked(1e305, 1e-10);
+    ProjectHandle p = Worked(1e305, 1e-10);
     const Verdicts v = Assess(*p);
     EXPECT_EQ(v.af, AssessmentClass::Red);
     EXPECT_EQ(v.result.sourceRatio, DBL_MAX);
@@ -146,18 +132,18 @@ TEST(ImpossibleInputs, OverflowingRatiosAreNeverGreen) {
     EXPECT_NEAR(v.result.plumeLength, 2901.2572171724976, 1e-8);
   }
   {  // C0 / CA overflows, the ratio 3.573e304 itself does not.
-    ProjectPtr p = Worked(1e300, 1e-10);
+    ProjectHandle p = Worked(1e300, 1e-10);
     EXPECT_NEAR(Assess(*p).result.sourceRatio / 3.57335054135901e304, 1.0, 1e-10);
   }
   {  // CA * AF overflowed to infinity and the ratio to 0, green; it is 0.6075.
-    ProjectPtr p = Worked(1.7e308, 1e303);
+    ProjectHandle p = Worked(1.7e308, 1e303);
     const Verdicts v = Assess(*p);
     EXPECT_NEAR(v.result.sourceRatio, 0.60746959203103172, 1e-10);
     EXPECT_EQ(v.af, AssessmentClass::Yellow);
   }
   {  // Below 1e-30 of C0 at the receptor (x = 1000: c = 2.4231047922355e-52),
      // yet C0 is 1e310 times CA: the ratio 2.4e258 is red, not "nothing arrives".
-    ProjectPtr p = Worked(1e300, 1e-10);
+    ProjectHandle p = Worked(1e300, 1e-10);
     p->aquifer.distanceX = 1000.0;
     const Verdicts v = Assess(*p);
     EXPECT_EQ(v.result.attenuationFactor, 0.0);
@@ -192,7 +178,7 @@ TEST(Dispersivity, FromXAsThePageStoresThem) {
   virelo_DispersivitiesFromX(1e60, &ax, nullptr, nullptr);
   EXPECT_EQ(ax, 1e59);
 
-  ProjectPtr p = Worked();
+  ProjectHandle p = Worked();
   p->approximateDispersivity = 1;
   p->aquifer.distanceX = 62.5;
   p->modified = 0;
@@ -263,33 +249,20 @@ TEST(Plausibility, EachThresholdOnBothSides) {
 // ---------------------------------------------------------------------------
 // The same traps through virelo-cli.
 
-class ImpossibleInputsCli : public testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-impossible-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Save(Project& p, const std::string& name) {
-    const std::string path = (dir_ / name).string();
-    EXPECT_EQ(virelo_SaveProject(&p, path.c_str()), 1);
-    return path;
-  }
-  fs::path dir_;
-};
+class ImpossibleInputsCli : public ProjectFilesTest {};
 
 // assess --csv: no verdict and the code for a source of no size; the
 // plausibility warnings go to standard error only.
 TEST_F(ImpossibleInputsCli, AssessGivesProblemsAndWarnsOnStandardError) {
-  ProjectPtr p = Worked();
+  ProjectHandle p = Worked();
   p->aquifer.sourceWidthSz = 0.0;
-  CliResult run = Cli({"assess", Save(*p, "flat.vrp"), "--csv"});
+  CliResult run = Cli({"assess", Save(p.get(), "flat.vrp"), "--csv"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\nBenzene,AF,Problems,,,,,,,,600,"), std::string::npos) << run.out;
 
   p = Worked();
   p->aquifer.conductivityKf = 2e-4;
-  const std::string path = Save(*p, "slow.vrp");
+  const std::string path = Save(p.get(), "slow.vrp");
   run = Cli({"assess", path, "--csv"});
   EXPECT_EQ(run.err, "virelo-cli: warning: " + path +
                          ": Kf = 0.0002 m/d is below 0.001 m/d, as tight as silt or clay: entered in m/s? "

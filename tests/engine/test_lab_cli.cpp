@@ -16,7 +16,8 @@
 #include "persistence/extras_json.h"
 #include "persistence/project_json.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
 
 namespace fs = std::filesystem;
 
@@ -29,29 +30,15 @@ std::string Read(const fs::path& path) {
   return text.str();
 }
 
-struct ProjectFree {
-  void operator()(Project* p) const { virelo_FreeProject(p); }
-};
-using Owned = std::unique_ptr<Project, ProjectFree>;
-
 const char* kWells = "well,s,y,inFit\nMW1,0,0,yes\nMW2,20,0,yes\n";
 
-class LabCli : public testing::Test {
+class LabCli : public ProjectFilesTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-lab-cli-" + std::to_string(::getpid()) + "-" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::copy_file(std::string(VIRELO_SOURCE_DIR) + "/examples/worked-example.vrp", Path("p.vrp"));
+    ProjectFilesTest::SetUp();
+    CopyExample("worked-example.vrp", "p.vrp");
     Write("wells.csv", kWells);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-  }
-  fs::path dir_;
 };
 
 TEST_F(LabCli, MapOptionSavesAliasesThatLaterImportsAndTheJsonKeep) {
@@ -71,7 +58,7 @@ TEST_F(LabCli, MapOptionSavesAliasesThatLaterImportsAndTheJsonKeep) {
                                 "Per-X=tetrachloroethene", "--map", "Benzol=Benzene"});
   ASSERT_EQ(mapped.status, kCliOk) << mapped.err;
   EXPECT_EQ(mapped.err, "");
-  Owned project(virelo_LoadProject(Path("p.vrp").c_str(), "rb"));
+  ProjectHandle project = LoadProjectFile(Path("p.vrp"));
   ASSERT_TRUE(project);
   const ProjectExtras& extras = virelo_ExtrasOf(*project);
   ASSERT_EQ(extras.analyteAliases.entries.size(), 2u);
@@ -87,7 +74,7 @@ TEST_F(LabCli, MapOptionSavesAliasesThatLaterImportsAndTheJsonKeep) {
   const std::string json = ProjectToJson(*project);
   EXPECT_NE(json.find("\"aliases\": {\n      \"Per-X\": \"Tetrachloroethene (PCE)\""), std::string::npos)
       << json;
-  Owned back(virelo_AllocateProject());
+  ProjectHandle back(virelo_AllocateProject());
   std::string error;
   ASSERT_TRUE(ProjectFromJson(json, back.get(), &error)) << error;
   EXPECT_EQ(virelo_ExtrasOf(*back).analyteAliases, extras.analyteAliases);
@@ -97,14 +84,14 @@ TEST_F(LabCli, MapOptionSavesAliasesThatLaterImportsAndTheJsonKeep) {
   virelo_Extras(back.get()).site = SiteData{};
   ASSERT_FALSE(ExtrasAreDefault(*back));
   ASSERT_TRUE(virelo_SaveProject(back.get(), Path("aliases.vrp").c_str()));
-  Owned again(virelo_LoadProject(Path("aliases.vrp").c_str(), "rb"));
+  ProjectHandle again = LoadProjectFile(Path("aliases.vrp"));
   ASSERT_TRUE(again);
   EXPECT_EQ(virelo_ExtrasOf(*again).analyteAliases, extras.analyteAliases);
 
   // Two keys that match alike are refused, naming the second.
   std::string twice = json;
   twice.replace(twice.find("\"Per-X\": "), 9, "\"per-x\": \"Benzene\",\n      \"Per-X\": ");
-  Owned refused(virelo_AllocateProject());
+  ProjectHandle refused(virelo_AllocateProject());
   EXPECT_FALSE(ProjectFromJson(twice, refused.get(), &error));
   EXPECT_NE(error.find("/site/aliases/Per-X: a second alias"), std::string::npos) << error;
 }
@@ -112,7 +99,7 @@ TEST_F(LabCli, MapOptionSavesAliasesThatLaterImportsAndTheJsonKeep) {
 TEST_F(LabCli, ProjectWithoutAliasesKeepsItsSiteObjectAsBefore) {
   Write("lab.csv", "well,date,analyte,value,unit\nMW1,2024-05-12,Benzol,10,ug/L\n");
   ASSERT_EQ(Cli({"site-import", Path("p.vrp"), Path("lab.csv"), Path("wells.csv")}).status, kCliOk);
-  Owned project(virelo_LoadProject(Path("p.vrp").c_str(), "rb"));
+  ProjectHandle project = LoadProjectFile(Path("p.vrp"));
   ASSERT_TRUE(project);
   EXPECT_TRUE(virelo_ExtrasOf(*project).analyteAliases.empty());
   EXPECT_EQ(virelo_ExtrasOf(*project).site.samples.at(0).analyte, "Benzene");
@@ -147,7 +134,7 @@ TEST_F(LabCli, DateOrderMapRefusalsAndUnknownWellsLeaveTheProjectUnchanged) {
 
   run = Cli({"site-import", Path("p.vrp"), Path("slashed.csv"), Path("wells.csv"), "--date-order", "mdy"});
   ASSERT_EQ(run.status, kCliOk) << run.err;
-  Owned project(virelo_LoadProject(Path("p.vrp").c_str(), "rb"));
+  ProjectHandle project = LoadProjectFile(Path("p.vrp"));
   ASSERT_TRUE(project);
   EXPECT_EQ(virelo_ExtrasOf(*project).site.samples.at(0).date, "2024-05-04");
 }

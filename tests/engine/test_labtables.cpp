@@ -22,7 +22,7 @@
 #include "persistence/projectfile.h"
 #include "persistence/sitecsv.h"
 #include "persistence/widetable.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
 #include "tools/cli/cli_common.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "engine/calc.h"
 #include "engine/extras.h"
 #include "engine/lambdainterval.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

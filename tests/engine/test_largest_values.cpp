@@ -24,9 +24,10 @@
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
-#include "tests/engine/file_bytes.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/file_bytes.h"
+#include "tests/engine/support/project_files.h"
+#include "tests/engine/support/worked_example.h"
 #include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;
@@ -48,15 +49,12 @@ std::string LongestSource() {
   return text + "\nx";
 }
 
-class LargestValues : public testing::Test {
+class LargestValues : public ProjectFilesTest {
  protected:
   void SetUp() override {
+    ProjectFilesTest::SetUp();
     RemoveReportCallbacks();
-    dir_ = fs::temp_directory_path() / ("virelo-largest-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
   // Six assessed contaminants on the worked example's aquifer, and every
   // extra at its largest.
@@ -96,8 +94,6 @@ class LargestValues : public testing::Test {
                            {"MW2", "2024-02-29", "ORP", -120.0, "mV", false}};
     return p;
   }
-
-  fs::path dir_;
 };
 
 void ExpectLargestExtras(const Project& p) {

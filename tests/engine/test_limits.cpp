@@ -21,7 +21,7 @@
 #include "engine/validation.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "engine/evidence.h"
 #include "engine/montecarlo.h"
 #include "engine/montecarlo_stats.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

@@ -24,7 +24,8 @@
 #include "engine/uncertainty.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
 #include "tests/support/CaseVariants.h"
 
 namespace fs = std::filesystem;
@@ -49,14 +50,8 @@ std::string ClassWord(AssessmentClass c) {
   return c == AssessmentClass::Problems ? "" : AssessmentClassName(c);
 }
 
-class OneAnswer : public testing::Test {
+class OneAnswer : public ProjectFilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-one-answer-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Checks every command's class of every row of the variant against the
   // engine's verdict.
   void Check(const CaseVariant& v) {
@@ -150,8 +145,6 @@ class OneAnswer : public testing::Test {
       EXPECT_EQ(underBasis, ClassWord(verdict.models.chainClass)) << name;
     }
   }
-
-  fs::path dir_;
 };
 
 TEST_F(OneAnswer, EveryCommandGivesTheVerdictsClass) {

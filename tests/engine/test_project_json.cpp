@@ -19,7 +19,8 @@
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/file_bytes.h"
+#include "tests/engine/support/file_bytes.h"
+#include "tests/engine/support/project_files.h"
 #include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;
@@ -47,15 +48,12 @@ std::string Text(const Bytes& bytes) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-class ProjectJsonTest : public testing::Test {
+class ProjectJsonTest : public ProjectFilesTest {
  protected:
   void SetUp() override {
+    ProjectFilesTest::SetUp();
     RemoveReportCallbacks();
-    dir_ = fs::temp_directory_path() / ("virelo-json-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
   // Exports `vrp`, imports the JSON again and returns the file written.
   Bytes RoundTrip(const std::string& vrp) {
@@ -67,8 +65,6 @@ class ProjectJsonTest : public testing::Test {
     EXPECT_EQ(imported.status, 0) << imported.err;
     return readAll(Path("again.vrp"));
   }
-
-  fs::path dir_;
 };
 
 double FromBits(uint64_t bits) {

@@ -25,7 +25,7 @@
 #include "diagnostics/util.h"
 #include "engine/records.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/file_bytes.h"
+#include "tests/engine/support/file_bytes.h"
 
 namespace {
 

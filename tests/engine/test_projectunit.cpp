@@ -23,8 +23,9 @@
 #include "engine/wellsevidence.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
-#include "tests/engine/wells_omissions.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
+#include "tests/engine/support/wells_omissions.h"
 
 namespace fs = std::filesystem;
 
@@ -134,34 +135,12 @@ TEST(ConcentrationUnit, SiteFitsTakeCaInTheProjectsUnit) {
   virelo_FreeProject(project);
 }
 
-class ProjectUnit : public testing::Test {
+class ProjectUnit : public ProjectFilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-project-unit-" + std::to_string(::getpid()) + "-" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // The petrol station changed by `change`, saved under `name`.
-  template <typename Change>
-  std::string SavedCopy(const std::string& name, Change change) {
-    Project* project = virelo_LoadProject(kPetrolStation.c_str(), "rb");
-    EXPECT_NE(project, nullptr);
-    if (!project) return {};
-    change(project);
-    const std::string path = (dir_ / name).string();
-    EXPECT_EQ(virelo_SaveProject(project, path.c_str()), 1);
-    virelo_FreeProject(project);
-    return path;
-  }
-
   std::string WithUnit(const std::string& unit) {
-    return SavedCopy("unit.vrp", [&](Project* p) { virelo_Extras(p).settings.concentrationUnit = unit; });
+    return SavedCopy(kPetrolStation, "unit.vrp",
+                     [&](Project* p) { virelo_Extras(p).settings.concentrationUnit = unit; });
   }
-
-  fs::path dir_;
 };
 
 // The rows of `assess --csv` keyed by "name assessment".
@@ -222,7 +201,7 @@ TEST_F(ProjectUnit, EverySpellingOfMicrogramsGivesTheSameVerdictsAndWells) {
 // verdicts, and the wells' concentrations a thousandth of the micrograms'.
 TEST_F(ProjectUnit, MilligramsGiveTheSameVerdictsAndTheWellsInMilligrams) {
   const std::string micro = WithUnit(kMicro);
-  const std::string milli = SavedCopy("mg.vrp", [](Project* p) {
+  const std::string milli = SavedCopy(kPetrolStation, "mg.vrp", [](Project* p) {
     virelo_Extras(p).settings.concentrationUnit = "mg/l";
     for (int k = 0; k < p->contaminantCount; ++k) {
       Contaminant& c = p->contaminants[k];
@@ -331,7 +310,8 @@ TEST_F(ProjectUnit, EveryReasonForLeavingTheWellsOutReachesAssess) {
     EXPECT_EQ(found->reason, entry.bit);
     EXPECT_EQ(found->contaminants.size(), std::size(kPetrolStationSampled));
 
-    const std::string path = SavedCopy("left-out.vrp", [&](Project* p) { LeaveWellsOut(p, entry.bit); });
+    const std::string path =
+        SavedCopy(kPetrolStation, "left-out.vrp", [&](Project* p) { LeaveWellsOut(p, entry.bit); });
     const CliResult run = Cli({"assess", path, "--csv"});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.err.find("problem " + std::to_string(entry.code) + ": " + text), std::string::npos)
@@ -346,7 +326,7 @@ TEST_F(ProjectUnit, EveryReasonForLeavingTheWellsOutReachesAssess) {
   }
   // All reasons at once: each is named, in the order of the table, both in
   // the engine's list and in every row's reasons.
-  const std::string path = SavedCopy("all.vrp", [](Project* p) {
+  const std::string path = SavedCopy(kPetrolStation, "all.vrp", [](Project* p) {
     for (const WellsOmissionEntry& entry : kWellsOmissions) LeaveWellsOut(p, entry.bit);
   });
   Project* all = virelo_LoadProject(path.c_str(), "rb");

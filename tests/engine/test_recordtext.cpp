@@ -18,8 +18,8 @@
 #include "persistence/extras_json.h"
 #include "persistence/project_json.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
-#include "tests/engine/file_bytes.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/file_bytes.h"
 
 namespace fs = std::filesystem;
 

@@ -17,7 +17,7 @@
 
 #include "engine/breakeven.h"
 #include "engine/dispersivity.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

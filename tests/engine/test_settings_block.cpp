@@ -18,7 +18,8 @@
 #include "persistence/crc32.h"
 #include "persistence/filekind.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/file_bytes.h"
+#include "tests/engine/support/file_bytes.h"
+#include "tests/engine/support/project_files.h"
 
 namespace fs = std::filesystem;
 
@@ -83,15 +84,12 @@ Bytes BlockWith(const std::string& payload, uint16_t version = 1) {
   return block;
 }
 
-class SettingsBlockTest : public testing::Test {
+class SettingsBlockTest : public ProjectFilesTest {
  protected:
   void SetUp() override {
+    ProjectFilesTest::SetUp();
     RemoveReportCallbacks();
-    dir_ = fs::temp_directory_path() / ("virelo-block-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
   Bytes Saved(Project* p, const std::string& name) {
     EXPECT_EQ(virelo_SaveProject(p, Path(name).c_str()), 1);
@@ -105,8 +103,6 @@ class SettingsBlockTest : public testing::Test {
     fflush(stdout);
     return testing::internal::GetCapturedStdout();
   }
-
-  fs::path dir_;
 };
 
 TEST_F(SettingsBlockTest, BlockOnlyWhenNeededAndBehindTheUnchangedProject) {

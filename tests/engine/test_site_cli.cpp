@@ -11,7 +11,8 @@
 
 #include "engine/extras.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
 
@@ -36,21 +37,15 @@ const char* kLab =
     "MW1;2024-05-12;Oxygen;0,2;mg/L;\nMW1;2024-05-12;Nitrate-N;0,1;mg/L;\nMW1;2024-05-12;Iron(II);3;mg/L;\n"
     "MW1;2024-05-12;Sulfate;20;mg/L;\nMW1;2024-05-12;Sulfide;0,1;mg/L;\n";
 
-class SiteCli : public testing::Test {
+class SiteCli : public ProjectFilesTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-site-cli-" + std::to_string(::getpid()) + "-" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    ProjectFilesTest::SetUp();
     // The worked example's aquifer: v = 0.04 m/d, ax = 10 m, Sy = 10 m, x = 100 m.
-    fs::copy_file(std::string(VIRELO_SOURCE_DIR) + "/examples/worked-example.vrp", Path("p.vrp"));
-    std::ofstream(Path("wells.csv"), std::ios::binary) << kWells;
-    std::ofstream(Path("lab.csv"), std::ios::binary) << kLab;
+    CopyExample("worked-example.vrp", "p.vrp");
+    Write("wells.csv", kWells);
+    Write("lab.csv", kLab);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
 };
 
 TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {

@@ -17,7 +17,8 @@
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
 #include "persistence/sitecsv.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
 #include "tools/cli/cli_common.h"
 
 namespace fs = std::filesystem;
@@ -204,20 +205,14 @@ TEST(SiteMap, TheProjectJsonAndSettingsBlockKeepTheMapAndWriteNothingWithoutIt) 
   virelo_FreeExtras(&project);
 }
 
-class FlowCli : public testing::Test {
+class FlowCli : public ProjectFilesTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-flow-cli-" + std::to_string(::getpid()) + "-" +
-                                        testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::copy_file(std::string(VIRELO_SOURCE_DIR) + "/examples/worked-example.vrp", Path("p.vrp"));
-    std::ofstream(Path("survey.csv"), std::ios::binary) << kSurvey;
-    std::ofstream(Path("heads.csv"), std::ios::binary) << kHeads;
+    ProjectFilesTest::SetUp();
+    CopyExample("worked-example.vrp", "p.vrp");
+    Write("survey.csv", kSurvey);
+    Write("heads.csv", kHeads);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
 };
 
 TEST_F(FlowCli, ImportOnTheMapThenFlowGivesThePlane) {

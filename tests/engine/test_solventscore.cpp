@@ -9,7 +9,7 @@
 
 #include "engine/redox.h"
 #include "engine/solventscore.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
 
 namespace fs = std::filesystem;
 

@@ -21,7 +21,8 @@
 #include "engine/calc.h"
 #include "engine/montecarlo.h"
 #include "engine/validation.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/projects.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 
@@ -137,21 +138,13 @@ TEST(Threads, ChecksGiveEachCallItsOwnProblems) {
 }
 
 // A project on its own aquifer with its own contaminants, owned by the test.
-struct TestProject {
-  Project* p;
-  TestProject(const Aquifer& aquifer, const std::vector<Contaminant>& list) : p(virelo_AllocateProject()) {
-    p->aquifer = aquifer;
-    p->contaminants = virelo_AllocateContaminants(static_cast<long>(list.size()));
-    p->contaminantCount = static_cast<int16_t>(list.size());
-    for (size_t k = 0; k < list.size(); ++k) {
-      p->contaminants[k] = list[k];
-      std::snprintf(p->contaminants[k].name, sizeof p->contaminants[k].name, "C%zu", k);
-    }
-  }
-  ~TestProject() { virelo_FreeProject(p); }
-  TestProject(const TestProject&) = delete;
-  TestProject& operator=(const TestProject&) = delete;
-};
+// A project on `aquifer` holding `list`, the contaminants named C0, C1, ...
+ProjectHandle NamedProject(const Aquifer& aquifer, const std::vector<Contaminant>& list) {
+  ProjectHandle p = ProjectHolding(aquifer, list);
+  for (int k = 0; k < p->contaminantCount; ++k)
+    std::snprintf(p->contaminants[k].name, sizeof p->contaminants[k].name, "C%d", k);
+  return p;
+}
 
 std::string CalcAnswer(Project* project) {
   virelo_FreeResults(project);
@@ -175,12 +168,12 @@ TEST(Threads, CalculationsOfTwoProjectsDoNotMix) {
   // problem lists of the two differ in every result.
   std::vector<Contaminant> list = Contaminants();
   for (int k = 0; k < 40; ++k) list.push_back(MakeContaminant(10.0 + k, 0.5, 0.001 * (k + 1)));
-  TestProject complete(WorkedExampleAquifer(), list);
-  TestProject lacking(Aquifers()[5], list);
-  Project* projects[2] = {complete.p, lacking.p};
-  const std::string alone[2] = {CalcAnswer(complete.p), CalcAnswer(lacking.p)};
+  ProjectHandle complete = NamedProject(WorkedExampleAquifer(), list);
+  ProjectHandle lacking = NamedProject(Aquifers()[5], list);
+  Project* projects[2] = {complete.get(), lacking.get()};
+  const std::string alone[2] = {CalcAnswer(complete.get()), CalcAnswer(lacking.get())};
   ASSERT_NE(alone[0], alone[1]);
-  ASSERT_EQ(complete.p->resultCount, static_cast<int>(list.size()));
+  ASSERT_EQ(complete->resultCount, static_cast<int>(list.size()));
 
   const int wrong = OnTwoThreads([&](int thread) {
     int differing = 0;
@@ -244,8 +237,10 @@ std::string UncertaintyAnswer(const Project& project, const UncertaintyPlan& pla
 // Two runs of the Monte Carlo at once, each on its own project and plan, the
 // one with a contaminant whose own values the checks refuse.
 TEST(Threads, MonteCarloRunsOnTwoThreads) {
-  TestProject first(WorkedExampleAquifer(), {MakeContaminant(100, 1, 0.01), MakeContaminant(0, 0, 0)});
-  TestProject second(WorkedExampleAquifer(), {MakeContaminant(50, 2, 0.003), MakeContaminant(80, 1, 0.02)});
+  ProjectHandle first =
+      NamedProject(WorkedExampleAquifer(), {MakeContaminant(100, 1, 0.01), MakeContaminant(0, 0, 0)});
+  ProjectHandle second =
+      NamedProject(WorkedExampleAquifer(), {MakeContaminant(50, 2, 0.003), MakeContaminant(80, 1, 0.02)});
   UncertaintyPlan plans[2];
   plans[0].samples = 300;
   plans[0].seed = 11;
@@ -255,9 +250,8 @@ TEST(Threads, MonteCarloRunsOnTwoThreads) {
   plans[1].seed = 12;
   plans[1].inputs = {{UncertainInput::X, "", DistributionKind::Uniform, {60.0, 140.0}},
                      {UncertainInput::C0, "C1", DistributionKind::Uniform, {40.0, 120.0}}};
-  const Project* projects[2] = {first.p, second.p};
-  const std::string alone[2] = {UncertaintyAnswer(*first.p, plans[0]),
-                                UncertaintyAnswer(*second.p, plans[1])};
+  const Project* projects[2] = {first.get(), second.get()};
+  const std::string alone[2] = {UncertaintyAnswer(*first, plans[0]), UncertaintyAnswer(*second, plans[1])};
   ASSERT_EQ(alone[0].substr(0, 6), "300 0\n") << alone[0];
   ASSERT_EQ(alone[1].substr(0, 6), "300 0\n") << alone[1];
   EXPECT_NE(alone[0].find(" [10,20,30]"), std::string::npos) << alone[0];

@@ -17,7 +17,8 @@
 #include "engine/transient.h"
 #include "engine/verdict.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/projects.h"
 #include "tools/cli/cli_common.h"
 
 namespace {
@@ -47,19 +48,14 @@ std::vector<std::vector<std::string>> Rows(const std::string& text) {
   return rows;
 }
 
-struct Loaded {
-  Project* project = virelo_LoadProject(kExample.c_str(), "rb");
-  ~Loaded() { virelo_FreeProject(project); }
-};
-
 double Number(const std::string& field) {
   return field.empty() ? NAN : std::stod(field);
 }
 
 TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
-  Loaded example;
-  ASSERT_NE(example.project, nullptr);
-  const std::vector<int> indices = TimeContaminantsOf(*example.project);
+  ProjectHandle example = LoadProjectFile(kExample);
+  ASSERT_NE(example.get(), nullptr);
+  const std::vector<int> indices = TimeContaminantsOf(*example);
   ASSERT_GE(indices.size(), 2u);
 
   const CliResult run = Cli({"timing", kExample, "--csv"});
@@ -72,7 +68,7 @@ TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
             "peakExactConcentration,note");
   int chains = 0;
   for (size_t k = 0; k < indices.size(); ++k) {
-    const TimeInputs in = TimeInputsOf(*example.project, indices[k]);
+    const TimeInputs in = TimeInputsOf(*example, indices[k]);
     // A daughter is followed through its chain, any other contaminant alone.
     const TransientTimes t = ComputeTimingRows({in.timing}).front().times;
     if (!in.timing.chain) {
@@ -85,7 +81,7 @@ TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
     EXPECT_EQ(row[14].empty(), !in.timing.chain) << k;
     const double peak = in.timing.chain ? t.peakExact : in.timing.c0 * t.peakExact;
     EXPECT_NEAR(Number(row[15]), peak, 1e-15 * peak) << k;
-    EXPECT_EQ(row[0], example.project->contaminants[indices[k]].name);
+    EXPECT_EQ(row[0], example->contaminants[indices[k]].name);
     EXPECT_DOUBLE_EQ(Number(row[2]), t.frontTime);
     // Each time in its own column, empty exactly where it does not occur.
     const std::optional<double> times[] = {t.t50Screening,    t.t50Exact,    t.t95Screening,   t.t95Exact,
@@ -105,22 +101,21 @@ TEST(TimeCli, TimingRowsAreThoseOfEachContaminantsOwnInputs) {
 }
 
 TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
-  Loaded example;
-  ASSERT_NE(example.project, nullptr);
-  const std::vector<int> indices = TimeContaminantsOf(*example.project);
+  ProjectHandle example = LoadProjectFile(kExample);
+  ASSERT_NE(example.get(), nullptr);
+  const std::vector<int> indices = TimeContaminantsOf(*example);
   ASSERT_GE(indices.size(), 2u);
   const int last = indices.back();  // not the first, so a wrong pick shows
-  const std::string name = example.project->contaminants[last].name;
-  const TimeInputs in = TimeInputsOf(*example.project, last);
+  const std::string name = example->contaminants[last].name;
+  const TimeInputs in = TimeInputsOf(*example, last);
   ASSERT_TRUE(in.usable);
 
   // The first contaminant is followed alone, in C/C0.
   const int first = indices.front();
-  const TimeInputs alone = TimeInputsOf(*example.project, first);
+  const TimeInputs alone = TimeInputsOf(*example, first);
   ASSERT_FALSE(alone.timing.chain);
-  const CliResult run =
-      Cli({"breakthrough", kExample, "--contaminant", example.project->contaminants[first].name, "--until",
-           "9000", "--points", "3", "--csv"});
+  const CliResult run = Cli({"breakthrough", kExample, "--contaminant", example->contaminants[first].name,
+                             "--until", "9000", "--points", "3", "--csv"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto rows = Rows(run.out);
   ASSERT_EQ(rows.size(), 4u);
@@ -136,13 +131,11 @@ TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
   // decay rate: PCE's source fades by mass balance, so it has fallen far
   // below the steady exact value of a constant source.
   ASSERT_GT(alone.timing.inputs.ks, 0.0);
-  const CliResult late =
-      Cli({"breakthrough", kExample, "--contaminant", example.project->contaminants[first].name, "--until",
-           "1e7", "--points", "1", "--csv"});
+  const CliResult late = Cli({"breakthrough", kExample, "--contaminant", example->contaminants[first].name,
+                              "--until", "1e7", "--points", "1", "--csv"});
   ASSERT_EQ(late.status, 0) << late.err;
   ContaminantResult r{};
-  virelo_math_CalcExactAttenuationFactor(&example.project->aquifer, &example.project->contaminants[first],
-                                         &r);
+  virelo_math_CalcExactAttenuationFactor(&example->aquifer, &example->contaminants[first], &r);
   const double lateExact = Number(Rows(late.out)[1][2]);
   EXPECT_DOUBLE_EQ(lateExact, TransientExact(alone.timing.inputs, 1e7));
   EXPECT_LT(lateExact, 1e-6 * r.exactRelativeConcentration);
@@ -160,7 +153,7 @@ TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
   const auto chainRows = Rows(chain.out);
   ASSERT_EQ(chainRows.size(), 4u);
   EXPECT_EQ(chainRows[0], (std::vector<std::string>{"t", "screeningConcentration", "exactConcentration"}));
-  const double x = example.project->aquifer.distanceX;
+  const double x = example->aquifer.distanceX;
   for (int k = 1; k <= 3; ++k) {
     EXPECT_DOUBLE_EQ(Number(chainRows[k][1]),
                      TransientChainScreening(*in.timing.chain, in.timing.species, x, 3000.0 * k));
@@ -170,18 +163,18 @@ TEST(TimeCli, BreakthroughIsTheNamedContaminantsCurveAtTheReceptor) {
 }
 
 TEST(TimeCli, SourceTargetFollowsTheVerdictBasis) {
-  Loaded example;
-  ASSERT_NE(example.project, nullptr);
-  const int k = TimeContaminantsOf(*example.project).front();
-  const Contaminant& c = example.project->contaminants[k];
+  ProjectHandle example = LoadProjectFile(kExample);
+  ASSERT_NE(example.get(), nullptr);
+  const int k = TimeContaminantsOf(*example).front();
+  const Contaminant& c = example->contaminants[k];
   ContaminantResult r{};
-  virelo_math_CalcAttenuationFactor(&example.project->aquifer, &c, &r);
-  virelo_math_CalcExactAttenuationFactor(&example.project->aquifer, &c, &r);
+  virelo_math_CalcAttenuationFactor(&example->aquifer, &c, &r);
+  virelo_math_CalcExactAttenuationFactor(&example->aquifer, &c, &r);
   ASSERT_NE(TargetConcentration(c, r, VerdictBasis::Screening),
             TargetConcentration(c, r, VerdictBasis::Exact));
   for (VerdictBasis basis : {VerdictBasis::Screening, VerdictBasis::Exact, VerdictBasis::Worse}) {
-    virelo_Extras(example.project).settings.verdictBasis = basis;
-    const TimeInputs in = TimeInputsOf(*example.project, k);
+    virelo_Extras(example.get()).settings.verdictBasis = basis;
+    const TimeInputs in = TimeInputsOf(*example, k);
     EXPECT_DOUBLE_EQ(in.timing.target, TargetConcentration(c, r, basis)) << VerdictBasisKey(basis);
     EXPECT_EQ(in.timing.c0, c.c0);
     EXPECT_EQ(in.timing.ca, c.ca);
@@ -191,8 +184,8 @@ TEST(TimeCli, SourceTargetFollowsTheVerdictBasis) {
 TEST(TimeCli, RefusesWhatItCannotAnswer) {
   EXPECT_NE(Cli({"breakthrough", kExample, "--contaminant", "Nothing such"}).status, 0);
   EXPECT_NE(Cli({"breakthrough", kExample}).status, 0);
-  Loaded example;
-  const std::string name = example.project->contaminants[TimeContaminantsOf(*example.project)[0]].name;
+  ProjectHandle example = LoadProjectFile(kExample);
+  const std::string name = example->contaminants[TimeContaminantsOf(*example)[0]].name;
   for (const char* until : {"0", "-5", "inf", "12x"}) {
     const CliResult run = Cli({"breakthrough", kExample, "--contaminant", name, "--until", until});
     EXPECT_NE(run.status, 0) << until;

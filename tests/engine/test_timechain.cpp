@@ -21,7 +21,7 @@
 #include "engine/timing_table.h"
 #include "engine/transientchain.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
 #include "tools/cli/cli_common.h"
 
 namespace {

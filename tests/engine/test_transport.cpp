@@ -19,10 +19,11 @@
 #include "engine/validation.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/file_bytes.h"
+#include "tests/engine/support/project_files.h"
+#include "tests/engine/support/worked_example.h"
 #include "tools/cli/example_projects.h"
-#include "tests/engine/cli_run.h"
-#include "tests/engine/file_bytes.h"
-#include "tests/engine/worked_example.h"
 
 namespace fs = std::filesystem;
 
@@ -215,16 +216,12 @@ TEST(Transport, ChecksNameTheFieldAndWarnOutsideTypicalRanges) {
   EXPECT_TRUE(virelo_SorptionWarnings({-1.0, 2.0}).empty());
 }
 
-class TransportFile : public testing::Test {
+class TransportFile : public ProjectFilesTest {
  protected:
   void SetUp() override {
+    ProjectFilesTest::SetUp();
     RemoveReportCallbacks();
-    dir_ = fs::temp_directory_path() / ("virelo-transport-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
 };
 
 // Inputs of contaminants not in the list, or at their defaults, keep nothing:
@@ -342,7 +339,8 @@ TEST_F(TransportFile, ExamplesAssessAsWithoutSorption) {
     ASSERT_NE(p, nullptr) << path;
     const TransportInputs& t = TransportOf(*p);
     withSorption += t.aquifer.organicCarbon.has_value();
-    for (const auto& [name, c] : t.contaminants) withDecayingSource += c.sourceDecay != SourceDecayKind::Constant;
+    for (const auto& [name, c] : t.contaminants)
+      withDecayingSource += c.sourceDecay != SourceDecayKind::Constant;
     virelo_Extras(p).transport = TransportInputs{};
     ASSERT_EQ(virelo_SaveProject(p, Path("plain.vrp").c_str()), 1);
     virelo_FreeProject(p);

@@ -11,37 +11,12 @@
 #include "engine/distributions.h"
 #include "engine/exact.h"
 #include "engine/montecarlo.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/projects.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 
 const AssessmentRange kRange = kAssessmentRanges[0].range;  // 0.3 .. 2.0
-
-struct ContaminantSetup {
-  const char* name;
-  double c0, ca, lambda;
-  int assess;
-};
-
-// A project on the worked-example aquifer, owned by the test.
-struct TestProject {
-  Project* p;
-  explicit TestProject(std::vector<ContaminantSetup> list) : p(virelo_AllocateProject()) {
-    p->aquifer = WorkedExampleAquifer();
-    p->contaminants = virelo_AllocateContaminants(static_cast<long>(list.size()));
-    p->contaminantCount = static_cast<int16_t>(list.size());
-    for (size_t k = 0; k < list.size(); ++k) {
-      Contaminant& c = p->contaminants[k];
-      std::strcpy(c.name, list[k].name);
-      virelo_SetContaminantValue(&c, kValueC0, list[k].c0);
-      virelo_SetContaminantValue(&c, kValueCa, list[k].ca);
-      virelo_SetLambda(&c, kLambdaUser, list[k].lambda);
-      c.lambdaSelected = kLambdaUser;
-      c.assess = list[k].assess;
-    }
-  }
-  ~TestProject() { virelo_FreeProject(p); }
-};
 
 constexpr int kBoth = kAssessPlumeLength | kAssessAttenuationFactor;
 
@@ -130,14 +105,14 @@ TEST(Uncertainty, GeneratorIsOpenAndSeeded) {
 // Spearman's rho of Kf (and of lambda) with d: (6/pi) asin(1/(2 sqrt 2))
 // = 0.690160368487847655641 for a bivariate normal of correlation 1/sqrt 2.
 TEST(Uncertainty, PlugFlowProbabilitiesAgreeWithQuadrature) {
-  TestProject project({{"Benzene", 100, 1, 0.01, kAssessPlumeLength}});
+  ProjectHandle project = ProjectOf(WorkedExampleAquifer(), {{"Benzene", 100, 1, 0.01, kAssessPlumeLength}});
   const double gsd = std::exp(std::log(10.0) / (2 * 1.645));
   UncertaintyPlan plan;
   plan.samples = 20000;
   plan.seed = 7;
   plan.inputs = {Dist(UncertainInput::Kf, DistributionKind::LogNormal, {1.0, gsd}),
                  Dist(UncertainInput::Lambda, DistributionKind::LogNormal, {0.01, gsd}, "Benzene")};
-  const UncertaintyRun run = RunUncertainty(*project.p, plan, {});
+  const UncertaintyRun run = RunUncertainty(*project, plan, {});
   ASSERT_TRUE(run.problems.empty());
   ASSERT_EQ(run.rows.size(), 1u);
   const UncertaintyRow& row = run.rows[0];
@@ -169,8 +144,9 @@ TEST(Uncertainty, PlugFlowProbabilitiesAgreeWithQuadrature) {
 // contaminant draws, dispersivities following x: identical with 1 and 2
 // threads, and different under another seed.
 TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
-  TestProject project({{"Benzene", 100, 1, 0.01, kBoth}, {"Toluene", 10, 1, 0.001, kBoth}});
-  project.p->approximateDispersivity = 1;
+  ProjectHandle project =
+      ProjectOf(WorkedExampleAquifer(), {{"Benzene", 100, 1, 0.01, kBoth}, {"Toluene", 10, 1, 0.001, kBoth}});
+  project->approximateDispersivity = 1;
   UncertaintyPlan plan;
   plan.samples = 2500;  // more than one block of work
   plan.seed = 42;
@@ -184,11 +160,11 @@ TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
   UncertaintyOptions options;
   options.verdictBasis = UncertaintyModel::Worse;
   options.threads = 1;
-  const UncertaintyRun one = RunUncertainty(*project.p, plan, options);
+  const UncertaintyRun one = RunUncertainty(*project, plan, options);
   options.threads = 2;
-  const UncertaintyRun two = RunUncertainty(*project.p, plan, options);
+  const UncertaintyRun two = RunUncertainty(*project, plan, options);
   plan.seed = 43;
-  const UncertaintyRun other = RunUncertainty(*project.p, plan, options);
+  const UncertaintyRun other = RunUncertainty(*project, plan, options);
   ASSERT_TRUE(one.problems.empty()) << one.problems.front();
   ASSERT_EQ(one.rows.size(), 6u);  // PL, AF, AF worse per contaminant
   ASSERT_EQ(two.rows.size(), one.rows.size());
@@ -233,15 +209,15 @@ TEST(Uncertainty, ThreadsDoNotChangeTheNumbers) {
 // decays so fast that nothing arrives (an infinite source ratio, counted
 // as ratio 0).
 TEST(Uncertainty, FixedInputsReproduceTheSingleVerdict) {
-  TestProject project({{"A", 1000, 1, 0.002, kBoth},
-                       {"B", 1000, 1, 0.001, kBoth},
-                       {"C", 100, 1, 0.0005, kBoth},
-                       {"Vanishing", 100, 1, 50, kBoth},
-                       {"Unassessed", 100, 1, 0.01, 0}});
-  project.p->aquifer.sourceThicknessSy = 1;
-  project.p->aquifer.sourceWidthSz = 1;
-  virelo_math_CalcAll(project.p);
-  virelo_math_CalcExactAll(project.p, 1);
+  ProjectHandle project = ProjectOf(WorkedExampleAquifer(), {{"A", 1000, 1, 0.002, kBoth},
+                                                             {"B", 1000, 1, 0.001, kBoth},
+                                                             {"C", 100, 1, 0.0005, kBoth},
+                                                             {"Vanishing", 100, 1, 50, kBoth},
+                                                             {"Unassessed", 100, 1, 0.01, 0}});
+  project->aquifer.sourceThicknessSy = 1;
+  project->aquifer.sourceWidthSz = 1;
+  virelo_math_CalcAll(project.get());
+  virelo_math_CalcExactAll(project.get(), 1);
   UncertaintyPlan plan;
   plan.samples = 50;
   plan.inputs = {Dist(UncertainInput::Kf, DistributionKind::Fixed, {}),
@@ -249,11 +225,11 @@ TEST(Uncertainty, FixedInputsReproduceTheSingleVerdict) {
   for (UncertaintyModel basis : {UncertaintyModel::Exact, UncertaintyModel::Worse}) {
     UncertaintyOptions options;
     options.verdictBasis = basis;
-    const UncertaintyRun run = RunUncertainty(*project.p, plan, options);
+    const UncertaintyRun run = RunUncertainty(*project, plan, options);
     ASSERT_EQ(run.rows.size(), 12u);
     int seen[4] = {0, 0, 0, 0}, worseThanScreening = 0;
     for (const UncertaintyRow& row : run.rows) {
-      const ContaminantResult& single = project.p->results[row.contaminantIndex];
+      const ContaminantResult& single = project->results[row.contaminantIndex];
       const AssessmentClass screening = ClassifyAttenuationFactor(single.sourceRatio, kRange);
       AssessmentClass cls = screening;
       double ratio = single.sourceRatio;
@@ -285,17 +261,18 @@ TEST(Uncertainty, FixedInputsReproduceTheSingleVerdict) {
 // "Approximate by x" on and stale dispersivities in the project: the draws
 // must carry ax 10, ay 1, az 0.1, Sy 10 and Sz 5, the worked example.
 TEST(Uncertainty, DrawnValuesReachTheModelAsThePagesStoreThem) {
-  TestProject project({{"Benzene", 100, 1, 0.01, kAssessAttenuationFactor}});
-  project.p->approximateDispersivity = 1;
-  project.p->aquifer.dispersivityAx = 50;  // stale: the draws must replace it
-  project.p->aquifer.sourceThicknessSy = 3;
-  project.p->aquifer.sourceWidthSz = 3;
+  ProjectHandle project =
+      ProjectOf(WorkedExampleAquifer(), {{"Benzene", 100, 1, 0.01, kAssessAttenuationFactor}});
+  project->approximateDispersivity = 1;
+  project->aquifer.dispersivityAx = 50;  // stale: the draws must replace it
+  project->aquifer.sourceThicknessSy = 3;
+  project->aquifer.sourceWidthSz = 3;
   UncertaintyPlan plan;
   plan.samples = 20;
   plan.inputs = {Dist(UncertainInput::X, DistributionKind::Uniform, {100, 100 + 1e-9}),
                  Dist(UncertainInput::Width, DistributionKind::Uniform, {20, 20 + 1e-9}),
                  Dist(UncertainInput::Thickness, DistributionKind::Uniform, {5, 5 + 1e-9})};
-  const UncertaintyRun run = RunUncertainty(*project.p, plan, {});
+  const UncertaintyRun run = RunUncertainty(*project, plan, {});
   ASSERT_EQ(run.rows.size(), 1u);
   // The worked example's source ratio, 3.57335e-4 (by hand from its values).
   EXPECT_NEAR(run.rows[0].ratio[1] / 3.57335e-4, 1.0, 1e-5);
@@ -315,7 +292,8 @@ TEST(Uncertainty, DrawnValuesReachTheModelAsThePagesStoreThem) {
 // Each refusal, named in words before any draw; and distributions that only
 // reach accepted values pass.
 TEST(Uncertainty, DistributionsThatCanDrawRefusedValuesAreProblems) {
-  TestProject project({{"Benzene", 100, 1, 0.01, kBoth}, {"Toluene", 10, 1, 0.001, kBoth}});
+  ProjectHandle project =
+      ProjectOf(WorkedExampleAquifer(), {{"Benzene", 100, 1, 0.01, kBoth}, {"Toluene", 10, 1, 0.001, kBoth}});
   using K = DistributionKind;
   using I = UncertainInput;
   const struct {
@@ -342,21 +320,21 @@ TEST(Uncertainty, DistributionsThatCanDrawRefusedValuesAreProblems) {
   for (const auto& c : cases) {
     UncertaintyPlan plan;
     plan.inputs = {c.d};
-    const std::vector<std::string> problems = CheckUncertaintyPlan(*project.p, plan);
+    const std::vector<std::string> problems = CheckUncertaintyPlan(*project, plan);
     if (*c.words == '\0') {
       EXPECT_TRUE(problems.empty()) << problems.front();
     } else {
       ASSERT_EQ(problems.size(), 1u) << c.words;
       EXPECT_NE(problems[0].find(c.words), std::string::npos) << problems[0];
-      EXPECT_FALSE(RunUncertainty(*project.p, plan, {}).problems.empty());
+      EXPECT_FALSE(RunUncertainty(*project, plan, {}).problems.empty());
     }
   }
   // C0 drawn below a fixed CA; a dispersivity that x moves; an input twice.
   UncertaintyPlan plan;
   plan.inputs = {Dist(I::C0, K::Uniform, {0.5, 20}, "Benzene"), Dist(I::Ax, K::Uniform, {1, 5}),
                  Dist(I::Kf, K::Fixed, {}), Dist(I::Kf, K::Fixed, {})};
-  project.p->approximateDispersivity = 1;
-  const std::vector<std::string> problems = CheckUncertaintyPlan(*project.p, plan);
+  project->approximateDispersivity = 1;
+  const std::vector<std::string> problems = CheckUncertaintyPlan(*project, plan);
   ASSERT_EQ(problems.size(), 3u);
   EXPECT_NE(problems[0].find("Approximate by x"), std::string::npos);
   EXPECT_NE(problems[1].find("more than one"), std::string::npos);
@@ -366,18 +344,19 @@ TEST(Uncertainty, DistributionsThatCanDrawRefusedValuesAreProblems) {
 // The window's Cancel: a run told to stop returns no rows; the input checks'
 // own problems stay with their rows.
 TEST(Uncertainty, CancelStopsAndCheckedProblemsStay) {
-  TestProject project({{"Benzene", 100, 1, 0.01, kBoth}, {"NoLambda", 100, 1, 0.0, kBoth}});
+  ProjectHandle project =
+      ProjectOf(WorkedExampleAquifer(), {{"Benzene", 100, 1, 0.01, kBoth}, {"NoLambda", 100, 1, 0.0, kBoth}});
   UncertaintyPlan plan;
   plan.samples = 10000;
   plan.inputs = {Dist(UncertainInput::Kf, DistributionKind::LogNormal, {1, 2})};
   int calls = 0;
   UncertaintyOptions options;
   options.progress = [&](double) { return ++calls < 2; };
-  const UncertaintyRun cancelled = RunUncertainty(*project.p, plan, options);
+  const UncertaintyRun cancelled = RunUncertainty(*project, plan, options);
   EXPECT_TRUE(cancelled.cancelled);
   EXPECT_TRUE(cancelled.rows.empty());
 
-  const UncertaintyRun run = RunUncertainty(*project.p, plan, {});
+  const UncertaintyRun run = RunUncertainty(*project, plan, {});
   ASSERT_EQ(run.rows.size(), 4u);
   EXPECT_FALSE(run.rows[0].HasProblems());
   EXPECT_EQ(run.rows[2].problems, std::vector<ProblemCode>{30});
@@ -386,8 +365,8 @@ TEST(Uncertainty, CancelStopsAndCheckedProblemsStay) {
 
   // An undefined input (ax not a number) is no evidence that anything
   // attenuates: the checks refuse it (610), so the row has no verdict.
-  project.p->aquifer.dispersivityAx = NAN;
-  const UncertaintyRun undefined = RunUncertainty(*project.p, plan, {});
+  project->aquifer.dispersivityAx = NAN;
+  const UncertaintyRun undefined = RunUncertainty(*project, plan, {});
   ASSERT_EQ(undefined.rows.size(), 4u);
   EXPECT_TRUE(undefined.rows[1].HasProblems());
   EXPECT_EQ(undefined.rows[1].samples, 0);

@@ -14,7 +14,8 @@
 #include "engine/evidence.h"
 #include "engine/extras.h"
 #include "engine/montecarlo.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/projects.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 
@@ -22,36 +23,18 @@ const AssessmentRange kRange = kAssessmentRanges[0].range;  // 0.3 .. 2.0
 
 // Parent A (not assessed, its lambda uncertain) and daughter B (assessed) on
 // the worked-example aquifer (v = 0.04 m/d, x = 100 m: 2500 days).
-struct ChainProject {
-  Project* p = virelo_AllocateProject();
-  ChainProject() {
-    p->aquifer = WorkedExampleAquifer();
-    p->contaminants = virelo_AllocateContaminants(2);
-    p->contaminantCount = 2;
-    const struct {
-      const char* name;
-      double c0, ca, lambda;
-      int assess;
-    } list[] = {{"A", 100.0, 1.0, 0.002, 0},
-                {"B", 1.0, 0.5, 0.001, kAssessPlumeLength | kAssessAttenuationFactor}};
-    for (int k = 0; k < 2; ++k) {
-      Contaminant& c = p->contaminants[k];
-      std::strcpy(c.name, list[k].name);
-      virelo_SetContaminantValue(&c, kValueC0, list[k].c0);
-      virelo_SetContaminantValue(&c, kValueCa, list[k].ca);
-      virelo_SetLambda(&c, kLambdaUser, list[k].lambda);
-      c.lambdaSelected = kLambdaUser;
-      c.assess = list[k].assess;
-    }
-    virelo_Extras(p).chains.push_back({{"A", "B"}, {0.8}});
-  }
-  ~ChainProject() { virelo_FreeProject(p); }
-};
+ProjectHandle ChainProject() {
+  ProjectHandle p = ProjectOf(
+      WorkedExampleAquifer(),
+      {{"A", 100.0, 1.0, 0.002, 0}, {"B", 1.0, 0.5, 0.001, kAssessPlumeLength | kAssessAttenuationFactor}});
+  virelo_Extras(p.get()).chains.push_back({{"A", "B"}, {0.8}});
+  return p;
+}
 
 constexpr double kLow = 0.0002, kHigh = 0.02;  // lambda of A, log-uniform
 
 TEST(UncertaintyChain, ADaughtersSharesFollowItsChainAsAQuadratureDoes) {
-  ChainProject project;
+  ProjectHandle project = ChainProject();
   UncertaintyPlan plan;
   plan.samples = 20000;
   plan.seed = 7;
@@ -59,26 +42,26 @@ TEST(UncertaintyChain, ADaughtersSharesFollowItsChainAsAQuadratureDoes) {
   UncertaintyOptions options;
   options.plumeLengthRange = options.attenuationRange = kRange;
   options.threads = 2;
-  const UncertaintyRun run = RunUncertainty(*project.p, plan, options);
+  const UncertaintyRun run = RunUncertainty(*project, plan, options);
   ASSERT_TRUE(run.problems.empty()) << run.problems[0];
   ASSERT_EQ(run.rows.size(), 2u);  // B's plume length and attenuation factor
 
   // The quadrature: the midpoint rule over the quantile u of lambda_A, each
   // point classed as the verdict classes it.
-  std::vector<ChainLink> links = ChainLinksOf(*project.p, 1);
+  std::vector<ChainLink> links = ChainLinksOf(*project, 1);
   ASSERT_EQ(links.size(), 1u);
   constexpr int kPoints = 20000;
   double share[2][4] = {{0, 0, 0, 0}, {0, 0, 0, 0}}, exceed = 0.0;
   const VerdictOptions verdict{kRange, kRange, VerdictBasis::Screening};
   for (int k = 0; k < kPoints; ++k) {
     const double u = (k + 0.5) / kPoints;
-    Contaminant a = project.p->contaminants[0];
+    Contaminant a = project->contaminants[0];
     virelo_SetLambda(&a, kLambdaUser, kLow * std::pow(kHigh / kLow, u));
     std::vector<ChainLink> drawn = links;
     RefreshChainSpecies(a, 0, &drawn[0].chain);
     for (int plume = 0; plume < 2; ++plume) {
       const ModelAssessment m =
-          AssessModels(project.p->aquifer, project.p->contaminants[1], plume == 1, drawn, verdict);
+          AssessModels(project->aquifer, project->contaminants[1], plume == 1, drawn, verdict);
       share[plume][static_cast<int>(m.cls)] += 1.0 / kPoints;
       if (plume == 0 && m.concentration > 0.5) exceed += 1.0 / kPoints;
     }
@@ -108,14 +91,14 @@ TEST(UncertaintyChain, ADaughtersSharesFollowItsChainAsAQuadratureDoes) {
 }
 
 TEST(UncertaintyChain, RowsUnderTheBasisGoThroughTheChainToo) {
-  ChainProject project;
+  ProjectHandle project = ChainProject();
   UncertaintyPlan plan;
   plan.samples = 300;
   plan.inputs.push_back({UncertainInput::Lambda, "A", DistributionKind::LogUniform, {kLow, kHigh}});
   UncertaintyOptions options;
   options.plumeLengthRange = options.attenuationRange = kRange;
   options.verdictBasis = UncertaintyModel::Worse;
-  const UncertaintyRun run = RunUncertainty(*project.p, plan, options);
+  const UncertaintyRun run = RunUncertainty(*project, plan, options);
   ASSERT_TRUE(run.problems.empty()) << run.problems[0];
   ASSERT_EQ(run.rows.size(), 3u);
   const UncertaintyRow& screening = run.rows[1];

@@ -16,7 +16,8 @@
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/project_files.h"
 #include "tools/cli/cli.h"
 
 namespace fs = std::filesystem;
@@ -40,15 +41,8 @@ std::vector<std::vector<std::string>> Rows(const std::string& csv) {
   return rows;
 }
 
-class UncertaintyFileTest : public testing::Test {
+class UncertaintyFileTest : public ProjectFilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("virelo-uncertainty-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
   // The site example with `plan`, one contaminant renamed to a Latin-1 name,
   // and the assessment ranges given.
   std::string SaveWith(const UncertaintyPlan& plan, const std::string& name, int plumeRange = 0,
@@ -63,7 +57,6 @@ class UncertaintyFileTest : public testing::Test {
     virelo_FreeProject(project);
     return Path(name);
   }
-  fs::path dir_;
 };
 
 UncertaintyPlan SitePlan() {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/validation.h"
-#include "tests/engine/worked_example.h"
+#include "tests/engine/support/worked_example.h"
 
 namespace {
 

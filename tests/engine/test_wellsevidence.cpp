@@ -9,18 +9,9 @@
 #include "engine/extras.h"
 #include "engine/wellsevidence.h"
 #include "persistence/projectfile.h"
+#include "tests/engine/support/projects.h"
 
 namespace {
-
-const std::string kExamples = std::string(VIRELO_SOURCE_DIR) + "/examples/";
-
-struct Loaded {
-  explicit Loaded(const std::string& file) : project(virelo_LoadProject((kExamples + file).c_str(), "rb")) {}
-  ~Loaded() { virelo_FreeProject(project); }
-  Loaded(const Loaded&) = delete;
-  Loaded& operator=(const Loaded&) = delete;
-  Project* project;
-};
 
 constexpr int kBenzene = 0;                                   // in examples/petrol-station.vrp
 constexpr int kTba = 5;                                       // a contaminant the wells hold no samples of
@@ -65,9 +56,9 @@ void ExpectWells(const WellsEvidence& e, const std::vector<WellExpected>& want) 
 }
 
 TEST(WellsEvidence, ExtrapolatesTheDistanceFitToTheReceptor) {
-  Loaded petrol("petrol-station.vrp");
-  ASSERT_NE(petrol.project, nullptr);
-  const WellsEvidence e = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  ProjectHandle petrol = LoadExample("petrol-station.vrp");
+  ASSERT_NE(petrol.get(), nullptr);
+  const WellsEvidence e = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Screening);
   ASSERT_TRUE(e.hasFit);
   ASSERT_TRUE(e.hasClass);
   EXPECT_TRUE(e.warnings.empty());
@@ -85,11 +76,11 @@ TEST(WellsEvidence, ExtrapolatesTheDistanceFitToTheReceptor) {
   EXPECT_EQ(e.clsAtLow, AssessmentClass::Green);
   EXPECT_EQ(e.cls, AssessmentClass::Green);
   EXPECT_EQ(e.clsAtHigh, AssessmentClass::Yellow);
-  const WellsEvidence e02 = WellsEvidenceOf(*petrol.project, kBenzene, kRange02, VerdictBasis::Screening);
+  const WellsEvidence e02 = WellsEvidenceOf(*petrol, kBenzene, kRange02, VerdictBasis::Screening);
   EXPECT_EQ(e02.clsAtLow, AssessmentClass::Green);
   EXPECT_EQ(e02.cls, AssessmentClass::Yellow);
   EXPECT_EQ(e02.clsAtHigh, AssessmentClass::Yellow);
-  const WellsEvidence e01 = WellsEvidenceOf(*petrol.project, kBenzene, kRange01, VerdictBasis::Screening);
+  const WellsEvidence e01 = WellsEvidenceOf(*petrol, kBenzene, kRange01, VerdictBasis::Screening);
   EXPECT_EQ(e01.clsAtLow, AssessmentClass::Yellow);
   EXPECT_EQ(e01.cls, AssessmentClass::Yellow);
 
@@ -111,10 +102,10 @@ TEST(WellsEvidence, ExtrapolatesTheDistanceFitToTheReceptor) {
 TEST(WellsEvidence, MtbeOutrunsTheModelsAndIsYellowByTheWells) {
   // MTBE on the same round: 781, 562, 335, 254, 191 ug/L; C0 900, CA 15,
   // lambda 0.0021 1/d; references as above (mpmath).
-  Loaded petrol("petrol-station.vrp");
-  ASSERT_NE(petrol.project, nullptr);
+  ProjectHandle petrol = LoadExample("petrol-station.vrp");
+  ASSERT_NE(petrol.get(), nullptr);
   const int mtbe = 4;
-  const WellsEvidence e = WellsEvidenceOf(*petrol.project, mtbe, kRange03, VerdictBasis::Worse);
+  const WellsEvidence e = WellsEvidenceOf(*petrol, mtbe, kRange03, VerdictBasis::Worse);
   ASSERT_TRUE(e.hasClass);
   EXPECT_NEAR(e.slope, -0.011990478624843686, 1e-14);
   EXPECT_NEAR(e.concentration, 19.717287366601414, 1e-11 * 19.7);
@@ -139,11 +130,11 @@ TEST(WellsEvidence, MtbeOutrunsTheModelsAndIsYellowByTheWells) {
 }
 
 TEST(WellsEvidence, MarksTheWellsTheModelUnderpredictsUnderTheBasis) {
-  Loaded petrol("petrol-station.vrp");
-  ASSERT_NE(petrol.project, nullptr);
+  ProjectHandle petrol = LoadExample("petrol-station.vrp");
+  ASSERT_NE(petrol.get(), nullptr);
   // A faster decay through the selected constant (the "unknown" one here)
   // sets the models well beneath the wells; the fit does not change.
-  Contaminant& benzene = petrol.project->contaminants[kBenzene];
+  Contaminant& benzene = petrol->contaminants[kBenzene];
   ASSERT_EQ(benzene.lambdaSelected, kLambdaUnknown);
   virelo_SetLambda(&benzene, kLambdaUnknown, 0.004);
   const std::vector<WellExpected> want = {{"MW1", 0, 0, 1760, 2400, 2400},
@@ -157,27 +148,26 @@ TEST(WellsEvidence, MarksTheWellsTheModelUnderpredictsUnderTheBasis) {
       if (w.underpredicted) names.push_back(w.well);
     return names;
   };
-  const WellsEvidence screening =
-      WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  const WellsEvidence screening = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Screening);
   ASSERT_NO_FATAL_FAILURE(ExpectWells(screening, want));
   // MW3: 455 against 170 screening (2.67) but 254 exact (1.79).
   EXPECT_EQ(marked(screening), (std::vector<std::string>{"MW3", "MW4", "MW5"}));
   EXPECT_TRUE(screening.underpredicts);
   EXPECT_NEAR(screening.wells[2].factor, 455 / 170.2825841, 1e-8);
-  const WellsEvidence exact = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Exact);
+  const WellsEvidence exact = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Exact);
   EXPECT_EQ(marked(exact), (std::vector<std::string>{"MW4", "MW5"}));
   ASSERT_EQ(exact.wells.size(), 5u);
   EXPECT_NEAR(exact.wells[2].factor, 455 / 253.6838952, 1e-8);
   // The worse basis divides by the larger model value, here the exact one.
-  const WellsEvidence worse = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Worse);
+  const WellsEvidence worse = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Worse);
   EXPECT_EQ(marked(worse), (std::vector<std::string>{"MW4", "MW5"}));
   ASSERT_EQ(worse.wells.size(), 5u);
   EXPECT_NEAR(worse.wells[3].factor, 188 / 62.32921339, 1e-8);
   EXPECT_EQ(worse.cls, screening.cls);  // the wells' class knows no model
 
   // A well left out of the fit is still compared, but not marked.
-  virelo_Extras(petrol.project).site.wells[4].inFit = false;
-  const WellsEvidence without = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  virelo_Extras(petrol.get()).site.wells[4].inFit = false;
+  const WellsEvidence without = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Screening);
   ASSERT_EQ(without.wells.size(), 5u);
   EXPECT_FALSE(without.wells[4].inFit);
   EXPECT_GT(without.wells[4].factor, kUnderpredictionFactor);
@@ -187,9 +177,9 @@ TEST(WellsEvidence, MarksTheWellsTheModelUnderpredictsUnderTheBasis) {
 
   // Without the inputs the models need, no model values and no marks; the
   // wells' own class stands.
-  Aquifer& aquifer = petrol.project->aquifer;
+  Aquifer& aquifer = petrol->aquifer;
   aquifer.setMask = static_cast<uint16_t>(aquifer.setMask & ~kAquiferAz);
-  const WellsEvidence unmodelled = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Worse);
+  const WellsEvidence unmodelled = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Worse);
   EXPECT_TRUE(unmodelled.hasClass);
   ASSERT_EQ(unmodelled.wells.size(), 5u);
   for (const WellComparison& w : unmodelled.wells) {
@@ -199,21 +189,21 @@ TEST(WellsEvidence, MarksTheWellsTheModelUnderpredictsUnderTheBasis) {
   EXPECT_FALSE(unmodelled.underpredicts);
   aquifer.setMask = static_cast<uint16_t>(aquifer.setMask | kAquiferAz);
   virelo_ClearContaminantValue(&benzene, kValueC0);
-  const WellsEvidence noC0 = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  const WellsEvidence noC0 = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Screening);
   ASSERT_EQ(noC0.wells.size(), 5u);
   EXPECT_TRUE(std::isnan(noC0.wells[3].screening));
   EXPECT_FALSE(noC0.underpredicts);
 }
 
 TEST(WellsEvidence, ProjectUnitAndFitWarnings) {
-  Loaded petrol("petrol-station.vrp");
-  ASSERT_NE(petrol.project, nullptr);
-  ProjectSettings& settings = virelo_Extras(petrol.project).settings;
+  ProjectHandle petrol = LoadExample("petrol-station.vrp");
+  ASSERT_NE(petrol.get(), nullptr);
+  ProjectSettings& settings = virelo_Extras(petrol.get()).settings;
 
   // In mg/L the same numbers are C0 2400 and CA 1 mg/L: the wells, in ug/L,
   // lie a thousand times beneath them.
   settings.concentrationUnit = "mg/L";
-  const WellsEvidence mg = WellsEvidenceOf(*petrol.project, kBenzene, kRange01, VerdictBasis::Screening);
+  const WellsEvidence mg = WellsEvidenceOf(*petrol, kBenzene, kRange01, VerdictBasis::Screening);
   ASSERT_TRUE(mg.hasClass);
   EXPECT_NEAR(mg.concentration, kAtReceptor / 1000, 1e-11 * kAtReceptor / 1000);
   EXPECT_NEAR(mg.concentrationHigh, kAtFlatter / 1000, 1e-10 * kAtFlatter / 1000);
@@ -225,7 +215,7 @@ TEST(WellsEvidence, ProjectUnitAndFitWarnings) {
 
   // A unit the site tables do not know gives no class, and says why.
   settings.concentrationUnit = "ppb";
-  const WellsEvidence unknown = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  const WellsEvidence unknown = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Screening);
   EXPECT_TRUE(unknown.hasFit);
   EXPECT_FALSE(unknown.hasClass);
   EXPECT_EQ(unknown.cls, AssessmentClass::Problems);
@@ -239,8 +229,8 @@ TEST(WellsEvidence, ProjectUnitAndFitWarnings) {
 
   // A receptor nearer than the farthest well: the fit warns, and a fit with
   // warnings gives no class but keeps them.
-  petrol.project->aquifer.distanceX = 100.0;
-  const WellsEvidence warned = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  petrol->aquifer.distanceX = 100.0;
+  const WellsEvidence warned = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Screening);
   EXPECT_TRUE(warned.hasFit);
   EXPECT_FALSE(warned.hasClass);
   EXPECT_EQ(warned.cls, AssessmentClass::Problems);
@@ -249,35 +239,35 @@ TEST(WellsEvidence, ProjectUnitAndFitWarnings) {
   EXPECT_NE(warned.warnings[0].find("MW5"), std::string::npos);
   EXPECT_NEAR(warned.slope, kSlope, 1e-14);
   EXPECT_EQ(warned.wells.size(), 5u);
-  petrol.project->aquifer.distanceX = 300.0;
+  petrol->aquifer.distanceX = 300.0;
 
   // No CA, no class.
-  virelo_ClearContaminantValue(&petrol.project->contaminants[kBenzene], kValueCa);
-  const WellsEvidence noCa = WellsEvidenceOf(*petrol.project, kBenzene, kRange03, VerdictBasis::Screening);
+  virelo_ClearContaminantValue(&petrol->contaminants[kBenzene], kValueCa);
+  const WellsEvidence noCa = WellsEvidenceOf(*petrol, kBenzene, kRange03, VerdictBasis::Screening);
   EXPECT_TRUE(noCa.hasFit);
   EXPECT_FALSE(noCa.hasClass);
   EXPECT_EQ(noCa.cls, AssessmentClass::Problems);
 }
 
 TEST(WellsEvidence, NoSiteDataNoEvidence) {
-  Loaded petrol("petrol-station.vrp");
-  ASSERT_NE(petrol.project, nullptr);
-  for (int index : {kTba, -1, static_cast<int>(petrol.project->contaminantCount)}) {
-    const WellsEvidence e = WellsEvidenceOf(*petrol.project, index, kRange03, VerdictBasis::Worse);
+  ProjectHandle petrol = LoadExample("petrol-station.vrp");
+  ASSERT_NE(petrol.get(), nullptr);
+  for (int index : {kTba, -1, static_cast<int>(petrol->contaminantCount)}) {
+    const WellsEvidence e = WellsEvidenceOf(*petrol, index, kRange03, VerdictBasis::Worse);
     EXPECT_FALSE(e.hasFit) << index;
     EXPECT_FALSE(e.hasClass) << index;
     EXPECT_TRUE(e.wells.empty()) << index;
     EXPECT_TRUE(e.warnings.empty()) << index;
   }
   // Benzene in a project without any site data.
-  Loaded worked("worked-example.vrp");
-  ASSERT_NE(worked.project, nullptr);
-  EXPECT_FALSE(WellsEvidenceOf(*worked.project, 0, kRange03, VerdictBasis::Screening).hasFit);
+  ProjectHandle worked = LoadExample("worked-example.vrp");
+  ASSERT_NE(worked.get(), nullptr);
+  EXPECT_FALSE(WellsEvidenceOf(*worked, 0, kRange03, VerdictBasis::Screening).hasFit);
   // Samples of benzene only at wells the table does not hold: the fit finds
   // nothing and says so.
-  SiteData& site = virelo_Extras(worked.project).site;
+  SiteData& site = virelo_Extras(worked.get()).site;
   site.samples.push_back({"MW9", "2023-12-12", "Benzene", 10.0, "ug/L", false});
-  const WellsEvidence stray = WellsEvidenceOf(*worked.project, 0, kRange03, VerdictBasis::Screening);
+  const WellsEvidence stray = WellsEvidenceOf(*worked, 0, kRange03, VerdictBasis::Screening);
   EXPECT_TRUE(stray.hasFit);
   EXPECT_FALSE(stray.hasClass);
   EXPECT_FALSE(stray.warnings.empty());

@@ -26,7 +26,7 @@
 #include "support/ContaminantProjects.h"
 #include "support/FakePageHost.h"
 #include "support/FakePlatform.h"
-#include "tests/engine/wells_omissions.h"
+#include "tests/engine/support/wells_omissions.h"
 
 namespace {
 

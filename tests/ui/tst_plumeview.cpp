@@ -18,7 +18,7 @@
 #include <QTreeView>
 #include <cmath>
 
-#include "../engine/worked_example.h"
+#include "../engine/support/worked_example.h"
 #include "analysis/PlanView.h"
 #include "analysis/PlumeView.h"
 #include "app/PageTabs.h"

@@ -18,7 +18,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "../engine/worked_example.h"
+#include "../engine/support/worked_example.h"
 #include "analysis/DistributionTableModel.h"
 #include "analysis/RatioHistogram.h"
 #include "analysis/UncertaintyWindow.h"
