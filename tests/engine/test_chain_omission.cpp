@@ -14,7 +14,7 @@
 #include "engine/omittedevidence.h"
 #include "engine/records.h"
 #include "persistence/projectfile.h"
-#include "tests/engine/cli_run.h"
+#include "tests/engine/support/cli_run.h"
 
 namespace fs = std::filesystem;
 
