@@ -10,6 +10,7 @@
 #include "engine/assessment.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/projectcase.h"
 #include "engine/projectunit.h"
 #include "engine/records.h"
 #include "engine/sitefit.h"
@@ -40,7 +41,7 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
   const Contaminant& c = project.contaminants[r->contaminantIndex];
   const Aquifer a = project.aquifer;
   // The decay constant the steady results were computed with.
-  const Contaminant steady = virelo_SteadyContaminant(project, c);
+  const Contaminant steady = CaseModel(project, r->contaminantIndex);
   double lambda = 0.0;
   virelo_GetLambda(&steady, &lambda);
 

@@ -31,6 +31,7 @@
 #include "analysis/CentrelineChart.h"
 #include "analysis/PlanView.h"
 #include "engine/exact.h"
+#include "engine/projectcase.h"
 #include "engine/records.h"
 #include "engine/transport.h"
 #include "platform/Platform.h"
@@ -258,11 +259,7 @@ bool PlumeView::showResult(int resultIndex) {
   // The results page fills the exact values; a result without them gets
   // them here, in a copy.
   ContaminantResult r = project_->results[resultIndex];
-  if (!r.exactComputed) {
-    const Contaminant steady =
-        virelo_SteadyContaminant(*project_, project_->contaminants[r.contaminantIndex]);
-    virelo_math_CalcExactAttenuationFactor(&project_->aquifer, &steady, &r);
-  }
+  ProjectCase::AddExact(*project_, r);
   const AssessmentClass screeningClass = ClassifyAttenuationFactor(r.sourceRatio, range_);
   const AssessmentClass exactClass = ClassifyExactAttenuationFactor(r, range_);
   QString text =

@@ -319,8 +319,6 @@ ModelAssessment AssessChainAlone(const Aquifer& aquifer, bool plumeLength,
   return m;
 }
 
-namespace {
-
 // The verdict of one row; `wells` the contaminant's wells' evidence, fitted
 // once for both of its rows.
 RowVerdict VerdictWithWells(const Project& project, const ContaminantResult& result, bool plumeLength,
@@ -369,6 +367,8 @@ RowVerdict VerdictWithWells(const Project& project, const ContaminantResult& res
   }
   return v;
 }
+
+namespace {
 
 // The wells' evidence of a result's contaminant, or none without site data.
 std::optional<WellsEvidence> WellsOf(const Project& project, const ContaminantResult& result,

@@ -137,3 +137,8 @@ std::vector<RowVerdict> ProjectVerdicts(const Project& project, const VerdictOpt
 // The verdict of one result of the project.
 RowVerdict VerdictOfResult(const Project& project, const ContaminantResult& result, bool plumeLength,
                            const VerdictOptions& options);
+// The same with the wells' evidence of the result's contaminant given (null
+// where the project holds no site data of it), so that a caller that reads
+// both rows of a contaminant fits its wells once.
+RowVerdict VerdictWithWells(const Project& project, const ContaminantResult& result, bool plumeLength,
+                            const VerdictOptions& options, const WellsEvidence* wells);

@@ -154,13 +154,14 @@ void CPropResults::RefreshResults() {
   // The verdicts of the rows with chain or wells evidence; the others keep
   // the class under the basis.
   const VerdictOptions options{plumeRange_, afRange_, verdictBasis_};
-  MarkVerdicts(*project_, true, options, concentrationUnit(), plumeRows);
-  MarkVerdicts(*project_, false, options, concentrationUnit(), afRows);
+  ProjectCase evaluated(*project_, options);
+  MarkVerdicts(*project_, evaluated, true, concentrationUnit(), plumeRows);
+  MarkVerdicts(*project_, evaluated, false, concentrationUnit(), afRows);
   MarkLambdaIntervals(*project_, true, plumeRange_, plumeRows);
   MarkLambdaIntervals(*project_, false, afRange_, afRows);
   plumeModel_->setRows(std::move(plumeRows));
   afModel_->setRows(std::move(afRows));
-  omitted_ = OmittedEvidenceOf(*project_, afRange_, verdictBasis_);
+  omitted_ = evaluated.Omitted();
   showOmittedEvidence();
   updateProbabilities();
 }

@@ -27,6 +27,7 @@
 #include "engine/calc.h"
 #include "engine/exact.h"
 #include "engine/extras.h"
+#include "engine/projectcase.h"
 #include "engine/records.h"
 #include "engine/transport.h"
 #include "engine/validation.h"
@@ -236,11 +237,7 @@ QWidget* CPropResults::buildSide(int side) {
       if (r.contaminantIndex < 0 || r.contaminantIndex >= project_->contaminantCount ||
           HasAttenuationFactorProblems(r))
         return;
-      if (!r.exactComputed) {
-        const Contaminant steady =
-            virelo_SteadyContaminant(*project_, project_->contaminants[r.contaminantIndex]);
-        virelo_math_CalcExactAttenuationFactor(&project_->aquifer, &steady, &r);
-      }
+      ProjectCase::AddExact(*project_, r);
       markExactDifference(r, afRange_, verdictBasis_, row);
       FillVerdict(project_->contaminants[r.contaminantIndex], r, afRange_, verdictBasis_, concentrationUnit(),
                   &row);

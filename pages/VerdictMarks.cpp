@@ -161,10 +161,9 @@ namespace {
 
 // The remedial target of an attenuation-factor row, with a sentence where it
 // is not the models' own.
-void MarkTarget(const Project& project, const ContaminantResult& r, const RowVerdict& v,
-                const VerdictOptions& options, const QString& unit, ResultListModel::Row& row) {
-  const Contaminant steady = virelo_SteadyContaminant(project, project.contaminants[r.contaminantIndex]);
-  const VerdictTarget target = TargetOfVerdict(steady, r, v, options.basis);
+void MarkTarget(ProjectCase& evaluated, const ContaminantResult& r, const QString& unit,
+                ResultListModel::Row& row) {
+  const VerdictTarget target = evaluated.Target(r);
   if (target.origin == TargetOrigin::None) return;
   row.target = target.value;
   if (target.origin == TargetOrigin::Models) return;
@@ -180,10 +179,10 @@ void MarkTarget(const Project& project, const ContaminantResult& r, const RowVer
 
 }  // namespace
 
-void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, const QString& unit,
+void MarkVerdicts(Project& project, ProjectCase& evaluated, bool plume, const QString& unit,
                   std::vector<ResultListModel::Row>& rows) {
-  const ProjectExtras& extras = virelo_ExtrasOf(project);
-  if (extras.chains.empty() && extras.site.samples.empty()) return;
+  if (!evaluated.HasEvidence()) return;
+  const VerdictOptions& options = evaluated.options();
   const std::unordered_set<std::string> names = namesWithEvidence(project);
   for (ResultListModel::Row& row : rows) {
     if (row.resultIndex < 0 || row.resultIndex >= project.resultCount) continue;
@@ -191,12 +190,9 @@ void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, c
     if (r.contaminantIndex < 0 || r.contaminantIndex >= project.contaminantCount) continue;
     const Contaminant& c = project.contaminants[r.contaminantIndex];
     if (!names.count(std::string(c.name, strnlen(c.name, sizeof c.name)))) continue;
-    if (!plume && options.basis != VerdictBasis::Screening && !r.exactComputed &&
-        !HasAttenuationFactorProblems(r)) {
-      const Contaminant steady = virelo_SteadyContaminant(project, c);
-      virelo_math_CalcExactAttenuationFactor(&project.aquifer, &steady, &r);
-    }
-    const RowVerdict v = VerdictOfResult(project, r, plume, options);
+    if (!plume && options.basis != VerdictBasis::Screening && !HasAttenuationFactorProblems(r))
+      ProjectCase::AddExact(project, r);
+    const RowVerdict& v = evaluated.Verdict(r, plume);
     if (v.verdict == AssessmentClass::Problems) continue;
     row.cls = v.verdict;
     row.screeningClass = v.models.screeningClass;
@@ -209,7 +205,7 @@ void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, c
               "Verdict: %1, by its decay chain. Its own inputs allow no single-species model: their "
               "problems hold for that model only (right-click: Show problems).")
               .arg(className(v.verdict));
-    if (!plume) MarkTarget(project, r, v, options, unit, row);
+    if (!plume) MarkTarget(evaluated, r, unit, row);
     if (v.models.inChain) row.badges.push_back(chainBadge(project, v, unit, options.basis));
     if (v.wells.hasFit) row.badges.push_back(wellsBadge(project, v, unit));
     if (v.wells.underpredicts) row.badges.push_back(underBadge(v, unit, options.basis));

@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "engine/evidence.h"
+#include "engine/projectcase.h"
 #include "engine/records.h"
 #include "pages/ResultListModel.h"
 
 // `rows` are the rows of one list (plume true: the plume-length list) of the
 // calculated project. Attenuation-factor rows under a basis that needs the
 // exact solution get it first, into the project's result.
-void MarkVerdicts(Project& project, bool plume, const VerdictOptions& options, const QString& unit,
+void MarkVerdicts(Project& project, ProjectCase& evaluated, bool plume, const QString& unit,
                   std::vector<ResultListModel::Row>& rows);
 
 // "Verdict: Red. Alone, the screening model gives Green; the decay chain

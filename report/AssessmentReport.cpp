@@ -24,6 +24,7 @@
 #include <cstring>
 #include <map>
 
+#include "engine/projectcase.h"
 #include "engine/transport.h"
 #include "persistence/atomicfile.h"
 #include "report/ReportChart.h"
@@ -65,8 +66,7 @@ class ChartObject : public QObject, public QTextObjectInterface {
     // painting would not keep to this page's clip.
     if (painter->hasClipping() && !painter->clipBoundingRect().contains(rect.adjusted(1, 1, -1, -1))) return;
     // Drawn with the decay constant the steady results were computed with.
-    charts_.paint(project_.aquifer, virelo_SteadyContaminant(project_, project_.contaminants[index]), painter,
-                  rect);
+    charts_.paint(project_.aquifer, CaseModel(project_, index), painter, rect);
   }
 
  private:

@@ -19,7 +19,8 @@ ReportContext::ReportContext(const Project& project, const ReportSettings& setti
     : project_(project),
       settings_(settings),
       plumeRange_(AssessmentRangeOf(settings.plumeRangeIndex)),
-      afRange_(AssessmentRangeOf(settings.afRangeIndex)) {}
+      afRange_(AssessmentRangeOf(settings.afRangeIndex)),
+      case_(project, verdictOptions()) {}
 
 void ReportContext::heading(int level, const QString& title, const char* key) {
   add(headingHtml(level, title, key));
@@ -80,21 +81,11 @@ VerdictOptions ReportContext::verdictOptions() const {
 }
 
 const RowVerdict& ReportContext::verdict(const ContaminantResult& result, bool plume) {
-  const auto key = std::make_pair(&result, plume);
-  auto found = verdicts_.find(key);
-  if (found == verdicts_.end())
-    found = verdicts_.emplace(key, VerdictOfResult(project_, result, plume, verdictOptions())).first;
-  return found->second;
+  return case_.Verdict(result, plume);
 }
 
 const WellsEvidence& ReportContext::wells(int contaminantIndex) {
-  auto found = wells_.find(contaminantIndex);
-  if (found == wells_.end())
-    found = wells_
-                .emplace(contaminantIndex,
-                         WellsEvidenceOf(project_, contaminantIndex, afRange_, verdictOptions().basis))
-                .first;
-  return found->second;
+  return case_.Wells(contaminantIndex);
 }
 
 QString ReportContext::evidenceRef(const RowVerdict& verdict, unsigned reason) {

@@ -16,6 +16,7 @@
 #include "engine/assessment.h"
 #include "engine/evidence.h"
 #include "engine/fulltexts.h"
+#include "engine/projectcase.h"
 #include "engine/records.h"
 #include "report/AssessmentReport.h"
 
@@ -58,6 +59,8 @@ class ReportContext {
   // The wells' evidence of a contaminant of the project, made once.
   const WellsEvidence& wells(int contaminantIndex);
   VerdictOptions verdictOptions() const;
+  // The case every section reads: verdicts, targets, wells, evidence left out.
+  ProjectCase& evaluated() { return case_; }
   // Where the evidence behind a reason stands: the number of the section
   // (resolved when the report is complete), "" for no such reason.
   QString evidenceRef(const RowVerdict& verdict, unsigned reason);
@@ -82,8 +85,7 @@ class ReportContext {
   int section_ = 0;
   int part_ = 0;
   std::map<QString, QString> numbers_;
-  std::map<std::pair<const ContaminantResult*, bool>, RowVerdict> verdicts_;
-  std::map<int, WellsEvidence> wells_;
+  ProjectCase case_;
 };
 
 // --- Pieces of text several sections use.

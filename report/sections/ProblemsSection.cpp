@@ -39,9 +39,7 @@ void problemList(ReportContext& report, const ContaminantResult& r, bool plume) 
 // contaminants it concerns. The verdicts stand; the list says what they
 // could not take in.
 bool omittedEvidence(ReportContext& report) {
-  const ProjectSettings& settings = virelo_SettingsOf(report.project());
-  const std::vector<OmittedEvidence> omitted =
-      OmittedEvidenceOf(report.project(), report.range(false), settings.verdictBasis);
+  const std::vector<OmittedEvidence>& omitted = report.evaluated().Omitted();
   if (omitted.empty()) return false;
   report.add(
       QStringLiteral("<p><b>Evidence left out of the verdicts</b>: the verdicts stand without "

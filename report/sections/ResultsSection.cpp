@@ -47,7 +47,7 @@ QString verdictCell(ReportContext& report, const RowVerdict& verdict) {
 // models' own ("4.2 from the wells").
 QString targetCell(ReportContext& report, const Contaminant& c, const ContaminantResult& r, bool plume,
                    VerdictBasis basis) {
-  const VerdictTarget target = TargetOfVerdict(c, r, report.verdict(r, plume), basis);
+  const VerdictTarget target = plume ? VerdictTarget{} : report.evaluated().Target(r);
   if (target.origin == TargetOrigin::None) return concentration(TargetConcentration(c, r, basis));
   if (target.origin == TargetOrigin::Models) return concentration(target.value);
   return QStringLiteral("%1 %2").arg(concentration(target.value),

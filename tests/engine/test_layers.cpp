@@ -148,6 +148,64 @@ TEST(Layers, PersistenceModulesIncludeNoRing) {
   }
 }
 
+// What a face reads from the case (engine/projectcase.h) and must not put
+// together itself: the decay convention, the chain links, the models'
+// assessment, the wells, the verdict of a row, its target and the evidence
+// left out. A face that assembles them forgets a piece sooner or later.
+const char* const kCasePieces[] = {
+    "virelo_SteadyContaminant",
+    "SteadyContaminantWith",
+    "virelo_SteadyDecayFactor",
+    "ChainLinksOf",
+    "AssessModels",
+    "VerdictWithWells",
+    "VerdictOfResult",
+    "ProjectVerdicts",
+    "WellsEvidenceOf",
+    "OmittedEvidenceOf",
+    "OmittedWellsOf",
+    "TargetOfVerdict",
+};
+
+// Calls of a case piece in the .h and .cpp files under `folder`, outside
+// comments: "file:line: name".
+std::vector<std::string> CasePiecesCalledIn(const std::string& folder, size_t* files) {
+  static const std::regex kCall = [] {
+    std::string names;
+    for (const char* piece : kCasePieces) names += (names.empty() ? "" : "|") + std::string(piece);
+    return std::regex("\\b(" + names + ")\\s*\\(");
+  }();
+  std::vector<std::string> found;
+  const fs::path root = fs::path(VIRELO_SOURCE_DIR);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / folder)) {
+    const std::string extension = entry.path().extension().string();
+    if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp")) continue;
+    ++*files;
+    std::ifstream in(entry.path());
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+      const std::string code = text.substr(0, text.find("//"));
+      std::smatch match;
+      if (std::regex_search(code, match, kCall))
+        found.push_back(fs::relative(entry.path(), root).string() + ":" + std::to_string(line) + ": " +
+                        match[1].str());
+    }
+  }
+  return found;
+}
+
+TEST(Layers, FacesReadTheCase) {
+  for (const std::string folder : {"pages", "analysis", "report", "app", "platform", "tools/cli"}) {
+    size_t files = 0;
+    for (const std::string& call : CasePiecesCalledIn(folder, &files))
+      ADD_FAILURE() << call << ": a face reads this from the case (engine/projectcase.h)";
+    EXPECT_GE(files, 4u) << folder;
+  }
+  // The engine itself calls them: a scan that finds nothing there is blind.
+  size_t files = 0;
+  EXPECT_FALSE(CasePiecesCalledIn("engine", &files).empty());
+}
+
 // The rule is read from the text as written: a Qt header by any of its
 // spellings, and a folder only at the start of the path.
 TEST(Layers, RecognisesQtHeadersAndFolders) {

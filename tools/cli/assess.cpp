@@ -14,6 +14,7 @@
 #include "engine/fulltexts.h"
 #include "engine/omittedevidence.h"
 #include "engine/plausibility.h"
+#include "engine/projectcase.h"
 #include "engine/validation.h"
 #include "engine/verdict.h"
 #include "engine/verdicttarget.h"
@@ -68,10 +69,8 @@ std::string ReasonsField(const RowVerdict& verdict) {
 
 // The evidence the verdicts leave out, as warnings: they change no verdict
 // and no exit status, but whoever reads the verdicts must know.
-void WarnOmittedEvidence(const Project& project, const std::string& path, AssessmentRange afRange,
-                         std::ostream& err) {
-  for (const OmittedEvidence& omitted :
-       OmittedEvidenceOf(project, afRange, virelo_SettingsOf(project).verdictBasis)) {
+void WarnOmittedEvidence(ProjectCase& evaluated, const std::string& path, std::ostream& err) {
+  for (const OmittedEvidence& omitted : evaluated.Omitted()) {
     char text[256] = "";
     virelo_GetProblemText(omitted.code, text);
     err << "virelo-cli: warning: " << path << ": problem " << omitted.code << ": " << RecordTextToUtf8(text)
@@ -167,7 +166,8 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows,
 // verdict (chain, wells, the reasons) follows the verdict, for the same
 // reason.
 void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
-              const std::vector<RowVerdict>& verdicts, AssessmentRange afRange, std::ostream& out) {
+              const std::vector<RowVerdict>& verdicts, ProjectCase& evaluated, AssessmentRange afRange,
+              std::ostream& out) {
   const VerdictBasis basis = virelo_SettingsOf(project).verdictBasis;
   out << CsvJoin(AssessCsvColumns()) << "\n";
   for (size_t k = 0; k < rows.size(); ++k) {
@@ -204,7 +204,7 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
       fields[17] = AssessmentClassName(verdict.verdict);
     }
     if (row.cls != AssessmentClass::Problems || verdict.verdict != AssessmentClass::Problems) {
-      const VerdictTarget target = TargetOfVerdict(c, r, verdict, basis);
+      const VerdictTarget target = row.plumeLength ? VerdictTarget{} : evaluated.Target(r);
       if (target.origin != TargetOrigin::None) {
         fields[15] = FormatDouble(target.value);
         fields[23] = TargetOriginWords(target.origin);
@@ -230,16 +230,11 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows,
 }
 
 // The verdict of every row, in row order (Problems for a row with problems
-// but that of a chain species judged by its chains); the project must be
-// calculated, and the exact solution with it where the basis needs it.
-std::vector<RowVerdict> VerdictsOf(const Project& project, const std::vector<AssessRow>& rows,
-                                   AssessmentRange plumeRange, AssessmentRange afRange) {
-  VerdictOptions options = VerdictOptionsOf(project);
-  options.plumeRange = plumeRange;
-  options.afRange = afRange;
+// but that of a chain species judged by its chains), as the case gives it.
+std::vector<RowVerdict> VerdictsOf(ProjectCase& evaluated, const std::vector<AssessRow>& rows) {
   std::vector<RowVerdict> verdicts(rows.size());
   for (size_t k = 0; k < rows.size(); ++k)
-    verdicts[k] = VerdictOfResult(project, *rows[k].result, rows[k].plumeLength, options);
+    verdicts[k] = evaluated.Verdict(*rows[k].result, rows[k].plumeLength);
   return verdicts;
 }
 
@@ -272,16 +267,20 @@ int RunAssess(const std::vector<std::string>& args, std::ostream& out, std::ostr
   for (const PlausibilityWarning& warning : virelo_CheckPlausibility(project->aquifer))
     err << "virelo-cli: warning: " << path << ": " << warning.text << "\n";
   const AssessmentRange pl = AssessmentRangeOf(plumeRange), af = AssessmentRangeOf(afRange);
-  WarnOmittedEvidence(*project, path, af, err);
   const std::vector<AssessRow> rows = CollectRows(*project, pl, af);
   // The CSV gives the exact solution's values whatever the basis; the table
   // needs them only where the verdict rests on them.
   const bool csv = parsed.has("--csv");
   if (csv || virelo_SettingsOf(*project).verdictBasis != VerdictBasis::Screening)
     virelo_math_CalcExactAll(project.get(), 0);
-  const std::vector<RowVerdict> verdicts = VerdictsOf(*project, rows, pl, af);
+  VerdictOptions options = VerdictOptionsOf(*project);
+  options.plumeRange = pl;
+  options.afRange = af;
+  ProjectCase evaluated(*project, options);
+  WarnOmittedEvidence(evaluated, path, err);
+  const std::vector<RowVerdict> verdicts = VerdictsOf(evaluated, rows);
   if (csv) {
-    WriteCsv(*project, rows, verdicts, af, out);
+    WriteCsv(*project, rows, verdicts, evaluated, af, out);
   } else {
     WriteTable(*project, rows, verdicts, plumeRange, afRange, out);
   }

@@ -10,6 +10,7 @@
 
 #include "diagnostics/util.h"
 #include "engine/exact.h"
+#include "engine/projectcase.h"
 #include "engine/transport.h"
 #include "engine/validation.h"
 #include "persistence/csv.h"
@@ -117,7 +118,7 @@ int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   if (!toGiven) to = 2.0 * aquifer.distanceX;
   double lambda = 0.0;
-  const Contaminant steady = virelo_SteadyContaminant(*project, *contaminant);
+  const Contaminant steady = CaseModel(*project, static_cast<int>(contaminant - project->contaminants));
   virelo_GetLambda(&steady, &lambda);
   const size_t n = static_cast<size_t>(points);
   std::vector<double> s(n), screening(n), exact(n);
