@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <sstream>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/analytenames.h"
 #include "persistence/sitecsv.h"
 #include "platform/Platform.h"

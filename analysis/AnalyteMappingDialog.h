@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 class QLabel;
 class QTableWidget;

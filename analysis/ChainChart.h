@@ -11,7 +11,7 @@
 #include <QString>
 #include <vector>
 
-#include "engine/chaincalc.h"
+#include "engine/chains/chaincalc.h"
 
 class QChart;
 

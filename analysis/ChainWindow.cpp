@@ -18,9 +18,10 @@
 #include <cmath>
 
 #include "analysis/ChainChart.h"
-#include "engine/chaincalc.h"
-#include "engine/extras.h"
-#include "engine/validation.h"
+#include "engine/case/projectcase.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/core/validation.h"
+#include "engine/project/extras.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 
@@ -409,7 +410,7 @@ void ChainWindow::refresh() {
   receptor_->setRowCount(0);
   ResolvedChain resolved;
   std::vector<std::string> problems;
-  if (c) problems = ResolveChain(*project_, *c, &resolved);
+  if (c) problems = ProjectCase(*project_).Chain(*c, &resolved);
   if (!c || !problems.empty()) {
     QStringList lines;
     for (const std::string& text : problems) lines << fromRecordText(text.c_str());
@@ -422,7 +423,7 @@ void ChainWindow::refresh() {
     return;
   }
   problems_->setVisible(false);
-  const std::vector<ChainReceptorRow> rows = ChainAtReceptor(*project_, resolved, range_);
+  const std::vector<ChainReceptorRow> rows = ProjectCase(*project_).ChainRows(resolved, range_);
   static_cast<QGroupBox*>(receptor_->parentWidget())
       ->setTitle(QStringLiteral("At the receptor, x = %1 m").arg(Number(project_->aquifer.distanceX)));
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {

@@ -9,9 +9,9 @@
 #include <QDialog>
 #include <vector>
 
-#include "engine/assessment.h"
-#include "engine/chain.h"
-#include "engine/records.h"
+#include "engine/project/assessment.h"
+#include "engine/project/chain.h"
+#include "engine/project/records.h"
 
 class QCheckBox;
 class QChartView;

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "analysis/UncertaintyTexts.h"
-#include "engine/evidence.h"
-#include "engine/records.h"
-#include "engine/siteproject.h"
-#include "engine/validation.h"
+#include "engine/core/validation.h"
+#include "engine/evidence/evidence.h"
+#include "engine/project/records.h"
+#include "engine/site/siteproject.h"
 #include "platform/Platform.h"
 
 namespace {

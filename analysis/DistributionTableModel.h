@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/uncertainty.h"
+#include "engine/project/uncertainty.h"
 
 struct Project;
 

@@ -7,14 +7,14 @@
 #include <cstring>
 #include <limits>
 
-#include "engine/assessment.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/projectcase.h"
-#include "engine/projectunit.h"
-#include "engine/records.h"
-#include "engine/sitefit.h"
-#include "engine/transport.h"
+#include "engine/case/projectcase.h"
+#include "engine/core/exact.h"
+#include "engine/project/assessment.h"
+#include "engine/project/extras.h"
+#include "engine/project/projectunit.h"
+#include "engine/project/records.h"
+#include "engine/project/transport.h"
+#include "engine/site/sitefit.h"
 #include "platform/Platform.h"
 
 namespace {

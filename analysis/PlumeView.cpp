@@ -30,10 +30,10 @@
 
 #include "analysis/CentrelineChart.h"
 #include "analysis/PlanView.h"
-#include "engine/exact.h"
-#include "engine/projectcase.h"
-#include "engine/records.h"
-#include "engine/transport.h"
+#include "engine/case/projectcase.h"
+#include "engine/core/exact.h"
+#include "engine/project/records.h"
+#include "engine/project/transport.h"
 #include "platform/Platform.h"
 
 namespace {

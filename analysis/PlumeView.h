@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "analysis/PlumeProfile.h"
-#include "engine/assessment.h"
+#include "engine/project/assessment.h"
 
 class PlanViewWidget;
 class QComboBox;

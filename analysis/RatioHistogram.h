@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "engine/assessment.h"
+#include "engine/project/assessment.h"
 
 class QPainter;
 

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/case/projectcase.h"
 #include "platform/Platform.h"
 #include "resources/result_pictures.h"
 
@@ -184,7 +185,7 @@ void RobustnessDialog::Refresh() {
   if (project_ && project_->results && resultIndex_ >= 0 && resultIndex_ < project_->resultCount)
     result = &project_->results[resultIndex_];
   if (result)
-    table_ = ResultBreakEvenValues(*project_, *result, plumeLength_, AssessmentRangeOf(rangeIndex()));
+    table_ = ProjectCase(*project_).BreakEven(*result, plumeLength_, AssessmentRangeOf(rangeIndex()));
   // Nearest class change first; inputs without one keep their order.
   std::stable_sort(table_.inputs.begin(), table_.inputs.end(), [](const BreakEven& a, const BreakEven& b) {
     return NearestFactor(a) < NearestFactor(b);

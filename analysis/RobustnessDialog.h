@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "engine/breakeven.h"
+#include "engine/core/breakeven.h"
 
 class QComboBox;
 class QLabel;

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/sitelambda.h"
+#include "engine/site/sitelambda.h"
 #include "platform/Platform.h"
 
 namespace {

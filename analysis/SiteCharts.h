@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "engine/sitefit.h"
+#include "engine/site/sitefit.h"
 
 class QChart;
 

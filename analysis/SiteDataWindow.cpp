@@ -23,7 +23,7 @@
 #include "analysis/SiteFlowView.h"
 #include "analysis/SiteTableModel.h"
 #include "analysis/SiteTrendsView.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/analytenames.h"
 #include "persistence/sitecsv.h"
 #include "platform/NumberField.h"

@@ -9,7 +9,7 @@
 
 #include <QDialog>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 class QComboBox;
 class QLabel;

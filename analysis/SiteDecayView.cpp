@@ -16,10 +16,10 @@
 
 #include "analysis/SiteCharts.h"
 #include "analysis/SiteDataWindow.h"
-#include "engine/chain.h"
-#include "engine/extras.h"
-#include "engine/sitelambda.h"
-#include "engine/siteproject.h"
+#include "engine/project/chain.h"
+#include "engine/project/extras.h"
+#include "engine/site/sitelambda.h"
+#include "engine/site/siteproject.h"
 #include "platform/Platform.h"
 
 namespace {

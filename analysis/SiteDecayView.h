@@ -7,8 +7,8 @@
 
 #include <QWidget>
 
-#include "engine/records.h"
-#include "engine/sitefit.h"
+#include "engine/project/records.h"
+#include "engine/site/sitefit.h"
 
 class QChartView;
 class QComboBox;

@@ -14,8 +14,8 @@
 
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteMapPlan.h"
-#include "engine/extras.h"
-#include "engine/flowfield.h"
+#include "engine/project/extras.h"
+#include "engine/site/flowfield.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 

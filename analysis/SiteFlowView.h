@@ -11,7 +11,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 class QComboBox;
 class QLabel;

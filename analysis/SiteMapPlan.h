@@ -11,8 +11,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "engine/flowfield.h"
-#include "engine/sitedata.h"
+#include "engine/project/sitedata.h"
+#include "engine/site/flowfield.h"
 
 class SiteMapPlan : public QWidget {
   Q_OBJECT

@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <sstream>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/analytenames.h"
 #include "persistence/csv.h"
 #include "persistence/sitecsv.h"

@@ -17,10 +17,10 @@
 
 #include "analysis/SiteCharts.h"
 #include "analysis/SiteDataWindow.h"
-#include "engine/extras.h"
-#include "engine/redox.h"
-#include "engine/siteproject.h"
-#include "engine/solventscore.h"
+#include "engine/project/extras.h"
+#include "engine/site/redox.h"
+#include "engine/site/siteproject.h"
+#include "engine/site/solventscore.h"
 #include "platform/Platform.h"
 
 namespace {

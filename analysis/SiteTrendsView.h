@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 class QChartView;
 class QComboBox;

@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-#include "engine/timing_table.h"
+#include "engine/time/timing_table.h"
 
 class QChart;
 

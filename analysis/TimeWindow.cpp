@@ -18,7 +18,8 @@
 
 #include "analysis/TimeCharts.h"
 #include "analysis/TimingTableModel.h"
-#include "engine/extras.h"
+#include "engine/case/projectcase.h"
+#include "engine/project/extras.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -47,10 +48,8 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
   setWindowTitle(QStringLiteral("Time"));
   setControlId(this, kIdTimeWindow);
   AnswerF1WithManual(this, kIdTimeWindow);
-  for (int k : TimeContaminantsOf(project)) {
-    TimeInputs in = TimeInputsOf(project, k);
+  for (TimeInputs& in : ProjectCase(project).TimeRows())
     if (in.usable) inputs_list_.push_back(std::move(in));
-  }
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;

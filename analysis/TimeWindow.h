@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "analysis/RunController.h"
-#include "engine/records.h"
-#include "engine/timeinputs.h"
+#include "engine/project/records.h"
+#include "engine/time/timeinputs.h"
 
 class QChartView;
 class QComboBox;

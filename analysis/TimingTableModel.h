@@ -7,7 +7,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "engine/timing_table.h"
+#include "engine/time/timing_table.h"
 
 struct Project;
 

@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "engine/extras.h"
-#include "engine/settings.h"
-#include "engine/validation.h"
+#include "engine/core/validation.h"
+#include "engine/project/extras.h"
+#include "engine/project/settings.h"
 #include "persistence/databasecsv.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"

@@ -10,7 +10,7 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "engine/transport.h"
+#include "engine/project/transport.h"
 
 class QCheckBox;
 class QComboBox;

@@ -10,9 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "engine/chain.h"
-#include "engine/extras.h"
-#include "engine/montecarlo.h"
+#include "engine/project/chain.h"
+#include "engine/project/extras.h"
+#include "engine/uncertainty/montecarlo.h"
 
 struct UncertaintyRecord {
   std::shared_ptr<const UncertaintyRun> run;

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "engine/montecarlo.h"
+#include "engine/uncertainty/montecarlo.h"
 
 class QAbstractTableModel;
 class QLabel;

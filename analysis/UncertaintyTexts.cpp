@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/UncertaintyTexts.h"
 
-#include "engine/assessment.h"
+#include "engine/project/assessment.h"
 
 QString UncertainInputText(UncertainInput input) {
   switch (input) {

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "engine/montecarlo.h"
+#include "engine/uncertainty/montecarlo.h"
 
 // What each input is, with its unit, in the words of the pages.
 QString UncertainInputText(UncertainInput input);

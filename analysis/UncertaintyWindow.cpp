@@ -22,6 +22,7 @@
 #include "analysis/DistributionTableModel.h"
 #include "analysis/RatioHistogram.h"
 #include "analysis/UncertaintyResultsView.h"
+#include "engine/case/projectcase.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -242,7 +243,7 @@ void UncertaintyWindow::Run() {
   job.work = [](const UncertaintySnapshot& snapshot, const RunProgress& progress) {
     UncertaintyOptions options = snapshot.options;
     options.progress = progress;
-    return RunUncertainty(snapshot.project, snapshot.record.plan, options);
+    return ProjectCase(snapshot.project).Uncertainty(snapshot.record.plan, options);
   };
   // The samples and the seed stay editable during a run; the project behind
   // the window may change too.

@@ -4,7 +4,7 @@
 #include "analysis/ChainWindow.h"
 #include "app/DataCommands.h"
 #include "app/MainDialog.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 
 void OpenDecayChain(MainDialog& window) {
   Project* project = window.project;

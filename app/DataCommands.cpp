@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "app/MainDialog.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "pages/ContaminantEditorDialog.h"
 #include "persistence/database.h"
 #include "platform/Platform.h"

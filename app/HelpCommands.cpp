@@ -13,7 +13,7 @@
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/database.h"
 #include "platform/Platform.h"
 

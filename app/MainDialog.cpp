@@ -26,7 +26,7 @@
 #include "app/PageTabs.h"
 #include "app/WaitCursor.h"
 #include "diagnostics/util.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "pages/CPropAqui.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropProject.h"

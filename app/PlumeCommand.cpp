@@ -4,7 +4,7 @@
 #include "analysis/PlumeView.h"
 #include "app/AnalysisCommands.h"
 #include "app/MainDialog.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "platform/Platform.h"
 
 void OpenPlumeView(MainDialog& window, int resultIndex) {

@@ -5,7 +5,7 @@
 #include "analysis/RobustnessDialog.h"
 #include "app/AnalysisCommands.h"
 #include "app/MainDialog.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "pages/CPropResults.h"
 #include "platform/Platform.h"
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/breakeven.h"
-#include "engine/records.h"
+#include "engine/core/breakeven.h"
+#include "engine/project/records.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "bench/large_project.h"
-#include "engine/calc.h"
-#include "engine/records.h"
+#include "engine/core/calc.h"
+#include "engine/project/records.h"
 
 namespace {
 

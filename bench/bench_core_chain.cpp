@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bench/large_project.h"
-#include "engine/chaincalc.h"
-#include "engine/records.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/project/records.h"
 
 namespace {
 

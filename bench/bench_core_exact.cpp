@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "bench/large_project.h"
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/records.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/project/records.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "diagnostics/report.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/projectfile.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/sitefit.h"
+#include "engine/project/extras.h"
+#include "engine/site/sitefit.h"
 #include "persistence/projectfile.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/timing_table.h"
-#include "engine/transient.h"
+#include "engine/time/timing_table.h"
+#include "engine/time/transient.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "bench/large_project.h"
-#include "engine/montecarlo.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
+#include "engine/uncertainty/montecarlo.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropResults.h"
 

@@ -14,9 +14,9 @@
 #include <memory>
 
 #include "analysis/PlumeView.h"
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/records.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/project/records.h"
 
 namespace {
 

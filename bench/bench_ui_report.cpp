@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/records.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/project/records.h"
 #include "report/AssessmentReport.h"
 
 namespace {

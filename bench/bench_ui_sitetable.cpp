@@ -13,8 +13,8 @@
 #include <sstream>
 
 #include "analysis/SiteTableModel.h"
-#include "engine/extras.h"
-#include "engine/records.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "persistence/sitecsv.h"
 
 namespace {

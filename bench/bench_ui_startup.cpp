@@ -17,7 +17,7 @@
 #include "app/MainDialog.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/database.h"
 #include "platform/Platform.h"
 

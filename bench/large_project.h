@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 // x 100 m, v 0.04 m/d, ax 10, ay 1, az 0.1, Sz 5, Sy 10.
 inline void SetWorkedExampleAquifer(Aquifer& a) {

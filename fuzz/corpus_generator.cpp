@@ -6,8 +6,8 @@
 #include <string>
 
 #include "diagnostics/util.h"
-#include "engine/extras.h"
-#include "engine/records.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "persistence/database.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/chain.h"
+#include "engine/project/chain.h"
 #include "fuzz/fuzz_extras_section.h"
 
 namespace {
@@ -23,7 +23,8 @@ bool Same(const Project& a, const Project& b) {
     if (x[k].species != y[k].species || x[k].yields.size() != y[k].yields.size()) return false;
     for (size_t j = 0; j < x[k].yields.size(); ++j) {
       const double p = x[k].yields[j], q = y[k].yields[j];
-      if (std::isnan(p) != std::isnan(q) || (!std::isnan(p) && std::memcmp(&p, &q, sizeof p) != 0)) return false;
+      if (std::isnan(p) != std::isnan(q) || (!std::isnan(p) && std::memcmp(&p, &q, sizeof p) != 0))
+        return false;
     }
   }
   return true;

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "diagnostics/util.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "fuzz/fuzz_input.h"
 #include "persistence/database.h"
 

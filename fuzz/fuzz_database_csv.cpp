@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/databasecsv.h"
 
 namespace {

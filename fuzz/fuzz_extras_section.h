@@ -14,8 +14,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/records.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "persistence/extras_json.h"
 
 namespace fuzz_extras {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "fuzz/fuzz_input.h"
 #include "persistence/projectfile.h"
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/project_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

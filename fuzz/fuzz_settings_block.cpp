@@ -19,8 +19,8 @@
 #include <string>
 
 #include "diagnostics/util.h"
-#include "engine/extras.h"
-#include "engine/records.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "fuzz/fuzz_input.h"
 #include "persistence/crc32.h"
 #include "persistence/projectfile.h"

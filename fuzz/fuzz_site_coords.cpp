@@ -14,9 +14,9 @@
 #include <sstream>
 #include <string>
 
-#include "engine/flowfield.h"
-#include "engine/sitedata.h"
-#include "engine/sitemap.h"
+#include "engine/project/sitedata.h"
+#include "engine/project/sitemap.h"
+#include "engine/site/flowfield.h"
 #include "persistence/sitecsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/sitedata.h"
+#include "engine/project/sitedata.h"
 #include "persistence/sitecsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rows.wellOrigins.push_back({"held.csv", 2});
   std::ostringstream err;
   if (!ReadSiteCsv(bytes, "fuzz.csv", &rows, err)) {
-    if (err.str().empty() || rows.wells.size() != 1 || rows.wellOrigins.size() != 1 || !rows.samples.empty() ||
-        !rows.sampleOrigins.empty())
+    if (err.str().empty() || rows.wells.size() != 1 || rows.wellOrigins.size() != 1 ||
+        !rows.samples.empty() || !rows.sampleOrigins.empty())
       __builtin_trap();
     return 0;
   }

@@ -4,7 +4,7 @@
 // of "site", in either of its forms: the sample list of the JSON form and
 // the dense sample table of the settings block (see fuzz_extras_section.h
 // for what must hold).
-#include "engine/sitedata.h"
+#include "engine/project/sitedata.h"
 #include "fuzz/fuzz_extras_section.h"
 
 namespace {

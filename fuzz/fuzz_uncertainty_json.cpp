@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // Feeds arbitrary text to the codec of the project's input distributions as
 // the value of "uncertainty" (see fuzz_extras_section.h for what must hold).
-#include "engine/uncertainty.h"
+#include "engine/project/uncertainty.h"
 #include "fuzz/fuzz_extras_section.h"
 
 namespace {

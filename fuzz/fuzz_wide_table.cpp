@@ -17,7 +17,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/sitedata.h"
+#include "engine/project/sitedata.h"
 #include "persistence/sitecsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

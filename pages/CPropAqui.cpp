@@ -19,11 +19,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/dispersivity.h"
-#include "engine/plausibility.h"
-#include "engine/records.h"
-#include "engine/recordtext.h"
-#include "engine/validation.h"
+#include "engine/core/dispersivity.h"
+#include "engine/core/plausibility.h"
+#include "engine/core/validation.h"
+#include "engine/project/records.h"
+#include "engine/project/recordtext.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 

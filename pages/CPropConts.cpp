@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "engine/extras.h"
-#include "engine/records.h"
-#include "engine/validation.h"
+#include "engine/core/validation.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "pages/ContaminantTreeModel.h"
 #include "pages/LambdaOrigin.h"
 #include "platform/NumberField.h"

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/records.h"
-#include "engine/validation.h"
+#include "engine/core/validation.h"
+#include "engine/project/records.h"
 #include "pages/ContaminantTreeModel.h"
 
 int CPropConts::markerFor(const Contaminant& c, int plumeAquiferProblems, int afAquiferProblems) const {

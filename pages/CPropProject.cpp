@@ -24,10 +24,10 @@
 #include <cstring>
 #include <ctime>
 
-#include "engine/extras.h"
-#include "engine/fulltexts.h"
-#include "engine/records.h"
-#include "engine/recordtext.h"
+#include "engine/project/extras.h"
+#include "engine/project/fulltexts.h"
+#include "engine/project/records.h"
+#include "engine/project/recordtext.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "engine/assessment.h"
-#include "engine/omittedevidence.h"
-#include "engine/settings.h"
+#include "engine/evidence/omittedevidence.h"
+#include "engine/project/assessment.h"
+#include "engine/project/settings.h"
 #include "pages/PropPage.h"
 
 class QComboBox;

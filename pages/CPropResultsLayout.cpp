@@ -24,13 +24,13 @@
 
 #include "analysis/PlumeProfile.h"
 #include "analysis/UncertaintyRecord.h"
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/projectcase.h"
-#include "engine/records.h"
-#include "engine/transport.h"
-#include "engine/validation.h"
+#include "engine/case/projectcase.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/validation.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
+#include "engine/project/transport.h"
 #include "pages/LambdaIntervalMarks.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultBadgeDelegate.h"
@@ -223,8 +223,8 @@ QWidget* CPropResults::buildSide(int side) {
   model->setBreakEvenSource([this, plume](int resultIndex) {
     if (!project_ || !project_->results || resultIndex < 0 || resultIndex >= project_->resultCount)
       return BreakEvenTable{};
-    return ResultBreakEvenValues(*project_, project_->results[resultIndex], plume,
-                                 plume ? plumeRange_ : afRange_);
+    return ProjectCase(*project_).BreakEven(project_->results[resultIndex], plume,
+                                            plume ? plumeRange_ : afRange_);
   });
   if (!plume) {
     // The exact solution of a row, when the row is first drawn or read. It

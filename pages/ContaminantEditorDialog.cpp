@@ -29,9 +29,9 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/records.h"
-#include "engine/recordtext.h"
-#include "engine/validation.h"
+#include "engine/core/validation.h"
+#include "engine/project/records.h"
+#include "engine/project/recordtext.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 #include "resources/editor_pictures.h"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ContaminantTreeModel.h"
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "platform/Platform.h"
 #include "resources/marker_pictures.h"
 

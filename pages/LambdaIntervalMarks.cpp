@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "engine/extras.h"
-#include "engine/lambdainterval.h"
+#include "engine/project/extras.h"
+#include "engine/uncertainty/lambdainterval.h"
 
 void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange range,
                          std::vector<ResultListModel::Row>& rows) {

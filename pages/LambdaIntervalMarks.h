@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "engine/assessment.h"
-#include "engine/records.h"
+#include "engine/project/assessment.h"
+#include "engine/project/records.h"
 #include "pages/ResultListModel.h"
 
 void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange range,

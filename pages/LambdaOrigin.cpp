@@ -6,10 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/lambdainterval.h"
-#include "engine/records.h"
-#include "engine/settings.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
+#include "engine/project/settings.h"
+#include "engine/uncertainty/lambdainterval.h"
 
 namespace {
 

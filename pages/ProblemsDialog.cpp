@@ -9,7 +9,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "engine/plausibility.h"
+#include "engine/core/plausibility.h"
 #include "platform/Platform.h"
 
 namespace {

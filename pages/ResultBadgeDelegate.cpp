@@ -9,7 +9,7 @@
 #include <QPainterPath>
 #include <QToolTip>
 
-#include "engine/assessment.h"
+#include "engine/project/assessment.h"
 #include "pages/ResultListModel.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QPixmap>
 #include <limits>
 
-#include "engine/verdict.h"
+#include "engine/core/verdict.h"
 #include "resources/result_pictures.h"
 
 namespace {

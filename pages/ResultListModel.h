@@ -17,8 +17,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/assessment.h"
-#include "engine/breakeven.h"
+#include "engine/core/breakeven.h"
+#include "engine/project/assessment.h"
 #include "resources/exact_marks.h"
 
 class ResultListModel : public QAbstractTableModel {

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ResultVerdict.h"
 
-#include "engine/evidence.h"
-#include "engine/verdict.h"
+#include "engine/core/verdict.h"
+#include "engine/evidence/evidence.h"
 #include "pages/VerdictMarks.h"
 
 namespace {

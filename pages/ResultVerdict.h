@@ -7,9 +7,9 @@
 
 #include <QString>
 
-#include "engine/assessment.h"
-#include "engine/records.h"
-#include "engine/settings.h"
+#include "engine/project/assessment.h"
+#include "engine/project/records.h"
+#include "engine/project/settings.h"
 #include "pages/ResultListModel.h"
 
 // What is known without the exact solution, when the rows are made: the

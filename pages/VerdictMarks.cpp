@@ -8,14 +8,14 @@
 #include <string>
 #include <unordered_set>
 
-#include "engine/chaincalc.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/sitedata.h"
-#include "engine/transport.h"
-#include "engine/validation.h"
-#include "engine/verdict.h"
-#include "engine/verdicttarget.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/core/exact.h"
+#include "engine/core/validation.h"
+#include "engine/core/verdict.h"
+#include "engine/evidence/verdicttarget.h"
+#include "engine/project/extras.h"
+#include "engine/project/sitedata.h"
+#include "engine/project/transport.h"
 #include "platform/Platform.h"
 
 namespace {

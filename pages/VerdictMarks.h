@@ -12,9 +12,9 @@
 #include <QString>
 #include <vector>
 
-#include "engine/evidence.h"
-#include "engine/projectcase.h"
-#include "engine/records.h"
+#include "engine/case/projectcase.h"
+#include "engine/evidence/evidence.h"
+#include "engine/project/records.h"
 #include "pages/ResultListModel.h"
 
 // `rows` are the rows of one list (plume true: the plume-length list) of the

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// A project's analyte aliases (engine/analytenames.h) inside the site data's
+// A project's analyte aliases (engine/project/analytenames.h) inside the site data's
 // JSON object, in the settings block and the project's JSON form alike:
 //   "site": {..., "aliases": {"Benzol": "Benzene", "PER": "Tetrachloroethene (PCE)"}}
 // Written only when the project has any.
@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "engine/analytenames.h"
+#include "engine/project/analytenames.h"
 #include "persistence/extras_json.h"
 
 constexpr const char* kSiteAliasesKey = "aliases";

@@ -8,8 +8,8 @@
 #include <tuple>
 
 #include "diagnostics/text.h"
-#include "engine/extras.h"
-#include "engine/records.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "persistence/csv.h"
 
 // The bundled table's text, generated from resources/analyte-names.csv.

@@ -8,8 +8,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "engine/analytenames.h"
-#include "engine/sitedata.h"
+#include "engine/project/analytenames.h"
+#include "engine/project/sitedata.h"
 
 // Reads a names table; false with each unsound row in `err`.
 bool ReadAnalyteNamesCsv(const std::string& bytes, AnalyteNameTable* table, std::ostream& err);

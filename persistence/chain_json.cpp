@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// JSON codec of a project's decay chains (engine/chain.h):
+// JSON codec of a project's decay chains (engine/project/chain.h):
 //   "chains": [{"species": ["name", ...], "yields": [y2, y3, ...]}, ...]
 // Names are the contaminants' names (or the end product's) in UTF-8; the
 // chain holds them as the contaminant records do. Whether a name belongs to
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/chain.h"
-#include "engine/extras.h"
+#include "engine/project/chain.h"
+#include "engine/project/extras.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/recordtext.h"  // the records' texts, which readers and writers convert
+#include "engine/project/recordtext.h"  // the records' texts, which readers and writers convert
 
 struct CsvRecord {
   int line = 0;  // physical line (1-based) on which the record starts

@@ -4,7 +4,7 @@
 // start-up and the creation of new projects.
 #pragma once
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 constexpr const char* kDatabaseFileName = "generic.vrc";
 constexpr const char* kUserFolderName = "Virelo";

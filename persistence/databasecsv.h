@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 // The file name of the bundled literature table.
 constexpr const char* kLiteratureTableFileName = "generic-contaminants.csv";

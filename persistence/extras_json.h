@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// The JSON form of a project's extras (engine/extras.h), one section per
+// The JSON form of a project's extras (engine/project/extras.h), one section per
 // capability. The same codecs write the payload of the project file's
 // settings block and the top-level keys of the project's JSON form, so the
 // two can never drift apart.
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 using ExtrasJson = nlohmann::ordered_json;
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/projectfile.h"
 #include "persistence/settingsblock.h"
 

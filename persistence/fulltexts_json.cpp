@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// Settings-block codec of the texts' full forms (engine/fulltexts.h):
+// Settings-block codec of the texts' full forms (engine/project/fulltexts.h):
 //   "texts": {"title": "...", "description": "...", "author": "...",
 //             "organisation": "...", "names": {"alpha-HCH": "α-HCH"}}
 // Only the full forms still in force are written, and only in the settings
@@ -8,8 +8,8 @@
 // keys, so this section writes nothing there.
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/fulltexts.h"
+#include "engine/project/extras.h"
+#include "engine/project/fulltexts.h"
 #include "persistence/extras_json.h"
 
 namespace {
@@ -78,7 +78,7 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
     if (!known) return fault->Fail(at, "unknown field");
   }
   // Full forms that no longer match their record are kept but never shown
-  // (engine/fulltexts.h) and dropped on the next save.
+  // (engine/project/fulltexts.h) and dropped on the next save.
   virelo_Extras(project).texts = std::move(texts);
   return true;
 }

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "diagnostics/text.h"
-#include "engine/labunits.h"
+#include "engine/project/labunits.h"
 #include "persistence/analytenames.h"
 #include "persistence/csv.h"
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/analytenames.h"
-#include "engine/labdates.h"
-#include "engine/sitedata.h"
+#include "engine/project/analytenames.h"
+#include "engine/project/labdates.h"
+#include "engine/project/sitedata.h"
 
 // How one import reads names, dates and units.
 struct SiteCsvOptions {

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "diagnostics/util.h"
-#include "engine/extras.h"
-#include "engine/fulltexts.h"
+#include "engine/project/extras.h"
+#include "engine/project/fulltexts.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 

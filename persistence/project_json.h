@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 // The project as JSON text (UTF-8, two-space indent, ending in a line end).
 std::string ProjectToJson(const Project& project);

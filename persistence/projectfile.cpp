@@ -15,7 +15,7 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/atomicfile.h"
 #include "persistence/settingsblock.h"
 

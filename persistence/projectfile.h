@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 constexpr long kContaminantRecordSize = 216;
 constexpr long kAquiferBlockSize = 80;

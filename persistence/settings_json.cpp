@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// JSON codec of a project's settings (engine/settings.h):
+// JSON codec of a project's settings (engine/project/settings.h):
 //   "concentrationUnit": text
 //   "ranges": {"plumeLength": 0..3, "attenuationFactor": 0..3}
 //   "verdictBasis": "screening" | "exact" | "worse"
@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/assessment.h"
-#include "engine/extras.h"
-#include "engine/settings.h"
+#include "engine/project/assessment.h"
+#include "engine/project/extras.h"
+#include "engine/project/settings.h"
 #include "persistence/extras_json.h"
 
 namespace {

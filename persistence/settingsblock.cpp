@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/crc32.h"
 #include "persistence/extras_json.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The settings block of the project file: the one optional part behind the
-// last contaminant record, holding the project's extras (engine/extras.h).
+// last contaminant record, holding the project's extras (engine/project/extras.h).
 //
 //   offset  size  content
 //   0       8     tag 89 56 53 45 54 0D 0A 1A ("\x89VSET\r\n\x1A")
@@ -20,7 +20,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 constexpr size_t kSettingsTagSize = 8;
 extern const unsigned char kSettingsTag[kSettingsTagSize];

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// JSON codec of a project's site data (engine/sitedata.h):
+// JSON codec of a project's site data (engine/project/sitedata.h):
 //   "site": {"wells": [{"name", "s", "y", "inFit"}],
 //            "samples": [{"well", "date", "analyte", "value", "unit", "nonDetect"}]}
 // The project file's settings block holds the samples in a denser form,
@@ -16,8 +16,8 @@
 #include <tuple>
 #include <unordered_set>
 
-#include "engine/extras.h"
-#include "engine/sitedata.h"
+#include "engine/project/extras.h"
+#include "engine/project/sitedata.h"
 #include "persistence/analytealiases_json.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"

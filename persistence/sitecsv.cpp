@@ -12,9 +12,9 @@
 #include <tuple>
 
 #include "diagnostics/text.h"
-#include "engine/analytenames.h"
-#include "engine/labunits.h"
-#include "engine/sitemap.h"
+#include "engine/project/analytenames.h"
+#include "engine/project/labunits.h"
+#include "engine/project/sitemap.h"
 #include "persistence/csv.h"
 #include "persistence/labsample.h"
 #include "persistence/widetable.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/sitedata.h"
+#include "engine/project/sitedata.h"
 #include "persistence/labsample.h"
 #include "persistence/siterows.h"
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/sitemap.h"
+#include "engine/project/sitemap.h"
 
 namespace {
 

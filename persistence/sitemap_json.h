@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// The JSON form of the site's map (engine/sitemap.h) and of a well's map
+// The JSON form of the site's map (engine/project/sitemap.h) and of a well's map
 // coordinates, as keys of the "site" object and of its wells:
 //   "site": {..., "source": {"easting", "northing"}, "flowAzimuth": deg,
 //            "flowAzimuthOrigin": {"value", "text"}, "gradientOrigin": {"value", "text"}}
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/sitedata.h"
+#include "engine/project/sitedata.h"
 #include "persistence/extras_json.h"
 
 // The optional keys the map adds to the "site" object and to each well.

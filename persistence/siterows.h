@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/sitedata.h"
+#include "engine/project/sitedata.h"
 
 // Rows read from tables, with where each came from for the messages.
 struct SiteCsvRows {

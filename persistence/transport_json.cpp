@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// JSON codec of a project's transport inputs (engine/transport.h):
+// JSON codec of a project's transport inputs (engine/project/transport.h):
 //   "transport": {"bulkDensity": x, "organicCarbon": x,
 //                 "decayOf": "dissolved" | "dissolvedAndSorbed"}
 // and, in each contaminant's object, "koc": x, "kocSource": text and
@@ -11,8 +11,8 @@
 #include <cmath>
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/transport.h"
+#include "engine/project/extras.h"
+#include "engine/project/transport.h"
 #include "persistence/extras_json.h"
 
 namespace {

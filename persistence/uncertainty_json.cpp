@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// JSON codec of a project's input distributions (engine/uncertainty.h):
+// JSON codec of a project's input distributions (engine/project/uncertainty.h):
 //   "uncertainty": {"samples": N, "seed": S,
 //                   "inputs": [{"input": "Kf", "contaminant": null,
 //                               "kind": "lognormal", "params": [...]}]}
@@ -13,8 +13,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/uncertainty.h"
+#include "engine/project/extras.h"
+#include "engine/project/uncertainty.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "diagnostics/text.h"
-#include "engine/labunits.h"
+#include "engine/project/labunits.h"
 #include "persistence/labsample.h"
 
 namespace {

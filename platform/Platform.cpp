@@ -22,8 +22,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/fulltexts.h"
-#include "engine/recordtext.h"
+#include "engine/project/fulltexts.h"
+#include "engine/project/recordtext.h"
 
 namespace {
 Platform desktopPlatform;

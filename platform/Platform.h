@@ -70,7 +70,7 @@ int helpControlId(const QWidget* widget, const QWidget* stop);
 // Qt::WhatsThisRole, that identifier, so that a column can have its own help.
 int helpControlIdAt(const QWidget* widget, const QPoint& globalPos, const QWidget* stop);
 
-// Records hold single-byte texts (engine/recordtext.h); the UI holds QStrings.
+// Records hold single-byte texts (engine/project/recordtext.h); the UI holds QStrings.
 QString fromRecordText(const char* text);
 // Writes the closest single-byte form of `text` into a record buffer of
 // `capacity` bytes (terminator included), cut to capacity-1 bytes, the rest
@@ -78,7 +78,7 @@ QString fromRecordText(const char* text);
 void toRecordText(const QString& text, char* buffer, int capacity);
 // The text as a record can hold it: its closest single-byte form.
 QString recordStorable(const QString& text);
-// A contaminant's name as the user wrote it (engine/fulltexts.h).
+// A contaminant's name as the user wrote it (engine/project/fulltexts.h).
 QString contaminantName(const Project& project, int index);
 // The same by the name the record holds.
 QString contaminantNameOf(const Project& project, const std::string& recordName);

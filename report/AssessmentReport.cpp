@@ -24,8 +24,8 @@
 #include <cstring>
 #include <map>
 
-#include "engine/projectcase.h"
-#include "engine/transport.h"
+#include "engine/case/projectcase.h"
+#include "engine/project/transport.h"
 #include "persistence/atomicfile.h"
 #include "report/ReportChart.h"
 #include "report/ReportPagination.h"

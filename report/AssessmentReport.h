@@ -13,7 +13,7 @@
 #include <QString>
 #include <memory>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 class QPagedPaintDevice;
 class QPrinter;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "report/ReportChart.h"
-#include "engine/recordtext.h"
+#include "engine/project/recordtext.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/exact.h"
+#include "engine/core/exact.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QRectF>
 #include <memory>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 class QPainter;
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include <QRegularExpression>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "report/ReportSection.h"
 
 namespace {

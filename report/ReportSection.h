@@ -13,11 +13,11 @@
 #include <map>
 #include <vector>
 
-#include "engine/assessment.h"
-#include "engine/evidence.h"
-#include "engine/fulltexts.h"
-#include "engine/projectcase.h"
-#include "engine/records.h"
+#include "engine/case/projectcase.h"
+#include "engine/evidence/evidence.h"
+#include "engine/project/assessment.h"
+#include "engine/project/fulltexts.h"
+#include "engine/project/records.h"
 #include "report/AssessmentReport.h"
 
 // What every section reads (the project and the report's settings) and the

@@ -8,7 +8,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "engine/assessment.h"
+#include "engine/project/assessment.h"
 
 constexpr int kResultPictureSize = 16;
 

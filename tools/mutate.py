@@ -25,7 +25,7 @@ Usage (from the source tree; the build folder must already be configured,
 preferably without the UI: -DVIRELO_BUILD_UI=OFF):
   tools/mutate.py --build build --tests 'Csv|Cli' persistence/csv.cpp
   tools/mutate.py --build build --sample 80 --seed 1 --log before.tsv \\
-      engine/breakeven.cpp persistence/csv.cpp
+      engine/core/breakeven.cpp persistence/csv.cpp
   tools/mutate.py --build build --rerun before.tsv --log after.tsv
       (tries again only the faults that survived in before.tsv; with
       --rerun-status survived,nobuild also those that did not build)

@@ -14,8 +14,9 @@
 
 #include "analysis/CentrelineChart.h"
 #include "analysis/ChainChart.h"
-#include "engine/chaincalc.h"
-#include "engine/extras.h"
+#include "engine/case/projectcase.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/project/extras.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -106,9 +107,9 @@ void WriteChainSection(ReportContext& report) {
                  : QStringLiteral("not given");
     };
     ResolvedChain resolved;
-    const std::vector<std::string> problems = ResolveChain(project, chain, &resolved);
+    const std::vector<std::string> problems = report.evaluated().Chain(chain, &resolved);
     const std::vector<ChainReceptorRow> rows = problems.empty()
-                                                   ? ChainAtReceptor(project, resolved, report.afRange())
+                                                   ? report.evaluated().ChainRows(resolved, report.afRange())
                                                    : std::vector<ChainReceptorRow>{};
     if (rows.size() != chain.species.size()) {
       // The yields alone, where the chain gives no row per species.

@@ -3,7 +3,7 @@
 // The screening attenuation factor beside the exact centre-line solution of
 // the same source, with a mark where the two disagree; the screening result
 // stays the verdict.
-#include "engine/exact.h"
+#include "engine/core/exact.h"
 #include "report/ReportSection.h"
 
 void WriteExactSection(ReportContext& report) {

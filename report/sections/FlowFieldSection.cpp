@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "analysis/SiteFlowView.h"
-#include "engine/extras.h"
-#include "engine/flowfield.h"
+#include "engine/project/extras.h"
+#include "engine/site/flowfield.h"
 #include "report/ReportSection.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // contaminants assessed.
 #include <cmath>
 
-#include "engine/dispersivity.h"
+#include "engine/core/dispersivity.h"
 #include "report/ReportSection.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // The aquifer values that the checks accept but that aquifers seldom show,
 // such as a conductivity typed in m/s into the m/d field. Words for the
 // reader to check, never a problem: they change no verdict.
-#include "engine/plausibility.h"
+#include "engine/core/plausibility.h"
 #include "report/ReportSection.h"
 
 void WritePlausibilitySection(ReportContext& report) {

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The problems that keep a result from a verdict, in words, per contaminant
 // and assessment.
-#include "engine/extras.h"
-#include "engine/omittedevidence.h"
-#include "engine/validation.h"
+#include "engine/core/validation.h"
+#include "engine/evidence/omittedevidence.h"
+#include "engine/project/extras.h"
 #include "report/ReportSection.h"
 
 namespace {

@@ -7,11 +7,11 @@
 
 #include <QStringList>
 
-#include "engine/extras.h"
-#include "engine/lambdainterval.h"
-#include "engine/validation.h"
-#include "engine/verdict.h"
-#include "engine/verdicttarget.h"
+#include "engine/core/validation.h"
+#include "engine/core/verdict.h"
+#include "engine/evidence/verdicttarget.h"
+#include "engine/project/extras.h"
+#include "engine/uncertainty/lambdainterval.h"
 #include "report/ReportSection.h"
 
 namespace {

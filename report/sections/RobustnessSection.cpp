@@ -4,7 +4,8 @@
 // all others as they are, before the class changes: the break-even values,
 // as the Robustness window lists them, its plume length and attenuation
 // factor side by side.
-#include "engine/breakeven.h"
+#include "engine/case/projectcase.h"
+#include "engine/core/breakeven.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -150,7 +151,7 @@ void WriteRobustnessSection(ReportContext& report) {
     std::optional<BreakEvenTable> tables[2];
     for (bool plume : {true, false}) {
       if (!(assess & (plume ? kAssessPlumeLength : kAssessAttenuationFactor))) continue;
-      BreakEvenTable table = ResultBreakEvenValues(report.project(), *r, plume, report.range(plume));
+      BreakEvenTable table = report.evaluated().BreakEven(*r, plume, report.range(plume));
       if (table.cls != AssessmentClass::Problems) tables[plume ? 0 : 1] = std::move(table);
     }
     if (tables[0] || tables[1])

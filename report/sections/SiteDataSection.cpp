@@ -14,11 +14,11 @@
 
 #include "analysis/CentrelineChart.h"
 #include "analysis/SiteCharts.h"
-#include "engine/extras.h"
-#include "engine/lambdainterval.h"
-#include "engine/redox.h"
-#include "engine/siteproject.h"
-#include "engine/solventscore.h"
+#include "engine/project/extras.h"
+#include "engine/site/redox.h"
+#include "engine/site/siteproject.h"
+#include "engine/site/solventscore.h"
+#include "engine/uncertainty/lambdainterval.h"
 #include "report/ReportSection.h"
 #include "report/sections/SiteTrends.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/siteproject.h"
+#include "engine/site/siteproject.h"
 #include "report/ReportSection.h"
 
 namespace {

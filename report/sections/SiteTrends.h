@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "engine/sitefit.h"
+#include "engine/site/sitefit.h"
 
 class ReportContext;
 struct SiteData;

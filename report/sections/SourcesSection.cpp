@@ -9,10 +9,10 @@
 #include <functional>
 #include <map>
 
-#include "engine/extras.h"
-#include "engine/lambdainterval.h"
-#include "engine/recordtext.h"
-#include "engine/transport.h"
+#include "engine/project/extras.h"
+#include "engine/project/recordtext.h"
+#include "engine/project/transport.h"
+#include "engine/uncertainty/lambdainterval.h"
 #include "persistence/csv.h"
 #include "report/ReportSection.h"
 

@@ -16,9 +16,9 @@
 #include "analysis/TimeCharts.h"
 
 #include "analysis/TimingTableModel.h"
-#include "engine/extras.h"
-#include "engine/timeinputs.h"
-#include "engine/transport.h"
+#include "engine/project/extras.h"
+#include "engine/project/transport.h"
+#include "engine/time/timeinputs.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -51,8 +51,7 @@ void WriteTimeSection(ReportContext& report) {
   if (TransportIsDefault(project)) return;
   std::vector<TimeInputs> all;
   std::vector<TimingInput> inputs;
-  for (int k : TimeContaminantsOf(project)) {
-    TimeInputs in = TimeInputsOf(project, k);
+  for (TimeInputs& in : report.evaluated().TimeRows()) {
     if (!in.usable) continue;
     inputs.push_back(in.timing);
     all.push_back(std::move(in));

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "report/ReportSection.h"
 
 void WriteTitleSection(ReportContext& report) {

@@ -11,8 +11,9 @@
 #include <algorithm>
 
 #include "analysis/RatioHistogram.h"
-#include "engine/extras.h"
-#include "engine/montecarlo.h"
+#include "engine/case/projectcase.h"
+#include "engine/project/extras.h"
+#include "engine/uncertainty/montecarlo.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -134,7 +135,7 @@ void WriteUncertaintySection(ReportContext& report) {
   options.attenuationRange = report.afRange();
   options.verdictBasis = UncertaintyModelOf(virelo_SettingsOf(project).verdictBasis);
   options.keepRatios = true;
-  const UncertaintyRun run = RunUncertainty(project, plan, options);
+  const UncertaintyRun run = report.evaluated().Uncertainty(plan, options);
   if (!run.problems.empty()) {
     report.add(QStringLiteral("<p><b>No run: the distributions have problems.</b></p><ul>"));
     for (const std::string& problem : run.problems)

@@ -11,10 +11,10 @@
 #include <cmath>
 #include <set>
 
-#include "engine/extras.h"
-#include "engine/recordtext.h"
-#include "engine/verdict.h"
-#include "engine/wellsevidence.h"
+#include "engine/core/verdict.h"
+#include "engine/evidence/wellsevidence.h"
+#include "engine/project/extras.h"
+#include "engine/project/recordtext.h"
 #include "report/ReportSection.h"
 
 namespace {

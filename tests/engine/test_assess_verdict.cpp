@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/chaincalc.h"
-#include "engine/extras.h"
-#include "engine/records.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"

@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 
-#include "engine/assessment.h"
+#include "engine/project/assessment.h"
 
 namespace {
 

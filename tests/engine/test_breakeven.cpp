@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/breakeven.h"
-#include "engine/calc.h"
-#include "engine/validation.h"
+#include "engine/core/breakeven.h"
+#include "engine/core/calc.h"
+#include "engine/core/validation.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "engine/calc.h"
+#include "engine/core/calc.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

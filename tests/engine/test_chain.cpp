@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/chain.h"
-#include "engine/chaincalc.h"
-#include "engine/exact.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/core/exact.h"
+#include "engine/project/chain.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/chaincalc.h"
-#include "engine/extras.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/project/extras.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"
 #include "tests/engine/support/projects.h"

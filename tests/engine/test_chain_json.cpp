@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/extras_json.h"
 
 namespace {

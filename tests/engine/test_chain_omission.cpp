@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/omittedevidence.h"
-#include "engine/records.h"
+#include "engine/evidence/omittedevidence.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"
 

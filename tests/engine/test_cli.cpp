@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/breakeven.h"
-#include "engine/extras.h"
-#include "engine/records.h"
+#include "engine/core/breakeven.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 #include "persistence/csv.h"
 #include "persistence/database.h"
 #include "persistence/filekind.h"

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/csv.h"
 #include "persistence/database.h"
 #include "persistence/project_json.h"

@@ -19,7 +19,7 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/database.h"
 #include "persistence/filekind.h"
 #include "persistence/projectfile.h"

@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/chaincalc.h"
-#include "engine/evidence.h"
-#include "engine/exact.h"
-#include "engine/exactseries.h"
-#include "engine/extras.h"
-#include "engine/timeinputs.h"
-#include "engine/verdict.h"
-#include "engine/verdicttarget.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/exactseries.h"
+#include "engine/core/verdict.h"
+#include "engine/evidence/evidence.h"
+#include "engine/evidence/verdicttarget.h"
+#include "engine/project/extras.h"
+#include "engine/time/timeinputs.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/chain_aquifer.h"
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/chaincalc.h"
-#include "engine/evidence.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/verdict.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/verdict.h"
+#include "engine/evidence/evidence.h"
+#include "engine/project/extras.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/chain_aquifer.h"
 #include "tests/engine/support/projects.h"

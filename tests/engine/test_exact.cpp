@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-#include "engine/flowfield.h"
+#include "engine/site/flowfield.h"
 
 #include <gtest/gtest.h>
 

@@ -19,11 +19,11 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/assessment.h"
-#include "engine/calc.h"
-#include "engine/dispersivity.h"
-#include "engine/plausibility.h"
-#include "engine/validation.h"
+#include "engine/core/calc.h"
+#include "engine/core/dispersivity.h"
+#include "engine/core/plausibility.h"
+#include "engine/core/validation.h"
+#include "engine/project/assessment.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"
 #include "tests/engine/support/project_files.h"

@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/extras_json.h"
 #include "persistence/project_json.h"
 #include "persistence/projectfile.h"

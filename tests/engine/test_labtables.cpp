@@ -14,9 +14,9 @@
 #include <sstream>
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/labdates.h"
-#include "engine/labunits.h"
+#include "engine/project/extras.h"
+#include "engine/project/labdates.h"
+#include "engine/project/labunits.h"
 #include "persistence/analytenames.h"
 #include "persistence/databasecsv.h"
 #include "persistence/projectfile.h"

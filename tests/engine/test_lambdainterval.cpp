@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/calc.h"
-#include "engine/extras.h"
-#include "engine/lambdainterval.h"
+#include "engine/core/calc.h"
+#include "engine/project/extras.h"
+#include "engine/uncertainty/lambdainterval.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

@@ -19,8 +19,8 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/assessment.h"
-#include "engine/extras.h"
+#include "engine/project/assessment.h"
+#include "engine/project/extras.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"

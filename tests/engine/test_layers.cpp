@@ -90,6 +90,44 @@ TEST(Layers, IncludesPointDownwards) {
   }
 }
 
+// The engine's sub-folders by capability, lowest first. A folder includes its
+// own and those of lower rank, never one of its rank or above: the project's
+// data below the calculation, chains and site data beside each other, the
+// evidence above both, uncertainty and time beside each other above it, and
+// the case on top.
+const std::map<std::string, int> kEngineRanks = {
+    {"project", 0},  {"core", 1},        {"chains", 2}, {"site", 2},
+    {"evidence", 3}, {"uncertainty", 4}, {"time", 4},   {"case", 5},
+};
+
+// "core" of "engine/core/calc.h"; "" for a path not in an engine sub-folder.
+std::string EngineFolderOf(const std::string& path) {
+  if (!IsUnder(path, {"engine"})) return {};
+  const size_t slash = path.find('/', 7);
+  return slash == std::string::npos ? std::string() : path.substr(7, slash - 7);
+}
+
+TEST(Layers, EngineFoldersIncludeDownwards) {
+  size_t files = 0;
+  const std::vector<Include> includes = IncludesOf("engine", &files);
+  EXPECT_GE(files, 40u);
+  std::set<std::string> used;
+  for (const Include& include : includes) {
+    const std::string from = EngineFolderOf(include.file);
+    used.insert(from);
+    EXPECT_TRUE(kEngineRanks.count(from)) << include.file << " lies in no engine sub-folder";
+    if (!IsUnder(include.target, {"engine"})) continue;
+    const std::string to = EngineFolderOf(include.target);
+    EXPECT_TRUE(kEngineRanks.count(to)) << include.file << ":" << include.line << " includes \""
+                                        << include.target << "\", in no engine sub-folder";
+    if (from == to || !kEngineRanks.count(from) || !kEngineRanks.count(to)) continue;
+    EXPECT_LT(kEngineRanks.at(to), kEngineRanks.at(from))
+        << include.file << ":" << include.line << " includes \"" << include.target << "\"";
+  }
+  // A folder renamed or emptied leaves its rank behind.
+  for (const auto& [folder, rank] : kEngineRanks) EXPECT_TRUE(used.count(folder)) << "engine/" << folder;
+}
+
 // The modules of `folder` that include each other, directly or through
 // others of the folder (a module: a .h and its .cpp), one cycle per entry.
 std::vector<std::vector<std::string>> IncludeCycles(const std::string& folder) {
@@ -148,10 +186,12 @@ TEST(Layers, PersistenceModulesIncludeNoRing) {
   }
 }
 
-// What a face reads from the case (engine/projectcase.h) and must not put
+// What a face reads from the case (engine/case/projectcase.h) and must not put
 // together itself: the decay convention, the chain links, the models'
 // assessment, the wells, the verdict of a row, its target and the evidence
-// left out. A face that assembles them forgets a piece sooner or later.
+// left out; and the break-even values, the chains, the inputs over time and
+// the Monte Carlo, which read the project through the case as well. A face that assembles them forgets a
+// piece sooner or later.
 const char* const kCasePieces[] = {
     "virelo_SteadyContaminant",
     "SteadyContaminantWith",
@@ -165,6 +205,11 @@ const char* const kCasePieces[] = {
     "OmittedEvidenceOf",
     "OmittedWellsOf",
     "TargetOfVerdict",
+    "ResultBreakEvenValues",
+    "ResolveChain",
+    "ChainAtReceptor",
+    "TimeInputsOf",
+    "RunUncertainty",
 };
 
 // Calls of a case piece in the .h and .cpp files under `folder`, outside
@@ -198,7 +243,7 @@ TEST(Layers, FacesReadTheCase) {
   for (const std::string folder : {"pages", "analysis", "report", "app", "platform", "tools/cli"}) {
     size_t files = 0;
     for (const std::string& call : CasePiecesCalledIn(folder, &files))
-      ADD_FAILURE() << call << ": a face reads this from the case (engine/projectcase.h)";
+      ADD_FAILURE() << call << ": a face reads this from the case (engine/case/projectcase.h)";
     EXPECT_GE(files, 4u) << folder;
   }
   // The engine itself calls them: a scan that finds nothing there is blind.
@@ -211,11 +256,15 @@ TEST(Layers, FacesReadTheCase) {
 TEST(Layers, RecognisesQtHeadersAndFolders) {
   for (const char* qt : {"QString", "QtCore/qglobal.h", "QWidget.h", "qstring.h", "QtWidgets"})
     EXPECT_TRUE(IsQt(qt)) << qt;
-  for (const char* other : {"cstdio", "string", "engine/records.h", "nlohmann/json.hpp", "queue", "locale.h"})
+  for (const char* other :
+       {"cstdio", "string", "engine/project/records.h", "nlohmann/json.hpp", "queue", "locale.h"})
     EXPECT_FALSE(IsQt(other)) << other;
   EXPECT_TRUE(IsUnder("app/Commands.h", {"app", "report"}));
   EXPECT_FALSE(IsUnder("pages/approximation.h", {"app"}));
   EXPECT_FALSE(IsUnder("engine/report.h", {"report"}));
+  EXPECT_EQ(EngineFolderOf("engine/core/calc.h"), "core");
+  EXPECT_EQ(EngineFolderOf("engine/calc.h"), "");
+  EXPECT_EQ(EngineFolderOf("persistence/csv.h"), "");
 }
 
 }  // namespace

@@ -16,9 +16,9 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/assessment.h"
-#include "engine/calc.h"
-#include "engine/validation.h"
+#include "engine/core/calc.h"
+#include "engine/core/validation.h"
+#include "engine/project/assessment.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/worked_example.h"

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/distributions.h"
-#include "engine/evidence.h"
-#include "engine/montecarlo.h"
-#include "engine/montecarlo_stats.h"
+#include "engine/core/distributions.h"
+#include "engine/evidence/evidence.h"
+#include "engine/uncertainty/montecarlo.h"
+#include "engine/uncertainty/montecarlo_stats.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

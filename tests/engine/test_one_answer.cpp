@@ -14,14 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/evidence.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/montecarlo.h"
-#include "engine/records.h"
-#include "engine/transport.h"
-#include "engine/uncertainty.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/evidence/evidence.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
+#include "engine/project/transport.h"
+#include "engine/project/uncertainty.h"
+#include "engine/uncertainty/montecarlo.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"

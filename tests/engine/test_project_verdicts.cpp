@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/evidence.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/wellsevidence.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/evidence/evidence.h"
+#include "engine/evidence/wellsevidence.h"
+#include "engine/project/extras.h"
 #include "persistence/projectfile.h"
 
 namespace {

@@ -7,9 +7,9 @@
 
 #include <cmath>
 
-#include "engine/extras.h"
-#include "engine/projectcase.h"
-#include "engine/transport.h"
+#include "engine/case/projectcase.h"
+#include "engine/project/extras.h"
+#include "engine/project/transport.h"
 #include "tests/engine/support/projects.h"
 
 namespace {
@@ -68,6 +68,61 @@ TEST(ProjectCase, TheModelsContaminantFollowsTheDecayConvention) {
   const double R = virelo_RetardationOf(*project, "Benzene").value;
   EXPECT_GT(R, 1.0);
   EXPECT_DOUBLE_EQ(model, own * R);
+}
+
+}  // namespace
+
+namespace {
+
+// The worse-class reasons of a row the wells and another line make worse
+// together: each is named, none hides the other.
+TEST(ProjectCase, EveryReasonOfARowMadeWorseIsNamed) {
+  WellsEvidence red;
+  red.hasFit = true;
+  red.hasClass = true;
+  red.cls = AssessmentClass::Red;
+
+  // The exact solution and the wells: a fuel-depot row the exact solution
+  // makes worse under some attenuation-factor range.
+  ProjectHandle depot = CalculatedExample("fuel-depot.vrp");
+  ASSERT_TRUE(depot);
+  bool sawExact = false;
+  for (int af = 0; af < kAssessmentRangeCount && !sawExact; ++af) {
+    const VerdictOptions options{kAssessmentRanges[0].range, kAssessmentRanges[af].range,
+                                 VerdictBasis::Exact};
+    for (int k = 0; k < depot->resultCount && !sawExact; ++k) {
+      const ContaminantResult& r = depot->results[k];
+      if (!(VerdictWithWells(*depot, r, false, options, nullptr).reasons & kReasonExact)) continue;
+      const RowVerdict v = VerdictWithWells(*depot, r, false, options, &red);
+      EXPECT_EQ(v.verdict, AssessmentClass::Red);
+      EXPECT_EQ(v.reasons, static_cast<unsigned>(kReasonExact | kReasonWells));
+      EXPECT_EQ(VerdictReasonWords(v.reasons), "exact wells");
+      sawExact = true;
+    }
+  }
+  EXPECT_TRUE(sawExact) << "no fuel-depot row the exact solution makes worse";
+
+  // A chain and the wells: vinyl chloride on the dry cleaner, Red by its
+  // chain; wells that say Yellow are named too, since they are worse than
+  // its own Green.
+  ProjectHandle cleaner = CalculatedExample("dry-cleaner.vrp");
+  ASSERT_TRUE(cleaner);
+  const VerdictOptions options = VerdictOptionsOf(*cleaner);
+  const ContaminantResult* vc = nullptr;
+  for (int k = 0; k < cleaner->resultCount; ++k)
+    if (std::string(cleaner->contaminants[cleaner->results[k].contaminantIndex].name) == "Vinyl chloride")
+      vc = &cleaner->results[k];
+  ASSERT_NE(vc, nullptr);
+  ASSERT_EQ(VerdictWithWells(*cleaner, *vc, false, options, nullptr).reasons,
+            static_cast<unsigned>(kReasonChain));
+  WellsEvidence yellow = red;
+  yellow.cls = AssessmentClass::Yellow;
+  for (const WellsEvidence* wells : {&red, &yellow}) {
+    const RowVerdict v = VerdictWithWells(*cleaner, *vc, false, options, wells);
+    EXPECT_EQ(v.verdict, AssessmentClass::Red);
+    EXPECT_EQ(v.reasons, static_cast<unsigned>(kReasonChain | kReasonWells));
+    EXPECT_EQ(VerdictReasonWords(v.reasons), "chain wells");
+  }
 }
 
 }  // namespace

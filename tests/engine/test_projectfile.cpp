@@ -23,7 +23,7 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/file_bytes.h"
 

@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/extras.h"
-#include "engine/omittedevidence.h"
-#include "engine/projectunit.h"
-#include "engine/siteproject.h"
-#include "engine/transport.h"
-#include "engine/validation.h"
-#include "engine/wellsevidence.h"
+#include "engine/core/validation.h"
+#include "engine/evidence/omittedevidence.h"
+#include "engine/evidence/wellsevidence.h"
+#include "engine/project/extras.h"
+#include "engine/project/projectunit.h"
+#include "engine/project/transport.h"
+#include "engine/site/siteproject.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 namespace {
 

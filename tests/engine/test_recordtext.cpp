@@ -12,9 +12,9 @@
 #include <string>
 
 #include "diagnostics/util.h"
-#include "engine/extras.h"
-#include "engine/fulltexts.h"
-#include "engine/recordtext.h"
+#include "engine/project/extras.h"
+#include "engine/project/fulltexts.h"
+#include "engine/project/recordtext.h"
 #include "persistence/extras_json.h"
 #include "persistence/project_json.h"
 #include "persistence/projectfile.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/records.h"
-#include "engine/redox.h"
+#include "engine/project/records.h"
+#include "engine/site/redox.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -25,25 +26,43 @@ std::string RowOf(const std::string& folder) {
   return {};
 }
 
-std::set<std::string> ModulesOf(const std::string& folder) {
-  std::set<std::string> modules;
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(VIRELO_SOURCE_DIR) / folder)) {
+// The modules of a folder and its sub-folders, each with the sub-folder it
+// lies in ("" directly in the folder).
+std::map<std::string, std::string> ModulesOf(const std::string& folder) {
+  std::map<std::string, std::string> modules;
+  const fs::path root = fs::path(VIRELO_SOURCE_DIR) / folder;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
     const std::string extension = entry.path().extension().string();
     if (entry.is_regular_file() && (extension == ".h" || extension == ".cpp"))
-      modules.insert(entry.path().stem().string());
+      modules[entry.path().stem().string()] = fs::relative(entry.path().parent_path(), root).string();
   }
+  for (auto& [module, sub] : modules)
+    if (sub == ".") sub.clear();
   return modules;
+}
+
+// The part of a row that names a sub-folder's modules: from "`sub/`" to the
+// next sub-folder's name; the whole row for "".
+std::string SegmentOf(const std::string& row, const std::string& sub) {
+  if (sub.empty()) return row;
+  const size_t start = row.find("`" + sub + "/`");
+  if (start == std::string::npos) return {};
+  static const std::regex kSub("`[a-z_]+/`");
+  std::smatch next;
+  const std::string rest = row.substr(start + sub.size() + 3);
+  return std::regex_search(rest, next, kSub) ? rest.substr(0, next.position(0)) : rest;
 }
 
 TEST(RepositoryTable, NamesEveryModuleOfItsFolder) {
   for (const std::string folder : {"engine", "persistence", "analysis"}) {
     const std::string row = RowOf(folder);
     ASSERT_FALSE(row.empty()) << "the README has no row for " << folder << "/";
-    const std::set<std::string> modules = ModulesOf(folder);
+    const std::map<std::string, std::string> modules = ModulesOf(folder);
     EXPECT_GE(modules.size(), 10u) << folder;
-    for (const std::string& module : modules)
-      EXPECT_NE(row.find("`" + module + "`"), std::string::npos)
-          << folder << "/" << module << " is not named in the README's repository table";
+    for (const auto& [module, sub] : modules)
+      EXPECT_NE(SegmentOf(row, sub).find("`" + module + "`"), std::string::npos)
+          << folder << "/" << (sub.empty() ? "" : sub + "/") << module
+          << " is not named in the README's repository table under its folder";
     // Every name in backticks is a module: one renamed or removed leaves no
     // stale entry behind.
     static const std::regex kName("`([A-Za-z_][A-Za-z0-9_]*)`");

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/breakeven.h"
-#include "engine/dispersivity.h"
+#include "engine/core/breakeven.h"
+#include "engine/core/dispersivity.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/crc32.h"
 #include "persistence/filekind.h"
 #include "persistence/projectfile.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"
 #include "tests/engine/support/project_files.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/extras_json.h"
 
 namespace {

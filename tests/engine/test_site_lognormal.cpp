@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/distributions.h"
-#include "engine/extras.h"
-#include "engine/siteproject.h"
+#include "engine/core/distributions.h"
+#include "engine/project/extras.h"
+#include "engine/site/siteproject.h"
 #include "persistence/projectfile.h"
 
 namespace {

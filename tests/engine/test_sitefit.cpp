@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/sitefit.h"
-#include "engine/sitestats.h"
+#include "engine/site/sitefit.h"
+#include "engine/site/sitestats.h"
 
 namespace {
 

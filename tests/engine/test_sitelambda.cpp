@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "engine/chain.h"
-#include "engine/extras.h"
-#include "engine/sitelambda.h"
-#include "engine/siteproject.h"
+#include "engine/project/chain.h"
+#include "engine/project/extras.h"
+#include "engine/site/sitelambda.h"
+#include "engine/site/siteproject.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli_common.h"
 

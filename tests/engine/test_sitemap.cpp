@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // Wells on the map: their s and y from the source and the flow azimuth, as
 // the tables, the project's JSON and the command line carry them.
-#include "engine/sitemap.h"
+#include "engine/project/sitemap.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,8 +12,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/extras.h"
-#include "engine/sitedata.h"
+#include "engine/project/extras.h"
+#include "engine/project/sitedata.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"
 #include "persistence/sitecsv.h"

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "engine/redox.h"
-#include "engine/solventscore.h"
+#include "engine/site/redox.h"
+#include "engine/site/solventscore.h"
 #include "tests/engine/support/cli_run.h"
 
 namespace fs = std::filesystem;

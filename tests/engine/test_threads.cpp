@@ -17,10 +17,10 @@
 #include <thread>
 #include <vector>
 
-#include "engine/breakeven.h"
-#include "engine/calc.h"
-#include "engine/montecarlo.h"
-#include "engine/validation.h"
+#include "engine/core/breakeven.h"
+#include "engine/core/calc.h"
+#include "engine/core/validation.h"
+#include "engine/uncertainty/montecarlo.h"
 #include "tests/engine/support/projects.h"
 #include "tests/engine/support/worked_example.h"
 

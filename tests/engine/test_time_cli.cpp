@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/timeinputs.h"
-#include "engine/transient.h"
-#include "engine/verdict.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/verdict.h"
+#include "engine/project/extras.h"
+#include "engine/time/timeinputs.h"
+#include "engine/time/transient.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"
 #include "tests/engine/support/projects.h"

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/chaincalc.h"
-#include "engine/extras.h"
-#include "engine/timeinputs.h"
-#include "engine/timing_table.h"
-#include "engine/transientchain.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/project/extras.h"
+#include "engine/time/timeinputs.h"
+#include "engine/time/timing_table.h"
+#include "engine/time/transientchain.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/cli_run.h"
 #include "tools/cli/cli_common.h"
@@ -112,7 +112,7 @@ TEST(TransientChain, ScreeningAgreesWithHighPrecisionDividedDifferences) {
 }
 
 // At long times every species reaches its steady chain concentration
-// (engine/chaincalc.h, computed by Taylor series of the steady solutions),
+// (engine/chains/chaincalc.h, computed by Taylor series of the steady solutions),
 // with transverse spreading, equal and strongly decaying rates.
 TEST(TransientChain, LongTimesReachTheSteadyChain) {
   const std::vector<std::vector<double>> rates = {

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/timing.h"
-#include "engine/timing_table.h"
-#include "engine/transient.h"
+#include "engine/time/timing.h"
+#include "engine/time/timing_table.h"
+#include "engine/time/transient.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <thread>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/transient.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/time/transient.h"
 
 namespace {
 

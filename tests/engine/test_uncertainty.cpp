@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/distributions.h"
-#include "engine/exact.h"
-#include "engine/montecarlo.h"
+#include "engine/core/calc.h"
+#include "engine/core/distributions.h"
+#include "engine/core/exact.h"
+#include "engine/uncertainty/montecarlo.h"
 #include "tests/engine/support/projects.h"
 #include "tests/engine/support/worked_example.h"
 

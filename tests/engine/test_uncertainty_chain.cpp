@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/chaincalc.h"
-#include "engine/evidence.h"
-#include "engine/extras.h"
-#include "engine/montecarlo.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/evidence/evidence.h"
+#include "engine/project/extras.h"
+#include "engine/uncertainty/montecarlo.h"
 #include "tests/engine/support/projects.h"
 #include "tests/engine/support/worked_example.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
 #include "persistence/projectfile.h"

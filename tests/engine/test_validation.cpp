@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/validation.h"
+#include "engine/core/validation.h"
 #include "tests/engine/support/worked_example.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/verdict.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/verdict.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/extras.h"
-#include "engine/wellsevidence.h"
+#include "engine/evidence/wellsevidence.h"
+#include "engine/project/extras.h"
 #include "persistence/projectfile.h"
 #include "tests/engine/support/projects.h"
 

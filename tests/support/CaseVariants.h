@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/extras.h"
-#include "engine/records.h"
-#include "engine/settings.h"
-#include "engine/transport.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
+#include "engine/project/settings.h"
+#include "engine/project/transport.h"
 
 struct CaseVariant {
   std::string example;  // a path

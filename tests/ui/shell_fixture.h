@@ -19,7 +19,7 @@
 #include "app/PageTabs.h"
 #include "app/ReportBoxes.h"
 #include "diagnostics/report.h"
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 #include "support/FakePlatform.h"

@@ -15,7 +15,7 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "pages/CPropAqui.h"
 #include "support/FakePageHost.h"
 

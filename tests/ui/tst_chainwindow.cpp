@@ -19,7 +19,7 @@
 #include <cmath>
 
 #include "analysis/ChainWindow.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
 #include "persistence/projectfile.h"

@@ -13,7 +13,7 @@
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
 #include "diagnostics/util.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "pages/CPropConts.h"
 #include "pages/CPropProject.h"
 #include "pages/CPropResults.h"

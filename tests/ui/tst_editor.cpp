@@ -20,7 +20,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "pages/ContaminantEditorDialog.h"
 #include "support/FakePlatform.h"
 

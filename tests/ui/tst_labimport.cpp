@@ -15,7 +15,7 @@
 
 #include "analysis/AnalyteMappingDialog.h"
 #include "analysis/SiteDataWindow.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/projectfile.h"
 #include "support/FakePlatform.h"
 #include "support/SiteExample.h"

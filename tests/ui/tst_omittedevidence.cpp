@@ -13,11 +13,11 @@
 #include <QTreeView>
 #include <memory>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/validation.h"
-#include "engine/wellsevidence.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/validation.h"
+#include "engine/evidence/wellsevidence.h"
+#include "engine/project/extras.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
 #include "pages/ResultListModel.h"

@@ -19,7 +19,7 @@
 #include <ctime>
 #include <memory>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "pages/CPropProject.h"
 #include "persistence/extras_json.h"
 #include "support/FakePageHost.h"

@@ -22,12 +22,12 @@
 #include <QTextTable>
 #include <cmath>
 
-#include "engine/breakeven.h"
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
-#include "engine/transport.h"
-#include "engine/validation.h"
+#include "engine/core/breakeven.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/validation.h"
+#include "engine/project/extras.h"
+#include "engine/project/transport.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
 #include "persistence/projectfile.h"

@@ -11,9 +11,9 @@
 #include <QTabBar>
 #include <cmath>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/extras.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/project/extras.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
 #include "shell_fixture.h"

@@ -16,8 +16,8 @@
 #include <cstring>
 
 #include "analysis/TransportDialog.h"
-#include "engine/extras.h"
-#include "engine/transport.h"
+#include "engine/project/extras.h"
+#include "engine/project/transport.h"
 #include "shell_fixture.h"
 #include "support/TableDriving.h"
 

@@ -6,8 +6,9 @@
 #include <cstdio>
 #include <iostream>
 
-#include "engine/breakeven.h"
-#include "engine/fulltexts.h"
+#include "engine/case/projectcase.h"
+#include "engine/core/breakeven.h"
+#include "engine/project/fulltexts.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -56,7 +57,7 @@ void WriteTable(const Project& project, const std::vector<AssessRow>& rows, int 
     out << "\n"
         << row.name << ", " << AssessmentName(row.plumeLength) << ": " << AssessmentClassName(row.cls);
     const AssessmentRange range = AssessmentRangeOf(row.plumeLength ? plumeIndex : afIndex);
-    const BreakEvenTable table = ResultBreakEvenValues(project, *row.result, row.plumeLength, range);
+    const BreakEvenTable table = ProjectCase(project).BreakEven(*row.result, row.plumeLength, range);
     if (table.cls == AssessmentClass::Problems) {
       out << " (no break-even values)\n";
       continue;
@@ -78,7 +79,7 @@ void WriteCsv(const Project& project, const std::vector<AssessRow>& rows, int pl
   out << "name,assessment,class,input,value,worseAt,betterAt\n";
   for (const AssessRow& row : rows) {
     const AssessmentRange range = AssessmentRangeOf(row.plumeLength ? plumeIndex : afIndex);
-    const BreakEvenTable table = ResultBreakEvenValues(project, *row.result, row.plumeLength, range);
+    const BreakEvenTable table = ProjectCase(project).BreakEven(*row.result, row.plumeLength, range);
     for (const BreakEven& entry : table.inputs) {
       out << CsvJoin({row.name, row.plumeLength ? "PL" : "AF", AssessmentClassName(table.cls),
                       BreakEvenInputName(entry.input), FormatDouble(entry.value),

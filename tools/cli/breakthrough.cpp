@@ -7,9 +7,10 @@
 #include <iostream>
 
 #include "diagnostics/util.h"
-#include "engine/extras.h"
-#include "engine/fulltexts.h"
-#include "engine/timeinputs.h"
+#include "engine/case/projectcase.h"
+#include "engine/project/extras.h"
+#include "engine/project/fulltexts.h"
+#include "engine/time/timeinputs.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -69,7 +70,7 @@ int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std
         "the project has no contaminant named \"" + name->second + "\" assessed by the attenuation factor",
         err);
   }
-  const TimeInputs inputs = TimeInputsOf(*project, index);
+  const TimeInputs inputs = ProjectCase(*project).Time(index);
   if (!inputs.usable) {
     err << "virelo-cli: no times for \"" << name->second << "\": " << inputs.problem << "\n";
     return kCliFailed;

@@ -7,8 +7,9 @@
 #include <iostream>
 #include <vector>
 
-#include "engine/chaincalc.h"
-#include "engine/extras.h"
+#include "engine/case/projectcase.h"
+#include "engine/chains/chaincalc.h"
+#include "engine/project/extras.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -95,8 +96,9 @@ int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostre
         << (chains.size() == 1 ? "" : "s") << ", not " << chainNumber << "\n";
     return kCliFailed;
   }
+  const ProjectCase evaluated(*project);
   ResolvedChain chain;
-  const std::vector<std::string> problems = ResolveChain(*project, chains[chainNumber - 1], &chain);
+  const std::vector<std::string> problems = evaluated.Chain(chains[chainNumber - 1], &chain);
   if (!problems.empty()) {
     err << "virelo-cli: decay chain " << chainNumber << " cannot be computed:\n";
     for (const std::string& text : problems) err << "    " << RecordTextToUtf8(text) << "\n";
@@ -108,7 +110,7 @@ int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::vector<std::vector<std::string>> rows;
   if (receptor) {
     rows.push_back({"species", "ca", "screening", "screeningClass", "exact", "exactClass", "singleClass"});
-    for (const ChainReceptorRow& row : ChainAtReceptor(*project, chain, AssessmentRangeOf(afIndex))) {
+    for (const ChainReceptorRow& row : evaluated.ChainRows(chain, AssessmentRangeOf(afIndex))) {
       rows.push_back({RecordTextToUtf8(row.name), row.endProduct ? "" : FormatDouble(row.ca),
                       FormatDouble(row.screening), ClassText(row, row.screeningClass),
                       FormatDouble(row.exact), ClassText(row, row.exactClass),

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/databasecsv.h"
 
 // Exit statuses.

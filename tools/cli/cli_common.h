@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "diagnostics/report.h"
-#include "engine/assessment.h"
-#include "engine/records.h"
+#include "engine/project/assessment.h"
+#include "engine/project/records.h"
 #include "persistence/filekind.h"
 
 // One command: its name, its lines in the usage text, and what runs it with

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <ostream>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "diagnostics/util.h"
-#include "engine/extras.h"
-#include "engine/transport.h"
+#include "engine/project/extras.h"
+#include "engine/project/transport.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 

@@ -6,9 +6,9 @@
 
 #include "diagnostics/report.h"
 #include "diagnostics/util.h"
-#include "engine/chain.h"
-#include "engine/extras.h"
-#include "engine/transport.h"
+#include "engine/project/chain.h"
+#include "engine/project/extras.h"
+#include "engine/project/transport.h"
 #include "persistence/database.h"
 #include "persistence/projectfile.h"
 

@@ -4,8 +4,8 @@
 // groundwater heads, one least-squares plane per sampling date.
 #include <ostream>
 
-#include "engine/extras.h"
-#include "engine/flowfield.h"
+#include "engine/project/extras.h"
+#include "engine/site/flowfield.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"

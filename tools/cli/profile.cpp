@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "diagnostics/util.h"
-#include "engine/exact.h"
-#include "engine/projectcase.h"
-#include "engine/transport.h"
-#include "engine/validation.h"
+#include "engine/case/projectcase.h"
+#include "engine/core/exact.h"
+#include "engine/core/validation.h"
+#include "engine/project/transport.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"

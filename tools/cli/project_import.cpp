@@ -13,7 +13,7 @@
 #include <iostream>
 #include <iterator>
 
-#include "engine/fulltexts.h"
+#include "engine/project/fulltexts.h"
 #include "persistence/filekind.h"
 #include "persistence/project_json.h"
 #include "persistence/projectfile.h"

@@ -4,9 +4,9 @@
 // the one suggested for the aquifer.
 #include <ostream>
 
-#include "engine/extras.h"
-#include "engine/redox.h"
-#include "engine/solventscore.h"
+#include "engine/project/extras.h"
+#include "engine/site/redox.h"
+#include "engine/site/solventscore.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <memory>
 
-#include "engine/exact.h"
+#include "engine/core/exact.h"
 #include "report/AssessmentReport.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"

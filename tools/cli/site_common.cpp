@@ -6,8 +6,8 @@
 #include <cstring>
 #include <ostream>
 
-#include "engine/extras.h"
-#include "engine/recordtext.h"
+#include "engine/project/extras.h"
+#include "engine/project/recordtext.h"
 #include "persistence/projectfile.h"
 
 ProjectHandle LoadSiteProject(const std::string& path, std::ostream& err) {

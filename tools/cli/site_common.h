@@ -7,8 +7,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "engine/records.h"
-#include "engine/siteproject.h"
+#include "engine/project/records.h"
+#include "engine/site/siteproject.h"
 #include "tools/cli/cli_common.h"
 
 // A loaded project, not assessed (the site commands need no results).

@@ -4,7 +4,7 @@
 // site-import reads.
 #include <ostream>
 
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/sitecsv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "diagnostics/text.h"
-#include "engine/extras.h"
+#include "engine/project/extras.h"
 #include "persistence/analytenames.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/sitemap.h"
+#include "engine/project/sitemap.h"
 #include "tools/cli/cli_common.h"
 
 // Reads the options given into `map` (hasSource / hasAzimuth tell which);

@@ -4,8 +4,9 @@
 // source meets its target, one row per contaminant.
 #include <iostream>
 
-#include "engine/fulltexts.h"
-#include "engine/timeinputs.h"
+#include "engine/case/projectcase.h"
+#include "engine/project/fulltexts.h"
+#include "engine/time/timeinputs.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -86,8 +87,7 @@ int RunTiming(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
   std::vector<TimeInputs> used;
   std::vector<TimingInput> inputs;
-  for (int k : TimeContaminantsOf(*project)) {
-    TimeInputs in = TimeInputsOf(*project, k);
+  for (TimeInputs& in : ProjectCase(*project).TimeRows()) {
     if (in.usable) {
       inputs.push_back(in.timing);
       used.push_back(std::move(in));

@@ -6,9 +6,10 @@
 #include <charconv>
 #include <iostream>
 
-#include "engine/extras.h"
-#include "engine/fulltexts.h"
-#include "engine/montecarlo.h"
+#include "engine/case/projectcase.h"
+#include "engine/project/extras.h"
+#include "engine/project/fulltexts.h"
+#include "engine/uncertainty/montecarlo.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -131,7 +132,7 @@ int RunUncertaintyCommand(const std::vector<std::string>& args, std::ostream& ou
   UncertaintyOptions run = UncertaintyOptionsOf(*project);
   run.plumeLengthRange = AssessmentRangeOf(plumeRange);
   run.attenuationRange = AssessmentRangeOf(afRange);
-  UncertaintyRun result = RunUncertainty(*project, plan, run);
+  UncertaintyRun result = ProjectCase(*project).Uncertainty(plan, run);
   if (!result.problems.empty()) {
     err << "virelo-cli: the input distributions of " << parsed.files[0] << " have problems:\n";
     for (const std::string& problem : result.problems) err << "  " << RecordTextToUtf8(problem) << "\n";

@@ -5,9 +5,9 @@
 // constant" does, so that a script need not edit the project by hand.
 #include <ostream>
 
-#include "engine/chain.h"
-#include "engine/extras.h"
-#include "engine/sitelambda.h"
+#include "engine/project/chain.h"
+#include "engine/project/extras.h"
+#include "engine/site/sitelambda.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli.h"

@@ -4,7 +4,7 @@
 // 0.4 m/d, x = 200 m, ax 20, ay 2, az 0.2 m, Sy 10, Sz 5 m.
 #pragma once
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 inline Aquifer ChainAquifer() {
   Aquifer a{};

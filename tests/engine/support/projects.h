@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc.h"
-#include "engine/exact.h"
-#include "engine/records.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/project/records.h"
 #include "persistence/projectfile.h"
 #include "tools/cli/cli_common.h"
 

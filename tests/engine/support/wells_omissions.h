@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "engine/extras.h"
-#include "engine/records.h"
-#include "engine/wellsevidence.h"
+#include "engine/evidence/wellsevidence.h"
+#include "engine/project/extras.h"
+#include "engine/project/records.h"
 
 // The contaminants of the petrol station with samples in its site data, all
 // marked for both assessments.

@@ -4,7 +4,7 @@
 // x 100 m, Kf 1 m/d, i 0.01, ne 0.25, ax 10, ay 1, az 0.1, Sz 5, Sy 10.
 #pragma once
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 inline Aquifer WorkedExampleAquifer() {
   Aquifer a{};

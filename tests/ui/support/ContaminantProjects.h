@@ -15,7 +15,7 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 
 struct ProjectDeleter {
   void operator()(Project* p) const { virelo_FreeProject(p); }

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "engine/records.h"
+#include "engine/project/records.h"
 #include "persistence/projectfile.h"
 
 struct ProjectFree {

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "engine/site/flowfield.h"
+
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <set>
+
+#include "engine/project/sitemap.h"
+
+bool FitFlowField(const std::vector<HeadPoint>& points, FlowFieldFit* fit, std::string* why) {
+  const size_t n = points.size();
+  if (n < 3) {
+    *why = "A flow field needs heads at three or more wells with map coordinates; " + std::to_string(n) +
+           (n == 1 ? " is" : " are") + " given.";
+    return false;
+  }
+  // Survey coordinates are six- and seven-digit numbers, whose sums lose the
+  // millimetres: the sums are taken about the first well (differences of
+  // nearby coordinates are exact) and then about the centroid of those
+  // offsets, so that the gradient and the residuals keep their digits.
+  const double e0 = points[0].easting, n0 = points[0].northing, h0 = points[0].head;
+  double de = 0.0, dn = 0.0, dh = 0.0;
+  for (const HeadPoint& p : points) de += p.easting - e0, dn += p.northing - n0, dh += p.head - h0;
+  de /= n, dn /= n, dh /= n;
+  auto centred = [&](const HeadPoint& p, double* e, double* q, double* h) {
+    *e = (p.easting - e0) - de, *q = (p.northing - n0) - dn, *h = (p.head - h0) - dh;
+  };
+  double see = 0.0, snn = 0.0, sen = 0.0, seh = 0.0, snh = 0.0;
+  for (const HeadPoint& p : points) {
+    double e, q, h;
+    centred(p, &e, &q, &h);
+    see += e * e, snn += q * q, sen += e * q, seh += e * h, snh += q * h;
+  }
+  const double mh = h0 + dh;
+  const double det = see * snn - sen * sen;
+  // det / (see * snn) is 1 - r^2 of the coordinates: near zero, the wells
+  // lie on a line and the plane may tilt freely about it.
+  if (!(see > 0.0 && snn > 0.0) || !(det > 1e-10 * see * snn)) {
+    *why =
+        "The wells with heads lie on one line, so the heads do not fix a plane: a flow field needs "
+        "three wells that are not in a row.";
+    return false;
+  }
+  const double b = (seh * snn - snh * sen) / det;
+  const double c = (snh * see - seh * sen) / det;
+  double ss = 0.0, shh = 0.0;
+  std::vector<double> residuals;
+  residuals.reserve(n);
+  for (const HeadPoint& p : points) {
+    double e, q, h;
+    centred(p, &e, &q, &h);
+    const double r = h - b * e - c * q;
+    residuals.push_back(r);
+    ss += r * r;
+    shh += h * h;
+  }
+  const double gradient = std::hypot(b, c);
+  // Level within the rounding of the heads themselves: no direction.
+  if (!(gradient > 0.0) || gradient * std::sqrt(see + snn) <= 1e-12 * (std::sqrt(shh) + std::fabs(mh))) {
+    *why = "The heads are level: they give no direction of flow.";
+    return false;
+  }
+  FlowFieldFit out;
+  out.n = static_cast<int>(n);
+  out.gradient = gradient;
+  // Steepest descent is -grad h; atan2(east, north) is clockwise from north.
+  NormalizeAzimuth(std::atan2(-b, -c) * 180.0 / std::numbers::pi, &out.azimuth);
+  out.rmsResidual = std::sqrt(ss / n);
+  out.centreEasting = e0 + de, out.centreNorthing = n0 + dn, out.head0 = mh, out.dhdE = b, out.dhdN = c;
+  out.residuals = std::move(residuals);
+  *fit = std::move(out);
+  return true;
+}
+
+namespace {
+bool IsHead(const SiteSample& s) {
+  return s.analyte == kHeadAnalyte && s.unit == kHeadUnit && !s.nonDetect && std::isfinite(s.value);
+}
+}  // namespace
+
+std::vector<HeadPoint> HeadsOn(const SiteData& site, const std::string& date) {
+  std::vector<HeadPoint> points;
+  for (const SiteSample& s : site.samples) {
+    if (s.date != date || !IsHead(s)) continue;
+    const SiteWell* w = site.FindWell(s.well);
+    if (w && w->mapped) points.push_back({s.well, w->easting, w->northing, s.value});
+  }
+  return points;
+}
+
+std::vector<std::string> FlowFieldDates(const SiteData& site) {
+  std::map<std::string, int> count;
+  for (const SiteSample& s : site.samples) {
+    if (!IsHead(s)) continue;
+    const SiteWell* w = site.FindWell(s.well);
+    if (w && w->mapped) ++count[s.date];
+  }
+  std::vector<std::string> dates;
+  for (const auto& [date, n] : count)
+    if (n >= 3) dates.push_back(date);
+  return dates;
+}
+
+int HeadsWithoutCoordinates(const SiteData& site, const std::string& date) {
+  int n = 0;
+  for (const SiteSample& s : site.samples) {
+    if (s.date != date || !IsHead(s)) continue;
+    const SiteWell* w = site.FindWell(s.well);
+    if (w && !w->mapped) ++n;
+  }
+  return n;
+}

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The protocol's screening points, row by row.
+#include "engine/site/solventscore.h"
+
+#include "engine/project/decimalform.h"
+
+namespace {
+
+// The decimal form of a value, with what a non-detect says: only that the
+// value lies below its limit.
+struct Reading {
+  bool present = false;
+  double value = 0.0;
+  bool nonDetect = false;
+  // Surely below `threshold` (a strict "<" row).
+  bool below(double threshold) const {
+    return present && (nonDetect ? value <= threshold : value < threshold);
+  }
+  // Surely above (a strict ">" row); a non-detect never is.
+  bool above(double threshold) const { return present && !nonDetect && value > threshold; }
+};
+
+Reading Read(const Indicator& in, double factor = 1.0) {
+  return {in.present, DecimalForm(in.value * factor), in.nonDetect};
+}
+
+}  // namespace
+
+SolventScore ScoreSolvent(const RedoxIndicators& in) {
+  SolventScore score;
+  auto row = [&](const char* name, const Reading& r, int points) {
+    if (!r.present) {
+      score.missing.push_back(name);
+      return;
+    }
+    score.scored = true;
+    score.total += points;
+    score.used.push_back({name, r.value, r.nonDetect, points});
+  };
+  const Reading o2 = Read(in.oxygen);
+  row("O2", o2, o2.below(kSolventOxygenLow) ? 3 : o2.above(kSolventOxygenHigh) ? -3 : 0);
+  const Reading no3 = Read(in.nitrateN, 1.0 / kNitrateToN);
+  row("NO3", no3, no3.below(kSolventNitrateAsNo3) ? 2 : 0);
+  const Reading fe = Read(in.iron);
+  row("Fe(II)", fe, fe.above(kSolventIron) ? 3 : 0);
+  const Reading so4 = Read(in.sulfate);
+  row("SO4", so4, so4.below(kSolventSulfate) ? 2 : 0);
+  const Reading h2s = Read(in.sulfide);
+  row("H2S", h2s, h2s.above(kSolventSulfide) ? 3 : 0);
+  const Reading ch4 = Read(in.methane);
+  row("CH4", ch4, ch4.above(kSolventMethane) ? 3 : 0);
+  const Reading orp = Read(in.orp);
+  row("ORP", orp, orp.below(kSolventOrpLikely) ? 2 : orp.below(kSolventOrpPossible) ? 1 : 0);
+  const Reading doc = Read(in.doc);
+  row("DOC", doc, doc.above(kSolventOrganicCarbon) ? 2 : 0);
+  return score;
+}
+
+const char* SolventReadingWord(int total) {
+  if (total <= 5) return "inadequate";
+  if (total <= 14) return "limited";
+  if (total <= 20) return "adequate";
+  return "strong";
+}
+
+std::string SolventReadingText(int total) {
+  return std::string(SolventReadingWord(total)) + " evidence for reductive dechlorination";
+}
+
+std::string SolventPointsText(const SolventScore& score) {
+  std::string text;
+  for (const SolventPoints& p : score.used)
+    text += (text.empty() ? "" : ", ") + p.parameter + " " + std::to_string(p.points);
+  return text;
+}
+
+std::string SolventMissingText(const SolventScore& score) {
+  std::string text;
+  for (const std::string& m : score.missing) text += (text.empty() ? "" : ";") + m;
+  return text;
+}
