@@ -8,6 +8,7 @@
 
 #include "engine/project/records.h"
 #include "engine/site/redox.h"
+#include "engine/site/solventscore.h"
 
 namespace {
 
@@ -31,8 +32,10 @@ TEST(Redox, FrameworkStepsMapToTheSevenConditions) {
   EXPECT_STREQ(Text(Make(0.2, 0.1, 0.05, 40)), "UNKOWN / VARIABLE");           // suboxic
   EXPECT_STREQ(Text(Make(0.2, 0.1, 0.05, 40, -1, 0.3)), "UNKOWN / VARIABLE");  // manganese-reducing
   EXPECT_STREQ(Text(Make(0.2, 0.1, 3.0, 0.2)), "ANAEROBIC-CH4");
-  EXPECT_STREQ(Text(Make(0.2, 0.1, 3.0, 20, 0.3)), "ANAEROBIC-FE");            // Fe/H2S = 10
-  EXPECT_STREQ(Text(Make(0.2, 0.1, 0.3, 20, 1.0)), "ANAEROBIC-SO4");           // 0.3
+  EXPECT_STREQ(Text(Make(0.2, 0.1, 3.1, 20, 0.3)), "ANAEROBIC-FE");            // Fe/H2S above 10
+  EXPECT_STREQ(Text(Make(0.2, 0.1, 3.0, 20, 0.3)), "ANAEROBIC-MIXED-PLUMES");  // 10 itself is mixed
+  EXPECT_STREQ(Text(Make(0.2, 0.1, 0.29, 20, 1.0)), "ANAEROBIC-SO4");          // below 0.3
+  EXPECT_STREQ(Text(Make(0.2, 0.1, 0.3, 20, 1.0)), "ANAEROBIC-MIXED-PLUMES");  // 0.3 itself too
   EXPECT_STREQ(Text(Make(0.2, 0.1, 1.0, 20, 1.0)), "ANAEROBIC-MIXED-PLUMES");  // 1
 }
 
@@ -54,6 +57,47 @@ TEST(Redox, MissingOrUndecidingIndicatorsLeaveTheStepUnknown) {
   // ... at 1 mg/L only at least 3: iron and/or sulfate reduction, as without sulfide.
   in.sulfide.value = 1.0;
   EXPECT_STREQ(Text(in), "ANAEROBIC-MIXED-PLUMES");
+  // A limit of 0.3 puts the ratio above 10 (the sulfide lies below its
+  // limit); one of 0.31 leaves it open, below 10 possible.
+  in.sulfide.value = 0.3;
+  EXPECT_STREQ(Text(in), "ANAEROBIC-FE");
+  in.sulfide.value = 0.31;
+  EXPECT_STREQ(Text(in), "ANAEROBIC-MIXED-PLUMES");
+  // Near 0.3 a non-detect bounds the ratio from below only: never
+  // sulfate-reducing, whichever side of 0.3 iron over the limit falls.
+  in.iron.value = 0.29;
+  in.sulfide.value = 1.0;
+  EXPECT_STREQ(Text(in), "ANAEROBIC-MIXED-PLUMES");
+  in.iron.value = 0.31;
+  EXPECT_STREQ(Text(in), "ANAEROBIC-MIXED-PLUMES");
+}
+
+// Methane of exactly 0.5 mg/L is no methane in the redox class as in the
+// solvent score; above it is both. Methane beside a sulfate not measured
+// says nothing of a sulfate used up.
+TEST(Redox, MethaneReadsTheSameInTheClassAndTheScore) {
+  RedoxIndicators in = Make(0.2, 0.1, 0.05, 0.3);
+  in.methane = {true, 0.5, false};
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxUnknown);
+  const auto methanePoints = [](const RedoxIndicators& sample) {
+    for (const SolventPoints& row : ScoreSolvent(sample).used)
+      if (row.parameter == "CH4") return row.points;
+    return -99;
+  };
+  EXPECT_EQ(methanePoints(in), 0);
+  in.methane.value = 0.51;
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxMethane);
+  EXPECT_EQ(methanePoints(in), 3);
+  // Not detected at 0.5: below the level in both.
+  in.methane = {true, 0.5, true};
+  EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxUnknown);
+  EXPECT_EQ(methanePoints(in), 0);
+
+  in = Make(0.2, 0.1, 0.05, -1);
+  in.methane = {true, 2.0, false};
+  const RedoxClass c = ClassifyRedoxWithBasis(in);
+  EXPECT_EQ(c.condition, kRedoxUnknown);
+  EXPECT_NE(c.missing.find("SO4"), std::string::npos) << c.missing;
 }
 
 TEST(Redox, WithoutSulfideTheUsualIndicatorsStillDecide) {
@@ -95,19 +139,23 @@ TEST(Redox, WithoutSulfideTheUsualIndicatorsStillDecide) {
 }
 
 TEST(Redox, RatioThresholdsFollowTheDecimalForms) {
-  // 0.7 / 0.07 evaluates to 9.999999999999998; it is 10, iron-reducing.
-  // Every two-decimal sulfide with ten times its iron lands on 10.
+  // Every two-decimal sulfide with ten times its iron is a ratio of 10,
+  // mixed, though 4.7 / 0.47 evaluates to 10.000000000000002 (and 31 more
+  // of these land a hair above 10 in binary). A hair above in decimals is
+  // iron-reducing.
   char sulfide[16], iron[16];
   for (int k = 1; k <= 299; ++k) {
     std::snprintf(sulfide, sizeof sulfide, "%d.%02d", k / 100, k % 100);
     std::snprintf(iron, sizeof iron, "%d.%d", k / 10, k % 10);
     const RedoxIndicators in = Make(0.2, 0.1, std::strtod(iron, nullptr), 20, std::strtod(sulfide, nullptr));
-    EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxIronIndex) << iron << " / " << sulfide;
+    EXPECT_EQ(ClassifyRedox(in, nullptr), kRedoxMixedPlumes) << iron << " / " << sulfide;
   }
-  // 0.03 / 0.1 is 0.3, sulfate-reducing; a hair above is mixed.
-  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.3, 20, 1.0), nullptr), kRedoxSulfateIndex);
-  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.21, 20, 0.7), nullptr), kRedoxSulfateIndex);
-  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.211, 20, 0.7), nullptr), kRedoxMixedPlumes);
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 4.701, 20, 0.47), nullptr), kRedoxIronIndex);
+  // 0.408 / 1.36 evaluates to 0.29999999999999993; it is 0.3, mixed. A hair
+  // below in decimals is sulfate-reducing.
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.408, 20, 1.36), nullptr), kRedoxMixedPlumes);
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.204, 20, 0.68), nullptr), kRedoxMixedPlumes);
+  EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.4079, 20, 1.36), nullptr), kRedoxSulfateIndex);
   EXPECT_EQ(ClassifyRedox(Make(0.2, 0.1, 0.699, 20, 0.07), nullptr), kRedoxMixedPlumes);
 }
 
