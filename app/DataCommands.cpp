@@ -24,6 +24,7 @@ const DataMenuEntry kDataMenu[] = {
     {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
     {"transport", "S&orption and source...", "", &OpenTransportInputs},
     {"time", "T&ime...", "", &OpenTime},
+    {"evidence", "&Lines of evidence...", "", &OpenEvidence},
     {nullptr, nullptr, nullptr, nullptr},
     {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
 };

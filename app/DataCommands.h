@@ -31,6 +31,7 @@ void OpenSiteData(MainDialog& window);
 void OpenDecayChain(MainDialog& window);
 void OpenTransportInputs(MainDialog& window);
 void OpenTime(MainDialog& window);
+void OpenEvidence(MainDialog& window);
 
 class DataCommands : public QObject {
  public:

@@ -129,6 +129,7 @@ struct ReportSection {
 extern const std::vector<ReportSection> kReportSections;
 
 void WriteTitleSection(ReportContext&);
+void WriteEvidenceSection(ReportContext&);
 void WriteInputsSection(ReportContext&);
 void WriteResultsSection(ReportContext&);
 void WriteProblemsSection(ReportContext&);

@@ -8,6 +8,7 @@
 // clang-format off
 const std::vector<ReportSection> kReportSections = {
     {"title", WriteTitleSection},
+    {"evidence", WriteEvidenceSection},
     {"inputs", WriteInputsSection},
     {"results", WriteResultsSection},
     {"problems", WriteProblemsSection},

@@ -192,7 +192,7 @@ void resultTable(ReportContext& report, bool plume) {
 }  // namespace
 
 void WriteResultsSection(ReportContext& report) {
-  report.heading(2, QStringLiteral("Results"));
+  report.heading(2, QStringLiteral("Results"), "results");
   report.heading(3, QStringLiteral("Plume length"));
   resultTable(report, true);
   report.heading(3, QStringLiteral("Attenuation factor"));

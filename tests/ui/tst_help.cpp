@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "analysis/EvidenceWindow.h"
 #include "analysis/PlumeView.h"
 #include "analysis/RobustnessDialog.h"
 #include "analysis/TimeWindow.h"
@@ -168,6 +169,8 @@ class HelpTest : public QObject {
         {std::make_unique<ProblemsDialog>(), "Problems"},
         {std::make_unique<RobustnessDialog>(window->project, 0, true, 0), "Robustness"},
         {std::make_unique<PlumeView>(window->project, kAssessmentRanges[0].range, -1), "plume view"},
+        {std::make_unique<EvidenceWindow>(*window->project, VerdictOptionsOf(*window->project)),
+         "Lines of evidence"},
     };
     for (const auto& [dialog, heading] : windows) {
       dialog->show();

@@ -285,7 +285,7 @@ void TestMainWindow::menusToolBarAndTooltips() {
                       "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
                       "&Data: &Edit generic contaminant data | &Save generic data as default | Si&te data... "
                       "| &Decay chain... | "
-                      "&Uncertainty... | S&orption and source... | T&ime... | - | "
+                      "&Uncertainty... | S&orption and source... | T&ime... | &Lines of evidence... | - | "
                       "Load &application defaults",
                       "&Help: &Manual (requires Adobe Acrobat Reader) | - | &About Virelo",
                   }));

@@ -334,18 +334,22 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
     }
   }
   QCOMPARE(chainPages, 1);
-  // The four centre-line charts share one page, two to a line, each titled
-  // with its contaminant and CA/C0; so do the four decay fits.
+  // The four decay fits share one page, two to a line; so do the four
+  // centre-line charts, each titled with its contaminant and CA/C0, or, to
+  // keep the report on eight pages below the lines of evidence, they break
+  // between two lines of charts, never inside one.
   const std::pair<QString, QString> shared[] = {
       {QStringLiteral("Tetrachloroethene (PCE), CA/C0 = 0.00125"), QStringLiteral(", CA/C0 = ")},
       {QStringLiteral("Tetrachloroethene (PCE): decay constant"), QStringLiteral(": decay constant")}};
   for (const auto& [first, each] : shared) {
-    int found = 0;
+    int found = 0, total = 0;
     for (int page = 1; page <= pages; ++page) {
       const QString onPage = pageLines(pdf, page).join(QLatin1Char(' '));
+      total += onPage.count(each);
+      QVERIFY2(onPage.count(each) % 2 == 0, qPrintable(onPage));
       if (!onPage.contains(first)) continue;
       ++found;
-      QCOMPARE(onPage.count(each), 4);
+      if (!each.startsWith(QLatin1Char(','))) QCOMPARE(onPage.count(each), 4);
       // Tetrachloroethene's axis spans nine decades and labels every
       // second; the others, four to six, label each.
       if (each.startsWith(QLatin1Char(','))) {
@@ -355,6 +359,7 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
       }
     }
     QCOMPARE(found, 1);
+    QCOMPARE(total, 4);
   }
 
   // With its sorption and source again: the Time section follows the

@@ -44,6 +44,8 @@ std::string BreakthroughUsage();
 int RunBreakthrough(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string TimingUsage();
 int RunTiming(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string EvidenceUsage();
+int RunEvidence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string FlowUsage();
 int RunFlow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
@@ -70,6 +72,7 @@ const CliCommand kCommands[] = {
     {"chain", ChainUsage, RunChain},
     {"breakthrough", BreakthroughUsage, RunBreakthrough},
     {"timing", TimingUsage, RunTiming},
+    {"evidence", EvidenceUsage, RunEvidence},
     {"uncertainty", UncertaintyUsage, RunUncertaintyCommand},
     {"paths", PathsUsage, RunPaths},
 };

@@ -24,6 +24,7 @@
 #include "analysis/RobustnessDialog.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteDecayView.h"
+#include "analysis/EvidenceWindow.h"
 #include "analysis/TimeWindow.h"
 #include "analysis/UncertaintyWindow.h"
 #include "app/AboutDialog.h"
@@ -74,6 +75,11 @@ class ScreenshotPlatform : public Platform {
       save(dialog, dir + "/uncertainty.png");
     }
     if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
+    if (auto* evidence = qobject_cast<EvidenceWindow*>(dialog)) {
+      while (evidence->controller()->running()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+      QApplication::processEvents();
+      save(dialog, dir + "/evidence.png");
+    }
     if (auto* time = qobject_cast<TimeWindow*>(dialog)) {
       // Once every row and curve is in, the centre line a third of the way.
       time->resize(1100, 760);
@@ -231,6 +237,10 @@ int main(int argc, char** argv) {
     // A project with sorption or a shrinking source: the Time window
     // (grabbed by the platform).
     if (window.project && !TransportIsDefault(*window.project)) OpenTime(window);
+
+    // The lines of evidence of a project with monitoring data (grabbed by
+    // the platform).
+    if (window.project && !virelo_ExtrasOf(*window.project).site.empty()) OpenEvidence(window);
 
     // The robustness view of the first result's attenuation factor without
     // problems; the platform grabs it.

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// The lines of evidence: every light equals the one of the face that holds
+// its evidence (the verdict of `assess`, the times of `timing`), the
+// geochemistry reads the solvent score and the database's presets under the
+// redox condition the wells suggest, and a line without data has no light
+// and says what it needs.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "engine/case/linesofevidence.h"
+#include "engine/project/extras.h"
+#include "persistence/csv.h"
+#include "tests/engine/support/cli_run.h"
+#include "tests/engine/support/projects.h"
+
+namespace {
+
+using Table = std::vector<std::map<std::string, std::string>>;
+
+// A command's CSV as rows keyed by the header's names.
+Table CsvOf(const std::vector<std::string>& args) {
+  const CliResult run = Cli(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  const CsvTable table = ParseCsv(run.out);
+  EXPECT_TRUE(table.ok);
+  Table rows;
+  for (size_t k = 1; k < table.records.size(); ++k) {
+    std::map<std::string, std::string> row;
+    for (size_t c = 0; c < table.records[0].fields.size() && c < table.records[k].fields.size(); ++c)
+      row[table.records[0].fields[c]] = table.records[k].fields[c];
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST(LinesOfEvidence, EveryLightEqualsItsSource) {
+  for (const char* example : {"petrol-station.vrp", "dry-cleaner.vrp", "fuel-depot.vrp"}) {
+    SCOPED_TRACE(example);
+    const std::string path = std::string(VIRELO_SOURCE_DIR) + "/examples/" + example;
+    const Table evidence = CsvOf({"evidence", path, "--csv"});
+    std::map<std::string, std::string> verdicts;
+    for (const auto& row : CsvOf({"assess", path, "--csv"}))
+      if (row.at("assessment") == "AF") verdicts[row.at("name")] = row.at("verdict");
+    std::map<std::string, std::map<std::string, std::string>> times;
+    for (const auto& row : CsvOf({"timing", path, "--csv"})) times[row.at("name")] = row;
+
+    // Four lines per contaminant assessed by its attenuation factor, in order.
+    ASSERT_EQ(evidence.size(), 4 * verdicts.size());
+    const char* const lines[] = {"plume behaviour", "geochemistry", "model", "time frame"};
+    int timed = 0;
+    for (size_t k = 0; k < evidence.size(); ++k) {
+      const auto& row = evidence[k];
+      const std::string& name = row.at("contaminant");
+      EXPECT_EQ(row.at("line"), lines[k % 4]) << name;
+      EXPECT_FALSE(row.at("reading").empty());
+      EXPECT_FALSE(row.at("section").empty());
+      if (row.at("line") == "model") {
+        ASSERT_TRUE(verdicts.count(name)) << name;
+        EXPECT_EQ(row.at("light"), verdicts[name]) << name;
+      }
+      if (row.at("line") == "time frame" && times.count(name)) {
+        const auto& t = times[name];
+        const bool exact = !t.at("exceedExact").empty();
+        const std::string exceed = exact ? t.at("exceedExact") : t.at("exceedScreening");
+        const std::string want = exceed.empty()                              ? "Green"
+                                 : exact && !t.at("belowAgainExact").empty() ? "Yellow"
+                                                                             : "Red";
+        EXPECT_EQ(row.at("light"), want) << name;
+        ++timed;
+      }
+      // The plume line reads the wells one by one, which judge no plume.
+      if (row.at("line") == "plume behaviour") EXPECT_EQ(row.at("light"), "none") << name;
+    }
+    EXPECT_EQ(timed, static_cast<int>(times.size()));
+  }
+}
+
+// A well's indicators for the solvent score.
+void AddWater(SiteData& site, const char* well, const char* date,
+              const std::vector<std::pair<const char*, double>>& values) {
+  for (const auto& [analyte, value] : values)
+    site.samples.push_back(
+        {well, date, analyte, value, analyte == std::string("ORP") ? "mV" : "mg/L", false});
+}
+
+const EvidenceRow* Find(const std::vector<EvidenceRow>& rows, const std::string& name, EvidenceLine line) {
+  for (const EvidenceRow& row : rows)
+    if (row.contaminant == name && row.line == line) return &row;
+  return nullptr;
+}
+
+TEST(LinesOfEvidence, ChlorinatedSpeciesReadTheBestWellsLatestSolventScore) {
+  ProjectHandle cleaner = CalculatedExample("dry-cleaner.vrp");
+  ASSERT_TRUE(cleaner);
+  SiteData& site = virelo_Extras(cleaner.get()).site;
+  site.wells = {{"PB1", 10.0, 0.0}, {"PB2", 40.0, 0.0}};
+  // PB1 dechlorinating at its latest date (3+2+3+2+3+3+2+2 = 20 points),
+  // oxic before; PB2 oxic throughout (-3).
+  AddWater(site, "PB1", "2023-01-10", {{"Oxygen", 6.0}});
+  AddWater(site, "PB1", "2024-01-10",
+           {{"Oxygen", 0.2},
+            {"Nitrate", 0.5},
+            {"Iron(II)", 2.0},
+            {"Sulfate", 10.0},
+            {"Sulfide", 1.5},
+            {"Methane", 0.8},
+            {"ORP", -150.0},
+            {"DOC", 25.0}});
+  AddWater(site, "PB2", "2024-01-10", {{"Oxygen", 6.0}, {"Nitrate", 3.0}, {"Iron(II)", 0.05}});
+  ProjectCase evaluated(*cleaner);
+  std::vector<EvidenceRow> rows = LinesOfEvidence(*cleaner, evaluated);
+  const EvidenceRow* vc = Find(rows, "Vinyl chloride", EvidenceLine::kGeochemistry);
+  ASSERT_NE(vc, nullptr);
+  ASSERT_TRUE(vc->hasLight) << vc->reading;
+  EXPECT_EQ(vc->light, AssessmentClass::Green);
+  EXPECT_NE(vc->reading.find("Solvent score 20 at PB1"), std::string::npos) << vc->reading;
+
+  // The class bounds of the protocol's reading: 15 adequate (Green), 14
+  // limited (Yellow), 5 inadequate (Red).
+  struct Case {
+    std::vector<std::pair<const char*, double>> water;
+    int score;
+    AssessmentClass light;
+  };
+  const Case cases[] = {
+      {{{"Oxygen", 0.2},
+        {"Iron(II)", 2.0},
+        {"Sulfide", 1.5},
+        {"Methane", 0.8},
+        {"Nitrate", 0.5},
+        {"DOC", 25.0}},
+       16,
+       AssessmentClass::Green},
+      {{{"Oxygen", 0.2}, {"Iron(II)", 2.0}, {"Sulfide", 1.5}, {"Methane", 0.8}, {"Nitrate", 0.5}},
+       14,
+       AssessmentClass::Yellow},
+      {{{"Oxygen", 0.2}, {"Nitrate", 0.5}}, 5, AssessmentClass::Red},
+      {{{"Oxygen", 0.2}, {"Sulfate", 10.0}, {"Nitrate", 0.5}}, 7, AssessmentClass::Yellow},
+  };
+  for (const Case& c : cases) {
+    site.samples.clear();
+    AddWater(site, "PB1", "2024-01-10", c.water);
+    ProjectCase again(*cleaner);
+    rows = LinesOfEvidence(*cleaner, again);
+    const EvidenceRow* row = Find(rows, "Vinyl chloride", EvidenceLine::kGeochemistry);
+    ASSERT_NE(row, nullptr);
+    EXPECT_TRUE(row->hasLight);
+    EXPECT_EQ(row->light, c.light) << row->reading;
+    EXPECT_NE(row->reading.find("Solvent score " + std::to_string(c.score) + " "), std::string::npos)
+        << row->reading;
+  }
+}
+
+TEST(LinesOfEvidence, OtherContaminantsReadTheirPresetUnderTheSuggestedCondition) {
+  ProjectHandle petrol = CalculatedExample("petrol-station.vrp");
+  ASSERT_TRUE(petrol);
+  // The wells suggest ANAEROBIC-FE: benzene has a preset above 0 there,
+  // MTBE none at all.
+  ProjectCase evaluated(*petrol);
+  std::vector<EvidenceRow> rows = LinesOfEvidence(*petrol, evaluated);
+  const EvidenceRow* benzene = Find(rows, "Benzene", EvidenceLine::kGeochemistry);
+  const EvidenceRow* mtbe = Find(rows, "MTBE", EvidenceLine::kGeochemistry);
+  ASSERT_TRUE(benzene && mtbe);
+  EXPECT_TRUE(benzene->hasLight);
+  EXPECT_EQ(benzene->light, AssessmentClass::Green);
+  EXPECT_NE(benzene->reading.find("ANAEROBIC-FE"), std::string::npos);
+  EXPECT_FALSE(mtbe->hasLight) << mtbe->reading;
+  // A preset of 0 under the condition: not known to degrade there.
+  for (int k = 0; k < petrol->contaminantCount; ++k)
+    if (std::string(petrol->contaminants[k].name) == "Benzene")
+      *virelo_LambdaField(&petrol->contaminants[k], kLambdaIron) = 0.0;
+  ProjectCase again(*petrol);
+  rows = LinesOfEvidence(*petrol, again);
+  benzene = Find(rows, "Benzene", EvidenceLine::kGeochemistry);
+  ASSERT_NE(benzene, nullptr);
+  EXPECT_EQ(benzene->light, AssessmentClass::Red) << benzene->reading;
+}
+
+TEST(LinesOfEvidence, LinesWithoutDataHaveNoLightAndSayWhatTheyNeed) {
+  ProjectHandle depot = CalculatedExample("fuel-depot.vrp");
+  ASSERT_TRUE(depot);
+  ProjectCase evaluated(*depot);
+  const std::vector<EvidenceRow> rows = LinesOfEvidence(*depot, evaluated);
+  ASSERT_FALSE(rows.empty());
+  for (const EvidenceRow& row : rows) {
+    if (row.line != EvidenceLine::kPlume && row.line != EvidenceLine::kGeochemistry) continue;
+    EXPECT_FALSE(row.hasLight) << row.contaminant;
+    EXPECT_STREQ(EvidenceLightName(row), "none");
+    const bool says =
+        row.reading.find("import") != std::string::npos || row.reading.find("measure") != std::string::npos;
+    EXPECT_TRUE(says) << row.reading;
+  }
+}
+
+}  // namespace
