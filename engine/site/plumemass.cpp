@@ -139,17 +139,20 @@ std::vector<int> DistinctOrder(const std::vector<PlumeWellValue>& wells) {
   return order;
 }
 
-bool Integrate(const std::vector<PlumeWellValue>& wells, bool line, bool upper, Integrals* out) {
-  const std::vector<int> order = DistinctOrder(wells);
-  auto value = [&](int k) { return upper ? wells[k].upper : wells[k].value; };
-  if (line) {
-    if (order.size() < 2) return false;
-    for (size_t k = 0; k + 1 < order.size(); ++k) {
-      const PlumeWellValue &a = wells[order[k]], &b = wells[order[k + 1]];
-      if (a.s != b.s) AddSegment(a.s, b.s, value(order[k]), value(order[k + 1]), out);
-    }
-    return true;
-  }
+// The wells' distinct order and, off a row, their triangles: the same for
+// every round of one well set, so built once.
+struct Mesh {
+  bool line = false;
+  std::vector<int> order;
+  std::vector<Triangle> triangles;
+  bool ok() const { return line ? order.size() >= 2 : !triangles.empty(); }
+};
+
+Mesh MeshOf(const std::vector<PlumeWellValue>& wells, bool line) {
+  Mesh mesh;
+  mesh.line = line;
+  mesh.order = DistinctOrder(wells);
+  if (line) return mesh;
   std::vector<Point> points;
   double lo[2] = {INFINITY, INFINITY}, hi[2] = {-INFINITY, -INFINITY};
   for (const PlumeWellValue& w : wells) {
@@ -157,12 +160,48 @@ bool Integrate(const std::vector<PlumeWellValue>& wells, bool line, bool upper, 
     lo[0] = std::min(lo[0], w.s), lo[1] = std::min(lo[1], w.y);
     hi[0] = std::max(hi[0], w.s), hi[1] = std::max(hi[1], w.y);
   }
-  std::vector<Triangle> triangles = SweepTriangulation(points, order);
-  if (triangles.empty()) return false;
-  MakeDelaunay(points, &triangles, std::max(hi[0] - lo[0], hi[1] - lo[1]));
-  for (const Triangle& t : triangles)
-    AddTriangle({points[t[0]], points[t[1]], points[t[2]]}, {value(t[0]), value(t[1]), value(t[2])}, out);
-  return true;
+  mesh.triangles = SweepTriangulation(points, mesh.order);
+  if (!mesh.triangles.empty()) MakeDelaunay(points, &mesh.triangles, std::max(hi[0] - lo[0], hi[1] - lo[1]));
+  return mesh;
+}
+
+void Integrate(const std::vector<PlumeWellValue>& wells, const Mesh& mesh, bool upper, Integrals* out) {
+  auto value = [&](int k) { return upper ? wells[k].upper : wells[k].value; };
+  if (mesh.line) {
+    for (size_t k = 0; k + 1 < mesh.order.size(); ++k) {
+      const PlumeWellValue &a = wells[mesh.order[k]], &b = wells[mesh.order[k + 1]];
+      if (a.s != b.s) AddSegment(a.s, b.s, value(mesh.order[k]), value(mesh.order[k + 1]), out);
+    }
+    return;
+  }
+  auto at = [&](int k) { return Point{wells[k].s, wells[k].y}; };
+  for (const Triangle& t : mesh.triangles)
+    AddTriangle({at(t[0]), at(t[1]), at(t[2])}, {value(t[0]), value(t[1]), value(t[2])}, out);
+}
+
+// The moments of a round on a mesh of its wells.
+PlumeMoments MomentsOn(const std::vector<PlumeWellValue>& wells, const Mesh& mesh, double porosity,
+                       double thickness) {
+  Integrals lower, upper;
+  Integrate(wells, mesh, false, &lower);
+  Integrate(wells, mesh, true, &upper);
+  const double factor = porosity * thickness * kKgPerCubicMetrePerUgL;
+  PlumeMoments m;
+  m.mass = factor * lower.c;
+  m.massUpper = factor * upper.c;
+  // Where nothing was detected the centre is that of the upper bound.
+  const Integrals& i = lower.c > 0.0 ? lower : upper;
+  if (i.c > 0.0) {
+    m.centreS = i.cs / i.c;
+    m.spreadS = std::sqrt(std::max(0.0, i.css / i.c - m.centreS * m.centreS));
+    if (!mesh.line) {
+      m.centreY = i.cy / i.c;
+      m.spreadY = std::sqrt(std::max(0.0, i.cyy / i.c - m.centreY * m.centreY));
+    }
+  } else {
+    m.centreS = m.spreadS = std::numeric_limits<double>::quiet_NaN();
+  }
+  return m;
 }
 
 }  // namespace
@@ -202,25 +241,9 @@ bool WellsInARow(const std::vector<double>& s, const std::vector<double>& y) {
 
 bool PlumeMomentsOf(const std::vector<PlumeWellValue>& wells, bool line, double porosity, double thickness,
                     PlumeMoments* out) {
-  Integrals lower, upper;
-  if (!Integrate(wells, line, false, &lower) || !Integrate(wells, line, true, &upper)) return false;
-  const double factor = porosity * thickness * kKgPerCubicMetrePerUgL;
-  PlumeMoments m;
-  m.mass = factor * lower.c;
-  m.massUpper = factor * upper.c;
-  // Where nothing was detected the centre is that of the upper bound.
-  const Integrals& i = lower.c > 0.0 ? lower : upper;
-  if (i.c > 0.0) {
-    m.centreS = i.cs / i.c;
-    m.spreadS = std::sqrt(std::max(0.0, i.css / i.c - m.centreS * m.centreS));
-    if (!line) {
-      m.centreY = i.cy / i.c;
-      m.spreadY = std::sqrt(std::max(0.0, i.cyy / i.c - m.centreY * m.centreY));
-    }
-  } else {
-    m.centreS = m.spreadS = std::numeric_limits<double>::quiet_NaN();
-  }
-  *out = m;
+  const Mesh mesh = MeshOf(wells, line);
+  if (!mesh.ok()) return false;
+  *out = MomentsOn(wells, mesh, porosity, thickness);
   return true;
 }
 
@@ -386,14 +409,15 @@ PlumeMassResult PlumeMassOf(const SiteData& site, const std::string& contaminant
   }
   const bool line = WellsInARow(s, y);
   const double b = r.perMetreThickness ? 1.0 : options.thickness;
-  for (PlumeRound& round : r.rounds) {
-    if (!PlumeMomentsOf(round.wells, line, options.porosity, b, &round.moments)) {
-      r.notes.push_back(
-          "Fewer than two wells at distinct places (three off one line across the flow): no mass.");
-      r.rounds.clear();
-      return r;
-    }
+  // Every round holds the set's wells in one order: one mesh serves them all.
+  const Mesh mesh = r.rounds.empty() ? Mesh{} : MeshOf(r.rounds.front().wells, line);
+  if (!r.rounds.empty() && !mesh.ok()) {
+    r.notes.push_back(
+        "Fewer than two wells at distinct places (three off one line across the flow): no mass.");
+    r.rounds.clear();
+    return r;
   }
+  for (PlumeRound& round : r.rounds) round.moments = MomentsOn(round.wells, mesh, options.porosity, b);
   r.estimator = line ? "line" : "delaunay";
   if (line) r.notes.push_back("Wells nearly in a row: masses per metre of plume width.");
   if (!r.rounds.empty()) OverRounds(options, &r);
