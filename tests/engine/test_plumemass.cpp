@@ -153,6 +153,40 @@ TEST(PlumeMass, RoundMissingAWellOfTheSetIsLeftOutAndNamed) {
   EXPECT_EQ(without.wells, (std::vector<std::string>{"U", "B", "C"}));
 }
 
+TEST(PlumeMass, SamplesReachTheTrianglesInMicrogramsWithNonDetectsAtBothBounds) {
+  // Five wells off a row: two across the flow at each end, one between.
+  SiteData site;
+  site.wells = {{"A", 0, -10}, {"B", 0, 10}, {"C", 50, 0}, {"D", 100, -10}, {"E", 100, 10}};
+  const std::string first = SiteDateText(19000), later = SiteDateText(19010), second = SiteDateText(19100);
+  // Round one: C = 100 - 0.9 s, B in mg/L and sampled ten days later.
+  for (const SiteWell& w : site.wells) {
+    const double c = 100.0 - 0.9 * w.s;
+    if (w.name == "B")
+      site.samples.push_back({"B", later, "Benzene", c / 1000.0, kUnitMgL, false});
+    else
+      site.samples.push_back({w.name, first, "Benzene", c, kUnitUgL, false});
+    // Round two: half of it, with E below its reporting limit of 5 ug/L.
+    site.samples.push_back({w.name, second, "Benzene", 0.5 * c, kUnitUgL, w.name == "E"});
+  }
+  PlumeMassOptions options;
+  options.porosity = kNe;
+  options.thickness = kB;
+  const PlumeMassResult r = PlumeMassOf(site, "Benzene", options);
+  EXPECT_EQ(r.estimator, "delaunay");
+  ASSERT_EQ(r.rounds.size(), 2u);
+  EXPECT_EQ(r.rounds[0].date, first);
+  // Over the hull (100 m by 20 m): int C dA = 20 (100 * 100 - 0.45 * 100^2).
+  const double linear = 20.0 * (10000.0 - 4500.0), scale = kNe * kB * 1e-6;
+  EXPECT_NEAR(r.rounds[0].moments.mass, scale * linear, 1e-12);
+  EXPECT_NEAR(r.rounds[0].moments.massUpper, scale * linear, 1e-12);
+  EXPECT_NEAR(r.rounds[0].moments.centreY, 0.0, 1e-9);
+  // E's 5 ug/L counts in the upper bound only; E's triangles BCE and CDE
+  // (500 m2 each) lose the third of 5 ug/L over 1000 m2.
+  EXPECT_NEAR(r.rounds[1].moments.massUpper, scale * 0.5 * linear, 1e-12);
+  EXPECT_NEAR(r.rounds[1].moments.mass, scale * (0.5 * linear - 5.0 * 1000.0 / 3.0), 1e-12);
+  EXPECT_LT(r.rounds[1].moments.centreY, 0.0);  // the missing corner pulls the centre to the other side
+}
+
 TEST(PlumeMass, LightFollowsMassAndCentreOfMass) {
   PlumeMassOptions options;
   options.porosity = kNe;

@@ -175,4 +175,33 @@ TEST_F(StabilityExample, CommandWritesTheRoundsAndTheSummary) {
   EXPECT_EQ(Cli({"stability", saved, "--thickness", "-1"}).status, kCliUsage);
 }
 
+TEST_F(StabilityExample, CommandWritesBothCentresAndSpreadsOffARow) {
+  // A field falling linearly along the flow, C = 100 - 0.9 s, over a
+  // rectangle of wells 100 m long and 20 m across, in two rounds.
+  ProjectHandle project = LoadExample("petrol-station.vrp");
+  ASSERT_TRUE(project);
+  SiteData& site = virelo_Extras(project.get()).site;
+  site = SiteData{};
+  site.wells = {{"A", 0, -10}, {"B", 0, 10}, {"C", 50, 0}, {"D", 100, -10}, {"E", 100, 10}};
+  for (const SiteWell& w : site.wells)
+    for (long day : {19000L, 19100L})
+      site.samples.push_back({w.name, SiteDateText(day), "Benzene", 100.0 - 0.9 * w.s, kUnitUgL, false});
+  const CliResult csv = Cli({"stability", Save(project.get(), "grid.vrp"), "--thickness", "2", "--csv"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  const auto rows = CsvRows(csv.out);
+  ASSERT_GE(rows.size(), 3u);
+  const auto& row = rows[1];
+  ASSERT_EQ(row.size(), 11u);
+  EXPECT_EQ(row[4], "delaunay");
+  // M0 = 0.25 * 2 m * 1e-6 * 20 (100 * 100 - 0.45 * 100^2); centre and
+  // spread along s from the moments of 100 - 0.9 s on [0, 100]; across the
+  // flow the field is even and uniform: centre 0, spread 20 / sqrt(12).
+  EXPECT_NEAR(std::stod(row[5]), 0.25 * 2.0 * 1e-6 * 110000.0, 1e-15);
+  const double c = 5500.0, cs = 500000.0 - 300000.0, css = 1e8 / 3.0 - 0.9e8 / 4.0;
+  EXPECT_NEAR(std::stod(row[7]), cs / c, 1e-9);
+  EXPECT_NEAR(std::stod(row[8]), 0.0, 1e-9);
+  EXPECT_NEAR(std::stod(row[9]), std::sqrt(css / c - cs * cs / (c * c)), 1e-9);
+  EXPECT_NEAR(std::stod(row[10]), 20.0 / std::sqrt(12.0), 1e-9);
+}
+
 }  // namespace
