@@ -304,7 +304,14 @@ std::string ProjectToJson(const Project& project) {
   // The project's settings, each only where it differs from its default.
   ExtrasToJson(project, &json);
 
-  json["aquifer"] = WriteRecord(kAquiferFields, &project.aquifer);
+  // The record's fields first, then what the settings keep of the aquifer,
+  // in the record's place after the settings.
+  Json aquifer = WriteRecord(kAquiferFields, &project.aquifer);
+  if (json.contains("aquifer")) {
+    aquifer.update(json.at("aquifer"));
+    json.erase("aquifer");
+  }
+  json["aquifer"] = std::move(aquifer);
   Json& list = json["contaminants"] = Json::array();
   for (int k = 0; k < project.contaminantCount; ++k) {
     Json object = WriteRecord(kContaminantFields, &project.contaminants[k]);
@@ -331,7 +338,8 @@ bool ProjectFromJson(const std::string& text, Project* project, std::string* err
   ok = ok &&
        ReadInteger<int16_t>(reader, json.at("approximateDispersivity"), "/approximateDispersivity",
                             &project->approximateDispersivity) &&
-       ReadRecord(reader, json.at("aquifer"), "/aquifer", kAquiferFields, &project->aquifer);
+       ReadRecord(reader, json.at("aquifer"), "/aquifer", kAquiferFields, &project->aquifer,
+                  {"saturatedThickness"});
   if (!ok) return *error = reader.error, false;
 
   const Json& list = json.at("contaminants");

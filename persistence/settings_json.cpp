@@ -4,6 +4,8 @@
 //   "concentrationUnit": text
 //   "ranges": {"plumeLength": 0..3, "attenuationFactor": 0..3}
 //   "verdictBasis": "screening" | "exact" | "worse"
+//   "aquifer": {"saturatedThickness": b}  (in the project's JSON form beside
+//   the aquifer record's own fields)
 // and, in each contaminant's object, "lambdaSource": text and
 //   "lambdaInterval": {"lambda": x, "low": x, "high": x, "level": 80 | 90 | 95}.
 #include <algorithm>
@@ -25,6 +27,8 @@ constexpr const char* kAfKey = "attenuationFactor";
 constexpr const char* kBasisKey = "verdictBasis";
 constexpr const char* kSourceKey = "lambdaSource";
 constexpr const char* kIntervalKey = "lambdaInterval";
+constexpr const char* kAquiferKey = "aquifer";
+constexpr const char* kThicknessKey = "saturatedThickness";
 
 // Characters of a UTF-8 text (the parser has already checked its encoding).
 size_t Characters(const std::string& utf8) {
@@ -110,6 +114,29 @@ void ToJson(const Project& project, ExtrasJson* object) {
     (*object)[kRangesKey] = ranges;
   }
   if (s.verdictBasis != defaults.verdictBasis) (*object)[kBasisKey] = VerdictBasisKey(s.verdictBasis);
+  if (s.saturatedThickness != defaults.saturatedThickness)
+    (*object)[kAquiferKey][kThicknessKey] = s.saturatedThickness;
+}
+
+// b under "aquifer". The project's JSON form (its contaminants an array)
+// keeps the aquifer record's fields there too, which that record's reader
+// checks; the settings block's payload holds nothing else there.
+bool ReadThickness(const ExtrasJson& object, ProjectSettings* read, JsonFault* fault) {
+  if (!object.contains(kAquiferKey)) return true;
+  const ExtrasJson& aquifer = object.at(kAquiferKey);
+  const std::string path = JsonPointerStep(kAquiferKey);
+  if (!aquifer.is_object()) return fault->Fail(path, "expected an object");
+  const bool projectForm = object.contains("contaminants") && object.at("contaminants").is_array();
+  for (const auto& item : aquifer.items()) {
+    if (!projectForm && item.key() != kThicknessKey)
+      return fault->Fail(path + JsonPointerStep(item.key()), "unknown field");
+  }
+  if (!aquifer.contains(kThicknessKey)) return true;
+  const ExtrasJson& value = aquifer.at(kThicknessKey);
+  if (!value.is_number() || !IsAcceptedSaturatedThickness(value.get<double>()))
+    return fault->Fail(path + JsonPointerStep(kThicknessKey), "expected a positive number of metres");
+  read->saturatedThickness = value.get<double>();
+  return true;
 }
 
 bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
@@ -135,6 +162,7 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
     if (!value.is_string() || !VerdictBasisFromKey(value.get<std::string>(), &read.verdictBasis))
       return fault->Fail(JsonPointerStep(kBasisKey), "expected \"screening\", \"exact\" or \"worse\"");
   }
+  if (!ReadThickness(object, &read, fault)) return false;
   // Nothing is changed until the whole section has been read.
   virelo_Extras(project).settings = read;
   return true;
@@ -184,7 +212,7 @@ bool ContaminantFromJson(const ExtrasJson& object, const std::string& path, cons
 const ExtrasSection& SettingsJsonSection() {
   static const ExtrasSection section = {
       "settings",
-      {kUnitKey, kRangesKey, kBasisKey},
+      {kUnitKey, kRangesKey, kBasisKey, kAquiferKey},
       {kSourceKey, kIntervalKey},
       IsDefault,
       ToJson,

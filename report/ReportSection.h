@@ -141,6 +141,7 @@ void WriteChartsSection(ReportContext&);
 void WriteSiteDataSection(ReportContext&);
 void WriteFlowFieldSection(ReportContext&);
 void WriteWellsSection(ReportContext&);
+void WriteStabilitySection(ReportContext&);
 void WriteChainSection(ReportContext&);
 void WriteTimeSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);

@@ -20,6 +20,7 @@ const std::vector<ReportSection> kReportSections = {
     {"site", WriteSiteDataSection},
     {"flowfield", WriteFlowFieldSection},
     {"wells", WriteWellsSection},
+    {"stability", WriteStabilitySection},
     {"chain", WriteChainSection},
     {"time", WriteTimeSection},
     {"methods", WriteMethodsSection},

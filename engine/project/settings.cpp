@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "engine/project/settings.h"
 
+#include <cmath>
+
 #include "engine/project/assessment.h"
 #include "engine/project/extras.h"
 
@@ -48,6 +50,10 @@ void SetLambdaSource(ProjectSettings* settings, const char* name, const std::str
   }
 }
 
+bool IsAcceptedSaturatedThickness(double value) {
+  return std::isfinite(value) && value > 0.0;
+}
+
 bool IsAssessmentRangeIndex(int index) {
   return index >= 0 && index < kAssessmentRangeCount;
 }
@@ -56,7 +62,8 @@ bool SettingsAreDefault(const Project& project) {
   const ProjectSettings& s = virelo_SettingsOf(project);
   const ProjectSettings defaults;
   if (s.concentrationUnit != defaults.concentrationUnit || s.verdictBasis != defaults.verdictBasis ||
-      s.plumeRange != defaults.plumeRange || s.afRange != defaults.afRange)
+      s.plumeRange != defaults.plumeRange || s.afRange != defaults.afRange ||
+      s.saturatedThickness != defaults.saturatedThickness)
     return false;
   for (int k = 0; k < project.contaminantCount; ++k) {
     if (!LambdaSourceOf(s, project.contaminants[k].name).empty()) return false;

@@ -61,6 +61,9 @@ struct ProjectSettings {
   // The site fit's interval of each decay constant taken from the wells, by
   // name as above.
   std::map<std::string, SiteLambdaInterval> lambdaIntervals;
+  // The aquifer's saturated thickness b [m] the plume's mass is taken over;
+  // 0 is not entered (the mass is then per metre of thickness).
+  double saturatedThickness = 0.0;
 };
 
 // The source text of a contaminant name, empty when none.
@@ -72,6 +75,9 @@ void SetLambdaSource(ProjectSettings* settings, const char* name, const std::str
 // any: then the project file carries none of them. Only sources of
 // contaminants in the list count.
 bool SettingsAreDefault(const Project& project);
+
+// Whether a saturated thickness [m] can be kept: positive and finite.
+bool IsAcceptedSaturatedThickness(double value);
 
 // A valid range index (0 .. kAssessmentRangeCount - 1).
 bool IsAssessmentRangeIndex(int index);

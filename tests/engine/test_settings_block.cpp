@@ -154,6 +154,7 @@ TEST_F(SettingsBlockTest, BlockOnlyWhenNeededAndBehindTheUnchangedProject) {
       [](ProjectSettings* s) { s->plumeRange = 1; },
       [](ProjectSettings* s) { s->afRange = 2; },
       [](ProjectSettings* s) { SetLambdaSource(s, "MTBE", "x"); },
+      [](ProjectSettings* s) { s->saturatedThickness = 3.5; },
   };
   for (size_t k = 0; k < alone.size(); ++k) {
     Project* one = SampleProject();
@@ -169,6 +170,7 @@ TEST_F(SettingsBlockTest, BlockOnlyWhenNeededAndBehindTheUnchangedProject) {
     EXPECT_EQ(back.plumeRange, chosen.plumeRange) << k;
     EXPECT_EQ(back.afRange, chosen.afRange) << k;
     EXPECT_EQ(back.lambdaSources, chosen.lambdaSources) << k;
+    EXPECT_EQ(back.saturatedThickness, chosen.saturatedThickness) << k;
     virelo_FreeProject(one);
   }
 }

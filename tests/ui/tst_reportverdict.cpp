@@ -108,6 +108,7 @@ class TestReportVerdict : public QObject {
   void aDaughterWithoutAModelOfItsOwnIsRedByItsChain_data();
   void aDaughterWithoutAModelOfItsOwnIsRedByItsChain();
   void projectWithoutChainsOrSiteDataReadsAsBefore();
+  void plumeSectionFollowsTheWellsWithTheMassPerRoundAndTheLight();
 };
 
 void TestReportVerdict::wellsSectionListsEveryDetectedWellAndMarksTheUnderprediction() {
@@ -429,6 +430,35 @@ void TestReportVerdict::projectWithoutChainsOrSiteDataReadsAsBefore() {
            qPrintable(naphthalene));
   QVERIFY(!exact.contains(QRegularExpression(QStringLiteral("see \\d"))));
   QVERIFY(!exact.contains(QStringLiteral("Verdict: the worst")));
+}
+
+void TestReportVerdict::plumeSectionFollowsTheWellsWithTheMassPerRoundAndTheLight() {
+  ProjectPtr project = loadExample("petrol-station.vrp");
+  QVERIFY(project);
+  virelo_Extras(project.get()).settings.saturatedThickness = 3.0;
+  const QString text = documentText(*project, 0, 0);
+  const QString wellsNumber = headingNumber(text, QStringLiteral("Model against the wells"));
+  const QString number = headingNumber(text, QStringLiteral("The plume as a whole"));
+  QVERIFY2(!number.isEmpty(), qPrintable(text));
+  QCOMPARE(number, QString::number(wellsNumber.toInt() + 1));
+  const QString section = upToHeading(text, number + QStringLiteral(" The plume as a whole"),
+                                      QString::number(number.toInt() + 1));
+  // Benzene along its row of wells, per metre of plume width with b = 3 m:
+  // from the first round's 0.063892125 kg/m to the last's 0.045972375, as
+  // the command gives them, S = -24, the centre standing: green.
+  const qsizetype start = section.indexOf(QStringLiteral("Benzene 8 line "));
+  QVERIFY2(start >= 0, qPrintable(section));
+  const QString part =
+      section.mid(start, section.indexOf(QStringLiteral("Toluene "), start) - start).trimmed();
+  QVERIFY2(part.startsWith(
+               QStringLiteral("Benzene 8 line 0.06389 \u2192 0.04597 kg/m Decreasing (S = -24) No Trend "
+                              "1560 (")),
+           qPrintable(part));
+  QVERIFY2(part.endsWith(QStringLiteral("0.0015 / 0.056 green")), qPrintable(part));
+
+  // Without b the masses are per metre of thickness, and say so.
+  virelo_Extras(project.get()).settings.saturatedThickness = 0.0;
+  QVERIFY(documentText(*project, 0, 0).contains(QStringLiteral("kg/m per m of b")));
 }
 
 QTEST_MAIN(TestReportVerdict)

@@ -50,6 +50,10 @@ std::string FlowUsage();
 int RunFlow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
 int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string StabilityUsage();
+int RunStability(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string DischargeUsage();
+int RunDischarge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -69,6 +73,8 @@ const CliCommand kCommands[] = {
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
     {"flow", FlowUsage, RunFlow},
+    {"stability", StabilityUsage, RunStability},
+    {"discharge", DischargeUsage, RunDischarge},
     {"chain", ChainUsage, RunChain},
     {"breakthrough", BreakthroughUsage, RunBreakthrough},
     {"timing", TimingUsage, RunTiming},

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+// virelo-cli stability: whether the plume as a whole shrinks, stands or
+// moves: its mass and centre of mass per sampling round and their trends.
+#include <cmath>
+#include <ostream>
+#include <sstream>
+
+#include "diagnostics/text.h"
+#include "engine/project/extras.h"
+#include "engine/project/recordtext.h"
+#include "engine/site/plumemass.h"
+#include "persistence/csv.h"
+#include "tools/cli/cli.h"
+#include "tools/cli/site_common.h"
+
+namespace {
+
+// A number's text read in the C locale; false for anything else.
+bool ReadNumber(const std::string& text, double* value) {
+  char* end = nullptr;
+  *value = ParseCNumber(text.c_str(), &end);
+  return !text.empty() && end && *end == '\0' && std::isfinite(*value);
+}
+
+const std::vector<std::string> kRoundColumns = {"contaminant", "round",   "date",      "wells",
+                                                "estimator",   "mass",    "massUpper", "centreS",
+                                                "centreY",     "spreadS", "spreadY"};
+const std::vector<std::string> kSummaryColumns = {
+    "contaminant",    "rounds",      "estimator",   "massUnit",         "massTrend",   "massS",
+    "massConfidence", "centreTrend", "spreadTrend", "halfLife",         "halfLifeLow", "halfLifeHigh",
+    "drift",          "driftLow",    "driftHigh",   "retardedVelocity", "light"};
+
+std::string MassUnit(const PlumeMassResult& r) {
+  std::string unit = r.estimator == "line" ? "kg/m" : "kg";
+  if (r.perMetreThickness) unit += " per m of thickness";
+  return unit;
+}
+
+std::vector<std::string> SummaryFields(const PlumeMassResult& r) {
+  const MannKendallResult& mk = r.mass.mannKendall;
+  return {RecordTextToUtf8(r.contaminant),
+          std::to_string(r.rounds.size()),
+          r.estimator,
+          MassUnit(r),
+          TrendClassText(mk.trend),
+          mk.n >= 4 ? std::to_string(mk.s) : "",
+          SiteCsvNumber(100.0 * mk.confidence),
+          TrendClassText(r.centreS.mannKendall.trend),
+          TrendClassText(r.spreadS.mannKendall.trend),
+          SiteCsvNumber(r.halfLife),
+          SiteCsvNumber(r.halfLifeLow),
+          r.halfLifeHigh == INFINITY ? "inf" : SiteCsvNumber(r.halfLifeHigh),
+          SiteCsvNumber(r.drift),
+          SiteCsvNumber(r.driftLow),
+          SiteCsvNumber(r.driftHigh),
+          SiteCsvNumber(r.retardedVelocity),
+          PlumeLightKey(r.light)};
+}
+
+std::vector<std::string> RoundFields(const PlumeMassResult& r, size_t k) {
+  const PlumeRound& round = r.rounds[k];
+  const PlumeMoments& m = round.moments;
+  return {RecordTextToUtf8(r.contaminant),
+          std::to_string(k + 1),
+          round.date,
+          std::to_string(round.wells.size()),
+          r.estimator,
+          SiteCsvNumber(m.mass),
+          SiteCsvNumber(m.massUpper),
+          SiteCsvNumber(m.centreS),
+          SiteCsvNumber(m.centreY),
+          SiteCsvNumber(m.spreadS),
+          SiteCsvNumber(m.spreadY)};
+}
+
+void WriteText(const PlumeMassResult& r, int level, std::ostream& out) {
+  out << RecordTextToUtf8(r.contaminant) << ": ";
+  if (r.estimator.empty()) {
+    out << "no mass\n";
+  } else {
+    out << r.rounds.size() << " rounds, " << r.wells.size() << " wells (";
+    for (size_t k = 0; k < r.wells.size(); ++k) out << (k ? ", " : "") << RecordTextToUtf8(r.wells[k]);
+    out << "), estimator " << r.estimator << ", mass in " << MassUnit(r) << "\n";
+  }
+  for (size_t k = 0; k < r.rounds.size(); ++k) {
+    const std::vector<std::string> f = RoundFields(r, k);
+    out << "  " << f[2] << "  M0 " << f[5] << " (non-detects at their limit " << f[6] << "), centre s "
+        << f[7] << " m, spread s " << f[9] << " m\n";
+  }
+  if (!r.rounds.empty()) {
+    const std::vector<std::string> f = SummaryFields(r);
+    out << "  mass: " << (f[4].empty() ? "no trend test" : f[4]);
+    if (!f[5].empty()) out << " (S " << f[5] << ", confidence " << f[6] << " %)";
+    out << "; centre of mass: " << f[7] << "; spread: " << f[8] << "\n";
+    if (std::isfinite(r.halfLife))
+      out << "  half-life " << f[9] << " d (" << level << " %: " << f[10] << " to " << f[11] << ")\n";
+    if (std::isfinite(r.drift))
+      out << "  drift " << f[12] << " m/d (" << level << " %: " << f[13] << " to " << f[14]
+          << "), beside v/R " << (f[15].empty() ? "unknown" : f[15] + " m/d") << "\n";
+    if (r.light != PlumeLight::kNone) out << "  light: " << f[16] << "\n";
+  }
+  for (const std::string& s : r.leftOut) out << "  left out: " << RecordTextToUtf8(s) << "\n";
+  for (const std::string& s : r.notes) out << "  " << s << "\n";
+}
+
+}  // namespace
+
+std::string StabilityUsage() {
+  return "  stability FILE.vrp [--contaminant NAME] [--round-days N] [--thickness B]\n"
+         "            [--leave-out W1,W2,...] [--csv]\n"
+         "      The plume's dissolved mass M0 = ne b integral of C, its centre of mass\n"
+         "      and spread per sampling round (dates within N days, default 30, form one\n"
+         "      round), on the wells with a value in every round compared; upstream wells\n"
+         "      and wells out of the decay fit are left out unless --leave-out names\n"
+         "      the wells to leave out. B is the saturated thickness [m] (default: the\n"
+         "      project's). CSV: one row per round (contaminant, round, date, wells,\n"
+         "      estimator, mass, massUpper, centreS, centreY, spreadS, spreadY; masses\n"
+         "      in kg, kg/m for the line estimator; massUpper with non-detects at their\n"
+         "      reporting limit), then a second header and one summary row per\n"
+         "      contaminant: rounds, estimator, massUnit, the Mann-Kendall class of the\n"
+         "      mass (massTrend, massS, massConfidence [%]), of the centre of mass\n"
+         "      (centreTrend) and of the spread (spreadTrend), the mass half-life [d]\n"
+         "      with its 90 % interval, the drift of the centre [m/d] with its 90 %\n"
+         "      interval, the retarded seepage velocity v/R [m/d] and the light (green,\n"
+         "      yellow, red; empty below four rounds).\n";
+}
+
+int RunStability(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CliArguments parsed;
+  std::string error;
+  if (!ParseCliArguments(args,
+                         {{"--contaminant", true},
+                          {"--round-days", true},
+                          {"--thickness", true},
+                          {"--leave-out", true},
+                          {"--csv", false}},
+                         &parsed, &error))
+    return UsageError(error, err);
+  if (parsed.files.size() != 1) return UsageError("stability takes one project file", err);
+  int roundDays = 30;
+  if (parsed.values.count("--round-days")) {
+    double days = 0.0;
+    if (!ReadNumber(parsed.values.at("--round-days"), &days) || days < 0.0 || days > 3650.0 ||
+        days != std::floor(days))
+      return UsageError("--round-days takes a whole number of days from 0 to 3650", err);
+    roundDays = int(days);
+  }
+  double thickness = NAN;
+  if (parsed.values.count("--thickness") &&
+      (!ReadNumber(parsed.values.at("--thickness"), &thickness) || !IsAcceptedSaturatedThickness(thickness)))
+    return UsageError("--thickness takes a positive number of metres", err);
+  std::vector<std::string> names;
+  if (parsed.values.count("--contaminant")) {
+    std::string name;
+    if (!Utf8ToRecordText(parsed.values.at("--contaminant"), &name))
+      return UsageError("the contaminant's name is not text Virelo can hold", err);
+    names.push_back(name);
+  }
+  ProjectHandle project = LoadSiteProject(parsed.files[0], err);
+  if (!project) return kCliFailed;
+  const SiteData& site = virelo_ExtrasOf(*project).site;
+  if (names.empty()) names = SiteContaminants(site);
+
+  std::vector<PlumeMassResult> results;
+  for (const std::string& name : names) {
+    PlumeMassOptions options = PlumeMassOptionsFor(*project, name);
+    options.roundDays = roundDays;
+    if (std::isfinite(thickness)) options.thickness = thickness;
+    if (parsed.values.count("--leave-out")) {
+      std::vector<std::string> wells;
+      std::stringstream list(parsed.values.at("--leave-out"));
+      for (std::string well; std::getline(list, well, ',');) {
+        std::string record;
+        if (!Utf8ToRecordText(well, &record))
+          return UsageError("a well's name is not text Virelo can hold", err);
+        wells.push_back(record);
+      }
+      options.leftOut = wells;
+    }
+    results.push_back(PlumeMassOf(site, name, options));
+  }
+  if (parsed.has("--csv")) {
+    out << CsvJoin(kRoundColumns) << "\n";
+    for (const PlumeMassResult& r : results)
+      for (size_t k = 0; k < r.rounds.size(); ++k) out << CsvJoin(RoundFields(r, k)) << "\n";
+    out << CsvJoin(kSummaryColumns) << "\n";
+    for (const PlumeMassResult& r : results) out << CsvJoin(SummaryFields(r)) << "\n";
+  } else {
+    for (const PlumeMassResult& r : results) WriteText(r, 90, out);
+  }
+  out.flush();
+  bool any = false;
+  for (const PlumeMassResult& r : results) any = any || !r.rounds.empty();
+  if (!any) {
+    err << "virelo-cli: " << parsed.files[0] << " gives no plume mass: "
+        << (results.empty() || results[0].notes.empty() ? "no samples at its wells" : results[0].notes[0])
+        << "\n";
+    return kCliFailed;
+  }
+  return out ? kCliOk : kCliFailed;
+}
