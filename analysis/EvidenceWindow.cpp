@@ -34,7 +34,12 @@ QColor LightTint(const EvidenceRow& row) {
 // Where the desktop shows a line's evidence.
 QString DesktopPlace(const EvidenceRow& row) {
   switch (row.line) {
-    case EvidenceLine::kPlume: return QStringLiteral("Site data window: Trends");
+    case EvidenceLine::kPlume:
+      // The plume's mass over the rounds has no window: the report and
+      // `virelo-cli stability` show it.
+      return row.section == "Site data: Trends" ? QStringLiteral("Site data window: Trends")
+                                                : QStringLiteral("Report: %1; Site data window: Trends")
+                                                      .arg(QString::fromStdString(row.section));
     case EvidenceLine::kGeochemistry: return QStringLiteral("Site data window: Redox");
     case EvidenceLine::kModel: return QStringLiteral("Results page");
     case EvidenceLine::kTimeFrame: return QStringLiteral("Time window");

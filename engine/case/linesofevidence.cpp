@@ -11,6 +11,7 @@
 #include "engine/project/extras.h"
 #include "engine/project/fulltexts.h"
 #include "engine/project/settings.h"
+#include "engine/site/plumemass.h"
 #include "engine/site/redox.h"
 #include "engine/site/sitefit.h"
 #include "engine/site/siteproject.h"
@@ -33,6 +34,15 @@ std::string Days(double days) {
   return text;
 }
 
+// Where the plume's mass over the rounds is shown.
+constexpr char kPlumeSection[] = "The plume as a whole";
+
+// A trend class as the trend tables name it, or that there is none.
+std::string TrendWords(TrendClass trend) {
+  const std::string text = TrendClassText(trend);
+  return text.empty() ? "without a trend class" : text;
+}
+
 EvidenceRow Row(EvidenceLine line, const std::string& name, const char* section) {
   EvidenceRow row;
   row.line = line;
@@ -46,15 +56,31 @@ void Light(EvidenceRow& row, AssessmentClass light) {
   row.light = light;
 }
 
-// The per-well trends of the wells' time series: how many wells read each
-// class. The plume as a whole is judged by its mass and centre of mass;
-// single wells show where it changes.
+// The plume as a whole over the sampling rounds (its mass and centre of
+// mass, which give the light), with the wells' own trends beside: single
+// wells show where the plume changes, not whether it shrinks.
 EvidenceRow PlumeRow(const Project& project, const std::string& record, const std::string& name) {
   EvidenceRow row = Row(EvidenceLine::kPlume, name, "Site data: Trends");
   const SiteData& site = virelo_ExtrasOf(project).site;
   if (site.samples.empty()) {
     row.reading = "No monitoring rounds: import the wells' monitoring data to see the plume over time.";
     return row;
+  }
+  const PlumeMassResult plume = PlumeMassOf(site, record, PlumeMassOptionsFor(project, record));
+  if (!plume.rounds.empty()) row.section = kPlumeSection;
+  if (plume.light != PlumeLight::kNone) {
+    Light(row, plume.light == PlumeLight::kGreen    ? AssessmentClass::Green
+               : plume.light == PlumeLight::kYellow ? AssessmentClass::Yellow
+                                                    : AssessmentClass::Red);
+    row.reading = "Over " + std::to_string(plume.rounds.size()) + " rounds: the plume's mass " +
+                  TrendWords(plume.mass.mannKendall.trend) + ", its centre of mass " +
+                  TrendWords(plume.centreS.mannKendall.trend) + ".";
+  } else {
+    row.reading =
+        plume.rounds.size() < 4
+            ? "No light: the plume's mass needs four sampling rounds of the same wells, the site has " +
+                  std::to_string(plume.rounds.size()) + "."
+            : std::string("No light: the plume's mass could not be computed.");
   }
   const std::vector<TimeFit> fits = FitTimes(site, record, SiteFitOptionsFor(project, record, 90));
   std::map<TrendClass, int> counts;
@@ -65,13 +91,7 @@ EvidenceRow PlumeRow(const Project& project, const std::string& record, const st
     if (!counts[trend]) continue;
     classes += (classes.empty() ? "" : ", ") + std::to_string(counts[trend]) + " " + TrendClassText(trend);
   }
-  if (classes.empty()) {
-    row.reading = "No well has four samples of it: no trend can be read yet.";
-    return row;
-  }
-  const int rising = counts[TrendClass::kIncreasing] + counts[TrendClass::kProbablyIncreasing];
-  row.reading = "Trends at the wells: " + classes + ".";
-  if (rising) row.reading += " A rising well shows where the plume still grows.";
+  if (!classes.empty()) row.reading += " Wells: " + classes + ".";
   return row;
 }
 

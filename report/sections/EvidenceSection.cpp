@@ -3,6 +3,8 @@
 // Lines of evidence: the case on one page, before the detail. One row per
 // line and contaminant with its light, its reading and the section that
 // holds its evidence. It changes no verdict.
+#include <algorithm>
+
 #include "engine/case/linesofevidence.h"
 #include "engine/project/extras.h"
 #include "engine/project/transport.h"
@@ -17,11 +19,15 @@ QString LightCell(const EvidenceRow& row) {
 }
 
 // Where the report holds each line's evidence, in one sentence.
-QString Places(ReportContext& report) {
+QString Places(ReportContext& report, bool plumeSection) {
   const Project& project = report.project();
   const bool site = !virelo_ExtrasOf(project).site.empty();
   QString text = QStringLiteral("Evidence: ");
-  if (site)
+  if (site && plumeSection)
+    text +=
+        QStringLiteral("the plume as a whole in section %1, the wells and the geochemistry in section %2, ")
+            .arg(report.ref("stability"), report.ref("site"));
+  else if (site)
     text +=
         QStringLiteral("the plume's behaviour and the geochemistry in section %1, ").arg(report.ref("site"));
   text += QStringLiteral("the model in section %1, ").arg(report.ref("results"));
@@ -44,7 +50,9 @@ void WriteEvidenceSection(ReportContext& report) {
   report.add(
       QStringLiteral("<p>The case of each contaminant assessed by the attenuation factor, line by line; the "
                      "lines change no verdict. %1</p>")
-          .arg(Places(report)));
+          .arg(Places(report, std::any_of(rows.begin(), rows.end(), [](const EvidenceRow& row) {
+                        return row.line == EvidenceLine::kPlume && row.section != "Site data: Trends";
+                      }))));
   // Without monitoring data the plume and geochemistry lines of every
   // contaminant say the same; the report says it once.
   const bool site = !virelo_ExtrasOf(report.project()).site.empty();
@@ -56,26 +64,21 @@ void WriteEvidenceSection(ReportContext& report) {
   QString table = tableStart();
   table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7pt; "));
   table.replace(QLatin1String("cellpadding=\"2.5\""), QLatin1String("cellpadding=\"1\""));
-  report.add(table + QStringLiteral("<tr><th width=\"15%\">Line</th><th width=\"8%\">Light</th>"
+  report.add(table + QStringLiteral("<tr><th width=\"22%\">Contaminant, line</th><th width=\"7%\">Light</th>"
                                     "<th>Reading</th></tr>"));
-  // A contaminant's heading row carries a line without a light that still
-  // has a reading (the wells' trends), so that the table stays short.
-  for (size_t k = 0; k < rows.size(); ++k) {
-    const EvidenceRow& row = rows[k];
-    if (k == 0 || rows[k - 1].contaminant != row.contaminant) {
-      QString heading = QStringLiteral("<b>%1</b>").arg(esc(QString::fromStdString(row.contaminant)));
-      for (size_t j = k; j < rows.size() && rows[j].contaminant == row.contaminant; ++j)
-        if (rows[j].line == EvidenceLine::kPlume && !rows[j].hasLight && site)
-          heading += QStringLiteral(" &#8212; %1 (no light): %2")
-                         .arg(QLatin1String(EvidenceLineName(rows[j].line)),
-                              esc(QString::fromStdString(rows[j].reading)));
-      report.add(QStringLiteral("<tr><td colspan=\"3\" bgcolor=\"#eeeeee\">%1</td></tr>").arg(heading));
-    }
-    if (row.line == EvidenceLine::kPlume && !row.hasLight) continue;
-    if (!site && row.line == EvidenceLine::kGeochemistry) continue;
-    report.add(QStringLiteral("<tr><td>%1</td>%2<td>%3</td></tr>")
-                   .arg(QLatin1String(EvidenceLineName(row.line)), LightCell(row),
-                        esc(QString::fromStdString(row.reading))));
+  // The contaminant's name heads its first line's cell, so that the table
+  // needs no rows of its own for the names.
+  std::string current;
+  for (const EvidenceRow& row : rows) {
+    if (!site && (row.line == EvidenceLine::kPlume || row.line == EvidenceLine::kGeochemistry)) continue;
+    const QString line = QLatin1String(EvidenceLineName(row.line));
+    const QString first =
+        row.contaminant != current
+            ? QStringLiteral("<b>%1</b><br>").arg(esc(QString::fromStdString(row.contaminant)))
+            : QString();
+    current = row.contaminant;
+    report.add(QStringLiteral("<tr><td>%1%2</td>%3<td>%4</td></tr>")
+                   .arg(first, line, LightCell(row), esc(QString::fromStdString(row.reading))));
   }
   report.add(QStringLiteral("</table>"));
 }

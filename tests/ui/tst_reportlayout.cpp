@@ -290,7 +290,8 @@ void TestReportLayout::pagesLoseNothingOfAnySection() {
 }
 
 // The dry cleaner with its wells and distributions: every section it has,
-// on no more than eight pages, and the chain's short table on one of them.
+// on no more than nine pages (eight before the lines of evidence and the
+// plume as a whole joined it), and the chain's short table on one of them.
 void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
   ProjectPtr project = solventSiteProject();
   QVERIFY(project);
@@ -307,7 +308,7 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
   QVERIFY2(WriteReportPdf(*project, settings, pdf, &error), qPrintable(error));
   const QString text = pdfText(pdf);
   const int pages = pdfPages(text);
-  QVERIFY2(pages >= 4 && pages <= 8, qPrintable(QString::number(pages)));
+  QVERIFY2(pages >= 4 && pages <= 9, qPrintable(QString::number(pages)));
   for (const char* section :
        {"Results", "Plausibility warnings", "Comparison with the exact solution", "Robustness", "Uncertainty",
         "Centre-line charts", "Site data", "Monitoring wells",
@@ -334,10 +335,10 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
     }
   }
   QCOMPARE(chainPages, 1);
-  // The four decay fits share one page, two to a line; so do the four
-  // centre-line charts, each titled with its contaminant and CA/C0, or, to
-  // keep the report on eight pages below the lines of evidence, they break
-  // between two lines of charts, never inside one.
+  // The four decay fits stand two to a line, and so do the four
+  // centre-line charts, each titled with its contaminant and CA/C0. They
+  // used to share one page each; below the lines of evidence the report
+  // keeps short by breaking them between two lines, never inside one.
   const std::pair<QString, QString> shared[] = {
       {QStringLiteral("Tetrachloroethene (PCE), CA/C0 = 0.00125"), QStringLiteral(", CA/C0 = ")},
       {QStringLiteral("Tetrachloroethene (PCE): decay constant"), QStringLiteral(": decay constant")}};
@@ -349,7 +350,6 @@ void TestReportLayout::dryCleanerWithWellsAndDistributionsFitsEightPages() {
       QVERIFY2(onPage.count(each) % 2 == 0, qPrintable(onPage));
       if (!onPage.contains(first)) continue;
       ++found;
-      if (!each.startsWith(QLatin1Char(','))) QCOMPARE(onPage.count(each), 4);
       // Tetrachloroethene's axis spans nine decades and labels every
       // second; the others, four to six, label each.
       if (each.startsWith(QLatin1Char(','))) {
