@@ -3,6 +3,9 @@
 // The protocol's screening points, row by row.
 #include "engine/site/solventscore.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "engine/project/decimalform.h"
 
 namespace {
@@ -23,6 +26,27 @@ struct Reading {
 
 Reading Read(const Indicator& in, double factor = 1.0) {
   return {in.present, DecimalForm(in.value * factor), in.nonDetect};
+}
+
+// Ethene and ethane together: the detected amounts added. Only when neither
+// was detected is the sum a non-detect, below the larger limit.
+Reading Ethenes(const Indicator& ethene, const Indicator& ethane) {
+  Reading sum;
+  bool detected = false;
+  for (const Indicator* gas : {&ethene, &ethane}) {
+    if (!gas->present) continue;
+    if (!gas->nonDetect) {
+      if (!detected) sum.value = 0.0;
+      detected = true;
+      sum.value += gas->value;
+    } else if (!detected) {
+      sum.value = std::max(sum.value, gas->value);
+    }
+    sum.present = true;
+  }
+  sum.nonDetect = sum.present && !detected;
+  sum.value = DecimalForm(sum.value);
+  return sum;
 }
 
 }  // namespace
@@ -52,8 +76,17 @@ SolventScore ScoreSolvent(const RedoxIndicators& in) {
   row("CH4", ch4, ch4.above(kSolventMethane) ? 3 : 0);
   const Reading orp = Read(in.orp);
   row("ORP", orp, orp.below(kSolventOrpLikely) ? 2 : orp.below(kSolventOrpPossible) ? 1 : 0);
-  const Reading doc = Read(in.doc);
-  row("DOC", doc, doc.above(kSolventOrganicCarbon) ? 2 : 0);
+  const bool toc = in.toc.present;
+  const Reading carbon = Read(toc ? in.toc : in.doc);
+  row(toc || !in.doc.present ? "TOC" : "DOC", carbon, carbon.above(kSolventOrganicCarbon) ? 2 : 0);
+  const Reading temperature = Read(in.temperature);
+  row("temperature", temperature, temperature.above(kSolventTemperature) ? 1 : 0);
+  const Reading ethenes = Ethenes(in.ethene, in.ethane);
+  row("C2H4/C2H6", ethenes,
+      ethenes.above(kSolventEthenesHigh)  ? 3
+      : ethenes.above(kSolventEthenesLow) ? 2
+                                          : 0);
+  score.leftOut.assign(std::begin(kSolventRowsLeftOut), std::end(kSolventRowsLeftOut));
   return score;
 }
 
@@ -78,5 +111,17 @@ std::string SolventPointsText(const SolventScore& score) {
 std::string SolventMissingText(const SolventScore& score) {
   std::string text;
   for (const std::string& m : score.missing) text += (text.empty() ? "" : ";") + m;
+  return text;
+}
+
+std::string SolventUnscoredText(const SolventScore& score) {
+  std::string text = SolventMissingText(score);
+  for (const SolventRowLeftOut& row : score.leftOut) text += (text.empty() ? "" : ";") + std::string(row.row);
+  return text;
+}
+
+std::string SolventLeftOutText(const SolventScore& score) {
+  std::string text;
+  for (const SolventRowLeftOut& row : score.leftOut) text += std::string(row.row) + ": " + row.reason + "\n";
   return text;
 }

@@ -17,7 +17,8 @@ std::string RedoxUsage() {
          "      by the thresholds of the USGS redox framework, and the condition\n"
          "      suggested for the aquifer. Each class names the indicators it rests\n"
          "      on and those missing; beside it stands the chlorinated-solvent\n"
-         "      screening score (Wiedemeier et al. 1998) and its reading.\n";
+         "      screening score (Wiedemeier et al. 1998), its reading and the\n"
+         "      screening rows without points: not measured, or not scored.\n";
 }
 
 int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -34,12 +35,12 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return kCliFailed;
   }
   if (parsed.has("--csv")) {
-    out << "well,date,class,basis,missing,solventScore,solventReading\n";
+    out << "well,date,class,basis,missing,solventScore,solventReading,solventUnscored\n";
     for (const RedoxReading& r : readings) {
       const SolventScore score = ScoreSolvent(r.indicators);
       out << CsvJoin({RecordTextToUtf8(r.well), r.date, kRedoxConditions[r.condition].text, r.basis,
                       r.missing, score.scored ? std::to_string(score.total) : "",
-                      score.scored ? SolventReadingWord(score.total) : ""})
+                      score.scored ? SolventReadingWord(score.total) : "", SolventUnscoredText(score)})
           << "\n";
     }
   } else {
@@ -52,6 +53,13 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
       if (score.scored)
         out << "    solvent score " << score.total << ", " << SolventReadingText(score.total) << " ("
             << SolventPointsText(score) << ")\n";
+      if (!score.missing.empty())
+        out << "    solvent rows not measured " << SolventMissingText(score) << "\n";
+    }
+    if (!readings.empty()) {
+      out << "Solvent screening rows not scored:\n";
+      const SolventScore any = ScoreSolvent(readings.front().indicators);
+      for (const SolventRowLeftOut& row : any.leftOut) out << "  " << row.row << ": " << row.reason << "\n";
     }
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);
