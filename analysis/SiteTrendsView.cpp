@@ -152,13 +152,18 @@ void SiteTrendsView::Refresh() {
             score.scored ? QStringLiteral("%1 (%2)").arg(score.total).arg(SolventReadingWord(score.total))
                          : QString(),
             fromRecordText(r.rule.c_str())});
-    if (score.scored)
-      redoxTable_->item(row, kSolventColumn)
-          ->setToolTip(QStringLiteral("%1\nPoints: %2\nNot measured: %3")
-                           .arg(QString::fromStdString(SolventReadingText(score.total)),
-                                QString::fromStdString(SolventPointsText(score)),
-                                score.missing.empty() ? QStringLiteral("-")
-                                                      : QString::fromStdString(SolventMissingText(score))));
+    // Every row without points is named, measured or not, so that a total
+    // is never read as the whole table.
+    const QString notScored = QString::fromStdString(SolventLeftOutText(score)).trimmed();
+    const QString notMeasured =
+        score.missing.empty() ? QStringLiteral("-") : QString::fromStdString(SolventMissingText(score));
+    redoxTable_->item(row, kSolventColumn)
+        ->setToolTip(score.scored
+                         ? QStringLiteral("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4")
+                               .arg(QString::fromStdString(SolventReadingText(score.total)),
+                                    QString::fromStdString(SolventPointsText(score)), notMeasured, notScored)
+                         : QStringLiteral("No screening row measured: %1\nNot scored:\n%2")
+                               .arg(notMeasured, notScored));
   }
   redoxTable_->resizeColumnsToContents();
   std::string reason;

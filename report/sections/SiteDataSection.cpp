@@ -156,12 +156,14 @@ void WriteSiteDataSection(ReportContext& report) {
     std::vector<QStringList> rows;
     for (const RedoxReading& r : readings) {
       const SolventScore score = ScoreSolvent(r.indicators);
-      const QString scoreCell = score.scored
-                                    ? QStringLiteral("%1, %2 (%3)")
-                                          .arg(score.total)
-                                          .arg(QString::fromStdString(SolventReadingWord(score.total)),
-                                               esc(QString::fromStdString(SolventPointsText(score))))
-                                    : QStringLiteral("-");
+      QString scoreCell = score.scored ? QStringLiteral("%1, %2 (%3)")
+                                             .arg(score.total)
+                                             .arg(QString::fromStdString(SolventReadingWord(score.total)),
+                                                  esc(QString::fromStdString(SolventPointsText(score))))
+                                       : QStringLiteral("-");
+      if (!score.missing.empty())
+        scoreCell +=
+            QStringLiteral("; not measured: ") + esc(QString::fromStdString(SolventMissingText(score)));
       const QStringList cells = {recordText(r.well),
                                  QString::fromLatin1(r.date.c_str()),
                                  QString::fromLatin1(kRedoxConditions[r.condition].text),
@@ -185,15 +187,25 @@ void WriteSiteDataSection(ReportContext& report) {
                                 QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
                                                         ? virelo_RedoxText(project.aquifer.redoxCondition)
                                                         : "-")));
-    report.add(QStringLiteral(
-        "<p>The solvent score is the screening for reductive dechlorination of chlorinated solvents "
-        "(Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: "
-        "O2 below 0.5 mg/L 3 points, above 5 mg/L &#8722;3; nitrate below 1 mg/L (read as NO3) 2; "
-        "iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; "
-        "ORP below 50 mV 1, below &#8722;100 mV 2; DOC above 20 mg/L 2 (on the table's TOC row). A total of "
-        "5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. The table's "
-        "other rows (pH, temperature, carbon dioxide, alkalinity, chloride, hydrogen, volatile fatty acids, "
-        "BTEX, ethene and ethane, daughter products) are not scored, so the total can only be too low.</p>"));
+    report.add(
+        QStringLiteral(
+            "<p>The solvent score is the screening for reductive dechlorination of chlorinated solvents "
+            "(Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: "
+            "O2 below 0.5 mg/L 3 points, above 5 mg/L &#8722;3; nitrate below 1 mg/L (read as NO3) 2; "
+            "iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 "
+            "mg/L 3; "
+            "ORP below 50 mV 1, below &#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above 20 mg/L where no TOC "
+            "was measured); temperature above 20 &#176;C 1; ethene and ethane together above 0.01 mg/L 2, "
+            "above "
+            "0.1 mg/L 3. A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, "
+            "above "
+            "20 strong. Rows not measured at a well are named beside its score. The table's other rows are "
+            "not "
+            "scored: ") +
+        esc(QString::fromStdString(SolventLeftOutText(ScoreSolvent({}))).trimmed())
+            .replace(QLatin1Char('\n'), QStringLiteral("; ")) +
+        QStringLiteral(". The pH row counts a pH outside 5 to 9 against dechlorination, so a total "
+                       "without it may be too high as well as too low.</p>"));
   }
 
   // Where each decay constant taken from the wells comes from.
