@@ -143,7 +143,8 @@ void SiteTrendsView::Refresh() {
       return (i.nonDetect ? QStringLiteral("<") : QString()) + QString::number(i.value, 'g', 3);
     };
     const RedoxIndicators& in = r.indicators;
-    const SolventScore score = ScoreSolvent(in);
+    const SolventScore score =
+        ScoreSolvent(in, SolventDaughtersAt(site, virelo_ExtrasOf(*project_).chains, r.well, r.date));
     SetRow(redoxTable_, row,
            {fromRecordText(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
             shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),

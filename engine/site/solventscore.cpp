@@ -49,9 +49,51 @@ Reading Ethenes(const Indicator& ethene, const Indicator& ethane) {
   return sum;
 }
 
+// The daughter rows, in the order of the table.
+constexpr const char* kDaughterRows[] = {"TCE", "DCE", "VC"};
+
+// The daughter row a chain species stands for, by its molar mass (which
+// ChainMolarMass gives by name); null for any other species.
+const char* DaughterRow(const std::string& species) {
+  const double mass = ChainMolarMass(species);
+  if (mass == ChainMolarMass("TCE")) return "TCE";
+  if (mass == ChainMolarMass("DCE")) return "DCE";
+  if (mass == ChainMolarMass("VC")) return "VC";
+  return nullptr;
+}
+
 }  // namespace
 
-SolventScore ScoreSolvent(const RedoxIndicators& in) {
+std::vector<SolventDaughter> SolventDaughtersAt(const SiteData& site, const std::vector<DecayChain>& chains,
+                                                const std::string& well, const std::string& date) {
+  std::vector<SolventDaughter> daughters;
+  for (const DecayChain& chain : chains) {
+    if (chain.released.empty()) continue;
+    for (const std::string& species : chain.species) {
+      const char* row = DaughterRow(species);
+      if (!row || std::any_of(daughters.begin(), daughters.end(),
+                              [&](const SolventDaughter& d) { return d.row == row; }))
+        continue;
+      SolventDaughter d{row, {}, false};
+      d.released = std::find(chain.released.begin(), chain.released.end(), species) != chain.released.end();
+      for (const SiteSample& s : site.samples) {
+        double mgL = 0.0;
+        if (s.well == well && s.date == date && s.analyte == species &&
+            ConvertSiteValue(s.value, s.unit, kUnitMgL, &mgL))
+          d.measured = {true, mgL, s.nonDetect};
+      }
+      daughters.push_back(d);
+    }
+  }
+  // In the order of the table, as the other rows.
+  std::vector<SolventDaughter> ordered;
+  for (const char* row : kDaughterRows)
+    for (const SolventDaughter& d : daughters)
+      if (d.row == row) ordered.push_back(d);
+  return ordered;
+}
+
+SolventScore ScoreSolvent(const RedoxIndicators& in, const std::vector<SolventDaughter>& daughters) {
   SolventScore score;
   auto row = [&](const char* name, const Reading& r, int points) {
     if (!r.present) {
@@ -87,6 +129,19 @@ SolventScore ScoreSolvent(const RedoxIndicators& in) {
       : ethenes.above(kSolventEthenesLow) ? 2
                                           : 0);
   score.leftOut.assign(std::begin(kSolventRowsLeftOut), std::end(kSolventRowsLeftOut));
+  if (!daughters.empty()) {
+    for (const char* name : kDaughterRows) {
+      const auto d = std::find_if(daughters.begin(), daughters.end(),
+                                  [&](const SolventDaughter& x) { return x.row == name; });
+      if (d == daughters.end()) {
+        score.missing.push_back(name);
+        continue;
+      }
+      const Reading r = Read(d->measured);
+      row(name, r, !d->released && r.above(0.0) ? 2 : 0);
+    }
+    score.leftOut.back() = kSolventEthanesLeftOut;
+  }
   return score;
 }
 

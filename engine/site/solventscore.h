@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/project/chain.h"
 #include "engine/site/redox.h"
 
 // Thresholds of the table [mg/L; ORP mV].
@@ -62,6 +63,24 @@ inline constexpr SolventRowLeftOut kSolventRowsLeftOut[] = {
     {"BTEX", "threshold not confirmed in a source"},
     {"daughter products", "points only where a compound was not released, which the project does not record"},
 };
+// Where a chain records what was released, the daughter rows TCE, DCE and
+// VC are scored (2 points each where found and not released: Talley (ed.)
+// 2005, Table 5.1a, restating Table 2.3), and only the ethanes' rows stay
+// out.
+inline constexpr SolventRowLeftOut kSolventEthanesLeftOut = {
+    "DCA/chloroethane", "the chlorinated ethanes are not recognised in the project's chains"};
+
+// A daughter-product row at one well and date: the compound as measured and
+// whether the project records it as released.
+struct SolventDaughter {
+  std::string row;  // "TCE", "DCE", "VC"
+  Indicator measured;
+  bool released = false;
+};
+// The daughter rows of the project's chains that record what was released,
+// at a well and date, in the order of the table; empty when no chain says.
+std::vector<SolventDaughter> SolventDaughtersAt(const SiteData& site, const std::vector<DecayChain>& chains,
+                                                const std::string& well, const std::string& date);
 
 // The points of one parameter.
 struct SolventPoints {
@@ -83,7 +102,11 @@ struct SolventScore {
   // The table's rows not scored; the same for every sample.
   std::vector<SolventRowLeftOut> leftOut;
 };
-SolventScore ScoreSolvent(const RedoxIndicators& indicators);
+// With daughters (SolventDaughtersAt) their rows are scored too: 2 points
+// for a compound found above its limit that was not released, none for a
+// released one or one not detected.
+SolventScore ScoreSolvent(const RedoxIndicators& indicators,
+                          const std::vector<SolventDaughter>& daughters = {});
 
 // The protocol's reading of a total: 0 to 5 (or less) "inadequate", 6 to
 // 14 "limited", 15 to 20 "adequate", above 20 "strong" (evidence for

@@ -128,6 +128,44 @@ TEST(SolventScoreRows, EveryRowWithoutPointsIsNamed) {
   EXPECT_NE(SolventLeftOutText(score).find("pH: the points for a pH outside 5 to 9"), std::string::npos);
 }
 
+TEST(SolventScoreRows, DaughtersScoreOnlyWhereAChainSaysWhatWasReleased) {
+  const char* pce = "Tetrachloroethene (PCE)";
+  const char* tce = "Trichloroethene (TCE)";
+  SiteData site;
+  site.samples = {{"MW1", "2024-05-02", pce, 850.0, kUnitUgL, false},
+                  {"MW1", "2024-05-02", tce, 120.0, kUnitUgL, false},
+                  {"MW1", "2024-05-02", "cis-1,2-Dichloroethene", 0.3, kUnitMgL, false},
+                  {"MW1", "2024-05-02", "Vinyl chloride", 2.0, kUnitUgL, true},
+                  {"MW1", "2024-06-01", tce, 80.0, kUnitUgL, false}};
+  DecayChain chain{{pce, tce, "cis-1,2-Dichloroethene", "Vinyl chloride", "Ethene"},
+                   {0.79, 0.74, 0.64, 0.45}};
+  // Without a record of what was released no daughter row is scored.
+  EXPECT_TRUE(SolventDaughtersAt(site, {chain}, "MW1", "2024-05-02").empty());
+  EXPECT_EQ(ScoreSolvent(Dechlorinating()).leftOut.back().row, std::string("daughter products"));
+
+  // Released: PCE only. TCE and cis-DCE found are daughters, 2 points each;
+  // vinyl chloride not detected earns nothing.
+  chain.released = {pce};
+  SolventScore score = ScoreSolvent(Dechlorinating(), SolventDaughtersAt(site, {chain}, "MW1", "2024-05-02"));
+  EXPECT_EQ(Points(score, "TCE"), 2);
+  EXPECT_EQ(Points(score, "DCE"), 2);
+  EXPECT_EQ(Points(score, "VC"), 0);
+  EXPECT_TRUE(Row(score, "VC")->nonDetect);
+  EXPECT_EQ(score.total, 28);
+  EXPECT_EQ(score.leftOut.back().row, std::string("DCA/chloroethane"));
+  EXPECT_EQ(SolventUnscoredText(score), "pH;CO2;alkalinity;chloride;H2;VFA;BTEX;DCA/chloroethane");
+
+  // Released: PCE and TCE. TCE earns nothing now.
+  chain.released = {pce, tce};
+  score = ScoreSolvent(Dechlorinating(), SolventDaughtersAt(site, {chain}, "MW1", "2024-05-02"));
+  EXPECT_EQ(Points(score, "TCE"), 0);
+  EXPECT_EQ(score.total, 26);
+  // The rows read the well's own date: on 2024-06-01 only TCE was measured.
+  score = ScoreSolvent(RedoxIndicators{}, SolventDaughtersAt(site, {chain}, "MW1", "2024-06-01"));
+  EXPECT_EQ(Points(score, "TCE"), 0);
+  EXPECT_EQ(SolventMissingText(score), "O2;NO3;Fe(II);SO4;H2S;CH4;ORP;TOC;temperature;C2H4/C2H6;DCE;VC");
+}
+
 // A laboratory export naming the new parameters in German and Dutch:
 // pH without a unit, temperature in degrees Celsius, ethene and ethane in
 // ug/L, TOC.

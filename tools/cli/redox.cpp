@@ -30,6 +30,10 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (!project) return kCliFailed;
   const SiteData& site = virelo_ExtrasOf(*project).site;
   const std::vector<RedoxReading> readings = ReadRedox(site);
+  const std::vector<DecayChain>& chains = virelo_ExtrasOf(*project).chains;
+  auto scored = [&](const RedoxReading& r) {
+    return ScoreSolvent(r.indicators, SolventDaughtersAt(site, chains, r.well, r.date));
+  };
   if (readings.empty()) {
     err << "virelo-cli: " << parsed.files[0] << " holds no indicators at its wells\n";
     return kCliFailed;
@@ -37,7 +41,7 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (parsed.has("--csv")) {
     out << "well,date,class,basis,missing,solventScore,solventReading,solventUnscored\n";
     for (const RedoxReading& r : readings) {
-      const SolventScore score = ScoreSolvent(r.indicators);
+      const SolventScore score = scored(r);
       out << CsvJoin({RecordTextToUtf8(r.well), r.date, kRedoxConditions[r.condition].text, r.basis,
                       r.missing, score.scored ? std::to_string(score.total) : "",
                       score.scored ? SolventReadingWord(score.total) : "", SolventUnscoredText(score)})
@@ -49,7 +53,7 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
           << r.rule << ")\n";
       if (!r.basis.empty()) out << "    rests on " << r.basis << "\n";
       if (!r.missing.empty()) out << "    missing " << r.missing << "\n";
-      const SolventScore score = ScoreSolvent(r.indicators);
+      const SolventScore score = scored(r);
       if (score.scored)
         out << "    solvent score " << score.total << ", " << SolventReadingText(score.total) << " ("
             << SolventPointsText(score) << ")\n";
@@ -58,7 +62,7 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (!readings.empty()) {
       out << "Solvent screening rows not scored:\n";
-      const SolventScore any = ScoreSolvent(readings.front().indicators);
+      const SolventScore any = scored(readings.front());
       for (const SolventRowLeftOut& row : any.leftOut) out << "  " << row.row << ": " << row.reason << "\n";
     }
     std::string reason;
