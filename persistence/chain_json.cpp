@@ -49,11 +49,19 @@ void ToJson(const Project& project, ExtrasJson* object) {
     ExtrasJson entry = ExtrasJson::object();
     entry[kSpeciesKey] = species;
     entry[kYieldsKey] = yields;
-    if (!chain.released.empty()) {
-      ExtrasJson released = ExtrasJson::array();
-      for (const std::string& name : chain.released) released.push_back(RecordTextToUtf8(name.c_str()));
-      entry[kReleasedKey] = released;
+    // A species renamed or removed in the chain editor leaves its tick
+    // behind; only the chain's own species are written, once each, so that
+    // the file always reads back.
+    ExtrasJson released = ExtrasJson::array();
+    std::vector<std::string> written;
+    for (const std::string& name : chain.released) {
+      if (std::find(chain.species.begin(), chain.species.end(), name) == chain.species.end() ||
+          std::find(written.begin(), written.end(), name) != written.end())
+        continue;
+      written.push_back(name);
+      released.push_back(RecordTextToUtf8(name.c_str()));
     }
+    if (!released.empty()) entry[kReleasedKey] = released;
     list.push_back(entry);
   }
   (*object)[kChainsKey] = list;

@@ -80,6 +80,14 @@ TEST(ChainJson, ReleasedSpeciesAreWrittenOnlyWhenRecorded) {
   // Cleared again, the project is written as before the tick.
   virelo_Extras(project).chains[0].released.clear();
   EXPECT_EQ(ExtrasToPayload(*project), before);
+  // A tick left behind by a species renamed in the editor is not written,
+  // so the file still reads back.
+  virelo_Extras(project).chains[0].released = {"Perchlorethen", "PCE", "PCE"};
+  const std::string stale = ExtrasToPayload(*project);
+  EXPECT_NE(stale.find("\"released\":[\"PCE\"]}"), std::string::npos) << stale;
+  ASSERT_TRUE(ExtrasFromPayload(stale, read, &reason)) << reason;
+  virelo_Extras(project).chains[0].released = {"Perchlorethen"};
+  EXPECT_EQ(ExtrasToPayload(*project), before);
 
   for (const char* bad : {R"({"chains":[{"species":["A","B"],"yields":[1],"released":["C"]}]})",
                           R"({"chains":[{"species":["A","B"],"yields":[1],"released":["A","A"]}]})",
