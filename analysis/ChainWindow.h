@@ -51,6 +51,9 @@ class ChainWindow : public QDialog {
   void setSpecies(int row, const QString& name);
   void setYield(int daughter, double yield);
   void setEndProduct(bool on);
+  // "Released: PCE only": the chain's first species was released at the
+  // site and the others formed in the aquifer; off, the project does not say.
+  void setReleasedFirstOnly(bool on);
   void restoreDefaultYields();
 
   QComboBox* chainBox() const { return chainBox_; }
@@ -59,6 +62,7 @@ class ChainWindow : public QDialog {
   QLabel* problemLabel() const { return problems_; }
   QChartView* chartView() const { return chartView_; }
   QCheckBox* endProductBox() const { return endProduct_; }
+  QCheckBox* releasedBox() const { return released_; }
 
  private:
   DecayChain* chain();
@@ -77,6 +81,7 @@ class ChainWindow : public QDialog {
   QComboBox* chainBox_ = nullptr;
   QTableWidget* editor_ = nullptr;
   QCheckBox* endProduct_ = nullptr;
+  QCheckBox* released_ = nullptr;
   QLabel* problems_ = nullptr;
   QChartView* chartView_ = nullptr;
   QTableWidget* receptor_ = nullptr;
