@@ -126,15 +126,7 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
     editButtons_.push_back(button);
   }
   editorLayout->addLayout(speciesButtons);
-  endProduct_ = new QCheckBox(QStringLiteral("End product: %1 (decays no further, not assessed)")
-                                  .arg(QString::fromLatin1(kChainEndProduct)));
-  editorLayout->addWidget(endProduct_);
-  released_ = new QCheckBox(QStringLiteral("Released: first species only"));
-  released_->setObjectName(QStringLiteral("chainReleased"));
-  released_->setToolTip(
-      QStringLiteral("The others formed in the aquifer: the solvent screening counts finding "
-                     "them as evidence of dechlorination"));
-  editorLayout->addWidget(released_);
+  addTickBoxes(editorLayout);
   editButtons_.push_back(nullptr);  // the check boxes are enabled with the buttons, see refresh()
   upper->addWidget(editorBox, 6);
 
@@ -176,12 +168,6 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
   connect(deleteButton, &QPushButton::clicked, this, [this] { deleteChain(); });
   connect(chainBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!filling_) showChain(index);
-  });
-  connect(endProduct_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!filling_) setEndProduct(on);
-  });
-  connect(released_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!filling_) setReleasedFirstOnly(on);
   });
   connect(editor_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (filling_ || item->column() != kYieldColumn || item->row() < 1) return;
@@ -348,6 +334,26 @@ void ChainWindow::setEndProduct(bool on) {
     if (!c->yields.empty()) c->yields.pop_back();
   }
   changed();
+}
+
+// The ticks for the end product and for the chain's first species alone
+// having been released.
+void ChainWindow::addTickBoxes(QVBoxLayout* layout) {
+  endProduct_ = new QCheckBox(QStringLiteral("End product: %1 (decays no further, not assessed)")
+                                  .arg(QString::fromLatin1(kChainEndProduct)));
+  layout->addWidget(endProduct_);
+  connect(endProduct_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!filling_) setEndProduct(on);
+  });
+  released_ = new QCheckBox(QStringLiteral("Released: first species only"));
+  released_->setObjectName(QStringLiteral("chainReleased"));
+  released_->setToolTip(
+      QStringLiteral("The others formed in the aquifer: the solvent screening counts finding "
+                     "them as evidence of dechlorination"));
+  layout->addWidget(released_);
+  connect(released_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!filling_) setReleasedFirstOnly(on);
+  });
 }
 
 void ChainWindow::setReleasedFirstOnly(bool on) {

@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 // Opens the window modally (through the Platform) over the project's own
 // chains, with the project's concentration unit; true when the chains were
@@ -67,6 +68,7 @@ class ChainWindow : public QDialog {
  private:
   DecayChain* chain();
   void changed();  // the current chain was edited: mark the project, redraw
+  void addTickBoxes(QVBoxLayout* layout);
   void fillChainBox();
   void fillEditor();
   void refresh();
