@@ -126,10 +126,8 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
     editButtons_.push_back(button);
   }
   editorLayout->addLayout(speciesButtons);
-  endProduct_ = new QCheckBox(QStringLiteral("End product: %1 (decays no further, not assessed)")
-                                  .arg(QString::fromLatin1(kChainEndProduct)));
-  editorLayout->addWidget(endProduct_);
-  editButtons_.push_back(nullptr);  // the check box is enabled with the buttons, see refresh()
+  addTickBoxes(editorLayout);
+  editButtons_.push_back(nullptr);  // the check boxes are enabled with the buttons, see refresh()
   upper->addWidget(editorBox, 6);
 
   auto* receptorBox = new QGroupBox(QStringLiteral("At the receptor"));
@@ -170,9 +168,6 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
   connect(deleteButton, &QPushButton::clicked, this, [this] { deleteChain(); });
   connect(chainBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!filling_) showChain(index);
-  });
-  connect(endProduct_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!filling_) setEndProduct(on);
   });
   connect(editor_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (filling_ || item->column() != kYieldColumn || item->row() < 1) return;
@@ -341,6 +336,33 @@ void ChainWindow::setEndProduct(bool on) {
   changed();
 }
 
+// The ticks for the end product and for the chain's first species alone
+// having been released.
+void ChainWindow::addTickBoxes(QVBoxLayout* layout) {
+  endProduct_ = new QCheckBox(QStringLiteral("End product: %1 (decays no further, not assessed)")
+                                  .arg(QString::fromLatin1(kChainEndProduct)));
+  layout->addWidget(endProduct_);
+  connect(endProduct_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!filling_) setEndProduct(on);
+  });
+  released_ = new QCheckBox(QStringLiteral("Released: first species only"));
+  released_->setObjectName(QStringLiteral("chainReleased"));
+  released_->setToolTip(
+      QStringLiteral("The others formed in the aquifer: the solvent screening counts finding "
+                     "them as evidence of dechlorination"));
+  layout->addWidget(released_);
+  connect(released_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!filling_) setReleasedFirstOnly(on);
+  });
+}
+
+void ChainWindow::setReleasedFirstOnly(bool on) {
+  DecayChain* c = chain();
+  if (!c || c->species.empty()) return;
+  c->released = on ? std::vector<std::string>{c->species.front()} : std::vector<std::string>{};
+  changed();
+}
+
 void ChainWindow::restoreDefaultYields() {
   DecayChain* c = chain();
   if (!c) return;
@@ -399,6 +421,12 @@ void ChainWindow::fillEditor() {
                                                                              : QStringLiteral("-")));
   }
   endProduct_->setChecked(c && !c->species.empty() && c->species.back() == kChainEndProduct);
+  const bool firstOnly =
+      c && !c->species.empty() && c->released == std::vector<std::string>{c->species.front()};
+  released_->setText(c && !c->species.empty()
+                         ? QStringLiteral("Released: %1 only").arg(fromRecordText(c->species.front().c_str()))
+                         : QStringLiteral("Released: first species only"));
+  released_->setChecked(firstOnly);
   filling_ = false;
 }
 
@@ -407,6 +435,7 @@ void ChainWindow::refresh() {
   for (QPushButton* button : editButtons_)
     if (button) button->setEnabled(c != nullptr);
   endProduct_->setEnabled(c != nullptr);
+  released_->setEnabled(c != nullptr);
   receptor_->setRowCount(0);
   ResolvedChain resolved;
   std::vector<std::string> problems;

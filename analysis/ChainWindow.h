@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 // Opens the window modally (through the Platform) over the project's own
 // chains, with the project's concentration unit; true when the chains were
@@ -51,6 +52,9 @@ class ChainWindow : public QDialog {
   void setSpecies(int row, const QString& name);
   void setYield(int daughter, double yield);
   void setEndProduct(bool on);
+  // "Released: PCE only": the chain's first species was released at the
+  // site and the others formed in the aquifer; off, the project does not say.
+  void setReleasedFirstOnly(bool on);
   void restoreDefaultYields();
 
   QComboBox* chainBox() const { return chainBox_; }
@@ -59,10 +63,12 @@ class ChainWindow : public QDialog {
   QLabel* problemLabel() const { return problems_; }
   QChartView* chartView() const { return chartView_; }
   QCheckBox* endProductBox() const { return endProduct_; }
+  QCheckBox* releasedBox() const { return released_; }
 
  private:
   DecayChain* chain();
   void changed();  // the current chain was edited: mark the project, redraw
+  void addTickBoxes(QVBoxLayout* layout);
   void fillChainBox();
   void fillEditor();
   void refresh();
@@ -77,6 +83,7 @@ class ChainWindow : public QDialog {
   QComboBox* chainBox_ = nullptr;
   QTableWidget* editor_ = nullptr;
   QCheckBox* endProduct_ = nullptr;
+  QCheckBox* released_ = nullptr;
   QLabel* problems_ = nullptr;
   QChartView* chartView_ = nullptr;
   QTableWidget* receptor_ = nullptr;

@@ -143,7 +143,8 @@ void SiteTrendsView::Refresh() {
       return (i.nonDetect ? QStringLiteral("<") : QString()) + QString::number(i.value, 'g', 3);
     };
     const RedoxIndicators& in = r.indicators;
-    const SolventScore score = ScoreSolvent(in);
+    const SolventScore score =
+        ScoreSolvent(in, SolventDaughtersAt(site, virelo_ExtrasOf(*project_).chains, r.well, r.date));
     SetRow(redoxTable_, row,
            {fromRecordText(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
             shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
@@ -152,13 +153,18 @@ void SiteTrendsView::Refresh() {
             score.scored ? QStringLiteral("%1 (%2)").arg(score.total).arg(SolventReadingWord(score.total))
                          : QString(),
             fromRecordText(r.rule.c_str())});
-    if (score.scored)
-      redoxTable_->item(row, kSolventColumn)
-          ->setToolTip(QStringLiteral("%1\nPoints: %2\nNot measured: %3")
-                           .arg(QString::fromStdString(SolventReadingText(score.total)),
-                                QString::fromStdString(SolventPointsText(score)),
-                                score.missing.empty() ? QStringLiteral("-")
-                                                      : QString::fromStdString(SolventMissingText(score))));
+    // Every row without points is named, measured or not, so that a total
+    // is never read as the whole table.
+    const QString notScored = QString::fromStdString(SolventLeftOutText(score)).trimmed();
+    const QString notMeasured =
+        score.missing.empty() ? QStringLiteral("-") : QString::fromStdString(SolventMissingText(score));
+    redoxTable_->item(row, kSolventColumn)
+        ->setToolTip(score.scored
+                         ? QStringLiteral("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4")
+                               .arg(QString::fromStdString(SolventReadingText(score.total)),
+                                    QString::fromStdString(SolventPointsText(score)), notMeasured, notScored)
+                         : QStringLiteral("No screening row measured: %1\nNot scored:\n%2")
+                               .arg(notMeasured, notScored));
   }
   redoxTable_->resizeColumnsToContents();
   std::string reason;

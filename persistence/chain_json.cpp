@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // JSON codec of a project's decay chains (engine/project/chain.h):
-//   "chains": [{"species": ["name", ...], "yields": [y2, y3, ...]}, ...]
+//   "chains": [{"species": ["name", ...], "yields": [y2, y3, ...],
+//               "released": ["name", ...]}, ...]
+// "released" is written only when the project says which species were
+// released, so that a project without it is written as before.
 // Names are the contaminants' names (or the end product's) in UTF-8; the
 // chain holds them as the contaminant records do. Whether a name belongs to
 // the project is the calculation's question, not the file's: a chain naming
 // a contaminant that was later renamed still loads and is reported there.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -20,6 +24,7 @@ namespace {
 constexpr const char* kChainsKey = "chains";
 constexpr const char* kSpeciesKey = "species";
 constexpr const char* kYieldsKey = "yields";
+constexpr const char* kReleasedKey = "released";
 // Room for the contaminants and the end product.
 constexpr size_t kMaxEntries = kChainMaxSpecies + 1;
 // More chains than contaminants a list can hold make no sense; the bound
@@ -44,6 +49,19 @@ void ToJson(const Project& project, ExtrasJson* object) {
     ExtrasJson entry = ExtrasJson::object();
     entry[kSpeciesKey] = species;
     entry[kYieldsKey] = yields;
+    // A species renamed or removed in the chain editor leaves its tick
+    // behind; only the chain's own species are written, once each, so that
+    // the file always reads back.
+    ExtrasJson released = ExtrasJson::array();
+    std::vector<std::string> written;
+    for (const std::string& name : chain.released) {
+      if (std::find(chain.species.begin(), chain.species.end(), name) == chain.species.end() ||
+          std::find(written.begin(), written.end(), name) != written.end())
+        continue;
+      written.push_back(name);
+      released.push_back(RecordTextToUtf8(name.c_str()));
+    }
+    if (!released.empty()) entry[kReleasedKey] = released;
     list.push_back(entry);
   }
   (*object)[kChainsKey] = list;
@@ -52,7 +70,7 @@ void ToJson(const Project& project, ExtrasJson* object) {
 bool ReadChain(const ExtrasJson& value, const std::string& path, DecayChain* chain, JsonFault* fault) {
   if (!value.is_object()) return fault->Fail(path, "expected an object");
   for (const auto& item : value.items()) {
-    if (item.key() != kSpeciesKey && item.key() != kYieldsKey)
+    if (item.key() != kSpeciesKey && item.key() != kYieldsKey && item.key() != kReleasedKey)
       return fault->Fail(path + JsonPointerStep(item.key()), "unknown field");
   }
   const std::string speciesPath = path + JsonPointerStep(kSpeciesKey);
@@ -85,6 +103,19 @@ bool ReadChain(const ExtrasJson& value, const std::string& path, DecayChain* cha
     } else {
       return fault->Fail(yieldsPath + "/" + std::to_string(k), "expected a number above 0");
     }
+  }
+  if (!value.contains(kReleasedKey)) return true;
+  const std::string releasedPath = path + JsonPointerStep(kReleasedKey);
+  const ExtrasJson& released = value.at(kReleasedKey);
+  if (!released.is_array() || released.size() > species.size())
+    return fault->Fail(releasedPath, "expected an array of the chain's names");
+  for (size_t k = 0; k < released.size(); ++k) {
+    std::string name;
+    if (!released[k].is_string() || !Utf8ToRecordText(released[k].get<std::string>(), &name) ||
+        std::find(chain->species.begin(), chain->species.end(), name) == chain->species.end() ||
+        std::find(chain->released.begin(), chain->released.end(), name) != chain->released.end())
+      return fault->Fail(releasedPath + "/" + std::to_string(k), "not a species of the chain");
+    chain->released.push_back(name);
   }
   return true;
 }

@@ -75,7 +75,9 @@ bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOpt
   }
   sample->analyte = names.Resolve(cells.analyte);
   if (sample->analyte.empty()) refuse("analyte", "the analyte is empty");
-  const std::string unitText = TrimBlanks(cells.unit);
+  std::string unitText = TrimBlanks(cells.unit);
+  // pH has no unit, and laboratories often leave its cell empty.
+  if (unitText.empty() && sample->analyte == kIndicatorPh) unitText = kUnitNone;
   LabUnit unit;
   if (!ReadLabUnit(unitText, &unit)) {
     refuse("unit", "unknown unit " + QuotedSiteText(unitText) + " (ug/L, mg/L, mV or m)");

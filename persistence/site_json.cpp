@@ -26,7 +26,8 @@
 namespace {
 
 constexpr const char* kSiteKey = "site";
-constexpr const char* kUnits[] = {kUnitUgL, kUnitMgL, kUnitMv, kUnitM};
+// New units go at the end: a table-form file refers to them by index.
+constexpr const char* kUnits[] = {kUnitUgL, kUnitMgL, kUnitMv, kUnitM, kUnitNone, kUnitCelsius};
 constexpr size_t kUnitCount = sizeof kUnits / sizeof kUnits[0];
 
 int UnitIndex(const std::string& unit) {
@@ -136,7 +137,9 @@ bool CheckSample(const SiteSample& s, const std::string& path, JsonFault* fault)
   if (s.value < 0.0 && !fixed) return fault->Fail(path + "/value", "is negative");
   if (fixed && s.unit != fixed) return fault->Fail(path + "/unit", s.analyte + " is given in " + fixed);
   if (!fixed && !IsSiteConcentrationUnit(s.unit))
-    return fault->Fail(path + "/unit", s.unit == kUnitMv ? "mV is for ORP only" : "m is for heads only");
+    return fault->Fail(path + "/unit", s.unit == kUnitMv  ? "mV is for ORP only"
+                                       : s.unit == kUnitM ? "m is for heads only"
+                                                          : s.unit + " is no concentration unit");
   return true;
 }
 
@@ -159,7 +162,7 @@ bool ReadSamples(const ExtrasJson& list, const std::string& path, SiteData* site
     if (!ReadNumber(item["value"], at + "/value", &s.value, fault)) return false;
     const char* unit =
         item["unit"].is_string() ? ParseSiteUnit(item["unit"].get_ref<const std::string&>()) : nullptr;
-    if (!unit) return fault->Fail(at + "/unit", "expected ug/L, mg/L, mV or m");
+    if (!unit) return fault->Fail(at + "/unit", "expected ug/L, mg/L, mV, m, - or degC");
     s.unit = unit;
     if (!item["nonDetect"].is_boolean()) return fault->Fail(at + "/nonDetect", "expected true or false");
     s.nonDetect = item["nonDetect"].get<bool>();

@@ -21,6 +21,10 @@ struct DecayChain {
   // One mass yield per daughter (species.size() - 1 entries): the mass of
   // daughter i formed per mass of species i - 1 that decays, MW_i / MW_i-1.
   std::vector<double> yields;
+  // The species released at the site ("released: PCE only"), a subset of
+  // species; empty when the project does not say. The others formed in the
+  // aquifer, and finding them counts as evidence of dechlorination.
+  std::vector<std::string> released;
   bool operator==(const DecayChain&) const = default;
 };
 

@@ -34,6 +34,11 @@ bool ReadLabUnit(std::string_view latin1, LabUnit* out) {
       {"ng/l", {kUnitUgL, 1000.0, nullptr}},
       {"mv", {kUnitMv, 1.0, nullptr}},
       {"m", {kUnitM, 1.0, nullptr}},
+      {"-", {kUnitNone, 1.0, nullptr}},
+      {"degc", {kUnitCelsius, 1.0, nullptr}},
+      {"\xB0"
+       "c",
+       {kUnitCelsius, 1.0, nullptr}},
       {"ppb", {kUnitUgL, 1.0, "ppb is read as ug/L, as for water"}},
       {"ppm", {kUnitMgL, 1.0, "ppm is read as mg/L, as for water"}},
   };

@@ -18,10 +18,25 @@ const char* ParseSiteUnit(std::string_view text) {
   if (text == "mg/L") return kUnitMgL;
   if (text == "mV") return kUnitMv;
   if (text == "m") return kUnitM;
+  if (text == "-") return kUnitNone;
+  // The degree sign in UTF-8 and in Latin-1.
+  if (text == "degC" ||
+      text ==
+          "\xC2\xB0"
+          "C" ||
+      text ==
+          "\xB0"
+          "C")
+    return kUnitCelsius;
   return nullptr;
 }
 
 namespace {
+// Units that measure one kind of parameter only and convert to nothing else.
+bool IsFixedUnit(std::string_view unit) {
+  return unit == kUnitMv || unit == kUnitM || unit == kUnitNone || unit == kUnitCelsius;
+}
+
 // Micrograms per litre in one unit of a concentration; 0 when not one.
 double MicrogramsPer(std::string_view unit) {
   if (unit == kUnitUgL) return 1.0;
@@ -31,7 +46,7 @@ double MicrogramsPer(std::string_view unit) {
 }  // namespace
 
 bool ConvertSiteValue(double value, std::string_view from, std::string_view to, double* converted) {
-  if (from == kUnitMv || to == kUnitMv || from == kUnitM || to == kUnitM) {
+  if (IsFixedUnit(from) || IsFixedUnit(to)) {
     if (from != to) return false;
     *converted = value;
     return true;
@@ -49,6 +64,8 @@ bool IsSiteConcentrationUnit(std::string_view unit) {
 const char* FixedSiteUnit(std::string_view analyte) {
   if (analyte == kIndicatorOrp) return kUnitMv;
   if (analyte == kIndicatorHead) return kUnitM;
+  if (analyte == kIndicatorPh) return kUnitNone;
+  if (analyte == kIndicatorTemperature) return kUnitCelsius;
   return nullptr;
 }
 

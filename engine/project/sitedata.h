@@ -48,7 +48,9 @@ struct SiteData {
 constexpr const char* kUnitUgL = "ug/L";
 constexpr const char* kUnitMgL = "mg/L";
 constexpr const char* kUnitMv = "mV";
-constexpr const char* kUnitM = "m";  // groundwater heads
+constexpr const char* kUnitM = "m";           // groundwater heads
+constexpr const char* kUnitNone = "-";        // pH
+constexpr const char* kUnitCelsius = "degC";  // temperature; tables may write it "\xB0C"
 
 // The canonical text of a unit as a table writes it, or null when unknown.
 const char* ParseSiteUnit(std::string_view text);
@@ -57,8 +59,8 @@ const char* ParseSiteUnit(std::string_view text);
 bool ConvertSiteValue(double value, std::string_view from, std::string_view to, double* converted);
 // Whether a canonical unit is one of a concentration (ug/L, mg/L).
 bool IsSiteConcentrationUnit(std::string_view unit);
-// The one unit an analyte is measured in (mV for ORP, m for a head), or
-// null for the concentrations.
+// The one unit an analyte is measured in (mV for ORP, m for a head, "-" for
+// pH, degC for temperature), or null for the concentrations.
 const char* FixedSiteUnit(std::string_view analyte);
 
 // The groundwater indicators, named as the laboratory tables must name them.
@@ -74,10 +76,21 @@ constexpr const char* kIndicatorOrp = "ORP";
 constexpr const char* kIndicatorDoc = "DOC";
 constexpr const char* kIndicatorChloride = "Chloride";
 constexpr const char* kIndicatorHead = "Head";  // groundwater head [m]
+// The further parameters of the chlorinated-solvent screening.
+constexpr const char* kIndicatorPh = "pH";
+constexpr const char* kIndicatorTemperature = "Temperature";
+constexpr const char* kIndicatorToc = "TOC";
+constexpr const char* kIndicatorEthane = "Ethane";
+constexpr const char* kIndicatorHydrogen = "Hydrogen";
+constexpr const char* kIndicatorFattyAcids = "Volatile fatty acids";
+constexpr const char* kIndicatorAlkalinity = "Alkalinity";
+constexpr const char* kIndicatorCarbonDioxide = "Carbon dioxide";
 constexpr const char* kSiteIndicators[] = {
-    kIndicatorOxygen, kIndicatorNitrate, kIndicatorNitrateN, kIndicatorManganese,
-    kIndicatorIron,   kIndicatorSulfate, kIndicatorSulfide,  kIndicatorMethane,
-    kIndicatorOrp,    kIndicatorDoc,     kIndicatorChloride, kIndicatorHead,
+    kIndicatorOxygen,   kIndicatorNitrate,     kIndicatorNitrateN,   kIndicatorManganese,
+    kIndicatorIron,     kIndicatorSulfate,     kIndicatorSulfide,    kIndicatorMethane,
+    kIndicatorOrp,      kIndicatorDoc,         kIndicatorChloride,   kIndicatorHead,
+    kIndicatorPh,       kIndicatorTemperature, kIndicatorToc,        kIndicatorEthane,
+    kIndicatorHydrogen, kIndicatorFattyAcids,  kIndicatorAlkalinity, kIndicatorCarbonDioxide,
 };
 bool IsSiteIndicator(std::string_view analyte);
 

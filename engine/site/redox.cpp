@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "engine/project/chain.h"
 #include "engine/project/decimalform.h"
 #include "engine/project/records.h"
 
@@ -33,6 +34,24 @@ Level CompareMethane(const Indicator& indicator) {
   const double value = DecimalForm(indicator.value);
   if (indicator.nonDetect) return value <= kRedoxMethaneGas ? Level::kBelow : Level::kUnknown;
   return value > kRedoxMethaneGas ? Level::kAbove : Level::kBelow;
+}
+
+// Where the solvent screening's further parameters go; null for the
+// others (heads, and the parameters the redox class reads itself).
+Indicator* SolventSlot(RedoxIndicators* in, const std::string& analyte) {
+  const std::pair<const char*, Indicator RedoxIndicators::*> slots[] = {
+      {kIndicatorToc, &RedoxIndicators::toc},
+      {kIndicatorChloride, &RedoxIndicators::chloride},
+      {kChainEndProduct, &RedoxIndicators::ethene},
+      {kIndicatorEthane, &RedoxIndicators::ethane},
+      {kIndicatorHydrogen, &RedoxIndicators::hydrogen},
+      {kIndicatorFattyAcids, &RedoxIndicators::fattyAcids},
+      {kIndicatorAlkalinity, &RedoxIndicators::alkalinity},
+      {kIndicatorCarbonDioxide, &RedoxIndicators::carbonDioxide},
+  };
+  for (const auto& [name, member] : slots)
+    if (analyte == name) return &(in->*member);
+  return nullptr;
 }
 
 RedoxClass Unknown(const std::string& why, const std::string& basis = "") {
@@ -149,11 +168,18 @@ std::vector<RedoxReading> ReadRedox(const SiteData& site) {
   std::map<std::string, std::map<std::string, RedoxIndicators>> byWell;
   std::map<std::string, std::map<std::string, Indicator>> nitrateAsNo3;
   for (const SiteSample& sample : site.samples) {
-    if (!IsSiteIndicator(sample.analyte)) continue;
+    // Ethene is a contaminant of the database, not an indicator, but the
+    // solvent screening counts it as the end of reductive dechlorination.
+    if (!IsSiteIndicator(sample.analyte) && sample.analyte != kChainEndProduct) continue;
     RedoxIndicators& in = byWell[sample.well][sample.date];
     const std::string& a = sample.analyte;
     if (a == kIndicatorOrp) {
       if (sample.unit == kUnitMv) in.orp = {true, sample.value, sample.nonDetect};
+      continue;
+    }
+    if (a == kIndicatorPh || a == kIndicatorTemperature) {
+      if (sample.unit == FixedSiteUnit(a))
+        (a == kIndicatorPh ? in.ph : in.temperature) = {true, sample.value, sample.nonDetect};
       continue;
     }
     double mgL = 0.0;
@@ -177,6 +203,8 @@ std::vector<RedoxReading> ReadRedox(const SiteData& site) {
       in.methane = value;
     else if (a == kIndicatorDoc)
       in.doc = value;
+    else if (Indicator* slot = SolventSlot(&in, a))
+      *slot = value;
   }
   // Nitrate as NO3 serves where the laboratory gave no nitrate as N.
   for (auto& [well, dates] : nitrateAsNo3)

@@ -54,6 +54,10 @@ struct RedoxIndicators {
   Indicator methane;
   Indicator orp;  // [mV]
   Indicator doc;
+  // Read by the solvent screening only, never by the redox class.
+  Indicator ph;           // [-]
+  Indicator temperature;  // [degC]
+  Indicator toc, chloride, ethene, ethane, hydrogen, fattyAcids, alkalinity, carbonDioxide;
 };
 
 // The condition of one set of indicators by the first rule that matches,

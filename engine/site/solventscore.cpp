@@ -3,6 +3,9 @@
 // The protocol's screening points, row by row.
 #include "engine/site/solventscore.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "engine/project/decimalform.h"
 
 namespace {
@@ -25,9 +28,72 @@ Reading Read(const Indicator& in, double factor = 1.0) {
   return {in.present, DecimalForm(in.value * factor), in.nonDetect};
 }
 
+// Ethene and ethane together: the detected amounts added. Only when neither
+// was detected is the sum a non-detect, below the larger limit.
+Reading Ethenes(const Indicator& ethene, const Indicator& ethane) {
+  Reading sum;
+  bool detected = false;
+  for (const Indicator* gas : {&ethene, &ethane}) {
+    if (!gas->present) continue;
+    if (!gas->nonDetect) {
+      if (!detected) sum.value = 0.0;
+      detected = true;
+      sum.value += gas->value;
+    } else if (!detected) {
+      sum.value = std::max(sum.value, gas->value);
+    }
+    sum.present = true;
+  }
+  sum.nonDetect = sum.present && !detected;
+  sum.value = DecimalForm(sum.value);
+  return sum;
+}
+
+// The daughter rows, in the order of the table.
+constexpr const char* kDaughterRows[] = {"TCE", "DCE", "VC"};
+
+// The daughter row a chain species stands for, by its molar mass (which
+// ChainMolarMass gives by name); null for any other species.
+const char* DaughterRow(const std::string& species) {
+  const double mass = ChainMolarMass(species);
+  if (mass == ChainMolarMass("TCE")) return "TCE";
+  if (mass == ChainMolarMass("DCE")) return "DCE";
+  if (mass == ChainMolarMass("VC")) return "VC";
+  return nullptr;
+}
+
 }  // namespace
 
-SolventScore ScoreSolvent(const RedoxIndicators& in) {
+std::vector<SolventDaughter> SolventDaughtersAt(const SiteData& site, const std::vector<DecayChain>& chains,
+                                                const std::string& well, const std::string& date) {
+  std::vector<SolventDaughter> daughters;
+  for (const DecayChain& chain : chains) {
+    if (chain.released.empty()) continue;
+    for (const std::string& species : chain.species) {
+      const char* row = DaughterRow(species);
+      if (!row || std::any_of(daughters.begin(), daughters.end(),
+                              [&](const SolventDaughter& d) { return d.row == row; }))
+        continue;
+      SolventDaughter d{row, {}, false};
+      d.released = std::find(chain.released.begin(), chain.released.end(), species) != chain.released.end();
+      for (const SiteSample& s : site.samples) {
+        double mgL = 0.0;
+        if (s.well == well && s.date == date && s.analyte == species &&
+            ConvertSiteValue(s.value, s.unit, kUnitMgL, &mgL))
+          d.measured = {true, mgL, s.nonDetect};
+      }
+      daughters.push_back(d);
+    }
+  }
+  // In the order of the table, as the other rows.
+  std::vector<SolventDaughter> ordered;
+  for (const char* row : kDaughterRows)
+    for (const SolventDaughter& d : daughters)
+      if (d.row == row) ordered.push_back(d);
+  return ordered;
+}
+
+SolventScore ScoreSolvent(const RedoxIndicators& in, const std::vector<SolventDaughter>& daughters) {
   SolventScore score;
   auto row = [&](const char* name, const Reading& r, int points) {
     if (!r.present) {
@@ -52,8 +118,30 @@ SolventScore ScoreSolvent(const RedoxIndicators& in) {
   row("CH4", ch4, ch4.above(kSolventMethane) ? 3 : 0);
   const Reading orp = Read(in.orp);
   row("ORP", orp, orp.below(kSolventOrpLikely) ? 2 : orp.below(kSolventOrpPossible) ? 1 : 0);
-  const Reading doc = Read(in.doc);
-  row("DOC", doc, doc.above(kSolventOrganicCarbon) ? 2 : 0);
+  const bool toc = in.toc.present;
+  const Reading carbon = Read(toc ? in.toc : in.doc);
+  row(toc || !in.doc.present ? "TOC" : "DOC", carbon, carbon.above(kSolventOrganicCarbon) ? 2 : 0);
+  const Reading temperature = Read(in.temperature);
+  row("temperature", temperature, temperature.above(kSolventTemperature) ? 1 : 0);
+  const Reading ethenes = Ethenes(in.ethene, in.ethane);
+  row("C2H4/C2H6", ethenes,
+      ethenes.above(kSolventEthenesHigh)  ? 3
+      : ethenes.above(kSolventEthenesLow) ? 2
+                                          : 0);
+  score.leftOut.assign(std::begin(kSolventRowsLeftOut), std::end(kSolventRowsLeftOut));
+  if (!daughters.empty()) {
+    for (const char* name : kDaughterRows) {
+      const auto d = std::find_if(daughters.begin(), daughters.end(),
+                                  [&](const SolventDaughter& x) { return x.row == name; });
+      if (d == daughters.end()) {
+        score.missing.push_back(name);
+        continue;
+      }
+      const Reading r = Read(d->measured);
+      row(name, r, !d->released && r.above(0.0) ? 2 : 0);
+    }
+    score.leftOut.back() = kSolventEthanesLeftOut;
+  }
   return score;
 }
 
@@ -78,5 +166,17 @@ std::string SolventPointsText(const SolventScore& score) {
 std::string SolventMissingText(const SolventScore& score) {
   std::string text;
   for (const std::string& m : score.missing) text += (text.empty() ? "" : ";") + m;
+  return text;
+}
+
+std::string SolventUnscoredText(const SolventScore& score) {
+  std::string text = SolventMissingText(score);
+  for (const SolventRowLeftOut& row : score.leftOut) text += (text.empty() ? "" : ";") + std::string(row.row);
+  return text;
+}
+
+std::string SolventLeftOutText(const SolventScore& score) {
+  std::string text;
+  for (const SolventRowLeftOut& row : score.leftOut) text += std::string(row.row) + ": " + row.reason + "\n";
   return text;
 }

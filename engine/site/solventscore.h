@@ -7,18 +7,19 @@
 // Table 2.3) for the parameters the site tables hold, their total and the
 // protocol's reading of the total.
 //
-// Only rows whose thresholds the site's indicators answer are scored. Rows
-// left out: pH, temperature, carbon dioxide, alkalinity and chloride (the
-// last three are scored against background, which one sample does not
-// give), hydrogen, volatile fatty acids, BTEX, ethene/ethane, and the
-// daughter products (points only where a compound is shown not to have been
-// released, which the tables do not tell). Leaving a row out can only lower
-// the total: the reading errs towards less evidence.
+// Every row whose threshold a source read states and whose parameter the
+// site data holds is scored. The table's pH row, its rows against
+// background (carbon dioxide, alkalinity, chloride), hydrogen, volatile
+// fatty acids, BTEX and the daughter products are left out and named with
+// the reason (kSolventRowsLeftOut). The table's pH row counts a pH outside
+// 5 to 9 against dechlorination, so a total without it may be too high as
+// well as too low.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "engine/project/chain.h"
 #include "engine/site/redox.h"
 
 // Thresholds of the table [mg/L; ORP mV].
@@ -34,14 +35,61 @@ constexpr double kSolventSulfide = 1.0;       // above: 3 points
 constexpr double kSolventMethane = 0.5;       // above: 3 points
 constexpr double kSolventOrpPossible = 50.0;  // below: 1 point (against Ag/AgCl)
 constexpr double kSolventOrpLikely = -100.0;  // below: 2 points
-// TOC above 20 mg/L: 2 points. The tables hold DOC, the dissolved part of
-// TOC: a DOC above 20 means a TOC above 20; a lower DOC earns nothing.
+// TOC above 20 mg/L: 2 points. Where a sample has no TOC its DOC, the
+// dissolved part of TOC, stands in: a DOC above 20 means a TOC above 20; a
+// lower DOC earns nothing.
 constexpr double kSolventOrganicCarbon = 20.0;
+// The rows below as restated from the protocol's table in Talley (ed.)
+// 2005, Bioremediation of Recalcitrant Compounds, CRC Press, Table 5.1a:
+// temperature above 20 degC 1 point; ethene/ethane above 0.01 mg/L 2
+// points, above 0.1 mg/L 3. Ethene/ethane is one row: the two gases are
+// added, a non-detect adding nothing.
+constexpr double kSolventTemperature = 20.0;  // [degC] above: 1 point
+constexpr double kSolventEthenesLow = 0.01;   // above: 2 points
+constexpr double kSolventEthenesHigh = 0.1;   // above: 3 points
+
+// A row of the table that is not scored, and why.
+struct SolventRowLeftOut {
+  const char* row;
+  const char* reason;
+};
+inline constexpr SolventRowLeftOut kSolventRowsLeftOut[] = {
+    {"pH", "the points for a pH outside 5 to 9 were not confirmed in a source"},
+    {"CO2", "scored against background, which one sample does not give"},
+    {"alkalinity", "scored against background, which one sample does not give"},
+    {"chloride", "scored against background, which one sample does not give"},
+    {"H2", "threshold not confirmed in a source"},
+    {"VFA", "threshold not confirmed in a source"},
+    {"BTEX", "threshold not confirmed in a source"},
+    {"daughter products", "points only where a compound was not released, which the project does not record"},
+};
+// Where a chain records what was released, the daughter rows TCE, DCE and
+// VC are scored (2 points each where found and not released: Talley (ed.)
+// 2005, Table 5.1a, restating Table 2.3), and only the ethanes' rows stay
+// out.
+inline constexpr SolventRowLeftOut kSolventEthanesLeftOut = {
+    "DCA/chloroethane", "the chlorinated ethanes are not recognised in the project's chains"};
+
+// A daughter-product row at one well and date: the compound as measured and
+// whether the project records it as released.
+struct SolventDaughter {
+  std::string row;  // "TCE", "DCE", "VC"
+  Indicator measured;
+  bool released = false;
+};
+// The daughter rows of the project's chains that record what was released,
+// at a well and date, in the order of the table; empty when no chain says.
+std::vector<SolventDaughter> SolventDaughtersAt(const SiteData& site, const std::vector<DecayChain>& chains,
+                                                const std::string& well, const std::string& date);
 
 // The points of one parameter.
 struct SolventPoints {
-  std::string parameter;  // "O2", "NO3", "Fe(II)", "SO4", "H2S", "CH4", "ORP", "DOC" (on the TOC row)
-  double value = 0.0;     // [mg/L] (NO3 as NO3), ORP [mV]; a detection limit when nonDetect
+  // "O2", "NO3", "Fe(II)", "SO4", "H2S", "CH4", "ORP", "TOC" (or "DOC" on
+  // the TOC row), "temperature", "C2H4/C2H6"
+  std::string parameter;
+  // [mg/L] (NO3 as NO3), ORP [mV], temperature [degC]; a detection limit
+  // when nonDetect
+  double value = 0.0;
   bool nonDetect = false;
   int points = 0;
 };
@@ -51,8 +99,14 @@ struct SolventScore {
   int total = 0;
   std::vector<SolventPoints> used;   // in the order of the table
   std::vector<std::string> missing;  // the scored rows' parameters not measured
+  // The table's rows not scored; the same for every sample.
+  std::vector<SolventRowLeftOut> leftOut;
 };
-SolventScore ScoreSolvent(const RedoxIndicators& indicators);
+// With daughters (SolventDaughtersAt) their rows are scored too: 2 points
+// for a compound found above its limit that was not released, none for a
+// released one or one not detected.
+SolventScore ScoreSolvent(const RedoxIndicators& indicators,
+                          const std::vector<SolventDaughter>& daughters = {});
 
 // The protocol's reading of a total: 0 to 5 (or less) "inadequate", 6 to
 // 14 "limited", 15 to 20 "adequate", above 20 "strong" (evidence for
@@ -64,3 +118,8 @@ std::string SolventReadingText(int total);
 std::string SolventPointsText(const SolventScore& score);
 // "NO3;H2S" as RedoxClass::missing.
 std::string SolventMissingText(const SolventScore& score);
+// Every row without points: those not measured, then those not scored,
+// "NO3;H2S;pH;CO2;...".
+std::string SolventUnscoredText(const SolventScore& score);
+// The rows not scored with their reasons, one "row: reason" per line.
+std::string SolventLeftOutText(const SolventScore& score);

@@ -71,6 +71,79 @@ QString chartImage(QChart* chart, int width) {
       .arg(QString::fromLatin1(png.toBase64()));
 }
 
+// The redox class and solvent score of each well and date with indicators,
+// and the condition suggested for the aquifer.
+void WriteRedoxReadings(ReportContext& report, const Project& project, const SiteData& site,
+                        const std::vector<RedoxReading>& readings) {
+  report.heading(3, QStringLiteral("Redox condition from the indicators"));
+  QString table =
+      tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("Class"),
+                                QStringLiteral("Rule"), QStringLiteral("Rests on"), QStringLiteral("Missing"),
+                                QStringLiteral("Solvent score")},
+                               // The rule's words take the room, so that a row is a few lines.
+                               {10, 10, 14, 30, 10, 8, 18});
+  // Wells whose readings of one date say the same share a row, so that a
+  // site of uniform chemistry is one row and not one per well; rows stand
+  // in the order of their first well.
+  std::vector<QStringList> rows;
+  for (const RedoxReading& r : readings) {
+    const SolventScore score =
+        ScoreSolvent(r.indicators, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, r.well, r.date));
+    QString scoreCell = score.scored ? QStringLiteral("%1, %2 (%3)")
+                                           .arg(score.total)
+                                           .arg(QString::fromStdString(SolventReadingWord(score.total)),
+                                                esc(QString::fromStdString(SolventPointsText(score))))
+                                     : QStringLiteral("-");
+    if (!score.missing.empty())
+      scoreCell +=
+          QStringLiteral("; not measured: ") + esc(QString::fromStdString(SolventMissingText(score)));
+    const QStringList cells = {recordText(r.well),
+                               QString::fromLatin1(r.date.c_str()),
+                               QString::fromLatin1(kRedoxConditions[r.condition].text),
+                               recordText(r.rule),
+                               esc(QString::fromStdString(r.basis)),
+                               esc(QString::fromStdString(r.missing)),
+                               scoreCell};
+    const auto same = std::find_if(rows.begin(), rows.end(),
+                                   [&](const QStringList& row) { return row.mid(1) == cells.mid(1); });
+    if (same == rows.end())
+      rows.push_back(cells);
+    else
+      (*same)[0] += QStringLiteral(", ") + cells[0];
+  }
+  for (const QStringList& cells : rows) table += bodyRow(cells);
+  std::string reason;
+  const int suggested = SuggestRedox(site, readings, &reason);
+  report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "
+                                    "assessed as %3.</p>")
+                         .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
+                              QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
+                                                      ? virelo_RedoxText(project.aquifer.redoxCondition)
+                                                      : "-")));
+  // The rows not scored are those of the first reading: every reading
+  // leaves out the same, given the project's chains.
+  const SolventScore first =
+      ScoreSolvent({}, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, readings.front().well,
+                                          readings.front().date));
+  const QString leftOut = esc(QString::fromStdString(SolventLeftOutText(first)).trimmed())
+                              .replace(QLatin1Char('\n'), QStringLiteral("; "));
+  report.add(
+      QStringLiteral(
+          "<p>The solvent score is the screening for reductive dechlorination of chlorinated solvents "
+          "(Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: "
+          "O2 below 0.5 mg/L 3 points, above 5 mg/L &#8722;3; nitrate below 1 mg/L (read as NO3) 2; "
+          "iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above "
+          "0.5 mg/L 3; ORP below 50 mV 1, below &#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above "
+          "20 mg/L where no TOC was measured); temperature above 20 &#176;C 1; ethene and ethane "
+          "together above 0.01 mg/L 2, above 0.1 mg/L 3; where a decay chain records the released "
+          "solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate "
+          "evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well "
+          "are named beside its score. The table's other rows are not scored: %1. The pH row counts a "
+          "pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as "
+          "too low.</p>")
+          .arg(leftOut));
+}
+
 }  // namespace
 
 void WriteSiteDataSection(ReportContext& report) {
@@ -142,59 +215,7 @@ void WriteSiteDataSection(ReportContext& report) {
   WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
-  if (!readings.empty()) {
-    report.heading(3, QStringLiteral("Redox condition from the indicators"));
-    QString table =
-        tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("Class"),
-                                  QStringLiteral("Rule"), QStringLiteral("Rests on"),
-                                  QStringLiteral("Missing"), QStringLiteral("Solvent score")},
-                                 // The rule's words take the room, so that a row is a few lines.
-                                 {10, 10, 14, 30, 10, 8, 18});
-    // Wells whose readings of one date say the same share a row, so that a
-    // site of uniform chemistry is one row and not one per well; rows stand
-    // in the order of their first well.
-    std::vector<QStringList> rows;
-    for (const RedoxReading& r : readings) {
-      const SolventScore score = ScoreSolvent(r.indicators);
-      const QString scoreCell = score.scored
-                                    ? QStringLiteral("%1, %2 (%3)")
-                                          .arg(score.total)
-                                          .arg(QString::fromStdString(SolventReadingWord(score.total)),
-                                               esc(QString::fromStdString(SolventPointsText(score))))
-                                    : QStringLiteral("-");
-      const QStringList cells = {recordText(r.well),
-                                 QString::fromLatin1(r.date.c_str()),
-                                 QString::fromLatin1(kRedoxConditions[r.condition].text),
-                                 recordText(r.rule),
-                                 esc(QString::fromStdString(r.basis)),
-                                 esc(QString::fromStdString(r.missing)),
-                                 scoreCell};
-      const auto same = std::find_if(rows.begin(), rows.end(),
-                                     [&](const QStringList& row) { return row.mid(1) == cells.mid(1); });
-      if (same == rows.end())
-        rows.push_back(cells);
-      else
-        (*same)[0] += QStringLiteral(", ") + cells[0];
-    }
-    for (const QStringList& cells : rows) table += bodyRow(cells);
-    std::string reason;
-    const int suggested = SuggestRedox(site, readings, &reason);
-    report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "
-                                      "assessed as %3.</p>")
-                           .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
-                                QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
-                                                        ? virelo_RedoxText(project.aquifer.redoxCondition)
-                                                        : "-")));
-    report.add(QStringLiteral(
-        "<p>The solvent score is the screening for reductive dechlorination of chlorinated solvents "
-        "(Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: "
-        "O2 below 0.5 mg/L 3 points, above 5 mg/L &#8722;3; nitrate below 1 mg/L (read as NO3) 2; "
-        "iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; "
-        "ORP below 50 mV 1, below &#8722;100 mV 2; DOC above 20 mg/L 2 (on the table's TOC row). A total of "
-        "5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. The table's "
-        "other rows (pH, temperature, carbon dioxide, alkalinity, chloride, hydrogen, volatile fatty acids, "
-        "BTEX, ethene and ethane, daughter products) are not scored, so the total can only be too low.</p>"));
-  }
+  if (!readings.empty()) WriteRedoxReadings(report, project, site, readings);
 
   // Where each decay constant taken from the wells comes from.
   QStringList sources;

@@ -65,4 +65,39 @@ TEST(ChainJson, RoundTripAndRefusals) {
   virelo_FreeProject(project);
 }
 
+TEST(ChainJson, ReleasedSpeciesAreWrittenOnlyWhenRecorded) {
+  Project* project = virelo_AllocateProject();
+  virelo_Extras(project).chains = {{{"PCE", "TCE", "Ethene"}, {0.79, 0.21}}};
+  const std::string before = ExtrasToPayload(*project);
+  EXPECT_EQ(before.find("released"), std::string::npos) << before;
+  virelo_Extras(project).chains[0].released = {"PCE"};
+  const std::string payload = ExtrasToPayload(*project);
+  EXPECT_NE(payload.find("\"yields\":[0.79,0.21],\"released\":[\"PCE\"]}"), std::string::npos) << payload;
+  Project* read = virelo_AllocateProject();
+  std::string reason;
+  ASSERT_TRUE(ExtrasFromPayload(payload, read, &reason)) << reason;
+  EXPECT_EQ(virelo_ExtrasOf(*read).chains, virelo_ExtrasOf(*project).chains);
+  // Cleared again, the project is written as before the tick.
+  virelo_Extras(project).chains[0].released.clear();
+  EXPECT_EQ(ExtrasToPayload(*project), before);
+  // A tick left behind by a species renamed in the editor is not written,
+  // so the file still reads back.
+  virelo_Extras(project).chains[0].released = {"Perchlorethen", "PCE", "PCE"};
+  const std::string stale = ExtrasToPayload(*project);
+  EXPECT_NE(stale.find("\"released\":[\"PCE\"]}"), std::string::npos) << stale;
+  ASSERT_TRUE(ExtrasFromPayload(stale, read, &reason)) << reason;
+  virelo_Extras(project).chains[0].released = {"Perchlorethen"};
+  EXPECT_EQ(ExtrasToPayload(*project), before);
+
+  for (const char* bad : {R"({"chains":[{"species":["A","B"],"yields":[1],"released":["C"]}]})",
+                          R"({"chains":[{"species":["A","B"],"yields":[1],"released":["A","A"]}]})",
+                          R"({"chains":[{"species":["A","B"],"yields":[1],"released":"A"}]})"}) {
+    std::string why;
+    EXPECT_FALSE(ExtrasFromPayload(bad, read, &why)) << bad;
+    EXPECT_EQ(why.rfind("/chains/0/released", 0), 0u) << why;
+  }
+  virelo_FreeProject(read);
+  virelo_FreeProject(project);
+}
+
 }  // namespace

@@ -86,8 +86,9 @@ TEST_F(SiteCli, ImportThenDecayTrendAndRedoxGiveTheirTables) {
   EXPECT_EQ(redox.out.substr(redox.out.rfind("Suggested")), "Suggested redox condition: ANAEROBIC-FE\n");
   // O2 3 + NO3 (0.1 N is 0.44 NO3) 2 + Fe(II) 3 = 8; sulfate at 20 is not below 20.
   EXPECT_EQ(Cli({"redox", Path("p.vrp"), "--csv"}).out,
-            "well,date,class,basis,missing,solventScore,solventReading\n"
-            "MW1,2024-05-12,ANAEROBIC-FE,Fe(II)/H2S,Mn;CH4,8,limited\n");
+            "well,date,class,basis,missing,solventScore,solventReading,solventUnscored\n"
+            "MW1,2024-05-12,ANAEROBIC-FE,Fe(II)/H2S,Mn;CH4,8,limited,CH4;ORP;TOC;temperature;C2H4/C2H6;"
+            "pH;CO2;alkalinity;chloride;H2;VFA;BTEX;daughter products\n");
 
   // The tables come back as they went in, in the project's units.
   const CliResult wells = Cli({"site-export", Path("p.vrp"), "--wells"});

@@ -29,7 +29,7 @@ int Points(const SolventScore& score, const std::string& parameter) {
 TEST(SolventScore, EachRowScoresOnItsOwnSideOfItsThreshold) {
   RedoxIndicators in;
   EXPECT_FALSE(ScoreSolvent(in).scored);
-  EXPECT_EQ(ScoreSolvent(in).missing.size(), 8u);
+  EXPECT_EQ(ScoreSolvent(in).missing.size(), 10u);
 
   // Oxygen: below 0.5 earns 3, above 5 costs 3; the thresholds themselves earn nothing.
   for (auto [o2, points] : {std::pair{0.49, 3}, {0.5, 0}, {5.0, 0}, {5.01, -3}}) {
@@ -72,7 +72,7 @@ TEST(SolventScore, EachRowScoresOnItsOwnSideOfItsThreshold) {
   in.sulfate = At(20.0);
   score = ScoreSolvent(in);
   EXPECT_EQ(Points(score, "SO4"), 0);
-  EXPECT_TRUE(score.missing.empty());
+  EXPECT_EQ(SolventMissingText(score), "temperature;C2H4/C2H6");
   EXPECT_EQ(SolventPointsText(score), "O2 0, NO3 0, Fe(II) 0, SO4 0, H2S 0, CH4 3, ORP 2, DOC 2");
   EXPECT_EQ(score.total, 7);
 }
@@ -118,13 +118,19 @@ TEST(SolventScore, ADryCleanerSiteWithoutSulfideGetsClassesAndScores) {
   // MW1: iron and sulfate without sulfide; O2 3 + NO3 2 + Fe 3 + CH4 3 + ORP 2 + DOC 2 = 15.
   // MW2: sulfate used up and 3.5 mg/L methane; O2 3 + NO3 (< 0.5 NO3) 2 + SO4 2 + CH4 3 = 10.
   // MW3: oxic; O2 above 5 costs 3.
+  const char* kLeftOut = "pH;CO2;alkalinity;chloride;H2;VFA;BTEX;daughter products";
   const CliResult csv = Cli({"redox", project, "--csv"});
   ASSERT_EQ(csv.status, kCliOk) << csv.err;
   EXPECT_EQ(csv.out,
-            "well,date,class,basis,missing,solventScore,solventReading\n"
-            "MW1,2024-03-05,ANAEROBIC-MIXED-PLUMES,Fe(II);SO4,Mn;H2S,15,adequate\n"
-            "MW2,2024-03-05,ANAEROBIC-CH4,SO4;CH4,Mn;H2S,10,limited\n"
-            "MW3,2024-03-05,AEROBIC,O2,Mn;H2S;CH4,-3,inadequate\n");
+            "well,date,class,basis,missing,solventScore,solventReading,solventUnscored\n"
+            "MW1,2024-03-05,ANAEROBIC-MIXED-PLUMES,Fe(II);SO4,Mn;H2S,15,adequate," +
+                std::string("H2S;temperature;C2H4/C2H6;") + kLeftOut +
+                "\n"
+                "MW2,2024-03-05,ANAEROBIC-CH4,SO4;CH4,Mn;H2S,10,limited," +
+                "H2S;ORP;TOC;temperature;C2H4/C2H6;" + kLeftOut +
+                "\n"
+                "MW3,2024-03-05,AEROBIC,O2,Mn;H2S;CH4,-3,inadequate," +
+                "H2S;CH4;ORP;TOC;temperature;C2H4/C2H6;" + kLeftOut + "\n");
 
   const CliResult text = Cli({"redox", project});
   ASSERT_EQ(text.status, kCliOk) << text.err;

@@ -33,7 +33,6 @@ const std::map<std::string, int> kKnownLong = {
     {"pages/ContaminantEditorDialog.cpp", 176},
     {"pages/CPropResultsLayout.cpp", 172},
     {"analysis/PlanView.cpp", 162},
-    {"report/sections/SiteDataSection.cpp", 145},
     {"pages/CPropConts.cpp", 138},
     {"persistence/databasecsv.cpp", 132},
     {"pages/CPropProject.cpp", 129},

@@ -184,6 +184,15 @@ class TestChainWindow : public QObject {
     QCOMPARE(chains[0].species.size(), size_t{3});
     QCOMPARE(chains[0].yields.size(), size_t{2});
 
+    // "Released: PCE only", ticked and unticked as the user does.
+    QCOMPARE(window.releasedBox()->text(), QString("Released: Tetrachloroethene (PCE) only"));
+    QVERIFY(chains[0].released.empty());
+    QTest::keyClick(window.releasedBox(), Qt::Key_Space);
+    QCOMPARE(chains[0].released, std::vector<std::string>{"Tetrachloroethene (PCE)"});
+    QVERIFY(window.releasedBox()->isChecked());
+    QTest::keyClick(window.releasedBox(), Qt::Key_Space);
+    QVERIFY(chains[0].released.empty());
+
     // Choosing another contaminant in a row, as a user does with the arrow
     // keys on its box: the yields on either side start again from the molar
     // masses. The box lists the project's contaminants in their order, and

@@ -330,7 +330,10 @@ class TestSiteData : public QObject {
         "MW1\t2024-03-05\tMethane\t2\tmg/L\n"
         "MW2\t2024-03-05\tOxygen\t0,2\tmg/L\nMW2\t2024-03-05\tNitrate-N\t0,1\tmg/L\n"
         "MW2\t2024-03-05\tIron(II)\t50\tug/L\nMW2\t2024-03-05\tSulfate\t0,2\tmg/L\n"
-        "MW2\t2024-03-05\tMethane\t3500\tug/L\n");
+        "MW2\t2024-03-05\tMethane\t3500\tug/L\n"
+        "MW2\t2024-03-05\tpH-Wert\t4,5\t\nMW2\t2024-03-05\tWassertemperatur\t22\t\xC2\xB0"
+        "C\n"
+        "MW2\t2024-03-05\tEthen\t40\tug/L\nMW2\t2024-03-05\tethaan\t70\tug/L\n");
     QPushButton* paste = window.findChild<QPushButton*>("sitePaste");
     QVERIFY(paste);
     QTest::mouseClick(paste, Qt::LeftButton);
@@ -357,19 +360,30 @@ class TestSiteData : public QObject {
     QCOMPARE(redox->item(mw1, column("Missing"))->text(), QString("Mn;H2S"));
     QCOMPARE(redox->item(mw2, column("Redox class"))->text(), QString("ANAEROBIC-CH4"));
     QCOMPARE(redox->item(mw2, column("Rests on"))->text(), QString("SO4;CH4"));
-    // MW1: O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3 = 11; MW2: O2 3, NO3 2, Fe(II) 0, SO4 2, CH4 3 = 10.
+    // MW1: O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3 = 11; MW2: O2 3, NO3 2, Fe(II) 0, SO4 2, CH4 3,
+    // 22 degC 1, ethene and ethane 0.11 mg/L together 3 = 14; its pH is named, not scored.
     QTableWidgetItem* score = redox->item(mw1, column("Solvent score"));
     QCOMPARE(score->text(), QString("11 (limited)"));
     QVERIFY2(score->toolTip().contains("O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3"), qPrintable(score->toolTip()));
-    QVERIFY2(score->toolTip().contains("Not measured: H2S;ORP;DOC"), qPrintable(score->toolTip()));
-    QCOMPARE(redox->item(mw2, column("Solvent score"))->text(), QString("10 (limited)"));
+    QVERIFY2(score->toolTip().contains("Not measured: H2S;ORP;TOC;temperature;C2H4/C2H6\n"),
+             qPrintable(score->toolTip()));
+    QTableWidgetItem* score2 = redox->item(mw2, column("Solvent score"));
+    QCOMPARE(score2->text(), QString("14 (limited)"));
+    QVERIFY2(score2->toolTip().contains("temperature 1, C2H4/C2H6 3"), qPrintable(score2->toolTip()));
+    for (const char* row : {"pH: ", "chloride: ", "BTEX: ", "daughter products: "})
+      QVERIFY2(score2->toolTip().contains(QString("Not scored:\n")) && score2->toolTip().contains(row),
+               qPrintable(score2->toolTip()));
 
     // The report's site section carries the same.
     const QString text =
         BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
     QVERIFY(text.contains("Rests on"));
-    QVERIFY2(text.contains("11, limited (O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3)"), qPrintable(text));
+    QVERIFY2(text.contains("11, limited (O2 3, NO3 2, Fe(II) 3, SO4 0, CH4 3); not measured: "
+                           "H2S;ORP;TOC;temperature;C2H4/C2H6"),
+             qPrintable(text));
     QVERIFY(text.contains("Table 2.3"));
+    QVERIFY2(text.contains("not scored: pH: the points for a pH outside 5 to 9"), qPrintable(text));
+    QVERIFY(!text.contains("can only be too low"));
   }
 
   void reportHasTheSectionOnlyWithSiteData() {

@@ -17,7 +17,8 @@ std::string RedoxUsage() {
          "      by the thresholds of the USGS redox framework, and the condition\n"
          "      suggested for the aquifer. Each class names the indicators it rests\n"
          "      on and those missing; beside it stands the chlorinated-solvent\n"
-         "      screening score (Wiedemeier et al. 1998) and its reading.\n";
+         "      screening score (Wiedemeier et al. 1998), its reading and the\n"
+         "      screening rows without points: not measured, or not scored.\n";
 }
 
 int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -29,17 +30,21 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (!project) return kCliFailed;
   const SiteData& site = virelo_ExtrasOf(*project).site;
   const std::vector<RedoxReading> readings = ReadRedox(site);
+  const std::vector<DecayChain>& chains = virelo_ExtrasOf(*project).chains;
+  auto scored = [&](const RedoxReading& r) {
+    return ScoreSolvent(r.indicators, SolventDaughtersAt(site, chains, r.well, r.date));
+  };
   if (readings.empty()) {
     err << "virelo-cli: " << parsed.files[0] << " holds no indicators at its wells\n";
     return kCliFailed;
   }
   if (parsed.has("--csv")) {
-    out << "well,date,class,basis,missing,solventScore,solventReading\n";
+    out << "well,date,class,basis,missing,solventScore,solventReading,solventUnscored\n";
     for (const RedoxReading& r : readings) {
-      const SolventScore score = ScoreSolvent(r.indicators);
+      const SolventScore score = scored(r);
       out << CsvJoin({RecordTextToUtf8(r.well), r.date, kRedoxConditions[r.condition].text, r.basis,
                       r.missing, score.scored ? std::to_string(score.total) : "",
-                      score.scored ? SolventReadingWord(score.total) : ""})
+                      score.scored ? SolventReadingWord(score.total) : "", SolventUnscoredText(score)})
           << "\n";
     }
   } else {
@@ -48,10 +53,17 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
           << r.rule << ")\n";
       if (!r.basis.empty()) out << "    rests on " << r.basis << "\n";
       if (!r.missing.empty()) out << "    missing " << r.missing << "\n";
-      const SolventScore score = ScoreSolvent(r.indicators);
+      const SolventScore score = scored(r);
       if (score.scored)
         out << "    solvent score " << score.total << ", " << SolventReadingText(score.total) << " ("
             << SolventPointsText(score) << ")\n";
+      if (!score.missing.empty())
+        out << "    solvent rows not measured " << SolventMissingText(score) << "\n";
+    }
+    if (!readings.empty()) {
+      out << "Solvent screening rows not scored:\n";
+      const SolventScore any = scored(readings.front());
+      for (const SolventRowLeftOut& row : any.leftOut) out << "  " << row.row << ": " << row.reason << "\n";
     }
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);
