@@ -38,8 +38,7 @@ QString DesktopPlace(const EvidenceRow& row) {
       // The plume's mass over the rounds has no window: the report and
       // `virelo-cli stability` show it.
       return row.section == "Site data: Trends" ? QStringLiteral("Site data window: Trends")
-                                                : QStringLiteral("Report: %1; Site data window: Trends")
-                                                      .arg(QString::fromStdString(row.section));
+                                                : QStringLiteral("Report; Site data window: Trends");
     case EvidenceLine::kGeochemistry: return QStringLiteral("Site data window: Redox");
     case EvidenceLine::kModel: return QStringLiteral("Results page");
     case EvidenceLine::kTimeFrame: return QStringLiteral("Time window");
@@ -87,7 +86,7 @@ EvidenceWindow::EvidenceWindow(const Project& project, const VerdictOptions& opt
   connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
   for (QAbstractButton* button : close->buttons()) setControlId(button, kIdEvidenceWindow);
   layout->addWidget(close);
-  resize(1080, 620);
+  resize(1200, 660);
 
   // Every line but the time frame shows at once; the times follow.
   times_ = EvidenceTimesOf(project_, case_);
