@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // Lines of evidence: the case on one page, before the detail. One row per
-// line and contaminant with its light, its reading and the section that
-// holds its evidence. It changes no verdict.
+// line and contaminant with its light and its reading; the sentence above
+// the table names the sections that hold the evidence. It changes no
+// verdict.
 #include <algorithm>
 
 #include "engine/case/linesofevidence.h"
