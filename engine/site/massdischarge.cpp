@@ -75,23 +75,23 @@ MassDischargeResult MassDischargeOf(const SiteData& site, const std::string& con
     t.upper += points[k]->value;
     ++t.count;
   }
-  for (const Transect& spec : transects) {
+  for (const Transect& named : transects) {
     TransectDischarge t;
-    t.name = spec.name;
+    t.name = named.name;
     std::vector<double> y;
-    for (const std::string& name : spec.wells) {
+    for (const std::string& name : named.wells) {
       const SiteWell* well = site.FindWell(name);
       if (!well) {
-        r.problem = "Transect " + spec.name + ": no well " + name + ".";
+        r.problem = "Transect " + named.name + ": no well " + name + ".";
         return r;
       }
       t.wells.push_back(name);
       y.push_back(well->y);
-      t.s += well->s / double(spec.wells.size());
+      t.s += well->s / double(named.wells.size());
     }
     if (!TransectWidths(y, &t.widths)) {
       r.problem =
-          "Transect " + spec.name + ": two wells or more at distinct offsets across the flow are needed.";
+          "Transect " + named.name + ": two wells or more at distinct offsets across the flow are needed.";
       return r;
     }
     for (const auto& [round, wells] : tallies) {
