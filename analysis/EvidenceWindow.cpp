@@ -35,10 +35,9 @@ QColor LightTint(const EvidenceRow& row) {
 QString DesktopPlace(const EvidenceRow& row) {
   switch (row.line) {
     case EvidenceLine::kPlume:
-      // The plume's mass over the rounds has no window: the report and
-      // `virelo-cli stability` show it.
       return row.section == "Site data: Trends" ? QStringLiteral("Site data window: Trends")
-                                                : QStringLiteral("Report; Site data window: Trends");
+                                                : QStringLiteral("Site data window: Plume as a whole");
+    case EvidenceLine::kDischarge: return QStringLiteral("Site data window: Plume as a whole");
     case EvidenceLine::kGeochemistry: return QStringLiteral("Site data window: Redox");
     case EvidenceLine::kModel: return QStringLiteral("Results page");
     case EvidenceLine::kTimeFrame: return QStringLiteral("Time window");

@@ -21,6 +21,7 @@
 #include "analysis/AnalyteMappingDialog.h"
 #include "analysis/SiteDecayView.h"
 #include "analysis/SiteFlowView.h"
+#include "analysis/SitePlumeView.h"
 #include "analysis/SiteTableModel.h"
 #include "analysis/SiteTrendsView.h"
 #include "engine/project/extras.h"
@@ -63,6 +64,9 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
   tabs_->addTab(trends_, QStringLiteral("&Trends and redox"));
   connect(decay_, &SiteDecayView::projectChanged, this, &SiteDataWindow::projectChanged);
   connect(trends_, &SiteTrendsView::projectChanged, this, &SiteDataWindow::projectChanged);
+  plume_ = new SitePlumeView(project_);
+  tabs_->addTab(plume_, QStringLiteral("&Plume as a whole"));
+  connect(plume_, &SitePlumeView::projectChanged, this, &SiteDataWindow::projectChanged);
   flow_ = new SiteFlowView(project_);
   tabs_->addTab(flow_, QStringLiteral("&Flow field"));
   connect(flow_, &SiteFlowView::projectChanged, this, &SiteDataWindow::projectChanged);
@@ -190,6 +194,7 @@ void SiteDataWindow::Refresh() {
   updateMapNames();
   decay_->Refresh();
   trends_->Refresh();
+  plume_->Refresh();
   flow_->Refresh();
 }
 
@@ -205,6 +210,7 @@ void SiteDataWindow::onSiteChanged() {
   updateMapNames();
   decay_->Refresh();
   trends_->Refresh();
+  plume_->Refresh();
   flow_->Refresh();
 }
 

@@ -18,6 +18,7 @@ class QTabWidget;
 class QTableView;
 class SiteDecayView;
 class SiteFlowView;
+class SitePlumeView;
 class SiteTableModel;
 class SiteTrendsView;
 
@@ -44,6 +45,10 @@ enum SiteControlId {
   kIdSiteFlowNumbers = 1532,
   kIdSiteApplyGradient = 1533,
   kIdSiteUseAzimuth = 1534,
+  kIdSitePlumeRounds = 1540,
+  kIdSiteRoundDays = 1541,
+  kIdSiteTransects = 1542,
+  kIdSiteBackground = 1543,
 };
 
 class SiteDataWindow : public QDialog {
@@ -66,6 +71,7 @@ class SiteDataWindow : public QDialog {
   SiteDecayView* decayView() const { return decay_; }
   SiteTrendsView* trendsView() const { return trends_; }
   SiteFlowView* flowView() const { return flow_; }
+  SitePlumeView* plumeView() const { return plume_; }
   // How slashed dates of an import are read: refused, day first, month first.
   QComboBox* dateOrderBox() const { return dateOrder_; }
   // Opens the offer to name the analytes no name matches; enabled while any.
@@ -96,6 +102,7 @@ class SiteDataWindow : public QDialog {
   SiteDecayView* decay_ = nullptr;
   SiteTrendsView* trends_ = nullptr;
   SiteFlowView* flow_ = nullptr;
+  SitePlumeView* plume_ = nullptr;
   QComboBox* dateOrder_ = nullptr;
   QPushButton* mapNames_ = nullptr;
 };

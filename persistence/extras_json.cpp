@@ -13,11 +13,12 @@ const ExtrasSection& ChainJsonSection();
 const ExtrasSection& UncertaintyJsonSection();
 const ExtrasSection& TransportJsonSection();
 const ExtrasSection& FullTextsJsonSection();
+const ExtrasSection& MonitoringJsonSection();
 
 const std::vector<const ExtrasSection*>& ExtrasSections() {
   static const std::vector<const ExtrasSection*> sections = {
-      &SettingsJsonSection(),    &SiteJsonSection(),      &ChainJsonSection(),
-      &UncertaintyJsonSection(), &TransportJsonSection(), &FullTextsJsonSection(),
+      &SettingsJsonSection(),  &SiteJsonSection(),      &ChainJsonSection(),      &UncertaintyJsonSection(),
+      &TransportJsonSection(), &FullTextsJsonSection(), &MonitoringJsonSection(),
   };
   return sections;
 }

@@ -10,7 +10,9 @@
 #include "engine/core/verdict.h"
 #include "engine/project/extras.h"
 #include "engine/project/fulltexts.h"
+#include "engine/project/recordtext.h"
 #include "engine/project/settings.h"
+#include "engine/site/massdischarge.h"
 #include "engine/site/plumemass.h"
 #include "engine/site/redox.h"
 #include "engine/site/sitefit.h"
@@ -34,7 +36,7 @@ std::string Days(double days) {
   return text;
 }
 
-// Where the plume's mass over the rounds is shown.
+// Where the plume's mass and its discharge over the rounds are shown.
 constexpr char kPlumeSection[] = "The plume as a whole";
 
 // A trend class as the trend tables name it, or that there is none.
@@ -92,6 +94,81 @@ EvidenceRow PlumeRow(const Project& project, const std::string& record, const st
     classes += (classes.empty() ? "" : ", ") + std::to_string(counts[trend]) + " " + TrendClassText(trend);
   }
   if (!classes.empty()) row.reading += " Wells: " + classes + ".";
+  return row;
+}
+
+bool Falls(TrendClass trend) {
+  return trend == TrendClass::kDecreasing || trend == TrendClass::kProbablyDecreasing;
+}
+bool Rises(TrendClass trend) {
+  return trend == TrendClass::kIncreasing || trend == TrendClass::kProbablyIncreasing;
+}
+
+// The mass the groundwater carries through the project's transects: Red
+// where it grows at any transect; Green where it falls at the transect
+// farthest downstream that has a trend, or from every transect to the next
+// along the flow; Yellow otherwise. A falling discharge is what the plume
+// loses to degradation or leaves behind in the source; a growing one feeds
+// the receptor whatever single wells say.
+EvidenceRow DischargeRow(const Project& project, const std::string& record, const std::string& name) {
+  EvidenceRow row = Row(EvidenceLine::kDischarge, name, kPlumeSection);
+  const ProjectExtras& extras = virelo_ExtrasOf(project);
+  if (extras.site.samples.empty()) {
+    row.reading = "No monitoring rounds: import the wells' monitoring data and name a transect.";
+    return row;
+  }
+  if (extras.monitoring.transects.empty()) {
+    row.reading = "No transect: name wells across the flow as a transect (Site data: Plume as a whole).";
+    return row;
+  }
+  const MassDischargeResult r =
+      MassDischargeOf(extras.site, record, extras.monitoring.transects, MassDischargeOptionsFor(project));
+  if (!r.problem.empty()) {
+    row.reading = "No mass discharge: " + RecordTextToUtf8(r.problem);
+    return row;
+  }
+  const char* unit = r.perMetreThickness ? " g/d per m of thickness" : " g/d";
+  bool rises = false, anyTrend = false, downstreamFalls = false;
+  std::string parts;
+  for (const TransectDischarge& t : r.transects) {
+    parts += parts.empty() ? "" : "; ";
+    parts += RecordTextToUtf8(t.name);
+    if (t.rounds.empty()) {
+      parts += " has no round with all its wells";
+      continue;
+    }
+    parts += " " + Number(t.rounds.back().discharge) + unit + " on " + t.rounds.back().date;
+    if (t.trend.trend != TrendClass::kNone) {
+      parts += ", " + TrendWords(t.trend.trend);
+      rises = rises || Rises(t.trend.trend);
+      anyTrend = true;
+      downstreamFalls = Falls(t.trend.trend);  // the transects run downstream
+    }
+  }
+  bool declineKnown = !r.declines.empty(), allDecline = !r.declines.empty();
+  std::string declines;
+  for (const TransectDecline& d : r.declines) {
+    if (!std::isfinite(d.ratio)) {
+      declineKnown = allDecline = false;
+      continue;
+    }
+    allDecline = allDecline && d.ratio < 1.0;
+    declines += " From " + RecordTextToUtf8(d.upstream) + " to " + RecordTextToUtf8(d.downstream) + " it " +
+                (d.ratio < 1.0 ? "falls" : "grows") + " to " + Number(100.0 * d.ratio) + " % over " +
+                Number(d.distance) + " m.";
+  }
+  row.reading = "Mass discharge: " + parts + "." + declines;
+  if (rises) {
+    Light(row, AssessmentClass::Red);
+  } else if (downstreamFalls || (declineKnown && allDecline)) {
+    Light(row, AssessmentClass::Green);
+  } else if (anyTrend || declineKnown) {
+    Light(row, AssessmentClass::Yellow);
+  } else {
+    row.reading +=
+        " No light: a trend needs four rounds with all of a transect's wells, and a decline two "
+        "transects sampled in one round.";
+  }
   return row;
 }
 
@@ -211,6 +288,7 @@ EvidenceRow TimeRow(const TimeInputs& in, const TransientTimes& t, const std::st
 const char* EvidenceLineName(EvidenceLine line) {
   switch (line) {
     case EvidenceLine::kPlume: return "plume behaviour";
+    case EvidenceLine::kDischarge: return "mass discharge";
     case EvidenceLine::kGeochemistry: return "geochemistry";
     case EvidenceLine::kModel: return "model";
     case EvidenceLine::kTimeFrame: return "time frame";
@@ -260,6 +338,7 @@ std::vector<EvidenceRow> LinesOfEvidence(const Project& project, ProjectCase& ev
     const std::string name = ContaminantNameUtf8(project, index);
     const std::string record(c.name, strnlen(c.name, sizeof c.name));
     rows.push_back(PlumeRow(project, record, name));
+    rows.push_back(DischargeRow(project, record, name));
     rows.push_back(GeochemistryRow(project, c, record, name));
     rows.push_back(ModelRow(evaluated.Verdict(result, false), name));
     const auto found = timeOf.find(index);

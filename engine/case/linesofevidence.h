@@ -13,7 +13,7 @@
 
 #include "engine/case/projectcase.h"
 
-enum class EvidenceLine { kPlume, kGeochemistry, kModel, kTimeFrame };
+enum class EvidenceLine { kPlume, kDischarge, kGeochemistry, kModel, kTimeFrame };
 
 struct EvidenceRow {
   EvidenceLine line = EvidenceLine::kModel;
@@ -26,7 +26,7 @@ struct EvidenceRow {
   std::string section;  // where the evidence is shown
 };
 
-// "plume behaviour", "geochemistry", "model", "time frame".
+// "plume behaviour", "mass discharge", "geochemistry", "model", "time frame".
 const char* EvidenceLineName(EvidenceLine line);
 // "Green", "Yellow", "Red", or "none" without a light.
 const char* EvidenceLightName(const EvidenceRow& row);

@@ -13,6 +13,7 @@
 #include "engine/project/analytenames.h"
 #include "engine/project/chain.h"
 #include "engine/project/fulltexts.h"
+#include "engine/project/monitoring.h"
 #include "engine/project/records.h"
 #include "engine/project/settings.h"
 #include "engine/project/sitedata.h"
@@ -27,6 +28,7 @@ struct ProjectExtras {
   UncertaintyPlan uncertainty;
   TransportInputs transport;
   FullTexts texts;
+  MonitoringSettings monitoring;
 
   // Not saved: set when the project was loaded from a file whose settings
   // block could not be read. The project part was opened with the defaults

@@ -144,5 +144,6 @@ MassDischargeOptions MassDischargeOptionsFor(const Project& project) {
   if (a.setMask & kAquiferI) o.gradient = a.gradientI;
   const double b = virelo_SettingsOf(project).saturatedThickness;
   if (IsAcceptedSaturatedThickness(b)) o.thickness = b;
+  o.roundDays = virelo_ExtrasOf(project).monitoring.roundDays;
   return o;
 }

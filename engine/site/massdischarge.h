@@ -14,14 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/project/monitoring.h"
 #include "engine/project/records.h"
 #include "engine/project/sitedata.h"
 #include "engine/site/sitestats.h"
-
-struct Transect {
-  std::string name;
-  std::vector<std::string> wells;
-};
 
 struct MassDischargeOptions {
   int roundDays = 30;                                              // as the plume's rounds
@@ -71,5 +67,5 @@ MassDischargeResult MassDischargeOf(const SiteData& site, const std::string& con
                                     const std::vector<Transect>& transects,
                                     const MassDischargeOptions& options);
 
-// Kf, i and b as the project holds them.
+// Kf, i, b and the round length as the project holds them.
 MassDischargeOptions MassDischargeOptionsFor(const Project& project);

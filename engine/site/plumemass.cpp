@@ -426,6 +426,7 @@ PlumeMassResult PlumeMassOf(const SiteData& site, const std::string& contaminant
 
 PlumeMassOptions PlumeMassOptionsFor(const Project& project, const std::string& contaminant) {
   PlumeMassOptions o;
+  o.roundDays = virelo_ExtrasOf(project).monitoring.roundDays;
   const Aquifer& a = project.aquifer;
   auto set = [&](uint16_t bits) { return (a.setMask & bits) == bits; };
   if (set(kAquiferNe)) o.porosity = a.porosityNe;

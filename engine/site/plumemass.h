@@ -112,5 +112,6 @@ bool PlumeMomentsOf(const std::vector<PlumeWellValue>& wells, bool line, double 
 PlumeMassResult PlumeMassOf(const SiteData& site, const std::string& contaminant,
                             const PlumeMassOptions& options);
 
-// The options the project gives: ne, b from its settings, v/R of the contaminant.
+// The options the project gives: ne, b and the round length from its
+// settings, v/R of the contaminant.
 PlumeMassOptions PlumeMassOptionsFor(const Project& project, const std::string& contaminant);

@@ -25,9 +25,10 @@ QString Places(ReportContext& report, bool plumeSection) {
   const bool site = !virelo_ExtrasOf(project).site.empty();
   QString text = QStringLiteral("Evidence: ");
   if (site && plumeSection)
-    text +=
-        QStringLiteral("the plume as a whole in section %1, the wells and the geochemistry in section %2, ")
-            .arg(report.ref("stability"), report.ref("site"));
+    text += QStringLiteral(
+                "the plume as a whole and its mass discharge in section %1, the wells and the geochemistry "
+                "in section %2, ")
+                .arg(report.ref("stability"), report.ref("site"));
   else if (site)
     text +=
         QStringLiteral("the plume's behaviour and the geochemistry in section %1, ").arg(report.ref("site"));
@@ -61,6 +62,12 @@ void WriteEvidenceSection(ReportContext& report) {
     report.add(QStringLiteral(
         "<p>No monitoring data: the lines of the plume's behaviour and of the geochemistry have no light. "
         "They need the wells' samples and redox indicators (Data &gt; Site data...).</p>"));
+  // Without transects every contaminant's discharge line says the same.
+  const bool transects = site && !virelo_ExtrasOf(report.project()).monitoring.transects.empty();
+  if (site && !transects)
+    report.add(QStringLiteral(
+        "<p>No transect of wells is named: the mass discharge line has no light (Data &gt; Site data..., "
+        "Plume as a whole).</p>"));
   // A summary in small type, so that the case stays on the first pages.
   QString table = tableStart();
   table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7pt; "));
@@ -72,6 +79,7 @@ void WriteEvidenceSection(ReportContext& report) {
   std::string current;
   for (const EvidenceRow& row : rows) {
     if (!site && (row.line == EvidenceLine::kPlume || row.line == EvidenceLine::kGeochemistry)) continue;
+    if (!transects && row.line == EvidenceLine::kDischarge) continue;
     const QString line = QLatin1String(EvidenceLineName(row.line));
     const QString first =
         row.contaminant != current

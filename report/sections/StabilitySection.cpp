@@ -8,6 +8,7 @@
 
 #include "engine/project/extras.h"
 #include "engine/project/recordtext.h"
+#include "engine/site/massdischarge.h"
 #include "engine/site/plumemass.h"
 #include "engine/site/sitefit.h"
 #include "report/ReportSection.h"
@@ -56,6 +57,59 @@ QString row(const PlumeMassResult& r) {
            r.light == PlumeLight::kNone ? QStringLiteral("-") : QString::fromLatin1(PlumeLightKey(r.light)));
 }
 
+// The mass discharge through the project's transects, one row per
+// contaminant and transect along the flow.
+void writeDischarge(ReportContext& report, const std::vector<PlumeMassResult>& plumes) {
+  const Project& project = report.project();
+  const ProjectExtras& extras = virelo_ExtrasOf(project);
+  if (extras.monitoring.transects.empty()) return;
+  QString rows;
+  QStringList problems;
+  for (const PlumeMassResult& plume : plumes) {
+    const MassDischargeResult r = MassDischargeOf(extras.site, plume.contaminant, extras.monitoring.transects,
+                                                  MassDischargeOptionsFor(project));
+    if (!r.problem.empty()) {
+      problems << latin(r.contaminant) + QStringLiteral(": ") + latin(r.problem);
+      continue;
+    }
+    for (size_t k = 0; k < r.transects.size(); ++k) {
+      const TransectDischarge& t = r.transects[k];
+      QString ratio = QStringLiteral("-");
+      for (const TransectDecline& d : r.declines)
+        if (d.upstream == t.name && std::isfinite(d.ratio))
+          ratio = QStringLiteral("%1 % at %2 (%3)")
+                      .arg(number(100.0 * d.ratio, 3), latin(d.downstream), QString::fromStdString(d.date));
+      const QString words = QString::fromLatin1(TrendClassText(t.trend.trend));
+      rows +=
+          QStringLiteral(
+              "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td>"
+              "</tr>")
+              .arg(k == 0 ? latin(r.contaminant) : QString(), latin(t.name), number(t.s, 3),
+                   QString::number(t.rounds.size()),
+                   t.rounds.empty() ? QStringLiteral("-")
+                                    : number(t.rounds.back().discharge) + QStringLiteral(" (") +
+                                          QString::fromStdString(t.rounds.back().date) + QStringLiteral(")"),
+                   words.isEmpty() ? QStringLiteral("-") : words, ratio);
+    }
+  }
+  const bool perMetre = !IsAcceptedSaturatedThickness(virelo_SettingsOf(project).saturatedThickness);
+  report.add(
+      QStringLiteral("<p>Mass discharge Md = &#931; C&#183;Kf&#183;i&#183;w&#183;b through each transect "
+                     "of wells across the flow, each well standing for the strip w halfway to its "
+                     "neighbours%1; the dispersive flux is neglected.</p>")
+          .arg(perMetre ? QStringLiteral(", per metre of saturated thickness (b not entered)") : QString()));
+  if (!rows.isEmpty())
+    report.add(tableStart() +
+               QStringLiteral("<tr>%1%2%3%4%5%6%7</tr>")
+                   .arg(th(QStringLiteral("Contaminant")), th(QStringLiteral("Transect")),
+                        th(QStringLiteral("s [m]")), th(QStringLiteral("Rounds")),
+                        th(QStringLiteral("Md latest [g/d]")), th(QStringLiteral("Md trend")),
+                        th(QStringLiteral("Next transect downstream"))) +
+               rows + QStringLiteral("</table>"));
+  if (!problems.isEmpty())
+    report.add(QStringLiteral("<p>No mass discharge: %1.</p>").arg(problems.join(QStringLiteral("; "))));
+}
+
 }  // namespace
 
 void WriteStabilitySection(ReportContext& report) {
@@ -86,4 +140,5 @@ void WriteStabilitySection(ReportContext& report) {
       QStringLiteral("<p>Rounds missing a well of the set are left out; <code>virelo-cli stability</code> "
                      "lists them with the "
                      "mass, centre and spread of every round.</p>"));
+  writeDischarge(report, results);
 }

@@ -60,14 +60,14 @@ TEST(LinesOfEvidence, EveryLightEqualsItsSource) {
     std::map<std::string, std::map<std::string, std::string>> times;
     for (const auto& row : CsvOf({"timing", path, "--csv"})) times[row.at("name")] = row;
 
-    // Four lines per contaminant assessed by its attenuation factor, in order.
-    ASSERT_EQ(evidence.size(), 4 * verdicts.size());
-    const char* const lines[] = {"plume behaviour", "geochemistry", "model", "time frame"};
+    // Five lines per contaminant assessed by its attenuation factor, in order.
+    ASSERT_EQ(evidence.size(), 5 * verdicts.size());
+    const char* const lines[] = {"plume behaviour", "mass discharge", "geochemistry", "model", "time frame"};
     int timed = 0;
     for (size_t k = 0; k < evidence.size(); ++k) {
       const auto& row = evidence[k];
       const std::string& name = row.at("contaminant");
-      EXPECT_EQ(row.at("line"), lines[k % 4]) << name;
+      EXPECT_EQ(row.at("line"), lines[k % 5]) << name;
       EXPECT_FALSE(row.at("reading").empty());
       EXPECT_FALSE(row.at("section").empty());
       if (row.at("line") == "model") {
@@ -201,7 +201,9 @@ TEST(LinesOfEvidence, LinesWithoutDataHaveNoLightAndSayWhatTheyNeed) {
   const std::vector<EvidenceRow> rows = LinesOfEvidence(*depot, evaluated);
   ASSERT_FALSE(rows.empty());
   for (const EvidenceRow& row : rows) {
-    if (row.line != EvidenceLine::kPlume && row.line != EvidenceLine::kGeochemistry) continue;
+    if (row.line != EvidenceLine::kPlume && row.line != EvidenceLine::kDischarge &&
+        row.line != EvidenceLine::kGeochemistry)
+      continue;
     EXPECT_FALSE(row.hasLight) << row.contaminant;
     EXPECT_STREQ(EvidenceLightName(row), "none");
     const bool says =

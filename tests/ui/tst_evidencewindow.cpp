@@ -11,6 +11,7 @@
 
 #include "analysis/EvidenceWindow.h"
 #include "engine/core/calc.h"
+#include "engine/project/extras.h"
 #include "pages/CPropResults.h"
 #include "pages/ResultListModel.h"
 #include "report/AssessmentReport.h"
@@ -69,7 +70,7 @@ class TestEvidenceWindow : public QObject {
       for (int waited = 0; evidence->controller()->running() && waited < 600; ++waited) QTest::qWait(100);
       rows = table->rowCount();
       for (int r = 0; r < rows; ++r) {
-        if (lines.size() < 4) lines << cell(table, r, 1);
+        if (lines.size() < 5) lines << cell(table, r, 1);
         if (cell(table, r, 1) == "model") lights[contaminantOf(table, r)] = cell(table, r, 2);
         if (cell(table, r, 1) == "time frame") timeFrames << cell(table, r, 2);
       }
@@ -77,8 +78,9 @@ class TestEvidenceWindow : public QObject {
     };
     window->dataCommands->action("evidence")->trigger();
     QVERIFY(pendingAtFirst);
-    QCOMPARE(rows, 16);
-    QCOMPARE(lines, QStringList({"plume behaviour", "geochemistry", "model", "time frame"}));
+    QCOMPARE(rows, 20);
+    QCOMPARE(lines,
+             QStringList({"plume behaviour", "mass discharge", "geochemistry", "model", "time frame"}));
     QCOMPARE(lights.size(), page.size());
     for (auto it = page.cbegin(); it != page.cend(); ++it) QCOMPARE(lights.value(it.key()), it.value());
     // The run replaced every "..." with a light.
@@ -101,13 +103,35 @@ class TestEvidenceWindow : public QObject {
     EvidenceWindow window(*project, VerdictOptionsOf(*project));
     QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 60000);
     QApplication::processEvents();
-    QCOMPARE(window.rows().size(), size_t{20});
+    QCOMPARE(window.rows().size(), size_t{25});
+    // Without transects the report says once that the discharge line has
+    // no light, instead of a row per contaminant.
+    QCOMPARE(text.count("No transect of wells is named"), 1);
     qsizetype from = heading;
     for (const EvidenceRow& row : window.rows()) {
+      if (row.line == EvidenceLine::kDischarge) continue;
       const qsizetype at = text.indexOf(QString::fromStdString(row.reading), from);
       QVERIFY2(at > 0, qPrintable(QString::fromStdString(row.reading)));
       from = at;
     }
+    // With a transect kept, every discharge reading is in the report too,
+    // and the section of the plume as a whole gives its table.
+    virelo_Extras(project.get()).monitoring.transects = {{"T1", {"MW2", "MW3"}}};
+    const QString kept =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 760))->toPlainText();
+    QVERIFY(!kept.contains("No transect of wells is named"));
+    EvidenceWindow withTransect(*project, VerdictOptionsOf(*project));
+    QTRY_VERIFY_WITH_TIMEOUT(!withTransect.controller()->running(), 60000);
+    int discharge = 0;
+    for (const EvidenceRow& row : withTransect.rows()) {
+      if (row.line != EvidenceLine::kDischarge) continue;
+      ++discharge;
+      QVERIFY2(row.reading.find("T1 ") != std::string::npos, row.reading.c_str());
+      QVERIFY2(kept.contains(QString::fromStdString(row.reading)), row.reading.c_str());
+    }
+    QCOMPARE(discharge, 5);
+    QVERIFY(kept.contains("Md latest [g/d]"));
+    QVERIFY(kept.contains("dispersive flux is neglected"));
 
     // Without monitoring data the report says once what the plume and
     // geochemistry lines need, and keeps the model and time rows.

@@ -25,16 +25,9 @@ const std::vector<std::string> kSummaryColumns = {"contaminant", "transect",    
 
 // NAME=W1,W2,... in UTF-8, into the records' text.
 bool ParseTransect(const std::string& text, Transect* out) {
-  const size_t equals = text.find('=');
-  if (equals == std::string::npos || equals == 0) return false;
-  if (!Utf8ToRecordText(text.substr(0, equals), &out->name)) return false;
-  std::stringstream list(text.substr(equals + 1));
-  for (std::string well; std::getline(list, well, ',');) {
-    std::string record;
-    if (well.empty() || !Utf8ToRecordText(well, &record)) return false;
-    out->wells.push_back(record);
-  }
-  return out->wells.size() >= 2;
+  std::string record, why;
+  return Utf8ToRecordText(text, &record) && ParseTransectText(record, out, &why) &&
+         TransectProblem(*out, {}).empty();
 }
 
 std::vector<std::string> SummaryFields(const MassDischargeResult& r, size_t k) {
@@ -79,10 +72,11 @@ void WriteText(const MassDischargeResult& r, std::ostream& out) {
 }  // namespace
 
 std::string DischargeUsage() {
-  return "  discharge FILE.vrp --transect NAME=W1,W2,... [--transect ...] [--contaminant NAME]\n"
+  return "  discharge FILE.vrp [--transect NAME=W1,W2,... [--transect ...]] [--contaminant NAME]\n"
          "            [--round-days N] [--thickness B] [--csv]\n"
          "      The mass discharge Md = sum of C Kf i w b [g/d] through each transect of\n"
-         "      wells across the flow per round (dates within N days, default 30); each\n"
+         "      wells across the flow (default: the transects the project keeps) per\n"
+         "      round (dates within N days; default: the project's, 30 unless set); each\n"
          "      well stands for the strip w halfway to its neighbours, an outer well's\n"
          "      strip reaching as far beyond it. Advective flux only: the dispersive\n"
          "      flux is neglected. B is the saturated thickness [m] (default: the\n"
@@ -117,15 +111,14 @@ int RunDischarge(const std::vector<std::string>& args, std::ostream& out, std::o
           &parsed, &error))
     return UsageError(error, err);
   if (parsed.files.size() != 1) return UsageError("discharge takes one project file", err);
-  if (transects.empty()) return UsageError("discharge needs one --transect at least", err);
-  MassDischargeOptions base;
+  int roundDays = -1;  // the project's
   if (parsed.values.count("--round-days")) {
     char* end = nullptr;
     const std::string& text = parsed.values.at("--round-days");
     const double days = ParseCNumber(text.c_str(), &end);
     if (text.empty() || *end || !(days >= 0.0 && days <= 3650.0) || days != std::floor(days))
       return UsageError("--round-days takes a whole number of days from 0 to 3650", err);
-    base.roundDays = int(days);
+    roundDays = int(days);
   }
   double thickness = NAN;
   if (parsed.values.count("--thickness")) {
@@ -146,8 +139,11 @@ int RunDischarge(const std::vector<std::string>& args, std::ostream& out, std::o
   if (!project) return kCliFailed;
   const SiteData& site = virelo_ExtrasOf(*project).site;
   if (names.empty()) names = SiteContaminants(site);
+  if (transects.empty()) transects = virelo_ExtrasOf(*project).monitoring.transects;
+  if (transects.empty())
+    return UsageError("the project keeps no transect: name one with --transect NAME=W1,W2,...", err);
   MassDischargeOptions options = MassDischargeOptionsFor(*project);
-  options.roundDays = base.roundDays;
+  if (roundDays >= 0) options.roundDays = roundDays;
   if (std::isfinite(thickness)) options.thickness = thickness;
 
   std::vector<MassDischargeResult> results;

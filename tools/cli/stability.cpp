@@ -110,10 +110,11 @@ std::string StabilityUsage() {
   return "  stability FILE.vrp [--contaminant NAME] [--round-days N] [--thickness B]\n"
          "            [--leave-out W1,W2,...] [--csv]\n"
          "      The plume's dissolved mass M0 = ne b integral of C, its centre of mass\n"
-         "      and spread per sampling round (dates within N days, default 30, form one\n"
-         "      round), on the wells with a value in every round compared; upstream wells\n"
-         "      and wells out of the decay fit are left out unless --leave-out names\n"
-         "      the wells to leave out. B is the saturated thickness [m] (default: the\n"
+         "      and spread per sampling round (dates within N days form one round;\n"
+         "      default: the project's, 30 unless set), on the wells with a value in\n"
+         "      every round compared; upstream wells and wells out of the decay fit\n"
+         "      are left out unless --leave-out names the wells to leave out. B is the saturated thickness "
+         "[m] (default: the\n"
          "      project's). CSV: one row per round (contaminant, round, date, wells,\n"
          "      estimator, mass, massUpper, centreS, centreY, spreadS, spreadY; masses\n"
          "      in kg, kg/m for the line estimator; massUpper with non-detects at their\n"
@@ -138,7 +139,7 @@ int RunStability(const std::vector<std::string>& args, std::ostream& out, std::o
                          &parsed, &error))
     return UsageError(error, err);
   if (parsed.files.size() != 1) return UsageError("stability takes one project file", err);
-  int roundDays = 30;
+  int roundDays = -1;  // the project's
   if (parsed.values.count("--round-days")) {
     double days = 0.0;
     if (!ReadNumber(parsed.values.at("--round-days"), &days) || days < 0.0 || days > 3650.0 ||
@@ -165,7 +166,7 @@ int RunStability(const std::vector<std::string>& args, std::ostream& out, std::o
   std::vector<PlumeMassResult> results;
   for (const std::string& name : names) {
     PlumeMassOptions options = PlumeMassOptionsFor(*project, name);
-    options.roundDays = roundDays;
+    if (roundDays >= 0) options.roundDays = roundDays;
     if (std::isfinite(thickness)) options.thickness = thickness;
     if (parsed.values.count("--leave-out")) {
       std::vector<std::string> wells;

@@ -1,0 +1,398 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Virelo developers
+#include "analysis/SitePlumeView.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "analysis/PlumeMassChart.h"
+#include "analysis/SiteDataWindow.h"
+#include "engine/project/extras.h"
+#include "engine/site/massdischarge.h"
+#include "engine/site/plumemass.h"
+#include "engine/site/sitefit.h"
+#include "platform/Platform.h"
+
+namespace {
+
+QString Num(double value, int digits = 4) {
+  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QString();
+}
+
+QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
+  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
+  table->setObjectName(QString::fromLatin1(name));
+  table->setHorizontalHeaderLabels(headers);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& cells) {
+  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+}
+
+QString TrendText(const MannKendallResult& mk) {
+  const QString words = QString::fromLatin1(TrendClassText(mk.trend));
+  if (words.isEmpty()) return QStringLiteral("no class");
+  if (mk.n < 4) return words;
+  return QStringLiteral("%1 (S = %2, %3 %)").arg(words).arg(mk.s).arg(Num(100.0 * mk.confidence, 3));
+}
+
+// Names typed with commas between them, as the records hold them.
+std::vector<std::string> NameList(const QString& text) {
+  std::vector<std::string> names;
+  for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    const QString name = part.trimmed();
+    if (!name.isEmpty()) names.push_back(recordBytes(name));
+  }
+  return names;
+}
+
+QString NameText(const std::vector<std::string>& names) {
+  QStringList list;
+  for (const std::string& name : names) list << fromRecordText(name.c_str());
+  return list.join(QStringLiteral(", "));
+}
+
+const char* kLightColours[] = {"", "#2e7d32", "#b58900", "#c62828"};
+
+}  // namespace
+
+SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent), project_(project) {
+  contaminant_ = new QComboBox;
+  contaminant_->setObjectName(QStringLiteral("sitePlumeContaminant"));
+  connect(contaminant_, &QComboBox::currentIndexChanged, this, [this] {
+    if (filling_) return;
+    fillPlume();
+    fillDischarge();
+  });
+  roundDays_ = new QSpinBox;
+  roundDays_->setObjectName(QStringLiteral("siteRoundDays"));
+  roundDays_->setRange(kMinRoundDays, kMaxRoundDays);
+  roundDays_->setSuffix(QStringLiteral(" days"));
+  roundDays_->setToolTip(
+      QStringLiteral("A sample date within this many days of the round's previous date joins that round. "
+                     "Saved with the project; the report and the lines of evidence use it too."));
+  setControlId(roundDays_, kIdSiteRoundDays);
+  connect(roundDays_, &QSpinBox::valueChanged, this, [this](int days) {
+    if (filling_ || days == virelo_ExtrasOf(*project_).monitoring.roundDays) return;
+    virelo_Extras(project_).monitoring.roundDays = days;
+    changed();
+  });
+
+  rounds_ = ReadOnlyTable(
+      {QStringLiteral("Round"), QStringLiteral("Wells"), QStringLiteral("Mass"),
+       QStringLiteral("Mass, ND at limit"), QStringLiteral("Centre s [m]"), QStringLiteral("Centre y [m]"),
+       QStringLiteral("Spread \u03c3s [m]"), QStringLiteral("Spread \u03c3y [m]")},
+      "sitePlumeRounds");
+  setControlId(rounds_, kIdSitePlumeRounds);
+  summary_ = new QLabel;
+  summary_->setObjectName(QStringLiteral("sitePlumeSummary"));
+  summary_->setWordWrap(true);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  chart_ = new QChartView(new QChart);
+  chart_->setObjectName(QStringLiteral("sitePlumeChart"));
+  chart_->setRenderHint(QPainter::Antialiasing);
+  chart_->setMinimumWidth(260);
+
+  transects_ = new QTableWidget(0, 2);
+  transects_->setObjectName(QStringLiteral("siteTransects"));
+  transects_->setHorizontalHeaderLabels(
+      {QStringLiteral("Transect"), QStringLiteral("Wells across the flow (comma-separated)")});
+  transects_->verticalHeader()->hide();
+  transects_->horizontalHeader()->setStretchLastSection(true);
+  setControlId(transects_, kIdSiteTransects);
+  connect(transects_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (!filling_) CommitTransect(item->row());
+  });
+  addTransect_ = new QPushButton(QStringLiteral("Add transect"));
+  addTransect_->setObjectName(QStringLiteral("siteAddTransect"));
+  connect(addTransect_, &QPushButton::clicked, this, [this] {
+    const int row = transects_->rowCount();
+    filling_ = true;
+    transects_->insertRow(row);
+    transects_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("T%1").arg(row + 1)));
+    transects_->setItem(row, 1, new QTableWidgetItem);
+    filling_ = false;
+    message_->setText(QStringLiteral("Type the wells of the new transect, two or more, across the flow."));
+    transects_->setCurrentCell(row, 1);
+    transects_->editItem(transects_->item(row, 1));
+  });
+  removeTransect_ = new QPushButton(QStringLiteral("Remove transect"));
+  removeTransect_->setObjectName(QStringLiteral("siteRemoveTransect"));
+  connect(removeTransect_, &QPushButton::clicked, this, [this] {
+    const int row = transects_->currentRow();
+    if (row < 0) return;
+    std::vector<Transect>& kept = virelo_Extras(project_).monitoring.transects;
+    if (row < static_cast<int>(kept.size())) {
+      kept.erase(kept.begin() + row);
+      changed();
+    } else {
+      fillTransects();  // a row never kept
+    }
+  });
+  discharge_ = ReadOnlyTable(
+      {QStringLiteral("Transect"), QStringLiteral("s [m]"), QStringLiteral("Rounds"),
+       QStringLiteral("Md latest [g/d]"), QStringLiteral("Md trend"), QStringLiteral("Next downstream")},
+      "siteDischarge");
+  background_ = new QLineEdit;
+  background_->setObjectName(QStringLiteral("siteBackgroundWells"));
+  background_->setPlaceholderText(QStringLiteral("none marked: the wells upstream of the source"));
+  setControlId(background_, kIdSiteBackground);
+  connect(background_, &QLineEdit::editingFinished, this, [this] { CommitBackground(); });
+  message_ = new QLabel;
+  message_->setObjectName(QStringLiteral("sitePlumeMessage"));
+  message_->setWordWrap(true);
+
+  auto* options = new QHBoxLayout;
+  options->addWidget(new QLabel(QStringLiteral("Contaminant:")));
+  options->addWidget(contaminant_, 1);
+  auto* daysLabel = new QLabel(QStringLiteral("&Rounds join within:"));
+  daysLabel->setBuddy(roundDays_);
+  options->addWidget(daysLabel);
+  options->addWidget(roundDays_);
+  auto* upper = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(rounds_, 1);
+  left->addWidget(summary_);
+  upper->addLayout(left, 3);
+  upper->addWidget(chart_, 2);
+  auto* upperBox = new QWidget;
+  auto* upperLayout = new QVBoxLayout(upperBox);
+  upperLayout->setContentsMargins(0, 0, 0, 0);
+  upperLayout->addLayout(options);
+  upperLayout->addLayout(upper, 1);
+
+  auto* lower = new QGroupBox(QStringLiteral("Mass discharge through transects, and the background"));
+  auto* lowerLayout = new QVBoxLayout(lower);
+  auto* tables = new QHBoxLayout;
+  auto* transectColumn = new QVBoxLayout;
+  transectColumn->addWidget(transects_, 1);
+  auto* transectButtons = new QHBoxLayout;
+  transectButtons->addWidget(addTransect_);
+  transectButtons->addWidget(removeTransect_);
+  transectButtons->addStretch();
+  transectColumn->addLayout(transectButtons);
+  tables->addLayout(transectColumn, 2);
+  tables->addWidget(discharge_, 3);
+  lowerLayout->addLayout(tables, 1);
+  auto* backgroundRow = new QHBoxLayout;
+  auto* backgroundLabel = new QLabel(QStringLiteral("&Background wells:"));
+  backgroundLabel->setBuddy(background_);
+  backgroundRow->addWidget(backgroundLabel);
+  backgroundRow->addWidget(background_, 1);
+  lowerLayout->addLayout(backgroundRow);
+  lowerLayout->addWidget(message_);
+
+  auto* splitter = new QSplitter(Qt::Vertical);
+  splitter->addWidget(upperBox);
+  splitter->addWidget(lower);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(splitter);
+}
+
+void SitePlumeView::Refresh() {
+  filling_ = true;
+  const QString current = contaminant_->currentText();
+  contaminant_->clear();
+  for (const std::string& name : SiteContaminants(virelo_ExtrasOf(*project_).site))
+    contaminant_->addItem(fromRecordText(name.c_str()));
+  const int again = contaminant_->findText(current);
+  if (again >= 0) contaminant_->setCurrentIndex(again);
+  roundDays_->setValue(virelo_ExtrasOf(*project_).monitoring.roundDays);
+  filling_ = false;
+  fillPlume();
+  fillTransects();
+  fillDischarge();
+  fillBackground();
+}
+
+void SitePlumeView::fillPlume() {
+  const std::string name = recordBytes(contaminant_->currentText());
+  const PlumeMassResult r =
+      PlumeMassOf(virelo_ExtrasOf(*project_).site, name, PlumeMassOptionsFor(*project_, name));
+  QString unit = r.estimator == "line" ? QStringLiteral("kg/m") : QStringLiteral("kg");
+  if (r.perMetreThickness) unit += QStringLiteral(" per m of b");
+  rounds_->setHorizontalHeaderItem(2, new QTableWidgetItem(QStringLiteral("Mass [%1]").arg(unit)));
+  rounds_->setHorizontalHeaderItem(3,
+                                   new QTableWidgetItem(QStringLiteral("Mass, ND at limit [%1]").arg(unit)));
+  rounds_->setRowCount(static_cast<int>(r.rounds.size()));
+  for (int row = 0; row < rounds_->rowCount(); ++row) {
+    const PlumeRound& round = r.rounds[static_cast<size_t>(row)];
+    const PlumeMoments& m = round.moments;
+    SetRow(rounds_, row,
+           {QString::fromStdString(round.date), QString::number(round.wells.size()), Num(m.mass),
+            Num(m.massUpper), Num(m.centreS), Num(m.centreY), Num(m.spreadS), Num(m.spreadY)});
+  }
+  rounds_->resizeColumnsToContents();
+
+  QStringList lines;
+  if (name.empty()) {
+    lines << QStringLiteral("No monitoring data: import the wells' samples on \"Wells and samples\".");
+  } else if (r.estimator.empty()) {
+    lines << QStringLiteral("No mass: the wells with a value in every round are too few.");
+  } else {
+    lines << (r.estimator == "line"
+                  ? QStringLiteral("Estimator: linear along s between the wells, which lie nearly in a row "
+                                   "(mass per metre of plume width).")
+                  : QStringLiteral(
+                        "Estimator: linear on the Delaunay triangles of the wells, over their hull."));
+    lines << QStringLiteral("Wells compared: %1.").arg(NameText(r.wells));
+    lines << QStringLiteral("Mass: %1; centre of mass: %2; spread: %3.")
+                 .arg(TrendText(r.mass.mannKendall), TrendText(r.centreS.mannKendall),
+                      TrendText(r.spreadS.mannKendall));
+    if (std::isfinite(r.halfLife))
+      lines << QStringLiteral("Mass half-life %1 d (%2 to %3).")
+                   .arg(Num(r.halfLife, 3), Num(r.halfLifeLow, 3),
+                        std::isinf(r.halfLifeHigh) ? QStringLiteral("\u221e") : Num(r.halfLifeHigh, 3));
+    if (std::isfinite(r.drift))
+      lines << QStringLiteral("Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.")
+                   .arg(Num(r.drift, 2), Num(r.driftLow, 2), Num(r.driftHigh, 2),
+                        std::isfinite(r.retardedVelocity) ? Num(r.retardedVelocity, 2)
+                                                          : QStringLiteral("unknown"));
+  }
+  if (!name.empty()) {
+    const int light = static_cast<int>(r.light);
+    lines << (r.light == PlumeLight::kNone
+                  ? QStringLiteral(
+                        "<b>No light</b>: four rounds of the same wells are needed, the site gives %1.")
+                        .arg(r.rounds.size())
+                  : QStringLiteral("<b>Plume light: <span style=\"color:%1\">%2</span></b>")
+                        .arg(QLatin1String(kLightColours[light]), light == 1   ? QStringLiteral("Green")
+                                                                  : light == 2 ? QStringLiteral("Yellow")
+                                                                               : QStringLiteral("Red")));
+  }
+  for (const std::string& left : r.leftOut)
+    lines << QStringLiteral("Left out: %1").arg(fromRecordText(left.c_str()).toHtmlEscaped());
+  for (const std::string& note : r.notes) lines << QString::fromStdString(note).toHtmlEscaped();
+  summary_->setText(lines.join(QStringLiteral("<br>")));
+
+  QChart* old = chart_->chart();
+  chart_->setChart(BuildPlumeMassChart(r));
+  delete old;
+}
+
+void SitePlumeView::fillTransects() {
+  filling_ = true;
+  const std::vector<Transect>& kept = virelo_ExtrasOf(*project_).monitoring.transects;
+  transects_->setRowCount(static_cast<int>(kept.size()));
+  for (int row = 0; row < transects_->rowCount(); ++row) {
+    const Transect& t = kept[static_cast<size_t>(row)];
+    transects_->setItem(row, 0, new QTableWidgetItem(fromRecordText(t.name.c_str())));
+    transects_->setItem(row, 1, new QTableWidgetItem(NameText(t.wells)));
+  }
+  transects_->resizeColumnToContents(0);
+  filling_ = false;
+}
+
+void SitePlumeView::fillDischarge() {
+  const ProjectExtras& extras = virelo_ExtrasOf(*project_);
+  const std::string name = recordBytes(contaminant_->currentText());
+  discharge_->setRowCount(0);
+  message_->clear();
+  if (extras.monitoring.transects.empty() || name.empty()) return;
+  const MassDischargeResult r =
+      MassDischargeOf(extras.site, name, extras.monitoring.transects, MassDischargeOptionsFor(*project_));
+  if (!r.problem.empty()) {
+    message_->setText(QStringLiteral("No mass discharge: %1").arg(fromRecordText(r.problem.c_str())));
+    return;
+  }
+  discharge_->setRowCount(static_cast<int>(r.transects.size()));
+  for (int row = 0; row < discharge_->rowCount(); ++row) {
+    const TransectDischarge& t = r.transects[static_cast<size_t>(row)];
+    QString next;
+    for (const TransectDecline& d : r.declines)
+      if (d.upstream == t.name && std::isfinite(d.ratio))
+        next = QStringLiteral("%1: %2 % (%3)")
+                   .arg(fromRecordText(d.downstream.c_str()), Num(100.0 * d.ratio, 3),
+                        QString::fromStdString(d.date));
+    SetRow(discharge_, row,
+           {fromRecordText(t.name.c_str()), Num(t.s, 3), QString::number(t.rounds.size()),
+            t.rounds.empty() ? QString()
+                             : QStringLiteral("%1 (%2)").arg(Num(t.rounds.back().discharge),
+                                                             QString::fromStdString(t.rounds.back().date)),
+            TrendText(t.trend), next});
+    if (!t.leftOut.empty())
+      discharge_->item(row, 2)->setToolTip(
+          QStringLiteral("Left out:\n%1").arg(fromRecordText(t.leftOut.front().c_str())));
+  }
+  discharge_->resizeColumnsToContents();
+  if (r.perMetreThickness)
+    message_->setText(
+        QStringLiteral("Saturated thickness b not entered (Aquifer page): Md per metre of thickness."));
+}
+
+void SitePlumeView::fillBackground() {
+  background_->setText(NameText(virelo_ExtrasOf(*project_).monitoring.backgroundWells));
+}
+
+bool SitePlumeView::CommitTransect(int row) {
+  if (row < 0 || row >= transects_->rowCount()) return false;
+  const QTableWidgetItem* nameItem = transects_->item(row, 0);
+  const QTableWidgetItem* wellsItem = transects_->item(row, 1);
+  Transect t;
+  t.name = recordBytes(nameItem ? nameItem->text().trimmed() : QString());
+  t.wells = NameList(wellsItem ? wellsItem->text() : QString());
+  std::vector<Transect> kept = virelo_ExtrasOf(*project_).monitoring.transects;
+  const bool isNew = row >= static_cast<int>(kept.size());
+  std::vector<Transect> others = kept;
+  if (!isNew) others.erase(others.begin() + row);
+  std::string problem = TransectProblem(t, others);
+  const SiteData& site = virelo_ExtrasOf(*project_).site;
+  for (const std::string& well : t.wells)
+    if (problem.empty() && !site.FindWell(well)) problem = "There is no well " + well + ".";
+  if (!problem.empty()) {
+    message_->setText(fromRecordText(problem.c_str()));
+    // A kept transect stays as it was; a new row waits to be completed.
+    if (!isNew) fillTransects();
+    return false;
+  }
+  if (isNew)
+    kept.push_back(t);
+  else
+    kept[static_cast<size_t>(row)] = t;
+  virelo_Extras(project_).monitoring.transects = kept;
+  message_->clear();
+  changed();
+  return true;
+}
+
+bool SitePlumeView::CommitBackground() {
+  const std::vector<std::string> wells = NameList(background_->text());
+  const SiteData& site = virelo_ExtrasOf(*project_).site;
+  for (const std::string& well : wells)
+    if (!site.FindWell(well)) {
+      message_->setText(QStringLiteral("There is no well %1: the background wells are as before.")
+                            .arg(fromRecordText(well.c_str())));
+      fillBackground();
+      return false;
+    }
+  if (wells == virelo_ExtrasOf(*project_).monitoring.backgroundWells) return true;
+  virelo_Extras(project_).monitoring.backgroundWells = wells;
+  message_->clear();
+  changed();
+  return true;
+}
+
+void SitePlumeView::changed() {
+  project_->modified = 1;
+  emit projectChanged();
+  Refresh();
+}
