@@ -110,54 +110,7 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
   chart_->setRenderHint(QPainter::Antialiasing);
   chart_->setMinimumWidth(260);
 
-  transects_ = new QTableWidget(0, 2);
-  transects_->setObjectName(QStringLiteral("siteTransects"));
-  transects_->setHorizontalHeaderLabels(
-      {QStringLiteral("Transect"), QStringLiteral("Wells across the flow (comma-separated)")});
-  transects_->verticalHeader()->hide();
-  transects_->horizontalHeader()->setStretchLastSection(true);
-  setControlId(transects_, kIdSiteTransects);
-  connect(transects_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-    if (!filling_) CommitTransect(item->row());
-  });
-  addTransect_ = new QPushButton(QStringLiteral("Add transect"));
-  addTransect_->setObjectName(QStringLiteral("siteAddTransect"));
-  connect(addTransect_, &QPushButton::clicked, this, [this] {
-    const int row = transects_->rowCount();
-    filling_ = true;
-    transects_->insertRow(row);
-    transects_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("T%1").arg(row + 1)));
-    transects_->setItem(row, 1, new QTableWidgetItem);
-    filling_ = false;
-    message_->setText(QStringLiteral("Type the wells of the new transect, two or more, across the flow."));
-    transects_->setCurrentCell(row, 1);
-    transects_->editItem(transects_->item(row, 1));
-  });
-  removeTransect_ = new QPushButton(QStringLiteral("Remove transect"));
-  removeTransect_->setObjectName(QStringLiteral("siteRemoveTransect"));
-  connect(removeTransect_, &QPushButton::clicked, this, [this] {
-    const int row = transects_->currentRow();
-    if (row < 0) return;
-    std::vector<Transect>& kept = virelo_Extras(project_).monitoring.transects;
-    if (row < static_cast<int>(kept.size())) {
-      kept.erase(kept.begin() + row);
-      changed();
-    } else {
-      fillTransects();  // a row never kept
-    }
-  });
-  discharge_ = ReadOnlyTable(
-      {QStringLiteral("Transect"), QStringLiteral("s [m]"), QStringLiteral("Rounds"),
-       QStringLiteral("Md latest [g/d]"), QStringLiteral("Md trend"), QStringLiteral("Next downstream")},
-      "siteDischarge");
-  background_ = new QLineEdit;
-  background_->setObjectName(QStringLiteral("siteBackgroundWells"));
-  background_->setPlaceholderText(QStringLiteral("none marked: the wells upstream of the source"));
-  setControlId(background_, kIdSiteBackground);
-  connect(background_, &QLineEdit::editingFinished, this, [this] { CommitBackground(); });
-  message_ = new QLabel;
-  message_->setObjectName(QStringLiteral("sitePlumeMessage"));
-  message_->setWordWrap(true);
+  buildTransectControls();
 
   auto* options = new QHBoxLayout;
   options->addWidget(new QLabel(QStringLiteral("Contaminant:")));
@@ -206,6 +159,57 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
   splitter->setStretchFactor(1, 2);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter);
+}
+
+void SitePlumeView::buildTransectControls() {
+  transects_ = new QTableWidget(0, 2);
+  transects_->setObjectName(QStringLiteral("siteTransects"));
+  transects_->setHorizontalHeaderLabels(
+      {QStringLiteral("Transect"), QStringLiteral("Wells across the flow (comma-separated)")});
+  transects_->verticalHeader()->hide();
+  transects_->horizontalHeader()->setStretchLastSection(true);
+  setControlId(transects_, kIdSiteTransects);
+  connect(transects_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (!filling_) CommitTransect(item->row());
+  });
+  addTransect_ = new QPushButton(QStringLiteral("Add transect"));
+  addTransect_->setObjectName(QStringLiteral("siteAddTransect"));
+  connect(addTransect_, &QPushButton::clicked, this, [this] {
+    const int row = transects_->rowCount();
+    filling_ = true;
+    transects_->insertRow(row);
+    transects_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("T%1").arg(row + 1)));
+    transects_->setItem(row, 1, new QTableWidgetItem);
+    filling_ = false;
+    message_->setText(QStringLiteral("Type the wells of the new transect, two or more, across the flow."));
+    transects_->setCurrentCell(row, 1);
+    transects_->editItem(transects_->item(row, 1));
+  });
+  removeTransect_ = new QPushButton(QStringLiteral("Remove transect"));
+  removeTransect_->setObjectName(QStringLiteral("siteRemoveTransect"));
+  connect(removeTransect_, &QPushButton::clicked, this, [this] {
+    const int row = transects_->currentRow();
+    if (row < 0) return;
+    std::vector<Transect>& kept = virelo_Extras(project_).monitoring.transects;
+    if (row < static_cast<int>(kept.size())) {
+      kept.erase(kept.begin() + row);
+      changed();
+    } else {
+      fillTransects();  // a row never kept
+    }
+  });
+  discharge_ = ReadOnlyTable(
+      {QStringLiteral("Transect"), QStringLiteral("s [m]"), QStringLiteral("Rounds"),
+       QStringLiteral("Md latest [g/d]"), QStringLiteral("Md trend"), QStringLiteral("Next downstream")},
+      "siteDischarge");
+  background_ = new QLineEdit;
+  background_->setObjectName(QStringLiteral("siteBackgroundWells"));
+  background_->setPlaceholderText(QStringLiteral("none marked: the wells upstream of the source"));
+  setControlId(background_, kIdSiteBackground);
+  connect(background_, &QLineEdit::editingFinished, this, [this] { CommitBackground(); });
+  message_ = new QLabel;
+  message_->setObjectName(QStringLiteral("sitePlumeMessage"));
+  message_->setWordWrap(true);
 }
 
 void SitePlumeView::Refresh() {

@@ -51,6 +51,7 @@ class SitePlumeView : public QWidget {
   void projectChanged();
 
  private:
+  void buildTransectControls();
   void fillPlume();
   void fillTransects();
   void fillDischarge();
