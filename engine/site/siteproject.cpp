@@ -41,6 +41,11 @@ SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& cont
   return o;
 }
 
+SolventBackground SolventBackgroundOf(const Project& project) {
+  // The project keeps no marks yet: the wells upstream of the source serve.
+  return SolventBackgroundFor(virelo_ExtrasOf(project).site, {});
+}
+
 bool SiteLambdaLogNormalFor(const Project& project, const std::string& contaminant,
                             SiteLambdaLogNormal* out) {
   constexpr int kLevel = 90;
