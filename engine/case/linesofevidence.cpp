@@ -117,8 +117,9 @@ EvidenceRow GeochemistryRow(const Project& project, const Contaminant& c, const 
     int best = 0;
     std::string bestWell;
     bool scored = false;
+    const SolventBackground background = SolventBackgroundOf(project);
     for (const auto& [well, r] : latest) {
-      const SolventScore score = ScoreSolvent(r->indicators);
+      const SolventScore score = ScoreSolvent(r->indicators, {}, background);
       if (!score.scored) continue;
       if (!scored || score.total > best) best = score.total, bestWell = well;
       scored = true;
