@@ -113,8 +113,8 @@ struct SolventBackground {
 // background (MonitoringSettings::backgroundWells); empty, the wells
 // upstream of the source serve.
 SolventBackground SolventBackgroundFor(const SiteData& site, const std::vector<std::string>& marked);
-// "alkalinity 120 mg/L (median of MW0)", or what is missing, for the
-// windows and the report.
+// "alkalinity 120 mg/L (median of the latest values at upstream MW0)", or
+// what is missing, for the windows and the report.
 std::string SolventBackgroundText(const SolventBackground& background);
 
 // The points of one parameter.
