@@ -134,6 +134,8 @@ void SiteTrendsView::Refresh() {
   fillTrends();
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
+  const SolventBackground background = SolventBackgroundOf(*project_);
+  const QString backgroundText = QString::fromStdString(SolventBackgroundText(background));
   redoxTable_->setRowCount(static_cast<int>(readings.size()));
   for (int row = 0; row < redoxTable_->rowCount(); ++row) {
     const RedoxReading& r = readings[static_cast<size_t>(row)];
@@ -143,8 +145,8 @@ void SiteTrendsView::Refresh() {
       return (i.nonDetect ? QStringLiteral("<") : QString()) + QString::number(i.value, 'g', 3);
     };
     const RedoxIndicators& in = r.indicators;
-    const SolventScore score =
-        ScoreSolvent(in, SolventDaughtersAt(site, virelo_ExtrasOf(*project_).chains, r.well, r.date));
+    const SolventScore score = ScoreSolvent(
+        in, SolventDaughtersAt(site, virelo_ExtrasOf(*project_).chains, r.well, r.date), background);
     SetRow(redoxTable_, row,
            {fromRecordText(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
             shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
@@ -160,11 +162,12 @@ void SiteTrendsView::Refresh() {
         score.missing.empty() ? QStringLiteral("-") : QString::fromStdString(SolventMissingText(score));
     redoxTable_->item(row, kSolventColumn)
         ->setToolTip(score.scored
-                         ? QStringLiteral("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4")
+                         ? QStringLiteral("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4\nBackground: %5")
                                .arg(QString::fromStdString(SolventReadingText(score.total)),
-                                    QString::fromStdString(SolventPointsText(score)), notMeasured, notScored)
-                         : QStringLiteral("No screening row measured: %1\nNot scored:\n%2")
-                               .arg(notMeasured, notScored));
+                                    QString::fromStdString(SolventPointsText(score)), notMeasured, notScored,
+                                    backgroundText)
+                         : QStringLiteral("No screening row measured: %1\nNot scored:\n%2\nBackground: %3")
+                               .arg(notMeasured, notScored, backgroundText));
   }
   redoxTable_->resizeColumnsToContents();
   std::string reason;

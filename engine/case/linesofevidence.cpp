@@ -194,8 +194,12 @@ EvidenceRow GeochemistryRow(const Project& project, const Contaminant& c, const 
     int best = 0;
     std::string bestWell;
     bool scored = false;
+    const SolventBackground background = SolventBackgroundOf(project);
     for (const auto& [well, r] : latest) {
-      const SolventScore score = ScoreSolvent(r->indicators);
+      // With the daughters, as the Site data window scores the same reading.
+      const SolventScore score = ScoreSolvent(
+          r->indicators, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, r->well, r->date),
+          background);
       if (!score.scored) continue;
       if (!scored || score.total > best) best = score.total, bestWell = well;
       scored = true;

@@ -41,6 +41,12 @@ SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& cont
   return o;
 }
 
+SolventBackground SolventBackgroundOf(const Project& project) {
+  // The wells the user marked; none marked, the wells upstream of the source.
+  const ProjectExtras& extras = virelo_ExtrasOf(project);
+  return SolventBackgroundFor(extras.site, extras.monitoring.backgroundWells);
+}
+
 bool SiteLambdaLogNormalFor(const Project& project, const std::string& contaminant,
                             SiteLambdaLogNormal* out) {
   constexpr int kLevel = 90;

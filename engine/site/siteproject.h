@@ -9,6 +9,12 @@
 
 #include "engine/project/records.h"
 #include "engine/site/sitefit.h"
+#include "engine/site/solventscore.h"
+
+// The background water the solvent score's rows against background compare
+// with, for every window, the report and the command line alike: the wells
+// the user marks as background, or the wells upstream of the source.
+SolventBackground SolventBackgroundOf(const Project& project);
 
 // `contaminant` is a name as the records hold it (Latin-1); level 80, 90 or 95.
 SiteFitOptions SiteFitOptionsFor(const Project& project, const std::string& contaminant, int levelPercent);

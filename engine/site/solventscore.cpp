@@ -5,10 +5,19 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 
+#include "diagnostics/text.h"
 #include "engine/project/decimalform.h"
+#include "engine/project/recordtext.h"
 
 namespace {
+
+std::string Number(double value) {
+  char buffer[64];
+  FormatCNumber(buffer, sizeof buffer, "%.4g", value + 0.0);
+  return buffer;
+}
 
 // The decimal form of a value, with what a non-detect says: only that the
 // value lies below its limit.
@@ -62,7 +71,57 @@ const char* DaughterRow(const std::string& species) {
   return nullptr;
 }
 
+// The background level of one parameter: the median of each background
+// well's latest value. The median, not the mean, so that one background
+// well with water of its own (a road's salt, a spring) does not set the
+// level for the site; the latest value of each well, so that a well sampled
+// less often still counts and the level is today's upstream water.
+Indicator BackgroundLevel(const std::vector<RedoxReading>& readings, const std::vector<std::string>& wells,
+                          Indicator RedoxIndicators::*member) {
+  std::map<std::string, Indicator> latest;  // readings run by date within a well
+  for (const RedoxReading& r : readings)
+    if ((r.indicators.*member).present && std::find(wells.begin(), wells.end(), r.well) != wells.end())
+      latest[r.well] = r.indicators.*member;
+  if (latest.empty()) return {};
+  std::vector<double> values;
+  bool limit = false;
+  for (const auto& [well, value] : latest) {
+    values.push_back(value.value);
+    limit = limit || value.nonDetect;
+  }
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+  return {true, DecimalForm(median), limit};
+}
+
 }  // namespace
+
+SolventBackground SolventBackgroundFor(const SiteData& site, const std::vector<std::string>& marked) {
+  SolventBackground background;
+  background.marked = !marked.empty();
+  if (background.marked) {
+    background.wells = marked;
+  } else {
+    for (const SiteWell& well : site.wells)
+      if (well.s < 0.0) background.wells.push_back(well.name);
+  }
+  if (background.wells.empty()) return background;
+  const std::vector<RedoxReading> readings = ReadRedox(site);
+  background.alkalinity = BackgroundLevel(readings, background.wells, &RedoxIndicators::alkalinity);
+  return background;
+}
+
+std::string SolventBackgroundText(const SolventBackground& background) {
+  if (background.wells.empty())
+    return "no background well: none is marked and none lies upstream of the source";
+  std::string wells;
+  for (const std::string& w : background.wells) wells += (wells.empty() ? "" : ", ") + RecordTextToUtf8(w);
+  const std::string which = (background.marked ? "marked " : "upstream ") + wells;
+  if (!background.alkalinity.present) return "alkalinity not measured in a background well (" + which + ")";
+  return std::string("alkalinity ") + (background.alkalinity.nonDetect ? "below " : "") +
+         Number(background.alkalinity.value) + " mg/L (median of the latest values at " + which + ")";
+}
 
 std::vector<SolventDaughter> SolventDaughtersAt(const SiteData& site, const std::vector<DecayChain>& chains,
                                                 const std::string& well, const std::string& date) {
@@ -93,7 +152,8 @@ std::vector<SolventDaughter> SolventDaughtersAt(const SiteData& site, const std:
   return ordered;
 }
 
-SolventScore ScoreSolvent(const RedoxIndicators& in, const std::vector<SolventDaughter>& daughters) {
+SolventScore ScoreSolvent(const RedoxIndicators& in, const std::vector<SolventDaughter>& daughters,
+                          const SolventBackground& background) {
   SolventScore score;
   auto row = [&](const char* name, const Reading& r, int points) {
     if (!r.present) {
@@ -123,12 +183,27 @@ SolventScore ScoreSolvent(const RedoxIndicators& in, const std::vector<SolventDa
   row(toc || !in.doc.present ? "TOC" : "DOC", carbon, carbon.above(kSolventOrganicCarbon) ? 2 : 0);
   const Reading temperature = Read(in.temperature);
   row("temperature", temperature, temperature.above(kSolventTemperature) ? 1 : 0);
+  // Against background: a background level that is a detection limit is
+  // an upper bound, so a well above twice it is surely above twice
+  // background.
+  const bool alkalinityBackground = background.alkalinity.present;
+  if (alkalinityBackground) {
+    const Reading alkalinity = Read(in.alkalinity);
+    const double threshold = DecimalForm(kSolventAlkalinityFactor * background.alkalinity.value);
+    row("alkalinity", alkalinity, alkalinity.above(threshold) ? 1 : 0);
+  }
   const Reading ethenes = Ethenes(in.ethene, in.ethane);
   row("C2H4/C2H6", ethenes,
       ethenes.above(kSolventEthenesHigh)  ? 3
       : ethenes.above(kSolventEthenesLow) ? 2
                                           : 0);
   score.leftOut.assign(std::begin(kSolventRowsLeftOut), std::end(kSolventRowsLeftOut));
+  if (!alkalinityBackground) {
+    const auto co2 = std::find_if(score.leftOut.begin(), score.leftOut.end(),
+                                  [](const SolventRowLeftOut& r) { return std::string(r.row) == "CO2"; });
+    score.leftOut.insert(
+        co2 + 1, background.wells.empty() ? kSolventAlkalinityNoBackground : kSolventAlkalinityUnmeasured);
+  }
   if (!daughters.empty()) {
     for (const char* name : kDaughterRows) {
       const auto d = std::find_if(daughters.begin(), daughters.end(),

@@ -7,13 +7,15 @@
 // Table 2.3) for the parameters the site tables hold, their total and the
 // protocol's reading of the total.
 //
-// Every row whose threshold a source read states and whose parameter the
-// site data holds is scored. The table's pH row, its rows against
-// background (carbon dioxide, alkalinity, chloride), hydrogen, volatile
-// fatty acids, BTEX and the daughter products are left out and named with
-// the reason (kSolventRowsLeftOut). The table's pH row counts a pH outside
-// 5 to 9 against dechlorination, so a total without it may be too high as
-// well as too low.
+// Every row whose threshold and points a source read states and whose
+// parameter the site data hold is scored. A row against background
+// compares the well with the site's background water (SolventBackground),
+// and is not scored where no background well measured its parameter. The
+// table's pH row, carbon dioxide and chloride (against background),
+// hydrogen, volatile fatty acids, BTEX and the daughter products are left
+// out and named with the reason (kSolventRowsLeftOut). The table's pH row
+// counts a pH outside 5 to 9 against dechlorination, so a total without it
+// may be too high as well as too low.
 #pragma once
 
 #include <string>
@@ -47,6 +49,9 @@ constexpr double kSolventOrganicCarbon = 20.0;
 constexpr double kSolventTemperature = 20.0;  // [degC] above: 1 point
 constexpr double kSolventEthenesLow = 0.01;   // above: 2 points
 constexpr double kSolventEthenesHigh = 0.1;   // above: 3 points
+// Alkalinity above twice background: 1 point (Talley (ed.) 2005, Table
+// 5.1a, restating Table 2.3: "Alkalinity > 2x background ... 1").
+constexpr double kSolventAlkalinityFactor = 2.0;
 
 // A row of the table that is not scored, and why.
 struct SolventRowLeftOut {
@@ -55,14 +60,23 @@ struct SolventRowLeftOut {
 };
 inline constexpr SolventRowLeftOut kSolventRowsLeftOut[] = {
     {"pH", "the points for a pH outside 5 to 9 were not confirmed in a source"},
-    {"CO2", "scored against background, which one sample does not give"},
-    {"alkalinity", "scored against background, which one sample does not give"},
-    {"chloride", "scored against background, which one sample does not give"},
+    {"CO2", "threshold against background and points not confirmed in a source"},
+    // Talley (ed.) 2005, Table 5.1a, gives chloride "> 2x background" but
+    // no points beside it.
+    {"chloride", "the points for a chloride above twice background were not confirmed in a source"},
     {"H2", "threshold not confirmed in a source"},
     {"VFA", "threshold not confirmed in a source"},
     {"BTEX", "threshold not confirmed in a source"},
     {"daughter products", "points only where a compound was not released, which the project does not record"},
 };
+// The alkalinity row where the site gives no background to compare with; it
+// stands after CO2, in the order of the table.
+inline constexpr SolventRowLeftOut kSolventAlkalinityUnmeasured = {"alkalinity",
+                                                                   "not measured in a background well"};
+inline constexpr SolventRowLeftOut kSolventAlkalinityNoBackground = {
+    "alkalinity",
+    "not measured in a background well (no well is marked as background or lies upstream of "
+    "the source)"};
 // Where a chain records what was released, the daughter rows TCE, DCE and
 // VC are scored (2 points each where found and not released: Talley (ed.)
 // 2005, Table 5.1a, restating Table 2.3), and only the ethanes' rows stay
@@ -82,10 +96,31 @@ struct SolventDaughter {
 std::vector<SolventDaughter> SolventDaughtersAt(const SiteData& site, const std::vector<DecayChain>& chains,
                                                 const std::string& well, const std::string& date);
 
+// The site's background water, which the rows against background compare
+// a well with.
+struct SolventBackground {
+  // The background wells: those the user marked, or, where none is marked,
+  // those upstream of the source (s < 0), in the order of the site's wells.
+  std::vector<std::string> wells;
+  bool marked = false;
+  // [mg/L] The median of the background wells' latest values; absent where
+  // no background well measured it. A non-detect stands at its limit, which
+  // makes the level an upper bound (nonDetect): a well above twice it is
+  // still surely above twice background.
+  Indicator alkalinity;
+};
+// The background of a site: `marked` are the wells the user marks as
+// background (MonitoringSettings::backgroundWells); empty, the wells
+// upstream of the source serve.
+SolventBackground SolventBackgroundFor(const SiteData& site, const std::vector<std::string>& marked);
+// "alkalinity 120 mg/L (median of the latest values at upstream MW0)", or
+// what is missing, for the windows and the report.
+std::string SolventBackgroundText(const SolventBackground& background);
+
 // The points of one parameter.
 struct SolventPoints {
   // "O2", "NO3", "Fe(II)", "SO4", "H2S", "CH4", "ORP", "TOC" (or "DOC" on
-  // the TOC row), "temperature", "C2H4/C2H6"
+  // the TOC row), "temperature", "alkalinity", "C2H4/C2H6"
   std::string parameter;
   // [mg/L] (NO3 as NO3), ORP [mV], temperature [degC]; a detection limit
   // when nonDetect
@@ -104,9 +139,11 @@ struct SolventScore {
 };
 // With daughters (SolventDaughtersAt) their rows are scored too: 2 points
 // for a compound found above its limit that was not released, none for a
-// released one or one not detected.
+// released one or one not detected. The rows against background compare
+// with `background` (SolventBackgroundFor); without one they are left out.
 SolventScore ScoreSolvent(const RedoxIndicators& indicators,
-                          const std::vector<SolventDaughter>& daughters = {});
+                          const std::vector<SolventDaughter>& daughters = {},
+                          const SolventBackground& background = {});
 
 // The protocol's reading of a total: 0 to 5 (or less) "inadequate", 6 to
 // 14 "limited", 15 to 20 "adequate", above 20 "strong" (evidence for

@@ -86,9 +86,10 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   // site of uniform chemistry is one row and not one per well; rows stand
   // in the order of their first well.
   std::vector<QStringList> rows;
+  const SolventBackground background = SolventBackgroundOf(project);
   for (const RedoxReading& r : readings) {
-    const SolventScore score =
-        ScoreSolvent(r.indicators, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, r.well, r.date));
+    const SolventScore score = ScoreSolvent(
+        r.indicators, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, r.well, r.date), background);
     QString scoreCell = score.scored ? QStringLiteral("%1, %2 (%3)")
                                            .arg(score.total)
                                            .arg(QString::fromStdString(SolventReadingWord(score.total)),
@@ -121,10 +122,11 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
                                                       ? virelo_RedoxText(project.aquifer.redoxCondition)
                                                       : "-")));
   // The rows not scored are those of the first reading: every reading
-  // leaves out the same, given the project's chains.
-  const SolventScore first =
-      ScoreSolvent({}, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, readings.front().well,
-                                          readings.front().date));
+  // leaves out the same, given the project's chains and background.
+  const SolventScore first = ScoreSolvent(
+      {},
+      SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, readings.front().well, readings.front().date),
+      background);
   const QString leftOut = esc(QString::fromStdString(SolventLeftOutText(first)).trimmed())
                               .replace(QLatin1Char('\n'), QStringLiteral("; "));
   report.add(
@@ -135,13 +137,13 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
           "iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above "
           "0.5 mg/L 3; ORP below 50 mV 1, below &#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above "
           "20 mg/L where no TOC was measured); temperature above 20 &#176;C 1; ethene and ethane "
-          "together above 0.01 mg/L 2, above 0.1 mg/L 3; where a decay chain records the released "
-          "solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate "
-          "evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well "
-          "are named beside its score. The table's other rows are not scored: %1. The pH row counts a "
-          "pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as "
-          "too low.</p>")
-          .arg(leftOut));
+          "together above 0.01 mg/L 2, above 0.1 mg/L 3; alkalinity above twice background 1; where a "
+          "decay chain records the released solvents, TCE, DCE and VC found and not released 2 each. "
+          "A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 "
+          "strong. Rows not measured at a well are named beside its score. Background: %2. The table's "
+          "other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, "
+          "so a total without it may be too high as well as too low.</p>")
+          .arg(leftOut, esc(QString::fromStdString(SolventBackgroundText(background)))));
 }
 
 }  // namespace

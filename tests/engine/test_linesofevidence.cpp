@@ -169,6 +169,43 @@ TEST(LinesOfEvidence, ChlorinatedSpeciesReadTheBestWellsLatestSolventScore) {
   }
 }
 
+// The geochemistry line scores a well as the Site data window does: its
+// alkalinity against the wells upstream of the source, and the daughters
+// of the solvents a chain records as released.
+TEST(LinesOfEvidence, TheSolventScoreTakesTheBackgroundAndTheDaughters) {
+  ProjectHandle cleaner = CalculatedExample("dry-cleaner.vrp");
+  ASSERT_TRUE(cleaner);
+  ProjectExtras& extras = virelo_Extras(cleaner.get());
+  ASSERT_FALSE(extras.chains.empty());
+  SiteData& site = extras.site;
+  site.wells = {{"PB0", -20.0, 0.0}, {"PB1", 10.0, 0.0}};
+  AddWater(site, "PB0", "2024-01-10", {{"Oxygen", 8.0}, {"Alkalinity", 100.0}});
+  // 3 + 2 + 3 + 2 + 3 + 3 + 2 + 2 = 20 from the redox rows and DOC.
+  AddWater(site, "PB1", "2024-01-10",
+           {{"Oxygen", 0.2},
+            {"Nitrate", 0.5},
+            {"Iron(II)", 2.0},
+            {"Sulfate", 10.0},
+            {"Sulfide", 1.5},
+            {"Methane", 0.8},
+            {"ORP", -150.0},
+            {"DOC", 25.0},
+            {"Alkalinity", 250.0}});
+  const DecayChain& chain = extras.chains.front();
+  ASSERT_GE(chain.species.size(), 2u);
+  site.samples.push_back({"PB1", "2024-01-10", chain.species[1], 0.4, "mg/L", false});
+  auto reading = [&] {
+    ProjectCase evaluated(*cleaner);
+    const std::vector<EvidenceRow> rows = LinesOfEvidence(*cleaner, evaluated);
+    const EvidenceRow* vc = Find(rows, "Vinyl chloride", EvidenceLine::kGeochemistry);
+    return vc ? vc->reading : std::string("no row");
+  };
+  // Alkalinity 250 above twice 100: 21; the chain records no release yet.
+  EXPECT_NE(reading().find("Solvent score 21 at PB1 (strong"), std::string::npos) << reading();
+  extras.chains.front().released = {chain.species[0]};
+  EXPECT_NE(reading().find("Solvent score 23 at PB1"), std::string::npos) << reading();
+}
+
 TEST(LinesOfEvidence, OtherContaminantsReadTheirPresetUnderTheSuggestedCondition) {
   ProjectHandle petrol = CalculatedExample("petrol-station.vrp");
   ASSERT_TRUE(petrol);

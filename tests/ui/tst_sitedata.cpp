@@ -386,6 +386,55 @@ class TestSiteData : public QObject {
     QVERIFY(!text.contains("can only be too low"));
   }
 
+  // Alkalinity pasted for the upstream well MW6 and two plume wells: the
+  // score's row compares each with MW6's water, and the tooltip and the
+  // report say what the background was.
+  void alkalinityScoresAgainstTheUpstreamWell() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    QApplication::clipboard()->setText(
+        "well\tdate\tanalyte\tvalue\tunit\n"
+        "MW6\t2024-03-05\tOxygen\t7,9\tmg/L\nMW6\t2024-03-05\tAlkalinität\t110\tmg/L\n"
+        "MW2\t2024-03-05\tOxygen\t0,2\tmg/L\nMW2\t2024-03-05\tKS4.3\t230\tmg/L\n"
+        "MW3\t2024-03-05\tOxygen\t0,2\tmg/L\nMW3\t2024-03-05\talkaliniteit\t220000\tug/L\n");
+    QTest::mouseClick(window.findChild<QPushButton*>("sitePaste"), Qt::LeftButton);
+    QVERIFY2(window.statusLabel()->text().startsWith("Imported"), qPrintable(window.statusLabel()->text()));
+
+    QTableWidget* redox = window.trendsView()->findChild<QTableWidget*>("siteRedoxTable");
+    QVERIFY(redox);
+    int scoreColumn = -1;
+    for (int c = 0; c < redox->columnCount(); ++c)
+      if (redox->horizontalHeaderItem(c)->text() == "Solvent score") scoreColumn = c;
+    auto score = [&](const QString& well) -> QTableWidgetItem* {
+      for (int r = 0; r < redox->rowCount(); ++r)
+        if (redox->item(r, 0)->text() == well && redox->item(r, 1)->text() == "2024-03-05")
+          return redox->item(r, scoreColumn);
+      return nullptr;
+    };
+    QVERIFY(score("MW2") && score("MW3"));
+    // MW2: oxygen 3, alkalinity 230 above twice 110 1; MW3: 220 mg/L is not.
+    QCOMPARE(score("MW2")->text(), QString("4 (inadequate)"));
+    QVERIFY2(score("MW2")->toolTip().contains("Points: O2 3, alkalinity 1\n"),
+             qPrintable(score("MW2")->toolTip()));
+    QCOMPARE(score("MW3")->text(), QString("3 (inadequate)"));
+    QVERIFY2(score("MW3")->toolTip().contains("alkalinity 0"), qPrintable(score("MW3")->toolTip()));
+    const QString background = "alkalinity 110 mg/L (median of the latest values at upstream MW6)";
+    QVERIFY2(score("MW2")->toolTip().endsWith("Background: " + background),
+             qPrintable(score("MW2")->toolTip()));
+    QVERIFY2(!score("MW2")->toolTip().contains("alkalinity: "), qPrintable(score("MW2")->toolTip()));
+
+    const QString text =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY2(text.contains("4, inadequate (O2 3, alkalinity 1)"), qPrintable(text));
+    QVERIFY2(text.contains("Background: " + background), qPrintable(text));
+    QVERIFY2(
+        text.contains("not scored: pH: the points for a pH outside 5 to 9") &&
+            text.contains("chloride: the points for a chloride above twice background were not confirmed"),
+        qPrintable(text));
+  }
+
   void reportHasTheSectionOnlyWithSiteData() {
     Owned project = Example();
     QVERIFY(virelo_math_CalcAll(project.get()));

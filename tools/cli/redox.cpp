@@ -6,6 +6,7 @@
 
 #include "engine/project/extras.h"
 #include "engine/site/redox.h"
+#include "engine/site/siteproject.h"
 #include "engine/site/solventscore.h"
 #include "persistence/csv.h"
 #include "tools/cli/cli.h"
@@ -18,7 +19,8 @@ std::string RedoxUsage() {
          "      suggested for the aquifer. Each class names the indicators it rests\n"
          "      on and those missing; beside it stands the chlorinated-solvent\n"
          "      screening score (Wiedemeier et al. 1998), its reading and the\n"
-         "      screening rows without points: not measured, or not scored.\n";
+         "      screening rows without points: not measured, or not scored. Rows\n"
+         "      against background compare with the wells upstream of the source.\n";
 }
 
 int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -31,8 +33,9 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const SiteData& site = virelo_ExtrasOf(*project).site;
   const std::vector<RedoxReading> readings = ReadRedox(site);
   const std::vector<DecayChain>& chains = virelo_ExtrasOf(*project).chains;
+  const SolventBackground background = SolventBackgroundOf(*project);
   auto scored = [&](const RedoxReading& r) {
-    return ScoreSolvent(r.indicators, SolventDaughtersAt(site, chains, r.well, r.date));
+    return ScoreSolvent(r.indicators, SolventDaughtersAt(site, chains, r.well, r.date), background);
   };
   if (readings.empty()) {
     err << "virelo-cli: " << parsed.files[0] << " holds no indicators at its wells\n";
@@ -64,6 +67,7 @@ int RunRedox(const std::vector<std::string>& args, std::ostream& out, std::ostre
       out << "Solvent screening rows not scored:\n";
       const SolventScore any = scored(readings.front());
       for (const SolventRowLeftOut& row : any.leftOut) out << "  " << row.row << ": " << row.reason << "\n";
+      out << "Solvent screening background: " << SolventBackgroundText(background) << "\n";
     }
     std::string reason;
     const int suggested = SuggestRedox(site, readings, &reason);
