@@ -67,6 +67,8 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
   plume_ = new SitePlumeView(project_);
   tabs_->addTab(plume_, QStringLiteral("&Plume as a whole"));
   connect(plume_, &SitePlumeView::projectChanged, this, &SiteDataWindow::projectChanged);
+  // Marked background wells change the solvent score the redox table shows.
+  connect(plume_, &SitePlumeView::projectChanged, trends_, &SiteTrendsView::Refresh);
   flow_ = new SiteFlowView(project_);
   tabs_->addTab(flow_, QStringLiteral("&Flow field"));
   connect(flow_, &SiteFlowView::projectChanged, this, &SiteDataWindow::projectChanged);

@@ -19,6 +19,7 @@
 
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SitePlumeView.h"
+#include "analysis/SiteTrendsView.h"
 #include "engine/project/extras.h"
 #include "engine/site/massdischarge.h"
 #include "engine/site/plumemass.h"
@@ -138,6 +139,13 @@ class TestSitePlume : public QObject {
     QVERIFY(virelo_ExtrasOf(*project).monitoring.backgroundWells.empty());
     TypeInto(view->backgroundEdit(), QStringLiteral("MW6"));
     QCOMPARE(virelo_ExtrasOf(*project).monitoring.backgroundWells, std::vector<std::string>{"MW6"});
+    // The redox table's solvent score reads the marked wells at once.
+    TypeInto(view->backgroundEdit(), QStringLiteral("MW1, MW6"));
+    QTableWidget* redox = window.trendsView()->redoxTable();
+    QVERIFY(redox->rowCount() > 0);
+    const QString tip = redox->item(0, 12)->toolTip();
+    QVERIFY2(tip.contains("marked MW1, MW6"), qPrintable(tip));
+    TypeInto(view->backgroundEdit(), QStringLiteral("MW6"));
 
     // Saved and opened again, the window shows them as typed.
     QTemporaryDir dir;
