@@ -58,6 +58,8 @@ QChart* BuildPlumeMassChart(const PlumeMassResult& r) {
   if (r.perMetreThickness) unit += QStringLiteral(" per m of b");
   mAxis->setTitleText(QStringLiteral("M0 [%1]").arg(unit));
   mAxis->setRange(0.0, high > 0.0 ? 1.1 * high : 1.0);
+  mAxis->setTickCount(5);
+  mAxis->applyNiceNumbers();
   mAxis->setLabelFormat(QStringLiteral("%.3g"));
   chart->addAxis(tAxis, Qt::AlignBottom);
   chart->addAxis(mAxis, Qt::AlignLeft);

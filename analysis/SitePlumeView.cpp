@@ -31,6 +31,12 @@ QString Num(double value, int digits = 4) {
   return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QString();
 }
 
+// A time in days as people read it: whole days from a thousand on, never
+// an exponent.
+QString Days(double days) {
+  return std::isfinite(days) && std::fabs(days) >= 1000.0 ? QString::number(days, 'f', 0) : Num(days, 3);
+}
+
 QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
   auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
   table->setObjectName(QString::fromLatin1(name));
@@ -264,8 +270,8 @@ void SitePlumeView::fillPlume() {
                       TrendText(r.spreadS.mannKendall));
     if (std::isfinite(r.halfLife))
       lines << QStringLiteral("Mass half-life %1 d (%2 to %3).")
-                   .arg(Num(r.halfLife, 3), Num(r.halfLifeLow, 3),
-                        std::isinf(r.halfLifeHigh) ? QStringLiteral("\u221e") : Num(r.halfLifeHigh, 3));
+                   .arg(Days(r.halfLife), Days(r.halfLifeLow),
+                        std::isinf(r.halfLifeHigh) ? QStringLiteral("\u221e") : Days(r.halfLifeHigh));
     if (std::isfinite(r.drift))
       lines << QStringLiteral("Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.")
                    .arg(Num(r.drift, 2), Num(r.driftLow, 2), Num(r.driftHigh, 2),

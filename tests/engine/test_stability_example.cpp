@@ -171,6 +171,9 @@ TEST_F(StabilityExample, CommandWritesTheRoundsAndTheSummary) {
   const CliResult text = Cli({"stability", saved, "--contaminant", "Benzene"});
   EXPECT_EQ(text.status, 0);
   EXPECT_NE(text.out.find("light: green"), std::string::npos) << text.out;
+  // Four significant digits, as people read them; the CSV keeps them all.
+  EXPECT_NE(text.out.find("mass: Decreasing (S -24, confidence 99.91 %)"), std::string::npos) << text.out;
+  EXPECT_EQ(text.out.find("000000"), std::string::npos) << text.out;
   EXPECT_EQ(Cli({"stability", saved, "--round-days", "x"}).status, kCliUsage);
   EXPECT_EQ(Cli({"stability", saved, "--thickness", "-1"}).status, kCliUsage);
 }

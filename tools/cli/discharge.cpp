@@ -57,15 +57,16 @@ void WriteText(const MassDischargeResult& r, std::ostream& out) {
   for (size_t k = 0; k < r.transects.size(); ++k) {
     const TransectDischarge& t = r.transects[k];
     const std::vector<std::string> f = SummaryFields(r, k);
-    out << "  transect " << f[1] << " at s " << f[2] << " m:";
+    out << "  transect " << f[1] << " at s " << SiteTextNumber(t.s) << " m:";
     for (const TransectRound& round : t.rounds)
-      out << "\n    " << round.date << "  Md " << FormatNumber(round.discharge) << unit
-          << " (non-detects at their limit " << FormatNumber(round.dischargeUpper) << ")";
+      out << "\n    " << round.date << "  Md " << SiteTextNumber(round.discharge) << unit
+          << " (non-detects at their limit " << SiteTextNumber(round.dischargeUpper) << ")";
     out << "\n    trend: " << (f[4].empty() ? "too few rounds" : f[4]) << "\n";
     for (const std::string& s : t.leftOut) out << "    left out: " << RecordTextToUtf8(s) << "\n";
     if (!f[7].empty())
-      out << "    to " << f[7] << ": Md downstream / upstream " << (f[9].empty() ? "undefined" : f[9])
-          << " on " << (f[8].empty() ? "no common round" : f[8]) << "\n";
+      out << "    to " << f[7] << ": Md downstream / upstream "
+          << (f[9].empty() ? "undefined" : SiteTextNumber(r.declines[k].ratio)) << " on "
+          << (f[8].empty() ? "no common round" : f[8]) << "\n";
   }
 }
 

@@ -3,6 +3,7 @@
 #include "tools/cli/site_common.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <ostream>
 
@@ -42,4 +43,11 @@ bool TakeFitTarget(const CliArguments& parsed, const std::string& command, std::
 
 std::string SiteCsvNumber(double value) {
   return std::isfinite(value) ? FormatDouble(value + 0.0) : "";  // never "-0"
+}
+
+std::string SiteTextNumber(double value) {
+  if (!std::isfinite(value)) return "";
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.4g", value + 0.0);
+  return buffer;
 }

@@ -25,3 +25,6 @@ bool TakeFitTarget(const CliArguments& parsed, const std::string& command, std::
 
 // A number of a CSV row: 17 significant digits, empty when undefined.
 std::string SiteCsvNumber(double value);
+// A number of the text output, as people read it: 4 significant digits,
+// empty when undefined.
+std::string SiteTextNumber(double value);

@@ -37,7 +37,10 @@ std::string MassUnit(const PlumeMassResult& r) {
   return unit;
 }
 
-std::vector<std::string> SummaryFields(const PlumeMassResult& r) {
+// Numbers round-trip in the CSV; the text gives them as people read them.
+using NumberText = std::string (*)(double);
+
+std::vector<std::string> SummaryFields(const PlumeMassResult& r, NumberText number = SiteCsvNumber) {
   const MannKendallResult& mk = r.mass.mannKendall;
   return {RecordTextToUtf8(r.contaminant),
           std::to_string(r.rounds.size()),
@@ -45,20 +48,20 @@ std::vector<std::string> SummaryFields(const PlumeMassResult& r) {
           MassUnit(r),
           TrendClassText(mk.trend),
           mk.n >= 4 ? std::to_string(mk.s) : "",
-          SiteCsvNumber(100.0 * mk.confidence),
+          number(100.0 * mk.confidence),
           TrendClassText(r.centreS.mannKendall.trend),
           TrendClassText(r.spreadS.mannKendall.trend),
-          SiteCsvNumber(r.halfLife),
-          SiteCsvNumber(r.halfLifeLow),
-          r.halfLifeHigh == INFINITY ? "inf" : SiteCsvNumber(r.halfLifeHigh),
-          SiteCsvNumber(r.drift),
-          SiteCsvNumber(r.driftLow),
-          SiteCsvNumber(r.driftHigh),
-          SiteCsvNumber(r.retardedVelocity),
+          number(r.halfLife),
+          number(r.halfLifeLow),
+          r.halfLifeHigh == INFINITY ? "inf" : number(r.halfLifeHigh),
+          number(r.drift),
+          number(r.driftLow),
+          number(r.driftHigh),
+          number(r.retardedVelocity),
           PlumeLightKey(r.light)};
 }
 
-std::vector<std::string> RoundFields(const PlumeMassResult& r, size_t k) {
+std::vector<std::string> RoundFields(const PlumeMassResult& r, size_t k, NumberText number = SiteCsvNumber) {
   const PlumeRound& round = r.rounds[k];
   const PlumeMoments& m = round.moments;
   return {RecordTextToUtf8(r.contaminant),
@@ -66,12 +69,12 @@ std::vector<std::string> RoundFields(const PlumeMassResult& r, size_t k) {
           round.date,
           std::to_string(round.wells.size()),
           r.estimator,
-          SiteCsvNumber(m.mass),
-          SiteCsvNumber(m.massUpper),
-          SiteCsvNumber(m.centreS),
-          SiteCsvNumber(m.centreY),
-          SiteCsvNumber(m.spreadS),
-          SiteCsvNumber(m.spreadY)};
+          number(m.mass),
+          number(m.massUpper),
+          number(m.centreS),
+          number(m.centreY),
+          number(m.spreadS),
+          number(m.spreadY)};
 }
 
 void WriteText(const PlumeMassResult& r, int level, std::ostream& out) {
@@ -84,12 +87,12 @@ void WriteText(const PlumeMassResult& r, int level, std::ostream& out) {
     out << "), estimator " << r.estimator << ", mass in " << MassUnit(r) << "\n";
   }
   for (size_t k = 0; k < r.rounds.size(); ++k) {
-    const std::vector<std::string> f = RoundFields(r, k);
+    const std::vector<std::string> f = RoundFields(r, k, SiteTextNumber);
     out << "  " << f[2] << "  M0 " << f[5] << " (non-detects at their limit " << f[6] << "), centre s "
         << f[7] << " m, spread s " << f[9] << " m\n";
   }
   if (!r.rounds.empty()) {
-    const std::vector<std::string> f = SummaryFields(r);
+    const std::vector<std::string> f = SummaryFields(r, SiteTextNumber);
     out << "  mass: " << (f[4].empty() ? "no trend test" : f[4]);
     if (!f[5].empty()) out << " (S " << f[5] << ", confidence " << f[6] << " %)";
     out << "; centre of mass: " << f[7] << "; spread: " << f[8] << "\n";
