@@ -52,7 +52,7 @@ QChart* BuildPlumeMassChart(const PlumeMassResult& r) {
   const double pad = 0.04 * (last - first);
   tAxis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(ms(first - pad)), Qt::UTC),
                   QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(ms(last + pad)), Qt::UTC));
-  tAxis->setTickCount(5);
+  tAxis->setTickCount(3);  // room for whole dates in a narrow window
   auto* mAxis = new QValueAxis;
   QString unit = r.estimator == "line" ? QStringLiteral("kg/m") : QStringLiteral("kg");
   if (r.perMetreThickness) unit += QStringLiteral(" per m of b");

@@ -171,7 +171,7 @@ void SitePlumeView::buildTransectControls() {
   transects_ = new QTableWidget(0, 2);
   transects_->setObjectName(QStringLiteral("siteTransects"));
   transects_->setHorizontalHeaderLabels(
-      {QStringLiteral("Transect"), QStringLiteral("Wells across the flow (comma-separated)")});
+      {QStringLiteral("Transect"), QStringLiteral("Wells, separated by commas")});
   transects_->verticalHeader()->hide();
   transects_->horizontalHeader()->setStretchLastSection(true);
   setControlId(transects_, kIdSiteTransects);

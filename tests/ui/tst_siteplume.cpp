@@ -189,8 +189,7 @@ class TestSitePlume : public QObject {
     virelo_Extras(project.get()).settings.saturatedThickness = 3.0;
     virelo_Extras(project.get()).monitoring.transects = {{"T1", {"MW2", "MW3"}}};
     SiteDataWindow window(project.get());
-    window.resize(1100, 720);
-    window.show();
+    window.show();  // at the size it opens with
     window.tabs()->setCurrentWidget(window.plumeView());
     window.plumeView()->contaminantCombo()->setCurrentText(QStringLiteral("Benzene"));
     QTest::qWait(50);
