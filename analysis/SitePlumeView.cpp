@@ -317,7 +317,13 @@ void SitePlumeView::fillDischarge() {
   const std::string name = recordBytes(contaminant_->currentText());
   discharge_->setRowCount(0);
   message_->clear();
-  if (extras.monitoring.transects.empty() || name.empty()) return;
+  if (name.empty()) return;
+  if (extras.monitoring.transects.empty()) {
+    message_->setText(
+        QStringLiteral("No transect yet: \"Add transect\" and type the wells across the flow to see "
+                       "the mass discharge; the lines of evidence show it too."));
+    return;
+  }
   const MassDischargeResult r =
       MassDischargeOf(extras.site, name, extras.monitoring.transects, MassDischargeOptionsFor(*project_));
   if (!r.problem.empty()) {

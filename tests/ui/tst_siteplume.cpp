@@ -180,21 +180,6 @@ class TestSitePlume : public QObject {
     for (const auto& [widget, words] : controls)
       QVERIFY2(manual.text(controlId(widget)).contains(QLatin1String(words)), words);
   }
-
-  void screenshots() {
-    const QByteArray folder = qgetenv("VIRELO_SCREENSHOT_DIR");
-    if (folder.isEmpty()) QSKIP("VIRELO_SCREENSHOT_DIR not set");
-    FakePlatform platform;
-    Owned project = Example();
-    virelo_Extras(project.get()).settings.saturatedThickness = 3.0;
-    virelo_Extras(project.get()).monitoring.transects = {{"T1", {"MW2", "MW3"}}};
-    SiteDataWindow window(project.get());
-    window.show();  // at the size it opens with
-    window.tabs()->setCurrentWidget(window.plumeView());
-    window.plumeView()->contaminantCombo()->setCurrentText(QStringLiteral("Benzene"));
-    QTest::qWait(50);
-    QVERIFY(window.grab().save(QString::fromLocal8Bit(folder) + "/site-plume.png"));
-  }
 };
 
 QTEST_MAIN(TestSitePlume)

@@ -93,8 +93,8 @@ class ScreenshotPlatform : public Platform {
       // decay constant of the contaminant the decay tab opens with applied,
       // so that the plume view after it carries the wells' measurements.
       site->resize(1100, 720);
-      const char* names[] = {"site-tables.png", "site-decay.png", "site-trends.png"};
-      for (int tab = 0; tab < 3; ++tab) {
+      const char* names[] = {"site-tables.png", "site-decay.png", "site-trends.png", "site-mass.png"};
+      for (int tab = 0; tab < 4; ++tab) {
         site->tabs()->setCurrentIndex(tab);
         save(dialog, dir + "/" + names[tab]);
       }
