@@ -97,19 +97,8 @@ EvidenceRow PlumeRow(const Project& project, const std::string& record, const st
   return row;
 }
 
-bool Falls(TrendClass trend) {
-  return trend == TrendClass::kDecreasing || trend == TrendClass::kProbablyDecreasing;
-}
-bool Rises(TrendClass trend) {
-  return trend == TrendClass::kIncreasing || trend == TrendClass::kProbablyIncreasing;
-}
-
-// The mass the groundwater carries through the project's transects: Red
-// where it grows at any transect; Green where it falls at the transect
-// farthest downstream that has a trend, or from every transect to the next
-// along the flow; Yellow otherwise. A falling discharge is what the plume
-// loses to degradation or leaves behind in the source; a growing one feeds
-// the receptor whatever single wells say.
+// The mass the groundwater carries through the project's transects, with
+// the light of MassDischargeLight.
 EvidenceRow DischargeRow(const Project& project, const std::string& record, const std::string& name) {
   EvidenceRow row = Row(EvidenceLine::kDischarge, name, kPlumeSection);
   const ProjectExtras& extras = virelo_ExtrasOf(project);
@@ -128,46 +117,33 @@ EvidenceRow DischargeRow(const Project& project, const std::string& record, cons
     return row;
   }
   const char* unit = r.perMetreThickness ? " g/d per m of thickness" : " g/d";
-  bool rises = false, anyTrend = false, downstreamFalls = false;
   std::string parts;
   for (const TransectDischarge& t : r.transects) {
-    parts += parts.empty() ? "" : "; ";
-    parts += RecordTextToUtf8(t.name);
+    parts += (parts.empty() ? "" : "; ") + RecordTextToUtf8(t.name);
     if (t.rounds.empty()) {
       parts += " has no round with all its wells";
       continue;
     }
     parts += " " + Number(t.rounds.back().discharge) + unit + " on " + t.rounds.back().date;
-    if (t.trend.trend != TrendClass::kNone) {
-      parts += ", " + TrendWords(t.trend.trend);
-      rises = rises || Rises(t.trend.trend);
-      anyTrend = true;
-      downstreamFalls = Falls(t.trend.trend);  // the transects run downstream
-    }
+    if (t.trend.trend != TrendClass::kNone) parts += ", " + TrendWords(t.trend.trend);
   }
-  bool declineKnown = !r.declines.empty(), allDecline = !r.declines.empty();
   std::string declines;
   for (const TransectDecline& d : r.declines) {
-    if (!std::isfinite(d.ratio)) {
-      declineKnown = allDecline = false;
-      continue;
-    }
-    allDecline = allDecline && d.ratio < 1.0;
+    if (!std::isfinite(d.ratio)) continue;
     declines += " From " + RecordTextToUtf8(d.upstream) + " to " + RecordTextToUtf8(d.downstream) + " it " +
                 (d.ratio < 1.0 ? "falls" : "grows") + " to " + Number(100.0 * d.ratio) + " % over " +
                 Number(d.distance) + " m.";
   }
   row.reading = "Mass discharge: " + parts + "." + declines;
-  if (rises) {
-    Light(row, AssessmentClass::Red);
-  } else if (downstreamFalls || (declineKnown && allDecline)) {
-    Light(row, AssessmentClass::Green);
-  } else if (anyTrend || declineKnown) {
-    Light(row, AssessmentClass::Yellow);
-  } else {
+  const PlumeLight light = MassDischargeLight(r);
+  if (light == PlumeLight::kNone) {
     row.reading +=
         " No light: a trend needs four rounds with all of a transect's wells, and a decline two "
         "transects sampled in one round.";
+  } else {
+    Light(row, light == PlumeLight::kGreen    ? AssessmentClass::Green
+               : light == PlumeLight::kYellow ? AssessmentClass::Yellow
+                                              : AssessmentClass::Red);
   }
   return row;
 }

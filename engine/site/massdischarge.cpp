@@ -137,6 +137,33 @@ MassDischargeResult MassDischargeOf(const SiteData& site, const std::string& con
   return r;
 }
 
+PlumeLight MassDischargeLight(const MassDischargeResult& r) {
+  auto falls = [](TrendClass t) {
+    return t == TrendClass::kDecreasing || t == TrendClass::kProbablyDecreasing;
+  };
+  auto rises = [](TrendClass t) {
+    return t == TrendClass::kIncreasing || t == TrendClass::kProbablyIncreasing;
+  };
+  bool anyRise = false, anyTrend = false, downstreamFalls = false;
+  for (const TransectDischarge& t : r.transects) {  // in the order along the flow
+    if (t.trend.trend == TrendClass::kNone) continue;
+    anyRise = anyRise || rises(t.trend.trend);
+    anyTrend = true;
+    downstreamFalls = falls(t.trend.trend);
+  }
+  bool declineKnown = !r.declines.empty(), allDecline = declineKnown;
+  for (const TransectDecline& d : r.declines) {
+    if (!std::isfinite(d.ratio)) {
+      declineKnown = allDecline = false;
+      break;
+    }
+    allDecline = allDecline && d.ratio < 1.0;
+  }
+  if (anyRise) return PlumeLight::kRed;
+  if (downstreamFalls || allDecline) return PlumeLight::kGreen;
+  return anyTrend || declineKnown ? PlumeLight::kYellow : PlumeLight::kNone;
+}
+
 MassDischargeOptions MassDischargeOptionsFor(const Project& project) {
   MassDischargeOptions o;
   const Aquifer& a = project.aquifer;

@@ -17,6 +17,7 @@
 #include "engine/project/monitoring.h"
 #include "engine/project/records.h"
 #include "engine/project/sitedata.h"
+#include "engine/site/plumemass.h"
 #include "engine/site/sitestats.h"
 
 struct MassDischargeOptions {
@@ -66,6 +67,16 @@ bool TransectWidths(const std::vector<double>& y, std::vector<double>* widths);
 MassDischargeResult MassDischargeOf(const SiteData& site, const std::string& contaminant,
                                     const std::vector<Transect>& transects,
                                     const MassDischargeOptions& options);
+
+// The light of the discharge over the rounds and along the flow: red where
+// the discharge through any transect is Increasing or Probably Increasing;
+// green where it is Decreasing or Probably Decreasing at the transect
+// farthest downstream that has a trend, or falls from every transect to the
+// next on the latest round both hold; yellow where a trend or a decline is
+// known otherwise; none where neither is. A falling discharge is what the
+// plume loses on its way; a growing one feeds the receptor whatever single
+// wells say.
+PlumeLight MassDischargeLight(const MassDischargeResult& result);
 
 // Kf, i, b and the round length as the project holds them.
 MassDischargeOptions MassDischargeOptionsFor(const Project& project);

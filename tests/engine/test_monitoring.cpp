@@ -7,6 +7,7 @@
 // evidence read the transects and the round length the project keeps.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,50 @@ TEST_F(Monitoring, CommandsAndOptionsReadWhatTheProjectKeeps) {
             Cli({"stability", kept, "--csv"}).out);
 }
 
+// Transects along the flow with these trend classes, and declines between
+// neighbours with these ratios (NaN: no common round).
+MassDischargeResult Discharge(std::vector<TrendClass> trends, std::vector<double> ratios) {
+  MassDischargeResult r;
+  for (size_t k = 0; k < trends.size(); ++k) {
+    TransectDischarge t;
+    t.name = "T" + std::to_string(k + 1);
+    t.trend.trend = trends[k];
+    r.transects.push_back(t);
+  }
+  for (double ratio : ratios) r.declines.push_back({"a", "b", "2024-01-01", 50.0, ratio});
+  return r;
+}
+
+TEST(MassDischargeLight, RisesAnywhereFallsDownstreamOrAlongTheFlow) {
+  using T = TrendClass;
+  const double kNoRound = NAN;
+  const struct {
+    std::vector<T> trends;
+    std::vector<double> ratios;
+    PlumeLight light;
+  } cases[] = {
+      {{T::kDecreasing, T::kIncreasing}, {0.5}, PlumeLight::kRed},
+      {{T::kProbablyIncreasing, T::kDecreasing}, {0.5}, PlumeLight::kRed},
+      {{T::kNone, T::kProbablyDecreasing}, {}, PlumeLight::kGreen},
+      // The farthest downstream trend speaks, not the upstream one.
+      {{T::kDecreasing, T::kStable}, {}, PlumeLight::kYellow},
+      {{T::kStable, T::kDecreasing, T::kNone}, {}, PlumeLight::kGreen},
+      // A fall from every transect to the next is enough; one rise is not.
+      {{T::kDecreasing, T::kStable}, {0.5}, PlumeLight::kGreen},
+      {{T::kNone, T::kNone, T::kNone}, {0.5, 0.9}, PlumeLight::kGreen},
+      {{T::kNone, T::kNone, T::kNone}, {0.5, 1.2}, PlumeLight::kYellow},
+      {{T::kNone, T::kNone}, {1.0}, PlumeLight::kYellow},
+      {{T::kNone, T::kNone, T::kNone}, {0.5, kNoRound}, PlumeLight::kNone},
+      {{T::kNone, T::kNone}, {}, PlumeLight::kNone},
+      {{T::kNoTrend}, {}, PlumeLight::kYellow},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.trends.size() << " transects, " << c.ratios.size()
+                                    << " ratios, first " << TrendClassText(c.trends.front()));
+    EXPECT_EQ(MassDischargeLight(Discharge(c.trends, c.ratios)), c.light);
+  }
+}
+
 // The evidence's discharge line, read from `evidence --csv`.
 std::string DischargeLine(const std::string& path, std::string* reading) {
   const CliResult run = Cli({"evidence", path, "--csv"});
@@ -159,6 +204,9 @@ TEST_F(Monitoring, TheDischargeLineReadsTheKeptTransects) {
   EXPECT_EQ(DischargeLine(Save(project.get(), "falls.vrp"), &reading), "Green");
   EXPECT_NE(reading.find("up "), std::string::npos) << reading;
   EXPECT_NE(reading.find("From up to down it falls to 4"), std::string::npos) << reading;
+  // The same light as the command that shows the discharge.
+  const CliResult command = Cli({"discharge", Save(project.get(), "falls.vrp"), "--csv"});
+  EXPECT_NE(command.out.find(",green\n"), std::string::npos) << command.out;
 
   // A downstream transect whose discharge grows is Red, whatever the decline.
   virelo_Extras(project.get()).site = TransectSite(0.2);

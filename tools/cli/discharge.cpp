@@ -21,7 +21,7 @@ const std::vector<std::string> kColumns = {"contaminant", "transect",  "round",
                                            "date",        "discharge", "dischargeUpper"};
 const std::vector<std::string> kSummaryColumns = {"contaminant", "transect",     "s",          "rounds",
                                                   "trend",       "mannKendallS", "confidence", "downstream",
-                                                  "ratioDate",   "ratio"};
+                                                  "ratioDate",   "ratio",        "light"};
 
 // NAME=W1,W2,... in UTF-8, into the records' text.
 bool ParseTransect(const std::string& text, Transect* out) {
@@ -42,7 +42,8 @@ std::vector<std::string> SummaryFields(const MassDischargeResult& r, size_t k) {
                                      SiteCsvNumber(100.0 * mk.confidence),
                                      "",
                                      "",
-                                     ""};
+                                     "",
+                                     PlumeLightKey(MassDischargeLight(r))};
   if (k < r.declines.size()) {
     fields[7] = RecordTextToUtf8(r.declines[k].downstream);
     fields[8] = r.declines[k].date;
@@ -53,7 +54,10 @@ std::vector<std::string> SummaryFields(const MassDischargeResult& r, size_t k) {
 
 void WriteText(const MassDischargeResult& r, std::ostream& out) {
   const std::string unit = r.perMetreThickness ? " g/d per m of thickness" : " g/d";
-  out << RecordTextToUtf8(r.contaminant) << " (advective flux only; dispersive flux neglected)\n";
+  const std::string light = PlumeLightKey(MassDischargeLight(r));
+  out << RecordTextToUtf8(r.contaminant)
+      << " (advective flux only; dispersive flux neglected), light: " << (light.empty() ? "none" : light)
+      << "\n";
   for (size_t k = 0; k < r.transects.size(); ++k) {
     const TransectDischarge& t = r.transects[k];
     const std::vector<std::string> f = SummaryFields(r, k);
@@ -86,7 +90,8 @@ std::string DischargeUsage() {
          "      then a second header and one row per transect along the flow: its mean\n"
          "      s [m], rounds, the Mann-Kendall trend of Md (trend, mannKendallS,\n"
          "      confidence [%]) and Md of the next transect downstream over its own\n"
-         "      (downstream, ratioDate, ratio) on the latest round both hold.\n";
+         "      (downstream, ratioDate, ratio) on the latest round both hold, and the\n"
+         "      contaminant's light (green, yellow, red; empty without a trend or a decline).\n";
 }
 
 int RunDischarge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
