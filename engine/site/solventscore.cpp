@@ -99,10 +99,13 @@ Indicator BackgroundLevel(const std::vector<RedoxReading>& readings, const std::
 
 SolventBackground SolventBackgroundFor(const SiteData& site, const std::vector<std::string>& marked) {
   SolventBackground background;
-  background.marked = !marked.empty();
-  if (background.marked) {
-    background.wells = marked;
-  } else {
+  // Marks of wells the site no longer holds count for nothing; where none
+  // is left, the upstream wells serve, and the text says which.
+  for (const SiteWell& well : site.wells)
+    if (std::find(marked.begin(), marked.end(), well.name) != marked.end())
+      background.wells.push_back(well.name);
+  background.marked = !background.wells.empty();
+  if (!background.marked) {
     for (const SiteWell& well : site.wells)
       if (well.s < 0.0) background.wells.push_back(well.name);
   }

@@ -15,6 +15,8 @@
 #include "engine/project/monitoring.h"
 #include "engine/site/massdischarge.h"
 #include "engine/site/plumemass.h"
+#include "engine/site/siteproject.h"
+#include "engine/site/solventscore.h"
 #include "persistence/project_json.h"
 #include "tests/engine/support/cli_run.h"
 #include "tests/engine/support/file_bytes.h"
@@ -129,6 +131,16 @@ TEST_F(Monitoring, CommandsAndOptionsReadWhatTheProjectKeeps) {
   ASSERT_EQ(fromProject.status, 0) << fromProject.err;
   EXPECT_EQ(fromProject.out, Cli({"stability", kept, "--round-days", "100", "--csv"}).out);
   EXPECT_NE(fromProject.out, Cli({"stability", kept, "--csv"}).out);
+  // The score's background is the marked wells, the upstream ones without.
+  EXPECT_FALSE(SolventBackgroundOf(*project).marked);
+  virelo_Extras(project.get()).monitoring.backgroundWells = {"B2", "A1"};
+  const SolventBackground background = SolventBackgroundOf(*project);
+  EXPECT_TRUE(background.marked);
+  EXPECT_EQ(background.wells, (std::vector<std::string>{"A1", "B2"}));  // in the site's order
+  // A mark of a well the site no longer holds counts for nothing.
+  virelo_Extras(project.get()).monitoring.backgroundWells = {"gone"};
+  EXPECT_FALSE(SolventBackgroundOf(*project).marked);
+
   // The option still overrides the project.
   EXPECT_EQ(Cli({"stability", shortRounds, "--round-days", "30", "--csv"}).out,
             Cli({"stability", kept, "--csv"}).out);
