@@ -7,6 +7,7 @@
 #include <QLogValueAxis>
 #include <QPen>
 #include <QValueAxis>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
 
@@ -18,10 +19,14 @@ void Append(QLineSeries* series, double x, double c) {
   if (std::isfinite(c) && c > 0.0) series->append(x, c);
 }
 
+constexpr const char* kDaysPerUnit = "daysPerUnit";
+
+// `perUnit` divides the x values: 365.25 turns days into years.
 QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca, const QString& unit,
-              const QString& xTitle, const QString& title) {
+              const QString& xTitle, const QString& title, double perUnit = 1.0) {
   auto* chart = new QChart;
   chart->setTitle(title);
+  chart->setProperty(kDaysPerUnit, perUnit);
   auto* screening = new QLineSeries;
   screening->setObjectName(QString::fromLatin1(timechart::kScreening));
   screening->setName(QStringLiteral("Screening form"));
@@ -33,9 +38,9 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
   double lowest = ca > 0.0 ? ca : 1.0, highest = ca > 0.0 ? ca : 1.0;
   double last = 1.0;
   for (const BreakthroughPoint& p : points) {
-    Append(screening, p.t, c0 * p.screening);
-    Append(exact, p.t, c0 * p.exact);
-    last = std::max(last, p.t);
+    Append(screening, p.t / perUnit, c0 * p.screening);
+    Append(exact, p.t / perUnit, c0 * p.exact);
+    last = std::max(last, p.t / perUnit);
   }
   for (const QLineSeries* series : {screening, exact}) {
     for (const QPointF& q : series->points()) {
@@ -55,7 +60,7 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
   xAxis->setTitleText(xTitle);
   xAxis->setLabelFormat(QStringLiteral("%g"));
   xAxis->setRange(0.0, last);
-  // Round ticks (20000, 40000 d), as a reader counts days.
+  // Round ticks (200, 400 d; 20, 40 years), as a reader counts time.
   xAxis->applyNiceNumbers();
   auto* cAxis = new QLogValueAxis;
   cAxis->setTitleText(unit.isEmpty() ? QStringLiteral("Concentration")
@@ -78,14 +83,30 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
 
 }  // namespace
 
+double timechart::DaysPerUnit(const QChart* chart) {
+  const QVariant value = chart ? chart->property(kDaysPerUnit) : QVariant();
+  return value.isValid() ? value.toDouble() : 1.0;
+}
+
+QString timechart::TimeText(double days) {
+  const QString inDays = QString::number(days, 'f', days < 10.0 ? 1 : 0) + QStringLiteral(" d");
+  if (!(days > kYearsFromDays)) return inDays;
+  return QStringLiteral("%1 years (%2)").arg(QString::number(days / 365.25, 'g', 3), inDays);
+}
+
 QChart* BuildBreakthroughChart(const std::vector<BreakthroughPoint>& curve, double c0, double ca,
                                const QString& unit) {
-  return Build(curve, c0, ca, unit, QStringLiteral("Time since the source appeared [d]"),
-               QStringLiteral("At the receptor"));
+  double last = 0.0;
+  for (const BreakthroughPoint& p : curve) last = std::max(last, p.t);
+  const bool years = last > timechart::kYearsFromDays;
+  return Build(curve, c0, ca, unit,
+               years ? QStringLiteral("Time since the source appeared [years]")
+                     : QStringLiteral("Time since the source appeared [d]"),
+               QStringLiteral("At the receptor"), years ? 365.25 : 1.0);
 }
 
 QChart* BuildTimeProfileChart(const std::vector<BreakthroughPoint>& line, double c0, double ca,
                               const QString& unit, double atTime) {
   return Build(line, c0, ca, unit, QStringLiteral("Distance from the source [m]"),
-               QStringLiteral("Centre line after %1 d").arg(atTime, 0, 'f', atTime < 10.0 ? 1 : 0));
+               QStringLiteral("Centre line after %1").arg(timechart::TimeText(atTime)));
 }

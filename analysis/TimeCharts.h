@@ -17,6 +17,14 @@ namespace timechart {
 inline constexpr const char* kScreening = "screening";
 inline constexpr const char* kExact = "exact";
 inline constexpr const char* kAcceptable = "acceptable";
+// Times beyond this many days are drawn in years: a reader counts decades,
+// not tens of thousands of days.
+inline constexpr double kYearsFromDays = 3.0 * 365.25;
+// Days per unit of a breakthrough chart's time axis: 1 in days, 365.25 in
+// years.
+double DaysPerUnit(const QChart* chart);
+// "1520 d" up to kYearsFromDays, "45.2 years (16510 d)" beyond.
+QString TimeText(double days);
 }  // namespace timechart
 
 // C = C0 * C/C0 over time at the receptor; `ca` drawn as a line.
