@@ -213,7 +213,7 @@ void TimeWindow::drawProfile() {
   const int choice = contaminants_->currentIndex();
   const double t = profileTime();
   if (!(t > 0.0)) return;
-  sliderLabel_->setText(QStringLiteral("%1 d").arg(t, 0, 'f', 0));
+  sliderLabel_->setText(timechart::TimeText(t));
   const TimeInputs& in = inputs_list_[static_cast<size_t>(choice)];
   const double to = 2.0 * in.timing.inputs.x;
   const std::vector<BreakthroughPoint> line = ComputeProfile(in.timing, t, to, kPoints);
