@@ -180,7 +180,7 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
         this, [this, row = item->row(), value] { setYield(row, value); }, Qt::QueuedConnection);
   });
 
-  resize(1100, 780);
+  ResizeWithinScreen(this, QSize(1100, 780));
   fillChainBox();
   showChain(chains_->empty() ? -1 : 0);
 }

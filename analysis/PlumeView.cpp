@@ -216,7 +216,7 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
   layout->addWidget(splitter, 1);
   layout->addWidget(readout_);
   layout->addLayout(buttons);
-  resize(900, 760);
+  ResizeWithinScreen(this, QSize(900, 760));
 
   const auto start = std::find(results_.begin(), results_.end(), resultIndex);
   const int entry = start != results_.end() ? static_cast<int>(start - results_.begin()) : 0;

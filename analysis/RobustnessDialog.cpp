@@ -170,7 +170,7 @@ RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool
   layout->addWidget(splitter, 1);
   layout->addWidget(note);
   layout->addWidget(buttons);
-  resize(1020, 500);
+  ResizeWithinScreen(this, QSize(1020, 500));
   Refresh();
 }
 

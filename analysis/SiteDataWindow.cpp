@@ -87,7 +87,7 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
   layout->addWidget(tabs_);
   layout->addLayout(buttons);
   // The default size, on a smaller screen the screen's.
-  resize(QSize(980, 680).boundedTo(screen()->availableGeometry().size()));
+  ResizeWithinScreen(this, QSize(980, 680));
   Refresh();
 }
 

@@ -138,7 +138,7 @@ void TransportDialog::build() {
   layout->addWidget(fromDatabase, 0, Qt::AlignLeft);
   layout->addWidget(problemText_);
   layout->addWidget(buttons_);
-  resize(1040, 520);
+  ResizeWithinScreen(this, QSize(1040, 520));
 
   connect(bulkDensity_, &QLineEdit::textChanged, this, &TransportDialog::refresh);
   connect(organicCarbon_, &QLineEdit::textChanged, this, &TransportDialog::refresh);

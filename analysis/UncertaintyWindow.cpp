@@ -90,7 +90,7 @@ UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintyPlan* pl
   layout->addLayout(runRow);
   layout->addWidget(results_, 5);
   layout->addWidget(buttons);
-  resize(1000, 820);
+  ResizeWithinScreen(this, QSize(1000, 820));
 
   for (const InputDistribution& d : plan_->inputs) model_->AddRow(d);
   readPlan();

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QScreen>
 
 #include "platform/HelpViewer.h"
 
@@ -115,6 +116,17 @@ Platform& Platform::instance() {
 
 void Platform::setInstance(Platform* platform) {
   current = platform ? platform : &desktopPlatform;
+}
+
+void ResizeWithinScreen(QWidget* window, const QSize& wanted) {
+  // What a desktop's frame and title bar take beyond the window's own size.
+  constexpr int kFrameWidth = 16, kFrameHeight = 48;
+  QSize size = wanted;
+  if (const QScreen* screen = window->screen()) {
+    const QSize free = screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+    size = size.boundedTo(free.expandedTo(window->minimumSizeHint()));
+  }
+  window->resize(size);
 }
 
 void setControlId(QWidget* widget, int id) {

@@ -55,6 +55,12 @@ class Platform {
   QPoint helpPoint_;
 };
 
+// Resizes a window to `wanted`, or to what of it the screen's free area
+// holds with room for the window's frame and title bar, so that a laptop's
+// 1366x768 still shows its buttons.
+class QSize;
+void ResizeWithinScreen(QWidget* window, const QSize& wanted);
+
 // Numeric control identifiers, used for help requests.
 void setControlId(QWidget* widget, int id);
 int controlId(const QWidget* widget);  // 0 when none
