@@ -17,11 +17,13 @@
 #include <cstring>
 #include <memory>
 
+#include "app/PageTabs.h"
 #include "engine/project/extras.h"
 #include "engine/project/records.h"
 #include "engine/project/settings.h"
 #include "pages/CPropAqui.h"
 #include "persistence/projectfile.h"
+#include "shell_fixture.h"
 #include "support/FakePageHost.h"
 
 namespace {
@@ -310,6 +312,30 @@ class TestAquiferPage : public QObject {
     QCOMPARE(virelo_SettingsOf(*again).saturatedThickness, 0.0);
     page->ShowProject(again.get());
     QCOMPARE(text("saturatedThicknessEdit"), QString());
+  }
+
+  // In the main window: typed b makes the project one to save, and the
+  // saved file reopens with it in the field.
+  void saturatedThicknessIsSavedFromTheMainWindow() {
+    ShellSession session;
+    const QString file = session.path("b.vrp");
+    QVERIFY(QFile::copy(QStringLiteral(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp"), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    auto window = session.start(file);
+    QVERIFY(window->project && !window->project->modified);
+    CPropAqui* aquifer = window->pageTabs->aquiferPage;
+    window->ViewPage(window->pageOf(aquifer));
+    auto* field = aquifer->findChild<QLineEdit*>("saturatedThicknessEdit");
+    QCOMPARE(field->text(), QString());
+    field->setFocus();
+    QTest::keyClicks(field, "3");
+    session.platform.answers = {Platform::Yes};
+    window->fileCommands->OnFileNew();  // asks to save what was typed, and saves in place
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY(virelo_SettingsOf(*window->project).saturatedThickness == 0.0);  // the new project
+    window->OpenProjectFile(file);
+    QCOMPARE(virelo_SettingsOf(*window->project).saturatedThickness, 3.0);
+    QCOMPARE(aquifer->findChild<QLineEdit*>("saturatedThicknessEdit")->text(), QString("3.00"));
   }
 
   void saturatedThicknessRefusesWhatNoMassCouldBeTakenOver_data() {
