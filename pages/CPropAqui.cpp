@@ -176,6 +176,68 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   addRow(hydraulicGrid, 3, "Saturated thickness ( b ) :", saturatedThicknessEdit_, "[m]");
   hydraulicGrid->addWidget(hydraulicWarnings_, 4, 0, 1, 4);
 
+  QGroupBox* redoxGroup = buildRedoxGroup();
+
+  auto* leftColumn = new QVBoxLayout;
+  leftColumn->addWidget(distanceGroup);
+  leftColumn->addWidget(hydraulicGroup);
+  leftColumn->addWidget(redoxGroup, 1);
+
+  // --- Right column: the inputs only the attenuation factor uses.
+  int rightLabelWidth = 0;
+  for (const char* line : {"Width across the flow", "water table ( Sz ) :", "ay (across, horizontal) :"})
+    rightLabelWidth = std::max(rightLabelWidth, fontMetrics().horizontalAdvance(QLatin1String(line)) + 6);
+
+  // The model reads Sy as half the source's width across the flow (paired
+  // with the horizontal dispersivity ay) and Sz as its thickness below the
+  // water table (paired with the vertical az). The page asks for what a
+  // site report gives, the full width, and stores half of it.
+  auto* sourceGroup = new QGroupBox("Contaminant source");
+  auto* sourceGrid = new QGridLayout(sourceGroup);
+  prepareGrid(sourceGrid, rightLabelWidth);
+  addRow(sourceGrid, 0, "Width across the flow\n( W = 2 Sy ) :", widthEdit_, "[m]");
+  addRow(sourceGrid, 1, "Thickness below the\nwater table ( Sz ) :", thicknessEdit_, "[m]");
+
+  approximateCheck_ = new QCheckBox("Approximate by &x");
+  approximateCheck_->setObjectName("approximateCheck");
+  setControlId(approximateCheck_, kIdApproximate);
+  connect(approximateCheck_, &QCheckBox::clicked, this, [this] {
+    OnButtonClicked();
+    OnApproximateClicked();
+  });
+
+  auto* dispersivityGroup = new QGroupBox("Dispersivity (3 Dimensions)");
+  auto* dispersivityGrid = new QGridLayout(dispersivityGroup);
+  prepareGrid(dispersivityGrid, rightLabelWidth);
+  dispersivityGrid->addWidget(approximateCheck_, 0, 0, 1, 3);
+  addRow(dispersivityGrid, 1, "ax (along the flow) :", axEdit_, "[m]", kAquiferAx);
+  addRow(dispersivityGrid, 2, "ay (across, horizontal) :", ayEdit_, "[m]", kAquiferAy);
+  addRow(dispersivityGrid, 3, "az (vertical) :", azEdit_, "[m]", kAquiferAz);
+  dispersivityGrid->addWidget(dispersivityWarnings_, 4, 0, 1, 4);
+
+  auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
+  auto* afLayout = new QVBoxLayout(afGroup);
+  afLayout->setContentsMargins(6, 6, 6, 6);
+  afLayout->addWidget(sourceGroup);
+  afLayout->addWidget(dispersivityGroup);
+  afLayout->addStretch(1);
+
+  auto* rightColumn = new QVBoxLayout;
+  rightColumn->addWidget(afGroup, 1);
+
+  afGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(6);
+  layout->addLayout(leftColumn, 1);
+  layout->addLayout(rightColumn, 0);
+
+  SetRedoxButtons(kUnknown);
+  pageModified = false;
+  trackingChanges = true;
+}
+
+QGroupBox* CPropAqui::buildRedoxGroup() {
   auto* redoxGroup = new QGroupBox("Redox conditions");
   auto* redoxLayout = new QHBoxLayout(redoxGroup);
   redoxLayout->setContentsMargins(6, 6, 6, 6);
@@ -236,64 +298,7 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   redoxLayout->addLayout(buttonColumn);
   redoxLayout->addSpacing(6);
   redoxLayout->addLayout(listColumn, 1);
-
-  auto* leftColumn = new QVBoxLayout;
-  leftColumn->addWidget(distanceGroup);
-  leftColumn->addWidget(hydraulicGroup);
-  leftColumn->addWidget(redoxGroup, 1);
-
-  // --- Right column: the inputs only the attenuation factor uses.
-  int rightLabelWidth = 0;
-  for (const char* line : {"Width across the flow", "water table ( Sz ) :", "ay (across, horizontal) :"})
-    rightLabelWidth = std::max(rightLabelWidth, fontMetrics().horizontalAdvance(QLatin1String(line)) + 6);
-
-  // The model reads Sy as half the source's width across the flow (paired
-  // with the horizontal dispersivity ay) and Sz as its thickness below the
-  // water table (paired with the vertical az). The page asks for what a
-  // site report gives, the full width, and stores half of it.
-  auto* sourceGroup = new QGroupBox("Contaminant source");
-  auto* sourceGrid = new QGridLayout(sourceGroup);
-  prepareGrid(sourceGrid, rightLabelWidth);
-  addRow(sourceGrid, 0, "Width across the flow\n( W = 2 Sy ) :", widthEdit_, "[m]");
-  addRow(sourceGrid, 1, "Thickness below the\nwater table ( Sz ) :", thicknessEdit_, "[m]");
-
-  approximateCheck_ = new QCheckBox("Approximate by &x");
-  approximateCheck_->setObjectName("approximateCheck");
-  setControlId(approximateCheck_, kIdApproximate);
-  connect(approximateCheck_, &QCheckBox::clicked, this, [this] {
-    OnButtonClicked();
-    OnApproximateClicked();
-  });
-
-  auto* dispersivityGroup = new QGroupBox("Dispersivity (3 Dimensions)");
-  auto* dispersivityGrid = new QGridLayout(dispersivityGroup);
-  prepareGrid(dispersivityGrid, rightLabelWidth);
-  dispersivityGrid->addWidget(approximateCheck_, 0, 0, 1, 3);
-  addRow(dispersivityGrid, 1, "ax (along the flow) :", axEdit_, "[m]", kAquiferAx);
-  addRow(dispersivityGrid, 2, "ay (across, horizontal) :", ayEdit_, "[m]", kAquiferAy);
-  addRow(dispersivityGrid, 3, "az (vertical) :", azEdit_, "[m]", kAquiferAz);
-  dispersivityGrid->addWidget(dispersivityWarnings_, 4, 0, 1, 4);
-
-  auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
-  auto* afLayout = new QVBoxLayout(afGroup);
-  afLayout->setContentsMargins(6, 6, 6, 6);
-  afLayout->addWidget(sourceGroup);
-  afLayout->addWidget(dispersivityGroup);
-  afLayout->addStretch(1);
-
-  auto* rightColumn = new QVBoxLayout;
-  rightColumn->addWidget(afGroup, 1);
-
-  afGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->setSpacing(6);
-  layout->addLayout(leftColumn, 1);
-  layout->addLayout(rightColumn, 0);
-
-  SetRedoxButtons(kUnknown);
-  pageModified = false;
-  trackingChanges = true;
+  return redoxGroup;
 }
 
 bool CPropAqui::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,7 @@
 #include "pages/PropPage.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -60,6 +61,8 @@ class CPropAqui : public PropPage {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The redox buttons, the Site data button and the preset list.
+  QGroupBox* buildRedoxGroup();
   void OnEditChanged();
   void OnButtonClicked();
   void OnApproximateClicked();
