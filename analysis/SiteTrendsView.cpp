@@ -51,7 +51,8 @@ QString Lambda(double value) {
   return QString::number(value, 'g', 6);
 }
 
-// "Benzene (0.001899 1/d)" for a value that goes, "Benzene: 0.001899 -> 0.009 1/d" for one replaced.
+// "MTBE (now 0.0021 1/d, the preset under UNKOWN / VARIABLE)" for a value
+// that goes, "Benzene: 0.001899 -> 0.009 1/d" for one replaced.
 QString ChangeLine(const Project& project, const RedoxLambdaChange& change) {
   const QString name = contaminantName(project, change.contaminant);
   if (!change.hasTo)

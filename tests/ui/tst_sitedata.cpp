@@ -35,6 +35,7 @@
 #include "engine/core/exact.h"
 #include "engine/project/assessment.h"
 #include "engine/project/extras.h"
+#include "engine/project/redoxchange.h"
 #include "pages/CPropConts.h"
 #include "pages/ContaminantTreeModel.h"
 #include "persistence/projectfile.h"
@@ -62,6 +63,8 @@ int RunCli(const QStringList& arguments) {
   if (!process.waitForFinished(120000)) return -1;
   return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
+
+constexpr int kBoth = kAssessPlumeLength | kAssessAttenuationFactor;
 
 Contaminant* Find(Project* p, const char* name) {
   for (int k = 0; k < p->contaminantCount; ++k)
@@ -136,7 +139,7 @@ class TestSiteData : public QObject {
 
     // Cancel: nothing changes, and the window says so.
     platform.answers = {Platform::Cancel};
-    QTest::mouseClick(trends->applyButton(), Qt::LeftButton);
+    QVERIFY(!trends->ApplyRedox());
     QCOMPARE(platform.messages.size(), 1);
     const RecordedMessage& asked = platform.messages.front();
     QCOMPARE(asked.buttons, Platform::Yes | Platform::No | Platform::Cancel);
@@ -185,6 +188,7 @@ class TestSiteData : public QObject {
         qPrintable(trends->appliedLabel()->text()));
     QVERIFY(trends->appliedLabel()->text().contains("MTBE (0.0021 1/d)"));
     QVERIFY(!trends->applyButton()->isEnabled());
+    QVERIFY(!trends->suggestionLabel()->text().contains("changes the preset"));
   }
 
   // No takes the new condition's presets and names the contaminant left
@@ -204,6 +208,15 @@ class TestSiteData : public QObject {
     QVERIFY2(applied.contains(QString::fromUtf8("New presets: Benzene: 0.001899 \u2192 0.009 1/d")) &&
                  applied.endsWith("No decay constant now (enter one on the Contaminants page): MTBE."),
              qPrintable(applied));
+
+    // Back under an unknown condition with MTBE alone assessed, one is named.
+    for (int k = 0; k < project->contaminantCount; ++k)
+      project->contaminants[k].assess = std::strcmp(project->contaminants[k].name, "MTBE") == 0 ? kBoth : 0;
+    ApplyRedoxCondition(project.get(), 0, RedoxPresetChoice::TakeNewPresets);
+    window.Refresh();
+    QVERIFY2(trends->suggestionLabel()->text().endsWith("changes the preset decay constant of 1 assessed "
+                                                        "contaminant."),
+             qPrintable(trends->suggestionLabel()->text()));
 
     // With nothing assessed the condition is applied without a question.
     for (int k = 0; k < project->contaminantCount; ++k) project->contaminants[k].assess = 0;
