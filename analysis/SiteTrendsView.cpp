@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "analysis/SiteCharts.h"
 #include "analysis/SiteDataWindow.h"
 #include "engine/project/extras.h"
+#include "engine/project/redoxchange.h"
 #include "engine/site/redox.h"
 #include "engine/site/siteproject.h"
 #include "engine/site/solventscore.h"
@@ -38,6 +40,25 @@ QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
   table->verticalHeader()->hide();
   table->horizontalHeader()->setStretchLastSection(true);
   return table;
+}
+
+QString RedoxName(int condition) {
+  const char* text = virelo_RedoxText(condition);
+  return QString::fromLatin1(text ? text : "none");
+}
+
+QString Lambda(double value) {
+  return QString::number(value, 'g', 6);
+}
+
+// "MTBE (now 0.0021 1/d, the preset under UNKOWN / VARIABLE)" for a value
+// that goes, "Benzene: 0.001899 -> 0.009 1/d" for one replaced.
+QString ChangeLine(const Project& project, const RedoxLambdaChange& change) {
+  const QString name = contaminantName(project, change.contaminant);
+  if (!change.hasTo)
+    return QStringLiteral("%1 (now %2 1/d, the preset under %3)")
+        .arg(name, Lambda(change.from), RedoxName(change.fromCondition));
+  return QStringLiteral("%1: %2 \u2192 %3 1/d").arg(name, Lambda(change.from), Lambda(change.to));
 }
 
 // The redox table's column of the chlorinated-solvent screening score.
@@ -86,6 +107,11 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   apply_->setObjectName(QStringLiteral("siteApplyRedox"));
   setControlId(apply_, kIdSiteApplyRedox);
   connect(apply_, &QPushButton::clicked, this, [this] { ApplyRedox(); });
+  applied_ = new QLabel;
+  applied_->setObjectName(QStringLiteral("siteRedoxApplied"));
+  applied_->setWordWrap(true);
+  applied_->setTextFormat(Qt::PlainText);
+  applied_->hide();
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("C&ontaminant:"), contaminant_);
@@ -109,6 +135,7 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   suggestionRow->addWidget(suggestion_, 1);
   suggestionRow->addWidget(apply_);
   bottom->addLayout(suggestionRow);
+  bottom->addWidget(applied_);
   auto* bottomBox = new QWidget;
   bottomBox->setLayout(bottom);
 
@@ -178,7 +205,15 @@ void SiteTrendsView::Refresh() {
                                 QString::fromLatin1(virelo_RedoxText(project_->aquifer.redoxCondition)
                                                         ? virelo_RedoxText(project_->aquifer.redoxCondition)
                                                         : "none")));
-  apply_->setEnabled(!readings.empty() && suggested_ != project_->aquifer.redoxCondition);
+  const bool applicable = !readings.empty() && suggested_ != project_->aquifer.redoxCondition;
+  apply_->setEnabled(applicable);
+  // Said before the click, so that the question that follows it is no surprise.
+  if (const size_t changing = applicable ? RedoxLambdaChanges(*project_, suggested_).size() : 0)
+    suggestion_->setText(
+        suggestion_->text() +
+        QStringLiteral(" Applying it changes the preset decay constant of %1 assessed %2.")
+            .arg(changing)
+            .arg(changing == 1 ? QStringLiteral("contaminant") : QStringLiteral("contaminants")));
 }
 
 void SiteTrendsView::fillTrends() {
@@ -225,9 +260,72 @@ void SiteTrendsView::showWell() {
 
 bool SiteTrendsView::ApplyRedox() {
   if (redoxTable_->rowCount() == 0) return false;
-  project_->aquifer.redoxCondition = static_cast<int16_t>(suggested_);
-  project_->modified = 1;
+  const int condition = suggested_;
+  const QString to = RedoxName(condition);
+  const std::vector<RedoxLambdaChange> changes = RedoxLambdaChanges(*project_, condition);
+  RedoxPresetChoice choice = RedoxPresetChoice::TakeNewPresets;
+  if (!changes.empty()) {
+    // A decay constant the verdict rests on never changes or vanishes
+    // unasked: the user sees each one and may keep it.
+    QStringList lost, replaced;
+    for (const RedoxLambdaChange& change : changes)
+      (change.hasTo ? replaced : lost) << QStringLiteral("  ") + ChangeLine(*project_, change);
+    QString text = QStringLiteral(
+                       "Applying %1 to the aquifer changes the decay constant of assessed "
+                       "contaminants that use a database preset.")
+                       .arg(to);
+    if (!lost.isEmpty())
+      text += QStringLiteral("\n\nUnder %1 the database has no decay constant for:\n").arg(to) +
+              lost.join(QLatin1Char('\n'));
+    if (!replaced.isEmpty())
+      text += QStringLiteral("\n\nUnder %1 the database preset differs for:\n").arg(to) +
+              replaced.join(QLatin1Char('\n'));
+    text += QStringLiteral(
+                "\n\nYes: apply it and keep their present decay constants as user-defined values.\n"
+                "No: apply it; they take the presets under %1%2.\n"
+                "Cancel: leave the aquifer as it is.")
+                .arg(to, lost.isEmpty() ? QString()
+                                        : QStringLiteral(", and those without one are left without a decay "
+                                                         "constant"));
+    const int answer = Platform::instance().messageBox(
+        this, text, QStringLiteral("Apply redox condition"), Platform::Yes | Platform::No | Platform::Cancel,
+        lost.isEmpty() ? Platform::Icon::Question : Platform::Icon::Warning);
+    if (answer != Platform::Yes && answer != Platform::No) {
+      applied_->setText(QStringLiteral("Not applied: the aquifer keeps %1.")
+                            .arg(RedoxName(project_->aquifer.redoxCondition)));
+      applied_->show();
+      return false;
+    }
+    if (answer == Platform::Yes) choice = RedoxPresetChoice::KeepPresent;
+  }
+  ApplyRedoxCondition(project_, condition, choice);
   emit projectChanged();
   Refresh();
+  applied_->setText(AppliedText(to, changes, choice));
+  applied_->show();
   return true;
+}
+
+QString SiteTrendsView::AppliedText(const QString& to, const std::vector<RedoxLambdaChange>& changes,
+                                    RedoxPresetChoice choice) const {
+  QString text = QStringLiteral("%1 applied to the aquifer.").arg(to);
+  if (changes.empty()) return text + QStringLiteral(" No assessed contaminant's decay constant changed.");
+  QStringList kept, replaced, lost;
+  for (const RedoxLambdaChange& change : changes) {
+    const QString name = contaminantName(*project_, change.contaminant);
+    if (choice == RedoxPresetChoice::KeepPresent)
+      kept << QStringLiteral("%1 (%2 1/d)").arg(name, Lambda(change.from));
+    else if (change.hasTo)
+      replaced << ChangeLine(*project_, change);
+    else
+      lost << name;
+  }
+  if (!kept.isEmpty())
+    text += QStringLiteral(" Kept as user-defined decay constants: %1.").arg(kept.join(QStringLiteral(", ")));
+  if (!replaced.isEmpty())
+    text += QStringLiteral(" New presets: %1.").arg(replaced.join(QStringLiteral(", ")));
+  if (!lost.isEmpty())
+    text += QStringLiteral(" No decay constant now (enter one on the Contaminants page): %1.")
+                .arg(lost.join(QStringLiteral(", ")));
+  return text;
 }

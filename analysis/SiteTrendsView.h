@@ -7,8 +7,10 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "engine/project/records.h"
+#include "engine/project/redoxchange.h"
 
 class QChartView;
 class QComboBox;
@@ -22,8 +24,10 @@ class SiteTrendsView : public QWidget {
   explicit SiteTrendsView(Project* project, QWidget* parent = nullptr);
 
   void Refresh();
-  // Sets the aquifer's redox condition to the suggested one; false when the
-  // indicators suggest none.
+  // Sets the aquifer's redox condition to the suggested one. When that
+  // changes or takes away the preset decay constant of assessed
+  // contaminants, it first asks whether to keep their present values; false
+  // when the indicators suggest none or the user cancels.
   bool ApplyRedox();
 
   int suggestedRedox() const { return suggested_; }
@@ -33,6 +37,8 @@ class SiteTrendsView : public QWidget {
   QTableWidget* redoxTable() const { return redoxTable_; }
   QLabel* suggestionLabel() const { return suggestion_; }
   QPushButton* applyButton() const { return apply_; }
+  // What the last "Apply to aquifer" did; hidden until then.
+  QLabel* appliedLabel() const { return applied_; }
   QChartView* chartView() const { return chartView_; }
 
  signals:
@@ -41,6 +47,8 @@ class SiteTrendsView : public QWidget {
  private:
   void fillTrends();
   void showWell();
+  QString AppliedText(const QString& to, const std::vector<RedoxLambdaChange>& changes,
+                      RedoxPresetChoice choice) const;
 
   Project* project_;
   int suggested_ = 0;
@@ -50,6 +58,7 @@ class SiteTrendsView : public QWidget {
   QTableWidget* redoxTable_ = nullptr;
   QLabel* suggestion_ = nullptr;
   QPushButton* apply_ = nullptr;
+  QLabel* applied_ = nullptr;
   QChartView* chartView_ = nullptr;
   bool filling_ = false;
 };

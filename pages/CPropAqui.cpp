@@ -22,8 +22,10 @@
 #include "engine/core/dispersivity.h"
 #include "engine/core/plausibility.h"
 #include "engine/core/validation.h"
+#include "engine/project/extras.h"
 #include "engine/project/records.h"
 #include "engine/project/recordtext.h"
+#include "engine/project/settings.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 
@@ -51,6 +53,7 @@ enum AquiferControlId {
   kIdRedoxMethane,
   kIdPresetList,
   kIdSiteDataButton,
+  kIdSaturatedThickness,
 };
 
 // Redox conditions (the values stored in the record) of the buttons.
@@ -100,6 +103,10 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   axEdit_ = makeEdit("axEdit", kIdAx);
   ayEdit_ = makeEdit("ayEdit", kIdAy);
   azEdit_ = makeEdit("azEdit", kIdAz);
+  saturatedThicknessEdit_ = makeEdit("saturatedThicknessEdit", kIdSaturatedThickness);
+  saturatedThicknessEdit_->setToolTip(
+      QStringLiteral("Used for the plume's dissolved mass and the mass discharge (Site data). Left empty, "
+                     "the mass is per metre of thickness."));
 
   // A row of label, edit, unit and (hidden until needed) a warning sign in a
   // grid; labels share the first column.
@@ -140,8 +147,8 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   const int leftLabelWidth = fontMetrics().horizontalAdvance("Effective porosity ( ne )  <= 1.0  :") + 2;
   // Room for about ten digits (a "%.9f" conductivity scrolls a little).
   const int editWidth = fontMetrics().horizontalAdvance("0.0001000") + 8;
-  for (QLineEdit* edit :
-       {xEdit_, kfEdit_, iEdit_, neEdit_, widthEdit_, thicknessEdit_, axEdit_, ayEdit_, azEdit_})
+  for (QLineEdit* edit : {xEdit_, kfEdit_, iEdit_, neEdit_, saturatedThicknessEdit_, widthEdit_,
+                          thicknessEdit_, axEdit_, ayEdit_, azEdit_})
     edit->setMinimumWidth(editWidth);
   auto prepareGrid = [unitWidth, signWidth](QGridLayout* grid, int labelWidth) {
     grid->setContentsMargins(6, 6, 6, 6);
@@ -164,8 +171,73 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   addRow(hydraulicGrid, 0, "Hydraulic conductivity ( Kf ) :", kfEdit_, "[m/d]", kAquiferKf);
   addRow(hydraulicGrid, 1, "Hydraulic gradient ( i ) : ", iEdit_, "[ - ]", kAquiferI);
   addRow(hydraulicGrid, 2, "Effective porosity ( ne )  <= 1.0  :", neEdit_, "[ - ]", kAquiferNe);
-  hydraulicGrid->addWidget(hydraulicWarnings_, 3, 0, 1, 4);
+  // Neither assessment reads b: only the plume's mass and the mass
+  // discharge of the site data do.
+  addRow(hydraulicGrid, 3, "Saturated thickness ( b ) :", saturatedThicknessEdit_, "[m]");
+  hydraulicGrid->addWidget(hydraulicWarnings_, 4, 0, 1, 4);
 
+  QGroupBox* redoxGroup = buildRedoxGroup();
+
+  auto* leftColumn = new QVBoxLayout;
+  leftColumn->addWidget(distanceGroup);
+  leftColumn->addWidget(hydraulicGroup);
+  leftColumn->addWidget(redoxGroup, 1);
+
+  // --- Right column: the inputs only the attenuation factor uses.
+  int rightLabelWidth = 0;
+  for (const char* line : {"Width across the flow", "water table ( Sz ) :", "ay (across, horizontal) :"})
+    rightLabelWidth = std::max(rightLabelWidth, fontMetrics().horizontalAdvance(QLatin1String(line)) + 6);
+
+  // The model reads Sy as half the source's width across the flow (paired
+  // with the horizontal dispersivity ay) and Sz as its thickness below the
+  // water table (paired with the vertical az). The page asks for what a
+  // site report gives, the full width, and stores half of it.
+  auto* sourceGroup = new QGroupBox("Contaminant source");
+  auto* sourceGrid = new QGridLayout(sourceGroup);
+  prepareGrid(sourceGrid, rightLabelWidth);
+  addRow(sourceGrid, 0, "Width across the flow\n( W = 2 Sy ) :", widthEdit_, "[m]");
+  addRow(sourceGrid, 1, "Thickness below the\nwater table ( Sz ) :", thicknessEdit_, "[m]");
+
+  approximateCheck_ = new QCheckBox("Approximate by &x");
+  approximateCheck_->setObjectName("approximateCheck");
+  setControlId(approximateCheck_, kIdApproximate);
+  connect(approximateCheck_, &QCheckBox::clicked, this, [this] {
+    OnButtonClicked();
+    OnApproximateClicked();
+  });
+
+  auto* dispersivityGroup = new QGroupBox("Dispersivity (3 Dimensions)");
+  auto* dispersivityGrid = new QGridLayout(dispersivityGroup);
+  prepareGrid(dispersivityGrid, rightLabelWidth);
+  dispersivityGrid->addWidget(approximateCheck_, 0, 0, 1, 3);
+  addRow(dispersivityGrid, 1, "ax (along the flow) :", axEdit_, "[m]", kAquiferAx);
+  addRow(dispersivityGrid, 2, "ay (across, horizontal) :", ayEdit_, "[m]", kAquiferAy);
+  addRow(dispersivityGrid, 3, "az (vertical) :", azEdit_, "[m]", kAquiferAz);
+  dispersivityGrid->addWidget(dispersivityWarnings_, 4, 0, 1, 4);
+
+  auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
+  auto* afLayout = new QVBoxLayout(afGroup);
+  afLayout->setContentsMargins(6, 6, 6, 6);
+  afLayout->addWidget(sourceGroup);
+  afLayout->addWidget(dispersivityGroup);
+  afLayout->addStretch(1);
+
+  auto* rightColumn = new QVBoxLayout;
+  rightColumn->addWidget(afGroup, 1);
+
+  afGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(6);
+  layout->addLayout(leftColumn, 1);
+  layout->addLayout(rightColumn, 0);
+
+  SetRedoxButtons(kUnknown);
+  pageModified = false;
+  trackingChanges = true;
+}
+
+QGroupBox* CPropAqui::buildRedoxGroup() {
   auto* redoxGroup = new QGroupBox("Redox conditions");
   auto* redoxLayout = new QHBoxLayout(redoxGroup);
   redoxLayout->setContentsMargins(6, 6, 6, 6);
@@ -226,64 +298,7 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   redoxLayout->addLayout(buttonColumn);
   redoxLayout->addSpacing(6);
   redoxLayout->addLayout(listColumn, 1);
-
-  auto* leftColumn = new QVBoxLayout;
-  leftColumn->addWidget(distanceGroup);
-  leftColumn->addWidget(hydraulicGroup);
-  leftColumn->addWidget(redoxGroup, 1);
-
-  // --- Right column: the inputs only the attenuation factor uses.
-  int rightLabelWidth = 0;
-  for (const char* line : {"Width across the flow", "water table ( Sz ) :", "ay (across, horizontal) :"})
-    rightLabelWidth = std::max(rightLabelWidth, fontMetrics().horizontalAdvance(QLatin1String(line)) + 6);
-
-  // The model reads Sy as half the source's width across the flow (paired
-  // with the horizontal dispersivity ay) and Sz as its thickness below the
-  // water table (paired with the vertical az). The page asks for what a
-  // site report gives, the full width, and stores half of it.
-  auto* sourceGroup = new QGroupBox("Contaminant source");
-  auto* sourceGrid = new QGridLayout(sourceGroup);
-  prepareGrid(sourceGrid, rightLabelWidth);
-  addRow(sourceGrid, 0, "Width across the flow\n( W = 2 Sy ) :", widthEdit_, "[m]");
-  addRow(sourceGrid, 1, "Thickness below the\nwater table ( Sz ) :", thicknessEdit_, "[m]");
-
-  approximateCheck_ = new QCheckBox("Approximate by &x");
-  approximateCheck_->setObjectName("approximateCheck");
-  setControlId(approximateCheck_, kIdApproximate);
-  connect(approximateCheck_, &QCheckBox::clicked, this, [this] {
-    OnButtonClicked();
-    OnApproximateClicked();
-  });
-
-  auto* dispersivityGroup = new QGroupBox("Dispersivity (3 Dimensions)");
-  auto* dispersivityGrid = new QGridLayout(dispersivityGroup);
-  prepareGrid(dispersivityGrid, rightLabelWidth);
-  dispersivityGrid->addWidget(approximateCheck_, 0, 0, 1, 3);
-  addRow(dispersivityGrid, 1, "ax (along the flow) :", axEdit_, "[m]", kAquiferAx);
-  addRow(dispersivityGrid, 2, "ay (across, horizontal) :", ayEdit_, "[m]", kAquiferAy);
-  addRow(dispersivityGrid, 3, "az (vertical) :", azEdit_, "[m]", kAquiferAz);
-  dispersivityGrid->addWidget(dispersivityWarnings_, 4, 0, 1, 4);
-
-  auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
-  auto* afLayout = new QVBoxLayout(afGroup);
-  afLayout->setContentsMargins(6, 6, 6, 6);
-  afLayout->addWidget(sourceGroup);
-  afLayout->addWidget(dispersivityGroup);
-  afLayout->addStretch(1);
-
-  auto* rightColumn = new QVBoxLayout;
-  rightColumn->addWidget(afGroup, 1);
-
-  afGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->setSpacing(6);
-  layout->addLayout(leftColumn, 1);
-  layout->addLayout(rightColumn, 0);
-
-  SetRedoxButtons(kUnknown);
-  pageModified = false;
-  trackingChanges = true;
+  return redoxGroup;
 }
 
 bool CPropAqui::eventFilter(QObject* watched, QEvent* event) {
@@ -401,6 +416,8 @@ int CPropAqui::ShowProject(Project* project) {
   ShowValue(kfEdit_, mask & kAquiferKf, aquifer.conductivityKf, "%.9f");
   ShowValue(iEdit_, mask & kAquiferI, aquifer.gradientI, "%.7f");
   ShowValue(neEdit_, mask & kAquiferNe, aquifer.porosityNe, "%.3f");
+  const double b = virelo_SettingsOf(*project).saturatedThickness;
+  ShowValue(saturatedThicknessEdit_, IsAcceptedSaturatedThickness(b), b, "%.2f");
 
   SetRedoxButtons(aquifer.redoxCondition);
   ListDecayConstantContaminants();
@@ -421,6 +438,20 @@ void CPropAqui::ReadValue(QLineEdit* edit, int bit, double scale) {
   }
 }
 
+void CPropAqui::ReadSaturatedThickness() {
+  double b = 0.0;
+  // Only a thickness the mass could be taken over is kept: anything else
+  // leaves it not entered, and the field shows so.
+  if (!ReadNumber(saturatedThicknessEdit_, &b) || !IsAcceptedSaturatedThickness(b)) {
+    b = 0.0;
+    TrackingPause pause(trackingChanges);
+    saturatedThicknessEdit_->clear();
+  }
+  // A project that never had settings keeps none for a thickness not entered.
+  if (b != virelo_SettingsOf(*project_).saturatedThickness)
+    virelo_Extras(project_).settings.saturatedThickness = b;
+}
+
 int CPropAqui::ApplyToProject(Project* project) {
   project_ = project;
   if (!project) return 0;
@@ -439,6 +470,7 @@ int CPropAqui::ApplyToProject(Project* project) {
   ReadValue(kfEdit_, kAquiferKf);
   ReadValue(iEdit_, kAquiferI);
   ReadValue(neEdit_, kAquiferNe);
+  ReadSaturatedThickness();
   project->aquifer.redoxCondition = static_cast<int16_t>(ReadRedoxButtons());
   return 1;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// The "Aquifer" page: distance, hydraulic parameters, redox condition, source
-// and dispersivities of the project's aquifer. The source is asked for as a
+// The "Aquifer" page: distance, hydraulic parameters, saturated thickness,
+// redox condition, source and dispersivities of the project's aquifer. The source is asked for as a
 // site describes it: its full width across the flow (the model's Sy is half
 // of it) and its thickness below the water table (the model's Sz).
 #pragma once
@@ -12,6 +12,7 @@
 #include "pages/PropPage.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -60,12 +61,16 @@ class CPropAqui : public PropPage {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The redox buttons, the Site data button and the preset list.
+  QGroupBox* buildRedoxGroup();
   void OnEditChanged();
   void OnButtonClicked();
   void OnApproximateClicked();
   // `scale` turns the stored value into the one shown (the width W = 2 Sy).
   void ShowValue(QLineEdit* edit, bool present, double value, const char* format, double scale = 1.0);
   void ReadValue(QLineEdit* edit, int bit, double scale = 1.0);
+  // b goes into the project's settings, not the aquifer record.
+  void ReadSaturatedThickness();
   // The number of an edit: the one it shows while the user has not edited
   // it, else its text parsed.
   static bool ReadNumber(const QLineEdit* edit, double* value);
@@ -77,8 +82,9 @@ class CPropAqui : public PropPage {
   QLineEdit* kfEdit_;
   QLineEdit* iEdit_;
   QLineEdit* neEdit_;
-  QLineEdit* widthEdit_;      // W, stored as Sy = W / 2
-  QLineEdit* thicknessEdit_;  // stored as Sz
+  QLineEdit* saturatedThicknessEdit_;  // b, in the project's settings; empty for 0
+  QLineEdit* widthEdit_;               // W, stored as Sy = W / 2
+  QLineEdit* thicknessEdit_;           // stored as Sz
   QLineEdit* axEdit_;
   QLineEdit* ayEdit_;
   QLineEdit* azEdit_;

@@ -5,18 +5,25 @@
 // list, and the contaminants page being told of every change.
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <cstring>
 #include <memory>
 
+#include "app/PageTabs.h"
+#include "engine/project/extras.h"
 #include "engine/project/records.h"
+#include "engine/project/settings.h"
 #include "pages/CPropAqui.h"
+#include "persistence/projectfile.h"
+#include "shell_fixture.h"
 #include "support/FakePageHost.h"
 
 namespace {
@@ -272,6 +279,81 @@ class TestAquiferPage : public QObject {
     QCOMPARE(host.contaminantsMarked, 0);
   }
 
+  // b lives in the project's settings, not the aquifer record: typed,
+  // saved, reopened and cleared again as a user does it.
+  void saturatedThicknessReachesTheSettingsAndTheFile() {
+    QTemporaryDir dir;
+    ProjectPtr project = newProject({{"Benzene", kLambdaAerobic}});
+    page->ShowProject(project.get());
+    QCOMPARE(text("saturatedThicknessEdit"), QString());
+    QVERIFY(!project->extras);  // nothing entered, nothing kept
+    type("saturatedThicknessEdit", "12,5");
+    QVERIFY(page->pageModified);
+    QVERIFY(host.contaminantsMarked > 0);
+    page->ApplyToProject(project.get());
+    QCOMPARE(virelo_SettingsOf(*project).saturatedThickness, 12.5);
+    QCOMPARE(project->aquifer.setMask, 0);  // no other value appears with it
+
+    const QByteArray file = QFile::encodeName(dir.filePath("b.vrp"));
+    QCOMPARE(virelo_SaveProject(project.get(), file.constData()), 1);
+    ProjectPtr reopened(virelo_LoadProject(file.constData(), "rb"));
+    QVERIFY(reopened);
+    QCOMPARE(virelo_SettingsOf(*reopened).saturatedThickness, 12.5);
+    page->ShowProject(reopened.get());
+    QCOMPARE(text("saturatedThicknessEdit"), QString("12.50"));
+    QVERIFY(!page->pageModified);
+
+    // Cleared, it is not entered again; the file keeps no thickness.
+    type("saturatedThicknessEdit", "");
+    page->ApplyToProject(reopened.get());
+    QCOMPARE(virelo_SettingsOf(*reopened).saturatedThickness, 0.0);
+    QCOMPARE(virelo_SaveProject(reopened.get(), file.constData()), 1);
+    ProjectPtr again(virelo_LoadProject(file.constData(), "rb"));
+    QCOMPARE(virelo_SettingsOf(*again).saturatedThickness, 0.0);
+    page->ShowProject(again.get());
+    QCOMPARE(text("saturatedThicknessEdit"), QString());
+  }
+
+  // In the main window: typed b makes the project one to save, and the
+  // saved file reopens with it in the field.
+  void saturatedThicknessIsSavedFromTheMainWindow() {
+    ShellSession session;
+    const QString file = session.path("b.vrp");
+    QVERIFY(QFile::copy(QStringLiteral(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp"), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    auto window = session.start(file);
+    QVERIFY(window->project && !window->project->modified);
+    CPropAqui* aquifer = window->pageTabs->aquiferPage;
+    window->ViewPage(window->pageOf(aquifer));
+    auto* field = aquifer->findChild<QLineEdit*>("saturatedThicknessEdit");
+    QCOMPARE(field->text(), QString());
+    field->setFocus();
+    QTest::keyClicks(field, "3");
+    session.platform.answers = {Platform::Yes};
+    window->fileCommands->OnFileNew();  // asks to save what was typed, and saves in place
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY(virelo_SettingsOf(*window->project).saturatedThickness == 0.0);  // the new project
+    window->OpenProjectFile(file);
+    QCOMPARE(virelo_SettingsOf(*window->project).saturatedThickness, 3.0);
+    QCOMPARE(aquifer->findChild<QLineEdit*>("saturatedThicknessEdit")->text(), QString("3.00"));
+  }
+
+  void saturatedThicknessRefusesWhatNoMassCouldBeTakenOver_data() {
+    QTest::addColumn<QString>("typed");
+    for (const char* typed : {"0", "-3", "abc", "1e400"}) QTest::newRow(typed) << QString(typed);
+  }
+  void saturatedThicknessRefusesWhatNoMassCouldBeTakenOver() {
+    QFETCH(QString, typed);
+    ProjectPtr project = newProject();
+    virelo_Extras(project.get()).settings.saturatedThickness = 4.0;
+    page->ShowProject(project.get());
+    QCOMPARE(text("saturatedThicknessEdit"), QString("4.00"));
+    type("saturatedThicknessEdit", typed);
+    page->ApplyToProject(project.get());
+    QCOMPARE(text("saturatedThicknessEdit"), QString());
+    QCOMPARE(virelo_SettingsOf(*project).saturatedThickness, 0.0);
+  }
+
   void redoxButtonsMapToTheirConditions_data() {
     QTest::addColumn<int>("condition");
     QTest::addColumn<int>("applied");
@@ -314,8 +396,9 @@ class TestAquiferPage : public QObject {
 
   void everyEditMarksTheContaminantsPage_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"xEdit", "kfEdit", "iEdit", "neEdit", "widthEdit", "thicknessEdit", "axEdit",
-                             "ayEdit", "azEdit", "approximateCheck", "redoxMixedPlumes", "redoxUnknown"})
+    for (const char* name :
+         {"xEdit", "kfEdit", "iEdit", "neEdit", "widthEdit", "thicknessEdit", "axEdit", "ayEdit", "azEdit",
+          "saturatedThicknessEdit", "approximateCheck", "redoxMixedPlumes", "redoxUnknown"})
       QTest::newRow(name) << QString(name);
   }
   void everyEditMarksTheContaminantsPage() {

@@ -6,6 +6,7 @@
 // through its own.
 #include <QApplication>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -21,7 +22,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTreeView>
 #include <cstring>
+#include <vector>
 
 #include "analysis/PlumeView.h"
 #include "analysis/SiteDataWindow.h"
@@ -32,8 +35,12 @@
 #include "engine/core/exact.h"
 #include "engine/project/assessment.h"
 #include "engine/project/extras.h"
+#include "engine/project/redoxchange.h"
+#include "pages/CPropConts.h"
+#include "pages/ContaminantTreeModel.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
+#include "shell_fixture.h"
 #include "support/FakePlatform.h"
 #include "support/SiteExample.h"
 #include "support/TableDriving.h"
@@ -56,6 +63,8 @@ int RunCli(const QStringList& arguments) {
   if (!process.waitForFinished(120000)) return -1;
   return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
+
+constexpr int kBoth = kAssessPlumeLength | kAssessAttenuationFactor;
 
 Contaminant* Find(Project* p, const char* name) {
   for (int k = 0; k < p->contaminantCount; ++k)
@@ -107,19 +116,167 @@ class TestSiteData : public QObject {
     QVERIFY(decay->warningsLabel()->text().contains("off the centre line"));
   }
 
+  // The wells suggest iron reduction; the fuel compounds use the presets of
+  // an unknown condition, and under iron reduction MTBE has none.
   void redoxReachesTheAquiferOnlyThroughApply() {
     FakePlatform platform;
     Owned project = Example();
     SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    window.tabs()->setCurrentWidget(window.trendsView());
     SiteTrendsView* trends = window.trendsView();
     QCOMPARE(trends->suggestedRedox(), 3);  // ANAEROBIC-FE
     QVERIFY(trends->suggestionLabel()->text().contains("ANAEROBIC-FE"));
+    QVERIFY2(trends->suggestionLabel()->text().contains("changes the preset decay constant of 5 assessed"),
+             qPrintable(trends->suggestionLabel()->text()));
     QCOMPARE(project->aquifer.redoxCondition, int16_t(0));
     QCOMPARE(trends->trendTable()->rowCount(), 6);
     QCOMPARE(trends->trendTable()->item(0, 7)->text(), QString("Probably Decreasing"));
-    trends->applyButton()->click();
+    const std::vector<Contaminant> before(project->contaminants,
+                                          project->contaminants + project->contaminantCount);
+    const int16_t modifiedBefore = project->modified;
+    QSignalSpy changed(&window, &SiteDataWindow::projectChanged);
+
+    // Cancel: nothing changes, and the window says so.
+    platform.answers = {Platform::Cancel};
+    QVERIFY(!trends->ApplyRedox());
+    QCOMPARE(platform.messages.size(), 1);
+    const RecordedMessage& asked = platform.messages.front();
+    QCOMPARE(asked.buttons, Platform::Yes | Platform::No | Platform::Cancel);
+    QCOMPARE(asked.icon, Platform::Icon::Warning);
+    QVERIFY2(asked.text.contains("Under ANAEROBIC-FE the database has no decay constant for:\n"
+                                 "  MTBE (now 0.0021 1/d, the preset under UNKOWN / VARIABLE)"),
+             qPrintable(asked.text));
+    QVERIFY2(asked.text.contains(QString::fromUtf8("  Benzene: 0.001899 \u2192 0.009 1/d")),
+             qPrintable(asked.text));
+    for (const char* name : {"Toluene", "Ethylbenzene", "Xylenes"}) QVERIFY(asked.text.contains(name));
+    QCOMPARE(project->aquifer.redoxCondition, int16_t(0));
+    QCOMPARE(project->modified, modifiedBefore);
+    QCOMPARE(changed.count(), 0);
+    for (int k = 0; k < project->contaminantCount; ++k) {
+      QCOMPARE(project->contaminants[k].lambdaSelected, before[k].lambdaSelected);
+      QCOMPARE(project->contaminants[k].lambdaMask, before[k].lambdaMask);
+    }
+    QVERIFY(virelo_SettingsOf(*project).lambdaSources.empty());
+    QVERIFY(trends->appliedLabel()->isVisible());
+    QCOMPARE(trends->appliedLabel()->text(), QString("Not applied: the aquifer keeps UNKOWN / VARIABLE."));
+    QVERIFY(trends->applyButton()->isEnabled());
+
+    // Yes keeps each listed value as the user's own, with where it came from.
+    platform.answers = {Platform::Yes};
+    QTest::mouseClick(trends->applyButton(), Qt::LeftButton);
+    QCOMPARE(platform.messages.size(), 2);
     QCOMPARE(project->aquifer.redoxCondition, int16_t(3));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(project->modified, int16_t(1));
+    for (const char* name : {"Benzene", "Toluene", "Ethylbenzene", "Xylenes", "MTBE"}) {
+      const Contaminant* c = Find(project.get(), name);
+      const Contaminant& was = before[static_cast<size_t>(c - project->contaminants)];
+      double now = 0.0, then = 0.0;
+      QVERIFY(virelo_GetLambda(c, &now) && virelo_GetLambda(&was, &then));
+      QCOMPARE(c->lambdaSelected, int16_t(kLambdaUser));
+      QCOMPARE(now, then);
+      QCOMPARE(
+          LambdaSourceOf(virelo_SettingsOf(*project), name),
+          std::string("preset of the database under UNKOWN / VARIABLE, kept as the user's value when the "
+                      "redox condition became ANAEROBIC-FE"));
+    }
+    QVERIFY2(
+        trends->appliedLabel()->text().startsWith(
+            "ANAEROBIC-FE applied to the aquifer. Kept as user-defined decay constants: Benzene (0.001899 "
+            "1/d)"),
+        qPrintable(trends->appliedLabel()->text()));
+    QVERIFY(trends->appliedLabel()->text().contains("MTBE (0.0021 1/d)"));
     QVERIFY(!trends->applyButton()->isEnabled());
+    QVERIFY(!trends->suggestionLabel()->text().contains("changes the preset"));
+  }
+
+  // No takes the new condition's presets and names the contaminant left
+  // without one; where nothing changes, nothing is asked.
+  void takingTheNewPresetsNamesWhatIsLeftWithout() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    SiteTrendsView* trends = window.trendsView();
+    platform.answers = {Platform::No};
+    QVERIFY(trends->ApplyRedox());
+    QCOMPARE(project->aquifer.redoxCondition, int16_t(3));
+    QCOMPARE(Find(project.get(), "Benzene")->lambdaSelected, int16_t(kLambdaIron));
+    QCOMPARE(Find(project.get(), "MTBE")->lambdaSelected, int16_t(0));
+    QVERIFY(virelo_SettingsOf(*project).lambdaSources.empty());
+    const QString applied = trends->appliedLabel()->text();
+    QVERIFY2(applied.contains(QString::fromUtf8("New presets: Benzene: 0.001899 \u2192 0.009 1/d")) &&
+                 applied.endsWith("No decay constant now (enter one on the Contaminants page): MTBE."),
+             qPrintable(applied));
+
+    // Back under an unknown condition with MTBE alone assessed, one is named.
+    for (int k = 0; k < project->contaminantCount; ++k)
+      project->contaminants[k].assess = std::strcmp(project->contaminants[k].name, "MTBE") == 0 ? kBoth : 0;
+    ApplyRedoxCondition(project.get(), 0, RedoxPresetChoice::TakeNewPresets);
+    window.Refresh();
+    QVERIFY2(trends->suggestionLabel()->text().endsWith("changes the preset decay constant of 1 assessed "
+                                                        "contaminant."),
+             qPrintable(trends->suggestionLabel()->text()));
+
+    // With nothing assessed the condition is applied without a question.
+    for (int k = 0; k < project->contaminantCount; ++k) project->contaminants[k].assess = 0;
+    project->aquifer.redoxCondition = 0;
+    window.Refresh();
+    QVERIFY(!trends->suggestionLabel()->text().contains("changes the preset"));
+    QVERIFY(trends->ApplyRedox());
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(
+        trends->appliedLabel()->text(),
+        QString("ANAEROBIC-FE applied to the aquifer. No assessed contaminant's decay constant changed."));
+  }
+
+  // Through Data > Site data in the main window: the kept value is what the
+  // Contaminants page shows and what the saved project reopens with.
+  void keptDecayConstantReachesThePagesAndTheFile() {
+    ShellSession session;
+    auto window = session.start(QStringLiteral(VIRELO_SOURCE_DIR "/examples/petrol-station.vrp"));
+    Project* project = window->project;
+    QVERIFY(project);
+    const int mtbe = static_cast<int>(Find(project, "MTBE") - project->contaminants);
+    session.platform.dialogHandler = [&](QDialog* dialog) {
+      if (auto* site = qobject_cast<SiteDataWindow*>(dialog)) {
+        site->tabs()->setCurrentWidget(site->trendsView());
+        session.platform.answers = {Platform::Yes};
+        QTest::mouseClick(site->trendsView()->applyButton(), Qt::LeftButton);
+      }
+      return int(QDialog::Accepted);
+    };
+    window->dataCommands->action("siteData")->trigger();
+    QCOMPARE(session.platform.messages.size(), 1);
+    QCOMPARE(project->aquifer.redoxCondition, int16_t(3));
+
+    CPropConts* page = window->pageTabs->contaminantsPage;
+    window->ViewPage(window->pageOf(page));
+    const QModelIndex entry = page->treeModel()->indexForContaminant(mtbe);
+    page->tree()->expand(entry.parent());
+    page->tree()->scrollTo(entry);
+    QTest::mouseClick(page->tree()->viewport(), Qt::LeftButton, {}, page->tree()->visualRect(entry).center());
+    QCOMPARE(page->currentContaminantIndex(), mtbe);
+    QVERIFY(!page->findChild<QCheckBox*>("presetCheck")->isChecked());
+    QCOMPARE(page->findChild<QLineEdit*>("lambdaEdit")->text(), QString("0.002100"));
+    QVERIFY2(page->findChild<QLabel*>("lambdaSourceLabel")
+                 ->text()
+                 .contains("preset of the database under UNKOWN / VARIABLE, kept as the user's value"),
+             qPrintable(page->findChild<QLabel*>("lambdaSourceLabel")->text()));
+    const int marker = page->treeModel()->marker(mtbe);
+    QVERIFY2(marker > 0 && (marker - 1) / 3 != 2 && (marker - 1) % 3 != 2,
+             qPrintable(QString::number(marker)));
+
+    const QString file = session.path("kept.vrp");
+    session.platform.saveFileNames.push_back(file);
+    QCOMPARE(window->fileCommands->OnFileSaveAs(), 1);
+    Owned reopened(virelo_LoadProject(QFile::encodeName(file).constData(), "rb"));
+    QVERIFY(reopened);
+    QCOMPARE(reopened->aquifer.redoxCondition, int16_t(3));
+    const Contaminant* kept = Find(reopened.get(), "MTBE");
+    QCOMPARE(kept->lambdaSelected, int16_t(kLambdaUser));
+    QCOMPARE(kept->lambdaUser, 0.0021);
+    QVERIFY(!LambdaSourceOf(virelo_SettingsOf(*reopened), "MTBE").empty());
   }
 
   void tablesTakeOnlySoundEditsAndImports() {
