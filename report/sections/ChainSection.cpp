@@ -86,8 +86,8 @@ void WriteChainSection(ReportContext& report) {
   const AssessmentRange range = report.afRange();
   report.add(
       QStringLiteral(
-          "<p>Daughters formed along the plume as their parents decay, after Sun, Petersen, Clement and "
-          "Skeen (1999): one first-order rate per species along the whole path, a serial chain, steady "
+          "<p>Daughters formed along the plume as their parents decay, after Sun et al. (1999)"
+          ": one first-order rate per species along the whole path, a serial chain, steady "
           "state, decay in the dissolved phase and no retardation. Each species is classified by its "
           "concentration C(x) at the receptor against its own CA: green where C(x) &lt;= %1 CA, yellow "
           "up to %2 CA, red above (never green above CA). \"Alone\" is its class from its own source "

@@ -115,12 +115,15 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   for (const QStringList& cells : rows) table += bodyRow(cells);
   std::string reason;
   const int suggested = SuggestRedox(site, readings, &reason);
-  report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "
-                                    "assessed as %3.</p>")
-                         .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
-                              QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
-                                                      ? virelo_RedoxText(project.aquifer.redoxCondition)
-                                                      : "-")));
+  report.add(
+      table +
+      QStringLiteral("</table><p>Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. "
+                     "2009. Suggested redox condition: <b>%1</b> (%2). The aquifer is "
+                     "assessed as %3.</p>")
+          .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
+               QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
+                                       ? virelo_RedoxText(project.aquifer.redoxCondition)
+                                       : "-")));
   // The rows not scored are those of the first reading: every reading
   // leaves out the same, given the project's chains and background.
   const SolventScore first = ScoreSolvent(
@@ -158,7 +161,8 @@ void WriteSiteDataSection(ReportContext& report) {
       "gives the bulk attenuation rate k = &#8722;m&#183;v and, corrected for dispersion after Buscheck and "
       "Alcantar (1995), the biodegradation rate &#955; = v/(4&#183;ax)&#183;([1 + "
       "2&#183;ax&#183;(&#8722;m)]&#178; "
-      "&#8722; 1), with its 90 % interval from Student's t. Non-detects are left out of every fit and "
+      "&#8722; 1), with its 90 % interval from Student's t (Newell et al. 2002). Non-detects are left out of "
+      "every fit and "
       "trend.</p>"));
 
   report.heading(3, QStringLiteral("Monitoring wells"));
