@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The methods behind the results: both models, their assumptions and the
 // literature they come from.
+#include <cstring>
+#include <map>
+
 #include "engine/project/transport.h"
 #include "engine/time/timeinputs.h"
 #include "report/ReportSection.h"
@@ -18,10 +21,16 @@ struct TransportNotes {
   bool someMoveWithTheWater = false;  // an assessed contaminant with R = 1
 };
 
-TransportNotes transportNotes(const Project& project) {
+TransportNotes transportNotes(ReportContext& report) {
+  const Project& project = report.project();
   TransportNotes notes;
   if (TransportIsDefault(project)) return notes;
   const TransportInputs& transport = TransportOf(project);
+  // The words the time section uses for a shrinking source, ks computed
+  // as it computes it; a contaminant the time rows leave out is named by
+  // its kind of source.
+  std::map<std::string, std::string> sourceBasis;
+  for (const TimeInputs& in : report.evaluated().TimeRows()) sourceBasis[in.timing.name] = in.sourceBasis;
   for (int k = 0; k < project.contaminantCount; ++k) {
     const Contaminant& c = project.contaminants[k];
     if (!c.assess) continue;
@@ -33,9 +42,12 @@ TransportNotes transportNotes(const Project& project) {
       notes.someMoveWithTheWater = true;
     const ContaminantTransport& t = ContaminantTransportOf(transport, c.name);
     if (t.sourceDecay == SourceDecayKind::Constant) continue;
-    // The same words the time section uses, ks computed as it computes it.
-    const std::string basis = TimeInputsOf(project, k).sourceBasis;
-    notes.shrinking << QStringLiteral("%1 (%2)").arg(name, esc(QString::fromStdString(basis)));
+    const auto basis = sourceBasis.find(std::string(c.name, strnlen(c.name, sizeof c.name)));
+    notes.shrinking << QStringLiteral("%1 (%2)").arg(
+        name, basis != sourceBasis.end() ? esc(QString::fromStdString(basis->second))
+              : t.sourceDecay == SourceDecayKind::Rate
+                  ? QStringLiteral("source decaying at ks = %1 1/d").arg(t.rate)
+                  : QStringLiteral("source decaying from its mass M0 = %1 kg").arg(t.mass));
   }
   return notes;
 }
@@ -101,7 +113,7 @@ void WriteMethodsSection(ReportContext& report) {
                      "(West et al. 2007).</p>")
           .arg(report.ref("exact")));
   report.heading(3, QStringLiteral("Assumptions and limits"));
-  const TransportNotes notes = transportNotes(report.project());
+  const TransportNotes notes = transportNotes(report);
   report.add(QStringLiteral("<ul>") + sourceAssumption(notes.shrinking) +
              QStringLiteral("<li>Homogeneous aquifer: one conductivity, gradient, porosity and set of "
                             "dispersivities between source and receptor; uniform flow in one direction.</li>"
