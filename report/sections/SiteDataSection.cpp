@@ -71,6 +71,22 @@ QString chartImage(QChart* chart, int width) {
       .arg(QString::fromLatin1(png.toBase64()));
 }
 
+// Whether any reading holds an indicator of the water itself. Ethene comes
+// into the readings as the end of a dechlorination chain, measured with
+// the contaminants: on its own it classes no well and scores next to
+// nothing.
+bool AnyRedoxIndicator(const std::vector<RedoxReading>& readings) {
+  for (const RedoxReading& r : readings) {
+    const RedoxIndicators& in = r.indicators;
+    for (const Indicator* indicator :
+         {&in.oxygen, &in.nitrateN, &in.manganese, &in.iron, &in.sulfate, &in.sulfide, &in.methane, &in.orp,
+          &in.doc, &in.ph, &in.temperature, &in.toc, &in.chloride, &in.ethane, &in.hydrogen, &in.fattyAcids,
+          &in.alkalinity, &in.carbonDioxide})
+      if (indicator->present) return true;
+  }
+  return false;
+}
+
 // The redox class and solvent score of each well and date with indicators,
 // and the condition suggested for the aquifer.
 void WriteRedoxReadings(ReportContext& report, const Project& project, const SiteData& site,
@@ -221,7 +237,13 @@ void WriteSiteDataSection(ReportContext& report) {
   WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
-  if (!readings.empty()) WriteRedoxReadings(report, project, site, readings);
+  if (AnyRedoxIndicator(readings)) {
+    WriteRedoxReadings(report, project, site, readings);
+  } else {
+    // A table of rows that all read "not measured" would say less than this.
+    report.heading(3, QStringLiteral("Redox condition from the indicators"));
+    report.add(QStringLiteral("<p>No redox indicator was measured at any well.</p>"));
+  }
 
   // Where each decay constant taken from the wells comes from.
   QStringList sources;

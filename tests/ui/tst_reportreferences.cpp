@@ -9,7 +9,9 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include "engine/project/chain.h"
 #include "engine/project/extras.h"
+#include "engine/project/sitedata.h"
 #include "engine/project/transport.h"
 #include "engine/site/sitefit.h"
 #include "engine/site/sitelambda.h"
@@ -123,6 +125,7 @@ class TestReportReferences : public QObject {
   void manualListsWhatItsTextCitesAndNothingElse();
   void methodsFollowSorptionAndSourceInputs();
   void decayConstantFromTheWellsIsNamedSo();
+  void redoxTableOnlyWhereAnIndicatorWasMeasured();
 };
 
 // Each example holds a different part of the report: the dry cleaner a
@@ -206,6 +209,10 @@ void TestReportReferences::methodsFollowSorptionAndSourceInputs() {
       !text.contains(QStringLiteral("No sorption")) && !text.contains(QStringLiteral("source is constant")),
       qPrintable(text));
   QVERIFY2(text.contains(QStringLiteral("ks = Q C0 / M0")), qPrintable(text));
+  // Its decay chain says how the sorbing solvents decay along it.
+  const QString chain = reportText(*cleaner).simplified();
+  QVERIFY(chain.contains(QStringLiteral("decay in the dissolved phase only, so that sorption changes no")));
+  QVERIFY(!chain.contains(QStringLiteral("no retardation")));
 }
 
 // "Use as decay constant" of the Site data window makes the wells' rate the
@@ -230,6 +237,33 @@ void TestReportReferences::decayConstantFromTheWellsIsNamedSo() {
   text = reportText(*project).simplified();
   QVERIFY(!text.contains(QStringLiteral("from the wells, ")));
   QVERIFY(text.contains(QStringLiteral("MTBE: user-defined decay constant")));
+}
+
+// Samples of contaminants alone (ethene among them, as a chain's end
+// product is measured with its solvents) give no redox table of rows that
+// all read "not measured", only the sentence that says so.
+void TestReportReferences::redoxTableOnlyWhereAnIndicatorWasMeasured() {
+  ProjectPtr project = loadExample("petrol-station");
+  QVERIFY(project);
+  QString text = reportText(*project).simplified();
+  QVERIFY(text.contains(QStringLiteral("Suggested redox condition")));
+  QVERIFY(!text.contains(QStringLiteral("No redox indicator was measured")));
+
+  std::vector<SiteSample>& samples = virelo_Extras(project.get()).site.samples;
+  const size_t before = samples.size();
+  std::erase_if(samples, [](const SiteSample& s) { return IsSiteIndicator(s.analyte); });
+  QVERIFY(samples.size() < before);
+  SiteSample ethene = samples.front();
+  ethene.analyte = kChainEndProduct;
+  ethene.value = 0.05;
+  ethene.unit = "mg/L";
+  samples.push_back(ethene);
+  text = reportText(*project).simplified();
+  QVERIFY2(text.contains(QStringLiteral("No redox indicator was measured at any well.")), qPrintable(text));
+  QVERIFY(!text.contains(QStringLiteral("Suggested redox condition")));
+  QVERIFY(!text.contains(QStringLiteral("solvent score")));
+  // The references follow: the redox framework is no longer cited.
+  QVERIFY(!text.contains(QStringLiteral("McMahon, P. B.")));
 }
 
 QTEST_MAIN(TestReportReferences)
