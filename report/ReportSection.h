@@ -33,6 +33,8 @@ class ReportContext {
   AssessmentRange range(bool plume) const { return plume ? plumeRange_ : afRange_; }
 
   void add(const QString& html) { html_ += html; }
+  // What the sections before have written.
+  const QString& html() const { return html_; }
   // A numbered heading: level 2 counts the sections, level 3 their parts
   // ("4.3 Problems"). `key`, when given, lets other sections refer to it.
   void heading(int level, const QString& title, const char* key = nullptr);
@@ -146,3 +148,4 @@ void WriteChainSection(ReportContext&);
 void WriteTimeSection(ReportContext&);
 void WriteMethodsSection(ReportContext&);
 void WriteSourcesSection(ReportContext&);
+void WriteReferencesSection(ReportContext&);

@@ -25,5 +25,6 @@ const std::vector<ReportSection> kReportSections = {
     {"time", WriteTimeSection},
     {"methods", WriteMethodsSection},
     {"sources", WriteSourcesSection},
+    {"references", WriteReferencesSection},
 };
 // clang-format on

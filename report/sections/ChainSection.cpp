@@ -17,6 +17,7 @@
 #include "engine/case/projectcase.h"
 #include "engine/chains/chaincalc.h"
 #include "engine/project/extras.h"
+#include "engine/project/transport.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -76,6 +77,16 @@ void chainPlumeLengths(ReportContext& report, int chainIndex) {
   report.add(rows + QStringLiteral("</table>"));
 }
 
+// How sorption enters the chain, as the project's inputs have it.
+QString sorptionWords(const Project& project) {
+  if (TransportOf(project).aquifer.decayOf == DecayOf::DissolvedAndSorbed)
+    return QStringLiteral(
+        "decay of the dissolved and the sorbed phase, each species at its own &#955;&#183;R");
+  if (TransportIsDefault(project)) return QStringLiteral("decay in the dissolved phase and no retardation");
+  return QStringLiteral(
+      "decay in the dissolved phase only, so that sorption changes no steady concentration");
+}
+
 }  // namespace
 
 void WriteChainSection(ReportContext& report) {
@@ -86,16 +97,17 @@ void WriteChainSection(ReportContext& report) {
   const AssessmentRange range = report.afRange();
   report.add(
       QStringLiteral(
-          "<p>Daughters formed along the plume as their parents decay, after Sun, Petersen, Clement and "
-          "Skeen (1999): one first-order rate per species along the whole path, a serial chain, steady "
-          "state, decay in the dissolved phase and no retardation. Each species is classified by its "
+          "<p>Daughters formed along the plume as their parents decay, after Sun et al. (1999)"
+          ": one first-order rate per species along the whole path, a serial chain, steady "
+          "state, %3. Each species is classified by its "
           "concentration C(x) at the receptor against its own CA: green where C(x) &lt;= %1 CA, yellow "
           "up to %2 CA, red above (never green above CA). \"Alone\" is its class from its own source "
           "concentration only, the class column of the results; the chain's class enters the verdict. Yield: "
           "the mass of a "
           "species formed per mass of the species above it that decays.</p>")
           .arg(range.lower)
-          .arg(range.upper));
+          .arg(range.upper)
+          .arg(sorptionWords(project)));
   for (size_t k = 0; k < chains.size(); ++k) {
     const DecayChain& chain = chains[k];
     if (chains.size() > 1)

@@ -49,12 +49,12 @@ void WriteEvidenceSection(ReportContext& report) {
   // Unnumbered, as a summary ahead of the numbered sections: the numbers
   // the other sections cite stay as they are with or without it.
   report.add(QStringLiteral("<h2>Lines of evidence</h2>"));
-  report.add(
-      QStringLiteral("<p>The case of each contaminant assessed by the attenuation factor, line by line; the "
-                     "lines change no verdict. %1</p>")
-          .arg(Places(report, std::any_of(rows.begin(), rows.end(), [](const EvidenceRow& row) {
-                        return row.line == EvidenceLine::kPlume && row.section != "Site data: Trends";
-                      }))));
+  report.add(QStringLiteral(
+                 "<p>The case of each contaminant assessed by the attenuation factor, line by line (lines of "
+                 "evidence after US EPA 1999); the lines change no verdict. %1</p>")
+                 .arg(Places(report, std::any_of(rows.begin(), rows.end(), [](const EvidenceRow& row) {
+                               return row.line == EvidenceLine::kPlume && row.section != "Site data: Trends";
+                             }))));
   // Without monitoring data the plume and geochemistry lines of every
   // contaminant say the same; the report says it once.
   const bool site = !virelo_ExtrasOf(report.project()).site.empty();

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "engine/core/dispersivity.h"
+#include "engine/project/extras.h"
+#include "engine/uncertainty/lambdainterval.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -34,8 +36,15 @@ const char* redoxWords(int condition) {
   return condition >= 0 && condition < kRedoxConditionCount ? kWords[condition] : "not chosen";
 }
 
-// Where the decay constant in use comes from, in words.
-QString decayOrigin(const Contaminant& c) {
+// Where the decay constant in use comes from, in words. A user constant
+// still the one taken from the site's wells is named as theirs, with the
+// source recorded when it was taken.
+QString decayOrigin(const Project& project, const Contaminant& c) {
+  if (ActiveLambdaInterval(project, c)) {
+    const std::string source = LambdaSourceOf(virelo_SettingsOf(project), c.name);
+    return source.empty() ? QStringLiteral("from the wells")
+                          : QStringLiteral("from the wells, ") + esc(QString::fromStdString(source));
+  }
   if (c.lambdaSelected == kLambdaUser) return QStringLiteral("user-defined");
   const int redox = redoxOfPreset(c.lambdaSelected);
   if (redox < 0) return QStringLiteral("<i>none chosen</i>");
@@ -129,11 +138,13 @@ void contaminants(ReportContext& report) {
     return;
   }
   report.add(
-      QStringLiteral("<p>C0 and CA in %1; decay constants in 1/d. "
-                     "Assessed: PL the plume length, AF the attenuation factor. Decay constant from: "
-                     "the database preset for a redox condition, or user-defined. The literature plume "
-                     "length is the 75th percentile of observed plumes, with the number of literature "
-                     "entries in brackets.</p>")
+      QStringLiteral(
+          "<p>C0 and CA in %1; decay constants in 1/d. "
+          "Assessed: PL the plume length, AF the attenuation factor. Decay constant from: "
+          "the database preset for a redox condition, the site's wells, or user-defined. The literature "
+          "plume "
+          "length is the 75th percentile of observed plumes, with the number of literature "
+          "entries in brackets.</p>")
           .arg(report.unit()));
   report.add(tableStart());
   report.add(QStringLiteral(
@@ -165,8 +176,8 @@ void contaminants(ReportContext& report) {
                    .arg(contaminantName(report.project(), c.name), what,
                         (c.valueMask & kValueC0) ? QString::asprintf("%.6f", c.c0) : notEntered,
                         (c.valueMask & kValueCa) ? QString::asprintf("%.6f", c.ca) : notEntered,
-                        hasLambda ? QString::asprintf("%.6f", lambda) : notEntered, decayOrigin(c),
-                        literature));
+                        hasLambda ? QString::asprintf("%.6f", lambda) : notEntered,
+                        decayOrigin(report.project(), c), literature));
   }
   report.add(QStringLiteral("</table>"));
 }

@@ -2,7 +2,83 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The methods behind the results: both models, their assumptions and the
 // literature they come from.
+#include <cstring>
+#include <map>
+
+#include "engine/project/transport.h"
+#include "engine/time/timeinputs.h"
 #include "report/ReportSection.h"
+
+namespace {
+
+// What the project's sorption and source inputs make of the models'
+// assumptions: the assessed contaminants that sorb (R > 1) and those whose
+// source shrinks, each with the value it rests on. Both lists are empty for
+// a project that keeps no such input.
+struct TransportNotes {
+  QStringList sorbing;
+  QStringList shrinking;
+  bool someMoveWithTheWater = false;  // an assessed contaminant with R = 1
+};
+
+TransportNotes transportNotes(ReportContext& report) {
+  const Project& project = report.project();
+  TransportNotes notes;
+  if (TransportIsDefault(project)) return notes;
+  const TransportInputs& transport = TransportOf(project);
+  // The words the time section uses for a shrinking source, ks computed
+  // as it computes it; a contaminant the time rows leave out is named by
+  // its kind of source.
+  std::map<std::string, std::string> sourceBasis;
+  for (const TimeInputs& in : report.evaluated().TimeRows()) sourceBasis[in.timing.name] = in.sourceBasis;
+  for (int k = 0; k < project.contaminantCount; ++k) {
+    const Contaminant& c = project.contaminants[k];
+    if (!c.assess) continue;
+    const QString name = contaminantName(project, c.name);
+    const Retardation r = virelo_RetardationOf(project, c.name);
+    if (r.value > 1.0)
+      notes.sorbing << QStringLiteral("%1 R = %2").arg(name, QString::number(r.value, 'g', 4));
+    else
+      notes.someMoveWithTheWater = true;
+    const ContaminantTransport& t = ContaminantTransportOf(transport, c.name);
+    if (t.sourceDecay == SourceDecayKind::Constant) continue;
+    const auto basis = sourceBasis.find(std::string(c.name, strnlen(c.name, sizeof c.name)));
+    notes.shrinking << QStringLiteral("%1 (%2)").arg(
+        name, basis != sourceBasis.end() ? esc(QString::fromStdString(basis->second))
+              : t.sourceDecay == SourceDecayKind::Rate
+                  ? QStringLiteral("source decaying at ks = %1 1/d").arg(t.rate)
+                  : QStringLiteral("source decaying from its mass M0 = %1 kg").arg(t.mass));
+  }
+  return notes;
+}
+
+QString sorptionAssumption(const Project& project, const TransportNotes& notes) {
+  if (notes.sorbing.isEmpty())
+    return QStringLiteral(
+        "<li>No sorption: the contaminant moves at the seepage velocity (retardation factor 1).</li>");
+  const bool sorbedDecays = TransportOf(project).aquifer.decayOf == DecayOf::DissolvedAndSorbed;
+  return QStringLiteral(
+             "<li>Sorption retards by R = 1 + &#961;<sub>b</sub> Koc foc / n<sub>e</sub>: %1%2. %3</li>")
+      .arg(notes.sorbing.join(QStringLiteral(", ")),
+           notes.someMoveWithTheWater ? QStringLiteral("; the others move at the seepage velocity (R = 1)")
+                                      : QString(),
+           sorbedDecays ? QStringLiteral("The dissolved and the sorbed phase decay: the steady values use "
+                                         "&#955;&#183;R in place of &#955;.")
+                        : QStringLiteral("Only the dissolved phase decays: at steady state R drops out and "
+                                         "changes no steady value."));
+}
+
+QString sourceAssumption(const QStringList& shrinking) {
+  if (shrinking.isEmpty())
+    return QStringLiteral(
+        "<li>Steady state: the source is constant and the plume has reached its full extent.</li>");
+  return QStringLiteral(
+             "<li>Steady state: the plume has reached its full extent from a source at C0. The source of "
+             "%1 shrinks over time; the steady values keep C0 and so give it no credit.</li>")
+      .arg(shrinking.join(QStringLiteral(", ")));
+}
+
+}  // namespace
 
 void WriteMethodsSection(ReportContext& report) {
   report.heading(2, QStringLiteral("Methods"), "methods");
@@ -34,28 +110,16 @@ void WriteMethodsSection(ReportContext& report) {
                      "first-order decay is computed by adaptive Gauss-Kronrod quadrature over the source's "
                      "history, to a relative error of 1e-6 or better (Wexler 1992). The screening formula "
                      "underpredicts it, the more so the larger the dispersivities and the stronger the decay "
-                     "(West, Kueper and Ungs 2007).</p>")
+                     "(West et al. 2007).</p>")
           .arg(report.ref("exact")));
   report.heading(3, QStringLiteral("Assumptions and limits"));
-  report.add(QStringLiteral(
-      "<ul><li>Steady state: the source is constant and the plume has reached its full "
-      "extent.</li><li>Homogeneous aquifer: one conductivity, gradient, porosity and set of "
-      "dispersivities between source and receptor; uniform flow in one direction.</li>"
-      "<li>First-order decay with one constant for the whole flow path, chosen for one redox "
-      "condition.</li><li>No sorption: the contaminant moves at the seepage velocity "
-      "(retardation factor 1).</li><li>The plume length neglects dispersion; both models are "
-      "screening tools and do not replace a site model where the verdict is close.</li></ul>"));
-  report.heading(3, QStringLiteral("References"));
-  report.add(QStringLiteral(
-      "<ul><li>Domenico, P. A. (1987): An analytical model for multidimensional transport of a "
-      "decaying contaminant species. Journal of Hydrology 91, 49-58.</li>"
-      "<li>Gelhar, L. W., Welty, C., Rehfeldt, K. R. (1992): A critical review of data on "
-      "field-scale dispersion in aquifers. Water Resources Research 28 (7), 1955-1974.</li>"
-      "<li>West, M. R., Kueper, B. H., Ungs, M. J. (2007): On the use and error of approximation "
-      "in the Domenico (1987) solution. Ground Water 45 (2), 126-135.</li>"
-      "<li>Wexler, E. J. (1992): Analytical solutions for one-, two-, and three-dimensional solute "
-      "transport in ground-water systems with uniform flow. Techniques of Water-Resources "
-      "Investigations of the United States Geological Survey, Book 3, Chapter B7.</li>"
-      "<li>Wiedemeier, T. H., Rifai, H. S., Newell, C. J., Wilson, J. T. (1999): Natural "
-      "Attenuation of Fuels and Chlorinated Solvents in the Subsurface. Wiley, New York.</li></ul>"));
+  const TransportNotes notes = transportNotes(report);
+  report.add(QStringLiteral("<ul>") + sourceAssumption(notes.shrinking) +
+             QStringLiteral("<li>Homogeneous aquifer: one conductivity, gradient, porosity and set of "
+                            "dispersivities between source and receptor; uniform flow in one direction.</li>"
+                            "<li>First-order decay with one constant for the whole flow path, chosen for one "
+                            "redox condition.</li>") +
+             sorptionAssumption(report.project(), notes) +
+             QStringLiteral("<li>The plume length neglects dispersion; both models are screening tools and "
+                            "do not replace a site model where the verdict is close.</li></ul>"));
 }

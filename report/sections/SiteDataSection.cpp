@@ -71,6 +71,22 @@ QString chartImage(QChart* chart, int width) {
       .arg(QString::fromLatin1(png.toBase64()));
 }
 
+// Whether any reading holds an indicator of the water itself. Ethene comes
+// into the readings as the end of a dechlorination chain, measured with
+// the contaminants: on its own it classes no well and scores next to
+// nothing.
+bool AnyRedoxIndicator(const std::vector<RedoxReading>& readings) {
+  for (const RedoxReading& r : readings) {
+    const RedoxIndicators& in = r.indicators;
+    for (const Indicator* indicator :
+         {&in.oxygen, &in.nitrateN, &in.manganese, &in.iron, &in.sulfate, &in.sulfide, &in.methane, &in.orp,
+          &in.doc, &in.ph, &in.temperature, &in.toc, &in.chloride, &in.ethane, &in.hydrogen, &in.fattyAcids,
+          &in.alkalinity, &in.carbonDioxide})
+      if (indicator->present) return true;
+  }
+  return false;
+}
+
 // The redox class and solvent score of each well and date with indicators,
 // and the condition suggested for the aquifer.
 void WriteRedoxReadings(ReportContext& report, const Project& project, const SiteData& site,
@@ -115,12 +131,15 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   for (const QStringList& cells : rows) table += bodyRow(cells);
   std::string reason;
   const int suggested = SuggestRedox(site, readings, &reason);
-  report.add(table + QStringLiteral("</table><p>Suggested redox condition: <b>%1</b> (%2). The aquifer is "
-                                    "assessed as %3.</p>")
-                         .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
-                              QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
-                                                      ? virelo_RedoxText(project.aquifer.redoxCondition)
-                                                      : "-")));
+  report.add(
+      table +
+      QStringLiteral("</table><p>Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. "
+                     "2009. Suggested redox condition: <b>%1</b> (%2). The aquifer is "
+                     "assessed as %3.</p>")
+          .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
+               QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
+                                       ? virelo_RedoxText(project.aquifer.redoxCondition)
+                                       : "-")));
   // The rows not scored are those of the first reading: every reading
   // leaves out the same, given the project's chains and background.
   const SolventScore first = ScoreSolvent(
@@ -158,7 +177,8 @@ void WriteSiteDataSection(ReportContext& report) {
       "gives the bulk attenuation rate k = &#8722;m&#183;v and, corrected for dispersion after Buscheck and "
       "Alcantar (1995), the biodegradation rate &#955; = v/(4&#183;ax)&#183;([1 + "
       "2&#183;ax&#183;(&#8722;m)]&#178; "
-      "&#8722; 1), with its 90 % interval from Student's t. Non-detects are left out of every fit and "
+      "&#8722; 1), with its 90 % interval from Student's t (Newell et al. 2002). Non-detects are left out of "
+      "every fit and "
       "trend.</p>"));
 
   report.heading(3, QStringLiteral("Monitoring wells"));
@@ -217,7 +237,13 @@ void WriteSiteDataSection(ReportContext& report) {
   WriteSiteTrends(report, site, all);
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
-  if (!readings.empty()) WriteRedoxReadings(report, project, site, readings);
+  if (AnyRedoxIndicator(readings)) {
+    WriteRedoxReadings(report, project, site, readings);
+  } else {
+    // A table of rows that all read "not measured" would say less than this.
+    report.heading(3, QStringLiteral("Redox condition from the indicators"));
+    report.add(QStringLiteral("<p>No redox indicator was measured at any well.</p>"));
+  }
 
   // Where each decay constant taken from the wells comes from.
   QStringList sources;

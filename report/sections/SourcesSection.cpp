@@ -95,8 +95,11 @@ void userDefinedSources(ReportContext& report) {
     if (const SiteLambdaInterval* wells = SupersededLambdaInterval(project, c))
       credit = QStringLiteral("entered by hand; the recorded source (%1) gave %2 1/d")
                    .arg(esc(QString::fromStdString(source)), QString::asprintf("%.6f", wells->lambda));
-    items += QStringLiteral("<li><b>%1</b>: user-defined decay constant %2 1/d; %3</li>")
-                 .arg(contaminantName(report.project(), c.name), QString::asprintf("%.6f", lambda), credit);
+    const QString what = ActiveLambdaInterval(project, c) ? QStringLiteral("decay constant from the wells")
+                                                          : QStringLiteral("user-defined decay constant");
+    items +=
+        QStringLiteral("<li><b>%1</b>: %2 %3 1/d; %4</li>")
+            .arg(contaminantName(report.project(), c.name), what, QString::asprintf("%.6f", lambda), credit);
   }
   if (!items.isEmpty())
     report.add(QStringLiteral("<p>User-defined decay constants:</p><ul>%1</ul>").arg(items));

@@ -96,7 +96,7 @@ void writeDischarge(ReportContext& report, const std::vector<PlumeMassResult>& p
   report.add(
       QStringLiteral("<p>Mass discharge Md = &#931; C&#183;Kf&#183;i&#183;w&#183;b through each transect "
                      "of wells across the flow, each well standing for the strip w halfway to its "
-                     "neighbours%1; the dispersive flux is neglected.</p>")
+                     "neighbours%1; the dispersive flux is neglected (ITRC 2010).</p>")
           .arg(perMetre ? QStringLiteral(", per metre of saturated thickness (b not entered)") : QString()));
   if (!rows.isEmpty())
     report.add(tableStart() +
