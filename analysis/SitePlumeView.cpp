@@ -19,6 +19,7 @@
 
 #include "analysis/PlumeMassChart.h"
 #include "analysis/SiteDataWindow.h"
+#include "analysis/SiteTables.h"
 #include "engine/project/extras.h"
 #include "engine/site/massdischarge.h"
 #include "engine/site/plumemass.h"
@@ -28,28 +29,13 @@
 namespace {
 
 QString Num(double value, int digits = 4) {
-  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QString();
+  return sitetable::Num(value, digits);
 }
 
 // A time in days as people read it: whole days from a thousand on, never
 // an exponent.
 QString Days(double days) {
   return std::isfinite(days) && std::fabs(days) >= 1000.0 ? QString::number(days, 'f', 0) : Num(days, 3);
-}
-
-QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
-  table->setObjectName(QString::fromLatin1(name));
-  table->setHorizontalHeaderLabels(headers);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->verticalHeader()->hide();
-  table->horizontalHeader()->setStretchLastSection(true);
-  return table;
-}
-
-void SetRow(QTableWidget* table, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
 }
 
 QString TrendText(const MannKendallResult& mk) {
@@ -101,7 +87,7 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
     changed();
   });
 
-  rounds_ = ReadOnlyTable(
+  rounds_ = sitetable::ReadOnly(
       {QStringLiteral("Round"), QStringLiteral("Wells"), QStringLiteral("Mass"),
        QStringLiteral("Mass, ND at limit"), QStringLiteral("Centre s [m]"), QStringLiteral("Centre y [m]"),
        QStringLiteral("Spread \u03c3s [m]"), QStringLiteral("Spread \u03c3y [m]")},
@@ -204,7 +190,7 @@ void SitePlumeView::buildTransectControls() {
       fillTransects();  // a row never kept
     }
   });
-  discharge_ = ReadOnlyTable(
+  discharge_ = sitetable::ReadOnly(
       {QStringLiteral("Transect"), QStringLiteral("s [m]"), QStringLiteral("Rounds"),
        QStringLiteral("Md latest [g/d]"), QStringLiteral("Md trend"), QStringLiteral("Next downstream")},
       "siteDischarge");
@@ -247,9 +233,9 @@ void SitePlumeView::fillPlume() {
   for (int row = 0; row < rounds_->rowCount(); ++row) {
     const PlumeRound& round = r.rounds[static_cast<size_t>(row)];
     const PlumeMoments& m = round.moments;
-    SetRow(rounds_, row,
-           {QString::fromStdString(round.date), QString::number(round.wells.size()), Num(m.mass),
-            Num(m.massUpper), Num(m.centreS), Num(m.centreY), Num(m.spreadS), Num(m.spreadY)});
+    sitetable::SetRow(rounds_, row,
+                      {QString::fromStdString(round.date), QString::number(round.wells.size()), Num(m.mass),
+                       Num(m.massUpper), Num(m.centreS), Num(m.centreY), Num(m.spreadS), Num(m.spreadY)});
   }
   rounds_->resizeColumnsToContents();
 
@@ -339,12 +325,13 @@ void SitePlumeView::fillDischarge() {
         next = QStringLiteral("%1: %2 % (%3)")
                    .arg(fromRecordText(d.downstream.c_str()), Num(100.0 * d.ratio, 3),
                         QString::fromStdString(d.date));
-    SetRow(discharge_, row,
-           {fromRecordText(t.name.c_str()), Num(t.s, 3), QString::number(t.rounds.size()),
-            t.rounds.empty() ? QString()
-                             : QStringLiteral("%1 (%2)").arg(Num(t.rounds.back().discharge),
-                                                             QString::fromStdString(t.rounds.back().date)),
-            TrendText(t.trend), next});
+    sitetable::SetRow(
+        discharge_, row,
+        {fromRecordText(t.name.c_str()), Num(t.s, 3), QString::number(t.rounds.size()),
+         t.rounds.empty() ? QString()
+                          : QStringLiteral("%1 (%2)").arg(Num(t.rounds.back().discharge),
+                                                          QString::fromStdString(t.rounds.back().date)),
+         TrendText(t.trend), next});
     if (!t.leftOut.empty())
       discharge_->item(row, 2)->setToolTip(
           QStringLiteral("Left out:\n%1").arg(fromRecordText(t.leftOut.front().c_str())));

@@ -18,6 +18,7 @@
 
 #include "analysis/SiteCharts.h"
 #include "analysis/SiteDataWindow.h"
+#include "analysis/SiteTables.h"
 #include "engine/project/extras.h"
 #include "engine/project/redoxchange.h"
 #include "engine/site/redox.h"
@@ -28,18 +29,7 @@
 namespace {
 
 QString Num(double value, int digits = 3) {
-  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QString();
-}
-
-QTableWidget* ReadOnlyTable(const QStringList& headers, const char* name) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
-  table->setObjectName(QString::fromLatin1(name));
-  table->setHorizontalHeaderLabels(headers);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->verticalHeader()->hide();
-  table->horizontalHeader()->setStretchLastSection(true);
-  return table;
+  return sitetable::Num(value, digits);
 }
 
 QString RedoxName(int condition) {
@@ -64,10 +54,6 @@ QString ChangeLine(const Project& project, const RedoxLambdaChange& change) {
 // The redox table's column of the chlorinated-solvent screening score.
 constexpr int kSolventColumn = 12;
 
-void SetRow(QTableWidget* table, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
-}
-
 }  // namespace
 
 SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(parent), project_(project) {
@@ -87,13 +73,14 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   chartView_->setMinimumSize(300, 260);
   setControlId(chartView_, kIdSiteTrendChart);
 
-  trendTable_ = ReadOnlyTable({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
-                               QStringLiteral("Half-life [d]"), QStringLiteral("S"),
-                               QStringLiteral("Confidence"), QStringLiteral("COV"), QStringLiteral("Trend")},
-                              "siteTrendTable");
+  trendTable_ =
+      sitetable::ReadOnly({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
+                           QStringLiteral("Half-life [d]"), QStringLiteral("S"), QStringLiteral("Confidence"),
+                           QStringLiteral("COV"), QStringLiteral("Trend")},
+                          "siteTrendTable");
   setControlId(trendTable_, kIdSiteTrendTable);
   connect(trendTable_, &QTableWidget::cellClicked, this, [this](int row) { well_->setCurrentIndex(row); });
-  redoxTable_ = ReadOnlyTable(
+  redoxTable_ = sitetable::ReadOnly(
       {QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("O2"), QStringLiteral("NO3-N"),
        QStringLiteral("Mn"), QStringLiteral("Fe(II)"), QStringLiteral("SO4"), QStringLiteral("H2S"),
        QStringLiteral("CH4"), QStringLiteral("Redox class"), QStringLiteral("Rests on"),
@@ -174,14 +161,15 @@ void SiteTrendsView::Refresh() {
     const RedoxIndicators& in = r.indicators;
     const SolventScore score = ScoreSolvent(
         in, SolventDaughtersAt(site, virelo_ExtrasOf(*project_).chains, r.well, r.date), background);
-    SetRow(redoxTable_, row,
-           {fromRecordText(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
-            shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
-            shown(in.methane), QString::fromLatin1(kRedoxConditions[r.condition].text),
-            QString::fromStdString(r.basis), QString::fromStdString(r.missing),
-            score.scored ? QStringLiteral("%1 (%2)").arg(score.total).arg(SolventReadingWord(score.total))
-                         : QString(),
-            fromRecordText(r.rule.c_str())});
+    sitetable::SetRow(
+        redoxTable_, row,
+        {fromRecordText(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
+         shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
+         shown(in.methane), QString::fromLatin1(kRedoxConditions[r.condition].text),
+         QString::fromStdString(r.basis), QString::fromStdString(r.missing),
+         score.scored ? QStringLiteral("%1 (%2)").arg(score.total).arg(SolventReadingWord(score.total))
+                      : QString(),
+         fromRecordText(r.rule.c_str())});
     // Every row without points is named, measured or not, so that a total
     // is never read as the whole table.
     const QString notScored = QString::fromStdString(SolventLeftOutText(score)).trimmed();
@@ -228,11 +216,12 @@ void SiteTrendsView::fillTrends() {
     const TimeFit& f = fits[static_cast<size_t>(row)];
     const MannKendallResult& mk = f.mannKendall;
     well_->addItem(fromRecordText(f.well.c_str()));
-    SetRow(trendTable_, row,
-           {fromRecordText(f.well.c_str()), QString::number(f.points.size()), Num(f.kPoint), Num(f.halfLife),
-            mk.n >= 4 ? QString::number(mk.s) : QString(),
-            std::isfinite(mk.confidence) ? Num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
-            Num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
+    sitetable::SetRow(
+        trendTable_, row,
+        {fromRecordText(f.well.c_str()), QString::number(f.points.size()), Num(f.kPoint), Num(f.halfLife),
+         mk.n >= 4 ? QString::number(mk.s) : QString(),
+         std::isfinite(mk.confidence) ? Num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
+         Num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
   }
   trendTable_->resizeColumnsToContents();
   const int again = well_->findText(well);
