@@ -132,10 +132,21 @@ void TransportDialog::build() {
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+  // The list holds what the project assesses; the rest of the database's
+  // contaminants only on request, so that a long database does not bury them.
+  showAll_ = new QCheckBox(QStringLiteral("Show the contaminants &not assessed"));
+  showAll_->setObjectName(QStringLiteral("showNotAssessed"));
+  setControlId(showAll_, kIdTransportTable);
+  connect(showAll_, &QCheckBox::toggled, this, &TransportDialog::showRows);
+  auto* below = new QHBoxLayout;
+  below->addWidget(fromDatabase);
+  below->addWidget(showAll_);
+  below->addStretch();
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(aquiferGroup);
   layout->addWidget(table_, 1);
-  layout->addWidget(fromDatabase, 0, Qt::AlignLeft);
+  layout->addLayout(below);
   layout->addWidget(problemText_);
   layout->addWidget(buttons_);
   ResizeWithinScreen(this, QSize(1040, 520));
@@ -186,6 +197,7 @@ void TransportDialog::fill() {
     }
     updateRateFields(row);
   }
+  showRows();
   table_->resizeColumnsToContents();
   table_->setColumnWidth(kKocSource, 220);
   // The derived columns are filled after this: room for their longest texts.
@@ -193,6 +205,11 @@ void TransportDialog::fill() {
   table_->setColumnWidth(kSourceRate,
                          fontMetrics().horizontalAdvance(QStringLiteral("ks = 1.234e-05 1/d")) + 16);
   filling_ = false;
+}
+
+void TransportDialog::showRows() {
+  for (int row = 0; row < table_->rowCount(); ++row)
+    table_->setRowHidden(row, !showAll_->isChecked() && !project_.contaminants[row].assess);
 }
 
 void TransportDialog::updateRateFields(int row) {
@@ -299,7 +316,8 @@ int TransportDialog::fillKocFromDatabase() {
   if (!LoadBundledLiteratureTable(&literature)) return 0;
   int filled = 0;
   for (int row = 0; row < table_->rowCount(); ++row) {
-    if (!table_->item(row, kKoc)->text().trimmed().isEmpty()) continue;
+    // Only the rows the user sees: a hidden one would change unseen.
+    if (table_->isRowHidden(row) || !table_->item(row, kKoc)->text().trimmed().isEmpty()) continue;
     const LiteratureSorption* found = LiteratureKoc(literature, project_.contaminants[row].name);
     if (!found) continue;
     table_->item(row, kKocSource)->setText(fromRecordText(found->source.c_str()));

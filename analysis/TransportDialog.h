@@ -46,6 +46,8 @@ class TransportDialog : public QDialog {
   int fillKocFromDatabase();
 
  private:
+  // Hides the rows of contaminants not assessed unless the user asks for all.
+  void showRows();
   void build();
   void fill();
   // Reads every control into inputs_, and the problems and the derived
@@ -61,6 +63,7 @@ class TransportDialog : public QDialog {
   QLineEdit* bulkDensity_ = nullptr;
   QLineEdit* organicCarbon_ = nullptr;
   QCheckBox* decayOf_ = nullptr;
+  QCheckBox* showAll_ = nullptr;
   QLabel* decayNote_ = nullptr;
   QLabel* warnings_ = nullptr;
   QLabel* problemText_ = nullptr;

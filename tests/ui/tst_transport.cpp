@@ -75,7 +75,8 @@ void TestTransport::enteredValuesReachResultsAndFile() {
   bool okWhileRefused = true;
   QString rBenzene, rMtbe, ksBenzene;
   int typed = 0;
-  QString kocToluene, kocSourceToluene, kocPhenol;
+  QString kocToluene, kocSourceToluene, kocPhenol, kocTolueneHidden;
+  bool onlyAssessedShown = false, allShown = false;
   const int toluene = rowOf(project, "Toluene");
   const int phenol = rowOf(project, "Phenol");
   QVERIFY(toluene >= 0 && phenol >= 0);
@@ -95,6 +96,15 @@ void TestTransport::enteredValuesReachResultsAndFile() {
     okWhileRefused = ok->isEnabled();
     problemsWhileRefused = dialog->findChild<QLabel*>("transportProblems")->text();
     typeInto(foc, "0.002");
+    // The list opens with the contaminants assessed; the database fills
+    // only rows the user sees.
+    onlyAssessedShown =
+        !table->isRowHidden(benzene) && table->isRowHidden(toluene) && table->isRowHidden(mtbe);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("kocFromDatabase"), Qt::LeftButton);
+    kocTolueneHidden = table->item(toluene, TransportDialog::kKoc)->text();
+    auto* showAll = dialog->findChild<QCheckBox*>("showNotAssessed");
+    QTest::mouseClick(showAll, Qt::LeftButton, {}, QPoint(6, showAll->height() / 2));
+    allShown = !table->isRowHidden(toluene) && !table->isRowHidden(mtbe);
     QTest::mouseClick(dialog->findChild<QPushButton*>("kocFromDatabase"), Qt::LeftButton);
     kocToluene = table->item(toluene, TransportDialog::kKoc)->text();
     kocSourceToluene = table->item(toluene, TransportDialog::kKocSource)->text();
@@ -122,6 +132,9 @@ void TestTransport::enteredValuesReachResultsAndFile() {
   QVERIFY(!okWhileRefused);
   QVERIFY2(problemsWhileRefused.startsWith("foc"), qPrintable(problemsWhileRefused));
   // R = 1 + 1.6 * 61.7 * 0.002 / 0.25 = 1.78976.
+  QVERIFY(onlyAssessedShown);
+  QCOMPARE(kocTolueneHidden, QString());
+  QVERIFY(allShown);
   // The bundled table's measured values, and none where it has none.
   QCOMPARE(kocToluene, QStringLiteral("140"));
   QVERIFY2(kocSourceToluene.startsWith("US EPA 1996, Soil Screening Guidance"), qPrintable(kocSourceToluene));
