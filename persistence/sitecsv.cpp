@@ -155,7 +155,7 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
         bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
       if (ok) {
         read.wells.push_back(w);
-        read.wellOrigins.push_back({source, record.line});
+        read.wellOrigins.push_back({source, record.line, !TrimBlanks(cell("inFit")).empty()});
       }
       continue;
     }
@@ -218,6 +218,14 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
     refuse(rows.wellOrigins[static_cast<size_t>(mappedRow - rows.wells.begin())],
            "easting: a well in map coordinates needs the site's source point and flow azimuth to give its s "
            "and y");
+
+  // A well upstream of the source whose row did not say: its water is the
+  // background, not the plume the decay fit reads.
+  for (size_t k = 0; k < rows.wells.size(); ++k) {
+    if (rows.wellOrigins[k].inFitGiven) continue;
+    const auto at = wellAt.find(rows.wells[k].name);
+    if (at != wellAt.end() && result.wells[at->second].s < 0.0) result.wells[at->second].inFit = false;
+  }
 
   // One value per well, date and analyte; the same value again is the same
   // sample, read twice.

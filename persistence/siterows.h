@@ -15,6 +15,9 @@ struct SiteCsvRows {
   struct Origin {
     std::string source;
     int line = 0;
+    // A well's row gave "inFit"; without, a well upstream of the source
+    // stays out of the decay fit, where a table giving yes puts it in.
+    bool inFitGiven = true;
   };
   std::vector<SiteWell> wells;
   std::vector<Origin> wellOrigins;

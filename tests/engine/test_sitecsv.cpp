@@ -51,6 +51,25 @@ TEST(SiteCsv, SpreadsheetDialectsNonDetectsAndRoundTrip) {
   EXPECT_EQ(Read(wells.str(), samples.str()), site);
 }
 
+const char* kNoSamples = "well,date,analyte,value,unit,nonDetect\n";
+
+// An upstream well whose row says nothing of the fit stays out of it; one
+// the table puts in stays in, and a downstream well without a word goes in.
+TEST(SiteCsv, UpstreamWellsWithoutInFitStayOutOfTheFit) {
+  std::string errors;
+  const SiteData site = Read("well,s,y,inFit\nMW0,-40,0,\nMW1,0,0,\nMW9,-20,0,yes\n", kNoSamples, &errors);
+  EXPECT_EQ(errors, "");
+  ASSERT_EQ(site.wells.size(), 3u);
+  EXPECT_FALSE(site.wells[0].inFit);
+  EXPECT_TRUE(site.wells[1].inFit);
+  EXPECT_TRUE(site.wells[2].inFit);
+  // A table without the column at all reads the same way.
+  const SiteData bare = Read("well;s;y\nMW0;-40;0\nMW1;12,5;1\n", kNoSamples, &errors);
+  ASSERT_EQ(bare.wells.size(), 2u);
+  EXPECT_FALSE(bare.wells[0].inFit);
+  EXPECT_TRUE(bare.wells[1].inFit);
+}
+
 TEST(SiteCsv, BadRowsAreRefusedByRowAndFieldAndNothingIsAdded) {
   struct Case {
     const char* row;
