@@ -258,15 +258,42 @@ bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source)
 }
 
 void SiteDataWindow::onImport() {
-  const QString path = Platform::instance().getOpenFileName(
-      this, QStringLiteral("Site tables (*.csv *.txt);;All files (*)"), QStringLiteral("csv"));
-  if (path.isEmpty()) return;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    status_->setText(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    return;
+  const QStringList paths =
+      Platform::instance().getOpenFileNames(this, QStringLiteral("Site tables (*.csv *.txt);;All files (*)"));
+  if (paths.isEmpty()) return;
+  // Each file on its own, as if imported one after the other; a table that
+  // needs another (samples of wells a later wells table gives) is tried
+  // again once the others are in.
+  QStringList reports;
+  std::vector<std::pair<QString, QByteArray>> waiting;
+  for (const QString& path : paths) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      reports << QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+      continue;
+    }
+    waiting.emplace_back(path, file.readAll());
   }
-  ImportTable(file.readAll(), path);
+  for (int pass = 0; pass < 2 && !waiting.empty(); ++pass) {
+    std::vector<std::pair<QString, QByteArray>> again;
+    const bool last = pass == 1 || waiting.size() == 1;
+    for (const auto& [path, bytes] : waiting) {
+      if (ImportTable(bytes, path) || last)
+        reports << status_->text();
+      else
+        again.emplace_back(path, bytes);
+    }
+    if (again.size() == waiting.size() && !last) {
+      // Nothing went in: a second pass would fail the same way.
+      for (const auto& [path, bytes] : again) {
+        ImportTable(bytes, path);
+        reports << status_->text();
+      }
+      again.clear();
+    }
+    waiting = std::move(again);
+  }
+  status_->setText(reports.join(QStringLiteral("\n\n")));
 }
 
 void SiteDataWindow::onExport(bool wells) {

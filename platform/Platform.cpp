@@ -82,6 +82,15 @@ QString Platform::getOpenFileName(QWidget* owner, const QString& filter, const Q
   return runFileDialog(owner, filter, defaultSuffix, false);
 }
 
+QStringList Platform::getOpenFileNames(QWidget* owner, const QString& filter) {
+  QFileDialog dialog(owner);
+  dialog.setNameFilter(filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
 QString Platform::getSaveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) {
   return runFileDialog(owner, filter, defaultSuffix, true);
 }

@@ -8,6 +8,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <string>
 
@@ -28,6 +29,9 @@ class Platform {
   virtual int messageBox(QWidget* owner, const QString& text, const QString& caption, int buttons, Icon icon);
   // "" when cancelled. filter like "Virelo Project (*.vrp)".
   virtual QString getOpenFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix);
+  // Several existing files at once, as a laboratory delivers its tables;
+  // empty when cancelled.
+  virtual QStringList getOpenFileNames(QWidget* owner, const QString& filter);
   virtual QString getSaveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix);
   // Runs a modal dialog; returns its result (QDialog::Accepted/Rejected).
   virtual int execDialog(QDialog* dialog);

@@ -102,6 +102,36 @@ class TestLabImport : public QObject {
     QVERIFY(virelo_ExtrasOf(*back).analyteAliases == aliases);
   }
 
+  // A laboratory's samples and a surveyor's wells chosen together, the
+  // samples first: both go in, and the status names each file.
+  void severalFilesAtOnceInAnyOrder() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const size_t before = virelo_ExtrasOf(*project).site.samples.size();
+    QTemporaryDir dir;
+    auto write = [&](const char* name, const char* text) {
+      QFile file(dir.filePath(name));
+      if (!file.open(QIODevice::WriteOnly)) return QString();
+      file.write(text);
+      return file.fileName();
+    };
+    const QString lab = write("lab.csv", "well;date;analyte;value;unit\nMW7;2025-04-02;Benzene;4,5;ug/L\n");
+    const QString wells = write("wells.csv", "well;s;y;inFit\nMW7;150;0;yes\n");
+    const QString missing = dir.filePath("missing.csv");
+    platform.openFileLists.push_back({lab, wells, missing});
+    QTest::mouseClick(window.findChild<QPushButton*>("siteImport"), Qt::LeftButton);
+    const QString status = window.statusLabel()->text();
+    QVERIFY2(status.contains("Imported 1 wells and 0 samples from " + wells), qPrintable(status));
+    QVERIFY2(status.contains("Imported 0 wells and 1 samples from " + lab), qPrintable(status));
+    QVERIFY2(status.contains("Cannot read " + missing), qPrintable(status));
+    QCOMPARE(virelo_ExtrasOf(*project).site.samples.size(), before + 1);
+    const SiteSample* benzene = Find(*project, "MW7", "2025-04-02", "Benzene");
+    QVERIFY(benzene && benzene->value == 4.5);
+  }
+
   void slashedDatesOnlyInTheOrderChosen() {
     FakePlatform platform;
     Owned project = Example();

@@ -39,6 +39,7 @@ class FakePlatform : public Platform {
 
   // File dialog answers, in order; "" means cancelled. Empty queue: cancel.
   std::deque<QString> openFileNames;
+  std::deque<QStringList> openFileLists;
   std::deque<QString> saveFileNames;
   int openDialogs = 0;
   int saveDialogs = 0;
@@ -65,6 +66,17 @@ class FakePlatform : public Platform {
   QString getOpenFileName(QWidget*, const QString&, const QString&) override {
     ++openDialogs;
     return pop(openFileNames);
+  }
+  // The lists queued in openFileLists, else the next single name as a list of one.
+  QStringList getOpenFileNames(QWidget*, const QString&) override {
+    ++openDialogs;
+    if (!openFileLists.empty()) {
+      QStringList names = openFileLists.front();
+      openFileLists.pop_front();
+      return names;
+    }
+    const QString name = pop(openFileNames);
+    return name.isEmpty() ? QStringList() : QStringList{name};
   }
   QString getSaveFileName(QWidget*, const QString&, const QString& suffix) override {
     ++saveDialogs;
