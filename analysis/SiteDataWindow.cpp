@@ -49,6 +49,17 @@ QTableView* MakeTable(SiteTableModel* model, const char* name) {
 
 }  // namespace
 
+namespace {
+// The window's size when it was last closed in this session: a user who
+// made it larger to read the redox table finds it so again.
+QSize lastSize;
+}  // namespace
+
+void SiteDataWindow::hideEvent(QHideEvent* event) {
+  lastSize = size();
+  QDialog::hideEvent(event);
+}
+
 SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(parent), project_(project) {
   setWindowTitle(QStringLiteral("Site data"));
   setObjectName(QStringLiteral("siteDataWindow"));
@@ -87,7 +98,7 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
   layout->addWidget(tabs_);
   layout->addLayout(buttons);
   // The default size, on a smaller screen the screen's.
-  ResizeWithinScreen(this, QSize(980, 680));
+  ResizeWithinScreen(this, lastSize.isValid() ? lastSize : QSize(980, 680));
   Refresh();
 }
 

@@ -128,6 +128,24 @@ class TestSiteWindowSize : public QObject {
     }
     keepPicture(window, "site-trends-default.png");
   }
+
+  // Last, since it changes the size the next window opens with: the size
+  // the user gave the window holds at its next opening.
+  void theWindowKeepsTheSizeGiven() {
+    FakePlatform platform;
+    Owned project = Example();
+    const QSize given(760, 540);
+    {
+      SiteDataWindow window(project.get());
+      QVERIFY(showActive(window));
+      QVERIFY(window.size() != given);
+      window.resize(given);
+      QTest::qWait(1);
+      window.close();
+    }
+    SiteDataWindow again(project.get());
+    QCOMPARE(again.size(), given);
+  }
 };
 
 QTEST_MAIN(TestSiteWindowSize)
