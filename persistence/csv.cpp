@@ -202,6 +202,32 @@ std::string EncodeUtf8(uint32_t codePoint) {
   return out;
 }
 
+// Typographic punctuation that spreadsheets and word processors put in for
+// the plain marks (an en dash for "-" in a remark or for "not measured", curly
+// quotes around a name): the records hold Latin-1, so these are stored as the
+// plain marks rather than refusing a table for them. Empty where there is none.
+const char* PlainPunctuation(uint32_t codePoint) {
+  switch (codePoint) {
+    case 0x2010:
+    case 0x2011:
+    case 0x2012:
+    case 0x2013:
+    case 0x2014:
+    case 0x2015:
+    case 0x2212: return "-";
+    case 0x2018:
+    case 0x2019:
+    case 0x201A:
+    case 0x2039:
+    case 0x203A: return "'";
+    case 0x201C:
+    case 0x201D:
+    case 0x201E: return "\"";
+    case 0x2026: return "...";
+    default: return "";
+  }
+}
+
 std::string OutsideLatin1(uint32_t codePoint) {
   char hex[16];
   std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(codePoint));
@@ -248,6 +274,10 @@ bool DecodeSpreadsheetText(std::string_view bytes, std::string* latin1,
       // A record's texts end at a zero byte: the rest of a name would vanish.
       found.push_back({line, column, "a zero byte is no character"});
       out.push_back('?');
+      continue;
+    }
+    if (codePoint > 0xFF && *PlainPunctuation(codePoint)) {
+      out += PlainPunctuation(codePoint);
       continue;
     }
     if (codePoint > 0xFF) {

@@ -18,7 +18,29 @@ std::string Lower(std::string text) {
   return text;
 }
 
+// A value cell that says "not detected" without a number: German "n.n."
+// (nicht nachweisbar) and "< BG" (below the Bestimmungsgrenze), the like in
+// Dutch and English. The number is then the table's detection limit.
+bool IsNotDetectedMark(const std::string& text) {
+  static const char* const kMarks[] = {"n.n.", "n.n", "nn", "bg",  "ng", "nwg",
+                                       "rg",   "aw",  "dl", "lod", "loq"};
+  const std::string lower = Lower(text);
+  return std::any_of(std::begin(kMarks), std::end(kMarks), [&](const char* mark) { return lower == mark; });
+}
+
 }  // namespace
+
+bool IsNotDeterminedMark(const std::string& value) {
+  const std::string lower = Lower(TrimBlanks(value));
+  for (const char* mark : {"n.b.", "n.b", "n.a.", "n.a", "-", "--"})
+    if (lower == mark) return true;
+  return false;
+}
+
+std::string NotDeterminedNote(int count) {
+  return std::to_string(count) + (count == 1 ? " value" : " values") + " not determined (n.b.) " +
+         (count == 1 ? "was" : "were") + " skipped";
+}
 
 const AnalyteResolver& BundledAnalyteResolver() {
   static const AnalyteResolver resolver = {&BundledAnalyteNames(), nullptr, {}};
@@ -97,8 +119,25 @@ bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOpt
     lessThan = true;
     valueText = TrimBlanks(valueText.substr(1));
   }
+  const bool mark = IsNotDetectedMark(valueText) || (lessThan && valueText.empty());
+  if (mark) {
+    // Not detected, at the table's limit; without one there is no value to
+    // keep, and inventing one would put a number in the fit no lab gave.
+    lessThan = true;
+    valueText = TrimBlanks(cells.limit);
+    if (!valueText.empty() && valueText[0] == '<') valueText = TrimBlanks(valueText.substr(1));
+    if (valueText.empty()) {
+      refuse("value", QuotedSiteText(cells.value) +
+                          " is not detected but gives no limit: write the limit as \"<0.5\" or give a "
+                          "detectionLimit column");
+      return false;
+    }
+  }
   if (!ParseSiteNumber(valueText, separator, &sample->value) || !std::isfinite(sample->value)) {
-    refuse("value", QuotedSiteText(cells.value) + " is not a finite number");
+    if (mark)
+      refuse("detectionLimit", QuotedSiteText(cells.limit) + " is not a finite number");
+    else
+      refuse("value", QuotedSiteText(cells.value) + " is not a finite number");
   } else if (sample->value < 0.0 && !FixedSiteUnit(sample->analyte)) {
     // ORP and heads may be negative: a reducing water's potential is, and
     // a head below its datum.

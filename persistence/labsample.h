@@ -29,7 +29,16 @@ const AnalyteResolver& BundledAnalyteResolver();
 // The cells of one sample, as written (Latin-1).
 struct LabSampleCells {
   std::string well, date, analyte, value, unit, nonDetect;
+  // The detection limit, where the table has a column for it: the value of a
+  // sample the lab marks not detected without a number ("n.n.", "< BG").
+  std::string limit;
 };
+
+// A value cell that says the lab did not determine the analyte in this sample
+// ("n.b.", "n.a.", "-"): no sample, rather than a fault in the table.
+bool IsNotDeterminedMark(const std::string& value);
+// The note for `count` such cells skipped in one table.
+std::string NotDeterminedNote(int count);
 
 // Reads `cells` into `sample`: the date into YYYY-MM-DD, the analyte through
 // the names, the value into one of the stored units. Each unsound cell goes

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <set>
@@ -36,6 +37,55 @@ double InUg(const SiteSample& s) {
   double value = s.value;
   ConvertSiteValue(s.value, s.unit, kUnitUgL, &value);
   return value;
+}
+
+// The names labs give the column of detection limits, lower case: the
+// English, the German Bestimmungs- and Nachweisgrenze, the Dutch
+// rapportagegrens.
+const std::vector<std::string>& DetectionLimitColumns() {
+  static const std::vector<std::string> names = {
+      "detectionlimit",    "detection limit", "limit",          "dl", "lod", "loq", "bg", "ng", "rg",
+      "bestimmungsgrenze", "nachweisgrenze",  "rapportagegrens"};
+  return names;
+}
+
+// One row of a wells table: placed by s (and y) or on the map by easting and
+// northing. Each unsound cell goes to `bad`; false when any did.
+bool ReadWellRow(const std::function<std::string(const char*)>& cell, char separator, SiteWell* well,
+                 const std::function<void(const char*, const std::string&)>& bad) {
+  bool ok = true;
+  auto fail = [&](const char* column, const std::string& reason) {
+    bad(column, reason);
+    ok = false;
+  };
+  SiteWell& w = *well;
+  w.name = TrimBlanks(cell("well"));
+  if (w.name.empty()) fail("well", "the well's name is empty");
+  const bool hasE = !TrimBlanks(cell("easting")).empty(), hasN = !TrimBlanks(cell("northing")).empty();
+  if (hasE || hasN) {
+    // s and y follow from the site's map once the rows are merged.
+    w.mapped = true;
+    if (!ParseSiteNumber(cell("easting"), separator, &w.easting) || !std::isfinite(w.easting))
+      fail("easting", Quoted(cell("easting")) + " is not a number");
+    if (!ParseSiteNumber(cell("northing"), separator, &w.northing) || !std::isfinite(w.northing))
+      fail("northing", Quoted(cell("northing")) + " is not a number");
+  } else if (!ParseSiteNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s)) {
+    fail("s", Quoted(cell("s")) + " is not a number");
+  }
+  if (!w.mapped && !TrimBlanks(cell("y")).empty() &&
+      (!ParseSiteNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
+    fail("y", Quoted(cell("y")) + " is not a number");
+  if (!ParseSiteFlag(cell("inFit"), true, &w.inFit))
+    fail("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
+  return ok;
+}
+
+// The columns of detection limits among a table's (lower-case) columns.
+std::vector<std::string> LimitColumnsOf(const std::map<std::string, size_t>& index) {
+  std::vector<std::string> found;
+  for (const std::string& name : DetectionLimitColumns())
+    if (index.count(name)) found.push_back(name);
+  return found;
 }
 
 std::string FlagText(bool flag) {
@@ -108,14 +158,20 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
   for (const auto& [name, k] : index) {
     // Named apart: clang before 16 cannot capture a structured binding.
     const std::string& column = name;
+    const std::vector<std::string>& limits = DetectionLimitColumns();
     const bool ok =
-        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == column; });
+        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == column; }) ||
+        (samples && std::find(limits.begin(), limits.end(), column) != limits.end());
     if (!ok) refuse(header.line, "unknown column " + Quoted(TrimBlanks(header.fields[k])));
   }
   if (refused) return false;
+  // At most one column of detection limits, whatever the lab calls it.
+  const std::vector<std::string> limits = samples ? LimitColumnsOf(index) : std::vector<std::string>{};
+  if (limits.size() > 1) return refuse(header.line, "two columns of detection limits"), false;
 
   SiteCsvRows read;
   std::set<std::string> notes;
+  int notDetermined = 0;
   for (; next < table.records.size(); ++next) {
     const CsvRecord& record = table.records[next];
     if (IsBlankCsvRecord(record)) continue;
@@ -135,34 +191,25 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
     };
     if (!samples) {
       SiteWell w;
-      w.name = TrimBlanks(cell("well"));
-      if (w.name.empty()) bad("well", "the well's name is empty");
-      const bool hasE = !TrimBlanks(cell("easting")).empty(), hasN = !TrimBlanks(cell("northing")).empty();
-      if (hasE || hasN) {
-        // s and y follow from the site's map once the rows are merged.
-        w.mapped = true;
-        if (!ParseSiteNumber(cell("easting"), separator, &w.easting) || !std::isfinite(w.easting))
-          bad("easting", Quoted(cell("easting")) + " is not a number");
-        if (!ParseSiteNumber(cell("northing"), separator, &w.northing) || !std::isfinite(w.northing))
-          bad("northing", Quoted(cell("northing")) + " is not a number");
-      } else if (!ParseSiteNumber(cell("s"), separator, &w.s) || !std::isfinite(w.s)) {
-        bad("s", Quoted(cell("s")) + " is not a number");
-      }
-      if (!w.mapped && !TrimBlanks(cell("y")).empty() &&
-          (!ParseSiteNumber(cell("y"), separator, &w.y) || !std::isfinite(w.y)))
-        bad("y", Quoted(cell("y")) + " is not a number");
-      if (!ParseSiteFlag(cell("inFit"), true, &w.inFit))
-        bad("inFit", Quoted(cell("inFit")) + " is neither yes nor no");
-      if (ok) {
+      if (ReadWellRow(cell, separator, &w, bad)) {
         read.wells.push_back(w);
         read.wellOrigins.push_back({source, record.line, !TrimBlanks(cell("inFit")).empty()});
       }
       continue;
     }
 
+    if (IsNotDeterminedMark(cell("value"))) {
+      ++notDetermined;
+      continue;
+    }
     SiteSample sample;
-    const LabSampleCells cells = {cell("well"),  cell("date"), cell("analyte"),
-                                  cell("value"), cell("unit"), cell("nonDetect")};
+    const LabSampleCells cells = {cell("well"),
+                                  cell("date"),
+                                  cell("analyte"),
+                                  cell("value"),
+                                  cell("unit"),
+                                  cell("nonDetect"),
+                                  limits.empty() ? std::string() : record.fields[index.at(limits[0])]};
     ok = ReadLabSample(cells, separator, options, &sample, &notes, bad) && ok;
     if (ok) {
       read.samples.push_back(sample);
@@ -170,6 +217,7 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
     }
   }
   if (refused) return false;
+  if (notDetermined) notes.insert(NotDeterminedNote(notDetermined));
   if (options.notes)
     for (const std::string& note : notes) options.notes->push_back(source + ": " + note);
   auto append = [](auto& to, const auto& from) { to.insert(to.end(), from.begin(), from.end()); };

@@ -107,6 +107,7 @@ bool ReadWideSiteTable(const CsvTable& table, size_t header, char separator, con
 
   SiteCsvRows read;
   std::set<std::string> notes;
+  int notDetermined = 0;
   for (; next < table.records.size(); ++next) {
     const CsvRecord& record = table.records[next];
     if (IsBlankCsvRecord(record)) continue;
@@ -119,7 +120,9 @@ bool ReadWideSiteTable(const CsvTable& table, size_t header, char separator, con
     std::set<std::string> said;
     for (const AnalyteColumn& column : columns) {
       const std::string value = TrimBlanks(record.fields[column.field]);
-      if (value.empty() || value == "-") continue;
+      // A dash is no measurement, as an empty cell is; "n.b." is one not
+      // determined, counted for the note.
+      if (value.empty() || value == "-" || (IsNotDeterminedMark(value) && ++notDetermined)) continue;
       const LabSampleCells cells = {
           record.fields[wellField], record.fields[dateField], column.name, value, column.unit, ""};
       SiteSample sample;
@@ -137,6 +140,7 @@ bool ReadWideSiteTable(const CsvTable& table, size_t header, char separator, con
     }
   }
   if (refused) return false;
+  if (notDetermined) notes.insert(NotDeterminedNote(notDetermined));
   if (options.notes)
     for (const std::string& note : notes) options.notes->push_back(source + ": " + note);
   rows->samples.insert(rows->samples.end(), read.samples.begin(), read.samples.end());

@@ -34,6 +34,19 @@ bool ReadLabUnit(std::string_view latin1, LabUnit* out) {
       {"ng/l", {kUnitUgL, 1000.0, nullptr}},
       {"mv", {kUnitMv, 1.0, nullptr}},
       {"m", {kUnitM, 1.0, nullptr}},
+      // Heads as surveyors write them, metres above their national datum
+      // (Dutch NAP, German NHN or NN, British OD, sea level): the site's heads
+      // share one datum, so the datum's name changes nothing in the metres.
+      {"mnap", {kUnitM, 1.0, nullptr}},
+      {"m+nap", {kUnitM, 1.0, nullptr}},
+      {"mnhn", {kUnitM, 1.0, nullptr}},
+      {"m\xFC.nhn", {kUnitM, 1.0, nullptr}},
+      {"mnn", {kUnitM, 1.0, nullptr}},
+      {"m\xFC.nn", {kUnitM, 1.0, nullptr}},
+      {"m\xFCnn", {kUnitM, 1.0, nullptr}},
+      {"ma.s.l.", {kUnitM, 1.0, nullptr}},
+      {"masl", {kUnitM, 1.0, nullptr}},
+      {"maod", {kUnitM, 1.0, nullptr}},
       {"-", {kUnitNone, 1.0, nullptr}},
       {"degc", {kUnitCelsius, 1.0, nullptr}},
       {"\xB0"

@@ -140,3 +140,53 @@ TEST_F(LabCli, DateOrderMapRefusalsAndUnknownWellsLeaveTheProjectUnchanged) {
 }
 
 }  // namespace
+
+TEST_F(LabCli, DutchAndGermanLabMarksImportAndSayWhatWasSkipped) {
+  // A Windows-1252 export with decimal commas: "n.b." and an en dash for not
+  // determined, "n.n." at the row's BG, a head above NAP, Fe(II) by its Dutch
+  // name.
+  Write("lab.csv",
+        "well;date;analyte;value;unit;BG\n"
+        "MW1;12-05-2024;benzeen;n.b.;\xB5g/l;0,5\n"
+        "MW1;12-05-2024;benzeen;n.n.;\xB5g/l;0,5\n"
+        "MW2;12-05-2024;benzeen;4,2;\xB5g/l;0,5\n"
+        "MW2;12-05-2024;tolueen;\x96;\xB5g/l;0,5\n"
+        "MW2;12-05-2024;ijzer (II);1,8;mg/l;0,1\n"
+        "MW2;12-05-2024;stijghoogte;-0,35;m NAP;\n");
+  const CliResult run = Cli({"site-import", Path("p.vrp"), Path("lab.csv"), Path("wells.csv"), "--replace"});
+  ASSERT_EQ(run.status, kCliOk) << run.err;
+  EXPECT_EQ(run.err,
+            "virelo-cli: note: " + Path("lab.csv") + ": 2 values not determined (n.b.) were skipped\n");
+  EXPECT_NE(run.out.find(": 2 wells, 4 samples\n"), std::string::npos) << run.out;
+  ProjectHandle project = LoadProjectFile(Path("p.vrp"));
+  ASSERT_TRUE(project);
+  const std::vector<SiteSample>& samples = virelo_ExtrasOf(*project).site.samples;
+  ASSERT_EQ(samples.size(), 4u);
+  int seen = 0;
+  for (const SiteSample& s : samples) {
+    if (s.well == "MW1" && s.analyte == "Benzene") {
+      EXPECT_TRUE(s.nonDetect);
+      EXPECT_EQ(s.value, 0.5);
+      ++seen;
+    } else if (s.analyte == "Iron(II)") {
+      EXPECT_EQ(s.unit, "mg/L");
+      EXPECT_EQ(s.value, 1.8);
+      ++seen;
+    } else if (s.analyte == "Head") {
+      EXPECT_EQ(s.unit, "m");
+      EXPECT_EQ(s.value, -0.35);
+      ++seen;
+    }
+  }
+  EXPECT_EQ(seen, 3);
+
+  // Not detected without a limit column leaves the project as it was.
+  const std::string before = Read(Path("p.vrp"));
+  Write("nolimit.csv", "well;date;analyte;value;unit\nMW1;12.05.2024;Benzol;n.n.;\xB5g/l\n");
+  const CliResult refused = Cli({"site-import", Path("p.vrp"), Path("nolimit.csv")});
+  EXPECT_EQ(refused.status, kCliFailed);
+  EXPECT_NE(refused.err.find("nolimit.csv:2: value: \"n.n.\" is not detected but gives no limit"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(Read(Path("p.vrp")), before);
+}

@@ -406,7 +406,7 @@ TEST(WideTable, UnitsFromNameOrUnitRowAndItsRefusals) {
        "lab.csv:2: column \"Benzol [ug/L]\": the unit row says \"mg/L\""},
       {"well,date,Benzol\n,,ppt\nMW1,2024-05-12,3\n", "lab.csv:1: column \"Benzol\": unknown unit \"ppt\""},
       {"well,date,Benzol [ug/L],Toluol [ug/L]\nMW1,2024-05-12,n.n.,x\n",
-       "lab.csv:2: \"Benzol [ug/L]\": \"n.n.\" is not a finite number"},
+       "lab.csv:2: \"Benzol [ug/L]\": \"n.n.\" is not detected but gives no limit"},
       {"well,date,Benzol [ug/L],Toluol [ug/L]\nMW1,2024-13-12,1,2\n",
        "lab.csv:2: date: \"2024-13-12\" is not a date (YYYY-MM-DD)\n"},  // said once for the row
       {"well,date,Benzol [ug/L]\nMW1,05/12/2024,1\n", "lab.csv:2: date: \"05/12/2024\" may be day/month"},

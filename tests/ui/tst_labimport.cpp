@@ -3,7 +3,8 @@
 // A lab export imported through the Site data window as a user does it: the
 // file picked with Import CSV..., the names no table knows offered for
 // mapping and mapped with clicks, the choice kept as the project's alias for
-// later imports, and slashed dates read only in the order chosen.
+// later imports, a Windows-1252 export's lab marks read and the skipped ones
+// said in the status, and slashed dates read only in the order chosen.
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -130,6 +131,44 @@ class TestLabImport : public QObject {
     QCOMPARE(virelo_ExtrasOf(*project).site.samples.size(), before + 1);
     const SiteSample* benzene = Find(*project, "MW7", "2025-04-02", "Benzene");
     QVERIFY(benzene && benzene->value == 4.5);
+  }
+
+  void dutchExportWithMarksImportsAndTheStatusSaysWhatWasSkipped() {
+    FakePlatform platform;
+    Owned project = Example();
+    SiteDataWindow window(project.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const size_t before = virelo_ExtrasOf(*project).site.samples.size();
+
+    // Windows-1252 with an en dash (0x96), "n.b.", "n.n." at the row's
+    // rapportagegrens and a head above NAP.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lab.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "well;date;analyte;value;unit;rapportagegrens\n"
+        "MW1;14-05-2025;benzeen;n.n.;\xB5g/l;0,2\n"
+        "MW1;14-05-2025;tolueen;n.b.;\xB5g/l;0,2\n"
+        "MW2;14-05-2025;tolueen;\x96;\xB5g/l;0,2\n"
+        "MW2;14-05-2025;stijghoogte;1,05;m NAP;\n");
+    file.close();
+    platform.openFileNames.push_back(path);
+    QTest::mouseClick(window.findChild<QPushButton*>("siteImport"), Qt::LeftButton);
+    const QString status = window.statusLabel()->text();
+    QVERIFY2(status.startsWith("Imported 0 wells and 2 samples"), qPrintable(status));
+    QVERIFY2(status.contains("Note: " + path + ": 2 values not determined (n.b.) were skipped"),
+             qPrintable(status));
+    QCOMPARE(virelo_ExtrasOf(*project).site.samples.size(), before + 2);
+    const SiteSample* benzene = Find(*project, "MW1", "2025-05-14", "Benzene");
+    QVERIFY(benzene);
+    QVERIFY(benzene->nonDetect);
+    QCOMPARE(benzene->value, 0.2);
+    const SiteSample* head = Find(*project, "MW2", "2025-05-14", "Head");
+    QVERIFY(head);
+    QCOMPARE(head->value, 1.05);
+    QCOMPARE(head->unit, std::string("m"));
   }
 
   void slashedDatesOnlyInTheOrderChosen() {
