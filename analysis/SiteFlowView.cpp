@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/SiteDataWindow.h"
@@ -43,6 +44,25 @@ bool FieldNumber(const QLineEdit* edit, double* value, bool* empty) {
 QString Residual(double metres) {
   const double mm = std::round(metres * 1000.0);
   return mm == 0.0 ? QStringLiteral("0.000") : QString::asprintf("%+.3f", mm / 1000.0);
+}
+
+// The decimals that show a standard error with one significant digit, or
+// two when it begins with 1 or 2 (so 0.14 does not read as 0.1).
+int ErrorDecimals(double se) {
+  const int exponent = static_cast<int>(std::floor(std::log10(se)));
+  const double lead = se / std::pow(10.0, exponent);
+  return std::clamp(-exponent + (lead < 2.95 ? 1 : 0), 0, 12);
+}
+
+QString Fixed(double value, int decimals) {
+  return QString::number(value + 0.0, 'f', decimals);
+}
+
+// An azimuth rounded to `decimals`, reading 0 rather than 360.
+QString AzimuthFixed(double degrees, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  const double rounded = std::round(degrees * scale) / scale;
+  return Fixed(rounded >= 360.0 ? rounded - 360.0 : rounded, decimals);
 }
 
 const SiteData& SiteOf(const Project& project) {
@@ -197,10 +217,10 @@ void SiteFlowView::showFit() {
     return;
   }
   QString text = QStringLiteral(
-                     "%1 wells: gradient i = <b>%2</b>, flow azimuth <b>%3\u00b0</b> (steepest "
-                     "descent, clockwise from north), rms residual %4 m.")
+                     "%1 wells: gradient i = <b>%2</b>, flow azimuth <b>%3</b> (steepest descent, "
+                     "clockwise from north), rms residual %4 m.")
                      .arg(fit.n)
-                     .arg(Number(fit.gradient, 4), Number(fit.azimuth, 4), Number(fit.rmsResidual, 3));
+                     .arg(FlowGradientText(fit), FlowAzimuthText(fit), Number(fit.rmsResidual, 3));
   const std::vector<HeadPoint> points = HeadsOn(site, date);
   QStringList residuals;
   for (size_t k = 0; k < points.size(); ++k)
@@ -218,6 +238,28 @@ void SiteFlowView::showFit() {
                              !OriginHolds(site.map.gradientOrigin, fit.gradient));
   useAzimuth_->setEnabled(!site.map.hasAzimuth || site.map.flowAzimuth != fit.azimuth ||
                           !OriginHolds(site.map.azimuthOrigin, fit.azimuth));
+}
+
+QString FlowGradientText(const FlowFieldFit& fit) {
+  if (!std::isfinite(fit.gradientSe)) return Number(fit.gradient, 4);
+  // Heads on a plane to their last digit: an error of rounding, not of the heads.
+  if (fit.gradientSe <= 1e-9 * fit.gradient) return Number(fit.gradient, 4) + QStringLiteral(" \u00b1 0");
+  const int d = ErrorDecimals(fit.gradientSe);
+  return QStringLiteral("%1 \u00b1 %2").arg(Fixed(fit.gradient, d), Fixed(fit.gradientSe, d));
+}
+
+QString FlowAzimuthText(const FlowFieldFit& fit) {
+  if (!std::isfinite(fit.azimuthSe))
+    return QStringLiteral("%1\u00b0 (%2 wells: no uncertainty)").arg(Number(fit.azimuth, 4)).arg(fit.n);
+  if (fit.azimuthSe <= 1e-9) return QStringLiteral("%1\u00b0 \u00b1 0\u00b0").arg(Number(fit.azimuth, 4));
+  const int d = ErrorDecimals(fit.azimuthSe);
+  const QString level = QString::number(kFlowAzimuthLevel * 100.0, 'g', 3);
+  const QString interval = fit.azimuthHalfWidth >= 180.0
+                               ? QStringLiteral("any direction")
+                               : QStringLiteral("%1\u00b0 to %2\u00b0")
+                                     .arg(AzimuthFixed(fit.azimuthLow, d), AzimuthFixed(fit.azimuthHigh, d));
+  return QStringLiteral("%1\u00b0 \u00b1 %2\u00b0 (%3 %: %4)")
+      .arg(AzimuthFixed(fit.azimuth, d), Fixed(fit.azimuthSe, d), level, interval);
 }
 
 QString SiteFlowView::originText(const QString& date, int n, double rms) const {

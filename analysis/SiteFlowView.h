@@ -18,11 +18,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class SiteMapPlan;
+struct FlowFieldFit;
 
 // The lines telling where the aquifer's gradient and the flow azimuth come
 // from, while they still hold the values taken from the heads; empty when
 // nothing is recorded. Shown by the window and the report.
 QStringList FlowOriginLines(const Project& project);
+
+// The gradient and the flow azimuth of a fit with their standard errors,
+// rounded to the errors' digits: "0.0040 +/- 0.0003" and "244 deg +/- 12 deg
+// (90 %: 220 deg to 268 deg)", with the signs themselves. Three wells fit
+// their plane exactly and say so instead. Shown by the window and the report.
+QString FlowGradientText(const FlowFieldFit& fit);
+QString FlowAzimuthText(const FlowFieldFit& fit);
 
 class SiteFlowView : public QWidget {
   Q_OBJECT

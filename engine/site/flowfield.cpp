@@ -2,12 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "engine/site/flowfield.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numbers>
 #include <set>
 
 #include "engine/project/sitemap.h"
+#include "engine/site/sitestats.h"
 
 bool FitFlowField(const std::vector<HeadPoint>& points, FlowFieldFit* fit, std::string* why) {
   const size_t n = points.size();
@@ -70,6 +73,28 @@ bool FitFlowField(const std::vector<HeadPoint>& points, FlowFieldFit* fit, std::
   out.rmsResidual = std::sqrt(ss / n);
   out.centreEasting = e0 + de, out.centreNorthing = n0 + dn, out.head0 = mh, out.dhdE = b, out.dhdN = c;
   out.residuals = std::move(residuals);
+  // With centred coordinates the (b, c) block of (X'X)^-1 is the inverse of
+  // [[see, sen], [sen, snn]]. The azimuth atan2(-b, -c) has the derivatives
+  // c / i^2 in b and -b / i^2 in c.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  out.gradientSe = out.azimuthSe = out.azimuthHalfWidth = out.azimuthLow = out.azimuthHigh = nan;
+  if (n > 3) {
+    const double s2 = ss / static_cast<double>(n - 3);
+    const double vb = s2 * snn / det, vc = s2 * see / det, cov = -s2 * sen / det;
+    const double i2 = gradient * gradient;
+    out.gradientSe = std::sqrt(std::max(0.0, (b * b * vb + 2.0 * b * c * cov + c * c * vc) / i2));
+    const double radians =
+        std::sqrt(std::max(0.0, (c * c * vb - 2.0 * b * c * cov + b * b * vc) / (i2 * i2)));
+    out.azimuthSe = radians * 180.0 / std::numbers::pi;
+    out.azimuthHalfWidth =
+        StudentTwoSidedQuantile(static_cast<int>(n) - 3, kFlowAzimuthLevel) * out.azimuthSe;
+    if (out.azimuthHalfWidth < 180.0) {
+      NormalizeAzimuth(out.azimuth - out.azimuthHalfWidth, &out.azimuthLow);
+      NormalizeAzimuth(out.azimuth + out.azimuthHalfWidth, &out.azimuthHigh);
+    } else {
+      out.azimuthLow = 0.0, out.azimuthHigh = 360.0;
+    }
+  }
   *fit = std::move(out);
   return true;
 }

@@ -21,11 +21,28 @@ struct HeadPoint {
   double easting = 0.0, northing = 0.0, head = 0.0;  // [m]
 };
 
+// The confidence level of the azimuth's interval.
+constexpr double kFlowAzimuthLevel = 0.90;
+
 struct FlowFieldFit {
   int n = 0;
   double gradient = 0.0;     // [-]
   double azimuth = 0.0;      // degrees clockwise from north, [0, 360)
   double rmsResidual = 0.0;  // [m], sqrt(sum r^2 / n)
+  // The standard errors of the least-squares plane, from the residual
+  // variance sum r^2 / (n - 3) carried to i and the azimuth by their first
+  // derivatives in (dh/dE, dh/dN). Wells nearly in a row fix the gradient
+  // along the row well and the direction badly. NaN with exactly three wells,
+  // whose plane fits them exactly and has no residual to judge it by.
+  double gradientSe = 0.0;  // [-]
+  double azimuthSe = 0.0;   // [deg]
+  // The two-sided interval of the azimuth at kFlowAzimuthLevel from
+  // Student's t with n - 3 degrees of freedom: azimuth -/+ the half-width,
+  // both ends in [0, 360), so that the low end may read larger than the high
+  // one across north. A half-width of 180 or more spans every direction
+  // and reads 0 to 360.
+  double azimuthHalfWidth = 0.0;  // [deg]
+  double azimuthLow = 0.0, azimuthHigh = 0.0;
   // The plane: h = head0 + dhdE * (E - centreE) + dhdN * (N - centreN).
   double centreEasting = 0.0, centreNorthing = 0.0, head0 = 0.0, dhdE = 0.0, dhdN = 0.0;
   std::vector<double> residuals;  // measured minus plane, in the points' order

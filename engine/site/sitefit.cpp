@@ -188,9 +188,16 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
     if (!checked.insert(p.well).second) continue;
     const SiteWell* well = wells.at(p.well);
     if (std::isfinite(options.sourceHalfWidth) && std::fabs(well->y) > options.sourceHalfWidth)
-      warn.push_back("Well " + well->name + " lies " + Number(std::fabs(well->y)) +
-                     " m off the centre line, more than the source half-width Sy = " +
-                     Number(options.sourceHalfWidth) + " m.");
+      warn.push_back(
+          "Well " + well->name + " lies " + Number(std::fabs(well->y)) +
+          " m off the centre line, more than the source half-width Sy = " + Number(options.sourceHalfWidth) +
+          " m" +
+          // A mapped well's y comes from the flow azimuth, so a
+          // wrong azimuth throws wells off the line. (Warnings are Latin-1 record
+          // text, hence the degree sign as \xb0.)
+          (well->mapped && site.map.hasAzimuth ? "; the flow azimuth (" + Number(site.map.flowAzimuth) +
+                                                     "\xb0) places the wells: check it on Flow field."
+                                               : std::string(".")));
     if (std::isfinite(options.receptorDistance) && well->s > options.receptorDistance)
       warn.push_back("Well " + well->name + " lies beyond the receptor (s = " + Number(well->s) +
                      " m, x = " + Number(options.receptorDistance) + " m).");

@@ -43,7 +43,7 @@ void WriteFlowFieldSection(ReportContext& report) {
         tableStart() + QStringLiteral(
                            "<tr><th bgcolor=\"#e8e8e8\">Date</th><th bgcolor=\"#e8e8e8\">Wells</th>"
                            "<th bgcolor=\"#e8e8e8\">Gradient i</th><th bgcolor=\"#e8e8e8\">Flow "
-                           "azimuth [&#176;]</th><th bgcolor=\"#e8e8e8\">rms residual [m]</th></tr>");
+                           "azimuth</th><th bgcolor=\"#e8e8e8\">rms residual [m]</th></tr>");
     QStringList refused;
     for (const std::string& date : dates) {
       FlowFieldFit fit;
@@ -56,11 +56,12 @@ void WriteFlowFieldSection(ReportContext& report) {
       table += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
                    .arg(d)
                    .arg(fit.n)
-                   .arg(num(fit.gradient, 4), num(fit.azimuth, 4), num(fit.rmsResidual, 3));
+                   .arg(esc(FlowGradientText(fit)), esc(FlowAzimuthText(fit)), num(fit.rmsResidual, 3));
     }
     report.add(QStringLiteral("<p>The least-squares plane through the groundwater heads of each date gives "
                               "the hydraulic gradient and the flow azimuth (the direction of steepest "
-                              "descent).</p>") +
+                              "descent), each with its standard error and the azimuth with its 90 % "
+                              "interval (Student's t with n - 3 degrees of freedom for n wells).</p>") +
                table + QStringLiteral("</table>"));
     if (!refused.isEmpty()) report.add(QStringLiteral("<p>%1</p>").arg(refused.join(QStringLiteral("<br>"))));
   }

@@ -68,6 +68,95 @@ TEST(FlowField, NoisyHeadsGiveTheLeastSquaresPlane) {
   EXPECT_NEAR(sum, 0.0, 1e-12);  // a plane with an intercept leaves no mean residual
 }
 
+// Heads of the plane i = 0.004 towards 244 deg through 20 m at the first
+// well, plus 3, -2, 4, -5, 1, -1 mm, rounded to the micrometre.
+std::vector<HeadPoint> WithResiduals(const double (&en)[6][2], const double (&heads)[6]) {
+  std::vector<HeadPoint> points;
+  for (int k = 0; k < 6; ++k)
+    points.push_back({"PB" + std::to_string(k + 1), 431200.0 + en[k][0], 6120400.0 + en[k][1], heads[k]});
+  return points;
+}
+// Six wells along a plume, within a few metres of one line.
+const double kRowEN[6][2] = {{0, 0}, {40, 25}, {85, 47}, {130, 72}, {170, 101}, {215, 122}};
+const double kRowHeads[6] = {20.003, 20.185644, 20.392004, 20.588624, 20.789282, 20.985888};
+// Six wells spread over 200 x 150 m.
+const double kSpreadEN[6][2] = {{0, 0}, {150, -20}, {40, 130}, {170, 110}, {90, 60}, {-30, 70}};
+const double kSpreadHeads[6] = {20.003, 20.502207, 20.37576, 20.799063, 20.429775, 20.013889};
+
+TEST(FlowField, StandardErrorsOfGradientAndAzimuthFromTheResiduals) {
+  FlowFieldFit row, spread;
+  std::string why;
+  ASSERT_TRUE(FitFlowField(WithResiduals(kRowEN, kRowHeads), &row, &why)) << why;
+  ASSERT_TRUE(FitFlowField(WithResiduals(kSpreadEN, kSpreadHeads), &spread, &why)) << why;
+  // An independent computation: mpmath at 50 digits, the full 3 x 3 normal
+  // equations of h = a + bE + cN on the uncentred coordinates, s^2 =
+  // sum r^2 / 3 times the (b, c) block of (X'X)^-1, carried by the first
+  // derivatives of |(b, c)| and atan2(-b, -c); the t of 3 degrees of freedom
+  // at 90 % two-sided, 2.3533634348018, by root-finding on mpmath's betainc.
+  EXPECT_NEAR(row.gradient, 0.0039800250503286, 1e-12);
+  EXPECT_NEAR(row.azimuth, 240.662946857278, 1e-6);
+  EXPECT_NEAR(row.gradientSe, 2.0470661841099e-5, 1e-10);
+  EXPECT_NEAR(row.azimuthSe, 12.7659814709085, 1e-6);
+  EXPECT_NEAR(row.azimuthLow, 210.619952854284, 1e-5);
+  EXPECT_NEAR(row.azimuthHigh, 270.705940860272, 1e-5);
+  EXPECT_NEAR(spread.gradient, 0.00397582334066805, 1e-12);
+  EXPECT_NEAR(spread.azimuth, 243.837329546786, 1e-6);
+  EXPECT_NEAR(spread.gradientSe, 1.99020988613726e-5, 1e-10);
+  EXPECT_NEAR(spread.azimuthSe, 0.342280169742663, 1e-7);
+  // The same residuals: a row fixes the gradient as well as a spread does,
+  // but the direction far worse.
+  EXPECT_GT(row.azimuthSe, 20.0 * spread.azimuthSe);
+  EXPECT_LT(spread.azimuthLow, spread.azimuth);
+  EXPECT_GT(spread.azimuthHigh, spread.azimuth);
+}
+
+TEST(FlowField, AzimuthIntervalAcrossNorthAndOverEveryDirection) {
+  // The row's heads turned by 120 deg: the flow towards about 0.66 deg, and
+  // the interval wraps through north.
+  std::vector<HeadPoint> points = WithResiduals(kRowEN, kRowHeads);
+  const double t = 120.0 * std::numbers::pi / 180.0;
+  for (HeadPoint& p : points) {
+    const double e = p.easting - 431200.0, n = p.northing - 6120400.0;
+    p.easting = 431200.0 + e * std::cos(t) + n * std::sin(t);
+    p.northing = 6120400.0 - e * std::sin(t) + n * std::cos(t);
+  }
+  FlowFieldFit fit;
+  std::string why;
+  ASSERT_TRUE(FitFlowField(points, &fit, &why)) << why;
+  EXPECT_NEAR(fit.azimuth, 0.662946857278, 1e-6);
+  EXPECT_NEAR(fit.azimuthSe, 12.7659814709085, 1e-6);
+  EXPECT_NEAR(fit.azimuthLow, 360.0 - 29.380047145716, 1e-5);
+  EXPECT_NEAR(fit.azimuthHigh, 30.705940860272, 1e-5);
+
+  // Heads that barely fall across the row, with the same millimetres of
+  // scatter, leave the direction open.
+  std::vector<HeadPoint> noisy = WithResiduals(kRowEN, kRowHeads);
+  const double scatter[6] = {0.003, -0.002, 0.004, -0.005, 0.001, -0.001};
+  for (int k = 0; k < 6; ++k) noisy[k].head = 20.0 + 0.0002 * kRowEN[k][0] + scatter[k];
+  ASSERT_TRUE(FitFlowField(noisy, &fit, &why)) << why;
+  EXPECT_GE(fit.azimuthHalfWidth, 180.0);
+  EXPECT_EQ(fit.azimuthLow, 0.0);
+  EXPECT_EQ(fit.azimuthHigh, 360.0);
+}
+
+TEST(FlowField, ThreeWellsHaveNoUncertainty) {
+  std::vector<HeadPoint> three = WithResiduals(kSpreadEN, kSpreadHeads);
+  three.resize(3);
+  FlowFieldFit fit;
+  std::string why;
+  ASSERT_TRUE(FitFlowField(three, &fit, &why)) << why;
+  EXPECT_GT(fit.gradient, 0.0);
+  EXPECT_TRUE(std::isnan(fit.gradientSe));
+  EXPECT_TRUE(std::isnan(fit.azimuthSe));
+  EXPECT_TRUE(std::isnan(fit.azimuthLow));
+  EXPECT_TRUE(std::isnan(fit.azimuthHigh));
+  // A fourth well gives one degree of freedom and finite errors.
+  three.push_back(WithResiduals(kSpreadEN, kSpreadHeads)[3]);
+  ASSERT_TRUE(FitFlowField(three, &fit, &why)) << why;
+  EXPECT_TRUE(std::isfinite(fit.azimuthSe));
+  EXPECT_TRUE(std::isfinite(fit.gradientSe));
+}
+
 TEST(FlowField, RefusesWhatFixesNoPlaneWithASentence) {
   FlowFieldFit fit;
   std::string why;

@@ -148,6 +148,27 @@ TEST(SiteDistanceFit, EachDoubtGivesAWordedWarningInsteadOfLambda) {
     ASSERT_FALSE(fit.warnings.empty()) << c.what;
     EXPECT_NE(fit.warnings[0].find(c.words), std::string::npos) << c.what << ": " << fit.warnings[0];
   }
+  // A well placed by the map lies off the line through the flow azimuth:
+  // the warning says so after its usual words; a well given by s and y
+  // keeps them alone.
+  {
+    SiteData site = TextbookSite();
+    site.wells[2].y = -15.61;
+    site.map.hasAzimuth = true;
+    site.map.flowAzimuth = 244.0;
+    SiteFitOptions options = Flow();
+    options.date = "2024-05-12";
+    const std::string plain = FitDistance(site, "Benzene", options).warnings.at(0);
+    EXPECT_EQ(plain, "Well MW3 lies 15.61 m off the centre line, more than the source half-width Sy = 10 m.");
+    site.wells[2].mapped = true;
+    const std::string hinted = FitDistance(site, "Benzene", options).warnings.at(0);
+    EXPECT_EQ(hinted.rfind(plain.substr(0, plain.size() - 1), 0), 0u) << hinted;
+    EXPECT_NE(hinted.find("; the flow azimuth (244\xb0) places the wells: check it on Flow field"),
+              std::string::npos)
+        << hinted;
+    site.map.hasAzimuth = false;
+    EXPECT_EQ(FitDistance(site, "Benzene", options).warnings.at(0), plain);
+  }
   // A well outside the fit may lie anywhere.
   SiteData site = TextbookSite();
   site.wells.push_back({"FAR", 500, 80, false});

@@ -215,6 +215,45 @@ class FlowCli : public ProjectFilesTest {
   }
 };
 
+TEST_F(FlowCli, FourHeadsOffAPlaneGiveTheErrorsInTheLastColumns) {
+  Write("survey4.csv",
+        "well,easting,northing,inFit\n"
+        "MW1,512030,5702110,yes\nMW2,512085.5,5702160.25,yes\nMW3,512140,5702095.5,yes\n"
+        "MW4,512060.75,5702230,yes\n");
+  // The plane's heads plus 12, -7, 3 and -15 mm.
+  Write("heads4.csv",
+        "well,date,analyte,value,unit,nonDetect\n"
+        "MW1,2024-05-12,Head,49.588382572800945,m,\nMW2,2024-05-12,Head,49.275253900141685,m,\n"
+        "MW3,2024-05-12,Head,49.360904822196787,m,\nMW4,2024-05-12,Head,49.104014280130543,m,\n");
+  const CliResult import = Cli({"site-import", Path("p.vrp"), Path("heads4.csv"), Path("survey4.csv"),
+                                "--source", "512030,5702110", "--flow-azimuth", "90"});
+  ASSERT_EQ(import.status, kCliOk) << import.err;
+  const CliResult flow = Cli({"flow", Path("p.vrp"), "--csv"});
+  ASSERT_EQ(flow.status, kCliOk) << flow.err;
+  std::istringstream lines(flow.out);
+  std::string header, row;
+  std::getline(lines, header);
+  std::getline(lines, row);
+  std::vector<std::string> cells;
+  std::istringstream fields(row);
+  for (std::string cell; std::getline(fields, cell, ',');) cells.push_back(cell);
+  ASSERT_EQ(cells.size(), 9u) << row;
+  // mpmath at 50 digits, normal equations on the uncentred coordinates, and
+  // t = 6.3137515146750 for one degree of freedom at 90 %.
+  EXPECT_NEAR(std::stod(cells[2]), 0.004229115996, 1e-11);
+  EXPECT_NEAR(std::stod(cells[3]), 36.5751063081, 1e-8);
+  EXPECT_NEAR(std::stod(cells[5]), 3.40805302917e-5, 1e-13);
+  EXPECT_NEAR(std::stod(cells[6]), 0.367251925262, 1e-9);
+  EXPECT_NEAR(std::stod(cells[7]), 34.2563689087137, 1e-8);
+  EXPECT_NEAR(std::stod(cells[8]), 38.8938437074999, 1e-8);
+
+  const CliResult text = Cli({"flow", Path("p.vrp")});
+  ASSERT_EQ(text.status, kCliOk) << text.err;
+  EXPECT_NE(text.out.find("i = 0.00422911"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find(" +/- 3.408e-05, flow azimuth 36.57510"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find(" deg +/- 0.3673 deg (90 %: 34.26 to 38.89 deg)"), std::string::npos) << text.out;
+}
+
 TEST_F(FlowCli, ImportOnTheMapThenFlowGivesThePlane) {
   const CliResult refused = Cli({"site-import", Path("p.vrp"), Path("heads.csv"), Path("survey.csv")});
   EXPECT_EQ(refused.status, kCliFailed);
@@ -239,11 +278,13 @@ TEST_F(FlowCli, ImportOnTheMapThenFlowGivesThePlane) {
   std::string header, row, more;
   std::getline(lines, header);
   std::getline(lines, row);
-  EXPECT_EQ(header, "date,n,gradient,azimuth,rmsResidual");
+  EXPECT_EQ(header, "date,n,gradient,azimuth,rmsResidual,gradientSe,azimuthSe,azimuthLow,azimuthHigh");
   std::vector<std::string> cells;
   std::istringstream fields(row);
   for (std::string cell; std::getline(fields, cell, ',');) cells.push_back(cell);
-  ASSERT_EQ(cells.size(), 5u) << row;
+  // Three wells: the four error cells are empty.
+  ASSERT_EQ(row.substr(row.size() - 4), ",,,,") << row;
+  ASSERT_EQ(cells.size(), 8u) << row;
   EXPECT_EQ(cells[0], "2024-05-12");
   EXPECT_EQ(cells[1], "3");
   EXPECT_NEAR(std::stod(cells[2]), 0.004, 1e-12);

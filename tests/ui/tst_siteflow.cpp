@@ -102,9 +102,10 @@ class TestSiteFlow : public QObject {
     QVERIFY(flow->plan()->ToWidget(512140, 5702095.5).x() > flow->plan()->ToWidget(512030, 5702110).x());
 
     QCOMPARE(flow->dateCombo()->currentText(), QString("2024-05-12"));
-    QVERIFY2(flow->numbersLabel()->text().contains("gradient i = <b>0.004</b>"),
+    QVERIFY2(flow->numbersLabel()->text().contains(QString::fromUtf8("gradient i = <b>0.004 \u00b1 0</b>")),
              qPrintable(flow->numbersLabel()->text()));
-    QVERIFY(flow->numbersLabel()->text().contains(QString::fromUtf8("azimuth <b>37\u00b0</b>")));
+    QVERIFY(
+        flow->numbersLabel()->text().contains(QString::fromUtf8("azimuth <b>37\u00b0 \u00b1 0\u00b0</b>")));
     QVERIFY(flow->originLabel()->text().isEmpty());
     // The heads lie on the plane: every residual reads 0, none "-0".
     QVERIFY2(flow->numbersLabel()->text().contains("MW2 0.000") &&
@@ -166,6 +167,56 @@ class TestSiteFlow : public QObject {
     QVERIFY2(flow->originLabel()->text().contains("Flow azimuth: changed since"),
              qPrintable(flow->originLabel()->text()));
     QVERIFY(flow->useAzimuthButton()->isEnabled());
+  }
+
+  // Heads off a plane: the window and the report give the errors of i and
+  // the azimuth; a date with three heads says it has none.
+  void uncertaintyOfThePlane() {
+    FakePlatform platform;
+    Owned project = Example();
+    QVERIFY(project);
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    SiteFlowView* flow = window.flowView();
+    window.tabs()->setCurrentWidget(flow);
+    TypeInto(flow->sourceEastingField(), "512030");
+    TypeInto(flow->sourceNorthingField(), "5702110");
+    TypeInto(flow->azimuthField(), "90");
+    QTest::mouseClick(flow->placeButton(), Qt::LeftButton);
+    QVERIFY(window.ImportTable(kSurvey, "survey.csv"));
+    // The plane's heads plus 12, -7, 3 and -15 mm on 2024-05-12, and three
+    // of them alone on 2024-06-20.
+    QVERIFY(window.ImportTable(
+        "well,date,analyte,value,unit,nonDetect\n"
+        "MW1,2024-05-12,Head,49.588382572800945,m,\nMW2,2024-05-12,Head,49.275253900141685,m,\n"
+        "MW3,2024-05-12,Head,49.360904822196787,m,\nMW4,2024-05-12,Head,49.104014280130543,m,\n"
+        "MW1,2024-06-20,Head,49.5,m,\nMW2,2024-06-20,Head,49.3,m,\nMW3,2024-06-20,Head,49.4,m,\n",
+        "heads.csv"));
+    QCOMPARE(flow->dateCombo()->currentText(), QString("2024-06-20"));
+    QVERIFY2(flow->numbersLabel()->text().contains("3 wells: no uncertainty"),
+             qPrintable(flow->numbersLabel()->text()));
+    QVERIFY(!flow->numbersLabel()->text().contains(QString::fromUtf8("\u00b1")));
+
+    flow->dateCombo()->setCurrentText("2024-05-12");
+    // mpmath at 50 digits, normal equations on the uncentred coordinates:
+    // i = 0.00422912 +/- 0.0000341, azimuth 36.5751 +/- 0.36725 deg, t(1 dof,
+    // 90 %) = 6.31375, so 34.256 to 38.894 deg.
+    const QString numbers = flow->numbersLabel()->text();
+    QVERIFY2(numbers.contains(QString::fromUtf8("gradient i = <b>0.00423 \u00b1 0.00003</b>")),
+             qPrintable(numbers));
+    QVERIFY2(numbers.contains(QString::fromUtf8("azimuth <b>36.6\u00b0 \u00b1 0.4\u00b0 (90 %: 34.3\u00b0 to "
+                                                "38.9\u00b0)</b>")),
+             qPrintable(numbers));
+
+    // The report's table gives the same for each date.
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    const QString report =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY2(
+        report.contains(QString::fromUtf8("36.6\u00b0 \u00b1 0.4\u00b0 (90 %: 34.3\u00b0 to 38.9\u00b0)")),
+        qPrintable(report));
+    QVERIFY(report.contains(QString::fromUtf8("0.00423 \u00b1 0.00003")));
+    QVERIFY(report.contains("3 wells: no uncertainty"));
   }
 
   // F1 and Shift+F1 find each control's paragraph of the manual by its id.

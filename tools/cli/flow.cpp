@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // virelo-cli flow: the hydraulic gradient and flow azimuth from the wells'
 // groundwater heads, one least-squares plane per sampling date.
+#include <cmath>
 #include <ostream>
 
 #include "engine/project/extras.h"
@@ -11,7 +12,9 @@
 #include "tools/cli/site_common.h"
 
 const std::vector<std::string>& FlowCsvColumns() {
-  static const std::vector<std::string> columns = {"date", "n", "gradient", "azimuth", "rmsResidual"};
+  static const std::vector<std::string> columns = {"date",      "n",           "gradient",
+                                                   "azimuth",   "rmsResidual", "gradientSe",
+                                                   "azimuthSe", "azimuthLow",  "azimuthHigh"};
   return columns;
 }
 
@@ -20,7 +23,9 @@ std::string FlowUsage() {
          "      The hydraulic gradient i and the flow azimuth (degrees clockwise from\n"
          "      north, the direction of steepest descent) of the plane fitted by least\n"
          "      squares to the groundwater heads (analyte Head, unit m) at the wells\n"
-         "      with map coordinates, with the root mean square of its residuals [m]:\n"
+         "      with map coordinates, with the root mean square of its residuals [m]\n"
+         "      and the standard errors of i and of the azimuth with the azimuth's 90 %\n"
+         "      interval (Student's t, n - 3 degrees of freedom; none for three wells):\n"
          "      one row for each date with three or more heads, or for the date given.\n";
 }
 
@@ -62,13 +67,24 @@ int RunFlow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       continue;
     }
     if (csv) {
+      // Empty error cells for three wells, which have no residual to judge by.
       out << CsvJoin({date, std::to_string(fit.n), SiteCsvNumber(fit.gradient), SiteCsvNumber(fit.azimuth),
-                      SiteCsvNumber(fit.rmsResidual)})
+                      SiteCsvNumber(fit.rmsResidual), SiteCsvNumber(fit.gradientSe),
+                      SiteCsvNumber(fit.azimuthSe), SiteCsvNumber(fit.azimuthLow),
+                      SiteCsvNumber(fit.azimuthHigh)})
           << "\n";
     } else {
-      out << date << ": " << fit.n << " wells, gradient i = " << SiteCsvNumber(fit.gradient)
-          << ", flow azimuth " << SiteCsvNumber(fit.azimuth) << " deg, rms residual "
-          << SiteCsvNumber(fit.rmsResidual) << " m\n";
+      out << date << ": " << fit.n << " wells, gradient i = " << SiteCsvNumber(fit.gradient);
+      if (std::isfinite(fit.gradientSe)) out << " +/- " << SiteTextNumber(fit.gradientSe);
+      out << ", flow azimuth " << SiteCsvNumber(fit.azimuth) << " deg";
+      if (!std::isfinite(fit.azimuthSe))
+        out << " (3 wells: no uncertainty)";
+      else if (fit.azimuthHalfWidth >= 180.0)
+        out << " +/- " << SiteTextNumber(fit.azimuthSe) << " deg (90 %: any direction)";
+      else
+        out << " +/- " << SiteTextNumber(fit.azimuthSe) << " deg (90 %: " << SiteTextNumber(fit.azimuthLow)
+            << " to " << SiteTextNumber(fit.azimuthHigh) << " deg)";
+      out << ", rms residual " << SiteCsvNumber(fit.rmsResidual) << " m\n";
     }
   }
   out.flush();
