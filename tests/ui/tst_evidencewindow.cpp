@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
+#include "support/RunWait.h"
 
 #include "analysis/EvidenceWindow.h"
 #include "engine/core/calc.h"
@@ -101,7 +102,7 @@ class TestEvidenceWindow : public QObject {
     QVERIFY(heading < text.indexOf("Results"));
 
     EvidenceWindow window(*project, VerdictOptionsOf(*project));
-    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), kRunFinishesWithinMs);
     QApplication::processEvents();
     QCOMPARE(window.rows().size(), size_t{25});
     // Without transects the report says once that the discharge line has
@@ -121,7 +122,7 @@ class TestEvidenceWindow : public QObject {
         BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(515, 760))->toPlainText();
     QVERIFY(!kept.contains("No transect of wells is named"));
     EvidenceWindow withTransect(*project, VerdictOptionsOf(*project));
-    QTRY_VERIFY_WITH_TIMEOUT(!withTransect.controller()->running(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!withTransect.controller()->running(), kRunFinishesWithinMs);
     int discharge = 0;
     for (const EvidenceRow& row : withTransect.rows()) {
       if (row.line != EvidenceLine::kDischarge) continue;

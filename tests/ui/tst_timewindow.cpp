@@ -18,6 +18,7 @@
 #include <QValueAxis>
 #include <cmath>
 #include <memory>
+#include "support/RunWait.h"
 
 #include "analysis/TimeCharts.h"
 #include "analysis/TimeWindow.h"
@@ -68,7 +69,7 @@ class TestTimeWindow : public QObject {
 
     TimeWindow window(project);
     window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), kRunFinishesWithinMs);
     QCOMPARE(window.model()->rowCount(), static_cast<int>(expected.size()));
     QCOMPARE(window.contaminantBox()->count(), static_cast<int>(expected.size()));
 
@@ -130,7 +131,7 @@ class TestTimeWindow : public QObject {
     const Project& project = *example.project;
     TimeWindow window(project);
     window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), kRunFinishesWithinMs);
     // The user picks the last contaminant, vinyl chloride, with the keys.
     window.contaminantBox()->setFocus();
     QTest::keyClick(window.contaminantBox(), Qt::Key_End);
@@ -193,19 +194,19 @@ class TestTimeWindow : public QObject {
     QVERIFY(example.project);
     TimeWindow window(*example.project);
     window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), kRunFinishesWithinMs);
     const int rows = window.model()->rowCount();
     QVERIFY(rows > 0);
     QVERIFY(!window.cancelButton()->isEnabled());
     QTest::mouseClick(window.runButton(), Qt::LeftButton);
     QVERIFY(window.cancelButton()->isEnabled());
     QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
-    QTRY_VERIFY(!window.controller()->running());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), kRunFinishesWithinMs);
     QVERIFY(window.runButton()->isEnabled());
     // A cancelled run leaves the last table as it was; Run gives it again.
     QCOMPARE(window.model()->rowCount(), rows);
     QTest::mouseClick(window.runButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), kRunFinishesWithinMs);
     QCOMPARE(window.model()->rowCount(), rows);
   }
 
@@ -235,7 +236,7 @@ class TestTimeWindow : public QObject {
 
     TimeWindow window(*project);
     window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.controller()->running(), kRunFinishesWithinMs);
     QCOMPARE(window.contaminantBox()->findText(full), 0);
     QCOMPARE(window.model()->index(0, 0).data().toString(), full);
     const QString report = reportText(*project);

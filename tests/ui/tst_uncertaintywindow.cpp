@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include "support/RunWait.h"
 
 #include "../engine/support/worked_example.h"
 #include "analysis/DistributionTableModel.h"
@@ -150,7 +151,7 @@ void TestUncertaintyWindow::editorRunTableAndHistogram() {
 
   QTest::mouseClick(window.runButton(), Qt::LeftButton);
   QVERIFY(!window.distributionsTable()->isEnabled());  // the run reads them as they were
-  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, kRunFinishesWithinMs);
   QVERIFY(!window.running());
   QVERIFY(window.distributionsTable()->isEnabled());
   QCOMPARE(window.progressBar()->value(), 1000);
@@ -422,7 +423,7 @@ void TestUncertaintyWindow::aRunIsDroppedWhenTheSamplesChangeMeanwhile() {
   samples->selectAll();
   QTest::keyClicks(samples, QStringLiteral("5000"));
   QCOMPARE(plan.samples, 5000);
-  QTRY_VERIFY_WITH_TIMEOUT(!window.running(), 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(!window.running(), kRunFinishesWithinMs);
   QTest::qWait(20);
   QVERIFY(window.lastRun() == nullptr);
   QCOMPARE(finished, 0);
@@ -434,7 +435,7 @@ void TestUncertaintyWindow::aRunIsDroppedWhenTheSamplesChangeMeanwhile() {
   // Run again: the new samples are drawn.
   QVERIFY(window.runButton()->isEnabled());
   QTest::mouseClick(window.runButton(), Qt::LeftButton);
-  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, kRunFinishesWithinMs);
   QCOMPARE(finished, 1);
   QCOMPARE(window.lastRun()->samples, 5000);
   QVERIFY(window.lastRecord()->Matches(*project, plan, UncertaintyOptions{}));
@@ -564,7 +565,7 @@ void TestUncertaintyWindow::aChainsParentIsDrawnForItsDaughter() {
   QVERIFY(typeParameter(window, 0, 1, QStringLiteral("0.02")));
   QVERIFY2(window.problems().empty(), firstProblem(window));
   QTest::mouseClick(window.runButton(), Qt::LeftButton);
-  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(window.lastRun() != nullptr, kRunFinishesWithinMs);
   const UncertaintyRun& run = *window.lastRun();
   QCOMPARE(run.rows.size(), size_t{1});  // B's attenuation factor
   QVERIFY(run.rows[0].pGreen < 0.95);    // alone B is Green at every draw
