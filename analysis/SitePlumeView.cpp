@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/PlumeMassChart.h"
@@ -343,7 +344,22 @@ void SitePlumeView::fillDischarge() {
 }
 
 void SitePlumeView::fillBackground() {
-  background_->setText(NameText(virelo_ExtrasOf(*project_).monitoring.backgroundWells));
+  const ProjectExtras& extras = virelo_ExtrasOf(*project_);
+  background_->setText(NameText(extras.monitoring.backgroundWells));
+  // A mark outlives its well when the site data are imported again without
+  // it; the score reads only the wells still there, and the tab says so
+  // rather than leaving a name in the field that silently counts for nothing.
+  QStringList gone;
+  for (const std::string& well : extras.monitoring.backgroundWells)
+    if (!extras.site.FindWell(well)) gone << fromRecordText(well.c_str());
+  if (gone.isEmpty()) return;
+  const QString note =
+      gone.size() == 1
+          ? QStringLiteral("Background well %1 is no longer in the site data and counts for nothing.")
+          : QStringLiteral("Background wells %1 are no longer in the site data and count for nothing.");
+  const QString before = message_->text();
+  message_->setText((before.isEmpty() ? QString() : before + QLatin1Char(' ')) +
+                    note.arg(gone.join(QStringLiteral(", "))));
 }
 
 bool SitePlumeView::CommitTransect(int row) {
@@ -380,8 +396,11 @@ bool SitePlumeView::CommitTransect(int row) {
 bool SitePlumeView::CommitBackground() {
   const std::vector<std::string> wells = NameList(background_->text());
   const SiteData& site = virelo_ExtrasOf(*project_).site;
+  const std::vector<std::string>& marked = virelo_ExtrasOf(*project_).monitoring.backgroundWells;
   for (const std::string& well : wells)
-    if (!site.FindWell(well)) {
+    // A well marked before and since gone from the site may stay while the
+    // user edits the others; only a newly typed name must exist.
+    if (!site.FindWell(well) && std::find(marked.begin(), marked.end(), well) == marked.end()) {
       message_->setText(QStringLiteral("There is no well %1: the background wells are as before.")
                             .arg(fromRecordText(well.c_str())));
       fillBackground();

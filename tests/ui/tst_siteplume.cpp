@@ -165,6 +165,35 @@ class TestSitePlume : public QObject {
     QCOMPARE(table->rowCount(), 0);
   }
 
+  // Site data imported again without a marked background well: the mark
+  // stays (the user's), the tab names it as counting for nothing, and the
+  // other wells can still be edited around it.
+  void aMarkedWellGoneFromTheSiteIsNamed() {
+    FakePlatform platform;
+    Owned project = Example();
+    QVERIFY(project);
+    ProjectExtras& extras = virelo_Extras(project.get());
+    SiteData& site = extras.site;
+    QVERIFY(site.FindWell("MW6"));
+    extras.monitoring.backgroundWells = {"MW6", "MW1"};
+    std::erase_if(site.wells, [](const SiteWell& w) { return w.name == "MW6"; });
+    std::erase_if(site.samples, [](const SiteSample& s) { return s.well == "MW6"; });
+    SiteDataWindow window(project.get());
+    SitePlumeView* view = window.plumeView();
+    QVERIFY2(view->messageLabel()->text().contains("Background well MW6 is no longer in the site data"),
+             qPrintable(view->messageLabel()->text()));
+    QCOMPARE(view->backgroundEdit()->text(), QStringLiteral("MW6, MW1"));
+
+    TypeInto(view->backgroundEdit(), QStringLiteral("MW6, MW1, MW2"));
+    QCOMPARE(extras.monitoring.backgroundWells, (std::vector<std::string>{"MW6", "MW1", "MW2"}));
+    TypeInto(view->backgroundEdit(), QStringLiteral("MW6, XX"));
+    QVERIFY(view->messageLabel()->text().contains("no well XX"));
+    QCOMPARE(extras.monitoring.backgroundWells, (std::vector<std::string>{"MW6", "MW1", "MW2"}));
+    TypeInto(view->backgroundEdit(), QStringLiteral("MW1"));
+    QCOMPARE(extras.monitoring.backgroundWells, std::vector<std::string>{"MW1"});
+    QVERIFY(!view->messageLabel()->text().contains("MW6"));
+  }
+
   void controlsHaveTheirParagraphs() {
     FakePlatform platform;
     Owned project = Example();
