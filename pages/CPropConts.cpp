@@ -16,10 +16,14 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "engine/core/validation.h"
 #include "engine/project/extras.h"
 #include "engine/project/records.h"
+#include "engine/project/settings.h"
+#include "engine/uncertainty/lambdainterval.h"
 #include "pages/ContaminantTreeModel.h"
 #include "pages/LambdaOrigin.h"
 #include "platform/NumberField.h"
@@ -49,11 +53,15 @@ enum ControlId {
   kIdSelectLabel = 1214,
   kIdLiteratureSource = 1215,
   kIdPresetSource = 1216,
+  kIdLambdaSource = 1217,
 };
 
 // Lines the origin of a user lambda keeps free under the field, whether it
 // has one or not: switching contaminants must not move the fields.
 constexpr int kLambdaOriginLines = 3;
+// A source is a citation, not a note: long enough for authors, year, title
+// and the wells' interval, short enough to stand in the report's table.
+constexpr int kLambdaSourceLimit = 300;
 
 // Qt's printf writes numbers with a point whatever the desktop's locale.
 QString formatNumber(const char* format, double value) {
@@ -205,7 +213,34 @@ void CPropConts::buildControls() {
   }
   concentrationLayout->setColumnStretch(1, 1);
 
-  // Decay constant.
+  QGroupBox* decayGroup = buildDecayGroup();
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(assessPlumeCheck_);
+  right->addWidget(assessAfCheck_);
+  right->addSpacing(6);
+  right->addWidget(literatureGroup);
+  right->addWidget(concentrationGroup);
+  right->addWidget(decayGroup);
+  right->addStretch(1);
+
+  auto* page = new QHBoxLayout(this);
+  page->setContentsMargins(5, 5, 10, 20);
+  page->setSpacing(12);
+  page->addLayout(left);
+  page->addLayout(right, 1);
+
+  for (QCheckBox* box : {assessPlumeCheck_, assessAfCheck_, presetCheck_})
+    connect(box, &QCheckBox::clicked, this, [this] { commitAndRedisplay(true); });
+  for (QLineEdit* edit : {literatureEdit_, c0Edit_, caEdit_, lambdaEdit_, lambdaSourceEdit_}) {
+    connect(edit, &QLineEdit::textChanged, this, &CPropConts::onTextChanged);
+    edit->installEventFilter(this);
+  }
+}
+
+// The decay constant: the preset or the user's value with its source, and
+// the line that tells where a value from the wells stands.
+QGroupBox* CPropConts::buildDecayGroup() {
   auto* decayGroup = new QGroupBox(QStringLiteral("Decay constant ( lambda )"));
   setControlId(decayGroup, kIdDecayGroup);
   presetCheck_ = new QCheckBox(QStringLiteral("Use &preset :"));
@@ -225,6 +260,14 @@ void CPropConts::buildControls() {
   decayLayout->addWidget(userLabel, 1, 0);
   decayLayout->addWidget(lambdaEdit_, 1, 1);
   decayLayout->addWidget(new QLabel(QStringLiteral("[1/d]")), 1, 2);
+  lambdaSourceEdit_ = makeEdit("lambdaSourceEdit", kIdLambdaSource);
+  lambdaSourceEdit_->setMaxLength(kLambdaSourceLimit);
+  lambdaSourceEdit_->setPlaceholderText(QStringLiteral("reference, report or wells the value comes from"));
+  auto* sourceLabel = new QLabel(QStringLiteral("Its source :"));
+  sourceLabel->setBuddy(lambdaSourceEdit_);
+  setControlId(sourceLabel, kIdLambdaSource);
+  decayLayout->addWidget(sourceLabel, 2, 0);
+  decayLayout->addWidget(lambdaSourceEdit_, 2, 1, 1, 2);
   presetSourceLabel_ = makeSourceLabel("presetSourceLabel", kIdPresetSource);
   decayLayout->setColumnStretch(1, 1);
   // A preset's source and a user lambda's origin never show together; they
@@ -242,28 +285,7 @@ void CPropConts::buildControls() {
   sourcePlace->addWidget(presetSourceLabel_, 0, 0, Qt::AlignTop);
   sourcePlace->addWidget(lambdaSourceLabel_, 0, 0, Qt::AlignTop);
   decayColumn->addLayout(sourcePlace);
-
-  auto* right = new QVBoxLayout;
-  right->addWidget(assessPlumeCheck_);
-  right->addWidget(assessAfCheck_);
-  right->addSpacing(6);
-  right->addWidget(literatureGroup);
-  right->addWidget(concentrationGroup);
-  right->addWidget(decayGroup);
-  right->addStretch(1);
-
-  auto* page = new QHBoxLayout(this);
-  page->setContentsMargins(5, 5, 10, 20);
-  page->setSpacing(12);
-  page->addLayout(left);
-  page->addLayout(right, 1);
-
-  for (QCheckBox* box : {assessPlumeCheck_, assessAfCheck_, presetCheck_})
-    connect(box, &QCheckBox::clicked, this, [this] { commitAndRedisplay(true); });
-  for (QLineEdit* edit : {literatureEdit_, c0Edit_, caEdit_, lambdaEdit_}) {
-    connect(edit, &QLineEdit::textChanged, this, &CPropConts::onTextChanged);
-    edit->installEventFilter(this);
-  }
+  return decayGroup;
 }
 
 QWidget* CPropConts::defaultFocusWidget() {
@@ -276,7 +298,8 @@ bool CPropConts::eventFilter(QObject* watched, QEvent* event) {
   // leaving the edit: the text stays and is read by the next apply.
   if (event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
-      (watched == c0Edit_ || watched == caEdit_ || watched == lambdaEdit_ || watched == literatureEdit_))
+      (watched == c0Edit_ || watched == caEdit_ || watched == lambdaEdit_ || watched == literatureEdit_ ||
+       watched == lambdaSourceEdit_))
     commitAndRedisplay(false);
   return PropPage::eventFilter(watched, event);
 }
@@ -375,7 +398,8 @@ void CPropConts::ShowContaminant() {
     entriesLabel_->clear();
   }
   if (!assessPlumeCheck_->isChecked() && !assessAfCheck_->isChecked()) {
-    for (QWidget* w : std::initializer_list<QWidget*>{c0Edit_, caEdit_, lambdaEdit_, presetCheck_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c0Edit_, caEdit_, lambdaEdit_, lambdaSourceEdit_, presetCheck_})
       w->setEnabled(false);
   }
   trackingChanges_ = tracking;
@@ -414,6 +438,7 @@ void CPropConts::ShowDecayConstant() {
   else
     clearSource(presetSourceLabel_);
   ShowLambdaOrigin();
+  ShowLambdaSource();
   double lambda = 0.0;
   if (virelo_GetLambda(c, &lambda))
     setEditNumber(lambdaEdit_, formatNumber("%.6f", lambda), lambda);
@@ -428,6 +453,15 @@ void CPropConts::ShowLambdaOrigin() {
   lambdaSourceLabel_->setText(text);
   lambdaSourceLabel_->setToolTip(text);
   lambdaSourceLabel_->setVisible(!text.isEmpty());
+}
+
+void CPropConts::ShowLambdaSource() {
+  const Contaminant* c = currentContaminant_;
+  const bool user = c && project_ && !presetCheck_->isChecked() && lambdaEdit_->isEnabled();
+  lambdaSourceEdit_->setEnabled(user);
+  // Set directly: the number fields' helpers would cut the length to theirs.
+  lambdaSourceEdit_->setText(
+      user ? QString::fromStdString(LambdaSourceOf(virelo_SettingsOf(*project_), c->name)) : QString());
 }
 
 void CPropConts::ShowSource(QLabel* label, const Contaminant& c, uint16_t lambdaBit) {
@@ -476,6 +510,16 @@ void CPropConts::ReadDecayConstant() {
       c->lambdaSelected = 0;
       virelo_ClearLambda(c, kLambdaUser);
     }
+    // Typed before or after the value, the source is kept with it.
+    if (project_ && lambdaSourceEdit_->isEnabled()) {
+      ProjectSettings& settings = virelo_Extras(project_).settings;
+      const std::string typed = lambdaSourceEdit_->text().trimmed().toStdString();
+      // A new source for a value changed since it was taken from the wells
+      // ends the wells' claim: the report must not credit their old value to it.
+      if (typed != LambdaSourceOf(settings, c->name) && SupersededLambdaInterval(*project_, *c))
+        settings.lambdaIntervals.erase(std::string(c->name, strnlen(c->name, sizeof c->name)));
+      SetLambdaSource(&settings, c->name, typed);
+    }
   } else {
     c->lambdaSelected = 0;
     const int redox = project_ ? project_->aquifer.redoxCondition : -1;
@@ -511,6 +555,8 @@ void CPropConts::ClearContaminantControls() {
     clearEdit(edit);
     edit->setEnabled(false);
   }
+  lambdaSourceEdit_->clear();
+  lambdaSourceEdit_->setEnabled(false);
   for (QCheckBox* box : {assessPlumeCheck_, assessAfCheck_, presetCheck_}) {
     box->setChecked(false);
     box->setEnabled(false);

@@ -62,6 +62,7 @@ class CPropConts : public PropPage {
 
  private:
   void buildControls();
+  QGroupBox* buildDecayGroup();
   void ShowUnit();
   void ShowDecayConstant();
   // "Source: ..." under a value taken from the database: the bundled
@@ -70,6 +71,7 @@ class CPropConts : public PropPage {
   // The origin of a selected user lambda under its field: source, and the
   // interval while the value is the one taken from the wells.
   void ShowLambdaOrigin();
+  void ShowLambdaSource();
   void ReadDecayConstant();
   void onSelectionChanged();
   void onTextChanged();
@@ -101,6 +103,8 @@ class CPropConts : public PropPage {
   QCheckBox* presetCheck_ = nullptr;
   QLabel* presetLabel_ = nullptr;
   QLineEdit* lambdaEdit_ = nullptr;
+  // Where a user-defined decay constant comes from, as the report cites it.
+  QLineEdit* lambdaSourceEdit_ = nullptr;
   QLabel* literatureSourceLabel_ = nullptr;
   QLabel* presetSourceLabel_ = nullptr;
   QLabel* lambdaSourceLabel_ = nullptr;

@@ -25,8 +25,6 @@ QString LambdaOriginText(const Project& project, const Contaminant& c) {
   const ProjectSettings& settings = virelo_SettingsOf(project);
   const std::string name(c.name, strnlen(c.name, sizeof c.name));
   QStringList lines;
-  const std::string source = LambdaSourceOf(settings, name.c_str());
-  if (!source.empty()) lines << QStringLiteral("Source: ") + QString::fromStdString(source);
   if (const SiteLambdaInterval* interval = ActiveLambdaInterval(project, c)) {
     lines << QStringLiteral("%1 % interval of \u03bb from the wells: %2 to %3 [1/d]")
                  .arg(interval->level)

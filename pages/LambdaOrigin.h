@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
-// Where a user-defined decay constant comes from, as the Contaminants page
-// shows it under the field: the source recorded with the project and, while
-// the value is still the one fitted to the site's wells, the fit's interval.
+// What the Contaminants page shows under a user-defined decay constant and
+// its source field: while the value is still the one fitted to the site's
+// wells, the fit's interval.
 #pragma once
 
 #include <QString>

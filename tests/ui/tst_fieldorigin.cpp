@@ -131,6 +131,7 @@ class TestFieldOrigin : public QObject {
   void siteTablesKeepTheirDigits();
   void chainYieldsKeepTheirDigits();
   void lambdaOriginLineKeepsTheFieldsInPlace();
+  void typedSourceGoesWithTheTypedValue();
   void treeMarkerFollowsUseAsDecayConstant();
   void daughterRateIsCalledApparentBeforeItIsTaken();
 };
@@ -534,18 +535,22 @@ void TestFieldOrigin::lambdaOriginLineKeepsTheFieldsInPlace() {
 
   select(0);
   QVERIFY(line->isVisible());
-  QCOMPARE(
-      line->text(),
-      QString::fromUtf8("Source: site wells MW1\u2013MW5, 2023-12-12, Buscheck\u2013Alcantar, 90 % interval "
-                        "0.0027\u20130.0035 1/d\n90 % interval of \u03bb from the wells: 0.002700 to "
-                        "0.003500 [1/d]"));
+  QCOMPARE(line->text(),
+           QString::fromUtf8("90 % interval of \u03bb from the wells: 0.002700 to 0.003500 [1/d]"));
+  auto* source = page.findChild<QLineEdit*>("lambdaSourceEdit");
+  QVERIFY(source->isEnabled());
+  QCOMPARE(source->text(),
+           QString::fromUtf8("site wells MW1\u2013MW5, 2023-12-12, Buscheck\u2013Alcantar, 90 % "
+                             "interval 0.0027\u20130.0035 1/d"));
   const auto withLine = places();
   QVERIFY(withLine.size() >= 6);
   select(1);  // a typed decay constant with nothing recorded
   QVERIFY(line->isHidden());
   QVERIFY(places() == withLine);
+  QVERIFY(source->text().isEmpty() && source->isEnabled());
   select(2);  // a preset, whose own source line takes the place
   QVERIFY(line->isHidden());
+  QVERIFY(source->text().isEmpty() && !source->isEnabled());
   QVERIFY(places() == withLine);
   // Unticking the preset on the wells' contaminant hides the line too.
   select(0);
@@ -554,6 +559,77 @@ void TestFieldOrigin::lambdaOriginLineKeepsTheFieldsInPlace() {
   QVERIFY(presetCheck->isChecked());
   QVERIFY(line->isHidden());
   QVERIFY(places() == withLine);
+}
+
+// The source of a typed decay constant is typed beside it, kept with the
+// project whichever is typed first, and read back when the contaminant is
+// shown again; a new source ends the claim of wells whose value was changed.
+void TestFieldOrigin::typedSourceGoesWithTheTypedValue() {
+  FakePageHost host;
+  CPropConts page(&host);
+  QVERIFY(activate(&page));
+  ProjectPtr project = makeProject(2);
+  completeAquifer(*project, false, 1);
+  Contaminant& benzene = addContaminant(*project, 0, "Benzene");
+  Contaminant& toluene = addContaminant(*project, 1, "Toluene");
+  for (Contaminant* c : {&benzene, &toluene}) {
+    completeInputs(*c, 10.0, 0.1, 0.002);
+    c->assess = kAssessPlumeLength;
+  }
+  virelo_SetLambda(&toluene, kLambdaUser, 0.004);
+  toluene.lambdaSelected = kLambdaUser;
+  ProjectSettings& settings = virelo_Extras(project.get()).settings;
+  SetLambdaSource(&settings, "Toluene", "site wells MW1-MW4, 2024-01-10");
+  settings.lambdaIntervals["Toluene"] = {0.003, 0.002, 0.004, 90};  // since changed to 0.004
+  page.RebuildContaminantTree(project.get());
+  page.ShowProject(project.get());
+  auto select = [&](int index) {
+    const QModelIndex entry = page.treeModel()->indexForContaminant(index);
+    page.tree()->expand(entry.parent());
+    QTest::mouseClick(page.tree()->viewport(), Qt::LeftButton, {}, page.tree()->visualRect(entry).center());
+    QCOMPARE(page.currentContaminantIndex(), index);
+  };
+  auto* source = page.findChild<QLineEdit*>("lambdaSourceEdit");
+  auto* lambda = page.findChild<QLineEdit*>("lambdaEdit");
+  auto* preset = page.findChild<QCheckBox*>("presetCheck");
+
+  select(0);
+  QVERIFY(preset->isChecked());
+  QVERIFY(!source->isEnabled());  // a preset's source is the database's
+  QTest::mouseClick(preset, Qt::LeftButton, {}, QPoint(6, preset->height() / 2));
+  QVERIFY(source->isEnabled());
+  // The source first, then the value: both are kept.
+  const QString cited = QString::fromUtf8("M\u00fcller et al. 2019, Table 4 (sandy aquifer, 12 \u00b0C)");
+  clickInto(source);
+  source->insert(cited);  // keyClicks types ASCII only
+  clickInto(lambda);
+  lambda->selectAll();
+  QTest::keyClicks(lambda, QStringLiteral("0.0035"));
+  clickInto(source);
+  QCOMPARE(benzene.lambdaUser, 0.0035);
+  QCOMPARE(QString::fromStdString(LambdaSourceOf(settings, "Benzene")), cited);
+  select(1);
+  QCOMPARE(source->text(), QStringLiteral("site wells MW1-MW4, 2024-01-10"));
+  select(0);
+  QCOMPARE(source->text(), cited);
+
+  // Toluene's value was changed after it came from the wells; typing the
+  // new value's source drops the wells' old interval with the old text.
+  select(1);
+  QVERIFY(SupersededLambdaInterval(*project, toluene));
+  clickInto(source);
+  source->selectAll();
+  QTest::keyClicks(source, QStringLiteral("lab microcosm 2025"));
+  clickInto(lambda);
+  QCOMPARE(LambdaSourceOf(settings, "Toluene"), std::string("lab microcosm 2025"));
+  QVERIFY(!SupersededLambdaInterval(*project, toluene));
+  QVERIFY(!settings.lambdaIntervals.count("Toluene"));
+
+  // Ticking the preset again leaves the source field to the preset.
+  select(0);
+  QTest::mouseClick(preset, Qt::LeftButton, {}, QPoint(6, preset->height() / 2));
+  QVERIFY(preset->isChecked());
+  QVERIFY(!source->isEnabled() && source->text().isEmpty());
 }
 
 void TestFieldOrigin::treeMarkerFollowsUseAsDecayConstant() {

@@ -259,10 +259,10 @@ class TestSiteData : public QObject {
     QCOMPARE(page->currentContaminantIndex(), mtbe);
     QVERIFY(!page->findChild<QCheckBox*>("presetCheck")->isChecked());
     QCOMPARE(page->findChild<QLineEdit*>("lambdaEdit")->text(), QString("0.002100"));
-    QVERIFY2(page->findChild<QLabel*>("lambdaSourceLabel")
+    QVERIFY2(page->findChild<QLineEdit*>("lambdaSourceEdit")
                  ->text()
                  .contains("preset of the database under UNKOWN / VARIABLE, kept as the user's value"),
-             qPrintable(page->findChild<QLabel*>("lambdaSourceLabel")->text()));
+             qPrintable(page->findChild<QLineEdit*>("lambdaSourceEdit")->text()));
     const int marker = page->treeModel()->marker(mtbe);
     QVERIFY2(marker > 0 && (marker - 1) / 3 != 2 && (marker - 1) % 3 != 2,
              qPrintable(QString::number(marker)));
