@@ -245,6 +245,25 @@ void writeSourceEntries(ReportContext& report, std::vector<SourceEntry> entries)
   }
 }
 
+// The parts of a database source that speak of values the project uses: a
+// part labelled with a redox condition's column ("lambdaAerobic: ...") only
+// for the preset in use, the plume length's part only where it is shown.
+// Unlabelled parts (the table the entered values come from) stay.
+QStringList usedParts(const QString& source, int presetBit, bool literature) {
+  QStringList kept;
+  for (const QString& part : sourceParts(source)) {
+    bool other = false;
+    for (int k = 0; k < kRedoxConditionCount; ++k) {
+      const int bit = kRedoxConditions[k].lambdaBit;
+      if (bit != presetBit && part.startsWith(QLatin1String(lambdaColumn(bit)) + QLatin1Char(':')))
+        other = true;
+    }
+    if (!literature && part.startsWith(QStringLiteral("Plume length:"))) other = true;
+    if (!other) kept << esc(inWords(part));
+  }
+  return kept;
+}
+
 }  // namespace
 
 void WriteSourcesSection(ReportContext& report) {
@@ -281,7 +300,7 @@ void WriteSourcesSection(ReportContext& report) {
       }
       const auto source = cells.find(QStringLiteral("source"));
       if (source != cells.end() && !source->second.trimmed().isEmpty())
-        entry.parts = sourceParts(esc(inWords(source->second)));
+        entry.parts = usedParts(source->second, preset ? c.lambdaSelected : 0, literature);
       else
         entry.note = QStringLiteral("the bundled database records no source for its values.");
       if (!differ.isEmpty())
