@@ -21,6 +21,7 @@
 #include "engine/case/projectcase.h"
 #include "engine/project/extras.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -138,6 +139,7 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
                        "no receptor concentration to follow over time."));
     run_->setEnabled(false);
   }
+  OpenAtSessionSize(this, QSize(1100, 820));
   showContaminant(contaminants_->currentIndex());
   run();
 }
