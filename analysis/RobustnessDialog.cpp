@@ -23,8 +23,8 @@
 
 #include "engine/case/projectcase.h"
 #include "platform/Platform.h"
-#include "resources/result_pictures.h"
 #include "platform/WindowSize.h"
+#include "resources/result_pictures.h"
 
 namespace {
 

@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/TimeCharts.h"
 #include "analysis/TimingTableModel.h"
@@ -33,8 +35,22 @@ constexpr int kIdTimeTable = 1803;
 QChartView* NewChartView() {
   auto* view = new QChartView;
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(420, 260);
+  // Small enough that the table of all contaminants fits below both charts on
+  // a laptop's 768 pixels.
+  view->setMinimumSize(380, 200);
   return view;
+}
+
+// Gives the table the height of its header and `rows` rows (at most
+// kRowsShown), so that the charts take the rest of a short screen and every
+// contaminant's times show without scrolling.
+void FitTableToRows(QTableView* table, int rows) {
+  constexpr int kRowsShown = 8;
+  const int shown = std::clamp(rows, 1, kRowsShown);
+  const int height = table->horizontalHeader()->sizeHint().height() +
+                     shown * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth() +
+                     table->horizontalScrollBar()->sizeHint().height();
+  table->setFixedHeight(height);
 }
 
 }  // namespace
@@ -92,7 +108,8 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   setControlId(table_, kIdTimeTable);
-  layout->addWidget(table_, 1);
+  FitTableToRows(table_, static_cast<int>(inputs_list_.size()));
+  layout->addWidget(table_);
 
   auto* bottom = new QHBoxLayout;
   status_ = new QLabel;
@@ -139,7 +156,8 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
                        "no receptor concentration to follow over time."));
     run_->setEnabled(false);
   }
-  OpenAtSessionSize(this, QSize(1100, 820));
+  // Wide enough for the table's columns on a laptop's 1366 pixels.
+  OpenAtSessionSize(this, QSize(1340, 820));
   showContaminant(contaminants_->currentIndex());
   run();
 }

@@ -12,8 +12,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -92,8 +92,13 @@ QStringList misfits(QWidget* window) {
   settle(window);
   QStringList wrong;
   const QRect free = window->screen()->availableGeometry();
-  if (window->width() + 16 > free.width() || window->height() + 48 > free.height())
-    wrong << QStringLiteral("%1 opens %2x%3").arg(window->windowTitle()).arg(window->width()).arg(window->height());
+  const QSize least = window->minimumSizeHint();
+  if (window->width() + 16 > free.width() || window->height() + 48 > free.height() ||
+      least.width() + 16 > free.width() || least.height() + 48 > free.height())
+    wrong << QStringLiteral("%1 opens %2x%3")
+                 .arg(window->windowTitle())
+                 .arg(window->width())
+                 .arg(window->height());
   QList<QTabWidget*> tabs = window->findChildren<QTabWidget*>();
   if (tabs.isEmpty()) return wrong + cutTexts(window);
   for (QTabWidget* tab : tabs)
