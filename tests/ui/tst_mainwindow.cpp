@@ -230,6 +230,24 @@ void TestMainWindow::openedProjectShowsItsFirstAssessedContaminant() {
     session.platform.openFileNames.push_back(file);
     window->fileCommands->OnFileOpen();
   }
+  // Assessed in two groups: the first in the tree's order is selected, and
+  // both groups are open.
+  int benzene = -1, pce = -1;
+  for (int k = 0; k < window->project->contaminantCount; ++k) {
+    const QString name = QString::fromLatin1(window->project->contaminants[k].name);
+    if (name == QStringLiteral("Benzene")) benzene = k;
+    if (name == QStringLiteral("Tetrachloroethene (PCE)")) pce = k;
+  }
+  QVERIFY(benzene >= 0 && pce >= 0);
+  window->project->contaminants[benzene].assess = kAssessAttenuationFactor;
+  const QString both = session.path("both.vrp");
+  QCOMPARE(virelo_SaveProject(window->project, QFile::encodeName(both).constData()), 1);
+  window->fileCommands->OnFileNew();
+  session.platform.openFileNames.push_back(both);
+  window->fileCommands->OnFileOpen();
+  window->ViewPage(2);
+  QCOMPARE(shown(), QStringLiteral("Benzene"));
+  QVERIFY(page->tree()->isExpanded(page->FindItemForContaminant(pce).parent()));
   QVERIFY(session.platform.messages.isEmpty());
 }
 
