@@ -53,6 +53,17 @@ void FitTableToRows(QTableView* table, int rows) {
   table->setFixedHeight(height);
 }
 
+QTableView* NewTimingTable(TimingTableModel* model, int rows) {
+  auto* table = new QTableView;
+  table->setModel(model);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  setControlId(table, kIdTimeTable);
+  FitTableToRows(table, rows);
+  return table;
+}
+
 }  // namespace
 
 void RunTimeWindow(const Project& project, QWidget* parent) {
@@ -102,13 +113,7 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
 
   model_ = new TimingTableModel(this);
   model_->setProject(&project);
-  table_ = new QTableView;
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  setControlId(table_, kIdTimeTable);
-  FitTableToRows(table_, static_cast<int>(inputs_list_.size()));
+  table_ = NewTimingTable(model_, static_cast<int>(inputs_list_.size()));
   layout->addWidget(table_);
 
   auto* bottom = new QHBoxLayout;
