@@ -15,6 +15,7 @@
 #include "persistence/analytenames.h"
 #include "persistence/sitecsv.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ AnalyteMappingDialog::AnalyteMappingDialog(Project* project, QWidget* parent)
   layout->addWidget(table_, 1);
   layout->addWidget(problem_);
   layout->addWidget(buttons);
-  resize(620, 360);
+  OpenAtSessionSize(this, QSize(620, 360));
 }
 
 QComboBox* AnalyteMappingDialog::choice(int row) const {

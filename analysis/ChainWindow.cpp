@@ -24,6 +24,7 @@
 #include "engine/project/extras.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
         this, [this, row = item->row(), value] { setYield(row, value); }, Qt::QueuedConnection);
   });
 
-  ResizeWithinScreen(this, QSize(1100, 780));
+  OpenAtSessionSize(this, QSize(1100, 780));
   fillChainBox();
   showChain(chains_->empty() ? -1 : 0);
 }

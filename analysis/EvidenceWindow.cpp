@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ EvidenceWindow::EvidenceWindow(const Project& project, const VerdictOptions& opt
   connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
   for (QAbstractButton* button : close->buttons()) setControlId(button, kIdEvidenceWindow);
   layout->addWidget(close);
-  ResizeWithinScreen(this, QSize(1200, 660));
+  OpenAtSessionSize(this, QSize(1200, 660));
 
   // Every line but the time frame shows at once; the times follow.
   times_ = EvidenceTimesOf(project_, case_);

@@ -35,6 +35,7 @@
 #include "engine/project/records.h"
 #include "engine/project/transport.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -216,7 +217,7 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
   layout->addWidget(splitter, 1);
   layout->addWidget(readout_);
   layout->addLayout(buttons);
-  ResizeWithinScreen(this, QSize(900, 760));
+  OpenAtSessionSize(this, QSize(900, 760));
 
   const auto start = std::find(results_.begin(), results_.end(), resultIndex);
   const int entry = start != results_.end() ? static_cast<int>(start - results_.begin()) : 0;

@@ -23,6 +23,7 @@
 
 #include "engine/case/projectcase.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 #include "resources/result_pictures.h"
 
 namespace {
@@ -170,7 +171,7 @@ RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool
   layout->addWidget(splitter, 1);
   layout->addWidget(note);
   layout->addWidget(buttons);
-  ResizeWithinScreen(this, QSize(1020, 500));
+  OpenAtSessionSize(this, QSize(1020, 500));
   Refresh();
 }
 

@@ -29,6 +29,7 @@
 #include "persistence/sitecsv.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -48,17 +49,6 @@ QTableView* MakeTable(SiteTableModel* model, const char* name) {
 }
 
 }  // namespace
-
-namespace {
-// The window's size when it was last closed in this session: a user who
-// made it larger to read the redox table finds it so again.
-QSize lastSize;
-}  // namespace
-
-void SiteDataWindow::hideEvent(QHideEvent* event) {
-  lastSize = size();
-  QDialog::hideEvent(event);
-}
 
 SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(parent), project_(project) {
   setWindowTitle(QStringLiteral("Site data"));
@@ -97,8 +87,8 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
   layout->addLayout(buttons);
-  // The default size, on a smaller screen the screen's.
-  ResizeWithinScreen(this, lastSize.isValid() ? lastSize : QSize(980, 680));
+  // A user who made it larger to read the redox table finds it so again.
+  OpenAtSessionSize(this, QSize(980, 680));
   Refresh();
 }
 

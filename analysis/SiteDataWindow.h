@@ -73,10 +73,6 @@ class SiteDataWindow : public QDialog {
   SiteFlowView* flowView() const { return flow_; }
   SitePlumeView* plumeView() const { return plume_; }
 
- protected:
-  // Keeps the size the user gave the window for its next opening.
-  void hideEvent(QHideEvent* event) override;
-
  public:
   // How slashed dates of an import are read: refused, day first, month first.
   QComboBox* dateOrderBox() const { return dateOrder_; }

@@ -24,6 +24,9 @@ inline QTableWidget* ReadOnly(const QStringList& headers, const char* name) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->verticalHeader()->hide();
+  // Each column as wide as its title before any row fills it: an empty table
+  // (no transect yet) still names its columns whole.
+  table->resizeColumnsToContents();
   table->horizontalHeader()->setStretchLastSection(true);
   return table;
 }

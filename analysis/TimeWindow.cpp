@@ -12,15 +12,18 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/TimeCharts.h"
 #include "analysis/TimingTableModel.h"
 #include "engine/case/projectcase.h"
 #include "engine/project/extras.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -32,8 +35,33 @@ constexpr int kIdTimeTable = 1803;
 QChartView* NewChartView() {
   auto* view = new QChartView;
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(420, 260);
+  // Small enough that the table of all contaminants fits below both charts on
+  // a laptop's 768 pixels.
+  view->setMinimumSize(380, 200);
   return view;
+}
+
+// Gives the table the height of its header and `rows` rows (at most
+// kRowsShown), so that the charts take the rest of a short screen and every
+// contaminant's times show without scrolling.
+void FitTableToRows(QTableView* table, int rows) {
+  constexpr int kRowsShown = 8;
+  const int shown = std::clamp(rows, 1, kRowsShown);
+  const int height = table->horizontalHeader()->sizeHint().height() +
+                     shown * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth() +
+                     table->horizontalScrollBar()->sizeHint().height();
+  table->setFixedHeight(height);
+}
+
+QTableView* NewTimingTable(TimingTableModel* model, int rows) {
+  auto* table = new QTableView;
+  table->setModel(model);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  setControlId(table, kIdTimeTable);
+  FitTableToRows(table, rows);
+  return table;
 }
 
 }  // namespace
@@ -85,13 +113,8 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
 
   model_ = new TimingTableModel(this);
   model_->setProject(&project);
-  table_ = new QTableView;
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  setControlId(table_, kIdTimeTable);
-  layout->addWidget(table_, 1);
+  table_ = NewTimingTable(model_, static_cast<int>(inputs_list_.size()));
+  layout->addWidget(table_);
 
   auto* bottom = new QHBoxLayout;
   status_ = new QLabel;
@@ -138,6 +161,8 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
                        "no receptor concentration to follow over time."));
     run_->setEnabled(false);
   }
+  // Wide enough for the table's columns on a laptop's 1366 pixels.
+  OpenAtSessionSize(this, QSize(1340, 820));
   showContaminant(contaminants_->currentIndex());
   run();
 }

@@ -21,6 +21,7 @@
 #include "persistence/databasecsv.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -149,7 +150,7 @@ void TransportDialog::build() {
   layout->addLayout(below);
   layout->addWidget(problemText_);
   layout->addWidget(buttons_);
-  ResizeWithinScreen(this, QSize(1040, 520));
+  OpenAtSessionSize(this, QSize(1040, 520));
 
   connect(bulkDensity_, &QLineEdit::textChanged, this, &TransportDialog::refresh);
   connect(organicCarbon_, &QLineEdit::textChanged, this, &TransportDialog::refresh);

@@ -24,6 +24,7 @@
 #include "analysis/UncertaintyResultsView.h"
 #include "engine/case/projectcase.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintyPlan* pl
   layout->addLayout(runRow);
   layout->addWidget(results_, 5);
   layout->addWidget(buttons);
-  ResizeWithinScreen(this, QSize(1000, 820));
+  OpenAtSessionSize(this, QSize(1000, 820));
 
   for (const InputDistribution& d : plan_->inputs) model_->AddRow(d);
   readPlan();

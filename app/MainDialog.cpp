@@ -259,6 +259,9 @@ int MainDialog::OpenProjectFile(const QString& pathText) {
   if (!loaded) return 0;
   loaded->modified = 0;
   SetCurrentProject(loaded, fileCaption(QByteArray(path.data())));
+  // An opened project is looked at, not begun: its first assessed
+  // contaminant shows at once.
+  pageTabs->contaminantsPage->SelectFirstContaminant();
   return 1;
 }
 

@@ -47,6 +47,10 @@ class CPropConts : public PropPage {
   void ExpandCalculatedContaminants();
   void ExpandAll();
   void CollapseAll();
+  // What an opened project shows first: the groups of the contaminants it
+  // assesses expanded and the first of those selected, its inputs in the
+  // fields; without an assessed contaminant the first group's first one.
+  void SelectFirstContaminant();
 
   QTreeView* tree() const { return tree_; }
   ContaminantTreeModel* treeModel() const { return model_; }

@@ -117,6 +117,23 @@ void CPropConts::ExpandCalculatedContaminants() {
   }
 }
 
+void CPropConts::SelectFirstContaminant() {
+  if (!project_ || !project_->contaminants) return;
+  ExpandCalculatedContaminants();
+  QModelIndex first;
+  for (int row = 0; row < model_->rowCount() && !first.isValid(); ++row)
+    for (int ci : model_->groupMembers(row))
+      if (ci < project_->contaminantCount && project_->contaminants[ci].assess != 0) {
+        first = model_->indexForContaminant(ci);
+        break;
+      }
+  if (!first.isValid() && model_->rowCount() > 0) {
+    first = model_->index(0, 0, model_->index(0, 0));
+    tree_->expand(model_->index(0, 0));
+  }
+  if (first.isValid()) tree_->setCurrentIndex(first);
+}
+
 void CPropConts::onTreeContextMenu(const QPoint& pos) {
   openTreeMenu(tree_->viewport()->mapToGlobal(pos));
 }

@@ -11,6 +11,7 @@
 
 #include "engine/core/plausibility.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 namespace {
 // Help identifier of the dialog and its text.
@@ -35,7 +36,7 @@ ProblemsDialog::ProblemsDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(textBox_, 1);
   layout->addLayout(buttons);
-  resize(440, 260);
+  OpenAtSessionSize(this, QSize(440, 260));
 
   // F1 opens the manual at the list of problems and their remedies.
   AnswerF1WithManual(this, kIdProblems);

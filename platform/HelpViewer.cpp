@@ -17,6 +17,7 @@
 
 #include "platform/ManualHelp.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 const ManualHelp& ManualHelp::builtIn() {
   // The manual is compiled into the program, so help never depends on files
@@ -74,7 +75,7 @@ HelpWindow::HelpWindow(const ManualHelp& manual, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter);
-  resize(940, 660);
+  OpenAtSessionSize(this, QSize(940, 660));
 }
 
 void HelpWindow::showSection(const QString& heading) {

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <QWhatsThis>
 
 #include "app/AboutDialog.h"
@@ -22,6 +23,7 @@
 #include "pages/CPropConts.h"
 #include "pages/CPropProject.h"
 #include "pages/CPropResults.h"
+#include "pages/ContaminantTreeModel.h"
 #include "shell_fixture.h"
 
 class TestMainWindow : public QObject {
@@ -36,6 +38,7 @@ class TestMainWindow : public QObject {
   void fileNamesWithQuotesAndForeignLetters();
   void commandLineJoinsArguments();
   void captionsFollowNewOpenAndSaveAs();
+  void openedProjectShowsItsFirstAssessedContaminant();
   void pageKeysSwitchTabs();
   void enterKeepsWindowAndEscapeRunsExit();
   void tabSwitchCommitsPendingEdits();
@@ -193,6 +196,59 @@ void TestMainWindow::captionsFollowNewOpenAndSaveAs() {
   window->fileCommands->OnFileOpen();
   QCOMPARE(window->windowTitle(), QStringLiteral("[noext.] Virelo 1.0"));
   QCOMPARE(MainDialog::fileCaption("/a.b/c/site.tar.gz"), QStringLiteral("[site.tar.gz] Virelo 1.0"));
+}
+
+// Opening a project, from the command line or by File > Open, selects its
+// first assessed contaminant in its open group with the inputs in the fields,
+// and changes nothing; a new project starts with nothing selected.
+void TestMainWindow::openedProjectShowsItsFirstAssessedContaminant() {
+  ShellSession session;
+  const QString file = session.path("cleaner.vrp");
+  QVERIFY(QFile::copy(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp", file));
+  auto window = session.start(file);
+  CPropConts* page = window->pageTabs->contaminantsPage;
+  auto shown = [&]() -> QString {
+    const QModelIndex current = page->tree()->currentIndex();
+    const int ci = page->treeModel()->contaminantIndex(current);
+    if (ci < 0 || !page->tree()->selectionModel()->isSelected(current)) return QString();
+    if (!page->tree()->isExpanded(current.parent())) return QStringLiteral("collapsed");
+    return QString::fromLatin1(window->project->contaminants[ci].name);
+  };
+  for (int round = 0; round < 2; ++round) {
+    window->ViewPage(2);
+    QCOMPARE(shown(), QStringLiteral("Tetrachloroethene (PCE)"));
+    const int ci = page->treeModel()->contaminantIndex(page->tree()->currentIndex());
+    QVERIFY(window->project->contaminants[ci].assess != 0);
+    auto* c0 = child<QLineEdit>(window.get(), "c0Edit");
+    QCOMPARE(c0->text().toDouble(), window->project->contaminants[ci].c0);
+    window->ViewPage(0);
+    QCOMPARE(window->project->modified, int16_t(0));
+    QVERIFY(!window->isWindowModified());
+    window->fileCommands->OnFileNew();
+    window->ViewPage(2);
+    QVERIFY(shown().isEmpty());
+    session.platform.openFileNames.push_back(file);
+    window->fileCommands->OnFileOpen();
+  }
+  // Assessed in two groups: the first in the tree's order is selected, and
+  // both groups are open.
+  int benzene = -1, pce = -1;
+  for (int k = 0; k < window->project->contaminantCount; ++k) {
+    const QString name = QString::fromLatin1(window->project->contaminants[k].name);
+    if (name == QStringLiteral("Benzene")) benzene = k;
+    if (name == QStringLiteral("Tetrachloroethene (PCE)")) pce = k;
+  }
+  QVERIFY(benzene >= 0 && pce >= 0);
+  window->project->contaminants[benzene].assess = kAssessAttenuationFactor;
+  const QString both = session.path("both.vrp");
+  QCOMPARE(virelo_SaveProject(window->project, QFile::encodeName(both).constData()), 1);
+  window->fileCommands->OnFileNew();
+  session.platform.openFileNames.push_back(both);
+  window->fileCommands->OnFileOpen();
+  window->ViewPage(2);
+  QCOMPARE(shown(), QStringLiteral("Benzene"));
+  QVERIFY(page->tree()->isExpanded(page->FindItemForContaminant(pce).parent()));
+  QVERIFY(session.platform.messages.isEmpty());
 }
 
 void TestMainWindow::pageKeysSwitchTabs() {
