@@ -18,6 +18,7 @@
 #include "engine/project/sitemap.h"
 #include "persistence/csv.h"
 #include "persistence/labsample.h"
+#include "persistence/siteheader.h"
 #include "persistence/widetable.h"
 
 namespace {
@@ -118,39 +119,61 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
     err << source << ":" << line << ": " << reason << "\n";
     ++refused;
   };
-  const CsvTablePrologue prologue = ReadCsvTablePrologue(bytes, refuse);
+  std::vector<std::string> tableNotes;
+  BlankLinesAboveSiteHeader(&bytes, options.columns, &tableNotes);
+  CsvTablePrologue prologue = ReadCsvTablePrologue(bytes, refuse);
   const char separator = prologue.separator;
-  const CsvTable& table = prologue.table;
+  CsvTable& table = prologue.table;
   if (!table.ok) refuse(table.errorLine, table.error);
   size_t next = prologue.header;
   if (next == table.records.size()) {
     if (table.ok) refuse(1, "no header row");
     return false;
   }
+  SiteHeaderResult named;
+  if (!NameSiteColumns(&table, next, options.columns, DetectionLimitColumns(), &named, refuse)) return false;
+  if (!named.skipped.empty()) {
+    std::string list;
+    for (const std::string& column : named.skipped) list += (list.empty() ? "" : ", ") + Quoted(column);
+    tableNotes.push_back(named.skipped.size() == 1 ? "the column " + list + " is not read"
+                                                   : "the columns " + list + " are not read");
+  }
+  if (options.notes)
+    for (const std::string& note : tableNotes) options.notes->push_back(source + ": " + note);
 
   // The header tells the kind of table; column names are matched without
   // regard to case, in any order.
   const CsvRecord& header = table.records[next++];
   std::map<std::string, size_t> index;
   for (size_t k = 0; k < header.fields.size(); ++k) {
+    if (k == named.headField) continue;
     if (!index.emplace(Lower(TrimBlanks(header.fields[k])), k).second)
       refuse(header.line, "column " + Quoted(TrimBlanks(header.fields[k])) + " appears twice");
   }
   const bool samples = index.count("date") && index.count("analyte");
-  if (!samples && index.count("well") && index.count("date"))
+  // A survey places wells and may give their heads on its dates; any other
+  // table with a well and a date is a wide laboratory table.
+  const bool placed = index.count("s") || index.count("easting") || index.count("northing");
+  if (!samples && !placed && index.count("well") && index.count("date"))
     return !refused && ReadWideSiteTable(table, next - 1, separator, source, options, rows, err);
-  const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsMapCsvColumns();
+  const size_t headField = samples ? std::string::npos : named.headField;
+  if (samples && named.headField != std::string::npos)
+    refuse(header.line, "unknown column " + Quoted(TrimBlanks(header.fields[named.headField])));
+  std::vector<std::string> known = samples ? SiteSamplesCsvColumns() : SiteWellsMapCsvColumns();
+  if (headField != std::string::npos) known.push_back("date");
   // A wells table places its wells by s (and y) or on the map by easting and
   // northing; a table may hold both kinds of row.
   const bool mapColumns = !samples && (index.count("easting") || index.count("northing"));
-  const std::vector<std::string> required =
+  std::vector<std::string> required =
       samples      ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
       : mapColumns ? std::vector<std::string>{"well", "easting", "northing"}
                    : std::vector<std::string>{"well", "s"};
+  if (headField != std::string::npos) required.push_back("date");
   if (!samples && !index.count("s") && !mapColumns) {
     refuse(header.line,
-           "not a site table: a laboratory table has the columns well,date,analyte,value,unit,"
-           "nonDetect, a wells table well,s,y,inFit");
+           "not a site table: the tables read are a long laboratory table (well,date,analyte,value,unit"
+           "[,nonDetect]), a wide table (well;date;a column per analyte), a wells table (well,s,y,inFit) "
+           "and a survey (well,easting,northing[,date,head])");
     return false;
   }
   for (const std::string& name : required)
@@ -194,6 +217,20 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
       if (ReadWellRow(cell, separator, &w, bad)) {
         read.wells.push_back(w);
         read.wellOrigins.push_back({source, record.line, !TrimBlanks(cell("inFit")).empty()});
+      }
+      const std::string head = headField == std::string::npos ? "" : TrimBlanks(record.fields[headField]);
+      if (head.empty() || head == "-" || IsNotDeterminedMark(head)) continue;
+      // A survey's head is a sample of the well on the survey's date.
+      SiteSample sample;
+      const LabSampleCells cells = {cell("well"),
+                                    cell("date"),
+                                    kIndicatorHead,
+                                    head,
+                                    named.headUnit.empty() ? kUnitM : named.headUnit,
+                                    ""};
+      if (ReadLabSample(cells, separator, options, &sample, &notes, bad)) {
+        read.samples.push_back(sample);
+        read.sampleOrigins.push_back({source, record.line});
       }
       continue;
     }
