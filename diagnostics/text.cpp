@@ -27,9 +27,6 @@ std::string TrimBlanks(std::string_view text) {
 }
 
 std::string RoundTripNumber(double value) {
-  // A negative zero is written as zero: "-0" in a table reads as a sign
-  // error to anyone checking it, and means the same.
-  if (value == 0.0) value = 0.0;
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
   return std::string(buffer, result.ptr);

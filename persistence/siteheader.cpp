@@ -132,8 +132,11 @@ std::vector<std::string> UnrecognisedSiteColumns(const std::string& bytes, const
   std::string text = bytes;
   BlankLinesAboveSiteHeader(&text, mapped, nullptr);
   for (const std::string& line : TopLines(text)) {
-    if (TrimBlanks(line).empty()) continue;
     const std::vector<std::string> fields = LineFields(line);
+    // A report line above the header has one text at most.
+    if (std::count_if(fields.begin(), fields.end(),
+                      [](const std::string& f) { return !TrimBlanks(f).empty(); }) < 2)
+      continue;
     const std::vector<SiteColumn> columns = SiteHeaderColumns(fields, mapped);
     auto has = [&](const char* role) {
       return std::any_of(columns.begin(), columns.end(), [&](const SiteColumn& c) { return c.role == role; });
