@@ -78,7 +78,8 @@ std::string SiteImportUsage() {
          "      Column names are read in English, German and Dutch (Messstelle,\n"
          "      Monsterpunt, Resultaat, X (RD), ...); --columns names the role of\n"
          "      others (well, date, analyte, value, unit, nonDetect, detectionLimit,\n"
-         "      easting, northing, s, y, inFit, head or skip). A survey\n"
+         "      easting, northing, s, y, inFit, head or skip), kept with the\n"
+         "      project for later imports. A survey\n"
          "      (well,easting,northing,date,head) gives wells and their heads.\n";
 }
 
@@ -104,11 +105,11 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
                          &parsed, &error))
     return UsageError(error, err);
   SiteCsvOptions options;
-  // Headers the readers do not know, named by their role for this import.
-  SiteColumnMap columns;
-  if (parsed.has("--columns") && !ParseSiteColumnMappings(parsed.values.at("--columns"), &columns, &error))
+  // Headers the readers do not know, named by their role; the project keeps
+  // them with its own, as the window's mapping does.
+  SiteColumnMap given;
+  if (parsed.has("--columns") && !ParseSiteColumnMappings(parsed.values.at("--columns"), &given, &error))
     return UsageError("--columns: " + error, err);
-  options.columns = &columns;
   if (parsed.values.count("--date-order")) {
     const std::string& order = parsed.values.at("--date-order");
     if (order != "dmy" && order != "mdy") return UsageError("--date-order takes dmy or mdy", err);
@@ -137,6 +138,9 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
   std::vector<AnalyteAlias> mapped;
   if (!TakeMapOptions(maps, resolver, &mapped, err)) return kCliUsage;
   for (const AnalyteAlias& alias : mapped) aliases.Set(alias.name, alias.analyte);
+  SiteColumnMap columns = virelo_ExtrasOf(*project).siteColumns;
+  for (const auto& [key, role] : given) columns[key] = role;
+  options.columns = &columns;
   std::vector<std::string> notes;
   options.names = &resolver;
   options.notes = &notes;
@@ -167,6 +171,7 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
   }
   virelo_Extras(project.get()).site = std::move(merged);
   virelo_Extras(project.get()).analyteAliases = aliases;
+  virelo_Extras(project.get()).siteColumns = columns;
   if (!virelo_SaveProject(project.get(), path.c_str())) return WriteFailure(path, "the save failed", err);
   const SiteData& site = virelo_ExtrasOf(*project).site;
   out << path << ": " << site.wells.size() << " wells, " << site.samples.size() << " samples\n";
