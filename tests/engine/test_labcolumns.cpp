@@ -118,6 +118,12 @@ TEST_F(LabColumns, ColumnsOptionMapsAnUnknownHeaderAndRefusesABadRole) {
            "--flow-azimuth", "90", "--columns", "Probe=well, tag=date,STOFFNAME=analyte"});
   ASSERT_EQ(mapped.status, kCliOk) << mapped.err;
   const SiteData site = SiteOf(project);
+  // The mapping is kept with the project, as the window keeps it.
+  ProjectHandle saved = LoadSiteProject(project, std::cerr);
+  ASSERT_TRUE(saved);
+  const std::map<std::string, std::string> kept = {
+      {"probe", "well"}, {"tag", "date"}, {"stoffname", "analyte"}};
+  EXPECT_EQ(virelo_ExtrasOf(*saved).siteColumns, kept);
   ASSERT_EQ(site.samples.size(), 1u);
   EXPECT_EQ(site.samples[0].well, "PB1");
   EXPECT_EQ(site.samples[0].date, "2021-03-15");
