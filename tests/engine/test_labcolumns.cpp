@@ -173,6 +173,12 @@ TEST(SiteColumnNames, HeadersAndRefusals) {
   for (const char* form : {"long laboratory table", "wide table", "wells table (well,s,y,inFit)",
                            "survey (well,easting,northing"})
     EXPECT_NE(errors.find(form), std::string::npos) << errors;
+  // Below report lines (one with commas, which must not set the separator)
+  // a message names the file's own line.
+  EXPECT_FALSE(ReadOne("Bericht, Labor\n\nMessstelle;Datum;Benzol [ug/L]\nMW1;01.01.2020;abc\n", &rows,
+                       &errors, &notes));
+  EXPECT_NE(errors.find("t.csv:4: \"Benzol [ug/L]\": \"abc\" is not a finite number"), std::string::npos)
+      << errors;
   // A header further down than the lines searched is not looked for.
   std::string far(kSiteHeaderSearchLines, '\n');
   far = "Report\n" + far + "well,s\nMW1,0\n";
@@ -186,6 +192,7 @@ TEST(SiteColumnNames, HeadersAndRefusals) {
   EXPECT_EQ(UnrecognisedSiteColumns("Titel\nCode;Datum;Parameter;Wert;Einheit\n", nullptr),
             std::vector<std::string>{"Code"});
   EXPECT_TRUE(UnrecognisedSiteColumns("Messstelle;Datum;Benzol [ug/L]\n", nullptr).empty());
+  EXPECT_EQ(UnrecognisedSiteColumns("Messstelle;Lage\n", nullptr), std::vector<std::string>{"Lage"});
 }
 
 TEST(SiteColumnNames, SurveyHeadsNeedTheirDateAndAWellGivenTwiceAlikeIsOne) {
