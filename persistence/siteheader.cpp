@@ -11,7 +11,10 @@
 namespace {
 
 std::string Quoted(const std::string& latin1) {
-  return "\"" + RecordTextToUtf8(latin1) + "\"";
+  std::string quoted = "\"";
+  quoted += RecordTextToUtf8(latin1);
+  quoted += '"';
+  return quoted;
 }
 
 // The first record of one line, parsed with the separator that line uses.
