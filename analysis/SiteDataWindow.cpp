@@ -19,6 +19,7 @@
 #include <sstream>
 
 #include "analysis/AnalyteMappingDialog.h"
+#include "analysis/ColumnMappingDialog.h"
 #include "analysis/SiteDecayView.h"
 #include "analysis/SiteFlowView.h"
 #include "analysis/SitePlumeView.h"
@@ -27,6 +28,7 @@
 #include "engine/project/extras.h"
 #include "persistence/analytenames.h"
 #include "persistence/sitecsv.h"
+#include "persistence/siteheader.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
@@ -230,8 +232,12 @@ bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source)
   options.slashed = dateOrder_->currentIndex() == 1   ? SlashedDates::kDayMonth
                     : dateOrder_->currentIndex() == 2 ? SlashedDates::kMonthDay
                                                       : SlashedDates::kRefused;
-  if (!ReadSiteCsv(bytes.toStdString(), name, &rows, err, options) ||
-      !MergeSiteRows(virelo_ExtrasOf(*project_).site, rows, false, &merged, err)) {
+  options.columns = &virelo_ExtrasOf(*project_).siteColumns;
+  const bool read = ReadSiteCsv(bytes.toStdString(), name, &rows, err, options);
+  // A table refused for columns Virelo does not know: once the user names
+  // them, it is read again with the names.
+  if (!read && OfferColumnMapping(bytes)) return ImportTable(bytes, source);
+  if (!read || !MergeSiteRows(virelo_ExtrasOf(*project_).site, rows, false, &merged, err)) {
     status_->setText(QStringLiteral("Nothing imported:\n") + QString::fromUtf8(err.str()).trimmed());
     return false;
   }
@@ -255,6 +261,20 @@ bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source)
       status += QStringLiteral("\n  \"%1\": %2 samples").arg(fromRecordText(analyte.c_str())).arg(count);
   }
   status_->setText(status);
+  return true;
+}
+
+bool SiteDataWindow::OfferColumnMapping(const QByteArray& bytes) {
+  const std::vector<std::string> unknown =
+      UnrecognisedSiteColumns(bytes.toStdString(), &virelo_ExtrasOf(*project_).siteColumns);
+  if (unknown.empty()) return false;
+  ColumnMappingDialog dialog(unknown, this);
+  if (Platform::instance().execDialog(&dialog) != QDialog::Accepted) return false;
+  const std::map<std::string, std::string> mappings = dialog.Mappings();
+  if (mappings.empty()) return false;
+  for (const auto& [key, role] : mappings) virelo_Extras(project_).siteColumns[key] = role;
+  project_->modified = 1;
+  emit projectChanged();
   return true;
 }
 

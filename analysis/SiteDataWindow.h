@@ -92,6 +92,9 @@ class SiteDataWindow : public QDialog {
   void onExport(bool wells);
   void onPaste();
   void onMapNames();
+  // Asks for the roles of the table's unknown columns; true when any was
+  // named, and the project keeps the names.
+  bool OfferColumnMapping(const QByteArray& bytes);
   void updateMapNames();
 
   Project* project_;

@@ -13,6 +13,37 @@
 
 namespace {
 
+// A value in its unit's canonical form. Where the divisor is a power of ten
+// (ng/L to ug/L) the decimal point moves in the number as written, so that
+// 123.4 ng/L is the double nearest 0.1234 ug/L, as typing 0.1234 would give,
+// and not the quotient's 0.12340000000000001.
+double InCanonicalUnit(double value, double divisor) {
+  int places = 0;
+  for (double d = divisor; d >= 10.0 && places < 12; d /= 10.0) ++places;
+  if (divisor == 1.0 || std::pow(10.0, places) != divisor) return value / divisor;
+  char text[64];
+  const auto written = std::to_chars(text, text + sizeof text - 8, value);
+  std::string shifted(text, written.ptr);
+  shifted += "e-" + std::to_string(places);
+  double result = value / divisor;
+  std::from_chars(shifted.data(), shifted.data() + shifted.size(), result);
+  return result;
+}
+
+// A date of the forms read whose year lies before 1900, the first the site
+// data hold: said so, rather than called no date at all.
+bool BeforeSiteDates(const std::string& date) {
+  for (size_t k = 0; k + 4 <= date.size(); ++k) {
+    const bool digits =
+        std::all_of(date.begin() + static_cast<long>(k), date.begin() + static_cast<long>(k + 4),
+                    [](char c) { return c >= '0' && c <= '9'; });
+    const bool alone = (k == 0 || !std::isdigit(static_cast<unsigned char>(date[k - 1]))) &&
+                       (k + 4 == date.size() || !std::isdigit(static_cast<unsigned char>(date[k + 4])));
+    if (digits && alone && std::stoi(date.substr(k, 4)) < 1900) return true;
+  }
+  return false;
+}
+
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -92,7 +123,8 @@ bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOpt
                          " may be day/month or month/day: give the order of slashed dates (dmy or mdy)");
       break;
     case LabDateResult::kNotADate:
-      refuse("date", QuotedSiteText(date) + " is not a date (YYYY-MM-DD)");
+      refuse("date", QuotedSiteText(date) + " is not a date (YYYY-MM-DD" +
+                         (BeforeSiteDates(date) ? ", from 1900 on)" : ")"));
       break;
   }
   sample->analyte = names.Resolve(cells.analyte);
@@ -145,7 +177,7 @@ bool ReadLabSample(const LabSampleCells& cells, char separator, const SiteCsvOpt
   } else {
     // Stored in the unit's canonical form: ng/L as ug/L, divided so that a
     // whole number of ng/L gives the nearest double to its ug/L value.
-    sample->value /= unit.divisor;
+    sample->value = InCanonicalUnit(sample->value, unit.divisor);
   }
   if (!ParseSiteFlag(cells.nonDetect, false, &sample->nonDetect))
     refuse("nonDetect", QuotedSiteText(cells.nonDetect) + " is neither yes nor no");

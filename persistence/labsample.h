@@ -13,6 +13,7 @@
 #include "engine/project/analytenames.h"
 #include "engine/project/labdates.h"
 #include "engine/project/sitedata.h"
+#include "persistence/sitecolumns.h"
 
 // How one import reads names, dates and units.
 struct SiteCsvOptions {
@@ -21,6 +22,8 @@ struct SiteCsvOptions {
   // Where "<source>: <note>" goes, once per table and kind, when a unit is
   // read in a way worth saying (ppb as ug/L); null: nowhere.
   std::vector<std::string>* notes = nullptr;
+  // Header names mapped to roles beyond the recognised ones; null: none.
+  const SiteColumnMap* columns = nullptr;
 };
 
 // The bundled names table alone, for options that give none.

@@ -21,6 +21,7 @@
 #include "persistence/analytealiases_json.h"
 #include "persistence/csv.h"
 #include "persistence/extras_json.h"
+#include "persistence/sitecolumns_json.h"
 #include "persistence/sitemap_json.h"
 
 namespace {
@@ -37,7 +38,8 @@ int UnitIndex(const std::string& unit) {
 }
 
 bool IsDefault(const Project& project) {
-  return virelo_ExtrasOf(project).site.empty() && virelo_ExtrasOf(project).analyteAliases.empty();
+  return virelo_ExtrasOf(project).site.empty() && virelo_ExtrasOf(project).analyteAliases.empty() &&
+         virelo_ExtrasOf(project).siteColumns.empty();
 }
 
 ExtrasJson WellsJson(const SiteData& site) {
@@ -63,6 +65,7 @@ void ToJson(const Project& project, ExtrasJson* object) {
   (*object)[kSiteKey] = {{"wells", WellsJson(site)}, {"samples", samples}};
   SiteMapToJson(site.map, &(*object)[kSiteKey]);
   AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
+  SiteColumnsToJson(virelo_ExtrasOf(project).siteColumns, &(*object)[kSiteKey]);
 }
 
 void ToPayload(const Project& project, ExtrasJson* object) {
@@ -96,6 +99,7 @@ void ToPayload(const Project& project, ExtrasJson* object) {
                          {"sampleTable", {{"dates", dates}, {"analytes", analytes}, {"rows", rows}}}};
   SiteMapToJson(site.map, &(*object)[kSiteKey]);
   AnalyteAliasesToJson(virelo_ExtrasOf(project).analyteAliases, &(*object)[kSiteKey]);
+  SiteColumnsToJson(virelo_ExtrasOf(project).siteColumns, &(*object)[kSiteKey]);
 }
 
 // A text field: UTF-8 to the records' Latin-1, not empty.
@@ -233,6 +237,7 @@ bool ReadSampleTable(const ExtrasJson& table, const std::string& path, SiteData*
 bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
   SiteData site;
   AnalyteAliases aliases;
+  std::map<std::string, std::string> columns;
   if (object.contains(kSiteKey)) {
     const ExtrasJson& json = object[kSiteKey];
     const std::string path = JsonPointerStep(kSiteKey);
@@ -240,10 +245,13 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
     // The map's keys and the analyte aliases are both optional members.
     std::vector<std::string> optional = SiteMapKeys();
     optional.push_back(kSiteAliasesKey);
+    optional.push_back(kSiteColumnsKey);
     if (!OnlyKeys(json, path, {"wells", dense ? "sampleTable" : "samples"}, fault, optional) ||
         !SiteMapFromJson(json, path, &site.map, fault))
       return false;
-    if (!AnalyteAliasesFromJson(json, path, &aliases, fault)) return false;
+    if (!AnalyteAliasesFromJson(json, path, &aliases, fault) ||
+        !SiteColumnsFromJson(json, path, &columns, fault))
+      return false;
     const ExtrasJson& wells = json["wells"];
     if (!wells.is_array()) return fault->Fail(path + "/wells", "expected an array");
     std::set<std::string> names;
@@ -269,9 +277,10 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
               : !ReadSamples(json["samples"], path + "/samples", &site, fault))
       return false;
   }
-  if (!site.empty() || !aliases.empty() || project->extras) {
+  if (!site.empty() || !aliases.empty() || !columns.empty() || project->extras) {
     virelo_Extras(project).site = std::move(site);
     virelo_Extras(project).analyteAliases = std::move(aliases);
+    virelo_Extras(project).siteColumns = std::move(columns);
   }
   return true;
 }

@@ -18,6 +18,7 @@
 #include "engine/project/sitemap.h"
 #include "persistence/csv.h"
 #include "persistence/labsample.h"
+#include "persistence/siteheader.h"
 #include "persistence/widetable.h"
 
 namespace {
@@ -88,6 +89,84 @@ std::vector<std::string> LimitColumnsOf(const std::map<std::string, size_t>& ind
   return found;
 }
 
+// The table's records with its header found and its columns named by role:
+// false, the reasons given to `refuse`, when there is no header to read. The
+// notes of what was passed over go out at once, as they hold whatever the
+// rows are.
+bool OpenSiteTable(const std::string& bytes, const std::string& source, const SiteCsvOptions& options,
+                   const std::function<void(int, const std::string&)>& refuse, CsvTablePrologue* prologue,
+                   SiteHeaderResult* named) {
+  std::string text = bytes;
+  std::vector<std::string> tableNotes;
+  BlankLinesAboveSiteHeader(&text, options.columns, &tableNotes);
+  *prologue = ReadCsvTablePrologue(text, refuse);
+  CsvTable& table = prologue->table;
+  if (!table.ok) refuse(table.errorLine, table.error);
+  if (prologue->header == table.records.size()) {
+    if (table.ok) refuse(1, "no header row");
+    return false;
+  }
+  if (!NameSiteColumns(&table, prologue->header, options.columns, DetectionLimitColumns(), named, refuse))
+    return false;
+  if (!named->skipped.empty()) {
+    std::string list;
+    for (const std::string& column : named->skipped) list += (list.empty() ? "" : ", ") + Quoted(column);
+    tableNotes.push_back(named->skipped.size() == 1 ? "the column " + list + " is not read"
+                                                    : "the columns " + list + " are not read");
+  }
+  if (options.notes)
+    for (const std::string& note : tableNotes) options.notes->push_back(source + ": " + note);
+  return true;
+}
+
+// A survey's head: a sample of the well on the survey's date. A blank, a
+// dash or "n.b." is a well surveyed without its head.
+void ReadSurveyHead(const LabSampleCells& cells, char separator, const SiteCsvOptions& options,
+                    const SiteCsvRows::Origin& origin, SiteCsvRows* read, std::set<std::string>* notes,
+                    const std::function<void(const char*, const std::string&)>& bad) {
+  const std::string head = TrimBlanks(cells.value);
+  if (head.empty() || head == "-" || IsNotDeterminedMark(head)) return;
+  SiteSample sample;
+  if (ReadLabSample(cells, separator, options, &sample, notes, bad)) {
+    read->samples.push_back(sample);
+    read->sampleOrigins.push_back(origin);
+  }
+}
+
+// Refuses a missing column of the table's kind and a column it has no use
+// for: a long laboratory table (`samples`) or a wells table placing its wells
+// by s or on the map, with a survey's date where it gives heads.
+void CheckSiteColumns(const std::map<std::string, size_t>& index, const CsvRecord& header, bool samples,
+                      bool mapColumns, bool heads,
+                      const std::function<void(int, const std::string&)>& refuse) {
+  std::vector<std::string> known = samples ? SiteSamplesCsvColumns() : SiteWellsMapCsvColumns();
+  std::vector<std::string> required =
+      samples      ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
+      : mapColumns ? std::vector<std::string>{"well", "easting", "northing"}
+                   : std::vector<std::string>{"well", "s"};
+  if (heads) {
+    known.push_back("date");
+    required.push_back("date");
+  }
+  for (const std::string& name : required)
+    if (!index.count(Lower(name))) refuse(header.line, "missing column \"" + name + "\"");
+  for (const auto& [name, k] : index) {
+    // Named apart: clang before 16 cannot capture a structured binding.
+    const std::string& column = name;
+    const std::vector<std::string>& limits = DetectionLimitColumns();
+    const bool ok =
+        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == column; }) ||
+        (samples && std::find(limits.begin(), limits.end(), column) != limits.end());
+    if (!ok) refuse(header.line, "unknown column " + Quoted(TrimBlanks(header.fields[k])));
+  }
+}
+
+// A number of an exported table: exact, but zero without a sign, since "-0"
+// in a table reads as a sign error to anyone checking it.
+std::string TableNumber(double value) {
+  return RoundTripNumber(value == 0.0 ? 0.0 : value);
+}
+
 std::string FlagText(bool flag) {
   return flag ? "true" : "false";
 }
@@ -118,52 +197,42 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
     err << source << ":" << line << ": " << reason << "\n";
     ++refused;
   };
-  const CsvTablePrologue prologue = ReadCsvTablePrologue(bytes, refuse);
+  CsvTablePrologue prologue;
+  SiteHeaderResult named;
+  if (!OpenSiteTable(bytes, source, options, refuse, &prologue, &named)) return false;
   const char separator = prologue.separator;
-  const CsvTable& table = prologue.table;
-  if (!table.ok) refuse(table.errorLine, table.error);
+  CsvTable& table = prologue.table;
   size_t next = prologue.header;
-  if (next == table.records.size()) {
-    if (table.ok) refuse(1, "no header row");
-    return false;
-  }
 
   // The header tells the kind of table; column names are matched without
   // regard to case, in any order.
   const CsvRecord& header = table.records[next++];
   std::map<std::string, size_t> index;
   for (size_t k = 0; k < header.fields.size(); ++k) {
+    if (k == named.headField) continue;
     if (!index.emplace(Lower(TrimBlanks(header.fields[k])), k).second)
       refuse(header.line, "column " + Quoted(TrimBlanks(header.fields[k])) + " appears twice");
   }
   const bool samples = index.count("date") && index.count("analyte");
-  if (!samples && index.count("well") && index.count("date"))
+  // A survey places wells and may give their heads on its dates; any other
+  // table with a well and a date is a wide laboratory table.
+  const bool placed = index.count("s") || index.count("easting") || index.count("northing");
+  if (!samples && !placed && index.count("well") && index.count("date"))
     return !refused && ReadWideSiteTable(table, next - 1, separator, source, options, rows, err);
-  const std::vector<std::string>& known = samples ? SiteSamplesCsvColumns() : SiteWellsMapCsvColumns();
+  const size_t headField = samples ? std::string::npos : named.headField;
+  if (samples && named.headField != std::string::npos)
+    refuse(header.line, "unknown column " + Quoted(TrimBlanks(header.fields[named.headField])));
   // A wells table places its wells by s (and y) or on the map by easting and
   // northing; a table may hold both kinds of row.
   const bool mapColumns = !samples && (index.count("easting") || index.count("northing"));
-  const std::vector<std::string> required =
-      samples      ? std::vector<std::string>{"well", "date", "analyte", "value", "unit"}
-      : mapColumns ? std::vector<std::string>{"well", "easting", "northing"}
-                   : std::vector<std::string>{"well", "s"};
   if (!samples && !index.count("s") && !mapColumns) {
     refuse(header.line,
-           "not a site table: a laboratory table has the columns well,date,analyte,value,unit,"
-           "nonDetect, a wells table well,s,y,inFit");
+           "not a site table: the tables read are a long laboratory table (well,date,analyte,value,unit"
+           "[,nonDetect]), a wide table (well;date;a column per analyte), a wells table (well,s,y,inFit) "
+           "and a survey (well,easting,northing[,date,head])");
     return false;
   }
-  for (const std::string& name : required)
-    if (!index.count(Lower(name))) refuse(header.line, "missing column \"" + name + "\"");
-  for (const auto& [name, k] : index) {
-    // Named apart: clang before 16 cannot capture a structured binding.
-    const std::string& column = name;
-    const std::vector<std::string>& limits = DetectionLimitColumns();
-    const bool ok =
-        std::any_of(known.begin(), known.end(), [&](const std::string& c) { return Lower(c) == column; }) ||
-        (samples && std::find(limits.begin(), limits.end(), column) != limits.end());
-    if (!ok) refuse(header.line, "unknown column " + Quoted(TrimBlanks(header.fields[k])));
-  }
+  CheckSiteColumns(index, header, samples, mapColumns, headField != std::string::npos, refuse);
   if (refused) return false;
   // At most one column of detection limits, whatever the lab calls it.
   const std::vector<std::string> limits = samples ? LimitColumnsOf(index) : std::vector<std::string>{};
@@ -194,6 +263,16 @@ bool ReadSiteCsv(const std::string& text, const std::string& source, SiteCsvRows
       if (ReadWellRow(cell, separator, &w, bad)) {
         read.wells.push_back(w);
         read.wellOrigins.push_back({source, record.line, !TrimBlanks(cell("inFit")).empty()});
+      }
+      if (headField != std::string::npos) {
+        const LabSampleCells cells = {cell("well"),
+                                      cell("date"),
+                                      kIndicatorHead,
+                                      record.fields[headField],
+                                      named.headUnit.empty() ? kUnitM : named.headUnit,
+                                      "",
+                                      ""};
+        ReadSurveyHead(cells, separator, options, {source, record.line}, &read, &notes, bad);
       }
       continue;
     }
@@ -341,11 +420,11 @@ void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {
       std::any_of(site.wells.begin(), site.wells.end(), [](const SiteWell& w) { return w.mapped; });
   out << CsvJoin(map ? SiteWellsMapCsvColumns() : SiteWellsCsvColumns()) << "\n";
   for (const SiteWell& w : site.wells) {
-    std::vector<std::string> fields = {RecordTextToUtf8(w.name), RoundTripNumber(w.s), RoundTripNumber(w.y),
+    std::vector<std::string> fields = {RecordTextToUtf8(w.name), TableNumber(w.s), TableNumber(w.y),
                                        FlagText(w.inFit)};
     if (map) {
-      fields.push_back(w.mapped ? RoundTripNumber(w.easting) : "");
-      fields.push_back(w.mapped ? RoundTripNumber(w.northing) : "");
+      fields.push_back(w.mapped ? TableNumber(w.easting) : "");
+      fields.push_back(w.mapped ? TableNumber(w.northing) : "");
     }
     out << CsvJoin(fields) << "\n";
   }
@@ -354,7 +433,7 @@ void WriteSiteWellsCsv(const SiteData& site, std::ostream& out) {
 void WriteSiteSamplesCsv(const SiteData& site, std::ostream& out) {
   out << CsvJoin(SiteSamplesCsvColumns()) << "\n";
   for (const SiteSample& s : site.samples)
-    out << CsvJoin({RecordTextToUtf8(s.well), s.date, RecordTextToUtf8(s.analyte), RoundTripNumber(s.value),
+    out << CsvJoin({RecordTextToUtf8(s.well), s.date, RecordTextToUtf8(s.analyte), TableNumber(s.value),
                     s.unit, FlagText(s.nonDetect)})
         << "\n";
 }

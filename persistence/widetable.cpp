@@ -87,7 +87,8 @@ bool ReadWideSiteTable(const CsvTable& table, size_t header, char separator, con
           column.unit = given;
         } else if (!given.empty() && (!ReadLabUnit(given, &a) || !ReadLabUnit(column.unit, &b) ||
                                       a.unit != b.unit || a.divisor != b.divisor)) {
-          refuse(units.line, "column " + column.label + ": the unit row says " + QuotedSiteText(given));
+          refuse(units.line, "column " + column.label + ": the unit row says " + QuotedSiteText(given) +
+                                 " where the name says " + QuotedSiteText(column.unit));
         }
       }
       ++next;

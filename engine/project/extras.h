@@ -7,11 +7,15 @@
 // the sections).
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
+#include <map>
+#include <string>
 #include "engine/project/analytenames.h"
 #include "engine/project/chain.h"
+
 #include "engine/project/fulltexts.h"
 #include "engine/project/monitoring.h"
 #include "engine/project/records.h"
@@ -24,6 +28,9 @@ struct ProjectExtras {
   ProjectSettings settings;
   SiteData site;
   AnalyteAliases analyteAliases;  // saved with the site data
+  // The roles of table columns no recognised name gives (the header as it
+  // is matched, to the role), saved with the site data.
+  std::map<std::string, std::string> siteColumns;
   std::vector<DecayChain> chains;
   UncertaintyPlan uncertainty;
   TransportInputs transport;

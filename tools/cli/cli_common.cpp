@@ -195,7 +195,9 @@ std::string RangeOptionsUsage() {
 }
 
 std::string FormatDouble(double value) {
-  return RoundTripNumber(value);
+  // Zero without its sign: a "-0" in a table reads as a fault to the person
+  // checking it, and reading it back gives the same zero to every use.
+  return RoundTripNumber(value == 0.0 ? 0.0 : value);
 }
 
 bool ReadWholeFile(const std::string& path, std::string* text) {

@@ -11,6 +11,7 @@
 #include "persistence/analytenames.h"
 #include "persistence/csv.h"
 #include "persistence/projectfile.h"
+#include "persistence/sitecolumns.h"
 #include "persistence/sitecsv.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/site_common.h"
@@ -60,6 +61,7 @@ void ReportUnknownAnalytes(const SiteCsvRows& rows, const AnalyteResolver& resol
 std::string SiteImportUsage() {
   return "  site-import FILE.vrp TABLE.csv... [--replace] [--map \"NAME=ANALYTE\"]...\n"
          "              [--date-order dmy|mdy] [--source E,N] [--flow-azimuth DEG]\n"
+         "              [--columns \"NAME=ROLE,...\"]\n"
          "      Adds the tables' wells and samples to the project's site data (with\n"
          "      --replace, they replace them) and saves the project in place. Each\n"
          "      table is a laboratory table (well,date,analyte,value,unit,nonDetect),\n"
@@ -72,7 +74,13 @@ std::string SiteImportUsage() {
          "      easting,northing [m] instead of s,y: --source sets the source point\n"
          "      and --flow-azimuth the flow direction (degrees clockwise from north),\n"
          "      from which s and y follow (y positive to the left looking\n"
-         "      downstream). Given without tables, they place the wells again.\n";
+         "      downstream). Given without tables, they place the wells again.\n"
+         "      Column names are read in English, German and Dutch (Messstelle,\n"
+         "      Monsterpunt, Resultaat, X (RD), ...); --columns names the role of\n"
+         "      others (well, date, analyte, value, unit, nonDetect, detectionLimit,\n"
+         "      easting, northing, s, y, inFit, head or skip), kept with the\n"
+         "      project for later imports. A survey\n"
+         "      (well,easting,northing,date,head) gives wells and their heads.\n";
 }
 
 int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -88,11 +96,20 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
   }
   CliArguments parsed;
   std::string error;
-  if (!ParseCliArguments(
-          rest, {{"--replace", false}, {"--date-order", true}, {"--source", true}, {"--flow-azimuth", true}},
-          &parsed, &error))
+  if (!ParseCliArguments(rest,
+                         {{"--replace", false},
+                          {"--date-order", true},
+                          {"--source", true},
+                          {"--flow-azimuth", true},
+                          {"--columns", true}},
+                         &parsed, &error))
     return UsageError(error, err);
   SiteCsvOptions options;
+  // Headers the readers do not know, named by their role; the project keeps
+  // them with its own, as the window's mapping does.
+  SiteColumnMap given;
+  if (parsed.has("--columns") && !ParseSiteColumnMappings(parsed.values.at("--columns"), &given, &error))
+    return UsageError("--columns: " + error, err);
   if (parsed.values.count("--date-order")) {
     const std::string& order = parsed.values.at("--date-order");
     if (order != "dmy" && order != "mdy") return UsageError("--date-order takes dmy or mdy", err);
@@ -121,6 +138,9 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
   std::vector<AnalyteAlias> mapped;
   if (!TakeMapOptions(maps, resolver, &mapped, err)) return kCliUsage;
   for (const AnalyteAlias& alias : mapped) aliases.Set(alias.name, alias.analyte);
+  SiteColumnMap columns = virelo_ExtrasOf(*project).siteColumns;
+  for (const auto& [key, role] : given) columns[key] = role;
+  options.columns = &columns;
   std::vector<std::string> notes;
   options.names = &resolver;
   options.notes = &notes;
@@ -151,6 +171,7 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
   }
   virelo_Extras(project.get()).site = std::move(merged);
   virelo_Extras(project.get()).analyteAliases = aliases;
+  virelo_Extras(project.get()).siteColumns = columns;
   if (!virelo_SaveProject(project.get(), path.c_str())) return WriteFailure(path, "the save failed", err);
   const SiteData& site = virelo_ExtrasOf(*project).site;
   out << path << ": " << site.wells.size() << " wells, " << site.samples.size() << " samples\n";
