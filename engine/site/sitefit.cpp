@@ -13,6 +13,7 @@
 
 #include "diagnostics/text.h"
 #include "engine/project/decimalform.h"
+#include "engine/site/flowdirection.h"
 
 namespace {
 
@@ -82,6 +83,18 @@ void LevelIfEqual(const std::vector<SitePoint>& points, std::vector<double>* lnC
   for (const SitePoint& p : points)
     if (DecimalForm(p.value) != DecimalForm(points.front().value)) return;
   for (double& y : *lnC) y = lnC->front();
+}
+
+// The end of the warning on a mapped well off the centre line: the flow
+// azimuth places it, so the direction may be wrong rather than the well;
+// the other direction the site gives is named with its value. (Warnings are
+// Latin-1 record text, hence the degree sign as \xb0.)
+std::string OffLineCause(const SiteData& site, const std::string& contaminant) {
+  const std::string other = OtherFlowDirections(site, contaminant);
+  return "; the flow azimuth (" + Number(site.map.flowAzimuth) +
+         "\xb0) places the wells and may be the cause" +
+         (other.empty() ? std::string(": check it on Flow field.")
+                        : ": " + other + " would place them otherwise (check on Flow field).");
 }
 
 bool Usable(const SitePoint& p) {
@@ -192,12 +205,7 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
           "Well " + well->name + " lies " + Number(std::fabs(well->y)) +
           " m off the centre line, more than the source half-width Sy = " + Number(options.sourceHalfWidth) +
           " m" +
-          // A mapped well's y comes from the flow azimuth, so a
-          // wrong azimuth throws wells off the line. (Warnings are Latin-1 record
-          // text, hence the degree sign as \xb0.)
-          (well->mapped && site.map.hasAzimuth ? "; the flow azimuth (" + Number(site.map.flowAzimuth) +
-                                                     "\xb0) places the wells: check it on Flow field."
-                                               : std::string(".")));
+          (well->mapped && site.map.hasAzimuth ? OffLineCause(site, series.contaminant) : std::string(".")));
     if (std::isfinite(options.receptorDistance) && well->s > options.receptorDistance)
       warn.push_back("Well " + well->name + " lies beyond the receptor (s = " + Number(well->s) +
                      " m, x = " + Number(options.receptorDistance) + " m).");
