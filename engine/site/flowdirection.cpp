@@ -8,6 +8,7 @@
 #include <map>
 #include <numbers>
 
+#include "diagnostics/text.h"
 #include "engine/project/sitemap.h"
 #include "engine/site/flowfield.h"
 
@@ -34,8 +35,8 @@ bool WeightedMean(const std::vector<double>& azimuths, const std::vector<double>
 
 std::string Degrees(double azimuth) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.4g\xb0", azimuth);
-  return text;
+  FormatCNumber(text, sizeof text, "%.4g", azimuth + 0.0);
+  return std::string(text) + "\xb0";
 }
 
 }  // namespace

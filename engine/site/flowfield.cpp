@@ -10,6 +10,7 @@
 #include <numbers>
 #include <set>
 
+#include "diagnostics/text.h"
 #include "engine/project/sitemap.h"
 #include "engine/site/sitestats.h"
 
@@ -17,7 +18,7 @@ namespace {
 // A distance for a sentence: three significant digits.
 std::string FlowMetres(double metres) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.3g", metres);
+  FormatCNumber(text, sizeof text, "%.3g", metres + 0.0);
   return text;
 }
 }  // namespace
