@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "diagnostics/text.h"
+#include "engine/project/recordtext.h"
 #include "engine/project/sitemap.h"
 #include "engine/site/flowfield.h"
 
@@ -152,7 +153,7 @@ bool FitPlumeAxis(const SiteData& site, const std::string& analyte, PlumeAxis* a
 }
 
 std::string PlumeAxisOriginText(const PlumeAxis& axis) {
-  return "plume axis of " + axis.analyte + " through " + std::to_string(axis.wells) +
+  return "plume axis of " + RecordTextToUtf8(axis.analyte) + " through " + std::to_string(axis.wells) +
          " wells (concentration-weighted mean bearing from the source point)";
 }
 

@@ -51,7 +51,7 @@ std::vector<std::string> PlumeAxisAnalytes(const SiteData& site);
 bool FitPlumeAxis(const SiteData& site, const std::string& analyte, PlumeAxis* axis, std::string* why);
 
 // Where a flow azimuth taken from the plume axis comes from, as the map's
-// origin records it (Latin-1).
+// origin records it (UTF-8, as origins are).
 std::string PlumeAxisOriginText(const PlumeAxis& axis);
 
 // The flow directions other than the one the map holds, for a sentence: "the

@@ -70,10 +70,12 @@ WellIndex IndexWells(const SiteData& site) {
   return index;
 }
 
-bool InFit(const WellIndex& wells, const std::string& well) {
+// A well surveyed in map coordinates has no s until the map gives a source
+// point and a direction; till then it stays out of the fit.
+bool InFit(const WellIndex& wells, const SiteMap& map, const std::string& well) {
   const auto found = wells.find(well);
   const SiteWell* w = found == wells.end() ? nullptr : found->second;
-  return w && w->inFit;
+  return w && w->inFit && (!w->mapped || SiteMapPlacesWells(map));
 }
 
 // Values that are one number as entered (17.3 ug/L beside 0.0173 mg/L) give
@@ -114,12 +116,13 @@ std::vector<std::string> SiteContaminants(const SiteData& site) {
 
 namespace {
 
-std::string DefaultDateOf(const WellIndex& wells, const std::vector<SitePoint>& points) {
+std::string DefaultDateOf(const SiteData& site, const WellIndex& wells,
+                          const std::vector<SitePoint>& points) {
   std::map<std::string, int> detected;  // ordered by date: ISO dates sort as text
   std::string latest;
   for (const SitePoint& p : points) {
     if (p.date > latest) latest = p.date;
-    if (Usable(p) && InFit(wells, p.well)) ++detected[p.date];
+    if (Usable(p) && InFit(wells, site.map, p.well)) ++detected[p.date];
   }
   for (auto it = detected.rbegin(); it != detected.rend(); ++it)
     if (it->second >= 3) return it->first;
@@ -137,7 +140,7 @@ ContaminantSeries GatherSeries(const SiteData& site, const std::string& contamin
 }
 
 std::string DefaultFitDate(const SiteData& site, const std::string& contaminant) {
-  return DefaultDateOf(IndexWells(site), GatherSeries(site, contaminant).points);
+  return DefaultDateOf(site, IndexWells(site), GatherSeries(site, contaminant).points);
 }
 
 double BuscheckAlcantarLambda(double slope, double velocity, double ax) {
@@ -156,12 +159,12 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
   fit.levelPercent = options.levelPercent;
   const std::vector<SitePoint>& all = series.points;
   const WellIndex wells = IndexWells(site);
-  fit.date = options.date.empty() ? DefaultDateOf(wells, all) : options.date;
+  fit.date = options.date.empty() ? DefaultDateOf(site, wells, all) : options.date;
   fit.bulkK = fit.lambda = fit.lambdaLow = fit.lambdaHigh = fit.halfLife = kNaN;
 
   std::vector<double> s, lnC;
   for (const SitePoint& p : all) {
-    if (p.date != fit.date || !InFit(wells, p.well)) continue;
+    if (p.date != fit.date || !InFit(wells, site.map, p.well)) continue;
     if (!Usable(p)) {
       fit.nonDetects.push_back(p);
       continue;
