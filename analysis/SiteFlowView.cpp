@@ -90,8 +90,11 @@ QStringList FlowOriginLines(const Project& project) {
     lines << QStringLiteral("Flow azimuth %1\u00b0 from the %2.")
                  .arg(Number(map.flowAzimuth, 6), QString::fromStdString(map.azimuthOrigin.text));
   } else if (!map.azimuthOrigin.empty()) {
-    lines << QStringLiteral("Flow azimuth: changed since %1\u00b0 was taken from the heads.")
-                 .arg(Number(map.azimuthOrigin.value, 6));
+    // The origin's own words say which direction it was.
+    const bool axis = map.azimuthOrigin.text.rfind("plume axis", 0) == 0;
+    lines << QStringLiteral("Flow azimuth: changed since %1\u00b0 was taken from the %2.")
+                 .arg(Number(map.azimuthOrigin.value, 6),
+                      axis ? QStringLiteral("plume axis") : QStringLiteral("heads"));
   }
   return lines;
 }

@@ -235,6 +235,8 @@ class TestSiteFlow : public QObject {
         {flow->numbersLabel(), "steepest descent"},
         {flow->applyGradientButton(), "Apply to aquifer"},
         {flow->useAzimuthButton(), "Use as flow direction"},
+        {flow->usePlumeAxisButton(), "concentration-weighted circular mean"},
+        {flow->axisAnalyteCombo(), "Use plume axis as flow direction"},
     };
     for (const auto& [widget, words] : controls)
       QVERIFY2(manual.text(controlId(widget)).contains(QLatin1String(words)), words);
