@@ -14,11 +14,14 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteFlowView.h"
+#include "engine/core/calc.h"
 #include "engine/project/extras.h"
 #include "persistence/projectfile.h"
+#include "report/AssessmentReport.h"
 #include "support/FakePlatform.h"
 #include "support/SiteExample.h"
 #include "support/TableDriving.h"
@@ -88,6 +91,17 @@ class TestFlowApply : public QObject {
     QVERIFY2(flow->numbersLabel()->text().contains("Over 2 dates: mean flow azimuth"),
              qPrintable(flow->numbersLabel()->text()));
     QVERIFY(flow->axisAnalyteCombo()->count() > 0);
+    // The four wells run in a row 1.05 m wide over 30 m: the window and the
+    // report warn of it under the date's numbers.
+    QVERIFY2(
+        flow->numbersLabel()->text().contains("Warning:</b> The wells lie nearly in a row (1.05 m across"),
+        qPrintable(flow->numbersLabel()->text()));
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    const QString report =
+        BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))->toPlainText();
+    QVERIFY2(
+        report.contains("Warning: The wells lie nearly in a row (1.05 m across their line, 30.3 m along it"),
+        qPrintable(report));
     QVERIFY2(flow->axisLabel()->text().contains("through 4 wells"), qPrintable(flow->axisLabel()->text()));
     QVERIFY(flow->usePlumeAxisButton()->isEnabled());
 
