@@ -45,6 +45,7 @@ enum SiteControlId {
   kIdSiteFlowNumbers = 1532,
   kIdSiteApplyGradient = 1533,
   kIdSiteUseAzimuth = 1534,
+  kIdSitePlumeAxis = 1535,
   kIdSitePlumeRounds = 1540,
   kIdSiteRoundDays = 1541,
   kIdSiteTransects = 1542,

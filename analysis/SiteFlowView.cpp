@@ -16,6 +16,8 @@
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteMapPlan.h"
 #include "engine/project/extras.h"
+#include "engine/site/flowapply.h"
+#include "engine/site/flowdirection.h"
 #include "engine/site/flowfield.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
@@ -88,8 +90,11 @@ QStringList FlowOriginLines(const Project& project) {
     lines << QStringLiteral("Flow azimuth %1\u00b0 from the %2.")
                  .arg(Number(map.flowAzimuth, 6), QString::fromStdString(map.azimuthOrigin.text));
   } else if (!map.azimuthOrigin.empty()) {
-    lines << QStringLiteral("Flow azimuth: changed since %1\u00b0 was taken from the heads.")
-                 .arg(Number(map.azimuthOrigin.value, 6));
+    // The origin's own words say which direction it was.
+    const bool axis = map.azimuthOrigin.text.rfind("plume axis", 0) == 0;
+    lines << QStringLiteral("Flow azimuth: changed since %1\u00b0 was taken from the %2.")
+                 .arg(Number(map.azimuthOrigin.value, 6),
+                      axis ? QStringLiteral("plume axis") : QStringLiteral("heads"));
   }
   return lines;
 }
@@ -162,11 +167,46 @@ SiteFlowView::SiteFlowView(Project* project, QWidget* parent) : QWidget(parent),
   auto* side = new QVBoxLayout;
   side->addWidget(mapBox);
   side->addWidget(headsBox, 1);
+  side->addWidget(makeAxisBox());
   side->addWidget(origin_);
   side->addWidget(status_);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(plan_, 3);
   layout->addLayout(side, 2);
+}
+
+// The plume's own axis, beside the heads' azimuth: wells off the centre
+// line under one direction may sit on it under the other.
+QWidget* SiteFlowView::makeAxisBox() {
+  axisAnalyte_ = new QComboBox;
+  axisAnalyte_->setObjectName(QStringLiteral("sitePlumeAxisAnalyte"));
+  axisLabel_ = new QLabel;
+  axisLabel_->setObjectName(QStringLiteral("sitePlumeAxis"));
+  axisLabel_->setWordWrap(true);
+  axisLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  useAxis_ = new QPushButton(QStringLiteral("Use plume a&xis as flow direction"));
+  useAxis_->setObjectName(QStringLiteral("siteUsePlumeAxis"));
+  for (QWidget* w : {static_cast<QWidget*>(axisAnalyte_), static_cast<QWidget*>(axisLabel_),
+                     static_cast<QWidget*>(useAxis_)})
+    setControlId(w, kIdSitePlumeAxis);
+  connect(useAxis_, &QPushButton::clicked, this, [this] { UsePlumeAxis(); });
+  connect(axisAnalyte_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!filling_) showAxis();
+  });
+
+  auto* axisBox = new QGroupBox(QStringLiteral("Plume axis from the concentrations"));
+  auto* axis = new QVBoxLayout(axisBox);
+  auto* analyteRow = new QHBoxLayout;
+  analyteRow->addWidget(new QLabel(QStringLiteral("Contaminant")));
+  analyteRow->addWidget(axisAnalyte_, 1);
+  axis->addLayout(analyteRow);
+  axis->addWidget(axisLabel_);
+  auto* axisButtons = new QHBoxLayout;
+  axisButtons->addWidget(useAxis_);
+  axisButtons->addStretch();
+  axis->addLayout(axisButtons);
+
+  return axisBox;
 }
 
 void SiteFlowView::Refresh() {
@@ -191,8 +231,39 @@ void SiteFlowView::Refresh() {
   // The date shown stays; the latest first otherwise.
   const int keep = date_->findText(shown);
   date_->setCurrentIndex(keep >= 0 ? keep : date_->count() - 1);
+  const QByteArray analyte = axisAnalyte_->currentData().toByteArray();
+  axisAnalyte_->clear();
+  for (const std::string& a : PlumeAxisAnalytes(SiteOf(*project_)))
+    axisAnalyte_->addItem(fromRecordText(a.c_str()), QByteArray::fromStdString(a));
+  // The contaminant shown stays; the one detected at the most wells otherwise.
+  axisAnalyte_->setCurrentIndex(std::max(0, axisAnalyte_->findData(analyte)));
   filling_ = false;
   showFit();
+  showAxis();
+}
+
+void SiteFlowView::showAxis() {
+  const SiteData& site = SiteOf(*project_);
+  useAxis_->setEnabled(false);
+  if (axisAnalyte_->count() == 0) {
+    axisLabel_->setText(QStringLiteral(
+        "No contaminant is detected at two or more wells with map coordinates to give the plume's axis."));
+    return;
+  }
+  PlumeAxis axis;
+  std::string why;
+  if (!FitPlumeAxis(site, axisAnalyte_->currentData().toByteArray().toStdString(), &axis, &why)) {
+    axisLabel_->setText(fromRecordText(why.c_str()));
+    return;
+  }
+  axisLabel_->setText(
+      QStringLiteral("Plume axis <b>%1\u00b0</b> through %2 wells (concentration-weighted mean "
+                     "bearing from the source point; resultant length %3, 1 on one bearing).")
+          .arg(Number(axis.azimuth, 4))
+          .arg(axis.wells)
+          .arg(Number(axis.resultant, 3)));
+  useAxis_->setEnabled(!site.map.hasAzimuth || site.map.flowAzimuth != axis.azimuth ||
+                       !OriginHolds(site.map.azimuthOrigin, axis.azimuth));
 }
 
 void SiteFlowView::showFit() {
@@ -227,6 +298,16 @@ void SiteFlowView::showFit() {
     residuals << QStringLiteral("%1 %2").arg(fromRecordText(points[k].well.c_str()),
                                              Residual(fit.residuals[k]));
   text += QStringLiteral("<br>Residuals [m]: ") + residuals.join(QStringLiteral(", "));
+  if (!fit.warning.empty())
+    text += QStringLiteral("<br><b>Warning:</b> ") + QString::fromStdString(fit.warning);
+  AzimuthSpread spread;
+  if (SummarizeFlowDates(site, &spread))
+    text += QStringLiteral(
+                "<br>Over %1 dates: mean flow azimuth %2\u00b0, circular standard deviation "
+                "%3\u00b0 (all within %4\u00b0 to %5\u00b0).")
+                .arg(spread.n)
+                .arg(Number(spread.mean, 4), Number(spread.circularSd, 2), Number(spread.first, 4),
+                     Number(spread.last, 4));
   if (const int unplaced = HeadsWithoutCoordinates(site, date))
     text +=
         QStringLiteral("<br>%1 well(s) with a head on this date have no map coordinates and are left out.")
@@ -262,13 +343,6 @@ QString FlowAzimuthText(const FlowFieldFit& fit) {
       .arg(AzimuthFixed(fit.azimuth, d), Fixed(fit.azimuthSe, d), level, interval);
 }
 
-QString SiteFlowView::originText(const QString& date, int n, double rms) const {
-  return QStringLiteral("heads of %1 at %2 wells (least-squares plane, rms residual %3 m)")
-      .arg(date)
-      .arg(n)
-      .arg(Number(rms, 3));
-}
-
 bool SiteFlowView::ApplyMap() {
   double e = 0, n = 0, a = 0;
   bool noE = false, noN = false, noA = false;
@@ -286,29 +360,23 @@ bool SiteFlowView::ApplyMap() {
   site.map.sourceNorthing = noE ? 0.0 : n;
   site.map.hasAzimuth = !noA;
   site.map.flowAzimuth = noA ? 0.0 : a;
-  if (!DeriveWellOffsets(&site)) {
-    status_->setText(QStringLiteral(
-        "Wells in map coordinates need both the source point and the flow azimuth to give their s and y."));
-    return false;
-  }
+  // Without both the wells in map coordinates wait for them, out of the
+  // decay fit, keeping their easting and northing.
+  const bool placed = DeriveWellOffsets(&site);
   if (site == SiteOf(*project_)) return true;
   virelo_Extras(project_).site = std::move(site);
   project_->modified = 1;
-  status_->setText(QStringLiteral("The wells on the map have their s and y from the new map."));
+  status_->setText(placed ? QStringLiteral("The wells on the map have their s and y from the new map.")
+                          : QStringLiteral("The wells in map coordinates take their s and y once the map has "
+                                           "both the source point and the flow azimuth."));
   emit siteChanged();
   Refresh();
   return true;
 }
 
 bool SiteFlowView::ApplyGradient() {
-  FlowFieldFit fit;
   std::string why;
-  const std::string date = date_->currentText().toStdString();
-  if (date.empty() || !FitFlowField(HeadsOn(SiteOf(*project_), date), &fit, &why)) return false;
-  project_->aquifer.gradientI = fit.gradient;
-  project_->aquifer.setMask |= kAquiferI;
-  virelo_Extras(project_).site.map.gradientOrigin = {
-      fit.gradient, originText(date_->currentText(), fit.n, fit.rmsResidual).toStdString()};
+  if (!ApplyHeadsGradient(project_, date_->currentText().toStdString(), &why)) return false;
   project_->modified = 1;
   emit projectChanged();
   Refresh();
@@ -316,18 +384,20 @@ bool SiteFlowView::ApplyGradient() {
 }
 
 bool SiteFlowView::UseAzimuth() {
-  FlowFieldFit fit;
   std::string why;
-  const std::string date = date_->currentText().toStdString();
-  if (date.empty() || !FitFlowField(HeadsOn(SiteOf(*project_), date), &fit, &why)) return false;
-  SiteData site = SiteOf(*project_);
-  site.map.hasAzimuth = true;
-  site.map.flowAzimuth = fit.azimuth;
-  site.map.azimuthOrigin = {fit.azimuth,
-                            originText(date_->currentText(), fit.n, fit.rmsResidual).toStdString()};
-  // Without a source point the wells keep their s and y until one is given.
-  DeriveWellOffsets(&site);
-  virelo_Extras(project_).site = std::move(site);
+  if (!ApplyHeadsAzimuth(project_, date_->currentText().toStdString(), &why)) return false;
+  project_->modified = 1;
+  emit siteChanged();
+  Refresh();
+  return true;
+}
+
+bool SiteFlowView::UsePlumeAxis() {
+  std::string why;
+  if (!ApplyPlumeAxis(project_, axisAnalyte_->currentText().toStdString(), &why)) {
+    status_->setText(QString::fromStdString(why));
+    return false;
+  }
   project_->modified = 1;
   emit siteChanged();
   Refresh();

@@ -46,6 +46,10 @@ class SiteFlowView : public QWidget {
   bool ApplyGradient();
   // Sets the flow azimuth to the fitted one and places the wells again.
   bool UseAzimuth();
+  // Sets the flow azimuth to the plume axis of the contaminant chosen and
+  // places the wells again; false, with the reason in the status line,
+  // without an axis.
+  bool UsePlumeAxis();
 
   SiteMapPlan* plan() const { return plan_; }
   QLineEdit* sourceEastingField() const { return sourceE_; }
@@ -58,6 +62,9 @@ class SiteFlowView : public QWidget {
   QLabel* statusLabel() const { return status_; }
   QPushButton* applyGradientButton() const { return applyGradient_; }
   QPushButton* useAzimuthButton() const { return useAzimuth_; }
+  QComboBox* axisAnalyteCombo() const { return axisAnalyte_; }
+  QLabel* axisLabel() const { return axisLabel_; }
+  QPushButton* usePlumeAxisButton() const { return useAxis_; }
 
  signals:
   // The aquifer's gradient changed.
@@ -67,7 +74,8 @@ class SiteFlowView : public QWidget {
 
  private:
   void showFit();
-  QString originText(const QString& date, int n, double rms) const;
+  void showAxis();
+  QWidget* makeAxisBox();
 
   Project* project_;
   SiteMapPlan* plan_ = nullptr;
@@ -81,5 +89,8 @@ class SiteFlowView : public QWidget {
   QLabel* status_ = nullptr;
   QPushButton* applyGradient_ = nullptr;
   QPushButton* useAzimuth_ = nullptr;
+  QComboBox* axisAnalyte_ = nullptr;
+  QLabel* axisLabel_ = nullptr;
+  QPushButton* useAxis_ = nullptr;
   bool filling_ = false;
 };

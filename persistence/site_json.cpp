@@ -270,9 +270,9 @@ bool FromJson(const ExtrasJson& object, Project* project, JsonFault* fault) {
       if (!names.insert(w.name).second) return fault->Fail(at + "/name", "a second well of this name");
       site.wells.push_back(std::move(w));
     }
-    // Wells on the map stand where the map puts them, whatever s and y say.
-    if (!DeriveWellOffsets(&site))
-      return fault->Fail(path, "wells in map coordinates need \"source\" and \"flowAzimuth\"");
+    // Wells on the map stand where the map puts them, whatever s and y say;
+    // a map without source point or direction places them not yet.
+    DeriveWellOffsets(&site);
     if (dense ? !ReadSampleTable(json["sampleTable"], path + "/sampleTable", &site, fault)
               : !ReadSamples(json["samples"], path + "/samples", &site, fault))
       return false;

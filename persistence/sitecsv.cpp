@@ -338,13 +338,9 @@ bool MergeSiteRows(const SiteData& site, const SiteCsvRows& rows, bool replace, 
     }
   }
 
-  // Wells surveyed on the map take their s and y from it.
-  const auto mappedRow =
-      std::find_if(rows.wells.begin(), rows.wells.end(), [](const SiteWell& w) { return w.mapped; });
-  if (!DeriveWellOffsets(&result) && mappedRow != rows.wells.end())
-    refuse(rows.wellOrigins[static_cast<size_t>(mappedRow - rows.wells.begin())],
-           "easting: a well in map coordinates needs the site's source point and flow azimuth to give its s "
-           "and y");
+  // Wells surveyed on the map take their s and y from it once it has a
+  // source point and a direction; a survey may come before either.
+  DeriveWellOffsets(&result);
 
   // A well upstream of the source whose row did not say: its water is the
   // background, not the plume the decay fit reads.

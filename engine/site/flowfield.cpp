@@ -4,13 +4,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <map>
 #include <numbers>
 #include <set>
 
+#include "diagnostics/text.h"
 #include "engine/project/sitemap.h"
 #include "engine/site/sitestats.h"
+
+namespace {
+// A distance for a sentence: three significant digits.
+std::string FlowMetres(double metres) {
+  char text[32];
+  FormatCNumber(text, sizeof text, "%.3g", metres + 0.0);
+  return text;
+}
+}  // namespace
 
 bool FitFlowField(const std::vector<HeadPoint>& points, FlowFieldFit* fit, std::string* why) {
   const size_t n = points.size();
@@ -38,9 +49,13 @@ bool FitFlowField(const std::vector<HeadPoint>& points, FlowFieldFit* fit, std::
   }
   const double mh = h0 + dh;
   const double det = see * snn - sen * sen;
-  // det / (see * snn) is 1 - r^2 of the coordinates: near zero, the wells
-  // lie on a line and the plane may tilt freely about it.
-  if (!(see > 0.0 && snn > 0.0) || !(det > 1e-10 * see * snn)) {
+  // The wells' spread along and across their own main axis: the eigenvalues
+  // of the scatter matrix, which no turn of the survey grid changes. Wells
+  // with no spread across their axis let the plane tilt freely about it.
+  const double half = 0.5 * (see + snn);
+  const double along = half + std::hypot(0.5 * (see - snn), sen);
+  const double across = along > 0.0 ? std::max(0.0, det / along) : 0.0;
+  if (!(along > 0.0) || !(across > kFlowRowRefused * along)) {
     *why =
         "The wells with heads lie on one line, so the heads do not fix a plane: a flow field needs "
         "three wells that are not in a row.";
@@ -73,6 +88,13 @@ bool FitFlowField(const std::vector<HeadPoint>& points, FlowFieldFit* fit, std::
   out.rmsResidual = std::sqrt(ss / n);
   out.centreEasting = e0 + de, out.centreNorthing = n0 + dn, out.head0 = mh, out.dhdE = b, out.dhdN = c;
   out.residuals = std::move(residuals);
+  out.spreadAlong = std::sqrt(along / static_cast<double>(n));
+  out.spreadAcross = std::sqrt(across / static_cast<double>(n));
+  if (out.spreadAcross < kFlowRowWarned * out.spreadAlong)
+    out.warning = "The wells lie nearly in a row (" + FlowMetres(out.spreadAcross) +
+                  " m across their line, " + FlowMetres(out.spreadAlong) +
+                  " m along it, as root mean square distances from their centre): the heads fix the "
+                  "gradient along the row but the direction of flow only poorly.";
   // With centred coordinates the (b, c) block of (X'X)^-1 is the inverse of
   // [[see, sen], [sen, snn]]. The azimuth atan2(-b, -c) has the derivatives
   // c / i^2 in b and -b / i^2 in c.

@@ -24,6 +24,13 @@ struct HeadPoint {
 // The confidence level of the azimuth's interval.
 constexpr double kFlowAzimuthLevel = 0.90;
 
+// Wells nearly in a row: the root mean square distance of the wells across
+// their main axis against that along it (both about their centre). Below
+// kFlowRowWarned the fit stands with a warning; a squared ratio at or below
+// kFlowRowRefused is no plane at all.
+constexpr double kFlowRowWarned = 0.1;
+constexpr double kFlowRowRefused = 1e-10;
+
 struct FlowFieldFit {
   int n = 0;
   double gradient = 0.0;     // [-]
@@ -46,6 +53,11 @@ struct FlowFieldFit {
   // The plane: h = head0 + dhdE * (E - centreE) + dhdN * (N - centreN).
   double centreEasting = 0.0, centreNorthing = 0.0, head0 = 0.0, dhdE = 0.0, dhdN = 0.0;
   std::vector<double> residuals;  // measured minus plane, in the points' order
+  // The wells' spread along and across their main axis [m] (root mean
+  // square distances from their centre), and the sentence warning of wells
+  // nearly in a row; empty when they are not.
+  double spreadAlong = 0.0, spreadAcross = 0.0;
+  std::string warning;
 };
 
 // Fits the plane. False, with `why` a sentence for the user, for fewer than

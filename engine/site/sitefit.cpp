@@ -13,6 +13,7 @@
 
 #include "diagnostics/text.h"
 #include "engine/project/decimalform.h"
+#include "engine/site/flowdirection.h"
 
 namespace {
 
@@ -69,10 +70,12 @@ WellIndex IndexWells(const SiteData& site) {
   return index;
 }
 
-bool InFit(const WellIndex& wells, const std::string& well) {
+// A well surveyed in map coordinates has no s until the map gives a source
+// point and a direction; till then it stays out of the fit.
+bool InFit(const WellIndex& wells, const SiteMap& map, const std::string& well) {
   const auto found = wells.find(well);
   const SiteWell* w = found == wells.end() ? nullptr : found->second;
-  return w && w->inFit;
+  return w && w->inFit && (!w->mapped || SiteMapPlacesWells(map));
 }
 
 // Values that are one number as entered (17.3 ug/L beside 0.0173 mg/L) give
@@ -82,6 +85,18 @@ void LevelIfEqual(const std::vector<SitePoint>& points, std::vector<double>* lnC
   for (const SitePoint& p : points)
     if (DecimalForm(p.value) != DecimalForm(points.front().value)) return;
   for (double& y : *lnC) y = lnC->front();
+}
+
+// The end of the warning on a mapped well off the centre line: the flow
+// azimuth places it, so the direction may be wrong rather than the well;
+// the other direction the site gives is named with its value. (Warnings are
+// Latin-1 record text, hence the degree sign as \xb0.)
+std::string OffLineCause(const SiteData& site, const std::string& contaminant) {
+  const std::string other = OtherFlowDirections(site, contaminant);
+  return "; the flow azimuth (" + Number(site.map.flowAzimuth) +
+         "\xb0) places the wells and may be the cause" +
+         (other.empty() ? std::string(": check it on Flow field.")
+                        : ": " + other + " would place them otherwise (check on Flow field).");
 }
 
 bool Usable(const SitePoint& p) {
@@ -101,12 +116,13 @@ std::vector<std::string> SiteContaminants(const SiteData& site) {
 
 namespace {
 
-std::string DefaultDateOf(const WellIndex& wells, const std::vector<SitePoint>& points) {
+std::string DefaultDateOf(const SiteData& site, const WellIndex& wells,
+                          const std::vector<SitePoint>& points) {
   std::map<std::string, int> detected;  // ordered by date: ISO dates sort as text
   std::string latest;
   for (const SitePoint& p : points) {
     if (p.date > latest) latest = p.date;
-    if (Usable(p) && InFit(wells, p.well)) ++detected[p.date];
+    if (Usable(p) && InFit(wells, site.map, p.well)) ++detected[p.date];
   }
   for (auto it = detected.rbegin(); it != detected.rend(); ++it)
     if (it->second >= 3) return it->first;
@@ -124,7 +140,7 @@ ContaminantSeries GatherSeries(const SiteData& site, const std::string& contamin
 }
 
 std::string DefaultFitDate(const SiteData& site, const std::string& contaminant) {
-  return DefaultDateOf(IndexWells(site), GatherSeries(site, contaminant).points);
+  return DefaultDateOf(site, IndexWells(site), GatherSeries(site, contaminant).points);
 }
 
 double BuscheckAlcantarLambda(double slope, double velocity, double ax) {
@@ -143,12 +159,12 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
   fit.levelPercent = options.levelPercent;
   const std::vector<SitePoint>& all = series.points;
   const WellIndex wells = IndexWells(site);
-  fit.date = options.date.empty() ? DefaultDateOf(wells, all) : options.date;
+  fit.date = options.date.empty() ? DefaultDateOf(site, wells, all) : options.date;
   fit.bulkK = fit.lambda = fit.lambdaLow = fit.lambdaHigh = fit.halfLife = kNaN;
 
   std::vector<double> s, lnC;
   for (const SitePoint& p : all) {
-    if (p.date != fit.date || !InFit(wells, p.well)) continue;
+    if (p.date != fit.date || !InFit(wells, site.map, p.well)) continue;
     if (!Usable(p)) {
       fit.nonDetects.push_back(p);
       continue;
@@ -192,12 +208,7 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
           "Well " + well->name + " lies " + Number(std::fabs(well->y)) +
           " m off the centre line, more than the source half-width Sy = " + Number(options.sourceHalfWidth) +
           " m" +
-          // A mapped well's y comes from the flow azimuth, so a
-          // wrong azimuth throws wells off the line. (Warnings are Latin-1 record
-          // text, hence the degree sign as \xb0.)
-          (well->mapped && site.map.hasAzimuth ? "; the flow azimuth (" + Number(site.map.flowAzimuth) +
-                                                     "\xb0) places the wells: check it on Flow field."
-                                               : std::string(".")));
+          (well->mapped && site.map.hasAzimuth ? OffLineCause(site, series.contaminant) : std::string(".")));
     if (std::isfinite(options.receptorDistance) && well->s > options.receptorDistance)
       warn.push_back("Well " + well->name + " lies beyond the receptor (s = " + Number(well->s) +
                      " m, x = " + Number(options.receptorDistance) + " m).");

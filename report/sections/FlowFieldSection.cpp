@@ -57,6 +57,10 @@ void WriteFlowFieldSection(ReportContext& report) {
                    .arg(d)
                    .arg(fit.n)
                    .arg(esc(FlowGradientText(fit)), esc(FlowAzimuthText(fit)), num(fit.rmsResidual, 3));
+      // Wells nearly in a row: the date's direction is weak, said under its row.
+      if (!fit.warning.empty())
+        table += QStringLiteral("<tr><td colspan=\"5\"><i>Warning: %1</i></td></tr>")
+                     .arg(esc(QString::fromStdString(fit.warning)));
     }
     report.add(QStringLiteral("<p>The least-squares plane through the groundwater heads of each date gives "
                               "the hydraulic gradient and the flow azimuth (the direction of steepest "

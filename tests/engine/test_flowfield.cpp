@@ -183,6 +183,52 @@ TEST(FlowField, RefusesWhatFixesNoPlaneWithASentence) {
   EXPECT_NE(why.find("level"), std::string::npos) << why;
 }
 
+// Wells at (along, across) offsets from a UTM point, the survey grid turned
+// by `turn` degrees, with heads falling 0.005 along the first axis.
+std::vector<HeadPoint> Turned(const std::vector<std::pair<double, double>>& offsets, double turn) {
+  const double t = turn * std::numbers::pi / 180.0;
+  std::vector<HeadPoint> points;
+  for (const auto& [u, v] : offsets)
+    points.push_back({"W", 512000.0 + u * std::cos(t) - v * std::sin(t),
+                      5702000.0 + u * std::sin(t) + v * std::cos(t), 50.0 - 0.005 * u});
+  return points;
+}
+
+TEST(FlowField, WellsInARowAreJudgedAlikeHoweverTheGridIsTurned) {
+  // Three wells on a line and one 10 micrometres off it fix no plane; a row
+  // 1 m wide over 100 m fixes one with a warning; a spread needs none.
+  const std::vector<std::pair<double, double>> thin = {{0, 0}, {50, 0}, {100, 0}, {50, 1e-5}};
+  const std::vector<std::pair<double, double>> row = {
+      {0, 0.5}, {25, -0.5}, {50, 0.5}, {75, -0.5}, {100, 0.5}};
+  const std::vector<std::pair<double, double>> spread = {{0, 0}, {100, 0}, {0, 60}, {100, 60}, {50, 20}};
+  for (double turn : {0.0, 45.0, 90.0, 30.0, 200.0}) {
+    FlowFieldFit fit;
+    std::string why;
+    EXPECT_FALSE(FitFlowField(Turned(thin, turn), &fit, &why)) << turn << ": gradient " << fit.gradient;
+    EXPECT_NE(why.find("one line"), std::string::npos) << turn << ": " << why;
+
+    ASSERT_TRUE(FitFlowField(Turned(row, turn), &fit, &why)) << turn << ": " << why;
+    EXPECT_NEAR(fit.gradient, 0.005, 1e-12) << turn;
+    // rms across: 0.5 m exactly; along: sqrt(1250) m about the centre.
+    EXPECT_NEAR(fit.spreadAcross, 0.5 * std::sqrt(24.0 / 25.0), 1e-6) << turn;
+    EXPECT_NEAR(fit.spreadAlong, std::sqrt(1250.0), 1e-6) << turn;
+    EXPECT_NE(fit.warning.find("nearly in a row"), std::string::npos) << turn << ": " << fit.warning;
+    EXPECT_NE(fit.warning.find("0.49 m across"), std::string::npos) << fit.warning;
+
+    ASSERT_TRUE(FitFlowField(Turned(spread, turn), &fit, &why)) << turn << ": " << why;
+    EXPECT_TRUE(fit.warning.empty()) << turn << ": " << fit.warning;
+  }
+  // The warning's edge: across just under and just over a tenth of along.
+  for (double v : {4.9, 5.1}) {
+    // Along: +/-50 m about the centre, rms 35.36 m; across +/-v, rms v * sqrt(2/4).
+    const std::vector<std::pair<double, double>> edge = {{-50, 0}, {50, 0}, {0, v}, {0, -v}};
+    FlowFieldFit fit;
+    std::string why;
+    ASSERT_TRUE(FitFlowField(Turned(edge, 45.0), &fit, &why)) << why;
+    EXPECT_EQ(fit.warning.empty(), v * std::sqrt(0.5) >= 0.1 * std::sqrt(1250.0)) << v;
+  }
+}
+
 TEST(FlowField, TakesTheHeadsOfOneDateAtWellsOnTheMap) {
   SiteData site;
   for (int k = 0; k < 4; ++k) {

@@ -338,13 +338,14 @@ TEST(WideTable, SurveyAndLabExportInOneImportEqualTheLongFormAndGiveThePlane) {
   std::string header, row;
   std::getline(lines, header);
   std::getline(lines, row);
-  EXPECT_EQ(header, "date,n,gradient,azimuth,rmsResidual,gradientSe,azimuthSe,azimuthLow,azimuthHigh");
+  EXPECT_EQ(header,
+            "date,n,gradient,azimuth,rmsResidual,gradientSe,azimuthSe,azimuthLow,azimuthHigh,warning");
   std::vector<std::string> cells;
   std::istringstream fields(row);
   for (std::string cell; std::getline(fields, cell, ',');) cells.push_back(cell);
   // Three wells: the four error cells are empty.
-  ASSERT_EQ(row.substr(row.size() - 4), ",,,,") << row;
-  ASSERT_EQ(cells.size(), 8u) << row;
+  ASSERT_EQ(row.substr(row.size() - 5), ",,,,,") << row;
+  ASSERT_EQ(cells.size(), 9u) << row;
   EXPECT_EQ(cells[0], "2024-05-12");
   EXPECT_EQ(cells[1], "3");
   EXPECT_NEAR(std::stod(cells[2]), 0.005, 1e-12);

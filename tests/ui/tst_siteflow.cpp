@@ -70,26 +70,28 @@ class TestSiteFlow : public QObject {
     SiteFlowView* flow = window.flowView();
     QVERIFY(flow);
 
-    // A survey on the map needs the map first; nothing is taken without it.
     const SiteData before = virelo_ExtrasOf(*project).site;
-    QVERIFY(!window.ImportTable(kSurvey, "survey.csv"));
-    QVERIFY2(window.statusLabel()->text().contains("survey.csv:2: easting:"),
-             qPrintable(window.statusLabel()->text()));
-    QVERIFY(virelo_ExtrasOf(*project).site == before);
+    // A survey comes before any map: the wells keep their easting and
+    // northing and wait for the source point and the direction.
+    QVERIFY2(window.ImportTable(kSurvey, "survey.csv"), qPrintable(window.statusLabel()->text()));
+    QVERIFY(window.ImportTable(kHeads, "heads.csv"));
+    QVERIFY(Well(*project, "MW2").mapped);
+    QCOMPARE(Well(*project, "MW2").easting, 512085.5);
+    QVERIFY(!SiteMapPlacesWells(virelo_ExtrasOf(*project).site.map));
 
     window.tabs()->setCurrentWidget(flow);
     TypeInto(flow->sourceEastingField(), "512030");
     TypeInto(flow->sourceNorthingField(), "5702110");
+    QTest::mouseClick(flow->placeButton(), Qt::LeftButton);
+    QVERIFY2(flow->statusLabel()->text().contains("once the map has both"),
+             qPrintable(flow->statusLabel()->text()));
     TypeInto(flow->azimuthField(), "90");
     QTest::mouseClick(flow->placeButton(), Qt::LeftButton);
     const SiteMap& map = virelo_ExtrasOf(*project).site.map;
     QVERIFY(map.hasSource && map.hasAzimuth);
     QCOMPARE(map.sourceNorthing, 5702110.0);
     QCOMPARE(map.flowAzimuth, 90.0);
-    QCOMPARE(Well(*project, "MW1").s, before.wells[0].s);  // wells off the map keep s and y
 
-    QVERIFY(window.ImportTable(kSurvey, "survey.csv"));
-    QVERIFY(window.ImportTable(kHeads, "heads.csv"));
     // Eastward flow from MW1: MW2 is 55.5 m down and 50.25 m to the left (north).
     QCOMPARE(Well(*project, "MW2").s, 55.5);
     QCOMPARE(Well(*project, "MW2").y, 50.25);
@@ -233,6 +235,8 @@ class TestSiteFlow : public QObject {
         {flow->numbersLabel(), "steepest descent"},
         {flow->applyGradientButton(), "Apply to aquifer"},
         {flow->useAzimuthButton(), "Use as flow direction"},
+        {flow->usePlumeAxisButton(), "concentration-weighted circular mean"},
+        {flow->axisAnalyteCombo(), "Use plume axis as flow direction"},
     };
     for (const auto& [widget, words] : controls)
       QVERIFY2(manual.text(controlId(widget)).contains(QLatin1String(words)), words);

@@ -48,6 +48,10 @@ std::string EvidenceUsage();
 int RunEvidence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string FlowUsage();
 int RunFlow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string ApplyFlowUsage();
+int RunApplyFlow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string NewProjectUsage();
+int RunNewProject(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string ChainUsage();
 int RunChain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string StabilityUsage();
@@ -58,6 +62,7 @@ int RunDischarge(const std::vector<std::string>& args, std::ostream& out, std::o
 namespace {
 
 const CliCommand kCommands[] = {
+    {"new", NewProjectUsage, RunNewProject},
     {"assess", AssessUsage, RunAssess},
     {"breakeven", BreakevenUsage, RunBreakeven},
     {"db-export", DbExportUsage, RunDbExport},
@@ -73,6 +78,7 @@ const CliCommand kCommands[] = {
     {"trend", TrendUsage, RunTrend},
     {"redox", RedoxUsage, RunRedox},
     {"flow", FlowUsage, RunFlow},
+    {"apply-flow", ApplyFlowUsage, RunApplyFlow},
     {"stability", StabilityUsage, RunStability},
     {"discharge", DischargeUsage, RunDischarge},
     {"chain", ChainUsage, RunChain},
