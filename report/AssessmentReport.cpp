@@ -28,6 +28,7 @@
 #include "engine/project/transport.h"
 #include "persistence/atomicfile.h"
 #include "report/ReportChart.h"
+#include "report/ReportLayout.h"
 #include "report/ReportPagination.h"
 #include "report/ReportSection.h"
 
@@ -230,11 +231,16 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   for (const ReportSection& section : kReportSections) section.write(report);
   report.add(QStringLiteral("</body></html>"));
   doc->setHtml(report.finish());
+  ApplyLayoutMarks(doc.get());
   placeCharts(doc.get());
   placeRobustnessColumns(doc.get());
   doc->documentLayout()->setPaintDevice(pointDevice());
   doc->documentLayout()->registerHandler(kChartObject, new ChartObject(project, doc.get()));
   doc->markContentsDirty(0, doc->characterCount());
+  // Joined words first, so that a table's fit sees them whole; once more
+  // after, for the lines of a table set smaller.
+  KeepSlashedWordsWhole(doc.get());
+  if (FitReportTables(doc.get()) > 0) KeepSlashedWordsWhole(doc.get());
   KeepReportPartsTogether(doc.get());
   return doc;
 }

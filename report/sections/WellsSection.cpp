@@ -15,6 +15,7 @@
 #include "engine/evidence/wellsevidence.h"
 #include "engine/project/extras.h"
 #include "engine/project/recordtext.h"
+#include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -89,7 +90,7 @@ QString comparison(const ReportContext& report, const WellsEvidence& wells) {
                "model</th></tr></thead>")
                .arg(unit);
   for (const WellComparison& w : wells.wells) {
-    const QString name = esc(QString::fromStdString(RecordTextToUtf8(w.well.c_str()))) +
+    const QString name = Unbroken(esc(QString::fromStdString(RecordTextToUtf8(w.well.c_str())))) +
                          (w.inFit ? QString() : QStringLiteral(" <i>(not in the fit)</i>"));
     // The mark is a word as well as a colour, so that it survives a print
     // in grey and a copy of the text.
@@ -99,7 +100,8 @@ QString comparison(const ReportContext& report, const WellsEvidence& wells) {
                  .arg(name, number(w.s, 6), number(w.y, 6), concentration(w.measured),
                       concentration(w.screening), concentration(w.exact), ratio.arg(factor(w.factor)));
   }
-  return table + QStringLiteral("</table>");
+  // The well's name may wrap before "(not in the fit)"; a number never.
+  return WithLayoutMark(table + QStringLiteral("</table>"), LayoutRole::kTable, QStringLiteral("wnnnnnn"));
 }
 
 }  // namespace
