@@ -96,8 +96,8 @@ void placeCharts(QTextDocument* doc) {
   }
 }
 
-// Sets the columns of the robustness lines. The lines of one block (a
-// contaminant's, between headings) share tab stops set from the widest text
+// Sets the columns of the robustness lines. The lines of one group (a
+// contaminant's, after its heading) share tab stops set from the widest text
 // of each column, measured in bold, so that no value runs past the next
 // stop and shifts the rest of its line; the room left over is shared out
 // evenly, so that the columns spread over the width as a table's would.
@@ -112,13 +112,16 @@ void placeRobustnessColumns(QTextDocument* doc) {
   std::map<QString, QFontMetricsF> metricsOf;
   QTextCursor cursor(doc);
   for (QTextBlock block = doc->begin(); block.isValid();) {
-    if (!block.text().contains(QLatin1Char('\t'))) {
-      block = block.next();
-      continue;
-    }
+    // The columns are those of a group's lines (a contaminant's robustness
+    // block, as its section declares it), from the line after its heading.
+    const bool group = LayoutRoleOf(block) == LayoutRole::kGroup;
+    block = block.next();
+    if (!group) continue;
     std::vector<QTextBlock> lines;
     std::vector<double> widest;
-    for (; block.isValid() && block.text().contains(QLatin1Char('\t')); block = block.next()) {
+    for (; block.isValid() && LayoutRoleOf(block) == LayoutRole::kNone &&
+           block.text().contains(QLatin1Char('\t'));
+         block = block.next()) {
       lines.push_back(block);
       const QTextCharFormat format =
           block.begin() != block.end() ? block.begin().fragment().charFormat() : block.charFormat();

@@ -174,8 +174,16 @@ QString WithLayoutMark(const QString& html, LayoutRole role, const QString& colu
   static const QRegularExpression firstCell(QStringLiteral("<t[dh](\\s[^>]*)?>"));
   static const QRegularExpression firstTag(QStringLiteral("^\\s*<[a-zA-Z][^>]*>"));
   const bool table = role == LayoutRole::kTable || role == LayoutRole::kKeep;
+  // A cell that opens with a paragraph or a heading takes the mark inside
+  // it: in front of it, the mark would stand in an empty line of its own.
+  static const QRegularExpression cellBlock(QStringLiteral("\\s*<(?:p|h[1-6]|div)(?:\\s[^>]*)?>"));
   const QRegularExpressionMatch found = (table ? firstCell : firstTag).match(html);
-  const qsizetype at = found.hasMatch() ? found.capturedEnd() : 0;
+  qsizetype at = found.hasMatch() ? found.capturedEnd() : 0;
+  if (table && found.hasMatch()) {
+    const QRegularExpressionMatch inner = cellBlock.match(html, at, QRegularExpression::NormalMatch,
+                                                          QRegularExpression::AnchorAtOffsetMatchOption);
+    if (inner.hasMatch()) at = inner.capturedEnd();
+  }
   QString marked = html;
   marked.insert(at, LayoutMark(role, columns));
   return marked;

@@ -8,6 +8,7 @@
 // marked: the model then underpredicts the site. A project whose wells say
 // nothing of an assessed contaminant has no such section.
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -19,6 +20,10 @@
 #include "report/ReportSection.h"
 
 namespace {
+
+// The longest well name, in letters, that the wells table of half the
+// page's width holds in its column of 9 % at 7 pt.
+constexpr size_t kHalfWidthWellName = 8;
 
 QString concentration(double value) {
   return std::isnan(value) ? QStringLiteral("-") : esc(QString::fromStdString(FormatConcentration(value)));
@@ -134,13 +139,26 @@ void WriteWellsSection(ReportContext& report) {
           .arg(QLatin1String(VerdictBasisText(basis)))
           .arg(kUnderpredictionFactor));
   // Two contaminants to a row of the page, each its heading, its estimate
-  // at the receptor and its wells.
+  // at the receptor and its wells; one to a row where a well's name is too
+  // long for a column of half the page's width, which would run past the
+  // margin.
+  size_t longest = 0;
+  for (const SiteWell& well : virelo_ExtrasOf(project).site.wells)
+    longest = std::max(longest, well.name.size());
+  const bool twoToARow = longest <= kHalfWidthWellName;
   QStringList cells;
   for (int index : withWells) {
     const Contaminant& c = project.contaminants[index];
     const WellsEvidence& wells = report.wells(index);
-    cells << report.headingHtml(3, contaminantName(report.project(), c.name), wellsKey(index).constData()) +
-                 extrapolation(report, c, wells) + comparison(report, wells);
+    const QString title = contaminantName(report.project(), c.name);
+    if (twoToARow) {
+      cells << report.headingHtml(3, title, wellsKey(index).constData()) + extrapolation(report, c, wells) +
+                   comparison(report, wells);
+      continue;
+    }
+    report.heading(3, title, wellsKey(index).constData());
+    report.add(extrapolation(report, c, wells));
+    report.add(comparison(report, wells));
   }
   report.addTwoToARow(cells);
 }
