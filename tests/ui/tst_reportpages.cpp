@@ -21,6 +21,7 @@
 #include "engine/project/sitedata.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
+#include "report/ReportLayout.h"
 #include "report/ReportPagination.h"
 #include "support/ContaminantProjects.h"
 #include "support/PdfLines.h"
@@ -78,6 +79,14 @@ QString lastBodyLine(const Page& page) {
   return words.join(QLatin1Char(' '));
 }
 
+// The sentences the sections declare as leading into what follows.
+QStringList leadsOf(const QTextDocument& doc) {
+  QStringList list;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+    if (LayoutRoleOf(b) == LayoutRole::kLead) list << b.text().simplified();
+  return list;
+}
+
 QStringList headingsOf(const QTextDocument& doc) {
   QStringList list;
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
@@ -133,6 +142,7 @@ Findings readReport(const Project& project, const QStringList& names) {
   const auto doc = BuildReportDocument(project, settings,
                                        QSizeF(595.28 - 2 * kSideMargin, kFooterTop - 14 * kPointsPerMm));
   const QStringList headings = headingsOf(*doc);
+  const QStringList leads = leadsOf(*doc);
   static const QRegularExpression numbered(QStringLiteral("^\\d+(\\.\\d+)? \\S"));
   const std::vector<Page> pages = pdfWords(pdf);
   for (size_t p = 0; p < pages.size(); ++p) {
@@ -149,6 +159,11 @@ Findings readReport(const Project& project, const QStringList& names) {
       for (const QString& heading : headings)
         if (heading.startsWith(last))
           found.faults << QStringLiteral("page %1 ends with the heading \"%2\"").arg(p + 1).arg(heading);
+    // Nor with a sentence that leads into a table or charts.
+    if (p + 1 < pages.size() && last.size() >= 10)
+      for (const QString& lead : leads)
+        if (lead.endsWith(last))
+          found.faults << QStringLiteral("page %1 ends with the lead \"%2\"").arg(p + 1).arg(lead.left(60));
   }
   return found;
 }
@@ -211,6 +226,45 @@ std::pair<int, int> tableRowPages(int fillerLines, int rows) {
   return {pageOfRow(0), pageOfRow(rows - 1)};
 }
 
+// A table of `columns` numbers of ten digits on a page `width` wide,
+// marked and fitted as the report does: the lines of its cells, the
+// smallest point size in it and whether every line stays within the width.
+struct Fitted {
+  int tablesFitted = 0;
+  bool wordBroken = false;
+  bool pastWidth = false;
+  double smallest = 1e9;
+};
+Fitted fitTable(int columns, double width) {
+  QTextDocument doc;
+  doc.setPageSize(QSizeF(width, 800));
+  doc.setDocumentMargin(0);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPointSizeF(8);
+  doc.setDefaultFont(font);
+  QString html =
+      QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2.5\"><tr>");
+  for (int c = 0; c < columns; ++c) html += QStringLiteral("<td>0.%1</td>").arg(123456789 + c);
+  doc.setHtml(html + QStringLiteral("</tr></table>"));
+  ApplyLayoutMarks(&doc);
+  Fitted fitted;
+  fitted.tablesFitted = FitReportTables(&doc);
+  doc.documentLayout()->documentSize();
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    if (b.text().isEmpty()) continue;
+    const QRectF rect = doc.documentLayout()->blockBoundingRect(b);
+    fitted.wordBroken = fitted.wordBroken || b.layout()->lineCount() > 1;
+    fitted.pastWidth =
+        fitted.pastWidth || rect.left() + b.layout()->lineAt(0).naturalTextWidth() > width + 0.5;
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat f = it.fragment().charFormat();
+      fitted.smallest =
+          std::min(fitted.smallest, f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : 8.0);
+    }
+  }
+  return fitted;
+}
+
 }  // namespace
 
 class TestReportPages : public QObject {
@@ -220,6 +274,7 @@ class TestReportPages : public QObject {
   void examplesReadWholeOnEveryPage();
   void longWellNamesStayWholeAndWithinTheMargins();
   void tablesOfFewerThanTenRowsStayOnOnePage();
+  void aTableTooWideForItsNumbersIsSetSmaller();
 };
 
 void TestReportPages::examplesReadWholeOnEveryPage() {
@@ -263,6 +318,21 @@ void TestReportPages::tablesOfFewerThanTenRowsStayOnOnePage() {
     QCOMPARE(tenFirst, 0);
     QCOMPARE(tenLast, 1);
   }
+}
+
+// Numbers too many for the width: set smaller until each stands on one
+// line within the width; a table that fits keeps its size.
+void TestReportPages::aTableTooWideForItsNumbersIsSetSmaller() {
+  const Fitted wide = fitTable(7, 400);
+  QCOMPARE(wide.tablesFitted, 1);
+  QVERIFY(!wide.wordBroken);
+  QVERIFY(!wide.pastWidth);
+  QVERIFY(wide.smallest < 8.0);
+  QVERIFY(wide.smallest > 3.5);
+  const Fitted fits = fitTable(3, 400);
+  QCOMPARE(fits.tablesFitted, 0);
+  QVERIFY(!fits.wordBroken);
+  QCOMPARE(fits.smallest, 8.0);
 }
 
 QTEST_MAIN(TestReportPages)
