@@ -213,6 +213,8 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   // be laid out twice. The layout itself is made only when the content is
   // complete, charts placed, so that it lays the report out once.
   doc->setPageSize(pageSize);
+  // The report is made, not edited: its many adjustments keep no undo.
+  doc->setUndoRedoEnabled(false);
   doc->setUseDesignMetrics(true);
   doc->setDocumentMargin(0);
   QFont font(QStringLiteral("DejaVu Sans"));

@@ -70,6 +70,7 @@ void setNoWrapCells(QTextDocument* doc) {
   std::vector<QTextTable*> tables;
   collectTables(doc->rootFrame(), &tables);
   QTextCursor cursor(doc);
+  cursor.beginEditBlock();
   QTextBlockFormat noWrap;
   noWrap.setNonBreakableLines(true);
   for (QTextTable* table : tables) {
@@ -89,6 +90,7 @@ void setNoWrapCells(QTextDocument* doc) {
       }
     }
   }
+  cursor.endEditBlock();
 }
 
 // True where the layout broke a line inside a word: the line before ends
