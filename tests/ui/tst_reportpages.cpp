@@ -275,6 +275,7 @@ class TestReportPages : public QObject {
   void longWellNamesStayWholeAndWithinTheMargins();
   void tablesOfFewerThanTenRowsStayOnOnePage();
   void aTableTooWideForItsNumbersIsSetSmaller();
+  void marksBecomeFormatsAndLeaveNoTrace();
 };
 
 void TestReportPages::examplesReadWholeOnEveryPage() {
@@ -333,6 +334,48 @@ void TestReportPages::aTableTooWideForItsNumbersIsSetSmaller() {
   QCOMPARE(fits.tablesFitted, 0);
   QVERIFY(!fits.wordBroken);
   QCOMPARE(fits.smallest, 8.0);
+}
+
+// What a section declares reaches the paragraph's or the table's format,
+// the cells that must not wrap are set so, and no mark stays in the text.
+void TestReportPages::marksBecomeFormatsAndLeaveNoTrace() {
+  QTextDocument doc;
+  const QString table = QStringLiteral(
+      "<table><tr><th>Well name</th><th>Measured / model</th></tr>"
+      "<tr><td>GWM 1 upstream</td><td>6.08 under</td></tr><tr><td>MW2</td><td>0.733</td></tr></table>");
+  doc.setHtml(WithLayoutMark(QStringLiteral("<h2>1 Head</h2>"), LayoutRole::kHeading) +
+              WithLayoutMark(QStringLiteral("<p>Leads in.</p>"), LayoutRole::kLead) +
+              WithLayoutMark(QStringLiteral("<p>Chart line</p>"), LayoutRole::kChart) +
+              WithLayoutMark(table, LayoutRole::kTable, QStringLiteral("wn")) +
+              QStringLiteral("<p>Plain.</p>"));
+  ApplyLayoutMarks(&doc);
+  QVERIFY(doc.toPlainText().startsWith(QStringLiteral("1 Head\nLeads in.\nChart line\n")));
+  QVERIFY(!doc.toPlainText().contains(QChar(0xE002)));
+  QVERIFY(!doc.toPlainText().contains(QChar(0xE003)));
+  std::map<QString, LayoutRole> roles;
+  std::map<QString, bool> noWrap;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    roles[b.text()] = LayoutRoleOf(b);
+    noWrap[b.text()] = b.blockFormat().nonBreakableLines();
+  }
+  QCOMPARE(roles[QStringLiteral("1 Head")], LayoutRole::kHeading);
+  QCOMPARE(roles[QStringLiteral("Leads in.")], LayoutRole::kLead);
+  QCOMPARE(roles[QStringLiteral("Chart line")], LayoutRole::kChart);
+  QCOMPARE(roles[QStringLiteral("Plain.")], LayoutRole::kNone);
+  // The table's mark is the table's, not its first cell's.
+  QCOMPARE(roles[QStringLiteral("Well name")], LayoutRole::kNone);
+  const QTextTable* marked = nullptr;
+  for (QTextFrame* frame : doc.rootFrame()->childFrames())
+    if ((marked = qobject_cast<QTextTable*>(frame))) break;
+  QVERIFY(marked);
+  QCOMPARE(LayoutRoleOf(marked), LayoutRole::kTable);
+  // The first column wraps between words, the second never; one word never.
+  QCOMPARE(noWrap[QStringLiteral("Well name")], false);
+  QCOMPARE(noWrap[QStringLiteral("GWM 1 upstream")], false);
+  QCOMPARE(noWrap[QStringLiteral("MW2")], true);
+  QCOMPARE(noWrap[QStringLiteral("Measured / model")], true);
+  QCOMPARE(noWrap[QStringLiteral("6.08 under")], true);
+  QCOMPARE(noWrap[QStringLiteral("Plain.")], false);
 }
 
 QTEST_MAIN(TestReportPages)
