@@ -199,7 +199,6 @@ void WriteSiteDataSection(ReportContext& report) {
   }
   report.table(wells + QStringLiteral("</table>"), QStringLiteral("nnnnnnnn"));
   report.add(QStringLiteral("<p>%1 samples.</p>").arg(site.samples.size()));
-
   const std::vector<ContaminantSeries> all = GatherSeries(site);
   // Two fits to a row of the page, each its heading, its chart and its
   // numbers, so that a site's contaminants share half a page.
