@@ -28,6 +28,7 @@
 #include "engine/project/transport.h"
 #include "persistence/atomicfile.h"
 #include "report/ReportChart.h"
+#include "report/ReportLayout.h"
 #include "report/ReportPagination.h"
 #include "report/ReportSection.h"
 
@@ -95,8 +96,8 @@ void placeCharts(QTextDocument* doc) {
   }
 }
 
-// Sets the columns of the robustness lines. The lines of one block (a
-// contaminant's, between headings) share tab stops set from the widest text
+// Sets the columns of the robustness lines. The lines of one group (a
+// contaminant's, after its heading) share tab stops set from the widest text
 // of each column, measured in bold, so that no value runs past the next
 // stop and shifts the rest of its line; the room left over is shared out
 // evenly, so that the columns spread over the width as a table's would.
@@ -111,13 +112,16 @@ void placeRobustnessColumns(QTextDocument* doc) {
   std::map<QString, QFontMetricsF> metricsOf;
   QTextCursor cursor(doc);
   for (QTextBlock block = doc->begin(); block.isValid();) {
-    if (!block.text().contains(QLatin1Char('\t'))) {
-      block = block.next();
-      continue;
-    }
+    // The columns are those of a group's lines (a contaminant's robustness
+    // block, as its section declares it), from the line after its heading.
+    const bool group = LayoutRoleOf(block) == LayoutRole::kGroup;
+    block = block.next();
+    if (!group) continue;
     std::vector<QTextBlock> lines;
     std::vector<double> widest;
-    for (; block.isValid() && block.text().contains(QLatin1Char('\t')); block = block.next()) {
+    for (; block.isValid() && LayoutRoleOf(block) == LayoutRole::kNone &&
+           block.text().contains(QLatin1Char('\t'));
+         block = block.next()) {
       lines.push_back(block);
       const QTextCharFormat format =
           block.begin() != block.end() ? block.begin().fragment().charFormat() : block.charFormat();
@@ -209,6 +213,8 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   // be laid out twice. The layout itself is made only when the content is
   // complete, charts placed, so that it lays the report out once.
   doc->setPageSize(pageSize);
+  // The report is made, not edited: its many adjustments keep no undo.
+  doc->setUndoRedoEnabled(false);
   doc->setUseDesignMetrics(true);
   doc->setDocumentMargin(0);
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -230,11 +236,16 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   for (const ReportSection& section : kReportSections) section.write(report);
   report.add(QStringLiteral("</body></html>"));
   doc->setHtml(report.finish());
+  ApplyLayoutMarks(doc.get());
   placeCharts(doc.get());
   placeRobustnessColumns(doc.get());
   doc->documentLayout()->setPaintDevice(pointDevice());
   doc->documentLayout()->registerHandler(kChartObject, new ChartObject(project, doc.get()));
   doc->markContentsDirty(0, doc->characterCount());
+  // Joined words first, so that a table's fit sees them whole; once more
+  // after, for the lines of a table set smaller.
+  KeepSlashedWordsWhole(doc.get());
+  if (FitReportTables(doc.get()) > 0) KeepSlashedWordsWhole(doc.get());
   KeepReportPartsTogether(doc.get());
   return doc;
 }

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "engine/project/extras.h"
+#include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -23,7 +24,27 @@ ReportContext::ReportContext(const Project& project, const ReportSettings& setti
       case_(project, verdictOptions()) {}
 
 void ReportContext::heading(int level, const QString& title, const char* key) {
-  add(headingHtml(level, title, key));
+  add(WithLayoutMark(headingHtml(level, title, key), LayoutRole::kHeading));
+}
+
+void ReportContext::lead(const QString& html) {
+  add(WithLayoutMark(html, LayoutRole::kLead));
+}
+
+void ReportContext::group(const QString& html) {
+  add(WithLayoutMark(html, LayoutRole::kGroup));
+}
+
+void ReportContext::charts(const QString& html) {
+  add(WithLayoutMark(html, LayoutRole::kChart));
+}
+
+void ReportContext::table(const QString& html, const QString& columns) {
+  add(WithLayoutMark(html, LayoutRole::kTable, columns));
+}
+
+void ReportContext::keptTable(const QString& html) {
+  add(WithLayoutMark(html, LayoutRole::kKeep));
 }
 
 QString ReportContext::headingHtml(int level, const QString& title, const char* key) {
@@ -48,7 +69,8 @@ void ReportContext::row(const QString& label, const QString& value) {
 
 void ReportContext::addTwoToARow(const QStringList& parts) {
   for (qsizetype k = 0; k < parts.size(); k += 2)
-    add(QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td width=\"50%\" "
+    keptTable(
+        QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr><td width=\"50%\" "
                        "valign=\"top\">%1</td><td width=\"50%\" valign=\"top\">%2</td></tr></table>")
             .arg(parts[k], k + 1 < parts.size() ? parts[k + 1] : QString()));
 }

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <vector>
 
+#include "report/ReportLayout.h"
+
 namespace {
 
 // A table with fewer rows than this, header included, is never split.
@@ -155,13 +157,18 @@ class Pager {
     return span;
   }
 
-  static bool isHeading(const Item& item) {
-    return !item.table && item.block.blockFormat().headingLevel() > 0;
+  static LayoutRole roleOf(const Item& item) {
+    return item.table ? LayoutRoleOf(item.table) : LayoutRoleOf(item.block);
   }
-  // A result's heading above its own lines, which stay together with it.
-  static bool isGroupHeading(const Item& item) {
-    return isHeading(item) && item.block.blockFormat().headingLevel() == 4;
-  }
+  static bool isHeading(const Item& item) { return roleOf(item) == LayoutRole::kHeading; }
+  // A group's first line (a result's heading above its own lines), which
+  // its lines stay together with.
+  static bool isGroupHeading(const Item& item) { return roleOf(item) == LayoutRole::kGroup; }
+  // A lead sentence goes with what it leads into, as a heading does.
+  static bool isLead(const Item& item) { return roleOf(item) == LayoutRole::kLead; }
+  static bool isChart(const Item& item) { return roleOf(item) == LayoutRole::kChart; }
+  // What a section declared a part: the end of a group.
+  static bool isDeclared(const Item& item) { return roleOf(item) != LayoutRole::kNone; }
 
   // Starts `item` on a new page; false when it already does, so that a
   // rule the layout cannot meet does not loop.
@@ -209,43 +216,32 @@ class Pager {
   }
 
   // The stretch that must stay on one page when list[first] opens it:
-  // for a run of headings (with a short note under them), through the first
-  // line of what follows, the first row of a table or all lines of a
-  // result; `next` is set to the first item after the run.
+  // for a run of headings and lead sentences, through the first line of
+  // what follows, the first row of a table or all lines of a group; `next`
+  // is set to the first item after the run.
   Span headedSpan(const std::vector<Item>& list, size_t first, size_t* next) const {
     size_t k = first;
-    while (k < list.size() && isHeading(list[k])) ++k;
-    const bool group = isGroupHeading(list[k - 1]);
-    // A short note between the headings and a table, a result's lines or a
-    // chart goes with the headings.
-    if (!group && k + 1 < list.size() && isNote(list[k]) &&
-        (list[k + 1].table || isGroupHeading(list[k + 1]) || isChart(list[k + 1])))
-      ++k;
+    while (k < list.size() && (isHeading(list[k]) || isLead(list[k]))) ++k;
     *next = k;
     Span span{lines(list[first].block).top, 0};
     if (k >= list.size()) {
       span.bottom = lines(list[k - 1].block).bottom;
     } else if (list[k].table) {
       span.bottom = firstBodyRow(list[k].table).bottom;
-    } else if (group || isGroupHeading(list[k])) {
-      size_t last = group ? k : k + 1;
-      while (last < list.size() && !list[last].table && !isHeading(list[last])) ++last;
-      span.bottom = lines(list[last - 1].block).bottom;
+    } else if (isGroupHeading(list[k])) {
+      size_t last = k + 1;
+      while (last < list.size() && !isDeclared(list[last])) ++last;
+      span.bottom = itemBottom(list[last - 1]);
+      *next = k + 1;
     } else {
       span.bottom = firstLine(list[k].block).bottom;
     }
     return span;
   }
 
-  static bool isNote(const Item& item) {
-    return !item.table && !isHeading(item) && !item.block.textList() && item.block.layout() &&
-           item.block.layout()->lineCount() <= 5;
-  }
-  static bool isChart(const Item& item) {
-    if (item.table) return false;
-    for (auto it = item.block.begin(); !it.atEnd(); ++it)
-      if (it.fragment().charFormat().objectType() >= QTextFormat::UserObject) return true;
-    return false;
+  double itemBottom(const Item& item) const {
+    if (item.table) return layout_->frameBoundingRect(item.table).bottom();
+    return lines(item.block).bottom;
   }
 
   bool startsPage(double top) const { return top - page(top) * pageHeight_ < 0.5; }
@@ -273,8 +269,8 @@ class Pager {
       // first line hangs over the foot.
       if (k == 0 || (block.textList() && lines(block).bottom - lines(block).top < pageHeight_)) {
         if (startsPage(lines(block).top)) return -1;
-        // The headings above it go along.
-        while (first > 0 && isHeading(list[first - 1])) --first;
+        // The headings and lead sentences above it go along.
+        while (first > 0 && (isHeading(list[first - 1]) || isLead(list[first - 1]))) --first;
         if (!breakBefore(list[first])) return -1;
         *index = first;
         return positionOf(list[first]);
@@ -307,7 +303,7 @@ class Pager {
       ensureLaidOut(i);
       const Item item = list[i];
       *from = i;
-      if (isHeading(item)) {
+      if (isHeading(item) || isLead(item) || isGroupHeading(item)) {
         size_t next = i;
         const Span span = headedSpan(list, i, &next);
         if (!onOnePage(span) && span.bottom - span.top < pageHeight_ && !startsPage(span.top) &&
@@ -317,14 +313,14 @@ class Pager {
         continue;
       }
       if (item.table) {
-        // A short table is read as one piece: it moves whole, with the
-        // headings (and a note under them) that lead into it.
-        if (item.table->rows() < kShortTableRows) {
+        // A short table is read as one piece, as is one its section keeps
+        // whole: it moves whole, with the headings and lead sentences that
+        // lead into it.
+        if (item.table->rows() < kShortTableRows || roleOf(item) == LayoutRole::kKeep) {
           const Span whole{rowSpan(item.table, 0).top, rowSpan(item.table, item.table->rows() - 1).bottom};
           if (!onOnePage(whole) && whole.bottom - whole.top < pageHeight_ && !startsPage(whole.top)) {
             size_t first = i;
-            if (first > 1 && isNote(list[first - 1]) && isHeading(list[first - 2])) --first;
-            while (first > 0 && isHeading(list[first - 1])) --first;
+            while (first > 0 && (isHeading(list[first - 1]) || isLead(list[first - 1]))) --first;
             if (breakBefore(list[first])) {
               *from = first;
               return positionOf(list[first]);

@@ -33,10 +33,22 @@ class ReportContext {
   AssessmentRange range(bool plume) const { return plume ? plumeRange_ : afRange_; }
 
   void add(const QString& html) { html_ += html; }
+  // Parts that say what they are, so that the page breaks keep them as
+  // such (report/ReportLayout.h). A lead sentence goes with the table or
+  // chart after it; a group (a heading of a result with its lines) stays
+  // whole up to the next part so declared; a line of charts; a table, with
+  // the letter 'n' for each column whose cells never wrap ("nwnn"); a
+  // table kept on one page whatever its rows.
+  void lead(const QString& html);
+  void group(const QString& html);
+  void charts(const QString& html);
+  void table(const QString& html, const QString& columns = QString());
+  void keptTable(const QString& html);
   // What the sections before have written.
   const QString& html() const { return html_; }
   // A numbered heading: level 2 counts the sections, level 3 their parts
   // ("4.3 Problems"). `key`, when given, lets other sections refer to it.
+  // It stays on a page with what follows it.
   void heading(int level, const QString& title, const char* key = nullptr);
   // The same heading as HTML, numbered in turn, for a section that places
   // it itself (in a cell beside another).

@@ -65,7 +65,7 @@ void chainPlumeLengths(ReportContext& report, int chainIndex) {
                      resultValue(r->plumeLength, "%.2f", "%.2E"));
   }
   if (rows.isEmpty()) return;
-  report.add(QStringLiteral(
+  report.lead(QStringLiteral(
       "<p>Plume length along the chain: plug flow, each species by the Bateman solution along the travel "
       "time s/v; d is the farthest s at which the species stays at or above its CA, d/x is classed with "
       "the plume-length range. For the parent it is its own plume length.</p>"));
@@ -95,7 +95,7 @@ void WriteChainSection(ReportContext& report) {
   if (chains.empty()) return;
   report.heading(2, QStringLiteral("Decay chain"), "chain");
   const AssessmentRange range = report.afRange();
-  report.add(
+  report.lead(
       QStringLiteral(
           "<p>Daughters formed along the plume as their parents decay, after Sun et al. (1999)"
           ": one first-order rate per species along the whole path, a serial chain, steady "

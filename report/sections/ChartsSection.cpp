@@ -6,7 +6,7 @@
 
 void WriteChartsSection(ReportContext& report) {
   report.heading(2, QStringLiteral("Centre-line charts"), "charts");
-  report.add(QStringLiteral(
+  report.lead(QStringLiteral(
       "<p>The concentration on the plume axis relative to the source (C/C0, logarithmic), "
       "from the source to a quarter beyond the receptor: the screening model (solid blue) and the exact "
       "solution (dashed orange), with the acceptable level CA/C0 (dash-dotted red, its value beside the "
@@ -17,7 +17,7 @@ void WriteChartsSection(ReportContext& report) {
   QString pair;
   int inPair = 0;
   const auto flush = [&] {
-    if (inPair) report.add(QStringLiteral("<p align=\"center\">%1</p>").arg(pair));
+    if (inPair) report.charts(QStringLiteral("<p align=\"center\">%1</p>").arg(pair));
     pair.clear();
     inPair = 0;
   };

@@ -9,6 +9,7 @@
 #include "engine/case/linesofevidence.h"
 #include "engine/project/extras.h"
 #include "engine/project/transport.h"
+#include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -48,24 +49,25 @@ void WriteEvidenceSection(ReportContext& report) {
   if (rows.empty()) return;
   // Unnumbered, as a summary ahead of the numbered sections: the numbers
   // the other sections cite stay as they are with or without it.
-  report.add(QStringLiteral("<h2>Lines of evidence</h2>"));
-  report.add(QStringLiteral(
-                 "<p>The case of each contaminant assessed by the attenuation factor, line by line (lines of "
-                 "evidence after US EPA 1999); the lines change no verdict. %1</p>")
-                 .arg(Places(report, std::any_of(rows.begin(), rows.end(), [](const EvidenceRow& row) {
-                               return row.line == EvidenceLine::kPlume && row.section != "Site data: Trends";
-                             }))));
+  report.add(WithLayoutMark(QStringLiteral("<h2>Lines of evidence</h2>"), LayoutRole::kHeading));
+  report.lead(
+      QStringLiteral(
+          "<p>The case of each contaminant assessed by the attenuation factor, line by line (lines of "
+          "evidence after US EPA 1999); the lines change no verdict. %1</p>")
+          .arg(Places(report, std::any_of(rows.begin(), rows.end(), [](const EvidenceRow& row) {
+                        return row.line == EvidenceLine::kPlume && row.section != "Site data: Trends";
+                      }))));
   // Without monitoring data the plume and geochemistry lines of every
   // contaminant say the same; the report says it once.
   const bool site = !virelo_ExtrasOf(report.project()).site.empty();
   if (!site)
-    report.add(QStringLiteral(
+    report.lead(QStringLiteral(
         "<p>No monitoring data: the lines of the plume's behaviour and of the geochemistry have no light. "
         "They need the wells' samples and redox indicators (Data &gt; Site data...).</p>"));
   // Without transects every contaminant's discharge line says the same.
   const bool transects = site && !virelo_ExtrasOf(report.project()).monitoring.transects.empty();
   if (site && !transects)
-    report.add(QStringLiteral(
+    report.lead(QStringLiteral(
         "<p>No transect of wells is named: the mass discharge line has no light (Data &gt; Site data..., "
         "Plume as a whole).</p>"));
   // A summary in small type, so that the case stays on the first pages.

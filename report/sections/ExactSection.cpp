@@ -15,7 +15,7 @@ void WriteExactSection(ReportContext& report) {
     report.add(QStringLiteral("<p><i>No attenuation factor to compare.</i></p>"));
     return;
   }
-  report.add(
+  report.lead(
       QStringLiteral(
           "<p>The screening formula approximates the steady-state centre-line solution of the same "
           "source; the exact solution is computed by numerical integration (section %1). The screening "

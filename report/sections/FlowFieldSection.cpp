@@ -62,11 +62,12 @@ void WriteFlowFieldSection(ReportContext& report) {
         table += QStringLiteral("<tr><td colspan=\"5\"><i>Warning: %1</i></td></tr>")
                      .arg(esc(QString::fromStdString(fit.warning)));
     }
-    report.add(QStringLiteral("<p>The least-squares plane through the groundwater heads of each date gives "
-                              "the hydraulic gradient and the flow azimuth (the direction of steepest "
-                              "descent), each with its standard error and the azimuth with its 90 % "
-                              "interval (Student's t with n - 3 degrees of freedom for n wells).</p>") +
-               table + QStringLiteral("</table>"));
+    report.lead(
+        QStringLiteral("<p>The least-squares plane through the groundwater heads of each date gives "
+                       "the hydraulic gradient and the flow azimuth (the direction of steepest "
+                       "descent), each with its standard error and the azimuth with its 90 % "
+                       "interval (Student's t with n - 3 degrees of freedom for n wells).</p>"));
+    report.table(table + QStringLiteral("</table>"));
     if (!refused.isEmpty()) report.add(QStringLiteral("<p>%1</p>").arg(refused.join(QStringLiteral("<br>"))));
   }
   const QStringList origins = FlowOriginLines(project);

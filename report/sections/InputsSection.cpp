@@ -137,7 +137,7 @@ void contaminants(ReportContext& report) {
     report.add(QStringLiteral("<p><i>No contaminant is marked for assessment.</i></p>"));
     return;
   }
-  report.add(
+  report.lead(
       QStringLiteral(
           "<p>C0 and CA in %1; decay constants in 1/d. "
           "Assessed: PL the plume length, AF the attenuation factor. Decay constant from: "

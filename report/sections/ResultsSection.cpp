@@ -108,7 +108,7 @@ void resultTable(ReportContext& report, bool plume) {
   // The verdict has a column of its own where another model than the
   // screening formula, or other evidence, decides it.
   const bool verdictColumn = evidence || (!plume && basis != VerdictBasis::Screening);
-  report.add(QStringLiteral("<p>Assessment range %1.</p>").arg(report.rangeText(plume)));
+  report.lead(QStringLiteral("<p>Assessment range %1.</p>").arg(report.rangeText(plume)));
   // The attenuation factor's values and the verdict with its reasons share
   // one row: a point smaller, every number stays whole in its cell.
   QString table = tableStart();

@@ -76,10 +76,11 @@ void robustnessBlock(ReportContext& report, const ContaminantResult& r, const Br
       verdicts << QStringLiteral("%1: %2, %3")
                       .arg(sideName(table == plume), QLatin1String(AssessmentClassName(table->cls)),
                            IsFragile(*table) ? QStringLiteral("<b>fragile</b>") : QStringLiteral("robust"));
-  // A heading of its own (h4), so that the page keeps it with its lines.
-  report.add(QStringLiteral("<h4><b>%1</b>, %2</h4>")
-                 .arg(contaminantName(report.project(), report.contaminantOf(r).name),
-                      verdicts.join(QStringLiteral("; "))));
+  // A heading of its own that opens the block's group, so that the page
+  // keeps it with its lines.
+  report.group(QStringLiteral("<h4><b>%1</b>, %2</h4>")
+                   .arg(contaminantName(report.project(), report.contaminantOf(r).name),
+                        verdicts.join(QStringLiteral("; "))));
   QStringList head{QStringLiteral("Input"), QStringLiteral("Value")};
   if (plume) head << sideColumns(*plume, both ? QStringLiteral("PL ") : QString());
   if (factor) head << sideColumns(*factor, both ? QStringLiteral("AF ") : QString());

@@ -19,6 +19,7 @@
 #include "engine/site/siteproject.h"
 #include "engine/site/solventscore.h"
 #include "engine/uncertainty/lambdainterval.h"
+#include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 #include "report/sections/SiteTrends.h"
 
@@ -114,7 +115,7 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
     if (!score.missing.empty())
       scoreCell +=
           QStringLiteral("; not measured: ") + esc(QString::fromStdString(SolventMissingText(score)));
-    const QStringList cells = {recordText(r.well),
+    const QStringList cells = {Unbroken(recordText(r.well)),
                                QString::fromLatin1(r.date.c_str()),
                                QString::fromLatin1(kRedoxConditions[r.condition].text),
                                recordText(r.rule),
@@ -191,13 +192,13 @@ void WriteSiteDataSection(ReportContext& report) {
     QStringList cells;
     for (size_t w = k; w < std::min(k + 2, site.wells.size()); ++w) {
       const SiteWell& well = site.wells[w];
-      cells << recordText(well.name) << num(well.s, 6) << num(well.y, 6)
+      cells << Unbroken(recordText(well.name)) << num(well.s, 6) << num(well.y, 6)
             << (well.inFit ? QStringLiteral("yes") : QStringLiteral("no"));
     }
     wells += bodyRow(cells);
   }
-  report.add(wells + QStringLiteral("</table><p>%1 samples.</p>").arg(site.samples.size()));
-
+  report.table(wells + QStringLiteral("</table>"), QStringLiteral("nnnnnnnn"));
+  report.add(QStringLiteral("<p>%1 samples.</p>").arg(site.samples.size()));
   const std::vector<ContaminantSeries> all = GatherSeries(site);
   // Two fits to a row of the page, each its heading, its chart and its
   // numbers, so that a site's contaminants share half a page.

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/site/siteproject.h"
+#include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -66,7 +67,7 @@ void WriteSiteTrends(ReportContext& report, const SiteData& site, const std::vec
                      .arg(group.names[c]);
       table += QStringLiteral("</tr>");
       for (size_t w = 0; w < group.wells.size(); ++w) {
-        table += QStringLiteral("<tr><td>%1</td>").arg(recordText(group.wells[w]));
+        table += QStringLiteral("<tr><td>%1</td>").arg(Unbroken(recordText(group.wells[w])));
         for (qsizetype c = first; c < last; ++c) {
           const TimeFit& t = group.fits[static_cast<size_t>(c)][w];
           const MannKendallResult& mk = t.mannKendall;
@@ -82,13 +83,13 @@ void WriteSiteTrends(ReportContext& report, const SiteData& site, const std::vec
         table += QStringLiteral("</tr>");
       }
       if (first == 0)
-        report.add(
+        report.lead(
             QStringLiteral("<p>Trends of %1 at the wells (Mann&#8211;Kendall, classes after Aziz et al. "
                            "2003; S the Mann&#8211;Kendall statistic with its confidence, COV the "
                            "coefficient of variation, k point the rate of the concentration over "
                            "time [1/d]):</p>")
                 .arg(listed(group.names)));
-      report.add(table + QStringLiteral("</table>"));
+      report.table(table + QStringLiteral("</table>"), QStringLiteral("n"));
     }
   }
 }

@@ -93,19 +93,20 @@ void writeDischarge(ReportContext& report, const std::vector<PlumeMassResult>& p
     }
   }
   const bool perMetre = !IsAcceptedSaturatedThickness(virelo_SettingsOf(project).saturatedThickness);
-  report.add(
+  // The sentence says what the table's columns are: it stays with it.
+  report.lead(
       QStringLiteral("<p>Mass discharge Md = &#931; C&#183;Kf&#183;i&#183;w&#183;b through each transect "
                      "of wells across the flow, each well standing for the strip w halfway to its "
                      "neighbours%1; the dispersive flux is neglected (ITRC 2010).</p>")
           .arg(perMetre ? QStringLiteral(", per metre of saturated thickness (b not entered)") : QString()));
   if (!rows.isEmpty())
-    report.add(tableStart() +
-               QStringLiteral("<tr>%1%2%3%4%5%6%7</tr>")
-                   .arg(th(QStringLiteral("Contaminant")), th(QStringLiteral("Transect")),
-                        th(QStringLiteral("s [m]")), th(QStringLiteral("Rounds")),
-                        th(QStringLiteral("Md latest [g/d]")), th(QStringLiteral("Md trend")),
-                        th(QStringLiteral("Next transect downstream"))) +
-               rows + QStringLiteral("</table>"));
+    report.table(tableStart() +
+                 QStringLiteral("<tr>%1%2%3%4%5%6%7</tr>")
+                     .arg(th(QStringLiteral("Contaminant")), th(QStringLiteral("Transect")),
+                          th(QStringLiteral("s [m]")), th(QStringLiteral("Rounds")),
+                          th(QStringLiteral("Md latest [g/d]")), th(QStringLiteral("Md trend")),
+                          th(QStringLiteral("Next transect downstream"))) +
+                 rows + QStringLiteral("</table>"));
   if (!problems.isEmpty())
     report.add(QStringLiteral("<p>No mass discharge: %1.</p>").arg(problems.join(QStringLiteral("; "))));
 }
@@ -122,7 +123,7 @@ void WriteStabilitySection(ReportContext& report) {
   }
   if (results.empty()) return;
   report.heading(2, QStringLiteral("The plume as a whole"), "stability");
-  report.add(QStringLiteral(
+  report.lead(QStringLiteral(
       "<p>The dissolved mass M0 = ne&#183;b&#183;&#8747;C dA and the centre of mass per sampling round, on "
       "the same wells in every round, interpolated linearly between them (on their Delaunay triangles, or "
       "along a row of wells per metre of plume width). Green: the mass decreases and the centre of mass does "
@@ -135,7 +136,7 @@ void WriteStabilitySection(ReportContext& report) {
                               th(QStringLiteral("Half-life [d]")), th(QStringLiteral("Drift / v/R [m/d]")),
                               th(QStringLiteral("Light")));
   for (const PlumeMassResult& r : results) table += row(r);
-  report.add(table + QStringLiteral("</table>"));
+  report.table(table + QStringLiteral("</table>"));
   report.add(
       QStringLiteral("<p>Rounds missing a well of the set are left out; <code>virelo-cli stability</code> "
                      "lists them with the "

@@ -58,7 +58,7 @@ void WriteTimeSection(ReportContext& report) {
   }
   if (all.empty()) return;
   report.heading(2, QStringLiteral("Time"), "time");
-  report.add(QStringLiteral(
+  report.lead(QStringLiteral(
       "<p>The concentration at the receptor over time on the plume's centre line, under the transient "
       "screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with "
       "retardation R = 1 + &rho;<sub>b</sub> Koc foc / n<sub>e</sub> and a constant or first-order "

@@ -112,7 +112,7 @@ void WriteUncertaintySection(ReportContext& report) {
   });
   if (!anyDrawn) return;
   report.heading(3, QStringLiteral("Uncertainty"), "uncertainty");
-  report.add(
+  report.lead(
       QStringLiteral("<p>Every input below is drawn from its distribution, all at once and independently "
                      "of each other, in %1 samples (plain Monte Carlo, seed %2); every other input keeps "
                      "its value. Each probability is the share of the samples in that class, &#177; its "

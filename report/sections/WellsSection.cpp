@@ -8,6 +8,7 @@
 // marked: the model then underpredicts the site. A project whose wells say
 // nothing of an assessed contaminant has no such section.
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -15,9 +16,14 @@
 #include "engine/evidence/wellsevidence.h"
 #include "engine/project/extras.h"
 #include "engine/project/recordtext.h"
+#include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 
 namespace {
+
+// The longest well name, in letters, that the wells table of half the
+// page's width holds in its column of 9 % at 7 pt.
+constexpr size_t kHalfWidthWellName = 8;
 
 QString concentration(double value) {
   return std::isnan(value) ? QStringLiteral("-") : esc(QString::fromStdString(FormatConcentration(value)));
@@ -89,7 +95,7 @@ QString comparison(const ReportContext& report, const WellsEvidence& wells) {
                "model</th></tr></thead>")
                .arg(unit);
   for (const WellComparison& w : wells.wells) {
-    const QString name = esc(QString::fromStdString(RecordTextToUtf8(w.well.c_str()))) +
+    const QString name = Unbroken(esc(QString::fromStdString(RecordTextToUtf8(w.well.c_str())))) +
                          (w.inFit ? QString() : QStringLiteral(" <i>(not in the fit)</i>"));
     // The mark is a word as well as a colour, so that it survives a print
     // in grey and a copy of the text.
@@ -99,7 +105,8 @@ QString comparison(const ReportContext& report, const WellsEvidence& wells) {
                  .arg(name, number(w.s, 6), number(w.y, 6), concentration(w.measured),
                       concentration(w.screening), concentration(w.exact), ratio.arg(factor(w.factor)));
   }
-  return table + QStringLiteral("</table>");
+  // The well's name may wrap before "(not in the fit)"; a number never.
+  return WithLayoutMark(table + QStringLiteral("</table>"), LayoutRole::kTable, QStringLiteral("wnnnnnn"));
 }
 
 }  // namespace
@@ -132,13 +139,26 @@ void WriteWellsSection(ReportContext& report) {
           .arg(QLatin1String(VerdictBasisText(basis)))
           .arg(kUnderpredictionFactor));
   // Two contaminants to a row of the page, each its heading, its estimate
-  // at the receptor and its wells.
+  // at the receptor and its wells; one to a row where a well's name is too
+  // long for a column of half the page's width, which would run past the
+  // margin.
+  size_t longest = 0;
+  for (const SiteWell& well : virelo_ExtrasOf(project).site.wells)
+    longest = std::max(longest, well.name.size());
+  const bool twoToARow = longest <= kHalfWidthWellName;
   QStringList cells;
   for (int index : withWells) {
     const Contaminant& c = project.contaminants[index];
     const WellsEvidence& wells = report.wells(index);
-    cells << report.headingHtml(3, contaminantName(report.project(), c.name), wellsKey(index).constData()) +
-                 extrapolation(report, c, wells) + comparison(report, wells);
+    const QString title = contaminantName(report.project(), c.name);
+    if (twoToARow) {
+      cells << report.headingHtml(3, title, wellsKey(index).constData()) + extrapolation(report, c, wells) +
+                   comparison(report, wells);
+      continue;
+    }
+    report.heading(3, title, wellsKey(index).constData());
+    report.add(extrapolation(report, c, wells));
+    report.add(comparison(report, wells));
   }
   report.addTwoToARow(cells);
 }

@@ -120,10 +120,14 @@ CliRun runCli(const QStringList& arguments) {
 }
 
 // The report as the document holds it, white space collapsed: what the
-// sections wrote, without a PDF in between.
+// sections wrote, without a PDF in between. The layout joins a unit that a
+// line would end inside ("mg/" and "L") with a joiner no reader sees.
 QString documentText(const Project& project, int plumeRange, int afRange) {
   const ReportSettings settings = ReportSettingsFor(project, plumeRange, afRange);
-  return BuildReportDocument(project, settings, QSizeF(515, 760))->toPlainText().simplified();
+  return BuildReportDocument(project, settings, QSizeF(515, 760))
+      ->toPlainText()
+      .remove(QChar(0x2060))
+      .simplified();
 }
 
 // The stretch of `text` from `from` up to `to` (or its end).

@@ -25,12 +25,15 @@ namespace {
 // Citations as the texts write them, each reduced to its first author (or
 // institution) and year: "Aziz et al. 2003", "Buscheck and Alcantar
 // (1995)", "Buscheck and Alcantar's (1995)", "Sun, Petersen, Clement and
-// Skeen (1999)", "Talley (ed.) 2005", "US EPA 1999", "Domenico 1987". A
-// year followed by a digit or a dash is part of a number or a date.
+// Skeen (1999)", "Talley (ed.) 2005", "US EPA 1999", "Domenico 1987", and
+// as the database's credits write them, "Alberta Environment 2001", "van
+// Ras, Roosma, Volkers, SKB Gouda 2007". A year followed by a digit or a
+// dash is part of a number or a date.
 QSet<QString> citedKeys(const QString& text) {
   static const QRegularExpression citation(
-      QStringLiteral("\\b(US EPA|ITRC|USGS|[A-Z][A-Za-z\\-]+)"
-                     "(?: et al\\.|(?:, [A-Z][A-Za-z\\-]+)* and [A-Z][A-Za-z\\-]+(?:'s)?| \\(ed\\.\\))?"
+      QStringLiteral("\\b(US EPA|ITRC|USGS|Alberta Environment|(?:van )?[A-Z][A-Za-z\\-]+)"
+                     "(?: et al\\.|(?:, [A-Z][A-Za-z\\-]+)* and [A-Z][A-Za-z\\-]+(?:'s)?| \\(ed\\.\\)|"
+                     "(?:, [A-Z][A-Za-z\\-]+)*, SKB Gouda)?"
                      ",?\\s+\\(?((?:19|20)\\d\\d)(?![\\d\\-\\x{2013}])"));
   static const QSet<QString> notNames = {QStringLiteral("Page"),    QStringLiteral("Table"),
                                          QStringLiteral("Report"),  QStringLiteral("On"),
@@ -85,16 +88,13 @@ QString reportText(const Project& project) {
 }
 
 // The report's reference list (its lines after the last heading
-// "References") and the text before it. The database values' credits name
-// their sources where they are used, as the bundled table records them, and
-// are no part of what the list answers for.
+// "References") and the text before it, the database values' credits in
+// the Sources section included: a reader looks each of them up in the list.
 void splitReport(const QString& text, QString* body, QStringList* entries) {
   static const QRegularExpression heading(QStringLiteral("(?m)^[\\d.]*\\s*References$"));
   qsizetype at = -1;
   for (auto it = heading.globalMatch(text); it.hasNext();) at = it.next().capturedStart();
   *body = at < 0 ? text : text.left(at);
-  const qsizetype sources = body->indexOf(QStringLiteral("Sources of the database values used"));
-  if (sources >= 0) body->truncate(sources);
   entries->clear();
   if (at < 0) return;
   for (const QString& line : text.mid(at).split(QLatin1Char('\n')).mid(1))
