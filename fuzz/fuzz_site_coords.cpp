@@ -4,7 +4,8 @@
 // to the flow field: the first line, if it is "E,N,AZIMUTH", is the site's
 // map; the rest is a table as site-import reads it.
 //
-// An accepted table must place every well on the map where the map says, come
+// An accepted table must place every well on the map where the map says (a
+// survey read before the map keeps its coordinates unplaced), come
 // back unchanged through the table Virelo writes, and give the plane through
 // heads at its wells either a finite gradient with an azimuth in [0, 360) or a
 // sentence saying why not.
@@ -52,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   if (!(merged.map == site.map)) __builtin_trap();
   for (const SiteWell& w : merged.wells) {
-    if (!w.mapped) continue;
-    if (!SiteMapPlacesWells(merged.map)) __builtin_trap();
+    // A survey may come before the map: its wells keep their coordinates
+    // and wait for a source point and direction to be placed.
+    if (!w.mapped || !SiteMapPlacesWells(merged.map)) continue;
     double s = 0, y = 0;
     MapToFlowAxes(merged.map, w.easting, w.northing, &s, &y);
     if (!(s == w.s || (std::isnan(s) && std::isnan(w.s))) ||
