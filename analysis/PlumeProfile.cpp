@@ -82,21 +82,29 @@ bool BuildPlumeProfile(const Project& project, int resultIndex, int points, Plum
   // Field data, so that the models can be held against the wells: only
   // where the samples' units convert to the project's.
   p.field.clear();
+  p.fieldNote.clear();
   const SiteData& site = virelo_ExtrasOf(project).site;
   const ConcentrationUnit unit = ProjectConcentrationUnit(project);
   const std::string name(c.name, strnlen(c.name, sizeof c.name));
   if (!site.samples.empty() && unit.known && c.c0 > 0.0) {
     const std::string date = DefaultFitDate(site, name);
     p.fieldDate = QString::fromLatin1(date.c_str());
+    std::vector<std::string> unplaced;
     for (const SiteSample& sample : site.samples) {
       const SiteWell* well = site.FindWell(sample.well);
       double value = 0.0;
+      if (sample.analyte == name && sample.date == date && well && !SiteWellPlaced(*well, site.map)) {
+        if (std::find(unplaced.begin(), unplaced.end(), well->name) == unplaced.end())
+          unplaced.push_back(well->name);
+        continue;
+      }
       if (sample.analyte != name || sample.date != date || !well || well->s < 0.0 ||
           !SampleValueIn(sample.value, sample.unit, unit, &value) || !(value > 0.0))
         continue;
       p.field.push_back(
           {fromRecordText(well->name.c_str()), well->s, well->y, value / c.c0, sample.nonDetect});
     }
+    p.fieldNote = fromRecordText(UnplacedWellsText(unplaced).c_str());
   }
   return true;
 }

@@ -42,6 +42,9 @@ struct PlumeProfile {
   };
   std::vector<FieldPoint> field;
   QString fieldDate;
+  // The wells with a value on that date that wait for the map, and so are
+  // not drawn: a sentence naming them, empty for none.
+  QString fieldNote;
 };
 
 // The profile of one result at `points` evenly spaced distances

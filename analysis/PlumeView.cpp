@@ -273,6 +273,7 @@ bool PlumeView::showResult(int resultIndex) {
   if (exactClass != screeningClass)
     text += QStringLiteral(" The exact solution would give %1.")
                 .arg(QString::fromLatin1(AssessmentClassName(exactClass)));
+  if (!profile_.fieldNote.isEmpty()) text += QLatin1Char('\n') + profile_.fieldNote;
   summary_->setText(text);
   return true;
 }

@@ -249,6 +249,8 @@ bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source)
                        .arg(rows.samples.size())
                        .arg(source);
   for (const std::string& note : notes) status += QStringLiteral("\nNote: ") + QString::fromUtf8(note);
+  if (const auto unplaced = UnplacedWells(virelo_ExtrasOf(*project_).site); !unplaced.empty())
+    status += QStringLiteral("\nNote: ") + fromRecordText(UnplacedWellsText(unplaced).c_str());
   std::vector<std::string> analytes;
   for (const SiteSample& s : rows.samples) analytes.push_back(s.analyte);
   const auto unknown = UnknownAnalytes(analytes, resolver);

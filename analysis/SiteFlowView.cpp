@@ -329,6 +329,32 @@ QString FlowGradientText(const FlowFieldFit& fit) {
   return QStringLiteral("%1 \u00b1 %2").arg(Fixed(fit.gradient, d), Fixed(fit.gradientSe, d));
 }
 
+QStringList FlowFitCells(const FlowFieldFit& fit) {
+  const QString none = QStringLiteral("-");
+  QStringList cells;
+  if (!std::isfinite(fit.gradientSe)) {
+    cells << Number(fit.gradient, 4) << none;
+  } else if (fit.gradientSe <= 1e-9 * fit.gradient) {
+    cells << Number(fit.gradient, 4) << QStringLiteral("0");
+  } else {
+    const int d = ErrorDecimals(fit.gradientSe);
+    cells << Fixed(fit.gradient, d) << Fixed(fit.gradientSe, d);
+  }
+  if (!std::isfinite(fit.azimuthSe)) {
+    cells << Number(fit.azimuth, 4) << none << none;
+  } else if (fit.azimuthSe <= 1e-9) {
+    cells << Number(fit.azimuth, 4) << QStringLiteral("0") << none;
+  } else {
+    const int d = ErrorDecimals(fit.azimuthSe);
+    cells << AzimuthFixed(fit.azimuth, d) << Fixed(fit.azimuthSe, d)
+          << (fit.azimuthHalfWidth >= 180.0
+                  ? QStringLiteral("any direction")
+                  : QStringLiteral("%1 to %2")
+                        .arg(AzimuthFixed(fit.azimuthLow, d), AzimuthFixed(fit.azimuthHigh, d)));
+  }
+  return cells << Number(fit.rmsResidual, 3);
+}
+
 QString FlowAzimuthText(const FlowFieldFit& fit) {
   if (!std::isfinite(fit.azimuthSe))
     return QStringLiteral("%1\u00b0 (%2 wells: no uncertainty)").arg(Number(fit.azimuth, 4)).arg(fit.n);

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "engine/project/records.h"
@@ -31,6 +32,12 @@ QStringList FlowOriginLines(const Project& project);
 // their plane exactly and say so instead. Shown by the window and the report.
 QString FlowGradientText(const FlowFieldFit& fit);
 QString FlowAzimuthText(const FlowFieldFit& fit);
+// One date's fit as the cells of a table row, rounded as the texts above
+// round them: gradient i, its standard error, the flow azimuth [deg], its
+// standard error [deg], the azimuth's interval [deg] ("any direction" where
+// it spans the circle) and the rms residual [m]. "-" where three wells leave
+// no error to give.
+QStringList FlowFitCells(const FlowFieldFit& fit);
 
 class SiteFlowView : public QWidget {
   Q_OBJECT

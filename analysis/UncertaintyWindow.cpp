@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/UncertaintyWindow.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -123,6 +125,18 @@ QWidget* UncertaintyWindow::buildEditor() {
     if (auto* list = qobject_cast<QComboBox*>(distributions_->indexWidget(index))) list->showPopup();
   });
   connect(model_, &DistributionTableModel::edited, this, &UncertaintyWindow::readPlan);
+  // A parameter shows whole however many digits it was typed with: its
+  // column grows with the widest value, from the width of a short one.
+  const auto fitParameters = [this] {
+    for (int k = 0; k < DistributionTableModel::kParameterCount; ++k) {
+      const int column = DistributionTableModel::kFirstParameter + k;
+      distributions_->resizeColumnToContents(column);
+      distributions_->setColumnWidth(column, std::max(70, distributions_->columnWidth(column)));
+    }
+  };
+  connect(model_, &QAbstractItemModel::dataChanged, this, fitParameters);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, fitParameters);
+  connect(model_, &QAbstractItemModel::modelReset, this, fitParameters);
 
   auto* add = new QPushButton(QStringLiteral("&Add"));
   add->setObjectName(QStringLiteral("uncertaintyAdd"));

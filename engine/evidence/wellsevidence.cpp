@@ -145,6 +145,9 @@ void CompareWells(const Project& project, int contaminantIndex, const SiteData& 
   std::set<std::string> seen;
   for (const SiteWell& well : site.wells) {
     if (!seen.insert(well.name).second) continue;  // the first of a name is the one the fits use
+    // A well waiting for the map has no place to hold a model against; the
+    // fit's warning names it.
+    if (!SiteWellPlaced(well, site.map)) continue;
     // Two samples of a well on one day both enter the fit; the comparison
     // takes the higher, the one a model beneath it would fail first.
     double measured = -1.0;

@@ -7,6 +7,29 @@
 
 #include "engine/project/sitedata.h"
 
+bool SiteWellPlaced(const SiteWell& well, const SiteMap& map) {
+  return !well.mapped || SiteMapPlacesWells(map);
+}
+
+std::vector<std::string> UnplacedWells(const SiteData& site) {
+  std::vector<std::string> names;
+  for (const SiteWell& w : site.wells)
+    if (!SiteWellPlaced(w, site.map)) names.push_back(w.name);
+  return names;
+}
+
+std::string UnplacedWellsText(const std::vector<std::string>& wells) {
+  if (wells.empty()) return {};
+  std::string names;
+  for (size_t k = 0; k < wells.size(); ++k)
+    names += (k == 0 ? "" : k + 1 == wells.size() ? " and " : ", ") + wells[k];
+  const bool one = wells.size() == 1;
+  return std::string(one ? "Well " : "Wells ") + names + (one ? " is" : " are") +
+         " surveyed on the map and " + (one ? "waits" : "wait") +
+         " for its source point and flow direction (Site data window, Flow field tab: Place wells); " +
+         (one ? "it is" : "they are") + " left out until then.";
+}
+
 bool NormalizeAzimuth(double degrees, double* normalized) {
   if (!std::isfinite(degrees)) return false;
   double a = std::fmod(degrees, 360.0);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct SiteWell;
 struct SiteData;
@@ -41,6 +42,19 @@ struct SiteMap {
 inline bool SiteMapPlacesWells(const SiteMap& map) {
   return map.hasSource && map.hasAzimuth;
 }
+
+// Whether a well has its s and y: given so, or surveyed on a map that
+// places wells. A surveyed well on a map without a source point or an
+// azimuth reads s = y = 0, which no model or fit may take for its place.
+bool SiteWellPlaced(const SiteWell& well, const SiteMap& map);
+
+// The names of the site's wells that wait for the map, in table order.
+std::vector<std::string> UnplacedWells(const SiteData& site);
+
+// What every face says of wells left out because they wait for the map
+// (in the names' Latin-1, as the fits' warnings): the wells named, and
+// where to give the map. Empty for none.
+std::string UnplacedWellsText(const std::vector<std::string>& wells);
 
 // An azimuth brought into [0, 360); false for a value that is not finite.
 bool NormalizeAzimuth(double degrees, double* normalized);

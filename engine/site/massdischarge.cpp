@@ -85,6 +85,10 @@ MassDischargeResult MassDischargeOf(const SiteData& site, const std::string& con
         r.problem = "Transect " + named.name + ": no well " + name + ".";
         return r;
       }
+      if (!SiteWellPlaced(*well, site.map)) {
+        r.problem = "Transect " + named.name + ": " + UnplacedWellsText({name});
+        return r;
+      }
       t.wells.push_back(name);
       y.push_back(well->y);
       t.s += well->s / double(named.wells.size());

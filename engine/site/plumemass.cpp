@@ -249,6 +249,12 @@ bool PlumeMomentsOf(const std::vector<PlumeWellValue>& wells, bool line, double 
 
 namespace {
 
+bool HoldsValuesOf(const SiteData& site, const std::string& contaminant, const std::string& well) {
+  for (const SiteSample& sample : site.samples)
+    if (sample.well == well && sample.analyte == contaminant) return true;
+  return false;
+}
+
 bool LeftOutByUser(const PlumeMassOptions& options, const SiteWell& well) {
   if (!options.leftOut) return !well.inFit || well.s < 0.0;
   const auto& names = *options.leftOut;
@@ -371,10 +377,18 @@ PlumeMassResult PlumeMassOf(const SiteData& site, const std::string& contaminant
   r.contaminant = contaminant;
   r.retardedVelocity = options.retardedVelocity;
   std::set<std::string> candidates;
-  for (const SiteWell& well : site.wells)
-    if (!LeftOutByUser(options, well)) candidates.insert(well.name);
+  std::vector<std::string> unplaced;
+  for (const SiteWell& well : site.wells) {
+    // A well waiting for the map would sit at the source in the mesh.
+    if (!SiteWellPlaced(well, site.map)) {
+      if (HoldsValuesOf(site, contaminant, well.name)) unplaced.push_back(well.name);
+    } else if (!LeftOutByUser(options, well)) {
+      candidates.insert(well.name);
+    }
+  }
   const RoundTable table = TallyRounds(GatherSeries(site, contaminant), candidates, options.roundDays);
   r.wells = WellSet(site, candidates, table, &r.leftOut);
+  if (!unplaced.empty()) r.leftOut.push_back(UnplacedWellsText(unplaced));
   for (size_t k = 0; k < table.byWell.size(); ++k) {
     PlumeRound round;
     round.date = SiteDateText(table.firstDay[k]);

@@ -75,7 +75,7 @@ WellIndex IndexWells(const SiteData& site) {
 bool InFit(const WellIndex& wells, const SiteMap& map, const std::string& well) {
   const auto found = wells.find(well);
   const SiteWell* w = found == wells.end() ? nullptr : found->second;
-  return w && w->inFit && (!w->mapped || SiteMapPlacesWells(map));
+  return w && w->inFit && SiteWellPlaced(*w, map);
 }
 
 // Values that are one number as entered (17.3 ug/L beside 0.0173 mg/L) give
@@ -178,6 +178,18 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
   const std::string level = std::to_string(options.levelPercent) + " %";
   auto& warn = fit.warnings;
 
+  // A well waiting for the map may be the one that decides the slope: the
+  // fit without it is no evidence of its own, and says so.
+  std::vector<std::string> unplaced;
+  for (const SitePoint& p : all) {
+    const auto found = wells.find(p.well);
+    if (p.date != fit.date || found == wells.end() || !found->second->inFit ||
+        SiteWellPlaced(*found->second, site.map) ||
+        std::find(unplaced.begin(), unplaced.end(), p.well) != unplaced.end())
+      continue;
+    unplaced.push_back(p.well);
+  }
+
   // Three wells at two distances make a line through two points, whatever
   // the count says: the warning's words are the rule.
   if (std::set<double>(s.begin(), s.end()).size() < 3 || !fit.line.ok) {
@@ -191,6 +203,7 @@ DistanceFit FitDistance(const SiteData& site, const ContaminantSeries& series,
     warn.push_back("The slope's " + level + " interval (" + Number(fit.line.slopeLow) + " to " +
                    Number(fit.line.slopeHigh) + " 1/m) contains 0: no attenuation shown.");
   }
+  if (!unplaced.empty()) warn.push_back(UnplacedWellsText(unplaced));
 
   // Each fit well's series in time order, for its trend.
   std::vector<const SitePoint*> sorted;

@@ -39,12 +39,18 @@ void WriteFlowFieldSection(ReportContext& report) {
   if (!text.isEmpty()) report.add(QStringLiteral("<p>%1</p>").arg(text));
 
   if (!dates.empty()) {
-    QString table =
-        tableStart() + QStringLiteral(
-                           "<tr><th bgcolor=\"#e8e8e8\">Date</th><th bgcolor=\"#e8e8e8\">Wells</th>"
-                           "<th bgcolor=\"#e8e8e8\">Gradient i</th><th bgcolor=\"#e8e8e8\">Flow "
-                           "azimuth</th><th bgcolor=\"#e8e8e8\">rms residual [m]</th></tr>");
+    // One value to a column, as `virelo-cli flow --csv` gives them.
+    const QString level = QString::number(kFlowAzimuthLevel * 100.0, 'g', 3);
+    QString table = tableStart() + QStringLiteral("<tr>");
+    for (const QString& title :
+         {QStringLiteral("Date"), QStringLiteral("Wells"), QStringLiteral("Gradient i"),
+          QStringLiteral("&#177;"), QStringLiteral("Flow azimuth [&#176;]"),
+          QStringLiteral("&#177; [&#176;]"), QStringLiteral("%1 % interval [&#176;]").arg(level),
+          QStringLiteral("rms residual [m]")})
+      table += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(title);
+    table += QStringLiteral("</tr>");
     QStringList refused;
+    bool threeWells = false;
     for (const std::string& date : dates) {
       FlowFieldFit fit;
       std::string why;
@@ -53,13 +59,13 @@ void WriteFlowFieldSection(ReportContext& report) {
         refused << QStringLiteral("%1: %2").arg(d, esc(QString::fromStdString(why)));
         continue;
       }
-      table += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
-                   .arg(d)
-                   .arg(fit.n)
-                   .arg(esc(FlowGradientText(fit)), esc(FlowAzimuthText(fit)), num(fit.rmsResidual, 3));
+      threeWells = threeWells || !std::isfinite(fit.azimuthSe);
+      table += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(d).arg(fit.n);
+      for (const QString& cell : FlowFitCells(fit)) table += QStringLiteral("<td>%1</td>").arg(esc(cell));
+      table += QStringLiteral("</tr>");
       // Wells nearly in a row: the date's direction is weak, said under its row.
       if (!fit.warning.empty())
-        table += QStringLiteral("<tr><td colspan=\"5\"><i>Warning: %1</i></td></tr>")
+        table += QStringLiteral("<tr><td colspan=\"8\"><i>Warning: %1</i></td></tr>")
                      .arg(esc(QString::fromStdString(fit.warning)));
     }
     report.lead(
@@ -67,7 +73,11 @@ void WriteFlowFieldSection(ReportContext& report) {
                        "the hydraulic gradient and the flow azimuth (the direction of steepest "
                        "descent), each with its standard error and the azimuth with its 90 % "
                        "interval (Student's t with n - 3 degrees of freedom for n wells).</p>"));
-    report.table(table + QStringLiteral("</table>"));
+    report.table(table + QStringLiteral("</table>"), QStringLiteral("nnnnnnwn"));
+    if (threeWells)
+      report.add(
+          QStringLiteral("<p>A dash: 3 wells: no uncertainty; the plane passes through every head and "
+                         "leaves no residual to judge it by.</p>"));
     if (!refused.isEmpty()) report.add(QStringLiteral("<p>%1</p>").arg(refused.join(QStringLiteral("<br>"))));
   }
   const QStringList origins = FlowOriginLines(project);

@@ -168,10 +168,13 @@ TEST(SiteDistanceFit, EachDoubtGivesAWordedWarningInsteadOfLambda) {
                           "Flow field."),
               std::string::npos)
         << hinted;
-    // Without a direction the map places it nowhere yet: it waits out of the fit.
+    // Without a direction the map places it nowhere yet: it waits out of the
+    // fit, which says so rather than fit the wells left as if complete.
     site.map.hasAzimuth = false;
     const DistanceFit waiting = FitDistance(site, "Benzene", options);
-    for (const std::string& w : waiting.warnings) EXPECT_EQ(w.find("MW3"), std::string::npos) << w;
+    ASSERT_EQ(waiting.warnings.size(), 1u);
+    EXPECT_EQ(waiting.warnings[0], UnplacedWellsText({"MW3"}));
+    EXPECT_FALSE(waiting.hasLambda);
     EXPECT_TRUE(std::none_of(waiting.points.begin(), waiting.points.end(),
                              [](const SitePoint& p) { return p.well == "MW3"; }));
   }

@@ -14,8 +14,13 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
+#include <cmath>
 
+#include "analysis/PlumeView.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteFlowView.h"
 #include "engine/core/calc.h"
@@ -52,6 +57,19 @@ int RunCli(const QStringList& arguments, QString* err) {
   if (!process.waitForFinished(120000)) return -1;
   *err = QString::fromUtf8(process.readAllStandardError());
   return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// A value as a table shows it against the unrounded one: within half a unit
+// of the text's last decimal. Azimuths compare round the circle.
+bool ShowsValue(const QString& text, double value, bool azimuth) {
+  bool ok = false;
+  const double shown = text.toDouble(&ok);
+  if (!ok || !std::isfinite(value)) return false;
+  const qsizetype point = text.indexOf(QLatin1Char('.'));
+  const double half = 0.5 * std::pow(10.0, point < 0 ? 0 : -(text.size() - point - 1));
+  double difference = std::fabs(shown - value);
+  if (azimuth) difference = std::min(difference, 360.0 - difference);
+  return difference <= half * (1 + 1e-9);
 }
 
 void TypeInto(QLineEdit* field, const QString& text) {
@@ -129,6 +147,106 @@ class TestFlowApply : public QObject {
     QVERIFY(flow->useAzimuthButton()->isEnabled());
     QTest::mouseClick(flow->useAzimuthButton(), Qt::LeftButton);
     QVERIFY(QString::fromStdString(map.azimuthOrigin.text).startsWith("heads of 2024-05-12"));
+  }
+
+  // Surveyed wells read before the map's source point and direction sit
+  // nowhere yet: the import, the plume view and the report say where they
+  // wait, and none of them takes the wells for wells at the source.
+  void surveyedWellsWaitVisiblyForTheMap() {
+    FakePlatform platform;
+    Owned project = Example();
+    QVERIFY(project);
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    QVERIFY(window.ImportTable(kSurvey, "survey.csv"));
+    const QString waiting = QStringLiteral("Wells MW1, MW2, MW3 and MW4 are surveyed on the map and wait");
+    QVERIFY2(window.statusLabel()->text().contains(waiting), qPrintable(window.statusLabel()->text()));
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    const auto reportText = [&project] {
+      return BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700))
+          ->toPlainText()
+          .remove(QChar(0x2060));
+    };
+    {
+      PlumeView view(project.get(), kAssessmentRanges[0].range, 0);
+      QVERIFY2(view.summary()->text().contains(waiting), qPrintable(view.summary()->text()));
+      QVERIFY2(reportText().contains(waiting), "the report's wells section names the waiting wells");
+    }
+    window.tabs()->setCurrentWidget(window.flowView());
+    TypeInto(window.flowView()->sourceEastingField(), "512040");
+    TypeInto(window.flowView()->sourceNorthingField(), "5702120");
+    TypeInto(window.flowView()->azimuthField(), "220");
+    QTest::mouseClick(window.flowView()->placeButton(), Qt::LeftButton);
+    QVERIFY(UnplacedWells(virelo_ExtrasOf(*project).site).empty());
+    PlumeView placed(project.get(), kAssessmentRanges[0].range, 0);
+    QVERIFY2(!placed.summary()->text().contains("Place wells"), qPrintable(placed.summary()->text()));
+    QVERIFY(!reportText().contains("surveyed on the map and wait"));
+  }
+
+  // The report's Flow field table holds what `flow --csv` computes, one value
+  // to a column, rounded as shown: read back cell by cell.
+  void reportFlowTableReadsBackAgainstTheCommand() {
+    FakePlatform platform;
+    QTemporaryDir dir;
+    Owned project = Example();
+    QVERIFY(project);
+    SiteDataWindow window(project.get());
+    QVERIFY(window.ImportTable(kSurvey, "survey.csv"));
+    QVERIFY(window.ImportTable(kHeads, "heads.csv"));
+    const QString path = dir.filePath("flow.vrp");
+    QVERIFY(virelo_SaveProject(project.get(), path.toLocal8Bit().constData()));
+    QProcess cli;
+    cli.start(QStringLiteral(VIRELO_BINARY_DIR "/virelo-cli"), {"flow", path, "--csv"});
+    QVERIFY(cli.waitForFinished(120000));
+    QCOMPARE(cli.exitCode(), 0);
+    QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.takeFirst(), QStringLiteral("date,n,gradient,azimuth,rmsResidual,gradientSe,azimuthSe,"
+                                               "azimuthLow,azimuthHigh,warning"));
+    QCOMPARE(lines.size(), 2);
+
+    QVERIFY(virelo_math_CalcAll(project.get()));
+    auto doc = BuildReportDocument(*project, ReportSettingsFor(*project, 0, 0), QSizeF(500, 700));
+    QTextTable* table = nullptr;
+    for (QTextBlock b = doc->begin(); b.isValid() && !table; b = b.next()) {
+      QTextTable* t = QTextCursor(b).currentTable();
+      if (t && t->columns() == 8 && t->cellAt(0, 2).firstCursorPosition().block().text() == "Gradient i")
+        table = t;
+    }
+    QVERIFY(table);
+    const auto cell = [table](int row, int column) {
+      return table->cellAt(row, column).firstCursorPosition().block().text().remove(QChar(0x2060)).trimmed();
+    };
+    int row = 1;
+    for (const QString& line : lines) {
+      const QStringList csv = line.split(QLatin1Char(','));
+      QCOMPARE(cell(row, 0), csv[0]);
+      QCOMPARE(cell(row, 1), csv[1]);
+      const double value = csv[2].toDouble(), se = csv[5].toDouble();
+      QVERIFY2(ShowsValue(cell(row, 2), value, false), qPrintable(cell(row, 2) + " " + csv[2]));
+      QVERIFY2(ShowsValue(cell(row, 3), se, false), qPrintable(cell(row, 3) + " " + csv[5]));
+      QVERIFY2(ShowsValue(cell(row, 4), csv[3].toDouble(), true), qPrintable(cell(row, 4) + " " + csv[3]));
+      QVERIFY2(ShowsValue(cell(row, 5), csv[6].toDouble(), false), qPrintable(cell(row, 5) + " " + csv[6]));
+      // The interval's words may be joined by no-break spaces; one that spans
+      // the circle is 0 to 360 in the CSV.
+      const QString shown = cell(row, 6).replace(QChar::Nbsp, QLatin1Char(' '));
+      if (shown == "any direction") {
+        QCOMPARE(csv[7].toDouble(), 0.0);
+        QCOMPARE(csv[8].toDouble(), 360.0);
+      } else {
+        const QStringList interval = shown.split(QStringLiteral(" to "));
+        QVERIFY2(interval.size() == 2, qPrintable(shown));
+        QVERIFY2(ShowsValue(interval[0], csv[7].toDouble(), true), qPrintable(interval[0] + " " + csv[7]));
+        QVERIFY2(ShowsValue(interval[1], csv[8].toDouble(), true), qPrintable(interval[1] + " " + csv[8]));
+      }
+      QVERIFY2(ShowsValue(cell(row, 7), csv[4].toDouble(), false), qPrintable(cell(row, 7) + " " + csv[4]));
+      // A warning of wells in a row stands on a row of its own beneath.
+      ++row;
+      if (csv.size() > 9 && !csv[9].isEmpty()) {
+        QVERIFY2(cell(row, 0).startsWith("Warning: The wells lie nearly in a row"), qPrintable(cell(row, 0)));
+        ++row;
+      }
+    }
+    QCOMPARE(table->rows(), row);
   }
 
   void commandRefusesWhatTheButtonsCannotTake() {

@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "analysis/AnalyteMappingDialog.h"
+#include "analysis/ColumnMappingDialog.h"
 #include "analysis/TimeWindow.h"
 #include "analysis/TimingTableModel.h"
 #include "app/AboutDialog.h"
@@ -28,6 +30,9 @@
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
 #include "pages/CPropResults.h"
+#include "pages/ProblemsDialog.h"
+#include "platform/HelpViewer.h"
+#include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "shell_fixture.h"
 
@@ -65,6 +70,27 @@ QStringList cutTexts(QWidget* window) {
                    .arg(window->windowTitle(), text)
                    .arg(header->sectionSize(section))
                    .arg(widest + margin);
+    }
+  }
+  // Cells shown on one line: the visible rows' texts against their columns.
+  for (QTableView* table : window->findChildren<QTableView*>()) {
+    if (!table->isVisible() || table->wordWrap() || !table->model()) continue;
+    QAbstractItemModel* model = table->model();
+    const int margin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    for (int row = 0; row < model->rowCount(); ++row) {
+      if (table->isRowHidden(row) ||
+          table->visualRect(model->index(row, 0)).top() > table->viewport()->height())
+        continue;
+      for (int column = 0; column < model->columnCount(); ++column) {
+        if (table->isColumnHidden(column) || table->indexWidget(model->index(row, column))) continue;
+        const QString text = model->index(row, column).data().toString();
+        const int needed = table->fontMetrics().horizontalAdvance(text) + margin;
+        if (!text.contains(QLatin1Char('\n')) && needed > table->columnWidth(column))
+          cut << QStringLiteral("%1: cell \"%2\" %3 of %4 px")
+                     .arg(window->windowTitle(), text)
+                     .arg(table->columnWidth(column))
+                     .arg(needed);
+      }
     }
   }
   for (QChartView* view : window->findChildren<QChartView*>()) {
@@ -167,6 +193,25 @@ class TestLaptopScreen : public QObject {
     EditGenericData(*window_);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     QCOMPARE(seen.size(), 3);
+  }
+
+  // The dialogs a window opens on the way: the column and analyte
+  // mappings of an import, the problems of a result, and the manual.
+  void mappingProblemsAndHelpFit() {
+    QStringList wrong;
+    ColumnMappingDialog columns({"Monsterpunt", "Monsternamedatum", "Resultaat", "Bemerkung"}, window_.get());
+    wrong += misfits(&columns);
+    AnalyteMappingDialog analytes(window_->project, window_.get());
+    wrong += misfits(&analytes);
+    ProblemsDialog problems(window_.get());
+    for (int k = 0; k < 40; ++k) problems.AppendLine("Problem line %d of a long list of problems.", k);
+    wrong += misfits(&problems);
+    Platform desktop;
+    QVERIFY(desktop.requestHelp(1102, Platform::HelpKind::Topic));
+    QVERIFY(help::window());
+    wrong += misfits(help::window());
+    help::closeWindow();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
   }
 
   void aboutFits() {

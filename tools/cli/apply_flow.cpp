@@ -76,8 +76,10 @@ int RunApplyFlow(const std::vector<std::string>& args, std::ostream& out, std::o
                   (!azimuth || ApplyHeadsAzimuth(project.get(), date, &why)) &&
                   (!axis || ApplyPlumeAxis(project.get(), analyte, &why));
   if (!ok) {
-    err << "virelo-cli: " << path << ": " << (why.empty() ? "no plume axis to take" : RecordTextToUtf8(why))
-        << "; the project is left unchanged\n";
+    // The reasons are sentences; the project's fate follows as one more.
+    std::string reason = why.empty() ? "No plume axis to take." : RecordTextToUtf8(why);
+    if (!reason.empty() && reason.back() != '.') reason += '.';
+    err << "virelo-cli: " << path << ": " << reason << " The project is left unchanged.\n";
     return kCliFailed;
   }
   if (!virelo_SaveProject(project.get(), path.c_str())) return WriteFailure(path, "the save failed", err);

@@ -176,6 +176,8 @@ int RunSiteImport(const std::vector<std::string>& args, std::ostream& out, std::
   const SiteData& site = virelo_ExtrasOf(*project).site;
   out << path << ": " << site.wells.size() << " wells, " << site.samples.size() << " samples\n";
   for (const std::string& note : notes) err << "virelo-cli: note: " << note << "\n";
+  if (const auto unplaced = UnplacedWells(site); !unplaced.empty())
+    err << "virelo-cli: note: " << RecordTextToUtf8(UnplacedWellsText(unplaced)) << "\n";
   ReportUnknownAnalytes(rows, resolver, err);
   return kCliOk;
 }
