@@ -100,15 +100,31 @@ void TestReportCharts::everyChartIsDrawnAsLinesAndTextWhereItsSectionPutsIt() {
   const QString html = doc->toHtml();
   QVERIFY(!html.contains(QStringLiteral("data:image")));
   QVERIFY(!html.contains(QStringLiteral("<img")));
-  int objects = 0, images = 0;
+  // Each at the size its picture had, in points, in the order of the
+  // sections: the histograms, the centre line two to a line, the decay
+  // fit at half the width, the chain across it, the time charts.
+  QStringList sizes;
+  int images = 0;
   for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
     for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextCharFormat format = it.fragment().charFormat();
-      if (format.isImageFormat()) ++images;
-      if (format.objectType() >= QTextFormat::UserObject) objects += it.fragment().length();
+      const QTextFragment fragment = it.fragment();
+      if (fragment.charFormat().isImageFormat()) ++images;
+      if (fragment.charFormat().objectType() < QTextFormat::UserObject) continue;
+      for (int k = 0; k < fragment.length(); ++k) {
+        const QTextLine line =
+            block.layout()->lineForTextPosition(fragment.position() + k - block.position());
+        const double left = line.cursorToX(fragment.position() + k - block.position());
+        const double right = line.cursorToX(fragment.position() + k + 1 - block.position());
+        sizes << QStringLiteral("%1x%2").arg(qRound(right - left)).arg(qRound(line.ascent()));
+      }
     }
   QCOMPARE(images, 0);
-  QCOMPARE(objects, 4 + 1 + 4 + 1 + 8);
+  QStringList expected;
+  for (int k = 0; k < 8; ++k) expected << QStringLiteral("90x50");
+  for (int k = 0; k < 4; ++k) expected << QStringLiteral("254x152");
+  expected << QStringLiteral("188x77") << QStringLiteral("480x156");
+  for (int k = 0; k < 4; ++k) expected << QStringLiteral("315x158");
+  QCOMPARE(sizes, expected);
 
   QTemporaryDir folder;
   const QString pdf = folder.filePath(QStringLiteral("charts.pdf"));
