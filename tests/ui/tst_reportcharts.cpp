@@ -102,7 +102,8 @@ void TestReportCharts::everyChartIsDrawnAsLinesAndTextWhereItsSectionPutsIt() {
   QVERIFY(!html.contains(QStringLiteral("<img")));
   // Each at the size its picture had, in points, in the order of the
   // sections: the histograms, the centre line two to a line, the decay
-  // fit at half the width, the chain across it, the time charts.
+  // fit at half the width, the chain across it, the time charts, each of
+  // the last two centred.
   QStringList sizes;
   int images = 0;
   for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
@@ -115,15 +116,20 @@ void TestReportCharts::everyChartIsDrawnAsLinesAndTextWhereItsSectionPutsIt() {
             block.layout()->lineForTextPosition(fragment.position() + k - block.position());
         const double left = line.cursorToX(fragment.position() + k - block.position());
         const double right = line.cursorToX(fragment.position() + k + 1 - block.position());
-        sizes << QStringLiteral("%1x%2").arg(qRound(right - left)).arg(qRound(line.ascent()));
+        sizes << QStringLiteral("%1x%2 at %3")
+                     .arg(qRound(right - left))
+                     .arg(qRound(line.ascent()))
+                     .arg(qRound(left));
       }
     }
   QCOMPARE(images, 0);
+  // Left edges from the start of their line: a cell's, or the page's
+  // text width with the line centred.
   QStringList expected;
-  for (int k = 0; k < 8; ++k) expected << QStringLiteral("90x50");
-  for (int k = 0; k < 4; ++k) expected << QStringLiteral("254x152");
-  expected << QStringLiteral("188x77") << QStringLiteral("480x156");
-  for (int k = 0; k < 4; ++k) expected << QStringLiteral("315x158");
+  for (int k = 0; k < 8; ++k) expected << QStringLiteral("90x50 at 0");
+  for (int k = 0; k < 2; ++k) expected << QStringLiteral("254x152 at 3") << QStringLiteral("254x152 at 259");
+  expected << QStringLiteral("188x77 at 0") << QStringLiteral("480x156 at 18");
+  for (int k = 0; k < 4; ++k) expected << QStringLiteral("315x158 at 100");
   QCOMPARE(sizes, expected);
 
   QTemporaryDir folder;
