@@ -41,18 +41,29 @@ const QMarginsF kPageMargins(16, 14, 16, 12);  // mm: left, top, right, bottom
 
 constexpr int kChartObject = QTextFormat::UserObject + 1;
 constexpr int kChartContaminant = QTextFormat::UserProperty + 1;
+// A chart a section drew: its number among the report's drawings, and its
+// size in points.
+constexpr int kChartDrawing = QTextFormat::UserProperty + 2;
+constexpr int kChartWidth = QTextFormat::UserProperty + 3;
+constexpr int kChartHeight = QTextFormat::UserProperty + 4;
 const QString kChartMark = QLatin1String(kReportChartMark);
+const QString kDrawingMark = QLatin1String(kReportDrawingMark);
 
 // --- The document.
 
+// Every chart of the report, painted by the painter of the page it stands
+// on: a centre-line chart from the project, any other as its section drew it.
 class ChartObject : public QObject, public QTextObjectInterface {
   Q_OBJECT
   Q_INTERFACES(QTextObjectInterface)
 
  public:
-  ChartObject(const Project& project, QObject* parent) : QObject(parent), project_(project) {}
+  ChartObject(const Project& project, std::vector<ReportDrawing> drawings, QObject* parent)
+      : QObject(parent), project_(project), drawings_(std::move(drawings)) {}
 
-  QSizeF intrinsicSize(QTextDocument* doc, int, const QTextFormat&) override {
+  QSizeF intrinsicSize(QTextDocument* doc, int, const QTextFormat& format) override {
+    if (format.hasProperty(kChartDrawing))
+      return {format.doubleProperty(kChartWidth), format.doubleProperty(kChartHeight)};
     // Two to a line, with room for the blank between them.
     const double width = (doc->pageSize().width() - 2 * doc->documentMargin() - 8) / 2;
     return {width, width * 0.6};
@@ -60,18 +71,24 @@ class ChartObject : public QObject, public QTextObjectInterface {
 
   void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
                   const QTextFormat& format) override {
-    const int index = format.property(kChartContaminant).toInt();
-    if (index < 0 || index >= project_.contaminantCount) return;
     // The layout also offers a chart that starts right at the edge of the
     // page being painted; it belongs to the next page, and the chart's own
     // painting would not keep to this page's clip.
     if (painter->hasClipping() && !painter->clipBoundingRect().contains(rect.adjusted(1, 1, -1, -1))) return;
+    if (format.hasProperty(kChartDrawing)) {
+      const int drawing = format.intProperty(kChartDrawing);
+      if (drawing >= 0 && drawing < static_cast<int>(drawings_.size())) drawings_[drawing](painter, rect);
+      return;
+    }
+    const int index = format.property(kChartContaminant).toInt();
+    if (index < 0 || index >= project_.contaminantCount) return;
     // Drawn with the decay constant the steady results were computed with.
     charts_.paint(project_.aquifer, CaseModel(project_, index), painter, rect);
   }
 
  private:
   const Project& project_;
+  std::vector<ReportDrawing> drawings_;
   ReportChartPainter charts_;
 };
 
@@ -84,11 +101,19 @@ void placeCharts(QTextDocument* doc) {
       const QTextFragment fragment = it.fragment();
       const QTextCharFormat format = fragment.charFormat();
       if (!format.isImageFormat()) continue;
-      const QString name = format.toImageFormat().name();
-      if (!name.startsWith(kChartMark)) continue;
+      const QTextImageFormat image = format.toImageFormat();
+      const QString name = image.name();
       QTextCharFormat chart;
       chart.setObjectType(kChartObject);
-      chart.setProperty(kChartContaminant, name.mid(kChartMark.size()).toInt());
+      if (name.startsWith(kChartMark)) {
+        chart.setProperty(kChartContaminant, name.mid(kChartMark.size()).toInt());
+      } else if (name.startsWith(kDrawingMark)) {
+        chart.setProperty(kChartDrawing, name.mid(kDrawingMark.size()).toInt());
+        chart.setProperty(kChartWidth, image.width());
+        chart.setProperty(kChartHeight, image.height());
+      } else {
+        continue;
+      }
       cursor.setPosition(fragment.position());
       cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
       cursor.setCharFormat(chart);
@@ -236,11 +261,13 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   for (const ReportSection& section : kReportSections) section.write(report);
   report.add(QStringLiteral("</body></html>"));
   doc->setHtml(report.finish());
+  std::vector<ReportDrawing> drawings = report.takeDrawings();
   ApplyLayoutMarks(doc.get());
   placeCharts(doc.get());
   placeRobustnessColumns(doc.get());
   doc->documentLayout()->setPaintDevice(pointDevice());
-  doc->documentLayout()->registerHandler(kChartObject, new ChartObject(project, doc.get()));
+  doc->documentLayout()->registerHandler(kChartObject,
+                                         new ChartObject(project, std::move(drawings), doc.get()));
   doc->markContentsDirty(0, doc->characterCount());
   // Joined words first, so that a table's fit sees them whole; once more
   // after, for the lines of a table set smaller.

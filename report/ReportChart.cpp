@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/CentrelineChart.h"
 #include "engine/core/exact.h"
 
 namespace {
@@ -167,4 +168,17 @@ bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contam
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   p.scene.render(painter, target, QRectF(QPointF(0, 0), target.size()));
   return true;
+}
+
+ReportDrawing ChartDrawing(QChart* chart, const QSizeF& laidOut) {
+  // Shared by the copies a document's handler makes; gone with the document.
+  std::shared_ptr<QChart> owned(chart);
+  return [owned, laidOut](QPainter* painter, const QRectF& target) {
+    if (!owned || laidOut.isEmpty()) return;
+    painter->save();
+    painter->translate(target.topLeft());
+    painter->scale(target.width() / laidOut.width(), target.height() / laidOut.height());
+    RenderChart(owned.get(), painter, QRectF(QPointF(0, 0), laidOut));
+    painter->restore();
+  };
 }

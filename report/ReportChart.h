@@ -9,10 +9,12 @@
 #include <QList>
 #include <QPointF>
 #include <QRectF>
+#include <functional>
 #include <memory>
 
 #include "engine/project/records.h"
 
+class QChart;
 class QPainter;
 
 // The lines of a centre-line chart: C/C0 of the screening model and of the
@@ -45,3 +47,13 @@ class ReportChartPainter {
   struct Parts;
   std::unique_ptr<Parts> parts_;
 };
+
+// A chart of a section as the document paints it: drawn into the rectangle
+// the layout gives it, with whatever painter paints the page, so that on a
+// PDF its lines and lettering stay paths and text.
+using ReportDrawing = std::function<void(QPainter*, const QRectF&)>;
+
+// A chart (the drawing takes it over) laid out at `laidOut`, the size its
+// fonts and lines were chosen for, and scaled from there into the target:
+// the chart keeps its proportions of lettering to lines at any size.
+ReportDrawing ChartDrawing(QChart* chart, const QSizeF& laidOut);

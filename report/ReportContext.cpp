@@ -94,6 +94,17 @@ QString ReportContext::finish() {
   return done;
 }
 
+QString ReportContext::drawing(ReportDrawing draw, double width, double height) {
+  drawings_.push_back(std::move(draw));
+  // The size in points, as the document's layout measures: the mark names
+  // no picture, so no image's resolution enters it.
+  return QStringLiteral("<img src=\"%1%2\" width=\"%3\" height=\"%4\">")
+      .arg(QLatin1String(kReportDrawingMark))
+      .arg(drawings_.size() - 1)
+      .arg(width)
+      .arg(height);
+}
+
 VerdictOptions ReportContext::verdictOptions() const {
   VerdictOptions options;
   options.plumeRange = plumeRange_;

@@ -19,6 +19,7 @@
 #include "engine/project/fulltexts.h"
 #include "engine/project/records.h"
 #include "report/AssessmentReport.h"
+#include "report/ReportChart.h"
 
 // What every section reads (the project and the report's settings) and the
 // HTML they write, with the pieces several sections share.
@@ -66,6 +67,13 @@ class ReportContext {
   // The report's HTML, with every reference resolved.
   QString finish();
 
+  // A chart in the text, `width` by `height` points, which the document
+  // paints with `draw` when it paints the page it stands on: the HTML
+  // holds only its mark, and the chart stays vectors on paper.
+  QString drawing(ReportDrawing draw, double width, double height);
+  // The charts placed so far, by the number their marks carry.
+  std::vector<ReportDrawing> takeDrawings() { return std::move(drawings_); }
+
   // The verdict of a result's row (the worst of the models, the chain and
   // the wells) under the report's ranges and the project's basis, made once
   // for every section that reads it.
@@ -99,6 +107,7 @@ class ReportContext {
   int section_ = 0;
   int part_ = 0;
   std::map<QString, QString> numbers_;
+  std::vector<ReportDrawing> drawings_;
   ProjectCase case_;
 };
 
@@ -132,6 +141,9 @@ QByteArray wellsKey(int contaminantIndex);
 // The image name by which the charts section places the chart of the
 // contaminant with this index; the document turns it into a chart object.
 inline constexpr char kReportChartMark[] = "virelo-chart:";
+// The image name of a chart a section drew (ReportContext::drawing), with
+// its number after it.
+inline constexpr char kReportDrawingMark[] = "virelo-drawing:";
 
 // --- The sections, in the order of kReportSections.
 

@@ -3,14 +3,10 @@
 // The project's decay chains: each chain with its yields, the chart of every
 // species along the centre line and the table at the receptor. A project
 // without a chain gets no section.
-#include <QBuffer>
 #include <QChart>
 #include <QFont>
-#include <QImage>
 #include <QLegend>
-#include <QPainter>
 #include <cmath>
-#include <memory>
 
 #include "analysis/CentrelineChart.h"
 #include "analysis/ChainChart.h"
@@ -22,28 +18,16 @@
 
 namespace {
 
-// The chart as a picture in the document: a PNG at print resolution.
-QString ChartImage(const ChainCurves& curves) {
-  std::unique_ptr<QChart> chart(BuildChainChart(curves));
+// The chart in the document, as wide as the text, drawn as the page is.
+QString ChartHtml(ReportContext& report, const ChainCurves& curves) {
+  QChart* chart = BuildChainChart(curves);
   // Laid out a little wider than the page shows it, with a smaller legend,
-  // so that the species' names stay whole; drawn at 2.2 times that for print.
+  // so that the species' names stay whole.
   QFont legend = chart->legend()->font();
   legend.setPointSizeF(legend.pointSizeF() * 0.85);
   chart->legend()->setFont(legend);
-  QImage image(1892, 616, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(2.2, 2.2);
-    RenderChart(chart.get(), &painter, QRectF(0, 0, 860, 280));
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return QStringLiteral("<p align=\"center\"><img width=\"640\" src=\"data:image/png;base64,%1\"></p>")
-      .arg(QString::fromLatin1(bytes.toBase64()));
+  return QStringLiteral("<p align=\"center\">%1</p>")
+      .arg(report.drawing(ChartDrawing(chart, QSizeF(860, 280)), 480, 156));
 }
 
 QString Number(double v) {
@@ -142,8 +126,9 @@ void WriteChainSection(ReportContext& report) {
       report.add(QStringLiteral("</ul>"));
       continue;
     }
-    report.add(ChartImage(BuildChainCurves(
-        project, resolved, QString::fromStdString(virelo_SettingsOf(project).concentrationUnit))));
+    report.add(ChartHtml(
+        report, BuildChainCurves(project, resolved,
+                                 QString::fromStdString(virelo_SettingsOf(project).concentrationUnit))));
     // Each species with its yield (mass per mass of the species above) and
     // its classes at the receptor, in one table.
     const bool withYields = rows.size() == chain.species.size();

@@ -4,10 +4,7 @@
 // concentration-distance fit with its chart and warnings, the trend at each
 // well, the redox classes of the indicators, and the source of every decay
 // constant taken from them. A project without site data has no such section.
-#include <QBuffer>
 #include <QChart>
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -48,28 +45,11 @@ QString bodyRow(const QStringList& cells) {
   return html + QStringLiteral("</tr>");
 }
 
-// The chart as a picture in the page: a PNG the document reads from the
-// image's own address. The chart is laid out at 520 by 212 and drawn at
-// twice that, so that at half the page's width its lettering is about
-// 5 pt and stays legible beside the fit's numbers.
-QString chartImage(QChart* chart, int width) {
-  constexpr int kWidth = 520, kHeight = 212, kScale = 2;
-  QImage image(kWidth * kScale, kHeight * kScale, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(kScale, kScale);
-    RenderChart(chart, &painter, QRectF(0, 0, kWidth, kHeight));
-  }
-  delete chart;
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return QStringLiteral("<img width=\"%1\" src=\"data:image/png;base64,%2\">")
-      .arg(width)
-      .arg(QString::fromLatin1(png.toBase64()));
+// The chart in the page, laid out at 520 by 212 and shown at half the
+// page's width, so that its lettering is about 5 pt and stays legible
+// beside the fit's numbers.
+QString chartHtml(ReportContext& report, QChart* chart) {
+  return report.drawing(ChartDrawing(chart, QSizeF(520, 212)), 187.5, 76.5);
 }
 
 // Whether any reading holds an indicator of the water itself. Ethene comes
@@ -230,7 +210,7 @@ void WriteSiteDataSection(ReportContext& report) {
       lines << QStringLiteral("Not detected, left out: %1.").arg(names.join(QStringLiteral(", ")));
     }
     if (!fit.points.empty())
-      cell += QStringLiteral("<p>%1</p>").arg(chartImage(BuildSiteDecayChart(fit), 250));
+      cell += QStringLiteral("<p>%1</p>").arg(chartHtml(report, BuildSiteDecayChart(fit)));
     for (const QString& line : lines) cell += QStringLiteral("<p>%1</p>").arg(line);
     cells << cell;
   }

@@ -5,11 +5,7 @@
 // that keeps sorption or source inputs: without them every contaminant
 // moves with the water from a constant source, the steady report says all
 // there is, and its length stays as it was.
-#include <QBuffer>
 #include <QChart>
-#include <QImage>
-#include <QPainter>
-#include <memory>
 
 #include <utility>
 #include "analysis/CentrelineChart.h"
@@ -26,22 +22,9 @@ namespace {
 constexpr int kPoints = 200;
 
 // Small enough that several charts share a page.
-QString ChartImage(QChart* owned) {
-  std::unique_ptr<QChart> chart(owned);
-  QImage image(1320, 660, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(2.2, 2.2);
-    RenderChart(chart.get(), &painter, QRectF(0, 0, 600, 300));
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return QStringLiteral("<p align=\"center\"><img width=\"420\" src=\"data:image/png;base64,%1\"></p>")
-      .arg(QString::fromLatin1(bytes.toBase64()));
+QString ChartHtml(ReportContext& report, QChart* chart) {
+  return QStringLiteral("<p align=\"center\">%1</p>")
+      .arg(report.drawing(ChartDrawing(chart, QSizeF(600, 300)), 315, 157.5));
 }
 
 }  // namespace
@@ -102,7 +85,8 @@ void WriteTimeSection(ReportContext& report) {
     if (const char* reason = CurveScreeningReason(in.timing))
       text += QStringLiteral(" No screening values: %1").arg(QString::fromLatin1(reason).toHtmlEscaped());
     report.add(QStringLiteral("<p>%1</p>").arg(text));
-    report.add(ChartImage(
+    report.add(ChartHtml(
+        report,
         BuildBreakthroughChart(ComputeBreakthrough(in.timing, DefaultBreakthroughUntil(in.timing), kPoints),
                                CurveScale(in.timing), in.timing.ca, unit)));
   }

@@ -5,8 +5,6 @@
 // of their ratios. A project without distributions has no such section, so
 // its report reads as before. The run is made afresh, with the project's
 // seed, so the report repeats the numbers of the Uncertainty window.
-#include <QBuffer>
-#include <QImage>
 #include <QPainter>
 #include <algorithm>
 
@@ -58,33 +56,31 @@ QString Parameters(const InputDistribution& d) {
 // so that the results compare at a glance and eight take two rows.
 constexpr int kHistogramsPerRow = 4;
 
-// A histogram as a PNG inside the page's HTML, drawn large and shown small
-// so that its lines and labels stay sharp on paper.
-QString HistogramImage(const UncertaintyRow& row, AssessmentRange range) {
+// A histogram drawn small on the page: laid out at 480 by 264 with
+// lettering to match and scaled down, so that it reads as the window's.
+QString HistogramHtml(ReportContext& report, const UncertaintyRow& row, AssessmentRange range) {
   RatioHistogramData data;
   data.sortedRatios = row.sortedRatios;
   data.range = range;
   data.plumeLength = row.plumeLength;
-  QImage image(QSize(480, 264), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    QFont font = painter.font();
+  const auto draw = [data = std::move(data)](QPainter* painter, const QRectF& target) {
+    const QRectF laidOut(0, 0, 480, 264);
+    painter->save();
+    painter->translate(target.topLeft());
+    painter->scale(target.width() / laidOut.width(), target.height() / laidOut.height());
+    QFont font;
     font.setPixelSize(20);
-    painter.setFont(font);
-    RatioHistogram::Paint(painter, QRectF(image.rect()), data);
-  }
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return QStringLiteral("<img width=\"120\" height=\"66\" src=\"data:image/png;base64,%1\">")
-      .arg(QString::fromLatin1(png.toBase64()));
+    painter->setFont(font);
+    RatioHistogram::Paint(*painter, laidOut, data);
+    painter->restore();
+  };
+  return report.drawing(draw, 90, 49.5);
 }
 
 // One histogram of the grid: the contaminant and assessment it belongs to,
 // the chart, the shares of the classes and the inputs that move the ratio.
-QString HistogramCell(const Project& project, const UncertaintyRow& row, AssessmentRange range) {
+QString HistogramCell(ReportContext& report, const UncertaintyRow& row, AssessmentRange range) {
+  const Project& project = report.project();
   QString influences;
   for (const InputInfluence& influence : row.ranking)
     influences +=
@@ -98,7 +94,7 @@ QString HistogramCell(const Project& project, const UncertaintyRow& row, Assessm
              "<td width=\"25%\" valign=\"top\"><p><b>%1</b>, %2</p><p>%3</p>"
              "<p style=\"font-size: 7pt\">Green %4, Yellow %5, Red %6. Rank correlation: %7</p></td>")
       .arg(contaminantName(project, project.contaminants[row.contaminantIndex].name), AssessmentText(row),
-           HistogramImage(row, range), Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
+           HistogramHtml(report, row, range), Share(row.pGreen), Share(row.pYellow), Share(row.pRed),
            influences.isEmpty() ? QStringLiteral("none") : influences.chopped(2));
 }
 
@@ -180,7 +176,7 @@ void WriteUncertaintySection(ReportContext& report) {
       cut = true;
       break;
     }
-    cells << HistogramCell(project, row, report.range(row.plumeLength));
+    cells << HistogramCell(report, row, report.range(row.plumeLength));
   }
   if (cells.isEmpty()) return;
   report.add(
