@@ -23,6 +23,7 @@
 #include "app/DataCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
+#include "app/Language.h"
 #include "app/PageTabs.h"
 #include "app/WaitCursor.h"
 #include "diagnostics/util.h"
@@ -121,6 +122,10 @@ void MainDialog::buildMenus() {
     viewActions[i] = addCommand(view, viewTexts[i], [this, i] { ViewPage(i); },
                                 {QKeySequence(Qt::CTRL | digits[i]), QKeySequence(Qt::ALT | digits[i])});
   }
+  view->addSeparator();
+  QMenu* languages = view->addMenu(tr("&Language"));
+  languages->setObjectName("languageMenu");
+  language::fillMenu(languages, this);
 
   dataCommands = new DataCommands(*this, menuBar->addMenu(QStringLiteral("&Data")));
   helpCommands = new HelpCommands(*this, menuBar->addMenu(QStringLiteral("&Help")));
