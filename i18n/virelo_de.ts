@@ -444,72 +444,72 @@ Grundwasserspiegel ( Sz ) :</translation>
         <translation>Fahnenlänge :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="168"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="167"/>
         <source>Attenuation factor :</source>
         <translation>Abminderungsfaktor :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="171"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
         <source>Assessment range : </source>
         <translation>Bewertungsbereich : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="179"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="178"/>
         <source>Ro&amp;bustness...</source>
         <translation>Ro&amp;bustheit...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="182"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="181"/>
         <source>How far each input is from changing the marked result&apos;s class</source>
         <translation>Wie weit jede Eingabe von einem Klassenwechsel des markierten Ergebnisses entfernt ist</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="192"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="191"/>
         <source>Pl&amp;ume...</source>
         <translation>&amp;Fahne...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="194"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="193"/>
         <source>Centre line and plan view of the selected contaminant&apos;s plume</source>
         <translation>Mittellinie und Draufsicht der Fahne des gewählten Schadstoffs</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="203"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="202"/>
         <source>Uncer&amp;tainty...</source>
         <translation>Unsi&amp;cherheit...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="205"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="204"/>
         <source>The probability of each class from ranges of the inputs</source>
         <translation>Die Wahrscheinlichkeit jeder Klasse aus Bereichen der Eingaben</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="210"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="209"/>
         <source>&amp;Chain...</source>
         <translation>&amp;Kette...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="212"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="211"/>
         <source>The project&apos;s decay chains: parents and the daughters they form</source>
         <translation>Die Zerfallsketten des Projekts: Ausgangsstoffe und ihre Tochterprodukte</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="307"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
         <source>Plume extension</source>
         <translation>Fahnenausdehnung</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
         <source>Acceptable concentration at source</source>
         <translation>Zulässige Konzentration an der Quelle</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="310"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
         <source>Distance source receptor</source>
         <translation>Abstand Quelle Schutzgut</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="311"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
         <source>Concentration at source</source>
         <translation>Konzentration an der Quelle</translation>
     </message>

@@ -444,72 +444,72 @@ grondwaterspiegel ( Sz ) :</translation>
         <translation>Lengte van de pluim :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="168"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="167"/>
         <source>Attenuation factor :</source>
         <translation>Afnamefactor :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="171"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
         <source>Assessment range : </source>
         <translation>Beoordelingsbereik : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="179"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="178"/>
         <source>Ro&amp;bustness...</source>
         <translation>Ro&amp;buustheid...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="182"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="181"/>
         <source>How far each input is from changing the marked result&apos;s class</source>
         <translation>Hoe ver elke invoer van een andere klasse van het gemarkeerde resultaat ligt</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="192"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="191"/>
         <source>Pl&amp;ume...</source>
         <translation>Pl&amp;uim...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="194"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="193"/>
         <source>Centre line and plan view of the selected contaminant&apos;s plume</source>
         <translation>Middellijn en bovenaanzicht van de pluim van de gekozen stof</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="203"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="202"/>
         <source>Uncer&amp;tainty...</source>
         <translation>Onzeker&amp;heid...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="205"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="204"/>
         <source>The probability of each class from ranges of the inputs</source>
         <translation>De kans op elke klasse uit bereiken van de invoer</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="210"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="209"/>
         <source>&amp;Chain...</source>
         <translation>&amp;Keten...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="212"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="211"/>
         <source>The project&apos;s decay chains: parents and the daughters they form</source>
         <translation>De afbraakketens van het project: moederstoffen en de dochters die ze vormen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="307"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
         <source>Plume extension</source>
         <translation>Pluimlengte</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
         <source>Acceptable concentration at source</source>
         <translation>Toelaatbare concentratie bij de bron</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="310"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
         <source>Distance source receptor</source>
         <translation>Afstand bron receptor</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="311"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
         <source>Concentration at source</source>
         <translation>Concentratie bij de bron</translation>
     </message>

@@ -127,7 +127,7 @@ CPropResults::CPropResults(PageHost* host, QWidget* parent) : PropPage(host, par
 
 void CPropResults::buildControls() {
   // Above both lists: which model's prediction decides the verdict.
-  auto* basisLabel = new QLabel(QCoreApplication::translate("CPropResults", "&Verdict basis : "));
+  auto* basisLabel = new QLabel(tr("&Verdict basis : "));
   verdictBasisCombo_ = new QComboBox;
   verdictBasisCombo_->setObjectName(QStringLiteral("verdictBasisCombo"));
   for (int k = 0; k < kVerdictBasisCount; ++k)
@@ -164,11 +164,10 @@ void CPropResults::buildControls() {
 
 QWidget* CPropResults::buildSide(int side) {
   const bool plume = side == PlumeLengthSide;
-  auto* frame = new QGroupBox(plume ? QCoreApplication::translate("CPropResults", "Plume length :")
-                                    : QCoreApplication::translate("CPropResults", "Attenuation factor :"));
+  auto* frame = new QGroupBox(plume ? tr("Plume length :") : tr("Attenuation factor :"));
   setControlId(frame, controlIdOf(side, kFrame));
 
-  auto* rangeLabel = new QLabel(QCoreApplication::translate("CPropResults", "Assessment range : "));
+  auto* rangeLabel = new QLabel(tr("Assessment range : "));
   setControlId(rangeLabel, controlIdOf(side, kRangeLabel));
   auto* combo = new QComboBox;
   combo->setObjectName(plume ? QStringLiteral("plumeRangeCombo") : QStringLiteral("afRangeCombo"));
@@ -176,7 +175,7 @@ QWidget* CPropResults::buildSide(int side) {
   for (const AssessmentRangeEntry& entry : kAssessmentRanges) combo->addItem(QString::fromLatin1(entry.text));
   setControlId(combo, controlIdOf(side, kRangeCombo));
   rangeLabel->setBuddy(combo);
-  auto* robustness = new QPushButton(QCoreApplication::translate("CPropResults", "Ro&bustness..."));
+  auto* robustness = new QPushButton(tr("Ro&bustness..."));
   robustness->setObjectName(plume ? QStringLiteral("plumeRobustnessButton")
                                   : QStringLiteral("afRobustnessButton"));
   robustness->setToolTip(QCoreApplication::translate(
@@ -189,7 +188,7 @@ QWidget* CPropResults::buildSide(int side) {
   rangeRow->addWidget(combo);
   rangeRow->addWidget(robustness);
   if (!plume) {
-    plumeButton_ = new QPushButton(QCoreApplication::translate("CPropResults", "Pl&ume..."));
+    plumeButton_ = new QPushButton(tr("Pl&ume..."));
     plumeButton_->setObjectName(QStringLiteral("plumeViewButton"));
     plumeButton_->setToolTip(QCoreApplication::translate(
         "CPropResults", "Centre line and plan view of the selected contaminant's plume"));
@@ -200,14 +199,14 @@ QWidget* CPropResults::buildSide(int side) {
       ShowPlume(row >= 0 ? afModel_->row(row).resultIndex : -1);
     });
     rangeRow->addWidget(plumeButton_);
-    uncertaintyButton_ = new QPushButton(QCoreApplication::translate("CPropResults", "Uncer&tainty..."));
+    uncertaintyButton_ = new QPushButton(tr("Uncer&tainty..."));
     uncertaintyButton_->setObjectName(QStringLiteral("uncertaintyButton"));
     uncertaintyButton_->setToolTip(QCoreApplication::translate(
         "CPropResults", "The probability of each class from ranges of the inputs"));
     setControlId(uncertaintyButton_, kIdUncertaintyButton);
     connect(uncertaintyButton_, &QPushButton::clicked, this, &CPropResults::ShowUncertainty);
     rangeRow->addWidget(uncertaintyButton_);
-    auto* chain = new QPushButton(QCoreApplication::translate("CPropResults", "&Chain..."));
+    auto* chain = new QPushButton(tr("&Chain..."));
     chain->setObjectName(QStringLiteral("chainButton"));
     chain->setToolTip(QCoreApplication::translate(
         "CPropResults", "The project's decay chains: parents and the daughters they form"));
@@ -304,11 +303,9 @@ QWidget* CPropResults::buildSide(int side) {
   // What the symbols of the legend stand for.
   const QString texts[4] = {
       plume ? QStringLiteral("d - ") : QStringLiteral("C -"),
-      plume ? QCoreApplication::translate("CPropResults", "Plume extension")
-            : QCoreApplication::translate("CPropResults", "Acceptable concentration at source"),
+      plume ? tr("Plume extension") : tr("Acceptable concentration at source"),
       plume ? QStringLiteral("x -") : QStringLiteral("C0 -"),
-      plume ? QCoreApplication::translate("CPropResults", "Distance source receptor")
-            : QCoreApplication::translate("CPropResults", "Concentration at source"),
+      plume ? tr("Distance source receptor") : tr("Concentration at source"),
   };
   for (int i = 0; i < 4; ++i) {
     if (i == 2) legend->addSpacing(8);

@@ -11,7 +11,7 @@ foreach(lang de nl)
   set(copy ${WORK_DIR}/virelo_${lang}.ts)
   file(COPY_FILE ${committed} ${copy})
   execute_process(
-    COMMAND ${LUPDATE} -locations none -no-ui-lines
+    COMMAND ${LUPDATE} -locations none -no-ui-lines -I ${SOURCE_DIR}
       ${SOURCE_DIR}/app ${SOURCE_DIR}/platform ${SOURCE_DIR}/pages ${SOURCE_DIR}/analysis -ts ${copy}
     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
   if(NOT status EQUAL 0)
