@@ -41,7 +41,7 @@ HyperLink* pictureLink(const QPixmap& picture, QWidget* parent) {
 }  // namespace
 
 QString AboutDialog::acknowledgement() {
-  return QStringLiteral(
+  return tr(
       "Virelo helps consultants and authorities judge whether monitored natural attenuation can "
       "protect a receptor downstream of a contaminant source. For every contaminant it checks the "
       "inputs, then estimates the plume length from plug flow at the seepage velocity with "
@@ -54,12 +54,11 @@ QString AboutDialog::acknowledgement() {
 }
 
 QString AboutDialog::versionText() {
-  return QStringLiteral("Version:\t\t%1\nBuild-No:\t%2")
-      .arg(QLatin1String(kAboutVersion), QLatin1String(kAboutBuild));
+  return tr("Version:\t\t%1\nBuild-No:\t%2").arg(QLatin1String(kAboutVersion), QLatin1String(kAboutBuild));
 }
 
 AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), splashTime(splashTimeMs) {
-  setWindowTitle(QStringLiteral("About Virelo 1.0"));
+  setWindowTitle(tr("About Virelo 1.0"));
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
   institutionLogoLink = pictureLink(shell_pictures::institutionLogo(), this);
@@ -86,18 +85,18 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   auto* frame = new QFrame(this);
   frame->setFrameShape(QFrame::StyledPanel);
   frame->setFrameShadow(QFrame::Sunken);
-  auto* purpose = new QLabel(
-      QStringLiteral("Decision support for applying Monitored Natural\nAttenuation at Megasites"), frame);
+  auto* purpose =
+      new QLabel(tr("Decision support for applying Monitored Natural\nAttenuation at Megasites"), frame);
   purpose->setObjectName("purposeLabel");
   QFont bold = purpose->font();
   bold.setBold(true);
   purpose->setFont(bold);
-  versionField = new QLabel(QStringLiteral("Version:\t\t1.0\nBuild-No.:\txxxxxxx"), frame);
+  versionField = new QLabel(tr("Version:\t\t1.0\nBuild-No.:\txxxxxxx"), frame);
   versionField->setObjectName("versionField");
   auto* frameLayout = new QVBoxLayout(frame);
   frameLayout->addWidget(purpose);
   frameLayout->addWidget(versionField);
-  okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton = new QPushButton(tr("OK"), this);
   okButton->setObjectName("okButton");
   okButton->setDefault(true);
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -107,7 +106,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   top->addWidget(okButton, 0, Qt::AlignTop);
 
   // Middle: the acknowledgement across the full width.
-  auto* general = new QGroupBox(QStringLiteral("General Informations"), this);
+  auto* general = new QGroupBox(tr("General Informations"), this);
   acknowledgementText = new QTextEdit(general);
   acknowledgementText->setObjectName("acknowledgementText");
   acknowledgementText->setReadOnly(true);
@@ -116,7 +115,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
   generalLayout->addWidget(acknowledgementText);
 
   // Bottom: who owns it, who made it.
-  auto* copyright = new QGroupBox(QStringLiteral("Copyright"), this);
+  auto* copyright = new QGroupBox(tr("Copyright"), this);
   auto* copyrightLayout = new QVBoxLayout(copyright);
   copyrightLayout->addWidget(centredLines(QStringLiteral("Copyright (C) the Virelo developers\n"
                                                          "Groundwater and Remediation Research\n"
@@ -124,11 +123,11 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
                                           copyright));
   copyrightLayout->addWidget(institutionAddressLink);
   copyrightLayout->addWidget(institutionLogoLink);
-  auto* realisation = new QGroupBox(QStringLiteral("Realisation"), this);
+  auto* realisation = new QGroupBox(tr("Realisation"), this);
   auto* realisationLayout = new QVBoxLayout(realisation);
-  realisationLayout->addWidget(centredLines(QStringLiteral("Programming and design:\n"
-                                                           "the Virelo developers\n"
-                                                           "Virelo Software Workshop"),
+  realisationLayout->addWidget(centredLines(tr("Programming and design:\n"
+                                               "the Virelo developers\n"
+                                               "Virelo Software Workshop"),
                                             realisation));
   realisationLayout->addWidget(makerAddressLink);
   realisationLayout->addWidget(makerLogoLink);
@@ -159,8 +158,7 @@ AboutDialog::AboutDialog(QWidget* parent, int splashTimeMs) : QDialog(parent), s
 }
 
 void AboutDialog::applyCaption() {
-  setWindowTitle(splashTime > 0 ? QStringLiteral("Virelo 1.0 Loading ...")
-                                : QStringLiteral("About Virelo 1.0"));
+  setWindowTitle(splashTime > 0 ? tr("Virelo 1.0 Loading ...") : tr("About Virelo 1.0"));
 }
 
 void AboutDialog::showEvent(QShowEvent* event) {

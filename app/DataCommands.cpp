@@ -3,6 +3,7 @@
 #include "app/DataCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <cstdlib>
@@ -17,16 +18,19 @@
 namespace {
 // The Data menu, top to bottom. A new command adds its line here.
 const DataMenuEntry kDataMenu[] = {
-    {"editGeneric", "&Edit generic contaminant data", "", &EditGenericData},
-    {"saveGeneric", "&Save generic data as default", "", &SaveGenericDataAsDefault},
-    {"siteData", "Si&te data...", "", &OpenSiteData},
-    {"decayChain", "&Decay chain...", "", &OpenDecayChain},
-    {"uncertainty", "&Uncertainty...", "", &ShowUncertainty},
-    {"transport", "S&orption and source...", "", &OpenTransportInputs},
-    {"time", "T&ime...", "", &OpenTime},
-    {"evidence", "&Lines of evidence...", "", &OpenEvidence},
+    {"editGeneric", QT_TRANSLATE_NOOP("DataCommands", "&Edit generic contaminant data"), "",
+     &EditGenericData},
+    {"saveGeneric", QT_TRANSLATE_NOOP("DataCommands", "&Save generic data as default"), "",
+     &SaveGenericDataAsDefault},
+    {"siteData", QT_TRANSLATE_NOOP("DataCommands", "Si&te data..."), "", &OpenSiteData},
+    {"decayChain", QT_TRANSLATE_NOOP("DataCommands", "&Decay chain..."), "", &OpenDecayChain},
+    {"uncertainty", QT_TRANSLATE_NOOP("DataCommands", "&Uncertainty..."), "", &ShowUncertainty},
+    {"transport", QT_TRANSLATE_NOOP("DataCommands", "S&orption and source..."), "", &OpenTransportInputs},
+    {"time", QT_TRANSLATE_NOOP("DataCommands", "T&ime..."), "", &OpenTime},
+    {"evidence", QT_TRANSLATE_NOOP("DataCommands", "&Lines of evidence..."), "", &OpenEvidence},
     {nullptr, nullptr, nullptr, nullptr},
-    {"loadDefaults", "Load &application defaults", "", &LoadApplicationDefaults},
+    {"loadDefaults", QT_TRANSLATE_NOOP("DataCommands", "Load &application defaults"), "",
+     &LoadApplicationDefaults},
 };
 }  // namespace
 
@@ -41,7 +45,8 @@ DataCommands::DataCommands(MainDialog& window, QMenu* menu) : QObject(&window) {
     const DataHandler handler = entry.handler;
     actions_.insert(QString::fromLatin1(entry.name),
                     window.addCommand(
-                        menu, QString::fromUtf8(entry.text), [&window, handler] { handler(window); }, keys));
+                        menu, QCoreApplication::translate("DataCommands", entry.text),
+                        [&window, handler] { handler(window); }, keys));
   }
 }
 
@@ -79,35 +84,41 @@ void SaveGenericDataAsDefault(MainDialog& window) {
   if (!project || project->contaminantCount <= 0) return;
   if (Platform::instance().messageBox(
           &window,
-          QStringLiteral("This will change your currently used default-contaminants.\nAre you shure?"),
-          QStringLiteral("Changing generic contaminant data"), Platform::Yes | Platform::No,
-          Platform::Icon::Warning) != Platform::Yes)
+          QCoreApplication::translate(
+              "DataCommands", "This will change your currently used default-contaminants.\nAre you shure?"),
+          QCoreApplication::translate("DataCommands", "Changing generic contaminant data"),
+          Platform::Yes | Platform::No, Platform::Icon::Warning) != Platform::Yes)
     return;
   if (virelo_SaveDefaultConts(project))
-    Platform::instance().messageBox(&window, QStringLiteral("Contaminants saved!"), QStringLiteral("Virelo"),
-                                    Platform::Ok, Platform::Icon::None);
+    Platform::instance().messageBox(
+        &window, QCoreApplication::translate("DataCommands", "Contaminants saved!"),
+        QCoreApplication::translate("DataCommands", "Virelo"), Platform::Ok, Platform::Icon::None);
   else
-    Platform::instance().messageBox(&window, QStringLiteral("Saving contaminant-data failed!"),
-                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+    Platform::instance().messageBox(
+        &window, QCoreApplication::translate("DataCommands", "Saving contaminant-data failed!"),
+        QCoreApplication::translate("DataCommands", "Virelo-Error"), Platform::Ok, Platform::Icon::Error);
 }
 
 void LoadApplicationDefaults(MainDialog& window) {
   Project* project = window.project;
   if (!project) return;
-  if (Platform::instance().messageBox(&window, QStringLiteral("Loading application default contaminants?"),
-                                      QStringLiteral("contaminant data"), Platform::Yes | Platform::No,
-                                      Platform::Icon::Warning) != Platform::Yes)
+  if (Platform::instance().messageBox(
+          &window, QCoreApplication::translate("DataCommands", "Loading application default contaminants?"),
+          QCoreApplication::translate("DataCommands", "contaminant data"), Platform::Yes | Platform::No,
+          Platform::Icon::Warning) != Platform::Yes)
     return;
   window.CommitPageEdits();
   if (!virelo_LoadApplicationDefaultConts(project)) {
-    Platform::instance().messageBox(&window, QStringLiteral("Loading contaminant-data failed!"),
-                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+    Platform::instance().messageBox(
+        &window, QCoreApplication::translate("DataCommands", "Loading contaminant-data failed!"),
+        QCoreApplication::translate("DataCommands", "Virelo-Error"), Platform::Ok, Platform::Icon::Error);
     return;
   }
   project->modified = 1;
   // The pages let go of the released list before the message box can hand
   // the focus around.
   window.ReplaceContaminantList();
-  Platform::instance().messageBox(&window, QStringLiteral("Default contaminants loaded!"),
-                                  QStringLiteral("Virelo"), Platform::Ok, Platform::Icon::None);
+  Platform::instance().messageBox(
+      &window, QCoreApplication::translate("DataCommands", "Default contaminants loaded!"),
+      QCoreApplication::translate("DataCommands", "Virelo"), Platform::Ok, Platform::Icon::None);
 }

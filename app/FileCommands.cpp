@@ -3,6 +3,7 @@
 #include "app/FileCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -27,27 +28,33 @@ const QString kDefaultSuffix = QStringLiteral("vrp");
 }  // namespace
 
 FileCommands::FileCommands(MainDialog& window, QMenu* file) : QObject(&window), window_(window) {
-  newAction = window.addCommand(file, QStringLiteral("&New\tCtrl+N"), [this] { OnFileNew(); },
-                                {QKeySequence(Qt::CTRL | Qt::Key_N)});
-  openAction = window.addCommand(file, QStringLiteral("&Open ...\tCtrl+O"), [this] { OnFileOpen(); },
-                                 {QKeySequence(Qt::CTRL | Qt::Key_O)});
-  saveAction = window.addCommand(file, QStringLiteral("&Save\tCtrl+S"), [this] { OnFileSave(); },
-                                 {QKeySequence(Qt::CTRL | Qt::Key_S)});
-  saveAsAction = window.addCommand(file, QStringLiteral("Save &as ..."), [this] { OnFileSaveAs(); });
+  newAction = window.addCommand(file, QCoreApplication::translate("FileCommands", "&New\tCtrl+N"),
+                                [this] { OnFileNew(); }, {QKeySequence(Qt::CTRL | Qt::Key_N)});
+  openAction = window.addCommand(file, QCoreApplication::translate("FileCommands", "&Open ...\tCtrl+O"),
+                                 [this] { OnFileOpen(); }, {QKeySequence(Qt::CTRL | Qt::Key_O)});
+  saveAction = window.addCommand(file, QCoreApplication::translate("FileCommands", "&Save\tCtrl+S"),
+                                 [this] { OnFileSave(); }, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+  saveAsAction = window.addCommand(file, QCoreApplication::translate("FileCommands", "Save &as ..."),
+                                   [this] { OnFileSaveAs(); });
   file->addSeparator();
   exportReportAction =
-      window.addCommand(file, QStringLiteral("&Export report..."), [this] { OnFileExportReport(); });
-  printAction = window.addCommand(file, QStringLiteral("&Print..."), [this] { OnFilePrint(); });
+      window.addCommand(file, QCoreApplication::translate("FileCommands", "&Export report..."),
+                        [this] { OnFileExportReport(); });
+  printAction = window.addCommand(file, QCoreApplication::translate("FileCommands", "&Print..."),
+                                  [this] { OnFilePrint(); });
   printPreviewAction =
-      window.addCommand(file, QStringLiteral("Print pre&view..."), [this] { OnFilePrintPreview(); });
+      window.addCommand(file, QCoreApplication::translate("FileCommands", "Print pre&view..."),
+                        [this] { OnFilePrintPreview(); });
   file->addSeparator();
-  exitAction = window.addCommand(file, QStringLiteral("E&xit"), [this] { OnFileExit(); });
+  exitAction =
+      window.addCommand(file, QCoreApplication::translate("FileCommands", "E&xit"), [this] { OnFileExit(); });
 }
 
 void FileCommands::showSaveError() {
-  Platform::instance().messageBox(&window_,
-                                  QStringLiteral("Error saving project-file!\nCheck access-rights!"),
-                                  QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+  Platform::instance().messageBox(
+      &window_,
+      QCoreApplication::translate("FileCommands", "Error saving project-file!\nCheck access-rights!"),
+      QCoreApplication::translate("FileCommands", "Virelo-Error"), Platform::Ok, Platform::Icon::Error);
 }
 
 bool FileCommands::mayReplaceUnreadableSettings(const QByteArray& target) {
@@ -60,11 +67,14 @@ bool FileCommands::mayReplaceUnreadableSettings(const QByteArray& target) {
   if (!own.exists() || !other.exists() || own.canonicalFilePath() != other.canonicalFilePath()) return true;
   const int answer = Platform::instance().messageBox(
       &window_,
-      QStringLiteral("The settings saved with this project could not be read when it was opened (%1).\n\n"
-                     "Saving replaces them with the settings the project has now (concentration unit, "
-                     "verdict basis, assessment ranges, decay-constant sources). Save anyway?")
+      QCoreApplication::translate(
+          "FileCommands",
+          "The settings saved with this project could not be read when it was opened (%1).\n\n"
+          "Saving replaces them with the settings the project has now (concentration unit, "
+          "verdict basis, assessment ranges, decay-constant sources). Save anyway?")
           .arg(QString::fromStdString(extras.settingsProblem)),
-      QStringLiteral("Virelo"), Platform::Yes | Platform::No, Platform::Icon::Warning);
+      QCoreApplication::translate("FileCommands", "Virelo"), Platform::Yes | Platform::No,
+      Platform::Icon::Warning);
   return answer == Platform::Yes;
 }
 
@@ -75,8 +85,9 @@ bool FileCommands::SaveIfModified(bool forNew) {
   if (!project->modified) return true;
   if (forNew) window_.CommitPageEdits();
   const int answer = Platform::instance().messageBox(
-      &window_, QStringLiteral("Current project was modified. Save?"), QStringLiteral("Virelo"),
-      Platform::Yes | Platform::No | Platform::Cancel, Platform::Icon::Warning);
+      &window_, QCoreApplication::translate("FileCommands", "Current project was modified. Save?"),
+      QCoreApplication::translate("FileCommands", "Virelo"), Platform::Yes | Platform::No | Platform::Cancel,
+      Platform::Icon::Warning);
   if (answer == Platform::No) return true;
   if (answer != Platform::Yes) return false;
   if (project->path[0] != '\0') {
@@ -178,9 +189,10 @@ void FileCommands::OnFileExportReport() {
     written = WriteReportPdf(*window_.project, settings, name, &reason);
   }
   if (!written)
-    Platform::instance().messageBox(&window_,
-                                    QStringLiteral("Error writing the report \"%1\":\n%2").arg(name, reason),
-                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+    Platform::instance().messageBox(
+        &window_,
+        QCoreApplication::translate("FileCommands", "Error writing the report \"%1\":\n%2").arg(name, reason),
+        QCoreApplication::translate("FileCommands", "Virelo-Error"), Platform::Ok, Platform::Icon::Error);
 }
 
 void FileCommands::OnFilePrint() {
@@ -196,8 +208,9 @@ void FileCommands::OnFilePrint() {
     printed = PaintReport(*window_.project, settings, &printer) > 0;
   }
   if (!printed)
-    Platform::instance().messageBox(&window_, QStringLiteral("Error printing the report!"),
-                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+    Platform::instance().messageBox(
+        &window_, QCoreApplication::translate("FileCommands", "Error printing the report!"),
+        QCoreApplication::translate("FileCommands", "Virelo-Error"), Platform::Ok, Platform::Icon::Error);
 }
 
 void FileCommands::OnFilePrintPreview() {
@@ -206,7 +219,7 @@ void FileCommands::OnFilePrintPreview() {
   QPrinter printer(QPrinter::HighResolution);
   PrepareReportPrinter(&printer);
   QPrintPreviewDialog preview(&printer, &window_);
-  preview.setWindowTitle(QStringLiteral("Print preview - Virelo"));
+  preview.setWindowTitle(QCoreApplication::translate("FileCommands", "Print preview - Virelo"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [this, &settings](QPrinter* target) { PaintReport(*window_.project, settings, target); });
   Platform::instance().execDialog(&preview);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QUrl>
@@ -18,10 +19,12 @@
 #include "platform/Platform.h"
 
 HelpCommands::HelpCommands(MainDialog& window, QMenu* help) : QObject(&window), window_(window) {
-  manualAction = window.addCommand(help, QStringLiteral("&Manual (requires Adobe Acrobat Reader)"),
-                                   [this] { OnHelpManual(); });
+  manualAction = window.addCommand(
+      help, QCoreApplication::translate("HelpCommands", "&Manual (requires Adobe Acrobat Reader)"),
+      [this] { OnHelpManual(); });
   help->addSeparator();
-  aboutAction = window.addCommand(help, QStringLiteral("&About Virelo"), [this] { OnHelpAbout(); });
+  aboutAction = window.addCommand(help, QCoreApplication::translate("HelpCommands", "&About Virelo"),
+                                  [this] { OnHelpAbout(); });
 
   helpAction = new QAction(&window);
   helpAction->setShortcut(QKeySequence(Qt::Key_F1));
@@ -38,7 +41,7 @@ HelpCommands::HelpCommands(MainDialog& window, QMenu* help) : QObject(&window), 
   window.accelerators.append(whatsThisKeyAction);
 
   whatsThisAction = new QAction(&window);
-  whatsThisAction->setToolTip(QStringLiteral("What's this - Help"));
+  whatsThisAction->setToolTip(QCoreApplication::translate("HelpCommands", "What's this - Help"));
   connect(whatsThisAction, &QAction::triggered, this, [this] { OnHelpWhatsThis(); });
 }
 

@@ -23,6 +23,7 @@
 #include "app/DataCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
+#include "app/Language.h"
 #include "app/PageTabs.h"
 #include "app/WaitCursor.h"
 #include "diagnostics/util.h"
@@ -110,20 +111,23 @@ void MainDialog::buildMenus() {
   menuBar->setObjectName("menuBar");
   menuBar->setNativeMenuBar(false);
 
-  fileCommands = new FileCommands(*this, menuBar->addMenu(QStringLiteral("&File")));
+  fileCommands = new FileCommands(*this, menuBar->addMenu(tr("&File")));
 
-  QMenu* view = menuBar->addMenu(QStringLiteral("&View"));
-  const QString viewTexts[4] = {
-      QStringLiteral("&Project settings\tCtrl+1"), QStringLiteral("&Aquifer settings\tCtrl+2"),
-      QStringLiteral("C&ontaminant settings\tCtrl+3"), QStringLiteral("&Results\tCtrl+4")};
+  QMenu* view = menuBar->addMenu(tr("&View"));
+  const QString viewTexts[4] = {tr("&Project settings\tCtrl+1"), tr("&Aquifer settings\tCtrl+2"),
+                                tr("C&ontaminant settings\tCtrl+3"), tr("&Results\tCtrl+4")};
   const Qt::Key digits[4] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
   for (int i = 0; i < 4; ++i) {
     viewActions[i] = addCommand(view, viewTexts[i], [this, i] { ViewPage(i); },
                                 {QKeySequence(Qt::CTRL | digits[i]), QKeySequence(Qt::ALT | digits[i])});
   }
+  view->addSeparator();
+  QMenu* languages = view->addMenu(tr("&Language"));
+  languages->setObjectName("languageMenu");
+  language::fillMenu(languages, this);
 
-  dataCommands = new DataCommands(*this, menuBar->addMenu(QStringLiteral("&Data")));
-  helpCommands = new HelpCommands(*this, menuBar->addMenu(QStringLiteral("&Help")));
+  dataCommands = new DataCommands(*this, menuBar->addMenu(tr("&Data")));
+  helpCommands = new HelpCommands(*this, menuBar->addMenu(tr("&Help")));
 }
 
 void MainDialog::buildToolBar() {
@@ -147,10 +151,10 @@ void MainDialog::buildToolBar() {
   file.saveAction->setIcon(picture(shell_pictures::kPictureSave));
   help.aboutAction->setIcon(picture(shell_pictures::kPictureAbout));
   help.whatsThisAction->setIcon(picture(shell_pictures::kPictureContextHelp));
-  file.newAction->setToolTip(QStringLiteral("Create a new Virelo-Project"));
-  file.openAction->setToolTip(QStringLiteral("Open a Virelo-Project"));
-  file.saveAction->setToolTip(QStringLiteral("Save current Virelo-Project"));
-  help.aboutAction->setToolTip(QStringLiteral("Informations about Virelo"));
+  file.newAction->setToolTip(tr("Create a new Virelo-Project"));
+  file.openAction->setToolTip(tr("Open a Virelo-Project"));
+  file.saveAction->setToolTip(tr("Save current Virelo-Project"));
+  help.aboutAction->setToolTip(tr("Informations about Virelo"));
 
   toolBar->addAction(file.newAction);
   toolBar->addAction(file.openAction);
@@ -171,8 +175,8 @@ void MainDialog::Initialise(const QString& commandLine) {
   connect(pageTabs->aquiferPage, &CPropAqui::siteDataRequested, this, [this] { OpenSiteData(*this); });
   ConnectResultsPageCommands(*this);
   const QString tabTips[PageTabs::kPageCount] = {
-      QStringLiteral("Project settings ... Ctrl+1"), QStringLiteral("Aquifer settings ... Ctrl+2"),
-      QStringLiteral("Contaminant settings ... Ctrl+3"), QStringLiteral("Results ... Ctrl+4")};
+      tr("Project settings ... Ctrl+1"), tr("Aquifer settings ... Ctrl+2"),
+      tr("Contaminant settings ... Ctrl+3"), tr("Results ... Ctrl+4")};
   for (int i = 0; i < PageTabs::kPageCount; ++i) pageTabs->tabBar()->setTabToolTip(i, tabTips[i]);
   pageTabs->updateGeometry();
   adjustSize();
@@ -251,7 +255,7 @@ int MainDialog::OpenProjectFile(const QString& pathText) {
     const QString name = QFileInfo(QFile::decodeName(path.data())).fileName();
     const std::string text = virelo_WrongKindText(path.data(), name.toStdString(), VireloFileKind::Project);
     Platform::instance().messageBox(this, QString::fromStdString(text) + QStringLiteral("."),
-                                    QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+                                    tr("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
     return 0;
   }
   WaitCursor wait;

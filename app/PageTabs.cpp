@@ -39,10 +39,10 @@ void PageTabs::CreatePages() {
   for (int i = 0; i < kPageCount; ++i) page(i)->hide();
 
   const QSignalBlocker quiet(tabBar_);
-  tabBar_->addTab(QStringLiteral("Project"));
-  tabBar_->addTab(QStringLiteral("Aquifer"));
-  tabBar_->addTab(QStringLiteral("Contaminants"));
-  tabBar_->addTab(QStringLiteral("Results"));
+  tabBar_->addTab(tr("Project"));
+  tabBar_->addTab(tr("Aquifer"));
+  tabBar_->addTab(tr("Contaminants"));
+  tabBar_->addTab(tr("Results"));
   tabBar_->adjustSize();
   // Every tab change, by mouse, keyboard or command, goes through SelectPage.
   connect(tabBar_, &QTabBar::currentChanged, this, [this](int index) {

@@ -3,6 +3,7 @@
 #include "app/ReportBoxes.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include "platform/Platform.h"
@@ -21,12 +22,14 @@ QString reportText(const char* message) {
 // alone; the other fields only matter in the standard-output form.
 void ShowErrorBox(const char* message, const char* /*module*/, int32_t /*errNo*/, uint32_t /*uid*/) {
   if (!message) return;
-  Platform::instance().messageBox(nullptr, reportText(message), QStringLiteral("Virelo-Error"), Platform::Ok,
+  Platform::instance().messageBox(nullptr, reportText(message),
+                                  QCoreApplication::translate("ReportBoxes", "Virelo-Error"), Platform::Ok,
                                   Platform::Icon::Error);
 }
 
 void ShowWarningBox(const char* message, const char* /*module*/, uint32_t /*uid*/) {
   if (!message) return;
-  Platform::instance().messageBox(nullptr, reportText(message), QStringLiteral("Virelo-Warning"),
-                                  Platform::Ok, Platform::Icon::Warning);
+  Platform::instance().messageBox(nullptr, reportText(message),
+                                  QCoreApplication::translate("ReportBoxes", "Virelo-Warning"), Platform::Ok,
+                                  Platform::Icon::Warning);
 }

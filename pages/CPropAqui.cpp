@@ -105,8 +105,8 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   azEdit_ = makeEdit("azEdit", kIdAz);
   saturatedThicknessEdit_ = makeEdit("saturatedThicknessEdit", kIdSaturatedThickness);
   saturatedThicknessEdit_->setToolTip(
-      QStringLiteral("Used for the plume's dissolved mass and the mass discharge (Site data). Left empty, "
-                     "the mass is per metre of thickness."));
+      tr("Used for the plume's dissolved mass and the mass discharge (Site data). Left empty, "
+         "the mass is per metre of thickness."));
 
   // A row of label, edit, unit and (hidden until needed) a warning sign in a
   // grid; labels share the first column.
@@ -144,7 +144,7 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   // The attenuation-factor group is as wide as its long title; the left
   // column gets the rest, so its rows are kept tight.
   const int unitWidth = fontMetrics().horizontalAdvance("[m/d]") + 1;
-  const int leftLabelWidth = fontMetrics().horizontalAdvance("Effective porosity ( ne )  <= 1.0  :") + 2;
+  const int leftLabelWidth = fontMetrics().horizontalAdvance(tr("Effective porosity ( ne )  <= 1.0  :")) + 2;
   // Room for about ten digits (a "%.9f" conductivity scrolls a little).
   const int editWidth = fontMetrics().horizontalAdvance("0.0001000") + 8;
   for (QLineEdit* edit : {xEdit_, kfEdit_, iEdit_, neEdit_, saturatedThicknessEdit_, widthEdit_,
@@ -160,20 +160,20 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   };
 
   // --- Left column.
-  auto* distanceGroup = new QGroupBox("Distance source - receptor");
+  auto* distanceGroup = new QGroupBox(tr("Distance source - receptor"));
   auto* distanceGrid = new QGridLayout(distanceGroup);
   prepareGrid(distanceGrid, leftLabelWidth);
   addRow(distanceGrid, 0, "x:", xEdit_, "[m]", kAquiferX);
 
-  auto* hydraulicGroup = new QGroupBox("Hydraulic parameters");
+  auto* hydraulicGroup = new QGroupBox(tr("Hydraulic parameters"));
   auto* hydraulicGrid = new QGridLayout(hydraulicGroup);
   prepareGrid(hydraulicGrid, leftLabelWidth);
-  addRow(hydraulicGrid, 0, "Hydraulic conductivity ( Kf ) :", kfEdit_, "[m/d]", kAquiferKf);
-  addRow(hydraulicGrid, 1, "Hydraulic gradient ( i ) : ", iEdit_, "[ - ]", kAquiferI);
-  addRow(hydraulicGrid, 2, "Effective porosity ( ne )  <= 1.0  :", neEdit_, "[ - ]", kAquiferNe);
+  addRow(hydraulicGrid, 0, tr("Hydraulic conductivity ( Kf ) :"), kfEdit_, "[m/d]", kAquiferKf);
+  addRow(hydraulicGrid, 1, tr("Hydraulic gradient ( i ) : "), iEdit_, "[ - ]", kAquiferI);
+  addRow(hydraulicGrid, 2, tr("Effective porosity ( ne )  <= 1.0  :"), neEdit_, "[ - ]", kAquiferNe);
   // Neither assessment reads b: only the plume's mass and the mass
   // discharge of the site data do.
-  addRow(hydraulicGrid, 3, "Saturated thickness ( b ) :", saturatedThicknessEdit_, "[m]");
+  addRow(hydraulicGrid, 3, tr("Saturated thickness ( b ) :"), saturatedThicknessEdit_, "[m]");
   hydraulicGrid->addWidget(hydraulicWarnings_, 4, 0, 1, 4);
 
   QGroupBox* redoxGroup = buildRedoxGroup();
@@ -185,20 +185,21 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
 
   // --- Right column: the inputs only the attenuation factor uses.
   int rightLabelWidth = 0;
-  for (const char* line : {"Width across the flow", "water table ( Sz ) :", "ay (across, horizontal) :"})
-    rightLabelWidth = std::max(rightLabelWidth, fontMetrics().horizontalAdvance(QLatin1String(line)) + 6);
+  for (const QString& line :
+       {tr("Width across the flow"), tr("water table ( Sz ) :"), tr("ay (across, horizontal) :")})
+    rightLabelWidth = std::max(rightLabelWidth, fontMetrics().horizontalAdvance(line) + 6);
 
   // The model reads Sy as half the source's width across the flow (paired
   // with the horizontal dispersivity ay) and Sz as its thickness below the
   // water table (paired with the vertical az). The page asks for what a
   // site report gives, the full width, and stores half of it.
-  auto* sourceGroup = new QGroupBox("Contaminant source");
+  auto* sourceGroup = new QGroupBox(tr("Contaminant source"));
   auto* sourceGrid = new QGridLayout(sourceGroup);
   prepareGrid(sourceGrid, rightLabelWidth);
-  addRow(sourceGrid, 0, "Width across the flow\n( W = 2 Sy ) :", widthEdit_, "[m]");
-  addRow(sourceGrid, 1, "Thickness below the\nwater table ( Sz ) :", thicknessEdit_, "[m]");
+  addRow(sourceGrid, 0, tr("Width across the flow\n( W = 2 Sy ) :"), widthEdit_, "[m]");
+  addRow(sourceGrid, 1, tr("Thickness below the\nwater table ( Sz ) :"), thicknessEdit_, "[m]");
 
-  approximateCheck_ = new QCheckBox("Approximate by &x");
+  approximateCheck_ = new QCheckBox(tr("Approximate by &x"));
   approximateCheck_->setObjectName("approximateCheck");
   setControlId(approximateCheck_, kIdApproximate);
   connect(approximateCheck_, &QCheckBox::clicked, this, [this] {
@@ -206,16 +207,16 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
     OnApproximateClicked();
   });
 
-  auto* dispersivityGroup = new QGroupBox("Dispersivity (3 Dimensions)");
+  auto* dispersivityGroup = new QGroupBox(tr("Dispersivity (3 Dimensions)"));
   auto* dispersivityGrid = new QGridLayout(dispersivityGroup);
   prepareGrid(dispersivityGrid, rightLabelWidth);
   dispersivityGrid->addWidget(approximateCheck_, 0, 0, 1, 3);
-  addRow(dispersivityGrid, 1, "ax (along the flow) :", axEdit_, "[m]", kAquiferAx);
-  addRow(dispersivityGrid, 2, "ay (across, horizontal) :", ayEdit_, "[m]", kAquiferAy);
-  addRow(dispersivityGrid, 3, "az (vertical) :", azEdit_, "[m]", kAquiferAz);
+  addRow(dispersivityGrid, 1, tr("ax (along the flow) :"), axEdit_, "[m]", kAquiferAx);
+  addRow(dispersivityGrid, 2, tr("ay (across, horizontal) :"), ayEdit_, "[m]", kAquiferAy);
+  addRow(dispersivityGrid, 3, tr("az (vertical) :"), azEdit_, "[m]", kAquiferAz);
   dispersivityGrid->addWidget(dispersivityWarnings_, 4, 0, 1, 4);
 
-  auto* afGroup = new QGroupBox("Only used for calculation attenuation factor ( AF )");
+  auto* afGroup = new QGroupBox(tr("Only used for calculation attenuation factor ( AF )"));
   auto* afLayout = new QVBoxLayout(afGroup);
   afLayout->setContentsMargins(6, 6, 6, 6);
   afLayout->addWidget(sourceGroup);
@@ -238,7 +239,7 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
 }
 
 QGroupBox* CPropAqui::buildRedoxGroup() {
-  auto* redoxGroup = new QGroupBox("Redox conditions");
+  auto* redoxGroup = new QGroupBox(tr("Redox conditions"));
   auto* redoxLayout = new QHBoxLayout(redoxGroup);
   redoxLayout->setContentsMargins(6, 6, 6, 6);
   auto* buttonColumn = new QVBoxLayout;
@@ -252,16 +253,16 @@ QGroupBox* CPropAqui::buildRedoxGroup() {
     int id;
   };
   const ButtonDef buttons[] = {
-      {kUnknown, "&Unknown / variable", "redoxUnknown", kIdRedoxUnknown},
-      {kAerobic, "&Aerobic conditions", "redoxAerobic", kIdRedoxAerobic},
-      {kMixedPlumes, "Anaerobic &mixed plumes", "redoxMixedPlumes", kIdRedoxMixedPlumes},
-      {kNitrate, "Anaerobic &NO3", "redoxNitrate", kIdRedoxNitrate},
-      {kSulfate, "Anaerobic &SO4", "redoxSulfate", kIdRedoxSulfate},
-      {kIron, "Anaerobic &Fe", "redoxIron", kIdRedoxIron},
-      {kMethane, "Anaerobic &CH4", "redoxMethane", kIdRedoxMethane},
+      {kUnknown, QT_TR_NOOP("&Unknown / variable"), "redoxUnknown", kIdRedoxUnknown},
+      {kAerobic, QT_TR_NOOP("&Aerobic conditions"), "redoxAerobic", kIdRedoxAerobic},
+      {kMixedPlumes, QT_TR_NOOP("Anaerobic &mixed plumes"), "redoxMixedPlumes", kIdRedoxMixedPlumes},
+      {kNitrate, QT_TR_NOOP("Anaerobic &NO3"), "redoxNitrate", kIdRedoxNitrate},
+      {kSulfate, QT_TR_NOOP("Anaerobic &SO4"), "redoxSulfate", kIdRedoxSulfate},
+      {kIron, QT_TR_NOOP("Anaerobic &Fe"), "redoxIron", kIdRedoxIron},
+      {kMethane, QT_TR_NOOP("Anaerobic &CH4"), "redoxMethane", kIdRedoxMethane},
   };
   for (const ButtonDef& def : buttons) {
-    auto* button = new QRadioButton(def.text);
+    auto* button = new QRadioButton(tr(def.text));
     button->setObjectName(QLatin1String(def.name));
     setControlId(button, def.id);
     redoxButtons_[def.value] = button;
@@ -270,14 +271,14 @@ QGroupBox* CPropAqui::buildRedoxGroup() {
   }
   buttonColumn->addStretch(1);
   // The site's own indicators suggest a condition in the Site data window.
-  auto* siteButton = new QPushButton(QStringLiteral("Si&te data..."));
+  auto* siteButton = new QPushButton(tr("Si&te data..."));
   siteButton->setObjectName(QStringLiteral("aquiferSiteData"));
   setControlId(siteButton, kIdSiteDataButton);
   connect(siteButton, &QPushButton::clicked, this, &CPropAqui::siteDataRequested);
   buttonColumn->addWidget(siteButton);
 
   auto* listColumn = new QVBoxLayout;
-  auto* listLabel = new QLabel("Generic decay constant available for following contaminants :");
+  auto* listLabel = new QLabel(tr("Generic decay constant available for following contaminants :"));
   listLabel->setAlignment(Qt::AlignCenter);
   listLabel->setWordWrap(true);
   presetList_ = new QTextEdit;

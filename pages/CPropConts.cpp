@@ -155,23 +155,22 @@ void CPropConts::buildControls() {
   connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &CPropConts::onSelectionChanged);
 
-  auto* selectLabel = new QLabel(QStringLiteral("Select contaminants:"));
+  auto* selectLabel = new QLabel(tr("Select contaminants:"));
   setControlId(selectLabel, kIdSelectLabel);
   auto* left = new QVBoxLayout;
   left->setSpacing(4);
   left->addWidget(selectLabel);
   left->addWidget(tree_, 1);
 
-  assessPlumeCheck_ = new QCheckBox(QStringLiteral("Assess plume &length"));
+  assessPlumeCheck_ = new QCheckBox(tr("Assess plume &length"));
   assessPlumeCheck_->setObjectName(QStringLiteral("assessPlumeCheck"));
   setControlId(assessPlumeCheck_, kIdAssessPlume);
-  assessAfCheck_ = new QCheckBox(QStringLiteral("Assess &attenuation factor"));
+  assessAfCheck_ = new QCheckBox(tr("Assess &attenuation factor"));
   assessAfCheck_->setObjectName(QStringLiteral("assessAfCheck"));
   setControlId(assessAfCheck_, kIdAssessAf);
 
   // Literature plume length.
-  auto* literatureGroup =
-      new QGroupBox(QStringLiteral("75th percentile of observed plume lengths in the literature : "));
+  auto* literatureGroup = new QGroupBox(tr("75th percentile of observed plume lengths in the literature : "));
   setControlId(literatureGroup, kIdLiteratureGroup);
   entriesLabel_ = new QLabel;
   entriesLabel_->setObjectName(QStringLiteral("entriesLabel"));
@@ -193,13 +192,13 @@ void CPropConts::buildControls() {
   literatureLayout->addWidget(literatureSourceLabel_);
 
   // Concentrations.
-  auto* concentrationGroup = new QGroupBox(QStringLiteral("Concentrations (same unit e.g. mg/l)"));
+  auto* concentrationGroup = new QGroupBox(tr("Concentrations (same unit e.g. mg/l)"));
   setControlId(concentrationGroup, kIdConcentrationGroup);
   c0Edit_ = makeEdit("c0Edit", kIdC0);
   caEdit_ = makeEdit("caEdit", kIdCa);
   auto* concentrationLayout = new QGridLayout(concentrationGroup);
-  auto* c0Label = new QLabel(QStringLiteral("Concentration at source ( C0 ) :"));
-  auto* caLabel = new QLabel(QStringLiteral("Acceptable concentration at receptor ( CA ) :"));
+  auto* c0Label = new QLabel(tr("Concentration at source ( C0 ) :"));
+  auto* caLabel = new QLabel(tr("Acceptable concentration at receptor ( CA ) :"));
   c0Label->setBuddy(c0Edit_);
   caLabel->setBuddy(caEdit_);
   concentrationLayout->addWidget(c0Label, 0, 0);
@@ -241,16 +240,16 @@ void CPropConts::buildControls() {
 // The decay constant: the preset or the user's value with its source, and
 // the line that tells where a value from the wells stands.
 QGroupBox* CPropConts::buildDecayGroup() {
-  auto* decayGroup = new QGroupBox(QStringLiteral("Decay constant ( lambda )"));
+  auto* decayGroup = new QGroupBox(tr("Decay constant ( lambda )"));
   setControlId(decayGroup, kIdDecayGroup);
-  presetCheck_ = new QCheckBox(QStringLiteral("Use &preset :"));
+  presetCheck_ = new QCheckBox(tr("Use &preset :"));
   presetCheck_->setObjectName(QStringLiteral("presetCheck"));
   setControlId(presetCheck_, kIdPreset);
   presetLabel_ = new QLabel;
   presetLabel_->setObjectName(QStringLiteral("presetLabel"));
   setControlId(presetLabel_, kIdPresetText);
   lambdaEdit_ = makeEdit("lambdaEdit", kIdLambda);
-  auto* userLabel = new QLabel(QStringLiteral("User defined :"));
+  auto* userLabel = new QLabel(tr("User defined :"));
   userLabel->setBuddy(lambdaEdit_);
   auto* decayColumn = new QVBoxLayout(decayGroup);
   auto* decayLayout = new QGridLayout;
@@ -262,8 +261,8 @@ QGroupBox* CPropConts::buildDecayGroup() {
   decayLayout->addWidget(new QLabel(QStringLiteral("[1/d]")), 1, 2);
   lambdaSourceEdit_ = makeEdit("lambdaSourceEdit", kIdLambdaSource);
   lambdaSourceEdit_->setMaxLength(kLambdaSourceLimit);
-  lambdaSourceEdit_->setPlaceholderText(QStringLiteral("reference, report or wells the value comes from"));
-  auto* sourceLabel = new QLabel(QStringLiteral("Its source :"));
+  lambdaSourceEdit_->setPlaceholderText(tr("reference, report or wells the value comes from"));
+  auto* sourceLabel = new QLabel(tr("Its source :"));
   sourceLabel->setBuddy(lambdaSourceEdit_);
   setControlId(sourceLabel, kIdLambdaSource);
   decayLayout->addWidget(sourceLabel, 2, 0);
@@ -389,12 +388,11 @@ void CPropConts::ShowContaminant() {
   ShowSource(literatureSourceLabel_, *c, 0);
   if (c->valueMask & kValueLiteraturePlumeLength) {
     setEditNumber(literatureEdit_, formatNumber("%.2f", c->literaturePlumeLength), c->literaturePlumeLength);
-    entriesLabel_->setText(
-        (c->valueMask & kValueLiteratureEntries)
-            ? QString::asprintf("( by %d entries )", static_cast<int>(c->literatureEntries))
-            : QStringLiteral("( by ? entries )"));
+    entriesLabel_->setText((c->valueMask & kValueLiteratureEntries)
+                               ? tr("( by %1 entries )").arg(static_cast<int>(c->literatureEntries))
+                               : tr("( by ? entries )"));
   } else {
-    setEditText(literatureEdit_, QStringLiteral("no literature plume length available"));
+    setEditText(literatureEdit_, tr("no literature plume length available"));
     entriesLabel_->clear();
   }
   if (!assessPlumeCheck_->isChecked() && !assessAfCheck_->isChecked()) {
@@ -413,7 +411,7 @@ void CPropConts::ShowDecayConstant() {
   const uint16_t b = (presetBit != 0 && (c->lambdaMask & presetBit)) ? presetBit : 0;
   const int16_t selectedBefore = c->lambdaSelected;
   if (b == 0) {
-    presetLabel_->setText(QStringLiteral("No preset data available!"));
+    presetLabel_->setText(tr("No preset data available!"));
     presetCheck_->setChecked(false);
     presetCheck_->setEnabled(false);
     c->lambdaSelected = (c->lambdaMask & kLambdaUser) ? kLambdaUser : 0;
@@ -470,10 +468,10 @@ void CPropConts::ShowSource(QLabel* label, const Contaminant& c, uint16_t lambda
   if (source.empty())
     label->clear();
   else if (literature_.empty())
-    label->setText(QStringLiteral("Source: unknown, the literature table %1 is not installed")
+    label->setText(tr("Source: unknown, the literature table %1 is not installed")
                        .arg(QLatin1String(kLiteratureTableFileName)));
   else
-    label->setText(QStringLiteral("Source: ") + fromRecordText(source.c_str()));
+    label->setText(tr("Source: ") + fromRecordText(source.c_str()));
 }
 
 void CPropConts::ReadContaminant() {

@@ -5,6 +5,7 @@
 #include "pages/CPropConts.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTreeView>
 #include <algorithm>
@@ -159,9 +160,10 @@ void CPropConts::openTreeMenu(const QPoint& globalPos) {
       (this->*action)();
     });
   };
-  add(QStringLiteral("e&xpand all"), &CPropConts::ExpandAll);
-  add(QStringLiteral("&collapse all"), &CPropConts::CollapseAll);
+  add(QCoreApplication::translate("CPropConts", "e&xpand all"), &CPropConts::ExpandAll);
+  add(QCoreApplication::translate("CPropConts", "&collapse all"), &CPropConts::CollapseAll);
   menu.addSeparator();
-  add(QStringLiteral("expand &calculated contaminants"), &CPropConts::ExpandCalculatedContaminants);
+  add(QCoreApplication::translate("CPropConts", "expand &calculated contaminants"),
+      &CPropConts::ExpandCalculatedContaminants);
   menu.exec(globalPos);
 }

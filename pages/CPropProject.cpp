@@ -98,7 +98,7 @@ QLabel* rowLabel(const QString& text, QWidget* buddy) {
 
 CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, parent) {
   setControlId(this, kIdPage);
-  // --- "Project": the editable texts.
+  // --- tr("Project"): the editable texts.
   titleEdit_ = new QLineEdit;
   titleEdit_->setObjectName("titleEdit");
   titleEdit_->setMaxLength(kTitleLimit);
@@ -126,23 +126,23 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   unitEdit_->setObjectName("unitEdit");
   unitEdit_->setMaxLength(kUnitLimit);
   unitEdit_->setPlaceholderText(QString::fromUtf8(kDefaultConcentrationUnit));
-  unitEdit_->setToolTip("The unit of C0, CA and every concentration Virelo shows");
+  unitEdit_->setToolTip(tr("The unit of C0, CA and every concentration Virelo shows"));
   setControlId(unitEdit_, kIdUnit);
 
-  auto* projectGroup = new QGroupBox("Project");
+  auto* projectGroup = new QGroupBox(tr("Project"));
   auto* projectGrid = new QGridLayout(projectGroup);
   projectGrid->setColumnStretch(1, 1);
-  projectGrid->addWidget(rowLabel("Title: ", titleEdit_), 0, 0);
+  projectGrid->addWidget(rowLabel(tr("Title: "), titleEdit_), 0, 0);
   projectGrid->addWidget(titleEdit_, 0, 1);
-  QLabel* descriptionLabel = rowLabel("Short description:", descriptionEdit_);
+  QLabel* descriptionLabel = rowLabel(tr("Short description:"), descriptionEdit_);
   projectGrid->addWidget(descriptionLabel, 1, 0, Qt::AlignTop);
   descriptionLabel->setContentsMargins(0, 3, 0, 0);
   projectGrid->addWidget(descriptionEdit_, 1, 1);
-  projectGrid->addWidget(rowLabel("Author:", authorEdit_), 2, 0);
+  projectGrid->addWidget(rowLabel(tr("Author:"), authorEdit_), 2, 0);
   projectGrid->addWidget(authorEdit_, 2, 1);
-  projectGrid->addWidget(rowLabel("Organisation:", organisationEdit_), 3, 0);
+  projectGrid->addWidget(rowLabel(tr("Organisation:"), organisationEdit_), 3, 0);
   projectGrid->addWidget(organisationEdit_, 3, 1);
-  projectGrid->addWidget(rowLabel("Concentration unit:", unitEdit_), 4, 0);
+  projectGrid->addWidget(rowLabel(tr("Concentration unit:"), unitEdit_), 4, 0);
   auto* unitRow = new QHBoxLayout;
   unitRow->addWidget(unitEdit_);
   unitRow->addStretch(2);
@@ -158,7 +158,7 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   projectGrid->addWidget(storedFormNote_, 5, 1);
   projectGrid->setRowStretch(1, 1);
 
-  // --- "File information": read-only facts about the project file.
+  // --- tr("File information"): read-only facts about the project file.
   filenameField_ = new QPlainTextEdit;
   filenameField_->setObjectName("filenameField");
   filenameField_->setReadOnly(true);
@@ -180,22 +180,22 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   accessedField_ = readOnlyField("accessedField", kIdAccessed);
   versionField_ = readOnlyField("versionField", kIdVersion);
 
-  auto* fileGroup = new QGroupBox("File information");
+  auto* fileGroup = new QGroupBox(tr("File information"));
   auto* fileGrid = new QGridLayout(fileGroup);
-  QLabel* filenameLabel = rowLabel("Filename:", filenameField_);
+  QLabel* filenameLabel = rowLabel(tr("Filename:"), filenameField_);
   filenameLabel->setContentsMargins(0, 2, 0, 0);
   fileGrid->addWidget(filenameLabel, 0, 0, Qt::AlignTop);
   fileGrid->addWidget(filenameField_, 0, 1, 1, 4);
   // Two columns: size and version on the left, the three times on the right.
-  fileGrid->addWidget(rowLabel("Size:", sizeField_), 1, 0);
+  fileGrid->addWidget(rowLabel(tr("Size:"), sizeField_), 1, 0);
   fileGrid->addWidget(sizeField_, 1, 1);
-  fileGrid->addWidget(rowLabel("Version:", versionField_), 2, 0);
+  fileGrid->addWidget(rowLabel(tr("Version:"), versionField_), 2, 0);
   fileGrid->addWidget(versionField_, 2, 1);
-  fileGrid->addWidget(rowLabel("Created:", createdField_), 1, 3);
+  fileGrid->addWidget(rowLabel(tr("Created:"), createdField_), 1, 3);
   fileGrid->addWidget(createdField_, 1, 4);
-  fileGrid->addWidget(rowLabel("Modified:", modifiedField_), 2, 3);
+  fileGrid->addWidget(rowLabel(tr("Modified:"), modifiedField_), 2, 3);
   fileGrid->addWidget(modifiedField_, 2, 4);
-  fileGrid->addWidget(rowLabel("Last access:", accessedField_), 3, 3);
+  fileGrid->addWidget(rowLabel(tr("Last access:"), accessedField_), 3, 3);
   fileGrid->addWidget(accessedField_, 3, 4);
   fileGrid->setColumnStretch(1, 1);
   fileGrid->setColumnStretch(4, 1);
@@ -208,7 +208,7 @@ CPropProject::CPropProject(PageHost* host, QWidget* parent) : PropPage(host, par
   layout->addWidget(fileGroup);
 
   // Both groups' label columns line up.
-  const int labelWidth = fontMetrics().horizontalAdvance("Short description:") + 4;
+  const int labelWidth = fontMetrics().horizontalAdvance(tr("Short description:")) + 4;
   projectGrid->setColumnMinimumWidth(0, labelWidth);
   fileGrid->setColumnMinimumWidth(0, labelWidth);
 
@@ -246,8 +246,7 @@ void CPropProject::ShowStoredForms() {
   storedFormNote_->setVisible(!replaced.empty());
   if (replaced.empty()) return storedFormNote_->clear();
   storedFormNote_->setText(
-      QStringLiteral(
-          "The project file's single-byte fields keep %1; the full texts are kept in its settings.")
+      tr("The project file's single-byte fields keep %1; the full texts are kept in its settings.")
           .arg(QString::fromStdString(DescribeReplacements(replaced))));
 }
 
@@ -325,7 +324,7 @@ void CPropProject::ShowFileInformation(const QByteArray& path) {
     ClearFileInformation();
     return;
   }
-  sizeField_->setText(QString::asprintf("%u Bytes", static_cast<uint32_t>(entry.stx_size)));
+  sizeField_->setText(tr("%1 Bytes").arg(static_cast<uint32_t>(entry.stx_size)));
   // Not every file system records a creation time; the field then stays empty.
   if (entry.stx_mask & STATX_BTIME)
     createdField_->setText(formatFileTime(entry.stx_btime));

@@ -248,7 +248,7 @@ void CPropResults::onContextMenu(int side, const QPoint& pos) {
   QIcon problemsIcon;
   problemsIcon.addPixmap(problemsPicture(), QIcon::Normal);
   problemsIcon.addPixmap(problemsPicture(), QIcon::Disabled);
-  QAction* item = menu.addAction(problemsIcon, QStringLiteral("Show &problems"));
+  QAction* item = menu.addAction(problemsIcon, tr("Show &problems"));
   if (project_ && project_->results && resultIndex >= 0 && resultIndex < project_->resultCount) {
     const ContaminantResult& r = project_->results[resultIndex];
     const bool problems =
@@ -264,11 +264,11 @@ void CPropResults::onContextMenu(int side, const QPoint& pos) {
     item->setEnabled(problems);
   }
   connect(item, &QAction::triggered, this, [this, side] { onShowProblemsCommand(side); });
-  QAction* robustness = menu.addAction(QStringLiteral("&Robustness..."));
+  QAction* robustness = menu.addAction(tr("&Robustness..."));
   robustness->setEnabled(!hasProblems(resultIndex, side));
   connect(robustness, &QAction::triggered, this,
           [this, side, resultIndex] { ShowRobustness(resultIndex, side); });
-  QAction* plumeItem = menu.addAction(QStringLiteral("Show p&lume..."));
+  QAction* plumeItem = menu.addAction(tr("Show p&lume..."));
   plumeItem->setEnabled(project_ && HasPlumeProfile(*project_, resultIndex));
   connect(plumeItem, &QAction::triggered, this, [this, resultIndex] { ShowPlume(resultIndex); });
   menu.exec(view->viewport()->mapToGlobal(pos));

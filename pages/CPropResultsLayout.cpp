@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -126,13 +127,13 @@ CPropResults::CPropResults(PageHost* host, QWidget* parent) : PropPage(host, par
 
 void CPropResults::buildControls() {
   // Above both lists: which model's prediction decides the verdict.
-  auto* basisLabel = new QLabel(QStringLiteral("&Verdict basis : "));
+  auto* basisLabel = new QLabel(tr("&Verdict basis : "));
   verdictBasisCombo_ = new QComboBox;
   verdictBasisCombo_->setObjectName(QStringLiteral("verdictBasisCombo"));
   for (int k = 0; k < kVerdictBasisCount; ++k)
     verdictBasisCombo_->addItem(VerdictBasisEntry(static_cast<VerdictBasis>(k)));
-  verdictBasisCombo_->setToolTip(
-      QStringLiteral("Which model's receptor concentration decides the class of the attenuation factor"));
+  verdictBasisCombo_->setToolTip(QCoreApplication::translate(
+      "CPropResults", "Which model's receptor concentration decides the class of the attenuation factor"));
   basisLabel->setBuddy(verdictBasisCombo_);
   setControlId(verdictBasisCombo_, kIdVerdictBasis);
   auto* basisRow = new QHBoxLayout;
@@ -163,11 +164,10 @@ void CPropResults::buildControls() {
 
 QWidget* CPropResults::buildSide(int side) {
   const bool plume = side == PlumeLengthSide;
-  auto* frame =
-      new QGroupBox(plume ? QStringLiteral("Plume length :") : QStringLiteral("Attenuation factor :"));
+  auto* frame = new QGroupBox(plume ? tr("Plume length :") : tr("Attenuation factor :"));
   setControlId(frame, controlIdOf(side, kFrame));
 
-  auto* rangeLabel = new QLabel(QStringLiteral("Assessment range : "));
+  auto* rangeLabel = new QLabel(tr("Assessment range : "));
   setControlId(rangeLabel, controlIdOf(side, kRangeLabel));
   auto* combo = new QComboBox;
   combo->setObjectName(plume ? QStringLiteral("plumeRangeCombo") : QStringLiteral("afRangeCombo"));
@@ -175,10 +175,11 @@ QWidget* CPropResults::buildSide(int side) {
   for (const AssessmentRangeEntry& entry : kAssessmentRanges) combo->addItem(QString::fromLatin1(entry.text));
   setControlId(combo, controlIdOf(side, kRangeCombo));
   rangeLabel->setBuddy(combo);
-  auto* robustness = new QPushButton(QStringLiteral("Ro&bustness..."));
+  auto* robustness = new QPushButton(tr("Ro&bustness..."));
   robustness->setObjectName(plume ? QStringLiteral("plumeRobustnessButton")
                                   : QStringLiteral("afRobustnessButton"));
-  robustness->setToolTip(QStringLiteral("How far each input is from changing the marked result's class"));
+  robustness->setToolTip(QCoreApplication::translate(
+      "CPropResults", "How far each input is from changing the marked result's class"));
   robustness->setEnabled(false);
   robustnessButton_[side] = robustness;
   setControlId(robustness, controlIdOf(side, kRobustnessButton));
@@ -187,9 +188,10 @@ QWidget* CPropResults::buildSide(int side) {
   rangeRow->addWidget(combo);
   rangeRow->addWidget(robustness);
   if (!plume) {
-    plumeButton_ = new QPushButton(QStringLiteral("Pl&ume..."));
+    plumeButton_ = new QPushButton(tr("Pl&ume..."));
     plumeButton_->setObjectName(QStringLiteral("plumeViewButton"));
-    plumeButton_->setToolTip(QStringLiteral("Centre line and plan view of the selected contaminant's plume"));
+    plumeButton_->setToolTip(QCoreApplication::translate(
+        "CPropResults", "Centre line and plan view of the selected contaminant's plume"));
     plumeButton_->setEnabled(false);
     setControlId(plumeButton_, controlIdOf(side, kPlumeButton));
     connect(plumeButton_, &QPushButton::clicked, this, [this] {
@@ -197,15 +199,17 @@ QWidget* CPropResults::buildSide(int side) {
       ShowPlume(row >= 0 ? afModel_->row(row).resultIndex : -1);
     });
     rangeRow->addWidget(plumeButton_);
-    uncertaintyButton_ = new QPushButton(QStringLiteral("Uncer&tainty..."));
+    uncertaintyButton_ = new QPushButton(tr("Uncer&tainty..."));
     uncertaintyButton_->setObjectName(QStringLiteral("uncertaintyButton"));
-    uncertaintyButton_->setToolTip(QStringLiteral("The probability of each class from ranges of the inputs"));
+    uncertaintyButton_->setToolTip(QCoreApplication::translate(
+        "CPropResults", "The probability of each class from ranges of the inputs"));
     setControlId(uncertaintyButton_, kIdUncertaintyButton);
     connect(uncertaintyButton_, &QPushButton::clicked, this, &CPropResults::ShowUncertainty);
     rangeRow->addWidget(uncertaintyButton_);
-    auto* chain = new QPushButton(QStringLiteral("&Chain..."));
+    auto* chain = new QPushButton(tr("&Chain..."));
     chain->setObjectName(QStringLiteral("chainButton"));
-    chain->setToolTip(QStringLiteral("The project's decay chains: parents and the daughters they form"));
+    chain->setToolTip(QCoreApplication::translate(
+        "CPropResults", "The project's decay chains: parents and the daughters they form"));
     setControlId(chain, kIdChainWindow);
     connect(chain, &QPushButton::clicked, this, [this] {
       if (project_) emit chainRequested();
@@ -299,9 +303,9 @@ QWidget* CPropResults::buildSide(int side) {
   // What the symbols of the legend stand for.
   const QString texts[4] = {
       plume ? QStringLiteral("d - ") : QStringLiteral("C -"),
-      plume ? QStringLiteral("Plume extension") : QStringLiteral("Acceptable concentration at source"),
+      plume ? tr("Plume extension") : tr("Acceptable concentration at source"),
       plume ? QStringLiteral("x -") : QStringLiteral("C0 -"),
-      plume ? QStringLiteral("Distance source receptor") : QStringLiteral("Concentration at source"),
+      plume ? tr("Distance source receptor") : tr("Concentration at source"),
   };
   for (int i = 0; i < 4; ++i) {
     if (i == 2) legend->addSpacing(8);

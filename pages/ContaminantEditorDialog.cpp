@@ -126,7 +126,7 @@ QLineEdit* numberEdit(const char* objectName, int id, QWidget* parent) {
 }  // namespace
 
 ContaminantEditorDialog::ContaminantEditorDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Edit contaminant data"));
+  setWindowTitle(tr("Edit contaminant data"));
   setControlId(this, kIdDialog);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::WindowContextHelpButtonHint);
@@ -137,7 +137,7 @@ ContaminantEditorDialog::ContaminantEditorDialog(QWidget* parent) : QDialog(pare
 
 void ContaminantEditorDialog::buildControls() {
   // Left: the contaminants with their add and remove buttons.
-  auto* listFrame = new QGroupBox(QStringLiteral("Contaminants"), this);
+  auto* listFrame = new QGroupBox(tr("Contaminants"), this);
   addButton_ = new QPushButton(plusIcon_, QString(), listFrame);
   removeButton_ = new QPushButton(crossIcon_, QString(), listFrame);
   addButton_->setObjectName(QStringLiteral("addButton"));
@@ -167,8 +167,8 @@ void ContaminantEditorDialog::buildControls() {
   listLayout->addWidget(list_, 1);
 
   QList<QLabel*> labels;
-  auto addRow = [&labels](QGridLayout* grid, int row, const char* text, QWidget* field) {
-    auto* label = new QLabel(QString::fromLatin1(text), field->parentWidget());
+  auto addRow = [&labels](QGridLayout* grid, int row, const QString& text, QWidget* field) {
+    auto* label = new QLabel(text, field->parentWidget());
     label->setBuddy(field);  // help on the label is help on its field
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
@@ -176,7 +176,7 @@ void ContaminantEditorDialog::buildControls() {
   };
 
   // Right, top: name and group.
-  auto* generalFrame = new QGroupBox(QStringLiteral("General"), this);
+  auto* generalFrame = new QGroupBox(tr("General"), this);
   auto* generalGrid = new QGridLayout(generalFrame);
   nameEdit_ = new QLineEdit(generalFrame);
   nameEdit_->setObjectName(QStringLiteral("nameEdit"));
@@ -188,20 +188,20 @@ void ContaminantEditorDialog::buildControls() {
   groupCombo_->setObjectName(QStringLiteral("groupCombo"));
   groupCombo_->setEditable(false);
   setControlId(groupCombo_, kIdGroup);
-  addRow(generalGrid, 0, "Name:", nameEdit_);
-  addRow(generalGrid, 1, "Group:", groupCombo_);
+  addRow(generalGrid, 0, tr("Name:"), nameEdit_);
+  addRow(generalGrid, 1, tr("Group:"), groupCombo_);
 
   // Right, middle: the literature statistics.
   auto* literatureFrame =
-      new QGroupBox(QStringLiteral("75th percentile of observed plume lengths in literature: "), this);
+      new QGroupBox(tr("75th percentile of observed plume lengths in literature: "), this);
   auto* literatureGrid = new QGridLayout(literatureFrame);
   plumeLengthEdit_ = numberEdit("plumeLengthEdit", kIdPlumeLength, literatureFrame);
   entriesEdit_ = numberEdit("entriesEdit", kIdEntries, literatureFrame);
-  addRow(literatureGrid, 0, "75th percentile [m] :", plumeLengthEdit_);
-  addRow(literatureGrid, 1, "Number of lit. entries:", entriesEdit_);
+  addRow(literatureGrid, 0, tr("75th percentile [m] :"), plumeLengthEdit_);
+  addRow(literatureGrid, 1, tr("Number of lit. entries:"), entriesEdit_);
 
   // Right, bottom: the seven preset decay constants, shown in this order.
-  auto* lambdaFrame = new QGroupBox(QStringLiteral("Decay constants (lambda)  [1/d]"), this);
+  auto* lambdaFrame = new QGroupBox(tr("Decay constants (lambda)  [1/d]"), this);
   auto* lambdaGrid = new QGridLayout(lambdaFrame);
   QLineEdit* aerobic = numberEdit("aerobicEdit", kIdAerobic, lambdaFrame);
   QLineEdit* nitrate = numberEdit("nitrateEdit", kIdNitrate, lambdaFrame);
@@ -210,36 +210,36 @@ void ContaminantEditorDialog::buildControls() {
   QLineEdit* mixedPlumes = numberEdit("mixedPlumesEdit", kIdMixedPlumes, lambdaFrame);
   QLineEdit* methane = numberEdit("methaneEdit", kIdMethane, lambdaFrame);
   QLineEdit* unknown = numberEdit("unknownEdit", kIdUnknown, lambdaFrame);
-  addRow(lambdaGrid, 0, "aerobic:", aerobic);
-  addRow(lambdaGrid, 1, "anerobic nitrate (NO3):", nitrate);
-  addRow(lambdaGrid, 2, "anaerobic iron (Fe):", iron);
-  addRow(lambdaGrid, 3, "anaerobic sulfate (SO4):", sulfate);
-  addRow(lambdaGrid, 4, "anaerobic mixed plumes:", mixedPlumes);
-  addRow(lambdaGrid, 5, "anaerobic methan (CH4):", methane);
-  addRow(lambdaGrid, 6, "unknown / variable :", unknown);
+  addRow(lambdaGrid, 0, tr("aerobic:"), aerobic);
+  addRow(lambdaGrid, 1, tr("anerobic nitrate (NO3):"), nitrate);
+  addRow(lambdaGrid, 2, tr("anaerobic iron (Fe):"), iron);
+  addRow(lambdaGrid, 3, tr("anaerobic sulfate (SO4):"), sulfate);
+  addRow(lambdaGrid, 4, tr("anaerobic mixed plumes:"), mixedPlumes);
+  addRow(lambdaGrid, 5, tr("anaerobic methan (CH4):"), methane);
+  addRow(lambdaGrid, 6, tr("unknown / variable :"), unknown);
   // The order in which StoreCurrent writes them.
-  lambdaEdits_[0] = {aerobic, kLambdaAerobic, "aerobic"};
-  lambdaEdits_[1] = {methane, kLambdaMethane, "anaerobic methan (CH4)"};
-  lambdaEdits_[2] = {iron, kLambdaIron, "anaerobic iron (Fe)"};
-  lambdaEdits_[3] = {mixedPlumes, kLambdaMixedPlumes, "anaerobic mixed plumes"};
-  lambdaEdits_[4] = {nitrate, kLambdaNitrate, "anerobic nitrate (NO3)"};
-  lambdaEdits_[5] = {sulfate, kLambdaSulfate, "anaerobic sulfate (SO4)"};
-  lambdaEdits_[6] = {unknown, kLambdaUnknown, "unknown / variable"};
+  lambdaEdits_[0] = {aerobic, kLambdaAerobic, QT_TR_NOOP("aerobic")};
+  lambdaEdits_[1] = {methane, kLambdaMethane, QT_TR_NOOP("anaerobic methan (CH4)")};
+  lambdaEdits_[2] = {iron, kLambdaIron, QT_TR_NOOP("anaerobic iron (Fe)")};
+  lambdaEdits_[3] = {mixedPlumes, kLambdaMixedPlumes, QT_TR_NOOP("anaerobic mixed plumes")};
+  lambdaEdits_[4] = {nitrate, kLambdaNitrate, QT_TR_NOOP("anerobic nitrate (NO3)")};
+  lambdaEdits_[5] = {sulfate, kLambdaSulfate, QT_TR_NOOP("anaerobic sulfate (SO4)")};
+  lambdaEdits_[6] = {unknown, kLambdaUnknown, QT_TR_NOOP("unknown / variable")};
 
   // The three frames on the right share one label column width.
   int labelWidth = 0;
   for (QLabel* label : labels) labelWidth = std::max(labelWidth, label->sizeHint().width());
   for (QLabel* label : labels) label->setMinimumWidth(labelWidth);
 
-  okButton_ = new QPushButton(QStringLiteral("OK"), this);
-  cancelButton_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+  okButton_ = new QPushButton(tr("OK"), this);
+  cancelButton_ = new QPushButton(tr("Abbrechen"), this);
   okButton_->setObjectName(QStringLiteral("okButton"));
   cancelButton_->setObjectName(QStringLiteral("cancelButton"));
   okButton_->setDefault(true);
   setControlId(okButton_, kIdOk);
   setControlId(cancelButton_, kIdCancel);
   // Opens the manual at the editor's section, as F1 does.
-  helpButton_ = new QPushButton(QStringLiteral("&Help"), this);
+  helpButton_ = new QPushButton(tr("&Help"), this);
   helpButton_->setObjectName(QStringLiteral("helpButton"));
   helpButton_->setAutoDefault(false);
   setControlId(helpButton_, kIdHelp);
@@ -274,8 +274,8 @@ void ContaminantEditorDialog::buildControls() {
   // Context menu of the list box.
   contextMenu_ = new QMenu(this);
   contextMenu_->setObjectName(QStringLiteral("contaminantMenu"));
-  addAction_ = contextMenu_->addAction(plusIcon_, QStringLiteral("&Add contaminant"));
-  removeAction_ = contextMenu_->addAction(crossIcon_, QStringLiteral("&Remove selected"));
+  addAction_ = contextMenu_->addAction(plusIcon_, tr("&Add contaminant"));
+  removeAction_ = contextMenu_->addAction(crossIcon_, tr("&Remove selected"));
   addAction_->setIconVisibleInMenu(true);
   removeAction_->setIconVisibleInMenu(true);
   addAction_->setData(int(kIdAdd));
@@ -399,7 +399,7 @@ bool ContaminantEditorDialog::storeCurrent() {
   QStringList refused;
   for (const LambdaEdit& lambda : lambdaEdits_) {
     if (parseEdit(lambda.edit, &value) && value < 0.0) {
-      refused << QStringLiteral("%1: %2").arg(QLatin1String(lambda.name), lambda.edit->text().trimmed());
+      refused << QStringLiteral("%1: %2").arg(tr(lambda.name), lambda.edit->text().trimmed());
       if (before.lambdaMask & lambda.bit)
         virelo_SetLambda(&record, lambda.bit, *virelo_LambdaField(&before, lambda.bit));
       else
@@ -414,10 +414,9 @@ bool ContaminantEditorDialog::storeCurrent() {
   // The edits show the record again before the message takes the focus, so
   // that leaving an edit for the message stores nothing twice.
   showCurrent();
-  Platform::instance().messageBox(this,
-                                  QStringLiteral("A decay constant must not be negative; kept as it was:\n") +
-                                      refused.join(QLatin1Char('\n')),
-                                  QStringLiteral("Virelo"), Platform::Ok, Platform::Icon::Warning);
+  Platform::instance().messageBox(
+      this, tr("A decay constant must not be negative; kept as it was:\n") + refused.join(QLatin1Char('\n')),
+      tr("Virelo"), Platform::Ok, Platform::Icon::Warning);
   return false;
 }
 
@@ -587,6 +586,6 @@ void ContaminantEditorDialog::showHelp(QObject* item, int contextType, int contr
   ReportDebug(nullptr, "OnHelpInfo", "Help for Control: %d, CType: %d, CID: %d, Handle: %d", control,
               contextType, control, handle);
   if (!Platform::instance().requestHelp(control, kind, at))
-    Platform::instance().messageBox(this, QStringLiteral("Failed to launch help."), QStringLiteral("Virelo"),
-                                    Platform::Ok, Platform::Icon::Warning);
+    Platform::instance().messageBox(this, tr("Failed to launch help."), tr("Virelo"), Platform::Ok,
+                                    Platform::Icon::Warning);
 }

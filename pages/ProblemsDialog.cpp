@@ -19,13 +19,13 @@ constexpr int kIdProblems = 1350;
 }  // namespace
 
 ProblemsDialog::ProblemsDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Problems"));
+  setWindowTitle(tr("Problems"));
   setObjectName(QStringLiteral("problemsDialog"));
   textBox_ = new QPlainTextEdit;
   textBox_->setObjectName(QStringLiteral("problemText"));
   textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   textBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  okButton_ = new QPushButton(QStringLiteral("OK"));
+  okButton_ = new QPushButton(tr("OK"));
   okButton_->setDefault(true);
   okButton_->setAutoDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -45,7 +45,6 @@ void PropPage::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       event->accept();  // a page is never closed by the keyboard
       return;
-    default:
-      QWidget::keyPressEvent(event);
+    default: QWidget::keyPressEvent(event);
   }
 }

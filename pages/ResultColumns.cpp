@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
@@ -37,16 +38,18 @@ std::vector<int> leastWidths(const QTreeView* list, bool plume, const QString& u
   };
   const QString ratio = QStringLiteral("9999999.9999999");
   std::vector<int> widths = {
-      column(QStringLiteral("Contaminant"), QStringLiteral("Tetrachloroethene (PCE)"), icon),
+      column(QCoreApplication::translate("ResultListModel", "Contaminant"),
+             QStringLiteral("Tetrachloroethene (PCE)"), icon),
       column(plume ? QStringLiteral("d") : QStringLiteral("AF"),
              plume ? QStringLiteral("9999999.99") : ratio),
       column(plume ? QStringLiteral("d/x") : QStringLiteral("C0/C"), ratio, plume ? 0 : icon),
-      column(QStringLiteral("Margin"), QStringLiteral("\u00d71000"), icon)};
+      column(QCoreApplication::translate("ResultListModel", "Margin"), QStringLiteral("\u00d71000"), icon)};
   if (!plume)
     for (const char* title : {"C(x) [%1]", "C(x) exact [%1]", "Target C [%1]"})
-      widths.push_back(column(QString::fromLatin1(title).arg(unit), QStringLiteral("9.999E-05")));
+      widths.push_back(column(QCoreApplication::translate("ResultListModel", title).arg(unit),
+                              QStringLiteral("9.999E-05")));
   widths.push_back(
-      std::max(headers.horizontalAdvance(QStringLiteral("Marks")) + header,
+      std::max(headers.horizontalAdvance(QCoreApplication::translate("ResultListModel", "Marks")) + header,
                ResultBadgeDelegate::pillsWidth(values, {QStringLiteral("chain"), QStringLiteral("wells"),
                                                         QStringLiteral("under"), QStringLiteral("\u03bb")})));
   widths.push_back(

@@ -206,11 +206,10 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       }
       if (!r.hasValues) return {};
       if (fragile(index.row()))
-        return QStringLiteral("Fragile: the class changes within a factor of 2 of %1.")
-            .arg(margin(index.row()).nearest);
+        return tr("Fragile: the class changes within a factor of 2 of %1.").arg(margin(index.row()).nearest);
       return std::isfinite(margin(index.row()).factor)
-                 ? QStringLiteral("The smallest change of one input that changes the class.")
-                 : QStringLiteral("No single input changes the class.");
+                 ? tr("The smallest change of one input that changes the class.")
+                 : tr("No single input changes the class.");
     case Qt::ForegroundRole:
       if (index.column() == kMarginColumn && fragile(index.row())) return QBrush(QColor(160, 64, 0));
       return {};
@@ -243,36 +242,38 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   if (role == Qt::DisplayRole && section == probabilityColumn()) return QStringLiteral("P(G / Y / R)");
-  if (role == Qt::DisplayRole && section == marksColumn()) return QStringLiteral("Marks");
+  if (role == Qt::DisplayRole && section == marksColumn()) return tr("Marks");
   // The marks have a help text of their own (What's this on the column).
   if (role == Qt::WhatsThisRole && section == marksColumn()) return kMarksHelpId;
   if (role == Qt::ToolTipRole && section == marksColumn())
-    return QStringLiteral(
+    return tr(
         "What else bears on the verdict: its decay chain (chain), the site's wells (wells), a model "
-        "beneath the wells (under), a decay constant from the wells (\u03bb), models on both sides of CA "
-        "(\u00b1CA). Rest the mouse on a mark to read it.");
+        "beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA "
+        "(±CA). Rest the mouse on a mark to read it.");
   if (role == Qt::ToolTipRole && section == probabilityColumn())
-    return QStringLiteral("The probability of each class from the last uncertainty run");
+    return tr("The probability of each class from the last uncertainty run");
   if (section >= kReceptorColumn && section <= kTargetColumn) {
-    static const char* const kHeaders[] = {"C(x) [%1]", "C(x) exact [%1]", "Target C [%1]"};
+    static const char* const kHeaders[] = {"C(x) [%1]", QT_TR_NOOP("C(x) exact [%1]"),
+                                           QT_TR_NOOP("Target C [%1]")};
     static const char* const kTips[] = {
-        "Concentration the screening model predicts at the receptor: C0 \u00b7 C(x)/C0",
-        "Concentration the exact solution predicts at the receptor; marked where the two models fall on "
-        "opposite sides of CA",
-        "Remedial target: the source concentration C = CA \u00b7 AF at which the receptor just meets CA, "
-        "under the verdict basis"};
-    if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[section - kReceptorColumn]).arg(unit_);
-    if (role == Qt::ToolTipRole) return QString::fromUtf8(kTips[section - kReceptorColumn]);
+        QT_TR_NOOP("Concentration the screening model predicts at the receptor: C0 · C(x)/C0"),
+        QT_TR_NOOP(
+            "Concentration the exact solution predicts at the receptor; marked where the two models fall on "
+            "opposite sides of CA"),
+        QT_TR_NOOP(
+            "Remedial target: the source concentration C = CA · AF at which the receptor just meets CA, "
+            "under the verdict basis")};
+    if (role == Qt::DisplayRole) return tr(kHeaders[section - kReceptorColumn]).arg(unit_);
+    if (role == Qt::ToolTipRole) return tr(kTips[section - kReceptorColumn]);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
   }
-  if (role == Qt::DisplayRole && section == kMarginColumn) return QStringLiteral("Margin");
+  if (role == Qt::DisplayRole && section == kMarginColumn) return tr("Margin");
   if (role == Qt::ToolTipRole && section == kMarginColumn)
-    return QStringLiteral(
+    return tr(
         "The smallest factor by which one input would change the class; "
         "marked where it is within a factor of 2 (a fragile verdict)");
-  if (role == Qt::DisplayRole)
-    return section == 0 ? QStringLiteral("Contaminant") : columns_[section - 1].header;
+  if (role == Qt::DisplayRole) return section == 0 ? tr("Contaminant") : columns_[section - 1].header;
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
 }

@@ -33,7 +33,7 @@ const ManualHelp& ManualHelp::builtIn() {
 HelpWindow::HelpWindow(const ManualHelp& manual, QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser), contents_(new QTreeWidget) {
   setObjectName(QStringLiteral("helpWindow"));
-  setWindowTitle(QStringLiteral("Virelo Help"));
+  setWindowTitle(tr("Virelo Help"));
   browser_->setObjectName(QStringLiteral("helpBrowser"));
   // Links within the manual scroll; others go to the desktop like every link.
   browser_->setOpenLinks(false);

@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 step() { echo "== $*"; }
 step "Checking the build packages (installs only what is missing)"
 bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev \
-  fonts-dejavu-core nlohmann-json3-dev dpkg-dev file
+  fonts-dejavu-core nlohmann-json3-dev dpkg-dev file qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 build=build-package
 # Debian's own compiler and linker flags, with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

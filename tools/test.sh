@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev \
-  clang libclang-rt-14-dev fonts-dejavu-core locales lintian appstream nlohmann-json3-dev poppler-utils
+  clang libclang-rt-14-dev fonts-dejavu-core locales lintian appstream nlohmann-json3-dev poppler-utils qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 jobs=$(nproc)
 
 # A decimal-comma locale of our own, so the tests see that numbers keep their

@@ -338,7 +338,7 @@ void TestMainWindow::menusToolBarAndTooltips() {
                       "&File: &New\tCtrl+N | &Open ...\tCtrl+O | &Save\tCtrl+S | Save &as ... | - | "
                       "&Export report... | &Print... | Print pre&view... | - | E&xit",
                       "&View: &Project settings\tCtrl+1 | &Aquifer settings\tCtrl+2 | "
-                      "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4",
+                      "C&ontaminant settings\tCtrl+3 | &Results\tCtrl+4 | - | &Language",
                       "&Data: &Edit generic contaminant data | &Save generic data as default | Si&te data... "
                       "| &Decay chain... | "
                       "&Uncertainty... | S&orption and source... | T&ime... | &Lines of evidence... | - | "

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // Takes the pictures of docs/screenshots/ from the real windows, headless:
-//   QT_QPA_PLATFORM=offscreen take_screenshots PROJECT.vrp OUTDIR
+//   QT_QPA_PLATFORM=offscreen take_screenshots [--lang de|nl] PROJECT.vrp OUTDIR
+// (in English unless --lang names the language, whatever the desktop's).
 // Every question a window would ask is answered without a person, and the
 // splash is grabbed instead of waited for.
 #include <QAbstractTableModel>
@@ -31,6 +32,7 @@
 #include "app/DataCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
+#include "app/Language.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
 #include "app/ReportBoxes.h"
@@ -125,11 +127,15 @@ class ScreenshotPlatform : public Platform {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QString lang;
+  QString langError;
+  argc = language::takeOption(argc, argv, &lang, &langError);
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: take_screenshots PROJECT.vrp OUTDIR\n");
+  if (argc != 3 || !langError.isEmpty()) {
+    std::fprintf(stderr, "usage: take_screenshots [--lang de|nl] PROJECT.vrp OUTDIR\n");
     return 2;
   }
+  language::installTranslators(&app, lang);
   const QString dir = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(dir);
   ScreenshotPlatform platform;
