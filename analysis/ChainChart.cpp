@@ -99,9 +99,9 @@ QChart* BuildChainChart(const ChainCurves& curves) {
 
   for (size_t i = 0; i < curves.names.size(); ++i) {
     const QColor colour = ChainSpeciesColour(static_cast<int>(i));
-    auto* screening = addLine(chart, QCoreApplication::translate("ChainChart", "screening:%1").arg(i),
-                              curves.names[i], linePen(colour, 2.2, Qt::SolidLine));
-    auto* exact = addLine(chart, QCoreApplication::translate("ChainChart", "exact:%1").arg(i),
+    auto* screening = addLine(chart, QStringLiteral("screening:%1").arg(i), curves.names[i],
+                              linePen(colour, 2.2, Qt::SolidLine));
+    auto* exact = addLine(chart, QStringLiteral("exact:%1").arg(i),
                           curves.names[i] + QCoreApplication::translate("ChainChart", ", exact"),
                           linePen(colour, 1.8, Qt::DashLine));
     QList<QPointF> a, b;

@@ -131,9 +131,9 @@ void SiteDecayView::refit() {
   delete old;
 
   const LineFit& l = fit_.line;
-  QString text = tr("<table>");
+  QString text = QStringLiteral("<table>");
   auto row = [&](const QString& label, const QString& value) {
-    text += tr("<tr><td>%1&nbsp;</td><td>%2</td></tr>").arg(label, value);
+    text += QStringLiteral("<tr><td>%1&nbsp;</td><td>%2</td></tr>").arg(label, value);
   };
   row(tr("Wells in the fit"), QString::number(fit_.points.size()));
   if (l.ok) row(tr("Slope m"), Num(l.slope) + QStringLiteral(" 1/m"));
@@ -151,7 +151,7 @@ void SiteDecayView::refit() {
         Num(fit_.lambdaLow) + QStringLiteral(" to ") + Num(fit_.lambdaHigh));
     row(tr("Half-life"), Num(fit_.halfLife) + QStringLiteral(" d"));
   }
-  text += tr("</table>");
+  text += QStringLiteral("</table>");
   if (!fit_.nonDetects.empty()) {
     QStringList names;
     for (const SitePoint& p : fit_.nonDetects)
