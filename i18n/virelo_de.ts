@@ -2152,7 +2152,7 @@ Keine Screening-Werte: </translation>
     <message>
         <location filename="../analysis/TransportDialog.cpp" line="113"/>
         <source>Source decay</source>
-        <translation>Quelle</translation>
+        <translation>Quellabnahme</translation>
     </message>
     <message>
         <location filename="../analysis/TransportDialog.cpp" line="120"/>

@@ -2152,7 +2152,7 @@ Geen screeningswaarden: </translation>
     <message>
         <location filename="../analysis/TransportDialog.cpp" line="113"/>
         <source>Source decay</source>
-        <translation>Bron</translation>
+        <translation>Afname van de bron</translation>
     </message>
     <message>
         <location filename="../analysis/TransportDialog.cpp" line="120"/>
