@@ -58,6 +58,34 @@ CentrelineAxis CentrelineAxisRange(const PlumeProfile& profile) {
   return {lower < upper ? lower : upper / 10.0, upper};
 }
 
+namespace {
+
+// The wells' measurements: filled where detected, open at the detection
+// limit where not; `shown` lifts a value below the chart to its floor.
+template <typename Shown>
+void AddFieldWells(QChart* chart, const PlumeProfile& profile, Shown shown) {
+  for (bool nonDetect : {false, true}) {
+    QList<QPointF> points;
+    for (const PlumeProfile::FieldPoint& f : profile.field)
+      if (f.nonDetect == nonDetect && f.s <= profile.sMax) points.append({f.s, shown(f.ratio)});
+    if (points.isEmpty()) continue;
+    auto* wells = new QScatterSeries;
+    wells->setObjectName(QLatin1String(nonDetect ? centreline::kFieldNonDetect : centreline::kFieldDetected));
+    wells->setName(
+        nonDetect
+            ? QCoreApplication::translate("CentrelineChart", "Not detected (limit)")
+            : QCoreApplication::translate("CentrelineChart", "Measured C/C0, %1").arg(profile.fieldDate));
+    wells->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    wells->setMarkerSize(9.0);
+    wells->setPen(QPen(QColor(0x11, 0x11, 0x11), 1.4));
+    wells->setBrush(nonDetect ? QBrush(Qt::white) : QBrush(QColor(0x11, 0x11, 0x11)));
+    wells->replace(points);
+    chart->addSeries(wells);
+  }
+}
+
+}  // namespace
+
 QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   auto* chart = new QChart;
   chart->setTitle(QCoreApplication::translate("CentrelineChart", "%1: concentration on the centre line")
@@ -118,26 +146,7 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
     }
   }
 
-  // The wells' measurements: filled where detected, open at the detection
-  // limit where not.
-  for (bool nonDetect : {false, true}) {
-    QList<QPointF> points;
-    for (const PlumeProfile::FieldPoint& f : profile.field)
-      if (f.nonDetect == nonDetect && f.s <= profile.sMax) points.append({f.s, shown(f.ratio)});
-    if (points.isEmpty()) continue;
-    auto* wells = new QScatterSeries;
-    wells->setObjectName(QLatin1String(nonDetect ? centreline::kFieldNonDetect : centreline::kFieldDetected));
-    wells->setName(
-        nonDetect
-            ? QCoreApplication::translate("CentrelineChart", "Not detected (limit)")
-            : QCoreApplication::translate("CentrelineChart", "Measured C/C0, %1").arg(profile.fieldDate));
-    wells->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    wells->setMarkerSize(9.0);
-    wells->setPen(QPen(QColor(0x11, 0x11, 0x11), 1.4));
-    wells->setBrush(nonDetect ? QBrush(Qt::white) : QBrush(QColor(0x11, 0x11, 0x11)));
-    wells->replace(points);
-    chart->addSeries(wells);
-  }
+  AddFieldWells(chart, profile, shown);
 
   auto* sAxis = new QValueAxis;
   sAxis->setTitleText(QCoreApplication::translate("CentrelineChart", "Distance from the source s [m]"));

@@ -148,6 +148,22 @@ void PlanViewPicture::traceContour() {
   }
 }
 
+namespace {
+
+// The titles of the two axes: s below the plot, y turned along its left side.
+void DrawAxisTitles(QPainter& painter, const QRectF& plot, const QRectF& target, double line) {
+  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.4, plot.width(), line), Qt::AlignCenter,
+                   QCoreApplication::translate("PlanViewWidget", "Distance from the source s [m]"));
+  painter.save();
+  painter.translate(target.left() + line * 0.2, plot.center().y());
+  painter.rotate(-90);
+  painter.drawText(QRectF(-target.height() / 2, 0, target.height(), line), Qt::AlignCenter,
+                   QCoreApplication::translate("PlanViewWidget", "Lateral distance y [m]"));
+  painter.restore();
+}
+
+}  // namespace
+
 void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -267,14 +283,7 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
     painter.drawText(QRectF(at.x() - 6 - yLabelWidth, at.y() - line / 2, yLabelWidth, line),
                      Qt::AlignRight | Qt::AlignVCenter, tickText(t));
   }
-  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.4, plot.width(), line), Qt::AlignCenter,
-                   QCoreApplication::translate("PlanViewWidget", "Distance from the source s [m]"));
-  painter.save();
-  painter.translate(target.left() + line * 0.2, plot.center().y());
-  painter.rotate(-90);
-  painter.drawText(QRectF(-target.height() / 2, 0, target.height(), line), Qt::AlignCenter,
-                   QCoreApplication::translate("PlanViewWidget", "Lateral distance y [m]"));
-  painter.restore();
+  DrawAxisTitles(painter, plot, target, line);
 
   // Legend: the colour scale by decades, then the contour and the receptor.
   const double barLeft = plot.right() + line;

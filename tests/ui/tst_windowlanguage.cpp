@@ -7,6 +7,7 @@
 // stay English.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "analysis/ColumnMappingDialog.h"
 #include "analysis/DistributionTableModel.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteTableModel.h"
@@ -98,6 +100,8 @@ QStringList ShownTexts(QWidget& window) {
     texts << button->text();
   }
   for (auto* box : window.findChildren<QGroupBox*>()) texts << box->title();
+  for (auto* combo : window.findChildren<QComboBox*>())
+    for (int k = 0; k < combo->count(); ++k) texts << combo->itemText(k);
   for (auto* tabs : window.findChildren<QTabWidget*>())
     for (int k = 0; k < tabs->count(); ++k) texts << tabs->tabText(k);
   for (auto* view : window.findChildren<QAbstractItemView*>()) {
@@ -251,7 +255,9 @@ class TestWindowLanguage : public QObject {
     UncertaintyWindow uncertainty(project.get(), &plan, UncertaintyOptions{});
     TransportDialog transport(*project);
     TimeWindow time(*project);
-    for (QWidget* window : std::initializer_list<QWidget*>{&site, &uncertainty, &transport, &time}) {
+    ColumnMappingDialog columns({"Messstelle", "Datum", "Stoff"});
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&site, &uncertainty, &transport, &time, &columns}) {
       const QStringList shown = ShownTexts(*window);
       QVERIFY(shown.size() > 3);
       for (const QString& text : shown)
