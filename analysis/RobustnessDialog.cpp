@@ -235,11 +235,11 @@ void RobustnessDialog::fillTable() {
   const AssessmentClass worse = Neighbour(table_.cls, -1);
   const AssessmentClass better = Neighbour(table_.cls, +1);
   const auto at = [](AssessmentClass c, const char* fallback) {
-    return c == AssessmentClass::Problems ? QString::fromLatin1(fallback)
-                                          : tr("%1 at").arg(AssessmentClassName(c));
+    return c == AssessmentClass::Problems ? tr(fallback) : tr("%1 at").arg(AssessmentClassName(c));
   };
-  tableWidget_->setHorizontalHeaderLabels({tr("Input"), tr("Current value"), at(worse, "Worse at"),
-                                           tr("Factor"), at(better, "Better at"), tr("Factor")});
+  tableWidget_->setHorizontalHeaderLabels({tr("Input"), tr("Current value"),
+                                           at(worse, QT_TR_NOOP("Worse at")), tr("Factor"),
+                                           at(better, QT_TR_NOOP("Better at")), tr("Factor")});
   tableWidget_->setRowCount(static_cast<int>(table_.inputs.size()));
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
   for (int row = 0; row < static_cast<int>(table_.inputs.size()); ++row) {

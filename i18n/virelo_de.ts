@@ -47,47 +47,47 @@
 <context>
     <name>CentrelineChart</name>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="63"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="91"/>
         <source>%1: concentration on the centre line</source>
         <translation>%1: Konzentration auf der Mittellinie</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="105"/>
         <source>Screening model</source>
         <translation>Screening-Modell</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="80"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="108"/>
         <source>Exact solution</source>
         <translation>Exakte Lösung</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="101"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="129"/>
         <source>Receptor, x = %1 m</source>
         <translation>Schutzgut, x = %1 m</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="111"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="139"/>
         <source>Plug-flow length, d = %1 m%2</source>
         <translation>Pfropfenströmungslänge, d = %1 m%2</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="113"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="141"/>
         <source> (beyond the chart)</source>
         <translation> (außerhalb des Diagramms)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="132"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="76"/>
         <source>Not detected (limit)</source>
         <translation>Nicht nachweisbar (Grenze)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="133"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
         <source>Measured C/C0, %1</source>
         <translation>Gemessenes C/C0, %1</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="143"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="152"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
@@ -511,28 +511,28 @@ Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.
         <translation>%1: Screening-Fahne im Grundriss an der Grundwasseroberfläche (z = 0)</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="164"/>
+        <location filename="../analysis/PlanView.cpp" line="180"/>
         <source>No plume to show</source>
         <translation>Keine Fahne darzustellen</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="245"/>
-        <location filename="../analysis/PlanView.cpp" line="313"/>
+        <location filename="../analysis/PlanView.cpp" line="261"/>
+        <location filename="../analysis/PlanView.cpp" line="322"/>
         <source>Receptor</source>
         <translation>Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="271"/>
+        <location filename="../analysis/PlanView.cpp" line="156"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="276"/>
+        <location filename="../analysis/PlanView.cpp" line="161"/>
         <source>Lateral distance y [m]</source>
         <translation>Seitlicher Abstand y [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="318"/>
+        <location filename="../analysis/PlanView.cpp" line="327"/>
         <source>Receptor </source>
         <translation>Schutzgut </translation>
     </message>
@@ -786,24 +786,35 @@ Urteil (Screening-Modell): %1.</translation>
         <translation>Fragil: die Klasse ändert sich innerhalb eines Faktors 2 von %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="239"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="238"/>
         <source>%1 at</source>
         <translation>%1 bei</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
         <source>Input</source>
         <translation>Eingabe</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
         <source>Current value</source>
         <translation>Aktueller Wert</translation>
     </message>
     <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
         <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
         <source>Factor</source>
         <translation>Faktor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <source>Worse at</source>
+        <translation>Schlechter bei</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <source>Better at</source>
+        <translation>Besser bei</translation>
     </message>
     <message>
         <location filename="../analysis/RobustnessDialog.cpp" line="264"/>
