@@ -29,20 +29,19 @@ std::vector<std::pair<std::string, int>> Unknown(const Project& project, const A
 
 AnalyteMappingDialog::AnalyteMappingDialog(Project* project, QWidget* parent)
     : QDialog(parent), project_(project) {
-  setWindowTitle(QStringLiteral("Map analyte names"));
+  setWindowTitle(tr("Map analyte names"));
   setObjectName(QStringLiteral("analyteMappingDialog"));
   const AnalyteResolver resolver = ProjectAnalyteResolver(*project_);
   const auto unknown = Unknown(*project_, resolver);
   const std::vector<std::string> targets = resolver.Targets();
 
-  auto* intro = new QLabel(QStringLiteral(
-      "No contaminant or indicator has these names, so the fits and the redox rules cannot use their "
-      "samples. Choose what each one is; the project keeps the choice as an alias for later imports."));
+  auto* intro = new QLabel(
+      tr("No contaminant or indicator has these names, so the fits and the redox rules cannot use their "
+         "samples. Choose what each one is; the project keeps the choice as an alias for later imports."));
   intro->setWordWrap(true);
   table_ = new QTableWidget(static_cast<int>(unknown.size()), 3);
   table_->setObjectName(QStringLiteral("analyteMappingTable"));
-  table_->setHorizontalHeaderLabels(
-      {QStringLiteral("Name in the data"), QStringLiteral("Samples"), QStringLiteral("Is")});
+  table_->setHorizontalHeaderLabels({tr("Name in the data"), tr("Samples"), tr("Is")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
   for (int row = 0; row < static_cast<int>(unknown.size()); ++row) {
@@ -53,7 +52,7 @@ AnalyteMappingDialog::AnalyteMappingDialog(Project* project, QWidget* parent)
     table_->setItem(row, 0, name);
     table_->setItem(row, 1, count);
     auto* combo = new QComboBox;
-    combo->addItem(QStringLiteral("(keep as written)"));
+    combo->addItem(tr("(keep as written)"));
     for (const std::string& target : targets) combo->addItem(fromRecordText(target.c_str()));
     table_->setCellWidget(row, 2, combo);
   }
@@ -63,7 +62,7 @@ AnalyteMappingDialog::AnalyteMappingDialog(Project* project, QWidget* parent)
   problem_->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Save as aliases"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("Save as aliases"));
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("analyteMappingSave"));
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     if (Apply()) accept();
@@ -96,7 +95,7 @@ bool AnalyteMappingDialog::Apply() {
     any = true;
   }
   if (!err.str().empty()) {
-    problem_->setText(QStringLiteral("Nothing saved: ") + QString::fromUtf8(err.str()).trimmed());
+    problem_->setText(tr("Nothing saved: %1").arg(QString::fromUtf8(err.str()).trimmed()));
     return false;
   }
   if (!any) return true;

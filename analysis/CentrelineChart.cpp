@@ -3,6 +3,7 @@
 #include "analysis/CentrelineChart.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
@@ -57,9 +58,38 @@ CentrelineAxis CentrelineAxisRange(const PlumeProfile& profile) {
   return {lower < upper ? lower : upper / 10.0, upper};
 }
 
+namespace {
+
+// The wells' measurements: filled where detected, open at the detection
+// limit where not; `shown` lifts a value below the chart to its floor.
+template <typename Shown>
+void AddFieldWells(QChart* chart, const PlumeProfile& profile, Shown shown) {
+  for (bool nonDetect : {false, true}) {
+    QList<QPointF> points;
+    for (const PlumeProfile::FieldPoint& f : profile.field)
+      if (f.nonDetect == nonDetect && f.s <= profile.sMax) points.append({f.s, shown(f.ratio)});
+    if (points.isEmpty()) continue;
+    auto* wells = new QScatterSeries;
+    wells->setObjectName(QLatin1String(nonDetect ? centreline::kFieldNonDetect : centreline::kFieldDetected));
+    wells->setName(
+        nonDetect
+            ? QCoreApplication::translate("CentrelineChart", "Not detected (limit)")
+            : QCoreApplication::translate("CentrelineChart", "Measured C/C0, %1").arg(profile.fieldDate));
+    wells->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    wells->setMarkerSize(9.0);
+    wells->setPen(QPen(QColor(0x11, 0x11, 0x11), 1.4));
+    wells->setBrush(nonDetect ? QBrush(Qt::white) : QBrush(QColor(0x11, 0x11, 0x11)));
+    wells->replace(points);
+    chart->addSeries(wells);
+  }
+}
+
+}  // namespace
+
 QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   auto* chart = new QChart;
-  chart->setTitle(QStringLiteral("%1: concentration on the centre line").arg(profile.name));
+  chart->setTitle(QCoreApplication::translate("CentrelineChart", "%1: concentration on the centre line")
+                      .arg(profile.name));
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   chart->setMargins(QMargins(4, 4, 4, 4));
@@ -71,10 +101,12 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   const double below = range.lower / 10.0;
   auto shown = [below](double v) { return (v > below && std::isfinite(v)) ? v : below; };
 
-  auto* screening = addLine(chart, centreline::kScreening, QStringLiteral("Screening model"),
+  auto* screening = addLine(chart, centreline::kScreening,
+                            QCoreApplication::translate("CentrelineChart", "Screening model"),
                             seriesPen(QColor(0x1f, 0x5f, 0xa8), 2.2));
-  auto* exact = addLine(chart, centreline::kExact, QStringLiteral("Exact solution"),
-                        seriesPen(QColor(0xd9, 0x5f, 0x0e), 2.2, Qt::DashLine));
+  auto* exact =
+      addLine(chart, centreline::kExact, QCoreApplication::translate("CentrelineChart", "Exact solution"),
+              seriesPen(QColor(0xd9, 0x5f, 0x0e), 2.2, Qt::DashLine));
   QList<QPointF> screeningPoints;
   QList<QPointF> exactPoints;
   screeningPoints.reserve(static_cast<qsizetype>(profile.s.size()));
@@ -92,47 +124,32 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   acceptable->append(0.0, shown(profile.caRatio));
   acceptable->append(profile.sMax, shown(profile.caRatio));
 
-  auto* receptor =
-      addLine(chart, centreline::kReceptor, QStringLiteral("Receptor, x = %1 m").arg(shortNumber(profile.x)),
-              seriesPen(QColor(0x44, 0x44, 0x44), 1.5, Qt::DashLine));
+  auto* receptor = addLine(
+      chart, centreline::kReceptor,
+      QCoreApplication::translate("CentrelineChart", "Receptor, x = %1 m").arg(shortNumber(profile.x)),
+      seriesPen(QColor(0x44, 0x44, 0x44), 1.5, Qt::DashLine));
   receptor->append(profile.x, range.lower);
   receptor->append(profile.x, range.upper);
 
   const double d = profile.plugFlowLength;
   if (std::isfinite(d)) {
     const bool onChart = d <= profile.sMax;
-    auto* plug =
-        addLine(chart, centreline::kPlugFlow,
-                QStringLiteral("Plug-flow length, d = %1 m%2")
-                    .arg(shortNumber(d), onChart ? QString() : QStringLiteral(" (beyond the chart)")),
-                seriesPen(QColor(0x2e, 0x8b, 0x3e), 1.8, Qt::DotLine));
+    auto* plug = addLine(
+        chart, centreline::kPlugFlow,
+        QCoreApplication::translate("CentrelineChart", "Plug-flow length, d = %1 m%2")
+            .arg(shortNumber(d),
+                 onChart ? QString() : QCoreApplication::translate("CentrelineChart", " (beyond the chart)")),
+        seriesPen(QColor(0x2e, 0x8b, 0x3e), 1.8, Qt::DotLine));
     if (onChart) {
       plug->append(d, range.lower);
       plug->append(d, range.upper);
     }
   }
 
-  // The wells' measurements: filled where detected, open at the detection
-  // limit where not.
-  for (bool nonDetect : {false, true}) {
-    QList<QPointF> points;
-    for (const PlumeProfile::FieldPoint& f : profile.field)
-      if (f.nonDetect == nonDetect && f.s <= profile.sMax) points.append({f.s, shown(f.ratio)});
-    if (points.isEmpty()) continue;
-    auto* wells = new QScatterSeries;
-    wells->setObjectName(QLatin1String(nonDetect ? centreline::kFieldNonDetect : centreline::kFieldDetected));
-    wells->setName(nonDetect ? QStringLiteral("Not detected (limit)")
-                             : QStringLiteral("Measured C/C0, %1").arg(profile.fieldDate));
-    wells->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    wells->setMarkerSize(9.0);
-    wells->setPen(QPen(QColor(0x11, 0x11, 0x11), 1.4));
-    wells->setBrush(nonDetect ? QBrush(Qt::white) : QBrush(QColor(0x11, 0x11, 0x11)));
-    wells->replace(points);
-    chart->addSeries(wells);
-  }
+  AddFieldWells(chart, profile, shown);
 
   auto* sAxis = new QValueAxis;
-  sAxis->setTitleText(QStringLiteral("Distance from the source s [m]"));
+  sAxis->setTitleText(QCoreApplication::translate("CentrelineChart", "Distance from the source s [m]"));
   sAxis->setRange(0.0, profile.sMax);
   sAxis->setLabelFormat(QStringLiteral("%g"));
   // Ticks at round distances from the source, about six of them.

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -71,8 +72,8 @@ ChainCurves BuildChainCurves(const Project& project, const ResolvedChain& chain,
 
 QChart* BuildChainChart(const ChainCurves& curves) {
   auto* chart = new QChart;
-  chart->setTitle(
-      QStringLiteral("Concentrations on the centre line (solid: screening, dashed: exact, dotted: each CA)"));
+  chart->setTitle(QCoreApplication::translate(
+      "ChainChart", "Concentrations on the centre line (solid: screening, dashed: exact, dotted: each CA)"));
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   chart->setMargins(QMargins(4, 4, 4, 4));
@@ -101,7 +102,8 @@ QChart* BuildChainChart(const ChainCurves& curves) {
     auto* screening = addLine(chart, QStringLiteral("screening:%1").arg(i), curves.names[i],
                               linePen(colour, 2.2, Qt::SolidLine));
     auto* exact = addLine(chart, QStringLiteral("exact:%1").arg(i),
-                          curves.names[i] + QStringLiteral(", exact"), linePen(colour, 1.8, Qt::DashLine));
+                          curves.names[i] + QCoreApplication::translate("ChainChart", ", exact"),
+                          linePen(colour, 1.8, Qt::DashLine));
     QList<QPointF> a, b;
     for (size_t k = 0; k < curves.s.size(); ++k) {
       a.append({curves.s[k], shown(curves.screening[i][k])});
@@ -118,19 +120,21 @@ QChart* BuildChainChart(const ChainCurves& curves) {
       chart->legend()->markers(ca).first()->setVisible(false);
     }
   }
-  auto* receptor = addLine(chart, QStringLiteral("receptor"),
-                           QStringLiteral("Receptor, x = %1 m").arg(QString::number(curves.x, 'g', 3)),
-                           linePen(QColor(0x44, 0x44, 0x44), 1.5, Qt::DashDotLine));
+  auto* receptor = addLine(
+      chart, QStringLiteral("receptor"),
+      QCoreApplication::translate("ChainChart", "Receptor, x = %1 m").arg(QString::number(curves.x, 'g', 3)),
+      linePen(QColor(0x44, 0x44, 0x44), 1.5, Qt::DashDotLine));
   receptor->append(curves.x, lower);
   receptor->append(curves.x, upper);
 
   auto* sAxis = new QValueAxis;
-  sAxis->setTitleText(QStringLiteral("Distance from the source s [m]"));
+  sAxis->setTitleText(QCoreApplication::translate("ChainChart", "Distance from the source s [m]"));
   sAxis->setRange(0.0, curves.sMax);
   sAxis->setLabelFormat(QStringLiteral("%g"));
   auto* cAxis = new QLogValueAxis;
-  cAxis->setTitleText(curves.unit.isEmpty() ? QStringLiteral("Concentration")
-                                            : QStringLiteral("Concentration [%1]").arg(curves.unit));
+  cAxis->setTitleText(curves.unit.isEmpty()
+                          ? QCoreApplication::translate("ChainChart", "Concentration")
+                          : QCoreApplication::translate("ChainChart", "Concentration [%1]").arg(curves.unit));
   cAxis->setRange(lower, upper);
   cAxis->setLabelFormat(QStringLiteral("%g"));
   cAxis->setMinorTickCount(-1);

@@ -79,46 +79,46 @@ bool RunChainWindow(Project* project, AssessmentRange range, QWidget* parent) {
 ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, AssessmentRange range,
                          const QString& unit, QWidget* parent)
     : QDialog(parent), project_(project), chains_(chains), range_(range), unit_(unit) {
-  setWindowTitle(QStringLiteral("Decay chain"));
+  setWindowTitle(tr("Decay chain"));
   AnswerF1WithManual(this, kIdChainWindow);
   auto* layout = new QVBoxLayout(this);
 
   auto* chainBar = new QHBoxLayout;
-  chainBar->addWidget(new QLabel(QStringLiteral("Chain:")));
+  chainBar->addWidget(new QLabel(tr("Chain:")));
   chainBox_ = new QComboBox;
   chainBox_->setMinimumContentsLength(40);
   chainBar->addWidget(chainBox_, 1);
-  auto* newButton = new QPushButton(QStringLiteral("&New chain"));
-  auto* deleteButton = new QPushButton(QStringLiteral("&Delete chain"));
+  auto* newButton = new QPushButton(tr("&New chain"));
+  auto* deleteButton = new QPushButton(tr("&Delete chain"));
   chainBar->addWidget(newButton);
   chainBar->addWidget(deleteButton);
   layout->addLayout(chainBar);
   editButtons_.push_back(deleteButton);
 
   auto* upper = new QHBoxLayout;
-  auto* editorBox = new QGroupBox(QStringLiteral("Species, parent first"));
+  auto* editorBox = new QGroupBox(tr("Species, parent first"));
   setControlId(editorBox, kIdChainEditor);
   auto* editorLayout = new QVBoxLayout(editorBox);
   editor_ = new QTableWidget(0, kEditorColumns);
-  editor_->setHorizontalHeaderLabels({QStringLiteral("Species"), QStringLiteral("Yield"),
-                                      QStringLiteral("k [1/d]"), QStringLiteral("C0"), QStringLiteral("CA")});
+  editor_->setHorizontalHeaderLabels(
+      {tr("Species"), tr("Yield"), QStringLiteral("k [1/d]"), QStringLiteral("C0"), QStringLiteral("CA")});
   for (int column = kYieldColumn; column < kEditorColumns; ++column)
     editor_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   editor_->horizontalHeader()->setSectionResizeMode(kSpeciesColumn, QHeaderView::Stretch);
   editor_->verticalHeader()->setVisible(false);
   editor_->setSelectionBehavior(QAbstractItemView::SelectRows);
   editor_->setSelectionMode(QAbstractItemView::SingleSelection);
-  editor_->setToolTip(QStringLiteral(
-      "The yield is the mass of the species formed per mass of the species above it that decays.\n"
-      "k, C0 and CA are the contaminant's own values from the Contaminants page."));
+  editor_->setToolTip(
+      tr("The yield is the mass of the species formed per mass of the species above it that decays.\n"
+         "k, C0 and CA are the contaminant's own values from the Contaminants page."));
   editorLayout->addWidget(editor_);
   auto* speciesButtons = new QHBoxLayout;
   const std::pair<QString, std::function<void()>> actions[] = {
-      {QStringLiteral("&Add"), [this] { addSpecies(); }},
-      {QStringLiteral("&Remove"), [this] { removeSpecies(editor_->currentRow()); }},
-      {QStringLiteral("&Up"), [this] { moveSpecies(editor_->currentRow(), -1); }},
-      {QStringLiteral("Do&wn"), [this] { moveSpecies(editor_->currentRow(), 1); }},
-      {QStringLiteral("Default &yields"), [this] { restoreDefaultYields(); }},
+      {tr("&Add"), [this] { addSpecies(); }},
+      {tr("&Remove"), [this] { removeSpecies(editor_->currentRow()); }},
+      {tr("&Up"), [this] { moveSpecies(editor_->currentRow(), -1); }},
+      {tr("Do&wn"), [this] { moveSpecies(editor_->currentRow(), 1); }},
+      {tr("Default &yields"), [this] { restoreDefaultYields(); }},
   };
   for (const auto& [text, action] : actions) {
     auto* button = new QPushButton(text);
@@ -131,20 +131,19 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
   editButtons_.push_back(nullptr);  // the check boxes are enabled with the buttons, see refresh()
   upper->addWidget(editorBox, 6);
 
-  auto* receptorBox = new QGroupBox(QStringLiteral("At the receptor"));
+  auto* receptorBox = new QGroupBox(tr("At the receptor"));
   setControlId(receptorBox, kIdChainReceptor);
   auto* receptorLayout = new QVBoxLayout(receptorBox);
   receptor_ = new QTableWidget(0, 7);
-  receptor_->setHorizontalHeaderLabels(
-      {QStringLiteral("Species"), QStringLiteral("CA"), QStringLiteral("Screening"), QStringLiteral("Class"),
-       QStringLiteral("Exact"), QStringLiteral("Exact class"), QStringLiteral("Alone")});
+  receptor_->setHorizontalHeaderLabels({tr("Species"), QStringLiteral("CA"), tr("Screening"), tr("Class"),
+                                        tr("Exact"), tr("Exact class"), tr("Alone")});
   receptor_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   receptor_->verticalHeader()->setVisible(false);
   receptor_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  receptor_->setToolTip(QStringLiteral(
-      "Concentrations at the receptor in the chain, under the screening formula and the exact\n"
-      "solution, classified by C/CA. \"Alone\" is the class the contaminant gets on the\n"
-      "Results page, assessed on its own with its own source concentration."));
+  receptor_->setToolTip(
+      tr("Concentrations at the receptor in the chain, under the screening formula and the exact\n"
+         "solution, classified by C/CA. \"Alone\" is the class the contaminant gets on the\n"
+         "Results page, assessed on its own with its own source concentration."));
   receptorLayout->addWidget(receptor_);
   problems_ = new QLabel;
   problems_->setWordWrap(true);
@@ -157,8 +156,7 @@ ChainWindow::ChainWindow(Project* project, std::vector<DecayChain>* chains, Asse
   chartView_->setRenderHint(QPainter::Antialiasing);
   chartView_->setMinimumHeight(360);
   setControlId(chartView_, kIdChainChart);
-  chartView_->setToolTip(
-      QStringLiteral("Solid: screening formula; dashed: exact solution; dotted: each species' CA."));
+  chartView_->setToolTip(tr("Solid: screening formula; dashed: exact solution; dotted: each species' CA."));
   layout->addWidget(chartView_, 3);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -205,7 +203,7 @@ void ChainWindow::fillChainBox() {
     for (const std::string& name : (*chains_)[k].species) names << fromRecordText(name.c_str());
     chainBox_->addItem(QStringLiteral("%1: %2").arg(k + 1).arg(names.join(QStringLiteral(" \u2192 "))));
   }
-  if (chains_->empty()) chainBox_->addItem(QStringLiteral("(no chain: choose New chain)"));
+  if (chains_->empty()) chainBox_->addItem(tr("(no chain: choose New chain)"));
   chainBox_->setCurrentIndex(std::max(current_, 0));
   filling_ = false;
 }
@@ -340,17 +338,17 @@ void ChainWindow::setEndProduct(bool on) {
 // The ticks for the end product and for the chain's first species alone
 // having been released.
 void ChainWindow::addTickBoxes(QVBoxLayout* layout) {
-  endProduct_ = new QCheckBox(QStringLiteral("End product: %1 (decays no further, not assessed)")
-                                  .arg(QString::fromLatin1(kChainEndProduct)));
+  endProduct_ = new QCheckBox(
+      tr("End product: %1 (decays no further, not assessed)").arg(QString::fromLatin1(kChainEndProduct)));
   layout->addWidget(endProduct_);
   connect(endProduct_, &QCheckBox::toggled, this, [this](bool on) {
     if (!filling_) setEndProduct(on);
   });
-  released_ = new QCheckBox(QStringLiteral("Released: first species only"));
+  released_ = new QCheckBox(tr("Released: first species only"));
   released_->setObjectName(QStringLiteral("chainReleased"));
   released_->setToolTip(
-      QStringLiteral("The others formed in the aquifer: the solvent screening counts finding "
-                     "them as evidence of dechlorination"));
+      tr("The others formed in the aquifer: the solvent screening counts finding "
+         "them as evidence of dechlorination"));
   layout->addWidget(released_);
   connect(released_, &QCheckBox::toggled, this, [this](bool on) {
     if (!filling_) setReleasedFirstOnly(on);
@@ -391,7 +389,7 @@ void ChainWindow::fillEditor() {
     const Contaminant* contaminant = Find(*project_, name);
     if (name == kChainEndProduct && !contaminant) {
       editor_->setItem(row, kSpeciesColumn,
-                       Cell(QString::fromLatin1(kChainEndProduct) + QStringLiteral(" (end product)")));
+                       Cell(QString::fromLatin1(kChainEndProduct) + tr(" (end product)")));
     } else {
       auto* box = new QComboBox;
       box->addItems(names);
@@ -425,8 +423,8 @@ void ChainWindow::fillEditor() {
   const bool firstOnly =
       c && !c->species.empty() && c->released == std::vector<std::string>{c->species.front()};
   released_->setText(c && !c->species.empty()
-                         ? QStringLiteral("Released: %1 only").arg(fromRecordText(c->species.front().c_str()))
-                         : QStringLiteral("Released: first species only"));
+                         ? tr("Released: %1 only").arg(fromRecordText(c->species.front().c_str()))
+                         : tr("Released: first species only"));
   released_->setChecked(firstOnly);
   filling_ = false;
 }
@@ -444,8 +442,7 @@ void ChainWindow::refresh() {
   if (!c || !problems.empty()) {
     QStringList lines;
     for (const std::string& text : problems) lines << fromRecordText(text.c_str());
-    problems_->setText(c ? lines.join(QLatin1Char('\n'))
-                         : QStringLiteral("The project has no decay chain yet."));
+    problems_->setText(c ? lines.join(QLatin1Char('\n')) : tr("The project has no decay chain yet."));
     problems_->setVisible(true);
     QChart* old = chartView_->chart();
     chartView_->setChart(new QChart);
@@ -455,7 +452,7 @@ void ChainWindow::refresh() {
   problems_->setVisible(false);
   const std::vector<ChainReceptorRow> rows = ProjectCase(*project_).ChainRows(resolved, range_);
   static_cast<QGroupBox*>(receptor_->parentWidget())
-      ->setTitle(QStringLiteral("At the receptor, x = %1 m").arg(Number(project_->aquifer.distanceX)));
+      ->setTitle(tr("At the receptor, x = %1 m").arg(Number(project_->aquifer.distanceX)));
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     const ChainReceptorRow& row = rows[i];
     receptor_->insertRow(i);

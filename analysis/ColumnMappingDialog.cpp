@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/ColumnMappingDialog.h"
 
+#include <QCoreApplication>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -17,37 +19,39 @@ namespace {
 
 // What each role means to the person choosing it.
 QString RoleText(const std::string& role) {
-  static const std::map<std::string, const char*> texts = {{"well", "well"},
-                                                           {"date", "sampling date"},
-                                                           {"analyte", "analyte (contaminant or indicator)"},
-                                                           {"value", "value"},
-                                                           {"unit", "unit"},
-                                                           {"nonDetect", "not detected (yes/no)"},
-                                                           {"detectionLimit", "detection limit"},
-                                                           {"easting", "easting [m]"},
-                                                           {"northing", "northing [m]"},
-                                                           {"s", "s, distance along the flow [m]"},
-                                                           {"y", "y, offset across the flow [m]"},
-                                                           {"inFit", "in the decay fit (yes/no)"},
-                                                           {"head", "groundwater head [m]"},
-                                                           {"skip", "not read"}};
+  static const std::map<std::string, const char*> texts = {
+      {"well", QT_TRANSLATE_NOOP("ColumnMappingDialog", "well")},
+      {"date", QT_TRANSLATE_NOOP("ColumnMappingDialog", "sampling date")},
+      {"analyte", QT_TRANSLATE_NOOP("ColumnMappingDialog", "analyte (contaminant or indicator)")},
+      {"value", QT_TRANSLATE_NOOP("ColumnMappingDialog", "value")},
+      {"unit", QT_TRANSLATE_NOOP("ColumnMappingDialog", "unit")},
+      {"nonDetect", QT_TRANSLATE_NOOP("ColumnMappingDialog", "not detected (yes/no)")},
+      {"detectionLimit", QT_TRANSLATE_NOOP("ColumnMappingDialog", "detection limit")},
+      {"easting", QT_TRANSLATE_NOOP("ColumnMappingDialog", "easting [m]")},
+      {"northing", QT_TRANSLATE_NOOP("ColumnMappingDialog", "northing [m]")},
+      {"s", QT_TRANSLATE_NOOP("ColumnMappingDialog", "s, distance along the flow [m]")},
+      {"y", QT_TRANSLATE_NOOP("ColumnMappingDialog", "y, offset across the flow [m]")},
+      {"inFit", QT_TRANSLATE_NOOP("ColumnMappingDialog", "in the decay fit (yes/no)")},
+      {"head", QT_TRANSLATE_NOOP("ColumnMappingDialog", "groundwater head [m]")},
+      {"skip", QT_TRANSLATE_NOOP("ColumnMappingDialog", "not read")}};
   const auto at = texts.find(role);
-  return QString::fromUtf8(at == texts.end() ? role.c_str() : at->second);
+  if (at == texts.end()) return QString::fromUtf8(role.c_str());
+  return QCoreApplication::translate("ColumnMappingDialog", at->second);
 }
 
 }  // namespace
 
 ColumnMappingDialog::ColumnMappingDialog(const std::vector<std::string>& columns, QWidget* parent)
     : QDialog(parent), columns_(columns) {
-  setWindowTitle(QStringLiteral("Map table columns"));
+  setWindowTitle(tr("Map table columns"));
   setObjectName(QStringLiteral("columnMappingDialog"));
-  auto* intro = new QLabel(QStringLiteral(
-      "The table has columns whose names Virelo does not know. Choose what each one holds; the project "
-      "keeps the choice for later imports."));
+  auto* intro = new QLabel(
+      tr("The table has columns whose names Virelo does not know. Choose what each one holds; the project "
+         "keeps the choice for later imports."));
   intro->setWordWrap(true);
   table_ = new QTableWidget(static_cast<int>(columns.size()), 2);
   table_->setObjectName(QStringLiteral("columnMappingTable"));
-  table_->setHorizontalHeaderLabels({QStringLiteral("Column in the table"), QStringLiteral("Holds")});
+  table_->setHorizontalHeaderLabels({tr("Column in the table"), tr("Holds")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
   for (int row = 0; row < static_cast<int>(columns.size()); ++row) {
@@ -55,14 +59,14 @@ ColumnMappingDialog::ColumnMappingDialog(const std::vector<std::string>& columns
     name->setFlags(name->flags() & ~Qt::ItemIsEditable);
     table_->setItem(row, 0, name);
     auto* combo = new QComboBox;
-    combo->addItem(QStringLiteral("(leave unnamed)"), QString());
+    combo->addItem(tr("(leave unnamed)"), QString());
     for (const std::string& role : SiteColumnRoles())
       combo->addItem(RoleText(role), QString::fromStdString(role));
     table_->setCellWidget(row, 1, combo);
   }
   table_->resizeColumnsToContents();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Import with these columns"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("Import with these columns"));
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("columnMappingApply"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

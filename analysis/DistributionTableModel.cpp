@@ -34,10 +34,10 @@ int DistributionTableModel::columnCount(const QModelIndex& parent) const {
 QVariant DistributionTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
-    case kInput: return QStringLiteral("Input");
-    case kContaminant: return QStringLiteral("Contaminant");
-    case kKind: return QStringLiteral("Distribution");
-    case kMeaning: return QStringLiteral("Parameters");
+    case kInput: return tr("Input");
+    case kContaminant: return tr("Contaminant");
+    case kKind: return tr("Distribution");
+    case kMeaning: return tr("Parameters");
     default: return QString::number(section - kFirstParameter + 1);
   }
 }
@@ -179,7 +179,7 @@ void DistributionTableModel::fillFromSite(Row& row) {
     else
       row.shown[k].reset();
   }
-  row.siteNote = QStringLiteral("from the site's wells, %1 % interval %2–%3 1/d")
+  row.siteNote = tr("from the site's wells, %1 % interval %2–%3 1/d")
                      .arg(site.levelPercent)
                      .arg(QString::number(site.low, 'g', 2), QString::number(site.high, 'g', 2));
 }

@@ -3,6 +3,7 @@
 #include "analysis/EvidenceWindow.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,12 +37,15 @@ QColor LightTint(const EvidenceRow& row) {
 QString DesktopPlace(const EvidenceRow& row) {
   switch (row.line) {
     case EvidenceLine::kPlume:
-      return row.section == "Site data: Trends" ? QStringLiteral("Site data window: Trends")
-                                                : QStringLiteral("Site data window: Plume as a whole");
-    case EvidenceLine::kDischarge: return QStringLiteral("Site data window: Plume as a whole");
-    case EvidenceLine::kGeochemistry: return QStringLiteral("Site data window: Redox");
-    case EvidenceLine::kModel: return QStringLiteral("Results page");
-    case EvidenceLine::kTimeFrame: return QStringLiteral("Time window");
+      return row.section == "Site data: Trends"
+                 ? QCoreApplication::translate("EvidenceWindow", "Site data window: Trends")
+                 : QCoreApplication::translate("EvidenceWindow", "Site data window: Plume as a whole");
+    case EvidenceLine::kDischarge:
+      return QCoreApplication::translate("EvidenceWindow", "Site data window: Plume as a whole");
+    case EvidenceLine::kGeochemistry:
+      return QCoreApplication::translate("EvidenceWindow", "Site data window: Redox");
+    case EvidenceLine::kModel: return QCoreApplication::translate("EvidenceWindow", "Results page");
+    case EvidenceLine::kTimeFrame: return QCoreApplication::translate("EvidenceWindow", "Time window");
   }
   return {};
 }
@@ -55,23 +59,22 @@ void RunEvidenceWindow(const Project& project, const VerdictOptions& options, QW
 
 EvidenceWindow::EvidenceWindow(const Project& project, const VerdictOptions& options, QWidget* parent)
     : QDialog(parent), project_(project), case_(project, options) {
-  setWindowTitle(QStringLiteral("Lines of evidence"));
+  setWindowTitle(tr("Lines of evidence"));
   setControlId(this, kIdEvidenceWindow);
   AnswerF1WithManual(this, kIdEvidenceWindow);
 
   auto* layout = new QVBoxLayout(this);
-  auto* note = new QLabel(
-      QStringLiteral("Each line of evidence of the contaminants assessed by the attenuation factor, with its "
-                     "light and where its evidence is shown. The lines state the case; they change no "
-                     "verdict, which stays the one on the Results page."));
+  auto* note =
+      new QLabel(tr("Each line of evidence of the contaminants assessed by the attenuation factor, with its "
+                    "light and where its evidence is shown. The lines state the case; they change no "
+                    "verdict, which stays the one on the Results page."));
   note->setWordWrap(true);
   layout->addWidget(note);
 
   table_ = new QTableWidget(0, kColumnCount);
   setControlId(table_, kIdEvidenceTable);
-  table_->setHorizontalHeaderLabels({QStringLiteral("Contaminant"), QStringLiteral("Line"),
-                                     QStringLiteral("Light"), QStringLiteral("Reading"),
-                                     QStringLiteral("Shown in")});
+  table_->setHorizontalHeaderLabels(
+      {tr("Contaminant"), tr("Line"), tr("Light"), tr("Reading"), tr("Shown in")});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setWordWrap(true);
@@ -105,7 +108,7 @@ EvidenceWindow::EvidenceWindow(const Project& project, const VerdictOptions& opt
     status_->clear();
     fill();
   };
-  status_->setText(QStringLiteral("Computing the time frames..."));
+  status_->setText(tr("Computing the time frames..."));
   controller_->Start(std::move(job));
 }
 
@@ -114,7 +117,7 @@ void EvidenceWindow::fill() {
   const bool timesKnown = !times_.rows.empty() || times_.inputs.empty();
   table_->setRowCount(0);
   if (rows_.empty()) {
-    status_->setText(QStringLiteral("No contaminant is assessed by the attenuation factor."));
+    status_->setText(tr("No contaminant is assessed by the attenuation factor."));
     return;
   }
   table_->setRowCount(static_cast<int>(rows_.size()));
@@ -130,9 +133,8 @@ void EvidenceWindow::fill() {
                     new QTableWidgetItem(first ? QString::fromStdString(row.contaminant) : QString()));
     table_->setItem(r, kLine, new QTableWidgetItem(QString::fromLatin1(EvidenceLineName(row.line))));
     table_->setItem(r, kLight, light);
-    table_->setItem(
-        r, kReading,
-        new QTableWidgetItem(pending ? QStringLiteral("Computing...") : QString::fromStdString(row.reading)));
+    table_->setItem(r, kReading,
+                    new QTableWidgetItem(pending ? tr("Computing...") : QString::fromStdString(row.reading)));
     table_->setItem(r, kShownIn, new QTableWidgetItem(DesktopPlace(row)));
   }
   table_->resizeColumnToContents(kContaminant);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/PlanView.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -74,7 +75,9 @@ void PlanViewPicture::clear() {
 }
 
 void PlanViewPicture::setProfile(const PlumeProfile& profile, double lower) {
-  title_ = QStringLiteral("%1: screening plume in plan at the water table (z = 0)").arg(profile.name);
+  title_ =
+      QCoreApplication::translate("PlanViewWidget", "%1: screening plume in plan at the water table (z = 0)")
+          .arg(profile.name);
   sMax_ = profile.sMax > 0.0 ? profile.sMax : 1.0;
   yMax_ = profile.yMax > 0.0 ? profile.yMax : 1.0;
   x_ = profile.x;
@@ -145,6 +148,22 @@ void PlanViewPicture::traceContour() {
   }
 }
 
+namespace {
+
+// The titles of the two axes: s below the plot, y turned along its left side.
+void DrawAxisTitles(QPainter& painter, const QRectF& plot, const QRectF& target, double line) {
+  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.4, plot.width(), line), Qt::AlignCenter,
+                   QCoreApplication::translate("PlanViewWidget", "Distance from the source s [m]"));
+  painter.save();
+  painter.translate(target.left() + line * 0.2, plot.center().y());
+  painter.rotate(-90);
+  painter.drawText(QRectF(-target.height() / 2, 0, target.height(), line), Qt::AlignCenter,
+                   QCoreApplication::translate("PlanViewWidget", "Lateral distance y [m]"));
+  painter.restore();
+}
+
+}  // namespace
+
 void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -157,7 +176,8 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   painter.setPen(ink);
 
   if (isEmpty()) {
-    painter.drawText(target, Qt::AlignCenter, QStringLiteral("No plume to show"));
+    painter.drawText(target, Qt::AlignCenter,
+                     QCoreApplication::translate("PlanViewWidget", "No plume to show"));
     painter.restore();
     return;
   }
@@ -238,7 +258,7 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   if (receptorShown) {
     drawReceptor(receptor, line * 0.45);
     painter.setPen(ink);
-    const QString label = QStringLiteral("Receptor");
+    const QString label = QCoreApplication::translate("PlanViewWidget", "Receptor");
     const double w = metrics.horizontalAdvance(label);
     QRectF box(receptor.x() - w / 2 - 3, receptor.y() - line * 1.7, w + 6, line);
     box.moveLeft(std::clamp(box.left(), plot.left() + 1, plot.right() - box.width() - 1));
@@ -263,14 +283,7 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
     painter.drawText(QRectF(at.x() - 6 - yLabelWidth, at.y() - line / 2, yLabelWidth, line),
                      Qt::AlignRight | Qt::AlignVCenter, tickText(t));
   }
-  painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.4, plot.width(), line), Qt::AlignCenter,
-                   QStringLiteral("Distance from the source s [m]"));
-  painter.save();
-  painter.translate(target.left() + line * 0.2, plot.center().y());
-  painter.rotate(-90);
-  painter.drawText(QRectF(-target.height() / 2, 0, target.height(), line), Qt::AlignCenter,
-                   QStringLiteral("Lateral distance y [m]"));
-  painter.restore();
+  DrawAxisTitles(painter, plot, target, line);
 
   // Legend: the colour scale by decades, then the contour and the receptor.
   const double barLeft = plot.right() + line;
@@ -305,12 +318,13 @@ void PlanViewPicture::paint(QPainter& painter, const QRectF& target) const {
   drawReceptor(QPointF(barLeft + line * 0.6, entryTop + line * 1.5), line * 0.4);
   painter.setPen(ink);
   painter.drawText(QRectF(barLeft + line * 1.5, entryTop + line, legendWidth, line),
-                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Receptor"));
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("PlanViewWidget", "Receptor"));
   painter.restore();
 }
 
 double PlanViewPicture::legendRoom(const QFontMetricsF& metrics) {
-  return std::max(metrics.horizontalAdvance(QStringLiteral("Receptor ")),
+  return std::max(metrics.horizontalAdvance(QCoreApplication::translate("PlanViewWidget", "Receptor ")),
                   metrics.horizontalAdvance(QStringLiteral("0.0001"))) +
          metrics.height() * 3.6;
 }

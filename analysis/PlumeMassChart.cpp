@@ -3,6 +3,7 @@
 #include "analysis/PlumeMassChart.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLegend>
@@ -18,16 +19,17 @@
 
 QChart* BuildPlumeMassChart(const PlumeMassResult& r) {
   auto* chart = new QChart;
-  chart->setTitle(QStringLiteral("%1: dissolved mass per round").arg(fromRecordText(r.contaminant.c_str())));
+  chart->setTitle(QCoreApplication::translate("PlumeMassChart", "%1: dissolved mass per round")
+                      .arg(fromRecordText(r.contaminant.c_str())));
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setMargins(QMargins(4, 4, 4, 4));
   auto ms = [](double day) { return day * 86400000.0; };
   auto* mass = new QLineSeries;
-  mass->setName(QStringLiteral("Mass, non-detects as 0"));
+  mass->setName(QCoreApplication::translate("PlumeMassChart", "Mass, non-detects as 0"));
   mass->setPen(QPen(QColor(0x1f, 0x5f, 0xa8), 2.0));
   mass->setPointsVisible(true);
   auto* upper = new QLineSeries;
-  upper->setName(QStringLiteral("Non-detects at their limit"));
+  upper->setName(QCoreApplication::translate("PlumeMassChart", "Non-detects at their limit"));
   upper->setPen(QPen(QColor(0x80, 0x80, 0x80), 1.4, Qt::DashLine));
   double high = 0.0, first = INFINITY, last = -INFINITY;
   bool anyUpper = false;
@@ -47,7 +49,7 @@ QChart* BuildPlumeMassChart(const PlumeMassResult& r) {
   if (!std::isfinite(first)) first = 0.0, last = 365.0;
   if (last <= first) last = first + 30.0;
   auto* tAxis = new QDateTimeAxis;
-  tAxis->setTitleText(QStringLiteral("Round"));
+  tAxis->setTitleText(QCoreApplication::translate("PlumeMassChart", "Round"));
   tAxis->setFormat(QStringLiteral("yyyy-MM"));
   const double pad = 0.04 * (last - first);
   tAxis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(ms(first - pad)), Qt::UTC),
@@ -55,7 +57,7 @@ QChart* BuildPlumeMassChart(const PlumeMassResult& r) {
   tAxis->setTickCount(3);  // room for whole dates in a narrow window
   auto* mAxis = new QValueAxis;
   QString unit = r.estimator == "line" ? QStringLiteral("kg/m") : QStringLiteral("kg");
-  if (r.perMetreThickness) unit += QStringLiteral(" per m of b");
+  if (r.perMetreThickness) unit += QCoreApplication::translate("PlumeMassChart", " per m of b");
   mAxis->setTitleText(QStringLiteral("M0 [%1]").arg(unit));
   mAxis->setRange(0.0, high > 0.0 ? 1.1 * high : 1.0);
   mAxis->setTickCount(5);

@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QChart>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -43,7 +44,7 @@ namespace {
 constexpr int kIdPlumeView = 1370;
 
 QString concentration(double v) {
-  if (!std::isfinite(v)) return QStringLiteral("infinite!");
+  if (!std::isfinite(v)) return QCoreApplication::translate("PlumeView", "infinite!");
   return QString::number(v, 'E', 2);
 }
 
@@ -129,7 +130,7 @@ void CentrelineChartView::hover(const QPointF& at) {
     dots_[i]->setPos(p);
     dots_[i]->setVisible(values[i] > 0.0 && p.y() >= top - 1 && p.y() <= bottom + 1);
   }
-  const QString text = QStringLiteral("s = %1 m\nScreening C/C0 = %2\nExact C/C0 = %3")
+  const QString text = tr("s = %1 m\nScreening C/C0 = %2\nExact C/C0 = %3")
                            .arg(metres(sk), concentration(values[0]), concentration(values[1]));
   calloutText_->setText(text);
   const QRectF textRect = calloutText_->boundingRect();
@@ -148,7 +149,7 @@ void CentrelineChartView::hover(const QPointF& at) {
 
 PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIndex, QWidget* parent)
     : QDialog(parent), project_(project), range_(range) {
-  setWindowTitle(QStringLiteral("Plume view"));
+  setWindowTitle(tr("Plume view"));
   setSizeGripEnabled(true);
   AnswerF1WithManual(this, kIdPlumeView);
 
@@ -161,7 +162,7 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
     contaminants_->addItem(
         fromRecordText(project_->contaminants[project_->results[i].contaminantIndex].name));
   }
-  auto* label = new QLabel(QStringLiteral("&Contaminant:"));
+  auto* label = new QLabel(tr("&Contaminant:"));
   label->setBuddy(contaminants_);
   auto* top = new QHBoxLayout;
   top->addWidget(label);
@@ -186,17 +187,15 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
   splitter->setStretchFactor(0, 5);
   splitter->setStretchFactor(1, 4);
   connect(chartView_, &CentrelineChartView::hoverChanged, this, [this](const QString& text) {
-    readout_->setText(text.isEmpty() ? QStringLiteral("Point at the chart to read both values at a distance.")
-                                     : text);
+    readout_->setText(text.isEmpty() ? tr("Point at the chart to read both values at a distance.") : text);
   });
 
   auto* buttons = new QHBoxLayout;
   for (bool chart : {true, false}) {
-    auto* button =
-        new QPushButton(chart ? QStringLiteral("Export c&hart") : QStringLiteral("Export p&lan view"));
+    auto* button = new QPushButton(chart ? tr("Export c&hart") : tr("Export p&lan view"));
     auto* menu = new QMenu(button);
-    QAction* png = menu->addAction(QStringLiteral("As &PNG image..."));
-    QAction* svg = menu->addAction(QStringLiteral("As &SVG drawing..."));
+    QAction* png = menu->addAction(tr("As &PNG image..."));
+    QAction* svg = menu->addAction(tr("As &SVG drawing..."));
     png->setObjectName(chart ? QStringLiteral("exportChartPng") : QStringLiteral("exportPlanPng"));
     svg->setObjectName(chart ? QStringLiteral("exportChartSvg") : QStringLiteral("exportPlanSvg"));
     connect(png, &QAction::triggered, this, [this, chart] { exportAs(chart, false); });
@@ -206,7 +205,7 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
     buttons->addWidget(button);
   }
   buttons->addStretch(1);
-  auto* close = new QPushButton(QStringLiteral("Close"));
+  auto* close = new QPushButton(tr("Close"));
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   buttons->addWidget(close);
@@ -225,7 +224,7 @@ PlumeView::PlumeView(const Project* project, AssessmentRange range, int resultIn
     contaminants_->setCurrentIndex(entry);
     showResult(results_[entry]);
   } else {
-    summary_->setText(QStringLiteral("No contaminant has an attenuation factor without problems."));
+    summary_->setText(tr("No contaminant has an attenuation factor without problems."));
     chartView_->setEnabled(false);
   }
   emit chartView_->hoverChanged({});
@@ -264,16 +263,20 @@ bool PlumeView::showResult(int resultIndex) {
   const AssessmentClass screeningClass = ClassifyAttenuationFactor(r.sourceRatio, range_);
   const AssessmentClass exactClass = ClassifyExactAttenuationFactor(r, range_);
   QString text =
-      QStringLiteral(
-          "At the receptor (x = %1 m): C/C0 = %2 (screening model), %3 (exact solution); CA/C0 = %4.")
+      tr("At the receptor (x = %1 m): C/C0 = %2 (screening model), %3 (exact solution); CA/C0 = %4.")
           .arg(metres(profile_.x), concentration(profile_.screeningAtX), concentration(profile_.exactAtX),
                concentration(profile_.caRatio));
-  text += QStringLiteral("\nVerdict (screening model): %1.")
-              .arg(QString::fromLatin1(AssessmentClassName(screeningClass)));
+  text +=
+      tr("\nVerdict (screening model): %1.").arg(QString::fromLatin1(AssessmentClassName(screeningClass)));
   if (exactClass != screeningClass)
+<<<<<<< HEAD
     text += QStringLiteral(" The exact solution would give %1.")
                 .arg(QString::fromLatin1(AssessmentClassName(exactClass)));
   if (!profile_.fieldNote.isEmpty()) text += QLatin1Char('\n') + profile_.fieldNote;
+=======
+    text +=
+        tr(" The exact solution would give %1.").arg(QString::fromLatin1(AssessmentClassName(exactClass)));
+>>>>>>> i18n-analysis
   summary_->setText(text);
   return true;
 }
@@ -321,9 +324,8 @@ bool PlumeView::writePicture(const QString& fileName, bool svg, QSize size,
   ok = ok && file.commit();
   if (!ok) {
     Platform::instance().messageBox(
-        this,
-        QStringLiteral("Could not write \"%1\": %2").arg(QFileInfo(fileName).fileName(), file.errorString()),
-        QStringLiteral("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
+        this, tr("Could not write \"%1\": %2").arg(QFileInfo(fileName).fileName(), file.errorString()),
+        tr("Virelo-Error"), Platform::Ok, Platform::Icon::Error);
   }
   return ok;
 }
@@ -345,9 +347,9 @@ bool PlumeView::exportPlan(const QString& fileName, bool svg) {
 }
 
 void PlumeView::exportAs(bool chart, bool svg) {
-  const QString fileName = Platform::instance().getSaveFileName(
-      this, svg ? QStringLiteral("SVG drawing (*.svg)") : QStringLiteral("PNG image (*.png)"),
-      svg ? QStringLiteral("svg") : QStringLiteral("png"));
+  const QString fileName =
+      Platform::instance().getSaveFileName(this, svg ? tr("SVG drawing (*.svg)") : tr("PNG image (*.png)"),
+                                           svg ? QStringLiteral("svg") : QStringLiteral("png"));
   if (fileName.isEmpty()) return;
   if (chart)
     exportChart(fileName, svg);

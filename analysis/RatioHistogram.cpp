@@ -126,7 +126,7 @@ void RatioHistogram::Paint(QPainter& painter, const QRectF& area, const RatioHis
   painter.drawText(QRectF(area.left(), plot.bottom() - line / 2, plot.left() - area.left() - 4, line),
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
   painter.drawText(QRectF(plot.left(), plot.bottom() + line + 4, plot.width(), line), Qt::AlignHCenter,
-                   data.plumeLength ? QStringLiteral("d/x (log scale)") : QStringLiteral("C0/C (log scale)"));
+                   data.plumeLength ? tr("d/x (log scale)") : tr("C0/C (log scale)"));
 
   // The class bounds, dashed, with their values.
   painter.setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
@@ -142,12 +142,11 @@ void RatioHistogram::Paint(QPainter& painter, const QRectF& area, const RatioHis
   }
   painter.setPen(Qt::black);
   QStringList apart;
-  if (bins.nothingArrives)
-    apart << QStringLiteral("%1 with nothing arriving (Green)").arg(bins.nothingArrives);
-  if (bins.undefined) apart << QStringLiteral("%1 undefined (Red)").arg(bins.undefined);
+  if (bins.nothingArrives) apart << tr("%1 with nothing arriving (Green)").arg(bins.nothingArrives);
+  if (bins.undefined) apart << tr("%1 undefined (Red)").arg(bins.undefined);
   if (!apart.isEmpty())
     painter.drawText(QRectF(plot.left(), plot.bottom() + 2 * line + 4, plot.width(), line), Qt::AlignLeft,
-                     QStringLiteral("Not drawn: ") + apart.join(QStringLiteral(", ")));
+                     tr("Not drawn: %1").arg(apart.join(QStringLiteral(", "))));
   painter.restore();
 }
 

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,20 +41,27 @@ const QColor kBetterColour(76, 160, 76);
 // What each input is, in the words of the aquifer and contaminant pages.
 QString InputDescription(BreakEvenInput input) {
   switch (input) {
-    case BreakEvenInput::X: return QStringLiteral("distance source to receptor");
-    case BreakEvenInput::Kf: return QStringLiteral("hydraulic conductivity");
-    case BreakEvenInput::I: return QStringLiteral("hydraulic gradient");
-    case BreakEvenInput::Ne: return QStringLiteral("effective porosity");
-    case BreakEvenInput::Lambda: return QStringLiteral("decay constant");
-    case BreakEvenInput::Ax: return QStringLiteral("longitudinal dispersivity");
-    case BreakEvenInput::Ay: return QStringLiteral("horizontal transverse dispersivity");
-    case BreakEvenInput::Az: return QStringLiteral("vertical dispersivity");
+    case BreakEvenInput::X:
+      return QCoreApplication::translate("RobustnessDialog", "distance source to receptor");
+    case BreakEvenInput::Kf: return QCoreApplication::translate("RobustnessDialog", "hydraulic conductivity");
+    case BreakEvenInput::I: return QCoreApplication::translate("RobustnessDialog", "hydraulic gradient");
+    case BreakEvenInput::Ne: return QCoreApplication::translate("RobustnessDialog", "effective porosity");
+    case BreakEvenInput::Lambda: return QCoreApplication::translate("RobustnessDialog", "decay constant");
+    case BreakEvenInput::Ax:
+      return QCoreApplication::translate("RobustnessDialog", "longitudinal dispersivity");
+    case BreakEvenInput::Ay:
+      return QCoreApplication::translate("RobustnessDialog", "horizontal transverse dispersivity");
+    case BreakEvenInput::Az: return QCoreApplication::translate("RobustnessDialog", "vertical dispersivity");
     // What the model does with them: Sy is half the width across the flow
     // (the Aquifer page shows 2 Sy), Sz the thickness below the water table.
-    case BreakEvenInput::Sy: return QStringLiteral("half the source width across the flow");
-    case BreakEvenInput::Sz: return QStringLiteral("source thickness below the water table");
-    case BreakEvenInput::C0: return QStringLiteral("concentration at source");
-    case BreakEvenInput::CA: return QStringLiteral("accepted concentration at receptor");
+    case BreakEvenInput::Sy:
+      return QCoreApplication::translate("RobustnessDialog", "half the source width across the flow");
+    case BreakEvenInput::Sz:
+      return QCoreApplication::translate("RobustnessDialog", "source thickness below the water table");
+    case BreakEvenInput::C0:
+      return QCoreApplication::translate("RobustnessDialog", "concentration at source");
+    case BreakEvenInput::CA:
+      return QCoreApplication::translate("RobustnessDialog", "accepted concentration at receptor");
   }
   return {};
 }
@@ -93,7 +101,7 @@ QString RobustnessDialog::factorText(double factor) {
 RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool plumeLength, int rangeIndex,
                                    QWidget* parent)
     : QDialog(parent), project_(project), resultIndex_(resultIndex), plumeLength_(plumeLength) {
-  setWindowTitle(QStringLiteral("Robustness"));
+  setWindowTitle(tr("Robustness"));
   setObjectName(QStringLiteral("robustnessDialog"));
   AnswerF1WithManual(this, kIdRobustness);
 
@@ -104,7 +112,7 @@ RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool
   heading_->setFont(bold);
   heading_->setTextFormat(Qt::PlainText);
 
-  auto* rangeLabel = new QLabel(QStringLiteral("Assessment &range : "));
+  auto* rangeLabel = new QLabel(tr("Assessment &range : "));
   rangeCombo_ = new QComboBox;
   rangeCombo_->setObjectName(QStringLiteral("robustnessRangeCombo"));
   for (const AssessmentRangeEntry& entry : kAssessmentRanges)
@@ -156,10 +164,10 @@ RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool
   splitter->setStretchFactor(1, 1);
   splitter->setChildrenCollapsible(false);
 
-  auto* note = new QLabel(QStringLiteral(
-      "Each value is where the class changes while every other input stays as it is; the factor is that "
-      "value over the current one. \u2014 : no value the input checks accept reaches the bound. Inputs "
-      "within a factor of 2 are marked as fragile."));
+  auto* note = new QLabel(
+      tr("Each value is where the class changes while every other input stays as it is; the factor is that "
+         "value over the current one. \u2014 : no value the input checks accept reaches the bound. Inputs "
+         "within a factor of 2 are marked as fragile."));
   note->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -195,8 +203,7 @@ void RobustnessDialog::Refresh() {
   QString name;
   if (result && result->contaminantIndex >= 0 && result->contaminantIndex < project_->contaminantCount)
     name = fromRecordText(project_->contaminants[result->contaminantIndex].name);
-  const QString assessment =
-      plumeLength_ ? QStringLiteral("plume length") : QStringLiteral("attenuation factor");
+  const QString assessment = plumeLength_ ? tr("plume length") : tr("attenuation factor");
   QString heading = QStringLiteral("%1, %2: %3").arg(name, assessment, AssessmentClassName(table_.cls));
   if (result && table_.cls != AssessmentClass::Problems) {
     const double ratio = plumeLength_ ? result->plumeLengthRatio : result->sourceRatio;
@@ -212,12 +219,11 @@ void RobustnessDialog::Refresh() {
       fragile << QStringLiteral("%1 (%2)").arg(BreakEvenInputName(entry.input),
                                                factorText(NearerFactor(entry)));
   if (table_.cls == AssessmentClass::Problems) {
-    verdict_->setText(QStringLiteral("This assessment has problems: there are no break-even values."));
+    verdict_->setText(tr("This assessment has problems: there are no break-even values."));
   } else if (fragile.isEmpty()) {
-    verdict_->setText(QStringLiteral("Robust: no single input changes the class within a factor of 2."));
+    verdict_->setText(tr("Robust: no single input changes the class within a factor of 2."));
   } else {
-    verdict_->setText(
-        QStringLiteral("Fragile: the class changes within a factor of 2 of %1.").arg(fragile.join(", ")));
+    verdict_->setText(tr("Fragile: the class changes within a factor of 2 of %1.").arg(fragile.join(", ")));
   }
   verdict_->setStyleSheet(fragile.isEmpty() ? QString()
                                             : QStringLiteral("color: #a04000; font-weight: bold;"));
@@ -229,12 +235,11 @@ void RobustnessDialog::fillTable() {
   const AssessmentClass worse = Neighbour(table_.cls, -1);
   const AssessmentClass better = Neighbour(table_.cls, +1);
   const auto at = [](AssessmentClass c, const char* fallback) {
-    return c == AssessmentClass::Problems ? QString::fromLatin1(fallback)
-                                          : QStringLiteral("%1 at").arg(AssessmentClassName(c));
+    return c == AssessmentClass::Problems ? tr(fallback) : tr("%1 at").arg(AssessmentClassName(c));
   };
-  tableWidget_->setHorizontalHeaderLabels({QStringLiteral("Input"), QStringLiteral("Current value"),
-                                           at(worse, "Worse at"), QStringLiteral("Factor"),
-                                           at(better, "Better at"), QStringLiteral("Factor")});
+  tableWidget_->setHorizontalHeaderLabels({tr("Input"), tr("Current value"),
+                                           at(worse, QT_TR_NOOP("Worse at")), tr("Factor"),
+                                           at(better, QT_TR_NOOP("Better at")), tr("Factor")});
   tableWidget_->setRowCount(static_cast<int>(table_.inputs.size()));
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
   for (int row = 0; row < static_cast<int>(table_.inputs.size()); ++row) {
@@ -255,13 +260,12 @@ void RobustnessDialog::fillTable() {
       auto* value = Item(side.at ? ValueText(*side.at) : QStringLiteral("\u2014"), right);
       auto* factor = Item(side.factor ? factorText(*side.factor) : QString(), right);
       if (!side.at) {
-        value->setToolTip(
-            side.target == AssessmentClass::Problems
-                ? QStringLiteral("There is no class beyond %1.").arg(AssessmentClassName(table_.cls))
-                : QStringLiteral("No value of %1 that the input checks accept reaches %2.")
-                      .arg(input, AssessmentClassName(side.target)));
+        value->setToolTip(side.target == AssessmentClass::Problems
+                              ? tr("There is no class beyond %1.").arg(AssessmentClassName(table_.cls))
+                              : tr("No value of %1 that the input checks accept reaches %2.")
+                                    .arg(input, AssessmentClassName(side.target)));
       } else {
-        value->setToolTip(QStringLiteral("With %1 = %2 the class becomes %3 (all other inputs as they are).")
+        value->setToolTip(tr("With %1 = %2 the class becomes %3 (all other inputs as they are).")
                               .arg(input, ValueText(*side.at), AssessmentClassName(side.target)));
       }
       tableWidget_->setItem(row, side.column, value);
@@ -275,8 +279,8 @@ void RobustnessDialog::fillTable() {
         font.setBold(column == kInput);
         item->setFont(font);
       }
-      name->setToolTip(InputDescription(e.input) +
-                       QStringLiteral(": fragile, the class changes within a factor of 2"));
+      name->setToolTip(
+          tr("%1: fragile, the class changes within a factor of 2").arg(InputDescription(e.input)));
     }
   }
   tableWidget_->resizeColumnsToContents();
@@ -290,13 +294,13 @@ void RobustnessDialog::fillChart() {
     chart_->removeAxis(axis);
     delete axis;
   }
-  chart_->setTitle(QStringLiteral("Factor to the next class change (log scale)"));
+  chart_->setTitle(tr("Factor to the next class change (log scale)"));
   if (table_.inputs.empty()) return;
 
   const AssessmentClass worse = Neighbour(table_.cls, -1);
   const AssessmentClass better = Neighbour(table_.cls, +1);
-  auto* worseSet = new QBarSet(QStringLiteral("towards %1").arg(AssessmentClassName(worse)));
-  auto* betterSet = new QBarSet(QStringLiteral("towards %1").arg(AssessmentClassName(better)));
+  auto* worseSet = new QBarSet(tr("towards %1").arg(AssessmentClassName(worse)));
+  auto* betterSet = new QBarSet(tr("towards %1").arg(AssessmentClassName(better)));
   worseSet->setColor(kWorseColour);
   betterSet->setColor(kBetterColour);
   worseSet->setBorderColor(kWorseColour.darker(130));

@@ -3,6 +3,7 @@
 #include "analysis/SiteCharts.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLegend>
@@ -77,10 +78,10 @@ QString Short(double value) {
 
 QChart* BuildSiteDecayChart(const DistanceFit& fit) {
   QChart* chart =
-      NewChart(QStringLiteral("%1 on %2")
+      NewChart(QCoreApplication::translate("SiteCharts", "%1 on %2")
                    .arg(fromRecordText(fit.contaminant.c_str()), QString::fromLatin1(fit.date.c_str())));
-  auto* detected = Markers(QStringLiteral("Detected"), false);
-  auto* below = Markers(QStringLiteral("Not detected (limit)"), true);
+  auto* detected = Markers(QCoreApplication::translate("SiteCharts", "Detected"), false);
+  auto* below = Markers(QCoreApplication::translate("SiteCharts", "Not detected (limit)"), true);
   double low = INFINITY, high = 0.0, sMin = INFINITY, sMax = -INFINITY;
   for (const auto* list : {&fit.points, &fit.nonDetects})
     for (const SitePoint& p : *list) {
@@ -117,9 +118,12 @@ QChart* BuildSiteDecayChart(const DistanceFit& fit) {
       chart->addSeries(line);
       return line;
     };
-    add(l.slope, QStringLiteral("Fit, slope %1 1/m").arg(Short(l.slope)), kFit, Qt::SolidLine);
+    add(l.slope, QCoreApplication::translate("SiteCharts", "Fit, slope %1 1/m").arg(Short(l.slope)), kFit,
+        Qt::SolidLine);
     if (std::isfinite(l.slopeLow)) {
-      add(l.slopeLow, QStringLiteral("%1 % interval of the slope").arg(fit.levelPercent), kFit, Qt::DashLine);
+      add(l.slopeLow,
+          QCoreApplication::translate("SiteCharts", "%1 % interval of the slope").arg(fit.levelPercent), kFit,
+          Qt::DashLine);
       add(l.slopeHigh, QString(), kFit, Qt::DashLine);
       chart->legend()->markers(chart->series().last()).first()->setVisible(false);
     }
@@ -133,7 +137,7 @@ QChart* BuildSiteDecayChart(const DistanceFit& fit) {
     for (const SitePoint& p : fit.points) nearest = std::min(nearest, p.s);
   }
   auto* sAxis = new QValueAxis;
-  sAxis->setTitleText(QStringLiteral("Distance from the source s [m]"));
+  sAxis->setTitleText(QCoreApplication::translate("SiteCharts", "Distance from the source s [m]"));
   sAxis->setLabelFormat(QStringLiteral("%g"));
   const double span = std::max(sMax - nearest, 1.0);
   const double pad = 0.03 * span;  // room for the nearest marker
@@ -154,11 +158,11 @@ QChart* BuildSiteDecayChart(const DistanceFit& fit) {
 
 QChart* BuildSiteTrendChart(const TimeFit& fit) {
   QChart* chart =
-      NewChart(QStringLiteral("%1 at %2")
+      NewChart(QCoreApplication::translate("SiteCharts", "%1 at %2")
                    .arg(fromRecordText(fit.contaminant.c_str()), fromRecordText(fit.well.c_str())));
   auto ms = [](double day) { return static_cast<double>(day) * 86400000.0; };
-  auto* detected = Markers(QStringLiteral("Detected"), false);
-  auto* below = Markers(QStringLiteral("Not detected (limit)"), true);
+  auto* detected = Markers(QCoreApplication::translate("SiteCharts", "Detected"), false);
+  auto* below = Markers(QCoreApplication::translate("SiteCharts", "Not detected (limit)"), true);
   double low = INFINITY, high = 0.0, first = INFINITY, last = -INFINITY;
   for (const auto* list : {&fit.points, &fit.nonDetects})
     for (const SitePoint& p : *list) {
@@ -177,7 +181,8 @@ QChart* BuildSiteTrendChart(const TimeFit& fit) {
     delete below;
   if (fit.line.ok && !fit.points.empty()) {
     const double t0 = fit.points.front().day;
-    auto* line = Line(QStringLiteral("Trend, k = %1 1/d").arg(Short(fit.kPoint)), kFit, Qt::SolidLine);
+    auto* line = Line(QCoreApplication::translate("SiteCharts", "Trend, k = %1 1/d").arg(Short(fit.kPoint)),
+                      kFit, Qt::SolidLine);
     for (double day : {fit.points.front().day, fit.points.back().day}) {
       const double c = std::exp(fit.line.intercept + fit.line.slope * (day - t0));
       line->append(ms(day), c);
@@ -187,7 +192,7 @@ QChart* BuildSiteTrendChart(const TimeFit& fit) {
     chart->addSeries(line);
   }
   auto* tAxis = new QDateTimeAxis;
-  tAxis->setTitleText(QStringLiteral("Sampling date"));
+  tAxis->setTitleText(QCoreApplication::translate("SiteCharts", "Sampling date"));
   tAxis->setFormat(QStringLiteral("yyyy-MM"));
   const double pad = 0.04 * (last - first);
   tAxis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(ms(first - pad)), Qt::UTC),

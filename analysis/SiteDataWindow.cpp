@@ -53,27 +53,27 @@ QTableView* MakeTable(SiteTableModel* model, const char* name) {
 }  // namespace
 
 SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(parent), project_(project) {
-  setWindowTitle(QStringLiteral("Site data"));
+  setWindowTitle(tr("Site data"));
   setObjectName(QStringLiteral("siteDataWindow"));
   setSizeGripEnabled(true);
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   AnswerF1WithManual(this, kIdSiteWindow);
 
   tabs_ = new QTabWidget;
-  tabs_->addTab(buildTablesTab(), QStringLiteral("&Wells and samples"));
+  tabs_->addTab(buildTablesTab(), tr("&Wells and samples"));
   decay_ = new SiteDecayView(project_);
-  tabs_->addTab(decay_, QStringLiteral("&Decay constant"));
+  tabs_->addTab(decay_, tr("&Decay constant"));
   trends_ = new SiteTrendsView(project_);
-  tabs_->addTab(trends_, QStringLiteral("&Trends and redox"));
+  tabs_->addTab(trends_, tr("&Trends and redox"));
   connect(decay_, &SiteDecayView::projectChanged, this, &SiteDataWindow::projectChanged);
   connect(trends_, &SiteTrendsView::projectChanged, this, &SiteDataWindow::projectChanged);
   plume_ = new SitePlumeView(project_);
-  tabs_->addTab(plume_, QStringLiteral("&Plume as a whole"));
+  tabs_->addTab(plume_, tr("&Plume as a whole"));
   connect(plume_, &SitePlumeView::projectChanged, this, &SiteDataWindow::projectChanged);
   // Marked background wells change the solvent score the redox table shows.
   connect(plume_, &SitePlumeView::projectChanged, trends_, &SiteTrendsView::Refresh);
   flow_ = new SiteFlowView(project_);
-  tabs_->addTab(flow_, QStringLiteral("&Flow field"));
+  tabs_->addTab(flow_, tr("&Flow field"));
   connect(flow_, &SiteFlowView::projectChanged, this, &SiteDataWindow::projectChanged);
   // New s and y move the wells in the tables and the fits.
   connect(flow_, &SiteFlowView::siteChanged, this, [this] {
@@ -81,7 +81,7 @@ SiteDataWindow::SiteDataWindow(Project* project, QWidget* parent) : QDialog(pare
     onSiteChanged();
   });
 
-  auto* close = new QPushButton(QStringLiteral("Close"));
+  auto* close = new QPushButton(tr("Close"));
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -111,9 +111,9 @@ QWidget* SiteDataWindow::buildTablesTab() {
   auto* wellsBox = new QWidget;
   auto* wellsLayout = new QVBoxLayout(wellsBox);
   wellsLayout->setContentsMargins(0, 0, 0, 0);
-  wellsLayout->addWidget(new QLabel(QStringLiteral("Monitoring wells")));
+  wellsLayout->addWidget(new QLabel(tr("Monitoring wells")));
   wellsLayout->addWidget(wells_);
-  auto* addWell = new QPushButton(QStringLiteral("Add &well"));
+  auto* addWell = new QPushButton(tr("Add &well"));
   addWell->setObjectName(QStringLiteral("siteAddWell"));
   connect(addWell, &QPushButton::clicked, this, [this] {
     wellsModel_->AddRow();
@@ -126,9 +126,9 @@ QWidget* SiteDataWindow::buildTablesTab() {
   auto* samplesBox = new QWidget;
   auto* samplesLayout = new QVBoxLayout(samplesBox);
   samplesLayout->setContentsMargins(0, 0, 0, 0);
-  samplesLayout->addWidget(new QLabel(QStringLiteral("Samples (concentrations and indicators)")));
+  samplesLayout->addWidget(new QLabel(tr("Samples (concentrations and indicators)")));
   samplesLayout->addWidget(samples_);
-  auto* addSample = new QPushButton(QStringLiteral("Add &sample"));
+  auto* addSample = new QPushButton(tr("Add &sample"));
   addSample->setObjectName(QStringLiteral("siteAddSample"));
   connect(addSample, &QPushButton::clicked, this, [this] {
     samplesModel_->AddRow();
@@ -142,29 +142,29 @@ QWidget* SiteDataWindow::buildTablesTab() {
   splitter->setStretchFactor(0, 2);
   splitter->setStretchFactor(1, 3);
 
-  auto* import = new QPushButton(QStringLiteral("&Import CSV..."));
+  auto* import = new QPushButton(tr("&Import CSV..."));
   import->setObjectName(QStringLiteral("siteImport"));
   setControlId(import, kIdSiteImport);
   connect(import, &QPushButton::clicked, this, &SiteDataWindow::onImport);
-  auto* paste = new QPushButton(QStringLiteral("&Paste table"));
+  auto* paste = new QPushButton(tr("&Paste table"));
   paste->setObjectName(QStringLiteral("sitePaste"));
   setControlId(paste, kIdSitePaste);
   connect(paste, &QPushButton::clicked, this, &SiteDataWindow::onPaste);
-  auto* exportWells = new QPushButton(QStringLiteral("Export w&ells..."));
-  auto* exportSamples = new QPushButton(QStringLiteral("Export sa&mples..."));
+  auto* exportWells = new QPushButton(tr("Export w&ells..."));
+  auto* exportSamples = new QPushButton(tr("Export sa&mples..."));
   setControlId(exportWells, kIdSiteExport);
   setControlId(exportSamples, kIdSiteExport);
   connect(exportWells, &QPushButton::clicked, this, [this] { onExport(true); });
   connect(exportSamples, &QPushButton::clicked, this, [this] { onExport(false); });
 
-  mapNames_ = new QPushButton(QStringLiteral("Map &names..."));
+  mapNames_ = new QPushButton(tr("Map &names..."));
   mapNames_->setObjectName(QStringLiteral("siteMapNames"));
   setControlId(mapNames_, kIdSiteMapNames);
   connect(mapNames_, &QPushButton::clicked, this, &SiteDataWindow::onMapNames);
   dateOrder_ = new QComboBox;
   dateOrder_->setObjectName(QStringLiteral("siteDateOrder"));
-  dateOrder_->addItems({QStringLiteral("Slashed dates refused"), QStringLiteral("Slashed dates day/month"),
-                        QStringLiteral("Slashed dates month/day")});
+  dateOrder_->addItems(
+      {tr("Slashed dates refused"), tr("Slashed dates day/month"), tr("Slashed dates month/day")});
   setControlId(dateOrder_, kIdSiteDateOrder);
 
   status_->setObjectName(QStringLiteral("siteStatus"));
@@ -238,29 +238,29 @@ bool SiteDataWindow::ImportTable(const QByteArray& bytes, const QString& source)
   // them, it is read again with the names.
   if (!read && OfferColumnMapping(bytes)) return ImportTable(bytes, source);
   if (!read || !MergeSiteRows(virelo_ExtrasOf(*project_).site, rows, false, &merged, err)) {
-    status_->setText(QStringLiteral("Nothing imported:\n") + QString::fromUtf8(err.str()).trimmed());
+    status_->setText(tr("Nothing imported:\n%1").arg(QString::fromUtf8(err.str()).trimmed()));
     return false;
   }
   virelo_Extras(project_).site = std::move(merged);
   project_->modified = 1;
   Refresh();
-  QString status = QStringLiteral("Imported %1 wells and %2 samples from %3.")
+  QString status = tr("Imported %1 wells and %2 samples from %3.")
                        .arg(rows.wells.size())
                        .arg(rows.samples.size())
                        .arg(source);
-  for (const std::string& note : notes) status += QStringLiteral("\nNote: ") + QString::fromUtf8(note);
+  for (const std::string& note : notes) status += tr("\nNote: %1").arg(QString::fromUtf8(note));
   if (const auto unplaced = UnplacedWells(virelo_ExtrasOf(*project_).site); !unplaced.empty())
-    status += QStringLiteral("\nNote: ") + fromRecordText(UnplacedWellsText(unplaced).c_str());
+    status += tr("\nNote: %1").arg(fromRecordText(UnplacedWellsText(unplaced).c_str()));
   std::vector<std::string> analytes;
   for (const SiteSample& s : rows.samples) analytes.push_back(s.analyte);
   const auto unknown = UnknownAnalytes(analytes, resolver);
   if (!unknown.empty()) {
     // One line per name, not per sample; the button offers to name them.
-    status += QStringLiteral(
-        "\nNo contaminant or indicator has these names (kept as written; "
-        "\"Map names\" names them):");
+    status +=
+        tr("\nNo contaminant or indicator has these names (kept as written; "
+           "\"Map names\" names them):");
     for (const auto& [analyte, count] : unknown)
-      status += QStringLiteral("\n  \"%1\": %2 samples").arg(fromRecordText(analyte.c_str())).arg(count);
+      status += tr("\n  \"%1\": %2 samples").arg(fromRecordText(analyte.c_str())).arg(count);
   }
   status_->setText(status);
   return true;
@@ -282,7 +282,7 @@ bool SiteDataWindow::OfferColumnMapping(const QByteArray& bytes) {
 
 void SiteDataWindow::onImport() {
   const QStringList paths =
-      Platform::instance().getOpenFileNames(this, QStringLiteral("Site tables (*.csv *.txt);;All files (*)"));
+      Platform::instance().getOpenFileNames(this, tr("Site tables (*.csv *.txt);;All files (*)"));
   if (paths.isEmpty()) return;
   // Each file on its own, as if imported one after the other; a table that
   // needs another (samples of wells a later wells table gives) is tried
@@ -292,7 +292,7 @@ void SiteDataWindow::onImport() {
   for (const QString& path : paths) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-      reports << QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+      reports << tr("Cannot read %1: %2").arg(path, file.errorString());
       continue;
     }
     waiting.emplace_back(path, file.readAll());
@@ -321,7 +321,7 @@ void SiteDataWindow::onImport() {
 
 void SiteDataWindow::onExport(bool wells) {
   const QString path =
-      Platform::instance().getSaveFileName(this, QStringLiteral("CSV tables (*.csv)"), QStringLiteral("csv"));
+      Platform::instance().getSaveFileName(this, tr("CSV tables (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   std::ostringstream out;
   if (wells)
@@ -332,10 +332,10 @@ void SiteDataWindow::onExport(bool wells) {
   const std::string text = out.str();
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-    status_->setText(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    status_->setText(tr("Cannot write %1: %2").arg(path, file.errorString()));
     return;
   }
-  status_->setText(QStringLiteral("Wrote %1.").arg(path));
+  status_->setText(tr("Wrote %1.").arg(path));
 }
 
 // Spreadsheets copy cells as tab-separated lines. With the table's header
@@ -344,11 +344,11 @@ void SiteDataWindow::onExport(bool wells) {
 void SiteDataWindow::onPaste() {
   QString text = QApplication::clipboard()->text();
   if (text.trimmed().isEmpty()) {
-    status_->setText(QStringLiteral("The clipboard holds no table."));
+    status_->setText(tr("The clipboard holds no table."));
     return;
   }
   if (text.contains(QLatin1Char('\t'))) text.replace(QLatin1Char('\t'), QLatin1Char(';'));
-  ImportTable(text.toUtf8(), QStringLiteral("pasted table"));
+  ImportTable(text.toUtf8(), tr("pasted table"));
 }
 
 void SiteDataWindow::updateMapNames() {
@@ -356,8 +356,7 @@ void SiteDataWindow::updateMapNames() {
   for (const SiteSample& s : virelo_ExtrasOf(*project_).site.samples) analytes.push_back(s.analyte);
   const size_t unknown = UnknownAnalytes(analytes, ProjectAnalyteResolver(*project_)).size();
   mapNames_->setEnabled(unknown > 0);
-  mapNames_->setText(unknown > 0 ? QStringLiteral("Map %1 unknown &names...").arg(unknown)
-                                 : QStringLiteral("Map &names..."));
+  mapNames_->setText(unknown > 0 ? tr("Map %1 unknown &names...").arg(unknown) : tr("Map &names..."));
 }
 
 // Window-modal but not blocking, so that the window's own refresh follows the
@@ -367,7 +366,7 @@ void SiteDataWindow::onMapNames() {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &AnalyteMappingDialog::siteChanged, this, [this] {
     Refresh();
-    status_->setText(QStringLiteral("Saved the names as the project's aliases."));
+    status_->setText(tr("Saved the names as the project's aliases."));
     emit projectChanged();
   });
   dialog->open();

@@ -70,15 +70,15 @@ SiteDecayView::SiteDecayView(Project* project, QWidget* parent) : QWidget(parent
   warnings_->setWordWrap(true);
   warnings_->setStyleSheet(QStringLiteral("color: #a33;"));
   setControlId(warnings_, kIdSiteDecayNumbers);
-  use_ = new QPushButton(QStringLiteral("&Use as decay constant"));
+  use_ = new QPushButton(tr("&Use as decay constant"));
   use_->setObjectName(QStringLiteral("siteUseLambda"));
   setControlId(use_, kIdSiteUseLambda);
   connect(use_, &QPushButton::clicked, this, [this] { UseAsDecayConstant(); });
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Contaminant:"), contaminant_);
-  form->addRow(QStringLiteral("D&ate:"), date_);
-  form->addRow(QStringLiteral("&Level:"), level_);
+  form->addRow(tr("&Contaminant:"), contaminant_);
+  form->addRow(tr("D&ate:"), date_);
+  form->addRow(tr("&Level:"), level_);
   auto* side = new QVBoxLayout;
   side->addLayout(form);
   side->addWidget(numbers_);
@@ -135,27 +135,28 @@ void SiteDecayView::refit() {
   auto row = [&](const QString& label, const QString& value) {
     text += QStringLiteral("<tr><td>%1&nbsp;</td><td>%2</td></tr>").arg(label, value);
   };
-  row(QStringLiteral("Wells in the fit"), QString::number(fit_.points.size()));
-  if (l.ok) row(QStringLiteral("Slope m"), Num(l.slope) + QStringLiteral(" 1/m"));
+  row(tr("Wells in the fit"), QString::number(fit_.points.size()));
+  if (l.ok) row(tr("Slope m"), Num(l.slope) + QStringLiteral(" 1/m"));
   if (std::isfinite(l.slopeLow))
-    row(QStringLiteral("%1 % interval").arg(fit_.levelPercent),
+    row(tr("%1 % interval").arg(fit_.levelPercent),
         Num(l.slopeLow) + QStringLiteral(" to ") + Num(l.slopeHigh));
   if (std::isfinite(l.r2)) row(QStringLiteral("R\u00b2"), Num(l.r2));
   if (std::isfinite(fit_.bulkK))
-    row(QStringLiteral("Bulk rate k = \u2212m\u00b7v"), Num(fit_.bulkK) + QStringLiteral(" 1/d"));
+    row(tr("Bulk rate k = \u2212m\u00b7v"), Num(fit_.bulkK) + QStringLiteral(" 1/d"));
   if (fit_.hasLambda) {
-    row(QStringLiteral("<b>\u03bb</b> (Buscheck\u2013Alcantar)"),
+    row(tr("<b>\u03bb</b> (Buscheck\u2013"
+           "Alcantar)"),
         QStringLiteral("<b>%1 1/d</b>").arg(Num(fit_.lambda)));
-    row(QStringLiteral("%1 % interval of \u03bb").arg(fit_.levelPercent),
+    row(tr("%1 % interval of \u03bb").arg(fit_.levelPercent),
         Num(fit_.lambdaLow) + QStringLiteral(" to ") + Num(fit_.lambdaHigh));
-    row(QStringLiteral("Half-life"), Num(fit_.halfLife) + QStringLiteral(" d"));
+    row(tr("Half-life"), Num(fit_.halfLife) + QStringLiteral(" d"));
   }
   text += QStringLiteral("</table>");
   if (!fit_.nonDetects.empty()) {
     QStringList names;
     for (const SitePoint& p : fit_.nonDetects)
       names << QStringLiteral("%1 (&lt;%2)").arg(fromRecordText(p.well.c_str()), Num(p.value));
-    text += QStringLiteral("<p>Not detected, left out: %1</p>").arg(names.join(QStringLiteral(", ")));
+    text += tr("<p>Not detected, left out: %1</p>").arg(names.join(QStringLiteral(", ")));
   }
   numbers_->setText(text);
   QStringList warnings;
@@ -175,34 +176,31 @@ bool SiteDecayView::UseAsDecayConstant() {
     for (const std::string& name : chain->species) species << contaminantNameOf(*project_, name);
     const QString name = contaminantNameOf(*project_, fit_.contaminant);
     const QString question =
-        QStringLiteral(
-            "%1 is a daughter product in the decay chain %2.\n\nAlong the wells its "
-            "concentration falls by its own decay less what its parent forms, so the fitted "
-            "\u03bb = %3 1/d is an apparent rate (formation minus decay), not the decay "
-            "constant of %1. The decay chain adds the formation again.\n\nUse it as the "
-            "decay constant of %1 all the same?")
+        tr("%1 is a daughter product in the decay chain %2.\n\nAlong the wells its "
+           "concentration falls by its own decay less what its parent forms, so the fitted "
+           "\u03bb = %3 1/d is an apparent rate (formation minus decay), not the decay "
+           "constant of %1. The decay chain adds the formation again.\n\nUse it as the "
+           "decay constant of %1 all the same?")
             .arg(name, species.join(QStringLiteral(" \u2192 ")), Num(fit_.lambda));
-    if (Platform::instance().messageBox(this, question, QStringLiteral("Virelo"),
-                                        Platform::Ok | Platform::Cancel,
+    if (Platform::instance().messageBox(this, question, tr("Virelo"), Platform::Ok | Platform::Cancel,
                                         Platform::Icon::Question) != Platform::Ok)
       return false;
   }
   const SiteLambdaTaken taken = SiteLambdaFor(*project_, fit_);
   if (const Contaminant* c = UseSiteLambda(project_, fit_)) {
-    QString text = QStringLiteral("\u03bb = %1 1/d is now the user-defined decay constant of %2.")
+    QString text = tr("\u03bb = %1 1/d is now the user-defined decay constant of %2.")
                        .arg(Num(taken.lambda), contaminantNameOf(*project_, c->name));
     // The wells measure the effective rate; say how the constant came from it.
     if (taken.factor != 1.0)
-      text += QStringLiteral(
-                  " The wells' rate %1 1/d is \u03bb\u00b7R with R = %2 (decay of dissolved and "
-                  "sorbed phase).")
+      text += tr(" The wells' rate %1 1/d is \u03bb\u00b7R with R = %2 (decay of dissolved and "
+                 "sorbed phase).")
                   .arg(Num(fit_.lambda), Num(taken.factor));
     warnings_->setText(text);
     emit projectChanged();
     return true;
   }
-  warnings_->setText(QStringLiteral("The project has no contaminant called %1.")
-                         .arg(fromRecordText(fit_.contaminant.c_str())));
+  warnings_->setText(
+      tr("The project has no contaminant called %1.").arg(fromRecordText(fit_.contaminant.c_str())));
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include "analysis/SiteFlowView.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,23 +79,26 @@ QStringList FlowOriginLines(const Project& project) {
   QStringList lines;
   const bool hasI = (project.aquifer.setMask & kAquiferI) != 0;
   if (hasI && OriginHolds(map.gradientOrigin, project.aquifer.gradientI)) {
-    lines << QStringLiteral("Hydraulic gradient i = %1 from the %2.")
+    lines << QCoreApplication::translate("SiteFlowView", "Hydraulic gradient i = %1 from the %2.")
                  .arg(Number(project.aquifer.gradientI, 6), QString::fromStdString(map.gradientOrigin.text));
   } else if (!map.gradientOrigin.empty()) {
-    lines << QStringLiteral(
+    lines << QCoreApplication::translate(
+                 "SiteFlowView",
                  "Hydraulic gradient: changed since i = %1 was taken from the heads; the heads no longer "
                  "speak for it.")
                  .arg(Number(map.gradientOrigin.value, 6));
   }
   if (map.hasAzimuth && OriginHolds(map.azimuthOrigin, map.flowAzimuth)) {
-    lines << QStringLiteral("Flow azimuth %1\u00b0 from the %2.")
+    lines << QCoreApplication::translate("SiteFlowView", "Flow azimuth %1\u00b0 from the %2.")
                  .arg(Number(map.flowAzimuth, 6), QString::fromStdString(map.azimuthOrigin.text));
   } else if (!map.azimuthOrigin.empty()) {
     // The origin's own words say which direction it was.
     const bool axis = map.azimuthOrigin.text.rfind("plume axis", 0) == 0;
-    lines << QStringLiteral("Flow azimuth: changed since %1\u00b0 was taken from the %2.")
+    lines << QCoreApplication::translate("SiteFlowView",
+                                         "Flow azimuth: changed since %1\u00b0 was taken from the %2.")
                  .arg(Number(map.azimuthOrigin.value, 6),
-                      axis ? QStringLiteral("plume axis") : QStringLiteral("heads"));
+                      axis ? QCoreApplication::translate("SiteFlowView", "plume axis")
+                           : QCoreApplication::translate("SiteFlowView", "heads"));
   }
   return lines;
 }
@@ -109,17 +113,17 @@ SiteFlowView::SiteFlowView(Project* project, QWidget* parent) : QWidget(parent),
   sourceE_->setObjectName(QStringLiteral("siteSourceEasting"));
   sourceN_->setObjectName(QStringLiteral("siteSourceNorthing"));
   azimuth_->setObjectName(QStringLiteral("siteFlowAzimuth"));
-  place_ = new QPushButton(QStringLiteral("&Place wells"));
+  place_ = new QPushButton(tr("&Place wells"));
   place_->setObjectName(QStringLiteral("sitePlaceWells"));
-  auto* mapBox = new QGroupBox(QStringLiteral("Site on the map"));
+  auto* mapBox = new QGroupBox(tr("Site on the map"));
   setControlId(mapBox, kIdSiteMapFields);
   for (QWidget* w : {static_cast<QWidget*>(sourceE_), static_cast<QWidget*>(sourceN_),
                      static_cast<QWidget*>(azimuth_), static_cast<QWidget*>(place_)})
     setControlId(w, kIdSiteMapFields);
   auto* form = new QFormLayout(mapBox);
-  form->addRow(QStringLiteral("Source easting [m]"), sourceE_);
-  form->addRow(QStringLiteral("Source northing [m]"), sourceN_);
-  form->addRow(QStringLiteral("Flow azimuth [\u00b0 from north]"), azimuth_);
+  form->addRow(tr("Source easting [m]"), sourceE_);
+  form->addRow(tr("Source northing [m]"), sourceN_);
+  form->addRow(tr("Flow azimuth [\u00b0 from north]"), azimuth_);
   form->addRow(QString(), place_);
   connect(place_, &QPushButton::clicked, this, [this] { ApplyMap(); });
 
@@ -131,10 +135,10 @@ SiteFlowView::SiteFlowView(Project* project, QWidget* parent) : QWidget(parent),
   numbers_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   setControlId(date_, kIdSiteFlowNumbers);
   setControlId(numbers_, kIdSiteFlowNumbers);
-  applyGradient_ = new QPushButton(QStringLiteral("Apply to a&quifer"));
+  applyGradient_ = new QPushButton(tr("Apply to a&quifer"));
   applyGradient_->setObjectName(QStringLiteral("siteApplyGradient"));
   setControlId(applyGradient_, kIdSiteApplyGradient);
-  useAzimuth_ = new QPushButton(QStringLiteral("Use as &flow direction"));
+  useAzimuth_ = new QPushButton(tr("Use as &flow direction"));
   useAzimuth_->setObjectName(QStringLiteral("siteUseAzimuth"));
   setControlId(useAzimuth_, kIdSiteUseAzimuth);
   connect(applyGradient_, &QPushButton::clicked, this, [this] { ApplyGradient(); });
@@ -143,10 +147,10 @@ SiteFlowView::SiteFlowView(Project* project, QWidget* parent) : QWidget(parent),
     if (!filling_) showFit();
   });
 
-  auto* headsBox = new QGroupBox(QStringLiteral("Flow field from the heads"));
+  auto* headsBox = new QGroupBox(tr("Flow field from the heads"));
   auto* heads = new QVBoxLayout(headsBox);
   auto* dateRow = new QHBoxLayout;
-  dateRow->addWidget(new QLabel(QStringLiteral("Date")));
+  dateRow->addWidget(new QLabel(tr("Date")));
   dateRow->addWidget(date_, 1);
   heads->addLayout(dateRow);
   heads->addWidget(numbers_);
@@ -184,7 +188,7 @@ QWidget* SiteFlowView::makeAxisBox() {
   axisLabel_->setObjectName(QStringLiteral("sitePlumeAxis"));
   axisLabel_->setWordWrap(true);
   axisLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  useAxis_ = new QPushButton(QStringLiteral("Use plume a&xis as flow direction"));
+  useAxis_ = new QPushButton(tr("Use plume a&xis as flow direction"));
   useAxis_->setObjectName(QStringLiteral("siteUsePlumeAxis"));
   for (QWidget* w : {static_cast<QWidget*>(axisAnalyte_), static_cast<QWidget*>(axisLabel_),
                      static_cast<QWidget*>(useAxis_)})
@@ -194,10 +198,10 @@ QWidget* SiteFlowView::makeAxisBox() {
     if (!filling_) showAxis();
   });
 
-  auto* axisBox = new QGroupBox(QStringLiteral("Plume axis from the concentrations"));
+  auto* axisBox = new QGroupBox(tr("Plume axis from the concentrations"));
   auto* axis = new QVBoxLayout(axisBox);
   auto* analyteRow = new QHBoxLayout;
-  analyteRow->addWidget(new QLabel(QStringLiteral("Contaminant")));
+  analyteRow->addWidget(new QLabel(tr("Contaminant")));
   analyteRow->addWidget(axisAnalyte_, 1);
   axis->addLayout(analyteRow);
   axis->addWidget(axisLabel_);
@@ -246,8 +250,8 @@ void SiteFlowView::showAxis() {
   const SiteData& site = SiteOf(*project_);
   useAxis_->setEnabled(false);
   if (axisAnalyte_->count() == 0) {
-    axisLabel_->setText(QStringLiteral(
-        "No contaminant is detected at two or more wells with map coordinates to give the plume's axis."));
+    axisLabel_->setText(
+        tr("No contaminant is detected at two or more wells with map coordinates to give the plume's axis."));
     return;
   }
   PlumeAxis axis;
@@ -256,12 +260,11 @@ void SiteFlowView::showAxis() {
     axisLabel_->setText(fromRecordText(why.c_str()));
     return;
   }
-  axisLabel_->setText(
-      QStringLiteral("Plume axis <b>%1\u00b0</b> through %2 wells (concentration-weighted mean "
-                     "bearing from the source point; resultant length %3, 1 on one bearing).")
-          .arg(Number(axis.azimuth, 4))
-          .arg(axis.wells)
-          .arg(Number(axis.resultant, 3)));
+  axisLabel_->setText(tr("Plume axis <b>%1\u00b0</b> through %2 wells (concentration-weighted mean "
+                         "bearing from the source point; resultant length %3, 1 on one bearing).")
+                          .arg(Number(axis.azimuth, 4))
+                          .arg(axis.wells)
+                          .arg(Number(axis.resultant, 3)));
   useAxis_->setEnabled(!site.map.hasAzimuth || site.map.flowAzimuth != axis.azimuth ||
                        !OriginHolds(site.map.azimuthOrigin, axis.azimuth));
 }
@@ -273,9 +276,9 @@ void SiteFlowView::showFit() {
   applyGradient_->setEnabled(false);
   useAzimuth_->setEnabled(false);
   if (date_->count() == 0) {
-    numbers_->setText(QStringLiteral(
-        "No date has heads at three or more wells with map coordinates. Heads are samples of the analyte "
-        "Head in m; the wells need easting and northing."));
+    numbers_->setText(
+        tr("No date has heads at three or more wells with map coordinates. Heads are samples of the analyte "
+           "Head in m; the wells need easting and northing."));
     plan_->SetSite(site, nullptr);
     return;
   }
@@ -287,9 +290,8 @@ void SiteFlowView::showFit() {
     plan_->SetSite(site, nullptr);
     return;
   }
-  QString text = QStringLiteral(
-                     "%1 wells: gradient i = <b>%2</b>, flow azimuth <b>%3</b> (steepest descent, "
-                     "clockwise from north), rms residual %4 m.")
+  QString text = tr("%1 wells: gradient i = <b>%2</b>, flow azimuth <b>%3</b> (steepest descent, "
+                    "clockwise from north), rms residual %4 m.")
                      .arg(fit.n)
                      .arg(FlowGradientText(fit), FlowAzimuthText(fit), Number(fit.rmsResidual, 3));
   const std::vector<HeadPoint> points = HeadsOn(site, date);
@@ -297,21 +299,18 @@ void SiteFlowView::showFit() {
   for (size_t k = 0; k < points.size(); ++k)
     residuals << QStringLiteral("%1 %2").arg(fromRecordText(points[k].well.c_str()),
                                              Residual(fit.residuals[k]));
-  text += QStringLiteral("<br>Residuals [m]: ") + residuals.join(QStringLiteral(", "));
-  if (!fit.warning.empty())
-    text += QStringLiteral("<br><b>Warning:</b> ") + QString::fromStdString(fit.warning);
+  text += tr("<br>Residuals [m]: ") + residuals.join(QStringLiteral(", "));
+  if (!fit.warning.empty()) text += tr("<br><b>Warning:</b> ") + QString::fromStdString(fit.warning);
   AzimuthSpread spread;
   if (SummarizeFlowDates(site, &spread))
-    text += QStringLiteral(
-                "<br>Over %1 dates: mean flow azimuth %2\u00b0, circular standard deviation "
-                "%3\u00b0 (all within %4\u00b0 to %5\u00b0).")
+    text += tr("<br>Over %1 dates: mean flow azimuth %2\u00b0, circular standard deviation "
+               "%3\u00b0 (all within %4\u00b0 to %5\u00b0).")
                 .arg(spread.n)
                 .arg(Number(spread.mean, 4), Number(spread.circularSd, 2), Number(spread.first, 4),
                      Number(spread.last, 4));
   if (const int unplaced = HeadsWithoutCoordinates(site, date))
     text +=
-        QStringLiteral("<br>%1 well(s) with a head on this date have no map coordinates and are left out.")
-            .arg(unplaced);
+        tr("<br>%1 well(s) with a head on this date have no map coordinates and are left out.").arg(unplaced);
   numbers_->setText(text);
   plan_->SetSite(site, &fit);
   const bool hasI = (project_->aquifer.setMask & kAquiferI) != 0;
@@ -357,12 +356,14 @@ QStringList FlowFitCells(const FlowFieldFit& fit) {
 
 QString FlowAzimuthText(const FlowFieldFit& fit) {
   if (!std::isfinite(fit.azimuthSe))
-    return QStringLiteral("%1\u00b0 (%2 wells: no uncertainty)").arg(Number(fit.azimuth, 4)).arg(fit.n);
+    return QCoreApplication::translate("SiteFlowView", "%1\u00b0 (%2 wells: no uncertainty)")
+        .arg(Number(fit.azimuth, 4))
+        .arg(fit.n);
   if (fit.azimuthSe <= 1e-9) return QStringLiteral("%1\u00b0 \u00b1 0\u00b0").arg(Number(fit.azimuth, 4));
   const int d = ErrorDecimals(fit.azimuthSe);
   const QString level = QString::number(kFlowAzimuthLevel * 100.0, 'g', 3);
   const QString interval = fit.azimuthHalfWidth >= 180.0
-                               ? QStringLiteral("any direction")
+                               ? QCoreApplication::translate("SiteFlowView", "any direction")
                                : QStringLiteral("%1\u00b0 to %2\u00b0")
                                      .arg(AzimuthFixed(fit.azimuthLow, d), AzimuthFixed(fit.azimuthHigh, d));
   return QStringLiteral("%1\u00b0 \u00b1 %2\u00b0 (%3 %: %4)")
@@ -373,11 +374,11 @@ bool SiteFlowView::ApplyMap() {
   double e = 0, n = 0, a = 0;
   bool noE = false, noN = false, noA = false;
   if (!FieldNumber(sourceE_, &e, &noE) || !FieldNumber(sourceN_, &n, &noN) || noE != noN) {
-    status_->setText(QStringLiteral("The source point needs both easting and northing in metres."));
+    status_->setText(tr("The source point needs both easting and northing in metres."));
     return false;
   }
   if (!FieldNumber(azimuth_, &a, &noA) || (!noA && !NormalizeAzimuth(a, &a))) {
-    status_->setText(QStringLiteral("The flow azimuth is given in degrees clockwise from north."));
+    status_->setText(tr("The flow azimuth is given in degrees clockwise from north."));
     return false;
   }
   SiteData site = SiteOf(*project_);
@@ -392,9 +393,9 @@ bool SiteFlowView::ApplyMap() {
   if (site == SiteOf(*project_)) return true;
   virelo_Extras(project_).site = std::move(site);
   project_->modified = 1;
-  status_->setText(placed ? QStringLiteral("The wells on the map have their s and y from the new map.")
-                          : QStringLiteral("The wells in map coordinates take their s and y once the map has "
-                                           "both the source point and the flow azimuth."));
+  status_->setText(placed ? tr("The wells on the map have their s and y from the new map.")
+                          : tr("The wells in map coordinates take their s and y once the map has "
+                               "both the source point and the flow azimuth."));
   emit siteChanged();
   Refresh();
   return true;

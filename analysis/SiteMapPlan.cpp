@@ -90,8 +90,8 @@ void SiteMapPlan::paintEvent(QPaintEvent*) {
   if (wells_.empty() && !map_.hasSource) {
     painter.setPen(palette().text().color());
     painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("No wells with map coordinates. Import a wells table with the columns "
-                                    "well,easting,northing to see them here."));
+                     tr("No wells with map coordinates. Import a wells table with the columns "
+                        "well,easting,northing to see them here."));
     return;
   }
   // North arrow in the upper right corner.
@@ -111,7 +111,7 @@ void SiteMapPlan::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(QColor(0xb0, 0x20, 0x20), 1.5));
     painter.setBrush(QColor(0xe0, 0x40, 0x40));
     painter.drawRect(QRectF(source.x() - 5, source.y() - 5, 10, 10));
-    painter.drawText(QPointF(source.x() + 8, source.y() + metrics.height()), QStringLiteral("Source"));
+    painter.drawText(QPointF(source.x() + 8, source.y() + metrics.height()), tr("Source"));
   }
   if (hasFit_) {
     QPen dashed(QColor(0x20, 0x80, 0x40), 2.0, Qt::DashLine);
@@ -129,5 +129,5 @@ void SiteMapPlan::paintEvent(QPaintEvent*) {
   }
   painter.setBrush(Qt::NoBrush);
   painter.drawText(QRectF(6, height() - metrics.height() - 4, width() - 12, metrics.height()), Qt::AlignLeft,
-                   QStringLiteral("solid: flow direction used; dashed: from the heads"));
+                   tr("solid: flow direction used; dashed: from the heads"));
 }

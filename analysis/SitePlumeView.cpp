@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,7 +42,7 @@ QString Days(double days) {
 
 QString TrendText(const MannKendallResult& mk) {
   const QString words = QString::fromLatin1(TrendClassText(mk.trend));
-  if (words.isEmpty()) return QStringLiteral("no class");
+  if (words.isEmpty()) return QCoreApplication::translate("SitePlumeView", "no class");
   if (mk.n < 4) return words;
   return QStringLiteral("%1 (S = %2, %3 %)").arg(words).arg(mk.s).arg(Num(100.0 * mk.confidence, 3));
 }
@@ -77,10 +78,10 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
   roundDays_ = new QSpinBox;
   roundDays_->setObjectName(QStringLiteral("siteRoundDays"));
   roundDays_->setRange(kMinRoundDays, kMaxRoundDays);
-  roundDays_->setSuffix(QStringLiteral(" days"));
+  roundDays_->setSuffix(tr(" days"));
   roundDays_->setToolTip(
-      QStringLiteral("A sample date within this many days of the round's previous date joins that round. "
-                     "Saved with the project; the report and the lines of evidence use it too."));
+      tr("A sample date within this many days of the round's previous date joins that round. "
+         "Saved with the project; the report and the lines of evidence use it too."));
   setControlId(roundDays_, kIdSiteRoundDays);
   connect(roundDays_, &QSpinBox::valueChanged, this, [this](int days) {
     if (filling_ || days == virelo_ExtrasOf(*project_).monitoring.roundDays) return;
@@ -88,11 +89,10 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
     changed();
   });
 
-  rounds_ = sitetable::ReadOnly(
-      {QStringLiteral("Round"), QStringLiteral("Wells"), QStringLiteral("Mass"),
-       QStringLiteral("Mass, ND at limit"), QStringLiteral("Centre s [m]"), QStringLiteral("Centre y [m]"),
-       QStringLiteral("Spread \u03c3s [m]"), QStringLiteral("Spread \u03c3y [m]")},
-      "sitePlumeRounds");
+  rounds_ =
+      sitetable::ReadOnly({tr("Round"), tr("Wells"), tr("Mass"), tr("Mass, ND at limit"), tr("Centre s [m]"),
+                           tr("Centre y [m]"), tr("Spread \u03c3s [m]"), tr("Spread \u03c3y [m]")},
+                          "sitePlumeRounds");
   setControlId(rounds_, kIdSitePlumeRounds);
   summary_ = new QLabel;
   summary_->setObjectName(QStringLiteral("sitePlumeSummary"));
@@ -106,9 +106,9 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
   buildTransectControls();
 
   auto* options = new QHBoxLayout;
-  options->addWidget(new QLabel(QStringLiteral("Contaminant:")));
+  options->addWidget(new QLabel(tr("Contaminant:")));
   options->addWidget(contaminant_, 1);
-  auto* daysLabel = new QLabel(QStringLiteral("&Rounds join within:"));
+  auto* daysLabel = new QLabel(tr("&Rounds join within:"));
   daysLabel->setBuddy(roundDays_);
   options->addWidget(daysLabel);
   options->addWidget(roundDays_);
@@ -124,7 +124,7 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
   upperLayout->addLayout(options);
   upperLayout->addLayout(upper, 1);
 
-  auto* lower = new QGroupBox(QStringLiteral("Mass discharge through transects, and the background"));
+  auto* lower = new QGroupBox(tr("Mass discharge through transects, and the background"));
   auto* lowerLayout = new QVBoxLayout(lower);
   auto* tables = new QHBoxLayout;
   auto* transectColumn = new QVBoxLayout;
@@ -138,7 +138,7 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
   tables->addWidget(discharge_, 3);
   lowerLayout->addLayout(tables, 1);
   auto* backgroundRow = new QHBoxLayout;
-  auto* backgroundLabel = new QLabel(QStringLiteral("&Background wells:"));
+  auto* backgroundLabel = new QLabel(tr("&Background wells:"));
   backgroundLabel->setBuddy(background_);
   backgroundRow->addWidget(backgroundLabel);
   backgroundRow->addWidget(background_, 1);
@@ -157,15 +157,14 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
 void SitePlumeView::buildTransectControls() {
   transects_ = new QTableWidget(0, 2);
   transects_->setObjectName(QStringLiteral("siteTransects"));
-  transects_->setHorizontalHeaderLabels(
-      {QStringLiteral("Transect"), QStringLiteral("Wells, separated by commas")});
+  transects_->setHorizontalHeaderLabels({tr("Transect"), tr("Wells, separated by commas")});
   transects_->verticalHeader()->hide();
   transects_->horizontalHeader()->setStretchLastSection(true);
   setControlId(transects_, kIdSiteTransects);
   connect(transects_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (!filling_) CommitTransect(item->row());
   });
-  addTransect_ = new QPushButton(QStringLiteral("Add transect"));
+  addTransect_ = new QPushButton(tr("Add transect"));
   addTransect_->setObjectName(QStringLiteral("siteAddTransect"));
   connect(addTransect_, &QPushButton::clicked, this, [this] {
     const int row = transects_->rowCount();
@@ -174,11 +173,11 @@ void SitePlumeView::buildTransectControls() {
     transects_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("T%1").arg(row + 1)));
     transects_->setItem(row, 1, new QTableWidgetItem);
     filling_ = false;
-    message_->setText(QStringLiteral("Type the wells of the new transect, two or more, across the flow."));
+    message_->setText(tr("Type the wells of the new transect, two or more, across the flow."));
     transects_->setCurrentCell(row, 1);
     transects_->editItem(transects_->item(row, 1));
   });
-  removeTransect_ = new QPushButton(QStringLiteral("Remove transect"));
+  removeTransect_ = new QPushButton(tr("Remove transect"));
   removeTransect_->setObjectName(QStringLiteral("siteRemoveTransect"));
   connect(removeTransect_, &QPushButton::clicked, this, [this] {
     const int row = transects_->currentRow();
@@ -191,13 +190,12 @@ void SitePlumeView::buildTransectControls() {
       fillTransects();  // a row never kept
     }
   });
-  discharge_ = sitetable::ReadOnly(
-      {QStringLiteral("Transect"), QStringLiteral("s [m]"), QStringLiteral("Rounds"),
-       QStringLiteral("Md latest [g/d]"), QStringLiteral("Md trend"), QStringLiteral("Next downstream")},
-      "siteDischarge");
+  discharge_ = sitetable::ReadOnly({tr("Transect"), QStringLiteral("s [m]"), tr("Rounds"),
+                                    tr("Md latest [g/d]"), tr("Md trend"), tr("Next downstream")},
+                                   "siteDischarge");
   background_ = new QLineEdit;
   background_->setObjectName(QStringLiteral("siteBackgroundWells"));
-  background_->setPlaceholderText(QStringLiteral("none marked: the wells upstream of the source"));
+  background_->setPlaceholderText(tr("none marked: the wells upstream of the source"));
   setControlId(background_, kIdSiteBackground);
   connect(background_, &QLineEdit::editingFinished, this, [this] { CommitBackground(); });
   message_ = new QLabel;
@@ -226,10 +224,9 @@ void SitePlumeView::fillPlume() {
   const PlumeMassResult r =
       PlumeMassOf(virelo_ExtrasOf(*project_).site, name, PlumeMassOptionsFor(*project_, name));
   QString unit = r.estimator == "line" ? QStringLiteral("kg/m") : QStringLiteral("kg");
-  if (r.perMetreThickness) unit += QStringLiteral(" per m of b");
-  rounds_->setHorizontalHeaderItem(2, new QTableWidgetItem(QStringLiteral("Mass [%1]").arg(unit)));
-  rounds_->setHorizontalHeaderItem(3,
-                                   new QTableWidgetItem(QStringLiteral("Mass, ND at limit [%1]").arg(unit)));
+  if (r.perMetreThickness) unit += tr(" per m of b");
+  rounds_->setHorizontalHeaderItem(2, new QTableWidgetItem(tr("Mass [%1]").arg(unit)));
+  rounds_->setHorizontalHeaderItem(3, new QTableWidgetItem(tr("Mass, ND at limit [%1]").arg(unit)));
   rounds_->setRowCount(static_cast<int>(r.rounds.size()));
   for (int row = 0; row < rounds_->rowCount(); ++row) {
     const PlumeRound& round = r.rounds[static_cast<size_t>(row)];
@@ -242,42 +239,39 @@ void SitePlumeView::fillPlume() {
 
   QStringList lines;
   if (name.empty()) {
-    lines << QStringLiteral("No monitoring data: import the wells' samples on \"Wells and samples\".");
+    lines << tr("No monitoring data: import the wells' samples on \"Wells and samples\".");
   } else if (r.estimator.empty()) {
-    lines << QStringLiteral("No mass: the wells with a value in every round are too few.");
+    lines << tr("No mass: the wells with a value in every round are too few.");
   } else {
     lines << (r.estimator == "line"
-                  ? QStringLiteral("Estimator: linear along s between the wells, which lie nearly in a row "
-                                   "(mass per metre of plume width).")
-                  : QStringLiteral(
-                        "Estimator: linear on the Delaunay triangles of the wells, over their hull."));
-    lines << QStringLiteral("Wells compared: %1.").arg(NameText(r.wells));
-    lines << QStringLiteral("Mass: %1; centre of mass: %2; spread: %3.")
+                  ? tr("Estimator: linear along s between the wells, which lie nearly in a row "
+                       "(mass per metre of plume width).")
+                  : tr("Estimator: linear on the Delaunay triangles of the wells, over their hull."));
+    lines << tr("Wells compared: %1.").arg(NameText(r.wells));
+    lines << tr("Mass: %1; centre of mass: %2; spread: %3.")
                  .arg(TrendText(r.mass.mannKendall), TrendText(r.centreS.mannKendall),
                       TrendText(r.spreadS.mannKendall));
     if (std::isfinite(r.halfLife))
-      lines << QStringLiteral("Mass half-life %1 d (%2 to %3).")
+      lines << tr("Mass half-life %1 d (%2 to %3).")
                    .arg(Days(r.halfLife), Days(r.halfLifeLow),
                         std::isinf(r.halfLifeHigh) ? QStringLiteral("\u221e") : Days(r.halfLifeHigh));
     if (std::isfinite(r.drift))
-      lines << QStringLiteral("Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.")
+      lines << tr("Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.")
                    .arg(Num(r.drift, 2), Num(r.driftLow, 2), Num(r.driftHigh, 2),
-                        std::isfinite(r.retardedVelocity) ? Num(r.retardedVelocity, 2)
-                                                          : QStringLiteral("unknown"));
+                        std::isfinite(r.retardedVelocity) ? Num(r.retardedVelocity, 2) : tr("unknown"));
   }
   if (!name.empty()) {
     const int light = static_cast<int>(r.light);
     lines << (r.light == PlumeLight::kNone
-                  ? QStringLiteral(
-                        "<b>No light</b>: four rounds of the same wells are needed, the site gives %1.")
+                  ? tr("<b>No light</b>: four rounds of the same wells are needed, the site gives %1.")
                         .arg(r.rounds.size())
-                  : QStringLiteral("<b>Plume light: <span style=\"color:%1\">%2</span></b>")
-                        .arg(QLatin1String(kLightColours[light]), light == 1   ? QStringLiteral("Green")
-                                                                  : light == 2 ? QStringLiteral("Yellow")
-                                                                               : QStringLiteral("Red")));
+                  : tr("<b>Plume light: <span style=\"color:%1\">%2</span></b>")
+                        .arg(QLatin1String(kLightColours[light]), light == 1   ? tr("Green")
+                                                                  : light == 2 ? tr("Yellow")
+                                                                               : tr("Red")));
   }
   for (const std::string& left : r.leftOut)
-    lines << QStringLiteral("Left out: %1").arg(fromRecordText(left.c_str()).toHtmlEscaped());
+    lines << tr("Left out: %1").arg(fromRecordText(left.c_str()).toHtmlEscaped());
   for (const std::string& note : r.notes) lines << QString::fromStdString(note).toHtmlEscaped();
   summary_->setText(lines.join(QStringLiteral("<br>")));
 
@@ -307,14 +301,14 @@ void SitePlumeView::fillDischarge() {
   if (name.empty()) return;
   if (extras.monitoring.transects.empty()) {
     message_->setText(
-        QStringLiteral("No transect yet: \"Add transect\" and type the wells across the flow to see "
-                       "the mass discharge; the lines of evidence show it too."));
+        tr("No transect yet: \"Add transect\" and type the wells across the flow to see "
+           "the mass discharge; the lines of evidence show it too."));
     return;
   }
   const MassDischargeResult r =
       MassDischargeOf(extras.site, name, extras.monitoring.transects, MassDischargeOptionsFor(*project_));
   if (!r.problem.empty()) {
-    message_->setText(QStringLiteral("No mass discharge: %1").arg(fromRecordText(r.problem.c_str())));
+    message_->setText(tr("No mass discharge: %1").arg(fromRecordText(r.problem.c_str())));
     return;
   }
   discharge_->setRowCount(static_cast<int>(r.transects.size()));
@@ -335,12 +329,11 @@ void SitePlumeView::fillDischarge() {
          TrendText(t.trend), next});
     if (!t.leftOut.empty())
       discharge_->item(row, 2)->setToolTip(
-          QStringLiteral("Left out:\n%1").arg(fromRecordText(t.leftOut.front().c_str())));
+          tr("Left out:\n%1").arg(fromRecordText(t.leftOut.front().c_str())));
   }
   discharge_->resizeColumnsToContents();
   if (r.perMetreThickness)
-    message_->setText(
-        QStringLiteral("Saturated thickness b not entered (Aquifer page): Md per metre of thickness."));
+    message_->setText(tr("Saturated thickness b not entered (Aquifer page): Md per metre of thickness."));
 }
 
 void SitePlumeView::fillBackground() {
@@ -353,10 +346,9 @@ void SitePlumeView::fillBackground() {
   for (const std::string& well : extras.monitoring.backgroundWells)
     if (!extras.site.FindWell(well)) gone << fromRecordText(well.c_str());
   if (gone.isEmpty()) return;
-  const QString note =
-      gone.size() == 1
-          ? QStringLiteral("Background well %1 is no longer in the site data and counts for nothing.")
-          : QStringLiteral("Background wells %1 are no longer in the site data and count for nothing.");
+  const QString note = gone.size() == 1
+                           ? tr("Background well %1 is no longer in the site data and counts for nothing.")
+                           : tr("Background wells %1 are no longer in the site data and count for nothing.");
   const QString before = message_->text();
   message_->setText((before.isEmpty() ? QString() : before + QLatin1Char(' ')) +
                     note.arg(gone.join(QStringLiteral(", "))));
@@ -401,8 +393,8 @@ bool SitePlumeView::CommitBackground() {
     // A well marked before and since gone from the site may stay while the
     // user edits the others; only a newly typed name must exist.
     if (!site.FindWell(well) && std::find(marked.begin(), marked.end(), well) == marked.end()) {
-      message_->setText(QStringLiteral("There is no well %1: the background wells are as before.")
-                            .arg(fromRecordText(well.c_str())));
+      message_->setText(
+          tr("There is no well %1: the background wells are as before.").arg(fromRecordText(well.c_str())));
       fillBackground();
       return false;
     }

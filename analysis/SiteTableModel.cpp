@@ -94,10 +94,12 @@ int SiteTableModel::columnCount(const QModelIndex& parent) const {
 QVariant SiteTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Vertical || role != Qt::DisplayRole)
     return QAbstractTableModel::headerData(section, orientation, role);
-  static const char* const kWellHeaders[] = {"Well", "s [m]", "y [m]", "In fit"};
-  static const char* const kSampleHeaders[] = {"Well", "Date", "Analyte", "Value", "Unit", "Non-detect"};
+  static const char* const kWellHeaders[] = {QT_TR_NOOP("Well"), "s [m]", "y [m]", QT_TR_NOOP("In fit")};
+  static const char* const kSampleHeaders[] = {QT_TR_NOOP("Well"),    QT_TR_NOOP("Date"),
+                                               QT_TR_NOOP("Analyte"), QT_TR_NOOP("Value"),
+                                               QT_TR_NOOP("Unit"),    QT_TR_NOOP("Non-detect")};
   if (section < 0 || section >= columnCount()) return {};
-  return QString::fromLatin1(kind_ == Wells ? kWellHeaders[section] : kSampleHeaders[section]);
+  return tr(kind_ == Wells ? kWellHeaders[section] : kSampleHeaders[section]);
 }
 
 bool SiteTableModel::isFlagColumn(int column) const {
@@ -171,7 +173,7 @@ QVariant SiteTableModel::data(const QModelIndex& index, int role) const {
       if (draft && !draft->reason.isEmpty()) return kPendingTint;
       return {};
     case Qt::ToolTipRole:
-      if (draft && !draft->reason.isEmpty()) return QStringLiteral("Not taken yet: ") + draft->reason;
+      if (draft && !draft->reason.isEmpty()) return tr("Not taken yet: %1").arg(draft->reason);
       return {};
     default: return {};
   }
@@ -225,8 +227,8 @@ bool SiteTableModel::check(int row, const std::vector<Cell>& cells, SiteCsvRows*
     for (int k = 0; k < records; ++k) {
       if (k == row || data.wells[static_cast<size_t>(k)].name != w.name) continue;
       if (data.wells[static_cast<size_t>(k)] == w) return *merge = true, true;
-      *reason = Line(kind_, row) + QStringLiteral(": well: ") + Quoted(w.name) +
-                QStringLiteral(" is given other values on ") + Line(kind_, k);
+      *reason = tr("%1: well: %2 is given other values on %3")
+                    .arg(Line(kind_, row), Quoted(w.name), Line(kind_, k));
       return false;
     }
     // A well renamed would leave its samples without one.
@@ -234,17 +236,17 @@ bool SiteTableModel::check(int row, const std::vector<Cell>& cells, SiteCsvRows*
   }
   const SiteSample& s = parsed->samples.front();
   if (!data.FindWell(s.well)) {
-    *reason = Line(kind_, row) + QStringLiteral(": well: ") + Quoted(s.well) +
-              QStringLiteral(" is no known well (add it with a wells table)");
+    *reason =
+        tr("%1: well: %2 is no known well (add it with a wells table)").arg(Line(kind_, row), Quoted(s.well));
     return false;
   }
   for (int k = 0; k < records; ++k) {
     const SiteSample& held = data.samples[static_cast<size_t>(k)];
     if (k == row || held.well != s.well || held.date != s.date || held.analyte != s.analyte) continue;
     if (SameSiteSampleValue(held, s)) return *merge = true, true;
-    *reason = Line(kind_, row) + QStringLiteral(": value: ") + Quoted(s.analyte) + QStringLiteral(" at ") +
-              Quoted(s.well) + QStringLiteral(" on ") + QString::fromLatin1(s.date.c_str()) +
-              QStringLiteral(" has another value than on ") + Line(kind_, k);
+    *reason = tr("%1: value: %2 at %3 on %4 has another value than on %5")
+                  .arg(Line(kind_, row), Quoted(s.analyte), Quoted(s.well),
+                       QString::fromLatin1(s.date.c_str()), Line(kind_, k));
     return false;
   }
   return true;
@@ -256,8 +258,8 @@ bool SiteTableModel::mayGo(int row, QString* reason) const {
   const std::string& well = data.wells[static_cast<size_t>(row)].name;
   for (size_t k = 0; k < data.samples.size(); ++k) {
     if (data.samples[k].well != well) continue;
-    *reason = Line(Samples, static_cast<int>(k)) + QStringLiteral(": well: ") + Quoted(well) +
-              QStringLiteral(" is no known well (add it with a wells table)");
+    *reason = tr("%1: well: %2 is no known well (add it with a wells table)")
+                  .arg(Line(Samples, static_cast<int>(k)), Quoted(well));
     return false;
   }
   return true;
@@ -278,14 +280,14 @@ void SiteTableModel::take(int row, std::vector<Cell> cells) {
     }
     if (!mayGo(row, &reason)) {
       keepDraft(row, std::move(cells), reason);
-      emit statusChanged(QStringLiteral("Not taken yet: ") + reason);
+      emit statusChanged(tr("Not taken yet: %1").arg(reason));
       return;
     }
     removeLater(row);
     return;
   } else if (!check(row, cells, &parsed, &reason, &merge)) {
     keepDraft(row, std::move(cells), reason);
-    emit statusChanged(QStringLiteral("Not taken yet: ") + reason);
+    emit statusChanged(tr("Not taken yet: %1").arg(reason));
     return;
   } else if (merge) {
     // The same again, as an import keeps it: once.
@@ -333,9 +335,8 @@ void SiteTableModel::removeLater(int row) {
 void SiteTableModel::taken() {
   project_->modified = 1;
   const SiteData& data = virelo_ExtrasOf(*project_).site;
-  QString status = QStringLiteral("%1 wells, %2 samples.").arg(data.wells.size()).arg(data.samples.size());
-  if (const int waiting = pendingRows())
-    status += QStringLiteral(" %1 marked rows not taken yet.").arg(waiting);
+  QString status = tr("%1 wells, %2 samples.").arg(data.wells.size()).arg(data.samples.size());
+  if (const int waiting = pendingRows()) status += tr(" %1 marked rows not taken yet.").arg(waiting);
   emit siteChanged();
   emit statusChanged(status);
 }

@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -46,7 +47,7 @@ QString Lambda(double value) {
 QString ChangeLine(const Project& project, const RedoxLambdaChange& change) {
   const QString name = contaminantName(project, change.contaminant);
   if (!change.hasTo)
-    return QStringLiteral("%1 (now %2 1/d, the preset under %3)")
+    return QCoreApplication::translate("SiteTrendsView", "%1 (now %2 1/d, the preset under %3)")
         .arg(name, Lambda(change.from), RedoxName(change.fromCondition));
   return QStringLiteral("%1: %2 \u2192 %3 1/d").arg(name, Lambda(change.from), Lambda(change.to));
 }
@@ -74,23 +75,21 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   setControlId(chartView_, kIdSiteTrendChart);
 
   trendTable_ =
-      sitetable::ReadOnly({QStringLiteral("Well"), QStringLiteral("n"), QStringLiteral("k point [1/d]"),
-                           QStringLiteral("Half-life [d]"), QStringLiteral("S"), QStringLiteral("Confidence"),
-                           QStringLiteral("COV"), QStringLiteral("Trend")},
+      sitetable::ReadOnly({tr("Well"), QStringLiteral("n"), tr("k point [1/d]"), tr("Half-life [d]"),
+                           QStringLiteral("S"), tr("Confidence"), tr("COV"), tr("Trend")},
                           "siteTrendTable");
   setControlId(trendTable_, kIdSiteTrendTable);
   connect(trendTable_, &QTableWidget::cellClicked, this, [this](int row) { well_->setCurrentIndex(row); });
   redoxTable_ = sitetable::ReadOnly(
-      {QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("O2"), QStringLiteral("NO3-N"),
-       QStringLiteral("Mn"), QStringLiteral("Fe(II)"), QStringLiteral("SO4"), QStringLiteral("H2S"),
-       QStringLiteral("CH4"), QStringLiteral("Redox class"), QStringLiteral("Rests on"),
-       QStringLiteral("Missing"), QStringLiteral("Solvent score"), QStringLiteral("Why")},
+      {tr("Well"), tr("Date"), QStringLiteral("O2"), QStringLiteral("NO3-N"), QStringLiteral("Mn"),
+       QStringLiteral("Fe(II)"), QStringLiteral("SO4"), QStringLiteral("H2S"), QStringLiteral("CH4"),
+       tr("Redox class"), tr("Rests on"), tr("Missing"), tr("Solvent score"), tr("Why")},
       "siteRedoxTable");
   setControlId(redoxTable_, kIdSiteRedoxTable);
   suggestion_ = new QLabel;
   suggestion_->setObjectName(QStringLiteral("siteRedoxSuggestion"));
   suggestion_->setWordWrap(true);
-  apply_ = new QPushButton(QStringLiteral("A&pply to aquifer"));
+  apply_ = new QPushButton(tr("A&pply to aquifer"));
   apply_->setObjectName(QStringLiteral("siteApplyRedox"));
   setControlId(apply_, kIdSiteApplyRedox);
   connect(apply_, &QPushButton::clicked, this, [this] { ApplyRedox(); });
@@ -101,8 +100,8 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   applied_->hide();
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("C&ontaminant:"), contaminant_);
-  form->addRow(QStringLiteral("&Well:"), well_);
+  form->addRow(tr("C&ontaminant:"), contaminant_);
+  form->addRow(tr("&Well:"), well_);
   auto* top = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addLayout(form);
@@ -115,8 +114,8 @@ SiteTrendsView::SiteTrendsView(Project* project, QWidget* parent) : QWidget(pare
   topBox->setLayout(top);
 
   auto* bottom = new QVBoxLayout;
-  bottom->addWidget(new QLabel(
-      QStringLiteral("Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)")));
+  bottom->addWidget(
+      new QLabel(tr("Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)")));
   bottom->addWidget(redoxTable_, 1);
   auto* suggestionRow = new QHBoxLayout;
   suggestionRow->addWidget(suggestion_, 1);
@@ -176,18 +175,17 @@ void SiteTrendsView::Refresh() {
     const QString notMeasured =
         score.missing.empty() ? QStringLiteral("-") : QString::fromStdString(SolventMissingText(score));
     redoxTable_->item(row, kSolventColumn)
-        ->setToolTip(score.scored
-                         ? QStringLiteral("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4\nBackground: %5")
-                               .arg(QString::fromStdString(SolventReadingText(score.total)),
-                                    QString::fromStdString(SolventPointsText(score)), notMeasured, notScored,
-                                    backgroundText)
-                         : QStringLiteral("No screening row measured: %1\nNot scored:\n%2\nBackground: %3")
-                               .arg(notMeasured, notScored, backgroundText));
+        ->setToolTip(score.scored ? tr("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4\nBackground: %5")
+                                        .arg(QString::fromStdString(SolventReadingText(score.total)),
+                                             QString::fromStdString(SolventPointsText(score)), notMeasured,
+                                             notScored, backgroundText)
+                                  : tr("No screening row measured: %1\nNot scored:\n%2\nBackground: %3")
+                                        .arg(notMeasured, notScored, backgroundText));
   }
   redoxTable_->resizeColumnsToContents();
   std::string reason;
   suggested_ = SuggestRedox(site, readings, &reason);
-  suggestion_->setText(QStringLiteral("Suggested redox condition: <b>%1</b> (%2). The aquifer has %3.")
+  suggestion_->setText(tr("Suggested redox condition: <b>%1</b> (%2). The aquifer has %3.")
                            .arg(QString::fromLatin1(kRedoxConditions[suggested_].text),
                                 fromRecordText(reason.c_str()),
                                 QString::fromLatin1(virelo_RedoxText(project_->aquifer.redoxCondition)
@@ -197,11 +195,10 @@ void SiteTrendsView::Refresh() {
   apply_->setEnabled(applicable);
   // Said before the click, so that the question that follows it is no surprise.
   if (const size_t changing = applicable ? RedoxLambdaChanges(*project_, suggested_).size() : 0)
-    suggestion_->setText(
-        suggestion_->text() +
-        QStringLiteral(" Applying it changes the preset decay constant of %1 assessed %2.")
-            .arg(changing)
-            .arg(changing == 1 ? QStringLiteral("contaminant") : QStringLiteral("contaminants")));
+    suggestion_->setText(suggestion_->text() +
+                         tr(" Applying it changes the preset decay constant of %1 assessed %2.")
+                             .arg(changing)
+                             .arg(changing == 1 ? tr("contaminant") : tr("contaminants")));
 }
 
 void SiteTrendsView::fillTrends() {
@@ -259,29 +256,27 @@ bool SiteTrendsView::ApplyRedox() {
     QStringList lost, replaced;
     for (const RedoxLambdaChange& change : changes)
       (change.hasTo ? replaced : lost) << QStringLiteral("  ") + ChangeLine(*project_, change);
-    QString text = QStringLiteral(
-                       "Applying %1 to the aquifer changes the decay constant of assessed "
-                       "contaminants that use a database preset.")
+    QString text = tr("Applying %1 to the aquifer changes the decay constant of assessed "
+                      "contaminants that use a database preset.")
                        .arg(to);
     if (!lost.isEmpty())
-      text += QStringLiteral("\n\nUnder %1 the database has no decay constant for:\n").arg(to) +
-              lost.join(QLatin1Char('\n'));
+      text +=
+          tr("\n\nUnder %1 the database has no decay constant for:\n").arg(to) + lost.join(QLatin1Char('\n'));
     if (!replaced.isEmpty())
-      text += QStringLiteral("\n\nUnder %1 the database preset differs for:\n").arg(to) +
-              replaced.join(QLatin1Char('\n'));
-    text += QStringLiteral(
-                "\n\nYes: apply it and keep their present decay constants as user-defined values.\n"
-                "No: apply it; they take the presets under %1%2.\n"
-                "Cancel: leave the aquifer as it is.")
+      text +=
+          tr("\n\nUnder %1 the database preset differs for:\n").arg(to) + replaced.join(QLatin1Char('\n'));
+    text += tr("\n\nYes: apply it and keep their present decay constants as user-defined values.\n"
+               "No: apply it; they take the presets under %1%2.\n"
+               "Cancel: leave the aquifer as it is.")
                 .arg(to, lost.isEmpty() ? QString()
-                                        : QStringLiteral(", and those without one are left without a decay "
-                                                         "constant"));
+                                        : tr(", and those without one are left without a decay "
+                                             "constant"));
     const int answer = Platform::instance().messageBox(
-        this, text, QStringLiteral("Apply redox condition"), Platform::Yes | Platform::No | Platform::Cancel,
+        this, text, tr("Apply redox condition"), Platform::Yes | Platform::No | Platform::Cancel,
         lost.isEmpty() ? Platform::Icon::Question : Platform::Icon::Warning);
     if (answer != Platform::Yes && answer != Platform::No) {
-      applied_->setText(QStringLiteral("Not applied: the aquifer keeps %1.")
-                            .arg(RedoxName(project_->aquifer.redoxCondition)));
+      applied_->setText(
+          tr("Not applied: the aquifer keeps %1.").arg(RedoxName(project_->aquifer.redoxCondition)));
       applied_->show();
       return false;
     }
@@ -297,8 +292,8 @@ bool SiteTrendsView::ApplyRedox() {
 
 QString SiteTrendsView::AppliedText(const QString& to, const std::vector<RedoxLambdaChange>& changes,
                                     RedoxPresetChoice choice) const {
-  QString text = QStringLiteral("%1 applied to the aquifer.").arg(to);
-  if (changes.empty()) return text + QStringLiteral(" No assessed contaminant's decay constant changed.");
+  QString text = tr("%1 applied to the aquifer.").arg(to);
+  if (changes.empty()) return text + tr(" No assessed contaminant's decay constant changed.");
   QStringList kept, replaced, lost;
   for (const RedoxLambdaChange& change : changes) {
     const QString name = contaminantName(*project_, change.contaminant);
@@ -310,11 +305,10 @@ QString SiteTrendsView::AppliedText(const QString& to, const std::vector<RedoxLa
       lost << name;
   }
   if (!kept.isEmpty())
-    text += QStringLiteral(" Kept as user-defined decay constants: %1.").arg(kept.join(QStringLiteral(", ")));
-  if (!replaced.isEmpty())
-    text += QStringLiteral(" New presets: %1.").arg(replaced.join(QStringLiteral(", ")));
+    text += tr(" Kept as user-defined decay constants: %1.").arg(kept.join(QStringLiteral(", ")));
+  if (!replaced.isEmpty()) text += tr(" New presets: %1.").arg(replaced.join(QStringLiteral(", ")));
   if (!lost.isEmpty())
-    text += QStringLiteral(" No decay constant now (enter one on the Contaminants page): %1.")
+    text += tr(" No decay constant now (enter one on the Contaminants page): %1.")
                 .arg(lost.join(QStringLiteral(", ")));
   return text;
 }

@@ -3,6 +3,7 @@
 #include "analysis/TimeCharts.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPen>
@@ -29,11 +30,11 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
   chart->setProperty(kDaysPerUnit, perUnit);
   auto* screening = new QLineSeries;
   screening->setObjectName(QString::fromLatin1(timechart::kScreening));
-  screening->setName(QStringLiteral("Screening form"));
+  screening->setName(QCoreApplication::translate("TimeCharts", "Screening form"));
   screening->setPen(QPen(QColor(0x1f, 0x77, 0xb4), 2));
   auto* exact = new QLineSeries;
   exact->setObjectName(QString::fromLatin1(timechart::kExact));
-  exact->setName(QStringLiteral("Exact solution"));
+  exact->setName(QCoreApplication::translate("TimeCharts", "Exact solution"));
   exact->setPen(QPen(QColor(0xff, 0x7f, 0x0e), 2, Qt::DashLine));
   double lowest = ca > 0.0 ? ca : 1.0, highest = ca > 0.0 ? ca : 1.0;
   double last = 1.0;
@@ -63,8 +64,9 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
   // Round ticks (200, 400 d; 20, 40 years), as a reader counts time.
   xAxis->applyNiceNumbers();
   auto* cAxis = new QLogValueAxis;
-  cAxis->setTitleText(unit.isEmpty() ? QStringLiteral("Concentration")
-                                     : QStringLiteral("Concentration [%1]").arg(unit));
+  cAxis->setTitleText(unit.isEmpty()
+                          ? QCoreApplication::translate("TimeCharts", "Concentration")
+                          : QCoreApplication::translate("TimeCharts", "Concentration [%1]").arg(unit));
   cAxis->setLabelFormat(QStringLiteral("%g"));
   // Whole decades, at most eight below the highest value, so that a curve
   // that begins at nothing does not squash the part that matters.
@@ -91,7 +93,8 @@ double timechart::DaysPerUnit(const QChart* chart) {
 QString timechart::TimeText(double days) {
   const QString inDays = QString::number(days, 'f', days < 10.0 ? 1 : 0) + QStringLiteral(" d");
   if (!(days > kYearsFromDays)) return inDays;
-  return QStringLiteral("%1 years (%2)").arg(QString::number(days / 365.25, 'g', 3), inDays);
+  return QCoreApplication::translate("TimeCharts", "%1 years (%2)")
+      .arg(QString::number(days / 365.25, 'g', 3), inDays);
 }
 
 QChart* BuildBreakthroughChart(const std::vector<BreakthroughPoint>& curve, double c0, double ca,
@@ -100,13 +103,14 @@ QChart* BuildBreakthroughChart(const std::vector<BreakthroughPoint>& curve, doub
   for (const BreakthroughPoint& p : curve) last = std::max(last, p.t);
   const bool years = last > timechart::kYearsFromDays;
   return Build(curve, c0, ca, unit,
-               years ? QStringLiteral("Time since the source appeared [years]")
-                     : QStringLiteral("Time since the source appeared [d]"),
-               QStringLiteral("At the receptor"), years ? 365.25 : 1.0);
+               years ? QCoreApplication::translate("TimeCharts", "Time since the source appeared [years]")
+                     : QCoreApplication::translate("TimeCharts", "Time since the source appeared [d]"),
+               QCoreApplication::translate("TimeCharts", "At the receptor"), years ? 365.25 : 1.0);
 }
 
 QChart* BuildTimeProfileChart(const std::vector<BreakthroughPoint>& line, double c0, double ca,
                               const QString& unit, double atTime) {
-  return Build(line, c0, ca, unit, QStringLiteral("Distance from the source [m]"),
-               QStringLiteral("Centre line after %1").arg(timechart::TimeText(atTime)));
+  return Build(
+      line, c0, ca, unit, QCoreApplication::translate("TimeCharts", "Distance from the source [m]"),
+      QCoreApplication::translate("TimeCharts", "Centre line after %1").arg(timechart::TimeText(atTime)));
 }

@@ -73,7 +73,7 @@ void RunTimeWindow(const Project& project, QWidget* parent) {
 
 TimeWindow::TimeWindow(const Project& project, QWidget* parent)
     : QDialog(parent), unit_(QString::fromStdString(virelo_SettingsOf(project).concentrationUnit)) {
-  setWindowTitle(QStringLiteral("Time"));
+  setWindowTitle(tr("Time"));
   setControlId(this, kIdTimeWindow);
   AnswerF1WithManual(this, kIdTimeWindow);
   for (TimeInputs& in : ProjectCase(project).TimeRows())
@@ -81,7 +81,7 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel(QStringLiteral("Contaminant:")));
+  top->addWidget(new QLabel(tr("Contaminant:")));
   contaminants_ = new QComboBox;
   setControlId(contaminants_, kIdTimeContaminant);
   for (const TimeInputs& in : inputs_list_)
@@ -100,7 +100,7 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
   charts->addWidget(profile_);
   layout->addLayout(charts, 1);
   auto* sliderRow = new QHBoxLayout;
-  sliderRow->addWidget(new QLabel(QStringLiteral("Time:")));
+  sliderRow->addWidget(new QLabel(tr("Time:")));
   slider_ = new QSlider(Qt::Horizontal);
   slider_->setRange(1, kSliderSteps);
   slider_->setValue(kSliderSteps / 2);
@@ -123,8 +123,8 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
   progress_ = new QProgressBar;
   progress_->setRange(0, 1000);
   bottom->addWidget(progress_);
-  run_ = new QPushButton(QStringLiteral("Run"));
-  cancel_ = new QPushButton(QStringLiteral("Cancel"));
+  run_ = new QPushButton(tr("Run"));
+  cancel_ = new QPushButton(tr("Cancel"));
   bottom->addWidget(run_);
   bottom->addWidget(cancel_);
   auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -144,9 +144,9 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
   });
   connect(controller_, &RunController::finished, this, [this](RunController::Outcome outcome) {
     if (outcome == RunController::Outcome::Cancelled)
-      status_->setText(QStringLiteral("Cancelled: press Run to compute the times again."));
+      status_->setText(tr("Cancelled: press Run to compute the times again."));
     else if (outcome == RunController::Outcome::Failed)
-      status_->setText(QStringLiteral("The times could not be computed (out of memory)."));
+      status_->setText(tr("The times could not be computed (out of memory)."));
   });
   connect(run_, &QPushButton::clicked, this, &TimeWindow::run);
   connect(cancel_, &QPushButton::clicked, controller_, &RunController::Cancel);
@@ -157,8 +157,8 @@ TimeWindow::TimeWindow(const Project& project, QWidget* parent)
   progress_->setVisible(false);
   if (inputs_list_.empty()) {
     status_->setText(
-        QStringLiteral("No contaminant is assessed by the attenuation factor without problems: there is "
-                       "no receptor concentration to follow over time."));
+        tr("No contaminant is assessed by the attenuation factor without problems: there is "
+           "no receptor concentration to follow over time."));
     run_->setEnabled(false);
   }
   // Wide enough for the table's columns on a laptop's 1366 pixels.
@@ -195,7 +195,7 @@ void TimeWindow::run() {
     status_->clear();
     showContaminant(contaminants_->currentIndex());
   };
-  status_->setText(QStringLiteral("Computing the times of %1 contaminants...").arg(inputs_list_.size()));
+  status_->setText(tr("Computing the times of %1 contaminants...").arg(inputs_list_.size()));
   controller_->Start(std::move(job));
 }
 
@@ -216,13 +216,13 @@ void TimeWindow::showContaminant(int choice) {
                           QString::fromLatin1(DecayOfName(in.timing.inputs.decayOf)),
                           QString::fromStdString(in.sourceBasis));
   if (in.timing.inputs.decayOf == DecayOf::DissolvedAndSorbed)
-    text += QStringLiteral(" The steady values decay at lambda R and so differ from those without sorption.");
+    text += tr(" The steady values decay at lambda R and so differ from those without sorption.");
   if (!in.chainBasis.empty())
-    text += QStringLiteral("\nDecay chain: %1; in %2.")
-                .arg(QString::fromStdString(in.chainBasis),
-                     unit_.isEmpty() ? QStringLiteral("the project's unit") : unit_);
+    text +=
+        tr("\nDecay chain: %1; in %2.")
+            .arg(QString::fromStdString(in.chainBasis), unit_.isEmpty() ? tr("the project's unit") : unit_);
   if (const char* reason = CurveScreeningReason(in.timing))
-    text += QStringLiteral("\nNo screening values: ") + QString::fromLatin1(reason);
+    text += tr("\nNo screening values: ") + QString::fromLatin1(reason);
   inputs_->setText(text);
   if (!haveResult_) return;
   const size_t k = static_cast<size_t>(choice);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/TimingTableModel.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <optional>
 
@@ -9,20 +11,20 @@
 
 namespace {
 
-const char* const kTitles[] = {"Contaminant",
+const char* const kTitles[] = {QT_TRANSLATE_NOOP("TimingTableModel", "Contaminant"),
                                "R",
-                               "Front [d]",
-                               "t50 screening [d]",
-                               "t50 exact [d]",
-                               "t95 screening [d]",
-                               "t95 exact [d]",
-                               "Above CA, screening [d]",
-                               "Above CA, exact [d]",
-                               "Below CA again, exact [d]",
-                               "Peak C/C0 (chain: C), exact",
-                               "Peak time, exact [d]",
-                               "Source ks [1/d]",
-                               "Source at target [d]"};
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Front [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "t50 screening [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "t50 exact [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "t95 screening [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "t95 exact [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Above CA, screening [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Above CA, exact [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Below CA again, exact [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Peak C/C0 (chain: C), exact"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Peak time, exact [d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Source ks [1/d]"),
+                               QT_TRANSLATE_NOOP("TimingTableModel", "Source at target [d]")};
 constexpr int kColumns = sizeof kTitles / sizeof kTitles[0];
 
 QString Time(const std::optional<double>& t) {
@@ -73,7 +75,7 @@ QString TimingTableModel::CellText(const TimingRow& row, int column, const Proje
     // A daughter formed in the plume has no C0 to divide by.
     case 10: return row.chain ? QStringLiteral("C = %1").arg(Value(t.peakExact)) : Value(t.peakExact);
     case 11: return Time(t.peakTimeExact);
-    case 12: return row.sourceDecay > 0.0 ? Value(row.sourceDecay) : QStringLiteral("constant");
+    case 12: return row.sourceDecay > 0.0 ? Value(row.sourceDecay) : tr("constant");
     case 13: return Time(t.sourceTimeToTarget);
   }
   return {};
@@ -86,7 +88,7 @@ QVariant TimingTableModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::ToolTipRole && row.times.screeningReason && index.column() >= 3 && index.column() <= 7)
     return QString::fromLatin1(row.times.screeningReason);
   if (role == Qt::ToolTipRole && row.chain)
-    return QStringLiteral("Followed through its decay chain: concentrations in the project's unit.");
+    return tr("Followed through its decay chain: concentrations in the project's unit.");
   if (role == Qt::TextAlignmentRole && index.column() > 0)
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   return {};
@@ -94,6 +96,8 @@ QVariant TimingTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant TimingTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Horizontal) return ColumnTitle(section);
+  // The report prints the English titles of ColumnTitle; the window shows them in the interface's language.
+  if (orientation == Qt::Horizontal)
+    return section >= 0 && section < kColumns ? tr(kTitles[section]) : QString();
   return section + 1;
 }

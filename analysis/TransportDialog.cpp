@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -50,9 +51,10 @@ QString numberText(double value) {
 
 QString sourceKindText(SourceDecayKind kind) {
   switch (kind) {
-    case SourceDecayKind::Constant: return QStringLiteral("constant");
-    case SourceDecayKind::Rate: return QStringLiteral("decaying at ks");
-    case SourceDecayKind::Mass: return QStringLiteral("decaying from mass M0");
+    case SourceDecayKind::Constant: return QCoreApplication::translate("TransportDialog", "constant");
+    case SourceDecayKind::Rate: return QCoreApplication::translate("TransportDialog", "decaying at ks");
+    case SourceDecayKind::Mass:
+      return QCoreApplication::translate("TransportDialog", "decaying from mass M0");
   }
   return QString();
 }
@@ -61,7 +63,7 @@ QString sourceKindText(SourceDecayKind kind) {
 
 TransportDialog::TransportDialog(const Project& project, QWidget* parent)
     : QDialog(parent), project_(project), inputs_(TransportOf(project)) {
-  setWindowTitle(QStringLiteral("Sorption and source"));
+  setWindowTitle(tr("Sorption and source"));
   setObjectName(QStringLiteral("transportDialog"));
   setControlId(this, kIdTransportDialog);
   AnswerF1WithManual(this, kIdTransportDialog);
@@ -71,7 +73,7 @@ TransportDialog::TransportDialog(const Project& project, QWidget* parent)
 }
 
 void TransportDialog::build() {
-  auto* aquiferGroup = new QGroupBox(QStringLiteral("Aquifer"));
+  auto* aquiferGroup = new QGroupBox(tr("Aquifer"));
   auto* grid = new QGridLayout(aquiferGroup);
   auto addField = [grid](int row, const QString& label, QLineEdit* edit, const QString& unit) {
     auto* text = new QLabel(label);
@@ -86,10 +88,9 @@ void TransportDialog::build() {
   organicCarbon_ = new QLineEdit;
   organicCarbon_->setObjectName(QStringLiteral("organicCarbonEdit"));
   setControlId(organicCarbon_, kIdTransportOrganicCarbon);
-  addField(0, QStringLiteral("&Bulk density ( rho_b ) :"), bulkDensity_, QStringLiteral("[kg/L]"));
-  addField(1, QStringLiteral("Fraction of &organic carbon ( foc ) :"), organicCarbon_,
-           QStringLiteral("[ - ]"));
-  decayOf_ = new QCheckBox(QStringLiteral("&Decay of dissolved and sorbed phase"));
+  addField(0, tr("&Bulk density ( rho_b ) :"), bulkDensity_, QStringLiteral("[kg/L]"));
+  addField(1, tr("Fraction of &organic carbon ( foc ) :"), organicCarbon_, QStringLiteral("[ - ]"));
+  decayOf_ = new QCheckBox(tr("&Decay of dissolved and sorbed phase"));
   decayOf_->setObjectName(QStringLiteral("decayOfCheck"));
   setControlId(decayOf_, kIdTransportDecayOf);
   grid->addWidget(decayOf_, 2, 0, 1, 3);
@@ -107,17 +108,16 @@ void TransportDialog::build() {
   table_ = new QTableWidget(0, kColumnCount);
   table_->setObjectName(QStringLiteral("transportTable"));
   setControlId(table_, kIdTransportTable);
-  table_->setHorizontalHeaderLabels({QStringLiteral("Contaminant"), QStringLiteral("Koc [L/kg]"),
-                                     QStringLiteral("Koc source"), QStringLiteral("Source"),
+  table_->setHorizontalHeaderLabels({tr("Contaminant"), tr("Koc [L/kg]"), tr("Koc source"), tr("Source"),
                                      QStringLiteral("ks [1/d]"), QStringLiteral("M0 [kg]"),
-                                     QStringLiteral("R"), QStringLiteral("Source decay")});
+                                     QStringLiteral("R"), tr("Source decay")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   table_->horizontalHeader()->setStretchLastSection(true);
 
   // The bundled literature table's measured Koc, with its source, for every
   // contaminant that has none yet: what the user would otherwise copy by hand.
-  auto* fromDatabase = new QPushButton(QStringLiteral("&Koc from the bundled database"));
+  auto* fromDatabase = new QPushButton(tr("&Koc from the bundled database"));
   fromDatabase->setObjectName(QStringLiteral("kocFromDatabase"));
   setControlId(fromDatabase, kIdTransportKocFromDatabase);
   connect(fromDatabase, &QPushButton::clicked, this, &TransportDialog::fillKocFromDatabase);
@@ -135,7 +135,7 @@ void TransportDialog::build() {
 
   // The list holds what the project assesses; the rest of the database's
   // contaminants only on request, so that a long database does not bury them.
-  showAll_ = new QCheckBox(QStringLiteral("Show the contaminants &not assessed"));
+  showAll_ = new QCheckBox(tr("Show the contaminants &not assessed"));
   showAll_->setObjectName(QStringLiteral("showNotAssessed"));
   setControlId(showAll_, kIdTransportTable);
   connect(showAll_, &QCheckBox::toggled, this, &TransportDialog::showRows);
@@ -202,7 +202,7 @@ void TransportDialog::fill() {
   table_->resizeColumnsToContents();
   table_->setColumnWidth(kKocSource, 220);
   // The derived columns are filled after this: room for their longest texts.
-  table_->setColumnWidth(kRetardation, fontMetrics().horizontalAdvance(QStringLiteral("1 (no Koc)")) + 16);
+  table_->setColumnWidth(kRetardation, fontMetrics().horizontalAdvance(tr("1 (no Koc)")) + 16);
   table_->setColumnWidth(kSourceRate,
                          fontMetrics().horizontalAdvance(QStringLiteral("ks = 1.234e-05 1/d")) + 16);
   filling_ = false;
@@ -264,9 +264,8 @@ void TransportDialog::refresh() {
     if (t.sourceDecay == SourceDecayKind::Rate) t.rate = rate.value_or(std::nan(""));
     if (t.sourceDecay == SourceDecayKind::Mass) t.mass = mass.value_or(std::nan(""));
     if (table_->item(row, kKocSource)->text().trimmed().size() > kKocSourceMaxCharacters)
-      problems_ << QStringLiteral("%1: the Koc source is longer than %2 characters")
-                       .arg(name)
-                       .arg(kKocSourceMaxCharacters);
+      problems_
+          << tr("%1: the Koc source is longer than %2 characters").arg(name).arg(kKocSourceMaxCharacters);
     for (ProblemCode code : virelo_CheckContaminantTransport(t))
       problems_ << QStringLiteral("%1: %2").arg(name, problemText(code));
     SetContaminantTransport(&inputs_, c.name, t);
@@ -276,22 +275,22 @@ void TransportDialog::refresh() {
     rItem->setText(r.basis == Retardation::Basis::Computed ? QString::number(r.value, 'g', 4)
                                                            : QStringLiteral("1"));
     rItem->setToolTip(QString::fromStdString(RetardationText(r)));
-    if (r.basis == Retardation::Basis::NoKoc) rItem->setText(QStringLiteral("1 (no Koc)"));
+    if (r.basis == Retardation::Basis::NoKoc) rItem->setText(tr("1 (no Koc)"));
 
     const SourceDecay d = virelo_SourceDecay(t, project_.aquifer, c, unit);
     QTableWidgetItem* ksItem = table_->item(row, kSourceRate);
     if (t.sourceDecay == SourceDecayKind::Constant) {
-      ksItem->setText(QStringLiteral("none"));
+      ksItem->setText(tr("none"));
       ksItem->setToolTip(QString());
     } else if (!d.problem.empty()) {
-      ksItem->setText(QStringLiteral("not known"));
+      ksItem->setText(tr("not known"));
       ksItem->setToolTip(QString::fromStdString(d.problem));
     } else {
       ksItem->setText(QStringLiteral("ks = %1 1/d").arg(QString::number(d.ks, 'g', 4)));
-      ksItem->setToolTip(t.sourceDecay == SourceDecayKind::Mass
-                             ? QStringLiteral("ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d")
-                                   .arg(QString::number(d.flow, 'g', 4))
-                             : QString());
+      ksItem->setToolTip(
+          t.sourceDecay == SourceDecayKind::Mass
+              ? tr("ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d").arg(QString::number(d.flow, 'g', 4))
+              : QString());
     }
   }
   filling_ = false;
@@ -302,11 +301,10 @@ void TransportDialog::refresh() {
   warnings_->setVisible(!warnings.isEmpty());
   decayNote_->setText(
       a.decayOf == DecayOf::DissolvedAndSorbed
-          ? QStringLiteral(
-                "The steady state decays at lambda * R: the plume length, the attenuation factor and "
-                "their verdicts change for every contaminant with R > 1.")
-          : QStringLiteral("Decay acts on the dissolved phase only: sorption delays the plume but changes no "
-                           "steady-state value or verdict."));
+          ? tr("The steady state decays at lambda * R: the plume length, the attenuation factor and "
+               "their verdicts change for every contaminant with R > 1.")
+          : tr("Decay acts on the dissolved phase only: sorption delays the plume but changes no "
+               "steady-state value or verdict."));
   problemText_->setText(problems_.join(QLatin1Char('\n')));
   problemText_->setVisible(!problems_.isEmpty());
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(problems_.isEmpty());

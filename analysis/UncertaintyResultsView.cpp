@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -64,11 +65,19 @@ class UncertaintyResultsModel : public QAbstractTableModel {
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     static const char* const kHeaders[kResultColumns] = {
-        "Contaminant", "Assessment", "P(Green)",  "P(Yellow)", "P(Red)",
-        "P(C > CA)",   "\u00b1 se",  "ratio 5 %", "50 %",      "95 %"};
+        QT_TRANSLATE_NOOP("UncertaintyResultsView", "Contaminant"),
+        QT_TRANSLATE_NOOP("UncertaintyResultsView", "Assessment"),
+        QT_TRANSLATE_NOOP("UncertaintyResultsView", "P(Green)"),
+        QT_TRANSLATE_NOOP("UncertaintyResultsView", "P(Yellow)"),
+        QT_TRANSLATE_NOOP("UncertaintyResultsView", "P(Red)"),
+        "P(C > CA)",
+        "\u00b1 se",
+        QT_TRANSLATE_NOOP("UncertaintyResultsView", "ratio 5 %"),
+        "50 %",
+        "95 %"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kResultColumns)
       return {};
-    return QString::fromUtf8(kHeaders[section]);
+    return QCoreApplication::translate("UncertaintyResultsView", kHeaders[section]);
   }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || index.row() >= rowCount()) return {};
@@ -105,7 +114,7 @@ class UncertaintyResultsModel : public QAbstractTableModel {
 };
 
 UncertaintyResultsView::UncertaintyResultsView(QWidget* parent)
-    : QGroupBox(QStringLiteral("Results of the last run (not saved with the project)"), parent) {
+    : QGroupBox(tr("Results of the last run (not saved with the project)"), parent) {
   model_ = new UncertaintyResultsModel(this);
   results_ = new QTableView;
   results_->setObjectName(QStringLiteral("uncertaintyResults"));
@@ -127,8 +136,7 @@ UncertaintyResultsView::UncertaintyResultsView(QWidget* parent)
   histogram_->setObjectName(QStringLiteral("uncertaintyHistogram"));
   ranking_ = new QTableWidget(0, 3);
   ranking_->setObjectName(QStringLiteral("uncertaintyRanking"));
-  ranking_->setHorizontalHeaderLabels(
-      {QStringLiteral("Input"), QStringLiteral("Rank corr."), QStringLiteral("Raising it")});
+  ranking_->setHorizontalHeaderLabels({tr("Input"), tr("Rank corr."), tr("Raising it")});
   ranking_->verticalHeader()->setVisible(false);
   ranking_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ranking_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -176,18 +184,17 @@ void UncertaintyResultsView::showRow(int r) {
   const QString assessment = UncertaintyAssessmentText(row);
   if (row.HasProblems()) {
     rowHeading_->setText(name + QStringLiteral(", ") + assessment +
-                         QStringLiteral(": the project's own inputs have problems (see the results page)."));
+                         tr(": the project's own inputs have problems (see the results page)."));
     histogram_->setData({});
     return;
   }
-  rowHeading_->setText(
-      QStringLiteral("%1, %2: Green %3, Yellow %4, Red %5 (each \u00b1 %6 or better) from %7 "
-                     "samples; the ratio %8 in 90 % of them.")
-          .arg(name, assessment, UncertaintyShare(row.pGreen), UncertaintyShare(row.pYellow),
-               UncertaintyShare(row.pRed), UncertaintyShare(row.LargestStandardError()))
-          .arg(row.samples)
-          .arg(QStringLiteral("lies between %1 and %2")
-                   .arg(UncertaintyValue(row.ratio[0]), UncertaintyValue(row.ratio[2]))));
+  rowHeading_->setText(tr("%1, %2: Green %3, Yellow %4, Red %5 (each \u00b1 %6 or better) from %7 "
+                          "samples; the ratio %8 in 90 % of them.")
+                           .arg(name, assessment, UncertaintyShare(row.pGreen), UncertaintyShare(row.pYellow),
+                                UncertaintyShare(row.pRed), UncertaintyShare(row.LargestStandardError()))
+                           .arg(row.samples)
+                           .arg(tr("lies between %1 and %2")
+                                    .arg(UncertaintyValue(row.ratio[0]), UncertaintyValue(row.ratio[2]))));
   RatioHistogramData data;
   data.sortedRatios = row.sortedRatios;
   data.plumeLength = row.plumeLength;
@@ -198,14 +205,14 @@ void UncertaintyResultsView::showRow(int r) {
     const InputInfluence& influence = row.ranking[static_cast<size_t>(k)];
     QString text = UncertainInputText(influence.input);
     if (!influence.otherSpecies.empty())
-      text += QStringLiteral(" of ") + fromRecordText(influence.otherSpecies.c_str());
+      text = tr("%1 of %2").arg(text, fromRecordText(influence.otherSpecies.c_str()));
     QTableWidgetItem* input = Item(text, Qt::AlignLeft | Qt::AlignVCenter);
     input->setToolTip(input->text());
     ranking_->setItem(k, 0, input);
     ranking_->setItem(k, 1, Item(QString::number(influence.rankCorrelation, 'f', 2)));
-    const QString effect = std::fabs(influence.rankCorrelation) < 0.05 ? QStringLiteral("hardly matters")
-                           : influence.rankCorrelation > 0.0           ? QStringLiteral("raises ratio")
-                                                                       : QStringLiteral("lowers ratio");
+    const QString effect = std::fabs(influence.rankCorrelation) < 0.05 ? tr("hardly matters")
+                           : influence.rankCorrelation > 0.0           ? tr("raises ratio")
+                                                                       : tr("lowers ratio");
     ranking_->setItem(k, 2, Item(effect, Qt::AlignLeft | Qt::AlignVCenter));
   }
 }

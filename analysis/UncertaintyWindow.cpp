@@ -48,7 +48,7 @@ enum ControlId {
 UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintyPlan* plan,
                                      UncertaintyOptions options, QWidget* parent)
     : QDialog(parent), project_(project), plan_(plan), options_(std::move(options)) {
-  setWindowTitle(QStringLiteral("Uncertainty"));
+  setWindowTitle(tr("Uncertainty"));
   setObjectName(QStringLiteral("uncertaintyWindow"));
   AnswerF1WithManual(this, kIdUncertainty);
   options_.keepRatios = true;
@@ -56,9 +56,9 @@ UncertaintyWindow::UncertaintyWindow(const Project* project, UncertaintyPlan* pl
   QWidget* editor = buildEditor();
 
   // The run.
-  runButton_ = new QPushButton(QStringLiteral("&Run"));
+  runButton_ = new QPushButton(tr("&Run"));
   runButton_->setObjectName(QStringLiteral("uncertaintyRun"));
-  cancelButton_ = new QPushButton(QStringLiteral("&Cancel run"));
+  cancelButton_ = new QPushButton(tr("&Cancel run"));
   cancelButton_->setObjectName(QStringLiteral("uncertaintyCancel"));
   cancelButton_->setEnabled(false);
   progress_ = new QProgressBar;
@@ -138,9 +138,9 @@ QWidget* UncertaintyWindow::buildEditor() {
   connect(model_, &QAbstractItemModel::rowsInserted, this, fitParameters);
   connect(model_, &QAbstractItemModel::modelReset, this, fitParameters);
 
-  auto* add = new QPushButton(QStringLiteral("&Add"));
+  auto* add = new QPushButton(tr("&Add"));
   add->setObjectName(QStringLiteral("uncertaintyAdd"));
-  auto* remove = new QPushButton(QStringLiteral("Re&move"));
+  auto* remove = new QPushButton(tr("Re&move"));
   remove->setObjectName(QStringLiteral("uncertaintyRemove"));
   connect(add, &QPushButton::clicked, this, [this] {
     AddDistribution({UncertainInput::Kf, "", DistributionKind::LogNormal, {}});
@@ -161,9 +161,9 @@ QWidget* UncertaintyWindow::buildEditor() {
   seed_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,20}")), seed_));
   seed_->setMaximumWidth(180);
-  auto* samplesLabel = new QLabel(QStringLiteral("&Samples :"));
+  auto* samplesLabel = new QLabel(tr("&Samples :"));
   samplesLabel->setBuddy(samples_);
-  auto* seedLabel = new QLabel(QStringLiteral("S&eed :"));
+  auto* seedLabel = new QLabel(tr("S&eed :"));
   seedLabel->setBuddy(seed_);
   connect(samples_, &QSpinBox::valueChanged, this, [this] { readPlan(); });
   connect(seed_, &QLineEdit::textChanged, this, [this] { readPlan(); });
@@ -180,7 +180,7 @@ QWidget* UncertaintyWindow::buildEditor() {
   problemsLabel_->setWordWrap(true);
   problemsLabel_->setTextFormat(Qt::PlainText);
   problemsLabel_->setStyleSheet(QStringLiteral("color: #a02020"));
-  auto* box = new QGroupBox(QStringLiteral("Distributions (every other input keeps its value)"));
+  auto* box = new QGroupBox(tr("Distributions (every other input keeps its value)"));
   auto* layout = new QVBoxLayout(box);
   layout->addWidget(distributions_, 1);
   layout->addLayout(editRow);
@@ -286,10 +286,10 @@ void UncertaintyWindow::ended(RunController::Outcome outcome) {
     progress_->setValue(0);
     if (outcome == RunController::Outcome::ProjectChanged)
       results_->ShowNote(
-          QStringLiteral("The inputs changed while the run drew its samples; its results were dropped. Run "
-                         "again."));
+          tr("The inputs changed while the run drew its samples; its results were dropped. Run "
+             "again."));
     if (outcome == RunController::Outcome::Failed)
-      results_->ShowNote(QStringLiteral("The run needed more memory than there is; try fewer samples."));
+      results_->ShowNote(tr("The run needed more memory than there is; try fewer samples."));
     return;
   }
   QStringList names;

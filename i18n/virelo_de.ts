@@ -1128,4 +1128,2494 @@ Speichern ersetzt sie durch die jetzigen Einstellungen des Projekts (Konzentrati
         <translation>Der kleinste Faktor, um den eine Eingabe die Klasse ändern würde; markiert, wo er unter 2 liegt (eine knappe Bewertung)</translation>
     </message>
 </context>
+<context>
+    <name>AnalyteMappingDialog</name>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="32"/>
+        <source>Map analyte names</source>
+        <translation>Analytnamen zuordnen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="39"/>
+        <source>No contaminant or indicator has these names, so the fits and the redox rules cannot use their samples. Choose what each one is; the project keeps the choice as an alias for later imports.</source>
+        <translation>Kein Schadstoff und kein Indikator trägt diese Namen, daher können die Anpassungen und die Redoxregeln ihre Proben nicht nutzen. Wählen Sie, was jeder Name ist; das Projekt speichert die Wahl als Alias für spätere Importe.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Name in the data</source>
+        <translation>Name in den Daten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Samples</source>
+        <translation>Proben</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Is</source>
+        <translation>Ist</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="55"/>
+        <source>(keep as written)</source>
+        <translation>(wie geschrieben lassen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="65"/>
+        <source>Save as aliases</source>
+        <translation>Als Aliase speichern</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="98"/>
+        <source>Nothing saved: %1</source>
+        <translation>Nichts gespeichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CentrelineChart</name>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="76"/>
+        <source>Not detected (limit)</source>
+        <translation>Nicht nachweisbar (Grenze)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
+        <source>Measured C/C0, %1</source>
+        <translation>Gemessenes C/C0, %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="91"/>
+        <source>%1: concentration on the centre line</source>
+        <translation>%1: Konzentration auf der Mittellinie</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="105"/>
+        <source>Screening model</source>
+        <translation>Screening-Modell</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="108"/>
+        <source>Exact solution</source>
+        <translation>Exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="129"/>
+        <source>Receptor, x = %1 m</source>
+        <translation>Schutzgut, x = %1 m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="139"/>
+        <source>Plug-flow length, d = %1 m%2</source>
+        <translation>Pfropfenströmungslänge, d = %1 m%2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="141"/>
+        <source> (beyond the chart)</source>
+        <translation> (außerhalb des Diagramms)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="152"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Abstand vom Schadensherd s [m]</translation>
+    </message>
+</context>
+<context>
+    <name>CentrelineChartView</name>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="133"/>
+        <source>s = %1 m
+Screening C/C0 = %2
+Exact C/C0 = %3</source>
+        <translation>s = %1 m
+Screening C/C0 = %2
+Exakt C/C0 = %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChainChart</name>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="75"/>
+        <source>Concentrations on the centre line (solid: screening, dashed: exact, dotted: each CA)</source>
+        <translation>Konzentrationen auf der Mittellinie (durchgezogen: Screening, gestrichelt: exakt, gepunktet: jeweiliges CA)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="105"/>
+        <source>, exact</source>
+        <translation>, exakt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="125"/>
+        <source>Receptor, x = %1 m</source>
+        <translation>Schutzgut, x = %1 m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="131"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Abstand vom Schadensherd s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="136"/>
+        <source>Concentration</source>
+        <translation>Konzentration</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="137"/>
+        <source>Concentration [%1]</source>
+        <translation>Konzentration [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>ChainWindow</name>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="82"/>
+        <source>Decay chain</source>
+        <translation>Abbaukette</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="87"/>
+        <source>Chain:</source>
+        <translation>Kette:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="91"/>
+        <source>&amp;New chain</source>
+        <translation>&amp;Neue Kette</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="92"/>
+        <source>&amp;Delete chain</source>
+        <translation>Kette &amp;löschen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="99"/>
+        <source>Species, parent first</source>
+        <translation>Stoffe, Ausgangsstoff zuerst</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="104"/>
+        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <source>Species</source>
+        <translation>Stoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="104"/>
+        <source>Yield</source>
+        <translation>Ausbeute</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="112"/>
+        <source>The yield is the mass of the species formed per mass of the species above it that decays.
+k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
+        <translation>Die Ausbeute ist die Masse des gebildeten Stoffes je Masse des darüber stehenden Stoffes, die abgebaut wird.
+k, C0 und CA sind die eigenen Werte des Schadstoffs von der Seite Schadstoffe.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="117"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="118"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <source>Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <source>Default &amp;yields</source>
+        <translation>Standard-&amp;Ausbeuten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="134"/>
+        <source>At the receptor</source>
+        <translation>Am Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <source>Screening</source>
+        <translation>Screening</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <source>Exact class</source>
+        <translation>Exakte Klasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <source>Alone</source>
+        <translation>Allein</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="144"/>
+        <source>Concentrations at the receptor in the chain, under the screening formula and the exact
+solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
+Results page, assessed on its own with its own source concentration.</source>
+        <translation>Konzentrationen am Schutzgut in der Kette, nach der Screening-Formel und der exakten
+Lösung, eingestuft nach C/CA. „Allein“ ist die Klasse, die der Schadstoff auf der
+Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="159"/>
+        <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
+        <translation>Durchgezogen: Screening-Formel; gestrichelt: exakte Lösung; gepunktet: CA jedes Stoffes.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="206"/>
+        <source>(no chain: choose New chain)</source>
+        <translation>(keine Kette: Neue Kette wählen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="342"/>
+        <source>End product: %1 (decays no further, not assessed)</source>
+        <translation>Endprodukt: %1 (wird nicht weiter abgebaut, nicht bewertet)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="347"/>
+        <location filename="../analysis/ChainWindow.cpp" line="427"/>
+        <source>Released: first species only</source>
+        <translation>Freigesetzt: nur der erste Stoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="350"/>
+        <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
+        <translation>Die übrigen entstanden im Grundwasserleiter: das Screening der Lösemittel wertet ihren Nachweis als Hinweis auf Dechlorierung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="392"/>
+        <source> (end product)</source>
+        <translation> (Endprodukt)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="426"/>
+        <source>Released: %1 only</source>
+        <translation>Freigesetzt: nur %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="445"/>
+        <source>The project has no decay chain yet.</source>
+        <translation>Das Projekt hat noch keine Abbaukette.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="455"/>
+        <source>At the receptor, x = %1 m</source>
+        <translation>Am Schutzgut, x = %1 m</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnMappingDialog</name>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="23"/>
+        <source>well</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="24"/>
+        <source>sampling date</source>
+        <translation>Probenahmedatum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="25"/>
+        <source>analyte (contaminant or indicator)</source>
+        <translation>Analyt (Schadstoff oder Indikator)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="26"/>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="27"/>
+        <source>unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="28"/>
+        <source>not detected (yes/no)</source>
+        <translation>nicht nachweisbar (ja/nein)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="29"/>
+        <source>detection limit</source>
+        <translation>Nachweisgrenze</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="30"/>
+        <source>easting [m]</source>
+        <translation>Rechtswert [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="31"/>
+        <source>northing [m]</source>
+        <translation>Hochwert [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="32"/>
+        <source>s, distance along the flow [m]</source>
+        <translation>s, Abstand in Fließrichtung [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="33"/>
+        <source>y, offset across the flow [m]</source>
+        <translation>y, Abstand quer zur Fließrichtung [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="34"/>
+        <source>in the decay fit (yes/no)</source>
+        <translation>in der Abbauanpassung (ja/nein)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="35"/>
+        <source>groundwater head [m]</source>
+        <translation>Grundwasserstand [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="36"/>
+        <source>not read</source>
+        <translation>nicht gelesen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="46"/>
+        <source>Map table columns</source>
+        <translation>Tabellenspalten zuordnen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="49"/>
+        <source>The table has columns whose names Virelo does not know. Choose what each one holds; the project keeps the choice for later imports.</source>
+        <translation>Die Tabelle hat Spalten, deren Namen Virelo nicht kennt. Wählen Sie, was jede enthält; das Projekt speichert die Wahl für spätere Importe.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="54"/>
+        <source>Column in the table</source>
+        <translation>Spalte in der Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="54"/>
+        <source>Holds</source>
+        <translation>Enthält</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="62"/>
+        <source>(leave unnamed)</source>
+        <translation>(ohne Namen lassen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="69"/>
+        <source>Import with these columns</source>
+        <translation>Mit diesen Spalten importieren</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionTableModel</name>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="37"/>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="38"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="39"/>
+        <source>Distribution</source>
+        <translation>Verteilung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="40"/>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="182"/>
+        <source>from the site&apos;s wells, %1 % interval %2–%3 1/d</source>
+        <translation>aus den Messstellen des Standorts, %1-%-Intervall %2–%3 1/d</translation>
+    </message>
+</context>
+<context>
+    <name>EvidenceWindow</name>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="41"/>
+        <source>Site data window: Trends</source>
+        <translation>Fenster Standortdaten: Trends</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="42"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="44"/>
+        <source>Site data window: Plume as a whole</source>
+        <translation>Fenster Standortdaten: Fahne als Ganzes</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="46"/>
+        <source>Site data window: Redox</source>
+        <translation>Fenster Standortdaten: Redox</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="47"/>
+        <source>Results page</source>
+        <translation>Ergebnisseite</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="48"/>
+        <source>Time window</source>
+        <translation>Zeitfenster</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="62"/>
+        <source>Lines of evidence</source>
+        <translation>Beweislinien</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="68"/>
+        <source>Each line of evidence of the contaminants assessed by the attenuation factor, with its light and where its evidence is shown. The lines state the case; they change no verdict, which stays the one on the Results page.</source>
+        <translation>Jede Beweislinie der über den Abminderungsfaktor bewerteten Schadstoffe, mit ihrer Ampel und dem Ort, an dem ihre Belege gezeigt werden. Die Linien stützen den Fall; sie ändern kein Urteil, das das der Ergebnisseite bleibt.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Light</source>
+        <translation>Ampel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Reading</source>
+        <translation>Ablesung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Shown in</source>
+        <translation>Gezeigt in</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="111"/>
+        <source>Computing the time frames...</source>
+        <translation>Berechne die Zeitrahmen...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="120"/>
+        <source>No contaminant is assessed by the attenuation factor.</source>
+        <translation>Kein Schadstoff wird über den Abminderungsfaktor bewertet.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="137"/>
+        <source>Computing...</source>
+        <translation>Berechne...</translation>
+    </message>
+</context>
+<context>
+    <name>PlanViewWidget</name>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="79"/>
+        <source>%1: screening plume in plan at the water table (z = 0)</source>
+        <translation>%1: Screening-Fahne im Grundriss an der Grundwasseroberfläche (z = 0)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="156"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Abstand vom Schadensherd s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="161"/>
+        <source>Lateral distance y [m]</source>
+        <translation>Seitlicher Abstand y [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="180"/>
+        <source>No plume to show</source>
+        <translation>Keine Fahne darzustellen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="261"/>
+        <location filename="../analysis/PlanView.cpp" line="322"/>
+        <source>Receptor</source>
+        <translation>Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="327"/>
+        <source>Receptor </source>
+        <translation>Schutzgut </translation>
+    </message>
+</context>
+<context>
+    <name>PlumeMassChart</name>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="22"/>
+        <source>%1: dissolved mass per round</source>
+        <translation>%1: gelöste Masse je Messkampagne</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="28"/>
+        <source>Mass, non-detects as 0</source>
+        <translation>Masse, nicht Nachweisbare als 0</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="32"/>
+        <source>Non-detects at their limit</source>
+        <translation>Nicht Nachweisbare an ihrer Grenze</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="52"/>
+        <source>Round</source>
+        <translation>Messkampagne</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="60"/>
+        <source> per m of b</source>
+        <translation> je m von b</translation>
+    </message>
+</context>
+<context>
+    <name>PlumeView</name>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="47"/>
+        <source>infinite!</source>
+        <translation>unendlich!</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="152"/>
+        <source>Plume view</source>
+        <translation>Fahnenansicht</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="165"/>
+        <source>&amp;Contaminant:</source>
+        <translation>&amp;Schadstoff:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="190"/>
+        <source>Point at the chart to read both values at a distance.</source>
+        <translation>Zeigen Sie auf das Diagramm, um beide Werte bei einem Abstand abzulesen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <source>Export c&amp;hart</source>
+        <translation>&amp;Diagramm exportieren</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <source>Export p&amp;lan view</source>
+        <translation>&amp;Grundriss exportieren</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="197"/>
+        <source>As &amp;PNG image...</source>
+        <translation>Als &amp;PNG-Bild...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="198"/>
+        <source>As &amp;SVG drawing...</source>
+        <translation>Als &amp;SVG-Zeichnung...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="208"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="227"/>
+        <source>No contaminant has an attenuation factor without problems.</source>
+        <translation>Kein Schadstoff hat einen Abminderungsfaktor ohne Probleme.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="266"/>
+        <source>At the receptor (x = %1 m): C/C0 = %2 (screening model), %3 (exact solution); CA/C0 = %4.</source>
+        <translation>Am Schutzgut (x = %1 m): C/C0 = %2 (Screening-Modell), %3 (exakte Lösung); CA/C0 = %4.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="270"/>
+        <source>
+Verdict (screening model): %1.</source>
+        <translation>
+Urteil (Screening-Modell): %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="273"/>
+        <source> The exact solution would give %1.</source>
+        <translation> Die exakte Lösung ergäbe %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="321"/>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="322"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-Fehler</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>RatioHistogram</name>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <source>d/x (log scale)</source>
+        <translation>d/x (logarithmisch)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <source>C0/C (log scale)</source>
+        <translation>C0/C (logarithmisch)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="145"/>
+        <source>%1 with nothing arriving (Green)</source>
+        <translation>%1 ohne Ankunft (Grün)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
+        <source>%1 undefined (Red)</source>
+        <translation>%1 undefiniert (Rot)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="149"/>
+        <source>Not drawn: %1</source>
+        <translation>Nicht gezeichnet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RobustnessDialog</name>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="45"/>
+        <source>distance source to receptor</source>
+        <translation>Abstand Schadensherd zum Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
+        <source>hydraulic conductivity</source>
+        <translation>Durchlässigkeitsbeiwert</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
+        <source>hydraulic gradient</source>
+        <translation>hydraulischer Gradient</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
+        <source>effective porosity</source>
+        <translation>nutzbares Hohlraumvolumen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
+        <source>decay constant</source>
+        <translation>Zerfallskonstante</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="51"/>
+        <source>longitudinal dispersivity</source>
+        <translation>longitudinale Dispersivität</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="53"/>
+        <source>horizontal transverse dispersivity</source>
+        <translation>transversal-horizontale Dispersivität</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
+        <source>vertical dispersivity</source>
+        <translation>transversal-vertikale Dispersivität</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="58"/>
+        <source>half the source width across the flow</source>
+        <translation>halbe Quellbreite quer zur Strömung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="60"/>
+        <source>source thickness below the water table</source>
+        <translation>Quellmächtigkeit unter der Grundwasseroberfläche</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="62"/>
+        <source>concentration at source</source>
+        <translation>Konzentration am Schadensherd</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="64"/>
+        <source>accepted concentration at receptor</source>
+        <translation>zulässige Konzentration am Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="104"/>
+        <source>Robustness</source>
+        <translation>Robustheit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="115"/>
+        <source>Assessment &amp;range : </source>
+        <translation>Bewertungs&amp;bereich : </translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="168"/>
+        <source>Each value is where the class changes while every other input stays as it is; the factor is that value over the current one. — : no value the input checks accept reaches the bound. Inputs within a factor of 2 are marked as fragile.</source>
+        <translation>Jeder Wert ist der, bei dem sich die Klasse ändert, während alle anderen Eingaben bleiben; der Faktor ist dieser Wert geteilt durch den aktuellen. — : kein von den Eingabeprüfungen akzeptierter Wert erreicht die Grenze. Eingaben innerhalb eines Faktors 2 sind als fragil markiert.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <source>plume length</source>
+        <translation>Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <source>attenuation factor</source>
+        <translation>Abminderungsfaktor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="222"/>
+        <source>This assessment has problems: there are no break-even values.</source>
+        <translation>Diese Bewertung hat Probleme: es gibt keine Umschlagwerte.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="224"/>
+        <source>Robust: no single input changes the class within a factor of 2.</source>
+        <translation>Robust: keine einzelne Eingabe ändert die Klasse innerhalb eines Faktors 2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="226"/>
+        <source>Fragile: the class changes within a factor of 2 of %1.</source>
+        <translation>Fragil: die Klasse ändert sich innerhalb eines Faktors 2 von %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="238"/>
+        <source>%1 at</source>
+        <translation>%1 bei</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <source>Current value</source>
+        <translation>Aktueller Wert</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <source>Factor</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <source>Worse at</source>
+        <translation>Schlechter bei</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <source>Better at</source>
+        <translation>Besser bei</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="264"/>
+        <source>There is no class beyond %1.</source>
+        <translation>Es gibt keine Klasse jenseits von %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
+        <source>No value of %1 that the input checks accept reaches %2.</source>
+        <translation>Kein von den Eingabeprüfungen akzeptierter Wert von %1 erreicht %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="268"/>
+        <source>With %1 = %2 the class becomes %3 (all other inputs as they are).</source>
+        <translation>Mit %1 = %2 wird die Klasse %3 (alle anderen Eingaben unverändert).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="283"/>
+        <source>%1: fragile, the class changes within a factor of 2</source>
+        <translation>%1: fragil, die Klasse ändert sich innerhalb eines Faktors 2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="297"/>
+        <source>Factor to the next class change (log scale)</source>
+        <translation>Faktor bis zum nächsten Klassenwechsel (logarithmisch)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="302"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="303"/>
+        <source>towards %1</source>
+        <translation>in Richtung %1</translation>
+    </message>
+</context>
+<context>
+    <name>SiteCharts</name>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="81"/>
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="83"/>
+        <location filename="../analysis/SiteCharts.cpp" line="164"/>
+        <source>Detected</source>
+        <translation>Nachgewiesen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="84"/>
+        <location filename="../analysis/SiteCharts.cpp" line="165"/>
+        <source>Not detected (limit)</source>
+        <translation>Nicht nachweisbar (Grenze)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="121"/>
+        <source>Fit, slope %1 1/m</source>
+        <translation>Anpassung, Steigung %1 1/m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="125"/>
+        <source>%1 % interval of the slope</source>
+        <translation>%1-%-Intervall der Steigung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="140"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Abstand vom Schadensherd s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="161"/>
+        <source>%1 at %2</source>
+        <translation>%1 an %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="184"/>
+        <source>Trend, k = %1 1/d</source>
+        <translation>Trend, k = %1 1/d</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="195"/>
+        <source>Sampling date</source>
+        <translation>Probenahmedatum</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDataWindow</name>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="56"/>
+        <source>Site data</source>
+        <translation>Standortdaten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="63"/>
+        <source>&amp;Wells and samples</source>
+        <translation>&amp;Messstellen und Proben</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="65"/>
+        <source>&amp;Decay constant</source>
+        <translation>&amp;Zerfallskonstante</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="67"/>
+        <source>&amp;Trends and redox</source>
+        <translation>&amp;Trends und Redox</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="71"/>
+        <source>&amp;Plume as a whole</source>
+        <translation>&amp;Fahne als Ganzes</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="76"/>
+        <source>&amp;Flow field</source>
+        <translation>&amp;Strömungsfeld</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="84"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="114"/>
+        <source>Monitoring wells</source>
+        <translation>Grundwassermessstellen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="116"/>
+        <source>Add &amp;well</source>
+        <translation>&amp;Messstelle hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="129"/>
+        <source>Samples (concentrations and indicators)</source>
+        <translation>Proben (Konzentrationen und Indikatoren)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="131"/>
+        <source>Add &amp;sample</source>
+        <translation>&amp;Probe hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="145"/>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="149"/>
+        <source>&amp;Paste table</source>
+        <translation>Tabelle ein&amp;fügen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="153"/>
+        <source>Export w&amp;ells...</source>
+        <translation>Mess&amp;stellen exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="154"/>
+        <source>Export sa&amp;mples...</source>
+        <translation>Pro&amp;ben exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="160"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <source>Map &amp;names...</source>
+        <translation>&amp;Namen zuordnen...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="167"/>
+        <source>Slashed dates refused</source>
+        <translation>Schrägstrich-Datum abgelehnt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="167"/>
+        <source>Slashed dates day/month</source>
+        <translation>Schrägstrich-Datum Tag/Monat</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="167"/>
+        <source>Slashed dates month/day</source>
+        <translation>Schrägstrich-Datum Monat/Tag</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="241"/>
+        <source>Nothing imported:
+%1</source>
+        <translation>Nichts importiert:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="247"/>
+        <source>Imported %1 wells and %2 samples from %3.</source>
+        <translation>%1 Messstellen und %2 Proben aus %3 importiert.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="251"/>
+        <source>
+Note: %1</source>
+        <translation>
+Hinweis: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="258"/>
+        <source>
+No contaminant or indicator has these names (kept as written; &quot;Map names&quot; names them):</source>
+        <translation>
+Kein Schadstoff und kein Indikator trägt diese Namen (wie geschrieben behalten; „Namen zuordnen“ ordnet sie zu):</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="261"/>
+        <source>
+  &quot;%1&quot;: %2 samples</source>
+        <translation>
+  „%1“: %2 Proben</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="283"/>
+        <source>Site tables (*.csv *.txt);;All files (*)</source>
+        <translation>Standorttabellen (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="293"/>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="322"/>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV-Tabellen (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="333"/>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="336"/>
+        <source>Wrote %1.</source>
+        <translation>%1 geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="345"/>
+        <source>The clipboard holds no table.</source>
+        <translation>Die Zwischenablage enthält keine Tabelle.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="349"/>
+        <source>pasted table</source>
+        <translation>eingefügte Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <source>Map %1 unknown &amp;names...</source>
+        <translation>%1 unbekannte &amp;Namen zuordnen...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="367"/>
+        <source>Saved the names as the project&apos;s aliases.</source>
+        <translation>Die Namen wurden als Aliase des Projekts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDecayView</name>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="73"/>
+        <source>&amp;Use as decay constant</source>
+        <translation>Als Zerfallskonstante &amp;verwenden</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="79"/>
+        <source>&amp;Contaminant:</source>
+        <translation>&amp;Schadstoff:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
+        <source>D&amp;ate:</source>
+        <translation>D&amp;atum:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
+        <source>&amp;Level:</source>
+        <translation>&amp;Niveau:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="138"/>
+        <source>Wells in the fit</source>
+        <translation>Messstellen in der Anpassung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
+        <source>Slope m</source>
+        <translation>Steigung m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="141"/>
+        <source>%1 % interval</source>
+        <translation>%1-%-Intervall</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="145"/>
+        <source>Bulk rate k = −m·v</source>
+        <translation>Gesamtabbaurate k = −m·v</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="147"/>
+        <source>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</source>
+        <translation>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="150"/>
+        <source>%1 % interval of λ</source>
+        <translation>%1-%-Intervall von λ</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="152"/>
+        <source>Half-life</source>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="159"/>
+        <source>&lt;p&gt;Not detected, left out: %1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Nicht nachweisbar, ausgelassen: %1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="179"/>
+        <source>%1 is a daughter product in the decay chain %2.
+
+Along the wells its concentration falls by its own decay less what its parent forms, so the fitted λ = %3 1/d is an apparent rate (formation minus decay), not the decay constant of %1. The decay chain adds the formation again.
+
+Use it as the decay constant of %1 all the same?</source>
+        <translation>%1 ist ein Tochterprodukt in der Abbaukette %2.
+
+Entlang der Messstellen sinkt seine Konzentration um den eigenen Abbau abzüglich dessen, was sein Ausgangsstoff bildet; das angepasste λ = %3 1/d ist daher eine scheinbare Rate (Bildung minus Abbau), nicht die Zerfallskonstante von %1. Die Abbaukette rechnet die Bildung wieder hinzu.
+
+Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="185"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="191"/>
+        <source>λ = %1 1/d is now the user-defined decay constant of %2.</source>
+        <translation>λ = %1 1/d ist jetzt die benutzerdefinierte Zerfallskonstante von %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="195"/>
+        <source> The wells&apos; rate %1 1/d is λ·R with R = %2 (decay of dissolved and sorbed phase).</source>
+        <translation> Die Rate der Messstellen %1 1/d ist λ·R mit R = %2 (Abbau von gelöster und sorbierter Phase).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="203"/>
+        <source>The project has no contaminant called %1.</source>
+        <translation>Das Projekt hat keinen Schadstoff namens %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteFlowView</name>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="82"/>
+        <source>Hydraulic gradient i = %1 from the %2.</source>
+        <translation>Hydraulischer Gradient i = %1 aus: %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="85"/>
+        <source>Hydraulic gradient: changed since i = %1 was taken from the heads; the heads no longer speak for it.</source>
+        <translation>Hydraulischer Gradient: geändert, seit i = %1 aus den Grundwasserständen übernommen wurde; die Grundwasserstände stützen ihn nicht mehr.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="92"/>
+        <source>Flow azimuth %1° from the %2.</source>
+        <translation>Fließazimut %1° aus: %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="97"/>
+        <source>Flow azimuth: changed since %1° was taken from the %2.</source>
+        <translation>Fließazimut: geändert, seit %1° übernommen wurde aus: %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="100"/>
+        <source>plume axis</source>
+        <translation>Fahnenachse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="101"/>
+        <source>heads</source>
+        <translation>Grundwasserstände</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="116"/>
+        <source>&amp;Place wells</source>
+        <translation>Messstellen &amp;platzieren</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="118"/>
+        <source>Site on the map</source>
+        <translation>Standort auf der Karte</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="124"/>
+        <source>Source easting [m]</source>
+        <translation>Rechtswert der Quelle [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="125"/>
+        <source>Source northing [m]</source>
+        <translation>Hochwert der Quelle [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="126"/>
+        <source>Flow azimuth [° from north]</source>
+        <translation>Fließazimut [° von Nord]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="138"/>
+        <source>Apply to a&amp;quifer</source>
+        <translation>Auf Grundwasser&amp;leiter anwenden</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="141"/>
+        <source>Use as &amp;flow direction</source>
+        <translation>Als &amp;Fließrichtung verwenden</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="150"/>
+        <source>Flow field from the heads</source>
+        <translation>Strömungsfeld aus den Grundwasserständen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="153"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="191"/>
+        <source>Use plume a&amp;xis as flow direction</source>
+        <translation>Fahnenachse als Fließrichtung &amp;verwenden</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="201"/>
+        <source>Plume axis from the concentrations</source>
+        <translation>Fahnenachse aus den Konzentrationen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="204"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="254"/>
+        <source>No contaminant is detected at two or more wells with map coordinates to give the plume&apos;s axis.</source>
+        <translation>Kein Schadstoff ist an zwei oder mehr Messstellen mit Kartenkoordinaten nachgewiesen, um die Achse der Fahne zu bestimmen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="263"/>
+        <source>Plume axis &lt;b&gt;%1°&lt;/b&gt; through %2 wells (concentration-weighted mean bearing from the source point; resultant length %3, 1 on one bearing).</source>
+        <translation>Fahnenachse &lt;b&gt;%1°&lt;/b&gt; durch %2 Messstellen (konzentrationsgewichtete mittlere Richtung vom Quellpunkt; resultierende Länge %3, 1 bei einer Richtung).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="280"/>
+        <source>No date has heads at three or more wells with map coordinates. Heads are samples of the analyte Head in m; the wells need easting and northing.</source>
+        <translation>Kein Datum hat Grundwasserstände an drei oder mehr Messstellen mit Kartenkoordinaten. Grundwasserstände sind Proben des Analyten Head in m; die Messstellen brauchen Rechts- und Hochwert.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="293"/>
+        <source>%1 wells: gradient i = &lt;b&gt;%2&lt;/b&gt;, flow azimuth &lt;b&gt;%3&lt;/b&gt; (steepest descent, clockwise from north), rms residual %4 m.</source>
+        <translation>%1 Messstellen: Gradient i = &lt;b&gt;%2&lt;/b&gt;, Fließazimut &lt;b&gt;%3&lt;/b&gt; (steilster Abfall, im Uhrzeigersinn von Nord), RMS-Residuum %4 m.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="302"/>
+        <source>&lt;br&gt;Residuals [m]: </source>
+        <translation>&lt;br&gt;Residuen [m]: </translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="303"/>
+        <source>&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; </source>
+        <translation>&lt;br&gt;&lt;b&gt;Warnung:&lt;/b&gt; </translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="306"/>
+        <source>&lt;br&gt;Over %1 dates: mean flow azimuth %2°, circular standard deviation %3° (all within %4° to %5°).</source>
+        <translation>&lt;br&gt;Über %1 Daten: mittlerer Fließazimut %2°, zirkuläre Standardabweichung %3° (alle zwischen %4° und %5°).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="313"/>
+        <source>&lt;br&gt;%1 well(s) with a head on this date have no map coordinates and are left out.</source>
+        <translation>&lt;br&gt;%1 Messstelle(n) mit Grundwasserstand an diesem Datum haben keine Kartenkoordinaten und bleiben unberücksichtigt.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="333"/>
+        <source>%1° (%2 wells: no uncertainty)</source>
+        <translation>%1° (%2 Messstellen: keine Unsicherheit)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="340"/>
+        <source>any direction</source>
+        <translation>jede Richtung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="351"/>
+        <source>The source point needs both easting and northing in metres.</source>
+        <translation>Der Quellpunkt braucht Rechts- und Hochwert in Metern.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="355"/>
+        <source>The flow azimuth is given in degrees clockwise from north.</source>
+        <translation>Der Fließazimut wird in Grad im Uhrzeigersinn von Nord angegeben.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="370"/>
+        <source>The wells on the map have their s and y from the new map.</source>
+        <translation>Die Messstellen auf der Karte haben ihr s und y aus der neuen Karte.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="371"/>
+        <source>The wells in map coordinates take their s and y once the map has both the source point and the flow azimuth.</source>
+        <translation>Die Messstellen in Kartenkoordinaten erhalten ihr s und y, sobald die Karte den Quellpunkt und den Fließazimut hat.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteMapPlan</name>
+    <message>
+        <location filename="../analysis/SiteMapPlan.cpp" line="93"/>
+        <source>No wells with map coordinates. Import a wells table with the columns well,easting,northing to see them here.</source>
+        <translation>Keine Messstellen mit Kartenkoordinaten. Importieren Sie eine Messstellentabelle mit den Spalten well,easting,northing, um sie hier zu sehen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteMapPlan.cpp" line="114"/>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteMapPlan.cpp" line="132"/>
+        <source>solid: flow direction used; dashed: from the heads</source>
+        <translation>durchgezogen: verwendete Fließrichtung; gestrichelt: aus den Grundwasserständen</translation>
+    </message>
+</context>
+<context>
+    <name>SitePlumeView</name>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="45"/>
+        <source>no class</source>
+        <translation>keine Klasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="81"/>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="83"/>
+        <source>A sample date within this many days of the round&apos;s previous date joins that round. Saved with the project; the report and the lines of evidence use it too.</source>
+        <translation>Ein Probenahmedatum innerhalb so vieler Tage nach dem vorigen Datum der Messkampagne gehört zu dieser. Wird mit dem Projekt gespeichert; Bericht und Beweislinien nutzen es auch.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Round</source>
+        <translation>Messkampagne</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Wells</source>
+        <translation>Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Mass, ND at limit</source>
+        <translation>Masse, ND an Grenze</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Centre s [m]</source>
+        <translation>Schwerpunkt s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <source>Centre y [m]</source>
+        <translation>Schwerpunkt y [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <source>Spread σs [m]</source>
+        <translation>Streuung σs [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <source>Spread σy [m]</source>
+        <translation>Streuung σy [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="109"/>
+        <source>Contaminant:</source>
+        <translation>Schadstoff:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="111"/>
+        <source>&amp;Rounds join within:</source>
+        <translation>&amp;Zusammenfassen innerhalb:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="127"/>
+        <source>Mass discharge through transects, and the background</source>
+        <translation>Schadstofffracht durch Transekte und der Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="141"/>
+        <source>&amp;Background wells:</source>
+        <translation>&amp;Hintergrundmessstellen:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <source>Transect</source>
+        <translation>Transekt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
+        <source>Wells, separated by commas</source>
+        <translation>Messstellen, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="167"/>
+        <source>Add transect</source>
+        <translation>Transekt hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="176"/>
+        <source>Type the wells of the new transect, two or more, across the flow.</source>
+        <translation>Geben Sie die Messstellen des neuen Transekts ein, zwei oder mehr, quer zur Strömung.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="180"/>
+        <source>Remove transect</source>
+        <translation>Transekt entfernen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <source>Rounds</source>
+        <translation>Messkampagnen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <source>Md latest [g/d]</source>
+        <translation>Md zuletzt [g/d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <source>Md trend</source>
+        <translation>Md-Trend</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <source>Next downstream</source>
+        <translation>Nächster abstromig</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="198"/>
+        <source>none marked: the wells upstream of the source</source>
+        <translation>keine markiert: die Messstellen oberstromig der Quelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="227"/>
+        <source> per m of b</source>
+        <translation> je m von b</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
+        <source>Mass [%1]</source>
+        <translation>Masse [%1]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
+        <source>Mass, ND at limit [%1]</source>
+        <translation>Masse, ND an Grenze [%1]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="242"/>
+        <source>No monitoring data: import the wells&apos; samples on &quot;Wells and samples&quot;.</source>
+        <translation>Keine Monitoringdaten: importieren Sie die Proben der Messstellen unter „Messstellen und Proben“.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="244"/>
+        <source>No mass: the wells with a value in every round are too few.</source>
+        <translation>Keine Masse: zu wenige Messstellen haben in jeder Messkampagne einen Wert.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="247"/>
+        <source>Estimator: linear along s between the wells, which lie nearly in a row (mass per metre of plume width).</source>
+        <translation>Schätzer: linear entlang s zwischen den Messstellen, die nahezu in einer Reihe liegen (Masse je Meter Fahnenbreite).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="249"/>
+        <source>Estimator: linear on the Delaunay triangles of the wells, over their hull.</source>
+        <translation>Schätzer: linear auf den Delaunay-Dreiecken der Messstellen, über ihre Hülle.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
+        <source>Wells compared: %1.</source>
+        <translation>Verglichene Messstellen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
+        <source>Mass: %1; centre of mass: %2; spread: %3.</source>
+        <translation>Masse: %1; Schwerpunkt: %2; Streuung: %3.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="255"/>
+        <source>Mass half-life %1 d (%2 to %3).</source>
+        <translation>Halbwertszeit der Masse %1 d (%2 bis %3).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="259"/>
+        <source>Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.</source>
+        <translation>Drift des Schwerpunkts %1 m/d (%2 bis %3) gegenüber v/R %4 m/d.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="261"/>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="266"/>
+        <source>&lt;b&gt;No light&lt;/b&gt;: four rounds of the same wells are needed, the site gives %1.</source>
+        <translation>&lt;b&gt;Keine Ampel&lt;/b&gt;: vier Messkampagnen derselben Messstellen sind nötig, der Standort liefert %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="268"/>
+        <source>&lt;b&gt;Plume light: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Fahnenampel: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="274"/>
+        <source>Left out: %1</source>
+        <translation>Ausgelassen: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="304"/>
+        <source>No transect yet: &quot;Add transect&quot; and type the wells across the flow to see the mass discharge; the lines of evidence show it too.</source>
+        <translation>Noch kein Transekt: „Transekt hinzufügen“ und die Messstellen quer zur Strömung eingeben, um die Schadstofffracht zu sehen; die Beweislinien zeigen sie auch.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="311"/>
+        <source>No mass discharge: %1</source>
+        <translation>Keine Schadstofffracht: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="332"/>
+        <source>Left out:
+%1</source>
+        <translation>Ausgelassen:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="336"/>
+        <source>Saturated thickness b not entered (Aquifer page): Md per metre of thickness.</source>
+        <translation>Gesättigte Mächtigkeit b nicht eingegeben (Seite Grundwasserleiter): Md je Meter Mächtigkeit.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="350"/>
+        <source>Background well %1 is no longer in the site data and counts for nothing.</source>
+        <translation>Hintergrundmessstelle %1 ist nicht mehr in den Standortdaten und zählt nicht.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
+        <source>Background wells %1 are no longer in the site data and count for nothing.</source>
+        <translation>Hintergrundmessstellen %1 sind nicht mehr in den Standortdaten und zählen nicht.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="397"/>
+        <source>There is no well %1: the background wells are as before.</source>
+        <translation>Es gibt keine Messstelle %1: die Hintergrundmessstellen bleiben wie zuvor.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteTableModel</name>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <source>Well</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
+        <source>In fit</source>
+        <translation>In Anpassung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <source>Analyte</source>
+        <translation>Analyt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <source>Non-detect</source>
+        <translation>Nicht nachweisbar</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="176"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="283"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="290"/>
+        <source>Not taken yet: %1</source>
+        <translation>Noch nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="230"/>
+        <source>%1: well: %2 is given other values on %3</source>
+        <translation>%1: Messstelle: %2 hat andere Werte als in %3</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="240"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="261"/>
+        <source>%1: well: %2 is no known well (add it with a wells table)</source>
+        <translation>%1: Messstelle: %2 ist keine bekannte Messstelle (mit einer Messstellentabelle hinzufügen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="247"/>
+        <source>%1: value: %2 at %3 on %4 has another value than on %5</source>
+        <translation>%1: Wert: %2 an %3 am %4 hat einen anderen Wert als in %5</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="338"/>
+        <source>%1 wells, %2 samples.</source>
+        <translation>%1 Messstellen, %2 Proben.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="339"/>
+        <source> %1 marked rows not taken yet.</source>
+        <translation> %1 markierte Zeilen noch nicht übernommen.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteTrendsView</name>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="50"/>
+        <source>%1 (now %2 1/d, the preset under %3)</source>
+        <translation>%1 (jetzt %2 1/d, die Vorgabe unter %3)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <source>Well</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <source>k point [1/d]</source>
+        <translation>k Punkt [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <source>Half-life [d]</source>
+        <translation>Halbwertszeit [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <source>Confidence</source>
+        <translation>Konfidenz</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <source>COV</source>
+        <translation>VK</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Redox class</source>
+        <translation>Redoxklasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Rests on</source>
+        <translation>Beruht auf</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Solvent score</source>
+        <translation>Lösemittel-Punktzahl</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Why</source>
+        <translation>Warum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="92"/>
+        <source>A&amp;pply to aquifer</source>
+        <translation>Auf Grundwasserleiter an&amp;wenden</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="103"/>
+        <source>C&amp;ontaminant:</source>
+        <translation>Sch&amp;adstoff:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
+        <source>&amp;Well:</source>
+        <translation>&amp;Messstelle:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="118"/>
+        <source>Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)</source>
+        <translation>Redoxindikatoren [mg/L] und ihre Klasse (Schwellen des USGS-Redox-Schemas)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="178"/>
+        <source>%1
+Points: %2
+Not measured: %3
+Not scored:
+%4
+Background: %5</source>
+        <translation>%1
+Punkte: %2
+Nicht gemessen: %3
+Nicht bewertet:
+%4
+Hintergrund: %5</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="182"/>
+        <source>No screening row measured: %1
+Not scored:
+%2
+Background: %3</source>
+        <translation>Keine Screening-Zeile gemessen: %1
+Nicht bewertet:
+%2
+Hintergrund: %3</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="188"/>
+        <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
+        <translation>Vorgeschlagene Redoxbedingung: &lt;b&gt;%1&lt;/b&gt; (%2). Der Grundwasserleiter hat %3.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="199"/>
+        <source> Applying it changes the preset decay constant of %1 assessed %2.</source>
+        <translation> Die Anwendung ändert die vorgegebene Zerfallskonstante von %1 bewerteten %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <source>contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <source>contaminants</source>
+        <translation>Schadstoffen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="259"/>
+        <source>Applying %1 to the aquifer changes the decay constant of assessed contaminants that use a database preset.</source>
+        <translation>Die Anwendung von %1 auf den Grundwasserleiter ändert die Zerfallskonstante bewerteter Schadstoffe, die eine Datenbankvorgabe nutzen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="264"/>
+        <source>
+
+Under %1 the database has no decay constant for:
+</source>
+        <translation>
+
+Unter %1 hat die Datenbank keine Zerfallskonstante für:
+</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="267"/>
+        <source>
+
+Under %1 the database preset differs for:
+</source>
+        <translation>
+
+Unter %1 weicht die Datenbankvorgabe ab für:
+</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="268"/>
+        <source>
+
+Yes: apply it and keep their present decay constants as user-defined values.
+No: apply it; they take the presets under %1%2.
+Cancel: leave the aquifer as it is.</source>
+        <translation>
+
+Ja: anwenden und ihre jetzigen Zerfallskonstanten als benutzerdefinierte Werte behalten.
+Nein: anwenden; sie erhalten die Vorgaben unter %1%2.
+Abbrechen: den Grundwasserleiter lassen, wie er ist.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="272"/>
+        <source>, and those without one are left without a decay constant</source>
+        <translation>, und die ohne eine bleiben ohne Zerfallskonstante</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="275"/>
+        <source>Apply redox condition</source>
+        <translation>Redoxbedingung anwenden</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="279"/>
+        <source>Not applied: the aquifer keeps %1.</source>
+        <translation>Nicht angewendet: der Grundwasserleiter behält %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="295"/>
+        <source>%1 applied to the aquifer.</source>
+        <translation>%1 auf den Grundwasserleiter angewendet.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="296"/>
+        <source> No assessed contaminant&apos;s decay constant changed.</source>
+        <translation> Die Zerfallskonstante keines bewerteten Schadstoffs hat sich geändert.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="308"/>
+        <source> Kept as user-defined decay constants: %1.</source>
+        <translation> Als benutzerdefinierte Zerfallskonstanten behalten: %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="309"/>
+        <source> New presets: %1.</source>
+        <translation> Neue Vorgaben: %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
+        <source> No decay constant now (enter one on the Contaminants page): %1.</source>
+        <translation> Jetzt ohne Zerfallskonstante (auf der Seite Schadstoffe eingeben): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeCharts</name>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="33"/>
+        <source>Screening form</source>
+        <translation>Screening-Form</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="37"/>
+        <source>Exact solution</source>
+        <translation>Exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="68"/>
+        <source>Concentration</source>
+        <translation>Konzentration</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="69"/>
+        <source>Concentration [%1]</source>
+        <translation>Konzentration [%1]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="96"/>
+        <source>%1 years (%2)</source>
+        <translation>%1 Jahre (%2)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="106"/>
+        <source>Time since the source appeared [years]</source>
+        <translation>Zeit seit Auftreten der Quelle [Jahre]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="107"/>
+        <source>Time since the source appeared [d]</source>
+        <translation>Zeit seit Auftreten der Quelle [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="108"/>
+        <source>At the receptor</source>
+        <translation>Am Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="114"/>
+        <source>Distance from the source [m]</source>
+        <translation>Abstand vom Schadensherd [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="115"/>
+        <source>Centre line after %1</source>
+        <translation>Mittellinie nach %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeWindow</name>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="76"/>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="84"/>
+        <source>Contaminant:</source>
+        <translation>Schadstoff:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="103"/>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="126"/>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="127"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="147"/>
+        <source>Cancelled: press Run to compute the times again.</source>
+        <translation>Abgebrochen: Starten drücken, um die Zeiten neu zu berechnen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="149"/>
+        <source>The times could not be computed (out of memory).</source>
+        <translation>Die Zeiten konnten nicht berechnet werden (zu wenig Speicher).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="160"/>
+        <source>No contaminant is assessed by the attenuation factor without problems: there is no receptor concentration to follow over time.</source>
+        <translation>Kein Schadstoff wird ohne Probleme über den Abminderungsfaktor bewertet: es gibt keine Konzentration am Schutzgut, die über die Zeit verfolgt werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="198"/>
+        <source>Computing the times of %1 contaminants...</source>
+        <translation>Berechne die Zeiten von %1 Schadstoffen...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="219"/>
+        <source> The steady values decay at lambda R and so differ from those without sorption.</source>
+        <translation> Die stationären Werte nehmen mit lambda R ab und unterscheiden sich daher von denen ohne Sorption.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="222"/>
+        <source>
+Decay chain: %1; in %2.</source>
+        <translation>
+Abbaukette: %1; in %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="223"/>
+        <source>the project&apos;s unit</source>
+        <translation>der Einheit des Projekts</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="225"/>
+        <source>
+No screening values: </source>
+        <translation>
+Keine Screening-Werte: </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableModel</name>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="14"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="16"/>
+        <source>Front [d]</source>
+        <translation>Front [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
+        <source>t50 screening [d]</source>
+        <translation>t50 Screening [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
+        <source>t50 exact [d]</source>
+        <translation>t50 exakt [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
+        <source>t95 screening [d]</source>
+        <translation>t95 Screening [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
+        <source>t95 exact [d]</source>
+        <translation>t95 exakt [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
+        <source>Above CA, screening [d]</source>
+        <translation>Über CA, Screening [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
+        <source>Above CA, exact [d]</source>
+        <translation>Über CA, exakt [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
+        <source>Below CA again, exact [d]</source>
+        <translation>Wieder unter CA, exakt [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
+        <source>Peak C/C0 (chain: C), exact</source>
+        <translation>Spitze C/C0 (Kette: C), exakt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
+        <source>Peak time, exact [d]</source>
+        <translation>Spitzenzeit, exakt [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
+        <source>Source ks [1/d]</source>
+        <translation>Quelle ks [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
+        <source>Source at target [d]</source>
+        <translation>Quelle am Ziel [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="78"/>
+        <source>constant</source>
+        <translation>konstant</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="91"/>
+        <source>Followed through its decay chain: concentrations in the project&apos;s unit.</source>
+        <translation>Über ihre Abbaukette verfolgt: Konzentrationen in der Einheit des Projekts.</translation>
+    </message>
+</context>
+<context>
+    <name>TransportDialog</name>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="54"/>
+        <source>constant</source>
+        <translation>konstant</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="55"/>
+        <source>decaying at ks</source>
+        <translation>abnehmend mit ks</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="57"/>
+        <source>decaying from mass M0</source>
+        <translation>abnehmend aus Masse M0</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="66"/>
+        <source>Sorption and source</source>
+        <translation>Sorption und Quelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="76"/>
+        <source>Aquifer</source>
+        <translation>Grundwasserleiter</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="91"/>
+        <source>&amp;Bulk density ( rho_b ) :</source>
+        <translation>&amp;Trockenrohdichte ( rho_b ) :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="92"/>
+        <source>Fraction of &amp;organic carbon ( foc ) :</source>
+        <translation>Anteil &amp;organischer Kohlenstoff ( foc ) :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="93"/>
+        <source>&amp;Decay of dissolved and sorbed phase</source>
+        <translation>&amp;Abbau von gelöster und sorbierter Phase</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Koc [L/kg]</source>
+        <translation>Koc [L/kg]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Koc source</source>
+        <translation>Koc-Herkunft</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="113"/>
+        <source>Source decay</source>
+        <translation>Quellabnahme</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="120"/>
+        <source>&amp;Koc from the bundled database</source>
+        <translation>&amp;Koc aus der mitgelieferten Datenbank</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="138"/>
+        <source>Show the contaminants &amp;not assessed</source>
+        <translation>&amp;Nicht bewertete Schadstoffe zeigen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="205"/>
+        <location filename="../analysis/TransportDialog.cpp" line="278"/>
+        <source>1 (no Koc)</source>
+        <translation>1 (kein Koc)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="268"/>
+        <source>%1: the Koc source is longer than %2 characters</source>
+        <translation>%1: die Koc-Herkunft ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="283"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="286"/>
+        <source>not known</source>
+        <translation>nicht bekannt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="292"/>
+        <source>ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d</source>
+        <translation>ks = Q C0 / M0 mit Q = Kf i W H = %1 m3/d</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="304"/>
+        <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
+        <translation>Der stationäre Zustand nimmt mit lambda * R ab: Fahnenlänge, Abminderungsfaktor und ihre Urteile ändern sich für jeden Schadstoff mit R &gt; 1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="306"/>
+        <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
+        <translation>Abbau wirkt nur auf die gelöste Phase: Sorption verzögert die Fahne, ändert aber keinen stationären Wert und kein Urteil.</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyResultsView</name>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="68"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="69"/>
+        <source>Assessment</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="70"/>
+        <source>P(Green)</source>
+        <translation>P(Grün)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="71"/>
+        <source>P(Yellow)</source>
+        <translation>P(Gelb)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="72"/>
+        <source>P(Red)</source>
+        <translation>P(Rot)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="75"/>
+        <source>ratio 5 %</source>
+        <translation>Verhältnis 5 %</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="117"/>
+        <source>Results of the last run (not saved with the project)</source>
+        <translation>Ergebnisse des letzten Laufs (nicht mit dem Projekt gespeichert)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="139"/>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="139"/>
+        <source>Rank corr.</source>
+        <translation>Rangkorr.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="139"/>
+        <source>Raising it</source>
+        <translation>Erhöhung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="187"/>
+        <source>: the project&apos;s own inputs have problems (see the results page).</source>
+        <translation>: die eigenen Eingaben des Projekts haben Probleme (siehe Ergebnisseite).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="191"/>
+        <source>%1, %2: Green %3, Yellow %4, Red %5 (each ± %6 or better) from %7 samples; the ratio %8 in 90 % of them.</source>
+        <translation>%1, %2: Grün %3, Gelb %4, Rot %5 (jeweils ± %6 oder besser) aus %7 Stichproben; das Verhältnis %8 in 90 % davon.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="196"/>
+        <source>lies between %1 and %2</source>
+        <translation>liegt zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="208"/>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="213"/>
+        <source>hardly matters</source>
+        <translation>kaum von Bedeutung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="214"/>
+        <source>raises ratio</source>
+        <translation>erhöht Verhältnis</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="215"/>
+        <source>lowers ratio</source>
+        <translation>senkt Verhältnis</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyTexts</name>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="12"/>
+        <source>x, distance to receptor (m)</source>
+        <translation>x, Abstand zum Schutzgut (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="14"/>
+        <source>Kf, hydraulic conductivity (m/d)</source>
+        <translation>Kf, Durchlässigkeitsbeiwert (m/d)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="15"/>
+        <source>i, hydraulic gradient</source>
+        <translation>i, hydraulischer Gradient</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="16"/>
+        <source>ne, effective porosity</source>
+        <translation>ne, nutzbares Hohlraumvolumen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="18"/>
+        <source>ax, longitudinal dispersivity (m)</source>
+        <translation>ax, longitudinale Dispersivität (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="20"/>
+        <source>ay, transverse dispersivity (m)</source>
+        <translation>ay, transversale Dispersivität (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="22"/>
+        <source>az, vertical dispersivity (m)</source>
+        <translation>az, vertikale Dispersivität (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="23"/>
+        <source>source width (m)</source>
+        <translation>Quellbreite (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="25"/>
+        <source>source thickness (m)</source>
+        <translation>Quellmächtigkeit (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="27"/>
+        <source>lambda, decay constant (1/d)</source>
+        <translation>lambda, Zerfallskonstante (1/d)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="29"/>
+        <source>C0, concentration at source</source>
+        <translation>C0, Konzentration am Schadensherd</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="31"/>
+        <source>CA, accepted concentration at receptor</source>
+        <translation>CA, zulässige Konzentration am Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="38"/>
+        <source>fixed</source>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="39"/>
+        <source>uniform</source>
+        <translation>gleichverteilt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="40"/>
+        <source>log-uniform</source>
+        <translation>log-gleichverteilt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="41"/>
+        <source>triangular</source>
+        <translation>dreieckig</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="42"/>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="43"/>
+        <source>lognormal</source>
+        <translation>lognormal</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="51"/>
+        <source>keeps the project&apos;s value</source>
+        <translation>behält den Wert des Projekts</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="53"/>
+        <source>min, max</source>
+        <translation>min, max</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="55"/>
+        <source>min, mode, max</source>
+        <translation>min, Modus, max</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="57"/>
+        <source>mean, sd [, min, max]</source>
+        <translation>Mittelwert, sd [, min, max]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="59"/>
+        <source>median, geometric sd [, min, max]</source>
+        <translation>Median, geometrische sd [, min, max]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="65"/>
+        <source>plume length</source>
+        <translation>Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="68"/>
+        <source>AF, exact solution</source>
+        <translation>AF, exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="70"/>
+        <source>AF, worse of the two</source>
+        <translation>AF, ungünstigere der beiden</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="71"/>
+        <source>attenuation factor</source>
+        <translation>Abminderungsfaktor</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyWindow</name>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="49"/>
+        <source>Uncertainty</source>
+        <translation>Unsicherheit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="57"/>
+        <source>&amp;Run</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="59"/>
+        <source>&amp;Cancel run</source>
+        <translation>Lauf &amp;abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="127"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="129"/>
+        <source>Re&amp;move</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="150"/>
+        <source>&amp;Samples :</source>
+        <translation>&amp;Stichproben :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="152"/>
+        <source>S&amp;eed :</source>
+        <translation>Start&amp;wert :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="169"/>
+        <source>Distributions (every other input keeps its value)</source>
+        <translation>Verteilungen (jede andere Eingabe behält ihren Wert)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="275"/>
+        <source>The inputs changed while the run drew its samples; its results were dropped. Run again.</source>
+        <translation>Die Eingaben änderten sich, während der Lauf seine Stichproben zog; seine Ergebnisse wurden verworfen. Erneut starten.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="278"/>
+        <source>The run needed more memory than there is; try fewer samples.</source>
+        <translation>Der Lauf brauchte mehr Speicher als vorhanden; weniger Stichproben versuchen.</translation>
+    </message>
+</context>
 </TS>

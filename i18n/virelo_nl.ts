@@ -1128,4 +1128,2494 @@ Opslaan vervangt ze door de huidige instellingen van het project (concentratie-e
         <translation>De kleinste factor waarmee één invoer de klasse zou veranderen; gemarkeerd waar die binnen een factor 2 ligt (een wankel oordeel)</translation>
     </message>
 </context>
+<context>
+    <name>AnalyteMappingDialog</name>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="32"/>
+        <source>Map analyte names</source>
+        <translation>Namen van analyten koppelen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="39"/>
+        <source>No contaminant or indicator has these names, so the fits and the redox rules cannot use their samples. Choose what each one is; the project keeps the choice as an alias for later imports.</source>
+        <translation>Geen verontreiniging of indicator heeft deze namen, dus de fits en de redoxregels kunnen hun monsters niet gebruiken. Kies wat elke naam is; het project bewaart de keuze als alias voor latere imports.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Name in the data</source>
+        <translation>Naam in de gegevens</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Samples</source>
+        <translation>Monsters</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Is</source>
+        <translation>Is</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="55"/>
+        <source>(keep as written)</source>
+        <translation>(laten zoals geschreven)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="65"/>
+        <source>Save as aliases</source>
+        <translation>Opslaan als aliassen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="98"/>
+        <source>Nothing saved: %1</source>
+        <translation>Niets opgeslagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CentrelineChart</name>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="76"/>
+        <source>Not detected (limit)</source>
+        <translation>Niet aangetoond (grens)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
+        <source>Measured C/C0, %1</source>
+        <translation>Gemeten C/C0, %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="91"/>
+        <source>%1: concentration on the centre line</source>
+        <translation>%1: concentratie op de hartlijn</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="105"/>
+        <source>Screening model</source>
+        <translation>Screeningsmodel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="108"/>
+        <source>Exact solution</source>
+        <translation>Exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="129"/>
+        <source>Receptor, x = %1 m</source>
+        <translation>Receptor, x = %1 m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="139"/>
+        <source>Plug-flow length, d = %1 m%2</source>
+        <translation>Propstroomlengte, d = %1 m%2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="141"/>
+        <source> (beyond the chart)</source>
+        <translation> (buiten de grafiek)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/CentrelineChart.cpp" line="152"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Afstand tot de bron s [m]</translation>
+    </message>
+</context>
+<context>
+    <name>CentrelineChartView</name>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="133"/>
+        <source>s = %1 m
+Screening C/C0 = %2
+Exact C/C0 = %3</source>
+        <translation>s = %1 m
+Screening C/C0 = %2
+Exact C/C0 = %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChainChart</name>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="75"/>
+        <source>Concentrations on the centre line (solid: screening, dashed: exact, dotted: each CA)</source>
+        <translation>Concentraties op de hartlijn (doorgetrokken: screening, gestreept: exact, gestippeld: elke CA)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="105"/>
+        <source>, exact</source>
+        <translation>, exact</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="125"/>
+        <source>Receptor, x = %1 m</source>
+        <translation>Receptor, x = %1 m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="131"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Afstand tot de bron s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="136"/>
+        <source>Concentration</source>
+        <translation>Concentratie</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainChart.cpp" line="137"/>
+        <source>Concentration [%1]</source>
+        <translation>Concentratie [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>ChainWindow</name>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="82"/>
+        <source>Decay chain</source>
+        <translation>Afbraakketen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="87"/>
+        <source>Chain:</source>
+        <translation>Keten:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="91"/>
+        <source>&amp;New chain</source>
+        <translation>&amp;Nieuwe keten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="92"/>
+        <source>&amp;Delete chain</source>
+        <translation>Keten &amp;verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="99"/>
+        <source>Species, parent first</source>
+        <translation>Stoffen, moederstof eerst</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="104"/>
+        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <source>Species</source>
+        <translation>Stof</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="104"/>
+        <source>Yield</source>
+        <translation>Opbrengst</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="112"/>
+        <source>The yield is the mass of the species formed per mass of the species above it that decays.
+k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
+        <translation>De opbrengst is de massa van de gevormde stof per massa van de stof erboven die afbreekt.
+k, C0 en CA zijn de eigen waarden van de stof op de pagina Verontreinigingen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="117"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="118"/>
+        <source>&amp;Remove</source>
+        <translation>Ve&amp;rwijderen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <source>&amp;Up</source>
+        <translation>Om&amp;hoog</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <source>Do&amp;wn</source>
+        <translation>Om&amp;laag</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <source>Default &amp;yields</source>
+        <translation>Standaard&amp;opbrengsten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="134"/>
+        <source>At the receptor</source>
+        <translation>Bij de receptor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <source>Screening</source>
+        <translation>Screening</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <source>Exact class</source>
+        <translation>Exacte klasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <source>Alone</source>
+        <translation>Alleen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="144"/>
+        <source>Concentrations at the receptor in the chain, under the screening formula and the exact
+solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
+Results page, assessed on its own with its own source concentration.</source>
+        <translation>Concentraties bij de receptor in de keten, volgens de screeningsformule en de exacte
+oplossing, ingedeeld naar C/CA. &quot;Alleen&quot; is de klasse die de stof op de pagina
+Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="159"/>
+        <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
+        <translation>Doorgetrokken: screeningsformule; gestreept: exacte oplossing; gestippeld: CA van elke stof.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="206"/>
+        <source>(no chain: choose New chain)</source>
+        <translation>(geen keten: kies Nieuwe keten)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="342"/>
+        <source>End product: %1 (decays no further, not assessed)</source>
+        <translation>Eindproduct: %1 (breekt niet verder af, niet beoordeeld)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="347"/>
+        <location filename="../analysis/ChainWindow.cpp" line="427"/>
+        <source>Released: first species only</source>
+        <translation>Vrijgekomen: alleen de eerste stof</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="350"/>
+        <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
+        <translation>De overige zijn in het watervoerend pakket gevormd: de screening van oplosmiddelen telt hun aantreffen als bewijs van dechlorering</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="392"/>
+        <source> (end product)</source>
+        <translation> (eindproduct)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="426"/>
+        <source>Released: %1 only</source>
+        <translation>Vrijgekomen: alleen %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="445"/>
+        <source>The project has no decay chain yet.</source>
+        <translation>Het project heeft nog geen afbraakketen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="455"/>
+        <source>At the receptor, x = %1 m</source>
+        <translation>Bij de receptor, x = %1 m</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnMappingDialog</name>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="23"/>
+        <source>well</source>
+        <translation>peilbuis</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="24"/>
+        <source>sampling date</source>
+        <translation>bemonsteringsdatum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="25"/>
+        <source>analyte (contaminant or indicator)</source>
+        <translation>analyt (verontreiniging of indicator)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="26"/>
+        <source>value</source>
+        <translation>waarde</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="27"/>
+        <source>unit</source>
+        <translation>eenheid</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="28"/>
+        <source>not detected (yes/no)</source>
+        <translation>niet aangetoond (ja/nee)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="29"/>
+        <source>detection limit</source>
+        <translation>detectiegrens</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="30"/>
+        <source>easting [m]</source>
+        <translation>oostcoördinaat [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="31"/>
+        <source>northing [m]</source>
+        <translation>noordcoördinaat [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="32"/>
+        <source>s, distance along the flow [m]</source>
+        <translation>s, afstand langs de stroming [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="33"/>
+        <source>y, offset across the flow [m]</source>
+        <translation>y, afstand dwars op de stroming [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="34"/>
+        <source>in the decay fit (yes/no)</source>
+        <translation>in de afbraakfit (ja/nee)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="35"/>
+        <source>groundwater head [m]</source>
+        <translation>stijghoogte [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="36"/>
+        <source>not read</source>
+        <translation>niet gelezen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="46"/>
+        <source>Map table columns</source>
+        <translation>Tabelkolommen koppelen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="49"/>
+        <source>The table has columns whose names Virelo does not know. Choose what each one holds; the project keeps the choice for later imports.</source>
+        <translation>De tabel heeft kolommen waarvan Virelo de namen niet kent. Kies wat elke kolom bevat; het project bewaart de keuze voor latere imports.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="54"/>
+        <source>Column in the table</source>
+        <translation>Kolom in de tabel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="54"/>
+        <source>Holds</source>
+        <translation>Bevat</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="62"/>
+        <source>(leave unnamed)</source>
+        <translation>(zonder naam laten)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ColumnMappingDialog.cpp" line="69"/>
+        <source>Import with these columns</source>
+        <translation>Importeren met deze kolommen</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionTableModel</name>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="37"/>
+        <source>Input</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="38"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="39"/>
+        <source>Distribution</source>
+        <translation>Verdeling</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="40"/>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <location filename="../analysis/DistributionTableModel.cpp" line="182"/>
+        <source>from the site&apos;s wells, %1 % interval %2–%3 1/d</source>
+        <translation>uit de peilbuizen van de locatie, %1 %-interval %2–%3 1/d</translation>
+    </message>
+</context>
+<context>
+    <name>EvidenceWindow</name>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="41"/>
+        <source>Site data window: Trends</source>
+        <translation>Venster Locatiegegevens: Trends</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="42"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="44"/>
+        <source>Site data window: Plume as a whole</source>
+        <translation>Venster Locatiegegevens: Pluim als geheel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="46"/>
+        <source>Site data window: Redox</source>
+        <translation>Venster Locatiegegevens: Redox</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="47"/>
+        <source>Results page</source>
+        <translation>Pagina Resultaten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="48"/>
+        <source>Time window</source>
+        <translation>Venster Tijd</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="62"/>
+        <source>Lines of evidence</source>
+        <translation>Bewijslijnen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="68"/>
+        <source>Each line of evidence of the contaminants assessed by the attenuation factor, with its light and where its evidence is shown. The lines state the case; they change no verdict, which stays the one on the Results page.</source>
+        <translation>Elke bewijslijn van de verontreinigingen beoordeeld met de afnamefactor, met haar licht en waar haar bewijs te zien is. De lijnen onderbouwen de zaak; ze wijzigen geen oordeel, dat het oordeel van de pagina Resultaten blijft.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Line</source>
+        <translation>Lijn</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Reading</source>
+        <translation>Uitlezing</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <source>Shown in</source>
+        <translation>Getoond in</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="111"/>
+        <source>Computing the time frames...</source>
+        <translation>Tijdsbestekken worden berekend...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="120"/>
+        <source>No contaminant is assessed by the attenuation factor.</source>
+        <translation>Geen verontreiniging wordt met de afnamefactor beoordeeld.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/EvidenceWindow.cpp" line="137"/>
+        <source>Computing...</source>
+        <translation>Bezig met berekenen...</translation>
+    </message>
+</context>
+<context>
+    <name>PlanViewWidget</name>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="79"/>
+        <source>%1: screening plume in plan at the water table (z = 0)</source>
+        <translation>%1: screeningspluim in bovenaanzicht aan de grondwaterspiegel (z = 0)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="156"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Afstand tot de bron s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="161"/>
+        <source>Lateral distance y [m]</source>
+        <translation>Zijdelingse afstand y [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="180"/>
+        <source>No plume to show</source>
+        <translation>Geen pluim om te tonen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="261"/>
+        <location filename="../analysis/PlanView.cpp" line="322"/>
+        <source>Receptor</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlanView.cpp" line="327"/>
+        <source>Receptor </source>
+        <translation>Receptor </translation>
+    </message>
+</context>
+<context>
+    <name>PlumeMassChart</name>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="22"/>
+        <source>%1: dissolved mass per round</source>
+        <translation>%1: opgeloste massa per meetronde</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="28"/>
+        <source>Mass, non-detects as 0</source>
+        <translation>Massa, niet aangetoond als 0</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="32"/>
+        <source>Non-detects at their limit</source>
+        <translation>Niet aangetoond op hun grens</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="52"/>
+        <source>Round</source>
+        <translation>Meetronde</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeMassChart.cpp" line="60"/>
+        <source> per m of b</source>
+        <translation> per m van b</translation>
+    </message>
+</context>
+<context>
+    <name>PlumeView</name>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="47"/>
+        <source>infinite!</source>
+        <translation>oneindig!</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="152"/>
+        <source>Plume view</source>
+        <translation>Pluimweergave</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="165"/>
+        <source>&amp;Contaminant:</source>
+        <translation>&amp;Verontreiniging:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="190"/>
+        <source>Point at the chart to read both values at a distance.</source>
+        <translation>Wijs in de grafiek om beide waarden op een afstand af te lezen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <source>Export c&amp;hart</source>
+        <translation>&amp;Grafiek exporteren</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <source>Export p&amp;lan view</source>
+        <translation>&amp;Bovenaanzicht exporteren</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="197"/>
+        <source>As &amp;PNG image...</source>
+        <translation>Als &amp;PNG-afbeelding...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="198"/>
+        <source>As &amp;SVG drawing...</source>
+        <translation>Als &amp;SVG-tekening...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="208"/>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="227"/>
+        <source>No contaminant has an attenuation factor without problems.</source>
+        <translation>Geen verontreiniging heeft een afnamefactor zonder problemen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="266"/>
+        <source>At the receptor (x = %1 m): C/C0 = %2 (screening model), %3 (exact solution); CA/C0 = %4.</source>
+        <translation>Bij de receptor (x = %1 m): C/C0 = %2 (screeningsmodel), %3 (exacte oplossing); CA/C0 = %4.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="270"/>
+        <source>
+Verdict (screening model): %1.</source>
+        <translation>
+Oordeel (screeningsmodel): %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="273"/>
+        <source> The exact solution would give %1.</source>
+        <translation> De exacte oplossing zou %1 geven.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="321"/>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>Kon &quot;%1&quot; niet schrijven: %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="322"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-fout</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-tekening (*.svg)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-afbeelding (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>RatioHistogram</name>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <source>d/x (log scale)</source>
+        <translation>d/x (logaritmisch)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <source>C0/C (log scale)</source>
+        <translation>C0/C (logaritmisch)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="145"/>
+        <source>%1 with nothing arriving (Green)</source>
+        <translation>%1 zonder aankomst (Groen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
+        <source>%1 undefined (Red)</source>
+        <translation>%1 onbepaald (Rood)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RatioHistogram.cpp" line="149"/>
+        <source>Not drawn: %1</source>
+        <translation>Niet getekend: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RobustnessDialog</name>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="45"/>
+        <source>distance source to receptor</source>
+        <translation>afstand van bron tot receptor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
+        <source>hydraulic conductivity</source>
+        <translation>doorlatendheid</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
+        <source>hydraulic gradient</source>
+        <translation>hydraulische gradiënt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
+        <source>effective porosity</source>
+        <translation>effectieve porositeit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
+        <source>decay constant</source>
+        <translation>afbraakconstante</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="51"/>
+        <source>longitudinal dispersivity</source>
+        <translation>longitudinale dispersielengte</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="53"/>
+        <source>horizontal transverse dispersivity</source>
+        <translation>transversale dispersielengte</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
+        <source>vertical dispersivity</source>
+        <translation>verticale dispersielengte</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="58"/>
+        <source>half the source width across the flow</source>
+        <translation>halve bronbreedte dwars op de stroming</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="60"/>
+        <source>source thickness below the water table</source>
+        <translation>bronhoogte onder de grondwaterspiegel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="62"/>
+        <source>concentration at source</source>
+        <translation>concentratie bij de bron</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="64"/>
+        <source>accepted concentration at receptor</source>
+        <translation>aanvaarde concentratie bij de receptor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="104"/>
+        <source>Robustness</source>
+        <translation>Robuustheid</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="115"/>
+        <source>Assessment &amp;range : </source>
+        <translation>Beoordelings&amp;bereik : </translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="168"/>
+        <source>Each value is where the class changes while every other input stays as it is; the factor is that value over the current one. — : no value the input checks accept reaches the bound. Inputs within a factor of 2 are marked as fragile.</source>
+        <translation>Elke waarde is die waarbij de klasse verandert terwijl alle andere invoer blijft zoals hij is; de factor is die waarde gedeeld door de huidige. — : geen waarde die de invoercontroles aanvaarden bereikt de grens. Invoer binnen een factor 2 is als kwetsbaar gemarkeerd.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <source>plume length</source>
+        <translation>lengte van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <source>attenuation factor</source>
+        <translation>afnamefactor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="222"/>
+        <source>This assessment has problems: there are no break-even values.</source>
+        <translation>Deze beoordeling heeft problemen: er zijn geen omslagwaarden.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="224"/>
+        <source>Robust: no single input changes the class within a factor of 2.</source>
+        <translation>Robuust: geen enkele invoer verandert de klasse binnen een factor 2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="226"/>
+        <source>Fragile: the class changes within a factor of 2 of %1.</source>
+        <translation>Kwetsbaar: de klasse verandert binnen een factor 2 van %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="238"/>
+        <source>%1 at</source>
+        <translation>%1 bij</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <source>Input</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <source>Current value</source>
+        <translation>Huidige waarde</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <source>Factor</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <source>Worse at</source>
+        <translation>Slechter bij</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <source>Better at</source>
+        <translation>Beter bij</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="264"/>
+        <source>There is no class beyond %1.</source>
+        <translation>Er is geen klasse voorbij %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
+        <source>No value of %1 that the input checks accept reaches %2.</source>
+        <translation>Geen waarde van %1 die de invoercontroles aanvaarden bereikt %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="268"/>
+        <source>With %1 = %2 the class becomes %3 (all other inputs as they are).</source>
+        <translation>Met %1 = %2 wordt de klasse %3 (alle andere invoer ongewijzigd).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="283"/>
+        <source>%1: fragile, the class changes within a factor of 2</source>
+        <translation>%1: kwetsbaar, de klasse verandert binnen een factor 2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="297"/>
+        <source>Factor to the next class change (log scale)</source>
+        <translation>Factor tot de volgende klassewissel (logaritmisch)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/RobustnessDialog.cpp" line="302"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="303"/>
+        <source>towards %1</source>
+        <translation>richting %1</translation>
+    </message>
+</context>
+<context>
+    <name>SiteCharts</name>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="81"/>
+        <source>%1 on %2</source>
+        <translation>%1 op %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="83"/>
+        <location filename="../analysis/SiteCharts.cpp" line="164"/>
+        <source>Detected</source>
+        <translation>Aangetoond</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="84"/>
+        <location filename="../analysis/SiteCharts.cpp" line="165"/>
+        <source>Not detected (limit)</source>
+        <translation>Niet aangetoond (grens)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="121"/>
+        <source>Fit, slope %1 1/m</source>
+        <translation>Fit, helling %1 1/m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="125"/>
+        <source>%1 % interval of the slope</source>
+        <translation>%1 %-interval van de helling</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="140"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Afstand tot de bron s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="161"/>
+        <source>%1 at %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="184"/>
+        <source>Trend, k = %1 1/d</source>
+        <translation>Trend, k = %1 1/d</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteCharts.cpp" line="195"/>
+        <source>Sampling date</source>
+        <translation>Bemonsteringsdatum</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDataWindow</name>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="56"/>
+        <source>Site data</source>
+        <translation>Locatiegegevens</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="63"/>
+        <source>&amp;Wells and samples</source>
+        <translation>&amp;Peilbuizen en monsters</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="65"/>
+        <source>&amp;Decay constant</source>
+        <translation>&amp;Afbraakconstante</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="67"/>
+        <source>&amp;Trends and redox</source>
+        <translation>&amp;Trends en redox</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="71"/>
+        <source>&amp;Plume as a whole</source>
+        <translation>&amp;Pluim als geheel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="76"/>
+        <source>&amp;Flow field</source>
+        <translation>&amp;Stromingsveld</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="84"/>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="114"/>
+        <source>Monitoring wells</source>
+        <translation>Peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="116"/>
+        <source>Add &amp;well</source>
+        <translation>&amp;Peilbuis toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="129"/>
+        <source>Samples (concentrations and indicators)</source>
+        <translation>Monsters (concentraties en indicatoren)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="131"/>
+        <source>Add &amp;sample</source>
+        <translation>&amp;Monster toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="145"/>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;importeren...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="149"/>
+        <source>&amp;Paste table</source>
+        <translation>Tabel &amp;plakken</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="153"/>
+        <source>Export w&amp;ells...</source>
+        <translation>P&amp;eilbuizen exporteren...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="154"/>
+        <source>Export sa&amp;mples...</source>
+        <translation>Mon&amp;sters exporteren...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="160"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <source>Map &amp;names...</source>
+        <translation>&amp;Namen koppelen...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="167"/>
+        <source>Slashed dates refused</source>
+        <translation>Datum met / geweigerd</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="167"/>
+        <source>Slashed dates day/month</source>
+        <translation>Datum met / dag/maand</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="167"/>
+        <source>Slashed dates month/day</source>
+        <translation>Datum met / maand/dag</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="241"/>
+        <source>Nothing imported:
+%1</source>
+        <translation>Niets geïmporteerd:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="247"/>
+        <source>Imported %1 wells and %2 samples from %3.</source>
+        <translation>%1 peilbuizen en %2 monsters geïmporteerd uit %3.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="251"/>
+        <source>
+Note: %1</source>
+        <translation>
+Opmerking: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="258"/>
+        <source>
+No contaminant or indicator has these names (kept as written; &quot;Map names&quot; names them):</source>
+        <translation>
+Geen verontreiniging of indicator heeft deze namen (bewaard zoals geschreven; &quot;Namen koppelen&quot; koppelt ze):</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="261"/>
+        <source>
+  &quot;%1&quot;: %2 samples</source>
+        <translation>
+  &quot;%1&quot;: %2 monsters</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="283"/>
+        <source>Site tables (*.csv *.txt);;All files (*)</source>
+        <translation>Locatietabellen (*.csv *.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="293"/>
+        <source>Cannot read %1: %2</source>
+        <translation>Kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="322"/>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV-tabellen (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="333"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="336"/>
+        <source>Wrote %1.</source>
+        <translation>%1 geschreven.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="345"/>
+        <source>The clipboard holds no table.</source>
+        <translation>Het klembord bevat geen tabel.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="349"/>
+        <source>pasted table</source>
+        <translation>geplakte tabel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <source>Map %1 unknown &amp;names...</source>
+        <translation>%1 onbekende &amp;namen koppelen...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDataWindow.cpp" line="367"/>
+        <source>Saved the names as the project&apos;s aliases.</source>
+        <translation>De namen zijn opgeslagen als aliassen van het project.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDecayView</name>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="73"/>
+        <source>&amp;Use as decay constant</source>
+        <translation>&amp;Gebruiken als afbraakconstante</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="79"/>
+        <source>&amp;Contaminant:</source>
+        <translation>&amp;Verontreiniging:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
+        <source>D&amp;ate:</source>
+        <translation>D&amp;atum:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
+        <source>&amp;Level:</source>
+        <translation>&amp;Niveau:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="138"/>
+        <source>Wells in the fit</source>
+        <translation>Peilbuizen in de fit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
+        <source>Slope m</source>
+        <translation>Helling m</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="141"/>
+        <source>%1 % interval</source>
+        <translation>%1 %-interval</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="145"/>
+        <source>Bulk rate k = −m·v</source>
+        <translation>Bulkafbraaksnelheid k = −m·v</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="147"/>
+        <source>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</source>
+        <translation>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="150"/>
+        <source>%1 % interval of λ</source>
+        <translation>%1 %-interval van λ</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="152"/>
+        <source>Half-life</source>
+        <translation>Halfwaardetijd</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="159"/>
+        <source>&lt;p&gt;Not detected, left out: %1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Niet aangetoond, weggelaten: %1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="179"/>
+        <source>%1 is a daughter product in the decay chain %2.
+
+Along the wells its concentration falls by its own decay less what its parent forms, so the fitted λ = %3 1/d is an apparent rate (formation minus decay), not the decay constant of %1. The decay chain adds the formation again.
+
+Use it as the decay constant of %1 all the same?</source>
+        <translation>%1 is een dochterproduct in de afbraakketen %2.
+
+Langs de peilbuizen daalt de concentratie door de eigen afbraak min wat de moederstof vormt, dus de gefitte λ = %3 1/d is een schijnbare snelheid (vorming min afbraak), niet de afbraakconstante van %1. De afbraakketen telt de vorming weer op.
+
+Toch gebruiken als afbraakconstante van %1?</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="185"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="191"/>
+        <source>λ = %1 1/d is now the user-defined decay constant of %2.</source>
+        <translation>λ = %1 1/d is nu de door de gebruiker opgegeven afbraakconstante van %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="195"/>
+        <source> The wells&apos; rate %1 1/d is λ·R with R = %2 (decay of dissolved and sorbed phase).</source>
+        <translation> De snelheid van de peilbuizen %1 1/d is λ·R met R = %2 (afbraak van opgeloste en gesorbeerde fase).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteDecayView.cpp" line="203"/>
+        <source>The project has no contaminant called %1.</source>
+        <translation>Het project heeft geen verontreiniging met de naam %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteFlowView</name>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="82"/>
+        <source>Hydraulic gradient i = %1 from the %2.</source>
+        <translation>Hydraulische gradiënt i = %1 uit: %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="85"/>
+        <source>Hydraulic gradient: changed since i = %1 was taken from the heads; the heads no longer speak for it.</source>
+        <translation>Hydraulische gradiënt: gewijzigd sinds i = %1 uit de stijghoogten is overgenomen; de stijghoogten onderbouwen hem niet meer.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="92"/>
+        <source>Flow azimuth %1° from the %2.</source>
+        <translation>Stromingsazimut %1° uit: %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="97"/>
+        <source>Flow azimuth: changed since %1° was taken from the %2.</source>
+        <translation>Stromingsazimut: gewijzigd sinds %1° is overgenomen uit: %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="100"/>
+        <source>plume axis</source>
+        <translation>pluimas</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="101"/>
+        <source>heads</source>
+        <translation>stijghoogten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="116"/>
+        <source>&amp;Place wells</source>
+        <translation>Peilbuizen &amp;plaatsen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="118"/>
+        <source>Site on the map</source>
+        <translation>Locatie op de kaart</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="124"/>
+        <source>Source easting [m]</source>
+        <translation>Oostcoördinaat van de bron [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="125"/>
+        <source>Source northing [m]</source>
+        <translation>Noordcoördinaat van de bron [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="126"/>
+        <source>Flow azimuth [° from north]</source>
+        <translation>Stromingsazimut [° vanaf noord]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="138"/>
+        <source>Apply to a&amp;quifer</source>
+        <translation>Toepassen op &amp;pakket</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="141"/>
+        <source>Use as &amp;flow direction</source>
+        <translation>Gebruiken als &amp;stromingsrichting</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="150"/>
+        <source>Flow field from the heads</source>
+        <translation>Stromingsveld uit de stijghoogten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="153"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="191"/>
+        <source>Use plume a&amp;xis as flow direction</source>
+        <translation>Pluimas als stromingsrichting ge&amp;bruiken</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="201"/>
+        <source>Plume axis from the concentrations</source>
+        <translation>Pluimas uit de concentraties</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="204"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="254"/>
+        <source>No contaminant is detected at two or more wells with map coordinates to give the plume&apos;s axis.</source>
+        <translation>Geen verontreiniging is in twee of meer peilbuizen met kaartcoördinaten aangetoond om de as van de pluim te bepalen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="263"/>
+        <source>Plume axis &lt;b&gt;%1°&lt;/b&gt; through %2 wells (concentration-weighted mean bearing from the source point; resultant length %3, 1 on one bearing).</source>
+        <translation>Pluimas &lt;b&gt;%1°&lt;/b&gt; door %2 peilbuizen (concentratiegewogen gemiddelde richting vanaf het bronpunt; resulterende lengte %3, 1 bij één richting).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="280"/>
+        <source>No date has heads at three or more wells with map coordinates. Heads are samples of the analyte Head in m; the wells need easting and northing.</source>
+        <translation>Geen datum heeft stijghoogten in drie of meer peilbuizen met kaartcoördinaten. Stijghoogten zijn monsters van de analyt Head in m; de peilbuizen hebben oost- en noordcoördinaat nodig.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="293"/>
+        <source>%1 wells: gradient i = &lt;b&gt;%2&lt;/b&gt;, flow azimuth &lt;b&gt;%3&lt;/b&gt; (steepest descent, clockwise from north), rms residual %4 m.</source>
+        <translation>%1 peilbuizen: gradiënt i = &lt;b&gt;%2&lt;/b&gt;, stromingsazimut &lt;b&gt;%3&lt;/b&gt; (steilste daling, met de klok mee vanaf noord), rms-residu %4 m.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="302"/>
+        <source>&lt;br&gt;Residuals [m]: </source>
+        <translation>&lt;br&gt;Residuen [m]: </translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="303"/>
+        <source>&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; </source>
+        <translation>&lt;br&gt;&lt;b&gt;Waarschuwing:&lt;/b&gt; </translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="306"/>
+        <source>&lt;br&gt;Over %1 dates: mean flow azimuth %2°, circular standard deviation %3° (all within %4° to %5°).</source>
+        <translation>&lt;br&gt;Over %1 datums: gemiddelde stromingsazimut %2°, circulaire standaardafwijking %3° (alle tussen %4° en %5°).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="313"/>
+        <source>&lt;br&gt;%1 well(s) with a head on this date have no map coordinates and are left out.</source>
+        <translation>&lt;br&gt;%1 peilbuis/peilbuizen met een stijghoogte op deze datum hebben geen kaartcoördinaten en worden weggelaten.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="333"/>
+        <source>%1° (%2 wells: no uncertainty)</source>
+        <translation>%1° (%2 peilbuizen: geen onzekerheid)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="340"/>
+        <source>any direction</source>
+        <translation>elke richting</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="351"/>
+        <source>The source point needs both easting and northing in metres.</source>
+        <translation>Het bronpunt heeft oost- en noordcoördinaat in meters nodig.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="355"/>
+        <source>The flow azimuth is given in degrees clockwise from north.</source>
+        <translation>De stromingsazimut wordt in graden met de klok mee vanaf noord opgegeven.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="370"/>
+        <source>The wells on the map have their s and y from the new map.</source>
+        <translation>De peilbuizen op de kaart hebben hun s en y uit de nieuwe kaart.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteFlowView.cpp" line="371"/>
+        <source>The wells in map coordinates take their s and y once the map has both the source point and the flow azimuth.</source>
+        <translation>De peilbuizen in kaartcoördinaten krijgen hun s en y zodra de kaart zowel het bronpunt als de stromingsazimut heeft.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteMapPlan</name>
+    <message>
+        <location filename="../analysis/SiteMapPlan.cpp" line="93"/>
+        <source>No wells with map coordinates. Import a wells table with the columns well,easting,northing to see them here.</source>
+        <translation>Geen peilbuizen met kaartcoördinaten. Importeer een peilbuizentabel met de kolommen well,easting,northing om ze hier te zien.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteMapPlan.cpp" line="114"/>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteMapPlan.cpp" line="132"/>
+        <source>solid: flow direction used; dashed: from the heads</source>
+        <translation>doorgetrokken: gebruikte stromingsrichting; gestreept: uit de stijghoogten</translation>
+    </message>
+</context>
+<context>
+    <name>SitePlumeView</name>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="45"/>
+        <source>no class</source>
+        <translation>geen klasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="81"/>
+        <source> days</source>
+        <translation> dagen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="83"/>
+        <source>A sample date within this many days of the round&apos;s previous date joins that round. Saved with the project; the report and the lines of evidence use it too.</source>
+        <translation>Een monsterdatum binnen zoveel dagen na de vorige datum van de meetronde hoort bij die ronde. Wordt met het project opgeslagen; het rapport en de bewijslijnen gebruiken het ook.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Round</source>
+        <translation>Meetronde</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Wells</source>
+        <translation>Peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Mass</source>
+        <translation>Massa</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Mass, ND at limit</source>
+        <translation>Massa, NA op grens</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <source>Centre s [m]</source>
+        <translation>Zwaartepunt s [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <source>Centre y [m]</source>
+        <translation>Zwaartepunt y [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <source>Spread σs [m]</source>
+        <translation>Spreiding σs [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <source>Spread σy [m]</source>
+        <translation>Spreiding σy [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="109"/>
+        <source>Contaminant:</source>
+        <translation>Verontreiniging:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="111"/>
+        <source>&amp;Rounds join within:</source>
+        <translation>Meet&amp;rondes samen binnen:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="127"/>
+        <source>Mass discharge through transects, and the background</source>
+        <translation>Vracht door raaien, en de achtergrond</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="141"/>
+        <source>&amp;Background wells:</source>
+        <translation>&amp;Achtergrondpeilbuizen:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <source>Transect</source>
+        <translation>Raai</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
+        <source>Wells, separated by commas</source>
+        <translation>Peilbuizen, gescheiden door komma&apos;s</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="167"/>
+        <source>Add transect</source>
+        <translation>Raai toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="176"/>
+        <source>Type the wells of the new transect, two or more, across the flow.</source>
+        <translation>Typ de peilbuizen van de nieuwe raai, twee of meer, dwars op de stroming.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="180"/>
+        <source>Remove transect</source>
+        <translation>Raai verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <source>Rounds</source>
+        <translation>Meetrondes</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <source>Md latest [g/d]</source>
+        <translation>Md laatste [g/d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <source>Md trend</source>
+        <translation>Md-trend</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <source>Next downstream</source>
+        <translation>Volgende benedenstrooms</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="198"/>
+        <source>none marked: the wells upstream of the source</source>
+        <translation>geen gemarkeerd: de peilbuizen bovenstrooms van de bron</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="227"/>
+        <source> per m of b</source>
+        <translation> per m van b</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
+        <source>Mass [%1]</source>
+        <translation>Massa [%1]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
+        <source>Mass, ND at limit [%1]</source>
+        <translation>Massa, NA op grens [%1]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="242"/>
+        <source>No monitoring data: import the wells&apos; samples on &quot;Wells and samples&quot;.</source>
+        <translation>Geen monitoringgegevens: importeer de monsters van de peilbuizen op &quot;Peilbuizen en monsters&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="244"/>
+        <source>No mass: the wells with a value in every round are too few.</source>
+        <translation>Geen massa: te weinig peilbuizen hebben in elke meetronde een waarde.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="247"/>
+        <source>Estimator: linear along s between the wells, which lie nearly in a row (mass per metre of plume width).</source>
+        <translation>Schatter: lineair langs s tussen de peilbuizen, die bijna op een rij liggen (massa per meter pluimbreedte).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="249"/>
+        <source>Estimator: linear on the Delaunay triangles of the wells, over their hull.</source>
+        <translation>Schatter: lineair op de Delaunay-driehoeken van de peilbuizen, over hun omhullende.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
+        <source>Wells compared: %1.</source>
+        <translation>Vergeleken peilbuizen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
+        <source>Mass: %1; centre of mass: %2; spread: %3.</source>
+        <translation>Massa: %1; zwaartepunt: %2; spreiding: %3.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="255"/>
+        <source>Mass half-life %1 d (%2 to %3).</source>
+        <translation>Halfwaardetijd van de massa %1 d (%2 tot %3).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="259"/>
+        <source>Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.</source>
+        <translation>Verschuiving van het zwaartepunt %1 m/d (%2 tot %3) tegenover v/R %4 m/d.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="261"/>
+        <source>unknown</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="266"/>
+        <source>&lt;b&gt;No light&lt;/b&gt;: four rounds of the same wells are needed, the site gives %1.</source>
+        <translation>&lt;b&gt;Geen licht&lt;/b&gt;: vier meetrondes van dezelfde peilbuizen zijn nodig, de locatie geeft er %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="268"/>
+        <source>&lt;b&gt;Plume light: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Pluimlicht: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="274"/>
+        <source>Left out: %1</source>
+        <translation>Weggelaten: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="304"/>
+        <source>No transect yet: &quot;Add transect&quot; and type the wells across the flow to see the mass discharge; the lines of evidence show it too.</source>
+        <translation>Nog geen raai: &quot;Raai toevoegen&quot; en typ de peilbuizen dwars op de stroming om de vracht te zien; de bewijslijnen tonen die ook.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="311"/>
+        <source>No mass discharge: %1</source>
+        <translation>Geen vracht: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="332"/>
+        <source>Left out:
+%1</source>
+        <translation>Weggelaten:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="336"/>
+        <source>Saturated thickness b not entered (Aquifer page): Md per metre of thickness.</source>
+        <translation>Verzadigde dikte b niet ingevoerd (pagina Watervoerend pakket): Md per meter dikte.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="350"/>
+        <source>Background well %1 is no longer in the site data and counts for nothing.</source>
+        <translation>Achtergrondpeilbuis %1 staat niet meer in de locatiegegevens en telt niet mee.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
+        <source>Background wells %1 are no longer in the site data and count for nothing.</source>
+        <translation>Achtergrondpeilbuizen %1 staan niet meer in de locatiegegevens en tellen niet mee.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SitePlumeView.cpp" line="397"/>
+        <source>There is no well %1: the background wells are as before.</source>
+        <translation>Er is geen peilbuis %1: de achtergrondpeilbuizen blijven zoals ze waren.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteTableModel</name>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <source>Well</source>
+        <translation>Peilbuis</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
+        <source>In fit</source>
+        <translation>In fit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <source>Analyte</source>
+        <translation>Analyt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <source>Non-detect</source>
+        <translation>Niet aangetoond</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="176"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="283"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="290"/>
+        <source>Not taken yet: %1</source>
+        <translation>Nog niet overgenomen: %1</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="230"/>
+        <source>%1: well: %2 is given other values on %3</source>
+        <translation>%1: peilbuis: %2 heeft andere waarden dan in %3</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="240"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="261"/>
+        <source>%1: well: %2 is no known well (add it with a wells table)</source>
+        <translation>%1: peilbuis: %2 is geen bekende peilbuis (voeg die toe met een peilbuizentabel)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="247"/>
+        <source>%1: value: %2 at %3 on %4 has another value than on %5</source>
+        <translation>%1: waarde: %2 in %3 op %4 heeft een andere waarde dan in %5</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="338"/>
+        <source>%1 wells, %2 samples.</source>
+        <translation>%1 peilbuizen, %2 monsters.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTableModel.cpp" line="339"/>
+        <source> %1 marked rows not taken yet.</source>
+        <translation> %1 gemarkeerde rijen nog niet overgenomen.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteTrendsView</name>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="50"/>
+        <source>%1 (now %2 1/d, the preset under %3)</source>
+        <translation>%1 (nu %2 1/d, de standaardwaarde onder %3)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <source>Well</source>
+        <translation>Peilbuis</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <source>k point [1/d]</source>
+        <translation>k punt [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <source>Half-life [d]</source>
+        <translation>Halfwaardetijd [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <source>Confidence</source>
+        <translation>Betrouwbaarheid</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <source>COV</source>
+        <translation>VC</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Redox class</source>
+        <translation>Redoxklasse</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Rests on</source>
+        <translation>Berust op</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Missing</source>
+        <translation>Ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Solvent score</source>
+        <translation>Score oplosmiddelen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <source>Why</source>
+        <translation>Waarom</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="92"/>
+        <source>A&amp;pply to aquifer</source>
+        <translation>Toe&amp;passen op pakket</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="103"/>
+        <source>C&amp;ontaminant:</source>
+        <translation>Veront&amp;reiniging:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
+        <source>&amp;Well:</source>
+        <translation>&amp;Peilbuis:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="118"/>
+        <source>Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)</source>
+        <translation>Redoxindicatoren [mg/L] en hun klasse (drempels van het USGS-redoxschema)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="178"/>
+        <source>%1
+Points: %2
+Not measured: %3
+Not scored:
+%4
+Background: %5</source>
+        <translation>%1
+Punten: %2
+Niet gemeten: %3
+Niet gescoord:
+%4
+Achtergrond: %5</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="182"/>
+        <source>No screening row measured: %1
+Not scored:
+%2
+Background: %3</source>
+        <translation>Geen screeningsrij gemeten: %1
+Niet gescoord:
+%2
+Achtergrond: %3</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="188"/>
+        <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
+        <translation>Voorgestelde redoxconditie: &lt;b&gt;%1&lt;/b&gt; (%2). Het watervoerend pakket heeft %3.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="199"/>
+        <source> Applying it changes the preset decay constant of %1 assessed %2.</source>
+        <translation> Toepassen wijzigt de standaardafbraakconstante van %1 beoordeelde %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <source>contaminant</source>
+        <translation>verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <source>contaminants</source>
+        <translation>verontreinigingen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="259"/>
+        <source>Applying %1 to the aquifer changes the decay constant of assessed contaminants that use a database preset.</source>
+        <translation>Het toepassen van %1 op het watervoerend pakket wijzigt de afbraakconstante van beoordeelde verontreinigingen die een standaardwaarde uit de database gebruiken.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="264"/>
+        <source>
+
+Under %1 the database has no decay constant for:
+</source>
+        <translation>
+
+Onder %1 heeft de database geen afbraakconstante voor:
+</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="267"/>
+        <source>
+
+Under %1 the database preset differs for:
+</source>
+        <translation>
+
+Onder %1 wijkt de standaardwaarde uit de database af voor:
+</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="268"/>
+        <source>
+
+Yes: apply it and keep their present decay constants as user-defined values.
+No: apply it; they take the presets under %1%2.
+Cancel: leave the aquifer as it is.</source>
+        <translation>
+
+Ja: toepassen en hun huidige afbraakconstanten bewaren als door de gebruiker opgegeven waarden.
+Nee: toepassen; ze krijgen de standaardwaarden onder %1%2.
+Annuleren: het watervoerend pakket laten zoals het is.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="272"/>
+        <source>, and those without one are left without a decay constant</source>
+        <translation>, en die zonder blijven zonder afbraakconstante</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="275"/>
+        <source>Apply redox condition</source>
+        <translation>Redoxconditie toepassen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="279"/>
+        <source>Not applied: the aquifer keeps %1.</source>
+        <translation>Niet toegepast: het watervoerend pakket houdt %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="295"/>
+        <source>%1 applied to the aquifer.</source>
+        <translation>%1 toegepast op het watervoerend pakket.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="296"/>
+        <source> No assessed contaminant&apos;s decay constant changed.</source>
+        <translation> Geen afbraakconstante van een beoordeelde verontreiniging is gewijzigd.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="308"/>
+        <source> Kept as user-defined decay constants: %1.</source>
+        <translation> Bewaard als door de gebruiker opgegeven afbraakconstanten: %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="309"/>
+        <source> New presets: %1.</source>
+        <translation> Nieuwe standaardwaarden: %1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
+        <source> No decay constant now (enter one on the Contaminants page): %1.</source>
+        <translation> Nu zonder afbraakconstante (vul er een in op de pagina Verontreinigingen): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeCharts</name>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="33"/>
+        <source>Screening form</source>
+        <translation>Screeningsvorm</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="37"/>
+        <source>Exact solution</source>
+        <translation>Exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="68"/>
+        <source>Concentration</source>
+        <translation>Concentratie</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="69"/>
+        <source>Concentration [%1]</source>
+        <translation>Concentratie [%1]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="96"/>
+        <source>%1 years (%2)</source>
+        <translation>%1 jaar (%2)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="106"/>
+        <source>Time since the source appeared [years]</source>
+        <translation>Tijd sinds het ontstaan van de bron [jaar]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="107"/>
+        <source>Time since the source appeared [d]</source>
+        <translation>Tijd sinds het ontstaan van de bron [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="108"/>
+        <source>At the receptor</source>
+        <translation>Bij de receptor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="114"/>
+        <source>Distance from the source [m]</source>
+        <translation>Afstand tot de bron [m]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeCharts.cpp" line="115"/>
+        <source>Centre line after %1</source>
+        <translation>Hartlijn na %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeWindow</name>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="76"/>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="84"/>
+        <source>Contaminant:</source>
+        <translation>Verontreiniging:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="103"/>
+        <source>Time:</source>
+        <translation>Tijd:</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="126"/>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="127"/>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="147"/>
+        <source>Cancelled: press Run to compute the times again.</source>
+        <translation>Geannuleerd: druk op Starten om de tijden opnieuw te berekenen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="149"/>
+        <source>The times could not be computed (out of memory).</source>
+        <translation>De tijden konden niet worden berekend (onvoldoende geheugen).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="160"/>
+        <source>No contaminant is assessed by the attenuation factor without problems: there is no receptor concentration to follow over time.</source>
+        <translation>Geen verontreiniging wordt zonder problemen met de afnamefactor beoordeeld: er is geen concentratie bij de receptor om in de tijd te volgen.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="198"/>
+        <source>Computing the times of %1 contaminants...</source>
+        <translation>De tijden van %1 verontreinigingen worden berekend...</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="219"/>
+        <source> The steady values decay at lambda R and so differ from those without sorption.</source>
+        <translation> De stationaire waarden nemen af met lambda R en verschillen dus van die zonder sorptie.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="222"/>
+        <source>
+Decay chain: %1; in %2.</source>
+        <translation>
+Afbraakketen: %1; in %2.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="223"/>
+        <source>the project&apos;s unit</source>
+        <translation>de eenheid van het project</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimeWindow.cpp" line="225"/>
+        <source>
+No screening values: </source>
+        <translation>
+Geen screeningswaarden: </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableModel</name>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="14"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="16"/>
+        <source>Front [d]</source>
+        <translation>Front [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
+        <source>t50 screening [d]</source>
+        <translation>t50 screening [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
+        <source>t50 exact [d]</source>
+        <translation>t50 exact [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
+        <source>t95 screening [d]</source>
+        <translation>t95 screening [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
+        <source>t95 exact [d]</source>
+        <translation>t95 exact [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
+        <source>Above CA, screening [d]</source>
+        <translation>Boven CA, screening [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
+        <source>Above CA, exact [d]</source>
+        <translation>Boven CA, exact [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
+        <source>Below CA again, exact [d]</source>
+        <translation>Weer onder CA, exact [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
+        <source>Peak C/C0 (chain: C), exact</source>
+        <translation>Piek C/C0 (keten: C), exact</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
+        <source>Peak time, exact [d]</source>
+        <translation>Piektijd, exact [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
+        <source>Source ks [1/d]</source>
+        <translation>Bron ks [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
+        <source>Source at target [d]</source>
+        <translation>Bron op doel [d]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="78"/>
+        <source>constant</source>
+        <translation>constant</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TimingTableModel.cpp" line="91"/>
+        <source>Followed through its decay chain: concentrations in the project&apos;s unit.</source>
+        <translation>Gevolgd door de afbraakketen: concentraties in de eenheid van het project.</translation>
+    </message>
+</context>
+<context>
+    <name>TransportDialog</name>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="54"/>
+        <source>constant</source>
+        <translation>constant</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="55"/>
+        <source>decaying at ks</source>
+        <translation>afnemend met ks</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="57"/>
+        <source>decaying from mass M0</source>
+        <translation>afnemend vanuit massa M0</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="66"/>
+        <source>Sorption and source</source>
+        <translation>Sorptie en bron</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="76"/>
+        <source>Aquifer</source>
+        <translation>Watervoerend pakket</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="91"/>
+        <source>&amp;Bulk density ( rho_b ) :</source>
+        <translation>&amp;Bulkdichtheid ( rho_b ) :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="92"/>
+        <source>Fraction of &amp;organic carbon ( foc ) :</source>
+        <translation>Fractie &amp;organisch koolstof ( foc ) :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="93"/>
+        <source>&amp;Decay of dissolved and sorbed phase</source>
+        <translation>&amp;Afbraak van opgeloste en gesorbeerde fase</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Koc [L/kg]</source>
+        <translation>Koc [L/kg]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Koc source</source>
+        <translation>Koc-herkomst</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="113"/>
+        <source>Source decay</source>
+        <translation>Afname van de bron</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="120"/>
+        <source>&amp;Koc from the bundled database</source>
+        <translation>&amp;Koc uit de meegeleverde database</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="138"/>
+        <source>Show the contaminants &amp;not assessed</source>
+        <translation>&amp;Niet beoordeelde verontreinigingen tonen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="205"/>
+        <location filename="../analysis/TransportDialog.cpp" line="278"/>
+        <source>1 (no Koc)</source>
+        <translation>1 (geen Koc)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="268"/>
+        <source>%1: the Koc source is longer than %2 characters</source>
+        <translation>%1: de Koc-herkomst is langer dan %2 tekens</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="283"/>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="286"/>
+        <source>not known</source>
+        <translation>niet bekend</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="292"/>
+        <source>ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d</source>
+        <translation>ks = Q C0 / M0 met Q = Kf i W H = %1 m3/d</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="304"/>
+        <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
+        <translation>De stationaire toestand neemt af met lambda * R: de lengte van de pluim, de afnamefactor en hun oordelen veranderen voor elke verontreiniging met R &gt; 1.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/TransportDialog.cpp" line="306"/>
+        <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
+        <translation>Afbraak werkt alleen op de opgeloste fase: sorptie vertraagt de pluim maar verandert geen stationaire waarde of oordeel.</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyResultsView</name>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="68"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="69"/>
+        <source>Assessment</source>
+        <translation>Beoordeling</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="70"/>
+        <source>P(Green)</source>
+        <translation>P(Groen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="71"/>
+        <source>P(Yellow)</source>
+        <translation>P(Geel)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="72"/>
+        <source>P(Red)</source>
+        <translation>P(Rood)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="75"/>
+        <source>ratio 5 %</source>
+        <translation>verhouding 5 %</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="117"/>
+        <source>Results of the last run (not saved with the project)</source>
+        <translation>Resultaten van de laatste run (niet met het project opgeslagen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="139"/>
+        <source>Input</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="139"/>
+        <source>Rank corr.</source>
+        <translation>Rangcorr.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="139"/>
+        <source>Raising it</source>
+        <translation>Verhogen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="187"/>
+        <source>: the project&apos;s own inputs have problems (see the results page).</source>
+        <translation>: de eigen invoer van het project heeft problemen (zie de pagina Resultaten).</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="191"/>
+        <source>%1, %2: Green %3, Yellow %4, Red %5 (each ± %6 or better) from %7 samples; the ratio %8 in 90 % of them.</source>
+        <translation>%1, %2: Groen %3, Geel %4, Rood %5 (elk ± %6 of beter) uit %7 trekkingen; de verhouding %8 in 90 % ervan.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="196"/>
+        <source>lies between %1 and %2</source>
+        <translation>ligt tussen %1 en %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="208"/>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="213"/>
+        <source>hardly matters</source>
+        <translation>nauwelijks van belang</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="214"/>
+        <source>raises ratio</source>
+        <translation>verhoogt verhouding</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyResultsView.cpp" line="215"/>
+        <source>lowers ratio</source>
+        <translation>verlaagt verhouding</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyTexts</name>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="12"/>
+        <source>x, distance to receptor (m)</source>
+        <translation>x, afstand tot de receptor (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="14"/>
+        <source>Kf, hydraulic conductivity (m/d)</source>
+        <translation>Kf, doorlatendheid (m/d)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="15"/>
+        <source>i, hydraulic gradient</source>
+        <translation>i, hydraulische gradiënt</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="16"/>
+        <source>ne, effective porosity</source>
+        <translation>ne, effectieve porositeit</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="18"/>
+        <source>ax, longitudinal dispersivity (m)</source>
+        <translation>ax, longitudinale dispersielengte (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="20"/>
+        <source>ay, transverse dispersivity (m)</source>
+        <translation>ay, transversale dispersielengte (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="22"/>
+        <source>az, vertical dispersivity (m)</source>
+        <translation>az, verticale dispersielengte (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="23"/>
+        <source>source width (m)</source>
+        <translation>bronbreedte (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="25"/>
+        <source>source thickness (m)</source>
+        <translation>brondikte (m)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="27"/>
+        <source>lambda, decay constant (1/d)</source>
+        <translation>lambda, afbraakconstante (1/d)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="29"/>
+        <source>C0, concentration at source</source>
+        <translation>C0, concentratie bij de bron</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="31"/>
+        <source>CA, accepted concentration at receptor</source>
+        <translation>CA, aanvaarde concentratie bij de receptor</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="38"/>
+        <source>fixed</source>
+        <translation>vast</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="39"/>
+        <source>uniform</source>
+        <translation>uniform</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="40"/>
+        <source>log-uniform</source>
+        <translation>log-uniform</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="41"/>
+        <source>triangular</source>
+        <translation>driehoekig</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="42"/>
+        <source>normal</source>
+        <translation>normaal</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="43"/>
+        <source>lognormal</source>
+        <translation>lognormaal</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="51"/>
+        <source>keeps the project&apos;s value</source>
+        <translation>houdt de waarde van het project</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="53"/>
+        <source>min, max</source>
+        <translation>min, max</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="55"/>
+        <source>min, mode, max</source>
+        <translation>min, modus, max</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="57"/>
+        <source>mean, sd [, min, max]</source>
+        <translation>gemiddelde, sd [, min, max]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="59"/>
+        <source>median, geometric sd [, min, max]</source>
+        <translation>mediaan, geometrische sd [, min, max]</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="65"/>
+        <source>plume length</source>
+        <translation>lengte van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="68"/>
+        <source>AF, exact solution</source>
+        <translation>AF, exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="70"/>
+        <source>AF, worse of the two</source>
+        <translation>AF, slechtste van de twee</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyTexts.cpp" line="71"/>
+        <source>attenuation factor</source>
+        <translation>afnamefactor</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyWindow</name>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="49"/>
+        <source>Uncertainty</source>
+        <translation>Onzekerheid</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="57"/>
+        <source>&amp;Run</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="59"/>
+        <source>&amp;Cancel run</source>
+        <translation>Run &amp;annuleren</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="127"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="129"/>
+        <source>Re&amp;move</source>
+        <translation>Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="150"/>
+        <source>&amp;Samples :</source>
+        <translation>&amp;Trekkingen :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="152"/>
+        <source>S&amp;eed :</source>
+        <translation>Start&amp;waarde :</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="169"/>
+        <source>Distributions (every other input keeps its value)</source>
+        <translation>Verdelingen (alle andere invoer houdt zijn waarde)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="275"/>
+        <source>The inputs changed while the run drew its samples; its results were dropped. Run again.</source>
+        <translation>De invoer veranderde terwijl de run zijn trekkingen deed; de resultaten zijn verworpen. Start opnieuw.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="278"/>
+        <source>The run needed more memory than there is; try fewer samples.</source>
+        <translation>De run had meer geheugen nodig dan er is; probeer minder trekkingen.</translation>
+    </message>
+</context>
 </TS>

@@ -38,7 +38,6 @@ const std::map<std::string, int> kKnownLong = {
     {"pages/CPropProject.cpp", 129},
     {"persistence/sitecsv.cpp", 118},
     {"analysis/ChainWindow.cpp", 111},
-    {"analysis/CentrelineChart.cpp", 108},
 };
 
 // The code with comments, string and character literals blanked out, line
