@@ -71,6 +71,49 @@ Virelo Software Workshop</translation>
     </message>
 </context>
 <context>
+    <name>AnalyteMappingDialog</name>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="32"/>
+        <source>Map analyte names</source>
+        <translation>Analytnamen zuordnen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="39"/>
+        <source>No contaminant or indicator has these names, so the fits and the redox rules cannot use their samples. Choose what each one is; the project keeps the choice as an alias for later imports.</source>
+        <translation>Kein Schadstoff und kein Indikator trägt diese Namen, daher können die Anpassungen und die Redoxregeln ihre Proben nicht nutzen. Wählen Sie, was jeder Name ist; das Projekt speichert die Wahl als Alias für spätere Importe.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Name in the data</source>
+        <translation>Name in den Daten</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Samples</source>
+        <translation>Proben</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Is</source>
+        <translation>Ist</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="55"/>
+        <source>(keep as written)</source>
+        <translation>(wie geschrieben lassen)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="65"/>
+        <source>Save as aliases</source>
+        <translation>Als Aliase speichern</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="98"/>
+        <source>Nothing saved: %1</source>
+        <translation>Nichts gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>CPropAqui</name>
     <message>
         <location filename="../pages/CPropAqui.cpp" line="108"/>
@@ -515,663 +558,6 @@ Grundwasserspiegel ( Sz ) :</translation>
     </message>
 </context>
 <context>
-    <name>ContaminantEditorDialog</name>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="129"/>
-        <source>Edit contaminant data</source>
-        <translation>Schadstoffdaten bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="140"/>
-        <source>Contaminants</source>
-        <translation>Schadstoffe</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="179"/>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="191"/>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
-        <source>Group:</source>
-        <translation>Gruppe:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="196"/>
-        <source>75th percentile of observed plume lengths in literature: </source>
-        <translation>75. Perzentil beobachteter Fahnenlängen in der Literatur: </translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="200"/>
-        <source>75th percentile [m] :</source>
-        <translation>75. Perzentil [m] :</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
-        <source>Number of lit. entries:</source>
-        <translation>Anzahl Lit.-Einträge:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="204"/>
-        <source>Decay constants (lambda)  [1/d]</source>
-        <translation>Zerfallskonstanten (lambda)  [1/d]</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="213"/>
-        <source>aerobic:</source>
-        <translation>aerob:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
-        <source>anerobic nitrate (NO3):</source>
-        <translation>anaerob Nitrat (NO3):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
-        <source>anaerobic iron (Fe):</source>
-        <translation>anaerob Eisen (Fe):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
-        <source>anaerobic sulfate (SO4):</source>
-        <translation>anaerob Sulfat (SO4):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
-        <source>anaerobic mixed plumes:</source>
-        <translation>anaerob, gemischte Fahnen:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
-        <source>anaerobic methan (CH4):</source>
-        <translation>anaerob Methan (CH4):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
-        <source>unknown / variable :</source>
-        <translation>unbekannt / wechselnd :</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
-        <source>aerobic</source>
-        <translation>aerob</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
-        <source>anaerobic methan (CH4)</source>
-        <translation>anaerob Methan (CH4)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
-        <source>anaerobic iron (Fe)</source>
-        <translation>anaerob Eisen (Fe)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
-        <source>anaerobic mixed plumes</source>
-        <translation>anaerob, gemischte Fahnen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
-        <source>anerobic nitrate (NO3)</source>
-        <translation>anaerob Nitrat (NO3)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
-        <source>anaerobic sulfate (SO4)</source>
-        <translation>anaerob Sulfat (SO4)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
-        <source>unknown / variable</source>
-        <translation>unbekannt / wechselnd</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="234"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="242"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="277"/>
-        <source>&amp;Add contaminant</source>
-        <translation>Schadstoff &amp;hinzufügen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
-        <source>&amp;Remove selected</source>
-        <translation>Auswahl &amp;entfernen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="418"/>
-        <source>A decay constant must not be negative; kept as it was:
-</source>
-        <translation>Eine Zerfallskonstante darf nicht negativ sein; unverändert gelassen:
-</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
-        <source>Virelo</source>
-        <translation>Virelo</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
-        <source>Failed to launch help.</source>
-        <translation>Die Hilfe konnte nicht geöffnet werden.</translation>
-    </message>
-</context>
-<context>
-    <name>DataCommands</name>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="21"/>
-        <source>&amp;Edit generic contaminant data</source>
-        <translation>Generische Schadstoffdaten &amp;bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="23"/>
-        <source>&amp;Save generic data as default</source>
-        <translation>Generische Daten als &amp;Standard speichern</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="25"/>
-        <source>Si&amp;te data...</source>
-        <translation>S&amp;tandortdaten...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="26"/>
-        <source>&amp;Decay chain...</source>
-        <translation>&amp;Zerfallskette...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="27"/>
-        <source>&amp;Uncertainty...</source>
-        <translation>&amp;Unsicherheit...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="28"/>
-        <source>S&amp;orption and source...</source>
-        <translation>S&amp;orption und Quelle...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="29"/>
-        <source>T&amp;ime...</source>
-        <translation>Ze&amp;it...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="30"/>
-        <source>&amp;Lines of evidence...</source>
-        <translation>Beweis&amp;linien...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="32"/>
-        <source>Load &amp;application defaults</source>
-        <translation>&amp;Programmvorgaben laden</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="87"/>
-        <source>This will change your currently used default-contaminants.
-Are you shure?</source>
-        <translation>Dies ändert die derzeit verwendeten Standardschadstoffe.
-Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="89"/>
-        <source>Changing generic contaminant data</source>
-        <translation>Generische Schadstoffdaten ändern</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="94"/>
-        <source>Contaminants saved!</source>
-        <translation>Schadstoffe gespeichert!</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="95"/>
-        <location filename="../app/DataCommands.cpp" line="123"/>
-        <source>Virelo</source>
-        <translation>Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="98"/>
-        <source>Saving contaminant-data failed!</source>
-        <translation>Speichern der Schadstoffdaten fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="99"/>
-        <location filename="../app/DataCommands.cpp" line="114"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-Fehler</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="106"/>
-        <source>Loading application default contaminants?</source>
-        <translation>Standardschadstoffe des Programms laden?</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="107"/>
-        <source>contaminant data</source>
-        <translation>Schadstoffdaten</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="113"/>
-        <source>Loading contaminant-data failed!</source>
-        <translation>Laden der Schadstoffdaten fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="122"/>
-        <source>Default contaminants loaded!</source>
-        <translation>Standardschadstoffe geladen!</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="31"/>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>&amp;Neu	Ctrl+N</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="33"/>
-        <source>&amp;Open ...	Ctrl+O</source>
-        <translation>Ö&amp;ffnen ...	Ctrl+O</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="35"/>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Speichern	Ctrl+S</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="37"/>
-        <source>Save &amp;as ...</source>
-        <translation>Speichern &amp;unter ...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="41"/>
-        <source>&amp;Export report...</source>
-        <translation>Bericht &amp;exportieren...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="43"/>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="46"/>
-        <source>Print pre&amp;view...</source>
-        <translation>Druck&amp;vorschau...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="50"/>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="56"/>
-        <source>Error saving project-file!
-Check access-rights!</source>
-        <translation>Fehler beim Speichern der Projektdatei!
-Zugriffsrechte prüfen!</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="57"/>
-        <location filename="../app/FileCommands.cpp" line="195"/>
-        <location filename="../app/FileCommands.cpp" line="213"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-Fehler</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="70"/>
-        <source>The settings saved with this project could not be read when it was opened (%1).
-
-Saving replaces them with the settings the project has now (concentration unit, verdict basis, assessment ranges, decay-constant sources). Save anyway?</source>
-        <translation>Die mit diesem Projekt gespeicherten Einstellungen konnten beim Öffnen nicht gelesen werden (%1).
-
-Speichern ersetzt sie durch die jetzigen Einstellungen des Projekts (Konzentrationseinheit, Bewertungsgrundlage, Bewertungsbereiche, Quellen der Zerfallskonstanten). Trotzdem speichern?</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="76"/>
-        <location filename="../app/FileCommands.cpp" line="89"/>
-        <source>Virelo</source>
-        <translation>Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="88"/>
-        <source>Current project was modified. Save?</source>
-        <translation>Das aktuelle Projekt wurde geändert. Speichern?</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="194"/>
-        <source>Error writing the report &quot;%1&quot;:
-%2</source>
-        <translation>Fehler beim Schreiben des Berichts &quot;%1&quot;:
-%2</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="212"/>
-        <source>Error printing the report!</source>
-        <translation>Fehler beim Drucken des Berichts!</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="222"/>
-        <source>Print preview - Virelo</source>
-        <translation>Druckvorschau - Virelo</translation>
-    </message>
-</context>
-<context>
-    <name>HelpCommands</name>
-    <message>
-        <location filename="../app/HelpCommands.cpp" line="23"/>
-        <source>&amp;Manual (requires Adobe Acrobat Reader)</source>
-        <translation>&amp;Handbuch (benötigt Adobe Acrobat Reader)</translation>
-    </message>
-    <message>
-        <location filename="../app/HelpCommands.cpp" line="26"/>
-        <source>&amp;About Virelo</source>
-        <translation>Ü&amp;ber Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/HelpCommands.cpp" line="44"/>
-        <source>What&apos;s this - Help</source>
-        <translation>Was ist das? - Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <location filename="../platform/HelpViewer.cpp" line="36"/>
-        <source>Virelo Help</source>
-        <translation>Virelo-Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>Language</name>
-    <message>
-        <location filename="../app/Language.cpp" line="107"/>
-        <source>&amp;System language</source>
-        <translation>&amp;Systemsprache</translation>
-    </message>
-    <message>
-        <location filename="../app/Language.cpp" line="124"/>
-        <source>The language changes when Virelo is started again.</source>
-        <translation>Die Sprache wechselt beim nächsten Start von Virelo.</translation>
-    </message>
-</context>
-<context>
-    <name>MainDialog</name>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="114"/>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="116"/>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="117"/>
-        <source>&amp;Project settings	Ctrl+1</source>
-        <translation>&amp;Projekteinstellungen	Ctrl+1</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="117"/>
-        <source>&amp;Aquifer settings	Ctrl+2</source>
-        <translation>&amp;Grundwasserleiter	Ctrl+2</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="118"/>
-        <source>C&amp;ontaminant settings	Ctrl+3</source>
-        <translation>Schad&amp;stoffe	Ctrl+3</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="118"/>
-        <source>&amp;Results	Ctrl+4</source>
-        <translation>&amp;Ergebnisse	Ctrl+4</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="125"/>
-        <source>&amp;Language</source>
-        <translation>Spr&amp;ache</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="129"/>
-        <source>&amp;Data</source>
-        <translation>Da&amp;ten</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="130"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="154"/>
-        <source>Create a new Virelo-Project</source>
-        <translation>Ein neues Virelo-Projekt anlegen</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="155"/>
-        <source>Open a Virelo-Project</source>
-        <translation>Ein Virelo-Projekt öffnen</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="156"/>
-        <source>Save current Virelo-Project</source>
-        <translation>Das aktuelle Virelo-Projekt speichern</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="157"/>
-        <source>Informations about Virelo</source>
-        <translation>Informationen über Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="178"/>
-        <source>Project settings ... Ctrl+1</source>
-        <translation>Projekteinstellungen ... Ctrl+1</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="178"/>
-        <source>Aquifer settings ... Ctrl+2</source>
-        <translation>Grundwasserleiter ... Ctrl+2</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="179"/>
-        <source>Contaminant settings ... Ctrl+3</source>
-        <translation>Schadstoffe ... Ctrl+3</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="179"/>
-        <source>Results ... Ctrl+4</source>
-        <translation>Ergebnisse ... Ctrl+4</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="258"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-Fehler</translation>
-    </message>
-</context>
-<context>
-    <name>PageTabs</name>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="42"/>
-        <source>Project</source>
-        <translation>Projekt</translation>
-    </message>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="43"/>
-        <source>Aquifer</source>
-        <translation>Grundwasserleiter</translation>
-    </message>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="44"/>
-        <source>Contaminants</source>
-        <translation>Schadstoffe</translation>
-    </message>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="45"/>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
-    </message>
-</context>
-<context>
-    <name>ProblemsDialog</name>
-    <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="22"/>
-        <source>Problems</source>
-        <translation>Probleme</translation>
-    </message>
-    <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="28"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>ReportBoxes</name>
-    <message>
-        <location filename="../app/ReportBoxes.cpp" line="26"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-Fehler</translation>
-    </message>
-    <message>
-        <location filename="../app/ReportBoxes.cpp" line="33"/>
-        <source>Virelo-Warning</source>
-        <translation>Virelo-Warnung</translation>
-    </message>
-</context>
-<context>
-    <name>ResultListModel</name>
-    <message>
-        <location filename="../pages/ResultColumns.cpp" line="41"/>
-        <location filename="../pages/ResultListModel.cpp" line="276"/>
-        <source>Contaminant</source>
-        <translation>Schadstoff</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultColumns.cpp" line="46"/>
-        <location filename="../pages/ResultListModel.cpp" line="271"/>
-        <source>Margin</source>
-        <translation>Abstand</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultColumns.cpp" line="52"/>
-        <location filename="../pages/ResultListModel.cpp" line="245"/>
-        <source>Marks</source>
-        <translation>Hinweise</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="209"/>
-        <source>Fragile: the class changes within a factor of 2 of %1.</source>
-        <translation>Knapp: die Klasse wechselt innerhalb eines Faktors 2 von %1.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="211"/>
-        <source>The smallest change of one input that changes the class.</source>
-        <translation>Die kleinste Änderung einer Eingabe, die die Klasse ändert.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="212"/>
-        <source>No single input changes the class.</source>
-        <translation>Keine einzelne Eingabe ändert die Klasse.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="249"/>
-        <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
-        <translation>Was die Bewertung außerdem bestimmt: ihre Zerfallskette (chain), die Messstellen des Standorts (wells), ein Modell unter den Messstellen (under), eine Zerfallskonstante aus den Messstellen (λ), Modelle auf beiden Seiten von CA (±CA). Die Maus auf einem Hinweis zeigt ihn.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="254"/>
-        <source>The probability of each class from the last uncertainty run</source>
-        <translation>Die Wahrscheinlichkeit jeder Klasse aus der letzten Unsicherheitsrechnung</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="256"/>
-        <source>C(x) exact [%1]</source>
-        <translation>C(x) exakt [%1]</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="257"/>
-        <source>Target C [%1]</source>
-        <translation>Ziel C [%1]</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="259"/>
-        <source>Concentration the screening model predicts at the receptor: C0 · C(x)/C0</source>
-        <translation>Konzentration, die das Screening-Modell am Schutzgut vorhersagt: C0 · C(x)/C0</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="260"/>
-        <source>Concentration the exact solution predicts at the receptor; marked where the two models fall on opposite sides of CA</source>
-        <translation>Konzentration, die die exakte Lösung am Schutzgut vorhersagt; markiert, wo die beiden Modelle auf verschiedenen Seiten von CA liegen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="263"/>
-        <source>Remedial target: the source concentration C = CA · AF at which the receptor just meets CA, under the verdict basis</source>
-        <translation>Sanierungsziel: die Quellkonzentration C = CA · AF, bei der das Schutzgut CA gerade einhält, nach der Bewertungsgrundlage</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="273"/>
-        <source>The smallest factor by which one input would change the class; marked where it is within a factor of 2 (a fragile verdict)</source>
-        <translation>Der kleinste Faktor, um den eine Eingabe die Klasse ändern würde; markiert, wo er unter 2 liegt (eine knappe Bewertung)</translation>
-    </message>
-</context>
-<context>
-    <name>AnalyteMappingDialog</name>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="32"/>
-        <source>Map analyte names</source>
-        <translation>Analytnamen zuordnen</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="39"/>
-        <source>No contaminant or indicator has these names, so the fits and the redox rules cannot use their samples. Choose what each one is; the project keeps the choice as an alias for later imports.</source>
-        <translation>Kein Schadstoff und kein Indikator trägt diese Namen, daher können die Anpassungen und die Redoxregeln ihre Proben nicht nutzen. Wählen Sie, was jeder Name ist; das Projekt speichert die Wahl als Alias für spätere Importe.</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
-        <source>Name in the data</source>
-        <translation>Name in den Daten</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
-        <source>Samples</source>
-        <translation>Proben</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
-        <source>Is</source>
-        <translation>Ist</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="55"/>
-        <source>(keep as written)</source>
-        <translation>(wie geschrieben lassen)</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="65"/>
-        <source>Save as aliases</source>
-        <translation>Als Aliase speichern</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="98"/>
-        <source>Nothing saved: %1</source>
-        <translation>Nichts gespeichert: %1</translation>
-    </message>
-</context>
-<context>
     <name>CentrelineChart</name>
     <message>
         <location filename="../analysis/CentrelineChart.cpp" line="76"/>
@@ -1524,6 +910,269 @@ Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.
     </message>
 </context>
 <context>
+    <name>ContaminantEditorDialog</name>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="129"/>
+        <source>Edit contaminant data</source>
+        <translation>Schadstoffdaten bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="140"/>
+        <source>Contaminants</source>
+        <translation>Schadstoffe</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="179"/>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="191"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
+        <source>Group:</source>
+        <translation>Gruppe:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="196"/>
+        <source>75th percentile of observed plume lengths in literature: </source>
+        <translation>75. Perzentil beobachteter Fahnenlängen in der Literatur: </translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="200"/>
+        <source>75th percentile [m] :</source>
+        <translation>75. Perzentil [m] :</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
+        <source>Number of lit. entries:</source>
+        <translation>Anzahl Lit.-Einträge:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="204"/>
+        <source>Decay constants (lambda)  [1/d]</source>
+        <translation>Zerfallskonstanten (lambda)  [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="213"/>
+        <source>aerobic:</source>
+        <translation>aerob:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
+        <source>anerobic nitrate (NO3):</source>
+        <translation>anaerob Nitrat (NO3):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
+        <source>anaerobic iron (Fe):</source>
+        <translation>anaerob Eisen (Fe):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
+        <source>anaerobic sulfate (SO4):</source>
+        <translation>anaerob Sulfat (SO4):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
+        <source>anaerobic mixed plumes:</source>
+        <translation>anaerob, gemischte Fahnen:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
+        <source>anaerobic methan (CH4):</source>
+        <translation>anaerob Methan (CH4):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
+        <source>unknown / variable :</source>
+        <translation>unbekannt / wechselnd :</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
+        <source>aerobic</source>
+        <translation>aerob</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
+        <source>anaerobic methan (CH4)</source>
+        <translation>anaerob Methan (CH4)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
+        <source>anaerobic iron (Fe)</source>
+        <translation>anaerob Eisen (Fe)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
+        <source>anaerobic mixed plumes</source>
+        <translation>anaerob, gemischte Fahnen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
+        <source>anerobic nitrate (NO3)</source>
+        <translation>anaerob Nitrat (NO3)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
+        <source>anaerobic sulfate (SO4)</source>
+        <translation>anaerob Sulfat (SO4)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
+        <source>unknown / variable</source>
+        <translation>unbekannt / wechselnd</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="234"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="242"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="277"/>
+        <source>&amp;Add contaminant</source>
+        <translation>Schadstoff &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
+        <source>&amp;Remove selected</source>
+        <translation>Auswahl &amp;entfernen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="418"/>
+        <source>A decay constant must not be negative; kept as it was:
+</source>
+        <translation>Eine Zerfallskonstante darf nicht negativ sein; unverändert gelassen:
+</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <source>Failed to launch help.</source>
+        <translation>Die Hilfe konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCommands</name>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="21"/>
+        <source>&amp;Edit generic contaminant data</source>
+        <translation>Generische Schadstoffdaten &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="23"/>
+        <source>&amp;Save generic data as default</source>
+        <translation>Generische Daten als &amp;Standard speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="25"/>
+        <source>Si&amp;te data...</source>
+        <translation>S&amp;tandortdaten...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="26"/>
+        <source>&amp;Decay chain...</source>
+        <translation>&amp;Zerfallskette...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="27"/>
+        <source>&amp;Uncertainty...</source>
+        <translation>&amp;Unsicherheit...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="28"/>
+        <source>S&amp;orption and source...</source>
+        <translation>S&amp;orption und Quelle...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="29"/>
+        <source>T&amp;ime...</source>
+        <translation>Ze&amp;it...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="30"/>
+        <source>&amp;Lines of evidence...</source>
+        <translation>Beweis&amp;linien...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="32"/>
+        <source>Load &amp;application defaults</source>
+        <translation>&amp;Programmvorgaben laden</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="87"/>
+        <source>This will change your currently used default-contaminants.
+Are you shure?</source>
+        <translation>Dies ändert die derzeit verwendeten Standardschadstoffe.
+Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="89"/>
+        <source>Changing generic contaminant data</source>
+        <translation>Generische Schadstoffdaten ändern</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="94"/>
+        <source>Contaminants saved!</source>
+        <translation>Schadstoffe gespeichert!</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="95"/>
+        <location filename="../app/DataCommands.cpp" line="123"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="98"/>
+        <source>Saving contaminant-data failed!</source>
+        <translation>Speichern der Schadstoffdaten fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="99"/>
+        <location filename="../app/DataCommands.cpp" line="114"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-Fehler</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="106"/>
+        <source>Loading application default contaminants?</source>
+        <translation>Standardschadstoffe des Programms laden?</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="107"/>
+        <source>contaminant data</source>
+        <translation>Schadstoffdaten</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="113"/>
+        <source>Loading contaminant-data failed!</source>
+        <translation>Laden der Schadstoffdaten fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="122"/>
+        <source>Default contaminants loaded!</source>
+        <translation>Standardschadstoffe geladen!</translation>
+    </message>
+</context>
+<context>
     <name>DistributionTableModel</name>
     <message>
         <location filename="../analysis/DistributionTableModel.cpp" line="37"/>
@@ -1628,6 +1277,255 @@ Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.
         <location filename="../analysis/EvidenceWindow.cpp" line="137"/>
         <source>Computing...</source>
         <translation>Berechne...</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="31"/>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Neu	Ctrl+N</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="33"/>
+        <source>&amp;Open ...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen ...	Ctrl+O</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="35"/>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Speichern	Ctrl+S</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="37"/>
+        <source>Save &amp;as ...</source>
+        <translation>Speichern &amp;unter ...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="41"/>
+        <source>&amp;Export report...</source>
+        <translation>Bericht &amp;exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="43"/>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="46"/>
+        <source>Print pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="50"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="56"/>
+        <source>Error saving project-file!
+Check access-rights!</source>
+        <translation>Fehler beim Speichern der Projektdatei!
+Zugriffsrechte prüfen!</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="57"/>
+        <location filename="../app/FileCommands.cpp" line="195"/>
+        <location filename="../app/FileCommands.cpp" line="213"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-Fehler</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="70"/>
+        <source>The settings saved with this project could not be read when it was opened (%1).
+
+Saving replaces them with the settings the project has now (concentration unit, verdict basis, assessment ranges, decay-constant sources). Save anyway?</source>
+        <translation>Die mit diesem Projekt gespeicherten Einstellungen konnten beim Öffnen nicht gelesen werden (%1).
+
+Speichern ersetzt sie durch die jetzigen Einstellungen des Projekts (Konzentrationseinheit, Bewertungsgrundlage, Bewertungsbereiche, Quellen der Zerfallskonstanten). Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="76"/>
+        <location filename="../app/FileCommands.cpp" line="89"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="88"/>
+        <source>Current project was modified. Save?</source>
+        <translation>Das aktuelle Projekt wurde geändert. Speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="194"/>
+        <source>Error writing the report &quot;%1&quot;:
+%2</source>
+        <translation>Fehler beim Schreiben des Berichts &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="212"/>
+        <source>Error printing the report!</source>
+        <translation>Fehler beim Drucken des Berichts!</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="222"/>
+        <source>Print preview - Virelo</source>
+        <translation>Druckvorschau - Virelo</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <location filename="../app/HelpCommands.cpp" line="23"/>
+        <source>&amp;Manual (requires Adobe Acrobat Reader)</source>
+        <translation>&amp;Handbuch (benötigt Adobe Acrobat Reader)</translation>
+    </message>
+    <message>
+        <location filename="../app/HelpCommands.cpp" line="26"/>
+        <source>&amp;About Virelo</source>
+        <translation>Ü&amp;ber Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/HelpCommands.cpp" line="44"/>
+        <source>What&apos;s this - Help</source>
+        <translation>Was ist das? - Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <location filename="../platform/HelpViewer.cpp" line="36"/>
+        <source>Virelo Help</source>
+        <translation>Virelo-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../app/Language.cpp" line="107"/>
+        <source>&amp;System language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <location filename="../app/Language.cpp" line="124"/>
+        <source>The language changes when Virelo is started again.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Virelo.</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="114"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="116"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="117"/>
+        <source>&amp;Project settings	Ctrl+1</source>
+        <translation>&amp;Projekteinstellungen	Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="117"/>
+        <source>&amp;Aquifer settings	Ctrl+2</source>
+        <translation>&amp;Grundwasserleiter	Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="118"/>
+        <source>C&amp;ontaminant settings	Ctrl+3</source>
+        <translation>Schad&amp;stoffe	Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="118"/>
+        <source>&amp;Results	Ctrl+4</source>
+        <translation>&amp;Ergebnisse	Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="125"/>
+        <source>&amp;Language</source>
+        <translation>Spr&amp;ache</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="129"/>
+        <source>&amp;Data</source>
+        <translation>Da&amp;ten</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="130"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="154"/>
+        <source>Create a new Virelo-Project</source>
+        <translation>Ein neues Virelo-Projekt anlegen</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="155"/>
+        <source>Open a Virelo-Project</source>
+        <translation>Ein Virelo-Projekt öffnen</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="156"/>
+        <source>Save current Virelo-Project</source>
+        <translation>Das aktuelle Virelo-Projekt speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="157"/>
+        <source>Informations about Virelo</source>
+        <translation>Informationen über Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="178"/>
+        <source>Project settings ... Ctrl+1</source>
+        <translation>Projekteinstellungen ... Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="178"/>
+        <source>Aquifer settings ... Ctrl+2</source>
+        <translation>Grundwasserleiter ... Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="179"/>
+        <source>Contaminant settings ... Ctrl+3</source>
+        <translation>Schadstoffe ... Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="179"/>
+        <source>Results ... Ctrl+4</source>
+        <translation>Ergebnisse ... Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="258"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>PageTabs</name>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="42"/>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="43"/>
+        <source>Aquifer</source>
+        <translation>Grundwasserleiter</translation>
+    </message>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="44"/>
+        <source>Contaminants</source>
+        <translation>Schadstoffe</translation>
+    </message>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="45"/>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
     </message>
 </context>
 <context>
@@ -1757,29 +1655,42 @@ Verdict (screening model): %1.</source>
 Urteil (Screening-Modell): %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="273"/>
+        <location filename="../analysis/PlumeView.cpp" line="278"/>
         <source> The exact solution would give %1.</source>
         <translation> Die exakte Lösung ergäbe %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="321"/>
+        <location filename="../analysis/PlumeView.cpp" line="327"/>
         <source>Could not write &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="322"/>
+        <location filename="../analysis/PlumeView.cpp" line="328"/>
         <source>Virelo-Error</source>
         <translation>Virelo-Fehler</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <location filename="../analysis/PlumeView.cpp" line="351"/>
         <source>SVG drawing (*.svg)</source>
         <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <location filename="../analysis/PlumeView.cpp" line="351"/>
         <source>PNG image (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemsDialog</name>
+    <message>
+        <location filename="../pages/ProblemsDialog.cpp" line="22"/>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <location filename="../pages/ProblemsDialog.cpp" line="28"/>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1808,6 +1719,95 @@ Urteil (Screening-Modell): %1.</translation>
         <location filename="../analysis/RatioHistogram.cpp" line="149"/>
         <source>Not drawn: %1</source>
         <translation>Nicht gezeichnet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportBoxes</name>
+    <message>
+        <location filename="../app/ReportBoxes.cpp" line="26"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-Fehler</translation>
+    </message>
+    <message>
+        <location filename="../app/ReportBoxes.cpp" line="33"/>
+        <source>Virelo-Warning</source>
+        <translation>Virelo-Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListModel</name>
+    <message>
+        <location filename="../pages/ResultColumns.cpp" line="41"/>
+        <location filename="../pages/ResultListModel.cpp" line="276"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultColumns.cpp" line="46"/>
+        <location filename="../pages/ResultListModel.cpp" line="271"/>
+        <source>Margin</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultColumns.cpp" line="52"/>
+        <location filename="../pages/ResultListModel.cpp" line="245"/>
+        <source>Marks</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="209"/>
+        <source>Fragile: the class changes within a factor of 2 of %1.</source>
+        <translation>Knapp: die Klasse wechselt innerhalb eines Faktors 2 von %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="211"/>
+        <source>The smallest change of one input that changes the class.</source>
+        <translation>Die kleinste Änderung einer Eingabe, die die Klasse ändert.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="212"/>
+        <source>No single input changes the class.</source>
+        <translation>Keine einzelne Eingabe ändert die Klasse.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="249"/>
+        <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
+        <translation>Was die Bewertung außerdem bestimmt: ihre Zerfallskette (chain), die Messstellen des Standorts (wells), ein Modell unter den Messstellen (under), eine Zerfallskonstante aus den Messstellen (λ), Modelle auf beiden Seiten von CA (±CA). Die Maus auf einem Hinweis zeigt ihn.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="254"/>
+        <source>The probability of each class from the last uncertainty run</source>
+        <translation>Die Wahrscheinlichkeit jeder Klasse aus der letzten Unsicherheitsrechnung</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="256"/>
+        <source>C(x) exact [%1]</source>
+        <translation>C(x) exakt [%1]</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="257"/>
+        <source>Target C [%1]</source>
+        <translation>Ziel C [%1]</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="259"/>
+        <source>Concentration the screening model predicts at the receptor: C0 · C(x)/C0</source>
+        <translation>Konzentration, die das Screening-Modell am Schutzgut vorhersagt: C0 · C(x)/C0</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="260"/>
+        <source>Concentration the exact solution predicts at the receptor; marked where the two models fall on opposite sides of CA</source>
+        <translation>Konzentration, die die exakte Lösung am Schutzgut vorhersagt; markiert, wo die beiden Modelle auf verschiedenen Seiten von CA liegen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="263"/>
+        <source>Remedial target: the source concentration C = CA · AF at which the receptor just meets CA, under the verdict basis</source>
+        <translation>Sanierungsziel: die Quellkonzentration C = CA · AF, bei der das Schutzgut CA gerade einhält, nach der Bewertungsgrundlage</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="273"/>
+        <source>The smallest factor by which one input would change the class; marked where it is within a factor of 2 (a fragile verdict)</source>
+        <translation>Der kleinste Faktor, um den eine Eingabe die Klasse ändern würde; markiert, wo er unter 2 liegt (eine knappe Bewertung)</translation>
     </message>
 </context>
 <context>
@@ -2104,7 +2104,7 @@ Urteil (Screening-Modell): %1.</translation>
     </message>
     <message>
         <location filename="../analysis/SiteDataWindow.cpp" line="160"/>
-        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="359"/>
         <source>Map &amp;names...</source>
         <translation>&amp;Namen zuordnen...</translation>
     </message>
@@ -2137,67 +2137,68 @@ Urteil (Screening-Modell): %1.</translation>
     </message>
     <message>
         <location filename="../analysis/SiteDataWindow.cpp" line="251"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="253"/>
         <source>
 Note: %1</source>
         <translation>
 Hinweis: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="258"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="260"/>
         <source>
 No contaminant or indicator has these names (kept as written; &quot;Map names&quot; names them):</source>
         <translation>
 Kein Schadstoff und kein Indikator trägt diese Namen (wie geschrieben behalten; „Namen zuordnen“ ordnet sie zu):</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="261"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="263"/>
         <source>
   &quot;%1&quot;: %2 samples</source>
         <translation>
   „%1“: %2 Proben</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="283"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="285"/>
         <source>Site tables (*.csv *.txt);;All files (*)</source>
         <translation>Standorttabellen (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="293"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="295"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="322"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="324"/>
         <source>CSV tables (*.csv)</source>
         <translation>CSV-Tabellen (*.csv)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="333"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="335"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="336"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="338"/>
         <source>Wrote %1.</source>
         <translation>%1 geschrieben.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="345"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="347"/>
         <source>The clipboard holds no table.</source>
         <translation>Die Zwischenablage enthält keine Tabelle.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="349"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="351"/>
         <source>pasted table</source>
         <translation>eingefügte Tabelle</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="359"/>
         <source>Map %1 unknown &amp;names...</source>
         <translation>%1 unbekannte &amp;Namen zuordnen...</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="367"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="369"/>
         <source>Saved the names as the project&apos;s aliases.</source>
         <translation>Die Namen wurden als Aliase des Projekts gespeichert.</translation>
     </message>
@@ -2431,32 +2432,32 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
         <translation>&lt;br&gt;%1 Messstelle(n) mit Grundwasserstand an diesem Datum haben keine Kartenkoordinaten und bleiben unberücksichtigt.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="333"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="359"/>
         <source>%1° (%2 wells: no uncertainty)</source>
         <translation>%1° (%2 Messstellen: keine Unsicherheit)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="340"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="366"/>
         <source>any direction</source>
         <translation>jede Richtung</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="351"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="377"/>
         <source>The source point needs both easting and northing in metres.</source>
         <translation>Der Quellpunkt braucht Rechts- und Hochwert in Metern.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="355"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="381"/>
         <source>The flow azimuth is given in degrees clockwise from north.</source>
         <translation>Der Fließazimut wird in Grad im Uhrzeigersinn von Nord angegeben.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="370"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="396"/>
         <source>The wells on the map have their s and y from the new map.</source>
         <translation>Die Messstellen auf der Karte haben ihr s und y aus der neuen Karte.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="371"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="397"/>
         <source>The wells in map coordinates take their s and y once the map has both the source point and the flow azimuth.</source>
         <translation>Die Messstellen in Kartenkoordinaten erhalten ihr s und y, sobald die Karte den Quellpunkt und den Fließazimut hat.</translation>
     </message>
@@ -3568,52 +3569,52 @@ Keine Screening-Werte: </translation>
 <context>
     <name>UncertaintyWindow</name>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="49"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="51"/>
         <source>Uncertainty</source>
         <translation>Unsicherheit</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="57"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="59"/>
         <source>&amp;Run</source>
         <translation>&amp;Starten</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="59"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="61"/>
         <source>&amp;Cancel run</source>
         <translation>Lauf &amp;abbrechen</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="127"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="141"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="129"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="143"/>
         <source>Re&amp;move</source>
         <translation>Ent&amp;fernen</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="150"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="164"/>
         <source>&amp;Samples :</source>
         <translation>&amp;Stichproben :</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="152"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="166"/>
         <source>S&amp;eed :</source>
         <translation>Start&amp;wert :</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="169"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="183"/>
         <source>Distributions (every other input keeps its value)</source>
         <translation>Verteilungen (jede andere Eingabe behält ihren Wert)</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="275"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="289"/>
         <source>The inputs changed while the run drew its samples; its results were dropped. Run again.</source>
         <translation>Die Eingaben änderten sich, während der Lauf seine Stichproben zog; seine Ergebnisse wurden verworfen. Erneut starten.</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="278"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="292"/>
         <source>The run needed more memory than there is; try fewer samples.</source>
         <translation>Der Lauf brauchte mehr Speicher als vorhanden; weniger Stichproben versuchen.</translation>
     </message>

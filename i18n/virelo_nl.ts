@@ -71,6 +71,49 @@ Virelo Software Workshop</translation>
     </message>
 </context>
 <context>
+    <name>AnalyteMappingDialog</name>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="32"/>
+        <source>Map analyte names</source>
+        <translation>Namen van analyten koppelen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="39"/>
+        <source>No contaminant or indicator has these names, so the fits and the redox rules cannot use their samples. Choose what each one is; the project keeps the choice as an alias for later imports.</source>
+        <translation>Geen verontreiniging of indicator heeft deze namen, dus de fits en de redoxregels kunnen hun monsters niet gebruiken. Kies wat elke naam is; het project bewaart de keuze als alias voor latere imports.</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Name in the data</source>
+        <translation>Naam in de gegevens</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Samples</source>
+        <translation>Monsters</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
+        <source>Is</source>
+        <translation>Is</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="55"/>
+        <source>(keep as written)</source>
+        <translation>(laten zoals geschreven)</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="65"/>
+        <source>Save as aliases</source>
+        <translation>Opslaan als aliassen</translation>
+    </message>
+    <message>
+        <location filename="../analysis/AnalyteMappingDialog.cpp" line="98"/>
+        <source>Nothing saved: %1</source>
+        <translation>Niets opgeslagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>CPropAqui</name>
     <message>
         <location filename="../pages/CPropAqui.cpp" line="108"/>
@@ -515,663 +558,6 @@ grondwaterspiegel ( Sz ) :</translation>
     </message>
 </context>
 <context>
-    <name>ContaminantEditorDialog</name>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="129"/>
-        <source>Edit contaminant data</source>
-        <translation>Stofgegevens bewerken</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="140"/>
-        <source>Contaminants</source>
-        <translation>Stoffen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="179"/>
-        <source>General</source>
-        <translation>Algemeen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="191"/>
-        <source>Name:</source>
-        <translation>Naam:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
-        <source>Group:</source>
-        <translation>Groep:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="196"/>
-        <source>75th percentile of observed plume lengths in literature: </source>
-        <translation>75e percentiel van waargenomen pluimlengtes in de literatuur: </translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="200"/>
-        <source>75th percentile [m] :</source>
-        <translation>75e percentiel [m] :</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
-        <source>Number of lit. entries:</source>
-        <translation>Aantal lit.-vermeldingen:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="204"/>
-        <source>Decay constants (lambda)  [1/d]</source>
-        <translation>Afbraakconstanten (lambda)  [1/d]</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="213"/>
-        <source>aerobic:</source>
-        <translation>aëroob:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
-        <source>anerobic nitrate (NO3):</source>
-        <translation>anaëroob nitraat (NO3):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
-        <source>anaerobic iron (Fe):</source>
-        <translation>anaëroob ijzer (Fe):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
-        <source>anaerobic sulfate (SO4):</source>
-        <translation>anaëroob sulfaat (SO4):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
-        <source>anaerobic mixed plumes:</source>
-        <translation>anaëroob, gemengde pluimen:</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
-        <source>anaerobic methan (CH4):</source>
-        <translation>anaëroob methaan (CH4):</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
-        <source>unknown / variable :</source>
-        <translation>onbekend / wisselend :</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
-        <source>aerobic</source>
-        <translation>aëroob</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
-        <source>anaerobic methan (CH4)</source>
-        <translation>anaëroob methaan (CH4)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
-        <source>anaerobic iron (Fe)</source>
-        <translation>anaëroob ijzer (Fe)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
-        <source>anaerobic mixed plumes</source>
-        <translation>anaëroob, gemengde pluimen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
-        <source>anerobic nitrate (NO3)</source>
-        <translation>anaëroob nitraat (NO3)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
-        <source>anaerobic sulfate (SO4)</source>
-        <translation>anaëroob sulfaat (SO4)</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
-        <source>unknown / variable</source>
-        <translation>onbekend / wisselend</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="234"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
-        <source>Abbrechen</source>
-        <translation>Annuleren</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="242"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="277"/>
-        <source>&amp;Add contaminant</source>
-        <translation>Stof &amp;toevoegen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
-        <source>&amp;Remove selected</source>
-        <translation>Selectie &amp;verwijderen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="418"/>
-        <source>A decay constant must not be negative; kept as it was:
-</source>
-        <translation>Een afbraakconstante mag niet negatief zijn; ongewijzigd gelaten:
-</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
-        <source>Virelo</source>
-        <translation>Virelo</translation>
-    </message>
-    <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
-        <source>Failed to launch help.</source>
-        <translation>De help kon niet worden geopend.</translation>
-    </message>
-</context>
-<context>
-    <name>DataCommands</name>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="21"/>
-        <source>&amp;Edit generic contaminant data</source>
-        <translation>Generieke stofgegevens &amp;bewerken</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="23"/>
-        <source>&amp;Save generic data as default</source>
-        <translation>Generieke gegevens als &amp;standaard opslaan</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="25"/>
-        <source>Si&amp;te data...</source>
-        <translation>Loca&amp;tiegegevens...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="26"/>
-        <source>&amp;Decay chain...</source>
-        <translation>&amp;Afbraakketen...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="27"/>
-        <source>&amp;Uncertainty...</source>
-        <translation>&amp;Onzekerheid...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="28"/>
-        <source>S&amp;orption and source...</source>
-        <translation>Sorptie en b&amp;ron...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="29"/>
-        <source>T&amp;ime...</source>
-        <translation>T&amp;ijd...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="30"/>
-        <source>&amp;Lines of evidence...</source>
-        <translation>Bewijs&amp;lijnen...</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="32"/>
-        <source>Load &amp;application defaults</source>
-        <translation>&amp;Programmastandaarden laden</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="87"/>
-        <source>This will change your currently used default-contaminants.
-Are you shure?</source>
-        <translation>Dit wijzigt de standaardstoffen die u nu gebruikt.
-Weet u het zeker?</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="89"/>
-        <source>Changing generic contaminant data</source>
-        <translation>Generieke stofgegevens wijzigen</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="94"/>
-        <source>Contaminants saved!</source>
-        <translation>Stoffen opgeslagen!</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="95"/>
-        <location filename="../app/DataCommands.cpp" line="123"/>
-        <source>Virelo</source>
-        <translation>Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="98"/>
-        <source>Saving contaminant-data failed!</source>
-        <translation>Opslaan van de stofgegevens mislukt!</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="99"/>
-        <location filename="../app/DataCommands.cpp" line="114"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-fout</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="106"/>
-        <source>Loading application default contaminants?</source>
-        <translation>Standaardstoffen van het programma laden?</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="107"/>
-        <source>contaminant data</source>
-        <translation>Stofgegevens</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="113"/>
-        <source>Loading contaminant-data failed!</source>
-        <translation>Laden van de stofgegevens mislukt!</translation>
-    </message>
-    <message>
-        <location filename="../app/DataCommands.cpp" line="122"/>
-        <source>Default contaminants loaded!</source>
-        <translation>Standaardstoffen geladen!</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="31"/>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>&amp;Nieuw	Ctrl+N</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="33"/>
-        <source>&amp;Open ...	Ctrl+O</source>
-        <translation>&amp;Openen ...	Ctrl+O</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="35"/>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>Op&amp;slaan	Ctrl+S</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="37"/>
-        <source>Save &amp;as ...</source>
-        <translation>Opslaan &amp;als ...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="41"/>
-        <source>&amp;Export report...</source>
-        <translation>Rapport &amp;exporteren...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="43"/>
-        <source>&amp;Print...</source>
-        <translation>Af&amp;drukken...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="46"/>
-        <source>Print pre&amp;view...</source>
-        <translation>Afdruk&amp;voorbeeld...</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="50"/>
-        <source>E&amp;xit</source>
-        <translation>A&amp;fsluiten</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="56"/>
-        <source>Error saving project-file!
-Check access-rights!</source>
-        <translation>Fout bij opslaan van het projectbestand!
-Controleer de toegangsrechten!</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="57"/>
-        <location filename="../app/FileCommands.cpp" line="195"/>
-        <location filename="../app/FileCommands.cpp" line="213"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-fout</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="70"/>
-        <source>The settings saved with this project could not be read when it was opened (%1).
-
-Saving replaces them with the settings the project has now (concentration unit, verdict basis, assessment ranges, decay-constant sources). Save anyway?</source>
-        <translation>De met dit project opgeslagen instellingen konden bij het openen niet worden gelezen (%1).
-
-Opslaan vervangt ze door de huidige instellingen van het project (concentratie-eenheid, basis van het oordeel, beoordelingsbereiken, bronnen van de afbraakconstanten). Toch opslaan?</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="76"/>
-        <location filename="../app/FileCommands.cpp" line="89"/>
-        <source>Virelo</source>
-        <translation>Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="88"/>
-        <source>Current project was modified. Save?</source>
-        <translation>Het huidige project is gewijzigd. Opslaan?</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="194"/>
-        <source>Error writing the report &quot;%1&quot;:
-%2</source>
-        <translation>Fout bij het schrijven van het rapport &quot;%1&quot;:
-%2</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="212"/>
-        <source>Error printing the report!</source>
-        <translation>Fout bij het afdrukken van het rapport!</translation>
-    </message>
-    <message>
-        <location filename="../app/FileCommands.cpp" line="222"/>
-        <source>Print preview - Virelo</source>
-        <translation>Afdrukvoorbeeld - Virelo</translation>
-    </message>
-</context>
-<context>
-    <name>HelpCommands</name>
-    <message>
-        <location filename="../app/HelpCommands.cpp" line="23"/>
-        <source>&amp;Manual (requires Adobe Acrobat Reader)</source>
-        <translation>&amp;Handleiding (vereist Adobe Acrobat Reader)</translation>
-    </message>
-    <message>
-        <location filename="../app/HelpCommands.cpp" line="26"/>
-        <source>&amp;About Virelo</source>
-        <translation>&amp;Over Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/HelpCommands.cpp" line="44"/>
-        <source>What&apos;s this - Help</source>
-        <translation>Wat is dit? - Help</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <location filename="../platform/HelpViewer.cpp" line="36"/>
-        <source>Virelo Help</source>
-        <translation>Virelo-help</translation>
-    </message>
-</context>
-<context>
-    <name>Language</name>
-    <message>
-        <location filename="../app/Language.cpp" line="107"/>
-        <source>&amp;System language</source>
-        <translation>&amp;Systeemtaal</translation>
-    </message>
-    <message>
-        <location filename="../app/Language.cpp" line="124"/>
-        <source>The language changes when Virelo is started again.</source>
-        <translation>De taal verandert wanneer Virelo opnieuw start.</translation>
-    </message>
-</context>
-<context>
-    <name>MainDialog</name>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="114"/>
-        <source>&amp;File</source>
-        <translation>&amp;Bestand</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="116"/>
-        <source>&amp;View</source>
-        <translation>Beel&amp;d</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="117"/>
-        <source>&amp;Project settings	Ctrl+1</source>
-        <translation>&amp;Projectinstellingen	Ctrl+1</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="117"/>
-        <source>&amp;Aquifer settings	Ctrl+2</source>
-        <translation>&amp;Watervoerend pakket	Ctrl+2</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="118"/>
-        <source>C&amp;ontaminant settings	Ctrl+3</source>
-        <translation>&amp;Stoffen	Ctrl+3</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="118"/>
-        <source>&amp;Results	Ctrl+4</source>
-        <translation>&amp;Resultaten	Ctrl+4</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="125"/>
-        <source>&amp;Language</source>
-        <translation>&amp;Taal</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="129"/>
-        <source>&amp;Data</source>
-        <translation>&amp;Gegevens</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="130"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="154"/>
-        <source>Create a new Virelo-Project</source>
-        <translation>Een nieuw Virelo-project maken</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="155"/>
-        <source>Open a Virelo-Project</source>
-        <translation>Een Virelo-project openen</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="156"/>
-        <source>Save current Virelo-Project</source>
-        <translation>Het huidige Virelo-project opslaan</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="157"/>
-        <source>Informations about Virelo</source>
-        <translation>Informatie over Virelo</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="178"/>
-        <source>Project settings ... Ctrl+1</source>
-        <translation>Projectinstellingen ... Ctrl+1</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="178"/>
-        <source>Aquifer settings ... Ctrl+2</source>
-        <translation>Watervoerend pakket ... Ctrl+2</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="179"/>
-        <source>Contaminant settings ... Ctrl+3</source>
-        <translation>Stoffen ... Ctrl+3</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="179"/>
-        <source>Results ... Ctrl+4</source>
-        <translation>Resultaten ... Ctrl+4</translation>
-    </message>
-    <message>
-        <location filename="../app/MainDialog.cpp" line="258"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-fout</translation>
-    </message>
-</context>
-<context>
-    <name>PageTabs</name>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="42"/>
-        <source>Project</source>
-        <translation>Project</translation>
-    </message>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="43"/>
-        <source>Aquifer</source>
-        <translation>Watervoerend pakket</translation>
-    </message>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="44"/>
-        <source>Contaminants</source>
-        <translation>Stoffen</translation>
-    </message>
-    <message>
-        <location filename="../app/PageTabs.cpp" line="45"/>
-        <source>Results</source>
-        <translation>Resultaten</translation>
-    </message>
-</context>
-<context>
-    <name>ProblemsDialog</name>
-    <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="22"/>
-        <source>Problems</source>
-        <translation>Problemen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="28"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>ReportBoxes</name>
-    <message>
-        <location filename="../app/ReportBoxes.cpp" line="26"/>
-        <source>Virelo-Error</source>
-        <translation>Virelo-fout</translation>
-    </message>
-    <message>
-        <location filename="../app/ReportBoxes.cpp" line="33"/>
-        <source>Virelo-Warning</source>
-        <translation>Virelo-waarschuwing</translation>
-    </message>
-</context>
-<context>
-    <name>ResultListModel</name>
-    <message>
-        <location filename="../pages/ResultColumns.cpp" line="41"/>
-        <location filename="../pages/ResultListModel.cpp" line="276"/>
-        <source>Contaminant</source>
-        <translation>Stof</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultColumns.cpp" line="46"/>
-        <location filename="../pages/ResultListModel.cpp" line="271"/>
-        <source>Margin</source>
-        <translation>Marge</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultColumns.cpp" line="52"/>
-        <location filename="../pages/ResultListModel.cpp" line="245"/>
-        <source>Marks</source>
-        <translation>Kenmerken</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="209"/>
-        <source>Fragile: the class changes within a factor of 2 of %1.</source>
-        <translation>Wankel: de klasse verandert binnen een factor 2 van %1.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="211"/>
-        <source>The smallest change of one input that changes the class.</source>
-        <translation>De kleinste wijziging van één invoer die de klasse verandert.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="212"/>
-        <source>No single input changes the class.</source>
-        <translation>Geen enkele invoer verandert de klasse.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="249"/>
-        <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
-        <translation>Wat verder meeweegt in het oordeel: de afbraakketen (chain), de peilbuizen van de locatie (wells), een model onder de peilbuizen (under), een afbraakconstante uit de peilbuizen (λ), modellen aan beide kanten van CA (±CA). Houd de muis op een kenmerk om het te lezen.</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="254"/>
-        <source>The probability of each class from the last uncertainty run</source>
-        <translation>De kans op elke klasse uit de laatste onzekerheidsberekening</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="256"/>
-        <source>C(x) exact [%1]</source>
-        <translation>C(x) exact [%1]</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="257"/>
-        <source>Target C [%1]</source>
-        <translation>Doel C [%1]</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="259"/>
-        <source>Concentration the screening model predicts at the receptor: C0 · C(x)/C0</source>
-        <translation>Concentratie die het screeningsmodel bij de receptor voorspelt: C0 · C(x)/C0</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="260"/>
-        <source>Concentration the exact solution predicts at the receptor; marked where the two models fall on opposite sides of CA</source>
-        <translation>Concentratie die de exacte oplossing bij de receptor voorspelt; gemarkeerd waar de twee modellen aan weerszijden van CA liggen</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="263"/>
-        <source>Remedial target: the source concentration C = CA · AF at which the receptor just meets CA, under the verdict basis</source>
-        <translation>Saneringsdoel: de bronconcentratie C = CA · AF waarbij de receptor CA net haalt, volgens de basis van het oordeel</translation>
-    </message>
-    <message>
-        <location filename="../pages/ResultListModel.cpp" line="273"/>
-        <source>The smallest factor by which one input would change the class; marked where it is within a factor of 2 (a fragile verdict)</source>
-        <translation>De kleinste factor waarmee één invoer de klasse zou veranderen; gemarkeerd waar die binnen een factor 2 ligt (een wankel oordeel)</translation>
-    </message>
-</context>
-<context>
-    <name>AnalyteMappingDialog</name>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="32"/>
-        <source>Map analyte names</source>
-        <translation>Namen van analyten koppelen</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="39"/>
-        <source>No contaminant or indicator has these names, so the fits and the redox rules cannot use their samples. Choose what each one is; the project keeps the choice as an alias for later imports.</source>
-        <translation>Geen verontreiniging of indicator heeft deze namen, dus de fits en de redoxregels kunnen hun monsters niet gebruiken. Kies wat elke naam is; het project bewaart de keuze als alias voor latere imports.</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
-        <source>Name in the data</source>
-        <translation>Naam in de gegevens</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
-        <source>Samples</source>
-        <translation>Monsters</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="44"/>
-        <source>Is</source>
-        <translation>Is</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="55"/>
-        <source>(keep as written)</source>
-        <translation>(laten zoals geschreven)</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="65"/>
-        <source>Save as aliases</source>
-        <translation>Opslaan als aliassen</translation>
-    </message>
-    <message>
-        <location filename="../analysis/AnalyteMappingDialog.cpp" line="98"/>
-        <source>Nothing saved: %1</source>
-        <translation>Niets opgeslagen: %1</translation>
-    </message>
-</context>
-<context>
     <name>CentrelineChart</name>
     <message>
         <location filename="../analysis/CentrelineChart.cpp" line="76"/>
@@ -1524,6 +910,269 @@ Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</tran
     </message>
 </context>
 <context>
+    <name>ContaminantEditorDialog</name>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="129"/>
+        <source>Edit contaminant data</source>
+        <translation>Stofgegevens bewerken</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="140"/>
+        <source>Contaminants</source>
+        <translation>Stoffen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="179"/>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="191"/>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
+        <source>Group:</source>
+        <translation>Groep:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="196"/>
+        <source>75th percentile of observed plume lengths in literature: </source>
+        <translation>75e percentiel van waargenomen pluimlengtes in de literatuur: </translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="200"/>
+        <source>75th percentile [m] :</source>
+        <translation>75e percentiel [m] :</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
+        <source>Number of lit. entries:</source>
+        <translation>Aantal lit.-vermeldingen:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="204"/>
+        <source>Decay constants (lambda)  [1/d]</source>
+        <translation>Afbraakconstanten (lambda)  [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="213"/>
+        <source>aerobic:</source>
+        <translation>aëroob:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
+        <source>anerobic nitrate (NO3):</source>
+        <translation>anaëroob nitraat (NO3):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
+        <source>anaerobic iron (Fe):</source>
+        <translation>anaëroob ijzer (Fe):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
+        <source>anaerobic sulfate (SO4):</source>
+        <translation>anaëroob sulfaat (SO4):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
+        <source>anaerobic mixed plumes:</source>
+        <translation>anaëroob, gemengde pluimen:</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
+        <source>anaerobic methan (CH4):</source>
+        <translation>anaëroob methaan (CH4):</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
+        <source>unknown / variable :</source>
+        <translation>onbekend / wisselend :</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
+        <source>aerobic</source>
+        <translation>aëroob</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
+        <source>anaerobic methan (CH4)</source>
+        <translation>anaëroob methaan (CH4)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
+        <source>anaerobic iron (Fe)</source>
+        <translation>anaëroob ijzer (Fe)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
+        <source>anaerobic mixed plumes</source>
+        <translation>anaëroob, gemengde pluimen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
+        <source>anerobic nitrate (NO3)</source>
+        <translation>anaëroob nitraat (NO3)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
+        <source>anaerobic sulfate (SO4)</source>
+        <translation>anaëroob sulfaat (SO4)</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
+        <source>unknown / variable</source>
+        <translation>onbekend / wisselend</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="234"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
+        <source>Abbrechen</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="242"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="277"/>
+        <source>&amp;Add contaminant</source>
+        <translation>Stof &amp;toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
+        <source>&amp;Remove selected</source>
+        <translation>Selectie &amp;verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="418"/>
+        <source>A decay constant must not be negative; kept as it was:
+</source>
+        <translation>Een afbraakconstante mag niet negatief zijn; ongewijzigd gelaten:
+</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <source>Failed to launch help.</source>
+        <translation>De help kon niet worden geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCommands</name>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="21"/>
+        <source>&amp;Edit generic contaminant data</source>
+        <translation>Generieke stofgegevens &amp;bewerken</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="23"/>
+        <source>&amp;Save generic data as default</source>
+        <translation>Generieke gegevens als &amp;standaard opslaan</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="25"/>
+        <source>Si&amp;te data...</source>
+        <translation>Loca&amp;tiegegevens...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="26"/>
+        <source>&amp;Decay chain...</source>
+        <translation>&amp;Afbraakketen...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="27"/>
+        <source>&amp;Uncertainty...</source>
+        <translation>&amp;Onzekerheid...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="28"/>
+        <source>S&amp;orption and source...</source>
+        <translation>Sorptie en b&amp;ron...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="29"/>
+        <source>T&amp;ime...</source>
+        <translation>T&amp;ijd...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="30"/>
+        <source>&amp;Lines of evidence...</source>
+        <translation>Bewijs&amp;lijnen...</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="32"/>
+        <source>Load &amp;application defaults</source>
+        <translation>&amp;Programmastandaarden laden</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="87"/>
+        <source>This will change your currently used default-contaminants.
+Are you shure?</source>
+        <translation>Dit wijzigt de standaardstoffen die u nu gebruikt.
+Weet u het zeker?</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="89"/>
+        <source>Changing generic contaminant data</source>
+        <translation>Generieke stofgegevens wijzigen</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="94"/>
+        <source>Contaminants saved!</source>
+        <translation>Stoffen opgeslagen!</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="95"/>
+        <location filename="../app/DataCommands.cpp" line="123"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="98"/>
+        <source>Saving contaminant-data failed!</source>
+        <translation>Opslaan van de stofgegevens mislukt!</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="99"/>
+        <location filename="../app/DataCommands.cpp" line="114"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-fout</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="106"/>
+        <source>Loading application default contaminants?</source>
+        <translation>Standaardstoffen van het programma laden?</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="107"/>
+        <source>contaminant data</source>
+        <translation>Stofgegevens</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="113"/>
+        <source>Loading contaminant-data failed!</source>
+        <translation>Laden van de stofgegevens mislukt!</translation>
+    </message>
+    <message>
+        <location filename="../app/DataCommands.cpp" line="122"/>
+        <source>Default contaminants loaded!</source>
+        <translation>Standaardstoffen geladen!</translation>
+    </message>
+</context>
+<context>
     <name>DistributionTableModel</name>
     <message>
         <location filename="../analysis/DistributionTableModel.cpp" line="37"/>
@@ -1628,6 +1277,255 @@ Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</tran
         <location filename="../analysis/EvidenceWindow.cpp" line="137"/>
         <source>Computing...</source>
         <translation>Bezig met berekenen...</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="31"/>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nieuw	Ctrl+N</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="33"/>
+        <source>&amp;Open ...	Ctrl+O</source>
+        <translation>&amp;Openen ...	Ctrl+O</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="35"/>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>Op&amp;slaan	Ctrl+S</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="37"/>
+        <source>Save &amp;as ...</source>
+        <translation>Opslaan &amp;als ...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="41"/>
+        <source>&amp;Export report...</source>
+        <translation>Rapport &amp;exporteren...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="43"/>
+        <source>&amp;Print...</source>
+        <translation>Af&amp;drukken...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="46"/>
+        <source>Print pre&amp;view...</source>
+        <translation>Afdruk&amp;voorbeeld...</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="50"/>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="56"/>
+        <source>Error saving project-file!
+Check access-rights!</source>
+        <translation>Fout bij opslaan van het projectbestand!
+Controleer de toegangsrechten!</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="57"/>
+        <location filename="../app/FileCommands.cpp" line="195"/>
+        <location filename="../app/FileCommands.cpp" line="213"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-fout</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="70"/>
+        <source>The settings saved with this project could not be read when it was opened (%1).
+
+Saving replaces them with the settings the project has now (concentration unit, verdict basis, assessment ranges, decay-constant sources). Save anyway?</source>
+        <translation>De met dit project opgeslagen instellingen konden bij het openen niet worden gelezen (%1).
+
+Opslaan vervangt ze door de huidige instellingen van het project (concentratie-eenheid, basis van het oordeel, beoordelingsbereiken, bronnen van de afbraakconstanten). Toch opslaan?</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="76"/>
+        <location filename="../app/FileCommands.cpp" line="89"/>
+        <source>Virelo</source>
+        <translation>Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="88"/>
+        <source>Current project was modified. Save?</source>
+        <translation>Het huidige project is gewijzigd. Opslaan?</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="194"/>
+        <source>Error writing the report &quot;%1&quot;:
+%2</source>
+        <translation>Fout bij het schrijven van het rapport &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="212"/>
+        <source>Error printing the report!</source>
+        <translation>Fout bij het afdrukken van het rapport!</translation>
+    </message>
+    <message>
+        <location filename="../app/FileCommands.cpp" line="222"/>
+        <source>Print preview - Virelo</source>
+        <translation>Afdrukvoorbeeld - Virelo</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <location filename="../app/HelpCommands.cpp" line="23"/>
+        <source>&amp;Manual (requires Adobe Acrobat Reader)</source>
+        <translation>&amp;Handleiding (vereist Adobe Acrobat Reader)</translation>
+    </message>
+    <message>
+        <location filename="../app/HelpCommands.cpp" line="26"/>
+        <source>&amp;About Virelo</source>
+        <translation>&amp;Over Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/HelpCommands.cpp" line="44"/>
+        <source>What&apos;s this - Help</source>
+        <translation>Wat is dit? - Help</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <location filename="../platform/HelpViewer.cpp" line="36"/>
+        <source>Virelo Help</source>
+        <translation>Virelo-help</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../app/Language.cpp" line="107"/>
+        <source>&amp;System language</source>
+        <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <location filename="../app/Language.cpp" line="124"/>
+        <source>The language changes when Virelo is started again.</source>
+        <translation>De taal verandert wanneer Virelo opnieuw start.</translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="114"/>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="116"/>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="117"/>
+        <source>&amp;Project settings	Ctrl+1</source>
+        <translation>&amp;Projectinstellingen	Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="117"/>
+        <source>&amp;Aquifer settings	Ctrl+2</source>
+        <translation>&amp;Watervoerend pakket	Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="118"/>
+        <source>C&amp;ontaminant settings	Ctrl+3</source>
+        <translation>&amp;Stoffen	Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="118"/>
+        <source>&amp;Results	Ctrl+4</source>
+        <translation>&amp;Resultaten	Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="125"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="129"/>
+        <source>&amp;Data</source>
+        <translation>&amp;Gegevens</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="130"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="154"/>
+        <source>Create a new Virelo-Project</source>
+        <translation>Een nieuw Virelo-project maken</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="155"/>
+        <source>Open a Virelo-Project</source>
+        <translation>Een Virelo-project openen</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="156"/>
+        <source>Save current Virelo-Project</source>
+        <translation>Het huidige Virelo-project opslaan</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="157"/>
+        <source>Informations about Virelo</source>
+        <translation>Informatie over Virelo</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="178"/>
+        <source>Project settings ... Ctrl+1</source>
+        <translation>Projectinstellingen ... Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="178"/>
+        <source>Aquifer settings ... Ctrl+2</source>
+        <translation>Watervoerend pakket ... Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="179"/>
+        <source>Contaminant settings ... Ctrl+3</source>
+        <translation>Stoffen ... Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="179"/>
+        <source>Results ... Ctrl+4</source>
+        <translation>Resultaten ... Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/MainDialog.cpp" line="258"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-fout</translation>
+    </message>
+</context>
+<context>
+    <name>PageTabs</name>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="42"/>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="43"/>
+        <source>Aquifer</source>
+        <translation>Watervoerend pakket</translation>
+    </message>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="44"/>
+        <source>Contaminants</source>
+        <translation>Stoffen</translation>
+    </message>
+    <message>
+        <location filename="../app/PageTabs.cpp" line="45"/>
+        <source>Results</source>
+        <translation>Resultaten</translation>
     </message>
 </context>
 <context>
@@ -1757,29 +1655,42 @@ Verdict (screening model): %1.</source>
 Oordeel (screeningsmodel): %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="273"/>
+        <location filename="../analysis/PlumeView.cpp" line="278"/>
         <source> The exact solution would give %1.</source>
         <translation> De exacte oplossing zou %1 geven.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="321"/>
+        <location filename="../analysis/PlumeView.cpp" line="327"/>
         <source>Could not write &quot;%1&quot;: %2</source>
         <translation>Kon &quot;%1&quot; niet schrijven: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="322"/>
+        <location filename="../analysis/PlumeView.cpp" line="328"/>
         <source>Virelo-Error</source>
         <translation>Virelo-fout</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <location filename="../analysis/PlumeView.cpp" line="351"/>
         <source>SVG drawing (*.svg)</source>
         <translation>SVG-tekening (*.svg)</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="345"/>
+        <location filename="../analysis/PlumeView.cpp" line="351"/>
         <source>PNG image (*.png)</source>
         <translation>PNG-afbeelding (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemsDialog</name>
+    <message>
+        <location filename="../pages/ProblemsDialog.cpp" line="22"/>
+        <source>Problems</source>
+        <translation>Problemen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ProblemsDialog.cpp" line="28"/>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1808,6 +1719,95 @@ Oordeel (screeningsmodel): %1.</translation>
         <location filename="../analysis/RatioHistogram.cpp" line="149"/>
         <source>Not drawn: %1</source>
         <translation>Niet getekend: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportBoxes</name>
+    <message>
+        <location filename="../app/ReportBoxes.cpp" line="26"/>
+        <source>Virelo-Error</source>
+        <translation>Virelo-fout</translation>
+    </message>
+    <message>
+        <location filename="../app/ReportBoxes.cpp" line="33"/>
+        <source>Virelo-Warning</source>
+        <translation>Virelo-waarschuwing</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListModel</name>
+    <message>
+        <location filename="../pages/ResultColumns.cpp" line="41"/>
+        <location filename="../pages/ResultListModel.cpp" line="276"/>
+        <source>Contaminant</source>
+        <translation>Stof</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultColumns.cpp" line="46"/>
+        <location filename="../pages/ResultListModel.cpp" line="271"/>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultColumns.cpp" line="52"/>
+        <location filename="../pages/ResultListModel.cpp" line="245"/>
+        <source>Marks</source>
+        <translation>Kenmerken</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="209"/>
+        <source>Fragile: the class changes within a factor of 2 of %1.</source>
+        <translation>Wankel: de klasse verandert binnen een factor 2 van %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="211"/>
+        <source>The smallest change of one input that changes the class.</source>
+        <translation>De kleinste wijziging van één invoer die de klasse verandert.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="212"/>
+        <source>No single input changes the class.</source>
+        <translation>Geen enkele invoer verandert de klasse.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="249"/>
+        <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
+        <translation>Wat verder meeweegt in het oordeel: de afbraakketen (chain), de peilbuizen van de locatie (wells), een model onder de peilbuizen (under), een afbraakconstante uit de peilbuizen (λ), modellen aan beide kanten van CA (±CA). Houd de muis op een kenmerk om het te lezen.</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="254"/>
+        <source>The probability of each class from the last uncertainty run</source>
+        <translation>De kans op elke klasse uit de laatste onzekerheidsberekening</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="256"/>
+        <source>C(x) exact [%1]</source>
+        <translation>C(x) exact [%1]</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="257"/>
+        <source>Target C [%1]</source>
+        <translation>Doel C [%1]</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="259"/>
+        <source>Concentration the screening model predicts at the receptor: C0 · C(x)/C0</source>
+        <translation>Concentratie die het screeningsmodel bij de receptor voorspelt: C0 · C(x)/C0</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="260"/>
+        <source>Concentration the exact solution predicts at the receptor; marked where the two models fall on opposite sides of CA</source>
+        <translation>Concentratie die de exacte oplossing bij de receptor voorspelt; gemarkeerd waar de twee modellen aan weerszijden van CA liggen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="263"/>
+        <source>Remedial target: the source concentration C = CA · AF at which the receptor just meets CA, under the verdict basis</source>
+        <translation>Saneringsdoel: de bronconcentratie C = CA · AF waarbij de receptor CA net haalt, volgens de basis van het oordeel</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultListModel.cpp" line="273"/>
+        <source>The smallest factor by which one input would change the class; marked where it is within a factor of 2 (a fragile verdict)</source>
+        <translation>De kleinste factor waarmee één invoer de klasse zou veranderen; gemarkeerd waar die binnen een factor 2 ligt (een wankel oordeel)</translation>
     </message>
 </context>
 <context>
@@ -2104,7 +2104,7 @@ Oordeel (screeningsmodel): %1.</translation>
     </message>
     <message>
         <location filename="../analysis/SiteDataWindow.cpp" line="160"/>
-        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="359"/>
         <source>Map &amp;names...</source>
         <translation>&amp;Namen koppelen...</translation>
     </message>
@@ -2137,67 +2137,68 @@ Oordeel (screeningsmodel): %1.</translation>
     </message>
     <message>
         <location filename="../analysis/SiteDataWindow.cpp" line="251"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="253"/>
         <source>
 Note: %1</source>
         <translation>
 Opmerking: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="258"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="260"/>
         <source>
 No contaminant or indicator has these names (kept as written; &quot;Map names&quot; names them):</source>
         <translation>
 Geen verontreiniging of indicator heeft deze namen (bewaard zoals geschreven; &quot;Namen koppelen&quot; koppelt ze):</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="261"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="263"/>
         <source>
   &quot;%1&quot;: %2 samples</source>
         <translation>
   &quot;%1&quot;: %2 monsters</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="283"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="285"/>
         <source>Site tables (*.csv *.txt);;All files (*)</source>
         <translation>Locatietabellen (*.csv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="293"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="295"/>
         <source>Cannot read %1: %2</source>
         <translation>Kan %1 niet lezen: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="322"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="324"/>
         <source>CSV tables (*.csv)</source>
         <translation>CSV-tabellen (*.csv)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="333"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="335"/>
         <source>Cannot write %1: %2</source>
         <translation>Kan %1 niet schrijven: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="336"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="338"/>
         <source>Wrote %1.</source>
         <translation>%1 geschreven.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="345"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="347"/>
         <source>The clipboard holds no table.</source>
         <translation>Het klembord bevat geen tabel.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="349"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="351"/>
         <source>pasted table</source>
         <translation>geplakte tabel</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="357"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="359"/>
         <source>Map %1 unknown &amp;names...</source>
         <translation>%1 onbekende &amp;namen koppelen...</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDataWindow.cpp" line="367"/>
+        <location filename="../analysis/SiteDataWindow.cpp" line="369"/>
         <source>Saved the names as the project&apos;s aliases.</source>
         <translation>De namen zijn opgeslagen als aliassen van het project.</translation>
     </message>
@@ -2431,32 +2432,32 @@ Toch gebruiken als afbraakconstante van %1?</translation>
         <translation>&lt;br&gt;%1 peilbuis/peilbuizen met een stijghoogte op deze datum hebben geen kaartcoördinaten en worden weggelaten.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="333"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="359"/>
         <source>%1° (%2 wells: no uncertainty)</source>
         <translation>%1° (%2 peilbuizen: geen onzekerheid)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="340"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="366"/>
         <source>any direction</source>
         <translation>elke richting</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="351"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="377"/>
         <source>The source point needs both easting and northing in metres.</source>
         <translation>Het bronpunt heeft oost- en noordcoördinaat in meters nodig.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="355"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="381"/>
         <source>The flow azimuth is given in degrees clockwise from north.</source>
         <translation>De stromingsazimut wordt in graden met de klok mee vanaf noord opgegeven.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="370"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="396"/>
         <source>The wells on the map have their s and y from the new map.</source>
         <translation>De peilbuizen op de kaart hebben hun s en y uit de nieuwe kaart.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="371"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="397"/>
         <source>The wells in map coordinates take their s and y once the map has both the source point and the flow azimuth.</source>
         <translation>De peilbuizen in kaartcoördinaten krijgen hun s en y zodra de kaart zowel het bronpunt als de stromingsazimut heeft.</translation>
     </message>
@@ -3568,52 +3569,52 @@ Geen screeningswaarden: </translation>
 <context>
     <name>UncertaintyWindow</name>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="49"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="51"/>
         <source>Uncertainty</source>
         <translation>Onzekerheid</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="57"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="59"/>
         <source>&amp;Run</source>
         <translation>&amp;Starten</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="59"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="61"/>
         <source>&amp;Cancel run</source>
         <translation>Run &amp;annuleren</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="127"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="141"/>
         <source>&amp;Add</source>
         <translation>&amp;Toevoegen</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="129"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="143"/>
         <source>Re&amp;move</source>
         <translation>Ver&amp;wijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="150"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="164"/>
         <source>&amp;Samples :</source>
         <translation>&amp;Trekkingen :</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="152"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="166"/>
         <source>S&amp;eed :</source>
         <translation>Start&amp;waarde :</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="169"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="183"/>
         <source>Distributions (every other input keeps its value)</source>
         <translation>Verdelingen (alle andere invoer houdt zijn waarde)</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="275"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="289"/>
         <source>The inputs changed while the run drew its samples; its results were dropped. Run again.</source>
         <translation>De invoer veranderde terwijl de run zijn trekkingen deed; de resultaten zijn verworpen. Start opnieuw.</translation>
     </message>
     <message>
-        <location filename="../analysis/UncertaintyWindow.cpp" line="278"/>
+        <location filename="../analysis/UncertaintyWindow.cpp" line="292"/>
         <source>The run needed more memory than there is; try fewer samples.</source>
         <translation>De run had meer geheugen nodig dan er is; probeer minder trekkingen.</translation>
     </message>
