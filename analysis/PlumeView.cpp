@@ -269,14 +269,9 @@ bool PlumeView::showResult(int resultIndex) {
   text +=
       tr("\nVerdict (screening model): %1.").arg(QString::fromLatin1(AssessmentClassName(screeningClass)));
   if (exactClass != screeningClass)
-<<<<<<< HEAD
-    text += QStringLiteral(" The exact solution would give %1.")
-                .arg(QString::fromLatin1(AssessmentClassName(exactClass)));
-  if (!profile_.fieldNote.isEmpty()) text += QLatin1Char('\n') + profile_.fieldNote;
-=======
     text +=
         tr(" The exact solution would give %1.").arg(QString::fromLatin1(AssessmentClassName(exactClass)));
->>>>>>> i18n-analysis
+  if (!profile_.fieldNote.isEmpty()) text += QLatin1Char('\n') + profile_.fieldNote;
   summary_->setText(text);
   return true;
 }
