@@ -159,8 +159,10 @@ void shrink(QTextDocument* doc, QTextTable* table, double scale) {
     cursor.setPosition(span.to, QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(smaller);
   }
-  cursor.endEditBlock();
+  // Inside the edit, so that the smaller text and the table's new measure
+  // are laid out in one pass.
   doc->markContentsDirty(table->firstPosition() - 1, table->lastPosition() - table->firstPosition() + 2);
+  cursor.endEditBlock();
 }
 
 }  // namespace
