@@ -114,7 +114,7 @@ void resultTable(ReportContext& report, bool plume) {
   QString table = tableStart();
   if (evidence && !plume)
     table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
-  report.add(table);
+  report.openTable(table);
   if (plume && verdictColumn) {
     report.add(QStringLiteral(
         "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"30%\">Contaminant</th>"
@@ -168,7 +168,14 @@ void resultTable(ReportContext& report, bool plume) {
     report.add(QStringLiteral("<tr><td>%1</td>%2%3</tr>")
                    .arg(contaminantName(report.project(), c.name), classCell(cls), cells));
   }
-  report.add(QStringLiteral("</table>"));
+  // The name wraps, as do a target with its origin and a verdict with its
+  // reasons; the class and the values do not.
+  QString columns;
+  if (plume)
+    columns = verdictColumn ? QStringLiteral("wnnnw") : QStringLiteral("wnnn");
+  else
+    columns = (evidence || verdictColumn) ? QStringLiteral("wnnnnnww") : QStringLiteral("wnnnnnw");
+  report.closeTable(columns);
   if (!intervals.isEmpty())
     report.add(QStringLiteral("<p>Decay constant from the site's wells:<br>%1</p>")
                    .arg(intervals.join(QStringLiteral("<br>"))));
