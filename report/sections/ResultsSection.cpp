@@ -89,6 +89,14 @@ QString valueCells(ReportContext& report, const ContaminantResult& row, bool plu
   return cells;
 }
 
+// The columns of a result table whose values stay whole: the class and
+// the values. The name wraps, as do a target with its origin and a verdict
+// with its reasons.
+QString wholeColumns(bool plume, bool verdictColumn) {
+  if (plume) return verdictColumn ? QStringLiteral("wnnnw") : QStringLiteral("wnnn");
+  return verdictColumn ? QStringLiteral("wnnnnnww") : QStringLiteral("wnnnnnw");
+}
+
 void resultTable(ReportContext& report, bool plume) {
   const std::vector<const ContaminantResult*> list =
       report.resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor);
@@ -168,14 +176,7 @@ void resultTable(ReportContext& report, bool plume) {
     report.add(QStringLiteral("<tr><td>%1</td>%2%3</tr>")
                    .arg(contaminantName(report.project(), c.name), classCell(cls), cells));
   }
-  // The name wraps, as do a target with its origin and a verdict with its
-  // reasons; the class and the values do not.
-  QString columns;
-  if (plume)
-    columns = verdictColumn ? QStringLiteral("wnnnw") : QStringLiteral("wnnn");
-  else
-    columns = (evidence || verdictColumn) ? QStringLiteral("wnnnnnww") : QStringLiteral("wnnnnnw");
-  report.closeTable(columns);
+  report.closeTable(wholeColumns(plume, evidence || verdictColumn));
   if (!intervals.isEmpty())
     report.add(QStringLiteral("<p>Decay constant from the site's wells:<br>%1</p>")
                    .arg(intervals.join(QStringLiteral("<br>"))));
