@@ -111,6 +111,23 @@ void TestReportTables::everyTableOfTheExamplesSaysWhatItIs() {
                               .arg(QLatin1String(name), cellText(table, 0, 0).left(40))
                               .arg(columns.size())
                               .arg(table->columns())));
+      // A column of numbers only is declared whole; but for a target, which
+      // may carry the words of its origin ("from the chain").
+      for (int c = 0; c < table->columns(); ++c) {
+        if (cellText(table, 0, c).startsWith(QStringLiteral("Target"))) continue;
+        int numbers = 0, others = 0;
+        for (int r = std::max(0, format.headerRowCount()); r < table->rows(); ++r) {
+          const QTextTableCell cell = table->cellAt(r, c);
+          if (cell.row() != r || cell.column() != c || cell.columnSpan() > 1) continue;
+          bool number = false;
+          cellText(table, r, c).toDouble(&number);
+          ++(number ? numbers : others);
+        }
+        if (numbers > 0 && others == 0)
+          QVERIFY2(c < columns.size() && columns[c] == QLatin1Char('n'),
+                   qPrintable(QStringLiteral("%1: numbers under \"%2\" may wrap")
+                                  .arg(QLatin1String(name), cellText(table, 0, c))));
+      }
       ++declared;
     }
     // No mark is left behind in the text for a reader to copy.
