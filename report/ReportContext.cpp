@@ -47,6 +47,21 @@ void ReportContext::keptTable(const QString& html) {
   add(WithLayoutMark(html, LayoutRole::kKeep));
 }
 
+void ReportContext::openTable(const QString& start) {
+  openTable_ = html_.size();
+  add(start);
+}
+
+void ReportContext::closeTable(const QString& columns) {
+  add(QStringLiteral("</table>"));
+  if (openTable_ < 0) return;
+  // Only the table's own text is searched for its first cell.
+  const QString marked = WithLayoutMark(html_.mid(openTable_), LayoutRole::kTable, columns);
+  html_.truncate(openTable_);
+  html_ += marked;
+  openTable_ = -1;
+}
+
 QString ReportContext::headingHtml(int level, const QString& title, const char* key) {
   QString number;
   if (level == 2) {

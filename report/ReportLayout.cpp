@@ -75,11 +75,14 @@ void setNoWrapCells(QTextDocument* doc) {
   noWrap.setNonBreakableLines(true);
   for (QTextTable* table : tables) {
     const QString columns = table->format().property(kLayoutNoWrapProperty).toString();
+    // A column's title is words ("Decay constant [1/d]") that wrap in a
+    // narrow column; the declaration is for the values under it.
+    const int header = std::max(0, table->format().headerRowCount());
     for (int r = 0; r < table->rows(); ++r) {
       for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(r, c);
         if (cell.row() != r || cell.column() != c) continue;
-        const bool declared = c < columns.size() && columns[c] == QLatin1Char('n');
+        const bool declared = r >= header && c < columns.size() && columns[c] == QLatin1Char('n');
         // The cell's own paragraphs; a table inside it is set on its own.
         for (auto it = cell.begin(); !it.atEnd(); ++it) {
           const QTextBlock block = it.currentBlock();
@@ -159,8 +162,10 @@ void shrink(QTextDocument* doc, QTextTable* table, double scale) {
     cursor.setPosition(span.to, QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(smaller);
   }
-  cursor.endEditBlock();
+  // Inside the edit, so that the smaller text and the table's new measure
+  // are laid out in one pass.
   doc->markContentsDirty(table->firstPosition() - 1, table->lastPosition() - table->firstPosition() + 2);
+  cursor.endEditBlock();
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ QString WithLayoutMark(const QString& html, LayoutRole role, const QString& colu
 
 // Turns the marks of a document just made from HTML into format
 // properties, takes them out of the text, and sets the table cells that
-// must not wrap: a cell of a column declared so, and a cell of any table
+// must not wrap: a cell below the header rows of a column declared so, and a cell of any table
 // whose text is one word, which the layout must not break.
 void ApplyLayoutMarks(QTextDocument* doc);
 

@@ -51,10 +51,15 @@ class Pager {
     // about once in all, however many parts move. A bound on the rounds
     // keeps a rule that cannot be met from looping.
     for (int round = 0; round < 100000; ++round) {
+      // The move and the fresh layout after it are one change to the
+      // document, which the layout then handles in one pass.
+      QTextCursor change(doc_);
+      change.beginEditBlock();
       const int at = firstFault(&from);
+      if (at >= 0) relayout(at, from);
+      change.endEditBlock();
       if (at < 0) break;
       ++moved;
-      relayout(at, from);
     }
     // The layout moves what follows a stretch along without measuring it
     // again: a paragraph or table row that the move carried across a page's

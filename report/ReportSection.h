@@ -45,6 +45,10 @@ class ReportContext {
   void charts(const QString& html);
   void table(const QString& html, const QString& columns = QString());
   void keptTable(const QString& html);
+  // A table written in pieces: `start` (its opening tag) now, its rows with
+  // add(), its end with closeTable, which declares it as table() does.
+  void openTable(const QString& start);
+  void closeTable(const QString& columns);
   // What the sections before have written.
   const QString& html() const { return html_; }
   // A numbered heading: level 2 counts the sections, level 3 their parts
@@ -104,6 +108,7 @@ class ReportContext {
   AssessmentRange plumeRange_;
   AssessmentRange afRange_;
   QString html_;
+  qsizetype openTable_ = -1;  // where the table written in pieces starts
   int section_ = 0;
   int part_ = 0;
   std::map<QString, QString> numbers_;

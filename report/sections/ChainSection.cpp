@@ -53,12 +53,13 @@ void chainPlumeLengths(ReportContext& report, int chainIndex) {
       "<p>Plume length along the chain: plug flow, each species by the Bateman solution along the travel "
       "time s/v; d is the farthest s at which the species stays at or above its CA, d/x is classed with "
       "the plume-length range. For the parent it is its own plume length.</p>"));
-  report.add(tableStart());
+  report.openTable(tableStart());
   report.add(QStringLiteral(
       "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"34%\">Species</th><th align=\"left\" "
       "width=\"17%\">d [m]</th><th align=\"left\" width=\"17%\">d/x</th><th align=\"left\" "
       "width=\"14%\">Class</th><th align=\"left\" width=\"18%\">Alone: d [m]</th></tr></thead>"));
-  report.add(rows + QStringLiteral("</table>"));
+  report.add(rows);
+  report.closeTable(QStringLiteral("wnnnn"));
 }
 
 // How sorption enters the chain, as the project's inputs have it.
@@ -109,7 +110,7 @@ void WriteChainSection(ReportContext& report) {
                                                    : std::vector<ChainReceptorRow>{};
     if (rows.size() != chain.species.size()) {
       // The yields alone, where the chain gives no row per species.
-      report.add(tableStart());
+      report.openTable(tableStart());
       report.add(
           QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"52%\">Species</th>"
                          "<th align=\"left\" width=\"48%\">Yield (mass per mass of the species above)</th>"
@@ -117,7 +118,7 @@ void WriteChainSection(ReportContext& report) {
       for (size_t i = 0; i < chain.species.size(); ++i)
         report.add(QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
                        .arg(record(chain.species[i].c_str()), yield(i)));
-      report.add(QStringLiteral("</table>"));
+      report.closeTable(QStringLiteral("wn"));
     }
     if (!problems.empty()) {
       report.add(QStringLiteral("<p><i>The chain cannot be computed:</i></p><ul>"));
@@ -132,7 +133,7 @@ void WriteChainSection(ReportContext& report) {
     // Each species with its yield (mass per mass of the species above) and
     // its classes at the receptor, in one table.
     const bool withYields = rows.size() == chain.species.size();
-    report.add(tableStart());
+    report.openTable(tableStart());
     report.add(
         QStringLiteral(
             "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"%1%\">Species</th>%2<th "
@@ -156,7 +157,7 @@ void WriteChainSection(ReportContext& report) {
                           classCell(row.screeningClass), Number(row.exact), classCell(row.exactClass),
                           classCell(row.singleClass)));
     }
-    report.add(QStringLiteral("</table>"));
+    report.closeTable(withYields ? QStringLiteral("wnnnnnnn") : QStringLiteral("wnnnnnn"));
     chainPlumeLengths(report, static_cast<int>(k));
   }
 }

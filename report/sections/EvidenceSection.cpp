@@ -74,8 +74,10 @@ void WriteEvidenceSection(ReportContext& report) {
   QString table = tableStart();
   table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7pt; "));
   table.replace(QLatin1String("cellpadding=\"2.5\""), QLatin1String("cellpadding=\"1\""));
-  report.add(table + QStringLiteral("<tr><th width=\"22%\">Contaminant, line</th><th width=\"7%\">Light</th>"
-                                    "<th>Reading</th></tr>"));
+  report.openTable(table);
+  report.add(
+      QStringLiteral("<tr><th width=\"22%\">Contaminant, line</th><th width=\"7%\">Light</th>"
+                     "<th>Reading</th></tr>"));
   // The contaminant's name heads its first line's cell, so that the table
   // needs no rows of its own for the names.
   std::string current;
@@ -91,5 +93,6 @@ void WriteEvidenceSection(ReportContext& report) {
     report.add(QStringLiteral("<tr><td>%1%2</td>%3<td>%4</td></tr>")
                    .arg(first, line, LightCell(row), esc(QString::fromStdString(row.reading))));
   }
-  report.add(QStringLiteral("</table>"));
+  // The light is one word; the line and its reading wrap.
+  report.closeTable(QStringLiteral("wnw"));
 }

@@ -24,7 +24,7 @@ void WriteExactSection(ReportContext& report) {
           "receptor differ by more than a factor %2.</p>")
           .arg(report.ref("methods-af"))
           .arg(kExactDifferenceFactor));
-  report.add(tableStart());
+  report.openTable(tableStart());
   report.add(QStringLiteral(
       "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"28%\">Contaminant</th><th "
       "align=\"left\" width=\"16%\">Screening C0/C</th><th align=\"left\" width=\"13%\">Screening "
@@ -55,5 +55,5 @@ void WriteExactSection(ReportContext& report) {
                         resultValue(r->exactSourceRatio, "%.7f", "%.4E"),
                         classCell(ClassifyExactAttenuationFactor(*r, range)), mark));
   }
-  report.add(QStringLiteral("</table>"));
+  report.closeTable(QStringLiteral("wnnnnn"));
 }

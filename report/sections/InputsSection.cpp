@@ -70,7 +70,7 @@ void description(ReportContext& report) {
 void aquifer(ReportContext& report) {
   const Aquifer& a = report.project().aquifer;
   report.heading(2, QStringLiteral("Aquifer"));
-  report.add(tableStart());
+  report.openTable(tableStart());
   report.add(
       QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\">Input</th><th "
                      "align=\"left\">Symbol</th><th align=\"left\">Value</th><th "
@@ -104,7 +104,8 @@ void aquifer(ReportContext& report) {
         QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
             .arg(QLatin1String(line.label), QLatin1String(line.symbol), value, QLatin1String(line.unit)));
   }
-  report.add(QStringLiteral("</table>"));
+  // The symbol ("W = 2 Sy"), the value and its unit each stay on one line.
+  report.closeTable(QStringLiteral("wnnn"));
   report.add(
       QStringLiteral("<p>Dispersivities: %1.<br>Redox condition: %2.</p>")
           .arg(report.project().approximateDispersivity
@@ -146,7 +147,7 @@ void contaminants(ReportContext& report) {
           "length is the 75th percentile of observed plumes, with the number of literature "
           "entries in brackets.</p>")
           .arg(report.unit()));
-  report.add(tableStart());
+  report.openTable(tableStart());
   report.add(QStringLiteral(
                  "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"19%\">Contaminant</th><th "
                  "align=\"left\" width=\"8%\">Assessed</th><th align=\"left\" width=\"12%\">C0 [%1]</th><th "
@@ -179,7 +180,9 @@ void contaminants(ReportContext& report) {
                         hasLambda ? QString::asprintf("%.6f", lambda) : notEntered,
                         decayOrigin(report.project(), c), literature));
   }
-  report.add(QStringLiteral("</table>"));
+  // Names and the origin of a decay constant wrap; what is assessed, the
+  // values and a literature length with its count of entries do not.
+  report.closeTable(QStringLiteral("wnnnnwn"));
 }
 
 }  // namespace

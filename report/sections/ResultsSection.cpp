@@ -89,6 +89,14 @@ QString valueCells(ReportContext& report, const ContaminantResult& row, bool plu
   return cells;
 }
 
+// The columns of a result table whose values stay whole: the class and
+// the values. The name wraps, as do a target with its origin and a verdict
+// with its reasons.
+QString wholeColumns(bool plume, bool verdictColumn) {
+  if (plume) return verdictColumn ? QStringLiteral("wnnnw") : QStringLiteral("wnnn");
+  return verdictColumn ? QStringLiteral("wnnnnnww") : QStringLiteral("wnnnnnw");
+}
+
 void resultTable(ReportContext& report, bool plume) {
   const std::vector<const ContaminantResult*> list =
       report.resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor);
@@ -114,7 +122,7 @@ void resultTable(ReportContext& report, bool plume) {
   QString table = tableStart();
   if (evidence && !plume)
     table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
-  report.add(table);
+  report.openTable(table);
   if (plume && verdictColumn) {
     report.add(QStringLiteral(
         "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"30%\">Contaminant</th>"
@@ -168,7 +176,7 @@ void resultTable(ReportContext& report, bool plume) {
     report.add(QStringLiteral("<tr><td>%1</td>%2%3</tr>")
                    .arg(contaminantName(report.project(), c.name), classCell(cls), cells));
   }
-  report.add(QStringLiteral("</table>"));
+  report.closeTable(wholeColumns(plume, evidence || verdictColumn));
   if (!intervals.isEmpty())
     report.add(QStringLiteral("<p>Decay constant from the site's wells:<br>%1</p>")
                    .arg(intervals.join(QStringLiteral("<br>"))));

@@ -112,15 +112,16 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   for (const QStringList& cells : rows) table += bodyRow(cells);
   std::string reason;
   const int suggested = SuggestRedox(site, readings, &reason);
-  report.add(
-      table +
-      QStringLiteral("</table><p>Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. "
-                     "2009. Suggested redox condition: <b>%1</b> (%2). The aquifer is "
-                     "assessed as %3.</p>")
-          .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
-               QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
-                                       ? virelo_RedoxText(project.aquifer.redoxCondition)
-                                       : "-")));
+  // The date stays whole; a list of wells wraps between their names, and
+  // the words of a class, a rule and a score wrap.
+  report.table(table + QStringLiteral("</table>"), QStringLiteral("wnwwwww"));
+  report.add(QStringLiteral("<p>Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. "
+                            "2009. Suggested redox condition: <b>%1</b> (%2). The aquifer is "
+                            "assessed as %3.</p>")
+                 .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
+                      QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
+                                              ? virelo_RedoxText(project.aquifer.redoxCondition)
+                                              : "-")));
   // The rows not scored are those of the first reading: every reading
   // leaves out the same, given the project's chains and background.
   const SolventScore first = ScoreSolvent(

@@ -54,7 +54,7 @@ void WriteTimeSection(ReportContext& report) {
   const int splitAt = 7;
   for (const auto& [first, last] :
        {std::pair{1, splitAt}, std::pair{splitAt, TimingTableModel::ColumnCount()}}) {
-    report.add(tableStart());
+    report.openTable(tableStart());
     QString head = QStringLiteral("<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\">%1</th>")
                        .arg(TimingTableModel::ColumnTitle(0).toHtmlEscaped());
     for (int c = first; c < last; ++c)
@@ -69,7 +69,8 @@ void WriteTimeSection(ReportContext& report) {
             QStringLiteral("<td>%1</td>").arg(TimingTableModel::CellText(row, c, &project).toHtmlEscaped());
       report.add(line + QStringLiteral("</tr>"));
     }
-    report.add(QStringLiteral("</table>"));
+    // The contaminant's name wraps; the times do not.
+    report.closeTable(QStringLiteral("w") + QString(last - first, QLatin1Char('n')));
   }
   const QString unit = QString::fromStdString(virelo_SettingsOf(project).concentrationUnit);
   for (const TimeInputs& in : all) {

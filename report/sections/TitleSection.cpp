@@ -15,7 +15,7 @@ void WriteTitleSection(ReportContext& report) {
       QStringLiteral("<p style=\"font-size: 8pt; color: #555555\">Monitored natural attenuation - "
                      "assessment report</p>"));
   report.add(QStringLiteral("<h1>%1</h1>").arg(projectText(project, ProjectTextField::kTitle)));
-  report.add(tableStart());
+  report.openTable(tableStart());
   report.row(QStringLiteral("Project title"), projectText(project, ProjectTextField::kTitle));
   report.row(QStringLiteral("Author"), projectText(project, ProjectTextField::kAuthor));
   report.row(QStringLiteral("Organisation"), projectText(project, ProjectTextField::kOrganisation));
@@ -39,13 +39,14 @@ void WriteTitleSection(ReportContext& report) {
              QStringLiteral("%1 (decides the class of each attenuation factor)")
                  .arg(QLatin1String(VerdictBasisText(virelo_SettingsOf(project).verdictBasis))));
   report.row(QStringLiteral("Concentration unit"), report.unit());
-  report.add(QStringLiteral("</table>"));
+  report.closeTable(QStringLiteral("ww"));
   if (sha.isEmpty()) {
-    report.add(QStringLiteral(
-        "<table width=\"100%\" border=\"1.5\" cellspacing=\"0\" cellpadding=\"5\" "
-        "style=\"border-color: #b00000; border-style: solid\"><tr><td><b>Note:</b> this report "
-        "was made from a project that is not saved as it stands (a new project, or one with "
-        "changes since it was last saved). No project file reproduces it. Save the project and "
-        "make the report again to give it a file and a checksum.</td></tr></table>"));
+    report.table(QStringLiteral(
+                     "<table width=\"100%\" border=\"1.5\" cellspacing=\"0\" cellpadding=\"5\" "
+                     "style=\"border-color: #b00000; border-style: solid\"><tr><td><b>Note:</b> this report "
+                     "was made from a project that is not saved as it stands (a new project, or one with "
+                     "changes since it was last saved). No project file reproduces it. Save the project and "
+                     "make the report again to give it a file and a checksum.</td></tr></table>"),
+                 QStringLiteral("w"));
   }
 }

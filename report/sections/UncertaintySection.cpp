@@ -117,14 +117,14 @@ void WriteUncertaintySection(ReportContext& report) {
                      "the ratio is d/x or C0/C.</p>")
           .arg(plan.samples)
           .arg(plan.seed));
-  report.add(tableStart() +
-             QStringLiteral("<tr><th>Input</th><th>Distribution</th><th>Parameters</th></tr>"));
+  report.openTable(tableStart());
+  report.add(QStringLiteral("<tr><th>Input</th><th>Distribution</th><th>Parameters</th></tr>"));
   for (const InputDistribution& d : plan.inputs) {
     const std::string label = UncertainInputLabel(d);
     report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                    .arg(record(label.c_str()), QLatin1String(DistributionKindName(d.kind)), Parameters(d)));
   }
-  report.add(QStringLiteral("</table>"));
+  report.closeTable(QStringLiteral("wnw"));
 
   UncertaintyOptions options;
   options.plumeLengthRange = report.plumeRange();
@@ -144,12 +144,13 @@ void WriteUncertaintySection(ReportContext& report) {
   // column gets), so that a row is a line.
   QString table = tableStart();
   table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
-  report.add(table +
-             QStringLiteral("<thead><tr><th width=\"22%\">Contaminant</th><th width=\"10%\">Assessment</th>"
-                            "<th width=\"9%\">P(Green)</th><th width=\"9%\">P(Yellow)</th>"
-                            "<th width=\"7%\">P(Red)</th><th width=\"7%\">P(C &gt; CA)</th>"
-                            "<th width=\"6%\">&#177;&#160;se</th><th width=\"30%\">Ratio 5 / 50 / "
-                            "95&#160;%</th></tr></thead>"));
+  report.openTable(table);
+  report.add(
+      QStringLiteral("<thead><tr><th width=\"22%\">Contaminant</th><th width=\"10%\">Assessment</th>"
+                     "<th width=\"9%\">P(Green)</th><th width=\"9%\">P(Yellow)</th>"
+                     "<th width=\"7%\">P(Red)</th><th width=\"7%\">P(C &gt; CA)</th>"
+                     "<th width=\"6%\">&#177;&#160;se</th><th width=\"30%\">Ratio 5 / 50 / "
+                     "95&#160;%</th></tr></thead>"));
   for (const UncertaintyRow& row : run.rows) {
     const QString name = contaminantName(report.project(), project.contaminants[row.contaminantIndex].name);
     if (row.HasProblems()) {
@@ -164,7 +165,7 @@ void WriteUncertaintySection(ReportContext& report) {
                         Value(row.ratio[1]))
                    .arg(Value(row.ratio[2])));
   }
-  report.add(QStringLiteral("</table>"));
+  report.closeTable(QStringLiteral("wnnnnnnn"));
 
   // Each row of the grid is a table of its own, so that a page break falls
   // between rows of histograms and never through one.
@@ -188,7 +189,7 @@ void WriteUncertaintySection(ReportContext& report) {
         QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     for (qsizetype k = first; k < first + kHistogramsPerRow; ++k)
       grid += k < cells.size() ? cells[k] : QStringLiteral("<td width=\"25%\"></td>");
-    report.add(grid + QStringLiteral("</tr></table>"));
+    report.keptTable(grid + QStringLiteral("</tr></table>"));
   }
   if (cut)
     report.add(QStringLiteral("<p><i>Histograms of the first %1 results only.</i></p>").arg(kMostHistograms));

@@ -86,14 +86,18 @@ QString comparison(const ReportContext& report, const WellsEvidence& wells) {
   QString table = tableStart();
   table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7pt; "));
   // Widths that hold a concentration such as 0.03307 and "6.69e+03 under"
-  // on one line.
+  // on one line; each title keeps to one line too, the least width of its
+  // column, as the values under it do.
   table += QStringLiteral(
                "<thead><tr bgcolor=\"#e8e8e8\"><th align=\"left\" width=\"9%\">Well</th><th align=\"left\" "
-               "width=\"7%\">s [m]</th><th align=\"left\" width=\"5%\">y [m]</th><th align=\"left\" "
-               "width=\"15%\">Measured [%1]</th><th align=\"left\" width=\"16%\">Screening [%1]</th><th "
-               "align=\"left\" width=\"16%\">Exact [%1]</th><th align=\"left\" width=\"32%\">Measured / "
-               "model</th></tr></thead>")
-               .arg(unit);
+               "width=\"7%\">%1</th><th align=\"left\" width=\"5%\">%2</th><th align=\"left\" "
+               "width=\"15%\">%3</th><th align=\"left\" width=\"16%\">%4</th><th "
+               "align=\"left\" width=\"16%\">%5</th><th align=\"left\" width=\"32%\">%6</th></tr></thead>")
+               .arg(Unbroken(QStringLiteral("s [m]")), Unbroken(QStringLiteral("y [m]")),
+                    Unbroken(QStringLiteral("Measured [%1]").arg(unit)),
+                    Unbroken(QStringLiteral("Screening [%1]").arg(unit)),
+                    Unbroken(QStringLiteral("Exact [%1]").arg(unit)),
+                    Unbroken(QStringLiteral("Measured / model")));
   for (const WellComparison& w : wells.wells) {
     const QString name = Unbroken(esc(QString::fromStdString(RecordTextToUtf8(w.well.c_str())))) +
                          (w.inFit ? QString() : QStringLiteral(" <i>(not in the fit)</i>"));
