@@ -158,11 +158,12 @@ class TestWindowLanguage : public QObject {
   // code fills in or acts on: placeholders, one accelerator where the
   // English has one, the HTML tags, and the line breaks.
   void cataloguesAreCompleteAndKeepTheirPlaceholders() {
-    for (const auto& [language, code] : {std::pair{"de", "de_DE"}, std::pair{"nl", "nl_NL"}}) {
+    for (const char* language : {"de", "nl"}) {
       QString tsLanguage;
       const QList<Message> messages = ReadCatalogue(QString::fromLatin1(language), &tsLanguage);
       QVERIFY2(messages.size() > 400, language);
-      QCOMPARE(tsLanguage, QString::fromLatin1(code));
+      // "de" or "de_DE": the language is what the loader matches.
+      QVERIFY2(tsLanguage.section(QLatin1Char('_'), 0, 0) == QLatin1String(language), qPrintable(tsLanguage));
       const QRegularExpression placeholder(QStringLiteral("%\\d+"));
       const QRegularExpression accelerator(QStringLiteral("&(?!nbsp;|lt;|gt;|amp;)\\S"));
       const QRegularExpression tag(QStringLiteral("<[^>]+>"));
