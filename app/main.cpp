@@ -8,6 +8,7 @@
 
 #include "app/Language.h"
 #include "app/VireloApp.h"
+#include "platform/DecimalSign.h"
 
 namespace {
 void printUsage() {
@@ -48,7 +49,9 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   // Only here: windows built without main(), as the tests build them, stay
   // in English whatever the desktop's language.
-  language::installTranslators(&app, language::effective(lang, language::savedChoice(), QLocale::system()));
+  const QString code = language::effective(lang, language::savedChoice(), QLocale::system());
+  language::installTranslators(&app, code);
+  SetShownDecimalSign(DecimalSignFor(code));
   // Qt has taken its own options out of argv; the rest names the project.
   VireloApp virelo;
   return virelo.Run(VireloApp::commandLineText(argc, argv));
