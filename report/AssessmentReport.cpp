@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "report/AssessmentReport.h"
 
+#include "platform/DecimalSign.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -228,6 +230,7 @@ ReportSettings ReportSettingsFor(const Project& project, int plumeRangeIndex, in
   settings.afRangeIndex = std::clamp(afRangeIndex, 0, kAssessmentRangeCount - 1);
   settings.saved =
       !project.modified && project.path[0] != '\0' && QFileInfo(QFile::decodeName(project.path)).isReadable();
+  settings.decimalSign = ShownDecimalSign();
   return settings;
 }
 

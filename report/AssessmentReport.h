@@ -27,6 +27,9 @@ struct ReportSettings {
   // project and for one with unsaved changes: the report then says "not
   // saved" instead of naming a file and its checksum.
   bool saved = false;
+  // The sign the report writes numbers with: the windows' own in the
+  // desktop, the one of `virelo-cli report --lang` on the command line.
+  QChar decimalSign = QLatin1Char('.');
 };
 
 // The settings of a report of `project`: saved when the project has a path,

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "engine/project/extras.h"
+#include "platform/DecimalSign.h"
 #include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 
@@ -171,6 +172,10 @@ QString ReportContext::rangeText(bool plume) const {
   return QStringLiteral("%1 (green C0 &lt;= %2 C, yellow %3 C &lt; C0 &lt;= %4 C, red C0 &gt; %4 C)")
       .arg(entry, QString::asprintf("%.1f", range.lower), QString::asprintf("%.1f", range.lower),
            QString::asprintf("%.1f", range.upper));
+}
+
+QString ReportContext::num(const QString& text) const {
+  return WithDecimalSign(text, settings_.decimalSign);
 }
 
 QString ReportContext::unit() const {

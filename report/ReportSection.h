@@ -98,6 +98,9 @@ class ReportContext {
   }
   // The assessment range with the class rule it stands for.
   QString rangeText(bool plume) const;
+  // `text` (a number, or a text with numbers in it) with the report's
+  // decimal sign; every number a section writes passes through here.
+  QString num(const QString& text) const;
   // The project's concentration unit, escaped, as every concentration of
   // the report carries it.
   QString unit() const;

@@ -12,7 +12,7 @@ foreach(lang de nl)
   file(COPY_FILE ${committed} ${copy})
   execute_process(
     COMMAND ${LUPDATE} -locations none -no-ui-lines -I ${SOURCE_DIR}
-      ${SOURCE_DIR}/app ${SOURCE_DIR}/platform ${SOURCE_DIR}/pages ${SOURCE_DIR}/analysis -ts ${copy}
+      ${SOURCE_DIR}/app ${SOURCE_DIR}/platform ${SOURCE_DIR}/pages ${SOURCE_DIR}/analysis ${SOURCE_DIR}/report -ts ${copy}
     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "lupdate failed on ${committed}:\n${output}${errors}")
