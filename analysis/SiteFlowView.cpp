@@ -113,6 +113,7 @@ SiteFlowView::SiteFlowView(Project* project, QWidget* parent) : QWidget(parent),
   sourceE_->setObjectName(QStringLiteral("siteSourceEasting"));
   sourceN_->setObjectName(QStringLiteral("siteSourceNorthing"));
   azimuth_->setObjectName(QStringLiteral("siteFlowAzimuth"));
+  for (QLineEdit* edit : {sourceE_, sourceN_, azimuth_}) KeepShownDecimalSign(edit);
   place_ = new QPushButton(tr("&Place wells"));
   place_->setObjectName(QStringLiteral("sitePlaceWells"));
   auto* mapBox = new QGroupBox(tr("Site on the map"));

@@ -88,6 +88,8 @@ void TransportDialog::build() {
   organicCarbon_ = new QLineEdit;
   organicCarbon_->setObjectName(QStringLiteral("organicCarbonEdit"));
   setControlId(organicCarbon_, kIdTransportOrganicCarbon);
+  KeepShownDecimalSign(bulkDensity_);
+  KeepShownDecimalSign(organicCarbon_);
   addField(0, tr("&Bulk density ( rho_b ) :"), bulkDensity_, QStringLiteral("[kg/L]"));
   addField(1, tr("Fraction of &organic carbon ( foc ) :"), organicCarbon_, QStringLiteral("[ - ]"));
   decayOf_ = new QCheckBox(tr("&Decay of dissolved and sorbed phase"));

@@ -92,6 +92,7 @@ CPropAqui::CPropAqui(PageHost* host, QWidget* parent) : PropPage(host, parent) {
     setControlId(edit, id);
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, &CPropAqui::OnEditChanged);
+    KeepShownDecimalSign(edit);
     return edit;
   };
   xEdit_ = makeEdit("xEdit", kIdX);

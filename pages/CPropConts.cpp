@@ -196,6 +196,8 @@ void CPropConts::buildControls() {
   setControlId(concentrationGroup, kIdConcentrationGroup);
   c0Edit_ = makeEdit("c0Edit", kIdC0);
   caEdit_ = makeEdit("caEdit", kIdCa);
+  KeepShownDecimalSign(c0Edit_);
+  KeepShownDecimalSign(caEdit_);
   auto* concentrationLayout = new QGridLayout(concentrationGroup);
   auto* c0Label = new QLabel(tr("Concentration at source ( C0 ) :"));
   auto* caLabel = new QLabel(tr("Acceptable concentration at receptor ( CA ) :"));
@@ -249,6 +251,7 @@ QGroupBox* CPropConts::buildDecayGroup() {
   presetLabel_->setObjectName(QStringLiteral("presetLabel"));
   setControlId(presetLabel_, kIdPresetText);
   lambdaEdit_ = makeEdit("lambdaEdit", kIdLambda);
+  KeepShownDecimalSign(lambdaEdit_);
   auto* userLabel = new QLabel(tr("User defined :"));
   userLabel->setBuddy(lambdaEdit_);
   auto* decayColumn = new QVBoxLayout(decayGroup);

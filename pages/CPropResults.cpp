@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/CPropResults.h"
 
+#include "platform/DecimalSign.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -217,15 +219,15 @@ void CPropResults::takeRange(int side) {
   const double lower = range.lower;
   const double upper = range.upper;
   if (plume) {
-    legend_[side][0]->setText(QString::asprintf(" d > %.1f x", upper));
-    legend_[side][1]->setText(QString::asprintf(" %.1f x < d <= %.1f x", lower, upper));
-    legend_[side][2]->setText(QString::asprintf(" d <= %.1f x", lower));
+    legend_[side][0]->setText(ShownNumbers(QString::asprintf(" d > %.1f x", upper)));
+    legend_[side][1]->setText(ShownNumbers(QString::asprintf(" %.1f x < d <= %.1f x", lower, upper)));
+    legend_[side][2]->setText(ShownNumbers(QString::asprintf(" d <= %.1f x", lower)));
   } else {
     // The ratio classified is C0 / C: green when the source concentration is
     // at most the lower bound times what the receptor can accept.
-    legend_[side][0]->setText(QString::asprintf(" C0 > %.1f C", upper));
-    legend_[side][1]->setText(QString::asprintf(" %.1f C < C0 <= %.1f C", lower, upper));
-    legend_[side][2]->setText(QString::asprintf(" C0 <= %.1f C", lower));
+    legend_[side][0]->setText(ShownNumbers(QString::asprintf(" C0 > %.1f C", upper)));
+    legend_[side][1]->setText(ShownNumbers(QString::asprintf(" %.1f C < C0 <= %.1f C", lower, upper)));
+    legend_[side][2]->setText(ShownNumbers(QString::asprintf(" C0 <= %.1f C", lower)));
   }
 }
 

@@ -120,6 +120,7 @@ QLineEdit* numberEdit(const char* objectName, int id, QWidget* parent) {
   edit->setObjectName(QLatin1String(objectName));
   edit->setValidator(new TypingLimit(edit, kNumberLimit));
   setControlId(edit, id);
+  KeepShownDecimalSign(edit);
   return edit;
 }
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ResultListModel.h"
 
+#include "platform/DecimalSign.h"
+
 #include <QPainterPath>
 #include <cmath>
 
@@ -168,9 +170,9 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       if (index.column() == kMarginColumn) {
         if (!r.hasValues) return QString();
         const double factor = margin(index.row()).factor;
-        return std::isfinite(factor)
-                   ? QStringLiteral("\u00d7") + QString::fromStdString(FormatMarginFactor(factor))
-                   : QStringLiteral("\u2014");
+        return std::isfinite(factor) ? QStringLiteral("\u00d7") +
+                                           ShownNumbers(QString::fromStdString(FormatMarginFactor(factor)))
+                                     : QStringLiteral("\u2014");
       }
       // A row its decay chain alone judges has no values of its own, but a
       // target from the chain.
@@ -182,12 +184,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
                              : index.column() == kReceptorExactColumn ? r.receptorExact
                                                                       : r.target;
         const std::string text = FormatConcentration(value);
-        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        return ShownNumbers(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
       }
       const Column& column = columns_[index.column() - 1];
       const std::string text = FormatResultValue(index.column() == 1 ? r.first : r.second, column.fixedFormat,
                                                  column.exponentFormat);
-      return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+      return ShownNumbers(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     }
     case Qt::DecorationRole:
       if (index.column() == 0) return resultIcon(r.cls);
@@ -198,15 +200,16 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       if (marks) {
         QStringList tips;
         for (const Badge& badge : badges(index.row())) tips << badge.tip;
-        return tips.isEmpty() ? QVariant() : QVariant(tips.join(QStringLiteral("\n\n")));
+        return tips.isEmpty() ? QVariant() : QVariant(ShownNumbers(tips.join(QStringLiteral("\n\n"))));
       }
       if (index.column() != kMarginColumn) {
         const QString tip = rowTip(r);
-        return tip.isEmpty() ? QVariant() : QVariant(tip);
+        return tip.isEmpty() ? QVariant() : QVariant(ShownNumbers(tip));
       }
       if (!r.hasValues) return {};
       if (fragile(index.row()))
-        return tr("Fragile: the class changes within a factor of 2 of %1.").arg(margin(index.row()).nearest);
+        return ShownNumbers(
+            tr("Fragile: the class changes within a factor of 2 of %1.").arg(margin(index.row()).nearest));
       return std::isfinite(margin(index.row()).factor)
                  ? tr("The smallest change of one input that changes the class.")
                  : tr("No single input changes the class.");

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "platform/NumberField.h"
 
+#include "platform/DecimalSign.h"
+
 #include <QLineEdit>
 #include <QTableWidgetItem>
 #include <QVariant>
@@ -18,7 +20,9 @@ constexpr int kCellShownTextRole = Qt::UserRole + 0x5601;
 
 }  // namespace
 
-void ShowFieldNumber(QLineEdit* edit, const QString& text, double value) {
+void ShowFieldNumber(QLineEdit* edit, const QString& number, double value) {
+  // The reader's decimal sign; the number behind it stays the stored one.
+  const QString text = ShownNumbers(number);
   // Set first, so that whoever listens to the text's change reads the number.
   edit->setProperty(kShownNumber, value);
   edit->setProperty(kShownText, text);
@@ -37,6 +41,18 @@ void ShowFieldText(QLineEdit* edit, const QString& text) {
   edit->setModified(false);
 }
 
+void KeepShownDecimalSign(QLineEdit* edit) {
+  QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] {
+    if (ShownDecimalSign() == QLatin1Char('.') || !edit->isModified()) return;
+    const QString shown = ShownNumbers(edit->text());
+    if (shown == edit->text()) return;
+    const int cursor = edit->cursorPosition();
+    edit->setText(shown);  // one character for one: the cursor stays put
+    edit->setCursorPosition(cursor);
+    edit->setModified(true);
+  });
+}
+
 bool UneditedFieldNumber(const QLineEdit* edit, double* value) {
   const QVariant number = edit->property(kShownNumber);
   // A text set past ShowFieldNumber (or cut by a length limit) is read as
@@ -47,7 +63,8 @@ bool UneditedFieldNumber(const QLineEdit* edit, double* value) {
   return true;
 }
 
-void ShowCellNumber(QTableWidgetItem* item, const QString& text, double value) {
+void ShowCellNumber(QTableWidgetItem* item, const QString& number, double value) {
+  const QString text = ShownNumbers(number);
   item->setText(text);
   item->setData(kCellShownTextRole, text);
   item->setData(kCellShownNumberRole, value);

@@ -24,6 +24,11 @@ void ShowFieldText(QLineEdit* edit, const QString& text = QString());
 // caller reads its text.
 bool UneditedFieldNumber(const QLineEdit* edit, double* value);
 
+// A number the user typed with the other sign ("0.005" in German) is shown
+// with the reader's sign once the user leaves the field. The text stays an
+// edit of the user's: it is parsed as typed, and English changes nothing.
+void KeepShownDecimalSign(QLineEdit* edit);
+
 // The same for a table cell, which has no edited flag: a cell is unedited
 // while it still holds the text it was filled with.
 void ShowCellNumber(QTableWidgetItem* item, const QString& text, double value);

@@ -33,6 +33,7 @@
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
 #include "app/Language.h"
+#include "platform/DecimalSign.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
 #include "app/ReportBoxes.h"
@@ -136,6 +137,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   language::installTranslators(&app, lang);
+  SetShownDecimalSign(DecimalSignFor(lang));
   const QString dir = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(dir);
   ScreenshotPlatform platform;
