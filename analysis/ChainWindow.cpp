@@ -22,6 +22,7 @@
 #include "engine/chains/chaincalc.h"
 #include "engine/core/validation.h"
 #include "engine/project/extras.h"
+#include "platform/DecimalSign.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
@@ -37,7 +38,7 @@ constexpr int kIdChainReceptor = 1388;
 enum EditorColumn { kSpeciesColumn, kYieldColumn, kRateColumn, kC0Column, kCaColumn, kEditorColumns };
 
 QString Number(double v) {
-  return std::isfinite(v) ? QString::number(v, 'g', 4) : QStringLiteral("-");
+  return std::isfinite(v) ? ShownNumbers(QString::number(v, 'g', 4)) : QStringLiteral("-");
 }
 
 QColor ClassColour(AssessmentClass c) {

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 
@@ -125,16 +126,15 @@ void EvidenceWindow::fill() {
     const EvidenceRow& row = rows_[static_cast<size_t>(r)];
     const bool pending = row.line == EvidenceLine::kTimeFrame && !timesKnown;
     const bool first = r == 0 || rows_[static_cast<size_t>(r - 1)].contaminant != row.contaminant;
-    auto* light =
-        new QTableWidgetItem(pending ? QStringLiteral("...") : QString::fromLatin1(EvidenceLightName(row)));
+    auto* light = new QTableWidgetItem(pending ? QStringLiteral("...") : EngineTerm(EvidenceLightName(row)));
     light->setBackground(pending ? QColor(Qt::white) : LightTint(row));
     light->setTextAlignment(Qt::AlignCenter);
     table_->setItem(r, kContaminant,
                     new QTableWidgetItem(first ? QString::fromStdString(row.contaminant) : QString()));
-    table_->setItem(r, kLine, new QTableWidgetItem(QString::fromLatin1(EvidenceLineName(row.line))));
+    table_->setItem(r, kLine, new QTableWidgetItem(EngineTerm(EvidenceLineName(row.line))));
     table_->setItem(r, kLight, light);
     table_->setItem(r, kReading,
-                    new QTableWidgetItem(pending ? tr("Computing...") : QString::fromStdString(row.reading)));
+                    new QTableWidgetItem(pending ? tr("Computing...") : EngineText(row.reading)));
     table_->setItem(r, kShownIn, new QTableWidgetItem(DesktopPlace(row)));
   }
   table_->resizeColumnToContents(kContaminant);

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include "platform/DecimalSign.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ const QColor kYellow(230, 190, 40);
 const QColor kRed(214, 69, 65);
 
 QString Number(double v) {
-  return QString::number(v, 'g', 3);
+  return ShownNumbers(QString::number(v, 'g', 3));
 }
 
 }  // namespace

@@ -20,12 +20,13 @@
 #include "engine/project/extras.h"
 #include "engine/site/sitelambda.h"
 #include "engine/site/siteproject.h"
+#include "platform/DecimalSign.h"
 #include "platform/Platform.h"
 
 namespace {
 
 QString Num(double value) {
-  return std::isfinite(value) ? QString::number(value + 0.0, 'g', 4) : QStringLiteral("-");
+  return std::isfinite(value) ? ShownNumbers(QString::number(value + 0.0, 'g', 4)) : QStringLiteral("-");
 }
 
 }  // namespace

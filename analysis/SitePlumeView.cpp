@@ -26,6 +26,7 @@
 #include "engine/site/massdischarge.h"
 #include "engine/site/plumemass.h"
 #include "engine/site/sitefit.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -41,9 +42,9 @@ QString Days(double days) {
 }
 
 QString TrendText(const MannKendallResult& mk) {
-  const QString words = QString::fromLatin1(TrendClassText(mk.trend));
+  const QString words = EngineTerm(TrendClassText(mk.trend));
   if (words.isEmpty()) return QCoreApplication::translate("SitePlumeView", "no class");
-  if (mk.n < 4) return words;
+  if (mk.n < 4 || TrendClassText(mk.trend)[0] == '\0') return words;
   return QStringLiteral("%1 (S = %2, %3 %)").arg(words).arg(mk.s).arg(Num(100.0 * mk.confidence, 3));
 }
 

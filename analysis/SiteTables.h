@@ -8,12 +8,13 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <cmath>
+#include "platform/DecimalSign.h"
 
 namespace sitetable {
 
 // A number with `digits` significant digits; empty where undefined.
 inline QString Num(double value, int digits) {
-  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QString();
+  return std::isfinite(value) ? ShownNumbers(QString::number(value + 0.0, 'g', digits)) : QString();
 }
 
 // A table the user reads and selects rows of, but does not edit.

@@ -25,6 +25,7 @@
 #include "engine/site/redox.h"
 #include "engine/site/siteproject.h"
 #include "engine/site/solventscore.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -35,7 +36,7 @@ QString Num(double value, int digits = 3) {
 
 QString RedoxName(int condition) {
   const char* text = virelo_RedoxText(condition);
-  return QString::fromLatin1(text ? text : "none");
+  return EngineTerm(text ? text : "none");
 }
 
 QString Lambda(double value) {
@@ -186,11 +187,10 @@ void SiteTrendsView::Refresh() {
   std::string reason;
   suggested_ = SuggestRedox(site, readings, &reason);
   suggestion_->setText(tr("Suggested redox condition: <b>%1</b> (%2). The aquifer has %3.")
-                           .arg(QString::fromLatin1(kRedoxConditions[suggested_].text),
-                                fromRecordText(reason.c_str()),
-                                QString::fromLatin1(virelo_RedoxText(project_->aquifer.redoxCondition)
-                                                        ? virelo_RedoxText(project_->aquifer.redoxCondition)
-                                                        : "none")));
+                           .arg(EngineTerm(kRedoxConditions[suggested_].text), EngineText(reason),
+                                EngineTerm(virelo_RedoxText(project_->aquifer.redoxCondition)
+                                               ? virelo_RedoxText(project_->aquifer.redoxCondition)
+                                               : "none")));
   const bool applicable = !readings.empty() && suggested_ != project_->aquifer.redoxCondition;
   apply_->setEnabled(applicable);
   // Said before the click, so that the question that follows it is no surprise.
@@ -218,7 +218,7 @@ void SiteTrendsView::fillTrends() {
         {fromRecordText(f.well.c_str()), QString::number(f.points.size()), Num(f.kPoint), Num(f.halfLife),
          mk.n >= 4 ? QString::number(mk.s) : QString(),
          std::isfinite(mk.confidence) ? Num(100.0 * mk.confidence, 4) + QStringLiteral(" %") : QString(),
-         Num(mk.cov, 2), QString::fromLatin1(TrendClassText(mk.trend))});
+         Num(mk.cov, 2), EngineTerm(TrendClassText(mk.trend))});
   }
   trendTable_->resizeColumnsToContents();
   const int again = well_->findText(well);
@@ -237,7 +237,7 @@ void SiteTrendsView::showWell() {
       chart = BuildSiteTrendChart(f);
       if (f.mannKendall.trend != TrendClass::kNone)
         chart->setTitle(chart->title() + QStringLiteral(": ") +
-                        QString::fromLatin1(TrendClassText(f.mannKendall.trend)));
+                        EngineTerm(TrendClassText(f.mannKendall.trend)));
     }
   QChart* old = chartView_->chart();
   chartView_->setChart(chart ? chart : new QChart);

@@ -20,6 +20,7 @@
 #include "engine/project/extras.h"
 #include "engine/project/settings.h"
 #include "persistence/databasecsv.h"
+#include "platform/EngineText.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
@@ -39,7 +40,7 @@ std::optional<double> fieldNumber(const QString& text) {
 QString problemText(ProblemCode code) {
   char text[256] = "";
   virelo_GetProblemText(code, text);
-  return QString::fromLatin1(text);
+  return EngineTerm(text);
 }
 
 // A stored number as a field shows it: exactly, in the shortest form.

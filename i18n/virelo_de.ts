@@ -116,148 +116,148 @@ Virelo Software Workshop</translation>
 <context>
     <name>CPropAqui</name>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="108"/>
+        <location filename="../pages/CPropAqui.cpp" line="109"/>
         <source>Used for the plume&apos;s dissolved mass and the mass discharge (Site data). Left empty, the mass is per metre of thickness.</source>
         <translation>Für die gelöste Schadstoffmasse in der Fahne und die Schadstofffracht (Standortdaten). Leer gilt die Masse je Meter Mächtigkeit.</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="147"/>
-        <location filename="../pages/CPropAqui.cpp" line="173"/>
+        <location filename="../pages/CPropAqui.cpp" line="148"/>
+        <location filename="../pages/CPropAqui.cpp" line="174"/>
         <source>Effective porosity ( ne )  &lt;= 1.0  :</source>
         <translation>Nutzbares Hohlraumvolumen ( ne ) &lt;= 1.0 :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="163"/>
+        <location filename="../pages/CPropAqui.cpp" line="164"/>
         <source>Distance source - receptor</source>
         <translation>Abstand Quelle - Schutzgut</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="168"/>
+        <location filename="../pages/CPropAqui.cpp" line="169"/>
         <source>Hydraulic parameters</source>
         <translation>Hydraulische Kennwerte</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="171"/>
+        <location filename="../pages/CPropAqui.cpp" line="172"/>
         <source>Hydraulic conductivity ( Kf ) :</source>
         <translation>Durchlässigkeitsbeiwert ( Kf ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="172"/>
+        <location filename="../pages/CPropAqui.cpp" line="173"/>
         <source>Hydraulic gradient ( i ) : </source>
         <translation>Hydraulischer Gradient ( i ) : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="176"/>
+        <location filename="../pages/CPropAqui.cpp" line="177"/>
         <source>Saturated thickness ( b ) :</source>
         <translation>Wassergesättigte Mächtigkeit ( b ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="189"/>
+        <location filename="../pages/CPropAqui.cpp" line="190"/>
         <source>Width across the flow</source>
         <translation>Breite quer zur Strömung</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="189"/>
+        <location filename="../pages/CPropAqui.cpp" line="190"/>
         <source>water table ( Sz ) :</source>
         <translation>Grundwasserspiegel ( Sz ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="189"/>
-        <location filename="../pages/CPropAqui.cpp" line="215"/>
+        <location filename="../pages/CPropAqui.cpp" line="190"/>
+        <location filename="../pages/CPropAqui.cpp" line="216"/>
         <source>ay (across, horizontal) :</source>
         <translation>ay (quer, horizontal) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="196"/>
+        <location filename="../pages/CPropAqui.cpp" line="197"/>
         <source>Contaminant source</source>
         <translation>Schadensherd</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="199"/>
+        <location filename="../pages/CPropAqui.cpp" line="200"/>
         <source>Width across the flow
 ( W = 2 Sy ) :</source>
         <translation>Breite quer zur Strömung
 ( W = 2 Sy ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="200"/>
+        <location filename="../pages/CPropAqui.cpp" line="201"/>
         <source>Thickness below the
 water table ( Sz ) :</source>
         <translation>Mächtigkeit unter dem
 Grundwasserspiegel ( Sz ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="202"/>
+        <location filename="../pages/CPropAqui.cpp" line="203"/>
         <source>Approximate by &amp;x</source>
         <translation>Aus &amp;x abschätzen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="210"/>
+        <location filename="../pages/CPropAqui.cpp" line="211"/>
         <source>Dispersivity (3 Dimensions)</source>
         <translation>Dispersivität (3 Dimensionen)</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="214"/>
+        <location filename="../pages/CPropAqui.cpp" line="215"/>
         <source>ax (along the flow) :</source>
         <translation>ax (längs der Strömung) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="216"/>
+        <location filename="../pages/CPropAqui.cpp" line="217"/>
         <source>az (vertical) :</source>
         <translation>az (vertikal) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="219"/>
+        <location filename="../pages/CPropAqui.cpp" line="220"/>
         <source>Only used for calculation attenuation factor ( AF )</source>
         <translation>Nur für den Abminderungsfaktor ( AF )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="242"/>
+        <location filename="../pages/CPropAqui.cpp" line="243"/>
         <source>Redox conditions</source>
         <translation>Redoxbedingungen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="256"/>
+        <location filename="../pages/CPropAqui.cpp" line="257"/>
         <source>&amp;Unknown / variable</source>
         <translation>&amp;Unbekannt / wechselnd</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="257"/>
+        <location filename="../pages/CPropAqui.cpp" line="258"/>
         <source>&amp;Aerobic conditions</source>
         <translation>&amp;Aerobe Bedingungen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="258"/>
+        <location filename="../pages/CPropAqui.cpp" line="259"/>
         <source>Anaerobic &amp;mixed plumes</source>
         <translation>Anaerob, &amp;gemischte Fahnen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="259"/>
+        <location filename="../pages/CPropAqui.cpp" line="260"/>
         <source>Anaerobic &amp;NO3</source>
         <translation>Anaerob &amp;NO3</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="260"/>
+        <location filename="../pages/CPropAqui.cpp" line="261"/>
         <source>Anaerobic &amp;SO4</source>
         <translation>Anaerob &amp;SO4</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="261"/>
+        <location filename="../pages/CPropAqui.cpp" line="262"/>
         <source>Anaerobic &amp;Fe</source>
         <translation>Anaerob &amp;Fe</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="262"/>
+        <location filename="../pages/CPropAqui.cpp" line="263"/>
         <source>Anaerobic &amp;CH4</source>
         <translation>Anaerob &amp;CH4</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="274"/>
+        <location filename="../pages/CPropAqui.cpp" line="275"/>
         <source>Si&amp;te data...</source>
         <translation>S&amp;tandortdaten...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="281"/>
+        <location filename="../pages/CPropAqui.cpp" line="282"/>
         <source>Generic decay constant available for following contaminants :</source>
         <translation>Generische Zerfallskonstante vorhanden für diese Schadstoffe :</translation>
     </message>
@@ -265,92 +265,92 @@ Grundwasserspiegel ( Sz ) :</translation>
 <context>
     <name>CPropConts</name>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="158"/>
+        <location filename="../pages/CPropConts.cpp" line="159"/>
         <source>Select contaminants:</source>
         <translation>Schadstoffe wählen:</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="165"/>
+        <location filename="../pages/CPropConts.cpp" line="166"/>
         <source>Assess plume &amp;length</source>
         <translation>Fahnen&amp;länge bewerten</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="168"/>
+        <location filename="../pages/CPropConts.cpp" line="169"/>
         <source>Assess &amp;attenuation factor</source>
         <translation>&amp;Abminderungsfaktor bewerten</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="173"/>
+        <location filename="../pages/CPropConts.cpp" line="174"/>
         <source>75th percentile of observed plume lengths in the literature : </source>
         <translation>75. Perzentil beobachteter Fahnenlängen in der Literatur : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="195"/>
+        <location filename="../pages/CPropConts.cpp" line="196"/>
         <source>Concentrations (same unit e.g. mg/l)</source>
         <translation>Konzentrationen (gleiche Einheit, z. B. mg/l)</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="200"/>
+        <location filename="../pages/CPropConts.cpp" line="203"/>
         <source>Concentration at source ( C0 ) :</source>
         <translation>Konzentration an der Quelle ( C0 ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="201"/>
+        <location filename="../pages/CPropConts.cpp" line="204"/>
         <source>Acceptable concentration at receptor ( CA ) :</source>
         <translation>Zulässige Konzentration am Schutzgut ( CA ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="243"/>
+        <location filename="../pages/CPropConts.cpp" line="246"/>
         <source>Decay constant ( lambda )</source>
         <translation>Zerfallskonstante ( lambda )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="245"/>
+        <location filename="../pages/CPropConts.cpp" line="248"/>
         <source>Use &amp;preset :</source>
         <translation>&amp;Vorgabe verwenden :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="252"/>
+        <location filename="../pages/CPropConts.cpp" line="256"/>
         <source>User defined :</source>
         <translation>Eigener Wert :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="264"/>
+        <location filename="../pages/CPropConts.cpp" line="268"/>
         <source>reference, report or wells the value comes from</source>
         <translation>Quelle, Bericht oder Messstellen des Werts</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="265"/>
+        <location filename="../pages/CPropConts.cpp" line="269"/>
         <source>Its source :</source>
         <translation>Quelle :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="392"/>
+        <location filename="../pages/CPropConts.cpp" line="396"/>
         <source>( by %1 entries )</source>
         <translation>( aus %1 Einträgen )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="393"/>
+        <location filename="../pages/CPropConts.cpp" line="397"/>
         <source>( by ? entries )</source>
         <translation>( aus ? Einträgen )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="395"/>
+        <location filename="../pages/CPropConts.cpp" line="399"/>
         <source>no literature plume length available</source>
         <translation>keine Fahnenlänge aus der Literatur</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="414"/>
+        <location filename="../pages/CPropConts.cpp" line="418"/>
         <source>No preset data available!</source>
         <translation>Keine Vorgabedaten vorhanden!</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="471"/>
+        <location filename="../pages/CPropConts.cpp" line="475"/>
         <source>Source: unknown, the literature table %1 is not installed</source>
         <translation>Quelle: unbekannt, die Literaturtabelle %1 ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="474"/>
+        <location filename="../pages/CPropConts.cpp" line="478"/>
         <source>Source: </source>
         <translation>Quelle: </translation>
     </message>
@@ -457,19 +457,29 @@ Grundwasserspiegel ( Sz ) :</translation>
 <context>
     <name>CPropResults</name>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="251"/>
+        <location filename="../pages/CPropResults.cpp" line="178"/>
+        <source>Problem %1: %2 %3</source>
+        <translation>Problem %1: %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="254"/>
         <source>Show &amp;problems</source>
         <translation>&amp;Probleme zeigen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="267"/>
+        <location filename="../pages/CPropResults.cpp" line="270"/>
         <source>&amp;Robustness...</source>
         <translation>&amp;Robustheit...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="271"/>
+        <location filename="../pages/CPropResults.cpp" line="274"/>
         <source>Show p&amp;lume...</source>
         <translation>&amp;Fahne zeigen...</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="354"/>
+        <source>Problem %1 (the verdict stands without the wells): %2</source>
+        <translation>Problem %1 (das Urteil steht ohne die Messstellen): %2</translation>
     </message>
     <message>
         <location filename="../pages/CPropResultsLayout.cpp" line="130"/>
@@ -653,105 +663,105 @@ Exakt C/C0 = %3</translation>
 <context>
     <name>ChainWindow</name>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="82"/>
+        <location filename="../analysis/ChainWindow.cpp" line="83"/>
         <source>Decay chain</source>
         <translation>Abbaukette</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="87"/>
+        <location filename="../analysis/ChainWindow.cpp" line="88"/>
         <source>Chain:</source>
         <translation>Kette:</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="91"/>
+        <location filename="../analysis/ChainWindow.cpp" line="92"/>
         <source>&amp;New chain</source>
         <translation>&amp;Neue Kette</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="92"/>
+        <location filename="../analysis/ChainWindow.cpp" line="93"/>
         <source>&amp;Delete chain</source>
         <translation>Kette &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="99"/>
+        <location filename="../analysis/ChainWindow.cpp" line="100"/>
         <source>Species, parent first</source>
         <translation>Stoffe, Ausgangsstoff zuerst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="104"/>
-        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <location filename="../analysis/ChainWindow.cpp" line="105"/>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
         <source>Species</source>
         <translation>Stoff</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="104"/>
+        <location filename="../analysis/ChainWindow.cpp" line="105"/>
         <source>Yield</source>
         <translation>Ausbeute</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="112"/>
+        <location filename="../analysis/ChainWindow.cpp" line="113"/>
         <source>The yield is the mass of the species formed per mass of the species above it that decays.
 k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
         <translation>Die Ausbeute ist die Masse des gebildeten Stoffes je Masse des darüber stehenden Stoffes, die abgebaut wird.
 k, C0 und CA sind die eigenen Werte des Schadstoffs von der Seite Schadstoffe.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="117"/>
+        <location filename="../analysis/ChainWindow.cpp" line="118"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="118"/>
+        <location filename="../analysis/ChainWindow.cpp" line="119"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
         <source>&amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
         <source>Do&amp;wn</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <location filename="../analysis/ChainWindow.cpp" line="122"/>
         <source>Default &amp;yields</source>
         <translation>Standard-&amp;Ausbeuten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="134"/>
+        <location filename="../analysis/ChainWindow.cpp" line="135"/>
         <source>At the receptor</source>
         <translation>Am Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
         <source>Screening</source>
         <translation>Screening</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Exact</source>
         <translation>Exakt</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Exact class</source>
         <translation>Exakte Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Alone</source>
         <translation>Allein</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="144"/>
+        <location filename="../analysis/ChainWindow.cpp" line="145"/>
         <source>Concentrations at the receptor in the chain, under the screening formula and the exact
 solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
 Results page, assessed on its own with its own source concentration.</source>
@@ -760,48 +770,48 @@ Lösung, eingestuft nach C/CA. „Allein“ ist die Klasse, die der Schadstoff a
 Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="159"/>
+        <location filename="../analysis/ChainWindow.cpp" line="160"/>
         <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
         <translation>Durchgezogen: Screening-Formel; gestrichelt: exakte Lösung; gepunktet: CA jedes Stoffes.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="206"/>
+        <location filename="../analysis/ChainWindow.cpp" line="207"/>
         <source>(no chain: choose New chain)</source>
         <translation>(keine Kette: Neue Kette wählen)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="342"/>
+        <location filename="../analysis/ChainWindow.cpp" line="343"/>
         <source>End product: %1 (decays no further, not assessed)</source>
         <translation>Endprodukt: %1 (wird nicht weiter abgebaut, nicht bewertet)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="347"/>
-        <location filename="../analysis/ChainWindow.cpp" line="427"/>
+        <location filename="../analysis/ChainWindow.cpp" line="348"/>
+        <location filename="../analysis/ChainWindow.cpp" line="428"/>
         <source>Released: first species only</source>
         <translation>Freigesetzt: nur der erste Stoff</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="350"/>
+        <location filename="../analysis/ChainWindow.cpp" line="351"/>
         <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
         <translation>Die übrigen entstanden im Grundwasserleiter: das Screening der Lösemittel wertet ihren Nachweis als Hinweis auf Dechlorierung</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="392"/>
+        <location filename="../analysis/ChainWindow.cpp" line="393"/>
         <source> (end product)</source>
         <translation> (Endprodukt)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="426"/>
+        <location filename="../analysis/ChainWindow.cpp" line="427"/>
         <source>Released: %1 only</source>
         <translation>Freigesetzt: nur %1</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="445"/>
+        <location filename="../analysis/ChainWindow.cpp" line="446"/>
         <source>The project has no decay chain yet.</source>
         <translation>Das Projekt hat noch keine Abbaukette.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="455"/>
+        <location filename="../analysis/ChainWindow.cpp" line="456"/>
         <source>At the receptor, x = %1 m</source>
         <translation>Am Schutzgut, x = %1 m</translation>
     </message>
@@ -912,160 +922,160 @@ Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.
 <context>
     <name>ContaminantEditorDialog</name>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="129"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="130"/>
         <source>Edit contaminant data</source>
         <translation>Schadstoffdaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="140"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="141"/>
         <source>Contaminants</source>
         <translation>Schadstoffe</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="179"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="180"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="191"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="193"/>
         <source>Group:</source>
         <translation>Gruppe:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="196"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="197"/>
         <source>75th percentile of observed plume lengths in literature: </source>
         <translation>75. Perzentil beobachteter Fahnenlängen in der Literatur: </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="200"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
         <source>75th percentile [m] :</source>
         <translation>75. Perzentil [m] :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="202"/>
         <source>Number of lit. entries:</source>
         <translation>Anzahl Lit.-Einträge:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="204"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="205"/>
         <source>Decay constants (lambda)  [1/d]</source>
         <translation>Zerfallskonstanten (lambda)  [1/d]</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="213"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
         <source>aerobic:</source>
         <translation>aerob:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
         <source>anerobic nitrate (NO3):</source>
         <translation>anaerob Nitrat (NO3):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
         <source>anaerobic iron (Fe):</source>
         <translation>anaerob Eisen (Fe):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
         <source>anaerobic sulfate (SO4):</source>
         <translation>anaerob Sulfat (SO4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
         <source>anaerobic mixed plumes:</source>
         <translation>anaerob, gemischte Fahnen:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
         <source>anaerobic methan (CH4):</source>
         <translation>anaerob Methan (CH4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="220"/>
         <source>unknown / variable :</source>
         <translation>unbekannt / wechselnd :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
         <source>aerobic</source>
         <translation>aerob</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
         <source>anaerobic methan (CH4)</source>
         <translation>anaerob Methan (CH4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
         <source>anaerobic iron (Fe)</source>
         <translation>anaerob Eisen (Fe)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
         <source>anaerobic mixed plumes</source>
         <translation>anaerob, gemischte Fahnen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
         <source>anerobic nitrate (NO3)</source>
         <translation>anaerob Nitrat (NO3)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
         <source>anaerobic sulfate (SO4)</source>
         <translation>anaerob Sulfat (SO4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="228"/>
         <source>unknown / variable</source>
         <translation>unbekannt / wechselnd</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="234"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="236"/>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="242"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="243"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="277"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
         <source>&amp;Add contaminant</source>
         <translation>Schadstoff &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="279"/>
         <source>&amp;Remove selected</source>
         <translation>Auswahl &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="418"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
         <source>A decay constant must not be negative; kept as it was:
 </source>
         <translation>Eine Zerfallskonstante darf nicht negativ sein; unverändert gelassen:
 </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="420"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
         <source>Failed to launch help.</source>
         <translation>Die Hilfe konnte nicht geöffnet werden.</translation>
     </message>
@@ -1201,75 +1211,561 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
+    <name>EngineSentence</name>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="127"/>
+        <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
+        <translation>Über %1 Messkampagnen: Masse der Fahne %2, ihr Schwerpunkt %3.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="128"/>
+        <source>Wells: %1.</source>
+        <translation>Messstellen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="129"/>
+        <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
+        <translation>Keine Ampel: die Masse der Fahne braucht vier Messkampagnen derselben Messstellen, der Standort hat %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="132"/>
+        <source>No mass discharge: %1</source>
+        <translation>Keine Schadstofffracht: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="133"/>
+        <source>Mass discharge: %1.</source>
+        <translation>Schadstofffracht: %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="134"/>
+        <source>%1 has no round with all its wells</source>
+        <translation>%1 hat keine Messkampagne mit allen seinen Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="135"/>
+        <source>%1 %2 g/d per m of thickness on %3</source>
+        <translation>%1 %2 g/d je m Mächtigkeit am %3</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="136"/>
+        <source>%1 %2 g/d on %3</source>
+        <translation>%1 %2 g/d am %3</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="137"/>
+        <source>From %1 to %2 it falls to %3 % over %4 m.</source>
+        <translation>Von %1 bis %2 fällt sie auf %3 % über %4 m.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="138"/>
+        <source>From %1 to %2 it grows to %3 % over %4 m.</source>
+        <translation>Von %1 bis %2 steigt sie auf %3 % über %4 m.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="139"/>
+        <source>The wells suggest %1.</source>
+        <translation>Die Messstellen deuten auf %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="140"/>
+        <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
+        <translation>Lösemittel-Score %1 an %2 (unzureichende Hinweise auf reduktive Dechlorierung).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="141"/>
+        <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
+        <translation>Lösemittel-Score %1 an %2 (begrenzte Hinweise auf reduktive Dechlorierung).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="142"/>
+        <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
+        <translation>Lösemittel-Score %1 an %2 (ausreichende Hinweise auf reduktive Dechlorierung).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="143"/>
+        <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
+        <translation>Lösemittel-Score %1 an %2 (starke Hinweise auf reduktive Dechlorierung).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="144"/>
+        <source>The literature gives it a decay constant of %1 1/d there.</source>
+        <translation>Die Literatur gibt dort eine Zerfallskonstante von %1 1/d an.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="145"/>
+        <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
+        <translation>λ aus den Messstellen %1 1/d (%2 bis %3), die des Projekts %4 1/d.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="146"/>
+        <source>Attenuation factor %1 by the models.</source>
+        <translation>Abminderungsfaktor %1 nach den Modellen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="147"/>
+        <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
+        <translation>Abminderungsfaktor %1 (schlechter als das Screening-Modell durch: %2).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="148"/>
+        <source>No time frame: %1</source>
+        <translation>Kein Zeitrahmen: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="149"/>
+        <source>The receptor exceeds CA from %1 to %2.</source>
+        <translation>Am Schutzgut wird CA von %1 bis %2 überschritten.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="150"/>
+        <source>The receptor first exceeds CA after %1 and stays above it.</source>
+        <translation>Am Schutzgut wird CA erstmals nach %1 überschritten und bleibt überschritten.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="151"/>
+        <source>The source meets its target after %1.</source>
+        <translation>Die Quelle erreicht ihr Ziel nach %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="152"/>
+        <source>%1 d (%2 years)</source>
+        <translation>%1 d (%2 Jahre)</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="13"/>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="14"/>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="15"/>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="16"/>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="17"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="18"/>
+        <source>Increasing</source>
+        <translation>Zunehmend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="19"/>
+        <source>Probably Increasing</source>
+        <translation>Wahrscheinlich zunehmend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="20"/>
+        <source>No Trend</source>
+        <translation>Kein Trend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="21"/>
+        <source>Stable</source>
+        <translation>Stabil</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="22"/>
+        <source>Probably Decreasing</source>
+        <translation>Wahrscheinlich abnehmend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="23"/>
+        <source>Decreasing</source>
+        <translation>Abnehmend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="24"/>
+        <source>without a trend class</source>
+        <translation>ohne Trendklasse</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="25"/>
+        <source>plume behaviour</source>
+        <translation>Verhalten der Fahne</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="26"/>
+        <source>mass discharge</source>
+        <translation>Schadstofffracht</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="27"/>
+        <source>geochemistry</source>
+        <translation>Geochemie</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="28"/>
+        <source>model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="29"/>
+        <source>time frame</source>
+        <translation>Zeitrahmen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="30"/>
+        <source>UNKOWN / VARIABLE</source>
+        <translation>UNBEKANNT / WECHSELND</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="31"/>
+        <source>AEROBIC</source>
+        <translation>AEROB</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="32"/>
+        <source>ANAEROBIC-NO3</source>
+        <translation>ANAEROB-NO3</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="33"/>
+        <source>ANAEROBIC-FE</source>
+        <translation>ANAEROB-FE</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="34"/>
+        <source>ANAEROBIC-SO4</source>
+        <translation>ANAEROB-SO4</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="35"/>
+        <source>ANAEROBIC-MIXED-PLUMES</source>
+        <translation>ANAEROB-GEMISCHTE-FAHNEN</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="36"/>
+        <source>ANAEROBIC-CH4</source>
+        <translation>ANAEROB-CH4</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="37"/>
+        <source>screening model</source>
+        <translation>Screening-Modell</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="38"/>
+        <source>exact solution</source>
+        <translation>exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="39"/>
+        <source>worse of the two</source>
+        <translation>schlechteres von beiden</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="40"/>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="41"/>
+        <source>chain</source>
+        <translation>Kette</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="42"/>
+        <source>wells</source>
+        <translation>Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="43"/>
+        <source>No monitoring rounds: import the wells&apos; monitoring data to see the plume over time.</source>
+        <translation>Keine Messkampagnen: die Überwachungsdaten der Messstellen importieren, um die Fahne über die Zeit zu sehen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="45"/>
+        <source>No light: the plume&apos;s mass could not be computed.</source>
+        <translation>Keine Ampel: die Masse der Fahne ließ sich nicht berechnen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="46"/>
+        <source>No monitoring rounds: import the wells&apos; monitoring data and name a transect.</source>
+        <translation>Keine Messkampagnen: die Überwachungsdaten der Messstellen importieren und einen Transekt benennen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="48"/>
+        <source>No transect: name wells across the flow as a transect (Site data: Plume as a whole).</source>
+        <translation>Kein Transekt: Messstellen quer zur Strömung als Transekt benennen (Standortdaten: Fahne als Ganzes).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="50"/>
+        <source>No light: a trend needs four rounds with all of a transect&apos;s wells, and a decline two transects sampled in one round.</source>
+        <translation>Keine Ampel: ein Trend braucht vier Messkampagnen mit allen Messstellen eines Transekts, eine Abnahme zwei in einer Kampagne beprobte Transekte.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="53"/>
+        <source>No redox indicators: measure oxygen, nitrate, iron(II), sulfate, sulfide and methane.</source>
+        <translation>Keine Redoxindikatoren: Sauerstoff, Nitrat, Eisen(II), Sulfat, Sulfid und Methan messen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="56"/>
+        <source>No solvent score: none of its parameters is measured.</source>
+        <translation>Kein Lösemittel-Score: keiner seiner Parameter ist gemessen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="57"/>
+        <source>The literature gives it no decay there.</source>
+        <translation>Die Literatur gibt dort keinen Abbau an.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="58"/>
+        <source>The database has no decay constant of it for that condition.</source>
+        <translation>Die Datenbank hat für diese Bedingung keine Zerfallskonstante davon.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="59"/>
+        <source>The condition is not clear enough to judge degradation.</source>
+        <translation>Die Bedingung ist nicht klar genug, um den Abbau zu beurteilen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="60"/>
+        <source>No verdict: the inputs have problems (see the Results page).</source>
+        <translation>Kein Urteil: die Eingaben haben Probleme (siehe Seite Ergebnisse).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="61"/>
+        <source>The receptor stays below CA at all times.</source>
+        <translation>Am Schutzgut bleibt die Konzentration stets unter CA.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="62"/>
+        <source>The times follow its decay chain.</source>
+        <translation>Die Zeiten folgen seiner Abbaukette.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="63"/>
+        <source>The source is at its target already.</source>
+        <translation>Die Quelle hat ihr Ziel bereits erreicht.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="64"/>
+        <source>The source is constant: it meets no target by decay alone.</source>
+        <translation>Die Quelle ist konstant: durch Abbau allein erreicht sie kein Ziel.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="65"/>
+        <source>No time frame: its times are not computed.</source>
+        <translation>Kein Zeitrahmen: seine Zeiten sind nicht berechnet.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="66"/>
+        <source>You didn&apos;t set a C0 (concentration at source) &gt; 0.0  for the contaminant!</source>
+        <translation>Für den Schadstoff ist kein C0 (Konzentration an der Quelle) &gt; 0,0 gesetzt!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="68"/>
+        <source>You need a CA  (accepted concentration at receptor) &gt; 0.0 and &lt;=C0 for the contaminant!</source>
+        <translation>Der Schadstoff braucht ein CA (zulässige Konzentration am Schutzgut) &gt; 0,0 und &lt;= C0!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="71"/>
+        <source>You have to set/select a lambda (decay constant) &gt; 0.0 for the contaminant!</source>
+        <translation>Für den Schadstoff muss ein Lambda (Zerfallskonstante) &gt; 0,0 gesetzt oder gewählt sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="73"/>
+        <source>You have to set  x &gt; 0.0 (distance source to receptor) for the aquifer!</source>
+        <translation>Für den Grundwasserleiter muss x &gt; 0,0 (Abstand Quelle - Schutzgut) gesetzt sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="75"/>
+        <source>You didn&apos;t set i (hydraulic gradient) for the aquifer!</source>
+        <translation>Für den Grundwasserleiter ist kein i (hydraulischer Gradient) gesetzt!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="76"/>
+        <source>i (aquifer: hydraulic gradient) must be &gt; 0.0!</source>
+        <translation>i (Grundwasserleiter: hydraulischer Gradient) muss &gt; 0,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="77"/>
+        <source>You didn&apos;t set Kf (coefficient of hydraulic conductivity) for the aquifer!</source>
+        <translation>Für den Grundwasserleiter ist kein Kf (Durchlässigkeitsbeiwert) gesetzt!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="79"/>
+        <source>Kf (coefficient of hydraulic conductivity) should not be &lt;= 0.0!</source>
+        <translation>Kf (Durchlässigkeitsbeiwert) darf nicht &lt;= 0,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="80"/>
+        <source>You have to set ne (effective porosity) for the aquifer!</source>
+        <translation>Für den Grundwasserleiter muss ne (nutzbares Hohlraumvolumen) gesetzt sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="81"/>
+        <source>Range of ne (effective porosity) is:  0.0 &lt; ne &lt;= 1.0 !</source>
+        <translation>Der Bereich von ne (nutzbares Hohlraumvolumen) ist: 0,0 &lt; ne &lt;= 1,0 !</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="82"/>
+        <source>You have to set ax, ay, az (dispersivity) for the aquifer!</source>
+        <translation>Für den Grundwasserleiter müssen ax, ay, az (Dispersivität) gesetzt sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="83"/>
+        <source>ax (dispersivity) has to be &gt; 0.0 for the aquifer!</source>
+        <translation>ax (Dispersivität) muss für den Grundwasserleiter &gt; 0,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="84"/>
+        <source>You have to set Sz and Sy (width and thickness of plume) for the aquifer!</source>
+        <translation>Für den Grundwasserleiter müssen Sz und Sy (Breite und Mächtigkeit der Fahne) gesetzt sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="86"/>
+        <source>C0, CA and lambda (decay constant) must be finite numbers for the contaminant!</source>
+        <translation>C0, CA und Lambda (Zerfallskonstante) müssen für den Schadstoff endliche Zahlen sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="88"/>
+        <source>Dispersivities and source dimensions must not be negative for the aquifer!</source>
+        <translation>Dispersivitäten und Maße der Quelle dürfen für den Grundwasserleiter nicht negativ sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="90"/>
+        <source>Source width and thickness must be greater than 0 for the aquifer!</source>
+        <translation>Breite und Mächtigkeit der Quelle müssen für den Grundwasserleiter größer als 0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="91"/>
+        <source>x, Kf, i, ne, dispersivities and source dimensions must be finite numbers for the aquifer!</source>
+        <translation>x, Kf, i, ne, Dispersivitäten und Maße der Quelle müssen für den Grundwasserleiter endliche Zahlen sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="94"/>
+        <source>Koc (organic-carbon partition coefficient) must be a finite number &gt;= 0.0 for the contaminant!</source>
+        <translation>Koc (Verteilungskoeffizient für organischen Kohlenstoff) muss für den Schadstoff eine endliche Zahl &gt;= 0,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="97"/>
+        <source>ks (decay rate of the source) must be a finite number &gt;= 0.0 for the contaminant!</source>
+        <translation>ks (Abklingrate der Quelle) muss für den Schadstoff eine endliche Zahl &gt;= 0,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="99"/>
+        <source>M0 (dissolvable mass of the source) must be a finite number &gt; 0.0 for the contaminant!</source>
+        <translation>M0 (lösbare Masse der Quelle) muss für den Schadstoff eine endliche Zahl &gt; 0,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="102"/>
+        <source>rho_b (bulk density) must be a finite number &gt; 0.0 for the aquifer!</source>
+        <translation>rho_b (Trockenrohdichte) muss für den Grundwasserleiter eine endliche Zahl &gt; 0,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="103"/>
+        <source>foc (fraction of organic carbon) must be a finite number &gt;= 0.0 and &lt; 1.0 for the aquifer!</source>
+        <translation>foc (Anteil organischen Kohlenstoffs) muss für den Grundwasserleiter eine endliche Zahl &gt;= 0,0 und &lt; 1,0 sein!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="106"/>
+        <source>The project&apos;s concentration unit is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells were not compared with CA!</source>
+        <translation>Die Konzentrationseinheit des Projekts lässt sich von Virelo nicht auf die Einheiten der Proben (ng/L, ug/L, mg/L) beziehen: die Messstellen wurden nicht mit CA verglichen!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="110"/>
+        <source>Fewer than three wells hold detected values at different distances: the wells were not compared with CA!</source>
+        <translation>Weniger als drei Messstellen haben Nachweise in verschiedenen Abständen: die Messstellen wurden nicht mit CA verglichen!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="114"/>
+        <source>The wells&apos; distance fit has warnings: the wells were not compared with CA!</source>
+        <translation>Die Abstandsanpassung der Messstellen hat Warnungen: die Messstellen wurden nicht mit CA verglichen!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="116"/>
+        <source>A decay chain of the project has problems (Data &gt; Decay chain names them): its species were judged without it!</source>
+        <translation>Eine Abbaukette des Projekts hat Probleme (Daten &gt; Abbaukette nennt sie): ihre Stoffe wurden ohne sie beurteilt!</translation>
+    </message>
+</context>
+<context>
     <name>EvidenceWindow</name>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="41"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="42"/>
         <source>Site data window: Trends</source>
         <translation>Fenster Standortdaten: Trends</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="42"/>
-        <location filename="../analysis/EvidenceWindow.cpp" line="44"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="43"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="45"/>
         <source>Site data window: Plume as a whole</source>
         <translation>Fenster Standortdaten: Fahne als Ganzes</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="46"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="47"/>
         <source>Site data window: Redox</source>
         <translation>Fenster Standortdaten: Redox</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="47"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="48"/>
         <source>Results page</source>
         <translation>Ergebnisseite</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="48"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="49"/>
         <source>Time window</source>
         <translation>Zeitfenster</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="62"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="63"/>
         <source>Lines of evidence</source>
         <translation>Beweislinien</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="68"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="69"/>
         <source>Each line of evidence of the contaminants assessed by the attenuation factor, with its light and where its evidence is shown. The lines state the case; they change no verdict, which stays the one on the Results page.</source>
         <translation>Jede Beweislinie der über den Abminderungsfaktor bewerteten Schadstoffe, mit ihrer Ampel und dem Ort, an dem ihre Belege gezeigt werden. Die Linien stützen den Fall; sie ändern kein Urteil, das das der Ergebnisseite bleibt.</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Line</source>
         <translation>Linie</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Light</source>
         <translation>Ampel</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Reading</source>
         <translation>Ablesung</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Shown in</source>
         <translation>Gezeigt in</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="111"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="112"/>
         <source>Computing the time frames...</source>
         <translation>Berechne die Zeitrahmen...</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="120"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="121"/>
         <source>No contaminant is assessed by the attenuation factor.</source>
         <translation>Kein Schadstoff wird über den Abminderungsfaktor bewertet.</translation>
     </message>
@@ -1655,27 +2151,27 @@ Verdict (screening model): %1.</source>
 Urteil (Screening-Modell): %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="278"/>
+        <location filename="../analysis/PlumeView.cpp" line="273"/>
         <source> The exact solution would give %1.</source>
         <translation> Die exakte Lösung ergäbe %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="327"/>
+        <location filename="../analysis/PlumeView.cpp" line="322"/>
         <source>Could not write &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="328"/>
+        <location filename="../analysis/PlumeView.cpp" line="323"/>
         <source>Virelo-Error</source>
         <translation>Virelo-Fehler</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="351"/>
+        <location filename="../analysis/PlumeView.cpp" line="346"/>
         <source>SVG drawing (*.svg)</source>
         <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="351"/>
+        <location filename="../analysis/PlumeView.cpp" line="346"/>
         <source>PNG image (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
     </message>
@@ -1696,27 +2192,27 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>RatioHistogram</name>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
         <source>d/x (log scale)</source>
         <translation>d/x (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
         <source>C0/C (log scale)</source>
         <translation>C0/C (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="145"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
         <source>%1 with nothing arriving (Green)</source>
         <translation>%1 ohne Ankunft (Grün)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="147"/>
         <source>%1 undefined (Red)</source>
         <translation>%1 undefiniert (Rot)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="149"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="150"/>
         <source>Not drawn: %1</source>
         <translation>Nicht gezeichnet: %1</translation>
     </message>
@@ -1738,76 +2234,95 @@ Urteil (Screening-Modell): %1.</translation>
     <name>ResultListModel</name>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="41"/>
-        <location filename="../pages/ResultListModel.cpp" line="276"/>
+        <location filename="../pages/ResultListModel.cpp" line="279"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="46"/>
-        <location filename="../pages/ResultListModel.cpp" line="271"/>
+        <location filename="../pages/ResultListModel.cpp" line="274"/>
         <source>Margin</source>
         <translation>Abstand</translation>
     </message>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="52"/>
-        <location filename="../pages/ResultListModel.cpp" line="245"/>
+        <location filename="../pages/ResultListModel.cpp" line="248"/>
         <source>Marks</source>
         <translation>Hinweise</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="209"/>
+        <location filename="../pages/ResultListModel.cpp" line="212"/>
         <source>Fragile: the class changes within a factor of 2 of %1.</source>
         <translation>Knapp: die Klasse wechselt innerhalb eines Faktors 2 von %1.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="211"/>
+        <location filename="../pages/ResultListModel.cpp" line="214"/>
         <source>The smallest change of one input that changes the class.</source>
         <translation>Die kleinste Änderung einer Eingabe, die die Klasse ändert.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="212"/>
+        <location filename="../pages/ResultListModel.cpp" line="215"/>
         <source>No single input changes the class.</source>
         <translation>Keine einzelne Eingabe ändert die Klasse.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="249"/>
+        <location filename="../pages/ResultListModel.cpp" line="252"/>
         <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
         <translation>Was die Bewertung außerdem bestimmt: ihre Zerfallskette (chain), die Messstellen des Standorts (wells), ein Modell unter den Messstellen (under), eine Zerfallskonstante aus den Messstellen (λ), Modelle auf beiden Seiten von CA (±CA). Die Maus auf einem Hinweis zeigt ihn.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="254"/>
+        <location filename="../pages/ResultListModel.cpp" line="257"/>
         <source>The probability of each class from the last uncertainty run</source>
         <translation>Die Wahrscheinlichkeit jeder Klasse aus der letzten Unsicherheitsrechnung</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="256"/>
+        <location filename="../pages/ResultListModel.cpp" line="259"/>
         <source>C(x) exact [%1]</source>
         <translation>C(x) exakt [%1]</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="257"/>
+        <location filename="../pages/ResultListModel.cpp" line="260"/>
         <source>Target C [%1]</source>
         <translation>Ziel C [%1]</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="259"/>
+        <location filename="../pages/ResultListModel.cpp" line="262"/>
         <source>Concentration the screening model predicts at the receptor: C0 · C(x)/C0</source>
         <translation>Konzentration, die das Screening-Modell am Schutzgut vorhersagt: C0 · C(x)/C0</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="260"/>
+        <location filename="../pages/ResultListModel.cpp" line="263"/>
         <source>Concentration the exact solution predicts at the receptor; marked where the two models fall on opposite sides of CA</source>
         <translation>Konzentration, die die exakte Lösung am Schutzgut vorhersagt; markiert, wo die beiden Modelle auf verschiedenen Seiten von CA liegen</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="263"/>
+        <location filename="../pages/ResultListModel.cpp" line="266"/>
         <source>Remedial target: the source concentration C = CA · AF at which the receptor just meets CA, under the verdict basis</source>
         <translation>Sanierungsziel: die Quellkonzentration C = CA · AF, bei der das Schutzgut CA gerade einhält, nach der Bewertungsgrundlage</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="273"/>
+        <location filename="../pages/ResultListModel.cpp" line="276"/>
         <source>The smallest factor by which one input would change the class; marked where it is within a factor of 2 (a fragile verdict)</source>
         <translation>Der kleinste Faktor, um den eine Eingabe die Klasse ändern würde; markiert, wo er unter 2 liegt (eine knappe Bewertung)</translation>
+    </message>
+</context>
+<context>
+    <name>ResultVerdict</name>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="53"/>
+        <location filename="../pages/ResultVerdict.cpp" line="57"/>
+        <source>Screening model</source>
+        <translation>Screening-Modell</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="54"/>
+        <source>Exact solution</source>
+        <translation>Exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="55"/>
+        <source>Worse of the two</source>
+        <translation>Schlechteres von beiden</translation>
     </message>
 </context>
 <context>
@@ -2206,67 +2721,67 @@ Kein Schadstoff und kein Indikator trägt diese Namen (wie geschrieben behalten;
 <context>
     <name>SiteDecayView</name>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="73"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="74"/>
         <source>&amp;Use as decay constant</source>
         <translation>Als Zerfallskonstante &amp;verwenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="79"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
         <source>&amp;Contaminant:</source>
         <translation>&amp;Schadstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
         <source>D&amp;ate:</source>
         <translation>D&amp;atum:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="82"/>
         <source>&amp;Level:</source>
         <translation>&amp;Niveau:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="138"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
         <source>Wells in the fit</source>
         <translation>Messstellen in der Anpassung</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="140"/>
         <source>Slope m</source>
         <translation>Steigung m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="141"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="142"/>
         <source>%1 % interval</source>
         <translation>%1-%-Intervall</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="145"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="146"/>
         <source>Bulk rate k = −m·v</source>
         <translation>Gesamtabbaurate k = −m·v</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="147"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="148"/>
         <source>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</source>
         <translation>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="150"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="151"/>
         <source>%1 % interval of λ</source>
         <translation>%1-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="152"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="153"/>
         <source>Half-life</source>
         <translation>Halbwertszeit</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="159"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="160"/>
         <source>&lt;p&gt;Not detected, left out: %1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Nicht nachweisbar, ausgelassen: %1&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="179"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="180"/>
         <source>%1 is a daughter product in the decay chain %2.
 
 Along the wells its concentration falls by its own decay less what its parent forms, so the fitted λ = %3 1/d is an apparent rate (formation minus decay), not the decay constant of %1. The decay chain adds the formation again.
@@ -2279,22 +2794,22 @@ Entlang der Messstellen sinkt seine Konzentration um den eigenen Abbau abzüglic
 Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="185"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="186"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="191"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="192"/>
         <source>λ = %1 1/d is now the user-defined decay constant of %2.</source>
         <translation>λ = %1 1/d ist jetzt die benutzerdefinierte Zerfallskonstante von %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="195"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="196"/>
         <source> The wells&apos; rate %1 1/d is λ·R with R = %2 (decay of dissolved and sorbed phase).</source>
         <translation> Die Rate der Messstellen %1 1/d ist λ·R mit R = %2 (Abbau von gelöster und sorbierter Phase).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="203"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="204"/>
         <source>The project has no contaminant called %1.</source>
         <translation>Das Projekt hat keinen Schadstoff namens %1.</translation>
     </message>
@@ -2332,132 +2847,132 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
         <translation>Grundwasserstände</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="116"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="117"/>
         <source>&amp;Place wells</source>
         <translation>Messstellen &amp;platzieren</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="118"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="119"/>
         <source>Site on the map</source>
         <translation>Standort auf der Karte</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="124"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="125"/>
         <source>Source easting [m]</source>
         <translation>Rechtswert der Quelle [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="125"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="126"/>
         <source>Source northing [m]</source>
         <translation>Hochwert der Quelle [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="126"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="127"/>
         <source>Flow azimuth [° from north]</source>
         <translation>Fließazimut [° von Nord]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="138"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="139"/>
         <source>Apply to a&amp;quifer</source>
         <translation>Auf Grundwasser&amp;leiter anwenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="141"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="142"/>
         <source>Use as &amp;flow direction</source>
         <translation>Als &amp;Fließrichtung verwenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="150"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="151"/>
         <source>Flow field from the heads</source>
         <translation>Strömungsfeld aus den Grundwasserständen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="153"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="154"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="191"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="192"/>
         <source>Use plume a&amp;xis as flow direction</source>
         <translation>Fahnenachse als Fließrichtung &amp;verwenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="201"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="202"/>
         <source>Plume axis from the concentrations</source>
         <translation>Fahnenachse aus den Konzentrationen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="204"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="205"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="254"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="255"/>
         <source>No contaminant is detected at two or more wells with map coordinates to give the plume&apos;s axis.</source>
         <translation>Kein Schadstoff ist an zwei oder mehr Messstellen mit Kartenkoordinaten nachgewiesen, um die Achse der Fahne zu bestimmen.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="263"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="264"/>
         <source>Plume axis &lt;b&gt;%1°&lt;/b&gt; through %2 wells (concentration-weighted mean bearing from the source point; resultant length %3, 1 on one bearing).</source>
         <translation>Fahnenachse &lt;b&gt;%1°&lt;/b&gt; durch %2 Messstellen (konzentrationsgewichtete mittlere Richtung vom Quellpunkt; resultierende Länge %3, 1 bei einer Richtung).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="280"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="281"/>
         <source>No date has heads at three or more wells with map coordinates. Heads are samples of the analyte Head in m; the wells need easting and northing.</source>
         <translation>Kein Datum hat Grundwasserstände an drei oder mehr Messstellen mit Kartenkoordinaten. Grundwasserstände sind Proben des Analyten Head in m; die Messstellen brauchen Rechts- und Hochwert.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="293"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="294"/>
         <source>%1 wells: gradient i = &lt;b&gt;%2&lt;/b&gt;, flow azimuth &lt;b&gt;%3&lt;/b&gt; (steepest descent, clockwise from north), rms residual %4 m.</source>
         <translation>%1 Messstellen: Gradient i = &lt;b&gt;%2&lt;/b&gt;, Fließazimut &lt;b&gt;%3&lt;/b&gt; (steilster Abfall, im Uhrzeigersinn von Nord), RMS-Residuum %4 m.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="302"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="303"/>
         <source>&lt;br&gt;Residuals [m]: </source>
         <translation>&lt;br&gt;Residuen [m]: </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="303"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="304"/>
         <source>&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; </source>
         <translation>&lt;br&gt;&lt;b&gt;Warnung:&lt;/b&gt; </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="306"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="307"/>
         <source>&lt;br&gt;Over %1 dates: mean flow azimuth %2°, circular standard deviation %3° (all within %4° to %5°).</source>
         <translation>&lt;br&gt;Über %1 Daten: mittlerer Fließazimut %2°, zirkuläre Standardabweichung %3° (alle zwischen %4° und %5°).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="313"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="314"/>
         <source>&lt;br&gt;%1 well(s) with a head on this date have no map coordinates and are left out.</source>
         <translation>&lt;br&gt;%1 Messstelle(n) mit Grundwasserstand an diesem Datum haben keine Kartenkoordinaten und bleiben unberücksichtigt.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="359"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="360"/>
         <source>%1° (%2 wells: no uncertainty)</source>
         <translation>%1° (%2 Messstellen: keine Unsicherheit)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="366"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="367"/>
         <source>any direction</source>
         <translation>jede Richtung</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="377"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="378"/>
         <source>The source point needs both easting and northing in metres.</source>
         <translation>Der Quellpunkt braucht Rechts- und Hochwert in Metern.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="381"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="382"/>
         <source>The flow azimuth is given in degrees clockwise from north.</source>
         <translation>Der Fließazimut wird in Grad im Uhrzeigersinn von Nord angegeben.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="396"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="397"/>
         <source>The wells on the map have their s and y from the new map.</source>
         <translation>Die Messstellen auf der Karte haben ihr s und y aus der neuen Karte.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="397"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="398"/>
         <source>The wells in map coordinates take their s and y once the map has both the source point and the flow azimuth.</source>
         <translation>Die Messstellen in Kartenkoordinaten erhalten ihr s und y, sobald die Karte den Quellpunkt und den Fließazimut hat.</translation>
     </message>
@@ -2483,255 +2998,255 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
 <context>
     <name>SitePlumeView</name>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="45"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="46"/>
         <source>no class</source>
         <translation>keine Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="81"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="82"/>
         <source> days</source>
         <translation> Tage</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="83"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="84"/>
         <source>A sample date within this many days of the round&apos;s previous date joins that round. Saved with the project; the report and the lines of evidence use it too.</source>
         <translation>Ein Probenahmedatum innerhalb so vieler Tage nach dem vorigen Datum der Messkampagne gehört zu dieser. Wird mit dem Projekt gespeichert; Bericht und Beweislinien nutzen es auch.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Round</source>
         <translation>Messkampagne</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Wells</source>
         <translation>Messstellen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Mass</source>
         <translation>Masse</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Mass, ND at limit</source>
         <translation>Masse, ND an Grenze</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Centre s [m]</source>
         <translation>Schwerpunkt s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Centre y [m]</source>
         <translation>Schwerpunkt y [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Spread σs [m]</source>
         <translation>Streuung σs [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Spread σy [m]</source>
         <translation>Streuung σy [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="109"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="110"/>
         <source>Contaminant:</source>
         <translation>Schadstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="111"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="112"/>
         <source>&amp;Rounds join within:</source>
         <translation>&amp;Zusammenfassen innerhalb:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="127"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="128"/>
         <source>Mass discharge through transects, and the background</source>
         <translation>Schadstofffracht durch Transekte und der Hintergrund</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="141"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="142"/>
         <source>&amp;Background wells:</source>
         <translation>&amp;Hintergrundmessstellen:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
-        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
         <source>Transect</source>
         <translation>Transekt</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
         <source>Wells, separated by commas</source>
         <translation>Messstellen, durch Kommas getrennt</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="167"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="168"/>
         <source>Add transect</source>
         <translation>Transekt hinzufügen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="176"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="177"/>
         <source>Type the wells of the new transect, two or more, across the flow.</source>
         <translation>Geben Sie die Messstellen des neuen Transekts ein, zwei oder mehr, quer zur Strömung.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="180"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="181"/>
         <source>Remove transect</source>
         <translation>Transekt entfernen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
         <source>Rounds</source>
         <translation>Messkampagnen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Md latest [g/d]</source>
         <translation>Md zuletzt [g/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Md trend</source>
         <translation>Md-Trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Next downstream</source>
         <translation>Nächster abstromig</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="198"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="199"/>
         <source>none marked: the wells upstream of the source</source>
         <translation>keine markiert: die Messstellen oberstromig der Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="227"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
         <source> per m of b</source>
         <translation> je m von b</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
         <source>Mass [%1]</source>
         <translation>Masse [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="230"/>
         <source>Mass, ND at limit [%1]</source>
         <translation>Masse, ND an Grenze [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="242"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="243"/>
         <source>No monitoring data: import the wells&apos; samples on &quot;Wells and samples&quot;.</source>
         <translation>Keine Monitoringdaten: importieren Sie die Proben der Messstellen unter „Messstellen und Proben“.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="244"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="245"/>
         <source>No mass: the wells with a value in every round are too few.</source>
         <translation>Keine Masse: zu wenige Messstellen haben in jeder Messkampagne einen Wert.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="247"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="248"/>
         <source>Estimator: linear along s between the wells, which lie nearly in a row (mass per metre of plume width).</source>
         <translation>Schätzer: linear entlang s zwischen den Messstellen, die nahezu in einer Reihe liegen (Masse je Meter Fahnenbreite).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="249"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
         <source>Estimator: linear on the Delaunay triangles of the wells, over their hull.</source>
         <translation>Schätzer: linear auf den Delaunay-Dreiecken der Messstellen, über ihre Hülle.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
         <source>Wells compared: %1.</source>
         <translation>Verglichene Messstellen: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="252"/>
         <source>Mass: %1; centre of mass: %2; spread: %3.</source>
         <translation>Masse: %1; Schwerpunkt: %2; Streuung: %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="255"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="256"/>
         <source>Mass half-life %1 d (%2 to %3).</source>
         <translation>Halbwertszeit der Masse %1 d (%2 bis %3).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="259"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="260"/>
         <source>Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.</source>
         <translation>Drift des Schwerpunkts %1 m/d (%2 bis %3) gegenüber v/R %4 m/d.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="261"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="262"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="266"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="267"/>
         <source>&lt;b&gt;No light&lt;/b&gt;: four rounds of the same wells are needed, the site gives %1.</source>
         <translation>&lt;b&gt;Keine Ampel&lt;/b&gt;: vier Messkampagnen derselben Messstellen sind nötig, der Standort liefert %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="268"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
         <source>&lt;b&gt;Plume light: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</source>
         <translation>&lt;b&gt;Fahnenampel: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
         <source>Green</source>
         <translation>Grün</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
         <source>Yellow</source>
         <translation>Gelb</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="272"/>
         <source>Red</source>
         <translation>Rot</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="274"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="275"/>
         <source>Left out: %1</source>
         <translation>Ausgelassen: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="304"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="305"/>
         <source>No transect yet: &quot;Add transect&quot; and type the wells across the flow to see the mass discharge; the lines of evidence show it too.</source>
         <translation>Noch kein Transekt: „Transekt hinzufügen“ und die Messstellen quer zur Strömung eingeben, um die Schadstofffracht zu sehen; die Beweislinien zeigen sie auch.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="311"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="312"/>
         <source>No mass discharge: %1</source>
         <translation>Keine Schadstofffracht: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="332"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="333"/>
         <source>Left out:
 %1</source>
         <translation>Ausgelassen:
 %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="336"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="337"/>
         <source>Saturated thickness b not entered (Aquifer page): Md per metre of thickness.</source>
         <translation>Gesättigte Mächtigkeit b nicht eingegeben (Seite Grundwasserleiter): Md je Meter Mächtigkeit.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="350"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
         <source>Background well %1 is no longer in the site data and counts for nothing.</source>
         <translation>Hintergrundmessstelle %1 ist nicht mehr in den Standortdaten und zählt nicht.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="352"/>
         <source>Background wells %1 are no longer in the site data and count for nothing.</source>
         <translation>Hintergrundmessstellen %1 sind nicht mehr in den Standortdaten und zählen nicht.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="397"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="398"/>
         <source>There is no well %1: the background wells are as before.</source>
         <translation>Es gibt keine Messstelle %1: die Hintergrundmessstellen bleiben wie zuvor.</translation>
     </message>
@@ -2811,93 +3326,93 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
 <context>
     <name>SiteTrendsView</name>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="50"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="51"/>
         <source>%1 (now %2 1/d, the preset under %3)</source>
         <translation>%1 (jetzt %2 1/d, die Vorgabe unter %3)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
-        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
         <source>Well</source>
         <translation>Messstelle</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
         <source>k point [1/d]</source>
         <translation>k Punkt [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
         <source>Half-life [d]</source>
         <translation>Halbwertszeit [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>Confidence</source>
         <translation>Konfidenz</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>COV</source>
         <translation>VK</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>Trend</source>
         <translation>Trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Redox class</source>
         <translation>Redoxklasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Rests on</source>
         <translation>Beruht auf</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Missing</source>
         <translation>Fehlt</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Solvent score</source>
         <translation>Lösemittel-Punktzahl</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Why</source>
         <translation>Warum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="92"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="93"/>
         <source>A&amp;pply to aquifer</source>
         <translation>Auf Grundwasserleiter an&amp;wenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="103"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
         <source>C&amp;ontaminant:</source>
         <translation>Sch&amp;adstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="105"/>
         <source>&amp;Well:</source>
         <translation>&amp;Messstelle:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="118"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="119"/>
         <source>Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)</source>
         <translation>Redoxindikatoren [mg/L] und ihre Klasse (Schwellen des USGS-Redox-Schemas)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="178"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="179"/>
         <source>%1
 Points: %2
 Not measured: %3
@@ -2912,7 +3427,7 @@ Nicht bewertet:
 Hintergrund: %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="182"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="183"/>
         <source>No screening row measured: %1
 Not scored:
 %2
@@ -2923,7 +3438,7 @@ Nicht bewertet:
 Hintergrund: %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="188"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="189"/>
         <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
         <translation>Vorgeschlagene Redoxbedingung: &lt;b&gt;%1&lt;/b&gt; (%2). Der Grundwasserleiter hat %3.</translation>
     </message>
@@ -3229,113 +3744,113 @@ Keine Screening-Werte: </translation>
 <context>
     <name>TransportDialog</name>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="54"/>
+        <location filename="../analysis/TransportDialog.cpp" line="55"/>
         <source>constant</source>
         <translation>konstant</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="55"/>
+        <location filename="../analysis/TransportDialog.cpp" line="56"/>
         <source>decaying at ks</source>
         <translation>abnehmend mit ks</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="57"/>
+        <location filename="../analysis/TransportDialog.cpp" line="58"/>
         <source>decaying from mass M0</source>
         <translation>abnehmend aus Masse M0</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="66"/>
+        <location filename="../analysis/TransportDialog.cpp" line="67"/>
         <source>Sorption and source</source>
         <translation>Sorption und Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="76"/>
+        <location filename="../analysis/TransportDialog.cpp" line="77"/>
         <source>Aquifer</source>
         <translation>Grundwasserleiter</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="91"/>
+        <location filename="../analysis/TransportDialog.cpp" line="94"/>
         <source>&amp;Bulk density ( rho_b ) :</source>
         <translation>&amp;Trockenrohdichte ( rho_b ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="92"/>
+        <location filename="../analysis/TransportDialog.cpp" line="95"/>
         <source>Fraction of &amp;organic carbon ( foc ) :</source>
         <translation>Anteil &amp;organischer Kohlenstoff ( foc ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="93"/>
+        <location filename="../analysis/TransportDialog.cpp" line="96"/>
         <source>&amp;Decay of dissolved and sorbed phase</source>
         <translation>&amp;Abbau von gelöster und sorbierter Phase</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Koc [L/kg]</source>
         <translation>Koc [L/kg]</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Koc source</source>
         <translation>Koc-Herkunft</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="113"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Source decay</source>
         <translation>Quellabnahme</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="120"/>
+        <location filename="../analysis/TransportDialog.cpp" line="123"/>
         <source>&amp;Koc from the bundled database</source>
         <translation>&amp;Koc aus der mitgelieferten Datenbank</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="138"/>
+        <location filename="../analysis/TransportDialog.cpp" line="141"/>
         <source>Show the contaminants &amp;not assessed</source>
         <translation>&amp;Nicht bewertete Schadstoffe zeigen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="205"/>
-        <location filename="../analysis/TransportDialog.cpp" line="278"/>
+        <location filename="../analysis/TransportDialog.cpp" line="208"/>
+        <location filename="../analysis/TransportDialog.cpp" line="281"/>
         <source>1 (no Koc)</source>
         <translation>1 (kein Koc)</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="268"/>
+        <location filename="../analysis/TransportDialog.cpp" line="271"/>
         <source>%1: the Koc source is longer than %2 characters</source>
         <translation>%1: die Koc-Herkunft ist länger als %2 Zeichen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="283"/>
+        <location filename="../analysis/TransportDialog.cpp" line="286"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="286"/>
+        <location filename="../analysis/TransportDialog.cpp" line="289"/>
         <source>not known</source>
         <translation>nicht bekannt</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="292"/>
+        <location filename="../analysis/TransportDialog.cpp" line="295"/>
         <source>ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d</source>
         <translation>ks = Q C0 / M0 mit Q = Kf i W H = %1 m3/d</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="304"/>
+        <location filename="../analysis/TransportDialog.cpp" line="307"/>
         <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
         <translation>Der stationäre Zustand nimmt mit lambda * R ab: Fahnenlänge, Abminderungsfaktor und ihre Urteile ändern sich für jeden Schadstoff mit R &gt; 1.</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="306"/>
+        <location filename="../analysis/TransportDialog.cpp" line="309"/>
         <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
         <translation>Abbau wirkt nur auf die gelöste Phase: Sorption verzögert die Fahne, ändert aber keinen stationären Wert und kein Urteil.</translation>
     </message>

@@ -116,148 +116,148 @@ Virelo Software Workshop</translation>
 <context>
     <name>CPropAqui</name>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="108"/>
+        <location filename="../pages/CPropAqui.cpp" line="109"/>
         <source>Used for the plume&apos;s dissolved mass and the mass discharge (Site data). Left empty, the mass is per metre of thickness.</source>
         <translation>Voor de vracht in de pluim en de vracht door raaien (Locatiegegevens). Leeg gelaten geldt de massa per meter dikte.</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="147"/>
-        <location filename="../pages/CPropAqui.cpp" line="173"/>
+        <location filename="../pages/CPropAqui.cpp" line="148"/>
+        <location filename="../pages/CPropAqui.cpp" line="174"/>
         <source>Effective porosity ( ne )  &lt;= 1.0  :</source>
         <translation>Effectieve porositeit ( ne )  &lt;= 1.0  :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="163"/>
+        <location filename="../pages/CPropAqui.cpp" line="164"/>
         <source>Distance source - receptor</source>
         <translation>Afstand bron - receptor</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="168"/>
+        <location filename="../pages/CPropAqui.cpp" line="169"/>
         <source>Hydraulic parameters</source>
         <translation>Hydraulische parameters</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="171"/>
+        <location filename="../pages/CPropAqui.cpp" line="172"/>
         <source>Hydraulic conductivity ( Kf ) :</source>
         <translation>Doorlatendheid ( Kf ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="172"/>
+        <location filename="../pages/CPropAqui.cpp" line="173"/>
         <source>Hydraulic gradient ( i ) : </source>
         <translation>Hydraulische gradiënt ( i ) : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="176"/>
+        <location filename="../pages/CPropAqui.cpp" line="177"/>
         <source>Saturated thickness ( b ) :</source>
         <translation>Verzadigde dikte ( b ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="189"/>
+        <location filename="../pages/CPropAqui.cpp" line="190"/>
         <source>Width across the flow</source>
         <translation>Breedte dwars op de stroming</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="189"/>
+        <location filename="../pages/CPropAqui.cpp" line="190"/>
         <source>water table ( Sz ) :</source>
         <translation>grondwaterspiegel ( Sz ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="189"/>
-        <location filename="../pages/CPropAqui.cpp" line="215"/>
+        <location filename="../pages/CPropAqui.cpp" line="190"/>
+        <location filename="../pages/CPropAqui.cpp" line="216"/>
         <source>ay (across, horizontal) :</source>
         <translation>ay (dwars, horizontaal) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="196"/>
+        <location filename="../pages/CPropAqui.cpp" line="197"/>
         <source>Contaminant source</source>
         <translation>Bronzone</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="199"/>
+        <location filename="../pages/CPropAqui.cpp" line="200"/>
         <source>Width across the flow
 ( W = 2 Sy ) :</source>
         <translation>Breedte dwars op de stroming
 ( W = 2 Sy ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="200"/>
+        <location filename="../pages/CPropAqui.cpp" line="201"/>
         <source>Thickness below the
 water table ( Sz ) :</source>
         <translation>Dikte onder de
 grondwaterspiegel ( Sz ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="202"/>
+        <location filename="../pages/CPropAqui.cpp" line="203"/>
         <source>Approximate by &amp;x</source>
         <translation>Schatten uit &amp;x</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="210"/>
+        <location filename="../pages/CPropAqui.cpp" line="211"/>
         <source>Dispersivity (3 Dimensions)</source>
         <translation>Dispersielengte (3 dimensies)</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="214"/>
+        <location filename="../pages/CPropAqui.cpp" line="215"/>
         <source>ax (along the flow) :</source>
         <translation>ax (langs de stroming) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="216"/>
+        <location filename="../pages/CPropAqui.cpp" line="217"/>
         <source>az (vertical) :</source>
         <translation>az (verticaal) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="219"/>
+        <location filename="../pages/CPropAqui.cpp" line="220"/>
         <source>Only used for calculation attenuation factor ( AF )</source>
         <translation>Alleen voor de afnamefactor ( AF )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="242"/>
+        <location filename="../pages/CPropAqui.cpp" line="243"/>
         <source>Redox conditions</source>
         <translation>Redoxcondities</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="256"/>
+        <location filename="../pages/CPropAqui.cpp" line="257"/>
         <source>&amp;Unknown / variable</source>
         <translation>&amp;Onbekend / wisselend</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="257"/>
+        <location filename="../pages/CPropAqui.cpp" line="258"/>
         <source>&amp;Aerobic conditions</source>
         <translation>&amp;Aërobe condities</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="258"/>
+        <location filename="../pages/CPropAqui.cpp" line="259"/>
         <source>Anaerobic &amp;mixed plumes</source>
         <translation>Anaëroob, ge&amp;mengde pluimen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="259"/>
+        <location filename="../pages/CPropAqui.cpp" line="260"/>
         <source>Anaerobic &amp;NO3</source>
         <translation>Anaëroob &amp;NO3</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="260"/>
+        <location filename="../pages/CPropAqui.cpp" line="261"/>
         <source>Anaerobic &amp;SO4</source>
         <translation>Anaëroob &amp;SO4</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="261"/>
+        <location filename="../pages/CPropAqui.cpp" line="262"/>
         <source>Anaerobic &amp;Fe</source>
         <translation>Anaëroob &amp;Fe</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="262"/>
+        <location filename="../pages/CPropAqui.cpp" line="263"/>
         <source>Anaerobic &amp;CH4</source>
         <translation>Anaëroob &amp;CH4</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="274"/>
+        <location filename="../pages/CPropAqui.cpp" line="275"/>
         <source>Si&amp;te data...</source>
         <translation>Loca&amp;tiegegevens...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropAqui.cpp" line="281"/>
+        <location filename="../pages/CPropAqui.cpp" line="282"/>
         <source>Generic decay constant available for following contaminants :</source>
         <translation>Generieke afbraakconstante beschikbaar voor deze stoffen :</translation>
     </message>
@@ -265,92 +265,92 @@ grondwaterspiegel ( Sz ) :</translation>
 <context>
     <name>CPropConts</name>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="158"/>
+        <location filename="../pages/CPropConts.cpp" line="159"/>
         <source>Select contaminants:</source>
         <translation>Stoffen kiezen:</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="165"/>
+        <location filename="../pages/CPropConts.cpp" line="166"/>
         <source>Assess plume &amp;length</source>
         <translation>&amp;Lengte van de pluim beoordelen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="168"/>
+        <location filename="../pages/CPropConts.cpp" line="169"/>
         <source>Assess &amp;attenuation factor</source>
         <translation>&amp;Afnamefactor beoordelen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="173"/>
+        <location filename="../pages/CPropConts.cpp" line="174"/>
         <source>75th percentile of observed plume lengths in the literature : </source>
         <translation>75e percentiel van waargenomen pluimlengtes in de literatuur : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="195"/>
+        <location filename="../pages/CPropConts.cpp" line="196"/>
         <source>Concentrations (same unit e.g. mg/l)</source>
         <translation>Concentraties (zelfde eenheid, bijv. mg/l)</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="200"/>
+        <location filename="../pages/CPropConts.cpp" line="203"/>
         <source>Concentration at source ( C0 ) :</source>
         <translation>Concentratie bij de bron ( C0 ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="201"/>
+        <location filename="../pages/CPropConts.cpp" line="204"/>
         <source>Acceptable concentration at receptor ( CA ) :</source>
         <translation>Toelaatbare concentratie bij receptor ( CA ) :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="243"/>
+        <location filename="../pages/CPropConts.cpp" line="246"/>
         <source>Decay constant ( lambda )</source>
         <translation>Afbraakconstante ( lambda )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="245"/>
+        <location filename="../pages/CPropConts.cpp" line="248"/>
         <source>Use &amp;preset :</source>
         <translation>&amp;Voorinstelling :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="252"/>
+        <location filename="../pages/CPropConts.cpp" line="256"/>
         <source>User defined :</source>
         <translation>Eigen waarde :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="264"/>
+        <location filename="../pages/CPropConts.cpp" line="268"/>
         <source>reference, report or wells the value comes from</source>
         <translation>bron, rapport of peilbuizen van de waarde</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="265"/>
+        <location filename="../pages/CPropConts.cpp" line="269"/>
         <source>Its source :</source>
         <translation>Bron :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="392"/>
+        <location filename="../pages/CPropConts.cpp" line="396"/>
         <source>( by %1 entries )</source>
         <translation>( uit %1 vermeldingen )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="393"/>
+        <location filename="../pages/CPropConts.cpp" line="397"/>
         <source>( by ? entries )</source>
         <translation>( uit ? vermeldingen )</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="395"/>
+        <location filename="../pages/CPropConts.cpp" line="399"/>
         <source>no literature plume length available</source>
         <translation>geen pluimlengte uit de literatuur</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="414"/>
+        <location filename="../pages/CPropConts.cpp" line="418"/>
         <source>No preset data available!</source>
         <translation>Geen voorinstelling beschikbaar!</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="471"/>
+        <location filename="../pages/CPropConts.cpp" line="475"/>
         <source>Source: unknown, the literature table %1 is not installed</source>
         <translation>Bron: onbekend, de literatuurtabel %1 is niet geïnstalleerd</translation>
     </message>
     <message>
-        <location filename="../pages/CPropConts.cpp" line="474"/>
+        <location filename="../pages/CPropConts.cpp" line="478"/>
         <source>Source: </source>
         <translation>Bron: </translation>
     </message>
@@ -457,19 +457,29 @@ grondwaterspiegel ( Sz ) :</translation>
 <context>
     <name>CPropResults</name>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="251"/>
+        <location filename="../pages/CPropResults.cpp" line="178"/>
+        <source>Problem %1: %2 %3</source>
+        <translation>Probleem %1: %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="254"/>
         <source>Show &amp;problems</source>
         <translation>&amp;Problemen tonen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="267"/>
+        <location filename="../pages/CPropResults.cpp" line="270"/>
         <source>&amp;Robustness...</source>
         <translation>&amp;Robuustheid...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="271"/>
+        <location filename="../pages/CPropResults.cpp" line="274"/>
         <source>Show p&amp;lume...</source>
         <translation>P&amp;luim tonen...</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="354"/>
+        <source>Problem %1 (the verdict stands without the wells): %2</source>
+        <translation>Probleem %1 (het oordeel staat zonder de peilbuizen): %2</translation>
     </message>
     <message>
         <location filename="../pages/CPropResultsLayout.cpp" line="130"/>
@@ -653,105 +663,105 @@ Exact C/C0 = %3</translation>
 <context>
     <name>ChainWindow</name>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="82"/>
+        <location filename="../analysis/ChainWindow.cpp" line="83"/>
         <source>Decay chain</source>
         <translation>Afbraakketen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="87"/>
+        <location filename="../analysis/ChainWindow.cpp" line="88"/>
         <source>Chain:</source>
         <translation>Keten:</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="91"/>
+        <location filename="../analysis/ChainWindow.cpp" line="92"/>
         <source>&amp;New chain</source>
         <translation>&amp;Nieuwe keten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="92"/>
+        <location filename="../analysis/ChainWindow.cpp" line="93"/>
         <source>&amp;Delete chain</source>
         <translation>Keten &amp;verwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="99"/>
+        <location filename="../analysis/ChainWindow.cpp" line="100"/>
         <source>Species, parent first</source>
         <translation>Stoffen, moederstof eerst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="104"/>
-        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <location filename="../analysis/ChainWindow.cpp" line="105"/>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
         <source>Species</source>
         <translation>Stof</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="104"/>
+        <location filename="../analysis/ChainWindow.cpp" line="105"/>
         <source>Yield</source>
         <translation>Opbrengst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="112"/>
+        <location filename="../analysis/ChainWindow.cpp" line="113"/>
         <source>The yield is the mass of the species formed per mass of the species above it that decays.
 k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
         <translation>De opbrengst is de massa van de gevormde stof per massa van de stof erboven die afbreekt.
 k, C0 en CA zijn de eigen waarden van de stof op de pagina Verontreinigingen.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="117"/>
+        <location filename="../analysis/ChainWindow.cpp" line="118"/>
         <source>&amp;Add</source>
         <translation>&amp;Toevoegen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="118"/>
+        <location filename="../analysis/ChainWindow.cpp" line="119"/>
         <source>&amp;Remove</source>
         <translation>Ve&amp;rwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
         <source>&amp;Up</source>
         <translation>Om&amp;hoog</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
         <source>Do&amp;wn</source>
         <translation>Om&amp;laag</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <location filename="../analysis/ChainWindow.cpp" line="122"/>
         <source>Default &amp;yields</source>
         <translation>Standaard&amp;opbrengsten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="134"/>
+        <location filename="../analysis/ChainWindow.cpp" line="135"/>
         <source>At the receptor</source>
         <translation>Bij de receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
         <source>Screening</source>
         <translation>Screening</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="138"/>
+        <location filename="../analysis/ChainWindow.cpp" line="139"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Exact</source>
         <translation>Exact</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Exact class</source>
         <translation>Exacte klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Alone</source>
         <translation>Alleen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="144"/>
+        <location filename="../analysis/ChainWindow.cpp" line="145"/>
         <source>Concentrations at the receptor in the chain, under the screening formula and the exact
 solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
 Results page, assessed on its own with its own source concentration.</source>
@@ -760,48 +770,48 @@ oplossing, ingedeeld naar C/CA. &quot;Alleen&quot; is de klasse die de stof op d
 Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="159"/>
+        <location filename="../analysis/ChainWindow.cpp" line="160"/>
         <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
         <translation>Doorgetrokken: screeningsformule; gestreept: exacte oplossing; gestippeld: CA van elke stof.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="206"/>
+        <location filename="../analysis/ChainWindow.cpp" line="207"/>
         <source>(no chain: choose New chain)</source>
         <translation>(geen keten: kies Nieuwe keten)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="342"/>
+        <location filename="../analysis/ChainWindow.cpp" line="343"/>
         <source>End product: %1 (decays no further, not assessed)</source>
         <translation>Eindproduct: %1 (breekt niet verder af, niet beoordeeld)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="347"/>
-        <location filename="../analysis/ChainWindow.cpp" line="427"/>
+        <location filename="../analysis/ChainWindow.cpp" line="348"/>
+        <location filename="../analysis/ChainWindow.cpp" line="428"/>
         <source>Released: first species only</source>
         <translation>Vrijgekomen: alleen de eerste stof</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="350"/>
+        <location filename="../analysis/ChainWindow.cpp" line="351"/>
         <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
         <translation>De overige zijn in het watervoerend pakket gevormd: de screening van oplosmiddelen telt hun aantreffen als bewijs van dechlorering</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="392"/>
+        <location filename="../analysis/ChainWindow.cpp" line="393"/>
         <source> (end product)</source>
         <translation> (eindproduct)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="426"/>
+        <location filename="../analysis/ChainWindow.cpp" line="427"/>
         <source>Released: %1 only</source>
         <translation>Vrijgekomen: alleen %1</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="445"/>
+        <location filename="../analysis/ChainWindow.cpp" line="446"/>
         <source>The project has no decay chain yet.</source>
         <translation>Het project heeft nog geen afbraakketen.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="455"/>
+        <location filename="../analysis/ChainWindow.cpp" line="456"/>
         <source>At the receptor, x = %1 m</source>
         <translation>Bij de receptor, x = %1 m</translation>
     </message>
@@ -912,160 +922,160 @@ Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</tran
 <context>
     <name>ContaminantEditorDialog</name>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="129"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="130"/>
         <source>Edit contaminant data</source>
         <translation>Stofgegevens bewerken</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="140"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="141"/>
         <source>Contaminants</source>
         <translation>Stoffen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="179"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="180"/>
         <source>General</source>
         <translation>Algemeen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="191"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
         <source>Name:</source>
         <translation>Naam:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="193"/>
         <source>Group:</source>
         <translation>Groep:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="196"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="197"/>
         <source>75th percentile of observed plume lengths in literature: </source>
         <translation>75e percentiel van waargenomen pluimlengtes in de literatuur: </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="200"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
         <source>75th percentile [m] :</source>
         <translation>75e percentiel [m] :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="202"/>
         <source>Number of lit. entries:</source>
         <translation>Aantal lit.-vermeldingen:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="204"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="205"/>
         <source>Decay constants (lambda)  [1/d]</source>
         <translation>Afbraakconstanten (lambda)  [1/d]</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="213"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
         <source>aerobic:</source>
         <translation>aëroob:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
         <source>anerobic nitrate (NO3):</source>
         <translation>anaëroob nitraat (NO3):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
         <source>anaerobic iron (Fe):</source>
         <translation>anaëroob ijzer (Fe):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
         <source>anaerobic sulfate (SO4):</source>
         <translation>anaëroob sulfaat (SO4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
         <source>anaerobic mixed plumes:</source>
         <translation>anaëroob, gemengde pluimen:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
         <source>anaerobic methan (CH4):</source>
         <translation>anaëroob methaan (CH4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="220"/>
         <source>unknown / variable :</source>
         <translation>onbekend / wisselend :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
         <source>aerobic</source>
         <translation>aëroob</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
         <source>anaerobic methan (CH4)</source>
         <translation>anaëroob methaan (CH4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
         <source>anaerobic iron (Fe)</source>
         <translation>anaëroob ijzer (Fe)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
         <source>anaerobic mixed plumes</source>
         <translation>anaëroob, gemengde pluimen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
         <source>anerobic nitrate (NO3)</source>
         <translation>anaëroob nitraat (NO3)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
         <source>anaerobic sulfate (SO4)</source>
         <translation>anaëroob sulfaat (SO4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="228"/>
         <source>unknown / variable</source>
         <translation>onbekend / wisselend</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="234"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="236"/>
         <source>Abbrechen</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="242"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="243"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="277"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
         <source>&amp;Add contaminant</source>
         <translation>Stof &amp;toevoegen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="279"/>
         <source>&amp;Remove selected</source>
         <translation>Selectie &amp;verwijderen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="418"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
         <source>A decay constant must not be negative; kept as it was:
 </source>
         <translation>Een afbraakconstante mag niet negatief zijn; ongewijzigd gelaten:
 </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="420"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="589"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
         <source>Failed to launch help.</source>
         <translation>De help kon niet worden geopend.</translation>
     </message>
@@ -1201,75 +1211,561 @@ Weet u het zeker?</translation>
     </message>
 </context>
 <context>
+    <name>EngineSentence</name>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="127"/>
+        <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
+        <translation>Over %1 meetrondes: massa van de pluim %2, haar zwaartepunt %3.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="128"/>
+        <source>Wells: %1.</source>
+        <translation>Peilbuizen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="129"/>
+        <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
+        <translation>Geen licht: de massa van de pluim vraagt vier meetrondes van dezelfde peilbuizen, de locatie heeft er %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="132"/>
+        <source>No mass discharge: %1</source>
+        <translation>Geen vracht: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="133"/>
+        <source>Mass discharge: %1.</source>
+        <translation>Vracht: %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="134"/>
+        <source>%1 has no round with all its wells</source>
+        <translation>%1 heeft geen meetronde met al zijn peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="135"/>
+        <source>%1 %2 g/d per m of thickness on %3</source>
+        <translation>%1 %2 g/d per m dikte op %3</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="136"/>
+        <source>%1 %2 g/d on %3</source>
+        <translation>%1 %2 g/d op %3</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="137"/>
+        <source>From %1 to %2 it falls to %3 % over %4 m.</source>
+        <translation>Van %1 tot %2 daalt ze tot %3 % over %4 m.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="138"/>
+        <source>From %1 to %2 it grows to %3 % over %4 m.</source>
+        <translation>Van %1 tot %2 stijgt ze tot %3 % over %4 m.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="139"/>
+        <source>The wells suggest %1.</source>
+        <translation>De peilbuizen wijzen op %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="140"/>
+        <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
+        <translation>Oplosmiddelscore %1 bij %2 (onvoldoende aanwijzingen voor reductieve dechlorering).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="141"/>
+        <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
+        <translation>Oplosmiddelscore %1 bij %2 (beperkte aanwijzingen voor reductieve dechlorering).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="142"/>
+        <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
+        <translation>Oplosmiddelscore %1 bij %2 (voldoende aanwijzingen voor reductieve dechlorering).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="143"/>
+        <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
+        <translation>Oplosmiddelscore %1 bij %2 (sterke aanwijzingen voor reductieve dechlorering).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="144"/>
+        <source>The literature gives it a decay constant of %1 1/d there.</source>
+        <translation>De literatuur geeft daar een afbraakconstante van %1 1/d.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="145"/>
+        <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
+        <translation>λ uit de peilbuizen %1 1/d (%2 tot %3), die van het project %4 1/d.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="146"/>
+        <source>Attenuation factor %1 by the models.</source>
+        <translation>Afnamefactor %1 volgens de modellen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="147"/>
+        <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
+        <translation>Afnamefactor %1 (slechter dan het screeningsmodel door: %2).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="148"/>
+        <source>No time frame: %1</source>
+        <translation>Geen tijdsbestek: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="149"/>
+        <source>The receptor exceeds CA from %1 to %2.</source>
+        <translation>Bij de receptor wordt CA overschreden van %1 tot %2.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="150"/>
+        <source>The receptor first exceeds CA after %1 and stays above it.</source>
+        <translation>Bij de receptor wordt CA voor het eerst overschreden na %1 en blijft overschreden.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="151"/>
+        <source>The source meets its target after %1.</source>
+        <translation>De bron bereikt haar doel na %1.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="152"/>
+        <source>%1 d (%2 years)</source>
+        <translation>%1 d (%2 jaar)</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="13"/>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="14"/>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="15"/>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="16"/>
+        <source>Problems</source>
+        <translation>Problemen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="17"/>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="18"/>
+        <source>Increasing</source>
+        <translation>Stijgend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="19"/>
+        <source>Probably Increasing</source>
+        <translation>Waarschijnlijk stijgend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="20"/>
+        <source>No Trend</source>
+        <translation>Geen trend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="21"/>
+        <source>Stable</source>
+        <translation>Stabiel</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="22"/>
+        <source>Probably Decreasing</source>
+        <translation>Waarschijnlijk dalend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="23"/>
+        <source>Decreasing</source>
+        <translation>Dalend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="24"/>
+        <source>without a trend class</source>
+        <translation>zonder trendklasse</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="25"/>
+        <source>plume behaviour</source>
+        <translation>gedrag van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="26"/>
+        <source>mass discharge</source>
+        <translation>vracht</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="27"/>
+        <source>geochemistry</source>
+        <translation>geochemie</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="28"/>
+        <source>model</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="29"/>
+        <source>time frame</source>
+        <translation>tijdsbestek</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="30"/>
+        <source>UNKOWN / VARIABLE</source>
+        <translation>ONBEKEND / WISSELEND</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="31"/>
+        <source>AEROBIC</source>
+        <translation>AËROOB</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="32"/>
+        <source>ANAEROBIC-NO3</source>
+        <translation>ANAËROOB-NO3</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="33"/>
+        <source>ANAEROBIC-FE</source>
+        <translation>ANAËROOB-FE</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="34"/>
+        <source>ANAEROBIC-SO4</source>
+        <translation>ANAËROOB-SO4</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="35"/>
+        <source>ANAEROBIC-MIXED-PLUMES</source>
+        <translation>ANAËROOB-GEMENGDE-PLUIMEN</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="36"/>
+        <source>ANAEROBIC-CH4</source>
+        <translation>ANAËROOB-CH4</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="37"/>
+        <source>screening model</source>
+        <translation>screeningsmodel</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="38"/>
+        <source>exact solution</source>
+        <translation>exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="39"/>
+        <source>worse of the two</source>
+        <translation>slechtste van beide</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="40"/>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="41"/>
+        <source>chain</source>
+        <translation>keten</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="42"/>
+        <source>wells</source>
+        <translation>peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="43"/>
+        <source>No monitoring rounds: import the wells&apos; monitoring data to see the plume over time.</source>
+        <translation>Geen meetrondes: importeer de monitoringgegevens van de peilbuizen om de pluim in de tijd te zien.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="45"/>
+        <source>No light: the plume&apos;s mass could not be computed.</source>
+        <translation>Geen licht: de massa van de pluim kon niet worden berekend.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="46"/>
+        <source>No monitoring rounds: import the wells&apos; monitoring data and name a transect.</source>
+        <translation>Geen meetrondes: importeer de monitoringgegevens van de peilbuizen en benoem een raai.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="48"/>
+        <source>No transect: name wells across the flow as a transect (Site data: Plume as a whole).</source>
+        <translation>Geen raai: benoem peilbuizen dwars op de stroming als raai (Locatiegegevens: Pluim als geheel).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="50"/>
+        <source>No light: a trend needs four rounds with all of a transect&apos;s wells, and a decline two transects sampled in one round.</source>
+        <translation>Geen licht: een trend vraagt vier meetrondes met alle peilbuizen van een raai, een afname twee raaien die in één ronde zijn bemonsterd.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="53"/>
+        <source>No redox indicators: measure oxygen, nitrate, iron(II), sulfate, sulfide and methane.</source>
+        <translation>Geen redoxindicatoren: meet zuurstof, nitraat, ijzer(II), sulfaat, sulfide en methaan.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="56"/>
+        <source>No solvent score: none of its parameters is measured.</source>
+        <translation>Geen oplosmiddelscore: geen van zijn parameters is gemeten.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="57"/>
+        <source>The literature gives it no decay there.</source>
+        <translation>De literatuur geeft daar geen afbraak.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="58"/>
+        <source>The database has no decay constant of it for that condition.</source>
+        <translation>De database heeft er voor die conditie geen afbraakconstante van.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="59"/>
+        <source>The condition is not clear enough to judge degradation.</source>
+        <translation>De conditie is niet duidelijk genoeg om de afbraak te beoordelen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="60"/>
+        <source>No verdict: the inputs have problems (see the Results page).</source>
+        <translation>Geen oordeel: de invoer heeft problemen (zie de pagina Resultaten).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="61"/>
+        <source>The receptor stays below CA at all times.</source>
+        <translation>Bij de receptor blijft de concentratie altijd onder CA.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="62"/>
+        <source>The times follow its decay chain.</source>
+        <translation>De tijden volgen zijn afbraakketen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="63"/>
+        <source>The source is at its target already.</source>
+        <translation>De bron heeft haar doel al bereikt.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="64"/>
+        <source>The source is constant: it meets no target by decay alone.</source>
+        <translation>De bron is constant: door afbraak alleen bereikt ze geen doel.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="65"/>
+        <source>No time frame: its times are not computed.</source>
+        <translation>Geen tijdsbestek: de tijden zijn niet berekend.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="66"/>
+        <source>You didn&apos;t set a C0 (concentration at source) &gt; 0.0  for the contaminant!</source>
+        <translation>Voor de verontreiniging is geen C0 (concentratie bij de bron) &gt; 0,0 ingesteld!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="68"/>
+        <source>You need a CA  (accepted concentration at receptor) &gt; 0.0 and &lt;=C0 for the contaminant!</source>
+        <translation>De verontreiniging heeft een CA (toelaatbare concentratie bij de receptor) &gt; 0,0 en &lt;= C0 nodig!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="71"/>
+        <source>You have to set/select a lambda (decay constant) &gt; 0.0 for the contaminant!</source>
+        <translation>Voor de verontreiniging moet een lambda (afbraakconstante) &gt; 0,0 ingesteld of gekozen zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="73"/>
+        <source>You have to set  x &gt; 0.0 (distance source to receptor) for the aquifer!</source>
+        <translation>Voor de watervoerende laag moet x &gt; 0,0 (afstand bron - receptor) ingesteld zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="75"/>
+        <source>You didn&apos;t set i (hydraulic gradient) for the aquifer!</source>
+        <translation>Voor de watervoerende laag is geen i (hydraulische gradiënt) ingesteld!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="76"/>
+        <source>i (aquifer: hydraulic gradient) must be &gt; 0.0!</source>
+        <translation>i (watervoerende laag: hydraulische gradiënt) moet &gt; 0,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="77"/>
+        <source>You didn&apos;t set Kf (coefficient of hydraulic conductivity) for the aquifer!</source>
+        <translation>Voor de watervoerende laag is geen Kf (doorlatendheid) ingesteld!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="79"/>
+        <source>Kf (coefficient of hydraulic conductivity) should not be &lt;= 0.0!</source>
+        <translation>Kf (doorlatendheid) mag niet &lt;= 0,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="80"/>
+        <source>You have to set ne (effective porosity) for the aquifer!</source>
+        <translation>Voor de watervoerende laag moet ne (effectieve porositeit) ingesteld zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="81"/>
+        <source>Range of ne (effective porosity) is:  0.0 &lt; ne &lt;= 1.0 !</source>
+        <translation>Het bereik van ne (effectieve porositeit) is: 0,0 &lt; ne &lt;= 1,0 !</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="82"/>
+        <source>You have to set ax, ay, az (dispersivity) for the aquifer!</source>
+        <translation>Voor de watervoerende laag moeten ax, ay, az (dispersiviteit) ingesteld zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="83"/>
+        <source>ax (dispersivity) has to be &gt; 0.0 for the aquifer!</source>
+        <translation>ax (dispersiviteit) moet voor de watervoerende laag &gt; 0,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="84"/>
+        <source>You have to set Sz and Sy (width and thickness of plume) for the aquifer!</source>
+        <translation>Voor de watervoerende laag moeten Sz en Sy (breedte en dikte van de pluim) ingesteld zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="86"/>
+        <source>C0, CA and lambda (decay constant) must be finite numbers for the contaminant!</source>
+        <translation>C0, CA en lambda (afbraakconstante) moeten voor de verontreiniging eindige getallen zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="88"/>
+        <source>Dispersivities and source dimensions must not be negative for the aquifer!</source>
+        <translation>Dispersiviteiten en afmetingen van de bron mogen voor de watervoerende laag niet negatief zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="90"/>
+        <source>Source width and thickness must be greater than 0 for the aquifer!</source>
+        <translation>Breedte en dikte van de bron moeten voor de watervoerende laag groter dan 0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="91"/>
+        <source>x, Kf, i, ne, dispersivities and source dimensions must be finite numbers for the aquifer!</source>
+        <translation>x, Kf, i, ne, dispersiviteiten en afmetingen van de bron moeten voor de watervoerende laag eindige getallen zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="94"/>
+        <source>Koc (organic-carbon partition coefficient) must be a finite number &gt;= 0.0 for the contaminant!</source>
+        <translation>Koc (verdelingscoëfficiënt voor organisch koolstof) moet voor de verontreiniging een eindig getal &gt;= 0,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="97"/>
+        <source>ks (decay rate of the source) must be a finite number &gt;= 0.0 for the contaminant!</source>
+        <translation>ks (afnamesnelheid van de bron) moet voor de verontreiniging een eindig getal &gt;= 0,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="99"/>
+        <source>M0 (dissolvable mass of the source) must be a finite number &gt; 0.0 for the contaminant!</source>
+        <translation>M0 (oplosbare massa van de bron) moet voor de verontreiniging een eindig getal &gt; 0,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="102"/>
+        <source>rho_b (bulk density) must be a finite number &gt; 0.0 for the aquifer!</source>
+        <translation>rho_b (droge bulkdichtheid) moet voor de watervoerende laag een eindig getal &gt; 0,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="103"/>
+        <source>foc (fraction of organic carbon) must be a finite number &gt;= 0.0 and &lt; 1.0 for the aquifer!</source>
+        <translation>foc (fractie organisch koolstof) moet voor de watervoerende laag een eindig getal &gt;= 0,0 en &lt; 1,0 zijn!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="106"/>
+        <source>The project&apos;s concentration unit is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells were not compared with CA!</source>
+        <translation>De concentratie-eenheid van het project is er geen die Virelo aan de eenheden van de monsters (ng/L, ug/L, mg/L) relateert: de peilbuizen zijn niet met CA vergeleken!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="110"/>
+        <source>Fewer than three wells hold detected values at different distances: the wells were not compared with CA!</source>
+        <translation>Minder dan drie peilbuizen hebben aangetoonde waarden op verschillende afstanden: de peilbuizen zijn niet met CA vergeleken!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="114"/>
+        <source>The wells&apos; distance fit has warnings: the wells were not compared with CA!</source>
+        <translation>De afstandsfit van de peilbuizen heeft waarschuwingen: de peilbuizen zijn niet met CA vergeleken!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="116"/>
+        <source>A decay chain of the project has problems (Data &gt; Decay chain names them): its species were judged without it!</source>
+        <translation>Een afbraakketen van het project heeft problemen (Gegevens &gt; Afbraakketen noemt ze): de stoffen ervan zijn zonder haar beoordeeld!</translation>
+    </message>
+</context>
+<context>
     <name>EvidenceWindow</name>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="41"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="42"/>
         <source>Site data window: Trends</source>
         <translation>Venster Locatiegegevens: Trends</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="42"/>
-        <location filename="../analysis/EvidenceWindow.cpp" line="44"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="43"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="45"/>
         <source>Site data window: Plume as a whole</source>
         <translation>Venster Locatiegegevens: Pluim als geheel</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="46"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="47"/>
         <source>Site data window: Redox</source>
         <translation>Venster Locatiegegevens: Redox</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="47"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="48"/>
         <source>Results page</source>
         <translation>Pagina Resultaten</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="48"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="49"/>
         <source>Time window</source>
         <translation>Venster Tijd</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="62"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="63"/>
         <source>Lines of evidence</source>
         <translation>Bewijslijnen</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="68"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="69"/>
         <source>Each line of evidence of the contaminants assessed by the attenuation factor, with its light and where its evidence is shown. The lines state the case; they change no verdict, which stays the one on the Results page.</source>
         <translation>Elke bewijslijn van de verontreinigingen beoordeeld met de afnamefactor, met haar licht en waar haar bewijs te zien is. De lijnen onderbouwen de zaak; ze wijzigen geen oordeel, dat het oordeel van de pagina Resultaten blijft.</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Line</source>
         <translation>Lijn</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Light</source>
         <translation>Licht</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Reading</source>
         <translation>Uitlezing</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="77"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="78"/>
         <source>Shown in</source>
         <translation>Getoond in</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="111"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="112"/>
         <source>Computing the time frames...</source>
         <translation>Tijdsbestekken worden berekend...</translation>
     </message>
     <message>
-        <location filename="../analysis/EvidenceWindow.cpp" line="120"/>
+        <location filename="../analysis/EvidenceWindow.cpp" line="121"/>
         <source>No contaminant is assessed by the attenuation factor.</source>
         <translation>Geen verontreiniging wordt met de afnamefactor beoordeeld.</translation>
     </message>
@@ -1655,27 +2151,27 @@ Verdict (screening model): %1.</source>
 Oordeel (screeningsmodel): %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="278"/>
+        <location filename="../analysis/PlumeView.cpp" line="273"/>
         <source> The exact solution would give %1.</source>
         <translation> De exacte oplossing zou %1 geven.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="327"/>
+        <location filename="../analysis/PlumeView.cpp" line="322"/>
         <source>Could not write &quot;%1&quot;: %2</source>
         <translation>Kon &quot;%1&quot; niet schrijven: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="328"/>
+        <location filename="../analysis/PlumeView.cpp" line="323"/>
         <source>Virelo-Error</source>
         <translation>Virelo-fout</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="351"/>
+        <location filename="../analysis/PlumeView.cpp" line="346"/>
         <source>SVG drawing (*.svg)</source>
         <translation>SVG-tekening (*.svg)</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="351"/>
+        <location filename="../analysis/PlumeView.cpp" line="346"/>
         <source>PNG image (*.png)</source>
         <translation>PNG-afbeelding (*.png)</translation>
     </message>
@@ -1696,27 +2192,27 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>RatioHistogram</name>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
         <source>d/x (log scale)</source>
         <translation>d/x (logaritmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="129"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
         <source>C0/C (log scale)</source>
         <translation>C0/C (logaritmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="145"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
         <source>%1 with nothing arriving (Green)</source>
         <translation>%1 zonder aankomst (Groen)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="147"/>
         <source>%1 undefined (Red)</source>
         <translation>%1 onbepaald (Rood)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="149"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="150"/>
         <source>Not drawn: %1</source>
         <translation>Niet getekend: %1</translation>
     </message>
@@ -1738,76 +2234,95 @@ Oordeel (screeningsmodel): %1.</translation>
     <name>ResultListModel</name>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="41"/>
-        <location filename="../pages/ResultListModel.cpp" line="276"/>
+        <location filename="../pages/ResultListModel.cpp" line="279"/>
         <source>Contaminant</source>
         <translation>Stof</translation>
     </message>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="46"/>
-        <location filename="../pages/ResultListModel.cpp" line="271"/>
+        <location filename="../pages/ResultListModel.cpp" line="274"/>
         <source>Margin</source>
         <translation>Marge</translation>
     </message>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="52"/>
-        <location filename="../pages/ResultListModel.cpp" line="245"/>
+        <location filename="../pages/ResultListModel.cpp" line="248"/>
         <source>Marks</source>
         <translation>Kenmerken</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="209"/>
+        <location filename="../pages/ResultListModel.cpp" line="212"/>
         <source>Fragile: the class changes within a factor of 2 of %1.</source>
         <translation>Wankel: de klasse verandert binnen een factor 2 van %1.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="211"/>
+        <location filename="../pages/ResultListModel.cpp" line="214"/>
         <source>The smallest change of one input that changes the class.</source>
         <translation>De kleinste wijziging van één invoer die de klasse verandert.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="212"/>
+        <location filename="../pages/ResultListModel.cpp" line="215"/>
         <source>No single input changes the class.</source>
         <translation>Geen enkele invoer verandert de klasse.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="249"/>
+        <location filename="../pages/ResultListModel.cpp" line="252"/>
         <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
         <translation>Wat verder meeweegt in het oordeel: de afbraakketen (chain), de peilbuizen van de locatie (wells), een model onder de peilbuizen (under), een afbraakconstante uit de peilbuizen (λ), modellen aan beide kanten van CA (±CA). Houd de muis op een kenmerk om het te lezen.</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="254"/>
+        <location filename="../pages/ResultListModel.cpp" line="257"/>
         <source>The probability of each class from the last uncertainty run</source>
         <translation>De kans op elke klasse uit de laatste onzekerheidsberekening</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="256"/>
+        <location filename="../pages/ResultListModel.cpp" line="259"/>
         <source>C(x) exact [%1]</source>
         <translation>C(x) exact [%1]</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="257"/>
+        <location filename="../pages/ResultListModel.cpp" line="260"/>
         <source>Target C [%1]</source>
         <translation>Doel C [%1]</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="259"/>
+        <location filename="../pages/ResultListModel.cpp" line="262"/>
         <source>Concentration the screening model predicts at the receptor: C0 · C(x)/C0</source>
         <translation>Concentratie die het screeningsmodel bij de receptor voorspelt: C0 · C(x)/C0</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="260"/>
+        <location filename="../pages/ResultListModel.cpp" line="263"/>
         <source>Concentration the exact solution predicts at the receptor; marked where the two models fall on opposite sides of CA</source>
         <translation>Concentratie die de exacte oplossing bij de receptor voorspelt; gemarkeerd waar de twee modellen aan weerszijden van CA liggen</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="263"/>
+        <location filename="../pages/ResultListModel.cpp" line="266"/>
         <source>Remedial target: the source concentration C = CA · AF at which the receptor just meets CA, under the verdict basis</source>
         <translation>Saneringsdoel: de bronconcentratie C = CA · AF waarbij de receptor CA net haalt, volgens de basis van het oordeel</translation>
     </message>
     <message>
-        <location filename="../pages/ResultListModel.cpp" line="273"/>
+        <location filename="../pages/ResultListModel.cpp" line="276"/>
         <source>The smallest factor by which one input would change the class; marked where it is within a factor of 2 (a fragile verdict)</source>
         <translation>De kleinste factor waarmee één invoer de klasse zou veranderen; gemarkeerd waar die binnen een factor 2 ligt (een wankel oordeel)</translation>
+    </message>
+</context>
+<context>
+    <name>ResultVerdict</name>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="53"/>
+        <location filename="../pages/ResultVerdict.cpp" line="57"/>
+        <source>Screening model</source>
+        <translation>Screeningsmodel</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="54"/>
+        <source>Exact solution</source>
+        <translation>Exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="55"/>
+        <source>Worse of the two</source>
+        <translation>Slechtste van beide</translation>
     </message>
 </context>
 <context>
@@ -2206,67 +2721,67 @@ Geen verontreiniging of indicator heeft deze namen (bewaard zoals geschreven; &q
 <context>
     <name>SiteDecayView</name>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="73"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="74"/>
         <source>&amp;Use as decay constant</source>
         <translation>&amp;Gebruiken als afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="79"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
         <source>&amp;Contaminant:</source>
         <translation>&amp;Verontreiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
         <source>D&amp;ate:</source>
         <translation>D&amp;atum:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="82"/>
         <source>&amp;Level:</source>
         <translation>&amp;Niveau:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="138"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
         <source>Wells in the fit</source>
         <translation>Peilbuizen in de fit</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="140"/>
         <source>Slope m</source>
         <translation>Helling m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="141"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="142"/>
         <source>%1 % interval</source>
         <translation>%1 %-interval</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="145"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="146"/>
         <source>Bulk rate k = −m·v</source>
         <translation>Bulkafbraaksnelheid k = −m·v</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="147"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="148"/>
         <source>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</source>
         <translation>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="150"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="151"/>
         <source>%1 % interval of λ</source>
         <translation>%1 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="152"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="153"/>
         <source>Half-life</source>
         <translation>Halfwaardetijd</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="159"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="160"/>
         <source>&lt;p&gt;Not detected, left out: %1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Niet aangetoond, weggelaten: %1&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="179"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="180"/>
         <source>%1 is a daughter product in the decay chain %2.
 
 Along the wells its concentration falls by its own decay less what its parent forms, so the fitted λ = %3 1/d is an apparent rate (formation minus decay), not the decay constant of %1. The decay chain adds the formation again.
@@ -2279,22 +2794,22 @@ Langs de peilbuizen daalt de concentratie door de eigen afbraak min wat de moede
 Toch gebruiken als afbraakconstante van %1?</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="185"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="186"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="191"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="192"/>
         <source>λ = %1 1/d is now the user-defined decay constant of %2.</source>
         <translation>λ = %1 1/d is nu de door de gebruiker opgegeven afbraakconstante van %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="195"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="196"/>
         <source> The wells&apos; rate %1 1/d is λ·R with R = %2 (decay of dissolved and sorbed phase).</source>
         <translation> De snelheid van de peilbuizen %1 1/d is λ·R met R = %2 (afbraak van opgeloste en gesorbeerde fase).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="203"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="204"/>
         <source>The project has no contaminant called %1.</source>
         <translation>Het project heeft geen verontreiniging met de naam %1.</translation>
     </message>
@@ -2332,132 +2847,132 @@ Toch gebruiken als afbraakconstante van %1?</translation>
         <translation>stijghoogten</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="116"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="117"/>
         <source>&amp;Place wells</source>
         <translation>Peilbuizen &amp;plaatsen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="118"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="119"/>
         <source>Site on the map</source>
         <translation>Locatie op de kaart</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="124"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="125"/>
         <source>Source easting [m]</source>
         <translation>Oostcoördinaat van de bron [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="125"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="126"/>
         <source>Source northing [m]</source>
         <translation>Noordcoördinaat van de bron [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="126"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="127"/>
         <source>Flow azimuth [° from north]</source>
         <translation>Stromingsazimut [° vanaf noord]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="138"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="139"/>
         <source>Apply to a&amp;quifer</source>
         <translation>Toepassen op &amp;pakket</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="141"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="142"/>
         <source>Use as &amp;flow direction</source>
         <translation>Gebruiken als &amp;stromingsrichting</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="150"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="151"/>
         <source>Flow field from the heads</source>
         <translation>Stromingsveld uit de stijghoogten</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="153"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="154"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="191"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="192"/>
         <source>Use plume a&amp;xis as flow direction</source>
         <translation>Pluimas als stromingsrichting ge&amp;bruiken</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="201"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="202"/>
         <source>Plume axis from the concentrations</source>
         <translation>Pluimas uit de concentraties</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="204"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="205"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="254"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="255"/>
         <source>No contaminant is detected at two or more wells with map coordinates to give the plume&apos;s axis.</source>
         <translation>Geen verontreiniging is in twee of meer peilbuizen met kaartcoördinaten aangetoond om de as van de pluim te bepalen.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="263"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="264"/>
         <source>Plume axis &lt;b&gt;%1°&lt;/b&gt; through %2 wells (concentration-weighted mean bearing from the source point; resultant length %3, 1 on one bearing).</source>
         <translation>Pluimas &lt;b&gt;%1°&lt;/b&gt; door %2 peilbuizen (concentratiegewogen gemiddelde richting vanaf het bronpunt; resulterende lengte %3, 1 bij één richting).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="280"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="281"/>
         <source>No date has heads at three or more wells with map coordinates. Heads are samples of the analyte Head in m; the wells need easting and northing.</source>
         <translation>Geen datum heeft stijghoogten in drie of meer peilbuizen met kaartcoördinaten. Stijghoogten zijn monsters van de analyt Head in m; de peilbuizen hebben oost- en noordcoördinaat nodig.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="293"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="294"/>
         <source>%1 wells: gradient i = &lt;b&gt;%2&lt;/b&gt;, flow azimuth &lt;b&gt;%3&lt;/b&gt; (steepest descent, clockwise from north), rms residual %4 m.</source>
         <translation>%1 peilbuizen: gradiënt i = &lt;b&gt;%2&lt;/b&gt;, stromingsazimut &lt;b&gt;%3&lt;/b&gt; (steilste daling, met de klok mee vanaf noord), rms-residu %4 m.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="302"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="303"/>
         <source>&lt;br&gt;Residuals [m]: </source>
         <translation>&lt;br&gt;Residuen [m]: </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="303"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="304"/>
         <source>&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; </source>
         <translation>&lt;br&gt;&lt;b&gt;Waarschuwing:&lt;/b&gt; </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="306"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="307"/>
         <source>&lt;br&gt;Over %1 dates: mean flow azimuth %2°, circular standard deviation %3° (all within %4° to %5°).</source>
         <translation>&lt;br&gt;Over %1 datums: gemiddelde stromingsazimut %2°, circulaire standaardafwijking %3° (alle tussen %4° en %5°).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="313"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="314"/>
         <source>&lt;br&gt;%1 well(s) with a head on this date have no map coordinates and are left out.</source>
         <translation>&lt;br&gt;%1 peilbuis/peilbuizen met een stijghoogte op deze datum hebben geen kaartcoördinaten en worden weggelaten.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="359"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="360"/>
         <source>%1° (%2 wells: no uncertainty)</source>
         <translation>%1° (%2 peilbuizen: geen onzekerheid)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="366"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="367"/>
         <source>any direction</source>
         <translation>elke richting</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="377"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="378"/>
         <source>The source point needs both easting and northing in metres.</source>
         <translation>Het bronpunt heeft oost- en noordcoördinaat in meters nodig.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="381"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="382"/>
         <source>The flow azimuth is given in degrees clockwise from north.</source>
         <translation>De stromingsazimut wordt in graden met de klok mee vanaf noord opgegeven.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="396"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="397"/>
         <source>The wells on the map have their s and y from the new map.</source>
         <translation>De peilbuizen op de kaart hebben hun s en y uit de nieuwe kaart.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteFlowView.cpp" line="397"/>
+        <location filename="../analysis/SiteFlowView.cpp" line="398"/>
         <source>The wells in map coordinates take their s and y once the map has both the source point and the flow azimuth.</source>
         <translation>De peilbuizen in kaartcoördinaten krijgen hun s en y zodra de kaart zowel het bronpunt als de stromingsazimut heeft.</translation>
     </message>
@@ -2483,255 +2998,255 @@ Toch gebruiken als afbraakconstante van %1?</translation>
 <context>
     <name>SitePlumeView</name>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="45"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="46"/>
         <source>no class</source>
         <translation>geen klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="81"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="82"/>
         <source> days</source>
         <translation> dagen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="83"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="84"/>
         <source>A sample date within this many days of the round&apos;s previous date joins that round. Saved with the project; the report and the lines of evidence use it too.</source>
         <translation>Een monsterdatum binnen zoveel dagen na de vorige datum van de meetronde hoort bij die ronde. Wordt met het project opgeslagen; het rapport en de bewijslijnen gebruiken het ook.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Round</source>
         <translation>Meetronde</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Wells</source>
         <translation>Peilbuizen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Mass</source>
         <translation>Massa</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Mass, ND at limit</source>
         <translation>Massa, NA op grens</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="93"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
         <source>Centre s [m]</source>
         <translation>Zwaartepunt s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Centre y [m]</source>
         <translation>Zwaartepunt y [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Spread σs [m]</source>
         <translation>Spreiding σs [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Spread σy [m]</source>
         <translation>Spreiding σy [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="109"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="110"/>
         <source>Contaminant:</source>
         <translation>Verontreiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="111"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="112"/>
         <source>&amp;Rounds join within:</source>
         <translation>Meet&amp;rondes samen binnen:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="127"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="128"/>
         <source>Mass discharge through transects, and the background</source>
         <translation>Vracht door raaien, en de achtergrond</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="141"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="142"/>
         <source>&amp;Background wells:</source>
         <translation>&amp;Achtergrondpeilbuizen:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
-        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
         <source>Transect</source>
         <translation>Raai</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="160"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
         <source>Wells, separated by commas</source>
         <translation>Peilbuizen, gescheiden door komma&apos;s</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="167"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="168"/>
         <source>Add transect</source>
         <translation>Raai toevoegen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="176"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="177"/>
         <source>Type the wells of the new transect, two or more, across the flow.</source>
         <translation>Typ de peilbuizen van de nieuwe raai, twee of meer, dwars op de stroming.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="180"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="181"/>
         <source>Remove transect</source>
         <translation>Raai verwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="193"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
         <source>Rounds</source>
         <translation>Meetrondes</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Md latest [g/d]</source>
         <translation>Md laatste [g/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Md trend</source>
         <translation>Md-trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Next downstream</source>
         <translation>Volgende benedenstrooms</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="198"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="199"/>
         <source>none marked: the wells upstream of the source</source>
         <translation>geen gemarkeerd: de peilbuizen bovenstrooms van de bron</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="227"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
         <source> per m of b</source>
         <translation> per m van b</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
         <source>Mass [%1]</source>
         <translation>Massa [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="230"/>
         <source>Mass, ND at limit [%1]</source>
         <translation>Massa, NA op grens [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="242"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="243"/>
         <source>No monitoring data: import the wells&apos; samples on &quot;Wells and samples&quot;.</source>
         <translation>Geen monitoringgegevens: importeer de monsters van de peilbuizen op &quot;Peilbuizen en monsters&quot;.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="244"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="245"/>
         <source>No mass: the wells with a value in every round are too few.</source>
         <translation>Geen massa: te weinig peilbuizen hebben in elke meetronde een waarde.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="247"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="248"/>
         <source>Estimator: linear along s between the wells, which lie nearly in a row (mass per metre of plume width).</source>
         <translation>Schatter: lineair langs s tussen de peilbuizen, die bijna op een rij liggen (massa per meter pluimbreedte).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="249"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
         <source>Estimator: linear on the Delaunay triangles of the wells, over their hull.</source>
         <translation>Schatter: lineair op de Delaunay-driehoeken van de peilbuizen, over hun omhullende.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
         <source>Wells compared: %1.</source>
         <translation>Vergeleken peilbuizen: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="252"/>
         <source>Mass: %1; centre of mass: %2; spread: %3.</source>
         <translation>Massa: %1; zwaartepunt: %2; spreiding: %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="255"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="256"/>
         <source>Mass half-life %1 d (%2 to %3).</source>
         <translation>Halfwaardetijd van de massa %1 d (%2 tot %3).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="259"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="260"/>
         <source>Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.</source>
         <translation>Verschuiving van het zwaartepunt %1 m/d (%2 tot %3) tegenover v/R %4 m/d.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="261"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="262"/>
         <source>unknown</source>
         <translation>onbekend</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="266"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="267"/>
         <source>&lt;b&gt;No light&lt;/b&gt;: four rounds of the same wells are needed, the site gives %1.</source>
         <translation>&lt;b&gt;Geen licht&lt;/b&gt;: vier meetrondes van dezelfde peilbuizen zijn nodig, de locatie geeft er %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="268"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
         <source>&lt;b&gt;Plume light: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</source>
         <translation>&lt;b&gt;Pluimlicht: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
         <source>Green</source>
         <translation>Groen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
         <source>Yellow</source>
         <translation>Geel</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="272"/>
         <source>Red</source>
         <translation>Rood</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="274"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="275"/>
         <source>Left out: %1</source>
         <translation>Weggelaten: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="304"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="305"/>
         <source>No transect yet: &quot;Add transect&quot; and type the wells across the flow to see the mass discharge; the lines of evidence show it too.</source>
         <translation>Nog geen raai: &quot;Raai toevoegen&quot; en typ de peilbuizen dwars op de stroming om de vracht te zien; de bewijslijnen tonen die ook.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="311"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="312"/>
         <source>No mass discharge: %1</source>
         <translation>Geen vracht: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="332"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="333"/>
         <source>Left out:
 %1</source>
         <translation>Weggelaten:
 %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="336"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="337"/>
         <source>Saturated thickness b not entered (Aquifer page): Md per metre of thickness.</source>
         <translation>Verzadigde dikte b niet ingevoerd (pagina Watervoerend pakket): Md per meter dikte.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="350"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
         <source>Background well %1 is no longer in the site data and counts for nothing.</source>
         <translation>Achtergrondpeilbuis %1 staat niet meer in de locatiegegevens en telt niet mee.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="352"/>
         <source>Background wells %1 are no longer in the site data and count for nothing.</source>
         <translation>Achtergrondpeilbuizen %1 staan niet meer in de locatiegegevens en tellen niet mee.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="397"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="398"/>
         <source>There is no well %1: the background wells are as before.</source>
         <translation>Er is geen peilbuis %1: de achtergrondpeilbuizen blijven zoals ze waren.</translation>
     </message>
@@ -2811,93 +3326,93 @@ Toch gebruiken als afbraakconstante van %1?</translation>
 <context>
     <name>SiteTrendsView</name>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="50"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="51"/>
         <source>%1 (now %2 1/d, the preset under %3)</source>
         <translation>%1 (nu %2 1/d, de standaardwaarde onder %3)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
-        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
         <source>Well</source>
         <translation>Peilbuis</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
         <source>k point [1/d]</source>
         <translation>k punt [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="78"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
         <source>Half-life [d]</source>
         <translation>Halfwaardetijd [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>Confidence</source>
         <translation>Betrouwbaarheid</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>COV</source>
         <translation>VC</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>Trend</source>
         <translation>Trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="84"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Redox class</source>
         <translation>Redoxklasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Rests on</source>
         <translation>Berust op</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Missing</source>
         <translation>Ontbreekt</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Solvent score</source>
         <translation>Score oplosmiddelen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
         <source>Why</source>
         <translation>Waarom</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="92"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="93"/>
         <source>A&amp;pply to aquifer</source>
         <translation>Toe&amp;passen op pakket</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="103"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
         <source>C&amp;ontaminant:</source>
         <translation>Veront&amp;reiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="105"/>
         <source>&amp;Well:</source>
         <translation>&amp;Peilbuis:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="118"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="119"/>
         <source>Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)</source>
         <translation>Redoxindicatoren [mg/L] en hun klasse (drempels van het USGS-redoxschema)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="178"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="179"/>
         <source>%1
 Points: %2
 Not measured: %3
@@ -2912,7 +3427,7 @@ Niet gescoord:
 Achtergrond: %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="182"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="183"/>
         <source>No screening row measured: %1
 Not scored:
 %2
@@ -2923,7 +3438,7 @@ Niet gescoord:
 Achtergrond: %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="188"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="189"/>
         <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
         <translation>Voorgestelde redoxconditie: &lt;b&gt;%1&lt;/b&gt; (%2). Het watervoerend pakket heeft %3.</translation>
     </message>
@@ -3229,113 +3744,113 @@ Geen screeningswaarden: </translation>
 <context>
     <name>TransportDialog</name>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="54"/>
+        <location filename="../analysis/TransportDialog.cpp" line="55"/>
         <source>constant</source>
         <translation>constant</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="55"/>
+        <location filename="../analysis/TransportDialog.cpp" line="56"/>
         <source>decaying at ks</source>
         <translation>afnemend met ks</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="57"/>
+        <location filename="../analysis/TransportDialog.cpp" line="58"/>
         <source>decaying from mass M0</source>
         <translation>afnemend vanuit massa M0</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="66"/>
+        <location filename="../analysis/TransportDialog.cpp" line="67"/>
         <source>Sorption and source</source>
         <translation>Sorptie en bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="76"/>
+        <location filename="../analysis/TransportDialog.cpp" line="77"/>
         <source>Aquifer</source>
         <translation>Watervoerend pakket</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="91"/>
+        <location filename="../analysis/TransportDialog.cpp" line="94"/>
         <source>&amp;Bulk density ( rho_b ) :</source>
         <translation>&amp;Bulkdichtheid ( rho_b ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="92"/>
+        <location filename="../analysis/TransportDialog.cpp" line="95"/>
         <source>Fraction of &amp;organic carbon ( foc ) :</source>
         <translation>Fractie &amp;organisch koolstof ( foc ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="93"/>
+        <location filename="../analysis/TransportDialog.cpp" line="96"/>
         <source>&amp;Decay of dissolved and sorbed phase</source>
         <translation>&amp;Afbraak van opgeloste en gesorbeerde fase</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Koc [L/kg]</source>
         <translation>Koc [L/kg]</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Koc source</source>
         <translation>Koc-herkomst</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="111"/>
+        <location filename="../analysis/TransportDialog.cpp" line="114"/>
         <source>Source</source>
         <translation>Bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="113"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Source decay</source>
         <translation>Afname van de bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="120"/>
+        <location filename="../analysis/TransportDialog.cpp" line="123"/>
         <source>&amp;Koc from the bundled database</source>
         <translation>&amp;Koc uit de meegeleverde database</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="138"/>
+        <location filename="../analysis/TransportDialog.cpp" line="141"/>
         <source>Show the contaminants &amp;not assessed</source>
         <translation>&amp;Niet beoordeelde verontreinigingen tonen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="205"/>
-        <location filename="../analysis/TransportDialog.cpp" line="278"/>
+        <location filename="../analysis/TransportDialog.cpp" line="208"/>
+        <location filename="../analysis/TransportDialog.cpp" line="281"/>
         <source>1 (no Koc)</source>
         <translation>1 (geen Koc)</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="268"/>
+        <location filename="../analysis/TransportDialog.cpp" line="271"/>
         <source>%1: the Koc source is longer than %2 characters</source>
         <translation>%1: de Koc-herkomst is langer dan %2 tekens</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="283"/>
+        <location filename="../analysis/TransportDialog.cpp" line="286"/>
         <source>none</source>
         <translation>geen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="286"/>
+        <location filename="../analysis/TransportDialog.cpp" line="289"/>
         <source>not known</source>
         <translation>niet bekend</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="292"/>
+        <location filename="../analysis/TransportDialog.cpp" line="295"/>
         <source>ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d</source>
         <translation>ks = Q C0 / M0 met Q = Kf i W H = %1 m3/d</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="304"/>
+        <location filename="../analysis/TransportDialog.cpp" line="307"/>
         <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
         <translation>De stationaire toestand neemt af met lambda * R: de lengte van de pluim, de afnamefactor en hun oordelen veranderen voor elke verontreiniging met R &gt; 1.</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="306"/>
+        <location filename="../analysis/TransportDialog.cpp" line="309"/>
         <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
         <translation>Afbraak werkt alleen op de opgeloste fase: sorptie vertraagt de pluim maar verandert geen stationaire waarde of oordeel.</translation>
     </message>

@@ -26,6 +26,7 @@
 #include "engine/uncertainty/lambdainterval.h"
 #include "pages/ContaminantTreeModel.h"
 #include "pages/LambdaOrigin.h"
+#include "platform/EngineText.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 
@@ -421,7 +422,7 @@ void CPropConts::ShowDecayConstant() {
     lambdaEdit_->setEnabled(true);
   } else {
     presetCheck_->setEnabled(true);
-    presetLabel_->setText(fromRecordText(virelo_RedoxText(redox)));
+    presetLabel_->setText(EngineTerm(virelo_RedoxText(redox)));
     if (c->lambdaSelected == kLambdaUser) {
       presetCheck_->setChecked(false);
       lambdaEdit_->setEnabled(true);

@@ -38,6 +38,7 @@
 #include "pages/ResultListModel.h"
 #include "pages/ResultVerdict.h"
 #include "pages/VerdictMarks.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 #include "resources/result_pictures.h"
 
@@ -174,9 +175,9 @@ void CPropResults::showOmittedEvidence() {
   char text[256];
   for (const OmittedEvidence& entry : omitted_)
     if (virelo_GetProblemText(entry.code, text))
-      lines << QStringLiteral("Problem %1: %2 %3")
-                   .arg(QString::number(entry.code), fromRecordText(text),
-                        fromRecordText(OmittedContaminantsText(entry).c_str()));
+      lines << tr("Problem %1: %2 %3")
+                   .arg(QString::number(entry.code), EngineTerm(text),
+                        EngineText(QString::fromStdString(OmittedContaminantsText(entry))));
   omittedLabel_->setText(lines.join(QLatin1Char('\n')));
   omittedLabel_->setVisible(!lines.isEmpty());
 }
@@ -341,15 +342,20 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
   dialog.AppendLine("%s", "");
   char text[256];
   for (int k = 1; aquiferProblems && k <= aquiferCount; ++k)
-    if (virelo_GetProblemText(aquiferProblems[k - 1], text)) dialog.AppendLine("%d. %s", k, text);
+    if (virelo_GetProblemText(aquiferProblems[k - 1], text))
+      dialog.AppendLine("%d. %s", k, EngineTerm(text).toLatin1().constData());
   for (int j = 0; contaminantProblems && j < contaminantCount; ++j)
     if (virelo_GetProblemText(contaminantProblems[j], text))
-      dialog.AppendLine("%d. %s", aquiferCount + 1 + j, text);
+      dialog.AppendLine("%d. %s", aquiferCount + 1 + j, EngineTerm(text).toLatin1().constData());
   // Evidence left out: the verdict stands without it, but must be read so.
   for (size_t j = 0; j < omitted.size(); ++j)
     if (virelo_GetProblemText(omitted[j], text))
-      dialog.AppendLine("%d. Problem %d (the verdict stands without the wells): %s",
-                        aquiferCount + contaminantCount + 1 + static_cast<int>(j), omitted[j], text);
+      dialog.AppendLine("%d. %s", aquiferCount + contaminantCount + 1 + static_cast<int>(j),
+                        tr("Problem %1 (the verdict stands without the wells): %2")
+                            .arg(omitted[j])
+                            .arg(EngineTerm(text))
+                            .toLatin1()
+                            .constData());
   dialog.AppendPlausibilityWarnings(project_->aquifer, plume);
   Platform::instance().execDialog(&dialog);
 }

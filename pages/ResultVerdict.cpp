@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ResultVerdict.h"
 
+#include <QCoreApplication>
+
 #include "engine/core/verdict.h"
 #include "engine/evidence/evidence.h"
 #include "pages/VerdictMarks.h"
@@ -48,9 +50,9 @@ void FillVerdict(const Contaminant& contaminant, const ContaminantResult& result
 
 QString VerdictBasisEntry(VerdictBasis basis) {
   switch (basis) {
-    case VerdictBasis::Screening: return QStringLiteral("Screening model");
-    case VerdictBasis::Exact: return QStringLiteral("Exact solution");
-    case VerdictBasis::Worse: return QStringLiteral("Worse of the two");
+    case VerdictBasis::Screening: return QCoreApplication::translate("ResultVerdict", "Screening model");
+    case VerdictBasis::Exact: return QCoreApplication::translate("ResultVerdict", "Exact solution");
+    case VerdictBasis::Worse: return QCoreApplication::translate("ResultVerdict", "Worse of the two");
   }
-  return QStringLiteral("Screening model");
+  return QCoreApplication::translate("ResultVerdict", "Screening model");
 }
