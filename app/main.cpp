@@ -9,6 +9,7 @@
 #include "app/Language.h"
 #include "app/VireloApp.h"
 #include "platform/DecimalSign.h"
+#include "platform/HelpViewer.h"
 
 namespace {
 void printUsage() {
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   const QString code = language::effective(lang, language::savedChoice(), QLocale::system());
   language::installTranslators(&app, code);
   SetShownDecimalSign(DecimalSignFor(code));
+  help::setLanguage(code);
   // Qt has taken its own options out of argv; the rest names the project.
   VireloApp virelo;
   return virelo.Run(VireloApp::commandLineText(argc, argv));

@@ -1890,9 +1890,14 @@ Speichern ersetzt sie durch die jetzigen Einstellungen des Projekts (Konzentrati
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../platform/HelpViewer.cpp" line="36"/>
+        <location filename="../platform/HelpViewer.cpp" line="37"/>
         <source>Virelo Help</source>
         <translation>Virelo-Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../platform/HelpViewer.cpp" line="82"/>
+        <source>The manual is available in English only. The What&apos;s-this texts (Shift+F1) are in the language of the windows.</source>
+        <translation>Das Handbuch gibt es nur auf Englisch. Die Direkthilfe-Texte (Umschalt+F1) sind in der Sprache der Fenster.</translation>
     </message>
 </context>
 <context>

@@ -1890,9 +1890,14 @@ Opslaan vervangt ze door de huidige instellingen van het project (concentratie-e
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../platform/HelpViewer.cpp" line="36"/>
+        <location filename="../platform/HelpViewer.cpp" line="37"/>
         <source>Virelo Help</source>
         <translation>Virelo-help</translation>
+    </message>
+    <message>
+        <location filename="../platform/HelpViewer.cpp" line="82"/>
+        <source>The manual is available in English only. The What&apos;s-this texts (Shift+F1) are in the language of the windows.</source>
+        <translation>De handleiding is alleen in het Engels beschikbaar. De Wat-is-dit-teksten (Shift+F1) zijn in de taal van de vensters.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
-#include <QHBoxLayout>
+#include <QLabel>
 #include <QPointer>
 #include <QShortcut>
 #include <QSplitter>
@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 
 #include "platform/ManualHelp.h"
@@ -72,9 +73,20 @@ HelpWindow::HelpWindow(const ManualHelp& manual, QWidget* parent)
   splitter->addWidget(browser_);
   splitter->setStretchFactor(1, 1);
   splitter->setSizes({280, 620});
-  auto* layout = new QHBoxLayout(this);
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(splitter);
+  // The manual is written in English only; a German or Dutch reader is told
+  // so in their language before reading it.
+  if (help::language() != QLatin1String("en")) {
+    auto* note =
+        new QLabel(tr("The manual is available in English only. The What's-this texts (Shift+F1) "
+                      "are in the language of the windows."));
+    note->setObjectName(QStringLiteral("helpLanguageNote"));
+    note->setWordWrap(true);
+    note->setContentsMargins(10, 6, 10, 6);
+    layout->addWidget(note);
+  }
+  layout->addWidget(splitter, 1);
   OpenAtSessionSize(this, QSize(940, 660));
 }
 
@@ -96,6 +108,33 @@ void HelpWindow::showSection(const QString& heading) {
 namespace help {
 namespace {
 QPointer<HelpWindow> openWindow;
+QString helpLanguage = QStringLiteral("en");
+
+// The translated paragraphs, marked by control as the manual marks them.
+ManualHelp readTexts(const QString& resource) {
+  QFile file(resource);
+  return ManualHelp(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+}
+
+const ManualHelp& translatedTexts(const QString& code) {
+  static const ManualHelp german = readTexts(QStringLiteral(":/manual/whatsthis_de.md"));
+  static const ManualHelp dutch = readTexts(QStringLiteral(":/manual/whatsthis_nl.md"));
+  static const ManualHelp none{QString()};
+  return code == QLatin1String("de") ? german : code == QLatin1String("nl") ? dutch : none;
+}
+}  // namespace
+
+void setLanguage(const QString& code) {
+  helpLanguage = code;
+}
+
+QString language() {
+  return helpLanguage;
+}
+
+QString whatsThisText(int controlId, const QString& code) {
+  const QString translated = translatedTexts(code).text(controlId);
+  return translated.isEmpty() ? ManualHelp::builtIn().text(controlId) : translated;
 }
 
 bool showTopic(int controlId) {
@@ -117,7 +156,7 @@ bool showTopic(int controlId) {
 }
 
 bool showPopup(int controlId, const QPoint& at) {
-  const QString text = ManualHelp::builtIn().text(controlId);
+  const QString text = whatsThisText(controlId, helpLanguage);
   if (text.isEmpty()) return false;
   QWhatsThis::showText(at.isNull() ? QCursor::pos() : at, ManualHelp::toHtml(text),
                        QApplication::activeWindow());

@@ -44,4 +44,11 @@ bool showPopup(int controlId, const QPoint& at);
 void closeWindow();
 // The open help window, or null.
 HelpWindow* window();
+// The language of the What's-this texts: "de" and "nl" have their own, the
+// manual and every other language read the English. main() sets it once.
+void setLanguage(const QString& code);
+QString language();
+// `controlId`'s What's-this text in `code`'s language, in Markdown; the
+// manual's English where that language has none.
+QString whatsThisText(int controlId, const QString& code);
 }  // namespace help

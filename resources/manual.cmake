@@ -12,6 +12,10 @@ if(VIRELO_BUILD_UI)
   # faulty, so a broken help text stops the build.
   qt_add_resources(virelo_ui manual_text PREFIX /manual BASE ${CMAKE_SOURCE_DIR}/docs
     FILES ${CMAKE_SOURCE_DIR}/docs/manual.md)
+  # The What's-this paragraphs in German and Dutch, marked as in the manual;
+  # the manual itself stays English.
+  qt_add_resources(virelo_ui whatsthis_texts PREFIX /manual BASE ${CMAKE_SOURCE_DIR}/i18n
+    FILES ${CMAKE_SOURCE_DIR}/i18n/whatsthis_de.md ${CMAKE_SOURCE_DIR}/i18n/whatsthis_nl.md)
   add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/manual.pdf
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen

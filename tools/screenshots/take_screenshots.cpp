@@ -33,7 +33,6 @@
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
 #include "app/Language.h"
-#include "platform/DecimalSign.h"
 #include "app/MainDialog.h"
 #include "app/PageTabs.h"
 #include "app/ReportBoxes.h"
@@ -47,6 +46,7 @@
 #include "pages/ContaminantEditorDialog.h"
 #include "pages/ResultListModel.h"
 #include "persistence/database.h"
+#include "platform/DecimalSign.h"
 #include "platform/HelpViewer.h"
 #include "platform/Platform.h"
 
@@ -138,6 +138,7 @@ int main(int argc, char** argv) {
   }
   language::installTranslators(&app, lang);
   SetShownDecimalSign(DecimalSignFor(lang));
+  help::setLanguage(lang.isEmpty() ? QStringLiteral("en") : lang);
   const QString dir = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(dir);
   ScreenshotPlatform platform;
