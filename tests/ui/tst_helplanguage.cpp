@@ -26,9 +26,14 @@ ManualHelp Translated(const QString& code) {
 
 // The symbols a text names in bold ("**x**", "**Kf**"): they stay as they are.
 QStringList BoldSymbols(const QString& text) {
-  static const QRegularExpression bold(QStringLiteral("\\*\\*([A-Za-z0-9_\\x{03bb}]{1,5})\\*\\*"));
+  static const QSet<QString> symbols = {"x",  "Kf", "i", "ne", "C0", "CA", "ax",  "ay",  "az",
+                                        "Sy", "Sz", "R", "b",  "ks", "M0", "Koc", "foc", "\u03bb"};
+  static const QRegularExpression bold(QStringLiteral("\\*\\*([^*]{1,5})\\*\\*"));
   QStringList found;
-  for (auto it = bold.globalMatch(text); it.hasNext();) found << it.next().captured(1);
+  for (auto it = bold.globalMatch(text); it.hasNext();) {
+    const QString word = it.next().captured(1);
+    if (symbols.contains(word)) found << word;
+  }
   return found;
 }
 
