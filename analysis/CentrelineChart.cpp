@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/CentrelineChart.h"
+#include "analysis/ChartNumbers.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -87,7 +88,7 @@ void AddFieldWells(QChart* chart, const PlumeProfile& profile, Shown shown) {
 }  // namespace
 
 QChart* BuildCentrelineChart(const PlumeProfile& profile) {
-  auto* chart = new QChart;
+  auto* chart = WithShownNumbers(new QChart);
   chart->setTitle(QCoreApplication::translate("CentrelineChart", "%1: concentration on the centre line")
                       .arg(profile.name));
   chart->legend()->setAlignment(Qt::AlignBottom);

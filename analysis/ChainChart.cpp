@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/ChainChart.h"
+#include "analysis/ChartNumbers.h"
 #include "platform/Platform.h"
 
 #include <QChart>
@@ -71,7 +72,7 @@ ChainCurves BuildChainCurves(const Project& project, const ResolvedChain& chain,
 }
 
 QChart* BuildChainChart(const ChainCurves& curves) {
-  auto* chart = new QChart;
+  auto* chart = WithShownNumbers(new QChart);
   chart->setTitle(QCoreApplication::translate(
       "ChainChart", "Concentrations on the centre line (solid: screening, dashed: exact, dotted: each CA)"));
   chart->legend()->setAlignment(Qt::AlignBottom);

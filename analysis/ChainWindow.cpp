@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "analysis/ChainChart.h"
+#include "analysis/ChartNumbers.h"
 #include "engine/case/projectcase.h"
 #include "engine/chains/chaincalc.h"
 #include "engine/core/validation.h"
@@ -446,7 +447,7 @@ void ChainWindow::refresh() {
     problems_->setText(c ? lines.join(QLatin1Char('\n')) : tr("The project has no decay chain yet."));
     problems_->setVisible(true);
     QChart* old = chartView_->chart();
-    chartView_->setChart(new QChart);
+    chartView_->setChart(WithShownNumbers(new QChart));
     delete old;  // setChart leaves the old chart to the caller
     return;
   }

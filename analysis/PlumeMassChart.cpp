@@ -14,11 +14,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/ChartNumbers.h"
 #include "engine/site/plumemass.h"
 #include "platform/Platform.h"
 
 QChart* BuildPlumeMassChart(const PlumeMassResult& r) {
-  auto* chart = new QChart;
+  auto* chart = WithShownNumbers(new QChart);
   chart->setTitle(QCoreApplication::translate("PlumeMassChart", "%1: dissolved mass per round")
                       .arg(fromRecordText(r.contaminant.c_str())));
   chart->legend()->setAlignment(Qt::AlignBottom);

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/ChartNumbers.h"
 #include "engine/case/projectcase.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
@@ -148,7 +149,7 @@ RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool
   tableWidget_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   tableWidget_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-  chart_ = new QChart;
+  chart_ = WithShownNumbers(new QChart);
   chart_->setBackgroundRoundness(0);
   chart_->setMargins(QMargins(4, 4, 20, 4));  // room for the last factor label
   chart_->legend()->setAlignment(Qt::AlignBottom);

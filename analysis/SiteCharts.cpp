@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/ChartNumbers.h"
 #include "engine/site/sitelambda.h"
 #include "platform/Platform.h"
 
@@ -55,7 +56,7 @@ QLogValueAxis* ConcentrationAxis(double low, double high) {
 }
 
 QChart* NewChart(const QString& title) {
-  auto* chart = new QChart;
+  auto* chart = WithShownNumbers(new QChart);
   chart->setTitle(title);
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setMargins(QMargins(4, 4, 4, 4));

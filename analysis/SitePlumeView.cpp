@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/ChartNumbers.h"
 #include "analysis/PlumeMassChart.h"
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteTables.h"
@@ -99,7 +100,7 @@ SitePlumeView::SitePlumeView(Project* project, QWidget* parent) : QWidget(parent
   summary_->setObjectName(QStringLiteral("sitePlumeSummary"));
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  chart_ = new QChartView(new QChart);
+  chart_ = new QChartView(WithShownNumbers(new QChart));
   chart_->setObjectName(QStringLiteral("sitePlumeChart"));
   chart_->setRenderHint(QPainter::Antialiasing);
   chart_->setMinimumWidth(260);

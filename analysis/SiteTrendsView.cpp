@@ -25,6 +25,7 @@
 #include "engine/site/redox.h"
 #include "engine/site/siteproject.h"
 #include "engine/site/solventscore.h"
+#include "platform/DecimalSign.h"
 #include "platform/EngineText.h"
 #include "platform/Platform.h"
 
@@ -156,7 +157,7 @@ void SiteTrendsView::Refresh() {
     // Indicators in mg/L; "<" marks a detection limit, "-" a missing value.
     auto shown = [](const Indicator& i) {
       if (!i.present) return QStringLiteral("-");
-      return (i.nonDetect ? QStringLiteral("<") : QString()) + QString::number(i.value, 'g', 3);
+      return (i.nonDetect ? QStringLiteral("<") : QString()) + ShownNumbers(QString::number(i.value, 'g', 3));
     };
     const RedoxIndicators& in = r.indicators;
     const SolventScore score = ScoreSolvent(
@@ -165,11 +166,12 @@ void SiteTrendsView::Refresh() {
         redoxTable_, row,
         {fromRecordText(r.well.c_str()), QString::fromLatin1(r.date.c_str()), shown(in.oxygen),
          shown(in.nitrateN), shown(in.manganese), shown(in.iron), shown(in.sulfate), shown(in.sulfide),
-         shown(in.methane), QString::fromLatin1(kRedoxConditions[r.condition].text),
-         QString::fromStdString(r.basis), QString::fromStdString(r.missing),
-         score.scored ? QStringLiteral("%1 (%2)").arg(score.total).arg(SolventReadingWord(score.total))
-                      : QString(),
-         fromRecordText(r.rule.c_str())});
+         shown(in.methane), EngineTerm(kRedoxConditions[r.condition].text), EngineText(r.basis),
+         EngineText(r.missing),
+         score.scored
+             ? QStringLiteral("%1 (%2)").arg(score.total).arg(EngineTerm(SolventReadingWord(score.total)))
+             : QString(),
+         EngineText(QString::fromStdString(r.rule))});
     // Every row without points is named, measured or not, so that a total
     // is never read as the whole table.
     const QString notScored = QString::fromStdString(SolventLeftOutText(score)).trimmed();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/TimeCharts.h"
+#include "analysis/ChartNumbers.h"
+#include "platform/DecimalSign.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -25,7 +27,7 @@ constexpr const char* kDaysPerUnit = "daysPerUnit";
 // `perUnit` divides the x values: 365.25 turns days into years.
 QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca, const QString& unit,
               const QString& xTitle, const QString& title, double perUnit = 1.0) {
-  auto* chart = new QChart;
+  auto* chart = WithShownNumbers(new QChart);
   chart->setTitle(title);
   chart->setProperty(kDaysPerUnit, perUnit);
   auto* screening = new QLineSeries;
@@ -92,9 +94,9 @@ double timechart::DaysPerUnit(const QChart* chart) {
 
 QString timechart::TimeText(double days) {
   const QString inDays = QString::number(days, 'f', days < 10.0 ? 1 : 0) + QStringLiteral(" d");
-  if (!(days > kYearsFromDays)) return inDays;
-  return QCoreApplication::translate("TimeCharts", "%1 years (%2)")
-      .arg(QString::number(days / 365.25, 'g', 3), inDays);
+  if (!(days > kYearsFromDays)) return ShownNumbers(inDays);
+  return ShownNumbers(QCoreApplication::translate("TimeCharts", "%1 years (%2)")
+                          .arg(QString::number(days / 365.25, 'g', 3), inDays));
 }
 
 QChart* BuildBreakthroughChart(const std::vector<BreakthroughPoint>& curve, double c0, double ca,

@@ -22,6 +22,7 @@
 #include "analysis/TimingTableModel.h"
 #include "engine/case/projectcase.h"
 #include "engine/project/extras.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 
@@ -212,17 +213,15 @@ void TimeWindow::showContaminant(int choice) {
   }
   const TimeInputs& in = inputs_list_[static_cast<size_t>(choice)];
   QString text = QStringLiteral("%1; %2; %3.")
-                     .arg(QString::fromStdString(in.retardationBasis),
-                          QString::fromLatin1(DecayOfName(in.timing.inputs.decayOf)),
-                          QString::fromStdString(in.sourceBasis));
+                     .arg(EngineText(in.retardationBasis), EngineTerm(DecayOfName(in.timing.inputs.decayOf)),
+                          EngineText(in.sourceBasis));
   if (in.timing.inputs.decayOf == DecayOf::DissolvedAndSorbed)
     text += tr(" The steady values decay at lambda R and so differ from those without sorption.");
   if (!in.chainBasis.empty())
-    text +=
-        tr("\nDecay chain: %1; in %2.")
-            .arg(QString::fromStdString(in.chainBasis), unit_.isEmpty() ? tr("the project's unit") : unit_);
+    text += tr("\nDecay chain: %1; in %2.")
+                .arg(EngineText(in.chainBasis), unit_.isEmpty() ? tr("the project's unit") : unit_);
   if (const char* reason = CurveScreeningReason(in.timing))
-    text += tr("\nNo screening values: ") + QString::fromLatin1(reason);
+    text += tr("\nNo screening values: ") + EngineText(QString::fromLatin1(reason));
   inputs_->setText(text);
   if (!haveResult_) return;
   const size_t k = static_cast<size_t>(choice);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/DecimalSign.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -32,7 +33,7 @@ QString Time(const std::optional<double>& t) {
 }
 
 QString Value(double v) {
-  return std::isfinite(v) ? QString::number(v, 'g', 4) : QStringLiteral("-");
+  return std::isfinite(v) ? ShownNumbers(QString::number(v, 'g', 4)) : QStringLiteral("-");
 }
 
 }  // namespace

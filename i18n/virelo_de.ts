@@ -570,47 +570,47 @@ Grundwasserspiegel ( Sz ) :</translation>
 <context>
     <name>CentrelineChart</name>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="76"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
         <source>Not detected (limit)</source>
         <translation>Nicht nachweisbar (Grenze)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="78"/>
         <source>Measured C/C0, %1</source>
         <translation>Gemessenes C/C0, %1</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="91"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="92"/>
         <source>%1: concentration on the centre line</source>
         <translation>%1: Konzentration auf der Mittellinie</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="105"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="106"/>
         <source>Screening model</source>
         <translation>Screening-Modell</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="108"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="109"/>
         <source>Exact solution</source>
         <translation>Exakte Lösung</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="129"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="130"/>
         <source>Receptor, x = %1 m</source>
         <translation>Schutzgut, x = %1 m</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="139"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="140"/>
         <source>Plug-flow length, d = %1 m%2</source>
         <translation>Pfropfenströmungslänge, d = %1 m%2</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="141"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="142"/>
         <source> (beyond the chart)</source>
         <translation> (außerhalb des Diagramms)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="152"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="153"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
@@ -630,32 +630,32 @@ Exakt C/C0 = %3</translation>
 <context>
     <name>ChainChart</name>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="75"/>
+        <location filename="../analysis/ChainChart.cpp" line="76"/>
         <source>Concentrations on the centre line (solid: screening, dashed: exact, dotted: each CA)</source>
         <translation>Konzentrationen auf der Mittellinie (durchgezogen: Screening, gestrichelt: exakt, gepunktet: jeweiliges CA)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="105"/>
+        <location filename="../analysis/ChainChart.cpp" line="106"/>
         <source>, exact</source>
         <translation>, exakt</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="125"/>
+        <location filename="../analysis/ChainChart.cpp" line="126"/>
         <source>Receptor, x = %1 m</source>
         <translation>Schutzgut, x = %1 m</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="131"/>
+        <location filename="../analysis/ChainChart.cpp" line="132"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="136"/>
+        <location filename="../analysis/ChainChart.cpp" line="137"/>
         <source>Concentration</source>
         <translation>Konzentration</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="137"/>
+        <location filename="../analysis/ChainChart.cpp" line="138"/>
         <source>Concentration [%1]</source>
         <translation>Konzentration [%1]</translation>
     </message>
@@ -663,105 +663,105 @@ Exakt C/C0 = %3</translation>
 <context>
     <name>ChainWindow</name>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="83"/>
+        <location filename="../analysis/ChainWindow.cpp" line="84"/>
         <source>Decay chain</source>
         <translation>Abbaukette</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="88"/>
+        <location filename="../analysis/ChainWindow.cpp" line="89"/>
         <source>Chain:</source>
         <translation>Kette:</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="92"/>
+        <location filename="../analysis/ChainWindow.cpp" line="93"/>
         <source>&amp;New chain</source>
         <translation>&amp;Neue Kette</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="93"/>
+        <location filename="../analysis/ChainWindow.cpp" line="94"/>
         <source>&amp;Delete chain</source>
         <translation>Kette &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="100"/>
+        <location filename="../analysis/ChainWindow.cpp" line="101"/>
         <source>Species, parent first</source>
         <translation>Stoffe, Ausgangsstoff zuerst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="105"/>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="106"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Species</source>
         <translation>Stoff</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="105"/>
+        <location filename="../analysis/ChainWindow.cpp" line="106"/>
         <source>Yield</source>
         <translation>Ausbeute</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="113"/>
+        <location filename="../analysis/ChainWindow.cpp" line="114"/>
         <source>The yield is the mass of the species formed per mass of the species above it that decays.
 k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
         <translation>Die Ausbeute ist die Masse des gebildeten Stoffes je Masse des darüber stehenden Stoffes, die abgebaut wird.
 k, C0 und CA sind die eigenen Werte des Schadstoffs von der Seite Schadstoffe.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="118"/>
+        <location filename="../analysis/ChainWindow.cpp" line="119"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
         <source>&amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <location filename="../analysis/ChainWindow.cpp" line="122"/>
         <source>Do&amp;wn</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="122"/>
+        <location filename="../analysis/ChainWindow.cpp" line="123"/>
         <source>Default &amp;yields</source>
         <translation>Standard-&amp;Ausbeuten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="135"/>
+        <location filename="../analysis/ChainWindow.cpp" line="136"/>
         <source>At the receptor</source>
         <translation>Am Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Screening</source>
         <translation>Screening</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Exact</source>
         <translation>Exakt</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Exact class</source>
         <translation>Exakte Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Alone</source>
         <translation>Allein</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="145"/>
+        <location filename="../analysis/ChainWindow.cpp" line="146"/>
         <source>Concentrations at the receptor in the chain, under the screening formula and the exact
 solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
 Results page, assessed on its own with its own source concentration.</source>
@@ -770,48 +770,48 @@ Lösung, eingestuft nach C/CA. „Allein“ ist die Klasse, die der Schadstoff a
 Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="160"/>
+        <location filename="../analysis/ChainWindow.cpp" line="161"/>
         <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
         <translation>Durchgezogen: Screening-Formel; gestrichelt: exakte Lösung; gepunktet: CA jedes Stoffes.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="207"/>
+        <location filename="../analysis/ChainWindow.cpp" line="208"/>
         <source>(no chain: choose New chain)</source>
         <translation>(keine Kette: Neue Kette wählen)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="343"/>
+        <location filename="../analysis/ChainWindow.cpp" line="344"/>
         <source>End product: %1 (decays no further, not assessed)</source>
         <translation>Endprodukt: %1 (wird nicht weiter abgebaut, nicht bewertet)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="348"/>
-        <location filename="../analysis/ChainWindow.cpp" line="428"/>
+        <location filename="../analysis/ChainWindow.cpp" line="349"/>
+        <location filename="../analysis/ChainWindow.cpp" line="429"/>
         <source>Released: first species only</source>
         <translation>Freigesetzt: nur der erste Stoff</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="351"/>
+        <location filename="../analysis/ChainWindow.cpp" line="352"/>
         <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
         <translation>Die übrigen entstanden im Grundwasserleiter: das Screening der Lösemittel wertet ihren Nachweis als Hinweis auf Dechlorierung</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="393"/>
+        <location filename="../analysis/ChainWindow.cpp" line="394"/>
         <source> (end product)</source>
         <translation> (Endprodukt)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="427"/>
+        <location filename="../analysis/ChainWindow.cpp" line="428"/>
         <source>Released: %1 only</source>
         <translation>Freigesetzt: nur %1</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="446"/>
+        <location filename="../analysis/ChainWindow.cpp" line="447"/>
         <source>The project has no decay chain yet.</source>
         <translation>Das Projekt hat noch keine Abbaukette.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="456"/>
+        <location filename="../analysis/ChainWindow.cpp" line="457"/>
         <source>At the receptor, x = %1 m</source>
         <translation>Am Schutzgut, x = %1 m</translation>
     </message>
@@ -1213,124 +1213,144 @@ Sind Sie sicher?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="127"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Über %1 Messkampagnen: Masse der Fahne %2, ihr Schwerpunkt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="128"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="167"/>
         <source>Wells: %1.</source>
         <translation>Messstellen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="129"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Keine Ampel: die Masse der Fahne braucht vier Messkampagnen derselben Messstellen, der Standort hat %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="132"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
         <source>No mass discharge: %1</source>
         <translation>Keine Schadstofffracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="133"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
         <source>Mass discharge: %1.</source>
         <translation>Schadstofffracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="134"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="173"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 hat keine Messkampagne mit allen seinen Messstellen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="135"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="174"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d je m Mächtigkeit am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="136"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="137"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 fällt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="138"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="177"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 steigt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="139"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
         <source>The wells suggest %1.</source>
         <translation>Die Messstellen deuten auf %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="140"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (unzureichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="141"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (begrenzte Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="142"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="181"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (ausreichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="143"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="182"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (starke Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="144"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>Die Literatur gibt dort eine Zerfallskonstante von %1 1/d an.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="145"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ aus den Messstellen %1 1/d (%2 bis %3), die des Projekts %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="146"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Abminderungsfaktor %1 nach den Modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="147"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Abminderungsfaktor %1 (schlechter als das Screening-Modell durch: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="148"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
         <source>No time frame: %1</source>
         <translation>Kein Zeitrahmen: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="149"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="188"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Am Schutzgut wird CA von %1 bis %2 überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="150"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="189"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Am Schutzgut wird CA erstmals nach %1 überschritten und bleibt überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="151"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="190"/>
         <source>The source meets its target after %1.</source>
         <translation>Die Quelle erreicht ihr Ziel nach %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="152"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 Jahre)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <source>the anaerobic wells agree on %1</source>
+        <translation>die anaeroben Messstellen stimmen auf %1 überein</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <source>R = 1 + rho_b Koc foc / ne = %1</source>
+        <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <source>source decaying at ks = %1 1/d</source>
+        <translation>Quelle abnehmend mit ks = %1 1/d</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
+        <translation>Quelle abnehmend nach Massenbilanz: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
 </context>
 <context>
@@ -1694,6 +1714,176 @@ Sind Sie sicher?</translation>
         <location filename="../platform/EngineTextCatalogue.cpp" line="116"/>
         <source>A decay chain of the project has problems (Data &gt; Decay chain names them): its species were judged without it!</source>
         <translation>Eine Abbaukette des Projekts hat Probleme (Daten &gt; Abbaukette nennt sie): ihre Stoffe wurden ohne sie beurteilt!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="120"/>
+        <source>oxygen missing</source>
+        <translation>Sauerstoff fehlt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="121"/>
+        <source>oxic; iron(II) missing</source>
+        <translation>oxisch; Eisen(II) fehlt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="122"/>
+        <source>oxygen &gt;= 0.5 mg/L, no reduced iron or manganese</source>
+        <translation>Sauerstoff &gt;= 0,5 mg/L, kein reduziertes Eisen oder Mangan</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="123"/>
+        <source>anoxic; nitrate missing</source>
+        <translation>anoxisch; Nitrat fehlt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="124"/>
+        <source>nitrate-reducing; iron(II) missing</source>
+        <translation>nitratreduzierend; Eisen(II) fehlt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="125"/>
+        <source>nitrate &gt;= 0.5 mg/L N with iron or manganese: mixed anaerobic processes</source>
+        <translation>Nitrat &gt;= 0,5 mg/L N mit Eisen oder Mangan: gemischte anaerobe Prozesse</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="127"/>
+        <source>oxygen &lt; 0.5, nitrate &gt;= 0.5 mg/L N</source>
+        <translation>Sauerstoff &lt; 0,5, Nitrat &gt;= 0,5 mg/L N</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="128"/>
+        <source>sulfate &lt; 0.5 mg/L with methane &gt; 0.5 mg/L: methanogenic</source>
+        <translation>Sulfat &lt; 0,5 mg/L mit Methan &gt; 0,5 mg/L: methanogen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="129"/>
+        <source>anoxic, no nitrate; iron(II) missing</source>
+        <translation>anoxisch, kein Nitrat; Eisen(II) fehlt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="130"/>
+        <source>manganese-reducing: no condition of its own</source>
+        <translation>manganreduzierend: keine eigene Bedingung</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="131"/>
+        <source>suboxic: no electron acceptor shows</source>
+        <translation>suboxisch: kein Elektronenakzeptor erkennbar</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="132"/>
+        <source>iron-reducing or below; sulfate missing</source>
+        <translation>eisenreduzierend oder darunter; Sulfat fehlt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="133"/>
+        <source>iron(II) &gt;= 0.1, sulfate &lt; 0.5 mg/L: methanogenic</source>
+        <translation>Eisen(II) &gt;= 0,1, Sulfat &lt; 0,5 mg/L: methanogen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="134"/>
+        <source>iron(II) &gt;= 0.1 and sulfate &gt;= 0.5 mg/L, sulfide not measured: iron and/or sulfate reduction</source>
+        <translation>Eisen(II) &gt;= 0,1 und Sulfat &gt;= 0,5 mg/L, Sulfid nicht gemessen: Eisen- und/oder Sulfatreduktion</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="137"/>
+        <source>iron(II)/sulfide &gt; 10 (sulfide not detected)</source>
+        <translation>Eisen(II)/Sulfid &gt; 10 (Sulfid nicht nachgewiesen)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="138"/>
+        <source>iron(II) and sulfate; sulfide not detected, ratio open: iron and/or sulfate reduction</source>
+        <translation>Eisen(II) und Sulfat; Sulfid nicht nachgewiesen, Verhältnis offen: Eisen- und/oder Sulfatreduktion</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="141"/>
+        <source>iron(II)/sulfide &gt; 10: iron-reducing</source>
+        <translation>Eisen(II)/Sulfid &gt; 10: eisenreduzierend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="142"/>
+        <source>iron(II)/sulfide &lt; 0.3: sulfate-reducing</source>
+        <translation>Eisen(II)/Sulfid &lt; 0,3: sulfatreduzierend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="143"/>
+        <source>iron(II)/sulfide from 0.3 to 10: iron and sulfate reduction</source>
+        <translation>Eisen(II)/Sulfid von 0,3 bis 10: Eisen- und Sulfatreduktion</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="144"/>
+        <source>wells along the plume show different anaerobic conditions</source>
+        <translation>Messstellen entlang der Fahne zeigen verschiedene anaerobe Bedingungen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="145"/>
+        <source>every classified well is aerobic</source>
+        <translation>jede klassifizierte Messstelle ist aerob</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="146"/>
+        <source>no well has indicators</source>
+        <translation>keine Messstelle hat Indikatoren</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="147"/>
+        <source>no well&apos;s indicators decide a condition</source>
+        <translation>die Indikatoren keiner Messstelle entscheiden eine Bedingung</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="148"/>
+        <source>oxygen with dissolved iron or manganese: mixed oxic-anoxic water</source>
+        <translation>Sauerstoff mit gelöstem Eisen oder Mangan: gemischtes oxisch-anoxisches Wasser</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="149"/>
+        <source>inadequate</source>
+        <translation>unzureichend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="150"/>
+        <source>limited</source>
+        <translation>begrenzt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="151"/>
+        <source>adequate</source>
+        <translation>ausreichend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="152"/>
+        <source>strong</source>
+        <translation>stark</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="153"/>
+        <source>R = 1: no Koc for this contaminant</source>
+        <translation>R = 1: kein Koc für diesen Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="154"/>
+        <source>R = 1: bulk density or foc not entered for the aquifer</source>
+        <translation>R = 1: Trockenrohdichte oder foc für den Grundwasserleiter nicht eingegeben</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="155"/>
+        <source>R = 1: no usable effective porosity ne</source>
+        <translation>R = 1: kein verwendbares nutzbares Hohlraumvolumen ne</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="156"/>
+        <source>constant source</source>
+        <translation>konstante Quelle</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="157"/>
+        <source>Decay of dissolved and sorbed phase</source>
+        <translation>Abbau der gelösten und sorbierten Phase</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="158"/>
+        <source>Decay of the dissolved phase only</source>
+        <translation>Abbau nur der gelösten Phase</translation>
     </message>
 </context>
 <context>
@@ -2066,27 +2256,27 @@ Speichern ersetzt sie durch die jetzigen Einstellungen des Projekts (Konzentrati
 <context>
     <name>PlumeMassChart</name>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="22"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="23"/>
         <source>%1: dissolved mass per round</source>
         <translation>%1: gelöste Masse je Messkampagne</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="28"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="29"/>
         <source>Mass, non-detects as 0</source>
         <translation>Masse, nicht Nachweisbare als 0</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="32"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="33"/>
         <source>Non-detects at their limit</source>
         <translation>Nicht Nachweisbare an ihrer Grenze</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="52"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="53"/>
         <source>Round</source>
         <translation>Messkampagne</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="60"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="61"/>
         <source> per m of b</source>
         <translation> je m von b</translation>
     </message>
@@ -2333,164 +2523,164 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>RobustnessDialog</name>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="45"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
         <source>distance source to receptor</source>
         <translation>Abstand Schadensherd zum Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
         <source>hydraulic conductivity</source>
         <translation>Durchlässigkeitsbeiwert</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
         <source>hydraulic gradient</source>
         <translation>hydraulischer Gradient</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
         <source>effective porosity</source>
         <translation>nutzbares Hohlraumvolumen</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="50"/>
         <source>decay constant</source>
         <translation>Zerfallskonstante</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="51"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="52"/>
         <source>longitudinal dispersivity</source>
         <translation>longitudinale Dispersivität</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="53"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
         <source>horizontal transverse dispersivity</source>
         <translation>transversal-horizontale Dispersivität</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="55"/>
         <source>vertical dispersivity</source>
         <translation>transversal-vertikale Dispersivität</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="58"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="59"/>
         <source>half the source width across the flow</source>
         <translation>halbe Quellbreite quer zur Strömung</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="60"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="61"/>
         <source>source thickness below the water table</source>
         <translation>Quellmächtigkeit unter der Grundwasseroberfläche</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="62"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="63"/>
         <source>concentration at source</source>
         <translation>Konzentration am Schadensherd</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="64"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="65"/>
         <source>accepted concentration at receptor</source>
         <translation>zulässige Konzentration am Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="104"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="105"/>
         <source>Robustness</source>
         <translation>Robustheit</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="115"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="116"/>
         <source>Assessment &amp;range : </source>
         <translation>Bewertungs&amp;bereich : </translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="168"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="169"/>
         <source>Each value is where the class changes while every other input stays as it is; the factor is that value over the current one. — : no value the input checks accept reaches the bound. Inputs within a factor of 2 are marked as fragile.</source>
         <translation>Jeder Wert ist der, bei dem sich die Klasse ändert, während alle anderen Eingaben bleiben; der Faktor ist dieser Wert geteilt durch den aktuellen. — : kein von den Eingabeprüfungen akzeptierter Wert erreicht die Grenze. Eingaben innerhalb eines Faktors 2 sind als fragil markiert.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
         <source>plume length</source>
         <translation>Fahnenlänge</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
         <source>attenuation factor</source>
         <translation>Abminderungsfaktor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="222"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="223"/>
         <source>This assessment has problems: there are no break-even values.</source>
         <translation>Diese Bewertung hat Probleme: es gibt keine Umschlagwerte.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="224"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="225"/>
         <source>Robust: no single input changes the class within a factor of 2.</source>
         <translation>Robust: keine einzelne Eingabe ändert die Klasse innerhalb eines Faktors 2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="226"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="227"/>
         <source>Fragile: the class changes within a factor of 2 of %1.</source>
         <translation>Fragil: die Klasse ändert sich innerhalb eines Faktors 2 von %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="238"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="239"/>
         <source>%1 at</source>
         <translation>%1 bei</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
         <source>Input</source>
         <translation>Eingabe</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
         <source>Current value</source>
         <translation>Aktueller Wert</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
         <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
         <source>Factor</source>
         <translation>Faktor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
         <source>Worse at</source>
         <translation>Schlechter bei</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
         <source>Better at</source>
         <translation>Besser bei</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="264"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
         <source>There is no class beyond %1.</source>
         <translation>Es gibt keine Klasse jenseits von %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="266"/>
         <source>No value of %1 that the input checks accept reaches %2.</source>
         <translation>Kein von den Eingabeprüfungen akzeptierter Wert von %1 erreicht %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="268"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="269"/>
         <source>With %1 = %2 the class becomes %3 (all other inputs as they are).</source>
         <translation>Mit %1 = %2 wird die Klasse %3 (alle anderen Eingaben unverändert).</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="283"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="284"/>
         <source>%1: fragile, the class changes within a factor of 2</source>
         <translation>%1: fragil, die Klasse ändert sich innerhalb eines Faktors 2</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="297"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="298"/>
         <source>Factor to the next class change (log scale)</source>
         <translation>Faktor bis zum nächsten Klassenwechsel (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="302"/>
         <location filename="../analysis/RobustnessDialog.cpp" line="303"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="304"/>
         <source>towards %1</source>
         <translation>in Richtung %1</translation>
     </message>
@@ -2498,49 +2688,49 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>SiteCharts</name>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="81"/>
+        <location filename="../analysis/SiteCharts.cpp" line="82"/>
         <source>%1 on %2</source>
         <translation>%1 am %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="83"/>
-        <location filename="../analysis/SiteCharts.cpp" line="164"/>
+        <location filename="../analysis/SiteCharts.cpp" line="84"/>
+        <location filename="../analysis/SiteCharts.cpp" line="165"/>
         <source>Detected</source>
         <translation>Nachgewiesen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="84"/>
-        <location filename="../analysis/SiteCharts.cpp" line="165"/>
+        <location filename="../analysis/SiteCharts.cpp" line="85"/>
+        <location filename="../analysis/SiteCharts.cpp" line="166"/>
         <source>Not detected (limit)</source>
         <translation>Nicht nachweisbar (Grenze)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="121"/>
+        <location filename="../analysis/SiteCharts.cpp" line="122"/>
         <source>Fit, slope %1 1/m</source>
         <translation>Anpassung, Steigung %1 1/m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="125"/>
+        <location filename="../analysis/SiteCharts.cpp" line="126"/>
         <source>%1 % interval of the slope</source>
         <translation>%1-%-Intervall der Steigung</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="140"/>
+        <location filename="../analysis/SiteCharts.cpp" line="141"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="161"/>
+        <location filename="../analysis/SiteCharts.cpp" line="162"/>
         <source>%1 at %2</source>
         <translation>%1 an %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="184"/>
+        <location filename="../analysis/SiteCharts.cpp" line="185"/>
         <source>Trend, k = %1 1/d</source>
         <translation>Trend, k = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="195"/>
+        <location filename="../analysis/SiteCharts.cpp" line="196"/>
         <source>Sampling date</source>
         <translation>Probenahmedatum</translation>
     </message>
@@ -3003,255 +3193,255 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
 <context>
     <name>SitePlumeView</name>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="46"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="47"/>
         <source>no class</source>
         <translation>keine Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="82"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="83"/>
         <source> days</source>
         <translation> Tage</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="84"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="85"/>
         <source>A sample date within this many days of the round&apos;s previous date joins that round. Saved with the project; the report and the lines of evidence use it too.</source>
         <translation>Ein Probenahmedatum innerhalb so vieler Tage nach dem vorigen Datum der Messkampagne gehört zu dieser. Wird mit dem Projekt gespeichert; Bericht und Beweislinien nutzen es auch.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Round</source>
         <translation>Messkampagne</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Wells</source>
         <translation>Messstellen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Mass</source>
         <translation>Masse</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Mass, ND at limit</source>
         <translation>Masse, ND an Grenze</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Centre s [m]</source>
         <translation>Schwerpunkt s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="96"/>
         <source>Centre y [m]</source>
         <translation>Schwerpunkt y [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="96"/>
         <source>Spread σs [m]</source>
         <translation>Streuung σs [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="96"/>
         <source>Spread σy [m]</source>
         <translation>Streuung σy [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="110"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="111"/>
         <source>Contaminant:</source>
         <translation>Schadstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="112"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="113"/>
         <source>&amp;Rounds join within:</source>
         <translation>&amp;Zusammenfassen innerhalb:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="128"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="129"/>
         <source>Mass discharge through transects, and the background</source>
         <translation>Schadstofffracht durch Transekte und der Hintergrund</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="142"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="143"/>
         <source>&amp;Background wells:</source>
         <translation>&amp;Hintergrundmessstellen:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="162"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Transect</source>
         <translation>Transekt</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="162"/>
         <source>Wells, separated by commas</source>
         <translation>Messstellen, durch Kommas getrennt</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="168"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="169"/>
         <source>Add transect</source>
         <translation>Transekt hinzufügen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="177"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="178"/>
         <source>Type the wells of the new transect, two or more, across the flow.</source>
         <translation>Geben Sie die Messstellen des neuen Transekts ein, zwei oder mehr, quer zur Strömung.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="181"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="182"/>
         <source>Remove transect</source>
         <translation>Transekt entfernen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Rounds</source>
         <translation>Messkampagnen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="196"/>
         <source>Md latest [g/d]</source>
         <translation>Md zuletzt [g/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="196"/>
         <source>Md trend</source>
         <translation>Md-Trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="196"/>
         <source>Next downstream</source>
         <translation>Nächster abstromig</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="199"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="200"/>
         <source>none marked: the wells upstream of the source</source>
         <translation>keine markiert: die Messstellen oberstromig der Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
         <source> per m of b</source>
         <translation> je m von b</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="230"/>
         <source>Mass [%1]</source>
         <translation>Masse [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="230"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="231"/>
         <source>Mass, ND at limit [%1]</source>
         <translation>Masse, ND an Grenze [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="243"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="244"/>
         <source>No monitoring data: import the wells&apos; samples on &quot;Wells and samples&quot;.</source>
         <translation>Keine Monitoringdaten: importieren Sie die Proben der Messstellen unter „Messstellen und Proben“.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="245"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="246"/>
         <source>No mass: the wells with a value in every round are too few.</source>
         <translation>Keine Masse: zu wenige Messstellen haben in jeder Messkampagne einen Wert.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="248"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="249"/>
         <source>Estimator: linear along s between the wells, which lie nearly in a row (mass per metre of plume width).</source>
         <translation>Schätzer: linear entlang s zwischen den Messstellen, die nahezu in einer Reihe liegen (Masse je Meter Fahnenbreite).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
         <source>Estimator: linear on the Delaunay triangles of the wells, over their hull.</source>
         <translation>Schätzer: linear auf den Delaunay-Dreiecken der Messstellen, über ihre Hülle.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="252"/>
         <source>Wells compared: %1.</source>
         <translation>Verglichene Messstellen: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="252"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="253"/>
         <source>Mass: %1; centre of mass: %2; spread: %3.</source>
         <translation>Masse: %1; Schwerpunkt: %2; Streuung: %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="256"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="257"/>
         <source>Mass half-life %1 d (%2 to %3).</source>
         <translation>Halbwertszeit der Masse %1 d (%2 bis %3).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="260"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="261"/>
         <source>Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.</source>
         <translation>Drift des Schwerpunkts %1 m/d (%2 bis %3) gegenüber v/R %4 m/d.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="262"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="263"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="267"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="268"/>
         <source>&lt;b&gt;No light&lt;/b&gt;: four rounds of the same wells are needed, the site gives %1.</source>
         <translation>&lt;b&gt;Keine Ampel&lt;/b&gt;: vier Messkampagnen derselben Messstellen sind nötig, der Standort liefert %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
         <source>&lt;b&gt;Plume light: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</source>
         <translation>&lt;b&gt;Fahnenampel: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
         <source>Green</source>
         <translation>Grün</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="272"/>
         <source>Yellow</source>
         <translation>Gelb</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="272"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="273"/>
         <source>Red</source>
         <translation>Rot</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="275"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="276"/>
         <source>Left out: %1</source>
         <translation>Ausgelassen: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="305"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="306"/>
         <source>No transect yet: &quot;Add transect&quot; and type the wells across the flow to see the mass discharge; the lines of evidence show it too.</source>
         <translation>Noch kein Transekt: „Transekt hinzufügen“ und die Messstellen quer zur Strömung eingeben, um die Schadstofffracht zu sehen; die Beweislinien zeigen sie auch.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="312"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="313"/>
         <source>No mass discharge: %1</source>
         <translation>Keine Schadstofffracht: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="333"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="334"/>
         <source>Left out:
 %1</source>
         <translation>Ausgelassen:
 %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="337"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="338"/>
         <source>Saturated thickness b not entered (Aquifer page): Md per metre of thickness.</source>
         <translation>Gesättigte Mächtigkeit b nicht eingegeben (Seite Grundwasserleiter): Md je Meter Mächtigkeit.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="352"/>
         <source>Background well %1 is no longer in the site data and counts for nothing.</source>
         <translation>Hintergrundmessstelle %1 ist nicht mehr in den Standortdaten und zählt nicht.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="352"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="353"/>
         <source>Background wells %1 are no longer in the site data and count for nothing.</source>
         <translation>Hintergrundmessstellen %1 sind nicht mehr in den Standortdaten und zählen nicht.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="398"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="399"/>
         <source>There is no well %1: the background wells are as before.</source>
         <translation>Es gibt keine Messstelle %1: die Hintergrundmessstellen bleiben wie zuvor.</translation>
     </message>
@@ -3331,93 +3521,93 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
 <context>
     <name>SiteTrendsView</name>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="51"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="52"/>
         <source>%1 (now %2 1/d, the preset under %3)</source>
         <translation>%1 (jetzt %2 1/d, die Vorgabe unter %3)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
-        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
         <source>Well</source>
         <translation>Messstelle</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>k point [1/d]</source>
         <translation>k Punkt [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>Half-life [d]</source>
         <translation>Halbwertszeit [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="81"/>
         <source>Confidence</source>
         <translation>Konfidenz</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="81"/>
         <source>COV</source>
         <translation>VK</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="81"/>
         <source>Trend</source>
         <translation>Trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Redox class</source>
         <translation>Redoxklasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Rests on</source>
         <translation>Beruht auf</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Missing</source>
         <translation>Fehlt</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Solvent score</source>
         <translation>Lösemittel-Punktzahl</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Why</source>
         <translation>Warum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="93"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="94"/>
         <source>A&amp;pply to aquifer</source>
         <translation>Auf Grundwasserleiter an&amp;wenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="105"/>
         <source>C&amp;ontaminant:</source>
         <translation>Sch&amp;adstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="105"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="106"/>
         <source>&amp;Well:</source>
         <translation>&amp;Messstelle:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="119"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="120"/>
         <source>Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)</source>
         <translation>Redoxindikatoren [mg/L] und ihre Klasse (Schwellen des USGS-Redox-Schemas)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="179"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="181"/>
         <source>%1
 Points: %2
 Not measured: %3
@@ -3432,7 +3622,7 @@ Nicht bewertet:
 Hintergrund: %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="183"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="185"/>
         <source>No screening row measured: %1
 Not scored:
 %2
@@ -3443,32 +3633,32 @@ Nicht bewertet:
 Hintergrund: %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="189"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="191"/>
         <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
         <translation>Vorgeschlagene Redoxbedingung: &lt;b&gt;%1&lt;/b&gt; (%2). Der Grundwasserleiter hat %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="199"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
         <source> Applying it changes the preset decay constant of %1 assessed %2.</source>
         <translation> Die Anwendung ändert die vorgegebene Zerfallskonstante von %1 bewerteten %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
         <source>contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
         <source>contaminants</source>
         <translation>Schadstoffen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="259"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="261"/>
         <source>Applying %1 to the aquifer changes the decay constant of assessed contaminants that use a database preset.</source>
         <translation>Die Anwendung von %1 auf den Grundwasserleiter ändert die Zerfallskonstante bewerteter Schadstoffe, die eine Datenbankvorgabe nutzen.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="264"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="266"/>
         <source>
 
 Under %1 the database has no decay constant for:
@@ -3479,7 +3669,7 @@ Unter %1 hat die Datenbank keine Zerfallskonstante für:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="267"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="269"/>
         <source>
 
 Under %1 the database preset differs for:
@@ -3490,7 +3680,7 @@ Unter %1 weicht die Datenbankvorgabe ab für:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="268"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="270"/>
         <source>
 
 Yes: apply it and keep their present decay constants as user-defined values.
@@ -3503,42 +3693,42 @@ Nein: anwenden; sie erhalten die Vorgaben unter %1%2.
 Abbrechen: den Grundwasserleiter lassen, wie er ist.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="272"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="274"/>
         <source>, and those without one are left without a decay constant</source>
         <translation>, und die ohne eine bleiben ohne Zerfallskonstante</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="275"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="277"/>
         <source>Apply redox condition</source>
         <translation>Redoxbedingung anwenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="279"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="281"/>
         <source>Not applied: the aquifer keeps %1.</source>
         <translation>Nicht angewendet: der Grundwasserleiter behält %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="295"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="297"/>
         <source>%1 applied to the aquifer.</source>
         <translation>%1 auf den Grundwasserleiter angewendet.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="296"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="298"/>
         <source> No assessed contaminant&apos;s decay constant changed.</source>
         <translation> Die Zerfallskonstante keines bewerteten Schadstoffs hat sich geändert.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="308"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="310"/>
         <source> Kept as user-defined decay constants: %1.</source>
         <translation> Als benutzerdefinierte Zerfallskonstanten behalten: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="309"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
         <source> New presets: %1.</source>
         <translation> Neue Vorgaben: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="313"/>
         <source> No decay constant now (enter one on the Contaminants page): %1.</source>
         <translation> Jetzt ohne Zerfallskonstante (auf der Seite Schadstoffe eingeben): %1.</translation>
     </message>
@@ -3546,52 +3736,52 @@ Abbrechen: den Grundwasserleiter lassen, wie er ist.</translation>
 <context>
     <name>TimeCharts</name>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="33"/>
+        <location filename="../analysis/TimeCharts.cpp" line="35"/>
         <source>Screening form</source>
         <translation>Screening-Form</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="37"/>
+        <location filename="../analysis/TimeCharts.cpp" line="39"/>
         <source>Exact solution</source>
         <translation>Exakte Lösung</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="68"/>
+        <location filename="../analysis/TimeCharts.cpp" line="70"/>
         <source>Concentration</source>
         <translation>Konzentration</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="69"/>
+        <location filename="../analysis/TimeCharts.cpp" line="71"/>
         <source>Concentration [%1]</source>
         <translation>Konzentration [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="96"/>
+        <location filename="../analysis/TimeCharts.cpp" line="98"/>
         <source>%1 years (%2)</source>
         <translation>%1 Jahre (%2)</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="106"/>
+        <location filename="../analysis/TimeCharts.cpp" line="108"/>
         <source>Time since the source appeared [years]</source>
         <translation>Zeit seit Auftreten der Quelle [Jahre]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="107"/>
+        <location filename="../analysis/TimeCharts.cpp" line="109"/>
         <source>Time since the source appeared [d]</source>
         <translation>Zeit seit Auftreten der Quelle [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="108"/>
+        <location filename="../analysis/TimeCharts.cpp" line="110"/>
         <source>At the receptor</source>
         <translation>Am Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="114"/>
+        <location filename="../analysis/TimeCharts.cpp" line="116"/>
         <source>Distance from the source [m]</source>
         <translation>Abstand vom Schadensherd [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="115"/>
+        <location filename="../analysis/TimeCharts.cpp" line="117"/>
         <source>Centre line after %1</source>
         <translation>Mittellinie nach %1</translation>
     </message>
@@ -3599,47 +3789,47 @@ Abbrechen: den Grundwasserleiter lassen, wie er ist.</translation>
 <context>
     <name>TimeWindow</name>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="76"/>
+        <location filename="../analysis/TimeWindow.cpp" line="77"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="84"/>
+        <location filename="../analysis/TimeWindow.cpp" line="85"/>
         <source>Contaminant:</source>
         <translation>Schadstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="103"/>
+        <location filename="../analysis/TimeWindow.cpp" line="104"/>
         <source>Time:</source>
         <translation>Zeit:</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="126"/>
+        <location filename="../analysis/TimeWindow.cpp" line="127"/>
         <source>Run</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="127"/>
+        <location filename="../analysis/TimeWindow.cpp" line="128"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="147"/>
+        <location filename="../analysis/TimeWindow.cpp" line="148"/>
         <source>Cancelled: press Run to compute the times again.</source>
         <translation>Abgebrochen: Starten drücken, um die Zeiten neu zu berechnen.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="149"/>
+        <location filename="../analysis/TimeWindow.cpp" line="150"/>
         <source>The times could not be computed (out of memory).</source>
         <translation>Die Zeiten konnten nicht berechnet werden (zu wenig Speicher).</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="160"/>
+        <location filename="../analysis/TimeWindow.cpp" line="161"/>
         <source>No contaminant is assessed by the attenuation factor without problems: there is no receptor concentration to follow over time.</source>
         <translation>Kein Schadstoff wird ohne Probleme über den Abminderungsfaktor bewertet: es gibt keine Konzentration am Schutzgut, die über die Zeit verfolgt werden kann.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="198"/>
+        <location filename="../analysis/TimeWindow.cpp" line="199"/>
         <source>Computing the times of %1 contaminants...</source>
         <translation>Berechne die Zeiten von %1 Schadstoffen...</translation>
     </message>
@@ -3649,19 +3839,19 @@ Abbrechen: den Grundwasserleiter lassen, wie er ist.</translation>
         <translation> Die stationären Werte nehmen mit lambda R ab und unterscheiden sich daher von denen ohne Sorption.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="222"/>
+        <location filename="../analysis/TimeWindow.cpp" line="221"/>
         <source>
 Decay chain: %1; in %2.</source>
         <translation>
 Abbaukette: %1; in %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="223"/>
+        <location filename="../analysis/TimeWindow.cpp" line="222"/>
         <source>the project&apos;s unit</source>
         <translation>der Einheit des Projekts</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="225"/>
+        <location filename="../analysis/TimeWindow.cpp" line="224"/>
         <source>
 No screening values: </source>
         <translation>
@@ -3671,77 +3861,77 @@ Keine Screening-Werte: </translation>
 <context>
     <name>TimingTableModel</name>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="14"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="15"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="16"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
         <source>Front [d]</source>
         <translation>Front [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
         <source>t50 screening [d]</source>
         <translation>t50 Screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
         <source>t50 exact [d]</source>
         <translation>t50 exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
         <source>t95 screening [d]</source>
         <translation>t95 Screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
         <source>t95 exact [d]</source>
         <translation>t95 exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
         <source>Above CA, screening [d]</source>
         <translation>Über CA, Screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
         <source>Above CA, exact [d]</source>
         <translation>Über CA, exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
         <source>Below CA again, exact [d]</source>
         <translation>Wieder unter CA, exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
         <source>Peak C/C0 (chain: C), exact</source>
         <translation>Spitze C/C0 (Kette: C), exakt</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
         <source>Peak time, exact [d]</source>
         <translation>Spitzenzeit, exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
         <source>Source ks [1/d]</source>
         <translation>Quelle ks [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="28"/>
         <source>Source at target [d]</source>
         <translation>Quelle am Ziel [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="78"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="79"/>
         <source>constant</source>
         <translation>konstant</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="91"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="92"/>
         <source>Followed through its decay chain: concentrations in the project&apos;s unit.</source>
         <translation>Über ihre Abbaukette verfolgt: Konzentrationen in der Einheit des Projekts.</translation>
     </message>

@@ -570,47 +570,47 @@ grondwaterspiegel ( Sz ) :</translation>
 <context>
     <name>CentrelineChart</name>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="76"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
         <source>Not detected (limit)</source>
         <translation>Niet aangetoond (grens)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="78"/>
         <source>Measured C/C0, %1</source>
         <translation>Gemeten C/C0, %1</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="91"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="92"/>
         <source>%1: concentration on the centre line</source>
         <translation>%1: concentratie op de hartlijn</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="105"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="106"/>
         <source>Screening model</source>
         <translation>Screeningsmodel</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="108"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="109"/>
         <source>Exact solution</source>
         <translation>Exacte oplossing</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="129"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="130"/>
         <source>Receptor, x = %1 m</source>
         <translation>Receptor, x = %1 m</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="139"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="140"/>
         <source>Plug-flow length, d = %1 m%2</source>
         <translation>Propstroomlengte, d = %1 m%2</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="141"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="142"/>
         <source> (beyond the chart)</source>
         <translation> (buiten de grafiek)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="152"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="153"/>
         <source>Distance from the source s [m]</source>
         <translation>Afstand tot de bron s [m]</translation>
     </message>
@@ -630,32 +630,32 @@ Exact C/C0 = %3</translation>
 <context>
     <name>ChainChart</name>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="75"/>
+        <location filename="../analysis/ChainChart.cpp" line="76"/>
         <source>Concentrations on the centre line (solid: screening, dashed: exact, dotted: each CA)</source>
         <translation>Concentraties op de hartlijn (doorgetrokken: screening, gestreept: exact, gestippeld: elke CA)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="105"/>
+        <location filename="../analysis/ChainChart.cpp" line="106"/>
         <source>, exact</source>
         <translation>, exact</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="125"/>
+        <location filename="../analysis/ChainChart.cpp" line="126"/>
         <source>Receptor, x = %1 m</source>
         <translation>Receptor, x = %1 m</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="131"/>
+        <location filename="../analysis/ChainChart.cpp" line="132"/>
         <source>Distance from the source s [m]</source>
         <translation>Afstand tot de bron s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="136"/>
+        <location filename="../analysis/ChainChart.cpp" line="137"/>
         <source>Concentration</source>
         <translation>Concentratie</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainChart.cpp" line="137"/>
+        <location filename="../analysis/ChainChart.cpp" line="138"/>
         <source>Concentration [%1]</source>
         <translation>Concentratie [%1]</translation>
     </message>
@@ -663,105 +663,105 @@ Exact C/C0 = %3</translation>
 <context>
     <name>ChainWindow</name>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="83"/>
+        <location filename="../analysis/ChainWindow.cpp" line="84"/>
         <source>Decay chain</source>
         <translation>Afbraakketen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="88"/>
+        <location filename="../analysis/ChainWindow.cpp" line="89"/>
         <source>Chain:</source>
         <translation>Keten:</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="92"/>
+        <location filename="../analysis/ChainWindow.cpp" line="93"/>
         <source>&amp;New chain</source>
         <translation>&amp;Nieuwe keten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="93"/>
+        <location filename="../analysis/ChainWindow.cpp" line="94"/>
         <source>&amp;Delete chain</source>
         <translation>Keten &amp;verwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="100"/>
+        <location filename="../analysis/ChainWindow.cpp" line="101"/>
         <source>Species, parent first</source>
         <translation>Stoffen, moederstof eerst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="105"/>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="106"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Species</source>
         <translation>Stof</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="105"/>
+        <location filename="../analysis/ChainWindow.cpp" line="106"/>
         <source>Yield</source>
         <translation>Opbrengst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="113"/>
+        <location filename="../analysis/ChainWindow.cpp" line="114"/>
         <source>The yield is the mass of the species formed per mass of the species above it that decays.
 k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
         <translation>De opbrengst is de massa van de gevormde stof per massa van de stof erboven die afbreekt.
 k, C0 en CA zijn de eigen waarden van de stof op de pagina Verontreinigingen.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="118"/>
+        <location filename="../analysis/ChainWindow.cpp" line="119"/>
         <source>&amp;Add</source>
         <translation>&amp;Toevoegen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
         <source>&amp;Remove</source>
         <translation>Ve&amp;rwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
         <source>&amp;Up</source>
         <translation>Om&amp;hoog</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <location filename="../analysis/ChainWindow.cpp" line="122"/>
         <source>Do&amp;wn</source>
         <translation>Om&amp;laag</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="122"/>
+        <location filename="../analysis/ChainWindow.cpp" line="123"/>
         <source>Default &amp;yields</source>
         <translation>Standaard&amp;opbrengsten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="135"/>
+        <location filename="../analysis/ChainWindow.cpp" line="136"/>
         <source>At the receptor</source>
         <translation>Bij de receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Screening</source>
         <translation>Screening</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="139"/>
+        <location filename="../analysis/ChainWindow.cpp" line="140"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Exact</source>
         <translation>Exact</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Exact class</source>
         <translation>Exacte klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Alone</source>
         <translation>Alleen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="145"/>
+        <location filename="../analysis/ChainWindow.cpp" line="146"/>
         <source>Concentrations at the receptor in the chain, under the screening formula and the exact
 solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
 Results page, assessed on its own with its own source concentration.</source>
@@ -770,48 +770,48 @@ oplossing, ingedeeld naar C/CA. &quot;Alleen&quot; is de klasse die de stof op d
 Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="160"/>
+        <location filename="../analysis/ChainWindow.cpp" line="161"/>
         <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
         <translation>Doorgetrokken: screeningsformule; gestreept: exacte oplossing; gestippeld: CA van elke stof.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="207"/>
+        <location filename="../analysis/ChainWindow.cpp" line="208"/>
         <source>(no chain: choose New chain)</source>
         <translation>(geen keten: kies Nieuwe keten)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="343"/>
+        <location filename="../analysis/ChainWindow.cpp" line="344"/>
         <source>End product: %1 (decays no further, not assessed)</source>
         <translation>Eindproduct: %1 (breekt niet verder af, niet beoordeeld)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="348"/>
-        <location filename="../analysis/ChainWindow.cpp" line="428"/>
+        <location filename="../analysis/ChainWindow.cpp" line="349"/>
+        <location filename="../analysis/ChainWindow.cpp" line="429"/>
         <source>Released: first species only</source>
         <translation>Vrijgekomen: alleen de eerste stof</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="351"/>
+        <location filename="../analysis/ChainWindow.cpp" line="352"/>
         <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
         <translation>De overige zijn in het watervoerend pakket gevormd: de screening van oplosmiddelen telt hun aantreffen als bewijs van dechlorering</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="393"/>
+        <location filename="../analysis/ChainWindow.cpp" line="394"/>
         <source> (end product)</source>
         <translation> (eindproduct)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="427"/>
+        <location filename="../analysis/ChainWindow.cpp" line="428"/>
         <source>Released: %1 only</source>
         <translation>Vrijgekomen: alleen %1</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="446"/>
+        <location filename="../analysis/ChainWindow.cpp" line="447"/>
         <source>The project has no decay chain yet.</source>
         <translation>Het project heeft nog geen afbraakketen.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="456"/>
+        <location filename="../analysis/ChainWindow.cpp" line="457"/>
         <source>At the receptor, x = %1 m</source>
         <translation>Bij de receptor, x = %1 m</translation>
     </message>
@@ -1213,124 +1213,144 @@ Weet u het zeker?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="127"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Over %1 meetrondes: massa van de pluim %2, haar zwaartepunt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="128"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="167"/>
         <source>Wells: %1.</source>
         <translation>Peilbuizen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="129"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Geen licht: de massa van de pluim vraagt vier meetrondes van dezelfde peilbuizen, de locatie heeft er %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="132"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
         <source>No mass discharge: %1</source>
         <translation>Geen vracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="133"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
         <source>Mass discharge: %1.</source>
         <translation>Vracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="134"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="173"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 heeft geen meetronde met al zijn peilbuizen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="135"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="174"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d per m dikte op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="136"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="137"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 daalt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="138"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="177"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 stijgt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="139"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
         <source>The wells suggest %1.</source>
         <translation>De peilbuizen wijzen op %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="140"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (onvoldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="141"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (beperkte aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="142"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="181"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (voldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="143"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="182"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (sterke aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="144"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>De literatuur geeft daar een afbraakconstante van %1 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="145"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ uit de peilbuizen %1 1/d (%2 tot %3), die van het project %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="146"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Afnamefactor %1 volgens de modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="147"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Afnamefactor %1 (slechter dan het screeningsmodel door: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="148"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
         <source>No time frame: %1</source>
         <translation>Geen tijdsbestek: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="149"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="188"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Bij de receptor wordt CA overschreden van %1 tot %2.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="150"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="189"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Bij de receptor wordt CA voor het eerst overschreden na %1 en blijft overschreden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="151"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="190"/>
         <source>The source meets its target after %1.</source>
         <translation>De bron bereikt haar doel na %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="152"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 jaar)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <source>the anaerobic wells agree on %1</source>
+        <translation>de anaerobe peilbuizen komen overeen op %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <source>R = 1 + rho_b Koc foc / ne = %1</source>
+        <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <source>source decaying at ks = %1 1/d</source>
+        <translation>bron afnemend met ks = %1 1/d</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
+        <translation>bron afnemend volgens massabalans: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
 </context>
 <context>
@@ -1694,6 +1714,176 @@ Weet u het zeker?</translation>
         <location filename="../platform/EngineTextCatalogue.cpp" line="116"/>
         <source>A decay chain of the project has problems (Data &gt; Decay chain names them): its species were judged without it!</source>
         <translation>Een afbraakketen van het project heeft problemen (Gegevens &gt; Afbraakketen noemt ze): de stoffen ervan zijn zonder haar beoordeeld!</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="120"/>
+        <source>oxygen missing</source>
+        <translation>zuurstof ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="121"/>
+        <source>oxic; iron(II) missing</source>
+        <translation>oxisch; ijzer(II) ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="122"/>
+        <source>oxygen &gt;= 0.5 mg/L, no reduced iron or manganese</source>
+        <translation>zuurstof &gt;= 0,5 mg/L, geen gereduceerd ijzer of mangaan</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="123"/>
+        <source>anoxic; nitrate missing</source>
+        <translation>anoxisch; nitraat ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="124"/>
+        <source>nitrate-reducing; iron(II) missing</source>
+        <translation>nitraatreducerend; ijzer(II) ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="125"/>
+        <source>nitrate &gt;= 0.5 mg/L N with iron or manganese: mixed anaerobic processes</source>
+        <translation>nitraat &gt;= 0,5 mg/L N met ijzer of mangaan: gemengde anaerobe processen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="127"/>
+        <source>oxygen &lt; 0.5, nitrate &gt;= 0.5 mg/L N</source>
+        <translation>zuurstof &lt; 0,5, nitraat &gt;= 0,5 mg/L N</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="128"/>
+        <source>sulfate &lt; 0.5 mg/L with methane &gt; 0.5 mg/L: methanogenic</source>
+        <translation>sulfaat &lt; 0,5 mg/L met methaan &gt; 0,5 mg/L: methanogeen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="129"/>
+        <source>anoxic, no nitrate; iron(II) missing</source>
+        <translation>anoxisch, geen nitraat; ijzer(II) ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="130"/>
+        <source>manganese-reducing: no condition of its own</source>
+        <translation>mangaanreducerend: geen eigen conditie</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="131"/>
+        <source>suboxic: no electron acceptor shows</source>
+        <translation>suboxisch: geen elektronenacceptor zichtbaar</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="132"/>
+        <source>iron-reducing or below; sulfate missing</source>
+        <translation>ijzerreducerend of lager; sulfaat ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="133"/>
+        <source>iron(II) &gt;= 0.1, sulfate &lt; 0.5 mg/L: methanogenic</source>
+        <translation>ijzer(II) &gt;= 0,1, sulfaat &lt; 0,5 mg/L: methanogeen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="134"/>
+        <source>iron(II) &gt;= 0.1 and sulfate &gt;= 0.5 mg/L, sulfide not measured: iron and/or sulfate reduction</source>
+        <translation>ijzer(II) &gt;= 0,1 en sulfaat &gt;= 0,5 mg/L, sulfide niet gemeten: ijzer- en/of sulfaatreductie</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="137"/>
+        <source>iron(II)/sulfide &gt; 10 (sulfide not detected)</source>
+        <translation>ijzer(II)/sulfide &gt; 10 (sulfide niet aangetoond)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="138"/>
+        <source>iron(II) and sulfate; sulfide not detected, ratio open: iron and/or sulfate reduction</source>
+        <translation>ijzer(II) en sulfaat; sulfide niet aangetoond, verhouding open: ijzer- en/of sulfaatreductie</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="141"/>
+        <source>iron(II)/sulfide &gt; 10: iron-reducing</source>
+        <translation>ijzer(II)/sulfide &gt; 10: ijzerreducerend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="142"/>
+        <source>iron(II)/sulfide &lt; 0.3: sulfate-reducing</source>
+        <translation>ijzer(II)/sulfide &lt; 0,3: sulfaatreducerend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="143"/>
+        <source>iron(II)/sulfide from 0.3 to 10: iron and sulfate reduction</source>
+        <translation>ijzer(II)/sulfide van 0,3 tot 10: ijzer- en sulfaatreductie</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="144"/>
+        <source>wells along the plume show different anaerobic conditions</source>
+        <translation>peilbuizen langs de pluim tonen verschillende anaerobe condities</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="145"/>
+        <source>every classified well is aerobic</source>
+        <translation>elke ingedeelde peilbuis is aeroob</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="146"/>
+        <source>no well has indicators</source>
+        <translation>geen peilbuis heeft indicatoren</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="147"/>
+        <source>no well&apos;s indicators decide a condition</source>
+        <translation>de indicatoren van geen enkele peilbuis bepalen een conditie</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="148"/>
+        <source>oxygen with dissolved iron or manganese: mixed oxic-anoxic water</source>
+        <translation>zuurstof met opgelost ijzer of mangaan: gemengd oxisch-anoxisch water</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="149"/>
+        <source>inadequate</source>
+        <translation>onvoldoende</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="150"/>
+        <source>limited</source>
+        <translation>beperkt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="151"/>
+        <source>adequate</source>
+        <translation>voldoende</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="152"/>
+        <source>strong</source>
+        <translation>sterk</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="153"/>
+        <source>R = 1: no Koc for this contaminant</source>
+        <translation>R = 1: geen Koc voor deze stof</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="154"/>
+        <source>R = 1: bulk density or foc not entered for the aquifer</source>
+        <translation>R = 1: droge bulkdichtheid of foc niet ingevoerd voor de watervoerende laag</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="155"/>
+        <source>R = 1: no usable effective porosity ne</source>
+        <translation>R = 1: geen bruikbare effectieve porositeit ne</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="156"/>
+        <source>constant source</source>
+        <translation>constante bron</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="157"/>
+        <source>Decay of dissolved and sorbed phase</source>
+        <translation>Afbraak van opgeloste en gesorbeerde fase</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="158"/>
+        <source>Decay of the dissolved phase only</source>
+        <translation>Afbraak van alleen de opgeloste fase</translation>
     </message>
 </context>
 <context>
@@ -2066,27 +2256,27 @@ Opslaan vervangt ze door de huidige instellingen van het project (concentratie-e
 <context>
     <name>PlumeMassChart</name>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="22"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="23"/>
         <source>%1: dissolved mass per round</source>
         <translation>%1: opgeloste massa per meetronde</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="28"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="29"/>
         <source>Mass, non-detects as 0</source>
         <translation>Massa, niet aangetoond als 0</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="32"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="33"/>
         <source>Non-detects at their limit</source>
         <translation>Niet aangetoond op hun grens</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="52"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="53"/>
         <source>Round</source>
         <translation>Meetronde</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeMassChart.cpp" line="60"/>
+        <location filename="../analysis/PlumeMassChart.cpp" line="61"/>
         <source> per m of b</source>
         <translation> per m van b</translation>
     </message>
@@ -2333,164 +2523,164 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>RobustnessDialog</name>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="45"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
         <source>distance source to receptor</source>
         <translation>afstand van bron tot receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
         <source>hydraulic conductivity</source>
         <translation>doorlatendheid</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
         <source>hydraulic gradient</source>
         <translation>hydraulische gradiënt</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
         <source>effective porosity</source>
         <translation>effectieve porositeit</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="50"/>
         <source>decay constant</source>
         <translation>afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="51"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="52"/>
         <source>longitudinal dispersivity</source>
         <translation>longitudinale dispersielengte</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="53"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
         <source>horizontal transverse dispersivity</source>
         <translation>transversale dispersielengte</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="55"/>
         <source>vertical dispersivity</source>
         <translation>verticale dispersielengte</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="58"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="59"/>
         <source>half the source width across the flow</source>
         <translation>halve bronbreedte dwars op de stroming</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="60"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="61"/>
         <source>source thickness below the water table</source>
         <translation>bronhoogte onder de grondwaterspiegel</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="62"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="63"/>
         <source>concentration at source</source>
         <translation>concentratie bij de bron</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="64"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="65"/>
         <source>accepted concentration at receptor</source>
         <translation>aanvaarde concentratie bij de receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="104"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="105"/>
         <source>Robustness</source>
         <translation>Robuustheid</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="115"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="116"/>
         <source>Assessment &amp;range : </source>
         <translation>Beoordelings&amp;bereik : </translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="168"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="169"/>
         <source>Each value is where the class changes while every other input stays as it is; the factor is that value over the current one. — : no value the input checks accept reaches the bound. Inputs within a factor of 2 are marked as fragile.</source>
         <translation>Elke waarde is die waarbij de klasse verandert terwijl alle andere invoer blijft zoals hij is; de factor is die waarde gedeeld door de huidige. — : geen waarde die de invoercontroles aanvaarden bereikt de grens. Invoer binnen een factor 2 is als kwetsbaar gemarkeerd.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
         <source>plume length</source>
         <translation>lengte van de pluim</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="206"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
         <source>attenuation factor</source>
         <translation>afnamefactor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="222"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="223"/>
         <source>This assessment has problems: there are no break-even values.</source>
         <translation>Deze beoordeling heeft problemen: er zijn geen omslagwaarden.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="224"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="225"/>
         <source>Robust: no single input changes the class within a factor of 2.</source>
         <translation>Robuust: geen enkele invoer verandert de klasse binnen een factor 2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="226"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="227"/>
         <source>Fragile: the class changes within a factor of 2 of %1.</source>
         <translation>Kwetsbaar: de klasse verandert binnen een factor 2 van %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="238"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="239"/>
         <source>%1 at</source>
         <translation>%1 bij</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
         <source>Input</source>
         <translation>Invoer</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="240"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
         <source>Current value</source>
         <translation>Huidige waarde</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
         <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
         <source>Factor</source>
         <translation>Factor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
         <source>Worse at</source>
         <translation>Slechter bij</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
         <source>Better at</source>
         <translation>Beter bij</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="264"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
         <source>There is no class beyond %1.</source>
         <translation>Er is geen klasse voorbij %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="266"/>
         <source>No value of %1 that the input checks accept reaches %2.</source>
         <translation>Geen waarde van %1 die de invoercontroles aanvaarden bereikt %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="268"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="269"/>
         <source>With %1 = %2 the class becomes %3 (all other inputs as they are).</source>
         <translation>Met %1 = %2 wordt de klasse %3 (alle andere invoer ongewijzigd).</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="283"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="284"/>
         <source>%1: fragile, the class changes within a factor of 2</source>
         <translation>%1: kwetsbaar, de klasse verandert binnen een factor 2</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="297"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="298"/>
         <source>Factor to the next class change (log scale)</source>
         <translation>Factor tot de volgende klassewissel (logaritmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="302"/>
         <location filename="../analysis/RobustnessDialog.cpp" line="303"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="304"/>
         <source>towards %1</source>
         <translation>richting %1</translation>
     </message>
@@ -2498,49 +2688,49 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>SiteCharts</name>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="81"/>
+        <location filename="../analysis/SiteCharts.cpp" line="82"/>
         <source>%1 on %2</source>
         <translation>%1 op %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="83"/>
-        <location filename="../analysis/SiteCharts.cpp" line="164"/>
+        <location filename="../analysis/SiteCharts.cpp" line="84"/>
+        <location filename="../analysis/SiteCharts.cpp" line="165"/>
         <source>Detected</source>
         <translation>Aangetoond</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="84"/>
-        <location filename="../analysis/SiteCharts.cpp" line="165"/>
+        <location filename="../analysis/SiteCharts.cpp" line="85"/>
+        <location filename="../analysis/SiteCharts.cpp" line="166"/>
         <source>Not detected (limit)</source>
         <translation>Niet aangetoond (grens)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="121"/>
+        <location filename="../analysis/SiteCharts.cpp" line="122"/>
         <source>Fit, slope %1 1/m</source>
         <translation>Fit, helling %1 1/m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="125"/>
+        <location filename="../analysis/SiteCharts.cpp" line="126"/>
         <source>%1 % interval of the slope</source>
         <translation>%1 %-interval van de helling</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="140"/>
+        <location filename="../analysis/SiteCharts.cpp" line="141"/>
         <source>Distance from the source s [m]</source>
         <translation>Afstand tot de bron s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="161"/>
+        <location filename="../analysis/SiteCharts.cpp" line="162"/>
         <source>%1 at %2</source>
         <translation>%1 in %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="184"/>
+        <location filename="../analysis/SiteCharts.cpp" line="185"/>
         <source>Trend, k = %1 1/d</source>
         <translation>Trend, k = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="195"/>
+        <location filename="../analysis/SiteCharts.cpp" line="196"/>
         <source>Sampling date</source>
         <translation>Bemonsteringsdatum</translation>
     </message>
@@ -3003,255 +3193,255 @@ Toch gebruiken als afbraakconstante van %1?</translation>
 <context>
     <name>SitePlumeView</name>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="46"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="47"/>
         <source>no class</source>
         <translation>geen klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="82"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="83"/>
         <source> days</source>
         <translation> dagen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="84"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="85"/>
         <source>A sample date within this many days of the round&apos;s previous date joins that round. Saved with the project; the report and the lines of evidence use it too.</source>
         <translation>Een monsterdatum binnen zoveel dagen na de vorige datum van de meetronde hoort bij die ronde. Wordt met het project opgeslagen; het rapport en de bewijslijnen gebruiken het ook.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Round</source>
         <translation>Meetronde</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Wells</source>
         <translation>Peilbuizen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Mass</source>
         <translation>Massa</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Mass, ND at limit</source>
         <translation>Massa, NA op grens</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="94"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
         <source>Centre s [m]</source>
         <translation>Zwaartepunt s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="96"/>
         <source>Centre y [m]</source>
         <translation>Zwaartepunt y [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="96"/>
         <source>Spread σs [m]</source>
         <translation>Spreiding σs [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="95"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="96"/>
         <source>Spread σy [m]</source>
         <translation>Spreiding σy [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="110"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="111"/>
         <source>Contaminant:</source>
         <translation>Verontreiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="112"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="113"/>
         <source>&amp;Rounds join within:</source>
         <translation>Meet&amp;rondes samen binnen:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="128"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="129"/>
         <source>Mass discharge through transects, and the background</source>
         <translation>Vracht door raaien, en de achtergrond</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="142"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="143"/>
         <source>&amp;Background wells:</source>
         <translation>&amp;Achtergrondpeilbuizen:</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="162"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Transect</source>
         <translation>Raai</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="161"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="162"/>
         <source>Wells, separated by commas</source>
         <translation>Peilbuizen, gescheiden door komma&apos;s</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="168"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="169"/>
         <source>Add transect</source>
         <translation>Raai toevoegen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="177"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="178"/>
         <source>Type the wells of the new transect, two or more, across the flow.</source>
         <translation>Typ de peilbuizen van de nieuwe raai, twee of meer, dwars op de stroming.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="181"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="182"/>
         <source>Remove transect</source>
         <translation>Raai verwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="194"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
         <source>Rounds</source>
         <translation>Meetrondes</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="196"/>
         <source>Md latest [g/d]</source>
         <translation>Md laatste [g/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="196"/>
         <source>Md trend</source>
         <translation>Md-trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="195"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="196"/>
         <source>Next downstream</source>
         <translation>Volgende benedenstrooms</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="199"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="200"/>
         <source>none marked: the wells upstream of the source</source>
         <translation>geen gemarkeerd: de peilbuizen bovenstrooms van de bron</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="228"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
         <source> per m of b</source>
         <translation> per m van b</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="229"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="230"/>
         <source>Mass [%1]</source>
         <translation>Massa [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="230"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="231"/>
         <source>Mass, ND at limit [%1]</source>
         <translation>Massa, NA op grens [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="243"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="244"/>
         <source>No monitoring data: import the wells&apos; samples on &quot;Wells and samples&quot;.</source>
         <translation>Geen monitoringgegevens: importeer de monsters van de peilbuizen op &quot;Peilbuizen en monsters&quot;.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="245"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="246"/>
         <source>No mass: the wells with a value in every round are too few.</source>
         <translation>Geen massa: te weinig peilbuizen hebben in elke meetronde een waarde.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="248"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="249"/>
         <source>Estimator: linear along s between the wells, which lie nearly in a row (mass per metre of plume width).</source>
         <translation>Schatter: lineair langs s tussen de peilbuizen, die bijna op een rij liggen (massa per meter pluimbreedte).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="250"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
         <source>Estimator: linear on the Delaunay triangles of the wells, over their hull.</source>
         <translation>Schatter: lineair op de Delaunay-driehoeken van de peilbuizen, over hun omhullende.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="251"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="252"/>
         <source>Wells compared: %1.</source>
         <translation>Vergeleken peilbuizen: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="252"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="253"/>
         <source>Mass: %1; centre of mass: %2; spread: %3.</source>
         <translation>Massa: %1; zwaartepunt: %2; spreiding: %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="256"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="257"/>
         <source>Mass half-life %1 d (%2 to %3).</source>
         <translation>Halfwaardetijd van de massa %1 d (%2 tot %3).</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="260"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="261"/>
         <source>Drift of the centre %1 m/d (%2 to %3) against v/R %4 m/d.</source>
         <translation>Verschuiving van het zwaartepunt %1 m/d (%2 tot %3) tegenover v/R %4 m/d.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="262"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="263"/>
         <source>unknown</source>
         <translation>onbekend</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="267"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="268"/>
         <source>&lt;b&gt;No light&lt;/b&gt;: four rounds of the same wells are needed, the site gives %1.</source>
         <translation>&lt;b&gt;Geen licht&lt;/b&gt;: vier meetrondes van dezelfde peilbuizen zijn nodig, de locatie geeft er %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="269"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
         <source>&lt;b&gt;Plume light: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</source>
         <translation>&lt;b&gt;Pluimlicht: &lt;span style=&quot;color:%1&quot;&gt;%2&lt;/span&gt;&lt;/b&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="270"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
         <source>Green</source>
         <translation>Groen</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="271"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="272"/>
         <source>Yellow</source>
         <translation>Geel</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="272"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="273"/>
         <source>Red</source>
         <translation>Rood</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="275"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="276"/>
         <source>Left out: %1</source>
         <translation>Weggelaten: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="305"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="306"/>
         <source>No transect yet: &quot;Add transect&quot; and type the wells across the flow to see the mass discharge; the lines of evidence show it too.</source>
         <translation>Nog geen raai: &quot;Raai toevoegen&quot; en typ de peilbuizen dwars op de stroming om de vracht te zien; de bewijslijnen tonen die ook.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="312"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="313"/>
         <source>No mass discharge: %1</source>
         <translation>Geen vracht: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="333"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="334"/>
         <source>Left out:
 %1</source>
         <translation>Weggelaten:
 %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="337"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="338"/>
         <source>Saturated thickness b not entered (Aquifer page): Md per metre of thickness.</source>
         <translation>Verzadigde dikte b niet ingevoerd (pagina Watervoerend pakket): Md per meter dikte.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="351"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="352"/>
         <source>Background well %1 is no longer in the site data and counts for nothing.</source>
         <translation>Achtergrondpeilbuis %1 staat niet meer in de locatiegegevens en telt niet mee.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="352"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="353"/>
         <source>Background wells %1 are no longer in the site data and count for nothing.</source>
         <translation>Achtergrondpeilbuizen %1 staan niet meer in de locatiegegevens en tellen niet mee.</translation>
     </message>
     <message>
-        <location filename="../analysis/SitePlumeView.cpp" line="398"/>
+        <location filename="../analysis/SitePlumeView.cpp" line="399"/>
         <source>There is no well %1: the background wells are as before.</source>
         <translation>Er is geen peilbuis %1: de achtergrondpeilbuizen blijven zoals ze waren.</translation>
     </message>
@@ -3331,93 +3521,93 @@ Toch gebruiken als afbraakconstante van %1?</translation>
 <context>
     <name>SiteTrendsView</name>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="51"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="52"/>
         <source>%1 (now %2 1/d, the preset under %3)</source>
         <translation>%1 (nu %2 1/d, de standaardwaarde onder %3)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
-        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
         <source>Well</source>
         <translation>Peilbuis</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>k point [1/d]</source>
         <translation>k punt [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="79"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
         <source>Half-life [d]</source>
         <translation>Halfwaardetijd [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="81"/>
         <source>Confidence</source>
         <translation>Betrouwbaarheid</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="81"/>
         <source>COV</source>
         <translation>VC</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="80"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="81"/>
         <source>Trend</source>
         <translation>Trend</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="85"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="86"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Redox class</source>
         <translation>Redoxklasse</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Rests on</source>
         <translation>Berust op</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Missing</source>
         <translation>Ontbreekt</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Solvent score</source>
         <translation>Score oplosmiddelen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="87"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="88"/>
         <source>Why</source>
         <translation>Waarom</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="93"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="94"/>
         <source>A&amp;pply to aquifer</source>
         <translation>Toe&amp;passen op pakket</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="104"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="105"/>
         <source>C&amp;ontaminant:</source>
         <translation>Veront&amp;reiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="105"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="106"/>
         <source>&amp;Well:</source>
         <translation>&amp;Peilbuis:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="119"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="120"/>
         <source>Redox indicators [mg/L] and their class (thresholds of the USGS redox framework)</source>
         <translation>Redoxindicatoren [mg/L] en hun klasse (drempels van het USGS-redoxschema)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="179"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="181"/>
         <source>%1
 Points: %2
 Not measured: %3
@@ -3432,7 +3622,7 @@ Niet gescoord:
 Achtergrond: %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="183"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="185"/>
         <source>No screening row measured: %1
 Not scored:
 %2
@@ -3443,32 +3633,32 @@ Niet gescoord:
 Achtergrond: %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="189"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="191"/>
         <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
         <translation>Voorgestelde redoxconditie: &lt;b&gt;%1&lt;/b&gt; (%2). Het watervoerend pakket heeft %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="199"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
         <source> Applying it changes the preset decay constant of %1 assessed %2.</source>
         <translation> Toepassen wijzigt de standaardafbraakconstante van %1 beoordeelde %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
         <source>contaminant</source>
         <translation>verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
         <source>contaminants</source>
         <translation>verontreinigingen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="259"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="261"/>
         <source>Applying %1 to the aquifer changes the decay constant of assessed contaminants that use a database preset.</source>
         <translation>Het toepassen van %1 op het watervoerend pakket wijzigt de afbraakconstante van beoordeelde verontreinigingen die een standaardwaarde uit de database gebruiken.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="264"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="266"/>
         <source>
 
 Under %1 the database has no decay constant for:
@@ -3479,7 +3669,7 @@ Onder %1 heeft de database geen afbraakconstante voor:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="267"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="269"/>
         <source>
 
 Under %1 the database preset differs for:
@@ -3490,7 +3680,7 @@ Onder %1 wijkt de standaardwaarde uit de database af voor:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="268"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="270"/>
         <source>
 
 Yes: apply it and keep their present decay constants as user-defined values.
@@ -3503,42 +3693,42 @@ Nee: toepassen; ze krijgen de standaardwaarden onder %1%2.
 Annuleren: het watervoerend pakket laten zoals het is.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="272"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="274"/>
         <source>, and those without one are left without a decay constant</source>
         <translation>, en die zonder blijven zonder afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="275"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="277"/>
         <source>Apply redox condition</source>
         <translation>Redoxconditie toepassen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="279"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="281"/>
         <source>Not applied: the aquifer keeps %1.</source>
         <translation>Niet toegepast: het watervoerend pakket houdt %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="295"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="297"/>
         <source>%1 applied to the aquifer.</source>
         <translation>%1 toegepast op het watervoerend pakket.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="296"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="298"/>
         <source> No assessed contaminant&apos;s decay constant changed.</source>
         <translation> Geen afbraakconstante van een beoordeelde verontreiniging is gewijzigd.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="308"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="310"/>
         <source> Kept as user-defined decay constants: %1.</source>
         <translation> Bewaard als door de gebruiker opgegeven afbraakconstanten: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="309"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
         <source> New presets: %1.</source>
         <translation> Nieuwe standaardwaarden: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="313"/>
         <source> No decay constant now (enter one on the Contaminants page): %1.</source>
         <translation> Nu zonder afbraakconstante (vul er een in op de pagina Verontreinigingen): %1.</translation>
     </message>
@@ -3546,52 +3736,52 @@ Annuleren: het watervoerend pakket laten zoals het is.</translation>
 <context>
     <name>TimeCharts</name>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="33"/>
+        <location filename="../analysis/TimeCharts.cpp" line="35"/>
         <source>Screening form</source>
         <translation>Screeningsvorm</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="37"/>
+        <location filename="../analysis/TimeCharts.cpp" line="39"/>
         <source>Exact solution</source>
         <translation>Exacte oplossing</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="68"/>
+        <location filename="../analysis/TimeCharts.cpp" line="70"/>
         <source>Concentration</source>
         <translation>Concentratie</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="69"/>
+        <location filename="../analysis/TimeCharts.cpp" line="71"/>
         <source>Concentration [%1]</source>
         <translation>Concentratie [%1]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="96"/>
+        <location filename="../analysis/TimeCharts.cpp" line="98"/>
         <source>%1 years (%2)</source>
         <translation>%1 jaar (%2)</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="106"/>
+        <location filename="../analysis/TimeCharts.cpp" line="108"/>
         <source>Time since the source appeared [years]</source>
         <translation>Tijd sinds het ontstaan van de bron [jaar]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="107"/>
+        <location filename="../analysis/TimeCharts.cpp" line="109"/>
         <source>Time since the source appeared [d]</source>
         <translation>Tijd sinds het ontstaan van de bron [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="108"/>
+        <location filename="../analysis/TimeCharts.cpp" line="110"/>
         <source>At the receptor</source>
         <translation>Bij de receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="114"/>
+        <location filename="../analysis/TimeCharts.cpp" line="116"/>
         <source>Distance from the source [m]</source>
         <translation>Afstand tot de bron [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeCharts.cpp" line="115"/>
+        <location filename="../analysis/TimeCharts.cpp" line="117"/>
         <source>Centre line after %1</source>
         <translation>Hartlijn na %1</translation>
     </message>
@@ -3599,47 +3789,47 @@ Annuleren: het watervoerend pakket laten zoals het is.</translation>
 <context>
     <name>TimeWindow</name>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="76"/>
+        <location filename="../analysis/TimeWindow.cpp" line="77"/>
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="84"/>
+        <location filename="../analysis/TimeWindow.cpp" line="85"/>
         <source>Contaminant:</source>
         <translation>Verontreiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="103"/>
+        <location filename="../analysis/TimeWindow.cpp" line="104"/>
         <source>Time:</source>
         <translation>Tijd:</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="126"/>
+        <location filename="../analysis/TimeWindow.cpp" line="127"/>
         <source>Run</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="127"/>
+        <location filename="../analysis/TimeWindow.cpp" line="128"/>
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="147"/>
+        <location filename="../analysis/TimeWindow.cpp" line="148"/>
         <source>Cancelled: press Run to compute the times again.</source>
         <translation>Geannuleerd: druk op Starten om de tijden opnieuw te berekenen.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="149"/>
+        <location filename="../analysis/TimeWindow.cpp" line="150"/>
         <source>The times could not be computed (out of memory).</source>
         <translation>De tijden konden niet worden berekend (onvoldoende geheugen).</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="160"/>
+        <location filename="../analysis/TimeWindow.cpp" line="161"/>
         <source>No contaminant is assessed by the attenuation factor without problems: there is no receptor concentration to follow over time.</source>
         <translation>Geen verontreiniging wordt zonder problemen met de afnamefactor beoordeeld: er is geen concentratie bij de receptor om in de tijd te volgen.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="198"/>
+        <location filename="../analysis/TimeWindow.cpp" line="199"/>
         <source>Computing the times of %1 contaminants...</source>
         <translation>De tijden van %1 verontreinigingen worden berekend...</translation>
     </message>
@@ -3649,19 +3839,19 @@ Annuleren: het watervoerend pakket laten zoals het is.</translation>
         <translation> De stationaire waarden nemen af met lambda R en verschillen dus van die zonder sorptie.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="222"/>
+        <location filename="../analysis/TimeWindow.cpp" line="221"/>
         <source>
 Decay chain: %1; in %2.</source>
         <translation>
 Afbraakketen: %1; in %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="223"/>
+        <location filename="../analysis/TimeWindow.cpp" line="222"/>
         <source>the project&apos;s unit</source>
         <translation>de eenheid van het project</translation>
     </message>
     <message>
-        <location filename="../analysis/TimeWindow.cpp" line="225"/>
+        <location filename="../analysis/TimeWindow.cpp" line="224"/>
         <source>
 No screening values: </source>
         <translation>
@@ -3671,77 +3861,77 @@ Geen screeningswaarden: </translation>
 <context>
     <name>TimingTableModel</name>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="14"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="15"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="16"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
         <source>Front [d]</source>
         <translation>Front [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
         <source>t50 screening [d]</source>
         <translation>t50 screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
         <source>t50 exact [d]</source>
         <translation>t50 exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
         <source>t95 screening [d]</source>
         <translation>t95 screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
         <source>t95 exact [d]</source>
         <translation>t95 exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
         <source>Above CA, screening [d]</source>
         <translation>Boven CA, screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
         <source>Above CA, exact [d]</source>
         <translation>Boven CA, exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
         <source>Below CA again, exact [d]</source>
         <translation>Weer onder CA, exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
         <source>Peak C/C0 (chain: C), exact</source>
         <translation>Piek C/C0 (keten: C), exact</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
         <source>Peak time, exact [d]</source>
         <translation>Piektijd, exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
         <source>Source ks [1/d]</source>
         <translation>Bron ks [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="28"/>
         <source>Source at target [d]</source>
         <translation>Bron op doel [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="78"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="79"/>
         <source>constant</source>
         <translation>constant</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="91"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="92"/>
         <source>Followed through its decay chain: concentrations in the project&apos;s unit.</source>
         <translation>Gevolgd door de afbraakketen: concentraties in de eenheid van het project.</translation>
     </message>

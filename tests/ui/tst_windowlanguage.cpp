@@ -166,7 +166,7 @@ class TestWindowLanguage : public QObject {
       QVERIFY2(tsLanguage.section(QLatin1Char('_'), 0, 0) == QLatin1String(language), qPrintable(tsLanguage));
       const QRegularExpression placeholder(QStringLiteral("%\\d+"));
       const QRegularExpression accelerator(QStringLiteral("&(?!nbsp;|lt;|gt;|amp;)\\S"));
-      const QRegularExpression tag(QStringLiteral("<[^>]+>"));
+      const QRegularExpression tag(QStringLiteral("</?[A-Za-z][^<>]*>"));
       const auto all = [](const QRegularExpression& re, const QString& text) {
         QStringList found;
         for (auto it = re.globalMatch(text); it.hasNext();) found << it.next().captured();
