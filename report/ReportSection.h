@@ -130,6 +130,8 @@ QString projectText(const Project& project, ProjectTextField field);
 QString contaminantName(const Project& project, const char* name);
 QString resultValue(double value, const char* fixedFormat, const char* exponentFormat);
 QString tableStart();
+// A class in words: "Green", "Yellow", "Red", "Problems".
+QString reportClassName(AssessmentClass cls);
 QString classCell(AssessmentClass cls);
 // The same with a note in small type under the class.
 QString classCell(AssessmentClass cls, const QString& note);
