@@ -110,6 +110,8 @@ ReportChartPainter::ReportChartPainter(QChar decimalSign)
     comma.setNumberOptions(QLocale::OmitGroupSeparator);
     chart->setLocale(comma);
     chart->setLocalizeNumbers(true);
+    // Localised, a bare "%g" loses its digits ("1e-08" reads "0").
+    p.concentration->setLabelFormat(QStringLiteral("%.6g"));
   }
   for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) {
     series->attachAxis(p.distance);

@@ -229,6 +229,15 @@ QString reportClassName(AssessmentClass cls) {
   return QLatin1String(AssessmentClassName(cls));
 }
 
+QString verdictBasisWords(VerdictBasis basis) {
+  switch (basis) {
+    case VerdictBasis::Screening: return QCoreApplication::translate("ReportContext", "screening model");
+    case VerdictBasis::Exact: return QCoreApplication::translate("ReportContext", "exact solution");
+    case VerdictBasis::Worse: return QCoreApplication::translate("ReportContext", "worse of the two");
+  }
+  return QLatin1String(VerdictBasisText(basis));
+}
+
 QString classCell(AssessmentClass cls) {
   return classCell(cls, QString());
 }

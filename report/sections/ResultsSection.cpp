@@ -237,7 +237,7 @@ void resultTable(ReportContext& report, bool plume) {
                         "concentration at the source (CA &#215; AF). Receptor: the concentration each model "
                         "predicts at x. Target: the source concentration that just meets CA at the receptor, "
                         "under the verdict basis (%1).")
-                        .arg(QLatin1String(VerdictBasisText(basis)))));
+                        .arg(verdictBasisWords(basis))));
 }
 
 }  // namespace

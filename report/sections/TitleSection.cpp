@@ -45,7 +45,7 @@ void WriteTitleSection(ReportContext& report) {
   report.row(QCoreApplication::translate("ReportTitle", "Attenuation-factor range"), report.rangeText(false));
   report.row(QCoreApplication::translate("ReportTitle", "Verdict basis"),
              QCoreApplication::translate("ReportTitle", "%1 (decides the class of each attenuation factor)")
-                 .arg(QLatin1String(VerdictBasisText(virelo_SettingsOf(project).verdictBasis))));
+                 .arg(verdictBasisWords(virelo_SettingsOf(project).verdictBasis)));
   report.row(QCoreApplication::translate("ReportTitle", "Concentration unit"), report.unit());
   report.closeTable(QStringLiteral("ww"));
   if (sha.isEmpty()) {
