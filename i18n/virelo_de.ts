@@ -2345,52 +2345,52 @@ Urteil (Screening-Modell): %1.</translation>
         <translation>siehe Probleme</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="131"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="170"/>
         <source>No contaminant is assessed for its plume length.</source>
         <translation>Kein Schadstoff wird nach seiner Fahnenlänge bewertet.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="133"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="172"/>
         <source>No contaminant is assessed for its attenuation factor.</source>
         <translation>Kein Schadstoff wird nach seinem Abminderungsfaktor bewertet.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="149"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="188"/>
         <source>Assessment range %1.</source>
         <translation>Bewertungsbereich %1.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="218"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="224"/>
         <source>Decay constant from the site&apos;s wells:</source>
         <translation>Zerfallskonstante aus den Messstellen des Standorts:</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="222"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="228"/>
         <source>Verdict: the worst of the class under the verdict basis, the class the contaminant&apos;s decay chain gives it and the class of the site&apos;s wells; beside it the inputs that made it worse than the screening class (exact, chain, wells), each with the section that holds its evidence.</source>
         <translation>Urteil: die ungünstigste aus der Klasse nach der Bewertungsgrundlage, der Klasse, die die Abbaukette des Schadstoffs ergibt, und der Klasse der Messstellen des Standorts; daneben die Eingaben, die es ungünstiger als die Screening-Klasse gemacht haben (exakt, Kette, Messstellen), jeweils mit dem Abschnitt, der ihre Belege enthält.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="232"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="238"/>
         <source>d: plume extension; x: distance source - receptor.</source>
         <translation>d: Fahnenausdehnung; x: Abstand Quelle - Schutzgut.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="234"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="240"/>
         <source>AF: attenuation factor C0/C(x); C0: concentration at the source; C: acceptable concentration at the source (CA &amp;#215; AF). Receptor: the concentration each model predicts at x. Target: the source concentration that just meets CA at the receptor, under the verdict basis (%1).</source>
         <translation>AF: Abminderungsfaktor C0/C(x); C0: Konzentration an der Quelle; C: zulässige Konzentration an der Quelle (CA &amp;#215; AF). Schutzgut: die Konzentration, die jedes Modell bei x vorhersagt. Ziel: die Quellkonzentration, die CA am Schutzgut gerade einhält, nach der Bewertungsgrundlage (%1).</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="246"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="252"/>
         <source>Results</source>
         <translation>Ergebnisse</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="247"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="253"/>
         <source>Plume length</source>
         <translation>Fahnenlänge</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="249"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="255"/>
         <source>Attenuation factor</source>
         <translation>Abminderungsfaktor</translation>
     </message>

@@ -2345,52 +2345,52 @@ Oordeel (screeningsmodel): %1.</translation>
         <translation>zie problemen</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="131"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="170"/>
         <source>No contaminant is assessed for its plume length.</source>
         <translation>Geen verontreiniging wordt beoordeeld op de lengte van de pluim.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="133"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="172"/>
         <source>No contaminant is assessed for its attenuation factor.</source>
         <translation>Geen verontreiniging wordt beoordeeld op de afnamefactor.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="149"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="188"/>
         <source>Assessment range %1.</source>
         <translation>Beoordelingsbereik %1.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="218"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="224"/>
         <source>Decay constant from the site&apos;s wells:</source>
         <translation>Afbraakconstante uit de peilbuizen van de locatie:</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="222"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="228"/>
         <source>Verdict: the worst of the class under the verdict basis, the class the contaminant&apos;s decay chain gives it and the class of the site&apos;s wells; beside it the inputs that made it worse than the screening class (exact, chain, wells), each with the section that holds its evidence.</source>
         <translation>Oordeel: de slechtste van de klasse volgens de basis van het oordeel, de klasse die de afbraakketen van de verontreiniging geeft en de klasse van de peilbuizen van de locatie; ernaast de invoer die het slechter maakte dan de screeningsklasse (exact, keten, peilbuizen), elk met de paragraaf die het bewijs bevat.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="232"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="238"/>
         <source>d: plume extension; x: distance source - receptor.</source>
         <translation>d: lengte van de pluim; x: afstand bron - receptor.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="234"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="240"/>
         <source>AF: attenuation factor C0/C(x); C0: concentration at the source; C: acceptable concentration at the source (CA &amp;#215; AF). Receptor: the concentration each model predicts at x. Target: the source concentration that just meets CA at the receptor, under the verdict basis (%1).</source>
         <translation>AF: afnamefactor C0/C(x); C0: concentratie bij de bron; C: aanvaardbare concentratie bij de bron (CA &amp;#215; AF). Receptor: de concentratie die elk model bij x voorspelt. Doel: de bronconcentratie die bij de receptor net aan CA voldoet, volgens de basis van het oordeel (%1).</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="246"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="252"/>
         <source>Results</source>
         <translation>Resultaten</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="247"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="253"/>
         <source>Plume length</source>
         <translation>Lengte van de pluim</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="249"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="255"/>
         <source>Attenuation factor</source>
         <translation>Afnamefactor</translation>
     </message>

@@ -122,38 +122,9 @@ QString wholeColumns(bool plume, bool verdictColumn) {
   return verdictColumn ? QStringLiteral("wnnnnnww") : QStringLiteral("wnnnnnw");
 }
 
-void resultTable(ReportContext& report, bool plume) {
-  const std::vector<const ContaminantResult*> list =
-      report.resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor);
-  if (list.empty()) {
-    report.add(
-        QStringLiteral("<p><i>%1</i></p>")
-            .arg(plume ? QCoreApplication::translate("ReportResults",
-                                                     "No contaminant is assessed for its plume length.")
-                       : QCoreApplication::translate(
-                             "ReportResults", "No contaminant is assessed for its attenuation factor.")));
-    return;
-  }
-  const AssessmentRange range = report.range(plume);
-  const VerdictBasis basis = virelo_SettingsOf(report.project()).verdictBasis;
-  // Where a decay chain or the site's wells speak for a row, the verdict
-  // is theirs too, and the table says so for every row.
-  const bool evidence = std::any_of(list.begin(), list.end(), [&](const ContaminantResult* r) {
-    const RowVerdict& v = report.verdict(*r, plume);
-    return v.models.inChain || v.wells.hasFit;
-  });
-  // The verdict has a column of its own where another model than the
-  // screening formula, or other evidence, decides it.
-  const bool verdictColumn = evidence || (!plume && basis != VerdictBasis::Screening);
-  report.lead(QStringLiteral("<p>%1</p>")
-                  .arg(QCoreApplication::translate("ReportResults", "Assessment range %1.")
-                           .arg(report.rangeText(plume))));
-  // The attenuation factor's values and the verdict with its reasons share
-  // one row: a point smaller, every number stays whole in its cell.
-  QString table = tableStart();
-  if (evidence && !plume)
-    table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
-  report.openTable(table);
+// The column titles of a result table: the attenuation factor's with its
+// concentrations, the verdict where it has a column.
+void tableHead(ReportContext& report, bool plume, bool evidence, bool verdictColumn) {
   if (plume && verdictColumn) {
     report.add(
         QStringLiteral(
@@ -188,6 +159,41 @@ void resultTable(ReportContext& report, bool plume) {
                 targetHeader(report),
                 verdictColumn ? QStringLiteral("<th align=\"left\">%1</th>").arg(verdictWord()) : QString()));
   }
+}
+
+void resultTable(ReportContext& report, bool plume) {
+  const std::vector<const ContaminantResult*> list =
+      report.resultsWith(plume ? kAssessPlumeLength : kAssessAttenuationFactor);
+  if (list.empty()) {
+    report.add(
+        QStringLiteral("<p><i>%1</i></p>")
+            .arg(plume ? QCoreApplication::translate("ReportResults",
+                                                     "No contaminant is assessed for its plume length.")
+                       : QCoreApplication::translate(
+                             "ReportResults", "No contaminant is assessed for its attenuation factor.")));
+    return;
+  }
+  const AssessmentRange range = report.range(plume);
+  const VerdictBasis basis = virelo_SettingsOf(report.project()).verdictBasis;
+  // Where a decay chain or the site's wells speak for a row, the verdict
+  // is theirs too, and the table says so for every row.
+  const bool evidence = std::any_of(list.begin(), list.end(), [&](const ContaminantResult* r) {
+    const RowVerdict& v = report.verdict(*r, plume);
+    return v.models.inChain || v.wells.hasFit;
+  });
+  // The verdict has a column of its own where another model than the
+  // screening formula, or other evidence, decides it.
+  const bool verdictColumn = evidence || (!plume && basis != VerdictBasis::Screening);
+  report.lead(QStringLiteral("<p>%1</p>")
+                  .arg(QCoreApplication::translate("ReportResults", "Assessment range %1.")
+                           .arg(report.rangeText(plume))));
+  // The attenuation factor's values and the verdict with its reasons share
+  // one row: a point smaller, every number stays whole in its cell.
+  QString table = tableStart();
+  if (evidence && !plume)
+    table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
+  report.openTable(table);
+  tableHead(report, plume, evidence, verdictColumn);
   // Verdicts resting on a decay constant from the site's wells, with the
   // classes at the ends of its interval, printed under the table.
   QStringList intervals;
