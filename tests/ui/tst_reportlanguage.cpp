@@ -123,6 +123,31 @@ QString between(QString text, const QString& from, const QString& to) {
   return start >= 0 && end > start ? text.mid(start, end - start) : QString();
 }
 
+// The text from a heading to the next section's ("5 Methods"), footers
+// left out.
+QString sectionText(QString text, const QString& from) {
+  text.remove(kFooter);
+  const qsizetype start = headingAt(text, from);
+  if (start < 0) return {};
+  static const QRegularExpression section(QStringLiteral(" \\d+ [A-Z]"));
+  const qsizetype end = text.indexOf(section, start + 1);
+  return text.mid(start, end > start ? end - start : -1);
+}
+
+// The first number in `text` written with a decimal point, with the text
+// around it; empty when there is none. A heading's number ("5.1 Lengte")
+// and a section a verdict cites ("zie 9.2") keep theirs.
+QString decimalPoint(const QString& text) {
+  static const QRegularExpression pointed(QStringLiteral("(?<![\\w.,])(\\d+\\.\\d+)(?![\\w.,])(?! [A-Z])"));
+  for (auto it = pointed.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    const QString before = text.left(match.capturedStart(1)).right(7);
+    if (before.endsWith(QLatin1String("siehe ")) || before.endsWith(QLatin1String("zie "))) continue;
+    return text.mid(std::max<qsizetype>(0, match.capturedStart(1) - 60), 90);
+  }
+  return {};
+}
+
 bool hasHeading(QString text, const QString& title) {
   // The footer's "of 8" must not number the next page's first words.
   text.remove(kFooter);
@@ -294,17 +319,12 @@ class TestReportLanguage : public QObject {
                       .hasMatch(),
                  qPrintable(lang + QStringLiteral(" has ") + value));
       }
-      // Every number there is a value: none keeps a point but a heading's
-      // number ("5.1 Lengte") or a section a verdict cites ("zie 9.2").
-      static const QRegularExpression pointed(
-          QStringLiteral("(?<![\\w.,])(\\d+\\.\\d+)(?![\\w.,])(?! [A-Z])"));
-      for (auto it = pointed.globalMatch(values); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        const QString before = values.left(match.capturedStart(1)).right(7);
-        if (before.endsWith(QLatin1String("siehe ")) || before.endsWith(QLatin1String("zie "))) continue;
-        QFAIL(qPrintable(lang + QStringLiteral(": a decimal point in ") +
-                         values.mid(match.capturedStart(1) - 60, 90)));
-      }
+      const QString pointed = decimalPoint(values);
+      QVERIFY2(pointed.isEmpty(), qPrintable(lang + QStringLiteral(": a decimal point in ") + pointed));
+      // The break-even values and their factors.
+      const QString robustness = sectionText(texts_.value(example + QLatin1Char('/') + lang), words[9]);
+      QVERIFY2(robustness.size() > 500, qPrintable(lang));
+      QVERIFY2(decimalPoint(robustness).isEmpty(), qPrintable(lang + QStringLiteral(": ") + robustness));
     }
   }
 
@@ -336,6 +356,7 @@ class TestReportLanguage : public QObject {
     QFETCH(QStringList, option);
     QFETCH(QString, message);
     const QString pdf = dir_.filePath(QStringLiteral("refused.pdf"));
+    QFile::remove(pdf);
     const CliRun run = runCli(QStringList{QStringLiteral("report"),
                                           QStringLiteral(VIRELO_SOURCE_DIR "/examples/dry-cleaner.vrp"),
                                           QStringLiteral("-o"), pdf} +
