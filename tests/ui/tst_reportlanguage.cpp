@@ -319,6 +319,17 @@ class TestReportLanguage : public QObject {
                       .hasMatch(),
                  qPrintable(lang + QStringLiteral(" has ") + value));
       }
+      // The assessment ranges' bounds, in the title block and over each
+      // table; a bound before a symbol ("2,0 C") looks like a heading's
+      // number to the search below.
+      static const QRegularExpression red(QStringLiteral("(rot|rood) (d|C0) (&lt;|<|>|&gt;)=? (\\S+) (x|C)"));
+      int bounds = 0;
+      for (auto it = red.globalMatch(texts_.value(example + QLatin1Char('/') + lang)); it.hasNext();
+           ++bounds) {
+        const QString bound = it.next().captured(4);
+        QVERIFY2(bound.contains(QLatin1Char(',')) && !bound.contains(QLatin1Char('.')), qPrintable(bound));
+      }
+      QVERIFY2(bounds >= 2, qPrintable(lang));
       const QString pointed = decimalPoint(values);
       QVERIFY2(pointed.isEmpty(), qPrintable(lang + QStringLiteral(": a decimal point in ") + pointed));
       // The break-even values and their factors.
