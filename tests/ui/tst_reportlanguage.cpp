@@ -137,8 +137,12 @@ QString sectionText(QString text, const QString& from) {
 // The first number in `text` written with a decimal point, with the text
 // around it; empty when there is none. A heading's number ("5.1 Lengte")
 // and a section a verdict cites ("zie 9.2") keep theirs.
-QString decimalPoint(const QString& text) {
-  static const QRegularExpression pointed(QStringLiteral("(?<![\\w.,])(\\d+\\.\\d+)(?![\\w.,])(?! [A-Z])"));
+QString decimalPoint(QString text) {
+  for (const QStringList* titles : {&kHeadings.de, &kHeadings.nl})
+    for (const QString& title : *titles)
+      text.remove(
+          QRegularExpression(QStringLiteral("\\d+\\.\\d+ (?=%1)").arg(QRegularExpression::escape(title))));
+  static const QRegularExpression pointed(QStringLiteral("(?<![\\w.,])(\\d+\\.\\d+)(?![\\w.,])"));
   for (auto it = pointed.globalMatch(text); it.hasNext();) {
     const QRegularExpressionMatch match = it.next();
     const QString before = text.left(match.capturedStart(1)).right(10);
@@ -324,8 +328,7 @@ class TestReportLanguage : public QObject {
                  qPrintable(lang + QStringLiteral(" has ") + value));
       }
       // The assessment ranges' bounds, in the title block and over each
-      // table; a bound before a symbol ("2,0 C") looks like a heading's
-      // number to the search below.
+      // table.
       static const QRegularExpression red(QStringLiteral("(rot|rood) (d|C0) (&lt;|<|>|&gt;)=? (\\S+) (x|C)"));
       int bounds = 0;
       for (auto it = red.globalMatch(texts_.value(example + QLatin1Char('/') + lang)); it.hasNext();
