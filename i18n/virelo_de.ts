@@ -2426,6 +2426,919 @@ Urteil (Screening-Modell): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="66"/>
+        <source>Screening model</source>
+        <translation>Screening-Modell</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="68"/>
+        <source>Exact solution</source>
+        <translation>Exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="71"/>
+        <source>Receptor</source>
+        <translation>Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="89"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Abstand von der Quelle s [m]</translation>
+    </message>
+</context>
+<context>
+    <name>ReportContext</name>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="170"/>
+        <source>%1 (green d &amp;lt;= %2 x, yellow %3 x &amp;lt; d &amp;lt;= %4 x, red d &amp;gt; %4 x)</source>
+        <translation>%1 (grün d &amp;lt;= %2 x, gelb %3 x &amp;lt; d &amp;lt;= %4 x, rot d &amp;gt; %4 x)</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="174"/>
+        <source>%1 (green C0 &amp;lt;= %2 C, yellow %3 C &amp;lt; C0 &amp;lt;= %4 C, red C0 &amp;gt; %4 C)</source>
+        <translation>%1 (grün C0 &amp;lt;= %2 C, gelb %3 C &amp;lt; C0 &amp;lt;= %4 C, rot C0 &amp;gt; %4 C)</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="224"/>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="225"/>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="226"/>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="227"/>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="234"/>
+        <source>screening model</source>
+        <translation>Screening-Modell</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="235"/>
+        <source>exact solution</source>
+        <translation>exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="236"/>
+        <source>worse of the two</source>
+        <translation>ungünstigere der beiden</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExact</name>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="12"/>
+        <source>Comparison with the exact solution</source>
+        <translation>Vergleich mit der exakten Lösung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="19"/>
+        <source>No attenuation factor to compare.</source>
+        <translation>Kein Abminderungsfaktor zu vergleichen.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="24"/>
+        <source>The screening formula approximates the steady-state centre-line solution of the same source; the exact solution is computed by numerical integration (section %1). The screening result stays the verdict. &lt;b&gt;!!&lt;/b&gt; marks a result whose exact class is worse than its screening class; &lt;b&gt;!&lt;/b&gt; marks one whose class is the same but whose concentrations at the receptor differ by more than a factor %2.</source>
+        <translation>Die Screening-Formel nähert die stationäre Lösung auf der Mittellinie derselben Quelle an; die exakte Lösung wird durch numerische Integration berechnet (Abschnitt %1). Das Screening-Ergebnis bleibt das Urteil. &lt;b&gt;!!&lt;/b&gt; kennzeichnet ein Ergebnis, dessen exakte Klasse ungünstiger ist als seine Screening-Klasse; &lt;b&gt;!&lt;/b&gt; eines mit gleicher Klasse, dessen Konzentrationen am Schutzgut sich um mehr als einen Faktor %2 unterscheiden.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="40"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="41"/>
+        <source>Screening C0/C</source>
+        <translation>Screening C0/C</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="42"/>
+        <source>Screening class</source>
+        <translation>Screening-Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="43"/>
+        <source>Exact C0/C</source>
+        <translation>Exakt C0/C</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="44"/>
+        <source>Exact class</source>
+        <translation>Exakte Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="45"/>
+        <source>Mark</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="53"/>
+        <source>not computed</source>
+        <translation>nicht berechnet</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="60"/>
+        <source>worse</source>
+        <translation>ungünstiger</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="64"/>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="208"/>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="326"/>
+        <source>Virelo assessment report</source>
+        <translation>Virelo-Bewertungsbericht</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="338"/>
+        <source>the file exists and is not a PDF; it is left as it is</source>
+        <translation>die Datei existiert und ist kein PDF; sie bleibt unverändert</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="350"/>
+        <source>%1 - assessment report</source>
+        <translation>%1 - Bewertungsbericht</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="354"/>
+        <source>the report could not be laid out</source>
+        <translation>der Bericht konnte nicht gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>ReportInputs</name>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="29"/>
+        <source>unknown or variable</source>
+        <translation>unbekannt oder wechselnd</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="30"/>
+        <source>aerobic</source>
+        <translation>aerob</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="31"/>
+        <source>anaerobic, nitrate-reducing (NO3)</source>
+        <translation>anaerob, nitratreduzierend (NO3)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="32"/>
+        <source>anaerobic, iron-reducing (Fe)</source>
+        <translation>anaerob, eisenreduzierend (Fe)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="33"/>
+        <source>anaerobic, sulfate-reducing (SO4)</source>
+        <translation>anaerob, sulfatreduzierend (SO4)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="34"/>
+        <source>anaerobic, mixed plumes</source>
+        <translation>anaerob, Mischfahnen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="35"/>
+        <source>anaerobic, methanogenic (CH4)</source>
+        <translation>anaerob, methanogen (CH4)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="38"/>
+        <source>not chosen</source>
+        <translation>nicht gewählt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="47"/>
+        <source>from the wells</source>
+        <translation>aus den Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="48"/>
+        <source>from the wells, %1</source>
+        <translation>aus den Messstellen, %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="51"/>
+        <source>user-defined</source>
+        <translation>benutzerdefiniert</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="54"/>
+        <source>none chosen</source>
+        <translation>keine gewählt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="57"/>
+        <source>no preset for %1</source>
+        <translation>keine Vorgabe für %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="59"/>
+        <source>preset, %1</source>
+        <translation>Vorgabe, %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="63"/>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="68"/>
+        <source>No description.</source>
+        <translation>Keine Beschreibung.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="79"/>
+        <source>Aquifer</source>
+        <translation>Grundwasserleiter</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="84"/>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="85"/>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="86"/>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="87"/>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="97"/>
+        <source>Distance source - receptor</source>
+        <translation>Abstand Quelle - Schutzgut</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="99"/>
+        <source>Hydraulic conductivity</source>
+        <translation>Durchlässigkeitsbeiwert</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="101"/>
+        <source>Hydraulic gradient</source>
+        <translation>Hydraulischer Gradient</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="102"/>
+        <source>Effective porosity</source>
+        <translation>Nutzbares Hohlraumvolumen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="105"/>
+        <source>Source width across the flow</source>
+        <translation>Quellbreite quer zur Strömung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="107"/>
+        <source>Source thickness below the water table</source>
+        <translation>Quellmächtigkeit unter dem Grundwasserspiegel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="109"/>
+        <source>Longitudinal dispersivity</source>
+        <translation>Longitudinale Dispersivität</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="111"/>
+        <source>Horizontal transverse dispersivity (across the flow)</source>
+        <translation>Transversal-horizontale Dispersivität (quer zur Strömung)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="113"/>
+        <source>Vertical dispersivity (over the thickness)</source>
+        <translation>Transversal-vertikale Dispersivität (über die Mächtigkeit)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="120"/>
+        <location filename="../report/sections/InputsSection.cpp" line="195"/>
+        <source>not entered</source>
+        <translation>nicht eingegeben</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="129"/>
+        <source>Dispersivities: %1.&lt;br&gt;Redox condition: %2.</source>
+        <translation>Dispersivitäten: %1.&lt;br&gt;Redoxbedingungen: %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="131"/>
+        <source>approximated from x (ax = x/10, ay = ax/10, az = ay/10, each to three decimals)</source>
+        <translation>aus x abgeschätzt (ax = x/10, ay = ax/10, az = ay/10, je auf drei Nachkommastellen)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="135"/>
+        <source>entered by the user, not approximated from x</source>
+        <translation>vom Benutzer eingegeben, nicht aus x abgeschätzt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="147"/>
+        <source>&lt;b&gt;Note:&lt;/b&gt; the dispersivities used differ from those x gives (ax = %1, ay = %2, az = %3 m); open and save the project to bring them up to date.</source>
+        <translation>&lt;b&gt;Hinweis:&lt;/b&gt; die verwendeten Dispersivitäten weichen von denen ab, die x ergibt (ax = %1, ay = %2, az = %3 m); öffnen und speichern Sie das Projekt, um sie zu aktualisieren.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="157"/>
+        <source>Contaminants</source>
+        <translation>Schadstoffe</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="164"/>
+        <source>No contaminant is marked for assessment.</source>
+        <translation>Kein Schadstoff ist zur Bewertung markiert.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="169"/>
+        <source>C0 and CA in %1; decay constants in 1/d. Assessed: PL the plume length, AF the attenuation factor. Decay constant from: the database preset for a redox condition, the site&apos;s wells, or user-defined. The literature plume length is the 75th percentile of observed plumes, with the number of literature entries in brackets.</source>
+        <translation>C0 und CA in %1; Zerfallskonstanten in 1/d. Bewertet: PL die Fahnenlänge, AF der Abminderungsfaktor. Zerfallskonstante aus: der Datenbankvorgabe für eine Redoxbedingung, den Messstellen des Standorts oder benutzerdefiniert. Die Fahnenlänge aus der Literatur ist das 75. Perzentil beobachteter Fahnen, mit der Zahl der Literaturangaben in Klammern.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="183"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="184"/>
+        <source>Assessed</source>
+        <translation>Bewertet</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="185"/>
+        <source>Decay constant [1/d]</source>
+        <translation>Zerfallskonstante [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="186"/>
+        <source>Decay constant from</source>
+        <translation>Zerfallskonstante aus</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="187"/>
+        <source>Literature plume length [m]</source>
+        <translation>Fahnenlänge aus der Literatur [m]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="201"/>
+        <source>not known</source>
+        <translation>nicht bekannt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMethods</name>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="50"/>
+        <source>source decaying at ks = %1 1/d</source>
+        <translation>Quelle nimmt ab mit ks = %1 1/d</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="52"/>
+        <source>source decaying from its mass M0 = %1 kg</source>
+        <translation>Quelle nimmt ab von ihrer Masse M0 = %1 kg</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="61"/>
+        <source>No sorption: the contaminant moves at the seepage velocity (retardation factor 1).</source>
+        <translation>Keine Sorption: der Schadstoff bewegt sich mit der Abstandsgeschwindigkeit (Retardationsfaktor 1).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="66"/>
+        <source>Sorption retards by R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</source>
+        <translation>Sorption verzögert um R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="71"/>
+        <source>; the others move at the seepage velocity (R = 1)</source>
+        <translation>; die übrigen bewegen sich mit der Abstandsgeschwindigkeit (R = 1)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="74"/>
+        <source>The dissolved and the sorbed phase decay: the steady values use &amp;#955;&amp;#183;R in place of &amp;#955;.</source>
+        <translation>Gelöste und sorbierte Phase werden abgebaut: die stationären Werte verwenden &amp;#955;&amp;#183;R statt &amp;#955;.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="78"/>
+        <source>Only the dissolved phase decays: at steady state R drops out and changes no steady value.</source>
+        <translation>Nur die gelöste Phase wird abgebaut: im stationären Zustand fällt R heraus und ändert keinen stationären Wert.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="87"/>
+        <source>Steady state: the source is constant and the plume has reached its full extent.</source>
+        <translation>Stationärer Zustand: die Quelle ist konstant und die Fahne hat ihre volle Ausdehnung erreicht.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="91"/>
+        <source>Steady state: the plume has reached its full extent from a source at C0. The source of %1 shrinks over time; the steady values keep C0 and so give it no credit.</source>
+        <translation>Stationärer Zustand: die Fahne hat ihre volle Ausdehnung aus einer Quelle mit C0 erreicht. Die Quelle von %1 nimmt mit der Zeit ab; die stationären Werte behalten C0 bei und rechnen ihr das nicht an.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="101"/>
+        <source>Methods</source>
+        <translation>Methoden</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="102"/>
+        <source>Plume length</source>
+        <translation>Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="108"/>
+        <source>Plug flow at the seepage velocity with first-order decay: the plume ends where the concentration has fallen from C0 to CA.</source>
+        <translation>Kolbenströmung mit der Abstandsgeschwindigkeit und Abbau erster Ordnung: die Fahne endet, wo die Konzentration von C0 auf CA gefallen ist.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="112"/>
+        <source>with Kf the hydraulic conductivity [m/d], i the hydraulic gradient, ne the effective porosity, &amp;#955; the decay constant [1/d]. The plume length is classified by d/x, its ratio to the distance x between source and receptor.</source>
+        <translation>mit Kf dem Durchlässigkeitsbeiwert [m/d], i dem hydraulischen Gradienten, ne dem nutzbaren Hohlraumvolumen, &amp;#955; der Zerfallskonstante [1/d]. Die Fahnenlänge wird nach d/x eingestuft, ihrem Verhältnis zum Abstand x zwischen Quelle und Schutzgut.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="117"/>
+        <source>Attenuation factor</source>
+        <translation>Abminderungsfaktor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="125"/>
+        <source>Steady-state analytical solution for the centre line of a plume from a rectangular source (width W = 2 Sy across the flow, thickness Sz below the water table) with longitudinal dispersion and first-order decay (Domenico 1987), at the receptor distance x:</source>
+        <translation>Stationäre analytische Lösung für die Mittellinie einer Fahne aus einer rechteckigen Quelle (Breite W = 2 Sy quer zur Strömung, Mächtigkeit Sz unter dem Grundwasserspiegel) mit longitudinaler Dispersion und Abbau erster Ordnung (Domenico 1987), im Abstand x des Schutzguts:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="131"/>
+        <source>AF is the attenuation factor, C the highest source concentration that keeps the receptor at CA. The attenuation factor is classified by C0/C. The error function is the C library&apos;s erf; an infinite or undefined argument (a dispersivity of 0) counts as erf = 1. A receptor concentration of 1e-30 or less gives AF = 0 and C0/C infinite, which counts as green: nothing of the source reaches the receptor.</source>
+        <translation>AF ist der Abminderungsfaktor, C die höchste Quellkonzentration, die das Schutzgut bei CA hält. Der Abminderungsfaktor wird nach C0/C eingestuft. Die Fehlerfunktion ist erf der C-Bibliothek; ein unendliches oder undefiniertes Argument (eine Dispersivität von 0) zählt als erf = 1. Eine Konzentration am Schutzgut von 1e-30 oder weniger ergibt AF = 0 und C0/C unendlich, was als grün zählt: nichts von der Quelle erreicht das Schutzgut.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="140"/>
+        <source>For comparison (section %1 and the charts) the exact steady-state centre-line concentration of the same continuous patch source with longitudinal dispersion and first-order decay is computed by adaptive Gauss-Kronrod quadrature over the source&apos;s history, to a relative error of 1e-6 or better (Wexler 1992). The screening formula underpredicts it, the more so the larger the dispersivities and the stronger the decay (West et al. 2007).</source>
+        <translation>Zum Vergleich (Abschnitt %1 und die Diagramme) wird die exakte stationäre Konzentration auf der Mittellinie derselben kontinuierlichen Flächenquelle mit longitudinaler Dispersion und Abbau erster Ordnung durch adaptive Gauß-Kronrod-Quadratur über die Geschichte der Quelle berechnet, auf einen relativen Fehler von 1e-6 oder besser (Wexler 1992). Die Screening-Formel unterschätzt sie, umso mehr, je größer die Dispersivitäten und je stärker der Abbau (West et al. 2007).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="149"/>
+        <source>Assumptions and limits</source>
+        <translation>Annahmen und Grenzen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="154"/>
+        <source>Homogeneous aquifer: one conductivity, gradient, porosity and set of dispersivities between source and receptor; uniform flow in one direction.</source>
+        <translation>Homogener Grundwasserleiter: ein Durchlässigkeitsbeiwert, Gradient, Hohlraumvolumen und Satz Dispersivitäten zwischen Quelle und Schutzgut; gleichförmige Strömung in einer Richtung.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="159"/>
+        <source>First-order decay with one constant for the whole flow path, chosen for one redox condition.</source>
+        <translation>Abbau erster Ordnung mit einer Konstante für den ganzen Fließweg, gewählt für eine Redoxbedingung.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="164"/>
+        <source>The plume length neglects dispersion; both models are screening tools and do not replace a site model where the verdict is close.</source>
+        <translation>Die Fahnenlänge vernachlässigt die Dispersion; beide Modelle sind Screening-Werkzeuge und ersetzen kein Standortmodell, wo das Urteil knapp ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlausibility</name>
+    <message>
+        <location filename="../report/sections/PlausibilitySection.cpp" line="12"/>
+        <source>Plausibility warnings</source>
+        <translation>Plausibilitätswarnungen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/PlausibilitySection.cpp" line="17"/>
+        <source>None: every aquifer value lies within the usual ranges.</source>
+        <translation>Keine: jeder Wert des Grundwasserleiters liegt in den üblichen Bereichen.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/PlausibilitySection.cpp" line="22"/>
+        <source>These values pass the checks but are unusual for an aquifer; they change no verdict. Check that each was entered as meant.</source>
+        <translation>Diese Werte bestehen die Prüfungen, sind aber für einen Grundwasserleiter ungewöhnlich; sie ändern kein Urteil. Prüfen Sie, ob jeder wie beabsichtigt eingegeben wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProblems</name>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="23"/>
+        <source>&lt;b&gt;Plume length of %1&lt;/b&gt;: %2 problem(s)</source>
+        <translation>&lt;b&gt;Fahnenlänge von %1&lt;/b&gt;: %2 Problem(e)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="25"/>
+        <source>&lt;b&gt;Attenuation factor of %1&lt;/b&gt;: %2 problem(s)</source>
+        <translation>&lt;b&gt;Abminderungsfaktor von %1&lt;/b&gt;: %2 Problem(e)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="31"/>
+        <source>These hold for its single-species model only: its decay chain gives the verdict.</source>
+        <translation>Diese gelten nur für sein Einzelstoffmodell: seine Abbaukette gibt das Urteil.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="52"/>
+        <source>&lt;b&gt;Evidence left out of the verdicts&lt;/b&gt;: the verdicts stand without it.</source>
+        <translation>&lt;b&gt;In den Urteilen nicht berücksichtigte Belege&lt;/b&gt;: die Urteile gelten ohne sie.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="59"/>
+        <source>Problem %1: %2 %3</source>
+        <translation>Problem %1: %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="69"/>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="83"/>
+        <source>None: every assessment has complete inputs.</source>
+        <translation>Keine: jede Bewertung hat vollständige Eingaben.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="86"/>
+        <source>None: nothing is assessed.</source>
+        <translation>Keine: nichts wird bewertet.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportReferences</name>
+    <message>
+        <location filename="../report/sections/ReferencesSection.cpp" line="14"/>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+</context>
+<context>
+    <name>ReportResults</name>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="34"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="37"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="40"/>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="43"/>
+        <source>Receptor, screening [%1]</source>
+        <translation>Schutzgut, Screening [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="46"/>
+        <source>Receptor, exact [%1]</source>
+        <translation>Schutzgut, exakt [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="49"/>
+        <source>Target C = CA &amp;#183; AF [%1]</source>
+        <translation>Ziel C = CA &amp;#183; AF [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="58"/>
+        <source>%1: see %2</source>
+        <translation>%1: siehe %2</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="93"/>
+        <source>single-species model: see problems</source>
+        <translation>Einzelstoffmodell: siehe Probleme</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="98"/>
+        <source>see problems</source>
+        <translation>siehe Probleme</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="170"/>
+        <source>No contaminant is assessed for its plume length.</source>
+        <translation>Kein Schadstoff wird nach seiner Fahnenlänge bewertet.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="172"/>
+        <source>No contaminant is assessed for its attenuation factor.</source>
+        <translation>Kein Schadstoff wird nach seinem Abminderungsfaktor bewertet.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="188"/>
+        <source>Assessment range %1.</source>
+        <translation>Bewertungsbereich %1.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="224"/>
+        <source>Decay constant from the site&apos;s wells:</source>
+        <translation>Zerfallskonstante aus den Messstellen des Standorts:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="228"/>
+        <source>Verdict: the worst of the class under the verdict basis, the class the contaminant&apos;s decay chain gives it and the class of the site&apos;s wells; beside it the inputs that made it worse than the screening class (exact, chain, wells), each with the section that holds its evidence.</source>
+        <translation>Urteil: die ungünstigste aus der Klasse nach der Bewertungsgrundlage, der Klasse, die die Abbaukette des Schadstoffs ergibt, und der Klasse der Messstellen des Standorts; daneben die Eingaben, die es ungünstiger als die Screening-Klasse gemacht haben (exakt, Kette, Messstellen), jeweils mit dem Abschnitt, der ihre Belege enthält.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="238"/>
+        <source>d: plume extension; x: distance source - receptor.</source>
+        <translation>d: Fahnenausdehnung; x: Abstand Quelle - Schutzgut.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="240"/>
+        <source>AF: attenuation factor C0/C(x); C0: concentration at the source; C: acceptable concentration at the source (CA &amp;#215; AF). Receptor: the concentration each model predicts at x. Target: the source concentration that just meets CA at the receptor, under the verdict basis (%1).</source>
+        <translation>AF: Abminderungsfaktor C0/C(x); C0: Konzentration an der Quelle; C: zulässige Konzentration an der Quelle (CA &amp;#215; AF). Schutzgut: die Konzentration, die jedes Modell bei x vorhersagt. Ziel: die Quellkonzentration, die CA am Schutzgut gerade einhält, nach der Bewertungsgrundlage (%1).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="252"/>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="253"/>
+        <source>Plume length</source>
+        <translation>Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="255"/>
+        <source>Attenuation factor</source>
+        <translation>Abminderungsfaktor</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRobustness</name>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="31"/>
+        <source>fragile</source>
+        <translation>fragil</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="39"/>
+        <source>No value the input checks accept changes a class</source>
+        <translation>Kein Wert, den die Eingabeprüfungen zulassen, ändert eine Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="43"/>
+        <source>plume length</source>
+        <translation>Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="44"/>
+        <source>attenuation factor</source>
+        <translation>Abminderungsfaktor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="57"/>
+        <source>Worse at</source>
+        <translation>Schlechter bei</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="58"/>
+        <location filename="../report/sections/RobustnessSection.cpp" line="60"/>
+        <source>%1 at</source>
+        <translation>%1 bei</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="59"/>
+        <source>Better at</source>
+        <translation>Besser bei</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="90"/>
+        <source>robust</source>
+        <translation>robust</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="96"/>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="97"/>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="123"/>
+        <source>not used</source>
+        <translation>nicht verwendet</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="148"/>
+        <source>Robustness</source>
+        <translation>Robustheit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="151"/>
+        <source>No result without problems.</source>
+        <translation>Kein Ergebnis ohne Probleme.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="156"/>
+        <source>For each contaminant and each input: its value and, for the plume length (PL) and the attenuation factor (AF) each, the value at which the class would become worse and the one at which it would become better, with the factor to each (all other inputs as they are). An input whose nearer break-even value lies within a factor %1 of its value makes the verdict fragile; such lines are shaded and marked &lt;b&gt;fragile&lt;/b&gt;, the value that makes them so in bold where both assessments share the line. A dash: no value the input checks accept reaches that class; &quot;not used&quot;: the plume length does not depend on the input. Inputs that would show only dashes and &quot;not used&quot; share the block&apos;s last line.</source>
+        <translation>Für jeden Schadstoff und jede Eingabe: ihr Wert und, für die Fahnenlänge (PL) und den Abminderungsfaktor (AF) jeweils, der Wert, bei dem die Klasse ungünstiger würde, und der, bei dem sie günstiger würde, mit dem Faktor zu jedem (alle anderen Eingaben unverändert). Eine Eingabe, deren näherer Umschlagwert innerhalb eines Faktors %1 ihres Werts liegt, macht das Urteil fragil; solche Zeilen sind schattiert und mit &lt;b&gt;fragil&lt;/b&gt; markiert, der Wert, der sie dazu macht, fett, wo beide Bewertungen die Zeile teilen. Ein Strich: kein Wert, den die Eingabeprüfungen zulassen, erreicht diese Klasse; „nicht verwendet“: die Fahnenlänge hängt nicht von der Eingabe ab. Eingaben, die nur Striche und „nicht verwendet“ zeigen würden, teilen sich die letzte Zeile des Blocks.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSources</name>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="69"/>
+        <source>Decay constant, %1:</source>
+        <translation>Zerfallskonstante, %1:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="82"/>
+        <source>no source recorded</source>
+        <translation>keine Quelle angegeben</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="99"/>
+        <source>source: %1</source>
+        <translation>Quelle: %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="104"/>
+        <source>entered by hand; the recorded source (%1) gave %2 1/d</source>
+        <translation>von Hand eingegeben; die angegebene Quelle (%1) ergab %2 1/d</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="108"/>
+        <source>decay constant from the wells</source>
+        <translation>Zerfallskonstante aus den Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="109"/>
+        <source>user-defined decay constant</source>
+        <translation>benutzerdefinierte Zerfallskonstante</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="117"/>
+        <source>User-defined decay constants:</source>
+        <translation>Benutzerdefinierte Zerfallskonstanten:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="139"/>
+        <source>%1 (bundled database)</source>
+        <translation>%1 (mitgelieferte Datenbank)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="149"/>
+        <source>Organic-carbon partition coefficients:</source>
+        <translation>Verteilungskoeffizienten organischer Kohlenstoff (Koc):</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="227"/>
+        <source>%1, each contaminant&apos;s values in its entry below</source>
+        <translation>%1, die Werte jedes Schadstoffs in seinem Eintrag unten</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="288"/>
+        <source>Sources of the database values used</source>
+        <translation>Quellen der verwendeten Datenbankwerte</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="304"/>
+        <source>not in the bundled database; no source is recorded for its values.</source>
+        <translation>nicht in der mitgelieferten Datenbank; für seine Werte ist keine Quelle angegeben.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="313"/>
+        <source>the decay constant</source>
+        <translation>die Zerfallskonstante</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="318"/>
+        <source>the literature plume length</source>
+        <translation>die Fahnenlänge aus der Literatur</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="324"/>
+        <source>the bundled database records no source for its values.</source>
+        <translation>die mitgelieferte Datenbank gibt für seine Werte keine Quelle an.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="329"/>
+        <source>&lt;b&gt;Note:&lt;/b&gt; %1 in this project differ(s) from the bundled database; no source is recorded for the value used.</source>
+        <translation>&lt;b&gt;Hinweis:&lt;/b&gt; %1 in diesem Projekt weicht/weichen von der mitgelieferten Datenbank ab; für den verwendeten Wert ist keine Quelle angegeben.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="332"/>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="344"/>
+        <source>No database value is used: every decay constant in use is user-defined and no literature plume length is known.</source>
+        <translation>Kein Datenbankwert wird verwendet: jede verwendete Zerfallskonstante ist benutzerdefiniert und keine Fahnenlänge aus der Literatur ist bekannt.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="349"/>
+        <source>No database value is used: no contaminant is assessed.</source>
+        <translation>Kein Datenbankwert wird verwendet: kein Schadstoff wird bewertet.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTitle</name>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="16"/>
+        <source>Monitored natural attenuation - assessment report</source>
+        <translation>Monitored Natural Attenuation (MNA) - Bewertungsbericht</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="20"/>
+        <source>Project title</source>
+        <translation>Projekttitel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="22"/>
+        <source>Author</source>
+        <translation>Bearbeiter</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="24"/>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="26"/>
+        <source>Report date</source>
+        <translation>Berichtsdatum</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="29"/>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="33"/>
+        <location filename="../report/sections/TitleSection.cpp" line="39"/>
+        <source>Project file</source>
+        <translation>Projektdatei</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="36"/>
+        <location filename="../report/sections/TitleSection.cpp" line="40"/>
+        <source>SHA-256 of the file</source>
+        <translation>SHA-256 der Datei</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="42"/>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="44"/>
+        <source>Plume-length range</source>
+        <translation>Bereich Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="45"/>
+        <source>Attenuation-factor range</source>
+        <translation>Bereich Abminderungsfaktor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="46"/>
+        <source>Verdict basis</source>
+        <translation>Bewertungsgrundlage</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="47"/>
+        <source>%1 (decides the class of each attenuation factor)</source>
+        <translation>%1 (entscheidet die Klasse jedes Abminderungsfaktors)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="49"/>
+        <source>Concentration unit</source>
+        <translation>Konzentrationseinheit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="55"/>
+        <source>&lt;b&gt;Note:&lt;/b&gt; this report was made from a project that is not saved as it stands (a new project, or one with changes since it was last saved). No project file reproduces it. Save the project and make the report again to give it a file and a checksum.</source>
+        <translation>&lt;b&gt;Hinweis:&lt;/b&gt; dieser Bericht wurde aus einem Projekt erstellt, das in diesem Stand nicht gespeichert ist (ein neues Projekt oder eines mit Änderungen seit dem letzten Speichern). Keine Projektdatei reproduziert ihn. Speichern Sie das Projekt und erstellen Sie den Bericht erneut, damit er eine Datei und eine Prüfsumme erhält.</translation>
+    </message>
+</context>
+<context>
     <name>ResultListModel</name>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="41"/>

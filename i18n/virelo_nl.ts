@@ -2426,6 +2426,919 @@ Oordeel (screeningsmodel): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="66"/>
+        <source>Screening model</source>
+        <translation>Screeningsmodel</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="68"/>
+        <source>Exact solution</source>
+        <translation>Exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="71"/>
+        <source>Receptor</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportChart.cpp" line="89"/>
+        <source>Distance from the source s [m]</source>
+        <translation>Afstand tot de bron s [m]</translation>
+    </message>
+</context>
+<context>
+    <name>ReportContext</name>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="170"/>
+        <source>%1 (green d &amp;lt;= %2 x, yellow %3 x &amp;lt; d &amp;lt;= %4 x, red d &amp;gt; %4 x)</source>
+        <translation>%1 (groen d &amp;lt;= %2 x, geel %3 x &amp;lt; d &amp;lt;= %4 x, rood d &amp;gt; %4 x)</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="174"/>
+        <source>%1 (green C0 &amp;lt;= %2 C, yellow %3 C &amp;lt; C0 &amp;lt;= %4 C, red C0 &amp;gt; %4 C)</source>
+        <translation>%1 (groen C0 &amp;lt;= %2 C, geel %3 C &amp;lt; C0 &amp;lt;= %4 C, rood C0 &amp;gt; %4 C)</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="224"/>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="225"/>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="226"/>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="227"/>
+        <source>Problems</source>
+        <translation>Problemen</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="234"/>
+        <source>screening model</source>
+        <translation>screeningsmodel</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="235"/>
+        <source>exact solution</source>
+        <translation>exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="236"/>
+        <source>worse of the two</source>
+        <translation>slechtste van de twee</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExact</name>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="12"/>
+        <source>Comparison with the exact solution</source>
+        <translation>Vergelijking met de exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="19"/>
+        <source>No attenuation factor to compare.</source>
+        <translation>Geen afnamefactor om te vergelijken.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="24"/>
+        <source>The screening formula approximates the steady-state centre-line solution of the same source; the exact solution is computed by numerical integration (section %1). The screening result stays the verdict. &lt;b&gt;!!&lt;/b&gt; marks a result whose exact class is worse than its screening class; &lt;b&gt;!&lt;/b&gt; marks one whose class is the same but whose concentrations at the receptor differ by more than a factor %2.</source>
+        <translation>De screeningsformule benadert de stationaire oplossing op de middellijn van dezelfde bron; de exacte oplossing wordt berekend door numerieke integratie (paragraaf %1). Het screeningsresultaat blijft het oordeel. &lt;b&gt;!!&lt;/b&gt; markeert een resultaat waarvan de exacte klasse slechter is dan de screeningsklasse; &lt;b&gt;!&lt;/b&gt; een resultaat met dezelfde klasse waarvan de concentraties bij de receptor meer dan een factor %2 verschillen.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="40"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="41"/>
+        <source>Screening C0/C</source>
+        <translation>Screening C0/C</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="42"/>
+        <source>Screening class</source>
+        <translation>Screeningsklasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="43"/>
+        <source>Exact C0/C</source>
+        <translation>Exact C0/C</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="44"/>
+        <source>Exact class</source>
+        <translation>Exacte klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="45"/>
+        <source>Mark</source>
+        <translation>Markering</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="53"/>
+        <source>not computed</source>
+        <translation>niet berekend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="60"/>
+        <source>worse</source>
+        <translation>slechter</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ExactSection.cpp" line="64"/>
+        <source>differs</source>
+        <translation>wijkt af</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="208"/>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="326"/>
+        <source>Virelo assessment report</source>
+        <translation>Virelo-beoordelingsrapport</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="338"/>
+        <source>the file exists and is not a PDF; it is left as it is</source>
+        <translation>het bestand bestaat en is geen PDF; het blijft ongewijzigd</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="350"/>
+        <source>%1 - assessment report</source>
+        <translation>%1 - beoordelingsrapport</translation>
+    </message>
+    <message>
+        <location filename="../report/AssessmentReport.cpp" line="354"/>
+        <source>the report could not be laid out</source>
+        <translation>het rapport kon niet worden opgemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportInputs</name>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="29"/>
+        <source>unknown or variable</source>
+        <translation>onbekend of wisselend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="30"/>
+        <source>aerobic</source>
+        <translation>aëroob</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="31"/>
+        <source>anaerobic, nitrate-reducing (NO3)</source>
+        <translation>anaëroob, nitraatreducerend (NO3)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="32"/>
+        <source>anaerobic, iron-reducing (Fe)</source>
+        <translation>anaëroob, ijzerreducerend (Fe)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="33"/>
+        <source>anaerobic, sulfate-reducing (SO4)</source>
+        <translation>anaëroob, sulfaatreducerend (SO4)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="34"/>
+        <source>anaerobic, mixed plumes</source>
+        <translation>anaëroob, gemengde pluimen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="35"/>
+        <source>anaerobic, methanogenic (CH4)</source>
+        <translation>anaëroob, methanogeen (CH4)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="38"/>
+        <source>not chosen</source>
+        <translation>niet gekozen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="47"/>
+        <source>from the wells</source>
+        <translation>uit de peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="48"/>
+        <source>from the wells, %1</source>
+        <translation>uit de peilbuizen, %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="51"/>
+        <source>user-defined</source>
+        <translation>door de gebruiker opgegeven</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="54"/>
+        <source>none chosen</source>
+        <translation>geen gekozen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="57"/>
+        <source>no preset for %1</source>
+        <translation>geen standaardwaarde voor %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="59"/>
+        <source>preset, %1</source>
+        <translation>standaardwaarde, %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="63"/>
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="68"/>
+        <source>No description.</source>
+        <translation>Geen beschrijving.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="79"/>
+        <source>Aquifer</source>
+        <translation>Watervoerend pakket</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="84"/>
+        <source>Input</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="85"/>
+        <source>Symbol</source>
+        <translation>Symbool</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="86"/>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="87"/>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="97"/>
+        <source>Distance source - receptor</source>
+        <translation>Afstand bron - receptor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="99"/>
+        <source>Hydraulic conductivity</source>
+        <translation>Doorlatendheid</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="101"/>
+        <source>Hydraulic gradient</source>
+        <translation>Hydraulische gradiënt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="102"/>
+        <source>Effective porosity</source>
+        <translation>Effectieve porositeit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="105"/>
+        <source>Source width across the flow</source>
+        <translation>Bronbreedte dwars op de stroming</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="107"/>
+        <source>Source thickness below the water table</source>
+        <translation>Brondikte onder de grondwaterspiegel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="109"/>
+        <source>Longitudinal dispersivity</source>
+        <translation>Longitudinale dispersielengte</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="111"/>
+        <source>Horizontal transverse dispersivity (across the flow)</source>
+        <translation>Horizontale transversale dispersielengte (dwars op de stroming)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="113"/>
+        <source>Vertical dispersivity (over the thickness)</source>
+        <translation>Verticale dispersielengte (over de dikte)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="120"/>
+        <location filename="../report/sections/InputsSection.cpp" line="195"/>
+        <source>not entered</source>
+        <translation>niet ingevoerd</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="129"/>
+        <source>Dispersivities: %1.&lt;br&gt;Redox condition: %2.</source>
+        <translation>Dispersielengten: %1.&lt;br&gt;Redoxcondities: %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="131"/>
+        <source>approximated from x (ax = x/10, ay = ax/10, az = ay/10, each to three decimals)</source>
+        <translation>geschat uit x (ax = x/10, ay = ax/10, az = ay/10, elk op drie decimalen)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="135"/>
+        <source>entered by the user, not approximated from x</source>
+        <translation>door de gebruiker ingevoerd, niet geschat uit x</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="147"/>
+        <source>&lt;b&gt;Note:&lt;/b&gt; the dispersivities used differ from those x gives (ax = %1, ay = %2, az = %3 m); open and save the project to bring them up to date.</source>
+        <translation>&lt;b&gt;Let op:&lt;/b&gt; de gebruikte dispersielengten wijken af van die uit x (ax = %1, ay = %2, az = %3 m); open en bewaar het project om ze bij te werken.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="157"/>
+        <source>Contaminants</source>
+        <translation>Verontreinigingen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="164"/>
+        <source>No contaminant is marked for assessment.</source>
+        <translation>Geen verontreiniging is gemarkeerd voor beoordeling.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="169"/>
+        <source>C0 and CA in %1; decay constants in 1/d. Assessed: PL the plume length, AF the attenuation factor. Decay constant from: the database preset for a redox condition, the site&apos;s wells, or user-defined. The literature plume length is the 75th percentile of observed plumes, with the number of literature entries in brackets.</source>
+        <translation>C0 en CA in %1; afbraakconstanten in 1/d. Beoordeeld: PL de lengte van de pluim, AF de afnamefactor. Afbraakconstante uit: de standaardwaarde van de database voor een redoxconditie, de peilbuizen van de locatie, of door de gebruiker opgegeven. De pluimlengte uit de literatuur is het 75e percentiel van waargenomen pluimen, met het aantal literatuurgegevens tussen haakjes.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="183"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="184"/>
+        <source>Assessed</source>
+        <translation>Beoordeeld</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="185"/>
+        <source>Decay constant [1/d]</source>
+        <translation>Afbraakconstante [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="186"/>
+        <source>Decay constant from</source>
+        <translation>Afbraakconstante uit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="187"/>
+        <source>Literature plume length [m]</source>
+        <translation>Pluimlengte uit de literatuur [m]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/InputsSection.cpp" line="201"/>
+        <source>not known</source>
+        <translation>niet bekend</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMethods</name>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="50"/>
+        <source>source decaying at ks = %1 1/d</source>
+        <translation>bron neemt af met ks = %1 1/d</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="52"/>
+        <source>source decaying from its mass M0 = %1 kg</source>
+        <translation>bron neemt af vanaf haar massa M0 = %1 kg</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="61"/>
+        <source>No sorption: the contaminant moves at the seepage velocity (retardation factor 1).</source>
+        <translation>Geen sorptie: de verontreiniging beweegt met de stroomsnelheid (retardatiefactor 1).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="66"/>
+        <source>Sorption retards by R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</source>
+        <translation>Sorptie vertraagt met R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="71"/>
+        <source>; the others move at the seepage velocity (R = 1)</source>
+        <translation>; de overige bewegen met de stroomsnelheid (R = 1)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="74"/>
+        <source>The dissolved and the sorbed phase decay: the steady values use &amp;#955;&amp;#183;R in place of &amp;#955;.</source>
+        <translation>De opgeloste en de gesorbeerde fase worden afgebroken: de stationaire waarden gebruiken &amp;#955;&amp;#183;R in plaats van &amp;#955;.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="78"/>
+        <source>Only the dissolved phase decays: at steady state R drops out and changes no steady value.</source>
+        <translation>Alleen de opgeloste fase wordt afgebroken: in de stationaire toestand valt R weg en verandert geen stationaire waarde.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="87"/>
+        <source>Steady state: the source is constant and the plume has reached its full extent.</source>
+        <translation>Stationaire toestand: de bron is constant en de pluim heeft haar volledige omvang bereikt.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="91"/>
+        <source>Steady state: the plume has reached its full extent from a source at C0. The source of %1 shrinks over time; the steady values keep C0 and so give it no credit.</source>
+        <translation>Stationaire toestand: de pluim heeft haar volledige omvang bereikt vanuit een bron met C0. De bron van %1 neemt in de tijd af; de stationaire waarden houden C0 aan en rekenen haar dat niet toe.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="101"/>
+        <source>Methods</source>
+        <translation>Methoden</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="102"/>
+        <source>Plume length</source>
+        <translation>Lengte van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="108"/>
+        <source>Plug flow at the seepage velocity with first-order decay: the plume ends where the concentration has fallen from C0 to CA.</source>
+        <translation>Propstroming met de stroomsnelheid en eerste-orde afbraak: de pluim eindigt waar de concentratie van C0 tot CA is gedaald.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="112"/>
+        <source>with Kf the hydraulic conductivity [m/d], i the hydraulic gradient, ne the effective porosity, &amp;#955; the decay constant [1/d]. The plume length is classified by d/x, its ratio to the distance x between source and receptor.</source>
+        <translation>met Kf de doorlatendheid [m/d], i de hydraulische gradiënt, ne de effectieve porositeit, &amp;#955; de afbraakconstante [1/d]. De lengte van de pluim wordt ingedeeld naar d/x, haar verhouding tot de afstand x tussen bron en receptor.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="117"/>
+        <source>Attenuation factor</source>
+        <translation>Afnamefactor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="125"/>
+        <source>Steady-state analytical solution for the centre line of a plume from a rectangular source (width W = 2 Sy across the flow, thickness Sz below the water table) with longitudinal dispersion and first-order decay (Domenico 1987), at the receptor distance x:</source>
+        <translation>Stationaire analytische oplossing voor de middellijn van een pluim uit een rechthoekige bron (breedte W = 2 Sy dwars op de stroming, dikte Sz onder de grondwaterspiegel) met longitudinale dispersie en eerste-orde afbraak (Domenico 1987), op de afstand x van de receptor:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="131"/>
+        <source>AF is the attenuation factor, C the highest source concentration that keeps the receptor at CA. The attenuation factor is classified by C0/C. The error function is the C library&apos;s erf; an infinite or undefined argument (a dispersivity of 0) counts as erf = 1. A receptor concentration of 1e-30 or less gives AF = 0 and C0/C infinite, which counts as green: nothing of the source reaches the receptor.</source>
+        <translation>AF is de afnamefactor, C de hoogste bronconcentratie die de receptor op CA houdt. De afnamefactor wordt ingedeeld naar C0/C. De foutfunctie is erf van de C-bibliotheek; een oneindig of onbepaald argument (een dispersielengte van 0) telt als erf = 1. Een concentratie bij de receptor van 1e-30 of minder geeft AF = 0 en C0/C oneindig, wat als groen telt: niets van de bron bereikt de receptor.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="140"/>
+        <source>For comparison (section %1 and the charts) the exact steady-state centre-line concentration of the same continuous patch source with longitudinal dispersion and first-order decay is computed by adaptive Gauss-Kronrod quadrature over the source&apos;s history, to a relative error of 1e-6 or better (Wexler 1992). The screening formula underpredicts it, the more so the larger the dispersivities and the stronger the decay (West et al. 2007).</source>
+        <translation>Ter vergelijking (paragraaf %1 en de grafieken) wordt de exacte stationaire concentratie op de middellijn van dezelfde continue vlakbron met longitudinale dispersie en eerste-orde afbraak berekend door adaptieve Gauss-Kronrod-kwadratuur over de geschiedenis van de bron, tot een relatieve fout van 1e-6 of beter (Wexler 1992). De screeningsformule onderschat haar, des te meer naarmate de dispersielengten groter zijn en de afbraak sterker is (West et al. 2007).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="149"/>
+        <source>Assumptions and limits</source>
+        <translation>Aannamen en grenzen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="154"/>
+        <source>Homogeneous aquifer: one conductivity, gradient, porosity and set of dispersivities between source and receptor; uniform flow in one direction.</source>
+        <translation>Homogeen watervoerend pakket: één doorlatendheid, gradiënt, porositeit en set dispersielengten tussen bron en receptor; uniforme stroming in één richting.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="159"/>
+        <source>First-order decay with one constant for the whole flow path, chosen for one redox condition.</source>
+        <translation>Eerste-orde afbraak met één constante voor de hele stroombaan, gekozen voor één redoxconditie.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/MethodsSection.cpp" line="164"/>
+        <source>The plume length neglects dispersion; both models are screening tools and do not replace a site model where the verdict is close.</source>
+        <translation>De lengte van de pluim verwaarloost dispersie; beide modellen zijn screeningsinstrumenten en vervangen geen locatiemodel waar het oordeel krap is.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlausibility</name>
+    <message>
+        <location filename="../report/sections/PlausibilitySection.cpp" line="12"/>
+        <source>Plausibility warnings</source>
+        <translation>Plausibiliteitswaarschuwingen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/PlausibilitySection.cpp" line="17"/>
+        <source>None: every aquifer value lies within the usual ranges.</source>
+        <translation>Geen: elke waarde van het watervoerend pakket ligt binnen de gebruikelijke bereiken.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/PlausibilitySection.cpp" line="22"/>
+        <source>These values pass the checks but are unusual for an aquifer; they change no verdict. Check that each was entered as meant.</source>
+        <translation>Deze waarden doorstaan de controles maar zijn ongebruikelijk voor een watervoerend pakket; ze veranderen geen oordeel. Controleer of elke waarde is ingevoerd zoals bedoeld.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProblems</name>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="23"/>
+        <source>&lt;b&gt;Plume length of %1&lt;/b&gt;: %2 problem(s)</source>
+        <translation>&lt;b&gt;Lengte van de pluim van %1&lt;/b&gt;: %2 probleem(en)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="25"/>
+        <source>&lt;b&gt;Attenuation factor of %1&lt;/b&gt;: %2 problem(s)</source>
+        <translation>&lt;b&gt;Afnamefactor van %1&lt;/b&gt;: %2 probleem(en)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="31"/>
+        <source>These hold for its single-species model only: its decay chain gives the verdict.</source>
+        <translation>Deze gelden alleen voor het model van de afzonderlijke stof: de afbraakketen geeft het oordeel.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="52"/>
+        <source>&lt;b&gt;Evidence left out of the verdicts&lt;/b&gt;: the verdicts stand without it.</source>
+        <translation>&lt;b&gt;Bewijs dat buiten de oordelen blijft&lt;/b&gt;: de oordelen staan zonder dit bewijs.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="59"/>
+        <source>Problem %1: %2 %3</source>
+        <translation>Probleem %1: %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="69"/>
+        <source>Problems</source>
+        <translation>Problemen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="83"/>
+        <source>None: every assessment has complete inputs.</source>
+        <translation>Geen: elke beoordeling heeft volledige invoer.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ProblemsSection.cpp" line="86"/>
+        <source>None: nothing is assessed.</source>
+        <translation>Geen: er wordt niets beoordeeld.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportReferences</name>
+    <message>
+        <location filename="../report/sections/ReferencesSection.cpp" line="14"/>
+        <source>References</source>
+        <translation>Literatuur</translation>
+    </message>
+</context>
+<context>
+    <name>ReportResults</name>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="34"/>
+        <source>Contaminant</source>
+        <translation>Verontreiniging</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="37"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="40"/>
+        <source>Verdict</source>
+        <translation>Oordeel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="43"/>
+        <source>Receptor, screening [%1]</source>
+        <translation>Receptor, screening [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="46"/>
+        <source>Receptor, exact [%1]</source>
+        <translation>Receptor, exact [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="49"/>
+        <source>Target C = CA &amp;#183; AF [%1]</source>
+        <translation>Doel C = CA &amp;#183; AF [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="58"/>
+        <source>%1: see %2</source>
+        <translation>%1: zie %2</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="93"/>
+        <source>single-species model: see problems</source>
+        <translation>model van de afzonderlijke stof: zie problemen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="98"/>
+        <source>see problems</source>
+        <translation>zie problemen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="170"/>
+        <source>No contaminant is assessed for its plume length.</source>
+        <translation>Geen verontreiniging wordt beoordeeld op de lengte van de pluim.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="172"/>
+        <source>No contaminant is assessed for its attenuation factor.</source>
+        <translation>Geen verontreiniging wordt beoordeeld op de afnamefactor.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="188"/>
+        <source>Assessment range %1.</source>
+        <translation>Beoordelingsbereik %1.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="224"/>
+        <source>Decay constant from the site&apos;s wells:</source>
+        <translation>Afbraakconstante uit de peilbuizen van de locatie:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="228"/>
+        <source>Verdict: the worst of the class under the verdict basis, the class the contaminant&apos;s decay chain gives it and the class of the site&apos;s wells; beside it the inputs that made it worse than the screening class (exact, chain, wells), each with the section that holds its evidence.</source>
+        <translation>Oordeel: de slechtste van de klasse volgens de basis van het oordeel, de klasse die de afbraakketen van de verontreiniging geeft en de klasse van de peilbuizen van de locatie; ernaast de invoer die het slechter maakte dan de screeningsklasse (exact, keten, peilbuizen), elk met de paragraaf die het bewijs bevat.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="238"/>
+        <source>d: plume extension; x: distance source - receptor.</source>
+        <translation>d: lengte van de pluim; x: afstand bron - receptor.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="240"/>
+        <source>AF: attenuation factor C0/C(x); C0: concentration at the source; C: acceptable concentration at the source (CA &amp;#215; AF). Receptor: the concentration each model predicts at x. Target: the source concentration that just meets CA at the receptor, under the verdict basis (%1).</source>
+        <translation>AF: afnamefactor C0/C(x); C0: concentratie bij de bron; C: aanvaardbare concentratie bij de bron (CA &amp;#215; AF). Receptor: de concentratie die elk model bij x voorspelt. Doel: de bronconcentratie die bij de receptor net aan CA voldoet, volgens de basis van het oordeel (%1).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="252"/>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="253"/>
+        <source>Plume length</source>
+        <translation>Lengte van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ResultsSection.cpp" line="255"/>
+        <source>Attenuation factor</source>
+        <translation>Afnamefactor</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRobustness</name>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="31"/>
+        <source>fragile</source>
+        <translation>kwetsbaar</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="39"/>
+        <source>No value the input checks accept changes a class</source>
+        <translation>Geen waarde die de invoercontroles toelaten verandert een klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="43"/>
+        <source>plume length</source>
+        <translation>lengte van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="44"/>
+        <source>attenuation factor</source>
+        <translation>afnamefactor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="57"/>
+        <source>Worse at</source>
+        <translation>Slechter bij</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="58"/>
+        <location filename="../report/sections/RobustnessSection.cpp" line="60"/>
+        <source>%1 at</source>
+        <translation>%1 bij</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="59"/>
+        <source>Better at</source>
+        <translation>Beter bij</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="90"/>
+        <source>robust</source>
+        <translation>robuust</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="96"/>
+        <source>Input</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="97"/>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="123"/>
+        <source>not used</source>
+        <translation>niet gebruikt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="148"/>
+        <source>Robustness</source>
+        <translation>Robuustheid</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="151"/>
+        <source>No result without problems.</source>
+        <translation>Geen resultaat zonder problemen.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/RobustnessSection.cpp" line="156"/>
+        <source>For each contaminant and each input: its value and, for the plume length (PL) and the attenuation factor (AF) each, the value at which the class would become worse and the one at which it would become better, with the factor to each (all other inputs as they are). An input whose nearer break-even value lies within a factor %1 of its value makes the verdict fragile; such lines are shaded and marked &lt;b&gt;fragile&lt;/b&gt;, the value that makes them so in bold where both assessments share the line. A dash: no value the input checks accept reaches that class; &quot;not used&quot;: the plume length does not depend on the input. Inputs that would show only dashes and &quot;not used&quot; share the block&apos;s last line.</source>
+        <translation>Voor elke verontreiniging en elke invoer: de waarde en, voor de lengte van de pluim (PL) en de afnamefactor (AF) elk, de waarde waarbij de klasse slechter zou worden en die waarbij ze beter zou worden, met de factor tot elk (alle andere invoer zoals ze is). Een invoer waarvan de dichtstbijzijnde omslagwaarde binnen een factor %1 van haar waarde ligt, maakt het oordeel kwetsbaar; zulke regels zijn gearceerd en gemarkeerd met &lt;b&gt;kwetsbaar&lt;/b&gt;, de waarde die ze zo maakt vet waar beide beoordelingen de regel delen. Een streepje: geen waarde die de invoercontroles toelaten bereikt die klasse; &quot;niet gebruikt&quot;: de lengte van de pluim hangt niet van de invoer af. Invoer die alleen streepjes en &quot;niet gebruikt&quot; zou tonen, deelt de laatste regel van het blok.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSources</name>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="69"/>
+        <source>Decay constant, %1:</source>
+        <translation>Afbraakconstante, %1:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="82"/>
+        <source>no source recorded</source>
+        <translation>geen bron vastgelegd</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="99"/>
+        <source>source: %1</source>
+        <translation>bron: %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="104"/>
+        <source>entered by hand; the recorded source (%1) gave %2 1/d</source>
+        <translation>met de hand ingevoerd; de vastgelegde bron (%1) gaf %2 1/d</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="108"/>
+        <source>decay constant from the wells</source>
+        <translation>afbraakconstante uit de peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="109"/>
+        <source>user-defined decay constant</source>
+        <translation>door de gebruiker opgegeven afbraakconstante</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="117"/>
+        <source>User-defined decay constants:</source>
+        <translation>Door de gebruiker opgegeven afbraakconstanten:</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="139"/>
+        <source>%1 (bundled database)</source>
+        <translation>%1 (meegeleverde database)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="149"/>
+        <source>Organic-carbon partition coefficients:</source>
+        <translation>Verdelingscoëfficiënten organisch koolstof (Koc):</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="227"/>
+        <source>%1, each contaminant&apos;s values in its entry below</source>
+        <translation>%1, de waarden van elke verontreiniging in haar vermelding hieronder</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="288"/>
+        <source>Sources of the database values used</source>
+        <translation>Bronnen van de gebruikte databasewaarden</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="304"/>
+        <source>not in the bundled database; no source is recorded for its values.</source>
+        <translation>niet in de meegeleverde database; voor de waarden is geen bron vastgelegd.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="313"/>
+        <source>the decay constant</source>
+        <translation>de afbraakconstante</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="318"/>
+        <source>the literature plume length</source>
+        <translation>de pluimlengte uit de literatuur</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="324"/>
+        <source>the bundled database records no source for its values.</source>
+        <translation>de meegeleverde database legt voor de waarden geen bron vast.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="329"/>
+        <source>&lt;b&gt;Note:&lt;/b&gt; %1 in this project differ(s) from the bundled database; no source is recorded for the value used.</source>
+        <translation>&lt;b&gt;Let op:&lt;/b&gt; %1 in dit project wijkt/wijken af van de meegeleverde database; voor de gebruikte waarde is geen bron vastgelegd.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="332"/>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="344"/>
+        <source>No database value is used: every decay constant in use is user-defined and no literature plume length is known.</source>
+        <translation>Er wordt geen databasewaarde gebruikt: elke gebruikte afbraakconstante is door de gebruiker opgegeven en er is geen pluimlengte uit de literatuur bekend.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SourcesSection.cpp" line="349"/>
+        <source>No database value is used: no contaminant is assessed.</source>
+        <translation>Er wordt geen databasewaarde gebruikt: er wordt geen verontreiniging beoordeeld.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTitle</name>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="16"/>
+        <source>Monitored natural attenuation - assessment report</source>
+        <translation>Gecontroleerde natuurlijke afbraak - beoordelingsrapport</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="20"/>
+        <source>Project title</source>
+        <translation>Projecttitel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="22"/>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="24"/>
+        <source>Organisation</source>
+        <translation>Organisatie</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="26"/>
+        <source>Report date</source>
+        <translation>Rapportdatum</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="29"/>
+        <source>not saved</source>
+        <translation>niet opgeslagen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="33"/>
+        <location filename="../report/sections/TitleSection.cpp" line="39"/>
+        <source>Project file</source>
+        <translation>Projectbestand</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="36"/>
+        <location filename="../report/sections/TitleSection.cpp" line="40"/>
+        <source>SHA-256 of the file</source>
+        <translation>SHA-256 van het bestand</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="42"/>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="44"/>
+        <source>Plume-length range</source>
+        <translation>Bereik lengte van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="45"/>
+        <source>Attenuation-factor range</source>
+        <translation>Bereik afnamefactor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="46"/>
+        <source>Verdict basis</source>
+        <translation>Basis oordeel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="47"/>
+        <source>%1 (decides the class of each attenuation factor)</source>
+        <translation>%1 (bepaalt de klasse van elke afnamefactor)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="49"/>
+        <source>Concentration unit</source>
+        <translation>Concentratie-eenheid</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TitleSection.cpp" line="55"/>
+        <source>&lt;b&gt;Note:&lt;/b&gt; this report was made from a project that is not saved as it stands (a new project, or one with changes since it was last saved). No project file reproduces it. Save the project and make the report again to give it a file and a checksum.</source>
+        <translation>&lt;b&gt;Let op:&lt;/b&gt; dit rapport is gemaakt van een project dat in deze toestand niet is opgeslagen (een nieuw project, of een project met wijzigingen sinds het laatst is opgeslagen). Geen projectbestand reproduceert het. Sla het project op en maak het rapport opnieuw om het een bestand en een controlesom te geven.</translation>
+    </message>
+</context>
+<context>
     <name>ResultListModel</name>
     <message>
         <location filename="../pages/ResultColumns.cpp" line="41"/>

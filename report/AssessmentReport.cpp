@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -60,8 +61,8 @@ class ChartObject : public QObject, public QTextObjectInterface {
   Q_INTERFACES(QTextObjectInterface)
 
  public:
-  ChartObject(const Project& project, std::vector<ReportDrawing> drawings, QObject* parent)
-      : QObject(parent), project_(project), drawings_(std::move(drawings)) {}
+  ChartObject(const Project& project, QChar decimalSign, std::vector<ReportDrawing> drawings, QObject* parent)
+      : QObject(parent), project_(project), drawings_(std::move(drawings)), charts_(decimalSign) {}
 
   QSizeF intrinsicSize(QTextDocument* doc, int, const QTextFormat& format) override {
     if (format.hasProperty(kChartDrawing))
@@ -204,7 +205,7 @@ void drawFooter(QPainter* painter, const QRectF& area, int page, int pages, cons
   const QRectF text = area.adjusted(0, 11, 0, 0);
   painter->drawText(text, Qt::AlignLeft | Qt::AlignTop, title);
   painter->drawText(text, Qt::AlignRight | Qt::AlignTop,
-                    QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+                    QCoreApplication::translate("ReportFile", "Page %1 of %2").arg(page).arg(pages));
   painter->restore();
 }
 
@@ -269,8 +270,8 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const Project& project, const
   placeCharts(doc.get());
   placeRobustnessColumns(doc.get());
   doc->documentLayout()->setPaintDevice(pointDevice());
-  doc->documentLayout()->registerHandler(kChartObject,
-                                         new ChartObject(project, std::move(drawings), doc.get()));
+  doc->documentLayout()->registerHandler(
+      kChartObject, new ChartObject(project, settings.decimalSign, std::move(drawings), doc.get()));
   doc->markContentsDirty(0, doc->characterCount());
   // Joined words first, so that a table's fit sees them whole; once more
   // after, for the lines of a table set smaller.
@@ -322,7 +323,7 @@ int PaintReport(const Project& project, const ReportSettings& settings, QPagedPa
 void PrepareReportPrinter(QPrinter* printer) {
   printer->setPageLayout(
       QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins, QPageLayout::Millimeter));
-  printer->setDocName(QStringLiteral("Virelo assessment report"));
+  printer->setDocName(QCoreApplication::translate("ReportFile", "Virelo assessment report"));
 }
 
 bool WriteReportPdf(const Project& project, const ReportSettings& settings, const QString& path,
@@ -332,7 +333,9 @@ bool WriteReportPdf(const Project& project, const ReportSettings& settings, cons
   QFile existing(path);
   if (existing.exists() && existing.size() > 0 &&
       (!existing.open(QIODevice::ReadOnly) || existing.read(5) != "%PDF-")) {
-    if (error) *error = QStringLiteral("the file exists and is not a PDF; it is left as it is");
+    if (error)
+      *error =
+          QCoreApplication::translate("ReportFile", "the file exists and is not a PDF; it is left as it is");
     return false;
   }
   existing.close();
@@ -344,11 +347,11 @@ bool WriteReportPdf(const Project& project, const ReportSettings& settings, cons
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins, QPageLayout::Millimeter));
     writer.setResolution(300);
-    writer.setTitle(QStringLiteral("%1 - assessment report")
+    writer.setTitle(QCoreApplication::translate("ReportFile", "%1 - assessment report")
                         .arg(QString::fromStdString(ProjectTextUtf8(project, ProjectTextField::kTitle))));
     writer.setCreator(QStringLiteral("Virelo %1").arg(QLatin1String(VIRELO_VERSION)));
     if (!PaintReport(project, settings, &writer)) {
-      if (error) *error = QStringLiteral("the report could not be laid out");
+      if (error) *error = QCoreApplication::translate("ReportFile", "the report could not be laid out");
       return false;
     }
   }

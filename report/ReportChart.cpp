@@ -9,6 +9,7 @@
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
+#include <QLocale>
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QPen>
@@ -18,6 +19,7 @@
 
 #include "analysis/CentrelineChart.h"
 #include "engine/core/exact.h"
+#include "platform/DecimalSign.h"
 
 namespace {
 
@@ -61,16 +63,19 @@ struct ReportChartPainter::Parts {
   QChart* chart = new QChart;  // owned by the scene
   // The colours and line styles of the plume view's chart, so that paper
   // and screen read alike.
-  QLineSeries* screening =
-      line(QStringLiteral("Screening model"), QColor(0x1f, 0x5f, 0xa8), Qt::SolidLine, 1.3);
-  QLineSeries* exact = line(QStringLiteral("Exact solution"), QColor(0xd9, 0x5f, 0x0e), Qt::DashLine, 1.3);
+  QLineSeries* screening = line(QCoreApplication::translate("ReportChart", "Screening model"),
+                                QColor(0x1f, 0x5f, 0xa8), Qt::SolidLine, 1.3);
+  QLineSeries* exact = line(QCoreApplication::translate("ReportChart", "Exact solution"),
+                            QColor(0xd9, 0x5f, 0x0e), Qt::DashLine, 1.3);
   QLineSeries* limit = line(QStringLiteral("CA/C0"), QColor(0xc0, 0x1c, 0x28), Qt::DashDotLine, 0.9);
-  QLineSeries* receptor = line(QStringLiteral("Receptor"), QColor(0x44, 0x44, 0x44), Qt::DashLine, 0.9);
+  QLineSeries* receptor = line(QCoreApplication::translate("ReportChart", "Receptor"),
+                               QColor(0x44, 0x44, 0x44), Qt::DashLine, 0.9);
   QValueAxis* distance = new QValueAxis;
   QLogValueAxis* concentration = new QLogValueAxis;
 };
 
-ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
+ReportChartPainter::ReportChartPainter(QChar decimalSign)
+    : parts_(std::make_unique<Parts>()), decimalSign_(decimalSign) {
   Parts& p = *parts_;
   QChart* chart = p.chart;
   chart->setAnimationOptions(QChart::NoAnimation);
@@ -81,7 +86,7 @@ ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
   chart->legend()->hide();
   for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) chart->addSeries(series);
 
-  p.distance->setTitleText(QStringLiteral("Distance from the source s [m]"));
+  p.distance->setTitleText(QCoreApplication::translate("ReportChart", "Distance from the source s [m]"));
   p.distance->setLabelFormat(QStringLiteral("%.4g"));
   p.distance->setTickType(QValueAxis::TicksDynamic);
   p.distance->setTickAnchor(0);
@@ -98,6 +103,16 @@ ReportChartPainter::ReportChartPainter() : parts_(std::make_unique<Parts>()) {
   }
   chart->addAxis(p.distance, Qt::AlignBottom);
   chart->addAxis(p.concentration, Qt::AlignLeft);
+  if (decimalSign != QLatin1Char('.')) {
+    // The axes' numbers with a decimal comma and, as everywhere in the
+    // report, without grouping.
+    QLocale comma(QLocale::German);
+    comma.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(comma);
+    chart->setLocalizeNumbers(true);
+    // Localised, a bare "%g" loses its digits ("1e-08" reads "0").
+    p.concentration->setLabelFormat(QStringLiteral("%.6g"));
+  }
   for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) {
     series->attachAxis(p.distance);
     series->attachAxis(p.concentration);
@@ -149,7 +164,7 @@ bool ReportChartPainter::paint(const Aquifer& aquifer, const Contaminant& contam
   // the title the contaminant and its acceptable level.
   p.chart->setTitle(QStringLiteral("%1, CA/C0 = %2")
                         .arg(QString::fromStdString(RecordTextToUtf8(contaminant.name)))
-                        .arg(acceptable, 0, 'g', 3));
+                        .arg(WithDecimalSign(QString::number(acceptable, 'g', 3), decimalSign_)));
   p.screening->replace(points.screening);
   p.exact->replace(points.exact);
   p.limit->replace(acceptable > kSmallestShown ? QList<QPointF>{{0, acceptable}, {right, acceptable}}

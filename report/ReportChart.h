@@ -6,6 +6,7 @@
 // PDF or a printer it stays vector graphics.
 #pragma once
 
+#include <QChar>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -33,7 +34,9 @@ CentreLineChartPoints CentreLineChartPointsOf(const Aquifer& aquifer, double lam
 // charts.
 class ReportChartPainter {
  public:
-  ReportChartPainter();
+  // `decimalSign` is the sign the report writes numbers with; the axes
+  // and the title follow it.
+  explicit ReportChartPainter(QChar decimalSign = QLatin1Char('.'));
   ~ReportChartPainter();
   ReportChartPainter(const ReportChartPainter&) = delete;
   ReportChartPainter& operator=(const ReportChartPainter&) = delete;
@@ -46,6 +49,7 @@ class ReportChartPainter {
  private:
   struct Parts;
   std::unique_ptr<Parts> parts_;
+  QChar decimalSign_;
 };
 
 // A chart of a section as the document paints it: drawn into the rectangle

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "engine/project/extras.h"
@@ -166,12 +167,14 @@ QString ReportContext::rangeText(bool plume) const {
   const AssessmentRange range = AssessmentRangeOf(index);
   const QString entry = esc(QString::fromLatin1(kAssessmentRanges[index].text));
   if (plume)
-    return QStringLiteral("%1 (green d &lt;= %2 x, yellow %3 x &lt; d &lt;= %4 x, red d &gt; %4 x)")
-        .arg(entry, QString::asprintf("%.1f", range.lower), QString::asprintf("%.1f", range.lower),
-             QString::asprintf("%.1f", range.upper));
-  return QStringLiteral("%1 (green C0 &lt;= %2 C, yellow %3 C &lt; C0 &lt;= %4 C, red C0 &gt; %4 C)")
-      .arg(entry, QString::asprintf("%.1f", range.lower), QString::asprintf("%.1f", range.lower),
-           QString::asprintf("%.1f", range.upper));
+    return QCoreApplication::translate(
+               "ReportContext", "%1 (green d &lt;= %2 x, yellow %3 x &lt; d &lt;= %4 x, red d &gt; %4 x)")
+        .arg(num(entry), num(QString::asprintf("%.1f", range.lower)),
+             num(QString::asprintf("%.1f", range.lower)), num(QString::asprintf("%.1f", range.upper)));
+  return QCoreApplication::translate(
+             "ReportContext", "%1 (green C0 &lt;= %2 C, yellow %3 C &lt; C0 &lt;= %4 C, red C0 &gt; %4 C)")
+      .arg(num(entry), num(QString::asprintf("%.1f", range.lower)),
+           num(QString::asprintf("%.1f", range.lower)), num(QString::asprintf("%.1f", range.upper)));
 }
 
 QString ReportContext::num(const QString& text) const {
@@ -216,6 +219,25 @@ QString tableStart() {
       "style=\"border-color: #9a9a9a; border-style: solid; border-collapse: collapse\">");
 }
 
+QString reportClassName(AssessmentClass cls) {
+  switch (cls) {
+    case AssessmentClass::Green: return QCoreApplication::translate("ReportContext", "Green");
+    case AssessmentClass::Yellow: return QCoreApplication::translate("ReportContext", "Yellow");
+    case AssessmentClass::Red: return QCoreApplication::translate("ReportContext", "Red");
+    case AssessmentClass::Problems: return QCoreApplication::translate("ReportContext", "Problems");
+  }
+  return QLatin1String(AssessmentClassName(cls));
+}
+
+QString verdictBasisWords(VerdictBasis basis) {
+  switch (basis) {
+    case VerdictBasis::Screening: return QCoreApplication::translate("ReportContext", "screening model");
+    case VerdictBasis::Exact: return QCoreApplication::translate("ReportContext", "exact solution");
+    case VerdictBasis::Worse: return QCoreApplication::translate("ReportContext", "worse of the two");
+  }
+  return QLatin1String(VerdictBasisText(basis));
+}
+
 QString classCell(AssessmentClass cls) {
   return classCell(cls, QString());
 }
@@ -229,7 +251,7 @@ QString classCell(AssessmentClass cls, const QString& note) {
     case AssessmentClass::Problems: colour = "#d8d8d8"; break;
   }
   return QStringLiteral("<td bgcolor=\"%1\"><b>%2</b>%3</td>")
-      .arg(QLatin1String(colour), QLatin1String(AssessmentClassName(cls)),
+      .arg(QLatin1String(colour), reportClassName(cls),
            note.isEmpty() ? QString()
                           : QStringLiteral("<br><span style=\"font-size: 7pt\">%1</span>").arg(note));
 }

@@ -18,6 +18,7 @@
 #include "engine/project/assessment.h"
 #include "engine/project/fulltexts.h"
 #include "engine/project/records.h"
+#include "engine/project/settings.h"
 #include "report/AssessmentReport.h"
 #include "report/ReportChart.h"
 
@@ -130,6 +131,11 @@ QString projectText(const Project& project, ProjectTextField field);
 QString contaminantName(const Project& project, const char* name);
 QString resultValue(double value, const char* fixedFormat, const char* exponentFormat);
 QString tableStart();
+// The verdict basis in words: "screening model", "exact solution",
+// "worse of the two".
+QString verdictBasisWords(VerdictBasis basis);
+// A class in words: "Green", "Yellow", "Red", "Problems".
+QString reportClassName(AssessmentClass cls);
 QString classCell(AssessmentClass cls);
 // The same with a note in small type under the class.
 QString classCell(AssessmentClass cls, const QString& note);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The problems that keep a result from a verdict, in words, per contaminant
 // and assessment.
+#include <QCoreApplication>
+
 #include "engine/core/validation.h"
 #include "engine/evidence/omittedevidence.h"
 #include "engine/project/extras.h"
@@ -17,14 +19,18 @@ void problemList(ReportContext& report, const ContaminantResult& r, bool plume) 
       std::max<int>(0, plume ? r.plContaminantProblemCount : r.afContaminantProblemCount);
   if (aquiferCount + contaminantCount == 0) return;
   // One arg() call, so that a "%1" in a contaminant's name stays text.
-  report.add(QStringLiteral("<p><b>%1 of %2</b>: %3 problem(s)</p>")
-                 .arg(plume ? QStringLiteral("Plume length") : QStringLiteral("Attenuation factor"),
-                      contaminantName(report.project(), report.contaminantOf(r).name),
-                      QString::number(aquiferCount + contaminantCount)));
+  report.add(QStringLiteral("<p>%1</p>")
+                 .arg((plume ? QCoreApplication::translate("ReportProblems",
+                                                           "<b>Plume length of %1</b>: %2 problem(s)")
+                             : QCoreApplication::translate("ReportProblems",
+                                                           "<b>Attenuation factor of %1</b>: %2 problem(s)"))
+                          .arg(contaminantName(report.project(), report.contaminantOf(r).name),
+                               QString::number(aquiferCount + contaminantCount))));
   if (report.verdict(r, plume).verdict != AssessmentClass::Problems)
-    report.add(
-        QStringLiteral("<p>These hold for its single-species model only: its decay chain gives "
-                       "the verdict.</p>"));
+    report.add(QStringLiteral("<p>%1</p>")
+                   .arg(QCoreApplication::translate(
+                       "ReportProblems",
+                       "These hold for its single-species model only: its decay chain gives the verdict.")));
   report.add(QStringLiteral("<ol>"));
   char text[256];
   for (int k = 0; aquifer && k < aquiferCount; ++k)
@@ -42,13 +48,15 @@ bool omittedEvidence(ReportContext& report) {
   const std::vector<OmittedEvidence>& omitted = report.evaluated().Omitted();
   if (omitted.empty()) return false;
   report.add(
-      QStringLiteral("<p><b>Evidence left out of the verdicts</b>: the verdicts stand without "
-                     "it.</p><ol>"));
+      QStringLiteral("<p>%1</p><ol>")
+          .arg(QCoreApplication::translate(
+              "ReportProblems", "<b>Evidence left out of the verdicts</b>: the verdicts stand without it.")));
   char text[256];
   for (const OmittedEvidence& entry : omitted) {
     if (!virelo_GetProblemText(entry.code, text)) continue;
     report.add(
-        QStringLiteral("<li>Problem %1: %2 %3</li>")
+        QStringLiteral("<li>%1</li>")
+            .arg(QCoreApplication::translate("ReportProblems", "Problem %1: %2 %3"))
             .arg(QString::number(entry.code), record(text), record(OmittedContaminantsText(entry).c_str())));
   }
   report.add(QStringLiteral("</ol>"));
@@ -58,7 +66,7 @@ bool omittedEvidence(ReportContext& report) {
 }  // namespace
 
 void WriteProblemsSection(ReportContext& report) {
-  report.heading(3, QStringLiteral("Problems"), "problems");
+  report.heading(3, QCoreApplication::translate("ReportProblems", "Problems"), "problems");
   bool any = false;
   for (bool plume : {true, false}) {
     for (const ContaminantResult* r :
@@ -71,6 +79,9 @@ void WriteProblemsSection(ReportContext& report) {
   any = omittedEvidence(report) || any;
   if (!any)
     report.add(report.project().resultCount > 0
-                   ? QStringLiteral("<p>None: every assessment has complete inputs.</p>")
-                   : QStringLiteral("<p>None: nothing is assessed.</p>"));
+                   ? QStringLiteral("<p>%1</p>")
+                         .arg(QCoreApplication::translate("ReportProblems",
+                                                          "None: every assessment has complete inputs."))
+                   : QStringLiteral("<p>%1</p>")
+                         .arg(QCoreApplication::translate("ReportProblems", "None: nothing is assessed.")));
 }

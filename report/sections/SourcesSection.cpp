@@ -3,6 +3,7 @@
 // Where each database value the project uses comes from: the literature
 // source the bundled database records for it, or a note that the project's
 // value is not the bundled one and so has no recorded source.
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <cmath>
@@ -64,7 +65,8 @@ QString inWords(QString source) {
   for (int k = 0; k < kRedoxConditionCount; ++k) {
     const QLatin1String column(lambdaColumn(kRedoxConditions[k].lambdaBit));
     const QLatin1String words(redoxShortWords(k));
-    source.replace(column + QLatin1Char(':'), QStringLiteral("Decay constant, %1:").arg(words));
+    source.replace(column + QLatin1Char(':'),
+                   QCoreApplication::translate("ReportSources", "Decay constant, %1:").arg(words));
     source.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(column)), words);
   }
   return source;
@@ -74,6 +76,10 @@ bool sameValue(const QString& cell, double value) {
   bool ok = false;
   const double bundled = cell.toDouble(&ok);
   return ok && std::fabs(bundled - value) <= 1e-12 * std::max(1.0, std::fabs(value));
+}
+
+QString noSourceWords() {
+  return QCoreApplication::translate("ReportSources", "no source recorded");
 }
 
 // Where each user-defined decay constant in use comes from, as the user
@@ -89,20 +95,26 @@ void userDefinedSources(ReportContext& report) {
         !virelo_GetLambda(&c, &lambda))
       continue;
     const std::string source = LambdaSourceOf(settings, c.name);
-    QString credit = source.empty() ? QStringLiteral("<i>no source recorded</i>")
-                                    : QStringLiteral("source: ") + esc(QString::fromStdString(source));
+    QString credit = source.empty() ? QStringLiteral("<i>%1</i>").arg(noSourceWords())
+                                    : QCoreApplication::translate("ReportSources", "source: %1")
+                                          .arg(esc(QString::fromStdString(source)));
     // The recorded source told where an earlier value came from.
     if (const SiteLambdaInterval* wells = SupersededLambdaInterval(project, c))
-      credit = QStringLiteral("entered by hand; the recorded source (%1) gave %2 1/d")
-                   .arg(esc(QString::fromStdString(source)), QString::asprintf("%.6f", wells->lambda));
-    const QString what = ActiveLambdaInterval(project, c) ? QStringLiteral("decay constant from the wells")
-                                                          : QStringLiteral("user-defined decay constant");
-    items +=
-        QStringLiteral("<li><b>%1</b>: %2 %3 1/d; %4</li>")
-            .arg(contaminantName(report.project(), c.name), what, QString::asprintf("%.6f", lambda), credit);
+      credit =
+          QCoreApplication::translate("ReportSources",
+                                      "entered by hand; the recorded source (%1) gave %2 1/d")
+              .arg(esc(QString::fromStdString(source)), report.num(QString::asprintf("%.6f", wells->lambda)));
+    const QString what = ActiveLambdaInterval(project, c)
+                             ? QCoreApplication::translate("ReportSources", "decay constant from the wells")
+                             : QCoreApplication::translate("ReportSources", "user-defined decay constant");
+    items += QStringLiteral("<li><b>%1</b>: %2 %3 1/d; %4</li>")
+                 .arg(contaminantName(report.project(), c.name), what,
+                      report.num(QString::asprintf("%.6f", lambda)), credit);
   }
   if (!items.isEmpty())
-    report.add(QStringLiteral("<p>User-defined decay constants:</p><ul>%1</ul>").arg(items));
+    report.add(
+        QStringLiteral("<p>%1</p><ul>%2</ul>")
+            .arg(QCoreApplication::translate("ReportSources", "User-defined decay constants:"), items));
 }
 
 // Where each Koc in use comes from: the text the user recorded with it, or
@@ -123,15 +135,19 @@ void sorptionSources(ReportContext& report) {
         const auto koc = found->second.find(QStringLiteral("koc"));
         const auto source = found->second.find(QStringLiteral("kocSource"));
         if (koc != found->second.end() && sameValue(koc->second, *t.koc) && source != found->second.end())
-          credit = esc(source->second) + QStringLiteral(" (bundled database)");
+          credit =
+              QCoreApplication::translate("ReportSources", "%1 (bundled database)").arg(esc(source->second));
       }
     }
-    if (credit.isEmpty()) credit = QStringLiteral("<i>no source recorded</i>");
+    if (credit.isEmpty()) credit = QStringLiteral("<i>%1</i>").arg(noSourceWords());
     items += QStringLiteral("<li><b>%1</b>: Koc %2 L/kg; %3</li>")
-                 .arg(record(c.name), QString::number(*t.koc, 'g', 6), credit);
+                 .arg(record(c.name), report.num(QString::number(*t.koc, 'g', 6)), credit);
   }
   if (!items.isEmpty())
-    report.add(QStringLiteral("<p>Organic-carbon partition coefficients:</p><ul>%1</ul>").arg(items));
+    report.add(
+        QStringLiteral("<p>%1</p><ul>%2</ul>")
+            .arg(QCoreApplication::translate("ReportSources", "Organic-carbon partition coefficients:"),
+                 items));
 }
 
 // A contaminant's entry: its name, the parts of its source (split at the
@@ -208,7 +224,8 @@ void writeSourceEntries(ReportContext& report, std::vector<SourceEntry> entries)
     if (e.parts.isEmpty()) continue;
     const QString head = citationOf(e.parts.front());
     if (!head.isEmpty() && uses[QStringLiteral("head:") + head] > 1) {
-      share(head + QStringLiteral(", each contaminant's values in its entry below"),
+      share(QCoreApplication::translate("ReportSources", "%1, each contaminant's values in its entry below")
+                .arg(head),
             namesOf([&head](const SourceEntry& o) {
               return !o.parts.isEmpty() && citationOf(o.parts.front()) == head;
             }));
@@ -258,7 +275,7 @@ QStringList usedParts(const QString& source, int presetBit, bool literature) {
       if (bit != presetBit && part.startsWith(QLatin1String(lambdaColumn(bit)) + QLatin1Char(':')))
         other = true;
     }
-    if (!literature && part.startsWith(QStringLiteral("Plume length:"))) other = true;
+    if (!literature && part.startsWith(QLatin1String("Plume length:"))) other = true;
     if (!other) kept << esc(inWords(part));
   }
   return kept;
@@ -268,7 +285,8 @@ QStringList usedParts(const QString& source, int presetBit, bool literature) {
 
 void WriteSourcesSection(ReportContext& report) {
   const Project& project = report.project();
-  report.heading(3, QStringLiteral("Sources of the database values used"), "sources");
+  report.heading(3, QCoreApplication::translate("ReportSources", "Sources of the database values used"),
+                 "sources");
   const auto& bundled = bundledDatabase();
   bool any = false;
   std::vector<SourceEntry> entries;
@@ -283,7 +301,8 @@ void WriteSourcesSection(ReportContext& report) {
     const auto found = bundled.find(name);
     SourceEntry entry{esc(name), {}, {}, {}};
     if (found == bundled.end()) {
-      entry.note = QStringLiteral("not in the bundled database; no source is recorded for its values.");
+      entry.note = QCoreApplication::translate(
+          "ReportSources", "not in the bundled database; no source is recorded for its values.");
     } else {
       const DatabaseRow& cells = found->second;
       QStringList differ;
@@ -291,23 +310,26 @@ void WriteSourcesSection(ReportContext& report) {
       if (preset && virelo_GetLambda(&c, &lambda)) {
         const auto cell = cells.find(QLatin1String(lambdaColumn(c.lambdaSelected)));
         if (cell == cells.end() || !sameValue(cell->second, lambda))
-          differ << QStringLiteral("the decay constant");
+          differ << QCoreApplication::translate("ReportSources", "the decay constant");
       }
       if (literature) {
         const auto cell = cells.find(QStringLiteral("literaturePlumeLength"));
         if (cell == cells.end() || !sameValue(cell->second, c.literaturePlumeLength))
-          differ << QStringLiteral("the literature plume length");
+          differ << QCoreApplication::translate("ReportSources", "the literature plume length");
       }
       const auto source = cells.find(QStringLiteral("source"));
       if (source != cells.end() && !source->second.trimmed().isEmpty())
         entry.parts = usedParts(source->second, preset ? c.lambdaSelected : 0, literature);
       else
-        entry.note = QStringLiteral("the bundled database records no source for its values.");
+        entry.note = QCoreApplication::translate("ReportSources",
+                                                 "the bundled database records no source for its values.");
       if (!differ.isEmpty())
-        entry.note += QStringLiteral(
-                          " <b>Note:</b> %1 in this project differ(s) from the bundled database; "
-                          "no source is recorded for the value used.")
-                          .arg(differ.join(QStringLiteral(" and ")));
+        entry.note +=
+            QLatin1Char(' ') +
+            QCoreApplication::translate("ReportSources",
+                                        "<b>Note:</b> %1 in this project differ(s) from the bundled "
+                                        "database; no source is recorded for the value used.")
+                .arg(differ.join(QCoreApplication::translate("ReportSources", " and ")));
     }
     entries.push_back(std::move(entry));
   }
@@ -318,10 +340,14 @@ void WriteSourcesSection(ReportContext& report) {
   }
   if (!any && project.resultCount > 0)
     report.add(
-        QStringLiteral("<p>No database value is used: every decay constant in use is "
-                       "user-defined and no literature plume length is known.</p>"));
+        QStringLiteral("<p>%1</p>")
+            .arg(QCoreApplication::translate("ReportSources",
+                                             "No database value is used: every decay constant in use is "
+                                             "user-defined and no literature plume length is known.")));
   else if (!any)
-    report.add(QStringLiteral("<p>No database value is used: no contaminant is assessed.</p>"));
+    report.add(QStringLiteral("<p>%1</p>")
+                   .arg(QCoreApplication::translate(
+                       "ReportSources", "No database value is used: no contaminant is assessed.")));
   userDefinedSources(report);
   sorptionSources(report);
 }

@@ -8,7 +8,9 @@
 #include <iostream>
 #include <memory>
 
+#include "app/Language.h"
 #include "engine/core/exact.h"
+#include "platform/DecimalSign.h"
 #include "report/AssessmentReport.h"
 #include "tools/cli/cli.h"
 #include "tools/cli/cli_common.h"
@@ -37,10 +39,12 @@ std::unique_ptr<QApplication> StartQt() {
 }  // namespace
 
 std::string ReportUsage() {
-  return "  report FILE.vrp -o OUT.pdf [--plume-range N] [--af-range N]\n"
+  return "  report FILE.vrp -o OUT.pdf [--plume-range N] [--af-range N] [--lang en|de|nl]\n"
          "      Writes the assessment report of the project as a PDF on A4 pages:\n"
          "      inputs, both results tables with their classes, problems, charts and\n"
-         "      methods. Needs no display. OUT.pdf is replaced only once it is complete.\n" +
+         "      methods. Needs no display. OUT.pdf is replaced only once it is complete.\n"
+         "      --lang writes it in English (the default), German or Dutch; German and\n"
+         "      Dutch write numbers with a decimal comma.\n" +
          RangeOptionsUsage();
 }
 
@@ -48,9 +52,10 @@ int RunReport(const std::vector<std::string>& args, std::ostream&, std::ostream&
   CliArguments parsed;
   std::string error;
   int plumeRange = 0, afRange = 0;
-  if (!ParseCliArguments(args,
-                         {{"-o", true}, {"--output", true}, {"--plume-range", true}, {"--af-range", true}},
-                         &parsed, &error) ||
+  if (!ParseCliArguments(
+          args,
+          {{"-o", true}, {"--output", true}, {"--plume-range", true}, {"--af-range", true}, {"--lang", true}},
+          &parsed, &error) ||
       !TakeRangeOptions(parsed, &plumeRange, &afRange, &error)) {
     return UsageError(error, err);
   }
@@ -59,6 +64,10 @@ int RunReport(const std::vector<std::string>& args, std::ostream&, std::ostream&
   if (parsed.values.count("-o")) output = parsed.values.at("-o");
   if (parsed.values.count("--output")) output = parsed.values.at("--output");
   if (output.empty()) return UsageError("report needs -o OUT.pdf", err);
+  QString lang = QStringLiteral("en");
+  if (parsed.values.count("--lang")) lang = QString::fromStdString(parsed.values.at("--lang"));
+  if (!language::isKnownCode(lang))
+    return UsageError("unknown report language '" + lang.toStdString() + "': use en, de or nl", err);
 
   const std::string& path = parsed.files[0];
   ProjectHandle project = LoadAssessedProject(path, err);
@@ -70,7 +79,10 @@ int RunReport(const std::vector<std::string>& args, std::ostream&, std::ostream&
   virelo_math_CalcExactAll(project.get(), 0);
 
   const std::unique_ptr<QApplication> app = StartQt();
-  const ReportSettings settings = ReportSettingsFor(*project, plumeRange, afRange);
+  // The report's texts come from the same catalogues as the windows'.
+  language::installTranslators(QCoreApplication::instance(), lang);
+  ReportSettings settings = ReportSettingsFor(*project, plumeRange, afRange);
+  settings.decimalSign = DecimalSignFor(lang);
   QString reason;
   if (!WriteReportPdf(*project, settings, QFile::decodeName(output.c_str()), &reason)) {
     return WriteFailure(output, reason.toStdString(), err);
