@@ -158,23 +158,9 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
                report.num(esc(QString::fromStdString(SolventBackgroundText(background))))));
 }
 
-}  // namespace
-
-void WriteSiteDataSection(ReportContext& report) {
-  const Project& project = report.project();
-  const SiteData& site = virelo_ExtrasOf(project).site;
-  if (site.empty()) return;
-  report.heading(2, QCoreApplication::translate("ReportSiteData", "Site data"), "site");
-  report.add(QCoreApplication::translate(
-      "ReportSiteData",
-      "<p>The site's own monitoring wells and samples. A concentration-distance fit along the centre line "
-      "gives the bulk attenuation rate k = &#8722;m&#183;v and, corrected for dispersion after Buscheck and "
-      "Alcantar (1995), the biodegradation rate &#955; = v/(4&#183;ax)&#183;([1 + "
-      "2&#183;ax&#183;(&#8722;m)]&#178; "
-      "&#8722; 1), with its 90 % interval from Student's t (Newell et al. 2002). Non-detects are left out of "
-      "every fit and "
-      "trend.</p>"));
-
+// The wells with their place along and across the flow, and the number of
+// samples.
+void WriteWellsTable(ReportContext& report, const SiteData& site) {
   report.heading(3, QCoreApplication::translate("ReportSiteData", "Monitoring wells"));
   // Two wells to a row: four short columns need no more than half the page.
   // The document fills a short last row with empty cells.
@@ -193,6 +179,26 @@ void WriteSiteDataSection(ReportContext& report) {
   }
   report.table(wells + QStringLiteral("</table>"), QStringLiteral("nnnnnnnn"));
   report.add(QCoreApplication::translate("ReportSiteData", "<p>%1 samples.</p>").arg(site.samples.size()));
+}
+
+}  // namespace
+
+void WriteSiteDataSection(ReportContext& report) {
+  const Project& project = report.project();
+  const SiteData& site = virelo_ExtrasOf(project).site;
+  if (site.empty()) return;
+  report.heading(2, QCoreApplication::translate("ReportSiteData", "Site data"), "site");
+  report.add(QCoreApplication::translate(
+      "ReportSiteData",
+      "<p>The site's own monitoring wells and samples. A concentration-distance fit along the centre line "
+      "gives the bulk attenuation rate k = &#8722;m&#183;v and, corrected for dispersion after Buscheck and "
+      "Alcantar (1995), the biodegradation rate &#955; = v/(4&#183;ax)&#183;([1 + "
+      "2&#183;ax&#183;(&#8722;m)]&#178; "
+      "&#8722; 1), with its 90 % interval from Student's t (Newell et al. 2002). Non-detects are left out of "
+      "every fit and "
+      "trend.</p>"));
+
+  WriteWellsTable(report, site);
   const std::vector<ContaminantSeries> all = GatherSeries(site);
   // Two fits to a row of the page, each its heading, its chart and its
   // numbers, so that a site's contaminants share half a page.

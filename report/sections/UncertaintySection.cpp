@@ -105,6 +105,61 @@ QString HistogramCell(ReportContext& report, const UncertaintyRow& row, Assessme
            HistogramHtml(report, row, range), shares);
 }
 
+// The inputs drawn, each with its distribution and parameters.
+void WriteDistributions(ReportContext& report, const UncertaintyPlan& plan) {
+  report.openTable(tableStart());
+  report.add(QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>")
+                 .arg(QCoreApplication::translate("ReportUncertainty", "Input"),
+                      QCoreApplication::translate("ReportUncertainty", "Distribution"),
+                      QCoreApplication::translate("ReportUncertainty", "Parameters")));
+  for (const InputDistribution& d : plan.inputs) {
+    const std::string label = UncertainInputLabel(d);
+    report.add(
+        QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+            .arg(record(label.c_str()), QLatin1String(DistributionKindName(d.kind)), Parameters(report, d)));
+  }
+  report.closeTable(QStringLiteral("wnw"));
+}
+
+// The probability of each class for every result, with the ratio's spread.
+void WriteProbabilities(ReportContext& report, const UncertaintyRun& run) {
+  // A point smaller, with widths that hold a contaminant's name and its
+  // three ratios on one line each (a header word's width is the least its
+  // column gets), so that a row is a line.
+  QString table = tableStart();
+  table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
+  report.openTable(table);
+  report.add(QStringLiteral("<thead><tr><th width=\"22%\">%1</th><th width=\"10%\">%2</th>"
+                            "<th width=\"9%\">%3</th><th width=\"9%\">%4</th>"
+                            "<th width=\"7%\">%5</th><th width=\"7%\">P(C &gt; CA)</th>"
+                            "<th width=\"6%\">&#177;&#160;se</th><th width=\"30%\">%6</th></tr></thead>")
+                 .arg(QCoreApplication::translate("ReportUncertainty", "Contaminant"),
+                      QCoreApplication::translate("ReportUncertainty", "Assessment"),
+                      QCoreApplication::translate("ReportUncertainty", "P(Green)"),
+                      QCoreApplication::translate("ReportUncertainty", "P(Yellow)"),
+                      QCoreApplication::translate("ReportUncertainty", "P(Red)"),
+                      QCoreApplication::translate("ReportUncertainty", "Ratio 5 / 50 / 95&#160;%")));
+  for (const UncertaintyRow& row : run.rows) {
+    const QString name =
+        contaminantName(report.project(), report.project().contaminants[row.contaminantIndex].name);
+    if (row.HasProblems()) {
+      report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td colspan=\"6\">%3</td></tr>")
+                     .arg(name, AssessmentKey(row),
+                          QCoreApplication::translate("ReportUncertainty", "problems (see %1)")
+                              .arg(report.ref("problems"))));
+      continue;
+    }
+    report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
+                              "<td>%7</td><td>%8 / %9 / %10</td></tr>")
+                   .arg(name, AssessmentKey(row), Share(report, row.pGreen), Share(report, row.pYellow),
+                        Share(report, row.pRed), Share(report, row.pExceed),
+                        Share(report, row.LargestStandardError()), Value(report, row.ratio[0]),
+                        Value(report, row.ratio[1]))
+                   .arg(Value(report, row.ratio[2])));
+  }
+  report.closeTable(QStringLiteral("wnnnnnnn"));
+}
+
 }  // namespace
 
 void WriteUncertaintySection(ReportContext& report) {
@@ -125,18 +180,7 @@ void WriteUncertaintySection(ReportContext& report) {
                   "the ratio is d/x or C0/C.</p>")
                   .arg(plan.samples)
                   .arg(plan.seed));
-  report.openTable(tableStart());
-  report.add(QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>")
-                 .arg(QCoreApplication::translate("ReportUncertainty", "Input"),
-                      QCoreApplication::translate("ReportUncertainty", "Distribution"),
-                      QCoreApplication::translate("ReportUncertainty", "Parameters")));
-  for (const InputDistribution& d : plan.inputs) {
-    const std::string label = UncertainInputLabel(d);
-    report.add(
-        QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-            .arg(record(label.c_str()), QLatin1String(DistributionKindName(d.kind)), Parameters(report, d)));
-  }
-  report.closeTable(QStringLiteral("wnw"));
+  WriteDistributions(report, plan);
 
   UncertaintyOptions options;
   options.plumeLengthRange = report.plumeRange();
@@ -152,40 +196,7 @@ void WriteUncertaintySection(ReportContext& report) {
     report.add(QStringLiteral("</ul>"));
     return;
   }
-  // A point smaller, with widths that hold a contaminant's name and its
-  // three ratios on one line each (a header word's width is the least its
-  // column gets), so that a row is a line.
-  QString table = tableStart();
-  table.replace(QLatin1String("style=\""), QLatin1String("style=\"font-size: 7.5pt; "));
-  report.openTable(table);
-  report.add(QStringLiteral("<thead><tr><th width=\"22%\">%1</th><th width=\"10%\">%2</th>"
-                            "<th width=\"9%\">%3</th><th width=\"9%\">%4</th>"
-                            "<th width=\"7%\">%5</th><th width=\"7%\">P(C &gt; CA)</th>"
-                            "<th width=\"6%\">&#177;&#160;se</th><th width=\"30%\">%6</th></tr></thead>")
-                 .arg(QCoreApplication::translate("ReportUncertainty", "Contaminant"),
-                      QCoreApplication::translate("ReportUncertainty", "Assessment"),
-                      QCoreApplication::translate("ReportUncertainty", "P(Green)"),
-                      QCoreApplication::translate("ReportUncertainty", "P(Yellow)"),
-                      QCoreApplication::translate("ReportUncertainty", "P(Red)"),
-                      QCoreApplication::translate("ReportUncertainty", "Ratio 5 / 50 / 95&#160;%")));
-  for (const UncertaintyRow& row : run.rows) {
-    const QString name = contaminantName(report.project(), project.contaminants[row.contaminantIndex].name);
-    if (row.HasProblems()) {
-      report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td colspan=\"6\">%3</td></tr>")
-                     .arg(name, AssessmentKey(row),
-                          QCoreApplication::translate("ReportUncertainty", "problems (see %1)")
-                              .arg(report.ref("problems"))));
-      continue;
-    }
-    report.add(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
-                              "<td>%7</td><td>%8 / %9 / %10</td></tr>")
-                   .arg(name, AssessmentKey(row), Share(report, row.pGreen), Share(report, row.pYellow),
-                        Share(report, row.pRed), Share(report, row.pExceed),
-                        Share(report, row.LargestStandardError()), Value(report, row.ratio[0]),
-                        Value(report, row.ratio[1]))
-                   .arg(Value(report, row.ratio[2])));
-  }
-  report.closeTable(QStringLiteral("wnnnnnnn"));
+  WriteProbabilities(report, run);
 
   // Each row of the grid is a table of its own, so that a page break falls
   // between rows of histograms and never through one.
