@@ -22,6 +22,7 @@
 #include "engine/project/sitedata.h"
 #include "persistence/projectfile.h"
 #include "report/AssessmentReport.h"
+#include "report/sections/SiteTrends.h"
 #include "support/ContaminantProjects.h"
 
 namespace {
@@ -270,6 +271,7 @@ class TestReportSiteLanguage : public QObject {
   void chainTimeAndUncertaintyReadGermanWithTheEnglishNumbers();
   void chartsOfTheSectionsReadGerman();
   void theCatalogueIsGoneAfterwards();
+  void trendClassesAreTheEngineOnesInEnglishAndTheirOwnInGerman();
 };
 
 void TestReportSiteLanguage::siteSectionsReadGermanWithTheEnglishNumbers() {
@@ -377,6 +379,23 @@ void TestReportSiteLanguage::theCatalogueIsGoneAfterwards() {
   const Report english = build(*project, QLatin1Char('.'));
   QVERIFY(english.text.contains(QStringLiteral("Model against the wells")));
   QVERIFY(!english.text.contains(QStringLiteral("Modell gegen die Messstellen")));
+}
+
+void TestReportSiteLanguage::trendClassesAreTheEngineOnesInEnglishAndTheirOwnInGerman() {
+  const QList<QPair<TrendClass, QString>> classes = {
+      {TrendClass::kNone, QString()},
+      {TrendClass::kIncreasing, QStringLiteral("Zunehmend")},
+      {TrendClass::kProbablyIncreasing, QStringLiteral("Wahrscheinlich zunehmend")},
+      {TrendClass::kNoTrend, QStringLiteral("Kein Trend")},
+      {TrendClass::kStable, QStringLiteral("Stabil")},
+      {TrendClass::kProbablyDecreasing, QStringLiteral("Wahrscheinlich abnehmend")},
+      {TrendClass::kDecreasing, QStringLiteral("Abnehmend")}};
+  for (const auto& [trend, german] : classes)
+    QCOMPARE(TrendClassWords(trend), QString::fromLatin1(TrendClassText(trend)));
+  QTranslator catalogue;
+  QVERIFY(catalogue.load(QStringLiteral(":/i18n/virelo_de")));
+  Installed installed(&catalogue);
+  for (const auto& [trend, german] : classes) QCOMPARE(TrendClassWords(trend), german);
 }
 
 QTEST_MAIN(TestReportSiteLanguage)
