@@ -2426,6 +2426,112 @@ Urteil (Screening-Modell): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChain</name>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="55"/>
+        <source>&lt;p&gt;Plume length along the chain: plug flow, each species by the Bateman solution along the travel time s/v; d is the farthest s at which the species stays at or above its CA, d/x is classed with the plume-length range. For the parent it is its own plume length.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Fahnenlänge entlang der Kette: Pfropfenströmung, jeder Stoff nach der Bateman-Lösung entlang der Fließzeit s/v; d ist das größte s, bei dem der Stoff noch bei oder über seinem CA liegt, d/x wird mit dem Bereich der Fahnenlänge klassiert. Für den Ausgangsstoff ist es seine eigene Fahnenlänge.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="65"/>
+        <location filename="../report/sections/ChainSection.cpp" line="126"/>
+        <location filename="../report/sections/ChainSection.cpp" line="158"/>
+        <source>Species</source>
+        <translation>Stoff</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="66"/>
+        <location filename="../report/sections/ChainSection.cpp" line="160"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="67"/>
+        <source>Alone: d [m]</source>
+        <translation>Allein: d [m]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="75"/>
+        <source>decay of the dissolved and the sorbed phase, each species at its own &amp;#955;&amp;#183;R</source>
+        <translation>Abbau der gelösten und der sorbierten Phase, jeder Stoff mit seinem eigenen &amp;#955;&amp;#183;R</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="78"/>
+        <source>decay in the dissolved phase and no retardation</source>
+        <translation>Abbau in der gelösten Phase und keine Retardation</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="79"/>
+        <source>decay in the dissolved phase only, so that sorption changes no steady concentration</source>
+        <translation>Abbau nur in der gelösten Phase, sodass die Sorption keine stationäre Konzentration ändert</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="89"/>
+        <source>Decay chain</source>
+        <translation>Abbaukette</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="92"/>
+        <source>&lt;p&gt;Daughters formed along the plume as their parents decay, after Sun et al. (1999): one first-order rate per species along the whole path, a serial chain, steady state, %3. Each species is classified by its concentration C(x) at the receptor against its own CA: green where C(x) &amp;lt;= %1 CA, yellow up to %2 CA, red above (never green above CA). &quot;Alone&quot; is its class from its own source concentration only, the class column of the results; the chain&apos;s class enters the verdict. Yield: the mass of a species formed per mass of the species above it that decays.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Tochterstoffe, die entlang der Fahne beim Abbau ihrer Ausgangsstoffe entstehen, nach Sun et al. (1999): eine Rate erster Ordnung je Stoff auf dem ganzen Weg, eine serielle Kette, stationärer Zustand, %3. Jeder Stoff wird nach seiner Konzentration C(x) am Schutzgut gegen sein eigenes CA klassiert: grün bei C(x) &amp;lt;= %1 CA, gelb bis %2 CA, rot darüber (nie grün über CA). „Allein“ ist seine Klasse allein aus seiner eigenen Quellkonzentration, die Klassenspalte der Ergebnisse; die Klasse der Kette geht in das Urteil ein. Ausbeute: die Masse eines Stoffes, die je Masse des darüberstehenden abgebauten Stoffes entsteht.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="107"/>
+        <source>Chain %1</source>
+        <translation>Kette %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="110"/>
+        <source>parent</source>
+        <translation>Ausgangsstoff</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="113"/>
+        <source>not given</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="127"/>
+        <source>Yield (mass per mass of the species above)</source>
+        <translation>Ausbeute (Masse je Masse des darüberstehenden Stoffes)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="135"/>
+        <source>&lt;p&gt;&lt;i&gt;The chain cannot be computed:&lt;/i&gt;&lt;/p&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Die Kette kann nicht berechnet werden:&lt;/i&gt;&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="156"/>
+        <source>Yield</source>
+        <translation>Ausbeute</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="159"/>
+        <source>Screening</source>
+        <translation>Screening</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="161"/>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="162"/>
+        <source>Exact class</source>
+        <translation>Exakte Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="163"/>
+        <source>Alone</source>
+        <translation>Allein</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="170"/>
+        <source>%1 (end product)</source>
+        <translation>%1 (Endprodukt)</translation>
+    </message>
+</context>
+<context>
     <name>ReportChart</name>
     <message>
         <location filename="../report/ReportChart.cpp" line="66"/>
@@ -2446,6 +2552,29 @@ Urteil (Screening-Modell): %1.</translation>
         <location filename="../report/ReportChart.cpp" line="89"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand von der Quelle s [m]</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCharts</name>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="10"/>
+        <source>Centre-line charts</source>
+        <translation>Diagramme der Fahnenachse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="11"/>
+        <source>&lt;p&gt;The concentration on the plume axis relative to the source (C/C0, logarithmic), from the source to a quarter beyond the receptor: the screening model (solid blue) and the exact solution (dashed orange), with the acceptable level CA/C0 (dash-dotted red, its value beside the name) and the receptor at x (dashed grey).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Konzentration auf der Fahnenachse relativ zur Quelle (C/C0, logarithmisch), von der Quelle bis ein Viertel hinter das Schutzgut: das Screening-Modell (durchgezogen blau) und die exakte Lösung (gestrichelt orange), mit dem zulässigen Wert CA/C0 (strichpunktiert rot, sein Wert neben dem Namen) und dem Schutzgut bei x (gestrichelt grau).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="32"/>
+        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;: &lt;i&gt;no chart, the inputs of the attenuation factor have problems (section %2).&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;: &lt;i&gt;kein Diagramm, die Eingaben des Abminderungsfaktors haben Probleme (Abschnitt %2).&lt;/i&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="46"/>
+        <source>&lt;p&gt;&lt;i&gt;No contaminant is assessed for its attenuation factor.&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Kein Schadstoff wird nach seinem Abminderungsfaktor bewertet.&lt;/i&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2623,104 @@ Urteil (Screening-Modell): %1.</translation>
         <location filename="../report/ReportContext.cpp" line="236"/>
         <source>worse of the two</source>
         <translation>ungünstigere der beiden</translation>
+    </message>
+</context>
+<context>
+    <name>ReportEvidence</name>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="21"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="28"/>
+        <source>plume behaviour</source>
+        <translation>Verhalten der Fahne</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="29"/>
+        <source>mass discharge</source>
+        <translation>Schadstofffracht</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="30"/>
+        <source>geochemistry</source>
+        <translation>Geochemie</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="31"/>
+        <source>model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="32"/>
+        <source>time frame</source>
+        <translation>Zeitrahmen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="50"/>
+        <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in the Time window (Data &amp;gt; Time...).</source>
+        <translation>Belege: die Fahne als Ganzes und ihre Schadstofffracht in Abschnitt %1, die Messstellen und die Geochemie in Abschnitt %2, das Modell in Abschnitt %3, der Zeitrahmen im Fenster Zeit (Daten &amp;gt; Zeit...).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="56"/>
+        <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in section %4.</source>
+        <translation>Belege: die Fahne als Ganzes und ihre Schadstofffracht in Abschnitt %1, die Messstellen und die Geochemie in Abschnitt %2, das Modell in Abschnitt %3, der Zeitrahmen in Abschnitt %4.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="65"/>
+        <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in the Time window (Data &amp;gt; Time...).</source>
+        <translation>Belege: das Verhalten der Fahne und die Geochemie in Abschnitt %1, das Modell in Abschnitt %2, der Zeitrahmen im Fenster Zeit (Daten &amp;gt; Zeit...).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="70"/>
+        <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in section %3.</source>
+        <translation>Belege: das Verhalten der Fahne und die Geochemie in Abschnitt %1, das Modell in Abschnitt %2, der Zeitrahmen in Abschnitt %3.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="77"/>
+        <source>Evidence: the model in section %1, the time frame in the Time window (Data &amp;gt; Time...).</source>
+        <translation>Belege: das Modell in Abschnitt %1, der Zeitrahmen im Fenster Zeit (Daten &amp;gt; Zeit...).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="81"/>
+        <source>Evidence: the model in section %1, the time frame in section %2.</source>
+        <translation>Belege: das Modell in Abschnitt %1, der Zeitrahmen in Abschnitt %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="94"/>
+        <source>Lines of evidence</source>
+        <translation>Beweislinien</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="97"/>
+        <source>&lt;p&gt;The case of each contaminant assessed by the attenuation factor, line by line (lines of evidence after US EPA 1999); the lines change no verdict. %1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Beweislage jedes nach dem Abminderungsfaktor bewerteten Schadstoffs, Linie für Linie (Beweislinien nach US EPA 1999); die Linien ändern kein Urteil. %1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="108"/>
+        <source>&lt;p&gt;No monitoring data: the lines of the plume&apos;s behaviour and of the geochemistry have no light. They need the wells&apos; samples and redox indicators (Data &amp;gt; Site data...).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Keine Monitoringdaten: die Linien des Verhaltens der Fahne und der Geochemie haben keine Ampel. Sie brauchen die Proben und Redoxindikatoren der Messstellen (Daten &amp;gt; Standortdaten...).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="115"/>
+        <source>&lt;p&gt;No transect of wells is named: the mass discharge line has no light (Data &amp;gt; Site data..., Plume as a whole).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Kein Transekt von Messstellen ist benannt: die Linie der Schadstofffracht hat keine Ampel (Daten &amp;gt; Standortdaten..., Fahne als Ganzes).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="125"/>
+        <source>Contaminant, line</source>
+        <translation>Schadstoff, Linie</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="126"/>
+        <source>Light</source>
+        <translation>Ampel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="127"/>
+        <source>Reading</source>
+        <translation>Ablesung</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2812,74 @@ Urteil (Screening-Modell): %1.</translation>
         <location filename="../report/AssessmentReport.cpp" line="354"/>
         <source>the report could not be laid out</source>
         <translation>der Bericht konnte nicht gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFlowField</name>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="29"/>
+        <source>Flow field</source>
+        <translation>Strömungsfeld</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="32"/>
+        <source>Source point: easting %1 m, northing %2 m. </source>
+        <translation>Quellpunkt: Rechtswert %1 m, Hochwert %2 m. </translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="35"/>
+        <source>Flow azimuth: %1&amp;#176; clockwise from north. </source>
+        <translation>Fließazimut: %1&amp;#176; im Uhrzeigersinn von Nord. </translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="38"/>
+        <source>Wells surveyed in map coordinates take s along the flow from the source and y across it, positive to the left looking downstream.</source>
+        <translation>In Kartenkoordinaten eingemessene Messstellen erhalten s entlang der Strömung von der Quelle aus und y quer dazu, positiv nach links in Fließrichtung gesehen.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="49"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="50"/>
+        <source>Wells</source>
+        <translation>Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="51"/>
+        <source>Gradient i</source>
+        <translation>Gradient i</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="52"/>
+        <source>Flow azimuth [&amp;#176;]</source>
+        <translation>Fließazimut [&amp;#176;]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="54"/>
+        <source>%1 % interval [&amp;#176;]</source>
+        <translation>%1-%-Intervall [&amp;#176;]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="55"/>
+        <source>rms residual [m]</source>
+        <translation>RMS-Residuum [m]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="76"/>
+        <source>Warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="79"/>
+        <source>&lt;p&gt;The least-squares plane through the groundwater heads of each date gives the hydraulic gradient and the flow azimuth (the direction of steepest descent), each with its standard error and the azimuth with its 90 % interval (Student&apos;s t with n - 3 degrees of freedom for n wells).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Ausgleichsebene (kleinste Quadrate) durch die Grundwasserstände jedes Datums ergibt den hydraulischen Gradienten und den Fließazimut (die Richtung des steilsten Gefälles), jeweils mit seinem Standardfehler und den Azimut mit seinem 90-%-Intervall (Student-t mit n - 3 Freiheitsgraden für n Messstellen).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="87"/>
+        <source>&lt;p&gt;A dash: 3 wells: no uncertainty; the plane passes through every head and leaves no residual to judge it by.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ein Strich: 3 Messstellen: keine Unsicherheit; die Ebene geht durch jeden Grundwasserstand und lässt kein Residuum, an dem sie sich beurteilen ließe.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -3161,6 +3456,219 @@ Urteil (Screening-Modell): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportSiteData</name>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="78"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="251"/>
+        <source>Redox condition from the indicators</source>
+        <translation>Redoxbedingungen aus den Indikatoren</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="167"/>
+        <source>Well</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="81"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="82"/>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="83"/>
+        <source>Rests on</source>
+        <translation>Beruht auf</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="84"/>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="85"/>
+        <source>Solvent score</source>
+        <translation>Lösemittel-Punktzahl</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="103"/>
+        <source>; not measured: %1</source>
+        <translation>; nicht gemessen: %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="125"/>
+        <source>&lt;p&gt;Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. 2009. Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer is assessed as %3.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Klassen nach den Schwellenwerten von McMahon und Chapelle 2008 und Jurgens et al. 2009. Vorgeschlagene Redoxbedingungen: &lt;b&gt;%1&lt;/b&gt; (%2). Der Grundwasserleiter wird bewertet als %3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="143"/>
+        <source>&lt;p&gt;The solvent score is the screening for reductive dechlorination of chlorinated solvents (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: O2 below 0.5 mg/L 3 points, above 5 mg/L &amp;#8722;3; nitrate below 1 mg/L (read as NO3) 2; iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; ORP below 50 mV 1, below &amp;#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above 20 mg/L where no TOC was measured); temperature above 20 &amp;#176;C 1; ethene and ethane together above 0.01 mg/L 2, above 0.1 mg/L 3; alkalinity above twice background 1; where a decay chain records the released solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well are named beside its score. Background: %2. The table&apos;s other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as too low.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Lösemittel-Punktzahl ist das Screening auf reduktive Dechlorierung chlorierter Lösemittel (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), vergeben für die gemessenen Parameter: O2 unter 0,5 mg/L 3 Punkte, über 5 mg/L &amp;#8722;3; Nitrat unter 1 mg/L (als NO3 gelesen) 2; Eisen(II) über 1 mg/L 3; Sulfat unter 20 mg/L 2; Sulfid über 1 mg/L 3; Methan über 0,5 mg/L 3; ORP unter 50 mV 1, unter &amp;#8722;100 mV 2; TOC über 20 mg/L 2 (ein DOC über 20 mg/L, wo kein TOC gemessen wurde); Temperatur über 20 &amp;#176;C 1; Ethen und Ethan zusammen über 0,01 mg/L 2, über 0,1 mg/L 3; Alkalinität über dem Doppelten des Hintergrunds 1; wo eine Abbaukette die freigesetzten Lösemittel verzeichnet, TCE, DCE und VC gefunden und nicht freigesetzt je 2. Eine Summe von 5 oder weniger ist unzureichender Beleg, 6 bis 14 begrenzt, 15 bis 20 ausreichend, über 20 stark. An einer Messstelle nicht gemessene Zeilen sind neben ihrer Punktzahl genannt. Hintergrund: %2. Die übrigen Zeilen der Tabelle werden nicht bewertet: %1. Die pH-Zeile zählt einen pH außerhalb von 5 bis 9 gegen die Dechlorierung, daher kann eine Summe ohne sie ebenso zu hoch wie zu niedrig sein.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="190"/>
+        <source>Site data</source>
+        <translation>Standortdaten</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
+        <source>&lt;p&gt;The site&apos;s own monitoring wells and samples. A concentration-distance fit along the centre line gives the bulk attenuation rate k = &amp;#8722;m&amp;#183;v and, corrected for dispersion after Buscheck and Alcantar (1995), the biodegradation rate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), with its 90 % interval from Student&apos;s t (Newell et al. 2002). Non-detects are left out of every fit and trend.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die eigenen Grundwassermessstellen und Proben des Standorts. Eine Konzentrations-Abstands-Anpassung entlang der Fahnenachse ergibt die Gesamtabbaurate k = &amp;#8722;m&amp;#183;v und, nach Buscheck und Alcantar (1995) um die Dispersion korrigiert, die Bioabbaurate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), mit ihrem 90-%-Intervall aus Student-t (Newell et al. 2002). Nicht nachweisbare Werte bleiben bei jeder Anpassung und jedem Trend außen vor.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="164"/>
+        <source>Monitoring wells</source>
+        <translation>Grundwassermessstellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
+        <source>In fit</source>
+        <translation>In Anpassung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="175"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="181"/>
+        <source>&lt;p&gt;%1 samples.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 Proben.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="210"/>
+        <source>%1: decay constant from the wells</source>
+        <translation>%1: Zerfallskonstante aus den Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="216"/>
+        <source>Date, wells in the fit</source>
+        <translation>Datum, Messstellen in der Anpassung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="219"/>
+        <source>Slope m [1/m], 90 % interval</source>
+        <translation>Steigung m [1/m], 90-%-Intervall</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
+        <source>%1 (%2 to %3), R&amp;#178; %4</source>
+        <translation>%1 (%2 bis %3), R&amp;#178; %4</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="224"/>
+        <source>Bulk rate k [1/d]</source>
+        <translation>Gesamtabbaurate k [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="226"/>
+        <source>&amp;#955; [1/d], 90 % interval</source>
+        <translation>&amp;#955; [1/d], 90-%-Intervall</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
+        <source>&lt;b&gt;%1&lt;/b&gt; (%2 to %3), half-life %4 d</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt; (%2 bis %3), Halbwertszeit %4 d</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="235"/>
+        <source>Not detected, left out: %1.</source>
+        <translation>Nicht nachweisbar, ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="253"/>
+        <source>&lt;p&gt;No redox indicator was measured at any well.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;An keiner Messstelle wurde ein Redoxindikator gemessen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="264"/>
+        <source>%1: the wells gave &amp;#955; = %2 1/d (%3), but the value in use, %4 1/d, was entered by hand since</source>
+        <translation>%1: die Messstellen ergaben &amp;#955; = %2 1/d (%3), der verwendete Wert %4 1/d wurde seitdem aber von Hand eingegeben</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="272"/>
+        <source>%1: &amp;#955; = %2 1/d, %3</source>
+        <translation>%1: &amp;#955; = %2 1/d, %3</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="277"/>
+        <source>&lt;p&gt;Decay constants taken from the site data:&lt;br&gt;%1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Aus den Standortdaten übernommene Zerfallskonstanten:&lt;br&gt;%1&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSiteTrends</name>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="35"/>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="43"/>
+        <source>Increasing</source>
+        <translation>Zunehmend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="45"/>
+        <source>Probably Increasing</source>
+        <translation>Wahrscheinlich zunehmend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="46"/>
+        <source>No Trend</source>
+        <translation>Kein Trend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="47"/>
+        <source>Stable</source>
+        <translation>Stabil</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="49"/>
+        <source>Probably Decreasing</source>
+        <translation>Wahrscheinlich abnehmend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="50"/>
+        <source>Decreasing</source>
+        <translation>Abnehmend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="72"/>
+        <source>Trends at the wells</source>
+        <translation>Trends an den Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="81"/>
+        <source>Well</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="98"/>
+        <source>k point %1</source>
+        <translation>k Punkt %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="105"/>
+        <source>&lt;p&gt;Trends of %1 at the wells (Mann&amp;#8211;Kendall, classes after Aziz et al. 2003; S the Mann&amp;#8211;Kendall statistic with its confidence, COV the coefficient of variation, k point the rate of the concentration over time [1/d]):&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Trends von %1 an den Messstellen (Mann&amp;#8211;Kendall, Klassen nach Aziz et al. 2003; S die Mann&amp;#8211;Kendall-Statistik mit ihrer Konfidenz, COV der Variationskoeffizient, k Punkt die Rate der Konzentration über die Zeit [1/d]):&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>ReportSources</name>
     <message>
         <location filename="../report/sections/SourcesSection.cpp" line="69"/>
@@ -3259,6 +3767,164 @@ Urteil (Screening-Modell): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportStability</name>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="35"/>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="36"/>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="37"/>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="51"/>
+        <source>%1 per m of b</source>
+        <translation>%1 je m von b</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="55"/>
+        <source>%1 (%2 left out)</source>
+        <translation>%1 (%2 ausgelassen)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="60"/>
+        <source>%1 (%2 to %3)</source>
+        <translation>%1 (%2 bis %3)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="93"/>
+        <source>%1 % at %2 (%3)</source>
+        <translation>%1 % bei %2 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="111"/>
+        <source>&lt;p&gt;Mass discharge Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b through each transect of wells across the flow, each well standing for the strip w halfway to its neighbours%1; the dispersive flux is neglected (ITRC 2010).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Schadstofffracht Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b durch jedes Transekt von Messstellen quer zur Strömung, jede Messstelle für den Streifen w bis zur Hälfte des Weges zu ihren Nachbarn%1; der dispersive Fluss wird vernachlässigt (ITRC 2010).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="116"/>
+        <source>, per metre of saturated thickness (b not entered)</source>
+        <translation>, je Meter wassergesättigter Mächtigkeit (b nicht eingegeben)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="122"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="155"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="123"/>
+        <source>Transect</source>
+        <translation>Transekt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="125"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="156"/>
+        <source>Rounds</source>
+        <translation>Messkampagnen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="126"/>
+        <source>Md latest [g/d]</source>
+        <translation>Md zuletzt [g/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="127"/>
+        <source>Md trend</source>
+        <translation>Md-Trend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="128"/>
+        <source>Next transect downstream</source>
+        <translation>Nächstes Transekt stromab</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="131"/>
+        <source>&lt;p&gt;No mass discharge: %1.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Keine Schadstofffracht: %1.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="146"/>
+        <source>The plume as a whole</source>
+        <translation>Die Fahne als Ganzes</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="147"/>
+        <source>&lt;p&gt;The dissolved mass M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA and the centre of mass per sampling round, on the same wells in every round, interpolated linearly between them (on their Delaunay triangles, or along a row of wells per metre of plume width). Green: the mass decreases and the centre of mass does not move downstream; red: either increases; yellow otherwise.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die gelöste Schadstoffmasse M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA und der Schwerpunkt je Messkampagne, an denselben Messstellen in jeder Kampagne, linear zwischen ihnen interpoliert (auf ihren Delaunay-Dreiecken oder entlang einer Reihe von Messstellen je Meter Fahnenbreite). Grün: die Masse nimmt ab und der Schwerpunkt wandert nicht stromab; rot: eines von beiden nimmt zu; sonst gelb.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="157"/>
+        <source>Estimator</source>
+        <translation>Schätzer</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="158"/>
+        <source>Mass first &amp;#8594; last</source>
+        <translation>Masse erste &amp;#8594; letzte</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="159"/>
+        <source>Mass trend</source>
+        <translation>Massentrend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="160"/>
+        <source>Centre of mass</source>
+        <translation>Schwerpunkt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="161"/>
+        <source>Half-life [d]</source>
+        <translation>Halbwertszeit [d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="162"/>
+        <source>Drift / v/R [m/d]</source>
+        <translation>Drift / v/R [m/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="163"/>
+        <source>Light</source>
+        <translation>Ampel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="166"/>
+        <source>&lt;p&gt;Rounds missing a well of the set are left out; &lt;code&gt;virelo-cli stability&lt;/code&gt; lists them with the mass, centre and spread of every round.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Kampagnen, denen eine Messstelle des Satzes fehlt, werden ausgelassen; &lt;code&gt;virelo-cli stability&lt;/code&gt; listet sie mit Masse, Schwerpunkt und Streuung jeder Kampagne.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTime</name>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="46"/>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="47"/>
+        <source>&lt;p&gt;The concentration at the receptor over time on the plume&apos;s centre line, under the transient screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with retardation R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; and a constant or first-order decaying source. Times are in days since the source appeared; &quot;-&quot; where a time does not occur. A daughter of a decay chain is followed through its chain, in the project&apos;s concentration unit. The steady verdict above does not depend on them.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Konzentration am Schutzgut über die Zeit auf der Fahnenachse, nach der instationären Screening-Form (Domenico 1987) und der exakten Lösung der Flächenquelle (Wexler 1992), mit der Retardation R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; und einer konstanten oder nach erster Ordnung abklingenden Quelle. Zeiten in Tagen seit dem Auftreten der Quelle; „-“, wo eine Zeit nicht eintritt. Ein Tochterstoff einer Abbaukette wird über seine Kette verfolgt, in der Konzentrationseinheit des Projekts. Das stationäre Urteil oben hängt nicht von ihnen ab.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="90"/>
+        <source> Decay chain: %1.</source>
+        <translation> Abbaukette: %1.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="93"/>
+        <source> No screening values: %1</source>
+        <translation> Keine Screening-Werte: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportTitle</name>
     <message>
         <location filename="../report/sections/TitleSection.cpp" line="16"/>
@@ -3336,6 +4002,217 @@ Urteil (Screening-Modell): %1.</translation>
         <location filename="../report/sections/TitleSection.cpp" line="55"/>
         <source>&lt;b&gt;Note:&lt;/b&gt; this report was made from a project that is not saved as it stands (a new project, or one with changes since it was last saved). No project file reproduces it. Save the project and make the report again to give it a file and a checksum.</source>
         <translation>&lt;b&gt;Hinweis:&lt;/b&gt; dieser Bericht wurde aus einem Projekt erstellt, das in diesem Stand nicht gespeichert ist (ein neues Projekt oder eines mit Änderungen seit dem letzten Speichern). Keine Projektdatei reproduziert ihn. Speichern Sie das Projekt und erstellen Sie den Bericht erneut, damit er eine Datei und eine Prüfsumme erhält.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportUncertainty</name>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="35"/>
+        <source>AF exact</source>
+        <translation>AF exakt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="36"/>
+        <source>AF worse</source>
+        <translation>AF ungünstiger</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="42"/>
+        <source>plume length</source>
+        <translation>Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="45"/>
+        <source>attenuation factor, exact solution</source>
+        <translation>Abminderungsfaktor, exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="47"/>
+        <source>attenuation factor, worse of the two models</source>
+        <translation>Abminderungsfaktor, das ungünstigere der beiden Modelle</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="48"/>
+        <source>attenuation factor</source>
+        <translation>Abminderungsfaktor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="93"/>
+        <source> of %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="97"/>
+        <source>Green %1, Yellow %2, Red %3. Rank correlation: %4</source>
+        <translation>Grün %1, Gelb %2, Rot %3. Rangkorrelation: %4</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="99"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="172"/>
+        <source>Uncertainty</source>
+        <translation>Unsicherheit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="173"/>
+        <source>&lt;p&gt;Every input below is drawn from its distribution, all at once and independently of each other, in %1 samples (plain Monte Carlo, seed %2); every other input keeps its value. Each probability is the share of the samples in that class, &amp;#177; its binomial standard error (the largest of the four is given). PL: plume length, AF: attenuation factor; the ratio is d/x or C0/C.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Jede Eingabe unten wird aus ihrer Verteilung gezogen, alle zugleich und unabhängig voneinander, in %1 Stichproben (einfaches Monte Carlo, Startwert %2); jede andere Eingabe behält ihren Wert. Jede Wahrscheinlichkeit ist der Anteil der Stichproben in dieser Klasse, &amp;#177; ihr binomialer Standardfehler (der größte der vier ist angegeben). PL: Fahnenlänge, AF: Abminderungsfaktor; das Verhältnis ist d/x oder C0/C.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="112"/>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="113"/>
+        <source>Distribution</source>
+        <translation>Verteilung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="114"/>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="192"/>
+        <source>&lt;p&gt;&lt;b&gt;No run: the distributions have problems.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Kein Lauf: die Verteilungen haben Probleme.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="136"/>
+        <source>Contaminant</source>
+        <translation>Schadstoff</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="137"/>
+        <source>Assessment</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="138"/>
+        <source>P(Green)</source>
+        <translation>P(Grün)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="139"/>
+        <source>P(Yellow)</source>
+        <translation>P(Gelb)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="140"/>
+        <source>P(Red)</source>
+        <translation>P(Rot)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="141"/>
+        <source>Ratio 5 / 50 / 95&amp;#160;%</source>
+        <translation>Verhältnis 5 / 50 / 95&amp;#160;%</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="148"/>
+        <source>problems (see %1)</source>
+        <translation>Probleme (siehe %1)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="214"/>
+        <source>&lt;p&gt;The ratios of the samples, each bar split by class (Green, Yellow, Red from the bottom), with the class bounds dashed; under each the shares of the classes and the rank correlation of each drawn input with the ratio.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Verhältnisse der Stichproben, jeder Balken nach Klasse geteilt (Grün, Gelb, Rot von unten), mit den Klassengrenzen gestrichelt; darunter jeweils die Anteile der Klassen und die Rangkorrelation jeder gezogenen Eingabe mit dem Verhältnis.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="227"/>
+        <source>&lt;p&gt;&lt;i&gt;Histograms of the first %1 results only.&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Histogramme nur der ersten %1 Ergebnisse.&lt;/i&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWells</name>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="47"/>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="48"/>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="49"/>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="67"/>
+        <source>&lt;p&gt;Distance fit of %1 (%2 %, the wells in the fit): slope m = %3 1/m (%4 to %5).</source>
+        <translation>&lt;p&gt;Abstandsanpassung vom %1 (%2 %, die Messstellen in der Anpassung): Steigung m = %3 1/m (%4 bis %5).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="75"/>
+        <source> The wells give no class:&lt;/p&gt;&lt;ul&gt;</source>
+        <translation> Die Messstellen ergeben keine Klasse:&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="81"/>
+        <source>the fit gives no concentration</source>
+        <translation>die Anpassung ergibt keine Konzentration</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="84"/>
+        <source> Extrapolated to the receptor: C(x) = %1 %2 against CA = %3 %2, &lt;b&gt;%4&lt;/b&gt;; with the slope at the ends of its interval %5 %2 (%6) and %7 %2 (%8).&lt;/p&gt;</source>
+        <translation> Bis zum Schutzgut extrapoliert: C(x) = %1 %2 gegen CA = %3 %2, &lt;b&gt;%4&lt;/b&gt;; mit der Steigung an den Enden ihres Intervalls %5 %2 (%6) und %7 %2 (%8).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="96"/>
+        <source>&lt;p&gt;&lt;i&gt;No well has a detected value on the fit&apos;s date.&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Keine Messstelle hat am Datum der Anpassung einen nachgewiesenen Wert.&lt;/i&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="111"/>
+        <source>Measured [%1]</source>
+        <translation>Gemessen [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="112"/>
+        <source>Screening [%1]</source>
+        <translation>Screening [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="113"/>
+        <source>Exact [%1]</source>
+        <translation>Exakt [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="114"/>
+        <source>Measured / model</source>
+        <translation>Gemessen / Modell</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="115"/>
+        <source>Well</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="119"/>
+        <source> &lt;i&gt;(not in the fit)&lt;/i&gt;</source>
+        <translation> &lt;i&gt;(nicht in der Anpassung)&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="123"/>
+        <source>%1 under</source>
+        <translation>%1 darunter</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="144"/>
+        <source>Model against the wells</source>
+        <translation>Modell gegen die Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="146"/>
+        <source>&lt;p&gt;The concentration-distance fit of the site data (section %1, at its default date, the latest with at least three detected values in the fit, and %2 %) extrapolated to the receptor, C(x) = exp(a + m&amp;#183;x), is the site&apos;s own estimate of the receptor&apos;s concentration. It is classed as a species of a decay chain is: C(x)/CA against the attenuation-factor range, green where C(x) &amp;lt;= %3 CA, yellow up to %4 CA, red above; this class enters the verdict of every row of the contaminant. A fit with warnings gives no class. Beside each well with a detected value on the fit&apos;s date stand the concentrations the screening formula and the exact solution predict at its distance s along the flow and y across it, and the measured value over the model under the verdict basis (%5). A well in the fit that holds more than %6 times the model is marked &quot;under&quot;: there the model underpredicts the wells.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Konzentrations-Abstands-Anpassung der Standortdaten (Abschnitt %1, an ihrem Standarddatum, dem letzten mit mindestens drei nachgewiesenen Werten in der Anpassung, und %2 %), bis zum Schutzgut extrapoliert, C(x) = exp(a + m&amp;#183;x), ist die eigene Schätzung des Standorts für die Konzentration am Schutzgut. Sie wird wie ein Stoff einer Abbaukette klassiert: C(x)/CA gegen den Bereich des Abminderungsfaktors, grün bei C(x) &amp;lt;= %3 CA, gelb bis %4 CA, rot darüber; diese Klasse geht in das Urteil jeder Zeile des Schadstoffs ein. Eine Anpassung mit Warnungen ergibt keine Klasse. Neben jeder Messstelle mit einem nachgewiesenen Wert am Datum der Anpassung stehen die Konzentrationen, die die Screening-Formel und die exakte Lösung in ihrem Abstand s entlang der Strömung und y quer dazu vorhersagen, und der Messwert geteilt durch das Modell nach der Urteilsgrundlage (%5). Eine Messstelle in der Anpassung mit mehr als dem %6-Fachen des Modells ist mit „darunter“ markiert: dort unterschätzt das Modell die Messstellen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -2426,6 +2426,112 @@ Oordeel (screeningsmodel): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChain</name>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="55"/>
+        <source>&lt;p&gt;Plume length along the chain: plug flow, each species by the Bateman solution along the travel time s/v; d is the farthest s at which the species stays at or above its CA, d/x is classed with the plume-length range. For the parent it is its own plume length.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Lengte van de pluim langs de keten: propstroming, elke stof volgens de Bateman-oplossing over de verblijftijd s/v; d is de grootste s waarbij de stof op of boven haar CA blijft, d/x wordt ingedeeld met het bereik voor de lengte van de pluim. Voor de moederstof is het haar eigen lengte van de pluim.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="65"/>
+        <location filename="../report/sections/ChainSection.cpp" line="126"/>
+        <location filename="../report/sections/ChainSection.cpp" line="158"/>
+        <source>Species</source>
+        <translation>Stof</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="66"/>
+        <location filename="../report/sections/ChainSection.cpp" line="160"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="67"/>
+        <source>Alone: d [m]</source>
+        <translation>Alleen: d [m]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="75"/>
+        <source>decay of the dissolved and the sorbed phase, each species at its own &amp;#955;&amp;#183;R</source>
+        <translation>afbraak van de opgeloste en de gesorbeerde fase, elke stof met haar eigen &amp;#955;&amp;#183;R</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="78"/>
+        <source>decay in the dissolved phase and no retardation</source>
+        <translation>afbraak in de opgeloste fase en geen retardatie</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="79"/>
+        <source>decay in the dissolved phase only, so that sorption changes no steady concentration</source>
+        <translation>afbraak alleen in de opgeloste fase, zodat sorptie geen stationaire concentratie verandert</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="89"/>
+        <source>Decay chain</source>
+        <translation>Afbraakketen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="92"/>
+        <source>&lt;p&gt;Daughters formed along the plume as their parents decay, after Sun et al. (1999): one first-order rate per species along the whole path, a serial chain, steady state, %3. Each species is classified by its concentration C(x) at the receptor against its own CA: green where C(x) &amp;lt;= %1 CA, yellow up to %2 CA, red above (never green above CA). &quot;Alone&quot; is its class from its own source concentration only, the class column of the results; the chain&apos;s class enters the verdict. Yield: the mass of a species formed per mass of the species above it that decays.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Dochterstoffen die langs de pluim ontstaan wanneer hun moederstoffen afbreken, naar Sun et al. (1999): één eerste-ordesnelheid per stof over de hele weg, een seriële keten, stationaire toestand, %3. Elke stof wordt ingedeeld naar haar concentratie C(x) bij de receptor tegen haar eigen CA: groen waar C(x) &amp;lt;= %1 CA, geel tot %2 CA, rood daarboven (nooit groen boven CA). „Alleen” is haar klasse uit alleen haar eigen bronconcentratie, de klassekolom van de resultaten; de klasse van de keten telt mee in het oordeel. Opbrengst: de massa van een stof die ontstaat per massa van de stof erboven die afbreekt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="107"/>
+        <source>Chain %1</source>
+        <translation>Keten %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="110"/>
+        <source>parent</source>
+        <translation>moederstof</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="113"/>
+        <source>not given</source>
+        <translation>niet opgegeven</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="127"/>
+        <source>Yield (mass per mass of the species above)</source>
+        <translation>Opbrengst (massa per massa van de stof erboven)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="135"/>
+        <source>&lt;p&gt;&lt;i&gt;The chain cannot be computed:&lt;/i&gt;&lt;/p&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;De keten kan niet worden berekend:&lt;/i&gt;&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="156"/>
+        <source>Yield</source>
+        <translation>Opbrengst</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="159"/>
+        <source>Screening</source>
+        <translation>Screening</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="161"/>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="162"/>
+        <source>Exact class</source>
+        <translation>Exacte klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="163"/>
+        <source>Alone</source>
+        <translation>Alleen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChainSection.cpp" line="170"/>
+        <source>%1 (end product)</source>
+        <translation>%1 (eindproduct)</translation>
+    </message>
+</context>
+<context>
     <name>ReportChart</name>
     <message>
         <location filename="../report/ReportChart.cpp" line="66"/>
@@ -2446,6 +2552,29 @@ Oordeel (screeningsmodel): %1.</translation>
         <location filename="../report/ReportChart.cpp" line="89"/>
         <source>Distance from the source s [m]</source>
         <translation>Afstand tot de bron s [m]</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCharts</name>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="10"/>
+        <source>Centre-line charts</source>
+        <translation>Grafieken van de pluimas</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="11"/>
+        <source>&lt;p&gt;The concentration on the plume axis relative to the source (C/C0, logarithmic), from the source to a quarter beyond the receptor: the screening model (solid blue) and the exact solution (dashed orange), with the acceptable level CA/C0 (dash-dotted red, its value beside the name) and the receptor at x (dashed grey).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De concentratie op de pluimas ten opzichte van de bron (C/C0, logaritmisch), van de bron tot een kwart voorbij de receptor: het screeningsmodel (doorgetrokken blauw) en de exacte oplossing (gestreept oranje), met het aanvaarde niveau CA/C0 (streep-stippel rood, de waarde naast de naam) en de receptor bij x (gestreept grijs).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="32"/>
+        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;: &lt;i&gt;no chart, the inputs of the attenuation factor have problems (section %2).&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;: &lt;i&gt;geen grafiek, de invoer van de afnamefactor heeft problemen (paragraaf %2).&lt;/i&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/ChartsSection.cpp" line="46"/>
+        <source>&lt;p&gt;&lt;i&gt;No contaminant is assessed for its attenuation factor.&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Geen stof wordt beoordeeld op haar afnamefactor.&lt;/i&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2623,104 @@ Oordeel (screeningsmodel): %1.</translation>
         <location filename="../report/ReportContext.cpp" line="236"/>
         <source>worse of the two</source>
         <translation>slechtste van de twee</translation>
+    </message>
+</context>
+<context>
+    <name>ReportEvidence</name>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="21"/>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="28"/>
+        <source>plume behaviour</source>
+        <translation>gedrag van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="29"/>
+        <source>mass discharge</source>
+        <translation>vracht</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="30"/>
+        <source>geochemistry</source>
+        <translation>geochemie</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="31"/>
+        <source>model</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="32"/>
+        <source>time frame</source>
+        <translation>tijdsbestek</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="50"/>
+        <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in the Time window (Data &amp;gt; Time...).</source>
+        <translation>Bewijs: de pluim als geheel en haar vracht in paragraaf %1, de peilbuizen en de geochemie in paragraaf %2, het model in paragraaf %3, het tijdsbestek in het venster Tijd (Gegevens &amp;gt; Tijd...).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="56"/>
+        <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in section %4.</source>
+        <translation>Bewijs: de pluim als geheel en haar vracht in paragraaf %1, de peilbuizen en de geochemie in paragraaf %2, het model in paragraaf %3, het tijdsbestek in paragraaf %4.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="65"/>
+        <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in the Time window (Data &amp;gt; Time...).</source>
+        <translation>Bewijs: het gedrag van de pluim en de geochemie in paragraaf %1, het model in paragraaf %2, het tijdsbestek in het venster Tijd (Gegevens &amp;gt; Tijd...).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="70"/>
+        <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in section %3.</source>
+        <translation>Bewijs: het gedrag van de pluim en de geochemie in paragraaf %1, het model in paragraaf %2, het tijdsbestek in paragraaf %3.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="77"/>
+        <source>Evidence: the model in section %1, the time frame in the Time window (Data &amp;gt; Time...).</source>
+        <translation>Bewijs: het model in paragraaf %1, het tijdsbestek in het venster Tijd (Gegevens &amp;gt; Tijd...).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="81"/>
+        <source>Evidence: the model in section %1, the time frame in section %2.</source>
+        <translation>Bewijs: het model in paragraaf %1, het tijdsbestek in paragraaf %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="94"/>
+        <source>Lines of evidence</source>
+        <translation>Bewijslijnen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="97"/>
+        <source>&lt;p&gt;The case of each contaminant assessed by the attenuation factor, line by line (lines of evidence after US EPA 1999); the lines change no verdict. %1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De onderbouwing van elke stof die op de afnamefactor wordt beoordeeld, lijn voor lijn (bewijslijnen naar US EPA 1999); de lijnen veranderen geen oordeel. %1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="108"/>
+        <source>&lt;p&gt;No monitoring data: the lines of the plume&apos;s behaviour and of the geochemistry have no light. They need the wells&apos; samples and redox indicators (Data &amp;gt; Site data...).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Geen monitoringgegevens: de lijnen van het gedrag van de pluim en van de geochemie hebben geen licht. Zij hebben de monsters en redoxindicatoren van de peilbuizen nodig (Gegevens &amp;gt; Locatiegegevens...).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="115"/>
+        <source>&lt;p&gt;No transect of wells is named: the mass discharge line has no light (Data &amp;gt; Site data..., Plume as a whole).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Er is geen raai van peilbuizen benoemd: de lijn van de vracht heeft geen licht (Gegevens &amp;gt; Locatiegegevens..., Pluim als geheel).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="125"/>
+        <source>Contaminant, line</source>
+        <translation>Stof, lijn</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="126"/>
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/EvidenceSection.cpp" line="127"/>
+        <source>Reading</source>
+        <translation>Uitlezing</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2812,74 @@ Oordeel (screeningsmodel): %1.</translation>
         <location filename="../report/AssessmentReport.cpp" line="354"/>
         <source>the report could not be laid out</source>
         <translation>het rapport kon niet worden opgemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFlowField</name>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="29"/>
+        <source>Flow field</source>
+        <translation>Stromingsveld</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="32"/>
+        <source>Source point: easting %1 m, northing %2 m. </source>
+        <translation>Bronpunt: oostwaarde %1 m, noordwaarde %2 m. </translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="35"/>
+        <source>Flow azimuth: %1&amp;#176; clockwise from north. </source>
+        <translation>Stromingsazimut: %1&amp;#176; met de klok mee vanaf noord. </translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="38"/>
+        <source>Wells surveyed in map coordinates take s along the flow from the source and y across it, positive to the left looking downstream.</source>
+        <translation>Peilbuizen die in kaartcoördinaten zijn ingemeten krijgen s langs de stroming vanaf de bron en y er dwars op, positief naar links gezien stroomafwaarts.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="49"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="50"/>
+        <source>Wells</source>
+        <translation>Peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="51"/>
+        <source>Gradient i</source>
+        <translation>Gradiënt i</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="52"/>
+        <source>Flow azimuth [&amp;#176;]</source>
+        <translation>Stromingsazimut [&amp;#176;]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="54"/>
+        <source>%1 % interval [&amp;#176;]</source>
+        <translation>%1 %-interval [&amp;#176;]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="55"/>
+        <source>rms residual [m]</source>
+        <translation>rms-residu [m]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="76"/>
+        <source>Warning: %1</source>
+        <translation>Waarschuwing: %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="79"/>
+        <source>&lt;p&gt;The least-squares plane through the groundwater heads of each date gives the hydraulic gradient and the flow azimuth (the direction of steepest descent), each with its standard error and the azimuth with its 90 % interval (Student&apos;s t with n - 3 degrees of freedom for n wells).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Het kleinstekwadratenvlak door de stijghoogten van elke datum geeft de hydraulische gradiënt en het stromingsazimut (de richting van de steilste daling), elk met zijn standaardfout en het azimut met zijn 90 %-interval (Student-t met n - 3 vrijheidsgraden voor n peilbuizen).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/FlowFieldSection.cpp" line="87"/>
+        <source>&lt;p&gt;A dash: 3 wells: no uncertainty; the plane passes through every head and leaves no residual to judge it by.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Een streepje: 3 peilbuizen: geen onzekerheid; het vlak gaat door elke stijghoogte en laat geen residu over om het aan te beoordelen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -3161,6 +3456,219 @@ Oordeel (screeningsmodel): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportSiteData</name>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="78"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="251"/>
+        <source>Redox condition from the indicators</source>
+        <translation>Redoxcondities uit de indicatoren</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="167"/>
+        <source>Well</source>
+        <translation>Peilbuis</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="81"/>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="82"/>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="83"/>
+        <source>Rests on</source>
+        <translation>Berust op</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="84"/>
+        <source>Missing</source>
+        <translation>Ontbreekt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="85"/>
+        <source>Solvent score</source>
+        <translation>Score oplosmiddelen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="103"/>
+        <source>; not measured: %1</source>
+        <translation>; niet gemeten: %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="125"/>
+        <source>&lt;p&gt;Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. 2009. Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer is assessed as %3.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Klassen volgens de drempelwaarden van McMahon en Chapelle 2008 en Jurgens et al. 2009. Voorgestelde redoxcondities: &lt;b&gt;%1&lt;/b&gt; (%2). Het watervoerend pakket wordt beoordeeld als %3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="143"/>
+        <source>&lt;p&gt;The solvent score is the screening for reductive dechlorination of chlorinated solvents (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: O2 below 0.5 mg/L 3 points, above 5 mg/L &amp;#8722;3; nitrate below 1 mg/L (read as NO3) 2; iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; ORP below 50 mV 1, below &amp;#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above 20 mg/L where no TOC was measured); temperature above 20 &amp;#176;C 1; ethene and ethane together above 0.01 mg/L 2, above 0.1 mg/L 3; alkalinity above twice background 1; where a decay chain records the released solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well are named beside its score. Background: %2. The table&apos;s other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as too low.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De score oplosmiddelen is de screening op reductieve dechlorering van gechloreerde oplosmiddelen (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), gescoord op de gemeten parameters: O2 onder 0,5 mg/L 3 punten, boven 5 mg/L &amp;#8722;3; nitraat onder 1 mg/L (gelezen als NO3) 2; ijzer(II) boven 1 mg/L 3; sulfaat onder 20 mg/L 2; sulfide boven 1 mg/L 3; methaan boven 0,5 mg/L 3; ORP onder 50 mV 1, onder &amp;#8722;100 mV 2; TOC boven 20 mg/L 2 (een DOC boven 20 mg/L waar geen TOC is gemeten); temperatuur boven 20 &amp;#176;C 1; etheen en ethaan samen boven 0,01 mg/L 2, boven 0,1 mg/L 3; alkaliniteit boven tweemaal de achtergrond 1; waar een afbraakketen de vrijgekomen oplosmiddelen vastlegt, TCE, DCE en VC aangetroffen en niet vrijgekomen elk 2. Een totaal van 5 of minder is onvoldoende bewijs, 6 tot 14 beperkt, 15 tot 20 voldoende, boven 20 sterk. Rijen die bij een peilbuis niet zijn gemeten staan naast haar score. Achtergrond: %2. De overige rijen van de tabel worden niet gescoord: %1. De pH-rij telt een pH buiten 5 tot 9 tegen dechlorering, dus een totaal zonder die rij kan zowel te hoog als te laag zijn.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="190"/>
+        <source>Site data</source>
+        <translation>Locatiegegevens</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
+        <source>&lt;p&gt;The site&apos;s own monitoring wells and samples. A concentration-distance fit along the centre line gives the bulk attenuation rate k = &amp;#8722;m&amp;#183;v and, corrected for dispersion after Buscheck and Alcantar (1995), the biodegradation rate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), with its 90 % interval from Student&apos;s t (Newell et al. 2002). Non-detects are left out of every fit and trend.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De eigen peilbuizen en monsters van de locatie. Een concentratie-afstandsfit langs de pluimas geeft de bulkafbraaksnelheid k = &amp;#8722;m&amp;#183;v en, gecorrigeerd voor dispersie naar Buscheck en Alcantar (1995), de biologische afbraaksnelheid &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), met haar 90 %-interval uit Student-t (Newell et al. 2002). Niet-aangetoonde waarden blijven buiten elke fit en trend.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="164"/>
+        <source>Monitoring wells</source>
+        <translation>Peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
+        <source>In fit</source>
+        <translation>In fit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="175"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
+        <source>no</source>
+        <translation>nee</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="181"/>
+        <source>&lt;p&gt;%1 samples.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 monsters.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="210"/>
+        <source>%1: decay constant from the wells</source>
+        <translation>%1: afbraakconstante uit de peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="216"/>
+        <source>Date, wells in the fit</source>
+        <translation>Datum, peilbuizen in de fit</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="219"/>
+        <source>Slope m [1/m], 90 % interval</source>
+        <translation>Helling m [1/m], 90 %-interval</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
+        <source>%1 (%2 to %3), R&amp;#178; %4</source>
+        <translation>%1 (%2 tot %3), R&amp;#178; %4</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="224"/>
+        <source>Bulk rate k [1/d]</source>
+        <translation>Bulkafbraaksnelheid k [1/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="226"/>
+        <source>&amp;#955; [1/d], 90 % interval</source>
+        <translation>&amp;#955; [1/d], 90 %-interval</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
+        <source>&lt;b&gt;%1&lt;/b&gt; (%2 to %3), half-life %4 d</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt; (%2 tot %3), halfwaardetijd %4 d</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="235"/>
+        <source>Not detected, left out: %1.</source>
+        <translation>Niet aangetoond, weggelaten: %1.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="253"/>
+        <source>&lt;p&gt;No redox indicator was measured at any well.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Bij geen enkele peilbuis is een redoxindicator gemeten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="264"/>
+        <source>%1: the wells gave &amp;#955; = %2 1/d (%3), but the value in use, %4 1/d, was entered by hand since</source>
+        <translation>%1: de peilbuizen gaven &amp;#955; = %2 1/d (%3), maar de gebruikte waarde, %4 1/d, is sindsdien met de hand ingevoerd</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="272"/>
+        <source>%1: &amp;#955; = %2 1/d, %3</source>
+        <translation>%1: &amp;#955; = %2 1/d, %3</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteDataSection.cpp" line="277"/>
+        <source>&lt;p&gt;Decay constants taken from the site data:&lt;br&gt;%1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Afbraakconstanten overgenomen uit de locatiegegevens:&lt;br&gt;%1&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSiteTrends</name>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="35"/>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="43"/>
+        <source>Increasing</source>
+        <translation>Toenemend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="45"/>
+        <source>Probably Increasing</source>
+        <translation>Waarschijnlijk toenemend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="46"/>
+        <source>No Trend</source>
+        <translation>Geen trend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="47"/>
+        <source>Stable</source>
+        <translation>Stabiel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="49"/>
+        <source>Probably Decreasing</source>
+        <translation>Waarschijnlijk afnemend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="50"/>
+        <source>Decreasing</source>
+        <translation>Afnemend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="72"/>
+        <source>Trends at the wells</source>
+        <translation>Trends bij de peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="81"/>
+        <source>Well</source>
+        <translation>Peilbuis</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="98"/>
+        <source>k point %1</source>
+        <translation>k punt %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/SiteTrends.cpp" line="105"/>
+        <source>&lt;p&gt;Trends of %1 at the wells (Mann&amp;#8211;Kendall, classes after Aziz et al. 2003; S the Mann&amp;#8211;Kendall statistic with its confidence, COV the coefficient of variation, k point the rate of the concentration over time [1/d]):&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Trends van %1 bij de peilbuizen (Mann&amp;#8211;Kendall, klassen naar Aziz et al. 2003; S de Mann&amp;#8211;Kendall-statistiek met haar betrouwbaarheid, COV de variatiecoëfficiënt, k punt de snelheid van de concentratie in de tijd [1/d]):&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>ReportSources</name>
     <message>
         <location filename="../report/sections/SourcesSection.cpp" line="69"/>
@@ -3259,6 +3767,164 @@ Oordeel (screeningsmodel): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportStability</name>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="35"/>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="36"/>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="37"/>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="51"/>
+        <source>%1 per m of b</source>
+        <translation>%1 per m van b</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="55"/>
+        <source>%1 (%2 left out)</source>
+        <translation>%1 (%2 weggelaten)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="60"/>
+        <source>%1 (%2 to %3)</source>
+        <translation>%1 (%2 tot %3)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="93"/>
+        <source>%1 % at %2 (%3)</source>
+        <translation>%1 % bij %2 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="111"/>
+        <source>&lt;p&gt;Mass discharge Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b through each transect of wells across the flow, each well standing for the strip w halfway to its neighbours%1; the dispersive flux is neglected (ITRC 2010).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Vracht Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b door elke raai van peilbuizen dwars op de stroming, elke peilbuis voor de strook w tot halverwege haar buren%1; de dispersieve flux wordt verwaarloosd (ITRC 2010).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="116"/>
+        <source>, per metre of saturated thickness (b not entered)</source>
+        <translation>, per meter verzadigde dikte (b niet ingevoerd)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="122"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="155"/>
+        <source>Contaminant</source>
+        <translation>Stof</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="123"/>
+        <source>Transect</source>
+        <translation>Raai</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="125"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="156"/>
+        <source>Rounds</source>
+        <translation>Meetrondes</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="126"/>
+        <source>Md latest [g/d]</source>
+        <translation>Md laatste [g/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="127"/>
+        <source>Md trend</source>
+        <translation>Md-trend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="128"/>
+        <source>Next transect downstream</source>
+        <translation>Volgende raai stroomafwaarts</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="131"/>
+        <source>&lt;p&gt;No mass discharge: %1.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Geen vracht: %1.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="146"/>
+        <source>The plume as a whole</source>
+        <translation>De pluim als geheel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="147"/>
+        <source>&lt;p&gt;The dissolved mass M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA and the centre of mass per sampling round, on the same wells in every round, interpolated linearly between them (on their Delaunay triangles, or along a row of wells per metre of plume width). Green: the mass decreases and the centre of mass does not move downstream; red: either increases; yellow otherwise.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De opgeloste massa M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA en het zwaartepunt per meetronde, op dezelfde peilbuizen in elke ronde, lineair daartussen geïnterpoleerd (op hun Delaunay-driehoeken, of langs een rij peilbuizen per meter pluimbreedte). Groen: de massa neemt af en het zwaartepunt verschuift niet stroomafwaarts; rood: een van beide neemt toe; anders geel.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="157"/>
+        <source>Estimator</source>
+        <translation>Schatter</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="158"/>
+        <source>Mass first &amp;#8594; last</source>
+        <translation>Massa eerste &amp;#8594; laatste</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="159"/>
+        <source>Mass trend</source>
+        <translation>Massatrend</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="160"/>
+        <source>Centre of mass</source>
+        <translation>Zwaartepunt</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="161"/>
+        <source>Half-life [d]</source>
+        <translation>Halfwaardetijd [d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="162"/>
+        <source>Drift / v/R [m/d]</source>
+        <translation>Drift / v/R [m/d]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="163"/>
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="166"/>
+        <source>&lt;p&gt;Rounds missing a well of the set are left out; &lt;code&gt;virelo-cli stability&lt;/code&gt; lists them with the mass, centre and spread of every round.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Rondes waarin een peilbuis van de set ontbreekt worden weggelaten; &lt;code&gt;virelo-cli stability&lt;/code&gt; geeft ze met de massa, het zwaartepunt en de spreiding van elke ronde.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTime</name>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="46"/>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="47"/>
+        <source>&lt;p&gt;The concentration at the receptor over time on the plume&apos;s centre line, under the transient screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with retardation R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; and a constant or first-order decaying source. Times are in days since the source appeared; &quot;-&quot; where a time does not occur. A daughter of a decay chain is followed through its chain, in the project&apos;s concentration unit. The steady verdict above does not depend on them.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De concentratie bij de receptor in de tijd op de pluimas, volgens de tijdsafhankelijke screeningsvorm (Domenico 1987) en de exacte oplossing van de vlakke bron (Wexler 1992), met retardatie R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; en een constante of volgens eerste orde afnemende bron. Tijden in dagen sinds de bron ontstond; „-” waar een tijd niet optreedt. Een dochterstof van een afbraakketen wordt door haar keten gevolgd, in de concentratie-eenheid van het project. Het stationaire oordeel hierboven hangt er niet van af.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="90"/>
+        <source> Decay chain: %1.</source>
+        <translation> Afbraakketen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/TimeSection.cpp" line="93"/>
+        <source> No screening values: %1</source>
+        <translation> Geen screeningswaarden: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportTitle</name>
     <message>
         <location filename="../report/sections/TitleSection.cpp" line="16"/>
@@ -3336,6 +4002,217 @@ Oordeel (screeningsmodel): %1.</translation>
         <location filename="../report/sections/TitleSection.cpp" line="55"/>
         <source>&lt;b&gt;Note:&lt;/b&gt; this report was made from a project that is not saved as it stands (a new project, or one with changes since it was last saved). No project file reproduces it. Save the project and make the report again to give it a file and a checksum.</source>
         <translation>&lt;b&gt;Let op:&lt;/b&gt; dit rapport is gemaakt van een project dat in deze toestand niet is opgeslagen (een nieuw project, of een project met wijzigingen sinds het laatst is opgeslagen). Geen projectbestand reproduceert het. Sla het project op en maak het rapport opnieuw om het een bestand en een controlesom te geven.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportUncertainty</name>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="35"/>
+        <source>AF exact</source>
+        <translation>AF exact</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="36"/>
+        <source>AF worse</source>
+        <translation>AF slechter</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="42"/>
+        <source>plume length</source>
+        <translation>lengte van de pluim</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="45"/>
+        <source>attenuation factor, exact solution</source>
+        <translation>afnamefactor, exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="47"/>
+        <source>attenuation factor, worse of the two models</source>
+        <translation>afnamefactor, de slechtste van de twee modellen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="48"/>
+        <source>attenuation factor</source>
+        <translation>afnamefactor</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="93"/>
+        <source> of %1</source>
+        <translation> van %1</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="97"/>
+        <source>Green %1, Yellow %2, Red %3. Rank correlation: %4</source>
+        <translation>Groen %1, Geel %2, Rood %3. Rangcorrelatie: %4</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="99"/>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="172"/>
+        <source>Uncertainty</source>
+        <translation>Onzekerheid</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="173"/>
+        <source>&lt;p&gt;Every input below is drawn from its distribution, all at once and independently of each other, in %1 samples (plain Monte Carlo, seed %2); every other input keeps its value. Each probability is the share of the samples in that class, &amp;#177; its binomial standard error (the largest of the four is given). PL: plume length, AF: attenuation factor; the ratio is d/x or C0/C.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Elke invoer hieronder wordt uit haar verdeling getrokken, alle tegelijk en onafhankelijk van elkaar, in %1 trekkingen (gewone Monte Carlo, seed %2); elke andere invoer houdt haar waarde. Elke kans is het aandeel van de trekkingen in die klasse, &amp;#177; haar binomiale standaardfout (de grootste van de vier is gegeven). PL: lengte van de pluim, AF: afnamefactor; de verhouding is d/x of C0/C.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="112"/>
+        <source>Input</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="113"/>
+        <source>Distribution</source>
+        <translation>Verdeling</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="114"/>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="192"/>
+        <source>&lt;p&gt;&lt;b&gt;No run: the distributions have problems.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Geen berekening: de verdelingen hebben problemen.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="136"/>
+        <source>Contaminant</source>
+        <translation>Stof</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="137"/>
+        <source>Assessment</source>
+        <translation>Beoordeling</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="138"/>
+        <source>P(Green)</source>
+        <translation>P(Groen)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="139"/>
+        <source>P(Yellow)</source>
+        <translation>P(Geel)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="140"/>
+        <source>P(Red)</source>
+        <translation>P(Rood)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="141"/>
+        <source>Ratio 5 / 50 / 95&amp;#160;%</source>
+        <translation>Verhouding 5 / 50 / 95&amp;#160;%</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="148"/>
+        <source>problems (see %1)</source>
+        <translation>problemen (zie %1)</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="214"/>
+        <source>&lt;p&gt;The ratios of the samples, each bar split by class (Green, Yellow, Red from the bottom), with the class bounds dashed; under each the shares of the classes and the rank correlation of each drawn input with the ratio.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De verhoudingen van de trekkingen, elke staaf verdeeld naar klasse (Groen, Geel, Rood van onderen), met de klassegrenzen gestreept; onder elk de aandelen van de klassen en de rangcorrelatie van elke getrokken invoer met de verhouding.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/UncertaintySection.cpp" line="227"/>
+        <source>&lt;p&gt;&lt;i&gt;Histograms of the first %1 results only.&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Histogrammen van alleen de eerste %1 resultaten.&lt;/i&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWells</name>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="47"/>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="48"/>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="49"/>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="67"/>
+        <source>&lt;p&gt;Distance fit of %1 (%2 %, the wells in the fit): slope m = %3 1/m (%4 to %5).</source>
+        <translation>&lt;p&gt;Afstandsfit van %1 (%2 %, de peilbuizen in de fit): helling m = %3 1/m (%4 tot %5).</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="75"/>
+        <source> The wells give no class:&lt;/p&gt;&lt;ul&gt;</source>
+        <translation> De peilbuizen geven geen klasse:&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="81"/>
+        <source>the fit gives no concentration</source>
+        <translation>de fit geeft geen concentratie</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="84"/>
+        <source> Extrapolated to the receptor: C(x) = %1 %2 against CA = %3 %2, &lt;b&gt;%4&lt;/b&gt;; with the slope at the ends of its interval %5 %2 (%6) and %7 %2 (%8).&lt;/p&gt;</source>
+        <translation> Geëxtrapoleerd naar de receptor: C(x) = %1 %2 tegen CA = %3 %2, &lt;b&gt;%4&lt;/b&gt;; met de helling aan de uiteinden van haar interval %5 %2 (%6) en %7 %2 (%8).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="96"/>
+        <source>&lt;p&gt;&lt;i&gt;No well has a detected value on the fit&apos;s date.&lt;/i&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Geen peilbuis heeft een aangetoonde waarde op de datum van de fit.&lt;/i&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="111"/>
+        <source>Measured [%1]</source>
+        <translation>Gemeten [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="112"/>
+        <source>Screening [%1]</source>
+        <translation>Screening [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="113"/>
+        <source>Exact [%1]</source>
+        <translation>Exact [%1]</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="114"/>
+        <source>Measured / model</source>
+        <translation>Gemeten / model</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="115"/>
+        <source>Well</source>
+        <translation>Peilbuis</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="119"/>
+        <source> &lt;i&gt;(not in the fit)&lt;/i&gt;</source>
+        <translation> &lt;i&gt;(niet in de fit)&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="123"/>
+        <source>%1 under</source>
+        <translation>%1 onder</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="144"/>
+        <source>Model against the wells</source>
+        <translation>Model tegen de peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/WellsSection.cpp" line="146"/>
+        <source>&lt;p&gt;The concentration-distance fit of the site data (section %1, at its default date, the latest with at least three detected values in the fit, and %2 %) extrapolated to the receptor, C(x) = exp(a + m&amp;#183;x), is the site&apos;s own estimate of the receptor&apos;s concentration. It is classed as a species of a decay chain is: C(x)/CA against the attenuation-factor range, green where C(x) &amp;lt;= %3 CA, yellow up to %4 CA, red above; this class enters the verdict of every row of the contaminant. A fit with warnings gives no class. Beside each well with a detected value on the fit&apos;s date stand the concentrations the screening formula and the exact solution predict at its distance s along the flow and y across it, and the measured value over the model under the verdict basis (%5). A well in the fit that holds more than %6 times the model is marked &quot;under&quot;: there the model underpredicts the wells.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De concentratie-afstandsfit van de locatiegegevens (paragraaf %1, op zijn standaarddatum, de laatste met ten minste drie aangetoonde waarden in de fit, en %2 %), geëxtrapoleerd naar de receptor, C(x) = exp(a + m&amp;#183;x), is de eigen schatting van de locatie voor de concentratie bij de receptor. Zij wordt ingedeeld zoals een stof van een afbraakketen: C(x)/CA tegen het bereik van de afnamefactor, groen waar C(x) &amp;lt;= %3 CA, geel tot %4 CA, rood daarboven; deze klasse telt mee in het oordeel van elke rij van de stof. Een fit met waarschuwingen geeft geen klasse. Naast elke peilbuis met een aangetoonde waarde op de datum van de fit staan de concentraties die de screeningsformule en de exacte oplossing voorspellen op haar afstand s langs de stroming en y er dwars op, en de gemeten waarde gedeeld door het model volgens de oordeelsbasis (%5). Een peilbuis in de fit met meer dan %6 maal het model is gemarkeerd met „onder”: daar onderschat het model de peilbuizen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 // The centre-line chart of each attenuation factor; the document draws each
 // chart where its mark stands.
+#include <QCoreApplication>
+
 #include "report/ReportSection.h"
 
 void WriteChartsSection(ReportContext& report) {
-  report.heading(2, QStringLiteral("Centre-line charts"), "charts");
-  report.lead(QStringLiteral(
+  report.heading(2, QCoreApplication::translate("ReportCharts", "Centre-line charts"), "charts");
+  report.lead(QCoreApplication::translate(
+      "ReportCharts",
       "<p>The concentration on the plume axis relative to the source (C/C0, logarithmic), "
       "from the source to a quarter beyond the receptor: the screening model (solid blue) and the exact "
       "solution (dashed orange), with the acceptable level CA/C0 (dash-dotted red, its value beside the "
@@ -25,9 +28,11 @@ void WriteChartsSection(ReportContext& report) {
     const Contaminant& c = report.contaminantOf(*r);
     if (HasAttenuationFactorProblems(*r)) {
       flush();
-      report.add(QStringLiteral("<p><b>%1</b>: <i>no chart, the inputs of the attenuation factor have "
-                                "problems (section %2).</i></p>")
-                     .arg(contaminantName(report.project(), c.name), report.ref("problems")));
+      report.add(
+          QCoreApplication::translate("ReportCharts",
+                                      "<p><b>%1</b>: <i>no chart, the inputs of the attenuation factor "
+                                      "have problems (section %2).</i></p>")
+              .arg(contaminantName(report.project(), c.name), report.ref("problems")));
       continue;
     }
     any = true;
@@ -38,5 +43,6 @@ void WriteChartsSection(ReportContext& report) {
   }
   flush();
   if (!any && report.resultsWith(kAssessAttenuationFactor).empty())
-    report.add(QStringLiteral("<p><i>No contaminant is assessed for its attenuation factor.</i></p>"));
+    report.add(QCoreApplication::translate(
+        "ReportCharts", "<p><i>No contaminant is assessed for its attenuation factor.</i></p>"));
 }

@@ -5,6 +5,7 @@
 // well, the redox classes of the indicators, and the source of every decay
 // constant taken from them. A project without site data has no such section.
 #include <QChart>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -18,12 +19,13 @@
 #include "engine/uncertainty/lambdainterval.h"
 #include "report/ReportLayout.h"
 #include "report/ReportSection.h"
+#include "report/sections/ChartLanguage.h"
 #include "report/sections/SiteTrends.h"
 
 namespace {
 
-QString num(double value, int digits = 4) {
-  return std::isfinite(value) ? QString::number(value + 0.0, 'g', digits) : QStringLiteral("-");
+QString num(const ReportContext& report, double value, int digits = 4) {
+  return std::isfinite(value) ? report.num(QString::number(value + 0.0, 'g', digits)) : QStringLiteral("-");
 }
 
 QString recordText(const std::string& text) {
@@ -49,6 +51,7 @@ QString bodyRow(const QStringList& cells) {
 // page's width, so that its lettering is about 5 pt and stays legible
 // beside the fit's numbers.
 QString chartHtml(ReportContext& report, QChart* chart) {
+  WithReportDecimalSign(chart, report.settings().decimalSign);
   return report.drawing(ChartDrawing(chart, QSizeF(520, 212)), 187.5, 76.5);
 }
 
@@ -72,13 +75,16 @@ bool AnyRedoxIndicator(const std::vector<RedoxReading>& readings) {
 // and the condition suggested for the aquifer.
 void WriteRedoxReadings(ReportContext& report, const Project& project, const SiteData& site,
                         const std::vector<RedoxReading>& readings) {
-  report.heading(3, QStringLiteral("Redox condition from the indicators"));
-  QString table =
-      tableStart() + headerRow({QStringLiteral("Well"), QStringLiteral("Date"), QStringLiteral("Class"),
-                                QStringLiteral("Rule"), QStringLiteral("Rests on"), QStringLiteral("Missing"),
-                                QStringLiteral("Solvent score")},
-                               // The rule's words take the room, so that a row is a few lines.
-                               {10, 10, 14, 30, 10, 8, 18});
+  report.heading(3, QCoreApplication::translate("ReportSiteData", "Redox condition from the indicators"));
+  QString table = tableStart() + headerRow({QCoreApplication::translate("ReportSiteData", "Well"),
+                                            QCoreApplication::translate("ReportSiteData", "Date"),
+                                            QCoreApplication::translate("ReportSiteData", "Class"),
+                                            QCoreApplication::translate("ReportSiteData", "Rule"),
+                                            QCoreApplication::translate("ReportSiteData", "Rests on"),
+                                            QCoreApplication::translate("ReportSiteData", "Missing"),
+                                            QCoreApplication::translate("ReportSiteData", "Solvent score")},
+                                           // The rule's words take the room, so that a row is a few lines.
+                                           {10, 10, 14, 30, 10, 8, 18});
   // Wells whose readings of one date say the same share a row, so that a
   // site of uniform chemistry is one row and not one per well; rows stand
   // in the order of their first well.
@@ -87,20 +93,21 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   for (const RedoxReading& r : readings) {
     const SolventScore score = ScoreSolvent(
         r.indicators, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, r.well, r.date), background);
-    QString scoreCell = score.scored ? QStringLiteral("%1, %2 (%3)")
-                                           .arg(score.total)
-                                           .arg(QString::fromStdString(SolventReadingWord(score.total)),
-                                                esc(QString::fromStdString(SolventPointsText(score))))
-                                     : QStringLiteral("-");
+    QString scoreCell = score.scored
+                            ? QStringLiteral("%1, %2 (%3)")
+                                  .arg(score.total)
+                                  .arg(QString::fromStdString(SolventReadingWord(score.total)),
+                                       report.num(esc(QString::fromStdString(SolventPointsText(score)))))
+                            : QStringLiteral("-");
     if (!score.missing.empty())
-      scoreCell +=
-          QStringLiteral("; not measured: ") + esc(QString::fromStdString(SolventMissingText(score)));
+      scoreCell += QCoreApplication::translate("ReportSiteData", "; not measured: %1")
+                       .arg(esc(QString::fromStdString(SolventMissingText(score))));
     const QStringList cells = {Unbroken(recordText(r.well)),
                                QString::fromLatin1(r.date.c_str()),
                                QString::fromLatin1(kRedoxConditions[r.condition].text),
-                               recordText(r.rule),
-                               esc(QString::fromStdString(r.basis)),
-                               esc(QString::fromStdString(r.missing)),
+                               report.num(recordText(r.rule)),
+                               report.num(esc(QString::fromStdString(r.basis))),
+                               report.num(esc(QString::fromStdString(r.missing))),
                                scoreCell};
     const auto same = std::find_if(rows.begin(), rows.end(),
                                    [&](const QStringList& row) { return row.mid(1) == cells.mid(1); });
@@ -115,10 +122,12 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   // The date stays whole; a list of wells wraps between their names, and
   // the words of a class, a rule and a score wrap.
   report.table(table + QStringLiteral("</table>"), QStringLiteral("wnwwwww"));
-  report.add(QStringLiteral("<p>Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. "
-                            "2009. Suggested redox condition: <b>%1</b> (%2). The aquifer is "
-                            "assessed as %3.</p>")
-                 .arg(QString::fromLatin1(kRedoxConditions[suggested].text), recordText(reason),
+  report.add(QCoreApplication::translate(
+                 "ReportSiteData",
+                 "<p>Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. "
+                 "2009. Suggested redox condition: <b>%1</b> (%2). The aquifer is "
+                 "assessed as %3.</p>")
+                 .arg(QString::fromLatin1(kRedoxConditions[suggested].text), report.num(recordText(reason)),
                       QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
                                               ? virelo_RedoxText(project.aquifer.redoxCondition)
                                               : "-")));
@@ -131,7 +140,8 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   const QString leftOut = esc(QString::fromStdString(SolventLeftOutText(first)).trimmed())
                               .replace(QLatin1Char('\n'), QStringLiteral("; "));
   report.add(
-      QStringLiteral(
+      QCoreApplication::translate(
+          "ReportSiteData",
           "<p>The solvent score is the screening for reductive dechlorination of chlorinated solvents "
           "(Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: "
           "O2 below 0.5 mg/L 3 points, above 5 mg/L &#8722;3; nitrate below 1 mg/L (read as NO3) 2; "
@@ -144,7 +154,31 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
           "strong. Rows not measured at a well are named beside its score. Background: %2. The table's "
           "other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, "
           "so a total without it may be too high as well as too low.</p>")
-          .arg(leftOut, esc(QString::fromStdString(SolventBackgroundText(background)))));
+          .arg(report.num(leftOut),
+               report.num(esc(QString::fromStdString(SolventBackgroundText(background))))));
+}
+
+// The wells with their place along and across the flow, and the number of
+// samples.
+void WriteWellsTable(ReportContext& report, const SiteData& site) {
+  report.heading(3, QCoreApplication::translate("ReportSiteData", "Monitoring wells"));
+  // Two wells to a row: four short columns need no more than half the page.
+  // The document fills a short last row with empty cells.
+  const QStringList head = {QCoreApplication::translate("ReportSiteData", "Well"), QStringLiteral("s [m]"),
+                            QStringLiteral("y [m]"), QCoreApplication::translate("ReportSiteData", "In fit")};
+  QString wells = tableStart() + headerRow(site.wells.size() > 1 ? head + head : head);
+  for (size_t k = 0; k < site.wells.size(); k += 2) {
+    QStringList cells;
+    for (size_t w = k; w < std::min(k + 2, site.wells.size()); ++w) {
+      const SiteWell& well = site.wells[w];
+      cells << Unbroken(recordText(well.name)) << num(report, well.s, 6) << num(report, well.y, 6)
+            << (well.inFit ? QCoreApplication::translate("ReportSiteData", "yes")
+                           : QCoreApplication::translate("ReportSiteData", "no"));
+    }
+    wells += bodyRow(cells);
+  }
+  report.table(wells + QStringLiteral("</table>"), QStringLiteral("nnnnnnnn"));
+  report.add(QCoreApplication::translate("ReportSiteData", "<p>%1 samples.</p>").arg(site.samples.size()));
 }
 
 }  // namespace
@@ -153,8 +187,9 @@ void WriteSiteDataSection(ReportContext& report) {
   const Project& project = report.project();
   const SiteData& site = virelo_ExtrasOf(project).site;
   if (site.empty()) return;
-  report.heading(2, QStringLiteral("Site data"), "site");
-  report.add(QStringLiteral(
+  report.heading(2, QCoreApplication::translate("ReportSiteData", "Site data"), "site");
+  report.add(QCoreApplication::translate(
+      "ReportSiteData",
       "<p>The site's own monitoring wells and samples. A concentration-distance fit along the centre line "
       "gives the bulk attenuation rate k = &#8722;m&#183;v and, corrected for dispersion after Buscheck and "
       "Alcantar (1995), the biodegradation rate &#955; = v/(4&#183;ax)&#183;([1 + "
@@ -163,23 +198,7 @@ void WriteSiteDataSection(ReportContext& report) {
       "every fit and "
       "trend.</p>"));
 
-  report.heading(3, QStringLiteral("Monitoring wells"));
-  // Two wells to a row: four short columns need no more than half the page.
-  // The document fills a short last row with empty cells.
-  const QStringList head = {QStringLiteral("Well"), QStringLiteral("s [m]"), QStringLiteral("y [m]"),
-                            QStringLiteral("In fit")};
-  QString wells = tableStart() + headerRow(site.wells.size() > 1 ? head + head : head);
-  for (size_t k = 0; k < site.wells.size(); k += 2) {
-    QStringList cells;
-    for (size_t w = k; w < std::min(k + 2, site.wells.size()); ++w) {
-      const SiteWell& well = site.wells[w];
-      cells << Unbroken(recordText(well.name)) << num(well.s, 6) << num(well.y, 6)
-            << (well.inFit ? QStringLiteral("yes") : QStringLiteral("no"));
-    }
-    wells += bodyRow(cells);
-  }
-  report.table(wells + QStringLiteral("</table>"), QStringLiteral("nnnnnnnn"));
-  report.add(QStringLiteral("<p>%1 samples.</p>").arg(site.samples.size()));
+  WriteWellsTable(report, site);
   const std::vector<ContaminantSeries> all = GatherSeries(site);
   // Two fits to a row of the page, each its heading, its chart and its
   // numbers, so that a site's contaminants share half a page.
@@ -188,27 +207,33 @@ void WriteSiteDataSection(ReportContext& report) {
     const SiteFitOptions options = SiteFitOptionsFor(project, series.contaminant, 90);
     const DistanceFit fit = FitDistance(site, series, options);
     QString cell = report.headingHtml(
-        3, QStringLiteral("%1: decay constant from the wells").arg(recordText(series.contaminant)));
+        3, QCoreApplication::translate("ReportSiteData", "%1: decay constant from the wells")
+               .arg(recordText(series.contaminant)));
     QStringList lines;
     auto row = [&](const QString& label, const QString& value) {
       lines << QStringLiteral("%1: %2").arg(label, value);
     };
-    row(QStringLiteral("Date, wells in the fit"),
+    row(QCoreApplication::translate("ReportSiteData", "Date, wells in the fit"),
         QStringLiteral("%1, %2").arg(QString::fromLatin1(fit.date.c_str())).arg(fit.points.size()));
     if (fit.line.ok)
-      row(QStringLiteral("Slope m [1/m], 90 % interval"),
-          QStringLiteral("%1 (%2 to %3), R&#178; %4")
-              .arg(num(fit.line.slope), num(fit.line.slopeLow), num(fit.line.slopeHigh), num(fit.line.r2)));
-    if (std::isfinite(fit.bulkK)) row(QStringLiteral("Bulk rate k [1/d]"), num(fit.bulkK));
+      row(QCoreApplication::translate("ReportSiteData", "Slope m [1/m], 90 % interval"),
+          QCoreApplication::translate("ReportSiteData", "%1 (%2 to %3), R&#178; %4")
+              .arg(num(report, fit.line.slope), num(report, fit.line.slopeLow),
+                   num(report, fit.line.slopeHigh), num(report, fit.line.r2)));
+    if (std::isfinite(fit.bulkK))
+      row(QCoreApplication::translate("ReportSiteData", "Bulk rate k [1/d]"), num(report, fit.bulkK));
     if (fit.hasLambda)
-      row(QStringLiteral("&#955; [1/d], 90 % interval"),
-          QStringLiteral("<b>%1</b> (%2 to %3), half-life %4 d")
-              .arg(num(fit.lambda), num(fit.lambdaLow), num(fit.lambdaHigh), num(fit.halfLife)));
-    for (const std::string& w : fit.warnings) lines << QStringLiteral("<i>%1</i>").arg(recordText(w));
+      row(QCoreApplication::translate("ReportSiteData", "&#955; [1/d], 90 % interval"),
+          QCoreApplication::translate("ReportSiteData", "<b>%1</b> (%2 to %3), half-life %4 d")
+              .arg(num(report, fit.lambda), num(report, fit.lambdaLow), num(report, fit.lambdaHigh),
+                   num(report, fit.halfLife)));
+    for (const std::string& w : fit.warnings)
+      lines << QStringLiteral("<i>%1</i>").arg(report.num(recordText(w)));
     if (!fit.nonDetects.empty()) {
       QStringList names;
       for (const SitePoint& p : fit.nonDetects) names << recordText(p.well);
-      lines << QStringLiteral("Not detected, left out: %1.").arg(names.join(QStringLiteral(", ")));
+      lines << QCoreApplication::translate("ReportSiteData", "Not detected, left out: %1.")
+                   .arg(names.join(QStringLiteral(", ")));
     }
     if (!fit.points.empty())
       cell += QStringLiteral("<p>%1</p>").arg(chartHtml(report, BuildSiteDecayChart(fit)));
@@ -223,8 +248,9 @@ void WriteSiteDataSection(ReportContext& report) {
     WriteRedoxReadings(report, project, site, readings);
   } else {
     // A table of rows that all read "not measured" would say less than this.
-    report.heading(3, QStringLiteral("Redox condition from the indicators"));
-    report.add(QStringLiteral("<p>No redox indicator was measured at any well.</p>"));
+    report.heading(3, QCoreApplication::translate("ReportSiteData", "Redox condition from the indicators"));
+    report.add(
+        QCoreApplication::translate("ReportSiteData", "<p>No redox indicator was measured at any well.</p>"));
   }
 
   // Where each decay constant taken from the wells comes from.
@@ -235,18 +261,20 @@ void WriteSiteDataSection(ReportContext& report) {
     if (source.rfind("site wells", 0) != 0) continue;
     // A value typed over the wells' one is no longer theirs.
     if (const SiteLambdaInterval* wells = SupersededLambdaInterval(project, c)) {
-      sources << QStringLiteral(
+      sources << QCoreApplication::translate(
+                     "ReportSiteData",
                      "%1: the wells gave &#955; = %2 1/d (%3), but the value in use, %4 1/d, "
                      "was entered by hand since")
-                     .arg(contaminantName(report.project(), c.name), num(wells->lambda),
-                          esc(QString::fromStdString(source)), num(c.lambdaUser));
+                     .arg(contaminantName(report.project(), c.name), num(report, wells->lambda),
+                          esc(QString::fromStdString(source)), num(report, c.lambdaUser));
       continue;
     }
-    sources << QStringLiteral("%1: &#955; = %2 1/d, %3")
-                   .arg(contaminantName(report.project(), c.name), num(c.lambdaUser),
+    sources << QCoreApplication::translate("ReportSiteData", "%1: &#955; = %2 1/d, %3")
+                   .arg(contaminantName(report.project(), c.name), num(report, c.lambdaUser),
                         esc(QString::fromStdString(source)));
   }
   if (!sources.isEmpty())
-    report.add(QStringLiteral("<p>Decay constants taken from the site data:<br>%1</p>")
+    report.add(QCoreApplication::translate("ReportSiteData",
+                                           "<p>Decay constants taken from the site data:<br>%1</p>")
                    .arg(sources.join(QStringLiteral("<br>"))));
 }

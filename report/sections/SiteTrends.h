@@ -6,11 +6,15 @@
 // for every one.
 #pragma once
 
+#include <QString>
 #include <vector>
 
 #include "engine/site/sitefit.h"
 
 class ReportContext;
 struct SiteData;
+
+// The Mann-Kendall class in the report's language; "" for none.
+QString TrendClassWords(TrendClass trend);
 
 void WriteSiteTrends(ReportContext& report, const SiteData& site, const std::vector<ContaminantSeries>& all);

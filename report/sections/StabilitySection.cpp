@@ -4,6 +4,7 @@
 // centre of mass per sampling round on one fixed well set, their trends and
 // the light, as `virelo-cli stability` gives them. A project whose site data
 // give no mass for any contaminant has no such section.
+#include <QCoreApplication>
 #include <cmath>
 
 #include "engine/project/extras.h"
@@ -12,11 +13,12 @@
 #include "engine/site/plumemass.h"
 #include "engine/site/sitefit.h"
 #include "report/ReportSection.h"
+#include "report/sections/SiteTrends.h"
 
 namespace {
 
-QString number(double value, int digits = 4) {
-  return std::isfinite(value) ? QString::number(value, 'g', digits) : QStringLiteral("-");
+QString number(const ReportContext& report, double value, int digits = 4) {
+  return std::isfinite(value) ? report.num(QString::number(value, 'g', digits)) : QStringLiteral("-");
 }
 
 QString latin(const std::string& text) {
@@ -24,8 +26,18 @@ QString latin(const std::string& text) {
 }
 
 QString trend(const PlumeTrend& t) {
-  const QString words = QString::fromLatin1(TrendClassText(t.mannKendall.trend));
+  const QString words = TrendClassWords(t.mannKendall.trend);
   return words.isEmpty() ? QStringLiteral("-") : words;
+}
+
+QString lightWords(PlumeLight light) {
+  switch (light) {
+    case PlumeLight::kGreen: return QCoreApplication::translate("ReportStability", "green");
+    case PlumeLight::kYellow: return QCoreApplication::translate("ReportStability", "yellow");
+    case PlumeLight::kRed: return QCoreApplication::translate("ReportStability", "red");
+    case PlumeLight::kNone: break;
+  }
+  return QStringLiteral("-");
 }
 
 QString th(const QString& text) {
@@ -34,27 +46,28 @@ QString th(const QString& text) {
 
 // One row per contaminant: the rounds compared, the mass from the first
 // round to the last, the classes, half-life, drift beside v/R and the light.
-QString row(const PlumeMassResult& r) {
+QString row(const ReportContext& report, const PlumeMassResult& r) {
   QString unit = r.estimator == "line" ? QStringLiteral("kg/m") : QStringLiteral("kg");
-  if (r.perMetreThickness) unit += QStringLiteral(" per m of b");
+  if (r.perMetreThickness) unit = QCoreApplication::translate("ReportStability", "%1 per m of b").arg(unit);
   QString rounds = QString::number(r.rounds.size());
-  if (!r.leftOut.empty()) rounds += QStringLiteral(" (%1 left out)").arg(r.leftOut.size());
+  if (!r.leftOut.empty())
+    rounds =
+        QCoreApplication::translate("ReportStability", "%1 (%2 left out)").arg(rounds).arg(r.leftOut.size());
   QString massTrend = trend(r.mass);
   if (r.mass.mannKendall.n >= 4) massTrend += QStringLiteral(" (S = %1)").arg(r.mass.mannKendall.s);
   const QString halfLife =
       std::isfinite(r.halfLife)
-          ? QStringLiteral("%1 (%2 to %3)")
-                .arg(number(r.halfLife), number(r.halfLifeLow),
-                     std::isinf(r.halfLifeHigh) ? QStringLiteral("&#8734;") : number(r.halfLifeHigh))
+          ? QCoreApplication::translate("ReportStability", "%1 (%2 to %3)")
+                .arg(number(report, r.halfLife), number(report, r.halfLifeLow),
+                     std::isinf(r.halfLifeHigh) ? QStringLiteral("&#8734;") : number(report, r.halfLifeHigh))
           : QStringLiteral("-");
   return QStringLiteral(
              "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4 &#8594; %5 %6</td><td>%7</td><td>%8</td><td>%9</td>"
              "<td>%10 / %11</td><td>%12</td></tr>")
       .arg(latin(r.contaminant), rounds, QString::fromLatin1(r.estimator.c_str()),
-           number(r.rounds.front().moments.mass), number(r.rounds.back().moments.mass), unit, massTrend,
-           trend(r.centreS), halfLife)
-      .arg(number(r.drift, 2), number(r.retardedVelocity, 2),
-           r.light == PlumeLight::kNone ? QStringLiteral("-") : QString::fromLatin1(PlumeLightKey(r.light)));
+           number(report, r.rounds.front().moments.mass), number(report, r.rounds.back().moments.mass), unit,
+           massTrend, trend(r.centreS), halfLife)
+      .arg(number(report, r.drift, 2), number(report, r.retardedVelocity, 2), lightWords(r.light));
 }
 
 // The mass discharge through the project's transects, one row per
@@ -69,7 +82,7 @@ void writeDischarge(ReportContext& report, const std::vector<PlumeMassResult>& p
     const MassDischargeResult r = MassDischargeOf(extras.site, plume.contaminant, extras.monitoring.transects,
                                                   MassDischargeOptionsFor(project));
     if (!r.problem.empty()) {
-      problems << latin(r.contaminant) + QStringLiteral(": ") + latin(r.problem);
+      problems << latin(r.contaminant) + QStringLiteral(": ") + report.num(latin(r.problem));
       continue;
     }
     for (size_t k = 0; k < r.transects.size(); ++k) {
@@ -77,38 +90,46 @@ void writeDischarge(ReportContext& report, const std::vector<PlumeMassResult>& p
       QString ratio = QStringLiteral("-");
       for (const TransectDecline& d : r.declines)
         if (d.upstream == t.name && std::isfinite(d.ratio))
-          ratio = QStringLiteral("%1 % at %2 (%3)")
-                      .arg(number(100.0 * d.ratio, 3), latin(d.downstream), QString::fromStdString(d.date));
-      const QString words = QString::fromLatin1(TrendClassText(t.trend.trend));
+          ratio = QCoreApplication::translate("ReportStability", "%1 % at %2 (%3)")
+                      .arg(number(report, 100.0 * d.ratio, 3), latin(d.downstream),
+                           QString::fromStdString(d.date));
+      const QString words = TrendClassWords(t.trend.trend);
       rows +=
           QStringLiteral(
               "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td>"
               "</tr>")
-              .arg(k == 0 ? latin(r.contaminant) : QString(), latin(t.name), number(t.s, 3),
+              .arg(k == 0 ? latin(r.contaminant) : QString(), latin(t.name), number(report, t.s, 3),
                    QString::number(t.rounds.size()),
                    t.rounds.empty() ? QStringLiteral("-")
-                                    : number(t.rounds.back().discharge) + QStringLiteral(" (") +
+                                    : number(report, t.rounds.back().discharge) + QStringLiteral(" (") +
                                           QString::fromStdString(t.rounds.back().date) + QStringLiteral(")"),
                    words.isEmpty() ? QStringLiteral("-") : words, ratio);
     }
   }
   const bool perMetre = !IsAcceptedSaturatedThickness(virelo_SettingsOf(project).saturatedThickness);
   // The sentence says what the table's columns are: it stays with it.
-  report.lead(
-      QStringLiteral("<p>Mass discharge Md = &#931; C&#183;Kf&#183;i&#183;w&#183;b through each transect "
-                     "of wells across the flow, each well standing for the strip w halfway to its "
-                     "neighbours%1; the dispersive flux is neglected (ITRC 2010).</p>")
-          .arg(perMetre ? QStringLiteral(", per metre of saturated thickness (b not entered)") : QString()));
+  report.lead(QCoreApplication::translate(
+                  "ReportStability",
+                  "<p>Mass discharge Md = &#931; C&#183;Kf&#183;i&#183;w&#183;b through each transect "
+                  "of wells across the flow, each well standing for the strip w halfway to its "
+                  "neighbours%1; the dispersive flux is neglected (ITRC 2010).</p>")
+                  .arg(perMetre ? QCoreApplication::translate(
+                                      "ReportStability", ", per metre of saturated thickness (b not entered)")
+                                : QString()));
   if (!rows.isEmpty())
     report.table(tableStart() +
                  QStringLiteral("<tr>%1%2%3%4%5%6%7</tr>")
-                     .arg(th(QStringLiteral("Contaminant")), th(QStringLiteral("Transect")),
-                          th(QStringLiteral("s [m]")), th(QStringLiteral("Rounds")),
-                          th(QStringLiteral("Md latest [g/d]")), th(QStringLiteral("Md trend")),
-                          th(QStringLiteral("Next transect downstream"))) +
+                     .arg(th(QCoreApplication::translate("ReportStability", "Contaminant")),
+                          th(QCoreApplication::translate("ReportStability", "Transect")),
+                          th(QStringLiteral("s [m]")),
+                          th(QCoreApplication::translate("ReportStability", "Rounds")),
+                          th(QCoreApplication::translate("ReportStability", "Md latest [g/d]")),
+                          th(QCoreApplication::translate("ReportStability", "Md trend")),
+                          th(QCoreApplication::translate("ReportStability", "Next transect downstream"))) +
                  rows + QStringLiteral("</table>"));
   if (!problems.isEmpty())
-    report.add(QStringLiteral("<p>No mass discharge: %1.</p>").arg(problems.join(QStringLiteral("; "))));
+    report.add(QCoreApplication::translate("ReportStability", "<p>No mass discharge: %1.</p>")
+                   .arg(problems.join(QStringLiteral("; "))));
 }
 
 }  // namespace
@@ -122,24 +143,30 @@ void WriteStabilitySection(ReportContext& report) {
     if (!r.rounds.empty()) results.push_back(std::move(r));
   }
   if (results.empty()) return;
-  report.heading(2, QStringLiteral("The plume as a whole"), "stability");
-  report.lead(QStringLiteral(
+  report.heading(2, QCoreApplication::translate("ReportStability", "The plume as a whole"), "stability");
+  report.lead(QCoreApplication::translate(
+      "ReportStability",
       "<p>The dissolved mass M0 = ne&#183;b&#183;&#8747;C dA and the centre of mass per sampling round, on "
       "the same wells in every round, interpolated linearly between them (on their Delaunay triangles, or "
       "along a row of wells per metre of plume width). Green: the mass decreases and the centre of mass does "
       "not move downstream; red: either increases; yellow otherwise.</p>"));
   QString table =
       tableStart() + QStringLiteral("<tr>%1%2%3%4%5%6%7%8%9</tr>")
-                         .arg(th(QStringLiteral("Contaminant")), th(QStringLiteral("Rounds")),
-                              th(QStringLiteral("Estimator")), th(QStringLiteral("Mass first &#8594; last")),
-                              th(QStringLiteral("Mass trend")), th(QStringLiteral("Centre of mass")),
-                              th(QStringLiteral("Half-life [d]")), th(QStringLiteral("Drift / v/R [m/d]")),
-                              th(QStringLiteral("Light")));
-  for (const PlumeMassResult& r : results) table += row(r);
+                         .arg(th(QCoreApplication::translate("ReportStability", "Contaminant")),
+                              th(QCoreApplication::translate("ReportStability", "Rounds")),
+                              th(QCoreApplication::translate("ReportStability", "Estimator")),
+                              th(QCoreApplication::translate("ReportStability", "Mass first &#8594; last")),
+                              th(QCoreApplication::translate("ReportStability", "Mass trend")),
+                              th(QCoreApplication::translate("ReportStability", "Centre of mass")),
+                              th(QCoreApplication::translate("ReportStability", "Half-life [d]")),
+                              th(QCoreApplication::translate("ReportStability", "Drift / v/R [m/d]")),
+                              th(QCoreApplication::translate("ReportStability", "Light")));
+  for (const PlumeMassResult& r : results) table += row(report, r);
   report.table(table + QStringLiteral("</table>"));
-  report.add(
-      QStringLiteral("<p>Rounds missing a well of the set are left out; <code>virelo-cli stability</code> "
-                     "lists them with the "
-                     "mass, centre and spread of every round.</p>"));
+  report.add(QCoreApplication::translate(
+      "ReportStability",
+      "<p>Rounds missing a well of the set are left out; <code>virelo-cli stability</code> "
+      "lists them with the "
+      "mass, centre and spread of every round.</p>"));
   writeDischarge(report, results);
 }

@@ -6,6 +6,7 @@
 // moves with the water from a constant source, the steady report says all
 // there is, and its length stays as it was.
 #include <QChart>
+#include <QCoreApplication>
 
 #include <utility>
 #include "analysis/CentrelineChart.h"
@@ -16,6 +17,7 @@
 #include "engine/project/transport.h"
 #include "engine/time/timeinputs.h"
 #include "report/ReportSection.h"
+#include "report/sections/ChartLanguage.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ constexpr int kPoints = 200;
 
 // Small enough that several charts share a page.
 QString ChartHtml(ReportContext& report, QChart* chart) {
+  WithReportDecimalSign(chart, report.settings().decimalSign);
   return QStringLiteral("<p align=\"center\">%1</p>")
       .arg(report.drawing(ChartDrawing(chart, QSizeF(600, 300)), 315, 157.5));
 }
@@ -40,8 +43,9 @@ void WriteTimeSection(ReportContext& report) {
     all.push_back(std::move(in));
   }
   if (all.empty()) return;
-  report.heading(2, QStringLiteral("Time"), "time");
-  report.lead(QStringLiteral(
+  report.heading(2, QCoreApplication::translate("ReportTime", "Time"), "time");
+  report.lead(QCoreApplication::translate(
+      "ReportTime",
       "<p>The concentration at the receptor over time on the plume's centre line, under the transient "
       "screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with "
       "retardation R = 1 + &rho;<sub>b</sub> Koc foc / n<sub>e</sub> and a constant or first-order "
@@ -65,8 +69,8 @@ void WriteTimeSection(ReportContext& report) {
       QString line =
           QStringLiteral("<tr><td>%1</td>").arg(TimingTableModel::CellText(row, 0, &project).toHtmlEscaped());
       for (int c = first; c < last; ++c)
-        line +=
-            QStringLiteral("<td>%1</td>").arg(TimingTableModel::CellText(row, c, &project).toHtmlEscaped());
+        line += QStringLiteral("<td>%1</td>")
+                    .arg(report.num(TimingTableModel::CellText(row, c, &project).toHtmlEscaped()));
       report.add(line + QStringLiteral("</tr>"));
     }
     // The contaminant's name wraps; the times do not.
@@ -81,10 +85,13 @@ void WriteTimeSection(ReportContext& report) {
             .arg(QString::fromStdString(in.retardationBasis), QString::fromLatin1(DecayOfName(t.decayOf)),
                  QString::fromStdString(in.sourceBasis))
             .toHtmlEscaped();
+    text = report.num(text);
     if (!in.chainBasis.empty())
-      text += QStringLiteral(" Decay chain: %1.").arg(QString::fromStdString(in.chainBasis).toHtmlEscaped());
+      text += QCoreApplication::translate("ReportTime", " Decay chain: %1.")
+                  .arg(report.num(QString::fromStdString(in.chainBasis).toHtmlEscaped()));
     if (const char* reason = CurveScreeningReason(in.timing))
-      text += QStringLiteral(" No screening values: %1").arg(QString::fromLatin1(reason).toHtmlEscaped());
+      text += QCoreApplication::translate("ReportTime", " No screening values: %1")
+                  .arg(report.num(QString::fromLatin1(reason).toHtmlEscaped()));
     report.add(QStringLiteral("<p>%1</p>").arg(text));
     report.add(ChartHtml(
         report,
