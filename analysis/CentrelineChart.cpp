@@ -152,7 +152,7 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   auto* sAxis = new QValueAxis;
   sAxis->setTitleText(QCoreApplication::translate("CentrelineChart", "Distance from the source s [m]"));
   sAxis->setRange(0.0, profile.sMax);
-  sAxis->setLabelFormat(QStringLiteral("%g"));
+  sAxis->setLabelFormat(QStringLiteral("%.6g"));
   // Ticks at round distances from the source, about six of them.
   const double rough = profile.sMax / 6.0;
   const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
@@ -171,7 +171,7 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
   // About a dozen labels at most; wider spans label every second or third decade.
   cAxis->setBase(std::pow(10.0, std::max(1.0, std::ceil(decades / 12.0))));
   cAxis->setRange(range.lower, range.upper);
-  cAxis->setLabelFormat(QStringLiteral("%g"));
+  cAxis->setLabelFormat(QStringLiteral("%.6g"));
   cAxis->setMinorTickCount(decades <= 6.0 ? -1 : 0);
   // Solid, faint minor lines: the dashed default costs more to draw than
   // both curves together.

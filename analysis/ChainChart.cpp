@@ -131,13 +131,13 @@ QChart* BuildChainChart(const ChainCurves& curves) {
   auto* sAxis = new QValueAxis;
   sAxis->setTitleText(QCoreApplication::translate("ChainChart", "Distance from the source s [m]"));
   sAxis->setRange(0.0, curves.sMax);
-  sAxis->setLabelFormat(QStringLiteral("%g"));
+  sAxis->setLabelFormat(QStringLiteral("%.6g"));
   auto* cAxis = new QLogValueAxis;
   cAxis->setTitleText(curves.unit.isEmpty()
                           ? QCoreApplication::translate("ChainChart", "Concentration")
                           : QCoreApplication::translate("ChainChart", "Concentration [%1]").arg(curves.unit));
   cAxis->setRange(lower, upper);
-  cAxis->setLabelFormat(QStringLiteral("%g"));
+  cAxis->setLabelFormat(QStringLiteral("%.6g"));
   cAxis->setMinorTickCount(-1);
   cAxis->setMinorGridLinePen(QPen(QColor(0xec, 0xec, 0xec), 1.0));
   chart->addAxis(sAxis, Qt::AlignBottom);

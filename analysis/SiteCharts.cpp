@@ -47,7 +47,7 @@ QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style)
 QLogValueAxis* ConcentrationAxis(double low, double high) {
   auto* axis = new QLogValueAxis;
   axis->setTitleText(QStringLiteral("C [\u00b5g/L]"));
-  axis->setLabelFormat(QStringLiteral("%g"));
+  axis->setLabelFormat(QStringLiteral("%.6g"));
   if (!(low > 0.0) || !std::isfinite(high)) low = 1.0, high = 10.0;
   axis->setRange(std::pow(10.0, std::floor(std::log10(low))),
                  std::pow(10.0, std::ceil(std::log10(high) + 1e-9)));
@@ -139,7 +139,7 @@ QChart* BuildSiteDecayChart(const DistanceFit& fit) {
   }
   auto* sAxis = new QValueAxis;
   sAxis->setTitleText(QCoreApplication::translate("SiteCharts", "Distance from the source s [m]"));
-  sAxis->setLabelFormat(QStringLiteral("%g"));
+  sAxis->setLabelFormat(QStringLiteral("%.6g"));
   const double span = std::max(sMax - nearest, 1.0);
   const double pad = 0.03 * span;  // room for the nearest marker
   sAxis->setRange(nearest - pad, sMax + pad);

@@ -61,7 +61,7 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
   }
   auto* xAxis = new QValueAxis;
   xAxis->setTitleText(xTitle);
-  xAxis->setLabelFormat(QStringLiteral("%g"));
+  xAxis->setLabelFormat(QStringLiteral("%.6g"));
   xAxis->setRange(0.0, last);
   // Round ticks (200, 400 d; 20, 40 years), as a reader counts time.
   xAxis->applyNiceNumbers();
@@ -69,7 +69,7 @@ QChart* Build(const std::vector<BreakthroughPoint>& points, double c0, double ca
   cAxis->setTitleText(unit.isEmpty()
                           ? QCoreApplication::translate("TimeCharts", "Concentration")
                           : QCoreApplication::translate("TimeCharts", "Concentration [%1]").arg(unit));
-  cAxis->setLabelFormat(QStringLiteral("%g"));
+  cAxis->setLabelFormat(QStringLiteral("%.6g"));
   // Whole decades, at most eight below the highest value, so that a curve
   // that begins at nothing does not squash the part that matters.
   const double upper = std::pow(10.0, std::ceil(std::log10(highest)));

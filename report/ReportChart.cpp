@@ -93,8 +93,9 @@ ReportChartPainter::ReportChartPainter(QChar decimalSign)
   p.concentration->setTitleText(QStringLiteral("C/C0"));
   p.concentration->setBase(10);
   // Decades as a reader writes them: 1, 0.1, 0.001, and the exponent form
-  // only from 1e-05 on, where the zeros would have to be counted.
-  p.concentration->setLabelFormat(QStringLiteral("%g"));
+  // only from 1e-05 on, where the zeros would have to be counted. The
+  // precision is written out: localised, a bare "%g" loses its digits.
+  p.concentration->setLabelFormat(QStringLiteral("%.6g"));
   p.concentration->setMinorTickCount(0);
   for (QAbstractAxis* axis :
        {static_cast<QAbstractAxis*>(p.distance), static_cast<QAbstractAxis*>(p.concentration)}) {
@@ -110,8 +111,6 @@ ReportChartPainter::ReportChartPainter(QChar decimalSign)
     comma.setNumberOptions(QLocale::OmitGroupSeparator);
     chart->setLocale(comma);
     chart->setLocalizeNumbers(true);
-    // Localised, a bare "%g" loses its digits ("1e-08" reads "0").
-    p.concentration->setLabelFormat(QStringLiteral("%.6g"));
   }
   for (QLineSeries* series : {p.screening, p.exact, p.limit, p.receptor}) {
     series->attachAxis(p.distance);
