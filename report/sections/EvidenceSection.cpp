@@ -10,6 +10,7 @@
 #include "engine/case/linesofevidence.h"
 #include "engine/project/extras.h"
 #include "engine/project/transport.h"
+#include "platform/EngineText.h"
 #include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 
@@ -138,7 +139,7 @@ void WriteEvidenceSection(ReportContext& report) {
             : QString();
     current = row.contaminant;
     report.add(QStringLiteral("<tr><td>%1%2</td>%3<td>%4</td></tr>")
-                   .arg(first, line, LightCell(row), report.num(esc(QString::fromStdString(row.reading)))));
+                   .arg(first, line, LightCell(row), report.num(esc(EngineText(row.reading)))));
   }
   // The light is one word; the line and its reading wrap.
   report.closeTable(QStringLiteral("wnw"));

@@ -8,6 +8,7 @@
 
 #include "engine/project/transport.h"
 #include "engine/time/timeinputs.h"
+#include "platform/EngineText.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -45,7 +46,7 @@ TransportNotes transportNotes(ReportContext& report) {
     if (t.sourceDecay == SourceDecayKind::Constant) continue;
     const auto basis = sourceBasis.find(std::string(c.name, strnlen(c.name, sizeof c.name)));
     notes.shrinking << QStringLiteral("%1 (%2)").arg(
-        name, basis != sourceBasis.end() ? esc(QString::fromStdString(basis->second))
+        name, basis != sourceBasis.end() ? esc(EngineText(basis->second))
               : t.sourceDecay == SourceDecayKind::Rate
                   ? QCoreApplication::translate("ReportMethods", "source decaying at ks = %1 1/d")
                         .arg(report.num(QStringLiteral("%1").arg(t.rate)))

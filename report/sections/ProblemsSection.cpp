@@ -7,6 +7,7 @@
 #include "engine/core/validation.h"
 #include "engine/evidence/omittedevidence.h"
 #include "engine/project/extras.h"
+#include "platform/EngineText.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -34,10 +35,11 @@ void problemList(ReportContext& report, const ContaminantResult& r, bool plume) 
   report.add(QStringLiteral("<ol>"));
   char text[256];
   for (int k = 0; aquifer && k < aquiferCount; ++k)
-    if (virelo_GetProblemText(aquifer[k], text)) report.add(QStringLiteral("<li>%1</li>").arg(record(text)));
+    if (virelo_GetProblemText(aquifer[k], text))
+      report.add(QStringLiteral("<li>%1</li>").arg(report.num(esc(EngineTerm(text)))));
   for (int k = 0; contaminant && k < contaminantCount; ++k)
     if (virelo_GetProblemText(contaminant[k], text))
-      report.add(QStringLiteral("<li>%1</li>").arg(record(text)));
+      report.add(QStringLiteral("<li>%1</li>").arg(report.num(esc(EngineTerm(text)))));
   report.add(QStringLiteral("</ol>"));
 }
 
@@ -54,10 +56,10 @@ bool omittedEvidence(ReportContext& report) {
   char text[256];
   for (const OmittedEvidence& entry : omitted) {
     if (!virelo_GetProblemText(entry.code, text)) continue;
-    report.add(
-        QStringLiteral("<li>%1</li>")
-            .arg(QCoreApplication::translate("ReportProblems", "Problem %1: %2 %3"))
-            .arg(QString::number(entry.code), record(text), record(OmittedContaminantsText(entry).c_str())));
+    report.add(QStringLiteral("<li>%1</li>")
+                   .arg(QCoreApplication::translate("ReportProblems", "Problem %1: %2 %3"))
+                   .arg(QString::number(entry.code), report.num(esc(EngineTerm(text))),
+                        report.num(esc(EngineText(OmittedContaminantsText(entry))))));
   }
   report.add(QStringLiteral("</ol>"));
   return true;

@@ -17,6 +17,7 @@
 #include "engine/site/siteproject.h"
 #include "engine/site/solventscore.h"
 #include "engine/uncertainty/lambdainterval.h"
+#include "platform/EngineText.h"
 #include "report/ReportLayout.h"
 #include "report/ReportSection.h"
 #include "report/sections/ChartLanguage.h"
@@ -96,7 +97,7 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
     QString scoreCell = score.scored
                             ? QStringLiteral("%1, %2 (%3)")
                                   .arg(score.total)
-                                  .arg(QString::fromStdString(SolventReadingWord(score.total)),
+                                  .arg(EngineTerm(SolventReadingWord(score.total)),
                                        report.num(esc(QString::fromStdString(SolventPointsText(score)))))
                             : QStringLiteral("-");
     if (!score.missing.empty())
@@ -104,9 +105,9 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
                        .arg(esc(QString::fromStdString(SolventMissingText(score))));
     const QStringList cells = {Unbroken(recordText(r.well)),
                                QString::fromLatin1(r.date.c_str()),
-                               QString::fromLatin1(kRedoxConditions[r.condition].text),
-                               report.num(recordText(r.rule)),
-                               report.num(esc(QString::fromStdString(r.basis))),
+                               EngineTerm(kRedoxConditions[r.condition].text),
+                               report.num(esc(EngineText(r.rule))),
+                               report.num(esc(EngineText(r.basis))),
                                report.num(esc(QString::fromStdString(r.missing))),
                                scoreCell};
     const auto same = std::find_if(rows.begin(), rows.end(),
@@ -127,10 +128,10 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
                  "<p>Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. "
                  "2009. Suggested redox condition: <b>%1</b> (%2). The aquifer is "
                  "assessed as %3.</p>")
-                 .arg(QString::fromLatin1(kRedoxConditions[suggested].text), report.num(recordText(reason)),
-                      QString::fromLatin1(virelo_RedoxText(project.aquifer.redoxCondition)
-                                              ? virelo_RedoxText(project.aquifer.redoxCondition)
-                                              : "-")));
+                 .arg(EngineTerm(kRedoxConditions[suggested].text), report.num(esc(EngineText(reason))),
+                      EngineTerm(virelo_RedoxText(project.aquifer.redoxCondition)
+                                     ? virelo_RedoxText(project.aquifer.redoxCondition)
+                                     : "-")));
   // The rows not scored are those of the first reading: every reading
   // leaves out the same, given the project's chains and background.
   const SolventScore first = ScoreSolvent(

@@ -16,6 +16,7 @@
 #include "engine/project/extras.h"
 #include "engine/project/transport.h"
 #include "engine/time/timeinputs.h"
+#include "platform/EngineText.h"
 #include "report/ReportSection.h"
 #include "report/sections/ChartLanguage.h"
 
@@ -80,11 +81,10 @@ void WriteTimeSection(ReportContext& report) {
   for (const TimeInputs& in : all) {
     const TransientInputs& t = in.timing.inputs;
     report.heading(3, contaminantName(project, in.timing.name.c_str()));
-    QString text =
-        QStringLiteral("%1; %2; %3.")
-            .arg(QString::fromStdString(in.retardationBasis), QString::fromLatin1(DecayOfName(t.decayOf)),
-                 QString::fromStdString(in.sourceBasis))
-            .toHtmlEscaped();
+    QString text = QStringLiteral("%1; %2; %3.")
+                       .arg(EngineText(in.retardationBasis), EngineTerm(DecayOfName(t.decayOf)),
+                            EngineText(in.sourceBasis))
+                       .toHtmlEscaped();
     text = report.num(text);
     if (!in.chainBasis.empty())
       text += QCoreApplication::translate("ReportTime", " Decay chain: %1.")
