@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "analysis/CentrelineChart.h"
 #include "analysis/ChartNumbers.h"
+#include "platform/DecimalSign.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ QPen seriesPen(QColor colour, qreal width, Qt::PenStyle style = Qt::SolidLine) {
 
 // A number as people read it on a chart: three significant digits.
 QString shortNumber(double v) {
-  return QString::number(v, 'g', 3);
+  return ShownNumbers(QString::number(v, 'g', 3));
 }
 
 QLineSeries* addLine(QChart* chart, const char* objectName, const QString& legend, const QPen& pen) {
@@ -93,6 +94,9 @@ QChart* BuildCentrelineChart(const PlumeProfile& profile) {
                       .arg(profile.name));
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+  // A narrow window shortens the entries ("Screening m..."); the whole name
+  // shows under the pointer.
+  chart->legend()->setShowToolTips(true);
   chart->setMargins(QMargins(4, 4, 4, 4));
   chart->setBackgroundRoundness(0);
 

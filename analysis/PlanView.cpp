@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "analysis/PlumeProfile.h"
+#include "platform/DecimalSign.h"
 
 namespace {
 
@@ -362,11 +363,11 @@ void PlanViewWidget::mouseMoveEvent(QMouseEvent* event) {
   double y = 0.0;
   double value = 0.0;
   if (picture_.sampleAt(event->position(), &s, &y, &value))
-    QToolTip::showText(
-        event->globalPosition().toPoint(),
-        QStringLiteral("s = %1 m, y = %2 m: C/C0 = %3")
-            .arg(QString::number(s, 'g', 4), QString::number(y, 'g', 3), QString::number(value, 'E', 2)),
-        this);
+    QToolTip::showText(event->globalPosition().toPoint(),
+                       ShownNumbers(QStringLiteral("s = %1 m, y = %2 m: C/C0 = %3")
+                                        .arg(QString::number(s, 'g', 4), QString::number(y, 'g', 3),
+                                             QString::number(value, 'E', 2))),
+                       this);
   else
     QToolTip::hideText();
   QWidget::mouseMoveEvent(event);

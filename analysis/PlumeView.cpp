@@ -35,6 +35,8 @@
 #include "engine/core/exact.h"
 #include "engine/project/records.h"
 #include "engine/project/transport.h"
+#include "platform/DecimalSign.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 
@@ -45,11 +47,11 @@ constexpr int kIdPlumeView = 1370;
 
 QString concentration(double v) {
   if (!std::isfinite(v)) return QCoreApplication::translate("PlumeView", "infinite!");
-  return QString::number(v, 'E', 2);
+  return ShownNumbers(QString::number(v, 'E', 2));
 }
 
 QString metres(double v) {
-  return QString::number(v, 'g', 4);
+  return ShownNumbers(QString::number(v, 'g', 4));
 }
 
 }  // namespace
@@ -266,11 +268,9 @@ bool PlumeView::showResult(int resultIndex) {
       tr("At the receptor (x = %1 m): C/C0 = %2 (screening model), %3 (exact solution); CA/C0 = %4.")
           .arg(metres(profile_.x), concentration(profile_.screeningAtX), concentration(profile_.exactAtX),
                concentration(profile_.caRatio));
-  text +=
-      tr("\nVerdict (screening model): %1.").arg(QString::fromLatin1(AssessmentClassName(screeningClass)));
+  text += tr("\nVerdict (screening model): %1.").arg(EngineTerm(AssessmentClassName(screeningClass)));
   if (exactClass != screeningClass)
-    text +=
-        tr(" The exact solution would give %1.").arg(QString::fromLatin1(AssessmentClassName(exactClass)));
+    text += tr(" The exact solution would give %1.").arg(EngineTerm(AssessmentClassName(exactClass)));
   if (!profile_.fieldNote.isEmpty()) text += QLatin1Char('\n') + profile_.fieldNote;
   summary_->setText(text);
   return true;
