@@ -24,6 +24,7 @@
 #include "engine/core/validation.h"
 #include "engine/project/extras.h"
 #include "platform/DecimalSign.h"
+#include "platform/EngineText.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
@@ -408,7 +409,7 @@ void ChainWindow::fillEditor() {
       editor_->setCellWidget(row, kSpeciesColumn, box);
     }
     const double yield = row > 0 && row - 1 < static_cast<int>(c->yields.size()) ? c->yields[row - 1] : NAN;
-    QTableWidgetItem* yieldCell = Cell(row == 0 ? QStringLiteral("parent") : QString(), row > 0);
+    QTableWidgetItem* yieldCell = Cell(row == 0 ? tr("parent") : QString(), row > 0);
     if (row > 0 && std::isfinite(yield)) ShowCellNumber(yieldCell, QString::number(yield, 'g', 6), yield);
     editor_->setItem(row, kYieldColumn, yieldCell);
     double lambda = NAN;
@@ -467,7 +468,7 @@ void ChainWindow::refresh() {
     const std::pair<int, AssessmentClass> classes[] = {
         {3, row.screeningClass}, {5, row.exactClass}, {6, row.singleClass}};
     for (const auto& [column, cls] : classes) {
-      auto* item = Cell(row.endProduct ? QStringLiteral("-") : QString::fromLatin1(AssessmentClassName(cls)));
+      auto* item = Cell(row.endProduct ? QStringLiteral("-") : EngineTerm(AssessmentClassName(cls)));
       if (!row.endProduct) item->setBackground(ClassColour(cls));
       receptor_->setItem(i, column, item);
     }

@@ -16,8 +16,9 @@ const QColor kGreen(76, 160, 76);
 const QColor kYellow(230, 190, 40);
 const QColor kRed(214, 69, 65);
 
-QString Number(double v) {
-  return ShownNumbers(QString::number(v, 'g', 3));
+QString Number(double v, QChar sign) {
+  const QString text = QString::number(v, 'g', 3);
+  return sign.isNull() ? ShownNumbers(text) : WithDecimalSign(text, sign);
 }
 
 }  // namespace
@@ -119,7 +120,7 @@ void RatioHistogram::Paint(QPainter& painter, const QRectF& area, const RatioHis
     const double x = xOf(decade);
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
     if ((decade - firstDecade) % labelEvery != 0) continue;
-    const QString label = Number(std::pow(10.0, decade));
+    const QString label = Number(std::pow(10.0, decade), data.decimalSign);
     painter.drawText(QRectF(x - 60, plot.bottom() + 4, 120, line), Qt::AlignHCenter | Qt::AlignTop, label);
   }
   painter.drawText(QRectF(area.left(), plot.top() - line / 2, plot.left() - area.left() - 4, line),
@@ -139,7 +140,8 @@ void RatioHistogram::Paint(QPainter& painter, const QRectF& area, const RatioHis
     const bool lower = bound == data.range.lower;
     const QRectF label =
         lower ? QRectF(x - 83, area.top() + 2, 80, line) : QRectF(x + 3, area.top() + 2, 80, line);
-    painter.drawText(label, (lower ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop, Number(bound));
+    painter.drawText(label, (lower ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+                     Number(bound, data.decimalSign));
   }
   painter.setPen(Qt::black);
   QStringList apart;

@@ -5,6 +5,7 @@
 // drawing serves the Uncertainty window and the report.
 #pragma once
 
+#include <QChar>
 #include <QWidget>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct RatioHistogramData {
   std::vector<double> sortedRatios;  // as the run keeps them: 0 nothing arrives, +inf undefined
   AssessmentRange range{0.3, 2.0};
   bool plumeLength = true;  // names the axis "d/x", else "C0/C"
+  QChar decimalSign;        // the numbers' sign; null: the windows' own
 };
 
 class RatioHistogram : public QWidget {

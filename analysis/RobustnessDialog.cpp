@@ -24,6 +24,8 @@
 
 #include "analysis/ChartNumbers.h"
 #include "engine/case/projectcase.h"
+#include "platform/DecimalSign.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "resources/result_pictures.h"
@@ -67,9 +69,15 @@ QString InputDescription(BreakEvenInput input) {
   return {};
 }
 
+// A number as the reader writes it: with the windows' decimal sign.
 QString ValueText(double value) {
   const std::string text = FormatResultValue(value, "%.6g", "%.6g");
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  return ShownNumbers(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+// A class name in the windows' language.
+QString ClassText(AssessmentClass c) {
+  return EngineTerm(AssessmentClassName(c));
 }
 
 AssessmentClass Neighbour(AssessmentClass c, int step) {
@@ -96,7 +104,7 @@ QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignL
 }  // namespace
 
 QString RobustnessDialog::factorText(double factor) {
-  return QStringLiteral("\u00d7") + QString::fromStdString(FormatFactor(factor));
+  return QStringLiteral("\u00d7") + ShownNumbers(QString::fromStdString(FormatFactor(factor)));
 }
 
 RobustnessDialog::RobustnessDialog(const Project* project, int resultIndex, bool plumeLength, int rangeIndex,
@@ -205,7 +213,7 @@ void RobustnessDialog::Refresh() {
   if (result && result->contaminantIndex >= 0 && result->contaminantIndex < project_->contaminantCount)
     name = fromRecordText(project_->contaminants[result->contaminantIndex].name);
   const QString assessment = plumeLength_ ? tr("plume length") : tr("attenuation factor");
-  QString heading = QStringLiteral("%1, %2: %3").arg(name, assessment, AssessmentClassName(table_.cls));
+  QString heading = QStringLiteral("%1, %2: %3").arg(name, assessment, ClassText(table_.cls));
   if (result && table_.cls != AssessmentClass::Problems) {
     const double ratio = plumeLength_ ? result->plumeLengthRatio : result->sourceRatio;
     heading += QStringLiteral("   (%1 = %2)")
@@ -236,7 +244,7 @@ void RobustnessDialog::fillTable() {
   const AssessmentClass worse = Neighbour(table_.cls, -1);
   const AssessmentClass better = Neighbour(table_.cls, +1);
   const auto at = [](AssessmentClass c, const char* fallback) {
-    return c == AssessmentClass::Problems ? tr(fallback) : tr("%1 at").arg(AssessmentClassName(c));
+    return c == AssessmentClass::Problems ? tr(fallback) : tr("%1 at").arg(ClassText(c));
   };
   tableWidget_->setHorizontalHeaderLabels({tr("Input"), tr("Current value"),
                                            at(worse, QT_TR_NOOP("Worse at")), tr("Factor"),
@@ -262,12 +270,12 @@ void RobustnessDialog::fillTable() {
       auto* factor = Item(side.factor ? factorText(*side.factor) : QString(), right);
       if (!side.at) {
         value->setToolTip(side.target == AssessmentClass::Problems
-                              ? tr("There is no class beyond %1.").arg(AssessmentClassName(table_.cls))
+                              ? tr("There is no class beyond %1.").arg(ClassText(table_.cls))
                               : tr("No value of %1 that the input checks accept reaches %2.")
-                                    .arg(input, AssessmentClassName(side.target)));
+                                    .arg(input, ClassText(side.target)));
       } else {
         value->setToolTip(tr("With %1 = %2 the class becomes %3 (all other inputs as they are).")
-                              .arg(input, ValueText(*side.at), AssessmentClassName(side.target)));
+                              .arg(input, ValueText(*side.at), ClassText(side.target)));
       }
       tableWidget_->setItem(row, side.column, value);
       tableWidget_->setItem(row, side.column + 1, factor);
@@ -300,8 +308,8 @@ void RobustnessDialog::fillChart() {
 
   const AssessmentClass worse = Neighbour(table_.cls, -1);
   const AssessmentClass better = Neighbour(table_.cls, +1);
-  auto* worseSet = new QBarSet(tr("towards %1").arg(AssessmentClassName(worse)));
-  auto* betterSet = new QBarSet(tr("towards %1").arg(AssessmentClassName(better)));
+  auto* worseSet = new QBarSet(tr("towards %1").arg(ClassText(worse)));
+  auto* betterSet = new QBarSet(tr("towards %1").arg(ClassText(better)));
   worseSet->setColor(kWorseColour);
   betterSet->setColor(kBetterColour);
   worseSet->setBorderColor(kWorseColour.darker(130));
@@ -362,7 +370,7 @@ void RobustnessDialog::fillChart() {
   // of a category before it.
   factors->setStartValue(-limit - 1e-9);
   for (int k = -limit; k <= limit; ++k)
-    factors->append(QStringLiteral("\u00d7") + QString::number(std::pow(10.0, k), 'g', 6), k);
+    factors->append(QStringLiteral("\u00d7") + ShownNumbers(QString::number(std::pow(10.0, k), 'g', 6)), k);
   factors->setGridLineColor(QColor(200, 200, 200));
   factors->setTruncateLabels(false);
   chart_->addAxis(factors, Qt::AlignBottom);

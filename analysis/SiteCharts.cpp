@@ -18,6 +18,7 @@
 
 #include "analysis/ChartNumbers.h"
 #include "engine/site/sitelambda.h"
+#include "platform/DecimalSign.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -72,7 +73,7 @@ double NiceStep(double rough) {
 }
 
 QString Short(double value) {
-  return QString::number(value, 'g', 2);
+  return ShownNumbers(QString::number(value, 'g', 2));
 }
 
 }  // namespace

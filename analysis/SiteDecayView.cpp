@@ -21,6 +21,7 @@
 #include "engine/site/sitelambda.h"
 #include "engine/site/siteproject.h"
 #include "platform/DecimalSign.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -161,7 +162,7 @@ void SiteDecayView::refit() {
   }
   numbers_->setText(text);
   QStringList warnings;
-  for (const std::string& w : fit_.warnings) warnings << fromRecordText(w.c_str());
+  for (const std::string& w : fit_.warnings) warnings << EngineText(fromRecordText(w.c_str()));
   warnings_->setText(warnings.join(QStringLiteral("\n")));
   use_->setEnabled(fit_.hasLambda);
 }

@@ -273,8 +273,8 @@ void SitePlumeView::fillPlume() {
                                                                                : tr("Red")));
   }
   for (const std::string& left : r.leftOut)
-    lines << tr("Left out: %1").arg(fromRecordText(left.c_str()).toHtmlEscaped());
-  for (const std::string& note : r.notes) lines << QString::fromStdString(note).toHtmlEscaped();
+    lines << tr("Left out: %1").arg(EngineText(fromRecordText(left.c_str())).toHtmlEscaped());
+  for (const std::string& note : r.notes) lines << EngineText(note).toHtmlEscaped();
   summary_->setText(lines.join(QStringLiteral("<br>")));
 
   QChart* old = chart_->chart();

@@ -150,7 +150,7 @@ void SiteTrendsView::Refresh() {
 
   const std::vector<RedoxReading> readings = ReadRedox(site);
   const SolventBackground background = SolventBackgroundOf(*project_);
-  const QString backgroundText = QString::fromStdString(SolventBackgroundText(background));
+  const QString backgroundText = EngineText(SolventBackgroundText(background));
   redoxTable_->setRowCount(static_cast<int>(readings.size()));
   for (int row = 0; row < redoxTable_->rowCount(); ++row) {
     const RedoxReading& r = readings[static_cast<size_t>(row)];
@@ -174,16 +174,23 @@ void SiteTrendsView::Refresh() {
          EngineText(QString::fromStdString(r.rule))});
     // Every row without points is named, measured or not, so that a total
     // is never read as the whole table.
-    const QString notScored = QString::fromStdString(SolventLeftOutText(score)).trimmed();
-    const QString notMeasured =
-        score.missing.empty() ? QStringLiteral("-") : QString::fromStdString(SolventMissingText(score));
+    // The rows and reasons are the engine's words, each shown in the
+    // windows' language.
+    QStringList leftOut, missing, points;
+    for (const SolventRowLeftOut& left : score.leftOut)
+      leftOut << EngineTerm(left.row) + QStringLiteral(": ") + EngineTerm(left.reason);
+    for (const std::string& parameter : score.missing) missing << EngineTerm(parameter.c_str());
+    for (const SolventPoints& p : score.used)
+      points << EngineTerm(p.parameter.c_str()) + QLatin1Char(' ') + QString::number(p.points);
+    const QString notScored = leftOut.join(QLatin1Char('\n'));
+    const QString notMeasured = missing.isEmpty() ? QStringLiteral("-") : missing.join(QLatin1Char(';'));
     redoxTable_->item(row, kSolventColumn)
-        ->setToolTip(score.scored ? tr("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4\nBackground: %5")
-                                        .arg(QString::fromStdString(SolventReadingText(score.total)),
-                                             QString::fromStdString(SolventPointsText(score)), notMeasured,
-                                             notScored, backgroundText)
-                                  : tr("No screening row measured: %1\nNot scored:\n%2\nBackground: %3")
-                                        .arg(notMeasured, notScored, backgroundText));
+        ->setToolTip(score.scored
+                         ? tr("%1\nPoints: %2\nNot measured: %3\nNot scored:\n%4\nBackground: %5")
+                               .arg(EngineText(SolventReadingText(score.total)),
+                                    points.join(QStringLiteral(", ")), notMeasured, notScored, backgroundText)
+                         : tr("No screening row measured: %1\nNot scored:\n%2\nBackground: %3")
+                               .arg(notMeasured, notScored, backgroundText));
   }
   redoxTable_->resizeColumnsToContents();
   std::string reason;

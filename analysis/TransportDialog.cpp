@@ -20,6 +20,7 @@
 #include "engine/project/extras.h"
 #include "engine/project/settings.h"
 #include "persistence/databasecsv.h"
+#include "platform/DecimalSign.h"
 #include "platform/EngineText.h"
 #include "platform/NumberField.h"
 #include "platform/Platform.h"
@@ -275,9 +276,9 @@ void TransportDialog::refresh() {
 
     const Retardation r = virelo_Retardation(a, t, project_.aquifer);
     QTableWidgetItem* rItem = table_->item(row, kRetardation);
-    rItem->setText(r.basis == Retardation::Basis::Computed ? QString::number(r.value, 'g', 4)
+    rItem->setText(r.basis == Retardation::Basis::Computed ? ShownNumbers(QString::number(r.value, 'g', 4))
                                                            : QStringLiteral("1"));
-    rItem->setToolTip(QString::fromStdString(RetardationText(r)));
+    rItem->setToolTip(EngineText(RetardationText(r)));
     if (r.basis == Retardation::Basis::NoKoc) rItem->setText(tr("1 (no Koc)"));
 
     const SourceDecay d = virelo_SourceDecay(t, project_.aquifer, c, unit);
@@ -287,19 +288,19 @@ void TransportDialog::refresh() {
       ksItem->setToolTip(QString());
     } else if (!d.problem.empty()) {
       ksItem->setText(tr("not known"));
-      ksItem->setToolTip(QString::fromStdString(d.problem));
+      ksItem->setToolTip(EngineText(d.problem));
     } else {
-      ksItem->setText(QStringLiteral("ks = %1 1/d").arg(QString::number(d.ks, 'g', 4)));
-      ksItem->setToolTip(
-          t.sourceDecay == SourceDecayKind::Mass
-              ? tr("ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d").arg(QString::number(d.flow, 'g', 4))
-              : QString());
+      ksItem->setText(QStringLiteral("ks = %1 1/d").arg(ShownNumbers(QString::number(d.ks, 'g', 4))));
+      ksItem->setToolTip(t.sourceDecay == SourceDecayKind::Mass
+                             ? tr("ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d")
+                                   .arg(ShownNumbers(QString::number(d.flow, 'g', 4)))
+                             : QString());
     }
   }
   filling_ = false;
 
   QStringList warnings;
-  for (const std::string& w : virelo_SorptionWarnings(a)) warnings << QString::fromStdString(w);
+  for (const std::string& w : virelo_SorptionWarnings(a)) warnings << EngineText(w);
   warnings_->setText(warnings.join(QLatin1Char('\n')));
   warnings_->setVisible(!warnings.isEmpty());
   decayNote_->setText(

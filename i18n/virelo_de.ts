@@ -124,7 +124,7 @@ Virelo Software Workshop</translation>
         <location filename="../pages/CPropAqui.cpp" line="148"/>
         <location filename="../pages/CPropAqui.cpp" line="174"/>
         <source>Effective porosity ( ne )  &lt;= 1.0  :</source>
-        <translation>Nutzbares Hohlraumvolumen ( ne ) &lt;= 1.0 :</translation>
+        <translation>Nutzbares Hohlraumvolumen ( ne ) &lt;= 1,0 :</translation>
     </message>
     <message>
         <location filename="../pages/CPropAqui.cpp" line="164"/>
@@ -477,92 +477,107 @@ Grundwasserspiegel ( Sz ) :</translation>
         <translation>&amp;Fahne zeigen...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="354"/>
+        <location filename="../pages/CPropResults.cpp" line="341"/>
+        <source>PLUME LENGTH ASSESSMENT: &quot;%1&quot;</source>
+        <translation>BEWERTUNG DER FAHNENLÄNGE: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="341"/>
+        <source>ATTENUATION FACTOR ASSESSMENT: &quot;%1&quot;</source>
+        <translation>BEWERTUNG DES ABMINDERUNGSFAKTORS: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="343"/>
+        <source>%1 problem(s):</source>
+        <translation>%1 Problem(e):</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="359"/>
         <source>Problem %1 (the verdict stands without the wells): %2</source>
         <translation>Problem %1 (das Urteil steht ohne die Messstellen): %2</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="130"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="133"/>
         <source>&amp;Verdict basis : </source>
         <translation>&amp;Bewertungsgrundlage : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="135"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="138"/>
         <source>Which model&apos;s receptor concentration decides the class of the attenuation factor</source>
         <translation>Welches Modell mit seiner Konzentration am Schutzgut die Klasse des Abminderungsfaktors bestimmt</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="167"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
         <source>Plume length :</source>
         <translation>Fahnenlänge :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="167"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
         <source>Attenuation factor :</source>
         <translation>Abminderungsfaktor :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="173"/>
         <source>Assessment range : </source>
         <translation>Bewertungsbereich : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="178"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="181"/>
         <source>Ro&amp;bustness...</source>
         <translation>Ro&amp;bustheit...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="181"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="184"/>
         <source>How far each input is from changing the marked result&apos;s class</source>
         <translation>Wie weit jede Eingabe von einem Klassenwechsel des markierten Ergebnisses entfernt ist</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="191"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="194"/>
         <source>Pl&amp;ume...</source>
         <translation>&amp;Fahne...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="193"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="196"/>
         <source>Centre line and plan view of the selected contaminant&apos;s plume</source>
         <translation>Mittellinie und Draufsicht der Fahne des gewählten Schadstoffs</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="202"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="205"/>
         <source>Uncer&amp;tainty...</source>
         <translation>Unsi&amp;cherheit...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="204"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="207"/>
         <source>The probability of each class from ranges of the inputs</source>
         <translation>Die Wahrscheinlichkeit jeder Klasse aus Bereichen der Eingaben</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="209"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="212"/>
         <source>&amp;Chain...</source>
         <translation>&amp;Kette...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="211"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="214"/>
         <source>The project&apos;s decay chains: parents and the daughters they form</source>
-        <translation>Die Zerfallsketten des Projekts: Ausgangsstoffe und ihre Tochterprodukte</translation>
+        <translation>Die Abbauketten des Projekts: Ausgangsstoffe und ihre Tochterprodukte</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="309"/>
         <source>Plume extension</source>
         <translation>Fahnenausdehnung</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="309"/>
         <source>Acceptable concentration at source</source>
         <translation>Zulässige Konzentration an der Quelle</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="311"/>
         <source>Distance source receptor</source>
         <translation>Abstand Quelle Schutzgut</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="311"/>
         <source>Concentration at source</source>
         <translation>Konzentration an der Quelle</translation>
     </message>
@@ -570,47 +585,47 @@ Grundwasserspiegel ( Sz ) :</translation>
 <context>
     <name>CentrelineChart</name>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="78"/>
         <source>Not detected (limit)</source>
         <translation>Nicht nachweisbar (Grenze)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="78"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="79"/>
         <source>Measured C/C0, %1</source>
         <translation>Gemessenes C/C0, %1</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="92"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="93"/>
         <source>%1: concentration on the centre line</source>
         <translation>%1: Konzentration auf der Mittellinie</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="106"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="110"/>
         <source>Screening model</source>
         <translation>Screening-Modell</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="109"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="113"/>
         <source>Exact solution</source>
         <translation>Exakte Lösung</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="130"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="134"/>
         <source>Receptor, x = %1 m</source>
         <translation>Schutzgut, x = %1 m</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="140"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="144"/>
         <source>Plug-flow length, d = %1 m%2</source>
         <translation>Pfropfenströmungslänge, d = %1 m%2</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="142"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="146"/>
         <source> (beyond the chart)</source>
         <translation> (außerhalb des Diagramms)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="153"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="157"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
@@ -618,7 +633,7 @@ Grundwasserspiegel ( Sz ) :</translation>
 <context>
     <name>CentrelineChartView</name>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="133"/>
+        <location filename="../analysis/PlumeView.cpp" line="135"/>
         <source>s = %1 m
 Screening C/C0 = %2
 Exact C/C0 = %3</source>
@@ -663,105 +678,105 @@ Exakt C/C0 = %3</translation>
 <context>
     <name>ChainWindow</name>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="84"/>
+        <location filename="../analysis/ChainWindow.cpp" line="85"/>
         <source>Decay chain</source>
         <translation>Abbaukette</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="89"/>
+        <location filename="../analysis/ChainWindow.cpp" line="90"/>
         <source>Chain:</source>
         <translation>Kette:</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="93"/>
+        <location filename="../analysis/ChainWindow.cpp" line="94"/>
         <source>&amp;New chain</source>
         <translation>&amp;Neue Kette</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="94"/>
+        <location filename="../analysis/ChainWindow.cpp" line="95"/>
         <source>&amp;Delete chain</source>
         <translation>Kette &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="101"/>
+        <location filename="../analysis/ChainWindow.cpp" line="102"/>
         <source>Species, parent first</source>
         <translation>Stoffe, Ausgangsstoff zuerst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="106"/>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="107"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Species</source>
         <translation>Stoff</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="106"/>
+        <location filename="../analysis/ChainWindow.cpp" line="107"/>
         <source>Yield</source>
         <translation>Ausbeute</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="114"/>
+        <location filename="../analysis/ChainWindow.cpp" line="115"/>
         <source>The yield is the mass of the species formed per mass of the species above it that decays.
 k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
         <translation>Die Ausbeute ist die Masse des gebildeten Stoffes je Masse des darüber stehenden Stoffes, die abgebaut wird.
 k, C0 und CA sind die eigenen Werte des Schadstoffs von der Seite Schadstoffe.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <location filename="../analysis/ChainWindow.cpp" line="122"/>
         <source>&amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="122"/>
+        <location filename="../analysis/ChainWindow.cpp" line="123"/>
         <source>Do&amp;wn</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="123"/>
+        <location filename="../analysis/ChainWindow.cpp" line="124"/>
         <source>Default &amp;yields</source>
         <translation>Standard-&amp;Ausbeuten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="136"/>
+        <location filename="../analysis/ChainWindow.cpp" line="137"/>
         <source>At the receptor</source>
         <translation>Am Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Screening</source>
         <translation>Screening</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="141"/>
+        <location filename="../analysis/ChainWindow.cpp" line="142"/>
         <source>Exact</source>
         <translation>Exakt</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="141"/>
+        <location filename="../analysis/ChainWindow.cpp" line="142"/>
         <source>Exact class</source>
         <translation>Exakte Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="141"/>
+        <location filename="../analysis/ChainWindow.cpp" line="142"/>
         <source>Alone</source>
         <translation>Allein</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="146"/>
+        <location filename="../analysis/ChainWindow.cpp" line="147"/>
         <source>Concentrations at the receptor in the chain, under the screening formula and the exact
 solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
 Results page, assessed on its own with its own source concentration.</source>
@@ -770,48 +785,53 @@ Lösung, eingestuft nach C/CA. „Allein“ ist die Klasse, die der Schadstoff a
 Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="161"/>
+        <location filename="../analysis/ChainWindow.cpp" line="162"/>
         <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
         <translation>Durchgezogen: Screening-Formel; gestrichelt: exakte Lösung; gepunktet: CA jedes Stoffes.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="208"/>
+        <location filename="../analysis/ChainWindow.cpp" line="209"/>
         <source>(no chain: choose New chain)</source>
         <translation>(keine Kette: Neue Kette wählen)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="344"/>
+        <location filename="../analysis/ChainWindow.cpp" line="345"/>
         <source>End product: %1 (decays no further, not assessed)</source>
         <translation>Endprodukt: %1 (wird nicht weiter abgebaut, nicht bewertet)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="349"/>
-        <location filename="../analysis/ChainWindow.cpp" line="429"/>
+        <location filename="../analysis/ChainWindow.cpp" line="350"/>
+        <location filename="../analysis/ChainWindow.cpp" line="430"/>
         <source>Released: first species only</source>
         <translation>Freigesetzt: nur der erste Stoff</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="352"/>
+        <location filename="../analysis/ChainWindow.cpp" line="353"/>
         <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
         <translation>Die übrigen entstanden im Grundwasserleiter: das Screening der Lösemittel wertet ihren Nachweis als Hinweis auf Dechlorierung</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="394"/>
+        <location filename="../analysis/ChainWindow.cpp" line="395"/>
         <source> (end product)</source>
         <translation> (Endprodukt)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="428"/>
+        <location filename="../analysis/ChainWindow.cpp" line="412"/>
+        <source>parent</source>
+        <translation>Ausgangsstoff</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="429"/>
         <source>Released: %1 only</source>
         <translation>Freigesetzt: nur %1</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="447"/>
+        <location filename="../analysis/ChainWindow.cpp" line="448"/>
         <source>The project has no decay chain yet.</source>
         <translation>Das Projekt hat noch keine Abbaukette.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="457"/>
+        <location filename="../analysis/ChainWindow.cpp" line="458"/>
         <source>At the receptor, x = %1 m</source>
         <translation>Am Schutzgut, x = %1 m</translation>
     </message>
@@ -922,162 +942,205 @@ Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.
 <context>
     <name>ContaminantEditorDialog</name>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="130"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="131"/>
         <source>Edit contaminant data</source>
         <translation>Schadstoffdaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="141"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="142"/>
         <source>Contaminants</source>
         <translation>Schadstoffe</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="180"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="181"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="193"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="193"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="194"/>
         <source>Group:</source>
         <translation>Gruppe:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="197"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="198"/>
         <source>75th percentile of observed plume lengths in literature: </source>
         <translation>75. Perzentil beobachteter Fahnenlängen in der Literatur: </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="202"/>
         <source>75th percentile [m] :</source>
         <translation>75. Perzentil [m] :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="202"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="203"/>
         <source>Number of lit. entries:</source>
         <translation>Anzahl Lit.-Einträge:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="205"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="206"/>
         <source>Decay constants (lambda)  [1/d]</source>
         <translation>Zerfallskonstanten (lambda)  [1/d]</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
         <source>aerobic:</source>
         <translation>aerob:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
         <source>anerobic nitrate (NO3):</source>
         <translation>anaerob Nitrat (NO3):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
         <source>anaerobic iron (Fe):</source>
         <translation>anaerob Eisen (Fe):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
         <source>anaerobic sulfate (SO4):</source>
         <translation>anaerob Sulfat (SO4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
         <source>anaerobic mixed plumes:</source>
         <translation>anaerob, gemischte Fahnen:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="220"/>
         <source>anaerobic methan (CH4):</source>
         <translation>anaerob Methan (CH4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="220"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
         <source>unknown / variable :</source>
         <translation>unbekannt / wechselnd :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
         <source>aerobic</source>
         <translation>aerob</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
         <source>anaerobic methan (CH4)</source>
         <translation>anaerob Methan (CH4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
         <source>anaerobic iron (Fe)</source>
         <translation>anaerob Eisen (Fe)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
         <source>anaerobic mixed plumes</source>
         <translation>anaerob, gemischte Fahnen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
         <source>anerobic nitrate (NO3)</source>
         <translation>anaerob Nitrat (NO3)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="228"/>
         <source>anaerobic sulfate (SO4)</source>
         <translation>anaerob Sulfat (SO4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="228"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="229"/>
         <source>unknown / variable</source>
         <translation>unbekannt / wechselnd</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="236"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="236"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="237"/>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="243"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="244"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="279"/>
         <source>&amp;Add contaminant</source>
         <translation>Schadstoff &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="279"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="280"/>
         <source>&amp;Remove selected</source>
         <translation>Auswahl &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="420"/>
         <source>A decay constant must not be negative; kept as it was:
 </source>
         <translation>Eine Zerfallskonstante darf nicht negativ sein; unverändert gelassen:
 </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="420"/>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="421"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="591"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="591"/>
         <source>Failed to launch help.</source>
         <translation>Die Hilfe konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ContaminantGroup</name>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="20"/>
+        <source>BTEX</source>
+        <translation>BTEX</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="21"/>
+        <source>Chlorobenzenes</source>
+        <translation>Chlorbenzole</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="22"/>
+        <source>Chlorinated Aliphatics</source>
+        <translation>Chlorierte Aliphaten</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="23"/>
+        <source>Hydrocarbons</source>
+        <translation>Kohlenwasserstoffe</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="24"/>
+        <source>PAH</source>
+        <translation>PAK</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="25"/>
+        <source>Pesticides</source>
+        <translation>Pestizide</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="26"/>
+        <source>Compounds</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="27"/>
+        <source>Other</source>
+        <translation>Sonstige</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1163,7 @@ Ergebnisseite erhält, für sich bewertet mit seiner eigenen Quellkonzentration.
     <message>
         <location filename="../app/DataCommands.cpp" line="26"/>
         <source>&amp;Decay chain...</source>
-        <translation>&amp;Zerfallskette...</translation>
+        <translation>&amp;Abbaukette...</translation>
     </message>
     <message>
         <location filename="../app/DataCommands.cpp" line="27"/>
@@ -1213,142 +1276,307 @@ Sind Sie sicher?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="207"/>
+        <source>%1 evidence for reductive dechlorination</source>
+        <translation>Belege für reduktive Dechlorierung: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="208"/>
+        <source>alkalinity not measured in a background well (marked %1)</source>
+        <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (markiert: %1)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
+        <source>alkalinity not measured in a background well (upstream %1)</source>
+        <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (im Anstrom: %1)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
+        <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
+        <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
+        <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
+        <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
+        <translation>Alkalinität %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="215"/>
+        <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
+        <translation>Alkalinität %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
+        <source>round %1: no value at %2</source>
+        <translation>Kampagne %1: kein Wert an %2</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
+        <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo in kg/m3 umrechnet (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): kein Abklingen der Quelle aus der Masse.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
+        <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
+        <translation>Kf = %1 m/d liegt unter %2 m/d, so dicht wie Schluff oder Ton: in m/s eingegeben? 1e-4 m/s = 8,64 m/d</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="224"/>
+        <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
+        <translation>Kf = %1 m/d liegt über %2 m/d, mehr als selbst offener Kies leitet</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
+        <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
+        <translation>i = %1 liegt über %2, steiler als Grundwassergefälle gewöhnlich sind: in Prozent oder Promille eingegeben?</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
+        <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
+        <translation>ne = %1 liegt unter %2, weniger als selbst Kluftgestein der Strömung gewöhnlich bietet</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
+        <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
+        <translation>ne = %1 liegt über %2, mehr als die Gesamtporosität von Sand und Kies</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
+        <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt über %2 m/d: prüfen Sie Kf, i und ne</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
+        <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
+        <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt unter %2 m/d: prüfen Sie Kf, i und ne</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
+        <translation>ax = %1 m ist größer als der Abstand x = %2 m; Feldwerte liegen weit unter x</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
+        <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
+        <translation>ay = %1 m ist größer als ax = %2 m; die Querausbreitung beträgt gewöhnlich etwa ein Zehntel der Längsausbreitung</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
+        <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
+        <translation>az = %1 m ist größer als ay = %2 m; die vertikale Ausbreitung ist gewöhnlich weit kleiner als die horizontale</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="244"/>
+        <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
+        <translation>rho_b = %1 kg/L liegt außerhalb von 1,2 bis 2,4 kg/L, den Trockenrohdichten von Grundwasserleitersedimenten: in g/cm3 oder t/m3 ist es dieselbe Zahl; in kg/m3 durch 1000 teilen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="248"/>
+        <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
+        <translation>foc = %1 liegt über 0,05, mehr organischer Kohlenstoff, als Sande und Kiese eines Grundwasserleiters enthalten: ein Prozentwert als Anteil eingegeben? 0,1 % ist foc = 0,001.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="251"/>
+        <source>wells not compared (%1)</source>
+        <translation>Messstellen nicht verglichen (%1)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
+        <source>%1; %2 over the whole %3 % interval of λ</source>
+        <translation>%1; %2 über das ganze %3-%-Intervall von λ</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
+        <source>%1; %2 to %3 over the %4 % interval of λ</source>
+        <translation>%1; %2 bis %3 über das %4-%-Intervall von λ</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
+        <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
+        <translation>Weniger als drei nachgewiesene Werte in verschiedenen Abständen an Messstellen der Anpassung (Datum: %1): keine Zerfallskonstante.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="257"/>
+        <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
+        <translation>Die Konzentration nimmt mit dem Abstand nicht ab (Steigung %1 1/m): keine Abnahme belegt.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
+        <translation>Das %1-Intervall der Steigung (%2 bis %3 1/m) enthält 0: keine Abnahme belegt.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
+        <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
+        <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: prüfen Sie es unter Strömungsfeld.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
+        <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
+        <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: %5 würde sie anders platzieren (prüfen unter Strömungsfeld).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
+        <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
+        <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
+        <translation>Messstelle %1 liegt hinter dem Schutzgut (s = %2 m, x = %3 m).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="271"/>
+        <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
+        <translation>Die Konzentrationen an Messstelle %1 sind %2 (Mann-Kendall): die Fahne ist womöglich nicht stationär, was die Abstandsmethode voraussetzt.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
+        <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
+        <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo mit den Einheiten der Proben (ng/L, ug/L, mg/L) verbindet: die Konzentrationen der Messstellen können nicht mit CA verglichen werden.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Über %1 Messkampagnen: Masse der Fahne %2, ihr Schwerpunkt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="167"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="280"/>
         <source>Wells: %1.</source>
         <translation>Messstellen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Keine Ampel: die Masse der Fahne braucht vier Messkampagnen derselben Messstellen, der Standort hat %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="284"/>
         <source>No mass discharge: %1</source>
         <translation>Keine Schadstofffracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="285"/>
         <source>Mass discharge: %1.</source>
         <translation>Schadstofffracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="173"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 hat keine Messkampagne mit allen seinen Messstellen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="174"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d je m Mächtigkeit am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 fällt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="177"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 steigt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>The wells suggest %1.</source>
         <translation>Die Messstellen deuten auf %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (unzureichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (begrenzte Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="181"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (ausreichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="182"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (starke Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>Die Literatur gibt dort eine Zerfallskonstante von %1 1/d an.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ aus den Messstellen %1 1/d (%2 bis %3), die des Projekts %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Abminderungsfaktor %1 nach den Modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Abminderungsfaktor %1 (schlechter als das Screening-Modell durch: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>No time frame: %1</source>
         <translation>Kein Zeitrahmen: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="188"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Am Schutzgut wird CA von %1 bis %2 überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="189"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Am Schutzgut wird CA erstmals nach %1 überschritten und bleibt überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="190"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
         <source>The source meets its target after %1.</source>
         <translation>Die Quelle erreicht ihr Ziel nach %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 Jahre)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>die anaeroben Messstellen stimmen auf %1 überein</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>Quelle abnehmend mit ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>Quelle abnehmend nach Massenbilanz: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -1885,6 +2113,151 @@ Sind Sie sicher?</translation>
         <source>Decay of the dissolved phase only</source>
         <translation>Abbau nur der gelösten Phase</translation>
     </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="159"/>
+        <source>temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="160"/>
+        <source>alkalinity</source>
+        <translation>Alkalinität</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="161"/>
+        <source>chloride</source>
+        <translation>Chlorid</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="162"/>
+        <source>daughter products</source>
+        <translation>Tochterprodukte</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="163"/>
+        <source>DCA/chloroethane</source>
+        <translation>DCA/Chlorethan</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="164"/>
+        <source>the points for a pH outside 5 to 9 were not confirmed in a source</source>
+        <translation>die Punkte für einen pH außerhalb von 5 bis 9 sind in keiner Quelle bestätigt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="165"/>
+        <source>threshold against background and points not confirmed in a source</source>
+        <translation>Schwelle gegen den Hintergrund und Punkte in keiner Quelle bestätigt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
+        <source>the points for a chloride above twice background were not confirmed in a source</source>
+        <translation>die Punkte für Chlorid über dem Doppelten des Hintergrunds sind in keiner Quelle bestätigt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
+        <source>threshold not confirmed in a source</source>
+        <translation>Schwelle in keiner Quelle bestätigt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="169"/>
+        <source>points only where a compound was not released, which the project does not record</source>
+        <translation>Punkte nur, wo ein Stoff nicht freigesetzt wurde, was das Projekt nicht verzeichnet</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
+        <source>not measured in a background well</source>
+        <translation>in keiner Hintergrundmessstelle gemessen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
+        <source>not measured in a background well (no well is marked as background or lies upstream of the source)</source>
+        <translation>in keiner Hintergrundmessstelle gemessen (keine Messstelle ist als Hintergrund markiert oder liegt im Anstrom der Quelle)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
+        <source>the chlorinated ethanes are not recognised in the project&apos;s chains</source>
+        <translation>die chlorierten Ethane werden in den Abbauketten des Projekts nicht erkannt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
+        <source>no background well: none is marked and none lies upstream of the source</source>
+        <translation>keine Hintergrundmessstelle: keine ist markiert und keine liegt im Anstrom der Quelle</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
+        <source>No effective porosity ne: no mass.</source>
+        <translation>Kein nutzbares Hohlraumvolumen ne: keine Masse.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
+        <source>No saturated thickness b: masses per metre of thickness.</source>
+        <translation>Keine wassergesättigte Mächtigkeit b: Massen je Meter Mächtigkeit.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
+        <source>Fewer than two wells at distinct places (three off one line across the flow): no mass.</source>
+        <translation>Weniger als zwei Messstellen an verschiedenen Orten (drei nicht auf einer Linie quer zur Strömung): keine Masse.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
+        <source>Wells nearly in a row: masses per metre of plume width.</source>
+        <translation>Messstellen fast in einer Reihe: Massen je Meter Fahnenbreite.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
+        <source>Fewer than four rounds: no trend and no light.</source>
+        <translation>Weniger als vier Messkampagnen: kein Trend und keine Ampel.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
+        <source>The source&apos;s decay rate ks must be a finite number of at least 0 1/d.</source>
+        <translation>Die Abklingrate ks der Quelle muss eine endliche Zahl von mindestens 0 1/d sein.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
+        <source>The source&apos;s mass M0 must be a finite number above 0 kg.</source>
+        <translation>Die Masse M0 der Quelle muss eine endliche Zahl über 0 kg sein.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
+        <source>The flow through the source needs Kf, i, the source width and its thickness on the Aquifer page.</source>
+        <translation>Der Durchfluss durch die Quelle braucht Kf, i, die Quellbreite und ihre Mächtigkeit auf der Seite Grundwasserleiter.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
+        <source>The source decay from the mass needs C0.</source>
+        <translation>Das Abklingen der Quelle aus der Masse braucht C0.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <source>The source decay rate from the mass is beyond the range of numbers.</source>
+        <translation>Die Abklingrate der Quelle aus der Masse liegt außerhalb des Zahlenbereichs.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <source>unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <source>too few wells</source>
+        <translation>zu wenige Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <source>fit warnings</source>
+        <translation>Warnungen der Anpassung</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="196"/>
+        <source>any date</source>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="197"/>
+        <source>No decay constant without the flow velocity v and the dispersivity ax of the aquifer.</source>
+        <translation>Keine Zerfallskonstante ohne die Abstandsgeschwindigkeit v und die Dispersivität ax des Grundwasserleiters.</translation>
+    </message>
 </context>
 <context>
     <name>EvidenceWindow</name>
@@ -2222,33 +2595,33 @@ Speichern ersetzt sie durch die jetzigen Einstellungen des Projekts (Konzentrati
 <context>
     <name>PlanViewWidget</name>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="79"/>
+        <location filename="../analysis/PlanView.cpp" line="80"/>
         <source>%1: screening plume in plan at the water table (z = 0)</source>
         <translation>%1: Screening-Fahne im Grundriss an der Grundwasseroberfläche (z = 0)</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="156"/>
+        <location filename="../analysis/PlanView.cpp" line="157"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="161"/>
+        <location filename="../analysis/PlanView.cpp" line="162"/>
         <source>Lateral distance y [m]</source>
         <translation>Seitlicher Abstand y [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="180"/>
+        <location filename="../analysis/PlanView.cpp" line="181"/>
         <source>No plume to show</source>
         <translation>Keine Fahne darzustellen</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="261"/>
-        <location filename="../analysis/PlanView.cpp" line="322"/>
+        <location filename="../analysis/PlanView.cpp" line="262"/>
+        <location filename="../analysis/PlanView.cpp" line="323"/>
         <source>Receptor</source>
         <translation>Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="327"/>
+        <location filename="../analysis/PlanView.cpp" line="328"/>
         <source>Receptor </source>
         <translation>Schutzgut </translation>
     </message>
@@ -2284,62 +2657,62 @@ Speichern ersetzt sie durch die jetzigen Einstellungen des Projekts (Konzentrati
 <context>
     <name>PlumeView</name>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="47"/>
+        <location filename="../analysis/PlumeView.cpp" line="49"/>
         <source>infinite!</source>
         <translation>unendlich!</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="152"/>
+        <location filename="../analysis/PlumeView.cpp" line="154"/>
         <source>Plume view</source>
         <translation>Fahnenansicht</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="165"/>
+        <location filename="../analysis/PlumeView.cpp" line="167"/>
         <source>&amp;Contaminant:</source>
         <translation>&amp;Schadstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="190"/>
+        <location filename="../analysis/PlumeView.cpp" line="192"/>
         <source>Point at the chart to read both values at a distance.</source>
         <translation>Zeigen Sie auf das Diagramm, um beide Werte bei einem Abstand abzulesen.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <location filename="../analysis/PlumeView.cpp" line="197"/>
         <source>Export c&amp;hart</source>
         <translation>&amp;Diagramm exportieren</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <location filename="../analysis/PlumeView.cpp" line="197"/>
         <source>Export p&amp;lan view</source>
         <translation>&amp;Grundriss exportieren</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="197"/>
+        <location filename="../analysis/PlumeView.cpp" line="199"/>
         <source>As &amp;PNG image...</source>
         <translation>Als &amp;PNG-Bild...</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="198"/>
+        <location filename="../analysis/PlumeView.cpp" line="200"/>
         <source>As &amp;SVG drawing...</source>
         <translation>Als &amp;SVG-Zeichnung...</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="208"/>
+        <location filename="../analysis/PlumeView.cpp" line="210"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="227"/>
+        <location filename="../analysis/PlumeView.cpp" line="229"/>
         <source>No contaminant has an attenuation factor without problems.</source>
         <translation>Kein Schadstoff hat einen Abminderungsfaktor ohne Probleme.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="266"/>
+        <location filename="../analysis/PlumeView.cpp" line="268"/>
         <source>At the receptor (x = %1 m): C/C0 = %2 (screening model), %3 (exact solution); CA/C0 = %4.</source>
         <translation>Am Schutzgut (x = %1 m): C/C0 = %2 (Screening-Modell), %3 (exakte Lösung); CA/C0 = %4.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="270"/>
+        <location filename="../analysis/PlumeView.cpp" line="271"/>
         <source>
 Verdict (screening model): %1.</source>
         <translation>
@@ -2374,40 +2747,45 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ProblemsDialog</name>
     <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="22"/>
+        <location filename="../pages/ProblemsDialog.cpp" line="23"/>
         <source>Problems</source>
         <translation>Probleme</translation>
     </message>
     <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="28"/>
+        <location filename="../pages/ProblemsDialog.cpp" line="29"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../pages/ProblemsDialog.cpp" line="64"/>
+        <source>PLAUSIBILITY WARNINGS (they do not change the verdict):</source>
+        <translation>PLAUSIBILITÄTSWARNUNGEN (sie ändern das Urteil nicht):</translation>
     </message>
 </context>
 <context>
     <name>RatioHistogram</name>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="131"/>
         <source>d/x (log scale)</source>
         <translation>d/x (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="131"/>
         <source>C0/C (log scale)</source>
         <translation>C0/C (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="148"/>
         <source>%1 with nothing arriving (Green)</source>
         <translation>%1 ohne Ankunft (Grün)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="147"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="149"/>
         <source>%1 undefined (Red)</source>
         <translation>%1 undefiniert (Rot)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="150"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="152"/>
         <source>Not drawn: %1</source>
         <translation>Nicht gezeichnet: %1</translation>
     </message>
@@ -2628,97 +3006,97 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ReportEvidence</name>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="21"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="22"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="28"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="29"/>
         <source>plume behaviour</source>
         <translation>Verhalten der Fahne</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="29"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="30"/>
         <source>mass discharge</source>
         <translation>Schadstofffracht</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="30"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="31"/>
         <source>geochemistry</source>
         <translation>Geochemie</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="31"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="32"/>
         <source>model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="32"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="33"/>
         <source>time frame</source>
         <translation>Zeitrahmen</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="50"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="51"/>
         <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in the Time window (Data &amp;gt; Time...).</source>
         <translation>Belege: die Fahne als Ganzes und ihre Schadstofffracht in Abschnitt %1, die Messstellen und die Geochemie in Abschnitt %2, das Modell in Abschnitt %3, der Zeitrahmen im Fenster Zeit (Daten &amp;gt; Zeit...).</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="56"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="57"/>
         <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in section %4.</source>
         <translation>Belege: die Fahne als Ganzes und ihre Schadstofffracht in Abschnitt %1, die Messstellen und die Geochemie in Abschnitt %2, das Modell in Abschnitt %3, der Zeitrahmen in Abschnitt %4.</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="65"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="66"/>
         <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in the Time window (Data &amp;gt; Time...).</source>
         <translation>Belege: das Verhalten der Fahne und die Geochemie in Abschnitt %1, das Modell in Abschnitt %2, der Zeitrahmen im Fenster Zeit (Daten &amp;gt; Zeit...).</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="70"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="71"/>
         <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in section %3.</source>
         <translation>Belege: das Verhalten der Fahne und die Geochemie in Abschnitt %1, das Modell in Abschnitt %2, der Zeitrahmen in Abschnitt %3.</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="77"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="78"/>
         <source>Evidence: the model in section %1, the time frame in the Time window (Data &amp;gt; Time...).</source>
         <translation>Belege: das Modell in Abschnitt %1, der Zeitrahmen im Fenster Zeit (Daten &amp;gt; Zeit...).</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="81"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="82"/>
         <source>Evidence: the model in section %1, the time frame in section %2.</source>
         <translation>Belege: das Modell in Abschnitt %1, der Zeitrahmen in Abschnitt %2.</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="94"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="95"/>
         <source>Lines of evidence</source>
         <translation>Beweislinien</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="97"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="98"/>
         <source>&lt;p&gt;The case of each contaminant assessed by the attenuation factor, line by line (lines of evidence after US EPA 1999); the lines change no verdict. %1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Beweislage jedes nach dem Abminderungsfaktor bewerteten Schadstoffs, Linie für Linie (Beweislinien nach US EPA 1999); die Linien ändern kein Urteil. %1&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="108"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="109"/>
         <source>&lt;p&gt;No monitoring data: the lines of the plume&apos;s behaviour and of the geochemistry have no light. They need the wells&apos; samples and redox indicators (Data &amp;gt; Site data...).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Keine Monitoringdaten: die Linien des Verhaltens der Fahne und der Geochemie haben keine Ampel. Sie brauchen die Proben und Redoxindikatoren der Messstellen (Daten &amp;gt; Standortdaten...).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="115"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="116"/>
         <source>&lt;p&gt;No transect of wells is named: the mass discharge line has no light (Data &amp;gt; Site data..., Plume as a whole).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Kein Transekt von Messstellen ist benannt: die Linie der Schadstofffracht hat keine Ampel (Daten &amp;gt; Standortdaten..., Fahne als Ganzes).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="125"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="126"/>
         <source>Contaminant, line</source>
         <translation>Schadstoff, Linie</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="126"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="127"/>
         <source>Light</source>
         <translation>Ampel</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="127"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="128"/>
         <source>Reading</source>
         <translation>Ablesung</translation>
     </message>
@@ -3109,107 +3487,107 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ReportMethods</name>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="50"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="51"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>Quelle nimmt ab mit ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="52"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="53"/>
         <source>source decaying from its mass M0 = %1 kg</source>
         <translation>Quelle nimmt ab von ihrer Masse M0 = %1 kg</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="61"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="62"/>
         <source>No sorption: the contaminant moves at the seepage velocity (retardation factor 1).</source>
         <translation>Keine Sorption: der Schadstoff bewegt sich mit der Abstandsgeschwindigkeit (Retardationsfaktor 1).</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="66"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="67"/>
         <source>Sorption retards by R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</source>
         <translation>Sorption verzögert um R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="71"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="72"/>
         <source>; the others move at the seepage velocity (R = 1)</source>
         <translation>; die übrigen bewegen sich mit der Abstandsgeschwindigkeit (R = 1)</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="74"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="75"/>
         <source>The dissolved and the sorbed phase decay: the steady values use &amp;#955;&amp;#183;R in place of &amp;#955;.</source>
         <translation>Gelöste und sorbierte Phase werden abgebaut: die stationären Werte verwenden &amp;#955;&amp;#183;R statt &amp;#955;.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="78"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="79"/>
         <source>Only the dissolved phase decays: at steady state R drops out and changes no steady value.</source>
         <translation>Nur die gelöste Phase wird abgebaut: im stationären Zustand fällt R heraus und ändert keinen stationären Wert.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="87"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="88"/>
         <source>Steady state: the source is constant and the plume has reached its full extent.</source>
         <translation>Stationärer Zustand: die Quelle ist konstant und die Fahne hat ihre volle Ausdehnung erreicht.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="91"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="92"/>
         <source>Steady state: the plume has reached its full extent from a source at C0. The source of %1 shrinks over time; the steady values keep C0 and so give it no credit.</source>
         <translation>Stationärer Zustand: die Fahne hat ihre volle Ausdehnung aus einer Quelle mit C0 erreicht. Die Quelle von %1 nimmt mit der Zeit ab; die stationären Werte behalten C0 bei und rechnen ihr das nicht an.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="101"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="102"/>
         <source>Methods</source>
         <translation>Methoden</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="102"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="103"/>
         <source>Plume length</source>
         <translation>Fahnenlänge</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="108"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="109"/>
         <source>Plug flow at the seepage velocity with first-order decay: the plume ends where the concentration has fallen from C0 to CA.</source>
         <translation>Kolbenströmung mit der Abstandsgeschwindigkeit und Abbau erster Ordnung: die Fahne endet, wo die Konzentration von C0 auf CA gefallen ist.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="112"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="113"/>
         <source>with Kf the hydraulic conductivity [m/d], i the hydraulic gradient, ne the effective porosity, &amp;#955; the decay constant [1/d]. The plume length is classified by d/x, its ratio to the distance x between source and receptor.</source>
         <translation>mit Kf dem Durchlässigkeitsbeiwert [m/d], i dem hydraulischen Gradienten, ne dem nutzbaren Hohlraumvolumen, &amp;#955; der Zerfallskonstante [1/d]. Die Fahnenlänge wird nach d/x eingestuft, ihrem Verhältnis zum Abstand x zwischen Quelle und Schutzgut.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="117"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="118"/>
         <source>Attenuation factor</source>
         <translation>Abminderungsfaktor</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="125"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="126"/>
         <source>Steady-state analytical solution for the centre line of a plume from a rectangular source (width W = 2 Sy across the flow, thickness Sz below the water table) with longitudinal dispersion and first-order decay (Domenico 1987), at the receptor distance x:</source>
         <translation>Stationäre analytische Lösung für die Mittellinie einer Fahne aus einer rechteckigen Quelle (Breite W = 2 Sy quer zur Strömung, Mächtigkeit Sz unter dem Grundwasserspiegel) mit longitudinaler Dispersion und Abbau erster Ordnung (Domenico 1987), im Abstand x des Schutzguts:</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="131"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="132"/>
         <source>AF is the attenuation factor, C the highest source concentration that keeps the receptor at CA. The attenuation factor is classified by C0/C. The error function is the C library&apos;s erf; an infinite or undefined argument (a dispersivity of 0) counts as erf = 1. A receptor concentration of 1e-30 or less gives AF = 0 and C0/C infinite, which counts as green: nothing of the source reaches the receptor.</source>
         <translation>AF ist der Abminderungsfaktor, C die höchste Quellkonzentration, die das Schutzgut bei CA hält. Der Abminderungsfaktor wird nach C0/C eingestuft. Die Fehlerfunktion ist erf der C-Bibliothek; ein unendliches oder undefiniertes Argument (eine Dispersivität von 0) zählt als erf = 1. Eine Konzentration am Schutzgut von 1e-30 oder weniger ergibt AF = 0 und C0/C unendlich, was als grün zählt: nichts von der Quelle erreicht das Schutzgut.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="140"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="141"/>
         <source>For comparison (section %1 and the charts) the exact steady-state centre-line concentration of the same continuous patch source with longitudinal dispersion and first-order decay is computed by adaptive Gauss-Kronrod quadrature over the source&apos;s history, to a relative error of 1e-6 or better (Wexler 1992). The screening formula underpredicts it, the more so the larger the dispersivities and the stronger the decay (West et al. 2007).</source>
         <translation>Zum Vergleich (Abschnitt %1 und die Diagramme) wird die exakte stationäre Konzentration auf der Mittellinie derselben kontinuierlichen Flächenquelle mit longitudinaler Dispersion und Abbau erster Ordnung durch adaptive Gauß-Kronrod-Quadratur über die Geschichte der Quelle berechnet, auf einen relativen Fehler von 1e-6 oder besser (Wexler 1992). Die Screening-Formel unterschätzt sie, umso mehr, je größer die Dispersivitäten und je stärker der Abbau (West et al. 2007).</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="149"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="150"/>
         <source>Assumptions and limits</source>
         <translation>Annahmen und Grenzen</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="154"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="155"/>
         <source>Homogeneous aquifer: one conductivity, gradient, porosity and set of dispersivities between source and receptor; uniform flow in one direction.</source>
         <translation>Homogener Grundwasserleiter: ein Durchlässigkeitsbeiwert, Gradient, Hohlraumvolumen und Satz Dispersivitäten zwischen Quelle und Schutzgut; gleichförmige Strömung in einer Richtung.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="159"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="160"/>
         <source>First-order decay with one constant for the whole flow path, chosen for one redox condition.</source>
         <translation>Abbau erster Ordnung mit einer Konstante für den ganzen Fließweg, gewählt für eine Redoxbedingung.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="164"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="165"/>
         <source>The plume length neglects dispersion; both models are screening tools and do not replace a site model where the verdict is close.</source>
         <translation>Die Fahnenlänge vernachlässigt die Dispersion; beide Modelle sind Screening-Werkzeuge und ersetzen kein Standortmodell, wo das Urteil knapp ist.</translation>
     </message>
@@ -3235,42 +3613,42 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ReportProblems</name>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="23"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="24"/>
         <source>&lt;b&gt;Plume length of %1&lt;/b&gt;: %2 problem(s)</source>
         <translation>&lt;b&gt;Fahnenlänge von %1&lt;/b&gt;: %2 Problem(e)</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="25"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="26"/>
         <source>&lt;b&gt;Attenuation factor of %1&lt;/b&gt;: %2 problem(s)</source>
         <translation>&lt;b&gt;Abminderungsfaktor von %1&lt;/b&gt;: %2 Problem(e)</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="31"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="32"/>
         <source>These hold for its single-species model only: its decay chain gives the verdict.</source>
         <translation>Diese gelten nur für sein Einzelstoffmodell: seine Abbaukette gibt das Urteil.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="52"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="54"/>
         <source>&lt;b&gt;Evidence left out of the verdicts&lt;/b&gt;: the verdicts stand without it.</source>
         <translation>&lt;b&gt;In den Urteilen nicht berücksichtigte Belege&lt;/b&gt;: die Urteile gelten ohne sie.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="59"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="60"/>
         <source>Problem %1: %2 %3</source>
         <translation>Problem %1: %2 %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="69"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="71"/>
         <source>Problems</source>
         <translation>Probleme</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="83"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="85"/>
         <source>None: every assessment has complete inputs.</source>
         <translation>Keine: jede Bewertung hat vollständige Eingaben.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="86"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="88"/>
         <source>None: nothing is assessed.</source>
         <translation>Keine: nichts wird bewertet.</translation>
     </message>
@@ -3286,37 +3664,37 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ReportResults</name>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="34"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="35"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="37"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="38"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="40"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="41"/>
         <source>Verdict</source>
         <translation>Urteil</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="43"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="44"/>
         <source>Receptor, screening [%1]</source>
         <translation>Schutzgut, Screening [%1]</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="46"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="47"/>
         <source>Receptor, exact [%1]</source>
         <translation>Schutzgut, exakt [%1]</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="49"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="50"/>
         <source>Target C = CA &amp;#183; AF [%1]</source>
         <translation>Ziel C = CA &amp;#183; AF [%1]</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="58"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="59"/>
         <source>%1: see %2</source>
         <translation>%1: siehe %2</translation>
     </message>
@@ -3458,154 +3836,154 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ReportSiteData</name>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="78"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="251"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="252"/>
         <source>Redox condition from the indicators</source>
         <translation>Redoxbedingungen aus den Indikatoren</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="167"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
         <source>Well</source>
         <translation>Messstelle</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="81"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="81"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="82"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="82"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="83"/>
         <source>Rule</source>
         <translation>Regel</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="83"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="84"/>
         <source>Rests on</source>
         <translation>Beruht auf</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="84"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="85"/>
         <source>Missing</source>
         <translation>Fehlt</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="85"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="86"/>
         <source>Solvent score</source>
         <translation>Lösemittel-Punktzahl</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="103"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="104"/>
         <source>; not measured: %1</source>
         <translation>; nicht gemessen: %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="125"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="126"/>
         <source>&lt;p&gt;Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. 2009. Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer is assessed as %3.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Klassen nach den Schwellenwerten von McMahon und Chapelle 2008 und Jurgens et al. 2009. Vorgeschlagene Redoxbedingungen: &lt;b&gt;%1&lt;/b&gt; (%2). Der Grundwasserleiter wird bewertet als %3.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="143"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="144"/>
         <source>&lt;p&gt;The solvent score is the screening for reductive dechlorination of chlorinated solvents (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: O2 below 0.5 mg/L 3 points, above 5 mg/L &amp;#8722;3; nitrate below 1 mg/L (read as NO3) 2; iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; ORP below 50 mV 1, below &amp;#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above 20 mg/L where no TOC was measured); temperature above 20 &amp;#176;C 1; ethene and ethane together above 0.01 mg/L 2, above 0.1 mg/L 3; alkalinity above twice background 1; where a decay chain records the released solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well are named beside its score. Background: %2. The table&apos;s other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as too low.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Lösemittel-Punktzahl ist das Screening auf reduktive Dechlorierung chlorierter Lösemittel (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), vergeben für die gemessenen Parameter: O2 unter 0,5 mg/L 3 Punkte, über 5 mg/L &amp;#8722;3; Nitrat unter 1 mg/L (als NO3 gelesen) 2; Eisen(II) über 1 mg/L 3; Sulfat unter 20 mg/L 2; Sulfid über 1 mg/L 3; Methan über 0,5 mg/L 3; ORP unter 50 mV 1, unter &amp;#8722;100 mV 2; TOC über 20 mg/L 2 (ein DOC über 20 mg/L, wo kein TOC gemessen wurde); Temperatur über 20 &amp;#176;C 1; Ethen und Ethan zusammen über 0,01 mg/L 2, über 0,1 mg/L 3; Alkalinität über dem Doppelten des Hintergrunds 1; wo eine Abbaukette die freigesetzten Lösemittel verzeichnet, TCE, DCE und VC gefunden und nicht freigesetzt je 2. Eine Summe von 5 oder weniger ist unzureichender Beleg, 6 bis 14 begrenzt, 15 bis 20 ausreichend, über 20 stark. An einer Messstelle nicht gemessene Zeilen sind neben ihrer Punktzahl genannt. Hintergrund: %2. Die übrigen Zeilen der Tabelle werden nicht bewertet: %1. Die pH-Zeile zählt einen pH außerhalb von 5 bis 9 gegen die Dechlorierung, daher kann eine Summe ohne sie ebenso zu hoch wie zu niedrig sein.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="190"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
         <source>Site data</source>
         <translation>Standortdaten</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="192"/>
         <source>&lt;p&gt;The site&apos;s own monitoring wells and samples. A concentration-distance fit along the centre line gives the bulk attenuation rate k = &amp;#8722;m&amp;#183;v and, corrected for dispersion after Buscheck and Alcantar (1995), the biodegradation rate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), with its 90 % interval from Student&apos;s t (Newell et al. 2002). Non-detects are left out of every fit and trend.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die eigenen Grundwassermessstellen und Proben des Standorts. Eine Konzentrations-Abstands-Anpassung entlang der Fahnenachse ergibt die Gesamtabbaurate k = &amp;#8722;m&amp;#183;v und, nach Buscheck und Alcantar (1995) um die Dispersion korrigiert, die Bioabbaurate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), mit ihrem 90-%-Intervall aus Student-t (Newell et al. 2002). Nicht nachweisbare Werte bleiben bei jeder Anpassung und jedem Trend außen vor.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="164"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="165"/>
         <source>Monitoring wells</source>
         <translation>Grundwassermessstellen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="169"/>
         <source>In fit</source>
         <translation>In Anpassung</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="175"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="177"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="181"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="182"/>
         <source>&lt;p&gt;%1 samples.&lt;/p&gt;</source>
         <translation>&lt;p&gt;%1 Proben.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="210"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="211"/>
         <source>%1: decay constant from the wells</source>
         <translation>%1: Zerfallskonstante aus den Messstellen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="216"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="217"/>
         <source>Date, wells in the fit</source>
         <translation>Datum, Messstellen in der Anpassung</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="219"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
         <source>Slope m [1/m], 90 % interval</source>
         <translation>Steigung m [1/m], 90-%-Intervall</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="221"/>
         <source>%1 (%2 to %3), R&amp;#178; %4</source>
         <translation>%1 (%2 bis %3), R&amp;#178; %4</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="224"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="225"/>
         <source>Bulk rate k [1/d]</source>
         <translation>Gesamtabbaurate k [1/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="226"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
         <source>&amp;#955; [1/d], 90 % interval</source>
         <translation>&amp;#955; [1/d], 90-%-Intervall</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="228"/>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2 to %3), half-life %4 d</source>
         <translation>&lt;b&gt;%1&lt;/b&gt; (%2 bis %3), Halbwertszeit %4 d</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="235"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="236"/>
         <source>Not detected, left out: %1.</source>
         <translation>Nicht nachweisbar, ausgelassen: %1.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="253"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="254"/>
         <source>&lt;p&gt;No redox indicator was measured at any well.&lt;/p&gt;</source>
         <translation>&lt;p&gt;An keiner Messstelle wurde ein Redoxindikator gemessen.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="264"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="265"/>
         <source>%1: the wells gave &amp;#955; = %2 1/d (%3), but the value in use, %4 1/d, was entered by hand since</source>
         <translation>%1: die Messstellen ergaben &amp;#955; = %2 1/d (%3), der verwendete Wert %4 1/d wurde seitdem aber von Hand eingegeben</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="272"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="273"/>
         <source>%1: &amp;#955; = %2 1/d, %3</source>
         <translation>%1: &amp;#955; = %2 1/d, %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="277"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="278"/>
         <source>&lt;p&gt;Decay constants taken from the site data:&lt;br&gt;%1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Aus den Standortdaten übernommene Zerfallskonstanten:&lt;br&gt;%1&lt;/p&gt;</translation>
     </message>
@@ -3904,12 +4282,12 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ReportTime</name>
     <message>
-        <location filename="../report/sections/TimeSection.cpp" line="46"/>
+        <location filename="../report/sections/TimeSection.cpp" line="47"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../report/sections/TimeSection.cpp" line="47"/>
+        <location filename="../report/sections/TimeSection.cpp" line="48"/>
         <source>&lt;p&gt;The concentration at the receptor over time on the plume&apos;s centre line, under the transient screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with retardation R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; and a constant or first-order decaying source. Times are in days since the source appeared; &quot;-&quot; where a time does not occur. A daughter of a decay chain is followed through its chain, in the project&apos;s concentration unit. The steady verdict above does not depend on them.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Konzentration am Schutzgut über die Zeit auf der Fahnenachse, nach der instationären Screening-Form (Domenico 1987) und der exakten Lösung der Flächenquelle (Wexler 1992), mit der Retardation R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; und einer konstanten oder nach erster Ordnung abklingenden Quelle. Zeiten in Tagen seit dem Auftreten der Quelle; „-“, wo eine Zeit nicht eintritt. Ein Tochterstoff einer Abbaukette wird über seine Kette verfolgt, in der Konzentrationseinheit des Projekts. Das stationäre Urteil oben hängt nicht von ihnen ab.&lt;/p&gt;</translation>
     </message>
@@ -4037,92 +4415,92 @@ Urteil (Screening-Modell): %1.</translation>
         <translation>Abminderungsfaktor</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="93"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="94"/>
         <source> of %1</source>
         <translation> von %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="97"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="98"/>
         <source>Green %1, Yellow %2, Red %3. Rank correlation: %4</source>
         <translation>Grün %1, Gelb %2, Rot %3. Rangkorrelation: %4</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="99"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="100"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="172"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="173"/>
         <source>Uncertainty</source>
         <translation>Unsicherheit</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="173"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="174"/>
         <source>&lt;p&gt;Every input below is drawn from its distribution, all at once and independently of each other, in %1 samples (plain Monte Carlo, seed %2); every other input keeps its value. Each probability is the share of the samples in that class, &amp;#177; its binomial standard error (the largest of the four is given). PL: plume length, AF: attenuation factor; the ratio is d/x or C0/C.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Jede Eingabe unten wird aus ihrer Verteilung gezogen, alle zugleich und unabhängig voneinander, in %1 Stichproben (einfaches Monte Carlo, Startwert %2); jede andere Eingabe behält ihren Wert. Jede Wahrscheinlichkeit ist der Anteil der Stichproben in dieser Klasse, &amp;#177; ihr binomialer Standardfehler (der größte der vier ist angegeben). PL: Fahnenlänge, AF: Abminderungsfaktor; das Verhältnis ist d/x oder C0/C.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="112"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="113"/>
         <source>Input</source>
         <translation>Eingabe</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="113"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="114"/>
         <source>Distribution</source>
         <translation>Verteilung</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="114"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="115"/>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="192"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="193"/>
         <source>&lt;p&gt;&lt;b&gt;No run: the distributions have problems.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Kein Lauf: die Verteilungen haben Probleme.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="136"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="137"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="137"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="138"/>
         <source>Assessment</source>
         <translation>Bewertung</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="138"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="139"/>
         <source>P(Green)</source>
         <translation>P(Grün)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="139"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="140"/>
         <source>P(Yellow)</source>
         <translation>P(Gelb)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="140"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="141"/>
         <source>P(Red)</source>
         <translation>P(Rot)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="141"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="142"/>
         <source>Ratio 5 / 50 / 95&amp;#160;%</source>
         <translation>Verhältnis 5 / 50 / 95&amp;#160;%</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="148"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="149"/>
         <source>problems (see %1)</source>
         <translation>Probleme (siehe %1)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="214"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="215"/>
         <source>&lt;p&gt;The ratios of the samples, each bar split by class (Green, Yellow, Red from the bottom), with the class bounds dashed; under each the shares of the classes and the rank correlation of each drawn input with the ratio.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Verhältnisse der Stichproben, jeder Balken nach Klasse geteilt (Grün, Gelb, Rot von unten), mit den Klassengrenzen gestrichelt; darunter jeweils die Anteile der Klassen und die Rangkorrelation jeder gezogenen Eingabe mit dem Verhältnis.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="227"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="228"/>
         <source>&lt;p&gt;&lt;i&gt;Histograms of the first %1 results only.&lt;/i&gt;&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;i&gt;Histogramme nur der ersten %1 Ergebnisse.&lt;/i&gt;&lt;/p&gt;</translation>
     </message>
@@ -4212,7 +4590,7 @@ Urteil (Screening-Modell): %1.</translation>
     <message>
         <location filename="../report/sections/WellsSection.cpp" line="146"/>
         <source>&lt;p&gt;The concentration-distance fit of the site data (section %1, at its default date, the latest with at least three detected values in the fit, and %2 %) extrapolated to the receptor, C(x) = exp(a + m&amp;#183;x), is the site&apos;s own estimate of the receptor&apos;s concentration. It is classed as a species of a decay chain is: C(x)/CA against the attenuation-factor range, green where C(x) &amp;lt;= %3 CA, yellow up to %4 CA, red above; this class enters the verdict of every row of the contaminant. A fit with warnings gives no class. Beside each well with a detected value on the fit&apos;s date stand the concentrations the screening formula and the exact solution predict at its distance s along the flow and y across it, and the measured value over the model under the verdict basis (%5). A well in the fit that holds more than %6 times the model is marked &quot;under&quot;: there the model underpredicts the wells.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Die Konzentrations-Abstands-Anpassung der Standortdaten (Abschnitt %1, an ihrem Standarddatum, dem letzten mit mindestens drei nachgewiesenen Werten in der Anpassung, und %2 %), bis zum Schutzgut extrapoliert, C(x) = exp(a + m&amp;#183;x), ist die eigene Schätzung des Standorts für die Konzentration am Schutzgut. Sie wird wie ein Stoff einer Abbaukette klassiert: C(x)/CA gegen den Bereich des Abminderungsfaktors, grün bei C(x) &amp;lt;= %3 CA, gelb bis %4 CA, rot darüber; diese Klasse geht in das Urteil jeder Zeile des Schadstoffs ein. Eine Anpassung mit Warnungen ergibt keine Klasse. Neben jeder Messstelle mit einem nachgewiesenen Wert am Datum der Anpassung stehen die Konzentrationen, die die Screening-Formel und die exakte Lösung in ihrem Abstand s entlang der Strömung und y quer dazu vorhersagen, und der Messwert geteilt durch das Modell nach der Urteilsgrundlage (%5). Eine Messstelle in der Anpassung mit mehr als dem %6-Fachen des Modells ist mit „darunter“ markiert: dort unterschätzt das Modell die Messstellen.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Die Konzentrations-Abstands-Anpassung der Standortdaten (Abschnitt %1, an ihrem Standarddatum, dem letzten mit mindestens drei nachgewiesenen Werten in der Anpassung, und %2 %), bis zum Schutzgut extrapoliert, C(x) = exp(a + m&amp;#183;x), ist die eigene Schätzung des Standorts für die Konzentration am Schutzgut. Sie wird wie ein Stoff einer Abbaukette klassiert: C(x)/CA gegen den Bereich des Abminderungsfaktors, grün bei C(x) &amp;lt;= %3 CA, gelb bis %4 CA, rot darüber; diese Klasse geht in das Urteil jeder Zeile des Schadstoffs ein. Eine Anpassung mit Warnungen ergibt keine Klasse. Neben jeder Messstelle mit einem nachgewiesenen Wert am Datum der Anpassung stehen die Konzentrationen, die die Screening-Formel und die exakte Lösung in ihrem Abstand s entlang der Strömung und y quer dazu vorhersagen, und der Messwert geteilt durch das Modell nach der Bewertungsgrundlage (%5). Eine Messstelle in der Anpassung mit mehr als dem %6-Fachen des Modells ist mit „darunter“ markiert: dort unterschätzt das Modell die Messstellen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -4253,7 +4631,7 @@ Urteil (Screening-Modell): %1.</translation>
     <message>
         <location filename="../pages/ResultListModel.cpp" line="252"/>
         <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
-        <translation>Was die Bewertung außerdem bestimmt: ihre Zerfallskette (chain), die Messstellen des Standorts (wells), ein Modell unter den Messstellen (under), eine Zerfallskonstante aus den Messstellen (λ), Modelle auf beiden Seiten von CA (±CA). Die Maus auf einem Hinweis zeigt ihn.</translation>
+        <translation>Was das Urteil außerdem bestimmt: ihre Abbaukette (Kette), die Messstellen des Standorts (Messstellen), ein Modell unter den Messstellen (darunter), eine Zerfallskonstante aus den Messstellen (λ), Modelle auf beiden Seiten von CA (±CA). Die Maus auf einem Hinweis zeigt ihn.</translation>
     </message>
     <message>
         <location filename="../pages/ResultListModel.cpp" line="257"/>
@@ -4294,18 +4672,18 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ResultVerdict</name>
     <message>
-        <location filename="../pages/ResultVerdict.cpp" line="53"/>
-        <location filename="../pages/ResultVerdict.cpp" line="57"/>
+        <location filename="../pages/ResultVerdict.cpp" line="54"/>
+        <location filename="../pages/ResultVerdict.cpp" line="58"/>
         <source>Screening model</source>
         <translation>Screening-Modell</translation>
     </message>
     <message>
-        <location filename="../pages/ResultVerdict.cpp" line="54"/>
+        <location filename="../pages/ResultVerdict.cpp" line="55"/>
         <source>Exact solution</source>
         <translation>Exakte Lösung</translation>
     </message>
     <message>
-        <location filename="../pages/ResultVerdict.cpp" line="55"/>
+        <location filename="../pages/ResultVerdict.cpp" line="56"/>
         <source>Worse of the two</source>
         <translation>Schlechteres von beiden</translation>
     </message>
@@ -4313,164 +4691,164 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>RobustnessDialog</name>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
         <source>distance source to receptor</source>
         <translation>Abstand Schadensherd zum Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
         <source>hydraulic conductivity</source>
         <translation>Durchlässigkeitsbeiwert</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="50"/>
         <source>hydraulic gradient</source>
         <translation>hydraulischer Gradient</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="51"/>
         <source>effective porosity</source>
         <translation>nutzbares Hohlraumvolumen</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="50"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="52"/>
         <source>decay constant</source>
         <translation>Zerfallskonstante</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="52"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
         <source>longitudinal dispersivity</source>
         <translation>longitudinale Dispersivität</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="56"/>
         <source>horizontal transverse dispersivity</source>
         <translation>transversal-horizontale Dispersivität</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="55"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="57"/>
         <source>vertical dispersivity</source>
         <translation>transversal-vertikale Dispersivität</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="59"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="61"/>
         <source>half the source width across the flow</source>
         <translation>halbe Quellbreite quer zur Strömung</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="61"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="63"/>
         <source>source thickness below the water table</source>
         <translation>Quellmächtigkeit unter der Grundwasseroberfläche</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="63"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="65"/>
         <source>concentration at source</source>
         <translation>Konzentration am Schadensherd</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="65"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="67"/>
         <source>accepted concentration at receptor</source>
         <translation>zulässige Konzentration am Schutzgut</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="105"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="113"/>
         <source>Robustness</source>
         <translation>Robustheit</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="116"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="124"/>
         <source>Assessment &amp;range : </source>
         <translation>Bewertungs&amp;bereich : </translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="169"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="177"/>
         <source>Each value is where the class changes while every other input stays as it is; the factor is that value over the current one. — : no value the input checks accept reaches the bound. Inputs within a factor of 2 are marked as fragile.</source>
         <translation>Jeder Wert ist der, bei dem sich die Klasse ändert, während alle anderen Eingaben bleiben; der Faktor ist dieser Wert geteilt durch den aktuellen. — : kein von den Eingabeprüfungen akzeptierter Wert erreicht die Grenze. Eingaben innerhalb eines Faktors 2 sind als fragil markiert.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="215"/>
         <source>plume length</source>
         <translation>Fahnenlänge</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="215"/>
         <source>attenuation factor</source>
         <translation>Abminderungsfaktor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="223"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="231"/>
         <source>This assessment has problems: there are no break-even values.</source>
         <translation>Diese Bewertung hat Probleme: es gibt keine Umschlagwerte.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="225"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="233"/>
         <source>Robust: no single input changes the class within a factor of 2.</source>
         <translation>Robust: keine einzelne Eingabe ändert die Klasse innerhalb eines Faktors 2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="227"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="235"/>
         <source>Fragile: the class changes within a factor of 2 of %1.</source>
         <translation>Fragil: die Klasse ändert sich innerhalb eines Faktors 2 von %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="239"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="247"/>
         <source>%1 at</source>
         <translation>%1 bei</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="249"/>
         <source>Input</source>
         <translation>Eingabe</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="249"/>
         <source>Current value</source>
         <translation>Aktueller Wert</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
-        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="250"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="251"/>
         <source>Factor</source>
         <translation>Faktor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="250"/>
         <source>Worse at</source>
         <translation>Schlechter bei</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="251"/>
         <source>Better at</source>
         <translation>Besser bei</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="273"/>
         <source>There is no class beyond %1.</source>
         <translation>Es gibt keine Klasse jenseits von %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="266"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="274"/>
         <source>No value of %1 that the input checks accept reaches %2.</source>
         <translation>Kein von den Eingabeprüfungen akzeptierter Wert von %1 erreicht %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="269"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="277"/>
         <source>With %1 = %2 the class becomes %3 (all other inputs as they are).</source>
         <translation>Mit %1 = %2 wird die Klasse %3 (alle anderen Eingaben unverändert).</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="284"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="292"/>
         <source>%1: fragile, the class changes within a factor of 2</source>
         <translation>%1: fragil, die Klasse ändert sich innerhalb eines Faktors 2</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="298"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="306"/>
         <source>Factor to the next class change (log scale)</source>
         <translation>Faktor bis zum nächsten Klassenwechsel (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="303"/>
-        <location filename="../analysis/RobustnessDialog.cpp" line="304"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="311"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="312"/>
         <source>towards %1</source>
         <translation>in Richtung %1</translation>
     </message>
@@ -4478,49 +4856,49 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>SiteCharts</name>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="82"/>
+        <location filename="../analysis/SiteCharts.cpp" line="83"/>
         <source>%1 on %2</source>
         <translation>%1 am %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="84"/>
-        <location filename="../analysis/SiteCharts.cpp" line="165"/>
+        <location filename="../analysis/SiteCharts.cpp" line="85"/>
+        <location filename="../analysis/SiteCharts.cpp" line="166"/>
         <source>Detected</source>
         <translation>Nachgewiesen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="85"/>
-        <location filename="../analysis/SiteCharts.cpp" line="166"/>
+        <location filename="../analysis/SiteCharts.cpp" line="86"/>
+        <location filename="../analysis/SiteCharts.cpp" line="167"/>
         <source>Not detected (limit)</source>
         <translation>Nicht nachweisbar (Grenze)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="122"/>
+        <location filename="../analysis/SiteCharts.cpp" line="123"/>
         <source>Fit, slope %1 1/m</source>
         <translation>Anpassung, Steigung %1 1/m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="126"/>
+        <location filename="../analysis/SiteCharts.cpp" line="127"/>
         <source>%1 % interval of the slope</source>
         <translation>%1-%-Intervall der Steigung</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="141"/>
+        <location filename="../analysis/SiteCharts.cpp" line="142"/>
         <source>Distance from the source s [m]</source>
         <translation>Abstand vom Schadensherd s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="162"/>
+        <location filename="../analysis/SiteCharts.cpp" line="163"/>
         <source>%1 at %2</source>
         <translation>%1 an %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="185"/>
+        <location filename="../analysis/SiteCharts.cpp" line="186"/>
         <source>Trend, k = %1 1/d</source>
         <translation>Trend, k = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="196"/>
+        <location filename="../analysis/SiteCharts.cpp" line="197"/>
         <source>Sampling date</source>
         <translation>Probenahmedatum</translation>
     </message>
@@ -4706,67 +5084,67 @@ Kein Schadstoff und kein Indikator trägt diese Namen (wie geschrieben behalten;
 <context>
     <name>SiteDecayView</name>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="74"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="75"/>
         <source>&amp;Use as decay constant</source>
         <translation>Als Zerfallskonstante &amp;verwenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
         <source>&amp;Contaminant:</source>
         <translation>&amp;Schadstoff:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="82"/>
         <source>D&amp;ate:</source>
         <translation>D&amp;atum:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="82"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="83"/>
         <source>&amp;Level:</source>
         <translation>&amp;Niveau:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="140"/>
         <source>Wells in the fit</source>
         <translation>Messstellen in der Anpassung</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="140"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="141"/>
         <source>Slope m</source>
         <translation>Steigung m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="142"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="143"/>
         <source>%1 % interval</source>
         <translation>%1-%-Intervall</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="146"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="147"/>
         <source>Bulk rate k = −m·v</source>
         <translation>Gesamtabbaurate k = −m·v</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="148"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="149"/>
         <source>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</source>
         <translation>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="151"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="152"/>
         <source>%1 % interval of λ</source>
         <translation>%1-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="153"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="154"/>
         <source>Half-life</source>
         <translation>Halbwertszeit</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="160"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="161"/>
         <source>&lt;p&gt;Not detected, left out: %1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Nicht nachweisbar, ausgelassen: %1&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="180"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="181"/>
         <source>%1 is a daughter product in the decay chain %2.
 
 Along the wells its concentration falls by its own decay less what its parent forms, so the fitted λ = %3 1/d is an apparent rate (formation minus decay), not the decay constant of %1. The decay chain adds the formation again.
@@ -4779,22 +5157,22 @@ Entlang der Messstellen sinkt seine Konzentration um den eigenen Abbau abzüglic
 Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="186"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="187"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="192"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="193"/>
         <source>λ = %1 1/d is now the user-defined decay constant of %2.</source>
         <translation>λ = %1 1/d ist jetzt die benutzerdefinierte Zerfallskonstante von %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="196"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="197"/>
         <source> The wells&apos; rate %1 1/d is λ·R with R = %2 (decay of dissolved and sorbed phase).</source>
         <translation> Die Rate der Messstellen %1 1/d ist λ·R mit R = %2 (Abbau von gelöster und sorbierter Phase).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="204"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="205"/>
         <source>The project has no contaminant called %1.</source>
         <translation>Das Projekt hat keinen Schadstoff namens %1.</translation>
     </message>
@@ -5397,7 +5775,7 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
         <translation>Redoxindikatoren [mg/L] und ihre Klasse (Schwellen des USGS-Redox-Schemas)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="181"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="189"/>
         <source>%1
 Points: %2
 Not measured: %3
@@ -5412,7 +5790,7 @@ Nicht bewertet:
 Hintergrund: %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="185"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="192"/>
         <source>No screening row measured: %1
 Not scored:
 %2
@@ -5423,32 +5801,32 @@ Nicht bewertet:
 Hintergrund: %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="191"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="198"/>
         <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
         <translation>Vorgeschlagene Redoxbedingung: &lt;b&gt;%1&lt;/b&gt; (%2). Der Grundwasserleiter hat %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="208"/>
         <source> Applying it changes the preset decay constant of %1 assessed %2.</source>
         <translation> Die Anwendung ändert die vorgegebene Zerfallskonstante von %1 bewerteten %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="210"/>
         <source>contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="210"/>
         <source>contaminants</source>
         <translation>Schadstoffen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="261"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="268"/>
         <source>Applying %1 to the aquifer changes the decay constant of assessed contaminants that use a database preset.</source>
         <translation>Die Anwendung von %1 auf den Grundwasserleiter ändert die Zerfallskonstante bewerteter Schadstoffe, die eine Datenbankvorgabe nutzen.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="266"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="273"/>
         <source>
 
 Under %1 the database has no decay constant for:
@@ -5459,7 +5837,7 @@ Unter %1 hat die Datenbank keine Zerfallskonstante für:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="269"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="276"/>
         <source>
 
 Under %1 the database preset differs for:
@@ -5470,7 +5848,7 @@ Unter %1 weicht die Datenbankvorgabe ab für:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="270"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="277"/>
         <source>
 
 Yes: apply it and keep their present decay constants as user-defined values.
@@ -5483,42 +5861,42 @@ Nein: anwenden; sie erhalten die Vorgaben unter %1%2.
 Abbrechen: den Grundwasserleiter lassen, wie er ist.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="274"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="281"/>
         <source>, and those without one are left without a decay constant</source>
         <translation>, und die ohne eine bleiben ohne Zerfallskonstante</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="277"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="284"/>
         <source>Apply redox condition</source>
         <translation>Redoxbedingung anwenden</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="281"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="288"/>
         <source>Not applied: the aquifer keeps %1.</source>
         <translation>Nicht angewendet: der Grundwasserleiter behält %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="297"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="304"/>
         <source>%1 applied to the aquifer.</source>
         <translation>%1 auf den Grundwasserleiter angewendet.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="298"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="305"/>
         <source> No assessed contaminant&apos;s decay constant changed.</source>
         <translation> Die Zerfallskonstante keines bewerteten Schadstoffs hat sich geändert.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="310"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="317"/>
         <source> Kept as user-defined decay constants: %1.</source>
         <translation> Als benutzerdefinierte Zerfallskonstanten behalten: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="318"/>
         <source> New presets: %1.</source>
         <translation> Neue Vorgaben: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="313"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="320"/>
         <source> No decay constant now (enter one on the Contaminants page): %1.</source>
         <translation> Jetzt ohne Zerfallskonstante (auf der Seite Schadstoffe eingeben): %1.</translation>
     </message>
@@ -5729,98 +6107,98 @@ Keine Screening-Werte: </translation>
 <context>
     <name>TransportDialog</name>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="55"/>
+        <location filename="../analysis/TransportDialog.cpp" line="56"/>
         <source>constant</source>
         <translation>konstant</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="56"/>
+        <location filename="../analysis/TransportDialog.cpp" line="57"/>
         <source>decaying at ks</source>
         <translation>abnehmend mit ks</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="58"/>
+        <location filename="../analysis/TransportDialog.cpp" line="59"/>
         <source>decaying from mass M0</source>
         <translation>abnehmend aus Masse M0</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="67"/>
+        <location filename="../analysis/TransportDialog.cpp" line="68"/>
         <source>Sorption and source</source>
         <translation>Sorption und Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="77"/>
+        <location filename="../analysis/TransportDialog.cpp" line="78"/>
         <source>Aquifer</source>
         <translation>Grundwasserleiter</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="94"/>
+        <location filename="../analysis/TransportDialog.cpp" line="95"/>
         <source>&amp;Bulk density ( rho_b ) :</source>
         <translation>&amp;Trockenrohdichte ( rho_b ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="95"/>
+        <location filename="../analysis/TransportDialog.cpp" line="96"/>
         <source>Fraction of &amp;organic carbon ( foc ) :</source>
         <translation>Anteil &amp;organischer Kohlenstoff ( foc ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="96"/>
+        <location filename="../analysis/TransportDialog.cpp" line="97"/>
         <source>&amp;Decay of dissolved and sorbed phase</source>
         <translation>&amp;Abbau von gelöster und sorbierter Phase</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Koc [L/kg]</source>
         <translation>Koc [L/kg]</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Koc source</source>
         <translation>Koc-Herkunft</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="116"/>
+        <location filename="../analysis/TransportDialog.cpp" line="117"/>
         <source>Source decay</source>
         <translation>Quellabnahme</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="123"/>
+        <location filename="../analysis/TransportDialog.cpp" line="124"/>
         <source>&amp;Koc from the bundled database</source>
         <translation>&amp;Koc aus der mitgelieferten Datenbank</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="141"/>
+        <location filename="../analysis/TransportDialog.cpp" line="142"/>
         <source>Show the contaminants &amp;not assessed</source>
         <translation>&amp;Nicht bewertete Schadstoffe zeigen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="208"/>
-        <location filename="../analysis/TransportDialog.cpp" line="281"/>
+        <location filename="../analysis/TransportDialog.cpp" line="209"/>
+        <location filename="../analysis/TransportDialog.cpp" line="282"/>
         <source>1 (no Koc)</source>
         <translation>1 (kein Koc)</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="271"/>
+        <location filename="../analysis/TransportDialog.cpp" line="272"/>
         <source>%1: the Koc source is longer than %2 characters</source>
         <translation>%1: die Koc-Herkunft ist länger als %2 Zeichen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="286"/>
+        <location filename="../analysis/TransportDialog.cpp" line="287"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="289"/>
+        <location filename="../analysis/TransportDialog.cpp" line="290"/>
         <source>not known</source>
         <translation>nicht bekannt</translation>
     </message>
@@ -5830,12 +6208,12 @@ Keine Screening-Werte: </translation>
         <translation>ks = Q C0 / M0 mit Q = Kf i W H = %1 m3/d</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="307"/>
+        <location filename="../analysis/TransportDialog.cpp" line="308"/>
         <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
         <translation>Der stationäre Zustand nimmt mit lambda * R ab: Fahnenlänge, Abminderungsfaktor und ihre Urteile ändern sich für jeden Schadstoff mit R &gt; 1.</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="309"/>
+        <location filename="../analysis/TransportDialog.cpp" line="310"/>
         <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
         <translation>Abbau wirkt nur auf die gelöste Phase: Sorption verzögert die Fahne, ändert aber keinen stationären Wert und kein Urteil.</translation>
     </message>
@@ -6117,6 +6495,181 @@ Keine Screening-Werte: </translation>
         <location filename="../analysis/UncertaintyWindow.cpp" line="292"/>
         <source>The run needed more memory than there is; try fewer samples.</source>
         <translation>Der Lauf brauchte mehr Speicher als vorhanden; weniger Stichproben versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>VerdictMarks</name>
+    <message>
+        <location filename="../pages/CPropResultsLayout.cpp" line="95"/>
+        <source>Screening model: %1, C(x)/C0 = %2 (C0/C = %3)
+Exact solution: %4, C(x)/C0 = %5 (C0/C = %6)</source>
+        <translation>Screening-Modell: %1, C(x)/C0 = %2 (C0/C = %3)
+Exakte Lösung: %4, C(x)/C0 = %5 (C0/C = %6)</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResultsLayout.cpp" line="106"/>
+        <source>
+The exact concentration at the receptor is %1 times the screening value.</source>
+        <translation>
+Die exakte Konzentration am Schutzgut ist das %1-Fache des Screening-Werts.</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResultsLayout.cpp" line="109"/>
+        <source>
+The verdict is that of the %1.</source>
+        <translation>
+Das Urteil folgt der Bewertungsgrundlage: %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/LambdaIntervalMarks.cpp" line="32"/>
+        <source>Decay constant from the site&apos;s wells: %1</source>
+        <translation>Zerfallskonstante aus den Messstellen des Standorts: %1</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="43"/>
+        <source>Straddles CA: the screening model predicts %1 at the receptor, the exact solution %2; CA is %3.
+Whether the receptor exceeds CA depends on the model.</source>
+        <translation>Beiderseits von CA: das Screening-Modell sagt am Schutzgut %1 voraus, die exakte Lösung %2; CA ist %3.
+Ob das Schutzgut CA überschreitet, hängt vom Modell ab.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="47"/>
+        <source>by the screening model</source>
+        <translation>nach dem Screening-Modell</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="48"/>
+        <source>by the exact solution</source>
+        <translation>nach der exakten Lösung</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="49"/>
+        <source>by the worse of the two models</source>
+        <translation>nach dem ungünstigeren der beiden Modelle</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="75"/>
+        <source>Decay chain %1: %2. </source>
+        <translation>Abbaukette %1: %2. </translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="78"/>
+        <source>C(x) = %1 at the receptor %2, CA = %3.</source>
+        <translation>C(x) = %1 am Schutzgut %2, CA = %3.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="81"/>
+        <source>Plug flow along the chain never brings it below CA = %1.</source>
+        <translation>Bei Kolbenströmung entlang der Kette fällt der Stoff nie unter CA = %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="84"/>
+        <source>Plug flow along the chain never brings it up to CA = %1.</source>
+        <translation>Bei Kolbenströmung entlang der Kette erreicht der Stoff CA = %1 nie.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="87"/>
+        <source>Plug flow along the chain keeps it at or above CA = %1 up to %2 from the source, %3 times the distance x.</source>
+        <translation>Bei Kolbenströmung entlang der Kette bleibt der Stoff bis %2 von der Quelle, dem %3-Fachen des Abstands x, bei oder über CA = %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="93"/>
+        <source>
+Data &gt; Decay chain shows the chain.</source>
+        <translation>
+Daten &gt; Abbaukette zeigt die Kette.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="106"/>
+        <source>The site&apos;s wells give no class: %1</source>
+        <translation>Die Messstellen des Standorts ergeben keine Klasse: %1</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="112"/>
+        <source>%1 over the slope&apos;s whole %2 % interval</source>
+        <translation>%1 über das ganze %2-%-Intervall der Steigung</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="115"/>
+        <source>%1 to %2 over the slope&apos;s %3 % interval</source>
+        <translation>%1 bis %2 über das %3-%-Intervall der Steigung</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="119"/>
+        <source>The site&apos;s wells, distance fit of %1 (slope %2 per m): extrapolated to the receptor, C(x) = exp(a + m x) = %3 against CA = %4: %5; %6.</source>
+        <translation>Die Messstellen des Standorts, Abstandsanpassung vom %1 (Steigung %2 je m): zum Schutzgut extrapoliert C(x) = exp(a + m x) = %3 gegen CA = %4: %5; %6.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="131"/>
+        <source>%1 (s = %2, y = %3): measured %4, screening model %5, exact solution %6, %7 times the model</source>
+        <translation>%1 (s = %2, y = %3): gemessen %4, Screening-Modell %5, exakte Lösung %6, das %7-Fache des Modells</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="139"/>
+        <source>under</source>
+        <translation>darunter</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="140"/>
+        <source>The model underpredicts the wells: %1.
+Marked where a well in the fit holds more than %2 times the %3.</source>
+        <translation>Das Modell unterschätzt die Messstellen: %1.
+Markiert, wo eine Messstelle der Anpassung mehr als das %2-Fache des Werts nach %3 enthält.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="157"/>
+        <source>the exact solution (the worse of the two)</source>
+        <translation>die exakte Lösung (die ungünstigere der beiden)</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="158"/>
+        <source>the exact solution</source>
+        <translation>die exakte Lösung</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="159"/>
+        <source>the decay chain</source>
+        <translation>die Abbaukette</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="160"/>
+        <source>the site&apos;s wells</source>
+        <translation>die Messstellen des Standorts</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="162"/>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="163"/>
+        <source>Verdict: %1. %2 alone gives %3; %4 made it worse.</source>
+        <translation>Urteil: %1. %2 allein ergibt %3; verschlechtert durch %4.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="165"/>
+        <source>The plume length</source>
+        <translation>Die Fahnenlänge</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="165"/>
+        <source>The screening model</source>
+        <translation>Das Screening-Modell</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="181"/>
+        <source>Target %1 from the wells: C0 · CA / C(x) of the wells&apos; line.</source>
+        <translation>Sanierungsziel %1 aus den Messstellen: C0 · CA / C(x) der Geraden der Messstellen.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="182"/>
+        <source>Target %1 from the chain: C0 · CA / C(x) of the chain, its sources scaled alike.</source>
+        <translation>Sanierungsziel %1 aus der Kette: C0 · CA / C(x) der Kette, ihre Quellen gleich skaliert.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="213"/>
+        <source>Verdict: %1, by its decay chain. Its own inputs allow no single-species model: their problems hold for that model only (right-click: Show problems).</source>
+        <translation>Urteil: %1, nach seiner Abbaukette. Seine eigenen Eingaben erlauben kein Einzelstoffmodell: ihre Probleme gelten nur für dieses Modell (Rechtsklick: Probleme zeigen).</translation>
     </message>
 </context>
 </TS>

@@ -124,7 +124,7 @@ Virelo Software Workshop</translation>
         <location filename="../pages/CPropAqui.cpp" line="148"/>
         <location filename="../pages/CPropAqui.cpp" line="174"/>
         <source>Effective porosity ( ne )  &lt;= 1.0  :</source>
-        <translation>Effectieve porositeit ( ne )  &lt;= 1.0  :</translation>
+        <translation>Effectieve porositeit ( ne )  &lt;= 1,0  :</translation>
     </message>
     <message>
         <location filename="../pages/CPropAqui.cpp" line="164"/>
@@ -477,92 +477,107 @@ grondwaterspiegel ( Sz ) :</translation>
         <translation>P&amp;luim tonen...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResults.cpp" line="354"/>
+        <location filename="../pages/CPropResults.cpp" line="341"/>
+        <source>PLUME LENGTH ASSESSMENT: &quot;%1&quot;</source>
+        <translation>BEOORDELING PLUIMLENGTE: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="341"/>
+        <source>ATTENUATION FACTOR ASSESSMENT: &quot;%1&quot;</source>
+        <translation>BEOORDELING AFNAMEFACTOR: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="343"/>
+        <source>%1 problem(s):</source>
+        <translation>%1 probleem/problemen:</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResults.cpp" line="359"/>
         <source>Problem %1 (the verdict stands without the wells): %2</source>
         <translation>Probleem %1 (het oordeel staat zonder de peilbuizen): %2</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="130"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="133"/>
         <source>&amp;Verdict basis : </source>
         <translation>&amp;Basis oordeel : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="135"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="138"/>
         <source>Which model&apos;s receptor concentration decides the class of the attenuation factor</source>
         <translation>Welk model met zijn concentratie bij de receptor de klasse van de afnamefactor bepaalt</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="167"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
         <source>Plume length :</source>
         <translation>Lengte van de pluim :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="167"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
         <source>Attenuation factor :</source>
         <translation>Afnamefactor :</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="170"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="173"/>
         <source>Assessment range : </source>
         <translation>Beoordelingsbereik : </translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="178"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="181"/>
         <source>Ro&amp;bustness...</source>
         <translation>Ro&amp;buustheid...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="181"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="184"/>
         <source>How far each input is from changing the marked result&apos;s class</source>
         <translation>Hoe ver elke invoer van een andere klasse van het gemarkeerde resultaat ligt</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="191"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="194"/>
         <source>Pl&amp;ume...</source>
         <translation>Pl&amp;uim...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="193"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="196"/>
         <source>Centre line and plan view of the selected contaminant&apos;s plume</source>
         <translation>Middellijn en bovenaanzicht van de pluim van de gekozen stof</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="202"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="205"/>
         <source>Uncer&amp;tainty...</source>
         <translation>Onzeker&amp;heid...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="204"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="207"/>
         <source>The probability of each class from ranges of the inputs</source>
         <translation>De kans op elke klasse uit bereiken van de invoer</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="209"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="212"/>
         <source>&amp;Chain...</source>
         <translation>&amp;Keten...</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="211"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="214"/>
         <source>The project&apos;s decay chains: parents and the daughters they form</source>
         <translation>De afbraakketens van het project: moederstoffen en de dochters die ze vormen</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="309"/>
         <source>Plume extension</source>
         <translation>Pluimlengte</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="306"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="309"/>
         <source>Acceptable concentration at source</source>
         <translation>Toelaatbare concentratie bij de bron</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="311"/>
         <source>Distance source receptor</source>
         <translation>Afstand bron receptor</translation>
     </message>
     <message>
-        <location filename="../pages/CPropResultsLayout.cpp" line="308"/>
+        <location filename="../pages/CPropResultsLayout.cpp" line="311"/>
         <source>Concentration at source</source>
         <translation>Concentratie bij de bron</translation>
     </message>
@@ -570,47 +585,47 @@ grondwaterspiegel ( Sz ) :</translation>
 <context>
     <name>CentrelineChart</name>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="77"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="78"/>
         <source>Not detected (limit)</source>
         <translation>Niet aangetoond (grens)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="78"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="79"/>
         <source>Measured C/C0, %1</source>
         <translation>Gemeten C/C0, %1</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="92"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="93"/>
         <source>%1: concentration on the centre line</source>
         <translation>%1: concentratie op de hartlijn</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="106"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="110"/>
         <source>Screening model</source>
         <translation>Screeningsmodel</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="109"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="113"/>
         <source>Exact solution</source>
         <translation>Exacte oplossing</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="130"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="134"/>
         <source>Receptor, x = %1 m</source>
         <translation>Receptor, x = %1 m</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="140"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="144"/>
         <source>Plug-flow length, d = %1 m%2</source>
         <translation>Propstroomlengte, d = %1 m%2</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="142"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="146"/>
         <source> (beyond the chart)</source>
         <translation> (buiten de grafiek)</translation>
     </message>
     <message>
-        <location filename="../analysis/CentrelineChart.cpp" line="153"/>
+        <location filename="../analysis/CentrelineChart.cpp" line="157"/>
         <source>Distance from the source s [m]</source>
         <translation>Afstand tot de bron s [m]</translation>
     </message>
@@ -618,7 +633,7 @@ grondwaterspiegel ( Sz ) :</translation>
 <context>
     <name>CentrelineChartView</name>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="133"/>
+        <location filename="../analysis/PlumeView.cpp" line="135"/>
         <source>s = %1 m
 Screening C/C0 = %2
 Exact C/C0 = %3</source>
@@ -663,105 +678,105 @@ Exact C/C0 = %3</translation>
 <context>
     <name>ChainWindow</name>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="84"/>
+        <location filename="../analysis/ChainWindow.cpp" line="85"/>
         <source>Decay chain</source>
         <translation>Afbraakketen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="89"/>
+        <location filename="../analysis/ChainWindow.cpp" line="90"/>
         <source>Chain:</source>
         <translation>Keten:</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="93"/>
+        <location filename="../analysis/ChainWindow.cpp" line="94"/>
         <source>&amp;New chain</source>
         <translation>&amp;Nieuwe keten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="94"/>
+        <location filename="../analysis/ChainWindow.cpp" line="95"/>
         <source>&amp;Delete chain</source>
         <translation>Keten &amp;verwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="101"/>
+        <location filename="../analysis/ChainWindow.cpp" line="102"/>
         <source>Species, parent first</source>
         <translation>Stoffen, moederstof eerst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="106"/>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="107"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Species</source>
         <translation>Stof</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="106"/>
+        <location filename="../analysis/ChainWindow.cpp" line="107"/>
         <source>Yield</source>
         <translation>Opbrengst</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="114"/>
+        <location filename="../analysis/ChainWindow.cpp" line="115"/>
         <source>The yield is the mass of the species formed per mass of the species above it that decays.
 k, C0 and CA are the contaminant&apos;s own values from the Contaminants page.</source>
         <translation>De opbrengst is de massa van de gevormde stof per massa van de stof erboven die afbreekt.
 k, C0 en CA zijn de eigen waarden van de stof op de pagina Verontreinigingen.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="119"/>
+        <location filename="../analysis/ChainWindow.cpp" line="120"/>
         <source>&amp;Add</source>
         <translation>&amp;Toevoegen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="120"/>
+        <location filename="../analysis/ChainWindow.cpp" line="121"/>
         <source>&amp;Remove</source>
         <translation>Ve&amp;rwijderen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="121"/>
+        <location filename="../analysis/ChainWindow.cpp" line="122"/>
         <source>&amp;Up</source>
         <translation>Om&amp;hoog</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="122"/>
+        <location filename="../analysis/ChainWindow.cpp" line="123"/>
         <source>Do&amp;wn</source>
         <translation>Om&amp;laag</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="123"/>
+        <location filename="../analysis/ChainWindow.cpp" line="124"/>
         <source>Default &amp;yields</source>
         <translation>Standaard&amp;opbrengsten</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="136"/>
+        <location filename="../analysis/ChainWindow.cpp" line="137"/>
         <source>At the receptor</source>
         <translation>Bij de receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Screening</source>
         <translation>Screening</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="140"/>
+        <location filename="../analysis/ChainWindow.cpp" line="141"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="141"/>
+        <location filename="../analysis/ChainWindow.cpp" line="142"/>
         <source>Exact</source>
         <translation>Exact</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="141"/>
+        <location filename="../analysis/ChainWindow.cpp" line="142"/>
         <source>Exact class</source>
         <translation>Exacte klasse</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="141"/>
+        <location filename="../analysis/ChainWindow.cpp" line="142"/>
         <source>Alone</source>
         <translation>Alleen</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="146"/>
+        <location filename="../analysis/ChainWindow.cpp" line="147"/>
         <source>Concentrations at the receptor in the chain, under the screening formula and the exact
 solution, classified by C/CA. &quot;Alone&quot; is the class the contaminant gets on the
 Results page, assessed on its own with its own source concentration.</source>
@@ -770,48 +785,53 @@ oplossing, ingedeeld naar C/CA. &quot;Alleen&quot; is de klasse die de stof op d
 Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="161"/>
+        <location filename="../analysis/ChainWindow.cpp" line="162"/>
         <source>Solid: screening formula; dashed: exact solution; dotted: each species&apos; CA.</source>
         <translation>Doorgetrokken: screeningsformule; gestreept: exacte oplossing; gestippeld: CA van elke stof.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="208"/>
+        <location filename="../analysis/ChainWindow.cpp" line="209"/>
         <source>(no chain: choose New chain)</source>
         <translation>(geen keten: kies Nieuwe keten)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="344"/>
+        <location filename="../analysis/ChainWindow.cpp" line="345"/>
         <source>End product: %1 (decays no further, not assessed)</source>
         <translation>Eindproduct: %1 (breekt niet verder af, niet beoordeeld)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="349"/>
-        <location filename="../analysis/ChainWindow.cpp" line="429"/>
+        <location filename="../analysis/ChainWindow.cpp" line="350"/>
+        <location filename="../analysis/ChainWindow.cpp" line="430"/>
         <source>Released: first species only</source>
         <translation>Vrijgekomen: alleen de eerste stof</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="352"/>
+        <location filename="../analysis/ChainWindow.cpp" line="353"/>
         <source>The others formed in the aquifer: the solvent screening counts finding them as evidence of dechlorination</source>
         <translation>De overige zijn in het watervoerend pakket gevormd: de screening van oplosmiddelen telt hun aantreffen als bewijs van dechlorering</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="394"/>
+        <location filename="../analysis/ChainWindow.cpp" line="395"/>
         <source> (end product)</source>
         <translation> (eindproduct)</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="428"/>
+        <location filename="../analysis/ChainWindow.cpp" line="412"/>
+        <source>parent</source>
+        <translation>moederstof</translation>
+    </message>
+    <message>
+        <location filename="../analysis/ChainWindow.cpp" line="429"/>
         <source>Released: %1 only</source>
         <translation>Vrijgekomen: alleen %1</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="447"/>
+        <location filename="../analysis/ChainWindow.cpp" line="448"/>
         <source>The project has no decay chain yet.</source>
         <translation>Het project heeft nog geen afbraakketen.</translation>
     </message>
     <message>
-        <location filename="../analysis/ChainWindow.cpp" line="457"/>
+        <location filename="../analysis/ChainWindow.cpp" line="458"/>
         <source>At the receptor, x = %1 m</source>
         <translation>Bij de receptor, x = %1 m</translation>
     </message>
@@ -922,162 +942,205 @@ Resultaten krijgt, op zichzelf beoordeeld met zijn eigen bronconcentratie.</tran
 <context>
     <name>ContaminantEditorDialog</name>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="130"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="131"/>
         <source>Edit contaminant data</source>
         <translation>Stofgegevens bewerken</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="141"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="142"/>
         <source>Contaminants</source>
         <translation>Stoffen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="180"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="181"/>
         <source>General</source>
         <translation>Algemeen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="192"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="193"/>
         <source>Name:</source>
         <translation>Naam:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="193"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="194"/>
         <source>Group:</source>
         <translation>Groep:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="197"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="198"/>
         <source>75th percentile of observed plume lengths in literature: </source>
         <translation>75e percentiel van waargenomen pluimlengtes in de literatuur: </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="201"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="202"/>
         <source>75th percentile [m] :</source>
         <translation>75e percentiel [m] :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="202"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="203"/>
         <source>Number of lit. entries:</source>
         <translation>Aantal lit.-vermeldingen:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="205"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="206"/>
         <source>Decay constants (lambda)  [1/d]</source>
         <translation>Afbraakconstanten (lambda)  [1/d]</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="214"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
         <source>aerobic:</source>
         <translation>aëroob:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="215"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
         <source>anerobic nitrate (NO3):</source>
         <translation>anaëroob nitraat (NO3):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="216"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
         <source>anaerobic iron (Fe):</source>
         <translation>anaëroob ijzer (Fe):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="217"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
         <source>anaerobic sulfate (SO4):</source>
         <translation>anaëroob sulfaat (SO4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="218"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
         <source>anaerobic mixed plumes:</source>
         <translation>anaëroob, gemengde pluimen:</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="219"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="220"/>
         <source>anaerobic methan (CH4):</source>
         <translation>anaëroob methaan (CH4):</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="220"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="221"/>
         <source>unknown / variable :</source>
         <translation>onbekend / wisselend :</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="222"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
         <source>aerobic</source>
         <translation>aëroob</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="223"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
         <source>anaerobic methan (CH4)</source>
         <translation>anaëroob methaan (CH4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="224"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
         <source>anaerobic iron (Fe)</source>
         <translation>anaëroob ijzer (Fe)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="225"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
         <source>anaerobic mixed plumes</source>
         <translation>anaëroob, gemengde pluimen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="226"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
         <source>anerobic nitrate (NO3)</source>
         <translation>anaëroob nitraat (NO3)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="227"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="228"/>
         <source>anaerobic sulfate (SO4)</source>
         <translation>anaëroob sulfaat (SO4)</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="228"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="229"/>
         <source>unknown / variable</source>
         <translation>onbekend / wisselend</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="235"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="236"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="236"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="237"/>
         <source>Abbrechen</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="243"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="244"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="278"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="279"/>
         <source>&amp;Add contaminant</source>
         <translation>Stof &amp;toevoegen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="279"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="280"/>
         <source>&amp;Remove selected</source>
         <translation>Selectie &amp;verwijderen</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="419"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="420"/>
         <source>A decay constant must not be negative; kept as it was:
 </source>
         <translation>Een afbraakconstante mag niet negatief zijn; ongewijzigd gelaten:
 </translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="420"/>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="421"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="591"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../pages/ContaminantEditorDialog.cpp" line="590"/>
+        <location filename="../pages/ContaminantEditorDialog.cpp" line="591"/>
         <source>Failed to launch help.</source>
         <translation>De help kon niet worden geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>ContaminantGroup</name>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="20"/>
+        <source>BTEX</source>
+        <translation>BTEX</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="21"/>
+        <source>Chlorobenzenes</source>
+        <translation>Chloorbenzenen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="22"/>
+        <source>Chlorinated Aliphatics</source>
+        <translation>Gechloreerde alifaten</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="23"/>
+        <source>Hydrocarbons</source>
+        <translation>Koolwaterstoffen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="24"/>
+        <source>PAH</source>
+        <translation>PAK</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="25"/>
+        <source>Pesticides</source>
+        <translation>Pesticiden</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="26"/>
+        <source>Compounds</source>
+        <translation>Verbindingen</translation>
+    </message>
+    <message>
+        <location filename="../pages/ContaminantTreeModel.cpp" line="27"/>
+        <source>Other</source>
+        <translation>Overige</translation>
     </message>
 </context>
 <context>
@@ -1213,142 +1276,307 @@ Weet u het zeker?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="207"/>
+        <source>%1 evidence for reductive dechlorination</source>
+        <translation>bewijs voor reductieve dechlorering: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="208"/>
+        <source>alkalinity not measured in a background well (marked %1)</source>
+        <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (gemarkeerd: %1)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
+        <source>alkalinity not measured in a background well (upstream %1)</source>
+        <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (bovenstrooms: %1)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
+        <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
+        <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
+        <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
+        <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
+        <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="215"/>
+        <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
+        <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
+        <source>round %1: no value at %2</source>
+        <translation>ronde %1: geen waarde in %2</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
+        <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo naar kg/m3 omrekent (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): geen afname van de bron uit de massa.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
+        <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
+        <translation>Kf = %1 m/d is kleiner dan %2 m/d, zo dicht als silt of klei: in m/s ingevoerd? 1e-4 m/s = 8,64 m/d</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="224"/>
+        <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
+        <translation>Kf = %1 m/d is groter dan %2 m/d, meer dan zelfs open grind doorlaat</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
+        <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
+        <translation>i = %1 is groter dan %2, steiler dan grondwaterverhangen gewoonlijk zijn: in procent of promille ingevoerd?</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
+        <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
+        <translation>ne = %1 is kleiner dan %2, minder dan zelfs gespleten gesteente de stroming gewoonlijk biedt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
+        <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
+        <translation>ne = %1 is groter dan %2, meer dan de totale porositeit van zand en grind</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
+        <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is groter dan %2 m/d: controleer Kf, i en ne</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
+        <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
+        <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is kleiner dan %2 m/d: controleer Kf, i en ne</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
+        <translation>ax = %1 m is groter dan de afstand x = %2 m; veldwaarden liggen ver onder x</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
+        <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
+        <translation>ay = %1 m is groter dan ax = %2 m; de dwarsspreiding is gewoonlijk ongeveer een tiende van de lengtespreiding</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
+        <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
+        <translation>az = %1 m is groter dan ay = %2 m; de verticale spreiding is gewoonlijk veel kleiner dan de horizontale</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="244"/>
+        <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
+        <translation>rho_b = %1 kg/L ligt buiten 1,2 tot 2,4 kg/L, de bulkdichtheden van sedimenten van watervoerende pakketten: in g/cm3 of t/m3 is het hetzelfde getal; in kg/m3 delen door 1000.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="248"/>
+        <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
+        <translation>foc = %1 is groter dan 0,05, meer organische koolstof dan zand en grind van een watervoerend pakket bevatten: een percentage als fractie ingevoerd? 0,1 % is foc = 0,001.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="251"/>
+        <source>wells not compared (%1)</source>
+        <translation>peilbuizen niet vergeleken (%1)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
+        <source>%1; %2 over the whole %3 % interval of λ</source>
+        <translation>%1; %2 over het hele %3 %-interval van λ</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
+        <source>%1; %2 to %3 over the %4 % interval of λ</source>
+        <translation>%1; %2 tot %3 over het %4 %-interval van λ</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
+        <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
+        <translation>Minder dan drie aangetoonde waarden op verschillende afstanden in peilbuizen van de fit (datum: %1): geen afbraakconstante.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="257"/>
+        <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
+        <translation>De concentratie daalt niet met de afstand (helling %1 1/m): geen afname aangetoond.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
+        <translation>Het %1-interval van de helling (%2 tot %3 1/m) bevat 0: geen afname aangetoond.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
+        <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
+        <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: controleer het bij Stromingsveld.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
+        <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
+        <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: %5 zou ze anders plaatsen (controleer bij Stromingsveld).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
+        <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
+        <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
+        <translation>Peilbuis %1 ligt voorbij de receptor (s = %2 m, x = %3 m).</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="271"/>
+        <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
+        <translation>De concentraties in peilbuis %1 zijn %2 (Mann-Kendall): de pluim is mogelijk niet stationair, wat de afstandsmethode vereist.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
+        <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
+        <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo met de eenheden van de monsters (ng/L, ug/L, mg/L) verbindt: de concentraties van de peilbuizen kunnen niet met CA worden vergeleken.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Over %1 meetrondes: massa van de pluim %2, haar zwaartepunt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="167"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="280"/>
         <source>Wells: %1.</source>
         <translation>Peilbuizen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Geen licht: de massa van de pluim vraagt vier meetrondes van dezelfde peilbuizen, de locatie heeft er %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="284"/>
         <source>No mass discharge: %1</source>
         <translation>Geen vracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="285"/>
         <source>Mass discharge: %1.</source>
         <translation>Vracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="173"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 heeft geen meetronde met al zijn peilbuizen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="174"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d per m dikte op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 daalt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="177"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 stijgt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>The wells suggest %1.</source>
         <translation>De peilbuizen wijzen op %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (onvoldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (beperkte aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="181"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (voldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="182"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (sterke aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>De literatuur geeft daar een afbraakconstante van %1 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ uit de peilbuizen %1 1/d (%2 tot %3), die van het project %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Afnamefactor %1 volgens de modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Afnamefactor %1 (slechter dan het screeningsmodel door: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>No time frame: %1</source>
         <translation>Geen tijdsbestek: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="188"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Bij de receptor wordt CA overschreden van %1 tot %2.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="189"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Bij de receptor wordt CA voor het eerst overschreden na %1 en blijft overschreden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="190"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
         <source>The source meets its target after %1.</source>
         <translation>De bron bereikt haar doel na %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 jaar)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>de anaerobe peilbuizen komen overeen op %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>bron afnemend met ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>bron afnemend volgens massabalans: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -1885,6 +2113,151 @@ Weet u het zeker?</translation>
         <source>Decay of the dissolved phase only</source>
         <translation>Afbraak van alleen de opgeloste fase</translation>
     </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="159"/>
+        <source>temperature</source>
+        <translation>temperatuur</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="160"/>
+        <source>alkalinity</source>
+        <translation>alkaliniteit</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="161"/>
+        <source>chloride</source>
+        <translation>chloride</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="162"/>
+        <source>daughter products</source>
+        <translation>dochterproducten</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="163"/>
+        <source>DCA/chloroethane</source>
+        <translation>DCA/chloorethaan</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="164"/>
+        <source>the points for a pH outside 5 to 9 were not confirmed in a source</source>
+        <translation>de punten voor een pH buiten 5 tot 9 zijn in geen bron bevestigd</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="165"/>
+        <source>threshold against background and points not confirmed in a source</source>
+        <translation>drempel ten opzichte van de achtergrond en punten in geen bron bevestigd</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
+        <source>the points for a chloride above twice background were not confirmed in a source</source>
+        <translation>de punten voor chloride boven tweemaal de achtergrond zijn in geen bron bevestigd</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
+        <source>threshold not confirmed in a source</source>
+        <translation>drempel in geen bron bevestigd</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="169"/>
+        <source>points only where a compound was not released, which the project does not record</source>
+        <translation>punten alleen waar een stof niet is vrijgekomen, wat het project niet vastlegt</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
+        <source>not measured in a background well</source>
+        <translation>in geen achtergrondpeilbuis gemeten</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
+        <source>not measured in a background well (no well is marked as background or lies upstream of the source)</source>
+        <translation>in geen achtergrondpeilbuis gemeten (geen peilbuis is als achtergrond gemarkeerd of ligt bovenstrooms van de bron)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
+        <source>the chlorinated ethanes are not recognised in the project&apos;s chains</source>
+        <translation>de gechloreerde ethanen worden in de afbraakketens van het project niet herkend</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
+        <source>no background well: none is marked and none lies upstream of the source</source>
+        <translation>geen achtergrondpeilbuis: geen enkele is gemarkeerd en geen enkele ligt bovenstrooms van de bron</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
+        <source>No effective porosity ne: no mass.</source>
+        <translation>Geen effectieve porositeit ne: geen massa.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
+        <source>No saturated thickness b: masses per metre of thickness.</source>
+        <translation>Geen verzadigde dikte b: massa&apos;s per meter dikte.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
+        <source>Fewer than two wells at distinct places (three off one line across the flow): no mass.</source>
+        <translation>Minder dan twee peilbuizen op verschillende plaatsen (drie niet op één lijn dwars op de stroming): geen massa.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
+        <source>Wells nearly in a row: masses per metre of plume width.</source>
+        <translation>Peilbuizen bijna op één rij: massa&apos;s per meter pluimbreedte.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
+        <source>Fewer than four rounds: no trend and no light.</source>
+        <translation>Minder dan vier meetrondes: geen trend en geen verkeerslicht.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
+        <source>The source&apos;s decay rate ks must be a finite number of at least 0 1/d.</source>
+        <translation>De afnamesnelheid ks van de bron moet een eindig getal van ten minste 0 1/d zijn.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
+        <source>The source&apos;s mass M0 must be a finite number above 0 kg.</source>
+        <translation>De massa M0 van de bron moet een eindig getal boven 0 kg zijn.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
+        <source>The flow through the source needs Kf, i, the source width and its thickness on the Aquifer page.</source>
+        <translation>De doorstroming van de bron vraagt Kf, i, de bronbreedte en haar dikte op de pagina Watervoerend pakket.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
+        <source>The source decay from the mass needs C0.</source>
+        <translation>De afname van de bron uit de massa vraagt C0.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <source>The source decay rate from the mass is beyond the range of numbers.</source>
+        <translation>De afnamesnelheid van de bron uit de massa valt buiten het bereik van de getallen.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <source>unit</source>
+        <translation>eenheid</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <source>too few wells</source>
+        <translation>te weinig peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <source>fit warnings</source>
+        <translation>waarschuwingen van de fit</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="196"/>
+        <source>any date</source>
+        <translation>willekeurig</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="197"/>
+        <source>No decay constant without the flow velocity v and the dispersivity ax of the aquifer.</source>
+        <translation>Geen afbraakconstante zonder de stroomsnelheid v en de dispersielengte ax van het watervoerend pakket.</translation>
+    </message>
 </context>
 <context>
     <name>EvidenceWindow</name>
@@ -2222,33 +2595,33 @@ Opslaan vervangt ze door de huidige instellingen van het project (concentratie-e
 <context>
     <name>PlanViewWidget</name>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="79"/>
+        <location filename="../analysis/PlanView.cpp" line="80"/>
         <source>%1: screening plume in plan at the water table (z = 0)</source>
         <translation>%1: screeningspluim in bovenaanzicht aan de grondwaterspiegel (z = 0)</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="156"/>
+        <location filename="../analysis/PlanView.cpp" line="157"/>
         <source>Distance from the source s [m]</source>
         <translation>Afstand tot de bron s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="161"/>
+        <location filename="../analysis/PlanView.cpp" line="162"/>
         <source>Lateral distance y [m]</source>
         <translation>Zijdelingse afstand y [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="180"/>
+        <location filename="../analysis/PlanView.cpp" line="181"/>
         <source>No plume to show</source>
         <translation>Geen pluim om te tonen</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="261"/>
-        <location filename="../analysis/PlanView.cpp" line="322"/>
+        <location filename="../analysis/PlanView.cpp" line="262"/>
+        <location filename="../analysis/PlanView.cpp" line="323"/>
         <source>Receptor</source>
         <translation>Receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/PlanView.cpp" line="327"/>
+        <location filename="../analysis/PlanView.cpp" line="328"/>
         <source>Receptor </source>
         <translation>Receptor </translation>
     </message>
@@ -2278,68 +2651,68 @@ Opslaan vervangt ze door de huidige instellingen van het project (concentratie-e
     <message>
         <location filename="../analysis/PlumeMassChart.cpp" line="61"/>
         <source> per m of b</source>
-        <translation> per m van b</translation>
+        <translation> per m b</translation>
     </message>
 </context>
 <context>
     <name>PlumeView</name>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="47"/>
+        <location filename="../analysis/PlumeView.cpp" line="49"/>
         <source>infinite!</source>
         <translation>oneindig!</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="152"/>
+        <location filename="../analysis/PlumeView.cpp" line="154"/>
         <source>Plume view</source>
         <translation>Pluimweergave</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="165"/>
+        <location filename="../analysis/PlumeView.cpp" line="167"/>
         <source>&amp;Contaminant:</source>
         <translation>&amp;Verontreiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="190"/>
+        <location filename="../analysis/PlumeView.cpp" line="192"/>
         <source>Point at the chart to read both values at a distance.</source>
         <translation>Wijs in de grafiek om beide waarden op een afstand af te lezen.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <location filename="../analysis/PlumeView.cpp" line="197"/>
         <source>Export c&amp;hart</source>
         <translation>&amp;Grafiek exporteren</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="195"/>
+        <location filename="../analysis/PlumeView.cpp" line="197"/>
         <source>Export p&amp;lan view</source>
         <translation>&amp;Bovenaanzicht exporteren</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="197"/>
+        <location filename="../analysis/PlumeView.cpp" line="199"/>
         <source>As &amp;PNG image...</source>
         <translation>Als &amp;PNG-afbeelding...</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="198"/>
+        <location filename="../analysis/PlumeView.cpp" line="200"/>
         <source>As &amp;SVG drawing...</source>
         <translation>Als &amp;SVG-tekening...</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="208"/>
+        <location filename="../analysis/PlumeView.cpp" line="210"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="227"/>
+        <location filename="../analysis/PlumeView.cpp" line="229"/>
         <source>No contaminant has an attenuation factor without problems.</source>
         <translation>Geen verontreiniging heeft een afnamefactor zonder problemen.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="266"/>
+        <location filename="../analysis/PlumeView.cpp" line="268"/>
         <source>At the receptor (x = %1 m): C/C0 = %2 (screening model), %3 (exact solution); CA/C0 = %4.</source>
         <translation>Bij de receptor (x = %1 m): C/C0 = %2 (screeningsmodel), %3 (exacte oplossing); CA/C0 = %4.</translation>
     </message>
     <message>
-        <location filename="../analysis/PlumeView.cpp" line="270"/>
+        <location filename="../analysis/PlumeView.cpp" line="271"/>
         <source>
 Verdict (screening model): %1.</source>
         <translation>
@@ -2374,40 +2747,45 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ProblemsDialog</name>
     <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="22"/>
+        <location filename="../pages/ProblemsDialog.cpp" line="23"/>
         <source>Problems</source>
         <translation>Problemen</translation>
     </message>
     <message>
-        <location filename="../pages/ProblemsDialog.cpp" line="28"/>
+        <location filename="../pages/ProblemsDialog.cpp" line="29"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../pages/ProblemsDialog.cpp" line="64"/>
+        <source>PLAUSIBILITY WARNINGS (they do not change the verdict):</source>
+        <translation>PLAUSIBILITEITSWAARSCHUWINGEN (ze veranderen het oordeel niet):</translation>
     </message>
 </context>
 <context>
     <name>RatioHistogram</name>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="131"/>
         <source>d/x (log scale)</source>
         <translation>d/x (logaritmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="130"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="131"/>
         <source>C0/C (log scale)</source>
         <translation>C0/C (logaritmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="146"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="148"/>
         <source>%1 with nothing arriving (Green)</source>
         <translation>%1 zonder aankomst (Groen)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="147"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="149"/>
         <source>%1 undefined (Red)</source>
         <translation>%1 onbepaald (Rood)</translation>
     </message>
     <message>
-        <location filename="../analysis/RatioHistogram.cpp" line="150"/>
+        <location filename="../analysis/RatioHistogram.cpp" line="152"/>
         <source>Not drawn: %1</source>
         <translation>Niet getekend: %1</translation>
     </message>
@@ -2628,97 +3006,97 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ReportEvidence</name>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="21"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="22"/>
         <source>none</source>
         <translation>geen</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="28"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="29"/>
         <source>plume behaviour</source>
         <translation>gedrag van de pluim</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="29"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="30"/>
         <source>mass discharge</source>
         <translation>vracht</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="30"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="31"/>
         <source>geochemistry</source>
         <translation>geochemie</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="31"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="32"/>
         <source>model</source>
         <translation>model</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="32"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="33"/>
         <source>time frame</source>
         <translation>tijdsbestek</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="50"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="51"/>
         <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in the Time window (Data &amp;gt; Time...).</source>
         <translation>Bewijs: de pluim als geheel en haar vracht in paragraaf %1, de peilbuizen en de geochemie in paragraaf %2, het model in paragraaf %3, het tijdsbestek in het venster Tijd (Gegevens &amp;gt; Tijd...).</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="56"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="57"/>
         <source>Evidence: the plume as a whole and its mass discharge in section %1, the wells and the geochemistry in section %2, the model in section %3, the time frame in section %4.</source>
         <translation>Bewijs: de pluim als geheel en haar vracht in paragraaf %1, de peilbuizen en de geochemie in paragraaf %2, het model in paragraaf %3, het tijdsbestek in paragraaf %4.</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="65"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="66"/>
         <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in the Time window (Data &amp;gt; Time...).</source>
         <translation>Bewijs: het gedrag van de pluim en de geochemie in paragraaf %1, het model in paragraaf %2, het tijdsbestek in het venster Tijd (Gegevens &amp;gt; Tijd...).</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="70"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="71"/>
         <source>Evidence: the plume&apos;s behaviour and the geochemistry in section %1, the model in section %2, the time frame in section %3.</source>
         <translation>Bewijs: het gedrag van de pluim en de geochemie in paragraaf %1, het model in paragraaf %2, het tijdsbestek in paragraaf %3.</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="77"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="78"/>
         <source>Evidence: the model in section %1, the time frame in the Time window (Data &amp;gt; Time...).</source>
         <translation>Bewijs: het model in paragraaf %1, het tijdsbestek in het venster Tijd (Gegevens &amp;gt; Tijd...).</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="81"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="82"/>
         <source>Evidence: the model in section %1, the time frame in section %2.</source>
         <translation>Bewijs: het model in paragraaf %1, het tijdsbestek in paragraaf %2.</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="94"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="95"/>
         <source>Lines of evidence</source>
         <translation>Bewijslijnen</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="97"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="98"/>
         <source>&lt;p&gt;The case of each contaminant assessed by the attenuation factor, line by line (lines of evidence after US EPA 1999); the lines change no verdict. %1&lt;/p&gt;</source>
         <translation>&lt;p&gt;De onderbouwing van elke stof die op de afnamefactor wordt beoordeeld, lijn voor lijn (bewijslijnen naar US EPA 1999); de lijnen veranderen geen oordeel. %1&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="108"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="109"/>
         <source>&lt;p&gt;No monitoring data: the lines of the plume&apos;s behaviour and of the geochemistry have no light. They need the wells&apos; samples and redox indicators (Data &amp;gt; Site data...).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Geen monitoringgegevens: de lijnen van het gedrag van de pluim en van de geochemie hebben geen licht. Zij hebben de monsters en redoxindicatoren van de peilbuizen nodig (Gegevens &amp;gt; Locatiegegevens...).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="115"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="116"/>
         <source>&lt;p&gt;No transect of wells is named: the mass discharge line has no light (Data &amp;gt; Site data..., Plume as a whole).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Er is geen raai van peilbuizen benoemd: de lijn van de vracht heeft geen licht (Gegevens &amp;gt; Locatiegegevens..., Pluim als geheel).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="125"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="126"/>
         <source>Contaminant, line</source>
         <translation>Stof, lijn</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="126"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="127"/>
         <source>Light</source>
         <translation>Licht</translation>
     </message>
     <message>
-        <location filename="../report/sections/EvidenceSection.cpp" line="127"/>
+        <location filename="../report/sections/EvidenceSection.cpp" line="128"/>
         <source>Reading</source>
         <translation>Uitlezing</translation>
     </message>
@@ -3109,107 +3487,107 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ReportMethods</name>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="50"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="51"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>bron neemt af met ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="52"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="53"/>
         <source>source decaying from its mass M0 = %1 kg</source>
         <translation>bron neemt af vanaf haar massa M0 = %1 kg</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="61"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="62"/>
         <source>No sorption: the contaminant moves at the seepage velocity (retardation factor 1).</source>
         <translation>Geen sorptie: de verontreiniging beweegt met de stroomsnelheid (retardatiefactor 1).</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="66"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="67"/>
         <source>Sorption retards by R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</source>
         <translation>Sorptie vertraagt met R = 1 + &amp;#961;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt;: %1%2. %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="71"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="72"/>
         <source>; the others move at the seepage velocity (R = 1)</source>
         <translation>; de overige bewegen met de stroomsnelheid (R = 1)</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="74"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="75"/>
         <source>The dissolved and the sorbed phase decay: the steady values use &amp;#955;&amp;#183;R in place of &amp;#955;.</source>
         <translation>De opgeloste en de gesorbeerde fase worden afgebroken: de stationaire waarden gebruiken &amp;#955;&amp;#183;R in plaats van &amp;#955;.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="78"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="79"/>
         <source>Only the dissolved phase decays: at steady state R drops out and changes no steady value.</source>
         <translation>Alleen de opgeloste fase wordt afgebroken: in de stationaire toestand valt R weg en verandert geen stationaire waarde.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="87"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="88"/>
         <source>Steady state: the source is constant and the plume has reached its full extent.</source>
         <translation>Stationaire toestand: de bron is constant en de pluim heeft haar volledige omvang bereikt.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="91"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="92"/>
         <source>Steady state: the plume has reached its full extent from a source at C0. The source of %1 shrinks over time; the steady values keep C0 and so give it no credit.</source>
         <translation>Stationaire toestand: de pluim heeft haar volledige omvang bereikt vanuit een bron met C0. De bron van %1 neemt in de tijd af; de stationaire waarden houden C0 aan en rekenen haar dat niet toe.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="101"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="102"/>
         <source>Methods</source>
         <translation>Methoden</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="102"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="103"/>
         <source>Plume length</source>
         <translation>Lengte van de pluim</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="108"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="109"/>
         <source>Plug flow at the seepage velocity with first-order decay: the plume ends where the concentration has fallen from C0 to CA.</source>
         <translation>Propstroming met de stroomsnelheid en eerste-orde afbraak: de pluim eindigt waar de concentratie van C0 tot CA is gedaald.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="112"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="113"/>
         <source>with Kf the hydraulic conductivity [m/d], i the hydraulic gradient, ne the effective porosity, &amp;#955; the decay constant [1/d]. The plume length is classified by d/x, its ratio to the distance x between source and receptor.</source>
         <translation>met Kf de doorlatendheid [m/d], i de hydraulische gradiënt, ne de effectieve porositeit, &amp;#955; de afbraakconstante [1/d]. De lengte van de pluim wordt ingedeeld naar d/x, haar verhouding tot de afstand x tussen bron en receptor.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="117"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="118"/>
         <source>Attenuation factor</source>
         <translation>Afnamefactor</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="125"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="126"/>
         <source>Steady-state analytical solution for the centre line of a plume from a rectangular source (width W = 2 Sy across the flow, thickness Sz below the water table) with longitudinal dispersion and first-order decay (Domenico 1987), at the receptor distance x:</source>
         <translation>Stationaire analytische oplossing voor de middellijn van een pluim uit een rechthoekige bron (breedte W = 2 Sy dwars op de stroming, dikte Sz onder de grondwaterspiegel) met longitudinale dispersie en eerste-orde afbraak (Domenico 1987), op de afstand x van de receptor:</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="131"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="132"/>
         <source>AF is the attenuation factor, C the highest source concentration that keeps the receptor at CA. The attenuation factor is classified by C0/C. The error function is the C library&apos;s erf; an infinite or undefined argument (a dispersivity of 0) counts as erf = 1. A receptor concentration of 1e-30 or less gives AF = 0 and C0/C infinite, which counts as green: nothing of the source reaches the receptor.</source>
         <translation>AF is de afnamefactor, C de hoogste bronconcentratie die de receptor op CA houdt. De afnamefactor wordt ingedeeld naar C0/C. De foutfunctie is erf van de C-bibliotheek; een oneindig of onbepaald argument (een dispersielengte van 0) telt als erf = 1. Een concentratie bij de receptor van 1e-30 of minder geeft AF = 0 en C0/C oneindig, wat als groen telt: niets van de bron bereikt de receptor.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="140"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="141"/>
         <source>For comparison (section %1 and the charts) the exact steady-state centre-line concentration of the same continuous patch source with longitudinal dispersion and first-order decay is computed by adaptive Gauss-Kronrod quadrature over the source&apos;s history, to a relative error of 1e-6 or better (Wexler 1992). The screening formula underpredicts it, the more so the larger the dispersivities and the stronger the decay (West et al. 2007).</source>
         <translation>Ter vergelijking (paragraaf %1 en de grafieken) wordt de exacte stationaire concentratie op de middellijn van dezelfde continue vlakbron met longitudinale dispersie en eerste-orde afbraak berekend door adaptieve Gauss-Kronrod-kwadratuur over de geschiedenis van de bron, tot een relatieve fout van 1e-6 of beter (Wexler 1992). De screeningsformule onderschat haar, des te meer naarmate de dispersielengten groter zijn en de afbraak sterker is (West et al. 2007).</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="149"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="150"/>
         <source>Assumptions and limits</source>
         <translation>Aannamen en grenzen</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="154"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="155"/>
         <source>Homogeneous aquifer: one conductivity, gradient, porosity and set of dispersivities between source and receptor; uniform flow in one direction.</source>
         <translation>Homogeen watervoerend pakket: één doorlatendheid, gradiënt, porositeit en set dispersielengten tussen bron en receptor; uniforme stroming in één richting.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="159"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="160"/>
         <source>First-order decay with one constant for the whole flow path, chosen for one redox condition.</source>
         <translation>Eerste-orde afbraak met één constante voor de hele stroombaan, gekozen voor één redoxconditie.</translation>
     </message>
     <message>
-        <location filename="../report/sections/MethodsSection.cpp" line="164"/>
+        <location filename="../report/sections/MethodsSection.cpp" line="165"/>
         <source>The plume length neglects dispersion; both models are screening tools and do not replace a site model where the verdict is close.</source>
         <translation>De lengte van de pluim verwaarloost dispersie; beide modellen zijn screeningsinstrumenten en vervangen geen locatiemodel waar het oordeel krap is.</translation>
     </message>
@@ -3235,42 +3613,42 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ReportProblems</name>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="23"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="24"/>
         <source>&lt;b&gt;Plume length of %1&lt;/b&gt;: %2 problem(s)</source>
         <translation>&lt;b&gt;Lengte van de pluim van %1&lt;/b&gt;: %2 probleem(en)</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="25"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="26"/>
         <source>&lt;b&gt;Attenuation factor of %1&lt;/b&gt;: %2 problem(s)</source>
         <translation>&lt;b&gt;Afnamefactor van %1&lt;/b&gt;: %2 probleem(en)</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="31"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="32"/>
         <source>These hold for its single-species model only: its decay chain gives the verdict.</source>
         <translation>Deze gelden alleen voor het model van de afzonderlijke stof: de afbraakketen geeft het oordeel.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="52"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="54"/>
         <source>&lt;b&gt;Evidence left out of the verdicts&lt;/b&gt;: the verdicts stand without it.</source>
         <translation>&lt;b&gt;Bewijs dat buiten de oordelen blijft&lt;/b&gt;: de oordelen staan zonder dit bewijs.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="59"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="60"/>
         <source>Problem %1: %2 %3</source>
         <translation>Probleem %1: %2 %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="69"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="71"/>
         <source>Problems</source>
         <translation>Problemen</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="83"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="85"/>
         <source>None: every assessment has complete inputs.</source>
         <translation>Geen: elke beoordeling heeft volledige invoer.</translation>
     </message>
     <message>
-        <location filename="../report/sections/ProblemsSection.cpp" line="86"/>
+        <location filename="../report/sections/ProblemsSection.cpp" line="88"/>
         <source>None: nothing is assessed.</source>
         <translation>Geen: er wordt niets beoordeeld.</translation>
     </message>
@@ -3286,37 +3664,37 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ReportResults</name>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="34"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="35"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="37"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="38"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="40"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="41"/>
         <source>Verdict</source>
         <translation>Oordeel</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="43"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="44"/>
         <source>Receptor, screening [%1]</source>
         <translation>Receptor, screening [%1]</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="46"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="47"/>
         <source>Receptor, exact [%1]</source>
         <translation>Receptor, exact [%1]</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="49"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="50"/>
         <source>Target C = CA &amp;#183; AF [%1]</source>
         <translation>Doel C = CA &amp;#183; AF [%1]</translation>
     </message>
     <message>
-        <location filename="../report/sections/ResultsSection.cpp" line="58"/>
+        <location filename="../report/sections/ResultsSection.cpp" line="59"/>
         <source>%1: see %2</source>
         <translation>%1: zie %2</translation>
     </message>
@@ -3458,154 +3836,154 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ReportSiteData</name>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="78"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="251"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="252"/>
         <source>Redox condition from the indicators</source>
         <translation>Redoxcondities uit de indicatoren</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="167"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
         <source>Well</source>
         <translation>Peilbuis</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="81"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="81"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="82"/>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="82"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="83"/>
         <source>Rule</source>
         <translation>Regel</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="83"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="84"/>
         <source>Rests on</source>
         <translation>Berust op</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="84"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="85"/>
         <source>Missing</source>
         <translation>Ontbreekt</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="85"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="86"/>
         <source>Solvent score</source>
         <translation>Score oplosmiddelen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="103"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="104"/>
         <source>; not measured: %1</source>
         <translation>; niet gemeten: %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="125"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="126"/>
         <source>&lt;p&gt;Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. 2009. Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer is assessed as %3.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Klassen volgens de drempelwaarden van McMahon en Chapelle 2008 en Jurgens et al. 2009. Voorgestelde redoxcondities: &lt;b&gt;%1&lt;/b&gt; (%2). Het watervoerend pakket wordt beoordeeld als %3.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="143"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="144"/>
         <source>&lt;p&gt;The solvent score is the screening for reductive dechlorination of chlorinated solvents (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: O2 below 0.5 mg/L 3 points, above 5 mg/L &amp;#8722;3; nitrate below 1 mg/L (read as NO3) 2; iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; ORP below 50 mV 1, below &amp;#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above 20 mg/L where no TOC was measured); temperature above 20 &amp;#176;C 1; ethene and ethane together above 0.01 mg/L 2, above 0.1 mg/L 3; alkalinity above twice background 1; where a decay chain records the released solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well are named beside its score. Background: %2. The table&apos;s other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as too low.&lt;/p&gt;</source>
         <translation>&lt;p&gt;De score oplosmiddelen is de screening op reductieve dechlorering van gechloreerde oplosmiddelen (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), gescoord op de gemeten parameters: O2 onder 0,5 mg/L 3 punten, boven 5 mg/L &amp;#8722;3; nitraat onder 1 mg/L (gelezen als NO3) 2; ijzer(II) boven 1 mg/L 3; sulfaat onder 20 mg/L 2; sulfide boven 1 mg/L 3; methaan boven 0,5 mg/L 3; ORP onder 50 mV 1, onder &amp;#8722;100 mV 2; TOC boven 20 mg/L 2 (een DOC boven 20 mg/L waar geen TOC is gemeten); temperatuur boven 20 &amp;#176;C 1; etheen en ethaan samen boven 0,01 mg/L 2, boven 0,1 mg/L 3; alkaliniteit boven tweemaal de achtergrond 1; waar een afbraakketen de vrijgekomen oplosmiddelen vastlegt, TCE, DCE en VC aangetroffen en niet vrijgekomen elk 2. Een totaal van 5 of minder is onvoldoende bewijs, 6 tot 14 beperkt, 15 tot 20 voldoende, boven 20 sterk. Rijen die bij een peilbuis niet zijn gemeten staan naast haar score. Achtergrond: %2. De overige rijen van de tabel worden niet gescoord: %1. De pH-rij telt een pH buiten 5 tot 9 tegen dechlorering, dus een totaal zonder die rij kan zowel te hoog als te laag zijn.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="190"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
         <source>Site data</source>
         <translation>Locatiegegevens</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="192"/>
         <source>&lt;p&gt;The site&apos;s own monitoring wells and samples. A concentration-distance fit along the centre line gives the bulk attenuation rate k = &amp;#8722;m&amp;#183;v and, corrected for dispersion after Buscheck and Alcantar (1995), the biodegradation rate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), with its 90 % interval from Student&apos;s t (Newell et al. 2002). Non-detects are left out of every fit and trend.&lt;/p&gt;</source>
         <translation>&lt;p&gt;De eigen peilbuizen en monsters van de locatie. Een concentratie-afstandsfit langs de pluimas geeft de bulkafbraaksnelheid k = &amp;#8722;m&amp;#183;v en, gecorrigeerd voor dispersie naar Buscheck en Alcantar (1995), de biologische afbraaksnelheid &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), met haar 90 %-interval uit Student-t (Newell et al. 2002). Niet-aangetoonde waarden blijven buiten elke fit en trend.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="164"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="165"/>
         <source>Monitoring wells</source>
         <translation>Peilbuizen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="169"/>
         <source>In fit</source>
         <translation>In fit</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="175"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="177"/>
         <source>no</source>
         <translation>nee</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="181"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="182"/>
         <source>&lt;p&gt;%1 samples.&lt;/p&gt;</source>
         <translation>&lt;p&gt;%1 monsters.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="210"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="211"/>
         <source>%1: decay constant from the wells</source>
         <translation>%1: afbraakconstante uit de peilbuizen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="216"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="217"/>
         <source>Date, wells in the fit</source>
         <translation>Datum, peilbuizen in de fit</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="219"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
         <source>Slope m [1/m], 90 % interval</source>
         <translation>Helling m [1/m], 90 %-interval</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="221"/>
         <source>%1 (%2 to %3), R&amp;#178; %4</source>
         <translation>%1 (%2 tot %3), R&amp;#178; %4</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="224"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="225"/>
         <source>Bulk rate k [1/d]</source>
         <translation>Bulkafbraaksnelheid k [1/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="226"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
         <source>&amp;#955; [1/d], 90 % interval</source>
         <translation>&amp;#955; [1/d], 90 %-interval</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="228"/>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2 to %3), half-life %4 d</source>
         <translation>&lt;b&gt;%1&lt;/b&gt; (%2 tot %3), halfwaardetijd %4 d</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="235"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="236"/>
         <source>Not detected, left out: %1.</source>
         <translation>Niet aangetoond, weggelaten: %1.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="253"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="254"/>
         <source>&lt;p&gt;No redox indicator was measured at any well.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Bij geen enkele peilbuis is een redoxindicator gemeten.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="264"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="265"/>
         <source>%1: the wells gave &amp;#955; = %2 1/d (%3), but the value in use, %4 1/d, was entered by hand since</source>
         <translation>%1: de peilbuizen gaven &amp;#955; = %2 1/d (%3), maar de gebruikte waarde, %4 1/d, is sindsdien met de hand ingevoerd</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="272"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="273"/>
         <source>%1: &amp;#955; = %2 1/d, %3</source>
         <translation>%1: &amp;#955; = %2 1/d, %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="277"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="278"/>
         <source>&lt;p&gt;Decay constants taken from the site data:&lt;br&gt;%1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Afbraakconstanten overgenomen uit de locatiegegevens:&lt;br&gt;%1&lt;/p&gt;</translation>
     </message>
@@ -3904,12 +4282,12 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ReportTime</name>
     <message>
-        <location filename="../report/sections/TimeSection.cpp" line="46"/>
+        <location filename="../report/sections/TimeSection.cpp" line="47"/>
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../report/sections/TimeSection.cpp" line="47"/>
+        <location filename="../report/sections/TimeSection.cpp" line="48"/>
         <source>&lt;p&gt;The concentration at the receptor over time on the plume&apos;s centre line, under the transient screening form (Domenico 1987) and the exact solution of the patch source (Wexler 1992), with retardation R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; and a constant or first-order decaying source. Times are in days since the source appeared; &quot;-&quot; where a time does not occur. A daughter of a decay chain is followed through its chain, in the project&apos;s concentration unit. The steady verdict above does not depend on them.&lt;/p&gt;</source>
         <translation>&lt;p&gt;De concentratie bij de receptor in de tijd op de pluimas, volgens de tijdsafhankelijke screeningsvorm (Domenico 1987) en de exacte oplossing van de vlakke bron (Wexler 1992), met retardatie R = 1 + &amp;rho;&lt;sub&gt;b&lt;/sub&gt; Koc foc / n&lt;sub&gt;e&lt;/sub&gt; en een constante of volgens eerste orde afnemende bron. Tijden in dagen sinds de bron ontstond; „-” waar een tijd niet optreedt. Een dochterstof van een afbraakketen wordt door haar keten gevolgd, in de concentratie-eenheid van het project. Het stationaire oordeel hierboven hangt er niet van af.&lt;/p&gt;</translation>
     </message>
@@ -4037,92 +4415,92 @@ Oordeel (screeningsmodel): %1.</translation>
         <translation>afnamefactor</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="93"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="94"/>
         <source> of %1</source>
         <translation> van %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="97"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="98"/>
         <source>Green %1, Yellow %2, Red %3. Rank correlation: %4</source>
         <translation>Groen %1, Geel %2, Rood %3. Rangcorrelatie: %4</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="99"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="100"/>
         <source>none</source>
         <translation>geen</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="172"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="173"/>
         <source>Uncertainty</source>
         <translation>Onzekerheid</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="173"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="174"/>
         <source>&lt;p&gt;Every input below is drawn from its distribution, all at once and independently of each other, in %1 samples (plain Monte Carlo, seed %2); every other input keeps its value. Each probability is the share of the samples in that class, &amp;#177; its binomial standard error (the largest of the four is given). PL: plume length, AF: attenuation factor; the ratio is d/x or C0/C.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Elke invoer hieronder wordt uit haar verdeling getrokken, alle tegelijk en onafhankelijk van elkaar, in %1 trekkingen (gewone Monte Carlo, seed %2); elke andere invoer houdt haar waarde. Elke kans is het aandeel van de trekkingen in die klasse, &amp;#177; haar binomiale standaardfout (de grootste van de vier is gegeven). PL: lengte van de pluim, AF: afnamefactor; de verhouding is d/x of C0/C.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="112"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="113"/>
         <source>Input</source>
         <translation>Invoer</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="113"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="114"/>
         <source>Distribution</source>
         <translation>Verdeling</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="114"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="115"/>
         <source>Parameters</source>
         <translation>Parameters</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="192"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="193"/>
         <source>&lt;p&gt;&lt;b&gt;No run: the distributions have problems.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Geen berekening: de verdelingen hebben problemen.&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="136"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="137"/>
         <source>Contaminant</source>
         <translation>Stof</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="137"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="138"/>
         <source>Assessment</source>
         <translation>Beoordeling</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="138"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="139"/>
         <source>P(Green)</source>
         <translation>P(Groen)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="139"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="140"/>
         <source>P(Yellow)</source>
         <translation>P(Geel)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="140"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="141"/>
         <source>P(Red)</source>
         <translation>P(Rood)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="141"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="142"/>
         <source>Ratio 5 / 50 / 95&amp;#160;%</source>
         <translation>Verhouding 5 / 50 / 95&amp;#160;%</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="148"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="149"/>
         <source>problems (see %1)</source>
         <translation>problemen (zie %1)</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="214"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="215"/>
         <source>&lt;p&gt;The ratios of the samples, each bar split by class (Green, Yellow, Red from the bottom), with the class bounds dashed; under each the shares of the classes and the rank correlation of each drawn input with the ratio.&lt;/p&gt;</source>
         <translation>&lt;p&gt;De verhoudingen van de trekkingen, elke staaf verdeeld naar klasse (Groen, Geel, Rood van onderen), met de klassegrenzen gestreept; onder elk de aandelen van de klassen en de rangcorrelatie van elke getrokken invoer met de verhouding.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/UncertaintySection.cpp" line="227"/>
+        <location filename="../report/sections/UncertaintySection.cpp" line="228"/>
         <source>&lt;p&gt;&lt;i&gt;Histograms of the first %1 results only.&lt;/i&gt;&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;i&gt;Histogrammen van alleen de eerste %1 resultaten.&lt;/i&gt;&lt;/p&gt;</translation>
     </message>
@@ -4253,7 +4631,7 @@ Oordeel (screeningsmodel): %1.</translation>
     <message>
         <location filename="../pages/ResultListModel.cpp" line="252"/>
         <source>What else bears on the verdict: its decay chain (chain), the site&apos;s wells (wells), a model beneath the wells (under), a decay constant from the wells (λ), models on both sides of CA (±CA). Rest the mouse on a mark to read it.</source>
-        <translation>Wat verder meeweegt in het oordeel: de afbraakketen (chain), de peilbuizen van de locatie (wells), een model onder de peilbuizen (under), een afbraakconstante uit de peilbuizen (λ), modellen aan beide kanten van CA (±CA). Houd de muis op een kenmerk om het te lezen.</translation>
+        <translation>Wat verder meeweegt in het oordeel: de afbraakketen (keten), de peilbuizen van de locatie (peilbuizen), een model onder de peilbuizen (eronder), een afbraakconstante uit de peilbuizen (λ), modellen aan beide kanten van CA (±CA). Houd de muis op een kenmerk om het te lezen.</translation>
     </message>
     <message>
         <location filename="../pages/ResultListModel.cpp" line="257"/>
@@ -4294,18 +4672,18 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ResultVerdict</name>
     <message>
-        <location filename="../pages/ResultVerdict.cpp" line="53"/>
-        <location filename="../pages/ResultVerdict.cpp" line="57"/>
+        <location filename="../pages/ResultVerdict.cpp" line="54"/>
+        <location filename="../pages/ResultVerdict.cpp" line="58"/>
         <source>Screening model</source>
         <translation>Screeningsmodel</translation>
     </message>
     <message>
-        <location filename="../pages/ResultVerdict.cpp" line="54"/>
+        <location filename="../pages/ResultVerdict.cpp" line="55"/>
         <source>Exact solution</source>
         <translation>Exacte oplossing</translation>
     </message>
     <message>
-        <location filename="../pages/ResultVerdict.cpp" line="55"/>
+        <location filename="../pages/ResultVerdict.cpp" line="56"/>
         <source>Worse of the two</source>
         <translation>Slechtste van beide</translation>
     </message>
@@ -4313,164 +4691,164 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>RobustnessDialog</name>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="46"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
         <source>distance source to receptor</source>
         <translation>afstand van bron tot receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="47"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
         <source>hydraulic conductivity</source>
         <translation>doorlatendheid</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="48"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="50"/>
         <source>hydraulic gradient</source>
         <translation>hydraulische gradiënt</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="49"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="51"/>
         <source>effective porosity</source>
         <translation>effectieve porositeit</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="50"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="52"/>
         <source>decay constant</source>
         <translation>afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="52"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
         <source>longitudinal dispersivity</source>
         <translation>longitudinale dispersielengte</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="54"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="56"/>
         <source>horizontal transverse dispersivity</source>
         <translation>transversale dispersielengte</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="55"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="57"/>
         <source>vertical dispersivity</source>
         <translation>verticale dispersielengte</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="59"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="61"/>
         <source>half the source width across the flow</source>
         <translation>halve bronbreedte dwars op de stroming</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="61"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="63"/>
         <source>source thickness below the water table</source>
         <translation>bronhoogte onder de grondwaterspiegel</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="63"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="65"/>
         <source>concentration at source</source>
         <translation>concentratie bij de bron</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="65"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="67"/>
         <source>accepted concentration at receptor</source>
         <translation>aanvaarde concentratie bij de receptor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="105"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="113"/>
         <source>Robustness</source>
         <translation>Robuustheid</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="116"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="124"/>
         <source>Assessment &amp;range : </source>
         <translation>Beoordelings&amp;bereik : </translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="169"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="177"/>
         <source>Each value is where the class changes while every other input stays as it is; the factor is that value over the current one. — : no value the input checks accept reaches the bound. Inputs within a factor of 2 are marked as fragile.</source>
         <translation>Elke waarde is die waarbij de klasse verandert terwijl alle andere invoer blijft zoals hij is; de factor is die waarde gedeeld door de huidige. — : geen waarde die de invoercontroles aanvaarden bereikt de grens. Invoer binnen een factor 2 is als kwetsbaar gemarkeerd.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="215"/>
         <source>plume length</source>
         <translation>lengte van de pluim</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="207"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="215"/>
         <source>attenuation factor</source>
         <translation>afnamefactor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="223"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="231"/>
         <source>This assessment has problems: there are no break-even values.</source>
         <translation>Deze beoordeling heeft problemen: er zijn geen omslagwaarden.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="225"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="233"/>
         <source>Robust: no single input changes the class within a factor of 2.</source>
         <translation>Robuust: geen enkele invoer verandert de klasse binnen een factor 2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="227"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="235"/>
         <source>Fragile: the class changes within a factor of 2 of %1.</source>
         <translation>Kwetsbaar: de klasse verandert binnen een factor 2 van %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="239"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="247"/>
         <source>%1 at</source>
         <translation>%1 bij</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="249"/>
         <source>Input</source>
         <translation>Invoer</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="241"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="249"/>
         <source>Current value</source>
         <translation>Huidige waarde</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
-        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="250"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="251"/>
         <source>Factor</source>
         <translation>Factor</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="242"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="250"/>
         <source>Worse at</source>
         <translation>Slechter bij</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="243"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="251"/>
         <source>Better at</source>
         <translation>Beter bij</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="265"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="273"/>
         <source>There is no class beyond %1.</source>
         <translation>Er is geen klasse voorbij %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="266"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="274"/>
         <source>No value of %1 that the input checks accept reaches %2.</source>
         <translation>Geen waarde van %1 die de invoercontroles aanvaarden bereikt %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="269"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="277"/>
         <source>With %1 = %2 the class becomes %3 (all other inputs as they are).</source>
         <translation>Met %1 = %2 wordt de klasse %3 (alle andere invoer ongewijzigd).</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="284"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="292"/>
         <source>%1: fragile, the class changes within a factor of 2</source>
         <translation>%1: kwetsbaar, de klasse verandert binnen een factor 2</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="298"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="306"/>
         <source>Factor to the next class change (log scale)</source>
         <translation>Factor tot de volgende klassewissel (logaritmisch)</translation>
     </message>
     <message>
-        <location filename="../analysis/RobustnessDialog.cpp" line="303"/>
-        <location filename="../analysis/RobustnessDialog.cpp" line="304"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="311"/>
+        <location filename="../analysis/RobustnessDialog.cpp" line="312"/>
         <source>towards %1</source>
         <translation>richting %1</translation>
     </message>
@@ -4478,49 +4856,49 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>SiteCharts</name>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="82"/>
+        <location filename="../analysis/SiteCharts.cpp" line="83"/>
         <source>%1 on %2</source>
         <translation>%1 op %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="84"/>
-        <location filename="../analysis/SiteCharts.cpp" line="165"/>
+        <location filename="../analysis/SiteCharts.cpp" line="85"/>
+        <location filename="../analysis/SiteCharts.cpp" line="166"/>
         <source>Detected</source>
         <translation>Aangetoond</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="85"/>
-        <location filename="../analysis/SiteCharts.cpp" line="166"/>
+        <location filename="../analysis/SiteCharts.cpp" line="86"/>
+        <location filename="../analysis/SiteCharts.cpp" line="167"/>
         <source>Not detected (limit)</source>
         <translation>Niet aangetoond (grens)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="122"/>
+        <location filename="../analysis/SiteCharts.cpp" line="123"/>
         <source>Fit, slope %1 1/m</source>
         <translation>Fit, helling %1 1/m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="126"/>
+        <location filename="../analysis/SiteCharts.cpp" line="127"/>
         <source>%1 % interval of the slope</source>
         <translation>%1 %-interval van de helling</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="141"/>
+        <location filename="../analysis/SiteCharts.cpp" line="142"/>
         <source>Distance from the source s [m]</source>
         <translation>Afstand tot de bron s [m]</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="162"/>
+        <location filename="../analysis/SiteCharts.cpp" line="163"/>
         <source>%1 at %2</source>
         <translation>%1 in %2</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="185"/>
+        <location filename="../analysis/SiteCharts.cpp" line="186"/>
         <source>Trend, k = %1 1/d</source>
         <translation>Trend, k = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteCharts.cpp" line="196"/>
+        <location filename="../analysis/SiteCharts.cpp" line="197"/>
         <source>Sampling date</source>
         <translation>Bemonsteringsdatum</translation>
     </message>
@@ -4706,67 +5084,67 @@ Geen verontreiniging of indicator heeft deze namen (bewaard zoals geschreven; &q
 <context>
     <name>SiteDecayView</name>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="74"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="75"/>
         <source>&amp;Use as decay constant</source>
         <translation>&amp;Gebruiken als afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="80"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
         <source>&amp;Contaminant:</source>
         <translation>&amp;Verontreiniging:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="81"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="82"/>
         <source>D&amp;ate:</source>
         <translation>D&amp;atum:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="82"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="83"/>
         <source>&amp;Level:</source>
         <translation>&amp;Niveau:</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="139"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="140"/>
         <source>Wells in the fit</source>
         <translation>Peilbuizen in de fit</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="140"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="141"/>
         <source>Slope m</source>
         <translation>Helling m</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="142"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="143"/>
         <source>%1 % interval</source>
         <translation>%1 %-interval</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="146"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="147"/>
         <source>Bulk rate k = −m·v</source>
         <translation>Bulkafbraaksnelheid k = −m·v</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="148"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="149"/>
         <source>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</source>
         <translation>&lt;b&gt;λ&lt;/b&gt; (Buscheck–Alcantar)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="151"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="152"/>
         <source>%1 % interval of λ</source>
         <translation>%1 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="153"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="154"/>
         <source>Half-life</source>
         <translation>Halfwaardetijd</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="160"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="161"/>
         <source>&lt;p&gt;Not detected, left out: %1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Niet aangetoond, weggelaten: %1&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="180"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="181"/>
         <source>%1 is a daughter product in the decay chain %2.
 
 Along the wells its concentration falls by its own decay less what its parent forms, so the fitted λ = %3 1/d is an apparent rate (formation minus decay), not the decay constant of %1. The decay chain adds the formation again.
@@ -4779,22 +5157,22 @@ Langs de peilbuizen daalt de concentratie door de eigen afbraak min wat de moede
 Toch gebruiken als afbraakconstante van %1?</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="186"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="187"/>
         <source>Virelo</source>
         <translation>Virelo</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="192"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="193"/>
         <source>λ = %1 1/d is now the user-defined decay constant of %2.</source>
         <translation>λ = %1 1/d is nu de door de gebruiker opgegeven afbraakconstante van %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="196"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="197"/>
         <source> The wells&apos; rate %1 1/d is λ·R with R = %2 (decay of dissolved and sorbed phase).</source>
         <translation> De snelheid van de peilbuizen %1 1/d is λ·R met R = %2 (afbraak van opgeloste en gesorbeerde fase).</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteDecayView.cpp" line="204"/>
+        <location filename="../analysis/SiteDecayView.cpp" line="205"/>
         <source>The project has no contaminant called %1.</source>
         <translation>Het project heeft geen verontreiniging met de naam %1.</translation>
     </message>
@@ -5111,7 +5489,7 @@ Toch gebruiken als afbraakconstante van %1?</translation>
     <message>
         <location filename="../analysis/SitePlumeView.cpp" line="229"/>
         <source> per m of b</source>
-        <translation> per m van b</translation>
+        <translation> per m b</translation>
     </message>
     <message>
         <location filename="../analysis/SitePlumeView.cpp" line="230"/>
@@ -5397,7 +5775,7 @@ Toch gebruiken als afbraakconstante van %1?</translation>
         <translation>Redoxindicatoren [mg/L] en hun klasse (drempels van het USGS-redoxschema)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="181"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="189"/>
         <source>%1
 Points: %2
 Not measured: %3
@@ -5412,7 +5790,7 @@ Niet gescoord:
 Achtergrond: %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="185"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="192"/>
         <source>No screening row measured: %1
 Not scored:
 %2
@@ -5423,32 +5801,32 @@ Niet gescoord:
 Achtergrond: %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="191"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="198"/>
         <source>Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer has %3.</source>
         <translation>Voorgestelde redoxconditie: &lt;b&gt;%1&lt;/b&gt; (%2). Het watervoerend pakket heeft %3.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="201"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="208"/>
         <source> Applying it changes the preset decay constant of %1 assessed %2.</source>
         <translation> Toepassen wijzigt de standaardafbraakconstante van %1 beoordeelde %2.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="210"/>
         <source>contaminant</source>
         <translation>verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="203"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="210"/>
         <source>contaminants</source>
         <translation>verontreinigingen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="261"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="268"/>
         <source>Applying %1 to the aquifer changes the decay constant of assessed contaminants that use a database preset.</source>
         <translation>Het toepassen van %1 op het watervoerend pakket wijzigt de afbraakconstante van beoordeelde verontreinigingen die een standaardwaarde uit de database gebruiken.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="266"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="273"/>
         <source>
 
 Under %1 the database has no decay constant for:
@@ -5459,7 +5837,7 @@ Onder %1 heeft de database geen afbraakconstante voor:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="269"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="276"/>
         <source>
 
 Under %1 the database preset differs for:
@@ -5470,7 +5848,7 @@ Onder %1 wijkt de standaardwaarde uit de database af voor:
 </translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="270"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="277"/>
         <source>
 
 Yes: apply it and keep their present decay constants as user-defined values.
@@ -5483,42 +5861,42 @@ Nee: toepassen; ze krijgen de standaardwaarden onder %1%2.
 Annuleren: het watervoerend pakket laten zoals het is.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="274"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="281"/>
         <source>, and those without one are left without a decay constant</source>
         <translation>, en die zonder blijven zonder afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="277"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="284"/>
         <source>Apply redox condition</source>
         <translation>Redoxconditie toepassen</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="281"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="288"/>
         <source>Not applied: the aquifer keeps %1.</source>
         <translation>Niet toegepast: het watervoerend pakket houdt %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="297"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="304"/>
         <source>%1 applied to the aquifer.</source>
         <translation>%1 toegepast op het watervoerend pakket.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="298"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="305"/>
         <source> No assessed contaminant&apos;s decay constant changed.</source>
         <translation> Geen afbraakconstante van een beoordeelde verontreiniging is gewijzigd.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="310"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="317"/>
         <source> Kept as user-defined decay constants: %1.</source>
         <translation> Bewaard als door de gebruiker opgegeven afbraakconstanten: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="311"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="318"/>
         <source> New presets: %1.</source>
         <translation> Nieuwe standaardwaarden: %1.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTrendsView.cpp" line="313"/>
+        <location filename="../analysis/SiteTrendsView.cpp" line="320"/>
         <source> No decay constant now (enter one on the Contaminants page): %1.</source>
         <translation> Nu zonder afbraakconstante (vul er een in op de pagina Verontreinigingen): %1.</translation>
     </message>
@@ -5729,98 +6107,98 @@ Geen screeningswaarden: </translation>
 <context>
     <name>TransportDialog</name>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="55"/>
+        <location filename="../analysis/TransportDialog.cpp" line="56"/>
         <source>constant</source>
         <translation>constant</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="56"/>
+        <location filename="../analysis/TransportDialog.cpp" line="57"/>
         <source>decaying at ks</source>
         <translation>afnemend met ks</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="58"/>
+        <location filename="../analysis/TransportDialog.cpp" line="59"/>
         <source>decaying from mass M0</source>
         <translation>afnemend vanuit massa M0</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="67"/>
+        <location filename="../analysis/TransportDialog.cpp" line="68"/>
         <source>Sorption and source</source>
         <translation>Sorptie en bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="77"/>
+        <location filename="../analysis/TransportDialog.cpp" line="78"/>
         <source>Aquifer</source>
         <translation>Watervoerend pakket</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="94"/>
+        <location filename="../analysis/TransportDialog.cpp" line="95"/>
         <source>&amp;Bulk density ( rho_b ) :</source>
         <translation>&amp;Bulkdichtheid ( rho_b ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="95"/>
+        <location filename="../analysis/TransportDialog.cpp" line="96"/>
         <source>Fraction of &amp;organic carbon ( foc ) :</source>
         <translation>Fractie &amp;organisch koolstof ( foc ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="96"/>
+        <location filename="../analysis/TransportDialog.cpp" line="97"/>
         <source>&amp;Decay of dissolved and sorbed phase</source>
         <translation>&amp;Afbraak van opgeloste en gesorbeerde fase</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Koc [L/kg]</source>
         <translation>Koc [L/kg]</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Koc source</source>
         <translation>Koc-herkomst</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="114"/>
+        <location filename="../analysis/TransportDialog.cpp" line="115"/>
         <source>Source</source>
         <translation>Bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="116"/>
+        <location filename="../analysis/TransportDialog.cpp" line="117"/>
         <source>Source decay</source>
         <translation>Afname van de bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="123"/>
+        <location filename="../analysis/TransportDialog.cpp" line="124"/>
         <source>&amp;Koc from the bundled database</source>
         <translation>&amp;Koc uit de meegeleverde database</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="141"/>
+        <location filename="../analysis/TransportDialog.cpp" line="142"/>
         <source>Show the contaminants &amp;not assessed</source>
         <translation>&amp;Niet beoordeelde verontreinigingen tonen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="208"/>
-        <location filename="../analysis/TransportDialog.cpp" line="281"/>
+        <location filename="../analysis/TransportDialog.cpp" line="209"/>
+        <location filename="../analysis/TransportDialog.cpp" line="282"/>
         <source>1 (no Koc)</source>
         <translation>1 (geen Koc)</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="271"/>
+        <location filename="../analysis/TransportDialog.cpp" line="272"/>
         <source>%1: the Koc source is longer than %2 characters</source>
         <translation>%1: de Koc-herkomst is langer dan %2 tekens</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="286"/>
+        <location filename="../analysis/TransportDialog.cpp" line="287"/>
         <source>none</source>
         <translation>geen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="289"/>
+        <location filename="../analysis/TransportDialog.cpp" line="290"/>
         <source>not known</source>
         <translation>niet bekend</translation>
     </message>
@@ -5830,12 +6208,12 @@ Geen screeningswaarden: </translation>
         <translation>ks = Q C0 / M0 met Q = Kf i W H = %1 m3/d</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="307"/>
+        <location filename="../analysis/TransportDialog.cpp" line="308"/>
         <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
         <translation>De stationaire toestand neemt af met lambda * R: de lengte van de pluim, de afnamefactor en hun oordelen veranderen voor elke verontreiniging met R &gt; 1.</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="309"/>
+        <location filename="../analysis/TransportDialog.cpp" line="310"/>
         <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
         <translation>Afbraak werkt alleen op de opgeloste fase: sorptie vertraagt de pluim maar verandert geen stationaire waarde of oordeel.</translation>
     </message>
@@ -6117,6 +6495,181 @@ Geen screeningswaarden: </translation>
         <location filename="../analysis/UncertaintyWindow.cpp" line="292"/>
         <source>The run needed more memory than there is; try fewer samples.</source>
         <translation>De run had meer geheugen nodig dan er is; probeer minder trekkingen.</translation>
+    </message>
+</context>
+<context>
+    <name>VerdictMarks</name>
+    <message>
+        <location filename="../pages/CPropResultsLayout.cpp" line="95"/>
+        <source>Screening model: %1, C(x)/C0 = %2 (C0/C = %3)
+Exact solution: %4, C(x)/C0 = %5 (C0/C = %6)</source>
+        <translation>Screeningsmodel: %1, C(x)/C0 = %2 (C0/C = %3)
+Exacte oplossing: %4, C(x)/C0 = %5 (C0/C = %6)</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResultsLayout.cpp" line="106"/>
+        <source>
+The exact concentration at the receptor is %1 times the screening value.</source>
+        <translation>
+De exacte concentratie bij de receptor is %1 maal de screeningswaarde.</translation>
+    </message>
+    <message>
+        <location filename="../pages/CPropResultsLayout.cpp" line="109"/>
+        <source>
+The verdict is that of the %1.</source>
+        <translation>
+Het oordeel volgt de basis van het oordeel: %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/LambdaIntervalMarks.cpp" line="32"/>
+        <source>Decay constant from the site&apos;s wells: %1</source>
+        <translation>Afbraakconstante uit de peilbuizen van de locatie: %1</translation>
+    </message>
+    <message>
+        <location filename="../pages/ResultVerdict.cpp" line="43"/>
+        <source>Straddles CA: the screening model predicts %1 at the receptor, the exact solution %2; CA is %3.
+Whether the receptor exceeds CA depends on the model.</source>
+        <translation>Aan weerszijden van CA: het screeningsmodel voorspelt %1 bij de receptor, de exacte oplossing %2; CA is %3.
+Of de receptor CA overschrijdt, hangt af van het model.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="47"/>
+        <source>by the screening model</source>
+        <translation>volgens het screeningsmodel</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="48"/>
+        <source>by the exact solution</source>
+        <translation>volgens de exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="49"/>
+        <source>by the worse of the two models</source>
+        <translation>volgens het ongunstigste van beide modellen</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="75"/>
+        <source>Decay chain %1: %2. </source>
+        <translation>Afbraakketen %1: %2. </translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="78"/>
+        <source>C(x) = %1 at the receptor %2, CA = %3.</source>
+        <translation>C(x) = %1 bij de receptor %2, CA = %3.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="81"/>
+        <source>Plug flow along the chain never brings it below CA = %1.</source>
+        <translation>Bij propstroming langs de keten komt de stof nooit onder CA = %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="84"/>
+        <source>Plug flow along the chain never brings it up to CA = %1.</source>
+        <translation>Bij propstroming langs de keten bereikt de stof CA = %1 nooit.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="87"/>
+        <source>Plug flow along the chain keeps it at or above CA = %1 up to %2 from the source, %3 times the distance x.</source>
+        <translation>Bij propstroming langs de keten blijft de stof tot %2 van de bron, %3 maal de afstand x, op of boven CA = %1.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="93"/>
+        <source>
+Data &gt; Decay chain shows the chain.</source>
+        <translation>
+Gegevens &gt; Afbraakketen toont de keten.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="106"/>
+        <source>The site&apos;s wells give no class: %1</source>
+        <translation>De peilbuizen van de locatie geven geen klasse: %1</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="112"/>
+        <source>%1 over the slope&apos;s whole %2 % interval</source>
+        <translation>%1 over het hele %2 %-interval van de helling</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="115"/>
+        <source>%1 to %2 over the slope&apos;s %3 % interval</source>
+        <translation>%1 tot %2 over het %3 %-interval van de helling</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="119"/>
+        <source>The site&apos;s wells, distance fit of %1 (slope %2 per m): extrapolated to the receptor, C(x) = exp(a + m x) = %3 against CA = %4: %5; %6.</source>
+        <translation>De peilbuizen van de locatie, afstandsfit van %1 (helling %2 per m): geëxtrapoleerd naar de receptor C(x) = exp(a + m x) = %3 tegen CA = %4: %5; %6.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="131"/>
+        <source>%1 (s = %2, y = %3): measured %4, screening model %5, exact solution %6, %7 times the model</source>
+        <translation>%1 (s = %2, y = %3): gemeten %4, screeningsmodel %5, exacte oplossing %6, %7 maal het model</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="139"/>
+        <source>under</source>
+        <translation>eronder</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="140"/>
+        <source>The model underpredicts the wells: %1.
+Marked where a well in the fit holds more than %2 times the %3.</source>
+        <translation>Het model onderschat de peilbuizen: %1.
+Gemarkeerd waar een peilbuis in de fit meer dan %2 maal de waarde volgens %3 bevat.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="157"/>
+        <source>the exact solution (the worse of the two)</source>
+        <translation>de exacte oplossing (de ongunstigste van beide)</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="158"/>
+        <source>the exact solution</source>
+        <translation>de exacte oplossing</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="159"/>
+        <source>the decay chain</source>
+        <translation>de afbraakketen</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="160"/>
+        <source>the site&apos;s wells</source>
+        <translation>de peilbuizen van de locatie</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="162"/>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="163"/>
+        <source>Verdict: %1. %2 alone gives %3; %4 made it worse.</source>
+        <translation>Oordeel: %1. %2 alleen geeft %3; verslechterd door %4.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="165"/>
+        <source>The plume length</source>
+        <translation>De pluimlengte</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="165"/>
+        <source>The screening model</source>
+        <translation>Het screeningsmodel</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="181"/>
+        <source>Target %1 from the wells: C0 · CA / C(x) of the wells&apos; line.</source>
+        <translation>Saneringsdoel %1 uit de peilbuizen: C0 · CA / C(x) van de lijn van de peilbuizen.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="182"/>
+        <source>Target %1 from the chain: C0 · CA / C(x) of the chain, its sources scaled alike.</source>
+        <translation>Saneringsdoel %1 uit de keten: C0 · CA / C(x) van de keten, haar bronnen gelijk geschaald.</translation>
+    </message>
+    <message>
+        <location filename="../pages/VerdictMarks.cpp" line="213"/>
+        <source>Verdict: %1, by its decay chain. Its own inputs allow no single-species model: their problems hold for that model only (right-click: Show problems).</source>
+        <translation>Oordeel: %1, volgens de afbraakketen. De eigen invoer laat geen model voor de stof alleen toe: de problemen gelden alleen voor dat model (rechtsklik: Problemen tonen).</translation>
     </message>
 </context>
 </TS>

@@ -336,9 +336,14 @@ void CPropResults::ShowProblems(int resultIndex, int assessment) {
                          : "";
 
   ProblemsDialog dialog(this);
-  dialog.AppendLine(plume ? "PLUME LENGTH ASSESSMENT: \"%s\"" : "ATTENUATION FACTOR ASSESSMENT: \"%s\"",
-                    name);
-  dialog.AppendLine("%d problem(s):", aquiferCount + contaminantCount + static_cast<int>(omitted.size()));
+  // The headings are the windows' words; the name stays as the record holds it.
+  const QString heading =
+      plume ? tr("PLUME LENGTH ASSESSMENT: \"%1\"") : tr("ATTENUATION FACTOR ASSESSMENT: \"%1\"");
+  dialog.AppendLine("%s", heading.arg(QString::fromLatin1(name)).toLatin1().constData());
+  dialog.AppendLine("%s", tr("%1 problem(s):")
+                              .arg(aquiferCount + contaminantCount + static_cast<int>(omitted.size()))
+                              .toLatin1()
+                              .constData());
   dialog.AppendLine("%s", "");
   char text[256];
   for (int k = 1; aquiferProblems && k <= aquiferCount; ++k)

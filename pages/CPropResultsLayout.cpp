@@ -39,6 +39,7 @@
 #include "pages/ResultListModel.h"
 #include "pages/ResultVerdict.h"
 #include "pages/VerdictMarks.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 #include "resources/result_pictures.h"
 
@@ -91,20 +92,22 @@ void markExactDifference(const ContaminantResult& r, AssessmentRange range, Verd
   // row's light is the verdict, which chain or wells evidence may have made
   // worse than either.
   row.exactTip =
-      QStringLiteral(
+      QCoreApplication::translate(
+          "VerdictMarks",
           "Screening model: %1, C(x)/C0 = %2 (C0/C = %3)\nExact solution: %4, C(x)/C0 = %5 (C0/C = %6)")
-          .arg(QString::fromLatin1(AssessmentClassName(ClassifyAttenuationFactor(r.sourceRatio, range))),
+          .arg(EngineTerm(AssessmentClassName(ClassifyAttenuationFactor(r.sourceRatio, range))),
                formatRatio(r.relativeConcentration), formatRatio(r.sourceRatio),
-               QString::fromLatin1(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),
+               EngineTerm(AssessmentClassName(ClassifyExactAttenuationFactor(r, range))),
                formatRatio(r.exactRelativeConcentration), formatRatio(r.exactSourceRatio));
   const double low = std::min(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
   const double high = std::max(std::fabs(r.relativeConcentration), std::fabs(r.exactRelativeConcentration));
   if (low > 0.0)
     row.exactTip +=
-        QStringLiteral("\nThe exact concentration at the receptor is %1 times the screening value.")
+        QCoreApplication::translate(
+            "VerdictMarks", "\nThe exact concentration at the receptor is %1 times the screening value.")
             .arg(QString::number(higher ? high / low : low / high, 'g', 2));
-  row.exactTip +=
-      QStringLiteral("\nThe verdict is that of the %1.").arg(QString::fromLatin1(VerdictBasisText(basis)));
+  row.exactTip += QCoreApplication::translate("VerdictMarks", "\nThe verdict is that of the %1.")
+                      .arg(EngineTerm(VerdictBasisText(basis)));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ContaminantEditorDialog.h"
+#include "pages/ContaminantTreeModel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -329,7 +330,7 @@ void ContaminantEditorDialog::initialise() {
     const QSignalBlocker block(groupCombo_);
     groupCombo_->clear();
     for (const ContaminantGroup* row = kContaminantGroups; row->code != -1; ++row)
-      groupCombo_->addItem(QString::fromLatin1(row->name), int(row->code));
+      groupCombo_->addItem(ContaminantGroupText(row->name), int(row->code));
     groupCombo_->setCurrentIndex(0);
   }
   fillNameList();

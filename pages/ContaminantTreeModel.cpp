@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/ContaminantTreeModel.h"
 
+#include <QCoreApplication>
+
 #include "engine/project/records.h"
 #include "platform/Platform.h"
 #include "resources/marker_pictures.h"
@@ -11,6 +13,23 @@ namespace {
 // contaminant entry, 1 + the row of its group.
 constexpr quintptr kGroupId = 0;
 }  // namespace
+
+// The groups are fixed and the database keeps their English names; the tree
+// and the editor show them in the windows' language.
+[[maybe_unused]] static const char* const kGroupTexts[] = {
+    QT_TRANSLATE_NOOP("ContaminantGroup", "BTEX"),
+    QT_TRANSLATE_NOOP("ContaminantGroup", "Chlorobenzenes"),
+    QT_TRANSLATE_NOOP("ContaminantGroup", "Chlorinated Aliphatics"),
+    QT_TRANSLATE_NOOP("ContaminantGroup", "Hydrocarbons"),
+    QT_TRANSLATE_NOOP("ContaminantGroup", "PAH"),
+    QT_TRANSLATE_NOOP("ContaminantGroup", "Pesticides"),
+    QT_TRANSLATE_NOOP("ContaminantGroup", "Compounds"),
+    QT_TRANSLATE_NOOP("ContaminantGroup", "Other"),
+};
+
+QString ContaminantGroupText(const char* name) {
+  return QCoreApplication::translate("ContaminantGroup", name);
+}
 
 ContaminantTreeModel::ContaminantTreeModel(QObject* parent) : QAbstractItemModel(parent) {
   rebuild(nullptr);
@@ -22,7 +41,7 @@ void ContaminantTreeModel::rebuild(const Project* project) {
   for (int row = 0; kContaminantGroups[row].code >= 0; ++row) {
     Group g;
     g.code = kContaminantGroups[row].code;
-    g.text = QStringLiteral("[%1]").arg(fromRecordText(kContaminantGroups[row].name));
+    g.text = QStringLiteral("[%1]").arg(ContaminantGroupText(kContaminantGroups[row].name));
     groups_.push_back(std::move(g));
   }
   const int count = project && project->contaminants ? std::max<int>(0, project->contaminantCount) : 0;

@@ -15,6 +15,9 @@
 
 struct Project;
 
+// A contaminant group's name as the windows show it.
+QString ContaminantGroupText(const char* name);
+
 class ContaminantTreeModel : public QAbstractItemModel {
   Q_OBJECT
  public:

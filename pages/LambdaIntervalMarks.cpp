@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Virelo developers
 #include "pages/LambdaIntervalMarks.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "engine/project/extras.h"
 #include "engine/uncertainty/lambdainterval.h"
+#include "platform/EngineText.h"
 
 void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange range,
                          std::vector<ResultListModel::Row>& rows) {
@@ -21,12 +23,14 @@ void MarkLambdaIntervals(const Project& project, bool plume, AssessmentRange ran
     const SiteLambdaInterval* interval = ActiveLambdaInterval(project, c);
     if (!interval) continue;
     const LambdaIntervalClasses classes = ClassesOverLambdaInterval(project, c, *interval, plume, range);
-    const QString sentence = QString::fromStdString(LambdaIntervalSentence(classes, interval->level));
+    const QString sentence = EngineText(LambdaIntervalSentence(classes, interval->level));
     // A badge painted in the classes at the interval's ends, better first.
     AssessmentClass better = classes.atLow, worse = classes.atHigh;
     if (better < worse) std::swap(better, worse);
-    row.badges.push_back({QStringLiteral("\u03bb"),
-                          QStringLiteral("Decay constant from the site's wells: %1").arg(sentence), better,
-                          worse});
+    row.badges.push_back(
+        {QStringLiteral("\u03bb"),
+         QCoreApplication::translate("VerdictMarks", "Decay constant from the site's wells: %1")
+             .arg(sentence),
+         better, worse});
   }
 }

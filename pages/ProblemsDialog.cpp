@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "engine/core/plausibility.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 
@@ -60,9 +61,9 @@ int ProblemsDialog::AppendPlausibilityWarnings(const Aquifer& aquifer, bool plum
     if (plumeLength && warning.attenuationFactorOnly) continue;
     if (count == 0) {
       AppendLine("%s", "");
-      AppendLine("%s", "PLAUSIBILITY WARNINGS (they do not change the verdict):");
+      AppendLine("%s", tr("PLAUSIBILITY WARNINGS (they do not change the verdict):").toLatin1().constData());
     }
-    AppendLine("%d. %s", ++count, warning.text.c_str());
+    AppendLine("%d. %s", ++count, EngineText(warning.text).toLatin1().constData());
   }
   return count;
 }

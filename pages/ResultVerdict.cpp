@@ -40,7 +40,8 @@ void FillVerdict(const Contaminant& contaminant, const ContaminantResult& result
   }
   row->straddles = StraddlesAcceptable(contaminant, result);
   if (row->straddles)
-    row->straddleTip = QStringLiteral(
+    row->straddleTip = QCoreApplication::translate(
+                           "VerdictMarks",
                            "Straddles CA: the screening model predicts %1 at the receptor, the exact "
                            "solution %2; CA is %3.\n"
                            "Whether the receptor exceeds CA depends on the model.")

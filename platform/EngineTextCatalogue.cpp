@@ -156,6 +156,47 @@
     QT_TRANSLATE_NOOP("EngineText", "constant source"),
     QT_TRANSLATE_NOOP("EngineText", "Decay of dissolved and sorbed phase"),
     QT_TRANSLATE_NOOP("EngineText", "Decay of the dissolved phase only"),
+    QT_TRANSLATE_NOOP("EngineText", "temperature"),
+    QT_TRANSLATE_NOOP("EngineText", "alkalinity"),
+    QT_TRANSLATE_NOOP("EngineText", "chloride"),
+    QT_TRANSLATE_NOOP("EngineText", "daughter products"),
+    QT_TRANSLATE_NOOP("EngineText", "DCA/chloroethane"),
+    QT_TRANSLATE_NOOP("EngineText", "the points for a pH outside 5 to 9 were not confirmed in a source"),
+    QT_TRANSLATE_NOOP("EngineText", "threshold against background and points not confirmed in a source"),
+    QT_TRANSLATE_NOOP("EngineText",
+                      "the points for a chloride above twice background were not confirmed in a source"),
+    QT_TRANSLATE_NOOP("EngineText", "threshold not confirmed in a source"),
+    QT_TRANSLATE_NOOP("EngineText",
+                      "points only where a compound was not released, which the project does not record"),
+    QT_TRANSLATE_NOOP("EngineText", "not measured in a background well"),
+    QT_TRANSLATE_NOOP(
+        "EngineText",
+        "not measured in a background well (no well is marked as background or lies upstream of the source)"),
+    QT_TRANSLATE_NOOP("EngineText", "the chlorinated ethanes are not recognised in the project's chains"),
+    QT_TRANSLATE_NOOP("EngineText",
+                      "no background well: none is marked and none lies upstream of the source"),
+    QT_TRANSLATE_NOOP("EngineText", "No effective porosity ne: no mass."),
+    QT_TRANSLATE_NOOP("EngineText", "No saturated thickness b: masses per metre of thickness."),
+    QT_TRANSLATE_NOOP(
+        "EngineText",
+        "Fewer than two wells at distinct places (three off one line across the flow): no mass."),
+    QT_TRANSLATE_NOOP("EngineText", "Wells nearly in a row: masses per metre of plume width."),
+    QT_TRANSLATE_NOOP("EngineText", "Fewer than four rounds: no trend and no light."),
+    QT_TRANSLATE_NOOP("EngineText", "The source's decay rate ks must be a finite number of at least 0 1/d."),
+    QT_TRANSLATE_NOOP("EngineText", "The source's mass M0 must be a finite number above 0 kg."),
+    QT_TRANSLATE_NOOP(
+        "EngineText",
+        "The flow through the source needs Kf, i, the source width and its thickness on the Aquifer "
+        "page."),
+    QT_TRANSLATE_NOOP("EngineText", "The source decay from the mass needs C0."),
+    QT_TRANSLATE_NOOP("EngineText", "The source decay rate from the mass is beyond the range of numbers."),
+    QT_TRANSLATE_NOOP("EngineText", "unit"),
+    QT_TRANSLATE_NOOP("EngineText", "too few wells"),
+    QT_TRANSLATE_NOOP("EngineText", "fit warnings"),
+    QT_TRANSLATE_NOOP("EngineText", "any date"),
+    QT_TRANSLATE_NOOP(
+        "EngineText",
+        "No decay constant without the flow velocity v and the dispersivity ax of the aquifer."),
 };
 
 extern const char* const kEngineSentences[];
@@ -163,6 +204,78 @@ extern const int kEngineSentenceCount;
 
 // The longer of two patterns that both match comes first.
 const char* const kEngineSentences[] = {
+    QT_TRANSLATE_NOOP("EngineSentence", "%1 evidence for reductive dechlorination"),
+    QT_TRANSLATE_NOOP("EngineSentence", "alkalinity not measured in a background well (marked %1)"),
+    QT_TRANSLATE_NOOP("EngineSentence", "alkalinity not measured in a background well (upstream %1)"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "alkalinity below %1 mg/L (median of the latest values at marked %2)"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "alkalinity below %1 mg/L (median of the latest values at upstream %2)"),
+    QT_TRANSLATE_NOOP("EngineSentence", "alkalinity %1 mg/L (median of the latest values at marked %2)"),
+    QT_TRANSLATE_NOOP("EngineSentence", "alkalinity %1 mg/L (median of the latest values at upstream %2)"),
+    QT_TRANSLATE_NOOP("EngineSentence", "round %1: no value at %2"),
+    QT_TRANSLATE_NOOP(
+        "EngineSentence",
+        "The project's concentration unit \"%1\" is not one Virelo converts to kg/m3 (ug/L, mg/L, "
+        "ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass."),
+    QT_TRANSLATE_NOOP(
+        "EngineSentence",
+        "Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d"),
+    QT_TRANSLATE_NOOP("EngineSentence", "Kf = %1 m/d is above %2 m/d, more than even open gravel conducts"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "i = %1 is above %2, steeper than groundwater gradients usually are: entered in per "
+                      "cent or per mille?"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "ne = %1 is below %2, less than even fractured rock usually offers to the flow"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "ne = %1 is above %2, more than the total porosity of sand and gravel"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "ax = %1 m is greater than the distance x = %2 m; field values lie far below x"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of "
+                      "the longitudinal"),
+    QT_TRANSLATE_NOOP(
+        "EngineSentence",
+        "az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal"),
+    QT_TRANSLATE_NOOP(
+        "EngineSentence",
+        "rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: "
+        "entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000."),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a "
+                      "percentage typed as a fraction? 0.1 % is foc = 0.001."),
+    QT_TRANSLATE_NOOP("EngineSentence", "wells not compared (%1)"),
+    QT_TRANSLATE_NOOP("EngineSentence", "%1; %2 over the whole %3 % interval of λ"),
+    QT_TRANSLATE_NOOP("EngineSentence", "%1; %2 to %3 over the %4 % interval of λ"),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "Fewer than three detected values at different distances on %1 at wells in the fit: no "
+                      "decay constant."),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "The concentration does not fall with distance (slope %1 1/m): no attenuation shown."),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "The slope's %1 interval (%2 to %3 1/m) contains 0: no attenuation shown."),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the "
+                      "flow azimuth (%4°) places the wells and may be the cause: check it on Flow field."),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the "
+                      "flow azimuth (%4°) places the wells and may be the cause: %5 would place them "
+                      "otherwise (check on Flow field)."),
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m."),
+    QT_TRANSLATE_NOOP("EngineSentence", "Well %1 lies beyond the receptor (s = %2 m, x = %3 m)."),
+    QT_TRANSLATE_NOOP(
+        "EngineSentence",
+        "Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, "
+        "which the distance method needs."),
+    QT_TRANSLATE_NOOP(
+        "EngineSentence",
+        "The project's concentration unit \"%1\" is not one Virelo relates to the samples' units "
+        "(ng/L, ug/L, mg/L): the wells' concentrations cannot be compared with CA."),
     QT_TRANSLATE_NOOP("EngineSentence", "Over %1 rounds: the plume's mass %2, its centre of mass %3."),
     QT_TRANSLATE_NOOP("EngineSentence", "Wells: %1."),
     QT_TRANSLATE_NOOP(

@@ -13,6 +13,7 @@
 #include "engine/evidence/verdicttarget.h"
 #include "engine/project/extras.h"
 #include "engine/uncertainty/lambdainterval.h"
+#include "platform/EngineText.h"
 #include "report/ReportSection.h"
 
 namespace {
@@ -56,11 +57,10 @@ QString verdictCell(ReportContext& report, const RowVerdict& verdict) {
   for (unsigned reason : {kReasonExact, kReasonChain, kReasonWells}) {
     if (!(verdict.reasons & reason)) continue;
     why << QCoreApplication::translate("ReportResults", "%1: see %2")
-               .arg(QString::fromStdString(VerdictReasonWords(reason)), report.evidenceRef(verdict, reason));
+               .arg(EngineText(VerdictReasonWords(reason)), report.evidenceRef(verdict, reason));
   }
   // The wells left out stand beside the verdict they might have changed.
-  if (verdict.wells.omitted)
-    why << QString::fromStdString(WellsOmissionWords(verdict.wells.omitted)).toHtmlEscaped();
+  if (verdict.wells.omitted) why << EngineText(WellsOmissionWords(verdict.wells.omitted)).toHtmlEscaped();
   return classCell(verdict.verdict, why.join(QStringLiteral("<br>")));
 }
 

@@ -66,6 +66,7 @@ QString HistogramHtml(ReportContext& report, const UncertaintyRow& row, Assessme
   data.sortedRatios = row.sortedRatios;
   data.range = range;
   data.plumeLength = row.plumeLength;
+  data.decimalSign = report.settings().decimalSign;
   const auto draw = [data = std::move(data)](QPainter* painter, const QRectF& target) {
     const QRectF laidOut(0, 0, 480, 264);
     painter->save();

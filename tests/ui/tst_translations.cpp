@@ -188,7 +188,7 @@ void TestTranslations::germanWindow() {
   QVERIFY2(menus[1].endsWith("- | Spr&ache"), qPrintable(menus[1]));
   // The Data menu's texts come from a table, translated where they are shown.
   QVERIFY2(menus[2].startsWith("Da&ten: Generische Schadstoffdaten &bearbeiten"), qPrintable(menus[2]));
-  QVERIFY2(menus[2].contains("S&tandortdaten... | &Zerfallskette..."), qPrintable(menus[2]));
+  QVERIFY2(menus[2].contains("S&tandortdaten... | &Abbaukette..."), qPrintable(menus[2]));
   QVERIFY2(menus[3].startsWith("&Hilfe: &Handbuch"), qPrintable(menus[3]));
   QCOMPARE(tabTexts(*window), QStringList({"Projekt", "Grundwasserleiter", "Schadstoffe", "Ergebnisse"}));
   QCOMPARE(window->pageTabs->tabBar()->tabToolTip(1), QStringLiteral("Grundwasserleiter ... Ctrl+2"));
