@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
@@ -20,7 +19,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
-#include <QXmlStreamReader>
 
 #include "analysis/ColumnMappingDialog.h"
 #include "analysis/DistributionTableModel.h"
@@ -30,45 +28,13 @@
 #include "analysis/TransportDialog.h"
 #include "analysis/UncertaintyWindow.h"
 #include "engine/project/uncertainty.h"
+#include "support/Catalogue.h"
 #include "support/ContaminantProjects.h"
 #include "support/FakePlatform.h"
 
 namespace {
 
-struct Message {
-  QString context;
-  QString source;
-  QString translation;
-  bool finished = true;
-};
-
-// Reads a catalogue as lupdate writes it.
-QList<Message> ReadCatalogue(const QString& language, QString* tsLanguage = nullptr) {
-  QFile file(QStringLiteral(VIRELO_SOURCE_DIR "/i18n/virelo_%1.ts").arg(language));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  QXmlStreamReader xml(&file);
-  QList<Message> messages;
-  QString context;
-  Message message;
-  while (!xml.atEnd()) {
-    if (!xml.readNextStartElement()) continue;
-    const auto name = xml.name();
-    if (name == QLatin1String("TS") && tsLanguage) {
-      *tsLanguage = xml.attributes().value(QLatin1String("language")).toString();
-    } else if (name == QLatin1String("name")) {
-      context = xml.readElementText();
-    } else if (name == QLatin1String("message")) {
-      message = Message{context, {}, {}, true};
-    } else if (name == QLatin1String("source")) {
-      message.source = xml.readElementText();
-    } else if (name == QLatin1String("translation")) {
-      message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-      message.translation = xml.readElementText();
-      messages << message;
-    }
-  }
-  return messages;
-}
+using Message = CatalogueMessage;
 
 // Answers as a translator compiled from the catalogue would: by context and
 // source text, nothing for a text the catalogue does not hold.
