@@ -369,8 +369,12 @@ void RobustnessDialog::fillChart() {
   // A label sits at the end of its category: the first one needs a sliver
   // of a category before it.
   factors->setStartValue(-limit - 1e-9);
+  // Past two decades each way every other decade is labelled, from x1 out:
+  // eight labels such as "x0,0001" run into each other on a laptop's screen.
+  const int step = limit > 2 ? 2 : 1;
   for (int k = -limit; k <= limit; ++k)
-    factors->append(QStringLiteral("\u00d7") + ShownNumbers(QString::number(std::pow(10.0, k), 'g', 6)), k);
+    if (k % step == 0)
+      factors->append(QStringLiteral("\u00d7") + ShownNumbers(QString::number(std::pow(10.0, k), 'g', 6)), k);
   factors->setGridLineColor(QColor(200, 200, 200));
   factors->setTruncateLabels(false);
   chart_->addAxis(factors, Qt::AlignBottom);
