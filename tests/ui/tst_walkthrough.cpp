@@ -294,8 +294,10 @@ class TestWalkthrough : public QObject {
     session.platform.dialogHandler = [&](QDialog* dialog) {
       QTest::qWait(50);
       seen << dialog->metaObject()->className();
-      found += englishIn(QString::fromLatin1(dialog->metaObject()->className()), textsOnEveryTab(dialog),
-                         english_);
+      QStringList texts = textsOnEveryTab(dialog);
+      // The problems stand in a box the user may edit and copy from.
+      if (auto* problems = qobject_cast<ProblemsDialog*>(dialog)) texts << problems->problemText();
+      found += englishIn(QString::fromLatin1(dialog->metaObject()->className()), texts, english_);
       return int(QDialog::Rejected);
     };
     for (const char* name : {"siteData", "decayChain", "uncertainty", "transport", "time", "evidence"})
@@ -304,6 +306,13 @@ class TestWalkthrough : public QObject {
     OpenRobustness(*window, 0, CPropResults::AttenuationFactorSide);
     EditGenericData(*window);
     QCOMPARE(seen.size(), 9);
+    // The problems of every result that has any, as a right-click shows them.
+    CPropResults* results = window->pageTabs->resultsPage;
+    const qsizetype before = seen.size();
+    for (int k = 0; k < window->project->resultCount; ++k)
+      for (int side : {CPropResults::PlumeLengthSide, CPropResults::AttenuationFactorSide})
+        results->ShowProblems(k, side);
+    if (example == QLatin1String("fuel-depot")) QCOMPARE(seen.size(), before + 1);
 
     ColumnMappingDialog columns({"Monsterpunt", "Monsternamedatum", "Resultaat"}, window.get());
     found += englishIn(QStringLiteral("ColumnMappingDialog"), textsOnEveryTab(&columns), english_);
@@ -317,7 +326,8 @@ class TestWalkthrough : public QObject {
     ProblemsDialog problems(window.get());
     QVERIFY(problems.AppendPlausibilityWarnings(implausible, false) >= 3);
     problems.show();
-    found += englishIn(QStringLiteral("ProblemsDialog"), textsOnEveryTab(&problems), english_);
+    found += englishIn(QStringLiteral("ProblemsDialog"), textsOnEveryTab(&problems) << problems.problemText(),
+                       english_);
     AboutDialog about(window.get(), 0);
     found += englishIn(QStringLiteral("AboutDialog"), textsOnEveryTab(&about), english_);
 
