@@ -44,6 +44,7 @@
 #include "app/PageTabs.h"
 #include "pages/CPropResults.h"
 #include "pages/ProblemsDialog.h"
+#include "pages/VerdictMarks.h"
 #include "platform/DecimalSign.h"
 #include "shell_fixture.h"
 #include "support/Catalogue.h"
@@ -256,6 +257,21 @@ class TestWalkthrough : public QObject {
     for (const char* word : {"the", "wells", "decay", "contaminant", "plume", "verdict"})
       QVERIFY2(english_.contains(QString::fromLatin1(word)), word);
     for (const char* word : {"mtbe", "name"}) QVERIFY2(!english_.contains(QString::fromLatin1(word)), word);
+  }
+
+  // The sentence of a verdict made worse by all three inputs: the list's
+  // joining words are the windows' too.
+  void verdictSentenceListsItsReasonsInTheLanguage() {
+    QVERIFY(language::installTranslators(qApp, QStringLiteral("de")) >= 1);
+    const QString german =
+        VerdictSentence(AssessmentClass::Red, AssessmentClass::Green,
+                        kReasonExact | kReasonChain | kReasonWells, false, VerdictBasis::Worse);
+    removeTranslators();
+    QCOMPARE(german,
+             QStringLiteral("Urteil: Rot. Das Screening-Modell allein ergibt Grün; verschlechtert durch "
+                            "die exakte Lösung (die ungünstigere der beiden), die Abbaukette und die "
+                            "Messstellen des Standorts."));
+    QVERIFY(englishIn(QStringLiteral("VerdictSentence"), {german}, english_).isEmpty());
   }
 
   void walkEveryWindow_data() {
