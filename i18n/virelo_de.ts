@@ -1276,307 +1276,307 @@ Sind Sie sicher?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="207"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
         <source>%1 evidence for reductive dechlorination</source>
         <translation>Belege für reduktive Dechlorierung: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="208"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
         <source>alkalinity not measured in a background well (marked %1)</source>
         <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (markiert: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="211"/>
         <source>alkalinity not measured in a background well (upstream %1)</source>
         <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (im Anstrom: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
         <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
         <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
         <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
         <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
         <translation>Alkalinität %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="215"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
         <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>Alkalinität %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
         <source>round %1: no value at %2</source>
         <translation>Kampagne %1: kein Wert an %2</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
         <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo in kg/m3 umrechnet (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): kein Abklingen der Quelle aus der Masse.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
         <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
         <translation>Kf = %1 m/d liegt unter %2 m/d, so dicht wie Schluff oder Ton: in m/s eingegeben? 1e-4 m/s = 8,64 m/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="224"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
         <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
         <translation>Kf = %1 m/d liegt über %2 m/d, mehr als selbst offener Kies leitet</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
         <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
         <translation>i = %1 liegt über %2, steiler als Grundwassergefälle gewöhnlich sind: in Prozent oder Promille eingegeben?</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
         <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
         <translation>ne = %1 liegt unter %2, weniger als selbst Kluftgestein der Strömung gewöhnlich bietet</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
         <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
         <translation>ne = %1 liegt über %2, mehr als die Gesamtporosität von Sand und Kies</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
         <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt über %2 m/d: prüfen Sie Kf, i und ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
         <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt unter %2 m/d: prüfen Sie Kf, i und ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
         <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
         <translation>ax = %1 m ist größer als der Abstand x = %2 m; Feldwerte liegen weit unter x</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="240"/>
         <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
         <translation>ay = %1 m ist größer als ax = %2 m; die Querausbreitung beträgt gewöhnlich etwa ein Zehntel der Längsausbreitung</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
         <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
         <translation>az = %1 m ist größer als ay = %2 m; die vertikale Ausbreitung ist gewöhnlich weit kleiner als die horizontale</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="244"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="246"/>
         <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
         <translation>rho_b = %1 kg/L liegt außerhalb von 1,2 bis 2,4 kg/L, den Trockenrohdichten von Grundwasserleitersedimenten: in g/cm3 oder t/m3 ist es dieselbe Zahl; in kg/m3 durch 1000 teilen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="248"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="250"/>
         <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
         <translation>foc = %1 liegt über 0,05, mehr organischer Kohlenstoff, als Sande und Kiese eines Grundwasserleiters enthalten: ein Prozentwert als Anteil eingegeben? 0,1 % ist foc = 0,001.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="251"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
         <source>wells not compared (%1)</source>
         <translation>Messstellen nicht verglichen (%1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
         <source>%1; %2 over the whole %3 % interval of λ</source>
         <translation>%1; %2 über das ganze %3-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
         <source>%1; %2 to %3 over the %4 % interval of λ</source>
         <translation>%1; %2 bis %3 über das %4-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="256"/>
         <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
         <translation>Weniger als drei nachgewiesene Werte in verschiedenen Abständen an Messstellen der Anpassung (Datum: %1): keine Zerfallskonstante.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="257"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
         <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
         <translation>Die Konzentration nimmt mit dem Abstand nicht ab (Steigung %1 1/m): keine Abnahme belegt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
         <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
         <translation>Das %1-Intervall der Steigung (%2 bis %3 1/m) enthält 0: keine Abnahme belegt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: prüfen Sie es unter Strömungsfeld.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="266"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: %5 würde sie anders platzieren (prüfen unter Strömungsfeld).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
         <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
         <translation>Messstelle %1 liegt hinter dem Schutzgut (s = %2 m, x = %3 m).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="271"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="273"/>
         <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
         <translation>Die Konzentrationen an Messstelle %1 sind %2 (Mann-Kendall): die Fahne ist womöglich nicht stationär, was die Abstandsmethode voraussetzt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="277"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
         <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo mit den Einheiten der Proben (ng/L, ug/L, mg/L) verbindet: die Konzentrationen der Messstellen können nicht mit CA verglichen werden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Über %1 Messkampagnen: Masse der Fahne %2, ihr Schwerpunkt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="280"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
         <source>Wells: %1.</source>
         <translation>Messstellen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="283"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Keine Ampel: die Masse der Fahne braucht vier Messkampagnen derselben Messstellen, der Standort hat %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="284"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
         <source>No mass discharge: %1</source>
         <translation>Keine Schadstofffracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="285"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
         <source>Mass discharge: %1.</source>
         <translation>Schadstofffracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 hat keine Messkampagne mit allen seinen Messstellen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d je m Mächtigkeit am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 fällt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 steigt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
         <source>The wells suggest %1.</source>
         <translation>Die Messstellen deuten auf %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (unzureichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (begrenzte Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (ausreichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (starke Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>Die Literatur gibt dort eine Zerfallskonstante von %1 1/d an.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ aus den Messstellen %1 1/d (%2 bis %3), die des Projekts %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Abminderungsfaktor %1 nach den Modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Abminderungsfaktor %1 (schlechter als das Screening-Modell durch: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
         <source>No time frame: %1</source>
         <translation>Kein Zeitrahmen: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Am Schutzgut wird CA von %1 bis %2 überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Am Schutzgut wird CA erstmals nach %1 überschritten und bleibt überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>The source meets its target after %1.</source>
         <translation>Die Quelle erreicht ihr Ziel nach %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 Jahre)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>die anaeroben Messstellen stimmen auf %1 überein</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>Quelle abnehmend mit ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>Quelle abnehmend nach Massenbilanz: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -2115,146 +2115,156 @@ Sind Sie sicher?</translation>
     </message>
     <message>
         <location filename="../platform/EngineTextCatalogue.cpp" line="159"/>
+        <source>from the chain</source>
+        <translation>aus der Kette</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="160"/>
+        <source>from the wells</source>
+        <translation>aus den Messstellen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="161"/>
         <source>temperature</source>
         <translation>Temperatur</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="160"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="162"/>
         <source>alkalinity</source>
         <translation>Alkalinität</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="161"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="163"/>
         <source>chloride</source>
         <translation>Chlorid</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="162"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="164"/>
         <source>daughter products</source>
         <translation>Tochterprodukte</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="163"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="165"/>
         <source>DCA/chloroethane</source>
         <translation>DCA/Chlorethan</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="164"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
         <source>the points for a pH outside 5 to 9 were not confirmed in a source</source>
         <translation>die Punkte für einen pH außerhalb von 5 bis 9 sind in keiner Quelle bestätigt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="165"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="167"/>
         <source>threshold against background and points not confirmed in a source</source>
         <translation>Schwelle gegen den Hintergrund und Punkte in keiner Quelle bestätigt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
         <source>the points for a chloride above twice background were not confirmed in a source</source>
         <translation>die Punkte für Chlorid über dem Doppelten des Hintergrunds sind in keiner Quelle bestätigt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="170"/>
         <source>threshold not confirmed in a source</source>
         <translation>Schwelle in keiner Quelle bestätigt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="169"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
         <source>points only where a compound was not released, which the project does not record</source>
         <translation>Punkte nur, wo ein Stoff nicht freigesetzt wurde, was das Projekt nicht verzeichnet</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="173"/>
         <source>not measured in a background well</source>
         <translation>in keiner Hintergrundmessstelle gemessen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="174"/>
         <source>not measured in a background well (no well is marked as background or lies upstream of the source)</source>
         <translation>in keiner Hintergrundmessstelle gemessen (keine Messstelle ist als Hintergrund markiert oder liegt im Anstrom der Quelle)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="177"/>
         <source>the chlorinated ethanes are not recognised in the project&apos;s chains</source>
         <translation>die chlorierten Ethane werden in den Abbauketten des Projekts nicht erkannt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
         <source>no background well: none is marked and none lies upstream of the source</source>
         <translation>keine Hintergrundmessstelle: keine ist markiert und keine liegt im Anstrom der Quelle</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
         <source>No effective porosity ne: no mass.</source>
         <translation>Kein nutzbares Hohlraumvolumen ne: keine Masse.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="181"/>
         <source>No saturated thickness b: masses per metre of thickness.</source>
         <translation>Keine wassergesättigte Mächtigkeit b: Massen je Meter Mächtigkeit.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="182"/>
         <source>Fewer than two wells at distinct places (three off one line across the flow): no mass.</source>
         <translation>Weniger als zwei Messstellen an verschiedenen Orten (drei nicht auf einer Linie quer zur Strömung): keine Masse.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
         <source>Wells nearly in a row: masses per metre of plume width.</source>
         <translation>Messstellen fast in einer Reihe: Massen je Meter Fahnenbreite.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
         <source>Fewer than four rounds: no trend and no light.</source>
         <translation>Weniger als vier Messkampagnen: kein Trend und keine Ampel.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
         <source>The source&apos;s decay rate ks must be a finite number of at least 0 1/d.</source>
         <translation>Die Abklingrate ks der Quelle muss eine endliche Zahl von mindestens 0 1/d sein.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="188"/>
         <source>The source&apos;s mass M0 must be a finite number above 0 kg.</source>
         <translation>Die Masse M0 der Quelle muss eine endliche Zahl über 0 kg sein.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="189"/>
         <source>The flow through the source needs Kf, i, the source width and its thickness on the Aquifer page.</source>
         <translation>Der Durchfluss durch die Quelle braucht Kf, i, die Quellbreite und ihre Mächtigkeit auf der Seite Grundwasserleiter.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
         <source>The source decay from the mass needs C0.</source>
         <translation>Das Abklingen der Quelle aus der Masse braucht C0.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
         <source>The source decay rate from the mass is beyond the range of numbers.</source>
         <translation>Die Abklingrate der Quelle aus der Masse liegt außerhalb des Zahlenbereichs.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
         <source>unit</source>
         <translation>Einheit</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="196"/>
         <source>too few wells</source>
         <translation>zu wenige Messstellen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="197"/>
         <source>fit warnings</source>
         <translation>Warnungen der Anpassung</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="196"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="198"/>
         <source>any date</source>
         <translation>beliebig</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="197"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="199"/>
         <source>No decay constant without the flow velocity v and the dispersivity ax of the aquifer.</source>
         <translation>Keine Zerfallskonstante ohne die Abstandsgeschwindigkeit v und die Dispersivität ax des Grundwasserleiters.</translation>
     </message>

@@ -1276,307 +1276,307 @@ Weet u het zeker?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="207"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
         <source>%1 evidence for reductive dechlorination</source>
         <translation>bewijs voor reductieve dechlorering: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="208"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
         <source>alkalinity not measured in a background well (marked %1)</source>
         <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (gemarkeerd: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="211"/>
         <source>alkalinity not measured in a background well (upstream %1)</source>
         <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (bovenstrooms: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
         <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
         <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
         <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
         <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
         <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="215"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
         <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
         <source>round %1: no value at %2</source>
         <translation>ronde %1: geen waarde in %2</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
         <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo naar kg/m3 omrekent (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): geen afname van de bron uit de massa.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
         <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
         <translation>Kf = %1 m/d is kleiner dan %2 m/d, zo dicht als silt of klei: in m/s ingevoerd? 1e-4 m/s = 8,64 m/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="224"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
         <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
         <translation>Kf = %1 m/d is groter dan %2 m/d, meer dan zelfs open grind doorlaat</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
         <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
         <translation>i = %1 is groter dan %2, steiler dan grondwaterverhangen gewoonlijk zijn: in procent of promille ingevoerd?</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
         <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
         <translation>ne = %1 is kleiner dan %2, minder dan zelfs gespleten gesteente de stroming gewoonlijk biedt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
         <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
         <translation>ne = %1 is groter dan %2, meer dan de totale porositeit van zand en grind</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
         <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is groter dan %2 m/d: controleer Kf, i en ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
         <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is kleiner dan %2 m/d: controleer Kf, i en ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
         <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
         <translation>ax = %1 m is groter dan de afstand x = %2 m; veldwaarden liggen ver onder x</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="240"/>
         <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
         <translation>ay = %1 m is groter dan ax = %2 m; de dwarsspreiding is gewoonlijk ongeveer een tiende van de lengtespreiding</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
         <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
         <translation>az = %1 m is groter dan ay = %2 m; de verticale spreiding is gewoonlijk veel kleiner dan de horizontale</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="244"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="246"/>
         <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
         <translation>rho_b = %1 kg/L ligt buiten 1,2 tot 2,4 kg/L, de bulkdichtheden van sedimenten van watervoerende pakketten: in g/cm3 of t/m3 is het hetzelfde getal; in kg/m3 delen door 1000.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="248"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="250"/>
         <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
         <translation>foc = %1 is groter dan 0,05, meer organische koolstof dan zand en grind van een watervoerend pakket bevatten: een percentage als fractie ingevoerd? 0,1 % is foc = 0,001.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="251"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
         <source>wells not compared (%1)</source>
         <translation>peilbuizen niet vergeleken (%1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
         <source>%1; %2 over the whole %3 % interval of λ</source>
         <translation>%1; %2 over het hele %3 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
         <source>%1; %2 to %3 over the %4 % interval of λ</source>
         <translation>%1; %2 tot %3 over het %4 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="256"/>
         <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
         <translation>Minder dan drie aangetoonde waarden op verschillende afstanden in peilbuizen van de fit (datum: %1): geen afbraakconstante.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="257"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
         <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
         <translation>De concentratie daalt niet met de afstand (helling %1 1/m): geen afname aangetoond.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
         <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
         <translation>Het %1-interval van de helling (%2 tot %3 1/m) bevat 0: geen afname aangetoond.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: controleer het bij Stromingsveld.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="266"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: %5 zou ze anders plaatsen (controleer bij Stromingsveld).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
         <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
         <translation>Peilbuis %1 ligt voorbij de receptor (s = %2 m, x = %3 m).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="271"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="273"/>
         <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
         <translation>De concentraties in peilbuis %1 zijn %2 (Mann-Kendall): de pluim is mogelijk niet stationair, wat de afstandsmethode vereist.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="277"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
         <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo met de eenheden van de monsters (ng/L, ug/L, mg/L) verbindt: de concentraties van de peilbuizen kunnen niet met CA worden vergeleken.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Over %1 meetrondes: massa van de pluim %2, haar zwaartepunt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="280"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
         <source>Wells: %1.</source>
         <translation>Peilbuizen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="283"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Geen licht: de massa van de pluim vraagt vier meetrondes van dezelfde peilbuizen, de locatie heeft er %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="284"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
         <source>No mass discharge: %1</source>
         <translation>Geen vracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="285"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
         <source>Mass discharge: %1.</source>
         <translation>Vracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 heeft geen meetronde met al zijn peilbuizen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d per m dikte op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 daalt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 stijgt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
         <source>The wells suggest %1.</source>
         <translation>De peilbuizen wijzen op %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (onvoldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (beperkte aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (voldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (sterke aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>De literatuur geeft daar een afbraakconstante van %1 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ uit de peilbuizen %1 1/d (%2 tot %3), die van het project %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Afnamefactor %1 volgens de modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Afnamefactor %1 (slechter dan het screeningsmodel door: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
         <source>No time frame: %1</source>
         <translation>Geen tijdsbestek: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Bij de receptor wordt CA overschreden van %1 tot %2.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Bij de receptor wordt CA voor het eerst overschreden na %1 en blijft overschreden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>The source meets its target after %1.</source>
         <translation>De bron bereikt haar doel na %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 jaar)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>de anaerobe peilbuizen komen overeen op %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>bron afnemend met ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>bron afnemend volgens massabalans: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -2115,146 +2115,156 @@ Weet u het zeker?</translation>
     </message>
     <message>
         <location filename="../platform/EngineTextCatalogue.cpp" line="159"/>
+        <source>from the chain</source>
+        <translation>uit de keten</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="160"/>
+        <source>from the wells</source>
+        <translation>uit de peilbuizen</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="161"/>
         <source>temperature</source>
         <translation>temperatuur</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="160"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="162"/>
         <source>alkalinity</source>
         <translation>alkaliniteit</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="161"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="163"/>
         <source>chloride</source>
         <translation>chloride</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="162"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="164"/>
         <source>daughter products</source>
         <translation>dochterproducten</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="163"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="165"/>
         <source>DCA/chloroethane</source>
         <translation>DCA/chloorethaan</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="164"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
         <source>the points for a pH outside 5 to 9 were not confirmed in a source</source>
         <translation>de punten voor een pH buiten 5 tot 9 zijn in geen bron bevestigd</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="165"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="167"/>
         <source>threshold against background and points not confirmed in a source</source>
         <translation>drempel ten opzichte van de achtergrond en punten in geen bron bevestigd</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="166"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
         <source>the points for a chloride above twice background were not confirmed in a source</source>
         <translation>de punten voor chloride boven tweemaal de achtergrond zijn in geen bron bevestigd</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="168"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="170"/>
         <source>threshold not confirmed in a source</source>
         <translation>drempel in geen bron bevestigd</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="169"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
         <source>points only where a compound was not released, which the project does not record</source>
         <translation>punten alleen waar een stof niet is vrijgekomen, wat het project niet vastlegt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="171"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="173"/>
         <source>not measured in a background well</source>
         <translation>in geen achtergrondpeilbuis gemeten</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="172"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="174"/>
         <source>not measured in a background well (no well is marked as background or lies upstream of the source)</source>
         <translation>in geen achtergrondpeilbuis gemeten (geen peilbuis is als achtergrond gemarkeerd of ligt bovenstrooms van de bron)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="175"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="177"/>
         <source>the chlorinated ethanes are not recognised in the project&apos;s chains</source>
         <translation>de gechloreerde ethanen worden in de afbraakketens van het project niet herkend</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="176"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
         <source>no background well: none is marked and none lies upstream of the source</source>
         <translation>geen achtergrondpeilbuis: geen enkele is gemarkeerd en geen enkele ligt bovenstrooms van de bron</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="178"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
         <source>No effective porosity ne: no mass.</source>
         <translation>Geen effectieve porositeit ne: geen massa.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="179"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="181"/>
         <source>No saturated thickness b: masses per metre of thickness.</source>
         <translation>Geen verzadigde dikte b: massa&apos;s per meter dikte.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="180"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="182"/>
         <source>Fewer than two wells at distinct places (three off one line across the flow): no mass.</source>
         <translation>Minder dan twee peilbuizen op verschillende plaatsen (drie niet op één lijn dwars op de stroming): geen massa.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="183"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
         <source>Wells nearly in a row: masses per metre of plume width.</source>
         <translation>Peilbuizen bijna op één rij: massa&apos;s per meter pluimbreedte.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="184"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
         <source>Fewer than four rounds: no trend and no light.</source>
         <translation>Minder dan vier meetrondes: geen trend en geen verkeerslicht.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="185"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
         <source>The source&apos;s decay rate ks must be a finite number of at least 0 1/d.</source>
         <translation>De afnamesnelheid ks van de bron moet een eindig getal van ten minste 0 1/d zijn.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="186"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="188"/>
         <source>The source&apos;s mass M0 must be a finite number above 0 kg.</source>
         <translation>De massa M0 van de bron moet een eindig getal boven 0 kg zijn.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="187"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="189"/>
         <source>The flow through the source needs Kf, i, the source width and its thickness on the Aquifer page.</source>
         <translation>De doorstroming van de bron vraagt Kf, i, de bronbreedte en haar dikte op de pagina Watervoerend pakket.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="191"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
         <source>The source decay from the mass needs C0.</source>
         <translation>De afname van de bron uit de massa vraagt C0.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="192"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
         <source>The source decay rate from the mass is beyond the range of numbers.</source>
         <translation>De afnamesnelheid van de bron uit de massa valt buiten het bereik van de getallen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="193"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
         <source>unit</source>
         <translation>eenheid</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="194"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="196"/>
         <source>too few wells</source>
         <translation>te weinig peilbuizen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="195"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="197"/>
         <source>fit warnings</source>
         <translation>waarschuwingen van de fit</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="196"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="198"/>
         <source>any date</source>
         <translation>willekeurig</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="197"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="199"/>
         <source>No decay constant without the flow velocity v and the dispersivity ax of the aquifer.</source>
         <translation>Geen afbraakconstante zonder de stroomsnelheid v en de dispersielengte ax van het watervoerend pakket.</translation>
     </message>

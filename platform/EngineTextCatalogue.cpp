@@ -156,6 +156,8 @@
     QT_TRANSLATE_NOOP("EngineText", "constant source"),
     QT_TRANSLATE_NOOP("EngineText", "Decay of dissolved and sorbed phase"),
     QT_TRANSLATE_NOOP("EngineText", "Decay of the dissolved phase only"),
+    QT_TRANSLATE_NOOP("EngineText", "from the chain"),
+    QT_TRANSLATE_NOOP("EngineText", "from the wells"),
     QT_TRANSLATE_NOOP("EngineText", "temperature"),
     QT_TRANSLATE_NOOP("EngineText", "alkalinity"),
     QT_TRANSLATE_NOOP("EngineText", "chloride"),

@@ -72,7 +72,7 @@ QString targetCell(ReportContext& report, const Contaminant& c, const Contaminan
   if (target.origin == TargetOrigin::None) return report.num(concentration(TargetConcentration(c, r, basis)));
   if (target.origin == TargetOrigin::Models) return report.num(concentration(target.value));
   return QStringLiteral("%1 %2").arg(report.num(concentration(target.value)),
-                                     QString::fromLatin1(TargetOriginWords(target.origin)));
+                                     EngineTerm(TargetOriginWords(target.origin)));
 }
 
 // The value cells of one row and its class (Problems for a row with
