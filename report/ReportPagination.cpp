@@ -18,10 +18,6 @@ namespace {
 
 // A table with fewer rows than this, header included, is never split.
 constexpr int kShortTableRows = 10;
-// How far ahead of a part the rules read (a run of headings, a note and
-// what they head), in parts, and how much is laid out again after a move.
-constexpr size_t kLookAhead = 12;
-constexpr double kStretchPages = 1.0;
 
 // A top-level part of the document: a paragraph or a table.
 struct Item {
@@ -41,63 +37,23 @@ class Pager {
   int run() {
     if (pageHeight_ <= 0) return 0;
     list_ = items();
-    laidTo_ = doc_->characterCount();  // the caller laid out the whole document
     int moved = 0;
     size_t from = 0;
-    // Each move shifts all that follows, but the rules only look a little
-    // way ahead of the part they check: the layout is redone for a stretch
-    // of about a page from the part moved, and again further on when the
-    // search reaches what was not laid out since. So the text is measured
-    // about once in all, however many parts move. A bound on the rounds
-    // keeps a rule that cannot be met from looping.
+    // A move changes only what follows it, so the search goes on from the
+    // part moved. The layout takes each move up as it is made: the parts
+    // the rules read next are measured where they now stand. A bound on
+    // the rounds keeps a rule that cannot be met from looping.
     for (int round = 0; round < 100000; ++round) {
-      // The move and the fresh layout after it are one change to the
-      // document, which the layout then handles in one pass.
+      // A move that takes several edits (a row's padding in every cell) is
+      // laid out once, when it is complete.
       QTextCursor change(doc_);
       change.beginEditBlock();
       const int at = firstFault(&from);
-      if (at >= 0) relayout(at, from);
       change.endEditBlock();
       if (at < 0) break;
       ++moved;
     }
-    // The layout moves what follows a stretch along without measuring it
-    // again: a paragraph or table row that the move carried across a page's
-    // foot would keep the break it had before.
-    if (laidTo_ < doc_->characterCount()) {
-      doc_->markContentsDirty(laidTo_, doc_->characterCount() - laidTo_);
-      laidTo_ = doc_->characterCount();
-    }
     return moved;
-  }
-
-  // Lays out the document again from position `at` (in list_[index]) for
-  // the parts the rules read with it and about kStretchPages pages more, measured on the heights the
-  // parts had before; laidTo_ is where the fresh layout ends.
-  void relayout(int at, size_t index) {
-    const double top = layout_->blockBoundingRect(doc_->findBlock(at)).top();
-    size_t last = index;
-    while (last + 1 < list_.size() &&
-           (last < index + kLookAhead || itemTop(list_[last + 1]) - top < kStretchPages * pageHeight_))
-      ++last;
-    const int end = last + 1 < list_.size() ? positionOf(list_[last + 1]) : doc_->characterCount();
-    laidTo_ = std::max(end, at + 1);
-    doc_->markContentsDirty(at, laidTo_ - at);
-  }
-
-  // Makes sure that the layout is fresh from list_[index] through the parts
-  // the rules read with it.
-  void ensureLaidOut(size_t index) {
-    const size_t ahead = std::min(list_.size() - 1, index + kLookAhead);
-    if (endOf(list_[ahead]) <= laidTo_) return;
-    // From where the fresh layout ends: what stands behind it was moved
-    // along, not measured again.
-    relayout(laidTo_, index);
-  }
-
-  double itemTop(const Item& item) const {
-    if (item.table) return layout_->frameBoundingRect(item.table).top();
-    return layout_->blockBoundingRect(item.block).top();
   }
 
   int page(double y) const { return static_cast<int>(std::floor(y / pageHeight_)); }
@@ -305,7 +261,6 @@ class Pager {
   int firstFault(size_t* from) {
     const std::vector<Item>& list = list_;
     for (size_t i = *from; i < list.size(); ++i) {
-      ensureLaidOut(i);
       const Item item = list[i];
       *from = i;
       if (isHeading(item) || isLead(item) || isGroupHeading(item)) {
@@ -353,7 +308,6 @@ class Pager {
 
   QTextDocument* doc_;
   std::vector<Item> list_;  // the document's top-level parts, in order
-  int laidTo_ = 0;          // the layout is fresh up to this position
   QAbstractTextDocumentLayout* layout_;
   double pageHeight_;
 };

@@ -5,9 +5,12 @@
 // lines under a result (the robustness lines) stays on one page, as does a
 // table of fewer than ten rows. The text layout knows none of these rules;
 // this pass moves what breaks them to the next page after the document has
-// been laid out, in one sweep from the top: after each move only a stretch
-// of about a page is laid out afresh, so a long report costs about one
-// layout more, not one per move.
+// been laid out, in one sweep from the top. Each move is one change the
+// layout takes up by itself: it measures the part changed again, lays every
+// table after it out anew and carries the paragraphs below along, breaking
+// their lines at the pages' feet as they now fall. Nothing more is laid out
+// on the pass's behalf: a long table moved along costs one layout of it per
+// move before it, so the report's tables are the moves' main cost.
 #pragma once
 
 class QTextDocument;
