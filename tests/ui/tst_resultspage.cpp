@@ -4,6 +4,7 @@
 // the number formats, the legends, the row menus and the problems dialog.
 #include <QAbstractBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
@@ -123,6 +124,12 @@ class TestResultsPage : public QObject {
   }
 
   ResultListModel* rows(int side) { return page->listModel(side); }
+  // The labels of the Robustness chart's factor axis, left to right.
+  static QStringList factorAxisLabels(RobustnessDialog* view) {
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal))
+      if (auto* factors = qobject_cast<QCategoryAxis*>(axis)) return factors->categoriesLabels();
+    return {};
+  }
   QString cell(int side, int row, int column) { return rows(side)->index(row, column).data().toString(); }
   AssessmentClass cls(int side, int row) { return rows(side)->row(row).cls; }
   QString legend(const char* name) { return page->findChild<QLabel*>(name)->text(); }
@@ -745,10 +752,19 @@ class TestResultsPage : public QObject {
     QTest::addColumn<int>("range");
     QTest::addColumn<bool>("towardsUpper");
     QTest::addColumn<double>("factor");
-    QTest::newRow("just inside, upper bound 2.0") << 0 << true << 1.998;
-    QTest::newRow("just outside, upper bound 2.0") << 0 << true << 2.002;
-    QTest::newRow("just inside, lower bound 0.2") << 3 << false << 1.998;
-    QTest::newRow("just outside, lower bound 0.2") << 3 << false << 2.002;
+    // The factor axis reaches a decade past the farthest class change (CA's
+    // here): up to two decades each way each decade is labelled, past that
+    // every other one, x1 among them, since eight labels such as "x0.0001"
+    // would run into each other on a laptop's screen.
+    QTest::addColumn<QStringList>("factorAxis");
+    const QStringList oneDecade = {"\u00d70.1", "\u00d71", "\u00d710"};
+    const QStringList twoDecades = {"\u00d70.01", "\u00d70.1", "\u00d71", "\u00d710", "\u00d7100"};
+    const QStringList fourDecades = {"\u00d70.0001", "\u00d70.01", "\u00d71", "\u00d7100", "\u00d710000"};
+    QTest::newRow("just inside, upper bound 2.0") << 0 << true << 1.998 << oneDecade;
+    QTest::newRow("just outside, upper bound 2.0") << 0 << true << 2.002 << oneDecade;
+    QTest::newRow("just inside, lower bound 0.2") << 3 << false << 1.998 << fourDecades;
+    QTest::newRow("just outside, lower bound 0.2") << 3 << false << 2.002 << fourDecades;
+    QTest::newRow("just inside, upper bound 5.0") << 3 << true << 1.998 << twoDecades;
   }
   void fragileMarksAtTheFactorBound() {
     QFETCH(int, range);
@@ -767,7 +783,7 @@ class TestResultsPage : public QObject {
     QCOMPARE(rows(0)->fragile(0), fragile);
 
     QString verdict;
-    QStringList marked, darkBars;
+    QStringList marked, darkBars, factorLabels;
     bool otherBarDark = true;
     platform->dialogHandler = [&](QDialog* dialog) {
       auto* view = qobject_cast<RobustnessDialog*>(dialog);
@@ -783,9 +799,11 @@ class TestResultsPage : public QObject {
         if (near->isBarSelected(table->rowCount() - 1 - row)) darkBars << input;
       }
       otherBarDark = !far->selectedBars().isEmpty();
+      factorLabels = factorAxisLabels(view);
       return int(QDialog::Rejected);
     };
     page->ShowRobustness(0, CPropResults::PlumeLengthSide);
+    QTEST(factorLabels, "factorAxis");
     QCOMPARE(platform->dialogTitles, QStringList({"Robustness"}));
     QCOMPARE(verdict.startsWith("Fragile: "), fragile);
     QCOMPARE(verdict.startsWith("Robust: "), !fragile);
