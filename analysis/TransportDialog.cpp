@@ -44,11 +44,12 @@ QString problemText(ProblemCode code) {
   return EngineTerm(text);
 }
 
-// A stored number as a field shows it: exactly, in the shortest form.
+// A stored number as a field shows it: exactly, in the shortest form, with
+// the reader's decimal sign (the field's parser reads either sign back).
 QString numberText(double value) {
   QString text = QString::number(value, 'g', 17);
   const QString shorter = QString::number(value, 'g', 15);
-  return shorter.toDouble() == value ? shorter : text;
+  return ShownNumbers(shorter.toDouble() == value ? shorter : text);
 }
 
 QString sourceKindText(SourceDecayKind kind) {

@@ -18,6 +18,7 @@
 #include "analysis/TransportDialog.h"
 #include "engine/project/extras.h"
 #include "engine/project/transport.h"
+#include "platform/DecimalSign.h"
 #include "shell_fixture.h"
 #include "support/TableDriving.h"
 
@@ -57,6 +58,7 @@ class TestTransport : public QObject {
  private slots:
   void enteredValuesReachResultsAndFile();
   void cancelKeepsTheProject();
+  void aGermanReaderSeesDecimalCommas();
 };
 
 void TestTransport::enteredValuesReachResultsAndFile() {
@@ -185,6 +187,48 @@ void TestTransport::cancelKeepsTheProject() {
   window->dataCommands->action("transport")->trigger();
   QVERIFY(TransportIsDefault(*project));
   QCOMPARE(project->modified, 0);
+}
+
+// The stored values come back in the fields with the decimal comma a German
+// reader writes, as every other field shows them, and OK keeps them exactly;
+// a value typed with a comma is read as the reader meant it.
+void TestTransport::aGermanReaderSeesDecimalCommas() {
+  ShellSession session;
+  auto window = session.start();
+  Project* project = window->project;
+  prepare(project);
+  TransportInputs& stored = virelo_Extras(project).transport;
+  stored.aquifer = AquiferSorption{1.65, 0.0025, DecayOf::Dissolved};
+  ContaminantTransport benzene;
+  benzene.koc = 61.7;
+  benzene.sourceDecay = SourceDecayKind::Rate;
+  benzene.rate = 0.00035;
+  SetContaminantTransport(&stored, "Benzene", benzene);
+  const TransportInputs before = stored;
+  SetShownDecimalSign(QLatin1Char(','));
+  QStringList shown;
+  session.platform.dialogHandler = [&](QDialog* dialog) {
+    showActive(*dialog);
+    auto* table = dialog->findChild<QTableWidget*>("transportTable");
+    const int row = rowOf(project, "Benzene");
+    shown << dialog->findChild<QLineEdit*>("bulkDensityEdit")->text()
+          << dialog->findChild<QLineEdit*>("organicCarbonEdit")->text()
+          << table->item(row, TransportDialog::kKoc)->text()
+          << table->item(row, TransportDialog::kRate)->text();
+    return int(QDialog::Accepted);
+  };
+  window->dataCommands->action("transport")->trigger();
+  QCOMPARE(shown, QStringList({"1,65", "0,0025", "61,7", "0,00035"}));
+  QVERIFY(TransportOf(*project) == before);
+
+  session.platform.dialogHandler = [&](QDialog* dialog) {
+    showActive(*dialog);
+    typeInto(dialog->findChild<QLineEdit*>("bulkDensityEdit"), "1,7");
+    return int(QDialog::Accepted);
+  };
+  window->dataCommands->action("transport")->trigger();
+  SetShownDecimalSign(QLatin1Char('.'));
+  QCOMPARE(TransportOf(*project).aquifer.bulkDensity.value_or(-1), 1.7);
 }
 
 QTEST_MAIN(TestTransport)
