@@ -12,6 +12,7 @@
 #include "persistence/analytenames.h"
 #include "persistence/csv.h"
 #include "persistence/sitecsv.h"
+#include "platform/DecimalSign.h"
 
 namespace {
 
@@ -33,9 +34,10 @@ QString FromRecord(const std::string& text) {
   return QString::fromStdString(RecordTextToUtf8(text));
 }
 
-// Ten digits shown; the shortest text that reads back as the number kept.
+// Ten digits shown, with the reader's decimal sign; the shortest text that
+// reads back as the number kept.
 QString Shown(double value) {
-  return QString::number(value, 'g', 10);
+  return ShownNumbers(QString::number(value, 'g', 10));
 }
 QString Whole(double value) {
   return QString::number(value, 'g', QLocale::FloatingPointShortest);
@@ -202,10 +204,27 @@ bool SiteTableModel::check(int row, const std::vector<Cell>& cells, SiteCsvRows*
                            bool* merge) const {
   // The row as the one line of a table of its kind: the import's checks and
   // messages, word for word.
+  // Divided by semicolons, as a German or Dutch spreadsheet writes a table:
+  // the reader then takes a number typed with a decimal comma, as every
+  // other field of the windows does, and one with a point alike.
+  const auto semicolonJoin = [](const std::vector<std::string>& fields, bool quote) {
+    std::string line;
+    for (size_t k = 0; k < fields.size(); ++k) {
+      if (k > 0) line.push_back(';');
+      if (!quote) {
+        line += fields[k];
+        continue;
+      }
+      line.push_back('"');
+      for (char ch : fields[k]) line += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+      line.push_back('"');
+    }
+    return line;
+  };
   std::vector<std::string> fields;
   for (const Cell& cell : cells) fields.push_back(cell.text.toUtf8().toStdString());
   const std::vector<std::string>& columns = kind_ == Wells ? SiteWellsCsvColumns() : SiteSamplesCsvColumns();
-  const std::string table = CsvJoin(columns) + "\n" + CsvJoin(fields) + "\n";
+  const std::string table = semicolonJoin(columns, false) + "\n" + semicolonJoin(fields, true) + "\n";
   std::ostringstream err;
   const std::string source = Source(kind_).toStdString();
   // A row typed in reads names as an import does, the project's aliases too.

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -39,6 +40,7 @@
 #include "pages/CPropConts.h"
 #include "pages/ContaminantTreeModel.h"
 #include "persistence/projectfile.h"
+#include "platform/DecimalSign.h"
 #include "report/AssessmentReport.h"
 #include "shell_fixture.h"
 #include "support/FakePlatform.h"
@@ -309,6 +311,45 @@ class TestSiteData : public QObject {
     QVERIFY(window.ImportTable("well,date,analyte,value,unit\nMW1,2024-03-12,Benzene,<1,ug/L\n", "t.csv"));
     QCOMPARE(virelo_ExtrasOf(*project).site.samples.back().nonDetect, true);
     QCOMPARE(samples->model()->rowCount(), static_cast<int>(edited.samples.size()) + 1);
+  }
+
+  // A German reader sees the lab's values with a decimal comma, as in every
+  // other window, and a value typed with one is taken as meant; a point
+  // still reads as a point.
+  void aGermanReaderTypesDecimalCommas() {
+    FakePlatform platform;
+    Owned project = Example();
+    SetShownDecimalSign(QLatin1Char(','));
+    // Back to the point however the test ends: the tests after it read points.
+    const auto restore = qScopeGuard([] { SetShownDecimalSign(QLatin1Char('.')); });
+    SiteDataWindow window(project.get());
+    QVERIFY(showActive(window));
+    const SiteData& site = virelo_ExtrasOf(*project).site;
+    QTableView* samples = window.samplesTable();
+    QTableView* wells = window.wellsTable();
+    QVERIFY(typeIntoCell(samples, 0, 3, "12,5"));
+    QCOMPARE(site.samples[0].value, 12.5);
+    QCOMPARE(text(samples, 0, 3), QString("12,5"));
+    QVERIFY(typeIntoCell(samples, 1, 3, "<0,5"));
+    QCOMPARE(site.samples[1].value, 0.5);
+    QVERIFY(site.samples[1].nonDetect);
+    QCOMPARE(text(samples, 1, 3), QString("<0,5"));
+    QVERIFY(typeIntoCell(samples, 2, 3, "7.25"));
+    QCOMPARE(site.samples[2].value, 7.25);
+    QVERIFY(typeIntoCell(wells, 0, 2, "-3,75"));
+    QCOMPARE(site.wells[0].y, -3.75);
+    QCOMPARE(text(wells, 0, 2), QString("-3,75"));
+    // A new well's name may hold the table's dividers; it stays one field.
+    const size_t wellsBefore = site.wells.size();
+    QTest::mouseClick(window.findChild<QPushButton*>("siteAddWell"), Qt::LeftButton);
+    QLineEdit* name = openLineEditor(wells);
+    QVERIFY(name);
+    QTest::keyClicks(name, "MW;7 \"north\"");
+    QTest::keyClick(name, Qt::Key_Return);
+    QVERIFY(typeIntoCell(wells, static_cast<int>(wellsBefore), 1, "150,5"));
+    QCOMPARE(site.wells.size(), wellsBefore + 1);
+    QCOMPARE(site.wells.back().name, std::string("MW;7 \"north\""));
+    QCOMPARE(site.wells.back().s, 150.5);
   }
 
   // A row typed in cell by cell reaches the site data only once it is

@@ -23,6 +23,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -129,10 +130,14 @@ QString plain(const QString& text) {
   return cleaned;
 }
 
+// What a field or an editable cell holds stands behind this mark: the
+// program put it there, but the user may type over it in any words, so only
+// its numbers are read.
+const QChar kField(0x1);
+
 // Everything a user reads in `window` as it stands: titles, labels,
 // buttons, tooltips, lists, tables with their headers, charts, read-only
-// text and menus. Hidden widgets (another tab's page) are not read, nor is
-// what the user typed (fields, editable cells).
+// text, fields and menus. Hidden widgets (another tab's page) are not read.
 QStringList shownTexts(QWidget* window) {
   QStringList texts{window->windowTitle()};
   const auto shown = [window](QWidget* w) { return w == window || w->isVisibleTo(window); };
@@ -150,6 +155,8 @@ QStringList shownTexts(QWidget* window) {
       for (int k = 0; k < combo->count(); ++k) texts << combo->itemText(k);
     if (auto* tabs = qobject_cast<QTabWidget*>(w))
       for (int k = 0; k < tabs->count(); ++k) texts << tabs->tabText(k) << tabs->tabToolTip(k);
+    if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !edit->text().isEmpty())
+      texts << kField + edit->text();
     if (auto* edit = qobject_cast<QTextEdit*>(w); edit && edit->isReadOnly()) texts << edit->toPlainText();
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w); edit && edit->isReadOnly())
       texts << edit->toPlainText();
@@ -163,8 +170,8 @@ QStringList shownTexts(QWidget* window) {
         for (int r = 0; r < std::min(model->rowCount(parent), 60); ++r)
           for (int c = 0; c < model->columnCount(parent); ++c) {
             const QModelIndex index = model->index(r, c, parent);
-            // An editable cell holds what the user typed, as a field does.
-            if (!(model->flags(index) & Qt::ItemIsEditable)) texts << index.data().toString();
+            const QString cell = index.data().toString();
+            texts << (model->flags(index) & Qt::ItemIsEditable && !cell.isEmpty() ? kField + cell : cell);
             texts << index.data(Qt::ToolTipRole).toString();
             if (c == 0 && depth < 1) self(index, depth + 1, self);
           }
@@ -211,20 +218,22 @@ QStringList textsOnEveryTab(QWidget* window) {
 // copyright notice with the institution's name.
 QStringList englishIn(const QString& where, const QStringList& texts, const QSet<QString>& english) {
   static const QStringList kept = namesAndSources();
-  static const QRegularExpression version(QStringLiteral("Virelo \\d+(\\.\\d+)*"));
+  static const QRegularExpression version(QStringLiteral("Virelo \\d+(\\.\\d+)*"),
+                                          QRegularExpression::CaseInsensitiveOption);
   static const QRegularExpression fileName(QStringLiteral("[\\w.-]+\\.(csv|vrp|vrc|json|pdf)\\b"));
   QStringList found;
   for (const QString& text : texts) {
     if (text == QLatin1String("&English") || text == QLatin1String("English") ||
         text.startsWith(QLatin1String("Copyright (C)")))
       continue;
-    QString rest = plain(text);
+    const bool field = text.startsWith(kField);
+    QString rest = plain(field ? text.mid(1) : text);
     for (const QString& name : kept) rest.replace(name, QStringLiteral(" "));
     rest.replace(fileName, QStringLiteral(" "));
     rest.replace(version, QStringLiteral(" "));
     QStringList words;
     for (const QString& word : wordsOf(rest))
-      if (english.contains(word)) words << word;
+      if (!field && english.contains(word)) words << word;
     // A number still written with the English point (names, codes, dates
     // and section numbers keep theirs).
     if (WithDecimalSign(rest, QLatin1Char(',')) != rest) words << QStringLiteral("decimal point");
