@@ -94,15 +94,20 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
   for (const RedoxReading& r : readings) {
     const SolventScore score = ScoreSolvent(
         r.indicators, SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, r.well, r.date), background);
-    QString scoreCell = score.scored
-                            ? QStringLiteral("%1, %2 (%3)")
-                                  .arg(score.total)
-                                  .arg(EngineTerm(SolventReadingWord(score.total)),
-                                       report.num(esc(QString::fromStdString(SolventPointsText(score)))))
-                            : QStringLiteral("-");
+    // The parameters in the report's language, as the window names them
+    // ("temperature" is "Temperatur" in German); symbols stay as they are.
+    QStringList points, missing;
+    for (const SolventPoints& p : score.used)
+      points << EngineTerm(p.parameter.c_str()) + QLatin1Char(' ') + QString::number(p.points);
+    for (const std::string& parameter : score.missing) missing << EngineTerm(parameter.c_str());
+    QString scoreCell = score.scored ? QStringLiteral("%1, %2 (%3)")
+                                           .arg(score.total)
+                                           .arg(EngineTerm(SolventReadingWord(score.total)),
+                                                report.num(esc(points.join(QStringLiteral(", ")))))
+                                     : QStringLiteral("-");
     if (!score.missing.empty())
       scoreCell += QCoreApplication::translate("ReportSiteData", "; not measured: %1")
-                       .arg(esc(QString::fromStdString(SolventMissingText(score))));
+                       .arg(esc(missing.join(QLatin1Char(';'))));
     const QStringList cells = {Unbroken(recordText(r.well)),
                                QString::fromLatin1(r.date.c_str()),
                                EngineTerm(kRedoxConditions[r.condition].text),

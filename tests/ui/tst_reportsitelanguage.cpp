@@ -304,6 +304,11 @@ void TestReportSiteLanguage::siteSectionsReadGermanWithTheEnglishNumbers() {
   QVERIFY(compareTables(english, german, QStringLiteral("Solvent score")) >= 100);
   QVERIFY(compareTables(english, german, QStringLiteral("Well|Benzene")) >= 100);
   QVERIFY(compareTables(english, german, QStringLiteral("Md latest")) >= 40);
+  // The solvent score names the parameters it scored or missed in the
+  // reader's words, as the window does.
+  QVERIFY(english.text.contains(QStringLiteral("not measured: temperature")));
+  QVERIFY2(german.text.contains(QStringLiteral("nicht gemessen: Temperatur")), qPrintable(german.text));
+  QVERIFY(!german.text.contains(QStringLiteral("temperature")));
 
   // The sentences carry their numbers with the comma too.
   QVERIFY(english.text.contains(QStringLiteral("easting 1000.5 m, northing 2000.25 m")));
