@@ -57,7 +57,7 @@ int TimingTableModel::ColumnCount() {
 }
 
 QString TimingTableModel::ColumnTitle(int column) {
-  return column >= 0 && column < kColumns ? QString::fromLatin1(kTitles[column]) : QString();
+  return column >= 0 && column < kColumns ? tr(kTitles[column]) : QString();
 }
 
 QString TimingTableModel::CellText(const TimingRow& row, int column, const Project* project) {
@@ -97,8 +97,7 @@ QVariant TimingTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant TimingTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
-  // The report prints the English titles of ColumnTitle; the window shows them in the interface's language.
-  if (orientation == Qt::Horizontal)
-    return section >= 0 && section < kColumns ? tr(kTitles[section]) : QString();
+  // The window and the report name the columns alike, in the reader's language.
+  if (orientation == Qt::Horizontal) return ColumnTitle(section);
   return section + 1;
 }

@@ -1276,307 +1276,317 @@ Sind Sie sicher?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <source>followed through its decay chain %1 at R = %2, the smallest of its species&apos; (the earliest arrival)</source>
+        <translation>über seine Abbaukette %1 verfolgt, mit R = %2, dem kleinsten ihrer Stoffe (die früheste Ankunft)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <source>own factors differ: %1</source>
+        <translation>eigene Faktoren weichen ab: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
         <source>%1 evidence for reductive dechlorination</source>
         <translation>Belege für reduktive Dechlorierung: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
         <source>alkalinity not measured in a background well (marked %1)</source>
         <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (markiert: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="211"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="220"/>
         <source>alkalinity not measured in a background well (upstream %1)</source>
         <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (im Anstrom: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
         <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
         <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
         <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
         <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
         <translation>Alkalinität %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
         <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>Alkalinität %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
         <source>round %1: no value at %2</source>
         <translation>Kampagne %1: kein Wert an %2</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
         <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo in kg/m3 umrechnet (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): kein Abklingen der Quelle aus der Masse.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
         <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
         <translation>Kf = %1 m/d liegt unter %2 m/d, so dicht wie Schluff oder Ton: in m/s eingegeben? 1e-4 m/s = 8,64 m/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="235"/>
         <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
         <translation>Kf = %1 m/d liegt über %2 m/d, mehr als selbst offener Kies leitet</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
         <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
         <translation>i = %1 liegt über %2, steiler als Grundwassergefälle gewöhnlich sind: in Prozent oder Promille eingegeben?</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="239"/>
         <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
         <translation>ne = %1 liegt unter %2, weniger als selbst Kluftgestein der Strömung gewöhnlich bietet</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
         <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
         <translation>ne = %1 liegt über %2, mehr als die Gesamtporosität von Sand und Kies</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
         <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt über %2 m/d: prüfen Sie Kf, i und ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="245"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
         <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt unter %2 m/d: prüfen Sie Kf, i und ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="247"/>
         <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
         <translation>ax = %1 m ist größer als der Abstand x = %2 m; Feldwerte liegen weit unter x</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="240"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="249"/>
         <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
         <translation>ay = %1 m ist größer als ax = %2 m; die Querausbreitung beträgt gewöhnlich etwa ein Zehntel der Längsausbreitung</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
         <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
         <translation>az = %1 m ist größer als ay = %2 m; die vertikale Ausbreitung ist gewöhnlich weit kleiner als die horizontale</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="246"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
         <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
         <translation>rho_b = %1 kg/L liegt außerhalb von 1,2 bis 2,4 kg/L, den Trockenrohdichten von Grundwasserleitersedimenten: in g/cm3 oder t/m3 ist es dieselbe Zahl; in kg/m3 durch 1000 teilen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="250"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
         <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
         <translation>foc = %1 liegt über 0,05, mehr organischer Kohlenstoff, als Sande und Kiese eines Grundwasserleiters enthalten: ein Prozentwert als Anteil eingegeben? 0,1 % ist foc = 0,001.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="262"/>
         <source>wells not compared (%1)</source>
         <translation>Messstellen nicht verglichen (%1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
         <source>%1; %2 over the whole %3 % interval of λ</source>
         <translation>%1; %2 über das ganze %3-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
         <source>%1; %2 to %3 over the %4 % interval of λ</source>
         <translation>%1; %2 bis %3 über das %4-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="256"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="265"/>
         <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
         <translation>Weniger als drei nachgewiesene Werte in verschiedenen Abständen an Messstellen der Anpassung (Datum: %1): keine Zerfallskonstante.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
         <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
         <translation>Die Konzentration nimmt mit dem Abstand nicht ab (Steigung %1 1/m): keine Abnahme belegt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
         <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
         <translation>Das %1-Intervall der Steigung (%2 bis %3 1/m) enthält 0: keine Abnahme belegt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: prüfen Sie es unter Strömungsfeld.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="266"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: %5 würde sie anders platzieren (prüfen unter Strömungsfeld).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
         <translation>Messstelle %1 liegt hinter dem Schutzgut (s = %2 m, x = %3 m).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="273"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
         <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
         <translation>Die Konzentrationen an Messstelle %1 sind %2 (Mann-Kendall): die Fahne ist womöglich nicht stationär, was die Abstandsmethode voraussetzt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="277"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
         <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo mit den Einheiten der Proben (ng/L, ug/L, mg/L) verbindet: die Konzentrationen der Messstellen können nicht mit CA verglichen werden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Über %1 Messkampagnen: Masse der Fahne %2, ihr Schwerpunkt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>Wells: %1.</source>
         <translation>Messstellen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="283"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Keine Ampel: die Masse der Fahne braucht vier Messkampagnen derselben Messstellen, der Standort hat %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>No mass discharge: %1</source>
         <translation>Keine Schadstofffracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
         <source>Mass discharge: %1.</source>
         <translation>Schadstofffracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 hat keine Messkampagne mit allen seinen Messstellen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d je m Mächtigkeit am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 fällt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 steigt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
         <source>The wells suggest %1.</source>
         <translation>Die Messstellen deuten auf %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (unzureichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (begrenzte Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (ausreichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (starke Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>Die Literatur gibt dort eine Zerfallskonstante von %1 1/d an.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ aus den Messstellen %1 1/d (%2 bis %3), die des Projekts %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Abminderungsfaktor %1 nach den Modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Abminderungsfaktor %1 (schlechter als das Screening-Modell durch: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="311"/>
         <source>No time frame: %1</source>
         <translation>Kein Zeitrahmen: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="312"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Am Schutzgut wird CA von %1 bis %2 überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="313"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Am Schutzgut wird CA erstmals nach %1 überschritten und bleibt überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="314"/>
         <source>The source meets its target after %1.</source>
         <translation>Die Quelle erreicht ihr Ziel nach %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="315"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 Jahre)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="316"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>die anaeroben Messstellen stimmen auf %1 überein</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="317"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="318"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>Quelle abnehmend mit ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="319"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>Quelle abnehmend nach Massenbilanz: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -2267,6 +2277,16 @@ Sind Sie sicher?</translation>
         <location filename="../platform/EngineTextCatalogue.cpp" line="199"/>
         <source>No decay constant without the flow velocity v and the dispersivity ax of the aquifer.</source>
         <translation>Keine Zerfallskonstante ohne die Abstandsgeschwindigkeit v und die Dispersivität ax des Grundwasserleiters.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="203"/>
+        <source>every source feeding it fades: it rises to a peak and falls away</source>
+        <translation>jede Quelle, die ihn speist, klingt ab: er steigt zu einem Maximum an und fällt wieder ab</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="204"/>
+        <source>a source feeding it fades while others stay: it settles at what the constant sources keep (below the steady chain&apos;s value), and t50 and t95 are not given</source>
+        <translation>eine Quelle, die ihn speist, klingt ab, während andere bleiben: er stellt sich auf das ein, was die konstanten Quellen halten (unter dem stationären Wert der Kette), und t50 und t95 werden nicht angegeben</translation>
     </message>
 </context>
 <context>
@@ -3333,7 +3353,7 @@ Urteil (Screening-Modell): %1.</translation>
         <translation>keine gewählt</translation>
     </message>
     <message>
-        <location filename="../report/sections/InputsSection.cpp" line="57"/>
+        <location filename="../report/sections/InputsSection.cpp" line="58"/>
         <source>no preset for %1</source>
         <translation>keine Vorgabe für %1</translation>
     </message>
@@ -3664,6 +3684,49 @@ Urteil (Screening-Modell): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportRedox</name>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="261"/>
+        <source>unknown / variable</source>
+        <translation>unbekannt / wechselnd</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="262"/>
+        <source>aerobic</source>
+        <translation>aerob</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="263"/>
+        <source>anaerobic NO3</source>
+        <translation>anaerob NO3</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="264"/>
+        <source>anaerobic Fe</source>
+        <translation>anaerob Fe</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="265"/>
+        <source>anaerobic SO4</source>
+        <translation>anaerob SO4</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="266"/>
+        <source>anaerobic mixed plumes</source>
+        <translation>anaerob, gemischte Fahnen</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="267"/>
+        <source>anaerobic CH4</source>
+        <translation>anaerob CH4</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="270"/>
+        <source>not chosen</source>
+        <translation>nicht gewählt</translation>
+    </message>
+</context>
+<context>
     <name>ReportReferences</name>
     <message>
         <location filename="../report/sections/ReferencesSection.cpp" line="14"/>
@@ -3847,13 +3910,13 @@ Urteil (Screening-Modell): %1.</translation>
     <name>ReportSiteData</name>
     <message>
         <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="252"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="259"/>
         <source>Redox condition from the indicators</source>
         <translation>Redoxbedingungen aus den Indikatoren</translation>
     </message>
     <message>
         <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="175"/>
         <source>Well</source>
         <translation>Messstelle</translation>
     </message>
@@ -3888,112 +3951,112 @@ Urteil (Screening-Modell): %1.</translation>
         <translation>Lösemittel-Punktzahl</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="104"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="109"/>
         <source>; not measured: %1</source>
         <translation>; nicht gemessen: %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="126"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="131"/>
         <source>&lt;p&gt;Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. 2009. Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer is assessed as %3.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Klassen nach den Schwellenwerten von McMahon und Chapelle 2008 und Jurgens et al. 2009. Vorgeschlagene Redoxbedingungen: &lt;b&gt;%1&lt;/b&gt; (%2). Der Grundwasserleiter wird bewertet als %3.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="144"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="152"/>
         <source>&lt;p&gt;The solvent score is the screening for reductive dechlorination of chlorinated solvents (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: O2 below 0.5 mg/L 3 points, above 5 mg/L &amp;#8722;3; nitrate below 1 mg/L (read as NO3) 2; iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; ORP below 50 mV 1, below &amp;#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above 20 mg/L where no TOC was measured); temperature above 20 &amp;#176;C 1; ethene and ethane together above 0.01 mg/L 2, above 0.1 mg/L 3; alkalinity above twice background 1; where a decay chain records the released solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well are named beside its score. Background: %2. The table&apos;s other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as too low.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Lösemittel-Punktzahl ist das Screening auf reduktive Dechlorierung chlorierter Lösemittel (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), vergeben für die gemessenen Parameter: O2 unter 0,5 mg/L 3 Punkte, über 5 mg/L &amp;#8722;3; Nitrat unter 1 mg/L (als NO3 gelesen) 2; Eisen(II) über 1 mg/L 3; Sulfat unter 20 mg/L 2; Sulfid über 1 mg/L 3; Methan über 0,5 mg/L 3; ORP unter 50 mV 1, unter &amp;#8722;100 mV 2; TOC über 20 mg/L 2 (ein DOC über 20 mg/L, wo kein TOC gemessen wurde); Temperatur über 20 &amp;#176;C 1; Ethen und Ethan zusammen über 0,01 mg/L 2, über 0,1 mg/L 3; Alkalinität über dem Doppelten des Hintergrunds 1; wo eine Abbaukette die freigesetzten Lösemittel verzeichnet, TCE, DCE und VC gefunden und nicht freigesetzt je 2. Eine Summe von 5 oder weniger ist unzureichender Beleg, 6 bis 14 begrenzt, 15 bis 20 ausreichend, über 20 stark. An einer Messstelle nicht gemessene Zeilen sind neben ihrer Punktzahl genannt. Hintergrund: %2. Die übrigen Zeilen der Tabelle werden nicht bewertet: %1. Die pH-Zeile zählt einen pH außerhalb von 5 bis 9 gegen die Dechlorierung, daher kann eine Summe ohne sie ebenso zu hoch wie zu niedrig sein.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="198"/>
         <source>Site data</source>
         <translation>Standortdaten</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="192"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="199"/>
         <source>&lt;p&gt;The site&apos;s own monitoring wells and samples. A concentration-distance fit along the centre line gives the bulk attenuation rate k = &amp;#8722;m&amp;#183;v and, corrected for dispersion after Buscheck and Alcantar (1995), the biodegradation rate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), with its 90 % interval from Student&apos;s t (Newell et al. 2002). Non-detects are left out of every fit and trend.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die eigenen Grundwassermessstellen und Proben des Standorts. Eine Konzentrations-Abstands-Anpassung entlang der Fahnenachse ergibt die Gesamtabbaurate k = &amp;#8722;m&amp;#183;v und, nach Buscheck und Alcantar (1995) um die Dispersion korrigiert, die Bioabbaurate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), mit ihrem 90-%-Intervall aus Student-t (Newell et al. 2002). Nicht nachweisbare Werte bleiben bei jeder Anpassung und jedem Trend außen vor.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="165"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="172"/>
         <source>Monitoring wells</source>
         <translation>Grundwassermessstellen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="169"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
         <source>In fit</source>
         <translation>In Anpassung</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="183"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="177"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="184"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="182"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="189"/>
         <source>&lt;p&gt;%1 samples.&lt;/p&gt;</source>
         <translation>&lt;p&gt;%1 Proben.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="211"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="218"/>
         <source>%1: decay constant from the wells</source>
         <translation>%1: Zerfallskonstante aus den Messstellen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="217"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="224"/>
         <source>Date, wells in the fit</source>
         <translation>Datum, Messstellen in der Anpassung</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
         <source>Slope m [1/m], 90 % interval</source>
         <translation>Steigung m [1/m], 90-%-Intervall</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="221"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="228"/>
         <source>%1 (%2 to %3), R&amp;#178; %4</source>
         <translation>%1 (%2 bis %3), R&amp;#178; %4</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="225"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="232"/>
         <source>Bulk rate k [1/d]</source>
         <translation>Gesamtabbaurate k [1/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="234"/>
         <source>&amp;#955; [1/d], 90 % interval</source>
         <translation>&amp;#955; [1/d], 90-%-Intervall</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="228"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="235"/>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2 to %3), half-life %4 d</source>
         <translation>&lt;b&gt;%1&lt;/b&gt; (%2 bis %3), Halbwertszeit %4 d</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="236"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="243"/>
         <source>Not detected, left out: %1.</source>
         <translation>Nicht nachweisbar, ausgelassen: %1.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="254"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="261"/>
         <source>&lt;p&gt;No redox indicator was measured at any well.&lt;/p&gt;</source>
         <translation>&lt;p&gt;An keiner Messstelle wurde ein Redoxindikator gemessen.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="265"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="272"/>
         <source>%1: the wells gave &amp;#955; = %2 1/d (%3), but the value in use, %4 1/d, was entered by hand since</source>
         <translation>%1: die Messstellen ergaben &amp;#955; = %2 1/d (%3), der verwendete Wert %4 1/d wurde seitdem aber von Hand eingegeben</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="273"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="280"/>
         <source>%1: &amp;#955; = %2 1/d, %3</source>
         <translation>%1: &amp;#955; = %2 1/d, %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="278"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="285"/>
         <source>&lt;p&gt;Decay constants taken from the site data:&lt;br&gt;%1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Aus den Standortdaten übernommene Zerfallskonstanten:&lt;br&gt;%1&lt;/p&gt;</translation>
     </message>
@@ -4059,97 +4122,97 @@ Urteil (Screening-Modell): %1.</translation>
 <context>
     <name>ReportSources</name>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="69"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="72"/>
         <source>Decay constant, %1:</source>
         <translation>Zerfallskonstante, %1:</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="82"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="85"/>
         <source>no source recorded</source>
         <translation>keine Quelle angegeben</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="99"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="102"/>
         <source>source: %1</source>
         <translation>Quelle: %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="104"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="107"/>
         <source>entered by hand; the recorded source (%1) gave %2 1/d</source>
         <translation>von Hand eingegeben; die angegebene Quelle (%1) ergab %2 1/d</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="108"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="111"/>
         <source>decay constant from the wells</source>
         <translation>Zerfallskonstante aus den Messstellen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="109"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="112"/>
         <source>user-defined decay constant</source>
         <translation>benutzerdefinierte Zerfallskonstante</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="117"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="120"/>
         <source>User-defined decay constants:</source>
         <translation>Benutzerdefinierte Zerfallskonstanten:</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="139"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="142"/>
         <source>%1 (bundled database)</source>
         <translation>%1 (mitgelieferte Datenbank)</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="149"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="152"/>
         <source>Organic-carbon partition coefficients:</source>
         <translation>Verteilungskoeffizienten organischer Kohlenstoff (Koc):</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="227"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="230"/>
         <source>%1, each contaminant&apos;s values in its entry below</source>
         <translation>%1, die Werte jedes Schadstoffs in seinem Eintrag unten</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="288"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="291"/>
         <source>Sources of the database values used</source>
         <translation>Quellen der verwendeten Datenbankwerte</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="304"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="307"/>
         <source>not in the bundled database; no source is recorded for its values.</source>
         <translation>nicht in der mitgelieferten Datenbank; für seine Werte ist keine Quelle angegeben.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="313"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="316"/>
         <source>the decay constant</source>
         <translation>die Zerfallskonstante</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="318"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="321"/>
         <source>the literature plume length</source>
         <translation>die Fahnenlänge aus der Literatur</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="324"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="327"/>
         <source>the bundled database records no source for its values.</source>
         <translation>die mitgelieferte Datenbank gibt für seine Werte keine Quelle an.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="329"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="332"/>
         <source>&lt;b&gt;Note:&lt;/b&gt; %1 in this project differ(s) from the bundled database; no source is recorded for the value used.</source>
         <translation>&lt;b&gt;Hinweis:&lt;/b&gt; %1 in diesem Projekt weicht/weichen von der mitgelieferten Datenbank ab; für den verwendeten Wert ist keine Quelle angegeben.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="332"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="335"/>
         <source> and </source>
         <translation> und </translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="344"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="347"/>
         <source>No database value is used: every decay constant in use is user-defined and no literature plume length is known.</source>
         <translation>Kein Datenbankwert wird verwendet: jede verwendete Zerfallskonstante ist benutzerdefiniert und keine Fahnenlänge aus der Literatur ist bekannt.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="349"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="352"/>
         <source>No database value is used: no contaminant is assessed.</source>
         <translation>Kein Datenbankwert wird verwendet: kein Schadstoff wird bewertet.</translation>
     </message>
@@ -4187,104 +4250,114 @@ Urteil (Screening-Modell): %1.</translation>
         <translation>%1 (%2 bis %3)</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="93"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="68"/>
+        <source>line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="69"/>
+        <source>delaunay</source>
+        <translation>Delaunay</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="95"/>
         <source>%1 % at %2 (%3)</source>
         <translation>%1 % bei %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="111"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="113"/>
         <source>&lt;p&gt;Mass discharge Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b through each transect of wells across the flow, each well standing for the strip w halfway to its neighbours%1; the dispersive flux is neglected (ITRC 2010).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Schadstofffracht Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b durch jedes Transekt von Messstellen quer zur Strömung, jede Messstelle für den Streifen w bis zur Hälfte des Weges zu ihren Nachbarn%1; der dispersive Fluss wird vernachlässigt (ITRC 2010).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="116"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="118"/>
         <source>, per metre of saturated thickness (b not entered)</source>
         <translation>, je Meter wassergesättigter Mächtigkeit (b nicht eingegeben)</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="122"/>
-        <location filename="../report/sections/StabilitySection.cpp" line="155"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="124"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="157"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="123"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="125"/>
         <source>Transect</source>
         <translation>Transekt</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="125"/>
-        <location filename="../report/sections/StabilitySection.cpp" line="156"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="127"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="158"/>
         <source>Rounds</source>
         <translation>Messkampagnen</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="126"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="128"/>
         <source>Md latest [g/d]</source>
         <translation>Md zuletzt [g/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="127"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="129"/>
         <source>Md trend</source>
         <translation>Md-Trend</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="128"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="130"/>
         <source>Next transect downstream</source>
         <translation>Nächstes Transekt stromab</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="131"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="133"/>
         <source>&lt;p&gt;No mass discharge: %1.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Keine Schadstofffracht: %1.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="146"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="148"/>
         <source>The plume as a whole</source>
         <translation>Die Fahne als Ganzes</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="147"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="149"/>
         <source>&lt;p&gt;The dissolved mass M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA and the centre of mass per sampling round, on the same wells in every round, interpolated linearly between them (on their Delaunay triangles, or along a row of wells per metre of plume width). Green: the mass decreases and the centre of mass does not move downstream; red: either increases; yellow otherwise.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die gelöste Schadstoffmasse M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA und der Schwerpunkt je Messkampagne, an denselben Messstellen in jeder Kampagne, linear zwischen ihnen interpoliert (auf ihren Delaunay-Dreiecken oder entlang einer Reihe von Messstellen je Meter Fahnenbreite). Grün: die Masse nimmt ab und der Schwerpunkt wandert nicht stromab; rot: eines von beiden nimmt zu; sonst gelb.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="157"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="159"/>
         <source>Estimator</source>
         <translation>Schätzer</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="158"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="160"/>
         <source>Mass first &amp;#8594; last</source>
         <translation>Masse erste &amp;#8594; letzte</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="159"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="161"/>
         <source>Mass trend</source>
         <translation>Massentrend</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="160"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="162"/>
         <source>Centre of mass</source>
         <translation>Schwerpunkt</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="161"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="163"/>
         <source>Half-life [d]</source>
         <translation>Halbwertszeit [d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="162"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="164"/>
         <source>Drift / v/R [m/d]</source>
         <translation>Drift / v/R [m/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="163"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="165"/>
         <source>Light</source>
         <translation>Ampel</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="166"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="168"/>
         <source>&lt;p&gt;Rounds missing a well of the set are left out; &lt;code&gt;virelo-cli stability&lt;/code&gt; lists them with the mass, centre and spread of every round.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Kampagnen, denen eine Messstelle des Satzes fehlt, werden ausgelassen; &lt;code&gt;virelo-cli stability&lt;/code&gt; listet sie mit Masse, Schwerpunkt und Streuung jeder Kampagne.&lt;/p&gt;</translation>
     </message>
@@ -5627,71 +5700,71 @@ Trotzdem als Zerfallskonstante von %1 verwenden?</translation>
 <context>
     <name>SiteTableModel</name>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
         <source>Well</source>
         <translation>Messstelle</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
         <source>In fit</source>
         <translation>In Anpassung</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="101"/>
         <source>Analyte</source>
         <translation>Analyt</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="101"/>
         <source>Value</source>
         <translation>Wert</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="102"/>
         <source>Unit</source>
         <translation>Einheit</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="102"/>
         <source>Non-detect</source>
         <translation>Nicht nachweisbar</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="176"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="283"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="290"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="178"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="302"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="309"/>
         <source>Not taken yet: %1</source>
         <translation>Noch nicht übernommen: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="230"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="249"/>
         <source>%1: well: %2 is given other values on %3</source>
         <translation>%1: Messstelle: %2 hat andere Werte als in %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="240"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="261"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="259"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="280"/>
         <source>%1: well: %2 is no known well (add it with a wells table)</source>
         <translation>%1: Messstelle: %2 ist keine bekannte Messstelle (mit einer Messstellentabelle hinzufügen)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="247"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="266"/>
         <source>%1: value: %2 at %3 on %4 has another value than on %5</source>
         <translation>%1: Wert: %2 an %3 am %4 hat einen anderen Wert als in %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="338"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="357"/>
         <source>%1 wells, %2 samples.</source>
         <translation>%1 Messstellen, %2 Proben.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="339"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="358"/>
         <source> %1 marked rows not taken yet.</source>
         <translation> %1 markierte Zeilen noch nicht übernommen.</translation>
     </message>
@@ -6117,113 +6190,113 @@ Keine Screening-Werte: </translation>
 <context>
     <name>TransportDialog</name>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="56"/>
+        <location filename="../analysis/TransportDialog.cpp" line="57"/>
         <source>constant</source>
         <translation>konstant</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="57"/>
+        <location filename="../analysis/TransportDialog.cpp" line="58"/>
         <source>decaying at ks</source>
         <translation>abnehmend mit ks</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="59"/>
+        <location filename="../analysis/TransportDialog.cpp" line="60"/>
         <source>decaying from mass M0</source>
         <translation>abnehmend aus Masse M0</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="68"/>
+        <location filename="../analysis/TransportDialog.cpp" line="69"/>
         <source>Sorption and source</source>
         <translation>Sorption und Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="78"/>
+        <location filename="../analysis/TransportDialog.cpp" line="79"/>
         <source>Aquifer</source>
         <translation>Grundwasserleiter</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="95"/>
+        <location filename="../analysis/TransportDialog.cpp" line="96"/>
         <source>&amp;Bulk density ( rho_b ) :</source>
         <translation>&amp;Trockenrohdichte ( rho_b ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="96"/>
+        <location filename="../analysis/TransportDialog.cpp" line="97"/>
         <source>Fraction of &amp;organic carbon ( foc ) :</source>
         <translation>Anteil &amp;organischer Kohlenstoff ( foc ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="97"/>
+        <location filename="../analysis/TransportDialog.cpp" line="98"/>
         <source>&amp;Decay of dissolved and sorbed phase</source>
         <translation>&amp;Abbau von gelöster und sorbierter Phase</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Koc [L/kg]</source>
         <translation>Koc [L/kg]</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Koc source</source>
         <translation>Koc-Herkunft</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="117"/>
+        <location filename="../analysis/TransportDialog.cpp" line="118"/>
         <source>Source decay</source>
         <translation>Quellabnahme</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="124"/>
+        <location filename="../analysis/TransportDialog.cpp" line="125"/>
         <source>&amp;Koc from the bundled database</source>
         <translation>&amp;Koc aus der mitgelieferten Datenbank</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="142"/>
+        <location filename="../analysis/TransportDialog.cpp" line="143"/>
         <source>Show the contaminants &amp;not assessed</source>
         <translation>&amp;Nicht bewertete Schadstoffe zeigen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="209"/>
-        <location filename="../analysis/TransportDialog.cpp" line="282"/>
+        <location filename="../analysis/TransportDialog.cpp" line="210"/>
+        <location filename="../analysis/TransportDialog.cpp" line="283"/>
         <source>1 (no Koc)</source>
         <translation>1 (kein Koc)</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="272"/>
+        <location filename="../analysis/TransportDialog.cpp" line="273"/>
         <source>%1: the Koc source is longer than %2 characters</source>
         <translation>%1: die Koc-Herkunft ist länger als %2 Zeichen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="287"/>
+        <location filename="../analysis/TransportDialog.cpp" line="288"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="290"/>
+        <location filename="../analysis/TransportDialog.cpp" line="291"/>
         <source>not known</source>
         <translation>nicht bekannt</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="295"/>
+        <location filename="../analysis/TransportDialog.cpp" line="296"/>
         <source>ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d</source>
         <translation>ks = Q C0 / M0 mit Q = Kf i W H = %1 m3/d</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="308"/>
+        <location filename="../analysis/TransportDialog.cpp" line="309"/>
         <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
         <translation>Der stationäre Zustand nimmt mit lambda * R ab: Fahnenlänge, Abminderungsfaktor und ihre Urteile ändern sich für jeden Schadstoff mit R &gt; 1.</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="310"/>
+        <location filename="../analysis/TransportDialog.cpp" line="311"/>
         <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
         <translation>Abbau wirkt nur auf die gelöste Phase: Sorption verzögert die Fahne, ändert aber keinen stationären Wert und kein Urteil.</translation>
     </message>

@@ -1276,307 +1276,317 @@ Weet u het zeker?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="209"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <source>followed through its decay chain %1 at R = %2, the smallest of its species&apos; (the earliest arrival)</source>
+        <translation>gevolgd via zijn afbraakketen %1 met R = %2, de kleinste van zijn stoffen (de vroegste aankomst)</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <source>own factors differ: %1</source>
+        <translation>eigen factoren wijken af: %1</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
         <source>%1 evidence for reductive dechlorination</source>
         <translation>bewijs voor reductieve dechlorering: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="210"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
         <source>alkalinity not measured in a background well (marked %1)</source>
         <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (gemarkeerd: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="211"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="220"/>
         <source>alkalinity not measured in a background well (upstream %1)</source>
         <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (bovenstrooms: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
         <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
         <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
         <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="216"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
         <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
         <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
         <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
         <source>round %1: no value at %2</source>
         <translation>ronde %1: geen waarde in %2</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
         <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo naar kg/m3 omrekent (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): geen afname van de bron uit de massa.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
         <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
         <translation>Kf = %1 m/d is kleiner dan %2 m/d, zo dicht als silt of klei: in m/s ingevoerd? 1e-4 m/s = 8,64 m/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="235"/>
         <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
         <translation>Kf = %1 m/d is groter dan %2 m/d, meer dan zelfs open grind doorlaat</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
         <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
         <translation>i = %1 is groter dan %2, steiler dan grondwaterverhangen gewoonlijk zijn: in procent of promille ingevoerd?</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="239"/>
         <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
         <translation>ne = %1 is kleiner dan %2, minder dan zelfs gespleten gesteente de stroming gewoonlijk biedt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
         <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
         <translation>ne = %1 is groter dan %2, meer dan de totale porositeit van zand en grind</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
         <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is groter dan %2 m/d: controleer Kf, i en ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="245"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
         <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is kleiner dan %2 m/d: controleer Kf, i en ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="238"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="247"/>
         <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
         <translation>ax = %1 m is groter dan de afstand x = %2 m; veldwaarden liggen ver onder x</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="240"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="249"/>
         <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
         <translation>ay = %1 m is groter dan ax = %2 m; de dwarsspreiding is gewoonlijk ongeveer een tiende van de lengtespreiding</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
         <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
         <translation>az = %1 m is groter dan ay = %2 m; de verticale spreiding is gewoonlijk veel kleiner dan de horizontale</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="246"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
         <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
         <translation>rho_b = %1 kg/L ligt buiten 1,2 tot 2,4 kg/L, de bulkdichtheden van sedimenten van watervoerende pakketten: in g/cm3 of t/m3 is het hetzelfde getal; in kg/m3 delen door 1000.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="250"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
         <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
         <translation>foc = %1 is groter dan 0,05, meer organische koolstof dan zand en grind van een watervoerend pakket bevatten: een percentage als fractie ingevoerd? 0,1 % is foc = 0,001.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="253"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="262"/>
         <source>wells not compared (%1)</source>
         <translation>peilbuizen niet vergeleken (%1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
         <source>%1; %2 over the whole %3 % interval of λ</source>
         <translation>%1; %2 over het hele %3 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
         <source>%1; %2 to %3 over the %4 % interval of λ</source>
         <translation>%1; %2 tot %3 over het %4 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="256"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="265"/>
         <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
         <translation>Minder dan drie aangetoonde waarden op verschillende afstanden in peilbuizen van de fit (datum: %1): geen afbraakconstante.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
         <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
         <translation>De concentratie daalt niet met de afstand (helling %1 1/m): geen afname aangetoond.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
         <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
         <translation>Het %1-interval van de helling (%2 tot %3 1/m) bevat 0: geen afname aangetoond.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: controleer het bij Stromingsveld.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="266"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: %5 zou ze anders plaatsen (controleer bij Stromingsveld).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
         <translation>Peilbuis %1 ligt voorbij de receptor (s = %2 m, x = %3 m).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="273"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
         <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
         <translation>De concentraties in peilbuis %1 zijn %2 (Mann-Kendall): de pluim is mogelijk niet stationair, wat de afstandsmethode vereist.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="277"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
         <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo met de eenheden van de monsters (ng/L, ug/L, mg/L) verbindt: de concentraties van de peilbuizen kunnen niet met CA worden vergeleken.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Over %1 meetrondes: massa van de pluim %2, haar zwaartepunt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>Wells: %1.</source>
         <translation>Peilbuizen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="283"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Geen licht: de massa van de pluim vraagt vier meetrondes van dezelfde peilbuizen, de locatie heeft er %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>No mass discharge: %1</source>
         <translation>Geen vracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="287"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
         <source>Mass discharge: %1.</source>
         <translation>Vracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 heeft geen meetronde met al zijn peilbuizen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="289"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d per m dikte op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 daalt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 stijgt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="293"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
         <source>The wells suggest %1.</source>
         <translation>De peilbuizen wijzen op %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="294"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (onvoldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (beperkte aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (voldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (sterke aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>De literatuur geeft daar een afbraakconstante van %1 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ uit de peilbuizen %1 1/d (%2 tot %3), die van het project %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Afnamefactor %1 volgens de modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Afnamefactor %1 (slechter dan het screeningsmodel door: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="311"/>
         <source>No time frame: %1</source>
         <translation>Geen tijdsbestek: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="312"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Bij de receptor wordt CA overschreden van %1 tot %2.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="313"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Bij de receptor wordt CA voor het eerst overschreden na %1 en blijft overschreden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="314"/>
         <source>The source meets its target after %1.</source>
         <translation>De bron bereikt haar doel na %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="315"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 jaar)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="316"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>de anaerobe peilbuizen komen overeen op %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="317"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="318"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>bron afnemend met ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="319"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>bron afnemend volgens massabalans: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -2267,6 +2277,16 @@ Weet u het zeker?</translation>
         <location filename="../platform/EngineTextCatalogue.cpp" line="199"/>
         <source>No decay constant without the flow velocity v and the dispersivity ax of the aquifer.</source>
         <translation>Geen afbraakconstante zonder de stroomsnelheid v en de dispersielengte ax van het watervoerend pakket.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="203"/>
+        <source>every source feeding it fades: it rises to a peak and falls away</source>
+        <translation>elke bron die hem voedt neemt af: hij stijgt tot een piek en daalt weer</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="204"/>
+        <source>a source feeding it fades while others stay: it settles at what the constant sources keep (below the steady chain&apos;s value), and t50 and t95 are not given</source>
+        <translation>een bron die hem voedt neemt af terwijl andere blijven: hij komt uit op wat de constante bronnen aanhouden (onder de stationaire waarde van de keten), en t50 en t95 worden niet gegeven</translation>
     </message>
 </context>
 <context>
@@ -3333,7 +3353,7 @@ Oordeel (screeningsmodel): %1.</translation>
         <translation>geen gekozen</translation>
     </message>
     <message>
-        <location filename="../report/sections/InputsSection.cpp" line="57"/>
+        <location filename="../report/sections/InputsSection.cpp" line="58"/>
         <source>no preset for %1</source>
         <translation>geen standaardwaarde voor %1</translation>
     </message>
@@ -3664,6 +3684,49 @@ Oordeel (screeningsmodel): %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportRedox</name>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="261"/>
+        <source>unknown / variable</source>
+        <translation>onbekend / wisselend</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="262"/>
+        <source>aerobic</source>
+        <translation>aëroob</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="263"/>
+        <source>anaerobic NO3</source>
+        <translation>anaëroob NO3</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="264"/>
+        <source>anaerobic Fe</source>
+        <translation>anaëroob Fe</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="265"/>
+        <source>anaerobic SO4</source>
+        <translation>anaëroob SO4</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="266"/>
+        <source>anaerobic mixed plumes</source>
+        <translation>anaëroob, gemengde pluimen</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="267"/>
+        <source>anaerobic CH4</source>
+        <translation>anaëroob CH4</translation>
+    </message>
+    <message>
+        <location filename="../report/ReportContext.cpp" line="270"/>
+        <source>not chosen</source>
+        <translation>niet gekozen</translation>
+    </message>
+</context>
+<context>
     <name>ReportReferences</name>
     <message>
         <location filename="../report/sections/ReferencesSection.cpp" line="14"/>
@@ -3847,13 +3910,13 @@ Oordeel (screeningsmodel): %1.</translation>
     <name>ReportSiteData</name>
     <message>
         <location filename="../report/sections/SiteDataSection.cpp" line="79"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="252"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="259"/>
         <source>Redox condition from the indicators</source>
         <translation>Redoxcondities uit de indicatoren</translation>
     </message>
     <message>
         <location filename="../report/sections/SiteDataSection.cpp" line="80"/>
-        <location filename="../report/sections/SiteDataSection.cpp" line="168"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="175"/>
         <source>Well</source>
         <translation>Peilbuis</translation>
     </message>
@@ -3888,112 +3951,112 @@ Oordeel (screeningsmodel): %1.</translation>
         <translation>Score oplosmiddelen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="104"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="109"/>
         <source>; not measured: %1</source>
         <translation>; niet gemeten: %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="126"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="131"/>
         <source>&lt;p&gt;Classes by the thresholds of McMahon and Chapelle 2008 and Jurgens et al. 2009. Suggested redox condition: &lt;b&gt;%1&lt;/b&gt; (%2). The aquifer is assessed as %3.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Klassen volgens de drempelwaarden van McMahon en Chapelle 2008 en Jurgens et al. 2009. Voorgestelde redoxcondities: &lt;b&gt;%1&lt;/b&gt; (%2). Het watervoerend pakket wordt beoordeeld als %3.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="144"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="152"/>
         <source>&lt;p&gt;The solvent score is the screening for reductive dechlorination of chlorinated solvents (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), scored on the parameters measured: O2 below 0.5 mg/L 3 points, above 5 mg/L &amp;#8722;3; nitrate below 1 mg/L (read as NO3) 2; iron(II) above 1 mg/L 3; sulfate below 20 mg/L 2; sulfide above 1 mg/L 3; methane above 0.5 mg/L 3; ORP below 50 mV 1, below &amp;#8722;100 mV 2; TOC above 20 mg/L 2 (a DOC above 20 mg/L where no TOC was measured); temperature above 20 &amp;#176;C 1; ethene and ethane together above 0.01 mg/L 2, above 0.1 mg/L 3; alkalinity above twice background 1; where a decay chain records the released solvents, TCE, DCE and VC found and not released 2 each. A total of 5 or less is inadequate evidence, 6 to 14 limited, 15 to 20 adequate, above 20 strong. Rows not measured at a well are named beside its score. Background: %2. The table&apos;s other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, so a total without it may be too high as well as too low.&lt;/p&gt;</source>
         <translation>&lt;p&gt;De score oplosmiddelen is de screening op reductieve dechlorering van gechloreerde oplosmiddelen (Wiedemeier et al. 1998, US EPA/600/R-98/128, Table 2.3), gescoord op de gemeten parameters: O2 onder 0,5 mg/L 3 punten, boven 5 mg/L &amp;#8722;3; nitraat onder 1 mg/L (gelezen als NO3) 2; ijzer(II) boven 1 mg/L 3; sulfaat onder 20 mg/L 2; sulfide boven 1 mg/L 3; methaan boven 0,5 mg/L 3; ORP onder 50 mV 1, onder &amp;#8722;100 mV 2; TOC boven 20 mg/L 2 (een DOC boven 20 mg/L waar geen TOC is gemeten); temperatuur boven 20 &amp;#176;C 1; etheen en ethaan samen boven 0,01 mg/L 2, boven 0,1 mg/L 3; alkaliniteit boven tweemaal de achtergrond 1; waar een afbraakketen de vrijgekomen oplosmiddelen vastlegt, TCE, DCE en VC aangetroffen en niet vrijgekomen elk 2. Een totaal van 5 of minder is onvoldoende bewijs, 6 tot 14 beperkt, 15 tot 20 voldoende, boven 20 sterk. Rijen die bij een peilbuis niet zijn gemeten staan naast haar score. Achtergrond: %2. De overige rijen van de tabel worden niet gescoord: %1. De pH-rij telt een pH buiten 5 tot 9 tegen dechlorering, dus een totaal zonder die rij kan zowel te hoog als te laag zijn.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="191"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="198"/>
         <source>Site data</source>
         <translation>Locatiegegevens</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="192"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="199"/>
         <source>&lt;p&gt;The site&apos;s own monitoring wells and samples. A concentration-distance fit along the centre line gives the bulk attenuation rate k = &amp;#8722;m&amp;#183;v and, corrected for dispersion after Buscheck and Alcantar (1995), the biodegradation rate &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), with its 90 % interval from Student&apos;s t (Newell et al. 2002). Non-detects are left out of every fit and trend.&lt;/p&gt;</source>
         <translation>&lt;p&gt;De eigen peilbuizen en monsters van de locatie. Een concentratie-afstandsfit langs de pluimas geeft de bulkafbraaksnelheid k = &amp;#8722;m&amp;#183;v en, gecorrigeerd voor dispersie naar Buscheck en Alcantar (1995), de biologische afbraaksnelheid &amp;#955; = v/(4&amp;#183;ax)&amp;#183;([1 + 2&amp;#183;ax&amp;#183;(&amp;#8722;m)]&amp;#178; &amp;#8722; 1), met haar 90 %-interval uit Student-t (Newell et al. 2002). Niet-aangetoonde waarden blijven buiten elke fit en trend.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="165"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="172"/>
         <source>Monitoring wells</source>
         <translation>Peilbuizen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="169"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
         <source>In fit</source>
         <translation>In fit</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="176"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="183"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="177"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="184"/>
         <source>no</source>
         <translation>nee</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="182"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="189"/>
         <source>&lt;p&gt;%1 samples.&lt;/p&gt;</source>
         <translation>&lt;p&gt;%1 monsters.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="211"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="218"/>
         <source>%1: decay constant from the wells</source>
         <translation>%1: afbraakconstante uit de peilbuizen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="217"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="224"/>
         <source>Date, wells in the fit</source>
         <translation>Datum, peilbuizen in de fit</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="220"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
         <source>Slope m [1/m], 90 % interval</source>
         <translation>Helling m [1/m], 90 %-interval</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="221"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="228"/>
         <source>%1 (%2 to %3), R&amp;#178; %4</source>
         <translation>%1 (%2 tot %3), R&amp;#178; %4</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="225"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="232"/>
         <source>Bulk rate k [1/d]</source>
         <translation>Bulkafbraaksnelheid k [1/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="227"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="234"/>
         <source>&amp;#955; [1/d], 90 % interval</source>
         <translation>&amp;#955; [1/d], 90 %-interval</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="228"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="235"/>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2 to %3), half-life %4 d</source>
         <translation>&lt;b&gt;%1&lt;/b&gt; (%2 tot %3), halfwaardetijd %4 d</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="236"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="243"/>
         <source>Not detected, left out: %1.</source>
         <translation>Niet aangetoond, weggelaten: %1.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="254"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="261"/>
         <source>&lt;p&gt;No redox indicator was measured at any well.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Bij geen enkele peilbuis is een redoxindicator gemeten.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="265"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="272"/>
         <source>%1: the wells gave &amp;#955; = %2 1/d (%3), but the value in use, %4 1/d, was entered by hand since</source>
         <translation>%1: de peilbuizen gaven &amp;#955; = %2 1/d (%3), maar de gebruikte waarde, %4 1/d, is sindsdien met de hand ingevoerd</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="273"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="280"/>
         <source>%1: &amp;#955; = %2 1/d, %3</source>
         <translation>%1: &amp;#955; = %2 1/d, %3</translation>
     </message>
     <message>
-        <location filename="../report/sections/SiteDataSection.cpp" line="278"/>
+        <location filename="../report/sections/SiteDataSection.cpp" line="285"/>
         <source>&lt;p&gt;Decay constants taken from the site data:&lt;br&gt;%1&lt;/p&gt;</source>
         <translation>&lt;p&gt;Afbraakconstanten overgenomen uit de locatiegegevens:&lt;br&gt;%1&lt;/p&gt;</translation>
     </message>
@@ -4059,97 +4122,97 @@ Oordeel (screeningsmodel): %1.</translation>
 <context>
     <name>ReportSources</name>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="69"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="72"/>
         <source>Decay constant, %1:</source>
         <translation>Afbraakconstante, %1:</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="82"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="85"/>
         <source>no source recorded</source>
         <translation>geen bron vastgelegd</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="99"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="102"/>
         <source>source: %1</source>
         <translation>bron: %1</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="104"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="107"/>
         <source>entered by hand; the recorded source (%1) gave %2 1/d</source>
         <translation>met de hand ingevoerd; de vastgelegde bron (%1) gaf %2 1/d</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="108"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="111"/>
         <source>decay constant from the wells</source>
         <translation>afbraakconstante uit de peilbuizen</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="109"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="112"/>
         <source>user-defined decay constant</source>
         <translation>door de gebruiker opgegeven afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="117"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="120"/>
         <source>User-defined decay constants:</source>
         <translation>Door de gebruiker opgegeven afbraakconstanten:</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="139"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="142"/>
         <source>%1 (bundled database)</source>
         <translation>%1 (meegeleverde database)</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="149"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="152"/>
         <source>Organic-carbon partition coefficients:</source>
         <translation>Verdelingscoëfficiënten organisch koolstof (Koc):</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="227"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="230"/>
         <source>%1, each contaminant&apos;s values in its entry below</source>
         <translation>%1, de waarden van elke verontreiniging in haar vermelding hieronder</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="288"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="291"/>
         <source>Sources of the database values used</source>
         <translation>Bronnen van de gebruikte databasewaarden</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="304"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="307"/>
         <source>not in the bundled database; no source is recorded for its values.</source>
         <translation>niet in de meegeleverde database; voor de waarden is geen bron vastgelegd.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="313"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="316"/>
         <source>the decay constant</source>
         <translation>de afbraakconstante</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="318"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="321"/>
         <source>the literature plume length</source>
         <translation>de pluimlengte uit de literatuur</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="324"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="327"/>
         <source>the bundled database records no source for its values.</source>
         <translation>de meegeleverde database legt voor de waarden geen bron vast.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="329"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="332"/>
         <source>&lt;b&gt;Note:&lt;/b&gt; %1 in this project differ(s) from the bundled database; no source is recorded for the value used.</source>
         <translation>&lt;b&gt;Let op:&lt;/b&gt; %1 in dit project wijkt/wijken af van de meegeleverde database; voor de gebruikte waarde is geen bron vastgelegd.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="332"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="335"/>
         <source> and </source>
         <translation> en </translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="344"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="347"/>
         <source>No database value is used: every decay constant in use is user-defined and no literature plume length is known.</source>
         <translation>Er wordt geen databasewaarde gebruikt: elke gebruikte afbraakconstante is door de gebruiker opgegeven en er is geen pluimlengte uit de literatuur bekend.</translation>
     </message>
     <message>
-        <location filename="../report/sections/SourcesSection.cpp" line="349"/>
+        <location filename="../report/sections/SourcesSection.cpp" line="352"/>
         <source>No database value is used: no contaminant is assessed.</source>
         <translation>Er wordt geen databasewaarde gebruikt: er wordt geen verontreiniging beoordeeld.</translation>
     </message>
@@ -4187,104 +4250,114 @@ Oordeel (screeningsmodel): %1.</translation>
         <translation>%1 (%2 tot %3)</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="93"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="68"/>
+        <source>line</source>
+        <translation>lijn</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="69"/>
+        <source>delaunay</source>
+        <translation>Delaunay</translation>
+    </message>
+    <message>
+        <location filename="../report/sections/StabilitySection.cpp" line="95"/>
         <source>%1 % at %2 (%3)</source>
         <translation>%1 % bij %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="111"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="113"/>
         <source>&lt;p&gt;Mass discharge Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b through each transect of wells across the flow, each well standing for the strip w halfway to its neighbours%1; the dispersive flux is neglected (ITRC 2010).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Vracht Md = &amp;#931; C&amp;#183;Kf&amp;#183;i&amp;#183;w&amp;#183;b door elke raai van peilbuizen dwars op de stroming, elke peilbuis voor de strook w tot halverwege haar buren%1; de dispersieve flux wordt verwaarloosd (ITRC 2010).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="116"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="118"/>
         <source>, per metre of saturated thickness (b not entered)</source>
         <translation>, per meter verzadigde dikte (b niet ingevoerd)</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="122"/>
-        <location filename="../report/sections/StabilitySection.cpp" line="155"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="124"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="157"/>
         <source>Contaminant</source>
         <translation>Stof</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="123"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="125"/>
         <source>Transect</source>
         <translation>Raai</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="125"/>
-        <location filename="../report/sections/StabilitySection.cpp" line="156"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="127"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="158"/>
         <source>Rounds</source>
         <translation>Meetrondes</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="126"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="128"/>
         <source>Md latest [g/d]</source>
         <translation>Md laatste [g/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="127"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="129"/>
         <source>Md trend</source>
         <translation>Md-trend</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="128"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="130"/>
         <source>Next transect downstream</source>
         <translation>Volgende raai stroomafwaarts</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="131"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="133"/>
         <source>&lt;p&gt;No mass discharge: %1.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Geen vracht: %1.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="146"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="148"/>
         <source>The plume as a whole</source>
         <translation>De pluim als geheel</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="147"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="149"/>
         <source>&lt;p&gt;The dissolved mass M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA and the centre of mass per sampling round, on the same wells in every round, interpolated linearly between them (on their Delaunay triangles, or along a row of wells per metre of plume width). Green: the mass decreases and the centre of mass does not move downstream; red: either increases; yellow otherwise.&lt;/p&gt;</source>
         <translation>&lt;p&gt;De opgeloste massa M0 = ne&amp;#183;b&amp;#183;&amp;#8747;C dA en het zwaartepunt per meetronde, op dezelfde peilbuizen in elke ronde, lineair daartussen geïnterpoleerd (op hun Delaunay-driehoeken, of langs een rij peilbuizen per meter pluimbreedte). Groen: de massa neemt af en het zwaartepunt verschuift niet stroomafwaarts; rood: een van beide neemt toe; anders geel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="157"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="159"/>
         <source>Estimator</source>
         <translation>Schatter</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="158"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="160"/>
         <source>Mass first &amp;#8594; last</source>
         <translation>Massa eerste &amp;#8594; laatste</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="159"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="161"/>
         <source>Mass trend</source>
         <translation>Massatrend</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="160"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="162"/>
         <source>Centre of mass</source>
         <translation>Zwaartepunt</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="161"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="163"/>
         <source>Half-life [d]</source>
         <translation>Halfwaardetijd [d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="162"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="164"/>
         <source>Drift / v/R [m/d]</source>
         <translation>Drift / v/R [m/d]</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="163"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="165"/>
         <source>Light</source>
         <translation>Licht</translation>
     </message>
     <message>
-        <location filename="../report/sections/StabilitySection.cpp" line="166"/>
+        <location filename="../report/sections/StabilitySection.cpp" line="168"/>
         <source>&lt;p&gt;Rounds missing a well of the set are left out; &lt;code&gt;virelo-cli stability&lt;/code&gt; lists them with the mass, centre and spread of every round.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Rondes waarin een peilbuis van de set ontbreekt worden weggelaten; &lt;code&gt;virelo-cli stability&lt;/code&gt; geeft ze met de massa, het zwaartepunt en de spreiding van elke ronde.&lt;/p&gt;</translation>
     </message>
@@ -5627,71 +5700,71 @@ Toch gebruiken als afbraakconstante van %1?</translation>
 <context>
     <name>SiteTableModel</name>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
         <source>Well</source>
         <translation>Peilbuis</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="97"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
         <source>In fit</source>
         <translation>In fit</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="98"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="101"/>
         <source>Analyte</source>
         <translation>Analyt</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="99"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="101"/>
         <source>Value</source>
         <translation>Waarde</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="102"/>
         <source>Unit</source>
         <translation>Eenheid</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="100"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="102"/>
         <source>Non-detect</source>
         <translation>Niet aangetoond</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="176"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="283"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="290"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="178"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="302"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="309"/>
         <source>Not taken yet: %1</source>
         <translation>Nog niet overgenomen: %1</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="230"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="249"/>
         <source>%1: well: %2 is given other values on %3</source>
         <translation>%1: peilbuis: %2 heeft andere waarden dan in %3</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="240"/>
-        <location filename="../analysis/SiteTableModel.cpp" line="261"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="259"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="280"/>
         <source>%1: well: %2 is no known well (add it with a wells table)</source>
         <translation>%1: peilbuis: %2 is geen bekende peilbuis (voeg die toe met een peilbuizentabel)</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="247"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="266"/>
         <source>%1: value: %2 at %3 on %4 has another value than on %5</source>
         <translation>%1: waarde: %2 in %3 op %4 heeft een andere waarde dan in %5</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="338"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="357"/>
         <source>%1 wells, %2 samples.</source>
         <translation>%1 peilbuizen, %2 monsters.</translation>
     </message>
     <message>
-        <location filename="../analysis/SiteTableModel.cpp" line="339"/>
+        <location filename="../analysis/SiteTableModel.cpp" line="358"/>
         <source> %1 marked rows not taken yet.</source>
         <translation> %1 gemarkeerde rijen nog niet overgenomen.</translation>
     </message>
@@ -6117,113 +6190,113 @@ Geen screeningswaarden: </translation>
 <context>
     <name>TransportDialog</name>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="56"/>
+        <location filename="../analysis/TransportDialog.cpp" line="57"/>
         <source>constant</source>
         <translation>constant</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="57"/>
+        <location filename="../analysis/TransportDialog.cpp" line="58"/>
         <source>decaying at ks</source>
         <translation>afnemend met ks</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="59"/>
+        <location filename="../analysis/TransportDialog.cpp" line="60"/>
         <source>decaying from mass M0</source>
         <translation>afnemend vanuit massa M0</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="68"/>
+        <location filename="../analysis/TransportDialog.cpp" line="69"/>
         <source>Sorption and source</source>
         <translation>Sorptie en bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="78"/>
+        <location filename="../analysis/TransportDialog.cpp" line="79"/>
         <source>Aquifer</source>
         <translation>Watervoerend pakket</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="95"/>
+        <location filename="../analysis/TransportDialog.cpp" line="96"/>
         <source>&amp;Bulk density ( rho_b ) :</source>
         <translation>&amp;Bulkdichtheid ( rho_b ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="96"/>
+        <location filename="../analysis/TransportDialog.cpp" line="97"/>
         <source>Fraction of &amp;organic carbon ( foc ) :</source>
         <translation>Fractie &amp;organisch koolstof ( foc ) :</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="97"/>
+        <location filename="../analysis/TransportDialog.cpp" line="98"/>
         <source>&amp;Decay of dissolved and sorbed phase</source>
         <translation>&amp;Afbraak van opgeloste en gesorbeerde fase</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Koc [L/kg]</source>
         <translation>Koc [L/kg]</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Koc source</source>
         <translation>Koc-herkomst</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="115"/>
+        <location filename="../analysis/TransportDialog.cpp" line="116"/>
         <source>Source</source>
         <translation>Bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="117"/>
+        <location filename="../analysis/TransportDialog.cpp" line="118"/>
         <source>Source decay</source>
         <translation>Afname van de bron</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="124"/>
+        <location filename="../analysis/TransportDialog.cpp" line="125"/>
         <source>&amp;Koc from the bundled database</source>
         <translation>&amp;Koc uit de meegeleverde database</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="142"/>
+        <location filename="../analysis/TransportDialog.cpp" line="143"/>
         <source>Show the contaminants &amp;not assessed</source>
         <translation>&amp;Niet beoordeelde verontreinigingen tonen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="209"/>
-        <location filename="../analysis/TransportDialog.cpp" line="282"/>
+        <location filename="../analysis/TransportDialog.cpp" line="210"/>
+        <location filename="../analysis/TransportDialog.cpp" line="283"/>
         <source>1 (no Koc)</source>
         <translation>1 (geen Koc)</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="272"/>
+        <location filename="../analysis/TransportDialog.cpp" line="273"/>
         <source>%1: the Koc source is longer than %2 characters</source>
         <translation>%1: de Koc-herkomst is langer dan %2 tekens</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="287"/>
+        <location filename="../analysis/TransportDialog.cpp" line="288"/>
         <source>none</source>
         <translation>geen</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="290"/>
+        <location filename="../analysis/TransportDialog.cpp" line="291"/>
         <source>not known</source>
         <translation>niet bekend</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="295"/>
+        <location filename="../analysis/TransportDialog.cpp" line="296"/>
         <source>ks = Q C0 / M0 with Q = Kf i W H = %1 m3/d</source>
         <translation>ks = Q C0 / M0 met Q = Kf i W H = %1 m3/d</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="308"/>
+        <location filename="../analysis/TransportDialog.cpp" line="309"/>
         <source>The steady state decays at lambda * R: the plume length, the attenuation factor and their verdicts change for every contaminant with R &gt; 1.</source>
         <translation>De stationaire toestand neemt af met lambda * R: de lengte van de pluim, de afnamefactor en hun oordelen veranderen voor elke verontreiniging met R &gt; 1.</translation>
     </message>
     <message>
-        <location filename="../analysis/TransportDialog.cpp" line="310"/>
+        <location filename="../analysis/TransportDialog.cpp" line="311"/>
         <source>Decay acts on the dissolved phase only: sorption delays the plume but changes no steady-state value or verdict.</source>
         <translation>Afbraak werkt alleen op de opgeloste fase: sorptie vertraagt de pluim maar verandert geen stationaire waarde of oordeel.</translation>
     </message>

@@ -106,6 +106,14 @@ QString translatePart(const QString& sentence, int depth) {
         translated = translated.arg(translateArgument(m.captured(k), depth + 1));
       return translated;
     }
+    // A sentence of clauses the engine joins as it finds them (a chain's
+    // basis: "followed through ...; own factors differ: ...") is translated
+    // clause by clause.
+    if (sentence.contains(QStringLiteral("; "))) {
+      QStringList clauses = sentence.split(QStringLiteral("; "));
+      for (QString& clause : clauses) clause = translatePart(clause, depth + 1);
+      return clauses.join(QStringLiteral("; "));
+    }
   }
   return ShownNumbers(sentence);
 }

@@ -199,6 +199,11 @@
     QT_TRANSLATE_NOOP(
         "EngineText",
         "No decay constant without the flow velocity v and the dispersivity ax of the aquifer."),
+    // How a daughter of a decay chain is followed over time.
+    QT_TRANSLATE_NOOP("EngineText", "every source feeding it fades: it rises to a peak and falls away"),
+    QT_TRANSLATE_NOOP("EngineText",
+                      "a source feeding it fades while others stay: it settles at what the constant sources "
+                      "keep (below the steady chain's value), and t50 and t95 are not given"),
 };
 
 extern const char* const kEngineSentences[];
@@ -206,6 +211,10 @@ extern const int kEngineSentenceCount;
 
 // The longer of two patterns that both match comes first.
 const char* const kEngineSentences[] = {
+    QT_TRANSLATE_NOOP("EngineSentence",
+                      "followed through its decay chain %1 at R = %2, the smallest of its species' (the "
+                      "earliest arrival)"),
+    QT_TRANSLATE_NOOP("EngineSentence", "own factors differ: %1"),
     QT_TRANSLATE_NOOP("EngineSentence", "%1 evidence for reductive dechlorination"),
     QT_TRANSLATE_NOOP("EngineSentence", "alkalinity not measured in a background well (marked %1)"),
     QT_TRANSLATE_NOOP("EngineSentence", "alkalinity not measured in a background well (upstream %1)"),

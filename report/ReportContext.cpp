@@ -258,10 +258,20 @@ QString classCell(AssessmentClass cls, const QString& note) {
 
 const char* redoxShortWords(int condition) {
   static const char* const kWords[kRedoxConditionCount] = {
-      "unknown / variable",     "aerobic",       "anaerobic NO3", "anaerobic Fe", "anaerobic SO4",
-      "anaerobic mixed plumes", "anaerobic CH4",
+      QT_TRANSLATE_NOOP("ReportRedox", "unknown / variable"),
+      QT_TRANSLATE_NOOP("ReportRedox", "aerobic"),
+      QT_TRANSLATE_NOOP("ReportRedox", "anaerobic NO3"),
+      QT_TRANSLATE_NOOP("ReportRedox", "anaerobic Fe"),
+      QT_TRANSLATE_NOOP("ReportRedox", "anaerobic SO4"),
+      QT_TRANSLATE_NOOP("ReportRedox", "anaerobic mixed plumes"),
+      QT_TRANSLATE_NOOP("ReportRedox", "anaerobic CH4"),
   };
-  return condition >= 0 && condition < kRedoxConditionCount ? kWords[condition] : "not chosen";
+  return condition >= 0 && condition < kRedoxConditionCount ? kWords[condition]
+                                                            : QT_TRANSLATE_NOOP("ReportRedox", "not chosen");
+}
+
+QString RedoxShortWordsShown(int condition) {
+  return QCoreApplication::translate("ReportRedox", redoxShortWords(condition));
 }
 
 int redoxOfPreset(int bit) {

@@ -139,8 +139,10 @@ QString reportClassName(AssessmentClass cls);
 QString classCell(AssessmentClass cls);
 // The same with a note in small type under the class.
 QString classCell(AssessmentClass cls, const QString& note);
-// The redox condition as the aquifer page's buttons name it.
+// The redox condition as the aquifer page's buttons name it, in English (the
+// words the database's English source texts use) and in the report's language.
 const char* redoxShortWords(int condition);
+QString RedoxShortWordsShown(int condition);
 // The redox condition whose preset a lambda bit is, or -1.
 int redoxOfPreset(int bit);
 // True when the decay constant in use is a preset the database holds.

@@ -54,9 +54,9 @@ QString decayOrigin(const Project& project, const Contaminant& c) {
     return QStringLiteral("<i>%1</i>").arg(QCoreApplication::translate("ReportInputs", "none chosen"));
   if (!usesPreset(c))
     return QStringLiteral("<i>%1</i>")
-        .arg(QCoreApplication::translate("ReportInputs", "no preset for %1")
-                 .arg(QLatin1String(redoxShortWords(redox))));
-  return QCoreApplication::translate("ReportInputs", "preset, %1").arg(QLatin1String(redoxShortWords(redox)));
+        .arg(
+            QCoreApplication::translate("ReportInputs", "no preset for %1").arg(RedoxShortWordsShown(redox)));
+  return QCoreApplication::translate("ReportInputs", "preset, %1").arg(RedoxShortWordsShown(redox));
 }
 
 void description(ReportContext& report) {

@@ -143,8 +143,11 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
       {},
       SolventDaughtersAt(site, virelo_ExtrasOf(project).chains, readings.front().well, readings.front().date),
       background);
-  const QString leftOut = esc(QString::fromStdString(SolventLeftOutText(first)).trimmed())
-                              .replace(QLatin1Char('\n'), QStringLiteral("; "));
+  // The rows and reasons in the report's language, as the window gives them.
+  QStringList rowsLeftOut;
+  for (const SolventRowLeftOut& row : first.leftOut)
+    rowsLeftOut << EngineTerm(row.row) + QStringLiteral(": ") + EngineTerm(row.reason);
+  const QString leftOut = esc(rowsLeftOut.join(QStringLiteral("; ")));
   report.add(
       QCoreApplication::translate(
           "ReportSiteData",
@@ -160,8 +163,7 @@ void WriteRedoxReadings(ReportContext& report, const Project& project, const Sit
           "strong. Rows not measured at a well are named beside its score. Background: %2. The table's "
           "other rows are not scored: %1. The pH row counts a pH outside 5 to 9 against dechlorination, "
           "so a total without it may be too high as well as too low.</p>")
-          .arg(report.num(leftOut),
-               report.num(esc(QString::fromStdString(SolventBackgroundText(background))))));
+          .arg(report.num(leftOut), report.num(esc(EngineText(SolventBackgroundText(background))))));
 }
 
 // The wells with their place along and across the flow, and the number of

@@ -64,9 +64,12 @@ const char* lambdaColumn(int bit) {
 QString inWords(QString source) {
   for (int k = 0; k < kRedoxConditionCount; ++k) {
     const QLatin1String column(lambdaColumn(kRedoxConditions[k].lambdaBit));
+    // The label is the report's; a column named inside the database's
+    // English source text keeps the English words of its sentence.
     const QLatin1String words(redoxShortWords(k));
-    source.replace(column + QLatin1Char(':'),
-                   QCoreApplication::translate("ReportSources", "Decay constant, %1:").arg(words));
+    source.replace(
+        column + QLatin1Char(':'),
+        QCoreApplication::translate("ReportSources", "Decay constant, %1:").arg(RedoxShortWordsShown(k)));
     source.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(column)), words);
   }
   return source;

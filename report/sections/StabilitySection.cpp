@@ -64,7 +64,9 @@ QString row(const ReportContext& report, const PlumeMassResult& r) {
   return QStringLiteral(
              "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4 &#8594; %5 %6</td><td>%7</td><td>%8</td><td>%9</td>"
              "<td>%10 / %11</td><td>%12</td></tr>")
-      .arg(latin(r.contaminant), rounds, QString::fromLatin1(r.estimator.c_str()),
+      .arg(latin(r.contaminant), rounds,
+           r.estimator == "line" ? QCoreApplication::translate("ReportStability", "line")
+                                 : QCoreApplication::translate("ReportStability", "delaunay"),
            number(report, r.rounds.front().moments.mass), number(report, r.rounds.back().moments.mass), unit,
            massTrend, trend(r.centreS), halfLife)
       .arg(number(report, r.drift, 2), number(report, r.retardedVelocity, 2), lightWords(r.light));

@@ -88,10 +88,10 @@ void WriteTimeSection(ReportContext& report) {
     text = report.num(text);
     if (!in.chainBasis.empty())
       text += QCoreApplication::translate("ReportTime", " Decay chain: %1.")
-                  .arg(report.num(QString::fromStdString(in.chainBasis).toHtmlEscaped()));
+                  .arg(report.num(EngineText(in.chainBasis).toHtmlEscaped()));
     if (const char* reason = CurveScreeningReason(in.timing))
       text += QCoreApplication::translate("ReportTime", " No screening values: %1")
-                  .arg(report.num(QString::fromLatin1(reason).toHtmlEscaped()));
+                  .arg(report.num(EngineText(QString::fromLatin1(reason)).toHtmlEscaped()));
     report.add(QStringLiteral("<p>%1</p>").arg(text));
     report.add(ChartHtml(
         report,

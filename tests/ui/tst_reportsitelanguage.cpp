@@ -309,6 +309,28 @@ void TestReportSiteLanguage::siteSectionsReadGermanWithTheEnglishNumbers() {
   QVERIFY(english.text.contains(QStringLiteral("not measured: temperature")));
   QVERIFY2(german.text.contains(QStringLiteral("nicht gemessen: Temperatur")), qPrintable(german.text));
   QVERIFY(!german.text.contains(QStringLiteral("temperature")));
+  // So are the rows it does not score, with their reasons, and the
+  // background it compares with.
+  for (const char* words : {"not confirmed in a source", "not measured in a background well"}) {
+    QVERIFY2(english.text.contains(QLatin1String(words)), words);
+    QVERIFY2(!german.text.contains(QLatin1String(words)), words);
+  }
+  // The plume's estimator is named in words: "line" for wells in a row.
+  int estimators = 0;
+  for (qsizetype t = 0; t < english.tables.size() && t < german.tables.size(); ++t) {
+    const Table& en = english.tables[t];
+    if (en.isEmpty()) continue;
+    const qsizetype column = en.front().indexOf(QStringLiteral("Estimator"));
+    if (column < 0) continue;
+    for (qsizetype r = 1; r < en.size(); ++r) {
+      const QString& word = en[r][column];
+      QVERIFY2(word == QLatin1String("line") || word == QLatin1String("delaunay"), qPrintable(word));
+      QCOMPARE(german.tables[t][r][column],
+               word == QLatin1String("line") ? QStringLiteral("Linie") : QStringLiteral("Delaunay"));
+      ++estimators;
+    }
+  }
+  QVERIFY(estimators >= 3);
 
   // The sentences carry their numbers with the comma too.
   QVERIFY(english.text.contains(QStringLiteral("easting 1000.5 m, northing 2000.25 m")));
