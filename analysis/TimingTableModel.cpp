@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/DecimalSign.h"
+#include "platform/EngineText.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -87,7 +88,7 @@ QVariant TimingTableModel::data(const QModelIndex& index, int role) const {
   const TimingRow& row = rows_[static_cast<size_t>(index.row())];
   if (role == Qt::DisplayRole) return CellText(row, index.column(), project_);
   if (role == Qt::ToolTipRole && row.times.screeningReason && index.column() >= 3 && index.column() <= 7)
-    return QString::fromLatin1(row.times.screeningReason);
+    return EngineText(QString::fromLatin1(row.times.screeningReason));
   if (role == Qt::ToolTipRole && row.chain)
     return tr("Followed through its decay chain: concentrations in the project's unit.");
   if (role == Qt::TextAlignmentRole && index.column() > 0)

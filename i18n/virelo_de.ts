@@ -1276,317 +1276,317 @@ Sind Sie sicher?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
         <source>followed through its decay chain %1 at R = %2, the smallest of its species&apos; (the earliest arrival)</source>
         <translation>über seine Abbaukette %1 verfolgt, mit R = %2, dem kleinsten ihrer Stoffe (die früheste Ankunft)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
         <source>own factors differ: %1</source>
         <translation>eigene Faktoren weichen ab: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
         <source>%1 evidence for reductive dechlorination</source>
         <translation>Belege für reduktive Dechlorierung: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
         <source>alkalinity not measured in a background well (marked %1)</source>
         <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (markiert: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="220"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="229"/>
         <source>alkalinity not measured in a background well (upstream %1)</source>
         <translation>Alkalinität in keiner Hintergrundmessstelle gemessen (im Anstrom: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
         <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
         <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
         <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>Alkalinität unter %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
         <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
         <translation>Alkalinität %1 mg/L (Median der letzten Werte an den markierten Messstellen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="235"/>
         <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>Alkalinität %1 mg/L (Median der letzten Werte an den Messstellen im Anstrom %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
         <source>round %1: no value at %2</source>
         <translation>Kampagne %1: kein Wert an %2</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="237"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
         <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo in kg/m3 umrechnet (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): kein Abklingen der Quelle aus der Masse.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
         <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
         <translation>Kf = %1 m/d liegt unter %2 m/d, so dicht wie Schluff oder Ton: in m/s eingegeben? 1e-4 m/s = 8,64 m/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="235"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="244"/>
         <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
         <translation>Kf = %1 m/d liegt über %2 m/d, mehr als selbst offener Kies leitet</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="245"/>
         <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
         <translation>i = %1 liegt über %2, steiler als Grundwassergefälle gewöhnlich sind: in Prozent oder Promille eingegeben?</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="239"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="248"/>
         <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
         <translation>ne = %1 liegt unter %2, weniger als selbst Kluftgestein der Strömung gewöhnlich bietet</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="250"/>
         <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
         <translation>ne = %1 liegt über %2, mehr als die Gesamtporosität von Sand und Kies</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
         <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt über %2 m/d: prüfen Sie Kf, i und ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="245"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
         <translation>Die Abstandsgeschwindigkeit v = Kf * i / ne = %1 m/d liegt unter %2 m/d: prüfen Sie Kf, i und ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="247"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="256"/>
         <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
         <translation>ax = %1 m ist größer als der Abstand x = %2 m; Feldwerte liegen weit unter x</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="249"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="258"/>
         <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
         <translation>ay = %1 m ist größer als ax = %2 m; die Querausbreitung beträgt gewöhnlich etwa ein Zehntel der Längsausbreitung</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
         <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
         <translation>az = %1 m ist größer als ay = %2 m; die vertikale Ausbreitung ist gewöhnlich weit kleiner als die horizontale</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
         <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
         <translation>rho_b = %1 kg/L liegt außerhalb von 1,2 bis 2,4 kg/L, den Trockenrohdichten von Grundwasserleitersedimenten: in g/cm3 oder t/m3 ist es dieselbe Zahl; in kg/m3 durch 1000 teilen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
         <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
         <translation>foc = %1 liegt über 0,05, mehr organischer Kohlenstoff, als Sande und Kiese eines Grundwasserleiters enthalten: ein Prozentwert als Anteil eingegeben? 0,1 % ist foc = 0,001.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="262"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="271"/>
         <source>wells not compared (%1)</source>
         <translation>Messstellen nicht verglichen (%1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
         <source>%1; %2 over the whole %3 % interval of λ</source>
         <translation>%1; %2 über das ganze %3-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="273"/>
         <source>%1; %2 to %3 over the %4 % interval of λ</source>
         <translation>%1; %2 bis %3 über das %4-%-Intervall von λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="265"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="274"/>
         <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
         <translation>Weniger als drei nachgewiesene Werte in verschiedenen Abständen an Messstellen der Anpassung (Datum: %1): keine Zerfallskonstante.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="277"/>
         <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
         <translation>Die Konzentration nimmt mit dem Abstand nicht ab (Steigung %1 1/m): keine Abnahme belegt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
         <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
         <translation>Das %1-Intervall der Steigung (%2 bis %3 1/m) enthält 0: keine Abnahme belegt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: prüfen Sie es unter Strömungsfeld.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="284"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m; das Azimut der Strömung (%4°) platziert die Messstellen und kann die Ursache sein: %5 würde sie anders platzieren (prüfen unter Strömungsfeld).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
         <translation>Messstelle %1 liegt %2 m neben der Mittellinie, mehr als die halbe Quellbreite Sy = %3 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
         <translation>Messstelle %1 liegt hinter dem Schutzgut (s = %2 m, x = %3 m).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
         <translation>Die Konzentrationen an Messstelle %1 sind %2 (Mann-Kendall): die Fahne ist womöglich nicht stationär, was die Abstandsmethode voraussetzt.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
         <translation>Die Konzentrationseinheit &quot;%1&quot; des Projekts ist keine, die Virelo mit den Einheiten der Proben (ng/L, ug/L, mg/L) verbindet: die Konzentrationen der Messstellen können nicht mit CA verglichen werden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Über %1 Messkampagnen: Masse der Fahne %2, ihr Schwerpunkt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>Wells: %1.</source>
         <translation>Messstellen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Keine Ampel: die Masse der Fahne braucht vier Messkampagnen derselben Messstellen, der Standort hat %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>No mass discharge: %1</source>
         <translation>Keine Schadstofffracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>Mass discharge: %1.</source>
         <translation>Schadstofffracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 hat keine Messkampagne mit allen seinen Messstellen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d je m Mächtigkeit am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d am %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 fällt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Von %1 bis %2 steigt sie auf %3 % über %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="311"/>
         <source>The wells suggest %1.</source>
         <translation>Die Messstellen deuten auf %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="312"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (unzureichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="313"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (begrenzte Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="314"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (ausreichende Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="315"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Lösemittel-Score %1 an %2 (starke Hinweise auf reduktive Dechlorierung).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="316"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>Die Literatur gibt dort eine Zerfallskonstante von %1 1/d an.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="317"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ aus den Messstellen %1 1/d (%2 bis %3), die des Projekts %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="318"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Abminderungsfaktor %1 nach den Modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="319"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Abminderungsfaktor %1 (schlechter als das Screening-Modell durch: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="311"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="320"/>
         <source>No time frame: %1</source>
         <translation>Kein Zeitrahmen: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="312"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="321"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Am Schutzgut wird CA von %1 bis %2 überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="313"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="322"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Am Schutzgut wird CA erstmals nach %1 überschritten und bleibt überschritten.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="314"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="323"/>
         <source>The source meets its target after %1.</source>
         <translation>Die Quelle erreicht ihr Ziel nach %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="315"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="324"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 Jahre)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="316"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="325"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>die anaeroben Messstellen stimmen auf %1 überein</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="317"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="326"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="318"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="327"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>Quelle abnehmend mit ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="319"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="328"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>Quelle abnehmend nach Massenbilanz: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -2280,11 +2280,21 @@ Sind Sie sicher?</translation>
     </message>
     <message>
         <location filename="../platform/EngineTextCatalogue.cpp" line="203"/>
+        <source>The source fades faster than the plume decays, and there the screening form&apos;s lagged source multiplier underestimates the receptor by orders of magnitude: only the exact solution gives a value.</source>
+        <translation>Die Quelle klingt schneller ab, als die Fahne abgebaut wird, und dort unterschätzt der verzögerte Quellfaktor der Screening-Form das Schutzgut um Größenordnungen: nur die exakte Lösung gibt einen Wert.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="207"/>
+        <source>A source of the chain fades faster than a species it feeds decays, and there the screening form&apos;s lagged source multiplier underestimates the receptor by orders of magnitude: only the exact solution gives a value.</source>
+        <translation>Eine Quelle der Kette klingt schneller ab, als ein von ihr gespeister Stoff abgebaut wird, und dort unterschätzt der verzögerte Quellfaktor der Screening-Form das Schutzgut um Größenordnungen: nur die exakte Lösung gibt einen Wert.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
         <source>every source feeding it fades: it rises to a peak and falls away</source>
         <translation>jede Quelle, die ihn speist, klingt ab: er steigt zu einem Maximum an und fällt wieder ab</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="204"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="213"/>
         <source>a source feeding it fades while others stay: it settles at what the constant sources keep (below the steady chain&apos;s value), and t50 and t95 are not given</source>
         <translation>eine Quelle, die ihn speist, klingt ab, während andere bleiben: er stellt sich auf das ein, was die konstanten Quellen halten (unter dem stationären Wert der Kette), und t50 und t95 werden nicht angegeben</translation>
     </message>
@@ -6112,77 +6122,77 @@ Keine Screening-Werte: </translation>
 <context>
     <name>TimingTableModel</name>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="15"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="16"/>
         <source>Contaminant</source>
         <translation>Schadstoff</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
         <source>Front [d]</source>
         <translation>Front [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
         <source>t50 screening [d]</source>
         <translation>t50 Screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
         <source>t50 exact [d]</source>
         <translation>t50 exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
         <source>t95 screening [d]</source>
         <translation>t95 Screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
         <source>t95 exact [d]</source>
         <translation>t95 exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
         <source>Above CA, screening [d]</source>
         <translation>Über CA, Screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
         <source>Above CA, exact [d]</source>
         <translation>Über CA, exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
         <source>Below CA again, exact [d]</source>
         <translation>Wieder unter CA, exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
         <source>Peak C/C0 (chain: C), exact</source>
         <translation>Spitze C/C0 (Kette: C), exakt</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
         <source>Peak time, exact [d]</source>
         <translation>Spitzenzeit, exakt [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="28"/>
         <source>Source ks [1/d]</source>
         <translation>Quelle ks [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="28"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="29"/>
         <source>Source at target [d]</source>
         <translation>Quelle am Ziel [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="79"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="80"/>
         <source>constant</source>
         <translation>konstant</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="92"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="93"/>
         <source>Followed through its decay chain: concentrations in the project&apos;s unit.</source>
         <translation>Über ihre Abbaukette verfolgt: Konzentrationen in der Einheit des Projekts.</translation>
     </message>

@@ -1276,317 +1276,317 @@ Weet u het zeker?</translation>
 <context>
     <name>EngineSentence</name>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="214"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
         <source>followed through its decay chain %1 at R = %2, the smallest of its species&apos; (the earliest arrival)</source>
         <translation>gevolgd via zijn afbraakketen %1 met R = %2, de kleinste van zijn stoffen (de vroegste aankomst)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="217"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
         <source>own factors differ: %1</source>
         <translation>eigen factoren wijken af: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="218"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
         <source>%1 evidence for reductive dechlorination</source>
         <translation>bewijs voor reductieve dechlorering: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="219"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
         <source>alkalinity not measured in a background well (marked %1)</source>
         <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (gemarkeerd: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="220"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="229"/>
         <source>alkalinity not measured in a background well (upstream %1)</source>
         <translation>alkaliniteit in geen achtergrondpeilbuis gemeten (bovenstrooms: %1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="221"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="230"/>
         <source>alkalinity below %1 mg/L (median of the latest values at marked %2)</source>
         <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="223"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
         <source>alkalinity below %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>alkaliniteit onder %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="225"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="234"/>
         <source>alkalinity %1 mg/L (median of the latest values at marked %2)</source>
         <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de gemarkeerde peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="226"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="235"/>
         <source>alkalinity %1 mg/L (median of the latest values at upstream %2)</source>
         <translation>alkaliniteit %1 mg/L (mediaan van de laatste waarden in de bovenstroomse peilbuizen %2)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="227"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
         <source>round %1: no value at %2</source>
         <translation>ronde %1: geen waarde in %2</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="228"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="237"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo converts to kg/m3 (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): no source decay from the mass.</source>
         <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo naar kg/m3 omrekent (ug/L, mg/L, ng/L, g/L, g/m3, mg/m3, kg/m3): geen afname van de bron uit de massa.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="232"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
         <source>Kf = %1 m/d is below %2 m/d, as tight as silt or clay: entered in m/s? 1e-4 m/s = 8.64 m/d</source>
         <translation>Kf = %1 m/d is kleiner dan %2 m/d, zo dicht als silt of klei: in m/s ingevoerd? 1e-4 m/s = 8,64 m/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="235"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="244"/>
         <source>Kf = %1 m/d is above %2 m/d, more than even open gravel conducts</source>
         <translation>Kf = %1 m/d is groter dan %2 m/d, meer dan zelfs open grind doorlaat</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="236"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="245"/>
         <source>i = %1 is above %2, steeper than groundwater gradients usually are: entered in per cent or per mille?</source>
         <translation>i = %1 is groter dan %2, steiler dan grondwaterverhangen gewoonlijk zijn: in procent of promille ingevoerd?</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="239"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="248"/>
         <source>ne = %1 is below %2, less than even fractured rock usually offers to the flow</source>
         <translation>ne = %1 is kleiner dan %2, minder dan zelfs gespleten gesteente de stroming gewoonlijk biedt</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="241"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="250"/>
         <source>ne = %1 is above %2, more than the total porosity of sand and gravel</source>
         <translation>ne = %1 is groter dan %2, meer dan de totale porositeit van zand en grind</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="243"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is above %2 m/d: check Kf, i and ne</source>
         <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is groter dan %2 m/d: controleer Kf, i en ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="245"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="254"/>
         <source>The seepage velocity v = Kf * i / ne = %1 m/d is below %2 m/d: check Kf, i and ne</source>
         <translation>De stroomsnelheid v = Kf * i / ne = %1 m/d is kleiner dan %2 m/d: controleer Kf, i en ne</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="247"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="256"/>
         <source>ax = %1 m is greater than the distance x = %2 m; field values lie far below x</source>
         <translation>ax = %1 m is groter dan de afstand x = %2 m; veldwaarden liggen ver onder x</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="249"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="258"/>
         <source>ay = %1 m is greater than ax = %2 m; transverse spreading is usually about a tenth of the longitudinal</source>
         <translation>ay = %1 m is groter dan ax = %2 m; de dwarsspreiding is gewoonlijk ongeveer een tiende van de lengtespreiding</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="252"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="261"/>
         <source>az = %1 m is greater than ay = %2 m; vertical spreading is usually far smaller than horizontal</source>
         <translation>az = %1 m is groter dan ay = %2 m; de verticale spreiding is gewoonlijk veel kleiner dan de horizontale</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="255"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
         <source>rho_b = %1 kg/L lies outside 1.2 to 2.4 kg/L, the bulk densities of aquifer sediments: entered in g/cm3 or t/m3 it is the same number; in kg/m3 divide by 1000.</source>
         <translation>rho_b = %1 kg/L ligt buiten 1,2 tot 2,4 kg/L, de bulkdichtheden van sedimenten van watervoerende pakketten: in g/cm3 of t/m3 is het hetzelfde getal; in kg/m3 delen door 1000.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="259"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
         <source>foc = %1 is above 0.05, more organic carbon than aquifer sands and gravels hold: a percentage typed as a fraction? 0.1 % is foc = 0.001.</source>
         <translation>foc = %1 is groter dan 0,05, meer organische koolstof dan zand en grind van een watervoerend pakket bevatten: een percentage als fractie ingevoerd? 0,1 % is foc = 0,001.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="262"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="271"/>
         <source>wells not compared (%1)</source>
         <translation>peilbuizen niet vergeleken (%1)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="263"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
         <source>%1; %2 over the whole %3 % interval of λ</source>
         <translation>%1; %2 over het hele %3 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="264"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="273"/>
         <source>%1; %2 to %3 over the %4 % interval of λ</source>
         <translation>%1; %2 tot %3 over het %4 %-interval van λ</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="265"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="274"/>
         <source>Fewer than three detected values at different distances on %1 at wells in the fit: no decay constant.</source>
         <translation>Minder dan drie aangetoonde waarden op verschillende afstanden in peilbuizen van de fit (datum: %1): geen afbraakconstante.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="268"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="277"/>
         <source>The concentration does not fall with distance (slope %1 1/m): no attenuation shown.</source>
         <translation>De concentratie daalt niet met de afstand (helling %1 1/m): geen afname aangetoond.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="270"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
         <source>The slope&apos;s %1 interval (%2 to %3 1/m) contains 0: no attenuation shown.</source>
         <translation>Het %1-interval van de helling (%2 tot %3 1/m) bevat 0: geen afname aangetoond.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="272"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: check it on Flow field.</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: controleer het bij Stromingsveld.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="275"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="284"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m; the flow azimuth (%4°) places the wells and may be the cause: %5 would place them otherwise (check on Flow field).</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m; het azimut van de stroming (%4°) plaatst de peilbuizen en kan de oorzaak zijn: %5 zou ze anders plaatsen (controleer bij Stromingsveld).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="279"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="288"/>
         <source>Well %1 lies %2 m off the centre line, more than the source half-width Sy = %3 m.</source>
         <translation>Peilbuis %1 ligt %2 m naast de middellijn, meer dan de halve bronbreedte Sy = %3 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="281"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
         <source>Well %1 lies beyond the receptor (s = %2 m, x = %3 m).</source>
         <translation>Peilbuis %1 ligt voorbij de receptor (s = %2 m, x = %3 m).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="282"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
         <source>Concentrations at well %1 are %2 (Mann-Kendall): the plume may not be at steady state, which the distance method needs.</source>
         <translation>De concentraties in peilbuis %1 zijn %2 (Mann-Kendall): de pluim is mogelijk niet stationair, wat de afstandsmethode vereist.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="286"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
         <source>The project&apos;s concentration unit &quot;%1&quot; is not one Virelo relates to the samples&apos; units (ng/L, ug/L, mg/L): the wells&apos; concentrations cannot be compared with CA.</source>
         <translation>De concentratie-eenheid &quot;%1&quot; van het project is geen eenheid die Virelo met de eenheden van de monsters (ng/L, ug/L, mg/L) verbindt: de concentraties van de peilbuizen kunnen niet met CA worden vergeleken.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="290"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
         <source>Over %1 rounds: the plume&apos;s mass %2, its centre of mass %3.</source>
         <translation>Over %1 meetrondes: massa van de pluim %2, haar zwaartepunt %3.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="291"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
         <source>Wells: %1.</source>
         <translation>Peilbuizen: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="292"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
         <source>No light: the plume&apos;s mass needs four sampling rounds of the same wells, the site has %1.</source>
         <translation>Geen licht: de massa van de pluim vraagt vier meetrondes van dezelfde peilbuizen, de locatie heeft er %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="295"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
         <source>No mass discharge: %1</source>
         <translation>Geen vracht: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="296"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
         <source>Mass discharge: %1.</source>
         <translation>Vracht: %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="297"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
         <source>%1 has no round with all its wells</source>
         <translation>%1 heeft geen meetronde met al zijn peilbuizen</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="298"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
         <source>%1 %2 g/d per m of thickness on %3</source>
         <translation>%1 %2 g/d per m dikte op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="299"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
         <source>%1 %2 g/d on %3</source>
         <translation>%1 %2 g/d op %3</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="300"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
         <source>From %1 to %2 it falls to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 daalt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="301"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
         <source>From %1 to %2 it grows to %3 % over %4 m.</source>
         <translation>Van %1 tot %2 stijgt ze tot %3 % over %4 m.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="302"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="311"/>
         <source>The wells suggest %1.</source>
         <translation>De peilbuizen wijzen op %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="303"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="312"/>
         <source>Solvent score %1 at %2 (inadequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (onvoldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="304"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="313"/>
         <source>Solvent score %1 at %2 (limited evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (beperkte aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="305"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="314"/>
         <source>Solvent score %1 at %2 (adequate evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (voldoende aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="306"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="315"/>
         <source>Solvent score %1 at %2 (strong evidence of dechlorination).</source>
         <translation>Oplosmiddelscore %1 bij %2 (sterke aanwijzingen voor reductieve dechlorering).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="307"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="316"/>
         <source>The literature gives it a decay constant of %1 1/d there.</source>
         <translation>De literatuur geeft daar een afbraakconstante van %1 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="308"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="317"/>
         <source>λ from the wells %1 1/d (%2 to %3), the project&apos;s %4 1/d.</source>
         <translation>λ uit de peilbuizen %1 1/d (%2 tot %3), die van het project %4 1/d.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="309"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="318"/>
         <source>Attenuation factor %1 by the models.</source>
         <translation>Afnamefactor %1 volgens de modellen.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="310"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="319"/>
         <source>Attenuation factor %1 (worse than the screening model by: %2).</source>
         <translation>Afnamefactor %1 (slechter dan het screeningsmodel door: %2).</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="311"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="320"/>
         <source>No time frame: %1</source>
         <translation>Geen tijdsbestek: %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="312"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="321"/>
         <source>The receptor exceeds CA from %1 to %2.</source>
         <translation>Bij de receptor wordt CA overschreden van %1 tot %2.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="313"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="322"/>
         <source>The receptor first exceeds CA after %1 and stays above it.</source>
         <translation>Bij de receptor wordt CA voor het eerst overschreden na %1 en blijft overschreden.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="314"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="323"/>
         <source>The source meets its target after %1.</source>
         <translation>De bron bereikt haar doel na %1.</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="315"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="324"/>
         <source>%1 d (%2 years)</source>
         <translation>%1 d (%2 jaar)</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="316"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="325"/>
         <source>the anaerobic wells agree on %1</source>
         <translation>de anaerobe peilbuizen komen overeen op %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="317"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="326"/>
         <source>R = 1 + rho_b Koc foc / ne = %1</source>
         <translation>R = 1 + rho_b Koc foc / ne = %1</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="318"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="327"/>
         <source>source decaying at ks = %1 1/d</source>
         <translation>bron afnemend met ks = %1 1/d</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="319"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="328"/>
         <source>source decaying by mass balance: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</source>
         <translation>bron afnemend volgens massabalans: ks = Q C0 / M0 = %1 1/d, Q = %2 m3/d</translation>
     </message>
@@ -2280,11 +2280,21 @@ Weet u het zeker?</translation>
     </message>
     <message>
         <location filename="../platform/EngineTextCatalogue.cpp" line="203"/>
+        <source>The source fades faster than the plume decays, and there the screening form&apos;s lagged source multiplier underestimates the receptor by orders of magnitude: only the exact solution gives a value.</source>
+        <translation>De bron neemt sneller af dan de pluim afbreekt, en dan onderschat de vertraagde bronfactor van de screeningsvorm de receptor met ordes van grootte: alleen de exacte oplossing geeft een waarde.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="207"/>
+        <source>A source of the chain fades faster than a species it feeds decays, and there the screening form&apos;s lagged source multiplier underestimates the receptor by orders of magnitude: only the exact solution gives a value.</source>
+        <translation>Een bron van de keten neemt sneller af dan een stof die zij voedt afbreekt, en dan onderschat de vertraagde bronfactor van de screeningsvorm de receptor met ordes van grootte: alleen de exacte oplossing geeft een waarde.</translation>
+    </message>
+    <message>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="212"/>
         <source>every source feeding it fades: it rises to a peak and falls away</source>
         <translation>elke bron die hem voedt neemt af: hij stijgt tot een piek en daalt weer</translation>
     </message>
     <message>
-        <location filename="../platform/EngineTextCatalogue.cpp" line="204"/>
+        <location filename="../platform/EngineTextCatalogue.cpp" line="213"/>
         <source>a source feeding it fades while others stay: it settles at what the constant sources keep (below the steady chain&apos;s value), and t50 and t95 are not given</source>
         <translation>een bron die hem voedt neemt af terwijl andere blijven: hij komt uit op wat de constante bronnen aanhouden (onder de stationaire waarde van de keten), en t50 en t95 worden niet gegeven</translation>
     </message>
@@ -6112,77 +6122,77 @@ Geen screeningswaarden: </translation>
 <context>
     <name>TimingTableModel</name>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="15"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="16"/>
         <source>Contaminant</source>
         <translation>Verontreiniging</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="17"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
         <source>Front [d]</source>
         <translation>Front [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="18"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
         <source>t50 screening [d]</source>
         <translation>t50 screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="19"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
         <source>t50 exact [d]</source>
         <translation>t50 exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="20"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
         <source>t95 screening [d]</source>
         <translation>t95 screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="21"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
         <source>t95 exact [d]</source>
         <translation>t95 exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="22"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
         <source>Above CA, screening [d]</source>
         <translation>Boven CA, screening [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="23"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
         <source>Above CA, exact [d]</source>
         <translation>Boven CA, exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="24"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
         <source>Below CA again, exact [d]</source>
         <translation>Weer onder CA, exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="25"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
         <source>Peak C/C0 (chain: C), exact</source>
         <translation>Piek C/C0 (keten: C), exact</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="26"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
         <source>Peak time, exact [d]</source>
         <translation>Piektijd, exact [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="27"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="28"/>
         <source>Source ks [1/d]</source>
         <translation>Bron ks [1/d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="28"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="29"/>
         <source>Source at target [d]</source>
         <translation>Bron op doel [d]</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="79"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="80"/>
         <source>constant</source>
         <translation>constant</translation>
     </message>
     <message>
-        <location filename="../analysis/TimingTableModel.cpp" line="92"/>
+        <location filename="../analysis/TimingTableModel.cpp" line="93"/>
         <source>Followed through its decay chain: concentrations in the project&apos;s unit.</source>
         <translation>Gevolgd door de afbraakketen: concentraties in de eenheid van het project.</translation>
     </message>

@@ -199,6 +199,15 @@
     QT_TRANSLATE_NOOP(
         "EngineText",
         "No decay constant without the flow velocity v and the dispersivity ax of the aquifer."),
+    // Why a time curve has no screening values.
+    QT_TRANSLATE_NOOP("EngineText",
+                      "The source fades faster than the plume decays, and there the screening form's lagged "
+                      "source multiplier underestimates the receptor by orders of magnitude: only the exact "
+                      "solution gives a value."),
+    QT_TRANSLATE_NOOP("EngineText",
+                      "A source of the chain fades faster than a species it feeds decays, and there the "
+                      "screening form's lagged source multiplier underestimates the receptor by orders of "
+                      "magnitude: only the exact solution gives a value."),
     // How a daughter of a decay chain is followed over time.
     QT_TRANSLATE_NOOP("EngineText", "every source feeding it fades: it rises to a peak and falls away"),
     QT_TRANSLATE_NOOP("EngineText",
