@@ -37,6 +37,7 @@
 
 #include "analysis/AnalyteMappingDialog.h"
 #include "analysis/ColumnMappingDialog.h"
+#include "analysis/TimeWindow.h"
 #include "app/AboutDialog.h"
 #include "app/AnalysisCommands.h"
 #include "app/DataCommands.h"
@@ -322,6 +323,12 @@ class TestWalkthrough : public QObject {
       QStringList texts = textsOnEveryTab(dialog);
       // The problems stand in a box the user may edit and copy from.
       if (auto* problems = qobject_cast<ProblemsDialog*>(dialog)) texts << problems->problemText();
+      // Each contaminant over time, a chain's daughters with their chain.
+      if (auto* time = qobject_cast<TimeWindow*>(dialog))
+        for (int k = 0; k < time->contaminantBox()->count(); ++k) {
+          time->contaminantBox()->setCurrentIndex(k);
+          texts += shownTexts(dialog);
+        }
       found += englishIn(QString::fromLatin1(dialog->metaObject()->className()), texts, english_);
       return int(QDialog::Rejected);
     };
