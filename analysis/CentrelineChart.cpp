@@ -6,6 +6,8 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
@@ -200,6 +202,28 @@ void RenderChart(QChart* chart, QPainter* painter, const QRectF& target) {
   QGraphicsScene scene;
   scene.addItem(chart);
   chart->setGeometry(QRectF(QPointF(0, 0), target.size()));
+  // A chart drawn into a report or a file is read, not hovered over: every
+  // label is shown whole, and an axis title too long for its side is set
+  // smaller rather than cut to "Concentration [µ...". The chart lays itself
+  // out on posted events; there are none here, so it is laid out now.
+  for (QAbstractAxis* axis : chart->axes()) axis->setTruncateLabels(false);
+  for (int round = 0; round < 3; ++round) {
+    chart->layout()->activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    bool shrunk = false;
+    for (QAbstractAxis* axis : chart->axes()) {
+      if (axis->titleText().isEmpty() || !axis->isTitleVisible()) continue;
+      const double room =
+          axis->orientation() == Qt::Vertical ? chart->plotArea().height() : chart->plotArea().width();
+      QFont font = axis->titleFont();
+      const double needed = QFontMetricsF(font).horizontalAdvance(axis->titleText());
+      if (room <= 0 || needed <= room || font.pointSizeF() <= 5.0) continue;
+      font.setPointSizeF(std::max(5.0, font.pointSizeF() * room / needed * 0.95));
+      axis->setTitleFont(font);
+      shrunk = true;
+    }
+    if (!shrunk) break;
+  }
   scene.setSceneRect(chart->geometry());
   scene.render(painter, target, scene.sceneRect());
   scene.removeItem(chart);

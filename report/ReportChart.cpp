@@ -101,6 +101,10 @@ ReportChartPainter::ReportChartPainter(QChar decimalSign)
        {static_cast<QAbstractAxis*>(p.distance), static_cast<QAbstractAxis*>(p.concentration)}) {
     axis->setLabelsFont(chartFont(7));
     axis->setTitleFont(chartFont(7.5));
+    // A number is shown whole or not at all: the chart, made once and
+    // reused, would otherwise cut a label to "..." where the previous
+    // contaminant's labels were narrower.
+    axis->setTruncateLabels(false);
   }
   chart->addAxis(p.distance, Qt::AlignBottom);
   chart->addAxis(p.concentration, Qt::AlignLeft);

@@ -174,6 +174,14 @@ void TestReportCharts::everyChartIsDrawnAsLinesAndTextWhereItsSectionPutsIt() {
   }
   QCOMPARE(text.count(QStringLiteral("At the receptor")), 4);
   QCOMPARE(text.count(QStringLiteral("(log scale)")), 8);
+  // No lettering is cut short: each concentration axis (four time charts and
+  // the chain's) has its whole title, and no label stands as a bare "..." (the
+  // assessment range's "0.3 < ... < 2.0" aside).
+  QCOMPARE(text.count(QString::fromUtf8("Concentration [\u00b5g/L]")), 5);
+  QString rest = text;
+  rest.remove(QStringLiteral("< ... <"));
+  QVERIFY2(!rest.contains(QStringLiteral(" ... ")) && !rest.contains(QStringLiteral("[\u00b5...")),
+           qPrintable(rest));
 
   int words = 0;
   const QStringList outside = wordsOutsideMargins(pdf, &words);

@@ -240,6 +240,19 @@ class TestReportLanguage : public QObject {
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
   }
 
+  // No chart's lettering is cut short in any language: the fuel depot's
+  // toluene falls through fourteen decades, whose labels are wider than the
+  // benzene chart's before it, and a longer German axis title still fits.
+  void chartLetteringIsNeverCutShort() {
+    for (auto it = texts_.cbegin(); it != texts_.cend(); ++it) {
+      QString rest = it.value().simplified();
+      rest.remove(QStringLiteral("< ... <"));  // the assessment range's "0.3 < ... < 2.0"
+      QVERIFY2(!rest.contains(QStringLiteral(" ... ")), qPrintable(it.key()));
+      QVERIFY2(!rest.contains(QString::fromUtf8("\u00b5...")), qPrintable(it.key()));
+    }
+    QVERIFY(texts_.value(QStringLiteral("fuel-depot/en")).contains(QStringLiteral("1e-14")));
+  }
+
   void numbersAreTheSameInEveryLanguage_normalisesOnlyTheDecimalSign() {
     // The comparison above would pass vacuously if it took "3,5" and "35"
     // for the same number, or dropped section numbers.
