@@ -92,7 +92,8 @@ void WriteTimeSection(ReportContext& report) {
     if (const char* reason = CurveScreeningReason(in.timing))
       text += QCoreApplication::translate("ReportTime", " No screening values: %1")
                   .arg(report.num(EngineText(QString::fromLatin1(reason)).toHtmlEscaped()));
-    report.add(QStringLiteral("<p>%1</p>").arg(text));
+    // The inputs lead into the chart: heading, sentence and chart share a page.
+    report.lead(QStringLiteral("<p>%1</p>").arg(text));
     report.add(ChartHtml(
         report,
         BuildBreakthroughChart(ComputeBreakthrough(in.timing, DefaultBreakthroughUntil(in.timing), kPoints),

@@ -253,6 +253,33 @@ class TestReportLanguage : public QObject {
     QVERIFY(texts_.value(QStringLiteral("fuel-depot/en")).contains(QStringLiteral("1e-14")));
   }
 
+  // Each contaminant's time chart stands on the page of its heading and of
+  // the sentence that leads into it: the dry cleaner's four fill more than
+  // what is left of the page the section starts on.
+  void timeChartsStayWithTheirHeadings() {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                   dir_.filePath(QStringLiteral("dry-cleaner-de.pdf")), "-"});
+    QVERIFY(process.waitForFinished(60000));
+    const QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    const QRegularExpression section(QStringLiteral("(?m)^(\\d+) Zeit$"));
+    QString number;
+    for (const QString& page : pages)
+      if (const auto m = section.match(page); m.hasMatch()) number = m.captured(1);
+    QVERIFY(!number.isEmpty());
+    const QRegularExpression subsection(QStringLiteral("(?m)^%1\\.\\d+ .*$").arg(number));
+    int headings = 0;
+    for (const QString& page : pages)
+      for (auto it = subsection.globalMatch(page); it.hasNext();) {
+        const auto m = it.next();
+        ++headings;
+        QVERIFY2(page.indexOf(QStringLiteral("Am Schutzgut"), m.capturedEnd()) >= 0,
+                 qPrintable(m.captured()));
+      }
+    QCOMPARE(headings, 4);
+  }
+
   void numbersAreTheSameInEveryLanguage_normalisesOnlyTheDecimalSign() {
     // The comparison above would pass vacuously if it took "3,5" and "35"
     // for the same number, or dropped section numbers.
