@@ -19,6 +19,8 @@
 #include "engine/core/validation.h"
 #include "engine/evidence/evidence.h"
 #include "engine/project/records.h"
+#include "engine/time/transient.h"
+#include "engine/time/transientchain.h"
 #include "persistence/projectfile.h"
 #include "platform/DecimalSign.h"
 #include "platform/EngineText.h"
@@ -74,6 +76,7 @@ class TestEngineTexts : public QObject {
   void englishIsUnchanged();
   void termsAndProblemTexts();
   void everyReadingOfTheExamplesIsTranslated();
+  void whyATimeCurveHasNoScreeningValues();
   void evidenceWindowSpeaksGerman();
 };
 
@@ -145,6 +148,39 @@ void TestEngineTexts::everyReadingOfTheExamplesIsTranslated() {
                 QLatin1String(code) == QLatin1String("nl"));
         QVERIFY(EngineTerm(EvidenceLightName(row)) != QLatin1String(EvidenceLightName(row)));
       }
+    }
+  }
+}
+
+// The Time window's tooltip and the report's Time section give this reason
+// where the screening curve is left empty; it reaches the reader in his
+// language, for a contaminant alone and for a species of a chain.
+void TestEngineTexts::whyATimeCurveHasNoScreeningValues() {
+  TransientInputs alone;
+  alone.R = 2.0;
+  alone.lambda = 0.01;
+  alone.ks = 0.02;  // fades faster than lambda / R = 0.005 decays
+  const char* aloneReason = TransientScreeningReason(alone);
+  QVERIFY(aloneReason);
+  TransientChain chain;
+  chain.inputs = alone;
+  chain.names = {"parent", "daughter"};
+  chain.lambda = {0.05, 0.001};
+  chain.c0 = {100.0, 0.0};
+  chain.yield = {1.0, 0.7};
+  chain.ks = {0.01, 0.0};  // slower than the parent's 0.025, faster than the daughter's 0.0005
+  chain.ownR = {2.0, 2.0};
+  QVERIFY(!TransientChainScreeningReason(chain, 0));
+  const char* chainReason = TransientChainScreeningReason(chain, 1);
+  QVERIFY(chainReason);
+  QVERIFY(QString::fromLatin1(chainReason) != QString::fromLatin1(aloneReason));
+  for (const char* code : {"de", "nl"}) {
+    const Language language(code);
+    QVERIFY(language.ok());
+    for (const char* reason : {aloneReason, chainReason}) {
+      const QString shown = EngineText(QString::fromLatin1(reason));
+      QVERIFY2(shown != QString::fromLatin1(reason), reason);
+      QVERIFY2(!shown.contains(kEnglish), qPrintable(shown));
     }
   }
 }
