@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <map>
+#include <set>
 
 #include "engine/case/linesofevidence.h"
 #include "engine/project/extras.h"
@@ -91,6 +92,30 @@ TEST(LinesOfEvidence, EveryLightEqualsItsSource) {
     EXPECT_EQ(timed, static_cast<int>(times.size()));
     if (std::string(example) == "petrol-station.vrp") EXPECT_EQ(plumes.size(), 5u);
   }
+}
+
+// The model's line under every range `assess` is given: its light is the
+// verdict there, and the ranges do change it (TCE of the fuel depot is Red
+// under the default range and Yellow under 0,1 < ... < 10,0).
+TEST(LinesOfEvidence, TheModelLineReadsTheRangeAssessIsGiven) {
+  const std::string path = std::string(VIRELO_SOURCE_DIR) + "/examples/fuel-depot.vrp";
+  std::set<std::string> lightsOfTce;
+  for (const char* range : {"0", "1", "2", "3"}) {
+    SCOPED_TRACE(range);
+    std::map<std::string, std::string> verdicts;
+    for (const auto& row : CsvOf({"assess", path, "--csv", "--af-range", range, "--plume-range", range}))
+      if (row.at("assessment") == "AF") verdicts[row.at("name")] = row.at("verdict");
+    int models = 0;
+    for (const auto& row : CsvOf({"evidence", path, "--csv", "--plume-range", range, "--af-range", range})) {
+      if (row.at("line") != "model") continue;
+      EXPECT_EQ(row.at("light"), verdicts.at(row.at("contaminant"))) << row.at("contaminant");
+      if (row.at("contaminant") == "Trichloroethene (TCE)") lightsOfTce.insert(row.at("light"));
+      ++models;
+    }
+    EXPECT_EQ(models, static_cast<int>(verdicts.size()));
+  }
+  EXPECT_EQ(lightsOfTce, (std::set<std::string>{"Red", "Yellow"}));
+  EXPECT_EQ(Cli({"evidence", path, "--af-range", "4"}).status, 2);
 }
 
 // A well's indicators for the solvent score.

@@ -12,7 +12,7 @@
 #include "tools/cli/cli_common.h"
 
 std::string EvidenceUsage() {
-  return "  evidence FILE [--csv]\n"
+  return "  evidence FILE [--plume-range N] [--af-range N] [--csv]\n"
          "      The lines of evidence of every contaminant assessed by the attenuation\n"
          "      factor: plume behaviour (the wells' trends), geochemistry (the redox\n"
          "      condition the wells suggest, the solvent score of a chlorinated\n"
@@ -20,20 +20,30 @@ std::string EvidenceUsage() {
          "      reasons) and the time frame (when the receptor exceeds CA, when the\n"
          "      source meets its target). Each line has a light (Green, Yellow, Red,\n"
          "      or none where its data are missing), a one-sentence reading and the\n"
-         "      place that shows its evidence. The lines change no verdict.\n"
+         "      place that shows its evidence. The lines change no verdict.\n" +
+         RangeOptionsUsage() +
+         "      The model's line reads the verdict under these ranges, as assess and\n"
+         "      report do.\n"
          "      --csv: the header line,contaminant,light,reading,section.\n";
 }
 
 int RunEvidence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CliArguments parsed;
   std::string error;
-  if (!ParseCliArguments(args, {{"--csv", false}}, &parsed, &error)) return UsageError(error, err);
-  if (parsed.files.size() != 1) return UsageError("evidence takes one file name", err);
+  int plumeRange = 0, afRange = 0;
+  if (!ParseRangedProjectArguments(args, "evidence", &parsed, &plumeRange, &afRange, &error))
+    return UsageError(error, err);
   ProjectHandle project = LoadAssessedProject(parsed.files[0], err);
   if (!project) return kCliFailed;
+  UseSavedRanges(parsed, *project, &plumeRange, &afRange);
   // The verdicts rest on the exact solution under the other bases.
   virelo_math_CalcExactAll(project.get(), 0);
-  ProjectCase evaluated(*project);
+  // The ranges assess and report are given: the model's line is the verdict
+  // they show.
+  VerdictOptions options = VerdictOptionsOf(*project);
+  options.plumeRange = AssessmentRangeOf(plumeRange);
+  options.afRange = AssessmentRangeOf(afRange);
+  ProjectCase evaluated(*project, options);
   const std::vector<EvidenceRow> rows = LinesOfEvidence(*project, evaluated);
   if (parsed.has("--csv")) {
     out << "line,contaminant,light,reading,section\n";
