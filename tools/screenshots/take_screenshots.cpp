@@ -27,6 +27,7 @@
 #include "analysis/SiteDataWindow.h"
 #include "analysis/SiteDecayView.h"
 #include "analysis/TimeWindow.h"
+#include "analysis/TransportDialog.h"
 #include "analysis/UncertaintyWindow.h"
 #include "app/AboutDialog.h"
 #include "app/DataCommands.h"
@@ -78,6 +79,12 @@ class ScreenshotPlatform : public Platform {
       save(dialog, dir + "/uncertainty.png");
     }
     if (qobject_cast<ChainWindow*>(dialog)) save(dialog, dir + "/decay-chain.png");
+    if (qobject_cast<TransportDialog*>(dialog)) {
+      // At the size it opens with on a laptop's screen (the offscreen
+      // screen is smaller).
+      dialog->resize(1040, 520);
+      save(dialog, dir + "/sorption.png");
+    }
     if (auto* evidence = qobject_cast<EvidenceWindow*>(dialog)) {
       while (evidence->controller()->running()) QApplication::processEvents(QEventLoop::AllEvents, 50);
       QApplication::processEvents();
@@ -246,7 +253,10 @@ int main(int argc, char** argv) {
 
     // A project with sorption or a shrinking source: the Time window
     // (grabbed by the platform).
-    if (window.project && !TransportIsDefault(*window.project)) OpenTime(window);
+    if (window.project && !TransportIsDefault(*window.project)) {
+      OpenTransportInputs(window);
+      OpenTime(window);
+    }
 
     // The lines of evidence of a project with monitoring data (grabbed by
     // the platform).
