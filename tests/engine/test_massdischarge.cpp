@@ -25,6 +25,29 @@ TEST(MassDischarge, StripsReachHalfwayAndOuterOnesAsFarBeyond) {
   EXPECT_EQ(w, (std::vector<double>{4.0, 4.0}));
   EXPECT_FALSE(TransectWidths({3}, &w));
   EXPECT_FALSE(TransectWidths({3, 1, 3}, &w));
+  // Two wells at one offset, wherever they lie in the order across the flow.
+  EXPECT_FALSE(TransectWidths({4, 4}, &w));
+  EXPECT_FALSE(TransectWidths({9, 1, 1}, &w));
+}
+
+// A round is dated by its first day, whichever well was sampled first: here
+// the well named first was sampled three days after the other.
+TEST(MassDischarge, ARoundIsDatedByItsFirstSample) {
+  SiteData site;
+  site.wells.push_back({"P", 50.0, -4.0});
+  site.wells.push_back({"Q", 50.0, 4.0});
+  for (int r = 0; r < 4; ++r) {
+    site.samples.push_back({"P", SiteDateText(19003 + 91 * r), "Benzene", 10.0 - r, kUnitUgL, false});
+    site.samples.push_back({"Q", SiteDateText(19000 + 91 * r), "Benzene", 20.0 - r, kUnitUgL, false});
+  }
+  MassDischargeOptions options;
+  options.conductivity = 4.0;
+  options.gradient = 0.005;
+  const MassDischargeResult r = MassDischargeOf(site, "Benzene", {{"t", {"P", "Q"}}}, options);
+  ASSERT_TRUE(r.problem.empty()) << r.problem;
+  ASSERT_EQ(r.transects.size(), 1u);
+  ASSERT_EQ(r.transects[0].rounds.size(), 4u);
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(r.transects[0].rounds[k].date, SiteDateText(19000 + 91 * k));
 }
 
 TEST(MassDischarge, FourStripsGiveTheHandSumAndTheirTrend) {
