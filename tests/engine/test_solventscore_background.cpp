@@ -132,6 +132,9 @@ TEST(SolventBackground, WithoutABackgroundValueTheRowIsNamedNotScored) {
   EXPECT_EQ(SolventMissingText(score).find("alkalinity"), std::string::npos);
   EXPECT_EQ(SolventUnscoredText(score).substr(SolventMissingText(score).size()),
             ";pH;CO2;alkalinity;chloride;H2;VFA;BTEX;daughter products");
+  // The text the window and the report show names the wells that lack it.
+  EXPECT_EQ(SolventBackgroundText(SolventBackgroundFor(site, {})),
+            "alkalinity not measured in a background well (upstream MW0)");
 
   // No well upstream at all, none marked: the reason says so.
   site.wells[0].s = 5.0;

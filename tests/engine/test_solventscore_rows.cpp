@@ -97,6 +97,7 @@ TEST(SolventScoreRows, EtheneAndEthaneAddUpAndNonDetectsNeverEarn) {
       {At(0.5, true), {}, 0, true},           // a limit above the threshold earns nothing
       {At(0.005, true), At(0.02), 2, false},  // the detected gas counts, the limit adds nothing
       {At(0.02), At(0.5, true), 2, false},
+      {At(0.09, true), At(0.02), 2, false},  // 0.02, not the limit plus 0.02
   };
   for (const Case& c : cases) {
     in.ethene = c.ethene;
@@ -146,6 +147,11 @@ TEST(SolventScoreRows, DaughtersScoreOnlyWhereAChainSaysWhatWasReleased) {
   // Released: PCE only. TCE and cis-DCE found are daughters, 2 points each;
   // vinyl chloride not detected earns nothing.
   chain.released = {pce};
+  const std::vector<SolventDaughter> daughters = SolventDaughtersAt(site, {chain}, "MW1", "2024-05-02");
+  ASSERT_EQ(daughters.size(), 3u);  // each row once, in the order of the table
+  EXPECT_EQ(daughters[0].row, "TCE");
+  EXPECT_EQ(daughters[1].row, "DCE");
+  EXPECT_EQ(daughters[2].row, "VC");
   SolventScore score = ScoreSolvent(Dechlorinating(), SolventDaughtersAt(site, {chain}, "MW1", "2024-05-02"));
   EXPECT_EQ(Points(score, "TCE"), 2);
   EXPECT_EQ(Points(score, "DCE"), 2);
