@@ -4,6 +4,7 @@
 // estimators against exact integrals, and the light over the rounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -54,6 +55,72 @@ TEST(PlumeMoments, DelaunayMomentsOfALinearFieldAreItsIntegralOverTheHull) {
   EXPECT_NEAR(m.spreadY, std::sqrt(i[4] / i[0] - std::pow(i[2] / i[0], 2)), 1e-9);
   // The upper bound adds 1 ug/L over the hull's 4000 m2.
   EXPECT_NEAR(m.massUpper - m.mass, kNe * kB * 1e-6 * 4000.0, 1e-12);
+}
+
+// The Delaunay triangles found the slow way: three wells form one when no
+// other well lies inside their circumcircle (the wells below are in general
+// position, no four on a circle). Over each, the linear field integrates to
+// A (c1 + c2 + c3) / 3, and C s to A / 12 (sum c_i s_i + sum c_i sum s_i).
+struct BruteForce {
+  double c = 0.0, cs = 0.0, cy = 0.0;
+  int triangles = 0;
+};
+
+BruteForce BruteForceDelaunay(const std::vector<PlumeWellValue>& w) {
+  BruteForce out;
+  const size_t n = w.size();
+  for (size_t i = 0; i < n; ++i)
+    for (size_t j = i + 1; j < n; ++j)
+      for (size_t k = j + 1; k < n; ++k) {
+        const double ax = w[i].s, ay = w[i].y, bx = w[j].s, by = w[j].y, cx = w[k].s, cy = w[k].y;
+        const double d = 2.0 * (ax * (by - cy) + bx * (cy - ay) + cx * (ay - by));
+        if (d == 0.0) continue;
+        const double a2 = ax * ax + ay * ay, b2 = bx * bx + by * by, c2 = cx * cx + cy * cy;
+        const double ux = (a2 * (by - cy) + b2 * (cy - ay) + c2 * (ay - by)) / d;
+        const double uy = (a2 * (cx - bx) + b2 * (ax - cx) + c2 * (bx - ax)) / d;
+        const double r2 = (ax - ux) * (ax - ux) + (ay - uy) * (ay - uy);
+        bool empty = true;
+        for (size_t m = 0; m < n && empty; ++m)
+          if (m != i && m != j && m != k)
+            empty = (w[m].s - ux) * (w[m].s - ux) + (w[m].y - uy) * (w[m].y - uy) >= r2 * (1.0 - 1e-12);
+        if (!empty) continue;
+        const double area = 0.5 * std::fabs(d) / 2.0;
+        const double sc = w[i].value + w[j].value + w[k].value;
+        out.c += area * sc / 3.0;
+        out.cs += area / 12.0 * (w[i].value * ax + w[j].value * bx + w[k].value * cx + sc * (ax + bx + cx));
+        out.cy += area / 12.0 * (w[i].value * ay + w[j].value * by + w[k].value * cy + sc * (ay + by + cy));
+        ++out.triangles;
+      }
+  return out;
+}
+
+TEST(PlumeMoments, TheTrianglesAreDelaunays) {
+  // A thin rhombus whose wells in (s, y) order join the long diagonal
+  // first: the Delaunay mesh takes the short one, and with 1 ug/L at its
+  // ends and 0 at the others the mass is twice the long diagonal's.
+  std::vector<PlumeWellValue> rhombus = {
+      {"A", 0, 0, 1, 1}, {"B", 1, -10, 0, 0}, {"D", 1, 10, 0, 0}, {"C", 2, 0, 1, 1}};
+  PlumeMoments m;
+  ASSERT_TRUE(PlumeMomentsOf(rhombus, false, kNe, kB, &m));
+  EXPECT_NEAR(m.mass, kNe * kB * 1e-6 * 40.0 / 3.0, 1e-15);
+  EXPECT_NEAR(m.centreS, 1.0, 1e-12);
+  EXPECT_NEAR(m.centreY, 0.0, 1e-12);
+
+  // A scattered network with a curved plume on it, against the slow way.
+  const double at[][2] = {{3, 2},   {17, -9},  {29, 14}, {41, -3},  {52, 21},  {64, -17},
+                          {71, 6},  {83, -11}, {96, 13}, {12, 23},  {37, -22}, {58, 1},
+                          {77, 25}, {101, -4}, {46, 9},  {24, -14}, {88, -24}, {6, -19}};
+  std::vector<PlumeWellValue> wells;
+  for (const auto& p : at) {
+    const double c = 500.0 * std::exp(-std::pow(p[0] - 40.0, 2) / 900.0 - std::pow(p[1] - 3.0, 2) / 150.0);
+    wells.push_back({"W", p[0], p[1], c, c});
+  }
+  const BruteForce slow = BruteForceDelaunay(wells);
+  ASSERT_GT(slow.triangles, 18);
+  ASSERT_TRUE(PlumeMomentsOf(wells, false, kNe, kB, &m));
+  EXPECT_NEAR(m.mass, kNe * kB * 1e-6 * slow.c, 1e-12 * m.mass);
+  EXPECT_NEAR(m.centreS, slow.cs / slow.c, 1e-9);
+  EXPECT_NEAR(m.centreY, slow.cy / slow.c, 1e-9);
 }
 
 TEST(PlumeMoments, LineFormIntegratesAlongTheRowPerMetreOfWidth) {
@@ -151,6 +218,60 @@ TEST(PlumeMass, RoundMissingAWellOfTheSetIsLeftOutAndNamed) {
   options.leftOut = std::vector<std::string>{"A"};
   const PlumeMassResult without = PlumeMassOf(site, "Benzene", options);
   EXPECT_EQ(without.wells, (std::vector<std::string>{"U", "B", "C"}));
+}
+
+// What the well set leaves out stays out of everything: an upstream well
+// sampled between two rounds does not join them into one, a well waiting
+// for the map is named only for the contaminant it holds, and without ne (or
+// with ne = 0) there is no mass rather than a mass of 0.
+TEST(PlumeMass, WellsOutsideTheSetShapeNoRound) {
+  PlumeMassOptions options;
+  options.porosity = kNe;
+  options.thickness = kB;
+  SiteData site = RowSite({{5, 100, 50, 10}, {5, 90, 45, 9}, {5, 80, 40, 8}, {5, 70, 35, 7}});
+  const PlumeMassResult before = PlumeMassOf(site, "Benzene", options);
+  ASSERT_EQ(before.rounds.size(), 4u);
+  // U, upstream, sampled every 20 to 25 days between the first two rounds
+  // (days 0 and 100): had it counted, its dates would chain them into one.
+  for (long day : {18020, 18045, 18070, 18090})
+    site.samples.push_back({"U", SiteDateText(day), "Benzene", 5, kUnitUgL, false});
+  const PlumeMassResult after = PlumeMassOf(site, "Benzene", options);
+  ASSERT_EQ(after.rounds.size(), 4u);
+  for (size_t k = 0; k < 4; ++k) {
+    EXPECT_EQ(after.rounds[k].date, before.rounds[k].date);
+    EXPECT_EQ(after.rounds[k].moments.mass, before.rounds[k].moments.mass);
+  }
+
+  // A surveyed well the map cannot place yet, holding toluene only.
+  SiteWell waiting{"T", 0.0, 0.0};
+  waiting.mapped = true;
+  site.wells.push_back(waiting);
+  site.samples.push_back({"T", SiteDateText(18000), "Toluene", 7, kUnitUgL, false});
+  auto namesT = [](const std::string& line) { return line.find("Place wells") != std::string::npos; };
+  const PlumeMassResult benzene = PlumeMassOf(site, "Benzene", options);
+  EXPECT_FALSE(std::any_of(benzene.leftOut.begin(), benzene.leftOut.end(), namesT));
+  const PlumeMassResult toluene = PlumeMassOf(site, "Toluene", options);
+  EXPECT_TRUE(std::any_of(toluene.leftOut.begin(), toluene.leftOut.end(), namesT));
+
+  // Two wells are enough for the line form.
+  SiteData two;
+  two.wells = {{"A", 10, 0}, {"B", 40, 0}};
+  for (int r = 0; r < 4; ++r)
+    for (const auto& [well, c] : {std::pair<const char*, double>{"A", 100.0 - r}, {"B", 50.0 - r}})
+      two.samples.push_back({well, SiteDateText(18000 + 90 * r), "Benzene", c, kUnitUgL, false});
+  const PlumeMassResult pair = PlumeMassOf(two, "Benzene", options);
+  ASSERT_EQ(pair.rounds.size(), 4u);
+  EXPECT_EQ(pair.estimator, "line");
+  // 30 m at the mean of 100 and 50 ug/L.
+  EXPECT_NEAR(pair.rounds[0].moments.mass, kNe * kB * 1e-6 * 30.0 * 75.0, 1e-15);
+
+  for (double porosity : {0.0, std::nan("")}) {
+    options.porosity = porosity;
+    const PlumeMassResult none = PlumeMassOf(two, "Benzene", options);
+    EXPECT_TRUE(none.rounds.empty());
+    ASSERT_FALSE(none.notes.empty());
+    EXPECT_EQ(none.notes[0], "No effective porosity ne: no mass.");
+  }
 }
 
 TEST(PlumeMass, SamplesReachTheTrianglesInMicrogramsWithNonDetectsAtBothBounds) {
