@@ -9,10 +9,15 @@
 
 #include <cctype>
 #include <map>
+#include <regex>
 #include <set>
 
 #include "engine/case/linesofevidence.h"
+#include "engine/core/calc.h"
+#include "engine/core/exact.h"
+#include "engine/core/verdict.h"
 #include "engine/project/extras.h"
+#include "engine/site/massdischarge.h"
 #include "persistence/csv.h"
 #include "tests/engine/support/cli_run.h"
 #include "tests/engine/support/projects.h"
@@ -174,6 +179,14 @@ TEST(LinesOfEvidence, ChlorinatedSpeciesReadTheBestWellsLatestSolventScore) {
         {"DOC", 25.0}},
        16,
        AssessmentClass::Green},
+      {{{"Oxygen", 0.2},
+        {"Iron(II)", 2.0},
+        {"Sulfide", 1.5},
+        {"Methane", 0.8},
+        {"Nitrate", 0.5},
+        {"ORP", 0.0}},
+       15,
+       AssessmentClass::Green},
       {{{"Oxygen", 0.2}, {"Iron(II)", 2.0}, {"Sulfide", 1.5}, {"Methane", 0.8}, {"Nitrate", 0.5}},
        14,
        AssessmentClass::Yellow},
@@ -254,6 +267,155 @@ TEST(LinesOfEvidence, OtherContaminantsReadTheirPresetUnderTheSuggestedCondition
   benzene = Find(rows, "Benzene", EvidenceLine::kGeochemistry);
   ASSERT_NE(benzene, nullptr);
   EXPECT_EQ(benzene->light, AssessmentClass::Red) << benzene->reading;
+}
+
+// The readings say what the faces holding their evidence show: the wells'
+// trend classes of `trend`, λ and its interval of `decay` at 90 %, and the
+// times of `timing`, years beside days past one year.
+TEST(LinesOfEvidence, ReadingsQuoteTheFacesThatHoldTheirEvidence) {
+  const std::string petrol = std::string(VIRELO_SOURCE_DIR) + "/examples/petrol-station.vrp";
+  const Table evidence = CsvOf({"evidence", petrol, "--csv"});
+  std::map<std::string, std::map<std::string, int>> classes;
+  for (const auto& row : CsvOf({"trend", petrol, "--csv"})) ++classes[row.at("contaminant")][row.at("trend")];
+  int plumes = 0, lambdas = 0;
+  for (const auto& row : evidence) {
+    const std::string& name = row.at("contaminant");
+    const std::string& reading = row.at("reading");
+    if (row.at("line") == "plume behaviour") {
+      std::string wells;
+      for (const char* trend :
+           {"Decreasing", "Probably Decreasing", "Stable", "No Trend", "Probably Increasing", "Increasing"})
+        if (classes[name][trend])
+          wells += (wells.empty() ? "" : ", ") + std::to_string(classes[name][trend]) + " " + trend;
+      ASSERT_FALSE(wells.empty()) << name;
+      EXPECT_NE(reading.find(" Wells: " + wells + "."), std::string::npos) << reading;
+      ++plumes;
+    }
+    if (row.at("line") == "geochemistry") {
+      const Table decay = CsvOf({"decay", petrol, "--contaminant", name, "--csv", "--level", "90"});
+      ASSERT_EQ(decay.size(), 1u) << name;
+      const std::string lambda =
+          " λ from the wells " + FormatConcentration(std::stod(decay[0].at("lambda"))) + " 1/d (" +
+          FormatConcentration(std::stod(decay[0].at("lambdaLow"))) + " to " +
+          FormatConcentration(std::stod(decay[0].at("lambdaHigh"))) + "), the project's ";
+      EXPECT_NE(reading.find(lambda), std::string::npos) << reading << "\n" << lambda;
+      ++lambdas;
+    }
+  }
+  EXPECT_EQ(plumes, 5);
+  EXPECT_EQ(lambdas, 5);
+
+  // Times: each "N d" of a time frame with its years exactly when N is a
+  // year or more; the source's time to its target as `timing` gives it.
+  const std::string cleaner = std::string(VIRELO_SOURCE_DIR) + "/examples/dry-cleaner.vrp";
+  std::map<std::string, std::map<std::string, std::string>> times;
+  for (const auto& row : CsvOf({"timing", cleaner, "--csv"})) times[row.at("name")] = row;
+  const std::regex day("([0-9.]+(?:E[-+][0-9]+)?) d( \\(([0-9.]+) years\\))?");
+  int withYears = 0;
+  for (const auto& row : CsvOf({"evidence", cleaner, "--csv"})) {
+    if (row.at("line") != "time frame") continue;
+    const std::string& reading = row.at("reading");
+    for (std::sregex_iterator m(reading.begin(), reading.end(), day), end; m != end; ++m) {
+      const double days = std::stod((*m)[1]);
+      EXPECT_EQ((*m)[2].matched, days >= 365.25) << reading;
+      if ((*m)[2].matched) {
+        // Both rounded to four digits: the years agree with the days shown
+        // to a part in a thousand.
+        EXPECT_NEAR(std::stod((*m)[3]), days / 365.25, 1e-3 * days / 365.25) << reading;
+        ++withYears;
+      }
+    }
+    const auto& t = times.at(row.at("contaminant"));
+    if (!t.at("chain").empty())
+      EXPECT_NE(reading.find("The times follow its decay chain."), std::string::npos) << reading;
+    else if (t.at("sourceTimeToTarget") == "0")
+      EXPECT_NE(reading.find("The source is at its target already."), std::string::npos) << reading;
+  }
+  EXPECT_GE(withYears, 2);
+}
+
+// Wells measured for pH alone give the geochemistry line a reading but no
+// solvent score: no well's zero stands in for a score.
+TEST(LinesOfEvidence, NoSolventScoreWithoutItsParameters) {
+  ProjectHandle cleaner = CalculatedExample("dry-cleaner.vrp");
+  ASSERT_TRUE(cleaner);
+  SiteData& site = virelo_Extras(cleaner.get()).site;
+  site.wells = {{"PB1", 10.0, 0.0}};
+  site.samples.push_back({"PB1", "2024-01-10", "pH", 6.5, "-", false});
+  ProjectCase evaluated(*cleaner);
+  const std::vector<EvidenceRow> rows = LinesOfEvidence(*cleaner, evaluated);
+  const EvidenceRow* vc = Find(rows, "Vinyl chloride", EvidenceLine::kGeochemistry);
+  ASSERT_NE(vc, nullptr);
+  EXPECT_NE(vc->reading.find("No solvent score: none of its parameters is measured."), std::string::npos)
+      << vc->reading;
+  EXPECT_EQ(vc->reading.find("Solvent score "), std::string::npos) << vc->reading;
+  // Nor is there a λ from wells that hold none of it.
+  EXPECT_EQ(vc->reading.find("λ from the wells"), std::string::npos) << vc->reading;
+}
+
+// The petrol station's wells as the plume and transect lines read them
+// when the data fall short of a light, and the model line of a result the
+// models cannot judge.
+TEST(LinesOfEvidence, ShortDataAndProblemsSayWhatIsMissing) {
+  ProjectHandle petrol = CalculatedExample("petrol-station.vrp");
+  ASSERT_TRUE(petrol);
+  ProjectExtras& extras = virelo_Extras(petrol.get());
+  // A transect of two wells across the flow: its latest Md and trend as
+  // the mass discharge gives them.
+  extras.monitoring.transects = {{"T1", {"MW2", "MW3"}}};
+  const MassDischargeResult md =
+      MassDischargeOf(extras.site, "Benzene", extras.monitoring.transects, MassDischargeOptionsFor(*petrol));
+  ASSERT_TRUE(md.problem.empty()) << md.problem;
+  ASSERT_EQ(md.transects.size(), 1u);
+  const TransectDischarge& t = md.transects[0];
+  ASSERT_FALSE(t.rounds.empty());
+  ASSERT_NE(t.trend.trend, TrendClass::kNone);
+  {
+    ProjectCase evaluated(*petrol);
+    const std::vector<EvidenceRow> rows = LinesOfEvidence(*petrol, evaluated);
+    const EvidenceRow* discharge = Find(rows, "Benzene", EvidenceLine::kDischarge);
+    ASSERT_NE(discharge, nullptr);
+    const std::string unit = md.perMetreThickness ? " g/d per m of thickness" : " g/d";
+    EXPECT_NE(discharge->reading.find("Mass discharge: T1 " + FormatConcentration(t.rounds.back().discharge) +
+                                      unit + " on " + t.rounds.back().date + ", " +
+                                      TrendClassText(t.trend.trend) + "."),
+              std::string::npos)
+        << discharge->reading;
+  }
+  // Three rounds left: no light for the plume, and it says how many there are.
+  std::vector<SiteSample> kept;
+  std::set<std::string> dates;
+  for (const SiteSample& sample : extras.site.samples) dates.insert(sample.date);
+  ASSERT_GT(dates.size(), 3u);
+  const std::string fourth = *std::next(dates.begin(), 3);
+  for (const SiteSample& sample : extras.site.samples)
+    if (sample.date < fourth) kept.push_back(sample);
+  extras.site.samples = kept;
+  // And benzene without a source concentration: its result has problems.
+  const int benzene = ContaminantIndex(*petrol, "Benzene");
+  ASSERT_GE(benzene, 0);
+  petrol->contaminants[benzene].c0 = 0.0;
+  virelo_FreeResults(petrol.get());
+  virelo_math_CalcAll(petrol.get());
+  virelo_math_CalcExactAll(petrol.get(), 1);
+  ProjectCase evaluated(*petrol);
+  const std::vector<EvidenceRow> rows = LinesOfEvidence(*petrol, evaluated);
+  const EvidenceRow* plume = Find(rows, "Benzene", EvidenceLine::kPlume);
+  ASSERT_NE(plume, nullptr);
+  EXPECT_FALSE(plume->hasLight);
+  EXPECT_EQ(
+      plume->reading.rfind(
+          "No light: the plume's mass needs four sampling rounds of the same wells, the site has 3.", 0),
+      0u)
+      << plume->reading;
+  const EvidenceRow* model = Find(rows, "Benzene", EvidenceLine::kModel);
+  ASSERT_NE(model, nullptr);
+  EXPECT_FALSE(model->hasLight);
+  EXPECT_EQ(model->reading, "No verdict: the inputs have problems (see the Results page).");
+  const EvidenceRow* time = Find(rows, "Benzene", EvidenceLine::kTimeFrame);
+  ASSERT_NE(time, nullptr);
+  EXPECT_FALSE(time->hasLight) << time->reading;
+  EXPECT_EQ(time->reading.rfind("No time frame: ", 0), 0u) << time->reading;
 }
 
 TEST(LinesOfEvidence, LinesWithoutDataHaveNoLightAndSayWhatTheyNeed) {
