@@ -46,6 +46,36 @@ TEST(ProjectCase, GivesTheEnginesVerdictsTargetsAndOmissions) {
   }
 }
 
+// A result the list shows before the exact solution ran gets it from the
+// case, as virelo_math_CalcExactAll gives it, for the first contaminant as
+// for the rest; a result that has it keeps it.
+TEST(ProjectCase, AddExactGivesTheExactSolutionOnce) {
+  bool first = false;
+  for (const char* example : {"dry-cleaner.vrp", "fuel-depot.vrp"}) {
+    SCOPED_TRACE(example);
+    ProjectHandle project = CalculatedExample(example);  // with the exact solution
+    ASSERT_TRUE(project);
+    for (int k = 0; k < project->resultCount; ++k) {
+      ContaminantResult r = project->results[k];
+      if (!r.exactComputed) continue;
+      first = first || r.contaminantIndex == 0;
+      ContaminantResult bare = r;
+      bare.exactComputed = 0;
+      bare.exactAttenuationFactor = bare.exactRelativeConcentration = bare.exactSourceRatio = -1.0;
+      ProjectCase::AddExact(*project, bare);
+      EXPECT_TRUE(bare.exactComputed);
+      EXPECT_EQ(bare.exactRelativeConcentration, r.exactRelativeConcentration) << k;
+      EXPECT_EQ(bare.exactAttenuationFactor, r.exactAttenuationFactor) << k;
+      // Computed already: left as it is.
+      ContaminantResult kept = r;
+      kept.exactAttenuationFactor = -2.0;
+      ProjectCase::AddExact(*project, kept);
+      EXPECT_EQ(kept.exactAttenuationFactor, -2.0);
+    }
+  }
+  EXPECT_TRUE(first);
+}
+
 // Under "decay of dissolved and sorbed phase" the models' contaminant
 // decays at lambda R; under the default it is the record itself.
 TEST(ProjectCase, TheModelsContaminantFollowsTheDecayConvention) {
