@@ -232,12 +232,24 @@ def run_one(mutant, args, restorer):
         command = ["ctest", "--test-dir", args.build, "--timeout", str(args.timeout), "-j", str(args.jobs)]
         if args.tests:
             command += ["-R", args.tests]
+        # In a session of its own, so that a hang ends with every test
+        # program ctest started: a mutant's endless loop left running would
+        # eat the machine for the faults after it.
+        test = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                start_new_session=True)
         try:
-            test = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                  timeout=args.timeout * 4)
+            returncode = test.wait(timeout=args.timeout * 4)
         except subprocess.TimeoutExpired:
+            os.killpg(test.pid, signal.SIGKILL)
+            test.wait()
             return "killed"  # a hang is noticed too
-        return "killed" if test.returncode != 0 else "survived"
+        finally:
+            # Test programs ctest left behind in the group.
+            try:
+                os.killpg(test.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        return "killed" if returncode != 0 else "survived"
     finally:
         restorer.restore()
 
